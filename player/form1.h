@@ -1,0 +1,141 @@
+#pragma once
+
+#include "controls.h"
+#include "picturebox.h"
+#include "platform.h"
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+namespace player {
+
+// The player's main window: the canvas where the child joins the dots and
+// colours the figure, with the palette, the width buttons, the theme list,
+// navigation, tool and exit buttons. Handlers and state keep the names the
+// rest of the player uses, and are public so tests drive the window as the
+// platform does.
+//
+// The class is split into files by concern: form1.cpp (controls, start-up,
+// layout), form1_activity.cpp (reading activity files), form1_navigation.cpp
+// (themes, forward, back, numbers, gallery), form1_game.cpp (joining the
+// dots), form1_colouring.cpp (palette, widths, fill, line, pen, undo
+// snapshots) and form1_tools.cpp (tool buttons, saving, exit).
+class Form1 : public QWidget
+{
+public:
+    static constexpr int MaxDots = 151;
+    static constexpr int NoTool = 10;
+
+    explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
+
+    // Runs Form_Load the first time, then shows the window over the whole screen.
+    void Show();
+
+    // --- Controls -------------------------------------------------------
+    toolkit::PictureBox* Picture1; // the canvas
+    toolkit::PictureBox* Picture2; // the palette strip
+    toolkit::PictureBox* Picture3; // hidden: the joined outline only
+    toolkit::ControlArray<toolkit::CommandButton> Command1; // forward, back, numbers
+    toolkit::CommandButton* Command2;                       // exit
+    toolkit::ControlArray<toolkit::CommandButton> Command3; // line widths 1..10
+    toolkit::ControlArray<toolkit::CommandButton> Command4; // the eight tools
+    toolkit::ComboBox* Combo1;                              // themes
+    toolkit::DirListBox Dir1;
+    toolkit::ControlArray<toolkit::ImageHolder> Image1; // undo ring, 4 slots
+    toolkit::ControlArray<toolkit::ImageHolder> Image2; // gallery ring, 25 slots
+
+    // --- Start-up (form1.cpp) --------------------------------------------
+    void Form_Load();
+    void layoutWindow();
+
+    std::array<QString, 16> uiText;
+    QString themeFolder;
+    int themeIndex = 0;
+    // Per theme: the activity shown last there, 0 for none yet. One entry per
+    // listed theme, and never fewer than 51.
+    std::vector<int> activityNumber = std::vector<int>(51, 0);
+    int currentTool = NoTool;
+
+    // --- Activity files (form1_activity.cpp) -----------------------------
+    void readActivity();
+
+    QString activityFile;
+    std::array<QString, MaxDots> dotLabel;
+    std::array<double, MaxDots> dotX{};
+    std::array<double, MaxDots> dotY{};
+    std::array<double, MaxDots> dotRed{};
+    std::array<double, MaxDots> dotGreen{};
+    std::array<double, MaxDots> dotBlue{};
+    int dotCount = 0;
+    int hitRadius = 0;
+    double labelFontSize = 0;
+    int labelAnchor = 0;
+
+    // --- Themes and navigation (form1_navigation.cpp) --------------------
+    void Combo1_Click();
+    void Command1_Click(int Index);
+    void loadActivity();
+    void storeInGallery();
+
+    bool galleryPrimed = false;
+    int gallerySlot = 0;  // 0..24
+    int galleryCount = 0; // 0..24
+
+    // --- The game (form1_game.cpp) ---------------------------------------
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+
+    int nextDot = 0;
+    bool dotsJoined = false;
+
+    // --- Colouring (form1_colouring.cpp) ---------------------------------
+    void picture2_MouseDown(int Button, int Shift, float X, float Y);
+    void Command3_Click(int Index);
+    void saveUndoSnapshot();
+
+    int pickRed = 0;
+    int pickGreen = 0;
+    int pickBlue = 0;
+    double lineStartX = 0;
+    int lineStartY = 0;
+    double penX = 0;
+    int penY = 0;
+    int undoSlot = 0; // 0..3
+
+    // --- Tool buttons, saving and exit (form1_tools.cpp) -----------------
+    void Command4_Click(int Index);
+    void Command2_Click();
+
+    // The folder that holds the program file.
+    QString appFolder() const;
+
+private:
+    // Plays application folder/sonidos/`name`.
+    void playSound(const QString& name);
+    // Sets the canvas background to white, wiping everything drawn on it.
+    void clearCanvas();
+    // Whether activity `number` of the shown theme exists.
+    bool activityExists(int number) const;
+    QString activityPath(int number) const;
+
+    // The game's pieces (form1_game.cpp).
+    void drawJoiningSegment(int from, int to);
+    bool clickHits(int record, float X, float Y) const;
+    void completeIfLastRecord();
+
+    // The tools' canvas actions (form1_colouring.cpp).
+    void toolMouseDown(float X, float Y);
+    void toolMouseMove(float X, float Y);
+    void toolMouseUp(float X, float Y);
+
+    // Saving (form1_tools.cpp).
+    void saveDrawing();
+
+    void createControls();
+    toolkit::Platform& platform_;
+    bool loaded_ = false;
+};
+
+} // namespace player

@@ -1,0 +1,105 @@
+#include "controls.h"
+
+#include "colour.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QIcon>
+
+namespace toolkit {
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipsGeometry(this)
+{
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+void CommandButton::setPicture(const QString& path)
+{
+    picturePath_ = path;
+    setIcon(QIcon(path));
+    sizeChanged();
+}
+
+void CommandButton::setBackColor(int colour)
+{
+    backColor_ = colour;
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #606060;"
+                                 " border-radius: 4px; }"
+                                 "QPushButton:pressed { background-color: #d8d8ff; }"
+                                 "QPushButton:disabled { background-color: #e4e4e4; }")
+                      .arg(toQColor(colour).name()));
+}
+
+void CommandButton::sizeChanged()
+{
+    // The picture fills the button, leaving a small margin for the frame.
+    const int side = std::max(1, std::min(width(), height()) - 6);
+    setIconSize(QSize(side, side));
+}
+
+void CommandButton::resizeEvent(QResizeEvent* event)
+{
+    QPushButton::resizeEvent(event);
+    sizeChanged();
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), TwipsGeometry(this)
+{
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QComboBox::activated, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+void ComboBox::setFontPoints(const QString& name, double points)
+{
+    QFont font(name);
+    font.setPixelSize(pointsToPixels(points));
+    setFont(font);
+}
+
+Label::Label(QWidget* parent) : QLabel(parent), TwipsGeometry(this)
+{
+    setWordWrap(true);
+}
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent), TwipsGeometry(this) {}
+
+QString ListBox::List(int index) const
+{
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent), TwipsGeometry(this)
+{
+    connect(this, &QCheckBox::clicked, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+void DirListBox::setPath(const QString& path)
+{
+    path_ = path;
+    folders_.clear();
+    const QDir dir(path);
+    const QStringList names =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names)
+        folders_.push_back(dir.filePath(name));
+}
+
+QString DirListBox::List(int index) const
+{
+    if (index < 0 || index >= ListCount())
+        return {};
+    return folders_[static_cast<size_t>(index)];
+}
+
+} // namespace toolkit

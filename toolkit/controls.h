@@ -1,0 +1,128 @@
+#pragma once
+
+#include "twipsgeometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace toolkit {
+
+// The classic toolkit's controls: Qt widgets placed in twips, with handlers
+// as plain callbacks so a window wires them to its own named handlers.
+
+class CommandButton : public QPushButton, public TwipsGeometry
+{
+public:
+    explicit CommandButton(QWidget* parent = nullptr);
+    void setCaption(const QString& caption) { setText(caption); }
+    // A picture from a file or a resource path, scaled to fit the button.
+    void setPicture(const QString& path);
+    void setToolTipText(const QString& text) { setToolTip(text); }
+    void setBackColor(int colour);
+    int BackColor() const { return backColor_; }
+    std::function<void()> onClick;
+
+protected:
+    void sizeChanged() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QString picturePath_;
+    int backColor_ = 0xC0C0C0;
+};
+
+class ComboBox : public QComboBox, public TwipsGeometry
+{
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+    void AddItem(const QString& item) { addItem(item); }
+    QString List(int index) const { return itemText(index); }
+    int ListCount() const { return count(); }
+    int ListIndex() const { return currentIndex(); }
+    void setListIndex(int index) { setCurrentIndex(index); } // fires no Click
+    QString Text() const { return currentText(); }
+    void setFontPoints(const QString& name, double points);
+    std::function<void()> onClick; // a person chose an entry
+
+protected:
+    void sizeChanged() override {}
+};
+
+class Label : public QLabel, public TwipsGeometry
+{
+public:
+    explicit Label(QWidget* parent = nullptr);
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+};
+
+class ListBox : public QListWidget, public TwipsGeometry
+{
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+    void AddItem(const QString& item) { addItem(item); }
+    QString List(int index) const;
+    int ListCount() const { return count(); }
+};
+
+class CheckBox : public QCheckBox, public TwipsGeometry
+{
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value) { setChecked(value != 0); }
+    std::function<void()> onClick;
+};
+
+// A hidden holder of one picture.
+struct ImageHolder {
+    QImage Picture;
+};
+
+// The subfolders of a folder, sorted by name, as a directory list reports them.
+class DirListBox
+{
+public:
+    void setPath(const QString& path);
+    QString Path() const { return path_; }
+    int ListCount() const { return static_cast<int>(folders_.size()); }
+    QString List(int index) const; // full path of subfolder `index`
+
+private:
+    QString path_;
+    std::vector<QString> folders_;
+};
+
+// Like controls sharing one handler that receives the member's index. The
+// window creates members with `Load`; they are owned by their Qt parent, or
+// by the array for controls that are not widgets.
+template <class T>
+class ControlArray
+{
+public:
+    T& operator()(int index) { return *members_.at(index); }
+    const T& operator()(int index) const { return *members_.at(index); }
+    int Count() const { return static_cast<int>(members_.size()); }
+    // A widget member, owned by its Qt parent.
+    void Load(T* member) { members_.push_back(member); }
+    // A member that is no widget, owned by the array.
+    T& LoadNew()
+    {
+        owned_.push_back(std::make_unique<T>());
+        members_.push_back(owned_.back().get());
+        return *owned_.back();
+    }
+
+private:
+    std::vector<T*> members_;
+    std::vector<std::unique_ptr<T>> owned_;
+};
+
+} // namespace toolkit

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QList>
+#include <deque>
+
+namespace toolkit {
+
+// A Platform for tests: records every call and answers from scripted values.
+class FakePlatform : public Platform
+{
+public:
+    struct Message {
+        QString text;
+        int style;
+    };
+    struct Started {
+        QString program;
+        QStringList arguments;
+    };
+
+    // Scripted answers.
+    int screenWidthPx = 800;
+    int screenHeightPx = 600;
+    int twipsPerPixel = 15;
+    QString applicationFolder;
+    QString systemFolderPath;
+    QDateTime clock = QDateTime(QDate(2026, 12, 5), QTime(21, 8, 3));
+    std::deque<int> messageAnswers; // consumed in order; vbOK / vbNo when empty
+    std::deque<QString> fileNameAnswers;
+    bool programStarts = true;
+
+    // What happened.
+    QStringList sounds;
+    QList<Message> messages;
+    QList<Started> startedPrograms;
+    QStringList openedFolders;
+    QImage clipboard;
+    int clipboardWrites = 0;
+    bool ended = false;
+
+    void playSound(const QString& path) override { sounds << path; }
+    int messageBox(const QString& text, int style) override;
+    QString openFileName(const QString&, const QString&) override { return nextFileName(); }
+    QString saveFileName(const QString&, const QString&) override { return nextFileName(); }
+    void setClipboardImage(const QImage& image) override
+    {
+        clipboard = image;
+        ++clipboardWrites;
+    }
+    QImage clipboardImage() override { return clipboard; }
+    bool startProgram(const QString& program, const QStringList& arguments) override
+    {
+        startedPrograms.append({program, arguments});
+        return programStarts;
+    }
+    bool openFolder(const QString& path) override
+    {
+        openedFolders << path;
+        return true;
+    }
+    QDateTime now() override { return clock; }
+    int screenWidthTwips() override { return screenWidthPx * twipsPerPixel; }
+    int screenHeightTwips() override { return screenHeightPx * twipsPerPixel; }
+    int twipsPerPixelX() override { return twipsPerPixel; }
+    int twipsPerPixelY() override { return twipsPerPixel; }
+    QString appFolder() override { return applicationFolder; }
+    QString systemFolder() override { return systemFolderPath; }
+    void endProgram() override { ended = true; }
+
+    // The file names of the sounds played, without their folders.
+    QStringList soundNames() const;
+
+private:
+    QString nextFileName();
+};
+
+} // namespace toolkit

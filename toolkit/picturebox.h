@@ -1,0 +1,128 @@
+#pragma once
+
+#include "twipsgeometry.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+namespace toolkit {
+
+// Mouse buttons and shift keys as the classic toolkit reports them.
+enum MouseButton { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
+enum ShiftKey { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+
+enum ScaleModeValue { vbTwips = 1, vbPixels = 3 };
+
+enum FillStyleValue {
+    vbFSSolid = 0,
+    vbFSTransparent = 1,
+    vbHorizontalLine = 2,
+    vbVerticalLine = 3,
+    vbUpwardDiagonal = 4,
+    vbDownwardDiagonal = 5,
+    vbCross = 6,
+    vbDiagonalCross = 7
+};
+
+// How `Line` draws: a plain line, a box outlined in the line colour with its
+// interior by the fill settings (B), or a box filled with the line colour (BF).
+enum class LineShape { Plain, Box, BoxFilled };
+
+// A picture area: the drawing surface of both programs.
+//
+// It holds a persistent image (everything drawn while AutoRedraw is on, over
+// the background colour and background picture) and a temporary layer shown
+// over it (everything drawn while AutoRedraw is off). Coordinates are in the
+// area's scale units: twips (ScaleMode 1, 15 to a pixel) or pixels
+// (ScaleMode 3). Nothing is antialiased, so fills stop exactly at lines and
+// Point reads back the colour drawn.
+class PictureBox : public QWidget, public TwipsGeometry
+{
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // Layers.
+    bool AutoRedraw = false;
+    int BackColor() const { return backColor_; }
+    void setBackColor(int colour); // erases both layers, keeps the picture
+    const QImage& Picture() const { return picture_; }
+    void setPicture(const QImage& picture); // background colour + picture
+    QImage Image() const { return persistent_; } // the persistent image
+    void Cls();
+
+    // Scale.
+    int ScaleMode = vbTwips;
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+    // Pen, brush and text.
+    int ForeColor = vbBlack;
+    int FillColor = vbBlack;
+    int FillStyle = vbFSTransparent;
+    int DrawWidth = 1; // pixels
+    QString FontName = QStringLiteral("Arial");
+    double FontSize = 8.25; // points
+    bool FontBold = false;
+    bool FontItalic = false;
+    double CurrentX = 0;
+    double CurrentY = 0;
+
+    // Drawing, in scale units. Without a colour, lines use ForeColor.
+    void Line(double x1, double y1, double x2, double y2, std::optional<int> colour = {},
+              LineShape shape = LineShape::Plain);
+    // Angles in radians counterclockwise from +x; a negative angle also
+    // draws the radius to it (a pie). Aspect is vertical over horizontal
+    // extent and the radius is along the longer axis.
+    void Circle(double x, double y, double radius, std::optional<int> colour = {},
+                std::optional<double> start = {}, std::optional<double> end = {},
+                double aspect = 1.0);
+    void PSet(double x, double y, std::optional<int> colour = {});
+    int Point(double x, double y) const; // -1 outside the area
+    void Print(const QString& text);
+    double TextWidth(const QString& text) const;
+    double TextHeight(const QString& text) const;
+
+    // The surface flood fill of ExtFloodFill(hDC, x, y, colour, 1), in pixels
+    // whatever the scale: paints with the area's brush (FillColor by
+    // FillStyle) every 4-connected pixel of exactly `colour` reached from
+    // (x, y), on the persistent image while AutoRedraw is on.
+    void FloodFill(int x, int y, int colour);
+
+    // Events, in scale units.
+    std::function<void(int button, int shift, float x, float y)> onMouseDown;
+    std::function<void(int button, int shift, float x, float y)> onMouseMove;
+    std::function<void(int button, int shift, float x, float y)> onMouseUp;
+    std::function<void()> onClick;
+
+    // Delivers mouse events as the platform would, with positions in pixels.
+    // Tests use these; real events come through the Qt handlers below.
+    void mouseDownAtPixel(int button, int shift, int x, int y);
+    void mouseMoveAtPixel(int buttons, int shift, int x, int y);
+    void mouseUpAtPixel(int button, int shift, int x, int y);
+
+    // What is shown on screen: persistent image with the temporary layer.
+    QImage screenImage() const;
+
+protected:
+    void sizeChanged() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    class Painter;
+    QImage& target(); // the layer that drawing goes to
+    void invalidate(const QRect& pixels);
+
+    int backColor_ = vbWhite;
+    QImage picture_;
+    QImage persistent_;
+    QImage temporary_; // transparent where nothing is drawn
+    QRect temporaryUsed_;
+};
+
+} // namespace toolkit

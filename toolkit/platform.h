@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace toolkit {
+
+// Answers of a message box, as the classic toolkit numbers them.
+enum MsgBoxResult { vbOK = 1, vbYes = 6, vbNo = 7 };
+// Button sets of a message box.
+enum MsgBoxStyle { vbOKOnly = 0, vbYesNo = 4 };
+
+// Everything a window asks of the world outside the program: sound, message
+// boxes, dialogs, clipboard, other programs, the clock and the screen. The
+// programs use QtPlatform; tests use FakePlatform, which records every call.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Plays a WAV file asynchronously: returns at once, cuts off any sound that
+    // is playing, and beeps when the file is missing.
+    virtual void playSound(const QString& path) = 0;
+
+    // Shows a modal box with the program's own title; returns an MsgBoxResult.
+    virtual int messageBox(const QString& text, int style) = 0;
+
+    // File dialogs. Each returns the chosen path, or an empty text on cancel.
+    // `filter` is in Qt's form, for example "Imágenes (*.bmp *.jpg *.gif)".
+    virtual QString openFileName(const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter) = 0;
+
+    virtual void setClipboardImage(const QImage& image) = 0;
+    virtual QImage clipboardImage() = 0;
+
+    // Starts a program with its arguments, never through a shell, and does
+    // not wait for it. Returns false when it could not be started.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+
+    // Opens a folder in the desktop's file manager without waiting.
+    virtual bool openFolder(const QString& path) = 0;
+
+    virtual QDateTime now() = 0;
+
+    // Screen size in twips, and twips per screen pixel in each direction.
+    virtual int screenWidthTwips() = 0;
+    virtual int screenHeightTwips() = 0;
+    virtual int twipsPerPixelX() = 0;
+    virtual int twipsPerPixelY() = 0;
+
+    // The folder that holds the program file; runtime data lies beside it.
+    virtual QString appFolder() = 0;
+
+    // The folder the installer copies libraries into.
+    virtual QString systemFolder() = 0;
+
+    // Ends the program at once, as the classic `End` statement does.
+    virtual void endProgram() = 0;
+};
+
+} // namespace toolkit

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform.h"
+
+#include <memory>
+
+class QSoundEffect;
+class QWidget;
+
+namespace toolkit {
+
+// The Platform of the real programs, on Qt.
+class QtPlatform : public Platform
+{
+public:
+    // `title` is the program's own title, shown on its message boxes.
+    explicit QtPlatform(const QString& title);
+    ~QtPlatform() override;
+
+    void playSound(const QString& path) override;
+    int messageBox(const QString& text, int style) override;
+    QString openFileName(const QString& title, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& filter) override;
+    void setClipboardImage(const QImage& image) override;
+    QImage clipboardImage() override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openFolder(const QString& path) override;
+    QDateTime now() override;
+    int screenWidthTwips() override;
+    int screenHeightTwips() override;
+    int twipsPerPixelX() override;
+    int twipsPerPixelY() override;
+    QString appFolder() override;
+    // LUNIPO_SYSTEM_DIR, or a "system32" folder in the user's data folder.
+    QString systemFolder() override;
+    void endProgram() override;
+
+private:
+    QString title_;
+    std::unique_ptr<QSoundEffect> sound_;
+};
+
+} // namespace toolkit
