@@ -120,6 +120,10 @@ private:
     bool activityExists(int number) const;
     QString activityPath(int number) const;
 
+    // Reading (form1_activity.cpp).
+    void readDotLine(int i, const QStringList& fields);
+    void drawDot(int i, bool circle);
+
     // The game's pieces (form1_game.cpp).
     void drawJoiningSegment(int from, int to);
     bool clickHits(int record, float X, float Y) const;
@@ -129,11 +133,18 @@ private:
     void toolMouseDown(float X, float Y);
     void toolMouseMove(float X, float Y);
     void toolMouseUp(float X, float Y);
+    // Flood fill from a canvas position, in the canvas's fill colour.
+    void fillAt(float X, float Y);
 
     // Saving (form1_tools.cpp).
     void saveDrawing();
+    void undo();
+    void showEarlierDrawing();
+    // application folder/dibujosrealizados
+    QString drawingsFolder() const;
 
     void createControls();
+    void readLanguageFile();
     toolkit::Platform& platform_;
     bool loaded_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QIcon>
+#include <QPixmap>
 
 namespace toolkit {
 
@@ -19,8 +20,13 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipsGeomet
 
 void CommandButton::setPicture(const QString& path)
 {
-    picturePath_ = path;
     setIcon(QIcon(path));
+    sizeChanged();
+}
+
+void CommandButton::setPicture(const QImage& picture)
+{
+    setIcon(QIcon(QPixmap::fromImage(picture)));
     sizeChanged();
 }
 

@@ -24,6 +24,7 @@ public:
     void setCaption(const QString& caption) { setText(caption); }
     // A picture from a file or a resource path, scaled to fit the button.
     void setPicture(const QString& path);
+    void setPicture(const QImage& picture);
     void setToolTipText(const QString& text) { setToolTip(text); }
     void setBackColor(int colour);
     int BackColor() const { return backColor_; }
@@ -34,7 +35,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QString picturePath_;
     int backColor_ = 0xC0C0C0;
 };
 

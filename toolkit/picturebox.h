@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour.h"
 #include "twipsgeometry.h"
 
 #include <QImage>
@@ -112,10 +113,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class Painter;
     QImage& target(); // the layer that drawing goes to
+    void drawn(const QRect& pixels); // pixels of target() that changed
+    void clearTemporary();
     void invalidate(const QRect& pixels);
 
     int backColor_ = vbWhite;
@@ -123,6 +127,7 @@ private:
     QImage persistent_;
     QImage temporary_; // transparent where nothing is drawn
     QRect temporaryUsed_;
+    int pressedButton_ = 0; // for Click: the button that went down inside
 };
 
 } // namespace toolkit

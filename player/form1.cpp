@@ -1,0 +1,232 @@
+#include "form1.h"
+
+#include "buttonpictures.h"
+#include "colour.h"
+#include "palettestrip.h"
+#include "textfiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace player {
+
+using toolkit::CommandButton;
+using toolkit::PictureBox;
+
+namespace {
+
+// Design sizes, in twips.
+constexpr int ButtonSide = 615;
+constexpr int ArrowButtonWidth = 495;
+constexpr int PaletteLeft = 120;
+constexpr int PaletteTop = 120;
+constexpr int PaletteWidthTwips = 375;
+constexpr int CanvasLeft = 480;
+constexpr int CanvasTop = 120;
+constexpr int ComboWidth = 2295;
+constexpr double ComboFontPoints = 20.25;
+
+constexpr int WindowColour = toolkit::RGB(128, 128, 255);
+constexpr int LanguageEntries = 11;
+
+// Runs one step of start-up: a step that fails is skipped and the next runs.
+template <class Step>
+void skipOnFailure(Step step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+{
+    setWindowTitle(QStringLiteral("Lunipo"));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toolkit::toQColor(WindowColour));
+    setPalette(background);
+    setAutoFillBackground(true);
+    createControls();
+}
+
+void Form1::createControls()
+{
+    Picture2 = new PictureBox(this);
+    Picture2->Move(PaletteLeft, PaletteTop, PaletteWidthTwips, ButtonSide);
+    Picture2->setBackColor(PaletteGrey);
+    Picture2->setPicture(paletteStrip());
+    Picture2->onMouseDown = [this](int b, int s, float x, float y) { picture2_MouseDown(b, s, x, y); };
+
+    Picture1 = new PictureBox(this);
+    Picture1->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
+    Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
+    Picture1->onMouseMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
+    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+
+    // The outline canvas is never shown; it keeps the joined lines only.
+    Picture3 = new PictureBox(this);
+    Picture3->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
+    Picture3->AutoRedraw = true;
+    Picture3->hide();
+
+    const QString arrows[2] = {pictures::forward, pictures::back};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new CommandButton(this);
+        button->Move(0, 0, i < 2 ? ArrowButtonWidth : ButtonSide, ButtonSide);
+        button->setPicture(i < 2 ? arrows[i] : pictures::numbers);
+        button->onClick = [this, i] { Command1_Click(i); };
+        Command1.Load(button);
+    }
+
+    Combo1 = new toolkit::ComboBox(this);
+    Combo1->Move(0, 0, ComboWidth, ButtonSide);
+    Combo1->setFontPoints(QStringLiteral("Arial"), ComboFontPoints);
+    Combo1->onClick = [this] { Combo1_Click(); };
+
+    for (int i = 0; i < 8; ++i) {
+        auto* button = new CommandButton(this);
+        button->Move(0, 0, ButtonSide, ButtonSide);
+        button->setPicture(pictures::tools[i]);
+        button->setEnabled(false);
+        button->onClick = [this, i] { Command4_Click(i); };
+        Command4.Load(button);
+    }
+
+    Command2 = new CommandButton(this);
+    Command2->Move(0, 0, ButtonSide, ButtonSide);
+    Command2->setPicture(pictures::exit);
+    Command2->onClick = [this] { Command2_Click(); };
+
+    for (int i = 0; i < 10; ++i) {
+        auto* button = new CommandButton(this);
+        button->Move(0, 0, ButtonSide, ButtonSide);
+        button->setPicture(widthDot(i));
+        button->onClick = [this, i] { Command3_Click(i); };
+        Command3.Load(button);
+    }
+
+    Image1.LoadNew();
+    Image2.LoadNew();
+}
+
+void Form1::Show()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    showFullScreen();
+}
+
+void Form1::Form_Load()
+{
+    loaded_ = true;
+    const QString themes = appFolder() + QStringLiteral("/actividades");
+    skipOnFailure([&] { Dir1.setPath(themes); });
+    skipOnFailure([&] {
+        for (int i = 0; i < Dir1.ListCount(); ++i)
+            Combo1->AddItem(QFileInfo(Dir1.List(i)).fileName());
+        // Every listed theme remembers its own activity.
+        if (Combo1->ListCount() > static_cast<int>(activityNumber.size()))
+            activityNumber.resize(static_cast<size_t>(Combo1->ListCount()), 0);
+    });
+    skipOnFailure([&] { Combo1->setListIndex(Combo1->ListCount() > 0 ? 0 : -1); });
+    // Without themes, the theme folder is the activities folder itself.
+    skipOnFailure([&] {
+        themeFolder = Combo1->ListCount() > 0 ? themes + QLatin1Char('/') + Combo1->Text() : themes;
+    });
+    skipOnFailure([&] {
+        Picture1->FillColor = toolkit::vbGreen;
+        Picture1->ForeColor = toolkit::vbGreen;
+        Picture3->ForeColor = toolkit::vbGreen;
+    });
+    skipOnFailure([&] {
+        for (int i = 1; i <= 3; ++i)
+            Image1.LoadNew();
+        for (int i = 1; i <= 24; ++i)
+            Image2.LoadNew();
+    });
+    currentTool = NoTool;
+    skipOnFailure([&] { readLanguageFile(); });
+    skipOnFailure([&] { Picture1->setBackColor(toolkit::vbWhite); });
+    skipOnFailure([&] {
+        for (int i = 0; i < 3; ++i)
+            Command1(i).setBackColor(toolkit::vbWhite);
+        for (int i = 0; i < 8; ++i)
+            Command4(i).setBackColor(toolkit::vbWhite);
+        for (int i = 0; i < 10; ++i)
+            Command3(i).setBackColor(toolkit::vbWhite);
+        Command2->setBackColor(toolkit::vbWhite);
+    });
+    activityNumber[static_cast<size_t>(themeIndex)] = 1;
+    skipOnFailure([&] { layoutWindow(); });
+}
+
+void Form1::readLanguageFile()
+{
+    const auto lines = toolkit::readTextLines(appFolder() + QStringLiteral("/idioma/idioma.txt"));
+    if (!lines)
+        return;
+    const QStringList fields = toolkit::readDelimitedFields(lines->join(QLatin1Char('\n')));
+    for (int i = 0; i < LanguageEntries && i < fields.size(); ++i)
+        uiText[static_cast<size_t>(i)] = fields[i];
+    for (int i = 0; i < 8; ++i)
+        Command4(i).setToolTipText(uiText[static_cast<size_t>(i)]);
+    Command1(2).setToolTipText(uiText[8]);
+    Command2->setToolTipText(uiText[9]);
+}
+
+void Form1::layoutWindow()
+{
+    const int W = platform_.screenWidthTwips();
+    const int H = platform_.screenHeightTwips();
+
+    Picture1->setWidth(W - Command3(0).Width() - 100 - Picture2->Left() - Picture2->Width());
+    Picture1->setHeight(H - Command1(0).Height() - 200);
+    Picture3->Move(Picture1->Left(), Picture1->Top(), Picture1->Width(), Picture1->Height());
+
+    const int rowTop = Picture1->Top() + Picture1->Height() + 50;
+    for (int i = 0; i < 3; ++i)
+        Command1(i).setTop(rowTop);
+    Command1(0).setLeft(Picture1->Left() + 25);
+    Command1(1).setLeft(Command1(0).Left() + Command1(0).Width());
+    Picture2->setHeight(Picture1->Height() + 50 + Command1(0).Height());
+    Combo1->setTop(Command1(0).Top());
+    Combo1->setLeft(Command1(1).Left() + Command1(1).Width() + 50);
+    Command1(2).setLeft(Combo1->Left() + Combo1->Width() + 25);
+
+    Command4(0).setTop(Command1(0).Top());
+    Command4(0).setLeft(Command1(2).Left() + Command1(2).Width() + 175);
+    for (int i = 1; i < 8; ++i) {
+        Command4(i).setTop(Command1(0).Top());
+        Command4(i).setLeft(Command4(i - 1).Left() + Command4(i - 1).Width());
+    }
+    Command2->setTop(Command1(0).Top());
+    Command2->setLeft(Command4(7).Left() + Command4(7).Width() + 25);
+
+    Command3(0).setTop(Picture1->Top());
+    Command3(0).setLeft(Picture1->Left() + Picture1->Width() + 25);
+    for (int i = 1; i < 10; ++i) {
+        Command3(i).setTop(Command3(i - 1).Top() + Command3(i - 1).Height());
+        Command3(i).setLeft(Command3(0).Left());
+    }
+}
+
+QString Form1::appFolder() const
+{
+    return platform_.appFolder();
+}
+
+void Form1::playSound(const QString& name)
+{
+    platform_.playSound(appFolder() + QStringLiteral("/sonidos/") + name);
+}
+
+void Form1::clearCanvas()
+{
+    Picture1->setBackColor(toolkit::vbWhite);
+}
+
+} // namespace player

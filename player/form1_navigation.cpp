@@ -1,0 +1,120 @@
+// Choosing a theme, walking its activities and keeping finished drawings.
+
+#include "form1.h"
+
+#include "colour.h"
+#include "textfiles.h"
+
+namespace player {
+
+namespace {
+
+constexpr int GallerySlots = 25;
+
+QString activityName(int number)
+{
+    return QString::number(number) + QStringLiteral(".txt");
+}
+
+} // namespace
+
+void Form1::Combo1_Click()
+{
+    if (Combo1->ListIndex() < 0)
+        return;
+    if (dotsJoined)
+        storeInGallery();
+    clearCanvas();
+    playSound(QStringLiteral("combo.wav"));
+    themeFolder = appFolder() + QStringLiteral("/actividades/") + Combo1->Text();
+    themeIndex = Combo1->ListIndex();
+    int& n = activityNumber[static_cast<size_t>(themeIndex)];
+    if (n == 0)
+        n = 1;
+    if (!activityExists(n))
+        n = n - 1;
+    clearCanvas();
+    activityFile = activityPath(n);
+    loadActivity();
+    nextDot = 0;
+}
+
+void Form1::Command1_Click(int Index)
+{
+    if ((Index == 0 || Index == 1) && dotsJoined)
+        storeInGallery();
+    clearCanvas();
+    int& n = activityNumber[static_cast<size_t>(themeIndex)];
+    switch (Index) {
+    case 0: // forward, round to the first after the last
+        playSound(QStringLiteral("adelante.wav"));
+        n = n + 1;
+        if (!activityExists(n))
+            n = 1;
+        activityFile = activityPath(n);
+        loadActivity();
+        nextDot = 0;
+        break;
+    case 1: // back, round to the last of the unbroken run 1, 2, 3...
+        playSound(QStringLiteral("atras.wav"));
+        n = n - 1;
+        if (n <= 0) {
+            n = 1;
+            while (activityExists(n))
+                n = n + 1;
+            n = n - 1;
+        }
+        activityFile = activityPath(n);
+        loadActivity();
+        nextDot = 0;
+        break;
+    case 2: // numbers: the labels again, or the bare outline once finished
+        if (!dotsJoined) {
+            playSound(QStringLiteral("numero.wav"));
+            if (n == 0)
+                n = 1;
+            activityFile = activityPath(n);
+            readActivity();
+        } else {
+            Picture1->setPicture(Picture3->Image());
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::loadActivity()
+{
+    Picture1->setPicture(QImage());
+    Picture3->setPicture(QImage());
+    readActivity();
+    for (int i = 0; i < 8; ++i)
+        Command4(i).setEnabled(false);
+    galleryPrimed = false;
+    dotsJoined = false;
+}
+
+void Form1::storeInGallery()
+{
+    Image2(gallerySlot).Picture = Picture1->Image();
+    gallerySlot = gallerySlot + 1;
+    if (gallerySlot == GallerySlots)
+        gallerySlot = 0;
+    if (galleryCount < gallerySlot)
+        galleryCount = gallerySlot;
+}
+
+bool Form1::activityExists(int number) const
+{
+    return !toolkit::findFileIgnoringCase(themeFolder, activityName(number)).isEmpty();
+}
+
+QString Form1::activityPath(int number) const
+{
+    // The name as it is on disk, so that "3.TXT" opens where "3.txt" is asked for.
+    const QString found = toolkit::findFileIgnoringCase(themeFolder, activityName(number));
+    return themeFolder + QLatin1Char('/') + (found.isEmpty() ? activityName(number) : found);
+}
+
+} // namespace player

@@ -1,0 +1,65 @@
+#include "form2.h"
+
+#include "buttonpictures.h"
+#include "form1.h"
+#include "program.h"
+#include "twips.h"
+
+namespace player {
+
+namespace {
+
+// Client area of the window and the title card on it, in twips.
+constexpr int ClientWidth = 8535;
+constexpr int ClientHeight = 5685;
+constexpr int CardWidth = 544 * toolkit::TwipsPerPixel;
+constexpr int CardHeight = 354 * toolkit::TwipsPerPixel;
+
+} // namespace
+
+Form2::Form2(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+{
+    setWindowTitle(QStringLiteral("Lunipo"));
+    setFixedSize(toolkit::twipsToPixels(ClientWidth), toolkit::twipsToPixels(ClientHeight));
+    Picture1 = new toolkit::PictureBox(this);
+    Picture1->Move((ClientWidth - CardWidth) / 2, (ClientHeight - CardHeight) / 2, CardWidth,
+                   CardHeight);
+    Picture1->setPicture(renderPicture(pictures::titleCard, QSize(544, 354)));
+    Picture1->setCursor(Qt::PointingHandCursor);
+    Picture1->onClick = [this] { Picture1_Click(); };
+}
+
+void Form2::Show()
+{
+    Form_Load();
+    show();
+}
+
+void Form2::Form_Load()
+{
+    const int screenWidth = platform_.screenWidthTwips();
+    const int screenHeight = platform_.screenHeightTwips();
+    const int windowWidth = ClientWidth;
+    const int windowHeight = ClientHeight;
+    const int left = static_cast<int>(toolkit::roundHalfEven(screenWidth - windowWidth)) / 2;
+    const int top = static_cast<int>(toolkit::roundHalfEven(screenHeight - windowHeight)) / 2;
+    move(toolkit::twipsToPixels(left), toolkit::twipsToPixels(top));
+
+    screenWidthPx = static_cast<float>(screenWidth) / static_cast<float>(platform_.twipsPerPixelX());
+    screenHeightPx = static_cast<int>(
+        toolkit::roundHalfEven(double(screenHeight) / platform_.twipsPerPixelY()));
+    scaleX = screenWidthPx / 800.0f;
+    scaleY = screenHeightPx / 600.0;
+}
+
+void Form2::Picture1_Click()
+{
+    if (!mainWindow) {
+        mainWindow = new Form1(platform_);
+        mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    mainWindow->Show();
+    close();
+}
+
+} // namespace player

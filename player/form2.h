@@ -1,0 +1,33 @@
+#pragma once
+
+#include "picturebox.h"
+#include "platform.h"
+
+#include <QWidget>
+
+namespace player {
+
+// The start window: a title card in the middle of the screen. Loading it
+// measures the screen and sets the scale factors activities are drawn with;
+// a click on the card opens the main window and closes this one.
+class Form2 : public QWidget
+{
+public:
+    explicit Form2(toolkit::Platform& platform, QWidget* parent = nullptr);
+
+    // Runs Form_Load, then shows the window.
+    void Show();
+
+    toolkit::PictureBox* Picture1; // the title card
+
+    void Form_Load();
+    void Picture1_Click();
+
+    float screenWidthPx = 0;
+    int screenHeightPx = 0;
+
+private:
+    toolkit::Platform& platform_;
+};
+
+} // namespace player

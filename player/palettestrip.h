@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+namespace player {
+
+// The palette strip the child picks colours from: 19 x 897 pixels, a column
+// of bevelled 12 x 12 colour cells on a 16-pixel pitch over grey. It never
+// holds pure black (the darkest cell is (4, 4, 4)), so a picked colour can
+// always be told from the black of an empty picture.
+QImage paletteStrip();
+
+// Pixel geometry of the strip.
+constexpr int PaletteWidth = 19;
+constexpr int PaletteHeight = 897;
+constexpr int PaletteGrey = 0x808080;
+
+} // namespace player

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "colour.h"
+#include "fakeplatform.h"
+#include "form1.h"
+#include "program.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A player in a temporary application folder, on a fake platform with an
+// 800 x 600 screen, so scale factors are 1 unless a test sets them.
+class PlayerTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir appDir;
+    toolkit::FakePlatform platform;
+    std::unique_ptr<player::Form1> form;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(appDir.isValid());
+        platform.applicationFolder = appDir.path();
+        player::scaleX = 1.0f;
+        player::scaleY = 1.0;
+    }
+
+    // Builds the main window and runs its start-up.
+    player::Form1& startPlayer()
+    {
+        form = std::make_unique<player::Form1>(platform);
+        form->Form_Load();
+        return *form;
+    }
+
+    QString path(const QString& relative) const { return appDir.filePath(relative); }
+
+    void writeFile(const QString& relative, const QByteArray& content) const
+    {
+        const QString full = path(relative);
+        QDir().mkpath(QFileInfo(full).path());
+        QFile file(full);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    // An activity file as the editor writes it: five header lines, then the
+    // dot lines as given, each line ended by CR LF.
+    static QByteArray activityText(const QStringList& dotLines, const QString& circles = "NO",
+                                   int dotSize = 250, const QString& fontSize = " 12 ")
+    {
+        QStringList lines = {" 10790 ", " 8185 ", circles, QStringLiteral(" %1 ").arg(dotSize),
+                             fontSize};
+        lines += dotLines;
+        return (lines.join("\r\n") + "\r\n").toLatin1();
+    }
+
+    void writeActivity(const QString& theme, int number, const QStringList& dotLines,
+                       const QString& circles = "NO", int dotSize = 250) const
+    {
+        writeFile("actividades/" + theme + "/" + QString::number(number) + ".txt",
+                  activityText(dotLines, circles, dotSize));
+    }
+
+    // Delivers a click on the canvas at a position in twips.
+    void clickAt(double x, double y, int button = 1) const
+    {
+        form->Picture1_MouseDown(button, 0, float(x), float(y));
+        form->Picture1_MouseUp(button, 0, float(x), float(y));
+    }
+
+    // Colour of a canvas pixel as drawn in the persistent image.
+    int canvasPixel(int x, int y) const
+    {
+        const QImage image = form->Picture1->Image();
+        return toolkit::fromQRgb(image.pixel(x, y));
+    }
+};

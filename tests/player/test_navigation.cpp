@@ -1,0 +1,211 @@
+#include "playerfixture.h"
+
+using player::Form1;
+
+// Choosing themes and walking their activities with forward and back.
+class NavigationTest : public PlayerTest
+{
+protected:
+    // A theme whose activity n has n dots in a row, so dotCount tells which
+    // activity is shown.
+    void makeTheme(const QString& theme, std::initializer_list<int> numbers)
+    {
+        for (int n : numbers) {
+            QStringList dots;
+            for (int i = 0; i < n; ++i)
+                dots << QStringLiteral("%1,%2,1000,0,0,0,").arg(i + 1).arg(1000 + 1000 * i);
+            writeActivity(theme, n, dots);
+        }
+    }
+
+    int shown() const { return form->dotCount; }
+    QStringList soundsSinceStart() const { return platform.soundNames(); }
+};
+
+TEST_F(NavigationTest, ForwardAndBackWrapRoundAnUnbrokenRun)
+{
+    makeTheme("a", {1, 2, 3});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    EXPECT_EQ(shown(), 1);
+    f.Command1_Click(0);
+    f.Command1_Click(0);
+    EXPECT_EQ(shown(), 3);
+    f.Command1_Click(0);
+    EXPECT_EQ(shown(), 1); // forward from 3 shows 1
+    f.Command1_Click(1);
+    EXPECT_EQ(shown(), 3); // back from 1 shows 3
+    f.Command1_Click(1);
+    f.Command1_Click(1);
+    EXPECT_EQ(shown(), 1); // back from 2 shows 1
+    EXPECT_EQ(f.activityNumber[0], 1);
+    EXPECT_EQ(soundsSinceStart(),
+              QStringList({"combo.wav", "adelante.wav", "adelante.wav", "adelante.wav",
+                           "atras.wav", "atras.wav", "atras.wav"}));
+}
+
+TEST_F(NavigationTest, AGapEndsTheRun)
+{
+    makeTheme("a", {1, 2, 4});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Command1_Click(0);
+    EXPECT_EQ(shown(), 2);
+    f.Command1_Click(0);
+    EXPECT_EQ(shown(), 1); // forward from 2 shows 1
+    f.Command1_Click(1);
+    EXPECT_EQ(shown(), 2); // back from 1 shows 2
+}
+
+TEST_F(NavigationTest, ForwardRightAfterStartUpShowsActivityTwo)
+{
+    makeTheme("a", {1, 2});
+    Form1& f = startPlayer();
+    f.Command1_Click(0);
+    EXPECT_EQ(shown(), 2);
+    EXPECT_EQ(f.activityFile, path("actividades/a/2.txt"));
+}
+
+TEST_F(NavigationTest, EachThemeRemembersItsActivity)
+{
+    makeTheme("a", {1, 2, 3});
+    makeTheme("b", {1, 2});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Command1_Click(0);
+    f.Command1_Click(0);
+    f.Combo1->setListIndex(1);
+    f.Combo1_Click();
+    EXPECT_EQ(shown(), 1);
+    f.Combo1->setListIndex(0);
+    f.Combo1_Click();
+    EXPECT_EQ(shown(), 3);
+    EXPECT_EQ(f.themeFolder, path("actividades/a"));
+}
+
+TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
+{
+    makeTheme("a", {1, 2, 3});
+    makeTheme("b", {1});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Command1_Click(0);
+    f.Command1_Click(0);
+    f.Combo1->setListIndex(1);
+    f.Combo1_Click();
+    QFile::remove(path("actividades/a/3.txt"));
+    f.Combo1->setListIndex(0);
+    f.Combo1_Click();
+    EXPECT_EQ(shown(), 2);
+}
+
+TEST_F(NavigationTest, NamesMatchIgnoringCase)
+{
+    makeTheme("a", {1, 2});
+    writeFile("actividades/a/3.TXT", activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,", "3,3,3,0,0,0,"}));
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Command1_Click(1);
+    EXPECT_EQ(shown(), 3);
+    EXPECT_EQ(f.activityFile, path("actividades/a/3.TXT"));
+}
+
+TEST_F(NavigationTest, AThemeWithoutActivityOneIsInert)
+{
+    makeTheme("a", {2, 3});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    EXPECT_EQ(f.activityNumber[0], 0);
+    EXPECT_EQ(shown(), 0);
+    f.Picture1_MouseDown(1, 0, 0, 0);
+    EXPECT_FALSE(f.dotsJoined);
+    EXPECT_EQ(f.nextDot, 0);
+}
+
+TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
+{
+    makeTheme("a", {1, 2});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Picture1->AutoRedraw = true;
+    f.Picture1->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
+    f.Picture1->AutoRedraw = false;
+    f.dotsJoined = true;
+    f.galleryPrimed = true;
+    f.nextDot = 2;
+    for (int i = 0; i < 8; ++i)
+        f.Command4(i).setEnabled(true);
+    f.Command1_Click(0);
+    EXPECT_EQ(canvasPixel(300, 200), toolkit::vbWhite);
+    EXPECT_FALSE(f.dotsJoined);
+    EXPECT_FALSE(f.galleryPrimed);
+    EXPECT_EQ(f.nextDot, 0);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_FALSE(f.Command4(i).isEnabled());
+}
+
+TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
+{
+    makeTheme("a", {3});
+    writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.nextDot = 2;
+    f.Picture1->AutoRedraw = true;
+    f.Picture1->Line(0, 1500, 10000, 1500, toolkit::RGB(0, 0, 255));
+    f.Picture1->AutoRedraw = false;
+    f.Command1_Click(2);
+    EXPECT_EQ(platform.soundNames().last(), "numero.wav");
+    EXPECT_EQ(canvasPixel(300, 100), toolkit::vbWhite); // the segment is gone
+    EXPECT_EQ(f.nextDot, 2);
+    EXPECT_EQ(f.dotCount, 3);
+}
+
+TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
+{
+    makeTheme("a", {3});
+    writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Picture3->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
+    f.dotsJoined = true;
+    const int soundsBefore = platform.sounds.size();
+    f.Command1_Click(2);
+    EXPECT_EQ(platform.sounds.size(), soundsBefore);
+    EXPECT_EQ(canvasPixel(300, 200), toolkit::RGB(0, 0, 255));
+    EXPECT_EQ(f.Picture1->Image(), f.Picture3->Image());
+}
+
+TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
+{
+    makeTheme("a", {1, 2});
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Command1_Click(0); // not finished: nothing stored
+    EXPECT_EQ(f.gallerySlot, 0);
+    f.Picture1->AutoRedraw = true;
+    f.Picture1->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
+    f.Picture1->AutoRedraw = false;
+    f.dotsJoined = true;
+    f.Command1_Click(0);
+    EXPECT_EQ(f.gallerySlot, 1);
+    EXPECT_EQ(f.galleryCount, 1);
+    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture.pixel(300, 200)), toolkit::RGB(255, 0, 0));
+}
+
+TEST_F(NavigationTest, TheGalleryCountsToTwentyFourAndTheSlotWraps)
+{
+    Form1& f = startPlayer();
+    for (int i = 0; i < 24; ++i)
+        f.storeInGallery();
+    EXPECT_EQ(f.galleryCount, 24);
+    EXPECT_EQ(f.gallerySlot, 24);
+    f.storeInGallery();
+    EXPECT_EQ(f.galleryCount, 24);
+    EXPECT_EQ(f.gallerySlot, 0);
+    f.Picture1->AutoRedraw = true;
+    f.Picture1->PSet(15, 15, toolkit::RGB(1, 2, 3));
+    f.storeInGallery(); // the 26th goes to slot 0
+    EXPECT_EQ(f.gallerySlot, 1);
+    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture.pixel(1, 1)), toolkit::RGB(1, 2, 3));
+}

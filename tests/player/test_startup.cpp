@@ -1,0 +1,242 @@
+#include "form2.h"
+#include "palettestrip.h"
+#include "playerfixture.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <cmath>
+
+using player::Form1;
+using player::Form2;
+
+namespace {
+
+struct ScreenCase {
+    int width;
+    int height;
+    float scaleX;
+    double scaleY;
+};
+
+} // namespace
+
+class StartWindowTest : public PlayerTest, public ::testing::WithParamInterface<ScreenCase>
+{
+};
+
+TEST_P(StartWindowTest, MeasuresTheScreenIntoTheScaleFactors)
+{
+    const ScreenCase screen = GetParam();
+    platform.screenWidthPx = screen.width;
+    platform.screenHeightPx = screen.height;
+    Form2 start(platform);
+    start.Form_Load();
+    EXPECT_EQ(player::scaleX, screen.scaleX);
+    EXPECT_EQ(player::scaleY, screen.scaleY);
+    // Centred: (screen - window) \ 2, in twips, shown in whole pixels.
+    EXPECT_EQ(start.x(), ((screen.width * 15 - 8535) / 2) / 15);
+    EXPECT_EQ(start.y(), ((screen.height * 15 - 5685) / 2) / 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, StartWindowTest,
+                         ::testing::Values(ScreenCase{800, 600, 1.0f, 1.0},
+                                           ScreenCase{1024, 768, 1.28f, 1.28},
+                                           ScreenCase{1280, 1024, 1.6f, 1024.0 / 600.0}));
+
+TEST_F(PlayerTest, ScaleXIsHeldInSinglePrecision)
+{
+    platform.screenWidthPx = 1024;
+    Form2 start(platform);
+    start.Form_Load();
+    // The float nearest 1.28 lies just below it, which is what moves x = 400 to 511.
+    EXPECT_LT(double(player::scaleX), 1.28);
+    EXPECT_EQ(std::floor(400 * double(player::scaleX)), 511);
+}
+
+TEST_F(PlayerTest, ClickOnTheTitleCardOpensTheMainWindowAndClosesTheStartWindow)
+{
+    auto* start = new Form2(platform);
+    start->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<Form2> alive(start);
+    start->Show();
+    start->Picture1->mouseDownAtPixel(1, 0, 100, 100);
+    start->Picture1->mouseUpAtPixel(1, 0, 100, 100);
+    ASSERT_TRUE(player::mainWindow);
+    EXPECT_TRUE(player::mainWindow->isVisible());
+    EXPECT_EQ(player::mainWindow->currentTool, Form1::NoTool);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+    delete player::mainWindow;
+}
+
+TEST_F(PlayerTest, StartUpListsThemesByNameAndPointsAtTheFirst)
+{
+    QDir().mkpath(path("actividades/transportes"));
+    QDir().mkpath(path("actividades/animales"));
+    QDir().mkpath(path("actividades/formas"));
+    Form1& f = startPlayer();
+    ASSERT_EQ(f.Combo1->ListCount(), 3);
+    EXPECT_EQ(f.Combo1->List(0), "animales");
+    EXPECT_EQ(f.Combo1->List(2), "transportes");
+    EXPECT_EQ(f.Combo1->Text(), "animales");
+    EXPECT_EQ(f.themeFolder, path("actividades/animales"));
+    EXPECT_EQ(f.activityNumber[0], 1);
+    EXPECT_EQ(f.activityNumber[1], 0);
+    EXPECT_EQ(f.Image1.Count(), 4);
+    EXPECT_EQ(f.Image2.Count(), 25);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_FALSE(f.Command4(i).isEnabled());
+    EXPECT_EQ(f.Picture1->ForeColor, toolkit::vbGreen);
+    EXPECT_EQ(f.Picture1->FillColor, toolkit::vbGreen);
+    EXPECT_EQ(f.Picture3->ForeColor, toolkit::vbGreen);
+    EXPECT_EQ(f.dotCount, 0);
+}
+
+TEST_F(PlayerTest, WithoutThemesStartUpCompletesAndTheThemeFolderIsTheActivitiesFolder)
+{
+    Form1& f = startPlayer();
+    EXPECT_EQ(f.Combo1->ListCount(), 0);
+    EXPECT_EQ(f.themeFolder, path("actividades"));
+    // The buttons still do something harmless.
+    f.Command1_Click(0);
+    f.Command1_Click(1);
+    f.Command1_Click(2);
+    EXPECT_EQ(f.dotCount, 0);
+}
+
+TEST_F(PlayerTest, EveryThemeBeyondFiftyOneKeepsItsOwnActivity)
+{
+    for (int i = 0; i < 60; ++i) {
+        const QString theme = QStringLiteral("tema%1").arg(i, 2, 10, QLatin1Char('0'));
+        writeActivity(theme, 1, {"1,100,100,0,0,0,", "2,900,100,0,0,0,"});
+        writeActivity(theme, 2, {"1,100,100,0,0,0,", "2,900,100,0,0,0,"});
+    }
+    Form1& f = startPlayer();
+    ASSERT_EQ(f.Combo1->ListCount(), 60);
+    f.Combo1->setListIndex(58);
+    f.Combo1_Click();
+    f.Command1_Click(0);
+    f.Combo1->setListIndex(59);
+    f.Combo1_Click();
+    EXPECT_EQ(f.activityNumber[58], 2);
+    EXPECT_EQ(f.activityNumber[59], 1);
+}
+
+TEST_F(PlayerTest, LanguageFileGivesTooltipsAndTheExitQuestion)
+{
+    QByteArray text;
+    for (int i = 0; i < 10; ++i)
+        text += "texto " + QByteArray::number(i) + "\r\n";
+    text += "\xbfQuieres salir?\r\n"; // Windows-1252
+    writeFile("idioma/idioma.txt", text);
+    Form1& f = startPlayer();
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(f.Command4(i).toolTip(), QStringLiteral("texto %1").arg(i));
+    EXPECT_EQ(f.Command1(2).toolTip(), "texto 8");
+    EXPECT_EQ(f.Command2->toolTip(), "texto 9");
+    EXPECT_EQ(f.uiText[10], QStringLiteral("¿Quieres salir?"));
+    EXPECT_TRUE(f.uiText[11].isEmpty());
+}
+
+TEST_F(PlayerTest, LanguageLinesSplitAtCommasUnlessQuoted)
+{
+    writeFile("idioma/idioma.txt", "uno, dos\n\"tres, cuatro\"\ncinco\n");
+    Form1& f = startPlayer();
+    EXPECT_EQ(f.uiText[0], "uno");
+    EXPECT_EQ(f.uiText[1], "dos");
+    EXPECT_EQ(f.uiText[2], "tres, cuatro");
+    EXPECT_EQ(f.uiText[3], "cinco");
+    EXPECT_TRUE(f.uiText[4].isEmpty());
+}
+
+TEST_F(PlayerTest, MissingLanguageFileLeavesTextsEmpty)
+{
+    Form1& f = startPlayer();
+    for (const QString& text : f.uiText)
+        EXPECT_TRUE(text.isEmpty());
+    EXPECT_TRUE(f.Command4(0).toolTip().isEmpty());
+}
+
+TEST_F(PlayerTest, LayoutOnAnEightHundredBySixHundredScreen)
+{
+    Form1& f = startPlayer();
+    EXPECT_EQ(f.Picture1->Width(), 10790);
+    EXPECT_EQ(f.Picture1->Height(), 8185);
+    EXPECT_EQ(f.Picture1->geometry(), QRect(32, 8, 719, 545));
+    EXPECT_EQ(f.Picture2->geometry().topLeft(), QPoint(8, 8));
+    EXPECT_EQ(f.Picture3->Width(), 10790);
+    EXPECT_EQ(f.Picture3->Top(), f.Picture1->Top());
+
+    const int rowTop = 120 + 8185 + 50;
+    EXPECT_EQ(f.Command1(0).Top(), rowTop);
+    EXPECT_EQ(f.Command1(0).Left(), 505);
+    EXPECT_EQ(f.Command1(1).Left(), 1000);
+    EXPECT_EQ(f.Combo1->Left(), 1545);
+    EXPECT_EQ(f.Command1(2).Left(), 3865);
+    EXPECT_EQ(f.Command4(0).Left(), 4655);
+    EXPECT_EQ(f.Command4(7).Left(), 4655 + 7 * 615);
+    EXPECT_EQ(f.Command2->Left(), 4655 + 8 * 615 + 25);
+    EXPECT_EQ(f.Command2->Top(), rowTop);
+    EXPECT_EQ(f.Picture2->Height(), 8185 + 50 + 615);
+    EXPECT_EQ(f.Command3(0).Left(), 480 + 10790 + 25);
+    EXPECT_EQ(f.Command3(9).Top(), 120 + 9 * 615);
+}
+
+TEST_F(PlayerTest, LayoutFollowsTheScreen)
+{
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        platform.screenWidthPx = screen.width();
+        platform.screenHeightPx = screen.height();
+        Form1& f = startPlayer();
+        const int W = screen.width() * 15;
+        const int H = screen.height() * 15;
+        EXPECT_EQ(f.Picture1->Width(), W - 615 - 100 - 120 - 375);
+        EXPECT_EQ(f.Picture1->Height(), H - 615 - 200);
+        EXPECT_EQ(f.Command1(0).Top(), 120 + f.Picture1->Height() + 50);
+        // The width column and the exit button stay on the screen.
+        EXPECT_LE(f.Command3(0).Left() + 615, W);
+        EXPECT_LE(f.Command3(9).Top() + 615, H);
+        EXPECT_LE(f.Command2->Left() + 615, W);
+    }
+}
+
+TEST_F(PlayerTest, ATinyScreenStillGivesACanvasOfAtLeastOnePixel)
+{
+    platform.screenWidthPx = 40;
+    platform.screenHeightPx = 30;
+    Form1& f = startPlayer();
+    EXPECT_GE(f.Picture1->width(), 1);
+    EXPECT_GE(f.Picture1->height(), 1);
+    EXPECT_GE(f.Picture1->Image().width(), 1);
+    f.Picture1->Line(0, 0, 1000, 1000);
+    f.Picture1->FloodFill(0, 0, toolkit::vbWhite);
+}
+
+TEST(PaletteStrip, CellsFramesAndGreyFollowTheColourList)
+{
+    const QImage strip = player::paletteStrip();
+    ASSERT_EQ(strip.size(), QSize(19, 897));
+    auto at = [&](int x, int y) { return toolkit::fromQRgb(strip.pixel(x, y)); };
+    const int grey = toolkit::RGB(128, 128, 128);
+    // Grey in the three leftmost columns and between cells.
+    EXPECT_EQ(at(0, 10), grey);
+    EXPECT_EQ(at(2, 10), grey);
+    EXPECT_EQ(at(10, 19), grey);
+    // The first cells: white at rows 6..17, then light grey, then red.
+    EXPECT_EQ(at(4, 6), toolkit::RGB(255, 255, 255));
+    EXPECT_EQ(at(15, 17), toolkit::RGB(255, 255, 255));
+    EXPECT_EQ(at(10, 22), toolkit::RGB(192, 192, 192));
+    EXPECT_EQ(at(10, 38), toolkit::RGB(255, 0, 0));
+    // A one-pixel bevelled frame round every cell.
+    EXPECT_EQ(at(3, 10), toolkit::RGB(4, 4, 4));
+    EXPECT_EQ(at(10, 5), toolkit::RGB(4, 4, 4));
+    EXPECT_EQ(at(16, 10), toolkit::RGB(192, 192, 192));
+    EXPECT_EQ(at(10, 18), toolkit::RGB(192, 192, 192));
+    // The 55th whole cell and the cut one after it.
+    EXPECT_EQ(at(10, 6 + 54 * 16), toolkit::RGB(255, 0, 255));
+    EXPECT_EQ(at(10, 896), toolkit::RGB(255, 255, 128));
+    // No pixel is pure black.
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x)
+            ASSERT_NE(at(x, y), 0) << x << "," << y;
+}
