@@ -1,0 +1,124 @@
+#include "form1.h"
+
+#include "twips.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace installer {
+
+const QString Form1::Title = QStringLiteral("REGISTRAR ARCHIVOS - Lunipo");
+
+namespace {
+
+// The window's size and its controls' places, in twips.
+constexpr int FormWidth = 6300;
+constexpr int FormHeight = 3750;
+constexpr int Margin = 300;
+constexpr int ControlWidth = FormWidth - 2 * Margin;
+constexpr int CreditTop = 2700;
+constexpr int CreditHeight = 255;
+
+const char* const Credits[] = {
+    "Lunipo: unir los puntos",
+    "Instalador de componentes",
+    "Hecho por el equipo de Lunipo",
+};
+
+} // namespace
+
+Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+{
+    setWindowTitle(Title);
+    setFixedSize(toolkit::twipsToPixels(FormWidth), toolkit::twipsToPixels(FormHeight));
+    createControls();
+}
+
+void Form1::createControls()
+{
+    Label1 = new toolkit::Label(this);
+    Label1->Move(Margin, 240, ControlWidth, 300);
+
+    Label3 = new toolkit::Label(this);
+    Label3->Move(Margin, 600, ControlWidth, 525);
+
+    List2 = new toolkit::ListBox(this);
+    List2->Move(Margin, 1200, ControlWidth, 660);
+
+    Command1 = new toolkit::CommandButton(this);
+    Command1->setCaption(QStringLiteral("Copiar archivos y registrar componentes"));
+    Command1->Move(Margin, 1980, ControlWidth, 495);
+    Command1->onClick = [this] { Command1_Click(); };
+
+    for (int i = 0; i < 3; ++i) {
+        auto* credit = new toolkit::Label(this);
+        credit->setCaption(QString::fromUtf8(Credits[i]));
+        credit->setAlignment(Qt::AlignCenter);
+        credit->Move(Margin, CreditTop + i * CreditHeight, ControlWidth, CreditHeight);
+        Label2.Load(credit);
+    }
+}
+
+void Form1::Show()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    show();
+}
+
+void Form1::Form_Load()
+{
+    Label1->setCaption(QStringLiteral("Para windows XP y para windows VISTA "));
+    fillFileList();
+    systemFolder = platform_.systemFolder();
+    Label3->setCaption(
+        QStringLiteral("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
+}
+
+void Form1::fillFileList()
+{
+    List2->AddItem(QStringLiteral("GIF89.DLL"));
+    List2->AddItem(QStringLiteral("MSVBVM50.DLL"));
+}
+
+void Form1::Command1_Click()
+{
+    for (int i = 0; i <= 1; ++i)
+        installFile(List2->List(i));
+    platform_.endProgram();
+}
+
+void Form1::installFile(const QString& name)
+{
+    const QString source = platform_.appFolder() + QLatin1Char('/') + name;
+    const QString target = systemFolder + QLatin1Char('/') + name;
+
+    // Only a plain file counts as installed: a folder of that name is in the
+    // way of the copy, and is reported as such by the failed copy below.
+    if (QFileInfo(target).isFile())
+        tell(QStringLiteral("el archivo ") + name + QStringLiteral(" ya se encontraba en SYSTEM"));
+    else if (QFileInfo(source).isFile())
+        copyAndRegister(source, target, name);
+    else
+        tell(QStringLiteral("el archivo ") + name + QStringLiteral(" No lo encuentro"));
+}
+
+void Form1::copyAndRegister(const QString& source, const QString& target, const QString& name)
+{
+    // Registering a library that never arrived would only hide the failure.
+    if (!QFile::copy(source, target)) {
+        tell(QStringLiteral("No se pudo copiar el archivo ") + name + QStringLiteral(" en SYSTEM"));
+        return;
+    }
+    // The tool reports its own outcome to the user; nothing here waits for it.
+    platform_.startProgram(QStringLiteral("REGSVR32.EXE"), {name});
+}
+
+void Form1::tell(const QString& text)
+{
+    platform_.messageBox(text, toolkit::vbOKOnly);
+}
+
+} // namespace installer

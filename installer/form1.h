@@ -1,0 +1,50 @@
+#pragma once
+
+#include "controls.h"
+#include "platform.h"
+
+#include <QWidget>
+
+namespace installer {
+
+// The installer's only window: it copies the two runtime libraries that come
+// beside the program into the system folder, starts the registration tool on
+// each one it copied, and ends after one pass. Handlers and state are public
+// so tests drive the window as the platform does.
+class Form1 : public QWidget
+{
+public:
+    static const QString Title;
+
+    explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
+
+    // Runs Form_Load the first time, then shows the window.
+    void Show();
+
+    // --- Controls -------------------------------------------------------
+    toolkit::Label* Label1;                       // which systems this is for
+    toolkit::Label* Label3;                       // where the files go
+    toolkit::ControlArray<toolkit::Label> Label2; // credits
+    toolkit::ListBox* List2;                      // the files to install
+    toolkit::CommandButton* Command1;             // the one button
+
+    // --- Handlers -------------------------------------------------------
+    void Form_Load();
+    void Command1_Click();
+
+    // The system folder, without a trailing separator.
+    QString systemFolder;
+
+private:
+    void createControls();
+    void fillFileList();
+
+    void installFile(const QString& name);
+    void copyAndRegister(const QString& source, const QString& target, const QString& name);
+    void tell(const QString& text);
+
+    toolkit::Platform& platform_;
+    bool loaded_ = false;
+};
+
+} // namespace installer

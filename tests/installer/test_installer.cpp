@@ -1,0 +1,183 @@
+#include "fakeplatform.h"
+#include "form1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Gif = QStringLiteral("GIF89.DLL");
+const QString Vb = QStringLiteral("MSVBVM50.DLL");
+
+QString notFound(const QString& name)
+{
+    return QStringLiteral("el archivo ") + name + QStringLiteral(" No lo encuentro");
+}
+
+QString alreadyThere(const QString& name)
+{
+    return QStringLiteral("el archivo ") + name + QStringLiteral(" ya se encontraba en SYSTEM");
+}
+
+QString copyFailed(const QString& name)
+{
+    return QStringLiteral("No se pudo copiar el archivo ") + name + QStringLiteral(" en SYSTEM");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class InstallerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(appDir.isValid());
+        ASSERT_TRUE(systemDir.isValid());
+        platform.applicationFolder = appDir.path();
+        platform.systemFolderPath = systemDir.path();
+    }
+
+    // Loads the window as the program does, then presses its button.
+    void install()
+    {
+        installer::Form1 form(platform);
+        form.Form_Load();
+        form.Command1_Click();
+    }
+
+    QString beside(const QString& name) const { return appDir.filePath(name); }
+    QString inSystem(const QString& name) const { return systemDir.filePath(name); }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto& message : platform.messages) {
+            EXPECT_EQ(message.style, toolkit::vbOKOnly);
+            texts << message.text;
+        }
+        return texts;
+    }
+
+    QTemporaryDir appDir;
+    QTemporaryDir systemDir;
+    toolkit::FakePlatform platform;
+};
+
+TEST(InstallerStartUp, ShowsItsTextsAndTheFilesToInstall)
+{
+    toolkit::FakePlatform platform;
+    platform.systemFolderPath = QStringLiteral("/tmp/sistema");
+    installer::Form1 form(platform);
+    form.Show();
+
+    EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("REGISTRAR ARCHIVOS")));
+    EXPECT_EQ(form.Label1->Caption(), QStringLiteral("Para windows XP y para windows VISTA "));
+    EXPECT_EQ(
+        form.Label3->Caption(),
+        QStringLiteral("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("Copiar archivos y registrar componentes"));
+    ASSERT_EQ(form.List2->ListCount(), 2);
+    EXPECT_EQ(form.List2->List(0), Gif);
+    EXPECT_EQ(form.List2->List(1), Vb);
+    EXPECT_EQ(form.systemFolder, platform.systemFolderPath);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_FALSE(platform.ended);
+}
+
+TEST_F(InstallerTest, ReportsBothMissingFilesInListOrderAndEnds)
+{
+    install();
+
+    EXPECT_EQ(messageTexts(), QStringList({notFound(Gif), notFound(Vb)}));
+    EXPECT_TRUE(platform.startedPrograms.isEmpty());
+    EXPECT_TRUE(platform.ended);
+}
+
+TEST_F(InstallerTest, LeavesFilesAlreadyInTheSystemFolderAlone)
+{
+    writeFile(inSystem(Gif), "old gif");
+    writeFile(inSystem(Vb), "old vb");
+    writeFile(beside(Gif), "new gif");
+
+    install();
+
+    // A file in both places gets only the system-folder message.
+    EXPECT_EQ(messageTexts(), QStringList({alreadyThere(Gif), alreadyThere(Vb)}));
+    EXPECT_EQ(readFile(inSystem(Gif)), QByteArray("old gif"));
+    EXPECT_TRUE(platform.startedPrograms.isEmpty());
+    EXPECT_TRUE(platform.ended);
+}
+
+TEST_F(InstallerTest, CopiesAFileBesideTheProgramAndRegistersItByName)
+{
+    static const char raw[] = "MZ\0\x01\xff binary\r\n";
+    const QByteArray bytes(raw, sizeof raw - 1);
+    writeFile(beside(Gif), bytes);
+
+    install();
+
+    EXPECT_EQ(readFile(inSystem(Gif)), bytes);
+    ASSERT_EQ(platform.startedPrograms.size(), 1);
+    EXPECT_EQ(platform.startedPrograms[0].program, QStringLiteral("REGSVR32.EXE"));
+    EXPECT_EQ(platform.startedPrograms[0].arguments, QStringList({Gif}));
+    EXPECT_EQ(messageTexts(), QStringList({notFound(Vb)}));
+    EXPECT_TRUE(platform.ended);
+}
+
+TEST_F(InstallerTest, ReportsAFailedCopyAndStillHandlesTheNextFile)
+{
+    writeFile(beside(Gif), "gif");
+    writeFile(beside(Vb), "vb");
+    platform.systemFolderPath = systemDir.filePath(QStringLiteral("falta"));
+
+    install();
+
+    EXPECT_EQ(messageTexts(), QStringList({copyFailed(Gif), copyFailed(Vb)}));
+    EXPECT_TRUE(platform.startedPrograms.isEmpty());
+    EXPECT_TRUE(platform.ended);
+}
+
+TEST_F(InstallerTest, TreatsAFolderNamedLikeALibraryAsInTheWay)
+{
+    ASSERT_TRUE(QDir(systemDir.path()).mkdir(Gif));
+    ASSERT_TRUE(QDir(systemDir.path()).mkdir(Vb));
+    writeFile(beside(Gif), "gif");
+
+    install();
+
+    // Never "already there": the copy fails for the one that exists, and the
+    // other is simply missing.
+    EXPECT_EQ(messageTexts(), QStringList({copyFailed(Gif), notFound(Vb)}));
+    EXPECT_TRUE(platform.startedPrograms.isEmpty());
+    EXPECT_TRUE(platform.ended);
+}
+
+TEST_F(InstallerTest, TheButtonRunsTheInstall)
+{
+    writeFile(beside(Vb), "vb");
+    installer::Form1 form(platform);
+    form.Show();
+
+    form.Command1->click();
+
+    EXPECT_EQ(readFile(inSystem(Vb)), QByteArray("vb"));
+    ASSERT_EQ(platform.startedPrograms.size(), 1);
+    EXPECT_EQ(platform.startedPrograms[0].arguments, QStringList({Vb}));
+    EXPECT_EQ(messageTexts(), QStringList({notFound(Gif)}));
+    EXPECT_TRUE(platform.ended);
+}
+
+} // namespace
