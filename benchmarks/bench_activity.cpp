@@ -24,7 +24,8 @@ void writeActivity(const QString& path, int dots)
     }
 }
 
-struct Player {
+struct Player
+{
     QTemporaryDir dir;
     toolkit::FakePlatform platform;
     std::unique_ptr<player::Form1> form;

@@ -46,18 +46,24 @@ void fillBackAndForth(benchmark::State& state, QImage image, QPoint seed)
 {
     bool red = false;
     for (auto _ : state) {
-        const QRect painted = toolkit::floodFillSurface(image, seed.x(), seed.y(),
-                                                        red ? Red : White,
-                                                        QBrush(QColor::fromRgb(red ? White : Red)));
+        const QRect painted =
+            toolkit::floodFillSurface(image, seed.x(), seed.y(), red ? Red : White,
+                                      QBrush(QColor::fromRgb(red ? White : Red)));
         benchmark::DoNotOptimize(painted);
         red = !red;
     }
 }
 
-void BM_FillBlankImage(benchmark::State& state) { fillBackAndForth(state, blank(), {960, 540}); }
+void BM_FillBlankImage(benchmark::State& state)
+{
+    fillBackAndForth(state, blank(), {960, 540});
+}
 BENCHMARK(BM_FillBlankImage)->Unit(benchmark::kMillisecond);
 
-void BM_FillMaze(benchmark::State& state) { fillBackAndForth(state, maze(), {1, 0}); }
+void BM_FillMaze(benchmark::State& state)
+{
+    fillBackAndForth(state, maze(), {1, 0});
+}
 BENCHMARK(BM_FillMaze)->Unit(benchmark::kMillisecond);
 
 void BM_FillHatched(benchmark::State& state)

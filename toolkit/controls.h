@@ -82,7 +82,8 @@ public:
 };
 
 // A hidden holder of one picture.
-struct ImageHolder {
+struct ImageHolder
+{
     QImage Picture;
 };
 
@@ -103,8 +104,7 @@ private:
 // Like controls sharing one handler that receives the member's index. The
 // window creates members with `Load`; they are owned by their Qt parent, or
 // by the array for controls that are not widgets.
-template <class T>
-class ControlArray
+template <class T> class ControlArray
 {
 public:
     T& operator()(int index) { return *members_.at(index); }

@@ -11,11 +11,13 @@ namespace toolkit {
 class FakePlatform : public Platform
 {
 public:
-    struct Message {
+    struct Message
+    {
         QString text;
         int style;
     };
-    struct Started {
+    struct Started
+    {
         QString program;
         QStringList arguments;
     };

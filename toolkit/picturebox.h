@@ -4,6 +4,7 @@
 #include "twipsgeometry.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -50,7 +51,7 @@ public:
     int BackColor() const { return backColor_; }
     void setBackColor(int colour); // erases both layers, keeps the picture
     const QImage& Picture() const { return picture_; }
-    void setPicture(const QImage& picture); // background colour + picture
+    void setPicture(const QImage& picture);      // background colour + picture
     QImage Image() const { return persistent_; } // the persistent image
     void Cls();
 
@@ -117,16 +118,16 @@ protected:
 
 private:
     class Painter;
-    QImage& target(); // the layer that drawing goes to
-    void drawn(const QRect& pixels); // pixels of target() that changed
+    QImage& target();                  // the layer that drawing goes to
+    void drawn(const QRegion& pixels); // pixels of target() that changed
     void clearTemporary();
-    void invalidate(const QRect& pixels);
+    void invalidate(const QRegion& pixels);
 
     int backColor_ = vbWhite;
     QImage picture_;
     QImage persistent_;
-    QImage temporary_; // transparent where nothing is drawn
-    QRect temporaryUsed_;
+    QImage temporary_;      // transparent where nothing is drawn
+    QRegion temporaryUsed_; // a few rectangles along what was drawn
     int pressedButton_ = 0; // for Click: the button that went down inside
 };
 

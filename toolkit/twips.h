@@ -24,6 +24,9 @@ inline int pointsToPixels(double points)
 }
 
 // Rounding of the classic toolkit: to the nearest whole number, halves to even.
-inline double roundHalfEven(double value) { return std::nearbyint(value); }
+inline double roundHalfEven(double value)
+{
+    return std::nearbyint(value);
+}
 
 } // namespace toolkit

@@ -1,0 +1,85 @@
+#include "textfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace toolkit;
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << text.toStdString();
+}
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(TextFiles, DelimitedFieldsFollowQuotesCommasAndBlanks)
+{
+    struct Case
+    {
+        const char* text;
+        QStringList fields;
+    };
+    const Case cases[] = {
+        {"1,600,300,255,0,0,", {"1", "600", "300", "255", "0", "0"}},
+        {",600,300,", {"", "600", "300"}},
+        {"  x  , y", {"x", "y"}},
+        {"\"a, b\",c", {"a, b", "c"}},
+        {"\"ab\"cd,e", {"ab", "e"}},
+        {"a\n\nb", {"a", "b"}},
+        {"", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readDelimitedFields(QString::fromUtf8(c.text)), c.fields) << c.text;
+}
+
+TEST(TextFiles, LeadingNumberReadsUpToTheFirstStrayCharacter)
+{
+    const std::pair<const char*, double> cases[] = {
+        {" 200 ", 200}, {"12,75", 12}, {"-3.5x", -3.5}, {"1.2.3", 1.2}, {"abc", 0},
+        {"+ 4 2", 42},  {"", 0},       {"-", 0},        {".5", 0.5},    {"7-1", 7},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(text)), value) << text;
+}
+
+TEST(TextFiles, DecodesUtf8AndFallsBackToWindows1252)
+{
+    EXPECT_EQ(decodeText("a\xc3\xb1o"), QStringLiteral("a\u00f1o"));
+    EXPECT_EQ(decodeText("\xef\xbb\xbfsi"), QStringLiteral("si")); // byte order mark dropped
+    EXPECT_EQ(decodeText("a\xf1o \x80"), QStringLiteral("a\u00f1o \u20ac"));
+}
+
+TEST(TextFiles, ReadsLinesWhateverTheirEndings)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("1.txt"));
+    writeFile(path, "uno\r\ndos\n\ntres");
+    EXPECT_EQ(readTextLines(path), QStringList({"uno", "dos", "", "tres"}));
+    writeFile(path, "uno\r\n");
+    EXPECT_EQ(readTextLines(path), QStringList({"uno"}));
+    EXPECT_FALSE(readTextLines(dir.filePath(QStringLiteral("2.txt"))));
+    EXPECT_FALSE(readTextLines(dir.path()));
+}
+
+TEST(TextFiles, FindsFilesIgnoringCaseButNotFolders)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("3.TXT")), "x");
+    QDir(dir.path()).mkdir(QStringLiteral("4.txt"));
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("3.txt")), QStringLiteral("3.TXT"));
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("3.TXT")), QStringLiteral("3.TXT"));
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("4.txt")), QString());
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), QStringLiteral("5.txt")), QString());
+}

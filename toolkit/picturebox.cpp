@@ -1,0 +1,618 @@
+#include "picturebox.h"
+
+#include "colour.h"
+#include "floodfill.h"
+#include "twips.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace toolkit {
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+
+// Scale units to a pixel: 15 in twips, 1 in pixels.
+double unitsPerPixel(int scaleMode)
+{
+    return scaleMode == vbPixels ? 1.0 : TwipsPerPixel;
+}
+
+// Whole pixels of a coordinate in the area's scale, rounding down and clamped
+// like twipsToPixels so that absurd values never overflow.
+int toPixel(int scaleMode, double value)
+{
+    const double px = std::floor(value / unitsPerPixel(scaleMode));
+    return static_cast<int>(std::clamp(px, -1e6, 1e6));
+}
+
+QPoint toPixels(int scaleMode, double x, double y)
+{
+    return {toPixel(scaleMode, x), toPixel(scaleMode, y)};
+}
+
+float toScale(int scaleMode, int pixels)
+{
+    return static_cast<float>(pixels * unitsPerPixel(scaleMode));
+}
+
+// The brush of FillStyle: solid, none, or an 8 x 8 hatch on a transparent
+// background.
+QBrush fillBrush(int fillStyle, int colour)
+{
+    static constexpr Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                 Qt::BDiagPattern, Qt::FDiagPattern,
+                                                 Qt::CrossPattern, Qt::DiagCrossPattern};
+    if (fillStyle == vbFSSolid)
+        return QBrush(toQColor(colour));
+    if (fillStyle >= vbHorizontalLine && fillStyle <= vbDiagonalCross)
+        return QBrush(toQColor(colour), hatches[fillStyle - vbHorizontalLine]);
+    return Qt::NoBrush;
+}
+
+int buttonCode(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? vbLeftButton : 0) |
+           (buttons & Qt::RightButton ? vbRightButton : 0) |
+           (buttons & Qt::MiddleButton ? vbMiddleButton : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? vbShiftMask : 0) |
+           (modifiers & Qt::ControlModifier ? vbCtrlMask : 0) |
+           (modifiers & Qt::AltModifier ? vbAltMask : 0);
+}
+
+QPoint pixelAt(const QPointF& position)
+{
+    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
+// Background colour with the background picture over it, from the top left.
+void paintBackground(QImage& image, int colour, const QImage& picture)
+{
+    image.fill(toQRgb(colour));
+    if (picture.isNull())
+        return;
+    QPainter painter(&image);
+    painter.drawImage(0, 0, picture);
+}
+
+// Makes `area` of a 32-bit layer fully transparent.
+void clearArea(QImage& layer, const QRect& area)
+{
+    const QRect r = area & layer.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memset(layer.scanLine(y) + r.left() * 4, 0, static_cast<size_t>(r.width()) * 4);
+}
+
+// One premultiplied pixel over an opaque one.
+QRgb over(QRgb top, QRgb below)
+{
+    const int keep = 255 - qAlpha(top);
+    auto channel = [keep](int t, int b) { return t + (b * keep + 127) / 255; };
+    return qRgb(channel(qRed(top), qRed(below)), channel(qGreen(top), qGreen(below)),
+                channel(qBlue(top), qBlue(below)));
+}
+
+QFont textFont(const PictureBox& box)
+{
+    QFont font(box.FontName);
+    font.setPixelSize(std::max(1, pointsToPixels(box.FontSize)));
+    font.setBold(box.FontBold);
+    font.setItalic(box.FontItalic);
+    // The painter's hint alone still lets the font engine smooth glyphs.
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+} // namespace
+
+// A painter on the layer that drawing goes to, drawing in pixels as the
+// classic toolkit does: aliased, both ends of a line included. It collects
+// the pixels it may have touched and reports them when it ends, so that Cls
+// and the repaint cover no more than that. Lines and outlines are covered by
+// short rectangles along them rather than their bounding box: the rubber
+// line across a full-screen canvas is wiped and redrawn on every mouse move.
+class PictureBox::Painter : public QPainter
+{
+public:
+    explicit Painter(PictureBox& box) : QPainter(&box.target()), box_(box)
+    {
+        setRenderHint(QPainter::Antialiasing, false);
+        setRenderHint(QPainter::TextAntialiasing, false);
+    }
+
+    ~Painter()
+    {
+        end();
+        box_.drawn(touched_);
+    }
+
+    void line(QPoint from, QPoint to, int colour, int width)
+    {
+        if (width <= 1)
+            thinLine(from, to, colour);
+        else if (from == to)
+            dot(from, colour, width);
+        else
+            wideLine(from, to, colour, width);
+        touchLine(from, to, width);
+    }
+
+    void box(QPoint from, QPoint to, int colour, int width, const QBrush& interior)
+    {
+        const QRect area = QRect(from, to).normalized();
+        if (interior.style() != Qt::NoBrush)
+            fillRect(area, interior);
+        line(area.topLeft(), area.topRight(), colour, width);
+        line(area.topRight(), area.bottomRight(), colour, width);
+        line(area.bottomRight(), area.bottomLeft(), colour, width);
+        line(area.bottomLeft(), area.topLeft(), colour, width);
+    }
+
+    void ellipse(QPoint centre, int rx, int ry, int colour, int width, const QBrush& interior)
+    {
+        if (rx == 0 || ry == 0) {
+            line(centre - QPoint(rx, ry), centre + QPoint(rx, ry), colour, width);
+            return;
+        }
+        usePen(colour, width);
+        setBrush(interior);
+        // Whole-pixel rectangles take Qt's midpoint ellipse, which is
+        // symmetric; wide pens are stroked round the pixel centres.
+        if (width <= 1)
+            drawEllipse(QRect(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry));
+        else
+            drawEllipse(QPointF(centre) + QPointF(0.5, 0.5), rx, ry);
+        touchOutline(centre, rx, ry, 0, 2 * Pi, width, interior);
+    }
+
+    // An arc from `start` to `end` counterclockwise (radians), with the
+    // radius lines to the ends that are asked for; with both it is a closed
+    // pie and gets an interior. A one-pixel arc is the part of the whole
+    // ellipse's outline that lies in the sector, both end pixels included.
+    void arc(QPoint centre, int rx, int ry, double start, double end, bool startEdge, bool endEdge,
+             int colour, int width, const QBrush& interior)
+    {
+        if (rx == 0 || ry == 0) {
+            ellipse(centre, rx, ry, colour, width, interior);
+            return;
+        }
+        double span = end - start;
+        if (span <= 0)
+            span += 2 * Pi;
+        const QBrush inside = startEdge && endEdge ? interior : QBrush(Qt::NoBrush);
+        if (width <= 1)
+            thinArc(centre, rx, ry, start, span, colour, inside);
+        else
+            wideArc(centre, rx, ry, start, span, colour, width, inside);
+        if (startEdge)
+            line(centre, onEllipse(centre, rx, ry, start), colour, width);
+        if (endEdge)
+            line(centre, onEllipse(centre, rx, ry, start + span), colour, width);
+        touchOutline(centre, rx, ry, start, span, width, inside);
+    }
+
+    void text(QPoint topLeft, const QString& text, const QFont& font, int colour)
+    {
+        setFont(font);
+        setPen(toQColor(colour));
+        const QFontMetrics metrics(font);
+        const QPoint baseline = topLeft + QPoint(0, metrics.ascent());
+        drawText(baseline, text);
+        const QRect advance(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
+        touch(advance | metrics.boundingRect(text).translated(baseline), 2);
+    }
+
+private:
+    void usePen(int colour, int width)
+    {
+        setPen(QPen(toQColor(colour), std::max(1, width), Qt::SolidLine,
+                    width <= 1 ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin));
+    }
+
+    // Qt's one-pixel line leaves out one end pixel (which one depends on the
+    // direction); the classic one draws both.
+    void thinLine(QPoint from, QPoint to, int colour)
+    {
+        usePen(colour, 1);
+        drawLine(from, to);
+        drawPoint(from);
+        drawPoint(to);
+    }
+
+    void wideLine(QPoint from, QPoint to, int colour, int width)
+    {
+        usePen(colour, width);
+        drawLine(penCentre(from, width), penCentre(to, width));
+    }
+
+    // A round dot `width` pixels across, as a wide line of no length draws:
+    // every pixel whose centre lies within the pen's radius.
+    void dot(QPoint at, int colour, int width)
+    {
+        const QPointF c = penCentre(at, width);
+        const double r = width / 2.0;
+        for (int y = at.y() - width; y <= at.y() + width; ++y) {
+            const double dy = y + 0.5 - c.y();
+            if (dy * dy > r * r)
+                continue;
+            const double half = std::sqrt(r * r - dy * dy);
+            const int left = static_cast<int>(std::ceil(c.x() - half - 0.5));
+            const int right = static_cast<int>(std::floor(c.x() + half - 0.5));
+            fillRect(QRect(left, y, right - left + 1, 1), toQColor(colour));
+        }
+    }
+
+    // Where a wide pen is centred so that it covers exactly `width` pixels
+    // across: the pixel's centre for odd widths, its corner for even ones.
+    static QPointF penCentre(QPoint at, int width)
+    {
+        const double offset = width % 2 ? 0.5 : 0.0;
+        return QPointF(at.x() + offset, at.y() + offset);
+    }
+
+    void thinArc(QPoint centre, int rx, int ry, double start, double span, int colour,
+                 const QBrush& inside)
+    {
+        const double slack = 0.5 / std::max(rx, ry); // half a pixel at the rim
+        save();
+        if (span + 2 * slack < 2 * Pi)
+            setClipPath(sector(centre, rx, ry, start - slack, span + 2 * slack));
+        usePen(colour, 1);
+        setBrush(inside);
+        drawEllipse(QRect(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry));
+        restore();
+    }
+
+    void wideArc(QPoint centre, int rx, int ry, double start, double span, int colour, int width,
+                 const QBrush& inside)
+    {
+        const QRectF bounds(centre.x() + 0.5 - rx, centre.y() + 0.5 - ry, 2 * rx, 2 * ry);
+        const int from = static_cast<int>(std::lround(start * 180 / Pi * 16));
+        const int length = static_cast<int>(std::lround(span * 180 / Pi * 16));
+        if (inside.style() != Qt::NoBrush) {
+            setPen(Qt::NoPen);
+            setBrush(inside);
+            drawPie(bounds, from, length);
+        }
+        usePen(colour, width);
+        setBrush(Qt::NoBrush);
+        drawArc(bounds, from, length);
+    }
+
+    // A wedge from the centre out past the ellipse, between two angles.
+    static QPainterPath sector(QPoint centre, int rx, int ry, double start, double span)
+    {
+        const QPointF c(centre.x() + 0.5, centre.y() + 0.5);
+        const double reach = 2.0 + 2.0 / std::max(rx, ry); // chords stay outside the rim
+        const int steps = std::max(2, static_cast<int>(std::ceil(span / (Pi / 4))));
+        QPainterPath path(c);
+        for (int i = 0; i <= steps; ++i) {
+            const double t = start + span * i / steps;
+            path.lineTo(c + reach * QPointF(rx * std::cos(t), -ry * std::sin(t)));
+        }
+        path.closeSubpath();
+        return path;
+    }
+
+    static QPoint onEllipse(QPoint centre, int rx, int ry, double angle)
+    {
+        return centre + QPoint(static_cast<int>(std::lround(rx * std::cos(angle))),
+                               static_cast<int>(std::lround(-ry * std::sin(angle))));
+    }
+
+    void touch(const QRect& area, int width)
+    {
+        const int margin = std::max(1, width);
+        touched_ += area.adjusted(-margin, -margin, margin, margin);
+    }
+
+    // A line as rectangles a band long; the margin covers the pen and caps.
+    void touchLine(QPoint from, QPoint to, int width)
+    {
+        const QPoint d = to - from;
+        const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / Band);
+        QPoint last = from;
+        for (int i = 1; i <= steps; ++i) {
+            const QPoint next = from + QPoint(d.x() * i / steps, d.y() * i / steps);
+            touch(QRect(last, next).normalized(), width);
+            last = next;
+        }
+    }
+
+    // An ellipse outline as chords a band long, widened by how far the
+    // outline strays from them; an interior takes the whole box.
+    void touchOutline(QPoint centre, int rx, int ry, double start, double span, int width,
+                      const QBrush& interior)
+    {
+        const int r = std::max(rx, ry);
+        if (interior.style() != Qt::NoBrush || r < 2 * Band) {
+            touch(QRect(centre.x() - rx, centre.y() - ry, 2 * rx + 1, 2 * ry + 1), width);
+            return;
+        }
+        const int steps = static_cast<int>(std::ceil(span * r / Band));
+        QPoint last = onEllipse(centre, rx, ry, start);
+        for (int i = 1; i <= steps; ++i) {
+            const QPoint next = onEllipse(centre, rx, ry, start + span * i / steps);
+            touch(QRect(last, next).normalized(), width + Band * Band / (8 * r) + 1);
+            last = next;
+        }
+    }
+
+    static constexpr int Band = 32;
+
+    PictureBox& box_;
+    QRegion touched_;
+};
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    const QSize pixels = size().expandedTo(QSize(1, 1));
+    persistent_ = QImage(pixels, QImage::Format_RGB32);
+    persistent_.fill(toQRgb(backColor_));
+    temporary_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    temporary_.fill(Qt::transparent);
+}
+
+// Layers --------------------------------------------------------------------
+
+void PictureBox::setBackColor(int colour)
+{
+    backColor_ = colour;
+    paintBackground(persistent_, backColor_, picture_);
+    clearTemporary();
+    invalidate(persistent_.rect());
+}
+
+void PictureBox::setPicture(const QImage& picture)
+{
+    picture_ = picture;
+    paintBackground(persistent_, backColor_, picture_);
+    clearTemporary();
+    invalidate(persistent_.rect());
+}
+
+void PictureBox::Cls()
+{
+    clearTemporary();
+    if (AutoRedraw) {
+        paintBackground(persistent_, backColor_, picture_);
+        invalidate(persistent_.rect());
+    }
+    CurrentX = 0;
+    CurrentY = 0;
+}
+
+void PictureBox::clearTemporary()
+{
+    for (const QRect& area : temporaryUsed_)
+        clearArea(temporary_, area);
+    invalidate(temporaryUsed_);
+    temporaryUsed_ = QRegion();
+}
+
+QImage PictureBox::screenImage() const
+{
+    if (temporaryUsed_.isEmpty())
+        return persistent_;
+    QImage screen = persistent_;
+    QPainter painter(&screen);
+    for (const QRect& area : temporaryUsed_)
+        painter.drawImage(area.topLeft(), temporary_, area);
+    return screen;
+}
+
+QImage& PictureBox::target()
+{
+    return AutoRedraw ? persistent_ : temporary_;
+}
+
+void PictureBox::drawn(const QRegion& pixels)
+{
+    const QRegion changed = pixels & persistent_.rect();
+    if (!AutoRedraw)
+        temporaryUsed_ |= changed;
+    invalidate(changed);
+}
+
+void PictureBox::invalidate(const QRegion& pixels)
+{
+    if (!pixels.isEmpty())
+        update(pixels);
+}
+
+// Scale ---------------------------------------------------------------------
+
+double PictureBox::ScaleWidth() const
+{
+    return persistent_.width() * unitsPerPixel(ScaleMode);
+}
+
+double PictureBox::ScaleHeight() const
+{
+    return persistent_.height() * unitsPerPixel(ScaleMode);
+}
+
+// Drawing -------------------------------------------------------------------
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<int> colour,
+                      LineShape shape)
+{
+    const QPoint from = toPixels(ScaleMode, x1, y1);
+    const QPoint to = toPixels(ScaleMode, x2, y2);
+    const int pen = colour.value_or(ForeColor);
+    {
+        Painter painter(*this);
+        if (shape == LineShape::Plain)
+            painter.line(from, to, pen, DrawWidth);
+        else if (shape == LineShape::Box)
+            painter.box(from, to, pen, DrawWidth, fillBrush(FillStyle, FillColor));
+        else
+            painter.box(from, to, pen, DrawWidth, QBrush(toQColor(pen)));
+    }
+    CurrentX = x2;
+    CurrentY = y2;
+}
+
+void PictureBox::Circle(double x, double y, double radius, std::optional<int> colour,
+                        std::optional<double> start, std::optional<double> end, double aspect)
+{
+    const QPoint centre = toPixels(ScaleMode, x, y);
+    const double r = std::fabs(radius) / unitsPerPixel(ScaleMode);
+    aspect = std::fabs(aspect);
+    const int rx = static_cast<int>(std::lround(aspect > 1 ? r / aspect : r));
+    const int ry = static_cast<int>(std::lround(aspect < 1 ? r * aspect : r));
+    const int pen = colour.value_or(ForeColor);
+    const QBrush interior = fillBrush(FillStyle, FillColor);
+    {
+        Painter painter(*this);
+        if (!start && !end)
+            painter.ellipse(centre, rx, ry, pen, DrawWidth, interior);
+        else
+            painter.arc(centre, rx, ry, std::fabs(start.value_or(0)),
+                        std::fabs(end.value_or(2 * Pi)), start.value_or(0) < 0, end.value_or(0) < 0,
+                        pen, DrawWidth, interior);
+    }
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void PictureBox::PSet(double x, double y, std::optional<int> colour)
+{
+    const QPoint at = toPixels(ScaleMode, x, y);
+    {
+        Painter painter(*this);
+        painter.line(at, at, colour.value_or(ForeColor), DrawWidth);
+    }
+    CurrentX = x;
+    CurrentY = y;
+}
+
+int PictureBox::Point(double x, double y) const
+{
+    const QPoint at = toPixels(ScaleMode, x, y);
+    if (!persistent_.rect().contains(at))
+        return -1;
+    const QRgb below = persistent_.pixel(at);
+    if (AutoRedraw || !temporaryUsed_.contains(at))
+        return fromQRgb(below);
+    const QRgb top = reinterpret_cast<const QRgb*>(temporary_.constScanLine(at.y()))[at.x()];
+    return fromQRgb(over(top, below));
+}
+
+void PictureBox::Print(const QString& text)
+{
+    const QPoint at = toPixels(ScaleMode, CurrentX, CurrentY);
+    {
+        Painter painter(*this);
+        painter.text(at, text, textFont(*this), ForeColor);
+    }
+    CurrentX = 0;
+    CurrentY += TextHeight(text);
+}
+
+double PictureBox::TextWidth(const QString& text) const
+{
+    return QFontMetrics(textFont(*this)).horizontalAdvance(text) * unitsPerPixel(ScaleMode);
+}
+
+double PictureBox::TextHeight(const QString&) const
+{
+    return QFontMetrics(textFont(*this)).height() * unitsPerPixel(ScaleMode);
+}
+
+void PictureBox::FloodFill(int x, int y, int colour)
+{
+    drawn(floodFillSurface(target(), x, y, toQRgb(colour), fillBrush(FillStyle, FillColor)));
+}
+
+// Events --------------------------------------------------------------------
+
+void PictureBox::mouseDownAtPixel(int button, int shift, int x, int y)
+{
+    pressedButton_ = button;
+    if (onMouseDown)
+        onMouseDown(button, shift, toScale(ScaleMode, x), toScale(ScaleMode, y));
+}
+
+void PictureBox::mouseMoveAtPixel(int buttons, int shift, int x, int y)
+{
+    if (onMouseMove)
+        onMouseMove(buttons, shift, toScale(ScaleMode, x), toScale(ScaleMode, y));
+}
+
+void PictureBox::mouseUpAtPixel(int button, int shift, int x, int y)
+{
+    const bool click = pressedButton_ == button && rect().contains(x, y);
+    pressedButton_ = 0;
+    if (onMouseUp)
+        onMouseUp(button, shift, toScale(ScaleMode, x), toScale(ScaleMode, y));
+    if (click && onClick)
+        onClick();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = pixelAt(event->position());
+    mouseDownAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = pixelAt(event->position());
+    mouseMoveAtPixel(buttonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = pixelAt(event->position());
+    mouseUpAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    for (const QRect& area : event->region())
+        painter.drawImage(area.topLeft(), persistent_, area);
+    for (const QRect& area : event->region() & temporaryUsed_)
+        painter.drawImage(area.topLeft(), temporary_, area);
+}
+
+void PictureBox::resizeEvent(QResizeEvent*)
+{
+    sizeChanged();
+}
+
+// Keeps what is drawn when the area grows or shrinks; new room shows the
+// background colour and picture.
+void PictureBox::sizeChanged()
+{
+    const QSize pixels = size().expandedTo(QSize(1, 1));
+    if (persistent_.size() == pixels)
+        return;
+    QImage persistent(pixels, QImage::Format_RGB32);
+    paintBackground(persistent, backColor_, picture_);
+    QPainter(&persistent).drawImage(0, 0, persistent_);
+    persistent_ = persistent;
+
+    QImage temporary(pixels, QImage::Format_ARGB32_Premultiplied);
+    temporary.fill(Qt::transparent);
+    QPainter(&temporary).drawImage(0, 0, temporary_);
+    temporary_ = temporary;
+    temporaryUsed_ &= temporary_.rect();
+    update();
+}
+
+} // namespace toolkit

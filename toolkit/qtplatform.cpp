@@ -1,0 +1,158 @@
+#include "qtplatform.h"
+
+#include "twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+namespace toolkit {
+
+namespace {
+
+QSize screenPixels()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(800, 600);
+}
+
+QWidget* dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+QtPlatform::QtPlatform(const QString& title) : title_(title) {}
+
+QtPlatform::~QtPlatform() = default;
+
+// One effect for the whole program, so that a new sound cuts off the last.
+// QSoundEffect plays in the background and needs no media backend, which
+// keeps it working on machines without a sound server.
+void QtPlatform::playSound(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        QApplication::beep();
+        return;
+    }
+    if (!sound_)
+        sound_ = std::make_unique<QSoundEffect>();
+    sound_->stop();
+    sound_->setSource(QUrl::fromLocalFile(path));
+    sound_->play();
+}
+
+int QtPlatform::messageBox(const QString& text, int style)
+{
+    // The buttons speak Spanish like the rest of the programs, whatever
+    // translations the system has.
+    QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::NoButton, dialogParent());
+    if (style == vbYesNo) {
+        box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.exec();
+        return box.clickedButton() == no || !box.clickedButton() ? vbNo : vbYes;
+    }
+    box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    box.exec();
+    return vbOK;
+}
+
+QString QtPlatform::openFileName(const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(dialogParent(), title, QString(), filter);
+}
+
+QString QtPlatform::saveFileName(const QString& title, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(dialogParent(), title, QString(), filter);
+}
+
+void QtPlatform::setClipboardImage(const QImage& image)
+{
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+QImage QtPlatform::clipboardImage()
+{
+    return QGuiApplication::clipboard()->image();
+}
+
+bool QtPlatform::startProgram(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+bool QtPlatform::openFolder(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+int QtPlatform::screenWidthTwips()
+{
+    return screenPixels().width() * TwipsPerPixel;
+}
+
+int QtPlatform::screenHeightTwips()
+{
+    return screenPixels().height() * TwipsPerPixel;
+}
+
+int QtPlatform::twipsPerPixelX()
+{
+    return TwipsPerPixel;
+}
+
+int QtPlatform::twipsPerPixelY()
+{
+    return TwipsPerPixel;
+}
+
+QString QtPlatform::appFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::systemFolder()
+{
+    QString folder = qEnvironmentVariable("LUNIPO_SYSTEM_DIR");
+    if (folder.isEmpty()) {
+        QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (data.isEmpty())
+            data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                   QStringLiteral("/lunipo");
+        folder = data + QStringLiteral("/system32");
+    }
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// exit() alone is lost when no event loop runs yet (a handler called during
+// start-up), so the program is also told to quit once the loop starts, and
+// its windows are closed so nothing stays on screen meanwhile.
+void QtPlatform::endProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
+} // namespace toolkit
