@@ -30,8 +30,7 @@ constexpr int WindowColour = toolkit::RGB(128, 128, 255);
 constexpr int LanguageEntries = 11;
 
 // Runs one step of start-up: a step that fails is skipped and the next runs.
-template <class Step>
-void skipOnFailure(Step step)
+template <class Step> void skipOnFailure(Step step)
 {
     try {
         step();
@@ -57,12 +56,18 @@ void Form1::createControls()
     Picture2->Move(PaletteLeft, PaletteTop, PaletteWidthTwips, ButtonSide);
     Picture2->setBackColor(PaletteGrey);
     Picture2->setPicture(paletteStrip());
-    Picture2->onMouseDown = [this](int b, int s, float x, float y) { picture2_MouseDown(b, s, x, y); };
+    Picture2->onMouseDown = [this](int b, int s, float x, float y) {
+        picture2_MouseDown(b, s, x, y);
+    };
 
     Picture1 = new PictureBox(this);
     Picture1->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
-    Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
-    Picture1->onMouseMove = [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); };
+    Picture1->onMouseDown = [this](int b, int s, float x, float y) {
+        Picture1_MouseDown(b, s, x, y);
+    };
+    Picture1->onMouseMove = [this](int b, int s, float x, float y) {
+        Picture1_MouseMove(b, s, x, y);
+    };
     Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
 
     // The outline canvas is never shown; it keeps the joined lines only.

@@ -33,9 +33,9 @@ public:
     void Show();
 
     // --- Controls -------------------------------------------------------
-    toolkit::PictureBox* Picture1; // the canvas
-    toolkit::PictureBox* Picture2; // the palette strip
-    toolkit::PictureBox* Picture3; // hidden: the joined outline only
+    toolkit::PictureBox* Picture1;                          // the canvas
+    toolkit::PictureBox* Picture2;                          // the palette strip
+    toolkit::PictureBox* Picture3;                          // hidden: the joined outline only
     toolkit::ControlArray<toolkit::CommandButton> Command1; // forward, back, numbers
     toolkit::CommandButton* Command2;                       // exit
     toolkit::ControlArray<toolkit::CommandButton> Command3; // line widths 1..10

@@ -55,8 +55,8 @@ void Form1::readActivity()
         return;
     }
     const bool circles = lines->at(2).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
-    hitRadius = static_cast<int>(std::clamp(toolkit::roundHalfEven(toolkit::leadingNumber(lines->at(3))),
-                                            0.0, double(MaxHitRadius)));
+    hitRadius = static_cast<int>(std::clamp(
+        toolkit::roundHalfEven(toolkit::leadingNumber(lines->at(3))), 0.0, double(MaxHitRadius)));
     labelFontSize = std::clamp(toolkit::leadingNumber(lines->at(4)), MinFontSize, MaxFontSize);
 
     Picture1->FontSize = labelFontSize;

@@ -45,9 +45,10 @@ void Form2::Form_Load()
     const int top = static_cast<int>(toolkit::roundHalfEven(screenHeight - windowHeight)) / 2;
     move(toolkit::twipsToPixels(left), toolkit::twipsToPixels(top));
 
-    screenWidthPx = static_cast<float>(screenWidth) / static_cast<float>(platform_.twipsPerPixelX());
-    screenHeightPx = static_cast<int>(
-        toolkit::roundHalfEven(double(screenHeight) / platform_.twipsPerPixelY()));
+    screenWidthPx =
+        static_cast<float>(screenWidth) / static_cast<float>(platform_.twipsPerPixelX());
+    screenHeightPx =
+        static_cast<int>(toolkit::roundHalfEven(double(screenHeight) / platform_.twipsPerPixelY()));
     scaleX = screenWidthPx / 800.0f;
     scaleY = screenHeightPx / 600.0;
 }

@@ -191,7 +191,8 @@ TEST_F(ActivityTest, AtMost151DotsAreKept)
     EXPECT_EQ(form->dotCount, 151);
     EXPECT_EQ(form->dotLabel[150], "151");
 
-    dots << "152,100,100,0,0,0," << "153,100,100,0,0,0,";
+    dots << "152,100,100,0,0,0,"
+         << "153,100,100,0,0,0,";
     read(activityText(dots));
     EXPECT_EQ(form->dotCount, 151);
     EXPECT_EQ(form->dotLabel[150], "151");

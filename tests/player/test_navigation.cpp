@@ -40,8 +40,8 @@ TEST_F(NavigationTest, ForwardAndBackWrapRoundAnUnbrokenRun)
     EXPECT_EQ(shown(), 1); // back from 2 shows 1
     EXPECT_EQ(f.activityNumber[0], 1);
     EXPECT_EQ(soundsSinceStart(),
-              QStringList({"combo.wav", "adelante.wav", "adelante.wav", "adelante.wav",
-                           "atras.wav", "atras.wav", "atras.wav"}));
+              QStringList({"combo.wav", "adelante.wav", "adelante.wav", "adelante.wav", "atras.wav",
+                           "atras.wav", "atras.wav"}));
 }
 
 TEST_F(NavigationTest, AGapEndsTheRun)
@@ -102,7 +102,8 @@ TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
 TEST_F(NavigationTest, NamesMatchIgnoringCase)
 {
     makeTheme("a", {1, 2});
-    writeFile("actividades/a/3.TXT", activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,", "3,3,3,0,0,0,"}));
+    writeFile("actividades/a/3.TXT",
+              activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,", "3,3,3,0,0,0,"}));
     Form1& f = startPlayer();
     f.Combo1_Click();
     f.Command1_Click(1);

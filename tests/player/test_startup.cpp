@@ -11,7 +11,8 @@ using player::Form2;
 
 namespace {
 
-struct ScreenCase {
+struct ScreenCase
+{
     int width;
     int height;
     float scaleX;

@@ -1,0 +1,131 @@
+// Colouring: the palette and the width buttons set the pen of both canvases;
+// the fill, straight-line and pen tools act on the finished figure, each
+// keeping an undo snapshot before it changes the canvas.
+
+#include "form1.h"
+
+#include "colour.h"
+#include "twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace player {
+
+namespace {
+
+enum CanvasTool { FillTool = 0, LineTool = 1, PenTool = 2 };
+
+// Whole pixels of a canvas position, rounding down as the fill needs.
+int floorToPixels(float twips, int twipsPerPixel)
+{
+    const double px = std::floor(twips / std::max(1, twipsPerPixel));
+    return static_cast<int>(std::clamp(px, -1e6, 1e6));
+}
+
+// The tools keep their vertical positions as whole twips, halves to even.
+int roundedTwips(float value)
+{
+    return static_cast<int>(std::clamp(toolkit::roundHalfEven(value), -1e9, 1e9));
+}
+
+} // namespace
+
+void Form1::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    playSound(QStringLiteral("color.wav"));
+    const int picked = Picture2->Point(X, Y);
+    if (picked < 0)
+        return; // not on the palette at all
+    pickRed = toolkit::redOf(picked);
+    pickGreen = toolkit::greenOf(picked);
+    pickBlue = toolkit::blueOf(picked);
+    const int colour = toolkit::RGB(pickRed, pickGreen, pickBlue);
+
+    Picture1->AutoRedraw = true;
+    Picture1->ForeColor = colour;
+    Picture1->FillColor = colour;
+    Picture3->ForeColor = colour;
+    Picture3->FillColor = colour;
+    Picture1->AutoRedraw = false;
+}
+
+void Form1::Command3_Click(int Index)
+{
+    playSound(QStringLiteral("lineas.wav"));
+    Picture1->DrawWidth = Index + 1;
+    Picture3->DrawWidth = Index + 1;
+}
+
+void Form1::saveUndoSnapshot()
+{
+    Image1(undoSlot).Picture = Picture1->Image();
+    undoSlot += 1;
+    if (undoSlot == 4)
+        undoSlot = 0;
+}
+
+void Form1::toolMouseDown(float X, float Y)
+{
+    switch (currentTool) {
+    case FillTool:
+        saveUndoSnapshot();
+        fillAt(X, Y);
+        break;
+    case LineTool:
+        saveUndoSnapshot();
+        lineStartX = X;
+        lineStartY = roundedTwips(Y);
+        break;
+    case PenTool:
+        saveUndoSnapshot();
+        penX = X;
+        penY = roundedTwips(Y);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::toolMouseMove(float X, float Y)
+{
+    if (currentTool == LineTool) {
+        // The pointer's move has just wiped the temporary layer; the rubber
+        // band is drawn there and never kept.
+        Picture1->Line(lineStartX, lineStartY, X, Y);
+    } else if (currentTool == PenTool) {
+        Picture1->AutoRedraw = true;
+        Picture1->Line(penX, penY, X, Y);
+        penX = X;
+        penY = roundedTwips(Y);
+        Picture1->AutoRedraw = false;
+    }
+}
+
+void Form1::toolMouseUp(float X, float Y)
+{
+    if (currentTool != LineTool)
+        return;
+    Picture1->AutoRedraw = true;
+    Picture1->Line(lineStartX, lineStartY, X, Y);
+    Picture1->AutoRedraw = false;
+}
+
+void Form1::fillAt(float X, float Y)
+{
+    // The fill works in pixels on the persistent image; the canvas goes back
+    // to twips afterwards so dot positions and mouse positions keep their
+    // units.
+    Picture1->ScaleMode = toolkit::vbPixels;
+    Picture1->FillStyle = toolkit::vbFSSolid;
+    const int x = floorToPixels(X, platform_.twipsPerPixelX());
+    const int y = floorToPixels(Y, platform_.twipsPerPixelY());
+    Picture1->AutoRedraw = true;
+    const int clicked = Picture1->Point(x, y);
+    Picture1->FloodFill(x, y, clicked);
+    Picture1->AutoRedraw = false;
+    Picture1->ScaleMode = toolkit::vbTwips;
+    Picture1->FillStyle = toolkit::vbFSTransparent;
+}
+
+} // namespace player

@@ -1,0 +1,95 @@
+// Joining the dots: each click on the canvas is judged against the dot the
+// game expects; hits draw the joining segments, and the last record completes
+// the figure and hands the canvas to the colouring tools.
+
+#include "form1.h"
+
+#include <cmath>
+
+namespace player {
+
+void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    // Every button counts the same: a child's right click is still a click.
+    bool dotHit = false;
+
+    // Once the figure is complete there is nothing left to join, so later
+    // clicks belong to the tools alone and never walk past the list.
+    if (!dotsJoined && nextDot >= 0 && nextDot < dotCount) {
+        if (dotLabel[nextDot].isEmpty()) {
+            // A closing record is never clicked: the first dot of the next
+            // figure stands for it, and its click closes the figure before.
+            if (clickHits(nextDot + 1, X, Y)) {
+                drawJoiningSegment(nextDot - 1, nextDot);
+                nextDot += 2;
+                dotHit = true;
+            }
+        } else if (clickHits(nextDot, X, Y)) {
+            drawJoiningSegment(nextDot - 1, nextDot);
+            nextDot += 1;
+            dotHit = true;
+        }
+    }
+
+    completeIfLastRecord();
+
+    if (!dotsJoined)
+        playSound(dotHit ? QStringLiteral("acierto.wav") : QStringLiteral("error.wav"));
+    else
+        toolMouseDown(X, Y);
+    if (dotsJoined && dotHit)
+        playSound(QStringLiteral("aciertotodo.wav"));
+}
+
+void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
+{
+    Picture1->Cls();
+    if (nextDot > 0 && nextDot <= dotCount - 1)
+        Picture1->Line(dotX[nextDot - 1], dotY[nextDot - 1], X, Y);
+    if (Button != 0 && dotsJoined)
+        toolMouseMove(X, Y);
+}
+
+void Form1::Picture1_MouseUp(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    if (dotsJoined)
+        toolMouseUp(X, Y);
+}
+
+void Form1::drawJoiningSegment(int from, int to)
+{
+    // An unlabelled first record would ask for a segment from before the
+    // list; there is nothing to join it to, so nothing is drawn.
+    if (from < 0 || to < 0 || from >= dotCount || to >= dotCount)
+        return;
+    Picture1->AutoRedraw = true;
+    Picture1->Line(dotX[from], dotY[from], dotX[to], dotY[to]);
+    Picture3->Line(dotX[from], dotY[from], dotX[to], dotY[to]);
+    Picture1->AutoRedraw = false;
+}
+
+bool Form1::clickHits(int record, float X, float Y) const
+{
+    // Records past the list hold leftovers of a longer activity, or nothing.
+    if (record < 0 || record >= dotCount)
+        return false;
+    return std::abs(X - dotX[record]) < hitRadius && std::abs(Y - dotY[record]) < hitRadius;
+}
+
+void Form1::completeIfLastRecord()
+{
+    // The last record is never clicked: expecting it means the figure is
+    // done. A closing record just before the end can carry nextDot one past
+    // the last record; that figure is just as complete.
+    if (dotsJoined || dotCount == 0 || nextDot < dotCount - 1)
+        return;
+    if (nextDot == dotCount - 1 && dotLabel[nextDot].isEmpty()) {
+        drawJoiningSegment(nextDot - 1, nextDot);
+        nextDot += 1;
+    }
+    dotsJoined = true;
+    for (int i = 0; i <= 7; ++i)
+        Command4(i).setEnabled(true);
+}
+
+} // namespace player

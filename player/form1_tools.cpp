@@ -1,0 +1,119 @@
+// The tool buttons under the canvas, saving the drawing, and the exit button.
+
+#include "form1.h"
+
+#include <QDir>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace player {
+
+namespace {
+
+enum ToolButton { Undo = 3, EarlierDrawing = 4, Copy = 5, Save = 6, OpenFolder = 7 };
+
+// day-month-year-hour-minute-second.bmp, no leading zeros.
+QString drawingFileName(const QDateTime& when)
+{
+    const QDate d = when.date();
+    const QTime t = when.time();
+    return QStringLiteral("%1-%2-%3-%4-%5-%6.bmp")
+        .arg(d.day())
+        .arg(d.month())
+        .arg(d.year())
+        .arg(t.hour())
+        .arg(t.minute())
+        .arg(t.second());
+}
+
+// A 24-bit bitmap that any viewer opens; an existing file is replaced only
+// once the new one is complete.
+bool writeBitmap(const QImage& image, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+        return false;
+    return file.commit();
+}
+
+} // namespace
+
+void Form1::Command4_Click(int Index)
+{
+    playSound(QStringLiteral("herramientas.wav"));
+    currentTool = Index;
+    switch (Index) {
+    case Undo:
+        undo();
+        break;
+    case EarlierDrawing:
+        showEarlierDrawing();
+        break;
+    case Copy:
+        platform_.setClipboardImage(Picture1->Image());
+        break;
+    case Save:
+        saveDrawing();
+        break;
+    case OpenFolder:
+        QDir().mkpath(drawingsFolder());
+        platform_.openFolder(drawingsFolder());
+        break;
+    default:
+        break; // fill, line and pen act through the canvas's mouse handlers
+    }
+}
+
+void Form1::Command2_Click()
+{
+    if (platform_.messageBox(uiText[10], toolkit::vbYesNo) == toolkit::vbYes)
+        platform_.endProgram();
+}
+
+void Form1::undo()
+{
+    undoSlot -= 1;
+    if (undoSlot == -1)
+        undoSlot = 3;
+    Picture1->setPicture(Image1(undoSlot).Picture);
+}
+
+void Form1::showEarlierDrawing()
+{
+    if (!galleryPrimed) {
+        storeInGallery();
+        galleryPrimed = true;
+    }
+    gallerySlot -= 1;
+    if (gallerySlot == -1)
+        gallerySlot = galleryCount - 1;
+    Picture1->setPicture(Image2(gallerySlot).Picture);
+}
+
+void Form1::saveDrawing()
+{
+    // One reading of the clock, so a save at midnight never mixes two days.
+    const QString name = drawingFileName(platform_.now());
+
+    Picture1->setPicture(Picture1->Image());
+    Picture1->AutoRedraw = true;
+    const bool saved = QDir().mkpath(drawingsFolder()) &&
+                       writeBitmap(Picture1->Image(), drawingsFolder() + QLatin1Char('/') + name);
+    // Back to the resting state, or the rubber line that follows the pointer
+    // would be drawn into the picture.
+    Picture1->AutoRedraw = false;
+
+    if (!saved)
+        platform_.messageBox(QStringLiteral("No se ha podido guardar el dibujo."),
+                             toolkit::vbOKOnly);
+}
+
+QString Form1::drawingsFolder() const
+{
+    return appFolder() + QStringLiteral("/dibujosrealizados");
+}
+
+} // namespace player

@@ -1,0 +1,152 @@
+#include "gamefixture.h"
+
+using toolkit::RGB;
+using toolkit::vbGreen;
+using toolkit::vbWhite;
+
+namespace {
+constexpr int Red = RGB(255, 0, 0);
+} // namespace
+
+class ColouringTest : public GameTest
+{
+protected:
+    // A click on the palette strip at one of its pixels.
+    void pickPixel(int x, int y) const { form->picture2_MouseDown(1, 0, x * 15 + 7, y * 15 + 7); }
+    void pickRed() const { pickPixel(8, 42); } // the third cell
+
+    // A square of 200 x 200 pixels closed back to its first corner, joined.
+    void finishSquare()
+    {
+        form->Command3_Click(0);
+        setDots({{"1", 1500, 1500},
+                 {"2", 4500, 1500},
+                 {"3", 4500, 4500},
+                 {"4", 1500, 4500},
+                 {"", 1500, 1500}});
+        joinAll();
+        ASSERT_TRUE(form->dotsJoined);
+    }
+
+    void chooseTool(int index) const { form->Command4_Click(index); }
+    void press(double x, double y) const { form->Picture1_MouseDown(1, 0, float(x), float(y)); }
+    void drag(double x, double y) const { moveTo(x, y, toolkit::vbLeftButton); }
+    void release(double x, double y) const { form->Picture1_MouseUp(1, 0, float(x), float(y)); }
+};
+
+TEST_F(ColouringTest, AColourPickedMidGameColoursOnlyLaterSegments)
+{
+    setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}, {"4", 1500, 4500}});
+    clickDot(0);
+    clickDot(1);
+    pickRed();
+    EXPECT_EQ(form->pickRed, 255);
+    EXPECT_EQ(form->pickGreen, 0);
+    EXPECT_EQ(form->pickBlue, 0);
+    clickDot(2);
+
+    EXPECT_EQ(keptBetween(0, 1), vbGreen);
+    EXPECT_EQ(outlineBetween(0, 1), vbGreen);
+    EXPECT_EQ(keptBetween(1, 2), Red);
+    EXPECT_EQ(outlineBetween(1, 2), Red);
+    moveTo(1500, 4500);
+    EXPECT_EQ(shown(3000, 4500), Red) << "the rubber line too";
+    EXPECT_EQ(form->Picture1->FillColor, Red);
+    EXPECT_EQ(form->Picture3->FillColor, Red);
+    EXPECT_FALSE(form->Picture1->AutoRedraw);
+    EXPECT_TRUE(sounds().contains("color.wav"));
+}
+
+TEST_F(ColouringTest, EveryPalettePixelPicksItsOwnColour)
+{
+    pickPixel(3, 40); // the dark edge of a cell
+    EXPECT_EQ(form->Picture1->ForeColor, RGB(4, 4, 4));
+    pickPixel(1, 40); // grey beside the cells
+    EXPECT_EQ(form->Picture1->ForeColor, RGB(128, 128, 128));
+    EXPECT_EQ(form->Picture3->ForeColor, RGB(128, 128, 128));
+}
+
+TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
+{
+    finishSquare();
+    chooseTool(0);
+    pickRed();
+    const QImage before = form->Picture1->Image();
+    press(3000, 3000);
+
+    EXPECT_EQ(kept(2000, 2000), Red);
+    EXPECT_EQ(kept(6000, 6000), vbWhite);
+    EXPECT_EQ(keptBetween(0, 1), vbGreen);
+    EXPECT_EQ(outline(3000, 3000), vbWhite) << "the outline canvas is never filled";
+    EXPECT_EQ(form->Image1(0).Picture, before);
+    EXPECT_EQ(form->Picture1->ScaleMode, toolkit::vbTwips);
+    EXPECT_EQ(form->Picture1->FillStyle, toolkit::vbFSTransparent);
+    EXPECT_FALSE(form->Picture1->AutoRedraw);
+
+    // Filling with the colour already there changes nothing, but is undoable.
+    const QImage filled = form->Picture1->Image();
+    press(3000, 3000);
+    EXPECT_EQ(form->Picture1->Image(), filled);
+    EXPECT_EQ(form->undoSlot, 2);
+}
+
+TEST_F(ColouringTest, AFillClickRoundsDownToThePixelUnderIt)
+{
+    finishSquare();
+    chooseTool(0);
+    pickRed();
+    press(1514, 3014); // pixel (100, 200), on the left side of the square
+    EXPECT_EQ(keptBetween(0, 1), Red) << "the whole joined outline is recoloured";
+    EXPECT_EQ(kept(3000, 3000), vbWhite);
+}
+
+TEST_F(ColouringTest, FiveSnapshotsWrapRoundTheRingOfFour)
+{
+    std::vector<QImage> taken;
+    form->Picture1->AutoRedraw = true;
+    for (int i = 0; i < 5; ++i) {
+        form->Picture1->PSet(150 * i, 0, Red);
+        taken.push_back(form->Picture1->Image());
+        form->saveUndoSnapshot();
+    }
+    EXPECT_EQ(form->Image1(0).Picture, taken[4]);
+    for (int slot = 1; slot < 4; ++slot)
+        EXPECT_EQ(form->Image1(slot).Picture, taken[slot]);
+    EXPECT_EQ(form->undoSlot, 1);
+}
+
+TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
+{
+    finishSquare();
+    chooseTool(1);
+    const QImage before = form->Picture1->Image();
+    press(1500, 6000);
+    drag(4500, 6000);
+    EXPECT_EQ(shown(3000, 6000), vbGreen);
+    EXPECT_EQ(kept(3000, 6000), vbWhite);
+    drag(1500, 7500);
+    EXPECT_EQ(shown(3000, 6000), vbWhite);
+    release(1500, 7500);
+
+    EXPECT_EQ(kept(1500, 6750), vbGreen);
+    EXPECT_EQ(kept(3000, 6000), vbWhite);
+    EXPECT_EQ(form->Image1(0).Picture, before);
+}
+
+TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
+{
+    finishSquare();
+    chooseTool(2);
+    moveTo(6000, 6000);
+    const QImage before = form->Picture1->Image();
+    press(6000, 1500);
+    drag(7500, 1500);
+    drag(7500, 3000);
+    moveTo(9000, 3000);
+    release(9000, 3000);
+
+    EXPECT_EQ(kept(6750, 1500), vbGreen);
+    EXPECT_EQ(kept(7500, 2250), vbGreen);
+    EXPECT_EQ(kept(8250, 3000), vbWhite);
+    EXPECT_EQ(form->Image1(0).Picture, before);
+}

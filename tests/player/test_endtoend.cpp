@@ -1,0 +1,73 @@
+// A child's whole visit: start window, a sample theme, every dot joined,
+// the figure coloured and saved.
+
+#include "form2.h"
+#include "playerfixture.h"
+
+#include <QDirIterator>
+
+namespace {
+
+void copyFolder(const QString& from, const QString& to)
+{
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(source, target);
+    }
+}
+
+} // namespace
+
+TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
+{
+    copyFolder(QStringLiteral(LUNIPO_SOURCE_DIR "/data/actividades"), path("actividades"));
+    platform.screenWidthPx = 1024;
+    platform.screenHeightPx = 768;
+
+    player::Form2 start(platform);
+    start.Form_Load();
+    start.Picture1_Click();
+    ASSERT_TRUE(player::mainWindow);
+    form.reset(player::mainWindow.data());
+    player::Form1& f = *form;
+
+    f.Combo1->setListIndex(f.Combo1->findText("formas"));
+    f.Combo1_Click();
+    ASSERT_GT(f.dotCount, 3);
+
+    // Click each dot the game waits for; a closing record is passed by
+    // clicking the dot after it.
+    int clicks = 0;
+    while (!f.dotsJoined && clicks < 200) {
+        const int record = f.dotLabel[f.nextDot].isEmpty() ? f.nextDot + 1 : f.nextDot;
+        f.Picture1_MouseDown(1, 0, float(f.dotX[record]), float(f.dotY[record]));
+        f.Picture1_MouseUp(1, 0, float(f.dotX[record]), float(f.dotY[record]));
+        ++clicks;
+    }
+    ASSERT_TRUE(f.dotsJoined);
+    EXPECT_EQ(platform.soundNames().count("error.wav"), 0);
+    EXPECT_EQ(platform.soundNames().last(), "aciertotodo.wav");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_TRUE(f.Command4(i).isEnabled());
+
+    // Red from the palette, then a fill inside the walls, beside the door.
+    f.picture2_MouseDown(1, 0, 10 * 15, 40 * 15);
+    EXPECT_EQ(f.Picture1->FillColor, toolkit::RGB(255, 0, 0));
+    f.Command4_Click(0);
+    const double insideX = 7000 * 1.28, insideY = 4500 * 1.28;
+    f.Picture1_MouseDown(1, 0, float(insideX), float(insideY));
+    f.Picture1_MouseUp(1, 0, float(insideX), float(insideY));
+    EXPECT_EQ(canvasPixel(int(insideX / 15), int(insideY / 15)), toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(canvasPixel(5, 5), toolkit::vbWhite); // the fill stopped at the walls
+
+    f.Command4_Click(6);
+    const QString saved = path("dibujosrealizados/5-12-2026-21-8-3.bmp");
+    ASSERT_TRUE(QFileInfo::exists(saved));
+    const QImage drawing(saved);
+    ASSERT_FALSE(drawing.isNull());
+    EXPECT_EQ(drawing.convertToFormat(QImage::Format_RGB32),
+              f.Picture1->Image().convertToFormat(QImage::Format_RGB32));
+}

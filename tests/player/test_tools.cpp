@@ -1,0 +1,144 @@
+#include "gamefixture.h"
+
+#include <QtEndian>
+
+using toolkit::RGB;
+using toolkit::vbWhite;
+
+namespace {
+constexpr int Blue = RGB(0, 0, 255);
+const QString SaveFailed = QStringLiteral("No se ha podido guardar el dibujo.");
+} // namespace
+
+class ToolsTest : public GameTest
+{
+protected:
+    // Marks one pixel of the canvas's kept drawing, so pictures differ.
+    void mark(int n) const
+    {
+        form->Picture1->AutoRedraw = true;
+        form->Picture1->PSet(150 + 15 * n, 150, Blue);
+        form->Picture1->AutoRedraw = false;
+    }
+    QString drawing(const QString& name) const { return path("dibujosrealizados/" + name); }
+};
+
+TEST_F(ToolsTest, UndoWalksBackRoundTheRing)
+{
+    for (int n = 0; n < 3; ++n) {
+        mark(n);
+        form->saveUndoSnapshot();
+    }
+    ASSERT_EQ(form->undoSlot, 3);
+    for (int expected : {2, 1, 0, 3, 2}) {
+        form->Command4_Click(3);
+        EXPECT_EQ(form->undoSlot, expected);
+        EXPECT_EQ(form->Picture1->Picture(), form->Image1(expected).Picture);
+    }
+    EXPECT_EQ(form->currentTool, 3);
+    EXPECT_EQ(sounds().count("herramientas.wav"), 5);
+}
+
+TEST_F(ToolsTest, EarlierDrawingsStartWithTheOneOnTheCanvas)
+{
+    for (int n = 0; n < 3; ++n) {
+        mark(n);
+        form->Image2(n).Picture = form->Picture1->Image();
+    }
+    form->gallerySlot = 3;
+    form->galleryCount = 3;
+    mark(3);
+    const QImage current = form->Picture1->Image();
+
+    for (int expected : {3, 2, 1, 0, 3}) {
+        form->Command4_Click(4);
+        EXPECT_EQ(form->gallerySlot, expected);
+        EXPECT_EQ(form->Picture1->Picture(), form->Image2(expected).Picture);
+    }
+    EXPECT_EQ(form->Image2(3).Picture, current) << "stored once, on the first press";
+    EXPECT_TRUE(form->galleryPrimed);
+}
+
+TEST_F(ToolsTest, CopyPutsTheKeptDrawingOnTheClipboard)
+{
+    setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
+    clickDot(0);
+    moveTo(3000, 6000); // a rubber line on show
+    form->Command4_Click(5);
+    EXPECT_EQ(platform.clipboardWrites, 1);
+    EXPECT_EQ(platform.clipboard, form->Picture1->Image());
+}
+
+TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
+{
+    setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
+    joinAll();
+    mark(0);
+    form->Command4_Click(6);
+
+    QFile file(drawing("5-12-2026-21-8-3.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(30);
+    EXPECT_TRUE(header.startsWith("BM"));
+    EXPECT_EQ(qFromLittleEndian<quint16>(header.constData() + 28), 24);
+    const QImage saved(file.fileName());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              form->Picture1->Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(platform.messages.isEmpty());
+
+    // Back at rest: the rubber line that follows the pointer stays off the picture.
+    EXPECT_FALSE(form->Picture1->AutoRedraw);
+    const QImage afterSave = form->Picture1->Image();
+    moveTo(6000, 6000);
+    EXPECT_EQ(form->Picture1->Image(), afterSave);
+
+    // A second save in the same second replaces the first.
+    mark(1);
+    form->Command4_Click(6);
+    EXPECT_EQ(QImage(file.fileName()).convertToFormat(QImage::Format_RGB32),
+              form->Picture1->Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(QDir(path("dibujosrealizados")).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ToolsTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawing)
+{
+    writeFile("dibujosrealizados", "a file where the folder should be");
+    mark(0);
+    const QImage drawn = form->Picture1->Image();
+    form->Command4_Click(6);
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, SaveFailed);
+    EXPECT_EQ(form->Picture1->Image(), drawn);
+    EXPECT_FALSE(form->Picture1->AutoRedraw);
+}
+
+TEST_F(ToolsTest, TheDrawingsFolderOpensInTheFileManager)
+{
+    form->Command4_Click(7);
+    EXPECT_EQ(platform.openedFolders, QStringList({path("dibujosrealizados")}));
+    EXPECT_TRUE(platform.startedPrograms.isEmpty());
+}
+
+TEST_F(ToolsTest, TheExitButtonAsksFirst)
+{
+    form->uiText[10] = QStringLiteral("¿Quieres salir?");
+    setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
+    clickDot(0);
+    mark(0);
+    const QImage drawn = form->Picture1->Image();
+
+    platform.messageAnswers = {toolkit::vbNo};
+    form->Command2_Click();
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, form->uiText[10]);
+    EXPECT_EQ(platform.messages[0].style, toolkit::vbYesNo);
+    EXPECT_FALSE(platform.ended);
+    EXPECT_EQ(form->nextDot, 1);
+    EXPECT_EQ(form->Picture1->Image(), drawn);
+
+    form->uiText[10].clear(); // no language file: the box still asks
+    platform.messageAnswers = {toolkit::vbYes};
+    form->Command2_Click();
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.ended);
+}
