@@ -150,3 +150,25 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
     EXPECT_EQ(kept(8250, 3000), vbWhite);
     EXPECT_EQ(form->Image1(0).Picture, before);
 }
+
+TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
+{
+    setDots({{"1", 1500, 3000}, {"2", 9000, 3000}, {"3", 9000, 6000}});
+    form->Command3_Click(9);
+    EXPECT_EQ(sounds().last(), "lineas.wav");
+    clickDot(0);
+    clickDot(1);
+    // A horizontal segment ten pixels thick on the canvas and on the outline.
+    auto thickness = [](const QImage& image) {
+        int rows = 0;
+        for (int y = 180; y < 220; ++y)
+            rows += toolkit::fromQRgb(image.pixel(300, y)) != vbWhite;
+        return rows;
+    };
+    EXPECT_EQ(thickness(form->Picture1->Image()), 10);
+    EXPECT_EQ(thickness(form->Picture3->Image()), 10);
+
+    form->Command3_Click(0);
+    EXPECT_EQ(form->Picture1->DrawWidth, 1);
+    EXPECT_EQ(form->Picture3->DrawWidth, 1);
+}
