@@ -16,13 +16,6 @@ namespace {
 
 enum CanvasTool { FillTool = 0, LineTool = 1, PenTool = 2 };
 
-// Whole pixels of a canvas position, rounding down as the fill needs.
-int floorToPixels(float twips, int twipsPerPixel)
-{
-    const double px = std::floor(twips / std::max(1, twipsPerPixel));
-    return static_cast<int>(std::clamp(px, -1e6, 1e6));
-}
-
 // The tools keep their vertical positions as whole twips, halves to even.
 int roundedTwips(float value)
 {
@@ -118,8 +111,8 @@ void Form1::fillAt(float X, float Y)
     // units.
     Picture1->ScaleMode = toolkit::vbPixels;
     Picture1->FillStyle = toolkit::vbFSSolid;
-    const int x = floorToPixels(X, platform_.twipsPerPixelX());
-    const int y = floorToPixels(Y, platform_.twipsPerPixelY());
+    const int x = toolkit::floorToPixels(X, std::max(1, platform_.twipsPerPixelX()));
+    const int y = toolkit::floorToPixels(Y, std::max(1, platform_.twipsPerPixelY()));
     Picture1->AutoRedraw = true;
     const int clicked = Picture1->Point(x, y);
     Picture1->FloodFill(x, y, clicked);

@@ -25,17 +25,9 @@ double unitsPerPixel(int scaleMode)
     return scaleMode == vbPixels ? 1.0 : TwipsPerPixel;
 }
 
-// Whole pixels of a coordinate in the area's scale, rounding down and clamped
-// like twipsToPixels so that absurd values never overflow.
-int toPixel(int scaleMode, double value)
-{
-    const double px = std::floor(value / unitsPerPixel(scaleMode));
-    return static_cast<int>(std::clamp(px, -1e6, 1e6));
-}
-
 QPoint toPixels(int scaleMode, double x, double y)
 {
-    return {toPixel(scaleMode, x), toPixel(scaleMode, y)};
+    return {floorToPixels(x, unitsPerPixel(scaleMode)), floorToPixels(y, unitsPerPixel(scaleMode))};
 }
 
 float toScale(int scaleMode, int pixels)

@@ -9,12 +9,18 @@ namespace toolkit {
 constexpr int TwipsPerPixel = 15;
 constexpr int TwipsPerPoint = 20;
 
-// Whole pixels of a twips value, rounding down like the classic toolkit does.
+// Whole pixels of a value in units of `unitsPerPixel`, rounding down like the
+// classic toolkit does. Clamped so that absurd coordinates from a file never
+// overflow an int.
+inline int floorToPixels(double value, double unitsPerPixel)
+{
+    const double px = std::floor(value / unitsPerPixel);
+    return px < -1e6 ? -1000000 : (px > 1e6 ? 1000000 : static_cast<int>(px));
+}
+
 inline int twipsToPixels(double twips)
 {
-    // Clamp so that absurd coordinates from a file never overflow an int.
-    const double px = std::floor(twips / TwipsPerPixel);
-    return px < -1e6 ? -1000000 : (px > 1e6 ? 1000000 : static_cast<int>(px));
+    return floorToPixels(twips, TwipsPerPixel);
 }
 
 // Pixel size of a font given in points (Arial 18 points is 24 pixels).
