@@ -52,7 +52,7 @@ void Form1::Command3_Click(int Index)
 
 void Form1::saveUndoSnapshot()
 {
-    Image1(undoSlot).Picture = Picture1->Image();
+    Image1(undoSlot).setPicture(Picture1->Image());
     undoSlot += 1;
     if (undoSlot == 4)
         undoSlot = 0;

@@ -97,7 +97,7 @@ void Form1::loadActivity()
 
 void Form1::storeInGallery()
 {
-    Image2(gallerySlot).Picture = Picture1->Image();
+    Image2(gallerySlot).setPicture(Picture1->Image());
     gallerySlot = gallerySlot + 1;
     if (gallerySlot == GallerySlots)
         gallerySlot = 0;

@@ -78,7 +78,7 @@ void Form1::undo()
     undoSlot -= 1;
     if (undoSlot == -1)
         undoSlot = 3;
-    Picture1->setPicture(Image1(undoSlot).Picture);
+    Picture1->setPicture(Image1(undoSlot).Picture());
 }
 
 void Form1::showEarlierDrawing()
@@ -90,7 +90,7 @@ void Form1::showEarlierDrawing()
     gallerySlot -= 1;
     if (gallerySlot == -1)
         gallerySlot = galleryCount - 1;
-    Picture1->setPicture(Image2(gallerySlot).Picture);
+    Picture1->setPicture(Image2(gallerySlot).Picture());
 }
 
 void Form1::saveDrawing()

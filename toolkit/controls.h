@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compactimage.h"
 #include "twipsgeometry.h"
 
 #include <QCheckBox>
@@ -81,10 +82,17 @@ public:
     std::function<void()> onClick;
 };
 
-// A hidden holder of one picture.
-struct ImageHolder
+// A hidden holder of one picture, kept compressed: the rings of snapshots
+// hold many of them.
+class ImageHolder
 {
-    QImage Picture;
+public:
+    QImage Picture() const { return picture_.image(); }
+    void setPicture(const QImage& picture) { picture_.store(picture); }
+    qsizetype byteSize() const { return picture_.byteSize(); }
+
+private:
+    CompactImage picture_;
 };
 
 // The subfolders of a folder, sorted by name, as a directory list reports them.

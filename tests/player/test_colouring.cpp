@@ -78,7 +78,7 @@ TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
     EXPECT_EQ(kept(6000, 6000), vbWhite);
     EXPECT_EQ(keptBetween(0, 1), vbGreen);
     EXPECT_EQ(outline(3000, 3000), vbWhite) << "the outline canvas is never filled";
-    EXPECT_EQ(form->Image1(0).Picture, before);
+    EXPECT_EQ(form->Image1(0).Picture(), before);
     EXPECT_EQ(form->Picture1->ScaleMode, toolkit::vbTwips);
     EXPECT_EQ(form->Picture1->FillStyle, toolkit::vbFSTransparent);
     EXPECT_FALSE(form->Picture1->AutoRedraw);
@@ -109,9 +109,9 @@ TEST_F(ColouringTest, FiveSnapshotsWrapRoundTheRingOfFour)
         taken.push_back(form->Picture1->Image());
         form->saveUndoSnapshot();
     }
-    EXPECT_EQ(form->Image1(0).Picture, taken[4]);
+    EXPECT_EQ(form->Image1(0).Picture(), taken[4]);
     for (int slot = 1; slot < 4; ++slot)
-        EXPECT_EQ(form->Image1(slot).Picture, taken[slot]);
+        EXPECT_EQ(form->Image1(slot).Picture(), taken[slot]);
     EXPECT_EQ(form->undoSlot, 1);
 }
 
@@ -130,7 +130,7 @@ TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
 
     EXPECT_EQ(kept(1500, 6750), vbGreen);
     EXPECT_EQ(kept(3000, 6000), vbWhite);
-    EXPECT_EQ(form->Image1(0).Picture, before);
+    EXPECT_EQ(form->Image1(0).Picture(), before);
 }
 
 TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
@@ -148,7 +148,7 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
     EXPECT_EQ(kept(6750, 1500), vbGreen);
     EXPECT_EQ(kept(7500, 2250), vbGreen);
     EXPECT_EQ(kept(8250, 3000), vbWhite);
-    EXPECT_EQ(form->Image1(0).Picture, before);
+    EXPECT_EQ(form->Image1(0).Picture(), before);
 }
 
 TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)

@@ -191,7 +191,7 @@ TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
     f.Command1_Click(0);
     EXPECT_EQ(f.gallerySlot, 1);
     EXPECT_EQ(f.galleryCount, 1);
-    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture.pixel(300, 200)), toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture().pixel(300, 200)), toolkit::RGB(255, 0, 0));
 }
 
 TEST_F(NavigationTest, TheGalleryCountsToTwentyFourAndTheSlotWraps)
@@ -208,5 +208,5 @@ TEST_F(NavigationTest, TheGalleryCountsToTwentyFourAndTheSlotWraps)
     f.Picture1->PSet(15, 15, toolkit::RGB(1, 2, 3));
     f.storeInGallery(); // the 26th goes to slot 0
     EXPECT_EQ(f.gallerySlot, 1);
-    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture.pixel(1, 1)), toolkit::RGB(1, 2, 3));
+    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture().pixel(1, 1)), toolkit::RGB(1, 2, 3));
 }

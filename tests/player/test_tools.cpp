@@ -33,7 +33,7 @@ TEST_F(ToolsTest, UndoWalksBackRoundTheRing)
     for (int expected : {2, 1, 0, 3, 2}) {
         form->Command4_Click(3);
         EXPECT_EQ(form->undoSlot, expected);
-        EXPECT_EQ(form->Picture1->Picture(), form->Image1(expected).Picture);
+        EXPECT_EQ(form->Picture1->Picture(), form->Image1(expected).Picture());
     }
     EXPECT_EQ(form->currentTool, 3);
     EXPECT_EQ(sounds().count("herramientas.wav"), 5);
@@ -43,7 +43,7 @@ TEST_F(ToolsTest, EarlierDrawingsStartWithTheOneOnTheCanvas)
 {
     for (int n = 0; n < 3; ++n) {
         mark(n);
-        form->Image2(n).Picture = form->Picture1->Image();
+        form->Image2(n).setPicture(form->Picture1->Image());
     }
     form->gallerySlot = 3;
     form->galleryCount = 3;
@@ -53,9 +53,9 @@ TEST_F(ToolsTest, EarlierDrawingsStartWithTheOneOnTheCanvas)
     for (int expected : {3, 2, 1, 0, 3}) {
         form->Command4_Click(4);
         EXPECT_EQ(form->gallerySlot, expected);
-        EXPECT_EQ(form->Picture1->Picture(), form->Image2(expected).Picture);
+        EXPECT_EQ(form->Picture1->Picture(), form->Image2(expected).Picture());
     }
-    EXPECT_EQ(form->Image2(3).Picture, current) << "stored once, on the first press";
+    EXPECT_EQ(form->Image2(3).Picture(), current) << "stored once, on the first press";
     EXPECT_TRUE(form->galleryPrimed);
 }
 

@@ -1,0 +1,48 @@
+#include "compactimage.h"
+#include "controls.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using toolkit::CompactImage;
+
+namespace {
+
+QImage drawing(QSize size, QImage::Format format)
+{
+    QImage image(size, format);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.fillRect(QRect(3, 2, size.width() / 2, size.height() / 3), QColor(200, 30, 40));
+    painter.drawLine(0, size.height() - 1, size.width() - 1, 0);
+    return image;
+}
+
+} // namespace
+
+// Pictures come back exactly, in every format the programs keep, also with
+// line padding (a 3-pixel-wide 8-bit picture) and when empty.
+TEST(CompactImage, GivesBackExactlyWhatWasStored)
+{
+    const QImage pictures[] = {drawing({1920, 1080}, QImage::Format_RGB32),
+                               drawing({37, 11}, QImage::Format_ARGB32_Premultiplied),
+                               drawing({3, 5}, QImage::Format_Grayscale8),
+                               drawing({1, 1}, QImage::Format_RGB888)};
+    for (const QImage& picture : pictures) {
+        const CompactImage kept(picture);
+        EXPECT_EQ(kept.image(), picture) << picture.width() << " x " << picture.height();
+        EXPECT_EQ(kept.image().format(), picture.format());
+    }
+    EXPECT_TRUE(CompactImage().image().isNull());
+    EXPECT_TRUE(CompactImage(QImage()).isNull());
+}
+
+// The point of keeping pictures this way: a flat full-screen drawing takes a
+// tiny fraction of its 8 MB, and a holder keeps nothing else.
+TEST(CompactImage, FlatDrawingsTakeLittleRoom)
+{
+    toolkit::ImageHolder holder;
+    holder.setPicture(drawing({1920, 1080}, QImage::Format_RGB32));
+    EXPECT_LT(holder.byteSize(), 100 * 1024);
+    EXPECT_EQ(holder.Picture(), drawing({1920, 1080}, QImage::Format_RGB32));
+}
