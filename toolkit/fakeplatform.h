@@ -16,6 +16,12 @@ public:
         QString text;
         int style;
     };
+    struct Dialog
+    {
+        QString title;
+        QString filter;
+        QString folder;
+    };
     struct Started
     {
         QString program;
@@ -36,6 +42,7 @@ public:
     // What happened.
     QStringList sounds;
     QList<Message> messages;
+    QList<Dialog> dialogs;
     QList<Started> startedPrograms;
     QStringList openedFolders;
     QImage clipboard;
@@ -44,8 +51,18 @@ public:
 
     void playSound(const QString& path) override { sounds << path; }
     int messageBox(const QString& text, int style) override;
-    QString openFileName(const QString&, const QString&) override { return nextFileName(); }
-    QString saveFileName(const QString&, const QString&) override { return nextFileName(); }
+    QString openFileName(const QString& title, const QString& filter,
+                         const QString& folder) override
+    {
+        dialogs.append({title, filter, folder});
+        return nextFileName();
+    }
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& folder) override
+    {
+        dialogs.append({title, filter, folder});
+        return nextFileName();
+    }
     void setClipboardImage(const QImage& image) override
     {
         clipboard = image;

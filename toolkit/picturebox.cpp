@@ -354,22 +354,34 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this)
     const QSize pixels = size().expandedTo(QSize(1, 1));
     persistent_ = QImage(pixels, QImage::Format_RGB32);
     persistent_.fill(toQRgb(backColor_));
-    temporary_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    temporary_.fill(Qt::transparent);
 }
 
 // Layers --------------------------------------------------------------------
 
 void PictureBox::setBackColor(int colour)
 {
+    expand();
     backColor_ = colour;
     paintBackground(persistent_, backColor_, picture_);
     clearTemporary();
     invalidate(persistent_.rect());
 }
 
+const QImage& PictureBox::Picture() const
+{
+    expand();
+    return picture_;
+}
+
+QImage PictureBox::Image() const
+{
+    expand();
+    return persistent_;
+}
+
 void PictureBox::setPicture(const QImage& picture)
 {
+    expand();
     picture_ = picture;
     paintBackground(persistent_, backColor_, picture_);
     clearTemporary();
@@ -378,6 +390,7 @@ void PictureBox::setPicture(const QImage& picture)
 
 void PictureBox::Cls()
 {
+    expand();
     clearTemporary();
     if (AutoRedraw) {
         paintBackground(persistent_, backColor_, picture_);
@@ -395,8 +408,37 @@ void PictureBox::clearTemporary()
     temporaryUsed_ = QRegion();
 }
 
+void PictureBox::compact()
+{
+    expand();
+    clearTemporary();
+    temporary_ = QImage();
+    compactPersistent_.store(persistent_);
+    compactPicture_.store(picture_);
+    persistent_ = QImage();
+    picture_ = QImage();
+    compacted_ = true;
+}
+
+void PictureBox::expand() const
+{
+    if (!compacted_)
+        return;
+    persistent_ = compactPersistent_.image();
+    picture_ = compactPicture_.image();
+    compactPersistent_ = CompactImage();
+    compactPicture_ = CompactImage();
+    compacted_ = false;
+}
+
+void PictureBox::setMouseIcon(const QImage& icon, QPoint hotSpot)
+{
+    setCursor(QCursor(QPixmap::fromImage(icon), hotSpot.x(), hotSpot.y()));
+}
+
 QImage PictureBox::screenImage() const
 {
+    expand();
     if (temporaryUsed_.isEmpty())
         return persistent_;
     QImage screen = persistent_;
@@ -408,7 +450,14 @@ QImage PictureBox::screenImage() const
 
 QImage& PictureBox::target()
 {
-    return AutoRedraw ? persistent_ : temporary_;
+    expand();
+    if (AutoRedraw)
+        return persistent_;
+    if (temporary_.size() != persistent_.size()) {
+        temporary_ = QImage(persistent_.size(), QImage::Format_ARGB32_Premultiplied);
+        temporary_.fill(Qt::transparent);
+    }
+    return temporary_;
 }
 
 void PictureBox::drawn(const QRegion& pixels)
@@ -429,11 +478,13 @@ void PictureBox::invalidate(const QRegion& pixels)
 
 double PictureBox::ScaleWidth() const
 {
+    expand();
     return persistent_.width() * unitsPerPixel(ScaleMode);
 }
 
 double PictureBox::ScaleHeight() const
 {
+    expand();
     return persistent_.height() * unitsPerPixel(ScaleMode);
 }
 
@@ -494,6 +545,7 @@ void PictureBox::PSet(double x, double y, std::optional<int> colour)
 
 int PictureBox::Point(double x, double y) const
 {
+    expand();
     const QPoint at = toPixels(ScaleMode, x, y);
     if (!persistent_.rect().contains(at))
         return -1;
@@ -575,6 +627,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
+    expand();
     QPainter painter(this);
     for (const QRect& area : event->region())
         painter.drawImage(area.topLeft(), persistent_, area);
@@ -591,6 +644,7 @@ void PictureBox::resizeEvent(QResizeEvent*)
 // background colour and picture.
 void PictureBox::sizeChanged()
 {
+    expand();
     const QSize pixels = size().expandedTo(QSize(1, 1));
     if (persistent_.size() == pixels)
         return;
@@ -599,11 +653,13 @@ void PictureBox::sizeChanged()
     QPainter(&persistent).drawImage(0, 0, persistent_);
     persistent_ = persistent;
 
-    QImage temporary(pixels, QImage::Format_ARGB32_Premultiplied);
-    temporary.fill(Qt::transparent);
-    QPainter(&temporary).drawImage(0, 0, temporary_);
-    temporary_ = temporary;
-    temporaryUsed_ &= temporary_.rect();
+    if (!temporary_.isNull()) {
+        QImage temporary(pixels, QImage::Format_ARGB32_Premultiplied);
+        temporary.fill(Qt::transparent);
+        QPainter(&temporary).drawImage(0, 0, temporary_);
+        temporary_ = temporary;
+    }
+    temporaryUsed_ &= persistent_.rect();
     update();
 }
 

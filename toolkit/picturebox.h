@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "compactimage.h"
 #include "twipsgeometry.h"
 
 #include <QImage>
@@ -50,10 +51,19 @@ public:
     bool AutoRedraw = false;
     int BackColor() const { return backColor_; }
     void setBackColor(int colour); // erases both layers, keeps the picture
-    const QImage& Picture() const { return picture_; }
-    void setPicture(const QImage& picture);      // background colour + picture
-    QImage Image() const { return persistent_; } // the persistent image
+    const QImage& Picture() const;
+    void setPicture(const QImage& picture); // background colour + picture
+    QImage Image() const;                   // the persistent image
     void Cls();
+
+    // Keeps the persistent image and the background picture compressed until
+    // the area is next drawn on or read: hidden areas that wait a long time
+    // (the editor's other pages) then cost a few kilobytes instead of
+    // megabytes. Anything drawn on the temporary layer is dropped.
+    void compact();
+
+    // The mouse pointer over the area: a custom icon with its hot spot.
+    void setMouseIcon(const QImage& icon, QPoint hotSpot);
 
     // Scale.
     int ScaleMode = vbTwips;
@@ -118,15 +128,20 @@ protected:
 
 private:
     class Painter;
-    QImage& target();                  // the layer that drawing goes to
+    QImage& target(); // the layer that drawing goes to
+    // Brings back what compact() stored; every use of the layers comes here first.
+    void expand() const;
     void drawn(const QRegion& pixels); // pixels of target() that changed
     void clearTemporary();
     void invalidate(const QRegion& pixels);
 
     int backColor_ = vbWhite;
-    QImage picture_;
-    QImage persistent_;
-    QImage temporary_;      // transparent where nothing is drawn
+    mutable QImage picture_;
+    mutable QImage persistent_;
+    mutable CompactImage compactPicture_;
+    mutable CompactImage compactPersistent_;
+    mutable bool compacted_ = false;
+    QImage temporary_;      // made when first drawn on; transparent where nothing is drawn
     QRegion temporaryUsed_; // a few rectangles along what was drawn
     int pressedButton_ = 0; // for Click: the button that went down inside
 };

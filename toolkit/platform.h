@@ -27,10 +27,14 @@ public:
     // Shows a modal box with the program's own title; returns an MsgBoxResult.
     virtual int messageBox(const QString& text, int style) = 0;
 
-    // File dialogs. Each returns the chosen path, or an empty text on cancel.
-    // `filter` is in Qt's form, for example "Imágenes (*.bmp *.jpg *.gif)".
-    virtual QString openFileName(const QString& title, const QString& filter) = 0;
-    virtual QString saveFileName(const QString& title, const QString& filter) = 0;
+    // File dialogs, starting in `folder` (or where the user was last, when
+    // empty). Each returns the chosen path, or an empty text on cancel. The
+    // save dialog asks before replacing the file chosen. `filter` is in Qt's
+    // form, for example "Imágenes (*.bmp *.jpg *.gif)".
+    virtual QString openFileName(const QString& title, const QString& filter,
+                                 const QString& folder = {}) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& folder = {}) = 0;
 
     virtual void setClipboardImage(const QImage& image) = 0;
     virtual QImage clipboardImage() = 0;

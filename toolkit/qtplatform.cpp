@@ -71,14 +71,14 @@ int QtPlatform::messageBox(const QString& text, int style)
     return vbOK;
 }
 
-QString QtPlatform::openFileName(const QString& title, const QString& filter)
+QString QtPlatform::openFileName(const QString& title, const QString& filter, const QString& folder)
 {
-    return QFileDialog::getOpenFileName(dialogParent(), title, QString(), filter);
+    return QFileDialog::getOpenFileName(dialogParent(), title, folder, filter);
 }
 
-QString QtPlatform::saveFileName(const QString& title, const QString& filter)
+QString QtPlatform::saveFileName(const QString& title, const QString& filter, const QString& folder)
 {
-    return QFileDialog::getSaveFileName(dialogParent(), title, QString(), filter);
+    return QFileDialog::getSaveFileName(dialogParent(), title, folder, filter);
 }
 
 void QtPlatform::setClipboardImage(const QImage& image)

@@ -19,8 +19,10 @@ public:
 
     void playSound(const QString& path) override;
     int messageBox(const QString& text, int style) override;
-    QString openFileName(const QString& title, const QString& filter) override;
-    QString saveFileName(const QString& title, const QString& filter) override;
+    QString openFileName(const QString& title, const QString& filter,
+                         const QString& folder) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& folder) override;
     void setClipboardImage(const QImage& image) override;
     QImage clipboardImage() override;
     bool startProgram(const QString& program, const QStringList& arguments) override;

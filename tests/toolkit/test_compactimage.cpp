@@ -1,5 +1,6 @@
 #include "compactimage.h"
 #include "controls.h"
+#include "picturebox.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -45,4 +46,28 @@ TEST(CompactImage, FlatDrawingsTakeLittleRoom)
     holder.setPicture(drawing({1920, 1080}, QImage::Format_RGB32));
     EXPECT_LT(holder.byteSize(), 100 * 1024);
     EXPECT_EQ(holder.Picture(), drawing({1920, 1080}, QImage::Format_RGB32));
+}
+
+// A compacted picture area (a hidden page) reads and draws as before: its
+// image, background picture and pixels come back, and drawing goes on.
+TEST(CompactImage, CompactedPictureAreaCarriesOn)
+{
+    toolkit::PictureBox page;
+    page.resize(40, 30);
+    page.setPicture(drawing({20, 10}, QImage::Format_RGB32));
+    page.AutoRedraw = true;
+    page.Line(0, 0, 39 * 15, 29 * 15, toolkit::RGB(0, 0, 255));
+    const QImage before = page.Image();
+    const QImage picture = page.Picture();
+
+    page.compact();
+    EXPECT_EQ(page.Point(5 * 15, 5 * 15), toolkit::fromQRgb(before.pixel(5, 5)));
+    EXPECT_EQ(page.Image(), before);
+    EXPECT_EQ(page.Picture(), picture);
+
+    page.compact();
+    page.Line(0, 29 * 15, 39 * 15, 0, toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(page.Point(0, 29 * 15), toolkit::RGB(255, 0, 0));
+    page.Cls(); // back to the background picture
+    EXPECT_EQ(page.Image().copy(0, 0, 20, 10), picture);
 }
