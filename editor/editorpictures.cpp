@@ -276,15 +276,26 @@ QImage pointerIcon()
 {
     // X black, o white, . transparent: a black cross in a white outline shows
     // on any drawing; the centre pixel is the hot spot.
-    static const char* const rows[16] = {
-        "......oXo.......", "......oXo.......", "......oXo.......", "......oXo.......",
-        "......oXo.......", ".......o........", "ooooo.ooo.ooooo.", "XXXXXooXooXXXXX.",
-        "ooooo.ooo.ooooo.", ".......o........", "......oXo.......", "......oXo.......",
-        "......oXo.......", "......oXo.......", "......oXo.......", "................"};
+    static const char picture[] = "......oXo......."
+                                  "......oXo......."
+                                  "......oXo......."
+                                  "......oXo......."
+                                  "......oXo......."
+                                  ".......o........"
+                                  "ooooo.ooo.ooooo."
+                                  "XXXXXooXooXXXXX."
+                                  "ooooo.ooo.ooooo."
+                                  ".......o........"
+                                  "......oXo......."
+                                  "......oXo......."
+                                  "......oXo......."
+                                  "......oXo......."
+                                  "......oXo......."
+                                  "................";
     QImage icon(16, 16, QImage::Format_ARGB32);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
-            const char c = rows[y][x];
+            const char c = picture[y * 16 + x];
             icon.setPixel(x, y, c == 'X' ? qRgb(0, 0, 0) : c == 'o' ? qRgb(255, 255, 255) : 0);
         }
     return icon;
@@ -313,28 +324,25 @@ const std::array<int, 44> stripColours = {
 
 namespace {
 
-// Black frames on grey: a click beside a swatch picks one of the two, never
-// a colour that is not on the strip.
-const toolkit::SwatchStripLayout stripLayout{QSize(StripWidth, StripHeight),
-                                             Qt::Horizontal,
-                                             RGB(128, 128, 128),
-                                             4,
-                                             16,
-                                             4,
-                                             12,
-                                             toolkit::vbBlack,
-                                             toolkit::vbBlack};
+constexpr int Grey = RGB(128, 128, 128);
+constexpr int Black = RGB(0, 0, 0);
+
+// 12 x 12 swatches on a 16-pixel pitch from x = 4, in rows 4 to 15. Black
+// frames on grey: a click beside a swatch picks one of the two, never a colour
+// that is not on the strip.
+const toolkit::SwatchStripLayout layout{
+    QSize(StripWidth, StripHeight), Qt::Horizontal, Grey, 4, 16, 4, 12, Black, Black};
 
 } // namespace
 
 QImage colourStrip()
 {
-    return toolkit::swatchStrip(stripLayout, stripColours);
+    return toolkit::swatchStrip(layout, stripColours);
 }
 
 QRect stripSwatch(int index)
 {
-    return toolkit::swatchRect(stripLayout, index);
+    return toolkit::swatchRect(layout, index);
 }
 
 } // namespace editor::pictures
