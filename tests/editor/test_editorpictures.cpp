@@ -175,8 +175,9 @@ TEST(EditorPictures, PointerIsATwoColourCrossAroundItsHotSpot)
         for (int x = 0; x < 16; ++x) {
             const QRgb pixel = icon.pixel(x, y);
             transparent += qAlpha(pixel) == 0;
-            if (qAlpha(pixel) != 0)
+            if (qAlpha(pixel) != 0) {
                 ASSERT_TRUE(pixel == qRgb(0, 0, 0) || pixel == qRgb(255, 255, 255)) << x << y;
+            }
         }
     EXPECT_GT(transparent, 128);
     const QPoint hot = pictures::pointerHotSpot();
