@@ -1,8 +1,8 @@
 #include "palettestrip.h"
 
 #include "colour.h"
+#include "swatchstrip.h"
 
-#include <QPainter>
 #include <array>
 
 namespace player {
@@ -28,44 +28,22 @@ constexpr std::array<int, 56> cellColours = {
     RGB(153, 51, 0),    RGB(255, 0, 0),     RGB(255, 255, 0),   RGB(0, 255, 0),
     RGB(0, 255, 255),   RGB(0, 0, 255),     RGB(255, 0, 255),   RGB(255, 255, 128)};
 
-constexpr int Pitch = 16;
-constexpr int FirstCellTop = 6;
-constexpr int CellLeft = 4;
-constexpr int CellSide = 12;
-constexpr int FrameDark = RGB(4, 4, 4);
-constexpr int FrameLight = RGB(192, 192, 192);
-
-void fill(QImage& strip, int left, int top, int width, int height, int colour)
-{
-    const QRgb rgb = toolkit::toQRgb(colour);
-    for (int y = std::max(0, top); y < std::min(strip.height(), top + height); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = left; x < left + width; ++x)
-            line[x] = rgb;
-    }
-}
-
-// A sunken well: dark frame above and to the left, light below and right.
-void drawCell(QImage& strip, int top, int colour)
-{
-    const int frameTop = top - 1;
-    const int frameSide = CellSide + 2;
-    fill(strip, CellLeft - 1, frameTop, frameSide, 1, FrameDark);
-    fill(strip, CellLeft - 1, frameTop, 1, frameSide, FrameDark);
-    fill(strip, CellLeft - 1, top + CellSide, frameSide, 1, FrameLight);
-    fill(strip, CellLeft + CellSide, frameTop + 1, 1, frameSide - 1, FrameLight);
-    fill(strip, CellLeft, top, CellSide, CellSide, colour);
-}
+// Bevelled 12 x 12 cells on a 16-pixel pitch, down the middle of the strip.
+const toolkit::SwatchStripLayout layout{QSize(PaletteWidth, PaletteHeight),
+                                        Qt::Vertical,
+                                        PaletteGrey,
+                                        6,
+                                        16,
+                                        4,
+                                        12,
+                                        RGB(4, 4, 4),
+                                        RGB(192, 192, 192)};
 
 } // namespace
 
 QImage paletteStrip()
 {
-    QImage strip(PaletteWidth, PaletteHeight, QImage::Format_RGB32);
-    strip.fill(toolkit::toQRgb(PaletteGrey));
-    for (size_t cell = 0; cell < cellColours.size(); ++cell)
-        drawCell(strip, FirstCellTop + Pitch * static_cast<int>(cell), cellColours[cell]);
-    return strip;
+    return toolkit::swatchStrip(layout, cellColours);
 }
 
 } // namespace player

@@ -241,3 +241,13 @@ TEST(PaletteStrip, CellsFramesAndGreyFollowTheColourList)
         for (int x = 0; x < strip.width(); ++x)
             ASSERT_NE(at(x, y), 0) << x << "," << y;
 }
+
+// The strip is drawn by code shared with the editor; it must stay the picture
+// the player has always shown.
+TEST(PaletteStrip, IsThePictureThePlayerHasAlwaysShown)
+{
+    const QImage reference(QStringLiteral(LUNIPO_TEST_DATA "/player-palettestrip.png"));
+    ASSERT_FALSE(reference.isNull());
+    EXPECT_EQ(player::paletteStrip().convertToFormat(QImage::Format_RGB32),
+              reference.convertToFormat(QImage::Format_RGB32));
+}
