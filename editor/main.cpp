@@ -1,10 +1,13 @@
+#include "form1.h"
+#include "qtplatform.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("lunipoeditor"),
-                             QStringLiteral("El editor de actividades aún no está disponible."));
-    return 0;
+    toolkit::QtPlatform platform(QStringLiteral("lunipoeditor"));
+    editor::Form1 window(platform);
+    window.Show();
+    return app.exec();
 }

@@ -2,9 +2,9 @@
 
 #include "form1.h"
 
+#include "picturefiles.h"
+
 #include <QDir>
-#include <QImageWriter>
-#include <QSaveFile>
 
 namespace player {
 
@@ -24,19 +24,6 @@ QString drawingFileName(const QDateTime& when)
         .arg(t.hour())
         .arg(t.minute())
         .arg(t.second());
-}
-
-// A 24-bit bitmap that any viewer opens; an existing file is replaced only
-// once the new one is complete.
-bool writeBitmap(const QImage& image, const QString& path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
-        return false;
-    return file.commit();
 }
 
 } // namespace
@@ -101,7 +88,7 @@ void Form1::saveDrawing()
     Picture1->setPicture(Picture1->Image());
     Picture1->AutoRedraw = true;
     const bool saved = QDir().mkpath(drawingsFolder()) &&
-                       writeBitmap(Picture1->Image(), drawingsFolder() + QLatin1Char('/') + name);
+                       toolkit::writeBitmap(Picture1->Image(), drawingsFolder() + QLatin1Char('/') + name);
     // Back to the resting state, or the rubber line that follows the pointer
     // would be drawn into the picture.
     Picture1->AutoRedraw = false;

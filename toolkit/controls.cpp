@@ -30,6 +30,14 @@ void CommandButton::setPicture(const QImage& picture)
     sizeChanged();
 }
 
+void CommandButton::setFontPoints(const QString& name, double points, bool bold)
+{
+    QFont font(name);
+    font.setPixelSize(std::max(1, pointsToPixels(points)));
+    font.setBold(bold);
+    setFont(font);
+}
+
 void CommandButton::setBackColor(int colour)
 {
     backColor_ = colour;

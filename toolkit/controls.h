@@ -27,6 +27,7 @@ public:
     void setPicture(const QString& path);
     void setPicture(const QImage& picture);
     void setToolTipText(const QString& text) { setToolTip(text); }
+    void setFontPoints(const QString& name, double points, bool bold = false);
     void setBackColor(int colour);
     int BackColor() const { return backColor_; }
     std::function<void()> onClick;
@@ -44,6 +45,8 @@ class ComboBox : public QComboBox, public TwipsGeometry
 public:
     explicit ComboBox(QWidget* parent = nullptr);
     void AddItem(const QString& item) { addItem(item); }
+    void RemoveItem(int index) { removeItem(index); }
+    void Clear() { clear(); }
     QString List(int index) const { return itemText(index); }
     int ListCount() const { return count(); }
     int ListIndex() const { return currentIndex(); }

@@ -1,0 +1,223 @@
+#pragma once
+
+#include "controls.h"
+#include "picturebox.h"
+#include "platform.h"
+#include "shapegeometry.h"
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+namespace editor {
+
+// The editor's window: a paint program with ten pages in which an adult draws
+// and places the numbered dots of an activity for the player. Handlers and
+// state keep the names the rest of the editor uses, and are public so tests
+// drive the window as the platform does.
+//
+// The class is split into files by concern: form1.cpp (controls and
+// start-up), form1_layout.cpp (laying the window out for the screen),
+// form1_palettes.cpp (tool choice and setting palettes), form1_shapes.cpp
+// (circles, ellipses, arcs, rectangles and polygons), form1_canvas.cpp (the
+// canvas mouse handlers, undo snapshots, fill and dots) and form1_files.cpp
+// (open, save, activity file, undo, clear, paste, exit).
+//
+// Positions on the canvas are twips; colours are red + 256 green + 65536 blue.
+class Form1 : public QWidget
+{
+public:
+    static constexpr int Pages = 10;
+    static constexpr int UndoSlots = 7;
+
+    explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
+
+    // Runs Form_Load the first time, then shows the window over the whole screen.
+    void Show();
+
+    // --- Controls -------------------------------------------------------
+    toolkit::PictureBox* Picture1;                           // the canvas
+    toolkit::ControlArray<toolkit::PictureBox> Picture2;     // hidden page buffers 0..9
+    toolkit::PictureBox* Picture3;                           // the colour strip
+    toolkit::ControlArray<toolkit::CommandButton> Command1;  // main palette 0-6, 8, 10-19
+    toolkit::ControlArray<toolkit::CommandButton> Command2;  // grid spacing 0..7
+    toolkit::ControlArray<toolkit::CommandButton> Command3;  // symmetry 0..3
+    toolkit::ControlArray<toolkit::CommandButton> Command4;  // page buttons "1".."10"
+    toolkit::ControlArray<toolkit::CommandButton> Command5;  // polygon mode 0..2
+    toolkit::ControlArray<toolkit::CommandButton> Command6;  // circle kind 0..5
+    toolkit::ControlArray<toolkit::CommandButton> Command7;  // line widths 1..14
+    toolkit::ControlArray<toolkit::CommandButton> Command8;  // fill styles 0..7
+    toolkit::ControlArray<toolkit::CommandButton> Command10; // eraser sizes 0..5
+    toolkit::ControlArray<toolkit::CommandButton> Command11; // dot sizes, "B", "O"
+    toolkit::ComboBox* Combo1;                               // polygon sides "3".."20"
+    toolkit::Label* Label1;                                  // "Nº Lados"
+    toolkit::ComboBox* Combo4;                               // dot number step "1".."15"
+    toolkit::ComboBox* Combo5;                               // the dot list
+    toolkit::CheckBox* Check1;                               // "CIERRA"
+    // The undo rings: Image[p + 1] holds page p's seven snapshots, as the
+    // image arrays Image1 .. Image10 (Image[0] is not used).
+    std::array<toolkit::ControlArray<toolkit::ImageHolder>, Pages + 1> Image;
+
+    // The main palette's buttons in index order; 7 and 9 do not exist.
+    static bool hasTool(int index) { return index >= 0 && index <= 19 && index != 7 && index != 9; }
+
+    // --- Start-up and layout (form1.cpp, form1_layout.cpp) ---------------
+    void Form_Load();
+    void buildEditorWindow();
+    void createUndoImages();
+
+    // --- Settings (form1_palettes.cpp) -----------------------------------
+    void Command1_Click(int Index);
+    void Command2_Click(int Index);
+    void Command3_Click(int Index);
+    void Command4_Click(int Index);
+    void Command5_Click(int Index);
+    void Command6_Click(int Index);
+    void Command7_Click(int Index);
+    void Command8_Click(int Index);
+    void Command10_Click(int Index);
+    void Command11_Click(int Index);
+    void Check1_Click();
+    void picture3_MouseDown(int Button, int Shift, float X, float Y);
+
+    int activeTool = 0;
+    int gridStep = 0; // twips; 1 is free placement
+    int gridButton = 0;
+    int centreX = 0; // mirror centre, on the grid
+    int centreY = 0;
+    int lineWidth = 0;
+    int fillStyleChoice = 0;
+    int colourRed = 0;
+    int colourGreen = 0;
+    int colourBlue = 0;
+    double piValue = 0;
+    int currentPage = 0;
+    int highlightedPageButton = 0;
+    bool mirrorLeftRight = false;
+    bool mirrorTopBottom = false;
+    bool mirrorCentre = false;
+    int polygonMode = 0;
+    int circleKind = 0;
+    int brushSize = 0; // half the side of the eraser square, twips
+    int dotSize = 0;
+    int dotEntryCount = 0;
+    int dotNumber = 0;
+    bool newFigure = false;
+
+    // --- Shapes (form1_shapes.cpp) ---------------------------------------
+    void drawShapePreview();
+    void drawRectanglePreview();
+    void drawPolygonPreview();
+
+    int circleRadius = 0;
+    int polygonSides = 0;
+    std::array<double, PolygonShape::MaxVertices> polygonX{};
+    std::array<int, PolygonShape::MaxVertices> polygonY{};
+
+    // --- Canvas (form1_canvas.cpp) ---------------------------------------
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void pushUndoSnapshot();
+
+    double pressX = 0;
+    double pressY = 0;
+    double pressMirrorX = 0;
+    double pressMirrorY = 0;
+    double pointerX = 0;
+    double pointerY = 0;
+    double prevMoveX = 0;
+    int prevMoveY = 0;
+    double prevDotX = 0;
+    double prevDotY = 0;
+    double firstDotX = 0;
+    int firstDotY = 0;
+    int stampRadius = 0;
+
+    // --- File commands (form1_files.cpp) ---------------------------------
+    void openPicture();
+    void savePictureAs();
+    void writeActivity();
+    void undoStep();
+
+    std::array<int, Pages> undoPos{};
+    bool undoPending = false;
+    int lastActivityNumber = 0;
+
+private:
+    // The current page's buffer.
+    toolkit::PictureBox& page() { return Picture2(currentPage); }
+    int currentColour() const;
+    // Persistent drawing on or off for the canvas and the current page.
+    void setPersistent(bool on);
+    // Calls draw(flipX, flipY) for a mark and then for each mirrored copy
+    // that is switched on: left-right, top-bottom, through the centre.
+    template <class Draw> void withMirrors(Draw draw) const;
+    double mirroredX(double x, bool flip) const { return flip ? mirror(x, centreX) : x; }
+    double mirroredY(double y, bool flip) const { return flip ? mirror(y, centreY) : y; }
+
+    // Palettes (form1_palettes.cpp).
+    void hideSettingPalettes();
+    void recomputeCentre();
+    void showGrid();
+
+    // Shapes (form1_shapes.cpp): the shape of the current kind, the
+    // rectangle and the polygon with their copies, on each area in turn.
+    void drawShape(std::initializer_list<toolkit::PictureBox*> areas);
+    void drawRectangle(std::initializer_list<toolkit::PictureBox*> areas);
+    void drawPolygon(std::initializer_list<toolkit::PictureBox*> areas);
+
+    // Canvas (form1_canvas.cpp).
+    void drawCursorCross();
+    void moveAction();
+    void commitAction();
+    void stampCircle();
+    void pencilSegment();
+    void eraseSquare();
+    void floodFill();
+    void placeDot();
+    void closeFigure();
+
+    // The dot tool's state before each entry of the dot list, so that an
+    // undo takes back a dot or a closed figure whole.
+    struct DotStep
+    {
+        int dotNumber;
+        bool newFigure;
+        double prevDotX, prevDotY, firstDotX;
+        int firstDotY;
+    };
+    std::vector<DotStep> dotSteps_;
+    void rememberDotStep();
+    void addDotEntry(const QString& entry);
+    void removeLastDotEntry();
+    // A dot's position as the activity file holds it: twips for an
+    // 800 x 600 screen, whatever this screen's size.
+    int fileX(double x) const;
+    int fileY(double y) const;
+
+    // Files (form1_files.cpp).
+    void clearPage();
+    void paste();
+    void leave();
+    void tell(const QString& text);
+
+    void createControls();
+    void createLeftColumn();
+    void createSettingPalettes();
+    toolkit::Platform& platform_;
+    bool loaded_ = false;
+};
+
+template <class Draw> void Form1::withMirrors(Draw draw) const
+{
+    draw(false, false);
+    if (mirrorLeftRight)
+        draw(true, false);
+    if (mirrorTopBottom)
+        draw(false, true);
+    if (mirrorCentre)
+        draw(true, true);
+}
+
+} // namespace editor

@@ -1,0 +1,279 @@
+#include "form1.h"
+
+#include "activityfile.h"
+#include "colour.h"
+#include "textfiles.h"
+#include "twips.h"
+
+#include <cmath>
+
+namespace editor {
+
+using toolkit::LineShape;
+
+void Form1::Picture1_MouseDown(int, int, float X, float Y)
+{
+    pressX = snap(X, gridStep);
+    pressY = snap(Y, gridStep);
+    pressMirrorX = mirror(pressX, centreX);
+    pressMirrorY = mirror(pressY, centreY);
+}
+
+void Form1::Picture1_MouseMove(int Button, int, float X, float Y)
+{
+    Picture1->Cls();
+    Picture1->DrawWidth = 2;
+    pointerX = snap(X, gridStep);
+    pointerY = snap(Y, gridStep);
+    drawCursorCross();
+    if (Button != 0) {
+        Picture1->DrawWidth = lineWidth;
+        moveAction();
+    }
+    prevMoveX = pointerX;
+    prevMoveY = roundToInt32(pointerY);
+}
+
+void Form1::drawCursorCross()
+{
+    const double arm = gridStep + 100;
+    Picture1->Line(pointerX + arm, pointerY, pointerX - arm, pointerY);
+    Picture1->Line(pointerX, pointerY + arm, pointerX, pointerY - arm);
+}
+
+void Form1::moveAction()
+{
+    const int C = currentColour();
+    switch (activeTool) {
+    case 2:
+        withMirrors([&](bool flipX, bool flipY) {
+            Picture1->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
+                           mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), C);
+        });
+        break;
+    case 3:
+        stampCircle();
+        break;
+    case 4:
+        pencilSegment();
+        break;
+    case 8:
+        drawShapePreview();
+        break;
+    case 10:
+        drawRectanglePreview();
+        break;
+    case 12:
+        drawPolygonPreview();
+        break;
+    case 18:
+        eraseSquare();
+        break;
+    case 19:
+        Picture1->Line(prevDotX, prevDotY, pointerX, pointerY, C);
+        break;
+    default:
+        break;
+    }
+}
+
+// The stamp, the pencil and the eraser draw for good while the button is
+// held; their mouse-up only takes the snapshot.
+void Form1::stampCircle()
+{
+    setPersistent(true);
+    withMirrors([&](bool flipX, bool flipY) {
+        for (auto* area : {Picture1, &page()})
+            area->Circle(mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), stampRadius,
+                         currentColour());
+    });
+    setPersistent(false);
+}
+
+void Form1::pencilSegment()
+{
+    pressMirrorX = mirror(prevMoveX, centreX);
+    pressMirrorY = mirror(prevMoveY, centreY);
+    setPersistent(true);
+    withMirrors([&](bool flipX, bool flipY) {
+        for (auto* area : {Picture1, &page()})
+            area->Line(mirroredX(prevMoveX, flipX), mirroredY(prevMoveY, flipY),
+                       mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), currentColour());
+    });
+    setPersistent(false);
+}
+
+void Form1::eraseSquare()
+{
+    const double left = pointerX - brushSize;
+    const double top = pointerY - brushSize;
+    const double right = pointerX + brushSize;
+    const double bottom = pointerY + brushSize;
+    setPersistent(true);
+    for (auto* area : {Picture1, &page()})
+        area->Line(left, top, right, bottom, toolkit::vbWhite, LineShape::BoxFilled);
+    setPersistent(false);
+    Picture1->DrawWidth = 1;
+    Picture1->Line(left, top, right, bottom, toolkit::vbBlack, LineShape::Box);
+    Picture1->DrawWidth = lineWidth;
+}
+
+void Form1::Picture1_MouseUp(int, int, float, float)
+{
+    pushUndoSnapshot();
+    setPersistent(true);
+    commitAction();
+    if (activeTool == 19)
+        placeDot();
+    setPersistent(false);
+}
+
+void Form1::commitAction()
+{
+    const int C = currentColour();
+    switch (activeTool) {
+    case 2:
+        withMirrors([&](bool flipX, bool flipY) {
+            for (auto* area : {Picture1, &page()})
+                area->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
+                           mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), C);
+        });
+        break;
+    case 8:
+        drawShape({Picture1, &page()});
+        break;
+    case 10:
+        drawRectangle({Picture1, &page()});
+        break;
+    case 11:
+        floodFill();
+        break;
+    case 12:
+        drawPolygon({Picture1, &page()});
+        break;
+    default:
+        break;
+    }
+}
+
+// The fill starts at the snapped pointer, in pixels. The pointer itself
+// stays in twips, so a second fill without moving fills the same place.
+void Form1::floodFill()
+{
+    const int x = static_cast<int>(pointerX / platform_.twipsPerPixelX());
+    const int y = static_cast<int>(pointerY / platform_.twipsPerPixelY());
+    for (auto* area : {Picture1, &page()}) {
+        area->ScaleMode = toolkit::vbPixels;
+        area->FillStyle = toolkit::vbFSSolid;
+        const int colour = area->Point(x, y);
+        if (colour >= 0)
+            area->FloodFill(x, y, colour);
+        area->ScaleMode = toolkit::vbTwips;
+        area->FillStyle = fillStyleChoice;
+    }
+}
+
+void Form1::placeDot()
+{
+    Picture1->DrawWidth = 1;
+    page().DrawWidth = 1;
+    rememberDotStep();
+    if (newFigure) {
+        prevDotX = pressX;
+        prevDotY = pressY;
+        firstDotX = pressX;
+        firstDotY = roundToInt32(pressY);
+        newFigure = false;
+    }
+    const int C = currentColour();
+    const QString label = QString::number(dotNumber);
+    addDotEntry(
+        dotEntry(label, fileX(pointerX), fileY(pointerY), colourRed, colourGreen, colourBlue));
+    for (auto* area : {Picture1, &page()})
+        area->Line(prevDotX, prevDotY, pointerX, pointerY, C);
+    for (auto* area : {Picture1, &page()})
+        area->Circle(pointerX, pointerY, dotSize, C);
+    prevDotX = pointerX;
+    prevDotY = pointerY;
+    const double w = Picture1->TextWidth(label) / 2;
+    const double h = Picture1->TextHeight(label) / 2;
+    for (auto* area : {Picture1, &page()}) {
+        area->CurrentX = pointerX - w;
+        area->CurrentY = pointerY - h;
+        area->Print(label);
+    }
+    dotNumber += static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
+}
+
+// "CIERRA": a line from the newest dot back to the figure's first dot, and
+// a record without a label that tells the player to close the figure there.
+// A figure without a dot has nothing to close.
+void Form1::closeFigure()
+{
+    if (newFigure || dotEntryCount == 0)
+        return;
+    pushUndoSnapshot();
+    rememberDotStep();
+    newFigure = true;
+    setPersistent(true);
+    for (auto* area : {Picture1, &page()})
+        area->Line(firstDotX, firstDotY, prevDotX, prevDotY, currentColour());
+    setPersistent(false);
+    addDotEntry(dotEntry(QString(), fileX(firstDotX), fileY(firstDotY), colourRed, colourGreen,
+                         colourBlue));
+}
+
+void Form1::pushUndoSnapshot()
+{
+    const int p = currentPage;
+    Image[static_cast<size_t>(p + 1)](undoPos[p]).setPicture(Picture2(p).Image());
+    undoPos[p] = (undoPos[p] + 1) % UndoSlots;
+    undoPending = true;
+}
+
+void Form1::rememberDotStep()
+{
+    dotSteps_.push_back({dotNumber, newFigure, prevDotX, prevDotY, firstDotX, firstDotY});
+}
+
+void Form1::addDotEntry(const QString& entry)
+{
+    Combo5->AddItem(entry);
+    Combo5->setListIndex(Combo5->ListCount() - 1); // the newest dot shows
+    dotEntryCount += 1;
+}
+
+// Takes back the last dot or closed figure: its entry and the tool's state
+// as it was before it, so the next dot gets the number given back and joins
+// on where the figure really ends.
+void Form1::removeLastDotEntry()
+{
+    if (dotEntryCount <= 0)
+        return;
+    Combo5->RemoveItem(dotEntryCount - 1);
+    dotEntryCount -= 1;
+    if (dotSteps_.empty())
+        return;
+    const DotStep before = dotSteps_.back();
+    dotSteps_.pop_back();
+    dotNumber = before.dotNumber;
+    newFigure = before.newFigure;
+    prevDotX = before.prevDotX;
+    prevDotY = before.prevDotY;
+    firstDotX = before.firstDotX;
+    firstDotY = before.firstDotY;
+}
+
+int Form1::fileX(double x) const
+{
+    const double screenPixels = platform_.screenWidthTwips() / platform_.twipsPerPixelX();
+    return roundToInt32(x * 800 / screenPixels);
+}
+
+int Form1::fileY(double y) const
+{
+    const double screenPixels = platform_.screenHeightTwips() / platform_.twipsPerPixelY();
+    return roundToInt32(y * 600 / screenPixels);
+}
+
+} // namespace editor

@@ -1,0 +1,151 @@
+// The main palette's commands: pictures in and out, the activity file, undo,
+// clearing a page, pasting and leaving.
+
+#include "form1.h"
+
+#include "activityfile.h"
+#include "picturefiles.h"
+#include "textfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace editor {
+
+namespace {
+
+constexpr int LastActivityNumber = 32767; // the counter is a 16-bit integer
+
+bool hasPictureExtension(const QString& path)
+{
+    const QString last3 = path.right(3).toUpper();
+    return last3 == QLatin1String("JPG") || last3 == QLatin1String("GIF") ||
+           last3 == QLatin1String("BMP");
+}
+
+} // namespace
+
+void Form1::tell(const QString& text)
+{
+    platform_.messageBox(text, toolkit::vbOKOnly);
+}
+
+// A cancelled dialog or a refused file changes nothing: the page keeps what
+// was drawn on it.
+void Form1::openPicture()
+{
+    const QString path = platform_.openFileName(
+        QStringLiteral("Selecciona una imagen"),
+        QStringLiteral("imágenes (*.bmp);;Todos los ficheros (*.*)"), platform_.appFolder());
+    if (path.isEmpty())
+        return;
+    if (!hasPictureExtension(path)) {
+        tell(QStringLiteral("El fichero seleccionado no es un gráfico soportado"));
+        return;
+    }
+    const QImage picture = toolkit::readPicture(path);
+    if (picture.isNull()) {
+        tell(QStringLiteral("No se ha podido abrir la imagen."));
+        return;
+    }
+    Picture1->setPicture(picture);
+    page().setPicture(Picture1->Picture());
+}
+
+void Form1::savePictureAs()
+{
+    Picture1->setPicture(page().Image()); // without the grid
+    const QString chosen =
+        platform_.saveFileName(QStringLiteral("Guardar como  "),
+                               QStringLiteral("Archivo gráfico (*.bmp)"), platform_.appFolder());
+    if (chosen.isEmpty())
+        return;
+    // The dialog asked about the name chosen; a name we complete may be
+    // another file, so we ask about that one ourselves.
+    QString name = chosen;
+    if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
+        name += QLatin1String(".bmp");
+        if (QFile::exists(name) &&
+            platform_.messageBox(QStringLiteral("El fichero %1 ya existe. ¿Quieres reemplazarlo?")
+                                     .arg(QDir::toNativeSeparators(name)),
+                                 toolkit::vbYesNo) != toolkit::vbYes)
+            return;
+    }
+    Picture1->setPicture(Picture1->Image());
+    if (!toolkit::writeBitmap(Picture1->Image(), name))
+        tell(QStringLiteral("No se ha podido guardar la imagen."));
+}
+
+// The activity goes beside the program under the next free number. Nothing
+// is lost when it cannot be written: the dot list stays for another try.
+void Form1::writeActivity()
+{
+    const QString folder = platform_.appFolder();
+    int number = lastActivityNumber;
+    do {
+        if (number >= LastActivityNumber) {
+            tell(QStringLiteral("No quedan números libres para la actividad. "
+                                "Vuelve a abrir el editor."));
+            return;
+        }
+        ++number;
+    } while (
+        !toolkit::findFileIgnoringCase(folder, QStringLiteral("%1.txt").arg(number)).isEmpty());
+    lastActivityNumber = number;
+
+    QStringList entries;
+    for (int i = 0; i < dotEntryCount; ++i)
+        entries << Combo5->List(i);
+    const ActivityHeader header{Picture1->Width(), Picture1->Height(),
+                                Command11(4).text() == QLatin1String("O"), dotSize,
+                                Picture1->FontSize};
+    QSaveFile file(QDir(folder).filePath(QStringLiteral("%1.txt").arg(number)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(activityText(header, entries)) < 0 ||
+        !file.commit())
+        tell(QStringLiteral("No se ha podido guardar la actividad %1.txt. "
+                            "Los puntos siguen en la lista: prueba otra vez.")
+                 .arg(number));
+}
+
+void Form1::undoStep()
+{
+    const int p = currentPage;
+    auto& ring = Image[static_cast<size_t>(p + 1)];
+    if (undoPending) {
+        ring(undoPos[p]).setPicture(Picture2(p).Image());
+        undoPending = false;
+    }
+    undoPos[p] = (undoPos[p] + UndoSlots - 1) % UndoSlots;
+    const QImage snapshot = ring(undoPos[p]).Picture();
+    Picture1->setPicture(snapshot);
+    Picture2(p).setPicture(snapshot);
+}
+
+void Form1::clearPage()
+{
+    setPersistent(true);
+    Picture1->setPicture(QImage());
+    page().setPicture(QImage());
+    setPersistent(false);
+}
+
+// The pasted picture goes into the page too, so that it stays through a
+// page switch, a grid change, a save or an undo.
+void Form1::paste()
+{
+    const QImage picture = platform_.clipboardImage();
+    if (picture.isNull())
+        return;
+    Picture1->setPicture(picture);
+    page().setPicture(picture);
+}
+
+void Form1::leave()
+{
+    if (platform_.messageBox(QStringLiteral("Quieres salir del programa"), toolkit::vbYesNo) ==
+        toolkit::vbYes)
+        platform_.endProgram();
+}
+
+} // namespace editor

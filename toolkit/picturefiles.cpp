@@ -1,0 +1,32 @@
+#include "picturefiles.h"
+
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace toolkit {
+
+bool writeBitmap(const QImage& image, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+        return false;
+    return file.commit();
+}
+
+QImage readPicture(const QString& path)
+{
+    // Qt refuses pictures that would take more than its allocation limit
+    // (256 MB), so a header claiming 20000 x 20000 pixels reads as null.
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return {};
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace toolkit
