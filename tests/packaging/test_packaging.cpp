@@ -135,7 +135,8 @@ TEST_F(PackagingTest, TheUserInstallLaysOutTheSuiteWithValidMenuEntries)
     for (const QString data :
          {"actividades/animales/1.txt", "actividades/formas/5.txt", "actividades/transportes/6.txt",
           "idioma/idioma.txt", "sonidos/acierto.wav"}) {
-        EXPECT_EQ(readAll(app + "/" + data), readAll(LUNIPO_SOURCE_DIR "/data/" + data)) << data.toStdString();
+        EXPECT_EQ(readAll(app + "/" + data), readAll(LUNIPO_SOURCE_DIR "/data/" + data))
+            << data.toStdString();
         EXPECT_FALSE(readAll(app + "/" + data).isEmpty()) << data.toStdString();
     }
     EXPECT_TRUE(QFileInfo(app + "/dibujosrealizados").isDir());
@@ -186,7 +187,8 @@ TEST_F(PackagingTest, AReinstallUpdatesSamplesAndTheUninstallLeavesOnlyTheUsersF
     EXPECT_EQ(readAll(app + "/actividades/formas/1.txt"), shippedActivity);
     EXPECT_FALSE(QFile::exists(app + "/actividades/formas/9.txt"));
     for (const QString& file : usersFiles)
-        EXPECT_EQ(readAll(app + "/" + file), "made by the user: " + file.toUtf8()) << file.toStdString();
+        EXPECT_EQ(readAll(app + "/" + file), "made by the user: " + file.toUtf8())
+            << file.toStdString();
 
     uninstallForUser();
     QStringList expected;
