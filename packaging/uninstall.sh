@@ -36,7 +36,7 @@ rm -f "$list"
 # Deepest first; a folder still holding a user's file stays.
 while IFS= read -r folder; do
     if [ -d "$folder" ]; then rmdir --ignore-fail-on-non-empty "$folder"; fi
-done < <(printf '%s\n' "${folders[@]}" | sort -r)
+done < <(printf '%s\n' "${folders[@]}" | LC_ALL=C sort -r)
 
 echo "Lunipo is uninstalled from $prefix."
 for path in "${kept[@]}"; do
