@@ -6,6 +6,7 @@
 #include "activityfile.h"
 #include "picturefiles.h"
 #include "textfiles.h"
+#include "writablefolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,11 +78,13 @@ void Form1::savePictureAs()
         tell(QStringLiteral("No se ha podido guardar la imagen."));
 }
 
-// The activity goes beside the program under the next free number. Nothing
-// is lost when it cannot be written: the dot list stays for another try.
+// The activity goes beside the program under the next free number (or, when
+// the program's folder cannot be written, into the user's data folder).
+// Nothing is lost when it cannot be written: the dot list stays for another
+// try.
 void Form1::writeActivity()
 {
-    const QString folder = platform_.appFolder();
+    const QString folder = toolkit::writableFolder(platform_.appFolder(), QString());
     int number = lastActivityNumber;
     do {
         if (number >= LastActivityNumber) {

@@ -140,7 +140,8 @@ private:
     void saveDrawing();
     void undo();
     void showEarlierDrawing();
-    // application folder/dibujosrealizados
+    // "dibujosrealizados" beside the program, or in the user's data folder
+    // when the program's folder cannot be written; created when missing.
     QString drawingsFolder() const;
 
     void createControls();

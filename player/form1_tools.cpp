@@ -1,10 +1,9 @@
 // The tool buttons under the canvas, saving the drawing, and the exit button.
 
 #include "form1.h"
+#include "writablefolder.h"
 
 #include "picturefiles.h"
-
-#include <QDir>
 
 namespace player {
 
@@ -46,7 +45,6 @@ void Form1::Command4_Click(int Index)
         saveDrawing();
         break;
     case OpenFolder:
-        QDir().mkpath(drawingsFolder());
         platform_.openFolder(drawingsFolder());
         break;
     default:
@@ -87,8 +85,8 @@ void Form1::saveDrawing()
 
     Picture1->setPicture(Picture1->Image());
     Picture1->AutoRedraw = true;
-    const bool saved = QDir().mkpath(drawingsFolder()) &&
-                       toolkit::writeBitmap(Picture1->Image(), drawingsFolder() + QLatin1Char('/') + name);
+    const bool saved =
+        toolkit::writeBitmap(Picture1->Image(), drawingsFolder() + QLatin1Char('/') + name);
     // Back to the resting state, or the rubber line that follows the pointer
     // would be drawn into the picture.
     Picture1->AutoRedraw = false;
@@ -100,7 +98,7 @@ void Form1::saveDrawing()
 
 QString Form1::drawingsFolder() const
 {
-    return appFolder() + QStringLiteral("/dibujosrealizados");
+    return toolkit::writableFolder(appFolder(), QStringLiteral("dibujosrealizados"));
 }
 
 } // namespace player

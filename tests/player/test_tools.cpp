@@ -21,6 +21,14 @@ protected:
         form->Picture1->AutoRedraw = false;
     }
     QString drawing(const QString& name) const { return path("dibujosrealizados/" + name); }
+
+    // Where drawings go when the program's folder cannot take them; testmain
+    // points the user's data folder at a temporary one.
+    static QString userDrawings()
+    {
+        return qEnvironmentVariable("XDG_DATA_HOME") + "/lunipo/dibujosrealizados";
+    }
+    void TearDown() override { QDir(QFileInfo(userDrawings()).path()).removeRecursively(); }
 };
 
 TEST_F(ToolsTest, UndoWalksBackRoundTheRing)
@@ -100,9 +108,27 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     EXPECT_EQ(QDir(path("dibujosrealizados")).entryList(QDir::Files).size(), 1);
 }
 
+TEST_F(ToolsTest, ADrawingsFolderThatCannotBeWrittenMovesToTheUserDataFolder)
+{
+    writeFile("dibujosrealizados", "a file where the folder should be");
+    mark(0);
+    form->Command4_Click(6);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    const QImage saved(userDrawings() + "/5-12-2026-21-8-3.bmp");
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              form->Picture1->Image().convertToFormat(QImage::Format_RGB32));
+
+    form->Command4_Click(7);
+    EXPECT_EQ(platform.openedFolders, QStringList{userDrawings()}) << "the folder they went to";
+}
+
 TEST_F(ToolsTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawing)
 {
     writeFile("dibujosrealizados", "a file where the folder should be");
+    QDir().mkpath(QFileInfo(userDrawings()).path());
+    QFile blocker(userDrawings());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)) << "nor in the user's data folder";
+    blocker.close();
     mark(0);
     const QImage drawn = form->Picture1->Image();
     form->Command4_Click(6);

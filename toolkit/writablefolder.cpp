@@ -1,0 +1,40 @@
+#include "writablefolder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace toolkit {
+
+namespace {
+
+QString joined(const QString& folder, const QString& name)
+{
+    return name.isEmpty() ? folder : folder + QLatin1Char('/') + name;
+}
+
+// Permission bits alone do not tell: root ignores them, and a read-only
+// mount refuses everyone. Only a file actually written there answers.
+bool canWriteInto(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.lunipo-XXXXXX"));
+    return probe.open(); // removed again when it goes out of scope
+}
+
+} // namespace
+
+QString writableFolder(const QString& appFolder, const QString& name)
+{
+    const QString beside = joined(appFolder, name);
+    if (canWriteInto(beside))
+        return beside;
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                             QStringLiteral("/lunipo");
+    const QString fallback = joined(userData, name);
+    QDir().mkpath(fallback);
+    return fallback;
+}
+
+} // namespace toolkit

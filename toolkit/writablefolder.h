@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace toolkit {
+
+// The folder to write `name` into: a subfolder name such as
+// "dibujosrealizados", or empty for the program folder itself.
+//
+// Beside the program (appFolder/name) when a file can really be written there;
+// the folder is created when missing. Otherwise, as in a system-wide install,
+// the same name under the user's data folder (<data>/lunipo/name, where <data>
+// is $XDG_DATA_HOME or ~/.local/share), created when missing. When neither can
+// be written the second path is still returned, so that the caller's write
+// fails there and is reported. Reading should still start beside the program,
+// where the shipped data lies.
+QString writableFolder(const QString& appFolder, const QString& name);
+
+} // namespace toolkit
