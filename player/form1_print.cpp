@@ -25,9 +25,7 @@ void Form1::printActivity()
     const std::optional<worksheet::Worksheet> sheet = worksheet::readWorksheet(activityFile);
     if (!sheet)
         return;
-    platform_.printPages(QStringLiteral("Imprimir ficha"), [&sheet](QPagedPaintDevice& device) {
-        return worksheet::paintWorksheets(device, {*sheet});
-    });
+    worksheet::printWithDialog(platform_, *sheet);
 }
 
 } // namespace player

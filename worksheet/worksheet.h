@@ -11,6 +11,10 @@
 class QPagedPaintDevice;
 class QPainter;
 
+namespace toolkit {
+class Platform;
+}
+
 // Paper worksheets: an activity drawn as a join-the-dots sheet for the table,
 // one A4 page per activity, without segments and without any window.
 namespace worksheet {
@@ -89,6 +93,10 @@ void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& shee
 // paper to suit each figure and keeping the device's paper size. The device
 // must not be painted on yet. False when painting could not start.
 bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets);
+
+// Ctrl+P of the player and the editor: the print dialog titled "Imprimir
+// ficha" for one sheet. False when the user cancelled or printing failed.
+bool printWithDialog(toolkit::Platform& platform, const Worksheet& sheet);
 
 // Writes the sheets to a PDF file on A4 paper, one page each. False when the
 // file cannot be written or there is no sheet.

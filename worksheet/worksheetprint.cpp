@@ -2,6 +2,8 @@
 
 #include "worksheet.h"
 
+#include "platform.h"
+
 #include <QFile>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -116,6 +118,13 @@ bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets)
         paintWorksheet(painter, usePaperTwips(painter, device), sheets[n]);
     }
     return painter.end();
+}
+
+bool printWithDialog(toolkit::Platform& platform, const Worksheet& sheet)
+{
+    return platform.printPages(
+        QStringLiteral("Imprimir ficha"),
+        [&sheet](QPagedPaintDevice& device) { return paintWorksheets(device, {sheet}); });
 }
 
 bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath)
