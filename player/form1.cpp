@@ -48,6 +48,7 @@ Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), pl
     setPalette(background);
     setAutoFillBackground(true);
     createControls();
+    createPrintShortcut();
 }
 
 void Form1::createControls()

@@ -20,7 +20,8 @@ namespace player {
 // layout), form1_activity.cpp (reading activity files), form1_navigation.cpp
 // (themes, forward, back, numbers, gallery), form1_game.cpp (joining the
 // dots), form1_colouring.cpp (palette, widths, fill, line, pen, undo
-// snapshots) and form1_tools.cpp (tool buttons, saving, exit).
+// snapshots), form1_tools.cpp (tool buttons, saving, exit) and
+// form1_print.cpp (the paper worksheet).
 class Form1 : public QWidget
 {
 public:
@@ -111,6 +112,10 @@ public:
     // The folder that holds the program file.
     QString appFolder() const;
 
+    // --- Paper worksheet (form1_print.cpp) -------------------------------
+    // Ctrl+P: the print dialog for the activity shown, as its file holds it.
+    void printActivity();
+
 private:
     // Plays application folder/sonidos/`name`.
     void playSound(const QString& name);
@@ -145,6 +150,7 @@ private:
     QString drawingsFolder() const;
 
     void createControls();
+    void createPrintShortcut();
     void readLanguageFile();
     toolkit::Platform& platform_;
     bool loaded_ = false;

@@ -2,11 +2,41 @@
 #include "form2.h"
 #include "program.h"
 #include "qtplatform.h"
+#include "worksheet.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// lunipo --ficha <theme folder or activity file> <output.pdf>: writes the
+// worksheets without a window, so it also runs where there is no display.
+int writeWorksheets(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 4) {
+        std::fputs("Uso: lunipo --ficha <carpeta de tema o actividad> <fichero.pdf>\n", stderr);
+        return 2;
+    }
+    const QString message = worksheet::writeBooklet(arguments[2], arguments[3]);
+    if (!message.isEmpty()) {
+        std::fprintf(stderr, "lunipo: %s\n", qPrintable(message));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--ficha") == 0)
+        return writeWorksheets(argc, argv);
+
     QApplication app(argc, argv);
     toolkit::QtPlatform platform(QStringLiteral("lunipo"));
 

@@ -1,6 +1,8 @@
 #include "fakeplatform.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QPdfWriter>
 
 namespace toolkit {
 
@@ -22,6 +24,19 @@ QString FakePlatform::nextFileName()
     QString name = fileNameAnswers.front();
     fileNameAnswers.pop_front();
     return name;
+}
+
+bool FakePlatform::printPages(const QString& title,
+                              const std::function<bool(QPagedPaintDevice&)>& paint)
+{
+    printTitles << title;
+    if (!printAccepted)
+        return false;
+    QBuffer buffer(&printedPdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    return paint(writer);
 }
 
 QStringList FakePlatform::soundNames() const

@@ -48,6 +48,11 @@ public:
     QImage clipboard;
     int clipboardWrites = 0;
     bool ended = false;
+    // Print dialogs opened, by title; the pages of the last accepted one are
+    // painted into a PDF kept here.
+    QStringList printTitles;
+    QByteArray printedPdf;
+    bool printAccepted = true;
 
     void playSound(const QString& path) override { sounds << path; }
     int messageBox(const QString& text, int style) override;
@@ -87,6 +92,8 @@ public:
     QString appFolder() override { return applicationFolder; }
     QString systemFolder() override { return systemFolderPath; }
     void endProgram() override { ended = true; }
+    bool printPages(const QString& title,
+                    const std::function<bool(QPagedPaintDevice&)>& paint) override;
 
     // The file names of the sounds played, without their folders.
     QStringList soundNames() const;

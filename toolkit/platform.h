@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QPagedPaintDevice;
 
 namespace toolkit {
 
@@ -62,6 +65,16 @@ public:
 
     // Ends the program at once, as the classic `End` statement does.
     virtual void endProgram() = 0;
+
+    // Opens the print dialog titled `title`; when the user accepts, `paint`
+    // draws the pages on the chosen printer or PDF file. True when the pages
+    // were painted, false on cancel or failure. Platforms without printing
+    // print nothing.
+    virtual bool printPages(const QString& /*title*/,
+                            const std::function<bool(QPagedPaintDevice&)>& /*paint*/)
+    {
+        return false;
+    }
 };
 
 } // namespace toolkit

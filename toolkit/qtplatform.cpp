@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -153,6 +155,19 @@ void QtPlatform::endProgram()
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
+bool QtPlatform::printPages(const QString& title,
+                            const std::function<bool(QPagedPaintDevice&)>& paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, dialogParent());
+    dialog.setWindowTitle(title);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return paint(printer);
 }
 
 } // namespace toolkit

@@ -36,6 +36,9 @@ public:
     // LUNIPO_SYSTEM_DIR, or a "system32" folder in the user's data folder.
     QString systemFolder() override;
     void endProgram() override;
+    // The system print dialog on A4 paper; its PDF choice writes a file.
+    bool printPages(const QString& title,
+                    const std::function<bool(QPagedPaintDevice&)>& paint) override;
 
 private:
     QString title_;

@@ -1,0 +1,31 @@
+// Printing the activity shown as a paper worksheet.
+
+#include "form1.h"
+
+#include "worksheet.h"
+
+#include <QShortcut>
+
+namespace player {
+
+// A key rather than a button: the child's screen keeps its design, and the
+// adult who prints knows the usual key.
+void Form1::createPrintShortcut()
+{
+    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(print, &QShortcut::activated, this, &Form1::printActivity);
+}
+
+// Reads the file again rather than the dot table, so the sheet shows every
+// dot whatever the child has joined or drawn.
+void Form1::printActivity()
+{
+    if (activityFile.isEmpty())
+        return;
+    const std::optional<worksheet::Worksheet> sheet = worksheet::readWorksheet(activityFile);
+    if (!sheet)
+        return;
+    worksheet::printWithDialog(platform_, *sheet);
+}
+
+} // namespace player

@@ -1,0 +1,163 @@
+// Painting worksheets on pages, printers and PDF files.
+
+#include "worksheet.h"
+
+#include "platform.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace worksheet {
+
+namespace {
+
+constexpr double TwipsPerPoint = 20;
+constexpr double LineWidth = 17; // 0.3 mm
+constexpr double FooterPoints = 9;
+const QColor FooterInk(110, 110, 110);
+
+void paintFooter(QPainter& painter, const WorksheetLayout& layout, const QString& footer)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(static_cast<int>(FooterPoints * TwipsPerPoint));
+    painter.setFont(font);
+    painter.setPen(FooterInk);
+    painter.drawText(layout.footer, Qt::AlignCenter, footer);
+}
+
+bool drawnBefore(const WorksheetLayout& layout, int i)
+{
+    for (int j = 0; j < i; ++j) {
+        if (layout.centres[j] == layout.centres[i])
+            return true;
+    }
+    return false;
+}
+
+// A figure closed on its first dot has two records there; ink laid twice
+// would print that dot darker than the others.
+void paintDots(QPainter& painter, const WorksheetLayout& layout)
+{
+    for (int i = 0; i < layout.centres.size(); ++i) {
+        if (drawnBefore(layout, i))
+            continue;
+        const QColor ink = layout.inks[i];
+        if (layout.circleRadius > 0) {
+            painter.setPen(QPen(ink, LineWidth));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(layout.centres[i], layout.circleRadius, layout.circleRadius);
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawEllipse(layout.centres[i], layout.discRadius, layout.discRadius);
+    }
+}
+
+void paintLabels(QPainter& painter, const WorksheetLayout& layout, const Worksheet& sheet)
+{
+    painter.setFont(layout.labelFont);
+    for (int i = 0; i < layout.labels.size(); ++i) {
+        if (layout.labels[i].isEmpty())
+            continue;
+        painter.setPen(layout.inks[i]);
+        painter.drawText(layout.labels[i], Qt::AlignCenter, sheet.dots[i].label);
+    }
+}
+
+// Makes the painter's units twips with the paper's corner at the origin; a
+// printer's painter starts at the corner of its printable area.
+QRectF usePaperTwips(QPainter& painter, const QPagedPaintDevice& device)
+{
+    const QPageLayout page = device.pageLayout();
+    const QRectF paper = page.fullRect(QPageLayout::Point);
+    const QRectF printable = page.paintRect(QPageLayout::Point);
+    painter.resetTransform();
+    painter.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
+    painter.translate(-printable.topLeft());
+    painter.scale(1 / TwipsPerPoint, 1 / TwipsPerPoint);
+    return QRectF(QPointF(), paper.size() * TwipsPerPoint);
+}
+
+QPageLayout::Orientation orientationFor(const Worksheet& sheet)
+{
+    return isLandscape(sheet) ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+} // namespace
+
+void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& sheet)
+{
+    const WorksheetLayout layout = layoutWorksheet(page, sheet);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(page, Qt::white);
+    paintDots(painter, layout);
+    paintLabels(painter, layout, sheet);
+    paintFooter(painter, layout, sheet.footer);
+    painter.restore();
+}
+
+bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets)
+{
+    if (sheets.isEmpty())
+        return false;
+    // The orientation must be set before the page it is for begins.
+    device.setPageOrientation(orientationFor(sheets.first()));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (qsizetype n = 0; n < sheets.size(); ++n) {
+        if (n > 0) {
+            device.setPageOrientation(orientationFor(sheets[n]));
+            if (!device.newPage())
+                return false;
+        }
+        paintWorksheet(painter, usePaperTwips(painter, device), sheets[n]);
+    }
+    return painter.end();
+}
+
+bool printWithDialog(toolkit::Platform& platform, const Worksheet& sheet)
+{
+    return platform.printPages(
+        QStringLiteral("Imprimir ficha"),
+        [&sheet](QPagedPaintDevice& device) { return paintWorksheets(device, {sheet}); });
+}
+
+bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath)
+{
+    // Opened here so that a path that cannot be written is told apart
+    // from a painting failure, and Qt prints no warning of its own.
+    QFile file(pdfPath);
+    if (sheets.isEmpty() || !file.open(QIODevice::WriteOnly))
+        return false;
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Lunipo"));
+    writer.setTitle(QStringLiteral("Fichas de Lunipo"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF());
+    writer.setResolution(600);
+    return paintWorksheets(writer, sheets);
+}
+
+QString writeBooklet(const QString& activityOrTheme, const QString& pdfPath)
+{
+    const QStringList files = activityFiles(activityOrTheme);
+    if (files.isEmpty())
+        return QStringLiteral("No se encuentra ninguna actividad en «%1».").arg(activityOrTheme);
+    QList<Worksheet> sheets;
+    for (const QString& file : files) {
+        std::optional<Worksheet> sheet = readWorksheet(file);
+        if (!sheet)
+            return QStringLiteral("No se puede leer la actividad «%1».").arg(file);
+        sheets.append(*sheet);
+    }
+    if (!printWorksheets(sheets, pdfPath))
+        return QStringLiteral("No se puede escribir el fichero «%1».").arg(pdfPath);
+    return {};
+}
+
+} // namespace worksheet
