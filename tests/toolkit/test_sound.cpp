@@ -18,6 +18,10 @@ namespace {
 
 // Longest a sound may take to start, from the call, in milliseconds.
 constexpr double MaxDelayMs = 50;
+// Longest a call to playSound may take: it never waits for the sound, but
+// the first opens the sound device, and a loaded machine may preempt it.
+constexpr double MaxCallMs = 30;
+constexpr double MaxFirstCallMs = 250;
 // How far the recording's clock may be off the caller's: the recorder's first
 // block tells when it started only to within a null sink's block.
 constexpr double ClockSlackMs = 15;
@@ -41,7 +45,9 @@ protected:
     {
         const double at = server.now();
         platform->playSound(path);
-        EXPECT_LT(server.now() - at, 20) << "playSound held up its caller";
+        // The first sound opens the device, once; no call waits for a sound.
+        EXPECT_LT(server.now() - at, played++ ? MaxCallMs : MaxFirstCallMs)
+            << "playSound held up its caller";
         return at - server.recordingStart();
     }
 
@@ -53,6 +59,7 @@ protected:
     }
 
     SoundServer server;
+    int played = 0;
     std::unique_ptr<QtPlatform> platform; // declared last: gone before the server
 };
 
@@ -110,8 +117,11 @@ TEST_F(SoundOnAServer, ANewSoundCutsTheLastWithAFade)
 
     // One stretch of sound: the first until the cut, then the second, whole.
     ASSERT_EQ(heard.size(), 1u);
+    EXPECT_GE(heard[0].startMs, first - ClockSlackMs);
     EXPECT_LE(heard[0].startMs, first + MaxDelayMs);
-    EXPECT_NEAR(heard[0].endMs - heard[0].startMs, second - first + 200, MaxDelayMs);
+    const double secondStart = heard[0].endMs - 200;
+    EXPECT_GE(secondStart, second - ClockSlackMs);
+    EXPECT_LE(secondStart, second + MaxDelayMs);
     EXPECT_LT(heard[0].maxStep, ClickStep);
 }
 
