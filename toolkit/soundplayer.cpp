@@ -28,7 +28,7 @@ constexpr int BytesPerFrame = Channels * int(sizeof(qint16));
 constexpr int FadeMs = 5;
 // How far the stream runs ahead of the loudspeaker. A new sound waits behind
 // at most this much of the old one; less risks gaps while the UI is busy.
-constexpr int BufferMs = 40;
+constexpr int BufferMs = 50;
 // Silence fed after the last sound before the stream is closed. Much longer
 // than the buffer, so that closing never drops anything audible.
 constexpr int CloseAfterSilenceMs = 1500;

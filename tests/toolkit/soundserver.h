@@ -102,10 +102,11 @@ inline Samples readSoundFile(const QString& path, int* rate)
     return first;
 }
 
-// Writes a tone of `hz` lasting `ms`, with 3 ms ramps so that the file itself
-// never clicks, in the given libsndfile format. Every channel carries it.
+// Writes a tone of `hz` lasting `ms`, raised by `offset`, with 3 ms ramps so
+// that the file itself never clicks, in the given libsndfile format. Every
+// channel carries it.
 inline bool writeTone(const QString& path, int format, int rate, int channels, double hz, int ms,
-                      double amplitude = 0.5)
+                      double amplitude = 0.5, double offset = 0)
 {
     SF_INFO info{};
     info.samplerate = rate;
@@ -119,7 +120,7 @@ inline bool writeTone(const QString& path, int format, int rate, int channels, d
     std::vector<float> data;
     for (int i = 0; i < frames; ++i) {
         const double edge = std::min({1.0, i / ramp, (frames - 1 - i) / ramp});
-        const float v = float(amplitude * edge * std::sin(2 * M_PI * hz * i / rate));
+        const float v = float(edge * (offset + amplitude * std::sin(2 * M_PI * hz * i / rate)));
         data.insert(data.end(), size_t(channels), v);
     }
     sf_writef_float(file, data.data(), frames);
