@@ -1,5 +1,6 @@
 #include "qtplatform.h"
 
+#include "soundplayer.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -7,14 +8,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -40,20 +39,15 @@ QtPlatform::QtPlatform(const QString& title) : title_(title) {}
 
 QtPlatform::~QtPlatform() = default;
 
-// One effect for the whole program, so that a new sound cuts off the last.
-// QSoundEffect plays in the background and needs no media backend, which
-// keeps it working on machines without a sound server.
+// One player for the whole program, so that a new sound cuts off the last.
+// It is made on the first sound, so programs that never play one never open
+// the sound device.
 void QtPlatform::playSound(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
-        QApplication::beep();
-        return;
-    }
     if (!sound_)
-        sound_ = std::make_unique<QSoundEffect>();
-    sound_->stop();
-    sound_->setSource(QUrl::fromLocalFile(path));
-    sound_->play();
+        sound_ = std::make_unique<SoundPlayer>();
+    if (!sound_->play(path))
+        QApplication::beep();
 }
 
 int QtPlatform::messageBox(const QString& text, int style)

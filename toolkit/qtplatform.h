@@ -4,10 +4,11 @@
 
 #include <memory>
 
-class QSoundEffect;
 class QWidget;
 
 namespace toolkit {
+
+class SoundPlayer;
 
 // The Platform of the real programs, on Qt.
 class QtPlatform : public Platform
@@ -42,7 +43,7 @@ public:
 
 private:
     QString title_;
-    std::unique_ptr<QSoundEffect> sound_;
+    std::unique_ptr<SoundPlayer> sound_;
 };
 
 } // namespace toolkit
