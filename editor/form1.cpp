@@ -95,6 +95,7 @@ void Form1::createControls()
     // Ctrl+Z is what every adult tries first; it is the undo button.
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     QObject::connect(undo, &QShortcut::activated, this, [this] { Command1_Click(13); });
+    createPrintShortcut();
 }
 
 namespace {

@@ -139,6 +139,8 @@ public:
     void savePictureAs();
     void writeActivity();
     void undoStep();
+    // Ctrl+P: prints the dots placed so far as a paper worksheet.
+    void printDots();
 
     std::array<int, Pages> undoPos{};
     bool undoPending = false;
@@ -197,10 +199,15 @@ private:
     int fileY(double y) const;
 
     // Files (form1_files.cpp).
+    // The activity file as it would be written now: header and dot list.
+    QByteArray activityContents() const;
     void clearPage();
     void paste();
     void leave();
     void tell(const QString& text);
+
+    // Printing (form1_print.cpp).
+    void createPrintShortcut();
 
     void createControls();
     void createLeftColumn();

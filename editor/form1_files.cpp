@@ -97,18 +97,22 @@ void Form1::writeActivity()
         !toolkit::findFileIgnoringCase(folder, QStringLiteral("%1.txt").arg(number)).isEmpty());
     lastActivityNumber = number;
 
+    QSaveFile file(QDir(folder).filePath(QStringLiteral("%1.txt").arg(number)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(activityContents()) < 0 || !file.commit())
+        tell(QStringLiteral("No se ha podido guardar la actividad %1.txt. "
+                            "Los puntos siguen en la lista: prueba otra vez.")
+                 .arg(number));
+}
+
+QByteArray Form1::activityContents() const
+{
     QStringList entries;
     for (int i = 0; i < dotEntryCount; ++i)
         entries << Combo5->List(i);
     const ActivityHeader header{Picture1->Width(), Picture1->Height(),
                                 Command11(4).text() == QLatin1String("O"), dotSize,
                                 Picture1->FontSize};
-    QSaveFile file(QDir(folder).filePath(QStringLiteral("%1.txt").arg(number)));
-    if (!file.open(QIODevice::WriteOnly) || file.write(activityText(header, entries)) < 0 ||
-        !file.commit())
-        tell(QStringLiteral("No se ha podido guardar la actividad %1.txt. "
-                            "Los puntos siguen en la lista: prueba otra vez.")
-                 .arg(number));
+    return activityText(header, entries);
 }
 
 void Form1::undoStep()

@@ -1,0 +1,27 @@
+// Printing the dots placed so far as a paper worksheet, so the adult sees
+// the sheet before writing the activity.
+
+#include "form1.h"
+
+#include "worksheet.h"
+
+#include <QShortcut>
+
+namespace editor {
+
+void Form1::createPrintShortcut()
+{
+    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    QObject::connect(print, &QShortcut::activated, this, [this] { printDots(); });
+}
+
+void Form1::printDots()
+{
+    const QStringList lines =
+        QString::fromLatin1(activityContents()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    worksheet::Worksheet sheet = worksheet::worksheetFromLines(lines);
+    sheet.footer = QStringLiteral("Actividad nueva");
+    worksheet::printWithDialog(platform_, sheet);
+}
+
+} // namespace editor
