@@ -4,6 +4,7 @@
 #include "fakeplatform.h"
 #include "form1.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
