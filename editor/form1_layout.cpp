@@ -66,6 +66,9 @@ void Form1::buildEditorWindow()
         Picture2(i).setLeft(Picture1->Left());
         Picture2(i).setWidth(Picture1->Width());
         Picture2(i).setHeight(Picture1->Height());
+        // Hidden pages wait compressed; only the page drawn on is kept whole.
+        if (i != 0)
+            Picture2(i).compact();
     }
     chain(Command4, Pages, Command4(0).Left(), Command4(0).Top());
     for (int i = 1; i < Pages; ++i)
@@ -91,10 +94,6 @@ void Form1::buildEditorWindow()
     Check1->setLeft(Combo4->Left() + Combo4->Width() + 150);
     Combo5->setTop(T);
     Combo5->setLeft(Check1->Left() + Check1->Width() + 100);
-
-    // Hidden pages wait compressed; only the page drawn on is kept whole.
-    for (int i = 1; i < Pages; ++i)
-        Picture2(i).compact();
 }
 
 void Form1::createUndoImages()
