@@ -128,23 +128,20 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
     }
 }
 
-TEST_F(PaletteTest, OneValuePalettesAndTheEraserStartingSize)
+// An eraser chosen before any size still erases, at the smallest size.
+TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
 {
     Form1& f = startEditor();
-    // An eraser chosen before any size still erases, at the smallest size.
     EXPECT_EQ(f.brushSize, 20);
     EXPECT_EQ(f.Command10(0).BackColor(), vbGreen);
-    for (int i = 0; i < 6; ++i) {
+    f.Command1_Click(18);
+    const auto keptAt200 = [&] { return toolkit::fromQRgb(f.Picture1->Image().pixel(200, 200)); };
+    ASSERT_NE(keptAt200(), vbWhite); // the start picture
+    drag(3000, 3000, 3000, 3000);
+    EXPECT_EQ(keptAt200(), vbWhite);
+    for (int i : {5, 2}) {
         f.Command10_Click(i);
         EXPECT_EQ(f.brushSize, 25 * i + 20);
-    }
-    for (int i = 0; i < 6; ++i) {
-        f.Command6_Click(i);
-        EXPECT_EQ(f.circleKind, i);
-    }
-    for (int i = 0; i < 3; ++i) {
-        f.Command5_Click(i);
-        EXPECT_EQ(f.polygonMode, i);
     }
 }
 

@@ -45,6 +45,10 @@ struct Screen
     int width;
     int height;
 };
+void PrintTo(const Screen& s, std::ostream* os)
+{
+    *os << s.width << " x " << s.height;
+}
 
 } // namespace
 
