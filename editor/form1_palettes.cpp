@@ -203,6 +203,12 @@ void Form1::Command4_Click(int Index)
         page().compact();
     Picture1->setPicture(Picture2(Index).Image());
     currentPage = highlightedPageButton = Index;
+    // The colour and the dot font were given to the page shown when they
+    // were chosen; the new page must draw fills and numbers as the canvas
+    // shows them, or it keeps a different drawing from the one on screen.
+    page().ForeColor = Picture1->ForeColor;
+    page().FillColor = Picture1->FillColor;
+    page().FontSize = Picture1->FontSize;
 }
 
 void Form1::Command5_Click(int Index)

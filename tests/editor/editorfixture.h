@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "editorpictures.h"
 #include "fakeplatform.h"
 #include "form1.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 // An editor in a temporary program folder, on a fake platform whose screen
 // size a test may set before starting it (800 x 600 unless it does).
@@ -53,6 +55,58 @@ protected:
                                  static_cast<float>(y2));
         form->Picture1_MouseUp(toolkit::vbLeftButton, 0, static_cast<float>(x2),
                                static_cast<float>(y2));
+    }
+
+    // The first half of a drag: the button goes down at (x, y) and stays
+    // there; moveTo then moves with it held (or, with button 0, released).
+    void press(double x, double y)
+    {
+        form->Picture1_MouseMove(0, 0, static_cast<float>(x), static_cast<float>(y));
+        form->Picture1_MouseDown(toolkit::vbLeftButton, 0, static_cast<float>(x),
+                                 static_cast<float>(y));
+    }
+    void moveTo(double x, double y, int button = toolkit::vbLeftButton)
+    {
+        form->Picture1_MouseMove(button, 0, static_cast<float>(x), static_cast<float>(y));
+    }
+
+    // A click on the middle of swatch `index` of the colour strip.
+    void pickSwatch(int index)
+    {
+        const QPoint middle = editor::pictures::stripSwatch(index).center();
+        pickStripPixel(middle.x(), middle.y());
+    }
+    void pickStripPixel(int x, int y)
+    {
+        form->picture3_MouseDown(toolkit::vbLeftButton, 0, float(x * 15 + 7), float(y * 15 + 7));
+    }
+
+    // The setting palettes, which share one row under the canvas and take
+    // turns on screen, by the tool chosen.
+    struct NamedButtons
+    {
+        const char* name;
+        toolkit::ControlArray<toolkit::CommandButton>* buttons;
+    };
+    struct NamedControl
+    {
+        const char* name;
+        QWidget* control;
+        const toolkit::TwipsGeometry* place;
+    };
+    std::vector<NamedButtons> settingPalettes() const
+    {
+        return {{"Command5", &form->Command5},   {"Command6", &form->Command6},
+                {"Command7", &form->Command7},   {"Command8", &form->Command8},
+                {"Command10", &form->Command10}, {"Command11", &form->Command11}};
+    }
+    std::vector<NamedControl> settingControls() const
+    {
+        return {{"Check1", form->Check1, form->Check1},
+                {"Combo1", form->Combo1, form->Combo1},
+                {"Combo4", form->Combo4, form->Combo4},
+                {"Combo5", form->Combo5, form->Combo5},
+                {"Label1", form->Label1, form->Label1}};
     }
 
     // Colour of a canvas or page pixel at a position in twips.

@@ -1,0 +1,249 @@
+#include "editorfixture.h"
+
+#include <QStringList>
+
+using editor::Form1;
+using toolkit::vbGreen;
+using toolkit::vbWhite;
+namespace pictures = editor::pictures;
+
+namespace {
+
+constexpr int Grey = toolkit::RGB(128, 128, 128);
+constexpr int Silver = toolkit::RGB(192, 192, 192);
+
+} // namespace
+
+class PaletteTest : public EditorTest
+{
+protected:
+    // The setting controls on screen, as "Command7:14 Combo1" (an array with
+    // the number of its members shown).
+    QString shownSettings() const
+    {
+        QStringList shown;
+        for (const auto& [name, buttons] : settingPalettes()) {
+            int count = 0;
+            for (int i = 0; i < buttons->Count(); ++i)
+                count += !(*buttons)(i).isHidden();
+            if (count > 0)
+                shown << QString("%1:%2").arg(name).arg(count);
+        }
+        for (const auto& c : settingControls())
+            if (!c.control->isHidden())
+                shown << c.name;
+        return shown.join(' ');
+    }
+};
+
+TEST_F(PaletteTest, EachToolShowsItsOwnPalettesOnly)
+{
+    struct Case
+    {
+        int index;
+        int tool;
+        const char* shown;
+    };
+    // In this order every tool follows one whose palettes differ.
+    const Case cases[] = {
+        {19, 19, "Command11:5 Check1 Combo4 Combo5"},
+        {2, 2, "Command7:14"},
+        {3, 3, "Command8:2"},
+        {4, 4, "Command7:14"},
+        {8, 8, "Command6:6 Command8:8"},
+        {10, 10, "Command8:8"},
+        {12, 12, "Command5:3 Combo1 Label1"},
+        {18, 18, "Command10:6"},
+        {12, 12, "Command5:3 Combo1 Label1"},
+        // The paint bucket and the grid switches leave the palettes alone.
+        {11, 11, "Command5:3 Combo1 Label1"},
+        {6, 11, "Command5:3 Combo1 Label1"},
+        {5, 11, "Command5:3 Combo1 Label1"},
+        {8, 8, "Command6:6 Command8:8"},
+        {11, 11, "Command6:6 Command8:8"},
+        {2, 2, "Command7:14"},
+    };
+    Form1& f = startEditor();
+    EXPECT_EQ(f.activeTool, 2);
+    EXPECT_EQ(shownSettings(), ""); // none until a tool is chosen
+    for (const Case& c : cases) {
+        f.Command1_Click(c.index);
+        EXPECT_EQ(f.activeTool, c.tool) << "after " << c.index;
+        EXPECT_EQ(shownSettings(), c.shown) << "after " << c.index;
+    }
+}
+
+TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
+{
+    struct Step
+    {
+        int click;
+        bool leftRight, topBottom, centre;
+        const char* green; // the Command3 members marked, "0123"
+    };
+    const Step steps[] = {
+        {1, true, false, false, "01"}, {3, true, false, true, "013"}, {2, true, true, true, "0123"},
+        {1, false, true, true, "023"}, {0, false, false, false, "0"}, {2, false, true, false, "02"},
+        {2, false, false, false, "0"},
+    };
+    Form1& f = startEditor();
+    EXPECT_EQ(f.Command3(0).BackColor(), vbGreen);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.click);
+        f.Command3_Click(s.click);
+        EXPECT_EQ(f.mirrorLeftRight, s.leftRight);
+        EXPECT_EQ(f.mirrorTopBottom, s.topBottom);
+        EXPECT_EQ(f.mirrorCentre, s.centre);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(f.Command3(i).BackColor(),
+                      QString(s.green).contains(QString::number(i)) ? vbGreen : vbWhite);
+    }
+}
+
+// Widths and fill styles hold for the canvas and all ten pages, so a page
+// chosen later draws as the canvas does.
+TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
+{
+    Form1& f = startEditor();
+    EXPECT_EQ(f.lineWidth, 1);
+    EXPECT_EQ(f.Command7(0).BackColor(), vbGreen);
+    for (int i : {13, 0, 6, 5}) {
+        SCOPED_TRACE(i);
+        f.Command7_Click(i);
+        EXPECT_EQ(f.lineWidth, i + 1);
+        EXPECT_EQ(f.Picture1->DrawWidth, i + 1);
+        for (int p = 0; p < Form1::Pages; ++p)
+            EXPECT_EQ(f.Picture2(p).DrawWidth, i + 1);
+        for (int b = 0; b < 14; ++b)
+            EXPECT_EQ(f.Command7(b).BackColor(), b == i ? vbGreen : vbWhite);
+    }
+    EXPECT_EQ(f.fillStyleChoice, 1);
+    for (int i : {0, 7, 2, 1}) {
+        SCOPED_TRACE(i);
+        f.Command8_Click(i);
+        EXPECT_EQ(f.fillStyleChoice, i);
+        EXPECT_EQ(f.Picture1->FillStyle, i);
+        for (int p = 0; p < Form1::Pages; ++p)
+            EXPECT_EQ(f.Picture2(p).FillStyle, i);
+    }
+}
+
+// An eraser chosen before any size still erases, at the smallest size.
+TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
+{
+    Form1& f = startEditor();
+    EXPECT_EQ(f.brushSize, 20);
+    EXPECT_EQ(f.Command10(0).BackColor(), vbGreen);
+    f.Command1_Click(18);
+    const auto keptAt200 = [&] { return toolkit::fromQRgb(f.Picture1->Image().pixel(200, 200)); };
+    ASSERT_NE(keptAt200(), vbWhite); // the start picture
+    drag(3000, 3000, 3000, 3000);
+    EXPECT_EQ(keptAt200(), vbWhite);
+    for (int i : {5, 2}) {
+        f.Command10_Click(i);
+        EXPECT_EQ(f.brushSize, 25 * i + 20);
+    }
+}
+
+TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
+{
+    Form1& f = startEditor();
+    EXPECT_EQ(f.dotSize, 250);
+    f.Command4_Click(3);
+    const int sizes[3][2] = {{150, 9}, {200, 12}, {250, 18}};
+    for (int i : {0, 2, 1}) {
+        f.Command11_Click(i);
+        EXPECT_EQ(f.dotSize, sizes[i][0]);
+        EXPECT_EQ(f.Picture1->FontSize, sizes[i][1]);
+        EXPECT_EQ(f.Picture2(3).FontSize, sizes[i][1]);
+    }
+
+    f.Command1_Click(19);
+    EXPECT_EQ(f.dotNumber, 1);
+    click(600, 600);
+    click(1200, 600);
+    ASSERT_EQ(f.Combo5->ListCount(), 2);
+    EXPECT_FALSE(f.newFigure);
+    f.Command11_Click(3);
+    EXPECT_EQ(f.Combo5->ListCount(), 0);
+    EXPECT_EQ(f.dotEntryCount, 0);
+    EXPECT_EQ(f.dotNumber, 0);
+    EXPECT_TRUE(f.newFigure);
+    click(1800, 600); // numbering goes on from 0
+    ASSERT_EQ(f.Combo5->ListCount(), 1);
+    EXPECT_TRUE(f.Combo5->List(0).startsWith("0,"));
+
+    for (const char* caption : {"", "O", ""}) {
+        f.Command11_Click(4);
+        EXPECT_EQ(f.Command11(4).text(), caption);
+    }
+    f.Command11(4).setCaption("o"); // either case counts as on
+    f.Command11_Click(4);
+    EXPECT_EQ(f.Command11(4).text(), "");
+}
+
+// A click anywhere on the strip takes the colour of the pixel under it: a
+// swatch, or the black frame and grey ground round it. Off the strip it
+// changes nothing.
+TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
+{
+    Form1& f = startEditor();
+    f.Command4_Click(2);
+    auto expectColour = [&](int colour) {
+        EXPECT_EQ(toolkit::RGB(f.colourRed, f.colourGreen, f.colourBlue), colour);
+        for (const toolkit::PictureBox* area : {f.Picture1, &f.Picture2(2)}) {
+            EXPECT_EQ(area->ForeColor, colour);
+            EXPECT_EQ(area->FillColor, colour);
+        }
+    };
+    for (int i = 0; i < int(pictures::stripColours.size()); ++i) {
+        SCOPED_TRACE(i);
+        pickSwatch(i);
+        expectColour(pictures::stripColours[size_t(i)]);
+    }
+
+    const QImage strip = pictures::colourStrip();
+    int frames = 0;
+    int ground = 0;
+    for (int i : {0, 1, 22, 43}) {
+        const QRect swatch = pictures::stripSwatch(i);
+        const QPoint around[] = {{swatch.left() - 1, swatch.center().y()},
+                                 {swatch.right() + 1, swatch.top()},
+                                 {swatch.center().x(), swatch.top() - 1},
+                                 {swatch.left() - 2, swatch.center().y()},
+                                 {swatch.center().x(), 0}};
+        for (const QPoint at : around) {
+            SCOPED_TRACE(QString("%1: %2, %3").arg(i).arg(at.x()).arg(at.y()).toStdString());
+            pickSwatch(2);
+            pickStripPixel(at.x(), at.y());
+            const int colour = toolkit::fromQRgb(strip.pixel(at));
+            expectColour(colour);
+            EXPECT_TRUE(colour == Grey || colour == Silver || colour == toolkit::vbBlack);
+            frames += colour == toolkit::vbBlack;
+            ground += colour == Grey;
+        }
+    }
+    EXPECT_GT(frames, 0);
+    EXPECT_GT(ground, 0);
+
+    pickSwatch(4);
+    f.picture3_MouseDown(1, 0, -15, 100);
+    f.picture3_MouseDown(1, 0, 100, float(f.Picture3->Height() + 30));
+    expectColour(pictures::stripColours[4]);
+}
+
+// The colour and the dot font reach only the page shown when they are
+// chosen; a page chosen later must still draw what the canvas shows.
+TEST_F(PaletteTest, PageChosenLaterDrawsInTheCanvasColourAndFont)
+{
+    Form1& f = startEditor();
+    pickSwatch(2);
+    f.Command11_Click(0);
+    f.Command4_Click(1);
+    f.Command1_Click(11);
+    click(3000, 3000);
+    EXPECT_EQ(canvasAt(3000, 3000), toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(pageAt(1, 3000, 3000), toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(f.Picture2(1).ForeColor, f.Picture1->ForeColor);
+    EXPECT_EQ(f.Picture2(1).FontSize, f.Picture1->FontSize);
+}

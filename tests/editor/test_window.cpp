@@ -1,0 +1,316 @@
+#include "editorfixture.h"
+
+#include <QRect>
+
+using editor::Form1;
+using toolkit::vbBlack;
+using toolkit::vbWhite;
+
+namespace {
+
+constexpr int Blue = 0xFF0000;
+constexpr int Red = 2; // swatch of (255, 0, 0)
+
+QRect twipsRect(const toolkit::TwipsGeometry& c)
+{
+    return {c.Left(), c.Top(), c.Width(), c.Height()};
+}
+
+// Whether `colour` is on the 3 x 3 pixels round a point given in twips:
+// lines are one pixel wide, and where exactly a pixel falls is the
+// rasteriser's business.
+bool near(const QImage& image, double x, double y, int colour)
+{
+    const int px = int(x) / 15;
+    const int py = int(y) / 15;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.rect().contains(px + dx, py + dy) &&
+                toolkit::fromQRgb(image.pixel(px + dx, py + dy)) == colour)
+                return true;
+    return false;
+}
+
+int pixelsOf(const QImage& image, int colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += toolkit::fromQRgb(image.pixel(x, y)) == colour;
+    return count;
+}
+
+struct Screen
+{
+    int width;
+    int height;
+};
+void PrintTo(const Screen& s, std::ostream* os)
+{
+    *os << s.width << " x " << s.height;
+}
+
+} // namespace
+
+class EditorLayoutTest : public EditorTest, public ::testing::WithParamInterface<Screen>
+{
+};
+
+TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
+{
+    const Screen screen = GetParam();
+    Form1& f = startEditor(screen.width, screen.height);
+    const int W = screen.width * 15;
+    const int H = screen.height * 15;
+    const QRect canvas = twipsRect(*f.Picture1);
+    EXPECT_EQ(f.Picture3->Top(), f.Command1(0).Top());
+    EXPECT_EQ(canvas.top(), f.Picture3->Top() + f.Picture3->Height() + 20);
+    EXPECT_EQ(canvas.left(), f.Command1(1).Left() + f.Command1(1).Width() + 75);
+    EXPECT_EQ(canvas.left() + canvas.width(), W - 75);
+
+    for (int i = 0; i < Form1::Pages; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(twipsRect(f.Picture2(i)), canvas);
+        EXPECT_EQ(f.Picture2(i).Image().size(), f.Picture1->Image().size());
+        const toolkit::CommandButton& button = f.Command4(i);
+        EXPECT_EQ(button.Top(), canvas.top() + canvas.height() + 20);
+        EXPECT_EQ(button.Top() + button.Height(), H - 60);
+        EXPECT_EQ(button.Left(),
+                  i == 0 ? canvas.left() : f.Command4(i - 1).Left() + f.Command4(i - 1).Width());
+        EXPECT_EQ(button.text(), QString::number(i + 1));
+        EXPECT_EQ(button.BackColor(), i == 0 ? Blue : vbWhite);
+        EXPECT_FALSE(button.isHidden());
+    }
+
+    // Every setting palette starts at one anchor right of the page buttons
+    // (the fill styles after the circle kinds), its buttons touching.
+    const int A = f.Command4(9).Left() + 1000;
+    for (const auto& [name, buttons] : settingPalettes()) {
+        SCOPED_TRACE(name);
+        const int first = buttons == &f.Command8 ? f.Command6(5).Left() + 400 : A;
+        for (int i = 0; i < buttons->Count(); ++i) {
+            EXPECT_EQ((*buttons)(i).Top(), f.Command4(0).Top());
+            EXPECT_EQ((*buttons)(i).Left(),
+                      i == 0 ? first : (*buttons)(i - 1).Left() + (*buttons)(i - 1).Width());
+        }
+    }
+    EXPECT_EQ(f.Label1->Left(), f.Command5(2).Left() + f.Command5(2).Width() + 100);
+    EXPECT_EQ(f.Combo1->Left(), f.Label1->Left() + f.Label1->Width() + 50);
+    EXPECT_EQ(f.Combo4->Left(), f.Command11(4).Left() + 500);
+    EXPECT_EQ(f.Check1->Left(), f.Combo4->Left() + f.Combo4->Width() + 150);
+    EXPECT_EQ(f.Combo5->Left(), f.Check1->Left() + f.Check1->Width() + 100);
+    for (const auto& c : settingControls())
+        EXPECT_EQ(c.place->Top(), f.Command4(0).Top()) << c.name;
+}
+
+// Every control of the window, shown or waiting to be shown, lies wholly on
+// the screen, the left column clear of the canvas and the palettes clear of
+// the page buttons.
+TEST_P(EditorLayoutTest, EveryControlIsWhollyOnScreen)
+{
+    const Screen screen = GetParam();
+    Form1& f = startEditor(screen.width, screen.height);
+    const QRect onScreen(0, 0, screen.width * 15, screen.height * 15);
+    int controls = 0;
+    for (QObject* child : f.children()) {
+        const auto* place = dynamic_cast<const toolkit::TwipsGeometry*>(child);
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!place || !widget)
+            continue;
+        ++controls;
+        EXPECT_TRUE(onScreen.contains(twipsRect(*place)))
+            << widget->metaObject()->className() << " at " << place->Left() << ", " << place->Top()
+            << " size " << place->Width() << " x " << place->Height();
+        EXPECT_TRUE(QRect(0, 0, screen.width, screen.height).contains(widget->geometry()));
+    }
+    EXPECT_GE(controls, 20 + 8 + 4 + 2 + 10 + 10 + 3 + 6 + 14 + 8 + 6 + 5 + 5);
+
+    for (auto* column : {&f.Command1, &f.Command2, &f.Command3})
+        for (int i = 0; i < column->Count(); ++i)
+            EXPECT_LE((*column)(i).Left() + (*column)(i).Width(), f.Picture1->Left());
+    const int pageButtonsEnd = f.Command4(9).Left() + f.Command4(9).Width();
+    for (const auto& [name, buttons] : settingPalettes())
+        EXPECT_GE((*buttons)(0).Left(), pageButtonsEnd) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EditorLayoutTest,
+                         ::testing::Values(Screen{800, 600}, Screen{1920, 1080},
+                                           Screen{1024, 768}));
+
+// A screen smaller than the left column still gets a canvas and pages of a
+// pixel or more, and every tool works on them.
+TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
+{
+    for (const Screen screen : {Screen{100, 80}, Screen{60, 40}, Screen{1, 1}}) {
+        SCOPED_TRACE(QString("%1 x %2").arg(screen.width).arg(screen.height).toStdString());
+        Form1& f = startEditor(screen.width, screen.height);
+        EXPECT_GE(f.Picture1->Width(), 15);
+        EXPECT_GE(f.Picture1->Height(), 15);
+        EXPECT_GE(f.Picture1->width(), 1);
+        EXPECT_GE(f.Picture1->height(), 1);
+        for (int p = 0; p < Form1::Pages; ++p)
+            EXPECT_FALSE(f.Picture2(p).Image().isNull());
+        f.Command2_Click(0);
+        f.Command3_Click(3);
+        for (int tool : {2, 3, 4, 8, 10, 11, 12, 18, 19}) {
+            f.Command1_Click(tool);
+            drag(0, 0, 600, 450);
+            click(7, 7);
+        }
+        f.Command4_Click(9);
+        EXPECT_EQ(f.currentPage, 9);
+    }
+}
+
+TEST_F(EditorTest, GridButtonsSetStepMarkAndCentre)
+{
+    Form1& f = startEditor(); // canvas 10770 x 8120 twips
+    EXPECT_EQ(f.gridStep, 300);
+    EXPECT_EQ(f.centreX, 5100);
+    EXPECT_EQ(f.centreY, 3900);
+    const int centres[8][2] = {{5350, 4050}, {5300, 4000}, {5250, 4050}, {5200, 4000},
+                               {5250, 4000}, {5100, 3900}, {5250, 3850}, {5200, 4000}};
+    for (int i : {7, 0, 3, 1, 6, 2, 4, 5}) {
+        SCOPED_TRACE(i);
+        f.Command2_Click(i);
+        EXPECT_EQ(f.gridStep, (i + 1) * 50);
+        EXPECT_EQ(f.gridButton, i);
+        EXPECT_EQ(f.centreX, centres[i][0]);
+        EXPECT_EQ(f.centreY, centres[i][1]);
+        for (int b = 0; b < 8; ++b)
+            EXPECT_EQ(f.Command2(b).BackColor(), b == i ? toolkit::vbGreen : vbWhite);
+    }
+}
+
+TEST_F(EditorTest, FreePlacementSnapsBackToTheChosenGrid)
+{
+    Form1& f = startEditor();
+    // Before any grid button: the grid of 300 the editor starts with.
+    f.Command1_Click(6);
+    EXPECT_EQ(f.gridStep, 1);
+    f.Command1_Click(5);
+    EXPECT_EQ(f.gridStep, 300);
+
+    f.Command2_Click(1);
+    const QImage grid = f.Picture1->Image();
+    f.Command1_Click(6);
+    EXPECT_EQ(f.gridStep, 1);
+    EXPECT_EQ(f.centreX, 5300); // neither the centre nor the grid shown change
+    EXPECT_EQ(f.centreY, 4000);
+    EXPECT_EQ(f.Picture1->Image(), grid);
+    f.Command1_Click(5);
+    EXPECT_EQ(f.gridStep, 100);
+    EXPECT_EQ(f.gridButton, 1);
+}
+
+TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
+{
+    struct Case
+    {
+        int button;
+        int columns; // multiples of the step left of 10770
+        int rows;    // and above 8120
+    };
+    for (const Case c : {Case{0, 216, 163}, Case{5, 36, 28}, Case{7, 27, 21}}) {
+        SCOPED_TRACE(c.button);
+        Form1& f = startEditor();
+        f.Command2_Click(c.button);
+        const int step = f.gridStep;
+        const QImage canvas = f.Picture1->Image();
+        // The start picture went with the first grid: only the dots are left.
+        EXPECT_EQ(pixelsOf(canvas, vbBlack), c.columns * c.rows);
+        for (int x : {0, step, (c.columns - 1) * step})
+            for (int y : {0, step, (c.rows - 1) * step})
+                EXPECT_EQ(canvasAt(x, y), vbBlack) << x << ", " << y;
+        EXPECT_EQ(canvasAt(step / 2, step / 2), vbWhite);
+        EXPECT_EQ(pixelsOf(f.Picture2(0).Image(), vbBlack), 0);
+    }
+}
+
+TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
+{
+    Form1& f = startEditor();
+    pickSwatch(Red);
+    f.Command4_Click(1);
+    drag(600, 1500, 3000, 1500); // a red line on page 2
+    f.Command4_Click(0);
+    f.Command2_Click(5);
+    EXPECT_EQ(canvasAt(0, 0), vbBlack);
+    EXPECT_EQ(canvasAt(1050, 1500), vbWhite);
+
+    f.Command4_Click(1);
+    EXPECT_EQ(f.Command4(0).BackColor(), vbWhite);
+    EXPECT_EQ(f.Command4(1).BackColor(), Blue);
+    EXPECT_EQ(canvasAt(0, 0), vbWhite); // the grid went with the switch
+    EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
+
+    f.Command2_Click(5);
+    EXPECT_EQ(canvasAt(0, 0), vbBlack);
+    EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(pageAt(1, 0, 0), vbWhite);
+}
+
+// Previews live on the canvas's temporary layer: shown on screen with their
+// mirrored copies, gone at the next move, never in the canvas's kept image
+// nor in the page.
+TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
+{
+    struct Case
+    {
+        const char* name;
+        int tool;
+        QPointF pressAt, pointer;
+        QPointF probe; // a point on the main shape's outline
+        bool mirrored;
+    };
+    const Case cases[] = {
+        {"circle", 8, {3000, 3000}, {3900, 4200}, {4500, 3000}, true},
+        {"rectangle", 10, {1500, 1500}, {3000, 2400}, {2250, 1500}, true},
+        {"polygon", 12, {3000, 3000}, {3000, 3600}, {3285, 3392}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form1& f = startEditor();
+        f.Command4_Click(0); // the blank page instead of the start picture
+        f.Command3_Click(1);
+        f.Command1_Click(c.tool);
+        press(c.pressAt.x(), c.pressAt.y());
+        moveTo(c.pointer.x(), c.pointer.y());
+        const QPointF mirrored(2 * f.centreX - c.probe.x(), c.probe.y());
+        const QImage screen = f.Picture1->screenImage();
+        EXPECT_TRUE(near(screen, c.probe.x(), c.probe.y(), vbBlack));
+        EXPECT_EQ(near(screen, mirrored.x(), mirrored.y(), vbBlack), c.mirrored);
+        EXPECT_EQ(pixelsOf(f.Picture1->Image(), vbBlack), 0);
+        EXPECT_EQ(pixelsOf(f.Picture2(0).Image(), vbBlack), 0);
+
+        moveTo(600, 7800, 0);
+        EXPECT_FALSE(near(f.Picture1->screenImage(), c.probe.x(), c.probe.y(), vbBlack));
+    }
+}
+
+// What mouse-up commits is what the last preview left: the circle's
+// radius, the polygon's vertices and side count.
+TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
+{
+    Form1& f = startEditor();
+    f.Command1_Click(8);
+    press(3000, 3000);
+    moveTo(3900, 4200);
+    EXPECT_EQ(f.circleRadius, 1500);
+    f.Picture1_MouseUp(1, 0, 3900, 4200);
+    EXPECT_TRUE(near(f.Picture2(0).Image(), 4500, 3000, vbBlack));
+    click(6000, 6000); // no drag: the radius of the last preview
+    EXPECT_TRUE(near(f.Picture2(0).Image(), 7500, 6000, vbBlack));
+
+    f.Command1_Click(12);
+    press(3000, 3000);
+    moveTo(3000, 3600);
+    EXPECT_EQ(f.polygonSides, 5);
+    EXPECT_EQ(f.polygonX[0], 3000);
+    EXPECT_EQ(f.polygonY[0], 3600);
+    f.Combo1->setListIndex(0); // three sides, too late for this polygon
+    f.Picture1_MouseUp(1, 0, 3000, 3600);
+    EXPECT_EQ(f.polygonSides, 5);
+    EXPECT_TRUE(near(f.Picture2(0).Image(), 3285, 3392, vbBlack));
+    EXPECT_TRUE(near(f.Picture2(0).Image(), 2715, 3392, vbBlack));
+}
