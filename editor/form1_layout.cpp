@@ -62,10 +62,8 @@ void Form1::buildEditorWindow()
     Command4(0).setTop(Picture1->Top() + Picture1->Height() + 20);
     Command4(0).setLeft(Picture1->Left());
     for (int i = 0; i < Pages; ++i) {
-        Picture2(i).setTop(Picture1->Top());
-        Picture2(i).setLeft(Picture1->Left());
-        Picture2(i).setWidth(Picture1->Width());
-        Picture2(i).setHeight(Picture1->Height());
+        // All four at once: one full-size picture made, not one per side.
+        Picture2(i).Move(Picture1->Left(), Picture1->Top(), Picture1->Width(), Picture1->Height());
         // Hidden pages wait compressed; only the page drawn on is kept whole.
         if (i != 0)
             Picture2(i).compact();
