@@ -1,8 +1,8 @@
 // Resident memory of the editor: right after start-up, and at its peak once
 // all ten pages are drawn on and every undo ring is full.
 
-#include "fakeplatform.h"
 #include "editor/form1.h"
+#include "fakeplatform.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -17,7 +17,10 @@ double statusMegabytes(const char* field)
         return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith(field))
-            return line.mid(static_cast<int>(qstrlen(field)) + 1).trimmed().split(' ')[0].toDouble() /
+            return line.mid(static_cast<int>(qstrlen(field)) + 1)
+                       .trimmed()
+                       .split(' ')[0]
+                       .toDouble() /
                    1024;
     return 0;
 }

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "colour.h"
+#include "editor/form1.h"
 #include "editorpictures.h"
 #include "fakeplatform.h"
-#include "form1.h"
 
 #include <QDir>
+#include <QPointF>
 #include <QTemporaryDir>
+#include <QtNumeric>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -107,6 +111,68 @@ protected:
                 {"Combo4", form->Combo4, form->Combo4},
                 {"Combo5", form->Combo5, form->Combo5},
                 {"Label1", form->Label1, form->Label1}};
+    }
+
+    // A stroke as a hand makes it: the pointer comes to the first point,
+    // the button goes down, moves through the others and comes up there.
+    void stroke(std::initializer_list<QPointF> points)
+    {
+        const QPointF first = *points.begin();
+        const QPointF last = *(points.end() - 1);
+        form->Picture1_MouseMove(0, 0, float(first.x()), float(first.y()));
+        form->Picture1_MouseDown(toolkit::vbLeftButton, 0, float(first.x()), float(first.y()));
+        for (const QPointF& p : points)
+            if (&p != points.begin())
+                form->Picture1_MouseMove(toolkit::vbLeftButton, 0, float(p.x()), float(p.y()));
+        form->Picture1_MouseUp(toolkit::vbLeftButton, 0, float(last.x()), float(last.y()));
+    }
+
+    // Chooses a colour as the adult does, by a click on its swatch in the
+    // strip; false when the strip has no swatch of exactly that colour.
+    bool pick(int colour)
+    {
+        const QImage strip = form->Picture3->Image();
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                if (toolkit::fromQRgb(strip.pixel(x, y)) == colour) {
+                    form->picture3_MouseDown(toolkit::vbLeftButton, 0, float(x * 15 + 7),
+                                             float(y * 15 + 7));
+                    return true;
+                }
+        return false;
+    }
+
+    // The dot list as the activity file will hold it.
+    QStringList records() const
+    {
+        QStringList list;
+        for (int i = 0; i < form->dotEntryCount; ++i)
+            list << form->Combo5->List(i);
+        return list;
+    }
+
+    QImage pageImage(int page) const { return form->Picture2(page).Image(); }
+
+    // The centre, in twips, of the ink in a square of 2 * half + 1 pixels
+    // around (x, y), the pixel row through (x, y) left out: where a label
+    // printed at a dot lies, clear of a horizontal line through the dot and
+    // of a circle round it. NaN when the square holds no ink.
+    static QPointF inkCentre(const QImage& image, double x, double y, int half = 10)
+    {
+        const int cx = int(x / 15);
+        const int cy = int(y / 15);
+        int left = cx + half, right = cx - half, top = cy + half, bottom = cy - half;
+        for (int py = cy - half; py <= cy + half; ++py)
+            for (int px = cx - half; px <= cx + half; ++px)
+                if (py != cy && toolkit::fromQRgb(image.pixel(px, py)) != toolkit::vbWhite) {
+                    left = std::min(left, px);
+                    right = std::max(right, px);
+                    top = std::min(top, py);
+                    bottom = std::max(bottom, py);
+                }
+        if (left > right)
+            return {qQNaN(), qQNaN()};
+        return {(left + right + 1) * 7.5, (top + bottom + 1) * 7.5};
     }
 
     // Colour of a canvas or page pixel at a position in twips.

@@ -1,0 +1,313 @@
+// The canvas as an adult uses it: pointing on the grid, drawing with
+// mirrors, placing numbered dots, filling and taking strokes back.
+
+#include "editorfixture.h"
+
+#include <cmath>
+
+namespace {
+
+using toolkit::RGB;
+
+constexpr int Red = RGB(255, 0, 0);
+constexpr int Blue = RGB(0, 0, 255);
+constexpr int Grey = RGB(192, 192, 192);
+
+int at(const QImage& image, double x, double y)
+{
+    return toolkit::fromQRgb(image.pixel(int(x / 15), int(y / 15)));
+}
+
+bool same(const QImage& a, const QImage& b)
+{
+    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+class CanvasTest : public EditorTest
+{
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        startEditor();
+        form->Command1_Click(14); // a clean page, without the start picture
+    }
+
+    // A grey picture pasted into the page, so that white marks show too.
+    void greyPage()
+    {
+        QImage grey(int(form->Picture1->ScaleWidth() / 15), int(form->Picture1->ScaleHeight() / 15),
+                    QImage::Format_RGB32);
+        grey.fill(QColor(192, 192, 192));
+        platform.clipboard = grey;
+        form->Command1_Click(17);
+    }
+};
+
+TEST_F(CanvasTest, PointsSnapToTheGridHalvesToEvenThenTowardZero)
+{
+    struct Case
+    {
+        int gridButton; // -1: grid off
+        double in;
+        double snapped;
+    } cases[] = {{5, 300, 300},     {5, 599.4, 300},   {5, 599.5, 600}, {5, -350, -300},
+                 {5, -449.5, -300}, {5, -599.5, -600}, {-1, 10.5, 10},  {-1, 11.5, 12},
+                 {-1, -2.5, -2},    {0, 124.9, 100},   {0, 125, 100}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in);
+        if (c.gridButton < 0)
+            form->Command1_Click(6);
+        else
+            form->Command2_Click(c.gridButton);
+        form->Picture1_MouseMove(0, 0, float(c.in), float(c.in));
+        EXPECT_EQ(form->pointerX, c.snapped);
+        EXPECT_EQ(form->pointerY, c.snapped);
+        form->Picture1_MouseDown(1, 0, float(c.in), float(-c.in));
+        EXPECT_EQ(form->pressX, c.snapped);
+        EXPECT_EQ(form->pressY, -c.snapped);
+    }
+}
+
+TEST_F(CanvasTest, LineToolClickWithoutMovementJoinsThePressToTheLastHover)
+{
+    form->Command2_Click(5);
+    click(599.4, 599.5); // a single point, on the grid at (300, 600)
+    EXPECT_EQ(pageAt(0, 300, 600), toolkit::vbBlack);
+    EXPECT_EQ(pageAt(0, 450, 600), toolkit::vbWhite);
+
+    form->Picture1_MouseMove(0, 0, 2400, 1200);
+    form->Picture1_MouseDown(1, 0, 1200, 1200);
+    form->Picture1_MouseUp(1, 0, 1200, 1200);
+    for (double x : {1200, 1800, 2400})
+        EXPECT_EQ(pageAt(0, x, 1200), toolkit::vbBlack) << x;
+}
+
+// With the centre at (600, 300) a mark at (100, 50) has its copies at
+// (1100, 50), (100, 550) and (1100, 550); the eraser never mirrors.
+TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
+{
+    struct Case
+    {
+        int tool;
+        int colour;
+        bool mirrored;
+    } cases[] = {{2, Red, true}, {4, Red, true}, {18, toolkit::vbWhite, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tool);
+        greyPage();
+        form->Command2_Click(0); // a grid of 50
+        form->centreX = 600;
+        form->centreY = 300;
+        form->Command3_Click(0);
+        for (int i = 1; i <= 3; ++i)
+            form->Command3_Click(i);
+        form->Command1_Click(c.tool);
+        ASSERT_TRUE(pick(Red));
+        stroke({{100, 50}, {250, 50}, {400, 50}});
+
+        const double copies[4][2] = {{250, 50}, {950, 50}, {250, 550}, {950, 550}};
+        for (int i = 0; i < 4; ++i) {
+            const bool drawn = i == 0 || c.mirrored;
+            EXPECT_EQ(pageAt(0, copies[i][0], copies[i][1]), drawn ? c.colour : Grey) << i;
+            if (drawn) { // the canvas also shows the grid's dots
+                EXPECT_EQ(at(form->Picture1->Image(), copies[i][0], copies[i][1]), c.colour) << i;
+            }
+        }
+        EXPECT_EQ(pageAt(0, 600, 300), Grey);
+    }
+
+    // Mirrors off again: the same stroke leaves one mark.
+    greyPage();
+    form->Command3_Click(0);
+    form->Command1_Click(2);
+    stroke({{100, 50}, {400, 50}});
+    EXPECT_EQ(pageAt(0, 250, 50), Red);
+    EXPECT_EQ(pageAt(0, 950, 50), Grey);
+}
+
+TEST_F(CanvasTest, DotsCountByTheStepWithTheirLabelsCentred)
+{
+    form->Command1_Click(19);
+    form->Combo4->setListIndex(1); // step 2
+    ASSERT_TRUE(pick(Red));
+    for (double x : {600, 1800, 3000})
+        click(x, 600);
+    EXPECT_EQ(records(),
+              QStringList({"1,600,600,255,0,0,", "3,1800,600,255,0,0,", "5,3000,600,255,0,0,"}));
+    EXPECT_EQ(form->dotNumber, 7);
+    EXPECT_EQ(pageAt(0, 1200, 600), Red); // the connecting line
+    for (const QImage& image : {pageImage(0), form->Picture1->Image()})
+        for (double x : {600, 1800, 3000}) {
+            const QPointF ink = inkCentre(image, x, 600);
+            EXPECT_NEAR(ink.x(), x, 45) << x;
+            EXPECT_NEAR(ink.y(), 600, 45) << x;
+        }
+}
+
+// The file holds positions for an 800 x 600 screen whatever screen the
+// editor runs on, closing records included.
+TEST_F(CanvasTest, DotRecordsHoldPositionsForTheEightHundredBySixHundredScreen)
+{
+    struct Case
+    {
+        int w, h;
+        QString dot, closing;
+    } cases[] = {{800, 600, "1,3000,1500,0,0,0,", ",3000,1500,0,0,0,"},
+                 {1024, 768, "1,2344,1172,0,0,0,", ",2344,1172,0,0,0,"},
+                 {1920, 1080, "1,1250,833,0,0,0,", ",1250,833,0,0,0,"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.w);
+        startEditor(c.w, c.h);
+        form->Command1_Click(19);
+        click(3000, 1500);
+        click(4500, 1500);
+        form->Check1_Click();
+        ASSERT_EQ(records().size(), 3);
+        EXPECT_EQ(records()[0], c.dot);
+        EXPECT_EQ(records()[2], c.closing);
+    }
+}
+
+// Stamp, pencil and eraser draw while the button is held, so the snapshot
+// taken on release already holds the stroke: a first undo shows the page
+// unchanged, a second shows it as it was after the first stroke.
+TEST_F(CanvasTest, TwoHeldStrokesTakeTwoUndosToReachTheFirst)
+{
+    for (int tool : {3, 4, 18}) {
+        SCOPED_TRACE(tool);
+        greyPage();
+        form->Command1_Click(tool);
+        stroke({{600, 600}, {900, 600}, {1200, 900}});
+        const QImage afterFirst = pageImage(0);
+        stroke({{3000, 3000}, {3300, 3000}, {3600, 3300}});
+        const QImage afterSecond = pageImage(0);
+        ASSERT_FALSE(same(afterFirst, afterSecond));
+
+        form->Command1_Click(13);
+        EXPECT_TRUE(same(pageImage(0), afterSecond));
+        EXPECT_TRUE(same(form->Picture1->Image(), afterSecond));
+        form->Command1_Click(13);
+        EXPECT_TRUE(same(pageImage(0), afterFirst));
+        EXPECT_TRUE(same(form->Picture1->Image(), afterFirst));
+    }
+}
+
+TEST_F(CanvasTest, UndoOnAPageWithoutSnapshotsShowsItsEmptySlotsFromTheLast)
+{
+    drag(600, 600, 1800, 600); // page 0 has a snapshot
+    form->Command4_Click(2);
+    greyPage();
+    form->Command1_Click(13);
+    EXPECT_EQ(form->undoPos[2], 6);
+    EXPECT_EQ(pageAt(2, 900, 900), toolkit::vbWhite);
+    EXPECT_EQ(canvasAt(900, 900), toolkit::vbWhite);
+    form->Command1_Click(13);
+    EXPECT_EQ(form->undoPos[2], 5);
+    EXPECT_EQ(pageAt(2, 900, 900), toolkit::vbWhite);
+
+    form->Command4_Click(0);
+    EXPECT_EQ(pageAt(0, 1200, 600), toolkit::vbBlack);
+    EXPECT_EQ(canvasAt(1200, 600), toolkit::vbBlack);
+}
+
+// An undo in the dot tool takes back the last dot or "CIERRA" whole: its
+// entry, its picture, its number, where the next line starts and where the
+// figure starts.
+TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
+{
+    form->Command1_Click(19);
+    click(600, 600);
+    click(1800, 600);
+    const QImage twoDots = pageImage(0);
+    click(1800, 3000); // misplaced
+    form->Command1_Click(13);
+    EXPECT_EQ(records(), QStringList({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"}));
+    EXPECT_TRUE(same(pageImage(0), twoDots));
+    click(3000, 1800); // gets the number back and joins on from dot 2
+    EXPECT_EQ(records().last(), "3,3000,1800,0,0,0,");
+    EXPECT_EQ(pageAt(0, 2400, 1200), toolkit::vbBlack);
+    EXPECT_EQ(pageAt(0, 1800, 2400), toolkit::vbWhite);
+
+    // "CIERRA" too early, taken back: the figure stays open.
+    form->Check1_Click();
+    EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbBlack);
+    form->Command1_Click(13);
+    EXPECT_EQ(records().size(), 3);
+    EXPECT_FALSE(form->newFigure);
+    EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbWhite);
+    EXPECT_EQ(pageAt(0, 2400, 1200), toolkit::vbBlack);
+    click(3000, 3000);
+    EXPECT_EQ(pageAt(0, 3000, 2400), toolkit::vbBlack);
+    form->Check1_Click();
+    EXPECT_EQ(records().last(), ",600,600,0,0,0,");
+    EXPECT_EQ(pageAt(0, 1800, 1800), toolkit::vbBlack);
+
+    // The first dot of a figure taken back: the next dot starts it.
+    click(6000, 600);
+    form->Command1_Click(13);
+    click(7200, 600);
+    click(7200, 1800);
+    form->Check1_Click();
+    EXPECT_EQ(records().mid(5),
+              QStringList({"5,7200,600,0,0,0,", "6,7200,1800,0,0,0,", ",7200,600,0,0,0,"}));
+    EXPECT_EQ(pageAt(0, 6600, 600), toolkit::vbWhite);
+
+    // With the list emptied an undo restores the picture alone.
+    form->Command11_Click(3);
+    form->Command1_Click(13);
+    EXPECT_EQ(form->dotEntryCount, 0);
+    EXPECT_EQ(form->Combo5->ListCount(), 0);
+}
+
+TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)
+{
+    form->Command1_Click(19);
+    form->Check1_Click(); // before any dot
+    EXPECT_TRUE(records().isEmpty());
+    EXPECT_EQ(form->undoPos[0], 0);
+    click(600, 600);
+    click(1800, 600);
+    form->Check1_Click();
+    form->Check1_Click(); // twice in a row
+    EXPECT_EQ(records().size(), 3);
+    EXPECT_EQ(form->undoPos[0], 3);
+    form->Command11_Click(3); // the list cleared
+    form->Check1_Click();
+    EXPECT_TRUE(records().isEmpty());
+}
+
+// The fill seeds at the snapped pointer; the pointer stays in twips, so a
+// second fill without moving fills the same place.
+TEST_F(CanvasTest, FillTwiceWithoutMovingFillsTheSamePlace)
+{
+    form->Command1_Click(10);
+    drag(600, 600, 1800, 1500);
+    form->Command1_Click(11);
+    ASSERT_TRUE(pick(Red));
+    click(1200, 900);
+    EXPECT_EQ(form->pointerX, 1200);
+    EXPECT_EQ(form->pointerY, 900);
+    EXPECT_EQ(pageAt(0, 900, 1200), Red);
+    EXPECT_EQ(canvasAt(900, 1200), Red);
+    EXPECT_EQ(pageAt(0, 3000, 3000), toolkit::vbWhite);
+
+    ASSERT_TRUE(pick(Blue));
+    form->Picture1_MouseDown(1, 0, 1200, 900);
+    form->Picture1_MouseUp(1, 0, 1200, 900);
+    EXPECT_EQ(pageAt(0, 900, 1200), Blue);
+    EXPECT_EQ(canvasAt(900, 1200), Blue);
+    EXPECT_EQ(pageAt(0, 3000, 3000), toolkit::vbWhite);
+}
+
+TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
+{
+    const QImage blank = pageImage(0);
+    form->Command1_Click(12);
+    click(1200, 1200);
+    EXPECT_TRUE(same(pageImage(0), blank));
+    drag(1200, 1200, 2400, 1200);
+    EXPECT_FALSE(same(pageImage(0), blank));
+}
+
+} // namespace
