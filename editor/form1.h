@@ -29,6 +29,8 @@ class Form1 : public QWidget
 public:
     static constexpr int Pages = 10;
     static constexpr int UndoSlots = 7;
+    // The player reads at most this many dot lines, closing records included.
+    static constexpr int MaxDotEntries = 151;
 
     explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
 
@@ -177,6 +179,7 @@ private:
     void pencilSegment();
     void eraseSquare();
     void floodFill();
+    QPoint canvasSeed(int x, int y) const;
     void placeDot();
     void closeFigure();
 
@@ -184,12 +187,18 @@ private:
     // undo takes back a dot or a closed figure whole.
     struct DotStep
     {
+        long snapshot; // the undo snapshot taken just before the step
         int dotNumber;
         bool newFigure;
         double prevDotX, prevDotY, firstDotX;
         int firstDotY;
     };
     std::vector<DotStep> dotSteps_;
+    // Every snapshot gets a number, and each ring slot remembers which one it
+    // holds, so an undo knows whether it takes back a dot step.
+    long snapshotCount_ = 0;
+    std::array<std::array<long, UndoSlots>, Pages> slotSnapshot_{};
+    bool refuseDotBeyondLimit();
     void rememberDotStep();
     void addDotEntry(const QString& entry);
     void removeLastDotEntry();

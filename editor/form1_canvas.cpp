@@ -165,16 +165,52 @@ void Form1::floodFill()
     for (auto* area : {Picture1, &page()}) {
         area->ScaleMode = toolkit::vbPixels;
         area->FillStyle = toolkit::vbFSSolid;
-        const int colour = area->Point(x, y);
+    }
+    const QPoint seeds[2] = {canvasSeed(x, y), {x, y}};
+    toolkit::PictureBox* areas[2] = {Picture1, &page()};
+    for (int i = 0; i < 2; ++i) {
+        const int colour = areas[i]->Point(seeds[i].x(), seeds[i].y());
         if (colour >= 0)
-            area->FloodFill(x, y, colour);
+            areas[i]->FloodFill(seeds[i].x(), seeds[i].y(), colour);
+    }
+    for (auto* area : {Picture1, &page()}) {
         area->ScaleMode = toolkit::vbTwips;
         area->FillStyle = fillStyleChoice;
     }
 }
 
+// With the grid shown the snapped seed lies on one of the canvas's grid
+// dots, which the page does not have: filling from there would paint that
+// one dot on screen while the page fills the whole area. The canvas fill
+// starts instead from a neighbour showing the page's colour, so the adult
+// sees the fill the page gets.
+QPoint Form1::canvasSeed(int x, int y) const
+{
+    const int wanted = Picture2(currentPage).Point(x, y);
+    if (Picture1->Point(x, y) == wanted)
+        return {x, y};
+    for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+        if (Picture1->Point(x + step.x(), y + step.y()) == wanted)
+            return {x + step.x(), y + step.y()};
+    return {x, y};
+}
+
+// The player reads no more dot lines than this; the adult hears it now
+// rather than finding the figure cut short.
+bool Form1::refuseDotBeyondLimit()
+{
+    if (dotEntryCount < MaxDotEntries)
+        return false;
+    tell(QStringLiteral("Una actividad admite como mucho %1 puntos, contando los cierres. "
+                        "Guarda esta actividad y empieza otra.")
+             .arg(MaxDotEntries));
+    return true;
+}
+
 void Form1::placeDot()
 {
+    if (refuseDotBeyondLimit())
+        return;
     Picture1->DrawWidth = 1;
     page().DrawWidth = 1;
     rememberDotStep();
@@ -210,7 +246,7 @@ void Form1::placeDot()
 // A figure without a dot has nothing to close.
 void Form1::closeFigure()
 {
-    if (newFigure || dotEntryCount == 0)
+    if (newFigure || dotEntryCount == 0 || refuseDotBeyondLimit())
         return;
     pushUndoSnapshot();
     rememberDotStep();
@@ -227,13 +263,15 @@ void Form1::pushUndoSnapshot()
 {
     const int p = currentPage;
     Image[static_cast<size_t>(p + 1)](undoPos[p]).setPicture(Picture2(p).Image());
+    slotSnapshot_[p][undoPos[p]] = ++snapshotCount_;
     undoPos[p] = (undoPos[p] + 1) % UndoSlots;
     undoPending = true;
 }
 
 void Form1::rememberDotStep()
 {
-    dotSteps_.push_back({dotNumber, newFigure, prevDotX, prevDotY, firstDotX, firstDotY});
+    dotSteps_.push_back(
+        {snapshotCount_, dotNumber, newFigure, prevDotX, prevDotY, firstDotX, firstDotY});
 }
 
 void Form1::addDotEntry(const QString& entry)
@@ -243,19 +281,21 @@ void Form1::addDotEntry(const QString& entry)
     dotEntryCount += 1;
 }
 
-// Takes back the last dot or closed figure: its entry and the tool's state
-// as it was before it, so the next dot gets the number given back and joins
-// on where the figure really ends.
+// After an undo: when the picture went back to the snapshot taken for the
+// last dot or closed figure, that entry goes too, with the tool's state as
+// it was before it, so the next dot gets the number given back and joins on
+// where the figure really ends. An undo of anything else (a line drawn with
+// another tool, a dot on another page) leaves the list alone.
 void Form1::removeLastDotEntry()
 {
-    if (dotEntryCount <= 0)
-        return;
-    Combo5->RemoveItem(dotEntryCount - 1);
-    dotEntryCount -= 1;
-    if (dotSteps_.empty())
+    if (dotEntryCount <= 0 || dotSteps_.empty())
         return;
     const DotStep before = dotSteps_.back();
+    if (slotSnapshot_[currentPage][undoPos[currentPage]] != before.snapshot)
+        return;
     dotSteps_.pop_back();
+    Combo5->RemoveItem(dotEntryCount - 1);
+    dotEntryCount -= 1;
     dotNumber = before.dotNumber;
     newFigure = before.newFigure;
     prevDotX = before.prevDotX;

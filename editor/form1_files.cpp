@@ -121,6 +121,7 @@ void Form1::undoStep()
     auto& ring = Image[static_cast<size_t>(p + 1)];
     if (undoPending) {
         ring(undoPos[p]).setPicture(Picture2(p).Image());
+        slotSnapshot_[p][undoPos[p]] = 0; // the page as it stood: no step of its own
         undoPending = false;
     }
     undoPos[p] = (undoPos[p] + UndoSlots - 1) % UndoSlots;

@@ -41,11 +41,14 @@ void CommandButton::setFontPoints(const QString& name, double points, bool bold)
 void CommandButton::setBackColor(int colour)
 {
     backColor_ = colour;
-    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #606060;"
-                                 " border-radius: 4px; }"
-                                 "QPushButton:pressed { background-color: #d8d8ff; }"
+    // A caption stays readable on a dark mark, such as the editor's blue page.
+    const bool dark = toQColor(colour).lightness() < 100;
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
+                                 " border: 1px solid #606060; border-radius: 4px; }"
+                                 "QPushButton:pressed { background-color: #d8d8ff; color: black; }"
                                  "QPushButton:disabled { background-color: #e4e4e4; }")
-                      .arg(toQColor(colour).name()));
+                      .arg(toQColor(colour).name(),
+                           dark ? QStringLiteral("white") : QStringLiteral("black")));
 }
 
 void CommandButton::sizeChanged()

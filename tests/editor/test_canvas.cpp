@@ -311,3 +311,58 @@ TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
 }
 
 } // namespace
+
+// An undo in the dot tool takes back a dot only when the picture goes back
+// to before that dot: a line drawn after the dots, or dots on another page,
+// leave the list as it was.
+TEST_F(CanvasTest, UndoRemovesADotOnlyWhenItUndoesThatDot)
+{
+    form->Command1_Click(19);
+    click(600, 600);
+    click(1800, 600);
+    form->Command1_Click(2);
+    drag(600, 3000, 3000, 3000);
+    form->Command1_Click(19); // back to the dots, numbering from 1 again
+    form->Command1_Click(13); // takes back the line
+    EXPECT_EQ(records().size(), 2);
+    EXPECT_EQ(pageAt(0, 1800, 3000), toolkit::vbWhite);
+    form->Command1_Click(13); // now the second dot
+    EXPECT_EQ(records(), QStringList{"1,600,600,0,0,0,"});
+
+    form->Command4_Click(1);
+    form->Command1_Click(13); // page 2 has no dot of its own
+    EXPECT_EQ(records().size(), 1);
+}
+
+// With the grid shown, the snapped seed sits on a grid dot of the canvas:
+// the canvas still fills the whole area at once, as the page does, and the
+// grid dots stay on top.
+TEST_F(CanvasTest, FillWithTheGridShownFillsTheCanvasAtOnce)
+{
+    form->Command1_Click(10);
+    drag(600, 600, 3000, 2400);
+    form->Command2_Click(5);
+    form->Command1_Click(11);
+    ASSERT_TRUE(pick(Red));
+    click(1200, 1200);
+    EXPECT_EQ(pageAt(0, 1200, 1200), Red);
+    EXPECT_EQ(canvasAt(1650, 1350), Red);
+    EXPECT_EQ(canvasAt(1500, 1500), toolkit::vbBlack) << "the grid dots stay";
+    EXPECT_EQ(canvasAt(4650, 4650), toolkit::vbWhite);
+}
+
+// The player reads at most 151 dot lines; the 152nd is refused with a word
+// to the adult instead of being cut off later without one.
+TEST_F(CanvasTest, TheDotListStopsAtWhatThePlayerReads)
+{
+    form->Command1_Click(19);
+    for (int i = 0; i < editor::Form1::MaxDotEntries; ++i)
+        click(300 + (i % 30) * 300, 300 + (i / 30) * 600);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    click(9300, 4500);
+    form->Check1_Click();
+    EXPECT_EQ(form->dotEntryCount, editor::Form1::MaxDotEntries);
+    EXPECT_EQ(platform.messages.size(), 2);
+    form->Command1_Click(13); // the refused dot took nothing to undo
+    EXPECT_EQ(form->dotEntryCount, editor::Form1::MaxDotEntries);
+}
