@@ -193,6 +193,7 @@ void Form1::createSettingPalettes()
 
     Combo1 = new ComboBox(this);
     Combo1->Move(0, 0, Combo1Width, SettingSide);
+    Combo1->setToolTip(QStringLiteral("Número de lados del polígono"));
     Label1 = new toolkit::Label(this);
     Label1->setCaption(QStringLiteral("Nº Lados"));
     Label1->setAlignment(Qt::AlignCenter);
