@@ -354,8 +354,6 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this)
     const QSize pixels = size().expandedTo(QSize(1, 1));
     persistent_ = QImage(pixels, QImage::Format_RGB32);
     persistent_.fill(toQRgb(backColor_));
-    temporary_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    temporary_.fill(Qt::transparent);
 }
 
 // Layers --------------------------------------------------------------------
@@ -408,7 +406,15 @@ QImage PictureBox::screenImage() const
 
 QImage& PictureBox::target()
 {
-    return AutoRedraw ? persistent_ : temporary_;
+    if (AutoRedraw)
+        return persistent_;
+    // Areas that only ever draw with AutoRedraw on (hidden canvases, title
+    // cards) never pay for a second full-size layer.
+    if (temporary_.size() != persistent_.size()) {
+        temporary_ = QImage(persistent_.size(), QImage::Format_ARGB32_Premultiplied);
+        temporary_.fill(Qt::transparent);
+    }
+    return temporary_;
 }
 
 void PictureBox::drawn(const QRegion& pixels)
@@ -599,11 +605,13 @@ void PictureBox::sizeChanged()
     QPainter(&persistent).drawImage(0, 0, persistent_);
     persistent_ = persistent;
 
-    QImage temporary(pixels, QImage::Format_ARGB32_Premultiplied);
-    temporary.fill(Qt::transparent);
-    QPainter(&temporary).drawImage(0, 0, temporary_);
-    temporary_ = temporary;
-    temporaryUsed_ &= temporary_.rect();
+    if (!temporary_.isNull()) {
+        QImage temporary(pixels, QImage::Format_ARGB32_Premultiplied);
+        temporary.fill(Qt::transparent);
+        QPainter(&temporary).drawImage(0, 0, temporary_);
+        temporary_ = temporary;
+    }
+    temporaryUsed_ &= persistent_.rect();
     update();
 }
 

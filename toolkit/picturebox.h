@@ -126,7 +126,7 @@ private:
     int backColor_ = vbWhite;
     QImage picture_;
     QImage persistent_;
-    QImage temporary_;      // transparent where nothing is drawn
+    QImage temporary_;      // transparent where nothing is drawn; made when first drawn on
     QRegion temporaryUsed_; // a few rectangles along what was drawn
     int pressedButton_ = 0; // for Click: the button that went down inside
 };
