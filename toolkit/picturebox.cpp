@@ -131,6 +131,10 @@ public:
 
     void line(QPoint from, QPoint to, int colour, int width)
     {
+        // Qt's rasteriser loses its way with ends a million pixels off, so a
+        // far line is cut first; far enough away that what shows is unchanged.
+        if (!clipToRect(from, to, box_.persistent_.rect().adjusted(-Far, -Far, Far, Far)))
+            return;
         if (width <= 1)
             thinLine(from, to, colour);
         else if (from == to)
@@ -157,6 +161,8 @@ public:
             line(centre - QPoint(rx, ry), centre + QPoint(rx, ry), colour, width);
             return;
         }
+        if (offTheArea(centre, rx, ry, width))
+            return;
         usePen(colour, width);
         setBrush(interior);
         // Whole-pixel rectangles take Qt's midpoint ellipse, which is
@@ -179,6 +185,8 @@ public:
             ellipse(centre, rx, ry, colour, width, interior);
             return;
         }
+        if (offTheArea(centre, rx, ry, width))
+            return;
         double span = end - start;
         if (span <= 0)
             span += 2 * Pi;
@@ -310,8 +318,14 @@ private:
     }
 
     // A line as rectangles a band long; the margin covers the pen and caps.
+    // Only the part over the image counts: a line from far off the area
+    // would otherwise take millions of bands.
     void touchLine(QPoint from, QPoint to, int width)
     {
+        const QRect reach =
+            box_.persistent_.rect().adjusted(-width - 1, -width - 1, width + 1, width + 1);
+        if (!clipToRect(from, to, reach))
+            return;
         const QPoint d = to - from;
         const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / Band);
         QPoint last = from;
@@ -341,7 +355,50 @@ private:
         }
     }
 
+    // Cuts the segment to the part inside `rect` (Liang-Barsky); false when
+    // none of it is inside. The cut ends are rounded to whole pixels: callers
+    // widen `rect` by the pen, so a pixel either way does not matter.
+    static bool clipToRect(QPoint& from, QPoint& to, const QRect& rect)
+    {
+        const double x0 = from.x(), y0 = from.y();
+        const double dx = to.x() - x0, dy = to.y() - y0;
+        double enter = 0, leave = 1;
+        const double p[4] = {-dx, dx, -dy, dy};
+        const double q[4] = {x0 - rect.left(), rect.right() - x0, y0 - rect.top(),
+                             rect.bottom() - y0};
+        for (int k = 0; k < 4; ++k) {
+            if (p[k] == 0) {
+                if (q[k] < 0)
+                    return false;
+                continue;
+            }
+            const double t = q[k] / p[k];
+            if (p[k] < 0)
+                enter = std::max(enter, t);
+            else
+                leave = std::min(leave, t);
+        }
+        if (enter > leave)
+            return false;
+        const auto at = [&](double t) {
+            return QPoint(static_cast<int>(std::lround(x0 + t * dx)),
+                          static_cast<int>(std::lround(y0 + t * dy)));
+        };
+        const QPoint clippedFrom = at(enter);
+        to = at(leave);
+        from = clippedFrom;
+        return true;
+    }
+
+    // Whether an ellipse with its pen lies wholly outside the image.
+    bool offTheArea(QPoint centre, int rx, int ry, int width) const
+    {
+        const QRect bounds(centre.x() - rx, centre.y() - ry, 2 * rx + 1, 2 * ry + 1);
+        return !bounds.adjusted(-width, -width, width, width).intersects(box_.persistent_.rect());
+    }
+
     static constexpr int Band = 32;
+    static constexpr int Far = 4096; // pixels round the image where lines are drawn uncut
 
     PictureBox& box_;
     QRegion touched_;

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -119,6 +120,35 @@ TEST(PictureBoxLayers, TemporaryLayerShowsAllOfLongLinesAndLargeOutlines)
     EXPECT_EQ(shown->grab().toImage().convertToFormat(QImage::Format_RGB32), kept->Image());
     shown->Cls();
     EXPECT_EQ(shown->grab().toImage().convertToFormat(QImage::Format_RGB32), shown->Image());
+}
+
+TEST(PictureBoxLayers, LinesFromFarOffTheAreaAreCutToItQuickly)
+{
+    // Positions from a damaged file can lie a billion twips away: the part
+    // over the area is drawn and covered, in no time, with no overflow.
+    auto draw = [](PictureBox& box) {
+        box.ScaleMode = vbTwips;
+        box.Line(-1e9, 50 * 15, 1e9, 50 * 15);
+        box.Line(1e9, 1e9, 100 * 15, 30 * 15);
+        box.DrawWidth = 7;
+        box.Line(-1e9, -5e8, 150 * 15, 80 * 15);
+        box.Line(5e8, 1e9, 5e8, -1e9); // wholly off the area
+        box.Circle(1e9, 1e9, 32767);
+        box.ScaleMode = vbPixels;
+    };
+    auto kept = area(200, 100);
+    kept->AutoRedraw = true;
+    draw(*kept);
+    auto shown = area(200, 100);
+    QElapsedTimer timer;
+    timer.start();
+    draw(*shown);
+    EXPECT_LT(timer.elapsed(), 100);
+    EXPECT_EQ(inkAlongRow(*kept, 50), 200);
+    EXPECT_EQ(shown->screenImage(), kept->Image());
+    shown->Cls();
+    EXPECT_EQ(shown->screenImage(), shown->Image());
+    EXPECT_EQ(inkBounds(*shown), QRect());
 }
 
 TEST(PictureBoxLayers, BackColourAndPictureMakeTheBackground)
