@@ -618,6 +618,14 @@ void PictureBox::mouseUpAtPixel(int button, int shift, int x, int y)
         onClick();
 }
 
+void PictureBox::mouseDoubleClickAtPixel()
+{
+    // The press is not remembered, so its release makes no second Click.
+    pressedButton_ = 0;
+    if (onDblClick)
+        onDblClick();
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = pixelAt(event->position());
@@ -634,6 +642,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = pixelAt(event->position());
     mouseUpAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+// Qt's default turns the second press of a double-click into another press;
+// a child's double-click on a dot would then count as a wrong click.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*)
+{
+    mouseDoubleClickAtPixel();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

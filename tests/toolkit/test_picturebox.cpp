@@ -444,6 +444,7 @@ TEST(PictureBoxMouse, EventsArriveInScaleUnitsAndMakeClicks)
     box->onMouseMove = record("move");
     box->onMouseUp = record("up");
     box->onClick = [&seen] { seen << QStringLiteral("click"); };
+    box->onDblClick = [&seen] { seen << QStringLiteral("dblclick"); };
 
     auto send = [&box](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
                        Qt::KeyboardModifiers keys, QPointF at) {
@@ -457,7 +458,17 @@ TEST(PictureBoxMouse, EventsArriveInScaleUnitsAndMakeClicks)
     box->mouseDownAtPixel(vbLeftButton, 0, 5, 5);
     box->mouseUpAtPixel(vbLeftButton, 0, 120, 5); // released outside: no click
 
-    const QStringList expected = {"down 2 1 150 300", "move 2 2 165 315", "up 2 4 180 330", "click",
-                                  "down 1 0 5 5",     "up 1 0 120 5"};
+    // A double-click as the platform sends it: its second press is no down,
+    // and its release no click.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        send(type, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, {}, {30, 10});
+    }
+
+    const QStringList expected = {
+        "down 2 1 150 300", "move 2 2 165 315", "up 2 4 180 330", "click", "down 1 0 5 5",
+        "up 1 0 120 5",     "down 1 0 30 10",   "up 1 0 30 10",   "click", "dblclick",
+        "up 1 0 30 10"};
     EXPECT_EQ(seen, expected);
 }
