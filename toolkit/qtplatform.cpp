@@ -32,26 +32,47 @@ QWidget* dialogParent()
     return QApplication::activeWindow();
 }
 
-} // namespace
-
-QtPlatform::QtPlatform(const QString& title) : title_(title) {}
-
-QtPlatform::~QtPlatform() = default;
-
 // One effect for the whole program, so that a new sound cuts off the last.
 // QSoundEffect plays in the background and needs no media backend, which
 // keeps it working on machines without a sound server.
+class Speakers : public SoundOutput
+{
+public:
+    void stop() override
+    {
+        if (effect_)
+            effect_->stop();
+    }
+    void play(const QString& path) override
+    {
+        if (!effect_)
+            effect_ = std::make_unique<QSoundEffect>();
+        effect_->setSource(QUrl::fromLocalFile(path));
+        effect_->play();
+    }
+    void beep() override { QApplication::beep(); }
+
+private:
+    std::unique_ptr<QSoundEffect> effect_; // made at the first sound
+};
+
+} // namespace
+
+QtPlatform::QtPlatform(const QString& title, std::unique_ptr<SoundOutput> sounds)
+    : title_(title), sound_(sounds ? std::move(sounds) : std::unique_ptr<SoundOutput>(new Speakers))
+{
+}
+
+QtPlatform::~QtPlatform() = default;
+
 void QtPlatform::playSound(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
-        QApplication::beep();
+        sound_->beep();
         return;
     }
-    if (!sound_)
-        sound_ = std::make_unique<QSoundEffect>();
     sound_->stop();
-    sound_->setSource(QUrl::fromLocalFile(path));
-    sound_->play();
+    sound_->play(path);
 }
 
 int QtPlatform::messageBox(const QString& text, int style)

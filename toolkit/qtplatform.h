@@ -4,17 +4,27 @@
 
 #include <memory>
 
-class QSoundEffect;
 class QWidget;
 
 namespace toolkit {
+
+// Where QtPlatform's sounds go: the speakers, or a recording in tests.
+class SoundOutput
+{
+public:
+    virtual ~SoundOutput() = default;
+    virtual void stop() = 0;                    // cuts off the sound playing, if any
+    virtual void play(const QString& path) = 0; // returns at once
+    virtual void beep() = 0;                    // the system's default sound
+};
 
 // The Platform of the real programs, on Qt.
 class QtPlatform : public Platform
 {
 public:
     // `title` is the program's own title, shown on its message boxes.
-    explicit QtPlatform(const QString& title);
+    // Sounds go to `sounds`, or to the speakers when it is null.
+    explicit QtPlatform(const QString& title, std::unique_ptr<SoundOutput> sounds = {});
     ~QtPlatform() override;
 
     void playSound(const QString& path) override;
@@ -37,7 +47,7 @@ public:
 
 private:
     QString title_;
-    std::unique_ptr<QSoundEffect> sound_;
+    std::unique_ptr<SoundOutput> sound_;
 };
 
 } // namespace toolkit

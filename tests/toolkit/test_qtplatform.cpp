@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,26 @@ TEST(QtPlatform, SystemFolderComesFromTheEnvironmentAndIsCreated)
     EXPECT_EQ(platform.systemFolder(), folder);
     EXPECT_TRUE(QDir(folder).exists());
     qunsetenv("LUNIPO_SYSTEM_DIR");
+}
+
+TEST(QtPlatform, ANewSoundCutsThePreviousOneAndAMissingFileBeeps)
+{
+    struct Recording : toolkit::SoundOutput
+    {
+        QStringList* calls;
+        explicit Recording(QStringList* log) : calls(log) {}
+        void stop() override { *calls << QStringLiteral("stop"); }
+        void play(const QString& path) override { *calls << "play " + QFileInfo(path).fileName(); }
+        void beep() override { *calls << QStringLiteral("beep"); }
+    };
+    QStringList calls;
+    QtPlatform platform(QStringLiteral("Lunipo"), std::make_unique<Recording>(&calls));
+    platform.playSound(QStringLiteral(LUNIPO_SOURCE_DIR "/data/sonidos/acierto.wav"));
+    platform.playSound(QStringLiteral(LUNIPO_SOURCE_DIR "/data/sonidos/error.wav"));
+    platform.playSound(QStringLiteral("/no/such/sound.wav"));
+    platform.playSound(QStringLiteral(LUNIPO_SOURCE_DIR "/data/sonidos")); // a folder
+    EXPECT_EQ(calls,
+              QStringList({"stop", "play acierto.wav", "stop", "play error.wav", "beep", "beep"}));
 }
 
 TEST(QtPlatform, SoundsNeverHoldUpTheCaller)
