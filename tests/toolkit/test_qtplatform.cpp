@@ -1,8 +1,10 @@
 #include "qtplatform.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -49,4 +51,13 @@ TEST(QtPlatform, SoundsNeverHoldUpTheCaller)
     platform.playSound(QStringLiteral(LUNIPO_SOURCE_DIR "/data/sonidos/error.wav"));
     platform.playSound(QStringLiteral("/no/such/sound.wav"));
     EXPECT_LT(clock.elapsed(), 500);
+}
+
+TEST(QtPlatform, AClipboardWithoutAPictureGivesANullOne)
+{
+    QtPlatform platform(QStringLiteral("Lunipo"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("solo texto"));
+    EXPECT_TRUE(platform.clipboardImage().isNull());
+    QGuiApplication::clipboard()->clear();
+    EXPECT_TRUE(platform.clipboardImage().isNull());
 }
