@@ -22,14 +22,18 @@ constexpr int HeaderLines = 5;
 // keep the child waiting for seconds.
 constexpr qint64 MaxActivityBytes = 1024 * 1024;
 constexpr qsizetype MaxLineLength = 1024;
-constexpr qsizetype MaxLabelLength = 100;
+constexpr qsizetype MaxLabelLength = 20;
 
 // Limits that keep a damaged file from overflowing the game's arithmetic or
-// stalling the drawing: a font of a billion points would take minutes.
+// stalling the drawing: a font of a billion points would take minutes, and
+// 151 circles wider than the screen take a second. The editor writes dot
+// sizes of 150 to 250 twips and labels of a few points; a hit zone of 3000
+// twips is a quarter of the screen, and up to 48 points (64 pixels) the
+// glyphs of a label are drawn from a cache rather than as outlines.
 constexpr double MaxCoordinate = 1e9;
-constexpr int MaxHitRadius = 32767;
+constexpr int MaxHitRadius = 3000;
 constexpr double MinFontSize = 1;
-constexpr double MaxFontSize = 300;
+constexpr double MaxFontSize = 48;
 
 // The fields of a dot line: each one ends at a comma, so text after the last
 // comma is no field. Fields that are missing keep their earlier values.

@@ -126,7 +126,7 @@ public:
     ~Painter()
     {
         end();
-        box_.drawn(touched_);
+        box_.drawn(box_.AutoRedraw ? QRegion(bounds_) : touched_);
     }
 
     void line(QPoint from, QPoint to, int colour, int width)
@@ -311,10 +311,19 @@ private:
                                static_cast<int>(std::lround(-ry * std::sin(angle))));
     }
 
+    // Only the temporary layer needs to know closely what was drawn (Cls
+    // wipes just that); for the persistent image the bounding box serves the
+    // repaint, and a region of hundreds of rectangles would only cost time.
     void touch(const QRect& area, int width)
     {
         const int margin = std::max(1, width);
-        touched_ += area.adjusted(-margin, -margin, margin, margin);
+        const QRect r = area.adjusted(-margin, -margin, margin, margin) & box_.persistent_.rect();
+        if (r.isEmpty())
+            return;
+        if (box_.AutoRedraw)
+            bounds_ |= r;
+        else
+            touched_ += r;
     }
 
     // A line as rectangles a band long; the margin covers the pen and caps.
@@ -401,7 +410,8 @@ private:
     static constexpr int Far = 4096; // pixels round the image where lines are drawn uncut
 
     PictureBox& box_;
-    QRegion touched_;
+    QRegion touched_; // on the temporary layer
+    QRect bounds_;    // on the persistent image
 };
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this)

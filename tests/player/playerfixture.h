@@ -81,11 +81,11 @@ protected:
         EXPECT_GE(form->dotCount, 0);
         EXPECT_LE(form->dotCount, player::Form1::MaxDots);
         EXPECT_GE(form->hitRadius, 0);
-        EXPECT_LE(form->hitRadius, 32767);
+        EXPECT_LE(form->hitRadius, 3000);
         EXPECT_GE(form->labelFontSize, 1);
-        EXPECT_LE(form->labelFontSize, 300);
+        EXPECT_LE(form->labelFontSize, 48);
         for (int i = 0; i < form->dotCount; ++i) {
-            EXPECT_LE(form->dotLabel[i].size(), 100);
+            EXPECT_LE(form->dotLabel[i].size(), 20);
             EXPECT_LE(std::abs(form->dotX[i]), 1e9);
             EXPECT_LE(std::abs(form->dotY[i]), 1e9);
             for (double c : {form->dotRed[i], form->dotGreen[i], form->dotBlue[i]})
