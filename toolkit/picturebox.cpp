@@ -111,9 +111,10 @@ QFont textFont(const PictureBox& box)
 // A painter on the layer that drawing goes to, drawing in pixels as the
 // classic toolkit does: aliased, both ends of a line included. It collects
 // the pixels it may have touched and reports them when it ends, so that Cls
-// and the repaint cover no more than that. Lines and outlines are covered by
-// short rectangles along them rather than their bounding box: the rubber
-// line across a full-screen canvas is wiped and redrawn on every mouse move.
+// and the repaint cover no more than that. On the temporary layer, lines and
+// outlines are covered by short rectangles along them rather than their
+// bounding box: the rubber line across a full-screen canvas is wiped and
+// redrawn on every mouse move.
 class PictureBox::Painter : public QPainter
 {
 public:
