@@ -164,6 +164,23 @@ TEST_F(BadActivityTest, TheCostliestActivityStillReadsInTime)
     EXPECT_LT(std::min({numbers(), numbers(), numbers()}), HandlerMs);
 }
 
+TEST_F(BadActivityTest, EveryFuzzSeedLoadsAndPlaysInTime)
+{
+    // The seeds include what fuzzing found: found-slow-big-circles.txt took
+    // 18 s with dot sizes up to 32767 twips and labels up to 300 points.
+    const QDir seeds(QStringLiteral(LUNIPO_SOURCE_DIR "/fuzz/corpus/activity"));
+    const QStringList names = seeds.entryList(QDir::Files);
+    ASSERT_GT(names.size(), 20);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(seeds.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_LT(load(file.readAll()), HandlerMs);
+        expectUsableDotTable();
+        playThrough();
+    }
+}
+
 TEST_F(BadActivityTest, DamagedActivityFilesLoadToAGameThatAnswersClicks)
 {
     struct Case
