@@ -1,9 +1,9 @@
 #include "form1.h"
 
+#include "textfiles.h"
 #include "twips.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace installer {
 
@@ -92,15 +92,17 @@ void Form1::Command1_Click()
 
 void Form1::installFile(const QString& name)
 {
-    const QString source = platform_.appFolder() + QLatin1Char('/') + name;
-    const QString target = systemFolder + QLatin1Char('/') + name;
-
-    // Only a plain file counts as installed: a folder of that name is in the
-    // way of the copy, and is reported as such by the failed copy below.
-    if (QFileInfo(target).isFile())
+    // The system's file test ignores case, so "gif89.dll" counts as GIF89.DLL
+    // in either folder. Only a plain file counts as installed: a folder of
+    // that name is in the way of the copy, and is reported as such by the
+    // failed copy below.
+    const QString installed = toolkit::findFileIgnoringCase(systemFolder, name);
+    const QString delivered = toolkit::findFileIgnoringCase(platform_.appFolder(), name);
+    if (!installed.isEmpty())
         tell(QStringLiteral("el archivo ") + name + QStringLiteral(" ya se encontraba en SYSTEM"));
-    else if (QFileInfo(source).isFile())
-        copyAndRegister(source, target, name);
+    else if (!delivered.isEmpty())
+        copyAndRegister(platform_.appFolder() + QLatin1Char('/') + delivered,
+                        systemFolder + QLatin1Char('/') + name, name);
     else
         tell(QStringLiteral("el archivo ") + name + QStringLiteral(" No lo encuentro"));
 }

@@ -28,6 +28,10 @@ constexpr double ComboFontPoints = 20.25;
 
 constexpr int WindowColour = toolkit::RGB(128, 128, 255);
 constexpr int LanguageEntries = 11;
+// The language file holds eleven short texts, well under 1 KB; reading more
+// than this would only slow start-up down.
+constexpr qint64 MaxLanguageBytes = 64 * 1024;
+constexpr qsizetype MaxLanguageLine = 4096;
 
 // Runs one step of start-up: a step that fails is skipped and the next runs.
 template <class Step> void skipOnFailure(Step step)
@@ -172,10 +176,12 @@ void Form1::Form_Load()
 
 void Form1::readLanguageFile()
 {
-    const auto lines = toolkit::readTextLines(appFolder() + QStringLiteral("/idioma/idioma.txt"));
+    const auto lines = toolkit::readTextLines(appFolder() + QStringLiteral("/idioma/idioma.txt"),
+                                              MaxLanguageBytes, MaxLanguageLine);
     if (!lines)
         return;
-    const QStringList fields = toolkit::readDelimitedFields(lines->join(QLatin1Char('\n')));
+    const QStringList fields =
+        toolkit::readDelimitedFields(lines->join(QLatin1Char('\n')), LanguageEntries);
     for (int i = 0; i < LanguageEntries && i < fields.size(); ++i)
         uiText[static_cast<size_t>(i)] = fields[i];
     for (int i = 0; i < 8; ++i)

@@ -16,12 +16,24 @@ namespace {
 
 constexpr int HeaderLines = 5;
 
+// What a reader takes from a file at most. An activity the editor writes has
+// at most 151 short lines, some 10 KB; a label is a dot's number. Whatever
+// lies past these limits is never used, and reading or printing it could
+// keep the child waiting for seconds.
+constexpr qint64 MaxActivityBytes = 1024 * 1024;
+constexpr qsizetype MaxLineLength = 1024;
+constexpr qsizetype MaxLabelLength = 20;
+
 // Limits that keep a damaged file from overflowing the game's arithmetic or
-// stalling the drawing: a font of a billion points would take minutes.
+// stalling the drawing: a font of a billion points would take minutes, and
+// 151 circles wider than the screen take a second. The editor writes dot
+// sizes of 150 to 250 twips and labels of a few points; a hit zone of 3000
+// twips is a quarter of the screen, and up to 48 points (64 pixels) the
+// glyphs of a label are drawn from a cache rather than as outlines.
 constexpr double MaxCoordinate = 1e9;
-constexpr int MaxHitRadius = 32767;
+constexpr int MaxHitRadius = 3000;
 constexpr double MinFontSize = 1;
-constexpr double MaxFontSize = 300;
+constexpr double MaxFontSize = 48;
 
 // The fields of a dot line: each one ends at a comma, so text after the last
 // comma is no field. Fields that are missing keep their earlier values.
@@ -47,17 +59,22 @@ double scaled(const QString& field, double factor)
 
 void Form1::readActivity()
 {
-    const auto lines = toolkit::readTextLines(activityFile);
+    toolkit::TextFileReader file(activityFile, MaxActivityBytes, MaxLineLength);
+    QStringList header;
+    for (int n = 0; n < HeaderLines; ++n) {
+        if (const auto line = file.readLine())
+            header << *line;
+    }
     // A file that is missing or too short leaves the canvas empty; the game
     // then has no dot to wait for.
-    if (!lines || lines->size() < HeaderLines) {
+    if (header.size() < HeaderLines) {
         dotCount = 0;
         return;
     }
-    const bool circles = lines->at(2).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
+    const bool circles = header[2].compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
     hitRadius = static_cast<int>(std::clamp(
-        toolkit::roundHalfEven(toolkit::leadingNumber(lines->at(3))), 0.0, double(MaxHitRadius)));
-    labelFontSize = std::clamp(toolkit::leadingNumber(lines->at(4)), MinFontSize, MaxFontSize);
+        toolkit::roundHalfEven(toolkit::leadingNumber(header[3])), 0.0, double(MaxHitRadius)));
+    labelFontSize = std::clamp(toolkit::leadingNumber(header[4]), MinFontSize, MaxFontSize);
 
     Picture1->FontSize = labelFontSize;
     Picture1->FontName = QStringLiteral("Arial");
@@ -65,11 +82,12 @@ void Form1::readActivity()
     labelAnchor = 0;
     Picture1->AutoRedraw = true;
 
-    for (qsizetype n = HeaderLines; n < lines->size() && i < MaxDots; ++n) {
-        const QString& line = lines->at(n);
-        if (line.isEmpty())
-            continue;
-        readDotLine(i, commaEndedFields(line));
+    // Empty lines are skipped wherever they stand; the table holds MaxDots.
+    while (i < MaxDots) {
+        const auto line = file.readNonEmptyLine();
+        if (!line)
+            break;
+        readDotLine(i, commaEndedFields(*line));
         drawDot(i, circles);
         ++i;
     }
@@ -83,7 +101,7 @@ void Form1::readDotLine(int i, const QStringList& fields)
     const auto at = static_cast<size_t>(i);
     const qsizetype count = fields.size();
     if (count > 0)
-        dotLabel[at] = fields[0];
+        dotLabel[at] = fields[0].left(MaxLabelLength);
     if (count > 1)
         dotX[at] = scaled(fields[1], static_cast<double>(scaleX));
     if (count > 2)

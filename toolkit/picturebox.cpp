@@ -111,9 +111,10 @@ QFont textFont(const PictureBox& box)
 // A painter on the layer that drawing goes to, drawing in pixels as the
 // classic toolkit does: aliased, both ends of a line included. It collects
 // the pixels it may have touched and reports them when it ends, so that Cls
-// and the repaint cover no more than that. Lines and outlines are covered by
-// short rectangles along them rather than their bounding box: the rubber
-// line across a full-screen canvas is wiped and redrawn on every mouse move.
+// and the repaint cover no more than that. On the temporary layer, lines and
+// outlines are covered by short rectangles along them rather than their
+// bounding box: the rubber line across a full-screen canvas is wiped and
+// redrawn on every mouse move.
 class PictureBox::Painter : public QPainter
 {
 public:
@@ -126,11 +127,15 @@ public:
     ~Painter()
     {
         end();
-        box_.drawn(touched_);
+        box_.drawn(box_.AutoRedraw ? QRegion(bounds_) : touched_);
     }
 
     void line(QPoint from, QPoint to, int colour, int width)
     {
+        // Qt's rasteriser loses its way with ends a million pixels off, so a
+        // far line is cut first; far enough away that what shows is unchanged.
+        if (!clipToRect(from, to, box_.persistent_.rect().adjusted(-Far, -Far, Far, Far)))
+            return;
         if (width <= 1)
             thinLine(from, to, colour);
         else if (from == to)
@@ -157,6 +162,8 @@ public:
             line(centre - QPoint(rx, ry), centre + QPoint(rx, ry), colour, width);
             return;
         }
+        if (offTheArea(centre, rx, ry, width))
+            return;
         usePen(colour, width);
         setBrush(interior);
         // Whole-pixel rectangles take Qt's midpoint ellipse, which is
@@ -179,6 +186,8 @@ public:
             ellipse(centre, rx, ry, colour, width, interior);
             return;
         }
+        if (offTheArea(centre, rx, ry, width))
+            return;
         double span = end - start;
         if (span <= 0)
             span += 2 * Pi;
@@ -303,15 +312,30 @@ private:
                                static_cast<int>(std::lround(-ry * std::sin(angle))));
     }
 
+    // Only the temporary layer needs to know closely what was drawn (Cls
+    // wipes just that); for the persistent image the bounding box serves the
+    // repaint, and a region of hundreds of rectangles would only cost time.
     void touch(const QRect& area, int width)
     {
         const int margin = std::max(1, width);
-        touched_ += area.adjusted(-margin, -margin, margin, margin);
+        const QRect r = area.adjusted(-margin, -margin, margin, margin) & box_.persistent_.rect();
+        if (r.isEmpty())
+            return;
+        if (box_.AutoRedraw)
+            bounds_ |= r;
+        else
+            touched_ += r;
     }
 
     // A line as rectangles a band long; the margin covers the pen and caps.
+    // Only the part over the image counts: a line from far off the area
+    // would otherwise take millions of bands.
     void touchLine(QPoint from, QPoint to, int width)
     {
+        const QRect reach =
+            box_.persistent_.rect().adjusted(-width - 1, -width - 1, width + 1, width + 1);
+        if (!clipToRect(from, to, reach))
+            return;
         const QPoint d = to - from;
         const int steps = std::max(1, std::max(std::abs(d.x()), std::abs(d.y())) / Band);
         QPoint last = from;
@@ -341,10 +365,54 @@ private:
         }
     }
 
+    // Cuts the segment to the part inside `rect` (Liang-Barsky); false when
+    // none of it is inside. The cut ends are rounded to whole pixels: callers
+    // widen `rect` by the pen, so a pixel either way does not matter.
+    static bool clipToRect(QPoint& from, QPoint& to, const QRect& rect)
+    {
+        const double x0 = from.x(), y0 = from.y();
+        const double dx = to.x() - x0, dy = to.y() - y0;
+        double enter = 0, leave = 1;
+        const double p[4] = {-dx, dx, -dy, dy};
+        const double q[4] = {x0 - rect.left(), rect.right() - x0, y0 - rect.top(),
+                             rect.bottom() - y0};
+        for (int k = 0; k < 4; ++k) {
+            if (p[k] == 0) {
+                if (q[k] < 0)
+                    return false;
+                continue;
+            }
+            const double t = q[k] / p[k];
+            if (p[k] < 0)
+                enter = std::max(enter, t);
+            else
+                leave = std::min(leave, t);
+        }
+        if (enter > leave)
+            return false;
+        const auto at = [&](double t) {
+            return QPoint(static_cast<int>(std::lround(x0 + t * dx)),
+                          static_cast<int>(std::lround(y0 + t * dy)));
+        };
+        const QPoint clippedFrom = at(enter);
+        to = at(leave);
+        from = clippedFrom;
+        return true;
+    }
+
+    // Whether an ellipse with its pen lies wholly outside the image.
+    bool offTheArea(QPoint centre, int rx, int ry, int width) const
+    {
+        const QRect bounds(centre.x() - rx, centre.y() - ry, 2 * rx + 1, 2 * ry + 1);
+        return !bounds.adjusted(-width, -width, width, width).intersects(box_.persistent_.rect());
+    }
+
     static constexpr int Band = 32;
+    static constexpr int Far = 4096; // pixels round the image where lines are drawn uncut
 
     PictureBox& box_;
-    QRegion touched_;
+    QRegion touched_; // on the temporary layer
+    QRect bounds_;    // on the persistent image
 };
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this)
@@ -453,6 +521,8 @@ QImage& PictureBox::target()
     expand();
     if (AutoRedraw)
         return persistent_;
+    // Areas that only ever draw with AutoRedraw on (hidden canvases, title
+    // cards) never pay for a second full-size layer.
     if (temporary_.size() != persistent_.size()) {
         temporary_ = QImage(persistent_.size(), QImage::Format_ARGB32_Premultiplied);
         temporary_.fill(Qt::transparent);
@@ -607,6 +677,14 @@ void PictureBox::mouseUpAtPixel(int button, int shift, int x, int y)
         onClick();
 }
 
+void PictureBox::mouseDoubleClickAtPixel()
+{
+    // The press is not remembered, so its release makes no second Click.
+    pressedButton_ = 0;
+    if (onDblClick)
+        onDblClick();
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = pixelAt(event->position());
@@ -623,6 +701,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = pixelAt(event->position());
     mouseUpAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+// Qt's default turns the second press of a double-click into another press;
+// a child's double-click on a dot would then count as a wrong click.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*)
+{
+    mouseDoubleClickAtPixel();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

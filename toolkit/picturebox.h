@@ -108,12 +108,16 @@ public:
     std::function<void(int button, int shift, float x, float y)> onMouseMove;
     std::function<void(int button, int shift, float x, float y)> onMouseUp;
     std::function<void()> onClick;
+    // A double-click arrives as MouseDown, MouseUp, Click, DblClick, MouseUp:
+    // its second press is no MouseDown, and its release makes no Click.
+    std::function<void()> onDblClick;
 
     // Delivers mouse events as the platform would, with positions in pixels.
     // Tests use these; real events come through the Qt handlers below.
     void mouseDownAtPixel(int button, int shift, int x, int y);
     void mouseMoveAtPixel(int buttons, int shift, int x, int y);
     void mouseUpAtPixel(int button, int shift, int x, int y);
+    void mouseDoubleClickAtPixel(); // the second press of a double-click
 
     // What is shown on screen: persistent image with the temporary layer.
     QImage screenImage() const;
@@ -124,6 +128,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
+#include <charconv>
+#include <limits>
 
 namespace toolkit {
 
@@ -37,26 +40,165 @@ QString decodeText(const QByteArray& bytes)
     return decodeWindows1252(bytes);
 }
 
-std::optional<QStringList> readTextLines(const QString& path)
+// TextFileReader -------------------------------------------------------------
+
+namespace {
+
+constexpr qint64 ChunkBytes = 64 * 1024;
+
+// Where the first line ending of a buffer lies, or -1.
+template <class Buffer> qsizetype lineEnd(const Buffer& buffer)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    for (qsizetype i = 0; i < buffer.size(); ++i) {
+        if (buffer[i] == '\n' || buffer[i] == '\r')
+            return i;
+    }
+    return -1;
+}
+
+template <class Buffer> qsizetype leadingEndings(const Buffer& buffer)
+{
+    qsizetype i = 0;
+    while (i < buffer.size() && (buffer[i] == '\n' || buffer[i] == '\r'))
+        ++i;
+    return i;
+}
+
+QString decodeLine(const QByteArray& bytes)
+{
+    return decodeText(bytes);
+}
+
+QString decodeLine(const QString& text)
+{
+    return text;
+}
+
+} // namespace
+
+TextFileReader::TextFileReader(const QString& path, qint64 maxBytes, qsizetype maxLineLength)
+    : file_(path), bytesLeft_(std::max<qint64>(0, maxBytes)),
+      maxLineLength_(std::max<qsizetype>(1, maxLineLength))
+{
+    if (QFileInfo(path).isFile())
+        file_.open(QIODevice::ReadOnly);
+}
+
+bool TextFileReader::fill()
+{
+    if (ended_ || !file_.isOpen() || bytesLeft_ == 0) {
+        ended_ = true;
+        return false;
+    }
+    QByteArray chunk = file_.read(std::min(ChunkBytes, bytesLeft_));
+    if (chunk.isEmpty()) {
+        ended_ = true;
+        return false;
+    }
+    bytesLeft_ -= chunk.size();
+    if (!started_) {
+        started_ = true;
+        const bool little = chunk.startsWith("\xFF\xFE");
+        if (little || chunk.startsWith("\xFE\xFF")) {
+            wide_ = true;
+            utf16_.emplace(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::Default);
+            chunk.remove(0, 2);
+        }
+    }
+    if (wide_)
+        text_ += utf16_->decode(chunk);
+    else
+        bytes_ += chunk;
+    return true;
+}
+
+std::optional<QString> TextFileReader::readLine()
+{
+    return takeLine(false);
+}
+
+std::optional<QString> TextFileReader::readNonEmptyLine()
+{
+    return takeLine(true);
+}
+
+std::optional<QString> TextFileReader::takeLine(bool skipEmpty)
+{
+    // The same work on whichever buffer the file's encoding fills.
+    auto take = [&](auto& buffer) -> std::optional<QString> {
+        for (;;) {
+            if (buffer.isEmpty() && !fill())
+                return std::nullopt;
+            if (skipEmpty) {
+                buffer.remove(0, leadingEndings(buffer));
+                afterCr_ = false;
+                if (buffer.isEmpty())
+                    continue;
+            } else if (afterCr_) {
+                // CR LF is one ending, even when a chunk ends between them.
+                afterCr_ = false;
+                if (buffer[0] == '\n') {
+                    buffer.remove(0, 1);
+                    continue;
+                }
+            }
+            const qsizetype end = lineEnd(buffer);
+            if (end >= 0 && end <= maxLineLength_) {
+                const auto line = buffer.left(end);
+                const bool crlf =
+                    buffer[end] == '\r' && end + 1 < buffer.size() && buffer[end + 1] == '\n';
+                afterCr_ = buffer[end] == '\r' && end + 1 == buffer.size();
+                buffer.remove(0, end + (crlf ? 2 : 1));
+                return decodeLine(line);
+            }
+            if (end < 0 && buffer.size() <= maxLineLength_) {
+                if (fill())
+                    continue;
+                const auto line = buffer;
+                buffer.clear();
+                return decodeLine(line);
+            }
+            // Too long: keep the first part, pass over the rest of the line.
+            const auto line = buffer.left(maxLineLength_);
+            buffer.remove(0, maxLineLength_);
+            for (;;) {
+                const qsizetype rest = lineEnd(buffer);
+                if (rest >= 0) {
+                    afterCr_ = buffer[rest] == '\r';
+                    buffer.remove(0, rest + 1);
+                    break;
+                }
+                buffer.clear();
+                if (!fill())
+                    break;
+            }
+            return decodeLine(line);
+        }
+    };
+    if (!started_ && !fill())
         return std::nullopt;
-    QString text = decodeText(file.readAll());
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    return wide_ ? take(text_) : take(bytes_);
+}
+
+std::optional<QStringList> readTextLines(const QString& path, qint64 maxBytes,
+                                         qsizetype maxLineLength)
+{
+    TextFileReader reader(path, maxBytes, maxLineLength);
+    if (!reader.isOpen())
+        return std::nullopt;
+    QStringList lines;
+    while (const auto line = reader.readLine())
+        lines << *line;
     return lines;
 }
 
-QStringList readDelimitedFields(const QString& text)
+QStringList readDelimitedFields(const QString& text, qsizetype maxFields)
 {
     QStringList fields;
     const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i < n) {
+    while (i < n && fields.size() < maxFields) {
         while (i < n && text[i] == QLatin1Char(' '))
             ++i;
         if (i >= n)
@@ -112,9 +254,19 @@ double leadingNumber(const QString& text)
     }
     if (!digits)
         return 0.0;
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    return ok ? value : 0.0;
+    const char* first = number.constData() + (number.startsWith('+') ? 1 : 0);
+    const char* last = number.constData() + number.size();
+    double value = 0;
+    const std::errc error = std::from_chars(first, last, value).ec;
+    if (error == std::errc::result_out_of_range) {
+        // Past the range of a double: huge when a digit before the point is
+        // not 0, else too small to tell from 0.
+        const char* units = std::find(first, last, '.');
+        const bool huge = std::any_of(first, units, [](char c) { return c >= '1' && c <= '9'; });
+        const double magnitude = huge ? std::numeric_limits<double>::max() : 0.0;
+        return number.startsWith('-') ? -magnitude : magnitude;
+    }
+    return error == std::errc() ? value : 0.0;
 }
 
 QString findFileIgnoringCase(const QString& folder, const QString& name)

@@ -165,6 +165,24 @@ TEST_F(InstallerTest, TreatsAFolderNamedLikeALibraryAsInTheWay)
     EXPECT_TRUE(platform.ended);
 }
 
+TEST_F(InstallerTest, FileNamesMatchWhateverTheirCase)
+{
+    // In the system folder under another case: already there, left alone.
+    writeFile(inSystem(QStringLiteral("gif89.dll")), "old gif");
+    writeFile(beside(Gif), "new gif");
+    // Beside the program under another case: copied under the listed name.
+    writeFile(beside(QStringLiteral("MsVbVm50.dll")), "vb");
+
+    install();
+
+    EXPECT_EQ(messageTexts(), QStringList({alreadyThere(Gif)}));
+    EXPECT_EQ(readFile(inSystem(QStringLiteral("gif89.dll"))), QByteArray("old gif"));
+    EXPECT_FALSE(QFile::exists(inSystem(Gif)));
+    EXPECT_EQ(readFile(inSystem(Vb)), QByteArray("vb"));
+    ASSERT_EQ(platform.startedPrograms.size(), 1);
+    EXPECT_EQ(platform.startedPrograms[0].arguments, QStringList({Vb}));
+}
+
 TEST_F(InstallerTest, TheButtonRunsTheInstall)
 {
     writeFile(beside(Vb), "vb");

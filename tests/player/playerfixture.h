@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -71,6 +72,26 @@ protected:
     {
         form->Picture1_MouseDown(button, 0, float(x), float(y));
         form->Picture1_MouseUp(button, 0, float(x), float(y));
+    }
+
+    // What must hold after reading any file: a table the game can index,
+    // values the drawing code can take, the canvas back at rest.
+    void expectUsableDotTable() const
+    {
+        EXPECT_GE(form->dotCount, 0);
+        EXPECT_LE(form->dotCount, player::Form1::MaxDots);
+        EXPECT_GE(form->hitRadius, 0);
+        EXPECT_LE(form->hitRadius, 3000);
+        EXPECT_GE(form->labelFontSize, 1);
+        EXPECT_LE(form->labelFontSize, 48);
+        for (int i = 0; i < form->dotCount; ++i) {
+            EXPECT_LE(form->dotLabel[i].size(), 20);
+            EXPECT_LE(std::abs(form->dotX[i]), 1e9);
+            EXPECT_LE(std::abs(form->dotY[i]), 1e9);
+            for (double c : {form->dotRed[i], form->dotGreen[i], form->dotBlue[i]})
+                EXPECT_TRUE(c >= 0 && c <= 255 && c == std::floor(c)) << c;
+        }
+        EXPECT_FALSE(form->Picture1->AutoRedraw);
     }
 
     // Colour of a canvas pixel as drawn in the persistent image.

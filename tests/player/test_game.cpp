@@ -1,5 +1,8 @@
 #include "gamefixture.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+
 using toolkit::vbGreen;
 using toolkit::vbWhite;
 
@@ -181,4 +184,30 @@ TEST_F(GameTest, AnUnlabelledFirstRecordDrawsNothingAndTheGameGoesOn)
     clickDot(2);
     EXPECT_EQ(keptBetween(1, 2), vbGreen);
     EXPECT_TRUE(form->dotsJoined);
+}
+
+TEST_F(GameTest, ADoubleClickIsOneClickForTheGameAndForTheFillTool)
+{
+    // Real Qt events, as a child's double-click arrives on the canvas.
+    auto doubleClick = [this](double x, double y) {
+        const QPointF at(x / 15, y / 15);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const bool down = type != QEvent::MouseButtonRelease;
+            QMouseEvent event(type, at, form->Picture1->mapToGlobal(at), Qt::LeftButton,
+                              down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(form->Picture1, &event);
+        }
+    };
+    setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
+    doubleClick(1500, 1500);
+    doubleClick(4500, 1500);
+    EXPECT_EQ(form->nextDot, 2);
+    EXPECT_EQ(sounds(), QStringList({Right, Done}));
+
+    // The fill tool keeps one undo snapshot per double-click.
+    form->Command4_Click(0);
+    const int slot = form->undoSlot;
+    doubleClick(3000, 6000);
+    EXPECT_EQ(form->undoSlot, (slot + 1) % 4);
 }

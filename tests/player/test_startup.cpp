@@ -240,6 +240,41 @@ TEST(PaletteStrip, CellsFramesAndGreyFollowTheColourList)
     for (int y = 0; y < strip.height(); ++y)
         for (int x = 0; x < strip.width(); ++x)
             ASSERT_NE(at(x, y), 0) << x << "," << y;
+
+    // Every pixel, from the colour list: cells on a 16-pixel pitch from row 6,
+    // columns 4..15, framed dark above and left, light below and right, with
+    // the 56th cell cut by the strip's end.
+    const int cells[56][3] = {
+        {255, 255, 255}, {192, 192, 192}, {255, 0, 0},     {255, 255, 0},   {0, 255, 0},
+        {0, 255, 255},   {0, 0, 255},     {255, 0, 255},   {255, 255, 128}, {0, 255, 128},
+        {128, 255, 255}, {128, 128, 255}, {255, 0, 128},   {255, 128, 64},  {255, 255, 255},
+        {192, 192, 192}, {255, 0, 0},     {204, 153, 102}, {0, 255, 0},     {204, 51, 204},
+        {51, 102, 51},   {255, 0, 255},   {4, 4, 4},       {128, 128, 128}, {128, 0, 0},
+        {128, 128, 0},   {0, 128, 0},     {0, 128, 128},   {0, 0, 128},     {128, 0, 128},
+        {128, 128, 64},  {0, 64, 64},     {0, 128, 255},   {0, 64, 128},    {64, 0, 255},
+        {128, 64, 0},    {4, 4, 4},       {128, 128, 128}, {128, 0, 0},     {153, 51, 0},
+        {0, 128, 0},     {0, 128, 128},   {0, 0, 128},     {128, 0, 128},   {128, 64, 0},
+        {4, 4, 4},       {128, 128, 128}, {128, 0, 0},     {153, 51, 0},    {255, 0, 0},
+        {255, 255, 0},   {0, 255, 0},     {0, 255, 255},   {0, 0, 255},     {255, 0, 255},
+        {255, 255, 128}};
+    auto expected = [&](int x, int y) {
+        const int cell = (y - 5) / 16; // its frame starts the row above it
+        const int top = 6 + 16 * cell;
+        if (y < 5 || (y - 5) % 16 > 13 || x < 3 || x > 16)
+            return grey;
+        if (y == top + 12 || (x == 16 && y >= top))
+            return toolkit::RGB(192, 192, 192);
+        if (y == top - 1 || x == 3)
+            return toolkit::RGB(4, 4, 4);
+        return toolkit::RGB(cells[cell][0], cells[cell][1], cells[cell][2]);
+    };
+    int wrong = 0;
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); ++x)
+            if (at(x, y) != expected(x, y) && ++wrong <= 5)
+                ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << at(x, y)
+                              << ", expected " << expected(x, y);
+    EXPECT_EQ(wrong, 0);
 }
 
 // The strip is drawn by code shared with the editor; it must stay the picture

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -119,6 +120,35 @@ TEST(PictureBoxLayers, TemporaryLayerShowsAllOfLongLinesAndLargeOutlines)
     EXPECT_EQ(shown->grab().toImage().convertToFormat(QImage::Format_RGB32), kept->Image());
     shown->Cls();
     EXPECT_EQ(shown->grab().toImage().convertToFormat(QImage::Format_RGB32), shown->Image());
+}
+
+TEST(PictureBoxLayers, LinesFromFarOffTheAreaAreCutToItQuickly)
+{
+    // Positions from a damaged file can lie a billion twips away: the part
+    // over the area is drawn and covered, in no time, with no overflow.
+    auto draw = [](PictureBox& box) {
+        box.ScaleMode = vbTwips;
+        box.Line(-1e9, 50 * 15, 1e9, 50 * 15);
+        box.Line(1e9, 1e9, 100 * 15, 30 * 15);
+        box.DrawWidth = 7;
+        box.Line(-1e9, -5e8, 150 * 15, 80 * 15);
+        box.Line(5e8, 1e9, 5e8, -1e9); // wholly off the area
+        box.Circle(1e9, 1e9, 32767);
+        box.ScaleMode = vbPixels;
+    };
+    auto kept = area(200, 100);
+    kept->AutoRedraw = true;
+    draw(*kept);
+    auto shown = area(200, 100);
+    QElapsedTimer timer;
+    timer.start();
+    draw(*shown);
+    EXPECT_LT(timer.elapsed(), 100);
+    EXPECT_EQ(inkAlongRow(*kept, 50), 200);
+    EXPECT_EQ(shown->screenImage(), kept->Image());
+    shown->Cls();
+    EXPECT_EQ(shown->screenImage(), shown->Image());
+    EXPECT_EQ(inkBounds(*shown), QRect());
 }
 
 TEST(PictureBoxLayers, BackColourAndPictureMakeTheBackground)
@@ -414,6 +444,7 @@ TEST(PictureBoxMouse, EventsArriveInScaleUnitsAndMakeClicks)
     box->onMouseMove = record("move");
     box->onMouseUp = record("up");
     box->onClick = [&seen] { seen << QStringLiteral("click"); };
+    box->onDblClick = [&seen] { seen << QStringLiteral("dblclick"); };
 
     auto send = [&box](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
                        Qt::KeyboardModifiers keys, QPointF at) {
@@ -427,7 +458,17 @@ TEST(PictureBoxMouse, EventsArriveInScaleUnitsAndMakeClicks)
     box->mouseDownAtPixel(vbLeftButton, 0, 5, 5);
     box->mouseUpAtPixel(vbLeftButton, 0, 120, 5); // released outside: no click
 
-    const QStringList expected = {"down 2 1 150 300", "move 2 2 165 315", "up 2 4 180 330", "click",
-                                  "down 1 0 5 5",     "up 1 0 120 5"};
+    // A double-click as the platform sends it: its second press is no down,
+    // and its release no click.
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        send(type, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, {}, {30, 10});
+    }
+
+    const QStringList expected = {
+        "down 2 1 150 300", "move 2 2 165 315", "up 2 4 180 330", "click", "down 1 0 5 5",
+        "up 1 0 120 5",     "down 1 0 30 10",   "up 1 0 30 10",   "click", "dblclick",
+        "up 1 0 30 10"};
     EXPECT_EQ(seen, expected);
 }

@@ -1,7 +1,12 @@
 #include "qtplatform.h"
+#include "soundplayer.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,6 +50,30 @@ TEST(QtPlatform, SoundsNeverHoldUpTheCaller)
     EXPECT_EQ(soundMessages, 1);
     qInstallMessageHandler(previous);
     qunsetenv("PULSE_SERVER");
+}
+
+TEST(QtPlatform, AClipboardWithoutAPictureGivesANullOne)
+{
+    QtPlatform platform(QStringLiteral("Lunipo"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("solo texto"));
+    EXPECT_TRUE(platform.clipboardImage().isNull());
+    QGuiApplication::clipboard()->clear();
+    EXPECT_TRUE(platform.clipboardImage().isNull());
+}
+
+// The player refuses what it cannot play, and the platform then gives the
+// desktop's beep instead.
+TEST(SoundPlayer, RefusesMissingAndUnreadableFilesSoTheDesktopBeeps)
+{
+    QTemporaryDir dir;
+    QFile text(dir.filePath(QStringLiteral("texto.wav")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("esto no es un sonido");
+    text.close();
+    toolkit::SoundPlayer player;
+    EXPECT_FALSE(player.play(QStringLiteral("/no/such/sound.wav")));
+    EXPECT_FALSE(player.play(dir.path()));
+    EXPECT_FALSE(player.play(text.fileName()));
 }
 
 } // namespace

@@ -1,0 +1,108 @@
+// An activity file through the real player window: the file is read as a
+// theme's first activity, then the tail of the input is taken as a script of
+// clicks, moves, tool buttons, palette and width choices and the numbers
+// button. Every handler must finish within the run's time-out.
+
+#include "fakeplatform.h"
+#include "form1.h"
+#include "fuzzsupport.h"
+#include "program.h"
+
+#include <QTemporaryDir>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <memory>
+
+namespace {
+
+struct Player
+{
+    QTemporaryDir folder;
+    toolkit::FakePlatform platform;
+    std::unique_ptr<player::Form1> form;
+
+    Player()
+    {
+        platform.applicationFolder = folder.path();
+        // A small screen keeps fills and snapshots cheap; dots beyond the
+        // canvas are part of what is tried.
+        platform.screenWidthPx = 320;
+        platform.screenHeightPx = 240;
+        QDir().mkpath(folder.filePath(QStringLiteral("actividades/tema")));
+        form = std::make_unique<player::Form1>(platform);
+        form->Form_Load();
+    }
+};
+
+void click(player::Form1& form, float x, float y, int button)
+{
+    form.Picture1_MouseDown(button, 0, x, y);
+    form.Picture1_MouseUp(button, 0, x, y);
+}
+
+// The record the game waits to be clicked, or -1.
+int expectedRecord(const player::Form1& form)
+{
+    if (form.nextDot < 0 || form.nextDot >= form.dotCount)
+        return -1;
+    return form.dotLabel[form.nextDot].isEmpty() ? form.nextDot + 1 : form.nextDot;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static Player p;
+    player::Form1& form = *p.form;
+    fuzz::writeFile(p.folder.filePath(QStringLiteral("actividades/tema/1.txt")), data, size);
+    form.Combo1->setListIndex(0);
+    form.Combo1_Click();
+
+    FuzzedDataProvider script(data, size);
+    for (int step = 0; step < 64 && script.remaining_bytes() > 0; ++step) {
+        switch (script.ConsumeIntegralInRange(0, 7)) {
+        case 0:
+        case 1: {
+            const int record = expectedRecord(form);
+            if (record >= 0 && record < player::Form1::MaxDots)
+                click(form, float(form.dotX[record]), float(form.dotY[record]), 1);
+            break;
+        }
+        case 2:
+            click(form, script.ConsumeIntegral<int16_t>() * 4.0f,
+                  script.ConsumeIntegral<int16_t>() * 4.0f,
+                  1 << script.ConsumeIntegralInRange(0, 2));
+            break;
+        case 3:
+            form.Picture1_MouseMove(script.ConsumeIntegralInRange(0, 7),
+                                    script.ConsumeIntegral<int16_t>() * 4.0f,
+                                    script.ConsumeIntegral<int16_t>() * 4.0f, 0);
+            break;
+        case 4:
+            form.Command1_Click(2); // the numbers
+            break;
+        case 5: {
+            // Every tool but saving, which would fill the disk with bitmaps.
+            const int tool = script.ConsumeIntegralInRange(0, 7);
+            if (tool != 6)
+                form.Command4_Click(tool);
+            break;
+        }
+        case 6:
+            form.picture2_MouseDown(1, 0, script.ConsumeIntegralInRange(0, 400),
+                                    script.ConsumeIntegralInRange(0, 9000));
+            break;
+        default:
+            form.Command3_Click(script.ConsumeIntegralInRange(0, 9));
+            break;
+        }
+    }
+    if (form.dotCount < 0 || form.dotCount > player::Form1::MaxDots)
+        std::abort();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::startApplication();
+    return 0;
+}

@@ -1,0 +1,29 @@
+// The language file through the player's start-up: any bytes as
+// idioma/idioma.txt, then Form_Load of a new main window.
+
+#include "fakeplatform.h"
+#include "form1.h"
+#include "fuzzsupport.h"
+
+#include <QTemporaryDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QTemporaryDir folder;
+    fuzz::writeFile(folder.filePath(QStringLiteral("idioma/idioma.txt")), data, size);
+    toolkit::FakePlatform platform;
+    platform.applicationFolder = folder.path();
+    player::Form1 form(platform);
+    form.Form_Load();
+    for (int i = 11; i < 16; ++i) {
+        if (!form.uiText[static_cast<size_t>(i)].isEmpty())
+            std::abort(); // only the first eleven fields are read
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::startApplication();
+    return 0;
+}

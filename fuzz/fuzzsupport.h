@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+
+// Shared set-up of the fuzz targets: one offscreen application for the whole
+// run, and files written where the programs look for them.
+namespace fuzz {
+
+inline void startApplication()
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+}
+
+inline void writeFile(const QString& path, const uint8_t* data, size_t size)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        std::abort(); // the run cannot go on without its scratch folder
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+}
+
+} // namespace fuzz

@@ -1,0 +1,105 @@
+// Peak resident memory of the player at 1920 x 1080 while a child finishes
+// 30 one-dot activities in a row, colouring each with a fill, then steps back
+// through the earlier drawings and undoes. Prints the figures in megabytes and
+// fails when the peak passes the limit given as the first argument.
+//
+// It runs in a process of its own: the peak is the whole process's.
+
+#include "fakeplatform.h"
+#include "form1.h"
+#include "form2.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// VmHWM (the peak) or VmRSS (now) from /proc/self/status, in megabytes.
+double residentMegabytes(const char* key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0)
+            return std::stod(line.substr(std::string(key).size() + 1)) / 1024.0;
+    }
+    return -1;
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double limit = argc > 1 ? std::atof(argv[1]) : 100;
+
+    QTemporaryDir appDir;
+    for (int n = 1; n <= 30; ++n) {
+        // One dot each, at a different place, so the drawings differ.
+        const QByteArray dot = QByteArray::number(n) + "," + QByteArray::number(300 * n) + "," +
+                               QByteArray::number(200 * n) + ",0,0,0,\r\n";
+        writeFile(appDir.filePath("actividades/tema/" + QString::number(n) + ".txt"),
+                  " 10790 \r\n 8185 \r\nSI\r\n 250 \r\n 12 \r\n" + dot);
+    }
+
+    toolkit::FakePlatform platform;
+    platform.applicationFolder = appDir.path();
+    platform.screenWidthPx = 1920;
+    platform.screenHeightPx = 1080;
+
+    player::Form2 start(platform);
+    start.Form_Load();
+    start.Picture1_Click();
+    player::Form1& form = *player::mainWindow;
+    form.showNormal();
+    form.resize(1920, 1080);
+    QApplication::processEvents();
+    const double afterStart = residentMegabytes("VmRSS");
+
+    // A colour from the palette and the fill tool.
+    form.picture2_MouseDown(1, 0, 10 * 15, 40 * 15);
+    form.Command4_Click(0);
+    form.Combo1_Click();
+    for (int n = 0; n < 30; ++n) {
+        const float x = float(form.dotX[0]), y = float(form.dotY[0]);
+        form.Picture1_MouseDown(1, 0, x, y); // completes the figure and fills
+        form.Picture1_MouseUp(1, 0, x, y);
+        for (int i = 0; i < 3; ++i) { // more fills, more undo snapshots
+            form.Picture1_MouseDown(1, 0, 15 * 10, 15 * (10 + i));
+            form.Picture1_MouseMove(0, 0, 15 * 20, 15 * 20);
+        }
+        QApplication::processEvents();
+        form.Command1_Click(0); // forward: the drawing goes to the gallery
+        QApplication::processEvents();
+    }
+    for (int n = 0; n < 30; ++n) {
+        form.Command4_Click(4); // the earlier drawings
+        QApplication::processEvents();
+    }
+    for (int n = 0; n < 8; ++n) {
+        form.Command4_Click(3); // undo
+        QApplication::processEvents();
+    }
+
+    const double peak = residentMegabytes("VmHWM");
+    std::printf("resident after start-up: %.1f MB, peak: %.1f MB (limit %.0f MB)\n", afterStart,
+                peak, limit);
+    delete player::mainWindow;
+    return peak <= limit ? 0 : 1;
+}
