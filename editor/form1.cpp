@@ -4,8 +4,6 @@
 #include "editorpictures.h"
 #include "twips.h"
 
-#include <QShortcut>
-
 namespace editor {
 
 using toolkit::CheckBox;
@@ -93,8 +91,7 @@ void Form1::createControls()
     createSettingPalettes();
 
     // Ctrl+Z is what every adult tries first; it is the undo button.
-    auto* undo = new QShortcut(QKeySequence::Undo, this);
-    QObject::connect(undo, &QShortcut::activated, this, [this] { Command1_Click(13); });
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+Z"), [this] { Command1_Click(13); });
     createPrintShortcut();
 }
 

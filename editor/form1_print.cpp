@@ -5,14 +5,11 @@
 
 #include "worksheet.h"
 
-#include <QShortcut>
-
 namespace editor {
 
 void Form1::createPrintShortcut()
 {
-    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
-    QObject::connect(print, &QShortcut::activated, this, [this] { printDots(); });
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+P"), [this] { printDots(); });
 }
 
 void Form1::printDots()

@@ -4,16 +4,13 @@
 
 #include "worksheet.h"
 
-#include <QShortcut>
-
 namespace player {
 
 // A key rather than a button: the child's screen keeps its design, and the
 // adult who prints knows the usual key.
 void Form1::createPrintShortcut()
 {
-    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
-    connect(print, &QShortcut::activated, this, &Form1::printActivity);
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+P"), [this] { printActivity(); });
 }
 
 // Reads the file again rather than the dot table, so the sheet shows every

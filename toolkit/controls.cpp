@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
+#include <QShortcut>
 
 namespace toolkit {
 
@@ -117,6 +118,12 @@ QString DirListBox::List(int index) const
     if (index < 0 || index >= ListCount())
         return {};
     return folders_[static_cast<size_t>(index)];
+}
+
+void addShortcut(QWidget* window, const QString& keys, std::function<void()> action)
+{
+    auto* shortcut = new QShortcut(QKeySequence(keys), window);
+    QObject::connect(shortcut, &QShortcut::activated, window, std::move(action));
 }
 
 } // namespace toolkit

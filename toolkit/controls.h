@@ -85,6 +85,10 @@ public:
     std::function<void()> onClick;
 };
 
+// Calls `action` when `keys` ("Ctrl+P", "Ctrl+Z") are pressed while
+// `window` is the active window.
+void addShortcut(QWidget* window, const QString& keys, std::function<void()> action);
+
 // A hidden holder of one picture, kept compressed: the rings of snapshots
 // hold many of them.
 class ImageHolder
