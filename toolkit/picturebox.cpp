@@ -71,6 +71,15 @@ QPoint pixelAt(const QPointF& position)
 // Background colour with the background picture over it, from the top left.
 void paintBackground(QImage& image, int colour, const QImage& picture)
 {
+    // A picture that covers the whole area (a page shown on the canvas, an
+    // undo snapshot) is copied line by line: no colour to lay under it.
+    if (picture.format() == image.format() && picture.width() >= image.width() &&
+        picture.height() >= image.height()) {
+        const auto line = static_cast<size_t>(image.width()) * 4;
+        for (int y = 0; y < image.height(); ++y)
+            std::memcpy(image.scanLine(y), picture.constScanLine(y), line);
+        return;
+    }
     image.fill(toQRgb(colour));
     if (picture.isNull())
         return;
