@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activityformat.h"
 #include "controls.h"
 #include "picturebox.h"
 #include "platform.h"
@@ -25,7 +26,7 @@ namespace player {
 class Form1 : public QWidget
 {
 public:
-    static constexpr int MaxDots = 151;
+    static constexpr int MaxDots = toolkit::activity::MaxDots;
     static constexpr int NoTool = 10;
 
     explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);

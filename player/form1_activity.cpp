@@ -2,6 +2,7 @@
 
 #include "form1.h"
 
+#include "activityformat.h"
 #include "colour.h"
 #include "program.h"
 #include "textfiles.h"
@@ -12,69 +13,25 @@
 
 namespace player {
 
-namespace {
-
-constexpr int HeaderLines = 5;
-
-// What a reader takes from a file at most. An activity the editor writes has
-// at most 151 short lines, some 10 KB; a label is a dot's number. Whatever
-// lies past these limits is never used, and reading or printing it could
-// keep the child waiting for seconds.
-constexpr qint64 MaxActivityBytes = 1024 * 1024;
-constexpr qsizetype MaxLineLength = 1024;
-constexpr qsizetype MaxLabelLength = 20;
-
-// Limits that keep a damaged file from overflowing the game's arithmetic or
-// stalling the drawing: a font of a billion points would take minutes, and
-// 151 circles wider than the screen take a second. The editor writes dot
-// sizes of 150 to 250 twips and labels of a few points; a hit zone of 3000
-// twips is a quarter of the screen, and up to 48 points (64 pixels) the
-// glyphs of a label are drawn from a cache rather than as outlines.
-constexpr double MaxCoordinate = 1e9;
-constexpr int MaxHitRadius = 3000;
-constexpr double MinFontSize = 1;
-constexpr double MaxFontSize = 48;
-
-// The fields of a dot line: each one ends at a comma, so text after the last
-// comma is no field. Fields that are missing keep their earlier values.
-QStringList commaEndedFields(const QString& line)
-{
-    QStringList fields = line.split(QLatin1Char(','));
-    fields.removeLast();
-    return fields;
-}
-
-double colourComponent(const QString& field)
-{
-    return std::clamp(toolkit::roundHalfEven(toolkit::leadingNumber(field)), 0.0, 255.0);
-}
-
-double scaled(const QString& field, double factor)
-{
-    const double value = std::floor(toolkit::leadingNumber(field) * factor);
-    return std::clamp(value, -MaxCoordinate, MaxCoordinate);
-}
-
-} // namespace
+namespace activity = toolkit::activity;
 
 void Form1::readActivity()
 {
-    toolkit::TextFileReader file(activityFile, MaxActivityBytes, MaxLineLength);
+    toolkit::TextFileReader file(activityFile, activity::MaxFileBytes, activity::MaxLineLength);
     QStringList header;
-    for (int n = 0; n < HeaderLines; ++n) {
+    for (int n = 0; n < activity::HeaderLines; ++n) {
         if (const auto line = file.readLine())
             header << *line;
     }
     // A file that is missing or too short leaves the canvas empty; the game
     // then has no dot to wait for.
-    if (header.size() < HeaderLines) {
+    if (header.size() < activity::HeaderLines) {
         dotCount = 0;
         return;
     }
-    const bool circles = header[2].compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
-    hitRadius = static_cast<int>(std::clamp(
-        toolkit::roundHalfEven(toolkit::leadingNumber(header[3])), 0.0, double(MaxHitRadius)));
-    labelFontSize = std::clamp(toolkit::leadingNumber(header[4]), MinFontSize, MaxFontSize);
+    const bool circles = activity::circlesWanted(header[2]);
+    hitRadius = activity::hitRadius(header[3]);
+    labelFontSize = activity::fontSize(header[4]);
 
     Picture1->FontSize = labelFontSize;
     Picture1->FontName = QStringLiteral("Arial");
@@ -87,7 +44,7 @@ void Form1::readActivity()
         const auto line = file.readNonEmptyLine();
         if (!line)
             break;
-        readDotLine(i, commaEndedFields(*line));
+        readDotLine(i, activity::commaEndedFields(*line));
         drawDot(i, circles);
         ++i;
     }
@@ -101,17 +58,17 @@ void Form1::readDotLine(int i, const QStringList& fields)
     const auto at = static_cast<size_t>(i);
     const qsizetype count = fields.size();
     if (count > 0)
-        dotLabel[at] = fields[0].left(MaxLabelLength);
+        dotLabel[at] = activity::label(fields[0]);
     if (count > 1)
-        dotX[at] = scaled(fields[1], static_cast<double>(scaleX));
+        dotX[at] = activity::coordinate(fields[1], static_cast<double>(scaleX));
     if (count > 2)
-        dotY[at] = scaled(fields[2], scaleY);
+        dotY[at] = activity::coordinate(fields[2], scaleY);
     if (count > 3)
-        dotRed[at] = colourComponent(fields[3]);
+        dotRed[at] = activity::colourComponent(fields[3]);
     if (count > 4)
-        dotGreen[at] = colourComponent(fields[4]);
+        dotGreen[at] = activity::colourComponent(fields[4]);
     if (count > 5)
-        dotBlue[at] = colourComponent(fields[5]);
+        dotBlue[at] = activity::colourComponent(fields[5]);
 }
 
 void Form1::drawDot(int i, bool circle)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activityformat.h"
+
 #include <QFont>
 #include <QList>
 #include <QRectF>
@@ -40,7 +42,7 @@ struct Worksheet
 };
 
 // The most records an activity holds; later lines are not read, as in the player.
-constexpr int MaxDots = 151;
+constexpr int MaxDots = toolkit::activity::MaxDots;
 
 // The sheet from the lines of an activity file: five header lines, then dot
 // lines, read by the player's rules (empty lines skipped, comma-ended fields,

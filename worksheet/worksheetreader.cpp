@@ -2,6 +2,7 @@
 
 #include "worksheet.h"
 
+#include "activityformat.h"
 #include "colour.h"
 #include "textfiles.h"
 #include "twips.h"
@@ -15,45 +16,20 @@ namespace worksheet {
 
 namespace {
 
-constexpr int HeaderLines = 5;
-
-// The player's limits, so that a damaged file gives the same figure on paper
-// as on screen.
-constexpr double MaxCoordinate = 1e9;
-constexpr double MaxHitRadius = 32767;
-constexpr double MinFontSize = 1;
-constexpr double MaxFontSize = 300;
-
-// Each field ends at a comma, so text after the last comma is no field.
-QStringList commaEndedFields(const QString& line)
-{
-    QStringList fields = line.split(QLatin1Char(','));
-    fields.removeLast();
-    return fields;
-}
-
-int colourComponent(const QString& field)
-{
-    return static_cast<int>(
-        std::clamp(toolkit::roundHalfEven(toolkit::leadingNumber(field)), 0.0, 255.0));
-}
-
-double coordinate(const QString& field)
-{
-    return std::clamp(std::floor(toolkit::leadingNumber(field)), -MaxCoordinate, MaxCoordinate);
-}
+namespace activity = toolkit::activity;
 
 // A field that is missing keeps the value of a fresh record: zero, or no label.
 WorksheetDot dotFromLine(const QString& line)
 {
-    const QStringList fields = commaEndedFields(line);
+    const QStringList fields = activity::commaEndedFields(line);
     const auto field = [&fields](int n) { return n < fields.size() ? fields[n] : QString(); };
     WorksheetDot dot;
-    dot.label = field(0);
-    dot.x = coordinate(field(1));
-    dot.y = coordinate(field(2));
-    dot.colour = toolkit::RGB(colourComponent(field(3)), colourComponent(field(4)),
-                              colourComponent(field(5)));
+    dot.label = activity::label(field(0));
+    dot.x = activity::coordinate(field(1));
+    dot.y = activity::coordinate(field(2));
+    dot.colour =
+        toolkit::RGB(activity::colourComponent(field(3)), activity::colourComponent(field(4)),
+                     activity::colourComponent(field(5)));
     return dot;
 }
 
@@ -62,13 +38,13 @@ WorksheetDot dotFromLine(const QString& line)
 Worksheet worksheetFromLines(const QStringList& lines)
 {
     Worksheet sheet;
-    if (lines.size() < HeaderLines)
+    if (lines.size() < activity::HeaderLines)
         return sheet;
-    sheet.circles = lines[2].compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
-    sheet.dotSize =
-        std::clamp(toolkit::roundHalfEven(toolkit::leadingNumber(lines[3])), 0.0, MaxHitRadius);
-    sheet.fontSize = std::clamp(toolkit::leadingNumber(lines[4]), MinFontSize, MaxFontSize);
-    for (qsizetype n = HeaderLines; n < lines.size() && sheet.dots.size() < MaxDots; ++n) {
+    sheet.circles = activity::circlesWanted(lines[2]);
+    sheet.dotSize = activity::hitRadius(lines[3]);
+    sheet.fontSize = activity::fontSize(lines[4]);
+    for (qsizetype n = activity::HeaderLines; n < lines.size() && sheet.dots.size() < MaxDots;
+         ++n) {
         if (!lines[n].isEmpty())
             sheet.dots.append(dotFromLine(lines[n]));
     }
@@ -77,13 +53,23 @@ Worksheet worksheetFromLines(const QStringList& lines)
 
 std::optional<Worksheet> readWorksheet(const QString& activityPath)
 {
-    const auto lines = toolkit::readTextLines(activityPath);
-    if (!lines || lines->size() < HeaderLines)
+    // As the player reads it: never more of the file than a sheet can use.
+    toolkit::TextFileReader file(activityPath, activity::MaxFileBytes, activity::MaxLineLength);
+    QStringList lines;
+    for (int n = 0; n < activity::HeaderLines; ++n)
+        if (const auto line = file.readLine())
+            lines << *line;
+    if (lines.size() < activity::HeaderLines)
         return std::nullopt;
-    Worksheet sheet = worksheetFromLines(*lines);
-    const QFileInfo file(activityPath);
+    while (lines.size() < activity::HeaderLines + MaxDots)
+        if (const auto line = file.readNonEmptyLine())
+            lines << *line;
+        else
+            break;
+    Worksheet sheet = worksheetFromLines(lines);
+    const QFileInfo where(activityPath);
     sheet.footer = QStringLiteral("%1 · actividad %2")
-                       .arg(file.absoluteDir().dirName(), file.completeBaseName());
+                       .arg(where.absoluteDir().dirName(), where.completeBaseName());
     return sheet;
 }
 

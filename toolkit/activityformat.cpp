@@ -1,0 +1,49 @@
+#include "activityformat.h"
+
+#include "textfiles.h"
+#include "twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace toolkit::activity {
+
+bool circlesWanted(const QString& line)
+{
+    return line.compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
+}
+
+int hitRadius(const QString& line)
+{
+    return static_cast<int>(
+        std::clamp(roundHalfEven(leadingNumber(line)), 0.0, static_cast<double>(MaxHitRadius)));
+}
+
+double fontSize(const QString& line)
+{
+    return std::clamp(leadingNumber(line), MinFontSize, MaxFontSize);
+}
+
+QStringList commaEndedFields(const QString& line)
+{
+    QStringList fields = line.split(QLatin1Char(','));
+    fields.removeLast();
+    return fields;
+}
+
+QString label(const QString& field)
+{
+    return field.left(MaxLabelLength);
+}
+
+double coordinate(const QString& field, double factor)
+{
+    return std::clamp(std::floor(leadingNumber(field) * factor), -MaxCoordinate, MaxCoordinate);
+}
+
+int colourComponent(const QString& field)
+{
+    return static_cast<int>(std::clamp(roundHalfEven(leadingNumber(field)), 0.0, 255.0));
+}
+
+} // namespace toolkit::activity
