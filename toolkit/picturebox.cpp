@@ -141,8 +141,9 @@ public:
 
     void line(QPoint from, QPoint to, int colour, int width)
     {
-        // Qt's rasteriser loses its way with ends a million pixels off, so a
-        // far line is cut first; far enough away that what shows is unchanged.
+        // A dot from a damaged file can lie a million pixels off: the line is
+        // cut first, so nothing walks its whole length, and cut far enough
+        // away that the pixels that show are the same.
         if (!clipToRect(from, to, box_.persistent_.rect().adjusted(-Far, -Far, Far, Far)))
             return;
         if (width <= 1)
