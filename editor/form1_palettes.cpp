@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "colour.h"
+#include "skiponfailure.h"
 #include "twips.h"
 
 #include <cmath>
@@ -12,17 +13,9 @@ using toolkit::vbWhite;
 
 namespace {
 
-constexpr int Blue = 0xFF0000;
+using toolkit::skipOnFailure;
 
-// Runs one command of the main palette: a command that fails is dropped and
-// the window stays usable.
-template <class Step> void skipOnFailure(Step step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
+constexpr int Blue = 0xFF0000;
 
 void showAll(toolkit::ControlArray<toolkit::CommandButton>& buttons)
 {

@@ -3,6 +3,7 @@
 #include "buttonpictures.h"
 #include "colour.h"
 #include "palettestrip.h"
+#include "skiponfailure.h"
 #include "textfiles.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@ using toolkit::CommandButton;
 using toolkit::PictureBox;
 
 namespace {
+
+using toolkit::skipOnFailure;
 
 // Design sizes, in twips.
 constexpr int ButtonSide = 615;
@@ -32,15 +35,6 @@ constexpr int LanguageEntries = 11;
 // than this would only slow start-up down.
 constexpr qint64 MaxLanguageBytes = 64 * 1024;
 constexpr qsizetype MaxLanguageLine = 4096;
-
-// Runs one step of start-up: a step that fails is skipped and the next runs.
-template <class Step> void skipOnFailure(Step step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 } // namespace
 
