@@ -498,6 +498,13 @@ void PictureBox::compact()
     compacted_ = true;
 }
 
+std::variant<QImage, CompactImage> PictureBox::heldImage() const
+{
+    if (compacted_)
+        return compactPersistent_;
+    return persistent_;
+}
+
 void PictureBox::expand() const
 {
     if (!compacted_)

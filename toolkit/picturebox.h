@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <variant>
 
 namespace toolkit {
 
@@ -61,6 +62,10 @@ public:
     // (the editor's other pages) then cost a few kilobytes instead of
     // megabytes. Anything drawn on the temporary layer is dropped.
     void compact();
+    // The persistent image as held, never expanded: its compressed copy while
+    // compacted, else the image. Both are shared copies, cheap to take on the
+    // UI thread and safe to read on another.
+    std::variant<QImage, CompactImage> heldImage() const;
 
     // The mouse pointer over the area: a custom icon with its hot spot.
     void setMouseIcon(const QImage& icon, QPoint hotSpot);
