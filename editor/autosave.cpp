@@ -8,6 +8,7 @@ Autosave::Autosave(const WorkingStateStore& store, std::function<WorkingState()>
                    int delayMs)
     : store_(store), snapshot_(std::move(snapshot))
 {
+    pool_.setMaxThreadCount(1);
     timer_.setSingleShot(true);
     timer_.setInterval(delayMs);
     connect(&timer_, &QTimer::timeout, this, [this] { saveInBackground(); });
@@ -31,7 +32,7 @@ void Autosave::saveInBackground()
         timer_.start();
         return;
     }
-    writing_ = QtConcurrent::run([store = &store_, state = snapshot_()]() mutable {
+    writing_ = QtConcurrent::run(&pool_, [store = &store_, state = snapshot_()]() mutable {
         return store->write(encode(std::move(state)));
     });
 }

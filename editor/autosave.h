@@ -4,6 +4,7 @@
 
 #include <QFuture>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <functional>
 
@@ -35,6 +36,8 @@ private:
     const WorkingStateStore& store_;
     std::function<WorkingState()> snapshot_;
     QTimer timer_;
+    // Its own thread: the pages it waits for are compressed on the global pool.
+    QThreadPool pool_;
     QFuture<bool> writing_;
 };
 

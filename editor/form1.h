@@ -147,12 +147,13 @@ public:
     void openPicture();
     void savePictureAs();
     void writeActivity();
-    void undoStep();
+    // False when the page has nothing left to take back.
+    bool undoStep();
     // Ctrl+P: prints the dots placed so far as a paper worksheet.
     void printDots();
 
-    std::array<int, Pages> undoPos{};
-    bool undoPending = false;
+    std::array<int, Pages> undoPos{};   // the next slot to write, per page
+    std::array<int, Pages> undoDepth{}; // snapshots an undo can still go back to
     int lastActivityNumber = 0;
 
     // --- Working state kept for the next start (form1_workstate.cpp) -----
@@ -171,6 +172,7 @@ private:
     int currentColour() const;
     // Persistent drawing on or off for the canvas and the current page.
     void setPersistent(bool on);
+    void drawPageAsCanvas();
     // Calls draw(flipX, flipY) for a mark and then for each mirrored copy
     // that is switched on: left-right, top-bottom, through the centre.
     template <class Draw> void withMirrors(Draw draw) const;
@@ -195,6 +197,8 @@ private:
     void stampCircle();
     void pencilSegment();
     void eraseSquare();
+    void snapshotBeforeStroke();
+    bool strokeSnapshotTaken_ = false;
     void floodFill();
     QPoint canvasSeed(int x, int y) const;
     void placeDot();
@@ -216,6 +220,9 @@ private:
     long snapshotCount_ = 0;
     std::array<std::array<long, UndoSlots>, Pages> slotSnapshot_{};
     bool refuseDotBeyondLimit();
+    // The number after the last numbered dot of the list, so that a figure
+    // started anew goes on counting; 1 for an empty list.
+    int numberAfterTheList() const;
     void rememberDotStep();
     void addDotEntry(const QString& entry);
     void removeLastDotEntry();

@@ -64,7 +64,8 @@ WorkingState Form1::workingState() const
 {
     WorkingState state;
     for (int p = 0; p < Pages; ++p)
-        state.pages.push_back(Picture2(p).heldImage());
+        std::visit([&](const auto& held) { state.pages.emplace_back(held); },
+                   Picture2(p).heldImage());
     state.canvasSize = Picture1->size();
     state.currentPage = currentPage;
     state.activeTool = activeTool;

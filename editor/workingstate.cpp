@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <cmath>
+#include <type_traits>
 
 namespace editor {
 
@@ -43,10 +44,13 @@ bool isWhite(const QImage& page)
     return true;
 }
 
+// Waits for a page put aside to be compressed: only on the worker.
 toolkit::CompactImage compacted(const WorkingState::Page& page)
 {
     if (const auto* image = std::get_if<QImage>(&page))
         return toolkit::CompactImage(*image);
+    if (const auto* parked = std::get_if<toolkit::ParkedImage>(&page))
+        return parked->compact();
     return std::get<toolkit::CompactImage>(page);
 }
 
@@ -97,9 +101,14 @@ std::optional<WorkingState::Page> readPage(QDataStream& in)
 
 QImage pageImage(const WorkingState::Page& page)
 {
-    if (const auto* image = std::get_if<QImage>(&page))
-        return *image;
-    return std::get<toolkit::CompactImage>(page).image();
+    return std::visit(
+        [](const auto& held) -> QImage {
+            if constexpr (std::is_same_v<std::decay_t<decltype(held)>, QImage>)
+                return held;
+            else
+                return held.image();
+        },
+        page);
 }
 
 bool WorkingState::isBlank() const

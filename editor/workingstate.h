@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compactimage.h"
+#include "parkedimage.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -20,8 +21,9 @@ namespace editor {
 // the pages, the dot list with its numbering, the page and the tool chosen.
 struct WorkingState
 {
-    // A page as its area holds it: whole, or already compressed.
-    using Page = std::variant<QImage, toolkit::CompactImage>;
+    // A page as its area holds it (whole, or put aside to be compressed), or
+    // as read from the file (compressed).
+    using Page = std::variant<QImage, toolkit::ParkedImage, toolkit::CompactImage>;
 
     std::vector<Page> pages;
     QSize canvasSize; // pixels; the dot positions below belong to it
