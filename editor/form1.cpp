@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "autosave.h" // the constructor must know how to let go of it
 #include "colour.h"
 #include "editorpictures.h"
 #include "twips.h"
@@ -259,6 +260,7 @@ void Form1::Form_Load()
         Picture2(p).FontSize = DefaultFontPoints;
     }
     Picture1->setMouseIcon(pictures::pointerIcon(), pictures::pointerHotSpot());
+    startWorkingState();
 }
 
 int Form1::currentColour() const

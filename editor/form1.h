@@ -7,9 +7,14 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace editor {
+
+class Autosave;
+class WorkingStateStore;
+struct WorkingState;
 
 // The editor's window: a paint program with ten pages in which an adult draws
 // and places the numbered dots of an activity for the player. Handlers and
@@ -20,8 +25,9 @@ namespace editor {
 // start-up), form1_layout.cpp (laying the window out for the screen),
 // form1_palettes.cpp (tool choice and setting palettes), form1_shapes.cpp
 // (circles, ellipses, arcs, rectangles and polygons), form1_canvas.cpp (the
-// canvas mouse handlers, undo snapshots, fill and dots) and form1_files.cpp
-// (open, save, activity file, undo, clear, paste, exit).
+// canvas mouse handlers, undo snapshots, fill and dots), form1_files.cpp
+// (open, save, activity file, undo, clear, paste, exit) and
+// form1_workstate.cpp (the work kept for the next start).
 //
 // Positions on the canvas are twips; colours are red + 256 green + 65536 blue.
 class Form1 : public QWidget
@@ -33,6 +39,7 @@ public:
     static constexpr int MaxDotEntries = 151;
 
     explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Runs Form_Load the first time, then shows the window over the whole screen.
     void Show();
@@ -149,6 +156,16 @@ public:
     std::array<int, Pages> undoDepth{}; // snapshots an undo can still go back to
     int lastActivityNumber = 0;
 
+    // --- Working state kept for the next start (form1_workstate.cpp) -----
+    // At the end of start-up: takes the working state (unless another editor
+    // holds it), offers back the work of last time, and keeps it from then on.
+    void startWorkingState();
+    // Writes the working state now and waits: before an orderly end, and in tests.
+    void keepWorkingStateNow();
+    // Shared copies of everything kept; cheap enough for the UI thread.
+    WorkingState workingState() const;
+    void restoreWorkingState(const WorkingState& state);
+
 private:
     // The current page's buffer.
     toolkit::PictureBox& page() { return Picture2(currentPage); }
@@ -224,6 +241,15 @@ private:
 
     // Printing (form1_print.cpp).
     void createPrintShortcut();
+
+    // Working state: after a handler changed what is kept (new work unless it
+    // only chose a page or a setting), and after the work was written as an
+    // activity or a picture.
+    void workChanged(bool newWork = true);
+    void workWritten();
+    std::unique_ptr<WorkingStateStore> workStore_;
+    std::unique_ptr<Autosave> autosave_; // after the store it writes to
+    bool workWritten_ = false;
 
     void createControls();
     void createLeftColumn();

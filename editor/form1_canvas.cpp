@@ -144,6 +144,7 @@ void Form1::Picture1_MouseUp(int, int, float, float)
     if (activeTool == 19)
         placeDot();
     setPersistent(false);
+    workChanged();
 }
 
 void Form1::commitAction()

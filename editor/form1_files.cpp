@@ -77,6 +77,8 @@ void Form1::savePictureAs()
     Picture1->setPicture(Picture1->Image());
     if (!toolkit::writeBitmap(Picture1->Image(), name))
         tell(QStringLiteral("No se ha podido guardar la imagen."));
+    else
+        workWritten();
 }
 
 // The activity goes beside the program under the next free number (or, when
@@ -103,6 +105,8 @@ void Form1::writeActivity()
         tell(QStringLiteral("No se ha podido guardar la actividad %1.txt. "
                             "Los puntos siguen en la lista: prueba otra vez.")
                  .arg(number));
+    else
+        workWritten();
 }
 
 QByteArray Form1::activityContents() const
@@ -156,8 +160,10 @@ void Form1::paste()
 void Form1::leave()
 {
     if (platform_.messageBox(QStringLiteral("Quieres salir del programa"), toolkit::vbYesNo) ==
-        toolkit::vbYes)
+        toolkit::vbYes) {
+        keepWorkingStateNow();
         platform_.endProgram();
+    }
 }
 
 } // namespace editor

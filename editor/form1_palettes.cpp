@@ -137,6 +137,8 @@ void Form1::Command1_Click(int Index)
             break;
         }
     });
+    if (Index == 0 || Index == 13 || Index == 14 || Index == 17)
+        workChanged();
 }
 
 void Form1::recomputeCentre()
@@ -191,6 +193,7 @@ void Form1::Command4_Click(int Index)
         page().compact();
     Picture1->setPicture(Picture2(Index).Image());
     currentPage = highlightedPageButton = Index;
+    workChanged(false);
 }
 
 void Form1::Command5_Click(int Index)
@@ -244,11 +247,13 @@ void Form1::Command11_Click(int Index)
         const bool circles = Command11(4).text().toUpper() == QStringLiteral("O");
         Command11(4).setCaption(circles ? QString() : QStringLiteral("O"));
     }
+    workChanged(false);
 }
 
 void Form1::Check1_Click()
 {
     closeFigure();
+    workChanged();
 }
 
 void Form1::picture3_MouseDown(int, int, float X, float Y)

@@ -35,7 +35,7 @@ public:
     QString applicationFolder;
     QString systemFolderPath;
     QDateTime clock = QDateTime(QDate(2026, 12, 5), QTime(21, 8, 3));
-    std::deque<int> messageAnswers; // consumed in order; vbOK / vbNo when empty
+    std::deque<int> messageAnswers; // consumed in order; then the default button
     std::deque<QString> fileNameAnswers;
     bool programStarts = true;
 

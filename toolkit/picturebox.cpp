@@ -514,6 +514,13 @@ void PictureBox::compact()
     compacted_ = true;
 }
 
+std::variant<QImage, ParkedImage> PictureBox::heldImage() const
+{
+    if (compacted_)
+        return parkedPersistent_;
+    return persistent_;
+}
+
 void PictureBox::expand() const
 {
     if (!compacted_)

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <variant>
 
 namespace toolkit {
 
@@ -62,6 +63,10 @@ public:
     // megabytes. The compression runs in the background, so this returns at
     // once. Anything drawn on the temporary layer is dropped.
     void compact();
+    // The persistent image as held, never expanded: its parked copy while
+    // compacted, else the image. Both are shared copies, cheap to take on the
+    // UI thread and safe to read on another.
+    std::variant<QImage, ParkedImage> heldImage() const;
 
     // The mouse pointer over the area: a custom icon with its hot spot.
     void setMouseIcon(const QImage& icon, QPoint hotSpot);

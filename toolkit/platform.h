@@ -12,8 +12,9 @@ namespace toolkit {
 
 // Answers of a message box, as the classic toolkit numbers them.
 enum MsgBoxResult { vbOK = 1, vbYes = 6, vbNo = 7 };
-// Button sets of a message box.
-enum MsgBoxStyle { vbOKOnly = 0, vbYesNo = 4 };
+// Button sets of a message box. Enter answers No to a yes/no box unless it
+// also carries vbDefaultYes.
+enum MsgBoxStyle { vbOKOnly = 0, vbYesNo = 4, vbDefaultYes = 0x10000 };
 
 // Everything a window asks of the world outside the program: sound, message
 // boxes, dialogs, clipboard, other programs, the clock and the screen. The

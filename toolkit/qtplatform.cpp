@@ -55,10 +55,10 @@ int QtPlatform::messageBox(const QString& text, int style)
     // The buttons speak Spanish like the rest of the programs, whatever
     // translations the system has.
     QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::NoButton, dialogParent());
-    if (style == vbYesNo) {
-        box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+    if ((style & ~vbDefaultYes) == vbYesNo) {
+        QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        box.setDefaultButton(no);
+        box.setDefaultButton(style & vbDefaultYes ? yes : no);
         box.exec();
         return box.clickedButton() == no || !box.clickedButton() ? vbNo : vbYes;
     }
