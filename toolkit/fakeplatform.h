@@ -39,8 +39,10 @@ public:
     std::deque<QString> fileNameAnswers;
     bool programStarts = true;
 
-    // What happened.
+    // What happened. Every file played, in order; and the files of each call,
+    // which play as one sequence.
     QStringList sounds;
+    QList<QStringList> soundSequences;
     QList<Message> messages;
     QList<Dialog> dialogs;
     QList<Started> startedPrograms;
@@ -54,7 +56,11 @@ public:
     QByteArray printedPdf;
     bool printAccepted = true;
 
-    void playSound(const QString& path) override { sounds << path; }
+    void playSounds(const QStringList& paths) override
+    {
+        sounds << paths;
+        soundSequences << paths;
+    }
     int messageBox(const QString& text, int style) override;
     QString openFileName(const QString& title, const QString& filter,
                          const QString& folder) override

@@ -24,9 +24,12 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // Plays a WAV file asynchronously: returns at once, cuts off any sound that
-    // is playing, and beeps when the file is missing.
-    virtual void playSound(const QString& path) = 0;
+    // Plays WAV files one after the other, asynchronously: returns at once,
+    // cuts off any sound that is playing and drops any still waiting its
+    // turn. A file that is missing or no sound is left out; when none is
+    // left, the computer beeps.
+    virtual void playSounds(const QStringList& paths) = 0;
+    void playSound(const QString& path) { playSounds({path}); }
 
     // Shows a modal box with the program's own title; returns an MsgBoxResult.
     virtual int messageBox(const QString& text, int style) = 0;

@@ -42,11 +42,11 @@ QtPlatform::~QtPlatform() = default;
 // One player for the whole program, so that a new sound cuts off the last.
 // It is made on the first sound, so programs that never play one never open
 // the sound device.
-void QtPlatform::playSound(const QString& path)
+void QtPlatform::playSounds(const QStringList& paths)
 {
     if (!sound_)
         sound_ = std::make_unique<SoundPlayer>();
-    if (!sound_->play(path))
+    if (!sound_->play(paths))
         QApplication::beep();
 }
 
