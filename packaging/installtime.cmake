@@ -114,7 +114,7 @@ function(lunipo_write_install_list appdir)
     endforeach()
 
     if(EXISTS "${root}/${appdir}/${LUNIPO_INSTALL_LIST}")
-        file(STRINGS "${root}/${appdir}/${LUNIPO_INSTALL_LIST}" previous)
+        file(STRINGS "${root}/${appdir}/${LUNIPO_INSTALL_LIST}" previous ENCODING UTF-8)
         foreach(line ${previous})
             if(NOT line MATCHES "^([^ ]+)  (.+)$" OR CMAKE_MATCH_1 STREQUAL "folder")
                 continue()
