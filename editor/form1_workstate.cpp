@@ -93,7 +93,7 @@ void Form1::restoreWorkingState(const WorkingState& state)
     for (int p = 0; p < Pages && p < int(state.pages.size()); ++p) {
         QImage picture = pageImage(state.pages[size_t(p)]);
         if (picture.size() != canvas)
-            picture = picture.scaled(canvas, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            picture = picture.scaled(canvas); // no new colours: fills stop where they did
         Picture2(p).setPicture(picture);
         if (p != currentPage)
             Picture2(p).compact();
