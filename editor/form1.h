@@ -155,6 +155,7 @@ public:
     std::array<int, Pages> undoPos{};   // the next slot to write, per page
     std::array<int, Pages> undoDepth{}; // snapshots an undo can still go back to
     int lastActivityNumber = 0;
+    static int previousSlot(int slot) { return (slot + UndoSlots - 1) % UndoSlots; }
 
     // --- Working state kept for the next start (form1_workstate.cpp) -----
     // At the end of start-up: takes the working state (unless another editor
@@ -234,6 +235,7 @@ private:
     // Files (form1_files.cpp).
     // The activity file as it would be written now: header and dot list.
     QByteArray activityContents() const;
+    void prefetchNewestSnapshot();
     void clearPage();
     void paste();
     void leave();

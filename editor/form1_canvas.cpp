@@ -285,7 +285,12 @@ void Form1::closeFigure()
 void Form1::pushUndoSnapshot()
 {
     const int p = currentPage;
-    Image[static_cast<size_t>(p + 1)](undoPos[p]).setPicture(Picture2(p).Image());
+    auto& ring = Image[static_cast<size_t>(p + 1)];
+    // Only the newest snapshot is kept whole, for the undo that often
+    // follows at once; the older ones are compressed in the background.
+    if (undoDepth[p] > 0)
+        ring(previousSlot(undoPos[p])).park();
+    ring(undoPos[p]).holdPicture(Picture2(p).Image());
     slotSnapshot_[p][undoPos[p]] = ++snapshotCount_;
     undoPos[p] = (undoPos[p] + 1) % UndoSlots;
     undoDepth[p] = std::min(undoDepth[p] + 1, UndoSlots);

@@ -128,12 +128,24 @@ bool Form1::undoStep()
     const int p = currentPage;
     if (undoDepth[p] == 0)
         return false;
+    auto& ring = Image[static_cast<size_t>(p + 1)];
     undoDepth[p] -= 1;
-    undoPos[p] = (undoPos[p] + UndoSlots - 1) % UndoSlots;
-    const QImage snapshot = Image[static_cast<size_t>(p + 1)](undoPos[p]).Picture();
+    undoPos[p] = previousSlot(undoPos[p]);
+    const QImage snapshot = ring(undoPos[p]).Picture();
+    ring(undoPos[p]).setPicture(QImage()); // out of reach now: the page holds it
     Picture1->setPicture(snapshot);
     Picture2(p).setPicture(snapshot);
+    prefetchNewestSnapshot();
     return true;
+}
+
+// The snapshot the next undo on this page shows comes back whole in the
+// background while the adult looks at the page.
+void Form1::prefetchNewestSnapshot()
+{
+    const int p = currentPage;
+    if (undoDepth[p] > 0)
+        Image[static_cast<size_t>(p + 1)](previousSlot(undoPos[p])).prefetch();
 }
 
 void Form1::clearPage()

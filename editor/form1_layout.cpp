@@ -71,6 +71,10 @@ void Form1::buildEditorWindow()
     chain(Command4, Pages, Command4(0).Left(), Command4(0).Top());
     for (int i = 1; i < Pages; ++i)
         Command4(i).show();
+    // The pointer reaches a page button a moment before the click: time
+    // enough to bring the page back whole, so the switch only shows it.
+    for (int i = 0; i < Pages; ++i)
+        Command4(i).onMouseEnter = [this, i] { Picture2(i).prefetch(); };
 
     const int A = Command4(9).Left() + 1000;
     const int T = Command4(0).Top();

@@ -189,10 +189,14 @@ void Form1::Command4_Click(int Index)
 {
     Command4(highlightedPageButton).setBackColor(vbWhite);
     Command4(Index).setBackColor(Blue);
-    if (Index != currentPage)
+    if (Index != currentPage) {
         page().compact();
+        if (undoDepth[currentPage] > 0)
+            Image[size_t(currentPage + 1)](previousSlot(undoPos[currentPage])).park();
+    }
     Picture1->setPicture(Picture2(Index).Image());
     currentPage = highlightedPageButton = Index;
+    prefetchNewestSnapshot();
     workChanged(false);
 }
 

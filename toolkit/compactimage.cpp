@@ -47,17 +47,21 @@ void CompactImage::store(const QImage& image)
         return;
     const QByteArray pixels = packedPixels(image);
     const auto plainSize = static_cast<size_t>(pixels.size());
-    QByteArray data(1 + static_cast<qsizetype>(ZSTD_compressBound(plainSize)), Qt::Uninitialized);
-    const size_t written = ZSTD_compress(data.data() + 1, static_cast<size_t>(data.size() - 1),
-                                         pixels.constData(), plainSize, CompressionLevel);
-    if (ZSTD_isError(written)) {
-        // Kept plain rather than lost.
-        data_ = QByteArray(1, Plain) + QByteArray(pixels.constData(), pixels.size());
+    // A drawing rarely needs more room than a sixteenth of its pixels; only
+    // a photograph comes back for the full bound. A full-size buffer for
+    // every snapshot would keep megabytes in each worker's heap.
+    for (const size_t room : {plainSize / 16 + 64, ZSTD_compressBound(plainSize)}) {
+        QByteArray data(1 + static_cast<qsizetype>(room), Qt::Uninitialized);
+        const size_t written =
+            ZSTD_compress(data.data() + 1, room, pixels.constData(), plainSize, CompressionLevel);
+        if (ZSTD_isError(written))
+            continue;
+        data[0] = Compressed;
+        data.truncate(1 + static_cast<qsizetype>(written));
+        data_ = QByteArray(data.constData(), data.size()); // gives back the unused room
         return;
     }
-    data[0] = Compressed;
-    data.truncate(1 + static_cast<qsizetype>(written));
-    data_ = QByteArray(data.constData(), data.size()); // gives back the unused bound
+    data_ = QByteArray(1, Plain) + QByteArray(pixels.constData(), pixels.size()); // kept, not lost
 }
 
 CompactImage CompactImage::fromBytes(QSize size, QImage::Format format, const QByteArray& bytes)
@@ -74,28 +78,35 @@ QImage CompactImage::image() const
     if (isNull() || data_.isEmpty())
         return {};
     QImage image(size_, format_);
-    if (image.isNull())
+    if (image.isNull() || !decompressInto(image))
         return {};
+    return image;
+}
+
+bool CompactImage::decompressInto(QImage& image) const
+{
+    if (data_.isEmpty() || image.size() != size_ || image.format() != format_)
+        return false;
     const char* body = data_.constData() + 1;
     const auto bodySize = static_cast<size_t>(data_.size() - 1);
     const qsizetype line = static_cast<qsizetype>(image.width()) * image.depth() / 8;
     const auto plainSize = static_cast<size_t>(line * image.height());
     if (data_.at(0) == Plain) {
         if (bodySize != plainSize)
-            return {};
+            return false;
         unpackPixels(body, image);
     } else if (line == image.bytesPerLine()) {
         const size_t read = ZSTD_decompress(image.bits(), plainSize, body, bodySize);
         if (ZSTD_isError(read) || read != plainSize)
-            return {};
+            return false;
     } else {
         QByteArray pixels(static_cast<qsizetype>(plainSize), Qt::Uninitialized);
         const size_t read = ZSTD_decompress(pixels.data(), plainSize, body, bodySize);
         if (ZSTD_isError(read) || read != plainSize)
-            return {};
+            return false;
         unpackPixels(pixels.constData(), image);
     }
-    return image;
+    return true;
 }
 
 } // namespace toolkit

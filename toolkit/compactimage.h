@@ -19,6 +19,10 @@ public:
     void store(const QImage& image);
     // The picture as stored; a null image when nothing is stored.
     QImage image() const;
+    // The same into `image`, already made with size() and format(), so that
+    // another thread can fill pixels allocated where they will be used.
+    // False, with the pixels undefined, when the stored form is damaged.
+    bool decompressInto(QImage& image) const;
     bool isNull() const { return format_ == QImage::Format_Invalid; }
     // Bytes held, compressed.
     qsizetype byteSize() const { return data_.size(); }

@@ -19,6 +19,13 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipsGeomet
     });
 }
 
+void CommandButton::enterEvent(QEnterEvent* event)
+{
+    QPushButton::enterEvent(event);
+    if (onMouseEnter)
+        onMouseEnter();
+}
+
 void CommandButton::setPicture(const QString& path)
 {
     setIcon(QIcon(path));

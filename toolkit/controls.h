@@ -31,10 +31,13 @@ public:
     void setBackColor(int colour);
     int BackColor() const { return backColor_; }
     std::function<void()> onClick;
+    // The pointer came over the button: a click may follow.
+    std::function<void()> onMouseEnter;
 
 protected:
     void sizeChanged() override;
     void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
 
 private:
     int backColor_ = 0xC0C0C0;
@@ -97,6 +100,11 @@ public:
     QImage Picture() const { return picture_.image(); }
     void setPicture(const QImage& picture) { picture_.park(picture); }
     qsizetype byteSize() const { return picture_.byteSize(); }
+    // A picture likely to be wanted at once is held whole; park() compresses
+    // it after all, and prefetch() brings a compressed one back in advance.
+    void holdPicture(const QImage& picture) { picture_.hold(picture); }
+    void park() { picture_.park(); }
+    void prefetch() { picture_.prefetch(); }
 
 private:
     ParkedImage picture_;

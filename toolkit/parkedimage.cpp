@@ -1,50 +1,136 @@
 #include "parkedimage.h"
 
 #include <QThreadPool>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
 namespace toolkit {
 
-// Shared by the holder and the worker that compresses for it. Until the
-// worker is done the picture itself is kept; afterwards only its compressed
-// form.
+// Shared by the holder and the workers that compress and decompress for it.
 struct ParkedImage::State
 {
     std::mutex mutex;
-    std::condition_variable compressed;
-    QImage image;
-    CompactImage compact;
-    bool done = false;
+    std::condition_variable changed;
+    QImage pixels;        // while held, or until the compression is done
+    CompactImage compact; // once compressed
+    bool compressed = false;
+    bool compressing = false;
+    bool keepPixels = false; // held or prefetched
 };
 
-void ParkedImage::park(const QImage& image)
+namespace {
+
+// Runs `work` on the shared pool with the state, unless nobody holds the
+// state any more by then.
+template <class State, class Work> void inBackground(const std::shared_ptr<State>& state, Work work)
+{
+    QThreadPool::globalInstance()->start([weak = std::weak_ptr<State>(state), work]() mutable {
+        if (const std::shared_ptr<State> alive = weak.lock())
+            work(*alive);
+    });
+}
+
+} // namespace
+
+void ParkedImage::hold(const QImage& image)
 {
     if (image.isNull()) {
         state_.reset();
         return;
     }
-    auto state = std::make_shared<State>();
-    state->image = image;
-    state_ = state;
-    // A picture parked again before its turn came is not compressed at all.
-    QThreadPool::globalInstance()->start([weak = std::weak_ptr<State>(state)] {
-        const std::shared_ptr<State> state = weak.lock();
-        if (!state)
-            return;
+    state_ = std::make_shared<State>();
+    state_->pixels = image;
+    state_->keepPixels = true;
+}
+
+void ParkedImage::park(const QImage& image)
+{
+    hold(image);
+    park();
+}
+
+namespace {
+
+// Pictures waiting for a worker keep all their pixels. When they come faster
+// than the workers compress them (a script, a machine under load), the
+// drawing thread compresses the next one itself rather than let them pile
+// up in memory.
+constexpr int MostWaiting = 4;
+std::atomic<int> waiting{0};
+
+} // namespace
+
+void ParkedImage::park()
+{
+    if (!state_)
+        return;
+    std::unique_lock<std::mutex> lock(state_->mutex);
+    state_->keepPixels = false;
+    if (state_->compressed) {
+        state_->pixels = QImage();
+        return;
+    }
+    if (state_->compressing)
+        return;
+    if (waiting >= MostWaiting) {
+        state_->compact = CompactImage(state_->pixels);
+        state_->compressed = true;
+        state_->pixels = QImage();
+        return;
+    }
+    state_->compressing = true;
+    ++waiting;
+    lock.unlock();
+    // Counted out even when nobody wants the picture any more.
+    struct Waiting
+    {
+        ~Waiting() { --waiting; }
+    };
+    inBackground(state_, [counted = std::make_shared<Waiting>()](State& state) {
         QImage picture;
         {
-            const std::lock_guard<std::mutex> lock(state->mutex);
-            picture = state->image;
+            std::lock_guard<std::mutex> lock(state.mutex);
+            picture = state.pixels;
         }
         const CompactImage compact(picture);
         {
-            const std::lock_guard<std::mutex> lock(state->mutex);
-            state->compact = compact;
-            state->image = QImage();
-            state->done = true;
+            std::lock_guard<std::mutex> lock(state.mutex);
+            state.compact = compact;
+            state.compressed = true;
+            state.compressing = false;
+            if (!state.keepPixels)
+                state.pixels = QImage();
         }
-        state->compressed.notify_all();
+        state.changed.notify_all();
+    });
+}
+
+// The pixels are allocated here, on the thread that will use them: memory
+// a worker allocates stays in the worker's own heap, where the drawing
+// thread cannot reuse it.
+void ParkedImage::prefetch()
+{
+    if (!state_)
+        return;
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->keepPixels = true;
+    if (!state_->pixels.isNull() || !state_->compressed)
+        return;
+    QImage target(state_->compact.size(), state_->compact.format());
+    inBackground(state_, [target](State& state) mutable {
+        CompactImage compact;
+        {
+            std::lock_guard<std::mutex> lock(state.mutex);
+            if (!state.pixels.isNull() || !state.keepPixels)
+                return;
+            compact = state.compact;
+        }
+        if (!compact.decompressInto(target))
+            return;
+        std::lock_guard<std::mutex> lock(state.mutex);
+        if (state.keepPixels && state.pixels.isNull())
+            state.pixels = target;
     });
 }
 
@@ -54,9 +140,9 @@ QImage ParkedImage::image() const
         return {};
     CompactImage compact;
     {
-        const std::lock_guard<std::mutex> lock(state_->mutex);
-        if (!state_->done)
-            return state_->image;
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        if (!state_->pixels.isNull())
+            return state_->pixels;
         compact = state_->compact;
     }
     return compact.image();
@@ -72,7 +158,11 @@ CompactImage ParkedImage::compact() const
     if (!state_)
         return {};
     std::unique_lock<std::mutex> lock(state_->mutex);
-    state_->compressed.wait(lock, [this] { return state_->done; });
+    state_->changed.wait(lock, [this] { return !state_->compressing; });
+    if (!state_->compressed) { // held and never parked: compressed here
+        state_->compact = CompactImage(state_->pixels);
+        state_->compressed = true;
+    }
     return state_->compact;
 }
 

@@ -12,6 +12,11 @@ namespace toolkit {
 // compresses it on a worker thread, so the hand that draws never waits for
 // zstd. Reading it back gives the same picture whether or not the
 // compression has finished. Copies share what they hold.
+//
+// A picture likely to be wanted soon can be held instead (kept whole), and
+// a parked one fetched back whole in the background before it is wanted:
+// reading a held picture costs nothing, reading a compressed one a few
+// milliseconds of decompression.
 class ParkedImage
 {
 public:
@@ -19,12 +24,18 @@ public:
     ParkedImage(const QImage& image) { park(image); } // NOLINT: a picture converts
 
     void park(const QImage& image);
+    void hold(const QImage& image);
+    // Compresses what is held, in the background, and lets the pixels go.
+    void park();
+    // Brings the pixels back on a worker thread and keeps them until park().
+    void prefetch();
+
     QImage image() const;
     bool isNull() const;
 
-    // The compressed form, once the worker has made it (waits for it).
+    // The compressed form (compresses or waits for the worker when needed).
     CompactImage compact() const;
-    // Bytes held once compressed (waits for the compression).
+    // Bytes held once compressed.
     qsizetype byteSize() const { return compact().byteSize(); }
 
 private:

@@ -451,17 +451,40 @@ void PictureBox::setBackColor(int colour)
 // pages or undoing moves no pixels at all.
 void PictureBox::showBackground()
 {
-    if (!picture_.isNull() && picture_.size() == persistent_.size() &&
-        picture_.format() == persistent_.format())
-        persistent_ = picture_;
+    const QImage& picture = background();
+    if (!picture.isNull() && picture.size() == persistent_.size() &&
+        picture.format() == persistent_.format())
+        persistent_ = picture;
     else
-        paintBackground(persistent_, backColor_, picture_);
+        paintBackground(persistent_, backColor_, picture);
+}
+
+// Once drawn over, the background picture is needed only to clear back to
+// it: it waits compressed meanwhile, and a page shown on the canvas does not
+// keep a second full-size copy for nothing.
+void PictureBox::parkBackground()
+{
+    if (pictureParked_ || picture_.isNull() || picture_.constBits() == persistent_.constBits())
+        return;
+    parkedPicture_.park(picture_);
+    picture_ = QImage();
+    pictureParked_ = true;
+}
+
+const QImage& PictureBox::background() const
+{
+    if (pictureParked_) {
+        picture_ = parkedPicture_.image();
+        parkedPicture_ = ParkedImage();
+        pictureParked_ = false;
+    }
+    return picture_;
 }
 
 const QImage& PictureBox::Picture() const
 {
     expand();
-    return picture_;
+    return background();
 }
 
 QImage PictureBox::Image() const
@@ -474,6 +497,8 @@ void PictureBox::setPicture(const QImage& picture)
 {
     expand();
     picture_ = picture;
+    parkedPicture_ = ParkedImage();
+    pictureParked_ = false;
     showBackground();
     clearTemporary();
     invalidate(persistent_.rect());
@@ -507,11 +532,18 @@ void PictureBox::compact()
     // An area showing just its background picture shares the pixels with it:
     // they are compressed and brought back once.
     pictureIsImage_ = !picture_.isNull() && picture_.constBits() == persistent_.constBits();
+    if (!pictureIsImage_)
+        parkBackground();
     parkedPersistent_.park(persistent_);
-    parkedPicture_.park(pictureIsImage_ ? QImage() : picture_);
     persistent_ = QImage();
     picture_ = QImage();
     compacted_ = true;
+}
+
+void PictureBox::prefetch()
+{
+    if (compacted_)
+        parkedPersistent_.prefetch();
 }
 
 std::variant<QImage, ParkedImage> PictureBox::heldImage() const
@@ -526,9 +558,9 @@ void PictureBox::expand() const
     if (!compacted_)
         return;
     persistent_ = parkedPersistent_.image();
-    picture_ = pictureIsImage_ ? persistent_ : parkedPicture_.image();
+    if (pictureIsImage_)
+        picture_ = persistent_;
     parkedPersistent_ = ParkedImage();
-    parkedPicture_ = ParkedImage();
     compacted_ = false;
 }
 
@@ -566,7 +598,9 @@ QImage& PictureBox::target()
 void PictureBox::drawn(const QRegion& pixels)
 {
     const QRegion changed = pixels & persistent_.rect();
-    if (!AutoRedraw)
+    if (AutoRedraw)
+        parkBackground();
+    else
         temporaryUsed_ |= changed;
     invalidate(changed);
 }
@@ -793,7 +827,7 @@ void PictureBox::sizeChanged()
     if (persistent_.size() == pixels)
         return;
     QImage persistent(pixels, QImage::Format_RGB32);
-    paintBackground(persistent, backColor_, picture_);
+    paintBackground(persistent, backColor_, background());
     QPainter(&persistent).drawImage(0, 0, persistent_);
     persistent_ = persistent;
 

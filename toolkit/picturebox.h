@@ -63,6 +63,9 @@ public:
     // megabytes. The compression runs in the background, so this returns at
     // once. Anything drawn on the temporary layer is dropped.
     void compact();
+    // Brings a compacted area's pixels back on a worker thread, so that the
+    // next use finds them ready.
+    void prefetch();
     // The persistent image as held, never expanded: its parked copy while
     // compacted, else the image. Both are shared copies, cheap to take on the
     // UI thread and safe to read on another.
@@ -150,6 +153,8 @@ private:
     void clearTemporary();
     // The persistent image as the background colour and picture alone.
     void showBackground();
+    void parkBackground();
+    const QImage& background() const; // the picture, brought back when parked
     void invalidate(const QRegion& pixels);
 
     int backColor_ = vbWhite;
@@ -158,10 +163,11 @@ private:
     mutable ParkedImage parkedPicture_;
     mutable ParkedImage parkedPersistent_;
     mutable bool compacted_ = false;
-    bool pictureIsImage_ = false; // compacted while showing just its picture
-    QImage temporary_;            // made when first drawn on; transparent where nothing is drawn
-    QRegion temporaryUsed_;       // a few rectangles along what was drawn
-    int pressedButton_ = 0;       // for Click: the button that went down inside
+    bool pictureIsImage_ = false;        // compacted while showing just its picture
+    mutable bool pictureParked_ = false; // the picture waits in parkedPicture_
+    QImage temporary_;      // made when first drawn on; transparent where nothing is drawn
+    QRegion temporaryUsed_; // a few rectangles along what was drawn
+    int pressedButton_ = 0; // for Click: the button that went down inside
 };
 
 } // namespace toolkit

@@ -1,5 +1,6 @@
 #include "compactimage.h"
 #include "controls.h"
+#include "parkedimage.h"
 #include "picturebox.h"
 
 #include <QPainter>
@@ -70,4 +71,21 @@ TEST(CompactImage, CompactedPictureAreaCarriesOn)
     EXPECT_EQ(page.Point(0, 29 * 15), toolkit::RGB(255, 0, 0));
     page.Cls(); // back to the background picture
     EXPECT_EQ(page.Image().copy(0, 0, 20, 10), picture);
+}
+
+// A parked picture reads back the same however far its background work has
+// gone: held, parked, compressed, fetched back.
+TEST(ParkedImage, ReadsBackTheSameAtEveryStage)
+{
+    const QImage picture = drawing({640, 480}, QImage::Format_RGB32);
+    toolkit::ParkedImage parked;
+    parked.hold(picture);
+    EXPECT_EQ(parked.image(), picture);
+    parked.park();
+    EXPECT_EQ(parked.image(), picture);
+    EXPECT_LT(parked.byteSize(), 64 * 1024); // waits for the worker
+    EXPECT_EQ(parked.image(), picture);
+    parked.prefetch();
+    EXPECT_EQ(parked.image(), picture);
+    EXPECT_TRUE(toolkit::ParkedImage(QImage()).isNull());
 }
