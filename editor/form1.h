@@ -5,8 +5,10 @@
 #include "platform.h"
 #include "shapegeometry.h"
 
+#include <QTemporaryDir>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace editor {
@@ -144,6 +146,14 @@ public:
     // Ctrl+P: prints the dots placed so far as a paper worksheet.
     void printDots();
 
+    // --- Taking the activity to the player (form1_themes.cpp) -----------
+    toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
+    toolkit::CommandButton* TryButton;   // "Probar"
+    // Asks for a theme and writes the activity there as its next number.
+    void ThemeButton_Click();
+    // Starts the player on the dots placed so far, without waiting for it.
+    void TryButton_Click();
+
     std::array<int, Pages> undoPos{};
     bool undoPending = false;
     int lastActivityNumber = 0;
@@ -217,6 +227,11 @@ private:
 
     // Printing (form1_print.cpp).
     void createPrintShortcut();
+
+    // Themes and trying (form1_themes.cpp): one row under the symmetry buttons.
+    void createThemeButtons();
+    // Holds the file the player is started on; removed with the window.
+    std::unique_ptr<QTemporaryDir> trialFolder_;
 
     void createControls();
     void createLeftColumn();

@@ -37,12 +37,14 @@ public:
     QDateTime clock = QDateTime(QDate(2026, 12, 5), QTime(21, 8, 3));
     std::deque<int> messageAnswers; // consumed in order; vbOK / vbNo when empty
     std::deque<QString> fileNameAnswers;
+    std::deque<std::optional<QString>> themeAnswers; // cancel when empty
     bool programStarts = true;
 
     // What happened.
     QStringList sounds;
     QList<Message> messages;
     QList<Dialog> dialogs;
+    QList<QStringList> themeDialogs; // the themes each theme dialog offered
     QList<Started> startedPrograms;
     QStringList openedFolders;
     QImage clipboard;
@@ -68,6 +70,7 @@ public:
         dialogs.append({title, filter, folder});
         return nextFileName();
     }
+    std::optional<QString> chooseTheme(const QStringList& themes, const QString& newName) override;
     void setClipboardImage(const QImage& image) override
     {
         clipboard = image;

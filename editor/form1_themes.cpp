@@ -1,0 +1,91 @@
+// Taking the activity to the player: into a theme it lists, or straight
+// onto its screen to try.
+
+#include "form1.h"
+
+#include "editorpictures.h"
+#include "themestore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace editor {
+
+namespace {
+
+constexpr int RowGap = 120; // twips, as between the other groups of the column
+
+// The player's program file, beside the editor's.
+QString playerProgram(const QString& appFolder)
+{
+    return QDir(appFolder).filePath(QStringLiteral("lunipo"));
+}
+
+} // namespace
+
+void Form1::createThemeButtons()
+{
+    const toolkit::CommandButton& above = Command3(2);
+    const int top = above.Top() + above.Height() + RowGap;
+    int column = 0;
+    for (auto [button, picture, tip, click] :
+         {std::tuple{&ThemeButton, pictures::saveInTheme(), "Guardar en un tema",
+                     &Form1::ThemeButton_Click},
+          std::tuple{&TryButton, pictures::tryActivity(), "Probar", &Form1::TryButton_Click}}) {
+        *button = new toolkit::CommandButton(this);
+        (*button)->setPicture(picture);
+        (*button)->setToolTipText(QString::fromUtf8(tip));
+        (*button)->setBackColor(toolkit::vbWhite);
+        (*button)->onClick = [this, click = click] { (this->*click)(); };
+        const toolkit::CommandButton& beside = Command1(column++);
+        (*button)->Move(beside.Left(), top, beside.Width(), beside.Height());
+    }
+}
+
+// A name that cannot be a folder, or a theme that cannot be written, is told
+// and the dialog comes back, the name typed still in it.
+void Form1::ThemeButton_Click()
+{
+    const toolkit::ThemeStore store(platform_.appFolder());
+    QStringList themes;
+    for (const auto& theme : store.themes())
+        themes << theme.name;
+    QString typed;
+    while (const std::optional<QString> answer = platform_.chooseTheme(themes, typed)) {
+        const QString theme = answer->trimmed();
+        typed = themes.contains(theme) ? QString() : *answer;
+        QString problem = typed.isEmpty() ? QString() : toolkit::ThemeStore::nameProblem(theme);
+        if (problem.isEmpty()) {
+            const auto saved = store.save(theme, activityContents());
+            if (saved.problem.isEmpty()) {
+                tell(QStringLiteral("La actividad se ha guardado en el tema «%1» como %2:\n%3")
+                         .arg(theme, QFileInfo(saved.path).fileName(),
+                              QDir::toNativeSeparators(saved.path)));
+                return;
+            }
+            problem = saved.problem;
+        }
+        tell(problem);
+    }
+}
+
+void Form1::TryButton_Click()
+{
+    if (!trialFolder_)
+        trialFolder_ = std::make_unique<QTemporaryDir>();
+    const QString path = trialFolder_->filePath(QStringLiteral("prueba.txt"));
+    QSaveFile file(path);
+    if (!trialFolder_->isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(activityContents()) < 0 || !file.commit()) {
+        tell(QStringLiteral("No se ha podido preparar la prueba: no se puede escribir en %1.")
+                 .arg(QDir::toNativeSeparators(QDir::tempPath())));
+        return;
+    }
+    const QString player = playerProgram(platform_.appFolder());
+    if (!platform_.startProgram(player, {QStringLiteral("--actividad"), path}))
+        tell(QStringLiteral("No se ha podido abrir el reproductor %1.")
+                 .arg(QDir::toNativeSeparators(player)));
+}
+
+} // namespace editor
