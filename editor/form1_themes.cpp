@@ -28,23 +28,23 @@ void Form1::createThemeButtons()
 {
     const toolkit::CommandButton& above = Command3(2);
     const int top = above.Top() + above.Height() + RowGap;
-    int column = 0;
-    for (auto [button, picture, tip, click] :
-         {std::tuple{&ThemeButton, pictures::saveInTheme(), "Guardar en un tema",
-                     &Form1::ThemeButton_Click},
-          std::tuple{&TryButton, pictures::tryActivity(), "Probar", &Form1::TryButton_Click}}) {
-        *button = new toolkit::CommandButton(this);
-        (*button)->setPicture(picture);
-        (*button)->setToolTipText(QString::fromUtf8(tip));
-        (*button)->setBackColor(toolkit::vbWhite);
-        (*button)->onClick = [this, click = click] { (this->*click)(); };
-        const toolkit::CommandButton& beside = Command1(column++);
-        (*button)->Move(beside.Left(), top, beside.Width(), beside.Height());
-    }
+    auto button = [&](int column, const QImage& picture, const char* tip, void (Form1::*click)()) {
+        auto* made = new toolkit::CommandButton(this);
+        made->setPicture(picture);
+        made->setToolTipText(QString::fromUtf8(tip));
+        made->setBackColor(toolkit::vbWhite);
+        made->onClick = [this, click] { (this->*click)(); };
+        made->Move(Command1(column).Left(), top, Command1(column).Width(),
+                   Command1(column).Height());
+        return made;
+    };
+    ThemeButton =
+        button(0, pictures::saveInTheme(), "Guardar en un tema", &Form1::ThemeButton_Click);
+    TryButton = button(1, pictures::tryActivity(), "Probar", &Form1::TryButton_Click);
 }
 
 // A name that cannot be a folder, or a theme that cannot be written, is told
-// and the dialog comes back, the name typed still in it.
+// and the dialog comes back, a new name typed still in it.
 void Form1::ThemeButton_Click()
 {
     const toolkit::ThemeStore store(platform_.appFolder());
@@ -53,20 +53,15 @@ void Form1::ThemeButton_Click()
         themes << theme.name;
     QString typed;
     while (const std::optional<QString> answer = platform_.chooseTheme(themes, typed)) {
-        const QString theme = answer->trimmed();
-        typed = themes.contains(theme) ? QString() : *answer;
-        QString problem = typed.isEmpty() ? QString() : toolkit::ThemeStore::nameProblem(theme);
-        if (problem.isEmpty()) {
-            const auto saved = store.save(theme, activityContents());
-            if (saved.problem.isEmpty()) {
-                tell(QStringLiteral("La actividad se ha guardado en el tema «%1» como %2:\n%3")
-                         .arg(theme, QFileInfo(saved.path).fileName(),
-                              QDir::toNativeSeparators(saved.path)));
-                return;
-            }
-            problem = saved.problem;
+        const auto saved = store.save(*answer, activityContents());
+        if (saved.problem.isEmpty()) {
+            tell(QStringLiteral("La actividad se ha guardado en el tema «%1» como %2:\n%3")
+                     .arg(answer->trimmed(), QFileInfo(saved.path).fileName(),
+                          QDir::toNativeSeparators(saved.path)));
+            return;
         }
-        tell(problem);
+        tell(saved.problem);
+        typed = themes.contains(answer->trimmed()) ? QString() : *answer;
     }
 }
 

@@ -1,7 +1,5 @@
 #include "themedialog.h"
 
-#include "themestore.h"
-
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -13,6 +13,7 @@ namespace toolkit {
 namespace {
 
 const QString Activities = QStringLiteral("actividades");
+constexpr int MaxNameLength = 64;
 
 QString userThemesFolder()
 {
@@ -24,6 +25,37 @@ bool hasControlCharacter(const QString& name)
 {
     return std::any_of(name.begin(), name.end(),
                        [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// Why `name` cannot be the folder of a new theme; empty when it can. Folders
+// starting with a dot count too: the player would never list them.
+QString nameProblem(const QString& name)
+{
+    const QString theme = name.trimmed();
+    if (theme.isEmpty())
+        return QStringLiteral("Escribe el nombre del tema nuevo.");
+    if (theme.size() > MaxNameLength)
+        return QStringLiteral("El nombre del tema es demasiado largo: como mucho %1 letras.")
+            .arg(MaxNameLength);
+    if (theme.contains(QLatin1Char('/')) || theme.contains(QLatin1Char('\\')))
+        return QStringLiteral("El nombre del tema no puede llevar barras (/ ni \\).");
+    if (theme.startsWith(QLatin1Char('.')))
+        return QStringLiteral(
+            "El nombre del tema no puede ser solo puntos ni empezar por un punto.");
+    if (hasControlCharacter(theme))
+        return QStringLiteral("El nombre del tema lleva caracteres que no valen para una carpeta.");
+    return {};
+}
+
+int nextNumber(const QString& folder)
+{
+    QSet<QString> names;
+    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        names.insert(entry.toUpper());
+    int number = 1;
+    while (names.contains(QString::number(number) + QStringLiteral(".TXT")))
+        ++number;
+    return number;
 }
 
 } // namespace
@@ -51,35 +83,6 @@ QList<ThemeStore::Theme> ThemeStore::themes() const
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
     return listed;
-}
-
-QString ThemeStore::nameProblem(const QString& name)
-{
-    const QString theme = name.trimmed();
-    if (theme.isEmpty())
-        return QStringLiteral("Escribe el nombre del tema nuevo.");
-    if (theme.size() > MaxNameLength)
-        return QStringLiteral("El nombre del tema es demasiado largo: como mucho %1 letras.")
-            .arg(MaxNameLength);
-    if (theme.contains(QLatin1Char('/')) || theme.contains(QLatin1Char('\\')))
-        return QStringLiteral("El nombre del tema no puede llevar barras (/ ni \\).");
-    if (theme.startsWith(QLatin1Char('.')))
-        return QStringLiteral(
-            "El nombre del tema no puede ser solo puntos ni empezar por un punto.");
-    if (hasControlCharacter(theme))
-        return QStringLiteral("El nombre del tema lleva caracteres que no valen para una carpeta.");
-    return {};
-}
-
-int ThemeStore::nextNumber(const QString& folder)
-{
-    QSet<QString> names;
-    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        names.insert(entry.toUpper());
-    int number = 1;
-    while (names.contains(QString::number(number) + QStringLiteral(".TXT")))
-        ++number;
-    return number;
 }
 
 // A listed theme whose folder cannot be written is refused rather than

@@ -26,27 +26,20 @@ public:
         QString problem;
     };
 
-    static constexpr int MaxNameLength = 64;
-
     explicit ThemeStore(const QString& appFolder);
 
     // The themes of both places in one list, sorted by name ignoring case.
     // When both places hold a theme of the same name, the user's is listed.
     QList<Theme> themes() const;
 
-    // Why `name` cannot be the folder of a new theme, in words for the
-    // adult; empty when it can. Folders starting with a dot count too: the
-    // player would never list them.
-    static QString nameProblem(const QString& name);
-
-    // The first n from 1 for which `folder` holds no file n.txt (in any
-    // case): the activity after the last one the player reaches from 1.
-    static int nextNumber(const QString& folder);
-
     // Writes `contents` whole or not at all as the next activity of theme
-    // `name` (blanks round it dropped). A listed theme keeps its folder; a
-    // new one is made in the program's "actividades" when that can be
-    // written, otherwise in the user's.
+    // `name` (blanks round it dropped): the first n from 1 for which the
+    // theme holds no file n.txt in any case, where the player stops. A listed
+    // theme keeps its folder; a new one is made in the program's
+    // "actividades" when that can be written, otherwise in the user's. A new
+    // name must be a folder the player will list: not empty, at most 64
+    // characters, no slashes, not starting with a dot. Problems are told in
+    // words for the adult.
     Saved save(const QString& name, const QByteArray& contents) const;
 
 private:
