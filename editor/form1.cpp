@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "autosave.h" // the constructor must know how to let go of it
 #include "colour.h"
 #include "editorpictures.h"
 #include "twips.h"
@@ -260,6 +261,7 @@ void Form1::Form_Load()
         Picture2(p).FontSize = DefaultFontPoints;
     }
     Picture1->setMouseIcon(pictures::pointerIcon(), pictures::pointerHotSpot());
+    startWorkingState();
 }
 
 int Form1::currentColour() const
@@ -271,6 +273,22 @@ void Form1::setPersistent(bool on)
 {
     Picture1->AutoRedraw = on;
     page().AutoRedraw = on;
+    if (on)
+        drawPageAsCanvas();
+}
+
+// What the canvas shows is what the page keeps: every commit draws on the
+// page with the canvas's pen, brush and font, whatever a tool, a page switch
+// or a palette left on either.
+void Form1::drawPageAsCanvas()
+{
+    toolkit::PictureBox& kept = page();
+    kept.DrawWidth = Picture1->DrawWidth;
+    kept.ForeColor = Picture1->ForeColor;
+    kept.FillColor = Picture1->FillColor;
+    kept.FillStyle = Picture1->FillStyle;
+    kept.FontName = Picture1->FontName;
+    kept.FontSize = Picture1->FontSize;
 }
 
 } // namespace editor

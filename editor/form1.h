@@ -13,6 +13,10 @@
 
 namespace editor {
 
+class Autosave;
+class WorkingStateStore;
+struct WorkingState;
+
 // The editor's window: a paint program with ten pages in which an adult draws
 // and places the numbered dots of an activity for the player. Handlers and
 // state keep the names the rest of the editor uses, and are public so tests
@@ -22,8 +26,9 @@ namespace editor {
 // start-up), form1_layout.cpp (laying the window out for the screen),
 // form1_palettes.cpp (tool choice and setting palettes), form1_shapes.cpp
 // (circles, ellipses, arcs, rectangles and polygons), form1_canvas.cpp (the
-// canvas mouse handlers, undo snapshots, fill and dots) and form1_files.cpp
-// (open, save, activity file, undo, clear, paste, exit).
+// canvas mouse handlers, undo snapshots, fill and dots), form1_files.cpp
+// (open, save, activity file, undo, clear, paste, exit) and
+// form1_workstate.cpp (the work kept for the next start).
 //
 // Positions on the canvas are twips; colours are red + 256 green + 65536 blue.
 class Form1 : public QWidget
@@ -35,6 +40,7 @@ public:
     static constexpr int MaxDotEntries = 151;
 
     explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Runs Form_Load the first time, then shows the window over the whole screen.
     void Show();
@@ -142,9 +148,24 @@ public:
     void openPicture();
     void savePictureAs();
     void writeActivity();
-    void undoStep();
+    // False when the page has nothing left to take back.
+    bool undoStep();
     // Ctrl+P: prints the dots placed so far as a paper worksheet.
     void printDots();
+
+    std::array<int, Pages> undoPos{};   // the next slot to write, per page
+    std::array<int, Pages> undoDepth{}; // snapshots an undo can still go back to
+    int lastActivityNumber = 0;
+
+    // --- Working state kept for the next start (form1_workstate.cpp) -----
+    // At the end of start-up: takes the working state (unless another editor
+    // holds it), offers back the work of last time, and keeps it from then on.
+    void startWorkingState();
+    // Writes the working state now and waits: before an orderly end, and in tests.
+    void keepWorkingStateNow();
+    // Shared copies of everything kept; cheap enough for the UI thread.
+    WorkingState workingState() const;
+    void restoreWorkingState(const WorkingState& state);
 
     // --- Taking the activity to the player (form1_themes.cpp) -----------
     toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
@@ -154,16 +175,13 @@ public:
     // Starts the player on the dots placed so far, without waiting for it.
     void TryButton_Click();
 
-    std::array<int, Pages> undoPos{};
-    bool undoPending = false;
-    int lastActivityNumber = 0;
-
 private:
     // The current page's buffer.
     toolkit::PictureBox& page() { return Picture2(currentPage); }
     int currentColour() const;
     // Persistent drawing on or off for the canvas and the current page.
     void setPersistent(bool on);
+    void drawPageAsCanvas();
     // Calls draw(flipX, flipY) for a mark and then for each mirrored copy
     // that is switched on: left-right, top-bottom, through the centre.
     template <class Draw> void withMirrors(Draw draw) const;
@@ -188,6 +206,8 @@ private:
     void stampCircle();
     void pencilSegment();
     void eraseSquare();
+    void snapshotBeforeStroke();
+    bool strokeSnapshotTaken_ = false;
     void floodFill();
     QPoint canvasSeed(int x, int y) const;
     void placeDot();
@@ -209,6 +229,9 @@ private:
     long snapshotCount_ = 0;
     std::array<std::array<long, UndoSlots>, Pages> slotSnapshot_{};
     bool refuseDotBeyondLimit();
+    // The number after the last numbered dot of the list, so that a figure
+    // started anew goes on counting; 1 for an empty list.
+    int numberAfterTheList() const;
     void rememberDotStep();
     void addDotEntry(const QString& entry);
     void removeLastDotEntry();
@@ -232,6 +255,15 @@ private:
     void createThemeButtons();
     // Holds the file the player is started on; removed with the window.
     std::unique_ptr<QTemporaryDir> trialFolder_;
+
+    // Working state: after a handler changed what is kept (new work unless it
+    // only chose a page or a setting), and after the work was written as an
+    // activity or a picture.
+    void workChanged(bool newWork = true);
+    void workWritten();
+    std::unique_ptr<WorkingStateStore> workStore_;
+    std::unique_ptr<Autosave> autosave_; // after the store it writes to
+    bool workWritten_ = false;
 
     void createControls();
     void createLeftColumn();

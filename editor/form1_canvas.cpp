@@ -5,6 +5,7 @@
 #include "textfiles.h"
 #include "twips.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace editor {
@@ -13,6 +14,7 @@ using toolkit::LineShape;
 
 void Form1::Picture1_MouseDown(int, int, float X, float Y)
 {
+    strokeSnapshotTaken_ = false;
     pressX = snap(X, gridStep);
     pressY = snap(Y, gridStep);
     pressMirrorX = mirror(pressX, centreX);
@@ -78,9 +80,19 @@ void Form1::moveAction()
 }
 
 // The stamp, the pencil and the eraser draw for good while the button is
-// held; their mouse-up only takes the snapshot.
+// held, so their snapshot is taken before the first mark of the stroke: one
+// undo then takes back one stroke.
+void Form1::snapshotBeforeStroke()
+{
+    if (strokeSnapshotTaken_)
+        return;
+    pushUndoSnapshot();
+    strokeSnapshotTaken_ = true;
+}
+
 void Form1::stampCircle()
 {
+    snapshotBeforeStroke();
     setPersistent(true);
     withMirrors([&](bool flipX, bool flipY) {
         for (auto* area : {Picture1, &page()})
@@ -94,6 +106,7 @@ void Form1::pencilSegment()
 {
     pressMirrorX = mirror(prevMoveX, centreX);
     pressMirrorY = mirror(prevMoveY, centreY);
+    snapshotBeforeStroke();
     setPersistent(true);
     withMirrors([&](bool flipX, bool flipY) {
         for (auto* area : {Picture1, &page()})
@@ -109,6 +122,7 @@ void Form1::eraseSquare()
     const double top = pointerY - brushSize;
     const double right = pointerX + brushSize;
     const double bottom = pointerY + brushSize;
+    snapshotBeforeStroke();
     setPersistent(true);
     for (auto* area : {Picture1, &page()})
         area->Line(left, top, right, bottom, toolkit::vbWhite, LineShape::BoxFilled);
@@ -120,12 +134,17 @@ void Form1::eraseSquare()
 
 void Form1::Picture1_MouseUp(int, int, float, float)
 {
+    const bool drawnWhileHeld = activeTool == 3 || activeTool == 4 || activeTool == 18;
+    strokeSnapshotTaken_ = false;
+    if (drawnWhileHeld || (activeTool == 19 && refuseDotBeyondLimit()))
+        return;
     pushUndoSnapshot();
     setPersistent(true);
     commitAction();
     if (activeTool == 19)
         placeDot();
     setPersistent(false);
+    workChanged();
 }
 
 void Form1::commitAction()
@@ -209,8 +228,6 @@ bool Form1::refuseDotBeyondLimit()
 
 void Form1::placeDot()
 {
-    if (refuseDotBeyondLimit())
-        return;
     Picture1->DrawWidth = 1;
     page().DrawWidth = 1;
     rememberDotStep();
@@ -227,8 +244,12 @@ void Form1::placeDot()
         dotEntry(label, fileX(pointerX), fileY(pointerY), colourRed, colourGreen, colourBlue));
     for (auto* area : {Picture1, &page()})
         area->Line(prevDotX, prevDotY, pointerX, pointerY, C);
-    for (auto* area : {Picture1, &page()})
+    // Never filled, whatever fill the shapes use: the number must show.
+    for (auto* area : {Picture1, &page()}) {
+        area->FillStyle = toolkit::vbFSTransparent;
         area->Circle(pointerX, pointerY, dotSize, C);
+        area->FillStyle = fillStyleChoice;
+    }
     prevDotX = pointerX;
     prevDotY = pointerY;
     const double w = Picture1->TextWidth(label) / 2;
@@ -252,6 +273,8 @@ void Form1::closeFigure()
     rememberDotStep();
     newFigure = true;
     setPersistent(true);
+    Picture1->DrawWidth = 1; // as thin as the lines between the dots
+    page().DrawWidth = 1;
     for (auto* area : {Picture1, &page()})
         area->Line(firstDotX, firstDotY, prevDotX, prevDotY, currentColour());
     setPersistent(false);
@@ -265,7 +288,17 @@ void Form1::pushUndoSnapshot()
     Image[static_cast<size_t>(p + 1)](undoPos[p]).setPicture(Picture2(p).Image());
     slotSnapshot_[p][undoPos[p]] = ++snapshotCount_;
     undoPos[p] = (undoPos[p] + 1) % UndoSlots;
-    undoPending = true;
+    undoDepth[p] = std::min(undoDepth[p] + 1, UndoSlots);
+}
+
+int Form1::numberAfterTheList() const
+{
+    for (int i = dotEntryCount - 1; i >= 0; --i) {
+        const QString label = Combo5->List(i).section(QLatin1Char(','), 0, 0);
+        if (!label.isEmpty())
+            return label.toInt() + static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
+    }
+    return 1;
 }
 
 void Form1::rememberDotStep()

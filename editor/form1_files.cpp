@@ -50,6 +50,7 @@ void Form1::openPicture()
         tell(QStringLiteral("No se ha podido abrir la imagen."));
         return;
     }
+    pushUndoSnapshot();
     Picture1->setPicture(picture);
     page().setPicture(Picture1->Picture());
 }
@@ -76,6 +77,8 @@ void Form1::savePictureAs()
     Picture1->setPicture(Picture1->Image());
     if (!toolkit::writeBitmap(Picture1->Image(), name))
         tell(QStringLiteral("No se ha podido guardar la imagen."));
+    else
+        workWritten();
 }
 
 // The activity goes beside the program under the next free number (or, when
@@ -102,6 +105,8 @@ void Form1::writeActivity()
         tell(QStringLiteral("No se ha podido guardar la actividad %1.txt. "
                             "Los puntos siguen en la lista: prueba otra vez.")
                  .arg(number));
+    else
+        workWritten();
 }
 
 QByteArray Form1::activityContents() const
@@ -115,23 +120,25 @@ QByteArray Form1::activityContents() const
     return activityText(header, entries);
 }
 
-void Form1::undoStep()
+// Walks back through the page's own snapshots, newest first. With none
+// left the page stays as it is: an undo never blanks a page or comes round
+// again to the newest.
+bool Form1::undoStep()
 {
     const int p = currentPage;
-    auto& ring = Image[static_cast<size_t>(p + 1)];
-    if (undoPending) {
-        ring(undoPos[p]).setPicture(Picture2(p).Image());
-        slotSnapshot_[p][undoPos[p]] = 0; // the page as it stood: no step of its own
-        undoPending = false;
-    }
+    if (undoDepth[p] == 0)
+        return false;
+    undoDepth[p] -= 1;
     undoPos[p] = (undoPos[p] + UndoSlots - 1) % UndoSlots;
-    const QImage snapshot = ring(undoPos[p]).Picture();
+    const QImage snapshot = Image[static_cast<size_t>(p + 1)](undoPos[p]).Picture();
     Picture1->setPicture(snapshot);
     Picture2(p).setPicture(snapshot);
+    return true;
 }
 
 void Form1::clearPage()
 {
+    pushUndoSnapshot();
     setPersistent(true);
     Picture1->setPicture(QImage());
     page().setPicture(QImage());
@@ -145,6 +152,7 @@ void Form1::paste()
     const QImage picture = platform_.clipboardImage();
     if (picture.isNull())
         return;
+    pushUndoSnapshot();
     Picture1->setPicture(picture);
     page().setPicture(picture);
 }
@@ -152,8 +160,10 @@ void Form1::paste()
 void Form1::leave()
 {
     if (platform_.messageBox(QStringLiteral("Quieres salir del programa"), toolkit::vbYesNo) ==
-        toolkit::vbYes)
+        toolkit::vbYes) {
+        keepWorkingStateNow();
         platform_.endProgram();
+    }
 }
 
 } // namespace editor

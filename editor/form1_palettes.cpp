@@ -105,8 +105,7 @@ void Form1::Command1_Click(int Index)
             activeTool = 12;
             break;
         case 13:
-            undoStep();
-            if (activeTool == 19)
+            if (undoStep() && activeTool == 19)
                 removeLastDotEntry();
             break;
         case 14:
@@ -126,7 +125,7 @@ void Form1::Command1_Click(int Index)
             activeTool = 18;
             break;
         case 19:
-            dotNumber = 1;
+            dotNumber = numberAfterTheList();
             newFigure = true;
             activeTool = 19;
             showAll(Command11);
@@ -138,6 +137,8 @@ void Form1::Command1_Click(int Index)
             break;
         }
     });
+    if (Index == 0 || Index == 13 || Index == 14 || Index == 17)
+        workChanged();
 }
 
 void Form1::recomputeCentre()
@@ -165,11 +166,7 @@ void Form1::showGrid()
     Picture1->AutoRedraw = true;
     Picture1->setPicture(page().Image());
     Picture1->DrawWidth = 1;
-    const double width = Picture1->Width();
-    const double height = Picture1->Height();
-    for (int x = 0; x <= width; x += gridStep)
-        for (int y = 0; y <= height; y += gridStep)
-            Picture1->PSet(x, y, toolkit::vbBlack);
+    Picture1->PSetGrid(gridStep, Picture1->Width(), Picture1->Height(), toolkit::vbBlack);
     Picture1->AutoRedraw = false;
 }
 
@@ -196,12 +193,7 @@ void Form1::Command4_Click(int Index)
         page().compact();
     Picture1->setPicture(Picture2(Index).Image());
     currentPage = highlightedPageButton = Index;
-    // The colour and the dot font were given to the page shown when they
-    // were chosen; the new page must draw fills and numbers as the canvas
-    // shows them, or it keeps a different drawing from the one on screen.
-    page().ForeColor = Picture1->ForeColor;
-    page().FillColor = Picture1->FillColor;
-    page().FontSize = Picture1->FontSize;
+    workChanged(false);
 }
 
 void Form1::Command5_Click(int Index)
@@ -247,7 +239,7 @@ void Form1::Command11_Click(int Index)
         dotSize = DotSizes[Index];
     } else if (Index == 3) {
         dotEntryCount = 0;
-        dotNumber = 0;
+        dotNumber = 1; // a new list counts from 1, as a child does
         Combo5->Clear();
         dotSteps_.clear();
         newFigure = true;
@@ -255,11 +247,13 @@ void Form1::Command11_Click(int Index)
         const bool circles = Command11(4).text().toUpper() == QStringLiteral("O");
         Command11(4).setCaption(circles ? QString() : QStringLiteral("O"));
     }
+    workChanged(false);
 }
 
 void Form1::Check1_Click()
 {
     closeFigure();
+    workChanged();
 }
 
 void Form1::picture3_MouseDown(int, int, float X, float Y)

@@ -6,6 +6,7 @@
 #include "skiponfailure.h"
 #include "textfiles.h"
 #include "themestore.h"
+#include "voicefile.h"
 
 #include <QDir>
 
@@ -226,7 +227,23 @@ QString Form1::appFolder() const
 
 void Form1::playSound(const QString& name)
 {
-    platform_.playSound(appFolder() + QStringLiteral("/sonidos/") + name);
+    platform_.playSound(soundPath(name));
+}
+
+QString Form1::soundPath(const QString& name) const
+{
+    return appFolder() + QStringLiteral("/sonidos/") + name;
+}
+
+QString Form1::voiceOf(const QString& label) const
+{
+    return voiceFile(soundPath(QStringLiteral("voz")), label);
+}
+
+void Form1::playInTurn(QStringList paths)
+{
+    paths.removeAll(QString());
+    platform_.playSounds(paths);
 }
 
 void Form1::clearCanvas()

@@ -122,6 +122,12 @@ public:
 private:
     // Plays application folder/sonidos/`name`.
     void playSound(const QString& name);
+    QString soundPath(const QString& name) const;
+    // The recording in sonidos/voz that says `label`; empty when there is none.
+    QString voiceOf(const QString& label) const;
+    // Plays the files back to back, as one sound a new one cuts; an empty
+    // path (a voice that is missing) is left out.
+    void playInTurn(QStringList paths);
     // Sets the canvas background to white, wiping everything drawn on it.
     void clearCanvas();
     // Whether activity `number` of the shown theme exists.
@@ -140,6 +146,8 @@ private:
     // The game's pieces (form1_game.cpp).
     void drawJoiningSegment(int from, int to);
     bool clickHits(int record, float X, float Y) const;
+    // The label of the dot the child must click next; empty when none is left.
+    QString expectedLabel() const;
     void completeIfLastRecord();
 
     // The tools' canvas actions (form1_colouring.cpp).

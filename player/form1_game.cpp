@@ -12,10 +12,12 @@ void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     // Every button counts the same: a child's right click is still a click.
     bool dotHit = false;
+    QString hitLabel;
 
     // Once the figure is complete there is nothing left to join, so later
     // clicks belong to the tools alone and never walk past the list.
     if (!dotsJoined && nextDot >= 0 && nextDot < dotCount) {
+        hitLabel = expectedLabel();
         if (dotLabel[nextDot].isEmpty()) {
             // A closing record is never clicked: the first dot of the next
             // figure stands for it, and its click closes the figure before.
@@ -33,12 +35,15 @@ void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 
     completeIfLastRecord();
 
-    if (!dotsJoined)
-        playSound(dotHit ? QStringLiteral("acierto.wav") : QStringLiteral("error.wav"));
+    // The child hears the praise, then the name of the dot just reached.
+    if (!dotsJoined && dotHit)
+        playInTurn({soundPath(QStringLiteral("acierto.wav")), voiceOf(hitLabel)});
+    else if (!dotsJoined)
+        playSound(QStringLiteral("error.wav"));
     else
         toolMouseDown(X, Y);
     if (dotsJoined && dotHit)
-        playSound(QStringLiteral("aciertotodo.wav"));
+        playInTurn({voiceOf(hitLabel), soundPath(QStringLiteral("aciertotodo.wav"))});
 }
 
 void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
@@ -74,6 +79,15 @@ bool Form1::clickHits(int record, float X, float Y) const
     if (record < 0 || record >= dotCount)
         return false;
     return std::abs(X - dotX[record]) < hitRadius && std::abs(Y - dotY[record]) < hitRadius;
+}
+
+QString Form1::expectedLabel() const
+{
+    // A closing record expected means the first dot of the next figure.
+    int dot = nextDot;
+    if (dot >= 0 && dot < dotCount && dotLabel[dot].isEmpty())
+        ++dot;
+    return dot >= 0 && dot < dotCount ? dotLabel[dot] : QString();
 }
 
 void Form1::completeIfLastRecord()

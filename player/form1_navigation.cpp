@@ -72,11 +72,12 @@ void Form1::Command1_Click(int Index)
         break;
     case 2: // numbers: the labels again, or the bare outline once finished
         if (!dotsJoined) {
-            playSound(QStringLiteral("numero.wav"));
+            // A child who is lost hears where to go on, once the labels are back.
             if (n == 0)
                 n = 1;
             activityFile = activityPath(n);
             readActivity();
+            playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(expectedLabel())});
         } else {
             Picture1->setPicture(Picture3->Image());
         }

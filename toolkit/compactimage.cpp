@@ -60,9 +60,18 @@ void CompactImage::store(const QImage& image)
     data_ = QByteArray(data.constData(), data.size()); // gives back the unused bound
 }
 
+CompactImage CompactImage::fromBytes(QSize size, QImage::Format format, const QByteArray& bytes)
+{
+    CompactImage stored;
+    stored.size_ = size;
+    stored.format_ = format;
+    stored.data_ = bytes;
+    return stored;
+}
+
 QImage CompactImage::image() const
 {
-    if (isNull())
+    if (isNull() || data_.isEmpty())
         return {};
     QImage image(size_, format_);
     if (image.isNull())
@@ -72,6 +81,8 @@ QImage CompactImage::image() const
     const qsizetype line = static_cast<qsizetype>(image.width()) * image.depth() / 8;
     const auto plainSize = static_cast<size_t>(line * image.height());
     if (data_.at(0) == Plain) {
+        if (bodySize != plainSize)
+            return {};
         unpackPixels(body, image);
     } else if (line == image.bytesPerLine()) {
         const size_t read = ZSTD_decompress(image.bits(), plainSize, body, bodySize);

@@ -23,6 +23,14 @@ public:
     // Bytes held, compressed.
     qsizetype byteSize() const { return data_.size(); }
 
+    // The stored form, for keeping the picture in a file, and back. Bytes
+    // from a file are checked when read: image() is null unless they give
+    // exactly `size` pixels of `format`, so check the size before asking.
+    QByteArray bytes() const { return data_; }
+    QSize size() const { return size_; }
+    QImage::Format format() const { return format_; }
+    static CompactImage fromBytes(QSize size, QImage::Format format, const QByteArray& bytes);
+
 private:
     QByteArray data_;
     QSize size_;

@@ -43,7 +43,7 @@ void CommandButton::setBackColor(int colour)
 {
     backColor_ = colour;
     // A caption stays readable on a dark mark, such as the editor's blue page.
-    const bool dark = toQColor(colour).lightness() < 100;
+    const bool dark = qGray(toQRgb(colour)) < 128; // as bright as the eye sees it
     setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
                                  " border: 1px solid #606060; border-radius: 4px; }"
                                  "QPushButton:pressed { background-color: #d8d8ff; color: black; }"

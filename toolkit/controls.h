@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compactimage.h"
+#include "parkedimage.h"
 #include "twipsgeometry.h"
 
 #include <QCheckBox>
@@ -89,17 +89,17 @@ public:
 // `window` is the active window.
 void addShortcut(QWidget* window, const QString& keys, std::function<void()> action);
 
-// A hidden holder of one picture, kept compressed: the rings of snapshots
-// hold many of them.
+// A hidden holder of one picture, compressed in the background: the rings
+// of snapshots hold many of them, and taking one costs the hand nothing.
 class ImageHolder
 {
 public:
     QImage Picture() const { return picture_.image(); }
-    void setPicture(const QImage& picture) { picture_.store(picture); }
+    void setPicture(const QImage& picture) { picture_.park(picture); }
     qsizetype byteSize() const { return picture_.byteSize(); }
 
 private:
-    CompactImage picture_;
+    ParkedImage picture_;
 };
 
 // The subfolders of a folder, sorted by name, as a directory list reports them.

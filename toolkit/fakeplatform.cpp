@@ -14,7 +14,10 @@ int FakePlatform::messageBox(const QString& text, int style)
         messageAnswers.pop_front();
         return answer;
     }
-    return style == vbYesNo ? vbNo : vbOK;
+    // Unscripted, a box is answered as Enter would.
+    if ((style & ~vbDefaultYes) == vbYesNo)
+        return style & vbDefaultYes ? vbYes : vbNo;
+    return vbOK;
 }
 
 QString FakePlatform::nextFileName()

@@ -35,13 +35,15 @@ public:
     QString applicationFolder;
     QString systemFolderPath;
     QDateTime clock = QDateTime(QDate(2026, 12, 5), QTime(21, 8, 3));
-    std::deque<int> messageAnswers; // consumed in order; vbOK / vbNo when empty
+    std::deque<int> messageAnswers; // consumed in order; then the default button
     std::deque<QString> fileNameAnswers;
     std::deque<std::optional<QString>> themeAnswers; // cancel when empty
     bool programStarts = true;
 
-    // What happened.
+    // What happened. Every file played, in order; and the files of each call,
+    // which play as one sequence.
     QStringList sounds;
+    QList<QStringList> soundSequences;
     QList<Message> messages;
     QList<Dialog> dialogs;
     QList<QStringList> themeDialogs; // the themes each theme dialog offered
@@ -56,7 +58,11 @@ public:
     QByteArray printedPdf;
     bool printAccepted = true;
 
-    void playSound(const QString& path) override { sounds << path; }
+    void playSounds(const QStringList& paths) override
+    {
+        sounds << paths;
+        soundSequences << paths;
+    }
     int messageBox(const QString& text, int style) override;
     QString openFileName(const QString& title, const QString& filter,
                          const QString& folder) override

@@ -440,9 +440,22 @@ void PictureBox::setBackColor(int colour)
 {
     expand();
     backColor_ = colour;
-    paintBackground(persistent_, backColor_, picture_);
+    showBackground();
     clearTemporary();
     invalidate(persistent_.rect());
+}
+
+// A picture of exactly the area's size and format is the whole background:
+// the image shares its pixels, which are copied only when drawn on. Pages
+// shown on the canvas and undo snapshots are such pictures, so switching
+// pages or undoing moves no pixels at all.
+void PictureBox::showBackground()
+{
+    if (!picture_.isNull() && picture_.size() == persistent_.size() &&
+        picture_.format() == persistent_.format())
+        persistent_ = picture_;
+    else
+        paintBackground(persistent_, backColor_, picture_);
 }
 
 const QImage& PictureBox::Picture() const
@@ -461,7 +474,7 @@ void PictureBox::setPicture(const QImage& picture)
 {
     expand();
     picture_ = picture;
-    paintBackground(persistent_, backColor_, picture_);
+    showBackground();
     clearTemporary();
     invalidate(persistent_.rect());
 }
@@ -471,7 +484,7 @@ void PictureBox::Cls()
     expand();
     clearTemporary();
     if (AutoRedraw) {
-        paintBackground(persistent_, backColor_, picture_);
+        showBackground();
         invalidate(persistent_.rect());
     }
     CurrentX = 0;
@@ -491,21 +504,31 @@ void PictureBox::compact()
     expand();
     clearTemporary();
     temporary_ = QImage();
-    compactPersistent_.store(persistent_);
-    compactPicture_.store(picture_);
+    // An area showing just its background picture shares the pixels with it:
+    // they are compressed and brought back once.
+    pictureIsImage_ = !picture_.isNull() && picture_.constBits() == persistent_.constBits();
+    parkedPersistent_.park(persistent_);
+    parkedPicture_.park(pictureIsImage_ ? QImage() : picture_);
     persistent_ = QImage();
     picture_ = QImage();
     compacted_ = true;
+}
+
+std::variant<QImage, ParkedImage> PictureBox::heldImage() const
+{
+    if (compacted_)
+        return parkedPersistent_;
+    return persistent_;
 }
 
 void PictureBox::expand() const
 {
     if (!compacted_)
         return;
-    persistent_ = compactPersistent_.image();
-    picture_ = compactPicture_.image();
-    compactPersistent_ = CompactImage();
-    compactPicture_ = CompactImage();
+    persistent_ = parkedPersistent_.image();
+    picture_ = pictureIsImage_ ? persistent_ : parkedPicture_.image();
+    parkedPersistent_ = ParkedImage();
+    parkedPicture_ = ParkedImage();
     compacted_ = false;
 }
 
@@ -610,6 +633,32 @@ void PictureBox::Circle(double x, double y, double radius, std::optional<int> co
     }
     CurrentX = x;
     CurrentY = y;
+}
+
+void PictureBox::PSetGrid(double step, double right, double bottom, std::optional<int> colour)
+{
+    QImage& image = target();
+    const QRgb pen = toQRgb(colour.value_or(ForeColor));
+    const double pixel = unitsPerPixel(ScaleMode);
+    QRect reached;
+    for (double y = 0; y <= bottom; y += step) {
+        const int row = floorToPixels(y, pixel);
+        if (row < 0 || row >= image.height())
+            continue;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        int first = image.width(), last = -1;
+        for (double x = 0; x <= right; x += step) {
+            const int column = floorToPixels(x, pixel);
+            if (column >= 0 && column < image.width()) {
+                line[column] = pen;
+                first = std::min(first, column);
+                last = std::max(last, column);
+            }
+        }
+        if (last >= first)
+            reached |= QRect(first, row, last - first + 1, 1);
+    }
+    drawn(reached);
 }
 
 void PictureBox::PSet(double x, double y, std::optional<int> colour)

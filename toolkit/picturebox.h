@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour.h"
-#include "compactimage.h"
+#include "parkedimage.h"
 #include "twipsgeometry.h"
 
 #include <QImage>
@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <variant>
 
 namespace toolkit {
 
@@ -59,8 +60,13 @@ public:
     // Keeps the persistent image and the background picture compressed until
     // the area is next drawn on or read: hidden areas that wait a long time
     // (the editor's other pages) then cost a few kilobytes instead of
-    // megabytes. Anything drawn on the temporary layer is dropped.
+    // megabytes. The compression runs in the background, so this returns at
+    // once. Anything drawn on the temporary layer is dropped.
     void compact();
+    // The persistent image as held, never expanded: its parked copy while
+    // compacted, else the image. Both are shared copies, cheap to take on the
+    // UI thread and safe to read on another.
+    std::variant<QImage, ParkedImage> heldImage() const;
 
     // The mouse pointer over the area: a custom icon with its hot spot.
     void setMouseIcon(const QImage& icon, QPoint hotSpot);
@@ -92,6 +98,10 @@ public:
                 std::optional<double> start = {}, std::optional<double> end = {},
                 double aspect = 1.0);
     void PSet(double x, double y, std::optional<int> colour = {});
+    // One PSet at every multiple of `step` from 0 up to `right` across and
+    // `bottom` down, in one pass over the pixels: a dense dot grid over a
+    // large area would otherwise take a painter for each of its dots.
+    void PSetGrid(double step, double right, double bottom, std::optional<int> colour = {});
     int Point(double x, double y) const; // -1 outside the area
     void Print(const QString& text);
     double TextWidth(const QString& text) const;
@@ -138,17 +148,20 @@ private:
     void expand() const;
     void drawn(const QRegion& pixels); // pixels of target() that changed
     void clearTemporary();
+    // The persistent image as the background colour and picture alone.
+    void showBackground();
     void invalidate(const QRegion& pixels);
 
     int backColor_ = vbWhite;
     mutable QImage picture_;
     mutable QImage persistent_;
-    mutable CompactImage compactPicture_;
-    mutable CompactImage compactPersistent_;
+    mutable ParkedImage parkedPicture_;
+    mutable ParkedImage parkedPersistent_;
     mutable bool compacted_ = false;
-    QImage temporary_;      // made when first drawn on; transparent where nothing is drawn
-    QRegion temporaryUsed_; // a few rectangles along what was drawn
-    int pressedButton_ = 0; // for Click: the button that went down inside
+    bool pictureIsImage_ = false; // compacted while showing just its picture
+    QImage temporary_;            // made when first drawn on; transparent where nothing is drawn
+    QRegion temporaryUsed_;       // a few rectangles along what was drawn
+    int pressedButton_ = 0;       // for Click: the button that went down inside
 };
 
 } // namespace toolkit

@@ -13,8 +13,9 @@ namespace toolkit {
 
 // Answers of a message box, as the classic toolkit numbers them.
 enum MsgBoxResult { vbOK = 1, vbYes = 6, vbNo = 7 };
-// Button sets of a message box.
-enum MsgBoxStyle { vbOKOnly = 0, vbYesNo = 4 };
+// Button sets of a message box. Enter answers No to a yes/no box unless it
+// also carries vbDefaultYes.
+enum MsgBoxStyle { vbOKOnly = 0, vbYesNo = 4, vbDefaultYes = 0x10000 };
 
 // Everything a window asks of the world outside the program: sound, message
 // boxes, dialogs, clipboard, other programs, the clock and the screen. The
@@ -24,9 +25,12 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // Plays a WAV file asynchronously: returns at once, cuts off any sound that
-    // is playing, and beeps when the file is missing.
-    virtual void playSound(const QString& path) = 0;
+    // Plays WAV files one after the other, asynchronously: returns at once,
+    // cuts off any sound that is playing and drops any still waiting its
+    // turn. A file that is missing or no sound is left out; when none is
+    // left, the computer beeps.
+    virtual void playSounds(const QStringList& paths) = 0;
+    void playSound(const QString& path) { playSounds({path}); }
 
     // Shows a modal box with the program's own title; returns an MsgBoxResult.
     virtual int messageBox(const QString& text, int style) = 0;

@@ -43,11 +43,11 @@ QtPlatform::~QtPlatform() = default;
 // One player for the whole program, so that a new sound cuts off the last.
 // It is made on the first sound, so programs that never play one never open
 // the sound device.
-void QtPlatform::playSound(const QString& path)
+void QtPlatform::playSounds(const QStringList& paths)
 {
     if (!sound_)
         sound_ = std::make_unique<SoundPlayer>();
-    if (!sound_->play(path))
+    if (!sound_->play(paths))
         QApplication::beep();
 }
 
@@ -56,10 +56,10 @@ int QtPlatform::messageBox(const QString& text, int style)
     // The buttons speak Spanish like the rest of the programs, whatever
     // translations the system has.
     QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::NoButton, dialogParent());
-    if (style == vbYesNo) {
-        box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+    if ((style & ~vbDefaultYes) == vbYesNo) {
+        QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        box.setDefaultButton(no);
+        box.setDefaultButton(style & vbDefaultYes ? yes : no);
         box.exec();
         return box.clickedButton() == no || !box.clickedButton() ? vbNo : vbYes;
     }

@@ -18,7 +18,7 @@ public:
     explicit QtPlatform(const QString& title);
     ~QtPlatform() override;
 
-    void playSound(const QString& path) override;
+    void playSounds(const QStringList& paths) override;
     int messageBox(const QString& text, int style) override;
     QString openFileName(const QString& title, const QString& filter,
                          const QString& folder) override;

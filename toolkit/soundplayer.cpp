@@ -11,6 +11,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <deque>
 #include <vector>
 
 namespace toolkit {
@@ -135,9 +136,9 @@ private:
     int fadeLength_ = 0;
 };
 
-// What the stream plays: the sound playing, any it is fading out, and
-// silence when there is nothing to play, so that the stream never runs dry
-// while it is open.
+// What the stream plays: the sequence of sounds being played, one after the
+// other, any sounds it is fading out, and silence when there is nothing to
+// play, so that the stream never runs dry while it is open.
 class SoundMixer
 {
 public:
@@ -145,26 +146,37 @@ public:
 
     int rate() const { return rate_; }
 
-    void start(std::unique_ptr<Voice> voice)
+    // Plays `sequence` from its first sound on, in place of whatever was
+    // playing (faded out) or waiting its turn (dropped).
+    void start(std::deque<std::unique_ptr<Voice>> sequence)
     {
-        for (auto& playing : voices_)
-            playing->fadeOut(rate_ * FadeMs / 1000);
-        voices_.push_back(std::move(voice));
+        if (!waiting_.empty()) {
+            waiting_.front()->fadeOut(rate_ * FadeMs / 1000);
+            fading_.push_back(std::move(waiting_.front()));
+        }
+        waiting_ = std::move(sequence);
         silentFrames_ = 0;
     }
 
     // Milliseconds of plain silence handed out since the last sound.
     qint64 silentMs() const { return silentFrames_ * 1000 / rate_; }
 
-    // The next `frames` stereo frames, as 16-bit samples.
+    // The next `frames` stereo frames, as 16-bit samples. A sound that ends
+    // within them is followed at once, in the same frames, by the next.
     const QByteArray& next(long frames)
     {
-        const bool silent = voices_.empty();
+        const bool silent = waiting_.empty() && fading_.empty();
         mix_.assign(size_t(frames) * Channels, 0.0f);
-        for (auto& voice : voices_)
+        for (auto& voice : fading_)
             if (voice->addTo(mix_.data(), frames) < frames)
                 voice.reset();
-        voices_.erase(std::remove(voices_.begin(), voices_.end(), nullptr), voices_.end());
+        fading_.erase(std::remove(fading_.begin(), fading_.end(), nullptr), fading_.end());
+        long done = 0;
+        while (done < frames && !waiting_.empty()) {
+            done += waiting_.front()->addTo(mix_.data() + done * Channels, frames - done);
+            if (done < frames) // it has ended
+                waiting_.pop_front();
+        }
         silentFrames_ = silent ? silentFrames_ + frames : 0;
         out_.resize(qsizetype(mix_.size() * sizeof(qint16)));
         auto* out = reinterpret_cast<qint16*>(out_.data());
@@ -175,7 +187,8 @@ public:
 
 private:
     int rate_;
-    std::vector<std::unique_ptr<Voice>> voices_; // the newest last; the others fading
+    std::deque<std::unique_ptr<Voice>> waiting_; // the one playing first, then the next ones
+    std::vector<std::unique_ptr<Voice>> fading_;
     std::vector<float> mix_;
     QByteArray out_;
     qint64 silentFrames_ = 0;
@@ -194,14 +207,20 @@ SoundPlayer::~SoundPlayer()
         sink_->stop();
 }
 
-bool SoundPlayer::play(const QString& path)
+bool SoundPlayer::play(const QStringList& paths)
 {
-    if (!makeSink()) // still tell an unreadable file, so the caller can beep
-        return Voice::open(path, 48000) != nullptr;
-    std::unique_ptr<Voice> voice = Voice::open(path, mixer_->rate());
-    if (!voice)
+    // Without a device, still tell whether any file is a sound, so that the
+    // caller can beep.
+    const int rate = makeSink() ? mixer_->rate() : 48000;
+    std::deque<std::unique_ptr<Voice>> sequence;
+    for (const QString& path : paths)
+        if (std::unique_ptr<Voice> voice = Voice::open(path, rate))
+            sequence.push_back(std::move(voice));
+    if (sequence.empty())
         return false;
-    mixer_->start(std::move(voice));
+    if (!mixer_)
+        return true;
+    mixer_->start(std::move(sequence));
     if (!stream_) {
         stream_ = sink_->start();
         if (!stream_) {

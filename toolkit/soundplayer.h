@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include <memory>
@@ -12,7 +13,7 @@ namespace toolkit {
 
 class SoundMixer;
 
-// Plays sound files one at a time through a single audio stream that stays
+// Plays sound files, one or a few in a row, through a single audio stream that stays
 // open while there is anything to hear, so that every sound, however short,
 // is heard to its last sample. Samples are decoded and fed from the thread
 // the player lives on (the UI thread), a few milliseconds at a time.
@@ -26,12 +27,15 @@ public:
     explicit SoundPlayer(QObject* parent = nullptr);
     ~SoundPlayer() override;
 
-    // Starts the sound file at `path` within a few tens of milliseconds and
-    // returns at once. A sound still playing fades out over a few
-    // milliseconds. Returns false when the file cannot be read as a sound.
-    // Without a sound device it returns true, plays nothing and says so once
-    // in the "lunipo.sound" log category.
-    bool play(const QString& path);
+    // Starts the sound files at `paths` within a few tens of milliseconds
+    // and returns at once; each follows the one before to the sample, each
+    // heard whole. A file that cannot be read as a sound is left out. A sound
+    // still playing fades out over a few milliseconds, and those that were
+    // waiting their turn are dropped. Returns false, and changes nothing,
+    // when no file can be read. Without a sound device it plays nothing and
+    // says so once in the "lunipo.sound" log category.
+    bool play(const QStringList& paths);
+    bool play(const QString& path) { return play(QStringList{path}); }
 
 private:
     bool makeSink();

@@ -21,6 +21,7 @@ class EditorTest : public ::testing::Test
 {
 protected:
     QTemporaryDir appDir;
+    QTemporaryDir userData; // each test keeps its own working state
     toolkit::FakePlatform platform;
     std::unique_ptr<editor::Form1> form;
 
@@ -28,6 +29,7 @@ protected:
     {
         ASSERT_TRUE(appDir.isValid());
         platform.applicationFolder = appDir.path();
+        qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
     }
 
     // Builds the window and runs its start-up.

@@ -167,11 +167,10 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
     f.Command11_Click(3);
     EXPECT_EQ(f.Combo5->ListCount(), 0);
     EXPECT_EQ(f.dotEntryCount, 0);
-    EXPECT_EQ(f.dotNumber, 0);
     EXPECT_TRUE(f.newFigure);
-    click(1800, 600); // numbering goes on from 0
+    click(1800, 600); // a new list counts from 1
     ASSERT_EQ(f.Combo5->ListCount(), 1);
-    EXPECT_TRUE(f.Combo5->List(0).startsWith("0,"));
+    EXPECT_TRUE(f.Combo5->List(0).startsWith("1,"));
 
     for (const char* caption : {"", "O", ""}) {
         f.Command11_Click(4);

@@ -241,6 +241,7 @@ TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
     f.Command4_Click(1);
     EXPECT_EQ(f.Command4(0).BackColor(), vbWhite);
     EXPECT_EQ(f.Command4(1).BackColor(), Blue);
+    EXPECT_TRUE(f.Command4(1).styleSheet().contains("color: white")) << "readable on blue";
     EXPECT_EQ(canvasAt(0, 0), vbWhite); // the grid went with the switch
     EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
 

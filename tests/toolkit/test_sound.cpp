@@ -153,6 +153,26 @@ TEST_F(SoundOnAServer, ANewSoundCutsTheLastWithAFade)
     });
 }
 
+TEST_F(SoundOnAServer, ASequenceIsHeardWholeInOrderWithoutAGap)
+{
+    onAQuietTry([&] {
+        ASSERT_TRUE(server.startRecording());
+        // A short chime at 8 kHz mono, a file that is no sound (this one), a
+        // long voice at 48 kHz stereo.
+        platform->playSounds({tone("1.wav", SF_FORMAT_PCM_16, 8000, 1, 880, 120), __FILE__,
+                              tone("2.wav", SF_FORMAT_PCM_16, 48000, 2, 440, 900)});
+        pump(1300);
+        const soundtest::Samples sound = server.stopRecording();
+        // One stretch without a quiet millisecond, as long as both files.
+        const std::vector<Span> heard = soundtest::audibleSpans(sound, SoundServer::RecordRate, 1);
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_NEAR(heard[0].lengthMs(), 120 + 900, 10);
+        // The chime first: the pitch of the first 100 ms.
+        const auto start = sound.begin() + long(heard[0].startMs * 44.1);
+        EXPECT_NEAR(soundtest::audibleSpans({start, start + 4410}, 44100)[0].hz, 880, 26);
+    });
+}
+
 // The figures for the player's own sounds, printed as a table. Slow (about
 // ten seconds), so run on demand: --gtest_also_run_disabled_tests.
 TEST_F(SoundOnAServer, DISABLED_EachOfThePlayersSoundsIsHeardWhole)

@@ -1,0 +1,145 @@
+// The working state kept for the next start: the pages and the dot list are
+// written in the background after changes and on an orderly exit, and are
+// offered back when the editor starts after it closed or died with work
+// that was never written as an activity or a picture.
+
+#include "form1.h"
+
+#include "autosave.h"
+#include "workingstate.h"
+
+#include <QLoggingCategory>
+#include <algorithm>
+
+namespace editor {
+
+Q_LOGGING_CATEGORY(lcWorkingState, "lunipo.workingstate")
+
+namespace {
+
+// The tools the main palette chooses (the others are commands).
+bool choosesTool(int index)
+{
+    for (int tool : {2, 3, 4, 8, 10, 11, 12, 18, 19})
+        if (index == tool)
+            return true;
+    return false;
+}
+
+} // namespace
+
+Form1::~Form1() = default;
+
+void Form1::startWorkingState()
+{
+    auto store = std::make_unique<WorkingStateStore>();
+    if (!store->lock()) {
+        tell(QStringLiteral("Ya hay otro editor de actividades abierto, que guarda su trabajo por "
+                            "si se cierra. Este no lo guardará: escribe la actividad o guarda el "
+                            "dibujo antes de cerrarlo."));
+        return;
+    }
+    WorkingState saved;
+    auto found = store->read(saved);
+    if (found == WorkingStateStore::Found::Damaged)
+        tell(QStringLiteral("El trabajo guardado de la última vez está dañado o no es de este "
+                            "editor, y no se puede recuperar. Empiezas con el trabajo en blanco."));
+    if (found == WorkingStateStore::Found::State && !saved.written && !saved.isBlank()) {
+        qCInfo(lcWorkingState) << "offering back the work of last time";
+        if (platform_.messageBox(QStringLiteral("Se ha encontrado el trabajo de la última vez. "
+                                                "¿Quieres recuperarlo?"),
+                                 toolkit::vbYesNo | toolkit::vbDefaultYes) == toolkit::vbYes) {
+            restoreWorkingState(saved);
+            found = WorkingStateStore::Found::Nothing; // kept: it is still unwritten work
+        }
+    }
+    if (found != WorkingStateStore::Found::Nothing)
+        store->discard();
+    workStore_ = std::move(store);
+    autosave_ = std::make_unique<Autosave>(*workStore_, [this] { return workingState(); });
+}
+
+// Shared copies only: the pages as their areas hold them, compressed or not.
+WorkingState Form1::workingState() const
+{
+    WorkingState state;
+    for (int p = 0; p < Pages; ++p)
+        std::visit([&](const auto& held) { state.pages.emplace_back(held); },
+                   Picture2(p).heldImage());
+    state.canvasSize = Picture1->size();
+    state.currentPage = currentPage;
+    state.activeTool = activeTool;
+    for (int i = 0; i < dotEntryCount; ++i)
+        state.dotEntries << Combo5->List(i);
+    state.dotNumber = dotNumber;
+    state.newFigure = newFigure;
+    state.prevDotX = prevDotX;
+    state.prevDotY = prevDotY;
+    state.firstDotX = firstDotX;
+    state.firstDotY = firstDotY;
+    state.stepIndex = Combo4->ListIndex();
+    state.dotSize = dotSize;
+    state.circles = Command11(4).text() == QLatin1String("O");
+    state.written = workWritten_;
+    return state;
+}
+
+// Pages from a screen of another size are stretched to this canvas, and the
+// positions of the figure being built with them; the dot list itself is in
+// the activity's own units and stays as it is.
+void Form1::restoreWorkingState(const WorkingState& state)
+{
+    const QSize canvas = Picture1->size();
+    for (int p = 0; p < Pages && p < int(state.pages.size()); ++p) {
+        QImage picture = pageImage(state.pages[size_t(p)]);
+        if (picture.size() != canvas)
+            picture = picture.scaled(canvas, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        Picture2(p).setPicture(picture);
+        if (p != currentPage)
+            Picture2(p).compact();
+    }
+    const int dotSizeButton = (state.dotSize - 150) / 50;
+    if (state.dotSize % 50 == 0 && dotSizeButton >= 0 && dotSizeButton <= 2)
+        Command11_Click(dotSizeButton);
+    Command11(4).setCaption(state.circles ? QStringLiteral("O") : QString());
+    Command4_Click(std::clamp(state.currentPage, 0, Pages - 1));
+    if (choosesTool(state.activeTool))
+        Command1_Click(state.activeTool);
+
+    Command11_Click(3); // an empty list, then the dots of last time
+    for (const QString& entry : state.dotEntries.mid(0, MaxDotEntries))
+        addDotEntry(entry);
+    const double sx = double(canvas.width()) / state.canvasSize.width();
+    const double sy = double(canvas.height()) / state.canvasSize.height();
+    dotNumber = state.dotNumber;
+    newFigure = state.newFigure;
+    prevDotX = state.prevDotX * sx;
+    prevDotY = state.prevDotY * sy;
+    firstDotX = state.firstDotX * sx;
+    firstDotY = roundToInt32(state.firstDotY * sy);
+    if (state.stepIndex >= 0 && state.stepIndex < Combo4->ListCount())
+        Combo4->setListIndex(state.stepIndex);
+}
+
+void Form1::workChanged(bool newWork)
+{
+    if (newWork)
+        workWritten_ = false;
+    if (autosave_)
+        autosave_->changed();
+}
+
+void Form1::workWritten()
+{
+    workWritten_ = true;
+    if (autosave_)
+        autosave_->changed();
+}
+
+void Form1::keepWorkingStateNow()
+{
+    if (autosave_)
+        autosave_->flush();
+}
+
+} // namespace editor

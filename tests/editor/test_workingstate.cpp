@@ -1,0 +1,190 @@
+#include "editorfixture.h"
+#include "workingstate.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+using editor::WorkingState;
+using editor::WorkingStateStore;
+
+static bool waitFor(const std::function<bool()>& done, int seconds)
+{
+    for (int i = 0; i < seconds * 10 && !done(); ++i)
+        QThread::msleep(100);
+    return done();
+}
+
+// Kept and read back whole; then every way a file can be damaged, cut short,
+// foreign or hostile (sizes and counts made by encode itself, hash intact)
+// reads as damaged without a crash or a large allocation.
+TEST(WorkingStateStore, ReadsBackWhatItKeptAndRefusesAnythingElse)
+{
+    QTemporaryDir dir;
+    WorkingStateStore store(dir.path());
+    QImage drawn(40, 30, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    drawn.setPixel(5, 7, qRgb(255, 0, 0));
+    WorkingState state;
+    state.pages = {drawn, toolkit::CompactImage(drawn)};
+    state.canvasSize = drawn.size();
+    state.dotEntries = QStringList{"1,600,300,255,0,0,", ",600,300,255,0,0,"};
+    WorkingState back;
+    ASSERT_TRUE(store.write(editor::encode(state)));
+    ASSERT_EQ(store.read(back), WorkingStateStore::Found::State);
+    EXPECT_EQ(back.dotEntries, state.dotEntries);
+    EXPECT_EQ(editor::pageImage(back.pages[1]), drawn);
+
+    const QByteArray good = editor::encode(state);
+    auto with = [&](auto change) {
+        WorkingState s = state;
+        change(s);
+        return editor::encode(s);
+    };
+    auto withPage = [&](QSize size, const char* bytes) {
+        return with([&](WorkingState& s) {
+            s.pages[0] = toolkit::CompactImage::fromBytes(size, QImage::Format_RGB32, bytes);
+        });
+    };
+    const std::pair<const char*, QByteArray> damaged[] = {
+        {"cut short", good.left(good.size() / 2)},
+        {"one byte changed", QByteArray(good).replace(good.size() / 2, 1, "\x7f")},
+        {"eleven pages", with([](WorkingState& s) { s.pages.resize(11, s.pages[0]); })},
+        {"page beyond the list", with([](WorkingState& s) { s.currentPage = 2; })},
+        {"too many dots", with([](WorkingState& s) { s.dotEntries = QStringList(10001, "1,"); })},
+        {"huge page", withPage(QSize(60000, 60000), "Z")},
+        {"page that does not expand", withPage(QSize(40, 30), "Pshort")},
+    };
+    for (const auto& [name, bytes] : damaged) {
+        ASSERT_TRUE(store.write(bytes));
+        EXPECT_EQ(store.read(back), WorkingStateStore::Found::Damaged) << name;
+    }
+    store.discard();
+    EXPECT_EQ(store.read(back), WorkingStateStore::Found::Nothing);
+}
+
+class WorkingStateTest : public EditorTest
+{
+protected:
+    // The editor ends without a word (killed, or closed as any window) and
+    // starts again answering `answers`.
+    void restart(std::deque<int> answers, int width = 800, int height = 600)
+    {
+        if (form)
+            form->keepWorkingStateNow();
+        form.reset();
+        platform.messages.clear();
+        platform.messageAnswers = std::move(answers);
+        startEditor(width, height);
+    }
+};
+
+// On the same screen the work comes back exactly; on a larger one the pages
+// are stretched to the canvas. Either way the next dot carries on the list.
+TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
+{
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+        startEditor();
+        form->Command4_Click(3);
+        drag(600, 600, 2400, 2400);
+        form->Command1_Click(19);
+        click(1500, 1500);
+        click(3000, 1500);
+        const QImage page = pageImage(3);
+        const QStringList dots = records();
+        restart({toolkit::vbYes}, screen.width(), screen.height());
+        EXPECT_EQ(platform.messages.value(0).text,
+                  "Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?");
+        EXPECT_EQ(platform.messages.value(0).style, toolkit::vbYesNo | toolkit::vbDefaultYes);
+        EXPECT_EQ(form->currentPage, 3);
+        EXPECT_EQ(pageImage(3).size(), form->Picture1->size());
+        EXPECT_TRUE(screen != QSize(800, 600) || pageImage(3) == page);
+        EXPECT_EQ(records(), dots);
+        EXPECT_EQ(form->dotNumber, 3); // the next dot carries on
+        restart({toolkit::vbNo});
+        EXPECT_EQ(platform.messages.size(), 1);
+        EXPECT_EQ(form->dotEntryCount, 0);
+    }
+}
+
+// Blank work, work written as an activity and work refused with No are not
+// offered (again); a damaged file is ignored with a word.
+TEST_F(WorkingStateTest, AsksOnlyAboutUnwrittenWork)
+{
+    const std::tuple<const char*, std::function<void()>, QString> cases[] = {
+        {"nothing drawn", [] {}, ""},
+        {"activity written", [&] { click(900, 900), form->Command1_Click(16); }, ""},
+        {"refused before", [&] { click(900, 900), restart({toolkit::vbNo}); }, ""},
+        {"damaged",
+         [&] {
+             form.reset();
+             QFile file(WorkingStateStore().path());
+             file.open(QIODevice::WriteOnly) && file.write("not a working state");
+         },
+         "El trabajo guardado"},
+    };
+    for (const auto& [name, work, told] : cases) {
+        startEditor();
+        work();
+        restart({});
+        EXPECT_EQ(platform.messages.size(), told.isEmpty() ? 0 : 1) << name;
+        EXPECT_EQ(platform.messages.value(0).text.left(told.size()), told) << name;
+        EXPECT_EQ(pageImage(0).pixel(60, 60), qRgb(255, 255, 255)) << name;
+    }
+}
+
+TEST_F(WorkingStateTest, ASecondEditorIsToldAndKeepsNothing)
+{
+    startEditor();
+    toolkit::FakePlatform otherPlatform;
+    editor::Form1 other(otherPlatform);
+    other.Form_Load();
+    EXPECT_TRUE(otherPlatform.messages.value(0).text.startsWith("Ya hay otro editor"));
+    other.keepWorkingStateNow();
+    EXPECT_FALSE(QFile::exists(WorkingStateStore().path()));
+}
+
+// The real program on a real X server: drawn on with the mouse, left time to
+// keep its work, killed, and started again, it asks for the work back.
+TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
+{
+    const QString program = QStringLiteral(LUNIPO_APP_DIR "/lunipoeditor");
+    if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+        QStandardPaths::findExecutable("xdotool").isEmpty() || !QFile::exists(program))
+        GTEST_SKIP() << "needs Xvfb, xdotool and the built editor";
+    int display = 90;
+    while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
+        ++display;
+    QProcess xvfb;
+    xvfb.start("Xvfb", {QStringLiteral(":%1").arg(display), "-screen", "0", "1024x768x24"});
+    ASSERT_TRUE(waitFor(
+        [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)); }, 10));
+    // For the programs started from here on; this process keeps its own screen.
+    QTemporaryDir data;
+    qputenv("DISPLAY", QStringLiteral(":%1").arg(display).toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    QProcess editor;
+    editor.setProcessChannelMode(QProcess::MergedChannels);
+    editor.start(program);
+    ASSERT_TRUE(waitFor(
+        [] {
+            return QProcess::execute("xdotool", {"search", "--name", "Lunipo"}) == 0;
+        },
+        15));
+    QProcess::execute("xdotool", {"mousemove", "500", "300", "sleep", "0.3", "mousedown", "1",
+                                  "mousemove", "700", "450", "sleep", "0.3", "mouseup", "1"});
+    ASSERT_TRUE(
+        waitFor([&] { return QFile::exists(data.path() + "/lunipo/trabajo-editor.dat"); }, 25));
+    editor.kill();
+    editor.waitForFinished();
+    editor.start(program);
+    EXPECT_TRUE(waitFor(
+        [&] {
+            editor.waitForReadyRead(100);
+            return editor.peek(1 << 16).contains("offering back");
+        },
+        15));
+    xvfb.terminate();
+    xvfb.waitForFinished();
+}

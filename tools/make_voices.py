@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""Speaks every label the player can say into data/sonidos/voz.
+
+One WAV file per label, named by the label: 0.wav ... 150.wav, A.wav ... Z.wav
+and Ñ.wav (the name in UTF-8). Each is spoken by espeak-ng's Spanish voice,
+slowly, for a child of four or five; then sox trims the silence at both ends,
+adds 5 ms fades so the loudspeaker never clicks, and brings the speech to the
+loudness (RMS) of the other sounds in data/sonidos, the peak kept at or below
+-3 dBFS. The files are 16-bit PCM mono at 22050 Hz, espeak-ng's own rate.
+The same espeak-ng and sox give the same files byte for byte.
+
+    python3 tools/make_voices.py            # every file
+    python3 tools/make_voices.py 7 A Ñ      # only these labels
+
+Needs the Debian packages espeak-ng and sox.
+"""
+
+import os
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOUNDS = os.path.join(HERE, "..", "data", "sonidos")
+VOICES = os.path.join(SOUNDS, "voz")
+
+VOICE = "es"  # Castilian Spanish, as the rest of the player
+WORDS_PER_MINUTE = 120  # espeak-ng speaks 175 unless told; a child needs time
+PEAK_LIMIT = 0.7  # -3 dBFS
+FADE_SECONDS = 0.005
+
+# What espeak-ng reads a label as: a lone letter is read as its name, except
+# where it would read a word ("y" is "and") or the shorter name of "r".
+SAID_AS = {"Y": "ye", "R": "erre"}
+
+
+def labels():
+    return ([str(n) for n in range(151)] +
+            [chr(c) for c in range(ord("A"), ord("Z") + 1)] + ["Ñ"])
+
+
+def sox_stat(path, name):
+    """A figure from `sox path -n stat`, such as "RMS     amplitude"."""
+    report = subprocess.run(["sox", path, "-n", "stat"], capture_output=True,
+                            text=True, check=True).stderr
+    match = re.search(re.escape(name) + r":\s+([-0-9.e]+)", report)
+    return float(match.group(1))
+
+
+def target_rms():
+    """The median loudness of the other sounds the player makes."""
+    others = [os.path.join(SOUNDS, f) for f in sorted(os.listdir(SOUNDS))
+              if f.endswith(".wav")]
+    return statistics.median(sox_stat(f, "RMS     amplitude") for f in others)
+
+
+def speak(label, rms, work):
+    spoken = os.path.join(work, "spoken.wav")
+    trimmed = os.path.join(work, "trimmed.wav")
+    subprocess.run(["espeak-ng", "-v", VOICE, "-s", str(WORDS_PER_MINUTE),
+                    "-w", spoken, SAID_AS.get(label, label)], check=True)
+    # Silence off the start, then (reversed) off the end; a little breath is
+    # kept on either side of the word so its edges are not clipped.
+    trim = ["silence", "1", "0.005", "0.2%"]
+    subprocess.run(["sox", spoken, trimmed] + trim + ["reverse"] + trim +
+                   ["reverse"], check=True)
+    gain = min(rms / sox_stat(trimmed, "RMS     amplitude"),
+               PEAK_LIMIT / sox_stat(trimmed, "Maximum amplitude"))
+    out = os.path.join(VOICES, label + ".wav")
+    subprocess.run(["sox", "-D", trimmed, "-b", "16", "-c", "1", "-r", "22050",
+                    out, "vol", "%.4f" % gain, "fade", "t", str(FADE_SECONDS),
+                    "0", str(FADE_SECONDS)], check=True)
+    return out
+
+
+def main():
+    wanted = sys.argv[1:] or labels()
+    os.makedirs(VOICES, exist_ok=True)
+    rms = target_rms()
+    with tempfile.TemporaryDirectory() as work:
+        for label in wanted:
+            out = speak(label, rms, work)
+            print("%-6s %5.2f s" % (label, sox_stat(out, "Length (seconds)")))
+
+
+if __name__ == "__main__":
+    main()
