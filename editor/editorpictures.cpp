@@ -265,6 +265,16 @@ QString eraserSizeTip(int index)
     return numberedTip("Goma de tamaño %1", EraserSizes, index, index + 1);
 }
 
+QImage saveInTheme()
+{
+    return renderSvg(QStringLiteral(":/assets/editor/theme.svg"), blankPicture());
+}
+
+QImage tryActivity()
+{
+    return renderSvg(QStringLiteral(":/assets/editor/try.svg"), blankPicture());
+}
+
 QImage startPicture()
 {
     QImage picture(StartWidth, StartHeight, QImage::Format_RGB32);

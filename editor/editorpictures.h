@@ -51,6 +51,11 @@ QString fillStyleTip(int index);
 QImage eraserSize(int index);
 QString eraserSizeTip(int index);
 
+// The buttons that take the activity to the player: save it into a theme,
+// and try it as the child will see it.
+QImage saveInTheme();
+QImage tryActivity();
+
 // What the canvas shows at start-up: what the editor is for and how an
 // activity is made, in Spanish, StartWidth x StartHeight pixels, opaque.
 constexpr int StartWidth = 713;

@@ -149,6 +149,7 @@ void Form1::createLeftColumn()
         Command3.Load(button);
     }
     Command3(0).setBackColor(toolkit::vbGreen);
+    createThemeButtons();
 
     Picture3->Move(Command1(1).Left() + Command1(1).Width() + 75, ColumnTop,
                    pictures::StripWidth * toolkit::TwipsPerPixel,

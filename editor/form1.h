@@ -5,6 +5,7 @@
 #include "platform.h"
 #include "shapegeometry.h"
 
+#include <QTemporaryDir>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -167,6 +168,14 @@ public:
     WorkingState workingState() const;
     void restoreWorkingState(const WorkingState& state);
 
+    // --- Taking the activity to the player (form1_themes.cpp) -----------
+    toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
+    toolkit::CommandButton* TryButton;   // "Probar"
+    // Asks for a theme and writes the activity there as its next number.
+    void ThemeButton_Click();
+    // Starts the player on the dots placed so far, without waiting for it.
+    void TryButton_Click();
+
 private:
     // The current page's buffer.
     toolkit::PictureBox& page() { return Picture2(currentPage); }
@@ -243,6 +252,11 @@ private:
 
     // Printing (form1_print.cpp).
     void createPrintShortcut();
+
+    // Themes and trying (form1_themes.cpp): one row under the symmetry buttons.
+    void createThemeButtons();
+    // Holds the file the player is started on; removed with the window.
+    std::unique_ptr<QTemporaryDir> trialFolder_;
 
     // Working state: after a handler changed what is kept (new work unless it
     // only chose a page or a setting), and after the work was written as an

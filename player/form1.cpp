@@ -5,10 +5,10 @@
 #include "palettestrip.h"
 #include "skiponfailure.h"
 #include "textfiles.h"
+#include "themestore.h"
 #include "voicefile.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace player {
 
@@ -129,19 +129,18 @@ void Form1::Form_Load()
 {
     loaded_ = true;
     const QString themes = appFolder() + QStringLiteral("/actividades");
-    skipOnFailure([&] { Dir1.setPath(themes); });
     skipOnFailure([&] {
-        for (int i = 0; i < Dir1.ListCount(); ++i)
-            Combo1->AddItem(QFileInfo(Dir1.List(i)).fileName());
+        for (const auto& theme : toolkit::ThemeStore(appFolder()).themes()) {
+            Combo1->AddItem(theme.name);
+            themeFolders_ << theme.folder;
+        }
         // Every listed theme remembers its own activity.
         if (Combo1->ListCount() > static_cast<int>(activityNumber.size()))
             activityNumber.resize(static_cast<size_t>(Combo1->ListCount()), 0);
     });
     skipOnFailure([&] { Combo1->setListIndex(Combo1->ListCount() > 0 ? 0 : -1); });
     // Without themes, the theme folder is the activities folder itself.
-    skipOnFailure([&] {
-        themeFolder = Combo1->ListCount() > 0 ? themes + QLatin1Char('/') + Combo1->Text() : themes;
-    });
+    skipOnFailure([&] { themeFolder = themeFolders_.isEmpty() ? themes : themeFolders_.first(); });
     skipOnFailure([&] {
         Picture1->FillColor = toolkit::vbGreen;
         Picture1->ForeColor = toolkit::vbGreen;

@@ -43,9 +43,8 @@ public:
     toolkit::ControlArray<toolkit::CommandButton> Command3; // line widths 1..10
     toolkit::ControlArray<toolkit::CommandButton> Command4; // the eight tools
     toolkit::ComboBox* Combo1;                              // themes
-    toolkit::DirListBox Dir1;
-    toolkit::ControlArray<toolkit::ImageHolder> Image1; // undo ring, 4 slots
-    toolkit::ControlArray<toolkit::ImageHolder> Image2; // gallery ring, 25 slots
+    toolkit::ControlArray<toolkit::ImageHolder> Image1;     // undo ring, 4 slots
+    toolkit::ControlArray<toolkit::ImageHolder> Image2;     // gallery ring, 25 slots
 
     // --- Start-up (form1.cpp) --------------------------------------------
     void Form_Load();
@@ -79,6 +78,9 @@ public:
     void Command1_Click(int Index);
     void loadActivity();
     void storeInGallery();
+    // Shows the activity file at `path` alone: the theme list holds just
+    // it, and forward, back and numbers stay on it.
+    void openActivityFile(const QString& path);
 
     bool galleryPrimed = false;
     int gallerySlot = 0;  // 0..24
@@ -131,6 +133,11 @@ private:
     // Whether activity `number` of the shown theme exists.
     bool activityExists(int number) const;
     QString activityPath(int number) const;
+    // The folders of the themes listed in Combo1, in the same order: beside
+    // the program or in the user's data folder.
+    QStringList themeFolders_;
+    // The one activity shown when the player was opened on a file.
+    QString singleActivity_;
 
     // Reading (form1_activity.cpp).
     void readDotLine(int i, const QStringList& fields);

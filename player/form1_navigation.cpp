@@ -5,6 +5,8 @@
 #include "colour.h"
 #include "textfiles.h"
 
+#include <QFileInfo>
+
 namespace player {
 
 namespace {
@@ -26,8 +28,8 @@ void Form1::Combo1_Click()
         storeInGallery();
     clearCanvas();
     playSound(QStringLiteral("combo.wav"));
-    themeFolder = appFolder() + QStringLiteral("/actividades/") + Combo1->Text();
     themeIndex = Combo1->ListIndex();
+    themeFolder = themeFolders_.value(themeIndex);
     int& n = activityNumber[static_cast<size_t>(themeIndex)];
     if (n == 0)
         n = 1;
@@ -106,13 +108,33 @@ void Form1::storeInGallery()
         galleryCount = gallerySlot;
 }
 
+void Form1::openActivityFile(const QString& path)
+{
+    const QFileInfo file(path);
+    singleActivity_ = path;
+    themeFolders_ = QStringList{file.path()};
+    Combo1->Clear();
+    Combo1->AddItem(file.completeBaseName());
+    Combo1->setListIndex(0);
+    themeIndex = 0;
+    themeFolder = file.path();
+    activityNumber[0] = 1;
+    activityFile = path;
+    loadActivity();
+    nextDot = 0;
+}
+
 bool Form1::activityExists(int number) const
 {
+    if (!singleActivity_.isEmpty())
+        return number == 1;
     return !toolkit::findFileIgnoringCase(themeFolder, activityName(number)).isEmpty();
 }
 
 QString Form1::activityPath(int number) const
 {
+    if (!singleActivity_.isEmpty())
+        return singleActivity_;
     // The name as it is on disk, so that "3.TXT" opens where "3.txt" is asked for.
     const QString found = toolkit::findFileIgnoringCase(themeFolder, activityName(number));
     return themeFolder + QLatin1Char('/') + (found.isEmpty() ? activityName(number) : found);

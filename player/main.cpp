@@ -2,6 +2,8 @@
 #include "form2.h"
 #include "program.h"
 #include "qtplatform.h"
+#include "singleactivity.h"
+#include "translations.h"
 #include "worksheet.h"
 
 #include <QApplication>
@@ -32,17 +34,30 @@ int writeWorksheets(int argc, char* argv[])
 
 } // namespace
 
+// lunipo: the start window, then the themes. lunipo --actividad <file>: the
+// main window straight on that one activity, as the editor's "Probar" asks.
 int main(int argc, char* argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], "--ficha") == 0)
         return writeWorksheets(argc, argv);
+    const bool single = argc > 1 && std::strcmp(argv[1], "--actividad") == 0;
+    if (single && argc != 3) {
+        std::fputs("Uso: lunipo --actividad <fichero de actividad>\n", stderr);
+        return 2;
+    }
 
     QApplication app(argc, argv);
+    toolkit::loadSpanishQtTexts(app);
     toolkit::QtPlatform platform(QStringLiteral("lunipo"));
 
-    auto* start = new player::Form2(platform);
-    start->setAttribute(Qt::WA_DeleteOnClose);
-    start->Show();
+    if (single) {
+        if (!player::openSingleActivity(platform, QCoreApplication::arguments().at(2)))
+            return 1;
+    } else {
+        auto* start = new player::Form2(platform);
+        start->setAttribute(Qt::WA_DeleteOnClose);
+        start->Show();
+    }
     const int result = app.exec();
     delete player::mainWindow;
     return result;

@@ -29,6 +29,19 @@ QString FakePlatform::nextFileName()
     return name;
 }
 
+std::optional<QString> FakePlatform::chooseTheme(const QStringList& themes, const QString&)
+{
+    themeDialogs << themes;
+    if (themeAnswers.empty() || !themeAnswers.front()) {
+        if (!themeAnswers.empty())
+            themeAnswers.pop_front();
+        return std::nullopt;
+    }
+    const QString answer = *themeAnswers.front();
+    themeAnswers.pop_front();
+    return answer;
+}
+
 bool FakePlatform::printPages(const QString& title,
                               const std::function<bool(QPagedPaintDevice&)>& paint)
 {

@@ -37,6 +37,7 @@ public:
     QDateTime clock = QDateTime(QDate(2026, 12, 5), QTime(21, 8, 3));
     std::deque<int> messageAnswers; // consumed in order; then the default button
     std::deque<QString> fileNameAnswers;
+    std::deque<std::optional<QString>> themeAnswers; // cancel when empty
     bool programStarts = true;
 
     // What happened. Every file played, in order; and the files of each call,
@@ -45,6 +46,7 @@ public:
     QList<QStringList> soundSequences;
     QList<Message> messages;
     QList<Dialog> dialogs;
+    QList<QStringList> themeDialogs; // the themes each theme dialog offered
     QList<Started> startedPrograms;
     QStringList openedFolders;
     QImage clipboard;
@@ -74,6 +76,7 @@ public:
         dialogs.append({title, filter, folder});
         return nextFileName();
     }
+    std::optional<QString> chooseTheme(const QStringList& themes, const QString& newName) override;
     void setClipboardImage(const QImage& image) override
     {
         clipboard = image;

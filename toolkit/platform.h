@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QPagedPaintDevice;
 
@@ -42,6 +43,13 @@ public:
                                  const QString& folder = {}) = 0;
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& folder = {}) = 0;
+
+    // The editor's theme dialog: the `themes` listed, then "Tema nuevo…"
+    // with a name field that starts with `newName` (and is chosen when that
+    // is not empty). Returns the theme chosen or the new name as typed,
+    // possibly empty; nullopt on cancel.
+    virtual std::optional<QString> chooseTheme(const QStringList& themes,
+                                               const QString& newName) = 0;
 
     virtual void setClipboardImage(const QImage& image) = 0;
     virtual QImage clipboardImage() = 0;

@@ -1,6 +1,7 @@
 #include "qtplatform.h"
 
 #include "soundplayer.h"
+#include "themedialog.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -75,6 +76,11 @@ QString QtPlatform::openFileName(const QString& title, const QString& filter, co
 QString QtPlatform::saveFileName(const QString& title, const QString& filter, const QString& folder)
 {
     return QFileDialog::getSaveFileName(dialogParent(), title, folder, filter);
+}
+
+std::optional<QString> QtPlatform::chooseTheme(const QStringList& themes, const QString& newName)
+{
+    return askTheme(dialogParent(), themes, newName);
 }
 
 void QtPlatform::setClipboardImage(const QImage& image)

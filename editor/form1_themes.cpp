@@ -1,0 +1,86 @@
+// Taking the activity to the player: into a theme it lists, or straight
+// onto its screen to try.
+
+#include "form1.h"
+
+#include "editorpictures.h"
+#include "themestore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace editor {
+
+namespace {
+
+constexpr int RowGap = 120; // twips, as between the other groups of the column
+
+// The player's program file, beside the editor's.
+QString playerProgram(const QString& appFolder)
+{
+    return QDir(appFolder).filePath(QStringLiteral("lunipo"));
+}
+
+} // namespace
+
+void Form1::createThemeButtons()
+{
+    const toolkit::CommandButton& above = Command3(2);
+    const int top = above.Top() + above.Height() + RowGap;
+    auto button = [&](int column, const QImage& picture, const char* tip, void (Form1::*click)()) {
+        auto* made = new toolkit::CommandButton(this);
+        made->setPicture(picture);
+        made->setToolTipText(QString::fromUtf8(tip));
+        made->setBackColor(toolkit::vbWhite);
+        made->onClick = [this, click] { (this->*click)(); };
+        made->Move(Command1(column).Left(), top, Command1(column).Width(),
+                   Command1(column).Height());
+        return made;
+    };
+    ThemeButton =
+        button(0, pictures::saveInTheme(), "Guardar en un tema", &Form1::ThemeButton_Click);
+    TryButton = button(1, pictures::tryActivity(), "Probar", &Form1::TryButton_Click);
+}
+
+// A name that cannot be a folder, or a theme that cannot be written, is told
+// and the dialog comes back, a new name typed still in it.
+void Form1::ThemeButton_Click()
+{
+    const toolkit::ThemeStore store(platform_.appFolder());
+    QStringList themes;
+    for (const auto& theme : store.themes())
+        themes << theme.name;
+    QString typed;
+    while (const std::optional<QString> answer = platform_.chooseTheme(themes, typed)) {
+        const auto saved = store.save(*answer, activityContents());
+        if (saved.problem.isEmpty()) {
+            tell(QStringLiteral("La actividad se ha guardado en el tema «%1» como %2:\n%3")
+                     .arg(answer->trimmed(), QFileInfo(saved.path).fileName(),
+                          QDir::toNativeSeparators(saved.path)));
+            return;
+        }
+        tell(saved.problem);
+        typed = themes.contains(answer->trimmed()) ? QString() : *answer;
+    }
+}
+
+void Form1::TryButton_Click()
+{
+    if (!trialFolder_)
+        trialFolder_ = std::make_unique<QTemporaryDir>();
+    const QString path = trialFolder_->filePath(QStringLiteral("prueba.txt"));
+    QSaveFile file(path);
+    if (!trialFolder_->isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(activityContents()) < 0 || !file.commit()) {
+        tell(QStringLiteral("No se ha podido preparar la prueba: no se puede escribir en %1.")
+                 .arg(QDir::toNativeSeparators(QDir::tempPath())));
+        return;
+    }
+    const QString player = playerProgram(platform_.appFolder());
+    if (!platform_.startProgram(player, {QStringLiteral("--actividad"), path}))
+        tell(QStringLiteral("No se ha podido abrir el reproductor %1.")
+                 .arg(QDir::toNativeSeparators(player)));
+}
+
+} // namespace editor

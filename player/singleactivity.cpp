@@ -1,0 +1,32 @@
+#include "singleactivity.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "program.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace player {
+
+bool openSingleActivity(toolkit::Platform& platform, const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        platform.messageBox(QStringLiteral("No se encuentra la actividad %1.")
+                                .arg(QDir::toNativeSeparators(file.absoluteFilePath())),
+                            toolkit::vbOKOnly);
+        return false;
+    }
+    // The start window is never shown, but its load measures the screen and
+    // sets the scale the dots are placed with, as on every start.
+    Form2(platform).Form_Load();
+    mainWindow = new Form1(platform);
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    mainWindow->Form_Load();
+    mainWindow->openActivityFile(file.absoluteFilePath());
+    mainWindow->Show();
+    return true;
+}
+
+} // namespace player

@@ -1,0 +1,73 @@
+#include "themestore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using toolkit::ThemeStore;
+
+// A program folder and a user's data folder of their own for every test.
+class ThemeStoreTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir app, data;
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    void SetUp() override { qputenv("XDG_DATA_HOME", data.path().toLocal8Bit()); }
+    void TearDown() override { qputenv("XDG_DATA_HOME", oldData); }
+    QString shipped(const QString& path) const { return app.filePath("actividades/" + path); }
+    QString user(const QString& path) const { return data.filePath("lunipo/actividades/" + path); }
+    static void make(const QString& file)
+    {
+        QDir().mkpath(QFileInfo(file).path());
+        QFile(file).open(QIODevice::WriteOnly);
+    }
+};
+
+TEST_F(ThemeStoreTest, ListsBothPlacesSortedAndTheUsersThemeWinsAClash)
+{
+    for (const QString& file : {shipped("formas/1.txt"), shipped("animales/1.txt"),
+                                user("animales/1.txt"), user("Mis dibujos/1.txt")})
+        make(file);
+    QStringList listed;
+    for (const auto& theme : ThemeStore(app.path()).themes())
+        listed << theme.name + " = " + theme.folder;
+    EXPECT_EQ(listed,
+              QStringList({"animales = " + user("animales"), "formas = " + shipped("formas"),
+                           "Mis dibujos = " + user("Mis dibujos")}));
+}
+
+// The next number is the first one missing from 1, in any case, where the
+// player stops. A listed theme keeps its folder; a new one goes beside the
+// program, or into the user's folder when the program's cannot be written;
+// a listed theme that cannot be written is told, never shadowed; a name
+// that cannot be a visible folder makes nothing.
+TEST_F(ThemeStoreTest, SaveWritesTheBytesAsTheThemesNextNumberWhereThePlayerLooks)
+{
+    for (const QString& file : {shipped("formas/1.TXT"), shipped("formas/3.txt"),
+                                user("animales/1.txt"), app.filePath("file")})
+        make(file);
+    QFile::link("/proc/self", shipped("ajeno"));
+    const struct
+    {
+        QString app, theme, written;
+    } cases[] = {{app.path(), "formas", shipped("formas/2.txt")},
+                 {app.path(), "animales", user("animales/2.txt")},
+                 {app.path(), " mis dibujos ", shipped("mis dibujos/1.txt")},
+                 {app.filePath("file/app"), "mis dibujos", user("mis dibujos/1.txt")},
+                 {app.path(), "ajeno", ""},
+                 {app.path(), QString(64, 'a'), shipped(QString(64, 'a') + "/1.txt")}};
+    for (const QString& bad :
+         QStringList{"  ", "a/b", "a\\b", "..", ".oculto", "a\tb", QString(65, 'a')})
+        EXPECT_FALSE(ThemeStore(app.path()).save(bad, "x").problem.isEmpty()) << bad.toStdString();
+    for (const auto& c : cases) {
+        const auto saved = ThemeStore(c.app).save(c.theme, "1,600,300,255,0,0,\r\n");
+        EXPECT_EQ(saved.path, c.written) << saved.problem.toStdString();
+        EXPECT_EQ(saved.problem.isEmpty(), !c.written.isEmpty());
+        QFile written(c.written);
+        EXPECT_EQ(written.open(QIODevice::ReadOnly) ? written.readAll() : "",
+                  c.written.isEmpty() ? "" : "1,600,300,255,0,0,\r\n");
+    }
+    EXPECT_EQ(QDir(shipped("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({QString(64, 'a'), "ajeno", "formas", "mis dibujos"}));
+}
