@@ -3,8 +3,7 @@
 // its undo snapshot, an undo, a pencil move and a page switch, on pages that
 // already hold a busy drawing.
 
-#include "editor/form1.h"
-#include "fakeplatform.h"
+#include "editorbench.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -14,57 +13,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-constexpr int ScreenWidthPx = 1920;
-constexpr int ScreenHeightPx = 1080;
-
-struct Editor
-{
-    QTemporaryDir folder;
-    toolkit::FakePlatform platform;
-    std::unique_ptr<editor::Form1> form;
-
-    Editor()
-    {
-        platform.applicationFolder = folder.path();
-        platform.screenWidthPx = ScreenWidthPx;
-        platform.screenHeightPx = ScreenHeightPx;
-        form = std::make_unique<editor::Form1>(platform);
-        form->Show();
-        QApplication::processEvents();
-        form->Command1_Click(6); // free placement: every move is a new point
-    }
-
-    void press(double x, double y) const
-    {
-        form->Picture1_MouseMove(0, 0, float(x), float(y));
-        form->Picture1_MouseDown(1, 0, float(x), float(y));
-    }
-    void line(double x1, double y1, double x2, double y2) const
-    {
-        press(x1, y1);
-        form->Picture1_MouseMove(1, 0, float(x2), float(y2));
-        form->Picture1_MouseUp(1, 0, float(x2), float(y2));
-    }
-
-    // Criss-crossing lines in many colours on `page`, as a worked page
-    // holds them, which also fills its undo ring.
-    void busyPage(int page)
-    {
-        form->Command4_Click(page);
-        form->Command1_Click(2);
-        form->Command7_Click(3);
-        const double w = form->Picture1->ScaleWidth();
-        const double h = form->Picture1->ScaleHeight();
-        for (int i = 0; i < 60; ++i) {
-            form->colourRed = (i * 37) % 256;
-            form->colourGreen = (i * 91) % 256;
-            form->colourBlue = (i * 53) % 256;
-            line((i * 997) % int(w), 0, (i * 1543) % int(w), h - 15);
-            line(0, (i * 613) % int(h), w - 15, (i * 421) % int(h));
-        }
-    }
-};
 
 // Counts the paint events a widget receives, to show the repaint is real.
 class PaintCounter : public QObject

@@ -4,9 +4,8 @@
 // still holds) and what the worker pays (compressing and writing).
 
 #include "editor/autosave.h"
-#include "editor/form1.h"
 #include "editor/workingstate.h"
-#include "fakeplatform.h"
+#include "editorbench.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -14,35 +13,15 @@
 
 namespace {
 
-struct Editor
+// The current page busy, the other nine compacted.
+struct BusyEditor : Editor
 {
-    QTemporaryDir folder;
-    toolkit::FakePlatform platform;
-    std::unique_ptr<editor::Form1> form;
-
-    Editor()
-    {
-        platform.applicationFolder = folder.path();
-        platform.screenWidthPx = 1920;
-        platform.screenHeightPx = 1080;
-        form = std::make_unique<editor::Form1>(platform);
-        form->Form_Load();
-        form->Command1_Click(2);
-        for (int i = 0; i < 60; ++i)
-            line((i * 997) % 25000, 0, (i * 1543) % 25000, 13000);
-    }
-    void line(double x1, double y1, double x2, double y2) const
-    {
-        form->Picture1_MouseMove(0, 0, float(x1), float(y1));
-        form->Picture1_MouseDown(1, 0, float(x1), float(y1));
-        form->Picture1_MouseMove(1, 0, float(x2), float(y2));
-        form->Picture1_MouseUp(1, 0, float(x2), float(y2));
-    }
+    BusyEditor() { busyPage(0); }
 };
 
 void BM_WorkingStateSnapshot(benchmark::State& state)
 {
-    Editor editor;
+    BusyEditor editor;
     for (auto _ : state)
         benchmark::DoNotOptimize(editor.form->workingState());
 }
@@ -51,7 +30,7 @@ BENCHMARK(BM_WorkingStateSnapshot)->Unit(benchmark::kMicrosecond);
 // A line while the worker still holds the page, against a line alone.
 void BM_LineAfterSnapshot(benchmark::State& state)
 {
-    Editor editor;
+    BusyEditor editor;
     for (auto _ : state) {
         state.PauseTiming();
         editor::WorkingState held;
@@ -65,7 +44,7 @@ BENCHMARK(BM_LineAfterSnapshot)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_WorkingStateEncodeAndWrite(benchmark::State& state)
 {
-    Editor editor;
+    BusyEditor editor;
     QTemporaryDir dir;
     editor::WorkingStateStore store(dir.path());
     for (auto _ : state)
