@@ -114,4 +114,9 @@ ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& conten
     return {path, {}};
 }
 
+QString ThemeStore::nameProblem(const QString& name)
+{
+    return toolkit::nameProblem(name);
+}
+
 } // namespace toolkit

@@ -42,6 +42,10 @@ public:
     // words for the adult.
     Saved save(const QString& name, const QByteArray& contents) const;
 
+    // Why `name` cannot be the folder of a theme, in words for the adult;
+    // empty when it can.
+    static QString nameProblem(const QString& name);
+
 private:
     QString appFolder_;
 };
