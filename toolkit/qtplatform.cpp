@@ -1,12 +1,12 @@
 #include "qtplatform.h"
 
 #include "soundplayer.h"
-#include "themedialog.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -78,9 +78,9 @@ QString QtPlatform::saveFileName(const QString& title, const QString& filter, co
     return QFileDialog::getSaveFileName(dialogParent(), title, folder, filter);
 }
 
-std::optional<QString> QtPlatform::chooseTheme(const QStringList& themes, const QString& newName)
+int QtPlatform::execDialog(QDialog& dialog)
 {
-    return askTheme(dialogParent(), themes, newName);
+    return dialog.exec();
 }
 
 void QtPlatform::setClipboardImage(const QImage& image)
