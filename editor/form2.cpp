@@ -117,7 +117,7 @@ void Form2::layOut()
     auto* whole = new QHBoxLayout(this);
     whole->addLayout(left, 1);
     whole->addLayout(right, 3);
-    resize(900, 560);
+    resize(760, 520); // fits an 800 x 600 screen
 }
 
 // Return on an activity opens it, rather than pressing the default button.
