@@ -19,7 +19,10 @@ inline void startApplication()
     static char name[] = "fuzz";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
+    // Never torn down: libFuzzer ends the process from inside its loop, and
+    // Qt's clean-up then would run under windows still open.
+    static auto* app = new QApplication(argc, argv);
+    Q_UNUSED(app);
 }
 
 inline void writeFile(const QString& path, const uint8_t* data, size_t size)
