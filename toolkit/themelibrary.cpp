@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace toolkit {
@@ -22,6 +24,7 @@ const QString Staging = QStringLiteral(".renumerando");
 const QString PlanFile = QStringLiteral("plan");
 const QString PlacingMark = QStringLiteral("colocando");
 constexpr int MaxPapeleraCopies = 1000;
+constexpr qint64 MaxPlanBytes = 1 << 20;
 
 QString numberedName(int number)
 {
@@ -42,6 +45,40 @@ void syncFolder(const QString& folder)
 bool exists(const QString& path)
 {
     return QFileInfo::exists(path);
+}
+
+bool isActivityName(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[1-9][0-9]{0,8}\\.txt$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(name).hasMatch();
+}
+
+// A plan names only activity files of its own theme: a shared theme folder
+// could hold a plan written to move other files.
+std::optional<QList<ThemeLibrary::Move>> movesOf(const QStringList& plan)
+{
+    QList<ThemeLibrary::Move> moves;
+    for (const QString& line : plan) {
+        const QStringList names = line.split(QLatin1Char('/'));
+        if (names.size() != 2 || !isActivityName(names[0]) ||
+            (!names[1].isEmpty() && !isActivityName(names[1])))
+            return std::nullopt;
+        moves.append({names[0], names[1]});
+    }
+    return moves;
+}
+
+// Removes the staging folder of a plan that never started: only what the
+// library itself puts there (the plan, its temporary file, the mark), so a
+// folder of that name holding anything else is left as it is.
+void clearStaging(const QString& staging)
+{
+    const QDir dir(staging);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (name.startsWith(PlanFile) || name == PlacingMark)
+            QFile::remove(dir.filePath(name));
+    QDir().rmdir(staging);
 }
 
 // `name`, or "name (k).txt" for the k-th copy of the same name.
@@ -141,18 +178,17 @@ void ThemeLibrary::recover(const QStringList& themes) const
 {
     for (const QString& theme : themes) {
         const QDir staging(QDir(theme).filePath(Staging));
-        if (!staging.exists())
+        const QFileInfo folder(staging.path());
+        if (!folder.isDir() || folder.isSymLink()) // none, or not one the library made
             continue;
         // Without its plan nothing had moved yet.
-        const auto plan = readTextLines(staging.filePath(PlanFile));
+        const auto plan = readTextLines(staging.filePath(PlanFile), MaxPlanBytes);
         if (!plan) {
-            QDir(staging).removeRecursively();
+            clearStaging(staging.path());
             continue;
         }
-        QList<Move> moves;
-        for (const QString& line : *plan)
-            moves.append({line.section(QLatin1Char('/'), 0, 0), line.section(QLatin1Char('/'), 1)});
-        finish(theme, moves, exists(staging.filePath(PlacingMark)));
+        if (const auto moves = movesOf(*plan))
+            finish(theme, *moves, exists(staging.filePath(PlacingMark)));
     }
 }
 
@@ -175,7 +211,7 @@ QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) c
         text += (move.from + QLatin1Char('/') + move.to + QLatin1Char('\n')).toUtf8();
     QSaveFile plan(QDir(staging).filePath(PlanFile));
     if (!plan.open(QIODevice::WriteOnly) || plan.write(text) != text.size() || !plan.commit()) {
-        QDir(staging).removeRecursively();
+        clearStaging(staging);
         return QStringLiteral("No se puede cambiar el tema (%1).")
             .arg(QDir::toNativeSeparators(theme));
     }

@@ -55,12 +55,13 @@ public:
     std::function<bool()> stepDone;
     bool useDesktopTrash = true;
 
-private:
     struct Move
     {
         QString from; // the file's name in the theme now
         QString to;   // its name once renumbered; empty when it is removed
     };
+
+private:
     QString renumber(const QString& theme, const QList<Move>& moves) const;
     bool finish(const QString& theme, const QList<Move>& moves, bool placing) const;
     bool stageAll(const QString& theme, const QList<Move>& moves) const;

@@ -117,3 +117,21 @@ TEST_F(ThemeLibraryTest, RenamingKeepsTheActivitiesAndRefusesNamesThePlayerCould
     EXPECT_EQ(contents(ThemeLibrary::activities(renamed)), "AZCD");
     EXPECT_NE(library.replace(dir.filePath("no/1.txt"), "Z"), "");
 }
+
+// In a shared theme folder, a plan the library did not write moves nothing:
+// not through a staging folder that is a link, not naming other files.
+TEST_F(ThemeLibraryTest, AForeignPlanIsLeftAlone)
+{
+    write(dir.filePath("outside.txt"), "O");
+    QDir().mkpath(dir.filePath("elsewhere"));
+    write(dir.filePath("elsewhere/plan"), "1.txt/\n");
+    QFile::link(dir.filePath("elsewhere"), theme + "/.renumerando");
+    library.recover({theme});
+    QFile::remove(theme + "/.renumerando");
+    QDir().mkpath(theme + "/.renumerando");
+    write(theme + "/.renumerando/plan", "../outside.txt/5.txt\n2.TXT/\n");
+    library.recover({theme});
+    EXPECT_EQ(inTheme(), "ABCD");
+    EXPECT_EQ(contents({dir.filePath("outside.txt"), dir.filePath("elsewhere/plan")}), "O1.txt/\n");
+    EXPECT_EQ(inPapelera(), "");
+}
