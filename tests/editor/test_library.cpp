@@ -2,8 +2,8 @@
 #include "editor/form2.h"
 #include "fakeplatform.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
