@@ -14,7 +14,7 @@ fail() {
     problems=$((problems + 1))
 }
 
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian found errors"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian found errors"
 appstreamcli validate --no-net "$tree"/usr/share/metainfo/*.metainfo.xml ||
     fail "the AppStream file is not valid"
 desktop-file-validate "$tree"/usr/share/applications/*.desktop || fail "a menu entry is not valid"
@@ -37,7 +37,7 @@ done
 # Nothing for one account, nothing beside /usr, and no program among the data.
 outside=$(grep -v -e '^\./usr$' -e '^\./usr/' <<<"$files" || true)
 [ -z "$outside" ] || fail "outside /usr: $outside"
-programs=$(find "$tree/usr/share" -type f -exec file -F '|' {} + | grep -F '| ELF' || true)
+programs=$(find "$tree/usr/share" -type f -exec file -N -F '|' {} + | grep -F '| ELF' | cut -d'|' -f1 || true)
 [ -z "$programs" ] || fail "programs among the data: ${programs//$tree/}"
 
 [ "$problems" -eq 0 ] || exit 1
