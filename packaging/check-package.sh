@@ -37,7 +37,8 @@ done
 # Nothing for one account, nothing beside /usr, and no program among the data.
 outside=$(grep -v -e '^\./usr$' -e '^\./usr/' <<<"$files" || true)
 [ -z "$outside" ] || fail "outside /usr: $outside"
-programs=$(find "$tree/usr/share" -type f -exec file -N -F '|' {} + | grep -F '| ELF' | cut -d'|' -f1 || true)
+programs=$(find "$tree/usr/share" -type f -exec file -N -F '|' {} + |
+    grep -F '| ELF' | cut -d'|' -f1 || true)
 [ -z "$programs" ] || fail "programs among the data: ${programs//$tree/}"
 
 [ "$problems" -eq 0 ] || exit 1
