@@ -26,6 +26,7 @@ protected:
     {
         ASSERT_TRUE(appDir.isValid());
         platform.applicationFolder = appDir.path();
+        QDir().mkpath(path("sonidos")); // the shipped data beside, as in build/app
         player::scaleX = 1.0f;
         player::scaleY = 1.0;
     }
