@@ -1,5 +1,8 @@
 #include "picturefiles.h"
 
+#include "newfile.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -15,6 +18,21 @@ bool writeBitmap(const QImage& image, const QString& path)
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
         return false;
     return file.commit();
+}
+
+QString writeNewBitmap(const QImage& image, const QString& folder, const QString& baseName)
+{
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&bytes, "bmp").write(image.convertToFormat(QImage::Format_RGB888)))
+        return {};
+    return createFirstFree(
+        folder,
+        [&](int n) {
+            return n == 1 ? baseName + QStringLiteral(".bmp")
+                          : QStringLiteral("%1-%2.bmp").arg(baseName).arg(n);
+        },
+        bytes.data());
 }
 
 QImage readPicture(const QString& path)

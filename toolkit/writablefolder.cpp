@@ -1,6 +1,7 @@
 #include "writablefolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -13,8 +14,8 @@ QString joined(const QString& folder, const QString& name)
     return name.isEmpty() ? folder : folder + QLatin1Char('/') + name;
 }
 
-// Permission bits alone do not tell: root ignores them, and a read-only
-// mount refuses everyone. Only a file actually written there answers.
+} // namespace
+
 bool canWriteInto(const QString& folder)
 {
     if (!QDir().mkpath(folder))
@@ -23,7 +24,13 @@ bool canWriteInto(const QString& folder)
     return probe.open(); // removed again when it goes out of scope
 }
 
-} // namespace
+QString drawingsFolder(const QString& appFolder, const QString& configured)
+{
+    const QFileInfo folder(configured);
+    if (!configured.isEmpty() && folder.absoluteDir().exists() && canWriteInto(configured))
+        return configured;
+    return writableFolder(appFolder, QStringLiteral("dibujosrealizados"));
+}
 
 QString writableFolder(const QString& appFolder, const QString& name)
 {
