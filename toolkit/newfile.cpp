@@ -13,9 +13,9 @@ namespace toolkit {
 
 namespace {
 
-bool writeWhole(QFileDevice& file, const QByteArray& contents)
+bool writeWhole(QFileDevice& file, const FileWriter& write)
 {
-    return file.write(contents) == contents.size() && file.flush();
+    return write(file) && file.flush();
 }
 
 // NFS may lose the answer to a link() that did succeed and report EEXIST on
@@ -53,12 +53,12 @@ bool hasNoHardLinks(int error)
            error == EMLINK;
 }
 
-NewFile createExclusively(const QString& path, const QByteArray& contents)
+NewFile createExclusively(const QString& path, const FileWriter& write)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return QFileInfo::exists(path) ? NewFile::Taken : NewFile::Failed;
-    if (writeWhole(file, contents))
+    if (writeWhole(file, write))
         return NewFile::Written;
     // QFile::remove() would refuse: closing flushes, and that fails again.
     QFile::remove(path);
@@ -70,7 +70,7 @@ NewFile createExclusively(const QString& path, const QByteArray& contents)
 // many names are taken.
 std::pair<NewFile, QString> linkFirstFree(QFile& temporary, const QDir& folder,
                                           const std::function<QString(int)>& fileName,
-                                          const QByteArray& contents, int attempts)
+                                          const FileWriter& write, int attempts)
 {
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         const QString path = folder.filePath(fileName(attempt));
@@ -81,7 +81,7 @@ std::pair<NewFile, QString> linkFirstFree(QFile& temporary, const QDir& folder,
         if (error == EEXIST && linkedTwice(temporary))
             return {NewFile::Written, path};
         if (hasNoHardLinks(error)) {
-            const NewFile result = createExclusively(path, contents);
+            const NewFile result = createExclusively(path, write);
             if (result != NewFile::Taken)
                 return {result, result == NewFile::Written ? path : QString()};
         } else if (error != EEXIST) {
@@ -93,20 +93,20 @@ std::pair<NewFile, QString> linkFirstFree(QFile& temporary, const QDir& folder,
 
 std::pair<NewFile, QString> create(const QString& folder,
                                    const std::function<QString(int)>& fileName,
-                                   const QByteArray& contents, int attempts)
+                                   const FileWriter& write, int attempts)
 {
     QFile temporary;
     if (!openTemporary(temporary, folder))
         return {NewFile::Failed, {}};
     // Removed whatever happens: the file is kept under its own name.
     const auto removeTemporary = qScopeGuard([&] { QFile::remove(temporary.fileName()); });
-    if (!writeWhole(temporary, contents))
+    if (!writeWhole(temporary, write))
         return {NewFile::Failed, {}};
     // NFS reports a failed write-back only when the file is closed.
     temporary.close();
     if (temporary.error() != QFileDevice::NoError)
         return {NewFile::Failed, {}};
-    return linkFirstFree(temporary, QDir(folder), fileName, contents, attempts);
+    return linkFirstFree(temporary, QDir(folder), fileName, write, attempts);
 }
 
 } // namespace
@@ -114,15 +114,18 @@ std::pair<NewFile, QString> create(const QString& folder,
 NewFile createNewFile(const QString& path, const QByteArray& contents)
 {
     const QFileInfo file(path);
+    const auto writeContents = [&](QIODevice& device) {
+        return device.write(contents) == contents.size();
+    };
     return create(
-               file.path(), [&](int) { return file.fileName(); }, contents, 1)
+               file.path(), [&](int) { return file.fileName(); }, writeContents, 1)
         .first;
 }
 
 QString createFirstFree(const QString& folder, const std::function<QString(int)>& fileName,
-                        const QByteArray& contents, int attempts)
+                        const FileWriter& write, int attempts)
 {
-    return create(folder, fileName, contents, attempts).second;
+    return create(folder, fileName, write, attempts).second;
 }
 
 } // namespace toolkit

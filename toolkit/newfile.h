@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QIODevice;
+
 namespace toolkit {
 
 // How an attempt to create a file under a name nobody holds yet ended.
@@ -19,11 +21,15 @@ enum class NewFile { Written, Taken, Failed };
 // and written; a failed write removes it again.
 NewFile createNewFile(const QString& path, const QByteArray& contents);
 
+// Writes a file's contents; false when it could not. Called once, or once
+// more where the file system has no hard links.
+using FileWriter = std::function<bool(QIODevice& file)>;
+
 // Creates the first free name of `fileName(1)`, `fileName(2)`... in
-// `folder` with `contents`, as createNewFile, writing the bytes only once;
-// the path written, or empty when nothing could be written or no free name
-// turned up in `attempts`.
+// `folder` with what `write` writes, as createNewFile, writing the file only
+// once however many names are taken; the path written, or empty when nothing
+// could be written or no free name turned up in `attempts`.
 QString createFirstFree(const QString& folder, const std::function<QString(int)>& fileName,
-                        const QByteArray& contents, int attempts = 10000);
+                        const FileWriter& write, int attempts = 10000);
 
 } // namespace toolkit

@@ -2,7 +2,6 @@
 
 #include "newfile.h"
 
-#include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -22,17 +21,14 @@ bool writeBitmap(const QImage& image, const QString& path)
 
 QString writeNewBitmap(const QImage& image, const QString& folder, const QString& baseName)
 {
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&bytes, "bmp").write(image.convertToFormat(QImage::Format_RGB888)))
-        return {};
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB888);
     return createFirstFree(
         folder,
         [&](int n) {
             return n == 1 ? baseName + QStringLiteral(".bmp")
                           : QStringLiteral("%1-%2.bmp").arg(baseName).arg(n);
         },
-        bytes.data());
+        [&](QIODevice& file) { return QImageWriter(&file, "bmp").write(pixels); });
 }
 
 QImage readPicture(const QString& path)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
@@ -188,7 +189,7 @@ ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& conten
             number = std::max(number + 1, nextNumber(folder));
             return QStringLiteral("%1.txt").arg(number);
         },
-        contents);
+        [&](QIODevice& file) { return file.write(contents) == contents.size(); });
     if (path.isEmpty())
         return {{}, failed};
     return {path, {}};
