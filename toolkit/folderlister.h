@@ -21,8 +21,8 @@ namespace toolkit {
 class FolderLister
 {
 public:
-    // The names of a folder's subfolders; may block as long as the file
-    // system does.
+    // What is read of a folder, by default the names of its subfolders; may
+    // block as long as the file system does.
     using Reader = std::function<QStringList(const QString& folder)>;
 
     explicit FolderLister(Reader reader = subfolders,

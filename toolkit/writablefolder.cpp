@@ -1,5 +1,7 @@
 #include "writablefolder.h"
 
+#include "folderlister.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -24,10 +26,25 @@ bool canWriteInto(const QString& folder)
     return probe.open(); // removed again when it goes out of scope
 }
 
+namespace {
+
+// Asked on a worker: a server that is gone must not freeze the child's
+// window at the save button. Its "listing" is the folder itself when usable.
+bool drawingsFolderAnswers(const QString& configured)
+{
+    static FolderLister probe([](const QString& folder) {
+        const bool usable = QFileInfo(folder).absoluteDir().exists() && canWriteInto(folder);
+        return usable ? QStringList{folder} : QStringList{};
+    });
+    const auto answer = probe.list({configured}).constFirst();
+    return answer && !answer->isEmpty();
+}
+
+} // namespace
+
 QString drawingsFolder(const QString& appFolder, const QString& configured)
 {
-    const QFileInfo folder(configured);
-    if (!configured.isEmpty() && folder.absoluteDir().exists() && canWriteInto(configured))
+    if (!configured.isEmpty() && drawingsFolderAnswers(configured))
         return configured;
     return writableFolder(appFolder, QStringLiteral("dibujosrealizados"));
 }

@@ -20,7 +20,6 @@ TEST(LabSettings, KeysOverrideOneByOneAndEveryProblemIsOneLine)
         QString read;     // temas|dibujos|sonido|pista
         QString problems; // a word of each line, in order
     } cases[] = {
-        {{}, {}, {}, "||1|8", ""},
         {"[Lunipo]\ntemas=/srv/c\n", "[Lunipo]\ntemas=/srv/a:/srv/b\nsonido=no\npista=3\n",
          "[Lunipo]\npista=0\n", "/srv/c||0|0", ""},
         {{},
