@@ -146,15 +146,16 @@ QList<ThemeStore::Theme> ThemeStore::themes() const
 
 // A shared folder is never made: where the server's folder is missing, a
 // new one would lie on this computer's own disk, out of the other
-// computers' sight. Nor is "actividades" made beside a program whose data
-// lies elsewhere, as in /usr/bin.
+// computers' sight. Nor is "actividades" made beside a program whose
+// shipped themes lie in a system data folder, as a package's in /usr/bin.
 QString ThemeStore::newThemesFolder(const QStringList& answered) const
 {
     for (const QString& shared : answered)
         if (existingAndWritable(shared))
             return shared;
-    if (existingAndWritable(activities(appFolder_)))
-        return activities(appFolder_);
+    const QString beside = activities(appFolder_);
+    if (findData(appFolder_, Activities) == beside && canWriteInto(beside))
+        return beside;
     return userThemesFolder();
 }
 

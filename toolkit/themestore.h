@@ -52,8 +52,8 @@ public:
     // once get two numbers. A listed theme keeps its folder, and is refused
     // when that cannot be written. A new one is made in the first shared
     // folder that answers and can be written, else in the program's
-    // "actividades" when that folder exists and can be written, else in the
-    // user's. A new
+    // "actividades" when it can be written and no system data folder holds
+    // the shipped themes instead, else in the user's. A new
     // name must be a folder the player will list: not empty, at most 64
     // characters, no slashes, not starting with a dot. Problems are told in
     // words for the adult.
