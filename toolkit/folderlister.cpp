@@ -54,6 +54,7 @@ QList<std::optional<QStringList>> FolderLister::list(const QStringList& folders)
 
 std::shared_future<QStringList> FolderLister::reading(const QString& folder)
 {
+    const std::lock_guard<std::mutex> lock(mutex_);
     if (const auto stuck = pending_.constFind(folder);
         stuck != pending_.cend() && !answered(*stuck))
         return *stuck;

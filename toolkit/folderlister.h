@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <mutex>
 #include <optional>
 
 namespace toolkit {
@@ -17,7 +18,7 @@ namespace toolkit {
 // them together, and a folder that has not answered by then is left out of
 // that listing. No second reader is started for a folder whose reader is
 // still stuck; once it has answered, the next listing reads the folder
-// afresh. To be used from one thread, the window's.
+// afresh. Safe to use from several threads at once.
 class FolderLister
 {
 public:
@@ -44,6 +45,7 @@ private:
 
     Reader reader_;
     std::chrono::milliseconds patience_;
+    std::mutex mutex_; // guards pending_
     QHash<QString, std::shared_future<QStringList>> pending_;
 };
 
