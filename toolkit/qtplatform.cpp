@@ -1,5 +1,6 @@
 #include "qtplatform.h"
 
+#include "labsettings.h"
 #include "soundplayer.h"
 #include "twips.h"
 
@@ -42,9 +43,12 @@ QtPlatform::~QtPlatform() = default;
 
 // One player for the whole program, so that a new sound cuts off the last.
 // It is made on the first sound, so programs that never play one never open
-// the sound device.
+// the sound device. A lab that wants silence ("sonido=no") gets it here for
+// both programs, beeps included.
 void QtPlatform::playSounds(const QStringList& paths)
 {
+    if (!LabSettings::current().sound)
+        return;
     if (!sound_)
         sound_ = std::make_unique<SoundPlayer>();
     if (!sound_->play(paths))
