@@ -33,14 +33,19 @@ void Form1::tell(const QString& text)
 }
 
 // A cancelled dialog or a refused file changes nothing: the page keeps what
-// was drawn on it.
+// was drawn on it. An activity file chosen here is opened as an activity.
 void Form1::openPicture()
 {
     const QString path = platform_.openFileName(
         QStringLiteral("Selecciona una imagen"),
-        QStringLiteral("imágenes (*.bmp);;Todos los ficheros (*.*)"), platform_.appFolder());
+        QStringLiteral("imágenes (*.bmp);;Actividades (*.txt);;Todos los ficheros (*.*)"),
+        platform_.appFolder());
     if (path.isEmpty())
         return;
+    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
+        openActivity(path);
+        return;
+    }
     if (!hasPictureExtension(path)) {
         tell(QStringLiteral("El fichero seleccionado no es un gráfico soportado"));
         return;
@@ -51,13 +56,14 @@ void Form1::openPicture()
         return;
     }
     pushUndoSnapshot();
-    Picture1->setPicture(picture);
-    page().setPicture(Picture1->Picture());
+    page().setPicture(picture);
+    showPage();
 }
 
+// The bitmap is the page as a whole picture: its drawing with its dots.
 void Form1::savePictureAs()
 {
-    Picture1->setPicture(page().Image()); // without the grid
+    showPage(); // without the grid
     const QString chosen =
         platform_.saveFileName(QStringLiteral("Guardar como  "),
                                QStringLiteral("Archivo gráfico (*.bmp)"), platform_.appFolder());
@@ -133,8 +139,8 @@ bool Form1::undoStep()
     undoPos[p] = previousSlot(undoPos[p]);
     const QImage snapshot = ring(undoPos[p]).Picture();
     ring(undoPos[p]).setPicture(QImage()); // out of reach now: the page holds it
-    Picture1->setPicture(snapshot);
     Picture2(p).setPicture(snapshot);
+    showPage();
     prefetchNewestSnapshot();
     return true;
 }
@@ -152,9 +158,9 @@ void Form1::clearPage()
 {
     pushUndoSnapshot();
     setPersistent(true);
-    Picture1->setPicture(QImage());
     page().setPicture(QImage());
     setPersistent(false);
+    showPage();
 }
 
 // The pasted picture goes into the page too, so that it stays through a
@@ -165,8 +171,8 @@ void Form1::paste()
     if (picture.isNull())
         return;
     pushUndoSnapshot();
-    Picture1->setPicture(picture);
     page().setPicture(picture);
+    showPage();
 }
 
 void Form1::leave()
