@@ -29,14 +29,13 @@ ReadActivity::Record recordOf(const QString& line, Losses& losses)
     losses.longLines |= line.size() >= activity::MaxLineLength;
     losses.longLabels |= field(0).size() > activity::MaxLabelLength;
     losses.missingFields |= fields.size() < 6;
-    ReadActivity::Record r{activity::label(field(0)),
-                           activity::coordinate(field(1)),
-                           activity::coordinate(field(2)),
-                           activity::colourComponent(field(3)),
-                           activity::colourComponent(field(4)),
-                           activity::colourComponent(field(5))};
+    ReadActivity::Record r{
+        activity::label(field(0)),           activity::coordinate(field(1)),
+        activity::coordinate(field(2)),      activity::colourComponent(field(3)),
+        activity::colourComponent(field(4)), activity::colourComponent(field(5))};
     for (int n = 1; n <= 2; ++n)
-        losses.tamedNumbers |= std::fabs(toolkit::leadingNumber(field(n))) > activity::MaxCoordinate;
+        losses.tamedNumbers |=
+            std::fabs(toolkit::leadingNumber(field(n))) > activity::MaxCoordinate;
     for (int n = 3; n <= 5; ++n) {
         const double value = toolkit::leadingNumber(field(n));
         losses.tamedNumbers |= value < 0 || value > 255.5;

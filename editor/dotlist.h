@@ -13,12 +13,12 @@ struct Dot
     QString label; // empty: the entry closes its figure
     QPointF at;    // canvas twips; a closing entry sits on its figure's first dot
     int colour = 0;
-    int page = 0;          // shown on this page only, where it was placed
-    int radius = 250;      // of its circle, twips
-    double fontSize = 18;  // of its label, points
-    bool starts = false;   // no line joins it to the entry before
-    QString record;        // the entry as the activity file holds it; empty
-                           // once changed here, until the window writes it anew
+    int page = 0;         // shown on this page only, where it was placed
+    int radius = 250;     // of its circle, twips
+    double fontSize = 18; // of its label, points
+    bool starts = false;  // no line joins it to the entry before
+    QString record;       // the entry as the activity file holds it; empty
+                          // once changed here, until the window writes it anew
 
     bool closes() const { return label.isEmpty(); }
 };

@@ -177,7 +177,7 @@ public:
     // canvas shows them over the page's drawing, from this list, so moving
     // or removing one never harms what lies under it. They join the drawing
     // where the page is used as a whole picture (a saved bitmap).
-    DotList dots; // Combo5's entries, in its order
+    DotList dots;                       // Combo5's entries, in its order
     toolkit::CommandButton* MoveButton; // "Mover": the dot tool moves dots
     bool movingDots = false;
     void MoveButton_Click();

@@ -281,8 +281,14 @@ void Form1::placeDot()
         firstDotY = roundToInt32(pressY);
         newFigure = false;
     }
-    addDot({QString::number(dotNumber), {pointerX, pointerY}, currentColour(), currentPage,
-            dotSize, Picture1->FontSize, starts, {}});
+    addDot({QString::number(dotNumber),
+            {pointerX, pointerY},
+            currentColour(),
+            currentPage,
+            dotSize,
+            Picture1->FontSize,
+            starts,
+            {}});
     prevDotX = pointerX;
     prevDotY = pointerY;
     dotNumber += static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
@@ -298,8 +304,14 @@ void Form1::closeFigure()
     pushUndoSnapshot();
     rememberDotStep();
     newFigure = true;
-    addDot({QString(), {firstDotX, double(firstDotY)}, currentColour(), currentPage, dotSize,
-            Picture1->FontSize, false, {}});
+    addDot({QString(),
+            {firstDotX, double(firstDotY)},
+            currentColour(),
+            currentPage,
+            dotSize,
+            Picture1->FontSize,
+            false,
+            {}});
 }
 
 void Form1::pushUndoSnapshot()

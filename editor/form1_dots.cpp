@@ -34,7 +34,8 @@ QRegion lineBands(QPoint from, QPoint to)
     QRegion bands;
     QPoint last = from;
     for (int i = 1; i <= steps; ++i) {
-        const QPoint next = from + QPoint(int(qint64(d.x()) * i / steps), int(qint64(d.y()) * i / steps));
+        const QPoint next =
+            from + QPoint(int(qint64(d.x()) * i / steps), int(qint64(d.y()) * i / steps));
         bands += QRect(last, next).normalized().adjusted(-2, -2, 2, 2);
         last = next;
     }

@@ -47,8 +47,12 @@ DotList Form1::dotsOfRecords(const QVector<ReadActivity::Record>& records, int r
     list.reserve(size_t(records.size()));
     for (qsizetype k = 0; k < records.size(); ++k) {
         const ReadActivity::Record& r = records[k];
-        list.push_back({r.label, {canvasX(r.x), canvasY(r.y)},
-                        toolkit::RGB(r.red, r.green, r.blue), currentPage, radius, fontSize,
+        list.push_back({r.label,
+                        {canvasX(r.x), canvasY(r.y)},
+                        toolkit::RGB(r.red, r.green, r.blue),
+                        currentPage,
+                        radius,
+                        fontSize,
                         k == 0 || records[k - 1].label.isEmpty(),
                         dotEntry(r.label, int(r.x), int(r.y), r.red, r.green, r.blue)});
     }

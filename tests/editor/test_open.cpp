@@ -97,9 +97,10 @@ TEST_F(OpenTest, HostileFilesOpenAsThePlayerReadsThemAndSaySo)
         {"empty", fileWith(""), -1, "No se puede abrir", ""},
         {"short header", fileWith("1\r\n2\r\nSI\r\n"), -1, "No se puede abrir", ""},
         {"too many dots", activity(tooMany), 151, "primeros 151", "151,2265,300,0,0,0,"},
-        {"bad lines", activity({"1,300,300,0,0,0,", "abc", "2,x,y"}), 3, "faltaban", "2,0,0,0,0,0,"},
-        {"huge numbers", activity({"7,99999999999999999999,-99999999999999999999,999,-5,0,"}), 1, "límites",
-         "7,1000000000,-1000000000,255,0,0,"},
+        {"bad lines", activity({"1,300,300,0,0,0,", "abc", "2,x,y"}), 3, "faltaban",
+         "2,0,0,0,0,0,"},
+        {"huge numbers", activity({"7,99999999999999999999,-99999999999999999999,999,-5,0,"}), 1,
+         "límites", "7,1000000000,-1000000000,255,0,0,"},
         {"long label", activity({QString(500, 'N') + ",300,300,0,0,0,"}), 1, "etiqueta",
          QString(20, 'N') + ",300,300,0,0,0,"},
     };
@@ -152,15 +153,19 @@ TEST_F(OpenTest, MovedAndRemovedDotsCloseUpTheirNumbersAndComeBackWithUndo)
         std::function<void()> step;
         QStringList after;
     } cases[] = {
-        {"drag the second dot", [&] { drag(1800, 600, 2400, 300); },
+        {"drag the second dot",
+         [&] { drag(1800, 600, 2400, 300); },
          {"1,600,600,0,0,0,", "2,2400,300,0,0,0,", "A,1800,1800,0,0,0,", "3,600,1800,0,0,0,",
           ",600,600,0,0,0,"}},
-        {"drag the first dot: the closing follows", [&] { drag(600, 600, 300, 300); },
+        {"drag the first dot: the closing follows",
+         [&] { drag(600, 600, 300, 300); },
          {"1,300,300,0,0,0,", "2,1800,600,0,0,0,", "A,1800,1800,0,0,0,", "3,600,1800,0,0,0,",
           ",300,300,0,0,0,"}},
-        {"right click on the second", [&] { rightClick(1800, 600); },
+        {"right click on the second",
+         [&] { rightClick(1800, 600); },
          {"1,600,600,0,0,0,", "A,1800,1800,0,0,0,", "2,600,1800,0,0,0,", ",600,600,0,0,0,"}},
-        {"Supr on the first", [&] {
+        {"Supr on the first",
+         [&] {
              form->Picture1_MouseMove(0, 0, 600, 600);
              form->deleteKey();
          },
