@@ -268,7 +268,7 @@ private:
     int numberAfterTheList() const;
     void rememberDotStep();
     // After an undo: the list as it was before the step the undo took back.
-    bool takeBackDotStep();
+    void takeBackDotStep();
     // A dot moved, removed or put back: the records changed are written anew,
     // Combo5 shows the list and the next dot joins on where the list ends.
     void dotListChanged();

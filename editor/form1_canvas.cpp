@@ -204,7 +204,10 @@ void Form1::floodFill()
     const int colour = Picture1->Point(seed.x(), seed.y());
     if (colour >= 0)
         Picture1->FloodFill(seed.x(), seed.y(), colour);
-    fillPageWithinDots(x, y);
+    if (std::any_of(dots.begin(), dots.end(), [&](const Dot& d) { return d.page == currentPage; }))
+        fillPageWithinDots(x, y);
+    else if (const int colour = page().Point(x, y); colour >= 0)
+        page().FloodFill(x, y, colour);
     for (auto* area : {Picture1, &page()}) {
         area->ScaleMode = toolkit::vbTwips;
         area->FillStyle = fillStyleChoice;
@@ -368,13 +371,13 @@ void Form1::addDot(Dot dot)
 // state, so the next dot gets the number given back and joins on where the
 // figure really ends. An undo of anything else (a line drawn with another
 // tool, a dot on another page) leaves the list alone.
-bool Form1::takeBackDotStep()
+void Form1::takeBackDotStep()
 {
     if (dotSteps_.empty())
-        return false;
+        return;
     DotStep& before = dotSteps_.back();
     if (slotSnapshot_[currentPage][undoPos[currentPage]] != before.snapshot)
-        return false;
+        return;
     dots = std::move(before.dots);
     openedActivity = before.opened;
     dotNumber = before.dotNumber;
@@ -385,7 +388,6 @@ bool Form1::takeBackDotStep()
     firstDotY = before.firstDotY;
     dotSteps_.pop_back();
     dotListChanged();
-    return true;
 }
 
 void Form1::dotListChanged()

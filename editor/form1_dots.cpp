@@ -111,6 +111,8 @@ QImage Form1::pagePicture(int p)
 
 void Form1::drawDots(PictureBox& area, int p, const QRegion& within)
 {
+    if (std::none_of(dots.begin(), dots.end(), [p](const Dot& d) { return d.page == p; }))
+        return; // and the area keeps sharing its picture
     const bool persistent = area.AutoRedraw;
     area.AutoRedraw = true;
     for (int i = 0; i < int(dots.size()); ++i)

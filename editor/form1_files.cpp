@@ -126,9 +126,9 @@ QByteArray Form1::activityContents() const
     return activityText(header, entries);
 }
 
-// Walks back through the page's own snapshots, newest first. With none
-// left the page stays as it is: an undo never blanks a page or comes round
-// again to the newest.
+// Walks back through the page's own snapshots, newest first, the dot list
+// with them. With none left the page stays as it is: an undo never blanks a
+// page or comes round again to the newest.
 bool Form1::undoStep()
 {
     const int p = currentPage;
@@ -140,6 +140,7 @@ bool Form1::undoStep()
     const QImage snapshot = ring(undoPos[p]).Picture();
     ring(undoPos[p]).setPicture(QImage()); // out of reach now: the page holds it
     Picture2(p).setPicture(snapshot);
+    takeBackDotStep();
     showPage();
     prefetchNewestSnapshot();
     return true;

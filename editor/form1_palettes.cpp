@@ -106,8 +106,7 @@ void Form1::Command1_Click(int Index)
             activeTool = 12;
             break;
         case 13:
-            if (undoStep() && takeBackDotStep())
-                showPage();
+            undoStep();
             break;
         case 14:
             clearPage();
