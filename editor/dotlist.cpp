@@ -24,12 +24,15 @@ bool neighbourNumber(const DotList& dots, int i, int step, int& value)
 
 } // namespace
 
-QPointF lineStart(const DotList& dots, int i)
+bool joinsBack(const DotList& dots, int i)
 {
     const Dot& dot = dots[size_t(i)];
-    if (i == 0 || (dot.starts && !dot.closes()) || dots[size_t(i - 1)].closes())
-        return dot.at;
-    return dots[size_t(i - 1)].at;
+    return i > 0 && !(dot.starts && !dot.closes()) && !dots[size_t(i - 1)].closes();
+}
+
+QPointF lineStart(const DotList& dots, int i)
+{
+    return joinsBack(dots, i) ? dots[size_t(i - 1)].at : dots[size_t(i)].at;
 }
 
 int figureStart(const DotList& dots, int i)
@@ -56,7 +59,7 @@ std::vector<int> closingsOf(const DotList& dots, int first)
 std::vector<int> dependents(const DotList& dots, int i)
 {
     std::vector<int> marks{i};
-    if (i + 1 < int(dots.size()) && lineStart(dots, i + 1) != dots[size_t(i + 1)].at)
+    if (i + 1 < int(dots.size()) && joinsBack(dots, i + 1))
         marks.push_back(i + 1);
     if (figureStart(dots, i) == i)
         for (int c : closingsOf(dots, i))

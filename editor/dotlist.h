@@ -25,6 +25,8 @@ struct Dot
 
 using DotList = std::vector<Dot>;
 
+// Whether a line joins entry `i` to the entry before it.
+bool joinsBack(const DotList& dots, int i);
 // Where the line to entry `i` comes from: the entry before it, or the entry
 // itself (a lone point) when it starts a figure.
 QPointF lineStart(const DotList& dots, int i);
