@@ -245,8 +245,9 @@ private:
     // Adds a dot or closing made here to the list and to the canvas.
     void addDot(Dot dot);
 
-    // The dot tool's state before each entry of the dot list, so that an
-    // undo takes back a dot or a closed figure whole.
+    // The dot list and the dot tool's state before each step taken on them
+    // (a dot, a closing, a move, a removal, "B", an opened activity), so
+    // that an undo takes the step back whole.
     struct DotStep
     {
         long snapshot; // the undo snapshot taken just before the step
@@ -291,7 +292,8 @@ private:
     void showPage();
     // The same, with the grid when it is shown.
     void showCanvas();
-    // Draws the dots of `page` over an area, only within ClipPixels if set.
+    // Draws the dots of `page` over an area; given `within`, only the dots
+    // whose marks reach it.
     void drawDots(toolkit::PictureBox& area, int page, const QRegion& within = {});
     void drawDot(toolkit::PictureBox& area, int i);
     // The pixels entry i's line, circle and label cover.
@@ -301,7 +303,7 @@ private:
     // The dot of the current page under a canvas point, or -1.
     int dotAt(double x, double y) const;
     // Moving (form1_dots.cpp): the press, the drag and the release.
-    bool moveDown(int button, double x, double y);
+    void moveDown(int button, double x, double y);
     void moveDrag();
     void moveUp();
     void removeDotAt(int i);
@@ -312,6 +314,7 @@ private:
     toolkit::PictureBox* composer_ = nullptr; // composes pictures of pages
     void createMoveButton();
     void placeMoveButton(); // left of the dot sizes, once they are laid out
+
     // Files (form1_files.cpp).
     // The activity file as it would be written now: header and dot list.
     QByteArray activityContents() const;

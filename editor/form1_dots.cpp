@@ -195,19 +195,18 @@ int Form1::dotAt(double x, double y) const
     return found;
 }
 
-bool Form1::moveDown(int button, double x, double y)
+void Form1::moveDown(int button, double x, double y)
 {
     grabbed_ = -1;
     const int i = dotAt(x, y);
     if (i < 0)
-        return false;
+        return;
     if (button == toolkit::vbRightButton) {
         removeDotAt(i);
-        return true;
+        return;
     }
     grabbed_ = lastMoved_ = i;
     grabStepTaken_ = false;
-    return true;
 }
 
 // The dot follows the snapped pointer; only the pixels its marks leave and
