@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThreadPool>
 #include <algorithm>
@@ -168,5 +169,63 @@ void BM_FloodFill(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FloodFill)->Unit(benchmark::kMillisecond);
+
+// An activity of 151 dot lines in figures of ten across an 800 x 600
+// screen, as the player reads at most.
+QString fullActivity(const QTemporaryDir& folder)
+{
+    QByteArray text = " 10790 \r\n 8185 \r\nSI\r\n 250 \r\n 18 \r\n";
+    for (int i = 0; i < 151; ++i)
+        text += i % 11 == 10
+                    ? QByteArray(",") + QByteArray::number(600 + (i - 10) % 16 * 650) + "," +
+                          QByteArray::number(600 + (i - 10) / 16 * 750) + ",0,0,0,\r\n"
+                    : QByteArray::number(i + 1) + "," + QByteArray::number(600 + i % 16 * 650) +
+                          "," + QByteArray::number(600 + i / 16 * 750) + ",0,0,0,\r\n";
+    const QString path = folder.filePath("lleno.txt");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return path;
+}
+
+// Opening a full activity over a busy page, shown on screen.
+void BM_OpenActivity(benchmark::State& state)
+{
+    Editor e;
+    e.busyPage(0);
+    const QString path = fullActivity(e.folder);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QThreadPool::globalInstance()->waitForDone();
+        state.ResumeTiming();
+        e.form->openActivity(path);
+        e.form->Picture1->repaint();
+    }
+}
+BENCHMARK(BM_OpenActivity)->Unit(benchmark::kMillisecond);
+
+// A dot of a full activity dragged about a busy page: each pointer move
+// with its repaint.
+void BM_MoveDot(benchmark::State& state)
+{
+    Editor e;
+    e.busyPage(0);
+    auto& f = *e.form;
+    f.openActivity(fullActivity(e.folder));
+    f.MoveButton_Click();
+    const QPointF grabbed = f.dots[40].at;
+    e.press(grabbed.x(), grabbed.y());
+    PaintCounter counter;
+    f.Picture1->installEventFilter(&counter);
+    int step = 0;
+    for (auto _ : state) {
+        const int i = step++ % 200;
+        f.Picture1_MouseMove(1, 0, float(grabbed.x() + i * 15), float(grabbed.y() + (i % 20) * 45));
+        f.Picture1->repaint();
+    }
+    state.counters["paints_per_move"] =
+        benchmark::Counter(double(counter.paints) / std::max(1, step));
+}
+BENCHMARK(BM_MoveDot)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -275,6 +275,11 @@ QImage tryActivity()
     return renderSvg(QStringLiteral(":/assets/editor/try.svg"), blankPicture());
 }
 
+QImage moveDots()
+{
+    return renderSvg(QStringLiteral(":/assets/editor/move.svg"), blankPicture());
+}
+
 QImage startPicture()
 {
     QImage picture(StartWidth, StartHeight, QImage::Format_RGB32);

@@ -56,6 +56,9 @@ QString eraserSizeTip(int index);
 QImage saveInTheme();
 QImage tryActivity();
 
+// The dot tool's "Mover": a numbered dot with arrows to the four sides.
+QImage moveDots();
+
 // What the canvas shows at start-up: what the editor is for and how an
 // activity is made, in Spanish, StartWidth x StartHeight pixels, opaque.
 constexpr int StartWidth = 713;

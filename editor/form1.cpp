@@ -72,6 +72,11 @@ void Form1::createControls()
     };
     Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
 
+    composer_ = new PictureBox(this);
+    composer_->setBackColor(toolkit::vbWhite);
+    composer_->FontName = QStringLiteral("arial");
+    composer_->hide();
+
     // Page 0 as designed; the other nine are made at start-up.
     auto* firstPage = new PictureBox(this);
     firstPage->setBackColor(toolkit::vbWhite);
@@ -213,6 +218,7 @@ void Form1::createSettingPalettes()
         combo->setFontPoints(QStringLiteral("Arial"), ControlFontPoints);
     for (QWidget* control : std::initializer_list<QWidget*>{Combo1, Label1, Combo4, Check1, Combo5})
         control->hide();
+    createMoveButton();
 }
 
 void Form1::Show()

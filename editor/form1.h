@@ -1,6 +1,8 @@
 #pragma once
 
+#include "activityreader.h"
 #include "controls.h"
+#include "dotlist.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "shapegeometry.h"
@@ -27,8 +29,10 @@ struct WorkingState;
 // form1_palettes.cpp (tool choice and setting palettes), form1_shapes.cpp
 // (circles, ellipses, arcs, rectangles and polygons), form1_canvas.cpp (the
 // canvas mouse handlers, undo snapshots, fill and dots), form1_files.cpp
-// (open, save, activity file, undo, clear, paste, exit) and
-// form1_workstate.cpp (the work kept for the next start).
+// (open, save, activity file, undo, clear, paste, exit), form1_dots.cpp
+// (the dots shown over the page, moved and removed), form1_open.cpp
+// (opening an activity) and form1_workstate.cpp (the work kept for the next
+// start).
 //
 // Positions on the canvas are twips; colours are red + 256 green + 65536 blue.
 class Form1 : public QWidget
@@ -168,6 +172,30 @@ public:
     WorkingState workingState() const;
     void restoreWorkingState(const WorkingState& state);
 
+    // --- The dots over the page (form1_dots.cpp) -------------------------
+    // The dots, their lines and labels are not drawn into the pages: the
+    // canvas shows them over the page's drawing, from this list, so moving
+    // or removing one never harms what lies under it. They join the drawing
+    // where the page is used as a whole picture (a saved bitmap).
+    DotList dots;                       // Combo5's entries, in its order
+    toolkit::CommandButton* MoveButton; // "Mover": the dot tool moves dots
+    bool movingDots = false;
+    void MoveButton_Click();
+    // Supr: in moving, removes the dot under the pointer, else the one last
+    // moved.
+    void deleteKey();
+    // The page as a whole picture: its drawing with its dots over it.
+    QImage pagePicture(int page);
+
+    // --- Opening an activity (form1_open.cpp) ----------------------------
+    // Puts the activity's dots on the page shown after an undo snapshot, in
+    // place of the dot list, and says what the player would leave out of it.
+    // False, with a word to the adult and nothing changed, when it cannot be
+    // read.
+    bool openActivity(const QString& path);
+    // The file the dot list was opened from; empty for a list started here.
+    QString openedActivity;
+
     // --- Taking the activity to the player (form1_themes.cpp) -----------
     toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
     toolkit::CommandButton* TryButton;   // "Probar"
@@ -211,11 +239,15 @@ private:
     bool strokeSnapshotTaken_ = false;
     void floodFill();
     QPoint canvasSeed(int x, int y) const;
+    void fillPageWithinDots(int x, int y);
     void placeDot();
     void closeFigure();
+    // Adds a dot or closing made here to the list and to the canvas.
+    void addDot(Dot dot);
 
-    // The dot tool's state before each entry of the dot list, so that an
-    // undo takes back a dot or a closed figure whole.
+    // The dot list and the dot tool's state before each step taken on them
+    // (a dot, a closing, a move, a removal, "B", an opened activity), so
+    // that an undo takes the step back whole.
     struct DotStep
     {
         long snapshot; // the undo snapshot taken just before the step
@@ -223,6 +255,8 @@ private:
         bool newFigure;
         double prevDotX, prevDotY, firstDotX;
         int firstDotY;
+        DotList dots; // the list before the step
+        QString opened;
     };
     std::vector<DotStep> dotSteps_;
     // Every snapshot gets a number, and each ring slot remembers which one it
@@ -231,15 +265,55 @@ private:
     std::array<std::array<long, UndoSlots>, Pages> slotSnapshot_{};
     bool refuseDotBeyondLimit();
     // The number after the last numbered dot of the list, so that a figure
-    // started anew goes on counting; 1 for an empty list.
+    // started anew goes on counting; 1 for a list without numbers.
     int numberAfterTheList() const;
     void rememberDotStep();
-    void addDotEntry(const QString& entry);
-    void removeLastDotEntry();
+    // After an undo: the list as it was before the step the undo took back.
+    void takeBackDotStep();
+    // A dot moved, removed or put back: the records changed are written anew,
+    // Combo5 shows the list and the next dot joins on where the list ends.
+    void dotListChanged();
+    // The next dot continues the list's last figure when it is still open.
+    void followList();
     // A dot's position as the activity file holds it: twips for an
     // 800 x 600 screen, whatever this screen's size.
     int fileX(double x) const;
     int fileY(double y) const;
+    // Canvas twips of a position in the file: the inverse.
+    double canvasX(double x) const;
+    double canvasY(double y) const;
+    QString recordOf(const Dot& dot) const;
+    // Dots on the page shown from records read as the player reads them.
+    DotList dotsOfRecords(const QVector<ReadActivity::Record>& records, int radius,
+                          double fontSize) const;
+
+    // The dot layer (form1_dots.cpp).
+    // The canvas shows the current page with its dots (and no grid).
+    void showPage();
+    // The same, with the grid when it is shown.
+    void showCanvas();
+    // Draws the dots of `page` over an area; given `within`, only the dots
+    // whose marks reach it.
+    void drawDots(toolkit::PictureBox& area, int page, const QRegion& within = {});
+    void drawDot(toolkit::PictureBox& area, int i);
+    // The pixels entry i's line, circle and label cover.
+    QRegion dotMarks(int i) const;
+    // Brings these canvas pixels back: page, grid when shown, dots.
+    void redrawCanvas(const QRegion& pixels);
+    // The dot of the current page under a canvas point, or -1.
+    int dotAt(double x, double y) const;
+    // Moving (form1_dots.cpp): the press, the drag and the release.
+    void moveDown(int button, double x, double y);
+    void moveDrag();
+    void moveUp();
+    void removeDotAt(int i);
+    int grabbed_ = -1;   // the dot held by the pointer
+    int lastMoved_ = -1; // what Supr removes without a dot under the pointer
+    bool grabStepTaken_ = false;
+    bool gridShown_ = false;
+    toolkit::PictureBox* composer_ = nullptr; // composes pictures of pages
+    void createMoveButton();
+    void placeMoveButton(); // left of the dot sizes, once they are laid out
 
     // Files (form1_files.cpp).
     // The activity file as it would be written now: header and dot list.

@@ -7,18 +7,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace editor {
 
 using toolkit::LineShape;
 
-void Form1::Picture1_MouseDown(int, int, float X, float Y)
+void Form1::Picture1_MouseDown(int Button, int, float X, float Y)
 {
     strokeSnapshotTaken_ = false;
     pressX = snap(X, gridStep);
     pressY = snap(Y, gridStep);
     pressMirrorX = mirror(pressX, centreX);
     pressMirrorY = mirror(pressY, centreY);
+    if (activeTool == 19 && movingDots)
+        moveDown(Button, X, Y);
 }
 
 void Form1::Picture1_MouseMove(int Button, int, float X, float Y)
@@ -28,7 +31,9 @@ void Form1::Picture1_MouseMove(int Button, int, float X, float Y)
     pointerX = snap(X, gridStep);
     pointerY = snap(Y, gridStep);
     drawCursorCross();
-    if (Button != 0) {
+    if (Button != 0 && activeTool == 19 && movingDots) {
+        moveDrag();
+    } else if (Button != 0) {
         Picture1->DrawWidth = lineWidth;
         moveAction();
     }
@@ -136,13 +141,23 @@ void Form1::Picture1_MouseUp(int, int, float, float)
 {
     const bool drawnWhileHeld = activeTool == 3 || activeTool == 4 || activeTool == 18;
     strokeSnapshotTaken_ = false;
-    if (drawnWhileHeld || (activeTool == 19 && refuseDotBeyondLimit()))
+    if (activeTool == 19 && movingDots) {
+        moveUp();
+        return;
+    }
+    if (drawnWhileHeld) {
+        drawDots(*Picture1, currentPage); // over what the stroke drew on them
+        return;
+    }
+    if (activeTool == 19 && refuseDotBeyondLimit())
         return;
     pushUndoSnapshot();
     setPersistent(true);
     commitAction();
     if (activeTool == 19)
         placeDot();
+    else
+        drawDots(*Picture1, currentPage);
     setPersistent(false);
     workChanged();
 }
@@ -185,17 +200,49 @@ void Form1::floodFill()
         area->ScaleMode = toolkit::vbPixels;
         area->FillStyle = toolkit::vbFSSolid;
     }
-    const QPoint seeds[2] = {canvasSeed(x, y), {x, y}};
-    toolkit::PictureBox* areas[2] = {Picture1, &page()};
-    for (int i = 0; i < 2; ++i) {
-        const int colour = areas[i]->Point(seeds[i].x(), seeds[i].y());
-        if (colour >= 0)
-            areas[i]->FloodFill(seeds[i].x(), seeds[i].y(), colour);
-    }
+    const QPoint seed = canvasSeed(x, y);
+    const int colour = Picture1->Point(seed.x(), seed.y());
+    if (colour >= 0)
+        Picture1->FloodFill(seed.x(), seed.y(), colour);
+    if (std::any_of(dots.begin(), dots.end(), [&](const Dot& d) { return d.page == currentPage; }))
+        fillPageWithinDots(x, y);
+    else if (const int colour = page().Point(x, y); colour >= 0)
+        page().FloodFill(x, y, colour);
     for (auto* area : {Picture1, &page()}) {
         area->ScaleMode = toolkit::vbTwips;
         area->FillStyle = fillStyleChoice;
     }
+}
+
+// The dots' lines bound a fill as the canvas shows them, though the page
+// does not hold them: the fill runs on the page with its dots over it, and
+// the page takes the pixels it painted.
+void Form1::fillPageWithinDots(int x, int y)
+{
+    const QImage before = pagePicture(currentPage);
+    composer_->ScaleMode = toolkit::vbPixels;
+    composer_->FillStyle = toolkit::vbFSSolid;
+    composer_->FillColor = page().FillColor;
+    const int colour = composer_->Point(x, y);
+    if (colour < 0)
+        return;
+    composer_->AutoRedraw = true;
+    composer_->FloodFill(x, y, colour);
+    composer_->AutoRedraw = false;
+    composer_->ScaleMode = toolkit::vbTwips;
+    const QImage filled = composer_->Image();
+    QImage drawing = page().Image();
+    for (int row = 0; row < filled.height(); ++row) {
+        const auto* now = reinterpret_cast<const QRgb*>(filled.constScanLine(row));
+        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(row));
+        if (std::memcmp(now, was, size_t(filled.width()) * 4) == 0)
+            continue;
+        auto* kept = reinterpret_cast<QRgb*>(drawing.scanLine(row));
+        for (int column = 0; column < filled.width(); ++column)
+            if (now[column] != was[column])
+                kept[column] = now[column];
+    }
+    page().setPicture(drawing);
 }
 
 // With the grid shown the snapped seed lies on one of the canvas's grid
@@ -228,9 +275,8 @@ bool Form1::refuseDotBeyondLimit()
 
 void Form1::placeDot()
 {
-    Picture1->DrawWidth = 1;
-    page().DrawWidth = 1;
     rememberDotStep();
+    const bool starts = newFigure;
     if (newFigure) {
         prevDotX = pressX;
         prevDotY = pressY;
@@ -238,27 +284,16 @@ void Form1::placeDot()
         firstDotY = roundToInt32(pressY);
         newFigure = false;
     }
-    const int C = currentColour();
-    const QString label = QString::number(dotNumber);
-    addDotEntry(
-        dotEntry(label, fileX(pointerX), fileY(pointerY), colourRed, colourGreen, colourBlue));
-    for (auto* area : {Picture1, &page()})
-        area->Line(prevDotX, prevDotY, pointerX, pointerY, C);
-    // Never filled, whatever fill the shapes use: the number must show.
-    for (auto* area : {Picture1, &page()}) {
-        area->FillStyle = toolkit::vbFSTransparent;
-        area->Circle(pointerX, pointerY, dotSize, C);
-        area->FillStyle = fillStyleChoice;
-    }
+    addDot({QString::number(dotNumber),
+            {pointerX, pointerY},
+            currentColour(),
+            currentPage,
+            dotSize,
+            Picture1->FontSize,
+            starts,
+            {}});
     prevDotX = pointerX;
     prevDotY = pointerY;
-    const double w = Picture1->TextWidth(label) / 2;
-    const double h = Picture1->TextHeight(label) / 2;
-    for (auto* area : {Picture1, &page()}) {
-        area->CurrentX = pointerX - w;
-        area->CurrentY = pointerY - h;
-        area->Print(label);
-    }
     dotNumber += static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
 }
 
@@ -272,14 +307,14 @@ void Form1::closeFigure()
     pushUndoSnapshot();
     rememberDotStep();
     newFigure = true;
-    setPersistent(true);
-    Picture1->DrawWidth = 1; // as thin as the lines between the dots
-    page().DrawWidth = 1;
-    for (auto* area : {Picture1, &page()})
-        area->Line(firstDotX, firstDotY, prevDotX, prevDotY, currentColour());
-    setPersistent(false);
-    addDotEntry(dotEntry(QString(), fileX(firstDotX), fileY(firstDotY), colourRed, colourGreen,
-                         colourBlue));
+    addDot({QString(),
+            {firstDotX, double(firstDotY)},
+            currentColour(),
+            currentPage,
+            dotSize,
+            Picture1->FontSize,
+            false,
+            {}});
 }
 
 void Form1::pushUndoSnapshot()
@@ -299,47 +334,95 @@ void Form1::pushUndoSnapshot()
 int Form1::numberAfterTheList() const
 {
     for (int i = dotEntryCount - 1; i >= 0; --i) {
-        const QString label = Combo5->List(i).section(QLatin1Char(','), 0, 0);
-        if (!label.isEmpty())
-            return label.toInt() + static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
+        bool numbered = false;
+        const int label = Combo5->List(i).section(QLatin1Char(','), 0, 0).toInt(&numbered);
+        // A label from an opened file may be any number; counting on from
+        // it must not overflow.
+        if (numbered)
+            return std::clamp(label, -(1 << 24), 1 << 24) +
+                   static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
     }
     return 1;
 }
 
+// Steps that no undo can reach any more (each page keeps seven snapshots)
+// are let go, so a long session of moves keeps no more than these.
 void Form1::rememberDotStep()
 {
-    dotSteps_.push_back(
-        {snapshotCount_, dotNumber, newFigure, prevDotX, prevDotY, firstDotX, firstDotY});
+    static constexpr size_t Reachable = UndoSlots * Pages;
+    if (dotSteps_.size() >= Reachable)
+        dotSteps_.erase(dotSteps_.begin());
+    dotSteps_.push_back({snapshotCount_, dotNumber, newFigure, prevDotX, prevDotY, firstDotX,
+                         firstDotY, dots, openedActivity});
 }
 
-void Form1::addDotEntry(const QString& entry)
+void Form1::addDot(Dot dot)
 {
-    Combo5->AddItem(entry);
+    dot.record = recordOf(dot);
+    dots.push_back(dot);
+    Combo5->AddItem(dot.record);
     Combo5->setListIndex(Combo5->ListCount() - 1); // the newest dot shows
     dotEntryCount += 1;
+    Picture1->AutoRedraw = true;
+    drawDot(*Picture1, int(dots.size()) - 1);
+    Picture1->AutoRedraw = false;
 }
 
 // After an undo: when the picture went back to the snapshot taken for the
-// last dot or closed figure, that entry goes too, with the tool's state as
-// it was before it, so the next dot gets the number given back and joins on
-// where the figure really ends. An undo of anything else (a line drawn with
-// another tool, a dot on another page) leaves the list alone.
-void Form1::removeLastDotEntry()
+// last dot step (a dot, a closed figure, a move, a removal, an opened
+// activity), the list goes back to what it was before it, with the tool's
+// state, so the next dot gets the number given back and joins on where the
+// figure really ends. An undo of anything else (a line drawn with another
+// tool, a dot on another page) leaves the list alone.
+void Form1::takeBackDotStep()
 {
-    if (dotEntryCount <= 0 || dotSteps_.empty())
+    if (dotSteps_.empty())
         return;
-    const DotStep before = dotSteps_.back();
+    DotStep& before = dotSteps_.back();
     if (slotSnapshot_[currentPage][undoPos[currentPage]] != before.snapshot)
         return;
-    dotSteps_.pop_back();
-    Combo5->RemoveItem(dotEntryCount - 1);
-    dotEntryCount -= 1;
+    dots = std::move(before.dots);
+    openedActivity = before.opened;
     dotNumber = before.dotNumber;
     newFigure = before.newFigure;
     prevDotX = before.prevDotX;
     prevDotY = before.prevDotY;
     firstDotX = before.firstDotX;
     firstDotY = before.firstDotY;
+    dotSteps_.pop_back();
+    dotListChanged();
+}
+
+void Form1::dotListChanged()
+{
+    Combo5->Clear();
+    for (Dot& dot : dots) {
+        if (dot.record.isEmpty())
+            dot.record = recordOf(dot);
+        Combo5->AddItem(dot.record);
+    }
+    Combo5->setListIndex(Combo5->ListCount() - 1);
+    dotEntryCount = Combo5->ListCount();
+    lastMoved_ = std::min(lastMoved_, dotEntryCount - 1);
+}
+
+void Form1::followList()
+{
+    if (dots.empty() || dots.back().closes()) {
+        newFigure = true;
+        return;
+    }
+    const Dot& first = dots[size_t(figureStart(dots, int(dots.size()) - 1))];
+    prevDotX = dots.back().at.x();
+    prevDotY = dots.back().at.y();
+    firstDotX = first.at.x();
+    firstDotY = roundToInt32(first.at.y());
+}
+
+QString Form1::recordOf(const Dot& dot) const
+{
+    return dotEntry(dot.label, fileX(dot.at.x()), fileY(dot.at.y()), dot.colour % 256,
+                    (dot.colour / 256) % 256, dot.colour / 65536);
 }
 
 int Form1::fileX(double x) const
@@ -352,6 +435,16 @@ int Form1::fileY(double y) const
 {
     const double screenPixels = platform_.screenHeightTwips() / platform_.twipsPerPixelY();
     return roundToInt32(y * 600 / screenPixels);
+}
+
+double Form1::canvasX(double x) const
+{
+    return x * (platform_.screenWidthTwips() / platform_.twipsPerPixelX()) / 800;
+}
+
+double Form1::canvasY(double y) const
+{
+    return y * (platform_.screenHeightTwips() / platform_.twipsPerPixelY()) / 600;
 }
 
 } // namespace editor

@@ -41,14 +41,19 @@ void Form1::tell(const QString& text)
 }
 
 // A cancelled dialog or a refused file changes nothing: the page keeps what
-// was drawn on it.
+// was drawn on it. An activity file chosen here is opened as an activity.
 void Form1::openPicture()
 {
     const QString path = platform_.openFileName(
         QStringLiteral("Selecciona una imagen"),
-        QStringLiteral("imágenes (*.bmp);;Todos los ficheros (*.*)"), workFolder(platform_));
+        QStringLiteral("imágenes (*.bmp);;Actividades (*.txt);;Todos los ficheros (*.*)"),
+        workFolder(platform_));
     if (path.isEmpty())
         return;
+    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
+        openActivity(path);
+        return;
+    }
     if (!hasPictureExtension(path)) {
         tell(QStringLiteral("El fichero seleccionado no es un gráfico soportado"));
         return;
@@ -59,13 +64,14 @@ void Form1::openPicture()
         return;
     }
     pushUndoSnapshot();
-    Picture1->setPicture(picture);
-    page().setPicture(Picture1->Picture());
+    page().setPicture(picture);
+    showPage();
 }
 
+// The bitmap is the page as a whole picture: its drawing with its dots.
 void Form1::savePictureAs()
 {
-    Picture1->setPicture(page().Image()); // without the grid
+    showPage(); // without the grid
     const QString chosen =
         platform_.saveFileName(QStringLiteral("Guardar como  "),
                                QStringLiteral("Archivo gráfico (*.bmp)"), workFolder(platform_));
@@ -127,9 +133,9 @@ QByteArray Form1::activityContents() const
     return activityText(header, entries);
 }
 
-// Walks back through the page's own snapshots, newest first. With none
-// left the page stays as it is: an undo never blanks a page or comes round
-// again to the newest.
+// Walks back through the page's own snapshots, newest first, the dot list
+// with them. With none left the page stays as it is: an undo never blanks a
+// page or comes round again to the newest.
 bool Form1::undoStep()
 {
     const int p = currentPage;
@@ -140,8 +146,9 @@ bool Form1::undoStep()
     undoPos[p] = previousSlot(undoPos[p]);
     const QImage snapshot = ring(undoPos[p]).Picture();
     ring(undoPos[p]).setPicture(QImage()); // out of reach now: the page holds it
-    Picture1->setPicture(snapshot);
     Picture2(p).setPicture(snapshot);
+    takeBackDotStep();
+    showPage();
     prefetchNewestSnapshot();
     return true;
 }
@@ -159,9 +166,9 @@ void Form1::clearPage()
 {
     pushUndoSnapshot();
     setPersistent(true);
-    Picture1->setPicture(QImage());
     page().setPicture(QImage());
     setPersistent(false);
+    showPage();
 }
 
 // The pasted picture goes into the page too, so that it stays through a
@@ -172,8 +179,8 @@ void Form1::paste()
     if (picture.isNull())
         return;
     pushUndoSnapshot();
-    Picture1->setPicture(picture);
     page().setPicture(picture);
+    showPage();
 }
 
 void Form1::leave()

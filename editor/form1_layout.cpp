@@ -68,6 +68,8 @@ void Form1::buildEditorWindow()
         if (i != 0)
             Picture2(i).compact();
     }
+    composer_->Move(Picture1->Left(), Picture1->Top(), Picture1->Width(), Picture1->Height());
+    composer_->compact();
     chain(Command4, Pages, Command4(0).Left(), Command4(0).Top());
     for (int i = 1; i < Pages; ++i)
         Command4(i).show();
@@ -96,6 +98,7 @@ void Form1::buildEditorWindow()
     Check1->setLeft(Combo4->Left() + Combo4->Width() + 150);
     Combo5->setTop(T);
     Combo5->setLeft(Check1->Left() + Check1->Width() + 100);
+    placeMoveButton();
 }
 
 void Form1::createUndoImages()

@@ -39,7 +39,8 @@ void Form1::hideSettingPalettes()
     for (auto* buttons : {&Command5, &Command6, &Command7, &Command8, &Command10, &Command11})
         for (int i = 0; i < buttons->Count(); ++i)
             (*buttons)(i).hide();
-    for (QWidget* control : std::initializer_list<QWidget*>{Label1, Combo1, Combo4, Check1, Combo5})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Label1, Combo1, Combo4, Check1, Combo5, MoveButton})
         control->hide();
 }
 
@@ -105,8 +106,7 @@ void Form1::Command1_Click(int Index)
             activeTool = 12;
             break;
         case 13:
-            if (undoStep() && activeTool == 19)
-                removeLastDotEntry();
+            undoStep();
             break;
         case 14:
             clearPage();
@@ -132,6 +132,9 @@ void Form1::Command1_Click(int Index)
             Combo4->show();
             Check1->show();
             Combo5->show();
+            MoveButton->show();
+            if (movingDots)
+                MoveButton_Click(); // a dot tool chosen again places dots
             break;
         default:
             break;
@@ -159,8 +162,8 @@ void Form1::Command2_Click(int Index)
     gridButton = Index;
 }
 
-// The grid's dots go on the canvas only, over the current page; a page
-// switch or a save takes them away again.
+// The grid's dots go on the canvas only, over the current page and under
+// the activity's dots; a page switch or a save takes them away again.
 void Form1::showGrid()
 {
     Picture1->AutoRedraw = true;
@@ -168,6 +171,8 @@ void Form1::showGrid()
     Picture1->DrawWidth = 1;
     Picture1->PSetGrid(gridStep, Picture1->Width(), Picture1->Height(), toolkit::vbBlack);
     Picture1->AutoRedraw = false;
+    gridShown_ = true;
+    drawDots(*Picture1, currentPage);
 }
 
 void Form1::Command3_Click(int Index)
@@ -194,8 +199,8 @@ void Form1::Command4_Click(int Index)
         if (undoDepth[currentPage] > 0)
             Image[size_t(currentPage + 1)](previousSlot(undoPos[currentPage])).park();
     }
-    Picture1->setPicture(Picture2(Index).Image());
     currentPage = highlightedPageButton = Index;
+    showPage();
     prefetchNewestSnapshot();
     workChanged(false);
 }
@@ -242,11 +247,17 @@ void Form1::Command11_Click(int Index)
         page().FontSize = FontPoints[Index];
         dotSize = DotSizes[Index];
     } else if (Index == 3) {
-        dotEntryCount = 0;
+        // The dots go from the page with the list: one undo brings them back.
+        if (!dots.empty()) {
+            pushUndoSnapshot();
+            rememberDotStep();
+        }
+        dots.clear();
+        openedActivity.clear();
+        dotListChanged();
         dotNumber = 1; // a new list counts from 1, as a child does
-        Combo5->Clear();
-        dotSteps_.clear();
         newFigure = true;
+        showCanvas();
     } else {
         const bool circles = Command11(4).text().toUpper() == QStringLiteral("O");
         Command11(4).setCaption(circles ? QString() : QStringLiteral("O"));

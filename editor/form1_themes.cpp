@@ -52,6 +52,9 @@ void Form1::ThemeButton_Click()
     Form2::Work work;
     work.contents = [this] { return activityContents(); };
     work.written = [this] { workWritten(); };
+    work.open = [this](const QString& path) { return openActivity(path); };
+    work.openedFrom = openedActivity;
+    work.openedMoved = [this](const QString& path) { openedActivity = path; };
     Form2 library(platform_, std::move(work), this);
     platform_.execDialog(library);
 }

@@ -5,6 +5,7 @@
 
 #include "form1.h"
 
+#include "activityreader.h"
 #include "autosave.h"
 #include "workingstate.h"
 
@@ -107,9 +108,17 @@ void Form1::restoreWorkingState(const WorkingState& state)
     if (choosesTool(state.activeTool))
         Command1_Click(state.activeTool);
 
-    Command11_Click(3); // an empty list, then the dots of last time
-    for (const QString& entry : state.dotEntries.mid(0, MaxDotEntries))
-        addDotEntry(entry);
+    // The dots of last time come back on the page shown, their records as
+    // they were.
+    const QStringList entries = state.dotEntries.mid(0, MaxDotEntries);
+    QVector<ReadActivity::Record> records;
+    for (const QString& entry : entries)
+        records << dotRecord(entry);
+    dots = dotsOfRecords(records, dotSize, Picture1->FontSize);
+    for (size_t i = 0; i < dots.size(); ++i)
+        dots[i].record = entries[qsizetype(i)];
+    openedActivity.clear();
+    dotListChanged();
     const double sx = double(canvas.width()) / state.canvasSize.width();
     const double sy = double(canvas.height()) / state.canvasSize.height();
     // Far beyond any list, and far from where adding steps would overflow.
@@ -121,6 +130,7 @@ void Form1::restoreWorkingState(const WorkingState& state)
     firstDotY = roundToInt32(state.firstDotY * sy);
     if (state.stepIndex >= 0 && state.stepIndex < Combo4->ListCount())
         Combo4->setListIndex(state.stepIndex);
+    showPage();
 }
 
 void Form1::workChanged(bool newWork)

@@ -131,12 +131,15 @@ public:
     {
         setRenderHint(QPainter::Antialiasing, false);
         setRenderHint(QPainter::TextAntialiasing, false);
+        if (!box.ClipPixels.isEmpty())
+            setClipRegion(box.ClipPixels);
     }
 
     ~Painter()
     {
         end();
-        box_.drawn(box_.AutoRedraw ? QRegion(bounds_) : touched_);
+        const QRegion changed = box_.AutoRedraw ? QRegion(bounds_) : touched_;
+        box_.drawn(box_.ClipPixels.isEmpty() ? changed : changed & box_.ClipPixels);
     }
 
     void line(QPoint from, QPoint to, int colour, int width)
@@ -516,6 +519,20 @@ void PictureBox::Cls()
     CurrentY = 0;
 }
 
+void PictureBox::copyPixels(const QImage& source, const QRegion& pixels)
+{
+    expand();
+    if (source.size() != persistent_.size() || source.format() != persistent_.format())
+        return;
+    const QRegion area = pixels & persistent_.rect();
+    for (const QRect& r : area)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::memcpy(persistent_.scanLine(y) + r.left() * 4,
+                        source.constScanLine(y) + r.left() * 4, static_cast<size_t>(r.width()) * 4);
+    parkBackground();
+    invalidate(area);
+}
+
 void PictureBox::clearTemporary()
 {
     for (const QRect& area : temporaryUsed_)
@@ -674,23 +691,30 @@ void PictureBox::PSetGrid(double step, double right, double bottom, std::optiona
     QImage& image = target();
     const QRgb pen = toQRgb(colour.value_or(ForeColor));
     const double pixel = unitsPerPixel(ScaleMode);
+    const QRegion within = ClipPixels.isEmpty() ? QRegion(image.rect()) : ClipPixels;
     QRect reached;
-    for (double y = 0; y <= bottom; y += step) {
-        const int row = floorToPixels(y, pixel);
-        if (row < 0 || row >= image.height())
-            continue;
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        int first = image.width(), last = -1;
-        for (double x = 0; x <= right; x += step) {
-            const int column = floorToPixels(x, pixel);
-            if (column >= 0 && column < image.width()) {
-                line[column] = pen;
-                first = std::min(first, column);
-                last = std::max(last, column);
+    for (const QRect& part : within& image.rect()) {
+        for (double y = 0; y <= bottom; y += step) {
+            const int row = floorToPixels(y, pixel);
+            if (row < part.top())
+                continue;
+            if (row > part.bottom())
+                break;
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+            int first = image.width(), last = -1;
+            for (double x = 0; x <= right; x += step) {
+                const int column = floorToPixels(x, pixel);
+                if (column > part.right())
+                    break;
+                if (column >= part.left()) {
+                    line[column] = pen;
+                    first = std::min(first, column);
+                    last = std::max(last, column);
+                }
             }
+            if (last >= first)
+                reached |= QRect(first, row, last - first + 1, 1);
         }
-        if (last >= first)
-            reached |= QRect(first, row, last - first + 1, 1);
     }
     drawn(reached);
 }

@@ -56,6 +56,13 @@ public:
     void setPicture(const QImage& picture); // background colour + picture
     QImage Image() const;                   // the persistent image
     void Cls();
+    // Copies `source`, an image of the area's size and format, over these
+    // pixels of the persistent image: a part of the area brought back to
+    // what lies under whatever is drawn over it.
+    void copyPixels(const QImage& source, const QRegion& pixels);
+    // While not empty, drawing changes only these pixels. Clipped drawing
+    // gives the same pixels as unclipped drawing, inside the region.
+    QRegion ClipPixels;
 
     // Keeps the persistent image and the background picture compressed until
     // the area is next drawn on or read: hidden areas that wait a long time

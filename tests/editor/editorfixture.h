@@ -154,7 +154,8 @@ protected:
         return list;
     }
 
-    QImage pageImage(int page) const { return form->Picture2(page).Image(); }
+    // A page as a whole picture (a saved bitmap): its drawing with its dots.
+    QImage pageImage(int page) const { return form->pagePicture(page); }
 
     // The centre, in twips, of the ink in a square of 2 * half + 1 pixels
     // around (x, y), the pixel row through (x, y) left out: where a label
@@ -180,5 +181,10 @@ protected:
 
     // Colour of a canvas or page pixel at a position in twips.
     int canvasAt(double x, double y) const { return form->Picture1->Point(x, y); }
-    int pageAt(int page, double x, double y) const { return form->Picture2(page).Point(x, y); }
+    int pageAt(int page, double x, double y) const
+    {
+        const QImage picture = pageImage(page);
+        const QPoint at(int(x / 15), int(y / 15));
+        return picture.rect().contains(at) ? toolkit::fromQRgb(picture.pixel(at)) : -1;
+    }
 };

@@ -255,11 +255,13 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
               QStringList({"5,7200,600,0,0,0,", "6,7200,1800,0,0,0,", ",7200,600,0,0,0,"}));
     EXPECT_EQ(pageAt(0, 6600, 600), toolkit::vbWhite);
 
-    // With the list emptied an undo restores the picture alone.
+    // "B" takes the dots from the page with the list; an undo brings both back.
     form->Command11_Click(3);
-    form->Command1_Click(13);
-    EXPECT_EQ(form->dotEntryCount, 0);
     EXPECT_EQ(form->Combo5->ListCount(), 0);
+    EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbWhite);
+    form->Command1_Click(13);
+    EXPECT_EQ(form->dotEntryCount, 8);
+    EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbBlack);
 }
 
 TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)

@@ -1,0 +1,62 @@
+// Opening an activity file: its dots come back on the page shown as the dot
+// tool draws them, to be moved, removed, added to and written again.
+
+#include "form1.h"
+
+#include "activityfile.h"
+#include "colour.h"
+
+namespace editor {
+
+bool Form1::openActivity(const QString& path)
+{
+    const std::optional<ReadActivity> read = readActivityFile(path);
+    if (!read) {
+        tell(QStringLiteral("No se puede abrir la actividad %1: no existe, no se puede leer o "
+                            "le faltan las cinco líneas del principio.")
+                 .arg(path));
+        return false;
+    }
+    Command1_Click(19);
+    pushUndoSnapshot();
+    rememberDotStep();
+    dotSize = read->dotSize;
+    Picture1->FontSize = read->fontSize;
+    page().FontSize = read->fontSize;
+    Command11(4).setCaption(read->circles ? QStringLiteral("O") : QString());
+    dots = dotsOfRecords(read->records, dotSize, read->fontSize);
+    openedActivity = path;
+    dotListChanged();
+    dotNumber = numberAfterTheList();
+    newFigure = false;
+    followList(); // an open last figure goes on with the next dot
+    showCanvas();
+    workChanged();
+    if (!read->leftOut.isEmpty())
+        tell(QStringLiteral("La actividad se ha abierto tal como la lee el juego, pero: %1")
+                 .arg(read->leftOut.join(QLatin1Char(' '))));
+    return true;
+}
+
+// The records keep the file's own numbers, so an activity written again on
+// any screen holds what it held.
+DotList Form1::dotsOfRecords(const QVector<ReadActivity::Record>& records, int radius,
+                             double fontSize) const
+{
+    DotList list;
+    list.reserve(size_t(records.size()));
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        const ReadActivity::Record& r = records[k];
+        list.push_back({r.label,
+                        {canvasX(r.x), canvasY(r.y)},
+                        toolkit::RGB(r.red, r.green, r.blue),
+                        currentPage,
+                        radius,
+                        fontSize,
+                        k == 0 || records[k - 1].label.isEmpty(),
+                        dotEntry(r.label, int(r.x), int(r.y), r.red, r.green, r.blue)});
+    }
+    return list;
+}
+
+} // namespace editor
