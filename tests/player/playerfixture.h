@@ -19,15 +19,24 @@ class PlayerTest : public ::testing::Test
 {
 protected:
     QTemporaryDir appDir;
+    QTemporaryDir userData; // each test's child starts with no progress kept
+    const QByteArray sharedUserData = qgetenv("XDG_DATA_HOME");
     toolkit::FakePlatform platform;
     std::unique_ptr<player::Form1> form;
 
     void SetUp() override
     {
         ASSERT_TRUE(appDir.isValid());
+        qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
         platform.applicationFolder = appDir.path();
         player::scaleX = 1.0f;
         player::scaleY = 1.0;
+    }
+
+    void TearDown() override
+    {
+        form.reset(); // its last progress is written before the folder goes
+        qputenv("XDG_DATA_HOME", sharedUserData);
     }
 
     // Builds the main window and runs its start-up.
