@@ -15,6 +15,8 @@ namespace player {
 namespace {
 
 constexpr int WrongClicksBeforeHint = 3;
+// A day: longer waits are as good as none, and would overflow the timer.
+constexpr int MaxHintSeconds = 24 * 60 * 60;
 // The ring clears the dot's label and its hit zone, within reason.
 constexpr int MinRingRadius = 14;
 constexpr int MaxRingRadius = 120;
@@ -44,8 +46,10 @@ void Form1::restartHint()
     hintRing->hide();
     hintShown = false;
     wrongClicks = 0;
-    if (hintDelaySeconds > 0 && !dotsJoined && expectedRecord() >= 0)
-        hintWait_ = platform_.startTicker(hintDelaySeconds * 1000, [this] { showHint(); });
+    if (hintDelaySeconds <= 0 || dotsJoined || expectedRecord() < 0)
+        return;
+    const int seconds = std::min(hintDelaySeconds, MaxHintSeconds);
+    hintWait_ = platform_.startTicker(seconds * 1000, [this] { showHint(); });
 }
 
 void Form1::missedDot()

@@ -20,7 +20,6 @@ class PlayerTest : public ::testing::Test
 protected:
     QTemporaryDir appDir;
     QTemporaryDir userData; // each test's child starts with no progress kept
-    const QByteArray sharedUserData = qgetenv("XDG_DATA_HOME");
     toolkit::FakePlatform platform;
     std::unique_ptr<player::Form1> form;
 
@@ -31,12 +30,6 @@ protected:
         platform.applicationFolder = appDir.path();
         player::scaleX = 1.0f;
         player::scaleY = 1.0;
-    }
-
-    void TearDown() override
-    {
-        form.reset(); // its last progress is written before the folder goes
-        qputenv("XDG_DATA_HOME", sharedUserData);
     }
 
     // Builds the main window and runs its start-up.
