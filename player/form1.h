@@ -209,8 +209,8 @@ private:
     void rememberShown();
     void rememberFinished();
     void showFinishedStar(bool finished);
-    // The shown theme's name, and the activity number on the canvas; 0 when
-    // it is not a theme's activity worth remembering.
+    // The number of the activity on the canvas; 0 when it is none of a
+    // theme's activities, so nothing is remembered.
     int rememberedActivity() const;
     std::unique_ptr<ProgressStore> progress_;
 
