@@ -25,6 +25,14 @@ bool hasPictureExtension(const QString& path)
            last3 == QLatin1String("BMP");
 }
 
+// Where the editor's own files go and its file dialogs start: beside it in
+// the build tree or a user install, else the account's data folder, never
+// a system folder such as /usr/bin that no one may write into.
+QString workFolder(toolkit::Platform& platform)
+{
+    return toolkit::writableFolder(platform.appFolder(), QString());
+}
+
 } // namespace
 
 void Form1::tell(const QString& text)
@@ -38,7 +46,7 @@ void Form1::openPicture()
 {
     const QString path = platform_.openFileName(
         QStringLiteral("Selecciona una imagen"),
-        QStringLiteral("imágenes (*.bmp);;Todos los ficheros (*.*)"), platform_.appFolder());
+        QStringLiteral("imágenes (*.bmp);;Todos los ficheros (*.*)"), workFolder(platform_));
     if (path.isEmpty())
         return;
     if (!hasPictureExtension(path)) {
@@ -60,7 +68,7 @@ void Form1::savePictureAs()
     Picture1->setPicture(page().Image()); // without the grid
     const QString chosen =
         platform_.saveFileName(QStringLiteral("Guardar como  "),
-                               QStringLiteral("Archivo gráfico (*.bmp)"), platform_.appFolder());
+                               QStringLiteral("Archivo gráfico (*.bmp)"), workFolder(platform_));
     if (chosen.isEmpty())
         return;
     // The dialog asked about the name chosen; a name we complete may be
@@ -81,13 +89,12 @@ void Form1::savePictureAs()
         workWritten();
 }
 
-// The activity goes beside the program under the next free number (or, when
-// the program's folder cannot be written, into the user's data folder).
+// The activity goes into the work folder under the next free number.
 // Nothing is lost when it cannot be written: the dot list stays for another
 // try.
 void Form1::writeActivity()
 {
-    const QString folder = toolkit::writableFolder(platform_.appFolder(), QString());
+    const QString folder = workFolder(platform_);
     int number = lastActivityNumber;
     do {
         if (number >= LastActivityNumber) {

@@ -98,9 +98,10 @@ void Form1::restoreWorkingState(const WorkingState& state)
         if (p != currentPage)
             Picture2(p).compact();
     }
-    const int dotSizeButton = (state.dotSize - 150) / 50;
-    if (state.dotSize % 50 == 0 && dotSizeButton >= 0 && dotSizeButton <= 2)
-        Command11_Click(dotSizeButton);
+    // Sizes 150, 200 and 250 are buttons 0 to 2; a damaged size is left out.
+    for (int button = 0; button <= 2; ++button)
+        if (state.dotSize == 150 + 50 * button)
+            Command11_Click(button);
     Command11(4).setCaption(state.circles ? QStringLiteral("O") : QString());
     Command4_Click(std::clamp(state.currentPage, 0, Pages - 1));
     if (choosesTool(state.activeTool))
@@ -111,7 +112,8 @@ void Form1::restoreWorkingState(const WorkingState& state)
         addDotEntry(entry);
     const double sx = double(canvas.width()) / state.canvasSize.width();
     const double sy = double(canvas.height()) / state.canvasSize.height();
-    dotNumber = state.dotNumber;
+    // Far beyond any list, and far from where adding steps would overflow.
+    dotNumber = std::clamp(state.dotNumber, 0, 1 << 24);
     newFigure = state.newFigure;
     prevDotX = state.prevDotX * sx;
     prevDotY = state.prevDotY * sy;

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "datafolders.h"
 #include "textfiles.h"
 #include "twips.h"
 
@@ -24,6 +25,19 @@ const char* const Credits[] = {
     "Instalador de componentes",
     "Hecho por el equipo de Lunipo",
 };
+
+// The path of a library delivered with the installer, found ignoring case:
+// beside it, else in the data folders where a package puts it; empty when
+// none holds it.
+QString deliveredFile(const QString& appFolder, const QString& name)
+{
+    for (const QString& folder : toolkit::dataFolders(appFolder)) {
+        const QString found = toolkit::findFileIgnoringCase(folder, name);
+        if (!found.isEmpty())
+            return folder + QLatin1Char('/') + found;
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -97,12 +111,11 @@ void Form1::installFile(const QString& name)
     // that name is in the way of the copy, and is reported as such by the
     // failed copy below.
     const QString installed = toolkit::findFileIgnoringCase(systemFolder, name);
-    const QString delivered = toolkit::findFileIgnoringCase(platform_.appFolder(), name);
+    const QString delivered = deliveredFile(platform_.appFolder(), name);
     if (!installed.isEmpty())
         tell(QStringLiteral("el archivo ") + name + QStringLiteral(" ya se encontraba en SYSTEM"));
     else if (!delivered.isEmpty())
-        copyAndRegister(platform_.appFolder() + QLatin1Char('/') + delivered,
-                        systemFolder + QLatin1Char('/') + name, name);
+        copyAndRegister(delivered, systemFolder + QLatin1Char('/') + name, name);
     else
         tell(QStringLiteral("el archivo ") + name + QStringLiteral(" No lo encuentro"));
 }

@@ -2,6 +2,7 @@
 
 #include "buttonpictures.h"
 #include "colour.h"
+#include "datafolders.h"
 #include "hintring.h"
 #include "palettestrip.h"
 #include "progressstore.h"
@@ -135,7 +136,7 @@ void Form1::Show()
 void Form1::Form_Load()
 {
     loaded_ = true;
-    const QString themes = appFolder() + QStringLiteral("/actividades");
+    const QString themes = shippedData(QStringLiteral("actividades"));
     skipOnFailure([&] {
         for (const auto& theme : toolkit::ThemeStore(appFolder()).themes()) {
             Combo1->AddItem(theme.name);
@@ -181,7 +182,7 @@ void Form1::Form_Load()
 
 void Form1::readLanguageFile()
 {
-    const auto lines = toolkit::readTextLines(appFolder() + QStringLiteral("/idioma/idioma.txt"),
+    const auto lines = toolkit::readTextLines(shippedData(QStringLiteral("idioma/idioma.txt")),
                                               MaxLanguageBytes, MaxLanguageLine);
     if (!lines)
         return;
@@ -236,6 +237,11 @@ QString Form1::appFolder() const
     return platform_.appFolder();
 }
 
+QString Form1::shippedData(const QString& relative) const
+{
+    return toolkit::findData(appFolder(), relative);
+}
+
 void Form1::playSound(const QString& name)
 {
     platform_.playSound(soundPath(name));
@@ -243,7 +249,7 @@ void Form1::playSound(const QString& name)
 
 QString Form1::soundPath(const QString& name) const
 {
-    return appFolder() + QStringLiteral("/sonidos/") + name;
+    return shippedData(QStringLiteral("sonidos/") + name);
 }
 
 QString Form1::voiceOf(const QString& label) const

@@ -146,13 +146,16 @@ public:
 
     // The folder that holds the program file.
     QString appFolder() const;
+    // Where a shipped file or folder (such as "idioma/idioma.txt") lies:
+    // beside the program, else in the system's data folders (a package).
+    QString shippedData(const QString& relative) const;
 
     // --- Paper worksheet (form1_print.cpp) -------------------------------
     // Ctrl+P: the print dialog for the activity shown, as its file holds it.
     void printActivity();
 
 private:
-    // Plays application folder/sonidos/`name`.
+    // Plays sonidos/`name` from the shipped data.
     void playSound(const QString& name);
     QString soundPath(const QString& name) const;
     // The recording in sonidos/voz that says `label`; empty when there is none.

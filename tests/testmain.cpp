@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,14 @@ int main(int argc, char** argv)
     // folder of its own, never in the real user's.
     QTemporaryDir userData;
     qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
+    // Nor does a package installed on this machine, or a lab's settings
+    // file, change what a test sees: the system folders are empty ones.
+    QTemporaryDir system;
+    for (const char* name : {"XDG_DATA_DIRS", "XDG_CONFIG_DIRS", "XDG_CONFIG_HOME"}) {
+        const QString folder = system.filePath(QString::fromLatin1(name));
+        QDir().mkpath(folder);
+        qputenv(name, folder.toLocal8Bit());
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

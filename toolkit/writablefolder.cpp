@@ -1,6 +1,7 @@
 #include "writablefolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -23,12 +24,25 @@ bool canWriteInto(const QString& folder)
     return probe.open(); // removed again when it goes out of scope
 }
 
+// The build tree and the per-user install keep the shipped data beside the
+// programs, and what the programs make belongs there too. A system package
+// keeps only the programs in /usr/bin: nothing may be written there, even
+// by root, and the data lies in the data folders.
+bool holdsShippedData(const QString& appFolder)
+{
+    const QDir folder(appFolder);
+    for (const char* data : {"actividades", "idioma", "sonidos"})
+        if (QFileInfo(folder.filePath(QLatin1String(data))).isDir())
+            return true;
+    return false;
+}
+
 } // namespace
 
 QString writableFolder(const QString& appFolder, const QString& name)
 {
     const QString beside = joined(appFolder, name);
-    if (canWriteInto(beside))
+    if (holdsShippedData(appFolder) && canWriteInto(beside))
         return beside;
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                              QStringLiteral("/lunipo");

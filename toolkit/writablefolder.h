@@ -7,8 +7,10 @@ namespace toolkit {
 // The folder to write `name` into: a subfolder name such as
 // "dibujosrealizados", or empty for the program folder itself.
 //
-// Beside the program (appFolder/name) when a file can really be written there;
-// the folder is created when missing. Otherwise, as in a system-wide install,
+// Beside the program (appFolder/name) when the program's shipped data lies
+// beside it (a folder "actividades", "idioma" or "sonidos", as in the build
+// tree and the per-user install) and a file can really be written there; the
+// folder is created when missing. Otherwise, as in a system-wide install,
 // the same name under the user's data folder (<data>/lunipo/name, where <data>
 // is $XDG_DATA_HOME or ~/.local/share), created when missing. When neither can
 // be written the second path is still returned, so that the caller's write

@@ -29,6 +29,7 @@ protected:
     {
         ASSERT_TRUE(appDir.isValid());
         platform.applicationFolder = appDir.path();
+        QDir().mkpath(appDir.filePath("sonidos")); // the shipped data beside, as in build/app
         qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
     }
 

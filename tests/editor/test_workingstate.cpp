@@ -1,6 +1,7 @@
 #include "editorfixture.h"
 #include "workingstate.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -10,9 +11,13 @@ using editor::WorkingStateStore;
 
 static bool waitFor(const std::function<bool()>& done, int seconds)
 {
-    for (int i = 0; i < seconds * 10 && !done(); ++i)
+    const QDeadlineTimer deadline(seconds * 1000);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
         QThread::msleep(100);
-    return done();
+    }
+    return true;
 }
 
 // Kept and read back whole; then every way a file can be damaged, cut short,
@@ -144,21 +149,40 @@ TEST_F(WorkingStateTest, ASecondEditorIsToldAndKeepsNothing)
     EXPECT_FALSE(QFile::exists(WorkingStateStore().path()));
 }
 
+// What the X server shows in `area`, or a null picture when it cannot be read.
+static QImage screenArea(const QRect& area)
+{
+    QProcess grab;
+    grab.start("import", {"-window", "root", "-crop",
+                          QStringLiteral("%1x%2+%3+%4")
+                              .arg(area.width())
+                              .arg(area.height())
+                              .arg(area.x())
+                              .arg(area.y()),
+                          "png:-"});
+    if (!grab.waitForFinished(30000) || grab.exitCode() != 0)
+        return {};
+    return QImage::fromData(grab.readAllStandardOutput(), "PNG");
+}
+
 // The real program on a real X server: drawn on with the mouse, left time to
-// keep its work, killed, and started again, it asks for the work back.
+// keep its work, killed, and started again, it asks for the work back. On a
+// busy machine each step waits for the one before to be seen: the window
+// shown and done painting, then the stroke on the screen, then the file.
 TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
 {
     const QString program = QStringLiteral(LUNIPO_APP_DIR "/lunipoeditor");
     if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
-        QStandardPaths::findExecutable("xdotool").isEmpty() || !QFile::exists(program))
-        GTEST_SKIP() << "needs Xvfb, xdotool and the built editor";
+        QStandardPaths::findExecutable("xdotool").isEmpty() ||
+        QStandardPaths::findExecutable("import").isEmpty() || !QFile::exists(program))
+        GTEST_SKIP() << "needs Xvfb, xdotool, ImageMagick's import and the built editor";
     int display = 90;
     while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
         ++display;
     QProcess xvfb;
     xvfb.start("Xvfb", {QStringLiteral(":%1").arg(display), "-screen", "0", "1024x768x24"});
     ASSERT_TRUE(waitFor(
-        [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)); }, 10));
+        [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)); }, 30));
     // For the programs started from here on; this process keeps its own screen.
     QTemporaryDir data;
     qputenv("DISPLAY", QStringLiteral(":%1").arg(display).toLocal8Bit());
@@ -169,13 +193,34 @@ TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
     editor.start(program);
     ASSERT_TRUE(waitFor(
         [] {
-            return QProcess::execute("xdotool", {"search", "--name", "Lunipo"}) == 0;
+            return QProcess::execute("xdotool", {"search", "--onlyvisible", "--name", "Lunipo"}) ==
+                   0;
         },
-        15));
-    QProcess::execute("xdotool", {"mousemove", "500", "300", "sleep", "0.3", "mousedown", "1",
-                                  "mousemove", "700", "450", "sleep", "0.3", "mouseup", "1"});
+        60));
+    const QRect stroke(480, 280, 240, 190);
+    QImage before = screenArea(stroke);
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const QImage now = screenArea(stroke);
+            const bool settled = !now.isNull() && now == before;
+            before = now;
+            return settled;
+        },
+        60))
+        << "the editor's window never stopped changing";
+    // A press that comes before the window takes input is lost; it is made
+    // again until the line is on the screen. The pointer then leaves the
+    // area, so that its cross is not taken for the line.
+    ASSERT_TRUE(waitFor(
+        [&] {
+            QProcess::execute("xdotool", {"mousemove", "500", "300", "mousedown", "1", "mousemove",
+                                          "600", "380", "mousemove", "700", "450", "mouseup", "1"});
+            return waitFor([&] { return screenArea(stroke) != before; }, 3);
+        },
+        60))
+        << "the stroke never reached the editor";
     ASSERT_TRUE(
-        waitFor([&] { return QFile::exists(data.path() + "/lunipo/trabajo-editor.dat"); }, 25));
+        waitFor([&] { return QFile::exists(data.path() + "/lunipo/trabajo-editor.dat"); }, 60));
     editor.kill();
     editor.waitForFinished();
     editor.start(program);
@@ -184,7 +229,9 @@ TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
             editor.waitForReadyRead(100);
             return editor.peek(1 << 16).contains("offering back");
         },
-        15));
+        60));
+    editor.kill();
+    editor.waitForFinished();
     xvfb.terminate();
     xvfb.waitForFinished();
 }

@@ -137,6 +137,26 @@ TEST_F(InstallerTest, CopiesAFileBesideTheProgramAndRegistersItByName)
     EXPECT_TRUE(platform.ended);
 }
 
+// A package puts them in /usr/share/lunipo, the program in /usr/bin.
+TEST_F(InstallerTest, FindsTheFilesBesideTheProgramElseInTheSystemDataFolders)
+{
+    QTemporaryDir data;
+    const QByteArray savedDataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", data.path().toUtf8());
+    QDir(data.path()).mkdir("lunipo");
+    writeFile(data.filePath("lunipo/" + Gif), "shipped gif");
+    writeFile(data.filePath("lunipo/" + Vb), "shipped vb");
+    writeFile(beside(Vb), "vb beside");
+
+    install();
+    qputenv("XDG_DATA_DIRS", savedDataDirs);
+
+    EXPECT_EQ(readFile(inSystem(Gif)), "shipped gif");
+    EXPECT_EQ(readFile(inSystem(Vb)), "vb beside");
+    EXPECT_EQ(platform.startedPrograms.size(), 2);
+    EXPECT_TRUE(messageTexts().isEmpty());
+}
+
 TEST_F(InstallerTest, ReportsAFailedCopyAndStillHandlesTheNextFile)
 {
     writeFile(beside(Gif), "gif");

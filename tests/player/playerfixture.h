@@ -28,6 +28,7 @@ protected:
         ASSERT_TRUE(appDir.isValid());
         qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
         platform.applicationFolder = appDir.path();
+        QDir().mkpath(path("sonidos")); // the shipped data beside, as in build/app
         player::scaleX = 1.0f;
         player::scaleY = 1.0;
     }

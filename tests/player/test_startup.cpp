@@ -286,3 +286,30 @@ TEST(PaletteStrip, IsThePictureThePlayerHasAlwaysShown)
     EXPECT_EQ(player::paletteStrip().convertToFormat(QImage::Format_RGB32),
               reference.convertToFormat(QImage::Format_RGB32));
 }
+
+// A package keeps only the programs in /usr/bin: what the player reads comes
+// from the first data folder that holds it, beside the program first.
+TEST_F(PlayerTest, LanguageSoundsAndVoicesComeFromTheFirstDataFolderHoldingThem)
+{
+    QTemporaryDir system;
+    const QByteArray savedDataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", (system.filePath("local") + ":" + system.filePath("usr")).toUtf8());
+    for (const QString file : {"usr/lunipo/idioma/idioma.txt", "usr/lunipo/sonidos/acierto.wav",
+                               "local/lunipo/sonidos/acierto.wav", "usr/lunipo/sonidos/voz/1.wav",
+                               "usr/lunipo/sonidos/error.wav"}) {
+        QDir().mkpath(QFileInfo(system.filePath(file)).path());
+        QFile written(system.filePath(file)); // each file says where it lies
+        ASSERT_TRUE(written.open(QIODevice::WriteOnly) && written.write(file.toUtf8()) > 0);
+    }
+    writeFile("sonidos/error.wav", "beside");
+    writeActivity("t", 1, {"1,0,0,0,0,0,", "2,900,0,0,0,0,", "3,1800,0,0,0,0,"});
+    startPlayer().Combo1_Click();
+    clickAt(5000, 5000);
+    clickAt(0, 0);
+    qputenv("XDG_DATA_DIRS", savedDataDirs);
+    EXPECT_EQ(platform.soundSequences.mid(platform.soundSequences.size() - 2),
+              QList<QStringList>({{path("sonidos/error.wav")},
+                                  {system.filePath("local/lunipo/sonidos/acierto.wav"),
+                                   system.filePath("usr/lunipo/sonidos/voz/1.wav")}}));
+    EXPECT_EQ(form->uiText[0], "usr/lunipo/idioma/idioma.txt");
+}

@@ -56,6 +56,7 @@ TEST_F(WritableFolderTest, WritesBesideTheProgramWhenItCanElseInTheUserDataFolde
         QString appFolder;
         QString name;
         bool beside;
+        QString dataBeside = "app/sonidos"; // as in the build tree
     };
     const Case cases[] = {
         {"a missing subfolder is made beside", {}, "app", "dibujosrealizados", true},
@@ -67,12 +68,14 @@ TEST_F(WritableFolderTest, WritesBesideTheProgramWhenItCanElseInTheUserDataFolde
          "app",
          "actividades",
          false},
+        {"no data beside, as in /usr/bin", {}, "app", "dibujosrealizados", false, "app"},
+        {"themes beside", {}, "app", "", true, "app/actividades"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TearDown();
         QTemporaryDir base;
-        QDir().mkpath(base.filePath("app"));
+        QDir().mkpath(base.filePath(c.dataBeside));
         for (const QString& file : c.files)
             writeFile(base.filePath(file));
         const QString app = base.filePath(c.appFolder);
@@ -96,7 +99,7 @@ TEST_F(WritableFolderTest, TheProbeLeavesNothingBehind)
 // into a read-only folder, and then the program does too.
 TEST_F(WritableFolderTest, AReadOnlyProgramFolderCountsOnlyWhenItRefusesAWrite)
 {
-    QDir().mkpath(path("app"));
+    QDir().mkpath(path("app/idioma"));
     QFile::setPermissions(path("app"), QFile::ReadOwner | QFile::ExeOwner);
     const bool root = ::geteuid() == 0;
     const QString folder = writableFolder(path("app"), "dibujosrealizados");

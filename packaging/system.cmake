@@ -1,0 +1,82 @@
+# The system-wide layout, as a Debian package wants it: the programs in
+# bin/, their read-only data in share/lunipo (found there through
+# $XDG_DATA_DIRS), menu entries, icons, manual pages, the AppStream file and
+# the package's documents in share/. It is the install component "system",
+# left out of a plain `cmake --install`, so the per-user install stays as it
+# is; cpack makes the package from it, out of the objects already built:
+#   cmake --install build --component system --prefix /usr   (DESTDIR honoured)
+#   cd build && cpack    (lunipo_<version>_<arch>.deb)
+
+set(system COMPONENT system EXCLUDE_FROM_ALL)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+install(TARGETS ${LUNIPO_PROGRAMS} RUNTIME DESTINATION bin ${system})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/actividades ${CMAKE_SOURCE_DIR}/data/idioma
+                  ${CMAKE_SOURCE_DIR}/data/sonidos
+        DESTINATION share/lunipo ${system})
+
+foreach(icon ${LUNIPO_ICONS})
+    install(FILES icons/${icon}.svg DESTINATION share/icons/hicolor/scalable/apps ${system})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icons/${icon}.png
+            DESTINATION share/icons/hicolor/256x256/apps ${system})
+endforeach()
+
+# The programs are on the PATH: the entries name them only.
+foreach(program lunipo lunipoeditor)
+    set(LUNIPO_EXEC ${program})
+    set(LUNIPO_TRYEXEC ${program})
+    configure_file(${program}.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/system/${program}.desktop
+                   @ONLY)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/${program}.desktop
+            DESTINATION share/applications ${system})
+endforeach()
+install(FILES io.github.lunipo.Lunipo.metainfo.xml DESTINATION share/metainfo ${system})
+
+# Manual pages and the changelog go compressed, without a time stamp, so
+# that the same sources always make the same package.
+set(compressed "")
+foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 debian/changelog)
+    get_filename_component(name ${source} NAME)
+    set(copy ${CMAKE_CURRENT_BINARY_DIR}/system/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${copy}
+        COMMAND gzip -9nf ${copy}
+        DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${source}
+        VERBATIM)
+    list(APPEND compressed ${copy}.gz)
+endforeach()
+add_custom_target(systemdocs ALL DEPENDS ${compressed})
+list(FILTER compressed INCLUDE REGEX "\\.1\\.gz$")
+install(FILES ${compressed} DESTINATION share/man/man1 ${system})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/changelog.gz debian/copyright
+        DESTINATION share/doc/lunipo ${system})
+
+set(LUNIPO_MAINTAINER "Equipo de Lunipo <lunipo@example.org>" CACHE STRING
+    "The Maintainer field of the Debian package")
+set(CPACK_GENERATOR DEB)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Lunipo;system;/")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_NAME lunipo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "${LUNIPO_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "join-the-numbered-dots activities for young children")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Lunipo is a small suite for young children, in Spanish. A child picks a theme,\n"
+    "joins the numbered dots in order, with sounds and the numbers spoken, then\n"
+    "colours the figure and saves the drawing.\n"
+    "\n"
+    "The package holds the player (lunipo), the editor an adult makes new\n"
+    "activities with (lunipoeditor), sample themes, and printing of the\n"
+    "activities as paper worksheets.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What no library link tells: Qt's Spanish dialog texts, and a font with
+# Arial's measures for the dot labels.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+include(CPack)

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace toolkit {
+
+// How a school sets Lunipo up for a computer lab: the file lunipo/lunipo.conf
+// (INI, section [Lunipo]) in each folder of $XDG_CONFIG_DIRS (the admin's,
+// /etc/xdg by default) and then in $XDG_CONFIG_HOME (one account's,
+// ~/.config by default), each key of a later file replacing the same key of
+// an earlier one. Every key is optional; without any file the programs work
+// as on a single computer.
+struct LabSettings
+{
+    // "temas": folders of themes, such as one on the school's file server,
+    // in the order the file gives them (separated by ':'). Nothing here is
+    // checked on disk: a folder on a server that is gone must not hold up
+    // the start of a program.
+    QStringList themeFolders;
+    // "dibujos": where the child's drawings are saved, "%u" replaced by the
+    // account's login name; empty when not set.
+    QString drawingsFolder;
+    // "sonido": "no" turns every sound off.
+    bool sound = true;
+    // "pista": seconds without a right dot before the next dot is shown;
+    // 0 turns the hint off.
+    int hintSeconds = 8;
+
+    // Reads the files as they are now. Each thing that could not be used (a
+    // file that cannot be read, an unknown key, a bad value) adds one line
+    // for the admin to `problems`; what could be used is kept.
+    static LabSettings read(QStringList* problems = nullptr);
+
+    // The settings of this run of the program, read the first time they are
+    // asked for; what could not be used is written to standard error then.
+    static const LabSettings& current();
+};
+
+} // namespace toolkit
