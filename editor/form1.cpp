@@ -261,6 +261,7 @@ void Form1::Form_Load()
         Picture2(p).FontSize = DefaultFontPoints;
     }
     Picture1->setMouseIcon(pictures::pointerIcon(), pictures::pointerHotSpot());
+    recoverThemes();
     startWorkingState();
 }
 

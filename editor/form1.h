@@ -171,7 +171,7 @@ public:
     // --- Taking the activity to the player (form1_themes.cpp) -----------
     toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
     toolkit::CommandButton* TryButton;   // "Probar"
-    // Asks for a theme and writes the activity there as its next number.
+    // Opens the theme library (Form2) on the work, to save it into a theme.
     void ThemeButton_Click();
     // Starts the player on the dots placed so far, without waiting for it.
     void TryButton_Click();
@@ -255,6 +255,7 @@ private:
 
     // Themes and trying (form1_themes.cpp): one row under the symmetry buttons.
     void createThemeButtons();
+    void recoverThemes();
     // Holds the file the player is started on; removed with the window.
     std::unique_ptr<QTemporaryDir> trialFolder_;
 

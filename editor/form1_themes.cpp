@@ -4,6 +4,8 @@
 #include "form1.h"
 
 #include "editorpictures.h"
+#include "form2.h"
+#include "themelibrary.h"
 #include "themestore.h"
 
 #include <QDir>
@@ -43,26 +45,25 @@ void Form1::createThemeButtons()
     TryButton = button(1, pictures::tryActivity(), "Probar", &Form1::TryButton_Click);
 }
 
-// A name that cannot be a folder, or a theme that cannot be written, is told
-// and the dialog comes back, a new name typed still in it.
+// The library window saves the work into a theme, and puts the themes'
+// activities in order.
 void Form1::ThemeButton_Click()
 {
-    const toolkit::ThemeStore store(platform_.appFolder());
-    QStringList themes;
-    for (const auto& theme : store.themes())
-        themes << theme.name;
-    QString typed;
-    while (const std::optional<QString> answer = platform_.chooseTheme(themes, typed)) {
-        const auto saved = store.save(*answer, activityContents());
-        if (saved.problem.isEmpty()) {
-            tell(QStringLiteral("La actividad se ha guardado en el tema «%1» como %2:\n%3")
-                     .arg(answer->trimmed(), QFileInfo(saved.path).fileName(),
-                          QDir::toNativeSeparators(saved.path)));
-            return;
-        }
-        tell(saved.problem);
-        typed = themes.contains(answer->trimmed()) ? QString() : *answer;
-    }
+    Form2::Work work;
+    work.contents = [this] { return activityContents(); };
+    work.written = [this] { workWritten(); };
+    Form2 library(platform_, std::move(work), this);
+    platform_.execDialog(library);
+}
+
+// A renumbering cut short by a crash or a power cut is finished before the
+// adult or the player sees the theme.
+void Form1::recoverThemes()
+{
+    QStringList folders;
+    for (const auto& theme : toolkit::ThemeStore(platform_.appFolder()).themes())
+        folders << theme.folder;
+    toolkit::ThemeLibrary().recover(folders);
 }
 
 void Form1::TryButton_Click()

@@ -97,6 +97,7 @@ void Form1::createControls()
     Combo1->Move(0, 0, ComboWidth, ButtonSide);
     Combo1->setFontPoints(QStringLiteral("Arial"), ComboFontPoints);
     Combo1->onClick = [this] { Combo1_Click(); };
+    Combo1->onDropDown = [this] { Combo1_DropDown(); };
 
     for (int i = 0; i < 8; ++i) {
         auto* button = new CommandButton(this);
@@ -137,15 +138,7 @@ void Form1::Form_Load()
 {
     loaded_ = true;
     const QString themes = shippedData(QStringLiteral("actividades"));
-    skipOnFailure([&] {
-        for (const auto& theme : toolkit::ThemeStore(appFolder()).themes()) {
-            Combo1->AddItem(theme.name);
-            themeFolders_ << theme.folder;
-        }
-        // Every listed theme remembers its own activity.
-        if (Combo1->ListCount() > static_cast<int>(activityNumber.size()))
-            activityNumber.resize(static_cast<size_t>(Combo1->ListCount()), 0);
-    });
+    skipOnFailure([&] { showThemes(listThemes()); });
     skipOnFailure([&] { Combo1->setListIndex(Combo1->ListCount() > 0 ? 0 : -1); });
     // Without themes, the theme folder is the activities folder itself.
     skipOnFailure([&] { themeFolder = themeFolders_.isEmpty() ? themes : themeFolders_.first(); });

@@ -2,8 +2,11 @@
 
 #include "activityformat.h"
 #include "controls.h"
+#include "folderlister.h"
+#include "labsettings.h"
 #include "picturebox.h"
 #include "platform.h"
+#include "themestore.h"
 
 #include <QColor>
 #include <QWidget>
@@ -62,6 +65,11 @@ public:
     void Form_Load();
     void layoutWindow();
 
+    // The school's settings and the reader of its shared theme folders,
+    // replaced by tests before Form_Load.
+    toolkit::LabSettings lab = toolkit::LabSettings::current();
+    toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
+
     std::array<QString, 16> uiText;
     QString themeFolder;
     int themeIndex = 0;
@@ -87,6 +95,10 @@ public:
 
     // --- Themes and navigation (form1_navigation.cpp) --------------------
     void Combo1_Click();
+    // The theme list is opening: the themes are listed again, so one saved
+    // into a shared folder during the lesson is there; the shown theme
+    // stays chosen and every theme keeps its activity.
+    void Combo1_DropDown();
     void Command1_Click(int Index);
     void loadActivity();
     void storeInGallery();
@@ -168,6 +180,8 @@ private:
     // Whether activity `number` of the shown theme exists.
     bool activityExists(int number) const;
     QString activityPath(int number) const;
+    QList<toolkit::ThemeStore::Theme> listThemes() const;
+    void showThemes(const QList<toolkit::ThemeStore::Theme>& themes);
     // The folders of the themes listed in Combo1, in the same order: beside
     // the program or in the user's data folder.
     QStringList themeFolders_;
@@ -197,8 +211,9 @@ private:
     void saveDrawing();
     void undo();
     void showEarlierDrawing();
-    // "dibujosrealizados" beside the program, or in the user's data folder
-    // when the program's folder cannot be written; created when missing.
+    // The lab's "dibujos" when it can be written, else "dibujosrealizados"
+    // beside the program, or in the user's data folder when the program's
+    // folder cannot be written; created when missing.
     QString drawingsFolder() const;
 
     // The hint's timers (form1_hint.cpp).

@@ -6,6 +6,8 @@
 #include "textfiles.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <algorithm>
 
 namespace player {
 
@@ -13,9 +15,23 @@ namespace {
 
 constexpr int GallerySlots = 25;
 
+using Theme = toolkit::ThemeStore::Theme;
+
 QString activityName(int number)
 {
     return QString::number(number) + QStringLiteral(".txt");
+}
+
+// The shown theme stays in the list even when its place did not answer
+// this time: the child is still playing it.
+void keepListed(QList<Theme>& themes, const Theme& shown)
+{
+    const auto byName = [](const Theme& a, const Theme& b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    };
+    if (std::none_of(themes.cbegin(), themes.cend(),
+                     [&](const Theme& t) { return t.name == shown.name; }))
+        themes.insert(std::lower_bound(themes.begin(), themes.end(), shown, byName), shown);
 }
 
 } // namespace
@@ -39,6 +55,45 @@ void Form1::Combo1_Click()
     activityFile = activityPath(n);
     loadActivity();
     nextDot = 0;
+}
+
+void Form1::Combo1_DropDown()
+{
+    if (!singleActivity_.isEmpty())
+        return;
+    const int shown = Combo1->ListIndex();
+    QHash<QString, int> remembered;
+    for (int i = 0; i < Combo1->ListCount(); ++i)
+        remembered.insert(Combo1->List(i), activityNumber[static_cast<size_t>(i)]);
+    QList<Theme> themes = listThemes();
+    if (shown >= 0)
+        keepListed(themes, {Combo1->List(shown), themeFolders_.value(shown)});
+    const QString shownName = Combo1->List(shown);
+    showThemes(themes);
+    for (int i = 0; i < Combo1->ListCount(); ++i)
+        activityNumber[static_cast<size_t>(i)] = remembered.value(Combo1->List(i));
+    if (shown >= 0) {
+        themeIndex = Combo1->findText(shownName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        Combo1->setListIndex(themeIndex);
+    }
+}
+
+QList<Theme> Form1::listThemes() const
+{
+    return toolkit::ThemeStore(appFolder(), lab.themeFolders, *themeLister).themes();
+}
+
+void Form1::showThemes(const QList<Theme>& themes)
+{
+    Combo1->Clear();
+    themeFolders_.clear();
+    for (const Theme& theme : themes) {
+        Combo1->AddItem(theme.name);
+        themeFolders_ << theme.folder;
+    }
+    // Every listed theme remembers its own activity.
+    if (Combo1->ListCount() > static_cast<int>(activityNumber.size()))
+        activityNumber.resize(static_cast<size_t>(Combo1->ListCount()), 0);
 }
 
 void Form1::Command1_Click(int Index)

@@ -11,12 +11,12 @@ namespace {
 
 enum ToolButton { Undo = 3, EarlierDrawing = 4, Copy = 5, Save = 6, OpenFolder = 7 };
 
-// day-month-year-hour-minute-second.bmp, no leading zeros.
-QString drawingFileName(const QDateTime& when)
+// day-month-year-hour-minute-second, no leading zeros.
+QString drawingName(const QDateTime& when)
 {
     const QDate d = when.date();
     const QTime t = when.time();
-    return QStringLiteral("%1-%2-%3-%4-%5-%6.bmp")
+    return QStringLiteral("%1-%2-%3-%4-%5-%6")
         .arg(d.day())
         .arg(d.month())
         .arg(d.year())
@@ -83,12 +83,14 @@ void Form1::showEarlierDrawing()
 void Form1::saveDrawing()
 {
     // One reading of the clock, so a save at midnight never mixes two days.
-    const QString name = drawingFileName(platform_.now());
+    const QString name = drawingName(platform_.now());
 
     Picture1->setPicture(Picture1->Image());
     Picture1->AutoRedraw = true;
+    // Never over another drawing: a second save in the same second, or one
+    // from another computer of the lab, gets "-2", "-3"...
     const bool saved =
-        toolkit::writeBitmap(Picture1->Image(), drawingsFolder() + QLatin1Char('/') + name);
+        !toolkit::writeNewBitmap(Picture1->Image(), drawingsFolder(), name).isEmpty();
     // Back to the resting state, or the rubber line that follows the pointer
     // would be drawn into the picture.
     Picture1->AutoRedraw = false;
@@ -100,7 +102,7 @@ void Form1::saveDrawing()
 
 QString Form1::drawingsFolder() const
 {
-    return toolkit::writableFolder(appFolder(), QStringLiteral("dibujosrealizados"));
+    return toolkit::drawingsFolder(appFolder(), lab.drawingsFolder);
 }
 
 } // namespace player

@@ -81,6 +81,13 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), TwipsGeometry(this)
     });
 }
 
+void ComboBox::showPopup()
+{
+    if (onDropDown)
+        onDropDown();
+    QComboBox::showPopup();
+}
+
 void ComboBox::setFontPoints(const QString& name, double points)
 {
     QFont font(name);

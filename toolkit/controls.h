@@ -57,6 +57,9 @@ public:
     QString Text() const { return currentText(); }
     void setFontPoints(const QString& name, double points);
     std::function<void()> onClick; // a person chose an entry
+    // The list is about to open, and may still be changed.
+    std::function<void()> onDropDown;
+    void showPopup() override;
 
 protected:
     void sizeChanged() override {}

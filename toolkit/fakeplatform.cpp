@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 
 #include <QBuffer>
+#include <QDialog>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <algorithm>
@@ -30,17 +31,10 @@ QString FakePlatform::nextFileName()
     return name;
 }
 
-std::optional<QString> FakePlatform::chooseTheme(const QStringList& themes, const QString&)
+int FakePlatform::execDialog(QDialog& dialog)
 {
-    themeDialogs << themes;
-    if (themeAnswers.empty() || !themeAnswers.front()) {
-        if (!themeAnswers.empty())
-            themeAnswers.pop_front();
-        return std::nullopt;
-    }
-    const QString answer = *themeAnswers.front();
-    themeAnswers.pop_front();
-    return answer;
+    modalWindows << dialog.windowTitle();
+    return dialogScript ? dialogScript(dialog) : QDialog::Rejected;
 }
 
 bool FakePlatform::printPages(const QString& title,

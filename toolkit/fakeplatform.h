@@ -38,7 +38,9 @@ public:
     QDateTime clock = QDateTime(QDate(2026, 12, 5), QTime(21, 8, 3));
     std::deque<int> messageAnswers; // consumed in order; then the default button
     std::deque<QString> fileNameAnswers;
-    std::deque<std::optional<QString>> themeAnswers; // cancel when empty
+    // Drives each window run modally, as a person would, and gives its
+    // result; without it the window is closed at once (Rejected).
+    std::function<int(QDialog&)> dialogScript;
     bool programStarts = true;
 
     // What happened. Every file played, in order; and the files of each call,
@@ -47,7 +49,7 @@ public:
     QList<QStringList> soundSequences;
     QList<Message> messages;
     QList<Dialog> dialogs;
-    QList<QStringList> themeDialogs; // the themes each theme dialog offered
+    QStringList modalWindows; // the title of each window run modally
     QList<Started> startedPrograms;
     QStringList openedFolders;
     QImage clipboard;
@@ -77,7 +79,7 @@ public:
         dialogs.append({title, filter, folder});
         return nextFileName();
     }
-    std::optional<QString> chooseTheme(const QStringList& themes, const QString& newName) override;
+    int execDialog(QDialog& dialog) override;
     void setClipboardImage(const QImage& image) override
     {
         clipboard = image;

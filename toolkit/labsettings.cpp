@@ -71,10 +71,9 @@ private:
     void applyKey(const QString& path, const QString& key, const QString& value)
     {
         if (key == QLatin1String("temas"))
-            settings_.themeFolders = folders(value);
+            applyThemeFolders(path, value);
         else if (key == QLatin1String("dibujos"))
-            settings_.drawingsFolder =
-                QString(value).replace(QLatin1String("%u"), loginName()).trimmed();
+            applyDrawingsFolder(path, value);
         else if (key == QLatin1String("sonido"))
             applySound(path, value);
         else if (key == QLatin1String("pista"))
@@ -83,13 +82,37 @@ private:
             tell(path, QStringLiteral("la clave «%1» no se conoce; no se usa").arg(key));
     }
 
-    static QStringList folders(const QString& value)
+    // A relative folder would be looked for wherever the program happened
+    // to be started from; it is told and left out.
+    bool absolute(const QString& path, const QString& key, const QString& folder)
+    {
+        if (QDir::isAbsolutePath(folder))
+            return true;
+        tell(path, QStringLiteral("%1: «%2» no es una carpeta completa (empieza por /); no se usa")
+                       .arg(key, folder));
+        return false;
+    }
+
+    // Empty is allowed: an account's file may take the lab's folders away.
+    void applyThemeFolders(const QString& path, const QString& value)
     {
         QStringList list;
-        for (const QString& folder : value.split(QLatin1Char(':'), Qt::SkipEmptyParts))
-            if (!folder.trimmed().isEmpty())
-                list << QDir::cleanPath(folder.trimmed());
-        return list;
+        for (const QString& part : value.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            const QString folder = QDir::cleanPath(part.trimmed());
+            if (!part.trimmed().isEmpty() && absolute(path, QStringLiteral("temas"), folder) &&
+                !list.contains(folder))
+                list << folder;
+        }
+        settings_.themeFolders = list;
+    }
+
+    void applyDrawingsFolder(const QString& path, const QString& value)
+    {
+        const QString folder = QString(value).replace(QLatin1String("%u"), loginName()).trimmed();
+        if (folder.isEmpty())
+            settings_.drawingsFolder.clear();
+        else if (absolute(path, QStringLiteral("dibujos"), folder))
+            settings_.drawingsFolder = QDir::cleanPath(folder);
     }
 
     void applySound(const QString& path, const QString& value)
@@ -97,7 +120,7 @@ private:
         const QString word = value.toLower();
         if (word == QLatin1String("no"))
             settings_.sound = false;
-        else if (word == QLatin1String("sí") || word == QLatin1String("si"))
+        else if (word == u"sí" || word == u"si")
             settings_.sound = true;
         else
             tell(path, QStringLiteral("sonido=%1: se esperaba «sí» o «no»").arg(value));

@@ -14,12 +14,12 @@ namespace toolkit {
 struct LabSettings
 {
     // "temas": folders of themes, such as one on the school's file server,
-    // in the order the file gives them (separated by ':'). Nothing here is
-    // checked on disk: a folder on a server that is gone must not hold up
-    // the start of a program.
+    // in the order the file gives them (separated by ':'); each subfolder of
+    // one is a theme. Absolute paths only. Nothing here is checked on disk: a
+    // folder on a server that is gone must not hold up the start of a program.
     QStringList themeFolders;
     // "dibujos": where the child's drawings are saved, "%u" replaced by the
-    // account's login name; empty when not set.
+    // account's login name; an absolute path, empty when not set.
     QString drawingsFolder;
     // "sonido": "no" turns every sound off.
     bool sound = true;

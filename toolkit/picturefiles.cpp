@@ -1,5 +1,7 @@
 #include "picturefiles.h"
 
+#include "newfile.h"
+
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -15,6 +17,18 @@ bool writeBitmap(const QImage& image, const QString& path)
     if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
         return false;
     return file.commit();
+}
+
+QString writeNewBitmap(const QImage& image, const QString& folder, const QString& baseName)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB888);
+    return createFirstFree(
+        folder,
+        [&](int n) {
+            return n == 1 ? baseName + QStringLiteral(".bmp")
+                          : QStringLiteral("%1-%2.bmp").arg(baseName).arg(n);
+        },
+        [&](QIODevice& file) { return QImageWriter(&file, "bmp").write(pixels); });
 }
 
 QImage readPicture(const QString& path)

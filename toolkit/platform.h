@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QPagedPaintDevice;
 
 namespace toolkit {
@@ -45,12 +46,9 @@ public:
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& folder = {}) = 0;
 
-    // The editor's theme dialog: the `themes` listed, then "Tema nuevo…"
-    // with a name field that starts with `newName` (and is chosen when that
-    // is not empty). Returns the theme chosen or the new name as typed,
-    // possibly empty; nullopt on cancel.
-    virtual std::optional<QString> chooseTheme(const QStringList& themes,
-                                               const QString& newName) = 0;
+    // Runs a window of the program modally, as the editor's theme library,
+    // and returns its result (QDialog::Accepted or Rejected).
+    virtual int execDialog(QDialog& dialog) = 0;
 
     virtual void setClipboardImage(const QImage& image) = 0;
     virtual QImage clipboardImage() = 0;

@@ -1,12 +1,13 @@
 #include "qtplatform.h"
 
+#include "labsettings.h"
 #include "soundplayer.h"
-#include "themedialog.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -67,9 +68,12 @@ QtPlatform::~QtPlatform() = default;
 
 // One player for the whole program, so that a new sound cuts off the last.
 // It is made on the first sound, so programs that never play one never open
-// the sound device.
+// the sound device. A lab that wants silence ("sonido=no") gets it here for
+// both programs, beeps included.
 void QtPlatform::playSounds(const QStringList& paths)
 {
+    if (!LabSettings::current().sound)
+        return;
     if (!sound_)
         sound_ = std::make_unique<SoundPlayer>();
     if (!sound_->play(paths))
@@ -103,9 +107,9 @@ QString QtPlatform::saveFileName(const QString& title, const QString& filter, co
     return QFileDialog::getSaveFileName(dialogParent(), title, folder, filter);
 }
 
-std::optional<QString> QtPlatform::chooseTheme(const QStringList& themes, const QString& newName)
+int QtPlatform::execDialog(QDialog& dialog)
 {
-    return askTheme(dialogParent(), themes, newName);
+    return dialog.exec();
 }
 
 void QtPlatform::setClipboardImage(const QImage& image)

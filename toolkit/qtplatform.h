@@ -24,7 +24,7 @@ public:
                          const QString& folder) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& folder) override;
-    std::optional<QString> chooseTheme(const QStringList& themes, const QString& newName) override;
+    int execDialog(QDialog& dialog) override;
     void setClipboardImage(const QImage& image) override;
     QImage clipboardImage() override;
     bool startProgram(const QString& program, const QStringList& arguments) override;

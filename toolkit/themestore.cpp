@@ -1,9 +1,14 @@
 #include "themestore.h"
 
+#include "datafolders.h"
+#include "folderlister.h"
+#include "labsettings.h"
+#include "newfile.h"
 #include "writablefolder.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QIODevice>
 #include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
@@ -47,6 +52,26 @@ QString nameProblem(const QString& name)
     return {};
 }
 
+QString activities(const QString& folder)
+{
+    return QDir(folder).filePath(Activities);
+}
+
+// Places 1 and 2, in the order their themes are listed.
+QStringList localPlaces(const QString& appFolder)
+{
+    QStringList places{activities(appFolder)};
+    const QStringList system = dataFolders(appFolder).mid(1);
+    for (auto folder = system.crbegin(); folder != system.crend(); ++folder)
+        places << activities(*folder);
+    return places;
+}
+
+bool existingAndWritable(const QString& folder)
+{
+    return QFileInfo(folder).isDir() && canWriteInto(folder);
+}
+
 int nextNumber(const QString& folder)
 {
     QSet<QString> names;
@@ -60,29 +85,78 @@ int nextNumber(const QString& folder)
 
 } // namespace
 
-ThemeStore::ThemeStore(const QString& appFolder) : appFolder_(appFolder) {}
+struct ThemeStore::Listing
+{
+    QList<Theme> themes;
+    QStringList answeredShared; // the shared folders that answered in time
+
+    // A theme of a more important place replaces the one of the same name.
+    void add(const QString& place, const QStringList& names)
+    {
+        const QDir dir(place);
+        for (const QString& name : names) {
+            const Theme theme{name, dir.filePath(name)};
+            const auto same = std::find_if(themes.begin(), themes.end(),
+                                           [&](const Theme& t) { return t.name == name; });
+            if (same != themes.end())
+                *same = theme;
+            else
+                themes << theme;
+        }
+    }
+};
+
+ThemeStore::ThemeStore(const QString& appFolder)
+    : ThemeStore(appFolder, LabSettings::current().themeFolders, FolderLister::shared())
+{
+}
+
+ThemeStore::ThemeStore(const QString& appFolder, const QStringList& sharedFolders,
+                       FolderLister& lister)
+    : appFolder_(appFolder), sharedFolders_(sharedFolders), lister_(&lister)
+{
+}
+
+ThemeStore::Listing ThemeStore::listing() const
+{
+    Listing listing;
+    // The shared folders are asked first, so they are read while the local
+    // places are.
+    const auto shared = lister_->list(sharedFolders_);
+    for (const QString& place : localPlaces(appFolder_))
+        listing.add(place, FolderLister::subfolders(place));
+    for (qsizetype i = 0; i < shared.size(); ++i) {
+        if (shared[i]) {
+            listing.add(sharedFolders_[i], *shared[i]);
+            listing.answeredShared << sharedFolders_[i];
+        }
+    }
+    listing.add(userThemesFolder(), FolderLister::subfolders(userThemesFolder()));
+    return listing;
+}
 
 QList<ThemeStore::Theme> ThemeStore::themes() const
 {
-    QList<Theme> listed;
-    // The user's folder comes second, so its themes replace the shipped
-    // ones of the same name.
-    for (const QString& root : {appFolder_ + QLatin1Char('/') + Activities, userThemesFolder()}) {
-        const QDir dir(root);
-        for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const Theme theme{name, dir.filePath(name)};
-            const auto same = std::find_if(listed.begin(), listed.end(),
-                                           [&](const Theme& t) { return t.name == name; });
-            if (same != listed.end())
-                *same = theme;
-            else
-                listed << theme;
-        }
-    }
+    QList<Theme> listed = listing().themes;
     std::stable_sort(listed.begin(), listed.end(), [](const Theme& a, const Theme& b) {
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
     return listed;
+}
+
+// A shared folder is never made: where the server's folder is missing, a
+// new one would lie on this computer's own disk, out of the other
+// computers' sight. Nor is "actividades" made beside a program whose
+// shipped themes lie in a system data folder, as a package's in /usr/bin.
+QString ThemeStore::newThemesFolder(const QStringList& answered) const
+{
+    for (const QString& shared : answered)
+        if (existingAndWritable(shared))
+            return shared;
+    const QString beside = activities(appFolder_);
+    if (findData(appFolder_, Activities) == beside && canWriteInto(beside))
+        return beside;
+    return userThemesFolder();
 }
 
 // A listed theme whose folder cannot be written is refused rather than
@@ -91,14 +165,15 @@ QList<ThemeStore::Theme> ThemeStore::themes() const
 ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& contents) const
 {
     const QString theme = name.trimmed();
+    const Listing listed = listing();
     QString folder;
-    for (const Theme& listed : themes())
-        if (listed.name == theme)
-            folder = listed.folder;
+    for (const Theme& each : listed.themes)
+        if (each.name == theme)
+            folder = each.folder;
     if (folder.isEmpty()) {
         if (const QString problem = nameProblem(theme); !problem.isEmpty())
             return {{}, problem};
-        folder = writableFolder(appFolder_, Activities) + QLatin1Char('/') + theme;
+        folder = QDir(newThemesFolder(listed.answeredShared)).filePath(theme);
     }
     const QString failed =
         QStringLiteral("No se ha podido guardar la actividad en el tema «%1» (%2). "
@@ -106,12 +181,24 @@ ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& conten
             .arg(theme, QDir::toNativeSeparators(folder));
     if (!QDir().mkpath(folder))
         return {{}, failed};
-    const QString path = QDir(folder).filePath(QStringLiteral("%1.txt").arg(nextNumber(folder)));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-        !file.commit())
+    // Another editor may take the number first, and over NFS its file may
+    // not be listed here for a while: so never the same number twice.
+    int number = 0;
+    const QString path = createFirstFree(
+        folder,
+        [&](int) {
+            number = std::max(number + 1, nextNumber(folder));
+            return QStringLiteral("%1.txt").arg(number);
+        },
+        [&](QIODevice& file) { return file.write(contents) == contents.size(); });
+    if (path.isEmpty())
         return {{}, failed};
     return {path, {}};
+}
+
+QString ThemeStore::nameProblem(const QString& name)
+{
+    return toolkit::nameProblem(name);
 }
 
 } // namespace toolkit

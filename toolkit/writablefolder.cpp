@@ -1,5 +1,7 @@
 #include "writablefolder.h"
 
+#include "folderlister.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -14,8 +16,8 @@ QString joined(const QString& folder, const QString& name)
     return name.isEmpty() ? folder : folder + QLatin1Char('/') + name;
 }
 
-// Permission bits alone do not tell: root ignores them, and a read-only
-// mount refuses everyone. Only a file actually written there answers.
+} // namespace
+
 bool canWriteInto(const QString& folder)
 {
     if (!QDir().mkpath(folder))
@@ -23,6 +25,8 @@ bool canWriteInto(const QString& folder)
     QTemporaryFile probe(folder + QStringLiteral("/.lunipo-XXXXXX"));
     return probe.open(); // removed again when it goes out of scope
 }
+
+namespace {
 
 // The build tree and the per-user install keep the shipped data beside the
 // programs, and what the programs make belongs there too. A system package
@@ -37,7 +41,26 @@ bool holdsShippedData(const QString& appFolder)
     return false;
 }
 
+// Asked on a worker: a server that is gone must not freeze the child's
+// window at the save button. Its "listing" is the folder itself when usable.
+bool drawingsFolderAnswers(const QString& configured)
+{
+    static FolderLister probe([](const QString& folder) {
+        const bool usable = QFileInfo(folder).absoluteDir().exists() && canWriteInto(folder);
+        return usable ? QStringList{folder} : QStringList{};
+    });
+    const auto answer = probe.list({configured}).constFirst();
+    return answer && !answer->isEmpty();
+}
+
 } // namespace
+
+QString drawingsFolder(const QString& appFolder, const QString& configured)
+{
+    if (!configured.isEmpty() && drawingsFolderAnswers(configured))
+        return configured;
+    return writableFolder(appFolder, QStringLiteral("dibujosrealizados"));
+}
 
 QString writableFolder(const QString& appFolder, const QString& name)
 {

@@ -18,4 +18,17 @@ namespace toolkit {
 // where the shipped data lies.
 QString writableFolder(const QString& appFolder, const QString& name);
 
+// Whether a file can really be written in `folder`, made when missing.
+// Permission bits alone do not tell: root ignores them, and a read-only
+// mount refuses everyone.
+bool canWriteInto(const QString& folder);
+
+// Where the child's drawings go: `configured` (the lab's "dibujos") when it
+// is set and can be written, made when missing as long as the folder that
+// holds it exists and it answers within 2 s; otherwise "dibujosrealizados"
+// as writableFolder finds it.
+// The folder holding it must exist so that, with the school's server not
+// mounted, drawings never land unseen under the empty mount point.
+QString drawingsFolder(const QString& appFolder, const QString& configured);
+
 } // namespace toolkit

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QList>
+#include <QPair>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -90,6 +91,18 @@ WorksheetLayout layoutWorksheet(const QRectF& page, const Worksheet& sheet);
 // Paints one sheet. `page` is the paper in the painter's coordinates, which
 // must be twips (1440 per inch).
 void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& sheet);
+
+// The segments a child has drawn once the figure is finished, as pairs of
+// record indexes, joined as the player joins them: never from a closing
+// record, and to the last record only when it closes a figure (a labelled
+// last record is never clicked).
+QVector<QPair<int, int>> finishedSegments(const Worksheet& sheet);
+
+// Paints the finished figure, its dots and joining lines as the child sees
+// them at the end, fitted into `area` keeping its proportions, on white.
+// Labels are left out: this is for thumbnails, where they could not be read.
+// Safe on a worker thread painting a QImage.
+void paintFigure(QPainter& painter, const QRectF& area, const Worksheet& sheet);
 
 // Paints the sheets on a printer or PDF device, one page each, turning the
 // paper to suit each figure and keeping the device's paper size. The device

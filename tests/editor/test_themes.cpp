@@ -1,4 +1,9 @@
+#include "editor/form2.h"
 #include "editorfixture.h"
+#include "themelibrary.h"
+
+#include <QLineEdit>
+#include <QListWidget>
 
 namespace {
 
@@ -21,13 +26,32 @@ TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
     click(3000, 1500);
     form->Command1_Click(16);
     const QByteArray floppy = contentsOf(appDir.filePath("1.txt"));
-    platform.themeAnswers = {QString("a/b"), QString(" mis dibujos "), QString("mis dibujos")};
+    // In the library, a name that cannot be a folder is told; the theme
+    // made is then listed.
+    QList<QStringList> listed;
+    platform.dialogScript = [&](QDialog& dialog) {
+        auto& library = dynamic_cast<editor::Form2&>(dialog);
+        listed << QStringList();
+        for (const auto& theme : library.themes)
+            listed.back() << theme.name;
+        for (const QString name : {"a/b", " mis dibujos "}) {
+            if (listed.size() > 1)
+                break; // the theme made is chosen first
+            library.ThemeList->setCurrentRow(library.ThemeList->count() - 1);
+            library.NewThemeName->setText(name);
+            library.SaveHereButton_Click();
+        }
+        if (listed.size() > 1)
+            library.SaveHereButton_Click();
+        return int(QDialog::Accepted);
+    };
     form->ThemeButton_Click();
     form->ThemeButton_Click();
     const QString theme = appDir.filePath("actividades/mis dibujos/");
     EXPECT_EQ(contentsOf(theme + "1.txt"), floppy);
     EXPECT_EQ(contentsOf(theme + "2.txt"), floppy);
-    EXPECT_EQ(platform.themeDialogs, QList<QStringList>({{}, {}, {"mis dibujos"}}));
+    EXPECT_EQ(listed, QList<QStringList>({{}, {"mis dibujos"}}));
+    EXPECT_EQ(platform.modalWindows, QStringList(2, "Guardar en un tema"));
     form->TryButton_Click();
     platform.programStarts = false;
     form->TryButton_Click();
@@ -41,4 +65,23 @@ TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
               "La actividad se ha guardado en el tema «mis dibujos» como 1.txt:\n" + theme +
                   "1.txt");
     EXPECT_TRUE(platform.messages[3].text.startsWith("No se ha podido abrir el reproductor"));
+}
+
+// A renumbering cut short (here after its first file moved out) is finished
+// when the editor next starts.
+TEST_F(EditorTest, StartingFinishesARenumberingCutShort)
+{
+    const QString theme = appDir.filePath("actividades/formas");
+    QDir().mkpath(theme);
+    for (const char* name : {"1", "2"}) {
+        QFile file(theme + "/" + name + ".txt");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    toolkit::ThemeLibrary cut;
+    cut.stepDone = [steps = 0]() mutable { return ++steps < 3; };
+    cut.move(theme, 1, +1);
+    ASSERT_EQ(toolkit::ThemeLibrary::activities(theme), QStringList());
+    startEditor();
+    EXPECT_EQ(contentsOf(theme + "/1.txt") + contentsOf(theme + "/2.txt"), "21");
 }

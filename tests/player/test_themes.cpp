@@ -1,6 +1,10 @@
 #include "playerfixture.h"
 #include "singleactivity.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <future>
+
 // The user's themes join the shipped ones in one sorted list; on a clash of
 // names the user's is the one played.
 TEST_F(PlayerTest, ThemesOfTheUsersDataFolderJoinTheListAndWinAClash)
@@ -33,4 +37,52 @@ TEST_F(PlayerTest, OpenedOnOneFileItShowsThatAloneOrTellsItIsMissing)
         f->Command1_Click(button);
         EXPECT_EQ(f->activityFile + QString::number(f->dotCount), path("prueba.txt2"));
     }
+}
+
+// Opening the theme list lists the themes again: one saved into a shared
+// folder meanwhile is there, and the shown theme stays chosen with its
+// activity. A shared folder that does not answer is left out without holding
+// the window beyond the listing's patience, its stuck reader is not started
+// again, and the next opening after it answers lists its themes.
+TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
+{
+    QTemporaryDir shared;
+    for (const char* theme : {"aula/animales", "colgada/lenta"})
+        QDir().mkpath(shared.filePath(theme));
+    for (int number : {1, 2})
+        writeActivity("zoo", number, {"1,1,1,0,0,0,"});
+    std::promise<void> answer;
+    auto release = qScopeGuard([&] { answer.set_value(); });
+    auto reads = std::make_shared<std::atomic<int>>(0);
+    toolkit::FolderLister lister(
+        [reads, answered = answer.get_future().share()](const QString& folder) {
+            if (folder.endsWith("colgada"))
+                ++*reads, answered.wait();
+            return toolkit::FolderLister::subfolders(folder);
+        },
+        std::chrono::milliseconds(300));
+    form = std::make_unique<player::Form1>(platform);
+    form->lab.themeFolders = {shared.filePath("colgada"), shared.filePath("aula")};
+    form->themeLister = &lister;
+    form->Form_Load();
+    form->Combo1->setListIndex(1);
+    form->Combo1_Click();
+    form->Command1_Click(0);
+
+    QDir().mkpath(shared.filePath("aula/barcos"));
+    QElapsedTimer waited;
+    waited.start();
+    for (int opening = 0; opening < 2; ++opening)
+        form->Combo1->showPopup(), form->Combo1->hidePopup();
+    EXPECT_LT(waited.elapsed(), 2 * 300 + 1500);
+    EXPECT_EQ(*reads, 1);
+    EXPECT_EQ(form->Combo1->List(1) + QString::number(form->Combo1->ListCount()), "barcos3");
+    EXPECT_EQ(form->Combo1->ListIndex(), 2);
+    EXPECT_EQ(form->themeIndex, 2);
+    EXPECT_EQ(form->activityNumber[2], 2) << "zoo's activity 2 stays with zoo";
+
+    release.dismiss();
+    answer.set_value();
+    form->Combo1_DropDown();
+    EXPECT_EQ(form->Combo1->List(2) + form->Combo1->Text(), "lentazoo");
 }

@@ -100,12 +100,37 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     moveTo(6000, 6000);
     EXPECT_EQ(form->Picture1->Image(), afterSave);
 
-    // A second save in the same second replaces the first.
+    // A second save in the same second keeps the first.
+    const QImage first = QImage(file.fileName());
     mark(1);
     form->Command4_Click(6);
-    EXPECT_EQ(QImage(file.fileName()).convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(QImage(file.fileName()), first);
+    EXPECT_EQ(QImage(drawing("5-12-2026-21-8-3-2.bmp")).convertToFormat(QImage::Format_RGB32),
               form->Picture1->Image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(QDir(path("dibujosrealizados")).entryList(QDir::Files).size(), 1);
+}
+
+// The lab's folder for drawings is made when missing, as long as the folder
+// holding it is there; one that cannot be reached or written sends the
+// drawing where it would go without it, and nothing is asked. The folder
+// button opens the folder the drawings went to.
+TEST_F(ToolsTest, TheLabsDrawingsFolderIsUsedWhenItCanBeWritten)
+{
+    QTemporaryDir server;
+    const struct
+    {
+        QString configured, used;
+    } cases[] = {{server.filePath("ana"), server.filePath("ana")},
+                 {server.filePath("no/hay/ana"), path("dibujosrealizados")},
+                 {"/proc/self/fdinfo", path("dibujosrealizados")}};
+    for (const auto& c : cases) {
+        form->lab.drawingsFolder = c.configured;
+        form->Command4_Click(6);
+        form->Command4_Click(7);
+        EXPECT_TRUE(QFile::remove(c.used + "/5-12-2026-21-8-3.bmp")) << c.used.toStdString();
+        EXPECT_EQ(platform.openedFolders.takeLast(), c.used);
+    }
+    EXPECT_FALSE(QFileInfo::exists(server.filePath("no")));
+    EXPECT_TRUE(platform.messages.isEmpty());
 }
 
 TEST_F(ToolsTest, ADrawingsFolderThatCannotBeWrittenMovesToTheUserDataFolder)

@@ -1,3 +1,4 @@
+#include "folderlister.h"
 #include "themestore.h"
 
 #include <QDir>
@@ -70,4 +71,34 @@ TEST_F(ThemeStoreTest, SaveWritesTheBytesAsTheThemesNextNumberWhereThePlayerLook
     }
     EXPECT_EQ(QDir(shipped("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList({QString(64, 'a'), "ajeno", "formas", "mis dibujos"}));
+}
+
+// Places from the least important: beside the program, the system data
+// folders (the last of $XDG_DATA_DIRS first), the shared folders in their
+// order, the user's own. A new theme goes into the first shared folder that
+// answers and can be written; a shared folder that is missing is never made.
+TEST_F(ThemeStoreTest, EveryPlaceJoinsTheListTheMoreImportantWinningAndSharedFoldersTakeNewThemes)
+{
+    const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", (data.filePath("high") + ":" + data.filePath("low")).toLocal8Bit());
+    const QString high = data.filePath("high/lunipo/actividades/"),
+                  low = data.filePath("low/lunipo/actividades/"), one = data.filePath("uno/"),
+                  two = data.filePath("dos/"), missing = data.filePath("no/hay");
+    for (const QString& file :
+         {shipped("a/1.txt"), shipped("b/1.txt"), shipped("e/1.txt"), low + "b/1.txt",
+          low + "f/1.txt", high + "a/1.txt", high + "b/1.txt", high + "c/1.txt", one + "c/1.txt",
+          one + "d/1.txt", two + "a/1.txt", two + "d/1.txt", user("a/1.txt")})
+        make(file);
+    toolkit::FolderLister lister;
+    const ThemeStore store(app.path(), {missing, "/proc/self/fdinfo", one, two}, lister);
+    QStringList listed;
+    for (const auto& theme : store.themes())
+        if (theme.name.size() == 1)
+            listed << theme.name + " = " + theme.folder;
+    EXPECT_EQ(listed, QStringList({"a = " + user("a"), "b = " + high + "b", "c = " + one + "c",
+                                   "d = " + two + "d", "e = " + shipped("e"), "f = " + low + "f"}));
+    EXPECT_EQ(store.save("c", "x").path, one + "c/2.txt");
+    EXPECT_EQ(store.save("nuevo", "x").path, one + "nuevo/1.txt");
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    qputenv("XDG_DATA_DIRS", oldDirs);
 }

@@ -310,3 +310,26 @@ TEST_F(WorksheetPdfTest, TheBatchCommandRunsWithoutADisplay)
     ASSERT_TRUE(lunipo.waitForFinished(60000));
     EXPECT_EQ(lunipo.exitCode(), 2);
 }
+
+// As the player joins them: never from a closing record, and to the last
+// record only when it closes the figure.
+TEST(WorksheetFigure, FinishedSegmentsAreThoseTheChildDrew)
+{
+    const struct
+    {
+        QStringList labels;
+        QVector<QPair<int, int>> segments;
+    } cases[] = {
+        {{"1", "2", "3", ""}, {{0, 1}, {1, 2}, {2, 3}}},
+        {{"1", "2", "", "3", "4", ""}, {{0, 1}, {1, 2}, {3, 4}, {4, 5}}},
+        {{"1", "2", "3"}, {{0, 1}}},
+        {{"", "1", "2"}, {}},
+        {{"1"}, {}},
+    };
+    for (const auto& c : cases) {
+        QStringList lines;
+        for (const QString& label : c.labels)
+            lines << dotLine(label, 100, 100);
+        EXPECT_EQ(finishedSegments(sheetOf(lines)), c.segments) << c.labels.join('|').toStdString();
+    }
+}

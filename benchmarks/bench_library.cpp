@@ -1,0 +1,104 @@
+// The editor's theme library on a theme of 150 activities: opening the
+// window, drawing every thumbnail, and renumbering them all.
+
+#include "activitylistmodel.h"
+#include "editor/form2.h"
+#include "fakeplatform.h"
+#include "themelibrary.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Activities = 150;
+constexpr int DotsEach = 60;
+
+void writeActivity(const QString& path, int seed)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(" 10790 \r\n 8185 \r\nSI\r\n 250 \r\n 14 \r\n");
+    for (int i = 0; i < DotsEach; ++i)
+        file.write(QStringLiteral("%1,%2,%3,0,0,128,\r\n")
+                       .arg(i + 1)
+                       .arg(300 + (i * 37 + seed * 11) % 10000)
+                       .arg(300 + (i * 53 + seed * 7) % 7500)
+                       .toLatin1());
+}
+
+struct Library
+{
+    QTemporaryDir app;
+    QString theme = app.filePath("actividades/formas");
+    toolkit::FakePlatform platform;
+
+    Library()
+    {
+        platform.applicationFolder = app.path();
+        fill();
+    }
+    void fill()
+    {
+        QDir().mkpath(theme);
+        for (int n = 1; n <= Activities; ++n)
+            writeActivity(QStringLiteral("%1/%2.txt").arg(theme).arg(n), n);
+    }
+    editor::Form2::Work work() const
+    {
+        editor::Form2::Work work;
+        work.contents = [] { return QByteArray("1,600,300,0,0,0,\r\n"); };
+        work.openedFrom = theme + QStringLiteral("/1.txt");
+        return work;
+    }
+};
+
+// Built, shown and painted once, the thumbnails left drawing behind.
+void BM_LibraryWindowOpens(benchmark::State& state)
+{
+    Library library;
+    for (auto _ : state) {
+        editor::Form2 window(library.platform, library.work());
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.Activities->rowCount());
+        state.PauseTiming();
+        window.Activities->waitForThumbnails();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LibraryWindowOpens)->Unit(benchmark::kMillisecond);
+
+void BM_LibraryThumbnailsOfATheme(benchmark::State& state)
+{
+    Library library;
+    editor::Form2 window(library.platform, library.work());
+    for (auto _ : state) {
+        window.Activities->setTheme(library.theme);
+        window.Activities->waitForThumbnails();
+    }
+}
+BENCHMARK(BM_LibraryThumbnailsOfATheme)->Unit(benchmark::kMillisecond);
+
+// The first activity removed: the 149 after it all move down one.
+void BM_LibraryRenumbersATheme(benchmark::State& state)
+{
+    Library library;
+    QTemporaryDir papelera;
+    toolkit::ThemeLibrary store(papelera.path());
+    store.useDesktopTrash = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        library.fill();
+        state.ResumeTiming();
+        if (!store.remove(library.theme, 1).isEmpty())
+            state.SkipWithError("not renumbered");
+    }
+}
+BENCHMARK(BM_LibraryRenumbersATheme)->Unit(benchmark::kMillisecond);
+
+} // namespace

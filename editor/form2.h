@@ -1,0 +1,122 @@
+#pragma once
+
+#include "themelibrary.h"
+#include "themestore.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+
+namespace toolkit {
+class Platform;
+}
+
+namespace editor {
+
+class ActivityListModel;
+
+// The teacher's library, behind "Guardar en un tema": the themes on the left,
+// the chosen theme's activities as thumbnails on the right, and the buttons
+// that save the work into a theme, open an activity, put a theme's
+// activities in order and remove them. Questions and messages go through the
+// platform; handlers and state are public so tests drive the window as a
+// person would, without running it.
+//
+// Split by concern: form2.cpp (controls, keys and which buttons apply),
+// form2_activities.cpp (the activity buttons), form2_themes.cpp (the theme
+// list and the theme buttons).
+class Form2 : public QDialog
+{
+public:
+    // What the library takes from the editor.
+    struct Work
+    {
+        std::function<QByteArray()> contents; // the activity as it would be written now
+        // Opens an activity file in the editor; true when it did. Without
+        // it, "Abrir" is not offered.
+        std::function<bool(const QString&)> open;
+        QString openedFrom; // the activity file the work was opened from, or empty
+        // Told where the activity the work was opened from went when the
+        // library renumbered or renamed it; empty when it was removed.
+        std::function<void(const QString&)> openedMoved;
+        std::function<void()> written; // the work was written into a theme
+    };
+
+    Form2(toolkit::Platform& platform, Work work, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    // --- Controls -------------------------------------------------------
+    QListWidget* ThemeList;  // the themes, then "Tema nuevo…"
+    QLineEdit* NewThemeName; // the name of "Tema nuevo…"
+    QListView* ActivityView; // the chosen theme's activities
+    ActivityListModel* Activities;
+    QPushButton* SaveHereButton;    // "Guardar aquí"
+    QPushButton* ReplaceButton;     // "Reemplazar"
+    QPushButton* OpenButton;        // "Abrir", Return, a double click
+    QPushButton* EarlierButton;     // "Antes", Ctrl+Up
+    QPushButton* LaterButton;       // "Después", Ctrl+Down
+    QPushButton* RemoveButton;      // "Quitar", Delete
+    QPushButton* RenameThemeButton; // "Cambiar nombre"
+    QPushButton* RemoveThemeButton; // "Quitar tema"
+    QPushButton* CloseButton;       // "Cerrar", Escape
+
+    // --- Themes (form2_themes.cpp) ---------------------------------------
+    void ThemeList_CurrentRowChanged(int row);
+    // Starts editing the chosen theme's name in the list; the name typed
+    // comes to renameChosenTheme.
+    void RenameThemeButton_Click();
+    void renameChosenTheme(const QString& name);
+    void RemoveThemeButton_Click();
+
+    QList<toolkit::ThemeStore::Theme> themes; // as listed, "Tema nuevo…" after them
+    bool themeChosen() const;
+    QString chosenFolder() const; // empty for "Tema nuevo…"
+    bool chosenCanChange = true;  // a theme that cannot be written changes nothing
+
+    // --- Activities (form2_activities.cpp) -------------------------------
+    void SaveHereButton_Click();
+    void ReplaceButton_Click();
+    void OpenButton_Click();
+    void EarlierButton_Click();
+    void LaterButton_Click();
+    void RemoveButton_Click();
+
+    // The chosen activity's number, from 1; 0 when none is chosen.
+    int chosenActivity() const;
+    void chooseActivity(int number);
+    Work work;
+    toolkit::ThemeLibrary library;
+
+    // Enables the buttons that apply to what is chosen, and makes
+    // "Reemplazar" the default when the work came from the chosen activity.
+    void updateButtons();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    QPushButton* button(const QString& caption, void (Form2::*click)());
+    void layOut();
+    void listThemes(const QString& chosenName);
+    void chooseOpenedFrom();
+    void showTheme(int activity);
+    void moveChosen(int places);
+    // The work's activity moved from number `before` to `after` of the
+    // chosen theme (0: removed); the editor is told.
+    void followOpened(int before, int after);
+    int openedNumber() const;
+    void tell(const QString& text);
+    bool ask(const QString& text);
+
+    toolkit::Platform& platform_;
+    toolkit::ThemeStore store_;
+    bool listing_ = false; // the theme list is being filled, not edited
+};
+
+} // namespace editor

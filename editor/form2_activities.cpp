@@ -1,0 +1,152 @@
+// The library's activity buttons: saving the work into the chosen theme,
+// replacing or opening an activity, moving one a place and removing one.
+
+#include "form2.h"
+
+#include "activitylistmodel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <algorithm>
+
+namespace editor {
+
+int Form2::chosenActivity() const
+{
+    const QModelIndex current = ActivityView->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void Form2::chooseActivity(int number)
+{
+    const QModelIndex index = Activities->index(number - 1);
+    ActivityView->setCurrentIndex(index);
+    if (index.isValid())
+        ActivityView->scrollTo(index);
+    updateButtons();
+}
+
+int Form2::openedNumber() const
+{
+    return work.openedFrom.isEmpty() ? 0 : Activities->rowOf(work.openedFrom) + 1;
+}
+
+void Form2::SaveHereButton_Click()
+{
+    if (themeChosen() && !chosenCanChange)
+        return;
+    const QString name =
+        themeChosen() ? themes[ThemeList->currentRow()].name : NewThemeName->text();
+    const auto saved = store_.save(name, work.contents());
+    if (!saved.problem.isEmpty()) {
+        tell(saved.problem);
+        return;
+    }
+    if (work.written)
+        work.written();
+    tell(QStringLiteral("La actividad se ha guardado en el tema «%1» como %2:\n%3")
+             .arg(name.trimmed(), QFileInfo(saved.path).fileName(),
+                  QDir::toNativeSeparators(saved.path)));
+    NewThemeName->clear();
+    listThemes(name.trimmed());
+    chooseActivity(Activities->rowOf(saved.path) + 1);
+}
+
+// The activity the work came from is replaced without a question: that is
+// what the default button offers.
+void Form2::ReplaceButton_Click()
+{
+    const int number = chosenActivity();
+    if (number == 0 || !themeChosen() || !chosenCanChange)
+        return;
+    const QString theme = themes[ThemeList->currentRow()].name;
+    if (number != openedNumber() &&
+        !ask(QStringLiteral("¿Reemplazar la actividad %1 del tema «%2» por la de ahora? "
+                            "La que hay ahora se perderá.")
+                 .arg(number)
+                 .arg(theme)))
+        return;
+    if (const QString problem = library.replace(Activities->path(number - 1), work.contents());
+        !problem.isEmpty()) {
+        tell(problem);
+        return;
+    }
+    if (work.written)
+        work.written();
+    tell(QStringLiteral("La actividad %1 del tema «%2» se ha reemplazado.").arg(number).arg(theme));
+    showTheme(number);
+}
+
+void Form2::OpenButton_Click()
+{
+    const int number = chosenActivity();
+    if (number == 0 || !work.open)
+        return;
+    const QString path = Activities->path(number - 1);
+    if (work.open(path)) {
+        work.openedFrom = path;
+        accept();
+    }
+}
+
+void Form2::EarlierButton_Click()
+{
+    moveChosen(-1);
+}
+
+void Form2::LaterButton_Click()
+{
+    moveChosen(+1);
+}
+
+void Form2::moveChosen(int places)
+{
+    const int number = chosenActivity();
+    const int target = number + places;
+    if (number == 0 || target < 1 || target > Activities->rowCount() || !chosenCanChange)
+        return;
+    const int opened = openedNumber();
+    if (const QString problem = library.move(chosenFolder(), number, places); !problem.isEmpty()) {
+        tell(problem);
+        showTheme(number);
+        return;
+    }
+    showTheme(target);
+    followOpened(opened, opened == number ? target : opened == target ? number : opened);
+}
+
+void Form2::RemoveButton_Click()
+{
+    const int number = chosenActivity();
+    if (number == 0 || !themeChosen() || !chosenCanChange)
+        return;
+    if (!ask(QStringLiteral("¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las "
+                            "que van detrás bajan un número.")
+                 .arg(number)
+                 .arg(themes[ThemeList->currentRow()].name)))
+        return;
+    const int opened = openedNumber();
+    const QString problem = library.remove(chosenFolder(), number);
+    if (!problem.isEmpty()) {
+        tell(problem);
+        showTheme(number);
+        return;
+    }
+    showTheme(std::min(number, Activities->rowCount() - 1));
+    followOpened(opened, opened == number ? 0 : opened > number ? opened - 1 : opened);
+}
+
+void Form2::followOpened(int before, int after)
+{
+    if (before == 0 || before == after)
+        return;
+    work.openedFrom = after > 0 ? Activities->path(after - 1) : QString();
+    if (work.openedMoved)
+        work.openedMoved(work.openedFrom);
+    updateButtons();
+}
+
+} // namespace editor

@@ -1,0 +1,146 @@
+// The library's theme list: choosing a theme, making a new one, renaming
+// and removing one.
+
+#include "form2.h"
+
+#include "activitylistmodel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace editor {
+
+namespace {
+
+QString activitiesText(int count)
+{
+    return count == 1 ? QStringLiteral("1 actividad") : QStringLiteral("%1 actividades").arg(count);
+}
+
+bool sameFolder(const QString& a, const QString& b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+bool Form2::themeChosen() const
+{
+    const int row = ThemeList->currentRow();
+    return row >= 0 && row < themes.size();
+}
+
+QString Form2::chosenFolder() const
+{
+    return themeChosen() ? themes[ThemeList->currentRow()].folder : QString();
+}
+
+// Fills the list afresh and chooses the theme named `chosenName`, else the
+// first one, else "Tema nuevo…".
+void Form2::listThemes(const QString& chosenName)
+{
+    listing_ = true;
+    themes = store_.themes();
+    ThemeList->clear();
+    int chosen = 0;
+    for (const auto& theme : themes) {
+        if (theme.name == chosenName)
+            chosen = ThemeList->count();
+        auto* item = new QListWidgetItem(theme.name);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        ThemeList->addItem(item);
+    }
+    ThemeList->addItem(QStringLiteral("Tema nuevo…"));
+    listing_ = false;
+    ThemeList->setCurrentRow(chosen);
+}
+
+// A work opened from an activity of a theme comes back to it, so that
+// "Reemplazar" is at hand.
+void Form2::chooseOpenedFrom()
+{
+    const QString folder = QFileInfo(work.openedFrom).absolutePath();
+    for (qsizetype row = 0; !work.openedFrom.isEmpty() && row < themes.size(); ++row)
+        if (sameFolder(themes[row].folder, folder)) {
+            ThemeList->setCurrentRow(int(row));
+            chooseActivity(Activities->rowOf(work.openedFrom) + 1);
+        }
+}
+
+void Form2::ThemeList_CurrentRowChanged(int row)
+{
+    if (row == ThemeList->count() - 1 && row >= 0)
+        NewThemeName->setFocus();
+    showTheme(0);
+}
+
+void Form2::showTheme(int activity)
+{
+    const QString folder = chosenFolder();
+    chosenCanChange = folder.isEmpty() || toolkit::ThemeLibrary::canChange(folder);
+    Activities->setTheme(folder);
+    chooseActivity(activity);
+    updateButtons();
+}
+
+void Form2::RenameThemeButton_Click()
+{
+    if (themeChosen() && chosenCanChange)
+        ThemeList->editItem(ThemeList->currentItem());
+}
+
+// A name taken by another theme would hide one of the two from the player.
+void Form2::renameChosenTheme(const QString& name)
+{
+    if (!themeChosen() || !chosenCanChange)
+        return;
+    const auto theme = themes[ThemeList->currentRow()];
+    if (name == theme.name)
+        return;
+    QString problem;
+    QString renamed;
+    for (const auto& other : themes)
+        if (other.name == name.trimmed())
+            problem = QStringLiteral("Ya hay un tema «%1».").arg(other.name);
+    if (problem.isEmpty())
+        problem = library.renameTheme(theme.folder, name, &renamed);
+    if (!problem.isEmpty()) {
+        tell(problem);
+        listThemes(theme.name);
+        return;
+    }
+    const bool holdsOpened = sameFolder(QFileInfo(work.openedFrom).absolutePath(), renamed);
+    listThemes(name.trimmed());
+    if (holdsOpened) {
+        work.openedFrom = QDir(renamed).filePath(QFileInfo(work.openedFrom).fileName());
+        if (work.openedMoved)
+            work.openedMoved(work.openedFrom);
+        chooseOpenedFrom();
+    }
+}
+
+void Form2::RemoveThemeButton_Click()
+{
+    if (!themeChosen() || !chosenCanChange)
+        return;
+    const auto theme = themes[ThemeList->currentRow()];
+    if (!ask(QStringLiteral("¿Quitar el tema «%1» con %2? Irá a la papelera.")
+                 .arg(theme.name, activitiesText(Activities->rowCount()))))
+        return;
+    const bool holdsOpened = sameFolder(QFileInfo(work.openedFrom).absolutePath(), theme.folder);
+    if (const QString problem = library.removeTheme(theme.folder); !problem.isEmpty()) {
+        tell(problem);
+        return;
+    }
+    if (holdsOpened) {
+        work.openedFrom.clear();
+        if (work.openedMoved)
+            work.openedMoved({});
+    }
+    listThemes({});
+}
+
+} // namespace editor

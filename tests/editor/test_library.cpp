@@ -1,0 +1,204 @@
+#include "activitylistmodel.h"
+#include "editor/form2.h"
+#include "fakeplatform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using toolkit::vbNo;
+using toolkit::vbYes;
+
+// The library window on a program folder with the themes "animales" (Z) and
+// "formas" (A, B, C), the work's bytes in `current`; removed things go to a
+// papelera of the test's own.
+class LibraryTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir app, papelera;
+    toolkit::FakePlatform platform;
+    std::string current = "N";
+    QStringList opened, moved;
+    std::unique_ptr<editor::Form2> window;
+
+    QString formas(const QString& name = {}) const
+    {
+        return app.filePath("actividades/formas/" + name);
+    }
+    void SetUp() override
+    {
+        platform.applicationFolder = app.path();
+        for (const auto& [file, letter] : {std::pair{"formas/1.txt", "A"},
+                                           {"formas/2.txt", "B"},
+                                           {"formas/3.txt", "C"},
+                                           {"animales/1.txt", "Z"}})
+            write(app.filePath(QStringLiteral("actividades/") + file), letter);
+    }
+    static void write(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    editor::Form2& open(const QString& openedFrom = {})
+    {
+        editor::Form2::Work work;
+        work.contents = [this] { return QByteArray::fromStdString(current); };
+        work.open = [this](const QString& path) { return opened << path, true; };
+        work.openedFrom = openedFrom;
+        work.openedMoved = [this](const QString& path) { moved << path; };
+        window = std::make_unique<editor::Form2>(platform, std::move(work));
+        window->library = toolkit::ThemeLibrary(papelera.path());
+        window->library.useDesktopTrash = false;
+        return *window;
+    }
+    void choose(const QString& theme)
+    {
+        const auto found = window->ThemeList->findItems(theme, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        window->ThemeList->setCurrentItem(found[0]);
+    }
+    // The chosen theme's activities, one letter each.
+    std::string order() const
+    {
+        std::string letters;
+        for (const QString& path : toolkit::ThemeLibrary::activities(window->chosenFolder())) {
+            QFile file(path);
+            letters += file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "?";
+        }
+        return letters;
+    }
+    QStringList themeNames() const
+    {
+        QStringList names;
+        for (const auto& theme : window->themes)
+            names << theme.name;
+        return names;
+    }
+};
+
+TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenTheme)
+{
+    editor::Form2& w = open();
+    choose("formas");
+    const struct
+    {
+        const char* what;
+        std::function<void()> act;
+        std::string order;
+        int chosen;
+    } steps[] = {
+        {"save here", [&] { w.SaveHereButton_Click(); }, "ABCN", 4},
+        {"earlier", [&] { w.EarlierButton_Click(); }, "ABNC", 3},
+        {"first later", [&] { w.chooseActivity(1), w.LaterButton_Click(); }, "BANC", 2},
+        {"remove, no", [&] { platform.messageAnswers = {vbNo}, w.RemoveButton_Click(); }, "BANC",
+         2},
+        {"remove", [&] { platform.messageAnswers = {vbYes}, w.RemoveButton_Click(); }, "BNC", 2},
+        {"replace last",
+         [&] {
+             current = "R", platform.messageAnswers = {vbYes};
+             w.chooseActivity(3), w.ReplaceButton_Click();
+         },
+         "BNR", 3},
+        {"later at the end", [&] { w.LaterButton_Click(); }, "BNR", 3},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(order(), step.order) << step.what;
+        EXPECT_EQ(w.chosenActivity(), step.chosen) << step.what;
+    }
+    EXPECT_FALSE(w.LaterButton->isEnabled());
+    ASSERT_EQ(platform.messages.size(), 5);
+    EXPECT_EQ(platform.messages[0].text, "La actividad se ha guardado en el tema «formas» como "
+                                         "4.txt:\n" +
+                                             QDir::toNativeSeparators(formas("4.txt")));
+    EXPECT_EQ(platform.messages[2].text, "¿Quitar la actividad 2 del tema «formas»? Irá a la "
+                                         "papelera, y las que van detrás bajan un número.");
+    EXPECT_EQ(QDir(papelera.path()).entryList(QDir::Files), QStringList({"formas 2.txt"}));
+    w.Activities->waitForThumbnails();
+    EXPECT_EQ(w.Activities->thumbnailsShown(), 3);
+}
+
+// The window comes back to the activity the work was opened from and offers
+// to replace it without a question; it follows that activity as the
+// numbers change, and Return opens the chosen one.
+TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
+{
+    editor::Form2& w = open(formas("2.txt"));
+    EXPECT_EQ(w.chosenFolder(), formas().chopped(1));
+    EXPECT_EQ(w.chosenActivity(), 2);
+    EXPECT_TRUE(w.ReplaceButton->isDefault());
+    w.LaterButton_Click();
+    w.chooseActivity(1);
+    EXPECT_TRUE(w.SaveHereButton->isDefault());
+    platform.messageAnswers = {vbYes};
+    w.RemoveButton_Click();
+    EXPECT_EQ(moved, QStringList({formas("3.txt"), formas("2.txt")}));
+    current = "R";
+    w.chooseActivity(2);
+    w.ReplaceButton_Click();
+    EXPECT_EQ(order(), "CR");
+    EXPECT_EQ(platform.messages.size(), 2); // the question to remove, the replacement told
+    w.chooseActivity(1);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.ActivityView, &enter);
+    EXPECT_EQ(opened, QStringList({formas("1.txt")}));
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+TEST_F(LibraryTest, ThemesAreMadeRenamedAndRemoved)
+{
+    editor::Form2& w = open();
+    w.ThemeList->setCurrentRow(w.ThemeList->count() - 1);
+    w.NewThemeName->setText("colores");
+    w.SaveHereButton_Click();
+    EXPECT_EQ(themeNames(), QStringList({"animales", "colores", "formas"}));
+    EXPECT_EQ(order(), "N");
+    w.renameChosenTheme("formas");
+    w.renameChosenTheme("Colores vivos");
+    EXPECT_EQ(themeNames(), QStringList({"animales", "Colores vivos", "formas"}));
+    EXPECT_EQ(w.ThemeList->currentItem()->text(), "Colores vivos");
+    EXPECT_EQ(order(), "N");
+    platform.messageAnswers = {vbNo};
+    w.RemoveThemeButton_Click();
+    platform.messageAnswers = {vbYes};
+    w.RemoveThemeButton_Click();
+    EXPECT_EQ(themeNames(), QStringList({"animales", "formas"}));
+    EXPECT_EQ(QDir(papelera.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"Colores vivos"}));
+    ASSERT_EQ(platform.messages.size(), 4);
+    EXPECT_EQ(platform.messages[1].text, "Ya hay un tema «formas».");
+    EXPECT_EQ(platform.messages[2].text,
+              "¿Quitar el tema «Colores vivos» con 1 actividad? Irá a la papelera.");
+}
+
+// A theme shipped in a folder that cannot be written (here one no one can
+// write, root included) is shown but not changed.
+TEST_F(LibraryTest, AThemeThatCannotBeWrittenHasItsChangingButtonsDisabled)
+{
+    QFile::link("/proc/self", app.filePath("actividades/ajeno"));
+    editor::Form2& w = open();
+    const QList<QPushButton*> changing{w.SaveHereButton,   w.ReplaceButton, w.EarlierButton,
+                                       w.LaterButton,      w.RemoveButton,  w.RenameThemeButton,
+                                       w.RemoveThemeButton};
+    choose("formas");
+    w.chooseActivity(2);
+    for (QPushButton* button : changing)
+        EXPECT_TRUE(button->isEnabled() && button->toolTip().isEmpty())
+            << button->text().toStdString();
+    choose("ajeno");
+    for (QPushButton* button : changing) {
+        EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+        EXPECT_TRUE(button->toolTip().contains("no se puede cambiar"));
+    }
+    w.SaveHereButton_Click();
+    w.RemoveThemeButton_Click();
+    EXPECT_TRUE(platform.messages.isEmpty());
+}

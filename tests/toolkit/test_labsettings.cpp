@@ -1,0 +1,65 @@
+#include "labsettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+
+// Each key of a more important file replaces the same key of a less
+// important one ($XDG_CONFIG_DIRS lists the most important first, the
+// account's file comes last); what cannot be used is told, one line each
+// naming its file, and the rest is kept.
+TEST(LabSettings, KeysOverrideOneByOneAndEveryProblemIsOneLine)
+{
+    const QString login = QString::fromLocal8Bit(getpwuid(getuid())->pw_name);
+    const struct
+    {
+        QByteArray high, low, account;
+        QString read;     // temas|dibujos|sonido|pista
+        QString problems; // a word of each line, in order
+    } cases[] = {
+        {"[Lunipo]\ntemas=/srv/c\n", "[Lunipo]\ntemas=/srv/a:/srv/b\nsonido=no\npista=3\n",
+         "[Lunipo]\npista=0\n", "/srv/c||0|0", ""},
+        {{},
+         "[Lunipo]\ntemas=/srv/a\nsonido=no\n",
+         "[Lunipo]\ntemas=\nsonido=Sí\ndibujos=/d/%u/\n",
+         "|/d/" + login + "|1|8",
+         ""},
+        {{},
+         "[Lunipo]\ntemas = /srv/a : rel/x : /srv/a/ :\ndibujos=/srv/d\n",
+         "clave=1\n[Lunipo]\nsonido=quizá\npista=-1\npista2=3\ndibujos=dibujos\n[Otra]\nx=1\n",
+         "/srv/a|/srv/d|1|8",
+         "rel/x dibujos pista=-1 pista2 quizá Otra/x clave"},
+        {{}, "[Lunipo]\nsonido=no\n", "[Lunipo\nsonido=", "||0|8", "leer"},
+    };
+    const QByteArray oldDirs = qgetenv("XDG_CONFIG_DIRS"), oldHome = qgetenv("XDG_CONFIG_HOME");
+    for (const auto& c : cases) {
+        QTemporaryDir dir; // fresh: QSettings keeps what it once read of a path
+        qputenv("XDG_CONFIG_DIRS",
+                (dir.filePath("high") + ":" + dir.filePath("low")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.filePath("home").toLocal8Bit());
+        for (const auto& [folder, text] :
+             {std::pair{"high", c.high}, {"low", c.low}, {"home", c.account}}) {
+            QDir().mkpath(dir.filePath(folder + QString("/lunipo")));
+            QFile file(dir.filePath(folder + QString("/lunipo/lunipo.conf")));
+            if (!text.isNull() && file.open(QIODevice::WriteOnly))
+                file.write(text);
+        }
+        QStringList problems;
+        const auto read = toolkit::LabSettings::read(&problems);
+        EXPECT_EQ(QString("%1|%2|%3|%4")
+                      .arg(read.themeFolders.join(':'), read.drawingsFolder)
+                      .arg(read.sound)
+                      .arg(read.hintSeconds),
+                  c.read);
+        const QStringList words = c.problems.split(' ', Qt::SkipEmptyParts);
+        ASSERT_EQ(problems.size(), words.size()) << problems.join('\n').toStdString();
+        for (qsizetype i = 0; i < problems.size(); ++i)
+            EXPECT_TRUE(problems[i].contains(words[i]) && problems[i].contains("lunipo.conf") &&
+                        !problems[i].contains('\n'))
+                << problems[i].toStdString();
+    }
+    qputenv("XDG_CONFIG_DIRS", oldDirs), qputenv("XDG_CONFIG_HOME", oldHome);
+}

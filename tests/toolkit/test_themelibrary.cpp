@@ -1,0 +1,137 @@
+#include "themelibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using toolkit::ThemeLibrary;
+
+// A theme "formas" of activities A, B, C, D (the second named in capitals)
+// and an F past a gap, which the player never reaches; removed things go to
+// a papelera of the test's own.
+class ThemeLibraryTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QString theme = dir.filePath("formas");
+    QString papelera = dir.filePath("papelera");
+    ThemeLibrary library{papelera};
+
+    void SetUp() override
+    {
+        library.useDesktopTrash = false;
+        QDir().mkpath(theme);
+        const QStringList names{"1.txt", "2.TXT", "3.txt", "4.txt", "6.txt"};
+        for (int n = 0; n < names.size(); ++n)
+            write(theme + "/" + names[n], QByteArray(1, "ABCDF"[n]));
+    }
+    static void write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QString contents(const QStringList& paths)
+    {
+        QString all;
+        for (const QString& path : paths) {
+            QFile file(path);
+            all += file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : "?";
+        }
+        return all;
+    }
+    QString inTheme() const { return contents(ThemeLibrary::activities(theme)); }
+    QString inPapelera() const
+    {
+        QStringList paths;
+        for (const QString& name : QDir(papelera).entryList(QDir::Files, QDir::Name))
+            paths << QDir(papelera).filePath(name);
+        return contents(paths);
+    }
+};
+
+// Whatever step the work is cut after, the next start finds every activity
+// exactly once, 1 to n: in the old order when the plan was not written yet,
+// otherwise in the new one, the removed activity in the papelera.
+TEST_F(ThemeLibraryTest, RenumberingCutShortAtAnyStepIsFinishedByRecovery)
+{
+    const struct
+    {
+        const char* what;
+        std::function<QString(const ThemeLibrary&, const QString&)> run;
+        QString after, removed;
+    } cases[] = {
+        {"2 earlier", [](auto& l, auto& t) { return l.move(t, 2, -1); }, "BACD", ""},
+        {"3 later", [](auto& l, auto& t) { return l.move(t, 3, +1); }, "ABDC", ""},
+        {"remove 1", [](auto& l, auto& t) { return l.remove(t, 1); }, "BCD", "A"},
+        {"remove 2", [](auto& l, auto& t) { return l.remove(t, 2); }, "ACD", "B"},
+        {"remove 4", [](auto& l, auto& t) { return l.remove(t, 4); }, "ABC", "D"},
+    };
+    for (const auto& c : cases) {
+        for (int cut = 1;; ++cut) {
+            SCOPED_TRACE(testing::Message() << c.what << ", cut after step " << cut);
+            QDir(dir.path()).removeRecursively();
+            SetUp();
+            int steps = 0;
+            library.stepDone = [&] { return ++steps < cut; };
+            const bool finished = c.run(library, theme).isEmpty();
+            library.stepDone = {};
+            library.recover({theme});
+            EXPECT_EQ(inTheme(), cut == 1 && !finished ? "ABCD" : c.after);
+            EXPECT_EQ(inPapelera(), cut == 1 && !finished ? "" : c.removed);
+            EXPECT_EQ(contents({theme + "/6.txt"}), "F");
+            EXPECT_EQ(QDir(theme).entryList(QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
+                      QStringList());
+            if (finished)
+                break;
+        }
+    }
+}
+
+// Without a desktop trash, removed activities and themes go to the papelera
+// under names that say what they were, never over one already there.
+TEST_F(ThemeLibraryTest, ThePapeleraTakesWhatTheDesktopTrashCannot)
+{
+    EXPECT_EQ(library.remove(theme, 1), "");
+    EXPECT_EQ(library.remove(theme, 1), "");
+    EXPECT_EQ(library.removeTheme(theme), "");
+    EXPECT_EQ(QDir(papelera).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+              QStringList({"formas", "formas 1 (2).txt", "formas 1.txt"}));
+    EXPECT_EQ(inPapelera(), "BA");
+    EXPECT_EQ(contents(ThemeLibrary::activities(papelera + "/formas")), "CD");
+    EXPECT_FALSE(QFileInfo::exists(theme));
+    EXPECT_NE(library.remove(theme, 1), "");
+}
+
+TEST_F(ThemeLibraryTest, RenamingKeepsTheActivitiesAndRefusesNamesThePlayerCouldNotList)
+{
+    QDir().mkpath(dir.filePath("animales"));
+    for (const QString bad : {"animales", " ", "a/b", ".oculto"})
+        EXPECT_NE(library.renameTheme(theme, bad), "") << bad.toStdString();
+    QString renamed;
+    EXPECT_EQ(library.renameTheme(theme, " Mis formas ", &renamed), "");
+    EXPECT_EQ(renamed, dir.filePath("Mis formas"));
+    EXPECT_EQ(contents(ThemeLibrary::activities(renamed)), "ABCD");
+    EXPECT_EQ(library.replace(renamed + "/2.TXT", "Z"), "");
+    EXPECT_EQ(contents(ThemeLibrary::activities(renamed)), "AZCD");
+    EXPECT_NE(library.replace(dir.filePath("no/1.txt"), "Z"), "");
+}
+
+// In a shared theme folder, a plan the library did not write moves nothing:
+// not through a staging folder that is a link, not naming other files.
+TEST_F(ThemeLibraryTest, AForeignPlanIsLeftAlone)
+{
+    write(dir.filePath("outside.txt"), "O");
+    QDir().mkpath(dir.filePath("elsewhere"));
+    write(dir.filePath("elsewhere/plan"), "1.txt/\n");
+    QFile::link(dir.filePath("elsewhere"), theme + "/.renumerando");
+    library.recover({theme});
+    QFile::remove(theme + "/.renumerando");
+    QDir().mkpath(theme + "/.renumerando");
+    write(theme + "/.renumerando/plan", "../outside.txt/5.txt\n2.TXT/\n");
+    library.recover({theme});
+    EXPECT_EQ(inTheme(), "ABCD");
+    EXPECT_EQ(contents({dir.filePath("outside.txt"), dir.filePath("elsewhere/plan")}), "O1.txt/\n");
+    EXPECT_EQ(inPapelera(), "");
+}

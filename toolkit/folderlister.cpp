@@ -1,0 +1,85 @@
+#include "folderlister.h"
+
+#include <QDir>
+#include <QThreadPool>
+#include <memory>
+
+namespace toolkit {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Never destroyed: destroying a pool waits for its threads, and a reader
+// stuck on a server that is gone would then keep the program from ending.
+QThreadPool& readers()
+{
+    static QThreadPool* const pool = [] {
+        auto* made = new QThreadPool;
+        // One thread per stuck folder at most, so room for a few dozen; a
+        // reader queued behind them all counts as not answering.
+        made->setMaxThreadCount(32);
+        return made;
+    }();
+    return *pool;
+}
+
+bool answered(const std::shared_future<QStringList>& reading)
+{
+    return reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+} // namespace
+
+FolderLister::FolderLister(Reader reader, std::chrono::milliseconds patience)
+    : reader_(std::move(reader)), patience_(patience)
+{
+}
+
+QList<std::optional<QStringList>> FolderLister::list(const QStringList& folders)
+{
+    const Clock::time_point deadline = Clock::now() + patience_;
+    QList<std::shared_future<QStringList>> readings;
+    for (const QString& folder : folders)
+        readings << reading(folder);
+    QList<std::optional<QStringList>> listed;
+    for (const auto& read : readings) {
+        if (read.wait_until(deadline) == std::future_status::ready)
+            listed << read.get();
+        else
+            listed << std::nullopt;
+    }
+    return listed;
+}
+
+std::shared_future<QStringList> FolderLister::reading(const QString& folder)
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (const auto stuck = pending_.constFind(folder);
+        stuck != pending_.cend() && !answered(*stuck))
+        return *stuck;
+    auto answer = std::make_shared<std::promise<QStringList>>();
+    std::shared_future<QStringList> read = answer->get_future().share();
+    readers().start([answer, reader = reader_, folder] {
+        try {
+            answer->set_value(reader(folder));
+        } catch (...) {
+            answer->set_value({});
+        }
+    });
+    pending_.insert(folder, read);
+    return read;
+}
+
+QStringList FolderLister::subfolders(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+FolderLister& FolderLister::shared()
+{
+    static FolderLister lister;
+    return lister;
+}
+
+} // namespace toolkit

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <future>
+#include <mutex>
+#include <optional>
+
+namespace toolkit {
+
+// Lists the subfolders of folders that may lie on a school's file server,
+// each on a worker thread, so that a server that is gone or a hung mount
+// never freezes a window: the caller waits at most `patience` for all of
+// them together, and a folder that has not answered by then is left out of
+// that listing. No second reader is started for a folder whose reader is
+// still stuck; once it has answered, the next listing reads the folder
+// afresh. Safe to use from several threads at once.
+class FolderLister
+{
+public:
+    // What is read of a folder, by default the names of its subfolders; may
+    // block as long as the file system does.
+    using Reader = std::function<QStringList(const QString& folder)>;
+
+    explicit FolderLister(Reader reader = subfolders,
+                          std::chrono::milliseconds patience = std::chrono::seconds(2));
+
+    // For each of `folders`, in order: its subfolders, or nullopt when it
+    // did not answer in time.
+    QList<std::optional<QStringList>> list(const QStringList& folders);
+
+    // The visible subfolders of `folder`; none when it cannot be read.
+    static QStringList subfolders(const QString& folder);
+
+    // The one the programs share for the real file system, so that a hung
+    // server holds one thread per folder however often it is asked.
+    static FolderLister& shared();
+
+private:
+    std::shared_future<QStringList> reading(const QString& folder);
+
+    Reader reader_;
+    std::chrono::milliseconds patience_;
+    std::mutex mutex_; // guards pending_
+    QHash<QString, std::shared_future<QStringList>> pending_;
+};
+
+} // namespace toolkit

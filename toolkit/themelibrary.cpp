@@ -1,0 +1,318 @@
+#include "themelibrary.h"
+
+#include "textfiles.h"
+#include "themestore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
+
+namespace toolkit {
+
+namespace {
+
+// Hidden, so the player never lists it; inside the theme, so every rename
+// stays on one file system and is atomic.
+const QString Staging = QStringLiteral(".renumerando");
+const QString PlanFile = QStringLiteral("plan");
+const QString PlacingMark = QStringLiteral("colocando");
+constexpr int MaxPapeleraCopies = 1000;
+constexpr qint64 MaxPlanBytes = 1 << 20;
+
+QString numberedName(int number)
+{
+    return QStringLiteral("%1.txt").arg(number);
+}
+
+// A rename is only durable once the folder that holds the name is synced.
+void syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool exists(const QString& path)
+{
+    return QFileInfo::exists(path);
+}
+
+bool isActivityName(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[1-9][0-9]{0,8}\\.txt$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(name).hasMatch();
+}
+
+// A plan names only activity files of its own theme: a shared theme folder
+// could hold a plan written to move other files.
+std::optional<QList<ThemeLibrary::Move>> movesOf(const QStringList& plan)
+{
+    QList<ThemeLibrary::Move> moves;
+    for (const QString& line : plan) {
+        const QStringList names = line.split(QLatin1Char('/'));
+        if (names.size() != 2 || !isActivityName(names[0]) ||
+            (!names[1].isEmpty() && !isActivityName(names[1])))
+            return std::nullopt;
+        moves.append({names[0], names[1]});
+    }
+    return moves;
+}
+
+// Removes the staging folder of a plan that never started: only what the
+// library itself puts there (the plan, its temporary file, the mark), so a
+// folder of that name holding anything else is left as it is.
+void clearStaging(const QString& staging)
+{
+    const QDir dir(staging);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (name.startsWith(PlanFile) || name == PlacingMark)
+            QFile::remove(dir.filePath(name));
+    QDir().rmdir(staging);
+}
+
+// `name`, or "name (k).txt" for the k-th copy of the same name.
+QString copyName(const QString& name, int k)
+{
+    if (k == 1)
+        return name;
+    const QString copy = QStringLiteral(" (%1)").arg(k);
+    return name.endsWith(QStringLiteral(".txt")) ? name.chopped(4) + copy + QStringLiteral(".txt")
+                                                 : name + copy;
+}
+
+} // namespace
+
+ThemeLibrary::ThemeLibrary(QString papelera) : papelera_(std::move(papelera)) {}
+
+QString ThemeLibrary::defaultPapelera()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/lunipo/papelera");
+}
+
+QStringList ThemeLibrary::activities(const QString& theme)
+{
+    QStringList files;
+    for (int number = 1;; ++number) {
+        const QString name = findFileIgnoringCase(theme, numberedName(number));
+        if (name.isEmpty())
+            return files;
+        files << QDir(theme).filePath(name);
+    }
+}
+
+// Permission bits do not tell (root ignores them, a read-only mount refuses
+// everyone): only a file actually made there answers.
+bool ThemeLibrary::canChange(const QString& theme)
+{
+    QTemporaryFile probe(theme + QStringLiteral("/.lunipo-XXXXXX"));
+    return QFileInfo(theme).isDir() && probe.open();
+}
+
+QString ThemeLibrary::replace(const QString& path, const QByteArray& contents) const
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
+        return {};
+    return QStringLiteral("No se ha podido reemplazar la actividad %1: sigue como estaba.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString ThemeLibrary::move(const QString& theme, int number, int places) const
+{
+    const QStringList files = activities(theme);
+    const int target = number + places;
+    if (number < 1 || number > files.size() || target < 1 || target > files.size())
+        return QStringLiteral("La actividad %1 no se puede mover ahí.").arg(number);
+    return renumber(theme, {{QFileInfo(files[number - 1]).fileName(), numberedName(target)},
+                            {QFileInfo(files[target - 1]).fileName(), numberedName(number)}});
+}
+
+QString ThemeLibrary::remove(const QString& theme, int number) const
+{
+    const QStringList files = activities(theme);
+    if (number < 1 || number > files.size())
+        return QStringLiteral("El tema no tiene actividad %1.").arg(number);
+    // The removed one first: its number is free before another comes to it.
+    QList<Move> moves{{QFileInfo(files[number - 1]).fileName(), {}}};
+    for (int n = number + 1; n <= files.size(); ++n)
+        moves.append({QFileInfo(files[n - 1]).fileName(), numberedName(n - 1)});
+    return renumber(theme, moves);
+}
+
+QString ThemeLibrary::renameTheme(const QString& theme, const QString& name, QString* renamed) const
+{
+    if (const QString problem = ThemeStore::nameProblem(name); !problem.isEmpty())
+        return problem;
+    const QString target = QFileInfo(theme).dir().filePath(name.trimmed());
+    if (exists(target))
+        return QStringLiteral("Ya hay un tema «%1».").arg(name.trimmed());
+    if (!QDir().rename(theme, target))
+        return QStringLiteral("No se ha podido cambiar el nombre del tema (%1).")
+            .arg(QDir::toNativeSeparators(theme));
+    if (renamed)
+        *renamed = target;
+    return {};
+}
+
+QString ThemeLibrary::removeTheme(const QString& theme) const
+{
+    if (toTrash(theme, QFileInfo(theme).fileName()))
+        return {};
+    return QStringLiteral("No se ha podido llevar el tema a la papelera (%1).")
+        .arg(QDir::toNativeSeparators(theme));
+}
+
+void ThemeLibrary::recover(const QStringList& themes) const
+{
+    for (const QString& theme : themes) {
+        const QDir staging(QDir(theme).filePath(Staging));
+        const QFileInfo folder(staging.path());
+        if (!folder.isDir() || folder.isSymLink()) // none, or not one the library made
+            continue;
+        // Without its plan nothing had moved yet.
+        const auto plan = readTextLines(staging.filePath(PlanFile), MaxPlanBytes);
+        if (!plan) {
+            clearStaging(staging.path());
+            continue;
+        }
+        if (const auto moves = movesOf(*plan))
+            finish(theme, *moves, exists(staging.filePath(PlacingMark)));
+    }
+}
+
+QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) const
+{
+    recover({theme});
+    const QString staging = QDir(theme).filePath(Staging);
+    const QString failed =
+        QStringLiteral("No se ha podido ordenar el tema (%1): se terminará al abrir el editor "
+                       "la próxima vez.")
+            .arg(QDir::toNativeSeparators(theme));
+    if (!QDir(theme).mkdir(Staging))
+        return QStringLiteral("No se puede cambiar el tema (%1).")
+            .arg(QDir::toNativeSeparators(theme));
+    if (!step())
+        return failed;
+    // One line per move, "from/to": a slash is never in a file's name.
+    QByteArray text;
+    for (const Move& move : moves)
+        text += (move.from + QLatin1Char('/') + move.to + QLatin1Char('\n')).toUtf8();
+    QSaveFile plan(QDir(staging).filePath(PlanFile));
+    if (!plan.open(QIODevice::WriteOnly) || plan.write(text) != text.size() || !plan.commit()) {
+        clearStaging(staging);
+        return QStringLiteral("No se puede cambiar el tema (%1).")
+            .arg(QDir::toNativeSeparators(theme));
+    }
+    syncFolder(staging);
+    syncFolder(theme);
+    if (!step() || !finish(theme, moves, false))
+        return failed;
+    return {};
+}
+
+// Each step looks at what is already done, so a plan cut short anywhere is
+// finished by running it again.
+bool ThemeLibrary::finish(const QString& theme, const QList<Move>& moves, bool placing) const
+{
+    const QDir staging(QDir(theme).filePath(Staging));
+    if (!placing) {
+        if (!stageAll(theme, moves))
+            return false;
+        QFile mark(staging.filePath(PlacingMark));
+        if (!mark.open(QIODevice::WriteOnly))
+            return false;
+        mark.close();
+        syncFolder(staging.path());
+        if (!step())
+            return false;
+    }
+    if (!placeAll(theme, moves))
+        return false;
+    // The plan goes before the mark: a plan without its mark would move the
+    // placed files out again.
+    QFile::remove(staging.filePath(PlanFile));
+    QFile::remove(staging.filePath(PlacingMark));
+    QDir(theme).rmdir(Staging);
+    syncFolder(theme);
+    return step();
+}
+
+// Until the mark is written nothing has come back into the theme, so a file
+// still under its old name has not moved yet.
+bool ThemeLibrary::stageAll(const QString& theme, const QList<Move>& moves) const
+{
+    const QDir dir(theme);
+    const QDir staging(dir.filePath(Staging));
+    for (const Move& move : moves) {
+        const QString from = dir.filePath(move.from);
+        if (!exists(from) || (!move.to.isEmpty() && exists(staging.filePath(move.to))))
+            continue;
+        const bool moved = move.to.isEmpty()
+                               ? toTrash(from, dir.dirName() + QLatin1Char(' ') + move.from)
+                               : QFile::rename(from, staging.filePath(move.to));
+        if (!moved || !step())
+            return false;
+    }
+    syncFolder(staging.path());
+    syncFolder(theme);
+    return true;
+}
+
+// A number taken meanwhile (another editor saving into the theme) is never
+// replaced: the activity waiting for it goes to the first free number.
+bool ThemeLibrary::placeAll(const QString& theme, const QList<Move>& moves) const
+{
+    const QDir dir(theme);
+    const QDir staging(dir.filePath(Staging));
+    QStringList waiting;
+    for (const Move& move : moves) {
+        const QString staged = staging.filePath(move.to);
+        if (move.to.isEmpty() || !exists(staged))
+            continue;
+        if (!findFileIgnoringCase(theme, move.to).isEmpty() ||
+            !QFile::rename(staged, dir.filePath(move.to)))
+            waiting << staged;
+        else if (!step())
+            return false;
+    }
+    for (const QString& staged : waiting) {
+        int free = 1;
+        while (!findFileIgnoringCase(theme, numberedName(free)).isEmpty())
+            ++free;
+        if (!QFile::rename(staged, dir.filePath(numberedName(free))))
+            return false;
+    }
+    syncFolder(theme);
+    return true;
+}
+
+// The desktop's trash, or else the papelera, under a name not taken yet.
+bool ThemeLibrary::toTrash(const QString& path, const QString& name) const
+{
+    if (useDesktopTrash && QFile::moveToTrash(path))
+        return true;
+    if (!QDir().mkpath(papelera_))
+        return false;
+    const bool folder = QFileInfo(path).isDir();
+    for (int k = 1; k <= MaxPapeleraCopies; ++k) {
+        const QString target = QDir(papelera_).filePath(copyName(name, k));
+        if (exists(target))
+            continue;
+        return folder ? QDir().rename(path, target) : QFile::rename(path, target);
+    }
+    return false;
+}
+
+} // namespace toolkit
