@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 
@@ -19,6 +20,9 @@ inline void startApplication()
     static char name[] = "fuzz";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the player keeps for the user (a child's progress) stays in the run.
+    static QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
     // Never torn down: libFuzzer ends the process from inside its loop, and
     // Qt's clean-up then would run under windows still open.
     static auto* app = new QApplication(argc, argv);

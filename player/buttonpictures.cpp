@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 
 namespace player {
 
@@ -16,6 +17,27 @@ QImage widthDot(int index)
     painter.setBrush(Qt::black);
     const double diameter = 3.0 + 3.0 * index;
     painter.drawEllipse(QRectF((side - diameter) / 2, (side - diameter) / 2, diameter, diameter));
+    return picture;
+}
+
+QImage numbersWithStar()
+{
+    constexpr int side = 96;
+    QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    QSvgRenderer(pictures::numbers).render(&painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(side - 20, 20);
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 == 0 ? 19.0 : 8.0;
+        const double angle = -M_PI / 2 + i * M_PI / 5;
+        star << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+    }
+    painter.setPen(QPen(QColor(0x2b, 0x23, 0x40), 3));
+    painter.setBrush(QColor(0xff, 0xc4, 0x00));
+    painter.drawPolygon(star);
     return picture;
 }
 

@@ -25,6 +25,10 @@ inline const QString tools[8] = {
 // with the width it stands for.
 QImage widthDot(int index);
 
+// The numbers button's picture with a small gold star in its corner: the
+// activity shown was finished before.
+QImage numbersWithStar();
+
 // An SVG picture rendered at exactly `size` pixels.
 QImage renderPicture(const QString& path, QSize size);
 

@@ -3,7 +3,9 @@
 #include "buttonpictures.h"
 #include "colour.h"
 #include "datafolders.h"
+#include "hintring.h"
 #include "palettestrip.h"
+#include "progressstore.h"
 #include "skiponfailure.h"
 #include "textfiles.h"
 #include "themestore.h"
@@ -40,7 +42,8 @@ constexpr qsizetype MaxLanguageLine = 4096;
 
 } // namespace
 
-Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+Form1::Form1(toolkit::Platform& platform, QWidget* parent)
+    : QWidget(parent), progress_(std::make_unique<ProgressStore>()), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Lunipo"));
     QPalette background = palette();
@@ -50,6 +53,9 @@ Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), pl
     createControls();
     createPrintShortcut();
 }
+
+// Out of line, where the hint's and the progress's classes are complete.
+Form1::~Form1() = default;
 
 void Form1::createControls()
 {
@@ -70,6 +76,7 @@ void Form1::createControls()
         Picture1_MouseMove(b, s, x, y);
     };
     Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    hintRing = new HintRing(Picture1);
 
     // The outline canvas is never shown; it keeps the joined lines only.
     Picture3 = new PictureBox(this);
@@ -158,7 +165,11 @@ void Form1::Form_Load()
             Command3(i).setBackColor(toolkit::vbWhite);
         Command2->setBackColor(toolkit::vbWhite);
     });
-    activityNumber[static_cast<size_t>(themeIndex)] = 1;
+    skipOnFailure([&] { restoreProgress(); });
+    // A theme's first choice opens activity 1, unless the child was further on.
+    int& shown = activityNumber[static_cast<size_t>(themeIndex)];
+    if (shown == 0)
+        shown = 1;
     skipOnFailure([&] { layoutWindow(); });
 }
 

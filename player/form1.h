@@ -8,11 +8,20 @@
 #include "platform.h"
 #include "themestore.h"
 
+#include <QColor>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace player {
+
+class HintRing;
+class ProgressStore;
+
+// Seconds without a right dot before the hint shows the next one; 0 turns
+// the hint off.
+constexpr int hintSeconds = 8;
 
 // The player's main window: the canvas where the child joins the dots and
 // colours the figure, with the palette, the width buttons, the theme list,
@@ -24,8 +33,10 @@ namespace player {
 // layout), form1_activity.cpp (reading activity files), form1_navigation.cpp
 // (themes, forward, back, numbers, gallery), form1_game.cpp (joining the
 // dots), form1_colouring.cpp (palette, widths, fill, line, pen, undo
-// snapshots), form1_tools.cpp (tool buttons, saving, exit) and
-// form1_print.cpp (the paper worksheet).
+// snapshots), form1_tools.cpp (tool buttons, saving, exit),
+// form1_print.cpp (the paper worksheet), form1_hint.cpp (showing a lost
+// child the next dot) and form1_progress.cpp (each child's progress kept
+// between runs).
 class Form1 : public QWidget
 {
 public:
@@ -33,6 +44,7 @@ public:
     static constexpr int NoTool = 10;
 
     explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Runs Form_Load the first time, then shows the window over the whole screen.
     void Show();
@@ -105,6 +117,26 @@ public:
 
     int nextDot = 0;
     bool dotsJoined = false;
+    // The record of the dot the child must click next; -1 when none is left.
+    int expectedRecord() const;
+
+    // --- The hint (form1_hint.cpp) ---------------------------------------
+    // Shows the dot to click next: a ring pulses round it and its number is
+    // said again, after the sounds `before` (the buzz of a wrong click).
+    void showHint(const QStringList& before = {});
+    // Ends the hint shown, if any; while a figure is being joined the wait
+    // for the next one starts again.
+    void restartHint();
+
+    HintRing* hintRing;
+    int hintDelaySeconds = hintSeconds;
+    bool hintShown = false;
+    int wrongClicks = 0; // in a row
+
+    // --- Each child's progress (form1_progress.cpp) ----------------------
+    // Whether the activity on the canvas was finished before: the numbers
+    // button then shows a star.
+    bool finishedBefore = false;
 
     // --- Colouring (form1_colouring.cpp) ---------------------------------
     void picture2_MouseDown(int Button, int Shift, float X, float Y);
@@ -165,6 +197,7 @@ private:
     bool clickHits(int record, float X, float Y) const;
     // The label of the dot the child must click next; empty when none is left.
     QString expectedLabel() const;
+    void missedDot();
     void completeIfLastRecord();
 
     // The tools' canvas actions (form1_colouring.cpp).
@@ -182,6 +215,22 @@ private:
     // beside the program, or in the user's data folder when the program's
     // folder cannot be written; created when missing.
     QString drawingsFolder() const;
+
+    // The hint's timers (form1_hint.cpp).
+    std::unique_ptr<toolkit::Platform::Ticker> hintWait_;
+    std::unique_ptr<toolkit::Platform::Ticker> hintPulse_;
+    QColor hintColour() const;
+
+    // Progress (form1_progress.cpp).
+    void restoreProgress();
+    // The activity now on the canvas was shown, or finished.
+    void rememberShown();
+    void rememberFinished();
+    void showFinishedStar(bool finished);
+    // The number of the activity on the canvas; 0 when it is none of a
+    // theme's activities, so nothing is remembered.
+    int rememberedActivity() const;
+    std::unique_ptr<ProgressStore> progress_;
 
     void createControls();
     void createPrintShortcut();

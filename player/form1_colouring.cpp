@@ -27,6 +27,7 @@ int roundedTwips(float value)
 void Form1::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     playSound(QStringLiteral("color.wav"));
+    restartHint();
     const int picked = Picture2->Point(X, Y);
     if (picked < 0)
         return; // not on the palette at all
@@ -46,6 +47,7 @@ void Form1::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 void Form1::Command3_Click(int Index)
 {
     playSound(QStringLiteral("lineas.wav"));
+    restartHint();
     Picture1->DrawWidth = Index + 1;
     Picture3->DrawWidth = Index + 1;
 }

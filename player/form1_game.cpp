@@ -39,11 +39,14 @@ void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
     if (!dotsJoined && dotHit)
         playInTurn({soundPath(QStringLiteral("acierto.wav")), voiceOf(hitLabel)});
     else if (!dotsJoined)
-        playSound(QStringLiteral("error.wav"));
+        missedDot();
     else
         toolMouseDown(X, Y);
     if (dotsJoined && dotHit)
         playInTurn({voiceOf(hitLabel), soundPath(QStringLiteral("aciertotodo.wav"))});
+    // A dot found ends the hint, and the child has a while again for the next.
+    if (dotHit)
+        restartHint();
 }
 
 void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
@@ -83,11 +86,17 @@ bool Form1::clickHits(int record, float X, float Y) const
 
 QString Form1::expectedLabel() const
 {
+    const int record = expectedRecord();
+    return record >= 0 ? dotLabel[record] : QString();
+}
+
+int Form1::expectedRecord() const
+{
     // A closing record expected means the first dot of the next figure.
     int dot = nextDot;
     if (dot >= 0 && dot < dotCount && dotLabel[dot].isEmpty())
         ++dot;
-    return dot >= 0 && dot < dotCount ? dotLabel[dot] : QString();
+    return dot >= 0 && dot < dotCount ? dot : -1;
 }
 
 void Form1::completeIfLastRecord()
@@ -104,6 +113,7 @@ void Form1::completeIfLastRecord()
     dotsJoined = true;
     for (int i = 0; i <= 7; ++i)
         Command4(i).setEnabled(true);
+    rememberFinished();
 }
 
 } // namespace player

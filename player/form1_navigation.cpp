@@ -140,6 +140,7 @@ void Form1::Command1_Click(int Index)
     default:
         break;
     }
+    restartHint();
 }
 
 void Form1::loadActivity()
@@ -151,6 +152,9 @@ void Form1::loadActivity()
         Command4(i).setEnabled(false);
     galleryPrimed = false;
     dotsJoined = false;
+    nextDot = 0;
+    rememberShown();
+    restartHint();
 }
 
 void Form1::storeInGallery()

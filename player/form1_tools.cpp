@@ -30,6 +30,7 @@ QString drawingName(const QDateTime& when)
 void Form1::Command4_Click(int Index)
 {
     playSound(QStringLiteral("herramientas.wav"));
+    restartHint();
     currentTool = Index;
     switch (Index) {
     case Undo:
@@ -54,6 +55,7 @@ void Form1::Command4_Click(int Index)
 
 void Form1::Command2_Click()
 {
+    restartHint();
     if (platform_.messageBox(uiText[10], toolkit::vbYesNo) == toolkit::vbYes)
         platform_.endProgram();
 }

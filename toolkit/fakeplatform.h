@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <deque>
+#include <vector>
 
 namespace toolkit {
 
@@ -96,6 +97,11 @@ public:
         return true;
     }
     QDateTime now() override { return clock; }
+    std::unique_ptr<Ticker> startTicker(int milliseconds, std::function<void()> tick) override;
+    // Moves the clock on, firing every running ticker each time its interval
+    // passes, earliest first, as the event loop would.
+    void advance(int milliseconds);
+    int runningTickers() const;
     int screenWidthTwips() override { return screenWidthPx * twipsPerPixel; }
     int screenHeightTwips() override { return screenHeightPx * twipsPerPixel; }
     int twipsPerPixelX() override { return twipsPerPixel; }
@@ -110,7 +116,20 @@ public:
     QStringList soundNames() const;
 
 private:
+    struct TickerEntry
+    {
+        int interval;
+        qint64 due; // on the clock of elapsed_
+        std::function<void()> tick;
+        bool stopped = false;
+    };
+    class FakeTicker;
     QString nextFileName();
+    TickerEntry* nextDue(qint64 until) const;
+    void dropStopped();
+
+    std::vector<std::shared_ptr<TickerEntry>> tickers_;
+    qint64 elapsed_ = 0; // milliseconds advanced so far
 };
 
 } // namespace toolkit

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -60,6 +61,16 @@ public:
     virtual bool openFolder(const QString& path) = 0;
 
     virtual QDateTime now() = 0;
+
+    // A repeating timer; it stops when the handle is destroyed.
+    class Ticker
+    {
+    public:
+        virtual ~Ticker() = default;
+    };
+    // Calls `tick` on the UI thread every `milliseconds` (at least 1) until
+    // the returned handle is destroyed, which `tick` itself may do.
+    virtual std::unique_ptr<Ticker> startTicker(int milliseconds, std::function<void()> tick) = 0;
 
     // Screen size in twips, and twips per screen pixel in each direction.
     virtual int screenWidthTwips() = 0;

@@ -19,10 +19,35 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace toolkit {
 
 namespace {
+
+// The timer goes with deleteLater, as the handle may be dropped inside its
+// own tick; the application owns it, so one dropped after the event loop has
+// ended still goes with the application.
+class QtTicker : public Platform::Ticker
+{
+public:
+    QtTicker(int milliseconds, std::function<void()> tick)
+        : timer_(new QTimer(QCoreApplication::instance()))
+    {
+        timer_->setInterval(std::max(1, milliseconds));
+        QObject::connect(timer_, &QTimer::timeout, std::move(tick));
+        timer_->start();
+    }
+    ~QtTicker() override
+    {
+        timer_->stop();
+        timer_->disconnect();
+        timer_->deleteLater();
+    }
+
+private:
+    QTimer* timer_;
+};
 
 QSize screenPixels()
 {
@@ -110,6 +135,12 @@ bool QtPlatform::openFolder(const QString& path)
 QDateTime QtPlatform::now()
 {
     return QDateTime::currentDateTime();
+}
+
+std::unique_ptr<Platform::Ticker> QtPlatform::startTicker(int milliseconds,
+                                                          std::function<void()> tick)
+{
+    return std::make_unique<QtTicker>(milliseconds, std::move(tick));
 }
 
 int QtPlatform::screenWidthTwips()

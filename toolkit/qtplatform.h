@@ -30,6 +30,7 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override;
     bool openFolder(const QString& path) override;
     QDateTime now() override;
+    std::unique_ptr<Ticker> startTicker(int milliseconds, std::function<void()> tick) override;
     int screenWidthTwips() override;
     int screenHeightTwips() override;
     int twipsPerPixelX() override;

@@ -46,6 +46,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The player keeps a child's progress in the user's data folder: not the real user's.
+    QTemporaryDir userData;
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
     QApplication app(argc, argv);
     const double limit = argc > 1 ? std::atof(argv[1]) : 100;
 

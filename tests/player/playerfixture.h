@@ -19,12 +19,14 @@ class PlayerTest : public ::testing::Test
 {
 protected:
     QTemporaryDir appDir;
+    QTemporaryDir userData; // each test's child starts with no progress kept
     toolkit::FakePlatform platform;
     std::unique_ptr<player::Form1> form;
 
     void SetUp() override
     {
         ASSERT_TRUE(appDir.isValid());
+        qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
         platform.applicationFolder = appDir.path();
         QDir().mkpath(path("sonidos")); // the shipped data beside, as in build/app
         player::scaleX = 1.0f;

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 using toolkit::QtPlatform;
 
@@ -50,6 +51,24 @@ TEST(QtPlatform, SoundsNeverHoldUpTheCaller)
     EXPECT_EQ(soundMessages, 1);
     qInstallMessageHandler(previous);
     qunsetenv("PULSE_SERVER");
+}
+
+// The hint drops its wait from inside the wait's own tick.
+TEST(QtPlatform, ATickerTicksUntilDroppedEvenByItsOwnTick)
+{
+    QtPlatform platform(QStringLiteral("Lunipo"));
+    int ticks = 0;
+    std::unique_ptr<toolkit::Platform::Ticker> ticker;
+    ticker = platform.startTicker(1, [&] {
+        if (++ticks == 3)
+            ticker.reset();
+    });
+    QElapsedTimer waited;
+    waited.start();
+    while (ticker && waited.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 3);
 }
 
 TEST(QtPlatform, AClipboardWithoutAPictureGivesANullOne)

@@ -1,0 +1,75 @@
+// The hint: a child who has not found the next dot for a while, or has
+// missed it three times in a row, is shown it with a pulsing ring and hears
+// its number again. The ring lies over the canvas and never in its picture.
+
+#include "form1.h"
+
+#include "colour.h"
+#include "hintring.h"
+#include "twips.h"
+
+#include <algorithm>
+
+namespace player {
+
+namespace {
+
+constexpr int WrongClicksBeforeHint = 3;
+// A day: longer waits are as good as none, and would overflow the timer.
+constexpr int MaxHintSeconds = 24 * 60 * 60;
+// The ring clears the dot's label and its hit zone, within reason.
+constexpr int MinRingRadius = 14;
+constexpr int MaxRingRadius = 120;
+constexpr int RingMargin = 6;
+
+} // namespace
+
+void Form1::showHint(const QStringList& before)
+{
+    const int record = expectedRecord();
+    if (record < 0 || dotsJoined)
+        return;
+    hintWait_.reset();
+    hintShown = true;
+    const QPoint centre(toolkit::twipsToPixels(dotX[record]), toolkit::twipsToPixels(dotY[record]));
+    const int label = toolkit::pointsToPixels(labelFontSize);
+    const int radius = std::max(toolkit::twipsToPixels(hitRadius), label) + RingMargin;
+    hintRing->showAround(centre, std::clamp(radius, MinRingRadius, MaxRingRadius), hintColour());
+    hintPulse_ = platform_.startTicker(HintRing::FrameMilliseconds, [this] { hintRing->pulse(); });
+    playInTurn(before + QStringList{voiceOf(dotLabel[record])});
+}
+
+void Form1::restartHint()
+{
+    hintWait_.reset();
+    hintPulse_.reset();
+    hintRing->hide();
+    hintShown = false;
+    wrongClicks = 0;
+    if (hintDelaySeconds <= 0 || dotsJoined || expectedRecord() < 0)
+        return;
+    const int seconds = std::min(hintDelaySeconds, MaxHintSeconds);
+    hintWait_ = platform_.startTicker(seconds * 1000, [this] { showHint(); });
+}
+
+void Form1::missedDot()
+{
+    wrongClicks += 1;
+    const QString buzz = soundPath(QStringLiteral("error.wav"));
+    if (wrongClicks >= WrongClicksBeforeHint && !hintShown && hintDelaySeconds > 0 &&
+        expectedRecord() >= 0)
+        showHint({buzz});
+    else
+        platform_.playSound(buzz);
+}
+
+QColor Form1::hintColour() const
+{
+    std::vector<QColor> avoid = {Qt::white, toolkit::toQColor(Picture1->ForeColor),
+                                 toolkit::toQColor(toolkit::vbGreen)};
+    for (int i = 0; i < dotCount; ++i)
+        avoid.emplace_back(int(dotRed[i]), int(dotGreen[i]), int(dotBlue[i]));
+    return standOutColour(avoid);
+}
+
+} // namespace player

@@ -1,0 +1,81 @@
+// Each child's progress between runs: the activity shown last in each theme
+// and the activities finished, kept in the account's data folder. Only the
+// themes' own activities count; an activity opened alone (the editor's
+// "Probar") is never remembered.
+
+#include "form1.h"
+
+#include "buttonpictures.h"
+#include "progressstore.h"
+#include "textfiles.h"
+
+namespace player {
+
+namespace {
+
+bool hasActivity(const QString& folder, int number)
+{
+    return !toolkit::findFileIgnoringCase(folder, QString::number(number) + QStringLiteral(".txt"))
+                .isEmpty();
+}
+
+// The activity remembered, when the theme still holds it; else the last of
+// the theme's run 1, 2, 3... (0 when it has none), never a number past its
+// end.
+int stillThere(const QString& folder, int remembered)
+{
+    if (remembered <= 0 || hasActivity(folder, remembered))
+        return std::max(0, remembered);
+    int last = 0;
+    while (last < remembered && hasActivity(folder, last + 1))
+        ++last;
+    return last;
+}
+
+} // namespace
+
+void Form1::restoreProgress()
+{
+    const int themes = std::min(Combo1->ListCount(), static_cast<int>(themeFolders_.size()));
+    for (int i = 0; i < themes; ++i)
+        activityNumber[static_cast<size_t>(i)] =
+            stillThere(themeFolders_[i], progress_->lastShown(Combo1->List(i)));
+}
+
+void Form1::rememberShown()
+{
+    const int shown = rememberedActivity();
+    if (shown > 0)
+        progress_->setLastShown(Combo1->List(themeIndex), shown);
+    showFinishedStar(shown > 0 && progress_->finished(Combo1->List(themeIndex), shown));
+}
+
+void Form1::rememberFinished()
+{
+    const int shown = rememberedActivity();
+    if (shown <= 0)
+        return;
+    progress_->setFinished(Combo1->List(themeIndex), shown);
+    showFinishedStar(true);
+}
+
+int Form1::rememberedActivity() const
+{
+    if (!singleActivity_.isEmpty() || themeIndex < 0 || themeIndex >= themeFolders_.size())
+        return 0;
+    const int shown = activityNumber[static_cast<size_t>(themeIndex)];
+    return shown > 0 && activityExists(shown) ? shown : 0;
+}
+
+void Form1::showFinishedStar(bool finished)
+{
+    if (finished == finishedBefore)
+        return;
+    finishedBefore = finished;
+    if (finished)
+        Command1(2).setPicture(numbersWithStar());
+    else
+        Command1(2).setPicture(pictures::numbers);
+}
+
+} // namespace player

@@ -1,0 +1,113 @@
+#include "hintring.h"
+#include "playerfixture.h"
+
+#include <QDirIterator>
+
+// The hint, driven through the fake platform's clock: a theme of two
+// activities whose dots 1, 2, 3 lie in a row (4 ends the figure), with voices.
+class HintTest : public PlayerTest
+{
+protected:
+    void SetUp() override
+    {
+        PlayerTest::SetUp();
+        for (int n : {1, 2})
+            writeActivity("a", n,
+                          {"1,1500,1500,0,0,128,", "2,4500,1500,0,0,128,", "3,7500,1500,0,0,128,",
+                           "4,7500,4500,0,0,128,"});
+        writeFile("sonidos/voz/2.wav", "RIFF");
+        startPlayer().Combo1_Click();
+    }
+
+    // w, W: 7.999 s, 8 s pass; r: the right dot; x: a miss; n, l, p, f: the
+    // numbers button, a width button, the palette, forward.
+    void run(const std::string& steps)
+    {
+        const std::map<char, std::function<void()>> act = {
+            {'w', [&] { platform.advance(7999); }},
+            {'W', [&] { platform.advance(8000); }},
+            {'r', [&] { clickAt(form->dotX[next()], form->dotY[next()]); }},
+            {'x', [&] { clickAt(9000, 8000); }},
+            {'n', [&] { form->Command1_Click(2); }},
+            {'l', [&] { form->Command3_Click(4); }},
+            {'p', [&] { form->picture2_MouseDown(1, 0, 100, 100); }},
+            {'f', [&] { form->Command1_Click(0); }}};
+        for (char step : steps)
+            act.at(step)();
+    }
+    int next() const { return form->expectedRecord(); }
+    QPoint ringCentre() const { return form->hintRing->geometry().center(); }
+};
+
+TEST_F(HintTest, ShowsAfterEightQuietSecondsOrThreeMissesAndEndsAtAnyAction)
+{
+    const struct
+    {
+        const char* steps;
+        int delay;
+        bool shown;
+    } cases[] = {
+        {"w", 8, false},     {"W", 8, true},      {"wrW", 8, true}, {"wrw", 8, false},
+        {"xxx", 8, true},    {"xxrxx", 8, false}, {"Wr", 8, false}, {"Wn", 8, false},
+        {"Wl", 8, false},    {"Wp", 8, false},    {"Wf", 8, false}, {"WrrWr", 8, false},
+        {"WWxxx", 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.steps);
+        form->Combo1_Click();
+        form->hintDelaySeconds = c.delay;
+        form->restartHint();
+        run(c.steps);
+        EXPECT_EQ(form->hintShown, c.shown);
+        EXPECT_EQ(form->hintRing->isVisibleTo(form.get()), c.shown);
+        EXPECT_TRUE(platform.runningTickers() == 0 || !(form->dotsJoined || c.delay == 0));
+    }
+}
+
+// The ring goes round the dot to click, in a colour of its own, pulses at
+// under 30 frames a second, and the dot's number follows the third buzz.
+TEST_F(HintTest, RingsTheNextDotAndSaysItsNumberOnce)
+{
+    run("rxx");
+    platform.sounds.clear();
+    run("x");
+    EXPECT_EQ(platform.soundNames(), QStringList({"error.wav", "2.wav"}));
+    EXPECT_EQ(ringCentre(), QPoint(4500 / 15, 1500 / 15));
+    EXPECT_TRUE(form->hintRing->colour() != Qt::white && form->hintRing->colour() != Qt::darkBlue);
+    platform.advance(1000);
+    EXPECT_NE(form->hintRing->frame(), 0);
+    run("WW");
+    EXPECT_TRUE(form->hintShown);
+    EXPECT_EQ(platform.sounds.size(), 2);
+}
+
+// The ring is seen on screen but never lands in the picture: colouring,
+// filling and saving give the very bytes they give without a hint.
+TEST_F(HintTest, LeavesNoTraceInThePicture)
+{
+    const auto playAndSave = [this](bool withHints) {
+        form->Combo1_Click();
+        form->hintDelaySeconds = withHints ? 8 : 0;
+        form->restartHint();
+        while (!form->dotsJoined) {
+            platform.advance(9000);
+            if (withHints) {
+                const QImage screen = form->Picture1->grab().toImage();
+                EXPECT_EQ(screen.pixelColor(ringCentre() - QPoint(0, 22)),
+                          form->hintRing->colour());
+            }
+            run("r");
+        }
+        run("p");
+        form->Command4_Click(0);
+        clickAt(3000, 3000);
+        form->Command4_Click(6);
+        QFile saved(QDirIterator(path("dibujosrealizados"), {"*.bmp"}).next());
+        EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        saved.remove();
+        return std::make_pair(form->Picture1->Image(), bytes);
+    };
+    const auto plain = playAndSave(false);
+    EXPECT_EQ(playAndSave(true), plain);
+}

@@ -1,0 +1,103 @@
+#include "playerfixture.h"
+#include "progressstore.h"
+
+using player::ProgressStore;
+
+// Whatever lies in the file, the store keeps only what is sound, and its next
+// change leaves a sound file of a few bytes in its place.
+TEST(ProgressStore, KeepsWhatIsSoundAndReplacesDamagedOrForeignFiles)
+{
+    const std::pair<QByteArray, int> cases[] = {
+        {"", 0},
+        {"\x00\xff garbage", 0},
+        {R"({"lunipo-progreso":1,"temas":{"a":{"ultima":4,"terminad)", 0}, // cut short
+        {R"({"otro-programa":1,"temas":{"a":{"ultima":4}}})", 0},
+        {R"({"lunipo-progreso":2,"temas":{"a":{"ultima":4}}})", 0},
+        {R"({"lunipo-progreso":1,"temas":{"a":{"ultima":-3,"terminadas":["x",0]}}})", 0},
+        {R"({"lunipo-progreso":1,"temas":{"a":{"ultima":1e12}}})", 0},
+        {R"({"lunipo-progreso":1,"temas":{"a":7,"b":{"ultima":4}}})", 0},
+        {R"({"lunipo-progreso":1,"temas":{"a":{"ultima":4}}})", 4},
+    };
+    QTemporaryDir folder;
+    const QString file = folder.filePath("lunipo/progreso.json");
+    for (const auto& [contents, lastShown] : cases) {
+        SCOPED_TRACE(contents.toStdString());
+        QDir().mkpath(folder.filePath("lunipo"));
+        QFile raw(file);
+        ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+        raw.write(contents);
+        raw.close();
+        {
+            ProgressStore store(file);
+            EXPECT_EQ(store.lastShown("a"), lastShown);
+            store.setFinished("a", 2);
+            store.setLastShown("formas ñ", 3);
+            store.setLastShown("formas ñ", 0); // no activity: the 3 stays
+        }
+        EXPECT_LT(QFileInfo(file).size(), 160);
+        ProgressStore reread(file);
+        EXPECT_EQ(reread.lastShown("a"), lastShown);
+        EXPECT_EQ(reread.lastShown("formas ñ"), 3);
+        EXPECT_TRUE(reread.finished("a", 2) && !reread.finished("a", 3));
+    }
+}
+
+// The window: each child goes on in each theme where they stopped, and sees
+// a star on the numbers button for an activity finished before. An activity
+// opened alone (the editor's "Probar") is never remembered.
+class ProgressTest : public PlayerTest
+{
+protected:
+    void makeTheme(const QString& theme, int activities)
+    {
+        for (int n = 1; n <= activities; ++n)
+            writeActivity(theme, n, {"1,1500,1500,0,0,0,", "2,4500,1500,0,0,0,", "3,0,0,0,0,0,"});
+    }
+    // Closes the player, as at the end of a day, and starts it on `theme`.
+    int restartOn(int theme)
+    {
+        form.reset();
+        startPlayer().Combo1->setListIndex(theme);
+        form->Combo1_Click();
+        return QFileInfo(form->activityFile).baseName().toInt();
+    }
+};
+
+TEST_F(ProgressTest, GoesOnWhereTheChildStoppedWithAStarOnFinishedOnes)
+{
+    makeTheme("animales", 5);
+    makeTheme("formas", 2);
+    startPlayer().Combo1_Click();
+    for (int i = 0; i < 3; ++i)
+        form->Command1_Click(0);
+    clickAt(1500, 1500);
+    clickAt(4500, 1500);
+    EXPECT_TRUE(form->finishedBefore);
+    form->Command1_Click(0);
+    EXPECT_FALSE(form->finishedBefore);
+
+    EXPECT_EQ(restartOn(1), 1); // each theme keeps its own place
+    EXPECT_EQ(restartOn(0), 5);
+    EXPECT_FALSE(form->finishedBefore);
+    form->Command1_Click(1);
+    EXPECT_TRUE(form->finishedBefore);
+    form->openActivityFile(path("actividades/animales/1.txt"));
+    EXPECT_EQ(restartOn(0), 4);
+}
+
+// A theme renamed, shortened, emptied or gone is never a reason to fail: the
+// child starts at its first activity, or at its last when it got shorter.
+TEST_F(ProgressTest, ThemeRenamedShortenedOrGoneStartsAfresh)
+{
+    const std::tuple<QString, int, int> cases[] = {
+        {"animales", 9, 7}, {"animales", 3, 3}, {"animales", 0, 0}, {"bichos", 9, 1}};
+    for (const auto& [theme, activitiesLeft, shown] : cases) {
+        SCOPED_TRACE(shown);
+        form.reset();
+        ProgressStore(ProgressStore::defaultFile()).setLastShown("animales", 7);
+        QDir(path("actividades")).removeRecursively();
+        makeTheme(theme, activitiesLeft);
+        QDir().mkpath(path("actividades/" + theme));
+        EXPECT_EQ(restartOn(0), shown);
+    }
+}
