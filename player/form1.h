@@ -19,10 +19,6 @@ namespace player {
 class HintRing;
 class ProgressStore;
 
-// Seconds without a right dot before the hint shows the next one; 0 turns
-// the hint off.
-constexpr int hintSeconds = 8;
-
 // The player's main window: the canvas where the child joins the dots and
 // colours the figure, with the palette, the width buttons, the theme list,
 // navigation, tool and exit buttons. Handlers and state keep the names the
@@ -129,7 +125,9 @@ public:
     void restartHint();
 
     HintRing* hintRing;
-    int hintDelaySeconds = hintSeconds;
+    // Seconds without a right dot before the hint shows the next one (the
+    // lab's "pista", 8 unless set); 0 turns the hint off.
+    int hintDelaySeconds = lab.hintSeconds;
     bool hintShown = false;
     int wrongClicks = 0; // in a row
 
