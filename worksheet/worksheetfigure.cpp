@@ -19,9 +19,13 @@ constexpr double DiscShare = 0.025;  // disc radius, of the area's shorter side
 
 QRectF figureBounds(const QVector<WorksheetDot>& dots)
 {
-    QRectF bounds(dots[0].x, dots[0].y, 0, 0);
-    for (const WorksheetDot& dot : dots)
-        bounds = bounds.united(QRectF(dot.x, dot.y, 0, 0));
+    // Not QRectF::united: it passes over rectangles of no size, as points are.
+    QPointF low(dots[0].x, dots[0].y), high = low;
+    for (const WorksheetDot& dot : dots) {
+        low = QPointF(std::min(low.x(), double(dot.x)), std::min(low.y(), double(dot.y)));
+        high = QPointF(std::max(high.x(), double(dot.x)), std::max(high.y(), double(dot.y)));
+    }
+    const QRectF bounds(low, high);
     const double grow = std::max(0.0, SmallestFigure - std::min(bounds.width(), bounds.height()));
     return bounds.adjusted(-grow / 2, -grow / 2, grow / 2, grow / 2);
 }

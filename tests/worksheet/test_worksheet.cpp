@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -332,4 +333,24 @@ TEST(WorksheetFigure, FinishedSegmentsAreThoseTheChildDrew)
             lines << dotLine(label, 100, 100);
         EXPECT_EQ(finishedSegments(sheetOf(lines)), c.segments) << c.labels.join('|').toStdString();
     }
+}
+
+// The figure fills its card, margins aside, whatever its size on the screen.
+TEST(WorksheetFigure, TheFigureFillsItsCard)
+{
+    QImage card(120, 90, QImage::Format_RGB32);
+    QPainter painter(&card);
+    paintFigure(painter, card.rect(),
+                sheetOf({dotLine("1", 600, 600), dotLine("2", 9000, 600), dotLine("3", 9000, 6000),
+                         dotLine("", 600, 6000)}));
+    painter.end();
+    QRect inked;
+    for (int y = 0; y < card.height(); ++y)
+        for (int x = 0; x < card.width(); ++x)
+            if (card.pixel(x, y) != qRgb(255, 255, 255))
+                inked |= QRect(x, y, 1, 1);
+    EXPECT_LT(inked.left(), 20);
+    EXPECT_GT(inked.right(), 100);
+    EXPECT_LT(inked.top(), 20);
+    EXPECT_GT(inked.bottom(), 70);
 }
