@@ -76,16 +76,13 @@ ReadActivity::Record dotRecord(const QString& line)
 std::optional<ReadActivity> readActivityFile(const QString& path)
 {
     toolkit::TextFileReader file(path, activity::MaxFileBytes, activity::MaxLineLength);
-    QStringList header;
-    for (int n = 0; n < activity::HeaderLines; ++n)
-        if (const auto line = file.readLine())
-            header << *line;
-    if (header.size() < activity::HeaderLines)
+    const auto header = activity::readHeader(file);
+    if (!header)
         return std::nullopt;
     ReadActivity read;
-    read.circles = activity::circlesWanted(header[2]);
-    read.dotSize = activity::hitRadius(header[3]);
-    read.fontSize = activity::fontSize(header[4]);
+    read.circles = activity::circlesWanted((*header)[2]);
+    read.dotSize = activity::hitRadius((*header)[3]);
+    read.fontSize = activity::fontSize((*header)[4]);
     Losses losses;
     // Empty lines are skipped wherever they stand, as the player does.
     while (read.records.size() < activity::MaxDots) {

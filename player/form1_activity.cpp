@@ -18,20 +18,16 @@ namespace activity = toolkit::activity;
 void Form1::readActivity()
 {
     toolkit::TextFileReader file(activityFile, activity::MaxFileBytes, activity::MaxLineLength);
-    QStringList header;
-    for (int n = 0; n < activity::HeaderLines; ++n) {
-        if (const auto line = file.readLine())
-            header << *line;
-    }
     // A file that is missing or too short leaves the canvas empty; the game
     // then has no dot to wait for.
-    if (header.size() < activity::HeaderLines) {
+    const auto header = activity::readHeader(file);
+    if (!header) {
         dotCount = 0;
         return;
     }
-    const bool circles = activity::circlesWanted(header[2]);
-    hitRadius = activity::hitRadius(header[3]);
-    labelFontSize = activity::fontSize(header[4]);
+    const bool circles = activity::circlesWanted((*header)[2]);
+    hitRadius = activity::hitRadius((*header)[3]);
+    labelFontSize = activity::fontSize((*header)[4]);
 
     Picture1->FontSize = labelFontSize;
     Picture1->FontName = QStringLiteral("Arial");

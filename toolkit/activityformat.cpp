@@ -8,6 +8,17 @@
 
 namespace toolkit::activity {
 
+std::optional<QStringList> readHeader(TextFileReader& file)
+{
+    QStringList header;
+    for (int n = 0; n < HeaderLines; ++n)
+        if (const auto line = file.readLine())
+            header << *line;
+    if (header.size() < HeaderLines)
+        return std::nullopt;
+    return header;
+}
+
 bool circlesWanted(const QString& line)
 {
     return line.compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;

@@ -2,12 +2,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // How an activity file is read, the same for the player's canvas and for a
 // paper worksheet: five header lines, then up to MaxDots dot lines of
 // comma-ended fields (label, x, y, red, green, blue). Numbers are read by the
 // leading-number rule and tamed to limits that keep a damaged file from
 // overflowing arithmetic or stalling a drawing.
+namespace toolkit {
+class TextFileReader;
+}
+
 namespace toolkit::activity {
 
 constexpr int HeaderLines = 5;
@@ -31,6 +36,10 @@ constexpr double MinFontSize = 1;
 constexpr double MaxFontSize = 48;
 
 // Header line 3: "SI" in any case draws a circle round every dot.
+// The five header lines, read from the start of `file`; nullopt when the
+// file is missing or too short to be an activity.
+std::optional<QStringList> readHeader(TextFileReader& file);
+
 bool circlesWanted(const QString& line);
 // Header line 4: how near a click must be, whole twips.
 int hitRadius(const QString& line);

@@ -55,12 +55,10 @@ std::optional<Worksheet> readWorksheet(const QString& activityPath)
 {
     // As the player reads it: never more of the file than a sheet can use.
     toolkit::TextFileReader file(activityPath, activity::MaxFileBytes, activity::MaxLineLength);
-    QStringList lines;
-    for (int n = 0; n < activity::HeaderLines; ++n)
-        if (const auto line = file.readLine())
-            lines << *line;
-    if (lines.size() < activity::HeaderLines)
+    const auto header = activity::readHeader(file);
+    if (!header)
         return std::nullopt;
+    QStringList lines = *header;
     while (lines.size() < activity::HeaderLines + MaxDots)
         if (const auto line = file.readNonEmptyLine())
             lines << *line;
