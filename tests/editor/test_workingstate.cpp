@@ -165,10 +165,77 @@ static QImage screenArea(const QRect& area)
     return QImage::fromData(grab.readAllStandardOutput(), "PNG");
 }
 
+// An X server of the test's own. The server itself picks a free display and
+// names it once it listens (-displayfd), so a socket left behind by a server
+// that was killed is never taken for a server that is ready.
+class VirtualScreen
+{
+public:
+    VirtualScreen()
+    {
+        server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24"});
+        while (!server_.canReadLine() && server_.waitForReadyRead(60000)) {
+        }
+        display_ = QString::fromLatin1(server_.readLine()).trimmed();
+    }
+    ~VirtualScreen()
+    {
+        server_.terminate();
+        server_.waitForFinished();
+    }
+    // ":N", or empty when the server did not start.
+    QString display() const { return display_.isEmpty() ? QString() : ":" + display_; }
+
+private:
+    QProcess server_;
+    QString display_;
+};
+
+// The editor as a person starts it, with what it printed at hand for a
+// failure's message.
+class RunningEditor
+{
+public:
+    explicit RunningEditor(const QString& program) : program_(program)
+    {
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+    }
+    ~RunningEditor() { kill(); }
+    void start()
+    {
+        process_.start(program_);
+        process_.waitForStarted();
+    }
+    void kill()
+    {
+        printed_ += process_.readAll();
+        process_.kill();
+        process_.waitForFinished();
+    }
+    bool running() { return !process_.waitForFinished(0) && process_.state() == QProcess::Running; }
+    bool hasPrinted(const char* words)
+    {
+        process_.waitForReadyRead(100);
+        return process_.peek(1 << 16).contains(words);
+    }
+    QString report()
+    {
+        const QString ended =
+            running() ? QString() : QStringLiteral("\nIt ended, code %1.").arg(process_.exitCode());
+        return ended + "\nThe editor printed:\n" + printed_ + process_.peek(1 << 16);
+    }
+
+private:
+    QString program_;
+    QProcess process_;
+    QByteArray printed_;
+};
+
 // The real program on a real X server: drawn on with the mouse, left time to
 // keep its work, killed, and started again, it asks for the work back. On a
 // busy machine each step waits for the one before to be seen: the window
 // shown and done painting, then the stroke on the screen, then the file.
+// Each wait gives up at once when the editor is gone.
 TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
 {
     const QString program = QStringLiteral(LUNIPO_APP_DIR "/lunipoeditor");
@@ -176,62 +243,46 @@ TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
         QStandardPaths::findExecutable("xdotool").isEmpty() ||
         QStandardPaths::findExecutable("import").isEmpty() || !QFile::exists(program))
         GTEST_SKIP() << "needs Xvfb, xdotool, ImageMagick's import and the built editor";
-    int display = 90;
-    while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
-        ++display;
-    QProcess xvfb;
-    xvfb.start("Xvfb", {QStringLiteral(":%1").arg(display), "-screen", "0", "1024x768x24"});
-    ASSERT_TRUE(waitFor(
-        [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)); }, 30));
+    VirtualScreen screen;
+    ASSERT_FALSE(screen.display().isEmpty()) << "Xvfb did not start";
     // For the programs started from here on; this process keeps its own screen.
     QTemporaryDir data;
-    qputenv("DISPLAY", QStringLiteral(":%1").arg(display).toLocal8Bit());
+    qputenv("DISPLAY", screen.display().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    QProcess editor;
-    editor.setProcessChannelMode(QProcess::MergedChannels);
-    editor.start(program);
-    ASSERT_TRUE(waitFor(
-        [] {
-            return QProcess::execute("xdotool", {"search", "--onlyvisible", "--name", "Lunipo"}) ==
-                   0;
-        },
-        60));
+    RunningEditor editor(program);
+    auto whileRunning = [&](const std::function<bool()>& seen) {
+        return waitFor([&] { return seen() || !editor.running(); }, 60) && editor.running();
+    };
+    editor.start();
+    ASSERT_TRUE(whileRunning([] {
+        return QProcess::execute("xdotool", {"search", "--onlyvisible", "--name", "Lunipo"}) == 0;
+    })) << "the editor's window was never shown"
+        << editor.report().toStdString();
     const QRect stroke(480, 280, 240, 190);
     QImage before = screenArea(stroke);
-    ASSERT_TRUE(waitFor(
-        [&] {
-            const QImage now = screenArea(stroke);
-            const bool settled = !now.isNull() && now == before;
-            before = now;
-            return settled;
-        },
-        60))
-        << "the editor's window never stopped changing";
+    ASSERT_TRUE(whileRunning([&] {
+        const QImage now = screenArea(stroke);
+        const bool settled = !now.isNull() && now == before;
+        before = now;
+        return settled;
+    })) << "the editor's window never stopped changing"
+        << editor.report().toStdString();
     // A press that comes before the window takes input is lost; it is made
     // again until the line is on the screen. The pointer then leaves the
     // area, so that its cross is not taken for the line.
-    ASSERT_TRUE(waitFor(
-        [&] {
-            QProcess::execute("xdotool", {"mousemove", "500", "300", "mousedown", "1", "mousemove",
-                                          "600", "380", "mousemove", "700", "450", "mouseup", "1"});
-            return waitFor([&] { return screenArea(stroke) != before; }, 3);
-        },
-        60))
-        << "the stroke never reached the editor";
-    ASSERT_TRUE(
-        waitFor([&] { return QFile::exists(data.path() + "/lunipo/trabajo-editor.dat"); }, 60));
+    ASSERT_TRUE(whileRunning([&] {
+        QProcess::execute("xdotool", {"mousemove", "500", "300", "mousedown", "1", "mousemove",
+                                      "600", "380", "mousemove", "700", "450", "mouseup", "1"});
+        return waitFor([&] { return screenArea(stroke) != before; }, 3);
+    })) << "the stroke never reached the editor"
+        << editor.report().toStdString();
+    ASSERT_TRUE(whileRunning([&] {
+        return QFile::exists(data.path() + "/lunipo/trabajo-editor.dat");
+    })) << "the work was never kept"
+        << editor.report().toStdString();
     editor.kill();
-    editor.waitForFinished();
-    editor.start(program);
-    EXPECT_TRUE(waitFor(
-        [&] {
-            editor.waitForReadyRead(100);
-            return editor.peek(1 << 16).contains("offering back");
-        },
-        60));
-    editor.kill();
-    editor.waitForFinished();
-    xvfb.terminate();
-    xvfb.waitForFinished();
+    editor.start();
+    EXPECT_TRUE(whileRunning([&] { return editor.hasPrinted("offering back"); }))
+        << editor.report().toStdString();
 }
