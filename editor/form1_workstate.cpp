@@ -72,6 +72,8 @@ WorkingState Form1::workingState() const
     state.activeTool = activeTool;
     for (int i = 0; i < dotEntryCount; ++i)
         state.dotEntries << Combo5->List(i);
+    for (const Dot& dot : dots)
+        state.dotLooks.push_back({dot.page, dot.radius, dot.fontSize, dot.starts});
     state.dotNumber = dotNumber;
     state.newFigure = newFigure;
     state.prevDotX = prevDotX;
@@ -108,15 +110,24 @@ void Form1::restoreWorkingState(const WorkingState& state)
     if (choosesTool(state.activeTool))
         Command1_Click(state.activeTool);
 
-    // The dots of last time come back on the page shown, their records as
-    // they were.
+    // The dots of last time come back as they were shown, their records as
+    // they were; those of an earlier editor's file on the page shown.
     const QStringList entries = state.dotEntries.mid(0, MaxDotEntries);
     QVector<ReadActivity::Record> records;
     for (const QString& entry : entries)
         records << dotRecord(entry);
     dots = dotsOfRecords(records, dotSize, Picture1->FontSize);
-    for (size_t i = 0; i < dots.size(); ++i)
+    const bool looksKept = state.dotLooks.size() >= dots.size();
+    for (size_t i = 0; i < dots.size(); ++i) {
         dots[i].record = entries[qsizetype(i)];
+        if (looksKept) {
+            const WorkingState::DotLook& look = state.dotLooks[i];
+            dots[i].page = std::min(look.page, Pages - 1);
+            dots[i].radius = look.radius;
+            dots[i].fontSize = look.fontSize;
+            dots[i].starts = look.starts;
+        }
+    }
     openedActivity.clear();
     dotListChanged();
     const double sx = double(canvas.width()) / state.canvasSize.width();

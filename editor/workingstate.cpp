@@ -1,5 +1,7 @@
 #include "workingstate.h"
 
+#include "activityformat.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
@@ -12,10 +14,13 @@
 
 namespace editor {
 
+namespace activity = toolkit::activity;
+
 namespace {
 
 constexpr quint32 Magic = 0x4C554E57; // "LUNW"
-constexpr quint16 Version = 1;
+// Version 1 had no look for the dots; it is still read.
+constexpr quint16 Version = 2;
 constexpr auto Hash = QCryptographicHash::Sha256;
 constexpr int HashSize = 32;
 
@@ -97,6 +102,28 @@ std::optional<WorkingState::Page> readPage(QDataStream& in)
     return page;
 }
 
+// One look for each dot entry, or none at all; sizes within what an activity
+// may give its dots.
+bool readDotLooks(QDataStream& in, quint32 entries, std::vector<WorkingState::DotLook>& looks)
+{
+    quint32 count = 0;
+    in >> count;
+    if (count != 0 && count != entries)
+        return false;
+    looks.resize(count);
+    for (WorkingState::DotLook& look : looks) {
+        qint32 page = 0, radius = 0;
+        in >> page >> radius >> look.fontSize >> look.starts;
+        look.page = page;
+        look.radius = radius;
+        if (in.status() != QDataStream::Ok || page < 0 || radius < 0 ||
+            radius > activity::MaxHitRadius || !(look.fontSize >= activity::MinFontSize) ||
+            !(look.fontSize <= activity::MaxFontSize))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QImage pageImage(const WorkingState::Page& page)
@@ -134,6 +161,9 @@ QByteArray encode(WorkingState state)
     out << quint32(state.dotEntries.size());
     for (const QString& entry : state.dotEntries)
         writeBlock(out, entry.toUtf8());
+    out << quint32(state.dotLooks.size());
+    for (const WorkingState::DotLook& look : state.dotLooks)
+        out << qint32(look.page) << qint32(look.radius) << look.fontSize << look.starts;
     out << quint32(state.pages.size());
     for (WorkingState::Page& page : state.pages) {
         const toolkit::CompactImage stored = compacted(page);
@@ -158,7 +188,7 @@ std::optional<WorkingState> decode(const QByteArray& bytes)
     quint32 magic = 0;
     quint16 version = 0;
     in >> magic >> version;
-    if (magic != Magic || version != Version)
+    if (magic != Magic || version < 1 || version > Version)
         return std::nullopt;
 
     WorkingState state;
@@ -188,11 +218,16 @@ std::optional<WorkingState> decode(const QByteArray& bytes)
             return std::nullopt;
         state.dotEntries << QString::fromUtf8(entry);
     }
+    if (version >= 2 && !readDotLooks(in, entries, state.dotLooks))
+        return std::nullopt;
 
     quint32 pages = 0;
     in >> pages;
     if (pages < 1 || pages > MaxPages || page < 0 || quint32(page) >= pages)
         return std::nullopt;
+    for (const WorkingState::DotLook& look : state.dotLooks)
+        if (quint32(look.page) >= pages)
+            return std::nullopt;
     for (quint32 i = 0; i < pages; ++i) {
         std::optional<WorkingState::Page> read = readPage(in);
         if (!read)

@@ -30,6 +30,16 @@ struct WorkingState
     int currentPage = 0;
     int activeTool = 0;
     QStringList dotEntries;
+    // How each entry of the list was shown. Empty in a file of an earlier
+    // editor, whose dots all come back on the page shown.
+    struct DotLook
+    {
+        int page = 0;
+        int radius = 0;      // of its circle, twips
+        double fontSize = 0; // of its label, points
+        bool starts = false; // no line joins it to the entry before
+    };
+    std::vector<DotLook> dotLooks;
     int dotNumber = 0;
     bool newFigure = false;
     double prevDotX = 0; // canvas twips

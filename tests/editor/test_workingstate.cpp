@@ -34,10 +34,12 @@ TEST(WorkingStateStore, ReadsBackWhatItKeptAndRefusesAnythingElse)
     state.pages = {drawn, toolkit::CompactImage(drawn)};
     state.canvasSize = drawn.size();
     state.dotEntries = QStringList{"1,600,300,255,0,0,", ",600,300,255,0,0,"};
+    state.dotLooks = {{1, 150, 9.75, true}, {1, 150, 9.75, false}};
     WorkingState back;
     ASSERT_TRUE(store.write(editor::encode(state)));
     ASSERT_EQ(store.read(back), WorkingStateStore::Found::State);
     EXPECT_EQ(back.dotEntries, state.dotEntries);
+    EXPECT_EQ(back.dotLooks[1].page + back.dotLooks[1].radius + back.dotLooks[1].fontSize, 160.75);
     EXPECT_EQ(editor::pageImage(back.pages[1]), drawn);
 
     const QByteArray good = editor::encode(state);
@@ -57,6 +59,9 @@ TEST(WorkingStateStore, ReadsBackWhatItKeptAndRefusesAnythingElse)
         {"eleven pages", with([](WorkingState& s) { s.pages.resize(11, s.pages[0]); })},
         {"page beyond the list", with([](WorkingState& s) { s.currentPage = 2; })},
         {"too many dots", with([](WorkingState& s) { s.dotEntries = QStringList(10001, "1,"); })},
+        {"a dot's look missing", with([](WorkingState& s) { s.dotLooks.pop_back(); })},
+        {"a dot beyond the pages", with([](WorkingState& s) { s.dotLooks[0].page = 2; })},
+        {"a huge dot", with([](WorkingState& s) { s.dotLooks[0].radius = 1 << 30; })},
         {"huge page", withPage(QSize(60000, 60000), "Z")},
         {"page that does not expand", withPage(QSize(40, 30), "Pshort")},
     };
@@ -85,9 +90,16 @@ protected:
 };
 
 // On the same screen the work comes back exactly; on a larger one the pages
-// are stretched to the canvas. Either way the next dot carries on the list.
+// are stretched to the canvas. Either way each dot comes back on its page at
+// its size, and the next dot carries on the list.
 TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
 {
+    auto looks = [&] {
+        QStringList shown;
+        for (const editor::Dot& dot : form->dots)
+            shown << QStringLiteral("%1 %2 %3").arg(dot.page).arg(dot.radius).arg(dot.starts);
+        return shown;
+    };
     for (const QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
         startEditor();
         form->Command4_Click(3);
@@ -95,8 +107,12 @@ TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
         form->Command1_Click(19);
         click(1500, 1500);
         click(3000, 1500);
+        form->Command4_Click(5);
+        form->Command11_Click(0);
+        click(3000, 3000);
+        form->Command4_Click(3);
         const QImage page = pageImage(3);
-        const QStringList dots = records();
+        const QStringList dots = records(), shown = looks();
         restart({toolkit::vbYes}, screen.width(), screen.height());
         EXPECT_EQ(platform.messages.value(0).text,
                   "Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?");
@@ -105,7 +121,8 @@ TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
         EXPECT_EQ(pageImage(3).size(), form->Picture1->size());
         EXPECT_TRUE(screen != QSize(800, 600) || pageImage(3) == page);
         EXPECT_EQ(records(), dots);
-        EXPECT_EQ(form->dotNumber, 3); // the next dot carries on
+        EXPECT_EQ(looks(), shown);
+        EXPECT_EQ(form->dotNumber, 4); // the next dot carries on
         restart({toolkit::vbNo});
         EXPECT_EQ(platform.messages.size(), 1);
         EXPECT_EQ(form->dotEntryCount, 0);
