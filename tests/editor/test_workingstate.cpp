@@ -3,6 +3,7 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -182,77 +183,11 @@ static QImage screenArea(const QRect& area)
     return QImage::fromData(grab.readAllStandardOutput(), "PNG");
 }
 
-// An X server of the test's own. The server itself picks a free display and
-// names it once it listens (-displayfd), so a socket left behind by a server
-// that was killed is never taken for a server that is ready.
-class VirtualScreen
-{
-public:
-    VirtualScreen()
-    {
-        server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24"});
-        while (!server_.canReadLine() && server_.waitForReadyRead(60000)) {
-        }
-        display_ = QString::fromLatin1(server_.readLine()).trimmed();
-    }
-    ~VirtualScreen()
-    {
-        server_.terminate();
-        server_.waitForFinished();
-    }
-    // ":N", or empty when the server did not start.
-    QString display() const { return display_.isEmpty() ? QString() : ":" + display_; }
-
-private:
-    QProcess server_;
-    QString display_;
-};
-
-// The editor as a person starts it, with what it printed at hand for a
-// failure's message.
-class RunningEditor
-{
-public:
-    explicit RunningEditor(const QString& program) : program_(program)
-    {
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-    }
-    ~RunningEditor() { kill(); }
-    void start()
-    {
-        process_.start(program_);
-        process_.waitForStarted();
-    }
-    void kill()
-    {
-        printed_ += process_.readAll();
-        process_.kill();
-        process_.waitForFinished();
-    }
-    bool running() { return !process_.waitForFinished(0) && process_.state() == QProcess::Running; }
-    bool hasPrinted(const char* words)
-    {
-        process_.waitForReadyRead(100);
-        return process_.peek(1 << 16).contains(words);
-    }
-    QString report()
-    {
-        const QString ended =
-            running() ? QString() : QStringLiteral("\nIt ended, code %1.").arg(process_.exitCode());
-        return ended + "\nThe editor printed:\n" + printed_ + process_.peek(1 << 16);
-    }
-
-private:
-    QString program_;
-    QProcess process_;
-    QByteArray printed_;
-};
-
 // The real program on a real X server: drawn on with the mouse, left time to
 // keep its work, killed, and started again, it asks for the work back. On a
 // busy machine each step waits for the one before to be seen: the window
 // shown and done painting, then the stroke on the screen, then the file.
-// Each wait gives up at once when the editor is gone.
+// Each wait gives up at once when the editor is gone, and says what it printed.
 TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
 {
     const QString program = QStringLiteral(LUNIPO_APP_DIR "/lunipoeditor");
@@ -260,22 +195,37 @@ TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
         QStandardPaths::findExecutable("xdotool").isEmpty() ||
         QStandardPaths::findExecutable("import").isEmpty() || !QFile::exists(program))
         GTEST_SKIP() << "needs Xvfb, xdotool, ImageMagick's import and the built editor";
-    VirtualScreen screen;
-    ASSERT_FALSE(screen.display().isEmpty()) << "Xvfb did not start";
+    // The server picks a free display and names it once it listens, so a
+    // socket left by a killed server is never taken for a ready one.
+    QProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24"});
+    const auto stopServer = qScopeGuard([&] { xvfb.terminate(), xvfb.waitForFinished(); });
+    ASSERT_TRUE(waitFor([&] { return xvfb.canReadLine() || xvfb.waitForReadyRead(100); }, 60));
     // For the programs started from here on; this process keeps its own screen.
     QTemporaryDir data;
-    qputenv("DISPLAY", screen.display().toLocal8Bit());
+    qputenv("DISPLAY", ":" + xvfb.readLine().trimmed());
     qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    RunningEditor editor(program);
-    auto whileRunning = [&](const std::function<bool()>& seen) {
-        return waitFor([&] { return seen() || !editor.running(); }, 60) && editor.running();
+    QProcess editor;
+    editor.setProcessChannelMode(QProcess::MergedChannels);
+    auto running = [&] {
+        return !editor.waitForFinished(0) && editor.state() == QProcess::Running;
     };
-    editor.start();
+    auto whileRunning = [&](const std::function<bool()>& seen) {
+        return waitFor([&] { return seen() || !running(); }, 60) && running();
+    };
+    auto printed = [&] {
+        return QStringLiteral("\nThe editor (%1) printed:\n%2")
+            .arg(running() ? QStringLiteral("running")
+                           : QStringLiteral("ended, code %1").arg(editor.exitCode()))
+            .arg(QString::fromLocal8Bit(editor.peek(1 << 16)))
+            .toStdString();
+    };
+    editor.start(program);
     ASSERT_TRUE(whileRunning([] {
         return QProcess::execute("xdotool", {"search", "--onlyvisible", "--name", "Lunipo"}) == 0;
     })) << "the editor's window was never shown"
-        << editor.report().toStdString();
+        << printed();
     const QRect stroke(480, 280, 240, 190);
     QImage before = screenArea(stroke);
     ASSERT_TRUE(whileRunning([&] {
@@ -284,7 +234,7 @@ TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
         before = now;
         return settled;
     })) << "the editor's window never stopped changing"
-        << editor.report().toStdString();
+        << printed();
     // A press that comes before the window takes input is lost; it is made
     // again until the line is on the screen. The pointer then leaves the
     // area, so that its cross is not taken for the line.
@@ -293,13 +243,18 @@ TEST(WorkingStateWindow, AKilledEditorAsksForItsWorkBack)
                                       "600", "380", "mousemove", "700", "450", "mouseup", "1"});
         return waitFor([&] { return screenArea(stroke) != before; }, 3);
     })) << "the stroke never reached the editor"
-        << editor.report().toStdString();
+        << printed();
     ASSERT_TRUE(whileRunning([&] {
         return QFile::exists(data.path() + "/lunipo/trabajo-editor.dat");
     })) << "the work was never kept"
-        << editor.report().toStdString();
+        << printed();
     editor.kill();
-    editor.start();
-    EXPECT_TRUE(whileRunning([&] { return editor.hasPrinted("offering back"); }))
-        << editor.report().toStdString();
+    editor.waitForFinished();
+    editor.start(program);
+    EXPECT_TRUE(whileRunning([&] {
+        editor.waitForReadyRead(100);
+        return editor.peek(1 << 16).contains("offering back");
+    })) << printed();
+    editor.kill();
+    editor.waitForFinished();
 }
