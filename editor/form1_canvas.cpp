@@ -404,6 +404,9 @@ void Form1::dotListChanged()
     Combo5->setListIndex(Combo5->ListCount() - 1);
     dotEntryCount = Combo5->ListCount();
     lastMoved_ = std::min(lastMoved_, dotEntryCount - 1);
+    // A dot held by the pointer may be gone or have another index now (an
+    // undo with the button down): the drag ends here.
+    grabbed_ = -1;
 }
 
 void Form1::followList()

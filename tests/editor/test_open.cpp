@@ -214,4 +214,19 @@ TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
     EXPECT_TRUE(form->Picture1->Image() == pageImage(0));
 }
 
+// A dot held while an undo (Ctrl+Z, with the button still down) shortens the
+// list is let go: the drag that follows moves nothing.
+TEST_F(OpenTest, AnUndoLetsGoOfTheHeldDot)
+{
+    form->Command1_Click(19);
+    for (double x : {600, 1800, 3000})
+        click(x, 600);
+    form->MoveButton_Click();
+    press(3000, 600);
+    form->Command1_Click(13);
+    moveTo(3300, 900);
+    form->Picture1_MouseUp(1, 0, 3300, 900);
+    EXPECT_EQ(records(), QStringList({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"}));
+}
+
 } // namespace

@@ -1,0 +1,245 @@
+// The editor's window driven by any sequence of what an adult can do: choose
+// tools and settings, click, drag and right-click on the canvas, press its
+// keys, turn pages and grids, start the dot list again, close figures, move
+// dots, open an activity (whose bytes come from the input too) and use the
+// library on a theme of a scratch folder. Each input starts a new window on
+// fresh folders, so a finding replays from its file alone.
+
+#include "activitylistmodel.h"
+#include "fakeplatform.h"
+#include "form1.h"
+#include "form2.h"
+#include "fuzzsupport.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <memory>
+
+namespace {
+
+// A small screen keeps each new window cheap.
+constexpr int ScreenWidth = 320;
+constexpr int ScreenHeight = 240;
+constexpr int MaxSteps = 200;
+
+// The tools and commands of the main palette worth a press: "Abrir" and
+// "Guardar como" are left out (their dialogs answer nothing here), and so is
+// "Salir".
+constexpr int Commands[] = {2, 3, 4, 5, 6, 8, 10, 11, 12, 13, 14, 16, 17, 18, 19};
+
+struct Scratch
+{
+    QTemporaryDir root;
+    QString app() const { return root.filePath(QStringLiteral("app")); }
+
+    // A program folder with one theme of three activities, and nothing else.
+    void reset() const
+    {
+        QDir(app()).removeRecursively();
+        QDir(root.filePath(QStringLiteral("data"))).removeRecursively();
+        const QString theme = app() + QStringLiteral("/actividades/formas/");
+        QDir().mkpath(theme);
+        QDir().mkpath(app() + QStringLiteral("/sonidos"));
+        for (int n = 1; n <= 3; ++n) {
+            const QByteArray dot = QByteArray::number(n * 1000);
+            const QByteArray body = "1\r\n\"Arial\",12,150,\r\n1," + dot + ",900,0,0,0,\r\n2,900," +
+                                    dot + ",0,0,0,\r\n3,3000,3000,0,0,0,\r\n";
+            const QString path = theme + QString::number(n) + QStringLiteral(".txt");
+            fuzz::writeFile(path, reinterpret_cast<const uint8_t*>(body.constData()),
+                            size_t(body.size()));
+        }
+    }
+};
+
+Scratch& scratch()
+{
+    static Scratch folders;
+    return folders;
+}
+
+// What a teacher does in the library before closing it.
+int useLibrary(editor::Form2& library, FuzzedDataProvider& input)
+{
+    const int steps = input.ConsumeIntegralInRange(0, 6);
+    for (int step = 0; step < steps && input.remaining_bytes() > 0; ++step) {
+        switch (input.ConsumeIntegralInRange(0, 10)) {
+        case 0:
+            library.ThemeList->setCurrentRow(
+                input.ConsumeIntegralInRange(0, library.ThemeList->count()));
+            break;
+        case 1:
+            library.chooseActivity(input.ConsumeIntegralInRange(0, 5));
+            break;
+        case 2:
+            library.NewThemeName->setText(
+                QString::fromStdString(input.ConsumeRandomLengthString(12)));
+            library.SaveHereButton_Click();
+            break;
+        case 3:
+            library.SaveHereButton_Click();
+            break;
+        case 4:
+            library.ReplaceButton_Click();
+            break;
+        case 5:
+            library.OpenButton_Click();
+            return 0; // "Abrir" closes the library
+        case 6:
+            library.EarlierButton_Click();
+            break;
+        case 7:
+            library.LaterButton_Click();
+            break;
+        case 8:
+            library.RemoveButton_Click();
+            break;
+        case 9:
+            library.renameChosenTheme(QString::fromStdString(input.ConsumeRandomLengthString(12)));
+            break;
+        default:
+            library.RemoveThemeButton_Click();
+            break;
+        }
+    }
+    return 0;
+}
+
+// A point of the canvas, in twips: on a coarse grid, so that presses find the
+// dots placed before, or anywhere.
+QPointF point(FuzzedDataProvider& input)
+{
+    if (input.ConsumeBool())
+        return {input.ConsumeIntegralInRange(-1, ScreenWidth / 10) * 150.0,
+                input.ConsumeIntegralInRange(-1, ScreenHeight / 10) * 150.0};
+    return {input.ConsumeFloatingPointInRange(-1000.0, ScreenWidth * 20.0),
+            input.ConsumeFloatingPointInRange(-1000.0, ScreenHeight * 20.0)};
+}
+
+void press(editor::Form1& form, FuzzedDataProvider& input, bool right)
+{
+    QPointF at = point(input);
+    if (!form.dots.empty() && input.ConsumeBool()) // right on a dot
+        at = form.dots[input.ConsumeIntegralInRange<size_t>(0, form.dots.size() - 1)].at;
+    const auto x = float(at.x()), y = float(at.y());
+    const int button = right ? toolkit::vbRightButton : toolkit::vbLeftButton;
+    form.Picture1_MouseMove(0, 0, x, y);
+    form.Picture1_MouseDown(button, 0, x, y);
+}
+
+void drag(editor::Form1& form, FuzzedDataProvider& input, bool release)
+{
+    const QPointF at = point(input);
+    const auto x = float(at.x()), y = float(at.y());
+    form.Picture1_MouseMove(toolkit::vbLeftButton, 0, x, y);
+    if (release)
+        form.Picture1_MouseUp(toolkit::vbLeftButton, 0, x, y);
+}
+
+void step(editor::Form1& form, FuzzedDataProvider& input, toolkit::FakePlatform& platform)
+{
+    switch (input.ConsumeIntegralInRange(0, 19)) {
+    case 0:
+    case 1:
+        form.Command1_Click(input.PickValueInArray(Commands));
+        break;
+    case 2:
+        press(form, input, false);
+        break;
+    case 3:
+        press(form, input, true);
+        break;
+    case 4:
+    case 5:
+        drag(form, input, false);
+        break;
+    case 6:
+        drag(form, input, true);
+        break;
+    case 7:
+        form.Command1_Click(13); // Ctrl+Z
+        break;
+    case 8:
+        form.deleteKey(); // Supr
+        break;
+    case 9:
+        form.Command4_Click(input.ConsumeIntegralInRange(0, editor::Form1::Pages - 1));
+        break;
+    case 10:
+        form.Command2_Click(input.ConsumeIntegralInRange(0, 7));
+        break;
+    case 11:
+        form.Command11_Click(input.ConsumeIntegralInRange(0, 4)); // sizes, "B", "O"
+        break;
+    case 12:
+        form.Check1_Click(); // "CIERRA"
+        break;
+    case 13:
+        form.MoveButton_Click();
+        break;
+    case 14:
+        form.Command3_Click(input.ConsumeIntegralInRange(0, 3));
+        break;
+    case 15: {
+        const int index = input.ConsumeIntegralInRange(0, 14);
+        form.Combo4->setListIndex(index); // the step between numbers
+        break;
+    }
+    case 16: {
+        // An activity of the input's own bytes.
+        const std::string body = input.ConsumeRandomLengthString(400);
+        const QString path = scratch().root.filePath(QStringLiteral("abierta.txt"));
+        fuzz::writeFile(path, reinterpret_cast<const uint8_t*>(body.data()), body.size());
+        form.openActivity(path);
+        break;
+    }
+    case 17:
+        form.openActivity(scratch().app() + QStringLiteral("/actividades/formas/2.txt"));
+        break;
+    case 18:
+        platform.dialogScript = [&input](QDialog& dialog) {
+            return useLibrary(static_cast<editor::Form2&>(dialog), input);
+        };
+        form.ThemeButton_Click();
+        break;
+    default:
+        form.Command5_Click(input.ConsumeIntegralInRange(0, 2));
+        form.Command6_Click(input.ConsumeIntegralInRange(0, 5));
+        break;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    scratch().reset();
+    toolkit::FakePlatform platform;
+    platform.screenWidthPx = ScreenWidth;
+    platform.screenHeightPx = ScreenHeight;
+    platform.applicationFolder = scratch().app();
+    editor::Form1 form(platform);
+    form.Form_Load();
+    FuzzedDataProvider input(data, size);
+    for (int n = 0; n < MaxSteps && input.remaining_bytes() > 0; ++n)
+        step(form, input, platform);
+    if (form.dotEntryCount != int(form.dots.size()) ||
+        form.dotEntryCount > editor::Form1::MaxDotEntries + 1)
+        std::abort();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::startApplication();
+    // Themes, lab settings, the working state and the trash all inside the run.
+    const QString root = scratch().root.path();
+    qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", (root + QStringLiteral("/none")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/none")).toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", (root + QStringLiteral("/none")).toLocal8Bit());
+    return 0;
+}
