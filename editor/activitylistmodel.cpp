@@ -1,6 +1,6 @@
 #include "activitylistmodel.h"
 
-#include "themelibrary.h"
+#include "activityfiles.h"
 #include "worksheet.h"
 
 #include <QFileInfo>
@@ -12,12 +12,15 @@ namespace editor {
 namespace {
 
 // Runs on a worker: touches nothing but the file and its own image.
-QImage thumbnailOf(const QString& path)
+// A damaged entry is never opened: it may be a link to another account's
+// file or a FIFO.
+QImage thumbnailOf(const toolkit::ActivityFile& file)
 {
     QImage image(ActivityListModel::ThumbnailSize, QImage::Format_RGB32);
     QPainter painter(&image);
     const QRectF area(QPointF(), ActivityListModel::ThumbnailSize);
-    if (const auto sheet = worksheet::readWorksheet(path))
+    const auto sheet = file.damaged ? std::nullopt : worksheet::readWorksheet(file.path);
+    if (sheet)
         worksheet::paintFigure(painter, area, *sheet);
     else
         painter.fillRect(area, Qt::lightGray); // unreadable: a grey card
@@ -52,12 +55,15 @@ void ActivityListModel::setTheme(const QString& theme)
     drawing_.cancel();
     beginResetModel();
     theme_ = theme;
-    paths_ = theme.isEmpty() ? QStringList() : toolkit::ThemeLibrary::activities(theme);
+    files_ = theme.isEmpty() ? QList<toolkit::ActivityFile>() : toolkit::activityFiles(theme);
+    paths_.clear();
+    for (const toolkit::ActivityFile& file : files_)
+        paths_ << file.path;
     thumbnails_ = QList<QPixmap>(paths_.size());
     shown_ = 0;
     endResetModel();
     // A new future drops the signals the last one still had waiting.
-    drawing_.setFuture(QtConcurrent::mapped(paths_, thumbnailOf));
+    drawing_.setFuture(QtConcurrent::mapped(files_, thumbnailOf));
 }
 
 int ActivityListModel::rowOf(const QString& path) const
@@ -85,8 +91,14 @@ QVariant ActivityListModel::data(const QModelIndex& index, int role) const
         const QPixmap& thumbnail = thumbnails_[index.row()];
         return thumbnail.isNull() ? blank_ : thumbnail;
     }
-    case Qt::ToolTipRole:
-        return QFileInfo(paths_[index.row()]).fileName();
+    case Qt::ToolTipRole: {
+        const QString name = QFileInfo(paths_[index.row()]).fileName();
+        if (files_[index.row()].damaged)
+            return QStringLiteral("%1: dañada, no es un archivo normal (quizá un enlace). "
+                                  "Lunipo no la toca.")
+                .arg(name);
+        return name;
+    }
     default:
         return {};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activityfiles.h"
+
 #include <QAbstractListModel>
 #include <QFutureWatcher>
 #include <QImage>
@@ -11,7 +13,8 @@ namespace editor {
 // The activities of one theme for the library window, in number order: the
 // number as text, and a thumbnail of the finished figure as decoration. The
 // rows are there at once; the thumbnails are drawn on worker threads and
-// shown as each comes, a blank card standing in until then.
+// shown as each comes, a blank card standing in until then. A damaged entry
+// or an unreadable activity is a grey card.
 class ActivityListModel : public QAbstractListModel
 {
 public:
@@ -41,6 +44,7 @@ private:
     void showThumbnail(int row);
 
     QString theme_;
+    QList<toolkit::ActivityFile> files_;
     QStringList paths_;
     QList<QPixmap> thumbnails_; // null until drawn
     int shown_ = 0;

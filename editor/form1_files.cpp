@@ -4,6 +4,8 @@
 #include "form1.h"
 
 #include "activityfile.h"
+#include "activityfiles.h"
+#include "newfile.h"
 #include "picturefiles.h"
 #include "textfiles.h"
 #include "writablefolder.h"
@@ -101,25 +103,31 @@ void Form1::savePictureAs()
 void Form1::writeActivity()
 {
     const QString folder = workFolder(platform_);
+    const QByteArray contents = activityContents();
+    // Each name tried skips the numbers taken in any case; the file is
+    // created exclusively, so another editor saving here never loses its own.
     int number = lastActivityNumber;
-    do {
-        if (number >= LastActivityNumber) {
-            tell(QStringLiteral("No quedan números libres para la actividad. "
-                                "Vuelve a abrir el editor."));
-            return;
-        }
-        ++number;
-    } while (
-        !toolkit::findFileIgnoringCase(folder, QStringLiteral("%1.txt").arg(number)).isEmpty());
-    lastActivityNumber = number;
-
-    QSaveFile file(QDir(folder).filePath(QStringLiteral("%1.txt").arg(number)));
-    if (!file.open(QIODevice::WriteOnly) || file.write(activityContents()) < 0 || !file.commit())
-        tell(QStringLiteral("No se ha podido guardar la actividad %1.txt. "
-                            "Los puntos siguen en la lista: prueba otra vez.")
-                 .arg(number));
-    else
+    const auto nextFree = [&](int) {
+        do
+            ++number;
+        while (number < LastActivityNumber &&
+               !toolkit::activityFile(folder, number).path.isEmpty());
+        return QStringLiteral("%1.txt").arg(std::min(number, LastActivityNumber));
+    };
+    const QString path = toolkit::createFirstFree(
+        folder, nextFree, [&](QIODevice& file) { return file.write(contents) == contents.size(); },
+        LastActivityNumber - lastActivityNumber);
+    if (!path.isEmpty()) {
+        lastActivityNumber = number;
         workWritten();
+    } else if (number >= LastActivityNumber) {
+        tell(QStringLiteral("No quedan números libres para la actividad. "
+                            "Vuelve a abrir el editor."));
+    } else {
+        tell(QStringLiteral("No se ha podido guardar la actividad en %1. "
+                            "Los puntos siguen en la lista: prueba otra vez.")
+                 .arg(QDir::toNativeSeparators(folder)));
+    }
 }
 
 QByteArray Form1::activityContents() const

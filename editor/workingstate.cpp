@@ -1,11 +1,13 @@
 #include "workingstate.h"
 
 #include "activityformat.h"
+#include "textfiles.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -271,12 +273,12 @@ bool WorkingStateStore::lock()
 
 WorkingStateStore::Found WorkingStateStore::read(WorkingState& state) const
 {
-    QFile file(path());
-    if (!file.exists())
+    if (!QFileInfo(path()).exists())
         return Found::Nothing;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+    const auto bytes = toolkit::readRegularFile(path(), MaxFileBytes);
+    if (!bytes)
         return Found::Damaged;
-    std::optional<WorkingState> decoded = decode(file.readAll());
+    std::optional<WorkingState> decoded = decode(*bytes);
     if (!decoded)
         return Found::Damaged;
     state = std::move(*decoded);

@@ -177,6 +177,9 @@ private:
     void clearCanvas();
     // Whether activity `number` of the shown theme exists.
     bool activityExists(int number) const;
+    // The first activity from `number` on, going by `way` (+1 or -1), that is
+    // not damaged; `number` itself when none is.
+    int playable(int number, int way) const;
     QString activityPath(int number) const;
     QList<toolkit::ThemeStore::Theme> listThemes() const;
     void showThemes(const QList<toolkit::ThemeStore::Theme>& themes);

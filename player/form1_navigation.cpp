@@ -2,6 +2,7 @@
 
 #include "form1.h"
 
+#include "activityfiles.h"
 #include "colour.h"
 #include "textfiles.h"
 
@@ -51,6 +52,7 @@ void Form1::Combo1_Click()
         n = 1;
     if (!activityExists(n))
         n = n - 1;
+    n = playable(n, +1);
     clearCanvas();
     activityFile = activityPath(n);
     loadActivity();
@@ -105,21 +107,21 @@ void Form1::Command1_Click(int Index)
     switch (Index) {
     case 0: // forward, round to the first after the last
         playSound(QStringLiteral("adelante.wav"));
-        n = n + 1;
+        n = playable(n + 1, +1);
         if (!activityExists(n))
-            n = 1;
+            n = playable(1, +1);
         activityFile = activityPath(n);
         loadActivity();
         nextDot = 0;
         break;
     case 1: // back, round to the last of the unbroken run 1, 2, 3...
         playSound(QStringLiteral("atras.wav"));
-        n = n - 1;
-        if (n <= 0) {
+        n = playable(n - 1, -1);
+        if (n <= 0 || toolkit::activityFile(themeFolder, n).damaged) {
             n = 1;
             while (activityExists(n))
                 n = n + 1;
-            n = n - 1;
+            n = playable(n - 1, -1);
         }
         activityFile = activityPath(n);
         loadActivity();
@@ -187,7 +189,23 @@ bool Form1::activityExists(int number) const
 {
     if (!singleActivity_.isEmpty())
         return number == 1;
-    return !toolkit::findFileIgnoringCase(themeFolder, activityName(number)).isEmpty();
+    return !toolkit::activityFile(themeFolder, number).path.isEmpty();
+}
+
+// A damaged entry (a link, a FIFO) is passed over the way the child was
+// going; a theme of nothing else shows an empty page.
+int Form1::playable(int number, int way) const
+{
+    if (!singleActivity_.isEmpty())
+        return number;
+    for (int n = number; n >= 1; n += way) {
+        const toolkit::ActivityFile file = toolkit::activityFile(themeFolder, n);
+        if (file.path.isEmpty())
+            break;
+        if (!file.damaged)
+            return n;
+    }
+    return number;
 }
 
 QString Form1::activityPath(int number) const
@@ -195,8 +213,11 @@ QString Form1::activityPath(int number) const
     if (!singleActivity_.isEmpty())
         return singleActivity_;
     // The name as it is on disk, so that "3.TXT" opens where "3.txt" is asked for.
-    const QString found = toolkit::findFileIgnoringCase(themeFolder, activityName(number));
-    return themeFolder + QLatin1Char('/') + (found.isEmpty() ? activityName(number) : found);
+    const toolkit::ActivityFile found = toolkit::activityFile(themeFolder, number);
+    if (found.damaged)
+        return {}; // never opened: read as a missing activity
+    return found.path.isEmpty() ? themeFolder + QLatin1Char('/') + activityName(number)
+                                : found.path;
 }
 
 } // namespace player

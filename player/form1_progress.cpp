@@ -5,9 +5,9 @@
 
 #include "form1.h"
 
+#include "activityfiles.h"
 #include "buttonpictures.h"
 #include "progressstore.h"
-#include "textfiles.h"
 
 namespace player {
 
@@ -15,8 +15,7 @@ namespace {
 
 bool hasActivity(const QString& folder, int number)
 {
-    return !toolkit::findFileIgnoringCase(folder, QString::number(number) + QStringLiteral(".txt"))
-                .isEmpty();
+    return !toolkit::activityFile(folder, number).path.isEmpty();
 }
 
 // The activity remembered, when the theme still holds it; else the last of

@@ -1,5 +1,7 @@
 #include "progressstore.h"
 
+#include "textfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,10 +81,10 @@ void ProgressStore::flush()
 
 void ProgressStore::read()
 {
-    QFile file(file_);
-    if (file.size() > MaxFileBytes || !file.open(QIODevice::ReadOnly))
+    const auto bytes = toolkit::readRegularFile(file_, MaxFileBytes);
+    if (!bytes)
         return;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject root = QJsonDocument::fromJson(*bytes).object();
     if (root.value(Format).toInt() != Version)
         return;
     const QJsonObject themes = root.value(QStringLiteral("temas")).toObject();

@@ -1,11 +1,15 @@
 #include "newfile.h"
 
+#include "activityfiles.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,9 +17,40 @@ namespace toolkit {
 
 namespace {
 
+const QString TemporaryPrefix = QStringLiteral(".lunipo-");
+const QString TemporarySuffix = QStringLiteral(".tmp");
+constexpr qint64 StaleTemporarySeconds = 60 * 60;
+
+// On the disk, not only in the page cache: a power cut after the link must
+// not leave a name on an empty file.
 bool writeWhole(QFileDevice& file, const FileWriter& write)
 {
-    return write(file) && file.flush();
+    return write(file) && file.flush() && ::fsync(file.handle()) == 0;
+}
+
+void syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// What a program killed between writing and linking left behind; an hour is
+// far longer than any save takes, so no other computer is still writing it.
+void removeStaleTemporaries(const QString& folder, const QDateTime& now)
+{
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({TemporaryPrefix + QLatin1Char('*') + TemporarySuffix},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QString path = dir.filePath(name);
+        const QFileInfo file(path);
+        if (!file.isSymLink() && file.lastModified().secsTo(now) > StaleTemporarySeconds)
+            QFile::remove(path);
+    }
 }
 
 // NFS may lose the answer to a link() that did succeed and report EEXIST on
@@ -36,9 +71,10 @@ bool openTemporary(QFile& file, const QString& folder)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         file.setFileName(
-            QStringLiteral("%1/.lunipo-%2.tmp")
-                .arg(folder)
-                .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
+            QStringLiteral("%1/%2%3%4")
+                .arg(folder, TemporaryPrefix)
+                .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'))
+                .arg(TemporarySuffix));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return true;
         if (!file.exists())
@@ -74,8 +110,8 @@ std::pair<NewFile, QString> linkFirstFree(QFile& temporary, const QDir& folder,
 {
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         const QString path = folder.filePath(fileName(attempt));
-        if (::link(QFile::encodeName(temporary.fileName()).constData(),
-                   QFile::encodeName(path).constData()) == 0)
+        if (makeHardLink(QFile::encodeName(temporary.fileName()).constData(),
+                         QFile::encodeName(path).constData()) == 0)
             return {NewFile::Written, path};
         const int error = errno;
         if (error == EEXIST && linkedTwice(temporary))
@@ -91,25 +127,60 @@ std::pair<NewFile, QString> linkFirstFree(QFile& temporary, const QDir& folder,
     return {NewFile::Taken, {}};
 }
 
+// A temporary file in `folder` written whole and synced, then closed: NFS
+// reports a failed write-back only at the close.
+bool writeTemporary(QFile& temporary, const QString& folder, const FileWriter& write)
+{
+    removeStaleTemporaries(folder, QDateTime::currentDateTime());
+    if (!openTemporary(temporary, folder))
+        return false;
+    if (!writeWhole(temporary, write))
+        return false;
+    temporary.close();
+    return temporary.error() == QFileDevice::NoError;
+}
+
 std::pair<NewFile, QString> create(const QString& folder,
                                    const std::function<QString(int)>& fileName,
                                    const FileWriter& write, int attempts)
 {
     QFile temporary;
-    if (!openTemporary(temporary, folder))
-        return {NewFile::Failed, {}};
     // Removed whatever happens: the file is kept under its own name.
-    const auto removeTemporary = qScopeGuard([&] { QFile::remove(temporary.fileName()); });
-    if (!writeWhole(temporary, write))
+    const auto removeTemporary = qScopeGuard([&] {
+        if (!temporary.fileName().isEmpty())
+            QFile::remove(temporary.fileName());
+    });
+    if (!writeTemporary(temporary, folder, write))
         return {NewFile::Failed, {}};
-    // NFS reports a failed write-back only when the file is closed.
-    temporary.close();
-    if (temporary.error() != QFileDevice::NoError)
-        return {NewFile::Failed, {}};
-    return linkFirstFree(temporary, QDir(folder), fileName, write, attempts);
+    auto made = linkFirstFree(temporary, QDir(folder), fileName, write, attempts);
+    syncFolder(folder);
+    return made;
 }
 
 } // namespace
+
+int (*makeHardLink)(const char* target, const char* name) = ::link;
+
+bool replaceFile(const QString& path, const QByteArray& contents)
+{
+    if (!isPlainFile(path))
+        return false;
+    const QString folder = QFileInfo(path).path();
+    QFile temporary;
+    const bool written = writeTemporary(temporary, folder, [&](QIODevice& device) {
+        return device.write(contents) == contents.size();
+    });
+    // rename() replaces the name itself: a link put there meanwhile is
+    // replaced, never written through.
+    if (!written || ::rename(QFile::encodeName(temporary.fileName()).constData(),
+                             QFile::encodeName(path).constData()) != 0) {
+        if (!temporary.fileName().isEmpty())
+            QFile::remove(temporary.fileName());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
 
 NewFile createNewFile(const QString& path, const QByteArray& contents)
 {

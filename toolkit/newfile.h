@@ -21,6 +21,15 @@ enum class NewFile { Written, Taken, Failed };
 // and written; a failed write removes it again.
 NewFile createNewFile(const QString& path, const QByteArray& contents);
 
+// Replaces the regular file `path` whole by `contents`, or leaves it as it
+// was: the bytes are written and synced beside it, then renamed over it.
+// False, and nothing touched, when `path` is a symbolic link or anything but
+// a regular file.
+bool replaceFile(const QString& path, const QByteArray& contents);
+
+// The system's link(); a test seam, for a server without hard links.
+extern int (*makeHardLink)(const char* target, const char* name);
+
 // Writes a file's contents; false when it could not. Called once, or once
 // more where the file system has no hard links.
 using FileWriter = std::function<bool(QIODevice& file)>;

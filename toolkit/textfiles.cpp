@@ -6,7 +6,10 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace toolkit {
 
@@ -76,12 +79,42 @@ QString decodeLine(const QString& text)
 
 } // namespace
 
+// Opened without waiting (a FIFO with no writer would block open() for
+// ever) and kept only when what was opened is a regular file: a FIFO, a
+// device such as /dev/zero or a folder, even behind a link, is not read.
+bool openRegularFile(QFile& file, const QString& path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status
+    {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes)
+{
+    QFile file;
+    if (!openRegularFile(file, path) || file.size() > maxBytes)
+        return std::nullopt;
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
 TextFileReader::TextFileReader(const QString& path, qint64 maxBytes, qsizetype maxLineLength)
     : file_(path), bytesLeft_(std::max<qint64>(0, maxBytes)),
       maxLineLength_(std::max<qsizetype>(1, maxLineLength))
 {
-    if (QFileInfo(path).isFile())
-        file_.open(QIODevice::ReadOnly);
+    openRegularFile(file_, path);
 }
 
 bool TextFileReader::fill()

@@ -13,6 +13,13 @@ namespace toolkit {
 // by a modern editor keeps its accents), Windows-1252 otherwise.
 QString decodeText(const QByteArray& bytes);
 
+// Opens `path` for reading when it is a regular file, a link to one
+// included; false, without waiting, for a FIFO, a device or a folder.
+bool openRegularFile(QFile& file, const QString& path);
+// The whole of a regular file of at most `maxBytes` bytes; nullopt when it
+// is larger, cannot be read, or is no regular file.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
+
 // Reads a text file one line at a time, so that a reader takes only the
 // lines it uses and a damaged or hostile file costs no more than its limits:
 // at most `maxBytes` bytes are read from the file (what lies beyond counts as

@@ -1,17 +1,23 @@
 #include "themelibrary.h"
 
+#include "activityfiles.h"
+#include "newfile.h"
 #include "textfiles.h"
 #include "themestore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace toolkit {
@@ -23,6 +29,12 @@ namespace {
 const QString Staging = QStringLiteral(".renumerando");
 const QString PlanFile = QStringLiteral("plan");
 const QString PlacingMark = QStringLiteral("colocando");
+// Held while one editor changes the theme; a lock whose owner is gone (a
+// killed editor on this computer, or older than its stale time on another)
+// is taken over.
+const QString LockName = QStringLiteral(".lunipo-cambiando.lock");
+constexpr int StaleLockMs = 60 * 1000;
+constexpr int LockPatienceMs = 2000;
 constexpr int MaxPapeleraCopies = 1000;
 constexpr qint64 MaxPlanBytes = 1 << 20;
 
@@ -81,7 +93,54 @@ void clearStaging(const QString& staging)
     QDir().rmdir(staging);
 }
 
+std::unique_ptr<QLockFile> lockTheme(const QString& theme, int patienceMs)
+{
+    auto lock = std::make_unique<QLockFile>(QDir(theme).filePath(LockName));
+    lock->setStaleLockTime(StaleLockMs);
+    if (!lock->tryLock(patienceMs))
+        return nullptr;
+    return lock;
+}
+
+QString busy(const QString& theme)
+{
+    return QStringLiteral("Otra persona está cambiando el tema «%1» en este momento. Espera un "
+                          "poco y vuelve a probar.")
+        .arg(QFileInfo(theme).fileName());
+}
+
+// The staging folder gets the theme folder's group and permissions, so that
+// any teacher's account that can change the theme can finish the plan.
+void likeTheTheme(const QString& path, const QString& theme, bool folder)
+{
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(theme).constData(), &status) != 0)
+        return;
+    const mode_t mode = folder ? (status.st_mode & 07777) : (status.st_mode & 0666);
+    const QByteArray name = QFile::encodeName(path);
+    if (::chown(name.constData(), uid_t(-1), status.st_gid) != 0) {
+        // Not a member of the theme's group: the owner's permissions only.
+    }
+    ::chmod(name.constData(), mode);
+}
+
 // `name`, or "name (k).txt" for the k-th copy of the same name.
+// Any entry of that name, in any case and of any kind, holds the number.
+bool numberTaken(const QString& theme, const QString& name)
+{
+    return !activityFile(theme, name.chopped(4).toInt()).path.isEmpty();
+}
+
+// An entry the library never touches, told to the adult.
+QString damaged(const QString& path)
+{
+    return QStringLiteral("La actividad %1 está dañada: no es un archivo normal del tema (quizá "
+                          "un enlace). Lunipo no la toca; quítala de la carpeta a mano.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 QString copyName(const QString& name, int k)
 {
     if (k == 1)
@@ -103,13 +162,10 @@ QString ThemeLibrary::defaultPapelera()
 
 QStringList ThemeLibrary::activities(const QString& theme)
 {
-    QStringList files;
-    for (int number = 1;; ++number) {
-        const QString name = findFileIgnoringCase(theme, numberedName(number));
-        if (name.isEmpty())
-            return files;
-        files << QDir(theme).filePath(name);
-    }
+    QStringList paths;
+    for (const ActivityFile& file : activityFiles(theme))
+        paths << file.path;
+    return paths;
 }
 
 // Permission bits do not tell (root ignores them, a read-only mount refuses
@@ -122,8 +178,9 @@ bool ThemeLibrary::canChange(const QString& theme)
 
 QString ThemeLibrary::replace(const QString& path, const QByteArray& contents) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
+    if (!isPlainFile(path))
+        return damaged(path);
+    if (replaceFile(path, contents))
         return {};
     return QStringLiteral("No se ha podido reemplazar la actividad %1: sigue como estaba.")
         .arg(QDir::toNativeSeparators(path));
@@ -131,19 +188,27 @@ QString ThemeLibrary::replace(const QString& path, const QByteArray& contents) c
 
 QString ThemeLibrary::move(const QString& theme, int number, int places) const
 {
+    const QList<ActivityFile> entries = activityFiles(theme);
     const QStringList files = activities(theme);
     const int target = number + places;
     if (number < 1 || number > files.size() || target < 1 || target > files.size())
         return QStringLiteral("La actividad %1 no se puede mover ahí.").arg(number);
+    for (int n : {number, target})
+        if (entries[n - 1].damaged)
+            return damaged(entries[n - 1].path);
     return renumber(theme, {{QFileInfo(files[number - 1]).fileName(), numberedName(target)},
                             {QFileInfo(files[target - 1]).fileName(), numberedName(number)}});
 }
 
 QString ThemeLibrary::remove(const QString& theme, int number) const
 {
+    const QList<ActivityFile> entries = activityFiles(theme);
     const QStringList files = activities(theme);
     if (number < 1 || number > files.size())
         return QStringLiteral("El tema no tiene actividad %1.").arg(number);
+    for (int n = number; n <= entries.size(); ++n)
+        if (entries[n - 1].damaged)
+            return damaged(entries[n - 1].path);
     // The removed one first: its number is free before another comes to it.
     QList<Move> moves{{QFileInfo(files[number - 1]).fileName(), {}}};
     for (int n = number + 1; n <= files.size(); ++n)
@@ -177,24 +242,76 @@ QString ThemeLibrary::removeTheme(const QString& theme) const
 void ThemeLibrary::recover(const QStringList& themes) const
 {
     for (const QString& theme : themes) {
-        const QDir staging(QDir(theme).filePath(Staging));
-        const QFileInfo folder(staging.path());
-        if (!folder.isDir() || folder.isSymLink()) // none, or not one the library made
+        const QFileInfo folder(QDir(theme).filePath(Staging));
+        if (!folder.exists() && !folder.isSymLink())
             continue;
-        // Without its plan nothing had moved yet.
-        const auto plan = readTextLines(staging.filePath(PlanFile), MaxPlanBytes);
-        if (!plan) {
-            clearStaging(staging.path());
-            continue;
-        }
-        if (const auto moves = movesOf(*plan))
-            finish(theme, *moves, exists(staging.filePath(PlacingMark)));
+        // A theme another editor is changing right now is its to finish.
+        if (const auto lock = lockTheme(theme, 0))
+            recoverLocked(theme);
     }
+}
+
+void ThemeLibrary::recoverLocked(const QString& theme) const
+{
+    const QDir staging(QDir(theme).filePath(Staging));
+    const QFileInfo folder(staging.path());
+    if (!folder.isDir() || folder.isSymLink()) { // not one the library made
+        setAside(theme);
+        return;
+    }
+    // Without its plan nothing had moved yet, or everything was placed.
+    if (!QFileInfo(staging.filePath(PlanFile)).exists() && !folder.isSymLink()) {
+        bringBackParked(theme);
+        clearStaging(staging.path());
+        return;
+    }
+    const auto plan = readTextLines(staging.filePath(PlanFile), MaxPlanBytes);
+    const auto moves = plan ? movesOf(*plan) : std::nullopt;
+    if (!moves || !finish(theme, *moves, exists(staging.filePath(PlacingMark))))
+        setAside(theme);
+}
+
+// A plan that cannot be carried out (damaged, unreadable, not the library's)
+// would lock the theme for good and keep what it parked from the children:
+// every activity it parked comes back under a free number, and the folder is
+// kept beside under a dated name for whoever wants to look.
+void ThemeLibrary::setAside(const QString& theme) const
+{
+    bringBackParked(theme);
+    const QString dated = QStringLiteral("%1-%2").arg(
+        Staging, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    for (int k = 1; k <= MaxPapeleraCopies; ++k)
+        if (QDir(theme).rename(Staging, k == 1 ? dated : dated + QStringLiteral("-%1").arg(k)))
+            break;
+    syncFolder(theme);
+}
+
+void ThemeLibrary::bringBackParked(const QString& theme) const
+{
+    const QDir staging(QDir(theme).filePath(Staging));
+    if (QFileInfo(staging.path()).isSymLink())
+        return;
+    for (const QString& name : staging.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (isActivityName(name) && isPlainFile(staging.filePath(name)))
+            placeInFreeNumber(theme, staging.filePath(name));
+    }
+    syncFolder(theme);
+}
+
+bool ThemeLibrary::placeInFreeNumber(const QString& theme, const QString& file) const
+{
+    int free = 1;
+    while (numberTaken(theme, numberedName(free)))
+        ++free;
+    return QFile::rename(file, QDir(theme).filePath(numberedName(free)));
 }
 
 QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) const
 {
-    recover({theme});
+    const auto lock = lockTheme(theme, LockPatienceMs);
+    if (!lock)
+        return busy(theme);
+    recoverLocked(theme);
     const QString staging = QDir(theme).filePath(Staging);
     const QString failed =
         QStringLiteral("No se ha podido ordenar el tema (%1): se terminará al abrir el editor "
@@ -203,6 +320,7 @@ QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) c
     if (!QDir(theme).mkdir(Staging))
         return QStringLiteral("No se puede cambiar el tema (%1).")
             .arg(QDir::toNativeSeparators(theme));
+    likeTheTheme(staging, theme, true);
     if (!step())
         return failed;
     // One line per move, "from/to": a slash is never in a file's name.
@@ -215,6 +333,7 @@ QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) c
         return QStringLiteral("No se puede cambiar el tema (%1).")
             .arg(QDir::toNativeSeparators(theme));
     }
+    likeTheTheme(plan.fileName(), theme, false);
     syncFolder(staging);
     syncFolder(theme);
     if (!step() || !finish(theme, moves, false))
@@ -243,6 +362,8 @@ bool ThemeLibrary::finish(const QString& theme, const QList<Move>& moves, bool p
     // The plan goes before the mark: a plan without its mark would move the
     // placed files out again.
     QFile::remove(staging.filePath(PlanFile));
+    if (!step())
+        return false;
     QFile::remove(staging.filePath(PlacingMark));
     QDir(theme).rmdir(Staging);
     syncFolder(theme);
@@ -257,7 +378,7 @@ bool ThemeLibrary::stageAll(const QString& theme, const QList<Move>& moves) cons
     const QDir staging(dir.filePath(Staging));
     for (const Move& move : moves) {
         const QString from = dir.filePath(move.from);
-        if (!exists(from) || (!move.to.isEmpty() && exists(staging.filePath(move.to))))
+        if (!isPlainFile(from) || (!move.to.isEmpty() && exists(staging.filePath(move.to))))
             continue;
         const bool moved = move.to.isEmpty()
                                ? toTrash(from, dir.dirName() + QLatin1Char(' ') + move.from)
@@ -279,21 +400,16 @@ bool ThemeLibrary::placeAll(const QString& theme, const QList<Move>& moves) cons
     QStringList waiting;
     for (const Move& move : moves) {
         const QString staged = staging.filePath(move.to);
-        if (move.to.isEmpty() || !exists(staged))
+        if (move.to.isEmpty() || !isPlainFile(staged))
             continue;
-        if (!findFileIgnoringCase(theme, move.to).isEmpty() ||
-            !QFile::rename(staged, dir.filePath(move.to)))
+        if (numberTaken(theme, move.to) || !QFile::rename(staged, dir.filePath(move.to)))
             waiting << staged;
         else if (!step())
             return false;
     }
-    for (const QString& staged : waiting) {
-        int free = 1;
-        while (!findFileIgnoringCase(theme, numberedName(free)).isEmpty())
-            ++free;
-        if (!QFile::rename(staged, dir.filePath(numberedName(free))))
+    for (const QString& staged : waiting)
+        if (!placeInFreeNumber(theme, staged) || !step())
             return false;
-    }
     syncFolder(theme);
     return true;
 }

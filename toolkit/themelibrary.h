@@ -19,7 +19,10 @@ namespace toolkit {
 // changes move into that folder under their new names, a mark says they all
 // did, and they move back into place, each rename refusing to replace a
 // file. recover(), run at every start of the editor, finishes a plan that
-// was cut short, so the player again finds 1 to n without a gap.
+// was cut short, so the player again finds 1 to n without a gap; a plan that
+// cannot be finished is set aside and what it parked comes back. One editor
+// at a time changes a theme: a lock file in it, taken over when its owner is
+// gone, keeps a second one (another teacher's) out until the first is done.
 class ThemeLibrary
 {
 public:
@@ -67,6 +70,11 @@ private:
     bool stageAll(const QString& theme, const QList<Move>& moves) const;
     bool placeAll(const QString& theme, const QList<Move>& moves) const;
     bool step() const { return !stepDone || stepDone(); }
+    // With the theme's lock held.
+    void recoverLocked(const QString& theme) const;
+    void setAside(const QString& theme) const;
+    void bringBackParked(const QString& theme) const;
+    bool placeInFreeNumber(const QString& theme, const QString& file) const;
     bool toTrash(const QString& path, const QString& name) const;
 
     QString papelera_;

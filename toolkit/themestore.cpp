@@ -1,5 +1,6 @@
 #include "themestore.h"
 
+#include "activityfiles.h"
 #include "datafolders.h"
 #include "folderlister.h"
 #include "labsettings.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -74,13 +74,7 @@ bool existingAndWritable(const QString& folder)
 
 int nextNumber(const QString& folder)
 {
-    QSet<QString> names;
-    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        names.insert(entry.toUpper());
-    int number = 1;
-    while (names.contains(QString::number(number) + QStringLiteral(".TXT")))
-        ++number;
-    return number;
+    return int(activityFiles(folder).size()) + 1;
 }
 
 } // namespace

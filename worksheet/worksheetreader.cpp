@@ -2,6 +2,7 @@
 
 #include "worksheet.h"
 
+#include "activityfiles.h"
 #include "activityformat.h"
 #include "colour.h"
 #include "textfiles.h"
@@ -79,12 +80,10 @@ QStringList activityFiles(const QString& path)
     QStringList files;
     if (!info.isDir())
         return files;
-    for (int n = 1;; ++n) {
-        const QString name = toolkit::findFileIgnoringCase(path, QStringLiteral("%1.txt").arg(n));
-        if (name.isEmpty())
-            return files;
-        files << QDir(path).filePath(name);
-    }
+    for (const toolkit::ActivityFile& file : toolkit::activityFiles(path))
+        if (!file.damaged)
+            files << file.path;
+    return files;
 }
 
 } // namespace worksheet

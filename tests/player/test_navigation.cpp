@@ -57,6 +57,23 @@ TEST_F(NavigationTest, AGapEndsTheRun)
     EXPECT_EQ(shown(), 2); // back from 1 shows 2
 }
 
+// A link in a shared theme (perhaps to a teacher's file) is never read:
+// forward and back pass over it.
+TEST_F(NavigationTest, ALinkedActivityIsPassedOver)
+{
+    makeTheme("a", {1, 3});
+    writeFile("secreto.txt", activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,"}));
+    ASSERT_TRUE(QFile::link(path("secreto.txt"), path("actividades/a/2.txt")));
+    Form1& f = startPlayer();
+    f.Combo1_Click();
+    f.Command1_Click(0);
+    EXPECT_EQ(shown(), 3);
+    f.Command1_Click(1);
+    EXPECT_EQ(shown(), 1);
+    f.Command1_Click(1);
+    EXPECT_EQ(shown(), 3);
+}
+
 TEST_F(NavigationTest, ForwardRightAfterStartUpShowsActivityTwo)
 {
     makeTheme("a", {1, 2});

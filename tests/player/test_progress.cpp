@@ -1,6 +1,8 @@
 #include "playerfixture.h"
 #include "progressstore.h"
 
+#include <sys/stat.h>
+
 using player::ProgressStore;
 
 // Whatever lies in the file, the store keeps only what is sound, and its next
@@ -40,6 +42,18 @@ TEST(ProgressStore, KeepsWhatIsSoundAndReplacesDamagedOrForeignFiles)
         EXPECT_EQ(reread.lastShown("formas ñ"), 3);
         EXPECT_TRUE(reread.finished("a", 2) && !reread.finished("a", 3));
     }
+}
+
+// A FIFO or a link to an endless device in its place is no progress, and
+// never stops the player before its window shows.
+TEST(ProgressStore, IgnoresWhatIsNoRegularFile)
+{
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("fifo.json"), zero = folder.filePath("zero.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    for (const QString& file : {fifo, zero})
+        EXPECT_EQ(ProgressStore(file).lastShown("a"), 0);
 }
 
 // The window: each child goes on in each theme where they stopped, and sees

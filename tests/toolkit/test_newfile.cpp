@@ -61,3 +61,40 @@ TEST(NewFile, AFailedWriteLeavesNothing)
     EXPECT_EQ(toolkit::createNewFile(dir.filePath("no/2.txt"), "x"), toolkit::NewFile::Failed);
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::Files | QDir::Hidden));
 }
+
+// Without hard links (an SMB share) the file is still made exclusively; a
+// temporary file a killed editor left more than an hour ago goes with the
+// next save, a recent one (another computer still writing) stays.
+TEST(NewFile, WithoutHardLinksAndAfterAKilledSave)
+{
+    QTemporaryDir dir;
+    const auto temporary = [&](const char* name, int minutesOld) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld),
+                         QFileDevice::FileModificationTime);
+    };
+    temporary(".lunipo-0000000000000001.tmp", 61);
+    temporary(".lunipo-0000000000000002.tmp", 5);
+    const auto link = toolkit::makeHardLink;
+    toolkit::makeHardLink = [](const char*, const char*) { return errno = EPERM, -1; };
+    EXPECT_EQ(toolkit::createNewFile(dir.filePath("1.txt"), "uno"), toolkit::NewFile::Written);
+    EXPECT_EQ(toolkit::createNewFile(dir.filePath("1.txt"), "otro"), toolkit::NewFile::Taken);
+    toolkit::makeHardLink = link;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({".lunipo-0000000000000002.tmp", "1.txt"}));
+}
+
+// Replacing goes by the name, never through a link that stands there.
+TEST(NewFile, ReplacingNeverWritesThroughALink)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("bashrc"), linked = dir.filePath("3.txt");
+    ASSERT_EQ(toolkit::createNewFile(target, "secret"), toolkit::NewFile::Written);
+    ASSERT_TRUE(QFile::link(target, linked));
+    EXPECT_FALSE(toolkit::replaceFile(linked, "dots"));
+    EXPECT_TRUE(toolkit::replaceFile(target, "new"));
+    QFile file(target);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "new");
+    EXPECT_TRUE(QFileInfo(linked).isSymLink());
+}

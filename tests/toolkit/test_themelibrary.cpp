@@ -1,9 +1,12 @@
+#include "activityfiles.h"
 #include "themelibrary.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using toolkit::ThemeLibrary;
 
@@ -134,4 +137,59 @@ TEST_F(ThemeLibraryTest, AForeignPlanIsLeftAlone)
     EXPECT_EQ(inTheme(), "ABCD");
     EXPECT_EQ(contents({dir.filePath("outside.txt"), dir.filePath("elsewhere/plan")}), "O1.txt/\n");
     EXPECT_EQ(inPapelera(), "");
+}
+
+// Entries that are not regular files of the theme itself: a link to another
+// account's file (3), a FIFO (4); the player and the library see them as
+// damaged, and no write, move or removal ever touches them or what they
+// point at.
+TEST_F(ThemeLibraryTest, ALinkOrAFifoInAThemeIsDamagedAndNeverWrittenThrough)
+{
+    const QString bashrc = dir.filePath("bashrc");
+    write(bashrc, "secret");
+    QFile::remove(theme + "/3.txt");
+    ASSERT_TRUE(QFile::link(bashrc, theme + "/3.txt"));
+    QFile::remove(theme + "/4.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(theme + "/4.txt").constData(), 0600), 0);
+    QList<bool> damaged;
+    for (const auto& file : toolkit::activityFiles(theme))
+        damaged << file.damaged;
+    EXPECT_EQ(damaged, QList<bool>({false, false, true, true}));
+    for (const QString& problem :
+         {library.replace(theme + "/3.txt", "X"), library.move(theme, 2, +1),
+          library.move(theme, 3, -1), library.remove(theme, 1), library.remove(theme, 4)})
+        EXPECT_TRUE(problem.contains("dañada")) << problem.toStdString();
+    QDir().mkpath(theme + "/.renumerando"); // a plan written to move the link
+    write(theme + "/.renumerando/plan", "3.txt/7.txt\n");
+    library.recover({theme});
+    EXPECT_EQ(contents({bashrc}), "secret");
+    EXPECT_TRUE(QFileInfo(theme + "/3.txt").isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(theme + "/7.txt"));
+    EXPECT_EQ(library.replace(theme + "/1.txt", "Z"), "");
+    EXPECT_EQ(contents({theme + "/1.txt"}), "Z");
+}
+
+// A plan that cannot be carried out (here one naming files outside the
+// theme) never locks the theme: what it parked comes back under a free
+// number, the plan is kept aside under a dated name, and the theme changes
+// again. While another editor holds the theme, it is neither changed nor
+// recovered, and the second teacher is told.
+TEST_F(ThemeLibraryTest, ABrokenPlanIsSetAsideAndALiveOneLeftToItsEditor)
+{
+    QDir().mkpath(theme + "/.renumerando");
+    write(theme + "/.renumerando/plan", "../fuera.txt/1.txt\n");
+    ASSERT_TRUE(QFile::rename(theme + "/3.txt", theme + "/.renumerando/1.txt"));
+    QLockFile other(theme + "/.lunipo-cambiando.lock");
+    ASSERT_TRUE(other.tryLock(0));
+    library.recover({theme});
+    EXPECT_EQ(inTheme(), "AB");
+    EXPECT_TRUE(library.move(theme, 1, +1).contains("Otra persona"));
+    other.unlock();
+    library.recover({theme});
+    EXPECT_EQ(inTheme(), "ABCD");
+    EXPECT_EQ(library.move(theme, 1, +1), "");
+    EXPECT_EQ(inTheme(), "BACD");
+    const QStringList aside = QDir(theme).entryList({".renumerando*"}, QDir::Hidden | QDir::Dirs);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(aside[0].startsWith(".renumerando-2"));
 }

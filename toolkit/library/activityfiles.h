@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace toolkit {
+
+// One numbered activity of a theme, as found in its folder.
+struct ActivityFile
+{
+    QString path;
+    // Not a regular file that the theme's folder itself holds: a symbolic
+    // link (perhaps to another account's file), a FIFO, a device. The player
+    // skips it; the library shows it but never writes, moves or removes it.
+    bool damaged = false;
+};
+
+// The activities of a theme, the one rule every program follows: 1.txt,
+// 2.txt... (names matched ignoring case, the exact name first) up to the
+// first number that no entry of the folder has; a folder of that name is
+// no entry.
+QList<ActivityFile> activityFiles(const QString& theme);
+
+// Activity `number` (from 1) of the theme; an empty path when the folder has
+// no entry of that name.
+ActivityFile activityFile(const QString& theme, int number);
+
+// Whether `path` is a regular file itself, not a link to one.
+bool isPlainFile(const QString& path);
+
+} // namespace toolkit
