@@ -105,6 +105,12 @@ TEST_F(ThemeLibraryTest, ThePapeleraTakesWhatTheDesktopTrashCannot)
     EXPECT_EQ(contents(ThemeLibrary::activities(papelera + "/formas")), "CD");
     EXPECT_FALSE(QFileInfo::exists(theme));
     EXPECT_NE(library.remove(theme, 1), "");
+    // A theme whose name fills the 255 bytes a name may take.
+    const QString longest = dir.filePath(QString(127, QChar(0xf1)));
+    ASSERT_TRUE(QDir().mkpath(longest));
+    write(longest + "/1.txt", "L");
+    EXPECT_EQ(library.remove(longest, 1), "");
+    EXPECT_EQ(library.removeTheme(longest), "");
 }
 
 TEST_F(ThemeLibraryTest, RenamingKeepsTheActivitiesAndRefusesNamesThePlayerCouldNotList)

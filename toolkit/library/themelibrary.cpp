@@ -141,13 +141,21 @@ QString damaged(const QString& path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+// A file name takes at most 255 bytes, and a theme's folder on a share may
+// already have that many: the papelera's name is cut to leave room.
+constexpr qsizetype MaxPapeleraNameBytes = 200;
+
 QString copyName(const QString& name, int k)
 {
-    if (k == 1)
-        return name;
-    const QString copy = QStringLiteral(" (%1)").arg(k);
-    return name.endsWith(QStringLiteral(".txt")) ? name.chopped(4) + copy + QStringLiteral(".txt")
-                                                 : name + copy;
+    const bool activity = name.endsWith(QStringLiteral(".txt"));
+    QString base = activity ? name.chopped(4) : name;
+    const QString tail =
+        (k == 1 ? QString() : QStringLiteral(" (%1)").arg(k)) + (activity ? ".txt" : "");
+    while (!base.isEmpty() && (base + tail).toUtf8().size() > MaxPapeleraNameBytes)
+        base.chop(1);
+    if (!base.isEmpty() && base.back().isHighSurrogate())
+        base.chop(1);
+    return base + tail;
 }
 
 } // namespace
