@@ -16,10 +16,44 @@
 #include <QListView>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <fuzzer/FuzzedDataProvider.h>
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <string>
 
 namespace {
+
+// The input read front to back, a byte for each choice: a mutation that
+// inserts, removes or changes one byte inserts, removes or changes one
+// action of the sequence.
+class Script
+{
+public:
+    Script(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    bool more() const { return at_ < size_; }
+    // first .. last, from one byte (two for wider ranges); first once read out.
+    int pick(int first, int last)
+    {
+        const int span = last - first + 1;
+        int value = next();
+        if (span > 256)
+            value = value * 256 + next();
+        return first + value % span;
+    }
+    std::string text(size_t longest)
+    {
+        const size_t length = std::min<size_t>(next() % (longest + 1), size_ - at_);
+        std::string read(reinterpret_cast<const char*>(data_ + at_), length);
+        at_ += length;
+        return read;
+    }
+
+private:
+    int next() { return at_ < size_ ? data_[at_++] : 0; }
+    const uint8_t* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
 
 // A small screen keeps each new window cheap.
 constexpr int ScreenWidth = 320;
@@ -62,21 +96,19 @@ Scratch& scratch()
 }
 
 // What a teacher does in the library before closing it.
-int useLibrary(editor::Form2& library, FuzzedDataProvider& input)
+int useLibrary(editor::Form2& library, Script& input)
 {
-    const int steps = input.ConsumeIntegralInRange(0, 6);
-    for (int step = 0; step < steps && input.remaining_bytes() > 0; ++step) {
-        switch (input.ConsumeIntegralInRange(0, 10)) {
+    const int steps = input.pick(0, 6);
+    for (int step = 0; step < steps && input.more(); ++step) {
+        switch (input.pick(0, 10)) {
         case 0:
-            library.ThemeList->setCurrentRow(
-                input.ConsumeIntegralInRange(0, library.ThemeList->count()));
+            library.ThemeList->setCurrentRow(input.pick(0, library.ThemeList->count()));
             break;
         case 1:
-            library.chooseActivity(input.ConsumeIntegralInRange(0, 5));
+            library.chooseActivity(input.pick(0, 5));
             break;
         case 2:
-            library.NewThemeName->setText(
-                QString::fromStdString(input.ConsumeRandomLengthString(12)));
+            library.NewThemeName->setText(QString::fromStdString(input.text(12)));
             library.SaveHereButton_Click();
             break;
         case 3:
@@ -98,7 +130,7 @@ int useLibrary(editor::Form2& library, FuzzedDataProvider& input)
             library.RemoveButton_Click();
             break;
         case 9:
-            library.renameChosenTheme(QString::fromStdString(input.ConsumeRandomLengthString(12)));
+            library.renameChosenTheme(QString::fromStdString(input.text(12)));
             break;
         default:
             library.RemoveThemeButton_Click();
@@ -110,27 +142,27 @@ int useLibrary(editor::Form2& library, FuzzedDataProvider& input)
 
 // A point of the canvas, in twips: on a coarse grid, so that presses find the
 // dots placed before, or anywhere.
-QPointF point(FuzzedDataProvider& input)
+QPointF point(Script& input)
 {
-    if (input.ConsumeBool())
-        return {input.ConsumeIntegralInRange(-1, ScreenWidth / 10) * 150.0,
-                input.ConsumeIntegralInRange(-1, ScreenHeight / 10) * 150.0};
-    return {input.ConsumeFloatingPointInRange(-1000.0, ScreenWidth * 20.0),
-            input.ConsumeFloatingPointInRange(-1000.0, ScreenHeight * 20.0)};
+    if (input.pick(0, 1) == 0)
+        return {input.pick(-1, ScreenWidth / 10) * 150.0,
+                input.pick(-1, ScreenHeight / 10) * 150.0};
+    return {double(input.pick(-1000, ScreenWidth * 20)),
+            double(input.pick(-1000, ScreenHeight * 20))};
 }
 
-void press(editor::Form1& form, FuzzedDataProvider& input, bool right)
+void press(editor::Form1& form, Script& input, bool right)
 {
     QPointF at = point(input);
-    if (!form.dots.empty() && input.ConsumeBool()) // right on a dot
-        at = form.dots[input.ConsumeIntegralInRange<size_t>(0, form.dots.size() - 1)].at;
+    if (!form.dots.empty() && input.pick(0, 1) == 0) // right on a dot
+        at = form.dots[size_t(input.pick(0, int(form.dots.size()) - 1))].at;
     const auto x = float(at.x()), y = float(at.y());
     const int button = right ? toolkit::vbRightButton : toolkit::vbLeftButton;
     form.Picture1_MouseMove(0, 0, x, y);
     form.Picture1_MouseDown(button, 0, x, y);
 }
 
-void drag(editor::Form1& form, FuzzedDataProvider& input, bool release)
+void drag(editor::Form1& form, Script& input, bool release)
 {
     const QPointF at = point(input);
     const auto x = float(at.x()), y = float(at.y());
@@ -139,12 +171,12 @@ void drag(editor::Form1& form, FuzzedDataProvider& input, bool release)
         form.Picture1_MouseUp(toolkit::vbLeftButton, 0, x, y);
 }
 
-void step(editor::Form1& form, FuzzedDataProvider& input, toolkit::FakePlatform& platform)
+void step(editor::Form1& form, Script& input, toolkit::FakePlatform& platform)
 {
-    switch (input.ConsumeIntegralInRange(0, 19)) {
+    switch (input.pick(0, 19)) {
     case 0:
     case 1:
-        form.Command1_Click(input.PickValueInArray(Commands));
+        form.Command1_Click(Commands[input.pick(0, int(std::size(Commands)) - 1)]);
         break;
     case 2:
         press(form, input, false);
@@ -166,13 +198,13 @@ void step(editor::Form1& form, FuzzedDataProvider& input, toolkit::FakePlatform&
         form.deleteKey(); // Supr
         break;
     case 9:
-        form.Command4_Click(input.ConsumeIntegralInRange(0, editor::Form1::Pages - 1));
+        form.Command4_Click(input.pick(0, editor::Form1::Pages - 1));
         break;
     case 10:
-        form.Command2_Click(input.ConsumeIntegralInRange(0, 7));
+        form.Command2_Click(input.pick(0, 7));
         break;
     case 11:
-        form.Command11_Click(input.ConsumeIntegralInRange(0, 4)); // sizes, "B", "O"
+        form.Command11_Click(input.pick(0, 4)); // sizes, "B", "O"
         break;
     case 12:
         form.Check1_Click(); // "CIERRA"
@@ -181,16 +213,16 @@ void step(editor::Form1& form, FuzzedDataProvider& input, toolkit::FakePlatform&
         form.MoveButton_Click();
         break;
     case 14:
-        form.Command3_Click(input.ConsumeIntegralInRange(0, 3));
+        form.Command3_Click(input.pick(0, 3));
         break;
     case 15: {
-        const int index = input.ConsumeIntegralInRange(0, 14);
+        const int index = input.pick(0, 14);
         form.Combo4->setListIndex(index); // the step between numbers
         break;
     }
     case 16: {
         // An activity of the input's own bytes.
-        const std::string body = input.ConsumeRandomLengthString(400);
+        const std::string body = input.text(400);
         const QString path = scratch().root.filePath(QStringLiteral("abierta.txt"));
         fuzz::writeFile(path, reinterpret_cast<const uint8_t*>(body.data()), body.size());
         form.openActivity(path);
@@ -206,8 +238,8 @@ void step(editor::Form1& form, FuzzedDataProvider& input, toolkit::FakePlatform&
         form.ThemeButton_Click();
         break;
     default:
-        form.Command5_Click(input.ConsumeIntegralInRange(0, 2));
-        form.Command6_Click(input.ConsumeIntegralInRange(0, 5));
+        form.Command5_Click(input.pick(0, 2));
+        form.Command6_Click(input.pick(0, 5));
         break;
     }
 }
@@ -223,8 +255,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     platform.applicationFolder = scratch().app();
     editor::Form1 form(platform);
     form.Form_Load();
-    FuzzedDataProvider input(data, size);
-    for (int n = 0; n < MaxSteps && input.remaining_bytes() > 0; ++n)
+    Script input(data, size);
+    for (int n = 0; n < MaxSteps && input.more(); ++n)
         step(form, input, platform);
     if (form.dotEntryCount != int(form.dots.size()) ||
         form.dotEntryCount > editor::Form1::MaxDotEntries + 1)
