@@ -31,22 +31,43 @@ int stillThere(const QString& folder, int remembered)
     return last;
 }
 
+// Where the activity of `id` is now, the one remembered first (the usual
+// case, a file read); 0 when the teacher removed it or changed it.
+int findById(const QString& folder, int remembered, const QString& id)
+{
+    const auto files = toolkit::activityFiles(folder);
+    if (remembered >= 1 && remembered <= files.size() && !files[remembered - 1].damaged &&
+        ProgressStore::idOf(files[remembered - 1].path) == id)
+        return remembered;
+    for (qsizetype n = 0; n < files.size(); ++n)
+        if (!files[n].damaged && ProgressStore::idOf(files[n].path) == id)
+            return int(n + 1);
+    return 0;
+}
+
 } // namespace
 
+// An activity the teacher moved in its theme is found where it went; one
+// kept before ids were, or gone, by its number.
 void Form1::restoreProgress()
 {
     const int themes = std::min(Combo1->ListCount(), static_cast<int>(themeFolders_.size()));
-    for (int i = 0; i < themes; ++i)
-        activityNumber[static_cast<size_t>(i)] =
-            stillThere(themeFolders_[i], progress_->lastShown(Combo1->List(i)));
+    for (int i = 0; i < themes; ++i) {
+        const QString& folder = themeFolders_[i];
+        const int remembered = progress_->lastShown(Combo1->List(i));
+        const QString id = progress_->lastShownId(Combo1->List(i));
+        const int found = id.isEmpty() ? 0 : findById(folder, remembered, id);
+        activityNumber[static_cast<size_t>(i)] = found > 0 ? found : stillThere(folder, remembered);
+    }
 }
 
 void Form1::rememberShown()
 {
     const int shown = rememberedActivity();
+    const QString id = shown > 0 ? ProgressStore::idOf(activityPath(shown)) : QString();
     if (shown > 0)
-        progress_->setLastShown(Combo1->List(themeIndex), shown);
-    showFinishedStar(shown > 0 && progress_->finished(Combo1->List(themeIndex), shown));
+        progress_->setLastShown(Combo1->List(themeIndex), shown, id);
+    showFinishedStar(shown > 0 && progress_->finished(Combo1->List(themeIndex), shown, id));
 }
 
 void Form1::rememberFinished()
@@ -54,7 +75,8 @@ void Form1::rememberFinished()
     const int shown = rememberedActivity();
     if (shown <= 0)
         return;
-    progress_->setFinished(Combo1->List(themeIndex), shown);
+    progress_->setFinished(Combo1->List(themeIndex), shown,
+                           ProgressStore::idOf(activityPath(shown)));
     showFinishedStar(true);
 }
 

@@ -1,13 +1,16 @@
 #include "progressstore.h"
 
+#include "activityformat.h"
 #include "textfiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -26,6 +29,13 @@ constexpr int MaxActivity = 100000;
 bool isActivity(int number)
 {
     return number >= 1 && number <= MaxActivity;
+}
+
+// What an id of ours looks like; anything else in the file is damage.
+bool isId(const QString& id)
+{
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{40}$"));
+    return hex.match(id).hasMatch();
 }
 
 } // namespace
@@ -47,31 +57,51 @@ ProgressStore::~ProgressStore()
     flush();
 }
 
+QString ProgressStore::idOf(const QString& activityFile)
+{
+    const auto text = toolkit::readRegularFile(activityFile, toolkit::activity::MaxFileBytes);
+    if (!text)
+        return {};
+    return QString::fromLatin1(QCryptographicHash::hash(*text, QCryptographicHash::Sha1).toHex());
+}
+
 int ProgressStore::lastShown(const QString& theme) const
 {
     const auto found = themes_.find(theme);
     return found == themes_.end() ? 0 : found->second.lastShown;
 }
 
-bool ProgressStore::finished(const QString& theme, int activity) const
+QString ProgressStore::lastShownId(const QString& theme) const
 {
     const auto found = themes_.find(theme);
-    return found != themes_.end() && found->second.finished.count(activity) > 0;
+    return found == themes_.end() ? QString() : found->second.lastShownId;
 }
 
-void ProgressStore::setLastShown(const QString& theme, int activity)
+bool ProgressStore::finished(const QString& theme, int activity, const QString& id) const
 {
-    if (!isActivity(activity) || lastShown(theme) == activity)
+    const auto found = themes_.find(theme);
+    return found != themes_.end() && ((!id.isEmpty() && found->second.finishedIds.count(id) > 0) ||
+                                      found->second.finished.count(activity) > 0);
+}
+
+void ProgressStore::setLastShown(const QString& theme, int activity, const QString& id)
+{
+    if (!isActivity(activity) || (lastShown(theme) == activity && lastShownId(theme) == id))
         return;
     themes_[theme].lastShown = activity;
+    themes_[theme].lastShownId = id;
     save();
 }
 
-void ProgressStore::setFinished(const QString& theme, int activity)
+void ProgressStore::setFinished(const QString& theme, int activity, const QString& id)
 {
-    if (!isActivity(activity) || !themes_[theme].finished.insert(activity).second)
+    if (!isActivity(activity))
         return;
-    save();
+    Theme& kept = themes_[theme];
+    const bool added =
+        id.isEmpty() ? kept.finished.insert(activity).second : kept.finishedIds.insert(id).second;
+    if (added)
+        save();
 }
 
 void ProgressStore::flush()
@@ -96,6 +126,11 @@ void ProgressStore::read()
         for (const QJsonValue done : saved.value(QStringLiteral("terminadas")).toArray())
             if (isActivity(done.toInt()))
                 theme.finished.insert(done.toInt());
+        if (const QString id = saved.value(QStringLiteral("ultimaId")).toString(); isId(id))
+            theme.lastShownId = id;
+        for (const QJsonValue done : saved.value(QStringLiteral("terminadasId")).toArray())
+            if (isId(done.toString()))
+                theme.finishedIds.insert(done.toString());
         themes_[entry.key()] = theme;
     }
 }
@@ -104,11 +139,19 @@ QByteArray ProgressStore::encoded() const
 {
     QJsonObject themes;
     for (const auto& [name, theme] : themes_) {
-        QJsonArray finished;
+        QJsonArray finished, finishedIds;
         for (int activity : theme.finished)
             finished.append(activity);
-        themes.insert(name, QJsonObject{{QStringLiteral("ultima"), theme.lastShown},
-                                        {QStringLiteral("terminadas"), finished}});
+        for (const QString& id : theme.finishedIds)
+            finishedIds.append(id);
+        QJsonObject kept{{QStringLiteral("ultima"), theme.lastShown},
+                         {QStringLiteral("terminadas"), finished}};
+        // Ids only where there are some: files written before read as before.
+        if (!theme.lastShownId.isEmpty())
+            kept.insert(QStringLiteral("ultimaId"), theme.lastShownId);
+        if (!finishedIds.isEmpty())
+            kept.insert(QStringLiteral("terminadasId"), finishedIds);
+        themes.insert(name, kept);
     }
     const QJsonObject root{{Format, Version}, {QStringLiteral("temas"), themes}};
     return QJsonDocument(root).toJson(QJsonDocument::Compact);

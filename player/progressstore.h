@@ -29,13 +29,22 @@ public:
     ProgressStore(const ProgressStore&) = delete;
     ProgressStore& operator=(const ProgressStore&) = delete;
 
-    // The activity shown last in `theme`, 0 when none is known.
-    int lastShown(const QString& theme) const;
-    bool finished(const QString& theme, int activity) const;
+    // What identifies an activity wherever the teacher moves it in its
+    // theme: a hash of its text; empty when it cannot be read.
+    static QString idOf(const QString& activityFile);
 
-    // Activities are numbered from 1; anything else is not kept.
-    void setLastShown(const QString& theme, int activity);
-    void setFinished(const QString& theme, int activity);
+    // The activity shown last in `theme`: its number then (0 when none is
+    // known) and its id (empty for what was kept before ids were).
+    int lastShown(const QString& theme) const;
+    QString lastShownId(const QString& theme) const;
+    // Finished: the activity of this id, or, kept before ids were, of this
+    // number.
+    bool finished(const QString& theme, int activity, const QString& id = {}) const;
+
+    // Activities are numbered from 1; anything else is not kept. An activity
+    // with an id is remembered by it, one without by its number.
+    void setLastShown(const QString& theme, int activity, const QString& id = {});
+    void setFinished(const QString& theme, int activity, const QString& id = {});
 
     // Waits until every change so far is on disk.
     void flush();
@@ -44,7 +53,9 @@ private:
     struct Theme
     {
         int lastShown = 0;
-        std::set<int> finished;
+        QString lastShownId;
+        std::set<int> finished; // numbers, kept before ids were
+        std::set<QString> finishedIds;
     };
 
     void read();

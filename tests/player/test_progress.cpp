@@ -1,5 +1,6 @@
 #include "playerfixture.h"
 #include "progressstore.h"
+#include "themelibrary.h"
 
 #include <sys/stat.h>
 
@@ -62,10 +63,15 @@ TEST(ProgressStore, IgnoresWhatIsNoRegularFile)
 class ProgressTest : public PlayerTest
 {
 protected:
+    // Activities alike but for the blank lines at their end, each of its own.
     void makeTheme(const QString& theme, int activities)
     {
-        for (int n = 1; n <= activities; ++n)
+        for (int n = 1; n <= activities; ++n) {
             writeActivity(theme, n, {"1,1500,1500,0,0,0,", "2,4500,1500,0,0,0,", "3,0,0,0,0,0,"});
+            QFile file(path(QStringLiteral("actividades/%1/%2.txt").arg(theme).arg(n)));
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(QByteArray(n, '\n'));
+        }
     }
     // Closes the player, as at the end of a day, and starts it on `theme`.
     int restartOn(int theme)
@@ -97,6 +103,27 @@ TEST_F(ProgressTest, GoesOnWhereTheChildStoppedWithAStarOnFinishedOnes)
     EXPECT_TRUE(form->finishedBefore);
     form->openActivityFile(path("actividades/animales/1.txt"));
     EXPECT_EQ(restartOn(0), 4);
+}
+
+// The teacher moves the activity a child was on, and the one the child
+// finished: the place and the star follow the activities, not their numbers.
+TEST_F(ProgressTest, ThePlaceAndTheStarFollowAMovedActivity)
+{
+    makeTheme("animales", 4);
+    startPlayer().Combo1_Click();
+    form->Command1_Click(0);
+    clickAt(1500, 1500);
+    clickAt(4500, 1500);     // activity 2 finished
+    form->Command1_Click(0); // and 3 shown
+    form.reset();
+    toolkit::ThemeLibrary library;
+    ASSERT_EQ(library.move(path("actividades/animales"), 3, -2), "");
+    ASSERT_EQ(library.move(path("actividades/animales"), 2, +2), "");
+    // Now 3 is 1, and 2 is 4.
+    EXPECT_EQ(restartOn(0), 1);
+    form->Command1_Click(1);
+    EXPECT_EQ(form->activityNumber[0], 4);
+    EXPECT_TRUE(form->finishedBefore);
 }
 
 // A theme renamed, shortened, emptied or gone is never a reason to fail: the
