@@ -3,9 +3,12 @@
 #include "activityreader.h"
 #include "controls.h"
 #include "dotlist.h"
+#include "folderlister.h"
+#include "labsettings.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "shapegeometry.h"
+#include "share.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
@@ -195,6 +198,14 @@ public:
     bool openActivity(const QString& path);
     // The file the dot list was opened from; empty for a list started here.
     QString openedActivity;
+
+    // --- The school's settings -------------------------------------------
+    // The lab settings and the reader of its shared theme folders, replaced
+    // by tests before Form_Load; every use of a shared folder goes through
+    // share().
+    toolkit::LabSettings lab = toolkit::LabSettings::current();
+    toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
+    toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
 
     // --- Taking the activity to the player (form1_themes.cpp) -----------
     toolkit::CommandButton* ThemeButton; // "Guardar en un tema"

@@ -6,10 +6,16 @@
 #include "activityfile.h"
 #include "colour.h"
 
+#include <QFileInfo>
+
 namespace editor {
 
 bool Form1::openActivity(const QString& path)
 {
+    if (const QString folder = QFileInfo(path).path(); !share().answers(folder)) {
+        tell(toolkit::Share::notAnswering(folder));
+        return false;
+    }
     const std::optional<ReadActivity> read = readActivityFile(path);
     if (!read) {
         tell(QStringLiteral("No se puede abrir la actividad %1: no existe, no se puede leer o "

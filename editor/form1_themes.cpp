@@ -55,7 +55,7 @@ void Form1::ThemeButton_Click()
     work.open = [this](const QString& path) { return openActivity(path); };
     work.openedFrom = openedActivity;
     work.openedMoved = [this](const QString& path) { openedActivity = path; };
-    Form2 library(platform_, std::move(work), this);
+    Form2 library(platform_, std::move(work), share(), this);
     platform_.execDialog(library);
 }
 
@@ -63,9 +63,16 @@ void Form1::ThemeButton_Click()
 // adult or the player sees the theme.
 void Form1::recoverThemes()
 {
-    QStringList folders;
-    for (const auto& theme : toolkit::ThemeStore(platform_.appFolder()).themes())
-        folders << theme.folder;
+    QStringList folders, shared;
+    for (const auto& theme :
+         toolkit::ThemeStore(platform_.appFolder(), lab.themeFolders, *themeLister).themes())
+        (share().isShared(theme.folder) ? shared : folders) << theme.folder;
+    // Shared themes are asked all at once: a hung one costs one wait, and
+    // is finished at a later start.
+    const auto answered = themeLister->list(shared);
+    for (qsizetype i = 0; i < shared.size(); ++i)
+        if (answered[i])
+            folders << shared[i];
     toolkit::ThemeLibrary().recover(folders);
 }
 

@@ -30,8 +30,9 @@ QString readOnlyReason(const QString& folder)
 
 } // namespace
 
-Form2::Form2(toolkit::Platform& platform, Work work, QWidget* parent)
-    : QDialog(parent), work(std::move(work)), platform_(platform), store_(platform.appFolder())
+Form2::Form2(toolkit::Platform& platform, Work work, toolkit::Share share, QWidget* parent)
+    : QDialog(parent), work(std::move(work)), platform_(platform), share_(std::move(share)),
+      store_(platform.appFolder(), share_.folders(), share_.lister())
 {
     setWindowTitle(QStringLiteral("Guardar en un tema"));
     createControls();

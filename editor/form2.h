@@ -1,5 +1,6 @@
 #pragma once
 
+#include "share.h"
 #include "themelibrary.h"
 #include "themestore.h"
 
@@ -47,7 +48,9 @@ public:
         std::function<void()> written; // the work was written into a theme
     };
 
-    Form2(toolkit::Platform& platform, Work work, QWidget* parent = nullptr);
+    // Every use of a shared theme folder goes through `share`.
+    Form2(toolkit::Platform& platform, Work work, toolkit::Share share = toolkit::Share::current(),
+          QWidget* parent = nullptr);
     ~Form2() override;
 
     // --- Controls -------------------------------------------------------
@@ -113,8 +116,11 @@ private:
     int openedNumber() const;
     void tell(const QString& text);
     bool ask(const QString& text);
+    // Whether the chosen theme's folder answers now; told when it does not.
+    bool chosenAnswers();
 
     toolkit::Platform& platform_;
+    toolkit::Share share_;
     toolkit::ThemeStore store_;
     bool listing_ = false; // the theme list is being filled, not edited
 };

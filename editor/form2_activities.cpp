@@ -60,7 +60,7 @@ void Form2::SaveHereButton_Click()
 void Form2::ReplaceButton_Click()
 {
     const int number = chosenActivity();
-    if (number == 0 || !themeChosen() || !chosenCanChange)
+    if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
     const QString theme = themes[ThemeList->currentRow()].name;
     if (number != openedNumber() &&
@@ -83,7 +83,7 @@ void Form2::ReplaceButton_Click()
 void Form2::OpenButton_Click()
 {
     const int number = chosenActivity();
-    if (number == 0 || !work.open)
+    if (number == 0 || !work.open || !chosenAnswers())
         return;
     const QString path = Activities->path(number - 1);
     if (work.open(path)) {
@@ -106,7 +106,8 @@ void Form2::moveChosen(int places)
 {
     const int number = chosenActivity();
     const int target = number + places;
-    if (number == 0 || target < 1 || target > Activities->rowCount() || !chosenCanChange)
+    if (number == 0 || target < 1 || target > Activities->rowCount() || !chosenCanChange ||
+        !chosenAnswers())
         return;
     const int opened = openedNumber();
     if (const QString problem = library.move(chosenFolder(), number, places); !problem.isEmpty()) {
@@ -121,7 +122,7 @@ void Form2::moveChosen(int places)
 void Form2::RemoveButton_Click()
 {
     const int number = chosenActivity();
-    if (number == 0 || !themeChosen() || !chosenCanChange)
+    if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
     if (!ask(QStringLiteral("¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las "
                             "que van detrás bajan un número.")

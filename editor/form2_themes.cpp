@@ -79,11 +79,25 @@ void Form2::ThemeList_CurrentRowChanged(int row)
 
 void Form2::showTheme(int activity)
 {
-    const QString folder = chosenFolder();
-    chosenCanChange = folder.isEmpty() || toolkit::ThemeLibrary::canChange(folder);
+    QString folder = chosenFolder();
+    if (!folder.isEmpty() && !share_.answers(folder)) {
+        tell(toolkit::Share::notAnswering(folder));
+        folder.clear(); // shown empty, and nothing offered that would change it
+        chosenCanChange = false;
+    } else {
+        chosenCanChange = folder.isEmpty() || toolkit::ThemeLibrary::canChange(folder);
+    }
     Activities->setTheme(folder);
     chooseActivity(activity);
     updateButtons();
+}
+
+bool Form2::chosenAnswers()
+{
+    if (share_.answers(chosenFolder()))
+        return true;
+    showTheme(0);
+    return false;
 }
 
 void Form2::RenameThemeButton_Click()
@@ -95,7 +109,7 @@ void Form2::RenameThemeButton_Click()
 // A name taken by another theme would hide one of the two from the player.
 void Form2::renameChosenTheme(const QString& name)
 {
-    if (!themeChosen() || !chosenCanChange)
+    if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
     const auto theme = themes[ThemeList->currentRow()];
     if (name == theme.name)
@@ -124,7 +138,7 @@ void Form2::renameChosenTheme(const QString& name)
 
 void Form2::RemoveThemeButton_Click()
 {
-    if (!themeChosen() || !chosenCanChange)
+    if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
     const auto theme = themes[ThemeList->currentRow()];
     if (!ask(QStringLiteral("¿Quitar el tema «%1» con %2? Irá a la papelera.")

@@ -6,6 +6,7 @@
 #include "labsettings.h"
 #include "picturebox.h"
 #include "platform.h"
+#include "share.h"
 #include "themestore.h"
 
 #include <QColor>
@@ -65,6 +66,11 @@ public:
     // replaced by tests before Form_Load.
     toolkit::LabSettings lab = toolkit::LabSettings::current();
     toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
+    // The seam every use of a shared theme folder goes through.
+    toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
+    // Whether the theme shown can be read now; when its shared folder does
+    // not answer, the canvas is left empty and the child's helper is told.
+    bool themeAnswers();
 
     std::array<QString, 16> uiText;
     QString themeFolder;

@@ -47,6 +47,8 @@ void Form1::Combo1_Click()
     playSound(QStringLiteral("combo.wav"));
     themeIndex = Combo1->ListIndex();
     themeFolder = themeFolders_.value(themeIndex);
+    if (!themeAnswers())
+        return;
     int& n = activityNumber[static_cast<size_t>(themeIndex)];
     if (n == 0)
         n = 1;
@@ -103,6 +105,8 @@ void Form1::Command1_Click(int Index)
     if ((Index == 0 || Index == 1) && dotsJoined)
         storeInGallery();
     clearCanvas();
+    if (Index <= 2 && !themeAnswers())
+        return;
     int& n = activityNumber[static_cast<size_t>(themeIndex)];
     switch (Index) {
     case 0: // forward, round to the first after the last
@@ -183,6 +187,17 @@ void Form1::openActivityFile(const QString& path)
     activityFile = path;
     loadActivity();
     nextDot = 0;
+}
+
+bool Form1::themeAnswers()
+{
+    if (!singleActivity_.isEmpty() || share().answers(themeFolder))
+        return true;
+    Picture1->setPicture(QImage());
+    dotCount = 0;
+    nextDot = 0;
+    platform_.messageBox(toolkit::Share::notAnswering(themeFolder), toolkit::vbOKOnly);
+    return false;
 }
 
 bool Form1::activityExists(int number) const

@@ -9,6 +9,8 @@
 #include "buttonpictures.h"
 #include "progressstore.h"
 
+#include <QSet>
+
 namespace player {
 
 namespace {
@@ -52,9 +54,23 @@ int findById(const QString& folder, int remembered, const QString& id)
 void Form1::restoreProgress()
 {
     const int themes = std::min(Combo1->ListCount(), static_cast<int>(themeFolders_.size()));
+    // The shared themes are asked all at once: hung ones cost one wait.
+    QStringList shared;
+    for (int i = 0; i < themes; ++i)
+        if (share().isShared(themeFolders_[i]))
+            shared << themeFolders_[i];
+    const auto answered = themeLister->list(shared);
+    QSet<QString> silent;
+    for (qsizetype k = 0; k < shared.size(); ++k)
+        if (!answered[k])
+            silent.insert(shared[k]);
     for (int i = 0; i < themes; ++i) {
         const QString& folder = themeFolders_[i];
         const int remembered = progress_->lastShown(Combo1->List(i));
+        if (silent.contains(folder)) { // looked at again when the child chooses it
+            activityNumber[static_cast<size_t>(i)] = remembered;
+            continue;
+        }
         const QString id = progress_->lastShownId(Combo1->List(i));
         const int found = id.isEmpty() ? 0 : findById(folder, remembered, id);
         activityNumber[static_cast<size_t>(i)] = found > 0 ? found : stillThere(folder, remembered);

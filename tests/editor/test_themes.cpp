@@ -1,9 +1,12 @@
+#include "activitylistmodel.h"
 #include "editor/form2.h"
 #include "editorfixture.h"
 #include "themelibrary.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
+#include <future>
 
 namespace {
 
@@ -84,4 +87,43 @@ TEST_F(EditorTest, StartingFinishesARenumberingCutShort)
     ASSERT_EQ(toolkit::ThemeLibrary::activities(theme), QStringList());
     startEditor();
     EXPECT_EQ(contentsOf(theme + "/1.txt") + contentsOf(theme + "/2.txt"), "21");
+}
+
+// A shared theme that is a mount whose server is gone: the editor's start
+// leaves its recovery for later, and opening one of its activities, showing
+// it in the library and saving into it each say so, without waiting again.
+TEST_F(EditorTest, AHungSharedThemeIsToldAndNeverWaitedOnTwice)
+{
+    QTemporaryDir shared;
+    const QString hung = shared.filePath("colgada");
+    QDir().mkpath(hung + "/.renumerando");
+    std::promise<void> answer;
+    auto release = qScopeGuard([&] { answer.set_value(); });
+    toolkit::FolderLister lister(
+        [hung, answered = answer.get_future().share()](const QString& folder) {
+            if (folder == hung)
+                answered.wait();
+            return toolkit::FolderLister::subfolders(folder);
+        },
+        std::chrono::seconds(1));
+    form = std::make_unique<editor::Form1>(platform);
+    form->lab.themeFolders = {shared.path()};
+    form->themeLister = &lister;
+    form->Form_Load();
+    EXPECT_FALSE(form->openActivity(hung + "/1.txt"));
+    int shown = -1;
+    platform.dialogScript = [&](QDialog& dialog) {
+        auto& library = dynamic_cast<editor::Form2&>(dialog);
+        shown = library.Activities->rowCount();
+        library.ThemeList->setCurrentRow(library.ThemeList->count() - 1);
+        library.NewThemeName->setText("colgada");
+        library.SaveHereButton_Click();
+        return int(QDialog::Rejected);
+    };
+    form->ThemeButton_Click();
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(platform.messages.size(), 3);
+    for (const auto& message : platform.messages)
+        EXPECT_EQ(message.text, toolkit::Share::notAnswering(hung));
+    EXPECT_TRUE(QFileInfo::exists(hung + "/.renumerando")); // recovered at a later start
 }

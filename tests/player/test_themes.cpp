@@ -1,8 +1,10 @@
 #include "playerfixture.h"
 #include "singleactivity.h"
 
+#include <QDeadlineTimer>
 #include <QScopeGuard>
 #include <future>
+#include <thread>
 
 // The user's themes join the shipped ones in one sorted list; on a clash of
 // names the user's is the one played.
@@ -81,6 +83,45 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
 
     release.dismiss();
     answer.set_value();
+    for (QDeadlineTimer ends(30000);
+         lister.stuck(shared.filePath("colgada")) && !ends.hasExpired();)
+        std::this_thread::yield(); // its reader finishes after the answer
     form->Combo1_DropDown();
     EXPECT_EQ(form->Combo1->List(2) + form->Combo1->Text(), "lentazoo");
+}
+
+// A theme that is itself a mount whose server is gone: the player starts
+// without waiting on it again, and choosing it or going forward in it says
+// so in one sentence and leaves the window to the other themes.
+TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
+{
+    QTemporaryDir shared;
+    const QString hung = shared.filePath("colgada");
+    QDir().mkpath(hung);
+    QDir().mkpath(shared.filePath("aula"));
+    QFile activity(shared.filePath("aula/1.txt"));
+    ASSERT_TRUE(activity.open(QIODevice::WriteOnly));
+    activity.write(activityText({"1,300,300,0,0,0,"}));
+    activity.close();
+    std::promise<void> answer;
+    auto release = qScopeGuard([&] { answer.set_value(); });
+    toolkit::FolderLister lister(
+        [hung, answered = answer.get_future().share()](const QString& folder) {
+            if (folder == hung)
+                answered.wait();
+            return toolkit::FolderLister::subfolders(folder);
+        },
+        std::chrono::seconds(1));
+    form = std::make_unique<player::Form1>(platform);
+    form->lab.themeFolders = {shared.path()};
+    form->themeLister = &lister;
+    form->Form_Load();
+    for (const char* theme : {"colgada", "aula"}) {
+        form->Combo1->setListIndex(form->Combo1->findText(theme));
+        form->Combo1_Click();
+        form->Command1_Click(0);
+    }
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_EQ(platform.messages[1].text, toolkit::Share::notAnswering(hung));
+    EXPECT_EQ(form->dotCount, 1);
 }

@@ -39,13 +39,13 @@ FolderLister::FolderLister(Reader reader, std::chrono::milliseconds patience)
 QList<std::optional<QStringList>> FolderLister::list(const QStringList& folders)
 {
     const Clock::time_point deadline = Clock::now() + patience_;
-    QList<std::shared_future<QStringList>> readings;
-    for (const QString& folder : folders)
-        readings << reading(folder);
+    QList<std::optional<std::shared_future<QStringList>>> readings;
+    for (const QString& folder : folders) // one already stuck is not waited for again
+        readings << (stuck(folder) ? std::nullopt : std::optional(reading(folder)));
     QList<std::optional<QStringList>> listed;
     for (const auto& read : readings) {
-        if (read.wait_until(deadline) == std::future_status::ready)
-            listed << read.get();
+        if (read && read->wait_until(deadline) == std::future_status::ready)
+            listed << read->get();
         else
             listed << std::nullopt;
     }
@@ -56,8 +56,8 @@ std::shared_future<QStringList> FolderLister::reading(const QString& folder)
 {
     const std::lock_guard<std::mutex> lock(mutex_);
     if (const auto stuck = pending_.constFind(folder);
-        stuck != pending_.cend() && !answered(*stuck))
-        return *stuck;
+        stuck != pending_.cend() && !answered(stuck->reading))
+        return stuck->reading;
     auto answer = std::make_shared<std::promise<QStringList>>();
     std::shared_future<QStringList> read = answer->get_future().share();
     readers().start([answer, reader = reader_, folder] {
@@ -67,8 +67,16 @@ std::shared_future<QStringList> FolderLister::reading(const QString& folder)
             answer->set_value({});
         }
     });
-    pending_.insert(folder, read);
+    pending_.insert(folder, {read, Clock::now()});
     return read;
+}
+
+bool FolderLister::stuck(const QString& folder)
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    const auto pending = pending_.constFind(folder);
+    return pending != pending_.cend() && !answered(pending->reading) &&
+           Clock::now() - pending->started > patience_;
 }
 
 QStringList FolderLister::subfolders(const QString& folder)

@@ -17,8 +17,8 @@ namespace toolkit {
 // never freezes a window: the caller waits at most `patience` for all of
 // them together, and a folder that has not answered by then is left out of
 // that listing. No second reader is started for a folder whose reader is
-// still stuck; once it has answered, the next listing reads the folder
-// afresh. Safe to use from several threads at once.
+// still stuck, nor is it waited for again; once it has answered, the next
+// listing reads the folder afresh. Safe to use from several threads at once.
 class FolderLister
 {
 public:
@@ -33,6 +33,10 @@ public:
     // did not answer in time.
     QList<std::optional<QStringList>> list(const QStringList& folders);
 
+    // Whether `folder` has not answered a reading started longer than the
+    // patience ago: it is then taken as not answering without a wait.
+    bool stuck(const QString& folder);
+
     // The visible subfolders of `folder`; none when it cannot be read.
     static QStringList subfolders(const QString& folder);
 
@@ -46,7 +50,12 @@ private:
     Reader reader_;
     std::chrono::milliseconds patience_;
     std::mutex mutex_; // guards pending_
-    QHash<QString, std::shared_future<QStringList>> pending_;
+    struct Pending
+    {
+        std::shared_future<QStringList> reading;
+        std::chrono::steady_clock::time_point started;
+    };
+    QHash<QString, Pending> pending_;
 };
 
 } // namespace toolkit

@@ -5,6 +5,7 @@
 #include "folderlister.h"
 #include "labsettings.h"
 #include "newfile.h"
+#include "share.h"
 #include "writablefolder.h"
 
 #include <QDir>
@@ -164,7 +165,8 @@ ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& conten
     for (const Theme& each : listed.themes)
         if (each.name == theme)
             folder = each.folder;
-    if (folder.isEmpty()) {
+    const bool isListed = !folder.isEmpty();
+    if (!isListed) {
         if (const QString problem = nameProblem(theme); !problem.isEmpty())
             return {{}, problem};
         folder = QDir(newThemesFolder(listed.answeredShared)).filePath(theme);
@@ -173,6 +175,10 @@ ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& conten
         QStringLiteral("No se ha podido guardar la actividad en el tema «%1» (%2). "
                        "Los puntos siguen en la lista: prueba con otro tema.")
             .arg(theme, QDir::toNativeSeparators(folder));
+    // A listed theme may be a mount of its own; a new one's folder is not there yet.
+    const QString asked = isListed ? folder : QFileInfo(folder).path();
+    if (!Share(sharedFolders_, *lister_).answers(asked))
+        return {{}, Share::notAnswering(asked)};
     if (!QDir().mkpath(folder))
         return {{}, failed};
     // Another editor may take the number first, and over NFS its file may

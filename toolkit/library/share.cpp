@@ -1,0 +1,44 @@
+#include "share.h"
+
+#include "folderlister.h"
+#include "labsettings.h"
+
+#include <QDir>
+
+namespace toolkit {
+
+Share::Share(QStringList sharedFolders, FolderLister& lister)
+    : shared_(std::move(sharedFolders)), lister_(&lister)
+{
+}
+
+Share Share::current()
+{
+    return {LabSettings::current().themeFolders, FolderLister::shared()};
+}
+
+bool Share::isShared(const QString& path) const
+{
+    const QString cleaned = QDir::cleanPath(path);
+    for (const QString& folder : shared_) {
+        const QString root = QDir::cleanPath(folder);
+        if (cleaned == root || cleaned.startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+bool Share::answers(const QString& folder) const
+{
+    return !isShared(folder) ||
+           (!lister_->stuck(folder) && lister_->list({folder}).constFirst().has_value());
+}
+
+QString Share::notAnswering(const QString& path)
+{
+    return QStringLiteral("La carpeta compartida %1 no responde: prueba otra vez dentro de un "
+                          "rato.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace toolkit
