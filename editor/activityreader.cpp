@@ -29,10 +29,9 @@ ReadActivity::Record recordOf(const QString& line, Losses& losses)
     losses.longLines |= line.size() >= activity::MaxLineLength;
     losses.longLabels |= field(0).size() > activity::MaxLabelLength;
     losses.missingFields |= fields.size() < 6;
-    ReadActivity::Record r{
-        activity::label(field(0)),           activity::coordinate(field(1)),
-        activity::coordinate(field(2)),      activity::colourComponent(field(3)),
-        activity::colourComponent(field(4)), activity::colourComponent(field(5))};
+    activity::Dot dot; // fresh, as the player's table before its first activity
+    activity::readDot(line, dot);
+    const ReadActivity::Record r{dot.label, dot.x, dot.y, dot.red, dot.green, dot.blue};
     for (int n = 1; n <= 2; ++n)
         losses.tamedNumbers |=
             std::fabs(toolkit::leadingNumber(field(n))) > activity::MaxCoordinate;

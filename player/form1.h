@@ -196,7 +196,7 @@ private:
     QString singleActivity_;
 
     // Reading (form1_activity.cpp).
-    void readDotLine(int i, const QStringList& fields);
+    void readDotLine(int i, const QString& line);
     void drawDot(int i, bool circle);
 
     // The game's pieces (form1_game.cpp).

@@ -40,7 +40,7 @@ void Form1::readActivity()
         const auto line = file.readNonEmptyLine();
         if (!line)
             break;
-        readDotLine(i, activity::commaEndedFields(*line));
+        readDotLine(i, *line);
         drawDot(i, circles);
         ++i;
     }
@@ -49,22 +49,18 @@ void Form1::readActivity()
     dotCount = i;
 }
 
-void Form1::readDotLine(int i, const QStringList& fields)
+void Form1::readDotLine(int i, const QString& line)
 {
     const auto at = static_cast<size_t>(i);
-    const qsizetype count = fields.size();
-    if (count > 0)
-        dotLabel[at] = activity::label(fields[0]);
-    if (count > 1)
-        dotX[at] = activity::coordinate(fields[1], static_cast<double>(scaleX));
-    if (count > 2)
-        dotY[at] = activity::coordinate(fields[2], scaleY);
-    if (count > 3)
-        dotRed[at] = activity::colourComponent(fields[3]);
-    if (count > 4)
-        dotGreen[at] = activity::colourComponent(fields[4]);
-    if (count > 5)
-        dotBlue[at] = activity::colourComponent(fields[5]);
+    activity::Dot dot{dotLabel[at],    dotX[at],          dotY[at],
+                      int(dotRed[at]), int(dotGreen[at]), int(dotBlue[at])};
+    activity::readDot(line, dot, static_cast<double>(scaleX), scaleY);
+    dotLabel[at] = dot.label;
+    dotX[at] = dot.x;
+    dotY[at] = dot.y;
+    dotRed[at] = dot.red;
+    dotGreen[at] = dot.green;
+    dotBlue[at] = dot.blue;
 }
 
 void Form1::drawDot(int i, bool circle)

@@ -57,4 +57,22 @@ int colourComponent(const QString& field)
     return static_cast<int>(std::clamp(roundHalfEven(leadingNumber(field)), 0.0, 255.0));
 }
 
+void readDot(const QString& line, Dot& dot, double factorX, double factorY)
+{
+    const QStringList fields = commaEndedFields(line);
+    const qsizetype count = fields.size();
+    if (count > 0)
+        dot.label = label(fields[0]);
+    if (count > 1)
+        dot.x = coordinate(fields[1], factorX);
+    if (count > 2)
+        dot.y = coordinate(fields[2], factorY);
+    if (count > 3)
+        dot.red = colourComponent(fields[3]);
+    if (count > 4)
+        dot.green = colourComponent(fields[4]);
+    if (count > 5)
+        dot.blue = colourComponent(fields[5]);
+}
+
 } // namespace toolkit::activity

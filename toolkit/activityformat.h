@@ -56,4 +56,21 @@ double coordinate(const QString& field, double factor = 1.0);
 // A colour field, rounded (halves to even) into 0..255.
 int colourComponent(const QString& field);
 
+// One dot of an activity.
+struct Dot
+{
+    QString label; // empty: the line closes the figure
+    double x = 0;  // twips, times the screen factors the line was read with
+    double y = 0;
+    int red = 0, green = 0, blue = 0;
+};
+
+// Reads a dot line into `dot`, the one rule of every reader: each
+// comma-ended field the line has replaces its value, and a field it lacks
+// keeps what `dot` held. The player reads into its table of dots, so a
+// missing field keeps what the entry held from an earlier activity; a file
+// read alone (the editor, a worksheet, a thumbnail) reads into fresh dots,
+// as the player's table is before its first activity: 0, or no label.
+void readDot(const QString& line, Dot& dot, double factorX = 1.0, double factorY = 1.0);
+
 } // namespace toolkit::activity

@@ -19,18 +19,15 @@ namespace {
 
 namespace activity = toolkit::activity;
 
-// A field that is missing keeps the value of a fresh record: zero, or no label.
 WorksheetDot dotFromLine(const QString& line)
 {
-    const QStringList fields = activity::commaEndedFields(line);
-    const auto field = [&fields](int n) { return n < fields.size() ? fields[n] : QString(); };
+    activity::Dot read; // fresh, as the player's table before its first activity
+    activity::readDot(line, read);
     WorksheetDot dot;
-    dot.label = activity::label(field(0));
-    dot.x = activity::coordinate(field(1));
-    dot.y = activity::coordinate(field(2));
-    dot.colour =
-        toolkit::RGB(activity::colourComponent(field(3)), activity::colourComponent(field(4)),
-                     activity::colourComponent(field(5)));
+    dot.label = read.label;
+    dot.x = read.x;
+    dot.y = read.y;
+    dot.colour = toolkit::RGB(read.red, read.green, read.blue);
     return dot;
 }
 
