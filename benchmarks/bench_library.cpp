@@ -84,6 +84,43 @@ void BM_LibraryThumbnailsOfATheme(benchmark::State& state)
 }
 BENCHMARK(BM_LibraryThumbnailsOfATheme)->Unit(benchmark::kMillisecond);
 
+// VmRSS of this process in megabytes.
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
+    return 0;
+}
+
+// A shared theme someone filled with 50,000 empty activity files: the window
+// opens, shows its first cards and draws only their thumbnails. The counter
+// is what the window holds on top of the editor.
+void BM_LibraryWindowOnFiftyThousandFiles(benchmark::State& state)
+{
+    static Library library; // made once: 50,000 files take a while
+    static const bool filled = [] {
+        for (int n = Activities + 1; n <= 50000; ++n)
+            QFile(QStringLiteral("%1/%2.txt").arg(library.theme).arg(n)).open(QIODevice::WriteOnly);
+        return true;
+    }();
+    Q_UNUSED(filled);
+    for (auto _ : state) {
+        const double before = residentMegabytes();
+        editor::Form2 window(library.platform, library.work());
+        window.show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        state.counters["added_MB"] = residentMegabytes() - before;
+        state.counters["rows"] = window.Activities->rowCount();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LibraryWindowOnFiftyThousandFiles)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // The first activity removed: the 149 after it all move down one.
 void BM_LibraryRenumbersATheme(benchmark::State& state)
 {

@@ -1,18 +1,17 @@
 #include "activitylistmodel.h"
 
-#include "activityfiles.h"
 #include "worksheet.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
-#include <QtConcurrent>
 
 namespace editor {
 
 namespace {
 
-// Runs on a worker: touches nothing but the file and its own image.
-// A damaged entry is never opened: it may be a link to another account's
+// Runs on a worker: touches nothing but the file and its own image. A
+// damaged entry is never opened: it may be a link to another account's
 // file or a FIFO.
 QImage thumbnailOf(const toolkit::ActivityFile& file)
 {
@@ -39,61 +38,58 @@ QPixmap blankCard()
 ActivityListModel::ActivityListModel(QObject* parent)
     : QAbstractListModel(parent), blank_(blankCard())
 {
-    connect(&drawing_, &QFutureWatcher<QImage>::resultReadyAt, this,
-            &ActivityListModel::showThumbnail);
 }
 
-// Thumbnails still being drawn are only dropped: a worker holds nothing of
-// the model.
+// Thumbnails not started are dropped; those being drawn are waited for.
 ActivityListModel::~ActivityListModel()
 {
-    drawing_.cancel();
+    workers_.clear();
+    workers_.waitForDone();
 }
 
 void ActivityListModel::setTheme(const QString& theme)
 {
-    drawing_.cancel();
+    workers_.clear(); // drawings not started yet are for the old theme
     beginResetModel();
     theme_ = theme;
     files_ = theme.isEmpty() ? QList<toolkit::ActivityFile>() : toolkit::activityFiles(theme);
-    paths_.clear();
-    for (const toolkit::ActivityFile& file : files_)
-        paths_ << file.path;
-    thumbnails_ = QList<QPixmap>(paths_.size());
+    thumbnails_.clear();
+    drawing_.clear();
+    ++generation_;
     shown_ = 0;
     endResetModel();
-    // A new future drops the signals the last one still had waiting.
-    drawing_.setFuture(QtConcurrent::mapped(files_, thumbnailOf));
 }
 
 int ActivityListModel::rowOf(const QString& path) const
 {
     const QString file = QFileInfo(path).canonicalFilePath();
-    for (qsizetype row = 0; row < paths_.size(); ++row)
-        if (!file.isEmpty() && QFileInfo(paths_[row]).canonicalFilePath() == file)
+    for (qsizetype row = 0; row < files_.size(); ++row)
+        if (!file.isEmpty() && QFileInfo(files_[row].path).canonicalFilePath() == file)
             return int(row);
     return -1;
 }
 
 int ActivityListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(paths_.size());
+    return parent.isValid() ? 0 : int(files_.size());
 }
 
 QVariant ActivityListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= paths_.size())
+    if (!index.isValid() || index.row() >= files_.size())
         return {};
+    const toolkit::ActivityFile& file = files_[index.row()];
     switch (role) {
     case Qt::DisplayRole:
         return QString::number(index.row() + 1);
-    case Qt::DecorationRole: {
-        const QPixmap& thumbnail = thumbnails_[index.row()];
-        return thumbnail.isNull() ? blank_ : thumbnail;
-    }
+    case Qt::DecorationRole:
+        if (const QPixmap* thumbnail = thumbnails_.object(index.row()))
+            return *thumbnail;
+        request(index.row());
+        return blank_;
     case Qt::ToolTipRole: {
-        const QString name = QFileInfo(paths_[index.row()]).fileName();
-        if (files_[index.row()].damaged)
+        const QString name = QFileInfo(file.path).fileName();
+        if (file.damaged)
             return QStringLiteral("%1: dañada, no es un archivo normal (quizá un enlace). "
                                   "Lunipo no la toca.")
                 .arg(name);
@@ -104,20 +100,37 @@ QVariant ActivityListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-void ActivityListModel::waitForThumbnails()
+void ActivityListModel::request(int row) const
 {
-    drawing_.waitForFinished();
-    for (int row = 0; row < paths_.size() && !drawing_.isCanceled(); ++row)
-        showThumbnail(row);
+    if (drawing_.contains(row))
+        return;
+    drawing_.insert(row);
+    // The model outlives its workers (its destructor waits for them), and a
+    // result posted to it after it is gone is dropped with it.
+    auto* model = const_cast<ActivityListModel*>(this);
+    workers_.start([model, file = files_[row], generation = generation_, row] {
+        const QImage thumbnail = thumbnailOf(file);
+        QMetaObject::invokeMethod(
+            model, [=] { model->show(generation, row, thumbnail); }, Qt::QueuedConnection);
+    });
 }
 
-void ActivityListModel::showThumbnail(int row)
+void ActivityListModel::show(int generation, int row, const QImage& thumbnail)
 {
-    if (row < 0 || row >= thumbnails_.size() || !thumbnails_[row].isNull())
+    if (generation != generation_ || !drawing_.remove(row))
         return;
-    thumbnails_[row] = QPixmap::fromImage(drawing_.resultAt(row));
+    thumbnails_.insert(row, new QPixmap(QPixmap::fromImage(thumbnail)));
     ++shown_;
     emit dataChanged(index(row), index(row), {Qt::DecorationRole});
+}
+
+void ActivityListModel::waitForThumbnails()
+{
+    for (int row = 0; row < files_.size(); ++row)
+        if (!thumbnails_.contains(row))
+            request(row);
+    workers_.waitForDone();
+    QCoreApplication::sendPostedEvents(this);
 }
 
 } // namespace editor

@@ -3,6 +3,7 @@
 #include "fakeplatform.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -201,4 +202,28 @@ TEST_F(LibraryTest, AThemeThatCannotBeWrittenHasItsChangingButtonsDisabled)
     w.SaveHereButton_Click();
     w.RemoveThemeButton_Click();
     EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+// Only the cards the view asks for are drawn, whatever the theme holds: a
+// shared theme filled with thousands of files costs what a screenful costs.
+// A link among them is a grey card that says why.
+TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
+{
+    for (int n = 4; n <= 1000; ++n)
+        write(formas(QStringLiteral("%1.txt").arg(n)), "");
+    QFile::remove(formas("2.txt"));
+    ASSERT_TRUE(QFile::link(formas("1.txt"), formas("2.txt")));
+    editor::Form2& w = open();
+    choose("formas");
+    auto* cards = w.Activities;
+    for (int row = 0; row < 5; ++row)
+        cards->data(cards->index(row), Qt::DecorationRole);
+    for (QDeadlineTimer ends(30000); cards->thumbnailsShown() < 5 && !ends.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cards->rowCount(), 1000);
+    EXPECT_EQ(cards->thumbnailsShown(), 5);
+    const QImage grey = cards->data(cards->index(1), Qt::DecorationRole).value<QPixmap>().toImage();
+    EXPECT_EQ(grey.pixelColor(5, 5), QColor(Qt::lightGray));
+    EXPECT_TRUE(cards->data(cards->index(1), Qt::ToolTipRole).toString().contains("dañada"));
 }
