@@ -84,7 +84,7 @@ TEST_F(EditorTest, StartingFinishesARenumberingCutShort)
     toolkit::ThemeLibrary cut;
     cut.stepDone = [steps = 0]() mutable { return ++steps < 3; };
     cut.move(theme, 1, +1);
-    ASSERT_EQ(toolkit::ThemeLibrary::activities(theme), QStringList());
+    ASSERT_EQ(toolkit::ThemeLibrary::activities(theme).size(), 2); // one of them parked
     startEditor();
     EXPECT_EQ(contentsOf(theme + "/1.txt") + contentsOf(theme + "/2.txt"), "21");
 }

@@ -80,6 +80,9 @@ TEST_F(ThemeLibraryTest, RenumberingCutShortAtAnyStepIsFinishedByRecovery)
             library.stepDone = [&] { return ++steps < cut; };
             const bool finished = c.run(library, theme).isEmpty();
             library.stepDone = {};
+            const QString kept = QString("ABCD").remove(c.removed);
+            for (QChar letter : kept) // meanwhile, the player finds them all
+                EXPECT_TRUE(inTheme().contains(letter)) << inTheme().toStdString();
             library.recover({theme});
             EXPECT_EQ(inTheme(), cut == 1 && !finished ? "ABCD" : c.after);
             EXPECT_EQ(inPapelera(), cut == 1 && !finished ? "" : c.removed);
@@ -188,7 +191,7 @@ TEST_F(ThemeLibraryTest, ABrokenPlanIsSetAsideAndALiveOneLeftToItsEditor)
     QLockFile other(theme + "/.lunipo-cambiando.lock");
     ASSERT_TRUE(other.tryLock(0));
     library.recover({theme});
-    EXPECT_EQ(inTheme(), "AB");
+    EXPECT_EQ(inTheme(), "ABDFC"); // meanwhile, all played: those after the gap, then C
     EXPECT_TRUE(library.move(theme, 1, +1).contains("Otra persona"));
     other.unlock();
     library.recover({theme});

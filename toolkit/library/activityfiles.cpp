@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace toolkit {
@@ -45,20 +46,22 @@ QHash<QString, QString> numberedEntries(const QDir& theme)
     return names;
 }
 
-} // namespace
-
-bool isPlainFile(const QString& path)
+bool isFolder(const QString& path)
 {
     struct stat status
     {
     };
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-QList<ActivityFile> activityFiles(const QString& theme)
+int numberOf(const QString& name)
 {
-    const QDir dir(theme);
-    const QHash<QString, QString> names = numberedEntries(dir);
+    return name.chopped(4).toInt();
+}
+
+// 1.txt, 2.txt... up to the first number without an entry.
+QList<ActivityFile> unbrokenRun(const QDir& dir, const QHash<QString, QString>& names)
+{
     QList<ActivityFile> files;
     for (int number = 1;; ++number) {
         const QString exact = numberedName(number);
@@ -74,12 +77,71 @@ QList<ActivityFile> activityFiles(const QString& theme)
     }
 }
 
-ActivityFile activityFile(const QString& theme, int number)
+// The numbered entries from number `from` on, in number order, gaps skipped.
+QList<ActivityFile> numberedFrom(const QDir& dir, const QHash<QString, QString>& names, int from)
+{
+    QList<QString> found;
+    for (const QString& name : names)
+        if (numberOf(name) >= from && hasEntry(dir.filePath(name)))
+            found << name;
+    std::sort(found.begin(), found.end(),
+              [](const QString& a, const QString& b) { return numberOf(a) < numberOf(b); });
+    QList<ActivityFile> files;
+    for (const QString& name : found)
+        files << entry(dir, name);
+    return files;
+}
+
+} // namespace
+
+QString renumberingFolder()
+{
+    return QStringLiteral(".renumerando");
+}
+
+bool holdsNumber(const QString& theme, int number)
 {
     const QDir dir(theme);
     const QString exact = numberedName(number);
+    if (hasEntry(dir.filePath(exact))) // the common case needs no listing
+        return true;
+    const QString other = numberedEntries(dir).value(exact.toUpper());
+    return !other.isEmpty() && hasEntry(dir.filePath(other));
+}
+
+bool isPlainFile(const QString& path)
+{
+    struct stat status
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// A renumbering cut short (the editor killed, the power gone) leaves some
+// activities waiting in the hidden folder until an editor starts again;
+// meanwhile the rest of the theme and those waiting follow the unbroken
+// run, so that the children still find every activity.
+QList<ActivityFile> activityFiles(const QString& theme)
+{
+    const QDir dir(theme);
+    const QHash<QString, QString> names = numberedEntries(dir);
+    QList<ActivityFile> files = unbrokenRun(dir, names);
+    const QDir staging(dir.filePath(renumberingFolder()));
+    if (isFolder(staging.path())) {
+        files << numberedFrom(dir, names, int(files.size()) + 2);
+        files << numberedFrom(staging, numberedEntries(staging), 1);
+    }
+    return files;
+}
+
+ActivityFile activityFile(const QString& theme, int number)
+{
     if (number < 1)
         return {};
+    const QDir dir(theme);
+    if (isFolder(dir.filePath(renumberingFolder())))
+        return activityFiles(theme).value(number - 1);
+    const QString exact = numberedName(number);
     if (hasEntry(dir.filePath(exact))) // the common case needs no listing
         return entry(dir, exact);
     const QString other = numberedEntries(dir).value(exact.toUpper());

@@ -18,12 +18,20 @@ struct ActivityFile
 // The activities of a theme, the one rule every program follows: 1.txt,
 // 2.txt... (names matched ignoring case, the exact name first) up to the
 // first number that no entry of the folder has; a folder of that name is
-// no entry.
+// no entry. While a renumbering that was cut short waits to be finished,
+// the theme's later activities and those parked for it follow.
 QList<ActivityFile> activityFiles(const QString& theme);
 
 // Activity `number` (from 1) of the theme; an empty path when the folder has
 // no entry of that name.
 ActivityFile activityFile(const QString& theme, int number);
+
+// Whether the theme's folder itself holds an entry (not a folder) for
+// activity `number`, in any case: the number is taken.
+bool holdsNumber(const QString& theme, int number);
+
+// The hidden folder of a theme in which a renumbering parks activities.
+QString renumberingFolder();
 
 // Whether `path` is a regular file itself, not a link to one.
 bool isPlainFile(const QString& path);

@@ -4,6 +4,7 @@
 #include "newfile.h"
 #include "textfiles.h"
 #include "themestore.h"
+#include "writablefolder.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
@@ -26,7 +26,7 @@ namespace {
 
 // Hidden, so the player never lists it; inside the theme, so every rename
 // stays on one file system and is atomic.
-const QString Staging = QStringLiteral(".renumerando");
+const QString Staging = renumberingFolder();
 const QString PlanFile = QStringLiteral("plan");
 const QString PlacingMark = QStringLiteral("colocando");
 // Held while one editor changes the theme; a lock whose owner is gone (a
@@ -130,7 +130,7 @@ void likeTheTheme(const QString& path, const QString& theme, bool folder)
 // Any entry of that name, in any case and of any kind, holds the number.
 bool numberTaken(const QString& theme, const QString& name)
 {
-    return !activityFile(theme, name.chopped(4).toInt()).path.isEmpty();
+    return holdsNumber(theme, name.chopped(4).toInt());
 }
 
 // An entry the library never touches, told to the adult.
@@ -176,12 +176,9 @@ QStringList ThemeLibrary::activities(const QString& theme)
     return paths;
 }
 
-// Permission bits do not tell (root ignores them, a read-only mount refuses
-// everyone): only a file actually made there answers.
 bool ThemeLibrary::canChange(const QString& theme)
 {
-    QTemporaryFile probe(theme + QStringLiteral("/.lunipo-XXXXXX"));
-    return QFileInfo(theme).isDir() && probe.open();
+    return QFileInfo(theme).isDir() && canWriteInto(theme);
 }
 
 QString ThemeLibrary::replace(const QString& path, const QByteArray& contents) const
@@ -196,6 +193,7 @@ QString ThemeLibrary::replace(const QString& path, const QByteArray& contents) c
 
 QString ThemeLibrary::move(const QString& theme, int number, int places) const
 {
+    recover({theme}); // the numbers the adult sees are those of a finished theme
     const QList<ActivityFile> entries = activityFiles(theme);
     const QStringList files = activities(theme);
     const int target = number + places;
@@ -210,6 +208,7 @@ QString ThemeLibrary::move(const QString& theme, int number, int places) const
 
 QString ThemeLibrary::remove(const QString& theme, int number) const
 {
+    recover({theme});
     const QList<ActivityFile> entries = activityFiles(theme);
     const QStringList files = activities(theme);
     if (number < 1 || number > files.size())
