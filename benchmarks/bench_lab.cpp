@@ -6,7 +6,7 @@
 #include "folderlister.h"
 #include "form1.h"
 #include "program.h"
-#include "themestore.h"
+#include "themelibrary.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,7 @@ struct Lab
 void BM_ListThemesFromFourPlaces(benchmark::State& state)
 {
     Lab lab;
-    const toolkit::ThemeStore store(lab.platform.applicationFolder, {lab.shared}, lab.lister);
+    const toolkit::ThemeLibrary store(lab.platform.applicationFolder, {{lab.shared}, lab.lister});
     for (auto _ : state)
         benchmark::DoNotOptimize(store.themes());
 }

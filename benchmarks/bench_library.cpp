@@ -126,7 +126,7 @@ void BM_LibraryRenumbersATheme(benchmark::State& state)
 {
     Library library;
     QTemporaryDir papelera;
-    toolkit::ThemeLibrary store(papelera.path());
+    toolkit::ThemeLibrary store({}, toolkit::Share::current(), papelera.path());
     store.useDesktopTrash = false;
     for (auto _ : state) {
         state.PauseTiming();

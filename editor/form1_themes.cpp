@@ -6,7 +6,6 @@
 #include "editorpictures.h"
 #include "form2.h"
 #include "themelibrary.h"
-#include "themestore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -64,8 +63,7 @@ void Form1::ThemeButton_Click()
 void Form1::recoverThemes()
 {
     QStringList folders, shared;
-    for (const auto& theme :
-         toolkit::ThemeStore(platform_.appFolder(), lab.themeFolders, *themeLister).themes())
+    for (const auto& theme : toolkit::ThemeLibrary(platform_.appFolder(), share()).themes())
         (share().isShared(theme.folder) ? shared : folders) << theme.folder;
     // Shared themes are asked all at once: a hung one costs one wait, and
     // is finished at a later start.

@@ -31,8 +31,8 @@ QString readOnlyReason(const QString& folder)
 } // namespace
 
 Form2::Form2(toolkit::Platform& platform, Work work, toolkit::Share share, QWidget* parent)
-    : QDialog(parent), work(std::move(work)), platform_(platform), share_(std::move(share)),
-      store_(platform.appFolder(), share_.folders(), share_.lister())
+    : QDialog(parent), work(std::move(work)), library(platform.appFolder(), share),
+      platform_(platform), share_(std::move(share))
 {
     setWindowTitle(QStringLiteral("Guardar en un tema"));
     createControls();

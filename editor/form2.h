@@ -2,7 +2,6 @@
 
 #include "share.h"
 #include "themelibrary.h"
-#include "themestore.h"
 
 #include <QDialog>
 #include <functional>
@@ -76,7 +75,7 @@ public:
     void renameChosenTheme(const QString& name);
     void RemoveThemeButton_Click();
 
-    QList<toolkit::ThemeStore::Theme> themes; // as listed, "Tema nuevo…" after them
+    QList<toolkit::ThemeLibrary::Theme> themes; // as listed, "Tema nuevo…" after them
     bool themeChosen() const;
     QString chosenFolder() const; // empty for "Tema nuevo…"
     bool chosenCanChange = true;  // a theme that cannot be written changes nothing
@@ -121,7 +120,6 @@ private:
 
     toolkit::Platform& platform_;
     toolkit::Share share_;
-    toolkit::ThemeStore store_;
     bool listing_ = false; // the theme list is being filled, not edited
 };
 

@@ -40,7 +40,7 @@ void Form2::SaveHereButton_Click()
         return;
     const QString name =
         themeChosen() ? themes[ThemeList->currentRow()].name : NewThemeName->text();
-    const auto saved = store_.save(name, work.contents());
+    const auto saved = library.save(name, work.contents());
     if (!saved.problem.isEmpty()) {
         tell(saved.problem);
         return;

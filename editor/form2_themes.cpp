@@ -43,7 +43,7 @@ QString Form2::chosenFolder() const
 void Form2::listThemes(const QString& chosenName)
 {
     listing_ = true;
-    themes = store_.themes();
+    themes = library.themes();
     ThemeList->clear();
     int chosen = 0;
     for (const auto& theme : themes) {

@@ -8,7 +8,7 @@
 #include "progressstore.h"
 #include "skiponfailure.h"
 #include "textfiles.h"
-#include "themestore.h"
+#include "themelibrary.h"
 #include "voicefile.h"
 
 #include <QDir>

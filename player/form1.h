@@ -7,7 +7,7 @@
 #include "picturebox.h"
 #include "platform.h"
 #include "share.h"
-#include "themestore.h"
+#include "themelibrary.h"
 
 #include <QColor>
 #include <QWidget>
@@ -187,8 +187,8 @@ private:
     // not damaged; `number` itself when none is.
     int playable(int number, int way) const;
     QString activityPath(int number) const;
-    QList<toolkit::ThemeStore::Theme> listThemes() const;
-    void showThemes(const QList<toolkit::ThemeStore::Theme>& themes);
+    QList<toolkit::ThemeLibrary::Theme> listThemes() const;
+    void showThemes(const QList<toolkit::ThemeLibrary::Theme>& themes);
     // The folders of the themes listed in Combo1, in the same order: beside
     // the program or in the user's data folder.
     QStringList themeFolders_;

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int GallerySlots = 25;
 
-using Theme = toolkit::ThemeStore::Theme;
+using Theme = toolkit::ThemeLibrary::Theme;
 
 QString activityName(int number)
 {
@@ -84,7 +84,7 @@ void Form1::Combo1_DropDown()
 
 QList<Theme> Form1::listThemes() const
 {
-    return toolkit::ThemeStore(appFolder(), lab.themeFolders, *themeLister).themes();
+    return toolkit::ThemeLibrary(appFolder(), share()).themes();
 }
 
 void Form1::showThemes(const QList<Theme>& themes)

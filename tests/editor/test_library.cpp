@@ -56,7 +56,8 @@ protected:
         work.openedFrom = openedFrom;
         work.openedMoved = [this](const QString& path) { moved << path; };
         window = std::make_unique<editor::Form2>(platform, std::move(work));
-        window->library = toolkit::ThemeLibrary(papelera.path());
+        window->library =
+            toolkit::ThemeLibrary(app.path(), toolkit::Share::current(), papelera.path());
         window->library.useDesktopTrash = false;
         return *window;
     }

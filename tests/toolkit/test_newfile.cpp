@@ -1,7 +1,7 @@
 #include "folderlister.h"
 #include "newfile.h"
 #include "picturefiles.h"
-#include "themestore.h"
+#include "themelibrary.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,7 +17,7 @@ TEST(NewFile, ThirtySavesAtOnceKeepThirtyCompleteFiles)
 {
     QTemporaryDir dir;
     toolkit::FolderLister lister;
-    const toolkit::ThemeStore store(dir.path(), {dir.path()}, lister);
+    const toolkit::ThemeLibrary store(dir.path(), {{dir.path()}, lister});
     QImage picture[30];
     QString drawn[30], saved[30];
     std::atomic<bool> go{false};

@@ -19,7 +19,7 @@ protected:
     QTemporaryDir dir;
     QString theme = dir.filePath("formas");
     QString papelera = dir.filePath("papelera");
-    ThemeLibrary library{papelera};
+    ThemeLibrary library{{}, toolkit::Share::current(), papelera};
 
     void SetUp() override
     {

@@ -3,7 +3,6 @@
 #include "activityfiles.h"
 #include "newfile.h"
 #include "textfiles.h"
-#include "themestore.h"
 #include "writablefolder.h"
 
 #include <QDateTime>
@@ -160,7 +159,10 @@ QString copyName(const QString& name, int k)
 
 } // namespace
 
-ThemeLibrary::ThemeLibrary(QString papelera) : papelera_(std::move(papelera)) {}
+ThemeLibrary::ThemeLibrary(QString appFolder, Share share, QString papelera)
+    : appFolder_(std::move(appFolder)), share_(std::move(share)), papelera_(std::move(papelera))
+{
+}
 
 QString ThemeLibrary::defaultPapelera()
 {
@@ -225,7 +227,7 @@ QString ThemeLibrary::remove(const QString& theme, int number) const
 
 QString ThemeLibrary::renameTheme(const QString& theme, const QString& name, QString* renamed) const
 {
-    if (const QString problem = ThemeStore::nameProblem(name); !problem.isEmpty())
+    if (const QString problem = nameProblem(name); !problem.isEmpty())
         return problem;
     const QString target = QFileInfo(theme).dir().filePath(name.trimmed());
     if (exists(target))

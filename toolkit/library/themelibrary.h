@@ -1,5 +1,7 @@
 #pragma once
 
+#include "share.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -8,10 +10,24 @@
 
 namespace toolkit {
 
-// A theme's activities as files, for the editor's library window: listing
-// them as the player finds them, replacing one, moving one a place, removing
-// one or a whole theme to the trash, renaming a theme. Problems come back as
-// a text for the adult; empty means done.
+// The themes and their activities as files, the one face of the theme
+// library for the player, the editor and its library window: where themes
+// are and listing them, saving an activity into one, replacing one, moving
+// one a place, removing one or a whole theme to the trash, renaming a theme.
+// Problems come back as a text for the adult; empty means done.
+//
+// Themes are found, from the least important place to the most important:
+//   1. "actividades" beside the program (the shipped themes);
+//   2. "lunipo/actividades" in each $XDG_DATA_DIRS folder, as a system
+//      package installs them, the least important folder first;
+//   3. the shared folders of the lab settings ("temas"), in their order;
+//      each subfolder of such a folder is a theme;
+//   4. the user's data folder (<data>/lunipo/actividades, where <data> is
+//      $XDG_DATA_HOME or ~/.local/share), so that a system-wide install
+//      still plays what a teacher made.
+// When several places hold a theme of the same name, the most important
+// one is listed. The shared folders are reached through the share: one that
+// does not answer in time is left out of that listing.
 //
 // Renumbering never loses nor doubles an activity, whenever the program is
 // killed or the power goes. It works like a mail store: a plan is written
@@ -26,11 +42,49 @@ namespace toolkit {
 class ThemeLibrary
 {
 public:
-    // `papelera`: where removed activities and themes go when the desktop
-    // has no trash that takes them.
-    explicit ThemeLibrary(QString papelera = defaultPapelera());
+    struct Theme
+    {
+        QString name;
+        QString folder;
+    };
+    // Where an activity went, or, when nothing was written, why not.
+    struct Saved
+    {
+        QString path;
+        QString problem;
+    };
+
+    // The themes of the program in `appFolder` and of the share; `papelera`:
+    // where removed activities and themes go when the desktop has no trash
+    // that takes them.
+    explicit ThemeLibrary(QString appFolder = {}, Share share = Share::current(),
+                          QString papelera = defaultPapelera());
     // <data>/lunipo/papelera, <data> being $XDG_DATA_HOME or ~/.local/share.
     static QString defaultPapelera();
+
+    // --- Where themes are (themelibrary_places.cpp) ----------------------
+    // The themes of every place in one list, sorted by name ignoring case.
+    QList<Theme> themes() const;
+
+    // Writes `contents` whole or not at all as the next activity of theme
+    // `name` (blanks round it dropped): the first n from 1 for which the
+    // theme holds no file n.txt in any case, where the player stops; the
+    // number is taken exclusively, so two editors saving into one theme at
+    // once get two numbers. A listed theme keeps its folder, and is refused
+    // when that cannot be written. A new one is made in the first shared
+    // folder that answers and can be written, else in the program's
+    // "actividades" when it can be written and no system data folder holds
+    // the shipped themes instead, else in the user's. A new name must be a
+    // folder the player will list: not empty, at most 64 characters, no
+    // slashes, not starting with a dot. Problems are told in words for the
+    // adult.
+    Saved save(const QString& name, const QByteArray& contents) const;
+
+    // Why `name` cannot be the folder of a theme, in words for the adult;
+    // empty when it can.
+    static QString nameProblem(const QString& name);
+
+    // --- The activities of a theme (themelibrary.cpp) --------------------
 
     // The theme's activity files 1.txt, 2.txt... (names matched ignoring
     // case), up to the first missing number, where the player stops.
@@ -75,6 +129,14 @@ private:
     void setAside(const QString& theme) const;
     void bringBackParked(const QString& theme) const;
     bool placeInFreeNumber(const QString& theme, const QString& file) const;
+
+    struct Listing;
+    Listing listing() const;
+    // The folder a new theme goes into.
+    QString newThemesFolder(const QStringList& answered) const;
+
+    QString appFolder_;
+    Share share_;
     bool toTrash(const QString& path, const QString& name) const;
 
     QString papelera_;

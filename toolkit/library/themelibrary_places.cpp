@@ -1,9 +1,11 @@
-#include "themestore.h"
+// The theme library's places: where themes are, listing them, and saving a
+// new activity into one.
+
+#include "themelibrary.h"
 
 #include "activityfiles.h"
 #include "datafolders.h"
 #include "folderlister.h"
-#include "labsettings.h"
 #include "newfile.h"
 #include "share.h"
 #include "writablefolder.h"
@@ -53,7 +55,7 @@ QString nameProblem(const QString& name)
     return {};
 }
 
-QString activities(const QString& folder)
+QString activitiesFolder(const QString& folder)
 {
     return QDir(folder).filePath(Activities);
 }
@@ -61,10 +63,10 @@ QString activities(const QString& folder)
 // Places 1 and 2, in the order their themes are listed.
 QStringList localPlaces(const QString& appFolder)
 {
-    QStringList places{activities(appFolder)};
+    QStringList places{activitiesFolder(appFolder)};
     const QStringList system = dataFolders(appFolder).mid(1);
     for (auto folder = system.crbegin(); folder != system.crend(); ++folder)
-        places << activities(*folder);
+        places << activitiesFolder(*folder);
     return places;
 }
 
@@ -80,7 +82,7 @@ int nextNumber(const QString& folder)
 
 } // namespace
 
-struct ThemeStore::Listing
+struct ThemeLibrary::Listing
 {
     QList<Theme> themes;
     QStringList answeredShared; // the shared folders that answered in time
@@ -101,36 +103,25 @@ struct ThemeStore::Listing
     }
 };
 
-ThemeStore::ThemeStore(const QString& appFolder)
-    : ThemeStore(appFolder, LabSettings::current().themeFolders, FolderLister::shared())
-{
-}
-
-ThemeStore::ThemeStore(const QString& appFolder, const QStringList& sharedFolders,
-                       FolderLister& lister)
-    : appFolder_(appFolder), sharedFolders_(sharedFolders), lister_(&lister)
-{
-}
-
-ThemeStore::Listing ThemeStore::listing() const
+ThemeLibrary::Listing ThemeLibrary::listing() const
 {
     Listing listing;
     // The shared folders are asked first, so they are read while the local
     // places are.
-    const auto shared = lister_->list(sharedFolders_);
+    const auto shared = share_.lister().list(share_.folders());
     for (const QString& place : localPlaces(appFolder_))
         listing.add(place, FolderLister::subfolders(place));
     for (qsizetype i = 0; i < shared.size(); ++i) {
         if (shared[i]) {
-            listing.add(sharedFolders_[i], *shared[i]);
-            listing.answeredShared << sharedFolders_[i];
+            listing.add(share_.folders()[i], *shared[i]);
+            listing.answeredShared << share_.folders()[i];
         }
     }
     listing.add(userThemesFolder(), FolderLister::subfolders(userThemesFolder()));
     return listing;
 }
 
-QList<ThemeStore::Theme> ThemeStore::themes() const
+QList<ThemeLibrary::Theme> ThemeLibrary::themes() const
 {
     QList<Theme> listed = listing().themes;
     std::stable_sort(listed.begin(), listed.end(), [](const Theme& a, const Theme& b) {
@@ -143,12 +134,12 @@ QList<ThemeStore::Theme> ThemeStore::themes() const
 // new one would lie on this computer's own disk, out of the other
 // computers' sight. Nor is "actividades" made beside a program whose
 // shipped themes lie in a system data folder, as a package's in /usr/bin.
-QString ThemeStore::newThemesFolder(const QStringList& answered) const
+QString ThemeLibrary::newThemesFolder(const QStringList& answered) const
 {
     for (const QString& shared : answered)
         if (existingAndWritable(shared))
             return shared;
-    const QString beside = activities(appFolder_);
+    const QString beside = activitiesFolder(appFolder_);
     if (findData(appFolder_, Activities) == beside && canWriteInto(beside))
         return beside;
     return userThemesFolder();
@@ -157,7 +148,7 @@ QString ThemeStore::newThemesFolder(const QStringList& answered) const
 // A listed theme whose folder cannot be written is refused rather than
 // shadowed by a new theme of the same name in the user's folder, which
 // would hide every activity the listed one holds.
-ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& contents) const
+ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& contents) const
 {
     const QString theme = name.trimmed();
     const Listing listed = listing();
@@ -177,7 +168,7 @@ ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& conten
             .arg(theme, QDir::toNativeSeparators(folder));
     // A listed theme may be a mount of its own; a new one's folder is not there yet.
     const QString asked = isListed ? folder : QFileInfo(folder).path();
-    if (!Share(sharedFolders_, *lister_).answers(asked))
+    if (!share_.answers(asked))
         return {{}, Share::notAnswering(asked)};
     if (!QDir().mkpath(folder))
         return {{}, failed};
@@ -196,7 +187,7 @@ ThemeStore::Saved ThemeStore::save(const QString& name, const QByteArray& conten
     return {path, {}};
 }
 
-QString ThemeStore::nameProblem(const QString& name)
+QString ThemeLibrary::nameProblem(const QString& name)
 {
     return toolkit::nameProblem(name);
 }

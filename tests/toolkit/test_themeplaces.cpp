@@ -1,15 +1,15 @@
 #include "folderlister.h"
-#include "themestore.h"
+#include "themelibrary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using toolkit::ThemeStore;
+using toolkit::ThemeLibrary;
 
 // A program folder and a user's data folder of their own for every test.
-class ThemeStoreTest : public ::testing::Test
+class ThemePlacesTest : public ::testing::Test
 {
 protected:
     QTemporaryDir app, data;
@@ -25,13 +25,13 @@ protected:
     }
 };
 
-TEST_F(ThemeStoreTest, ListsBothPlacesSortedAndTheUsersThemeWinsAClash)
+TEST_F(ThemePlacesTest, ListsBothPlacesSortedAndTheUsersThemeWinsAClash)
 {
     for (const QString& file : {shipped("formas/1.txt"), shipped("animales/1.txt"),
                                 user("animales/1.txt"), user("Mis dibujos/1.txt")})
         make(file);
     QStringList listed;
-    for (const auto& theme : ThemeStore(app.path()).themes())
+    for (const auto& theme : ThemeLibrary(app.path()).themes())
         listed << theme.name + " = " + theme.folder;
     EXPECT_EQ(listed,
               QStringList({"animales = " + user("animales"), "formas = " + shipped("formas"),
@@ -43,7 +43,7 @@ TEST_F(ThemeStoreTest, ListsBothPlacesSortedAndTheUsersThemeWinsAClash)
 // program, or into the user's folder when the program's cannot be written;
 // a listed theme that cannot be written is told, never shadowed; a name
 // that cannot be a visible folder makes nothing.
-TEST_F(ThemeStoreTest, SaveWritesTheBytesAsTheThemesNextNumberWhereThePlayerLooks)
+TEST_F(ThemePlacesTest, SaveWritesTheBytesAsTheThemesNextNumberWhereThePlayerLooks)
 {
     for (const QString& file : {shipped("formas/1.TXT"), shipped("formas/3.txt"),
                                 user("animales/1.txt"), app.filePath("file")})
@@ -60,9 +60,10 @@ TEST_F(ThemeStoreTest, SaveWritesTheBytesAsTheThemesNextNumberWhereThePlayerLook
                  {app.path(), QString(64, 'a'), shipped(QString(64, 'a') + "/1.txt")}};
     for (const QString& bad :
          QStringList{"  ", "a/b", "a\\b", "..", ".oculto", "a\tb", QString(65, 'a')})
-        EXPECT_FALSE(ThemeStore(app.path()).save(bad, "x").problem.isEmpty()) << bad.toStdString();
+        EXPECT_FALSE(ThemeLibrary(app.path()).save(bad, "x").problem.isEmpty())
+            << bad.toStdString();
     for (const auto& c : cases) {
-        const auto saved = ThemeStore(c.app).save(c.theme, "1,600,300,255,0,0,\r\n");
+        const auto saved = ThemeLibrary(c.app).save(c.theme, "1,600,300,255,0,0,\r\n");
         EXPECT_EQ(saved.path, c.written) << saved.problem.toStdString();
         EXPECT_EQ(saved.problem.isEmpty(), !c.written.isEmpty());
         QFile written(c.written);
@@ -77,7 +78,7 @@ TEST_F(ThemeStoreTest, SaveWritesTheBytesAsTheThemesNextNumberWhereThePlayerLook
 // folders (the last of $XDG_DATA_DIRS first), the shared folders in their
 // order, the user's own. A new theme goes into the first shared folder that
 // answers and can be written; a shared folder that is missing is never made.
-TEST_F(ThemeStoreTest, EveryPlaceJoinsTheListTheMoreImportantWinningAndSharedFoldersTakeNewThemes)
+TEST_F(ThemePlacesTest, EveryPlaceJoinsTheListTheMoreImportantWinningAndSharedFoldersTakeNewThemes)
 {
     const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS");
     qputenv("XDG_DATA_DIRS", (data.filePath("high") + ":" + data.filePath("low")).toLocal8Bit());
@@ -90,7 +91,7 @@ TEST_F(ThemeStoreTest, EveryPlaceJoinsTheListTheMoreImportantWinningAndSharedFol
           one + "d/1.txt", two + "a/1.txt", two + "d/1.txt", user("a/1.txt")})
         make(file);
     toolkit::FolderLister lister;
-    const ThemeStore store(app.path(), {missing, "/proc/self/fdinfo", one, two}, lister);
+    const ThemeLibrary store(app.path(), {{missing, "/proc/self/fdinfo", one, two}, lister});
     QStringList listed;
     for (const auto& theme : store.themes())
         if (theme.name.size() == 1)
