@@ -64,7 +64,8 @@ TEST(NewFile, AFailedWriteLeavesNothing)
 
 // Without hard links (an SMB share) the file is still made exclusively; a
 // temporary file a killed editor left more than an hour ago goes with the
-// next save, a recent one (another computer still writing) stays.
+// next save, a recent one (another computer still writing) stays. A write
+// the server lost, told only at the sync, fails the save and leaves nothing.
 TEST(NewFile, WithoutHardLinksAndAfterAKilledSave)
 {
     QTemporaryDir dir;
@@ -81,6 +82,11 @@ TEST(NewFile, WithoutHardLinksAndAfterAKilledSave)
     EXPECT_EQ(toolkit::createNewFile(dir.filePath("1.txt"), "uno"), toolkit::NewFile::Written);
     EXPECT_EQ(toolkit::createNewFile(dir.filePath("1.txt"), "otro"), toolkit::NewFile::Taken);
     toolkit::makeHardLink = link;
+    const auto sync = toolkit::syncToDisk; // a write the server lost, told at the sync
+    toolkit::syncToDisk = [](int) { return errno = EIO, -1; };
+    EXPECT_EQ(toolkit::createNewFile(dir.filePath("2.txt"), "dos"), toolkit::NewFile::Failed);
+    EXPECT_FALSE(toolkit::replaceFile(dir.filePath("1.txt"), "tres"));
+    toolkit::syncToDisk = sync;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({".lunipo-0000000000000002.tmp", "1.txt"}));
 }

@@ -25,7 +25,7 @@ constexpr qint64 StaleTemporarySeconds = 60 * 60;
 // not leave a name on an empty file.
 bool writeWhole(QFileDevice& file, const FileWriter& write)
 {
-    return write(file) && file.flush() && ::fsync(file.handle()) == 0;
+    return write(file) && file.flush() && syncToDisk(file.handle()) == 0;
 }
 
 void syncFolder(const QString& folder)
@@ -160,6 +160,7 @@ std::pair<NewFile, QString> create(const QString& folder,
 } // namespace
 
 int (*makeHardLink)(const char* target, const char* name) = ::link;
+int (*syncToDisk)(int fd) = ::fsync;
 
 bool replaceFile(const QString& path, const QByteArray& contents)
 {

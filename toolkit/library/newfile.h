@@ -27,8 +27,11 @@ NewFile createNewFile(const QString& path, const QByteArray& contents);
 // a regular file.
 bool replaceFile(const QString& path, const QByteArray& contents);
 
-// The system's link(); a test seam, for a server without hard links.
+// The system's link() and fsync(); test seams, for a server without hard
+// links and for one that reports a lost write only when the file is synced
+// or closed (NFS).
 extern int (*makeHardLink)(const char* target, const char* name);
+extern int (*syncToDisk)(int fd);
 
 // Writes a file's contents; false when it could not. Called once, or once
 // more where the file system has no hard links.
