@@ -1,3 +1,4 @@
+#include "../hungfolder.h"
 #include "activitylistmodel.h"
 #include "editor/form2.h"
 #include "editorfixture.h"
@@ -5,8 +6,6 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScopeGuard>
-#include <future>
 
 namespace {
 
@@ -97,18 +96,10 @@ TEST_F(EditorTest, AHungSharedThemeIsToldAndNeverWaitedOnTwice)
     QTemporaryDir shared;
     const QString hung = shared.filePath("colgada");
     QDir().mkpath(hung + "/.renumerando");
-    std::promise<void> answer;
-    auto release = qScopeGuard([&] { answer.set_value(); });
-    toolkit::FolderLister lister(
-        [hung, answered = answer.get_future().share()](const QString& folder) {
-            if (folder == hung)
-                answered.wait();
-            return toolkit::FolderLister::subfolders(folder);
-        },
-        std::chrono::seconds(1));
+    HungFolder server(hung);
     form = std::make_unique<editor::Form1>(platform);
     form->lab.themeFolders = {shared.path()};
-    form->themeLister = &lister;
+    form->themeLister = &server.lister;
     form->Form_Load();
     EXPECT_FALSE(form->openActivity(hung + "/1.txt"));
     int shown = -1;

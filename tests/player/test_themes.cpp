@@ -1,3 +1,4 @@
+#include "../hungfolder.h"
 #include "playerfixture.h"
 #include "singleactivity.h"
 
@@ -99,22 +100,11 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     const QString hung = shared.filePath("colgada");
     QDir().mkpath(hung);
     QDir().mkpath(shared.filePath("aula"));
-    QFile activity(shared.filePath("aula/1.txt"));
-    ASSERT_TRUE(activity.open(QIODevice::WriteOnly));
-    activity.write(activityText({"1,300,300,0,0,0,"}));
-    activity.close();
-    std::promise<void> answer;
-    auto release = qScopeGuard([&] { answer.set_value(); });
-    toolkit::FolderLister lister(
-        [hung, answered = answer.get_future().share()](const QString& folder) {
-            if (folder == hung)
-                answered.wait();
-            return toolkit::FolderLister::subfolders(folder);
-        },
-        std::chrono::seconds(1));
+    QFile(shared.filePath("aula/1.txt")).open(QIODevice::WriteOnly);
+    HungFolder server(hung);
     form = std::make_unique<player::Form1>(platform);
     form->lab.themeFolders = {shared.path()};
-    form->themeLister = &lister;
+    form->themeLister = &server.lister;
     form->Form_Load();
     for (const char* theme : {"colgada", "aula"}) {
         form->Combo1->setListIndex(form->Combo1->findText(theme));
@@ -123,5 +113,5 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     }
     ASSERT_EQ(platform.messages.size(), 2);
     EXPECT_EQ(platform.messages[1].text, toolkit::Share::notAnswering(hung));
-    EXPECT_EQ(form->dotCount, 1);
+    EXPECT_EQ(form->activityFile, shared.filePath("aula/1.txt"));
 }

@@ -90,17 +90,3 @@ TEST(NewFile, WithoutHardLinksAndAfterAKilledSave)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList({".lunipo-0000000000000002.tmp", "1.txt"}));
 }
-
-// Replacing goes by the name, never through a link that stands there.
-TEST(NewFile, ReplacingNeverWritesThroughALink)
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath("bashrc"), linked = dir.filePath("3.txt");
-    ASSERT_EQ(toolkit::createNewFile(target, "secret"), toolkit::NewFile::Written);
-    ASSERT_TRUE(QFile::link(target, linked));
-    EXPECT_FALSE(toolkit::replaceFile(linked, "dots"));
-    EXPECT_TRUE(toolkit::replaceFile(target, "new"));
-    QFile file(target);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "new");
-    EXPECT_TRUE(QFileInfo(linked).isSymLink());
-}
