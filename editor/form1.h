@@ -332,6 +332,7 @@ private:
     void prefetchNewestSnapshot();
     void clearPage();
     void paste();
+    void bringPicture(const QImage& fitted);
     void leave();
     void tell(const QString& text);
 

@@ -27,6 +27,16 @@ bool hasPictureExtension(const QString& path)
            last3 == QLatin1String("BMP");
 }
 
+// The kinds the web and clip-art collections offer, fitted into the page
+// rather than laid at their own size as the three above are.
+bool hasModernPictureExtension(const QString& path)
+{
+    for (const char* extension : {".png", ".jpeg", ".svg", ".webp"})
+        if (path.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 // Where the editor's own files go and its file dialogs start: beside it in
 // the build tree or a user install, else the account's data folder, never
 // a system folder such as /usr/bin that no one may write into.
@@ -48,12 +58,17 @@ void Form1::openPicture()
 {
     const QString path = platform_.openFileName(
         QStringLiteral("Selecciona una imagen"),
-        QStringLiteral("imágenes (*.bmp);;Actividades (*.txt);;Todos los ficheros (*.*)"),
+        QStringLiteral("imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;"
+                       "Actividades (*.txt);;Todos los ficheros (*.*)"),
         workFolder(platform_));
     if (path.isEmpty())
         return;
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
         openActivity(path);
+        return;
+    }
+    if (hasModernPictureExtension(path)) {
+        bringPicture(toolkit::readFittedPicture(path, page().Image().size()));
         return;
     }
     if (!hasPictureExtension(path)) {
@@ -67,6 +82,19 @@ void Form1::openPicture()
     }
     pushUndoSnapshot();
     page().setPicture(picture);
+    showPage();
+}
+
+// A picture fitted to the page replaces its drawing, one undo step; one that
+// could not be read changes nothing.
+void Form1::bringPicture(const QImage& fitted)
+{
+    if (fitted.isNull()) {
+        tell(QStringLiteral("No se ha podido abrir la imagen: está dañada o es demasiado grande."));
+        return;
+    }
+    pushUndoSnapshot();
+    page().setPicture(fitted);
     showPage();
 }
 

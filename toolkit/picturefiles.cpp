@@ -4,6 +4,7 @@
 
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QSaveFile>
 
 namespace toolkit {
@@ -41,6 +42,38 @@ QImage readPicture(const QString& path)
     if (picture.isNull())
         return {};
     return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage fittedPicture(const QImage& picture, QSize page)
+{
+    QImage fitted(page, QImage::Format_RGB32);
+    fitted.fill(Qt::white);
+    if (picture.isNull() || page.isEmpty())
+        return fitted;
+    const QSize size = picture.size().scaled(page, Qt::KeepAspectRatio);
+    QPainter painter(&fitted);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(
+        QRect(QPoint((page.width() - size.width()) / 2, (page.height() - size.height()) / 2), size),
+        picture);
+    return fitted;
+}
+
+QImage readFittedPicture(const QString& path, QSize page)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize declared = reader.size();
+    if (!declared.isValid() || declared.width() > MaxPictureSide ||
+        declared.height() > MaxPictureSide)
+        return {};
+    // A drawing is drawn at the size it is shown, never blown up from a small one.
+    if (reader.format() == "svg")
+        reader.setScaledSize(declared.scaled(page, Qt::KeepAspectRatio));
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return {};
+    return fittedPicture(picture, page);
 }
 
 } // namespace toolkit

@@ -21,4 +21,18 @@ QString writeNewBitmap(const QImage& image, const QString& folder, const QString
 // file is missing, damaged or claims a size too large to hold.
 QImage readPicture(const QString& path);
 
+// A side no sensible picture has; a larger one is refused, as a
+// decompression bomb would be, before any memory is taken for it.
+constexpr int MaxPictureSide = 16000;
+
+// `picture` fitted into a page of `page` pixels: its proportions kept,
+// centred, white round it and behind any transparency; never stretched.
+QImage fittedPicture(const QImage& picture, QSize page);
+
+// Reads a picture of any common kind (PNG, JPEG, GIF, BMP, SVG, WebP) by its
+// content, fitted into `page` (an SVG drawn at the fitted size); a null
+// image when it is missing, damaged, or too large to be sensible: over
+// MaxPictureSide a side, or beyond Qt's 256 MB allocation limit.
+QImage readFittedPicture(const QString& path, QSize page);
+
 } // namespace toolkit

@@ -133,8 +133,8 @@ TEST_F(FilesTest, ActivityThatCannotBeWrittenSaysSoAndKeepsTheDots)
     EXPECT_EQ(contents(inApp("2.txt")), header() + "1,600,300,0,0,0,\r\n");
 }
 
-// Only the last three letters count: "JPEG" is refused, "Jpg" in any case
-// is a picture. A refused, unreadable or cancelled open keeps the page.
+// The name tells the kind, in any case: "Jpg" and "JPEG" are pictures, "tif"
+// is not. A refused, unreadable or cancelled open keeps the page.
 TEST_F(FilesTest, OpenTakesPicturesByTheLastThreeLettersIntoCanvasAndPage)
 {
     solid(100, 60, Qt::red).save(inApp("a.jpg"), "JPG");
@@ -149,8 +149,9 @@ TEST_F(FilesTest, OpenTakesPicturesByTheLastThreeLettersIntoCanvasAndPage)
         QString name; // empty: cancelled
         bool opens;
         QString message;
-    } cases[] = {{"p.JPEG", false, refused},
-                 {"p.png", false, refused},
+    } cases[] = {{"p.JPEG", true, ""},
+                 {"p.png", true, ""},
+                 {"p.tif", false, refused},
                  {"p.Jpg", true, ""},
                  {"p.jPG", true, ""},
                  {"p.gif", true, ""},
