@@ -90,7 +90,7 @@ void Form1::openPicture()
 void Form1::bringPicture(const QImage& fitted)
 {
     if (fitted.isNull()) {
-        tell(QStringLiteral("No se ha podido abrir la imagen: está dañada o es demasiado grande."));
+        tell(QStringLiteral("No se ha podido abrir la imagen."));
         return;
     }
     pushUndoSnapshot();

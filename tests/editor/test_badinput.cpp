@@ -65,9 +65,12 @@ TEST_F(EditorBadInputTest, PicturesThatCannotBeReadLeaveThePageAsItWas)
     {
         const char* name;
         QByteArray content;
-    } files[] = {{"texto.gif", "esto no es una imagen\r\n"},
-                 {"enorme.bmp", bitmapClaiming(20000, 20000)},
-                 {"vacia.jpg", QByteArray()}};
+    } files[] = {
+        {"texto.gif", "esto no es una imagen\r\n"},
+        {"enorme.bmp", bitmapClaiming(20000, 20000)},
+        {"enorme.png", QByteArrayLiteral("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0N \0\0N \x08\x02")},
+        {"rota.svg", "<svg"},
+        {"vacia.jpg", QByteArray()}};
     for (const auto& file : files) {
         open(file.name, file.content);
         EXPECT_EQ(form->Picture2(0).Image(), drawing) << file.name;

@@ -135,13 +135,14 @@ TEST_F(FilesTest, ActivityThatCannotBeWrittenSaysSoAndKeepsTheDots)
 
 // The name tells the kind, in any case: "Jpg" and "JPEG" are pictures, "tif"
 // is not. A refused, unreadable or cancelled open keeps the page.
-TEST_F(FilesTest, OpenTakesPicturesByTheLastThreeLettersIntoCanvasAndPage)
+TEST_F(FilesTest, OpenTakesPicturesByTheirNameIntoCanvasAndPage)
 {
     solid(100, 60, Qt::red).save(inApp("a.jpg"), "JPG");
     for (const char* name : {"p.JPEG", "p.Jpg", "p.jPG", "p.gif"})
         QFile::copy(inApp("a.jpg"), inApp(name));
     solid(100, 60, Qt::blue).save(inApp("p.bmp"), "BMP");
     solid(100, 60, Qt::blue).save(inApp("p.png"), "PNG");
+    solid(100, 60, Qt::blue).save(inApp("p.webp"), "WEBP");
     touch(inApp("broken.bmp"));
     const QString refused = "El fichero seleccionado no es un gráfico soportado";
     struct Case
@@ -151,6 +152,7 @@ TEST_F(FilesTest, OpenTakesPicturesByTheLastThreeLettersIntoCanvasAndPage)
         QString message;
     } cases[] = {{"p.JPEG", true, ""},
                  {"p.png", true, ""},
+                 {"p.webp", true, ""},
                  {"p.tif", false, refused},
                  {"p.Jpg", true, ""},
                  {"p.jPG", true, ""},

@@ -69,14 +69,12 @@ TEST(NewFile, AFailedWriteLeavesNothing)
 TEST(NewFile, WithoutHardLinksAndAfterAKilledSave)
 {
     QTemporaryDir dir;
-    const auto temporary = [&](const char* name, int minutesOld) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int minutesOld : {61, 5}) {
+        QFile file(dir.filePath(QStringLiteral(".lunipo-00000000000000%1.tmp").arg(minutesOld)));
+        file.open(QIODevice::WriteOnly);
         file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld),
                          QFileDevice::FileModificationTime);
-    };
-    temporary(".lunipo-0000000000000001.tmp", 61);
-    temporary(".lunipo-0000000000000002.tmp", 5);
+    }
     const auto link = toolkit::makeHardLink;
     toolkit::makeHardLink = [](const char*, const char*) { return errno = EPERM, -1; };
     EXPECT_EQ(toolkit::createNewFile(dir.filePath("1.txt"), "uno"), toolkit::NewFile::Written);
@@ -88,5 +86,5 @@ TEST(NewFile, WithoutHardLinksAndAfterAKilledSave)
     EXPECT_FALSE(toolkit::replaceFile(dir.filePath("1.txt"), "tres"));
     toolkit::syncToDisk = sync;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList({".lunipo-0000000000000002.tmp", "1.txt"}));
+              QStringList({".lunipo-000000000000005.tmp", "1.txt"}));
 }
