@@ -71,6 +71,7 @@ void Form1::createControls()
         Picture1_MouseMove(b, s, x, y);
     };
     Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    Picture1->setOnDrop([this](const QMimeData& data) { dropped(data); });
 
     composer_ = new PictureBox(this);
     composer_->setBackColor(toolkit::vbWhite);

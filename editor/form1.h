@@ -10,6 +10,7 @@
 #include "shapegeometry.h"
 #include "share.h"
 
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <array>
@@ -184,6 +185,8 @@ public:
     toolkit::CommandButton* MoveButton; // "Mover": the dot tool moves dots
     bool movingDots = false;
     void MoveButton_Click();
+    // Files or a picture dropped on the canvas.
+    void dropped(const QMimeData& data);
     // Supr: in moving, removes the dot under the pointer, else the one last
     // moved.
     void deleteKey();
@@ -332,6 +335,7 @@ private:
     void prefetchNewestSnapshot();
     void clearPage();
     void paste();
+    void openFile(const QString& path);
     void bringPicture(const QImage& fitted);
     void leave();
     void tell(const QString& text);

@@ -12,7 +12,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QSaveFile>
+#include <QUrl>
 
 namespace editor {
 
@@ -61,8 +63,14 @@ void Form1::openPicture()
         QStringLiteral("imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;"
                        "Actividades (*.txt);;Todos los ficheros (*.*)"),
         workFolder(platform_));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+// A file chosen, pasted or dropped: an activity is opened as one, a picture
+// goes into the page.
+void Form1::openFile(const QString& path)
+{
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
         openActivity(path);
         return;
@@ -96,6 +104,21 @@ void Form1::bringPicture(const QImage& fitted)
     pushUndoSnapshot();
     page().setPicture(fitted);
     showPage();
+}
+
+// A file dropped comes as the open button brings it; a picture dragged from
+// another program is fitted into the page.
+void Form1::dropped(const QMimeData& data)
+{
+    const QList<QUrl> urls = data.urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        openFile(urls.first().toLocalFile());
+    else if (data.hasImage())
+        bringPicture(
+            toolkit::fittedPicture(qvariant_cast<QImage>(data.imageData()), page().Image().size()));
+    else
+        return;
+    workChanged();
 }
 
 // The bitmap is the page as a whole picture: its drawing with its dots.
@@ -209,11 +232,15 @@ void Form1::clearPage()
 
 // The pasted picture goes into the page too, so that it stays through a
 // page switch, a grid change, a save or an undo.
+// A picture file copied in a file manager comes as the open button brings it.
 void Form1::paste()
 {
     const QImage picture = platform_.clipboardImage();
-    if (picture.isNull())
+    if (picture.isNull()) {
+        if (const QString file = platform_.clipboardFile(); !file.isEmpty())
+            openFile(file);
         return;
+    }
     pushUndoSnapshot();
     page().setPicture(picture);
     showPage();

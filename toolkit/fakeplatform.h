@@ -53,6 +53,7 @@ public:
     QList<Started> startedPrograms;
     QStringList openedFolders;
     QImage clipboard;
+    QString clipboardFilePath;
     int clipboardWrites = 0;
     bool ended = false;
     // Print dialogs opened, by title; the pages of the last accepted one are
@@ -86,6 +87,7 @@ public:
         ++clipboardWrites;
     }
     QImage clipboardImage() override { return clipboard; }
+    QString clipboardFile() override { return clipboardFilePath; }
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
         startedPrograms.append({program, arguments});

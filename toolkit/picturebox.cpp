@@ -4,7 +4,9 @@
 #include "floodfill.h"
 #include "twips.h"
 
+#include <QDropEvent>
 #include <QFontMetrics>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -818,6 +820,25 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = pixelAt(event->position());
     mouseUpAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+void PictureBox::setOnDrop(std::function<void(const QMimeData&)> drop)
+{
+    onDrop_ = std::move(drop);
+    setAcceptDrops(bool(onDrop_));
+}
+
+void PictureBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasImage())
+        event->acceptProposedAction();
+}
+
+void PictureBox::dropEvent(QDropEvent* event)
+{
+    if (onDrop_)
+        onDrop_(*event->mimeData());
+    event->acceptProposedAction();
 }
 
 // Qt's default turns the second press of a double-click into another press;

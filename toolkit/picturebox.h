@@ -5,6 +5,7 @@
 #include "twipsgeometry.h"
 
 #include <QImage>
+#include <QMimeData>
 #include <QRegion>
 #include <QString>
 #include <QWidget>
@@ -131,6 +132,9 @@ public:
     // A double-click arrives as MouseDown, MouseUp, Click, DblClick, MouseUp:
     // its second press is no MouseDown, and its release makes no Click.
     std::function<void()> onDblClick;
+    // Files or a picture dropped on the area; setting it makes the area
+    // take drops.
+    void setOnDrop(std::function<void(const QMimeData&)> drop);
 
     // Delivers mouse events as the platform would, with positions in pixels.
     // Tests use these; real events come through the Qt handlers below.
@@ -150,8 +154,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    std::function<void(const QMimeData&)> onDrop_;
     class Painter;
     QImage& target(); // the layer that drawing goes to
     // Brings back what compact() stored; every use of the layers comes here first.

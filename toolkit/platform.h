@@ -52,6 +52,9 @@ public:
 
     virtual void setClipboardImage(const QImage& image) = 0;
     virtual QImage clipboardImage() = 0;
+    // The first local file on the clipboard, as a file manager copies one;
+    // empty when there is none.
+    virtual QString clipboardFile() = 0;
 
     // Starts a program with its arguments, never through a shell, and does
     // not wait for it. Returns false when it could not be started.

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -120,6 +121,15 @@ void QtPlatform::setClipboardImage(const QImage& image)
 QImage QtPlatform::clipboardImage()
 {
     return QGuiApplication::clipboard()->image();
+}
+
+QString QtPlatform::clipboardFile()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    for (const QUrl& url : data ? data->urls() : QList<QUrl>())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
 }
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments)

@@ -27,6 +27,7 @@ public:
     int execDialog(QDialog& dialog) override;
     void setClipboardImage(const QImage& image) override;
     QImage clipboardImage() override;
+    QString clipboardFile() override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     bool openFolder(const QString& path) override;
     QDateTime now() override;

@@ -4,8 +4,11 @@
 #include "activityfile.h"
 #include "editorfixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -243,6 +246,25 @@ TEST_F(FilesTest, PasteGoesIntoThePageAndAnEmptyClipboardChangesNothing)
     form->Command1_Click(13);
     EXPECT_EQ(canvasAt(600, 300), RGB(0, 255, 0));
     EXPECT_EQ(pageAt(0, 600, 300), RGB(0, 255, 0));
+}
+
+// A picture file copied in a file manager is pasted, or dropped on the
+// canvas, as the open button brings it: fitted, one undo step each.
+TEST_F(FilesTest, PictureFilesArePastedAndDroppedAsTheyAreOpened)
+{
+    solid(100, 100, Qt::blue).save(inApp("azul.png"));
+    platform.clipboardFilePath = inApp("azul.png");
+    form->Command1_Click(17);
+    EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 0, 255));
+    QMimeData dropped;
+    dropped.setImageData(solid(10, 10, Qt::green));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
+        QCoreApplication::sendEvent(form->Picture1, event);
+    EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 255, 0));
+    form->Command1_Click(13);
+    EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 0, 255));
 }
 
 TEST_F(FilesTest, LeavingAsksFirstAndNoKeepsEverything)
