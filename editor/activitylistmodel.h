@@ -34,6 +34,8 @@ public:
     QString theme() const { return theme_; }
     // The file of row `row`, or an empty text.
     QString path(int row) const { return files_.value(row).path; }
+    // Whether row `row` is an entry the library never touches (a link...).
+    bool damaged(int row) const { return files_.value(row).damaged; }
     // The row of an activity file, compared as files; -1 when not listed.
     int rowOf(const QString& path) const;
 

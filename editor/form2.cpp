@@ -136,7 +136,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
 
 void Form2::updateButtons()
 {
-    const int activity = chosenActivity();
+    // A damaged entry (a link, a FIFO) is shown, never opened nor changed.
+    const int activity = Activities->damaged(chosenActivity() - 1) ? 0 : chosenActivity();
     const bool theme = themeChosen();
     const bool change = !theme || chosenCanChange; // a new theme goes where it can
     const bool inTheme = theme && chosenCanChange;

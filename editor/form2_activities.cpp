@@ -83,7 +83,7 @@ void Form2::ReplaceButton_Click()
 void Form2::OpenButton_Click()
 {
     const int number = chosenActivity();
-    if (number == 0 || !work.open || !chosenAnswers())
+    if (number == 0 || !work.open || Activities->damaged(number - 1) || !chosenAnswers())
         return;
     const QString path = Activities->path(number - 1);
     if (work.open(path)) {

@@ -227,4 +227,7 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
     const QImage grey = cards->data(cards->index(1), Qt::DecorationRole).value<QPixmap>().toImage();
     EXPECT_EQ(grey.pixelColor(5, 5), QColor(Qt::lightGray));
     EXPECT_TRUE(cards->data(cards->index(1), Qt::ToolTipRole).toString().contains("dañada"));
+    w.chooseActivity(2);
+    w.OpenButton_Click(); // never read: it may be a link to anyone's file
+    EXPECT_TRUE(opened.isEmpty() && !w.RemoveButton->isEnabled());
 }
