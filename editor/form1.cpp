@@ -220,6 +220,7 @@ void Form1::createSettingPalettes()
     for (QWidget* control : std::initializer_list<QWidget*>{Combo1, Label1, Combo4, Check1, Combo5})
         control->hide();
     createMoveButton();
+    createAutoDots();
 }
 
 void Form1::Show()

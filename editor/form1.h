@@ -11,6 +11,7 @@
 #include "share.h"
 
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <array>
@@ -181,10 +182,16 @@ public:
     // canvas shows them over the page's drawing, from this list, so moving
     // or removing one never harms what lies under it. They join the drawing
     // where the page is used as a whole picture (a saved bitmap).
-    DotList dots;                       // Combo5's entries, in its order
-    toolkit::CommandButton* MoveButton; // "Mover": the dot tool moves dots
+    DotList dots;                           // Combo5's entries, in its order
+    toolkit::CommandButton* MoveButton;     // "Mover": the dot tool moves dots
+    toolkit::CommandButton* AutoDotsButton; // "Puntos automáticos"
+    QSpinBox* AutoDotsCount;                // how many, 3 to 150
     bool movingDots = false;
     void MoveButton_Click();
+    // Finds the figures of the page's drawing and places that many numbered
+    // dots along their outlines as if clicked, each figure closed: one undo
+    // step.
+    void AutoDotsButton_Click();
     // Files or a picture dropped on the canvas.
     void dropped(const QMimeData& data);
     // Supr: in moving, removes the dot under the pointer, else the one last
@@ -235,6 +242,9 @@ private:
     void hideSettingPalettes();
     void recomputeCentre();
     void showGrid();
+    // The grid shown is the grid button's: free placement (a step of 1)
+    // changes the snapping, not the grid, which it would fill with black.
+    int shownGridStep() const { return (gridButton + 1) * 50; }
 
     // Shapes (form1_shapes.cpp): the shape of the current kind, the
     // rectangle and the polygon with their copies, on each area in turn.
@@ -328,6 +338,8 @@ private:
     toolkit::PictureBox* composer_ = nullptr; // composes pictures of pages
     void createMoveButton();
     void placeMoveButton(); // left of the dot sizes, once they are laid out
+    void createAutoDots();
+    void placeAutoDots(); // after the dot list
 
     // Files (form1_files.cpp).
     // The activity file as it would be written now: header and dot list.

@@ -170,7 +170,8 @@ void Form1::redrawCanvas(const QRegion& pixels)
     Picture1->ClipPixels = area;
     Picture1->AutoRedraw = true;
     if (gridShown_)
-        Picture1->PSetGrid(gridStep, Picture1->Width(), Picture1->Height(), toolkit::vbBlack);
+        Picture1->PSetGrid(shownGridStep(), Picture1->Width(), Picture1->Height(),
+                           toolkit::vbBlack);
     drawDots(*Picture1, currentPage, area);
     Picture1->AutoRedraw = false;
     Picture1->ClipPixels = QRegion();

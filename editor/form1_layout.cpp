@@ -99,6 +99,7 @@ void Form1::buildEditorWindow()
     Combo5->setTop(T);
     Combo5->setLeft(Check1->Left() + Check1->Width() + 100);
     placeMoveButton();
+    placeAutoDots();
 }
 
 void Form1::createUndoImages()

@@ -39,8 +39,8 @@ void Form1::hideSettingPalettes()
     for (auto* buttons : {&Command5, &Command6, &Command7, &Command8, &Command10, &Command11})
         for (int i = 0; i < buttons->Count(); ++i)
             (*buttons)(i).hide();
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{Label1, Combo1, Combo4, Check1, Combo5, MoveButton})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Label1, Combo1, Combo4, Check1, Combo5, MoveButton, AutoDotsButton, AutoDotsCount})
         control->hide();
 }
 
@@ -133,6 +133,8 @@ void Form1::Command1_Click(int Index)
             Check1->show();
             Combo5->show();
             MoveButton->show();
+            AutoDotsButton->show();
+            AutoDotsCount->show();
             if (movingDots)
                 MoveButton_Click(); // a dot tool chosen again places dots
             break;
@@ -157,9 +159,9 @@ void Form1::Command2_Click(int Index)
 {
     markChosen(Command2, Index);
     gridStep = (Index + 1) * 50;
+    gridButton = Index;
     recomputeCentre();
     showGrid();
-    gridButton = Index;
 }
 
 // The grid's dots go on the canvas only, over the current page and under
@@ -169,7 +171,7 @@ void Form1::showGrid()
     Picture1->AutoRedraw = true;
     Picture1->setPicture(page().Image());
     Picture1->DrawWidth = 1;
-    Picture1->PSetGrid(gridStep, Picture1->Width(), Picture1->Height(), toolkit::vbBlack);
+    Picture1->PSetGrid(shownGridStep(), Picture1->Width(), Picture1->Height(), toolkit::vbBlack);
     Picture1->AutoRedraw = false;
     gridShown_ = true;
     drawDots(*Picture1, currentPage);

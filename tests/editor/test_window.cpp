@@ -198,6 +198,8 @@ TEST_F(EditorTest, FreePlacementSnapsBackToTheChosenGrid)
     EXPECT_EQ(f.centreX, 5300); // neither the centre nor the grid shown change
     EXPECT_EQ(f.centreY, 4000);
     EXPECT_EQ(f.Picture1->Image(), grid);
+    f.Command11_Click(3); // "B" shows the canvas again: the grid, not black
+    EXPECT_EQ(f.Picture1->Image(), grid);
     f.Command1_Click(5);
     EXPECT_EQ(f.gridStep, 100);
     EXPECT_EQ(f.gridButton, 1);

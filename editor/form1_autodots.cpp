@@ -1,0 +1,102 @@
+// "Puntos automáticos": the figures of the page's drawing are traced and
+// their outlines get the numbered dots a person would click, one figure
+// after another, each closed.
+
+#include "form1.h"
+
+#include "textfiles.h"
+#include "tracing.h"
+#include "twips.h"
+
+#include <algorithm>
+
+namespace editor {
+
+namespace {
+
+constexpr int Gap = 100; // twips between the dot list and these controls
+
+} // namespace
+
+void Form1::createAutoDots()
+{
+    AutoDotsButton = new toolkit::CommandButton(this);
+    AutoDotsButton->setCaption(QStringLiteral("Puntos automáticos"));
+    AutoDotsButton->setBackColor(toolkit::vbWhite);
+    AutoDotsButton->setToolTipText(QStringLiteral(
+        "Pone los puntos solos a lo largo del contorno de cada figura de la página"));
+    AutoDotsButton->onClick = [this] { AutoDotsButton_Click(); };
+    AutoDotsCount = new QSpinBox(this);
+    AutoDotsCount->setRange(3, 150);
+    AutoDotsCount->setValue(20);
+    AutoDotsCount->setToolTip(QStringLiteral("Cuántos puntos automáticos"));
+    AutoDotsButton->hide();
+    AutoDotsCount->hide();
+}
+
+// After the dot list; on a screen too narrow for that (800 x 600), at the
+// right edge just above it.
+void Form1::placeAutoDots()
+{
+    const int height = Combo5->height();
+    const int countWidth = AutoDotsCount->sizeHint().width();
+    const int buttonWidth =
+        AutoDotsButton->fontMetrics().horizontalAdvance(AutoDotsButton->text()) + 16;
+    const int width = countWidth + 6 + buttonWidth;
+    QPoint at((Combo5->Left() + Combo5->Width() + Gap) / toolkit::TwipsPerPixel,
+              Combo5->Top() / toolkit::TwipsPerPixel);
+    const int screen = platform_.screenWidthTwips() / platform_.twipsPerPixelX();
+    if (at.x() + width > screen)
+        at = QPoint(screen - width - 4, at.y() - height - 4);
+    AutoDotsCount->setGeometry(at.x(), at.y(), countWidth, height);
+    const int pixel = toolkit::TwipsPerPixel;
+    AutoDotsButton->Move((at.x() + countWidth + 6) * pixel, at.y() * pixel, buttonWidth * pixel,
+                         height * pixel);
+}
+
+void Form1::AutoDotsButton_Click()
+{
+    const QList<Outline> outlines = traceFigures(page().Image());
+    if (outlines.isEmpty()) {
+        tell(QStringLiteral("La página no tiene ninguna figura: dibújala o abre una imagen."));
+        return;
+    }
+    // Each figure takes its dots and a closing; what the player reads is the limit.
+    const int room = MaxDotEntries - dotEntryCount;
+    const int figures = std::min<int>(int(outlines.size()), AutoDotsCount->value() / 3);
+    const int count = std::min(AutoDotsCount->value(), room - figures);
+    if (count < 3) {
+        tell(QStringLiteral("Una actividad admite como mucho %1 puntos, contando los cierres. "
+                            "Guarda esta actividad y empieza otra.")
+                 .arg(MaxDotEntries));
+        return;
+    }
+    pushUndoSnapshot();
+    rememberDotStep();
+    const int step = int(toolkit::leadingNumber(Combo4->Text()));
+    for (const QList<QPointF>& figure : dotsAlong(outlines, count)) {
+        for (qsizetype i = 0; i < figure.size(); ++i) {
+            addDot({QString::number(dotNumber),
+                    figure[i] * toolkit::TwipsPerPixel,
+                    currentColour(),
+                    currentPage,
+                    dotSize,
+                    Picture1->FontSize,
+                    i == 0,
+                    {}});
+            dotNumber += step;
+        }
+        addDot({QString(),
+                figure.first() * toolkit::TwipsPerPixel,
+                currentColour(),
+                currentPage,
+                dotSize,
+                Picture1->FontSize,
+                false,
+                {}});
+    }
+    newFigure = true;
+    workChanged();
+}
+
+} // namespace editor
