@@ -3,6 +3,7 @@
 #include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <numeric>
 #include <potracelib.h>
@@ -19,16 +20,16 @@ constexpr int WordBits = int(sizeof(potrace_word) * 8);
 
 // Figure pixels: those that light background 4-connected to the edge
 // cannot reach, so the inside of an outline is figure too.
-std::vector<bool> figureMask(const QImage& picture)
+std::vector<uint8_t> figureMask(const QImage& picture)
 {
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     const int w = grey.width(), h = grey.height();
-    std::vector<bool> reached(size_t(w) * size_t(h), false);
+    std::vector<uint8_t> reached(size_t(w) * size_t(h), 0);
     std::vector<int> pending;
     const auto visit = [&](int x, int y) {
         const size_t i = size_t(y) * size_t(w) + size_t(x);
         if (!reached[i] && grey.constScanLine(y)[x] >= LightGrey) {
-            reached[i] = true;
+            reached[i] = 1;
             pending.push_back(int(i));
         }
     };
@@ -49,7 +50,8 @@ std::vector<bool> figureMask(const QImage& picture)
         if (y + 1 < h)
             visit(x, y + 1);
     }
-    reached.flip();
+    for (uint8_t& pixel : reached)
+        pixel = !pixel;
     return reached;
 }
 
@@ -186,7 +188,7 @@ QList<Outline> traceFigures(const QImage& picture, double minAreaFraction)
     const int w = picture.width(), h = picture.height();
     if (w == 0 || h == 0)
         return {};
-    const std::vector<bool> figure = figureMask(picture);
+    const std::vector<uint8_t> figure = figureMask(picture);
     const int dy = (w + WordBits - 1) / WordBits;
     std::vector<potrace_word> map(size_t(dy) * size_t(h), 0);
     for (int y = 0; y < h; ++y)

@@ -1,9 +1,10 @@
 // The editor's window driven by any sequence of what an adult can do: choose
 // tools and settings, click, drag and right-click on the canvas, press its
 // keys, turn pages and grids, start the dot list again, close figures, move
-// dots, open an activity (whose bytes come from the input too) and use the
-// library on a theme of a scratch folder. Each input starts a new window on
-// fresh folders, so a finding replays from its file alone.
+// dots, place them along the page's figures by themselves, open an activity
+// (whose bytes come from the input too) and use the library on a theme of a
+// scratch folder. Each input starts a new window on fresh folders, so a
+// finding replays from its file alone.
 
 #include "activitylistmodel.h"
 #include "fakeplatform.h"
@@ -59,6 +60,10 @@ private:
 constexpr int ScreenWidth = 320;
 constexpr int ScreenHeight = 240;
 constexpr int MaxSteps = 200;
+// Tracing a page takes tens of milliseconds under the sanitizers: a few per
+// input keep each run far from the time limit.
+constexpr int MaxTraces = 5;
+int tracesLeft = 0;
 
 // The tools and commands of the main palette worth a press: "Abrir" and
 // "Guardar como" are left out (their dialogs answer nothing here), and so is
@@ -173,7 +178,7 @@ void drag(editor::Form1& form, Script& input, bool release)
 
 void step(editor::Form1& form, Script& input, toolkit::FakePlatform& platform)
 {
-    switch (input.pick(0, 19)) {
+    switch (input.pick(0, 20)) {
     case 0:
     case 1:
         form.Command1_Click(Commands[input.pick(0, int(std::size(Commands)) - 1)]);
@@ -237,6 +242,11 @@ void step(editor::Form1& form, Script& input, toolkit::FakePlatform& platform)
         };
         form.ThemeButton_Click();
         break;
+    case 20: // "Puntos automáticos" on whatever the page holds, a few times
+        form.AutoDotsCount->setValue(input.pick(3, 150));
+        if (tracesLeft-- > 0)
+            form.AutoDotsButton_Click();
+        break;
     default:
         form.Command5_Click(input.pick(0, 2));
         form.Command6_Click(input.pick(0, 5));
@@ -256,6 +266,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     editor::Form1 form(platform);
     form.Form_Load();
     Script input(data, size);
+    tracesLeft = MaxTraces;
     for (int n = 0; n < MaxSteps && input.more(); ++n)
         step(form, input, platform);
     if (form.dotEntryCount != int(form.dots.size()) ||
