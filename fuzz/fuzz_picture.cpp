@@ -1,0 +1,53 @@
+// A picture brought into the editor and given dots by themselves: the input
+// is a file of the kind its first byte chooses (PNG, JPEG, GIF, BMP, SVG,
+// WebP), read fitted into a page as the open button, a paste or a drop
+// reads it; the figures found on it are traced and 3 to 150 dots placed
+// along them. Whatever the bytes, the dots lie within the page, each figure
+// has at least three and they add up to what was asked.
+
+#include "fuzzsupport.h"
+#include "picturefiles.h"
+#include "tracing.h"
+
+#include <QRectF>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <iterator>
+
+namespace {
+
+constexpr const char* Kinds[] = {"png", "jpg", "gif", "bmp", "svg", "webp"};
+const QSize Page(240, 180); // small: the tracing is measured elsewhere
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QTemporaryDir folder;
+    if (size < 2)
+        return 0;
+    const QString path = folder.filePath(QStringLiteral("imagen.") +
+                                         QLatin1String(Kinds[data[0] % std::size(Kinds)]));
+    const int count = 3 + data[1] % 148;
+    fuzz::writeFile(path, data + 2, size - 2);
+    const QImage picture = toolkit::readFittedPicture(path, Page);
+    if (picture.isNull())
+        return 0;
+    const auto figures = editor::dotsAlong(editor::traceFigures(picture), count);
+    int placed = 0;
+    for (const auto& figure : figures) {
+        placed += int(figure.size());
+        for (QPointF dot : figure)
+            if (!QRectF(QPointF(), Page).adjusted(-1, -1, 1, 1).contains(dot) || figure.size() < 3)
+                std::abort();
+    }
+    if (!figures.isEmpty() && placed != count)
+        std::abort();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::startApplication();
+    return 0;
+}
