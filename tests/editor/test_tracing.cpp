@@ -6,110 +6,97 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A 400 x 300 white page with black strokes 3 pixels wide drawn on it.
-QImage page(const std::function<void(QPainter&)>& draw)
+// A 400 x 300 white page with `path` drawn on it in black, `width` pixels wide.
+QImage page(const QPainterPath& path, int width = 3)
 {
     QImage image(400, 300, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setPen(QPen(Qt::black, 3));
-    draw(painter);
+    QPainter(&image).strokePath(path, QPen(Qt::black, width));
     return image;
 }
 
-QPolygonF star(QPointF centre, double outer, double inner)
+QPolygonF star()
 {
     QPolygonF points;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = M_PI * i / 5 - M_PI / 2, r = i % 2 ? inner : outer;
-        points << centre + QPointF(std::cos(angle), std::sin(angle)) * r;
+    for (int i = 0; i < 11; ++i) { // closed: the last point is the first
+        const double angle = M_PI * i / 5 - M_PI / 2;
+        points << QPointF(200, 150) +
+                      QPointF(std::cos(angle), std::sin(angle)) * (i % 2 ? 50 : 120);
     }
     return points;
 }
 
-// Within 2 pixels of `at` lie both stroke and background: it is on an outline.
+// Both stroke and background within 2 pixels of `at`: it is on an outline.
 bool onOutline(const QImage& picture, QPointF at)
 {
-    bool dark = false, light = false;
+    int dark = 0;
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx) {
             const QPoint p = at.toPoint() + QPoint(dx, dy);
-            const int grey = picture.rect().contains(p) ? qGray(picture.pixel(p)) : 255;
-            (grey < 128 ? dark : light) = true;
+            dark += picture.valid(p) && qGray(picture.pixel(p)) < 128;
         }
-    return dark && light;
+    return dark > 0 && dark < 25;
+}
+
+// Clockwise on screen (a positive shoelace area) and never crossing itself.
+bool clockwiseAndSimple(const QList<QPointF>& dots)
+{
+    const qsizetype n = dots.size();
+    double area = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        area += dots[i].x() * dots[(i + 1) % n].y() - dots[(i + 1) % n].x() * dots[i].y();
+        for (qsizetype j = i + 2; j < n - (i == 0); ++j)
+            if (QLineF(dots[i], dots[i + 1])
+                    .intersects(QLineF(dots[j], dots[(j + 1) % n]), nullptr) ==
+                QLineF::BoundedIntersection)
+                return false;
+    }
+    return area > 0;
 }
 
 } // namespace
 
-// Figures are found where the background cannot reach, specks left out; the
-// dots lie on each outline from its top, clockwise, the star's tips among them.
+// Figures are where the background cannot reach, specks left out; 20 dots lie
+// on their outlines from each top, clockwise, the star's tips among them.
 TEST(Tracing, DotsLieOnTheOutlinesFromTheTopClockwise)
 {
-    const struct
-    {
-        const char* what;
-        std::function<void(QPainter&)> draw;
-        int figures;
-    } cases[] = {
-        {"circle", [](QPainter& p) { p.drawEllipse(QPointF(200, 150), 100, 100); }, 1},
-        {"ring with a hole",
-         [](QPainter& p) {
-             p.setPen(QPen(Qt::black, 20)), p.drawEllipse(QPointF(200, 150), 80, 80);
-         },
-         1},
-        {"star",
-         [](QPainter& p) {
-             p.drawPolygon(star({200, 150}, 120, 50));
-         },
-         1},
-        {"two figures",
-         [](QPainter& p) { p.drawRect(20, 20, 100, 80), p.drawEllipse(QPointF(300, 200), 60, 60); },
-         2},
-        {"open stroke", [](QPainter& p) { p.drawLine(50, 250, 350, 40); }, 1},
-        {"speck", [](QPainter& p) { p.drawPoint(100, 100); }, 0},
-        {"almost white", [](QPainter& p) { p.fillRect(0, 0, 400, 300, QColor(230, 230, 230)); }, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QImage picture = page(c.draw);
+    QPainterPath circle, star, two, stroke, speck;
+    circle.addEllipse(QPointF(200, 150), 100, 100);
+    star.addPolygon(::star());
+    two.addRect(20, 20, 100, 80), two.addEllipse(QPointF(300, 200), 60, 60);
+    stroke.moveTo(50, 250), stroke.lineTo(350, 40);
+    speck.addRect(100, 100, 1, 1);
+    const std::tuple<const char*, QImage, int> cases[] = {
+        {"circle", page(circle), 1},      {"ring with a hole", page(circle, 20), 1},
+        {"star", page(star), 1},          {"two figures", page(two), 2},
+        {"open stroke", page(stroke), 1}, {"speck", page(speck, 1), 0}};
+    for (const auto& [what, picture, figures] : cases) {
+        SCOPED_TRACE(what);
         const auto outlines = editor::traceFigures(picture);
-        ASSERT_EQ(outlines.size(), c.figures);
+        ASSERT_EQ(outlines.size(), figures);
         const auto dots = editor::dotsAlong(outlines, 20);
-        int placed = 0;
+        qsizetype placed = 0;
         for (qsizetype f = 0; f < dots.size(); ++f) {
-            placed += int(dots[f].size());
+            placed += dots[f].size();
             EXPECT_GE(dots[f].size(), 3);
             EXPECT_EQ(dots[f][0], outlines[f].points.first()); // the top
-            double area = 0;                                   // positive: clockwise on screen
-            for (qsizetype i = 0; i < dots[f].size(); ++i) {
-                const QPointF a = dots[f][i], b = dots[f][(i + 1) % dots[f].size()];
-                area += a.x() * b.y() - b.x() * a.y();
-            }
-            EXPECT_GT(area, 0);
-            const qsizetype n = dots[f].size();
-            for (qsizetype i = 0; i < n; ++i) // the path never crosses itself
-                for (qsizetype j = i + 2; j < n - (i == 0); ++j)
-                    EXPECT_NE(QLineF(dots[f][i], dots[f][i + 1])
-                                  .intersects(QLineF(dots[f][j], dots[f][(j + 1) % n]), nullptr),
-                              QLineF::BoundedIntersection)
-                        << i << " " << j;
+            EXPECT_TRUE(clockwiseAndSimple(dots[f]));
             for (QPointF dot : dots[f])
                 EXPECT_TRUE(onOutline(picture, dot)) << dot.x() << "," << dot.y();
         }
-        EXPECT_EQ(placed, c.figures ? 20 : 0);
+        EXPECT_EQ(placed, figures ? 20 : 0);
     }
-    const QPolygonF tips = star({200, 150}, 120, 50);
-    const auto dots = editor::dotsAlong(
-        editor::traceFigures(page([&](QPainter& p) { p.drawPolygon(tips); })), 12)[0];
+    QImage almostWhite(400, 300, QImage::Format_RGB32);
+    almostWhite.fill(QColor(230, 230, 230));
+    EXPECT_TRUE(editor::traceFigures(almostWhite).isEmpty());
+    const auto dots = editor::dotsAlong(editor::traceFigures(page(star)), 12)[0];
     for (int i = 0; i < 10; i += 2) // every tip of the star is a dot
         EXPECT_TRUE(std::any_of(dots.begin(), dots.end(), [&](QPointF d) {
-            return QLineF(d, tips[i]).length() < 4;
+            return QLineF(d, ::star()[i]).length() < 4;
         })) << i;
 }
 
@@ -121,7 +108,9 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndAnEmptyPageSaysSo)
     form->Command1_Click(19);
     form->AutoDotsButton_Click();
     EXPECT_EQ(platform.messages.size(), 1);
-    platform.clipboard = page([](QPainter& p) { p.drawEllipse(QPointF(200, 150), 100, 100); });
+    QPainterPath circle;
+    circle.addEllipse(QPointF(200, 150), 100, 100);
+    platform.clipboard = page(circle);
     form->Command1_Click(17);
     form->AutoDotsCount->setValue(30);
     form->AutoDotsButton_Click();
