@@ -348,7 +348,7 @@ private:
     void clearPage();
     void paste();
     void openFile(const QString& path);
-    void bringPicture(const QImage& fitted);
+    void bringPicture(const QImage& picture);
     void leave();
     void tell(const QString& text);
 

@@ -83,26 +83,19 @@ void Form1::openFile(const QString& path)
         tell(QStringLiteral("El fichero seleccionado no es un gráfico soportado"));
         return;
     }
-    const QImage picture = toolkit::readPicture(path);
+    bringPicture(toolkit::readPicture(path));
+}
+
+// A picture replaces the page's drawing, one undo step; one that could not
+// be read changes nothing.
+void Form1::bringPicture(const QImage& picture)
+{
     if (picture.isNull()) {
         tell(QStringLiteral("No se ha podido abrir la imagen."));
         return;
     }
     pushUndoSnapshot();
     page().setPicture(picture);
-    showPage();
-}
-
-// A picture fitted to the page replaces its drawing, one undo step; one that
-// could not be read changes nothing.
-void Form1::bringPicture(const QImage& fitted)
-{
-    if (fitted.isNull()) {
-        tell(QStringLiteral("No se ha podido abrir la imagen."));
-        return;
-    }
-    pushUndoSnapshot();
-    page().setPicture(fitted);
     showPage();
 }
 

@@ -28,16 +28,6 @@ bool writeWhole(QFileDevice& file, const FileWriter& write)
     return write(file) && file.flush() && syncToDisk(file.handle()) == 0;
 }
 
-void syncFolder(const QString& folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // What a program killed between writing and linking left behind; an hour is
 // far longer than any save takes, so no other computer is still writing it.
 void removeStaleTemporaries(const QString& folder, const QDateTime& now)
@@ -158,6 +148,16 @@ std::pair<NewFile, QString> create(const QString& folder,
 }
 
 } // namespace
+
+void syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
 
 int (*makeHardLink)(const char* target, const char* name) = ::link;
 int (*syncToDisk)(int fd) = ::fsync;

@@ -27,6 +27,10 @@ NewFile createNewFile(const QString& path, const QByteArray& contents);
 // a regular file.
 bool replaceFile(const QString& path, const QByteArray& contents);
 
+// A rename or a new name is only durable once the folder that holds it is
+// synced too.
+void syncFolder(const QString& folder);
+
 // The system's link() and fsync(); test seams, for a server without hard
 // links and for one that reports a lost write only when the file is synced
 // or closed (NFS).

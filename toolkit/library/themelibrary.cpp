@@ -42,17 +42,6 @@ QString numberedName(int number)
     return QStringLiteral("%1.txt").arg(number);
 }
 
-// A rename is only durable once the folder that holds the name is synced.
-void syncFolder(const QString& folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 bool exists(const QString& path)
 {
     return QFileInfo::exists(path);
