@@ -186,6 +186,8 @@ public:
     toolkit::CommandButton* MoveButton;     // "Mover": the dot tool moves dots
     toolkit::CommandButton* AutoDotsButton; // "Puntos automáticos"
     QSpinBox* AutoDotsCount;                // how many, 3 to 150
+    toolkit::CheckBox* ShowDrawingCheck;    // "El niño ve el dibujo"
+    toolkit::CheckBox* EraseOutlineCheck;   // "Borrar el contorno"
     bool movingDots = false;
     void MoveButton_Click();
     // Finds the figures of the page's drawing and places that many numbered
@@ -206,6 +208,7 @@ public:
     // False, with a word to the adult and nothing changed, when it cannot be
     // read.
     bool openActivity(const QString& path);
+    void openPictureOf(const QString& path);
     // The file the dot list was opened from; empty for a list started here.
     QString openedActivity;
 
@@ -344,6 +347,9 @@ private:
     // Files (form1_files.cpp).
     // The activity file as it would be written now: header and dot list.
     QByteArray activityContents() const;
+    // The page's drawing as the activity's picture (a PNG) when the child
+    // is to see it; empty otherwise.
+    QByteArray activityPicture() const;
     void prefetchNewestSnapshot();
     void clearPage();
     void paste();

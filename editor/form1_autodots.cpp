@@ -4,6 +4,7 @@
 
 #include "form1.h"
 
+#include "activitypicture.h"
 #include "textfiles.h"
 #include "tracing.h"
 #include "twips.h"
@@ -30,8 +31,19 @@ void Form1::createAutoDots()
     AutoDotsCount->setRange(3, 150);
     AutoDotsCount->setValue(20);
     AutoDotsCount->setToolTip(QStringLiteral("Cuántos puntos automáticos"));
-    AutoDotsButton->hide();
-    AutoDotsCount->hide();
+    ShowDrawingCheck = new toolkit::CheckBox(this);
+    ShowDrawingCheck->setText(QStringLiteral("El niño ve el dibujo"));
+    ShowDrawingCheck->setToolTip(QStringLiteral(
+        "La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos"));
+    EraseOutlineCheck = new toolkit::CheckBox(this);
+    EraseOutlineCheck->setText(QStringLiteral("Borrar el contorno"));
+    EraseOutlineCheck->setToolTip(QStringLiteral(
+        "Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los "
+        "puntos"));
+    EraseOutlineCheck->setChecked(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{AutoDotsButton, AutoDotsCount,
+                                                            ShowDrawingCheck, EraseOutlineCheck})
+        control->hide();
 }
 
 // After the dot list; on a screen too narrow for that (800 x 600), at the
@@ -42,7 +54,9 @@ void Form1::placeAutoDots()
     const int countWidth = AutoDotsCount->sizeHint().width();
     const int buttonWidth =
         AutoDotsButton->fontMetrics().horizontalAdvance(AutoDotsButton->text()) + 16;
-    const int width = countWidth + 6 + buttonWidth;
+    const int showWidth = ShowDrawingCheck->sizeHint().width();
+    const int eraseWidth = EraseOutlineCheck->sizeHint().width();
+    const int width = countWidth + 6 + buttonWidth + 8 + showWidth + 8 + eraseWidth;
     QPoint at((Combo5->Left() + Combo5->Width() + Gap) / toolkit::TwipsPerPixel,
               Combo5->Top() / toolkit::TwipsPerPixel);
     const int screen = platform_.screenWidthTwips() / platform_.twipsPerPixelX();
@@ -50,8 +64,21 @@ void Form1::placeAutoDots()
         at = QPoint(screen - width - 4, at.y() - height - 4);
     AutoDotsCount->setGeometry(at.x(), at.y(), countWidth, height);
     const int pixel = toolkit::TwipsPerPixel;
-    AutoDotsButton->Move((at.x() + countWidth + 6) * pixel, at.y() * pixel, buttonWidth * pixel,
-                         height * pixel);
+    int x = at.x() + countWidth + 6;
+    AutoDotsButton->Move(x * pixel, at.y() * pixel, buttonWidth * pixel, height * pixel);
+    x += buttonWidth + 8;
+    ShowDrawingCheck->Move(x * pixel, at.y() * pixel, showWidth * pixel, height * pixel);
+    x += showWidth + 8;
+    EraseOutlineCheck->Move(x * pixel, at.y() * pixel, eraseWidth * pixel, height * pixel);
+}
+
+QByteArray Form1::activityPicture() const
+{
+    if (!ShowDrawingCheck->isChecked())
+        return {};
+    const QSize screen(platform_.screenWidthTwips() / platform_.twipsPerPixelX(),
+                       platform_.screenHeightTwips() / platform_.twipsPerPixelY());
+    return toolkit::activityPictureBytes(Picture2(currentPage).Image(), screen);
 }
 
 void Form1::AutoDotsButton_Click()
@@ -62,9 +89,8 @@ void Form1::AutoDotsButton_Click()
         return;
     }
     // Each figure takes its dots and a closing; what the player reads is the limit.
-    const int room = MaxDotEntries - dotEntryCount;
-    const int figures = std::min<int>(int(outlines.size()), AutoDotsCount->value() / 3);
-    const int count = std::min(AutoDotsCount->value(), room - figures);
+    const int count =
+        dotsThatFit(AutoDotsCount->value(), int(outlines.size()), MaxDotEntries - dotEntryCount);
     if (count < 3) {
         tell(QStringLiteral("Una actividad admite como mucho %1 puntos, contando los cierres. "
                             "Guarda esta actividad y empieza otra.")
@@ -73,6 +99,10 @@ void Form1::AutoDotsButton_Click()
     }
     pushUndoSnapshot();
     rememberDotStep();
+    // The child joins the outline; the details inside are the child's to see.
+    if (EraseOutlineCheck->isChecked())
+        page().setPicture(withoutOutline(page().Image()));
+    ShowDrawingCheck->setChecked(true);
     const int step = int(toolkit::leadingNumber(Combo4->Text()));
     for (const QList<QPointF>& figure : dotsAlong(outlines, count)) {
         for (qsizetype i = 0; i < figure.size(); ++i) {
@@ -96,6 +126,7 @@ void Form1::AutoDotsButton_Click()
                 {}});
     }
     newFigure = true;
+    showPage();
     workChanged();
 }
 

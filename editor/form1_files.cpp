@@ -5,6 +5,7 @@
 
 #include "activityfile.h"
 #include "activityfiles.h"
+#include "activitypicture.h"
 #include "newfile.h"
 #include "picturefiles.h"
 #include "textfiles.h"
@@ -161,7 +162,11 @@ void Form1::writeActivity()
     const QString path = toolkit::createFirstFree(
         folder, nextFree, [&](QIODevice& file) { return file.write(contents) == contents.size(); },
         LastActivityNumber - lastActivityNumber);
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && !toolkit::putActivityPicture(path, activityPicture())) {
+        tell(QStringLiteral("La actividad se ha guardado en %1, pero no su dibujo.")
+                 .arg(QDir::toNativeSeparators(path)));
+        lastActivityNumber = number;
+    } else if (!path.isEmpty()) {
         lastActivityNumber = number;
         workWritten();
     } else if (number >= LastActivityNumber) {

@@ -4,9 +4,11 @@
 #include "form1.h"
 
 #include "activityfile.h"
+#include "activitypicture.h"
 #include "colour.h"
 
 #include <QFileInfo>
+#include <QPainter>
 
 namespace editor {
 
@@ -26,6 +28,7 @@ bool Form1::openActivity(const QString& path)
     Command1_Click(19);
     pushUndoSnapshot();
     rememberDotStep();
+    openPictureOf(path);
     dotSize = read->dotSize;
     Picture1->FontSize = read->fontSize;
     page().FontSize = read->fontSize;
@@ -42,6 +45,22 @@ bool Form1::openActivity(const QString& path)
         tell(QStringLiteral("La actividad se ha abierto tal como la lee el juego, pero: %1")
                  .arg(read->leftOut.join(QLatin1Char(' '))));
     return true;
+}
+
+// The drawing an activity shows the child comes back into the page, under
+// its dots, scaled as they are.
+void Form1::openPictureOf(const QString& path)
+{
+    const QSize screen(platform_.screenWidthTwips() / platform_.twipsPerPixelX(),
+                       platform_.screenHeightTwips() / platform_.twipsPerPixelY());
+    const QImage picture = toolkit::readActivityPicture(path, screen).image;
+    ShowDrawingCheck->setChecked(!picture.isNull());
+    if (picture.isNull())
+        return;
+    QImage onPage(page().Image().size(), QImage::Format_RGB32);
+    onPage.fill(Qt::white);
+    QPainter(&onPage).drawImage(0, 0, picture);
+    page().setPicture(onPage);
 }
 
 // The records keep the file's own numbers, so an activity written again on

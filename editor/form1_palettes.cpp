@@ -40,7 +40,8 @@ void Form1::hideSettingPalettes()
         for (int i = 0; i < buttons->Count(); ++i)
             (*buttons)(i).hide();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Label1, Combo1, Combo4, Check1, Combo5, MoveButton, AutoDotsButton, AutoDotsCount})
+             Label1, Combo1, Combo4, Check1, Combo5, MoveButton, AutoDotsButton, AutoDotsCount,
+             ShowDrawingCheck, EraseOutlineCheck})
         control->hide();
 }
 
@@ -135,6 +136,8 @@ void Form1::Command1_Click(int Index)
             MoveButton->show();
             AutoDotsButton->show();
             AutoDotsCount->show();
+            ShowDrawingCheck->show();
+            EraseOutlineCheck->show();
             if (movingDots)
                 MoveButton_Click(); // a dot tool chosen again places dots
             break;

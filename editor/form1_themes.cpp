@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "activitypicture.h"
 #include "editorpictures.h"
 #include "form2.h"
 #include "themelibrary.h"
@@ -50,6 +51,7 @@ void Form1::ThemeButton_Click()
 {
     Form2::Work work;
     work.contents = [this] { return activityContents(); };
+    work.picture = [this] { return activityPicture(); };
     work.written = [this] { workWritten(); };
     work.open = [this](const QString& path) { return openActivity(path); };
     work.openedFrom = openedActivity;
@@ -81,7 +83,8 @@ void Form1::TryButton_Click()
     const QString path = trialFolder_->filePath(QStringLiteral("prueba.txt"));
     QSaveFile file(path);
     if (!trialFolder_->isValid() || !file.open(QIODevice::WriteOnly) ||
-        file.write(activityContents()) < 0 || !file.commit()) {
+        file.write(activityContents()) < 0 || !file.commit() ||
+        !toolkit::putActivityPicture(path, activityPicture())) {
         tell(QStringLiteral("No se ha podido preparar la prueba: no se puede escribir en %1.")
                  .arg(QDir::toNativeSeparators(QDir::tempPath())));
         return;

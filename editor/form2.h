@@ -37,6 +37,7 @@ public:
     struct Work
     {
         std::function<QByteArray()> contents; // the activity as it would be written now
+        std::function<QByteArray()> picture;  // its picture (a PNG), or empty
         // Opens an activity file in the editor; true when it did. Without
         // it, "Abrir" is not offered.
         std::function<bool(const QString&)> open;

@@ -40,7 +40,8 @@ void Form2::SaveHereButton_Click()
         return;
     const QString name =
         themeChosen() ? themes[ThemeList->currentRow()].name : NewThemeName->text();
-    const auto saved = library.save(name, work.contents());
+    const auto saved =
+        library.save(name, work.contents(), work.picture ? work.picture() : QByteArray());
     if (!saved.problem.isEmpty()) {
         tell(saved.problem);
         return;
@@ -69,7 +70,8 @@ void Form2::ReplaceButton_Click()
                  .arg(number)
                  .arg(theme)))
         return;
-    if (const QString problem = library.replace(Activities->path(number - 1), work.contents());
+    if (const QString problem = library.replace(Activities->path(number - 1), work.contents(),
+                                                work.picture ? work.picture() : QByteArray());
         !problem.isEmpty()) {
         tell(problem);
         return;

@@ -55,6 +55,37 @@ std::vector<uint8_t> figureMask(const QImage& picture)
     return reached;
 }
 
+// How thick the figures' outline is drawn: the median, over the pixels of
+// the outline, of how far dark pixels go straight inwards from it. Zero when
+// that is beyond `most`: a filled silhouette has no line to take away.
+int outlineWidth(const QImage& grey, const std::vector<uint8_t>& figure, int most)
+{
+    const int w = grey.width(), h = grey.height();
+    const auto inFigure = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && figure[size_t(y) * size_t(w) + size_t(x)];
+    };
+    std::vector<int> runs;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!inFigure(x, y))
+                continue;
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                if (inFigure(x - dx, y - dy))
+                    continue; // not the outside on this side
+                int run = 0;
+                while (run <= most && inFigure(x + run * dx, y + run * dy) &&
+                       grey.constScanLine(y + run * dy)[x + run * dx] < LightGrey)
+                    ++run;
+                runs.push_back(run);
+            }
+        }
+    if (runs.empty())
+        return 0;
+    std::nth_element(runs.begin(), runs.begin() + runs.size() / 2, runs.end());
+    const int median = runs[runs.size() / 2];
+    return median > most ? 0 : median;
+}
+
 double turnDegrees(QPointF before, QPointF at, QPointF after)
 {
     const double angle = std::abs(QLineF(before, at).angleTo(QLineF(at, after)));
@@ -215,6 +246,67 @@ QList<Outline> traceFigures(const QImage& picture, double minAreaFraction)
         return p.y() < q.y() || (p.y() == q.y() && p.x() < q.x());
     });
     return outlines;
+}
+
+int dotsThatFit(int wanted, int figures, int room)
+{
+    return std::min(wanted, room - std::min(figures, wanted / 3));
+}
+
+QImage withoutOutline(const QImage& picture)
+{
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    const int w = grey.width(), h = grey.height();
+    const std::vector<uint8_t> figure = figureMask(picture);
+    const int width = outlineWidth(grey, figure, std::max(2, std::min(w, h) / 40));
+    QImage erased = picture.convertToFormat(QImage::Format_RGB32);
+    if (width == 0)
+        return erased;
+    // Out from the background, through anything not white, as far as the
+    // line is thick and one pixel more for its soft edge.
+    constexpr int White = 250;
+    std::vector<int> distance(size_t(w) * size_t(h), -1);
+    std::vector<int> ring;
+    for (int i = 0; i < w * h; ++i)
+        if (!figure[size_t(i)]) {
+            distance[size_t(i)] = 0;
+            ring.push_back(i);
+        }
+    for (int d = 1; d <= width + 1 && !ring.empty(); ++d) {
+        std::vector<int> next;
+        for (const int i : ring) {
+            const int x = i % w, y = i / w;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
+                        continue;
+                    const int n = ny * w + nx;
+                    if (distance[size_t(n)] >= 0 || grey.constScanLine(ny)[nx] >= White)
+                        continue;
+                    distance[size_t(n)] = d;
+                    next.push_back(n);
+                    erased.setPixel(nx, ny, qRgb(255, 255, 255));
+                }
+        }
+        ring = std::move(next);
+    }
+    // The light, soft edge of the line just outside it.
+    const auto erasedNear = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = x + dx, ny = y + dy;
+                if (nx >= 0 && ny >= 0 && nx < w && ny < h && distance[size_t(ny * w + nx)] == 1)
+                    return true;
+            }
+        return false;
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (!figure[size_t(y) * size_t(w) + size_t(x)] && grey.constScanLine(y)[x] < White &&
+                erasedNear(x, y))
+                erased.setPixel(x, y, qRgb(255, 255, 255));
+    return erased;
 }
 
 QList<QList<QPointF>> dotsAlong(const QList<Outline>& outlines, int count)

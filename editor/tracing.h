@@ -24,6 +24,15 @@ struct Outline
 // their topmost points, top to bottom, then left to right.
 QList<Outline> traceFigures(const QImage& picture, double minAreaFraction = 0.005);
 
+// How many of `wanted` dots an activity with room for `room` more entries
+// takes, when each of `figures` figures needs a closing entry too.
+int dotsThatFit(int wanted, int figures, int room);
+
+// The picture with its figures' outlines taken away, a band as wide as
+// the outline is drawn, so that the details inside stay. A filled
+// silhouette, whose outline is no line, is left as it is.
+QImage withoutOutline(const QImage& picture);
+
 // `count` dots shared among the outlines by their length, at least 3 each
 // (the shortest figures are left out when there are not three for each):
 // on every outline its topmost point first, then its sharpest corners,

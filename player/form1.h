@@ -82,6 +82,10 @@ public:
 
     // --- Activity files (form1_activity.cpp) -----------------------------
     void readActivity();
+    // The activity's drawing, shown under its dots (null for none); the
+    // canvas starts from it and an undo never goes past it.
+    void readActivityPicture();
+    QImage activityPicture;
 
     QString activityFile;
     std::array<QString, MaxDots> dotLabel;

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "activityformat.h"
+#include "activitypicture.h"
 #include "colour.h"
 #include "program.h"
 #include "textfiles.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace player {
 
@@ -47,6 +49,18 @@ void Form1::readActivity()
 
     Picture1->AutoRedraw = false;
     dotCount = i;
+}
+
+// Scaled by the same screen as the dots, so each lies where the editor
+// showed it; a picture that cannot be shown leaves the dots alone.
+void Form1::readActivityPicture()
+{
+    const QSize screen(qRound(double(scaleX) * 800), qRound(scaleY * 600));
+    auto [picture, problem] = toolkit::readActivityPicture(activityFile, screen);
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "lunipo: %s: el dibujo %s; la actividad sigue sin él.\n",
+                     qPrintable(toolkit::activityPicturePath(activityFile)), qPrintable(problem));
+    activityPicture = std::move(picture);
 }
 
 void Form1::readDotLine(int i, const QString& line)

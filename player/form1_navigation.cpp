@@ -151,8 +151,9 @@ void Form1::Command1_Click(int Index)
 
 void Form1::loadActivity()
 {
-    Picture1->setPicture(QImage());
-    Picture3->setPicture(QImage());
+    readActivityPicture();
+    Picture1->setPicture(activityPicture);
+    Picture3->setPicture(activityPicture);
     readActivity();
     for (int i = 0; i < 8; ++i)
         Command4(i).setEnabled(false);

@@ -65,7 +65,10 @@ void Form1::undo()
     undoSlot -= 1;
     if (undoSlot == -1)
         undoSlot = 3;
-    Picture1->setPicture(Image1(undoSlot).Picture());
+    // A slot never written takes the canvas back to the activity's start,
+    // its picture included.
+    const QImage earlier = Image1(undoSlot).Picture();
+    Picture1->setPicture(earlier.isNull() ? activityPicture : earlier);
 }
 
 void Form1::showEarlierDrawing()

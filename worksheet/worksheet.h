@@ -3,6 +3,7 @@
 #include "activityformat.h"
 
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QPair>
 #include <QRectF>
@@ -40,7 +41,16 @@ struct Worksheet
     double dotSize = 0;         // the hit tolerance in twips (header line 4)
     double fontSize = 0;        // the label size in points (header line 5)
     QString footer;             // small print at the foot of the page
+    // The activity's drawing, for an 800 x 600 screen: a pixel is 15 of the
+    // dots' twips. Null for an activity without one.
+    QImage picture;
 };
+
+// Where a sheet's drawing lies, in the dots' twips.
+inline QRectF pictureArea(const Worksheet& sheet)
+{
+    return QRectF(QPointF(), QSizeF(sheet.picture.size()) * 15);
+}
 
 // The most records an activity holds; later lines are not read, as in the player.
 constexpr int MaxDots = toolkit::activity::MaxDots;
@@ -81,6 +91,8 @@ struct WorksheetLayout
     QVector<QColor> inks;    // one per dot: the colour printed for it
     QFont labelFont;         // pixel size in twips
     QRectF footer;
+    QRectF content; // the page inside its margins
+    QRectF picture; // the sheet's drawing, scaled as its dots
 };
 
 // Places a sheet on `page` (twips): the figure scaled to fill the area inside

@@ -57,6 +57,14 @@ void paintFigure(QPainter& painter, const QRectF& area, const Worksheet& sheet)
     };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!sheet.picture.isNull()) {
+        const QRectF picture = pictureArea(sheet);
+        painter.setClipRect(area);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(at({{}, picture.left(), picture.top(), 0}),
+                                 at({{}, picture.right(), picture.bottom(), 0})),
+                          sheet.picture);
+    }
     painter.setPen(QPen(Qt::black, 1));
     for (const auto& [from, to] : finishedSegments(sheet))
         painter.drawLine(at(sheet.dots[from]), at(sheet.dots[to]));

@@ -272,6 +272,7 @@ WorksheetLayout layoutWorksheet(const QRectF& page, const Worksheet& sheet)
     WorksheetLayout layout;
     layout.page = page;
     const QRectF content = page.adjusted(Margin, Margin, -Margin, -Margin);
+    layout.content = content;
     layout.footer = QRectF(content.left(), content.bottom() + (Margin - FooterHeight) / 2,
                            content.width(), FooterHeight);
 
@@ -285,6 +286,10 @@ WorksheetLayout layoutWorksheet(const QRectF& page, const Worksheet& sheet)
                               (QPointF(dot.x, dot.y) - bounds.topLeft()) * layout.scale);
         layout.inks.append(printableInk(dot.colour));
     }
+    const QRectF picture = pictureArea(sheet);
+    layout.picture =
+        QRectF(layout.figure.topLeft() + (picture.topLeft() - bounds.topLeft()) * layout.scale,
+               picture.size() * layout.scale);
     layout.discRadius = DiscRadius;
     if (sheet.circles)
         layout.circleRadius =

@@ -94,6 +94,12 @@ void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& shee
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(page, Qt::white);
+    if (!sheet.picture.isNull()) {
+        painter.save();
+        painter.setClipRect(layout.content);
+        painter.drawImage(layout.picture, sheet.picture);
+        painter.restore();
+    }
     paintDots(painter, layout);
     paintLabels(painter, layout, sheet);
     paintFooter(painter, layout, sheet.footer);

@@ -4,6 +4,7 @@
 
 #include "activityfiles.h"
 #include "activityformat.h"
+#include "activitypicture.h"
 #include "colour.h"
 #include "textfiles.h"
 #include "twips.h"
@@ -66,6 +67,7 @@ std::optional<Worksheet> readWorksheet(const QString& activityPath)
     const QFileInfo where(activityPath);
     sheet.footer = QStringLiteral("%1 · actividad %2")
                        .arg(where.absoluteDir().dirName(), where.completeBaseName());
+    sheet.picture = toolkit::readActivityPicture(activityPath, {800, 600}).image;
     return sheet;
 }
 

@@ -1,4 +1,6 @@
+#include "activitypicture.h"
 #include "editorfixture.h"
+#include "picturebatch.h"
 #include "tracing.h"
 
 #include <QLineF>
@@ -100,8 +102,28 @@ TEST(Tracing, DotsLieOnTheOutlinesFromTheTopClockwise)
         })) << i;
 }
 
+// The outline goes, a band as wide as its line, and the details inside
+// stay; a filled silhouette has no line to take away.
+TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
+{
+    QPainterPath circle, eye;
+    circle.addEllipse(QPointF(200, 150), 100, 100);
+    eye.addEllipse(QPointF(170, 120), 10, 10);
+    QImage drawn = page(circle, 6);
+    QPainter(&drawn).strokePath(eye, QPen(Qt::black, 3));
+    const QImage erased = editor::withoutOutline(drawn);
+    for (int x = 94; x <= 106; ++x) // across the left side of the line
+        EXPECT_GT(qGray(erased.pixel(x, 150)), 250) << x;
+    EXPECT_LT(qGray(erased.pixel(160, 120)), 128); // the eye
+    QImage solid(400, 300, QImage::Format_RGB32);
+    solid.fill(Qt::white);
+    QPainter(&solid).fillPath(circle, Qt::black);
+    EXPECT_EQ(editor::withoutOutline(solid), solid);
+}
+
 // Pressed on the page's drawing: its outline gets the dots, the figure is
-// closed, and one undo takes it all back; a page without a figure says so.
+// closed, the outline is taken from the page and the drawing will go with
+// the activity; one undo takes it all back; a page without a figure says so.
 TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndAnEmptyPageSaysSo)
 {
     startEditor();
@@ -112,12 +134,75 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndAnEmptyPageSaysSo)
     circle.addEllipse(QPointF(200, 150), 100, 100);
     platform.clipboard = page(circle);
     form->Command1_Click(17);
+    EXPECT_FALSE(form->ShowDrawingCheck->isChecked()); // a drawing by hand is not shown
     form->AutoDotsCount->setValue(30);
     form->AutoDotsButton_Click();
     ASSERT_EQ(form->dotEntryCount, 31);
     EXPECT_LT(QLineF(form->dots[0].at, QPointF(200, 48.5) * 15).length(), 2 * 15); // the top
     EXPECT_TRUE(form->dots.back().closes());
+    EXPECT_TRUE(form->ShowDrawingCheck->isChecked());
+    const auto drawing = [&] { return qGray(form->Picture2(0).Image().pixel(300, 150)); };
+    EXPECT_EQ(drawing(), 255);
     form->Command1_Click(13);
     EXPECT_EQ(form->dotEntryCount, 0);
-    EXPECT_EQ(pageAt(0, 300 * 15, 150 * 15), toolkit::vbBlack);
+    EXPECT_EQ(drawing(), 0);
+}
+
+// The floppy writes the drawing beside the activity when the child is to
+// see it, and opening the activity brings it back into the page.
+TEST_F(EditorTest, TheDrawingGoesWithTheActivityAndComesBackWithIt)
+{
+    startEditor();
+    QPainterPath circle;
+    circle.addEllipse(QPointF(200, 150), 100, 100);
+    platform.clipboard = page(circle);
+    form->Command1_Click(17);
+    form->Command1_Click(19);
+    form->EraseOutlineCheck->setChecked(false);
+    form->AutoDotsButton_Click();
+    form->Command1_Click(16);
+    const QString written = appDir.filePath("1.txt");
+    ASSERT_TRUE(QFile::exists(toolkit::activityPicturePath(written)));
+    form->ShowDrawingCheck->setChecked(false);
+    form->Command1_Click(16);
+    EXPECT_FALSE(QFile::exists(appDir.filePath("2.png")));
+    form->Command1_Click(13); // an empty page
+    ASSERT_TRUE(form->openActivity(written));
+    EXPECT_EQ(qGray(form->Picture2(0).Image().pixel(300, 150)), 0);
+    EXPECT_TRUE(form->ShowDrawingCheck->isChecked());
+}
+
+// lunipoeditor --tema: one activity per picture, in order, each with its
+// drawing; a picture that gives none is told and the others go on.
+TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
+{
+    startEditor(1024, 768);
+    EXPECT_EQ(QSize(form->Picture1->Width(), form->Picture1->Height()),
+              editor::PictureBatch::CanvasTwips);
+    EXPECT_EQ(form->Picture2(0).Image().size(), editor::PictureBatch::page());
+    QPainterPath circle;
+    circle.addEllipse(QPointF(200, 150), 100, 100);
+    page(circle).save(appDir.filePath("circulo.png"));
+    QFile(appDir.filePath("roto.png")).open(QIODevice::WriteOnly);
+    QString problem;
+    const auto batch = editor::PictureBatch::fromArguments(
+        {"lunipoeditor", "--tema", "prueba", "--puntos", "12", appDir.filePath("circulo.png"),
+         appDir.filePath("roto.png"), appDir.filePath("circulo.png")},
+        problem);
+    ASSERT_TRUE(batch && problem.isEmpty());
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    EXPECT_EQ(batch->run(toolkit::ThemeLibrary(appDir.path()), outStream, errStream), 1);
+    const QString theme = appDir.filePath("actividades/prueba/");
+    EXPECT_EQ(out.split('\n', Qt::SkipEmptyParts),
+              QStringList({theme + "1.txt", theme + "1.png", theme + "2.txt", theme + "2.png"}));
+    EXPECT_TRUE(err.startsWith(appDir.filePath("roto.png")));
+    ASSERT_TRUE(form->openActivity(theme + "2.txt"));
+    EXPECT_EQ(form->dotEntryCount, 13);
+    for (const QStringList& wrong : {QStringList{"x", "--tema"},
+                                     {"x", "--tema", "a", "--puntos", "2", "p"},
+                                     {"x", "--tema", "a"},
+                                     {"x", "--tema", ".a", "p"}})
+        EXPECT_TRUE(editor::PictureBatch::fromArguments(wrong, problem) && !problem.isEmpty());
+    EXPECT_FALSE(editor::PictureBatch::fromArguments({"x", "1.txt"}, problem));
 }

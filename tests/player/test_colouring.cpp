@@ -1,4 +1,7 @@
+#include "activitypicture.h"
 #include "gamefixture.h"
+
+#include <QPainter>
 
 using toolkit::RGB;
 using toolkit::vbGreen;
@@ -171,4 +174,37 @@ TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
     form->Command3_Click(0);
     EXPECT_EQ(form->Picture1->DrawWidth, 1);
     EXPECT_EQ(form->Picture3->DrawWidth, 1);
+}
+
+// An activity's drawing lies under its dots, scaled as they are (here from
+// a 1600 x 1200 screen to 800 x 600): the fill stops at its lines, an undo
+// never takes it away, and a damaged one leaves the dots alone.
+TEST_F(ColouringTest, TheActivitysDrawingIsUnderTheDotsAndStaysThere)
+{
+    QImage drawing(1600, 1200, QImage::Format_RGB32);
+    drawing.fill(Qt::white);
+    QPainter(&drawing).fillRect(396, 0, 8, 1200, Qt::black); // x = 200 on this screen
+    writeActivity("formas", 1,
+                  {"1,1500,1500,0,0,0,", "2,4500,1500,0,0,0,", "3,4500,4500,0,0,0,",
+                   "4,1500,4500,0,0,0,", ",1500,1500,0,0,0,"});
+    writeFile("actividades/formas/1.png",
+              toolkit::activityPictureBytes(drawing, QSize(1600, 1200)));
+    form->activityFile = path("actividades/formas/1.txt");
+    form->loadActivity();
+    EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
+    joinAll();
+    ASSERT_TRUE(form->dotsJoined);
+    chooseTool(0);
+    pickRed();
+    press(150 * 15, 200 * 15);
+    EXPECT_EQ(kept(150 * 15, 200 * 15), Red);
+    EXPECT_EQ(kept(250 * 15, 200 * 15), vbWhite);
+    for (int i = 0; i < 2; ++i)
+        chooseTool(3); // undo
+    EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
+
+    writeFile("actividades/formas/1.png", "no es una imagen");
+    form->loadActivity();
+    EXPECT_TRUE(form->activityPicture.isNull());
+    EXPECT_EQ(form->dotCount, 5);
 }

@@ -10,9 +10,9 @@
 
 using toolkit::ThemeLibrary;
 
-// A theme "formas" of activities A, B, C, D (the second named in capitals)
-// and an F past a gap, which the player never reaches; removed things go to
-// a papelera of the test's own.
+// A theme "formas" of activities A, B, C, D (the second named in capitals),
+// A and C with pictures a and c, and an F past a gap, which the player never
+// reaches; removed things go to a papelera of the test's own.
 class ThemeLibraryTest : public ::testing::Test
 {
 protected:
@@ -28,6 +28,8 @@ protected:
         const QStringList names{"1.txt", "2.TXT", "3.txt", "4.txt", "6.txt"};
         for (int n = 0; n < names.size(); ++n)
             write(theme + "/" + names[n], QByteArray(1, "ABCDF"[n]));
+        write(theme + "/1.png", "a");
+        write(theme + "/3.png", "c");
     }
     static void write(const QString& path, const QByteArray& bytes)
     {
@@ -45,10 +47,25 @@ protected:
         return all;
     }
     QString inTheme() const { return contents(ThemeLibrary::activities(theme)); }
-    QString inPapelera() const
+    // Each activity's picture, "-" for none: "a-c-" at first.
+    QString picturesInTheme() const
+    {
+        QString all;
+        for (const QString& path : ThemeLibrary::activities(theme))
+            all += QFile::exists(path.chopped(4) + ".png") ? contents({path.chopped(4) + ".png"})
+                                                           : QString("-");
+        return all;
+    }
+    static QString picturesOf(QString letters)
+    {
+        for (QChar& letter : letters)
+            letter = QString("AC").contains(letter) ? letter.toLower() : QChar('-');
+        return letters;
+    }
+    QString inPapelera(const QString& kind = "*.txt") const
     {
         QStringList paths;
-        for (const QString& name : QDir(papelera).entryList(QDir::Files, QDir::Name))
+        for (const QString& name : QDir(papelera).entryList({kind}, QDir::Files, QDir::Name))
             paths << QDir(papelera).filePath(name);
         return contents(paths);
     }
@@ -85,7 +102,9 @@ TEST_F(ThemeLibraryTest, RenumberingCutShortAtAnyStepIsFinishedByRecovery)
                 EXPECT_TRUE(inTheme().contains(letter)) << inTheme().toStdString();
             library.recover({theme});
             EXPECT_EQ(inTheme(), cut == 1 && !finished ? "ABCD" : c.after);
+            EXPECT_EQ(picturesInTheme(), picturesOf(inTheme())); // each with its own
             EXPECT_EQ(inPapelera(), cut == 1 && !finished ? "" : c.removed);
+            EXPECT_EQ(inPapelera("*.png"), picturesOf(inPapelera()).remove('-'));
             EXPECT_EQ(contents({theme + "/6.txt"}), "F");
             EXPECT_EQ(QDir(theme).entryList(QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
                       QStringList());
@@ -103,7 +122,7 @@ TEST_F(ThemeLibraryTest, ThePapeleraTakesWhatTheDesktopTrashCannot)
     EXPECT_EQ(library.remove(theme, 1), "");
     EXPECT_EQ(library.removeTheme(theme), "");
     EXPECT_EQ(QDir(papelera).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-              QStringList({"formas", "formas 1 (2).txt", "formas 1.txt"}));
+              QStringList({"formas", "formas 1 (2).txt", "formas 1.png", "formas 1.txt"}));
     EXPECT_EQ(inPapelera(), "BA");
     EXPECT_EQ(contents(ThemeLibrary::activities(papelera + "/formas")), "CD");
     EXPECT_FALSE(QFileInfo::exists(theme));
@@ -201,4 +220,21 @@ TEST_F(ThemeLibraryTest, ABrokenPlanIsSetAsideAndALiveOneLeftToItsEditor)
     const QStringList aside = QDir(theme).entryList({".renumerando*"}, QDir::Hidden | QDir::Dirs);
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(aside[0].startsWith(".renumerando-2"));
+}
+
+// A saved or replaced activity has exactly its own picture beside it, never
+// one an earlier activity left under its number.
+TEST_F(ThemeLibraryTest, APictureIsSavedAndReplacedWithItsActivity)
+{
+    theme = dir.filePath("actividades/formas"); // where the program's themes are
+    SetUp();
+    ThemeLibrary here(dir.path(), toolkit::Share::current(), papelera);
+    write(theme + "/5.png", "stale");
+    const auto saved = here.save("formas", "E", "e");
+    ASSERT_EQ(saved.path, theme + "/5.txt");
+    EXPECT_EQ(picturesInTheme(), "a-c-e-");
+    EXPECT_EQ(here.replace(saved.path, "E", {}), "");
+    EXPECT_FALSE(QFile::exists(theme + "/5.png"));
+    EXPECT_EQ(here.replace(theme + "/2.TXT", "B", "b"), "");
+    EXPECT_EQ(picturesInTheme(), "abc---");
 }

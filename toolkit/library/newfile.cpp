@@ -164,15 +164,18 @@ int (*syncToDisk)(int fd) = ::fsync;
 
 bool replaceFile(const QString& path, const QByteArray& contents)
 {
-    if (!isPlainFile(path))
-        return false;
+    return isPlainFile(path) && writeFile(path, contents);
+}
+
+bool writeFile(const QString& path, const QByteArray& contents)
+{
     const QString folder = QFileInfo(path).path();
     QFile temporary;
     const bool written = writeTemporary(temporary, folder, [&](QIODevice& device) {
         return device.write(contents) == contents.size();
     });
-    // rename() replaces the name itself: a link put there meanwhile is
-    // replaced, never written through.
+    // rename() replaces the name itself: a link put there is replaced,
+    // never written through.
     if (!written || ::rename(QFile::encodeName(temporary.fileName()).constData(),
                              QFile::encodeName(path).constData()) != 0) {
         if (!temporary.fileName().isEmpty())

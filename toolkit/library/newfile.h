@@ -27,6 +27,10 @@ NewFile createNewFile(const QString& path, const QByteArray& contents);
 // a regular file.
 bool replaceFile(const QString& path, const QByteArray& contents);
 
+// Writes `path` whole or not at all, whether or not something holds the
+// name: the bytes are written and synced beside it, then renamed over it.
+bool writeFile(const QString& path, const QByteArray& contents);
+
 // A rename or a new name is only durable once the folder that holds it is
 // synced too.
 void syncFolder(const QString& folder);

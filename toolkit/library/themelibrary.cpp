@@ -1,6 +1,7 @@
 #include "themelibrary.h"
 
 #include "activityfiles.h"
+#include "activitypicture.h"
 #include "newfile.h"
 #include "textfiles.h"
 #include "writablefolder.h"
@@ -40,6 +41,12 @@ constexpr qint64 MaxPlanBytes = 1 << 20;
 QString numberedName(int number)
 {
     return QStringLiteral("%1.txt").arg(number);
+}
+
+// The picture that goes with an activity file of the theme, "N.png".
+QString pictureName(const QString& activityName)
+{
+    return activityName.chopped(4) + QStringLiteral(".png");
 }
 
 bool exists(const QString& path)
@@ -135,10 +142,11 @@ constexpr qsizetype MaxPapeleraNameBytes = 200;
 
 QString copyName(const QString& name, int k)
 {
-    const bool activity = name.endsWith(QStringLiteral(".txt"));
-    QString base = activity ? name.chopped(4) : name;
+    const bool file =
+        name.endsWith(QStringLiteral(".txt")) || name.endsWith(QStringLiteral(".png"));
+    QString base = file ? name.chopped(4) : name;
     const QString tail =
-        (k == 1 ? QString() : QStringLiteral(" (%1)").arg(k)) + (activity ? ".txt" : "");
+        (k == 1 ? QString() : QStringLiteral(" (%1)").arg(k)) + (file ? name.right(4) : QString());
     while (!base.isEmpty() && (base + tail).toUtf8().size() > MaxPapeleraNameBytes)
         base.chop(1);
     if (!base.isEmpty() && base.back().isHighSurrogate())
@@ -172,14 +180,20 @@ bool ThemeLibrary::canChange(const QString& theme)
     return QFileInfo(theme).isDir() && canWriteInto(theme);
 }
 
-QString ThemeLibrary::replace(const QString& path, const QByteArray& contents) const
+QString ThemeLibrary::replace(const QString& path, const QByteArray& contents,
+                              const QByteArray& picture) const
 {
     if (!isPlainFile(path))
         return damaged(path);
-    if (replaceFile(path, contents))
-        return {};
-    return QStringLiteral("No se ha podido reemplazar la actividad %1: sigue como estaba.")
-        .arg(QDir::toNativeSeparators(path));
+    if (!replaceFile(path, contents))
+        return QStringLiteral("No se ha podido reemplazar la actividad %1: sigue como estaba.")
+            .arg(QDir::toNativeSeparators(path));
+    if (!putActivityPicture(path, picture)) {
+        putActivityPicture(path, {}); // never the old drawing under the new dots
+        return QStringLiteral("La actividad %1 se ha reemplazado, pero no su dibujo.")
+            .arg(QDir::toNativeSeparators(path));
+    }
+    return {};
 }
 
 QString ThemeLibrary::move(const QString& theme, int number, int places) const
@@ -293,15 +307,33 @@ void ThemeLibrary::bringBackParked(const QString& theme) const
         if (isActivityName(name) && isPlainFile(staging.filePath(name)))
             placeInFreeNumber(theme, staging.filePath(name));
     }
+    // A picture whose activity is not parked with it can no longer be told
+    // whose it is: it goes to the trash rather than under another's dots.
+    for (const QString& name : staging.entryList({QStringLiteral("*.png")}, QDir::Files))
+        if (isPlainFile(staging.filePath(name)))
+            toTrash(staging.filePath(name), QDir(theme).dirName() + QLatin1Char(' ') + name);
     syncFolder(theme);
 }
 
+// The activity's picture, parked beside it, comes along.
 bool ThemeLibrary::placeInFreeNumber(const QString& theme, const QString& file) const
 {
     int free = 1;
     while (numberTaken(theme, numberedName(free)))
         ++free;
-    return QFile::rename(file, QDir(theme).filePath(numberedName(free)));
+    const QString placed = QDir(theme).filePath(numberedName(free));
+    if (!QFile::rename(file, placed))
+        return false;
+    placePicture(activityPicturePath(file), placed);
+    return true;
+}
+
+// Over any picture left under that number: it belongs to no activity now.
+void ThemeLibrary::placePicture(const QString& staged, const QString& activity) const
+{
+    if (isPlainFile(staged))
+        ::rename(QFile::encodeName(staged).constData(),
+                 QFile::encodeName(activityPicturePath(activity)).constData());
 }
 
 QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) const
@@ -384,6 +416,20 @@ bool ThemeLibrary::stageAll(const QString& theme, const QList<Move>& moves) cons
         if (!moved || !step())
             return false;
     }
+    // The pictures follow; one whose activity has already gone is still
+    // under its old name, so a plan run again moves it all the same.
+    for (const Move& move : moves) {
+        const QString from = dir.filePath(pictureName(move.from));
+        if (!isPlainFile(from) ||
+            (!move.to.isEmpty() && exists(staging.filePath(pictureName(move.to)))))
+            continue;
+        const bool moved =
+            move.to.isEmpty()
+                ? toTrash(from, dir.dirName() + QLatin1Char(' ') + pictureName(move.from))
+                : QFile::rename(from, staging.filePath(pictureName(move.to)));
+        if (!moved || !step())
+            return false;
+    }
     syncFolder(staging.path());
     syncFolder(theme);
     return true;
@@ -400,10 +446,33 @@ bool ThemeLibrary::placeAll(const QString& theme, const QList<Move>& moves) cons
         const QString staged = staging.filePath(move.to);
         if (move.to.isEmpty() || !isPlainFile(staged))
             continue;
-        if (numberTaken(theme, move.to) || !QFile::rename(staged, dir.filePath(move.to)))
+        // An activity that comes without a picture never shows one left
+        // under its new number.
+        if (numberTaken(theme, move.to)) {
+            waiting << staged;
+            continue;
+        }
+        // An activity that comes without a picture never shows one left
+        // under its new number.
+        const QString stalePicture = dir.filePath(pictureName(move.to));
+        if (!isPlainFile(activityPicturePath(staged)) && isPlainFile(stalePicture) &&
+            !toTrash(stalePicture, dir.dirName() + QLatin1Char(' ') + pictureName(move.to)))
+            return false;
+        if (!QFile::rename(staged, dir.filePath(move.to)))
             waiting << staged;
         else if (!step())
             return false;
+    }
+    // Each picture after its activity: cut short in between, the plan run
+    // again finds the picture still parked.
+    for (const Move& move : moves) {
+        const QString staged = staging.filePath(pictureName(move.to));
+        if (!move.to.isEmpty() && !waiting.contains(staging.filePath(move.to)) &&
+            isPlainFile(staged)) {
+            placePicture(staged, dir.filePath(move.to));
+            if (!step())
+                return false;
+        }
     }
     for (const QString& staged : waiting)
         if (!placeInFreeNumber(theme, staged) || !step())

@@ -36,7 +36,9 @@ namespace toolkit {
 // did, and they move back into place, each rename refusing to replace a
 // file. recover(), run at every start of the editor, finishes a plan that
 // was cut short, so the player again finds 1 to n without a gap; a plan that
-// cannot be finished is set aside and what it parked comes back. One editor
+// cannot be finished is set aside and what it parked comes back. An
+// activity's picture (N.png beside N.txt) moves with it through all this.
+// One editor
 // at a time changes a theme: a lock file in it, taken over when its owner is
 // gone, keeps a second one (another teacher's) out until the first is done.
 class ThemeLibrary
@@ -78,7 +80,10 @@ public:
     // folder the player will list: not empty, at most 64 characters, no
     // slashes, not starting with a dot. Problems are told in words for the
     // adult.
-    Saved save(const QString& name, const QByteArray& contents) const;
+    // The activity's picture (a PNG), when there is one, is written beside
+    // it under the same number.
+    Saved save(const QString& name, const QByteArray& contents,
+               const QByteArray& picture = {}) const;
 
     // Why `name` cannot be the folder of a theme, in words for the adult;
     // empty when it can.
@@ -92,8 +97,10 @@ public:
     // Whether a file can really be written into the theme's folder.
     static bool canChange(const QString& theme);
 
-    // Replaces activity file `path` whole by `contents`, or leaves it as it was.
-    QString replace(const QString& path, const QByteArray& contents) const;
+    // Replaces activity file `path` whole by `contents`, or leaves it as it
+    // was; its picture becomes `picture` (a PNG; none when empty).
+    QString replace(const QString& path, const QByteArray& contents,
+                    const QByteArray& picture = {}) const;
     // Moves activity `number` (from 1) `places` places, -1 earlier, +1 later.
     QString move(const QString& theme, int number, int places) const;
     // Removes activity `number` to the trash; the ones after it move down one.
@@ -129,6 +136,7 @@ private:
     void setAside(const QString& theme) const;
     void bringBackParked(const QString& theme) const;
     bool placeInFreeNumber(const QString& theme, const QString& file) const;
+    void placePicture(const QString& staged, const QString& activity) const;
 
     struct Listing;
     Listing listing() const;

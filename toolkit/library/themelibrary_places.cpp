@@ -4,6 +4,7 @@
 #include "themelibrary.h"
 
 #include "activityfiles.h"
+#include "activitypicture.h"
 #include "datafolders.h"
 #include "folderlister.h"
 #include "newfile.h"
@@ -148,7 +149,8 @@ QString ThemeLibrary::newThemesFolder(const QStringList& answered) const
 // A listed theme whose folder cannot be written is refused rather than
 // shadowed by a new theme of the same name in the user's folder, which
 // would hide every activity the listed one holds.
-ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& contents) const
+ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& contents,
+                                       const QByteArray& picture) const
 {
     const QString theme = name.trimmed();
     const Listing listed = listing();
@@ -184,6 +186,10 @@ ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& co
         [&](QIODevice& file) { return file.write(contents) == contents.size(); });
     if (path.isEmpty())
         return {{}, failed};
+    if (!putActivityPicture(path, picture)) {
+        QFile::remove(path);
+        return {{}, failed};
+    }
     return {path, {}};
 }
 

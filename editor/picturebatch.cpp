@@ -1,0 +1,121 @@
+#include "picturebatch.h"
+
+#include "activityfile.h"
+#include "activitypicture.h"
+#include "picturefiles.h"
+#include "tracing.h"
+#include "twips.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace editor {
+
+namespace {
+
+// As the editor starts: black dots with a circle round them, its dot size
+// and label size.
+constexpr int DotSize = 250;
+constexpr double FontPoints = 18;
+constexpr int MaxDotEntries = 151;
+
+// A page pixel as the activity file keeps it: twips for an 800 x 600 screen.
+int fileX(double x)
+{
+    return int(std::lround(x * toolkit::TwipsPerPixel * 800 / PictureBatch::Screen.width()));
+}
+
+int fileY(double y)
+{
+    return int(std::lround(y * toolkit::TwipsPerPixel * 600 / PictureBatch::Screen.height()));
+}
+
+} // namespace
+
+QSize PictureBatch::page()
+{
+    return {toolkit::twipsToPixels(CanvasTwips.width()),
+            toolkit::twipsToPixels(CanvasTwips.height())};
+}
+
+std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& arguments,
+                                                        QString& problem)
+{
+    if (!arguments.contains(QStringLiteral("--tema")))
+        return std::nullopt;
+    PictureBatch batch;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const bool valued =
+            argument == QLatin1String("--tema") || argument == QLatin1String("--puntos");
+        if (valued && i + 1 == arguments.size()) {
+            problem = QStringLiteral("Falta el valor de %1.").arg(argument);
+            return batch;
+        }
+        if (argument == QLatin1String("--tema")) {
+            batch.theme = arguments[++i];
+        } else if (argument == QLatin1String("--puntos")) {
+            bool number = false;
+            batch.dots = arguments[++i].toInt(&number);
+            if (!number || batch.dots < 3 || batch.dots > 150) {
+                problem = QStringLiteral("--puntos va de 3 a 150.");
+                return batch;
+            }
+        } else if (argument == QLatin1String("--con-contorno")) {
+            batch.keepOutline = true;
+        } else {
+            batch.pictures << argument;
+        }
+    }
+    if (batch.pictures.isEmpty())
+        problem = QStringLiteral("No se ha dado ninguna imagen.");
+    else
+        problem = toolkit::ThemeLibrary::nameProblem(batch.theme);
+    return batch;
+}
+
+PictureBatch::Activity PictureBatch::activityFrom(const QString& path) const
+{
+    const QImage drawing = toolkit::readFittedPicture(path, page());
+    if (drawing.isNull())
+        return {{},
+                {},
+                QStringLiteral("no se puede abrir: no es una imagen, está dañada o es "
+                               "demasiado grande")};
+    const QList<Outline> outlines = traceFigures(drawing);
+    if (outlines.isEmpty())
+        return {{}, {}, QStringLiteral("no tiene ninguna figura")};
+    QStringList entries;
+    int number = 1;
+    for (const QList<QPointF>& figure :
+         dotsAlong(outlines, dotsThatFit(dots, int(outlines.size()), MaxDotEntries))) {
+        for (const QPointF& dot : figure)
+            entries << dotEntry(QString::number(number++), fileX(dot.x()), fileY(dot.y()), 0, 0, 0);
+        entries << dotEntry({}, fileX(figure.first().x()), fileY(figure.first().y()), 0, 0, 0);
+    }
+    const ActivityHeader header{CanvasTwips.width(), CanvasTwips.height(), true, DotSize,
+                                FontPoints};
+    return {activityText(header, entries),
+            toolkit::activityPictureBytes(keepOutline ? drawing : withoutOutline(drawing), Screen),
+            {}};
+}
+
+int PictureBatch::run(const toolkit::ThemeLibrary& library, QTextStream& out,
+                      QTextStream& err) const
+{
+    int failed = 0;
+    for (const QString& path : pictures) {
+        const Activity made = activityFrom(path);
+        const auto saved = made.problem.isEmpty() ? library.save(theme, made.text, made.picture)
+                                                  : toolkit::ThemeLibrary::Saved{{}, made.problem};
+        if (!saved.problem.isEmpty()) {
+            err << path << ": " << saved.problem << Qt::endl;
+            ++failed;
+            continue;
+        }
+        out << saved.path << '\n' << toolkit::activityPicturePath(saved.path) << Qt::endl;
+    }
+    return failed == 0 ? 0 : 1;
+}
+
+} // namespace editor

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "themelibrary.h"
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace editor {
+
+// A theme from a folder of pictures, without a window:
+//   lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...
+// Each picture becomes an activity as "Puntos automáticos" makes it in the
+// editor's window on a 1024 x 768 screen: fitted into the page, its figures'
+// outlines given the dots, each figure closed, the outline taken away
+// unless --con-contorno, and the drawing kept for the child.
+struct PictureBatch
+{
+    // The screen the pictures are laid out for, and the editor's canvas on it.
+    static constexpr QSize Screen{1024, 768};
+    static constexpr QSize CanvasTwips{14130, 10640};
+    // The canvas's page, in pixels.
+    static QSize page();
+
+    QString theme;
+    int dots = 20;
+    bool keepOutline = false;
+    QStringList pictures;
+
+    // The batch the command line asks for; nullopt when it asks for none
+    // (no --tema), a problem for the adult when it is not well formed.
+    static std::optional<PictureBatch> fromArguments(const QStringList& arguments,
+                                                     QString& problem);
+
+    struct Activity
+    {
+        QByteArray text;
+        QByteArray picture; // a PNG
+        QString problem;    // why the picture gives no activity; empty when it does
+    };
+    Activity activityFrom(const QString& picture) const;
+
+    // Makes and saves each activity in turn, each file written told on `out`
+    // and each picture that gives none on `err`; the exit status, 0 only
+    // when every picture made an activity.
+    int run(const toolkit::ThemeLibrary& library, QTextStream& out, QTextStream& err) const;
+};
+
+} // namespace editor

@@ -1,0 +1,97 @@
+#include "activitypicture.h"
+
+#include "activityfiles.h"
+#include "newfile.h"
+#include "picturefiles.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace toolkit {
+
+namespace {
+
+const QString ScreenKey = QStringLiteral("Pantalla");
+constexpr qint64 MaxPictureBytes = 32 << 20;
+// A picture that does not say its screen was made for the 800 x 600 screen
+// the dot positions are kept for.
+constexpr QSize FileScreen{800, 600};
+
+QSize screenOf(const QImageReader& reader)
+{
+    const QStringList sides = reader.text(ScreenKey).split(QLatin1Char('x'));
+    if (sides.size() != 2)
+        return FileScreen;
+    const QSize screen(sides[0].toInt(), sides[1].toInt());
+    return screen.width() >= 100 && screen.height() >= 100 && screen.width() <= MaxPictureSide &&
+                   screen.height() <= MaxPictureSide
+               ? screen
+               : FileScreen;
+}
+
+} // namespace
+
+QString activityPicturePath(const QString& activityPath)
+{
+    const QFileInfo file(activityPath);
+    return file.dir().filePath(file.completeBaseName() + QStringLiteral(".png"));
+}
+
+QByteArray activityPictureBytes(const QImage& drawing, QSize screen)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setText(ScreenKey, QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height()));
+    if (!writer.write(drawing.convertToFormat(QImage::Format_RGB32)))
+        return {};
+    return bytes;
+}
+
+ActivityPicture readActivityPicture(const QString& activityPath, QSize screen)
+{
+    const QString path = activityPicturePath(activityPath);
+    const QFileInfo file(path);
+    if (!file.exists() && !file.isSymLink())
+        return {};
+    if (!isPlainFile(path))
+        return {{}, QStringLiteral("no es un archivo normal")};
+    if (file.size() > MaxPictureBytes)
+        return {{}, QStringLiteral("es demasiado grande")};
+    QImageReader reader(path, "png");
+    const QSize declared = reader.size();
+    if (!declared.isValid() || declared.width() > MaxPictureSide ||
+        declared.height() > MaxPictureSide)
+        return {{}, QStringLiteral("está dañado o es demasiado grande")};
+    const QSize drawnOn = screenOf(reader);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return {{}, QStringLiteral("está dañado")};
+    // Scaled as the dots are: by the player's screen over the editor's.
+    const QSize size(qRound(double(picture.width()) * screen.width() / drawnOn.width()),
+                     qRound(double(picture.height()) * screen.height() / drawnOn.height()));
+    if (size.isEmpty() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        return {{}, QStringLiteral("es demasiado grande")};
+    QImage scaled = picture.convertToFormat(QImage::Format_RGB32)
+                        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return {std::move(scaled), {}};
+}
+
+bool putActivityPicture(const QString& activityPath, const QByteArray& png)
+{
+    const QString path = activityPicturePath(activityPath);
+    if (png.isEmpty()) {
+        if (isPlainFile(path))
+            QFile::remove(path);
+        return true;
+    }
+    return writeFile(path, png);
+}
+
+} // namespace toolkit

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace toolkit {
+
+// The drawing an activity may show the child under its dots: "N.png" beside
+// "N.txt". It is the editor's page as drawn on the editor's screen, and says
+// that screen's size, so that it is scaled exactly as the dots are (their
+// positions are kept for an 800 x 600 screen and scaled to the player's).
+
+// "3.txt" -> "3.png", in the same folder.
+QString activityPicturePath(const QString& activityPath);
+
+// The PNG of a page's drawing, drawn on a screen of `screen` pixels.
+QByteArray activityPictureBytes(const QImage& drawing, QSize screen);
+
+struct ActivityPicture
+{
+    QImage image;    // scaled for the screen asked for; null when none is shown
+    QString problem; // why a picture that is there is not shown; empty otherwise
+};
+
+// The activity's picture scaled for a screen of `screen` pixels. No picture
+// is no problem; one that is not a regular file, is damaged, or larger than
+// a sensible picture (over 32 MB or MaxPictureSide a side) is a problem, and
+// the activity is played with its dots alone.
+ActivityPicture readActivityPicture(const QString& activityPath, QSize screen);
+
+// Puts `png` beside the activity just written at `activityPath`, whole or
+// not at all; with no picture, removes an earlier activity's picture left
+// under that name, so it is never shown under other dots. False when the
+// picture could not be written.
+bool putActivityPicture(const QString& activityPath, const QByteArray& png);
+
+} // namespace toolkit
