@@ -1,9 +1,14 @@
-// "Puntos automáticos" on a full-HD page: tracing the figures of a drawing
-// and placing 30 dots along them.
+// Pictures into activities at full HD: "Puntos automáticos" (tracing the
+// figures of a drawing and placing 30 dots along them), taking the outline
+// away, opening an SVG fitted into the page, and the batch's whole work for
+// one picture file.
 
+#include "picturebatch.h"
+#include "picturefiles.h"
 #include "tracing.h"
 
 #include <QPainter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
@@ -31,5 +36,47 @@ void BM_AutoDotsOnAFullHdPage(benchmark::State& state)
         benchmark::DoNotOptimize(editor::dotsAlong(editor::traceFigures(page), 30));
 }
 BENCHMARK(BM_AutoDotsOnAFullHdPage)->Unit(benchmark::kMillisecond);
+
+void BM_OutlineErasedOnAFullHdPage(benchmark::State& state)
+{
+    const QImage page = drawing();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(editor::withoutOutline(page));
+}
+BENCHMARK(BM_OutlineErasedOnAFullHdPage)->Unit(benchmark::kMillisecond);
+
+// A clip-art SVG of a few hundred shapes, as a collection offers them.
+void BM_SvgOpenedAndFittedAtFullHd(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 400 300">)";
+    for (int i = 0; i < 300; ++i)
+        svg += QStringLiteral(R"(<circle cx="%1" cy="%2" r="%3" fill="none" stroke="black"/>)")
+                   .arg(200 + 150 * std::cos(i * 0.1))
+                   .arg(150 + 100 * std::sin(i * 0.13))
+                   .arg(5 + i % 20)
+                   .toUtf8();
+    svg += "</svg>";
+    QFile file(folder.filePath("dibujo.svg"));
+    file.open(QIODevice::WriteOnly);
+    file.write(svg);
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::readFittedPicture(file.fileName(), QSize(1920, 1080)));
+}
+BENCHMARK(BM_SvgOpenedAndFittedAtFullHd)->Unit(benchmark::kMillisecond);
+
+// From a full-HD PNG file to the activity and its drawing, ready to save.
+void BM_BatchActivityOfAFullHdPicture(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("animal.png");
+    drawing().save(path);
+    editor::PictureBatch batch;
+    batch.dots = 30;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(batch.activityFrom(path));
+}
+BENCHMARK(BM_BatchActivityOfAFullHdPicture)->Unit(benchmark::kMillisecond);
 
 } // namespace

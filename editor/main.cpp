@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "largeblocks.h"
 #include "picturebatch.h"
 #include "qtplatform.h"
 #include "translations.h"
@@ -28,6 +29,7 @@ int runBatch(int argc, char* argv[], const editor::PictureBatch& batch, const QS
 
 int main(int argc, char* argv[])
 {
+    toolkit::giveLargeBlocksBack();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -258,21 +258,48 @@ QImage withoutOutline(const QImage& picture)
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     const int w = grey.width(), h = grey.height();
     const std::vector<uint8_t> figure = figureMask(picture);
-    const int width = outlineWidth(grey, figure, std::max(2, std::min(w, h) / 40));
+    const int width = outlineWidth(grey, figure, std::clamp(std::min(w, h) / 40, 2, 200));
     QImage erased = picture.convertToFormat(QImage::Format_RGB32);
     if (width == 0)
         return erased;
-    // Out from the background, through anything not white, as far as the
-    // line is thick and one pixel more for its soft edge.
+    // In from the background, through anything not white, as far as the
+    // line is thick and one pixel more for its soft edge, which also lies
+    // just outside the figure.
     constexpr int White = 250;
-    std::vector<int> distance(size_t(w) * size_t(h), -1);
+    constexpr uint8_t Unreached = 255;
+    std::vector<uint8_t> distance(figure.size(), Unreached);
     std::vector<int> ring;
-    for (int i = 0; i < w * h; ++i)
-        if (!figure[size_t(i)]) {
-            distance[size_t(i)] = 0;
-            ring.push_back(i);
+    const auto whiten = [&](int x, int y) {
+        reinterpret_cast<QRgb*>(erased.scanLine(y))[x] = qRgb(255, 255, 255);
+    };
+    const auto inFigure = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && figure[size_t(y) * size_t(w) + size_t(x)];
+    };
+    // The figures' edge: dark pixels beside the background; the light
+    // background pixels that touch it are the line's soft edge.
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t i = size_t(y) * size_t(w) + size_t(x);
+            if (!figure[i]) {
+                distance[i] = 0;
+                continue;
+            }
+            bool edge = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (!inFigure(x + dx, y + dy) && x + dx >= 0 && y + dy >= 0 && x + dx < w &&
+                        y + dy < h) {
+                        edge = true;
+                        if (grey.constScanLine(y + dy)[x + dx] < White)
+                            whiten(x + dx, y + dy);
+                    }
+            if (edge) {
+                distance[i] = 1;
+                ring.push_back(int(i));
+                whiten(x, y);
+            }
         }
-    for (int d = 1; d <= width + 1 && !ring.empty(); ++d) {
+    for (int d = 2; d <= width + 1 && !ring.empty(); ++d) {
         std::vector<int> next;
         for (const int i : ring) {
             const int x = i % w, y = i / w;
@@ -281,31 +308,16 @@ QImage withoutOutline(const QImage& picture)
                     const int nx = x + dx, ny = y + dy;
                     if (nx < 0 || ny < 0 || nx >= w || ny >= h)
                         continue;
-                    const int n = ny * w + nx;
-                    if (distance[size_t(n)] >= 0 || grey.constScanLine(ny)[nx] >= White)
+                    const size_t n = size_t(ny) * size_t(w) + size_t(nx);
+                    if (distance[n] != Unreached || grey.constScanLine(ny)[nx] >= White)
                         continue;
-                    distance[size_t(n)] = d;
-                    next.push_back(n);
-                    erased.setPixel(nx, ny, qRgb(255, 255, 255));
+                    distance[n] = uint8_t(d);
+                    next.push_back(int(n));
+                    whiten(nx, ny);
                 }
         }
         ring = std::move(next);
     }
-    // The light, soft edge of the line just outside it.
-    const auto erasedNear = [&](int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int nx = x + dx, ny = y + dy;
-                if (nx >= 0 && ny >= 0 && nx < w && ny < h && distance[size_t(ny * w + nx)] == 1)
-                    return true;
-            }
-        return false;
-    };
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (!figure[size_t(y) * size_t(w) + size_t(x)] && grey.constScanLine(y)[x] < White &&
-                erasedNear(x, y))
-                erased.setPixel(x, y, qRgb(255, 255, 255));
     return erased;
 }
 

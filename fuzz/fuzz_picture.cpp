@@ -2,9 +2,13 @@
 // is a file of the kind its first byte chooses (PNG, JPEG, GIF, BMP, SVG,
 // WebP), read fitted into a page as the open button, a paste or a drop
 // reads it; the figures found on it are traced and 3 to 150 dots placed
-// along them. Whatever the bytes, the dots lie within the page, each figure
-// has at least three and they add up to what was asked.
+// along them, and the outline taken away. The same bytes are read as the
+// drawing an activity shows the child. Whatever the bytes, the dots lie
+// within the page, each figure has at least three and they add up to what
+// was asked; taking the outline away only ever whitens; the drawing read
+// for the player is null or of a sensible size.
 
+#include "activitypicture.h"
 #include "fuzzsupport.h"
 #include "picturefiles.h"
 #include "tracing.h"
@@ -30,6 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                          QLatin1String(Kinds[data[0] % std::size(Kinds)]));
     const int count = 3 + data[1] % 148;
     fuzz::writeFile(path, data + 2, size - 2);
+    fuzz::writeFile(folder.filePath(QStringLiteral("1.png")), data + 2, size - 2);
+    const QImage drawing =
+        toolkit::readActivityPicture(folder.filePath(QStringLiteral("1.txt")), {800, 600}).image;
+    if (drawing.width() > toolkit::MaxPictureSide || drawing.height() > toolkit::MaxPictureSide)
+        std::abort();
     const QImage picture = toolkit::readFittedPicture(path, Page);
     if (picture.isNull())
         return 0;
@@ -43,6 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (!figures.isEmpty() && placed != count)
         std::abort();
+    const QImage erased = editor::withoutOutline(picture);
+    if (erased.size() != picture.size())
+        std::abort();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (erased.pixel(x, y) != picture.pixel(x, y) &&
+                erased.pixel(x, y) != qRgb(255, 255, 255))
+                std::abort();
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "form2.h"
+#include "largeblocks.h"
 #include "program.h"
 #include "qtplatform.h"
 #include "singleactivity.h"
@@ -38,6 +39,7 @@ int writeWorksheets(int argc, char* argv[])
 // main window straight on that one activity, as the editor's "Probar" asks.
 int main(int argc, char* argv[])
 {
+    toolkit::giveLargeBlocksBack();
     if (argc > 1 && std::strcmp(argv[1], "--ficha") == 0)
         return writeWorksheets(argc, argv);
     const bool single = argc > 1 && std::strcmp(argv[1], "--actividad") == 0;

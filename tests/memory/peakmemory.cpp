@@ -1,18 +1,22 @@
 // Peak resident memory of the player at 1920 x 1080 while a child finishes
-// 30 one-dot activities in a row, colouring each with a fill, then steps back
-// through the earlier drawings and undoes. Prints the figures in megabytes and
+// 30 one-dot activities in a row, each with a full-HD drawing under its dot,
+// colouring each with a fill, then steps back through the earlier drawings
+// and undoes. Prints the figures in megabytes and
 // fails when the peak passes the limit given as the first argument.
 //
 // It runs in a process of its own: the peak is the whole process's.
 
+#include "activitypicture.h"
 #include "fakeplatform.h"
 #include "form1.h"
 #include "form2.h"
+#include "largeblocks.h"
 #include "program.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <fstream>
@@ -44,6 +48,7 @@ void writeFile(const QString& path, const QByteArray& content)
 
 int main(int argc, char** argv)
 {
+    toolkit::giveLargeBlocksBack(); // as the player's main() does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The player keeps a child's progress in the user's data folder: not the real user's.
@@ -59,6 +64,15 @@ int main(int argc, char** argv)
                                QByteArray::number(200 * n) + ",0,0,0,\r\n";
         writeFile(appDir.filePath("actividades/tema/" + QString::number(n) + ".txt"),
                   " 10790 \r\n 8185 \r\nSI\r\n 250 \r\n 12 \r\n" + dot);
+        QImage drawing(1920, 1080, QImage::Format_RGB32);
+        drawing.fill(Qt::white);
+        QPainter painter(&drawing);
+        painter.setPen(QPen(Qt::black, 4));
+        for (int k = 0; k < 20; ++k)
+            painter.drawEllipse(QPoint(960 + 20 * n, 540), 40 * k + n, 20 * k + n);
+        painter.end();
+        writeFile(appDir.filePath("actividades/tema/" + QString::number(n) + ".png"),
+                  toolkit::activityPictureBytes(drawing, {1920, 1080}));
     }
 
     toolkit::FakePlatform platform;
