@@ -97,8 +97,9 @@ void Form1::createControls()
     createLeftColumn();
     createSettingPalettes();
 
-    // Ctrl+Z is what every adult tries first; it is the undo button.
+    // Ctrl+Z and Ctrl+V are what every adult tries first: the undo and paste buttons.
     toolkit::addShortcut(this, QStringLiteral("Ctrl+Z"), [this] { Command1_Click(13); });
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+V"), [this] { Command1_Click(17); });
     createPrintShortcut();
 }
 

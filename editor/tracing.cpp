@@ -189,9 +189,28 @@ QList<QPointF> dotsOn(const Outline& outline, int count)
     QList<double> arc{0};
     for (qsizetype i = 0; i < points.size(); ++i)
         arc << arc.back() + QLineF(points[i], points[(i + 1) % points.size()]).length();
-    QList<double> anchors{0}; // the topmost point, then the sharpest corners
-    for (int i : outline.corners.mid(0, count - 1))
-        anchors << arc[i];
+    // The topmost point, then the sharpest corners; a corner closer to one
+    // taken than half an even gap along the outline, or a quarter of one
+    // across it, is left out, so no two dots (and their numbers) crowd
+    // together on a small wiggle or across a thin spike.
+    const double nearest = arc.back() / count / 2;
+    QList<double> anchors{0};
+    QList<QPointF> taken{points.first()};
+    for (int i : outline.corners) {
+        if (anchors.size() == count)
+            break;
+        const bool apart = std::all_of(anchors.begin(), anchors.end(), [&](double along) {
+            const double gap = std::abs(arc[i] - along);
+            return std::min(gap, arc.back() - gap) >= nearest;
+        });
+        const bool clear = std::all_of(taken.begin(), taken.end(), [&](QPointF point) {
+            return QLineF(point, points[i]).length() >= nearest / 2;
+        });
+        if (apart && clear) {
+            anchors << arc[i];
+            taken << points[i];
+        }
+    }
     std::sort(anchors.begin(), anchors.end());
     QList<double> gaps;
     for (qsizetype i = 0; i < anchors.size(); ++i)
@@ -258,7 +277,7 @@ QImage withoutOutline(const QImage& picture)
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     const int w = grey.width(), h = grey.height();
     const std::vector<uint8_t> figure = figureMask(picture);
-    const int width = outlineWidth(grey, figure, std::clamp(std::min(w, h) / 40, 2, 200));
+    const int width = outlineWidth(grey, figure, std::clamp(std::min(w, h) / 20, 2, 200));
     QImage erased = picture.convertToFormat(QImage::Format_RGB32);
     if (width == 0)
         return erased;

@@ -44,13 +44,19 @@ QImage readPicture(const QString& path)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
+namespace {
+constexpr double PageMargin = 0.05; // of the page, on each side
+} // namespace
+
 QImage fittedPicture(const QImage& picture, QSize page)
 {
     QImage fitted(page, QImage::Format_RGB32);
     fitted.fill(Qt::white);
     if (picture.isNull() || page.isEmpty())
         return fitted;
-    const QSize size = picture.size().scaled(page, Qt::KeepAspectRatio);
+    // A margin all round: dots on the picture's outline never lie on the
+    // page's edge, where their numbers would be cut.
+    const QSize size = picture.size().scaled(page * (1 - 2 * PageMargin), Qt::KeepAspectRatio);
     QPainter painter(&fitted);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(
@@ -69,7 +75,7 @@ QImage readFittedPicture(const QString& path, QSize page)
         return {};
     // A drawing is drawn at the size it is shown, never blown up from a small one.
     if (reader.format() == "svg")
-        reader.setScaledSize(declared.scaled(page, Qt::KeepAspectRatio));
+        reader.setScaledSize(declared.scaled(page * (1 - 2 * PageMargin), Qt::KeepAspectRatio));
     const QImage picture = reader.read();
     if (picture.isNull())
         return {};

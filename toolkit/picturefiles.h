@@ -25,8 +25,9 @@ QImage readPicture(const QString& path);
 // decompression bomb would be, before any memory is taken for it.
 constexpr int MaxPictureSide = 16000;
 
-// `picture` fitted into a page of `page` pixels: its proportions kept,
-// centred, white round it and behind any transparency; never stretched.
+// `picture` fitted into a page of `page` pixels, a margin of a twentieth of
+// the page all round: its proportions kept, centred, white round it and
+// behind any transparency; never stretched.
 QImage fittedPicture(const QImage& picture, QSize page);
 
 // Reads a picture of any common kind (PNG, JPEG, GIF, BMP, SVG, WebP) by its
