@@ -1,3 +1,4 @@
+#include "activitypicture.h"
 #include "colour.h"
 #include "worksheet.h"
 
@@ -118,6 +119,12 @@ TEST(WorksheetReading, FilesAndThemesAreFoundAsThePlayerWalksThem)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(" 1 \r\n 2 \r\nNO\r\n 200 \r\n 14 \r\n1,10,10,0,0,0,\r\n");
     }
+    QImage drawing(800, 600, QImage::Format_RGB32); // drawn on a 1600 x 1200 screen
+    drawing.fill(Qt::gray);
+    QFile picture(theme + "/2.png");
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write(toolkit::activityPictureBytes(drawing, {1600, 1200}));
+    picture.close();
     const QStringList files = activityFiles(theme);
     ASSERT_EQ(files.size(), 2); // 1, 2 and then the gap at 3
     EXPECT_TRUE(files[1].endsWith("2.TXT"));
@@ -127,6 +134,7 @@ TEST(WorksheetReading, FilesAndThemesAreFoundAsThePlayerWalksThem)
     const auto sheet = readWorksheet(files[1]);
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->footer, "animales · actividad 2");
+    EXPECT_EQ(sheet->picture.size(), QSize(400, 300)); // for the dots' 800 x 600
     EXPECT_FALSE(readWorksheet(dir.filePath("nada.txt")));
 }
 
@@ -353,4 +361,13 @@ TEST(WorksheetFigure, TheFigureFillsItsCard)
     EXPECT_GT(inked.right(), 100);
     EXPECT_LT(inked.top(), 20);
     EXPECT_GT(inked.bottom(), 70);
+
+    Worksheet drawn = sheetOf({dotLine("1", 600, 600), dotLine("2", 9000, 6000)});
+    drawn.picture = QImage(800, 600, QImage::Format_RGB32); // the drawing under the dots
+    drawn.picture.fill(Qt::gray);
+    card.fill(Qt::white);
+    painter.begin(&card);
+    paintFigure(painter, card.rect(), drawn);
+    painter.end();
+    EXPECT_EQ(card.pixelColor(60, 30), QColor(Qt::gray));
 }
