@@ -90,8 +90,8 @@ QVariant ActivityListModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole: {
         const QString name = QFileInfo(file.path).fileName();
         if (file.damaged)
-            return QStringLiteral("%1: dañada, no es un archivo normal (quizá un enlace). "
-                                  "Lunipo no la toca.")
+            return tr("%1: dañada, no es un archivo normal (quizá un enlace). "
+                      "Lunipo no la toca.")
                 .arg(name);
         return name;
     }

@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QCache>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
@@ -21,6 +22,8 @@ namespace editor {
 // entry or an unreadable activity is a grey card.
 class ActivityListModel : public QAbstractListModel
 {
+    Q_DECLARE_TR_FUNCTIONS(editor::ActivityListModel)
+
 public:
     static constexpr QSize ThumbnailSize{112, 84}; // pixels, the player's 4:3
     static constexpr int KeptThumbnails = 400;

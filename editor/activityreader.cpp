@@ -47,21 +47,22 @@ void tellLosses(ReadActivity& read, const Losses& losses, bool moreDots, bool to
 {
     QStringList& out = read.leftOut;
     if (tooBig)
-        out << QStringLiteral("El fichero pasa de 1 MB: lo que sigue no se ha leído.");
+        out << ReadActivity::tr("El fichero pasa de 1 MB: lo que sigue no se ha leído.");
     if (moreDots)
-        out << QStringLiteral("Solo se leen los primeros %1 puntos: los demás se han dejado fuera.")
+        out << ReadActivity::tr(
+                   "Solo se leen los primeros %1 puntos: los demás se han dejado fuera.")
                    .arg(activity::MaxDots);
     if (losses.longLines)
-        out << QStringLiteral("Alguna línea era demasiado larga y se ha cortado.");
+        out << ReadActivity::tr("Alguna línea era demasiado larga y se ha cortado.");
     if (losses.longLabels)
-        out << QStringLiteral("Alguna etiqueta tenía más de %1 letras y se ha cortado.")
+        out << ReadActivity::tr("Alguna etiqueta tenía más de %1 letras y se ha cortado.")
                    .arg(activity::MaxLabelLength);
     if (losses.missingFields)
-        out << QStringLiteral("A alguna línea le faltaban datos: se han tomado como 0.");
+        out << ReadActivity::tr("A alguna línea le faltaban datos: se han tomado como 0.");
     if (losses.tamedNumbers)
-        out << QStringLiteral("Algún número estaba fuera de los límites y se ha ajustado.");
+        out << ReadActivity::tr("Algún número estaba fuera de los límites y se ha ajustado.");
     if (losses.offThePage > 0)
-        out << QStringLiteral("%1 puntos quedan fuera de la página.").arg(losses.offThePage);
+        out << ReadActivity::tr("%1 puntos quedan fuera de la página.").arg(losses.offThePage);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -12,6 +13,9 @@ namespace editor {
 // out or change.
 struct ReadActivity
 {
+    Q_DECLARE_TR_FUNCTIONS(editor::ReadActivity)
+
+public:
     struct Record
     {
         QString label; // empty: closes the figure

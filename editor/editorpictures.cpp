@@ -3,6 +3,8 @@
 #include "colour.h"
 #include "swatchstrip.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -21,59 +23,60 @@ struct Button
 };
 
 constexpr Button mainButtons[] = {
-    {"open.svg", "Abrir imagen"},
-    {"save.svg", "Guardar como imagen"},
-    {"line.svg", "Línea recta"},
-    {"stamp.svg", "Sello de círculos"},
-    {"pencil.svg", "Lápiz"},
-    {"snap.svg", "Ajustar a la cuadrícula"},
-    {"free.svg", "Trazo libre"},
+    {"open.svg", QT_TRANSLATE_NOOP("editor::pictures", "Abrir imagen")},
+    {"save.svg", QT_TRANSLATE_NOOP("editor::pictures", "Guardar como imagen")},
+    {"line.svg", QT_TRANSLATE_NOOP("editor::pictures", "Línea recta")},
+    {"stamp.svg", QT_TRANSLATE_NOOP("editor::pictures", "Sello de círculos")},
+    {"pencil.svg", QT_TRANSLATE_NOOP("editor::pictures", "Lápiz")},
+    {"snap.svg", QT_TRANSLATE_NOOP("editor::pictures", "Ajustar a la cuadrícula")},
+    {"free.svg", QT_TRANSLATE_NOOP("editor::pictures", "Trazo libre")},
     {"", ""},
-    {"circle.svg", "Círculos, elipses y arcos"},
+    {"circle.svg", QT_TRANSLATE_NOOP("editor::pictures", "Círculos, elipses y arcos")},
     {"", ""},
-    {"rectangle.svg", "Rectángulo"},
-    {"fill.svg", "Rellenar"},
-    {"polygon.svg", "Polígono regular"},
-    {"undo.svg", "Deshacer"},
-    {"clear.svg", "Borrar la página"},
-    {"exit.svg", "Salir"},
-    {"activity.svg", "Guardar la actividad"},
-    {"paste.svg", "Pegar"},
-    {"eraser.svg", "Goma de borrar"},
-    {"dots.svg", "Puntos numerados"},
+    {"rectangle.svg", QT_TRANSLATE_NOOP("editor::pictures", "Rectángulo")},
+    {"fill.svg", QT_TRANSLATE_NOOP("editor::pictures", "Rellenar")},
+    {"polygon.svg", QT_TRANSLATE_NOOP("editor::pictures", "Polígono regular")},
+    {"undo.svg", QT_TRANSLATE_NOOP("editor::pictures", "Deshacer")},
+    {"clear.svg", QT_TRANSLATE_NOOP("editor::pictures", "Borrar la página")},
+    {"exit.svg", QT_TRANSLATE_NOOP("editor::pictures", "Salir")},
+    {"activity.svg", QT_TRANSLATE_NOOP("editor::pictures", "Guardar la actividad")},
+    {"paste.svg", QT_TRANSLATE_NOOP("editor::pictures", "Pegar")},
+    {"eraser.svg", QT_TRANSLATE_NOOP("editor::pictures", "Goma de borrar")},
+    {"dots.svg", QT_TRANSLATE_NOOP("editor::pictures", "Puntos numerados")},
 };
 
 constexpr Button symmetryButtons[] = {
-    {"symmetry-none.svg", "Sin simetría"},
-    {"symmetry-leftright.svg", "Simetría de izquierda a derecha"},
-    {"symmetry-topbottom.svg", "Simetría de arriba abajo"},
-    {"symmetry-centre.svg", "Simetría respecto al centro"},
+    {"symmetry-none.svg", QT_TRANSLATE_NOOP("editor::pictures", "Sin simetría")},
+    {"symmetry-leftright.svg",
+     QT_TRANSLATE_NOOP("editor::pictures", "Simetría de izquierda a derecha")},
+    {"symmetry-topbottom.svg", QT_TRANSLATE_NOOP("editor::pictures", "Simetría de arriba abajo")},
+    {"symmetry-centre.svg", QT_TRANSLATE_NOOP("editor::pictures", "Simetría respecto al centro")},
 };
 
 constexpr Button polygonButtons[] = {
-    {"polygon-centre.svg", "Polígono desde el centro"},
-    {"polygon-flat.svg", "Polígono achatado"},
-    {"polygon-side.svg", "Polígono desde un lado"},
+    {"polygon-centre.svg", QT_TRANSLATE_NOOP("editor::pictures", "Polígono desde el centro")},
+    {"polygon-flat.svg", QT_TRANSLATE_NOOP("editor::pictures", "Polígono achatado")},
+    {"polygon-side.svg", QT_TRANSLATE_NOOP("editor::pictures", "Polígono desde un lado")},
 };
 
 constexpr Button circleButtons[] = {
-    {"circle-round.svg", "Círculo"},
-    {"circle-ellipse.svg", "Elipse"},
-    {"arc-upperright.svg", "Arco arriba a la derecha"},
-    {"arc-lowerleft.svg", "Arco abajo a la izquierda"},
-    {"arc-top.svg", "Arco por arriba"},
-    {"arc-right.svg", "Arco por la derecha"},
+    {"circle-round.svg", QT_TRANSLATE_NOOP("editor::pictures", "Círculo")},
+    {"circle-ellipse.svg", QT_TRANSLATE_NOOP("editor::pictures", "Elipse")},
+    {"arc-upperright.svg", QT_TRANSLATE_NOOP("editor::pictures", "Arco arriba a la derecha")},
+    {"arc-lowerleft.svg", QT_TRANSLATE_NOOP("editor::pictures", "Arco abajo a la izquierda")},
+    {"arc-top.svg", QT_TRANSLATE_NOOP("editor::pictures", "Arco por arriba")},
+    {"arc-right.svg", QT_TRANSLATE_NOOP("editor::pictures", "Arco por la derecha")},
 };
 
 constexpr const char* fillTips[] = {
-    "Relleno sólido",
-    "Sin relleno",
-    "Rayas horizontales",
-    "Rayas verticales",
-    "Diagonales hacia arriba",
-    "Diagonales hacia abajo",
-    "Cuadriculado",
-    "Cuadriculado en diagonal",
+    QT_TRANSLATE_NOOP("editor::pictures", "Relleno sólido"),
+    QT_TRANSLATE_NOOP("editor::pictures", "Sin relleno"),
+    QT_TRANSLATE_NOOP("editor::pictures", "Rayas horizontales"),
+    QT_TRANSLATE_NOOP("editor::pictures", "Rayas verticales"),
+    QT_TRANSLATE_NOOP("editor::pictures", "Diagonales hacia arriba"),
+    QT_TRANSLATE_NOOP("editor::pictures", "Diagonales hacia abajo"),
+    QT_TRANSLATE_NOOP("editor::pictures", "Cuadriculado"),
+    QT_TRANSLATE_NOOP("editor::pictures", "Cuadriculado en diagonal"),
 };
 
 constexpr int GridButtons = 8;
@@ -97,6 +100,29 @@ QImage blankPicture(QSize size = QSize(PictureSide, PictureSide))
     return picture;
 }
 
+// The texts of the start page, as start.svg has them.
+const char* const StartTexts[] = {
+    QT_TRANSLATE_NOOP("editor::start", "Editor de actividades de unir los puntos"),
+    QT_TRANSLATE_NOOP(
+        "editor::start",
+        "Aquí se preparan las actividades de unir los puntos para el programa de los niños."),
+    QT_TRANSLATE_NOOP("editor::start", "Elige la herramienta de puntos numerados:"),
+    QT_TRANSLATE_NOOP("editor::start", "el botón del número rojo en un círculo."),
+    QT_TRANSLATE_NOOP("editor::start", "Haz clic en el lienzo para poner los puntos"),
+    QT_TRANSLATE_NOOP("editor::start", "en orden: 1, 2, 3… Cada punto se une al anterior."),
+    QT_TRANSLATE_NOOP("editor::start", "Pulsa «CIERRA» para cerrar la figura: el último"),
+    QT_TRANSLATE_NOOP("editor::start", "punto se une con el primero."),
+    QT_TRANSLATE_NOOP("editor::start", "Pulsa «Probar» (la pantalla, abajo a la izquierda)"),
+    QT_TRANSLATE_NOOP("editor::start", "para verla como la verá el niño."),
+    QT_TRANSLATE_NOOP("editor::start", "Pulsa «Guardar en un tema» (la carpeta de al lado)"),
+    QT_TRANSLATE_NOOP("editor::start", "y elige un tema o escribe el nombre de uno nuevo."),
+    QT_TRANSLATE_NOOP("editor::start", "El programa de los niños lo mostrará en su lista."),
+    QT_TRANSLATE_NOOP("editor::start", "CIERRA"),
+    QT_TRANSLATE_NOOP(
+        "editor::start",
+        "Para empezar con el lienzo en blanco, pulsa una cuadrícula o una página (1 a 10)."),
+};
+
 QImage renderSvg(const QString& path, QImage picture)
 {
     QSvgRenderer renderer(path);
@@ -113,16 +139,21 @@ template <std::size_t N> QImage pictureOf(const Button (&buttons)[N], int index)
                      blankPicture());
 }
 
+QString translated(const char* tip)
+{
+    return QCoreApplication::translate("editor::pictures", tip);
+}
+
 template <std::size_t N> QString tipOf(const Button (&buttons)[N], int index)
 {
-    return inRange(buttons, index) ? QString::fromUtf8(buttons[index].tip) : QString();
+    return inRange(buttons, index) ? translated(buttons[index].tip) : QString();
 }
 
 QString numberedTip(const char* words, int count, int index, int number)
 {
     if (index < 0 || index >= count)
         return {};
-    return QString::fromUtf8(words).arg(number);
+    return translated(words).arg(number);
 }
 
 // Pixel pictures: drawn without smoothing, so that one picture pixel is one
@@ -169,7 +200,8 @@ QImage gridButton(int index)
 
 QString gridButtonTip(int index)
 {
-    return numberedTip("Cuadrícula de %1", GridButtons, index, (index + 1) * 50);
+    return numberedTip(QT_TRANSLATE_NOOP("editor::pictures", "Cuadrícula de %1"), GridButtons,
+                       index, (index + 1) * 50);
 }
 
 QImage symmetry(int index)
@@ -217,7 +249,8 @@ QImage lineWidth(int index)
 
 QString lineWidthTip(int index)
 {
-    return numberedTip("Grosor %1", LineWidths, index, index + 1);
+    return numberedTip(QT_TRANSLATE_NOOP("editor::pictures", "Grosor %1"), LineWidths, index,
+                       index + 1);
 }
 
 QImage fillStyle(int index)
@@ -242,7 +275,7 @@ QString fillStyleTip(int index)
 {
     if (index < 0 || index >= static_cast<int>(std::size(fillTips)))
         return {};
-    return QString::fromUtf8(fillTips[index]);
+    return translated(fillTips[index]);
 }
 
 QImage eraserSize(int index)
@@ -262,7 +295,8 @@ QImage eraserSize(int index)
 
 QString eraserSizeTip(int index)
 {
-    return numberedTip("Goma de tamaño %1", EraserSizes, index, index + 1);
+    return numberedTip(QT_TRANSLATE_NOOP("editor::pictures", "Goma de tamaño %1"), EraserSizes,
+                       index, index + 1);
 }
 
 QImage saveInTheme()
@@ -284,7 +318,19 @@ QImage startPicture()
 {
     QImage picture(StartWidth, StartHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    return renderSvg(QStringLiteral(":/assets/editor/start.svg"), picture);
+    // Each line of the page's text in the language chosen.
+    QFile file(QStringLiteral(":/assets/editor/start.svg"));
+    file.open(QIODevice::ReadOnly);
+    QString svg = QString::fromUtf8(file.readAll());
+    for (const char* line : StartTexts)
+        svg.replace(QLatin1Char('>') + QString::fromUtf8(line) + QLatin1Char('<'),
+                    QLatin1Char('>') +
+                        QCoreApplication::translate("editor::start", line).toHtmlEscaped() +
+                        QLatin1Char('<'));
+    QSvgRenderer renderer(svg.toUtf8());
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    return picture;
 }
 
 QImage pointerIcon()

@@ -45,7 +45,7 @@ constexpr int DefaultFontPoints = 18;
 
 Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
-    setWindowTitle(QStringLiteral("Lunipo: editor de actividades"));
+    setWindowTitle(tr("Lunipo: editor de actividades"));
     QPalette background = palette();
     background.setColor(QPalette::Window, toolkit::toQColor(WindowColour));
     setPalette(background);
@@ -87,7 +87,7 @@ void Form1::createControls()
     auto* firstPageButton = new CommandButton(this);
     firstPageButton->setCaption(QStringLiteral("1"));
     firstPageButton->setBackColor(toolkit::vbWhite);
-    firstPageButton->setToolTipText(QStringLiteral("Página 1"));
+    firstPageButton->setToolTipText(tr("Página 1"));
     firstPageButton->onClick = [this] { Command4_Click(0); };
     Command4.Load(firstPageButton);
 
@@ -187,34 +187,35 @@ void Form1::createSettingPalettes()
     palette(Command11, 5, nullptr, nullptr, &Form1::Command11_Click);
 
     const double dotCaptionPoints[3] = {8.25, 9.75, 12};
-    const char* dotTips[5] = {"Puntos pequeños", "Puntos medianos", "Puntos grandes",
-                              "Borrar la lista de puntos", "Círculo alrededor de cada punto"};
+    const char* dotTips[5] = {QT_TR_NOOP("Puntos pequeños"), QT_TR_NOOP("Puntos medianos"),
+                              QT_TR_NOOP("Puntos grandes"), QT_TR_NOOP("Borrar la lista de puntos"),
+                              QT_TR_NOOP("Círculo alrededor de cada punto")};
     for (int i = 0; i < 5; ++i) {
         Command11(i).setCaption(i < 3 ? QStringLiteral("1") : i == 3 ? "B" : "O");
         Command11(i).setFontPoints(QStringLiteral("Arial"), i < 3 ? dotCaptionPoints[i] : 12,
                                    i >= 3);
-        Command11(i).setToolTipText(QString::fromUtf8(dotTips[i]));
+        Command11(i).setToolTipText(tr(dotTips[i]));
     }
     Command7(0).setBackColor(toolkit::vbGreen); // width 1
 
     Combo1 = new ComboBox(this);
     Combo1->Move(0, 0, Combo1Width, SettingSide);
-    Combo1->setToolTip(QStringLiteral("Número de lados del polígono"));
+    Combo1->setToolTip(tr("Número de lados del polígono"));
     Label1 = new toolkit::Label(this);
-    Label1->setCaption(QStringLiteral("Nº Lados"));
+    Label1->setCaption(tr("Nº Lados"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->Move(0, 0, Label1Width, SettingSide);
     Combo4 = new ComboBox(this);
     Combo4->Move(0, 0, Combo4Width, SettingSide);
-    Combo4->setToolTip(QStringLiteral("Salto entre los números de los puntos"));
+    Combo4->setToolTip(tr("Salto entre los números de los puntos"));
     Check1 = new CheckBox(this);
-    Check1->setText(QStringLiteral("CIERRA"));
-    Check1->setToolTip(QStringLiteral("Cierra la figura: une el último punto con el primero"));
+    Check1->setText(tr("CIERRA"));
+    Check1->setToolTip(tr("Cierra la figura: une el último punto con el primero"));
     Check1->Move(0, 0, Check1Width, SettingSide);
     Check1->onClick = [this] { Check1_Click(); };
     Combo5 = new ComboBox(this);
     Combo5->Move(0, 0, Combo5Width, SettingSide);
-    Combo5->setToolTip(QStringLiteral("Los puntos de la actividad"));
+    Combo5->setToolTip(tr("Los puntos de la actividad"));
     Combo5->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
     for (ComboBox* combo : {Combo1, Combo4, Combo5})
         combo->setFontPoints(QStringLiteral("Arial"), ControlFontPoints);

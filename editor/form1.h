@@ -10,6 +10,7 @@
 #include "shapegeometry.h"
 #include "share.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -42,6 +43,8 @@ struct WorkingState;
 // Positions on the canvas are twips; colours are red + 256 green + 65536 blue.
 class Form1 : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(editor::Form1)
+
 public:
     static constexpr int Pages = 10;
     static constexpr int UndoSlots = 7;

@@ -22,24 +22,24 @@ constexpr int Gap = 100; // twips between the dot list and these controls
 void Form1::createAutoDots()
 {
     AutoDotsButton = new toolkit::CommandButton(this);
-    AutoDotsButton->setCaption(QStringLiteral("Puntos automáticos"));
+    AutoDotsButton->setCaption(tr("Puntos automáticos"));
     AutoDotsButton->setBackColor(toolkit::vbWhite);
-    AutoDotsButton->setToolTipText(QStringLiteral(
-        "Pone los puntos solos a lo largo del contorno de cada figura de la página"));
+    AutoDotsButton->setToolTipText(
+        tr("Pone los puntos solos a lo largo del contorno de cada figura de la página"));
     AutoDotsButton->onClick = [this] { AutoDotsButton_Click(); };
     AutoDotsCount = new QSpinBox(this);
     AutoDotsCount->setRange(3, 150);
     AutoDotsCount->setValue(20);
-    AutoDotsCount->setToolTip(QStringLiteral("Cuántos puntos automáticos"));
+    AutoDotsCount->setToolTip(tr("Cuántos puntos automáticos"));
     ShowDrawingCheck = new toolkit::CheckBox(this);
-    ShowDrawingCheck->setText(QStringLiteral("El niño ve el dibujo"));
-    ShowDrawingCheck->setToolTip(QStringLiteral(
-        "La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos"));
+    ShowDrawingCheck->setText(tr("El niño ve el dibujo"));
+    ShowDrawingCheck->setToolTip(
+        tr("La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos"));
     EraseOutlineCheck = new toolkit::CheckBox(this);
-    EraseOutlineCheck->setText(QStringLiteral("Borrar el contorno"));
-    EraseOutlineCheck->setToolTip(QStringLiteral(
-        "Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los "
-        "puntos"));
+    EraseOutlineCheck->setText(tr("Borrar el contorno"));
+    EraseOutlineCheck->setToolTip(
+        tr("Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los "
+           "puntos"));
     EraseOutlineCheck->setChecked(true);
     for (QWidget* control : std::initializer_list<QWidget*>{AutoDotsButton, AutoDotsCount,
                                                             ShowDrawingCheck, EraseOutlineCheck})
@@ -85,15 +85,15 @@ void Form1::AutoDotsButton_Click()
 {
     const QList<Outline> outlines = traceFigures(page().Image());
     if (outlines.isEmpty()) {
-        tell(QStringLiteral("La página no tiene ninguna figura: dibújala o abre una imagen."));
+        tell(tr("La página no tiene ninguna figura: dibújala o abre una imagen."));
         return;
     }
     // Each figure takes its dots and a closing; what the player reads is the limit.
     const int count =
         dotsThatFit(AutoDotsCount->value(), int(outlines.size()), MaxDotEntries - dotEntryCount);
     if (count < 3) {
-        tell(QStringLiteral("Una actividad admite como mucho %1 puntos, contando los cierres. "
-                            "Guarda esta actividad y empieza otra.")
+        tell(tr("Una actividad admite como mucho %1 puntos, contando los cierres. "
+                "Guarda esta actividad y empieza otra.")
                  .arg(MaxDotEntries));
         return;
     }

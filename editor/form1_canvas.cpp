@@ -267,8 +267,8 @@ bool Form1::refuseDotBeyondLimit()
 {
     if (dotEntryCount < MaxDotEntries)
         return false;
-    tell(QStringLiteral("Una actividad admite como mucho %1 puntos, contando los cierres. "
-                        "Guarda esta actividad y empieza otra.")
+    tell(tr("Una actividad admite como mucho %1 puntos, contando los cierres. "
+            "Guarda esta actividad y empieza otra.")
              .arg(MaxDotEntries));
     return true;
 }

@@ -61,9 +61,9 @@ void Form1::createMoveButton()
     MoveButton = new toolkit::CommandButton(this);
     MoveButton->setPicture(pictures::moveDots());
     MoveButton->setBackColor(toolkit::vbWhite);
-    MoveButton->setAccessibleName(QStringLiteral("Mover"));
-    MoveButton->setToolTipText(QStringLiteral("Mover: arrastra un punto para moverlo; Supr o el "
-                                              "botón derecho lo quitan"));
+    MoveButton->setAccessibleName(tr("Mover"));
+    MoveButton->setToolTipText(tr("Mover: arrastra un punto para moverlo; Supr o el "
+                                  "botón derecho lo quitan"));
     MoveButton->onClick = [this] { MoveButton_Click(); };
     MoveButton->Move(0, 0, Command11(0).Width(), Command11(0).Height());
     MoveButton->hide();

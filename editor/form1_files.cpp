@@ -59,11 +59,11 @@ void Form1::tell(const QString& text)
 // was drawn on it. An activity file chosen here is opened as an activity.
 void Form1::openPicture()
 {
-    const QString path = platform_.openFileName(
-        QStringLiteral("Selecciona una imagen"),
-        QStringLiteral("imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;"
-                       "Actividades (*.txt);;Todos los ficheros (*.*)"),
-        workFolder(platform_));
+    const QString path =
+        platform_.openFileName(tr("Selecciona una imagen"),
+                               tr("imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;"
+                                  "Actividades (*.txt);;Todos los ficheros (*.*)"),
+                               workFolder(platform_));
     if (!path.isEmpty())
         openFile(path);
 }
@@ -81,7 +81,7 @@ void Form1::openFile(const QString& path)
         return;
     }
     if (!hasPictureExtension(path)) {
-        tell(QStringLiteral("El fichero seleccionado no es un gráfico soportado"));
+        tell(tr("El fichero seleccionado no es un gráfico soportado"));
         return;
     }
     bringPicture(toolkit::readPicture(path));
@@ -92,7 +92,7 @@ void Form1::openFile(const QString& path)
 void Form1::bringPicture(const QImage& picture)
 {
     if (picture.isNull()) {
-        tell(QStringLiteral("No se ha podido abrir la imagen."));
+        tell(tr("No se ha podido abrir la imagen."));
         return;
     }
     pushUndoSnapshot();
@@ -119,9 +119,8 @@ void Form1::dropped(const QMimeData& data)
 void Form1::savePictureAs()
 {
     showPage(); // without the grid
-    const QString chosen =
-        platform_.saveFileName(QStringLiteral("Guardar como  "),
-                               QStringLiteral("Archivo gráfico (*.bmp)"), workFolder(platform_));
+    const QString chosen = platform_.saveFileName(
+        tr("Guardar como  "), tr("Archivo gráfico (*.bmp)"), workFolder(platform_));
     if (chosen.isEmpty())
         return;
     // The dialog asked about the name chosen; a name we complete may be
@@ -130,14 +129,14 @@ void Form1::savePictureAs()
     if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
         name += QLatin1String(".bmp");
         if (QFile::exists(name) &&
-            platform_.messageBox(QStringLiteral("El fichero %1 ya existe. ¿Quieres reemplazarlo?")
+            platform_.messageBox(tr("El fichero %1 ya existe. ¿Quieres reemplazarlo?")
                                      .arg(QDir::toNativeSeparators(name)),
                                  toolkit::vbYesNo) != toolkit::vbYes)
             return;
     }
     Picture1->setPicture(Picture1->Image());
     if (!toolkit::writeBitmap(Picture1->Image(), name))
-        tell(QStringLiteral("No se ha podido guardar la imagen."));
+        tell(tr("No se ha podido guardar la imagen."));
     else
         workWritten();
 }
@@ -163,18 +162,18 @@ void Form1::writeActivity()
         folder, nextFree, [&](QIODevice& file) { return file.write(contents) == contents.size(); },
         LastActivityNumber - lastActivityNumber);
     if (!path.isEmpty() && !toolkit::putActivityPicture(path, activityPicture())) {
-        tell(QStringLiteral("La actividad se ha guardado en %1, pero no su dibujo.")
+        tell(tr("La actividad se ha guardado en %1, pero no su dibujo.")
                  .arg(QDir::toNativeSeparators(path)));
         lastActivityNumber = number;
     } else if (!path.isEmpty()) {
         lastActivityNumber = number;
         workWritten();
     } else if (number >= LastActivityNumber) {
-        tell(QStringLiteral("No quedan números libres para la actividad. "
-                            "Vuelve a abrir el editor."));
+        tell(tr("No quedan números libres para la actividad. "
+                "Vuelve a abrir el editor."));
     } else {
-        tell(QStringLiteral("No se ha podido guardar la actividad en %1. "
-                            "Los puntos siguen en la lista: prueba otra vez.")
+        tell(tr("No se ha podido guardar la actividad en %1. "
+                "Los puntos siguen en la lista: prueba otra vez.")
                  .arg(QDir::toNativeSeparators(folder)));
     }
 }
@@ -246,7 +245,7 @@ void Form1::paste()
 
 void Form1::leave()
 {
-    if (platform_.messageBox(QStringLiteral("Quieres salir del programa"), toolkit::vbYesNo) ==
+    if (platform_.messageBox(tr("Quieres salir del programa"), toolkit::vbYesNo) ==
         toolkit::vbYes) {
         keepWorkingStateNow();
         platform_.endProgram();

@@ -38,7 +38,7 @@ void Form1::buildEditorWindow()
         button->Move(0, 0, Command4(0).Width(), Command4(0).Height());
         button->setBackColor(toolkit::vbWhite);
         button->setCaption(QString::number(i + 1));
-        button->setToolTipText(QStringLiteral("Página %1").arg(i + 1));
+        button->setToolTipText(tr("Página %1").arg(i + 1));
         button->hide();
         button->onClick = [this, i] { Command4_Click(i); };
         Command4.Load(button);

@@ -20,8 +20,8 @@ bool Form1::openActivity(const QString& path)
     }
     const std::optional<ReadActivity> read = readActivityFile(path);
     if (!read) {
-        tell(QStringLiteral("No se puede abrir la actividad %1: no existe, no se puede leer o "
-                            "le faltan las cinco líneas del principio.")
+        tell(tr("No se puede abrir la actividad %1: no existe, no se puede leer o "
+                "le faltan las cinco líneas del principio.")
                  .arg(path));
         return false;
     }
@@ -42,7 +42,7 @@ bool Form1::openActivity(const QString& path)
     showCanvas();
     workChanged();
     if (!read->leftOut.isEmpty())
-        tell(QStringLiteral("La actividad se ha abierto tal como la lee el juego, pero: %1")
+        tell(tr("La actividad se ha abierto tal como la lee el juego, pero: %1")
                  .arg(read->leftOut.join(QLatin1Char(' '))));
     return true;
 }

@@ -17,7 +17,7 @@ void Form1::printDots()
     const QStringList lines =
         QString::fromLatin1(activityContents()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     worksheet::Worksheet sheet = worksheet::worksheetFromLines(lines);
-    sheet.footer = QStringLiteral("Actividad nueva");
+    sheet.footer = tr("Actividad nueva");
     worksheet::printWithDialog(platform_, sheet);
 }
 

@@ -33,16 +33,16 @@ void Form1::createThemeButtons()
     auto button = [&](int column, const QImage& picture, const char* tip, void (Form1::*click)()) {
         auto* made = new toolkit::CommandButton(this);
         made->setPicture(picture);
-        made->setToolTipText(QString::fromUtf8(tip));
+        made->setToolTipText(tr(tip));
         made->setBackColor(toolkit::vbWhite);
         made->onClick = [this, click] { (this->*click)(); };
         made->Move(Command1(column).Left(), top, Command1(column).Width(),
                    Command1(column).Height());
         return made;
     };
-    ThemeButton =
-        button(0, pictures::saveInTheme(), "Guardar en un tema", &Form1::ThemeButton_Click);
-    TryButton = button(1, pictures::tryActivity(), "Probar", &Form1::TryButton_Click);
+    ThemeButton = button(0, pictures::saveInTheme(), QT_TR_NOOP("Guardar en un tema"),
+                         &Form1::ThemeButton_Click);
+    TryButton = button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &Form1::TryButton_Click);
 }
 
 // The library window saves the work into a theme, and puts the themes'
@@ -85,14 +85,13 @@ void Form1::TryButton_Click()
     if (!trialFolder_->isValid() || !file.open(QIODevice::WriteOnly) ||
         file.write(activityContents()) < 0 || !file.commit() ||
         !toolkit::putActivityPicture(path, activityPicture())) {
-        tell(QStringLiteral("No se ha podido preparar la prueba: no se puede escribir en %1.")
+        tell(tr("No se ha podido preparar la prueba: no se puede escribir en %1.")
                  .arg(QDir::toNativeSeparators(QDir::tempPath())));
         return;
     }
     const QString player = playerProgram(platform_.appFolder());
     if (!platform_.startProgram(player, {QStringLiteral("--actividad"), path}))
-        tell(QStringLiteral("No se ha podido abrir el reproductor %1.")
-                 .arg(QDir::toNativeSeparators(player)));
+        tell(tr("No se ha podido abrir el reproductor %1.").arg(QDir::toNativeSeparators(player)));
 }
 
 } // namespace editor

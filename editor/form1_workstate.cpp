@@ -35,20 +35,20 @@ void Form1::startWorkingState()
 {
     auto store = std::make_unique<WorkingStateStore>();
     if (!store->lock()) {
-        tell(QStringLiteral("Ya hay otro editor de actividades abierto, que guarda su trabajo por "
-                            "si se cierra. Este no lo guardará: escribe la actividad o guarda el "
-                            "dibujo antes de cerrarlo."));
+        tell(tr("Ya hay otro editor de actividades abierto, que guarda su trabajo por "
+                "si se cierra. Este no lo guardará: escribe la actividad o guarda el "
+                "dibujo antes de cerrarlo."));
         return;
     }
     WorkingState saved;
     auto found = store->read(saved);
     if (found == WorkingStateStore::Found::Damaged)
-        tell(QStringLiteral("El trabajo guardado de la última vez está dañado o no es de este "
-                            "editor, y no se puede recuperar. Empiezas con el trabajo en blanco."));
+        tell(tr("El trabajo guardado de la última vez está dañado o no es de este "
+                "editor, y no se puede recuperar. Empiezas con el trabajo en blanco."));
     if (found == WorkingStateStore::Found::State && !saved.written && !saved.isBlank()) {
         qCInfo(lcWorkingState) << "offering back the work of last time";
-        if (platform_.messageBox(QStringLiteral("Se ha encontrado el trabajo de la última vez. "
-                                                "¿Quieres recuperarlo?"),
+        if (platform_.messageBox(tr("Se ha encontrado el trabajo de la última vez. "
+                                    "¿Quieres recuperarlo?"),
                                  toolkit::vbYesNo | toolkit::vbDefaultYes) == toolkit::vbYes) {
             restoreWorkingState(saved);
             found = WorkingStateStore::Found::Nothing; // kept: it is still unwritten work

@@ -23,8 +23,8 @@ constexpr QSize CardMargin{20, 28}; // room round a thumbnail for its number
 
 QString readOnlyReason(const QString& folder)
 {
-    return QStringLiteral("Este tema está en una carpeta que no se puede cambiar (%1). "
-                          "Guarda en otro tema o haz uno nuevo.")
+    return Form2::tr("Este tema está en una carpeta que no se puede cambiar (%1). "
+                     "Guarda en otro tema o haz uno nuevo.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -34,7 +34,7 @@ Form2::Form2(toolkit::Platform& platform, Work work, toolkit::Share share, QWidg
     : QDialog(parent), work(std::move(work)), library(platform.appFolder(), share),
       platform_(platform), share_(std::move(share))
 {
-    setWindowTitle(QStringLiteral("Guardar en un tema"));
+    setWindowTitle(tr("Guardar en un tema"));
     createControls();
     layOut();
     listThemes({});
@@ -48,7 +48,7 @@ void Form2::createControls()
     ThemeList = new QListWidget(this);
     ThemeList->setEditTriggers(QAbstractItemView::EditKeyPressed);
     NewThemeName = new QLineEdit(this);
-    NewThemeName->setPlaceholderText(QStringLiteral("Nombre del tema nuevo"));
+    NewThemeName->setPlaceholderText(tr("Nombre del tema nuevo"));
     Activities = new ActivityListModel(this);
     ActivityView = new QListView(this);
     ActivityView->setViewMode(QListView::IconMode);
@@ -61,15 +61,15 @@ void Form2::createControls()
     ActivityView->setModel(Activities);
     ActivityView->installEventFilter(this);
 
-    SaveHereButton = button(QStringLiteral("&Guardar aquí"), &Form2::SaveHereButton_Click);
-    ReplaceButton = button(QStringLiteral("&Reemplazar"), &Form2::ReplaceButton_Click);
-    OpenButton = button(QStringLiteral("&Abrir"), &Form2::OpenButton_Click);
-    EarlierButton = button(QStringLiteral("Antes"), &Form2::EarlierButton_Click);
-    LaterButton = button(QStringLiteral("Después"), &Form2::LaterButton_Click);
-    RemoveButton = button(QStringLiteral("Quitar"), &Form2::RemoveButton_Click);
-    RenameThemeButton = button(QStringLiteral("Cambiar &nombre"), &Form2::RenameThemeButton_Click);
-    RemoveThemeButton = button(QStringLiteral("Quitar &tema"), &Form2::RemoveThemeButton_Click);
-    CloseButton = button(QStringLiteral("Cerrar"), &Form2::reject);
+    SaveHereButton = button(tr("&Guardar aquí"), &Form2::SaveHereButton_Click);
+    ReplaceButton = button(tr("&Reemplazar"), &Form2::ReplaceButton_Click);
+    OpenButton = button(tr("&Abrir"), &Form2::OpenButton_Click);
+    EarlierButton = button(tr("Antes"), &Form2::EarlierButton_Click);
+    LaterButton = button(tr("Después"), &Form2::LaterButton_Click);
+    RemoveButton = button(tr("Quitar"), &Form2::RemoveButton_Click);
+    RenameThemeButton = button(tr("Cambiar &nombre"), &Form2::RenameThemeButton_Click);
+    RemoveThemeButton = button(tr("Quitar &tema"), &Form2::RemoveThemeButton_Click);
+    CloseButton = button(tr("Cerrar"), &Form2::reject);
     EarlierButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     LaterButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     RemoveButton->setShortcut(QKeySequence::Delete);
@@ -100,7 +100,7 @@ QPushButton* Form2::button(const QString& caption, void (Form2::*click)())
 void Form2::layOut()
 {
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Temas"), this));
+    left->addWidget(new QLabel(tr("Temas"), this));
     left->addWidget(ThemeList);
     left->addWidget(NewThemeName);
     left->addWidget(RenameThemeButton);
@@ -112,7 +112,7 @@ void Form2::layOut()
     buttons->addStretch();
     buttons->addWidget(CloseButton);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Actividades"), this));
+    right->addWidget(new QLabel(tr("Actividades"), this));
     right->addWidget(ActivityView);
     right->addLayout(buttons);
     auto* whole = new QHBoxLayout(this);

@@ -3,6 +3,7 @@
 #include "share.h"
 #include "themelibrary.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 
@@ -32,6 +33,8 @@ class ActivityListModel;
 // list and the theme buttons).
 class Form2 : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(editor::Form2)
+
 public:
     // What the library takes from the editor.
     struct Work

@@ -48,7 +48,7 @@ void Form2::SaveHereButton_Click()
     }
     if (work.written)
         work.written();
-    tell(QStringLiteral("La actividad se ha guardado en el tema «%1» como %2:\n%3")
+    tell(tr("La actividad se ha guardado en el tema «%1» como %2:\n%3")
              .arg(name.trimmed(), QFileInfo(saved.path).fileName(),
                   QDir::toNativeSeparators(saved.path)));
     NewThemeName->clear();
@@ -65,8 +65,8 @@ void Form2::ReplaceButton_Click()
         return;
     const QString theme = themes[ThemeList->currentRow()].name;
     if (number != openedNumber() &&
-        !ask(QStringLiteral("¿Reemplazar la actividad %1 del tema «%2» por la de ahora? "
-                            "La que hay ahora se perderá.")
+        !ask(tr("¿Reemplazar la actividad %1 del tema «%2» por la de ahora? "
+                "La que hay ahora se perderá.")
                  .arg(number)
                  .arg(theme)))
         return;
@@ -78,7 +78,7 @@ void Form2::ReplaceButton_Click()
     }
     if (work.written)
         work.written();
-    tell(QStringLiteral("La actividad %1 del tema «%2» se ha reemplazado.").arg(number).arg(theme));
+    tell(tr("La actividad %1 del tema «%2» se ha reemplazado.").arg(number).arg(theme));
     showTheme(number);
 }
 
@@ -126,8 +126,8 @@ void Form2::RemoveButton_Click()
     const int number = chosenActivity();
     if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
-    if (!ask(QStringLiteral("¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las "
-                            "que van detrás bajan un número.")
+    if (!ask(tr("¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las "
+                "que van detrás bajan un número.")
                  .arg(number)
                  .arg(themes[ThemeList->currentRow()].name)))
         return;

@@ -16,7 +16,7 @@ namespace {
 
 QString activitiesText(int count)
 {
-    return count == 1 ? QStringLiteral("1 actividad") : QStringLiteral("%1 actividades").arg(count);
+    return count == 1 ? Form2::tr("1 actividad") : Form2::tr("%1 actividades").arg(count);
 }
 
 bool sameFolder(const QString& a, const QString& b)
@@ -53,7 +53,7 @@ void Form2::listThemes(const QString& chosenName)
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         ThemeList->addItem(item);
     }
-    ThemeList->addItem(QStringLiteral("Tema nuevo…"));
+    ThemeList->addItem(tr("Tema nuevo…"));
     listing_ = false;
     ThemeList->setCurrentRow(chosen);
 }
@@ -118,7 +118,7 @@ void Form2::renameChosenTheme(const QString& name)
     QString renamed;
     for (const auto& other : themes)
         if (other.name == name.trimmed())
-            problem = QStringLiteral("Ya hay un tema «%1».").arg(other.name);
+            problem = tr("Ya hay un tema «%1».").arg(other.name);
     if (problem.isEmpty())
         problem = library.renameTheme(theme.folder, name, &renamed);
     if (!problem.isEmpty()) {
@@ -141,7 +141,7 @@ void Form2::RemoveThemeButton_Click()
     if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
     const auto theme = themes[ThemeList->currentRow()];
-    if (!ask(QStringLiteral("¿Quitar el tema «%1» con %2? Irá a la papelera.")
+    if (!ask(tr("¿Quitar el tema «%1» con %2? Irá a la papelera.")
                  .arg(theme.name, activitiesText(Activities->rowCount()))))
         return;
     const bool holdsOpened = sameFolder(QFileInfo(work.openedFrom).absolutePath(), theme.folder);

@@ -1,8 +1,8 @@
 #include "form1.h"
+#include "language.h"
 #include "largeblocks.h"
 #include "picturebatch.h"
 #include "qtplatform.h"
-#include "translations.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
         return runBatch(argc, argv, *batch, problem);
 
     QApplication app(argc, argv);
-    toolkit::loadSpanishQtTexts(app);
+    toolkit::useLanguage(app, toolkit::sessionLanguage());
     toolkit::QtPlatform platform(QStringLiteral("lunipoeditor"));
     editor::Form1 window(platform);
     window.Show();

@@ -49,7 +49,7 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
         const bool valued =
             argument == QLatin1String("--tema") || argument == QLatin1String("--puntos");
         if (valued && i + 1 == arguments.size()) {
-            problem = QStringLiteral("Falta el valor de %1.").arg(argument);
+            problem = tr("Falta el valor de %1.").arg(argument);
             return batch;
         }
         if (argument == QLatin1String("--tema")) {
@@ -58,7 +58,7 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
             bool number = false;
             batch.dots = arguments[++i].toInt(&number);
             if (!number || batch.dots < 3 || batch.dots > 150) {
-                problem = QStringLiteral("--puntos va de 3 a 150.");
+                problem = tr("--puntos va de 3 a 150.");
                 return batch;
             }
         } else if (argument == QLatin1String("--con-contorno")) {
@@ -68,7 +68,7 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
         }
     }
     if (batch.pictures.isEmpty())
-        problem = QStringLiteral("No se ha dado ninguna imagen.");
+        problem = tr("No se ha dado ninguna imagen.");
     else
         problem = toolkit::ThemeLibrary::nameProblem(batch.theme);
     return batch;
@@ -80,11 +80,11 @@ PictureBatch::Activity PictureBatch::activityFrom(const QString& path) const
     if (drawing.isNull())
         return {{},
                 {},
-                QStringLiteral("no se puede abrir: no es una imagen, está dañada o es "
-                               "demasiado grande")};
+                tr("no se puede abrir: no es una imagen, está dañada o es "
+                   "demasiado grande")};
     const QList<Outline> outlines = traceFigures(drawing);
     if (outlines.isEmpty())
-        return {{}, {}, QStringLiteral("no tiene ninguna figura")};
+        return {{}, {}, tr("no tiene ninguna figura")};
     QStringList entries;
     int number = 1;
     for (const QList<QPointF>& figure :

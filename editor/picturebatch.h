@@ -3,6 +3,7 @@
 #include "themelibrary.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,9 @@ namespace editor {
 // unless --con-contorno, and the drawing kept for the child.
 struct PictureBatch
 {
+    Q_DECLARE_TR_FUNCTIONS(editor::PictureBatch)
+
+public:
     // The screen the pictures are laid out for, and the editor's canvas on it.
     static constexpr QSize Screen{1024, 768};
     static constexpr QSize CanvasTwips{14130, 10640};

@@ -21,9 +21,9 @@ constexpr int CreditTop = 2700;
 constexpr int CreditHeight = 255;
 
 const char* const Credits[] = {
-    "Lunipo: unir los puntos",
-    "Instalador de componentes",
-    "Hecho por el equipo de Lunipo",
+    QT_TRANSLATE_NOOP("installer::Form1", "Lunipo: unir los puntos"),
+    QT_TRANSLATE_NOOP("installer::Form1", "Instalador de componentes"),
+    QT_TRANSLATE_NOOP("installer::Form1", "Hecho por el equipo de Lunipo"),
 };
 
 // The path of a library delivered with the installer, found ignoring case:
@@ -60,13 +60,13 @@ void Form1::createControls()
     List2->Move(Margin, 1200, ControlWidth, 660);
 
     Command1 = new toolkit::CommandButton(this);
-    Command1->setCaption(QStringLiteral("Copiar archivos y registrar componentes"));
+    Command1->setCaption(tr("Copiar archivos y registrar componentes"));
     Command1->Move(Margin, 1980, ControlWidth, 495);
     Command1->onClick = [this] { Command1_Click(); };
 
     for (int i = 0; i < 3; ++i) {
         auto* credit = new toolkit::Label(this);
-        credit->setCaption(QString::fromUtf8(Credits[i]));
+        credit->setCaption(tr(Credits[i]));
         credit->setAlignment(Qt::AlignCenter);
         credit->Move(Margin, CreditTop + i * CreditHeight, ControlWidth, CreditHeight);
         Label2.Load(credit);
@@ -84,11 +84,10 @@ void Form1::Show()
 
 void Form1::Form_Load()
 {
-    Label1->setCaption(QStringLiteral("Para windows XP y para windows VISTA "));
+    Label1->setCaption(tr("Para windows XP y para windows VISTA "));
     fillFileList();
     systemFolder = platform_.systemFolder();
-    Label3->setCaption(
-        QStringLiteral("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
+    Label3->setCaption(tr("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
 }
 
 void Form1::fillFileList()
@@ -113,18 +112,18 @@ void Form1::installFile(const QString& name)
     const QString installed = toolkit::findFileIgnoringCase(systemFolder, name);
     const QString delivered = deliveredFile(platform_.appFolder(), name);
     if (!installed.isEmpty())
-        tell(QStringLiteral("el archivo ") + name + QStringLiteral(" ya se encontraba en SYSTEM"));
+        tell(tr("el archivo ") + name + tr(" ya se encontraba en SYSTEM"));
     else if (!delivered.isEmpty())
         copyAndRegister(delivered, systemFolder + QLatin1Char('/') + name, name);
     else
-        tell(QStringLiteral("el archivo ") + name + QStringLiteral(" No lo encuentro"));
+        tell(tr("el archivo ") + name + tr(" No lo encuentro"));
 }
 
 void Form1::copyAndRegister(const QString& source, const QString& target, const QString& name)
 {
     // Registering a library that never arrived would only hide the failure.
     if (!QFile::copy(source, target)) {
-        tell(QStringLiteral("No se pudo copiar el archivo ") + name + QStringLiteral(" en SYSTEM"));
+        tell(tr("No se pudo copiar el archivo ") + name + tr(" en SYSTEM"));
         return;
     }
     // The tool reports its own outcome to the user; nothing here waits for it.

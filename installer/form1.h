@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace installer {
@@ -13,6 +14,8 @@ namespace installer {
 // so tests drive the window as the platform does.
 class Form1 : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(installer::Form1)
+
 public:
     static const QString Title;
 

@@ -1,13 +1,13 @@
 #include "form1.h"
+#include "language.h"
 #include "qtplatform.h"
-#include "translations.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    toolkit::loadSpanishQtTexts(app);
+    toolkit::useLanguage(app, toolkit::sessionLanguage());
     toolkit::QtPlatform platform(installer::Form1::Title);
     installer::Form1 form(platform);
     form.Show();

@@ -173,6 +173,25 @@ void Form1::Form_Load()
     skipOnFailure([&] { layoutWindow(); });
 }
 
+namespace {
+
+// The shipped language file, for the translators.
+[[maybe_unused]] const char* const ShippedTexts[] = {
+    QT_TRANSLATE_NOOP("idioma", "Rellenar con color"),
+    QT_TRANSLATE_NOOP("idioma", "Dibujar líneas rectas"),
+    QT_TRANSLATE_NOOP("idioma", "Dibujar a mano alzada"),
+    QT_TRANSLATE_NOOP("idioma", "Deshacer"),
+    QT_TRANSLATE_NOOP("idioma", "Ver dibujos anteriores"),
+    QT_TRANSLATE_NOOP("idioma", "Copiar el dibujo"),
+    QT_TRANSLATE_NOOP("idioma", "Guardar el dibujo"),
+    QT_TRANSLATE_NOOP("idioma", "Abrir la carpeta de dibujos"),
+    QT_TRANSLATE_NOOP("idioma", "Ver los números"),
+    QT_TRANSLATE_NOOP("idioma", "Salir"),
+    QT_TRANSLATE_NOOP("idioma", "¿Quieres salir del programa?"),
+};
+
+} // namespace
+
 void Form1::readLanguageFile()
 {
     const auto lines = toolkit::readTextLines(shippedData(QStringLiteral("idioma/idioma.txt")),
@@ -181,8 +200,11 @@ void Form1::readLanguageFile()
         return;
     const QStringList fields =
         toolkit::readDelimitedFields(lines->join(QLatin1Char('\n')), LanguageEntries);
+    // The shipped texts are translated into the language chosen; a text a
+    // school wrote into the file has no translation and stays as written.
     for (int i = 0; i < LanguageEntries && i < fields.size(); ++i)
-        uiText[static_cast<size_t>(i)] = fields[i];
+        uiText[static_cast<size_t>(i)] =
+            QCoreApplication::translate("idioma", fields[i].toUtf8().constData());
     for (int i = 0; i < 8; ++i)
         Command4(i).setToolTipText(uiText[static_cast<size_t>(i)]);
     Command1(2).setToolTipText(uiText[8]);

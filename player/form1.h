@@ -10,6 +10,7 @@
 #include "themelibrary.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -36,6 +37,8 @@ class ProgressStore;
 // between runs).
 class Form1 : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(player::Form1)
+
 public:
     static constexpr int MaxDots = toolkit::activity::MaxDots;
     static constexpr int NoTool = 10;

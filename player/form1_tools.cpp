@@ -99,8 +99,7 @@ void Form1::saveDrawing()
     Picture1->AutoRedraw = false;
 
     if (!saved)
-        platform_.messageBox(QStringLiteral("No se ha podido guardar el dibujo."),
-                             toolkit::vbOKOnly);
+        platform_.messageBox(tr("No se ha podido guardar el dibujo."), toolkit::vbOKOnly);
 }
 
 QString Form1::drawingsFolder() const

@@ -3,6 +3,7 @@
 #include "picturebox.h"
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace player {
@@ -12,6 +13,8 @@ namespace player {
 // a click on the card opens the main window and closes this one.
 class Form2 : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(player::Form2)
+
 public:
     explicit Form2(toolkit::Platform& platform, QWidget* parent = nullptr);
 

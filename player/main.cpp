@@ -1,10 +1,10 @@
 #include "form1.h"
 #include "form2.h"
+#include "language.h"
 #include "largeblocks.h"
 #include "program.h"
 #include "qtplatform.h"
 #include "singleactivity.h"
-#include "translations.h"
 #include "worksheet.h"
 
 #include <QApplication>
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    toolkit::loadSpanishQtTexts(app);
+    toolkit::useLanguage(app, toolkit::sessionLanguage());
     toolkit::QtPlatform platform(QStringLiteral("lunipo"));
 
     if (single) {

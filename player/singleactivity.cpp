@@ -13,7 +13,7 @@ bool openSingleActivity(toolkit::Platform& platform, const QString& path)
 {
     const QFileInfo file(path);
     if (!file.isFile()) {
-        platform.messageBox(QStringLiteral("No se encuentra la actividad %1.")
+        platform.messageBox(Form1::tr("No se encuentra la actividad %1.")
                                 .arg(QDir::toNativeSeparators(file.absoluteFilePath())),
                             toolkit::vbOKOnly);
         return false;

@@ -83,17 +83,17 @@ void QtPlatform::playSounds(const QStringList& paths)
 
 int QtPlatform::messageBox(const QString& text, int style)
 {
-    // The buttons speak Spanish like the rest of the programs, whatever
-    // translations the system has.
+    // The buttons speak the programs' language, whatever translations of
+    // Qt the system has.
     QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::NoButton, dialogParent());
     if ((style & ~vbDefaultYes) == vbYesNo) {
-        QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(QtPlatform::tr("Sí"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QtPlatform::tr("No"), QMessageBox::NoRole);
         box.setDefaultButton(style & vbDefaultYes ? yes : no);
         box.exec();
         return box.clickedButton() == no || !box.clickedButton() ? vbNo : vbYes;
     }
-    box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    box.addButton(QtPlatform::tr("Aceptar"), QMessageBox::AcceptRole);
     box.exec();
     return vbOK;
 }

@@ -2,6 +2,7 @@
 
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 class QWidget;
@@ -13,6 +14,8 @@ class SoundPlayer;
 // The Platform of the real programs, on Qt.
 class QtPlatform : public Platform
 {
+    Q_DECLARE_TR_FUNCTIONS(toolkit::QtPlatform)
+
 public:
     // `title` is the program's own title, shown on its message boxes.
     explicit QtPlatform(const QString& title);

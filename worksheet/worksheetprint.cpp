@@ -4,6 +4,7 @@
 
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -129,7 +130,7 @@ bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets)
 bool printWithDialog(toolkit::Platform& platform, const Worksheet& sheet)
 {
     return platform.printPages(
-        QStringLiteral("Imprimir ficha"),
+        QCoreApplication::translate("worksheet", "Imprimir ficha"),
         [&sheet](QPagedPaintDevice& device) { return paintWorksheets(device, {sheet}); });
 }
 
@@ -142,7 +143,7 @@ bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath)
         return false;
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("Lunipo"));
-    writer.setTitle(QStringLiteral("Fichas de Lunipo"));
+    writer.setTitle(QCoreApplication::translate("worksheet", "Fichas de Lunipo"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF());
     writer.setResolution(600);
@@ -153,16 +154,20 @@ QString writeBooklet(const QString& activityOrTheme, const QString& pdfPath)
 {
     const QStringList files = activityFiles(activityOrTheme);
     if (files.isEmpty())
-        return QStringLiteral("No se encuentra ninguna actividad en «%1».").arg(activityOrTheme);
+        return QCoreApplication::translate("worksheet",
+                                           "No se encuentra ninguna actividad en «%1».")
+            .arg(activityOrTheme);
     QList<Worksheet> sheets;
     for (const QString& file : files) {
         std::optional<Worksheet> sheet = readWorksheet(file);
         if (!sheet)
-            return QStringLiteral("No se puede leer la actividad «%1».").arg(file);
+            return QCoreApplication::translate("worksheet", "No se puede leer la actividad «%1».")
+                .arg(file);
         sheets.append(*sheet);
     }
     if (!printWorksheets(sheets, pdfPath))
-        return QStringLiteral("No se puede escribir el fichero «%1».").arg(pdfPath);
+        return QCoreApplication::translate("worksheet", "No se puede escribir el fichero «%1».")
+            .arg(pdfPath);
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include "textfiles.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -65,7 +66,7 @@ std::optional<Worksheet> readWorksheet(const QString& activityPath)
             break;
     Worksheet sheet = worksheetFromLines(lines);
     const QFileInfo where(activityPath);
-    sheet.footer = QStringLiteral("%1 · actividad %2")
+    sheet.footer = QCoreApplication::translate("worksheet", "%1 · actividad %2")
                        .arg(where.absoluteDir().dirName(), where.completeBaseName());
     sheet.picture = toolkit::readActivityPicture(activityPath, {800, 600}).image;
     return sheet;

@@ -61,23 +61,23 @@ ActivityPicture readActivityPicture(const QString& activityPath, QSize screen)
     if (!file.exists() && !file.isSymLink())
         return {};
     if (!isPlainFile(path))
-        return {{}, QStringLiteral("no es un archivo normal")};
+        return {{}, ActivityPicture::tr("no es un archivo normal")};
     if (file.size() > MaxPictureBytes)
-        return {{}, QStringLiteral("es demasiado grande")};
+        return {{}, ActivityPicture::tr("es demasiado grande")};
     QImageReader reader(path, "png");
     const QSize declared = reader.size();
     if (!declared.isValid() || declared.width() > MaxPictureSide ||
         declared.height() > MaxPictureSide)
-        return {{}, QStringLiteral("está dañado o es demasiado grande")};
+        return {{}, ActivityPicture::tr("está dañado o es demasiado grande")};
     const QSize drawnOn = screenOf(reader);
     const QImage picture = reader.read();
     if (picture.isNull())
-        return {{}, QStringLiteral("está dañado")};
+        return {{}, ActivityPicture::tr("está dañado")};
     // Scaled as the dots are: by the player's screen over the editor's.
     const QSize size(qRound(double(picture.width()) * screen.width() / drawnOn.width()),
                      qRound(double(picture.height()) * screen.height() / drawnOn.height()));
     if (size.isEmpty() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
-        return {{}, QStringLiteral("es demasiado grande")};
+        return {{}, ActivityPicture::tr("es demasiado grande")};
     QImage scaled = picture.convertToFormat(QImage::Format_RGB32)
                         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return {std::move(scaled), {}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -20,6 +21,9 @@ QByteArray activityPictureBytes(const QImage& drawing, QSize screen);
 
 struct ActivityPicture
 {
+    Q_DECLARE_TR_FUNCTIONS(toolkit::ActivityPicture)
+
+public:
     QImage image;    // scaled for the screen asked for; null when none is shown
     QString problem; // why a picture that is there is not shown; empty otherwise
 };

@@ -1,5 +1,7 @@
 #include "labsettings.h"
 
+#include "language.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -54,13 +56,13 @@ public:
             return;
         QSettings file(path, QSettings::IniFormat);
         if (file.status() != QSettings::NoError || !QFileInfo(path).isReadable()) {
-            tell(path, QStringLiteral("no se puede leer; se deja de lado"));
+            tell(path, LabSettings::tr("no se puede leer; se deja de lado"));
             return;
         }
         for (const QString& key : file.allKeys()) {
             const QString name = key.section(QLatin1Char('/'), -1);
             if (key != Section + QLatin1Char('/') + name)
-                tell(path, QStringLiteral("«%1» está fuera de la sección [%2]; no se usa")
+                tell(path, LabSettings::tr("«%1» está fuera de la sección [%2]; no se usa")
                                .arg(key, Section));
             else
                 applyKey(path, name, text(file.value(key)).trimmed());
@@ -78,8 +80,10 @@ private:
             applySound(path, value);
         else if (key == QLatin1String("pista"))
             applyHint(path, value);
+        else if (key == QLatin1String("idioma"))
+            applyLanguage(path, value);
         else
-            tell(path, QStringLiteral("la clave «%1» no se conoce; no se usa").arg(key));
+            tell(path, LabSettings::tr("la clave «%1» no se conoce; no se usa").arg(key));
     }
 
     // A relative folder would be looked for wherever the program happened
@@ -88,7 +92,7 @@ private:
     {
         if (QDir::isAbsolutePath(folder))
             return true;
-        tell(path, QStringLiteral("%1: «%2» no es una carpeta completa (empieza por /); no se usa")
+        tell(path, LabSettings::tr("%1: «%2» no es una carpeta completa (empieza por /); no se usa")
                        .arg(key, folder));
         return false;
     }
@@ -123,7 +127,7 @@ private:
         else if (word == u"sí" || word == u"si")
             settings_.sound = true;
         else
-            tell(path, QStringLiteral("sonido=%1: se esperaba «sí» o «no»").arg(value));
+            tell(path, LabSettings::tr("sonido=%1: se esperaba «sí» o «no»").arg(value));
     }
 
     void applyHint(const QString& path, const QString& value)
@@ -134,7 +138,17 @@ private:
             settings_.hintSeconds = seconds;
         else
             tell(path,
-                 QStringLiteral("pista=%1: se esperaban los segundos, de 0 a 3600").arg(value));
+                 LabSettings::tr("pista=%1: se esperaban los segundos, de 0 a 3600").arg(value));
+    }
+
+    void applyLanguage(const QString& path, const QString& value)
+    {
+        const QString code = value.toLower();
+        if (code.isEmpty() || languages().contains(code))
+            settings_.language = code;
+        else
+            tell(path, LabSettings::tr("idioma=%1: se esperaba uno de %2")
+                           .arg(value, languages().join(QStringLiteral(", "))));
     }
 
     void tell(const QString& path, const QString& problem)

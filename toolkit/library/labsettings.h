@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,9 @@ namespace toolkit {
 // as on a single computer.
 struct LabSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(toolkit::LabSettings)
+
+public:
     // "temas": folders of themes, such as one on the school's file server,
     // in the order the file gives them (separated by ':'); each subfolder of
     // one is a theme. Absolute paths only. Nothing here is checked on disk: a
@@ -26,6 +30,10 @@ struct LabSettings
     // "pista": seconds without a right dot before the next dot is shown;
     // 0 turns the hint off.
     int hintSeconds = 8;
+    // "idioma": the language of the programs' texts and voices for the lab
+    // (a code of toolkit::languages()), in place of the desktop session's;
+    // empty when not set.
+    QString language;
 
     // Reads the files as they are now. Each thing that could not be used (a
     // file that cannot be read, an unknown key, a bad value) adds one line

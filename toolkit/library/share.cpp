@@ -36,8 +36,8 @@ bool Share::answers(const QString& folder) const
 
 QString Share::notAnswering(const QString& path)
 {
-    return QStringLiteral("La carpeta compartida %1 no responde: prueba otra vez dentro de un "
-                          "rato.")
+    return tr("La carpeta compartida %1 no responde: prueba otra vez dentro de un "
+              "rato.")
         .arg(QDir::toNativeSeparators(path));
 }
 

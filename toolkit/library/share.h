@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,9 @@ class FolderLister;
 // at once.
 class Share
 {
+    Q_DECLARE_TR_FUNCTIONS(toolkit::Share)
+
+public:
 public:
     Share(QStringList sharedFolders, FolderLister& lister);
     // This run's lab settings and the programs' shared lister.

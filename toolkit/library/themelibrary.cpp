@@ -99,8 +99,8 @@ std::unique_ptr<QLockFile> lockTheme(const QString& theme, int patienceMs)
 
 QString busy(const QString& theme)
 {
-    return QStringLiteral("Otra persona está cambiando el tema «%1» en este momento. Espera un "
-                          "poco y vuelve a probar.")
+    return ThemeLibrary::tr("Otra persona está cambiando el tema «%1» en este momento. Espera un "
+                            "poco y vuelve a probar.")
         .arg(QFileInfo(theme).fileName());
 }
 
@@ -131,8 +131,8 @@ bool numberTaken(const QString& theme, const QString& name)
 // An entry the library never touches, told to the adult.
 QString damaged(const QString& path)
 {
-    return QStringLiteral("La actividad %1 está dañada: no es un archivo normal del tema (quizá "
-                          "un enlace). Lunipo no la toca; quítala de la carpeta a mano.")
+    return ThemeLibrary::tr("La actividad %1 está dañada: no es un archivo normal del tema (quizá "
+                            "un enlace). Lunipo no la toca; quítala de la carpeta a mano.")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -186,11 +186,11 @@ QString ThemeLibrary::replace(const QString& path, const QByteArray& contents,
     if (!isPlainFile(path))
         return damaged(path);
     if (!replaceFile(path, contents))
-        return QStringLiteral("No se ha podido reemplazar la actividad %1: sigue como estaba.")
+        return tr("No se ha podido reemplazar la actividad %1: sigue como estaba.")
             .arg(QDir::toNativeSeparators(path));
     if (!putActivityPicture(path, picture)) {
         putActivityPicture(path, {}); // never the old drawing under the new dots
-        return QStringLiteral("La actividad %1 se ha reemplazado, pero no su dibujo.")
+        return tr("La actividad %1 se ha reemplazado, pero no su dibujo.")
             .arg(QDir::toNativeSeparators(path));
     }
     return {};
@@ -203,7 +203,7 @@ QString ThemeLibrary::move(const QString& theme, int number, int places) const
     const QStringList files = activities(theme);
     const int target = number + places;
     if (number < 1 || number > files.size() || target < 1 || target > files.size())
-        return QStringLiteral("La actividad %1 no se puede mover ahí.").arg(number);
+        return tr("La actividad %1 no se puede mover ahí.").arg(number);
     for (int n : {number, target})
         if (entries[n - 1].damaged)
             return damaged(entries[n - 1].path);
@@ -217,7 +217,7 @@ QString ThemeLibrary::remove(const QString& theme, int number) const
     const QList<ActivityFile> entries = activityFiles(theme);
     const QStringList files = activities(theme);
     if (number < 1 || number > files.size())
-        return QStringLiteral("El tema no tiene actividad %1.").arg(number);
+        return tr("El tema no tiene actividad %1.").arg(number);
     for (int n = number; n <= entries.size(); ++n)
         if (entries[n - 1].damaged)
             return damaged(entries[n - 1].path);
@@ -234,9 +234,9 @@ QString ThemeLibrary::renameTheme(const QString& theme, const QString& name, QSt
         return problem;
     const QString target = QFileInfo(theme).dir().filePath(name.trimmed());
     if (exists(target))
-        return QStringLiteral("Ya hay un tema «%1».").arg(name.trimmed());
+        return tr("Ya hay un tema «%1».").arg(name.trimmed());
     if (!QDir().rename(theme, target))
-        return QStringLiteral("No se ha podido cambiar el nombre del tema (%1).")
+        return tr("No se ha podido cambiar el nombre del tema (%1).")
             .arg(QDir::toNativeSeparators(theme));
     if (renamed)
         *renamed = target;
@@ -247,7 +247,7 @@ QString ThemeLibrary::removeTheme(const QString& theme) const
 {
     if (toTrash(theme, QFileInfo(theme).fileName()))
         return {};
-    return QStringLiteral("No se ha podido llevar el tema a la papelera (%1).")
+    return tr("No se ha podido llevar el tema a la papelera (%1).")
         .arg(QDir::toNativeSeparators(theme));
 }
 
@@ -344,12 +344,11 @@ QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) c
     recoverLocked(theme);
     const QString staging = QDir(theme).filePath(Staging);
     const QString failed =
-        QStringLiteral("No se ha podido ordenar el tema (%1): se terminará al abrir el editor "
-                       "la próxima vez.")
+        tr("No se ha podido ordenar el tema (%1): se terminará al abrir el editor "
+           "la próxima vez.")
             .arg(QDir::toNativeSeparators(theme));
     if (!QDir(theme).mkdir(Staging))
-        return QStringLiteral("No se puede cambiar el tema (%1).")
-            .arg(QDir::toNativeSeparators(theme));
+        return tr("No se puede cambiar el tema (%1).").arg(QDir::toNativeSeparators(theme));
     likeTheTheme(staging, theme, true);
     if (!step())
         return failed;
@@ -360,8 +359,7 @@ QString ThemeLibrary::renumber(const QString& theme, const QList<Move>& moves) c
     QSaveFile plan(QDir(staging).filePath(PlanFile));
     if (!plan.open(QIODevice::WriteOnly) || plan.write(text) != text.size() || !plan.commit()) {
         clearStaging(staging);
-        return QStringLiteral("No se puede cambiar el tema (%1).")
-            .arg(QDir::toNativeSeparators(theme));
+        return tr("No se puede cambiar el tema (%1).").arg(QDir::toNativeSeparators(theme));
     }
     likeTheTheme(plan.fileName(), theme, false);
     syncFolder(staging);

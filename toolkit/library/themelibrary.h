@@ -3,6 +3,7 @@
 #include "share.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,9 @@ namespace toolkit {
 // gone, keeps a second one (another teacher's) out until the first is done.
 class ThemeLibrary
 {
+    Q_DECLARE_TR_FUNCTIONS(toolkit::ThemeLibrary)
+
+public:
 public:
     struct Theme
     {

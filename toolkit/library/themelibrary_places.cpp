@@ -42,17 +42,18 @@ QString nameProblem(const QString& name)
 {
     const QString theme = name.trimmed();
     if (theme.isEmpty())
-        return QStringLiteral("Escribe el nombre del tema nuevo.");
+        return ThemeLibrary::tr("Escribe el nombre del tema nuevo.");
     if (theme.size() > MaxNameLength)
-        return QStringLiteral("El nombre del tema es demasiado largo: como mucho %1 letras.")
+        return ThemeLibrary::tr("El nombre del tema es demasiado largo: como mucho %1 letras.")
             .arg(MaxNameLength);
     if (theme.contains(QLatin1Char('/')) || theme.contains(QLatin1Char('\\')))
-        return QStringLiteral("El nombre del tema no puede llevar barras (/ ni \\).");
+        return ThemeLibrary::tr("El nombre del tema no puede llevar barras (/ ni \\).");
     if (theme.startsWith(QLatin1Char('.')))
-        return QStringLiteral(
+        return ThemeLibrary::tr(
             "El nombre del tema no puede ser solo puntos ni empezar por un punto.");
     if (hasControlCharacter(theme))
-        return QStringLiteral("El nombre del tema lleva caracteres que no valen para una carpeta.");
+        return ThemeLibrary::tr(
+            "El nombre del tema lleva caracteres que no valen para una carpeta.");
     return {};
 }
 
@@ -164,10 +165,9 @@ ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& co
             return {{}, problem};
         folder = QDir(newThemesFolder(listed.answeredShared)).filePath(theme);
     }
-    const QString failed =
-        QStringLiteral("No se ha podido guardar la actividad en el tema «%1» (%2). "
-                       "Los puntos siguen en la lista: prueba con otro tema.")
-            .arg(theme, QDir::toNativeSeparators(folder));
+    const QString failed = tr("No se ha podido guardar la actividad en el tema «%1» (%2). "
+                              "Los puntos siguen en la lista: prueba con otro tema.")
+                               .arg(theme, QDir::toNativeSeparators(folder));
     // A listed theme may be a mount of its own; a new one's folder is not there yet.
     const QString asked = isListed ? folder : QFileInfo(folder).path();
     if (!share_.answers(asked))

@@ -1,0 +1,93 @@
+#include "labsettings.h"
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+// The language comes from the lab, else from the session as gettext reads
+// it, else Spanish.
+TEST(Language, IsTheLabsElseTheSessionsElseSpanish)
+{
+    const struct
+    {
+        const char* lab;
+        QMap<QString, QString> environment;
+        const char* chosen;
+    } cases[] = {
+        {"", {}, "es"},
+        {"", {{"LANG", "ca_ES.UTF-8"}}, "ca"},
+        {"", {{"LANG", "ca_ES.UTF-8@valencia"}}, "ca"},
+        {"", {{"LANG", "pt_BR.UTF-8"}}, "pt"},
+        {"", {{"LANG", "fr_FR.UTF-8"}}, "es"},
+        {"", {{"LANG", "C"}}, "es"},
+        {"", {{"LANG", "C.UTF-8"}, {"LANGUAGE", "eu"}}, "es"}, // gettext: C ignores LANGUAGE
+        {"", {{"LANG", "es_ES.UTF-8"}, {"LANGUAGE", "fr:gl:en"}}, "gl"},
+        {"", {{"LANG", "en_GB.UTF-8"}, {"LC_MESSAGES", "eu_ES.UTF-8"}}, "eu"},
+        {"", {{"LC_MESSAGES", "eu_ES.UTF-8"}, {"LC_ALL", "POSIX"}}, "es"},
+        {"eu", {{"LANG", "ca_ES.UTF-8"}}, "eu"},
+    };
+    for (const auto& c : cases) {
+        const QString chosen = toolkit::chooseLanguage(
+            c.lab, [&](const char* name) { return c.environment.value(name); });
+        EXPECT_EQ(chosen, c.chosen) << c.lab << " " << c.environment.value("LANG").toStdString();
+    }
+}
+
+// "idioma" in lunipo.conf: a known code is kept, another told and left out.
+TEST(Language, TheLabKeyTakesOnlyALanguageLunipoSpeaks)
+{
+    for (const auto& [value, kept, told] :
+         {std::tuple{"eu", "eu", false}, {"EU", "eu", false}, {"klingon", "", true}}) {
+        QTemporaryDir config;
+        QDir().mkpath(config.filePath("lunipo"));
+        QFile file(config.filePath("lunipo/lunipo.conf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[Lunipo]\nidioma=") + value + "\n");
+        file.close();
+        qputenv("XDG_CONFIG_DIRS", "/nonexistent");
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QStringList problems;
+        EXPECT_EQ(toolkit::LabSettings::read(&problems).language, kept) << value;
+        EXPECT_EQ(problems.size(), told ? 1 : 0) << value;
+    }
+    qunsetenv("XDG_CONFIG_DIRS");
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+// Every translation file is complete, keeps each text's %1, %2... and its
+// line breaks, and is carried in the programs.
+TEST(Language, EveryTranslationIsCompleteAndCarried)
+{
+    const QDir folder(QStringLiteral(LUNIPO_SOURCE_DIR "/translations"));
+    const QStringList files = folder.entryList({"lunipo_*.ts"});
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString source;
+        int messages = 0;
+        while (xml.readNextStartElement() || !xml.atEnd()) {
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                EXPECT_TRUE(xml.attributes().value("type").isEmpty()) << source.toStdString();
+                const QString translation = xml.readElementText();
+                for (const QString marker : {"%1", "%2", "%3", "\n"})
+                    EXPECT_EQ(source.count(marker), translation.count(marker))
+                        << source.toStdString();
+                ++messages;
+            }
+        }
+        EXPECT_GT(messages, 150);
+        QTranslator carried;
+        EXPECT_TRUE(carried.load(name.chopped(3), QStringLiteral(":/traducciones")));
+    }
+}

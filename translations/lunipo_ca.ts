@@ -1,0 +1,861 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="ca_ES">
+<context>
+    <name>editor::ActivityListModel</name>
+    <message>
+        <source>%1: dañada, no es un archivo normal (quizá un enlace). Lunipo no la toca.</source>
+        <translation>%1: malmesa, no és un fitxer normal (potser un enllaç). Lunipo no la toca.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form1</name>
+    <message>
+        <source>Lunipo: editor de actividades</source>
+        <translation>Lunipo: editor d’activitats</translation>
+    </message>
+    <message>
+        <source>Página 1</source>
+        <translation>Pàgina 1</translation>
+    </message>
+    <message>
+        <source>Puntos pequeños</source>
+        <translation>Punts petits</translation>
+    </message>
+    <message>
+        <source>Puntos medianos</source>
+        <translation>Punts mitjans</translation>
+    </message>
+    <message>
+        <source>Puntos grandes</source>
+        <translation>Punts grans</translation>
+    </message>
+    <message>
+        <source>Borrar la lista de puntos</source>
+        <translation>Esborra la llista de punts</translation>
+    </message>
+    <message>
+        <source>Círculo alrededor de cada punto</source>
+        <translation>Cercle al voltant de cada punt</translation>
+    </message>
+    <message>
+        <source>Número de lados del polígono</source>
+        <translation>Nombre de costats del polígon</translation>
+    </message>
+    <message>
+        <source>Nº Lados</source>
+        <translation>Costats</translation>
+    </message>
+    <message>
+        <source>Salto entre los números de los puntos</source>
+        <translation>Salt entre els números dels punts</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>TANCA</translation>
+    </message>
+    <message>
+        <source>Cierra la figura: une el último punto con el primero</source>
+        <translation>Tanca la figura: uneix l’últim punt amb el primer</translation>
+    </message>
+    <message>
+        <source>Los puntos de la actividad</source>
+        <translation>Els punts de l’activitat</translation>
+    </message>
+    <message>
+        <source>Puntos automáticos</source>
+        <translation>Punts automàtics</translation>
+    </message>
+    <message>
+        <source>Pone los puntos solos a lo largo del contorno de cada figura de la página</source>
+        <translation>Posa els punts sols al llarg del contorn de cada figura de la pàgina</translation>
+    </message>
+    <message>
+        <source>Cuántos puntos automáticos</source>
+        <translation>Quants punts automàtics</translation>
+    </message>
+    <message>
+        <source>El niño ve el dibujo</source>
+        <translation>L’infant veu el dibuix</translation>
+    </message>
+    <message>
+        <source>La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos</source>
+        <translation>L’activitat porta el dibuix de la pàgina, i l’infant el veu sota els punts</translation>
+    </message>
+    <message>
+        <source>Borrar el contorno</source>
+        <translation>Esborra el contorn</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
+        <translation>Els punts automàtics esborren el contorn del dibuix: l’infant el dibuixa unint els punts</translation>
+    </message>
+    <message>
+        <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
+        <translation>La pàgina no té cap figura: dibuixa-la o obre una imatge.</translation>
+    </message>
+    <message>
+        <source>Una actividad admite como mucho %1 puntos, contando los cierres. Guarda esta actividad y empieza otra.</source>
+        <translation>Una activitat admet com a màxim %1 punts, comptant els tancaments. Desa aquesta activitat i comença’n una altra.</translation>
+    </message>
+    <message>
+        <source>Mover</source>
+        <translation>Mou</translation>
+    </message>
+    <message>
+        <source>Mover: arrastra un punto para moverlo; Supr o el botón derecho lo quitan</source>
+        <translation>Mou: arrossega un punt per moure’l; Supr o el botó dret el treuen</translation>
+    </message>
+    <message>
+        <source>Selecciona una imagen</source>
+        <translation>Tria una imatge</translation>
+    </message>
+    <message>
+        <source>imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Actividades (*.txt);;Todos los ficheros (*.*)</source>
+        <translation>imatges (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Activitats (*.txt);;Tots els fitxers (*.*)</translation>
+    </message>
+    <message>
+        <source>El fichero seleccionado no es un gráfico soportado</source>
+        <translation>El fitxer triat no és una imatge que es pugui obrir</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir la imagen.</source>
+        <translation>No s’ha pogut obrir la imatge.</translation>
+    </message>
+    <message>
+        <source>Guardar como  </source>
+        <translation>Desa com a  </translation>
+    </message>
+    <message>
+        <source>Archivo gráfico (*.bmp)</source>
+        <translation>Fitxer d’imatge (*.bmp)</translation>
+    </message>
+    <message>
+        <source>El fichero %1 ya existe. ¿Quieres reemplazarlo?</source>
+        <translation>El fitxer %1 ja existeix. El vols substituir?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la imagen.</source>
+        <translation>No s’ha pogut desar la imatge.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en %1, pero no su dibujo.</source>
+        <translation>L’activitat s’ha desat a %1, però no el seu dibuix.</translation>
+    </message>
+    <message>
+        <source>No quedan números libres para la actividad. Vuelve a abrir el editor.</source>
+        <translation>No queden números lliures per a l’activitat. Torna a obrir l’editor.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en %1. Los puntos siguen en la lista: prueba otra vez.</source>
+        <translation>No s’ha pogut desar l’activitat a %1. Els punts continuen a la llista: torna-ho a provar.</translation>
+    </message>
+    <message>
+        <source>Quieres salir del programa</source>
+        <translation>Vols sortir del programa</translation>
+    </message>
+    <message>
+        <source>Página %1</source>
+        <translation>Pàgina %1</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la actividad %1: no existe, no se puede leer o le faltan las cinco líneas del principio.</source>
+        <translation>No es pot obrir l’activitat %1: no existeix, no es pot llegir o li falten les cinc línies del principi.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha abierto tal como la lee el juego, pero: %1</source>
+        <translation>L’activitat s’ha obert tal com la llegeix el joc, però: %1</translation>
+    </message>
+    <message>
+        <source>Actividad nueva</source>
+        <translation>Activitat nova</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Desa en un tema</translation>
+    </message>
+    <message>
+        <source>Probar</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>No se ha podido preparar la prueba: no se puede escribir en %1.</source>
+        <translation>No s’ha pogut preparar la prova: no es pot escriure a %1.</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir el reproductor %1.</source>
+        <translation>No s’ha pogut obrir el reproductor %1.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro editor de actividades abierto, que guarda su trabajo por si se cierra. Este no lo guardará: escribe la actividad o guarda el dibujo antes de cerrarlo.</source>
+        <translation>Ja hi ha un altre editor d’activitats obert, que desa la seva feina per si es tanca. Aquest no la desarà: escriu l’activitat o desa el dibuix abans de tancar-lo.</translation>
+    </message>
+    <message>
+        <source>El trabajo guardado de la última vez está dañado o no es de este editor, y no se puede recuperar. Empiezas con el trabajo en blanco.</source>
+        <translation>La feina desada l’última vegada està malmesa o no és d’aquest editor, i no es pot recuperar. Comences amb la feina en blanc.</translation>
+    </message>
+    <message>
+        <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
+        <translation>S’ha trobat la feina de l’última vegada. La vols recuperar?</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form2</name>
+    <message>
+        <source>Este tema está en una carpeta que no se puede cambiar (%1). Guarda en otro tema o haz uno nuevo.</source>
+        <translation>Aquest tema és en una carpeta que no es pot canviar (%1). Desa en un altre tema o fes-ne un de nou.</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Desa en un tema</translation>
+    </message>
+    <message>
+        <source>Nombre del tema nuevo</source>
+        <translation>Nom del tema nou</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar aquí</source>
+        <translation>&amp;Desa aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Reemplazar</source>
+        <translation>&amp;Substitueix</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Obre</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Abans</translation>
+    </message>
+    <message>
+        <source>Después</source>
+        <translation>Després</translation>
+    </message>
+    <message>
+        <source>Quitar</source>
+        <translation>Treu</translation>
+    </message>
+    <message>
+        <source>Cambiar &amp;nombre</source>
+        <translation>Canvia el &amp;nom</translation>
+    </message>
+    <message>
+        <source>Quitar &amp;tema</source>
+        <translation>Treu el &amp;tema</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Temas</source>
+        <translation>Temes</translation>
+    </message>
+    <message>
+        <source>Actividades</source>
+        <translation>Activitats</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en el tema «%1» como %2:
+%3</source>
+        <translation>L’activitat s’ha desat al tema «%1» com a %2:
+%3</translation>
+    </message>
+    <message>
+        <source>¿Reemplazar la actividad %1 del tema «%2» por la de ahora? La que hay ahora se perderá.</source>
+        <translation>Vols substituir l’activitat %1 del tema «%2» per la d’ara? La que hi ha ara es perdrà.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 del tema «%2» se ha reemplazado.</source>
+        <translation>L’activitat %1 del tema «%2» s’ha substituït.</translation>
+    </message>
+    <message>
+        <source>¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las que van detrás bajan un número.</source>
+        <translation>Vols treure l’activitat %1 del tema «%2»? Anirà a la paperera, i les que van darrere baixen un número.</translation>
+    </message>
+    <message>
+        <source>1 actividad</source>
+        <translation>1 activitat</translation>
+    </message>
+    <message>
+        <source>%1 actividades</source>
+        <translation>%1 activitats</translation>
+    </message>
+    <message>
+        <source>Tema nuevo…</source>
+        <translation>Tema nou…</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Ja hi ha un tema «%1».</translation>
+    </message>
+    <message>
+        <source>¿Quitar el tema «%1» con %2? Irá a la papelera.</source>
+        <translation>Vols treure el tema «%1» amb %2? Anirà a la paperera.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::PictureBatch</name>
+    <message>
+        <source>Falta el valor de %1.</source>
+        <translation>Falta el valor de %1.</translation>
+    </message>
+    <message>
+        <source>--puntos va de 3 a 150.</source>
+        <translation>--puntos va de 3 a 150.</translation>
+    </message>
+    <message>
+        <source>No se ha dado ninguna imagen.</source>
+        <translation>No s’ha donat cap imatge.</translation>
+    </message>
+    <message>
+        <source>no se puede abrir: no es una imagen, está dañada o es demasiado grande</source>
+        <translation>no es pot obrir: no és una imatge, està malmesa o és massa gran</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna figura</source>
+        <translation>no té cap figura</translation>
+    </message>
+</context>
+<context>
+    <name>editor::ReadActivity</name>
+    <message>
+        <source>El fichero pasa de 1 MB: lo que sigue no se ha leído.</source>
+        <translation>El fitxer passa d’1 MB: el que segueix no s’ha llegit.</translation>
+    </message>
+    <message>
+        <source>Solo se leen los primeros %1 puntos: los demás se han dejado fuera.</source>
+        <translation>Només es llegeixen els primers %1 punts: els altres s’han deixat fora.</translation>
+    </message>
+    <message>
+        <source>Alguna línea era demasiado larga y se ha cortado.</source>
+        <translation>Alguna línia era massa llarga i s’ha tallat.</translation>
+    </message>
+    <message>
+        <source>Alguna etiqueta tenía más de %1 letras y se ha cortado.</source>
+        <translation>Alguna etiqueta tenia més de %1 lletres i s’ha tallat.</translation>
+    </message>
+    <message>
+        <source>A alguna línea le faltaban datos: se han tomado como 0.</source>
+        <translation>A alguna línia li faltaven dades: s’han pres com a 0.</translation>
+    </message>
+    <message>
+        <source>Algún número estaba fuera de los límites y se ha ajustado.</source>
+        <translation>Algun número era fora dels límits i s’ha ajustat.</translation>
+    </message>
+    <message>
+        <source>%1 puntos quedan fuera de la página.</source>
+        <translation>%1 punts queden fora de la pàgina.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::pictures</name>
+    <message>
+        <source>Abrir imagen</source>
+        <translation>Obre una imatge</translation>
+    </message>
+    <message>
+        <source>Guardar como imagen</source>
+        <translation>Desa com a imatge</translation>
+    </message>
+    <message>
+        <source>Línea recta</source>
+        <translation>Línia recta</translation>
+    </message>
+    <message>
+        <source>Sello de círculos</source>
+        <translation>Segell de cercles</translation>
+    </message>
+    <message>
+        <source>Lápiz</source>
+        <translation>Llapis</translation>
+    </message>
+    <message>
+        <source>Ajustar a la cuadrícula</source>
+        <translation>Ajusta a la quadrícula</translation>
+    </message>
+    <message>
+        <source>Trazo libre</source>
+        <translation>Traç lliure</translation>
+    </message>
+    <message>
+        <source>Círculos, elipses y arcos</source>
+        <translation>Cercles, el·lipses i arcs</translation>
+    </message>
+    <message>
+        <source>Rectángulo</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Rellenar</source>
+        <translation>Omple</translation>
+    </message>
+    <message>
+        <source>Polígono regular</source>
+        <translation>Polígon regular</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfés</translation>
+    </message>
+    <message>
+        <source>Borrar la página</source>
+        <translation>Esborra la pàgina</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Guardar la actividad</source>
+        <translation>Desa l’activitat</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Enganxa</translation>
+    </message>
+    <message>
+        <source>Goma de borrar</source>
+        <translation>Goma d’esborrar</translation>
+    </message>
+    <message>
+        <source>Puntos numerados</source>
+        <translation>Punts numerats</translation>
+    </message>
+    <message>
+        <source>Sin simetría</source>
+        <translation>Sense simetria</translation>
+    </message>
+    <message>
+        <source>Simetría de izquierda a derecha</source>
+        <translation>Simetria d’esquerra a dreta</translation>
+    </message>
+    <message>
+        <source>Simetría de arriba abajo</source>
+        <translation>Simetria de dalt a baix</translation>
+    </message>
+    <message>
+        <source>Simetría respecto al centro</source>
+        <translation>Simetria respecte al centre</translation>
+    </message>
+    <message>
+        <source>Polígono desde el centro</source>
+        <translation>Polígon des del centre</translation>
+    </message>
+    <message>
+        <source>Polígono achatado</source>
+        <translation>Polígon aixafat</translation>
+    </message>
+    <message>
+        <source>Polígono desde un lado</source>
+        <translation>Polígon des d’un costat</translation>
+    </message>
+    <message>
+        <source>Círculo</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Elipse</source>
+        <translation>El·lipse</translation>
+    </message>
+    <message>
+        <source>Arco arriba a la derecha</source>
+        <translation>Arc a dalt a la dreta</translation>
+    </message>
+    <message>
+        <source>Arco abajo a la izquierda</source>
+        <translation>Arc a baix a l’esquerra</translation>
+    </message>
+    <message>
+        <source>Arco por arriba</source>
+        <translation>Arc per dalt</translation>
+    </message>
+    <message>
+        <source>Arco por la derecha</source>
+        <translation>Arc per la dreta</translation>
+    </message>
+    <message>
+        <source>Relleno sólido</source>
+        <translation>Farciment sòlid</translation>
+    </message>
+    <message>
+        <source>Sin relleno</source>
+        <translation>Sense farciment</translation>
+    </message>
+    <message>
+        <source>Rayas horizontales</source>
+        <translation>Ratlles horitzontals</translation>
+    </message>
+    <message>
+        <source>Rayas verticales</source>
+        <translation>Ratlles verticals</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia arriba</source>
+        <translation>Diagonals cap amunt</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia abajo</source>
+        <translation>Diagonals cap avall</translation>
+    </message>
+    <message>
+        <source>Cuadriculado</source>
+        <translation>Quadriculat</translation>
+    </message>
+    <message>
+        <source>Cuadriculado en diagonal</source>
+        <translation>Quadriculat en diagonal</translation>
+    </message>
+    <message>
+        <source>Cuadrícula de %1</source>
+        <translation>Quadrícula de %1</translation>
+    </message>
+    <message>
+        <source>Grosor %1</source>
+        <translation>Gruix %1</translation>
+    </message>
+    <message>
+        <source>Goma de tamaño %1</source>
+        <translation>Goma de mida %1</translation>
+    </message>
+</context>
+<context>
+    <name>editor::start</name>
+    <message>
+        <source>Editor de actividades de unir los puntos</source>
+        <translation>Editor d’activitats d’unir els punts</translation>
+    </message>
+    <message>
+        <source>Aquí se preparan las actividades de unir los puntos para el programa de los niños.</source>
+        <translation>Aquí es preparen les activitats d’unir els punts per al programa dels infants.</translation>
+    </message>
+    <message>
+        <source>Elige la herramienta de puntos numerados:</source>
+        <translation>Tria l’eina dels punts numerats:</translation>
+    </message>
+    <message>
+        <source>el botón del número rojo en un círculo.</source>
+        <translation>el botó del número vermell en un cercle.</translation>
+    </message>
+    <message>
+        <source>Haz clic en el lienzo para poner los puntos</source>
+        <translation>Fes clic al llenç per posar els punts</translation>
+    </message>
+    <message>
+        <source>en orden: 1, 2, 3… Cada punto se une al anterior.</source>
+        <translation>en ordre: 1, 2, 3… Cada punt s’uneix a l’anterior.</translation>
+    </message>
+    <message>
+        <source>Pulsa «CIERRA» para cerrar la figura: el último</source>
+        <translation>Prem «TANCA» per tancar la figura: l’últim</translation>
+    </message>
+    <message>
+        <source>punto se une con el primero.</source>
+        <translation>punt s’uneix amb el primer.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Probar» (la pantalla, abajo a la izquierda)</source>
+        <translation>Prem «Prova» (la pantalla, a baix a l’esquerra)</translation>
+    </message>
+    <message>
+        <source>para verla como la verá el niño.</source>
+        <translation>per veure-la com la veurà l’infant.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Guardar en un tema» (la carpeta de al lado)</source>
+        <translation>Prem «Desa en un tema» (la carpeta del costat)</translation>
+    </message>
+    <message>
+        <source>y elige un tema o escribe el nombre de uno nuevo.</source>
+        <translation>i tria un tema o escriu el nom d’un de nou.</translation>
+    </message>
+    <message>
+        <source>El programa de los niños lo mostrará en su lista.</source>
+        <translation>El programa dels infants la mostrarà a la seva llista.</translation>
+    </message>
+    <message>
+        <source>Para empezar con el lienzo en blanco, pulsa una cuadrícula o una página (1 a 10).</source>
+        <translation>Per començar amb el llenç en blanc, prem una quadrícula o una pàgina (1 a 10).</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>TANCA</translation>
+    </message>
+</context>
+<context>
+    <name>idioma</name>
+    <message>
+        <source>Rellenar con color</source>
+        <translation>Pinta amb color</translation>
+    </message>
+    <message>
+        <source>Dibujar líneas rectas</source>
+        <translation>Dibuixa línies rectes</translation>
+    </message>
+    <message>
+        <source>Dibujar a mano alzada</source>
+        <translation>Dibuixa a mà alçada</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfés</translation>
+    </message>
+    <message>
+        <source>Ver dibujos anteriores</source>
+        <translation>Mira els dibuixos d’abans</translation>
+    </message>
+    <message>
+        <source>Copiar el dibujo</source>
+        <translation>Copia el dibuix</translation>
+    </message>
+    <message>
+        <source>Guardar el dibujo</source>
+        <translation>Desa el dibuix</translation>
+    </message>
+    <message>
+        <source>Abrir la carpeta de dibujos</source>
+        <translation>Obre la carpeta dels dibuixos</translation>
+    </message>
+    <message>
+        <source>Ver los números</source>
+        <translation>Mira els números</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>¿Quieres salir del programa?</source>
+        <translation>Vols sortir del programa?</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Form1</name>
+    <message>
+        <source>Lunipo: unir los puntos</source>
+        <translation>Lunipo: uneix els punts</translation>
+    </message>
+    <message>
+        <source>Instalador de componentes</source>
+        <translation>Instal·lador de components</translation>
+    </message>
+    <message>
+        <source>Hecho por el equipo de Lunipo</source>
+        <translation>Fet per l’equip de Lunipo</translation>
+    </message>
+    <message>
+        <source>Copiar archivos y registrar componentes</source>
+        <translation>Copia els fitxers i registra els components</translation>
+    </message>
+    <message>
+        <source>Para windows XP y para windows VISTA </source>
+        <translation>Per a Windows XP i per a Windows Vista </translation>
+    </message>
+    <message>
+        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
+        <translation>Aquests fitxers s’han de copiar a la carpeta 'system32' de Windows.</translation>
+    </message>
+    <message>
+        <source>el archivo </source>
+        <translation>el fitxer </translation>
+    </message>
+    <message>
+        <source> ya se encontraba en SYSTEM</source>
+        <translation> ja era a SYSTEM</translation>
+    </message>
+    <message>
+        <source> No lo encuentro</source>
+        <translation> No el trobo</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar el archivo </source>
+        <translation>No s’ha pogut copiar el fitxer </translation>
+    </message>
+    <message>
+        <source> en SYSTEM</source>
+        <translation> a SYSTEM</translation>
+    </message>
+</context>
+<context>
+    <name>player::Form1</name>
+    <message>
+        <source>No se ha podido guardar el dibujo.</source>
+        <translation>No s’ha pogut desar el dibuix.</translation>
+    </message>
+    <message>
+        <source>No se encuentra la actividad %1.</source>
+        <translation>No es troba l’activitat %1.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ActivityPicture</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>no és un fitxer normal</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>és massa gran</translation>
+    </message>
+    <message>
+        <source>está dañado o es demasiado grande</source>
+        <translation>està malmès o és massa gran</translation>
+    </message>
+    <message>
+        <source>está dañado</source>
+        <translation>està malmès</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::LabSettings</name>
+    <message>
+        <source>no se puede leer; se deja de lado</source>
+        <translation>no es pot llegir; es deixa de banda</translation>
+    </message>
+    <message>
+        <source>«%1» está fuera de la sección [%2]; no se usa</source>
+        <translation>«%1» és fora de la secció [%2]; no es fa servir</translation>
+    </message>
+    <message>
+        <source>la clave «%1» no se conoce; no se usa</source>
+        <translation>la clau «%1» no es coneix; no es fa servir</translation>
+    </message>
+    <message>
+        <source>%1: «%2» no es una carpeta completa (empieza por /); no se usa</source>
+        <translation>%1: «%2» no és una carpeta completa (comença per /); no es fa servir</translation>
+    </message>
+    <message>
+        <source>sonido=%1: se esperaba «sí» o «no»</source>
+        <translation>sonido=%1: s’esperava «sí» o «no»</translation>
+    </message>
+    <message>
+        <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
+        <translation>pista=%1: s’esperaven els segons, de 0 a 3600</translation>
+    </message>
+    <message>
+        <source>idioma=%1: se esperaba uno de %2</source>
+        <translation>idioma=%1: s’esperava un de %2</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::QtPlatform</name>
+    <message>
+        <source>Sí</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>D’acord</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::Share</name>
+    <message>
+        <source>La carpeta compartida %1 no responde: prueba otra vez dentro de un rato.</source>
+        <translation>La carpeta compartida %1 no respon: torna-ho a provar d’aquí a una estona.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ThemeLibrary</name>
+    <message>
+        <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
+        <translation>Una altra persona està canviant el tema «%1» ara mateix. Espera una mica i torna-ho a provar.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 está dañada: no es un archivo normal del tema (quizá un enlace). Lunipo no la toca; quítala de la carpeta a mano.</source>
+        <translation>L’activitat %1 està malmesa: no és un fitxer normal del tema (potser un enllaç). Lunipo no la toca; treu-la de la carpeta a mà.</translation>
+    </message>
+    <message>
+        <source>No se ha podido reemplazar la actividad %1: sigue como estaba.</source>
+        <translation>No s’ha pogut substituir l’activitat %1: continua com estava.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 se ha reemplazado, pero no su dibujo.</source>
+        <translation>L’activitat %1 s’ha substituït, però no el seu dibuix.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 no se puede mover ahí.</source>
+        <translation>L’activitat %1 no es pot moure allà.</translation>
+    </message>
+    <message>
+        <source>El tema no tiene actividad %1.</source>
+        <translation>El tema no té l’activitat %1.</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Ja hi ha un tema «%1».</translation>
+    </message>
+    <message>
+        <source>No se ha podido cambiar el nombre del tema (%1).</source>
+        <translation>No s’ha pogut canviar el nom del tema (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido llevar el tema a la papelera (%1).</source>
+        <translation>No s’ha pogut portar el tema a la paperera (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido ordenar el tema (%1): se terminará al abrir el editor la próxima vez.</source>
+        <translation>No s’ha pogut ordenar el tema (%1): s’acabarà quan tornis a obrir l’editor.</translation>
+    </message>
+    <message>
+        <source>No se puede cambiar el tema (%1).</source>
+        <translation>No es pot canviar el tema (%1).</translation>
+    </message>
+    <message>
+        <source>Escribe el nombre del tema nuevo.</source>
+        <translation>Escriu el nom del tema nou.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema es demasiado largo: como mucho %1 letras.</source>
+        <translation>El nom del tema és massa llarg: com a màxim %1 lletres.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede llevar barras (/ ni \).</source>
+        <translation>El nom del tema no pot portar barres (/ ni \).</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede ser solo puntos ni empezar por un punto.</source>
+        <translation>El nom del tema no pot ser només punts ni començar per un punt.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema lleva caracteres que no valen para una carpeta.</source>
+        <translation>El nom del tema porta caràcters que no serveixen per a una carpeta.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
+        <translation>No s’ha pogut desar l’activitat al tema «%1» (%2). Els punts continuen a la llista: prova amb un altre tema.</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet</name>
+    <message>
+        <source>Imprimir ficha</source>
+        <translation>Imprimeix la fitxa</translation>
+    </message>
+    <message>
+        <source>Fichas de Lunipo</source>
+        <translation>Fitxes de Lunipo</translation>
+    </message>
+    <message>
+        <source>No se encuentra ninguna actividad en «%1».</source>
+        <translation>No es troba cap activitat a «%1».</translation>
+    </message>
+    <message>
+        <source>No se puede leer la actividad «%1».</source>
+        <translation>No es pot llegir l’activitat «%1».</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el fichero «%1».</source>
+        <translation>No es pot escriure el fitxer «%1».</translation>
+    </message>
+    <message>
+        <source>%1 · actividad %2</source>
+        <translation>%1 · activitat %2</translation>
+    </message>
+</context>
+</TS>
