@@ -1,0 +1,861 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en">
+<context>
+    <name>editor::ActivityListModel</name>
+    <message>
+        <source>%1: dañada, no es un archivo normal (quizá un enlace). Lunipo no la toca.</source>
+        <translation>%1: damaged, not an ordinary file (perhaps a link). Lunipo leaves it alone.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form1</name>
+    <message>
+        <source>Lunipo: editor de actividades</source>
+        <translation>Lunipo: activity editor</translation>
+    </message>
+    <message>
+        <source>Página 1</source>
+        <translation>Page 1</translation>
+    </message>
+    <message>
+        <source>Puntos pequeños</source>
+        <translation>Small dots</translation>
+    </message>
+    <message>
+        <source>Puntos medianos</source>
+        <translation>Medium dots</translation>
+    </message>
+    <message>
+        <source>Puntos grandes</source>
+        <translation>Big dots</translation>
+    </message>
+    <message>
+        <source>Borrar la lista de puntos</source>
+        <translation>Clear the list of dots</translation>
+    </message>
+    <message>
+        <source>Círculo alrededor de cada punto</source>
+        <translation>A circle round each dot</translation>
+    </message>
+    <message>
+        <source>Número de lados del polígono</source>
+        <translation>Number of sides of the polygon</translation>
+    </message>
+    <message>
+        <source>Nº Lados</source>
+        <translation>Sides</translation>
+    </message>
+    <message>
+        <source>Salto entre los números de los puntos</source>
+        <translation>Step between the numbers of the dots</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>Cierra la figura: une el último punto con el primero</source>
+        <translation>Close the shape: join the last dot to the first</translation>
+    </message>
+    <message>
+        <source>Los puntos de la actividad</source>
+        <translation>The dots of the activity</translation>
+    </message>
+    <message>
+        <source>Puntos automáticos</source>
+        <translation>Automatic dots</translation>
+    </message>
+    <message>
+        <source>Pone los puntos solos a lo largo del contorno de cada figura de la página</source>
+        <translation>Places the dots by itself along the outline of each shape on the page</translation>
+    </message>
+    <message>
+        <source>Cuántos puntos automáticos</source>
+        <translation>How many automatic dots</translation>
+    </message>
+    <message>
+        <source>El niño ve el dibujo</source>
+        <translation>The child sees the drawing</translation>
+    </message>
+    <message>
+        <source>La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos</source>
+        <translation>The activity carries the drawing of the page, and the child sees it under the dots</translation>
+    </message>
+    <message>
+        <source>Borrar el contorno</source>
+        <translation>Erase the outline</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
+        <translation>Automatic dots erase the outline of the drawing: the child draws it by joining the dots</translation>
+    </message>
+    <message>
+        <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
+        <translation>The page has no shape on it: draw one or open a picture.</translation>
+    </message>
+    <message>
+        <source>Una actividad admite como mucho %1 puntos, contando los cierres. Guarda esta actividad y empieza otra.</source>
+        <translation>An activity holds at most %1 dots, closings included. Save this activity and start another.</translation>
+    </message>
+    <message>
+        <source>Mover</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Mover: arrastra un punto para moverlo; Supr o el botón derecho lo quitan</source>
+        <translation>Move: drag a dot to move it; Delete or the right button removes it</translation>
+    </message>
+    <message>
+        <source>Selecciona una imagen</source>
+        <translation>Choose a picture</translation>
+    </message>
+    <message>
+        <source>imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Actividades (*.txt);;Todos los ficheros (*.*)</source>
+        <translation>pictures (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Activities (*.txt);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>El fichero seleccionado no es un gráfico soportado</source>
+        <translation>The file chosen is not a picture that can be opened</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir la imagen.</source>
+        <translation>The picture could not be opened.</translation>
+    </message>
+    <message>
+        <source>Guardar como  </source>
+        <translation>Save as  </translation>
+    </message>
+    <message>
+        <source>Archivo gráfico (*.bmp)</source>
+        <translation>Picture file (*.bmp)</translation>
+    </message>
+    <message>
+        <source>El fichero %1 ya existe. ¿Quieres reemplazarlo?</source>
+        <translation>The file %1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la imagen.</source>
+        <translation>The picture could not be saved.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en %1, pero no su dibujo.</source>
+        <translation>The activity was saved in %1, but not its drawing.</translation>
+    </message>
+    <message>
+        <source>No quedan números libres para la actividad. Vuelve a abrir el editor.</source>
+        <translation>There are no free numbers left for the activity. Open the editor again.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en %1. Los puntos siguen en la lista: prueba otra vez.</source>
+        <translation>The activity could not be saved in %1. The dots are still in the list: try again.</translation>
+    </message>
+    <message>
+        <source>Quieres salir del programa</source>
+        <translation>Do you want to leave the program</translation>
+    </message>
+    <message>
+        <source>Página %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la actividad %1: no existe, no se puede leer o le faltan las cinco líneas del principio.</source>
+        <translation>The activity %1 cannot be opened: it does not exist, cannot be read or lacks its first five lines.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha abierto tal como la lee el juego, pero: %1</source>
+        <translation>The activity was opened as the game reads it, but: %1</translation>
+    </message>
+    <message>
+        <source>Actividad nueva</source>
+        <translation>New activity</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Save in a theme</translation>
+    </message>
+    <message>
+        <source>Probar</source>
+        <translation>Try</translation>
+    </message>
+    <message>
+        <source>No se ha podido preparar la prueba: no se puede escribir en %1.</source>
+        <translation>The try could not be prepared: %1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir el reproductor %1.</source>
+        <translation>The player %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro editor de actividades abierto, que guarda su trabajo por si se cierra. Este no lo guardará: escribe la actividad o guarda el dibujo antes de cerrarlo.</source>
+        <translation>Another activity editor is already open, and it keeps its work in case it closes. This one will not keep its work: write the activity or save the drawing before you close it.</translation>
+    </message>
+    <message>
+        <source>El trabajo guardado de la última vez está dañado o no es de este editor, y no se puede recuperar. Empiezas con el trabajo en blanco.</source>
+        <translation>The work kept from last time is damaged or not from this editor, and cannot be brought back. You start with blank work.</translation>
+    </message>
+    <message>
+        <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
+        <translation>The work from last time was found. Do you want it back?</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form2</name>
+    <message>
+        <source>Este tema está en una carpeta que no se puede cambiar (%1). Guarda en otro tema o haz uno nuevo.</source>
+        <translation>This theme is in a folder that cannot be changed (%1). Save in another theme or make a new one.</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Save in a theme</translation>
+    </message>
+    <message>
+        <source>Nombre del tema nuevo</source>
+        <translation>Name of the new theme</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar aquí</source>
+        <translation>&amp;Save here</translation>
+    </message>
+    <message>
+        <source>&amp;Reemplazar</source>
+        <translation>&amp;Replace</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Earlier</translation>
+    </message>
+    <message>
+        <source>Después</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Quitar</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Cambiar &amp;nombre</source>
+        <translation>Re&amp;name</translation>
+    </message>
+    <message>
+        <source>Quitar &amp;tema</source>
+        <translation>Remove &amp;theme</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Temas</source>
+        <translation>Themes</translation>
+    </message>
+    <message>
+        <source>Actividades</source>
+        <translation>Activities</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en el tema «%1» como %2:
+%3</source>
+        <translation>The activity was saved in the theme “%1” as %2:
+%3</translation>
+    </message>
+    <message>
+        <source>¿Reemplazar la actividad %1 del tema «%2» por la de ahora? La que hay ahora se perderá.</source>
+        <translation>Replace activity %1 of the theme “%2” with this one? The one there now will be lost.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 del tema «%2» se ha reemplazado.</source>
+        <translation>Activity %1 of the theme “%2” was replaced.</translation>
+    </message>
+    <message>
+        <source>¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las que van detrás bajan un número.</source>
+        <translation>Remove activity %1 from the theme “%2”? It goes to the wastebasket, and the ones after it move down a number.</translation>
+    </message>
+    <message>
+        <source>1 actividad</source>
+        <translation>1 activity</translation>
+    </message>
+    <message>
+        <source>%1 actividades</source>
+        <translation>%1 activities</translation>
+    </message>
+    <message>
+        <source>Tema nuevo…</source>
+        <translation>New theme…</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>There is already a theme “%1”.</translation>
+    </message>
+    <message>
+        <source>¿Quitar el tema «%1» con %2? Irá a la papelera.</source>
+        <translation>Remove the theme “%1” with %2? It goes to the wastebasket.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::PictureBatch</name>
+    <message>
+        <source>Falta el valor de %1.</source>
+        <translation>The value of %1 is missing.</translation>
+    </message>
+    <message>
+        <source>--puntos va de 3 a 150.</source>
+        <translation>--puntos goes from 3 to 150.</translation>
+    </message>
+    <message>
+        <source>No se ha dado ninguna imagen.</source>
+        <translation>No picture was given.</translation>
+    </message>
+    <message>
+        <source>no se puede abrir: no es una imagen, está dañada o es demasiado grande</source>
+        <translation>cannot be opened: it is not a picture, it is damaged or it is too large</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna figura</source>
+        <translation>has no shape on it</translation>
+    </message>
+</context>
+<context>
+    <name>editor::ReadActivity</name>
+    <message>
+        <source>El fichero pasa de 1 MB: lo que sigue no se ha leído.</source>
+        <translation>The file is over 1 MB: the rest was not read.</translation>
+    </message>
+    <message>
+        <source>Solo se leen los primeros %1 puntos: los demás se han dejado fuera.</source>
+        <translation>Only the first %1 dots are read: the others were left out.</translation>
+    </message>
+    <message>
+        <source>Alguna línea era demasiado larga y se ha cortado.</source>
+        <translation>A line was too long and was cut.</translation>
+    </message>
+    <message>
+        <source>Alguna etiqueta tenía más de %1 letras y se ha cortado.</source>
+        <translation>A label had more than %1 letters and was cut.</translation>
+    </message>
+    <message>
+        <source>A alguna línea le faltaban datos: se han tomado como 0.</source>
+        <translation>A line was missing values: they were taken as 0.</translation>
+    </message>
+    <message>
+        <source>Algún número estaba fuera de los límites y se ha ajustado.</source>
+        <translation>A number was out of bounds and was brought within them.</translation>
+    </message>
+    <message>
+        <source>%1 puntos quedan fuera de la página.</source>
+        <translation>%1 dots lie off the page.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::pictures</name>
+    <message>
+        <source>Abrir imagen</source>
+        <translation>Open a picture</translation>
+    </message>
+    <message>
+        <source>Guardar como imagen</source>
+        <translation>Save as a picture</translation>
+    </message>
+    <message>
+        <source>Línea recta</source>
+        <translation>Straight line</translation>
+    </message>
+    <message>
+        <source>Sello de círculos</source>
+        <translation>Circle stamp</translation>
+    </message>
+    <message>
+        <source>Lápiz</source>
+        <translation>Pencil</translation>
+    </message>
+    <message>
+        <source>Ajustar a la cuadrícula</source>
+        <translation>Snap to the grid</translation>
+    </message>
+    <message>
+        <source>Trazo libre</source>
+        <translation>Free stroke</translation>
+    </message>
+    <message>
+        <source>Círculos, elipses y arcos</source>
+        <translation>Circles, ellipses and arcs</translation>
+    </message>
+    <message>
+        <source>Rectángulo</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Rellenar</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Polígono regular</source>
+        <translation>Regular polygon</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Borrar la página</source>
+        <translation>Clear the page</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Leave</translation>
+    </message>
+    <message>
+        <source>Guardar la actividad</source>
+        <translation>Save the activity</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Goma de borrar</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>Puntos numerados</source>
+        <translation>Numbered dots</translation>
+    </message>
+    <message>
+        <source>Sin simetría</source>
+        <translation>No mirror</translation>
+    </message>
+    <message>
+        <source>Simetría de izquierda a derecha</source>
+        <translation>Mirror left to right</translation>
+    </message>
+    <message>
+        <source>Simetría de arriba abajo</source>
+        <translation>Mirror top to bottom</translation>
+    </message>
+    <message>
+        <source>Simetría respecto al centro</source>
+        <translation>Mirror through the centre</translation>
+    </message>
+    <message>
+        <source>Polígono desde el centro</source>
+        <translation>Polygon from the centre</translation>
+    </message>
+    <message>
+        <source>Polígono achatado</source>
+        <translation>Flattened polygon</translation>
+    </message>
+    <message>
+        <source>Polígono desde un lado</source>
+        <translation>Polygon from a side</translation>
+    </message>
+    <message>
+        <source>Círculo</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>Elipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Arco arriba a la derecha</source>
+        <translation>Arc at the top right</translation>
+    </message>
+    <message>
+        <source>Arco abajo a la izquierda</source>
+        <translation>Arc at the bottom left</translation>
+    </message>
+    <message>
+        <source>Arco por arriba</source>
+        <translation>Arc over the top</translation>
+    </message>
+    <message>
+        <source>Arco por la derecha</source>
+        <translation>Arc round the right</translation>
+    </message>
+    <message>
+        <source>Relleno sólido</source>
+        <translation>Solid fill</translation>
+    </message>
+    <message>
+        <source>Sin relleno</source>
+        <translation>No fill</translation>
+    </message>
+    <message>
+        <source>Rayas horizontales</source>
+        <translation>Horizontal stripes</translation>
+    </message>
+    <message>
+        <source>Rayas verticales</source>
+        <translation>Vertical stripes</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia arriba</source>
+        <translation>Diagonals going up</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia abajo</source>
+        <translation>Diagonals going down</translation>
+    </message>
+    <message>
+        <source>Cuadriculado</source>
+        <translation>Squares</translation>
+    </message>
+    <message>
+        <source>Cuadriculado en diagonal</source>
+        <translation>Diagonal squares</translation>
+    </message>
+    <message>
+        <source>Cuadrícula de %1</source>
+        <translation>Grid of %1</translation>
+    </message>
+    <message>
+        <source>Grosor %1</source>
+        <translation>Width %1</translation>
+    </message>
+    <message>
+        <source>Goma de tamaño %1</source>
+        <translation>Eraser of size %1</translation>
+    </message>
+</context>
+<context>
+    <name>editor::start</name>
+    <message>
+        <source>Editor de actividades de unir los puntos</source>
+        <translation>Join-the-dots activity editor</translation>
+    </message>
+    <message>
+        <source>Aquí se preparan las actividades de unir los puntos para el programa de los niños.</source>
+        <translation>Here you make the join-the-dots activities for the children's program.</translation>
+    </message>
+    <message>
+        <source>Elige la herramienta de puntos numerados:</source>
+        <translation>Choose the numbered-dot tool:</translation>
+    </message>
+    <message>
+        <source>el botón del número rojo en un círculo.</source>
+        <translation>the button with the red number in a circle.</translation>
+    </message>
+    <message>
+        <source>Haz clic en el lienzo para poner los puntos</source>
+        <translation>Click on the canvas to place the dots</translation>
+    </message>
+    <message>
+        <source>en orden: 1, 2, 3… Cada punto se une al anterior.</source>
+        <translation>in order: 1, 2, 3… Each dot joins the one before.</translation>
+    </message>
+    <message>
+        <source>Pulsa «CIERRA» para cerrar la figura: el último</source>
+        <translation>Press “CLOSE” to close the shape: the last</translation>
+    </message>
+    <message>
+        <source>punto se une con el primero.</source>
+        <translation>dot joins the first.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Probar» (la pantalla, abajo a la izquierda)</source>
+        <translation>Press “Try” (the screen, at the bottom left)</translation>
+    </message>
+    <message>
+        <source>para verla como la verá el niño.</source>
+        <translation>to see it as the child will.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Guardar en un tema» (la carpeta de al lado)</source>
+        <translation>Press “Save in a theme” (the folder beside it)</translation>
+    </message>
+    <message>
+        <source>y elige un tema o escribe el nombre de uno nuevo.</source>
+        <translation>and choose a theme or type the name of a new one.</translation>
+    </message>
+    <message>
+        <source>El programa de los niños lo mostrará en su lista.</source>
+        <translation>The children's program will show it in its list.</translation>
+    </message>
+    <message>
+        <source>Para empezar con el lienzo en blanco, pulsa una cuadrícula o una página (1 a 10).</source>
+        <translation>To start with a blank canvas, press a grid or a page (1 to 10).</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>CLOSE</translation>
+    </message>
+</context>
+<context>
+    <name>idioma</name>
+    <message>
+        <source>Rellenar con color</source>
+        <translation>Colour in</translation>
+    </message>
+    <message>
+        <source>Dibujar líneas rectas</source>
+        <translation>Draw straight lines</translation>
+    </message>
+    <message>
+        <source>Dibujar a mano alzada</source>
+        <translation>Draw freehand</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ver dibujos anteriores</source>
+        <translation>See earlier drawings</translation>
+    </message>
+    <message>
+        <source>Copiar el dibujo</source>
+        <translation>Copy the drawing</translation>
+    </message>
+    <message>
+        <source>Guardar el dibujo</source>
+        <translation>Save the drawing</translation>
+    </message>
+    <message>
+        <source>Abrir la carpeta de dibujos</source>
+        <translation>Open the drawings folder</translation>
+    </message>
+    <message>
+        <source>Ver los números</source>
+        <translation>See the numbers</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Leave</translation>
+    </message>
+    <message>
+        <source>¿Quieres salir del programa?</source>
+        <translation>Do you want to stop playing?</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Form1</name>
+    <message>
+        <source>Lunipo: unir los puntos</source>
+        <translation>Lunipo: join the dots</translation>
+    </message>
+    <message>
+        <source>Instalador de componentes</source>
+        <translation>Component installer</translation>
+    </message>
+    <message>
+        <source>Hecho por el equipo de Lunipo</source>
+        <translation>Made by the Lunipo team</translation>
+    </message>
+    <message>
+        <source>Copiar archivos y registrar componentes</source>
+        <translation>Copy files and register components</translation>
+    </message>
+    <message>
+        <source>Para windows XP y para windows VISTA </source>
+        <translation>For Windows XP and Windows Vista </translation>
+    </message>
+    <message>
+        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
+        <translation>These files must be copied into the Windows 'system32' folder.</translation>
+    </message>
+    <message>
+        <source>el archivo </source>
+        <translation>the file </translation>
+    </message>
+    <message>
+        <source> ya se encontraba en SYSTEM</source>
+        <translation> was already in SYSTEM</translation>
+    </message>
+    <message>
+        <source> No lo encuentro</source>
+        <translation> I cannot find it</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar el archivo </source>
+        <translation>Could not copy the file </translation>
+    </message>
+    <message>
+        <source> en SYSTEM</source>
+        <translation> into SYSTEM</translation>
+    </message>
+</context>
+<context>
+    <name>player::Form1</name>
+    <message>
+        <source>No se ha podido guardar el dibujo.</source>
+        <translation>The drawing could not be saved.</translation>
+    </message>
+    <message>
+        <source>No se encuentra la actividad %1.</source>
+        <translation>The activity %1 cannot be found.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ActivityPicture</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>is not an ordinary file</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>is too large</translation>
+    </message>
+    <message>
+        <source>está dañado o es demasiado grande</source>
+        <translation>is damaged or too large</translation>
+    </message>
+    <message>
+        <source>está dañado</source>
+        <translation>is damaged</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::LabSettings</name>
+    <message>
+        <source>no se puede leer; se deja de lado</source>
+        <translation>cannot be read; it is left aside</translation>
+    </message>
+    <message>
+        <source>«%1» está fuera de la sección [%2]; no se usa</source>
+        <translation>“%1” is outside the [%2] section; it is not used</translation>
+    </message>
+    <message>
+        <source>la clave «%1» no se conoce; no se usa</source>
+        <translation>the key “%1” is not known; it is not used</translation>
+    </message>
+    <message>
+        <source>%1: «%2» no es una carpeta completa (empieza por /); no se usa</source>
+        <translation>%1: “%2” is not a full folder path (starting with /); it is not used</translation>
+    </message>
+    <message>
+        <source>sonido=%1: se esperaba «sí» o «no»</source>
+        <translation>sonido=%1: “sí” or “no” was expected</translation>
+    </message>
+    <message>
+        <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
+        <translation>pista=%1: the seconds were expected, from 0 to 3600</translation>
+    </message>
+    <message>
+        <source>idioma=%1: se esperaba uno de %2</source>
+        <translation>idioma=%1: one of %2 was expected</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::QtPlatform</name>
+    <message>
+        <source>Sí</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::Share</name>
+    <message>
+        <source>La carpeta compartida %1 no responde: prueba otra vez dentro de un rato.</source>
+        <translation>The shared folder %1 does not answer: try again in a little while.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ThemeLibrary</name>
+    <message>
+        <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
+        <translation>Someone else is changing the theme “%1” right now. Wait a little and try again.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 está dañada: no es un archivo normal del tema (quizá un enlace). Lunipo no la toca; quítala de la carpeta a mano.</source>
+        <translation>The activity %1 is damaged: it is not an ordinary file of the theme (perhaps a link). Lunipo leaves it alone; remove it from the folder by hand.</translation>
+    </message>
+    <message>
+        <source>No se ha podido reemplazar la actividad %1: sigue como estaba.</source>
+        <translation>The activity %1 could not be replaced: it is as it was.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 se ha reemplazado, pero no su dibujo.</source>
+        <translation>The activity %1 was replaced, but not its drawing.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 no se puede mover ahí.</source>
+        <translation>The activity %1 cannot be moved there.</translation>
+    </message>
+    <message>
+        <source>El tema no tiene actividad %1.</source>
+        <translation>The theme has no activity %1.</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>There is already a theme “%1”.</translation>
+    </message>
+    <message>
+        <source>No se ha podido cambiar el nombre del tema (%1).</source>
+        <translation>The theme could not be renamed (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido llevar el tema a la papelera (%1).</source>
+        <translation>The theme could not be moved to the wastebasket (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido ordenar el tema (%1): se terminará al abrir el editor la próxima vez.</source>
+        <translation>The theme could not be put in order (%1): it will be finished the next time the editor opens.</translation>
+    </message>
+    <message>
+        <source>No se puede cambiar el tema (%1).</source>
+        <translation>The theme cannot be changed (%1).</translation>
+    </message>
+    <message>
+        <source>Escribe el nombre del tema nuevo.</source>
+        <translation>Type the name of the new theme.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema es demasiado largo: como mucho %1 letras.</source>
+        <translation>The name of the theme is too long: %1 letters at most.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede llevar barras (/ ni \).</source>
+        <translation>The name of the theme cannot have slashes (/ or \).</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede ser solo puntos ni empezar por un punto.</source>
+        <translation>The name of the theme cannot be only dots or start with a dot.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema lleva caracteres que no valen para una carpeta.</source>
+        <translation>The name of the theme has characters a folder cannot have.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
+        <translation>The activity could not be saved in the theme “%1” (%2). The dots are still in the list: try another theme.</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet</name>
+    <message>
+        <source>Imprimir ficha</source>
+        <translation>Print worksheet</translation>
+    </message>
+    <message>
+        <source>Fichas de Lunipo</source>
+        <translation>Lunipo worksheets</translation>
+    </message>
+    <message>
+        <source>No se encuentra ninguna actividad en «%1».</source>
+        <translation>No activity can be found in “%1”.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la actividad «%1».</source>
+        <translation>The activity “%1” cannot be read.</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el fichero «%1».</source>
+        <translation>The file “%1” cannot be written.</translation>
+    </message>
+    <message>
+        <source>%1 · actividad %2</source>
+        <translation>%1 · activity %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,861 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="eu_ES">
+<context>
+    <name>editor::ActivityListModel</name>
+    <message>
+        <source>%1: dañada, no es un archivo normal (quizá un enlace). Lunipo no la toca.</source>
+        <translation>%1: hondatuta, ez da fitxategi arrunta (agian esteka bat). Lunipok ez du ukitzen.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form1</name>
+    <message>
+        <source>Lunipo: editor de actividades</source>
+        <translation>Lunipo: jarduera-editorea</translation>
+    </message>
+    <message>
+        <source>Página 1</source>
+        <translation>1. orria</translation>
+    </message>
+    <message>
+        <source>Puntos pequeños</source>
+        <translation>Puntu txikiak</translation>
+    </message>
+    <message>
+        <source>Puntos medianos</source>
+        <translation>Puntu ertainak</translation>
+    </message>
+    <message>
+        <source>Puntos grandes</source>
+        <translation>Puntu handiak</translation>
+    </message>
+    <message>
+        <source>Borrar la lista de puntos</source>
+        <translation>Ezabatu puntuen zerrenda</translation>
+    </message>
+    <message>
+        <source>Círculo alrededor de cada punto</source>
+        <translation>Zirkulu bat puntu bakoitzaren inguruan</translation>
+    </message>
+    <message>
+        <source>Número de lados del polígono</source>
+        <translation>Poligonoaren alde kopurua</translation>
+    </message>
+    <message>
+        <source>Nº Lados</source>
+        <translation>Aldeak</translation>
+    </message>
+    <message>
+        <source>Salto entre los números de los puntos</source>
+        <translation>Puntuen zenbakien arteko jauzia</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>ITXI</translation>
+    </message>
+    <message>
+        <source>Cierra la figura: une el último punto con el primero</source>
+        <translation>Itxi irudia: lotu azken puntua lehenengoarekin</translation>
+    </message>
+    <message>
+        <source>Los puntos de la actividad</source>
+        <translation>Jardueraren puntuak</translation>
+    </message>
+    <message>
+        <source>Puntos automáticos</source>
+        <translation>Puntu automatikoak</translation>
+    </message>
+    <message>
+        <source>Pone los puntos solos a lo largo del contorno de cada figura de la página</source>
+        <translation>Puntuak berak jartzen ditu orriko irudi bakoitzaren ingeruan zehar</translation>
+    </message>
+    <message>
+        <source>Cuántos puntos automáticos</source>
+        <translation>Zenbat puntu automatiko</translation>
+    </message>
+    <message>
+        <source>El niño ve el dibujo</source>
+        <translation>Haurrak marrazkia ikusten du</translation>
+    </message>
+    <message>
+        <source>La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos</source>
+        <translation>Jarduerak orriko marrazkia darama, eta haurrak puntuen azpian ikusten du</translation>
+    </message>
+    <message>
+        <source>Borrar el contorno</source>
+        <translation>Ezabatu ingerua</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
+        <translation>Puntu automatikoek marrazkiaren ingerua ezabatzen dute: haurrak puntuak lotuz marrazten du</translation>
+    </message>
+    <message>
+        <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
+        <translation>Orrian ez dago irudirik: marraztu bat edo ireki irudi bat.</translation>
+    </message>
+    <message>
+        <source>Una actividad admite como mucho %1 puntos, contando los cierres. Guarda esta actividad y empieza otra.</source>
+        <translation>Jarduera batek gehienez %1 puntu onartzen ditu, itxierak barne. Gorde jarduera hau eta hasi beste bat.</translation>
+    </message>
+    <message>
+        <source>Mover</source>
+        <translation>Mugitu</translation>
+    </message>
+    <message>
+        <source>Mover: arrastra un punto para moverlo; Supr o el botón derecho lo quitan</source>
+        <translation>Mugitu: arrastatu puntu bat mugitzeko; Supr teklak edo eskuineko botoiak kentzen dute</translation>
+    </message>
+    <message>
+        <source>Selecciona una imagen</source>
+        <translation>Aukeratu irudi bat</translation>
+    </message>
+    <message>
+        <source>imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Actividades (*.txt);;Todos los ficheros (*.*)</source>
+        <translation>irudiak (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Jarduerak (*.txt);;Fitxategi guztiak (*.*)</translation>
+    </message>
+    <message>
+        <source>El fichero seleccionado no es un gráfico soportado</source>
+        <translation>Aukeratutako fitxategia ez da ireki daitekeen irudia</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir la imagen.</source>
+        <translation>Ezin izan da irudia ireki.</translation>
+    </message>
+    <message>
+        <source>Guardar como  </source>
+        <translation>Gorde honela  </translation>
+    </message>
+    <message>
+        <source>Archivo gráfico (*.bmp)</source>
+        <translation>Irudi-fitxategia (*.bmp)</translation>
+    </message>
+    <message>
+        <source>El fichero %1 ya existe. ¿Quieres reemplazarlo?</source>
+        <translation>%1 fitxategia badago lehendik. Ordeztu nahi duzu?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la imagen.</source>
+        <translation>Ezin izan da irudia gorde.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en %1, pero no su dibujo.</source>
+        <translation>Jarduera hemen gorde da: %1; baina ez bere marrazkia.</translation>
+    </message>
+    <message>
+        <source>No quedan números libres para la actividad. Vuelve a abrir el editor.</source>
+        <translation>Ez da zenbaki librerik geratzen jarduerarako. Ireki berriro editorea.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en %1. Los puntos siguen en la lista: prueba otra vez.</source>
+        <translation>Ezin izan da jarduera hemen gorde: %1. Puntuak zerrendan daude oraindik: saiatu berriro.</translation>
+    </message>
+    <message>
+        <source>Quieres salir del programa</source>
+        <translation>Programatik irten nahi duzu</translation>
+    </message>
+    <message>
+        <source>Página %1</source>
+        <translation>%1. orria</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la actividad %1: no existe, no se puede leer o le faltan las cinco líneas del principio.</source>
+        <translation>Ezin da %1 jarduera ireki: ez dago, ezin da irakurri edo hasierako bost lerroak falta zaizkio.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha abierto tal como la lee el juego, pero: %1</source>
+        <translation>Jarduera jokoak irakurtzen duen bezala ireki da, baina: %1</translation>
+    </message>
+    <message>
+        <source>Actividad nueva</source>
+        <translation>Jarduera berria</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Gorde gai batean</translation>
+    </message>
+    <message>
+        <source>Probar</source>
+        <translation>Probatu</translation>
+    </message>
+    <message>
+        <source>No se ha podido preparar la prueba: no se puede escribir en %1.</source>
+        <translation>Ezin izan da proba prestatu: ezin da hemen idatzi: %1.</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir el reproductor %1.</source>
+        <translation>Ezin izan da %1 erreproduzigailua ireki.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro editor de actividades abierto, que guarda su trabajo por si se cierra. Este no lo guardará: escribe la actividad o guarda el dibujo antes de cerrarlo.</source>
+        <translation>Beste jarduera-editore bat irekita dago, eta bere lana gordetzen du ixten bada ere. Honek ez du gordeko: idatzi jarduera edo gorde marrazkia itxi aurretik.</translation>
+    </message>
+    <message>
+        <source>El trabajo guardado de la última vez está dañado o no es de este editor, y no se puede recuperar. Empiezas con el trabajo en blanco.</source>
+        <translation>Azken aldian gordetako lana hondatuta dago edo ez da editore honena, eta ezin da berreskuratu. Lana hutsik hasiko duzu.</translation>
+    </message>
+    <message>
+        <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
+        <translation>Azken aldiko lana aurkitu da. Berreskuratu nahi duzu?</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form2</name>
+    <message>
+        <source>Este tema está en una carpeta que no se puede cambiar (%1). Guarda en otro tema o haz uno nuevo.</source>
+        <translation>Gai hau aldatu ezin den karpeta batean dago (%1). Gorde beste gai batean edo egin berri bat.</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Gorde gai batean</translation>
+    </message>
+    <message>
+        <source>Nombre del tema nuevo</source>
+        <translation>Gai berriaren izena</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar aquí</source>
+        <translation>&amp;Gorde hemen</translation>
+    </message>
+    <message>
+        <source>&amp;Reemplazar</source>
+        <translation>&amp;Ordeztu</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Ireki</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Lehenago</translation>
+    </message>
+    <message>
+        <source>Después</source>
+        <translation>Geroago</translation>
+    </message>
+    <message>
+        <source>Quitar</source>
+        <translation>Kendu</translation>
+    </message>
+    <message>
+        <source>Cambiar &amp;nombre</source>
+        <translation>Aldatu &amp;izena</translation>
+    </message>
+    <message>
+        <source>Quitar &amp;tema</source>
+        <translation>Kendu &amp;gaia</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Itxi</translation>
+    </message>
+    <message>
+        <source>Temas</source>
+        <translation>Gaiak</translation>
+    </message>
+    <message>
+        <source>Actividades</source>
+        <translation>Jarduerak</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en el tema «%1» como %2:
+%3</source>
+        <translation>Jarduera «%1» gaian gorde da, %2 izenarekin:
+%3</translation>
+    </message>
+    <message>
+        <source>¿Reemplazar la actividad %1 del tema «%2» por la de ahora? La que hay ahora se perderá.</source>
+        <translation>«%2» gaiko %1 jarduera oraingoarekin ordeztu? Orain dagoena galdu egingo da.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 del tema «%2» se ha reemplazado.</source>
+        <translation>«%2» gaiko %1 jarduera ordeztu da.</translation>
+    </message>
+    <message>
+        <source>¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las que van detrás bajan un número.</source>
+        <translation>«%2» gaiko %1 jarduera kendu? Zakarrontzira joango da, eta atzetik doazenak zenbaki bat jaitsiko dira.</translation>
+    </message>
+    <message>
+        <source>1 actividad</source>
+        <translation>jarduera 1</translation>
+    </message>
+    <message>
+        <source>%1 actividades</source>
+        <translation>%1 jarduera</translation>
+    </message>
+    <message>
+        <source>Tema nuevo…</source>
+        <translation>Gai berria…</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Badago «%1» gai bat.</translation>
+    </message>
+    <message>
+        <source>¿Quitar el tema «%1» con %2? Irá a la papelera.</source>
+        <translation>«%1» gaia kendu, %2 barne? Zakarrontzira joango da.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::PictureBatch</name>
+    <message>
+        <source>Falta el valor de %1.</source>
+        <translation>%1 aukeraren balioa falta da.</translation>
+    </message>
+    <message>
+        <source>--puntos va de 3 a 150.</source>
+        <translation>--puntos 3tik 150era doa.</translation>
+    </message>
+    <message>
+        <source>No se ha dado ninguna imagen.</source>
+        <translation>Ez da irudirik eman.</translation>
+    </message>
+    <message>
+        <source>no se puede abrir: no es una imagen, está dañada o es demasiado grande</source>
+        <translation>ezin da ireki: ez da irudia, hondatuta dago edo handiegia da</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna figura</source>
+        <translation>ez du irudirik</translation>
+    </message>
+</context>
+<context>
+    <name>editor::ReadActivity</name>
+    <message>
+        <source>El fichero pasa de 1 MB: lo que sigue no se ha leído.</source>
+        <translation>Fitxategiak 1 MB baino gehiago du: gainerakoa ez da irakurri.</translation>
+    </message>
+    <message>
+        <source>Solo se leen los primeros %1 puntos: los demás se han dejado fuera.</source>
+        <translation>Lehen %1 puntuak bakarrik irakurtzen dira: besteak kanpoan geratu dira.</translation>
+    </message>
+    <message>
+        <source>Alguna línea era demasiado larga y se ha cortado.</source>
+        <translation>Lerroren bat luzeegia zen eta moztu egin da.</translation>
+    </message>
+    <message>
+        <source>Alguna etiqueta tenía más de %1 letras y se ha cortado.</source>
+        <translation>Etiketaren batek %1 letra baino gehiago zituen eta moztu egin da.</translation>
+    </message>
+    <message>
+        <source>A alguna línea le faltaban datos: se han tomado como 0.</source>
+        <translation>Lerroren bati datuak falta zitzaizkion: 0 gisa hartu dira.</translation>
+    </message>
+    <message>
+        <source>Algún número estaba fuera de los límites y se ha ajustado.</source>
+        <translation>Zenbakiren bat mugetatik kanpo zegoen eta doitu egin da.</translation>
+    </message>
+    <message>
+        <source>%1 puntos quedan fuera de la página.</source>
+        <translation>%1 puntu orritik kanpo geratzen dira.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::pictures</name>
+    <message>
+        <source>Abrir imagen</source>
+        <translation>Ireki irudia</translation>
+    </message>
+    <message>
+        <source>Guardar como imagen</source>
+        <translation>Gorde irudi gisa</translation>
+    </message>
+    <message>
+        <source>Línea recta</source>
+        <translation>Lerro zuzena</translation>
+    </message>
+    <message>
+        <source>Sello de círculos</source>
+        <translation>Zirkulu-zigilua</translation>
+    </message>
+    <message>
+        <source>Lápiz</source>
+        <translation>Arkatza</translation>
+    </message>
+    <message>
+        <source>Ajustar a la cuadrícula</source>
+        <translation>Doitu saretara</translation>
+    </message>
+    <message>
+        <source>Trazo libre</source>
+        <translation>Marra librea</translation>
+    </message>
+    <message>
+        <source>Círculos, elipses y arcos</source>
+        <translation>Zirkuluak, elipseak eta arkuak</translation>
+    </message>
+    <message>
+        <source>Rectángulo</source>
+        <translation>Laukizuzena</translation>
+    </message>
+    <message>
+        <source>Rellenar</source>
+        <translation>Bete</translation>
+    </message>
+    <message>
+        <source>Polígono regular</source>
+        <translation>Poligono erregularra</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desegin</translation>
+    </message>
+    <message>
+        <source>Borrar la página</source>
+        <translation>Ezabatu orria</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Irten</translation>
+    </message>
+    <message>
+        <source>Guardar la actividad</source>
+        <translation>Gorde jarduera</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Itsatsi</translation>
+    </message>
+    <message>
+        <source>Goma de borrar</source>
+        <translation>Borragoma</translation>
+    </message>
+    <message>
+        <source>Puntos numerados</source>
+        <translation>Puntu zenbakidunak</translation>
+    </message>
+    <message>
+        <source>Sin simetría</source>
+        <translation>Simetriarik gabe</translation>
+    </message>
+    <message>
+        <source>Simetría de izquierda a derecha</source>
+        <translation>Ezkerretik eskuinerako simetria</translation>
+    </message>
+    <message>
+        <source>Simetría de arriba abajo</source>
+        <translation>Goitik beherako simetria</translation>
+    </message>
+    <message>
+        <source>Simetría respecto al centro</source>
+        <translation>Erdigunearekiko simetria</translation>
+    </message>
+    <message>
+        <source>Polígono desde el centro</source>
+        <translation>Poligonoa erdigunetik</translation>
+    </message>
+    <message>
+        <source>Polígono achatado</source>
+        <translation>Poligono zapala</translation>
+    </message>
+    <message>
+        <source>Polígono desde un lado</source>
+        <translation>Poligonoa alde batetik</translation>
+    </message>
+    <message>
+        <source>Círculo</source>
+        <translation>Zirkulua</translation>
+    </message>
+    <message>
+        <source>Elipse</source>
+        <translation>Elipsea</translation>
+    </message>
+    <message>
+        <source>Arco arriba a la derecha</source>
+        <translation>Arkua goian eskuinean</translation>
+    </message>
+    <message>
+        <source>Arco abajo a la izquierda</source>
+        <translation>Arkua behean ezkerrean</translation>
+    </message>
+    <message>
+        <source>Arco por arriba</source>
+        <translation>Arkua goitik</translation>
+    </message>
+    <message>
+        <source>Arco por la derecha</source>
+        <translation>Arkua eskuinetik</translation>
+    </message>
+    <message>
+        <source>Relleno sólido</source>
+        <translation>Betegarri osoa</translation>
+    </message>
+    <message>
+        <source>Sin relleno</source>
+        <translation>Betegarririk gabe</translation>
+    </message>
+    <message>
+        <source>Rayas horizontales</source>
+        <translation>Marra horizontalak</translation>
+    </message>
+    <message>
+        <source>Rayas verticales</source>
+        <translation>Marra bertikalak</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia arriba</source>
+        <translation>Diagonalak gorantz</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia abajo</source>
+        <translation>Diagonalak beherantz</translation>
+    </message>
+    <message>
+        <source>Cuadriculado</source>
+        <translation>Laukiduna</translation>
+    </message>
+    <message>
+        <source>Cuadriculado en diagonal</source>
+        <translation>Lauki diagonalak</translation>
+    </message>
+    <message>
+        <source>Cuadrícula de %1</source>
+        <translation>%1eko sareta</translation>
+    </message>
+    <message>
+        <source>Grosor %1</source>
+        <translation>Lodiera %1</translation>
+    </message>
+    <message>
+        <source>Goma de tamaño %1</source>
+        <translation>%1 tamainako borragoma</translation>
+    </message>
+</context>
+<context>
+    <name>editor::start</name>
+    <message>
+        <source>Editor de actividades de unir los puntos</source>
+        <translation>Puntuak lotzeko jardueren editorea</translation>
+    </message>
+    <message>
+        <source>Aquí se preparan las actividades de unir los puntos para el programa de los niños.</source>
+        <translation>Hemen prestatzen dira haurren programarako puntuak lotzeko jarduerak.</translation>
+    </message>
+    <message>
+        <source>Elige la herramienta de puntos numerados:</source>
+        <translation>Aukeratu puntu zenbakidunen tresna:</translation>
+    </message>
+    <message>
+        <source>el botón del número rojo en un círculo.</source>
+        <translation>zirkulu batean zenbaki gorria duen botoia.</translation>
+    </message>
+    <message>
+        <source>Haz clic en el lienzo para poner los puntos</source>
+        <translation>Egin klik oihalean puntuak jartzeko</translation>
+    </message>
+    <message>
+        <source>en orden: 1, 2, 3… Cada punto se une al anterior.</source>
+        <translation>ordenan: 1, 2, 3… Puntu bakoitza aurrekoarekin lotzen da.</translation>
+    </message>
+    <message>
+        <source>Pulsa «CIERRA» para cerrar la figura: el último</source>
+        <translation>Sakatu «ITXI» irudia ixteko: azken puntua</translation>
+    </message>
+    <message>
+        <source>punto se une con el primero.</source>
+        <translation>lehenengoarekin lotzen da.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Probar» (la pantalla, abajo a la izquierda)</source>
+        <translation>Sakatu «Probatu» (pantaila, behean ezkerrean)</translation>
+    </message>
+    <message>
+        <source>para verla como la verá el niño.</source>
+        <translation>haurrak ikusiko duen bezala ikusteko.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Guardar en un tema» (la carpeta de al lado)</source>
+        <translation>Sakatu «Gorde gai batean» (ondoko karpeta)</translation>
+    </message>
+    <message>
+        <source>y elige un tema o escribe el nombre de uno nuevo.</source>
+        <translation>eta aukeratu gai bat edo idatzi berri baten izena.</translation>
+    </message>
+    <message>
+        <source>El programa de los niños lo mostrará en su lista.</source>
+        <translation>Haurren programak bere zerrendan erakutsiko du.</translation>
+    </message>
+    <message>
+        <source>Para empezar con el lienzo en blanco, pulsa una cuadrícula o una página (1 a 10).</source>
+        <translation>Oihal hutsarekin hasteko, sakatu sareta bat edo orri bat (1etik 10era).</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>ITXI</translation>
+    </message>
+</context>
+<context>
+    <name>idioma</name>
+    <message>
+        <source>Rellenar con color</source>
+        <translation>Margotu kolorez</translation>
+    </message>
+    <message>
+        <source>Dibujar líneas rectas</source>
+        <translation>Marraztu lerro zuzenak</translation>
+    </message>
+    <message>
+        <source>Dibujar a mano alzada</source>
+        <translation>Marraztu eskuz</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desegin</translation>
+    </message>
+    <message>
+        <source>Ver dibujos anteriores</source>
+        <translation>Ikusi lehengo marrazkiak</translation>
+    </message>
+    <message>
+        <source>Copiar el dibujo</source>
+        <translation>Kopiatu marrazkia</translation>
+    </message>
+    <message>
+        <source>Guardar el dibujo</source>
+        <translation>Gorde marrazkia</translation>
+    </message>
+    <message>
+        <source>Abrir la carpeta de dibujos</source>
+        <translation>Ireki marrazkien karpeta</translation>
+    </message>
+    <message>
+        <source>Ver los números</source>
+        <translation>Ikusi zenbakiak</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Irten</translation>
+    </message>
+    <message>
+        <source>¿Quieres salir del programa?</source>
+        <translation>Jokotik irten nahi duzu?</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Form1</name>
+    <message>
+        <source>Lunipo: unir los puntos</source>
+        <translation>Lunipo: lotu puntuak</translation>
+    </message>
+    <message>
+        <source>Instalador de componentes</source>
+        <translation>Osagaien instalatzailea</translation>
+    </message>
+    <message>
+        <source>Hecho por el equipo de Lunipo</source>
+        <translation>Lunipo taldeak egina</translation>
+    </message>
+    <message>
+        <source>Copiar archivos y registrar componentes</source>
+        <translation>Kopiatu fitxategiak eta erregistratu osagaiak</translation>
+    </message>
+    <message>
+        <source>Para windows XP y para windows VISTA </source>
+        <translation>Windows XP eta Windows Vistarako </translation>
+    </message>
+    <message>
+        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
+        <translation>Fitxategi hauek Windowsen 'system32' karpetan kopiatu behar dira.</translation>
+    </message>
+    <message>
+        <source>el archivo </source>
+        <translation>fitxategia: </translation>
+    </message>
+    <message>
+        <source> ya se encontraba en SYSTEM</source>
+        <translation> SYSTEM karpetan zegoen lehendik</translation>
+    </message>
+    <message>
+        <source> No lo encuentro</source>
+        <translation> Ez dut aurkitzen</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar el archivo </source>
+        <translation>Ezin izan da fitxategia kopiatu: </translation>
+    </message>
+    <message>
+        <source> en SYSTEM</source>
+        <translation> SYSTEM karpetan</translation>
+    </message>
+</context>
+<context>
+    <name>player::Form1</name>
+    <message>
+        <source>No se ha podido guardar el dibujo.</source>
+        <translation>Ezin izan da marrazkia gorde.</translation>
+    </message>
+    <message>
+        <source>No se encuentra la actividad %1.</source>
+        <translation>Ez da aurkitzen %1 jarduera.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ActivityPicture</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>ez da fitxategi arrunta</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>handiegia da</translation>
+    </message>
+    <message>
+        <source>está dañado o es demasiado grande</source>
+        <translation>hondatuta dago edo handiegia da</translation>
+    </message>
+    <message>
+        <source>está dañado</source>
+        <translation>hondatuta dago</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::LabSettings</name>
+    <message>
+        <source>no se puede leer; se deja de lado</source>
+        <translation>ezin da irakurri; alde batera uzten da</translation>
+    </message>
+    <message>
+        <source>«%1» está fuera de la sección [%2]; no se usa</source>
+        <translation>«%1» [%2] ataletik kanpo dago; ez da erabiltzen</translation>
+    </message>
+    <message>
+        <source>la clave «%1» no se conoce; no se usa</source>
+        <translation>«%1» gakoa ez da ezagutzen; ez da erabiltzen</translation>
+    </message>
+    <message>
+        <source>%1: «%2» no es una carpeta completa (empieza por /); no se usa</source>
+        <translation>%1: «%2» ez da karpeta oso bat (/ batez hasten da); ez da erabiltzen</translation>
+    </message>
+    <message>
+        <source>sonido=%1: se esperaba «sí» o «no»</source>
+        <translation>sonido=%1: «sí» edo «no» espero zen</translation>
+    </message>
+    <message>
+        <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
+        <translation>pista=%1: segundoak espero ziren, 0tik 3600era</translation>
+    </message>
+    <message>
+        <source>idioma=%1: se esperaba uno de %2</source>
+        <translation>idioma=%1: hauetako bat espero zen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::QtPlatform</name>
+    <message>
+        <source>Sí</source>
+        <translation>Bai</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ez</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Ados</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::Share</name>
+    <message>
+        <source>La carpeta compartida %1 no responde: prueba otra vez dentro de un rato.</source>
+        <translation>%1 karpeta partekatuak ez du erantzuten: saiatu berriro handik gutxira.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ThemeLibrary</name>
+    <message>
+        <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
+        <translation>Beste pertsona bat «%1» gaia aldatzen ari da orain. Itxaron pixka bat eta saiatu berriro.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 está dañada: no es un archivo normal del tema (quizá un enlace). Lunipo no la toca; quítala de la carpeta a mano.</source>
+        <translation>%1 jarduera hondatuta dago: ez da gaiaren fitxategi arrunta (agian esteka bat). Lunipok ez du ukitzen; kendu karpetatik eskuz.</translation>
+    </message>
+    <message>
+        <source>No se ha podido reemplazar la actividad %1: sigue como estaba.</source>
+        <translation>Ezin izan da %1 jarduera ordeztu: lehen bezala dago.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 se ha reemplazado, pero no su dibujo.</source>
+        <translation>%1 jarduera ordeztu da, baina ez bere marrazkia.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 no se puede mover ahí.</source>
+        <translation>%1 jarduera ezin da hara mugitu.</translation>
+    </message>
+    <message>
+        <source>El tema no tiene actividad %1.</source>
+        <translation>Gaiak ez du %1 jarduerarik.</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Badago «%1» gai bat.</translation>
+    </message>
+    <message>
+        <source>No se ha podido cambiar el nombre del tema (%1).</source>
+        <translation>Ezin izan da gaiaren izena aldatu (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido llevar el tema a la papelera (%1).</source>
+        <translation>Ezin izan da gaia zakarrontzira eraman (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido ordenar el tema (%1): se terminará al abrir el editor la próxima vez.</source>
+        <translation>Ezin izan da gaia ordenatu (%1): editorea hurrengoan irekitzean amaituko da.</translation>
+    </message>
+    <message>
+        <source>No se puede cambiar el tema (%1).</source>
+        <translation>Ezin da gaia aldatu (%1).</translation>
+    </message>
+    <message>
+        <source>Escribe el nombre del tema nuevo.</source>
+        <translation>Idatzi gai berriaren izena.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema es demasiado largo: como mucho %1 letras.</source>
+        <translation>Gaiaren izena luzeegia da: gehienez %1 letra.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede llevar barras (/ ni \).</source>
+        <translation>Gaiaren izenak ezin du barrarik izan (/ edo \).</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede ser solo puntos ni empezar por un punto.</source>
+        <translation>Gaiaren izena ezin da puntuak bakarrik izan, ezta puntu batez hasi ere.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema lleva caracteres que no valen para una carpeta.</source>
+        <translation>Gaiaren izenak karpeta batentzat balio ez duten karaktereak ditu.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
+        <translation>Ezin izan da jarduera «%1» gaian gorde (%2). Puntuak zerrendan daude oraindik: saiatu beste gai batekin.</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet</name>
+    <message>
+        <source>Imprimir ficha</source>
+        <translation>Inprimatu fitxa</translation>
+    </message>
+    <message>
+        <source>Fichas de Lunipo</source>
+        <translation>Lunipo fitxak</translation>
+    </message>
+    <message>
+        <source>No se encuentra ninguna actividad en «%1».</source>
+        <translation>Ez da jarduerarik aurkitzen hemen: «%1».</translation>
+    </message>
+    <message>
+        <source>No se puede leer la actividad «%1».</source>
+        <translation>Ezin da «%1» jarduera irakurri.</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el fichero «%1».</source>
+        <translation>Ezin da «%1» fitxategia idatzi.</translation>
+    </message>
+    <message>
+        <source>%1 · actividad %2</source>
+        <translation>%1 · %2. jarduera</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,861 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="gl_ES">
+<context>
+    <name>editor::ActivityListModel</name>
+    <message>
+        <source>%1: dañada, no es un archivo normal (quizá un enlace). Lunipo no la toca.</source>
+        <translation>%1: danada, non é un ficheiro normal (quizais unha ligazón). Lunipo non a toca.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form1</name>
+    <message>
+        <source>Lunipo: editor de actividades</source>
+        <translation>Lunipo: editor de actividades</translation>
+    </message>
+    <message>
+        <source>Página 1</source>
+        <translation>Páxina 1</translation>
+    </message>
+    <message>
+        <source>Puntos pequeños</source>
+        <translation>Puntos pequenos</translation>
+    </message>
+    <message>
+        <source>Puntos medianos</source>
+        <translation>Puntos medianos</translation>
+    </message>
+    <message>
+        <source>Puntos grandes</source>
+        <translation>Puntos grandes</translation>
+    </message>
+    <message>
+        <source>Borrar la lista de puntos</source>
+        <translation>Borrar a lista de puntos</translation>
+    </message>
+    <message>
+        <source>Círculo alrededor de cada punto</source>
+        <translation>Círculo arredor de cada punto</translation>
+    </message>
+    <message>
+        <source>Número de lados del polígono</source>
+        <translation>Número de lados do polígono</translation>
+    </message>
+    <message>
+        <source>Nº Lados</source>
+        <translation>Lados</translation>
+    </message>
+    <message>
+        <source>Salto entre los números de los puntos</source>
+        <translation>Salto entre os números dos puntos</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>PECHA</translation>
+    </message>
+    <message>
+        <source>Cierra la figura: une el último punto con el primero</source>
+        <translation>Pecha a figura: une o último punto co primeiro</translation>
+    </message>
+    <message>
+        <source>Los puntos de la actividad</source>
+        <translation>Os puntos da actividade</translation>
+    </message>
+    <message>
+        <source>Puntos automáticos</source>
+        <translation>Puntos automáticos</translation>
+    </message>
+    <message>
+        <source>Pone los puntos solos a lo largo del contorno de cada figura de la página</source>
+        <translation>Pon os puntos sós ao longo do contorno de cada figura da páxina</translation>
+    </message>
+    <message>
+        <source>Cuántos puntos automáticos</source>
+        <translation>Cantos puntos automáticos</translation>
+    </message>
+    <message>
+        <source>El niño ve el dibujo</source>
+        <translation>O neno ve o debuxo</translation>
+    </message>
+    <message>
+        <source>La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos</source>
+        <translation>A actividade leva o debuxo da páxina, e o neno veo debaixo dos puntos</translation>
+    </message>
+    <message>
+        <source>Borrar el contorno</source>
+        <translation>Borrar o contorno</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
+        <translation>Os puntos automáticos borran o contorno do debuxo: o neno debúxao unindo os puntos</translation>
+    </message>
+    <message>
+        <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
+        <translation>A páxina non ten ningunha figura: debúxaa ou abre unha imaxe.</translation>
+    </message>
+    <message>
+        <source>Una actividad admite como mucho %1 puntos, contando los cierres. Guarda esta actividad y empieza otra.</source>
+        <translation>Unha actividade admite como moito %1 puntos, contando os peches. Garda esta actividade e comeza outra.</translation>
+    </message>
+    <message>
+        <source>Mover</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Mover: arrastra un punto para moverlo; Supr o el botón derecho lo quitan</source>
+        <translation>Mover: arrastra un punto para movelo; Supr ou o botón dereito quítano</translation>
+    </message>
+    <message>
+        <source>Selecciona una imagen</source>
+        <translation>Escolle unha imaxe</translation>
+    </message>
+    <message>
+        <source>imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Actividades (*.txt);;Todos los ficheros (*.*)</source>
+        <translation>imaxes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Actividades (*.txt);;Todos os ficheiros (*.*)</translation>
+    </message>
+    <message>
+        <source>El fichero seleccionado no es un gráfico soportado</source>
+        <translation>O ficheiro escollido non é unha imaxe que se poida abrir</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir la imagen.</source>
+        <translation>Non se puido abrir a imaxe.</translation>
+    </message>
+    <message>
+        <source>Guardar como  </source>
+        <translation>Gardar como  </translation>
+    </message>
+    <message>
+        <source>Archivo gráfico (*.bmp)</source>
+        <translation>Ficheiro de imaxe (*.bmp)</translation>
+    </message>
+    <message>
+        <source>El fichero %1 ya existe. ¿Quieres reemplazarlo?</source>
+        <translation>O ficheiro %1 xa existe. Queres substituílo?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la imagen.</source>
+        <translation>Non se puido gardar a imaxe.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en %1, pero no su dibujo.</source>
+        <translation>A actividade gardouse en %1, pero non o seu debuxo.</translation>
+    </message>
+    <message>
+        <source>No quedan números libres para la actividad. Vuelve a abrir el editor.</source>
+        <translation>Non quedan números libres para a actividade. Volve abrir o editor.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en %1. Los puntos siguen en la lista: prueba otra vez.</source>
+        <translation>Non se puido gardar a actividade en %1. Os puntos seguen na lista: proba outra vez.</translation>
+    </message>
+    <message>
+        <source>Quieres salir del programa</source>
+        <translation>Queres saír do programa</translation>
+    </message>
+    <message>
+        <source>Página %1</source>
+        <translation>Páxina %1</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la actividad %1: no existe, no se puede leer o le faltan las cinco líneas del principio.</source>
+        <translation>Non se pode abrir a actividade %1: non existe, non se pode ler ou fáltanlle as cinco liñas do principio.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha abierto tal como la lee el juego, pero: %1</source>
+        <translation>A actividade abriuse tal como a le o xogo, pero: %1</translation>
+    </message>
+    <message>
+        <source>Actividad nueva</source>
+        <translation>Actividade nova</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Gardar nun tema</translation>
+    </message>
+    <message>
+        <source>Probar</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>No se ha podido preparar la prueba: no se puede escribir en %1.</source>
+        <translation>Non se puido preparar a proba: non se pode escribir en %1.</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir el reproductor %1.</source>
+        <translation>Non se puido abrir o reprodutor %1.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro editor de actividades abierto, que guarda su trabajo por si se cierra. Este no lo guardará: escribe la actividad o guarda el dibujo antes de cerrarlo.</source>
+        <translation>Xa hai outro editor de actividades aberto, que garda o seu traballo por se se pecha. Este non o gardará: escribe a actividade ou garda o debuxo antes de pechalo.</translation>
+    </message>
+    <message>
+        <source>El trabajo guardado de la última vez está dañado o no es de este editor, y no se puede recuperar. Empiezas con el trabajo en blanco.</source>
+        <translation>O traballo gardado da última vez está danado ou non é deste editor, e non se pode recuperar. Comezas co traballo en branco.</translation>
+    </message>
+    <message>
+        <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
+        <translation>Atopouse o traballo da última vez. Queres recuperalo?</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form2</name>
+    <message>
+        <source>Este tema está en una carpeta que no se puede cambiar (%1). Guarda en otro tema o haz uno nuevo.</source>
+        <translation>Este tema está nun cartafol que non se pode cambiar (%1). Garda noutro tema ou fai un novo.</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Gardar nun tema</translation>
+    </message>
+    <message>
+        <source>Nombre del tema nuevo</source>
+        <translation>Nome do tema novo</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar aquí</source>
+        <translation>&amp;Gardar aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Reemplazar</source>
+        <translation>&amp;Substituír</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Después</source>
+        <translation>Despois</translation>
+    </message>
+    <message>
+        <source>Quitar</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Cambiar &amp;nombre</source>
+        <translation>Cambiar o &amp;nome</translation>
+    </message>
+    <message>
+        <source>Quitar &amp;tema</source>
+        <translation>Quitar o &amp;tema</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Pechar</translation>
+    </message>
+    <message>
+        <source>Temas</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Actividades</source>
+        <translation>Actividades</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en el tema «%1» como %2:
+%3</source>
+        <translation>A actividade gardouse no tema «%1» como %2:
+%3</translation>
+    </message>
+    <message>
+        <source>¿Reemplazar la actividad %1 del tema «%2» por la de ahora? La que hay ahora se perderá.</source>
+        <translation>Substituír a actividade %1 do tema «%2» pola de agora? A que hai agora perderase.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 del tema «%2» se ha reemplazado.</source>
+        <translation>A actividade %1 do tema «%2» foi substituída.</translation>
+    </message>
+    <message>
+        <source>¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las que van detrás bajan un número.</source>
+        <translation>Quitar a actividade %1 do tema «%2»? Irá ao lixo, e as que van detrás baixan un número.</translation>
+    </message>
+    <message>
+        <source>1 actividad</source>
+        <translation>1 actividade</translation>
+    </message>
+    <message>
+        <source>%1 actividades</source>
+        <translation>%1 actividades</translation>
+    </message>
+    <message>
+        <source>Tema nuevo…</source>
+        <translation>Tema novo…</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Xa hai un tema «%1».</translation>
+    </message>
+    <message>
+        <source>¿Quitar el tema «%1» con %2? Irá a la papelera.</source>
+        <translation>Quitar o tema «%1» con %2? Irá ao lixo.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::PictureBatch</name>
+    <message>
+        <source>Falta el valor de %1.</source>
+        <translation>Falta o valor de %1.</translation>
+    </message>
+    <message>
+        <source>--puntos va de 3 a 150.</source>
+        <translation>--puntos vai de 3 a 150.</translation>
+    </message>
+    <message>
+        <source>No se ha dado ninguna imagen.</source>
+        <translation>Non se deu ningunha imaxe.</translation>
+    </message>
+    <message>
+        <source>no se puede abrir: no es una imagen, está dañada o es demasiado grande</source>
+        <translation>non se pode abrir: non é unha imaxe, está danada ou é grande de máis</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna figura</source>
+        <translation>non ten ningunha figura</translation>
+    </message>
+</context>
+<context>
+    <name>editor::ReadActivity</name>
+    <message>
+        <source>El fichero pasa de 1 MB: lo que sigue no se ha leído.</source>
+        <translation>O ficheiro pasa de 1 MB: o que segue non se leu.</translation>
+    </message>
+    <message>
+        <source>Solo se leen los primeros %1 puntos: los demás se han dejado fuera.</source>
+        <translation>Só se len os primeiros %1 puntos: os demais deixáronse fóra.</translation>
+    </message>
+    <message>
+        <source>Alguna línea era demasiado larga y se ha cortado.</source>
+        <translation>Algunha liña era longa de máis e cortouse.</translation>
+    </message>
+    <message>
+        <source>Alguna etiqueta tenía más de %1 letras y se ha cortado.</source>
+        <translation>Algunha etiqueta tiña máis de %1 letras e cortouse.</translation>
+    </message>
+    <message>
+        <source>A alguna línea le faltaban datos: se han tomado como 0.</source>
+        <translation>A algunha liña faltábanlle datos: tomáronse como 0.</translation>
+    </message>
+    <message>
+        <source>Algún número estaba fuera de los límites y se ha ajustado.</source>
+        <translation>Algún número estaba fóra dos límites e axustouse.</translation>
+    </message>
+    <message>
+        <source>%1 puntos quedan fuera de la página.</source>
+        <translation>%1 puntos quedan fóra da páxina.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::pictures</name>
+    <message>
+        <source>Abrir imagen</source>
+        <translation>Abrir imaxe</translation>
+    </message>
+    <message>
+        <source>Guardar como imagen</source>
+        <translation>Gardar como imaxe</translation>
+    </message>
+    <message>
+        <source>Línea recta</source>
+        <translation>Liña recta</translation>
+    </message>
+    <message>
+        <source>Sello de círculos</source>
+        <translation>Selo de círculos</translation>
+    </message>
+    <message>
+        <source>Lápiz</source>
+        <translation>Lapis</translation>
+    </message>
+    <message>
+        <source>Ajustar a la cuadrícula</source>
+        <translation>Axustar á cuadrícula</translation>
+    </message>
+    <message>
+        <source>Trazo libre</source>
+        <translation>Trazo libre</translation>
+    </message>
+    <message>
+        <source>Círculos, elipses y arcos</source>
+        <translation>Círculos, elipses e arcos</translation>
+    </message>
+    <message>
+        <source>Rectángulo</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Rellenar</source>
+        <translation>Encher</translation>
+    </message>
+    <message>
+        <source>Polígono regular</source>
+        <translation>Polígono regular</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfacer</translation>
+    </message>
+    <message>
+        <source>Borrar la página</source>
+        <translation>Borrar a páxina</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Saír</translation>
+    </message>
+    <message>
+        <source>Guardar la actividad</source>
+        <translation>Gardar a actividade</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Goma de borrar</source>
+        <translation>Goma de borrar</translation>
+    </message>
+    <message>
+        <source>Puntos numerados</source>
+        <translation>Puntos numerados</translation>
+    </message>
+    <message>
+        <source>Sin simetría</source>
+        <translation>Sen simetría</translation>
+    </message>
+    <message>
+        <source>Simetría de izquierda a derecha</source>
+        <translation>Simetría de esquerda a dereita</translation>
+    </message>
+    <message>
+        <source>Simetría de arriba abajo</source>
+        <translation>Simetría de arriba abaixo</translation>
+    </message>
+    <message>
+        <source>Simetría respecto al centro</source>
+        <translation>Simetría respecto ao centro</translation>
+    </message>
+    <message>
+        <source>Polígono desde el centro</source>
+        <translation>Polígono desde o centro</translation>
+    </message>
+    <message>
+        <source>Polígono achatado</source>
+        <translation>Polígono achatado</translation>
+    </message>
+    <message>
+        <source>Polígono desde un lado</source>
+        <translation>Polígono desde un lado</translation>
+    </message>
+    <message>
+        <source>Círculo</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Elipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>Arco arriba a la derecha</source>
+        <translation>Arco arriba á dereita</translation>
+    </message>
+    <message>
+        <source>Arco abajo a la izquierda</source>
+        <translation>Arco abaixo á esquerda</translation>
+    </message>
+    <message>
+        <source>Arco por arriba</source>
+        <translation>Arco por arriba</translation>
+    </message>
+    <message>
+        <source>Arco por la derecha</source>
+        <translation>Arco pola dereita</translation>
+    </message>
+    <message>
+        <source>Relleno sólido</source>
+        <translation>Recheo sólido</translation>
+    </message>
+    <message>
+        <source>Sin relleno</source>
+        <translation>Sen recheo</translation>
+    </message>
+    <message>
+        <source>Rayas horizontales</source>
+        <translation>Raias horizontais</translation>
+    </message>
+    <message>
+        <source>Rayas verticales</source>
+        <translation>Raias verticais</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia arriba</source>
+        <translation>Diagonais cara arriba</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia abajo</source>
+        <translation>Diagonais cara abaixo</translation>
+    </message>
+    <message>
+        <source>Cuadriculado</source>
+        <translation>Cuadriculado</translation>
+    </message>
+    <message>
+        <source>Cuadriculado en diagonal</source>
+        <translation>Cuadriculado en diagonal</translation>
+    </message>
+    <message>
+        <source>Cuadrícula de %1</source>
+        <translation>Cuadrícula de %1</translation>
+    </message>
+    <message>
+        <source>Grosor %1</source>
+        <translation>Grosor %1</translation>
+    </message>
+    <message>
+        <source>Goma de tamaño %1</source>
+        <translation>Goma de tamaño %1</translation>
+    </message>
+</context>
+<context>
+    <name>editor::start</name>
+    <message>
+        <source>Editor de actividades de unir los puntos</source>
+        <translation>Editor de actividades de unir os puntos</translation>
+    </message>
+    <message>
+        <source>Aquí se preparan las actividades de unir los puntos para el programa de los niños.</source>
+        <translation>Aquí prepáranse as actividades de unir os puntos para o programa dos nenos.</translation>
+    </message>
+    <message>
+        <source>Elige la herramienta de puntos numerados:</source>
+        <translation>Escolle a ferramenta dos puntos numerados:</translation>
+    </message>
+    <message>
+        <source>el botón del número rojo en un círculo.</source>
+        <translation>o botón do número vermello nun círculo.</translation>
+    </message>
+    <message>
+        <source>Haz clic en el lienzo para poner los puntos</source>
+        <translation>Fai clic no lenzo para poñer os puntos</translation>
+    </message>
+    <message>
+        <source>en orden: 1, 2, 3… Cada punto se une al anterior.</source>
+        <translation>en orde: 1, 2, 3… Cada punto úñese ao anterior.</translation>
+    </message>
+    <message>
+        <source>Pulsa «CIERRA» para cerrar la figura: el último</source>
+        <translation>Preme «PECHA» para pechar a figura: o último</translation>
+    </message>
+    <message>
+        <source>punto se une con el primero.</source>
+        <translation>punto úñese co primeiro.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Probar» (la pantalla, abajo a la izquierda)</source>
+        <translation>Preme «Probar» (a pantalla, abaixo á esquerda)</translation>
+    </message>
+    <message>
+        <source>para verla como la verá el niño.</source>
+        <translation>para vela como a verá o neno.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Guardar en un tema» (la carpeta de al lado)</source>
+        <translation>Preme «Gardar nun tema» (o cartafol do lado)</translation>
+    </message>
+    <message>
+        <source>y elige un tema o escribe el nombre de uno nuevo.</source>
+        <translation>e escolle un tema ou escribe o nome dun novo.</translation>
+    </message>
+    <message>
+        <source>El programa de los niños lo mostrará en su lista.</source>
+        <translation>O programa dos nenos mostraraa na súa lista.</translation>
+    </message>
+    <message>
+        <source>Para empezar con el lienzo en blanco, pulsa una cuadrícula o una página (1 a 10).</source>
+        <translation>Para comezar co lenzo en branco, preme unha cuadrícula ou unha páxina (1 a 10).</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>PECHA</translation>
+    </message>
+</context>
+<context>
+    <name>idioma</name>
+    <message>
+        <source>Rellenar con color</source>
+        <translation>Pintar con cor</translation>
+    </message>
+    <message>
+        <source>Dibujar líneas rectas</source>
+        <translation>Debuxar liñas rectas</translation>
+    </message>
+    <message>
+        <source>Dibujar a mano alzada</source>
+        <translation>Debuxar a man alzada</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfacer</translation>
+    </message>
+    <message>
+        <source>Ver dibujos anteriores</source>
+        <translation>Ver os debuxos de antes</translation>
+    </message>
+    <message>
+        <source>Copiar el dibujo</source>
+        <translation>Copiar o debuxo</translation>
+    </message>
+    <message>
+        <source>Guardar el dibujo</source>
+        <translation>Gardar o debuxo</translation>
+    </message>
+    <message>
+        <source>Abrir la carpeta de dibujos</source>
+        <translation>Abrir o cartafol dos debuxos</translation>
+    </message>
+    <message>
+        <source>Ver los números</source>
+        <translation>Ver os números</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Saír</translation>
+    </message>
+    <message>
+        <source>¿Quieres salir del programa?</source>
+        <translation>Queres saír do xogo?</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Form1</name>
+    <message>
+        <source>Lunipo: unir los puntos</source>
+        <translation>Lunipo: unir os puntos</translation>
+    </message>
+    <message>
+        <source>Instalador de componentes</source>
+        <translation>Instalador de compoñentes</translation>
+    </message>
+    <message>
+        <source>Hecho por el equipo de Lunipo</source>
+        <translation>Feito polo equipo de Lunipo</translation>
+    </message>
+    <message>
+        <source>Copiar archivos y registrar componentes</source>
+        <translation>Copiar ficheiros e rexistrar compoñentes</translation>
+    </message>
+    <message>
+        <source>Para windows XP y para windows VISTA </source>
+        <translation>Para Windows XP e para Windows Vista </translation>
+    </message>
+    <message>
+        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
+        <translation>Estes ficheiros hanse copiar no cartafol 'system32' de Windows.</translation>
+    </message>
+    <message>
+        <source>el archivo </source>
+        <translation>o ficheiro </translation>
+    </message>
+    <message>
+        <source> ya se encontraba en SYSTEM</source>
+        <translation> xa estaba en SYSTEM</translation>
+    </message>
+    <message>
+        <source> No lo encuentro</source>
+        <translation> Non o atopo</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar el archivo </source>
+        <translation>Non se puido copiar o ficheiro </translation>
+    </message>
+    <message>
+        <source> en SYSTEM</source>
+        <translation> en SYSTEM</translation>
+    </message>
+</context>
+<context>
+    <name>player::Form1</name>
+    <message>
+        <source>No se ha podido guardar el dibujo.</source>
+        <translation>Non se puido gardar o debuxo.</translation>
+    </message>
+    <message>
+        <source>No se encuentra la actividad %1.</source>
+        <translation>Non se atopa a actividade %1.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ActivityPicture</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>non é un ficheiro normal</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>é grande de máis</translation>
+    </message>
+    <message>
+        <source>está dañado o es demasiado grande</source>
+        <translation>está danado ou é grande de máis</translation>
+    </message>
+    <message>
+        <source>está dañado</source>
+        <translation>está danado</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::LabSettings</name>
+    <message>
+        <source>no se puede leer; se deja de lado</source>
+        <translation>non se pode ler; déixase de lado</translation>
+    </message>
+    <message>
+        <source>«%1» está fuera de la sección [%2]; no se usa</source>
+        <translation>«%1» está fóra da sección [%2]; non se usa</translation>
+    </message>
+    <message>
+        <source>la clave «%1» no se conoce; no se usa</source>
+        <translation>a clave «%1» non se coñece; non se usa</translation>
+    </message>
+    <message>
+        <source>%1: «%2» no es una carpeta completa (empieza por /); no se usa</source>
+        <translation>%1: «%2» non é un cartafol completo (comeza por /); non se usa</translation>
+    </message>
+    <message>
+        <source>sonido=%1: se esperaba «sí» o «no»</source>
+        <translation>sonido=%1: agardábase «sí» ou «no»</translation>
+    </message>
+    <message>
+        <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
+        <translation>pista=%1: agardábanse os segundos, de 0 a 3600</translation>
+    </message>
+    <message>
+        <source>idioma=%1: se esperaba uno de %2</source>
+        <translation>idioma=%1: agardábase un de %2</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::QtPlatform</name>
+    <message>
+        <source>Sí</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::Share</name>
+    <message>
+        <source>La carpeta compartida %1 no responde: prueba otra vez dentro de un rato.</source>
+        <translation>O cartafol compartido %1 non responde: proba outra vez dentro dun anaco.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ThemeLibrary</name>
+    <message>
+        <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
+        <translation>Outra persoa está a cambiar o tema «%1» neste momento. Agarda un pouco e volve probar.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 está dañada: no es un archivo normal del tema (quizá un enlace). Lunipo no la toca; quítala de la carpeta a mano.</source>
+        <translation>A actividade %1 está danada: non é un ficheiro normal do tema (quizais unha ligazón). Lunipo non a toca; quítaa do cartafol a man.</translation>
+    </message>
+    <message>
+        <source>No se ha podido reemplazar la actividad %1: sigue como estaba.</source>
+        <translation>Non se puido substituír a actividade %1: segue como estaba.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 se ha reemplazado, pero no su dibujo.</source>
+        <translation>A actividade %1 foi substituída, pero non o seu debuxo.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 no se puede mover ahí.</source>
+        <translation>A actividade %1 non se pode mover aí.</translation>
+    </message>
+    <message>
+        <source>El tema no tiene actividad %1.</source>
+        <translation>O tema non ten a actividade %1.</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Xa hai un tema «%1».</translation>
+    </message>
+    <message>
+        <source>No se ha podido cambiar el nombre del tema (%1).</source>
+        <translation>Non se puido cambiar o nome do tema (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido llevar el tema a la papelera (%1).</source>
+        <translation>Non se puido levar o tema ao lixo (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido ordenar el tema (%1): se terminará al abrir el editor la próxima vez.</source>
+        <translation>Non se puido ordenar o tema (%1): rematarase ao abrir o editor a próxima vez.</translation>
+    </message>
+    <message>
+        <source>No se puede cambiar el tema (%1).</source>
+        <translation>Non se pode cambiar o tema (%1).</translation>
+    </message>
+    <message>
+        <source>Escribe el nombre del tema nuevo.</source>
+        <translation>Escribe o nome do tema novo.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema es demasiado largo: como mucho %1 letras.</source>
+        <translation>O nome do tema é longo de máis: como moito %1 letras.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede llevar barras (/ ni \).</source>
+        <translation>O nome do tema non pode levar barras (/ nin \).</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede ser solo puntos ni empezar por un punto.</source>
+        <translation>O nome do tema non pode ser só puntos nin comezar por un punto.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema lleva caracteres que no valen para una carpeta.</source>
+        <translation>O nome do tema leva caracteres que non valen para un cartafol.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
+        <translation>Non se puido gardar a actividade no tema «%1» (%2). Os puntos seguen na lista: proba con outro tema.</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet</name>
+    <message>
+        <source>Imprimir ficha</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Fichas de Lunipo</source>
+        <translation>Fichas de Lunipo</translation>
+    </message>
+    <message>
+        <source>No se encuentra ninguna actividad en «%1».</source>
+        <translation>Non se atopa ningunha actividade en «%1».</translation>
+    </message>
+    <message>
+        <source>No se puede leer la actividad «%1».</source>
+        <translation>Non se pode ler a actividade «%1».</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el fichero «%1».</source>
+        <translation>Non se pode escribir o ficheiro «%1».</translation>
+    </message>
+    <message>
+        <source>%1 · actividad %2</source>
+        <translation>%1 · actividade %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,861 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="pt_PT">
+<context>
+    <name>editor::ActivityListModel</name>
+    <message>
+        <source>%1: dañada, no es un archivo normal (quizá un enlace). Lunipo no la toca.</source>
+        <translation>%1: danificada, não é um ficheiro normal (talvez uma ligação). O Lunipo não lhe toca.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form1</name>
+    <message>
+        <source>Lunipo: editor de actividades</source>
+        <translation>Lunipo: editor de atividades</translation>
+    </message>
+    <message>
+        <source>Página 1</source>
+        <translation>Página 1</translation>
+    </message>
+    <message>
+        <source>Puntos pequeños</source>
+        <translation>Pontos pequenos</translation>
+    </message>
+    <message>
+        <source>Puntos medianos</source>
+        <translation>Pontos médios</translation>
+    </message>
+    <message>
+        <source>Puntos grandes</source>
+        <translation>Pontos grandes</translation>
+    </message>
+    <message>
+        <source>Borrar la lista de puntos</source>
+        <translation>Apagar a lista de pontos</translation>
+    </message>
+    <message>
+        <source>Círculo alrededor de cada punto</source>
+        <translation>Círculo à volta de cada ponto</translation>
+    </message>
+    <message>
+        <source>Número de lados del polígono</source>
+        <translation>Número de lados do polígono</translation>
+    </message>
+    <message>
+        <source>Nº Lados</source>
+        <translation>Lados</translation>
+    </message>
+    <message>
+        <source>Salto entre los números de los puntos</source>
+        <translation>Salto entre os números dos pontos</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>FECHA</translation>
+    </message>
+    <message>
+        <source>Cierra la figura: une el último punto con el primero</source>
+        <translation>Fecha a figura: une o último ponto ao primeiro</translation>
+    </message>
+    <message>
+        <source>Los puntos de la actividad</source>
+        <translation>Os pontos da atividade</translation>
+    </message>
+    <message>
+        <source>Puntos automáticos</source>
+        <translation>Pontos automáticos</translation>
+    </message>
+    <message>
+        <source>Pone los puntos solos a lo largo del contorno de cada figura de la página</source>
+        <translation>Põe os pontos sozinho ao longo do contorno de cada figura da página</translation>
+    </message>
+    <message>
+        <source>Cuántos puntos automáticos</source>
+        <translation>Quantos pontos automáticos</translation>
+    </message>
+    <message>
+        <source>El niño ve el dibujo</source>
+        <translation>A criança vê o desenho</translation>
+    </message>
+    <message>
+        <source>La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos</source>
+        <translation>A atividade leva o desenho da página, e a criança vê-o por baixo dos pontos</translation>
+    </message>
+    <message>
+        <source>Borrar el contorno</source>
+        <translation>Apagar o contorno</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
+        <translation>Os pontos automáticos apagam o contorno do desenho: a criança desenha-o ao unir os pontos</translation>
+    </message>
+    <message>
+        <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
+        <translation>A página não tem nenhuma figura: desenha-a ou abre uma imagem.</translation>
+    </message>
+    <message>
+        <source>Una actividad admite como mucho %1 puntos, contando los cierres. Guarda esta actividad y empieza otra.</source>
+        <translation>Uma atividade aceita no máximo %1 pontos, contando os fechos. Guarda esta atividade e começa outra.</translation>
+    </message>
+    <message>
+        <source>Mover</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Mover: arrastra un punto para moverlo; Supr o el botón derecho lo quitan</source>
+        <translation>Mover: arrasta um ponto para o mover; Delete ou o botão direito tiram-no</translation>
+    </message>
+    <message>
+        <source>Selecciona una imagen</source>
+        <translation>Escolhe uma imagem</translation>
+    </message>
+    <message>
+        <source>imágenes (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Actividades (*.txt);;Todos los ficheros (*.*)</source>
+        <translation>imagens (*.bmp *.jpg *.jpeg *.gif *.png *.svg *.webp);;Atividades (*.txt);;Todos os ficheiros (*.*)</translation>
+    </message>
+    <message>
+        <source>El fichero seleccionado no es un gráfico soportado</source>
+        <translation>O ficheiro escolhido não é uma imagem que se possa abrir</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir la imagen.</source>
+        <translation>Não foi possível abrir a imagem.</translation>
+    </message>
+    <message>
+        <source>Guardar como  </source>
+        <translation>Guardar como  </translation>
+    </message>
+    <message>
+        <source>Archivo gráfico (*.bmp)</source>
+        <translation>Ficheiro de imagem (*.bmp)</translation>
+    </message>
+    <message>
+        <source>El fichero %1 ya existe. ¿Quieres reemplazarlo?</source>
+        <translation>O ficheiro %1 já existe. Queres substituí-lo?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la imagen.</source>
+        <translation>Não foi possível guardar a imagem.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en %1, pero no su dibujo.</source>
+        <translation>A atividade foi guardada em %1, mas o desenho não.</translation>
+    </message>
+    <message>
+        <source>No quedan números libres para la actividad. Vuelve a abrir el editor.</source>
+        <translation>Não há números livres para a atividade. Volta a abrir o editor.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en %1. Los puntos siguen en la lista: prueba otra vez.</source>
+        <translation>Não foi possível guardar a atividade em %1. Os pontos continuam na lista: tenta outra vez.</translation>
+    </message>
+    <message>
+        <source>Quieres salir del programa</source>
+        <translation>Queres sair do programa</translation>
+    </message>
+    <message>
+        <source>Página %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la actividad %1: no existe, no se puede leer o le faltan las cinco líneas del principio.</source>
+        <translation>Não é possível abrir a atividade %1: não existe, não se pode ler ou faltam-lhe as cinco linhas do início.</translation>
+    </message>
+    <message>
+        <source>La actividad se ha abierto tal como la lee el juego, pero: %1</source>
+        <translation>A atividade foi aberta tal como o jogo a lê, mas: %1</translation>
+    </message>
+    <message>
+        <source>Actividad nueva</source>
+        <translation>Atividade nova</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Guardar num tema</translation>
+    </message>
+    <message>
+        <source>Probar</source>
+        <translation>Experimentar</translation>
+    </message>
+    <message>
+        <source>No se ha podido preparar la prueba: no se puede escribir en %1.</source>
+        <translation>Não foi possível preparar o ensaio: não se pode escrever em %1.</translation>
+    </message>
+    <message>
+        <source>No se ha podido abrir el reproductor %1.</source>
+        <translation>Não foi possível abrir o leitor %1.</translation>
+    </message>
+    <message>
+        <source>Ya hay otro editor de actividades abierto, que guarda su trabajo por si se cierra. Este no lo guardará: escribe la actividad o guarda el dibujo antes de cerrarlo.</source>
+        <translation>Já há outro editor de atividades aberto, que guarda o seu trabalho para o caso de se fechar. Este não o guardará: escreve a atividade ou guarda o desenho antes de o fechar.</translation>
+    </message>
+    <message>
+        <source>El trabajo guardado de la última vez está dañado o no es de este editor, y no se puede recuperar. Empiezas con el trabajo en blanco.</source>
+        <translation>O trabalho guardado da última vez está danificado ou não é deste editor, e não se pode recuperar. Começas com o trabalho em branco.</translation>
+    </message>
+    <message>
+        <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
+        <translation>Encontrou-se o trabalho da última vez. Queres recuperá-lo?</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Form2</name>
+    <message>
+        <source>Este tema está en una carpeta que no se puede cambiar (%1). Guarda en otro tema o haz uno nuevo.</source>
+        <translation>Este tema está numa pasta que não se pode alterar (%1). Guarda noutro tema ou faz um novo.</translation>
+    </message>
+    <message>
+        <source>Guardar en un tema</source>
+        <translation>Guardar num tema</translation>
+    </message>
+    <message>
+        <source>Nombre del tema nuevo</source>
+        <translation>Nome do tema novo</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar aquí</source>
+        <translation>&amp;Guardar aqui</translation>
+    </message>
+    <message>
+        <source>&amp;Reemplazar</source>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Después</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>Quitar</source>
+        <translation>Tirar</translation>
+    </message>
+    <message>
+        <source>Cambiar &amp;nombre</source>
+        <translation>Mudar o &amp;nome</translation>
+    </message>
+    <message>
+        <source>Quitar &amp;tema</source>
+        <translation>Tirar o &amp;tema</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Temas</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Actividades</source>
+        <translation>Atividades</translation>
+    </message>
+    <message>
+        <source>La actividad se ha guardado en el tema «%1» como %2:
+%3</source>
+        <translation>A atividade foi guardada no tema «%1» como %2:
+%3</translation>
+    </message>
+    <message>
+        <source>¿Reemplazar la actividad %1 del tema «%2» por la de ahora? La que hay ahora se perderá.</source>
+        <translation>Substituir a atividade %1 do tema «%2» pela de agora? A que lá está perde-se.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 del tema «%2» se ha reemplazado.</source>
+        <translation>A atividade %1 do tema «%2» foi substituída.</translation>
+    </message>
+    <message>
+        <source>¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las que van detrás bajan un número.</source>
+        <translation>Tirar a atividade %1 do tema «%2»? Vai para o lixo, e as que vêm a seguir descem um número.</translation>
+    </message>
+    <message>
+        <source>1 actividad</source>
+        <translation>1 atividade</translation>
+    </message>
+    <message>
+        <source>%1 actividades</source>
+        <translation>%1 atividades</translation>
+    </message>
+    <message>
+        <source>Tema nuevo…</source>
+        <translation>Tema novo…</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Já há um tema «%1».</translation>
+    </message>
+    <message>
+        <source>¿Quitar el tema «%1» con %2? Irá a la papelera.</source>
+        <translation>Tirar o tema «%1» com %2? Vai para o lixo.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::PictureBatch</name>
+    <message>
+        <source>Falta el valor de %1.</source>
+        <translation>Falta o valor de %1.</translation>
+    </message>
+    <message>
+        <source>--puntos va de 3 a 150.</source>
+        <translation>--puntos vai de 3 a 150.</translation>
+    </message>
+    <message>
+        <source>No se ha dado ninguna imagen.</source>
+        <translation>Não se deu nenhuma imagem.</translation>
+    </message>
+    <message>
+        <source>no se puede abrir: no es una imagen, está dañada o es demasiado grande</source>
+        <translation>não se pode abrir: não é uma imagem, está danificada ou é grande demais</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna figura</source>
+        <translation>não tem nenhuma figura</translation>
+    </message>
+</context>
+<context>
+    <name>editor::ReadActivity</name>
+    <message>
+        <source>El fichero pasa de 1 MB: lo que sigue no se ha leído.</source>
+        <translation>O ficheiro passa de 1 MB: o resto não foi lido.</translation>
+    </message>
+    <message>
+        <source>Solo se leen los primeros %1 puntos: los demás se han dejado fuera.</source>
+        <translation>Só se leem os primeiros %1 pontos: os outros ficaram de fora.</translation>
+    </message>
+    <message>
+        <source>Alguna línea era demasiado larga y se ha cortado.</source>
+        <translation>Alguma linha era comprida demais e foi cortada.</translation>
+    </message>
+    <message>
+        <source>Alguna etiqueta tenía más de %1 letras y se ha cortado.</source>
+        <translation>Alguma etiqueta tinha mais de %1 letras e foi cortada.</translation>
+    </message>
+    <message>
+        <source>A alguna línea le faltaban datos: se han tomado como 0.</source>
+        <translation>A alguma linha faltavam dados: foram tomados como 0.</translation>
+    </message>
+    <message>
+        <source>Algún número estaba fuera de los límites y se ha ajustado.</source>
+        <translation>Algum número estava fora dos limites e foi ajustado.</translation>
+    </message>
+    <message>
+        <source>%1 puntos quedan fuera de la página.</source>
+        <translation>%1 pontos ficam fora da página.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::pictures</name>
+    <message>
+        <source>Abrir imagen</source>
+        <translation>Abrir imagem</translation>
+    </message>
+    <message>
+        <source>Guardar como imagen</source>
+        <translation>Guardar como imagem</translation>
+    </message>
+    <message>
+        <source>Línea recta</source>
+        <translation>Linha reta</translation>
+    </message>
+    <message>
+        <source>Sello de círculos</source>
+        <translation>Carimbo de círculos</translation>
+    </message>
+    <message>
+        <source>Lápiz</source>
+        <translation>Lápis</translation>
+    </message>
+    <message>
+        <source>Ajustar a la cuadrícula</source>
+        <translation>Ajustar à grelha</translation>
+    </message>
+    <message>
+        <source>Trazo libre</source>
+        <translation>Traço livre</translation>
+    </message>
+    <message>
+        <source>Círculos, elipses y arcos</source>
+        <translation>Círculos, elipses e arcos</translation>
+    </message>
+    <message>
+        <source>Rectángulo</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>Rellenar</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Polígono regular</source>
+        <translation>Polígono regular</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Borrar la página</source>
+        <translation>Apagar a página</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Guardar la actividad</source>
+        <translation>Guardar a atividade</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Goma de borrar</source>
+        <translation>Borracha</translation>
+    </message>
+    <message>
+        <source>Puntos numerados</source>
+        <translation>Pontos numerados</translation>
+    </message>
+    <message>
+        <source>Sin simetría</source>
+        <translation>Sem simetria</translation>
+    </message>
+    <message>
+        <source>Simetría de izquierda a derecha</source>
+        <translation>Simetria da esquerda para a direita</translation>
+    </message>
+    <message>
+        <source>Simetría de arriba abajo</source>
+        <translation>Simetria de cima para baixo</translation>
+    </message>
+    <message>
+        <source>Simetría respecto al centro</source>
+        <translation>Simetria em relação ao centro</translation>
+    </message>
+    <message>
+        <source>Polígono desde el centro</source>
+        <translation>Polígono a partir do centro</translation>
+    </message>
+    <message>
+        <source>Polígono achatado</source>
+        <translation>Polígono achatado</translation>
+    </message>
+    <message>
+        <source>Polígono desde un lado</source>
+        <translation>Polígono a partir de um lado</translation>
+    </message>
+    <message>
+        <source>Círculo</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Elipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>Arco arriba a la derecha</source>
+        <translation>Arco em cima à direita</translation>
+    </message>
+    <message>
+        <source>Arco abajo a la izquierda</source>
+        <translation>Arco em baixo à esquerda</translation>
+    </message>
+    <message>
+        <source>Arco por arriba</source>
+        <translation>Arco por cima</translation>
+    </message>
+    <message>
+        <source>Arco por la derecha</source>
+        <translation>Arco pela direita</translation>
+    </message>
+    <message>
+        <source>Relleno sólido</source>
+        <translation>Preenchimento sólido</translation>
+    </message>
+    <message>
+        <source>Sin relleno</source>
+        <translation>Sem preenchimento</translation>
+    </message>
+    <message>
+        <source>Rayas horizontales</source>
+        <translation>Riscas horizontais</translation>
+    </message>
+    <message>
+        <source>Rayas verticales</source>
+        <translation>Riscas verticais</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia arriba</source>
+        <translation>Diagonais para cima</translation>
+    </message>
+    <message>
+        <source>Diagonales hacia abajo</source>
+        <translation>Diagonais para baixo</translation>
+    </message>
+    <message>
+        <source>Cuadriculado</source>
+        <translation>Quadriculado</translation>
+    </message>
+    <message>
+        <source>Cuadriculado en diagonal</source>
+        <translation>Quadriculado na diagonal</translation>
+    </message>
+    <message>
+        <source>Cuadrícula de %1</source>
+        <translation>Grelha de %1</translation>
+    </message>
+    <message>
+        <source>Grosor %1</source>
+        <translation>Espessura %1</translation>
+    </message>
+    <message>
+        <source>Goma de tamaño %1</source>
+        <translation>Borracha de tamanho %1</translation>
+    </message>
+</context>
+<context>
+    <name>editor::start</name>
+    <message>
+        <source>Editor de actividades de unir los puntos</source>
+        <translation>Editor de atividades de unir os pontos</translation>
+    </message>
+    <message>
+        <source>Aquí se preparan las actividades de unir los puntos para el programa de los niños.</source>
+        <translation>Aqui preparam-se as atividades de unir os pontos para o programa das crianças.</translation>
+    </message>
+    <message>
+        <source>Elige la herramienta de puntos numerados:</source>
+        <translation>Escolhe a ferramenta dos pontos numerados:</translation>
+    </message>
+    <message>
+        <source>el botón del número rojo en un círculo.</source>
+        <translation>o botão do número vermelho num círculo.</translation>
+    </message>
+    <message>
+        <source>Haz clic en el lienzo para poner los puntos</source>
+        <translation>Clica na tela para pôr os pontos</translation>
+    </message>
+    <message>
+        <source>en orden: 1, 2, 3… Cada punto se une al anterior.</source>
+        <translation>por ordem: 1, 2, 3… Cada ponto une-se ao anterior.</translation>
+    </message>
+    <message>
+        <source>Pulsa «CIERRA» para cerrar la figura: el último</source>
+        <translation>Carrega em «FECHA» para fechar a figura: o último</translation>
+    </message>
+    <message>
+        <source>punto se une con el primero.</source>
+        <translation>ponto une-se ao primeiro.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Probar» (la pantalla, abajo a la izquierda)</source>
+        <translation>Carrega em «Experimentar» (o ecrã, em baixo à esquerda)</translation>
+    </message>
+    <message>
+        <source>para verla como la verá el niño.</source>
+        <translation>para a ver como a criança a vai ver.</translation>
+    </message>
+    <message>
+        <source>Pulsa «Guardar en un tema» (la carpeta de al lado)</source>
+        <translation>Carrega em «Guardar num tema» (a pasta ao lado)</translation>
+    </message>
+    <message>
+        <source>y elige un tema o escribe el nombre de uno nuevo.</source>
+        <translation>e escolhe um tema ou escreve o nome de um novo.</translation>
+    </message>
+    <message>
+        <source>El programa de los niños lo mostrará en su lista.</source>
+        <translation>O programa das crianças vai mostrá-la na sua lista.</translation>
+    </message>
+    <message>
+        <source>Para empezar con el lienzo en blanco, pulsa una cuadrícula o una página (1 a 10).</source>
+        <translation>Para começar com a tela em branco, carrega numa grelha ou numa página (1 a 10).</translation>
+    </message>
+    <message>
+        <source>CIERRA</source>
+        <translation>FECHA</translation>
+    </message>
+</context>
+<context>
+    <name>idioma</name>
+    <message>
+        <source>Rellenar con color</source>
+        <translation>Pintar com cor</translation>
+    </message>
+    <message>
+        <source>Dibujar líneas rectas</source>
+        <translation>Desenhar linhas retas</translation>
+    </message>
+    <message>
+        <source>Dibujar a mano alzada</source>
+        <translation>Desenhar à mão livre</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Ver dibujos anteriores</source>
+        <translation>Ver os desenhos de antes</translation>
+    </message>
+    <message>
+        <source>Copiar el dibujo</source>
+        <translation>Copiar o desenho</translation>
+    </message>
+    <message>
+        <source>Guardar el dibujo</source>
+        <translation>Guardar o desenho</translation>
+    </message>
+    <message>
+        <source>Abrir la carpeta de dibujos</source>
+        <translation>Abrir a pasta dos desenhos</translation>
+    </message>
+    <message>
+        <source>Ver los números</source>
+        <translation>Ver os números</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>¿Quieres salir del programa?</source>
+        <translation>Queres sair do jogo?</translation>
+    </message>
+</context>
+<context>
+    <name>installer::Form1</name>
+    <message>
+        <source>Lunipo: unir los puntos</source>
+        <translation>Lunipo: unir os pontos</translation>
+    </message>
+    <message>
+        <source>Instalador de componentes</source>
+        <translation>Instalador de componentes</translation>
+    </message>
+    <message>
+        <source>Hecho por el equipo de Lunipo</source>
+        <translation>Feito pela equipa do Lunipo</translation>
+    </message>
+    <message>
+        <source>Copiar archivos y registrar componentes</source>
+        <translation>Copiar ficheiros e registar componentes</translation>
+    </message>
+    <message>
+        <source>Para windows XP y para windows VISTA </source>
+        <translation>Para Windows XP e para Windows Vista </translation>
+    </message>
+    <message>
+        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
+        <translation>Estes ficheiros têm de ser copiados para a pasta 'system32' do Windows.</translation>
+    </message>
+    <message>
+        <source>el archivo </source>
+        <translation>o ficheiro </translation>
+    </message>
+    <message>
+        <source> ya se encontraba en SYSTEM</source>
+        <translation> já estava em SYSTEM</translation>
+    </message>
+    <message>
+        <source> No lo encuentro</source>
+        <translation> Não o encontro</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar el archivo </source>
+        <translation>Não foi possível copiar o ficheiro </translation>
+    </message>
+    <message>
+        <source> en SYSTEM</source>
+        <translation> para SYSTEM</translation>
+    </message>
+</context>
+<context>
+    <name>player::Form1</name>
+    <message>
+        <source>No se ha podido guardar el dibujo.</source>
+        <translation>Não foi possível guardar o desenho.</translation>
+    </message>
+    <message>
+        <source>No se encuentra la actividad %1.</source>
+        <translation>Não se encontra a atividade %1.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ActivityPicture</name>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>é grande demais</translation>
+    </message>
+    <message>
+        <source>está dañado o es demasiado grande</source>
+        <translation>está danificado ou é grande demais</translation>
+    </message>
+    <message>
+        <source>está dañado</source>
+        <translation>está danificado</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::LabSettings</name>
+    <message>
+        <source>no se puede leer; se deja de lado</source>
+        <translation>não se pode ler; fica de parte</translation>
+    </message>
+    <message>
+        <source>«%1» está fuera de la sección [%2]; no se usa</source>
+        <translation>«%1» está fora da secção [%2]; não se usa</translation>
+    </message>
+    <message>
+        <source>la clave «%1» no se conoce; no se usa</source>
+        <translation>a chave «%1» não é conhecida; não se usa</translation>
+    </message>
+    <message>
+        <source>%1: «%2» no es una carpeta completa (empieza por /); no se usa</source>
+        <translation>%1: «%2» não é uma pasta completa (começa por /); não se usa</translation>
+    </message>
+    <message>
+        <source>sonido=%1: se esperaba «sí» o «no»</source>
+        <translation>sonido=%1: esperava-se «sí» ou «no»</translation>
+    </message>
+    <message>
+        <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
+        <translation>pista=%1: esperavam-se os segundos, de 0 a 3600</translation>
+    </message>
+    <message>
+        <source>idioma=%1: se esperaba uno de %2</source>
+        <translation>idioma=%1: esperava-se um de %2</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::QtPlatform</name>
+    <message>
+        <source>Sí</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::Share</name>
+    <message>
+        <source>La carpeta compartida %1 no responde: prueba otra vez dentro de un rato.</source>
+        <translation>A pasta partilhada %1 não responde: tenta outra vez daqui a pouco.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ThemeLibrary</name>
+    <message>
+        <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
+        <translation>Outra pessoa está a alterar o tema «%1» neste momento. Espera um pouco e tenta outra vez.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 está dañada: no es un archivo normal del tema (quizá un enlace). Lunipo no la toca; quítala de la carpeta a mano.</source>
+        <translation>A atividade %1 está danificada: não é um ficheiro normal do tema (talvez uma ligação). O Lunipo não lhe toca; tira-a da pasta à mão.</translation>
+    </message>
+    <message>
+        <source>No se ha podido reemplazar la actividad %1: sigue como estaba.</source>
+        <translation>Não foi possível substituir a atividade %1: continua como estava.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 se ha reemplazado, pero no su dibujo.</source>
+        <translation>A atividade %1 foi substituída, mas o desenho não.</translation>
+    </message>
+    <message>
+        <source>La actividad %1 no se puede mover ahí.</source>
+        <translation>A atividade %1 não se pode mover para aí.</translation>
+    </message>
+    <message>
+        <source>El tema no tiene actividad %1.</source>
+        <translation>O tema não tem a atividade %1.</translation>
+    </message>
+    <message>
+        <source>Ya hay un tema «%1».</source>
+        <translation>Já há um tema «%1».</translation>
+    </message>
+    <message>
+        <source>No se ha podido cambiar el nombre del tema (%1).</source>
+        <translation>Não foi possível mudar o nome do tema (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido llevar el tema a la papelera (%1).</source>
+        <translation>Não foi possível levar o tema para o lixo (%1).</translation>
+    </message>
+    <message>
+        <source>No se ha podido ordenar el tema (%1): se terminará al abrir el editor la próxima vez.</source>
+        <translation>Não foi possível ordenar o tema (%1): termina quando o editor se abrir da próxima vez.</translation>
+    </message>
+    <message>
+        <source>No se puede cambiar el tema (%1).</source>
+        <translation>Não se pode alterar o tema (%1).</translation>
+    </message>
+    <message>
+        <source>Escribe el nombre del tema nuevo.</source>
+        <translation>Escreve o nome do tema novo.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema es demasiado largo: como mucho %1 letras.</source>
+        <translation>O nome do tema é comprido demais: no máximo %1 letras.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede llevar barras (/ ni \).</source>
+        <translation>O nome do tema não pode ter barras (/ nem \).</translation>
+    </message>
+    <message>
+        <source>El nombre del tema no puede ser solo puntos ni empezar por un punto.</source>
+        <translation>O nome do tema não pode ser só pontos nem começar por um ponto.</translation>
+    </message>
+    <message>
+        <source>El nombre del tema lleva caracteres que no valen para una carpeta.</source>
+        <translation>O nome do tema tem caracteres que não servem para uma pasta.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
+        <translation>Não foi possível guardar a atividade no tema «%1» (%2). Os pontos continuam na lista: tenta com outro tema.</translation>
+    </message>
+</context>
+<context>
+    <name>worksheet</name>
+    <message>
+        <source>Imprimir ficha</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Fichas de Lunipo</source>
+        <translation>Fichas do Lunipo</translation>
+    </message>
+    <message>
+        <source>No se encuentra ninguna actividad en «%1».</source>
+        <translation>Não se encontra nenhuma atividade em «%1».</translation>
+    </message>
+    <message>
+        <source>No se puede leer la actividad «%1».</source>
+        <translation>Não se pode ler a atividade «%1».</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el fichero «%1».</source>
+        <translation>Não se pode escrever o ficheiro «%1».</translation>
+    </message>
+    <message>
+        <source>%1 · actividad %2</source>
+        <translation>%1 · atividade %2</translation>
+    </message>
+</context>
+</TS>
