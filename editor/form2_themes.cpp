@@ -49,7 +49,7 @@ void Form2::listThemes(const QString& chosenName)
     for (const auto& theme : themes) {
         if (theme.name == chosenName)
             chosen = ThemeList->count();
-        auto* item = new QListWidgetItem(theme.name);
+        auto* item = new QListWidgetItem(theme.shown);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         ThemeList->addItem(item);
     }

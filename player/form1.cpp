@@ -269,7 +269,10 @@ QString Form1::soundPath(const QString& name) const
 
 QString Form1::voiceOf(const QString& label) const
 {
-    return voiceFile(soundPath(QStringLiteral("voz")), label);
+    const QString spanish = soundPath(QStringLiteral("voz"));
+    return voiceFile(voiceLanguage == QLatin1String("es") ? spanish
+                                                          : QDir(spanish).filePath(voiceLanguage),
+                     label);
 }
 
 void Form1::playInTurn(QStringList paths)

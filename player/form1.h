@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "folderlister.h"
 #include "labsettings.h"
+#include "language.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "share.h"
@@ -173,6 +174,11 @@ public:
     // beside the program, else in the system's data folders (a package).
     QString shippedData(const QString& relative) const;
 
+    // The language the numbers and letters are spoken in: Spanish from
+    // sonidos/voz, another from sonidos/voz/<code>, where a school may put
+    // its own recordings; a language without a voice plays the chime alone.
+    QString voiceLanguage = toolkit::sessionLanguage();
+
     // --- Paper worksheet (form1_print.cpp) -------------------------------
     // Ctrl+P: the print dialog for the activity shown, as its file holds it.
     void printActivity();
@@ -181,7 +187,8 @@ private:
     // Plays sonidos/`name` from the shipped data.
     void playSound(const QString& name);
     QString soundPath(const QString& name) const;
-    // The recording in sonidos/voz that says `label`; empty when there is none.
+    // The recording of the voice language that says `label`; empty when
+    // there is none.
     QString voiceOf(const QString& label) const;
     // Plays the files back to back, as one sound a new one cuts; an empty
     // path (a voice that is missing) is left out.

@@ -28,10 +28,10 @@ QString activityName(int number)
 void keepListed(QList<Theme>& themes, const Theme& shown)
 {
     const auto byName = [](const Theme& a, const Theme& b) {
-        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+        return a.shown.compare(b.shown, Qt::CaseInsensitive) < 0;
     };
     if (std::none_of(themes.cbegin(), themes.cend(),
-                     [&](const Theme& t) { return t.name == shown.name; }))
+                     [&](const Theme& t) { return t.shown == shown.shown; }))
         themes.insert(std::lower_bound(themes.begin(), themes.end(), shown, byName), shown);
 }
 
@@ -71,7 +71,8 @@ void Form1::Combo1_DropDown()
         remembered.insert(Combo1->List(i), activityNumber[static_cast<size_t>(i)]);
     QList<Theme> themes = listThemes();
     if (shown >= 0)
-        keepListed(themes, {Combo1->List(shown), themeFolders_.value(shown)});
+        keepListed(themes, {QFileInfo(themeFolders_.value(shown)).fileName(),
+                            themeFolders_.value(shown), Combo1->List(shown)});
     const QString shownName = Combo1->List(shown);
     showThemes(themes);
     for (int i = 0; i < Combo1->ListCount(); ++i)
@@ -92,7 +93,7 @@ void Form1::showThemes(const QList<Theme>& themes)
     Combo1->Clear();
     themeFolders_.clear();
     for (const Theme& theme : themes) {
-        Combo1->AddItem(theme.name);
+        Combo1->AddItem(theme.shown);
         themeFolders_ << theme.folder;
     }
     // Every listed theme remembers its own activity.

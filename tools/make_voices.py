@@ -2,15 +2,19 @@
 """Speaks every label the player can say into data/sonidos/voz.
 
 One WAV file per label, named by the label: 0.wav ... 150.wav, A.wav ... Z.wav
-and Ñ.wav (the name in UTF-8). Each is spoken by espeak-ng's Spanish voice,
+and Ñ.wav (the name in UTF-8). Each is spoken by espeak-ng's voice of the
+language (Spanish into data/sonidos/voz, another language into
+data/sonidos/voz/<code>; a language espeak-ng does not speak, such as
+Galician, gets no folder, and the player plays its chime alone),
 slowly, for a child of four or five; then sox trims the silence at both ends,
 adds 5 ms fades so the loudspeaker never clicks, and brings the speech to the
 loudness (RMS) of the other sounds in data/sonidos, the peak kept at or below
 -3 dBFS. The files are 16-bit PCM mono at 22050 Hz, espeak-ng's own rate.
 The same espeak-ng and sox give the same files byte for byte.
 
-    python3 tools/make_voices.py            # every file
+    python3 tools/make_voices.py            # every file, in Spanish
     python3 tools/make_voices.py 7 A Ñ      # only these labels
+    python3 tools/make_voices.py --idioma ca   # every file, in Catalan
 
 Needs the Debian packages espeak-ng and sox.
 """
@@ -26,14 +30,15 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SOUNDS = os.path.join(HERE, "..", "data", "sonidos")
 VOICES = os.path.join(SOUNDS, "voz")
 
-VOICE = "es"  # Castilian Spanish, as the rest of the player
+# espeak-ng's voice for each language of the player.
+VOICES_BY_LANGUAGE = {"es": "es", "ca": "ca", "eu": "eu", "en": "en-gb", "pt": "pt"}
 WORDS_PER_MINUTE = 120  # espeak-ng speaks 175 unless told; a child needs time
 PEAK_LIMIT = 0.7  # -3 dBFS
 FADE_SECONDS = 0.005
 
 # What espeak-ng reads a label as: a lone letter is read as its name, except
-# where it would read a word ("y" is "and") or the shorter name of "r".
-SAID_AS = {"Y": "ye", "R": "erre"}
+# where it would read a word (Spanish "y" is "and") or the shorter name of "r".
+SAID_AS = {"es": {"Y": "ye", "R": "erre"}}
 
 
 def labels():
@@ -56,11 +61,12 @@ def target_rms():
     return statistics.median(sox_stat(f, "RMS     amplitude") for f in others)
 
 
-def speak(label, rms, work):
+def speak(label, rms, work, language, folder):
     spoken = os.path.join(work, "spoken.wav")
     trimmed = os.path.join(work, "trimmed.wav")
-    subprocess.run(["espeak-ng", "-v", VOICE, "-s", str(WORDS_PER_MINUTE),
-                    "-w", spoken, SAID_AS.get(label, label)], check=True)
+    said = SAID_AS.get(language, {}).get(label, label)
+    subprocess.run(["espeak-ng", "-v", VOICES_BY_LANGUAGE[language], "-s",
+                    str(WORDS_PER_MINUTE), "-w", spoken, said], check=True)
     # Silence off the start, then (reversed) off the end; a little breath is
     # kept on either side of the word so its edges are not clipped.
     trim = ["silence", "1", "0.005", "0.2%"]
@@ -68,7 +74,7 @@ def speak(label, rms, work):
                    ["reverse"], check=True)
     gain = min(rms / sox_stat(trimmed, "RMS     amplitude"),
                PEAK_LIMIT / sox_stat(trimmed, "Maximum amplitude"))
-    out = os.path.join(VOICES, label + ".wav")
+    out = os.path.join(folder, label + ".wav")
     subprocess.run(["sox", "-D", trimmed, "-b", "16", "-c", "1", "-r", "22050",
                     out, "vol", "%.4f" % gain, "fade", "t", str(FADE_SECONDS),
                     "0", str(FADE_SECONDS)], check=True)
@@ -76,12 +82,19 @@ def speak(label, rms, work):
 
 
 def main():
-    wanted = sys.argv[1:] or labels()
-    os.makedirs(VOICES, exist_ok=True)
+    arguments = sys.argv[1:]
+    language = "es"
+    if arguments[:1] == ["--idioma"]:
+        language, arguments = arguments[1], arguments[2:]
+    if language not in VOICES_BY_LANGUAGE:
+        sys.exit("espeak-ng has no voice for %s: the player plays its chime" % language)
+    folder = VOICES if language == "es" else os.path.join(VOICES, language)
+    wanted = arguments or labels()
+    os.makedirs(folder, exist_ok=True)
     rms = target_rms()
     with tempfile.TemporaryDirectory() as work:
         for label in wanted:
-            out = speak(label, rms, work)
+            out = speak(label, rms, work, language, folder)
             print("%-6s %5.2f s" % (label, sox_stat(out, "Length (seconds)")))
 
 

@@ -23,3 +23,20 @@ TEST_F(PlayerTest, EachDotReachedIsNamedAfterThePraise)
         EXPECT_EQ(files.join(' ').remove(".wav").toStdString(), heard) << click;
     }
 }
+
+// Another language speaks from its own folder; one without a voice there
+// (Galician: espeak-ng has none) plays the praise alone.
+TEST_F(PlayerTest, EachLanguageSpeaksFromItsOwnFolder)
+{
+    for (const char* name : {"acierto", "voz/1", "voz/ca/1"})
+        writeFile("sonidos/" + QString::fromUtf8(name) + ".wav", "RIFF");
+    writeActivity("t", 1, {"1,0,0,0,0,0,", "2,900,0,0,0,0,", "3,1800,0,0,0,0,"});
+    for (const auto& [language, heard] :
+         {std::pair{"es", "acierto voz/1"}, {"ca", "acierto voz/ca/1"}, {"gl", "acierto"}}) {
+        startPlayer().voiceLanguage = language;
+        form->Combo1_Click();
+        clickAt(0, 0);
+        QStringList files = platform.soundSequences.last().replaceInStrings(path("sonidos/"), "");
+        EXPECT_EQ(files.join(' ').remove(".wav").toStdString(), heard) << language;
+    }
+}

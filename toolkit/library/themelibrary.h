@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language.h"
 #include "share.h"
 
 #include <QByteArray>
@@ -50,8 +51,9 @@ public:
 public:
     struct Theme
     {
-        QString name;
+        QString name; // the folder's
         QString folder;
+        QString shown; // in the language of the listing (see themes())
     };
     // Where an activity went, or, when nothing was written, why not.
     struct Saved
@@ -69,8 +71,11 @@ public:
     static QString defaultPapelera();
 
     // --- Where themes are (themelibrary_places.cpp) ----------------------
-    // The themes of every place in one list, sorted by name ignoring case.
-    QList<Theme> themes() const;
+    // The themes of every place in one list, sorted ignoring case by the
+    // names shown: the name a theme's tema.ini gives it in `language`
+    // ([Tema] Nombre[ca]=Animals), else its folder's.
+    QList<Theme> themes(const QString& language = sessionLanguage()) const;
+    static QString shownName(const Theme& theme, const QString& language);
 
     // Writes `contents` whole or not at all as the next activity of theme
     // `name` (blanks round it dropped): the first n from 1 for which the

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -94,7 +95,7 @@ struct ThemeLibrary::Listing
     {
         const QDir dir(place);
         for (const QString& name : names) {
-            const Theme theme{name, dir.filePath(name)};
+            const Theme theme{name, dir.filePath(name), name};
             const auto same = std::find_if(themes.begin(), themes.end(),
                                            [&](const Theme& t) { return t.name == name; });
             if (same != themes.end())
@@ -123,13 +124,30 @@ ThemeLibrary::Listing ThemeLibrary::listing() const
     return listing;
 }
 
-QList<ThemeLibrary::Theme> ThemeLibrary::themes() const
+QList<ThemeLibrary::Theme> ThemeLibrary::themes(const QString& language) const
 {
     QList<Theme> listed = listing().themes;
+    for (Theme& theme : listed)
+        theme.shown = shownName(theme, language);
     std::stable_sort(listed.begin(), listed.end(), [](const Theme& a, const Theme& b) {
-        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+        return a.shown.compare(b.shown, Qt::CaseInsensitive) < 0;
     });
     return listed;
+}
+
+// A theme's tema.ini may name it in each language, as a menu entry does:
+// [Tema] Nombre[ca]=Animals. Only a small regular file is read: a shared
+// folder may hold anything under that name.
+QString ThemeLibrary::shownName(const Theme& theme, const QString& language)
+{
+    const QString path = QDir(theme.folder).filePath(QStringLiteral("tema.ini"));
+    constexpr qint64 MostBytes = 64 * 1024;
+    if (!isPlainFile(path) || QFileInfo(path).size() > MostBytes)
+        return theme.name;
+    const QSettings file(path, QSettings::IniFormat);
+    const QString shown =
+        file.value(QStringLiteral("Tema/Nombre[%1]").arg(language)).toString().trimmed();
+    return shown.isEmpty() ? theme.name : shown;
 }
 
 // A shared folder is never made: where the server's folder is missing, a
