@@ -6,23 +6,28 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <cstdio>
+#include <cstring>
 
 namespace {
 
 // lunipoeditor --tema NOMBRE ... IMAGEN...: no window, and no display needed.
-int runBatch(int argc, char* argv[], const editor::PictureBatch& batch, const QString& problem)
+int runBatch(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    toolkit::useLanguage(app, toolkit::sessionLanguage());
     QTextStream out(stdout), err(stderr);
+    QString problem;
+    const auto batch = editor::PictureBatch::fromArguments(app.arguments(), problem);
     if (!problem.isEmpty()) {
         err << "lunipoeditor: " << problem << '\n'
-            << "Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN..."
+            << QCoreApplication::translate(
+                   "main",
+                   "Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...")
             << Qt::endl;
         return 2;
     }
-    return batch.run(toolkit::ThemeLibrary(QCoreApplication::applicationDirPath()), out, err);
+    return batch->run(toolkit::ThemeLibrary(QCoreApplication::applicationDirPath()), out, err);
 }
 
 } // namespace
@@ -30,12 +35,9 @@ int runBatch(int argc, char* argv[], const editor::PictureBatch& batch, const QS
 int main(int argc, char* argv[])
 {
     toolkit::giveLargeBlocksBack();
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QString problem;
-    if (const auto batch = editor::PictureBatch::fromArguments(arguments, problem))
-        return runBatch(argc, argv, *batch, problem);
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--tema") == 0)
+            return runBatch(argc, argv);
 
     QApplication app(argc, argv);
     toolkit::useLanguage(app, toolkit::sessionLanguage());

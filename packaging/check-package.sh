@@ -26,7 +26,9 @@ for needed in usr/bin/lunipo usr/bin/lunipoeditor usr/bin/lunipoinstall \
     usr/share/applications/lunipo.desktop usr/share/applications/lunipoeditor.desktop \
     usr/share/icons/hicolor/256x256/apps/lunipo.png usr/share/icons/hicolor/scalable/apps/lunipo.svg \
     usr/share/man/man1/lunipo.1.gz usr/share/man/man1/lunipoeditor.1.gz \
-    usr/share/man/man1/lunipoinstall.1.gz usr/share/metainfo/io.github.lunipo.Lunipo.metainfo.xml \
+    usr/share/man/man1/lunipoinstall.1.gz usr/share/man/en/man1/lunipo.1.gz \
+    usr/share/man/en/man1/lunipoeditor.1.gz usr/share/man/en/man1/lunipoinstall.1.gz \
+    usr/share/metainfo/io.github.lunipo.Lunipo.metainfo.xml \
     usr/share/doc/lunipo/copyright usr/share/doc/lunipo/changelog.gz; do
     grep -qxF "./$needed" <<<"$files" || fail "missing: /$needed"
 done

@@ -35,9 +35,12 @@ install(FILES io.github.lunipo.Lunipo.metainfo.xml DESTINATION share/metainfo ${
 
 # Manual pages and the changelog go compressed, without a time stamp, so
 # that the same sources always make the same package.
+# The pages are in Spanish, the programs' own language, and in English
+# (share/man/en).
 set(compressed "")
-foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 debian/changelog)
-    get_filename_component(name ${source} NAME)
+foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 man/en/lunipo.1
+               man/en/lunipoeditor.1 man/en/lunipoinstall.1 debian/changelog)
+    string(REPLACE "/" "-" name ${source})
     set(copy ${CMAKE_CURRENT_BINARY_DIR}/system/${name})
     add_custom_command(OUTPUT ${copy}.gz
         COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${copy}
@@ -47,10 +50,15 @@ foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 debian/change
     list(APPEND compressed ${copy}.gz)
 endforeach()
 add_custom_target(systemdocs ALL DEPENDS ${compressed})
-list(FILTER compressed INCLUDE REGEX "\\.1\\.gz$")
-install(FILES ${compressed} DESTINATION share/man/man1 ${system})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/changelog.gz debian/copyright
-        DESTINATION share/doc/lunipo ${system})
+foreach(program lunipo lunipoeditor lunipoinstall)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/man-${program}.1.gz
+            DESTINATION share/man/man1 RENAME ${program}.1.gz ${system})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/man-en-${program}.1.gz
+            DESTINATION share/man/en/man1 RENAME ${program}.1.gz ${system})
+endforeach()
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/debian-changelog.gz
+        DESTINATION share/doc/lunipo RENAME changelog.gz ${system})
+install(FILES debian/copyright DESTINATION share/doc/lunipo ${system})
 
 set(LUNIPO_MAINTAINER "Equipo de Lunipo <lunipo@example.org>" CACHE STRING
     "The Maintainer field of the Debian package")

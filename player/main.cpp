@@ -20,9 +20,13 @@ int writeWorksheets(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    toolkit::useLanguage(app, toolkit::sessionLanguage());
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 4) {
-        std::fputs("Uso: lunipo --ficha <carpeta de tema o actividad> <fichero.pdf>\n", stderr);
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate(
+                "main", "Uso: lunipo --ficha <carpeta de tema o actividad> <fichero.pdf>")));
         return 2;
     }
     const QString message = worksheet::writeBooklet(arguments[2], arguments[3]);
@@ -44,7 +48,11 @@ int main(int argc, char* argv[])
         return writeWorksheets(argc, argv);
     const bool single = argc > 1 && std::strcmp(argv[1], "--actividad") == 0;
     if (single && argc != 3) {
-        std::fputs("Uso: lunipo --actividad <fichero de actividad>\n", stderr);
+        QCoreApplication words(argc, argv); // said without a display
+        toolkit::useLanguage(words, toolkit::sessionLanguage());
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "main", "Uso: lunipo --actividad <fichero de actividad>")));
         return 2;
     }
 

@@ -678,6 +678,21 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Uso: lunipo --ficha &lt;carpeta de tema o actividad&gt; &lt;fichero.pdf&gt;</source>
+        <translation>Ús: lunipo --ficha &lt;carpeta del tema o activitat&gt; &lt;fitxer.pdf&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipo --actividad &lt;fichero de actividad&gt;</source>
+        <translation>Ús: lunipo --actividad &lt;fitxer d’activitat&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
+        <translation>Ús: lunipoeditor --tema NOM [--puntos N] [--con-contorno] IMATGE...</translation>
+    </message>
+</context>
+<context>
     <name>player::Form1</name>
     <message>
         <source>No se ha podido guardar el dibujo.</source>

@@ -678,6 +678,21 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Uso: lunipo --ficha &lt;carpeta de tema o actividad&gt; &lt;fichero.pdf&gt;</source>
+        <translation>Usage: lunipo --ficha &lt;theme folder or activity&gt; &lt;file.pdf&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipo --actividad &lt;fichero de actividad&gt;</source>
+        <translation>Usage: lunipo --actividad &lt;activity file&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
+        <translation>Usage: lunipoeditor --tema NAME [--puntos N] [--con-contorno] PICTURE...</translation>
+    </message>
+</context>
+<context>
     <name>player::Form1</name>
     <message>
         <source>No se ha podido guardar el dibujo.</source>

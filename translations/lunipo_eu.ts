@@ -540,11 +540,11 @@
     </message>
     <message>
         <source>Haz clic en el lienzo para poner los puntos</source>
-        <translation>Egin klik oihalean puntuak jartzeko</translation>
+        <translation>Egin klik oihalean puntuak jartzeko ordenan:</translation>
     </message>
     <message>
         <source>en orden: 1, 2, 3… Cada punto se une al anterior.</source>
-        <translation>ordenan: 1, 2, 3… Puntu bakoitza aurrekoarekin lotzen da.</translation>
+        <translation>1, 2, 3… Bakoitza aurrekoarekin lotzen da.</translation>
     </message>
     <message>
         <source>Pulsa «CIERRA» para cerrar la figura: el último</source>
@@ -675,6 +675,21 @@
     <message>
         <source> en SYSTEM</source>
         <translation> SYSTEM karpetan</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Uso: lunipo --ficha &lt;carpeta de tema o actividad&gt; &lt;fichero.pdf&gt;</source>
+        <translation>Erabilera: lunipo --ficha &lt;gaiaren karpeta edo jarduera&gt; &lt;fitxategia.pdf&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipo --actividad &lt;fichero de actividad&gt;</source>
+        <translation>Erabilera: lunipo --actividad &lt;jarduera-fitxategia&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
+        <translation>Erabilera: lunipoeditor --tema IZENA [--puntos N] [--con-contorno] IRUDIA...</translation>
     </message>
 </context>
 <context>

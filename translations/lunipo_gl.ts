@@ -678,6 +678,21 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Uso: lunipo --ficha &lt;carpeta de tema o actividad&gt; &lt;fichero.pdf&gt;</source>
+        <translation>Uso: lunipo --ficha &lt;cartafol do tema ou actividade&gt; &lt;ficheiro.pdf&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipo --actividad &lt;fichero de actividad&gt;</source>
+        <translation>Uso: lunipo --actividad &lt;ficheiro de actividade&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
+        <translation>Uso: lunipoeditor --tema NOME [--puntos N] [--con-contorno] IMAXE...</translation>
+    </message>
+</context>
+<context>
     <name>player::Form1</name>
     <message>
         <source>No se ha podido guardar el dibujo.</source>

@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>Probar</source>
-        <translation>Experimentar</translation>
+        <translation>Testar</translation>
     </message>
     <message>
         <source>No se ha podido preparar la prueba: no se puede escribir en %1.</source>
-        <translation>Não foi possível preparar o ensaio: não se pode escrever em %1.</translation>
+        <translation>Não foi possível preparar o teste: não se pode escrever em %1.</translation>
     </message>
     <message>
         <source>No se ha podido abrir el reproductor %1.</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>Pulsa «Probar» (la pantalla, abajo a la izquierda)</source>
-        <translation>Carrega em «Experimentar» (o ecrã, em baixo à esquerda)</translation>
+        <translation>Carrega em «Testar» (o ecrã, em baixo à esquerda)</translation>
     </message>
     <message>
         <source>para verla como la verá el niño.</source>
@@ -675,6 +675,21 @@
     <message>
         <source> en SYSTEM</source>
         <translation> para SYSTEM</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Uso: lunipo --ficha &lt;carpeta de tema o actividad&gt; &lt;fichero.pdf&gt;</source>
+        <translation>Uso: lunipo --ficha &lt;pasta do tema ou atividade&gt; &lt;ficheiro.pdf&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipo --actividad &lt;fichero de actividad&gt;</source>
+        <translation>Uso: lunipo --actividad &lt;ficheiro de atividade&gt;</translation>
+    </message>
+    <message>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
+        <translation>Uso: lunipoeditor --tema NOME [--puntos N] [--con-contorno] IMAGEM...</translation>
     </message>
 </context>
 <context>
