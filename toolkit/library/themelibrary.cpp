@@ -464,9 +464,10 @@ bool ThemeLibrary::placeAll(const QString& theme, const QList<Move>& moves) cons
     // Each picture after its activity: cut short in between, the plan run
     // again finds the picture still parked.
     for (const Move& move : moves) {
+        if (move.to.isEmpty())
+            continue;
         const QString staged = staging.filePath(pictureName(move.to));
-        if (!move.to.isEmpty() && !waiting.contains(staging.filePath(move.to)) &&
-            isPlainFile(staged)) {
+        if (!waiting.contains(staging.filePath(move.to)) && isPlainFile(staged)) {
             placePicture(staged, dir.filePath(move.to));
             if (!step())
                 return false;
