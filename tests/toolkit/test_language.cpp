@@ -1,11 +1,9 @@
-#include "labsettings.h"
 #include "language.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -37,27 +35,6 @@ TEST(Language, IsTheLabsElseTheSessionsElseSpanish)
             c.lab, [&](const char* name) { return c.environment.value(name); });
         EXPECT_EQ(chosen, c.chosen) << c.lab << " " << c.environment.value("LANG").toStdString();
     }
-}
-
-// "idioma" in lunipo.conf: a known code is kept, another told and left out.
-TEST(Language, TheLabKeyTakesOnlyALanguageLunipoSpeaks)
-{
-    for (const auto& [value, kept, told] :
-         {std::tuple{"eu", "eu", false}, {"EU", "eu", false}, {"klingon", "", true}}) {
-        QTemporaryDir config;
-        QDir().mkpath(config.filePath("lunipo"));
-        QFile file(config.filePath("lunipo/lunipo.conf"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("[Lunipo]\nidioma=") + value + "\n");
-        file.close();
-        qputenv("XDG_CONFIG_DIRS", "/nonexistent");
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        QStringList problems;
-        EXPECT_EQ(toolkit::LabSettings::read(&problems).language, kept) << value;
-        EXPECT_EQ(problems.size(), told ? 1 : 0) << value;
-    }
-    qunsetenv("XDG_CONFIG_DIRS");
-    qunsetenv("XDG_CONFIG_HOME");
 }
 
 // Every translation file is complete, keeps each text's %1, %2... and its
