@@ -8,7 +8,10 @@
 
 namespace installer {
 
-const QString Form1::Title = QStringLiteral("REGISTRAR ARCHIVOS - Lunipo");
+QString Form1::title()
+{
+    return tr("REGISTRAR ARCHIVOS - Lunipo");
+}
 
 namespace {
 
@@ -43,7 +46,7 @@ QString deliveredFile(const QString& appFolder, const QString& name)
 
 Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
-    setWindowTitle(Title);
+    setWindowTitle(title());
     setFixedSize(toolkit::twipsToPixels(FormWidth), toolkit::twipsToPixels(FormHeight));
     createControls();
 }

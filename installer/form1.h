@@ -17,7 +17,7 @@ class Form1 : public QWidget
     Q_DECLARE_TR_FUNCTIONS(installer::Form1)
 
 public:
-    static const QString Title;
+    static QString title(); // the window's and its messages'
 
     explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
 

@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     toolkit::useLanguage(app, toolkit::sessionLanguage());
-    toolkit::QtPlatform platform(installer::Form1::Title);
+    toolkit::QtPlatform platform(installer::Form1::title());
     installer::Form1 form(platform);
     form.Show();
     return app.exec();

@@ -3,6 +3,7 @@
 #include "labsettings.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -20,13 +21,13 @@ QString languageOf(const QString& locale)
     return languages().contains(code) ? code : QString();
 }
 
-void install(QCoreApplication& app, const QString& file, const QString& folder)
+bool install(QCoreApplication& app, const QString& file, const QString& folder)
 {
     auto* translator = new QTranslator(&app);
     if (translator->load(file, folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 } // namespace
@@ -68,8 +69,16 @@ QString sessionLanguage()
 void useLanguage(QCoreApplication& app, const QString& language)
 {
     // qtbase holds the dialogs and message boxes, print dialog included.
-    install(app, QStringLiteral("qtbase_") + language,
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt has no Basque or Galician: those classes know Spanish better than
+    // English. Its Portuguese is Brazil's.
+    static const QHash<QString, QStringList> qtLanguages{
+        {QStringLiteral("eu"), {QStringLiteral("es")}},
+        {QStringLiteral("gl"), {QStringLiteral("es")}},
+        {QStringLiteral("pt"), {QStringLiteral("pt"), QStringLiteral("pt_BR")}}};
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& qt : qtLanguages.value(language, {language}))
+        if (install(app, QStringLiteral("qtbase_") + qt, folder))
+            break;
     if (language != QLatin1String("es"))
         install(app, QStringLiteral("lunipo_") + language, QStringLiteral(":/traducciones"));
 }

@@ -676,6 +676,10 @@
         <source> en SYSTEM</source>
         <translation> a SYSTEM</translation>
     </message>
+    <message>
+        <source>REGISTRAR ARCHIVOS - Lunipo</source>
+        <translation>REGISTRA ELS FITXERS - Lunipo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -676,6 +676,10 @@
         <source> en SYSTEM</source>
         <translation> into SYSTEM</translation>
     </message>
+    <message>
+        <source>REGISTRAR ARCHIVOS - Lunipo</source>
+        <translation>REGISTER FILES - Lunipo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -676,6 +676,10 @@
         <source> en SYSTEM</source>
         <translation> SYSTEM karpetan</translation>
     </message>
+    <message>
+        <source>REGISTRAR ARCHIVOS - Lunipo</source>
+        <translation>ERREGISTRATU FITXATEGIAK - Lunipo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

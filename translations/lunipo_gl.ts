@@ -676,6 +676,10 @@
         <source> en SYSTEM</source>
         <translation> en SYSTEM</translation>
     </message>
+    <message>
+        <source>REGISTRAR ARCHIVOS - Lunipo</source>
+        <translation>REXISTRAR FICHEIROS - Lunipo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

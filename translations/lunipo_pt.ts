@@ -676,6 +676,10 @@
         <source> en SYSTEM</source>
         <translation> para SYSTEM</translation>
     </message>
+    <message>
+        <source>REGISTRAR ARCHIVOS - Lunipo</source>
+        <translation>REGISTAR FICHEIROS - Lunipo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
