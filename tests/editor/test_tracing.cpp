@@ -21,6 +21,14 @@ QImage page(const QPainterPath& path, int width = 3)
     return image;
 }
 
+// A circle of radius 100 round (200, 150): (300, 150) lies on its line.
+QPainterPath circle()
+{
+    QPainterPath path;
+    path.addEllipse(QPointF(200, 150), 100, 100);
+    return path;
+}
+
 QPolygonF star()
 {
     QPolygonF points;
@@ -66,14 +74,13 @@ bool clockwiseAndSimple(const QList<QPointF>& dots)
 // on their outlines from each top, clockwise, the star's tips among them.
 TEST(Tracing, DotsLieOnTheOutlinesFromTheTopClockwise)
 {
-    QPainterPath circle, star, two, stroke, speck;
-    circle.addEllipse(QPointF(200, 150), 100, 100);
+    QPainterPath star, two, stroke, speck;
     star.addPolygon(::star());
     two.addRect(20, 20, 100, 80), two.addEllipse(QPointF(300, 200), 60, 60);
     stroke.moveTo(50, 250), stroke.lineTo(350, 40);
     speck.addRect(100, 100, 1, 1);
     const std::tuple<const char*, QImage, int> cases[] = {
-        {"circle", page(circle), 1},      {"ring with a hole", page(circle, 20), 1},
+        {"circle", page(circle()), 1},    {"ring with a hole", page(circle(), 20), 1},
         {"star", page(star), 1},          {"two figures", page(two), 2},
         {"open stroke", page(stroke), 1}, {"speck", page(speck, 1), 0}};
     for (const auto& [what, picture, figures] : cases) {
@@ -106,10 +113,9 @@ TEST(Tracing, DotsLieOnTheOutlinesFromTheTopClockwise)
 // stay; a filled silhouette has no line to take away.
 TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
 {
-    QPainterPath circle, eye;
-    circle.addEllipse(QPointF(200, 150), 100, 100);
+    QPainterPath eye;
     eye.addEllipse(QPointF(170, 120), 10, 10);
-    QImage drawn = page(circle, 6);
+    QImage drawn = page(circle(), 6);
     QPainter(&drawn).strokePath(eye, QPen(Qt::black, 3));
     const QImage erased = editor::withoutOutline(drawn);
     for (int x = 94; x <= 106; ++x) // across the left side of the line
@@ -117,22 +123,22 @@ TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
     EXPECT_LT(qGray(erased.pixel(160, 120)), 128); // the eye
     QImage solid(400, 300, QImage::Format_RGB32);
     solid.fill(Qt::white);
-    QPainter(&solid).fillPath(circle, Qt::black);
+    QPainter(&solid).fillPath(circle(), Qt::black);
     EXPECT_EQ(editor::withoutOutline(solid), solid);
 }
 
 // Pressed on the page's drawing: its outline gets the dots, the figure is
 // closed, the outline is taken from the page and the drawing will go with
 // the activity; one undo takes it all back; a page without a figure says so.
-TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndAnEmptyPageSaysSo)
+// The floppy writes the drawing beside the activity when the child is to
+// see it, and opening the activity brings it back into the page.
+TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
 {
     startEditor();
     form->Command1_Click(19);
     form->AutoDotsButton_Click();
     EXPECT_EQ(platform.messages.size(), 1);
-    QPainterPath circle;
-    circle.addEllipse(QPointF(200, 150), 100, 100);
-    platform.clipboard = page(circle);
+    platform.clipboard = page(circle());
     form->Command1_Click(17);
     EXPECT_FALSE(form->ShowDrawingCheck->isChecked()); // a drawing by hand is not shown
     form->AutoDotsCount->setValue(30);
@@ -146,17 +152,7 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndAnEmptyPageSaysSo)
     form->Command1_Click(13);
     EXPECT_EQ(form->dotEntryCount, 0);
     EXPECT_EQ(drawing(), 0);
-}
 
-// The floppy writes the drawing beside the activity when the child is to
-// see it, and opening the activity brings it back into the page.
-TEST_F(EditorTest, TheDrawingGoesWithTheActivityAndComesBackWithIt)
-{
-    startEditor();
-    QPainterPath circle;
-    circle.addEllipse(QPointF(200, 150), 100, 100);
-    platform.clipboard = page(circle);
-    form->Command1_Click(17);
     form->Command1_Click(19);
     form->EraseOutlineCheck->setChecked(false);
     form->AutoDotsButton_Click();
@@ -166,9 +162,9 @@ TEST_F(EditorTest, TheDrawingGoesWithTheActivityAndComesBackWithIt)
     form->ShowDrawingCheck->setChecked(false);
     form->Command1_Click(16);
     EXPECT_FALSE(QFile::exists(appDir.filePath("2.png")));
-    form->Command1_Click(13); // an empty page
+    form->Command1_Click(14); // the page cleared
     ASSERT_TRUE(form->openActivity(written));
-    EXPECT_EQ(qGray(form->Picture2(0).Image().pixel(300, 150)), 0);
+    EXPECT_EQ(drawing(), 0);
     EXPECT_TRUE(form->ShowDrawingCheck->isChecked());
 }
 
@@ -180,9 +176,7 @@ TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
     EXPECT_EQ(QSize(form->Picture1->Width(), form->Picture1->Height()),
               editor::PictureBatch::CanvasTwips);
     EXPECT_EQ(form->Picture2(0).Image().size(), editor::PictureBatch::page());
-    QPainterPath circle;
-    circle.addEllipse(QPointF(200, 150), 100, 100);
-    page(circle).save(appDir.filePath("circulo.png"));
+    page(circle()).save(appDir.filePath("circulo.png"));
     QFile(appDir.filePath("roto.png")).open(QIODevice::WriteOnly);
     QString problem;
     const auto batch = editor::PictureBatch::fromArguments(
