@@ -1,10 +1,11 @@
 #include "editorpictures.h"
 
+#include "language.h"
+
 #include "colour.h"
 #include "swatchstrip.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -101,7 +102,7 @@ QImage blankPicture(QSize size = QSize(PictureSide, PictureSide))
 }
 
 // The texts of the start page, as start.svg has them.
-const char* const StartTexts[] = {
+const QList<const char*> StartTexts = {
     QT_TRANSLATE_NOOP("editor::start", "Editor de actividades de unir los puntos"),
     QT_TRANSLATE_NOOP(
         "editor::start",
@@ -318,16 +319,9 @@ QImage startPicture()
 {
     QImage picture(StartWidth, StartHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    // Each line of the page's text in the language chosen.
-    QFile file(QStringLiteral(":/assets/editor/start.svg"));
-    file.open(QIODevice::ReadOnly);
-    QString svg = QString::fromUtf8(file.readAll());
-    for (const char* line : StartTexts)
-        svg.replace(QLatin1Char('>') + QString::fromUtf8(line) + QLatin1Char('<'),
-                    QLatin1Char('>') +
-                        QCoreApplication::translate("editor::start", line).toHtmlEscaped() +
-                        QLatin1Char('<'));
-    QSvgRenderer renderer(svg.toUtf8());
+    const QByteArray svg = toolkit::translatedSvg(QStringLiteral(":/assets/editor/start.svg"),
+                                                  "editor::start", StartTexts);
+    QSvgRenderer renderer(svg);
     QPainter painter(&picture);
     renderer.render(&painter);
     return picture;

@@ -1,5 +1,7 @@
 #include "buttonpictures.h"
 
+#include "language.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
@@ -45,7 +47,10 @@ QImage renderPicture(const QString& path, QSize size)
 {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    QSvgRenderer renderer(path);
+    // The title card's words in the language chosen.
+    QSvgRenderer renderer(toolkit::translatedSvg(
+        path, "player::titlecard",
+        {QT_TRANSLATE_NOOP("player::titlecard", "Une los puntos y colorea")}));
     QPainter painter(&picture);
     renderer.render(&painter);
     return picture;

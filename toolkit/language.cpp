@@ -3,6 +3,7 @@
 #include "labsettings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -81,6 +82,18 @@ void useLanguage(QCoreApplication& app, const QString& language)
             break;
     if (language != QLatin1String("es"))
         install(app, QStringLiteral("lunipo_") + language, QStringLiteral(":/traducciones"));
+}
+
+QByteArray translatedSvg(const QString& path, const char* context, const QList<const char*>& texts)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    QString svg = QString::fromUtf8(file.readAll());
+    for (const char* text : texts)
+        svg.replace(QLatin1Char('>') + QString::fromUtf8(text) + QLatin1Char('<'),
+                    QLatin1Char('>') + QCoreApplication::translate(context, text).toHtmlEscaped() +
+                        QLatin1Char('<'));
+    return svg.toUtf8();
 }
 
 } // namespace toolkit

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -29,5 +31,10 @@ QString sessionLanguage();
 // made and before any window opens. Spanish is the source's: only Qt's
 // texts are loaded for it.
 void useLanguage(QCoreApplication& app, const QString& language);
+
+// The SVG picture at `path` with each of `texts` (the text of one of its
+// text elements, marked for the translators in `context`) in the language
+// in use.
+QByteArray translatedSvg(const QString& path, const char* context, const QList<const char*>& texts);
 
 } // namespace toolkit

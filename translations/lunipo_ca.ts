@@ -708,6 +708,13 @@
     </message>
 </context>
 <context>
+    <name>player::titlecard</name>
+    <message>
+        <source>Une los puntos y colorea</source>
+        <translation>Uneix els punts i pinta</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::ActivityPicture</name>
     <message>
         <source>no es un archivo normal</source>
