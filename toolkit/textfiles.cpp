@@ -82,10 +82,11 @@ QString decodeLine(const QString& text)
 // Opened without waiting (a FIFO with no writer would block open() for
 // ever) and kept only when what was opened is a regular file: a FIFO, a
 // device such as /dev/zero or a folder, even behind a link, is not read.
-bool openRegularFile(QFile& file, const QString& path)
+bool openRegularFile(QFile& file, const QString& path, Links links)
 {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int noFollow = links == Links::Refuse ? O_NOFOLLOW : 0;
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noFollow);
     if (fd < 0)
         return false;
     struct stat status
@@ -99,10 +100,10 @@ bool openRegularFile(QFile& file, const QString& path)
     return true;
 }
 
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes)
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, Links links)
 {
     QFile file;
-    if (!openRegularFile(file, path) || file.size() > maxBytes)
+    if (!openRegularFile(file, path, links) || file.size() > maxBytes)
         return std::nullopt;
     QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes || file.error() != QFileDevice::NoError)

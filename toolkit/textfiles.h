@@ -13,12 +13,18 @@ namespace toolkit {
 // by a modern editor keeps its accents), Windows-1252 otherwise.
 QString decodeText(const QByteArray& bytes);
 
-// Opens `path` for reading when it is a regular file, a link to one
-// included; false, without waiting, for a FIFO, a device or a folder.
-bool openRegularFile(QFile& file, const QString& path);
+// Whether a symbolic link is followed to the file it names. In a folder that
+// others can write (a shared theme), a link may lead anywhere: it is refused.
+enum class Links { Follow, Refuse };
+
+// Opens `path` for reading when it is a regular file (a link to one
+// included, unless links are refused); false, without waiting, for a FIFO,
+// a device or a folder.
+bool openRegularFile(QFile& file, const QString& path, Links links = Links::Follow);
 // The whole of a regular file of at most `maxBytes` bytes; nullopt when it
 // is larger, cannot be read, or is no regular file.
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes,
+                                          Links links = Links::Follow);
 
 // Reads a text file one line at a time, so that a reader takes only the
 // lines it uses and a damaged or hostile file costs no more than its limits:
