@@ -6,14 +6,20 @@
 
 namespace editor {
 
+// What a new page starts with, by hand or from a picture: the dot size and
+// label size, and how many entries its dot list takes.
+inline constexpr int DefaultDotSize = 250; // twips
+inline constexpr int DefaultFontPoints = 18;
+inline constexpr int MaxDotEntries = 151;
+
 // What the header of an activity file holds, as the editor writes it.
 struct ActivityHeader
 {
-    int canvasWidth = 0;  // twips
-    int canvasHeight = 0; // twips
-    bool circles = false; // "SI": the player draws a circle round every dot
-    int dotSize = 250;    // how near a click must be, twips
-    double fontSize = 18; // label size, points
+    int canvasWidth = 0;                 // twips
+    int canvasHeight = 0;                // twips
+    bool circles = false;                // "SI": the player draws a circle round every dot
+    int dotSize = DefaultDotSize;        // how near a click must be, twips
+    double fontSize = DefaultFontPoints; // label size, points
 };
 
 // A number as the classic print-to-file statement writes it: a blank (or the

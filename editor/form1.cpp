@@ -39,7 +39,6 @@ constexpr int Combo5Width = 1700;
 constexpr double ControlFontPoints = 8.25;
 
 constexpr int WindowColour = toolkit::RGB(212, 208, 200);
-constexpr int DefaultFontPoints = 18;
 
 } // namespace
 
@@ -243,7 +242,7 @@ void Form1::Form_Load()
     currentPage = 0;
     lineWidth = 1;
     polygonMode = 0;
-    dotSize = 250;
+    dotSize = DefaultDotSize;
     fillStyleChoice = 1;
     colourRed = colourGreen = colourBlue = 0;
     piValue = 4 * std::atan(1.0);

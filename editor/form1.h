@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activityfile.h"
 #include "activityreader.h"
 #include "controls.h"
 #include "dotlist.h"
@@ -49,7 +50,7 @@ public:
     static constexpr int Pages = 10;
     static constexpr int UndoSlots = 7;
     // The player reads at most this many dot lines, closing records included.
-    static constexpr int MaxDotEntries = 151;
+    static constexpr int MaxDotEntries = editor::MaxDotEntries;
 
     explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;

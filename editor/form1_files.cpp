@@ -156,7 +156,7 @@ void Form1::writeActivity()
             ++number;
         while (number < LastActivityNumber &&
                !toolkit::activityFile(folder, number).path.isEmpty());
-        return QStringLiteral("%1.txt").arg(std::min(number, LastActivityNumber));
+        return toolkit::activityName(std::min(number, LastActivityNumber));
     };
     const QString path = toolkit::createFirstFree(
         folder, nextFree, [&](QIODevice& file) { return file.write(contents) == contents.size(); },

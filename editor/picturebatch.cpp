@@ -13,12 +13,6 @@ namespace editor {
 
 namespace {
 
-// As the editor starts: black dots with a circle round them, its dot size
-// and label size.
-constexpr int DotSize = 250;
-constexpr double FontPoints = 18;
-constexpr int MaxDotEntries = 151;
-
 // A page pixel as the activity file keeps it: twips for an 800 x 600 screen.
 int fileX(double x)
 {
@@ -93,8 +87,9 @@ PictureBatch::Activity PictureBatch::activityFrom(const QString& path) const
             entries << dotEntry(QString::number(number++), fileX(dot.x()), fileY(dot.y()), 0, 0, 0);
         entries << dotEntry({}, fileX(figure.first().x()), fileY(figure.first().y()), 0, 0, 0);
     }
-    const ActivityHeader header{CanvasTwips.width(), CanvasTwips.height(), true, DotSize,
-                                FontPoints};
+    // As the editor starts: black dots with a circle round them.
+    const ActivityHeader header{CanvasTwips.width(), CanvasTwips.height(), true, DefaultDotSize,
+                                DefaultFontPoints};
     return {activityText(header, entries),
             toolkit::activityPictureBytes(keepOutline ? drawing : withoutOutline(drawing), Screen),
             {}};

@@ -18,11 +18,6 @@ constexpr int GallerySlots = 25;
 
 using Theme = toolkit::ThemeLibrary::Theme;
 
-QString activityName(int number)
-{
-    return QString::number(number) + QStringLiteral(".txt");
-}
-
 // The shown theme stays in the list even when its place did not answer
 // this time: the child is still playing it.
 void keepListed(QList<Theme>& themes, const Theme& shown)
@@ -66,19 +61,19 @@ void Form1::Combo1_DropDown()
     if (!singleActivity_.isEmpty())
         return;
     const int shown = Combo1->ListIndex();
+    // By folder: a theme keeps its place when its shown name changes.
     QHash<QString, int> remembered;
     for (int i = 0; i < Combo1->ListCount(); ++i)
-        remembered.insert(Combo1->List(i), activityNumber[static_cast<size_t>(i)]);
+        remembered.insert(themeFolders_.value(i), activityNumber[static_cast<size_t>(i)]);
     QList<Theme> themes = listThemes();
+    const QString shownFolder = themeFolders_.value(shown);
     if (shown >= 0)
-        keepListed(themes, {QFileInfo(themeFolders_.value(shown)).fileName(),
-                            themeFolders_.value(shown), Combo1->List(shown)});
-    const QString shownName = Combo1->List(shown);
+        keepListed(themes, {QFileInfo(shownFolder).fileName(), shownFolder, Combo1->List(shown)});
     showThemes(themes);
     for (int i = 0; i < Combo1->ListCount(); ++i)
-        activityNumber[static_cast<size_t>(i)] = remembered.value(Combo1->List(i));
+        activityNumber[static_cast<size_t>(i)] = remembered.value(themeFolders_.value(i));
     if (shown >= 0) {
-        themeIndex = Combo1->findText(shownName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        themeIndex = int(themeFolders_.indexOf(shownFolder));
         Combo1->setListIndex(themeIndex);
     }
 }
@@ -233,7 +228,7 @@ QString Form1::activityPath(int number) const
     const toolkit::ActivityFile found = toolkit::activityFile(themeFolder, number);
     if (found.damaged)
         return {}; // never opened: read as a missing activity
-    return found.path.isEmpty() ? themeFolder + QLatin1Char('/') + activityName(number)
+    return found.path.isEmpty() ? themeFolder + QLatin1Char('/') + toolkit::activityName(number)
                                 : found.path;
 }
 

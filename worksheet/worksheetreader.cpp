@@ -54,7 +54,8 @@ Worksheet worksheetFromLines(const QStringList& lines)
 std::optional<Worksheet> readWorksheet(const QString& activityPath)
 {
     // As the player reads it: never more of the file than a sheet can use.
-    toolkit::TextFileReader file(activityPath, activity::MaxFileBytes, activity::MaxLineLength);
+    toolkit::TextFileReader file(activityPath, activity::MaxFileBytes, activity::MaxLineLength,
+                                 toolkit::Links::Refuse);
     const auto header = activity::readHeader(file);
     if (!header)
         return std::nullopt;
@@ -77,13 +78,7 @@ QStringList activityFiles(const QString& path)
     const QFileInfo info(path);
     if (info.isFile())
         return {path};
-    QStringList files;
-    if (!info.isDir())
-        return files;
-    for (const toolkit::ActivityFile& file : toolkit::activityFiles(path))
-        if (!file.damaged)
-            files << file.path;
-    return files;
+    return info.isDir() ? toolkit::playableActivities(path) : QStringList();
 }
 
 } // namespace worksheet

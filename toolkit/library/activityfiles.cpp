@@ -11,11 +11,6 @@ namespace toolkit {
 
 namespace {
 
-QString numberedName(int number)
-{
-    return QStringLiteral("%1.txt").arg(number);
-}
-
 // A folder named like an activity is no activity, as it always was; any
 // other entry holds its number.
 bool hasEntry(const QString& path)
@@ -36,12 +31,10 @@ ActivityFile entry(const QDir& theme, const QString& name)
 // whole listing, so a theme of thousands of entries is listed in one pass.
 QHash<QString, QString> numberedEntries(const QDir& theme)
 {
-    static const QRegularExpression numbered(QStringLiteral("^[0-9]+\\.txt$"),
-                                             QRegularExpression::CaseInsensitiveOption);
     QHash<QString, QString> names;
     const auto filters = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     for (const QString& name : theme.entryList(filters, QDir::Name))
-        if (numbered.match(name).hasMatch())
+        if (activityNumber(name) > 0)
             names.insert(name.toUpper(), name);
     return names;
 }
@@ -54,17 +47,12 @@ bool isFolder(const QString& path)
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-int numberOf(const QString& name)
-{
-    return name.chopped(4).toInt();
-}
-
 // 1.txt, 2.txt... up to the first number without an entry.
 QList<ActivityFile> unbrokenRun(const QDir& dir, const QHash<QString, QString>& names)
 {
     QList<ActivityFile> files;
     for (int number = 1;; ++number) {
-        const QString exact = numberedName(number);
+        const QString exact = activityName(number);
         const QString other = names.value(exact.toUpper());
         if (other.isEmpty())
             return files;
@@ -82,10 +70,11 @@ QList<ActivityFile> numberedFrom(const QDir& dir, const QHash<QString, QString>&
 {
     QList<QString> found;
     for (const QString& name : names)
-        if (numberOf(name) >= from && hasEntry(dir.filePath(name)))
+        if (activityNumber(name) >= from && hasEntry(dir.filePath(name)))
             found << name;
-    std::sort(found.begin(), found.end(),
-              [](const QString& a, const QString& b) { return numberOf(a) < numberOf(b); });
+    std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
+        return activityNumber(a) < activityNumber(b);
+    });
     QList<ActivityFile> files;
     for (const QString& name : found)
         files << entry(dir, name);
@@ -93,6 +82,27 @@ QList<ActivityFile> numberedFrom(const QDir& dir, const QHash<QString, QString>&
 }
 
 } // namespace
+
+QString activityName(int number)
+{
+    return QStringLiteral("%1.txt").arg(number);
+}
+
+int activityNumber(const QString& name)
+{
+    static const QRegularExpression numbered(QStringLiteral("^[1-9][0-9]{0,8}\\.txt$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return numbered.match(name).hasMatch() ? name.chopped(4).toInt() : 0;
+}
+
+QStringList playableActivities(const QString& theme)
+{
+    QStringList paths;
+    for (const ActivityFile& file : activityFiles(theme))
+        if (!file.damaged)
+            paths << file.path;
+    return paths;
+}
 
 QString renumberingFolder()
 {
@@ -102,7 +112,7 @@ QString renumberingFolder()
 bool holdsNumber(const QString& theme, int number)
 {
     const QDir dir(theme);
-    const QString exact = numberedName(number);
+    const QString exact = activityName(number);
     if (hasEntry(dir.filePath(exact))) // the common case needs no listing
         return true;
     const QString other = numberedEntries(dir).value(exact.toUpper());
@@ -141,7 +151,7 @@ ActivityFile activityFile(const QString& theme, int number)
     const QDir dir(theme);
     if (isFolder(dir.filePath(renumberingFolder())))
         return activityFiles(theme).value(number - 1);
-    const QString exact = numberedName(number);
+    const QString exact = activityName(number);
     if (hasEntry(dir.filePath(exact))) // the common case needs no listing
         return entry(dir, exact);
     const QString other = numberedEntries(dir).value(exact.toUpper());

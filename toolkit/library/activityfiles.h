@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace toolkit {
 
@@ -15,12 +16,22 @@ struct ActivityFile
     bool damaged = false;
 };
 
+// "N.txt", the name of activity N of a theme.
+QString activityName(int number);
+// The number an activity's file name says: "7.txt" and "7.TXT" are 7; 0 for
+// any other name ("07.txt", "7.png", "x.txt").
+int activityNumber(const QString& name);
+
 // The activities of a theme, the one rule every program follows: 1.txt,
 // 2.txt... (names matched ignoring case, the exact name first) up to the
 // first number that no entry of the folder has; a folder of that name is
 // no entry. While a renumbering that was cut short waits to be finished,
 // the theme's later activities and those parked for it follow.
 QList<ActivityFile> activityFiles(const QString& theme);
+
+// The paths of the theme's activities that can be opened, in number order:
+// those activityFiles() lists, less the damaged entries.
+QStringList playableActivities(const QString& theme);
 
 // Activity `number` (from 1) of the theme; an empty path when the folder has
 // no entry of that name.

@@ -38,8 +38,9 @@ QSize screenOf(const QImageReader& reader)
 
 QString activityPicturePath(const QString& activityPath)
 {
-    const QFileInfo file(activityPath);
-    return file.dir().filePath(file.completeBaseName() + QStringLiteral(".png"));
+    const qsizetype dot = activityPath.lastIndexOf(QLatin1Char('.'));
+    const bool suffixed = dot > activityPath.lastIndexOf(QLatin1Char('/')) + 1;
+    return (suffixed ? activityPath.left(dot) : activityPath) + QStringLiteral(".png");
 }
 
 QByteArray activityPictureBytes(const QImage& drawing, QSize screen)

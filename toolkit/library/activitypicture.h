@@ -13,7 +13,7 @@ namespace toolkit {
 // that screen's size, so that it is scaled exactly as the dots are (their
 // positions are kept for an 800 x 600 screen and scaled to the player's).
 
-// "3.txt" -> "3.png", in the same folder.
+// "3.txt" -> "3.png", in the same folder; a bare name gives a bare name.
 QString activityPicturePath(const QString& activityPath);
 
 // The PNG of a page's drawing, drawn on a screen of `screen` pixels.
