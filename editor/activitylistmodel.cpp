@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
+#include <QThreadPool>
+#include <atomic>
+#include <mutex>
 
 namespace editor {
 
@@ -26,6 +29,13 @@ QImage thumbnailOf(const toolkit::ActivityFile& file)
     return image;
 }
 
+// Never destroyed: destroying a pool waits for its threads.
+QThreadPool& thumbnailWorkers()
+{
+    static QThreadPool* const pool = new QThreadPool;
+    return *pool;
+}
+
 QPixmap blankCard()
 {
     QPixmap card(ActivityListModel::ThumbnailSize);
@@ -35,27 +45,35 @@ QPixmap blankCard()
 
 } // namespace
 
-ActivityListModel::ActivityListModel(QObject* parent)
-    : QAbstractListModel(parent), blank_(blankCard())
+struct ActivityListModel::Delivery
 {
+    std::mutex mutex;
+    ActivityListModel* model; // null once the model is gone
+    std::atomic<int> generation{0};
+};
+
+ActivityListModel::ActivityListModel(QObject* parent)
+    : QAbstractListModel(parent), drawThumbnail(thumbnailOf), blank_(blankCard()),
+      delivery_(std::make_shared<Delivery>())
+{
+    delivery_->model = this;
 }
 
-// Thumbnails not started are dropped; those being drawn are waited for.
+// Workers still drawing deliver to nobody.
 ActivityListModel::~ActivityListModel()
 {
-    workers_.clear();
-    workers_.waitForDone();
+    const std::lock_guard<std::mutex> lock(delivery_->mutex);
+    delivery_->model = nullptr;
 }
 
 void ActivityListModel::setTheme(const QString& theme)
 {
-    workers_.clear(); // drawings not started yet are for the old theme
     beginResetModel();
     theme_ = theme;
     files_ = theme.isEmpty() ? QList<toolkit::ActivityFile>() : toolkit::activityFiles(theme);
     thumbnails_.clear();
     drawing_.clear();
-    ++generation_;
+    delivery_->generation = ++generation_; // drawings not started yet are for the old theme
     shown_ = 0;
     endResetModel();
 }
@@ -105,13 +123,17 @@ void ActivityListModel::request(int row) const
     if (drawing_.contains(row))
         return;
     drawing_.insert(row);
-    // The model outlives its workers (its destructor waits for them), and a
-    // result posted to it after it is gone is dropped with it.
-    auto* model = const_cast<ActivityListModel*>(this);
-    workers_.start([model, file = files_[row], generation = generation_, row] {
-        const QImage thumbnail = thumbnailOf(file);
-        QMetaObject::invokeMethod(
-            model, [=] { model->show(generation, row, thumbnail); }, Qt::QueuedConnection);
+    // Posted while the model is known to be there; a result it has not
+    // taken when it goes is dropped with it.
+    thumbnailWorkers().start([delivery = delivery_, draw = drawThumbnail, file = files_[row],
+                              generation = generation_, row] {
+        if (delivery->generation != generation)
+            return;
+        const QImage thumbnail = draw(file);
+        const std::lock_guard<std::mutex> lock(delivery->mutex);
+        if (ActivityListModel* model = delivery->model)
+            QMetaObject::invokeMethod(
+                model, [=] { model->show(generation, row, thumbnail); }, Qt::QueuedConnection);
     });
 }
 
@@ -129,8 +151,8 @@ void ActivityListModel::waitForThumbnails()
     for (int row = 0; row < files_.size(); ++row)
         if (!thumbnails_.contains(row))
             request(row);
-    workers_.waitForDone();
-    QCoreApplication::sendPostedEvents(this);
+    while (!drawing_.isEmpty())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 } // namespace editor

@@ -9,7 +9,8 @@
 #include <QPixmap>
 #include <QSet>
 #include <QStringList>
-#include <QThreadPool>
+#include <functional>
+#include <memory>
 
 namespace editor {
 
@@ -19,7 +20,9 @@ namespace editor {
 // first asks for its card, and shown when it comes, a blank card standing in
 // until then; only the most recent few hundred are kept, so a shared theme
 // of fifty thousand files costs what the cards on screen cost. A damaged
-// entry or an unreadable activity is a grey card.
+// entry or an unreadable activity is a grey card. The workers belong to no
+// window: a thumbnail that a server which is gone holds for ever never holds
+// up closing the library.
 class ActivityListModel : public QAbstractListModel
 {
     Q_DECLARE_TR_FUNCTIONS(editor::ActivityListModel)
@@ -50,7 +53,12 @@ public:
     void waitForThumbnails();
     int thumbnailsShown() const { return shown_; }
 
+    // How a thumbnail is drawn, on a worker; a test seam.
+    using Drawer = std::function<QImage(const toolkit::ActivityFile&)>;
+    Drawer drawThumbnail;
+
 private:
+    struct Delivery; // where a worker's thumbnail goes, while there is a model
     void request(int row) const;
     void show(int generation, int row, const QImage& thumbnail);
 
@@ -61,7 +69,7 @@ private:
     int generation_ = 0;        // a result of an earlier theme is dropped
     int shown_ = 0;
     QPixmap blank_;
-    mutable QThreadPool workers_;
+    std::shared_ptr<Delivery> delivery_;
 };
 
 } // namespace editor

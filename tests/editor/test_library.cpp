@@ -1,3 +1,4 @@
+#include "../localshare.h"
 #include "activitylistmodel.h"
 #include "editor/form2.h"
 #include "fakeplatform.h"
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <future>
 #include <gtest/gtest.h>
 
 using toolkit::vbNo;
@@ -56,8 +58,7 @@ protected:
         work.openedFrom = openedFrom;
         work.openedMoved = [this](const QString& path) { moved << path; };
         window = std::make_unique<editor::Form2>(platform, std::move(work));
-        window->library =
-            toolkit::ThemeLibrary(app.path(), toolkit::Share::current(), papelera.path());
+        window->library = toolkit::ThemeLibrary(app.path(), localShare(), papelera.path());
         window->library.useDesktopTrash = false;
         return *window;
     }
@@ -71,7 +72,7 @@ protected:
     std::string order() const
     {
         std::string letters;
-        for (const QString& path : toolkit::ThemeLibrary::activities(window->chosenFolder())) {
+        for (const QString& path : toolkit::playableActivities(window->chosenFolder())) {
             QFile file(path);
             letters += file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "?";
         }
@@ -230,4 +231,20 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
     w.chooseActivity(2);
     w.OpenButton_Click(); // never read: it may be a link to anyone's file
     EXPECT_TRUE(opened.isEmpty() && !w.RemoveButton->isEnabled());
+}
+
+// A thumbnail held for ever by a server that is gone never holds up closing
+// the library.
+TEST_F(LibraryTest, ClosingNeverWaitsForAThumbnailAServerHolds)
+{
+    std::promise<void> server;
+    auto cards = std::make_unique<editor::ActivityListModel>();
+    cards->drawThumbnail = [answer = server.get_future().share()](const toolkit::ActivityFile&) {
+        answer.wait();
+        return QImage();
+    };
+    cards->setTheme(formas());
+    cards->data(cards->index(0), Qt::DecorationRole);
+    cards.reset();
+    server.set_value();
 }
