@@ -19,7 +19,8 @@ namespace activity = toolkit::activity;
 
 void Form1::readActivity()
 {
-    toolkit::TextFileReader file(activityFile, activity::MaxFileBytes, activity::MaxLineLength);
+    toolkit::TextFileReader file(activityFile, activity::MaxFileBytes, activity::MaxLineLength,
+                                 toolkit::Links::Refuse);
     // A file that is missing or too short leaves the canvas empty; the game
     // then has no dot to wait for.
     const auto header = activity::readHeader(file);

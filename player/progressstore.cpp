@@ -59,7 +59,8 @@ ProgressStore::~ProgressStore()
 
 QString ProgressStore::idOf(const QString& activityFile)
 {
-    const auto text = toolkit::readRegularFile(activityFile, toolkit::activity::MaxFileBytes);
+    const auto text = toolkit::readRegularFile(activityFile, toolkit::activity::MaxFileBytes,
+                                               toolkit::Links::Refuse);
     if (!text)
         return {};
     return QString::fromLatin1(QCryptographicHash::hash(*text, QCryptographicHash::Sha1).toHex());

@@ -111,11 +111,12 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, 
     return bytes;
 }
 
-TextFileReader::TextFileReader(const QString& path, qint64 maxBytes, qsizetype maxLineLength)
+TextFileReader::TextFileReader(const QString& path, qint64 maxBytes, qsizetype maxLineLength,
+                               Links links)
     : file_(path), bytesLeft_(std::max<qint64>(0, maxBytes)),
       maxLineLength_(std::max<qsizetype>(1, maxLineLength))
 {
-    openRegularFile(file_, path);
+    openRegularFile(file_, path, links);
 }
 
 bool TextFileReader::fill()

@@ -41,7 +41,8 @@ public:
     static constexpr qint64 Unlimited = std::numeric_limits<qint64>::max();
 
     explicit TextFileReader(const QString& path, qint64 maxBytes = Unlimited,
-                            qsizetype maxLineLength = std::numeric_limits<int>::max());
+                            qsizetype maxLineLength = std::numeric_limits<int>::max(),
+                            Links links = Links::Follow);
 
     // Whether the file could be opened (a folder cannot).
     bool isOpen() const { return file_.isOpen(); }
