@@ -3,7 +3,9 @@
 // keys, turn pages and grids, start the dot list again, close figures, move
 // dots, place them along the page's figures by themselves, open an activity
 // (whose bytes come from the input too) and use the library on a theme of a
-// scratch folder. Each input starts a new window on fresh folders, so a
+// scratch folder, where anyone who can write in a shared folder plants
+// FIFOs and links: a theme linked to a folder elsewhere, whose files must
+// never change. Each input starts a new window on fresh folders, so a
 // finding replays from its file alone.
 
 #include "activitylistmodel.h"
@@ -13,6 +15,7 @@
 #include "fuzzsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -21,6 +24,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -74,12 +78,18 @@ struct Scratch
 {
     QTemporaryDir root;
     QString app() const { return root.filePath(QStringLiteral("app")); }
+    QString theme() const { return app() + QStringLiteral("/actividades/formas"); }
+    QString elsewhere() const { return root.filePath(QStringLiteral("fuera")); }
 
     // A program folder with one theme of three activities, and nothing else.
     void reset() const
     {
         QDir(app()).removeRecursively();
         QDir(root.filePath(QStringLiteral("data"))).removeRecursively();
+        QDir(elsewhere()).removeRecursively();
+        QDir().mkpath(elsewhere());
+        fuzz::writeFile(elsewhere() + QStringLiteral("/1.txt"),
+                        reinterpret_cast<const uint8_t*>("fuera"), 5);
         const QString theme = app() + QStringLiteral("/actividades/formas/");
         QDir().mkpath(theme);
         QDir().mkpath(app() + QStringLiteral("/sonidos"));
@@ -100,12 +110,50 @@ Scratch& scratch()
     return folders;
 }
 
+// What someone else who can write in the shared theme leaves there.
+void plant(Script& input)
+{
+    const QString theme = scratch().theme();
+    const QString names[] = {QStringLiteral("/.lunipo-cambiando.lock"),
+                             QStringLiteral("/.renumerando"),
+                             QStringLiteral("/tema.ini"),
+                             QStringLiteral("/1.png"),
+                             QStringLiteral("/2.txt"),
+                             QStringLiteral("/.renumerando/plan"),
+                             QStringLiteral("/.renumerando/1.txt")};
+    const QString path = theme + names[input.pick(0, int(std::size(names)) - 1)];
+    switch (input.pick(0, 3)) {
+    case 0:
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        break;
+    case 1:
+        QFile::link(scratch().elsewhere() + QStringLiteral("/1.txt"), path);
+        break;
+    case 2:
+        QFile::link(scratch().elsewhere(), path);
+        break;
+    default: // a theme that is a link to a folder elsewhere
+        QFile::link(scratch().elsewhere(), scratch().app() + QStringLiteral("/actividades/enlace"));
+        break;
+    }
+}
+
+// Whether the folder elsewhere is as it was.
+bool elsewhereKept()
+{
+    QFile file(scratch().elsewhere() + QStringLiteral("/1.txt"));
+    return QDir(scratch().elsewhere())
+                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
+               QStringList{QStringLiteral("1.txt")} &&
+           file.open(QIODevice::ReadOnly) && file.readAll() == "fuera";
+}
+
 // What a teacher does in the library before closing it.
 int useLibrary(editor::Form2& library, Script& input)
 {
     const int steps = input.pick(0, 6);
     for (int step = 0; step < steps && input.more(); ++step) {
-        switch (input.pick(0, 10)) {
+        switch (input.pick(0, 11)) {
         case 0:
             library.ThemeList->setCurrentRow(input.pick(0, library.ThemeList->count()));
             break;
@@ -136,6 +184,9 @@ int useLibrary(editor::Form2& library, Script& input)
             break;
         case 9:
             library.renameChosenTheme(QString::fromStdString(input.text(12)));
+            break;
+        case 10:
+            plant(input);
             break;
         default:
             library.RemoveThemeButton_Click();
@@ -242,6 +293,9 @@ void step(editor::Form1& form, Script& input, toolkit::FakePlatform& platform)
         };
         form.ThemeButton_Click();
         break;
+    case 19:
+        plant(input);
+        break;
     case 20: // "Puntos automáticos" on whatever the page holds, a few times
         form.AutoDotsCount->setValue(input.pick(3, 150));
         if (tracesLeft-- > 0)
@@ -270,7 +324,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int n = 0; n < MaxSteps && input.more(); ++n)
         step(form, input, platform);
     if (form.dotEntryCount != int(form.dots.size()) ||
-        form.dotEntryCount > editor::Form1::MaxDotEntries + 1)
+        form.dotEntryCount > editor::Form1::MaxDotEntries + 1 || !elsewhereKept())
         std::abort();
     return 0;
 }
