@@ -64,16 +64,11 @@ void Form1::ThemeButton_Click()
 // adult or the player sees the theme.
 void Form1::recoverThemes()
 {
-    QStringList folders, shared;
+    QStringList folders;
     for (const auto& theme : toolkit::ThemeLibrary(platform_.appFolder(), share()).themes())
-        (share().isShared(theme.folder) ? shared : folders) << theme.folder;
-    // Shared themes are asked all at once: a hung one costs one wait, and
-    // is finished at a later start.
-    const auto answered = themeLister->list(shared);
-    for (qsizetype i = 0; i < shared.size(); ++i)
-        if (answered[i])
-            folders << shared[i];
-    toolkit::ThemeLibrary().recover(folders);
+        folders << theme.folder;
+    // A hung shared theme is finished at a later start.
+    toolkit::ThemeLibrary(platform_.appFolder(), share()).recover(share().answering(folders));
 }
 
 void Form1::TryButton_Click()

@@ -27,7 +27,9 @@ int runBatch(int argc, char* argv[])
             << Qt::endl;
         return 2;
     }
-    return batch->run(toolkit::ThemeLibrary(QCoreApplication::applicationDirPath()), out, err);
+    return batch->run(
+        toolkit::ThemeLibrary(QCoreApplication::applicationDirPath(), toolkit::Share::current()),
+        out, err);
 }
 
 } // namespace

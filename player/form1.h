@@ -244,6 +244,7 @@ private:
 
     // Progress (form1_progress.cpp).
     void restoreProgress();
+    QString themeKey(int index) const;
     // The activity now on the canvas was shown, or finished.
     void rememberShown();
     void rememberFinished();

@@ -9,7 +9,7 @@
 #include "buttonpictures.h"
 #include "progressstore.h"
 
-#include <QSet>
+#include <QFileInfo>
 
 namespace player {
 
@@ -54,27 +54,26 @@ int findById(const QString& folder, int remembered, const QString& id)
 void Form1::restoreProgress()
 {
     const int themes = std::min(Combo1->ListCount(), static_cast<int>(themeFolders_.size()));
-    // The shared themes are asked all at once: hung ones cost one wait.
-    QStringList shared;
-    for (int i = 0; i < themes; ++i)
-        if (share().isShared(themeFolders_[i]))
-            shared << themeFolders_[i];
-    const auto answered = themeLister->list(shared);
-    QSet<QString> silent;
-    for (qsizetype k = 0; k < shared.size(); ++k)
-        if (!answered[k])
-            silent.insert(shared[k]);
+    // A hung shared theme is looked at again when the child chooses it.
+    const QStringList answering = share().answering(themeFolders_.mid(0, themes));
     for (int i = 0; i < themes; ++i) {
         const QString& folder = themeFolders_[i];
-        const int remembered = progress_->lastShown(Combo1->List(i));
-        if (silent.contains(folder)) { // looked at again when the child chooses it
+        const int remembered = progress_->lastShown(themeKey(i));
+        if (!answering.contains(folder)) {
             activityNumber[static_cast<size_t>(i)] = remembered;
             continue;
         }
-        const QString id = progress_->lastShownId(Combo1->List(i));
+        const QString id = progress_->lastShownId(themeKey(i));
         const int found = id.isEmpty() ? 0 : findById(folder, remembered, id);
         activityNumber[static_cast<size_t>(i)] = found > 0 ? found : stillThere(folder, remembered);
     }
+}
+
+// A theme's place is kept under its folder's name, which no language and
+// no tema.ini changes.
+QString Form1::themeKey(int index) const
+{
+    return QFileInfo(themeFolders_.value(index)).fileName();
 }
 
 void Form1::rememberShown()
@@ -82,8 +81,8 @@ void Form1::rememberShown()
     const int shown = rememberedActivity();
     const QString id = shown > 0 ? ProgressStore::idOf(activityPath(shown)) : QString();
     if (shown > 0)
-        progress_->setLastShown(Combo1->List(themeIndex), shown, id);
-    showFinishedStar(shown > 0 && progress_->finished(Combo1->List(themeIndex), shown, id));
+        progress_->setLastShown(themeKey(themeIndex), shown, id);
+    showFinishedStar(shown > 0 && progress_->finished(themeKey(themeIndex), shown, id));
 }
 
 void Form1::rememberFinished()
@@ -91,8 +90,7 @@ void Form1::rememberFinished()
     const int shown = rememberedActivity();
     if (shown <= 0)
         return;
-    progress_->setFinished(Combo1->List(themeIndex), shown,
-                           ProgressStore::idOf(activityPath(shown)));
+    progress_->setFinished(themeKey(themeIndex), shown, ProgressStore::idOf(activityPath(shown)));
     showFinishedStar(true);
 }
 

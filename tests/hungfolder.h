@@ -15,7 +15,7 @@ struct HungFolder
               [folder, answered = answer.get_future().share()](const QString& asked) {
                   if (asked == folder)
                       answered.wait();
-                  return toolkit::FolderLister::subfolders(asked);
+                  return toolkit::FolderLister::read(asked);
               },
               std::chrono::seconds(1))
     {

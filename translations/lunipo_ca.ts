@@ -789,6 +789,10 @@
 <context>
     <name>toolkit::ThemeLibrary</name>
     <message>
+        <source>El tema «%1» es un enlace a otra carpeta: Lunipo lo muestra, pero no escribe en él.</source>
+        <translation>El tema «%1» és un enllaç a una altra carpeta: Lunipo el mostra, però no hi escriu.</translation>
+    </message>
+    <message>
         <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
         <translation>Una altra persona està canviant el tema «%1» ara mateix. Espera una mica i torna-ho a provar.</translation>
     </message>

@@ -789,6 +789,10 @@
 <context>
     <name>toolkit::ThemeLibrary</name>
     <message>
+        <source>El tema «%1» es un enlace a otra carpeta: Lunipo lo muestra, pero no escribe en él.</source>
+        <translation>The theme “%1” is a link to another folder: Lunipo shows it, but does not write to it.</translation>
+    </message>
+    <message>
         <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
         <translation>Someone else is changing the theme “%1” right now. Wait a little and try again.</translation>
     </message>

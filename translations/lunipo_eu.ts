@@ -789,6 +789,10 @@
 <context>
     <name>toolkit::ThemeLibrary</name>
     <message>
+        <source>El tema «%1» es un enlace a otra carpeta: Lunipo lo muestra, pero no escribe en él.</source>
+        <translation>«%1» gaia beste karpeta baterako esteka bat da: Lunipok erakutsi egiten du, baina ez du bertan idazten.</translation>
+    </message>
+    <message>
         <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
         <translation>Beste pertsona bat «%1» gaia aldatzen ari da orain. Itxaron pixka bat eta saiatu berriro.</translation>
     </message>

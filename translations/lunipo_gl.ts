@@ -789,6 +789,10 @@
 <context>
     <name>toolkit::ThemeLibrary</name>
     <message>
+        <source>El tema «%1» es un enlace a otra carpeta: Lunipo lo muestra, pero no escribe en él.</source>
+        <translation>O tema «%1» é unha ligazón a outro cartafol: Lunipo móstrao, pero non escribe nel.</translation>
+    </message>
+    <message>
         <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
         <translation>Outra persoa está a cambiar o tema «%1» neste momento. Agarda un pouco e volve probar.</translation>
     </message>

@@ -789,6 +789,10 @@
 <context>
     <name>toolkit::ThemeLibrary</name>
     <message>
+        <source>El tema «%1» es un enlace a otra carpeta: Lunipo lo muestra, pero no escribe en él.</source>
+        <translation>O tema «%1» é uma ligação para outra pasta: o Lunipo mostra-o, mas não escreve nele.</translation>
+    </message>
+    <message>
         <source>Otra persona está cambiando el tema «%1» en este momento. Espera un poco y vuelve a probar.</source>
         <translation>Outra pessoa está a alterar o tema «%1» neste momento. Espera um pouco e tenta outra vez.</translation>
     </message>

@@ -1,4 +1,5 @@
 #include "../hungfolder.h"
+#include "../localshare.h"
 #include "activitylistmodel.h"
 #include "editor/form2.h"
 #include "editorfixture.h"
@@ -80,10 +81,10 @@ TEST_F(EditorTest, StartingFinishesARenumberingCutShort)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(name);
     }
-    toolkit::ThemeLibrary cut;
+    toolkit::ThemeLibrary cut({}, localShare());
     cut.stepDone = [steps = 0]() mutable { return ++steps < 3; };
     cut.move(theme, 1, +1);
-    ASSERT_EQ(toolkit::ThemeLibrary::activities(theme).size(), 2); // one of them parked
+    ASSERT_EQ(toolkit::playableActivities(theme).size(), 2); // one of them parked
     startEditor();
     EXPECT_EQ(contentsOf(theme + "/1.txt") + contentsOf(theme + "/2.txt"), "21");
 }

@@ -1,3 +1,4 @@
+#include "../localshare.h"
 #include "activitypicture.h"
 #include "editorfixture.h"
 #include "picturebatch.h"
@@ -186,7 +187,8 @@ TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
     ASSERT_TRUE(batch && problem.isEmpty());
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
-    EXPECT_EQ(batch->run(toolkit::ThemeLibrary(appDir.path()), outStream, errStream), 1);
+    EXPECT_EQ(batch->run(toolkit::ThemeLibrary(appDir.path(), localShare()), outStream, errStream),
+              1);
     const QString theme = appDir.filePath("actividades/prueba/");
     EXPECT_EQ(out.split('\n', Qt::SkipEmptyParts),
               QStringList({theme + "1.txt", theme + "1.png", theme + "2.txt", theme + "2.png"}));

@@ -1,3 +1,4 @@
+#include "../localshare.h"
 #include "playerfixture.h"
 #include "progressstore.h"
 #include "themelibrary.h"
@@ -110,7 +111,7 @@ TEST_F(ProgressTest, ThePlaceAndTheStarFollowAMovedActivity)
     clickAt(4500, 1500);     // activity 2 finished
     form->Command1_Click(0); // and 3 shown
     form.reset();
-    toolkit::ThemeLibrary library;
+    toolkit::ThemeLibrary library({}, localShare());
     ASSERT_EQ(library.move(path("actividades/animales"), 3, -2), "");
     ASSERT_EQ(library.move(path("actividades/animales"), 2, +2), "");
     // Now 3 is 1, and 2 is 4.
@@ -118,6 +119,24 @@ TEST_F(ProgressTest, ThePlaceAndTheStarFollowAMovedActivity)
     form->Command1_Click(1);
     EXPECT_EQ(form->activityNumber[0], 4);
     EXPECT_TRUE(form->finishedBefore);
+}
+
+// The place is the theme's folder's, whatever name the theme shows in the
+// language of the day.
+TEST_F(ProgressTest, ThePlaceStaysWhenTheThemeShowsAnotherName)
+{
+    makeTheme("animales", 3);
+    QFile ini(path("actividades/animales/tema.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Tema]\nNombre[ca]=animals\n");
+    ini.close();
+    startPlayer().Combo1_Click();
+    form->Command1_Click(0);
+    const QByteArray locale = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "ca_ES.UTF-8");
+    EXPECT_EQ(restartOn(0), 2);
+    EXPECT_EQ(form->Combo1->List(0), "animals");
+    qputenv("LC_ALL", locale);
 }
 
 // A theme renamed, shortened, emptied or gone is never a reason to fail: the

@@ -1,3 +1,5 @@
+#include "../hungfolder.h"
+#include "../localshare.h"
 #include "folderlister.h"
 #include "themelibrary.h"
 
@@ -31,7 +33,7 @@ TEST_F(ThemePlacesTest, ListsBothPlacesSortedAndTheUsersThemeWinsAClash)
                                 user("animales/1.txt"), user("Mis dibujos/1.txt")})
         make(file);
     QStringList listed;
-    for (const auto& theme : ThemeLibrary(app.path()).themes())
+    for (const auto& theme : ThemeLibrary(app.path(), localShare()).themes())
         listed << theme.name + " = " + theme.folder;
     EXPECT_EQ(listed,
               QStringList({"animales = " + user("animales"), "formas = " + shipped("formas"),
@@ -39,9 +41,12 @@ TEST_F(ThemePlacesTest, ListsBothPlacesSortedAndTheUsersThemeWinsAClash)
 }
 
 // A theme's tema.ini names it in each language; the folder keeps its name,
-// and a tema.ini that is a link or too large is not read.
+// and a tema.ini that is a link or too large is not read. Two themes shown
+// alike are told apart by their folders, and no new theme may show a name
+// another one shows.
 TEST_F(ThemePlacesTest, AThemeIsShownByItsNameInTheLanguageChosen)
 {
+    make(shipped("zoo/1.txt"));
     for (const QString theme : {"animales", "formas", "vehiculos"}) {
         make(shipped(theme + "/1.txt"));
         QFile ini(shipped(theme + "/tema.ini"));
@@ -51,12 +56,14 @@ TEST_F(ThemePlacesTest, AThemeIsShownByItsNameInTheLanguageChosen)
     QFile::remove(shipped("vehiculos/tema.ini"));
     QFile::link(shipped("animales/tema.ini"), shipped("vehiculos/tema.ini"));
     for (const auto& [language, shown] :
-         {std::pair{"ca", "formas vehiculos Zoo=animales"}, {"gl", "animales formas vehiculos"}}) {
+         {std::pair{"ca", "formas vehiculos Zoo (animales)=animales zoo (zoo)=zoo"},
+          {"gl", "animales formas vehiculos zoo"}}) {
         QStringList listed;
-        for (const auto& theme : ThemeLibrary(app.path()).themes(language))
+        for (const auto& theme : ThemeLibrary(app.path(), localShare()).themes(language))
             listed << (theme.shown == theme.name ? theme.name : theme.shown + "=" + theme.name);
         EXPECT_EQ(listed.join(' ').toStdString(), shown) << language;
     }
+    EXPECT_TRUE(ThemeLibrary(app.path(), localShare()).save("ZOO", "x").problem.contains("Ya hay"));
 }
 
 // The next number is the first one missing from 1, in any case, where the
@@ -81,10 +88,11 @@ TEST_F(ThemePlacesTest, SaveWritesTheBytesAsTheThemesNextNumberWhereThePlayerLoo
                  {app.path(), QString(64, 'a'), shipped(QString(64, 'a') + "/1.txt")}};
     for (const QString& bad :
          QStringList{"  ", "a/b", "a\\b", "..", ".oculto", "a\tb", QString(65, 'a')})
-        EXPECT_FALSE(ThemeLibrary(app.path()).save(bad, "x").problem.isEmpty())
+        EXPECT_FALSE(ThemeLibrary(app.path(), localShare()).save(bad, "x").problem.isEmpty())
             << bad.toStdString();
     for (const auto& c : cases) {
-        const auto saved = ThemeLibrary(c.app).save(c.theme, "1,600,300,255,0,0,\r\n");
+        const auto saved =
+            ThemeLibrary(c.app, localShare()).save(c.theme, "1,600,300,255,0,0,\r\n");
         EXPECT_EQ(saved.path, c.written) << saved.problem.toStdString();
         EXPECT_EQ(saved.problem.isEmpty(), !c.written.isEmpty());
         QFile written(c.written);
@@ -122,5 +130,13 @@ TEST_F(ThemePlacesTest, EveryPlaceJoinsTheListTheMoreImportantWinningAndSharedFo
     EXPECT_EQ(store.save("c", "x").path, one + "c/2.txt");
     EXPECT_EQ(store.save("nuevo", "x").path, one + "nuevo/1.txt");
     EXPECT_FALSE(QFileInfo::exists(missing));
+    // A shared theme's tema.ini whose server stops answering: the theme is
+    // shown by its folder's name, within the share's patience.
+    QFile ini(one + "c/tema.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("[Tema]\nNombre[es]=Ce\n") > 0);
+    ini.close();
+    HungFolder hung(one + "c/tema.ini");
+    for (const auto& theme : ThemeLibrary(app.path(), {{one}, hung.lister}).themes("es"))
+        EXPECT_EQ(theme.shown, theme.name);
     qputenv("XDG_DATA_DIRS", oldDirs);
 }

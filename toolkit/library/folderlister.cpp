@@ -1,6 +1,9 @@
 #include "folderlister.h"
 
+#include "themenames.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QThreadPool>
 #include <memory>
 
@@ -82,6 +85,14 @@ bool FolderLister::stuck(const QString& folder)
 QStringList FolderLister::subfolders(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+QStringList FolderLister::read(const QString& path)
+{
+    const QFileInfo asked(path);
+    if (asked.fileName() == QFileInfo(themeSettingsPath(asked.path())).fileName())
+        return themeNameLines(asked.path());
+    return subfolders(path);
 }
 
 FolderLister& FolderLister::shared()

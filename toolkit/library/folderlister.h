@@ -22,11 +22,11 @@ namespace toolkit {
 class FolderLister
 {
 public:
-    // What is read of a folder, by default the names of its subfolders; may
-    // block as long as the file system does.
+    // What is read of a folder, by default read(); may block as long as the
+    // file system does.
     using Reader = std::function<QStringList(const QString& folder)>;
 
-    explicit FolderLister(Reader reader = subfolders,
+    explicit FolderLister(Reader reader = read,
                           std::chrono::milliseconds patience = std::chrono::seconds(2));
 
     // For each of `folders`, in order: its subfolders, or nullopt when it
@@ -39,6 +39,10 @@ public:
 
     // The visible subfolders of `folder`; none when it cannot be read.
     static QStringList subfolders(const QString& folder);
+    // What the programs read on the share: the subfolders of a folder, or,
+    // asked for a theme's tema.ini, the names it gives the theme
+    // (themeNameLines()).
+    static QStringList read(const QString& path);
 
     // The one the programs share for the real file system, so that a hung
     // server holds one thread per folder however often it is asked.

@@ -34,6 +34,22 @@ bool Share::answers(const QString& folder) const
            (!lister_->stuck(folder) && lister_->list({folder}).constFirst().has_value());
 }
 
+QStringList Share::answering(const QStringList& folders) const
+{
+    QStringList shared;
+    for (const QString& folder : folders)
+        if (isShared(folder))
+            shared << folder;
+    const auto answered = lister_->list(shared);
+    QStringList answering;
+    for (const QString& folder : folders) {
+        const qsizetype asked = shared.indexOf(folder);
+        if (asked < 0 || answered[asked])
+            answering << folder;
+    }
+    return answering;
+}
+
 QString Share::notAnswering(const QString& path)
 {
     return tr("La carpeta compartida %1 no responde: prueba otra vez dentro de un "

@@ -20,7 +20,6 @@ class Share
     Q_DECLARE_TR_FUNCTIONS(toolkit::Share)
 
 public:
-public:
     Share(QStringList sharedFolders, FolderLister& lister);
     // This run's lab settings and the programs' shared lister.
     static Share current();
@@ -31,6 +30,9 @@ public:
     // Whether `folder` can be used now. For a file, ask about its folder
     // (QFileInfo::path(), which touches no disk).
     bool answers(const QString& folder) const;
+    // Those of `folders` that can be used now: the shared ones are asked all
+    // at once, so hung ones cost one wait together.
+    QStringList answering(const QStringList& folders) const;
     // Whether `path` lies inside one of the shared folders.
     bool isShared(const QString& path) const;
 

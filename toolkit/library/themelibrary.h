@@ -1,7 +1,10 @@
 #pragma once
 
 #include "language.h"
+#include "renumbering.h"
 #include "share.h"
+#include "themelock.h"
+#include "trash.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -31,23 +34,14 @@ namespace toolkit {
 // one is listed. The shared folders are reached through the share: one that
 // does not answer in time is left out of that listing.
 //
-// Renumbering never loses nor doubles an activity, whenever the program is
-// killed or the power goes. It works like a mail store: a plan is written
-// whole into a hidden folder inside the theme, the files whose number
-// changes move into that folder under their new names, a mark says they all
-// did, and they move back into place, each rename refusing to replace a
-// file. recover(), run at every start of the editor, finishes a plan that
-// was cut short, so the player again finds 1 to n without a gap; a plan that
-// cannot be finished is set aside and what it parked comes back. An
-// activity's picture (N.png beside N.txt) moves with it through all this.
-// One editor
-// at a time changes a theme: a lock file in it, taken over when its owner is
-// gone, keeps a second one (another teacher's) out until the first is done.
+// Every write into a theme takes the theme's lock (ThemeLock), finishes a
+// renumbering another editor left cut short (Renumbering), and is refused
+// when the theme's folder is a symbolic link: a linked theme is played and
+// shown, never written through.
 class ThemeLibrary
 {
     Q_DECLARE_TR_FUNCTIONS(toolkit::ThemeLibrary)
 
-public:
 public:
     struct Theme
     {
@@ -65,17 +59,15 @@ public:
     // The themes of the program in `appFolder` and of the share; `papelera`:
     // where removed activities and themes go when the desktop has no trash
     // that takes them.
-    explicit ThemeLibrary(QString appFolder = {}, Share share = Share::current(),
-                          QString papelera = defaultPapelera());
-    // <data>/lunipo/papelera, <data> being $XDG_DATA_HOME or ~/.local/share.
-    static QString defaultPapelera();
+    ThemeLibrary(QString appFolder, Share share, QString papelera = Trash::defaultPapelera());
 
     // --- Where themes are (themelibrary_places.cpp) ----------------------
     // The themes of every place in one list, sorted ignoring case by the
     // names shown: the name a theme's tema.ini gives it in `language`
-    // ([Tema] Nombre[ca]=Animals), else its folder's.
+    // ([Tema] Nombre[ca]=Animals), else its folder's. Two themes that would
+    // show the same name are told apart by their folders' names, in
+    // brackets. A shared theme's tema.ini is read within the share's patience.
     QList<Theme> themes(const QString& language = sessionLanguage()) const;
-    static QString shownName(const Theme& theme, const QString& language);
 
     // Writes `contents` whole or not at all as the next activity of theme
     // `name` (blanks round it dropped): the first n from 1 for which the
@@ -100,9 +92,6 @@ public:
 
     // --- The activities of a theme (themelibrary.cpp) --------------------
 
-    // The theme's activity files 1.txt, 2.txt... (names matched ignoring
-    // case), up to the first missing number, where the player stops.
-    static QStringList activities(const QString& theme);
     // Whether a file can really be written into the theme's folder.
     static bool canChange(const QString& theme);
 
@@ -119,33 +108,25 @@ public:
                         QString* renamed = nullptr) const;
     QString removeTheme(const QString& theme) const;
 
-    // Finishes any renumbering of these themes that was cut short.
+    // Finishes any renumbering of these themes that was cut short; a theme
+    // another editor is changing right now is left to it.
     void recover(const QStringList& themes) const;
 
     // Test seams. stepDone is called after each step of a renumbering; false
     // stops the work right there, as a power cut would. Without the desktop
-    // trash everything removed goes to the papelera.
+    // trash everything removed goes to the papelera. How long a write waits
+    // for another editor's lock.
     std::function<bool()> stepDone;
     bool useDesktopTrash = true;
-
-    struct Move
-    {
-        QString from; // the file's name in the theme now
-        QString to;   // its name once renumbered; empty when it is removed
-    };
+    int lockPatienceMs = 2000;
 
 private:
-    QString renumber(const QString& theme, const QList<Move>& moves) const;
-    bool finish(const QString& theme, const QList<Move>& moves, bool placing) const;
-    bool stageAll(const QString& theme, const QList<Move>& moves) const;
-    bool placeAll(const QString& theme, const QList<Move>& moves) const;
-    bool step() const { return !stepDone || stepDone(); }
-    // With the theme's lock held.
-    void recoverLocked(const QString& theme) const;
-    void setAside(const QString& theme) const;
-    void bringBackParked(const QString& theme) const;
-    bool placeInFreeNumber(const QString& theme, const QString& file) const;
-    void placePicture(const QString& staged, const QString& activity) const;
+    // Takes the theme's lock and finishes what another editor left cut
+    // short; the problem to tell when the theme cannot be written now.
+    QString lockProblem(const QString& theme, const ThemeLock& lock) const;
+    QString renumber(const QString& theme, const ThemeLock& lock,
+                     const QList<Renumbering::Move>& moves) const;
+    Trash trash() const;
 
     struct Listing;
     Listing listing() const;
@@ -154,8 +135,6 @@ private:
 
     QString appFolder_;
     Share share_;
-    bool toTrash(const QString& path, const QString& name) const;
-
     QString papelera_;
 };
 

@@ -9,12 +9,12 @@
 #include "folderlister.h"
 #include "newfile.h"
 #include "share.h"
+#include "themenames.h"
 #include "writablefolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -88,13 +88,14 @@ int nextNumber(const QString& folder)
 struct ThemeLibrary::Listing
 {
     QList<Theme> themes;
+    QList<ThemeNames> names;    // each theme's tema.ini names, by language
     QStringList answeredShared; // the shared folders that answered in time
 
     // A theme of a more important place replaces the one of the same name.
-    void add(const QString& place, const QStringList& names)
+    void add(const QString& place, const QStringList& folders)
     {
         const QDir dir(place);
-        for (const QString& name : names) {
+        for (const QString& name : folders) {
             const Theme theme{name, dir.filePath(name), name};
             const auto same = std::find_if(themes.begin(), themes.end(),
                                            [&](const Theme& t) { return t.name == name; });
@@ -104,8 +105,25 @@ struct ThemeLibrary::Listing
                 themes << theme;
         }
     }
+
+    // Whether some theme has `name` as its folder's, or shows it in some
+    // language.
+    bool shows(const QString& name) const
+    {
+        for (qsizetype i = 0; i < themes.size(); ++i) {
+            if (themes[i].name.compare(name, Qt::CaseInsensitive) == 0)
+                return true;
+            for (const QString& shown : names[i])
+                if (shown.compare(name, Qt::CaseInsensitive) == 0)
+                    return true;
+        }
+        return false;
+    }
 };
 
+// A shared theme's tema.ini is read on the share's worker, all of them
+// asked at once, so a server that stops answering between the listing and
+// the names costs one wait.
 ThemeLibrary::Listing ThemeLibrary::listing() const
 {
     Listing listing;
@@ -121,33 +139,37 @@ ThemeLibrary::Listing ThemeLibrary::listing() const
         }
     }
     listing.add(userThemesFolder(), FolderLister::subfolders(userThemesFolder()));
+    QStringList sharedSettings;
+    for (const Theme& theme : listing.themes)
+        if (share_.isShared(theme.folder))
+            sharedSettings << themeSettingsPath(theme.folder);
+    const auto sharedNames = share_.lister().list(sharedSettings);
+    for (const Theme& theme : listing.themes) {
+        const qsizetype asked = sharedSettings.indexOf(themeSettingsPath(theme.folder));
+        if (asked < 0)
+            listing.names << readThemeNames(theme.folder);
+        else
+            listing.names << themeNamesFrom(sharedNames[asked].value_or(QStringList()));
+    }
     return listing;
 }
 
 QList<ThemeLibrary::Theme> ThemeLibrary::themes(const QString& language) const
 {
-    QList<Theme> listed = listing().themes;
-    for (Theme& theme : listed)
-        theme.shown = shownName(theme, language);
-    std::stable_sort(listed.begin(), listed.end(), [](const Theme& a, const Theme& b) {
+    const Listing listed = listing();
+    QList<Theme> themes = listed.themes;
+    QHash<QString, int> showing; // how many themes show each name
+    for (qsizetype i = 0; i < themes.size(); ++i) {
+        themes[i].shown = listed.names[i].value(language, themes[i].name);
+        ++showing[themes[i].shown.toCaseFolded()];
+    }
+    for (Theme& theme : themes)
+        if (showing.value(theme.shown.toCaseFolded()) > 1)
+            theme.shown += QStringLiteral(" (%1)").arg(theme.name);
+    std::stable_sort(themes.begin(), themes.end(), [](const Theme& a, const Theme& b) {
         return a.shown.compare(b.shown, Qt::CaseInsensitive) < 0;
     });
-    return listed;
-}
-
-// A theme's tema.ini may name it in each language, as a menu entry does:
-// [Tema] Nombre[ca]=Animals. Only a small regular file is read: a shared
-// folder may hold anything under that name.
-QString ThemeLibrary::shownName(const Theme& theme, const QString& language)
-{
-    const QString path = QDir(theme.folder).filePath(QStringLiteral("tema.ini"));
-    constexpr qint64 MostBytes = 64 * 1024;
-    if (!isPlainFile(path) || QFileInfo(path).size() > MostBytes)
-        return theme.name;
-    const QSettings file(path, QSettings::IniFormat);
-    const QString shown =
-        file.value(QStringLiteral("Tema/Nombre[%1]").arg(language)).toString().trimmed();
-    return shown.isEmpty() ? theme.name : shown;
+    return themes;
 }
 
 // A shared folder is never made: where the server's folder is missing, a
@@ -181,6 +203,9 @@ ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& co
     if (!isListed) {
         if (const QString problem = nameProblem(theme); !problem.isEmpty())
             return {{}, problem};
+        // The children would see two themes of one name.
+        if (listed.shows(theme))
+            return {{}, tr("Ya hay un tema «%1».").arg(theme)};
         folder = QDir(newThemesFolder(listed.answeredShared)).filePath(theme);
     }
     const QString failed = tr("No se ha podido guardar la actividad en el tema «%1» (%2). "
@@ -190,16 +215,19 @@ ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& co
     const QString asked = isListed ? folder : QFileInfo(folder).path();
     if (!share_.answers(asked))
         return {{}, Share::notAnswering(asked)};
-    if (!QDir().mkpath(folder))
+    if (!isListed && !QDir().mkpath(folder))
         return {{}, failed};
-    // Another editor may take the number first, and over NFS its file may
-    // not be listed here for a while: so never the same number twice.
+    const ThemeLock lock(folder, lockPatienceMs);
+    if (const QString problem = lockProblem(folder, lock); !problem.isEmpty())
+        return {{}, problem};
+    // Over NFS another computer's file may not be listed here for a while:
+    // so the number is still taken exclusively, never the same one twice.
     int number = 0;
     const QString path = createFirstFree(
         folder,
         [&](int) {
             number = std::max(number + 1, nextNumber(folder));
-            return QStringLiteral("%1.txt").arg(number);
+            return activityName(number);
         },
         [&](QIODevice& file) { return file.write(contents) == contents.size(); });
     if (path.isEmpty())
