@@ -4,6 +4,7 @@
 
 #include "activityfiles.h"
 #include "colour.h"
+#include "language.h"
 #include "textfiles.h"
 
 #include <QFileInfo>
@@ -68,7 +69,8 @@ void Form1::Combo1_DropDown()
     QList<Theme> themes = listThemes();
     const QString shownFolder = themeFolders_.value(shown);
     if (shown >= 0)
-        keepListed(themes, {QFileInfo(shownFolder).fileName(), shownFolder, Combo1->List(shown)});
+        keepListed(themes,
+                   {QFileInfo(shownFolder).fileName(), shownFolder, Combo1->List(shown), {}});
     showThemes(themes);
     for (int i = 0; i < Combo1->ListCount(); ++i)
         activityNumber[static_cast<size_t>(i)] = remembered.value(themeFolders_.value(i));
@@ -80,7 +82,9 @@ void Form1::Combo1_DropDown()
 
 QList<Theme> Form1::listThemes() const
 {
-    return toolkit::ThemeLibrary(appFolder(), share()).themes();
+    const QString language = toolkit::chooseLanguage(
+        lab.language, [](const char* name) { return qEnvironmentVariable(name); });
+    return toolkit::ThemeLibrary(appFolder(), share()).themes(language, lab.levels);
 }
 
 void Form1::showThemes(const QList<Theme>& themes)

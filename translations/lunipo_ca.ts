@@ -736,6 +736,10 @@
 <context>
     <name>toolkit::LabSettings</name>
     <message>
+        <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>
+        <translation>niveles: «%1» no és un nivell (1, 2, 3, 4 o letras); no s&apos;utilitza</translation>
+    </message>
+    <message>
         <source>no se puede leer; se deja de lado</source>
         <translation>no es pot llegir; es deixa de banda</translation>
     </message>

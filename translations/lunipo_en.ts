@@ -736,6 +736,10 @@
 <context>
     <name>toolkit::LabSettings</name>
     <message>
+        <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>
+        <translation>niveles: “%1” is not a level (1, 2, 3, 4 or letras); not used</translation>
+    </message>
+    <message>
         <source>no se puede leer; se deja de lado</source>
         <translation>cannot be read; it is left aside</translation>
     </message>

@@ -736,6 +736,10 @@
 <context>
     <name>toolkit::LabSettings</name>
     <message>
+        <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>
+        <translation>niveles: «%1» ez da maila bat (1, 2, 3, 4 edo letras); ez da erabiltzen</translation>
+    </message>
+    <message>
         <source>no se puede leer; se deja de lado</source>
         <translation>ezin da irakurri; alde batera uzten da</translation>
     </message>

@@ -736,6 +736,10 @@
 <context>
     <name>toolkit::LabSettings</name>
     <message>
+        <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>
+        <translation>niveles: «%1» non é un nivel (1, 2, 3, 4 ou letras); non se usa</translation>
+    </message>
+    <message>
         <source>no se puede leer; se deja de lado</source>
         <translation>non se pode ler; déixase de lado</translation>
     </message>

@@ -736,6 +736,10 @@
 <context>
     <name>toolkit::LabSettings</name>
     <message>
+        <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>
+        <translation>niveles: «%1» não é um nível (1, 2, 3, 4 ou letras); não é usado</translation>
+    </message>
+    <message>
         <source>no se puede leer; se deja de lado</source>
         <translation>não se pode ler; fica de parte</translation>
     </message>

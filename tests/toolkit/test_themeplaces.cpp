@@ -66,6 +66,32 @@ TEST_F(ThemePlacesTest, AThemeIsShownByItsNameInTheLanguageChosen)
     EXPECT_TRUE(ThemeLibrary(app.path(), localShare()).save("ZOO", "x").problem.contains("Ya hay"));
 }
 
+// The shipped library's themes show their level's range and come by level,
+// after a teacher's own; a class sees the levels its lab allows and the
+// themes made for its language.
+TEST_F(ThemePlacesTest, LevelsAreShownInOrderAndChosenByTheLab)
+{
+    for (const auto& [theme, settings] :
+         {std::pair{"granja2", "Nombre[es]=Granja\nNivel=2"},
+          {"granja1", "Nombre[es]=Granja\nNivel=1"},
+          {"abc", "Nombre[es]=Letras\nNivel=letras\nIdiomas=es gl eu"},
+          {"mio", ""}}) {
+        make(shipped(theme + QString("/1.txt")));
+        QFile ini(shipped(theme + QString("/tema.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Tema]\n" + QByteArray(settings) + "\n");
+    }
+    const auto shown = [&](const QString& language, const QStringList& levels) {
+        QStringList listed;
+        for (const auto& theme : ThemeLibrary(app.path(), localShare()).themes(language, levels))
+            listed << theme.shown;
+        return listed.join(", ").toStdString();
+    };
+    EXPECT_EQ(shown("es", {}), "mio, Granja · 1–10, Granja · 1–20, Letras · A–Z");
+    EXPECT_EQ(shown("es", {"1", "letras"}), "mio, Granja · 1–10, Letras · A–Z");
+    EXPECT_EQ(shown("ca", {"2"}), "mio, granja2 · 1–20");
+}
+
 // The next number is the first one missing from 1, in any case, where the
 // player stops. A listed theme keeps its folder; a new one goes beside the
 // program, or into the user's folder when the program's cannot be written;

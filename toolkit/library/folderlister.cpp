@@ -91,7 +91,7 @@ QStringList FolderLister::read(const QString& path)
 {
     const QFileInfo asked(path);
     if (asked.fileName() == QFileInfo(themeSettingsPath(asked.path())).fileName())
-        return themeNameLines(asked.path());
+        return themeSettingsLines(asked.path());
     return subfolders(path);
 }
 

@@ -40,8 +40,8 @@ public:
     // The visible subfolders of `folder`; none when it cannot be read.
     static QStringList subfolders(const QString& folder);
     // What the programs read on the share: the subfolders of a folder, or,
-    // asked for a theme's tema.ini, the names it gives the theme
-    // (themeNameLines()).
+    // asked for a theme's tema.ini, what it says of the theme
+    // (themeSettingsLines()).
     static QStringList read(const QString& path);
 
     // The one the programs share for the real file system, so that a hung

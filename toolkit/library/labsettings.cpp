@@ -1,6 +1,7 @@
 #include "labsettings.h"
 
 #include "language.h"
+#include "themenames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,6 +83,8 @@ private:
             applyHint(path, value);
         else if (key == QLatin1String("idioma"))
             applyLanguage(path, value);
+        else if (key == QLatin1String("niveles"))
+            applyLevels(path, value);
         else
             tell(path, LabSettings::tr("la clave «%1» no se conoce; no se usa").arg(key));
     }
@@ -149,6 +152,21 @@ private:
         else
             tell(path, LabSettings::tr("idioma=%1: se esperaba uno de %2")
                            .arg(value, languages().join(QStringLiteral(", "))));
+    }
+
+    void applyLevels(const QString& path, const QString& value)
+    {
+        QStringList levels;
+        for (const QString& part : value.toLower().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QString level = part.trimmed();
+            if (!levelRange(level).isEmpty())
+                levels << level;
+            else
+                tell(path, LabSettings::tr("niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); "
+                                           "no se usa")
+                               .arg(level));
+        }
+        settings_.levels = levels;
     }
 
     void tell(const QString& path, const QString& problem)

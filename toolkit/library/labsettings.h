@@ -34,6 +34,10 @@ public:
     // (a code of toolkit::languages()), in place of the desktop session's;
     // empty when not set.
     QString language;
+    // "niveles": the levels of the shipped library this lab's classes see
+    // ("1,2"; 1 to 4, "letras"), a teacher's own themes always; all levels
+    // when not set.
+    QStringList levels;
 
     // Reads the files as they are now. Each thing that could not be used (a
     // file that cannot be read, an unknown key, a bad value) adds one line

@@ -48,6 +48,7 @@ public:
         QString name; // the folder's
         QString folder;
         QString shown; // in the language of the listing (see themes())
+        QString level; // of the shipped library, from its tema.ini; empty for a teacher's
     };
     // Where an activity went, or, when nothing was written, why not.
     struct Saved
@@ -62,12 +63,18 @@ public:
     ThemeLibrary(QString appFolder, Share share, QString papelera = Trash::defaultPapelera());
 
     // --- Where themes are (themelibrary_places.cpp) ----------------------
-    // The themes of every place in one list, sorted ignoring case by the
-    // names shown: the name a theme's tema.ini gives it in `language`
-    // ([Tema] Nombre[ca]=Animals), else its folder's. Two themes that would
-    // show the same name are told apart by their folders' names, in
-    // brackets. A shared theme's tema.ini is read within the share's patience.
-    QList<Theme> themes(const QString& language = sessionLanguage()) const;
+    // The themes of every place in one list for a class that speaks
+    // `language`, each shown by the name its tema.ini gives it in that
+    // language ([Tema] Nombre[ca]=Animals), else its folder's. Two themes
+    // that would show the same name are told apart by their folders' names,
+    // in brackets. A theme of the shipped library shows its level's range
+    // ("Granja · 1–10") and is listed only for a class of one of `levels`
+    // (all when none are given) and of its languages; a teacher's own themes
+    // are always listed, first. Sorted by level, then ignoring case by the
+    // names shown. A shared theme's tema.ini is read within the share's
+    // patience.
+    QList<Theme> themes(const QString& language = sessionLanguage(),
+                        const QStringList& levels = {}) const;
 
     // Writes `contents` whole or not at all as the next activity of theme
     // `name` (blanks round it dropped): the first n from 1 for which the
@@ -121,8 +128,8 @@ public:
     int lockPatienceMs = 2000;
 
 private:
-    // Takes the theme's lock and finishes what another editor left cut
-    // short; the problem to tell when the theme cannot be written now.
+    // With the lock just taken held, finishes what another editor left cut
+    // short; otherwise the problem to tell the adult.
     QString lockProblem(const QString& theme, const ThemeLock& lock) const;
     QString renumber(const QString& theme, const ThemeLock& lock,
                      const QList<Renumbering::Move>& moves) const;

@@ -88,15 +88,15 @@ int nextNumber(const QString& folder)
 struct ThemeLibrary::Listing
 {
     QList<Theme> themes;
-    QList<ThemeNames> names;    // each theme's tema.ini names, by language
-    QStringList answeredShared; // the shared folders that answered in time
+    QList<ThemeSettings> settings; // what each theme's tema.ini says
+    QStringList answeredShared;    // the shared folders that answered in time
 
     // A theme of a more important place replaces the one of the same name.
     void add(const QString& place, const QStringList& folders)
     {
         const QDir dir(place);
         for (const QString& name : folders) {
-            const Theme theme{name, dir.filePath(name), name};
+            const Theme theme{name, dir.filePath(name), name, {}};
             const auto same = std::find_if(themes.begin(), themes.end(),
                                            [&](const Theme& t) { return t.name == name; });
             if (same != themes.end())
@@ -113,7 +113,7 @@ struct ThemeLibrary::Listing
         for (qsizetype i = 0; i < themes.size(); ++i) {
             if (themes[i].name.compare(name, Qt::CaseInsensitive) == 0)
                 return true;
-            for (const QString& shown : names[i])
+            for (const QString& shown : settings[i].names)
                 if (shown.compare(name, Qt::CaseInsensitive) == 0)
                     return true;
         }
@@ -147,26 +147,45 @@ ThemeLibrary::Listing ThemeLibrary::listing() const
     for (const Theme& theme : listing.themes) {
         const qsizetype asked = sharedSettings.indexOf(themeSettingsPath(theme.folder));
         if (asked < 0)
-            listing.names << readThemeNames(theme.folder);
+            listing.settings << readThemeSettings(theme.folder);
         else
-            listing.names << themeNamesFrom(sharedNames[asked].value_or(QStringList()));
+            listing.settings << themeSettingsFrom(sharedNames[asked].value_or(QStringList()));
     }
     return listing;
 }
 
-QList<ThemeLibrary::Theme> ThemeLibrary::themes(const QString& language) const
+QList<ThemeLibrary::Theme> ThemeLibrary::themes(const QString& language,
+                                                const QStringList& levels) const
 {
     const Listing listed = listing();
-    QList<Theme> themes = listed.themes;
-    QHash<QString, int> showing; // how many themes show each name
-    for (qsizetype i = 0; i < themes.size(); ++i) {
-        themes[i].shown = listed.names[i].value(language, themes[i].name);
-        ++showing[themes[i].shown.toCaseFolded()];
+    QList<Theme> themes;
+    // How many themes show each name at each level: one name at two levels
+    // is told apart by them.
+    QHash<QString, int> showing;
+    const auto shownAs = [](const Theme& theme) {
+        return theme.shown.toCaseFolded() + QLatin1Char('\n') + theme.level;
+    };
+    for (qsizetype i = 0; i < listed.themes.size(); ++i) {
+        const ThemeSettings& settings = listed.settings[i];
+        if ((!settings.level.isEmpty() && !levels.isEmpty() && !levels.contains(settings.level)) ||
+            (!settings.languages.isEmpty() && !settings.languages.contains(language)))
+            continue;
+        Theme theme = listed.themes[i];
+        theme.shown = settings.names.value(language, theme.name);
+        theme.level = settings.level;
+        ++showing[shownAs(theme)];
+        themes << theme;
     }
-    for (Theme& theme : themes)
-        if (showing.value(theme.shown.toCaseFolded()) > 1)
+    for (Theme& theme : themes) {
+        if (showing.value(shownAs(theme)) > 1)
             theme.shown += QStringLiteral(" (%1)").arg(theme.name);
+        if (const QString range = levelRange(theme.level); !range.isEmpty())
+            theme.shown += QStringLiteral(" · ") + range;
+    }
+    // A teacher's own themes first, then the library's by level.
     std::stable_sort(themes.begin(), themes.end(), [](const Theme& a, const Theme& b) {
+        if (a.level != b.level)
+            return a.level < b.level;
         return a.shown.compare(b.shown, Qt::CaseInsensitive) < 0;
     });
     return themes;

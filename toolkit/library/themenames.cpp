@@ -3,8 +3,9 @@
 #include "textfiles.h"
 
 #include <QDir>
-#include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryFile>
 
 namespace toolkit {
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr qint64 MostBytes = 64 * 1024;
 const QString NamePrefix = QStringLiteral("Nombre[");
+const QString LevelKey = QStringLiteral("Nivel");
+const QString LanguagesKey = QStringLiteral("Idiomas");
 
 } // namespace
 
@@ -20,44 +23,62 @@ QString themeSettingsPath(const QString& themeFolder)
     return QDir(themeFolder).filePath(QStringLiteral("tema.ini"));
 }
 
-ThemeNames readThemeNames(const QString& themeFolder)
+QStringList themeSettingsLines(const QString& themeFolder)
 {
-    QFile file;
-    if (!openRegularFile(file, themeSettingsPath(themeFolder), Links::Refuse) ||
-        file.size() > MostBytes)
+    const auto bytes = readRegularFile(themeSettingsPath(themeFolder), MostBytes, Links::Refuse);
+    if (!bytes || bytes->isEmpty())
         return {};
-    // QSettings reads by name: the name of what is already open, so that no
-    // FIFO or link swapped in meanwhile is ever opened.
-    QSettings settings(QStringLiteral("/proc/self/fd/%1").arg(file.handle()), QSettings::IniFormat);
+    // QSettings reads only by name, which on the share could be a FIFO or a
+    // link by the time it opens it: it reads a private copy of what was read.
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(*bytes) != bytes->size() || !copy.flush())
+        return {};
+    QSettings settings(copy.fileName(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Tema"));
-    ThemeNames names;
-    for (const QString& key : settings.childKeys()) {
-        if (!key.startsWith(NamePrefix) || !key.endsWith(QLatin1Char(']')))
-            continue;
-        const QString language = key.mid(NamePrefix.size()).chopped(1);
-        const QString name = settings.value(key).toString().trimmed();
-        if (!language.isEmpty() && !name.isEmpty())
-            names.insert(language, name);
-    }
-    return names;
-}
-
-QStringList themeNameLines(const QString& themeFolder)
-{
     QStringList lines;
-    const ThemeNames names = readThemeNames(themeFolder);
-    for (auto name = names.cbegin(); name != names.cend(); ++name)
-        lines << name.key() + QLatin1Char('=') + name.value();
+    for (const QString& key : settings.childKeys()) {
+        const QVariant value = settings.value(key);
+        const QString text = value.canConvert<QStringList>()
+                                 ? value.toStringList().join(QStringLiteral(", "))
+                                 : value.toString();
+        lines << key + QLatin1Char('=') + text.simplified();
+    }
     return lines;
 }
 
-ThemeNames themeNamesFrom(const QStringList& lines)
+ThemeSettings themeSettingsFrom(const QStringList& lines)
 {
-    ThemeNames names;
-    for (const QString& line : lines)
-        if (const qsizetype equals = line.indexOf(QLatin1Char('=')); equals > 0)
-            names.insert(line.left(equals), line.mid(equals + 1));
-    return names;
+    ThemeSettings settings;
+    for (const QString& line : lines) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const QString key = line.left(equals), value = line.mid(equals + 1).trimmed();
+        if (equals <= 0 || value.isEmpty())
+            continue;
+        if (key.startsWith(NamePrefix) && key.endsWith(QLatin1Char(']')) &&
+            key.size() > NamePrefix.size() + 1)
+            settings.names.insert(key.mid(NamePrefix.size()).chopped(1), value);
+        else if (key == LevelKey)
+            settings.level = value.toLower();
+        else if (key == LanguagesKey)
+            settings.languages = value.toLower().split(QRegularExpression(QStringLiteral("[ ,;]+")),
+                                                       Qt::SkipEmptyParts);
+    }
+    return settings;
+}
+
+ThemeSettings readThemeSettings(const QString& themeFolder)
+{
+    return themeSettingsFrom(themeSettingsLines(themeFolder));
+}
+
+QString levelRange(const QString& level)
+{
+    static const QHash<QString, QString> ranges{{QStringLiteral("1"), QStringLiteral("1–10")},
+                                                {QStringLiteral("2"), QStringLiteral("1–20")},
+                                                {QStringLiteral("3"), QStringLiteral("1–30")},
+                                                {QStringLiteral("4"), QStringLiteral("2–40")},
+                                                {QStringLiteral("letras"), QStringLiteral("A–Z")}};
+    return ranges.value(level);
 }
 
 } // namespace toolkit
