@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -122,6 +123,8 @@ void plant(Script& input)
                              QStringLiteral("/.renumerando/plan"),
                              QStringLiteral("/.renumerando/1.txt")};
     const QString path = theme + names[input.pick(0, int(std::size(names)) - 1)];
+    if (QFileInfo(QFileInfo(path).path()).isSymLink())
+        return; // planted through a link, it would land in the folder elsewhere
     switch (input.pick(0, 3)) {
     case 0:
         ::mkfifo(QFile::encodeName(path).constData(), 0600);
