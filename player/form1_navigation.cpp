@@ -138,6 +138,8 @@ void Form1::Command1_Click(int Index)
             if (n == 0)
                 n = 1;
             activityFile = activityPath(n);
+            // The labels go back over the drawing, as forward and back show it.
+            Picture1->setPicture(activityPicture);
             readActivity();
             playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(expectedLabel())});
         } else {

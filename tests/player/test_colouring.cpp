@@ -192,6 +192,9 @@ TEST_F(ColouringTest, TheActivitysDrawingIsUnderTheDotsAndStaysThere)
     form->activityFile = path("actividades/formas/1.txt");
     form->loadActivity();
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
+    form->themeFolder = path("actividades/formas");
+    form->Command1_Click(2); // the numbers again
+    EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
     joinAll();
     ASSERT_TRUE(form->dotsJoined);
     chooseTool(0);
