@@ -306,6 +306,10 @@
         <translation>--puntos va de 3 a 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opció desconeguda: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>No s’ha donat cap imatge.</translation>
     </message>

@@ -306,6 +306,10 @@
         <translation>--puntos goes from 3 to 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>No picture was given.</translation>
     </message>

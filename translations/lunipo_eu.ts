@@ -306,6 +306,10 @@
         <translation>--puntos 3tik 150era doa.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Aukera ezezaguna: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>Ez da irudirik eman.</translation>
     </message>

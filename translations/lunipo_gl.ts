@@ -306,6 +306,10 @@
         <translation>--puntos vai de 3 a 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opción descoñecida: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>Non se deu ningunha imaxe.</translation>
     </message>

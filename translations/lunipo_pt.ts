@@ -306,6 +306,10 @@
         <translation>--puntos vai de 3 a 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opção desconhecida: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>Não se deu nenhuma imagem.</translation>
     </message>
