@@ -50,12 +50,14 @@ QString chooseLanguage(const QString& labLanguage,
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
         if (locale = variable(name); !locale.isEmpty())
             break;
-    if (locale.isEmpty() || locale == QLatin1String("C") ||
-        locale.startsWith(QLatin1String("C.")) || locale == QLatin1String("POSIX"))
+    // gettext: only the locales C and POSIX themselves pass LANGUAGE over
+    // (C.UTF-8 does not), and a LANGUAGE that is set is the whole list: a
+    // class whose languages Lunipo does not speak hears the source's Spanish,
+    // not LANG's.
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
         return QStringLiteral("es");
-    QStringList wanted = variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    wanted << locale;
-    for (const QString& each : wanted)
+    const QStringList listed = variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& each : listed.isEmpty() ? QStringList{locale} : listed)
         if (const QString code = languageOf(each); !code.isEmpty())
             return code;
     return QStringLiteral("es");

@@ -17,9 +17,9 @@ const QStringList& languages();
 
 // The language of this run: the lab's "idioma" when set, else the desktop
 // session's as gettext finds it (LC_ALL, else LC_MESSAGES, else LANG names
-// the locale; unless that is C or POSIX, the entries of LANGUAGE come
-// first), the first one Lunipo speaks; else Spanish. `variable` reads an
-// environment variable.
+// the locale; unless that is C or POSIX, a LANGUAGE that is set lists the
+// languages in its place), the first one Lunipo speaks; else Spanish.
+// `variable` reads an environment variable.
 QString chooseLanguage(const QString& labLanguage,
                        const std::function<QString(const char*)>& variable);
 
