@@ -12,6 +12,9 @@ namespace toolkit {
 
 namespace {
 
+// Set once by useLanguage(), before any window opens.
+QString spoken = QStringLiteral("es");
+
 // "ca_ES.UTF-8@valencia" -> "ca"; "C" and "POSIX" name no language.
 QString languageOf(const QString& locale)
 {
@@ -69,8 +72,14 @@ QString sessionLanguage()
                           [](const char* name) { return qEnvironmentVariable(name); });
 }
 
+QString languageInUse()
+{
+    return spoken;
+}
+
 void useLanguage(QCoreApplication& app, const QString& language)
 {
+    spoken = language;
     // qtbase holds the dialogs and message boxes, print dialog included.
     // Qt has no Basque or Galician: those classes know Spanish better than
     // English. Its Portuguese is Brazil's.

@@ -26,6 +26,9 @@ QString chooseLanguage(const QString& labLanguage,
 // chooseLanguage() for this process.
 QString sessionLanguage();
 
+// The language useLanguage() made the program speak; Spanish before it.
+QString languageInUse();
+
 // Makes the program's texts and Qt's own (file dialogs, message boxes, the
 // print dialog) speak `language`. Call it after the application object is
 // made and before any window opens. Spanish is the source's: only Qt's
