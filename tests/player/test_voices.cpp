@@ -24,8 +24,8 @@ TEST_F(PlayerTest, EachDotReachedIsNamedAfterThePraise)
     }
 }
 
-// Another language, the lab's, speaks from its own folder; one without a
-// voice there (Galician: espeak-ng has none) plays the praise alone.
+// Another language speaks from its own folder; one without a voice there
+// (Galician: espeak-ng has none) plays the praise alone.
 TEST_F(PlayerTest, EachLanguageSpeaksFromItsOwnFolder)
 {
     for (const char* name : {"acierto", "voz/1", "voz/ca/1"})
