@@ -21,7 +21,10 @@ QImage thumbnailOf(const toolkit::ActivityFile& file)
     QImage image(ActivityListModel::ThumbnailSize, QImage::Format_RGB32);
     QPainter painter(&image);
     const QRectF area(QPointF(), ActivityListModel::ThumbnailSize);
-    const auto sheet = file.damaged ? std::nullopt : worksheet::readWorksheet(file.path);
+    // The drawing is decoded at the card's size, never the screen's.
+    const auto sheet = file.damaged
+                           ? std::nullopt
+                           : worksheet::readWorksheet(file.path, ActivityListModel::ThumbnailSize);
     if (sheet)
         worksheet::paintFigure(painter, area, *sheet);
     else

@@ -14,12 +14,19 @@ namespace {
 int runBatch(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Qt is given none of the arguments: a Qt option would take the one
+    // after it as its value, --tema included, and a window's options mean
+    // nothing here. The batch reads them all, as they were typed.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     toolkit::useLanguage(app, toolkit::sessionLanguage());
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout), err(stderr);
     QString problem;
-    const auto batch = editor::PictureBatch::fromArguments(app.arguments(), problem);
-    if (!problem.isEmpty()) {
+    const auto batch = editor::PictureBatch::fromArguments(arguments, problem);
+    if (!batch || !problem.isEmpty()) {
         err << "lunipoeditor: " << problem << '\n'
             << QCoreApplication::translate(
                    "main",

@@ -57,6 +57,9 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
             }
         } else if (argument == QLatin1String("--con-contorno")) {
             batch.keepOutline = true;
+        } else if (argument.startsWith(QLatin1Char('-'))) {
+            problem = tr("Opción desconocida: %1").arg(argument);
+            return batch;
         } else {
             batch.pictures << argument;
         }

@@ -35,7 +35,9 @@ public:
     QStringList pictures;
 
     // The batch the command line asks for; nullopt when it asks for none
-    // (no --tema), a problem for the adult when it is not well formed.
+    // (no --tema), a problem for the adult when it is not well formed or
+    // holds an option the batch does not know (Qt's own among them: a
+    // picture whose name starts with "-" is given as "./-name").
     static std::optional<PictureBatch> fromArguments(const QStringList& arguments,
                                                      QString& problem);
 

@@ -6,7 +6,7 @@
 // drawing an activity shows the child. Whatever the bytes, the dots lie
 // within the page, each figure has at least three and they add up to what
 // was asked; taking the outline away only ever whitens; the drawing read
-// for the player is null or of a sensible size.
+// for the player takes no more memory than the screen it is read for.
 
 #include "activitypicture.h"
 #include "fuzzsupport.h"
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::writeFile(folder.filePath(QStringLiteral("1.png")), data + 2, size - 2);
     const QImage drawing =
         toolkit::readActivityPicture(folder.filePath(QStringLiteral("1.txt")), {800, 600}).image;
-    if (drawing.width() > toolkit::MaxPictureSide || drawing.height() > toolkit::MaxPictureSide)
+    if (drawing.sizeInBytes() > qsizetype(800) * 600 * 4)
         std::abort();
     const QImage picture = toolkit::readFittedPicture(path, Page);
     if (picture.isNull())

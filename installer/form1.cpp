@@ -115,18 +115,18 @@ void Form1::installFile(const QString& name)
     const QString installed = toolkit::findFileIgnoringCase(systemFolder, name);
     const QString delivered = deliveredFile(platform_.appFolder(), name);
     if (!installed.isEmpty())
-        tell(tr("el archivo ") + name + tr(" ya se encontraba en SYSTEM"));
+        tell(tr("el archivo %1 ya se encontraba en SYSTEM").arg(name));
     else if (!delivered.isEmpty())
         copyAndRegister(delivered, systemFolder + QLatin1Char('/') + name, name);
     else
-        tell(tr("el archivo ") + name + tr(" No lo encuentro"));
+        tell(tr("el archivo %1 No lo encuentro").arg(name));
 }
 
 void Form1::copyAndRegister(const QString& source, const QString& target, const QString& name)
 {
     // Registering a library that never arrived would only hide the failure.
     if (!QFile::copy(source, target)) {
-        tell(tr("No se pudo copiar el archivo ") + name + tr(" en SYSTEM"));
+        tell(tr("No se pudo copiar el archivo %1 en SYSTEM").arg(name));
         return;
     }
     // The tool reports its own outcome to the user; nothing here waits for it.

@@ -154,6 +154,8 @@ void Form1::Form_Load()
             Image2.LoadNew();
     });
     currentTool = NoTool;
+    voiceLanguage =
+        toolkit::languages().contains(lab.language) ? lab.language : toolkit::languageInUse();
     skipOnFailure([&] { readLanguageFile(); });
     skipOnFailure([&] { Picture1->setBackColor(toolkit::vbWhite); });
     skipOnFailure([&] {

@@ -177,7 +177,8 @@ public:
     // The language the numbers and letters are spoken in: Spanish from
     // sonidos/voz, another from sonidos/voz/<code>, where a school may put
     // its own recordings; a language without a voice plays the chime alone.
-    QString voiceLanguage = toolkit::sessionLanguage();
+    // Set by Form_Load: the lab's "idioma", else the language of the texts.
+    QString voiceLanguage;
 
     // --- Paper worksheet (form1_print.cpp) -------------------------------
     // Ctrl+P: the print dialog for the activity shown, as its file holds it.

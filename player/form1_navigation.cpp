@@ -136,8 +136,14 @@ void Form1::Command1_Click(int Index)
             // A child who is lost hears where to go on, once the labels are back.
             if (n == 0)
                 n = 1;
+            const QString shown = activityFile;
             activityFile = activityPath(n);
-            readActivity();
+            // Pressed before any activity was shown, it shows one, its
+            // drawing under the labels as forward and back show it.
+            if (activityFile != shown)
+                loadActivity();
+            else
+                readActivity();
             playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(expectedLabel())});
         } else {
             Picture1->setPicture(Picture3->Image());

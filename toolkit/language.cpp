@@ -12,6 +12,9 @@ namespace toolkit {
 
 namespace {
 
+// Set once by useLanguage(), before any window opens.
+QString spoken = QStringLiteral("es");
+
 // "ca_ES.UTF-8@valencia" -> "ca"; "C" and "POSIX" name no language.
 QString languageOf(const QString& locale)
 {
@@ -50,12 +53,14 @@ QString chooseLanguage(const QString& labLanguage,
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
         if (locale = variable(name); !locale.isEmpty())
             break;
-    if (locale.isEmpty() || locale == QLatin1String("C") ||
-        locale.startsWith(QLatin1String("C.")) || locale == QLatin1String("POSIX"))
+    // gettext: only the locales C and POSIX themselves pass LANGUAGE over
+    // (C.UTF-8 does not), and a LANGUAGE that is set is the whole list: a
+    // class whose languages Lunipo does not speak hears the source's Spanish,
+    // not LANG's.
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
         return QStringLiteral("es");
-    QStringList wanted = variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    wanted << locale;
-    for (const QString& each : wanted)
+    const QStringList listed = variable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& each : listed.isEmpty() ? QStringList{locale} : listed)
         if (const QString code = languageOf(each); !code.isEmpty())
             return code;
     return QStringLiteral("es");
@@ -67,8 +72,14 @@ QString sessionLanguage()
                           [](const char* name) { return qEnvironmentVariable(name); });
 }
 
+QString languageInUse()
+{
+    return spoken;
+}
+
 void useLanguage(QCoreApplication& app, const QString& language)
 {
+    spoken = language;
     // qtbase holds the dialogs and message boxes, print dialog included.
     // Qt has no Basque or Galician: those classes know Spanish better than
     // English. Its Portuguese is Brazil's.

@@ -17,14 +17,17 @@ const QStringList& languages();
 
 // The language of this run: the lab's "idioma" when set, else the desktop
 // session's as gettext finds it (LC_ALL, else LC_MESSAGES, else LANG names
-// the locale; unless that is C or POSIX, the entries of LANGUAGE come
-// first), the first one Lunipo speaks; else Spanish. `variable` reads an
-// environment variable.
+// the locale; unless that is C or POSIX, a LANGUAGE that is set lists the
+// languages in its place), the first one Lunipo speaks; else Spanish.
+// `variable` reads an environment variable.
 QString chooseLanguage(const QString& labLanguage,
                        const std::function<QString(const char*)>& variable);
 
 // chooseLanguage() for this process.
 QString sessionLanguage();
+
+// The language useLanguage() made the program speak; Spanish before it.
+QString languageInUse();
 
 // Makes the program's texts and Qt's own (file dialogs, message boxes, the
 // print dialog) speak `language`. Call it after the application object is

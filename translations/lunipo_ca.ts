@@ -306,6 +306,10 @@
         <translation>--puntos va de 3 a 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opció desconeguda: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>No s’ha donat cap imatge.</translation>
     </message>
@@ -657,24 +661,16 @@
         <translation>Aquests fitxers s’han de copiar a la carpeta 'system32' de Windows.</translation>
     </message>
     <message>
-        <source>el archivo </source>
-        <translation>el fitxer </translation>
+        <source>el archivo %1 ya se encontraba en SYSTEM</source>
+        <translation>El fitxer %1 ja era a SYSTEM</translation>
     </message>
     <message>
-        <source> ya se encontraba en SYSTEM</source>
-        <translation> ja era a SYSTEM</translation>
+        <source>el archivo %1 No lo encuentro</source>
+        <translation>No trobo el fitxer %1</translation>
     </message>
     <message>
-        <source> No lo encuentro</source>
-        <translation> No el trobo</translation>
-    </message>
-    <message>
-        <source>No se pudo copiar el archivo </source>
-        <translation>No s’ha pogut copiar el fitxer </translation>
-    </message>
-    <message>
-        <source> en SYSTEM</source>
-        <translation> a SYSTEM</translation>
+        <source>No se pudo copiar el archivo %1 en SYSTEM</source>
+        <translation>No s’ha pogut copiar el fitxer %1 a SYSTEM</translation>
     </message>
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>

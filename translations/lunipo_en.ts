@@ -306,6 +306,10 @@
         <translation>--puntos goes from 3 to 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>No picture was given.</translation>
     </message>
@@ -657,24 +661,16 @@
         <translation>These files must be copied into the Windows 'system32' folder.</translation>
     </message>
     <message>
-        <source>el archivo </source>
-        <translation>the file </translation>
+        <source>el archivo %1 ya se encontraba en SYSTEM</source>
+        <translation>The file %1 was already in SYSTEM</translation>
     </message>
     <message>
-        <source> ya se encontraba en SYSTEM</source>
-        <translation> was already in SYSTEM</translation>
+        <source>el archivo %1 No lo encuentro</source>
+        <translation>I cannot find the file %1</translation>
     </message>
     <message>
-        <source> No lo encuentro</source>
-        <translation> I cannot find it</translation>
-    </message>
-    <message>
-        <source>No se pudo copiar el archivo </source>
-        <translation>Could not copy the file </translation>
-    </message>
-    <message>
-        <source> en SYSTEM</source>
-        <translation> into SYSTEM</translation>
+        <source>No se pudo copiar el archivo %1 en SYSTEM</source>
+        <translation>Could not copy the file %1 into SYSTEM</translation>
     </message>
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>

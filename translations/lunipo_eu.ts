@@ -306,6 +306,10 @@
         <translation>--puntos 3tik 150era doa.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Aukera ezezaguna: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>Ez da irudirik eman.</translation>
     </message>
@@ -657,24 +661,16 @@
         <translation>Fitxategi hauek Windowsen 'system32' karpetan kopiatu behar dira.</translation>
     </message>
     <message>
-        <source>el archivo </source>
-        <translation>fitxategia: </translation>
+        <source>el archivo %1 ya se encontraba en SYSTEM</source>
+        <translation>%1 fitxategia SYSTEM karpetan zegoen lehendik</translation>
     </message>
     <message>
-        <source> ya se encontraba en SYSTEM</source>
-        <translation> SYSTEM karpetan zegoen lehendik</translation>
+        <source>el archivo %1 No lo encuentro</source>
+        <translation>Ez dut %1 fitxategia aurkitzen</translation>
     </message>
     <message>
-        <source> No lo encuentro</source>
-        <translation> Ez dut aurkitzen</translation>
-    </message>
-    <message>
-        <source>No se pudo copiar el archivo </source>
-        <translation>Ezin izan da fitxategia kopiatu: </translation>
-    </message>
-    <message>
-        <source> en SYSTEM</source>
-        <translation> SYSTEM karpetan</translation>
+        <source>No se pudo copiar el archivo %1 en SYSTEM</source>
+        <translation>Ezin izan da %1 fitxategia SYSTEM karpetara kopiatu</translation>
     </message>
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>

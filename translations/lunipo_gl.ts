@@ -306,6 +306,10 @@
         <translation>--puntos vai de 3 a 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opción descoñecida: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>Non se deu ningunha imaxe.</translation>
     </message>
@@ -657,24 +661,16 @@
         <translation>Estes ficheiros hanse copiar no cartafol 'system32' de Windows.</translation>
     </message>
     <message>
-        <source>el archivo </source>
-        <translation>o ficheiro </translation>
+        <source>el archivo %1 ya se encontraba en SYSTEM</source>
+        <translation>O ficheiro %1 xa estaba en SYSTEM</translation>
     </message>
     <message>
-        <source> ya se encontraba en SYSTEM</source>
-        <translation> xa estaba en SYSTEM</translation>
+        <source>el archivo %1 No lo encuentro</source>
+        <translation>Non atopo o ficheiro %1</translation>
     </message>
     <message>
-        <source> No lo encuentro</source>
-        <translation> Non o atopo</translation>
-    </message>
-    <message>
-        <source>No se pudo copiar el archivo </source>
-        <translation>Non se puido copiar o ficheiro </translation>
-    </message>
-    <message>
-        <source> en SYSTEM</source>
-        <translation> en SYSTEM</translation>
+        <source>No se pudo copiar el archivo %1 en SYSTEM</source>
+        <translation>Non se puido copiar o ficheiro %1 en SYSTEM</translation>
     </message>
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>

@@ -306,6 +306,10 @@
         <translation>--puntos vai de 3 a 150.</translation>
     </message>
     <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opção desconhecida: %1</translation>
+    </message>
+    <message>
         <source>No se ha dado ninguna imagen.</source>
         <translation>Não se deu nenhuma imagem.</translation>
     </message>
@@ -657,24 +661,16 @@
         <translation>Estes ficheiros têm de ser copiados para a pasta 'system32' do Windows.</translation>
     </message>
     <message>
-        <source>el archivo </source>
-        <translation>o ficheiro </translation>
+        <source>el archivo %1 ya se encontraba en SYSTEM</source>
+        <translation>O ficheiro %1 já estava em SYSTEM</translation>
     </message>
     <message>
-        <source> ya se encontraba en SYSTEM</source>
-        <translation> já estava em SYSTEM</translation>
+        <source>el archivo %1 No lo encuentro</source>
+        <translation>Não encontro o ficheiro %1</translation>
     </message>
     <message>
-        <source> No lo encuentro</source>
-        <translation> Não o encontro</translation>
-    </message>
-    <message>
-        <source>No se pudo copiar el archivo </source>
-        <translation>Não foi possível copiar o ficheiro </translation>
-    </message>
-    <message>
-        <source> en SYSTEM</source>
-        <translation> para SYSTEM</translation>
+        <source>No se pudo copiar el archivo %1 en SYSTEM</source>
+        <translation>Não foi possível copiar o ficheiro %1 para SYSTEM</translation>
     </message>
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>

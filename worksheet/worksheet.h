@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 class QPagedPaintDevice;
@@ -41,15 +42,19 @@ struct Worksheet
     double dotSize = 0;         // the hit tolerance in twips (header line 4)
     double fontSize = 0;        // the label size in points (header line 5)
     QString footer;             // small print at the foot of the page
-    // The activity's drawing, for an 800 x 600 screen: a pixel is 15 of the
-    // dots' twips. Null for an activity without one.
+    // The activity's drawing, read for a screen of `pictureScreen` pixels
+    // (the dots' 800 x 600 screen, unless a thumbnail asks for less). Null
+    // for an activity without one.
     QImage picture;
+    QSize pictureScreen{800, 600};
 };
 
-// Where a sheet's drawing lies, in the dots' twips.
+// Where a sheet's drawing lies, in the dots' twips (12000 x 9000 for the
+// whole 800 x 600 screen).
 inline QRectF pictureArea(const Worksheet& sheet)
 {
-    return QRectF(QPointF(), QSizeF(sheet.picture.size()) * 15);
+    return QRectF(0, 0, sheet.picture.width() * 12000.0 / sheet.pictureScreen.width(),
+                  sheet.picture.height() * 9000.0 / sheet.pictureScreen.height());
 }
 
 // The most records an activity holds; later lines are not read, as in the player.
@@ -62,9 +67,11 @@ constexpr int MaxDots = toolkit::activity::MaxDots;
 Worksheet worksheetFromLines(const QStringList& lines);
 
 // The sheet of an activity file, with "<theme> · actividad <n>" as footer
-// (the folder's name and the file's number); nullopt when the file cannot be
-// read or is shorter than its header.
-std::optional<Worksheet> readWorksheet(const QString& activityPath);
+// (the folder's name and the file's number) and its drawing read for a
+// screen of `pictureScreen` pixels (none for an empty size); nullopt when
+// the file cannot be read or is shorter than its header.
+std::optional<Worksheet> readWorksheet(const QString& activityPath,
+                                       QSize pictureScreen = {800, 600});
 
 // The activities a path names: the file itself, or for a theme folder the
 // files 1.txt, 2.txt... (names matched ignoring case) up to the first missing
@@ -116,10 +123,15 @@ QVector<QPair<int, int>> finishedSegments(const Worksheet& sheet);
 // Safe on a worker thread painting a QImage.
 void paintFigure(QPainter& painter, const QRectF& area, const Worksheet& sheet);
 
+// The drawing of sheet `n`, for sheets read without theirs: read when its
+// page is painted and let go after, so a booklet holds one at a time.
+using PictureOf = std::function<QImage(qsizetype n)>;
+
 // Paints the sheets on a printer or PDF device, one page each, turning the
 // paper to suit each figure and keeping the device's paper size. The device
 // must not be painted on yet. False when painting could not start.
-bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets);
+bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets,
+                     const PictureOf& pictureOf = {});
 
 // Ctrl+P of the player and the editor: the print dialog titled "Imprimir
 // ficha" for one sheet. False when the user cancelled or printing failed.
@@ -127,7 +139,8 @@ bool printWithDialog(toolkit::Platform& platform, const Worksheet& sheet);
 
 // Writes the sheets to a PDF file on A4 paper, one page each. False when the
 // file cannot be written or there is no sheet.
-bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath);
+bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath,
+                     const PictureOf& pictureOf = {});
 
 // The batch command: writes the worksheets of an activity file or a theme
 // folder to a PDF file. Returns an empty text on success, else the message

@@ -2,6 +2,7 @@
 
 #include "worksheet.h"
 
+#include "activitypicture.h"
 #include "platform.h"
 
 #include <QCoreApplication>
@@ -107,7 +108,8 @@ void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& shee
     painter.restore();
 }
 
-bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets)
+bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets,
+                     const PictureOf& pictureOf)
 {
     if (sheets.isEmpty())
         return false;
@@ -122,7 +124,10 @@ bool paintWorksheets(QPagedPaintDevice& device, const QList<Worksheet>& sheets)
             if (!device.newPage())
                 return false;
         }
-        paintWorksheet(painter, usePaperTwips(painter, device), sheets[n]);
+        Worksheet sheet = sheets[n];
+        if (pictureOf)
+            sheet.picture = pictureOf(n);
+        paintWorksheet(painter, usePaperTwips(painter, device), sheet);
     }
     return painter.end();
 }
@@ -134,7 +139,8 @@ bool printWithDialog(toolkit::Platform& platform, const Worksheet& sheet)
         [&sheet](QPagedPaintDevice& device) { return paintWorksheets(device, {sheet}); });
 }
 
-bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath)
+bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath,
+                     const PictureOf& pictureOf)
 {
     // Opened here so that a path that cannot be written is told apart
     // from a painting failure, and Qt prints no warning of its own.
@@ -147,7 +153,7 @@ bool printWorksheets(const QList<Worksheet>& sheets, const QString& pdfPath)
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF());
     writer.setResolution(600);
-    return paintWorksheets(writer, sheets);
+    return paintWorksheets(writer, sheets, pictureOf);
 }
 
 QString writeBooklet(const QString& activityOrTheme, const QString& pdfPath)
@@ -157,15 +163,20 @@ QString writeBooklet(const QString& activityOrTheme, const QString& pdfPath)
         return QCoreApplication::translate("worksheet",
                                            "No se encuentra ninguna actividad en «%1».")
             .arg(activityOrTheme);
+    // Every sheet is read before the file is written, so a damaged one is
+    // told before anything is printed; their drawings a page at a time.
     QList<Worksheet> sheets;
     for (const QString& file : files) {
-        std::optional<Worksheet> sheet = readWorksheet(file);
+        std::optional<Worksheet> sheet = readWorksheet(file, QSize());
         if (!sheet)
             return QCoreApplication::translate("worksheet", "No se puede leer la actividad «%1».")
                 .arg(file);
         sheets.append(*sheet);
     }
-    if (!printWorksheets(sheets, pdfPath))
+    const auto pictureOf = [&](qsizetype n) {
+        return toolkit::readActivityPicture(files[n], sheets[n].pictureScreen).image;
+    };
+    if (!printWorksheets(sheets, pdfPath, pictureOf))
         return QCoreApplication::translate("worksheet", "No se puede escribir el fichero «%1».")
             .arg(pdfPath);
     return {};

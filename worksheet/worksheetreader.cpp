@@ -51,7 +51,7 @@ Worksheet worksheetFromLines(const QStringList& lines)
     return sheet;
 }
 
-std::optional<Worksheet> readWorksheet(const QString& activityPath)
+std::optional<Worksheet> readWorksheet(const QString& activityPath, QSize pictureScreen)
 {
     // As the player reads it: never more of the file than a sheet can use.
     toolkit::TextFileReader file(activityPath, activity::MaxFileBytes, activity::MaxLineLength,
@@ -69,7 +69,10 @@ std::optional<Worksheet> readWorksheet(const QString& activityPath)
     const QFileInfo where(activityPath);
     sheet.footer = QCoreApplication::translate("worksheet", "%1 · actividad %2")
                        .arg(where.absoluteDir().dirName(), where.completeBaseName());
-    sheet.picture = toolkit::readActivityPicture(activityPath, {800, 600}).image;
+    if (!pictureScreen.isEmpty()) {
+        sheet.pictureScreen = pictureScreen;
+        sheet.picture = toolkit::readActivityPicture(activityPath, pictureScreen).image;
+    }
     return sheet;
 }
 

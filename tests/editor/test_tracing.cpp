@@ -7,6 +7,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProcess>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -198,7 +199,13 @@ TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
     for (const QStringList& wrong : {QStringList{"x", "--tema"},
                                      {"x", "--tema", "a", "--puntos", "2", "p"},
                                      {"x", "--tema", "a"},
+                                     {"x", "-qwindowtitle", "--tema", "a", "p"},
                                      {"x", "--tema", ".a", "p"}})
         EXPECT_TRUE(editor::PictureBatch::fromArguments(wrong, problem) && !problem.isEmpty());
     EXPECT_FALSE(editor::PictureBatch::fromArguments({"x", "1.txt"}, problem));
+    QProcess editor; // Qt once took --tema as the value of its own option, and the batch crashed
+    editor.start(LUNIPO_APP_DIR "/lunipoeditor", {"-qwindowtitle", "--tema", "x.svg"});
+    ASSERT_TRUE(editor.waitForFinished(60000));
+    EXPECT_EQ(editor.exitStatus() == QProcess::NormalExit ? editor.exitCode() : -1, 2);
+    EXPECT_TRUE(editor.readAllStandardError().contains("--tema"));
 }

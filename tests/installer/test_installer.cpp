@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -201,6 +202,19 @@ TEST_F(InstallerTest, FileNamesMatchWhateverTheirCase)
     EXPECT_EQ(readFile(inSystem(Vb)), QByteArray("vb"));
     ASSERT_EQ(platform.startedPrograms.size(), 1);
     EXPECT_EQ(platform.startedPrograms[0].arguments, QStringList({Vb}));
+}
+
+// Each message is one sentence of the language: Basque names the file first.
+TEST_F(InstallerTest, EachMessageIsOneSentenceOfTheLanguage)
+{
+    QTranslator basque;
+    ASSERT_TRUE(basque.load("lunipo_eu", ":/traducciones"));
+    QCoreApplication::installTranslator(&basque);
+    writeFile(inSystem(Gif), "old gif");
+    install();
+    QCoreApplication::removeTranslator(&basque);
+    EXPECT_EQ(messageTexts(), QStringList({"GIF89.DLL fitxategia SYSTEM karpetan zegoen lehendik",
+                                           "Ez dut MSVBVM50.DLL fitxategia aurkitzen"}));
 }
 
 TEST_F(InstallerTest, TheButtonRunsTheInstall)

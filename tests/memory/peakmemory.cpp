@@ -1,6 +1,7 @@
 // Peak resident memory of the player at 1920 x 1080 while a child finishes
-// 30 one-dot activities in a row, each with a full-HD drawing under its dot,
-// colouring each with a fill, then steps back through the earlier drawings
+// 30 one-dot activities in a row, each with a full-HD drawing under its dot
+// (the last one a small drawing that says it was drawn on a 100 x 100
+// screen), colouring each with a fill, then steps back through the earlier drawings
 // and undoes. Prints the figures in megabytes and
 // fails when the peak passes the limit given as the first argument.
 //
@@ -71,8 +72,10 @@ int main(int argc, char** argv)
         for (int k = 0; k < 20; ++k)
             painter.drawEllipse(QPoint(960 + 20 * n, 540), 40 * k + n, 20 * k + n);
         painter.end();
+        const bool tiny = n == 30; // scaled as its dots are, it would be 15360 x 15120
         writeFile(appDir.filePath("actividades/tema/" + QString::number(n) + ".png"),
-                  toolkit::activityPictureBytes(drawing, {1920, 1080}));
+                  toolkit::activityPictureBytes(tiny ? drawing.copy(0, 0, 800, 1400) : drawing,
+                                                tiny ? QSize(100, 100) : QSize(1920, 1080)));
     }
 
     toolkit::FakePlatform platform;

@@ -189,6 +189,9 @@ TEST_F(ColouringTest, TheActivitysDrawingIsUnderTheDotsAndStaysThere)
                    "4,1500,4500,0,0,0,", ",1500,1500,0,0,0,"});
     writeFile("actividades/formas/1.png",
               toolkit::activityPictureBytes(drawing, QSize(1600, 1200)));
+    form->themeFolder = path("actividades/formas");
+    form->Command1_Click(2); // the numbers, before any activity was shown
+    EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
     form->activityFile = path("actividades/formas/1.txt");
     form->loadActivity();
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);

@@ -33,7 +33,9 @@ TEST_F(PlayerTest, EachLanguageSpeaksFromItsOwnFolder)
     writeActivity("t", 1, {"1,0,0,0,0,0,", "2,900,0,0,0,0,", "3,1800,0,0,0,0,"});
     for (const auto& [language, heard] :
          {std::pair{"es", "acierto voz/1"}, {"ca", "acierto voz/ca/1"}, {"gl", "acierto"}}) {
-        startPlayer().voiceLanguage = language;
+        form = std::make_unique<player::Form1>(platform);
+        form->lab.language = language;
+        form->Form_Load();
         form->Combo1_Click();
         clickAt(0, 0);
         QStringList files = platform.soundSequences.last().replaceInStrings(path("sonidos/"), "");

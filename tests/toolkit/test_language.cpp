@@ -24,8 +24,10 @@ TEST(Language, IsTheLabsElseTheSessionsElseSpanish)
         {"", {{"LANG", "pt_BR.UTF-8"}}, "pt"},
         {"", {{"LANG", "fr_FR.UTF-8"}}, "es"},
         {"", {{"LANG", "C"}}, "es"},
-        {"", {{"LANG", "C.UTF-8"}, {"LANGUAGE", "eu"}}, "es"}, // gettext: C ignores LANGUAGE
+        {"", {{"LANG", "C"}, {"LANGUAGE", "eu"}}, "es"},       // gettext: C ignores LANGUAGE
+        {"", {{"LANG", "C.UTF-8"}, {"LANGUAGE", "eu"}}, "eu"}, // C.UTF-8 does not
         {"", {{"LANG", "es_ES.UTF-8"}, {"LANGUAGE", "fr:gl:en"}}, "gl"},
+        {"", {{"LANG", "ca_ES.UTF-8"}, {"LANGUAGE", "fr:de"}}, "es"}, // LANG is not tried after
         {"", {{"LANG", "en_GB.UTF-8"}, {"LC_MESSAGES", "eu_ES.UTF-8"}}, "eu"},
         {"", {{"LC_MESSAGES", "eu_ES.UTF-8"}, {"LC_ALL", "POSIX"}}, "es"},
         {"eu", {{"LANG", "ca_ES.UTF-8"}}, "eu"},

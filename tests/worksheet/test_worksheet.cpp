@@ -135,6 +135,11 @@ TEST(WorksheetReading, FilesAndThemesAreFoundAsThePlayerWalksThem)
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->footer, "animales · actividad 2");
     EXPECT_EQ(sheet->picture.size(), QSize(400, 300)); // for the dots' 800 x 600
+    picture.open(QIODevice::WriteOnly);                // scaled as its dots, once 12000 x 12000
+    picture.write(toolkit::activityPictureBytes(drawing.scaled(1500, 2000), {100, 100}));
+    picture.close();
+    EXPECT_EQ(readWorksheet(files[1])->picture.size(), QSize(800, 600)); // what lay on its screen
+    EXPECT_EQ(readWorksheet(files[1], {112, 84})->picture.size(), QSize(112, 84)); // a thumbnail
     EXPECT_FALSE(readWorksheet(dir.filePath("nada.txt")));
 }
 

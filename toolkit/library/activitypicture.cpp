@@ -3,6 +3,7 @@
 #include "activityfiles.h"
 #include "newfile.h"
 #include "picturefiles.h"
+#include "textfiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -61,27 +62,36 @@ ActivityPicture readActivityPicture(const QString& activityPath, QSize screen)
     const QFileInfo file(path);
     if (!file.exists() && !file.isSymLink())
         return {};
-    if (!isPlainFile(path))
+    // Opened once and read from what was opened: a FIFO put in its place
+    // after a look at the name would hold the open for ever.
+    QFile opened;
+    if (!openRegularFile(opened, path, Links::Refuse))
         return {{}, ActivityPicture::tr("no es un archivo normal")};
-    if (file.size() > MaxPictureBytes)
+    if (opened.size() > MaxPictureBytes)
         return {{}, ActivityPicture::tr("es demasiado grande")};
-    QImageReader reader(path, "png");
+    QImageReader reader(&opened, "png");
     const QSize declared = reader.size();
     if (!declared.isValid() || declared.width() > MaxPictureSide ||
         declared.height() > MaxPictureSide)
         return {{}, ActivityPicture::tr("está dañado o es demasiado grande")};
+    // Scaled as the dots are, by the player's screen over the editor's. What
+    // lay beyond the editor's screen was never seen there, and would fall
+    // beyond this one: it is neither kept nor scaled, so a small file that
+    // claims a tiny screen costs no more than the screen it is shown on.
     const QSize drawnOn = screenOf(reader);
+    const QSize seen = declared.boundedTo(drawnOn);
+    const QSize size = QSize(qRound(double(seen.width()) * screen.width() / drawnOn.width()),
+                             qRound(double(seen.height()) * screen.height() / drawnOn.height()))
+                           .boundedTo(screen);
+    if (size.isEmpty())
+        return {{}, ActivityPicture::tr("es demasiado grande")};
+    if (seen != declared)
+        reader.setClipRect(QRect(QPoint(), seen));
+    reader.setScaledSize(size);
     const QImage picture = reader.read();
     if (picture.isNull())
         return {{}, ActivityPicture::tr("está dañado")};
-    // Scaled as the dots are: by the player's screen over the editor's.
-    const QSize size(qRound(double(picture.width()) * screen.width() / drawnOn.width()),
-                     qRound(double(picture.height()) * screen.height() / drawnOn.height()));
-    if (size.isEmpty() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
-        return {{}, ActivityPicture::tr("es demasiado grande")};
-    QImage scaled = picture.convertToFormat(QImage::Format_RGB32)
-                        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return {std::move(scaled), {}};
+    return {picture.convertToFormat(QImage::Format_RGB32), {}};
 }
 
 bool putActivityPicture(const QString& activityPath, const QByteArray& png)

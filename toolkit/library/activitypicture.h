@@ -28,10 +28,11 @@ public:
     QString problem; // why a picture that is there is not shown; empty otherwise
 };
 
-// The activity's picture scaled for a screen of `screen` pixels. No picture
-// is no problem; one that is not a regular file, is damaged, or larger than
-// a sensible picture (over 32 MB or MaxPictureSide a side) is a problem, and
-// the activity is played with its dots alone.
+// The activity's picture scaled for a screen of `screen` pixels, never
+// larger than that screen: the part that lay on the editor's screen. No
+// picture is no problem; one that is not a regular file, is damaged, or
+// larger than a sensible picture (over 32 MB or MaxPictureSide a side) is a
+// problem, and the activity is played with its dots alone.
 ActivityPicture readActivityPicture(const QString& activityPath, QSize screen);
 
 // Puts `png` beside the activity just written at `activityPath`, whole or
