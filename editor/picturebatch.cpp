@@ -67,7 +67,7 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
     if (batch.pictures.isEmpty())
         problem = tr("No se ha dado ninguna imagen.");
     else
-        problem = toolkit::ThemeLibrary::nameProblem(batch.theme);
+        problem = toolkit::ThemeLibrary::folderProblem(batch.theme); // a new one's, when saved
     return batch;
 }
 

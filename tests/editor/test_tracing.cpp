@@ -203,6 +203,10 @@ TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
                                      {"x", "--tema", ".a", "p"}})
         EXPECT_TRUE(editor::PictureBatch::fromArguments(wrong, problem) && !problem.isEmpty());
     EXPECT_FALSE(editor::PictureBatch::fromArguments({"x", "1.txt"}, problem));
+    // A theme of a long name that "Guardar en un tema" takes, the batch takes too.
+    EXPECT_TRUE(
+        editor::PictureBatch::fromArguments({"x", "--tema", QString(70, 'a'), "p"}, problem) &&
+        problem.isEmpty());
     QProcess editor; // Qt once took --tema as the value of its own option, and the batch crashed
     editor.start(LUNIPO_APP_DIR "/lunipoeditor", {"-qwindowtitle", "--tema", "x.svg"});
     ASSERT_TRUE(editor.waitForFinished(60000));

@@ -96,6 +96,8 @@ public:
     // Why `name` cannot be the folder of a theme, in words for the adult;
     // empty when it can.
     static QString nameProblem(const QString& name);
+    // Why `name` cannot be the folder of any theme, new or not.
+    static QString folderProblem(const QString& name);
 
     // --- The activities of a theme (themelibrary.cpp) --------------------
 

@@ -37,16 +37,14 @@ bool hasControlCharacter(const QString& name)
                        [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
-// Why `name` cannot be the folder of a new theme; empty when it can. Folders
-// starting with a dot count too: the player would never list them.
-QString nameProblem(const QString& name)
+// Why `name` cannot be the folder of any theme the player lists; empty when
+// it can. Folders starting with a dot count too: the player would never
+// list them.
+QString folderProblem(const QString& name)
 {
     const QString theme = name.trimmed();
     if (theme.isEmpty())
         return ThemeLibrary::tr("Escribe el nombre del tema nuevo.");
-    if (theme.size() > MaxNameLength)
-        return ThemeLibrary::tr("El nombre del tema es demasiado largo: como mucho %1 letras.")
-            .arg(MaxNameLength);
     if (theme.contains(QLatin1Char('/')) || theme.contains(QLatin1Char('\\')))
         return ThemeLibrary::tr("El nombre del tema no puede llevar barras (/ ni \\).");
     if (theme.startsWith(QLatin1Char('.')))
@@ -220,7 +218,7 @@ ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& co
             folder = each.folder;
     const bool isListed = !folder.isEmpty();
     if (!isListed) {
-        if (const QString problem = nameProblem(theme); !problem.isEmpty())
+        if (const QString problem = ThemeLibrary::nameProblem(theme); !problem.isEmpty())
             return {{}, problem};
         // The children would see two themes of one name.
         if (listed.shows(theme))
@@ -258,9 +256,19 @@ ThemeLibrary::Saved ThemeLibrary::save(const QString& name, const QByteArray& co
     return {path, {}};
 }
 
+QString ThemeLibrary::folderProblem(const QString& name)
+{
+    return toolkit::folderProblem(name);
+}
+
+// A new theme's name is kept short, for the lists it shows in; an existing
+// theme keeps the name it has.
 QString ThemeLibrary::nameProblem(const QString& name)
 {
-    return toolkit::nameProblem(name);
+    if (name.trimmed().size() > MaxNameLength)
+        return tr("El nombre del tema es demasiado largo: como mucho %1 letras.")
+            .arg(MaxNameLength);
+    return folderProblem(name);
 }
 
 } // namespace toolkit
