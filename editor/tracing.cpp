@@ -444,7 +444,7 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
             out[x] = open[size_t(region[x])] ? 255 : 0;
     }
     const cv::Mat white = mask & ~ink;
-    const cv::Mat deepWhite = white & ((depth > reach + 1) | ~openLight);
+    const cv::Mat deepWhite = white & ((depth > reach / 2 + 1) | ~openLight);
     const bool anyWhite = cv::countNonZero(deepWhite) > 0;
     if (anyWhite)
         cv::distanceTransform(~deepWhite, reachWhite, cv::DIST_L2, cv::DIST_MASK_3);
