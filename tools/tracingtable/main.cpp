@@ -12,10 +12,72 @@
 #include <QTextStream>
 #include <cstdio>
 
+namespace {
+
+// The README's before and after: the drawing as it was; its dots numbered
+// as the player shows them, joined; and the figure coloured in.
+QImage beforeAndAfter(const tracingtable::Picture& picture, int count)
+{
+    const tracingtable::Measures m = tracingtable::measure(picture.image, {count}).first();
+    QPolygonF all;
+    for (const QList<QPointF>& figure : m.placed)
+        all += QPolygonF(figure);
+    const QRect area = all.boundingRect().toAlignedRect().adjusted(-40, -40, 40, 40);
+    QImage sheet(3 * area.width() + 40, area.height() + 20, QImage::Format_RGB32);
+    sheet.fill(QColor(220, 220, 220));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    painter.setFont(font);
+    for (int panel = 0; panel < 3; ++panel) {
+        const QPoint at(10 + panel * (area.width() + 10), 10);
+        painter.drawImage(at, (panel == 0 ? picture.image : m.erased).copy(area));
+        if (panel == 0)
+            continue;
+        painter.save();
+        painter.translate(at - area.topLeft());
+        int number = 1;
+        for (const QList<QPointF>& figure : m.placed) {
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(panel == 2 ? QBrush(Qt::blue) : Qt::NoBrush);
+            painter.drawPolygon(QPolygonF(figure));
+            if (panel == 2) // the details stay over the colour
+                painter.drawImage(area.topLeft(), [&] {
+                    QImage lines = m.erased.copy(area).convertToFormat(QImage::Format_ARGB32);
+                    for (int y = 0; y < lines.height(); ++y)
+                        for (int x = 0; x < lines.width(); ++x)
+                            if (qGray(lines.pixel(x, y)) > 128)
+                                lines.setPixel(x, y, qRgba(0, 0, 0, 0));
+                    return lines;
+                }());
+            for (QPointF dot : figure) {
+                painter.setBrush(Qt::white);
+                painter.drawEllipse(dot, 10, 10);
+                painter.drawText(QRectF(dot - QPointF(10, 10), QSizeF(20, 20)), Qt::AlignCenter,
+                                 QString::number(number++));
+            }
+        }
+        painter.restore();
+    }
+    return sheet;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
+    // --antes-despues NAME FILE: the README's picture of the drawing NAME.
+    if (const qsizetype i = arguments.indexOf(QStringLiteral("--antes-despues")); i > 0) {
+        const auto all =
+            tracingtable::pictures(QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/openmoji"));
+        for (const tracingtable::Picture& picture : all)
+            if (picture.name == arguments.value(i + 1))
+                return beforeAndAfter(picture, 20).save(arguments.value(i + 2)) ? 0 : 1;
+        return 1;
+    }
     const QString folder =
         arguments.value(1, QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/openmoji"));
     const QString sheetPath = arguments.value(2, QStringLiteral("tracing-sheet.png"));
