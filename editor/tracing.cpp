@@ -372,9 +372,9 @@ QList<QPointF> dotsOn(const Outline& outline, int count)
     for (qsizetype i = 0; i < points.size(); ++i)
         arc << arc.back() + QLineF(points[i], points[(i + 1) % points.size()]).length();
     // The topmost point, then the sharpest corners; a corner closer to one
-    // taken than half an even gap along the outline, or a quarter of one
-    // across it, is left out, so no two dots (and their numbers) crowd
-    // together on a small wiggle or across a thin spike.
+    // taken than half an even gap along the outline, or across it than a
+    // quarter of one or two dots' spacing, is left out, so no two dots (and
+    // their numbers) crowd together on a small wiggle, a stem or a spike.
     const double nearest = arc.back() / count / 2;
     QList<double> anchors{0};
     QList<QPointF> taken{points.first()};
@@ -386,7 +386,7 @@ QList<QPointF> dotsOn(const Outline& outline, int count)
             return std::min(gap, arc.back() - gap) >= nearest;
         });
         const bool clear = std::all_of(taken.begin(), taken.end(), [&](QPointF point) {
-            return QLineF(point, points[i]).length() >= nearest / 2;
+            return QLineF(point, points[i]).length() >= std::max(nearest / 2, 2 * outline.spacing);
         });
         if (apart && clear) {
             anchors << arc[i];
