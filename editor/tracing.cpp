@@ -552,7 +552,7 @@ int dotsThatFit(int wanted, int figures, int room)
 
 double dotSpacing(QSize size)
 {
-    return 12 * std::max(double(size.width()) / EditorPage.width(),
+    return 24 * std::max(double(size.width()) / EditorPage.width(),
                          double(size.height()) / EditorPage.height());
 }
 

@@ -18,9 +18,10 @@ struct Outline
     double length() const;
 };
 
-// The least distance between two dots on a picture of `size` pixels: 12 on
-// the editor's page at 1024 x 768, so that neither circles nor numbers
-// overlap, and as much more as the picture is larger.
+// The distance dots keep apart on a picture of `size` pixels: 24 on the
+// editor's page at 1024 x 768, so that their circles do not overlap even
+// on the player's 800 x 600 screen (12 is the least that serves on the
+// editor's own), and as much more as the picture is larger.
 double dotSpacing(QSize size);
 
 // The figures of a picture as a person sees them: every stroke darker than

@@ -375,7 +375,11 @@ QList<Measures> measure(const QImage& picture, const QList<int>& counts)
         m.seen = int(s.outer.size());
         m.placed = editor::dotsAlong(outlines, count);
         m.erased = erased;
-        m.spacing = editor::dotSpacing(picture.size());
+        // 12 px on the editor's page at 1024 x 768, the least that keeps
+        // the circles apart at the editor's dot size.
+        const QSize page = editor::PictureBatch::page();
+        m.spacing = 12 * std::max(double(picture.width()) / page.width(),
+                                  double(picture.height()) / page.height());
         m.bandDark = bandDark;
         m.detailsKept = detailsKept;
         m.compact = hull > 0 && inside / hull >= 0.7;
