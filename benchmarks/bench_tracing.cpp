@@ -1,12 +1,14 @@
 // Pictures into activities at full HD: "Puntos automáticos" (tracing the
 // figures of a drawing and placing 30 dots along them), taking the outline
 // away, opening an SVG fitted into the page, and the batch's whole work for
-// one picture file.
+// one picture file; and the dots and outline of every OpenMoji drawing of
+// the tests, one picture an iteration.
 
 #include "picturebatch.h"
 #include "picturefiles.h"
 #include "tracing.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -32,18 +34,47 @@ QImage drawing()
 void BM_AutoDotsOnAFullHdPage(benchmark::State& state)
 {
     const QImage page = drawing();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(editor::dotsAlong(editor::traceFigures(page), 30));
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QImage fresh = page.copy(); // not the figures of the last round
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(editor::dotsAlong(editor::traceFigures(fresh), 30));
+    }
 }
 BENCHMARK(BM_AutoDotsOnAFullHdPage)->Unit(benchmark::kMillisecond);
 
 void BM_OutlineErasedOnAFullHdPage(benchmark::State& state)
 {
     const QImage page = drawing();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(editor::withoutOutline(page));
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QImage fresh = page.copy();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(editor::withoutOutline(fresh));
+    }
 }
 BENCHMARK(BM_OutlineErasedOnAFullHdPage)->Unit(benchmark::kMillisecond);
+
+// The pictures teachers bring: line drawings with thick outlines, gaps and
+// details, fitted into a full-HD page.
+void BM_OpenMojiDotsAndOutlineAtFullHd(benchmark::State& state)
+{
+    const QDir folder(QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/openmoji"));
+    QList<QImage> pictures;
+    for (const QString& name : folder.entryList({QStringLiteral("*.svg")}))
+        pictures << toolkit::readFittedPicture(folder.filePath(name), QSize(1920, 1080));
+    if (pictures.isEmpty()) {
+        state.SkipWithError("no pictures in tests/data/openmoji");
+        return;
+    }
+    qsizetype next = 0;
+    for (auto _ : state) {
+        const QImage& page = pictures[next++ % pictures.size()]; // each traced once
+        benchmark::DoNotOptimize(editor::dotsAlong(editor::traceFigures(page), 20));
+        benchmark::DoNotOptimize(editor::withoutOutline(page));
+    }
+}
+BENCHMARK(BM_OpenMojiDotsAndOutlineAtFullHd)->Unit(benchmark::kMillisecond);
 
 // A clip-art SVG of a few hundred shapes, as a collection offers them.
 void BM_SvgOpenedAndFittedAtFullHd(benchmark::State& state)

@@ -14,30 +14,44 @@ struct Outline
 {
     QPolygonF points;   // the first point is not repeated at the end
     QList<int> corners; // indices into points, sharpest first
+    double spacing = 0; // the least distance between two dots, in pixels
     double length() const;
 };
 
-// The figures of a picture: whatever cannot be reached from its edge through
-// light background, so that the inside of a drawn outline belongs to its
-// figure. Each figure's outer outline is traced by potrace; figures smaller
-// than `minAreaFraction` of the picture are specks and left out. Sorted by
-// their topmost points, top to bottom, then left to right.
+// The distance dots keep apart on a picture of `size` pixels: 24 on the
+// editor's page at 1024 x 768, so that their circles do not overlap even
+// on the player's 800 x 600 screen (12 is the least that serves on the
+// editor's own), and as much more as the picture is larger.
+double dotSpacing(QSize size);
+
+// The figures of a picture as a person sees them: every stroke darker than
+// light grey, small gaps between strokes closed, and everything a figure
+// encloses (its white inside, the lines in it) part of it. Each figure's
+// outer outline is traced by potrace. A figure smaller than `minAreaFraction`
+// of the picture, or than a few percent of the largest figure, is a speck
+// or a detail and left out. Sorted by their topmost points, top to bottom,
+// then left to right.
 QList<Outline> traceFigures(const QImage& picture, double minAreaFraction = 0.005);
 
 // How many of `wanted` dots an activity with room for `room` more entries
 // takes, when each of `figures` figures needs a closing entry too.
 int dotsThatFit(int wanted, int figures, int room);
 
-// The picture with its figures' outlines taken away, a band as wide as
-// the outline is drawn, so that the details inside stay. A filled
-// silhouette, whose outline is no line, is left as it is.
+// The picture with the outlines traceFigures() finds taken away: along each
+// figure's outer edge, the band of stroke as thick as it is drawn there,
+// with its soft edge, so that the details inside stay. A figure drawn
+// filled loses its fill, and what is drawn inside it in another colour is
+// kept as a line round it.
 QImage withoutOutline(const QImage& picture);
 
 // `count` dots shared among the outlines by their length, at least 3 each
 // (the shortest figures are left out when there are not three for each):
 // on every outline its topmost point first, then its sharpest corners,
 // then the rest spread along it so that the gaps are as even as those
-// allow, in the outline's clockwise order.
+// allow, in the outline's clockwise order. Dots are then nudged along the
+// outline, the top one excepted, until none is nearer another than the
+// outline's spacing and the joined path does not cross itself, as far as
+// the outline's length and shape allow.
 QList<QList<QPointF>> dotsAlong(const QList<Outline>& outlines, int count);
 
 } // namespace editor

@@ -1,0 +1,452 @@
+#include "measures.h"
+
+#include "picturebatch.h"
+#include "picturefiles.h"
+#include "tracing.h"
+
+#include <QDir>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+
+namespace tracingtable {
+
+namespace {
+
+constexpr int Drawn = 200;           // darker is drawn
+constexpr int Dark = 128;            // darker is a line a child sees
+constexpr double MostFromEdge = 6;   // px a dot may lie from the outer edge
+constexpr double DetailShare = 0.03; // of the largest figure: smaller is a detail
+
+QImage blankPage()
+{
+    QImage page(editor::PictureBatch::page(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    return page;
+}
+
+QImage drawn(const std::function<void(QPainter&)>& draw, bool soft = false)
+{
+    QImage page = blankPage();
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing, soft);
+    draw(painter);
+    return page;
+}
+
+QPolygonF star(QPointF centre, double outer, double inner)
+{
+    QPolygonF points;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = M_PI * i / 5 - M_PI / 2;
+        points << centre + QPointF(std::cos(angle), std::sin(angle)) * (i % 2 ? inner : outer);
+    }
+    return points;
+}
+
+// A closed polygon drawn as separate strokes that stop short of each
+// other, as a quick hand leaves them.
+void withGaps(QPainter& painter, const QPolygonF& points, double gap)
+{
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        QLineF side(points[i], points[(i + 1) % points.size()]);
+        const double cut = gap / 2 / side.length();
+        painter.drawLine(side.pointAt(cut), side.pointAt(1 - cut));
+    }
+}
+
+QList<Picture> ownDrawings()
+{
+    const QPen thin(Qt::black, 2), line(Qt::black, 4);
+    return {
+        {"huecos", drawn([&](QPainter& p) {
+             p.setPen(thin);
+             withGaps(p,
+                      QPolygonF({{470, 80},
+                                 {760, 300},
+                                 {700, 300},
+                                 {700, 620},
+                                 {240, 620},
+                                 {240, 300},
+                                 {180, 300}}),
+                      6);
+             p.drawRect(320, 380, 100, 90);
+         }),
+         1},
+        {"gruesas", drawn([&](QPainter& p) {
+             p.setPen(QPen(Qt::black, 18, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+             QPainterPath fish;
+             fish.moveTo(640, 350);
+             fish.cubicTo(520, 130, 200, 200, 170, 350);
+             fish.cubicTo(200, 500, 520, 570, 640, 350);
+             fish.lineTo(780, 230);
+             fish.lineTo(780, 470);
+             fish.closeSubpath();
+             p.drawPath(fish);
+             p.setBrush(Qt::black);
+             p.drawEllipse(QPointF(280, 320), 14, 14);
+             p.setBrush(Qt::NoBrush);
+             p.drawArc(380, 260, 120, 180, -60 * 16, 120 * 16);
+         }),
+         1},
+        {"grises-suaves",
+         drawn(
+             [&](QPainter& p) {
+                 p.setPen(QPen(QColor(120, 120, 120), 3));
+                 QPainterPath cat;
+                 cat.moveTo(330, 230);
+                 cat.lineTo(350, 90), cat.lineTo(430, 180), cat.lineTo(510, 180);
+                 cat.lineTo(590, 90), cat.lineTo(610, 230);
+                 cat.arcTo(300, 130, 340, 480, 0, -180);
+                 cat.closeSubpath();
+                 p.drawPath(cat);
+                 p.drawEllipse(QPointF(410, 300), 22, 16), p.drawEllipse(QPointF(530, 300), 22, 16);
+                 p.drawLine(450, 420, 490, 420);
+             },
+             true),
+         1},
+        {"silueta-rellena", drawn([&](QPainter& p) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(Qt::black);
+             p.drawEllipse(QPointF(420, 420), 260, 160);
+             p.drawEllipse(QPointF(650, 230), 120, 110);
+             p.setBrush(Qt::white);
+             p.drawEllipse(QPointF(680, 200), 22, 22);
+             p.drawRect(300, 400, 220, 20);
+         }),
+         1},
+        {"linea-cerrada", drawn([&](QPainter& p) {
+             p.setPen(QPen(Qt::black, 3));
+             p.drawPolygon(star({471, 370}, 300, 130));
+         }),
+         1},
+        {"dos-figuras", drawn([&](QPainter& p) {
+             p.setPen(line);
+             p.drawRect(80, 200, 300, 300);
+             p.drawEllipse(QPointF(680, 350), 180, 180);
+             p.drawEllipse(QPointF(640, 300), 20, 20);
+         }),
+         2},
+        {"detalles-tocando", drawn([&](QPainter& p) {
+             p.setPen(QPen(Qt::black, 6));
+             p.setBrush(Qt::white);
+             p.drawEllipse(QPointF(471, 520), 360, 90); // the brim, behind the crown
+             p.drawRect(300, 140, 340, 380);
+             p.drawLine(300, 430, 640, 430); // the band
+             p.drawLine(470, 140, 470, 250); // a fold from the top
+         }),
+         1},
+        {"mota", drawn([&](QPainter& p) {
+             p.setPen(QPen(Qt::black, 3));
+             p.drawEllipse(QPointF(420, 360), 250, 250);
+             p.fillRect(840, 60, 5, 5, Qt::black);
+         }),
+         1},
+    };
+}
+
+cv::Mat matOf(const QImage& grey)
+{
+    return cv::Mat(grey.height(), grey.width(), CV_8UC1, const_cast<uchar*>(grey.constBits()),
+                   size_t(grey.bytesPerLine()))
+        .clone();
+}
+
+// The figures as a person sees them, measured in this file's own way: the
+// strokes closed with a round brush a little wider than they are drawn,
+// wider again while the largest part is still only a stroke (its edge long
+// for its area), everything enclosed filled, the parts thinner than two
+// strokes side by side and those much smaller than the largest left out.
+struct Silhouette
+{
+    cv::Mat grey, mask;
+    std::vector<std::vector<cv::Point>> outer;
+    std::vector<std::vector<cv::Point>> withThin; // the outer edges, thin parts kept
+    cv::Mat offEdge; // px from the nearest place the outer edge may run
+    double stroke = 0;
+};
+
+std::vector<std::vector<cv::Point>> outerOf(const cv::Mat& mask)
+{
+    std::vector<std::vector<cv::Point>> all;
+    cv::findContours(mask, all, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
+    return all;
+}
+
+// `mask` grown (or, negative, shrunk) by a round brush of `radius`.
+cv::Mat grown(const cv::Mat& mask, double radius)
+{
+    cv::Mat distance;
+    if (radius >= 0) {
+        cv::distanceTransform(~mask, distance, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+        return distance <= radius;
+    }
+    cv::distanceTransform(mask, distance, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    return distance > -radius;
+}
+
+bool strokeLike(const std::vector<std::vector<cv::Point>>& all)
+{
+    const auto largest = std::max_element(all.begin(), all.end(), [](const auto& a, const auto& b) {
+        return cv::contourArea(a) < cv::contourArea(b);
+    });
+    if (largest == all.end())
+        return false;
+    const double edge = cv::arcLength(*largest, true);
+    return 4 * M_PI * cv::contourArea(*largest) / (edge * edge) < 0.1;
+}
+
+Silhouette silhouetteOf(const QImage& picture, double closing = 1.25, bool widen = true)
+{
+    Silhouette s;
+    s.grey = matOf(picture.convertToFormat(QImage::Format_Grayscale8));
+    const cv::Mat ink = s.grey < Drawn;
+    cv::Mat depth;
+    cv::distanceTransform(ink, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    std::vector<float> inside;
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            if (ink.at<uint8_t>(y, x))
+                inside.push_back(depth.at<float>(y, x));
+    s.mask = cv::Mat::zeros(ink.size(), CV_8UC1);
+    if (inside.empty())
+        return s;
+    std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
+    s.stroke = 4 * inside[inside.size() / 2];
+    const int side = std::min(ink.cols, ink.rows);
+    cv::Mat closed;
+    std::vector<std::vector<cv::Point>> all;
+    for (double radius = std::max(4.0, closing * s.stroke);; radius *= 1.6) {
+        const double r = std::min(radius, side / 15.0);
+        closed = grown(grown(ink, r), -r);
+        all = outerOf(closed);
+        if (!widen || radius >= side / 15.0 || !strokeLike(all))
+            break;
+    }
+    cv::Mat filled = cv::Mat::zeros(ink.size(), CV_8UC1), opened;
+    cv::drawContours(filled, all, -1, 255, cv::FILLED);
+    const double thin = std::min(0.6 * s.stroke + 0.5, side / 100.0 + 1);
+    opened = grown(grown(filled, -thin), thin);
+    opened = filled & grown(opened, 3 * thin); // sharp tips kept
+    s.withThin = all;
+    if (cv::countNonZero(opened) > 0)
+        all = outerOf(opened);
+    double largest = 0;
+    for (const auto& c : all)
+        largest = std::max(largest, cv::contourArea(c));
+    for (auto& c : all)
+        if (cv::contourArea(c) >= DetailShare * largest)
+            s.outer.push_back(std::move(c));
+    cv::drawContours(s.mask, s.outer, -1, 255, cv::FILLED);
+    return s;
+}
+
+// How far each pixel lies from where a figure's outer edge may run: on the
+// edge of the least silhouette (gaps closed only when narrow, thin parts
+// left out), of the largest (wide gaps closed, thin parts kept), or between
+// them. Whether a notch is narrow enough to fill, or a part thin enough to
+// leave out, is a matter of a pixel or two; a dot on any such edge is on
+// the figure's edge.
+cv::Mat edgeDistance(const Silhouette& least, const Silhouette& largest)
+{
+    cv::Mat most = cv::Mat::zeros(least.mask.size(), CV_8UC1), leastMask = most.clone();
+    cv::drawContours(most, largest.withThin, -1, 255, cv::FILLED);
+    cv::drawContours(leastMask, least.outer, -1, 255, cv::FILLED);
+    cv::Mat edge = most & ~leastMask, distance;
+    cv::drawContours(edge, largest.withThin, -1, 255, 1);
+    cv::drawContours(edge, least.outer, -1, 255, 1);
+    cv::distanceTransform(~edge, distance, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    return distance;
+}
+
+bool crosses(const QList<QPointF>& dots)
+{
+    const qsizetype n = dots.size();
+    for (qsizetype i = 0; i < n; ++i)
+        for (qsizetype j = i + 2; j < n - (i == 0); ++j)
+            if (QLineF(dots[i], dots[i + 1])
+                    .intersects(QLineF(dots[j], dots[(j + 1) % n]), nullptr) ==
+                QLineF::BoundedIntersection)
+                return true;
+    return false;
+}
+
+bool fromTopClockwise(const QList<QPointF>& dots)
+{
+    double area = 0;
+    for (qsizetype i = 0; i < dots.size(); ++i) {
+        const QPointF a = dots[i], b = dots[(i + 1) % dots.size()];
+        area += a.x() * b.y() - b.x() * a.y();
+        if (b.y() < dots[0].y() - 0.5)
+            return false;
+    }
+    return area > 0;
+}
+
+// The share of `pixels` still darker than `dark` in `after`.
+double stillDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
+{
+    const int all = cv::countNonZero(pixels);
+    cv::Mat kept = pixels & (after < dark);
+    return all == 0 ? -1 : double(cv::countNonZero(kept)) / all;
+}
+
+// Where the dots of `m` lie against the silhouette `s` and on `after`.
+void measureDots(Measures& m, const Silhouette& s, const cv::Mat& after)
+{
+    cv::Mat polygons = cv::Mat::zeros(s.mask.size(), CV_8UC1);
+    QList<QPointF> every;
+    m.ordered = !m.placed.isEmpty();
+    for (const QList<QPointF>& figure : m.placed) {
+        std::vector<cv::Point> corners;
+        for (QPointF dot : figure) {
+            corners.emplace_back(int(std::lround(dot.x())), int(std::lround(dot.y())));
+            const cv::Point at(std::clamp(int(std::lround(dot.x())), 0, s.offEdge.cols - 1),
+                               std::clamp(int(std::lround(dot.y())), 0, s.offEdge.rows - 1));
+            const double nearest = s.offEdge.at<float>(at);
+            m.farthest = std::max(m.farthest, nearest);
+            if (nearest > MostFromEdge)
+                m.astray << dot;
+        }
+        cv::fillPoly(polygons, std::vector<std::vector<cv::Point>>{corners}, 255);
+        m.ordered = m.ordered && fromTopClockwise(figure) && !crosses(figure);
+        every += figure;
+    }
+    m.dots = int(every.size());
+    const int union_ = cv::countNonZero(polygons | s.mask);
+    m.overlap = union_ ? double(cv::countNonZero(polygons & s.mask)) / union_ : 0;
+    m.closest = 1e9;
+    for (qsizetype i = 0; i < every.size(); ++i)
+        for (qsizetype j = i + 1; j < every.size(); ++j)
+            m.closest = std::min(m.closest, QLineF(every[i], every[j]).length());
+    for (QPointF dot : every) {
+        const cv::Rect around(int(std::lround(dot.x())) - 1, int(std::lround(dot.y())) - 1, 3, 3);
+        const cv::Rect inside = around & cv::Rect(0, 0, after.cols, after.rows);
+        double darkest = 255;
+        cv::minMaxLoc(after(inside), &darkest);
+        m.offWhite += darkest < Dark;
+    }
+}
+
+} // namespace
+
+QList<Picture> pictures(const QString& folder)
+{
+    QList<Picture> all;
+    for (const QString& file : QDir(folder).entryList({"*.svg"}, QDir::Files, QDir::Name))
+        all.append(
+            {QFileInfo(file).baseName(),
+             toolkit::readFittedPicture(QDir(folder).filePath(file), editor::PictureBatch::page()),
+             0});
+    return all + ownDrawings();
+}
+
+QList<Measures> measure(const QImage& picture, const QList<int>& counts)
+{
+    const QList<editor::Outline> outlines = editor::traceFigures(picture);
+    const QImage erased = editor::withoutOutline(picture);
+    Silhouette s = silhouetteOf(picture);
+    s.offEdge = edgeDistance(silhouetteOf(picture, 0.5, false), silhouetteOf(picture, 2.5));
+    // The band along the outer edge as thick as the lines are drawn; what
+    // lies deeper than twice that, drawn dark, is a detail.
+    cv::Mat depth;
+    cv::distanceTransform(s.mask, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    const cv::Mat after = matOf(erased.convertToFormat(QImage::Format_Grayscale8));
+    const cv::Mat ink = s.grey < Drawn;
+    const double bandDark =
+        stillDark(ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask, after, Dark);
+    const int area = cv::countNonZero(s.mask);
+    const double filled = area ? double(cv::countNonZero(ink & s.mask)) / area : 0;
+    const double detailsKept =
+        filled < 0.7 ? stillDark((s.grey < Dark) & (depth > 1.5 * s.stroke + 3), after, Dark) : -1;
+    double inside = 0, hull = 0;
+    for (const auto& c : s.outer) {
+        std::vector<cv::Point> convex;
+        cv::convexHull(c, convex);
+        inside += cv::contourArea(c), hull += cv::contourArea(convex);
+    }
+    QList<Measures> all;
+    for (int count : counts) {
+        Measures m;
+        m.figures = int(outlines.size());
+        m.seen = int(s.outer.size());
+        m.placed = editor::dotsAlong(outlines, count);
+        m.erased = erased;
+        // 12 px on the editor's page at 1024 x 768, the least that keeps
+        // the circles apart at the editor's dot size.
+        const QSize page = editor::PictureBatch::page();
+        m.spacing = 12 * std::max(double(picture.width()) / page.width(),
+                                  double(picture.height()) / page.height());
+        m.bandDark = bandDark;
+        m.detailsKept = detailsKept;
+        m.compact = hull > 0 && inside / hull >= 0.7;
+        for (const auto& c : s.outer) {
+            QPolygonF edge;
+            for (const cv::Point& p : c)
+                edge << QPointF(p.x, p.y);
+            m.silhouette << edge;
+        }
+        measureDots(m, s, after);
+        all << m;
+    }
+    return all;
+}
+
+QString failures(const Measures& m, int count)
+{
+    QStringList wrong;
+    if (m.figures != m.seen)
+        wrong << QStringLiteral("%1 figures, not %2").arg(m.figures).arg(m.seen);
+    if (m.dots != count)
+        wrong << QStringLiteral("%1 dots").arg(m.dots);
+    if (m.farthest > MostFromEdge)
+        wrong << QStringLiteral("a dot %1 px off the edge").arg(m.farthest, 0, 'f', 1);
+    if (count == 20 && m.compact && m.overlap < 0.75)
+        wrong << QStringLiteral("overlap %1").arg(m.overlap, 0, 'f', 2);
+    if (m.closest < m.spacing - 0.01)
+        wrong << QStringLiteral("dots %1 px apart").arg(m.closest, 0, 'f', 1);
+    if (!m.ordered)
+        wrong << QStringLiteral("not from the top, clockwise, uncrossed");
+    if (m.bandDark > 0.2)
+        wrong << QStringLiteral("outline %1 % left").arg(100 * m.bandDark, 0, 'f', 0);
+    if (m.detailsKept >= 0 && m.detailsKept < 0.6)
+        wrong << QStringLiteral("details %1 % kept").arg(100 * m.detailsKept, 0, 'f', 0);
+    if (m.offWhite > 0)
+        wrong << QStringLiteral("%1 dots on a line").arg(m.offWhite);
+    return wrong.join(QStringLiteral("; "));
+}
+
+QImage childView(const Measures& m, bool edges)
+{
+    QImage view = m.erased.copy();
+    QPainter painter(&view);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(80, 160, 255), 1));
+    for (const QPolygonF& edge : m.silhouette)
+        if (edges)
+            painter.drawPolygon(edge);
+    painter.setPen(QPen(Qt::red, 3));
+    for (QPointF dot : m.astray)
+        if (edges)
+            painter.drawEllipse(dot, 12, 12);
+    QFont font = painter.font();
+    font.setPixelSize(14);
+    painter.setFont(font);
+    int number = 1;
+    for (const QList<QPointF>& figure : m.placed)
+        for (QPointF dot : figure) {
+            painter.setPen(QPen(Qt::black, 1.5));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(dot, 5, 5);
+            painter.setBrush(Qt::black);
+            painter.drawEllipse(dot, 1.5, 1.5);
+            painter.setPen(Qt::red);
+            painter.drawText(dot + QPointF(6, -5), QString::number(number++));
+        }
+    return view;
+}
+
+} // namespace tracingtable

@@ -1,0 +1,58 @@
+#pragma once
+
+// How good the automatic dots are on a picture, measured with OpenCV apart
+// from the tracing code: what a teacher would see by looking, as numbers.
+
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QPolygonF>
+#include <QString>
+
+namespace tracingtable {
+
+struct Picture
+{
+    QString name;
+    QImage image; // white page of the editor on a 1024 x 768 screen
+    int figures;  // how many figures a person sees; 0 when not counted
+};
+
+// The OpenMoji drawings of `folder`, fitted into the page as the editor
+// opens them, then the drawings this table draws itself, one per kind of
+// trouble: thin lines with gaps, thick lines, grey soft lines, a filled
+// silhouette, a closed line, two figures, details touching the outline, a
+// speck.
+QList<Picture> pictures(const QString& folder);
+
+struct Measures
+{
+    int figures = 0;         // figures found by the tracing
+    int seen = 0;            // figures the measure finds
+    int dots = 0;            // dots placed
+    double farthest = 0;     // px: the dot farthest from the outer edge
+    double overlap = 0;      // intersection over union, polygons and silhouette
+    bool compact = false;    // the silhouette fills most of its convex hull
+    double closest = 0;      // px: the two nearest dots
+    double spacing = 0;      // px: what closest must reach
+    bool ordered = false;    // every figure from its top, clockwise, no crossing
+    double bandDark = 0;     // share of the outline band still dark
+    double detailsKept = -1; // share of the details inside still drawn; -1: none
+    int offWhite = 0;        // dots with a dark pixel under them
+    QImage erased;           // what the child sees
+    QList<QList<QPointF>> placed;
+    QList<QPolygonF> silhouette; // the outer edges the measures use
+    QList<QPointF> astray;       // the dots too far from them
+};
+
+// The picture traced once, given each of `counts` dots.
+QList<Measures> measure(const QImage& picture, const QList<int>& counts);
+
+// Every check of the table: what fails, empty when nothing does.
+QString failures(const Measures& measures, int count);
+
+// One picture as the child sees it: the erased drawing, its numbered dots;
+// with `edges`, the silhouette's outer edges the measures use, in blue.
+QImage childView(const Measures& measures, bool edges = false);
+
+} // namespace tracingtable
