@@ -206,7 +206,7 @@ void Form1::createSettingPalettes()
     Label1->Move(0, 0, Label1Width, SettingSide);
     Combo4 = new ComboBox(this);
     Combo4->Move(0, 0, Combo4Width, SettingSide);
-    Combo4->setToolTip(tr("Salto entre los números de los puntos"));
+    Combo4->setToolTip(tr("Salto entre los números de los puntos, o letras (ABC)"));
     Check1 = new CheckBox(this);
     Check1->setText(tr("CIERRA"));
     Check1->setToolTip(tr("Cierra la figura: une el último punto con el primero"));
@@ -255,6 +255,7 @@ void Form1::Form_Load()
     Combo1->setListIndex(2);
     for (int i = 0; i < 15; ++i)
         Combo4->AddItem(QString::number(i + 1));
+    Combo4->AddItem(QStringLiteral("ABC"));
     Combo4->setListIndex(0);
     Combo5->setListIndex(-1);
 

@@ -3,6 +3,7 @@
 #include "activityfile.h"
 #include "activityreader.h"
 #include "controls.h"
+#include "dotlabels.h"
 #include "dotlist.h"
 #include "folderlister.h"
 #include "labsettings.h"
@@ -74,7 +75,8 @@ public:
     toolkit::ControlArray<toolkit::CommandButton> Command11; // dot sizes, "B", "O"
     toolkit::ComboBox* Combo1;                               // polygon sides "3".."20"
     toolkit::Label* Label1;                                  // "Nº Lados"
-    toolkit::ComboBox* Combo4;                               // dot number step "1".."15"
+    toolkit::ComboBox* Combo4;                               // dot number step "1".."15", "ABC"
+    static constexpr int LetterStep = 15;                    // Combo4's "ABC"
     toolkit::ComboBox* Combo5;                               // the dot list
     toolkit::CheckBox* Check1;                               // "CIERRA"
     // The undo rings: Image[p + 1] holds page p's seven snapshots, as the
@@ -298,6 +300,9 @@ private:
     // The number after the last numbered dot of the list, so that a figure
     // started anew goes on counting; 1 for a list without numbers.
     int numberAfterTheList() const;
+    // How the next dots are labelled, as the step list says: its last
+    // entry letters them.
+    DotLabels dotLabels() const;
     void rememberDotStep();
     // After an undo: the list as it was before the step the undo took back.
     void takeBackDotStep();

@@ -103,10 +103,10 @@ void Form1::AutoDotsButton_Click()
     if (EraseOutlineCheck->isChecked())
         page().setPicture(withoutOutline(page().Image()));
     ShowDrawingCheck->setChecked(true);
-    const int step = int(toolkit::leadingNumber(Combo4->Text()));
+    const DotLabels labels = dotLabels();
     for (const QList<QPointF>& figure : dotsAlong(outlines, count)) {
         for (qsizetype i = 0; i < figure.size(); ++i) {
-            addDot({QString::number(dotNumber),
+            addDot({labels.label(dotNumber),
                     figure[i] * toolkit::TwipsPerPixel,
                     currentColour(),
                     currentPage,
@@ -114,7 +114,7 @@ void Form1::AutoDotsButton_Click()
                     Picture1->FontSize,
                     i == 0,
                     {}});
-            dotNumber += step;
+            dotNumber += labels.step;
         }
         addDot({QString(),
                 figure.first() * toolkit::TwipsPerPixel,

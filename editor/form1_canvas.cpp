@@ -2,6 +2,7 @@
 
 #include "activityfile.h"
 #include "colour.h"
+#include "language.h"
 #include "textfiles.h"
 #include "twips.h"
 
@@ -284,7 +285,8 @@ void Form1::placeDot()
         firstDotY = roundToInt32(pressY);
         newFigure = false;
     }
-    addDot({QString::number(dotNumber),
+    const DotLabels labels = dotLabels();
+    addDot({labels.label(dotNumber),
             {pointerX, pointerY},
             currentColour(),
             currentPage,
@@ -294,7 +296,14 @@ void Form1::placeDot()
             {}});
     prevDotX = pointerX;
     prevDotY = pointerY;
-    dotNumber += static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
+    dotNumber += labels.step;
+}
+
+DotLabels Form1::dotLabels() const
+{
+    if (Combo4->ListIndex() == LetterStep)
+        return DotLabels::lettered(alphabetOf(toolkit::languageInUse()));
+    return DotLabels::numbers(std::max(1, int(toolkit::leadingNumber(Combo4->Text()))));
 }
 
 // "CIERRA": a line from the newest dot back to the figure's first dot, and
@@ -333,14 +342,12 @@ void Form1::pushUndoSnapshot()
 
 int Form1::numberAfterTheList() const
 {
+    const DotLabels labels = dotLabels();
     for (int i = dotEntryCount - 1; i >= 0; --i) {
-        bool numbered = false;
-        const int label = Combo5->List(i).section(QLatin1Char(','), 0, 0).toInt(&numbered);
         // A label from an opened file may be any number; counting on from
         // it must not overflow.
-        if (numbered)
-            return std::clamp(label, -(1 << 24), 1 << 24) +
-                   static_cast<int>(toolkit::leadingNumber(Combo4->Text()));
+        if (const auto number = labels.numberOf(Combo5->List(i).section(QLatin1Char(','), 0, 0)))
+            return std::clamp(*number, -(1 << 24), 1 << 24) + labels.step;
     }
     return 1;
 }

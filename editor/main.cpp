@@ -29,8 +29,8 @@ int runBatch(int argc, char* argv[])
     if (!batch || !problem.isEmpty()) {
         err << "lunipoeditor: " << problem << '\n'
             << QCoreApplication::translate(
-                   "main",
-                   "Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...")
+                   "main", "Uso: lunipoeditor --tema NOMBRE [--puntos N] [--paso N | --letras] "
+                           "[--con-contorno] IMAGEN...")
             << Qt::endl;
         return 2;
     }

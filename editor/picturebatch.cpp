@@ -2,6 +2,7 @@
 
 #include "activityfile.h"
 #include "activitypicture.h"
+#include "language.h"
 #include "picturefiles.h"
 #include "tracing.h"
 #include "twips.h"
@@ -38,10 +39,12 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
     if (!arguments.contains(QStringLiteral("--tema")))
         return std::nullopt;
     PictureBatch batch;
+    bool counted = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        const bool valued =
-            argument == QLatin1String("--tema") || argument == QLatin1String("--puntos");
+        const bool valued = argument == QLatin1String("--tema") ||
+                            argument == QLatin1String("--puntos") ||
+                            argument == QLatin1String("--paso");
         if (valued && i + 1 == arguments.size()) {
             problem = tr("Falta el valor de %1.").arg(argument);
             return batch;
@@ -55,6 +58,17 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
                 problem = tr("--puntos va de 3 a 150.");
                 return batch;
             }
+            counted = true;
+        } else if (argument == QLatin1String("--paso")) {
+            bool number = false;
+            batch.labels.step = arguments[++i].toInt(&number);
+            // The editor's own choice of steps.
+            if (!number || batch.labels.step < 1 || batch.labels.step > 15) {
+                problem = tr("--paso va de 1 a 15.");
+                return batch;
+            }
+        } else if (argument == QLatin1String("--letras")) {
+            batch.labels.letters = alphabetOf(toolkit::languageInUse());
         } else if (argument == QLatin1String("--con-contorno")) {
             batch.keepOutline = true;
         } else if (argument.startsWith(QLatin1Char('-'))) {
@@ -62,6 +76,18 @@ std::optional<PictureBatch> PictureBatch::fromArguments(const QStringList& argum
             return batch;
         } else {
             batch.pictures << argument;
+        }
+    }
+    if (!batch.labels.letters.isEmpty()) {
+        if (batch.labels.step != 1) {
+            problem = tr("--letras y --paso no van juntos.");
+            return batch;
+        }
+        if (!counted)
+            batch.dots = int(batch.labels.letters.size());
+        if (batch.dots > batch.labels.letters.size()) {
+            problem = tr("Con --letras, como mucho %1 puntos.").arg(batch.labels.letters.size());
+            return batch;
         }
     }
     if (batch.pictures.isEmpty())
@@ -83,11 +109,14 @@ PictureBatch::Activity PictureBatch::activityFrom(const QString& path) const
     if (outlines.isEmpty())
         return {{}, {}, tr("no tiene ninguna figura")};
     QStringList entries;
-    int number = 1;
+    // Counting in twos starts at 2, as a child counts.
+    int number = labels.letters.isEmpty() ? labels.step : 1;
     for (const QList<QPointF>& figure :
          dotsAlong(outlines, dotsThatFit(dots, int(outlines.size()), MaxDotEntries))) {
-        for (const QPointF& dot : figure)
-            entries << dotEntry(QString::number(number++), fileX(dot.x()), fileY(dot.y()), 0, 0, 0);
+        for (const QPointF& dot : figure) {
+            entries << dotEntry(labels.label(number), fileX(dot.x()), fileY(dot.y()), 0, 0, 0);
+            number += labels.step;
+        }
         entries << dotEntry({}, fileX(figure.first().x()), fileY(figure.first().y()), 0, 0, 0);
     }
     // As the editor starts: black dots with a circle round them.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dotlabels.h"
 #include "themelibrary.h"
 
 #include <QByteArray>
@@ -13,11 +14,14 @@
 namespace editor {
 
 // A theme from a folder of pictures, without a window:
-//   lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...
+//   lunipoeditor --tema NOMBRE [--puntos N] [--paso N | --letras] [--con-contorno] IMAGEN...
 // Each picture becomes an activity as "Puntos automáticos" makes it in the
 // editor's window on a 1024 x 768 screen: fitted into the page, its figures'
 // outlines given the dots, each figure closed, the outline taken away
-// unless --con-contorno, and the drawing kept for the child.
+// unless --con-contorno, and the drawing kept for the child. The dots are
+// numbered from the step on (--paso 2: 2, 4, 6...), or lettered A, B, C...
+// in the alphabet of the session's language with --letras, one dot for
+// each letter unless --puntos asks for fewer.
 struct PictureBatch
 {
     Q_DECLARE_TR_FUNCTIONS(editor::PictureBatch)
@@ -31,6 +35,7 @@ public:
 
     QString theme;
     int dots = 20;
+    DotLabels labels;
     bool keepOutline = false;
     QStringList pictures;
 

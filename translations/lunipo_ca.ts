@@ -46,8 +46,8 @@
         <translation>Costats</translation>
     </message>
     <message>
-        <source>Salto entre los números de los puntos</source>
-        <translation>Salt entre els números dels punts</translation>
+        <source>Salto entre los números de los puntos, o letras (ABC)</source>
+        <translation>Salt entre els números dels punts, o lletres (ABC)</translation>
     </message>
     <message>
         <source>CIERRA</source>
@@ -297,6 +297,18 @@
 </context>
 <context>
     <name>editor::PictureBatch</name>
+    <message>
+        <source>Con --letras, como mucho %1 puntos.</source>
+        <translation>Amb --letras, com a màxim %1 punts.</translation>
+    </message>
+    <message>
+        <source>--letras y --paso no van juntos.</source>
+        <translation>--letras i --paso no van junts.</translation>
+    </message>
+    <message>
+        <source>--paso va de 1 a 15.</source>
+        <translation>--paso va d'1 a 15.</translation>
+    </message>
     <message>
         <source>Falta el valor de %1.</source>
         <translation>Falta el valor de %1.</translation>
@@ -688,8 +700,8 @@
         <translation>Ús: lunipo --actividad &lt;fitxer d’activitat&gt;</translation>
     </message>
     <message>
-        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
-        <translation>Ús: lunipoeditor --tema NOM [--puntos N] [--con-contorno] IMATGE...</translation>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--paso N | --letras] [--con-contorno] IMAGEN...</source>
+        <translation>Ús: lunipoeditor --tema NOM [--puntos N] [--paso N | --letras] [--con-contorno] IMATGE...</translation>
     </message>
 </context>
 <context>

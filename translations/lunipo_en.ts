@@ -46,8 +46,8 @@
         <translation>Sides</translation>
     </message>
     <message>
-        <source>Salto entre los números de los puntos</source>
-        <translation>Step between the numbers of the dots</translation>
+        <source>Salto entre los números de los puntos, o letras (ABC)</source>
+        <translation>Step between the numbers of the dots, or letters (ABC)</translation>
     </message>
     <message>
         <source>CIERRA</source>
@@ -297,6 +297,18 @@
 </context>
 <context>
     <name>editor::PictureBatch</name>
+    <message>
+        <source>Con --letras, como mucho %1 puntos.</source>
+        <translation>With --letras, at most %1 dots.</translation>
+    </message>
+    <message>
+        <source>--letras y --paso no van juntos.</source>
+        <translation>--letras and --paso do not go together.</translation>
+    </message>
+    <message>
+        <source>--paso va de 1 a 15.</source>
+        <translation>--paso goes from 1 to 15.</translation>
+    </message>
     <message>
         <source>Falta el valor de %1.</source>
         <translation>The value of %1 is missing.</translation>
@@ -688,8 +700,8 @@
         <translation>Usage: lunipo --actividad &lt;activity file&gt;</translation>
     </message>
     <message>
-        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
-        <translation>Usage: lunipoeditor --tema NAME [--puntos N] [--con-contorno] PICTURE...</translation>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--paso N | --letras] [--con-contorno] IMAGEN...</source>
+        <translation>Usage: lunipoeditor --tema NAME [--puntos N] [--paso N | --letras] [--con-contorno] PICTURE...</translation>
     </message>
 </context>
 <context>

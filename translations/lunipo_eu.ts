@@ -46,8 +46,8 @@
         <translation>Aldeak</translation>
     </message>
     <message>
-        <source>Salto entre los números de los puntos</source>
-        <translation>Puntuen zenbakien arteko jauzia</translation>
+        <source>Salto entre los números de los puntos, o letras (ABC)</source>
+        <translation>Puntuen zenbakien arteko jauzia, edo letrak (ABC)</translation>
     </message>
     <message>
         <source>CIERRA</source>
@@ -297,6 +297,18 @@
 </context>
 <context>
     <name>editor::PictureBatch</name>
+    <message>
+        <source>Con --letras, como mucho %1 puntos.</source>
+        <translation>--letras aukerarekin, gehienez %1 puntu.</translation>
+    </message>
+    <message>
+        <source>--letras y --paso no van juntos.</source>
+        <translation>--letras eta --paso ezin dira batera erabili.</translation>
+    </message>
+    <message>
+        <source>--paso va de 1 a 15.</source>
+        <translation>--paso 1etik 15era doa.</translation>
+    </message>
     <message>
         <source>Falta el valor de %1.</source>
         <translation>%1 aukeraren balioa falta da.</translation>
@@ -688,8 +700,8 @@
         <translation>Erabilera: lunipo --actividad &lt;jarduera-fitxategia&gt;</translation>
     </message>
     <message>
-        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
-        <translation>Erabilera: lunipoeditor --tema IZENA [--puntos N] [--con-contorno] IRUDIA...</translation>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--paso N | --letras] [--con-contorno] IMAGEN...</source>
+        <translation>Erabilera: lunipoeditor --tema IZENA [--puntos N] [--paso N | --letras] [--con-contorno] IRUDIA...</translation>
     </message>
 </context>
 <context>

@@ -46,8 +46,8 @@
         <translation>Lados</translation>
     </message>
     <message>
-        <source>Salto entre los números de los puntos</source>
-        <translation>Salto entre os números dos puntos</translation>
+        <source>Salto entre los números de los puntos, o letras (ABC)</source>
+        <translation>Salto entre os números dos puntos, ou letras (ABC)</translation>
     </message>
     <message>
         <source>CIERRA</source>
@@ -297,6 +297,18 @@
 </context>
 <context>
     <name>editor::PictureBatch</name>
+    <message>
+        <source>Con --letras, como mucho %1 puntos.</source>
+        <translation>Con --letras, como moito %1 puntos.</translation>
+    </message>
+    <message>
+        <source>--letras y --paso no van juntos.</source>
+        <translation>--letras e --paso non van xuntos.</translation>
+    </message>
+    <message>
+        <source>--paso va de 1 a 15.</source>
+        <translation>--paso vai de 1 a 15.</translation>
+    </message>
     <message>
         <source>Falta el valor de %1.</source>
         <translation>Falta o valor de %1.</translation>
@@ -688,8 +700,8 @@
         <translation>Uso: lunipo --actividad &lt;ficheiro de actividade&gt;</translation>
     </message>
     <message>
-        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--con-contorno] IMAGEN...</source>
-        <translation>Uso: lunipoeditor --tema NOME [--puntos N] [--con-contorno] IMAXE...</translation>
+        <source>Uso: lunipoeditor --tema NOMBRE [--puntos N] [--paso N | --letras] [--con-contorno] IMAGEN...</source>
+        <translation>Uso: lunipoeditor --tema NOME [--puntos N] [--paso N | --letras] [--con-contorno] IMAXE...</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,29 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
     EXPECT_EQ(records(), QStringList({"1,600,4200,0,0,0,"}));
 }
 
+// "ABC" letters the dots in the language's alphabet; a lettered list
+// opened again, or the tool chosen again, goes on from the next letter.
+TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
+{
+    form->Command1_Click(19);
+    form->Combo4->setListIndex(editor::Form1::LetterStep);
+    for (double x : {600, 1800})
+        click(x, 600);
+    form->Command1_Click(2);
+    form->Command1_Click(19);
+    click(3000, 600);
+    QStringList labels;
+    for (const QString& record : records())
+        labels << record.section(',', 0, 0);
+    EXPECT_EQ(labels, QStringList({"A", "B", "C"}));
+    form->dotNumber = 14;
+    click(4200, 600);
+    form->Command1_Click(2);
+    form->Command1_Click(19);
+    click(5400, 600);
+    EXPECT_EQ(records().mid(3).join(' '), QStringLiteral("N,4200,600,0,0,0, Ñ,5400,600,0,0,0,"));
+}
+
 TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
 {
     const QImage blank = pageImage(0);

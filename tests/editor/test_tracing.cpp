@@ -202,13 +202,41 @@ TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
                                      {"x", "--tema", "a", "--puntos", "2", "p"},
                                      {"x", "--tema", "a"},
                                      {"x", "-qwindowtitle", "--tema", "a", "p"},
-                                     {"x", "--tema", ".a", "p"}})
+                                     {"x", "--tema", ".a", "p"},
+                                     {"x", "--tema", "a", "--paso", "0", "p"},
+                                     {"x", "--tema", "a", "--letras", "--paso", "2", "p"},
+                                     {"x", "--tema", "a", "--letras", "--puntos", "28", "p"}})
         EXPECT_TRUE(editor::PictureBatch::fromArguments(wrong, problem) && !problem.isEmpty());
     EXPECT_FALSE(editor::PictureBatch::fromArguments({"x", "1.txt"}, problem));
     // A theme of a long name that "Guardar en un tema" takes, the batch takes too.
     EXPECT_TRUE(
         editor::PictureBatch::fromArguments({"x", "--tema", QString(70, 'a'), "p"}, problem) &&
         problem.isEmpty());
+    // Counting in twos starts at 2; letters give one dot each, A to Z with Ñ in Spanish.
+    const struct
+    {
+        QStringList options;
+        QStringList labels;
+    } labelled[] = {
+        {{"--puntos", "12", "--paso", "2"},
+         {"2", "4", "6", "8", "10", "12", "14", "16", "18", "20", "22", "24"}},
+        {{"--letras", "--puntos", "3"}, {"A", "B", "C"}},
+        {{"--letras"}, QString("ABCDEFGHIJKLMNÑOPQRSTUVWXYZ").split("", Qt::SkipEmptyParts)},
+    };
+    for (const auto& c : labelled) {
+        const auto lettered =
+            editor::PictureBatch::fromArguments(QStringList{"x", "--tema", "b"} + c.options +
+                                                    QStringList{appDir.filePath("circulo.png")},
+                                                problem);
+        ASSERT_TRUE(lettered && problem.isEmpty()) << problem.toStdString();
+        const QString text =
+            QString::fromLatin1(lettered->activityFrom(appDir.filePath("circulo.png")).text);
+        QStringList labels;
+        for (const QString& line : text.split("\r\n").mid(5))
+            if (!line.section(',', 0, 0).isEmpty())
+                labels << line.section(',', 0, 0);
+        EXPECT_EQ(labels, c.labels) << c.options.join(' ').toStdString();
+    }
     QProcess editor; // Qt once took --tema as the value of its own option, and the batch crashed
     editor.start(LUNIPO_APP_DIR "/lunipoeditor", {"-qwindowtitle", "--tema", "x.svg"});
     ASSERT_TRUE(editor.waitForFinished(60000));
