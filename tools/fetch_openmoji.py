@@ -61,8 +61,8 @@ def fetch(url):
         return answer.read()
 
 
-def main():
-    target = pathlib.Path(__file__).resolve().parent.parent / "tests/data/openmoji"
+def pinned_package():
+    """The pinned package's tarball, opened, once its sha512 is checked."""
     dist = json.loads(fetch(REGISTRY))["dist"]
     if dist["integrity"] != INTEGRITY:
         sys.exit(f"the registry's integrity for openmoji {VERSION} changed: {dist['integrity']}")
@@ -70,9 +70,14 @@ def main():
     digest = "sha512-" + base64.b64encode(hashlib.sha512(tarball).digest()).decode()
     if digest != INTEGRITY:
         sys.exit(f"openmoji-{VERSION}.tgz does not match its sha512: {digest}")
+    return tarfile.open(fileobj=io.BytesIO(tarball), mode="r:gz")
+
+
+def main():
+    target = pathlib.Path(__file__).resolve().parent.parent / "tests/data/openmoji"
     target.mkdir(parents=True, exist_ok=True)
     lines = []
-    with tarfile.open(fileobj=io.BytesIO(tarball), mode="r:gz") as archive:
+    with pinned_package() as archive:
         for code, name in PICTURES.items():
             member = archive.extractfile(f"package/black/svg/{code}.svg")
             (target / f"{name}.svg").write_bytes(member.read())

@@ -51,7 +51,11 @@ QByteArray activityPictureBytes(const QImage& drawing, QSize screen)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     writer.setText(ScreenKey, QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height()));
-    if (!writer.write(drawing.convertToFormat(QImage::Format_RGB32)))
+    // A line drawing in black and greys keeps a third of the bytes as grey;
+    // a shared folder holds hundreds.
+    const QImage::Format format =
+        drawing.allGray() ? QImage::Format_Grayscale8 : QImage::Format_RGB32;
+    if (!writer.write(drawing.convertToFormat(format)))
         return {};
     return bytes;
 }

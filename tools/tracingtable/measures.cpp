@@ -344,52 +344,93 @@ QList<Picture> pictures(const QString& folder)
     return all + ownDrawings();
 }
 
-QList<Measures> measure(const QImage& picture, const QList<int>& counts)
+namespace {
+
+// What the measures of one drawing share, whatever dots it is given and
+// whatever the child's picture made of it.
+struct Drawing
 {
-    const QList<editor::Outline> outlines = editor::traceFigures(picture);
-    const QImage erased = editor::withoutOutline(picture);
-    Silhouette s = silhouetteOf(picture);
+    Silhouette s;
+    cv::Mat depth; // of each pixel of the silhouette, from its outer edge
+    Measures base;
+};
+
+Drawing drawingOf(const QImage& picture)
+{
+    Drawing d;
+    d.s = silhouetteOf(picture);
+    Silhouette& s = d.s;
     s.offEdge = edgeDistance(silhouetteOf(picture, 0.5, false), silhouetteOf(picture, 2.5));
-    // The band along the outer edge as thick as the lines are drawn; what
-    // lies deeper than twice that, drawn dark, is a detail.
-    cv::Mat depth;
-    cv::distanceTransform(s.mask, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
-    const cv::Mat after = matOf(erased.convertToFormat(QImage::Format_Grayscale8));
-    const cv::Mat ink = s.grey < Drawn;
-    const double bandDark =
-        stillDark(ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask, after, Dark);
-    const int area = cv::countNonZero(s.mask);
-    const double filled = area ? double(cv::countNonZero(ink & s.mask)) / area : 0;
-    const double detailsKept =
-        filled < 0.7 ? stillDark((s.grey < Dark) & (depth > 1.5 * s.stroke + 3), after, Dark) : -1;
+    cv::distanceTransform(s.mask, d.depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    Measures& m = d.base;
+    m.seen = int(s.outer.size());
     double inside = 0, hull = 0;
     for (const auto& c : s.outer) {
         std::vector<cv::Point> convex;
         cv::convexHull(c, convex);
         inside += cv::contourArea(c), hull += cv::contourArea(convex);
+        QPolygonF edge;
+        for (const cv::Point& p : c)
+            edge << QPointF(p.x, p.y);
+        m.silhouette << edge;
     }
+    m.compact = hull > 0 && inside / hull >= 0.7;
+    // 12 px on the editor's page at 1024 x 768, the least that keeps the
+    // circles apart at the editor's dot size.
+    const QSize page = editor::PictureBatch::page();
+    m.spacing = 12 * std::max(double(picture.width()) / page.width(),
+                              double(picture.height()) / page.height());
+    return d;
+}
+
+// How much of the drawing's outline and of its details the child's picture
+// `erased` still shows; the picture, grey.
+cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
+{
+    const Silhouette& s = d.s;
+    const cv::Mat after = matOf(erased.convertToFormat(QImage::Format_Grayscale8));
+    const cv::Mat ink = s.grey < Drawn;
+    m.erased = erased;
+    // The band along the outer edge as thick as the lines are drawn; what
+    // lies deeper than twice that, drawn dark, is a detail.
+    m.bandDark = stillDark(ink & (d.depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask, after, Dark);
+    const int area = cv::countNonZero(s.mask);
+    const double filled = area ? double(cv::countNonZero(ink & s.mask)) / area : 0;
+    m.detailsKept = filled < 0.7
+                        ? stillDark((s.grey < Dark) & (d.depth > 1.5 * s.stroke + 3), after, Dark)
+                        : -1;
+    return after;
+}
+
+} // namespace
+
+QList<Measures> measure(const QImage& picture, const QList<int>& counts)
+{
+    const QList<editor::Outline> outlines = editor::traceFigures(picture);
+    const Drawing d = drawingOf(picture);
+    Measures child = d.base;
+    const cv::Mat after = seen(d, editor::withoutOutline(picture), child);
     QList<Measures> all;
     for (int count : counts) {
-        Measures m;
+        Measures m = child;
         m.figures = int(outlines.size());
-        m.seen = int(s.outer.size());
         m.placed = editor::dotsAlong(outlines, count);
-        m.erased = erased;
-        // 12 px on the editor's page at 1024 x 768, the least that keeps
-        // the circles apart at the editor's dot size.
-        const QSize page = editor::PictureBatch::page();
-        m.spacing = 12 * std::max(double(picture.width()) / page.width(),
-                                  double(picture.height()) / page.height());
-        m.bandDark = bandDark;
-        m.detailsKept = detailsKept;
-        m.compact = hull > 0 && inside / hull >= 0.7;
-        for (const auto& c : s.outer) {
-            QPolygonF edge;
-            for (const cv::Point& p : c)
-                edge << QPointF(p.x, p.y);
-            m.silhouette << edge;
-        }
-        measureDots(m, s, after);
+        measureDots(m, d.s, after);
+        all << m;
+    }
+    return all;
+}
+
+QList<Measures> measureActivities(const QImage& picture, const QList<MadeActivity>& made)
+{
+    const Drawing d = drawingOf(picture);
+    QList<Measures> all;
+    for (const MadeActivity& activity : made) {
+        Measures m = d.base;
+        const cv::Mat after = seen(d, activity.picture, m);
+        m.figures = int(activity.placed.size());
+        m.placed = activity.placed;
+        measureDots(m, d.s, after);
         all << m;
     }
     return all;

@@ -3,6 +3,8 @@
 // How good the automatic dots are on a picture, measured with OpenCV apart
 // from the tracing code: what a teacher would see by looking, as numbers.
 
+#include "madeactivities.h"
+
 #include <QImage>
 #include <QList>
 #include <QPointF>
@@ -47,6 +49,10 @@ struct Measures
 
 // The picture traced once, given each of `counts` dots.
 QList<Measures> measure(const QImage& picture, const QList<int>& counts);
+
+// Activities already made from `picture`, measured against it: their
+// dots and the pictures the child sees, as the files hold them.
+QList<Measures> measureActivities(const QImage& picture, const QList<MadeActivity>& made);
 
 // Every check of the table: what fails, empty when nothing does.
 QString failures(const Measures& measures, int count);
