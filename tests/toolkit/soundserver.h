@@ -103,15 +103,15 @@ inline Samples readSoundFile(const QString& path, int* rate)
 }
 
 // Writes a tone of `hz` lasting `ms`, raised by `offset`, with 3 ms ramps so
-// that the file itself never clicks, in the given libsndfile format. Every
-// channel carries it.
+// that the file itself never clicks, in the given libsndfile format (in a WAV
+// file when it names no other, as SF_FORMAT_OGG does). Every channel carries it.
 inline bool writeTone(const QString& path, int format, int rate, int channels, double hz, int ms,
                       double amplitude = 0.5, double offset = 0)
 {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
-    info.format = SF_FORMAT_WAV | format;
+    info.format = (format & SF_FORMAT_TYPEMASK) ? format : SF_FORMAT_WAV | format;
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (!file)
         return false;

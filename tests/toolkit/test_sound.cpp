@@ -101,12 +101,13 @@ TEST_F(SoundOnAServer, EveryFormatIsHeardWholeInOrderAtItsPitch)
             {"16-bit stereo 44100 Hz", SF_FORMAT_PCM_16, 44100, 2, 660, 120},
             {"16-bit stereo 48000 Hz", SF_FORMAT_PCM_16, 48000, 2, 550, 200},
             {"8-bit stereo 8000 Hz", SF_FORMAT_PCM_U8, 8000, 2, 330, 150},
+            {"Ogg Vorbis mono 22050 Hz", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 22050, 1, 770, 300},
         };
         std::vector<double> calls;
         int n = 0;
         for (const Case& c : cases) {
             calls.push_back(play(
-                tone(QString::number(n++) + ".wav", c.format, c.rate, c.channels, c.hz, c.ms)));
+                tone(QString::number(n++) + ".snd", c.format, c.rate, c.channels, c.hz, c.ms)));
             pump(c.ms + 200);
         }
         const std::vector<Span> heard =
