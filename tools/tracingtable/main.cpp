@@ -2,10 +2,18 @@
 // dots, and draws the contact sheet of what the child sees at 20.
 //
 //   tracing_table [pictures folder] [sheet.png] [--bordes]
+//   tracing_table --biblioteca FOLDER
 //
 // --bordes draws the silhouettes the measures use on the sheet, in blue.
+// --biblioteca draws a sheet for each theme of the ready library instead,
+// FOLDER/<theme>.png, every activity as the child gets it, its problems
+// under it in red.
 
 #include "measures.h"
+#include "picturebatch.h"
+#include "picturefiles.h"
+
+#include <QDir>
 
 #include <QApplication>
 #include <QPainter>
@@ -63,6 +71,40 @@ QImage beforeAndAfter(const tracingtable::Picture& picture, int count)
     return sheet;
 }
 
+// Each activity of `theme` as shipped, measured against its drawing.
+QImage themeSheet(const tracingtable::LibraryTheme& theme, QTextStream& out)
+{
+    constexpr int Columns = 5;
+    constexpr double Scale = 0.4;
+    const QSize page = editor::PictureBatch::page();
+    const QSize cell = page * Scale;
+    QImage sheet(Columns * cell.width(),
+                 int((theme.pictures.size() + Columns - 1) / Columns) * (cell.height() + 20),
+                 QImage::Format_RGB32);
+    sheet.fill(Qt::lightGray);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QString folder = QStringLiteral(LUNIPO_SOURCE_DIR "/data/actividades/") + theme.folder;
+    for (qsizetype i = 0; i < theme.pictures.size(); ++i) {
+        const QString& name = theme.pictures[i];
+        const QImage drawing = toolkit::readFittedPicture(
+            QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/biblioteca/%1.svg").arg(name), page);
+        const auto made =
+            tracingtable::readMadeActivity(folder + QStringLiteral("/%1.txt").arg(i + 1));
+        const auto m = tracingtable::measureActivities(drawing, {made}).first();
+        const QString wrong = tracingtable::failures(m, int(made.labels.size()));
+        if (!wrong.isEmpty())
+            out << theme.folder << '/' << i + 1 << ' ' << name << ": " << wrong << Qt::endl;
+        const QPoint at(int(i % Columns) * cell.width(), int(i / Columns) * (cell.height() + 20));
+        painter.drawImage(QRect(at, cell), tracingtable::childView(m, false, made.labels));
+        painter.setPen(wrong.isEmpty() ? Qt::darkGreen : Qt::red);
+        painter.drawText(QRect(at + QPoint(4, cell.height()), QSize(cell.width() - 8, 20)),
+                         Qt::AlignVCenter,
+                         QStringLiteral("%1. %2  %3").arg(i + 1).arg(name, wrong));
+    }
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -77,6 +119,15 @@ int main(int argc, char** argv)
             if (picture.name == arguments.value(i + 1))
                 return beforeAndAfter(picture, 20).save(arguments.value(i + 2)) ? 0 : 1;
         return 1;
+    }
+    if (const qsizetype i = arguments.indexOf(QStringLiteral("--biblioteca")); i > 0) {
+        QTextStream out(stdout);
+        const QDir target(arguments.value(i + 1));
+        for (const auto& theme : tracingtable::libraryThemes(
+                 QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/biblioteca/temas.txt")))
+            themeSheet(theme, out).save(target.filePath(theme.folder + QStringLiteral(".png")));
+        out << "sheets in " << target.path() << Qt::endl;
+        return 0;
     }
     const QString folder =
         arguments.value(1, QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/openmoji"));

@@ -460,9 +460,9 @@ QString failures(const Measures& m, int count)
     return wrong.join(QStringLiteral("; "));
 }
 
-QImage childView(const Measures& m, bool edges)
+QImage childView(const Measures& m, bool edges, const QStringList& labels)
 {
-    QImage view = m.erased.copy();
+    QImage view = m.erased.convertToFormat(QImage::Format_RGB32);
     QPainter painter(&view);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(80, 160, 255), 1));
@@ -485,7 +485,9 @@ QImage childView(const Measures& m, bool edges)
             painter.setBrush(Qt::black);
             painter.drawEllipse(dot, 1.5, 1.5);
             painter.setPen(Qt::red);
-            painter.drawText(dot + QPointF(6, -5), QString::number(number++));
+            painter.drawText(dot + QPointF(6, -5),
+                             labels.value(number - 1, QString::number(number)));
+            ++number;
         }
     return view;
 }

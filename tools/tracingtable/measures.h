@@ -59,6 +59,7 @@ QString failures(const Measures& measures, int count);
 
 // One picture as the child sees it: the erased drawing, its numbered dots;
 // with `edges`, the silhouette's outer edges the measures use, in blue.
-QImage childView(const Measures& measures, bool edges = false);
+// The dots are numbered 1, 2, 3... unless `labels` gives theirs.
+QImage childView(const Measures& measures, bool edges = false, const QStringList& labels = {});
 
 } // namespace tracingtable
