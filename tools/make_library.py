@@ -16,7 +16,9 @@ tema.ini names it in the six languages and says its level.
 
 The script also keeps the drawings each theme was made from in
 tests/data/biblioteca, with the list of themes the tests measure them by,
-and writes the credits in CREDITS. Run it again and it gives the same files.
+and writes the credits in CREDITS and the drawings' stanza and licence in
+the Debian package's copyright file. Run it again and it gives the same
+files.
 
     tools/make_library.py [build folder]     (default: build)
 
@@ -90,7 +92,7 @@ ALPHABETS = [("abecedario", "es_ES.UTF-8", "es gl eu"), ("alfabeto", "en_GB.UTF-
 
 CREDITS = """\
 Lunipo's own code, sounds and activities are under the GNU General Public
-License, version 3 or later (see COPYING).
+License, version 3 or later.
 
 The drawings of the ready activities, in data/actividades/ under the themes
 {themes},
@@ -105,6 +107,30 @@ them all again from the pinned npm package `openmoji` {version}.
 
 {pictures}
 """
+
+
+# The stanza of the Debian package's copyright file for the drawings; the
+# licence's text, from the package, ends the file.
+COPYRIGHT_STANZA = """\
+Files: data/actividades/*-[1-4]/* data/actividades/abecedario/*
+ data/actividades/alfabeto/* tests/data/biblioteca/* tests/data/openmoji/*
+Copyright: OpenMoji project and contributors (https://openmoji.org)
+License: CC-BY-SA-4.0
+Comment: OpenMoji {version}, black set; the activities' drawings were made
+ from it by tools/make_library.py, as CREDITS lists.
+"""
+
+
+def debian_copyright(licence, version):
+    """packaging/debian/copyright with the drawings' stanza after the
+    program's, and their licence's text last."""
+    path = ROOT / "packaging/debian/copyright"
+    paragraphs = [p for p in path.read_text().strip("\n").split("\n\n")
+                  if not p.startswith(("Files: data/actividades/", "License: CC-BY-SA-4.0"))]
+    paragraphs.insert(2, COPYRIGHT_STANZA.format(version=version).strip("\n"))
+    body = "\n".join(" " + line if line.strip() else " ." for line in licence.strip().splitlines())
+    paragraphs.append("License: CC-BY-SA-4.0\n" + body)
+    path.write_text("\n\n".join(paragraphs) + "\n")
 
 
 def pictures_of(spec):
@@ -137,6 +163,7 @@ def main():
     sources.mkdir(parents=True)
     codes = {}
     with fetch_openmoji.pinned_package() as archive:
+        licence = archive.extractfile("package/LICENSE.txt").read().decode()
         for _, _, spec in THEMES:
             for code, name in pictures_of(spec):
                 member = archive.extractfile(f"package/black/svg/{code}.svg")
@@ -168,6 +195,7 @@ def main():
                              pictures=pictures)
     (sources / "CREDITS.txt").write_text(credits)
     (ROOT / "CREDITS").write_text(credits)
+    debian_copyright(licence, fetch_openmoji.VERSION)
     print(f"{len(codes)} pictures, {len(listing)} themes in {ROOT / 'data/actividades'}")
 
 

@@ -718,6 +718,10 @@
 <context>
     <name>player::titlecard</name>
     <message>
+        <source>Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0</source>
+        <translation>Dibuixos d’OpenMoji (openmoji.org), CC BY-SA 4.0</translation>
+    </message>
+    <message>
         <source>Une los puntos y colorea</source>
         <translation>Uneix els punts i pinta</translation>
     </message>

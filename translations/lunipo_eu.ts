@@ -718,6 +718,10 @@
 <context>
     <name>player::titlecard</name>
     <message>
+        <source>Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0</source>
+        <translation>Marrazkiak: OpenMoji (openmoji.org), CC BY-SA 4.0</translation>
+    </message>
+    <message>
         <source>Une los puntos y colorea</source>
         <translation>Lotu puntuak eta margotu</translation>
     </message>

@@ -718,6 +718,10 @@
 <context>
     <name>player::titlecard</name>
     <message>
+        <source>Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0</source>
+        <translation>Debuxos de OpenMoji (openmoji.org), CC BY-SA 4.0</translation>
+    </message>
+    <message>
         <source>Une los puntos y colorea</source>
         <translation>Une os puntos e pinta</translation>
     </message>
