@@ -92,7 +92,7 @@ ALPHABETS = [("abecedario", "es_ES.UTF-8", "es gl eu"), ("alfabeto", "en_GB.UTF-
 
 CREDITS = """\
 Lunipo's own code, sounds and activities are under the GNU General Public
-License, version 3 or later.
+License, version 3 or later (see LICENSE).
 
 The drawings of the ready activities, in data/actividades/ under the themes
 {themes},
