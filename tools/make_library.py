@@ -133,8 +133,8 @@ def debian_copyright(licence, version):
     path.write_text("\n\n".join(paragraphs) + "\n")
 
 
-def pictures_of(spec):
-    return [tuple(item.split()) for item in spec.split(", ")]
+def pictures_of(listed):
+    return [tuple(item.split()) for item in listed.split(", ")]
 
 
 def run_batch(editor, folder, options, svgs, locale):
@@ -164,8 +164,8 @@ def main():
     codes = {}
     with fetch_openmoji.pinned_package() as archive:
         licence = archive.extractfile("package/LICENSE.txt").read().decode()
-        for _, _, spec in THEMES:
-            for code, name in pictures_of(spec):
+        for _, _, listed in THEMES:
+            for code, name in pictures_of(listed):
                 member = archive.extractfile(f"package/black/svg/{code}.svg")
                 (sources / f"{name}.svg").write_bytes(member.read())
                 codes[name] = code
@@ -175,8 +175,8 @@ def main():
         # A copy of the editor in a folder of its own writes its themes there.
         editor = made / "lunipoeditor"
         shutil.copy2(build / "app/lunipoeditor", editor)
-        for folder, names, spec in THEMES:
-            svgs = [sources / f"{name}.svg" for _, name in pictures_of(spec)]
+        for folder, names, listed in THEMES:
+            svgs = [sources / f"{name}.svg" for _, name in pictures_of(listed)]
             for level, options in LEVELS:
                 theme = f"{folder}-{level}"
                 run_batch(editor, theme, options, svgs, "es_ES.UTF-8")
