@@ -1,25 +1,51 @@
-// A school's lab: listing themes from four places, one of them a shared
-// folder read on a worker, and saving drawings into a folder nobody's name
+// A school's lab: starting the player and listing themes from four places,
+// one of them a shared folder read on a worker, with the 3 themes Lunipo
+// once shipped and with 50; and saving drawings into a folder nobody's name
 // may be taken in.
 
 #include "fakeplatform.h"
 #include "folderlister.h"
 #include "form1.h"
+#include "form2.h"
 #include "program.h"
 #include "themelibrary.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int Themes = 50;
-constexpr int ActivitiesPerTheme = 150;
+// The shipped themes, each a tema.ini with its names and level and a dozen
+// activities with their pictures: the lab's themes are copies of them.
+const QString Shipped = QStringLiteral(LUNIPO_SOURCE_DIR "/data/actividades");
 
-// 50 themes of 150 activities spread over the four places: beside the
-// program, a system data folder, a shared folder and the account's own.
+void copyTheme(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    for (const QString& file : QDir(from).entryList(QDir::Files))
+        QFile::copy(from + QLatin1Char('/') + file, to + QLatin1Char('/') + file);
+}
+
+// The shipped themes, the three Lunipo first shipped first: a lab of 3 is
+// the old library.
+QStringList shippedThemes()
+{
+    QStringList themes = QDir(Shipped).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    std::stable_partition(themes.begin(), themes.end(), [](const QString& theme) {
+        return theme == QLatin1String("animales") || theme == QLatin1String("formas") ||
+               theme == QLatin1String("transportes");
+    });
+    return themes;
+}
+
+// `themes` themes spread over the four places: beside the program, a system
+// data folder, a shared folder and the account's own, each lab's own. Past
+// the shipped ones, the copies take a number after the name, as a school's
+// would.
 struct Lab
 {
     QTemporaryDir dir;
@@ -27,53 +53,75 @@ struct Lab
     toolkit::FolderLister lister;
     QString shared = dir.filePath("servidor/temas");
 
-    Lab()
+    explicit Lab(int themes)
     {
         qputenv("XDG_DATA_DIRS", dir.filePath("sistema").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", dir.filePath("cuenta").toLocal8Bit());
         const QString places[] = {dir.filePath("app/actividades"),
                                   dir.filePath("sistema/lunipo/actividades"), shared,
-                                  qEnvironmentVariable("XDG_DATA_HOME") + "/lunipo/actividades"};
-        for (int theme = 0; theme < Themes; ++theme) {
-            const QString folder = places[theme % 4] + QStringLiteral("/tema %1").arg(theme);
-            QDir().mkpath(folder);
-            for (int n = 1; n <= ActivitiesPerTheme; ++n) {
-                QFile file(QStringLiteral("%1/%2.txt").arg(folder).arg(n));
-                if (file.open(QIODevice::WriteOnly))
-                    file.write(
-                        " 10790 \r\n 8185 \r\nSI\r\n 250 \r\n 14 \r\n1,300,300,0,0,128,\r\n");
-            }
+                                  dir.filePath("cuenta/lunipo/actividades")};
+        const QStringList shipped = shippedThemes();
+        for (int theme = 0; theme < themes && !shipped.isEmpty(); ++theme) {
+            QString name = shipped[theme % shipped.size()];
+            if (theme >= shipped.size())
+                name += QStringLiteral(" %1").arg(theme / shipped.size() + 1);
+            copyTheme(Shipped + QLatin1Char('/') + shipped[theme % shipped.size()],
+                      places[theme % 4] + QLatin1Char('/') + name);
         }
         platform.applicationFolder = dir.filePath("app");
+    }
+    // The player as its start window makes it, told of the lab's shared folder.
+    void setUp(player::Form1& form)
+    {
+        form.lab.themeFolders = {shared};
+        form.themeLister = &lister;
     }
 };
 
 void BM_ListThemesFromFourPlaces(benchmark::State& state)
 {
-    Lab lab;
+    Lab lab(int(state.range(0)));
     const toolkit::ThemeLibrary store(lab.platform.applicationFolder, {{lab.shared}, lab.lister});
     for (auto _ : state)
         benchmark::DoNotOptimize(store.themes());
 }
-BENCHMARK(BM_ListThemesFromFourPlaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListThemesFromFourPlaces)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// What the child waits for from the start: the title card, then the main
+// window shown with its theme list.
+void BM_PlayerStarts(benchmark::State& state)
+{
+    Lab lab(int(state.range(0)));
+    for (auto _ : state) {
+        player::Form2 start(lab.platform);
+        start.Show();
+        QApplication::processEvents();
+        player::Form1 form(lab.platform);
+        lab.setUp(form);
+        form.Show();
+        QApplication::processEvents();
+        state.counters["themes"] = form.Combo1->ListCount();
+    }
+}
+BENCHMARK(BM_PlayerStarts)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
 
 // What the child waits for when the theme list opens.
 void BM_OpenTheThemeList(benchmark::State& state)
 {
-    Lab lab;
+    Lab lab(int(state.range(0)));
     player::Form1 form(lab.platform);
-    form.lab.themeFolders = {lab.shared};
-    form.themeLister = &lab.lister;
+    lab.setUp(form);
     form.Form_Load();
     for (auto _ : state)
         form.Combo1_DropDown();
     state.counters["themes"] = form.Combo1->ListCount();
 }
-BENCHMARK(BM_OpenTheThemeList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenTheThemeList)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
 
 // The save button on a 1920 x 1080 screen, each save a second after the last.
 void BM_SaveDrawing(benchmark::State& state)
 {
-    Lab lab;
+    Lab lab(50);
     lab.platform.screenWidthPx = 1920;
     lab.platform.screenHeightPx = 1080;
     player::scaleX = 1920 / 800.0f;

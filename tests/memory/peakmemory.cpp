@@ -2,8 +2,11 @@
 // 30 one-dot activities in a row, each with a full-HD drawing under its dot
 // (the last one a small drawing that says it was drawn on a 100 x 100
 // screen), colouring each with a fill, then steps back through the earlier drawings
-// and undoes. Prints the figures in megabytes and
-// fails when the peak passes the limit given as the first argument.
+// and undoes. The shipped library lies beside the program as it does once
+// installed, so its themes are listed at start and whenever the list opens.
+// Prints the figures in megabytes and fails when the peak passes the limit
+// given as the first argument, or when the shipped library is not there to
+// be measured with.
 //
 // It runs in a process of its own: the peak is the whole process's.
 
@@ -16,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -35,6 +39,27 @@ double residentMegabytes(const char* key)
             return std::stod(line.substr(std::string(key).size() + 1)) / 1024.0;
     }
     return -1;
+}
+
+// Copies the runtime data the build lays beside the programs (the shipped
+// themes, the language file, the sounds); the number of themes copied.
+int copyShippedData(const QString& to)
+{
+    int themes = 0;
+    QDirIterator files(QStringLiteral(LUNIPO_APP_DIR), {QStringLiteral("*")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString from = files.next();
+        const QString relative = QDir(QStringLiteral(LUNIPO_APP_DIR)).relativeFilePath(from);
+        if (!relative.startsWith(QLatin1String("actividades/")) &&
+            !relative.startsWith(QLatin1String("idioma/")) &&
+            !relative.startsWith(QLatin1String("sonidos/")))
+            continue;
+        QDir().mkpath(QFileInfo(to + QLatin1Char('/') + relative).path());
+        QFile::copy(from, to + QLatin1Char('/') + relative);
+        themes += relative.endsWith(QLatin1String("/tema.ini"));
+    }
+    return themes;
 }
 
 void writeFile(const QString& path, const QByteArray& content)
@@ -59,6 +84,11 @@ int main(int argc, char** argv)
     const double limit = argc > 1 ? std::atof(argv[1]) : 100;
 
     QTemporaryDir appDir;
+    const int shippedThemes = copyShippedData(appDir.path());
+    if (shippedThemes == 0) {
+        std::fprintf(stderr, "no shipped themes in %s\n", LUNIPO_APP_DIR);
+        return 1;
+    }
     for (int n = 1; n <= 30; ++n) {
         // One dot each, at a different place, so the drawings differ.
         const QByteArray dot = QByteArray::number(n) + "," + QByteArray::number(300 * n) + "," +
@@ -95,6 +125,10 @@ int main(int argc, char** argv)
     // A colour from the palette and the fill tool.
     form.picture2_MouseDown(1, 0, 10 * 15, 40 * 15);
     form.Command4_Click(0);
+    form.Combo1_DropDown(); // the child opens the list and chooses the theme
+    for (int i = 0; i < form.Combo1->ListCount(); ++i)
+        if (form.Combo1->List(i) == QLatin1String("tema"))
+            form.Combo1->setListIndex(i);
     form.Combo1_Click();
     for (int n = 0; n < 30; ++n) {
         const float x = float(form.dotX[0]), y = float(form.dotY[0]);
@@ -118,8 +152,9 @@ int main(int argc, char** argv)
     }
 
     const double peak = residentMegabytes("VmHWM");
-    std::printf("resident after start-up: %.1f MB, peak: %.1f MB (limit %.0f MB)\n", afterStart,
-                peak, limit);
+    std::printf("%d themes listed; resident after start-up: %.1f MB, peak: %.1f MB (limit %.0f "
+                "MB)\n",
+                form.Combo1->ListCount(), afterStart, peak, limit);
     delete player::mainWindow;
     return peak <= limit ? 0 : 1;
 }

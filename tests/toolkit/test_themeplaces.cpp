@@ -66,6 +66,19 @@ TEST_F(ThemePlacesTest, AThemeIsShownByItsNameInTheLanguageChosen)
     EXPECT_TRUE(ThemeLibrary(app.path(), localShare()).save("ZOO", "x").problem.contains("Ya hay"));
 }
 
+// Each listing sees tema.ini as it is now, even changed to a name of the
+// same length within the same second.
+TEST_F(ThemePlacesTest, AThemeIsShownByTheNameItsTemaIniGivesNow)
+{
+    make(shipped("zoo/1.txt"));
+    for (const QByteArray name : {"Zoo", "Mar", "Zoo"}) {
+        QFile ini(shipped("zoo/tema.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write("[Tema]\nNombre[es]=" + name) > 0);
+        ini.close();
+        EXPECT_EQ(ThemeLibrary(app.path(), localShare()).themes("es").value(0).shown, name);
+    }
+}
+
 // The shipped library's themes show their level's range and come by level,
 // after a teacher's own; a class sees the levels its lab allows and the
 // themes made for its language.

@@ -3,6 +3,8 @@
 #include "textfiles.h"
 
 #include <QDir>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryFile>
@@ -12,6 +14,10 @@ namespace toolkit {
 namespace {
 
 constexpr qint64 MostBytes = 64 * 1024;
+// Far more themes than a lab holds, each tema.ini of six names and a level
+// a few hundred bytes: at most a megabyte remembered.
+constexpr qsizetype MostRemembered = 256;
+constexpr qsizetype MostRememberedBytes = 4 * 1024;
 const QString NamePrefix = QStringLiteral("Nombre[");
 const QString LevelKey = QStringLiteral("Nivel");
 const QString LanguagesKey = QStringLiteral("Idiomas");
@@ -23,15 +29,15 @@ QString themeSettingsPath(const QString& themeFolder)
     return QDir(themeFolder).filePath(QStringLiteral("tema.ini"));
 }
 
-QStringList themeSettingsLines(const QString& themeFolder)
+namespace {
+
+// QSettings reads only by name, which on the share could be a FIFO or a link
+// by the time it opens it: it reads a private copy of what was read. Empty
+// when the copy cannot be made.
+QStringList settingsLinesOf(const QByteArray& bytes)
 {
-    const auto bytes = readRegularFile(themeSettingsPath(themeFolder), MostBytes, Links::Refuse);
-    if (!bytes || bytes->isEmpty())
-        return {};
-    // QSettings reads only by name, which on the share could be a FIFO or a
-    // link by the time it opens it: it reads a private copy of what was read.
     QTemporaryFile copy;
-    if (!copy.open() || copy.write(*bytes) != bytes->size() || !copy.flush())
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
         return {};
     QSettings settings(copy.fileName(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Tema"));
@@ -44,6 +50,40 @@ QStringList themeSettingsLines(const QString& themeFolder)
         lines << key + QLatin1Char('=') + text.simplified();
     }
     return lines;
+}
+
+// Every listing reads every theme's tema.ini, and the private copy on disk
+// costs many times the reading: what was made of the same bytes before is
+// reused. Keyed by the bytes, so a changed file is never answered from
+// memory. The share's workers read here too.
+QStringList rememberedSettingsLines(const QByteArray& bytes)
+{
+    static QMutex mutex;
+    static QHash<QByteArray, QStringList> remembered;
+    {
+        const QMutexLocker lock(&mutex);
+        if (const auto found = remembered.constFind(bytes); found != remembered.cend())
+            return *found;
+    }
+    const QStringList lines = settingsLinesOf(bytes);
+    // Nothing is remembered of a copy that failed, perhaps for want of room.
+    if (lines.isEmpty() || bytes.size() > MostRememberedBytes)
+        return lines;
+    const QMutexLocker lock(&mutex);
+    if (remembered.size() >= MostRemembered)
+        remembered.clear();
+    remembered.insert(bytes, lines);
+    return lines;
+}
+
+} // namespace
+
+QStringList themeSettingsLines(const QString& themeFolder)
+{
+    const auto bytes = readRegularFile(themeSettingsPath(themeFolder), MostBytes, Links::Refuse);
+    if (!bytes || bytes->isEmpty())
+        return {};
+    return rememberedSettingsLines(*bytes);
 }
 
 ThemeSettings themeSettingsFrom(const QStringList& lines)
