@@ -28,7 +28,7 @@ struct Player
 {
     QTemporaryDir dir;
     toolkit::FakePlatform platform;
-    std::unique_ptr<player::Form1> form;
+    std::unique_ptr<player::PlayerWindow> form;
 
     explicit Player(int width, int height)
     {
@@ -40,7 +40,7 @@ struct Player
     }
     void start()
     {
-        form = std::make_unique<player::Form1>(platform);
+        form = std::make_unique<player::PlayerWindow>(platform);
         form->Form_Load();
     }
 };

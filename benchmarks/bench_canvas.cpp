@@ -24,14 +24,14 @@ struct Player
 {
     QTemporaryDir folder;
     toolkit::FakePlatform platform;
-    std::unique_ptr<player::Form1> form;
+    std::unique_ptr<player::PlayerWindow> form;
 
     Player()
     {
         platform.applicationFolder = folder.path();
         platform.screenWidthPx = CanvasWidthPx;
         platform.screenHeightPx = CanvasHeightPx;
-        form = std::make_unique<player::Form1>(platform);
+        form = std::make_unique<player::PlayerWindow>(platform);
         form->Form_Load();
         form->resize(CanvasWidthPx + 200, CanvasHeightPx + 100);
         form->Picture1->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
@@ -43,7 +43,7 @@ struct Player
     {
         auto& f = *form;
         f.hitRadius = 100;
-        f.dotCount = player::Form1::MaxDots;
+        f.dotCount = player::PlayerWindow::MaxDots;
         for (int i = 0; i < f.dotCount; ++i) {
             f.dotLabel[i] = QString::number(i + 1);
             f.dotX[i] = (100 + (i * 373) % 1700) * Twips;

@@ -31,10 +31,10 @@ void BM_EditorMemory(benchmark::State& state)
         toolkit::FakePlatform platform;
         platform.screenWidthPx = static_cast<int>(state.range(0));
         platform.screenHeightPx = static_cast<int>(state.range(1));
-        editor::Form1 form(platform);
+        editor::EditorWindow form(platform);
         form.Form_Load();
         state.counters["startup_MB"] = statusMegabytes("VmRSS:");
-        for (int page = 0; page < editor::Form1::Pages; ++page) {
+        for (int page = 0; page < editor::EditorWindow::Pages; ++page) {
             form.Command4_Click(page);
             form.Command7_Click(5);
             for (int stroke = 0; stroke < 9; ++stroke) {

@@ -54,7 +54,7 @@ void BM_HintPulseFrame(benchmark::State& state)
     platform.applicationFolder = folder.path();
     platform.screenWidthPx = CanvasWidthPx;
     platform.screenHeightPx = CanvasHeightPx;
-    player::Form1 form(platform);
+    player::PlayerWindow form(platform);
     form.Form_Load();
     form.resize(CanvasWidthPx + 200, CanvasHeightPx + 100);
     form.Picture1->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);

@@ -71,7 +71,7 @@ struct Lab
         platform.applicationFolder = dir.filePath("app");
     }
     // The player as its start window makes it, told of the lab's shared folder.
-    void setUp(player::Form1& form)
+    void setUp(player::PlayerWindow& form)
     {
         form.lab.themeFolders = {shared};
         form.themeLister = &lister;
@@ -93,10 +93,10 @@ void BM_PlayerStarts(benchmark::State& state)
 {
     Lab lab(int(state.range(0)));
     for (auto _ : state) {
-        player::Form2 start(lab.platform);
+        player::TitleWindow start(lab.platform);
         start.Show();
         QApplication::processEvents();
-        player::Form1 form(lab.platform);
+        player::PlayerWindow form(lab.platform);
         lab.setUp(form);
         form.Show();
         QApplication::processEvents();
@@ -109,7 +109,7 @@ BENCHMARK(BM_PlayerStarts)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
 void BM_OpenTheThemeList(benchmark::State& state)
 {
     Lab lab(int(state.range(0)));
-    player::Form1 form(lab.platform);
+    player::PlayerWindow form(lab.platform);
     lab.setUp(form);
     form.Form_Load();
     for (auto _ : state)
@@ -126,7 +126,7 @@ void BM_SaveDrawing(benchmark::State& state)
     lab.platform.screenHeightPx = 1080;
     player::scaleX = 1920 / 800.0f;
     player::scaleY = 1080 / 600.0;
-    player::Form1 form(lab.platform);
+    player::PlayerWindow form(lab.platform);
     form.Form_Load();
     form.Picture1->Line(100, 100, 20000, 12000, 0xFF0000);
     for (auto _ : state) {

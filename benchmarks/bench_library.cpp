@@ -48,9 +48,9 @@ struct Library
         for (int n = 1; n <= Activities; ++n)
             writeActivity(QStringLiteral("%1/%2.txt").arg(theme).arg(n), n);
     }
-    editor::Form2::Work work() const
+    editor::LibraryWindow::Work work() const
     {
-        editor::Form2::Work work;
+        editor::LibraryWindow::Work work;
         work.contents = [] { return QByteArray("1,600,300,0,0,0,\r\n"); };
         work.openedFrom = theme + QStringLiteral("/1.txt");
         return work;
@@ -62,7 +62,7 @@ void BM_LibraryWindowOpens(benchmark::State& state)
 {
     Library library;
     for (auto _ : state) {
-        editor::Form2 window(library.platform, library.work());
+        editor::LibraryWindow window(library.platform, library.work());
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.Activities->rowCount());
@@ -76,7 +76,7 @@ BENCHMARK(BM_LibraryWindowOpens)->Unit(benchmark::kMillisecond);
 void BM_LibraryThumbnailsOfATheme(benchmark::State& state)
 {
     Library library;
-    editor::Form2 window(library.platform, library.work());
+    editor::LibraryWindow window(library.platform, library.work());
     for (auto _ : state) {
         window.Activities->setTheme(library.theme);
         window.Activities->waitForThumbnails();
@@ -110,7 +110,7 @@ void BM_LibraryWindowOnFiftyThousandFiles(benchmark::State& state)
     Q_UNUSED(filled);
     for (auto _ : state) {
         const double before = residentMegabytes();
-        editor::Form2 window(library.platform, library.work());
+        editor::LibraryWindow window(library.platform, library.work());
         window.show();
         QApplication::processEvents();
         state.PauseTiming();

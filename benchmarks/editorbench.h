@@ -19,14 +19,14 @@ struct Editor
 {
     QTemporaryDir folder;
     toolkit::FakePlatform platform;
-    std::unique_ptr<editor::Form1> form;
+    std::unique_ptr<editor::EditorWindow> form;
 
     Editor()
     {
         platform.applicationFolder = folder.path();
         platform.screenWidthPx = ScreenWidthPx;
         platform.screenHeightPx = ScreenHeightPx;
-        form = std::make_unique<editor::Form1>(platform);
+        form = std::make_unique<editor::EditorWindow>(platform);
         form->Show();
         QApplication::processEvents();
         form->Command1_Click(6); // free placement: every move is a new point

@@ -42,7 +42,7 @@ constexpr int WindowColour = toolkit::RGB(212, 208, 200);
 
 } // namespace
 
-Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+EditorWindow::EditorWindow(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
     setWindowTitle(tr("Lunipo: editor de actividades"));
     QPalette background = palette();
@@ -52,7 +52,7 @@ Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), pl
     createControls();
 }
 
-void Form1::createControls()
+void EditorWindow::createControls()
 {
     Picture3 = new PictureBox(this);
     Picture3->setPicture(pictures::colourStrip());
@@ -117,7 +117,7 @@ CommandButton* pictureButton(QWidget* parent, const QImage& picture, const QStri
 
 } // namespace
 
-void Form1::createLeftColumn()
+void EditorWindow::createLeftColumn()
 {
     // Command1 is an array with holes: members 7 and 9 exist as hidden
     // placeholders so that indexes stay the tool numbers.
@@ -165,11 +165,11 @@ void Form1::createLeftColumn()
     Command4(0).Move(0, 0, PageButtonWidth, SettingSide);
 }
 
-void Form1::createSettingPalettes()
+void EditorWindow::createSettingPalettes()
 {
     auto palette = [this](toolkit::ControlArray<CommandButton>& array, int count,
                           QImage (*picture)(int), QString (*tip)(int),
-                          void (Form1::*handler)(int)) {
+                          void (EditorWindow::*handler)(int)) {
         for (int i = 0; i < count; ++i) {
             auto* button = pictureButton(this, picture ? picture(i) : QImage(), tip ? tip(i) : "",
                                          [this, handler, i] { (this->*handler)(i); });
@@ -178,12 +178,12 @@ void Form1::createSettingPalettes()
             array.Load(button);
         }
     };
-    palette(Command5, 3, pictures::polygonMode, pictures::polygonModeTip, &Form1::Command5_Click);
-    palette(Command6, 6, pictures::circleKind, pictures::circleKindTip, &Form1::Command6_Click);
-    palette(Command7, 14, pictures::lineWidth, pictures::lineWidthTip, &Form1::Command7_Click);
-    palette(Command8, 8, pictures::fillStyle, pictures::fillStyleTip, &Form1::Command8_Click);
-    palette(Command10, 6, pictures::eraserSize, pictures::eraserSizeTip, &Form1::Command10_Click);
-    palette(Command11, 5, nullptr, nullptr, &Form1::Command11_Click);
+    palette(Command5, 3, pictures::polygonMode, pictures::polygonModeTip, &EditorWindow::Command5_Click);
+    palette(Command6, 6, pictures::circleKind, pictures::circleKindTip, &EditorWindow::Command6_Click);
+    palette(Command7, 14, pictures::lineWidth, pictures::lineWidthTip, &EditorWindow::Command7_Click);
+    palette(Command8, 8, pictures::fillStyle, pictures::fillStyleTip, &EditorWindow::Command8_Click);
+    palette(Command10, 6, pictures::eraserSize, pictures::eraserSizeTip, &EditorWindow::Command10_Click);
+    palette(Command11, 5, nullptr, nullptr, &EditorWindow::Command11_Click);
 
     const double dotCaptionPoints[3] = {8.25, 9.75, 12};
     const char* dotTips[5] = {QT_TR_NOOP("Puntos pequeños"), QT_TR_NOOP("Puntos medianos"),
@@ -224,14 +224,14 @@ void Form1::createSettingPalettes()
     createAutoDots();
 }
 
-void Form1::Show()
+void EditorWindow::Show()
 {
     if (!loaded_)
         Form_Load();
     showFullScreen();
 }
 
-void Form1::Form_Load()
+void EditorWindow::Form_Load()
 {
     loaded_ = true;
     buildEditorWindow();
@@ -275,12 +275,12 @@ void Form1::Form_Load()
     startWorkingState();
 }
 
-int Form1::currentColour() const
+int EditorWindow::currentColour() const
 {
     return toolkit::RGB(colourRed, colourGreen, colourBlue);
 }
 
-void Form1::setPersistent(bool on)
+void EditorWindow::setPersistent(bool on)
 {
     Picture1->AutoRedraw = on;
     page().AutoRedraw = on;
@@ -291,7 +291,7 @@ void Form1::setPersistent(bool on)
 // What the canvas shows is what the page keeps: every commit draws on the
 // page with the canvas's pen, brush and font, whatever a tool, a page switch
 // or a palette left on either.
-void Form1::drawPageAsCanvas()
+void EditorWindow::drawPageAsCanvas()
 {
     toolkit::PictureBox& kept = page();
     kept.DrawWidth = Picture1->DrawWidth;

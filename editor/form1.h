@@ -43,9 +43,9 @@ struct WorkingState;
 // start).
 //
 // Positions on the canvas are twips; colours are red + 256 green + 65536 blue.
-class Form1 : public QWidget
+class EditorWindow : public QWidget
 {
-    Q_DECLARE_TR_FUNCTIONS(editor::Form1)
+    Q_DECLARE_TR_FUNCTIONS(editor::EditorWindow)
 
 public:
     static constexpr int Pages = 10;
@@ -53,8 +53,8 @@ public:
     // The player reads at most this many dot lines, closing records included.
     static constexpr int MaxDotEntries = editor::MaxDotEntries;
 
-    explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit EditorWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
+    ~EditorWindow() override;
 
     // Runs Form_Load the first time, then shows the window over the whole screen.
     void Show();
@@ -229,7 +229,7 @@ public:
     // --- Taking the activity to the player (form1_themes.cpp) -----------
     toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
     toolkit::CommandButton* TryButton;   // "Probar"
-    // Opens the theme library (Form2) on the work, to save it into a theme.
+    // Opens the theme library (LibraryWindow) on the work, to save it into a theme.
     void ThemeButton_Click();
     // Starts the player on the dots placed so far, without waiting for it.
     void TryButton_Click();
@@ -392,7 +392,7 @@ private:
     bool loaded_ = false;
 };
 
-template <class Draw> void Form1::withMirrors(Draw draw) const
+template <class Draw> void EditorWindow::withMirrors(Draw draw) const
 {
     draw(false, false);
     if (mirrorLeftRight)

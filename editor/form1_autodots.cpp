@@ -19,7 +19,7 @@ constexpr int Gap = 100; // twips between the dot list and these controls
 
 } // namespace
 
-void Form1::createAutoDots()
+void EditorWindow::createAutoDots()
 {
     AutoDotsButton = new toolkit::CommandButton(this);
     AutoDotsButton->setCaption(tr("Puntos automáticos"));
@@ -48,7 +48,7 @@ void Form1::createAutoDots()
 
 // After the dot list; on a screen too narrow for that (800 x 600), at the
 // right edge just above it.
-void Form1::placeAutoDots()
+void EditorWindow::placeAutoDots()
 {
     const int height = Combo5->height();
     const int countWidth = AutoDotsCount->sizeHint().width();
@@ -72,7 +72,7 @@ void Form1::placeAutoDots()
     EraseOutlineCheck->Move(x * pixel, at.y() * pixel, eraseWidth * pixel, height * pixel);
 }
 
-QByteArray Form1::activityPicture() const
+QByteArray EditorWindow::activityPicture() const
 {
     if (!ShowDrawingCheck->isChecked())
         return {};
@@ -81,7 +81,7 @@ QByteArray Form1::activityPicture() const
     return toolkit::activityPictureBytes(Picture2(currentPage).Image(), screen);
 }
 
-void Form1::AutoDotsButton_Click()
+void EditorWindow::AutoDotsButton_Click()
 {
     const QList<Outline> outlines = traceFigures(page().Image());
     if (outlines.isEmpty()) {

@@ -14,7 +14,7 @@ namespace editor {
 
 using toolkit::LineShape;
 
-void Form1::Picture1_MouseDown(int Button, int, float X, float Y)
+void EditorWindow::Picture1_MouseDown(int Button, int, float X, float Y)
 {
     strokeSnapshotTaken_ = false;
     pressX = snap(X, gridStep);
@@ -25,7 +25,7 @@ void Form1::Picture1_MouseDown(int Button, int, float X, float Y)
         moveDown(Button, X, Y);
 }
 
-void Form1::Picture1_MouseMove(int Button, int, float X, float Y)
+void EditorWindow::Picture1_MouseMove(int Button, int, float X, float Y)
 {
     Picture1->Cls();
     Picture1->DrawWidth = 2;
@@ -42,14 +42,14 @@ void Form1::Picture1_MouseMove(int Button, int, float X, float Y)
     prevMoveY = roundToInt32(pointerY);
 }
 
-void Form1::drawCursorCross()
+void EditorWindow::drawCursorCross()
 {
     const double arm = gridStep + 100;
     Picture1->Line(pointerX + arm, pointerY, pointerX - arm, pointerY);
     Picture1->Line(pointerX, pointerY + arm, pointerX, pointerY - arm);
 }
 
-void Form1::moveAction()
+void EditorWindow::moveAction()
 {
     const int C = currentColour();
     switch (activeTool) {
@@ -88,7 +88,7 @@ void Form1::moveAction()
 // The stamp, the pencil and the eraser draw for good while the button is
 // held, so their snapshot is taken before the first mark of the stroke: one
 // undo then takes back one stroke.
-void Form1::snapshotBeforeStroke()
+void EditorWindow::snapshotBeforeStroke()
 {
     if (strokeSnapshotTaken_)
         return;
@@ -96,7 +96,7 @@ void Form1::snapshotBeforeStroke()
     strokeSnapshotTaken_ = true;
 }
 
-void Form1::stampCircle()
+void EditorWindow::stampCircle()
 {
     snapshotBeforeStroke();
     setPersistent(true);
@@ -108,7 +108,7 @@ void Form1::stampCircle()
     setPersistent(false);
 }
 
-void Form1::pencilSegment()
+void EditorWindow::pencilSegment()
 {
     pressMirrorX = mirror(prevMoveX, centreX);
     pressMirrorY = mirror(prevMoveY, centreY);
@@ -122,7 +122,7 @@ void Form1::pencilSegment()
     setPersistent(false);
 }
 
-void Form1::eraseSquare()
+void EditorWindow::eraseSquare()
 {
     const double left = pointerX - brushSize;
     const double top = pointerY - brushSize;
@@ -138,7 +138,7 @@ void Form1::eraseSquare()
     Picture1->DrawWidth = lineWidth;
 }
 
-void Form1::Picture1_MouseUp(int, int, float, float)
+void EditorWindow::Picture1_MouseUp(int, int, float, float)
 {
     const bool drawnWhileHeld = activeTool == 3 || activeTool == 4 || activeTool == 18;
     strokeSnapshotTaken_ = false;
@@ -163,7 +163,7 @@ void Form1::Picture1_MouseUp(int, int, float, float)
     workChanged();
 }
 
-void Form1::commitAction()
+void EditorWindow::commitAction()
 {
     const int C = currentColour();
     switch (activeTool) {
@@ -193,7 +193,7 @@ void Form1::commitAction()
 
 // The fill starts at the snapped pointer, in pixels. The pointer itself
 // stays in twips, so a second fill without moving fills the same place.
-void Form1::floodFill()
+void EditorWindow::floodFill()
 {
     const int x = static_cast<int>(pointerX / platform_.twipsPerPixelX());
     const int y = static_cast<int>(pointerY / platform_.twipsPerPixelY());
@@ -218,7 +218,7 @@ void Form1::floodFill()
 // The dots' lines bound a fill as the canvas shows them, though the page
 // does not hold them: the fill runs on the page with its dots over it, and
 // the page takes the pixels it painted.
-void Form1::fillPageWithinDots(int x, int y)
+void EditorWindow::fillPageWithinDots(int x, int y)
 {
     const QImage before = pagePicture(currentPage);
     composer_->ScaleMode = toolkit::vbPixels;
@@ -251,7 +251,7 @@ void Form1::fillPageWithinDots(int x, int y)
 // one dot on screen while the page fills the whole area. The canvas fill
 // starts instead from a neighbour showing the page's colour, so the adult
 // sees the fill the page gets.
-QPoint Form1::canvasSeed(int x, int y) const
+QPoint EditorWindow::canvasSeed(int x, int y) const
 {
     const int wanted = Picture2(currentPage).Point(x, y);
     if (Picture1->Point(x, y) == wanted)
@@ -264,7 +264,7 @@ QPoint Form1::canvasSeed(int x, int y) const
 
 // The player reads no more dot lines than this; the adult hears it now
 // rather than finding the figure cut short.
-bool Form1::refuseDotBeyondLimit()
+bool EditorWindow::refuseDotBeyondLimit()
 {
     if (dotEntryCount < MaxDotEntries)
         return false;
@@ -274,7 +274,7 @@ bool Form1::refuseDotBeyondLimit()
     return true;
 }
 
-void Form1::placeDot()
+void EditorWindow::placeDot()
 {
     rememberDotStep();
     const bool starts = newFigure;
@@ -299,7 +299,7 @@ void Form1::placeDot()
     dotNumber += labels.step;
 }
 
-DotLabels Form1::dotLabels() const
+DotLabels EditorWindow::dotLabels() const
 {
     if (Combo4->ListIndex() == LetterStep)
         return DotLabels::lettered(alphabetOf(toolkit::languageInUse()));
@@ -309,7 +309,7 @@ DotLabels Form1::dotLabels() const
 // "CIERRA": a line from the newest dot back to the figure's first dot, and
 // a record without a label that tells the player to close the figure there.
 // A figure without a dot has nothing to close.
-void Form1::closeFigure()
+void EditorWindow::closeFigure()
 {
     if (newFigure || dotEntryCount == 0 || refuseDotBeyondLimit())
         return;
@@ -326,7 +326,7 @@ void Form1::closeFigure()
             {}});
 }
 
-void Form1::pushUndoSnapshot()
+void EditorWindow::pushUndoSnapshot()
 {
     const int p = currentPage;
     auto& ring = Image[static_cast<size_t>(p + 1)];
@@ -340,7 +340,7 @@ void Form1::pushUndoSnapshot()
     undoDepth[p] = std::min(undoDepth[p] + 1, UndoSlots);
 }
 
-int Form1::numberAfterTheList() const
+int EditorWindow::numberAfterTheList() const
 {
     const DotLabels labels = dotLabels();
     for (int i = dotEntryCount - 1; i >= 0; --i) {
@@ -354,7 +354,7 @@ int Form1::numberAfterTheList() const
 
 // Steps that no undo can reach any more (each page keeps seven snapshots)
 // are let go, so a long session of moves keeps no more than these.
-void Form1::rememberDotStep()
+void EditorWindow::rememberDotStep()
 {
     static constexpr size_t Reachable = UndoSlots * Pages;
     if (dotSteps_.size() >= Reachable)
@@ -363,7 +363,7 @@ void Form1::rememberDotStep()
                          firstDotY, dots, openedActivity});
 }
 
-void Form1::addDot(Dot dot)
+void EditorWindow::addDot(Dot dot)
 {
     dot.record = recordOf(dot);
     dots.push_back(dot);
@@ -381,7 +381,7 @@ void Form1::addDot(Dot dot)
 // state, so the next dot gets the number given back and joins on where the
 // figure really ends. An undo of anything else (a line drawn with another
 // tool, a dot on another page) leaves the list alone.
-void Form1::takeBackDotStep()
+void EditorWindow::takeBackDotStep()
 {
     if (dotSteps_.empty())
         return;
@@ -400,7 +400,7 @@ void Form1::takeBackDotStep()
     dotListChanged();
 }
 
-void Form1::dotListChanged()
+void EditorWindow::dotListChanged()
 {
     Combo5->Clear();
     for (Dot& dot : dots) {
@@ -416,7 +416,7 @@ void Form1::dotListChanged()
     grabbed_ = -1;
 }
 
-void Form1::followList()
+void EditorWindow::followList()
 {
     if (dots.empty() || dots.back().closes()) {
         newFigure = true;
@@ -429,30 +429,30 @@ void Form1::followList()
     firstDotY = roundToInt32(first.at.y());
 }
 
-QString Form1::recordOf(const Dot& dot) const
+QString EditorWindow::recordOf(const Dot& dot) const
 {
     return dotEntry(dot.label, fileX(dot.at.x()), fileY(dot.at.y()), dot.colour % 256,
                     (dot.colour / 256) % 256, dot.colour / 65536);
 }
 
-int Form1::fileX(double x) const
+int EditorWindow::fileX(double x) const
 {
     const double screenPixels = platform_.screenWidthTwips() / platform_.twipsPerPixelX();
     return roundToInt32(x * 800 / screenPixels);
 }
 
-int Form1::fileY(double y) const
+int EditorWindow::fileY(double y) const
 {
     const double screenPixels = platform_.screenHeightTwips() / platform_.twipsPerPixelY();
     return roundToInt32(y * 600 / screenPixels);
 }
 
-double Form1::canvasX(double x) const
+double EditorWindow::canvasX(double x) const
 {
     return x * (platform_.screenWidthTwips() / platform_.twipsPerPixelX()) / 800;
 }
 
-double Form1::canvasY(double y) const
+double EditorWindow::canvasY(double y) const
 {
     return y * (platform_.screenHeightTwips() / platform_.twipsPerPixelY()) / 600;
 }

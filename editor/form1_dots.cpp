@@ -56,7 +56,7 @@ QRect labelBox(const Dot& dot, const QString& fontName)
 
 } // namespace
 
-void Form1::createMoveButton()
+void EditorWindow::createMoveButton()
 {
     MoveButton = new toolkit::CommandButton(this);
     MoveButton->setPicture(pictures::moveDots());
@@ -70,13 +70,13 @@ void Form1::createMoveButton()
     toolkit::addShortcut(this, QStringLiteral("Delete"), [this] { deleteKey(); });
 }
 
-void Form1::placeMoveButton()
+void EditorWindow::placeMoveButton()
 {
     MoveButton->setTop(Command11(0).Top());
     MoveButton->setLeft(Command11(0).Left() - MoveButton->Width() - MoveGap);
 }
 
-void Form1::MoveButton_Click()
+void EditorWindow::MoveButton_Click()
 {
     movingDots = !movingDots;
     MoveButton->setBackColor(movingDots ? toolkit::vbGreen : toolkit::vbWhite);
@@ -85,14 +85,14 @@ void Form1::MoveButton_Click()
         showCanvas(); // what a moved dot uncovers is the page's own drawing
 }
 
-void Form1::showPage()
+void EditorWindow::showPage()
 {
     Picture1->setPicture(page().Image());
     gridShown_ = false;
     drawDots(*Picture1, currentPage);
 }
 
-void Form1::showCanvas()
+void EditorWindow::showCanvas()
 {
     if (gridShown_)
         showGrid();
@@ -100,7 +100,7 @@ void Form1::showCanvas()
         showPage();
 }
 
-QImage Form1::pagePicture(int p)
+QImage EditorWindow::pagePicture(int p)
 {
     composer_->setPicture(Picture2(p).Image());
     drawDots(*composer_, p);
@@ -109,7 +109,7 @@ QImage Form1::pagePicture(int p)
     return picture;
 }
 
-void Form1::drawDots(PictureBox& area, int p, const QRegion& within)
+void EditorWindow::drawDots(PictureBox& area, int p, const QRegion& within)
 {
     if (std::none_of(dots.begin(), dots.end(), [p](const Dot& d) { return d.page == p; }))
         return; // and the area keeps sharing its picture
@@ -124,7 +124,7 @@ void Form1::drawDots(PictureBox& area, int p, const QRegion& within)
 // As the dot tool has always drawn them: a thin line from the dot before
 // (a closing's from the figure's first dot), an unfilled circle and the
 // label centred on the dot, in the dot's colour.
-void Form1::drawDot(PictureBox& area, int i)
+void EditorWindow::drawDot(PictureBox& area, int i)
 {
     const Dot& dot = dots[size_t(i)];
     const QPointF from = lineStart(dots, i);
@@ -149,7 +149,7 @@ void Form1::drawDot(PictureBox& area, int i)
     area.FontSize = points;
 }
 
-QRegion Form1::dotMarks(int i) const
+QRegion EditorWindow::dotMarks(int i) const
 {
     const Dot& dot = dots[size_t(i)];
     QRegion marks = lineBands(pixelOf(lineStart(dots, i)), pixelOf(dot.at));
@@ -161,7 +161,7 @@ QRegion Form1::dotMarks(int i) const
     return marks + labelBox(dot, Picture1->FontName);
 }
 
-void Form1::redrawCanvas(const QRegion& pixels)
+void EditorWindow::redrawCanvas(const QRegion& pixels)
 {
     const QRegion area = pixels & Picture1->Image().rect();
     if (area.isEmpty())
@@ -179,7 +179,7 @@ void Form1::redrawCanvas(const QRegion& pixels)
 
 // The nearest dot of the page whose circle holds the point; a small dot
 // still takes a press a little beside it.
-int Form1::dotAt(double x, double y) const
+int EditorWindow::dotAt(double x, double y) const
 {
     int found = -1;
     double nearest = 0;
@@ -196,7 +196,7 @@ int Form1::dotAt(double x, double y) const
     return found;
 }
 
-void Form1::moveDown(int button, double x, double y)
+void EditorWindow::moveDown(int button, double x, double y)
 {
     grabbed_ = -1;
     const int i = dotAt(x, y);
@@ -213,7 +213,7 @@ void Form1::moveDown(int button, double x, double y)
 // The dot follows the snapped pointer; only the pixels its marks leave and
 // reach are drawn again. The undo snapshot waits for the first real move,
 // so a click on a dot is no step.
-void Form1::moveDrag()
+void EditorWindow::moveDrag()
 {
     if (grabbed_ < 0 || dots[size_t(grabbed_)].at == QPointF(pointerX, pointerY))
         return;
@@ -231,7 +231,7 @@ void Form1::moveDrag()
     redrawCanvas(changed);
 }
 
-void Form1::moveUp()
+void EditorWindow::moveUp()
 {
     if (grabbed_ >= 0 && grabStepTaken_) {
         dotListChanged();
@@ -242,7 +242,7 @@ void Form1::moveUp()
     grabbed_ = -1;
 }
 
-void Form1::removeDotAt(int i)
+void EditorWindow::removeDotAt(int i)
 {
     pushUndoSnapshot();
     rememberDotStep();
@@ -255,7 +255,7 @@ void Form1::removeDotAt(int i)
     workChanged();
 }
 
-void Form1::deleteKey()
+void EditorWindow::deleteKey()
 {
     if (activeTool != 19 || !movingDots)
         return;

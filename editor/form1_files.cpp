@@ -50,14 +50,14 @@ QString workFolder(toolkit::Platform& platform)
 
 } // namespace
 
-void Form1::tell(const QString& text)
+void EditorWindow::tell(const QString& text)
 {
     platform_.messageBox(text, toolkit::vbOKOnly);
 }
 
 // A cancelled dialog or a refused file changes nothing: the page keeps what
 // was drawn on it. An activity file chosen here is opened as an activity.
-void Form1::openPicture()
+void EditorWindow::openPicture()
 {
     const QString path =
         platform_.openFileName(tr("Selecciona una imagen"),
@@ -70,7 +70,7 @@ void Form1::openPicture()
 
 // A file chosen, pasted or dropped: an activity is opened as one, a picture
 // goes into the page.
-void Form1::openFile(const QString& path)
+void EditorWindow::openFile(const QString& path)
 {
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
         openActivity(path);
@@ -89,7 +89,7 @@ void Form1::openFile(const QString& path)
 
 // A picture replaces the page's drawing, one undo step; one that could not
 // be read changes nothing.
-void Form1::bringPicture(const QImage& picture)
+void EditorWindow::bringPicture(const QImage& picture)
 {
     if (picture.isNull()) {
         tell(tr("No se ha podido abrir la imagen."));
@@ -102,7 +102,7 @@ void Form1::bringPicture(const QImage& picture)
 
 // A file dropped comes as the open button brings it; a picture dragged from
 // another program is fitted into the page.
-void Form1::dropped(const QMimeData& data)
+void EditorWindow::dropped(const QMimeData& data)
 {
     const QList<QUrl> urls = data.urls();
     if (!urls.isEmpty() && urls.first().isLocalFile())
@@ -116,7 +116,7 @@ void Form1::dropped(const QMimeData& data)
 }
 
 // The bitmap is the page as a whole picture: its drawing with its dots.
-void Form1::savePictureAs()
+void EditorWindow::savePictureAs()
 {
     showPage(); // without the grid
     const QString chosen = platform_.saveFileName(
@@ -144,7 +144,7 @@ void Form1::savePictureAs()
 // The activity goes into the work folder under the next free number.
 // Nothing is lost when it cannot be written: the dot list stays for another
 // try.
-void Form1::writeActivity()
+void EditorWindow::writeActivity()
 {
     const QString folder = workFolder(platform_);
     const QByteArray contents = activityContents();
@@ -178,7 +178,7 @@ void Form1::writeActivity()
     }
 }
 
-QByteArray Form1::activityContents() const
+QByteArray EditorWindow::activityContents() const
 {
     QStringList entries;
     for (int i = 0; i < dotEntryCount; ++i)
@@ -192,7 +192,7 @@ QByteArray Form1::activityContents() const
 // Walks back through the page's own snapshots, newest first, the dot list
 // with them. With none left the page stays as it is: an undo never blanks a
 // page or comes round again to the newest.
-bool Form1::undoStep()
+bool EditorWindow::undoStep()
 {
     const int p = currentPage;
     if (undoDepth[p] == 0)
@@ -211,14 +211,14 @@ bool Form1::undoStep()
 
 // The snapshot the next undo on this page shows comes back whole in the
 // background while the adult looks at the page.
-void Form1::prefetchNewestSnapshot()
+void EditorWindow::prefetchNewestSnapshot()
 {
     const int p = currentPage;
     if (undoDepth[p] > 0)
         Image[static_cast<size_t>(p + 1)](previousSlot(undoPos[p])).prefetch();
 }
 
-void Form1::clearPage()
+void EditorWindow::clearPage()
 {
     pushUndoSnapshot();
     setPersistent(true);
@@ -230,7 +230,7 @@ void Form1::clearPage()
 // The pasted picture goes into the page too, so that it stays through a
 // page switch, a grid change, a save or an undo.
 // A picture file copied in a file manager comes as the open button brings it.
-void Form1::paste()
+void EditorWindow::paste()
 {
     const QImage picture = platform_.clipboardImage();
     if (picture.isNull()) {
@@ -243,7 +243,7 @@ void Form1::paste()
     showPage();
 }
 
-void Form1::leave()
+void EditorWindow::leave()
 {
     if (platform_.messageBox(tr("Quieres salir del programa"), toolkit::vbYesNo) ==
         toolkit::vbYes) {

@@ -31,7 +31,7 @@ void chain(toolkit::ControlArray<CommandButton>& buttons, int count, int left, i
 
 } // namespace
 
-void Form1::buildEditorWindow()
+void EditorWindow::buildEditorWindow()
 {
     for (int i = 1; i < Pages; ++i) {
         auto* button = new CommandButton(this);
@@ -102,7 +102,7 @@ void Form1::buildEditorWindow()
     placeAutoDots();
 }
 
-void Form1::createUndoImages()
+void EditorWindow::createUndoImages()
 {
     for (int i = 1; i < UndoSlots; ++i)
         for (int ring = 1; ring <= Pages; ++ring)

@@ -12,7 +12,7 @@
 
 namespace editor {
 
-bool Form1::openActivity(const QString& path)
+bool EditorWindow::openActivity(const QString& path)
 {
     if (const QString folder = QFileInfo(path).path(); !share().answers(folder)) {
         tell(toolkit::Share::notAnswering(folder));
@@ -49,7 +49,7 @@ bool Form1::openActivity(const QString& path)
 
 // The drawing an activity shows the child comes back into the page, under
 // its dots, scaled as they are.
-void Form1::openPictureOf(const QString& path)
+void EditorWindow::openPictureOf(const QString& path)
 {
     const QSize screen(platform_.screenWidthTwips() / platform_.twipsPerPixelX(),
                        platform_.screenHeightTwips() / platform_.twipsPerPixelY());
@@ -65,7 +65,7 @@ void Form1::openPictureOf(const QString& path)
 
 // The records keep the file's own numbers, so an activity written again on
 // any screen holds what it held.
-DotList Form1::dotsOfRecords(const QVector<ReadActivity::Record>& records, int radius,
+DotList EditorWindow::dotsOfRecords(const QVector<ReadActivity::Record>& records, int radius,
                              double fontSize) const
 {
     DotList list;

@@ -34,7 +34,7 @@ void markChosen(toolkit::ControlArray<toolkit::CommandButton>& buttons, int chos
 
 } // namespace
 
-void Form1::hideSettingPalettes()
+void EditorWindow::hideSettingPalettes()
 {
     for (auto* buttons : {&Command5, &Command6, &Command7, &Command8, &Command10, &Command11})
         for (int i = 0; i < buttons->Count(); ++i)
@@ -45,7 +45,7 @@ void Form1::hideSettingPalettes()
         control->hide();
 }
 
-void Form1::Command1_Click(int Index)
+void EditorWindow::Command1_Click(int Index)
 {
     switch (Index) {
     case 2:
@@ -149,7 +149,7 @@ void Form1::Command1_Click(int Index)
         workChanged();
 }
 
-void Form1::recomputeCentre()
+void EditorWindow::recomputeCentre()
 {
     const auto half = [this](int twips) {
         return static_cast<int>(toolkit::roundHalfEven(twips / 2.0)) / gridStep * gridStep;
@@ -158,7 +158,7 @@ void Form1::recomputeCentre()
     centreY = half(Picture1->Height());
 }
 
-void Form1::Command2_Click(int Index)
+void EditorWindow::Command2_Click(int Index)
 {
     markChosen(Command2, Index);
     gridStep = (Index + 1) * 50;
@@ -169,7 +169,7 @@ void Form1::Command2_Click(int Index)
 
 // The grid's dots go on the canvas only, over the current page and under
 // the activity's dots; a page switch or a save takes them away again.
-void Form1::showGrid()
+void EditorWindow::showGrid()
 {
     Picture1->AutoRedraw = true;
     Picture1->setPicture(page().Image());
@@ -180,7 +180,7 @@ void Form1::showGrid()
     drawDots(*Picture1, currentPage);
 }
 
-void Form1::Command3_Click(int Index)
+void EditorWindow::Command3_Click(int Index)
 {
     if (Index == 0) {
         mirrorLeftRight = mirrorTopBottom = mirrorCentre = false;
@@ -195,7 +195,7 @@ void Form1::Command3_Click(int Index)
     *flags[Index] = on;
 }
 
-void Form1::Command4_Click(int Index)
+void EditorWindow::Command4_Click(int Index)
 {
     Command4(highlightedPageButton).setBackColor(vbWhite);
     Command4(Index).setBackColor(Blue);
@@ -210,17 +210,17 @@ void Form1::Command4_Click(int Index)
     workChanged(false);
 }
 
-void Form1::Command5_Click(int Index)
+void EditorWindow::Command5_Click(int Index)
 {
     polygonMode = Index;
 }
 
-void Form1::Command6_Click(int Index)
+void EditorWindow::Command6_Click(int Index)
 {
     circleKind = Index;
 }
 
-void Form1::Command7_Click(int Index)
+void EditorWindow::Command7_Click(int Index)
 {
     markChosen(Command7, Index);
     lineWidth = Index + 1;
@@ -229,7 +229,7 @@ void Form1::Command7_Click(int Index)
         Picture2(p).DrawWidth = lineWidth;
 }
 
-void Form1::Command8_Click(int Index)
+void EditorWindow::Command8_Click(int Index)
 {
     fillStyleChoice = Index;
     Picture1->FillStyle = Index;
@@ -237,13 +237,13 @@ void Form1::Command8_Click(int Index)
         Picture2(p).FillStyle = Index;
 }
 
-void Form1::Command10_Click(int Index)
+void EditorWindow::Command10_Click(int Index)
 {
     markChosen(Command10, Index);
     brushSize = 25 * Index + 20;
 }
 
-void Form1::Command11_Click(int Index)
+void EditorWindow::Command11_Click(int Index)
 {
     static constexpr int FontPoints[3] = {9, 12, 18};
     static constexpr int DotSizes[3] = {150, 200, 250};
@@ -270,13 +270,13 @@ void Form1::Command11_Click(int Index)
     workChanged(false);
 }
 
-void Form1::Check1_Click()
+void EditorWindow::Check1_Click()
 {
     closeFigure();
     workChanged();
 }
 
-void Form1::picture3_MouseDown(int, int, float X, float Y)
+void EditorWindow::picture3_MouseDown(int, int, float X, float Y)
 {
     const int c = Picture3->Point(X, Y);
     if (c < 0)

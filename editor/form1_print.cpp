@@ -7,12 +7,12 @@
 
 namespace editor {
 
-void Form1::createPrintShortcut()
+void EditorWindow::createPrintShortcut()
 {
     toolkit::addShortcut(this, QStringLiteral("Ctrl+P"), [this] { printDots(); });
 }
 
-void Form1::printDots()
+void EditorWindow::printDots()
 {
     const QStringList lines =
         QString::fromLatin1(activityContents()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);

@@ -8,19 +8,19 @@ using toolkit::PictureBox;
 // The previews draw on the canvas's temporary layer; the commit on mouse-up
 // draws the same shapes with the same geometry on the canvas and the page.
 
-void Form1::drawShapePreview()
+void EditorWindow::drawShapePreview()
 {
     if (circleKind == 0)
         circleRadius = editor::circleRadius(pointerX - pressX, pointerY - pressY);
     drawShape({Picture1});
 }
 
-void Form1::drawRectanglePreview()
+void EditorWindow::drawRectanglePreview()
 {
     drawRectangle({Picture1});
 }
 
-void Form1::drawPolygonPreview()
+void EditorWindow::drawPolygonPreview()
 {
     const PolygonShape polygon = polygonVertices(polygonMode, editor::polygonSides(Combo1->Text()),
                                                  pressX, pressY, pointerX, pointerY, piValue);
@@ -32,7 +32,7 @@ void Form1::drawPolygonPreview()
     drawPolygon({Picture1});
 }
 
-void Form1::drawShape(std::initializer_list<PictureBox*> areas)
+void EditorWindow::drawShape(std::initializer_list<PictureBox*> areas)
 {
     const int C = currentColour();
     const double dx = pointerX - pressX;
@@ -65,7 +65,7 @@ void Form1::drawShape(std::initializer_list<PictureBox*> areas)
     }
 }
 
-void Form1::drawRectangle(std::initializer_list<PictureBox*> areas)
+void EditorWindow::drawRectangle(std::initializer_list<PictureBox*> areas)
 {
     const int C = currentColour();
     withMirrors([&](bool flipX, bool flipY) {
@@ -75,7 +75,7 @@ void Form1::drawRectangle(std::initializer_list<PictureBox*> areas)
     });
 }
 
-void Form1::drawPolygon(std::initializer_list<PictureBox*> areas)
+void EditorWindow::drawPolygon(std::initializer_list<PictureBox*> areas)
 {
     const int C = currentColour();
     const int N = polygonSides;

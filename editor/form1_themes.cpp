@@ -26,11 +26,11 @@ QString playerProgram(const QString& appFolder)
 
 } // namespace
 
-void Form1::createThemeButtons()
+void EditorWindow::createThemeButtons()
 {
     const toolkit::CommandButton& above = Command3(2);
     const int top = above.Top() + above.Height() + RowGap;
-    auto button = [&](int column, const QImage& picture, const char* tip, void (Form1::*click)()) {
+    auto button = [&](int column, const QImage& picture, const char* tip, void (EditorWindow::*click)()) {
         auto* made = new toolkit::CommandButton(this);
         made->setPicture(picture);
         made->setToolTipText(tr(tip));
@@ -41,28 +41,28 @@ void Form1::createThemeButtons()
         return made;
     };
     ThemeButton = button(0, pictures::saveInTheme(), QT_TR_NOOP("Guardar en un tema"),
-                         &Form1::ThemeButton_Click);
-    TryButton = button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &Form1::TryButton_Click);
+                         &EditorWindow::ThemeButton_Click);
+    TryButton = button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &EditorWindow::TryButton_Click);
 }
 
 // The library window saves the work into a theme, and puts the themes'
 // activities in order.
-void Form1::ThemeButton_Click()
+void EditorWindow::ThemeButton_Click()
 {
-    Form2::Work work;
+    LibraryWindow::Work work;
     work.contents = [this] { return activityContents(); };
     work.picture = [this] { return activityPicture(); };
     work.written = [this] { workWritten(); };
     work.open = [this](const QString& path) { return openActivity(path); };
     work.openedFrom = openedActivity;
     work.openedMoved = [this](const QString& path) { openedActivity = path; };
-    Form2 library(platform_, std::move(work), share(), this);
+    LibraryWindow library(platform_, std::move(work), share(), this);
     platform_.execDialog(library);
 }
 
 // A renumbering cut short by a crash or a power cut is finished before the
 // adult or the player sees the theme.
-void Form1::recoverThemes()
+void EditorWindow::recoverThemes()
 {
     QStringList folders;
     for (const auto& theme : toolkit::ThemeLibrary(platform_.appFolder(), share()).themes())
@@ -71,7 +71,7 @@ void Form1::recoverThemes()
     toolkit::ThemeLibrary(platform_.appFolder(), share()).recover(share().answering(folders));
 }
 
-void Form1::TryButton_Click()
+void EditorWindow::TryButton_Click()
 {
     if (!trialFolder_)
         trialFolder_ = std::make_unique<QTemporaryDir>();

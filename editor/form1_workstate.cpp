@@ -29,9 +29,9 @@ bool choosesTool(int index)
 
 } // namespace
 
-Form1::~Form1() = default;
+EditorWindow::~EditorWindow() = default;
 
-void Form1::startWorkingState()
+void EditorWindow::startWorkingState()
 {
     auto store = std::make_unique<WorkingStateStore>();
     if (!store->lock()) {
@@ -61,7 +61,7 @@ void Form1::startWorkingState()
 }
 
 // Shared copies only: the pages as their areas hold them, compressed or not.
-WorkingState Form1::workingState() const
+WorkingState EditorWindow::workingState() const
 {
     WorkingState state;
     for (int p = 0; p < Pages; ++p)
@@ -90,7 +90,7 @@ WorkingState Form1::workingState() const
 // Pages from a screen of another size are stretched to this canvas, and the
 // positions of the figure being built with them; the dot list itself is in
 // the activity's own units and stays as it is.
-void Form1::restoreWorkingState(const WorkingState& state)
+void EditorWindow::restoreWorkingState(const WorkingState& state)
 {
     const QSize canvas = Picture1->size();
     for (int p = 0; p < Pages && p < int(state.pages.size()); ++p) {
@@ -144,7 +144,7 @@ void Form1::restoreWorkingState(const WorkingState& state)
     showPage();
 }
 
-void Form1::workChanged(bool newWork)
+void EditorWindow::workChanged(bool newWork)
 {
     if (newWork)
         workWritten_ = false;
@@ -152,14 +152,14 @@ void Form1::workChanged(bool newWork)
         autosave_->changed();
 }
 
-void Form1::workWritten()
+void EditorWindow::workWritten()
 {
     workWritten_ = true;
     if (autosave_)
         autosave_->changed();
 }
 
-void Form1::keepWorkingStateNow()
+void EditorWindow::keepWorkingStateNow()
 {
     if (autosave_)
         autosave_->flush();

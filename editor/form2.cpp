@@ -23,14 +23,14 @@ constexpr QSize CardMargin{20, 28}; // room round a thumbnail for its number
 
 QString readOnlyReason(const QString& folder)
 {
-    return Form2::tr("Este tema está en una carpeta que no se puede cambiar (%1). "
+    return LibraryWindow::tr("Este tema está en una carpeta que no se puede cambiar (%1). "
                      "Guarda en otro tema o haz uno nuevo.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
 } // namespace
 
-Form2::Form2(toolkit::Platform& platform, Work work, toolkit::Share share, QWidget* parent)
+LibraryWindow::LibraryWindow(toolkit::Platform& platform, Work work, toolkit::Share share, QWidget* parent)
     : QDialog(parent), work(std::move(work)), library(platform.appFolder(), share),
       platform_(platform), share_(std::move(share))
 {
@@ -41,9 +41,9 @@ Form2::Form2(toolkit::Platform& platform, Work work, toolkit::Share share, QWidg
     chooseOpenedFrom();
 }
 
-Form2::~Form2() = default;
+LibraryWindow::~LibraryWindow() = default;
 
-void Form2::createControls()
+void LibraryWindow::createControls()
 {
     ThemeList = new QListWidget(this);
     ThemeList->setEditTriggers(QAbstractItemView::EditKeyPressed);
@@ -61,20 +61,20 @@ void Form2::createControls()
     ActivityView->setModel(Activities);
     ActivityView->installEventFilter(this);
 
-    SaveHereButton = button(tr("&Guardar aquí"), &Form2::SaveHereButton_Click);
-    ReplaceButton = button(tr("&Reemplazar"), &Form2::ReplaceButton_Click);
-    OpenButton = button(tr("&Abrir"), &Form2::OpenButton_Click);
-    EarlierButton = button(tr("Antes"), &Form2::EarlierButton_Click);
-    LaterButton = button(tr("Después"), &Form2::LaterButton_Click);
-    RemoveButton = button(tr("Quitar"), &Form2::RemoveButton_Click);
-    RenameThemeButton = button(tr("Cambiar &nombre"), &Form2::RenameThemeButton_Click);
-    RemoveThemeButton = button(tr("Quitar &tema"), &Form2::RemoveThemeButton_Click);
-    CloseButton = button(tr("Cerrar"), &Form2::reject);
+    SaveHereButton = button(tr("&Guardar aquí"), &LibraryWindow::SaveHereButton_Click);
+    ReplaceButton = button(tr("&Reemplazar"), &LibraryWindow::ReplaceButton_Click);
+    OpenButton = button(tr("&Abrir"), &LibraryWindow::OpenButton_Click);
+    EarlierButton = button(tr("Antes"), &LibraryWindow::EarlierButton_Click);
+    LaterButton = button(tr("Después"), &LibraryWindow::LaterButton_Click);
+    RemoveButton = button(tr("Quitar"), &LibraryWindow::RemoveButton_Click);
+    RenameThemeButton = button(tr("Cambiar &nombre"), &LibraryWindow::RenameThemeButton_Click);
+    RemoveThemeButton = button(tr("Quitar &tema"), &LibraryWindow::RemoveThemeButton_Click);
+    CloseButton = button(tr("Cerrar"), &LibraryWindow::reject);
     EarlierButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     LaterButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     RemoveButton->setShortcut(QKeySequence::Delete);
 
-    connect(ThemeList, &QListWidget::currentRowChanged, this, &Form2::ThemeList_CurrentRowChanged);
+    connect(ThemeList, &QListWidget::currentRowChanged, this, &LibraryWindow::ThemeList_CurrentRowChanged);
     // An edited name is taken once the editor closed, not inside its signal.
     connect(ThemeList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (!listing_)
@@ -85,11 +85,11 @@ void Form2::createControls()
     connect(NewThemeName, &QLineEdit::textEdited, this,
             [this] { ThemeList->setCurrentRow(ThemeList->count() - 1); });
     connect(ActivityView->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &Form2::updateButtons);
-    connect(ActivityView, &QListView::doubleClicked, this, &Form2::OpenButton_Click);
+            &LibraryWindow::updateButtons);
+    connect(ActivityView, &QListView::doubleClicked, this, &LibraryWindow::OpenButton_Click);
 }
 
-QPushButton* Form2::button(const QString& caption, void (Form2::*click)())
+QPushButton* LibraryWindow::button(const QString& caption, void (LibraryWindow::*click)())
 {
     auto* made = new QPushButton(caption, this);
     made->setAutoDefault(false);
@@ -97,7 +97,7 @@ QPushButton* Form2::button(const QString& caption, void (Form2::*click)())
     return made;
 }
 
-void Form2::layOut()
+void LibraryWindow::layOut()
 {
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("Temas"), this));
@@ -122,7 +122,7 @@ void Form2::layOut()
 }
 
 // Return on an activity opens it, rather than pressing the default button.
-bool Form2::eventFilter(QObject* watched, QEvent* event)
+bool LibraryWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ActivityView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -134,7 +134,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void Form2::updateButtons()
+void LibraryWindow::updateButtons()
 {
     // A damaged entry (a link, a FIFO) is shown, never opened nor changed.
     const int activity = Activities->damaged(chosenActivity() - 1) ? 0 : chosenActivity();
@@ -158,12 +158,12 @@ void Form2::updateButtons()
     SaveHereButton->setDefault(!ReplaceButton->isDefault());
 }
 
-void Form2::tell(const QString& text)
+void LibraryWindow::tell(const QString& text)
 {
     platform_.messageBox(text, toolkit::vbOKOnly);
 }
 
-bool Form2::ask(const QString& text)
+bool LibraryWindow::ask(const QString& text)
 {
     return platform_.messageBox(text, toolkit::vbYesNo) == toolkit::vbYes;
 }

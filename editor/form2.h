@@ -31,9 +31,9 @@ class ActivityListModel;
 // Split by concern: form2.cpp (controls, keys and which buttons apply),
 // form2_activities.cpp (the activity buttons), form2_themes.cpp (the theme
 // list and the theme buttons).
-class Form2 : public QDialog
+class LibraryWindow : public QDialog
 {
-    Q_DECLARE_TR_FUNCTIONS(editor::Form2)
+    Q_DECLARE_TR_FUNCTIONS(editor::LibraryWindow)
 
 public:
     // What the library takes from the editor.
@@ -52,9 +52,9 @@ public:
     };
 
     // Every use of a shared theme folder goes through `share`.
-    Form2(toolkit::Platform& platform, Work work, toolkit::Share share = toolkit::Share::current(),
+    LibraryWindow(toolkit::Platform& platform, Work work, toolkit::Share share = toolkit::Share::current(),
           QWidget* parent = nullptr);
-    ~Form2() override;
+    ~LibraryWindow() override;
 
     // --- Controls -------------------------------------------------------
     QListWidget* ThemeList;  // the themes, then "Tema nuevo…"
@@ -107,7 +107,7 @@ protected:
 
 private:
     void createControls();
-    QPushButton* button(const QString& caption, void (Form2::*click)());
+    QPushButton* button(const QString& caption, void (LibraryWindow::*click)());
     void layOut();
     void listThemes(const QString& chosenName);
     void chooseOpenedFrom();

@@ -14,13 +14,13 @@
 
 namespace editor {
 
-int Form2::chosenActivity() const
+int LibraryWindow::chosenActivity() const
 {
     const QModelIndex current = ActivityView->currentIndex();
     return current.isValid() ? current.row() + 1 : 0;
 }
 
-void Form2::chooseActivity(int number)
+void LibraryWindow::chooseActivity(int number)
 {
     const QModelIndex index = Activities->index(number - 1);
     ActivityView->setCurrentIndex(index);
@@ -29,12 +29,12 @@ void Form2::chooseActivity(int number)
     updateButtons();
 }
 
-int Form2::openedNumber() const
+int LibraryWindow::openedNumber() const
 {
     return work.openedFrom.isEmpty() ? 0 : Activities->rowOf(work.openedFrom) + 1;
 }
 
-void Form2::SaveHereButton_Click()
+void LibraryWindow::SaveHereButton_Click()
 {
     if (themeChosen() && !chosenCanChange)
         return;
@@ -58,7 +58,7 @@ void Form2::SaveHereButton_Click()
 
 // The activity the work came from is replaced without a question: that is
 // what the default button offers.
-void Form2::ReplaceButton_Click()
+void LibraryWindow::ReplaceButton_Click()
 {
     const int number = chosenActivity();
     if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
@@ -82,7 +82,7 @@ void Form2::ReplaceButton_Click()
     showTheme(number);
 }
 
-void Form2::OpenButton_Click()
+void LibraryWindow::OpenButton_Click()
 {
     const int number = chosenActivity();
     if (number == 0 || !work.open || Activities->damaged(number - 1) || !chosenAnswers())
@@ -94,17 +94,17 @@ void Form2::OpenButton_Click()
     }
 }
 
-void Form2::EarlierButton_Click()
+void LibraryWindow::EarlierButton_Click()
 {
     moveChosen(-1);
 }
 
-void Form2::LaterButton_Click()
+void LibraryWindow::LaterButton_Click()
 {
     moveChosen(+1);
 }
 
-void Form2::moveChosen(int places)
+void LibraryWindow::moveChosen(int places)
 {
     const int number = chosenActivity();
     const int target = number + places;
@@ -121,7 +121,7 @@ void Form2::moveChosen(int places)
     followOpened(opened, opened == number ? target : opened == target ? number : opened);
 }
 
-void Form2::RemoveButton_Click()
+void LibraryWindow::RemoveButton_Click()
 {
     const int number = chosenActivity();
     if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
@@ -142,7 +142,7 @@ void Form2::RemoveButton_Click()
     followOpened(opened, opened == number ? 0 : opened > number ? opened - 1 : opened);
 }
 
-void Form2::followOpened(int before, int after)
+void LibraryWindow::followOpened(int before, int after)
 {
     if (before == 0 || before == after)
         return;

@@ -16,7 +16,7 @@ namespace {
 
 QString activitiesText(int count)
 {
-    return count == 1 ? Form2::tr("1 actividad") : Form2::tr("%1 actividades").arg(count);
+    return count == 1 ? LibraryWindow::tr("1 actividad") : LibraryWindow::tr("%1 actividades").arg(count);
 }
 
 bool sameFolder(const QString& a, const QString& b)
@@ -27,20 +27,20 @@ bool sameFolder(const QString& a, const QString& b)
 
 } // namespace
 
-bool Form2::themeChosen() const
+bool LibraryWindow::themeChosen() const
 {
     const int row = ThemeList->currentRow();
     return row >= 0 && row < themes.size();
 }
 
-QString Form2::chosenFolder() const
+QString LibraryWindow::chosenFolder() const
 {
     return themeChosen() ? themes[ThemeList->currentRow()].folder : QString();
 }
 
 // Fills the list afresh and chooses the theme named `chosenName`, else the
 // first one, else "Tema nuevo…".
-void Form2::listThemes(const QString& chosenName)
+void LibraryWindow::listThemes(const QString& chosenName)
 {
     listing_ = true;
     themes = library.themes();
@@ -60,7 +60,7 @@ void Form2::listThemes(const QString& chosenName)
 
 // A work opened from an activity of a theme comes back to it, so that
 // "Reemplazar" is at hand.
-void Form2::chooseOpenedFrom()
+void LibraryWindow::chooseOpenedFrom()
 {
     const QString folder = QFileInfo(work.openedFrom).absolutePath();
     for (qsizetype row = 0; !work.openedFrom.isEmpty() && row < themes.size(); ++row)
@@ -70,14 +70,14 @@ void Form2::chooseOpenedFrom()
         }
 }
 
-void Form2::ThemeList_CurrentRowChanged(int row)
+void LibraryWindow::ThemeList_CurrentRowChanged(int row)
 {
     if (row == ThemeList->count() - 1 && row >= 0)
         NewThemeName->setFocus();
     showTheme(0);
 }
 
-void Form2::showTheme(int activity)
+void LibraryWindow::showTheme(int activity)
 {
     QString folder = chosenFolder();
     if (!folder.isEmpty() && !share_.answers(folder)) {
@@ -92,7 +92,7 @@ void Form2::showTheme(int activity)
     updateButtons();
 }
 
-bool Form2::chosenAnswers()
+bool LibraryWindow::chosenAnswers()
 {
     if (share_.answers(chosenFolder()))
         return true;
@@ -100,14 +100,14 @@ bool Form2::chosenAnswers()
     return false;
 }
 
-void Form2::RenameThemeButton_Click()
+void LibraryWindow::RenameThemeButton_Click()
 {
     if (themeChosen() && chosenCanChange)
         ThemeList->editItem(ThemeList->currentItem());
 }
 
 // A name taken by another theme would hide one of the two from the player.
-void Form2::renameChosenTheme(const QString& name)
+void LibraryWindow::renameChosenTheme(const QString& name)
 {
     if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
@@ -136,7 +136,7 @@ void Form2::renameChosenTheme(const QString& name)
     }
 }
 
-void Form2::RemoveThemeButton_Click()
+void LibraryWindow::RemoveThemeButton_Click()
 {
     if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;

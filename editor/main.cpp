@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     toolkit::useLanguage(app, toolkit::sessionLanguage());
     toolkit::QtPlatform platform(QStringLiteral("lunipoeditor"));
-    editor::Form1 window(platform);
+    editor::EditorWindow window(platform);
     window.Show();
     // lunipoeditor FILE.txt: the activity opens once the work of last time
     // has been offered back.

@@ -18,7 +18,7 @@ struct Player
 {
     QTemporaryDir folder;
     toolkit::FakePlatform platform;
-    std::unique_ptr<player::Form1> form;
+    std::unique_ptr<player::PlayerWindow> form;
 
     Player()
     {
@@ -28,19 +28,19 @@ struct Player
         platform.screenWidthPx = 320;
         platform.screenHeightPx = 240;
         QDir().mkpath(folder.filePath(QStringLiteral("actividades/tema")));
-        form = std::make_unique<player::Form1>(platform);
+        form = std::make_unique<player::PlayerWindow>(platform);
         form->Form_Load();
     }
 };
 
-void click(player::Form1& form, float x, float y, int button)
+void click(player::PlayerWindow& form, float x, float y, int button)
 {
     form.Picture1_MouseDown(button, 0, x, y);
     form.Picture1_MouseUp(button, 0, x, y);
 }
 
 // The record the game waits to be clicked, or -1.
-int expectedRecord(const player::Form1& form)
+int expectedRecord(const player::PlayerWindow& form)
 {
     if (form.nextDot < 0 || form.nextDot >= form.dotCount)
         return -1;
@@ -52,7 +52,7 @@ int expectedRecord(const player::Form1& form)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static Player p;
-    player::Form1& form = *p.form;
+    player::PlayerWindow& form = *p.form;
     fuzz::writeFile(p.folder.filePath(QStringLiteral("actividades/tema/1.txt")), data, size);
     form.Combo1->setListIndex(0);
     form.Combo1_Click();
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 0:
         case 1: {
             const int record = expectedRecord(form);
-            if (record >= 0 && record < player::Form1::MaxDots)
+            if (record >= 0 && record < player::PlayerWindow::MaxDots)
                 click(form, float(form.dotX[record]), float(form.dotY[record]), 1);
             break;
         }
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         }
     }
-    if (form.dotCount < 0 || form.dotCount > player::Form1::MaxDots)
+    if (form.dotCount < 0 || form.dotCount > player::PlayerWindow::MaxDots)
         std::abort();
     return 0;
 }

@@ -152,7 +152,7 @@ bool elsewhereKept()
 }
 
 // What a teacher does in the library before closing it.
-int useLibrary(editor::Form2& library, Script& input)
+int useLibrary(editor::LibraryWindow& library, Script& input)
 {
     const int steps = input.pick(0, 6);
     for (int step = 0; step < steps && input.more(); ++step) {
@@ -210,7 +210,7 @@ QPointF point(Script& input)
             double(input.pick(-1000, ScreenHeight * 20))};
 }
 
-void press(editor::Form1& form, Script& input, bool right)
+void press(editor::EditorWindow& form, Script& input, bool right)
 {
     QPointF at = point(input);
     if (!form.dots.empty() && input.pick(0, 1) == 0) // right on a dot
@@ -221,7 +221,7 @@ void press(editor::Form1& form, Script& input, bool right)
     form.Picture1_MouseDown(button, 0, x, y);
 }
 
-void drag(editor::Form1& form, Script& input, bool release)
+void drag(editor::EditorWindow& form, Script& input, bool release)
 {
     const QPointF at = point(input);
     const auto x = float(at.x()), y = float(at.y());
@@ -230,7 +230,7 @@ void drag(editor::Form1& form, Script& input, bool release)
         form.Picture1_MouseUp(toolkit::vbLeftButton, 0, x, y);
 }
 
-void step(editor::Form1& form, Script& input, toolkit::FakePlatform& platform)
+void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& platform)
 {
     switch (input.pick(0, 20)) {
     case 0:
@@ -257,7 +257,7 @@ void step(editor::Form1& form, Script& input, toolkit::FakePlatform& platform)
         form.deleteKey(); // Supr
         break;
     case 9:
-        form.Command4_Click(input.pick(0, editor::Form1::Pages - 1));
+        form.Command4_Click(input.pick(0, editor::EditorWindow::Pages - 1));
         break;
     case 10:
         form.Command2_Click(input.pick(0, 7));
@@ -292,7 +292,7 @@ void step(editor::Form1& form, Script& input, toolkit::FakePlatform& platform)
         break;
     case 18:
         platform.dialogScript = [&input](QDialog& dialog) {
-            return useLibrary(static_cast<editor::Form2&>(dialog), input);
+            return useLibrary(static_cast<editor::LibraryWindow&>(dialog), input);
         };
         form.ThemeButton_Click();
         break;
@@ -320,14 +320,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     platform.screenWidthPx = ScreenWidth;
     platform.screenHeightPx = ScreenHeight;
     platform.applicationFolder = scratch().app();
-    editor::Form1 form(platform);
+    editor::EditorWindow form(platform);
     form.Form_Load();
     Script input(data, size);
     tracesLeft = MaxTraces;
     for (int n = 0; n < MaxSteps && input.more(); ++n)
         step(form, input, platform);
     if (form.dotEntryCount != int(form.dots.size()) ||
-        form.dotEntryCount > editor::Form1::MaxDotEntries + 1 || !elsewhereKept())
+        form.dotEntryCount > editor::EditorWindow::MaxDotEntries + 1 || !elsewhereKept())
         std::abort();
     return 0;
 }

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::writeFile(folder.filePath(QStringLiteral("idioma/idioma.txt")), data, size);
     toolkit::FakePlatform platform;
     platform.applicationFolder = folder.path();
-    player::Form1 form(platform);
+    player::PlayerWindow form(platform);
     form.Form_Load();
     for (int i = 11; i < 16; ++i) {
         if (!form.uiText[static_cast<size_t>(i)].isEmpty())

@@ -17,14 +17,14 @@ namespace {
 struct Editor
 {
     toolkit::FakePlatform platform;
-    std::unique_ptr<editor::Form1> form;
+    std::unique_ptr<editor::EditorWindow> form;
 
     Editor()
     {
         // A small screen keeps the restored pages cheap.
         platform.screenWidthPx = 320;
         platform.screenHeightPx = 240;
-        form = std::make_unique<editor::Form1>(platform);
+        form = std::make_unique<editor::EditorWindow>(platform);
         form->Form_Load();
     }
 };
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // One click on the canvas with the tool and numbering brought back.
     e.form->Picture1_MouseDown(1, 0, 1500, 1500);
     e.form->Picture1_MouseUp(1, 0, 1500, 1500);
-    if (e.form->dotEntryCount < 0 || e.form->dotEntryCount > editor::Form1::MaxDotEntries)
+    if (e.form->dotEntryCount < 0 || e.form->dotEntryCount > editor::EditorWindow::MaxDotEntries)
         std::abort();
     return 0;
 }

@@ -8,7 +8,7 @@
 
 namespace installer {
 
-QString Form1::title()
+QString InstallerWindow::title()
 {
     return tr("REGISTRAR ARCHIVOS - Lunipo");
 }
@@ -24,9 +24,9 @@ constexpr int CreditTop = 2700;
 constexpr int CreditHeight = 255;
 
 const char* const Credits[] = {
-    QT_TRANSLATE_NOOP("installer::Form1", "Lunipo: unir los puntos"),
-    QT_TRANSLATE_NOOP("installer::Form1", "Instalador de componentes"),
-    QT_TRANSLATE_NOOP("installer::Form1", "Hecho por el equipo de Lunipo"),
+    QT_TRANSLATE_NOOP("installer::InstallerWindow", "Lunipo: unir los puntos"),
+    QT_TRANSLATE_NOOP("installer::InstallerWindow", "Instalador de componentes"),
+    QT_TRANSLATE_NOOP("installer::InstallerWindow", "Hecho por el equipo de Lunipo"),
 };
 
 // The path of a library delivered with the installer, found ignoring case:
@@ -44,14 +44,14 @@ QString deliveredFile(const QString& appFolder, const QString& name)
 
 } // namespace
 
-Form1::Form1(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+InstallerWindow::InstallerWindow(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
     setWindowTitle(title());
     setFixedSize(toolkit::twipsToPixels(FormWidth), toolkit::twipsToPixels(FormHeight));
     createControls();
 }
 
-void Form1::createControls()
+void InstallerWindow::createControls()
 {
     Label1 = new toolkit::Label(this);
     Label1->Move(Margin, 240, ControlWidth, 300);
@@ -76,7 +76,7 @@ void Form1::createControls()
     }
 }
 
-void Form1::Show()
+void InstallerWindow::Show()
 {
     if (!loaded_) {
         loaded_ = true;
@@ -85,7 +85,7 @@ void Form1::Show()
     show();
 }
 
-void Form1::Form_Load()
+void InstallerWindow::Form_Load()
 {
     Label1->setCaption(tr("Para windows XP y para windows VISTA "));
     fillFileList();
@@ -93,20 +93,20 @@ void Form1::Form_Load()
     Label3->setCaption(tr("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
 }
 
-void Form1::fillFileList()
+void InstallerWindow::fillFileList()
 {
     List2->AddItem(QStringLiteral("GIF89.DLL"));
     List2->AddItem(QStringLiteral("MSVBVM50.DLL"));
 }
 
-void Form1::Command1_Click()
+void InstallerWindow::Command1_Click()
 {
     for (int i = 0; i <= 1; ++i)
         installFile(List2->List(i));
     platform_.endProgram();
 }
 
-void Form1::installFile(const QString& name)
+void InstallerWindow::installFile(const QString& name)
 {
     // The system's file test ignores case, so "gif89.dll" counts as GIF89.DLL
     // in either folder. Only a plain file counts as installed: a folder of
@@ -122,7 +122,7 @@ void Form1::installFile(const QString& name)
         tell(tr("el archivo %1 No lo encuentro").arg(name));
 }
 
-void Form1::copyAndRegister(const QString& source, const QString& target, const QString& name)
+void InstallerWindow::copyAndRegister(const QString& source, const QString& target, const QString& name)
 {
     // Registering a library that never arrived would only hide the failure.
     if (!QFile::copy(source, target)) {
@@ -133,7 +133,7 @@ void Form1::copyAndRegister(const QString& source, const QString& target, const 
     platform_.startProgram(QStringLiteral("REGSVR32.EXE"), {name});
 }
 
-void Form1::tell(const QString& text)
+void InstallerWindow::tell(const QString& text)
 {
     platform_.messageBox(text, toolkit::vbOKOnly);
 }

@@ -12,14 +12,14 @@ namespace installer {
 // beside the program into the system folder, starts the registration tool on
 // each one it copied, and ends after one pass. Handlers and state are public
 // so tests drive the window as the platform does.
-class Form1 : public QWidget
+class InstallerWindow : public QWidget
 {
-    Q_DECLARE_TR_FUNCTIONS(installer::Form1)
+    Q_DECLARE_TR_FUNCTIONS(installer::InstallerWindow)
 
 public:
     static QString title(); // the window's and its messages'
 
-    explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
+    explicit InstallerWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
 
     // Runs Form_Load the first time, then shows the window.
     void Show();

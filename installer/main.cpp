@@ -8,8 +8,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     toolkit::useLanguage(app, toolkit::sessionLanguage());
-    toolkit::QtPlatform platform(installer::Form1::title());
-    installer::Form1 form(platform);
+    toolkit::QtPlatform platform(installer::InstallerWindow::title());
+    installer::InstallerWindow form(platform);
     form.Show();
     return app.exec();
 }

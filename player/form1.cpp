@@ -42,7 +42,7 @@ constexpr qsizetype MaxLanguageLine = 4096;
 
 } // namespace
 
-Form1::Form1(toolkit::Platform& platform, QWidget* parent)
+PlayerWindow::PlayerWindow(toolkit::Platform& platform, QWidget* parent)
     : QWidget(parent), progress_(std::make_unique<ProgressStore>()), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Lunipo"));
@@ -55,9 +55,9 @@ Form1::Form1(toolkit::Platform& platform, QWidget* parent)
 }
 
 // Out of line, where the hint's and the progress's classes are complete.
-Form1::~Form1() = default;
+PlayerWindow::~PlayerWindow() = default;
 
-void Form1::createControls()
+void PlayerWindow::createControls()
 {
     Picture2 = new PictureBox(this);
     Picture2->Move(PaletteLeft, PaletteTop, PaletteWidthTwips, ButtonSide);
@@ -125,7 +125,7 @@ void Form1::createControls()
     Image2.LoadNew();
 }
 
-void Form1::Show()
+void PlayerWindow::Show()
 {
     if (!loaded_) {
         loaded_ = true;
@@ -134,7 +134,7 @@ void Form1::Show()
     showFullScreen();
 }
 
-void Form1::Form_Load()
+void PlayerWindow::Form_Load()
 {
     loaded_ = true;
     const QString themes = shippedData(QStringLiteral("actividades"));
@@ -194,7 +194,7 @@ namespace {
 
 } // namespace
 
-void Form1::readLanguageFile()
+void PlayerWindow::readLanguageFile()
 {
     const auto lines = toolkit::readTextLines(shippedData(QStringLiteral("idioma/idioma.txt")),
                                               MaxLanguageBytes, MaxLanguageLine);
@@ -213,7 +213,7 @@ void Form1::readLanguageFile()
     Command2->setToolTipText(uiText[9]);
 }
 
-void Form1::layoutWindow()
+void PlayerWindow::layoutWindow()
 {
     const int W = platform_.screenWidthTwips();
     const int H = platform_.screenHeightTwips();
@@ -249,27 +249,27 @@ void Form1::layoutWindow()
     }
 }
 
-QString Form1::appFolder() const
+QString PlayerWindow::appFolder() const
 {
     return platform_.appFolder();
 }
 
-QString Form1::shippedData(const QString& relative) const
+QString PlayerWindow::shippedData(const QString& relative) const
 {
     return toolkit::findData(appFolder(), relative);
 }
 
-void Form1::playSound(const QString& name)
+void PlayerWindow::playSound(const QString& name)
 {
     platform_.playSound(soundPath(name));
 }
 
-QString Form1::soundPath(const QString& name) const
+QString PlayerWindow::soundPath(const QString& name) const
 {
     return shippedData(QStringLiteral("sonidos/") + name);
 }
 
-QString Form1::voiceOf(const QString& label) const
+QString PlayerWindow::voiceOf(const QString& label) const
 {
     QString voices = QStringLiteral("sonidos/voz");
     if (voiceLanguage != QLatin1String("es"))
@@ -282,13 +282,13 @@ QString Form1::voiceOf(const QString& label) const
     return {};
 }
 
-void Form1::playInTurn(QStringList paths)
+void PlayerWindow::playInTurn(QStringList paths)
 {
     paths.removeAll(QString());
     platform_.playSounds(paths);
 }
 
-void Form1::clearCanvas()
+void PlayerWindow::clearCanvas()
 {
     Picture1->setBackColor(toolkit::vbWhite);
 }

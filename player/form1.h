@@ -36,16 +36,16 @@ class ProgressStore;
 // form1_print.cpp (the paper worksheet), form1_hint.cpp (showing a lost
 // child the next dot) and form1_progress.cpp (each child's progress kept
 // between runs).
-class Form1 : public QWidget
+class PlayerWindow : public QWidget
 {
-    Q_DECLARE_TR_FUNCTIONS(player::Form1)
+    Q_DECLARE_TR_FUNCTIONS(player::PlayerWindow)
 
 public:
     static constexpr int MaxDots = toolkit::activity::MaxDots;
     static constexpr int NoTool = 10;
 
-    explicit Form1(toolkit::Platform& platform, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit PlayerWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
+    ~PlayerWindow() override;
 
     // Runs Form_Load the first time, then shows the window over the whole screen.
     void Show();

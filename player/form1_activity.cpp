@@ -17,7 +17,7 @@ namespace player {
 
 namespace activity = toolkit::activity;
 
-void Form1::readActivity()
+void PlayerWindow::readActivity()
 {
     toolkit::TextFileReader file(activityFile, activity::MaxFileBytes, activity::MaxLineLength,
                                  toolkit::Links::Refuse);
@@ -54,7 +54,7 @@ void Form1::readActivity()
 
 // Scaled by the same screen as the dots, so each lies where the editor
 // showed it; a picture that cannot be shown leaves the dots alone.
-void Form1::readActivityPicture()
+void PlayerWindow::readActivityPicture()
 {
     const QSize screen(qRound(double(scaleX) * 800), qRound(scaleY * 600));
     auto [picture, problem] = toolkit::readActivityPicture(activityFile, screen);
@@ -64,7 +64,7 @@ void Form1::readActivityPicture()
     activityPicture = std::move(picture);
 }
 
-void Form1::readDotLine(int i, const QString& line)
+void PlayerWindow::readDotLine(int i, const QString& line)
 {
     const auto at = static_cast<size_t>(i);
     activity::Dot dot{dotLabel[at],    dotX[at],          dotY[at],
@@ -78,7 +78,7 @@ void Form1::readDotLine(int i, const QString& line)
     dotBlue[at] = dot.blue;
 }
 
-void Form1::drawDot(int i, bool circle)
+void PlayerWindow::drawDot(int i, bool circle)
 {
     const auto at = static_cast<size_t>(i);
     const int colour = toolkit::RGB(static_cast<int>(dotRed[at]), static_cast<int>(dotGreen[at]),

@@ -24,7 +24,7 @@ int roundedTwips(float value)
 
 } // namespace
 
-void Form1::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+void PlayerWindow::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     playSound(QStringLiteral("color.wav"));
     restartHint();
@@ -44,7 +44,7 @@ void Form1::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
     Picture1->AutoRedraw = false;
 }
 
-void Form1::Command3_Click(int Index)
+void PlayerWindow::Command3_Click(int Index)
 {
     playSound(QStringLiteral("lineas.wav"));
     restartHint();
@@ -52,7 +52,7 @@ void Form1::Command3_Click(int Index)
     Picture3->DrawWidth = Index + 1;
 }
 
-void Form1::saveUndoSnapshot()
+void PlayerWindow::saveUndoSnapshot()
 {
     Image1(undoSlot).setPicture(Picture1->Image());
     undoSlot += 1;
@@ -60,7 +60,7 @@ void Form1::saveUndoSnapshot()
         undoSlot = 0;
 }
 
-void Form1::toolMouseDown(float X, float Y)
+void PlayerWindow::toolMouseDown(float X, float Y)
 {
     switch (currentTool) {
     case FillTool:
@@ -82,7 +82,7 @@ void Form1::toolMouseDown(float X, float Y)
     }
 }
 
-void Form1::toolMouseMove(float X, float Y)
+void PlayerWindow::toolMouseMove(float X, float Y)
 {
     if (currentTool == LineTool) {
         // The pointer's move has just wiped the temporary layer; the rubber
@@ -97,7 +97,7 @@ void Form1::toolMouseMove(float X, float Y)
     }
 }
 
-void Form1::toolMouseUp(float X, float Y)
+void PlayerWindow::toolMouseUp(float X, float Y)
 {
     if (currentTool != LineTool)
         return;
@@ -106,7 +106,7 @@ void Form1::toolMouseUp(float X, float Y)
     Picture1->AutoRedraw = false;
 }
 
-void Form1::fillAt(float X, float Y)
+void PlayerWindow::fillAt(float X, float Y)
 {
     // The fill works in pixels on the persistent image; the canvas goes back
     // to twips afterwards so dot positions and mouse positions keep their

@@ -8,7 +8,7 @@
 
 namespace player {
 
-void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+void PlayerWindow::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     // Every button counts the same: a child's right click is still a click.
     bool dotHit = false;
@@ -49,7 +49,7 @@ void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
         restartHint();
 }
 
-void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
+void PlayerWindow::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
 {
     Picture1->Cls();
     if (nextDot > 0 && nextDot <= dotCount - 1)
@@ -58,13 +58,13 @@ void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
         toolMouseMove(X, Y);
 }
 
-void Form1::Picture1_MouseUp(int /*Button*/, int /*Shift*/, float X, float Y)
+void PlayerWindow::Picture1_MouseUp(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     if (dotsJoined)
         toolMouseUp(X, Y);
 }
 
-void Form1::drawJoiningSegment(int from, int to)
+void PlayerWindow::drawJoiningSegment(int from, int to)
 {
     // An unlabelled first record would ask for a segment from before the
     // list; there is nothing to join it to, so nothing is drawn.
@@ -76,7 +76,7 @@ void Form1::drawJoiningSegment(int from, int to)
     Picture1->AutoRedraw = false;
 }
 
-bool Form1::clickHits(int record, float X, float Y) const
+bool PlayerWindow::clickHits(int record, float X, float Y) const
 {
     // Records past the list hold leftovers of a longer activity, or nothing.
     if (record < 0 || record >= dotCount)
@@ -84,13 +84,13 @@ bool Form1::clickHits(int record, float X, float Y) const
     return std::abs(X - dotX[record]) < hitRadius && std::abs(Y - dotY[record]) < hitRadius;
 }
 
-QString Form1::expectedLabel() const
+QString PlayerWindow::expectedLabel() const
 {
     const int record = expectedRecord();
     return record >= 0 ? dotLabel[record] : QString();
 }
 
-int Form1::expectedRecord() const
+int PlayerWindow::expectedRecord() const
 {
     // A closing record expected means the first dot of the next figure.
     int dot = nextDot;
@@ -99,7 +99,7 @@ int Form1::expectedRecord() const
     return dot >= 0 && dot < dotCount ? dot : -1;
 }
 
-void Form1::completeIfLastRecord()
+void PlayerWindow::completeIfLastRecord()
 {
     // The last record is never clicked: expecting it means the figure is
     // done. A closing record just before the end can carry nextDot one past

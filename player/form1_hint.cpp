@@ -24,7 +24,7 @@ constexpr int RingMargin = 6;
 
 } // namespace
 
-void Form1::showHint(const QStringList& before)
+void PlayerWindow::showHint(const QStringList& before)
 {
     const int record = expectedRecord();
     if (record < 0 || dotsJoined)
@@ -39,7 +39,7 @@ void Form1::showHint(const QStringList& before)
     playInTurn(before + QStringList{voiceOf(dotLabel[record])});
 }
 
-void Form1::restartHint()
+void PlayerWindow::restartHint()
 {
     hintWait_.reset();
     hintPulse_.reset();
@@ -52,7 +52,7 @@ void Form1::restartHint()
     hintWait_ = platform_.startTicker(seconds * 1000, [this] { showHint(); });
 }
 
-void Form1::missedDot()
+void PlayerWindow::missedDot()
 {
     wrongClicks += 1;
     const QString buzz = soundPath(QStringLiteral("error.wav"));
@@ -63,7 +63,7 @@ void Form1::missedDot()
         platform_.playSound(buzz);
 }
 
-QColor Form1::hintColour() const
+QColor PlayerWindow::hintColour() const
 {
     std::vector<QColor> avoid = {Qt::white, toolkit::toQColor(Picture1->ForeColor),
                                  toolkit::toQColor(toolkit::vbGreen)};

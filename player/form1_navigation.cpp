@@ -33,7 +33,7 @@ void keepListed(QList<Theme>& themes, const Theme& shown)
 
 } // namespace
 
-void Form1::Combo1_Click()
+void PlayerWindow::Combo1_Click()
 {
     if (Combo1->ListIndex() < 0)
         return;
@@ -57,7 +57,7 @@ void Form1::Combo1_Click()
     nextDot = 0;
 }
 
-void Form1::Combo1_DropDown()
+void PlayerWindow::Combo1_DropDown()
 {
     if (!singleActivity_.isEmpty())
         return;
@@ -80,14 +80,14 @@ void Form1::Combo1_DropDown()
     }
 }
 
-QList<Theme> Form1::listThemes() const
+QList<Theme> PlayerWindow::listThemes() const
 {
     const QString language = toolkit::chooseLanguage(
         lab.language, [](const char* name) { return qEnvironmentVariable(name); });
     return toolkit::ThemeLibrary(appFolder(), share()).themes(language, lab.levels);
 }
 
-void Form1::showThemes(const QList<Theme>& themes)
+void PlayerWindow::showThemes(const QList<Theme>& themes)
 {
     Combo1->Clear();
     themeFolders_.clear();
@@ -100,7 +100,7 @@ void Form1::showThemes(const QList<Theme>& themes)
         activityNumber.resize(static_cast<size_t>(Combo1->ListCount()), 0);
 }
 
-void Form1::Command1_Click(int Index)
+void PlayerWindow::Command1_Click(int Index)
 {
     if ((Index == 0 || Index == 1) && dotsJoined)
         storeInGallery();
@@ -155,7 +155,7 @@ void Form1::Command1_Click(int Index)
     restartHint();
 }
 
-void Form1::loadActivity()
+void PlayerWindow::loadActivity()
 {
     readActivityPicture();
     Picture1->setPicture(activityPicture);
@@ -170,7 +170,7 @@ void Form1::loadActivity()
     restartHint();
 }
 
-void Form1::storeInGallery()
+void PlayerWindow::storeInGallery()
 {
     Image2(gallerySlot).setPicture(Picture1->Image());
     gallerySlot = gallerySlot + 1;
@@ -180,7 +180,7 @@ void Form1::storeInGallery()
         galleryCount = gallerySlot;
 }
 
-void Form1::openActivityFile(const QString& path)
+void PlayerWindow::openActivityFile(const QString& path)
 {
     const QFileInfo file(path);
     singleActivity_ = path;
@@ -196,7 +196,7 @@ void Form1::openActivityFile(const QString& path)
     nextDot = 0;
 }
 
-bool Form1::themeAnswers()
+bool PlayerWindow::themeAnswers()
 {
     if (!singleActivity_.isEmpty() || share().answers(themeFolder))
         return true;
@@ -207,7 +207,7 @@ bool Form1::themeAnswers()
     return false;
 }
 
-bool Form1::activityExists(int number) const
+bool PlayerWindow::activityExists(int number) const
 {
     if (!singleActivity_.isEmpty())
         return number == 1;
@@ -216,7 +216,7 @@ bool Form1::activityExists(int number) const
 
 // A damaged entry (a link, a FIFO) is passed over the way the child was
 // going; a theme of nothing else shows an empty page.
-int Form1::playable(int number, int way) const
+int PlayerWindow::playable(int number, int way) const
 {
     if (!singleActivity_.isEmpty())
         return number;
@@ -230,7 +230,7 @@ int Form1::playable(int number, int way) const
     return number;
 }
 
-QString Form1::activityPath(int number) const
+QString PlayerWindow::activityPath(int number) const
 {
     if (!singleActivity_.isEmpty())
         return singleActivity_;

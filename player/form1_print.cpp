@@ -8,14 +8,14 @@ namespace player {
 
 // A key rather than a button: the child's screen keeps its design, and the
 // adult who prints knows the usual key.
-void Form1::createPrintShortcut()
+void PlayerWindow::createPrintShortcut()
 {
     toolkit::addShortcut(this, QStringLiteral("Ctrl+P"), [this] { printActivity(); });
 }
 
 // Reads the file again rather than the dot table, so the sheet shows every
 // dot whatever the child has joined or drawn.
-void Form1::printActivity()
+void PlayerWindow::printActivity()
 {
     if (activityFile.isEmpty())
         return;

@@ -51,7 +51,7 @@ int findById(const QString& folder, int remembered, const QString& id)
 
 // An activity the teacher moved in its theme is found where it went; one
 // kept before ids were, or gone, by its number.
-void Form1::restoreProgress()
+void PlayerWindow::restoreProgress()
 {
     const int themes = std::min(Combo1->ListCount(), static_cast<int>(themeFolders_.size()));
     // A hung shared theme is looked at again when the child chooses it.
@@ -71,12 +71,12 @@ void Form1::restoreProgress()
 
 // A theme's place is kept under its folder's name, which no language and
 // no tema.ini changes.
-QString Form1::themeKey(int index) const
+QString PlayerWindow::themeKey(int index) const
 {
     return QFileInfo(themeFolders_.value(index)).fileName();
 }
 
-void Form1::rememberShown()
+void PlayerWindow::rememberShown()
 {
     const int shown = rememberedActivity();
     const QString id = shown > 0 ? ProgressStore::idOf(activityPath(shown)) : QString();
@@ -85,7 +85,7 @@ void Form1::rememberShown()
     showFinishedStar(shown > 0 && progress_->finished(themeKey(themeIndex), shown, id));
 }
 
-void Form1::rememberFinished()
+void PlayerWindow::rememberFinished()
 {
     const int shown = rememberedActivity();
     if (shown <= 0)
@@ -94,7 +94,7 @@ void Form1::rememberFinished()
     showFinishedStar(true);
 }
 
-int Form1::rememberedActivity() const
+int PlayerWindow::rememberedActivity() const
 {
     if (!singleActivity_.isEmpty() || themeIndex < 0 || themeIndex >= themeFolders_.size())
         return 0;
@@ -102,7 +102,7 @@ int Form1::rememberedActivity() const
     return shown > 0 && activityExists(shown) ? shown : 0;
 }
 
-void Form1::showFinishedStar(bool finished)
+void PlayerWindow::showFinishedStar(bool finished)
 {
     if (finished == finishedBefore)
         return;

@@ -27,7 +27,7 @@ QString drawingName(const QDateTime& when)
 
 } // namespace
 
-void Form1::Command4_Click(int Index)
+void PlayerWindow::Command4_Click(int Index)
 {
     playSound(QStringLiteral("herramientas.wav"));
     restartHint();
@@ -53,14 +53,14 @@ void Form1::Command4_Click(int Index)
     }
 }
 
-void Form1::Command2_Click()
+void PlayerWindow::Command2_Click()
 {
     restartHint();
     if (platform_.messageBox(uiText[10], toolkit::vbYesNo) == toolkit::vbYes)
         platform_.endProgram();
 }
 
-void Form1::undo()
+void PlayerWindow::undo()
 {
     undoSlot -= 1;
     if (undoSlot == -1)
@@ -71,7 +71,7 @@ void Form1::undo()
     Picture1->setPicture(earlier.isNull() ? activityPicture : earlier);
 }
 
-void Form1::showEarlierDrawing()
+void PlayerWindow::showEarlierDrawing()
 {
     if (!galleryPrimed) {
         storeInGallery();
@@ -83,7 +83,7 @@ void Form1::showEarlierDrawing()
     Picture1->setPicture(Image2(gallerySlot).Picture());
 }
 
-void Form1::saveDrawing()
+void PlayerWindow::saveDrawing()
 {
     // One reading of the clock, so a save at midnight never mixes two days.
     const QString name = drawingName(platform_.now());
@@ -102,7 +102,7 @@ void Form1::saveDrawing()
         platform_.messageBox(tr("No se ha podido guardar el dibujo."), toolkit::vbOKOnly);
 }
 
-QString Form1::drawingsFolder() const
+QString PlayerWindow::drawingsFolder() const
 {
     return toolkit::drawingsFolder(appFolder(), lab.drawingsFolder);
 }

@@ -17,7 +17,7 @@ constexpr int CardHeight = 354 * toolkit::TwipsPerPixel;
 
 } // namespace
 
-Form2::Form2(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+TitleWindow::TitleWindow(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Lunipo"));
     setFixedSize(toolkit::twipsToPixels(ClientWidth), toolkit::twipsToPixels(ClientHeight));
@@ -29,13 +29,13 @@ Form2::Form2(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), pl
     Picture1->onClick = [this] { Picture1_Click(); };
 }
 
-void Form2::Show()
+void TitleWindow::Show()
 {
     Form_Load();
     show();
 }
 
-void Form2::Form_Load()
+void TitleWindow::Form_Load()
 {
     const int screenWidth = platform_.screenWidthTwips();
     const int screenHeight = platform_.screenHeightTwips();
@@ -53,10 +53,10 @@ void Form2::Form_Load()
     scaleY = screenHeightPx / 600.0;
 }
 
-void Form2::Picture1_Click()
+void TitleWindow::Picture1_Click()
 {
     if (!mainWindow) {
-        mainWindow = new Form1(platform_);
+        mainWindow = new PlayerWindow(platform_);
         mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     mainWindow->Show();

@@ -11,12 +11,12 @@ namespace player {
 // The start window: a title card in the middle of the screen. Loading it
 // measures the screen and sets the scale factors activities are drawn with;
 // a click on the card opens the main window and closes this one.
-class Form2 : public QWidget
+class TitleWindow : public QWidget
 {
-    Q_DECLARE_TR_FUNCTIONS(player::Form2)
+    Q_DECLARE_TR_FUNCTIONS(player::TitleWindow)
 
 public:
-    explicit Form2(toolkit::Platform& platform, QWidget* parent = nullptr);
+    explicit TitleWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
 
     // Runs Form_Load, then shows the window.
     void Show();

@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
         if (!player::openSingleActivity(platform, QCoreApplication::arguments().at(2)))
             return 1;
     } else {
-        auto* start = new player::Form2(platform);
+        auto* start = new player::TitleWindow(platform);
         start->setAttribute(Qt::WA_DeleteOnClose);
         start->Show();
     }

@@ -6,6 +6,6 @@ namespace player {
 
 float scaleX = 1.0f;
 double scaleY = 1.0;
-QPointer<Form1> mainWindow;
+QPointer<PlayerWindow> mainWindow;
 
 } // namespace player

@@ -4,7 +4,7 @@
 
 namespace player {
 
-class Form1;
+class PlayerWindow;
 
 // Program-wide values, set once by the start window before the main window
 // opens: screen width in pixels / 800 (held in single precision, as the
@@ -14,6 +14,6 @@ extern float scaleX;
 extern double scaleY;
 
 // The one main window of the program, created the first time it is needed.
-extern QPointer<Form1> mainWindow;
+extern QPointer<PlayerWindow> mainWindow;
 
 } // namespace player

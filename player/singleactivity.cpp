@@ -13,15 +13,15 @@ bool openSingleActivity(toolkit::Platform& platform, const QString& path)
 {
     const QFileInfo file(path);
     if (!file.isFile()) {
-        platform.messageBox(Form1::tr("No se encuentra la actividad %1.")
+        platform.messageBox(PlayerWindow::tr("No se encuentra la actividad %1.")
                                 .arg(QDir::toNativeSeparators(file.absoluteFilePath())),
                             toolkit::vbOKOnly);
         return false;
     }
     // The start window is never shown, but its load measures the screen and
     // sets the scale the dots are placed with, as on every start.
-    Form2(platform).Form_Load();
-    mainWindow = new Form1(platform);
+    TitleWindow(platform).Form_Load();
+    mainWindow = new PlayerWindow(platform);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->Form_Load();
     mainWindow->openActivityFile(file.absoluteFilePath());

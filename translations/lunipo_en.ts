@@ -8,7 +8,7 @@
     </message>
 </context>
 <context>
-    <name>editor::Form1</name>
+    <name>editor::EditorWindow</name>
     <message>
         <source>Lunipo: editor de actividades</source>
         <translation>Lunipo: activity editor</translation>
@@ -199,7 +199,7 @@
     </message>
 </context>
 <context>
-    <name>editor::Form2</name>
+    <name>editor::LibraryWindow</name>
     <message>
         <source>Este tema está en una carpeta que no se puede cambiar (%1). Guarda en otro tema o haz uno nuevo.</source>
         <translation>This theme is in a folder that cannot be changed (%1). Save in another theme or make a new one.</translation>
@@ -647,7 +647,7 @@
     </message>
 </context>
 <context>
-    <name>installer::Form1</name>
+    <name>installer::InstallerWindow</name>
     <message>
         <source>Lunipo: unir los puntos</source>
         <translation>Lunipo: join the dots</translation>
@@ -705,7 +705,7 @@
     </message>
 </context>
 <context>
-    <name>player::Form1</name>
+    <name>player::PlayerWindow</name>
     <message>
         <source>No se ha podido guardar el dibujo.</source>
         <translation>The drawing could not be saved.</translation>

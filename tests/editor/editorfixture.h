@@ -23,7 +23,7 @@ protected:
     QTemporaryDir appDir;
     QTemporaryDir userData; // each test keeps its own working state
     toolkit::FakePlatform platform;
-    std::unique_ptr<editor::Form1> form;
+    std::unique_ptr<editor::EditorWindow> form;
 
     void SetUp() override
     {
@@ -34,11 +34,11 @@ protected:
     }
 
     // Builds the window and runs its start-up.
-    editor::Form1& startEditor(int screenWidthPx = 800, int screenHeightPx = 600)
+    editor::EditorWindow& startEditor(int screenWidthPx = 800, int screenHeightPx = 600)
     {
         platform.screenWidthPx = screenWidthPx;
         platform.screenHeightPx = screenHeightPx;
-        form = std::make_unique<editor::Form1>(platform);
+        form = std::make_unique<editor::EditorWindow>(platform);
         form->Form_Load();
         return *form;
     }

@@ -399,7 +399,7 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
 TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
 {
     form->Command1_Click(19);
-    form->Combo4->setListIndex(editor::Form1::LetterStep);
+    form->Combo4->setListIndex(editor::EditorWindow::LetterStep);
     for (double x : {600, 1800})
         click(x, 600);
     form->Command1_Click(2);
@@ -473,13 +473,13 @@ TEST_F(CanvasTest, FillWithTheGridShownFillsTheCanvasAtOnce)
 TEST_F(CanvasTest, TheDotListStopsAtWhatThePlayerReads)
 {
     form->Command1_Click(19);
-    for (int i = 0; i < editor::Form1::MaxDotEntries; ++i)
+    for (int i = 0; i < editor::EditorWindow::MaxDotEntries; ++i)
         click(300 + (i % 30) * 300, 300 + (i / 30) * 600);
     EXPECT_TRUE(platform.messages.isEmpty());
     click(9300, 4500);
     form->Check1_Click();
-    EXPECT_EQ(form->dotEntryCount, editor::Form1::MaxDotEntries);
+    EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries);
     EXPECT_EQ(platform.messages.size(), 2);
     form->Command1_Click(13); // the refused dot took nothing: the last dot goes
-    EXPECT_EQ(form->dotEntryCount, editor::Form1::MaxDotEntries - 1);
+    EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries - 1);
 }

@@ -28,7 +28,7 @@ protected:
     toolkit::FakePlatform platform;
     std::string current = "N";
     QStringList opened, moved;
-    std::unique_ptr<editor::Form2> window;
+    std::unique_ptr<editor::LibraryWindow> window;
 
     QString formas(const QString& name = {}) const
     {
@@ -50,14 +50,14 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    editor::Form2& open(const QString& openedFrom = {})
+    editor::LibraryWindow& open(const QString& openedFrom = {})
     {
-        editor::Form2::Work work;
+        editor::LibraryWindow::Work work;
         work.contents = [this] { return QByteArray::fromStdString(current); };
         work.open = [this](const QString& path) { return opened << path, true; };
         work.openedFrom = openedFrom;
         work.openedMoved = [this](const QString& path) { moved << path; };
-        window = std::make_unique<editor::Form2>(platform, std::move(work));
+        window = std::make_unique<editor::LibraryWindow>(platform, std::move(work));
         window->library = toolkit::ThemeLibrary(app.path(), localShare(), papelera.path());
         window->library.useDesktopTrash = false;
         return *window;
@@ -89,7 +89,7 @@ protected:
 
 TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenTheme)
 {
-    editor::Form2& w = open();
+    editor::LibraryWindow& w = open();
     choose("formas");
     const struct
     {
@@ -134,7 +134,7 @@ TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenThem
 // numbers change, and Return opens the chosen one.
 TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
 {
-    editor::Form2& w = open(formas("2.txt"));
+    editor::LibraryWindow& w = open(formas("2.txt"));
     EXPECT_EQ(w.chosenFolder(), formas().chopped(1));
     EXPECT_EQ(w.chosenActivity(), 2);
     EXPECT_TRUE(w.ReplaceButton->isDefault());
@@ -158,7 +158,7 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
 
 TEST_F(LibraryTest, ThemesAreMadeRenamedAndRemoved)
 {
-    editor::Form2& w = open();
+    editor::LibraryWindow& w = open();
     w.ThemeList->setCurrentRow(w.ThemeList->count() - 1);
     w.NewThemeName->setText("colores");
     w.SaveHereButton_Click();
@@ -187,7 +187,7 @@ TEST_F(LibraryTest, ThemesAreMadeRenamedAndRemoved)
 TEST_F(LibraryTest, AThemeThatCannotBeWrittenHasItsChangingButtonsDisabled)
 {
     QFile::link("/proc/self", app.filePath("actividades/ajeno"));
-    editor::Form2& w = open();
+    editor::LibraryWindow& w = open();
     const QList<QPushButton*> changing{w.SaveHereButton,   w.ReplaceButton, w.EarlierButton,
                                        w.LaterButton,      w.RemoveButton,  w.RenameThemeButton,
                                        w.RemoveThemeButton};
@@ -215,7 +215,7 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
         write(formas(QStringLiteral("%1.txt").arg(n)), "");
     QFile::remove(formas("2.txt"));
     ASSERT_TRUE(QFile::link(formas("1.txt"), formas("2.txt")));
-    editor::Form2& w = open();
+    editor::LibraryWindow& w = open();
     choose("formas");
     auto* cards = w.Activities;
     for (int row = 0; row < 5; ++row)

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-using editor::Form1;
+using editor::EditorWindow;
 using toolkit::vbGreen;
 using toolkit::vbWhite;
 namespace pictures = editor::pictures;
@@ -63,7 +63,7 @@ TEST_F(PaletteTest, EachToolShowsItsOwnPalettesOnly)
         {11, 11, "Command6:6 Command8:8"},
         {2, 2, "Command7:14"},
     };
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     EXPECT_EQ(f.activeTool, 2);
     EXPECT_EQ(shownSettings(), ""); // none until a tool is chosen
     for (const Case& c : cases) {
@@ -86,7 +86,7 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
         {1, false, true, true, "023"}, {0, false, false, false, "0"}, {2, false, true, false, "02"},
         {2, false, false, false, "0"},
     };
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     EXPECT_EQ(f.Command3(0).BackColor(), vbGreen);
     for (const Step& s : steps) {
         SCOPED_TRACE(s.click);
@@ -104,7 +104,7 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
 // chosen later draws as the canvas does.
 TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     EXPECT_EQ(f.lineWidth, 1);
     EXPECT_EQ(f.Command7(0).BackColor(), vbGreen);
     for (int i : {13, 0, 6, 5}) {
@@ -112,7 +112,7 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
         f.Command7_Click(i);
         EXPECT_EQ(f.lineWidth, i + 1);
         EXPECT_EQ(f.Picture1->DrawWidth, i + 1);
-        for (int p = 0; p < Form1::Pages; ++p)
+        for (int p = 0; p < EditorWindow::Pages; ++p)
             EXPECT_EQ(f.Picture2(p).DrawWidth, i + 1);
         for (int b = 0; b < 14; ++b)
             EXPECT_EQ(f.Command7(b).BackColor(), b == i ? vbGreen : vbWhite);
@@ -123,7 +123,7 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
         f.Command8_Click(i);
         EXPECT_EQ(f.fillStyleChoice, i);
         EXPECT_EQ(f.Picture1->FillStyle, i);
-        for (int p = 0; p < Form1::Pages; ++p)
+        for (int p = 0; p < EditorWindow::Pages; ++p)
             EXPECT_EQ(f.Picture2(p).FillStyle, i);
     }
 }
@@ -131,7 +131,7 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
 // An eraser chosen before any size still erases, at the smallest size.
 TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     EXPECT_EQ(f.brushSize, 20);
     EXPECT_EQ(f.Command10(0).BackColor(), vbGreen);
     f.Command1_Click(18);
@@ -147,7 +147,7 @@ TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
 
 TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     EXPECT_EQ(f.dotSize, 250);
     f.Command4_Click(3);
     const int sizes[3][2] = {{150, 9}, {200, 12}, {250, 18}};
@@ -186,7 +186,7 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
 // changes nothing.
 TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     f.Command4_Click(2);
     auto expectColour = [&](int colour) {
         EXPECT_EQ(toolkit::RGB(f.colourRed, f.colourGreen, f.colourBlue), colour);
@@ -235,7 +235,7 @@ TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
 // chosen; a page chosen later must still draw what the canvas shows.
 TEST_F(PaletteTest, PageChosenLaterDrawsInTheCanvasColourAndFont)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     pickSwatch(2);
     f.Command11_Click(0);
     f.Command4_Click(1);

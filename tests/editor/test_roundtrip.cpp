@@ -16,7 +16,7 @@ using toolkit::RGB;
 class RoundTripTest : public EditorTest
 {
 protected:
-    std::unique_ptr<player::Form1> game;
+    std::unique_ptr<player::PlayerWindow> game;
 
     // Every position the adult clicked, in the order the file lists them.
     struct Placed
@@ -52,7 +52,7 @@ protected:
     }
 
     // The adult copies the file into a theme; the child opens that theme.
-    player::Form1& play(const QString& activity, int w, int h)
+    player::PlayerWindow& play(const QString& activity, int w, int h)
     {
         const QString theme = appDir.filePath("actividades/mias");
         QDir().mkpath(theme);
@@ -60,14 +60,14 @@ protected:
         EXPECT_TRUE(QFile::copy(activity, theme + "/1.txt"));
         player::scaleX = float(w) / 800.0f;
         player::scaleY = h / 600.0;
-        game = std::make_unique<player::Form1>(platform);
+        game = std::make_unique<player::PlayerWindow>(platform);
         game->Form_Load();
         game->Combo1->setListIndex(game->Combo1->findText("mias"));
         game->Combo1_Click();
         return *game;
     }
 
-    static int outline(const player::Form1& g, double x, double y)
+    static int outline(const player::PlayerWindow& g, double x, double y)
     {
         return toolkit::fromQRgb(g.Picture3->Image().pixel(int(x / 15), int(y / 15)));
     }
@@ -86,7 +86,7 @@ TEST_F(RoundTripTest, DotsPlacedInTheEditorAreJoinedInThePlayerWhereTheyWerePlac
         ASSERT_TRUE(QFile::exists(activity));
         EXPECT_EQ(pageAt(0, 4050, 2850), toolkit::vbWhite); // the undone dot's line
 
-        player::Form1& g = play(activity, w, h);
+        player::PlayerWindow& g = play(activity, w, h);
         ASSERT_EQ(g.dotCount, count);
         EXPECT_EQ(g.hitRadius, 250);
         EXPECT_EQ(g.labelFontSize, 18);

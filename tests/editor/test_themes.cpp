@@ -33,7 +33,7 @@ TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
     // made is then listed.
     QList<QStringList> listed;
     platform.dialogScript = [&](QDialog& dialog) {
-        auto& library = dynamic_cast<editor::Form2&>(dialog);
+        auto& library = dynamic_cast<editor::LibraryWindow&>(dialog);
         listed << QStringList();
         for (const auto& theme : library.themes)
             listed.back() << theme.name;
@@ -98,14 +98,14 @@ TEST_F(EditorTest, AHungSharedThemeIsToldAndNeverWaitedOnTwice)
     const QString hung = shared.filePath("colgada");
     QDir().mkpath(hung + "/.renumerando");
     HungFolder server(hung);
-    form = std::make_unique<editor::Form1>(platform);
+    form = std::make_unique<editor::EditorWindow>(platform);
     form->lab.themeFolders = {shared.path()};
     form->themeLister = &server.lister;
     form->Form_Load();
     EXPECT_FALSE(form->openActivity(hung + "/1.txt"));
     int shown = -1;
     platform.dialogScript = [&](QDialog& dialog) {
-        auto& library = dynamic_cast<editor::Form2&>(dialog);
+        auto& library = dynamic_cast<editor::LibraryWindow&>(dialog);
         shown = library.Activities->rowCount();
         library.ThemeList->setCurrentRow(library.ThemeList->count() - 1);
         library.NewThemeName->setText("colgada");

@@ -69,8 +69,8 @@ TEST_F(EditorTest, EveryTextAPersonReadsIsTranslatable)
     QDir().mkpath(appDir.filePath("idioma"));
     QFile::copy(LUNIPO_TEST_DATA "/idioma/idioma.txt", appDir.filePath("idioma/idioma.txt"));
     startEditor().Command1_Click(19); // the dot palette too
-    editor::Form2 library(platform, {}, toolkit::Share({}, *form->themeLister));
-    player::Form1 game(platform);
+    editor::LibraryWindow library(platform, {}, toolkit::Share({}, *form->themeLister));
+    player::PlayerWindow game(platform);
     game.Form_Load();
     QCoreApplication::removeTranslator(&marking);
     // Numbers, the dot tool's "B" and "O", and the program's name are no words.
@@ -93,7 +93,7 @@ TEST_F(EditorTest, EveryTextFitsInEveryLanguage)
             form->show(); // laid out as on the screen
             form->resize(screen);
             form->Command1_Click(19);
-            editor::Form2 library(platform, {}, toolkit::Share({}, *form->themeLister));
+            editor::LibraryWindow library(platform, {}, toolkit::Share({}, *form->themeLister));
             library.adjustSize();
             for (const QWidget* window :
                  std::initializer_list<const QWidget*>{form.get(), &library})

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-using editor::Form1;
+using editor::EditorWindow;
 using toolkit::vbBlack;
 using toolkit::vbWhite;
 
@@ -59,7 +59,7 @@ class EditorLayoutTest : public EditorTest, public ::testing::WithParamInterface
 TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
 {
     const Screen screen = GetParam();
-    Form1& f = startEditor(screen.width, screen.height);
+    EditorWindow& f = startEditor(screen.width, screen.height);
     const int W = screen.width * 15;
     const int H = screen.height * 15;
     const QRect canvas = twipsRect(*f.Picture1);
@@ -68,7 +68,7 @@ TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
     EXPECT_EQ(canvas.left(), f.Command1(1).Left() + f.Command1(1).Width() + 75);
     EXPECT_EQ(canvas.left() + canvas.width(), W - 75);
 
-    for (int i = 0; i < Form1::Pages; ++i) {
+    for (int i = 0; i < EditorWindow::Pages; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(twipsRect(f.Picture2(i)), canvas);
         EXPECT_EQ(f.Picture2(i).Image().size(), f.Picture1->Image().size());
@@ -109,7 +109,7 @@ TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
 TEST_P(EditorLayoutTest, EveryControlIsWhollyOnScreen)
 {
     const Screen screen = GetParam();
-    Form1& f = startEditor(screen.width, screen.height);
+    EditorWindow& f = startEditor(screen.width, screen.height);
     const QRect onScreen(0, 0, screen.width * 15, screen.height * 15);
     int controls = 0;
     for (QObject* child : f.children()) {
@@ -143,12 +143,12 @@ TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
 {
     for (const Screen screen : {Screen{100, 80}, Screen{60, 40}, Screen{1, 1}}) {
         SCOPED_TRACE(QString("%1 x %2").arg(screen.width).arg(screen.height).toStdString());
-        Form1& f = startEditor(screen.width, screen.height);
+        EditorWindow& f = startEditor(screen.width, screen.height);
         EXPECT_GE(f.Picture1->Width(), 15);
         EXPECT_GE(f.Picture1->Height(), 15);
         EXPECT_GE(f.Picture1->width(), 1);
         EXPECT_GE(f.Picture1->height(), 1);
-        for (int p = 0; p < Form1::Pages; ++p)
+        for (int p = 0; p < EditorWindow::Pages; ++p)
             EXPECT_FALSE(f.Picture2(p).Image().isNull());
         f.Command2_Click(0);
         f.Command3_Click(3);
@@ -164,7 +164,7 @@ TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
 
 TEST_F(EditorTest, GridButtonsSetStepMarkAndCentre)
 {
-    Form1& f = startEditor(); // canvas 10770 x 8120 twips
+    EditorWindow& f = startEditor(); // canvas 10770 x 8120 twips
     EXPECT_EQ(f.gridStep, 300);
     EXPECT_EQ(f.centreX, 5100);
     EXPECT_EQ(f.centreY, 3900);
@@ -184,7 +184,7 @@ TEST_F(EditorTest, GridButtonsSetStepMarkAndCentre)
 
 TEST_F(EditorTest, FreePlacementSnapsBackToTheChosenGrid)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     // Before any grid button: the grid of 300 the editor starts with.
     f.Command1_Click(6);
     EXPECT_EQ(f.gridStep, 1);
@@ -215,7 +215,7 @@ TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
     };
     for (const Case c : {Case{0, 216, 163}, Case{5, 36, 28}, Case{7, 27, 21}}) {
         SCOPED_TRACE(c.button);
-        Form1& f = startEditor();
+        EditorWindow& f = startEditor();
         f.Command2_Click(c.button);
         const int step = f.gridStep;
         const QImage canvas = f.Picture1->Image();
@@ -231,7 +231,7 @@ TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
 
 TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     pickSwatch(Red);
     f.Command4_Click(1);
     drag(600, 1500, 3000, 1500); // a red line on page 2
@@ -273,7 +273,7 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Form1& f = startEditor();
+        EditorWindow& f = startEditor();
         f.Command4_Click(0); // the blank page instead of the start picture
         f.Command3_Click(1);
         f.Command1_Click(c.tool);
@@ -295,7 +295,7 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
 // radius, the polygon's vertices and side count.
 TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
 {
-    Form1& f = startEditor();
+    EditorWindow& f = startEditor();
     f.Command1_Click(8);
     press(3000, 3000);
     moveTo(3900, 4200);

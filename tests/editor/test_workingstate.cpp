@@ -160,7 +160,7 @@ TEST_F(WorkingStateTest, ASecondEditorIsToldAndKeepsNothing)
 {
     startEditor();
     toolkit::FakePlatform otherPlatform;
-    editor::Form1 other(otherPlatform);
+    editor::EditorWindow other(otherPlatform);
     other.Form_Load();
     EXPECT_TRUE(otherPlatform.messages.value(0).text.startsWith("Ya hay otro editor"));
     other.keepWorkingStateNow();

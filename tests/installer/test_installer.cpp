@@ -54,7 +54,7 @@ protected:
     // Loads the window as the program does, then presses its button.
     void install()
     {
-        installer::Form1 form(platform);
+        installer::InstallerWindow form(platform);
         form.Form_Load();
         form.Command1_Click();
     }
@@ -81,7 +81,7 @@ TEST(InstallerStartUp, ShowsItsTextsAndTheFilesToInstall)
 {
     toolkit::FakePlatform platform;
     platform.systemFolderPath = QStringLiteral("/tmp/sistema");
-    installer::Form1 form(platform);
+    installer::InstallerWindow form(platform);
     form.Show();
 
     EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("REGISTRAR ARCHIVOS")));
@@ -220,7 +220,7 @@ TEST_F(InstallerTest, EachMessageIsOneSentenceOfTheLanguage)
 TEST_F(InstallerTest, TheButtonRunsTheInstall)
 {
     writeFile(beside(Vb), "vb");
-    installer::Form1 form(platform);
+    installer::InstallerWindow form(platform);
     form.Show();
 
     form.Command1->click();

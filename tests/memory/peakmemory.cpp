@@ -113,10 +113,10 @@ int main(int argc, char** argv)
     platform.screenWidthPx = 1920;
     platform.screenHeightPx = 1080;
 
-    player::Form2 start(platform);
+    player::TitleWindow start(platform);
     start.Form_Load();
     start.Picture1_Click();
-    player::Form1& form = *player::mainWindow;
+    player::PlayerWindow& form = *player::mainWindow;
     form.showNormal();
     form.resize(1920, 1080);
     QApplication::processEvents();

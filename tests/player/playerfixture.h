@@ -21,7 +21,7 @@ protected:
     QTemporaryDir appDir;
     QTemporaryDir userData; // each test's child starts with no progress kept
     toolkit::FakePlatform platform;
-    std::unique_ptr<player::Form1> form;
+    std::unique_ptr<player::PlayerWindow> form;
 
     void SetUp() override
     {
@@ -34,9 +34,9 @@ protected:
     }
 
     // Builds the main window and runs its start-up.
-    player::Form1& startPlayer()
+    player::PlayerWindow& startPlayer()
     {
-        form = std::make_unique<player::Form1>(platform);
+        form = std::make_unique<player::PlayerWindow>(platform);
         form->Form_Load();
         return *form;
     }
@@ -82,7 +82,7 @@ protected:
     void expectUsableDotTable() const
     {
         EXPECT_GE(form->dotCount, 0);
-        EXPECT_LE(form->dotCount, player::Form1::MaxDots);
+        EXPECT_LE(form->dotCount, player::PlayerWindow::MaxDots);
         EXPECT_GE(form->hitRadius, 0);
         EXPECT_LE(form->hitRadius, 3000);
         EXPECT_GE(form->labelFontSize, 1);

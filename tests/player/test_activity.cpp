@@ -2,7 +2,7 @@
 
 #include <QRandomGenerator>
 
-using player::Form1;
+using player::PlayerWindow;
 
 // Reading activity files: the header, the dot lines, scaling and drawing.
 class ActivityTest : public PlayerTest

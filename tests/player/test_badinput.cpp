@@ -62,7 +62,7 @@ protected:
     // must answer in time.
     void playThrough()
     {
-        for (int i = 0; i <= form->dotCount && i < player::Form1::MaxDots; ++i) {
+        for (int i = 0; i <= form->dotCount && i < player::PlayerWindow::MaxDots; ++i) {
             const float x = float(form->dotX[i]), y = float(form->dotY[i]);
             EXPECT_LT(millisecondsOf([&] { form->Picture1_MouseDown(1, 0, x, y); }), HandlerMs)
                 << "click on record " << i;
@@ -188,45 +188,45 @@ TEST_F(BadActivityTest, DamagedActivityFilesLoadToAGameThatAnswersClicks)
         const char* name;
         QByteArray bytes;
         int dots;
-        std::function<void(const player::Form1&)> check;
+        std::function<void(const player::PlayerWindow&)> check;
     };
     QStringList tenThousand;
     for (int i = 0; i < 10000; ++i)
         tenThousand << QStringLiteral("%1,%2,300,0,0,0,").arg(i + 1).arg(i % 700 * 15);
-    const auto noCheck = [](const player::Form1&) {};
+    const auto noCheck = [](const player::PlayerWindow&) {};
     const Case cases[] = {
         {"empty", "", 0, noCheck},
         {"only line ends", QByteArray(1000, '\n') + QByteArray(1000, '\r'), 0, noCheck},
         {"10 000 dot lines", activityText(tenThousand), 151,
-         [](const player::Form1& f) { EXPECT_EQ(f.dotLabel[150], "151"); }},
+         [](const player::PlayerWindow& f) { EXPECT_EQ(f.dotLabel[150], "151"); }},
         {"NUL bytes", activityText({}) + QByteArray("1_,2000_,15_0,0,0,0,\r\n").replace('_', '\0'),
          1,
-         [](const player::Form1& f) {
+         [](const player::PlayerWindow& f) {
              EXPECT_EQ(f.dotLabel[0], QString(QStringLiteral("1") + QChar(0)));
              EXPECT_EQ(f.dotX[0], 2000); // the NUL ends the number
              EXPECT_EQ(f.dotY[0], 15);
          }},
         {"letters in numbers", activityText({"1,12abc,x,red,0,0,"}), 1,
-         [](const player::Form1& f) {
+         [](const player::PlayerWindow& f) {
              EXPECT_EQ(f.dotX[0], 12);
              EXPECT_EQ(f.dotY[0], 0);
              EXPECT_EQ(f.dotRed[0], 0);
          }},
         {"negative numbers",
          activityText({"1,-3000,-1500,-5,0,0,", "2,300,300,0,0,0,"}, "SI", -200), 2,
-         [](const player::Form1& f) {
+         [](const player::PlayerWindow& f) {
              EXPECT_EQ(f.dotX[0], -3000);
              EXPECT_EQ(f.hitRadius, 0);
              EXPECT_EQ(f.dotRed[0], 0);
          }},
         {"NaN and infinite", activityText({"1,nan,inf,NaN,-inf,1e999,"}), 1,
-         [](const player::Form1& f) {
+         [](const player::PlayerWindow& f) {
              EXPECT_EQ(f.dotX[0], 0);
              EXPECT_EQ(f.dotY[0], 0);
              EXPECT_EQ(f.dotBlue[0], 1); // "1e999" reads as 1
          }},
         {"missing commas", activityText({"2 2000 1500 0 0 0", "3,4000"}), 2,
-         [](const player::Form1& f) {
+         [](const player::PlayerWindow& f) {
              EXPECT_EQ(f.dotLabel[1], "3"); // only the label could be cut
          }},
     };
@@ -279,7 +279,7 @@ TEST_F(BadLanguageTest, AnyLanguageFileGivesAtMostElevenTextsQuickly)
         QFile::remove(path("idioma/idioma.txt"));
         if (c.bytes)
             writeFile("idioma/idioma.txt", *c.bytes);
-        form = std::make_unique<player::Form1>(platform);
+        form = std::make_unique<player::PlayerWindow>(platform);
         EXPECT_LT(millisecondsOf([&] { form->Form_Load(); }), HandlerMs);
         for (int i = 0; i < 16; ++i)
             EXPECT_EQ(form->uiText[size_t(i)], i < c.texts.size() ? c.texts[i] : QString()) << i;

@@ -27,12 +27,12 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     platform.screenWidthPx = 1024;
     platform.screenHeightPx = 768;
 
-    player::Form2 start(platform);
+    player::TitleWindow start(platform);
     start.Form_Load();
     start.Picture1_Click();
     ASSERT_TRUE(player::mainWindow);
     form.reset(player::mainWindow.data());
-    player::Form1& f = *form;
+    player::PlayerWindow& f = *form;
 
     f.Combo1->setListIndex(f.Combo1->findText("formas"));
     f.Combo1_Click();

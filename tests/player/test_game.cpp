@@ -159,19 +159,19 @@ TEST_F(GameTest, AClosingRecordJustBeforeTheEndCompletesTheFigure)
     EXPECT_EQ(sounds().last(), Done);
 
     // The same at the very end of a full table: nothing is read past entry 150.
-    for (int i = 0; i < player::Form1::MaxDots; ++i) {
+    for (int i = 0; i < player::PlayerWindow::MaxDots; ++i) {
         form->dotLabel[i] = i == 149 ? QString() : QString::number(i + 1);
         form->dotX[i] = 1500 + 60 * i;
         form->dotY[i] = 3000;
     }
-    form->dotCount = player::Form1::MaxDots;
+    form->dotCount = player::PlayerWindow::MaxDots;
     form->hitRadius = 20;
     form->dotsJoined = false;
     form->nextDot = 149;
     clickDot(150);
     clickDot(150);
     EXPECT_TRUE(form->dotsJoined);
-    EXPECT_EQ(form->nextDot, player::Form1::MaxDots);
+    EXPECT_EQ(form->nextDot, player::PlayerWindow::MaxDots);
 }
 
 TEST_F(GameTest, AnUnlabelledFirstRecordDrawsNothingAndTheGameGoesOn)

@@ -1,6 +1,6 @@
 #include "playerfixture.h"
 
-using player::Form1;
+using player::PlayerWindow;
 
 // Choosing themes and walking their activities with forward and back.
 class NavigationTest : public PlayerTest
@@ -25,7 +25,7 @@ protected:
 TEST_F(NavigationTest, ForwardAndBackWrapRoundAnUnbrokenRun)
 {
     makeTheme("a", {1, 2, 3});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     EXPECT_EQ(shown(), 1);
     f.Command1_Click(0);
@@ -47,7 +47,7 @@ TEST_F(NavigationTest, ForwardAndBackWrapRoundAnUnbrokenRun)
 TEST_F(NavigationTest, AGapEndsTheRun)
 {
     makeTheme("a", {1, 2, 4});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Command1_Click(0);
     EXPECT_EQ(shown(), 2);
@@ -64,7 +64,7 @@ TEST_F(NavigationTest, ALinkedActivityIsPassedOver)
     makeTheme("a", {1, 3});
     writeFile("secreto.txt", activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,"}));
     ASSERT_TRUE(QFile::link(path("secreto.txt"), path("actividades/a/2.txt")));
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Command1_Click(0);
     EXPECT_EQ(shown(), 3);
@@ -77,7 +77,7 @@ TEST_F(NavigationTest, ALinkedActivityIsPassedOver)
 TEST_F(NavigationTest, ForwardRightAfterStartUpShowsActivityTwo)
 {
     makeTheme("a", {1, 2});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Command1_Click(0);
     EXPECT_EQ(shown(), 2);
     EXPECT_EQ(f.activityFile, path("actividades/a/2.txt"));
@@ -87,7 +87,7 @@ TEST_F(NavigationTest, EachThemeRemembersItsActivity)
 {
     makeTheme("a", {1, 2, 3});
     makeTheme("b", {1, 2});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Command1_Click(0);
     f.Command1_Click(0);
@@ -104,7 +104,7 @@ TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
 {
     makeTheme("a", {1, 2, 3});
     makeTheme("b", {1});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Command1_Click(0);
     f.Command1_Click(0);
@@ -121,7 +121,7 @@ TEST_F(NavigationTest, NamesMatchIgnoringCase)
     makeTheme("a", {1, 2});
     writeFile("actividades/a/3.TXT",
               activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,", "3,3,3,0,0,0,"}));
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Command1_Click(1);
     EXPECT_EQ(shown(), 3);
@@ -131,7 +131,7 @@ TEST_F(NavigationTest, NamesMatchIgnoringCase)
 TEST_F(NavigationTest, AThemeWithoutActivityOneIsInert)
 {
     makeTheme("a", {2, 3});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     EXPECT_EQ(f.activityNumber[0], 0);
     EXPECT_EQ(shown(), 0);
@@ -143,7 +143,7 @@ TEST_F(NavigationTest, AThemeWithoutActivityOneIsInert)
 TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
 {
     makeTheme("a", {1, 2});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Picture1->AutoRedraw = true;
     f.Picture1->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
@@ -166,7 +166,7 @@ TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
 {
     makeTheme("a", {3});
     writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.nextDot = 2;
     f.Picture1->AutoRedraw = true;
@@ -183,7 +183,7 @@ TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
 {
     makeTheme("a", {3});
     writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Picture3->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
     f.dotsJoined = true;
@@ -197,7 +197,7 @@ TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
 TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
 {
     makeTheme("a", {1, 2});
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.Command1_Click(0); // not finished: nothing stored
     EXPECT_EQ(f.gallerySlot, 0);
@@ -213,7 +213,7 @@ TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
 
 TEST_F(NavigationTest, TheGalleryCountsToTwentyFourAndTheSlotWraps)
 {
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     for (int i = 0; i < 24; ++i)
         f.storeInGallery();
     EXPECT_EQ(f.galleryCount, 24);

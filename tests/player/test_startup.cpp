@@ -6,8 +6,8 @@
 #include <QEvent>
 #include <cmath>
 
-using player::Form1;
-using player::Form2;
+using player::PlayerWindow;
+using player::TitleWindow;
 
 namespace {
 
@@ -30,7 +30,7 @@ TEST_P(StartWindowTest, MeasuresTheScreenIntoTheScaleFactors)
     const ScreenCase screen = GetParam();
     platform.screenWidthPx = screen.width;
     platform.screenHeightPx = screen.height;
-    Form2 start(platform);
+    TitleWindow start(platform);
     start.Form_Load();
     EXPECT_EQ(player::scaleX, screen.scaleX);
     EXPECT_EQ(player::scaleY, screen.scaleY);
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, StartWindowTest,
 TEST_F(PlayerTest, ScaleXIsHeldInSinglePrecision)
 {
     platform.screenWidthPx = 1024;
-    Form2 start(platform);
+    TitleWindow start(platform);
     start.Form_Load();
     // The float nearest 1.28 lies just below it, which is what moves x = 400 to 511.
     EXPECT_LT(double(player::scaleX), 1.28);
@@ -56,15 +56,15 @@ TEST_F(PlayerTest, ScaleXIsHeldInSinglePrecision)
 
 TEST_F(PlayerTest, ClickOnTheTitleCardOpensTheMainWindowAndClosesTheStartWindow)
 {
-    auto* start = new Form2(platform);
+    auto* start = new TitleWindow(platform);
     start->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<Form2> alive(start);
+    QPointer<TitleWindow> alive(start);
     start->Show();
     start->Picture1->mouseDownAtPixel(1, 0, 100, 100);
     start->Picture1->mouseUpAtPixel(1, 0, 100, 100);
     ASSERT_TRUE(player::mainWindow);
     EXPECT_TRUE(player::mainWindow->isVisible());
-    EXPECT_EQ(player::mainWindow->currentTool, Form1::NoTool);
+    EXPECT_EQ(player::mainWindow->currentTool, PlayerWindow::NoTool);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
     delete player::mainWindow;
@@ -75,7 +75,7 @@ TEST_F(PlayerTest, StartUpListsThemesByNameAndPointsAtTheFirst)
     QDir().mkpath(path("actividades/transportes"));
     QDir().mkpath(path("actividades/animales"));
     QDir().mkpath(path("actividades/formas"));
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     ASSERT_EQ(f.Combo1->ListCount(), 3);
     EXPECT_EQ(f.Combo1->List(0), "animales");
     EXPECT_EQ(f.Combo1->List(2), "transportes");
@@ -95,7 +95,7 @@ TEST_F(PlayerTest, StartUpListsThemesByNameAndPointsAtTheFirst)
 
 TEST_F(PlayerTest, WithoutThemesStartUpCompletesAndTheThemeFolderIsTheActivitiesFolder)
 {
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     EXPECT_EQ(f.Combo1->ListCount(), 0);
     EXPECT_EQ(f.themeFolder, path("actividades"));
     // The buttons still do something harmless.
@@ -112,7 +112,7 @@ TEST_F(PlayerTest, EveryThemeBeyondFiftyOneKeepsItsOwnActivity)
         writeActivity(theme, 1, {"1,100,100,0,0,0,", "2,900,100,0,0,0,"});
         writeActivity(theme, 2, {"1,100,100,0,0,0,", "2,900,100,0,0,0,"});
     }
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     ASSERT_EQ(f.Combo1->ListCount(), 60);
     f.Combo1->setListIndex(58);
     f.Combo1_Click();
@@ -130,7 +130,7 @@ TEST_F(PlayerTest, LanguageFileGivesTooltipsAndTheExitQuestion)
         text += "texto " + QByteArray::number(i) + "\r\n";
     text += "\xbfQuieres salir?\r\n"; // Windows-1252
     writeFile("idioma/idioma.txt", text);
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(f.Command4(i).toolTip(), QStringLiteral("texto %1").arg(i));
     EXPECT_EQ(f.Command1(2).toolTip(), "texto 8");
@@ -142,7 +142,7 @@ TEST_F(PlayerTest, LanguageFileGivesTooltipsAndTheExitQuestion)
 TEST_F(PlayerTest, LanguageLinesSplitAtCommasUnlessQuoted)
 {
     writeFile("idioma/idioma.txt", "uno, dos\n\"tres, cuatro\"\ncinco\n");
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     EXPECT_EQ(f.uiText[0], "uno");
     EXPECT_EQ(f.uiText[1], "dos");
     EXPECT_EQ(f.uiText[2], "tres, cuatro");
@@ -152,7 +152,7 @@ TEST_F(PlayerTest, LanguageLinesSplitAtCommasUnlessQuoted)
 
 TEST_F(PlayerTest, MissingLanguageFileLeavesTextsEmpty)
 {
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     for (const QString& text : f.uiText)
         EXPECT_TRUE(text.isEmpty());
     EXPECT_TRUE(f.Command4(0).toolTip().isEmpty());
@@ -160,7 +160,7 @@ TEST_F(PlayerTest, MissingLanguageFileLeavesTextsEmpty)
 
 TEST_F(PlayerTest, LayoutOnAnEightHundredBySixHundredScreen)
 {
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     EXPECT_EQ(f.Picture1->Width(), 10790);
     EXPECT_EQ(f.Picture1->Height(), 8185);
     EXPECT_EQ(f.Picture1->geometry(), QRect(32, 8, 719, 545));
@@ -188,7 +188,7 @@ TEST_F(PlayerTest, LayoutFollowsTheScreen)
     for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
         platform.screenWidthPx = screen.width();
         platform.screenHeightPx = screen.height();
-        Form1& f = startPlayer();
+        PlayerWindow& f = startPlayer();
         const int W = screen.width() * 15;
         const int H = screen.height() * 15;
         EXPECT_EQ(f.Picture1->Width(), W - 615 - 100 - 120 - 375);
@@ -205,7 +205,7 @@ TEST_F(PlayerTest, ATinyScreenStillGivesACanvasOfAtLeastOnePixel)
 {
     platform.screenWidthPx = 40;
     platform.screenHeightPx = 30;
-    Form1& f = startPlayer();
+    PlayerWindow& f = startPlayer();
     EXPECT_GE(f.Picture1->width(), 1);
     EXPECT_GE(f.Picture1->height(), 1);
     EXPECT_GE(f.Picture1->Image().width(), 1);

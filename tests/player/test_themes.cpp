@@ -15,7 +15,7 @@ TEST_F(PlayerTest, ThemesOfTheUsersDataFolderJoinTheListAndWinAClash)
     for (const QString& theme : {path("actividades/formas"), path("actividades/animales"),
                                  user + "animales", user + "mis dibujos"})
         QDir().mkpath(theme);
-    player::Form1& f = startPlayer();
+    player::PlayerWindow& f = startPlayer();
     EXPECT_EQ(QStringList({f.Combo1->List(0), f.Combo1->List(1), f.Combo1->List(2)}),
               QStringList({"animales", "formas", "mis dibujos"}));
     EXPECT_EQ(f.themeFolder, user + "animales");
@@ -34,7 +34,7 @@ TEST_F(PlayerTest, OpenedOnOneFileItShowsThatAloneOrTellsItIsMissing)
 
     writeFile("prueba.txt", activityText({"1,100,100,0,0,0,", "2,900,900,0,0,0,"}));
     ASSERT_TRUE(player::openSingleActivity(platform, path("prueba.txt")));
-    std::unique_ptr<player::Form1> f(player::mainWindow.data());
+    std::unique_ptr<player::PlayerWindow> f(player::mainWindow.data());
     for (int button : {0, 1, 2, 0}) {
         f->Command1_Click(button);
         EXPECT_EQ(f->activityFile + QString::number(f->dotCount), path("prueba.txt2"));
@@ -63,7 +63,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
             return toolkit::FolderLister::subfolders(folder);
         },
         std::chrono::seconds(1));
-    form = std::make_unique<player::Form1>(platform);
+    form = std::make_unique<player::PlayerWindow>(platform);
     form->lab.themeFolders = {shared.filePath("colgada"), shared.filePath("aula")};
     form->themeLister = &lister;
     form->Form_Load();
@@ -102,7 +102,7 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     QDir().mkpath(shared.filePath("aula"));
     QFile(shared.filePath("aula/1.txt")).open(QIODevice::WriteOnly);
     HungFolder server(hung);
-    form = std::make_unique<player::Form1>(platform);
+    form = std::make_unique<player::PlayerWindow>(platform);
     form->lab.themeFolders = {shared.path()};
     form->themeLister = &server.lister;
     form->Form_Load();

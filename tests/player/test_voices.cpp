@@ -35,7 +35,7 @@ TEST_F(PlayerTest, EachLanguageSpeaksFromItsOwnFolder)
     writeActivity("t", 1, {"1,0,0,0,0,0,", "2,900,0,0,0,0,", "3,1800,0,0,0,0,"});
     for (const auto& [language, heard] :
          {std::pair{"es", "acierto voz/1"}, {"ca", "acierto voz/ca/1.ogg"}, {"gl", "acierto"}}) {
-        form = std::make_unique<player::Form1>(platform);
+        form = std::make_unique<player::PlayerWindow>(platform);
         form->lab.language = language;
         form->Form_Load();
         form->Combo1_Click();
