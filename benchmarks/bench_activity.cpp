@@ -1,7 +1,7 @@
 // Reading and drawing activities, and choosing themes in large folders.
 
 #include "fakeplatform.h"
-#include "form1.h"
+#include "playerwindow.h"
 #include "program.h"
 
 #include <QDir>

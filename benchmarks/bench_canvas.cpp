@@ -4,7 +4,7 @@
 
 #include "colour.h"
 #include "fakeplatform.h"
-#include "form1.h"
+#include "playerwindow.h"
 
 #include <QApplication>
 #include <QEvent>

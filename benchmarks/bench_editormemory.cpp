@@ -1,7 +1,7 @@
 // Resident memory of the editor: right after start-up, and at its peak once
 // all ten pages are drawn on and every undo ring is full.
 
-#include "editor/form1.h"
+#include "editor/editorwindow.h"
 #include "fakeplatform.h"
 
 #include <QFile>

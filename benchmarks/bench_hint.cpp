@@ -3,8 +3,8 @@
 
 #include "colour.h"
 #include "fakeplatform.h"
-#include "form1.h"
 #include "hintring.h"
+#include "playerwindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,10 +5,10 @@
 
 #include "fakeplatform.h"
 #include "folderlister.h"
-#include "form1.h"
-#include "form2.h"
+#include "playerwindow.h"
 #include "program.h"
 #include "themelibrary.h"
+#include "titlewindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // window, drawing every thumbnail, and renumbering them all.
 
 #include "activitylistmodel.h"
-#include "editor/form2.h"
+#include "editor/librarywindow.h"
 #include "fakeplatform.h"
 #include "themelibrary.h"
 

@@ -3,7 +3,7 @@
 // An editor on a 1920 x 1080 screen for the benchmarks, with the gestures
 // they repeat.
 
-#include "editor/form1.h"
+#include "editor/editorwindow.h"
 #include "fakeplatform.h"
 
 #include <QApplication>

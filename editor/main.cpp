@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "editorwindow.h"
 #include "language.h"
 #include "largeblocks.h"
 #include "picturebatch.h"

@@ -4,8 +4,8 @@
 // button. Every handler must finish within the run's time-out.
 
 #include "fakeplatform.h"
-#include "form1.h"
 #include "fuzzsupport.h"
+#include "playerwindow.h"
 #include "program.h"
 
 #include <QTemporaryDir>

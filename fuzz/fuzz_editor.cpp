@@ -9,10 +9,10 @@
 // finding replays from its file alone.
 
 #include "activitylistmodel.h"
+#include "editorwindow.h"
 #include "fakeplatform.h"
-#include "form1.h"
-#include "form2.h"
 #include "fuzzsupport.h"
+#include "librarywindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // idioma/idioma.txt, then Form_Load of a new main window.
 
 #include "fakeplatform.h"
-#include "form1.h"
 #include "fuzzsupport.h"
+#include "playerwindow.h"
 
 #include <QTemporaryDir>
 

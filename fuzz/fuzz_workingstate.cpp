@@ -4,8 +4,8 @@
 // check of the seal. A state that reads back is restored into a real editor
 // window, as the next start does after "¿Quieres recuperarlo?".
 
+#include "editorwindow.h"
 #include "fakeplatform.h"
-#include "form1.h"
 #include "fuzzsupport.h"
 #include "workingstate.h"
 

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "installerwindow.h"
 #include "language.h"
 #include "qtplatform.h"
 

@@ -1,10 +1,10 @@
-#include "form1.h"
-#include "form2.h"
 #include "language.h"
 #include "largeblocks.h"
+#include "playerwindow.h"
 #include "program.h"
 #include "qtplatform.h"
 #include "singleactivity.h"
+#include "titlewindow.h"
 #include "worksheet.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "program.h"
 
-#include "form1.h"
+#include "playerwindow.h"
 
 namespace player {
 

@@ -1,8 +1,8 @@
 #include "singleactivity.h"
 
-#include "form1.h"
-#include "form2.h"
+#include "playerwindow.h"
 #include "program.h"
+#include "titlewindow.h"
 
 #include <QDir>
 #include <QFileInfo>

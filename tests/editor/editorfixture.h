@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour.h"
-#include "editor/form1.h"
+#include "editor/editorwindow.h"
 #include "editorpictures.h"
 #include "fakeplatform.h"
 

@@ -1,6 +1,6 @@
 #include "../localshare.h"
 #include "activitylistmodel.h"
-#include "editor/form2.h"
+#include "editor/librarywindow.h"
 #include "fakeplatform.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // player, on the screen sizes both programs meet.
 
 #include "editorfixture.h"
-#include "player/form1.h"
+#include "player/playerwindow.h"
 #include "player/program.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "../hungfolder.h"
 #include "../localshare.h"
 #include "activitylistmodel.h"
-#include "editor/form2.h"
+#include "editor/librarywindow.h"
 #include "editorfixture.h"
 #include "themelibrary.h"
 

@@ -1,7 +1,7 @@
-#include "editor/form2.h"
+#include "editor/librarywindow.h"
 #include "editorfixture.h"
 #include "language.h"
-#include "player/form1.h"
+#include "player/playerwindow.h"
 
 #include <QCheckBox>
 #include <QLabel>

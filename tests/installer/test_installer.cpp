@@ -1,5 +1,5 @@
 #include "fakeplatform.h"
-#include "form1.h"
+#include "installerwindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -12,10 +12,10 @@
 
 #include "activitypicture.h"
 #include "fakeplatform.h"
-#include "form1.h"
-#include "form2.h"
 #include "largeblocks.h"
+#include "playerwindow.h"
 #include "program.h"
+#include "titlewindow.h"
 
 #include <QApplication>
 #include <QDir>

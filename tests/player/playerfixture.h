@@ -2,7 +2,7 @@
 
 #include "colour.h"
 #include "fakeplatform.h"
-#include "form1.h"
+#include "playerwindow.h"
 #include "program.h"
 
 #include <QDir>

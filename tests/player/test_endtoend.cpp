@@ -1,8 +1,8 @@
 // A child's whole visit: start window, a sample theme, every dot joined,
 // the figure coloured and saved.
 
-#include "form2.h"
 #include "playerfixture.h"
+#include "titlewindow.h"
 
 #include <QDirIterator>
 

@@ -1,6 +1,6 @@
-#include "form2.h"
 #include "palettestrip.h"
 #include "playerfixture.h"
+#include "titlewindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>

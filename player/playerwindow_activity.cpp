@@ -1,6 +1,6 @@
 // Reading an activity file and drawing its dots on the canvas.
 
-#include "form1.h"
+#include "playerwindow.h"
 
 #include "activityformat.h"
 #include "activitypicture.h"

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "playerwindow.h"
 
 #include "buttonpictures.h"
 #include "colour.h"

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "colour.h"
 #include "skiponfailure.h"

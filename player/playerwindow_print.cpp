@@ -1,6 +1,6 @@
 // Printing the activity shown as a paper worksheet.
 
-#include "form1.h"
+#include "playerwindow.h"
 
 #include "worksheet.h"
 

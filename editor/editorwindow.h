@@ -32,14 +32,14 @@ struct WorkingState;
 // state keep the names the rest of the editor uses, and are public so tests
 // drive the window as the platform does.
 //
-// The class is split into files by concern: form1.cpp (controls and
-// start-up), form1_layout.cpp (laying the window out for the screen),
-// form1_palettes.cpp (tool choice and setting palettes), form1_shapes.cpp
-// (circles, ellipses, arcs, rectangles and polygons), form1_canvas.cpp (the
-// canvas mouse handlers, undo snapshots, fill and dots), form1_files.cpp
-// (open, save, activity file, undo, clear, paste, exit), form1_dots.cpp
-// (the dots shown over the page, moved and removed), form1_open.cpp
-// (opening an activity) and form1_workstate.cpp (the work kept for the next
+// The class is split into files by concern: editorwindow.cpp (controls and
+// start-up), editorwindow_layout.cpp (laying the window out for the screen),
+// editorwindow_palettes.cpp (tool choice and setting palettes), editorwindow_shapes.cpp
+// (circles, ellipses, arcs, rectangles and polygons), editorwindow_canvas.cpp (the
+// canvas mouse handlers, undo snapshots, fill and dots), editorwindow_files.cpp
+// (open, save, activity file, undo, clear, paste, exit), editorwindow_dots.cpp
+// (the dots shown over the page, moved and removed), editorwindow_open.cpp
+// (opening an activity) and editorwindow_workstate.cpp (the work kept for the next
 // start).
 //
 // Positions on the canvas are twips; colours are red + 256 green + 65536 blue.
@@ -86,12 +86,12 @@ public:
     // The main palette's buttons in index order; 7 and 9 do not exist.
     static bool hasTool(int index) { return index >= 0 && index <= 19 && index != 7 && index != 9; }
 
-    // --- Start-up and layout (form1.cpp, form1_layout.cpp) ---------------
+    // --- Start-up and layout (editorwindow.cpp, editorwindow_layout.cpp) ---------------
     void Form_Load();
     void buildEditorWindow();
     void createUndoImages();
 
-    // --- Settings (form1_palettes.cpp) -----------------------------------
+    // --- Settings (editorwindow_palettes.cpp) -----------------------------------
     void Command1_Click(int Index);
     void Command2_Click(int Index);
     void Command3_Click(int Index);
@@ -129,7 +129,7 @@ public:
     int dotNumber = 0;
     bool newFigure = false;
 
-    // --- Shapes (form1_shapes.cpp) ---------------------------------------
+    // --- Shapes (editorwindow_shapes.cpp) ---------------------------------------
     void drawShapePreview();
     void drawRectanglePreview();
     void drawPolygonPreview();
@@ -139,7 +139,7 @@ public:
     std::array<double, PolygonShape::MaxVertices> polygonX{};
     std::array<int, PolygonShape::MaxVertices> polygonY{};
 
-    // --- Canvas (form1_canvas.cpp) ---------------------------------------
+    // --- Canvas (editorwindow_canvas.cpp) ---------------------------------------
     void Picture1_MouseDown(int Button, int Shift, float X, float Y);
     void Picture1_MouseMove(int Button, int Shift, float X, float Y);
     void Picture1_MouseUp(int Button, int Shift, float X, float Y);
@@ -159,7 +159,7 @@ public:
     int firstDotY = 0;
     int stampRadius = 0;
 
-    // --- File commands (form1_files.cpp) ---------------------------------
+    // --- File commands (editorwindow_files.cpp) ---------------------------------
     void openPicture();
     void savePictureAs();
     void writeActivity();
@@ -173,7 +173,7 @@ public:
     int lastActivityNumber = 0;
     static int previousSlot(int slot) { return (slot + UndoSlots - 1) % UndoSlots; }
 
-    // --- Working state kept for the next start (form1_workstate.cpp) -----
+    // --- Working state kept for the next start (editorwindow_workstate.cpp) -----
     // At the end of start-up: takes the working state (unless another editor
     // holds it), offers back the work of last time, and keeps it from then on.
     void startWorkingState();
@@ -183,7 +183,7 @@ public:
     WorkingState workingState() const;
     void restoreWorkingState(const WorkingState& state);
 
-    // --- The dots over the page (form1_dots.cpp) -------------------------
+    // --- The dots over the page (editorwindow_dots.cpp) -------------------------
     // The dots, their lines and labels are not drawn into the pages: the
     // canvas shows them over the page's drawing, from this list, so moving
     // or removing one never harms what lies under it. They join the drawing
@@ -208,7 +208,7 @@ public:
     // The page as a whole picture: its drawing with its dots over it.
     QImage pagePicture(int page);
 
-    // --- Opening an activity (form1_open.cpp) ----------------------------
+    // --- Opening an activity (editorwindow_open.cpp) ----------------------------
     // Puts the activity's dots on the page shown after an undo snapshot, in
     // place of the dot list, and says what the player would leave out of it.
     // False, with a word to the adult and nothing changed, when it cannot be
@@ -226,7 +226,7 @@ public:
     toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
     toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
 
-    // --- Taking the activity to the player (form1_themes.cpp) -----------
+    // --- Taking the activity to the player (editorwindow_themes.cpp) -----------
     toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
     toolkit::CommandButton* TryButton;   // "Probar"
     // Opens the theme library (LibraryWindow) on the work, to save it into a theme.
@@ -247,7 +247,7 @@ private:
     double mirroredX(double x, bool flip) const { return flip ? mirror(x, centreX) : x; }
     double mirroredY(double y, bool flip) const { return flip ? mirror(y, centreY) : y; }
 
-    // Palettes (form1_palettes.cpp).
+    // Palettes (editorwindow_palettes.cpp).
     void hideSettingPalettes();
     void recomputeCentre();
     void showGrid();
@@ -255,13 +255,13 @@ private:
     // changes the snapping, not the grid, which it would fill with black.
     int shownGridStep() const { return (gridButton + 1) * 50; }
 
-    // Shapes (form1_shapes.cpp): the shape of the current kind, the
+    // Shapes (editorwindow_shapes.cpp): the shape of the current kind, the
     // rectangle and the polygon with their copies, on each area in turn.
     void drawShape(std::initializer_list<toolkit::PictureBox*> areas);
     void drawRectangle(std::initializer_list<toolkit::PictureBox*> areas);
     void drawPolygon(std::initializer_list<toolkit::PictureBox*> areas);
 
-    // Canvas (form1_canvas.cpp).
+    // Canvas (editorwindow_canvas.cpp).
     void drawCursorCross();
     void moveAction();
     void commitAction();
@@ -323,7 +323,7 @@ private:
     DotList dotsOfRecords(const QVector<ReadActivity::Record>& records, int radius,
                           double fontSize) const;
 
-    // The dot layer (form1_dots.cpp).
+    // The dot layer (editorwindow_dots.cpp).
     // The canvas shows the current page with its dots (and no grid).
     void showPage();
     // The same, with the grid when it is shown.
@@ -338,7 +338,7 @@ private:
     void redrawCanvas(const QRegion& pixels);
     // The dot of the current page under a canvas point, or -1.
     int dotAt(double x, double y) const;
-    // Moving (form1_dots.cpp): the press, the drag and the release.
+    // Moving (editorwindow_dots.cpp): the press, the drag and the release.
     void moveDown(int button, double x, double y);
     void moveDrag();
     void moveUp();
@@ -353,7 +353,7 @@ private:
     void createAutoDots();
     void placeAutoDots(); // after the dot list
 
-    // Files (form1_files.cpp).
+    // Files (editorwindow_files.cpp).
     // The activity file as it would be written now: header and dot list.
     QByteArray activityContents() const;
     // The page's drawing as the activity's picture (a PNG) when the child
@@ -367,10 +367,10 @@ private:
     void leave();
     void tell(const QString& text);
 
-    // Printing (form1_print.cpp).
+    // Printing (editorwindow_print.cpp).
     void createPrintShortcut();
 
-    // Themes and trying (form1_themes.cpp): one row under the symmetry buttons.
+    // Themes and trying (editorwindow_themes.cpp): one row under the symmetry buttons.
     void createThemeButtons();
     void recoverThemes();
     // Holds the file the player is started on; removed with the window.

@@ -2,7 +2,7 @@
 // their outlines get the numbered dots a person would click, one figure
 // after another, each closed.
 
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "activitypicture.h"
 #include "textfiles.h"

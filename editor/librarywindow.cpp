@@ -1,7 +1,7 @@
 // The library window's controls, its keys, and which buttons apply to what
 // is chosen.
 
-#include "form2.h"
+#include "librarywindow.h"
 
 #include "activitylistmodel.h"
 #include "platform.h"
@@ -24,13 +24,14 @@ constexpr QSize CardMargin{20, 28}; // room round a thumbnail for its number
 QString readOnlyReason(const QString& folder)
 {
     return LibraryWindow::tr("Este tema está en una carpeta que no se puede cambiar (%1). "
-                     "Guarda en otro tema o haz uno nuevo.")
+                             "Guarda en otro tema o haz uno nuevo.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
 } // namespace
 
-LibraryWindow::LibraryWindow(toolkit::Platform& platform, Work work, toolkit::Share share, QWidget* parent)
+LibraryWindow::LibraryWindow(toolkit::Platform& platform, Work work, toolkit::Share share,
+                             QWidget* parent)
     : QDialog(parent), work(std::move(work)), library(platform.appFolder(), share),
       platform_(platform), share_(std::move(share))
 {
@@ -74,7 +75,8 @@ void LibraryWindow::createControls()
     LaterButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     RemoveButton->setShortcut(QKeySequence::Delete);
 
-    connect(ThemeList, &QListWidget::currentRowChanged, this, &LibraryWindow::ThemeList_CurrentRowChanged);
+    connect(ThemeList, &QListWidget::currentRowChanged, this,
+            &LibraryWindow::ThemeList_CurrentRowChanged);
     // An edited name is taken once the editor closed, not inside its signal.
     connect(ThemeList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (!listing_)

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "installerwindow.h"
 
 #include "datafolders.h"
 #include "textfiles.h"
@@ -44,7 +44,8 @@ QString deliveredFile(const QString& appFolder, const QString& name)
 
 } // namespace
 
-InstallerWindow::InstallerWindow(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+InstallerWindow::InstallerWindow(toolkit::Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform)
 {
     setWindowTitle(title());
     setFixedSize(toolkit::twipsToPixels(FormWidth), toolkit::twipsToPixels(FormHeight));
@@ -122,7 +123,8 @@ void InstallerWindow::installFile(const QString& name)
         tell(tr("el archivo %1 No lo encuentro").arg(name));
 }
 
-void InstallerWindow::copyAndRegister(const QString& source, const QString& target, const QString& name)
+void InstallerWindow::copyAndRegister(const QString& source, const QString& target,
+                                      const QString& name)
 {
     // Registering a library that never arrived would only hide the failure.
     if (!QFile::copy(source, target)) {

@@ -1,6 +1,6 @@
 // The tool buttons under the canvas, saving the drawing, and the exit button.
 
-#include "form1.h"
+#include "playerwindow.h"
 #include "writablefolder.h"
 
 #include "picturefiles.h"

@@ -1,11 +1,11 @@
 // Taking the activity to the player: into a theme it lists, or straight
 // onto its screen to try.
 
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "activitypicture.h"
 #include "editorpictures.h"
-#include "form2.h"
+#include "librarywindow.h"
 #include "themelibrary.h"
 
 #include <QDir>
@@ -30,7 +30,8 @@ void EditorWindow::createThemeButtons()
 {
     const toolkit::CommandButton& above = Command3(2);
     const int top = above.Top() + above.Height() + RowGap;
-    auto button = [&](int column, const QImage& picture, const char* tip, void (EditorWindow::*click)()) {
+    auto button = [&](int column, const QImage& picture, const char* tip,
+                      void (EditorWindow::*click)()) {
         auto* made = new toolkit::CommandButton(this);
         made->setPicture(picture);
         made->setToolTipText(tr(tip));
@@ -42,7 +43,8 @@ void EditorWindow::createThemeButtons()
     };
     ThemeButton = button(0, pictures::saveInTheme(), QT_TR_NOOP("Guardar en un tema"),
                          &EditorWindow::ThemeButton_Click);
-    TryButton = button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &EditorWindow::TryButton_Click);
+    TryButton =
+        button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &EditorWindow::TryButton_Click);
 }
 
 // The library window saves the work into a theme, and puts the themes'

@@ -28,13 +28,13 @@ class ProgressStore;
 // rest of the player uses, and are public so tests drive the window as the
 // platform does.
 //
-// The class is split into files by concern: form1.cpp (controls, start-up,
-// layout), form1_activity.cpp (reading activity files), form1_navigation.cpp
-// (themes, forward, back, numbers, gallery), form1_game.cpp (joining the
-// dots), form1_colouring.cpp (palette, widths, fill, line, pen, undo
-// snapshots), form1_tools.cpp (tool buttons, saving, exit),
-// form1_print.cpp (the paper worksheet), form1_hint.cpp (showing a lost
-// child the next dot) and form1_progress.cpp (each child's progress kept
+// The class is split into files by concern: playerwindow.cpp (controls, start-up,
+// layout), playerwindow_activity.cpp (reading activity files), playerwindow_navigation.cpp
+// (themes, forward, back, numbers, gallery), playerwindow_game.cpp (joining the
+// dots), playerwindow_colouring.cpp (palette, widths, fill, line, pen, undo
+// snapshots), playerwindow_tools.cpp (tool buttons, saving, exit),
+// playerwindow_print.cpp (the paper worksheet), playerwindow_hint.cpp (showing a lost
+// child the next dot) and playerwindow_progress.cpp (each child's progress kept
 // between runs).
 class PlayerWindow : public QWidget
 {
@@ -62,7 +62,7 @@ public:
     toolkit::ControlArray<toolkit::ImageHolder> Image1;     // undo ring, 4 slots
     toolkit::ControlArray<toolkit::ImageHolder> Image2;     // gallery ring, 25 slots
 
-    // --- Start-up (form1.cpp) --------------------------------------------
+    // --- Start-up (playerwindow.cpp) --------------------------------------------
     void Form_Load();
     void layoutWindow();
 
@@ -84,7 +84,7 @@ public:
     std::vector<int> activityNumber = std::vector<int>(51, 0);
     int currentTool = NoTool;
 
-    // --- Activity files (form1_activity.cpp) -----------------------------
+    // --- Activity files (playerwindow_activity.cpp) -----------------------------
     void readActivity();
     // The activity's drawing, shown under its dots (null for none); the
     // canvas starts from it and an undo never goes past it.
@@ -103,7 +103,7 @@ public:
     double labelFontSize = 0;
     int labelAnchor = 0;
 
-    // --- Themes and navigation (form1_navigation.cpp) --------------------
+    // --- Themes and navigation (playerwindow_navigation.cpp) --------------------
     void Combo1_Click();
     // The theme list is opening: the themes are listed again, so one saved
     // into a shared folder during the lesson is there; the shown theme
@@ -120,7 +120,7 @@ public:
     int gallerySlot = 0;  // 0..24
     int galleryCount = 0; // 0..24
 
-    // --- The game (form1_game.cpp) ---------------------------------------
+    // --- The game (playerwindow_game.cpp) ---------------------------------------
     void Picture1_MouseDown(int Button, int Shift, float X, float Y);
     void Picture1_MouseMove(int Button, int Shift, float X, float Y);
     void Picture1_MouseUp(int Button, int Shift, float X, float Y);
@@ -130,7 +130,7 @@ public:
     // The record of the dot the child must click next; -1 when none is left.
     int expectedRecord() const;
 
-    // --- The hint (form1_hint.cpp) ---------------------------------------
+    // --- The hint (playerwindow_hint.cpp) ---------------------------------------
     // Shows the dot to click next: a ring pulses round it and its number is
     // said again, after the sounds `before` (the buzz of a wrong click).
     void showHint(const QStringList& before = {});
@@ -145,12 +145,12 @@ public:
     bool hintShown = false;
     int wrongClicks = 0; // in a row
 
-    // --- Each child's progress (form1_progress.cpp) ----------------------
+    // --- Each child's progress (playerwindow_progress.cpp) ----------------------
     // Whether the activity on the canvas was finished before: the numbers
     // button then shows a star.
     bool finishedBefore = false;
 
-    // --- Colouring (form1_colouring.cpp) ---------------------------------
+    // --- Colouring (playerwindow_colouring.cpp) ---------------------------------
     void picture2_MouseDown(int Button, int Shift, float X, float Y);
     void Command3_Click(int Index);
     void saveUndoSnapshot();
@@ -164,7 +164,7 @@ public:
     int penY = 0;
     int undoSlot = 0; // 0..3
 
-    // --- Tool buttons, saving and exit (form1_tools.cpp) -----------------
+    // --- Tool buttons, saving and exit (playerwindow_tools.cpp) -----------------
     void Command4_Click(int Index);
     void Command2_Click();
 
@@ -180,7 +180,7 @@ public:
     // Set by Form_Load: the lab's "idioma", else the language of the texts.
     QString voiceLanguage;
 
-    // --- Paper worksheet (form1_print.cpp) -------------------------------
+    // --- Paper worksheet (playerwindow_print.cpp) -------------------------------
     // Ctrl+P: the print dialog for the activity shown, as its file holds it.
     void printActivity();
 
@@ -210,11 +210,11 @@ private:
     // The one activity shown when the player was opened on a file.
     QString singleActivity_;
 
-    // Reading (form1_activity.cpp).
+    // Reading (playerwindow_activity.cpp).
     void readDotLine(int i, const QString& line);
     void drawDot(int i, bool circle);
 
-    // The game's pieces (form1_game.cpp).
+    // The game's pieces (playerwindow_game.cpp).
     void drawJoiningSegment(int from, int to);
     bool clickHits(int record, float X, float Y) const;
     // The label of the dot the child must click next; empty when none is left.
@@ -222,14 +222,14 @@ private:
     void missedDot();
     void completeIfLastRecord();
 
-    // The tools' canvas actions (form1_colouring.cpp).
+    // The tools' canvas actions (playerwindow_colouring.cpp).
     void toolMouseDown(float X, float Y);
     void toolMouseMove(float X, float Y);
     void toolMouseUp(float X, float Y);
     // Flood fill from a canvas position, in the canvas's fill colour.
     void fillAt(float X, float Y);
 
-    // Saving (form1_tools.cpp).
+    // Saving (playerwindow_tools.cpp).
     void saveDrawing();
     void undo();
     void showEarlierDrawing();
@@ -238,12 +238,12 @@ private:
     // folder cannot be written; created when missing.
     QString drawingsFolder() const;
 
-    // The hint's timers (form1_hint.cpp).
+    // The hint's timers (playerwindow_hint.cpp).
     std::unique_ptr<toolkit::Platform::Ticker> hintWait_;
     std::unique_ptr<toolkit::Platform::Ticker> hintPulse_;
     QColor hintColour() const;
 
-    // Progress (form1_progress.cpp).
+    // Progress (playerwindow_progress.cpp).
     void restoreProgress();
     QString themeKey(int index) const;
     // The activity now on the canvas was shown, or finished.

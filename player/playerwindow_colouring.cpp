@@ -2,7 +2,7 @@
 // the fill, straight-line and pen tools act on the finished figure, each
 // keeping an undo snapshot before it changes the canvas.
 
-#include "form1.h"
+#include "playerwindow.h"
 
 #include "colour.h"
 #include "twips.h"

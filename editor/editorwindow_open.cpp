@@ -1,7 +1,7 @@
 // Opening an activity file: its dots come back on the page shown as the dot
 // tool draws them, to be moved, removed, added to and written again.
 
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "activityfile.h"
 #include "activitypicture.h"
@@ -66,7 +66,7 @@ void EditorWindow::openPictureOf(const QString& path)
 // The records keep the file's own numbers, so an activity written again on
 // any screen holds what it held.
 DotList EditorWindow::dotsOfRecords(const QVector<ReadActivity::Record>& records, int radius,
-                             double fontSize) const
+                                    double fontSize) const
 {
     DotList list;
     list.reserve(size_t(records.size()));

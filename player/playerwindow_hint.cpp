@@ -2,7 +2,7 @@
 // missed it three times in a row, is shown it with a pulsing ring and hears
 // its number again. The ring lies over the canvas and never in its picture.
 
-#include "form1.h"
+#include "playerwindow.h"
 
 #include "colour.h"
 #include "hintring.h"

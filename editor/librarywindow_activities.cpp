@@ -1,7 +1,7 @@
 // The library's activity buttons: saving the work into the chosen theme,
 // replacing or opening an activity, moving one a place and removing one.
 
-#include "form2.h"
+#include "librarywindow.h"
 
 #include "activitylistmodel.h"
 

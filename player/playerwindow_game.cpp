@@ -2,7 +2,7 @@
 // game expects; hits draw the joining segments, and the last record completes
 // the figure and hands the canvas to the colouring tools.
 
-#include "form1.h"
+#include "playerwindow.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // offered back when the editor starts after it closed or died with work
 // that was never written as an activity or a picture.
 
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "activityreader.h"
 #include "autosave.h"

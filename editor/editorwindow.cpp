@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "autosave.h" // the constructor must know how to let go of it
 #include "colour.h"
@@ -42,7 +42,8 @@ constexpr int WindowColour = toolkit::RGB(212, 208, 200);
 
 } // namespace
 
-EditorWindow::EditorWindow(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+EditorWindow::EditorWindow(toolkit::Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform)
 {
     setWindowTitle(tr("Lunipo: editor de actividades"));
     QPalette background = palette();
@@ -178,11 +179,16 @@ void EditorWindow::createSettingPalettes()
             array.Load(button);
         }
     };
-    palette(Command5, 3, pictures::polygonMode, pictures::polygonModeTip, &EditorWindow::Command5_Click);
-    palette(Command6, 6, pictures::circleKind, pictures::circleKindTip, &EditorWindow::Command6_Click);
-    palette(Command7, 14, pictures::lineWidth, pictures::lineWidthTip, &EditorWindow::Command7_Click);
-    palette(Command8, 8, pictures::fillStyle, pictures::fillStyleTip, &EditorWindow::Command8_Click);
-    palette(Command10, 6, pictures::eraserSize, pictures::eraserSizeTip, &EditorWindow::Command10_Click);
+    palette(Command5, 3, pictures::polygonMode, pictures::polygonModeTip,
+            &EditorWindow::Command5_Click);
+    palette(Command6, 6, pictures::circleKind, pictures::circleKindTip,
+            &EditorWindow::Command6_Click);
+    palette(Command7, 14, pictures::lineWidth, pictures::lineWidthTip,
+            &EditorWindow::Command7_Click);
+    palette(Command8, 8, pictures::fillStyle, pictures::fillStyleTip,
+            &EditorWindow::Command8_Click);
+    palette(Command10, 6, pictures::eraserSize, pictures::eraserSizeTip,
+            &EditorWindow::Command10_Click);
     palette(Command11, 5, nullptr, nullptr, &EditorWindow::Command11_Click);
 
     const double dotCaptionPoints[3] = {8.25, 9.75, 12};

@@ -3,7 +3,7 @@
 // themes' own activities count; an activity opened alone (the editor's
 // "Probar") is never remembered.
 
-#include "form1.h"
+#include "playerwindow.h"
 
 #include "activityfiles.h"
 #include "buttonpictures.h"

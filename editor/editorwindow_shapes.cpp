@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "editorwindow.h"
 
 namespace editor {
 

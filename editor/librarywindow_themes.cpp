@@ -1,7 +1,7 @@
 // The library's theme list: choosing a theme, making a new one, renaming
 // and removing one.
 
-#include "form2.h"
+#include "librarywindow.h"
 
 #include "activitylistmodel.h"
 
@@ -16,7 +16,8 @@ namespace {
 
 QString activitiesText(int count)
 {
-    return count == 1 ? LibraryWindow::tr("1 actividad") : LibraryWindow::tr("%1 actividades").arg(count);
+    return count == 1 ? LibraryWindow::tr("1 actividad")
+                      : LibraryWindow::tr("%1 actividades").arg(count);
 }
 
 bool sameFolder(const QString& a, const QString& b)

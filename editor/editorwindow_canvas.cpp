@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "activityfile.h"
 #include "colour.h"

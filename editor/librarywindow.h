@@ -28,8 +28,8 @@ class ActivityListModel;
 // platform; handlers and state are public so tests drive the window as a
 // person would, without running it.
 //
-// Split by concern: form2.cpp (controls, keys and which buttons apply),
-// form2_activities.cpp (the activity buttons), form2_themes.cpp (the theme
+// Split by concern: librarywindow.cpp (controls, keys and which buttons apply),
+// librarywindow_activities.cpp (the activity buttons), librarywindow_themes.cpp (the theme
 // list and the theme buttons).
 class LibraryWindow : public QDialog
 {
@@ -52,8 +52,8 @@ public:
     };
 
     // Every use of a shared theme folder goes through `share`.
-    LibraryWindow(toolkit::Platform& platform, Work work, toolkit::Share share = toolkit::Share::current(),
-          QWidget* parent = nullptr);
+    LibraryWindow(toolkit::Platform& platform, Work work,
+                  toolkit::Share share = toolkit::Share::current(), QWidget* parent = nullptr);
     ~LibraryWindow() override;
 
     // --- Controls -------------------------------------------------------
@@ -71,7 +71,7 @@ public:
     QPushButton* RemoveThemeButton; // "Quitar tema"
     QPushButton* CloseButton;       // "Cerrar", Escape
 
-    // --- Themes (form2_themes.cpp) ---------------------------------------
+    // --- Themes (librarywindow_themes.cpp) ---------------------------------------
     void ThemeList_CurrentRowChanged(int row);
     // Starts editing the chosen theme's name in the list; the name typed
     // comes to renameChosenTheme.
@@ -84,7 +84,7 @@ public:
     QString chosenFolder() const; // empty for "Tema nuevo…"
     bool chosenCanChange = true;  // a theme that cannot be written changes nothing
 
-    // --- Activities (form2_activities.cpp) -------------------------------
+    // --- Activities (librarywindow_activities.cpp) -------------------------------
     void SaveHereButton_Click();
     void ReplaceButton_Click();
     void OpenButton_Click();

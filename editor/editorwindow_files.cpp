@@ -1,7 +1,7 @@
 // The main palette's commands: pictures in and out, the activity file, undo,
 // clearing a page, pasting and leaving.
 
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "activityfile.h"
 #include "activityfiles.h"

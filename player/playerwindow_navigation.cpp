@@ -1,6 +1,6 @@
 // Choosing a theme, walking its activities and keeping finished drawings.
 
-#include "form1.h"
+#include "playerwindow.h"
 
 #include "activityfiles.h"
 #include "colour.h"

@@ -1,7 +1,7 @@
 // Printing the dots placed so far as a paper worksheet, so the adult sees
 // the sheet before writing the activity.
 
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "worksheet.h"
 

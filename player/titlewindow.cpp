@@ -1,7 +1,7 @@
-#include "form2.h"
+#include "titlewindow.h"
 
 #include "buttonpictures.h"
-#include "form1.h"
+#include "playerwindow.h"
 #include "program.h"
 #include "twips.h"
 
@@ -17,7 +17,8 @@ constexpr int CardHeight = 354 * toolkit::TwipsPerPixel;
 
 } // namespace
 
-TitleWindow::TitleWindow(toolkit::Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+TitleWindow::TitleWindow(toolkit::Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform)
 {
     setWindowTitle(QStringLiteral("Lunipo"));
     setFixedSize(toolkit::twipsToPixels(ClientWidth), toolkit::twipsToPixels(ClientHeight));

@@ -2,7 +2,7 @@
 // the page, so that the adult can move and remove them without harming the
 // drawing under them.
 
-#include "form1.h"
+#include "editorwindow.h"
 
 #include "colour.h"
 #include "editorpictures.h"
