@@ -41,7 +41,7 @@ struct Player
     void start()
     {
         form = std::make_unique<player::PlayerWindow>(platform);
-        form->Form_Load();
+        form->startUp();
     }
 };
 

@@ -32,7 +32,7 @@ struct Player
         platform.screenWidthPx = CanvasWidthPx;
         platform.screenHeightPx = CanvasHeightPx;
         form = std::make_unique<player::PlayerWindow>(platform);
-        form->Form_Load();
+        form->startUp();
         form->resize(CanvasWidthPx + 200, CanvasHeightPx + 100);
         form->Picture1->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
         form->Picture1->setBackColor(toolkit::vbWhite);

@@ -32,7 +32,7 @@ void BM_EditorMemory(benchmark::State& state)
         platform.screenWidthPx = static_cast<int>(state.range(0));
         platform.screenHeightPx = static_cast<int>(state.range(1));
         editor::EditorWindow form(platform);
-        form.Form_Load();
+        form.startUp();
         state.counters["startup_MB"] = statusMegabytes("VmRSS:");
         for (int page = 0; page < editor::EditorWindow::Pages; ++page) {
             form.Command4_Click(page);

@@ -55,7 +55,7 @@ void BM_HintPulseFrame(benchmark::State& state)
     platform.screenWidthPx = CanvasWidthPx;
     platform.screenHeightPx = CanvasHeightPx;
     player::PlayerWindow form(platform);
-    form.Form_Load();
+    form.startUp();
     form.resize(CanvasWidthPx + 200, CanvasHeightPx + 100);
     form.Picture1->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
     for (int i = 0; i < 400; ++i) { // a busy drawing under the ring

@@ -111,7 +111,7 @@ void BM_OpenTheThemeList(benchmark::State& state)
     Lab lab(int(state.range(0)));
     player::PlayerWindow form(lab.platform);
     lab.setUp(form);
-    form.Form_Load();
+    form.startUp();
     for (auto _ : state)
         form.Combo1_DropDown();
     state.counters["themes"] = form.Combo1->ListCount();
@@ -127,7 +127,7 @@ void BM_SaveDrawing(benchmark::State& state)
     player::scaleX = 1920 / 800.0f;
     player::scaleY = 1080 / 600.0;
     player::PlayerWindow form(lab.platform);
-    form.Form_Load();
+    form.startUp();
     form.Picture1->Line(100, 100, 20000, 12000, 0xFF0000);
     for (auto _ : state) {
         lab.platform.clock = lab.platform.clock.addSecs(1);

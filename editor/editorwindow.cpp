@@ -233,11 +233,11 @@ void EditorWindow::createSettingPalettes()
 void EditorWindow::Show()
 {
     if (!loaded_)
-        Form_Load();
+        startUp();
     showFullScreen();
 }
 
-void EditorWindow::Form_Load()
+void EditorWindow::startUp()
 {
     loaded_ = true;
     buildEditorWindow();

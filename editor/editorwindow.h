@@ -56,7 +56,7 @@ public:
     explicit EditorWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
-    // Runs Form_Load the first time, then shows the window over the whole screen.
+    // Runs startUp the first time, then shows the window over the whole screen.
     void Show();
 
     // --- Controls -------------------------------------------------------
@@ -87,7 +87,7 @@ public:
     static bool hasTool(int index) { return index >= 0 && index <= 19 && index != 7 && index != 9; }
 
     // --- Start-up and layout (editorwindow.cpp, editorwindow_layout.cpp) ---------------
-    void Form_Load();
+    void startUp();
     void buildEditorWindow();
     void createUndoImages();
 
@@ -220,7 +220,7 @@ public:
 
     // --- The school's settings -------------------------------------------
     // The lab settings and the reader of its shared theme folders, replaced
-    // by tests before Form_Load; every use of a shared folder goes through
+    // by tests before startUp; every use of a shared folder goes through
     // share().
     toolkit::LabSettings lab = toolkit::LabSettings::current();
     toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();

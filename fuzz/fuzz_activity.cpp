@@ -29,7 +29,7 @@ struct Player
         platform.screenHeightPx = 240;
         QDir().mkpath(folder.filePath(QStringLiteral("actividades/tema")));
         form = std::make_unique<player::PlayerWindow>(platform);
-        form->Form_Load();
+        form->startUp();
     }
 };
 

@@ -321,7 +321,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     platform.screenHeightPx = ScreenHeight;
     platform.applicationFolder = scratch().app();
     editor::EditorWindow form(platform);
-    form.Form_Load();
+    form.startUp();
     Script input(data, size);
     tracesLeft = MaxTraces;
     for (int n = 0; n < MaxSteps && input.more(); ++n)

@@ -1,5 +1,5 @@
 // The language file through the player's start-up: any bytes as
-// idioma/idioma.txt, then Form_Load of a new main window.
+// idioma/idioma.txt, then startUp of a new main window.
 
 #include "fakeplatform.h"
 #include "fuzzsupport.h"
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     toolkit::FakePlatform platform;
     platform.applicationFolder = folder.path();
     player::PlayerWindow form(platform);
-    form.Form_Load();
+    form.startUp();
     for (int i = 11; i < 16; ++i) {
         if (!form.uiText[static_cast<size_t>(i)].isEmpty())
             std::abort(); // only the first eleven fields are read

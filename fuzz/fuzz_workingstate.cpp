@@ -25,7 +25,7 @@ struct Editor
         platform.screenWidthPx = 320;
         platform.screenHeightPx = 240;
         form = std::make_unique<editor::EditorWindow>(platform);
-        form->Form_Load();
+        form->startUp();
     }
 };
 

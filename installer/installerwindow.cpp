@@ -81,12 +81,12 @@ void InstallerWindow::Show()
 {
     if (!loaded_) {
         loaded_ = true;
-        Form_Load();
+        startUp();
     }
     show();
 }
 
-void InstallerWindow::Form_Load()
+void InstallerWindow::startUp()
 {
     Label1->setCaption(tr("Para windows XP y para windows VISTA "));
     fillFileList();

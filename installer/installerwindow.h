@@ -21,7 +21,7 @@ public:
 
     explicit InstallerWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
 
-    // Runs Form_Load the first time, then shows the window.
+    // Runs startUp the first time, then shows the window.
     void Show();
 
     // --- Controls -------------------------------------------------------
@@ -32,7 +32,7 @@ public:
     toolkit::CommandButton* Command1;             // the one button
 
     // --- Handlers -------------------------------------------------------
-    void Form_Load();
+    void startUp();
     void Command1_Click();
 
     // The system folder, without a trailing separator.

@@ -129,12 +129,12 @@ void PlayerWindow::Show()
 {
     if (!loaded_) {
         loaded_ = true;
-        Form_Load();
+        startUp();
     }
     showFullScreen();
 }
 
-void PlayerWindow::Form_Load()
+void PlayerWindow::startUp()
 {
     loaded_ = true;
     const QString themes = shippedData(QStringLiteral("actividades"));

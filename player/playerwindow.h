@@ -47,7 +47,7 @@ public:
     explicit PlayerWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
     ~PlayerWindow() override;
 
-    // Runs Form_Load the first time, then shows the window over the whole screen.
+    // Runs startUp the first time, then shows the window over the whole screen.
     void Show();
 
     // --- Controls -------------------------------------------------------
@@ -63,11 +63,11 @@ public:
     toolkit::ControlArray<toolkit::ImageHolder> Image2;     // gallery ring, 25 slots
 
     // --- Start-up (playerwindow.cpp) --------------------------------------------
-    void Form_Load();
+    void startUp();
     void layoutWindow();
 
     // The school's settings and the reader of its shared theme folders,
-    // replaced by tests before Form_Load.
+    // replaced by tests before startUp.
     toolkit::LabSettings lab = toolkit::LabSettings::current();
     toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
     // The seam every use of a shared theme folder goes through.
@@ -177,7 +177,7 @@ public:
     // The language the numbers and letters are spoken in: Spanish from
     // sonidos/voz, another from sonidos/voz/<code>, where a school may put
     // its own recordings; a language without a voice plays the chime alone.
-    // Set by Form_Load: the lab's "idioma", else the language of the texts.
+    // Set by startUp: the lab's "idioma", else the language of the texts.
     QString voiceLanguage;
 
     // --- Paper worksheet (playerwindow_print.cpp) -------------------------------

@@ -20,10 +20,10 @@ bool openSingleActivity(toolkit::Platform& platform, const QString& path)
     }
     // The start window is never shown, but its load measures the screen and
     // sets the scale the dots are placed with, as on every start.
-    TitleWindow(platform).Form_Load();
+    TitleWindow(platform).startUp();
     mainWindow = new PlayerWindow(platform);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-    mainWindow->Form_Load();
+    mainWindow->startUp();
     mainWindow->openActivityFile(file.absoluteFilePath());
     mainWindow->Show();
     return true;

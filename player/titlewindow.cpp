@@ -32,11 +32,11 @@ TitleWindow::TitleWindow(toolkit::Platform& platform, QWidget* parent)
 
 void TitleWindow::Show()
 {
-    Form_Load();
+    startUp();
     show();
 }
 
-void TitleWindow::Form_Load()
+void TitleWindow::startUp()
 {
     const int screenWidth = platform_.screenWidthTwips();
     const int screenHeight = platform_.screenHeightTwips();

@@ -18,12 +18,12 @@ class TitleWindow : public QWidget
 public:
     explicit TitleWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
 
-    // Runs Form_Load, then shows the window.
+    // Runs startUp, then shows the window.
     void Show();
 
     toolkit::PictureBox* Picture1; // the title card
 
-    void Form_Load();
+    void startUp();
     void Picture1_Click();
 
     float screenWidthPx = 0;

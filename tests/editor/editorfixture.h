@@ -39,7 +39,7 @@ protected:
         platform.screenWidthPx = screenWidthPx;
         platform.screenHeightPx = screenHeightPx;
         form = std::make_unique<editor::EditorWindow>(platform);
-        form->Form_Load();
+        form->startUp();
         return *form;
     }
 

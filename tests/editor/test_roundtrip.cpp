@@ -61,7 +61,7 @@ protected:
         player::scaleX = float(w) / 800.0f;
         player::scaleY = h / 600.0;
         game = std::make_unique<player::PlayerWindow>(platform);
-        game->Form_Load();
+        game->startUp();
         game->Combo1->setListIndex(game->Combo1->findText("mias"));
         game->Combo1_Click();
         return *game;

@@ -101,7 +101,7 @@ TEST_F(EditorTest, AHungSharedThemeIsToldAndNeverWaitedOnTwice)
     form = std::make_unique<editor::EditorWindow>(platform);
     form->lab.themeFolders = {shared.path()};
     form->themeLister = &server.lister;
-    form->Form_Load();
+    form->startUp();
     EXPECT_FALSE(form->openActivity(hung + "/1.txt"));
     int shown = -1;
     platform.dialogScript = [&](QDialog& dialog) {

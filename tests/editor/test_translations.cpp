@@ -71,7 +71,7 @@ TEST_F(EditorTest, EveryTextAPersonReadsIsTranslatable)
     startEditor().Command1_Click(19); // the dot palette too
     editor::LibraryWindow library(platform, {}, toolkit::Share({}, *form->themeLister));
     player::PlayerWindow game(platform);
-    game.Form_Load();
+    game.startUp();
     QCoreApplication::removeTranslator(&marking);
     // Numbers, the dot tool's "B" and "O", and the program's name are no words.
     static const QRegularExpression words(QStringLiteral("^(?!⟦|[0-9 .,:x%/()-]*$|[BO]$|Lunipo$)"));

@@ -161,7 +161,7 @@ TEST_F(WorkingStateTest, ASecondEditorIsToldAndKeepsNothing)
     startEditor();
     toolkit::FakePlatform otherPlatform;
     editor::EditorWindow other(otherPlatform);
-    other.Form_Load();
+    other.startUp();
     EXPECT_TRUE(otherPlatform.messages.value(0).text.startsWith("Ya hay otro editor"));
     other.keepWorkingStateNow();
     EXPECT_FALSE(QFile::exists(WorkingStateStore().path()));

@@ -55,7 +55,7 @@ protected:
     void install()
     {
         installer::InstallerWindow form(platform);
-        form.Form_Load();
+        form.startUp();
         form.Command1_Click();
     }
 

@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     platform.screenHeightPx = 1080;
 
     player::TitleWindow start(platform);
-    start.Form_Load();
+    start.startUp();
     start.Picture1_Click();
     player::PlayerWindow& form = *player::mainWindow;
     form.showNormal();

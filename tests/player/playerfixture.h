@@ -37,7 +37,7 @@ protected:
     player::PlayerWindow& startPlayer()
     {
         form = std::make_unique<player::PlayerWindow>(platform);
-        form->Form_Load();
+        form->startUp();
         return *form;
     }
 

@@ -280,7 +280,7 @@ TEST_F(BadLanguageTest, AnyLanguageFileGivesAtMostElevenTextsQuickly)
         if (c.bytes)
             writeFile("idioma/idioma.txt", *c.bytes);
         form = std::make_unique<player::PlayerWindow>(platform);
-        EXPECT_LT(millisecondsOf([&] { form->Form_Load(); }), HandlerMs);
+        EXPECT_LT(millisecondsOf([&] { form->startUp(); }), HandlerMs);
         for (int i = 0; i < 16; ++i)
             EXPECT_EQ(form->uiText[size_t(i)], i < c.texts.size() ? c.texts[i] : QString()) << i;
         EXPECT_EQ(form->Command4(0).toolTip(), c.texts.value(0));

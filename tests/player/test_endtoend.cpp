@@ -28,7 +28,7 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     platform.screenHeightPx = 768;
 
     player::TitleWindow start(platform);
-    start.Form_Load();
+    start.startUp();
     start.Picture1_Click();
     ASSERT_TRUE(player::mainWindow);
     form.reset(player::mainWindow.data());

@@ -31,7 +31,7 @@ TEST_P(StartWindowTest, MeasuresTheScreenIntoTheScaleFactors)
     platform.screenWidthPx = screen.width;
     platform.screenHeightPx = screen.height;
     TitleWindow start(platform);
-    start.Form_Load();
+    start.startUp();
     EXPECT_EQ(player::scaleX, screen.scaleX);
     EXPECT_EQ(player::scaleY, screen.scaleY);
     // Centred: (screen - window) \ 2, in twips, shown in whole pixels.
@@ -48,7 +48,7 @@ TEST_F(PlayerTest, ScaleXIsHeldInSinglePrecision)
 {
     platform.screenWidthPx = 1024;
     TitleWindow start(platform);
-    start.Form_Load();
+    start.startUp();
     // The float nearest 1.28 lies just below it, which is what moves x = 400 to 511.
     EXPECT_LT(double(player::scaleX), 1.28);
     EXPECT_EQ(std::floor(400 * double(player::scaleX)), 511);

@@ -66,7 +66,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     form = std::make_unique<player::PlayerWindow>(platform);
     form->lab.themeFolders = {shared.filePath("colgada"), shared.filePath("aula")};
     form->themeLister = &lister;
-    form->Form_Load();
+    form->startUp();
     form->Combo1->setListIndex(1);
     form->Combo1_Click();
     form->Command1_Click(0);
@@ -105,7 +105,7 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     form = std::make_unique<player::PlayerWindow>(platform);
     form->lab.themeFolders = {shared.path()};
     form->themeLister = &server.lister;
-    form->Form_Load();
+    form->startUp();
     for (const char* theme : {"colgada", "aula"}) {
         form->Combo1->setListIndex(form->Combo1->findText(theme));
         form->Combo1_Click();

@@ -37,7 +37,7 @@ TEST_F(PlayerTest, EachLanguageSpeaksFromItsOwnFolder)
          {std::pair{"es", "acierto voz/1"}, {"ca", "acierto voz/ca/1.ogg"}, {"gl", "acierto"}}) {
         form = std::make_unique<player::PlayerWindow>(platform);
         form->lab.language = language;
-        form->Form_Load();
+        form->startUp();
         form->Combo1_Click();
         clickAt(0, 0);
         QStringList files = platform.soundSequences.last().replaceInStrings(path("sonidos/"), "");
