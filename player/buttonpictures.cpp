@@ -52,7 +52,8 @@ QImage renderPicture(const QString& path, QSize size)
         path, "player::titlecard",
         {QT_TRANSLATE_NOOP("player::titlecard", "Une los puntos y colorea"),
          // The drawings' licence asks for their credit where they are shown.
-         QT_TRANSLATE_NOOP("player::titlecard", "Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0")}));
+         QT_TRANSLATE_NOOP("player::titlecard",
+                           "Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0")}));
     QPainter painter(&picture);
     renderer.render(&painter);
     return picture;
