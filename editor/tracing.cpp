@@ -580,7 +580,10 @@ QImage withoutOutline(const QImage& picture)
     if (scale > 1)
         cv::resize(found.band, band, {w, h}, 0, 0, cv::INTER_NEAREST);
     // The soft edge of the line: one pixel more on either side of the band,
-    // and the light pixels just outside the figure.
+    // and the light pixels just outside the figure. A pixel all but white
+    // goes white wherever it is: the child's paint bucket stops at any
+    // other colour, and a speck of 253 left of the line is a hole in the
+    // colour.
     cv::Mat soft, around;
     cv::dilate(band, soft, cv::Mat());
     cv::dilate(figures.mask, around, cv::Mat(), cv::Point(-1, -1), 2);
@@ -593,7 +596,7 @@ QImage withoutOutline(const QImage& picture)
         const uint8_t* grey = figures.grey.constScanLine(y);
         QRgb* row = reinterpret_cast<QRgb*>(erased.scanLine(y));
         for (int x = 0; x < w; ++x)
-            if ((line[x] && drawn[x]) || ((near[x] || (edge[x] && !inside[x])) && grey[x] < White))
+            if (grey[x] >= White || (line[x] && drawn[x]) || near[x] || (edge[x] && !inside[x]))
                 row[x] = qRgb(255, 255, 255);
     }
     if (cv::countNonZero(found.enclosed) == 0)

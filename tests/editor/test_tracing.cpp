@@ -2,6 +2,7 @@
 #include "activitypicture.h"
 #include "editorfixture.h"
 #include "picturebatch.h"
+#include "picturefiles.h"
 #include "tracing.h"
 
 #include <QLineF>
@@ -111,8 +112,8 @@ TEST(Tracing, DotsLieOnTheOutlinesFromTheTopClockwise)
         })) << i;
 }
 
-// The outline goes, a band as wide as its line, and the details inside
-// stay; a filled silhouette loses its fill.
+// The outline goes, a band as wide as its line and its soft edge, and the
+// details inside stay; a filled silhouette loses its fill.
 TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
 {
     QPainterPath eye;
@@ -120,8 +121,8 @@ TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
     QImage drawn = page(circle(), 6);
     QPainter(&drawn).strokePath(eye, QPen(Qt::black, 3));
     const QImage erased = editor::withoutOutline(drawn);
-    for (int x = 94; x <= 106; ++x) // across the left side of the line
-        EXPECT_GT(qGray(erased.pixel(x, 150)), 250) << x;
+    for (int x = 94; x <= 106; ++x) // across the left side of the line, white for the fill
+        EXPECT_EQ(erased.pixel(x, 150), qRgb(255, 255, 255)) << x;
     EXPECT_LT(qGray(erased.pixel(160, 120)), 128); // the eye
     QImage solid(400, 300, QImage::Format_RGB32);
     solid.fill(Qt::white);
@@ -129,6 +130,14 @@ TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
     QImage white(solid.size(), QImage::Format_RGB32);
     white.fill(Qt::white);
     EXPECT_EQ(editor::withoutOutline(solid), white);
+    // Nothing all but white is left of a soft line for the paint bucket to stop at.
+    const QImage cow = editor::withoutOutline(toolkit::readFittedPicture(
+        LUNIPO_TEST_DATA "/openmoji/vaca.svg", editor::PictureBatch::page()));
+    int specks = 0;
+    for (int y = 0; y < cow.height(); ++y)
+        for (int x = 0; x < cow.width(); ++x)
+            specks += qGray(cow.pixel(x, y)) >= 250 && cow.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_EQ(specks, 0);
 }
 
 // Pressed on the page's drawing: its outline gets the dots, the figure is
