@@ -52,7 +52,7 @@ void BM_ReadAndDraw151DotsWithCircles(benchmark::State& state)
     p.form->activityFile = p.dir.filePath("actividad.txt");
     writeActivity(p.form->activityFile, 151);
     for (auto _ : state) {
-        p.form->Picture1->setBackColor(0xFFFFFF);
+        p.form->canvas->setBackColor(0xFFFFFF);
         p.form->readActivity();
     }
     state.counters["dots"] = p.form->dotCount;

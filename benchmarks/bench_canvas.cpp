@@ -34,8 +34,8 @@ struct Player
         form = std::make_unique<player::PlayerWindow>(platform);
         form->startUp();
         form->resize(CanvasWidthPx + 200, CanvasHeightPx + 100);
-        form->Picture1->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
-        form->Picture1->setBackColor(toolkit::vbWhite);
+        form->canvas->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
+        form->canvas->setBackColor(toolkit::vbWhite);
     }
 
     // Many labelled dots joined by segments, as a long activity leaves it.
@@ -77,7 +77,7 @@ void BM_RubberLineMove(benchmark::State& state)
     f.dotX[0] = 10 * Twips;
     f.dotY[0] = 10 * Twips;
     PaintCounter counter;
-    f.Picture1->installEventFilter(&counter);
+    f.canvas->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
         // Sweep the pointer across the far corner so the band is always long.
@@ -102,10 +102,10 @@ void BM_FillWholeCanvas(benchmark::State& state)
     int n = 0;
     for (auto _ : state) {
         // Alternate colours so every fill repaints all 1920 x 1080 pixels.
-        f.Picture1->FillColor = colours[n++ % 2];
+        f.canvas->FillColor = colours[n++ % 2];
         f.Picture1_MouseDown(1, 0, 960 * Twips, 540 * Twips);
     }
-    const QImage filled = f.Picture1->Image();
+    const QImage filled = f.canvas->Image();
     if (filled.pixel(0, 0) != filled.pixel(CanvasWidthPx - 1, CanvasHeightPx - 1))
         state.SkipWithError("the fill did not cover the canvas");
 }

@@ -33,17 +33,17 @@ void BM_PolygonPreviewMirrored(benchmark::State& state)
     e.busyPage(0);
     auto& f = *e.form;
     f.Command1_Click(12);
-    f.Combo1->setListIndex(f.Combo1->findText("20"));
+    f.sidesList->setListIndex(f.sidesList->findText("20"));
     for (int i = 1; i <= 3; ++i)
         f.Command3_Click(i);
     e.press(f.centreX / 2, f.centreY / 2);
     PaintCounter counter;
-    f.Picture1->installEventFilter(&counter);
+    f.canvas->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
         const float r = float(3000 + (step++ % 100) * 30);
         f.Picture1_MouseMove(1, 0, float(f.centreX / 2) + r, float(f.centreY / 2) + r / 2);
-        f.Picture1->repaint();
+        f.canvas->repaint();
     }
     state.counters["paints_per_move"] =
         benchmark::Counter(double(counter.paints) / std::max(1, step));
@@ -115,7 +115,7 @@ void BM_PageSwitch(benchmark::State& state)
         // the other page's button, and the click follows.
         QThreadPool::globalInstance()->waitForDone();
         if (state.range(0))
-            e.form->Command4(page).onMouseEnter();
+            e.form->pageButtons(page).onMouseEnter();
         QThreadPool::globalInstance()->waitForDone();
         state.ResumeTiming();
         e.form->Command4_Click(page);
@@ -164,7 +164,7 @@ void BM_FloodFill(benchmark::State& state)
     int colour = 0;
     for (auto _ : state) {
         f.colourRed = (colour += 40) % 256;
-        f.Picture1->FillColor = f.Picture2(0).FillColor = toolkit::RGB(f.colourRed, 0, 0);
+        f.canvas->FillColor = f.pages(0).FillColor = toolkit::RGB(f.colourRed, 0, 0);
         e.line(3000, 3000, 3000, 3000);
     }
 }
@@ -199,7 +199,7 @@ void BM_OpenActivity(benchmark::State& state)
         QThreadPool::globalInstance()->waitForDone();
         state.ResumeTiming();
         e.form->openActivity(path);
-        e.form->Picture1->repaint();
+        e.form->canvas->repaint();
     }
 }
 BENCHMARK(BM_OpenActivity)->Unit(benchmark::kMillisecond);
@@ -216,12 +216,12 @@ void BM_MoveDot(benchmark::State& state)
     const QPointF grabbed = f.dots[40].at;
     e.press(grabbed.x(), grabbed.y());
     PaintCounter counter;
-    f.Picture1->installEventFilter(&counter);
+    f.canvas->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
         const int i = step++ % 200;
         f.Picture1_MouseMove(1, 0, float(grabbed.x() + i * 15), float(grabbed.y() + (i % 20) * 45));
-        f.Picture1->repaint();
+        f.canvas->repaint();
     }
     state.counters["paints_per_move"] =
         benchmark::Counter(double(counter.paints) / std::max(1, step));

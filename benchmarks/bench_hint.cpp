@@ -57,13 +57,13 @@ void BM_HintPulseFrame(benchmark::State& state)
     player::PlayerWindow form(platform);
     form.startUp();
     form.resize(CanvasWidthPx + 200, CanvasHeightPx + 100);
-    form.Picture1->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
+    form.canvas->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
     for (int i = 0; i < 400; ++i) { // a busy drawing under the ring
-        form.Picture1->AutoRedraw = true;
-        form.Picture1->Line(i * 70.0, 0, CanvasWidthPx * Twips - i * 70.0, CanvasHeightPx * Twips,
-                            toolkit::RGB(i % 256, 90, 200));
+        form.canvas->AutoRedraw = true;
+        form.canvas->Line(i * 70.0, 0, CanvasWidthPx * Twips - i * 70.0, CanvasHeightPx * Twips,
+                          toolkit::RGB(i % 256, 90, 200));
     }
-    form.Picture1->AutoRedraw = false;
+    form.canvas->AutoRedraw = false;
     form.hitRadius = 250;
     form.labelFontSize = 14;
     form.dotCount = 3;
@@ -77,7 +77,7 @@ void BM_HintPulseFrame(benchmark::State& state)
     QApplication::processEvents();
 
     PaintArea area;
-    form.Picture1->installEventFilter(&area);
+    form.canvas->installEventFilter(&area);
     const long before = residentKb();
     for (auto _ : state) {
         platform.advance(player::HintRing::FrameMilliseconds);

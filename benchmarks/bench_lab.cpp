@@ -100,7 +100,7 @@ void BM_PlayerStarts(benchmark::State& state)
         lab.setUp(form);
         form.Show();
         QApplication::processEvents();
-        state.counters["themes"] = form.Combo1->ListCount();
+        state.counters["themes"] = form.themeList->ListCount();
     }
 }
 BENCHMARK(BM_PlayerStarts)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -114,7 +114,7 @@ void BM_OpenTheThemeList(benchmark::State& state)
     form.startUp();
     for (auto _ : state)
         form.Combo1_DropDown();
-    state.counters["themes"] = form.Combo1->ListCount();
+    state.counters["themes"] = form.themeList->ListCount();
 }
 BENCHMARK(BM_OpenTheThemeList)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
 
@@ -128,7 +128,7 @@ void BM_SaveDrawing(benchmark::State& state)
     player::scaleY = 1080 / 600.0;
     player::PlayerWindow form(lab.platform);
     form.startUp();
-    form.Picture1->Line(100, 100, 20000, 12000, 0xFF0000);
+    form.canvas->Line(100, 100, 20000, 12000, 0xFF0000);
     for (auto _ : state) {
         lab.platform.clock = lab.platform.clock.addSecs(1);
         form.Command4_Click(6);

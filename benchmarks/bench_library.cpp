@@ -65,9 +65,9 @@ void BM_LibraryWindowOpens(benchmark::State& state)
         editor::LibraryWindow window(library.platform, library.work());
         window.show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window.Activities->rowCount());
+        benchmark::DoNotOptimize(window.activities->rowCount());
         state.PauseTiming();
-        window.Activities->waitForThumbnails();
+        window.activities->waitForThumbnails();
         state.ResumeTiming();
     }
 }
@@ -78,8 +78,8 @@ void BM_LibraryThumbnailsOfATheme(benchmark::State& state)
     Library library;
     editor::LibraryWindow window(library.platform, library.work());
     for (auto _ : state) {
-        window.Activities->setTheme(library.theme);
-        window.Activities->waitForThumbnails();
+        window.activities->setTheme(library.theme);
+        window.activities->waitForThumbnails();
     }
 }
 BENCHMARK(BM_LibraryThumbnailsOfATheme)->Unit(benchmark::kMillisecond);
@@ -115,7 +115,7 @@ void BM_LibraryWindowOnFiftyThousandFiles(benchmark::State& state)
         QApplication::processEvents();
         state.PauseTiming();
         state.counters["added_MB"] = residentMegabytes() - before;
-        state.counters["rows"] = window.Activities->rowCount();
+        state.counters["rows"] = window.activities->rowCount();
         state.ResumeTiming();
     }
 }

@@ -51,8 +51,8 @@ struct Editor
         form->Command4_Click(page);
         form->Command1_Click(2);
         form->Command7_Click(3);
-        const double w = form->Picture1->ScaleWidth();
-        const double h = form->Picture1->ScaleHeight();
+        const double w = form->canvas->ScaleWidth();
+        const double h = form->canvas->ScaleHeight();
         for (int i = 0; i < 60; ++i) {
             form->colourRed = (i * 37) % 256;
             form->colourGreen = (i * 91) % 256;

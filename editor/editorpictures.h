@@ -17,37 +17,37 @@ namespace editor::pictures {
 
 constexpr int PictureSide = 32;
 
-// Main palette, Command1: indexes 0-6, 8 and 10-19 (there is no 7 and no 9).
+// Main palette, toolButtons: indexes 0-6, 8 and 10-19 (there is no 7 and no 9).
 QImage mainPalette(int index);
 QString mainPaletteTip(int index);
 
-// Grid spacing, Command2 0..7: dot grids from dense to sparse.
+// Grid spacing, gridButtons 0..7: dot grids from dense to sparse.
 QImage gridButton(int index);
 QString gridButtonTip(int index);
 
-// Symmetry, Command3 0..3: none, left-right, top-bottom, through the centre.
+// Symmetry, symmetryButtons 0..3: none, left-right, top-bottom, through the centre.
 QImage symmetry(int index);
 QString symmetryTip(int index);
 
-// Polygon mode, Command5 0..2: from the centre, flattened, from one side.
+// Polygon mode, polygonModeButtons 0..2: from the centre, flattened, from one side.
 QImage polygonMode(int index);
 QString polygonModeTip(int index);
 
-// Circle kind, Command6 0..5: circle, ellipse, arcs upper right, lower left,
+// Circle kind, circleKindButtons 0..5: circle, ellipse, arcs upper right, lower left,
 // top and right.
 QImage circleKind(int index);
 QString circleKindTip(int index);
 
-// Line width, Command7 0..13: bars 1 to 14 pixels thick.
+// Line width, widthButtons 0..13: bars 1 to 14 pixels thick.
 QImage lineWidth(int index);
 QString lineWidthTip(int index);
 
-// Fill style, Command8 0..7: solid, transparent, horizontal, vertical,
+// Fill style, fillStyleButtons 0..7: solid, transparent, horizontal, vertical,
 // upward diagonal, downward diagonal, cross, diagonal cross.
 QImage fillStyle(int index);
 QString fillStyleTip(int index);
 
-// Eraser size, Command10 0..5: squares of growing size.
+// Eraser size, eraserButtons 0..5: squares of growing size.
 QImage eraserSize(int index);
 QString eraserSizeTip(int index);
 

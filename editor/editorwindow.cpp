@@ -31,11 +31,11 @@ constexpr int ToolRows[9][2] = {{0, 1},  {16, 17}, {13, 14}, {2, 4}, {3, 18},
 // The setting palettes and the page buttons share one row under the canvas.
 constexpr int SettingSide = 375;
 constexpr int PageButtonWidth = 450;
-constexpr int Combo1Width = 700;
-constexpr int Label1Width = 900;
-constexpr int Combo4Width = 600;
-constexpr int Check1Width = 1100;
-constexpr int Combo5Width = 1700;
+constexpr int SidesListWidth = 700;
+constexpr int SidesLabelWidth = 900;
+constexpr int NumberStepWidth = 600;
+constexpr int CloseFigureWidth = 1100;
+constexpr int DotListWidth = 1700;
 constexpr double ControlFontPoints = 8.25;
 
 constexpr int WindowColour = toolkit::RGB(212, 208, 200);
@@ -55,23 +55,23 @@ EditorWindow::EditorWindow(toolkit::Platform& platform, QWidget* parent)
 
 void EditorWindow::createControls()
 {
-    Picture3 = new PictureBox(this);
-    Picture3->setPicture(pictures::colourStrip());
-    Picture3->onMouseDown = [this](int b, int s, float x, float y) {
+    colourStrip = new PictureBox(this);
+    colourStrip->setPicture(pictures::colourStrip());
+    colourStrip->onMouseDown = [this](int b, int s, float x, float y) {
         picture3_MouseDown(b, s, x, y);
     };
 
-    Picture1 = new PictureBox(this);
-    Picture1->setBackColor(toolkit::vbWhite);
-    Picture1->setPicture(pictures::startPicture());
-    Picture1->onMouseDown = [this](int b, int s, float x, float y) {
+    canvas = new PictureBox(this);
+    canvas->setBackColor(toolkit::vbWhite);
+    canvas->setPicture(pictures::startPicture());
+    canvas->onMouseDown = [this](int b, int s, float x, float y) {
         Picture1_MouseDown(b, s, x, y);
     };
-    Picture1->onMouseMove = [this](int b, int s, float x, float y) {
+    canvas->onMouseMove = [this](int b, int s, float x, float y) {
         Picture1_MouseMove(b, s, x, y);
     };
-    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
-    Picture1->setOnDrop([this](const QMimeData& data) { dropped(data); });
+    canvas->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    canvas->setOnDrop([this](const QMimeData& data) { dropped(data); });
 
     composer_ = new PictureBox(this);
     composer_->setBackColor(toolkit::vbWhite);
@@ -82,17 +82,17 @@ void EditorWindow::createControls()
     auto* firstPage = new PictureBox(this);
     firstPage->setBackColor(toolkit::vbWhite);
     firstPage->hide();
-    Picture2.Load(firstPage);
+    pages.Load(firstPage);
 
     auto* firstPageButton = new CommandButton(this);
     firstPageButton->setCaption(QStringLiteral("1"));
     firstPageButton->setBackColor(toolkit::vbWhite);
     firstPageButton->setToolTipText(tr("Página 1"));
     firstPageButton->onClick = [this] { Command4_Click(0); };
-    Command4.Load(firstPageButton);
+    pageButtons.Load(firstPageButton);
 
     for (size_t ring = 1; ring <= Pages; ++ring)
-        Image[ring].LoadNew();
+        undoRings[ring].LoadNew();
 
     createLeftColumn();
     createSettingPalettes();
@@ -120,7 +120,7 @@ CommandButton* pictureButton(QWidget* parent, const QImage& picture, const QStri
 
 void EditorWindow::createLeftColumn()
 {
-    // Command1 is an array with holes: members 7 and 9 exist as hidden
+    // toolButtons is an array with holes: members 7 and 9 exist as hidden
     // placeholders so that indexes stay the tool numbers.
     int top[20] = {};
     int left[20] = {};
@@ -134,7 +134,7 @@ void EditorWindow::createLeftColumn()
                                      [this, i] { Command1_Click(i); });
         button->Move(left[i], top[i], ToolSide, ToolSide);
         button->setVisible(hasTool(i));
-        Command1.Load(button);
+        toolButtons.Load(button);
     }
 
     const int gridTop = ColumnTop + 9 * ToolSide + GroupGap;
@@ -143,9 +143,9 @@ void EditorWindow::createLeftColumn()
                                      [this, i] { Command2_Click(i); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, gridTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
-        Command2.Load(button);
+        gridButtons.Load(button);
     }
-    Command2(5).setBackColor(toolkit::vbGreen); // the grid of 300 the editor starts with
+    gridButtons(5).setBackColor(toolkit::vbGreen); // the grid of 300 the editor starts with
 
     const int symmetryTop = gridTop + 4 * ToolSide + GroupGap;
     for (int i = 0; i < 4; ++i) {
@@ -153,17 +153,17 @@ void EditorWindow::createLeftColumn()
                                      [this, i] { Command3_Click(i); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, symmetryTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
-        Command3.Load(button);
+        symmetryButtons.Load(button);
     }
-    Command3(0).setBackColor(toolkit::vbGreen);
+    symmetryButtons(0).setBackColor(toolkit::vbGreen);
     createThemeButtons();
 
-    Picture3->Move(Command1(1).Left() + Command1(1).Width() + 75, ColumnTop,
-                   pictures::StripWidth * toolkit::TwipsPerPixel,
-                   pictures::StripHeight * toolkit::TwipsPerPixel);
-    Picture1->Move(0, 0, pictures::StartWidth * toolkit::TwipsPerPixel,
-                   pictures::StartHeight * toolkit::TwipsPerPixel);
-    Command4(0).Move(0, 0, PageButtonWidth, SettingSide);
+    colourStrip->Move(toolButtons(1).Left() + toolButtons(1).Width() + 75, ColumnTop,
+                      pictures::StripWidth * toolkit::TwipsPerPixel,
+                      pictures::StripHeight * toolkit::TwipsPerPixel);
+    canvas->Move(0, 0, pictures::StartWidth * toolkit::TwipsPerPixel,
+                 pictures::StartHeight * toolkit::TwipsPerPixel);
+    pageButtons(0).Move(0, 0, PageButtonWidth, SettingSide);
 }
 
 void EditorWindow::createSettingPalettes()
@@ -179,52 +179,53 @@ void EditorWindow::createSettingPalettes()
             array.Load(button);
         }
     };
-    palette(Command5, 3, pictures::polygonMode, pictures::polygonModeTip,
+    palette(polygonModeButtons, 3, pictures::polygonMode, pictures::polygonModeTip,
             &EditorWindow::Command5_Click);
-    palette(Command6, 6, pictures::circleKind, pictures::circleKindTip,
+    palette(circleKindButtons, 6, pictures::circleKind, pictures::circleKindTip,
             &EditorWindow::Command6_Click);
-    palette(Command7, 14, pictures::lineWidth, pictures::lineWidthTip,
+    palette(widthButtons, 14, pictures::lineWidth, pictures::lineWidthTip,
             &EditorWindow::Command7_Click);
-    palette(Command8, 8, pictures::fillStyle, pictures::fillStyleTip,
+    palette(fillStyleButtons, 8, pictures::fillStyle, pictures::fillStyleTip,
             &EditorWindow::Command8_Click);
-    palette(Command10, 6, pictures::eraserSize, pictures::eraserSizeTip,
+    palette(eraserButtons, 6, pictures::eraserSize, pictures::eraserSizeTip,
             &EditorWindow::Command10_Click);
-    palette(Command11, 5, nullptr, nullptr, &EditorWindow::Command11_Click);
+    palette(dotSizeButtons, 5, nullptr, nullptr, &EditorWindow::Command11_Click);
 
     const double dotCaptionPoints[3] = {8.25, 9.75, 12};
     const char* dotTips[5] = {QT_TR_NOOP("Puntos pequeños"), QT_TR_NOOP("Puntos medianos"),
                               QT_TR_NOOP("Puntos grandes"), QT_TR_NOOP("Borrar la lista de puntos"),
                               QT_TR_NOOP("Círculo alrededor de cada punto")};
     for (int i = 0; i < 5; ++i) {
-        Command11(i).setCaption(i < 3 ? QStringLiteral("1") : i == 3 ? "B" : "O");
-        Command11(i).setFontPoints(QStringLiteral("Arial"), i < 3 ? dotCaptionPoints[i] : 12,
-                                   i >= 3);
-        Command11(i).setToolTipText(tr(dotTips[i]));
+        dotSizeButtons(i).setCaption(i < 3 ? QStringLiteral("1") : i == 3 ? "B" : "O");
+        dotSizeButtons(i).setFontPoints(QStringLiteral("Arial"), i < 3 ? dotCaptionPoints[i] : 12,
+                                        i >= 3);
+        dotSizeButtons(i).setToolTipText(tr(dotTips[i]));
     }
-    Command7(0).setBackColor(toolkit::vbGreen); // width 1
+    widthButtons(0).setBackColor(toolkit::vbGreen); // width 1
 
-    Combo1 = new ComboBox(this);
-    Combo1->Move(0, 0, Combo1Width, SettingSide);
-    Combo1->setToolTip(tr("Número de lados del polígono"));
-    Label1 = new toolkit::Label(this);
-    Label1->setCaption(tr("Nº Lados"));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->Move(0, 0, Label1Width, SettingSide);
-    Combo4 = new ComboBox(this);
-    Combo4->Move(0, 0, Combo4Width, SettingSide);
-    Combo4->setToolTip(tr("Salto entre los números de los puntos, o letras (ABC)"));
-    Check1 = new CheckBox(this);
-    Check1->setText(tr("CIERRA"));
-    Check1->setToolTip(tr("Cierra la figura: une el último punto con el primero"));
-    Check1->Move(0, 0, Check1Width, SettingSide);
-    Check1->onClick = [this] { Check1_Click(); };
-    Combo5 = new ComboBox(this);
-    Combo5->Move(0, 0, Combo5Width, SettingSide);
-    Combo5->setToolTip(tr("Los puntos de la actividad"));
-    Combo5->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
-    for (ComboBox* combo : {Combo1, Combo4, Combo5})
+    sidesList = new ComboBox(this);
+    sidesList->Move(0, 0, SidesListWidth, SettingSide);
+    sidesList->setToolTip(tr("Número de lados del polígono"));
+    sidesLabel = new toolkit::Label(this);
+    sidesLabel->setCaption(tr("Nº Lados"));
+    sidesLabel->setAlignment(Qt::AlignCenter);
+    sidesLabel->Move(0, 0, SidesLabelWidth, SettingSide);
+    numberStep = new ComboBox(this);
+    numberStep->Move(0, 0, NumberStepWidth, SettingSide);
+    numberStep->setToolTip(tr("Salto entre los números de los puntos, o letras (ABC)"));
+    closeFigureCheck = new CheckBox(this);
+    closeFigureCheck->setText(tr("CIERRA"));
+    closeFigureCheck->setToolTip(tr("Cierra la figura: une el último punto con el primero"));
+    closeFigureCheck->Move(0, 0, CloseFigureWidth, SettingSide);
+    closeFigureCheck->onClick = [this] { Check1_Click(); };
+    dotListBox = new ComboBox(this);
+    dotListBox->Move(0, 0, DotListWidth, SettingSide);
+    dotListBox->setToolTip(tr("Los puntos de la actividad"));
+    dotListBox->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    for (ComboBox* combo : {sidesList, numberStep, dotListBox})
         combo->setFontPoints(QStringLiteral("Arial"), ControlFontPoints);
-    for (QWidget* control : std::initializer_list<QWidget*>{Combo1, Label1, Combo4, Check1, Combo5})
+    for (QWidget* control : std::initializer_list<QWidget*>{sidesList, sidesLabel, numberStep,
+                                                            closeFigureCheck, dotListBox})
         control->hide();
     createMoveButton();
     createAutoDots();
@@ -254,29 +255,29 @@ void EditorWindow::startUp()
     piValue = 4 * std::atan(1.0);
     // An eraser chosen before any size still erases: the smallest size.
     brushSize = 20;
-    Command10(0).setBackColor(toolkit::vbGreen);
+    eraserButtons(0).setBackColor(toolkit::vbGreen);
 
     for (int i = 0; i < 18; ++i)
-        Combo1->AddItem(QString::number(i + 3));
-    Combo1->setListIndex(2);
+        sidesList->AddItem(QString::number(i + 3));
+    sidesList->setListIndex(2);
     for (int i = 0; i < 15; ++i)
-        Combo4->AddItem(QString::number(i + 1));
-    Combo4->AddItem(QStringLiteral("ABC"));
-    Combo4->setListIndex(0);
-    Combo5->setListIndex(-1);
+        numberStep->AddItem(QString::number(i + 1));
+    numberStep->AddItem(QStringLiteral("ABC"));
+    numberStep->setListIndex(0);
+    dotListBox->setListIndex(-1);
 
     recomputeCentre();
     createUndoImages();
 
-    for (PictureBox* area : {Picture1}) {
+    for (PictureBox* area : {canvas}) {
         area->FontName = QStringLiteral("arial");
         area->FontSize = DefaultFontPoints;
     }
     for (int p = 0; p < Pages; ++p) {
-        Picture2(p).FontName = QStringLiteral("arial");
-        Picture2(p).FontSize = DefaultFontPoints;
+        pages(p).FontName = QStringLiteral("arial");
+        pages(p).FontSize = DefaultFontPoints;
     }
-    Picture1->setMouseIcon(pictures::pointerIcon(), pictures::pointerHotSpot());
+    canvas->setMouseIcon(pictures::pointerIcon(), pictures::pointerHotSpot());
     recoverThemes();
     startWorkingState();
 }
@@ -288,7 +289,7 @@ int EditorWindow::currentColour() const
 
 void EditorWindow::setPersistent(bool on)
 {
-    Picture1->AutoRedraw = on;
+    canvas->AutoRedraw = on;
     page().AutoRedraw = on;
     if (on)
         drawPageAsCanvas();
@@ -300,12 +301,12 @@ void EditorWindow::setPersistent(bool on)
 void EditorWindow::drawPageAsCanvas()
 {
     toolkit::PictureBox& kept = page();
-    kept.DrawWidth = Picture1->DrawWidth;
-    kept.ForeColor = Picture1->ForeColor;
-    kept.FillColor = Picture1->FillColor;
-    kept.FillStyle = Picture1->FillStyle;
-    kept.FontName = Picture1->FontName;
-    kept.FontSize = Picture1->FontSize;
+    kept.DrawWidth = canvas->DrawWidth;
+    kept.ForeColor = canvas->ForeColor;
+    kept.FillColor = canvas->FillColor;
+    kept.FillStyle = canvas->FillStyle;
+    kept.FontName = canvas->FontName;
+    kept.FontSize = canvas->FontSize;
 }
 
 } // namespace editor

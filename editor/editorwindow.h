@@ -60,28 +60,28 @@ public:
     void Show();
 
     // --- Controls -------------------------------------------------------
-    toolkit::PictureBox* Picture1;                           // the canvas
-    toolkit::ControlArray<toolkit::PictureBox> Picture2;     // hidden page buffers 0..9
-    toolkit::PictureBox* Picture3;                           // the colour strip
-    toolkit::ControlArray<toolkit::CommandButton> Command1;  // main palette 0-6, 8, 10-19
-    toolkit::ControlArray<toolkit::CommandButton> Command2;  // grid spacing 0..7
-    toolkit::ControlArray<toolkit::CommandButton> Command3;  // symmetry 0..3
-    toolkit::ControlArray<toolkit::CommandButton> Command4;  // page buttons "1".."10"
-    toolkit::ControlArray<toolkit::CommandButton> Command5;  // polygon mode 0..2
-    toolkit::ControlArray<toolkit::CommandButton> Command6;  // circle kind 0..5
-    toolkit::ControlArray<toolkit::CommandButton> Command7;  // line widths 1..14
-    toolkit::ControlArray<toolkit::CommandButton> Command8;  // fill styles 0..7
-    toolkit::ControlArray<toolkit::CommandButton> Command10; // eraser sizes 0..5
-    toolkit::ControlArray<toolkit::CommandButton> Command11; // dot sizes, "B", "O"
-    toolkit::ComboBox* Combo1;                               // polygon sides "3".."20"
-    toolkit::Label* Label1;                                  // "Nº Lados"
-    toolkit::ComboBox* Combo4;                               // dot number step "1".."15", "ABC"
-    static constexpr int LetterStep = 15;                    // Combo4's "ABC"
-    toolkit::ComboBox* Combo5;                               // the dot list
-    toolkit::CheckBox* Check1;                               // "CIERRA"
-    // The undo rings: Image[p + 1] holds page p's seven snapshots, as the
-    // image arrays Image1 .. Image10 (Image[0] is not used).
-    std::array<toolkit::ControlArray<toolkit::ImageHolder>, Pages + 1> Image;
+    toolkit::PictureBox* canvas;                                      // the canvas
+    toolkit::ControlArray<toolkit::PictureBox> pages;                 // hidden page buffers 0..9
+    toolkit::PictureBox* colourStrip;                                 // the colour strip
+    toolkit::ControlArray<toolkit::CommandButton> toolButtons;        // main palette 0-6, 8, 10-19
+    toolkit::ControlArray<toolkit::CommandButton> gridButtons;        // grid spacing 0..7
+    toolkit::ControlArray<toolkit::CommandButton> symmetryButtons;    // symmetry 0..3
+    toolkit::ControlArray<toolkit::CommandButton> pageButtons;        // page buttons "1".."10"
+    toolkit::ControlArray<toolkit::CommandButton> polygonModeButtons; // polygon mode 0..2
+    toolkit::ControlArray<toolkit::CommandButton> circleKindButtons;  // circle kind 0..5
+    toolkit::ControlArray<toolkit::CommandButton> widthButtons;       // line widths 1..14
+    toolkit::ControlArray<toolkit::CommandButton> fillStyleButtons;   // fill styles 0..7
+    toolkit::ControlArray<toolkit::CommandButton> eraserButtons;      // eraser sizes 0..5
+    toolkit::ControlArray<toolkit::CommandButton> dotSizeButtons;     // dot sizes, "B", "O"
+    toolkit::ComboBox* sidesList;                                     // polygon sides "3".."20"
+    toolkit::Label* sidesLabel;                                       // "Nº Lados"
+    toolkit::ComboBox* numberStep;        // dot number step "1".."15", "ABC"
+    static constexpr int LetterStep = 15; // numberStep's "ABC"
+    toolkit::ComboBox* dotListBox;        // the dot list
+    toolkit::CheckBox* closeFigureCheck;  // "CIERRA"
+    // The undo rings: undoRings[p + 1] holds page p's seven snapshots
+    // (undoRings[0] is not used).
+    std::array<toolkit::ControlArray<toolkit::ImageHolder>, Pages + 1> undoRings;
 
     // The main palette's buttons in index order; 7 and 9 do not exist.
     static bool hasTool(int index) { return index >= 0 && index <= 19 && index != 7 && index != 9; }
@@ -188,12 +188,12 @@ public:
     // canvas shows them over the page's drawing, from this list, so moving
     // or removing one never harms what lies under it. They join the drawing
     // where the page is used as a whole picture (a saved bitmap).
-    DotList dots;                           // Combo5's entries, in its order
-    toolkit::CommandButton* MoveButton;     // "Mover": the dot tool moves dots
-    toolkit::CommandButton* AutoDotsButton; // "Puntos automáticos"
-    QSpinBox* AutoDotsCount;                // how many, 3 to 150
-    toolkit::CheckBox* ShowDrawingCheck;    // "El niño ve el dibujo"
-    toolkit::CheckBox* EraseOutlineCheck;   // "Borrar el contorno"
+    DotList dots;                           // dotListBox's entries, in its order
+    toolkit::CommandButton* moveButton;     // "Mover": the dot tool moves dots
+    toolkit::CommandButton* autoDotsButton; // "Puntos automáticos"
+    QSpinBox* autoDotsCount;                // how many, 3 to 150
+    toolkit::CheckBox* showDrawingCheck;    // "El niño ve el dibujo"
+    toolkit::CheckBox* eraseOutlineCheck;   // "Borrar el contorno"
     bool movingDots = false;
     void MoveButton_Click();
     // Finds the figures of the page's drawing and places that many numbered
@@ -227,8 +227,8 @@ public:
     toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
 
     // --- Taking the activity to the player (editorwindow_themes.cpp) -----------
-    toolkit::CommandButton* ThemeButton; // "Guardar en un tema"
-    toolkit::CommandButton* TryButton;   // "Probar"
+    toolkit::CommandButton* themeButton; // "Guardar en un tema"
+    toolkit::CommandButton* tryButton;   // "Probar"
     // Opens the theme library (LibraryWindow) on the work, to save it into a theme.
     void ThemeButton_Click();
     // Starts the player on the dots placed so far, without waiting for it.
@@ -236,7 +236,7 @@ public:
 
 private:
     // The current page's buffer.
-    toolkit::PictureBox& page() { return Picture2(currentPage); }
+    toolkit::PictureBox& page() { return pages(currentPage); }
     int currentColour() const;
     // Persistent drawing on or off for the canvas and the current page.
     void setPersistent(bool on);
@@ -307,7 +307,7 @@ private:
     // After an undo: the list as it was before the step the undo took back.
     void takeBackDotStep();
     // A dot moved, removed or put back: the records changed are written anew,
-    // Combo5 shows the list and the next dot joins on where the list ends.
+    // dotListBox shows the list and the next dot joins on where the list ends.
     void dotListChanged();
     // The next dot continues the list's last figure when it is still open.
     void followList();

@@ -21,28 +21,28 @@ constexpr int Gap = 100; // twips between the dot list and these controls
 
 void EditorWindow::createAutoDots()
 {
-    AutoDotsButton = new toolkit::CommandButton(this);
-    AutoDotsButton->setCaption(tr("Puntos automáticos"));
-    AutoDotsButton->setBackColor(toolkit::vbWhite);
-    AutoDotsButton->setToolTipText(
+    autoDotsButton = new toolkit::CommandButton(this);
+    autoDotsButton->setCaption(tr("Puntos automáticos"));
+    autoDotsButton->setBackColor(toolkit::vbWhite);
+    autoDotsButton->setToolTipText(
         tr("Pone los puntos solos a lo largo del contorno de cada figura de la página"));
-    AutoDotsButton->onClick = [this] { AutoDotsButton_Click(); };
-    AutoDotsCount = new QSpinBox(this);
-    AutoDotsCount->setRange(3, 150);
-    AutoDotsCount->setValue(20);
-    AutoDotsCount->setToolTip(tr("Cuántos puntos automáticos"));
-    ShowDrawingCheck = new toolkit::CheckBox(this);
-    ShowDrawingCheck->setText(tr("El niño ve el dibujo"));
-    ShowDrawingCheck->setToolTip(
+    autoDotsButton->onClick = [this] { AutoDotsButton_Click(); };
+    autoDotsCount = new QSpinBox(this);
+    autoDotsCount->setRange(3, 150);
+    autoDotsCount->setValue(20);
+    autoDotsCount->setToolTip(tr("Cuántos puntos automáticos"));
+    showDrawingCheck = new toolkit::CheckBox(this);
+    showDrawingCheck->setText(tr("El niño ve el dibujo"));
+    showDrawingCheck->setToolTip(
         tr("La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos"));
-    EraseOutlineCheck = new toolkit::CheckBox(this);
-    EraseOutlineCheck->setText(tr("Borrar el contorno"));
-    EraseOutlineCheck->setToolTip(
+    eraseOutlineCheck = new toolkit::CheckBox(this);
+    eraseOutlineCheck->setText(tr("Borrar el contorno"));
+    eraseOutlineCheck->setToolTip(
         tr("Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los "
            "puntos"));
-    EraseOutlineCheck->setChecked(true);
-    for (QWidget* control : std::initializer_list<QWidget*>{AutoDotsButton, AutoDotsCount,
-                                                            ShowDrawingCheck, EraseOutlineCheck})
+    eraseOutlineCheck->setChecked(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{autoDotsButton, autoDotsCount,
+                                                            showDrawingCheck, eraseOutlineCheck})
         control->hide();
 }
 
@@ -50,35 +50,35 @@ void EditorWindow::createAutoDots()
 // right edge just above it.
 void EditorWindow::placeAutoDots()
 {
-    const int height = Combo5->height();
-    const int countWidth = AutoDotsCount->sizeHint().width();
+    const int height = dotListBox->height();
+    const int countWidth = autoDotsCount->sizeHint().width();
     const int buttonWidth =
-        AutoDotsButton->fontMetrics().horizontalAdvance(AutoDotsButton->text()) + 16;
-    const int showWidth = ShowDrawingCheck->sizeHint().width();
-    const int eraseWidth = EraseOutlineCheck->sizeHint().width();
+        autoDotsButton->fontMetrics().horizontalAdvance(autoDotsButton->text()) + 16;
+    const int showWidth = showDrawingCheck->sizeHint().width();
+    const int eraseWidth = eraseOutlineCheck->sizeHint().width();
     const int width = countWidth + 6 + buttonWidth + 8 + showWidth + 8 + eraseWidth;
-    QPoint at((Combo5->Left() + Combo5->Width() + Gap) / toolkit::TwipsPerPixel,
-              Combo5->Top() / toolkit::TwipsPerPixel);
+    QPoint at((dotListBox->Left() + dotListBox->Width() + Gap) / toolkit::TwipsPerPixel,
+              dotListBox->Top() / toolkit::TwipsPerPixel);
     const int screen = platform_.screenWidthTwips() / platform_.twipsPerPixelX();
     if (at.x() + width > screen)
         at = QPoint(screen - width - 4, at.y() - height - 4);
-    AutoDotsCount->setGeometry(at.x(), at.y(), countWidth, height);
+    autoDotsCount->setGeometry(at.x(), at.y(), countWidth, height);
     const int pixel = toolkit::TwipsPerPixel;
     int x = at.x() + countWidth + 6;
-    AutoDotsButton->Move(x * pixel, at.y() * pixel, buttonWidth * pixel, height * pixel);
+    autoDotsButton->Move(x * pixel, at.y() * pixel, buttonWidth * pixel, height * pixel);
     x += buttonWidth + 8;
-    ShowDrawingCheck->Move(x * pixel, at.y() * pixel, showWidth * pixel, height * pixel);
+    showDrawingCheck->Move(x * pixel, at.y() * pixel, showWidth * pixel, height * pixel);
     x += showWidth + 8;
-    EraseOutlineCheck->Move(x * pixel, at.y() * pixel, eraseWidth * pixel, height * pixel);
+    eraseOutlineCheck->Move(x * pixel, at.y() * pixel, eraseWidth * pixel, height * pixel);
 }
 
 QByteArray EditorWindow::activityPicture() const
 {
-    if (!ShowDrawingCheck->isChecked())
+    if (!showDrawingCheck->isChecked())
         return {};
     const QSize screen(platform_.screenWidthTwips() / platform_.twipsPerPixelX(),
                        platform_.screenHeightTwips() / platform_.twipsPerPixelY());
-    return toolkit::activityPictureBytes(Picture2(currentPage).Image(), screen);
+    return toolkit::activityPictureBytes(pages(currentPage).Image(), screen);
 }
 
 void EditorWindow::AutoDotsButton_Click()
@@ -90,7 +90,7 @@ void EditorWindow::AutoDotsButton_Click()
     }
     // Each figure takes its dots and a closing; what the player reads is the limit.
     const int count =
-        dotsThatFit(AutoDotsCount->value(), int(outlines.size()), MaxDotEntries - dotEntryCount);
+        dotsThatFit(autoDotsCount->value(), int(outlines.size()), MaxDotEntries - dotEntryCount);
     if (count < 3) {
         tell(tr("Una actividad admite como mucho %1 puntos, contando los cierres. "
                 "Guarda esta actividad y empieza otra.")
@@ -100,9 +100,9 @@ void EditorWindow::AutoDotsButton_Click()
     pushUndoSnapshot();
     rememberDotStep();
     // The child joins the outline; the details inside are the child's to see.
-    if (EraseOutlineCheck->isChecked())
+    if (eraseOutlineCheck->isChecked())
         page().setPicture(withoutOutline(page().Image()));
-    ShowDrawingCheck->setChecked(true);
+    showDrawingCheck->setChecked(true);
     const DotLabels labels = dotLabels();
     for (const QList<QPointF>& figure : dotsAlong(outlines, count)) {
         for (qsizetype i = 0; i < figure.size(); ++i) {
@@ -111,7 +111,7 @@ void EditorWindow::AutoDotsButton_Click()
                     currentColour(),
                     currentPage,
                     dotSize,
-                    Picture1->FontSize,
+                    canvas->FontSize,
                     i == 0,
                     {}});
             dotNumber += labels.step;
@@ -121,7 +121,7 @@ void EditorWindow::AutoDotsButton_Click()
                 currentColour(),
                 currentPage,
                 dotSize,
-                Picture1->FontSize,
+                canvas->FontSize,
                 false,
                 {}});
     }

@@ -27,15 +27,15 @@ void EditorWindow::Picture1_MouseDown(int Button, int, float X, float Y)
 
 void EditorWindow::Picture1_MouseMove(int Button, int, float X, float Y)
 {
-    Picture1->Cls();
-    Picture1->DrawWidth = 2;
+    canvas->Cls();
+    canvas->DrawWidth = 2;
     pointerX = snap(X, gridStep);
     pointerY = snap(Y, gridStep);
     drawCursorCross();
     if (Button != 0 && activeTool == 19 && movingDots) {
         moveDrag();
     } else if (Button != 0) {
-        Picture1->DrawWidth = lineWidth;
+        canvas->DrawWidth = lineWidth;
         moveAction();
     }
     prevMoveX = pointerX;
@@ -45,8 +45,8 @@ void EditorWindow::Picture1_MouseMove(int Button, int, float X, float Y)
 void EditorWindow::drawCursorCross()
 {
     const double arm = gridStep + 100;
-    Picture1->Line(pointerX + arm, pointerY, pointerX - arm, pointerY);
-    Picture1->Line(pointerX, pointerY + arm, pointerX, pointerY - arm);
+    canvas->Line(pointerX + arm, pointerY, pointerX - arm, pointerY);
+    canvas->Line(pointerX, pointerY + arm, pointerX, pointerY - arm);
 }
 
 void EditorWindow::moveAction()
@@ -55,8 +55,8 @@ void EditorWindow::moveAction()
     switch (activeTool) {
     case 2:
         withMirrors([&](bool flipX, bool flipY) {
-            Picture1->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
-                           mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), C);
+            canvas->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
+                         mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), C);
         });
         break;
     case 3:
@@ -78,7 +78,7 @@ void EditorWindow::moveAction()
         eraseSquare();
         break;
     case 19:
-        Picture1->Line(prevDotX, prevDotY, pointerX, pointerY, C);
+        canvas->Line(prevDotX, prevDotY, pointerX, pointerY, C);
         break;
     default:
         break;
@@ -101,7 +101,7 @@ void EditorWindow::stampCircle()
     snapshotBeforeStroke();
     setPersistent(true);
     withMirrors([&](bool flipX, bool flipY) {
-        for (auto* area : {Picture1, &page()})
+        for (auto* area : {canvas, &page()})
             area->Circle(mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), stampRadius,
                          currentColour());
     });
@@ -115,7 +115,7 @@ void EditorWindow::pencilSegment()
     snapshotBeforeStroke();
     setPersistent(true);
     withMirrors([&](bool flipX, bool flipY) {
-        for (auto* area : {Picture1, &page()})
+        for (auto* area : {canvas, &page()})
             area->Line(mirroredX(prevMoveX, flipX), mirroredY(prevMoveY, flipY),
                        mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), currentColour());
     });
@@ -130,12 +130,12 @@ void EditorWindow::eraseSquare()
     const double bottom = pointerY + brushSize;
     snapshotBeforeStroke();
     setPersistent(true);
-    for (auto* area : {Picture1, &page()})
+    for (auto* area : {canvas, &page()})
         area->Line(left, top, right, bottom, toolkit::vbWhite, LineShape::BoxFilled);
     setPersistent(false);
-    Picture1->DrawWidth = 1;
-    Picture1->Line(left, top, right, bottom, toolkit::vbBlack, LineShape::Box);
-    Picture1->DrawWidth = lineWidth;
+    canvas->DrawWidth = 1;
+    canvas->Line(left, top, right, bottom, toolkit::vbBlack, LineShape::Box);
+    canvas->DrawWidth = lineWidth;
 }
 
 void EditorWindow::Picture1_MouseUp(int, int, float, float)
@@ -147,7 +147,7 @@ void EditorWindow::Picture1_MouseUp(int, int, float, float)
         return;
     }
     if (drawnWhileHeld) {
-        drawDots(*Picture1, currentPage); // over what the stroke drew on them
+        drawDots(*canvas, currentPage); // over what the stroke drew on them
         return;
     }
     if (activeTool == 19 && refuseDotBeyondLimit())
@@ -158,7 +158,7 @@ void EditorWindow::Picture1_MouseUp(int, int, float, float)
     if (activeTool == 19)
         placeDot();
     else
-        drawDots(*Picture1, currentPage);
+        drawDots(*canvas, currentPage);
     setPersistent(false);
     workChanged();
 }
@@ -169,22 +169,22 @@ void EditorWindow::commitAction()
     switch (activeTool) {
     case 2:
         withMirrors([&](bool flipX, bool flipY) {
-            for (auto* area : {Picture1, &page()})
+            for (auto* area : {canvas, &page()})
                 area->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
                            mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), C);
         });
         break;
     case 8:
-        drawShape({Picture1, &page()});
+        drawShape({canvas, &page()});
         break;
     case 10:
-        drawRectangle({Picture1, &page()});
+        drawRectangle({canvas, &page()});
         break;
     case 11:
         floodFill();
         break;
     case 12:
-        drawPolygon({Picture1, &page()});
+        drawPolygon({canvas, &page()});
         break;
     default:
         break;
@@ -197,19 +197,19 @@ void EditorWindow::floodFill()
 {
     const int x = static_cast<int>(pointerX / platform_.twipsPerPixelX());
     const int y = static_cast<int>(pointerY / platform_.twipsPerPixelY());
-    for (auto* area : {Picture1, &page()}) {
+    for (auto* area : {canvas, &page()}) {
         area->ScaleMode = toolkit::vbPixels;
         area->FillStyle = toolkit::vbFSSolid;
     }
     const QPoint seed = canvasSeed(x, y);
-    const int colour = Picture1->Point(seed.x(), seed.y());
+    const int colour = canvas->Point(seed.x(), seed.y());
     if (colour >= 0)
-        Picture1->FloodFill(seed.x(), seed.y(), colour);
+        canvas->FloodFill(seed.x(), seed.y(), colour);
     if (std::any_of(dots.begin(), dots.end(), [&](const Dot& d) { return d.page == currentPage; }))
         fillPageWithinDots(x, y);
     else if (const int colour = page().Point(x, y); colour >= 0)
         page().FloodFill(x, y, colour);
-    for (auto* area : {Picture1, &page()}) {
+    for (auto* area : {canvas, &page()}) {
         area->ScaleMode = toolkit::vbTwips;
         area->FillStyle = fillStyleChoice;
     }
@@ -253,11 +253,11 @@ void EditorWindow::fillPageWithinDots(int x, int y)
 // sees the fill the page gets.
 QPoint EditorWindow::canvasSeed(int x, int y) const
 {
-    const int wanted = Picture2(currentPage).Point(x, y);
-    if (Picture1->Point(x, y) == wanted)
+    const int wanted = pages(currentPage).Point(x, y);
+    if (canvas->Point(x, y) == wanted)
         return {x, y};
     for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-        if (Picture1->Point(x + step.x(), y + step.y()) == wanted)
+        if (canvas->Point(x + step.x(), y + step.y()) == wanted)
             return {x + step.x(), y + step.y()};
     return {x, y};
 }
@@ -291,7 +291,7 @@ void EditorWindow::placeDot()
             currentColour(),
             currentPage,
             dotSize,
-            Picture1->FontSize,
+            canvas->FontSize,
             starts,
             {}});
     prevDotX = pointerX;
@@ -301,9 +301,9 @@ void EditorWindow::placeDot()
 
 DotLabels EditorWindow::dotLabels() const
 {
-    if (Combo4->ListIndex() == LetterStep)
+    if (numberStep->ListIndex() == LetterStep)
         return DotLabels::lettered(alphabetOf(toolkit::languageInUse()));
-    return DotLabels::numbers(std::max(1, int(toolkit::leadingNumber(Combo4->Text()))));
+    return DotLabels::numbers(std::max(1, int(toolkit::leadingNumber(numberStep->Text()))));
 }
 
 // "CIERRA": a line from the newest dot back to the figure's first dot, and
@@ -321,7 +321,7 @@ void EditorWindow::closeFigure()
             currentColour(),
             currentPage,
             dotSize,
-            Picture1->FontSize,
+            canvas->FontSize,
             false,
             {}});
 }
@@ -329,12 +329,12 @@ void EditorWindow::closeFigure()
 void EditorWindow::pushUndoSnapshot()
 {
     const int p = currentPage;
-    auto& ring = Image[static_cast<size_t>(p + 1)];
+    auto& ring = undoRings[static_cast<size_t>(p + 1)];
     // Only the newest snapshot is kept whole, for the undo that often
     // follows at once; the older ones are compressed in the background.
     if (undoDepth[p] > 0)
         ring(previousSlot(undoPos[p])).park();
-    ring(undoPos[p]).holdPicture(Picture2(p).Image());
+    ring(undoPos[p]).holdPicture(pages(p).Image());
     slotSnapshot_[p][undoPos[p]] = ++snapshotCount_;
     undoPos[p] = (undoPos[p] + 1) % UndoSlots;
     undoDepth[p] = std::min(undoDepth[p] + 1, UndoSlots);
@@ -346,7 +346,8 @@ int EditorWindow::numberAfterTheList() const
     for (int i = dotEntryCount - 1; i >= 0; --i) {
         // A label from an opened file may be any number; counting on from
         // it must not overflow.
-        if (const auto number = labels.numberOf(Combo5->List(i).section(QLatin1Char(','), 0, 0)))
+        if (const auto number =
+                labels.numberOf(dotListBox->List(i).section(QLatin1Char(','), 0, 0)))
             return std::clamp(*number, -(1 << 24), 1 << 24) + labels.step;
     }
     return 1;
@@ -367,12 +368,12 @@ void EditorWindow::addDot(Dot dot)
 {
     dot.record = recordOf(dot);
     dots.push_back(dot);
-    Combo5->AddItem(dot.record);
-    Combo5->setListIndex(Combo5->ListCount() - 1); // the newest dot shows
+    dotListBox->AddItem(dot.record);
+    dotListBox->setListIndex(dotListBox->ListCount() - 1); // the newest dot shows
     dotEntryCount += 1;
-    Picture1->AutoRedraw = true;
-    drawDot(*Picture1, int(dots.size()) - 1);
-    Picture1->AutoRedraw = false;
+    canvas->AutoRedraw = true;
+    drawDot(*canvas, int(dots.size()) - 1);
+    canvas->AutoRedraw = false;
 }
 
 // After an undo: when the picture went back to the snapshot taken for the
@@ -402,14 +403,14 @@ void EditorWindow::takeBackDotStep()
 
 void EditorWindow::dotListChanged()
 {
-    Combo5->Clear();
+    dotListBox->Clear();
     for (Dot& dot : dots) {
         if (dot.record.isEmpty())
             dot.record = recordOf(dot);
-        Combo5->AddItem(dot.record);
+        dotListBox->AddItem(dot.record);
     }
-    Combo5->setListIndex(Combo5->ListCount() - 1);
-    dotEntryCount = Combo5->ListCount();
+    dotListBox->setListIndex(dotListBox->ListCount() - 1);
+    dotEntryCount = dotListBox->ListCount();
     lastMoved_ = std::min(lastMoved_, dotEntryCount - 1);
     // A dot held by the pointer may be gone or have another index now (an
     // undo with the button down): the drag ends here.

@@ -58,28 +58,28 @@ QRect labelBox(const Dot& dot, const QString& fontName)
 
 void EditorWindow::createMoveButton()
 {
-    MoveButton = new toolkit::CommandButton(this);
-    MoveButton->setPicture(pictures::moveDots());
-    MoveButton->setBackColor(toolkit::vbWhite);
-    MoveButton->setAccessibleName(tr("Mover"));
-    MoveButton->setToolTipText(tr("Mover: arrastra un punto para moverlo; Supr o el "
+    moveButton = new toolkit::CommandButton(this);
+    moveButton->setPicture(pictures::moveDots());
+    moveButton->setBackColor(toolkit::vbWhite);
+    moveButton->setAccessibleName(tr("Mover"));
+    moveButton->setToolTipText(tr("Mover: arrastra un punto para moverlo; Supr o el "
                                   "botón derecho lo quitan"));
-    MoveButton->onClick = [this] { MoveButton_Click(); };
-    MoveButton->Move(0, 0, Command11(0).Width(), Command11(0).Height());
-    MoveButton->hide();
+    moveButton->onClick = [this] { MoveButton_Click(); };
+    moveButton->Move(0, 0, dotSizeButtons(0).Width(), dotSizeButtons(0).Height());
+    moveButton->hide();
     toolkit::addShortcut(this, QStringLiteral("Delete"), [this] { deleteKey(); });
 }
 
 void EditorWindow::placeMoveButton()
 {
-    MoveButton->setTop(Command11(0).Top());
-    MoveButton->setLeft(Command11(0).Left() - MoveButton->Width() - MoveGap);
+    moveButton->setTop(dotSizeButtons(0).Top());
+    moveButton->setLeft(dotSizeButtons(0).Left() - moveButton->Width() - MoveGap);
 }
 
 void EditorWindow::MoveButton_Click()
 {
     movingDots = !movingDots;
-    MoveButton->setBackColor(movingDots ? toolkit::vbGreen : toolkit::vbWhite);
+    moveButton->setBackColor(movingDots ? toolkit::vbGreen : toolkit::vbWhite);
     grabbed_ = -1;
     if (movingDots)
         showCanvas(); // what a moved dot uncovers is the page's own drawing
@@ -87,9 +87,9 @@ void EditorWindow::MoveButton_Click()
 
 void EditorWindow::showPage()
 {
-    Picture1->setPicture(page().Image());
+    canvas->setPicture(page().Image());
     gridShown_ = false;
-    drawDots(*Picture1, currentPage);
+    drawDots(*canvas, currentPage);
 }
 
 void EditorWindow::showCanvas()
@@ -102,7 +102,7 @@ void EditorWindow::showCanvas()
 
 QImage EditorWindow::pagePicture(int p)
 {
-    composer_->setPicture(Picture2(p).Image());
+    composer_->setPicture(pages(p).Image());
     drawDots(*composer_, p);
     const QImage picture = composer_->Image();
     composer_->compact(); // until the next picture: it is rarely wanted
@@ -158,23 +158,22 @@ QRegion EditorWindow::dotMarks(int i) const
     const int r = dot.radius / toolkit::TwipsPerPixel + 2;
     const QPoint centre = pixelOf(dot.at);
     marks += QRect(centre - QPoint(r, r), centre + QPoint(r, r));
-    return marks + labelBox(dot, Picture1->FontName);
+    return marks + labelBox(dot, canvas->FontName);
 }
 
 void EditorWindow::redrawCanvas(const QRegion& pixels)
 {
-    const QRegion area = pixels & Picture1->Image().rect();
+    const QRegion area = pixels & canvas->Image().rect();
     if (area.isEmpty())
         return;
-    Picture1->copyPixels(page().Image(), area);
-    Picture1->ClipPixels = area;
-    Picture1->AutoRedraw = true;
+    canvas->copyPixels(page().Image(), area);
+    canvas->ClipPixels = area;
+    canvas->AutoRedraw = true;
     if (gridShown_)
-        Picture1->PSetGrid(shownGridStep(), Picture1->Width(), Picture1->Height(),
-                           toolkit::vbBlack);
-    drawDots(*Picture1, currentPage, area);
-    Picture1->AutoRedraw = false;
-    Picture1->ClipPixels = QRegion();
+        canvas->PSetGrid(shownGridStep(), canvas->Width(), canvas->Height(), toolkit::vbBlack);
+    drawDots(*canvas, currentPage, area);
+    canvas->AutoRedraw = false;
+    canvas->ClipPixels = QRegion();
 }
 
 // The nearest dot of the page whose circle holds the point; a small dot

@@ -134,8 +134,8 @@ void EditorWindow::savePictureAs()
                                  toolkit::vbYesNo) != toolkit::vbYes)
             return;
     }
-    Picture1->setPicture(Picture1->Image());
-    if (!toolkit::writeBitmap(Picture1->Image(), name))
+    canvas->setPicture(canvas->Image());
+    if (!toolkit::writeBitmap(canvas->Image(), name))
         tell(tr("No se ha podido guardar la imagen."));
     else
         workWritten();
@@ -182,10 +182,10 @@ QByteArray EditorWindow::activityContents() const
 {
     QStringList entries;
     for (int i = 0; i < dotEntryCount; ++i)
-        entries << Combo5->List(i);
-    const ActivityHeader header{Picture1->Width(), Picture1->Height(),
-                                Command11(4).text() == QLatin1String("O"), dotSize,
-                                Picture1->FontSize};
+        entries << dotListBox->List(i);
+    const ActivityHeader header{canvas->Width(), canvas->Height(),
+                                dotSizeButtons(4).text() == QLatin1String("O"), dotSize,
+                                canvas->FontSize};
     return activityText(header, entries);
 }
 
@@ -197,12 +197,12 @@ bool EditorWindow::undoStep()
     const int p = currentPage;
     if (undoDepth[p] == 0)
         return false;
-    auto& ring = Image[static_cast<size_t>(p + 1)];
+    auto& ring = undoRings[static_cast<size_t>(p + 1)];
     undoDepth[p] -= 1;
     undoPos[p] = previousSlot(undoPos[p]);
     const QImage snapshot = ring(undoPos[p]).Picture();
     ring(undoPos[p]).setPicture(QImage()); // out of reach now: the page holds it
-    Picture2(p).setPicture(snapshot);
+    pages(p).setPicture(snapshot);
     takeBackDotStep();
     showPage();
     prefetchNewestSnapshot();
@@ -215,7 +215,7 @@ void EditorWindow::prefetchNewestSnapshot()
 {
     const int p = currentPage;
     if (undoDepth[p] > 0)
-        Image[static_cast<size_t>(p + 1)](previousSlot(undoPos[p])).prefetch();
+        undoRings[static_cast<size_t>(p + 1)](previousSlot(undoPos[p])).prefetch();
 }
 
 void EditorWindow::clearPage()

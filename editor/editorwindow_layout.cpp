@@ -35,69 +35,68 @@ void EditorWindow::buildEditorWindow()
 {
     for (int i = 1; i < Pages; ++i) {
         auto* button = new CommandButton(this);
-        button->Move(0, 0, Command4(0).Width(), Command4(0).Height());
+        button->Move(0, 0, pageButtons(0).Width(), pageButtons(0).Height());
         button->setBackColor(toolkit::vbWhite);
         button->setCaption(QString::number(i + 1));
         button->setToolTipText(tr("Página %1").arg(i + 1));
         button->hide();
         button->onClick = [this, i] { Command4_Click(i); };
-        Command4.Load(button);
+        pageButtons.Load(button);
 
         auto* page = new PictureBox(this);
         page->setBackColor(toolkit::vbWhite);
         page->hide();
-        Picture2.Load(page);
+        pages.Load(page);
     }
-    Command4(0).setBackColor(0xFF0000);
+    pageButtons(0).setBackColor(0xFF0000);
 
     const int screenWidth = platform_.screenWidthTwips();
     const int screenHeight = platform_.screenHeightTwips();
-    Picture3->setTop(Command1(0).Top());
-    Picture1->setTop(Picture3->Top() + Picture3->Height() + 20);
-    Picture1->setLeft(Command1(1).Left() + Command1(1).Width() + 75);
-    Picture1->setWidth(atLeastOnePixel(screenWidth - Picture1->Left() - 75));
-    Picture1->setHeight(
-        atLeastOnePixel(screenHeight - Picture1->Top() - Command4(0).Height() - 80));
+    colourStrip->setTop(toolButtons(0).Top());
+    canvas->setTop(colourStrip->Top() + colourStrip->Height() + 20);
+    canvas->setLeft(toolButtons(1).Left() + toolButtons(1).Width() + 75);
+    canvas->setWidth(atLeastOnePixel(screenWidth - canvas->Left() - 75));
+    canvas->setHeight(atLeastOnePixel(screenHeight - canvas->Top() - pageButtons(0).Height() - 80));
 
-    Command4(0).setTop(Picture1->Top() + Picture1->Height() + 20);
-    Command4(0).setLeft(Picture1->Left());
+    pageButtons(0).setTop(canvas->Top() + canvas->Height() + 20);
+    pageButtons(0).setLeft(canvas->Left());
     for (int i = 0; i < Pages; ++i) {
         // All four at once: one full-size picture made, not one per side.
-        Picture2(i).Move(Picture1->Left(), Picture1->Top(), Picture1->Width(), Picture1->Height());
+        pages(i).Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
         // Hidden pages wait compressed; only the page drawn on is kept whole.
         if (i != 0)
-            Picture2(i).compact();
+            pages(i).compact();
     }
-    composer_->Move(Picture1->Left(), Picture1->Top(), Picture1->Width(), Picture1->Height());
+    composer_->Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
     composer_->compact();
-    chain(Command4, Pages, Command4(0).Left(), Command4(0).Top());
+    chain(pageButtons, Pages, pageButtons(0).Left(), pageButtons(0).Top());
     for (int i = 1; i < Pages; ++i)
-        Command4(i).show();
+        pageButtons(i).show();
     // The pointer reaches a page button a moment before the click: time
     // enough to bring the page back whole, so the switch only shows it.
     for (int i = 0; i < Pages; ++i)
-        Command4(i).onMouseEnter = [this, i] { Picture2(i).prefetch(); };
+        pageButtons(i).onMouseEnter = [this, i] { pages(i).prefetch(); };
 
-    const int A = Command4(9).Left() + 1000;
-    const int T = Command4(0).Top();
-    chain(Command5, 3, A, T);
-    Label1->setTop(T);
-    Label1->setLeft(Command5(2).Left() + Command5(2).Width() + 100);
-    Combo1->setTop(T);
-    Combo1->setLeft(Label1->Left() + Label1->Width() + 50);
+    const int A = pageButtons(9).Left() + 1000;
+    const int T = pageButtons(0).Top();
+    chain(polygonModeButtons, 3, A, T);
+    sidesLabel->setTop(T);
+    sidesLabel->setLeft(polygonModeButtons(2).Left() + polygonModeButtons(2).Width() + 100);
+    sidesList->setTop(T);
+    sidesList->setLeft(sidesLabel->Left() + sidesLabel->Width() + 50);
 
-    chain(Command6, 6, A, T);
-    chain(Command8, 8, Command6(5).Left() + 400, T);
-    chain(Command7, 14, A, T);
-    chain(Command10, 6, A, T);
+    chain(circleKindButtons, 6, A, T);
+    chain(fillStyleButtons, 8, circleKindButtons(5).Left() + 400, T);
+    chain(widthButtons, 14, A, T);
+    chain(eraserButtons, 6, A, T);
 
-    chain(Command11, 5, A, T);
-    Combo4->setTop(T);
-    Combo4->setLeft(Command11(4).Left() + 500);
-    Check1->setTop(T);
-    Check1->setLeft(Combo4->Left() + Combo4->Width() + 150);
-    Combo5->setTop(T);
-    Combo5->setLeft(Check1->Left() + Check1->Width() + 100);
+    chain(dotSizeButtons, 5, A, T);
+    numberStep->setTop(T);
+    numberStep->setLeft(dotSizeButtons(4).Left() + 500);
+    closeFigureCheck->setTop(T);
+    closeFigureCheck->setLeft(numberStep->Left() + numberStep->Width() + 150);
+    dotListBox->setTop(T);
+    dotListBox->setLeft(closeFigureCheck->Left() + closeFigureCheck->Width() + 100);
     placeMoveButton();
     placeAutoDots();
 }
@@ -106,7 +105,7 @@ void EditorWindow::createUndoImages()
 {
     for (int i = 1; i < UndoSlots; ++i)
         for (int ring = 1; ring <= Pages; ++ring)
-            Image[static_cast<size_t>(ring)].LoadNew();
+            undoRings[static_cast<size_t>(ring)].LoadNew();
 }
 
 } // namespace editor

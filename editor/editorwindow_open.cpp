@@ -30,9 +30,9 @@ bool EditorWindow::openActivity(const QString& path)
     rememberDotStep();
     openPictureOf(path);
     dotSize = read->dotSize;
-    Picture1->FontSize = read->fontSize;
+    canvas->FontSize = read->fontSize;
     page().FontSize = read->fontSize;
-    Command11(4).setCaption(read->circles ? QStringLiteral("O") : QString());
+    dotSizeButtons(4).setCaption(read->circles ? QStringLiteral("O") : QString());
     dots = dotsOfRecords(read->records, dotSize, read->fontSize);
     openedActivity = path;
     dotListChanged();
@@ -54,7 +54,7 @@ void EditorWindow::openPictureOf(const QString& path)
     const QSize screen(platform_.screenWidthTwips() / platform_.twipsPerPixelX(),
                        platform_.screenHeightTwips() / platform_.twipsPerPixelY());
     const QImage picture = toolkit::readActivityPicture(path, screen).image;
-    ShowDrawingCheck->setChecked(!picture.isNull());
+    showDrawingCheck->setChecked(!picture.isNull());
     if (picture.isNull())
         return;
     QImage onPage(page().Image().size(), QImage::Format_RGB32);

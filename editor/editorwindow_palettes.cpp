@@ -36,12 +36,13 @@ void markChosen(toolkit::ControlArray<toolkit::CommandButton>& buttons, int chos
 
 void EditorWindow::hideSettingPalettes()
 {
-    for (auto* buttons : {&Command5, &Command6, &Command7, &Command8, &Command10, &Command11})
+    for (auto* buttons : {&polygonModeButtons, &circleKindButtons, &widthButtons, &fillStyleButtons,
+                          &eraserButtons, &dotSizeButtons})
         for (int i = 0; i < buttons->Count(); ++i)
             (*buttons)(i).hide();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Label1, Combo1, Combo4, Check1, Combo5, MoveButton, AutoDotsButton, AutoDotsCount,
-             ShowDrawingCheck, EraseOutlineCheck})
+             sidesLabel, sidesList, numberStep, closeFigureCheck, dotListBox, moveButton,
+             autoDotsButton, autoDotsCount, showDrawingCheck, eraseOutlineCheck})
         control->hide();
 }
 
@@ -71,16 +72,16 @@ void EditorWindow::Command1_Click(int Index)
             break;
         case 2:
             activeTool = 2;
-            showAll(Command7);
+            showAll(widthButtons);
             break;
         case 3:
-            Command8(0).show();
-            Command8(1).show();
+            fillStyleButtons(0).show();
+            fillStyleButtons(1).show();
             activeTool = 3;
             break;
         case 4:
             activeTool = 4;
-            showAll(Command7);
+            showAll(widthButtons);
             break;
         case 5:
             gridStep = (gridButton + 1) * 50;
@@ -89,21 +90,21 @@ void EditorWindow::Command1_Click(int Index)
             gridStep = 1;
             break;
         case 8:
-            showAll(Command8);
-            showAll(Command6);
+            showAll(fillStyleButtons);
+            showAll(circleKindButtons);
             activeTool = 8;
             break;
         case 10:
-            showAll(Command8);
+            showAll(fillStyleButtons);
             activeTool = 10;
             break;
         case 11:
             activeTool = 11;
             break;
         case 12:
-            showAll(Command5);
-            Label1->show();
-            Combo1->show();
+            showAll(polygonModeButtons);
+            sidesLabel->show();
+            sidesList->show();
             activeTool = 12;
             break;
         case 13:
@@ -122,22 +123,22 @@ void EditorWindow::Command1_Click(int Index)
             paste();
             break;
         case 18:
-            showAll(Command10);
+            showAll(eraserButtons);
             activeTool = 18;
             break;
         case 19:
             dotNumber = numberAfterTheList();
             newFigure = true;
             activeTool = 19;
-            showAll(Command11);
-            Combo4->show();
-            Check1->show();
-            Combo5->show();
-            MoveButton->show();
-            AutoDotsButton->show();
-            AutoDotsCount->show();
-            ShowDrawingCheck->show();
-            EraseOutlineCheck->show();
+            showAll(dotSizeButtons);
+            numberStep->show();
+            closeFigureCheck->show();
+            dotListBox->show();
+            moveButton->show();
+            autoDotsButton->show();
+            autoDotsCount->show();
+            showDrawingCheck->show();
+            eraseOutlineCheck->show();
             if (movingDots)
                 MoveButton_Click(); // a dot tool chosen again places dots
             break;
@@ -154,13 +155,13 @@ void EditorWindow::recomputeCentre()
     const auto half = [this](int twips) {
         return static_cast<int>(toolkit::roundHalfEven(twips / 2.0)) / gridStep * gridStep;
     };
-    centreX = half(Picture1->Width());
-    centreY = half(Picture1->Height());
+    centreX = half(canvas->Width());
+    centreY = half(canvas->Height());
 }
 
 void EditorWindow::Command2_Click(int Index)
 {
-    markChosen(Command2, Index);
+    markChosen(gridButtons, Index);
     gridStep = (Index + 1) * 50;
     gridButton = Index;
     recomputeCentre();
@@ -171,38 +172,38 @@ void EditorWindow::Command2_Click(int Index)
 // the activity's dots; a page switch or a save takes them away again.
 void EditorWindow::showGrid()
 {
-    Picture1->AutoRedraw = true;
-    Picture1->setPicture(page().Image());
-    Picture1->DrawWidth = 1;
-    Picture1->PSetGrid(shownGridStep(), Picture1->Width(), Picture1->Height(), toolkit::vbBlack);
-    Picture1->AutoRedraw = false;
+    canvas->AutoRedraw = true;
+    canvas->setPicture(page().Image());
+    canvas->DrawWidth = 1;
+    canvas->PSetGrid(shownGridStep(), canvas->Width(), canvas->Height(), toolkit::vbBlack);
+    canvas->AutoRedraw = false;
     gridShown_ = true;
-    drawDots(*Picture1, currentPage);
+    drawDots(*canvas, currentPage);
 }
 
 void EditorWindow::Command3_Click(int Index)
 {
     if (Index == 0) {
         mirrorLeftRight = mirrorTopBottom = mirrorCentre = false;
-        Command3(0).setBackColor(vbGreen);
+        symmetryButtons(0).setBackColor(vbGreen);
         for (int i = 1; i < 4; ++i)
-            Command3(i).setBackColor(vbWhite);
+            symmetryButtons(i).setBackColor(vbWhite);
         return;
     }
     bool* flags[4] = {nullptr, &mirrorLeftRight, &mirrorTopBottom, &mirrorCentre};
-    const bool on = Command3(Index).BackColor() != vbGreen;
-    Command3(Index).setBackColor(on ? vbGreen : vbWhite);
+    const bool on = symmetryButtons(Index).BackColor() != vbGreen;
+    symmetryButtons(Index).setBackColor(on ? vbGreen : vbWhite);
     *flags[Index] = on;
 }
 
 void EditorWindow::Command4_Click(int Index)
 {
-    Command4(highlightedPageButton).setBackColor(vbWhite);
-    Command4(Index).setBackColor(Blue);
+    pageButtons(highlightedPageButton).setBackColor(vbWhite);
+    pageButtons(Index).setBackColor(Blue);
     if (Index != currentPage) {
         page().compact();
         if (undoDepth[currentPage] > 0)
-            Image[size_t(currentPage + 1)](previousSlot(undoPos[currentPage])).park();
+            undoRings[size_t(currentPage + 1)](previousSlot(undoPos[currentPage])).park();
     }
     currentPage = highlightedPageButton = Index;
     showPage();
@@ -222,24 +223,24 @@ void EditorWindow::Command6_Click(int Index)
 
 void EditorWindow::Command7_Click(int Index)
 {
-    markChosen(Command7, Index);
+    markChosen(widthButtons, Index);
     lineWidth = Index + 1;
-    Picture1->DrawWidth = lineWidth;
+    canvas->DrawWidth = lineWidth;
     for (int p = 0; p < Pages; ++p)
-        Picture2(p).DrawWidth = lineWidth;
+        pages(p).DrawWidth = lineWidth;
 }
 
 void EditorWindow::Command8_Click(int Index)
 {
     fillStyleChoice = Index;
-    Picture1->FillStyle = Index;
+    canvas->FillStyle = Index;
     for (int p = 0; p < Pages; ++p)
-        Picture2(p).FillStyle = Index;
+        pages(p).FillStyle = Index;
 }
 
 void EditorWindow::Command10_Click(int Index)
 {
-    markChosen(Command10, Index);
+    markChosen(eraserButtons, Index);
     brushSize = 25 * Index + 20;
 }
 
@@ -248,7 +249,7 @@ void EditorWindow::Command11_Click(int Index)
     static constexpr int FontPoints[3] = {9, 12, 18};
     static constexpr int DotSizes[3] = {150, 200, 250};
     if (Index <= 2) {
-        Picture1->FontSize = FontPoints[Index];
+        canvas->FontSize = FontPoints[Index];
         page().FontSize = FontPoints[Index];
         dotSize = DotSizes[Index];
     } else if (Index == 3) {
@@ -264,8 +265,8 @@ void EditorWindow::Command11_Click(int Index)
         newFigure = true;
         showCanvas();
     } else {
-        const bool circles = Command11(4).text().toUpper() == QStringLiteral("O");
-        Command11(4).setCaption(circles ? QString() : QStringLiteral("O"));
+        const bool circles = dotSizeButtons(4).text().toUpper() == QStringLiteral("O");
+        dotSizeButtons(4).setCaption(circles ? QString() : QStringLiteral("O"));
     }
     workChanged(false);
 }
@@ -278,16 +279,16 @@ void EditorWindow::Check1_Click()
 
 void EditorWindow::picture3_MouseDown(int, int, float X, float Y)
 {
-    const int c = Picture3->Point(X, Y);
+    const int c = colourStrip->Point(X, Y);
     if (c < 0)
         return; // outside the strip: the colour stays
     colourRed = c % 256;
     colourGreen = (c / 256) % 256;
     colourBlue = c / 65536;
     const int colour = currentColour();
-    Picture1->FillColor = colour;
+    canvas->FillColor = colour;
     page().FillColor = colour;
-    Picture1->ForeColor = colour;
+    canvas->ForeColor = colour;
     page().ForeColor = colour;
 }
 

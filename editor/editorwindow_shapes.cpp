@@ -12,24 +12,25 @@ void EditorWindow::drawShapePreview()
 {
     if (circleKind == 0)
         circleRadius = editor::circleRadius(pointerX - pressX, pointerY - pressY);
-    drawShape({Picture1});
+    drawShape({canvas});
 }
 
 void EditorWindow::drawRectanglePreview()
 {
-    drawRectangle({Picture1});
+    drawRectangle({canvas});
 }
 
 void EditorWindow::drawPolygonPreview()
 {
-    const PolygonShape polygon = polygonVertices(polygonMode, editor::polygonSides(Combo1->Text()),
-                                                 pressX, pressY, pointerX, pointerY, piValue);
+    const PolygonShape polygon =
+        polygonVertices(polygonMode, editor::polygonSides(sidesList->Text()), pressX, pressY,
+                        pointerX, pointerY, piValue);
     polygonSides = polygon.sides;
     polygonX = polygon.x;
     polygonY = polygon.y;
     if (polygon.hasEdgeLine)
-        Picture1->Line(pressX, pressY, pointerX, pointerY);
-    drawPolygon({Picture1});
+        canvas->Line(pressX, pressY, pointerX, pointerY);
+    drawPolygon({canvas});
 }
 
 void EditorWindow::drawShape(std::initializer_list<PictureBox*> areas)

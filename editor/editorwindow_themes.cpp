@@ -28,7 +28,7 @@ QString playerProgram(const QString& appFolder)
 
 void EditorWindow::createThemeButtons()
 {
-    const toolkit::CommandButton& above = Command3(2);
+    const toolkit::CommandButton& above = symmetryButtons(2);
     const int top = above.Top() + above.Height() + RowGap;
     auto button = [&](int column, const QImage& picture, const char* tip,
                       void (EditorWindow::*click)()) {
@@ -37,13 +37,13 @@ void EditorWindow::createThemeButtons()
         made->setToolTipText(tr(tip));
         made->setBackColor(toolkit::vbWhite);
         made->onClick = [this, click] { (this->*click)(); };
-        made->Move(Command1(column).Left(), top, Command1(column).Width(),
-                   Command1(column).Height());
+        made->Move(toolButtons(column).Left(), top, toolButtons(column).Width(),
+                   toolButtons(column).Height());
         return made;
     };
-    ThemeButton = button(0, pictures::saveInTheme(), QT_TR_NOOP("Guardar en un tema"),
+    themeButton = button(0, pictures::saveInTheme(), QT_TR_NOOP("Guardar en un tema"),
                          &EditorWindow::ThemeButton_Click);
-    TryButton =
+    tryButton =
         button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &EditorWindow::TryButton_Click);
 }
 

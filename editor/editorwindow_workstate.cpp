@@ -65,13 +65,12 @@ WorkingState EditorWindow::workingState() const
 {
     WorkingState state;
     for (int p = 0; p < Pages; ++p)
-        std::visit([&](const auto& held) { state.pages.emplace_back(held); },
-                   Picture2(p).heldImage());
-    state.canvasSize = Picture1->size();
+        std::visit([&](const auto& held) { state.pages.emplace_back(held); }, pages(p).heldImage());
+    state.canvasSize = canvas->size();
     state.currentPage = currentPage;
     state.activeTool = activeTool;
     for (int i = 0; i < dotEntryCount; ++i)
-        state.dotEntries << Combo5->List(i);
+        state.dotEntries << dotListBox->List(i);
     for (const Dot& dot : dots)
         state.dotLooks.push_back({dot.page, dot.radius, dot.fontSize, dot.starts});
     state.dotNumber = dotNumber;
@@ -80,9 +79,9 @@ WorkingState EditorWindow::workingState() const
     state.prevDotY = prevDotY;
     state.firstDotX = firstDotX;
     state.firstDotY = firstDotY;
-    state.stepIndex = Combo4->ListIndex();
+    state.stepIndex = numberStep->ListIndex();
     state.dotSize = dotSize;
-    state.circles = Command11(4).text() == QLatin1String("O");
+    state.circles = dotSizeButtons(4).text() == QLatin1String("O");
     state.written = workWritten_;
     return state;
 }
@@ -92,20 +91,20 @@ WorkingState EditorWindow::workingState() const
 // the activity's own units and stays as it is.
 void EditorWindow::restoreWorkingState(const WorkingState& state)
 {
-    const QSize canvas = Picture1->size();
+    const QSize canvasSize = canvas->size();
     for (int p = 0; p < Pages && p < int(state.pages.size()); ++p) {
         QImage picture = pageImage(state.pages[size_t(p)]);
-        if (picture.size() != canvas)
-            picture = picture.scaled(canvas); // no new colours: fills stop where they did
-        Picture2(p).setPicture(picture);
+        if (picture.size() != canvasSize)
+            picture = picture.scaled(canvasSize); // no new colours: fills stop where they did
+        pages(p).setPicture(picture);
         if (p != currentPage)
-            Picture2(p).compact();
+            pages(p).compact();
     }
     // Sizes 150, 200 and 250 are buttons 0 to 2; a damaged size is left out.
     for (int button = 0; button <= 2; ++button)
         if (state.dotSize == 150 + 50 * button)
             Command11_Click(button);
-    Command11(4).setCaption(state.circles ? QStringLiteral("O") : QString());
+    dotSizeButtons(4).setCaption(state.circles ? QStringLiteral("O") : QString());
     Command4_Click(std::clamp(state.currentPage, 0, Pages - 1));
     if (choosesTool(state.activeTool))
         Command1_Click(state.activeTool);
@@ -116,7 +115,7 @@ void EditorWindow::restoreWorkingState(const WorkingState& state)
     QVector<ReadActivity::Record> records;
     for (const QString& entry : entries)
         records << dotRecord(entry);
-    dots = dotsOfRecords(records, dotSize, Picture1->FontSize);
+    dots = dotsOfRecords(records, dotSize, canvas->FontSize);
     const bool looksKept = state.dotLooks.size() >= dots.size();
     for (size_t i = 0; i < dots.size(); ++i) {
         dots[i].record = entries[qsizetype(i)];
@@ -130,8 +129,8 @@ void EditorWindow::restoreWorkingState(const WorkingState& state)
     }
     openedActivity.clear();
     dotListChanged();
-    const double sx = double(canvas.width()) / state.canvasSize.width();
-    const double sy = double(canvas.height()) / state.canvasSize.height();
+    const double sx = double(canvasSize.width()) / state.canvasSize.width();
+    const double sy = double(canvasSize.height()) / state.canvasSize.height();
     // Far beyond any list, and far from where adding steps would overflow.
     dotNumber = std::clamp(state.dotNumber, 0, 1 << 24);
     newFigure = state.newFigure;
@@ -139,8 +138,8 @@ void EditorWindow::restoreWorkingState(const WorkingState& state)
     prevDotY = state.prevDotY * sy;
     firstDotX = state.firstDotX * sx;
     firstDotY = roundToInt32(state.firstDotY * sy);
-    if (state.stepIndex >= 0 && state.stepIndex < Combo4->ListCount())
-        Combo4->setListIndex(state.stepIndex);
+    if (state.stepIndex >= 0 && state.stepIndex < numberStep->ListCount())
+        numberStep->setListIndex(state.stepIndex);
     showPage();
 }
 

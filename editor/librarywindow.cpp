@@ -46,49 +46,49 @@ LibraryWindow::~LibraryWindow() = default;
 
 void LibraryWindow::createControls()
 {
-    ThemeList = new QListWidget(this);
-    ThemeList->setEditTriggers(QAbstractItemView::EditKeyPressed);
-    NewThemeName = new QLineEdit(this);
-    NewThemeName->setPlaceholderText(tr("Nombre del tema nuevo"));
-    Activities = new ActivityListModel(this);
-    ActivityView = new QListView(this);
-    ActivityView->setViewMode(QListView::IconMode);
-    ActivityView->setMovement(QListView::Static);
-    ActivityView->setResizeMode(QListView::Adjust);
-    ActivityView->setUniformItemSizes(true); // lays out 150 cards without measuring each
-    ActivityView->setIconSize(ActivityListModel::ThumbnailSize);
-    ActivityView->setGridSize(ActivityListModel::ThumbnailSize + CardMargin);
-    ActivityView->setSelectionMode(QAbstractItemView::SingleSelection);
-    ActivityView->setModel(Activities);
-    ActivityView->installEventFilter(this);
+    themeList = new QListWidget(this);
+    themeList->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    newThemeName = new QLineEdit(this);
+    newThemeName->setPlaceholderText(tr("Nombre del tema nuevo"));
+    activities = new ActivityListModel(this);
+    activityView = new QListView(this);
+    activityView->setViewMode(QListView::IconMode);
+    activityView->setMovement(QListView::Static);
+    activityView->setResizeMode(QListView::Adjust);
+    activityView->setUniformItemSizes(true); // lays out 150 cards without measuring each
+    activityView->setIconSize(ActivityListModel::ThumbnailSize);
+    activityView->setGridSize(ActivityListModel::ThumbnailSize + CardMargin);
+    activityView->setSelectionMode(QAbstractItemView::SingleSelection);
+    activityView->setModel(activities);
+    activityView->installEventFilter(this);
 
-    SaveHereButton = button(tr("&Guardar aquí"), &LibraryWindow::SaveHereButton_Click);
-    ReplaceButton = button(tr("&Reemplazar"), &LibraryWindow::ReplaceButton_Click);
-    OpenButton = button(tr("&Abrir"), &LibraryWindow::OpenButton_Click);
-    EarlierButton = button(tr("Antes"), &LibraryWindow::EarlierButton_Click);
-    LaterButton = button(tr("Después"), &LibraryWindow::LaterButton_Click);
-    RemoveButton = button(tr("Quitar"), &LibraryWindow::RemoveButton_Click);
-    RenameThemeButton = button(tr("Cambiar &nombre"), &LibraryWindow::RenameThemeButton_Click);
-    RemoveThemeButton = button(tr("Quitar &tema"), &LibraryWindow::RemoveThemeButton_Click);
-    CloseButton = button(tr("Cerrar"), &LibraryWindow::reject);
-    EarlierButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
-    LaterButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
-    RemoveButton->setShortcut(QKeySequence::Delete);
+    saveHereButton = button(tr("&Guardar aquí"), &LibraryWindow::SaveHereButton_Click);
+    replaceButton = button(tr("&Reemplazar"), &LibraryWindow::ReplaceButton_Click);
+    openButton = button(tr("&Abrir"), &LibraryWindow::OpenButton_Click);
+    earlierButton = button(tr("Antes"), &LibraryWindow::EarlierButton_Click);
+    laterButton = button(tr("Después"), &LibraryWindow::LaterButton_Click);
+    removeButton = button(tr("Quitar"), &LibraryWindow::RemoveButton_Click);
+    renameThemeButton = button(tr("Cambiar &nombre"), &LibraryWindow::RenameThemeButton_Click);
+    removeThemeButton = button(tr("Quitar &tema"), &LibraryWindow::RemoveThemeButton_Click);
+    closeButton = button(tr("Cerrar"), &LibraryWindow::reject);
+    earlierButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+    laterButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+    removeButton->setShortcut(QKeySequence::Delete);
 
-    connect(ThemeList, &QListWidget::currentRowChanged, this,
+    connect(themeList, &QListWidget::currentRowChanged, this,
             &LibraryWindow::ThemeList_CurrentRowChanged);
     // An edited name is taken once the editor closed, not inside its signal.
-    connect(ThemeList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    connect(themeList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (!listing_)
             QMetaObject::invokeMethod(
                 this, [this, name = item->text()] { renameChosenTheme(name); },
                 Qt::QueuedConnection);
     });
-    connect(NewThemeName, &QLineEdit::textEdited, this,
-            [this] { ThemeList->setCurrentRow(ThemeList->count() - 1); });
-    connect(ActivityView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(newThemeName, &QLineEdit::textEdited, this,
+            [this] { themeList->setCurrentRow(themeList->count() - 1); });
+    connect(activityView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &LibraryWindow::updateButtons);
-    connect(ActivityView, &QListView::doubleClicked, this, &LibraryWindow::OpenButton_Click);
+    connect(activityView, &QListView::doubleClicked, this, &LibraryWindow::OpenButton_Click);
 }
 
 QPushButton* LibraryWindow::button(const QString& caption, void (LibraryWindow::*click)())
@@ -103,19 +103,19 @@ void LibraryWindow::layOut()
 {
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("Temas"), this));
-    left->addWidget(ThemeList);
-    left->addWidget(NewThemeName);
-    left->addWidget(RenameThemeButton);
-    left->addWidget(RemoveThemeButton);
+    left->addWidget(themeList);
+    left->addWidget(newThemeName);
+    left->addWidget(renameThemeButton);
+    left->addWidget(removeThemeButton);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b :
-         {SaveHereButton, ReplaceButton, OpenButton, EarlierButton, LaterButton, RemoveButton})
+         {saveHereButton, replaceButton, openButton, earlierButton, laterButton, removeButton})
         buttons->addWidget(b);
     buttons->addStretch();
-    buttons->addWidget(CloseButton);
+    buttons->addWidget(closeButton);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(tr("Actividades"), this));
-    right->addWidget(ActivityView);
+    right->addWidget(activityView);
     right->addLayout(buttons);
     auto* whole = new QHBoxLayout(this);
     whole->addLayout(left, 1);
@@ -126,7 +126,7 @@ void LibraryWindow::layOut()
 // Return on an activity opens it, rather than pressing the default button.
 bool LibraryWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ActivityView && event->type() == QEvent::KeyPress) {
+    if (watched == activityView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             OpenButton_Click();
@@ -139,25 +139,25 @@ bool LibraryWindow::eventFilter(QObject* watched, QEvent* event)
 void LibraryWindow::updateButtons()
 {
     // A damaged entry (a link, a FIFO) is shown, never opened nor changed.
-    const int activity = Activities->damaged(chosenActivity() - 1) ? 0 : chosenActivity();
+    const int activity = activities->damaged(chosenActivity() - 1) ? 0 : chosenActivity();
     const bool theme = themeChosen();
     const bool change = !theme || chosenCanChange; // a new theme goes where it can
     const bool inTheme = theme && chosenCanChange;
-    SaveHereButton->setEnabled(change);
-    ReplaceButton->setEnabled(inTheme && activity > 0);
-    OpenButton->setEnabled(activity > 0 && work.open);
-    EarlierButton->setEnabled(inTheme && activity > 1);
-    LaterButton->setEnabled(inTheme && activity > 0 && activity < Activities->rowCount());
-    RemoveButton->setEnabled(inTheme && activity > 0);
-    RenameThemeButton->setEnabled(inTheme);
-    RemoveThemeButton->setEnabled(inTheme);
+    saveHereButton->setEnabled(change);
+    replaceButton->setEnabled(inTheme && activity > 0);
+    openButton->setEnabled(activity > 0 && work.open);
+    earlierButton->setEnabled(inTheme && activity > 1);
+    laterButton->setEnabled(inTheme && activity > 0 && activity < activities->rowCount());
+    removeButton->setEnabled(inTheme && activity > 0);
+    renameThemeButton->setEnabled(inTheme);
+    removeThemeButton->setEnabled(inTheme);
     const QString why = change ? QString() : readOnlyReason(chosenFolder());
-    for (QPushButton* b : {SaveHereButton, ReplaceButton, EarlierButton, LaterButton, RemoveButton,
-                           RenameThemeButton, RemoveThemeButton})
+    for (QPushButton* b : {saveHereButton, replaceButton, earlierButton, laterButton, removeButton,
+                           renameThemeButton, removeThemeButton})
         b->setToolTip(why);
     const bool fromHere = activity > 0 && activity == openedNumber();
-    ReplaceButton->setDefault(fromHere && ReplaceButton->isEnabled());
-    SaveHereButton->setDefault(!ReplaceButton->isDefault());
+    replaceButton->setDefault(fromHere && replaceButton->isEnabled());
+    saveHereButton->setDefault(!replaceButton->isDefault());
 }
 
 void LibraryWindow::tell(const QString& text)

@@ -57,19 +57,19 @@ public:
     ~LibraryWindow() override;
 
     // --- Controls -------------------------------------------------------
-    QListWidget* ThemeList;  // the themes, then "Tema nuevo…"
-    QLineEdit* NewThemeName; // the name of "Tema nuevo…"
-    QListView* ActivityView; // the chosen theme's activities
-    ActivityListModel* Activities;
-    QPushButton* SaveHereButton;    // "Guardar aquí"
-    QPushButton* ReplaceButton;     // "Reemplazar"
-    QPushButton* OpenButton;        // "Abrir", Return, a double click
-    QPushButton* EarlierButton;     // "Antes", Ctrl+Up
-    QPushButton* LaterButton;       // "Después", Ctrl+Down
-    QPushButton* RemoveButton;      // "Quitar", Delete
-    QPushButton* RenameThemeButton; // "Cambiar nombre"
-    QPushButton* RemoveThemeButton; // "Quitar tema"
-    QPushButton* CloseButton;       // "Cerrar", Escape
+    QListWidget* themeList;  // the themes, then "Tema nuevo…"
+    QLineEdit* newThemeName; // the name of "Tema nuevo…"
+    QListView* activityView; // the chosen theme's activities
+    ActivityListModel* activities;
+    QPushButton* saveHereButton;    // "Guardar aquí"
+    QPushButton* replaceButton;     // "Reemplazar"
+    QPushButton* openButton;        // "Abrir", Return, a double click
+    QPushButton* earlierButton;     // "Antes", Ctrl+Up
+    QPushButton* laterButton;       // "Después", Ctrl+Down
+    QPushButton* removeButton;      // "Quitar", Delete
+    QPushButton* renameThemeButton; // "Cambiar nombre"
+    QPushButton* removeThemeButton; // "Quitar tema"
+    QPushButton* closeButton;       // "Cerrar", Escape
 
     // --- Themes (librarywindow_themes.cpp) ---------------------------------------
     void ThemeList_CurrentRowChanged(int row);
@@ -84,7 +84,7 @@ public:
     QString chosenFolder() const; // empty for "Tema nuevo…"
     bool chosenCanChange = true;  // a theme that cannot be written changes nothing
 
-    // --- Activities (librarywindow_activities.cpp) -------------------------------
+    // --- activities (librarywindow_activities.cpp) -------------------------------
     void SaveHereButton_Click();
     void ReplaceButton_Click();
     void OpenButton_Click();

@@ -16,22 +16,22 @@ namespace editor {
 
 int LibraryWindow::chosenActivity() const
 {
-    const QModelIndex current = ActivityView->currentIndex();
+    const QModelIndex current = activityView->currentIndex();
     return current.isValid() ? current.row() + 1 : 0;
 }
 
 void LibraryWindow::chooseActivity(int number)
 {
-    const QModelIndex index = Activities->index(number - 1);
-    ActivityView->setCurrentIndex(index);
+    const QModelIndex index = activities->index(number - 1);
+    activityView->setCurrentIndex(index);
     if (index.isValid())
-        ActivityView->scrollTo(index);
+        activityView->scrollTo(index);
     updateButtons();
 }
 
 int LibraryWindow::openedNumber() const
 {
-    return work.openedFrom.isEmpty() ? 0 : Activities->rowOf(work.openedFrom) + 1;
+    return work.openedFrom.isEmpty() ? 0 : activities->rowOf(work.openedFrom) + 1;
 }
 
 void LibraryWindow::SaveHereButton_Click()
@@ -39,7 +39,7 @@ void LibraryWindow::SaveHereButton_Click()
     if (themeChosen() && !chosenCanChange)
         return;
     const QString name =
-        themeChosen() ? themes[ThemeList->currentRow()].name : NewThemeName->text();
+        themeChosen() ? themes[themeList->currentRow()].name : newThemeName->text();
     const auto saved =
         library.save(name, work.contents(), work.picture ? work.picture() : QByteArray());
     if (!saved.problem.isEmpty()) {
@@ -51,9 +51,9 @@ void LibraryWindow::SaveHereButton_Click()
     tell(tr("La actividad se ha guardado en el tema «%1» como %2:\n%3")
              .arg(name.trimmed(), QFileInfo(saved.path).fileName(),
                   QDir::toNativeSeparators(saved.path)));
-    NewThemeName->clear();
+    newThemeName->clear();
     listThemes(name.trimmed());
-    chooseActivity(Activities->rowOf(saved.path) + 1);
+    chooseActivity(activities->rowOf(saved.path) + 1);
 }
 
 // The activity the work came from is replaced without a question: that is
@@ -63,14 +63,14 @@ void LibraryWindow::ReplaceButton_Click()
     const int number = chosenActivity();
     if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
-    const QString theme = themes[ThemeList->currentRow()].name;
+    const QString theme = themes[themeList->currentRow()].name;
     if (number != openedNumber() &&
         !ask(tr("¿Reemplazar la actividad %1 del tema «%2» por la de ahora? "
                 "La que hay ahora se perderá.")
                  .arg(number)
                  .arg(theme)))
         return;
-    if (const QString problem = library.replace(Activities->path(number - 1), work.contents(),
+    if (const QString problem = library.replace(activities->path(number - 1), work.contents(),
                                                 work.picture ? work.picture() : QByteArray());
         !problem.isEmpty()) {
         tell(problem);
@@ -85,9 +85,9 @@ void LibraryWindow::ReplaceButton_Click()
 void LibraryWindow::OpenButton_Click()
 {
     const int number = chosenActivity();
-    if (number == 0 || !work.open || Activities->damaged(number - 1) || !chosenAnswers())
+    if (number == 0 || !work.open || activities->damaged(number - 1) || !chosenAnswers())
         return;
-    const QString path = Activities->path(number - 1);
+    const QString path = activities->path(number - 1);
     if (work.open(path)) {
         work.openedFrom = path;
         accept();
@@ -108,7 +108,7 @@ void LibraryWindow::moveChosen(int places)
 {
     const int number = chosenActivity();
     const int target = number + places;
-    if (number == 0 || target < 1 || target > Activities->rowCount() || !chosenCanChange ||
+    if (number == 0 || target < 1 || target > activities->rowCount() || !chosenCanChange ||
         !chosenAnswers())
         return;
     const int opened = openedNumber();
@@ -129,7 +129,7 @@ void LibraryWindow::RemoveButton_Click()
     if (!ask(tr("¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las "
                 "que van detrás bajan un número.")
                  .arg(number)
-                 .arg(themes[ThemeList->currentRow()].name)))
+                 .arg(themes[themeList->currentRow()].name)))
         return;
     const int opened = openedNumber();
     const QString problem = library.remove(chosenFolder(), number);
@@ -138,7 +138,7 @@ void LibraryWindow::RemoveButton_Click()
         showTheme(number);
         return;
     }
-    showTheme(std::min(number, Activities->rowCount() - 1));
+    showTheme(std::min(number, activities->rowCount() - 1));
     followOpened(opened, opened == number ? 0 : opened > number ? opened - 1 : opened);
 }
 
@@ -146,7 +146,7 @@ void LibraryWindow::followOpened(int before, int after)
 {
     if (before == 0 || before == after)
         return;
-    work.openedFrom = after > 0 ? Activities->path(after - 1) : QString();
+    work.openedFrom = after > 0 ? activities->path(after - 1) : QString();
     if (work.openedMoved)
         work.openedMoved(work.openedFrom);
     updateButtons();

@@ -30,13 +30,13 @@ bool sameFolder(const QString& a, const QString& b)
 
 bool LibraryWindow::themeChosen() const
 {
-    const int row = ThemeList->currentRow();
+    const int row = themeList->currentRow();
     return row >= 0 && row < themes.size();
 }
 
 QString LibraryWindow::chosenFolder() const
 {
-    return themeChosen() ? themes[ThemeList->currentRow()].folder : QString();
+    return themeChosen() ? themes[themeList->currentRow()].folder : QString();
 }
 
 // Fills the list afresh and chooses the theme named `chosenName`, else the
@@ -45,18 +45,18 @@ void LibraryWindow::listThemes(const QString& chosenName)
 {
     listing_ = true;
     themes = library.themes();
-    ThemeList->clear();
+    themeList->clear();
     int chosen = 0;
     for (const auto& theme : themes) {
         if (theme.name == chosenName)
-            chosen = ThemeList->count();
+            chosen = themeList->count();
         auto* item = new QListWidgetItem(theme.shown);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
-        ThemeList->addItem(item);
+        themeList->addItem(item);
     }
-    ThemeList->addItem(tr("Tema nuevo…"));
+    themeList->addItem(tr("Tema nuevo…"));
     listing_ = false;
-    ThemeList->setCurrentRow(chosen);
+    themeList->setCurrentRow(chosen);
 }
 
 // A work opened from an activity of a theme comes back to it, so that
@@ -66,15 +66,15 @@ void LibraryWindow::chooseOpenedFrom()
     const QString folder = QFileInfo(work.openedFrom).absolutePath();
     for (qsizetype row = 0; !work.openedFrom.isEmpty() && row < themes.size(); ++row)
         if (sameFolder(themes[row].folder, folder)) {
-            ThemeList->setCurrentRow(int(row));
-            chooseActivity(Activities->rowOf(work.openedFrom) + 1);
+            themeList->setCurrentRow(int(row));
+            chooseActivity(activities->rowOf(work.openedFrom) + 1);
         }
 }
 
 void LibraryWindow::ThemeList_CurrentRowChanged(int row)
 {
-    if (row == ThemeList->count() - 1 && row >= 0)
-        NewThemeName->setFocus();
+    if (row == themeList->count() - 1 && row >= 0)
+        newThemeName->setFocus();
     showTheme(0);
 }
 
@@ -88,7 +88,7 @@ void LibraryWindow::showTheme(int activity)
     } else {
         chosenCanChange = folder.isEmpty() || toolkit::ThemeLibrary::canChange(folder);
     }
-    Activities->setTheme(folder);
+    activities->setTheme(folder);
     chooseActivity(activity);
     updateButtons();
 }
@@ -104,7 +104,7 @@ bool LibraryWindow::chosenAnswers()
 void LibraryWindow::RenameThemeButton_Click()
 {
     if (themeChosen() && chosenCanChange)
-        ThemeList->editItem(ThemeList->currentItem());
+        themeList->editItem(themeList->currentItem());
 }
 
 // A name taken by another theme would hide one of the two from the player.
@@ -112,7 +112,7 @@ void LibraryWindow::renameChosenTheme(const QString& name)
 {
     if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
-    const auto theme = themes[ThemeList->currentRow()];
+    const auto theme = themes[themeList->currentRow()];
     if (name == theme.name)
         return;
     QString problem;
@@ -141,9 +141,9 @@ void LibraryWindow::RemoveThemeButton_Click()
 {
     if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;
-    const auto theme = themes[ThemeList->currentRow()];
+    const auto theme = themes[themeList->currentRow()];
     if (!ask(tr("¿Quitar el tema «%1» con %2? Irá a la papelera.")
-                 .arg(theme.name, activitiesText(Activities->rowCount()))))
+                 .arg(theme.name, activitiesText(activities->rowCount()))))
         return;
     const bool holdsOpened = sameFolder(QFileInfo(work.openedFrom).absolutePath(), theme.folder);
     if (const QString problem = library.removeTheme(theme.folder); !problem.isEmpty()) {

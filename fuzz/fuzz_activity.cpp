@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static Player p;
     player::PlayerWindow& form = *p.form;
     fuzz::writeFile(p.folder.filePath(QStringLiteral("actividades/tema/1.txt")), data, size);
-    form.Combo1->setListIndex(0);
+    form.themeList->setListIndex(0);
     form.Combo1_Click();
 
     FuzzedDataProvider script(data, size);

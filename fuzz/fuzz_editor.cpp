@@ -158,13 +158,13 @@ int useLibrary(editor::LibraryWindow& library, Script& input)
     for (int step = 0; step < steps && input.more(); ++step) {
         switch (input.pick(0, 11)) {
         case 0:
-            library.ThemeList->setCurrentRow(input.pick(0, library.ThemeList->count()));
+            library.themeList->setCurrentRow(input.pick(0, library.themeList->count()));
             break;
         case 1:
             library.chooseActivity(input.pick(0, 5));
             break;
         case 2:
-            library.NewThemeName->setText(QString::fromStdString(input.text(12)));
+            library.newThemeName->setText(QString::fromStdString(input.text(12)));
             library.SaveHereButton_Click();
             break;
         case 3:
@@ -276,7 +276,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         break;
     case 15: {
         const int index = input.pick(0, 14);
-        form.Combo4->setListIndex(index); // the step between numbers
+        form.numberStep->setListIndex(index); // the step between numbers
         break;
     }
     case 16: {
@@ -300,7 +300,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         plant(input);
         break;
     case 20: // "Puntos automáticos" on whatever the page holds, a few times
-        form.AutoDotsCount->setValue(input.pick(3, 150));
+        form.autoDotsCount->setValue(input.pick(3, 150));
         if (tracesLeft-- > 0)
             form.AutoDotsButton_Click();
         break;

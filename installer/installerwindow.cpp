@@ -54,26 +54,26 @@ InstallerWindow::InstallerWindow(toolkit::Platform& platform, QWidget* parent)
 
 void InstallerWindow::createControls()
 {
-    Label1 = new toolkit::Label(this);
-    Label1->Move(Margin, 240, ControlWidth, 300);
+    systemsLabel = new toolkit::Label(this);
+    systemsLabel->Move(Margin, 240, ControlWidth, 300);
 
-    Label3 = new toolkit::Label(this);
-    Label3->Move(Margin, 600, ControlWidth, 525);
+    destinationLabel = new toolkit::Label(this);
+    destinationLabel->Move(Margin, 600, ControlWidth, 525);
 
-    List2 = new toolkit::ListBox(this);
-    List2->Move(Margin, 1200, ControlWidth, 660);
+    fileList = new toolkit::ListBox(this);
+    fileList->Move(Margin, 1200, ControlWidth, 660);
 
-    Command1 = new toolkit::CommandButton(this);
-    Command1->setCaption(tr("Copiar archivos y registrar componentes"));
-    Command1->Move(Margin, 1980, ControlWidth, 495);
-    Command1->onClick = [this] { Command1_Click(); };
+    installButton = new toolkit::CommandButton(this);
+    installButton->setCaption(tr("Copiar archivos y registrar componentes"));
+    installButton->Move(Margin, 1980, ControlWidth, 495);
+    installButton->onClick = [this] { Command1_Click(); };
 
     for (int i = 0; i < 3; ++i) {
         auto* credit = new toolkit::Label(this);
         credit->setCaption(tr(Credits[i]));
         credit->setAlignment(Qt::AlignCenter);
         credit->Move(Margin, CreditTop + i * CreditHeight, ControlWidth, CreditHeight);
-        Label2.Load(credit);
+        creditLines.Load(credit);
     }
 }
 
@@ -88,22 +88,23 @@ void InstallerWindow::Show()
 
 void InstallerWindow::startUp()
 {
-    Label1->setCaption(tr("Para windows XP y para windows VISTA "));
+    systemsLabel->setCaption(tr("Para windows XP y para windows VISTA "));
     fillFileList();
     systemFolder = platform_.systemFolder();
-    Label3->setCaption(tr("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
+    destinationLabel->setCaption(
+        tr("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
 }
 
 void InstallerWindow::fillFileList()
 {
-    List2->AddItem(QStringLiteral("GIF89.DLL"));
-    List2->AddItem(QStringLiteral("MSVBVM50.DLL"));
+    fileList->AddItem(QStringLiteral("GIF89.DLL"));
+    fileList->AddItem(QStringLiteral("MSVBVM50.DLL"));
 }
 
 void InstallerWindow::Command1_Click()
 {
     for (int i = 0; i <= 1; ++i)
-        installFile(List2->List(i));
+        installFile(fileList->List(i));
     platform_.endProgram();
 }
 

@@ -25,11 +25,11 @@ public:
     void Show();
 
     // --- Controls -------------------------------------------------------
-    toolkit::Label* Label1;                       // which systems this is for
-    toolkit::Label* Label3;                       // where the files go
-    toolkit::ControlArray<toolkit::Label> Label2; // credits
-    toolkit::ListBox* List2;                      // the files to install
-    toolkit::CommandButton* Command1;             // the one button
+    toolkit::Label* systemsLabel;                      // which systems this is for
+    toolkit::Label* destinationLabel;                  // where the files go
+    toolkit::ControlArray<toolkit::Label> creditLines; // credits
+    toolkit::ListBox* fileList;                        // the files to install
+    toolkit::CommandButton* installButton;             // the one button
 
     // --- Handlers -------------------------------------------------------
     void startUp();

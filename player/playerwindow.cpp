@@ -59,30 +59,30 @@ PlayerWindow::~PlayerWindow() = default;
 
 void PlayerWindow::createControls()
 {
-    Picture2 = new PictureBox(this);
-    Picture2->Move(PaletteLeft, PaletteTop, PaletteWidthTwips, ButtonSide);
-    Picture2->setBackColor(PaletteGrey);
-    Picture2->setPicture(paletteStrip());
-    Picture2->onMouseDown = [this](int b, int s, float x, float y) {
+    paletteStrip = new PictureBox(this);
+    paletteStrip->Move(PaletteLeft, PaletteTop, PaletteWidthTwips, ButtonSide);
+    paletteStrip->setBackColor(PaletteGrey);
+    paletteStrip->setPicture(player::paletteStrip());
+    paletteStrip->onMouseDown = [this](int b, int s, float x, float y) {
         picture2_MouseDown(b, s, x, y);
     };
 
-    Picture1 = new PictureBox(this);
-    Picture1->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
-    Picture1->onMouseDown = [this](int b, int s, float x, float y) {
+    canvas = new PictureBox(this);
+    canvas->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
+    canvas->onMouseDown = [this](int b, int s, float x, float y) {
         Picture1_MouseDown(b, s, x, y);
     };
-    Picture1->onMouseMove = [this](int b, int s, float x, float y) {
+    canvas->onMouseMove = [this](int b, int s, float x, float y) {
         Picture1_MouseMove(b, s, x, y);
     };
-    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
-    hintRing = new HintRing(Picture1);
+    canvas->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    hintRing = new HintRing(canvas);
 
     // The outline canvas is never shown; it keeps the joined lines only.
-    Picture3 = new PictureBox(this);
-    Picture3->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
-    Picture3->AutoRedraw = true;
-    Picture3->hide();
+    joinedOutline = new PictureBox(this);
+    joinedOutline->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
+    joinedOutline->AutoRedraw = true;
+    joinedOutline->hide();
 
     const QString arrows[2] = {pictures::forward, pictures::back};
     for (int i = 0; i < 3; ++i) {
@@ -90,14 +90,14 @@ void PlayerWindow::createControls()
         button->Move(0, 0, i < 2 ? ArrowButtonWidth : ButtonSide, ButtonSide);
         button->setPicture(i < 2 ? arrows[i] : pictures::numbers);
         button->onClick = [this, i] { Command1_Click(i); };
-        Command1.Load(button);
+        navigationButtons.Load(button);
     }
 
-    Combo1 = new toolkit::ComboBox(this);
-    Combo1->Move(0, 0, ComboWidth, ButtonSide);
-    Combo1->setFontPoints(QStringLiteral("Arial"), ComboFontPoints);
-    Combo1->onClick = [this] { Combo1_Click(); };
-    Combo1->onDropDown = [this] { Combo1_DropDown(); };
+    themeList = new toolkit::ComboBox(this);
+    themeList->Move(0, 0, ComboWidth, ButtonSide);
+    themeList->setFontPoints(QStringLiteral("Arial"), ComboFontPoints);
+    themeList->onClick = [this] { Combo1_Click(); };
+    themeList->onDropDown = [this] { Combo1_DropDown(); };
 
     for (int i = 0; i < 8; ++i) {
         auto* button = new CommandButton(this);
@@ -105,24 +105,24 @@ void PlayerWindow::createControls()
         button->setPicture(pictures::tools[i]);
         button->setEnabled(false);
         button->onClick = [this, i] { Command4_Click(i); };
-        Command4.Load(button);
+        toolButtons.Load(button);
     }
 
-    Command2 = new CommandButton(this);
-    Command2->Move(0, 0, ButtonSide, ButtonSide);
-    Command2->setPicture(pictures::exit);
-    Command2->onClick = [this] { Command2_Click(); };
+    exitButton = new CommandButton(this);
+    exitButton->Move(0, 0, ButtonSide, ButtonSide);
+    exitButton->setPicture(pictures::exit);
+    exitButton->onClick = [this] { Command2_Click(); };
 
     for (int i = 0; i < 10; ++i) {
         auto* button = new CommandButton(this);
         button->Move(0, 0, ButtonSide, ButtonSide);
         button->setPicture(widthDot(i));
         button->onClick = [this, i] { Command3_Click(i); };
-        Command3.Load(button);
+        widthButtons.Load(button);
     }
 
-    Image1.LoadNew();
-    Image2.LoadNew();
+    undoRing.LoadNew();
+    gallery.LoadNew();
 }
 
 void PlayerWindow::Show()
@@ -139,33 +139,33 @@ void PlayerWindow::startUp()
     loaded_ = true;
     const QString themes = shippedData(QStringLiteral("actividades"));
     skipOnFailure([&] { showThemes(listThemes()); });
-    skipOnFailure([&] { Combo1->setListIndex(Combo1->ListCount() > 0 ? 0 : -1); });
+    skipOnFailure([&] { themeList->setListIndex(themeList->ListCount() > 0 ? 0 : -1); });
     // Without themes, the theme folder is the activities folder itself.
     skipOnFailure([&] { themeFolder = themeFolders_.isEmpty() ? themes : themeFolders_.first(); });
     skipOnFailure([&] {
-        Picture1->FillColor = toolkit::vbGreen;
-        Picture1->ForeColor = toolkit::vbGreen;
-        Picture3->ForeColor = toolkit::vbGreen;
+        canvas->FillColor = toolkit::vbGreen;
+        canvas->ForeColor = toolkit::vbGreen;
+        joinedOutline->ForeColor = toolkit::vbGreen;
     });
     skipOnFailure([&] {
         for (int i = 1; i <= 3; ++i)
-            Image1.LoadNew();
+            undoRing.LoadNew();
         for (int i = 1; i <= 24; ++i)
-            Image2.LoadNew();
+            gallery.LoadNew();
     });
     currentTool = NoTool;
     voiceLanguage =
         toolkit::languages().contains(lab.language) ? lab.language : toolkit::languageInUse();
     skipOnFailure([&] { readLanguageFile(); });
-    skipOnFailure([&] { Picture1->setBackColor(toolkit::vbWhite); });
+    skipOnFailure([&] { canvas->setBackColor(toolkit::vbWhite); });
     skipOnFailure([&] {
         for (int i = 0; i < 3; ++i)
-            Command1(i).setBackColor(toolkit::vbWhite);
+            navigationButtons(i).setBackColor(toolkit::vbWhite);
         for (int i = 0; i < 8; ++i)
-            Command4(i).setBackColor(toolkit::vbWhite);
+            toolButtons(i).setBackColor(toolkit::vbWhite);
         for (int i = 0; i < 10; ++i)
-            Command3(i).setBackColor(toolkit::vbWhite);
-        Command2->setBackColor(toolkit::vbWhite);
+            widthButtons(i).setBackColor(toolkit::vbWhite);
+        exitButton->setBackColor(toolkit::vbWhite);
     });
     skipOnFailure([&] { restoreProgress(); });
     // A theme's first choice opens activity 1, unless the child was further on.
@@ -208,9 +208,9 @@ void PlayerWindow::readLanguageFile()
         uiText[static_cast<size_t>(i)] =
             QCoreApplication::translate("idioma", fields[i].toUtf8().constData());
     for (int i = 0; i < 8; ++i)
-        Command4(i).setToolTipText(uiText[static_cast<size_t>(i)]);
-    Command1(2).setToolTipText(uiText[8]);
-    Command2->setToolTipText(uiText[9]);
+        toolButtons(i).setToolTipText(uiText[static_cast<size_t>(i)]);
+    navigationButtons(2).setToolTipText(uiText[8]);
+    exitButton->setToolTipText(uiText[9]);
 }
 
 void PlayerWindow::layoutWindow()
@@ -218,34 +218,35 @@ void PlayerWindow::layoutWindow()
     const int W = platform_.screenWidthTwips();
     const int H = platform_.screenHeightTwips();
 
-    Picture1->setWidth(W - Command3(0).Width() - 100 - Picture2->Left() - Picture2->Width());
-    Picture1->setHeight(H - Command1(0).Height() - 200);
-    Picture3->Move(Picture1->Left(), Picture1->Top(), Picture1->Width(), Picture1->Height());
+    canvas->setWidth(W - widthButtons(0).Width() - 100 - paletteStrip->Left() -
+                     paletteStrip->Width());
+    canvas->setHeight(H - navigationButtons(0).Height() - 200);
+    joinedOutline->Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
 
-    const int rowTop = Picture1->Top() + Picture1->Height() + 50;
+    const int rowTop = canvas->Top() + canvas->Height() + 50;
     for (int i = 0; i < 3; ++i)
-        Command1(i).setTop(rowTop);
-    Command1(0).setLeft(Picture1->Left() + 25);
-    Command1(1).setLeft(Command1(0).Left() + Command1(0).Width());
-    Picture2->setHeight(Picture1->Height() + 50 + Command1(0).Height());
-    Combo1->setTop(Command1(0).Top());
-    Combo1->setLeft(Command1(1).Left() + Command1(1).Width() + 50);
-    Command1(2).setLeft(Combo1->Left() + Combo1->Width() + 25);
+        navigationButtons(i).setTop(rowTop);
+    navigationButtons(0).setLeft(canvas->Left() + 25);
+    navigationButtons(1).setLeft(navigationButtons(0).Left() + navigationButtons(0).Width());
+    paletteStrip->setHeight(canvas->Height() + 50 + navigationButtons(0).Height());
+    themeList->setTop(navigationButtons(0).Top());
+    themeList->setLeft(navigationButtons(1).Left() + navigationButtons(1).Width() + 50);
+    navigationButtons(2).setLeft(themeList->Left() + themeList->Width() + 25);
 
-    Command4(0).setTop(Command1(0).Top());
-    Command4(0).setLeft(Command1(2).Left() + Command1(2).Width() + 175);
+    toolButtons(0).setTop(navigationButtons(0).Top());
+    toolButtons(0).setLeft(navigationButtons(2).Left() + navigationButtons(2).Width() + 175);
     for (int i = 1; i < 8; ++i) {
-        Command4(i).setTop(Command1(0).Top());
-        Command4(i).setLeft(Command4(i - 1).Left() + Command4(i - 1).Width());
+        toolButtons(i).setTop(navigationButtons(0).Top());
+        toolButtons(i).setLeft(toolButtons(i - 1).Left() + toolButtons(i - 1).Width());
     }
-    Command2->setTop(Command1(0).Top());
-    Command2->setLeft(Command4(7).Left() + Command4(7).Width() + 25);
+    exitButton->setTop(navigationButtons(0).Top());
+    exitButton->setLeft(toolButtons(7).Left() + toolButtons(7).Width() + 25);
 
-    Command3(0).setTop(Picture1->Top());
-    Command3(0).setLeft(Picture1->Left() + Picture1->Width() + 25);
+    widthButtons(0).setTop(canvas->Top());
+    widthButtons(0).setLeft(canvas->Left() + canvas->Width() + 25);
     for (int i = 1; i < 10; ++i) {
-        Command3(i).setTop(Command3(i - 1).Top() + Command3(i - 1).Height());
-        Command3(i).setLeft(Command3(0).Left());
+        widthButtons(i).setTop(widthButtons(i - 1).Top() + widthButtons(i - 1).Height());
+        widthButtons(i).setLeft(widthButtons(0).Left());
     }
 }
 
@@ -290,7 +291,7 @@ void PlayerWindow::playInTurn(QStringList paths)
 
 void PlayerWindow::clearCanvas()
 {
-    Picture1->setBackColor(toolkit::vbWhite);
+    canvas->setBackColor(toolkit::vbWhite);
 }
 
 } // namespace player

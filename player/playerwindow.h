@@ -51,16 +51,16 @@ public:
     void Show();
 
     // --- Controls -------------------------------------------------------
-    toolkit::PictureBox* Picture1;                          // the canvas
-    toolkit::PictureBox* Picture2;                          // the palette strip
-    toolkit::PictureBox* Picture3;                          // hidden: the joined outline only
-    toolkit::ControlArray<toolkit::CommandButton> Command1; // forward, back, numbers
-    toolkit::CommandButton* Command2;                       // exit
-    toolkit::ControlArray<toolkit::CommandButton> Command3; // line widths 1..10
-    toolkit::ControlArray<toolkit::CommandButton> Command4; // the eight tools
-    toolkit::ComboBox* Combo1;                              // themes
-    toolkit::ControlArray<toolkit::ImageHolder> Image1;     // undo ring, 4 slots
-    toolkit::ControlArray<toolkit::ImageHolder> Image2;     // gallery ring, 25 slots
+    toolkit::PictureBox* canvas;        // the canvas
+    toolkit::PictureBox* paletteStrip;  // the palette strip
+    toolkit::PictureBox* joinedOutline; // hidden: the joined outline only
+    toolkit::ControlArray<toolkit::CommandButton> navigationButtons; // forward, back, numbers
+    toolkit::CommandButton* exitButton;                              // exit
+    toolkit::ControlArray<toolkit::CommandButton> widthButtons;      // line widths 1..10
+    toolkit::ControlArray<toolkit::CommandButton> toolButtons;       // the eight tools
+    toolkit::ComboBox* themeList;                                    // themes
+    toolkit::ControlArray<toolkit::ImageHolder> undoRing;            // undo ring, 4 slots
+    toolkit::ControlArray<toolkit::ImageHolder> gallery;             // gallery ring, 25 slots
 
     // --- Start-up (playerwindow.cpp) --------------------------------------------
     void startUp();
@@ -204,7 +204,7 @@ private:
     QString activityPath(int number) const;
     QList<toolkit::ThemeLibrary::Theme> listThemes() const;
     void showThemes(const QList<toolkit::ThemeLibrary::Theme>& themes);
-    // The folders of the themes listed in Combo1, in the same order: beside
+    // The folders of the themes listed in themeList, in the same order: beside
     // the program or in the user's data folder.
     QStringList themeFolders_;
     // The one activity shown when the player was opened on a file.

@@ -32,11 +32,11 @@ void PlayerWindow::readActivity()
     hitRadius = activity::hitRadius((*header)[3]);
     labelFontSize = activity::fontSize((*header)[4]);
 
-    Picture1->FontSize = labelFontSize;
-    Picture1->FontName = QStringLiteral("Arial");
+    canvas->FontSize = labelFontSize;
+    canvas->FontName = QStringLiteral("Arial");
     int i = 0;
     labelAnchor = 0;
-    Picture1->AutoRedraw = true;
+    canvas->AutoRedraw = true;
 
     // Empty lines are skipped wherever they stand; the table holds MaxDots.
     while (i < MaxDots) {
@@ -48,7 +48,7 @@ void PlayerWindow::readActivity()
         ++i;
     }
 
-    Picture1->AutoRedraw = false;
+    canvas->AutoRedraw = false;
     dotCount = i;
 }
 
@@ -84,13 +84,13 @@ void PlayerWindow::drawDot(int i, bool circle)
     const int colour = toolkit::RGB(static_cast<int>(dotRed[at]), static_cast<int>(dotGreen[at]),
                                     static_cast<int>(dotBlue[at]));
     if (circle)
-        Picture1->Circle(dotX[at], dotY[at], hitRadius + 20, colour);
+        canvas->Circle(dotX[at], dotY[at], hitRadius + 20, colour);
 
-    const double w = Picture1->TextWidth(dotLabel[at]) / 2;
-    const double h = Picture1->TextHeight(dotLabel[at]) / 2;
-    Picture1->CurrentX = dotX[at] - w;
-    Picture1->CurrentY = dotY[at] - h;
-    Picture1->ForeColor = colour;
+    const double w = canvas->TextWidth(dotLabel[at]) / 2;
+    const double h = canvas->TextHeight(dotLabel[at]) / 2;
+    canvas->CurrentX = dotX[at] - w;
+    canvas->CurrentY = dotY[at] - h;
+    canvas->ForeColor = colour;
 
     // A dot on the same spot as the anchor (a figure back at its start) keeps
     // the label printed there once.
@@ -98,7 +98,7 @@ void PlayerWindow::drawDot(int i, bool circle)
     if (i != 0 && dotX[at] == dotX[anchor] && dotY[at] == dotY[anchor])
         labelAnchor = i;
     else
-        Picture1->Print(dotLabel[at]);
+        canvas->Print(dotLabel[at]);
 }
 
 } // namespace player

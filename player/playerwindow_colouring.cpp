@@ -28,7 +28,7 @@ void PlayerWindow::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, fl
 {
     playSound(QStringLiteral("color.wav"));
     restartHint();
-    const int picked = Picture2->Point(X, Y);
+    const int picked = paletteStrip->Point(X, Y);
     if (picked < 0)
         return; // not on the palette at all
     pickRed = toolkit::redOf(picked);
@@ -36,25 +36,25 @@ void PlayerWindow::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, fl
     pickBlue = toolkit::blueOf(picked);
     const int colour = toolkit::RGB(pickRed, pickGreen, pickBlue);
 
-    Picture1->AutoRedraw = true;
-    Picture1->ForeColor = colour;
-    Picture1->FillColor = colour;
-    Picture3->ForeColor = colour;
-    Picture3->FillColor = colour;
-    Picture1->AutoRedraw = false;
+    canvas->AutoRedraw = true;
+    canvas->ForeColor = colour;
+    canvas->FillColor = colour;
+    joinedOutline->ForeColor = colour;
+    joinedOutline->FillColor = colour;
+    canvas->AutoRedraw = false;
 }
 
 void PlayerWindow::Command3_Click(int Index)
 {
     playSound(QStringLiteral("lineas.wav"));
     restartHint();
-    Picture1->DrawWidth = Index + 1;
-    Picture3->DrawWidth = Index + 1;
+    canvas->DrawWidth = Index + 1;
+    joinedOutline->DrawWidth = Index + 1;
 }
 
 void PlayerWindow::saveUndoSnapshot()
 {
-    Image1(undoSlot).setPicture(Picture1->Image());
+    undoRing(undoSlot).setPicture(canvas->Image());
     undoSlot += 1;
     if (undoSlot == 4)
         undoSlot = 0;
@@ -87,13 +87,13 @@ void PlayerWindow::toolMouseMove(float X, float Y)
     if (currentTool == LineTool) {
         // The pointer's move has just wiped the temporary layer; the rubber
         // band is drawn there and never kept.
-        Picture1->Line(lineStartX, lineStartY, X, Y);
+        canvas->Line(lineStartX, lineStartY, X, Y);
     } else if (currentTool == PenTool) {
-        Picture1->AutoRedraw = true;
-        Picture1->Line(penX, penY, X, Y);
+        canvas->AutoRedraw = true;
+        canvas->Line(penX, penY, X, Y);
         penX = X;
         penY = roundedTwips(Y);
-        Picture1->AutoRedraw = false;
+        canvas->AutoRedraw = false;
     }
 }
 
@@ -101,9 +101,9 @@ void PlayerWindow::toolMouseUp(float X, float Y)
 {
     if (currentTool != LineTool)
         return;
-    Picture1->AutoRedraw = true;
-    Picture1->Line(lineStartX, lineStartY, X, Y);
-    Picture1->AutoRedraw = false;
+    canvas->AutoRedraw = true;
+    canvas->Line(lineStartX, lineStartY, X, Y);
+    canvas->AutoRedraw = false;
 }
 
 void PlayerWindow::fillAt(float X, float Y)
@@ -111,16 +111,16 @@ void PlayerWindow::fillAt(float X, float Y)
     // The fill works in pixels on the persistent image; the canvas goes back
     // to twips afterwards so dot positions and mouse positions keep their
     // units.
-    Picture1->ScaleMode = toolkit::vbPixels;
-    Picture1->FillStyle = toolkit::vbFSSolid;
+    canvas->ScaleMode = toolkit::vbPixels;
+    canvas->FillStyle = toolkit::vbFSSolid;
     const int x = toolkit::floorToPixels(X, std::max(1, platform_.twipsPerPixelX()));
     const int y = toolkit::floorToPixels(Y, std::max(1, platform_.twipsPerPixelY()));
-    Picture1->AutoRedraw = true;
-    const int clicked = Picture1->Point(x, y);
-    Picture1->FloodFill(x, y, clicked);
-    Picture1->AutoRedraw = false;
-    Picture1->ScaleMode = toolkit::vbTwips;
-    Picture1->FillStyle = toolkit::vbFSTransparent;
+    canvas->AutoRedraw = true;
+    const int clicked = canvas->Point(x, y);
+    canvas->FloodFill(x, y, clicked);
+    canvas->AutoRedraw = false;
+    canvas->ScaleMode = toolkit::vbTwips;
+    canvas->FillStyle = toolkit::vbFSTransparent;
 }
 
 } // namespace player

@@ -51,9 +51,9 @@ void PlayerWindow::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, fl
 
 void PlayerWindow::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
 {
-    Picture1->Cls();
+    canvas->Cls();
     if (nextDot > 0 && nextDot <= dotCount - 1)
-        Picture1->Line(dotX[nextDot - 1], dotY[nextDot - 1], X, Y);
+        canvas->Line(dotX[nextDot - 1], dotY[nextDot - 1], X, Y);
     if (Button != 0 && dotsJoined)
         toolMouseMove(X, Y);
 }
@@ -70,10 +70,10 @@ void PlayerWindow::drawJoiningSegment(int from, int to)
     // list; there is nothing to join it to, so nothing is drawn.
     if (from < 0 || to < 0 || from >= dotCount || to >= dotCount)
         return;
-    Picture1->AutoRedraw = true;
-    Picture1->Line(dotX[from], dotY[from], dotX[to], dotY[to]);
-    Picture3->Line(dotX[from], dotY[from], dotX[to], dotY[to]);
-    Picture1->AutoRedraw = false;
+    canvas->AutoRedraw = true;
+    canvas->Line(dotX[from], dotY[from], dotX[to], dotY[to]);
+    joinedOutline->Line(dotX[from], dotY[from], dotX[to], dotY[to]);
+    canvas->AutoRedraw = false;
 }
 
 bool PlayerWindow::clickHits(int record, float X, float Y) const
@@ -112,7 +112,7 @@ void PlayerWindow::completeIfLastRecord()
     }
     dotsJoined = true;
     for (int i = 0; i <= 7; ++i)
-        Command4(i).setEnabled(true);
+        toolButtons(i).setEnabled(true);
     rememberFinished();
 }
 

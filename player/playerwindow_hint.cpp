@@ -65,7 +65,7 @@ void PlayerWindow::missedDot()
 
 QColor PlayerWindow::hintColour() const
 {
-    std::vector<QColor> avoid = {Qt::white, toolkit::toQColor(Picture1->ForeColor),
+    std::vector<QColor> avoid = {Qt::white, toolkit::toQColor(canvas->ForeColor),
                                  toolkit::toQColor(toolkit::vbGreen)};
     for (int i = 0; i < dotCount; ++i)
         avoid.emplace_back(int(dotRed[i]), int(dotGreen[i]), int(dotBlue[i]));

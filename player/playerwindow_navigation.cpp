@@ -35,13 +35,13 @@ void keepListed(QList<Theme>& themes, const Theme& shown)
 
 void PlayerWindow::Combo1_Click()
 {
-    if (Combo1->ListIndex() < 0)
+    if (themeList->ListIndex() < 0)
         return;
     if (dotsJoined)
         storeInGallery();
     clearCanvas();
     playSound(QStringLiteral("combo.wav"));
-    themeIndex = Combo1->ListIndex();
+    themeIndex = themeList->ListIndex();
     themeFolder = themeFolders_.value(themeIndex);
     if (!themeAnswers())
         return;
@@ -61,22 +61,22 @@ void PlayerWindow::Combo1_DropDown()
 {
     if (!singleActivity_.isEmpty())
         return;
-    const int shown = Combo1->ListIndex();
+    const int shown = themeList->ListIndex();
     // By folder: a theme keeps its place when its shown name changes.
     QHash<QString, int> remembered;
-    for (int i = 0; i < Combo1->ListCount(); ++i)
+    for (int i = 0; i < themeList->ListCount(); ++i)
         remembered.insert(themeFolders_.value(i), activityNumber[static_cast<size_t>(i)]);
     QList<Theme> themes = listThemes();
     const QString shownFolder = themeFolders_.value(shown);
     if (shown >= 0)
         keepListed(themes,
-                   {QFileInfo(shownFolder).fileName(), shownFolder, Combo1->List(shown), {}});
+                   {QFileInfo(shownFolder).fileName(), shownFolder, themeList->List(shown), {}});
     showThemes(themes);
-    for (int i = 0; i < Combo1->ListCount(); ++i)
+    for (int i = 0; i < themeList->ListCount(); ++i)
         activityNumber[static_cast<size_t>(i)] = remembered.value(themeFolders_.value(i));
     if (shown >= 0) {
         themeIndex = int(themeFolders_.indexOf(shownFolder));
-        Combo1->setListIndex(themeIndex);
+        themeList->setListIndex(themeIndex);
     }
 }
 
@@ -89,15 +89,15 @@ QList<Theme> PlayerWindow::listThemes() const
 
 void PlayerWindow::showThemes(const QList<Theme>& themes)
 {
-    Combo1->Clear();
+    themeList->Clear();
     themeFolders_.clear();
     for (const Theme& theme : themes) {
-        Combo1->AddItem(theme.shown);
+        themeList->AddItem(theme.shown);
         themeFolders_ << theme.folder;
     }
     // Every listed theme remembers its own activity.
-    if (Combo1->ListCount() > static_cast<int>(activityNumber.size()))
-        activityNumber.resize(static_cast<size_t>(Combo1->ListCount()), 0);
+    if (themeList->ListCount() > static_cast<int>(activityNumber.size()))
+        activityNumber.resize(static_cast<size_t>(themeList->ListCount()), 0);
 }
 
 void PlayerWindow::Command1_Click(int Index)
@@ -146,7 +146,7 @@ void PlayerWindow::Command1_Click(int Index)
                 readActivity();
             playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(expectedLabel())});
         } else {
-            Picture1->setPicture(Picture3->Image());
+            canvas->setPicture(joinedOutline->Image());
         }
         break;
     default:
@@ -158,11 +158,11 @@ void PlayerWindow::Command1_Click(int Index)
 void PlayerWindow::loadActivity()
 {
     readActivityPicture();
-    Picture1->setPicture(activityPicture);
-    Picture3->setPicture(activityPicture);
+    canvas->setPicture(activityPicture);
+    joinedOutline->setPicture(activityPicture);
     readActivity();
     for (int i = 0; i < 8; ++i)
-        Command4(i).setEnabled(false);
+        toolButtons(i).setEnabled(false);
     galleryPrimed = false;
     dotsJoined = false;
     nextDot = 0;
@@ -172,7 +172,7 @@ void PlayerWindow::loadActivity()
 
 void PlayerWindow::storeInGallery()
 {
-    Image2(gallerySlot).setPicture(Picture1->Image());
+    gallery(gallerySlot).setPicture(canvas->Image());
     gallerySlot = gallerySlot + 1;
     if (gallerySlot == GallerySlots)
         gallerySlot = 0;
@@ -185,9 +185,9 @@ void PlayerWindow::openActivityFile(const QString& path)
     const QFileInfo file(path);
     singleActivity_ = path;
     themeFolders_ = QStringList{file.path()};
-    Combo1->Clear();
-    Combo1->AddItem(file.completeBaseName());
-    Combo1->setListIndex(0);
+    themeList->Clear();
+    themeList->AddItem(file.completeBaseName());
+    themeList->setListIndex(0);
     themeIndex = 0;
     themeFolder = file.path();
     activityNumber[0] = 1;
@@ -200,7 +200,7 @@ bool PlayerWindow::themeAnswers()
 {
     if (!singleActivity_.isEmpty() || share().answers(themeFolder))
         return true;
-    Picture1->setPicture(QImage());
+    canvas->setPicture(QImage());
     dotCount = 0;
     nextDot = 0;
     platform_.messageBox(toolkit::Share::notAnswering(themeFolder), toolkit::vbOKOnly);

@@ -53,7 +53,7 @@ int findById(const QString& folder, int remembered, const QString& id)
 // kept before ids were, or gone, by its number.
 void PlayerWindow::restoreProgress()
 {
-    const int themes = std::min(Combo1->ListCount(), static_cast<int>(themeFolders_.size()));
+    const int themes = std::min(themeList->ListCount(), static_cast<int>(themeFolders_.size()));
     // A hung shared theme is looked at again when the child chooses it.
     const QStringList answering = share().answering(themeFolders_.mid(0, themes));
     for (int i = 0; i < themes; ++i) {
@@ -108,9 +108,9 @@ void PlayerWindow::showFinishedStar(bool finished)
         return;
     finishedBefore = finished;
     if (finished)
-        Command1(2).setPicture(numbersWithStar());
+        navigationButtons(2).setPicture(numbersWithStar());
     else
-        Command1(2).setPicture(pictures::numbers);
+        navigationButtons(2).setPicture(pictures::numbers);
 }
 
 } // namespace player

@@ -40,7 +40,7 @@ void PlayerWindow::Command4_Click(int Index)
         showEarlierDrawing();
         break;
     case Copy:
-        platform_.setClipboardImage(Picture1->Image());
+        platform_.setClipboardImage(canvas->Image());
         break;
     case Save:
         saveDrawing();
@@ -67,8 +67,8 @@ void PlayerWindow::undo()
         undoSlot = 3;
     // A slot never written takes the canvas back to the activity's start,
     // its picture included.
-    const QImage earlier = Image1(undoSlot).Picture();
-    Picture1->setPicture(earlier.isNull() ? activityPicture : earlier);
+    const QImage earlier = undoRing(undoSlot).Picture();
+    canvas->setPicture(earlier.isNull() ? activityPicture : earlier);
 }
 
 void PlayerWindow::showEarlierDrawing()
@@ -80,7 +80,7 @@ void PlayerWindow::showEarlierDrawing()
     gallerySlot -= 1;
     if (gallerySlot == -1)
         gallerySlot = galleryCount - 1;
-    Picture1->setPicture(Image2(gallerySlot).Picture());
+    canvas->setPicture(gallery(gallerySlot).Picture());
 }
 
 void PlayerWindow::saveDrawing()
@@ -88,15 +88,14 @@ void PlayerWindow::saveDrawing()
     // One reading of the clock, so a save at midnight never mixes two days.
     const QString name = drawingName(platform_.now());
 
-    Picture1->setPicture(Picture1->Image());
-    Picture1->AutoRedraw = true;
+    canvas->setPicture(canvas->Image());
+    canvas->AutoRedraw = true;
     // Never over another drawing: a second save in the same second, or one
     // from another computer of the lab, gets "-2", "-3"...
-    const bool saved =
-        !toolkit::writeNewBitmap(Picture1->Image(), drawingsFolder(), name).isEmpty();
+    const bool saved = !toolkit::writeNewBitmap(canvas->Image(), drawingsFolder(), name).isEmpty();
     // Back to the resting state, or the rubber line that follows the pointer
     // would be drawn into the picture.
-    Picture1->AutoRedraw = false;
+    canvas->AutoRedraw = false;
 
     if (!saved)
         platform_.messageBox(tr("No se ha podido guardar el dibujo."), toolkit::vbOKOnly);

@@ -22,12 +22,12 @@ TitleWindow::TitleWindow(toolkit::Platform& platform, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Lunipo"));
     setFixedSize(toolkit::twipsToPixels(ClientWidth), toolkit::twipsToPixels(ClientHeight));
-    Picture1 = new toolkit::PictureBox(this);
-    Picture1->Move((ClientWidth - CardWidth) / 2, (ClientHeight - CardHeight) / 2, CardWidth,
-                   CardHeight);
-    Picture1->setPicture(renderPicture(pictures::titleCard, QSize(544, 354)));
-    Picture1->setCursor(Qt::PointingHandCursor);
-    Picture1->onClick = [this] { Picture1_Click(); };
+    card = new toolkit::PictureBox(this);
+    card->Move((ClientWidth - CardWidth) / 2, (ClientHeight - CardHeight) / 2, CardWidth,
+               CardHeight);
+    card->setPicture(renderPicture(pictures::titleCard, QSize(544, 354)));
+    card->setCursor(Qt::PointingHandCursor);
+    card->onClick = [this] { Picture1_Click(); };
 }
 
 void TitleWindow::Show()

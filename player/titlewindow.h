@@ -21,7 +21,7 @@ public:
     // Runs startUp, then shows the window.
     void Show();
 
-    toolkit::PictureBox* Picture1; // the title card
+    toolkit::PictureBox* card; // the title card
 
     void startUp();
     void Picture1_Click();

@@ -103,17 +103,20 @@ protected:
     };
     std::vector<NamedButtons> settingPalettes() const
     {
-        return {{"Command5", &form->Command5},   {"Command6", &form->Command6},
-                {"Command7", &form->Command7},   {"Command8", &form->Command8},
-                {"Command10", &form->Command10}, {"Command11", &form->Command11}};
+        return {{"polygonModeButtons", &form->polygonModeButtons},
+                {"circleKindButtons", &form->circleKindButtons},
+                {"widthButtons", &form->widthButtons},
+                {"fillStyleButtons", &form->fillStyleButtons},
+                {"eraserButtons", &form->eraserButtons},
+                {"dotSizeButtons", &form->dotSizeButtons}};
     }
     std::vector<NamedControl> settingControls() const
     {
-        return {{"Check1", form->Check1, form->Check1},
-                {"Combo1", form->Combo1, form->Combo1},
-                {"Combo4", form->Combo4, form->Combo4},
-                {"Combo5", form->Combo5, form->Combo5},
-                {"Label1", form->Label1, form->Label1}};
+        return {{"closeFigureCheck", form->closeFigureCheck, form->closeFigureCheck},
+                {"sidesList", form->sidesList, form->sidesList},
+                {"numberStep", form->numberStep, form->numberStep},
+                {"dotListBox", form->dotListBox, form->dotListBox},
+                {"sidesLabel", form->sidesLabel, form->sidesLabel}};
     }
 
     // A stroke as a hand makes it: the pointer comes to the first point,
@@ -134,7 +137,7 @@ protected:
     // strip; false when the strip has no swatch of exactly that colour.
     bool pick(int colour)
     {
-        const QImage strip = form->Picture3->Image();
+        const QImage strip = form->colourStrip->Image();
         for (int y = 0; y < strip.height(); ++y)
             for (int x = 0; x < strip.width(); ++x)
                 if (toolkit::fromQRgb(strip.pixel(x, y)) == colour) {
@@ -150,7 +153,7 @@ protected:
     {
         QStringList list;
         for (int i = 0; i < form->dotEntryCount; ++i)
-            list << form->Combo5->List(i);
+            list << form->dotListBox->List(i);
         return list;
     }
 
@@ -180,7 +183,7 @@ protected:
     }
 
     // Colour of a canvas or page pixel at a position in twips.
-    int canvasAt(double x, double y) const { return form->Picture1->Point(x, y); }
+    int canvasAt(double x, double y) const { return form->canvas->Point(x, y); }
     int pageAt(int page, double x, double y) const
     {
         const QImage picture = pageImage(page);

@@ -37,7 +37,7 @@ protected:
     // A grey picture pasted into the page, so that white marks show too.
     void greyPage()
     {
-        QImage grey(int(form->Picture1->ScaleWidth() / 15), int(form->Picture1->ScaleHeight() / 15),
+        QImage grey(int(form->canvas->ScaleWidth() / 15), int(form->canvas->ScaleHeight() / 15),
                     QImage::Format_RGB32);
         grey.fill(QColor(192, 192, 192));
         platform.clipboard = grey;
@@ -112,7 +112,7 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
             const bool drawn = i == 0 || c.mirrored;
             EXPECT_EQ(pageAt(0, copies[i][0], copies[i][1]), drawn ? c.colour : Grey) << i;
             if (drawn) { // the canvas also shows the grid's dots
-                EXPECT_EQ(at(form->Picture1->Image(), copies[i][0], copies[i][1]), c.colour) << i;
+                EXPECT_EQ(at(form->canvas->Image(), copies[i][0], copies[i][1]), c.colour) << i;
             }
         }
         EXPECT_EQ(pageAt(0, 600, 300), Grey);
@@ -130,7 +130,7 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
 TEST_F(CanvasTest, DotsCountByTheStepWithTheirLabelsCentred)
 {
     form->Command1_Click(19);
-    form->Combo4->setListIndex(1); // step 2
+    form->numberStep->setListIndex(1); // step 2
     ASSERT_TRUE(pick(Red));
     for (double x : {600, 1800, 3000})
         click(x, 600);
@@ -138,7 +138,7 @@ TEST_F(CanvasTest, DotsCountByTheStepWithTheirLabelsCentred)
               QStringList({"1,600,600,255,0,0,", "3,1800,600,255,0,0,", "5,3000,600,255,0,0,"}));
     EXPECT_EQ(form->dotNumber, 7);
     EXPECT_EQ(pageAt(0, 1200, 600), Red); // the connecting line
-    for (const QImage& image : {pageImage(0), form->Picture1->Image()})
+    for (const QImage& image : {pageImage(0), form->canvas->Image()})
         for (double x : {600, 1800, 3000}) {
             const QPointF ink = inkCentre(image, x, 600);
             EXPECT_NEAR(ink.x(), x, 45) << x;
@@ -186,7 +186,7 @@ TEST_F(CanvasTest, EachHeldStrokeIsOneUndo)
 
         form->Command1_Click(13);
         EXPECT_TRUE(same(pageImage(0), afterFirst));
-        EXPECT_TRUE(same(form->Picture1->Image(), afterFirst));
+        EXPECT_TRUE(same(form->canvas->Image(), afterFirst));
     }
 }
 
@@ -257,7 +257,7 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
 
     // "B" takes the dots from the page with the list; an undo brings both back.
     form->Command11_Click(3);
-    EXPECT_EQ(form->Combo5->ListCount(), 0);
+    EXPECT_EQ(form->dotListBox->ListCount(), 0);
     EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbWhite);
     form->Command1_Click(13);
     EXPECT_EQ(form->dotEntryCount, 8);
@@ -340,7 +340,7 @@ TEST_F(CanvasTest, WhatTheCanvasShowsIsWhatThePageKeeps)
         startEditor();
         form->Command1_Click(14);
         gesture();
-        EXPECT_TRUE(same(form->Picture1->Image(), pageImage(form->currentPage)));
+        EXPECT_TRUE(same(form->canvas->Image(), pageImage(form->currentPage)));
     }
 }
 
@@ -349,8 +349,8 @@ TEST_F(CanvasTest, WhatTheCanvasShowsIsWhatThePageKeeps)
 TEST_F(CanvasTest, OneUndoTakesBackOneStep)
 {
     const QString picture = appDir.filePath("rojo.bmp");
-    ASSERT_TRUE(form->Picture3->Image().save(picture));
-    platform.clipboard = form->Picture3->Image();
+    ASSERT_TRUE(form->colourStrip->Image().save(picture));
+    platform.clipboard = form->colourStrip->Image();
     platform.fileNameAnswers = {picture};
     const std::function<void()> steps[] = {[&] { form->Command1_Click(14); },
                                            [&] { form->Command1_Click(17); },
@@ -368,7 +368,7 @@ TEST_F(CanvasTest, OneUndoTakesBackOneStep)
         ASSERT_FALSE(same(pageImage(0), before));
         form->Command1_Click(13);
         EXPECT_TRUE(same(pageImage(0), before));
-        EXPECT_TRUE(same(form->Picture1->Image(), before));
+        EXPECT_TRUE(same(form->canvas->Image(), before));
     }
 }
 
@@ -381,7 +381,7 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
     click(1800, 600);
     form->Command1_Click(2);
     form->Command1_Click(19);
-    form->Combo4->setListIndex(1); // a step of 2
+    form->numberStep->setListIndex(1); // a step of 2
     click(600, 1800);
     form->Check1_Click();
     click(600, 3000);
@@ -399,7 +399,7 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
 TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
 {
     form->Command1_Click(19);
-    form->Combo4->setListIndex(editor::EditorWindow::LetterStep);
+    form->numberStep->setListIndex(editor::EditorWindow::LetterStep);
     for (double x : {600, 1800})
         click(x, 600);
     form->Command1_Click(2);

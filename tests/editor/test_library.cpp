@@ -64,9 +64,9 @@ protected:
     }
     void choose(const QString& theme)
     {
-        const auto found = window->ThemeList->findItems(theme, Qt::MatchExactly);
+        const auto found = window->themeList->findItems(theme, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        window->ThemeList->setCurrentItem(found[0]);
+        window->themeList->setCurrentItem(found[0]);
     }
     // The chosen theme's activities, one letter each.
     std::string order() const
@@ -117,7 +117,7 @@ TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenThem
         EXPECT_EQ(order(), step.order) << step.what;
         EXPECT_EQ(w.chosenActivity(), step.chosen) << step.what;
     }
-    EXPECT_FALSE(w.LaterButton->isEnabled());
+    EXPECT_FALSE(w.laterButton->isEnabled());
     ASSERT_EQ(platform.messages.size(), 5);
     EXPECT_EQ(platform.messages[0].text, "La actividad se ha guardado en el tema «formas» como "
                                          "4.txt:\n" +
@@ -125,8 +125,8 @@ TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenThem
     EXPECT_EQ(platform.messages[2].text, "¿Quitar la actividad 2 del tema «formas»? Irá a la "
                                          "papelera, y las que van detrás bajan un número.");
     EXPECT_EQ(QDir(papelera.path()).entryList(QDir::Files), QStringList({"formas 2.txt"}));
-    w.Activities->waitForThumbnails();
-    EXPECT_EQ(w.Activities->thumbnailsShown(), 3);
+    w.activities->waitForThumbnails();
+    EXPECT_EQ(w.activities->thumbnailsShown(), 3);
 }
 
 // The window comes back to the activity the work was opened from and offers
@@ -137,10 +137,10 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
     editor::LibraryWindow& w = open(formas("2.txt"));
     EXPECT_EQ(w.chosenFolder(), formas().chopped(1));
     EXPECT_EQ(w.chosenActivity(), 2);
-    EXPECT_TRUE(w.ReplaceButton->isDefault());
+    EXPECT_TRUE(w.replaceButton->isDefault());
     w.LaterButton_Click();
     w.chooseActivity(1);
-    EXPECT_TRUE(w.SaveHereButton->isDefault());
+    EXPECT_TRUE(w.saveHereButton->isDefault());
     platform.messageAnswers = {vbYes};
     w.RemoveButton_Click();
     EXPECT_EQ(moved, QStringList({formas("3.txt"), formas("2.txt")}));
@@ -151,7 +151,7 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
     EXPECT_EQ(platform.messages.size(), 2); // the question to remove, the replacement told
     w.chooseActivity(1);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.ActivityView, &enter);
+    QCoreApplication::sendEvent(w.activityView, &enter);
     EXPECT_EQ(opened, QStringList({formas("1.txt")}));
     EXPECT_EQ(w.result(), QDialog::Accepted);
 }
@@ -159,15 +159,15 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
 TEST_F(LibraryTest, ThemesAreMadeRenamedAndRemoved)
 {
     editor::LibraryWindow& w = open();
-    w.ThemeList->setCurrentRow(w.ThemeList->count() - 1);
-    w.NewThemeName->setText("colores");
+    w.themeList->setCurrentRow(w.themeList->count() - 1);
+    w.newThemeName->setText("colores");
     w.SaveHereButton_Click();
     EXPECT_EQ(themeNames(), QStringList({"animales", "colores", "formas"}));
     EXPECT_EQ(order(), "N");
     w.renameChosenTheme("formas");
     w.renameChosenTheme("Colores vivos");
     EXPECT_EQ(themeNames(), QStringList({"animales", "Colores vivos", "formas"}));
-    EXPECT_EQ(w.ThemeList->currentItem()->text(), "Colores vivos");
+    EXPECT_EQ(w.themeList->currentItem()->text(), "Colores vivos");
     EXPECT_EQ(order(), "N");
     platform.messageAnswers = {vbNo};
     w.RemoveThemeButton_Click();
@@ -188,9 +188,9 @@ TEST_F(LibraryTest, AThemeThatCannotBeWrittenHasItsChangingButtonsDisabled)
 {
     QFile::link("/proc/self", app.filePath("actividades/ajeno"));
     editor::LibraryWindow& w = open();
-    const QList<QPushButton*> changing{w.SaveHereButton,   w.ReplaceButton, w.EarlierButton,
-                                       w.LaterButton,      w.RemoveButton,  w.RenameThemeButton,
-                                       w.RemoveThemeButton};
+    const QList<QPushButton*> changing{w.saveHereButton,   w.replaceButton, w.earlierButton,
+                                       w.laterButton,      w.removeButton,  w.renameThemeButton,
+                                       w.removeThemeButton};
     choose("formas");
     w.chooseActivity(2);
     for (QPushButton* button : changing)
@@ -217,7 +217,7 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
     ASSERT_TRUE(QFile::link(formas("1.txt"), formas("2.txt")));
     editor::LibraryWindow& w = open();
     choose("formas");
-    auto* cards = w.Activities;
+    auto* cards = w.activities;
     for (int row = 0; row < 5; ++row)
         cards->data(cards->index(row), Qt::DecorationRole);
     for (QDeadlineTimer ends(30000); cards->thumbnailsShown() < 5 && !ends.hasExpired();)
@@ -230,7 +230,7 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
     EXPECT_TRUE(cards->data(cards->index(1), Qt::ToolTipRole).toString().contains("dañada"));
     w.chooseActivity(2);
     w.OpenButton_Click(); // never read: it may be a link to anyone's file
-    EXPECT_TRUE(opened.isEmpty() && !w.RemoveButton->isEnabled());
+    EXPECT_TRUE(opened.isEmpty() && !w.removeButton->isEnabled());
 }
 
 // A thumbnail held for ever by a server that is gone never holds up closing

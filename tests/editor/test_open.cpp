@@ -136,7 +136,7 @@ TEST_F(OpenTest, OpenedDotsGoOnAsIfPlacedByHand)
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(pageAt(0, 1200, 600), vbBlack);
     EXPECT_EQ(form->dotSize, 200);
-    EXPECT_EQ(form->Command11(4).text(), "O");
+    EXPECT_EQ(form->dotSizeButtons(4).text(), "O");
     click(1800, 1800);
     form->Check1_Click();
     EXPECT_EQ(records().mid(2), QStringList({"3,1800,1800,0,0,0,", ",600,600,0,0,0,"}));
@@ -198,7 +198,7 @@ TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
 {
     form->Command1_Click(14);
     drag(300, 1200, 6000, 1200);
-    const QImage guide = form->Picture2(0).Image();
+    const QImage guide = form->pages(0).Image();
     form->Command1_Click(19);
     click(3000, 1200);
     form->MoveButton_Click();
@@ -206,12 +206,12 @@ TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
     for (double y : {1500, 2100, 3000})
         moveTo(3000, y); // the line under it shows again at each step
     form->Picture1_MouseUp(1, 0, 3000, 3000);
-    EXPECT_TRUE(form->Picture2(0).Image() == guide);
+    EXPECT_TRUE(form->pages(0).Image() == guide);
     for (double x : {2700.0, 3000.0, 3300.0}) {
         EXPECT_EQ(pageAt(0, x, 1200), vbBlack) << x;
         EXPECT_EQ(canvasAt(x, 1200), vbBlack) << x;
     }
-    EXPECT_TRUE(form->Picture1->Image() == pageImage(0));
+    EXPECT_TRUE(form->canvas->Image() == pageImage(0));
 }
 
 // A dot held while an undo (Ctrl+Z, with the button still down) shortens the

@@ -17,7 +17,7 @@ constexpr int Silver = toolkit::RGB(192, 192, 192);
 class PaletteTest : public EditorTest
 {
 protected:
-    // The setting controls on screen, as "Command7:14 Combo1" (an array with
+    // The setting controls on screen, as "widthButtons:14 sidesList" (an array with
     // the number of its members shown).
     QString shownSettings() const
     {
@@ -46,22 +46,22 @@ TEST_F(PaletteTest, EachToolShowsItsOwnPalettesOnly)
     };
     // In this order every tool follows one whose palettes differ.
     const Case cases[] = {
-        {19, 19, "Command11:5 Check1 Combo4 Combo5"},
-        {2, 2, "Command7:14"},
-        {3, 3, "Command8:2"},
-        {4, 4, "Command7:14"},
-        {8, 8, "Command6:6 Command8:8"},
-        {10, 10, "Command8:8"},
-        {12, 12, "Command5:3 Combo1 Label1"},
-        {18, 18, "Command10:6"},
-        {12, 12, "Command5:3 Combo1 Label1"},
+        {19, 19, "dotSizeButtons:5 closeFigureCheck numberStep dotListBox"},
+        {2, 2, "widthButtons:14"},
+        {3, 3, "fillStyleButtons:2"},
+        {4, 4, "widthButtons:14"},
+        {8, 8, "circleKindButtons:6 fillStyleButtons:8"},
+        {10, 10, "fillStyleButtons:8"},
+        {12, 12, "polygonModeButtons:3 sidesList sidesLabel"},
+        {18, 18, "eraserButtons:6"},
+        {12, 12, "polygonModeButtons:3 sidesList sidesLabel"},
         // The paint bucket and the grid switches leave the palettes alone.
-        {11, 11, "Command5:3 Combo1 Label1"},
-        {6, 11, "Command5:3 Combo1 Label1"},
-        {5, 11, "Command5:3 Combo1 Label1"},
-        {8, 8, "Command6:6 Command8:8"},
-        {11, 11, "Command6:6 Command8:8"},
-        {2, 2, "Command7:14"},
+        {11, 11, "polygonModeButtons:3 sidesList sidesLabel"},
+        {6, 11, "polygonModeButtons:3 sidesList sidesLabel"},
+        {5, 11, "polygonModeButtons:3 sidesList sidesLabel"},
+        {8, 8, "circleKindButtons:6 fillStyleButtons:8"},
+        {11, 11, "circleKindButtons:6 fillStyleButtons:8"},
+        {2, 2, "widthButtons:14"},
     };
     EditorWindow& f = startEditor();
     EXPECT_EQ(f.activeTool, 2);
@@ -79,7 +79,7 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
     {
         int click;
         bool leftRight, topBottom, centre;
-        const char* green; // the Command3 members marked, "0123"
+        const char* green; // the symmetryButtons members marked, "0123"
     };
     const Step steps[] = {
         {1, true, false, false, "01"}, {3, true, false, true, "013"}, {2, true, true, true, "0123"},
@@ -87,7 +87,7 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
         {2, false, false, false, "0"},
     };
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.Command3(0).BackColor(), vbGreen);
+    EXPECT_EQ(f.symmetryButtons(0).BackColor(), vbGreen);
     for (const Step& s : steps) {
         SCOPED_TRACE(s.click);
         f.Command3_Click(s.click);
@@ -95,7 +95,7 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
         EXPECT_EQ(f.mirrorTopBottom, s.topBottom);
         EXPECT_EQ(f.mirrorCentre, s.centre);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(f.Command3(i).BackColor(),
+            EXPECT_EQ(f.symmetryButtons(i).BackColor(),
                       QString(s.green).contains(QString::number(i)) ? vbGreen : vbWhite);
     }
 }
@@ -106,25 +106,25 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
 {
     EditorWindow& f = startEditor();
     EXPECT_EQ(f.lineWidth, 1);
-    EXPECT_EQ(f.Command7(0).BackColor(), vbGreen);
+    EXPECT_EQ(f.widthButtons(0).BackColor(), vbGreen);
     for (int i : {13, 0, 6, 5}) {
         SCOPED_TRACE(i);
         f.Command7_Click(i);
         EXPECT_EQ(f.lineWidth, i + 1);
-        EXPECT_EQ(f.Picture1->DrawWidth, i + 1);
+        EXPECT_EQ(f.canvas->DrawWidth, i + 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
-            EXPECT_EQ(f.Picture2(p).DrawWidth, i + 1);
+            EXPECT_EQ(f.pages(p).DrawWidth, i + 1);
         for (int b = 0; b < 14; ++b)
-            EXPECT_EQ(f.Command7(b).BackColor(), b == i ? vbGreen : vbWhite);
+            EXPECT_EQ(f.widthButtons(b).BackColor(), b == i ? vbGreen : vbWhite);
     }
     EXPECT_EQ(f.fillStyleChoice, 1);
     for (int i : {0, 7, 2, 1}) {
         SCOPED_TRACE(i);
         f.Command8_Click(i);
         EXPECT_EQ(f.fillStyleChoice, i);
-        EXPECT_EQ(f.Picture1->FillStyle, i);
+        EXPECT_EQ(f.canvas->FillStyle, i);
         for (int p = 0; p < EditorWindow::Pages; ++p)
-            EXPECT_EQ(f.Picture2(p).FillStyle, i);
+            EXPECT_EQ(f.pages(p).FillStyle, i);
     }
 }
 
@@ -133,9 +133,9 @@ TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
 {
     EditorWindow& f = startEditor();
     EXPECT_EQ(f.brushSize, 20);
-    EXPECT_EQ(f.Command10(0).BackColor(), vbGreen);
+    EXPECT_EQ(f.eraserButtons(0).BackColor(), vbGreen);
     f.Command1_Click(18);
-    const auto keptAt200 = [&] { return toolkit::fromQRgb(f.Picture1->Image().pixel(200, 200)); };
+    const auto keptAt200 = [&] { return toolkit::fromQRgb(f.canvas->Image().pixel(200, 200)); };
     ASSERT_NE(keptAt200(), vbWhite); // the start picture
     drag(3000, 3000, 3000, 3000);
     EXPECT_EQ(keptAt200(), vbWhite);
@@ -154,31 +154,31 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
     for (int i : {0, 2, 1}) {
         f.Command11_Click(i);
         EXPECT_EQ(f.dotSize, sizes[i][0]);
-        EXPECT_EQ(f.Picture1->FontSize, sizes[i][1]);
-        EXPECT_EQ(f.Picture2(3).FontSize, sizes[i][1]);
+        EXPECT_EQ(f.canvas->FontSize, sizes[i][1]);
+        EXPECT_EQ(f.pages(3).FontSize, sizes[i][1]);
     }
 
     f.Command1_Click(19);
     EXPECT_EQ(f.dotNumber, 1);
     click(600, 600);
     click(1200, 600);
-    ASSERT_EQ(f.Combo5->ListCount(), 2);
+    ASSERT_EQ(f.dotListBox->ListCount(), 2);
     EXPECT_FALSE(f.newFigure);
     f.Command11_Click(3);
-    EXPECT_EQ(f.Combo5->ListCount(), 0);
+    EXPECT_EQ(f.dotListBox->ListCount(), 0);
     EXPECT_EQ(f.dotEntryCount, 0);
     EXPECT_TRUE(f.newFigure);
     click(1800, 600); // a new list counts from 1
-    ASSERT_EQ(f.Combo5->ListCount(), 1);
-    EXPECT_TRUE(f.Combo5->List(0).startsWith("1,"));
+    ASSERT_EQ(f.dotListBox->ListCount(), 1);
+    EXPECT_TRUE(f.dotListBox->List(0).startsWith("1,"));
 
     for (const char* caption : {"", "O", ""}) {
         f.Command11_Click(4);
-        EXPECT_EQ(f.Command11(4).text(), caption);
+        EXPECT_EQ(f.dotSizeButtons(4).text(), caption);
     }
-    f.Command11(4).setCaption("o"); // either case counts as on
+    f.dotSizeButtons(4).setCaption("o"); // either case counts as on
     f.Command11_Click(4);
-    EXPECT_EQ(f.Command11(4).text(), "");
+    EXPECT_EQ(f.dotSizeButtons(4).text(), "");
 }
 
 // A click anywhere on the strip takes the colour of the pixel under it: a
@@ -190,7 +190,7 @@ TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
     f.Command4_Click(2);
     auto expectColour = [&](int colour) {
         EXPECT_EQ(toolkit::RGB(f.colourRed, f.colourGreen, f.colourBlue), colour);
-        for (const toolkit::PictureBox* area : {f.Picture1, &f.Picture2(2)}) {
+        for (const toolkit::PictureBox* area : {f.canvas, &f.pages(2)}) {
             EXPECT_EQ(area->ForeColor, colour);
             EXPECT_EQ(area->FillColor, colour);
         }
@@ -227,7 +227,7 @@ TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
 
     pickSwatch(4);
     f.picture3_MouseDown(1, 0, -15, 100);
-    f.picture3_MouseDown(1, 0, 100, float(f.Picture3->Height() + 30));
+    f.picture3_MouseDown(1, 0, 100, float(f.colourStrip->Height() + 30));
     expectColour(pictures::stripColours[4]);
 }
 
@@ -243,6 +243,6 @@ TEST_F(PaletteTest, PageChosenLaterDrawsInTheCanvasColourAndFont)
     click(3000, 3000);
     EXPECT_EQ(canvasAt(3000, 3000), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(pageAt(1, 3000, 3000), toolkit::RGB(255, 0, 0));
-    EXPECT_EQ(f.Picture2(1).ForeColor, f.Picture1->ForeColor);
-    EXPECT_EQ(f.Picture2(1).FontSize, f.Picture1->FontSize);
+    EXPECT_EQ(f.pages(1).ForeColor, f.canvas->ForeColor);
+    EXPECT_EQ(f.pages(1).FontSize, f.canvas->FontSize);
 }

@@ -32,7 +32,7 @@ protected:
         startEditor(w, h);
         form->Command1_Click(14);
         form->Command1_Click(19);
-        form->Combo4->setListIndex(1);
+        form->numberStep->setListIndex(1);
         EXPECT_TRUE(pick(RGB(255, 0, 0)));
         click(1200, 1200);
         click(3000, 1200);
@@ -62,14 +62,14 @@ protected:
         player::scaleY = h / 600.0;
         game = std::make_unique<player::PlayerWindow>(platform);
         game->startUp();
-        game->Combo1->setListIndex(game->Combo1->findText("mias"));
+        game->themeList->setListIndex(game->themeList->findText("mias"));
         game->Combo1_Click();
         return *game;
     }
 
     static int outline(const player::PlayerWindow& g, double x, double y)
     {
-        return toolkit::fromQRgb(g.Picture3->Image().pixel(int(x / 15), int(y / 15)));
+        return toolkit::fromQRgb(g.joinedOutline->Image().pixel(int(x / 15), int(y / 15)));
     }
 };
 
@@ -91,7 +91,7 @@ TEST_F(RoundTripTest, DotsPlacedInTheEditorAreJoinedInThePlayerWhereTheyWerePlac
         EXPECT_EQ(g.hitRadius, 250);
         EXPECT_EQ(g.labelFontSize, 18);
         const double tolerance = 0.5 * w / 800 + 1; // the file's rounding, then the floor
-        const QImage labels = g.Picture1->Image();
+        const QImage labels = g.canvas->Image();
         for (int i = 0; i < count; ++i) {
             SCOPED_TRACE(i);
             EXPECT_EQ(g.dotLabel[i], placed[i].label);

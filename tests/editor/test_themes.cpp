@@ -40,8 +40,8 @@ TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
         for (const QString name : {"a/b", " mis dibujos "}) {
             if (listed.size() > 1)
                 break; // the theme made is chosen first
-            library.ThemeList->setCurrentRow(library.ThemeList->count() - 1);
-            library.NewThemeName->setText(name);
+            library.themeList->setCurrentRow(library.themeList->count() - 1);
+            library.newThemeName->setText(name);
             library.SaveHereButton_Click();
         }
         if (listed.size() > 1)
@@ -106,9 +106,9 @@ TEST_F(EditorTest, AHungSharedThemeIsToldAndNeverWaitedOnTwice)
     int shown = -1;
     platform.dialogScript = [&](QDialog& dialog) {
         auto& library = dynamic_cast<editor::LibraryWindow&>(dialog);
-        shown = library.Activities->rowCount();
-        library.ThemeList->setCurrentRow(library.ThemeList->count() - 1);
-        library.NewThemeName->setText("colgada");
+        shown = library.activities->rowCount();
+        library.themeList->setCurrentRow(library.themeList->count() - 1);
+        library.newThemeName->setText("colgada");
         library.SaveHereButton_Click();
         return int(QDialog::Rejected);
     };

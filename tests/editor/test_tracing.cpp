@@ -153,32 +153,32 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
     EXPECT_EQ(platform.messages.size(), 1);
     platform.clipboard = page(circle());
     form->Command1_Click(17);
-    EXPECT_FALSE(form->ShowDrawingCheck->isChecked()); // a drawing by hand is not shown
-    form->AutoDotsCount->setValue(30);
+    EXPECT_FALSE(form->showDrawingCheck->isChecked()); // a drawing by hand is not shown
+    form->autoDotsCount->setValue(30);
     form->AutoDotsButton_Click();
     ASSERT_EQ(form->dotEntryCount, 31);
     EXPECT_LT(QLineF(form->dots[0].at, QPointF(200, 48.5) * 15).length(), 2 * 15); // the top
     EXPECT_TRUE(form->dots.back().closes());
-    EXPECT_TRUE(form->ShowDrawingCheck->isChecked());
-    const auto drawing = [&] { return qGray(form->Picture2(0).Image().pixel(300, 150)); };
+    EXPECT_TRUE(form->showDrawingCheck->isChecked());
+    const auto drawing = [&] { return qGray(form->pages(0).Image().pixel(300, 150)); };
     EXPECT_EQ(drawing(), 255);
     form->Command1_Click(13);
     EXPECT_EQ(form->dotEntryCount, 0);
     EXPECT_EQ(drawing(), 0);
 
     form->Command1_Click(19);
-    form->EraseOutlineCheck->setChecked(false);
+    form->eraseOutlineCheck->setChecked(false);
     form->AutoDotsButton_Click();
     form->Command1_Click(16);
     const QString written = appDir.filePath("1.txt");
     ASSERT_TRUE(QFile::exists(toolkit::activityPicturePath(written)));
-    form->ShowDrawingCheck->setChecked(false);
+    form->showDrawingCheck->setChecked(false);
     form->Command1_Click(16);
     EXPECT_FALSE(QFile::exists(appDir.filePath("2.png")));
     form->Command1_Click(14); // the page cleared
     ASSERT_TRUE(form->openActivity(written));
     EXPECT_EQ(drawing(), 0);
-    EXPECT_TRUE(form->ShowDrawingCheck->isChecked());
+    EXPECT_TRUE(form->showDrawingCheck->isChecked());
 }
 
 // lunipoeditor --tema: one activity per picture, in order, each with its
@@ -186,9 +186,9 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
 TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
 {
     startEditor(1024, 768);
-    EXPECT_EQ(QSize(form->Picture1->Width(), form->Picture1->Height()),
+    EXPECT_EQ(QSize(form->canvas->Width(), form->canvas->Height()),
               editor::PictureBatch::CanvasTwips);
-    EXPECT_EQ(form->Picture2(0).Image().size(), editor::PictureBatch::page());
+    EXPECT_EQ(form->pages(0).Image().size(), editor::PictureBatch::page());
     page(circle()).save(appDir.filePath("circulo.png"));
     QFile(appDir.filePath("roto.png")).open(QIODevice::WriteOnly);
     QString problem;

@@ -62,21 +62,22 @@ TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
     EditorWindow& f = startEditor(screen.width, screen.height);
     const int W = screen.width * 15;
     const int H = screen.height * 15;
-    const QRect canvas = twipsRect(*f.Picture1);
-    EXPECT_EQ(f.Picture3->Top(), f.Command1(0).Top());
-    EXPECT_EQ(canvas.top(), f.Picture3->Top() + f.Picture3->Height() + 20);
-    EXPECT_EQ(canvas.left(), f.Command1(1).Left() + f.Command1(1).Width() + 75);
+    const QRect canvas = twipsRect(*f.canvas);
+    EXPECT_EQ(f.colourStrip->Top(), f.toolButtons(0).Top());
+    EXPECT_EQ(canvas.top(), f.colourStrip->Top() + f.colourStrip->Height() + 20);
+    EXPECT_EQ(canvas.left(), f.toolButtons(1).Left() + f.toolButtons(1).Width() + 75);
     EXPECT_EQ(canvas.left() + canvas.width(), W - 75);
 
     for (int i = 0; i < EditorWindow::Pages; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(twipsRect(f.Picture2(i)), canvas);
-        EXPECT_EQ(f.Picture2(i).Image().size(), f.Picture1->Image().size());
-        const toolkit::CommandButton& button = f.Command4(i);
+        EXPECT_EQ(twipsRect(f.pages(i)), canvas);
+        EXPECT_EQ(f.pages(i).Image().size(), f.canvas->Image().size());
+        const toolkit::CommandButton& button = f.pageButtons(i);
         EXPECT_EQ(button.Top(), canvas.top() + canvas.height() + 20);
         EXPECT_EQ(button.Top() + button.Height(), H - 60);
-        EXPECT_EQ(button.Left(),
-                  i == 0 ? canvas.left() : f.Command4(i - 1).Left() + f.Command4(i - 1).Width());
+        EXPECT_EQ(button.Left(), i == 0
+                                     ? canvas.left()
+                                     : f.pageButtons(i - 1).Left() + f.pageButtons(i - 1).Width());
         EXPECT_EQ(button.text(), QString::number(i + 1));
         EXPECT_EQ(button.BackColor(), i == 0 ? Blue : vbWhite);
         EXPECT_FALSE(button.isHidden());
@@ -84,23 +85,24 @@ TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
 
     // Every setting palette starts at one anchor right of the page buttons
     // (the fill styles after the circle kinds), its buttons touching.
-    const int A = f.Command4(9).Left() + 1000;
+    const int A = f.pageButtons(9).Left() + 1000;
     for (const auto& [name, buttons] : settingPalettes()) {
         SCOPED_TRACE(name);
-        const int first = buttons == &f.Command8 ? f.Command6(5).Left() + 400 : A;
+        const int first = buttons == &f.fillStyleButtons ? f.circleKindButtons(5).Left() + 400 : A;
         for (int i = 0; i < buttons->Count(); ++i) {
-            EXPECT_EQ((*buttons)(i).Top(), f.Command4(0).Top());
+            EXPECT_EQ((*buttons)(i).Top(), f.pageButtons(0).Top());
             EXPECT_EQ((*buttons)(i).Left(),
                       i == 0 ? first : (*buttons)(i - 1).Left() + (*buttons)(i - 1).Width());
         }
     }
-    EXPECT_EQ(f.Label1->Left(), f.Command5(2).Left() + f.Command5(2).Width() + 100);
-    EXPECT_EQ(f.Combo1->Left(), f.Label1->Left() + f.Label1->Width() + 50);
-    EXPECT_EQ(f.Combo4->Left(), f.Command11(4).Left() + 500);
-    EXPECT_EQ(f.Check1->Left(), f.Combo4->Left() + f.Combo4->Width() + 150);
-    EXPECT_EQ(f.Combo5->Left(), f.Check1->Left() + f.Check1->Width() + 100);
+    EXPECT_EQ(f.sidesLabel->Left(),
+              f.polygonModeButtons(2).Left() + f.polygonModeButtons(2).Width() + 100);
+    EXPECT_EQ(f.sidesList->Left(), f.sidesLabel->Left() + f.sidesLabel->Width() + 50);
+    EXPECT_EQ(f.numberStep->Left(), f.dotSizeButtons(4).Left() + 500);
+    EXPECT_EQ(f.closeFigureCheck->Left(), f.numberStep->Left() + f.numberStep->Width() + 150);
+    EXPECT_EQ(f.dotListBox->Left(), f.closeFigureCheck->Left() + f.closeFigureCheck->Width() + 100);
     for (const auto& c : settingControls())
-        EXPECT_EQ(c.place->Top(), f.Command4(0).Top()) << c.name;
+        EXPECT_EQ(c.place->Top(), f.pageButtons(0).Top()) << c.name;
 }
 
 // Every control of the window, shown or waiting to be shown, lies wholly on
@@ -125,10 +127,10 @@ TEST_P(EditorLayoutTest, EveryControlIsWhollyOnScreen)
     }
     EXPECT_GE(controls, 20 + 8 + 4 + 2 + 10 + 10 + 3 + 6 + 14 + 8 + 6 + 5 + 5);
 
-    for (auto* column : {&f.Command1, &f.Command2, &f.Command3})
+    for (auto* column : {&f.toolButtons, &f.gridButtons, &f.symmetryButtons})
         for (int i = 0; i < column->Count(); ++i)
-            EXPECT_LE((*column)(i).Left() + (*column)(i).Width(), f.Picture1->Left());
-    const int pageButtonsEnd = f.Command4(9).Left() + f.Command4(9).Width();
+            EXPECT_LE((*column)(i).Left() + (*column)(i).Width(), f.canvas->Left());
+    const int pageButtonsEnd = f.pageButtons(9).Left() + f.pageButtons(9).Width();
     for (const auto& [name, buttons] : settingPalettes())
         EXPECT_GE((*buttons)(0).Left(), pageButtonsEnd) << name;
 }
@@ -144,12 +146,12 @@ TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
     for (const Screen screen : {Screen{100, 80}, Screen{60, 40}, Screen{1, 1}}) {
         SCOPED_TRACE(QString("%1 x %2").arg(screen.width).arg(screen.height).toStdString());
         EditorWindow& f = startEditor(screen.width, screen.height);
-        EXPECT_GE(f.Picture1->Width(), 15);
-        EXPECT_GE(f.Picture1->Height(), 15);
-        EXPECT_GE(f.Picture1->width(), 1);
-        EXPECT_GE(f.Picture1->height(), 1);
+        EXPECT_GE(f.canvas->Width(), 15);
+        EXPECT_GE(f.canvas->Height(), 15);
+        EXPECT_GE(f.canvas->width(), 1);
+        EXPECT_GE(f.canvas->height(), 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
-            EXPECT_FALSE(f.Picture2(p).Image().isNull());
+            EXPECT_FALSE(f.pages(p).Image().isNull());
         f.Command2_Click(0);
         f.Command3_Click(3);
         for (int tool : {2, 3, 4, 8, 10, 11, 12, 18, 19}) {
@@ -178,7 +180,7 @@ TEST_F(EditorTest, GridButtonsSetStepMarkAndCentre)
         EXPECT_EQ(f.centreX, centres[i][0]);
         EXPECT_EQ(f.centreY, centres[i][1]);
         for (int b = 0; b < 8; ++b)
-            EXPECT_EQ(f.Command2(b).BackColor(), b == i ? toolkit::vbGreen : vbWhite);
+            EXPECT_EQ(f.gridButtons(b).BackColor(), b == i ? toolkit::vbGreen : vbWhite);
     }
 }
 
@@ -192,14 +194,14 @@ TEST_F(EditorTest, FreePlacementSnapsBackToTheChosenGrid)
     EXPECT_EQ(f.gridStep, 300);
 
     f.Command2_Click(1);
-    const QImage grid = f.Picture1->Image();
+    const QImage grid = f.canvas->Image();
     f.Command1_Click(6);
     EXPECT_EQ(f.gridStep, 1);
     EXPECT_EQ(f.centreX, 5300); // neither the centre nor the grid shown change
     EXPECT_EQ(f.centreY, 4000);
-    EXPECT_EQ(f.Picture1->Image(), grid);
+    EXPECT_EQ(f.canvas->Image(), grid);
     f.Command11_Click(3); // "B" shows the canvas again: the grid, not black
-    EXPECT_EQ(f.Picture1->Image(), grid);
+    EXPECT_EQ(f.canvas->Image(), grid);
     f.Command1_Click(5);
     EXPECT_EQ(f.gridStep, 100);
     EXPECT_EQ(f.gridButton, 1);
@@ -218,14 +220,14 @@ TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
         EditorWindow& f = startEditor();
         f.Command2_Click(c.button);
         const int step = f.gridStep;
-        const QImage canvas = f.Picture1->Image();
+        const QImage canvas = f.canvas->Image();
         // The start picture went with the first grid: only the dots are left.
         EXPECT_EQ(pixelsOf(canvas, vbBlack), c.columns * c.rows);
         for (int x : {0, step, (c.columns - 1) * step})
             for (int y : {0, step, (c.rows - 1) * step})
                 EXPECT_EQ(canvasAt(x, y), vbBlack) << x << ", " << y;
         EXPECT_EQ(canvasAt(step / 2, step / 2), vbWhite);
-        EXPECT_EQ(pixelsOf(f.Picture2(0).Image(), vbBlack), 0);
+        EXPECT_EQ(pixelsOf(f.pages(0).Image(), vbBlack), 0);
     }
 }
 
@@ -241,9 +243,9 @@ TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
     EXPECT_EQ(canvasAt(1050, 1500), vbWhite);
 
     f.Command4_Click(1);
-    EXPECT_EQ(f.Command4(0).BackColor(), vbWhite);
-    EXPECT_EQ(f.Command4(1).BackColor(), Blue);
-    EXPECT_TRUE(f.Command4(1).styleSheet().contains("color: white")) << "readable on blue";
+    EXPECT_EQ(f.pageButtons(0).BackColor(), vbWhite);
+    EXPECT_EQ(f.pageButtons(1).BackColor(), Blue);
+    EXPECT_TRUE(f.pageButtons(1).styleSheet().contains("color: white")) << "readable on blue";
     EXPECT_EQ(canvasAt(0, 0), vbWhite); // the grid went with the switch
     EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
 
@@ -280,14 +282,14 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
         press(c.pressAt.x(), c.pressAt.y());
         moveTo(c.pointer.x(), c.pointer.y());
         const QPointF mirrored(2 * f.centreX - c.probe.x(), c.probe.y());
-        const QImage screen = f.Picture1->screenImage();
+        const QImage screen = f.canvas->screenImage();
         EXPECT_TRUE(near(screen, c.probe.x(), c.probe.y(), vbBlack));
         EXPECT_EQ(near(screen, mirrored.x(), mirrored.y(), vbBlack), c.mirrored);
-        EXPECT_EQ(pixelsOf(f.Picture1->Image(), vbBlack), 0);
-        EXPECT_EQ(pixelsOf(f.Picture2(0).Image(), vbBlack), 0);
+        EXPECT_EQ(pixelsOf(f.canvas->Image(), vbBlack), 0);
+        EXPECT_EQ(pixelsOf(f.pages(0).Image(), vbBlack), 0);
 
         moveTo(600, 7800, 0);
-        EXPECT_FALSE(near(f.Picture1->screenImage(), c.probe.x(), c.probe.y(), vbBlack));
+        EXPECT_FALSE(near(f.canvas->screenImage(), c.probe.x(), c.probe.y(), vbBlack));
     }
 }
 
@@ -301,9 +303,9 @@ TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
     moveTo(3900, 4200);
     EXPECT_EQ(f.circleRadius, 1500);
     f.Picture1_MouseUp(1, 0, 3900, 4200);
-    EXPECT_TRUE(near(f.Picture2(0).Image(), 4500, 3000, vbBlack));
+    EXPECT_TRUE(near(f.pages(0).Image(), 4500, 3000, vbBlack));
     click(6000, 6000); // no drag: the radius of the last preview
-    EXPECT_TRUE(near(f.Picture2(0).Image(), 7500, 6000, vbBlack));
+    EXPECT_TRUE(near(f.pages(0).Image(), 7500, 6000, vbBlack));
 
     f.Command1_Click(12);
     press(3000, 3000);
@@ -311,9 +313,9 @@ TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
     EXPECT_EQ(f.polygonSides, 5);
     EXPECT_EQ(f.polygonX[0], 3000);
     EXPECT_EQ(f.polygonY[0], 3600);
-    f.Combo1->setListIndex(0); // three sides, too late for this polygon
+    f.sidesList->setListIndex(0); // three sides, too late for this polygon
     f.Picture1_MouseUp(1, 0, 3000, 3600);
     EXPECT_EQ(f.polygonSides, 5);
-    EXPECT_TRUE(near(f.Picture2(0).Image(), 3285, 3392, vbBlack));
-    EXPECT_TRUE(near(f.Picture2(0).Image(), 2715, 3392, vbBlack));
+    EXPECT_TRUE(near(f.pages(0).Image(), 3285, 3392, vbBlack));
+    EXPECT_TRUE(near(f.pages(0).Image(), 2715, 3392, vbBlack));
 }

@@ -119,7 +119,7 @@ TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
                   "Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?");
         EXPECT_EQ(platform.messages.value(0).style, toolkit::vbYesNo | toolkit::vbDefaultYes);
         EXPECT_EQ(form->currentPage, 3);
-        EXPECT_EQ(pageImage(3).size(), form->Picture1->size());
+        EXPECT_EQ(pageImage(3).size(), form->canvas->size());
         EXPECT_TRUE(screen != QSize(800, 600) || pageImage(3) == page);
         EXPECT_EQ(records(), dots);
         EXPECT_EQ(looks(), shown);

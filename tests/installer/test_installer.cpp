@@ -85,14 +85,16 @@ TEST(InstallerStartUp, ShowsItsTextsAndTheFilesToInstall)
     form.Show();
 
     EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("REGISTRAR ARCHIVOS")));
-    EXPECT_EQ(form.Label1->Caption(), QStringLiteral("Para windows XP y para windows VISTA "));
+    EXPECT_EQ(form.systemsLabel->Caption(),
+              QStringLiteral("Para windows XP y para windows VISTA "));
     EXPECT_EQ(
-        form.Label3->Caption(),
+        form.destinationLabel->Caption(),
         QStringLiteral("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
-    EXPECT_EQ(form.Command1->text(), QStringLiteral("Copiar archivos y registrar componentes"));
-    ASSERT_EQ(form.List2->ListCount(), 2);
-    EXPECT_EQ(form.List2->List(0), Gif);
-    EXPECT_EQ(form.List2->List(1), Vb);
+    EXPECT_EQ(form.installButton->text(),
+              QStringLiteral("Copiar archivos y registrar componentes"));
+    ASSERT_EQ(form.fileList->ListCount(), 2);
+    EXPECT_EQ(form.fileList->List(0), Gif);
+    EXPECT_EQ(form.fileList->List(1), Vb);
     EXPECT_EQ(form.systemFolder, platform.systemFolderPath);
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_FALSE(platform.ended);
@@ -223,7 +225,7 @@ TEST_F(InstallerTest, TheButtonRunsTheInstall)
     installer::InstallerWindow form(platform);
     form.Show();
 
-    form.Command1->click();
+    form.installButton->click();
 
     EXPECT_EQ(readFile(inSystem(Vb)), QByteArray("vb"));
     ASSERT_EQ(platform.startedPrograms.size(), 1);

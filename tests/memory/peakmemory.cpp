@@ -126,9 +126,9 @@ int main(int argc, char** argv)
     form.picture2_MouseDown(1, 0, 10 * 15, 40 * 15);
     form.Command4_Click(0);
     form.Combo1_DropDown(); // the child opens the list and chooses the theme
-    for (int i = 0; i < form.Combo1->ListCount(); ++i)
-        if (form.Combo1->List(i) == QLatin1String("tema"))
-            form.Combo1->setListIndex(i);
+    for (int i = 0; i < form.themeList->ListCount(); ++i)
+        if (form.themeList->List(i) == QLatin1String("tema"))
+            form.themeList->setListIndex(i);
     form.Combo1_Click();
     for (int n = 0; n < 30; ++n) {
         const float x = float(form.dotX[0]), y = float(form.dotY[0]);
@@ -154,7 +154,7 @@ int main(int argc, char** argv)
     const double peak = residentMegabytes("VmHWM");
     std::printf("%d themes listed; resident after start-up: %.1f MB, peak: %.1f MB (limit %.0f "
                 "MB)\n",
-                form.Combo1->ListCount(), afterStart, peak, limit);
+                form.themeList->ListCount(), afterStart, peak, limit);
     delete player::mainWindow;
     return peak <= limit ? 0 : 1;
 }

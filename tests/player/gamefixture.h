@@ -59,9 +59,9 @@ protected:
     {
         return toolkit::fromQRgb(image.pixel(int(std::floor(x / 15)), int(std::floor(y / 15))));
     }
-    int kept(double x, double y) const { return at(form->Picture1->Image(), x, y); }
-    int shown(double x, double y) const { return at(form->Picture1->screenImage(), x, y); }
-    int outline(double x, double y) const { return at(form->Picture3->Image(), x, y); }
+    int kept(double x, double y) const { return at(form->canvas->Image(), x, y); }
+    int shown(double x, double y) const { return at(form->canvas->screenImage(), x, y); }
+    int outline(double x, double y) const { return at(form->joinedOutline->Image(), x, y); }
 
     // Colour halfway along the segment between two records, as kept.
     int keptBetween(int a, int b) const

@@ -94,13 +94,13 @@ protected:
             for (double c : {form->dotRed[i], form->dotGreen[i], form->dotBlue[i]})
                 EXPECT_TRUE(c >= 0 && c <= 255 && c == std::floor(c)) << c;
         }
-        EXPECT_FALSE(form->Picture1->AutoRedraw);
+        EXPECT_FALSE(form->canvas->AutoRedraw);
     }
 
     // Colour of a canvas pixel as drawn in the persistent image.
     int canvasPixel(int x, int y) const
     {
-        const QImage image = form->Picture1->Image();
+        const QImage image = form->canvas->Image();
         return toolkit::fromQRgb(image.pixel(x, y));
     }
 };

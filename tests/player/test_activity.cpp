@@ -19,7 +19,7 @@ protected:
     {
         writeFile("actividad.txt", content);
         form->activityFile = path("actividad.txt");
-        form->Picture1->setBackColor(toolkit::vbWhite);
+        form->canvas->setBackColor(toolkit::vbWhite);
         form->readActivity();
     }
 
@@ -37,7 +37,7 @@ protected:
     QSet<int> coloursAround(double xTwips, double yTwips, int halfSide) const
     {
         QSet<int> colours;
-        const QImage image = form->Picture1->Image();
+        const QImage image = form->canvas->Image();
         const int cx = int(xTwips / 15);
         const int cy = int(yTwips / 15);
         for (int y = cy - halfSide; y <= cy + halfSide; ++y)
@@ -83,7 +83,7 @@ TEST_F(ActivityTest, LabelIsPrintedInItsColourCentredOnTheDot)
     EXPECT_EQ(form->dotX[0], 1200);
     EXPECT_EQ(form->dotY[0], 2400);
     // The red pixels of the label sit round (80, 160), the dot in pixels.
-    const QImage image = form->Picture1->Image();
+    const QImage image = form->canvas->Image();
     QRect red;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -92,7 +92,7 @@ TEST_F(ActivityTest, LabelIsPrintedInItsColourCentredOnTheDot)
     ASSERT_FALSE(red.isEmpty());
     EXPECT_NEAR(red.center().x(), 80, 2);
     EXPECT_NEAR(red.center().y(), 160, 3);
-    EXPECT_EQ(form->Picture1->ForeColor, toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(form->canvas->ForeColor, toolkit::RGB(255, 0, 0));
 }
 
 TEST_F(ActivityTest, PositionsScaleWithTheScreenRoundingDown)
@@ -209,7 +209,7 @@ TEST_F(ActivityTest, AFileThatCannotBeReadOrIsTooShortLeavesNoDots)
 
     read("\r\n\r\n\r\n\r\n");
     EXPECT_EQ(form->dotCount, 0);
-    EXPECT_FALSE(form->Picture1->AutoRedraw);
+    EXPECT_FALSE(form->canvas->AutoRedraw);
 }
 
 TEST_F(ActivityTest, AbsurdNumbersAreTamed)

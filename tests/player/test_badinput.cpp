@@ -283,7 +283,7 @@ TEST_F(BadLanguageTest, AnyLanguageFileGivesAtMostElevenTextsQuickly)
         EXPECT_LT(millisecondsOf([&] { form->startUp(); }), HandlerMs);
         for (int i = 0; i < 16; ++i)
             EXPECT_EQ(form->uiText[size_t(i)], i < c.texts.size() ? c.texts[i] : QString()) << i;
-        EXPECT_EQ(form->Command4(0).toolTip(), c.texts.value(0));
+        EXPECT_EQ(form->toolButtons(0).toolTip(), c.texts.value(0));
     }
 }
 
@@ -312,7 +312,7 @@ TEST_F(BadFoldersTest, NoUsableThemeFolderLeavesAnEmptyListAndHarmlessButtons)
         QFile::remove(path("actividades"));
         shape();
         startPlayer();
-        EXPECT_EQ(form->Combo1->ListCount(), 0);
+        EXPECT_EQ(form->themeList->ListCount(), 0);
         pressEveryNavigationButton();
         EXPECT_EQ(form->dotCount, 0);
     }
@@ -326,11 +326,11 @@ TEST_F(BadFoldersTest, ThemeNamesWithSpacesAccentsAndQuotesWork)
         writeActivity(themes[i], 1, {QStringLiteral("%1,300,300,0,0,0,").arg(i + 1)});
     QDir().mkpath(path("actividades/x/2.txt")); // a folder named like an activity
     startPlayer();
-    ASSERT_EQ(form->Combo1->ListCount(), 3);
+    ASSERT_EQ(form->themeList->ListCount(), 3);
     for (int i = 0; i < 3; ++i) {
-        const int index = form->Combo1->findText(themes[i]);
+        const int index = form->themeList->findText(themes[i]);
         ASSERT_GE(index, 0) << themes[i].toStdString();
-        form->Combo1->setListIndex(index);
+        form->themeList->setListIndex(index);
         form->Combo1_Click();
         ASSERT_EQ(form->dotCount, 1);
         EXPECT_EQ(form->dotLabel[0], QString::number(i + 1));
@@ -359,13 +359,13 @@ TEST_F(BadFoldersTest, ADrawingThatCannotBeSavedIsReportedAndNothingIsLost)
     const QString name = QStringLiteral("dibujosrealizados/5-12-2026-21-8-3.bmp");
     startPlayer();
     auto drawAndSave = [this](int colour) {
-        form->Picture1->AutoRedraw = true;
-        form->Picture1->Line(0, 0, 3000, 3000, colour, toolkit::LineShape::BoxFilled);
-        form->Picture1->AutoRedraw = false;
-        const QImage drawn = form->Picture1->Image();
+        form->canvas->AutoRedraw = true;
+        form->canvas->Line(0, 0, 3000, 3000, colour, toolkit::LineShape::BoxFilled);
+        form->canvas->AutoRedraw = false;
+        const QImage drawn = form->canvas->Image();
         form->Command4_Click(6);
-        EXPECT_EQ(form->Picture1->Image(), drawn) << "the canvas keeps the drawing";
-        EXPECT_FALSE(form->Picture1->AutoRedraw);
+        EXPECT_EQ(form->canvas->Image(), drawn) << "the canvas keeps the drawing";
+        EXPECT_FALSE(form->canvas->AutoRedraw);
     };
 
     // Missing: the folder is made.
@@ -406,5 +406,5 @@ TEST_F(BadFoldersTest, CopyingNeverReadsTheClipboard)
     platform.clipboard = QImage();
     form->Command4_Click(5);
     EXPECT_EQ(platform.clipboardWrites, 1);
-    EXPECT_EQ(platform.clipboard, form->Picture1->Image());
+    EXPECT_EQ(platform.clipboard, form->canvas->Image());
 }

@@ -54,19 +54,19 @@ TEST_F(ColouringTest, AColourPickedMidGameColoursOnlyLaterSegments)
     EXPECT_EQ(outlineBetween(1, 2), Red);
     moveTo(1500, 4500);
     EXPECT_EQ(shown(3000, 4500), Red) << "the rubber line too";
-    EXPECT_EQ(form->Picture1->FillColor, Red);
-    EXPECT_EQ(form->Picture3->FillColor, Red);
-    EXPECT_FALSE(form->Picture1->AutoRedraw);
+    EXPECT_EQ(form->canvas->FillColor, Red);
+    EXPECT_EQ(form->joinedOutline->FillColor, Red);
+    EXPECT_FALSE(form->canvas->AutoRedraw);
     EXPECT_TRUE(sounds().contains("color.wav"));
 }
 
 TEST_F(ColouringTest, EveryPalettePixelPicksItsOwnColour)
 {
     pickPixel(3, 40); // the dark edge of a cell
-    EXPECT_EQ(form->Picture1->ForeColor, RGB(4, 4, 4));
+    EXPECT_EQ(form->canvas->ForeColor, RGB(4, 4, 4));
     pickPixel(1, 40); // grey beside the cells
-    EXPECT_EQ(form->Picture1->ForeColor, RGB(128, 128, 128));
-    EXPECT_EQ(form->Picture3->ForeColor, RGB(128, 128, 128));
+    EXPECT_EQ(form->canvas->ForeColor, RGB(128, 128, 128));
+    EXPECT_EQ(form->joinedOutline->ForeColor, RGB(128, 128, 128));
 }
 
 TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
@@ -74,22 +74,22 @@ TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
     finishSquare();
     chooseTool(0);
     pickRed();
-    const QImage before = form->Picture1->Image();
+    const QImage before = form->canvas->Image();
     press(3000, 3000);
 
     EXPECT_EQ(kept(2000, 2000), Red);
     EXPECT_EQ(kept(6000, 6000), vbWhite);
     EXPECT_EQ(keptBetween(0, 1), vbGreen);
     EXPECT_EQ(outline(3000, 3000), vbWhite) << "the outline canvas is never filled";
-    EXPECT_EQ(form->Image1(0).Picture(), before);
-    EXPECT_EQ(form->Picture1->ScaleMode, toolkit::vbTwips);
-    EXPECT_EQ(form->Picture1->FillStyle, toolkit::vbFSTransparent);
-    EXPECT_FALSE(form->Picture1->AutoRedraw);
+    EXPECT_EQ(form->undoRing(0).Picture(), before);
+    EXPECT_EQ(form->canvas->ScaleMode, toolkit::vbTwips);
+    EXPECT_EQ(form->canvas->FillStyle, toolkit::vbFSTransparent);
+    EXPECT_FALSE(form->canvas->AutoRedraw);
 
     // Filling with the colour already there changes nothing, but is undoable.
-    const QImage filled = form->Picture1->Image();
+    const QImage filled = form->canvas->Image();
     press(3000, 3000);
-    EXPECT_EQ(form->Picture1->Image(), filled);
+    EXPECT_EQ(form->canvas->Image(), filled);
     EXPECT_EQ(form->undoSlot, 2);
 }
 
@@ -106,15 +106,15 @@ TEST_F(ColouringTest, AFillClickRoundsDownToThePixelUnderIt)
 TEST_F(ColouringTest, FiveSnapshotsWrapRoundTheRingOfFour)
 {
     std::vector<QImage> taken;
-    form->Picture1->AutoRedraw = true;
+    form->canvas->AutoRedraw = true;
     for (int i = 0; i < 5; ++i) {
-        form->Picture1->PSet(150 * i, 0, Red);
-        taken.push_back(form->Picture1->Image());
+        form->canvas->PSet(150 * i, 0, Red);
+        taken.push_back(form->canvas->Image());
         form->saveUndoSnapshot();
     }
-    EXPECT_EQ(form->Image1(0).Picture(), taken[4]);
+    EXPECT_EQ(form->undoRing(0).Picture(), taken[4]);
     for (int slot = 1; slot < 4; ++slot)
-        EXPECT_EQ(form->Image1(slot).Picture(), taken[slot]);
+        EXPECT_EQ(form->undoRing(slot).Picture(), taken[slot]);
     EXPECT_EQ(form->undoSlot, 1);
 }
 
@@ -122,7 +122,7 @@ TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
 {
     finishSquare();
     chooseTool(1);
-    const QImage before = form->Picture1->Image();
+    const QImage before = form->canvas->Image();
     press(1500, 6000);
     drag(4500, 6000);
     EXPECT_EQ(shown(3000, 6000), vbGreen);
@@ -133,7 +133,7 @@ TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
 
     EXPECT_EQ(kept(1500, 6750), vbGreen);
     EXPECT_EQ(kept(3000, 6000), vbWhite);
-    EXPECT_EQ(form->Image1(0).Picture(), before);
+    EXPECT_EQ(form->undoRing(0).Picture(), before);
 }
 
 TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
@@ -141,7 +141,7 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
     finishSquare();
     chooseTool(2);
     moveTo(6000, 6000);
-    const QImage before = form->Picture1->Image();
+    const QImage before = form->canvas->Image();
     press(6000, 1500);
     drag(7500, 1500);
     drag(7500, 3000);
@@ -151,7 +151,7 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
     EXPECT_EQ(kept(6750, 1500), vbGreen);
     EXPECT_EQ(kept(7500, 2250), vbGreen);
     EXPECT_EQ(kept(8250, 3000), vbWhite);
-    EXPECT_EQ(form->Image1(0).Picture(), before);
+    EXPECT_EQ(form->undoRing(0).Picture(), before);
 }
 
 TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
@@ -168,12 +168,12 @@ TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
             rows += toolkit::fromQRgb(image.pixel(300, y)) != vbWhite;
         return rows;
     };
-    EXPECT_EQ(thickness(form->Picture1->Image()), 10);
-    EXPECT_EQ(thickness(form->Picture3->Image()), 10);
+    EXPECT_EQ(thickness(form->canvas->Image()), 10);
+    EXPECT_EQ(thickness(form->joinedOutline->Image()), 10);
 
     form->Command3_Click(0);
-    EXPECT_EQ(form->Picture1->DrawWidth, 1);
-    EXPECT_EQ(form->Picture3->DrawWidth, 1);
+    EXPECT_EQ(form->canvas->DrawWidth, 1);
+    EXPECT_EQ(form->joinedOutline->DrawWidth, 1);
 }
 
 // An activity's drawing lies under its dots, scaled as they are (here from

@@ -34,7 +34,7 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     form.reset(player::mainWindow.data());
     player::PlayerWindow& f = *form;
 
-    f.Combo1->setListIndex(f.Combo1->findText("formas"));
+    f.themeList->setListIndex(f.themeList->findText("formas"));
     f.Combo1_Click();
     ASSERT_GT(f.dotCount, 3);
 
@@ -51,11 +51,11 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     EXPECT_EQ(platform.soundNames().count("error.wav"), 0);
     EXPECT_EQ(platform.soundNames().last(), "aciertotodo.wav");
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE(f.Command4(i).isEnabled());
+        EXPECT_TRUE(f.toolButtons(i).isEnabled());
 
     // Red from the palette, then a fill inside the walls, beside the door.
     f.picture2_MouseDown(1, 0, 10 * 15, 40 * 15);
-    EXPECT_EQ(f.Picture1->FillColor, toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(f.canvas->FillColor, toolkit::RGB(255, 0, 0));
     f.Command4_Click(0);
     const double insideX = 7000 * 1.28, insideY = 4500 * 1.28;
     f.Picture1_MouseDown(1, 0, float(insideX), float(insideY));
@@ -69,5 +69,5 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     const QImage drawing(saved);
     ASSERT_FALSE(drawing.isNull());
     EXPECT_EQ(drawing.convertToFormat(QImage::Format_RGB32),
-              f.Picture1->Image().convertToFormat(QImage::Format_RGB32));
+              f.canvas->Image().convertToFormat(QImage::Format_RGB32));
 }

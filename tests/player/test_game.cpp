@@ -22,10 +22,10 @@ TEST_F(GameTest, TwoClosedFiguresAreJoinedInOrderAndComplete)
              {"4", 1500, 6000},
              {"5", 4500, 6000},
              {"", 1500, 6000}});
-    const QImage blank = form->Picture1->Image();
+    const QImage blank = form->canvas->Image();
 
     clickDot(0);
-    EXPECT_EQ(form->Picture1->Image(), blank) << "the first dot joins nothing";
+    EXPECT_EQ(form->canvas->Image(), blank) << "the first dot joins nothing";
     clickDot(1);
     clickDot(2);
     clickDot(3); // the closing record's own spot is no dot to click
@@ -34,7 +34,7 @@ TEST_F(GameTest, TwoClosedFiguresAreJoinedInOrderAndComplete)
     EXPECT_EQ(form->nextDot, 5);
     EXPECT_EQ(keptBetween(2, 3), vbGreen) << "closing segment back to dot 1";
     EXPECT_EQ(keptBetween(3, 4), vbWhite) << "no segment into the next figure";
-    EXPECT_FALSE(form->Command4(0).isEnabled());
+    EXPECT_FALSE(form->toolButtons(0).isEnabled());
 
     clickDot(5);
     EXPECT_TRUE(form->dotsJoined);
@@ -44,7 +44,7 @@ TEST_F(GameTest, TwoClosedFiguresAreJoinedInOrderAndComplete)
         EXPECT_EQ(outlineBetween(a, b), vbGreen) << a << "-" << b;
     }
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE(form->Command4(i).isEnabled()) << i;
+        EXPECT_TRUE(form->toolButtons(i).isEnabled()) << i;
     EXPECT_EQ(sounds(), QStringList({Right, Right, Right, Wrong, Right, Done}));
 }
 
@@ -82,7 +82,7 @@ TEST_F(GameTest, ALabelledLastDotIsNeverClickedNorJoined)
 TEST_F(GameTest, TheRubberLineFollowsThePointerAndIsNeverKept)
 {
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
-    const QImage blank = form->Picture1->Image();
+    const QImage blank = form->canvas->Image();
     moveTo(1500, 4500);
     EXPECT_EQ(shown(1500, 3000), vbWhite) << "no dot reached yet";
 
@@ -92,7 +92,7 @@ TEST_F(GameTest, TheRubberLineFollowsThePointerAndIsNeverKept)
     moveTo(3000, 3000, toolkit::vbLeftButton);
     EXPECT_EQ(shown(1500, 3000), vbWhite) << "the previous band is wiped";
     EXPECT_EQ(shown(2250, 2250), vbGreen);
-    EXPECT_EQ(form->Picture1->Image(), blank);
+    EXPECT_EQ(form->canvas->Image(), blank);
 }
 
 TEST_F(GameTest, TheCompletingClickGoesToTheChosenTool)
@@ -100,9 +100,9 @@ TEST_F(GameTest, TheCompletingClickGoesToTheChosenTool)
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 9000, 7500}});
     form->currentTool = 2; // the pen, chosen during an earlier figure
     clickDot(0);
-    const QImage joining = form->Picture1->Image();
+    const QImage joining = form->canvas->Image();
     moveTo(1500, 4500, toolkit::vbLeftButton);
-    EXPECT_EQ(form->Picture1->Image(), joining) << "tools wait for the finished figure";
+    EXPECT_EQ(form->canvas->Image(), joining) << "tools wait for the finished figure";
     EXPECT_EQ(form->undoSlot, 0);
 
     clickDot(1);
@@ -126,11 +126,11 @@ TEST_F(GameTest, ClicksAfterCompletionAreNotTestedPastTheList)
     EXPECT_EQ(form->nextDot, 4);
     EXPECT_EQ(keptBetween(2, 3), vbGreen) << "the closing segment ends the list";
 
-    const QImage done = form->Picture1->Image();
+    const QImage done = form->canvas->Image();
     clickDot(4);
     clickDot(5);
     EXPECT_EQ(form->nextDot, 4);
-    EXPECT_EQ(form->Picture1->Image(), done);
+    EXPECT_EQ(form->canvas->Image(), done);
     EXPECT_EQ(sounds().count(Done), 1);
 }
 
@@ -177,10 +177,10 @@ TEST_F(GameTest, AClosingRecordJustBeforeTheEndCompletesTheFigure)
 TEST_F(GameTest, AnUnlabelledFirstRecordDrawsNothingAndTheGameGoesOn)
 {
     setDots({{"", 1500, 1500}, {"1", 4500, 1500}, {"2", 4500, 4500}, {"3", 1500, 4500}});
-    const QImage blank = form->Picture1->Image();
+    const QImage blank = form->canvas->Image();
     clickDot(1);
     EXPECT_EQ(form->nextDot, 2);
-    EXPECT_EQ(form->Picture1->Image(), blank);
+    EXPECT_EQ(form->canvas->Image(), blank);
     clickDot(2);
     EXPECT_EQ(keptBetween(1, 2), vbGreen);
     EXPECT_TRUE(form->dotsJoined);
@@ -194,9 +194,9 @@ TEST_F(GameTest, ADoubleClickIsOneClickForTheGameAndForTheFillTool)
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                   QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
             const bool down = type != QEvent::MouseButtonRelease;
-            QMouseEvent event(type, at, form->Picture1->mapToGlobal(at), Qt::LeftButton,
+            QMouseEvent event(type, at, form->canvas->mapToGlobal(at), Qt::LeftButton,
                               down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(form->Picture1, &event);
+            QCoreApplication::sendEvent(form->canvas, &event);
         }
     };
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});

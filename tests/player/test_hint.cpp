@@ -92,7 +92,7 @@ TEST_F(HintTest, LeavesNoTraceInThePicture)
         while (!form->dotsJoined) {
             platform.advance(9000);
             if (withHints) {
-                const QImage screen = form->Picture1->grab().toImage();
+                const QImage screen = form->canvas->grab().toImage();
                 EXPECT_EQ(screen.pixelColor(ringCentre() - QPoint(0, 22)),
                           form->hintRing->colour());
             }
@@ -106,7 +106,7 @@ TEST_F(HintTest, LeavesNoTraceInThePicture)
         EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();
         saved.remove();
-        return std::make_pair(form->Picture1->Image(), bytes);
+        return std::make_pair(form->canvas->Image(), bytes);
     };
     const auto plain = playAndSave(false);
     EXPECT_EQ(playAndSave(true), plain);

@@ -91,10 +91,10 @@ TEST_F(NavigationTest, EachThemeRemembersItsActivity)
     f.Combo1_Click();
     f.Command1_Click(0);
     f.Command1_Click(0);
-    f.Combo1->setListIndex(1);
+    f.themeList->setListIndex(1);
     f.Combo1_Click();
     EXPECT_EQ(shown(), 1);
-    f.Combo1->setListIndex(0);
+    f.themeList->setListIndex(0);
     f.Combo1_Click();
     EXPECT_EQ(shown(), 3);
     EXPECT_EQ(f.themeFolder, path("actividades/a"));
@@ -108,10 +108,10 @@ TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
     f.Combo1_Click();
     f.Command1_Click(0);
     f.Command1_Click(0);
-    f.Combo1->setListIndex(1);
+    f.themeList->setListIndex(1);
     f.Combo1_Click();
     QFile::remove(path("actividades/a/3.txt"));
-    f.Combo1->setListIndex(0);
+    f.themeList->setListIndex(0);
     f.Combo1_Click();
     EXPECT_EQ(shown(), 2);
 }
@@ -145,21 +145,21 @@ TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
     makeTheme("a", {1, 2});
     PlayerWindow& f = startPlayer();
     f.Combo1_Click();
-    f.Picture1->AutoRedraw = true;
-    f.Picture1->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
-    f.Picture1->AutoRedraw = false;
+    f.canvas->AutoRedraw = true;
+    f.canvas->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
+    f.canvas->AutoRedraw = false;
     f.dotsJoined = true;
     f.galleryPrimed = true;
     f.nextDot = 2;
     for (int i = 0; i < 8; ++i)
-        f.Command4(i).setEnabled(true);
+        f.toolButtons(i).setEnabled(true);
     f.Command1_Click(0);
     EXPECT_EQ(canvasPixel(300, 200), toolkit::vbWhite);
     EXPECT_FALSE(f.dotsJoined);
     EXPECT_FALSE(f.galleryPrimed);
     EXPECT_EQ(f.nextDot, 0);
     for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(f.Command4(i).isEnabled());
+        EXPECT_FALSE(f.toolButtons(i).isEnabled());
 }
 
 TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
@@ -169,9 +169,9 @@ TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
     PlayerWindow& f = startPlayer();
     f.Combo1_Click();
     f.nextDot = 2;
-    f.Picture1->AutoRedraw = true;
-    f.Picture1->Line(0, 1500, 10000, 1500, toolkit::RGB(0, 0, 255));
-    f.Picture1->AutoRedraw = false;
+    f.canvas->AutoRedraw = true;
+    f.canvas->Line(0, 1500, 10000, 1500, toolkit::RGB(0, 0, 255));
+    f.canvas->AutoRedraw = false;
     f.Command1_Click(2);
     EXPECT_EQ(platform.soundNames().last(), "numero.wav");
     EXPECT_EQ(canvasPixel(300, 100), toolkit::vbWhite); // the segment is gone
@@ -185,13 +185,13 @@ TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
     writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
     PlayerWindow& f = startPlayer();
     f.Combo1_Click();
-    f.Picture3->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
+    f.joinedOutline->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
     f.dotsJoined = true;
     const int soundsBefore = platform.sounds.size();
     f.Command1_Click(2);
     EXPECT_EQ(platform.sounds.size(), soundsBefore);
     EXPECT_EQ(canvasPixel(300, 200), toolkit::RGB(0, 0, 255));
-    EXPECT_EQ(f.Picture1->Image(), f.Picture3->Image());
+    EXPECT_EQ(f.canvas->Image(), f.joinedOutline->Image());
 }
 
 TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
@@ -201,14 +201,14 @@ TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
     f.Combo1_Click();
     f.Command1_Click(0); // not finished: nothing stored
     EXPECT_EQ(f.gallerySlot, 0);
-    f.Picture1->AutoRedraw = true;
-    f.Picture1->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
-    f.Picture1->AutoRedraw = false;
+    f.canvas->AutoRedraw = true;
+    f.canvas->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
+    f.canvas->AutoRedraw = false;
     f.dotsJoined = true;
     f.Command1_Click(0);
     EXPECT_EQ(f.gallerySlot, 1);
     EXPECT_EQ(f.galleryCount, 1);
-    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture().pixel(300, 200)), toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(toolkit::fromQRgb(f.gallery(0).Picture().pixel(300, 200)), toolkit::RGB(255, 0, 0));
 }
 
 TEST_F(NavigationTest, TheGalleryCountsToTwentyFourAndTheSlotWraps)
@@ -221,9 +221,9 @@ TEST_F(NavigationTest, TheGalleryCountsToTwentyFourAndTheSlotWraps)
     f.storeInGallery();
     EXPECT_EQ(f.galleryCount, 24);
     EXPECT_EQ(f.gallerySlot, 0);
-    f.Picture1->AutoRedraw = true;
-    f.Picture1->PSet(15, 15, toolkit::RGB(1, 2, 3));
+    f.canvas->AutoRedraw = true;
+    f.canvas->PSet(15, 15, toolkit::RGB(1, 2, 3));
     f.storeInGallery(); // the 26th goes to slot 0
     EXPECT_EQ(f.gallerySlot, 1);
-    EXPECT_EQ(toolkit::fromQRgb(f.Image2(0).Picture().pixel(1, 1)), toolkit::RGB(1, 2, 3));
+    EXPECT_EQ(toolkit::fromQRgb(f.gallery(0).Picture().pixel(1, 1)), toolkit::RGB(1, 2, 3));
 }

@@ -72,7 +72,7 @@ protected:
     int restartOn(int theme)
     {
         form.reset();
-        startPlayer().Combo1->setListIndex(theme);
+        startPlayer().themeList->setListIndex(theme);
         form->Combo1_Click();
         return QFileInfo(form->activityFile).baseName().toInt();
     }
@@ -135,7 +135,7 @@ TEST_F(ProgressTest, ThePlaceStaysWhenTheThemeShowsAnotherName)
     const QByteArray locale = qgetenv("LC_ALL");
     qputenv("LC_ALL", "ca_ES.UTF-8");
     EXPECT_EQ(restartOn(0), 2);
-    EXPECT_EQ(form->Combo1->List(0), "animals");
+    EXPECT_EQ(form->themeList->List(0), "animals");
     qputenv("LC_ALL", locale);
 }
 

@@ -60,8 +60,8 @@ TEST_F(PlayerTest, ClickOnTheTitleCardOpensTheMainWindowAndClosesTheStartWindow)
     start->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<TitleWindow> alive(start);
     start->Show();
-    start->Picture1->mouseDownAtPixel(1, 0, 100, 100);
-    start->Picture1->mouseUpAtPixel(1, 0, 100, 100);
+    start->card->mouseDownAtPixel(1, 0, 100, 100);
+    start->card->mouseUpAtPixel(1, 0, 100, 100);
     ASSERT_TRUE(player::mainWindow);
     EXPECT_TRUE(player::mainWindow->isVisible());
     EXPECT_EQ(player::mainWindow->currentTool, PlayerWindow::NoTool);
@@ -76,27 +76,27 @@ TEST_F(PlayerTest, StartUpListsThemesByNameAndPointsAtTheFirst)
     QDir().mkpath(path("actividades/animales"));
     QDir().mkpath(path("actividades/formas"));
     PlayerWindow& f = startPlayer();
-    ASSERT_EQ(f.Combo1->ListCount(), 3);
-    EXPECT_EQ(f.Combo1->List(0), "animales");
-    EXPECT_EQ(f.Combo1->List(2), "transportes");
-    EXPECT_EQ(f.Combo1->Text(), "animales");
+    ASSERT_EQ(f.themeList->ListCount(), 3);
+    EXPECT_EQ(f.themeList->List(0), "animales");
+    EXPECT_EQ(f.themeList->List(2), "transportes");
+    EXPECT_EQ(f.themeList->Text(), "animales");
     EXPECT_EQ(f.themeFolder, path("actividades/animales"));
     EXPECT_EQ(f.activityNumber[0], 1);
     EXPECT_EQ(f.activityNumber[1], 0);
-    EXPECT_EQ(f.Image1.Count(), 4);
-    EXPECT_EQ(f.Image2.Count(), 25);
+    EXPECT_EQ(f.undoRing.Count(), 4);
+    EXPECT_EQ(f.gallery.Count(), 25);
     for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(f.Command4(i).isEnabled());
-    EXPECT_EQ(f.Picture1->ForeColor, toolkit::vbGreen);
-    EXPECT_EQ(f.Picture1->FillColor, toolkit::vbGreen);
-    EXPECT_EQ(f.Picture3->ForeColor, toolkit::vbGreen);
+        EXPECT_FALSE(f.toolButtons(i).isEnabled());
+    EXPECT_EQ(f.canvas->ForeColor, toolkit::vbGreen);
+    EXPECT_EQ(f.canvas->FillColor, toolkit::vbGreen);
+    EXPECT_EQ(f.joinedOutline->ForeColor, toolkit::vbGreen);
     EXPECT_EQ(f.dotCount, 0);
 }
 
 TEST_F(PlayerTest, WithoutThemesStartUpCompletesAndTheThemeFolderIsTheActivitiesFolder)
 {
     PlayerWindow& f = startPlayer();
-    EXPECT_EQ(f.Combo1->ListCount(), 0);
+    EXPECT_EQ(f.themeList->ListCount(), 0);
     EXPECT_EQ(f.themeFolder, path("actividades"));
     // The buttons still do something harmless.
     f.Command1_Click(0);
@@ -113,11 +113,11 @@ TEST_F(PlayerTest, EveryThemeBeyondFiftyOneKeepsItsOwnActivity)
         writeActivity(theme, 2, {"1,100,100,0,0,0,", "2,900,100,0,0,0,"});
     }
     PlayerWindow& f = startPlayer();
-    ASSERT_EQ(f.Combo1->ListCount(), 60);
-    f.Combo1->setListIndex(58);
+    ASSERT_EQ(f.themeList->ListCount(), 60);
+    f.themeList->setListIndex(58);
     f.Combo1_Click();
     f.Command1_Click(0);
-    f.Combo1->setListIndex(59);
+    f.themeList->setListIndex(59);
     f.Combo1_Click();
     EXPECT_EQ(f.activityNumber[58], 2);
     EXPECT_EQ(f.activityNumber[59], 1);
@@ -132,9 +132,9 @@ TEST_F(PlayerTest, LanguageFileGivesTooltipsAndTheExitQuestion)
     writeFile("idioma/idioma.txt", text);
     PlayerWindow& f = startPlayer();
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(f.Command4(i).toolTip(), QStringLiteral("texto %1").arg(i));
-    EXPECT_EQ(f.Command1(2).toolTip(), "texto 8");
-    EXPECT_EQ(f.Command2->toolTip(), "texto 9");
+        EXPECT_EQ(f.toolButtons(i).toolTip(), QStringLiteral("texto %1").arg(i));
+    EXPECT_EQ(f.navigationButtons(2).toolTip(), "texto 8");
+    EXPECT_EQ(f.exitButton->toolTip(), "texto 9");
     EXPECT_EQ(f.uiText[10], QStringLiteral("¿Quieres salir?"));
     EXPECT_TRUE(f.uiText[11].isEmpty());
 }
@@ -155,32 +155,32 @@ TEST_F(PlayerTest, MissingLanguageFileLeavesTextsEmpty)
     PlayerWindow& f = startPlayer();
     for (const QString& text : f.uiText)
         EXPECT_TRUE(text.isEmpty());
-    EXPECT_TRUE(f.Command4(0).toolTip().isEmpty());
+    EXPECT_TRUE(f.toolButtons(0).toolTip().isEmpty());
 }
 
 TEST_F(PlayerTest, LayoutOnAnEightHundredBySixHundredScreen)
 {
     PlayerWindow& f = startPlayer();
-    EXPECT_EQ(f.Picture1->Width(), 10790);
-    EXPECT_EQ(f.Picture1->Height(), 8185);
-    EXPECT_EQ(f.Picture1->geometry(), QRect(32, 8, 719, 545));
-    EXPECT_EQ(f.Picture2->geometry().topLeft(), QPoint(8, 8));
-    EXPECT_EQ(f.Picture3->Width(), 10790);
-    EXPECT_EQ(f.Picture3->Top(), f.Picture1->Top());
+    EXPECT_EQ(f.canvas->Width(), 10790);
+    EXPECT_EQ(f.canvas->Height(), 8185);
+    EXPECT_EQ(f.canvas->geometry(), QRect(32, 8, 719, 545));
+    EXPECT_EQ(f.paletteStrip->geometry().topLeft(), QPoint(8, 8));
+    EXPECT_EQ(f.joinedOutline->Width(), 10790);
+    EXPECT_EQ(f.joinedOutline->Top(), f.canvas->Top());
 
     const int rowTop = 120 + 8185 + 50;
-    EXPECT_EQ(f.Command1(0).Top(), rowTop);
-    EXPECT_EQ(f.Command1(0).Left(), 505);
-    EXPECT_EQ(f.Command1(1).Left(), 1000);
-    EXPECT_EQ(f.Combo1->Left(), 1545);
-    EXPECT_EQ(f.Command1(2).Left(), 3865);
-    EXPECT_EQ(f.Command4(0).Left(), 4655);
-    EXPECT_EQ(f.Command4(7).Left(), 4655 + 7 * 615);
-    EXPECT_EQ(f.Command2->Left(), 4655 + 8 * 615 + 25);
-    EXPECT_EQ(f.Command2->Top(), rowTop);
-    EXPECT_EQ(f.Picture2->Height(), 8185 + 50 + 615);
-    EXPECT_EQ(f.Command3(0).Left(), 480 + 10790 + 25);
-    EXPECT_EQ(f.Command3(9).Top(), 120 + 9 * 615);
+    EXPECT_EQ(f.navigationButtons(0).Top(), rowTop);
+    EXPECT_EQ(f.navigationButtons(0).Left(), 505);
+    EXPECT_EQ(f.navigationButtons(1).Left(), 1000);
+    EXPECT_EQ(f.themeList->Left(), 1545);
+    EXPECT_EQ(f.navigationButtons(2).Left(), 3865);
+    EXPECT_EQ(f.toolButtons(0).Left(), 4655);
+    EXPECT_EQ(f.toolButtons(7).Left(), 4655 + 7 * 615);
+    EXPECT_EQ(f.exitButton->Left(), 4655 + 8 * 615 + 25);
+    EXPECT_EQ(f.exitButton->Top(), rowTop);
+    EXPECT_EQ(f.paletteStrip->Height(), 8185 + 50 + 615);
+    EXPECT_EQ(f.widthButtons(0).Left(), 480 + 10790 + 25);
+    EXPECT_EQ(f.widthButtons(9).Top(), 120 + 9 * 615);
 }
 
 TEST_F(PlayerTest, LayoutFollowsTheScreen)
@@ -191,13 +191,13 @@ TEST_F(PlayerTest, LayoutFollowsTheScreen)
         PlayerWindow& f = startPlayer();
         const int W = screen.width() * 15;
         const int H = screen.height() * 15;
-        EXPECT_EQ(f.Picture1->Width(), W - 615 - 100 - 120 - 375);
-        EXPECT_EQ(f.Picture1->Height(), H - 615 - 200);
-        EXPECT_EQ(f.Command1(0).Top(), 120 + f.Picture1->Height() + 50);
+        EXPECT_EQ(f.canvas->Width(), W - 615 - 100 - 120 - 375);
+        EXPECT_EQ(f.canvas->Height(), H - 615 - 200);
+        EXPECT_EQ(f.navigationButtons(0).Top(), 120 + f.canvas->Height() + 50);
         // The width column and the exit button stay on the screen.
-        EXPECT_LE(f.Command3(0).Left() + 615, W);
-        EXPECT_LE(f.Command3(9).Top() + 615, H);
-        EXPECT_LE(f.Command2->Left() + 615, W);
+        EXPECT_LE(f.widthButtons(0).Left() + 615, W);
+        EXPECT_LE(f.widthButtons(9).Top() + 615, H);
+        EXPECT_LE(f.exitButton->Left() + 615, W);
     }
 }
 
@@ -206,11 +206,11 @@ TEST_F(PlayerTest, ATinyScreenStillGivesACanvasOfAtLeastOnePixel)
     platform.screenWidthPx = 40;
     platform.screenHeightPx = 30;
     PlayerWindow& f = startPlayer();
-    EXPECT_GE(f.Picture1->width(), 1);
-    EXPECT_GE(f.Picture1->height(), 1);
-    EXPECT_GE(f.Picture1->Image().width(), 1);
-    f.Picture1->Line(0, 0, 1000, 1000);
-    f.Picture1->FloodFill(0, 0, toolkit::vbWhite);
+    EXPECT_GE(f.canvas->width(), 1);
+    EXPECT_GE(f.canvas->height(), 1);
+    EXPECT_GE(f.canvas->Image().width(), 1);
+    f.canvas->Line(0, 0, 1000, 1000);
+    f.canvas->FloodFill(0, 0, toolkit::vbWhite);
 }
 
 TEST(PaletteStrip, CellsFramesAndGreyFollowTheColourList)

@@ -16,7 +16,7 @@ TEST_F(PlayerTest, ThemesOfTheUsersDataFolderJoinTheListAndWinAClash)
                                  user + "animales", user + "mis dibujos"})
         QDir().mkpath(theme);
     player::PlayerWindow& f = startPlayer();
-    EXPECT_EQ(QStringList({f.Combo1->List(0), f.Combo1->List(1), f.Combo1->List(2)}),
+    EXPECT_EQ(QStringList({f.themeList->List(0), f.themeList->List(1), f.themeList->List(2)}),
               QStringList({"animales", "formas", "mis dibujos"}));
     EXPECT_EQ(f.themeFolder, user + "animales");
     QDir(user).removeRecursively();
@@ -67,7 +67,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     form->lab.themeFolders = {shared.filePath("colgada"), shared.filePath("aula")};
     form->themeLister = &lister;
     form->startUp();
-    form->Combo1->setListIndex(1);
+    form->themeList->setListIndex(1);
     form->Combo1_Click();
     form->Command1_Click(0);
 
@@ -75,10 +75,10 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     // Reaching the next line at all shows the window did not wait: the stuck
     // reader answers only when the test ends.
     for (int opening = 0; opening < 2; ++opening)
-        form->Combo1->showPopup(), form->Combo1->hidePopup();
+        form->themeList->showPopup(), form->themeList->hidePopup();
     EXPECT_EQ(*reads, 1);
-    EXPECT_EQ(form->Combo1->List(1) + QString::number(form->Combo1->ListCount()), "barcos3");
-    EXPECT_EQ(form->Combo1->ListIndex(), 2);
+    EXPECT_EQ(form->themeList->List(1) + QString::number(form->themeList->ListCount()), "barcos3");
+    EXPECT_EQ(form->themeList->ListIndex(), 2);
     EXPECT_EQ(form->themeIndex, 2);
     EXPECT_EQ(form->activityNumber[2], 2) << "zoo's activity 2 stays with zoo";
 
@@ -88,7 +88,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
          lister.stuck(shared.filePath("colgada")) && !ends.hasExpired();)
         std::this_thread::yield(); // its reader finishes after the answer
     form->Combo1_DropDown();
-    EXPECT_EQ(form->Combo1->List(2) + form->Combo1->Text(), "lentazoo");
+    EXPECT_EQ(form->themeList->List(2) + form->themeList->Text(), "lentazoo");
 }
 
 // A theme that is itself a mount whose server is gone: the player starts
@@ -107,7 +107,7 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     form->themeLister = &server.lister;
     form->startUp();
     for (const char* theme : {"colgada", "aula"}) {
-        form->Combo1->setListIndex(form->Combo1->findText(theme));
+        form->themeList->setListIndex(form->themeList->findText(theme));
         form->Combo1_Click();
         form->Command1_Click(0);
     }

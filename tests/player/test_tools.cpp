@@ -16,9 +16,9 @@ protected:
     // Marks one pixel of the canvas's kept drawing, so pictures differ.
     void mark(int n) const
     {
-        form->Picture1->AutoRedraw = true;
-        form->Picture1->PSet(150 + 15 * n, 150, Blue);
-        form->Picture1->AutoRedraw = false;
+        form->canvas->AutoRedraw = true;
+        form->canvas->PSet(150 + 15 * n, 150, Blue);
+        form->canvas->AutoRedraw = false;
     }
     QString drawing(const QString& name) const { return path("dibujosrealizados/" + name); }
 
@@ -41,7 +41,7 @@ TEST_F(ToolsTest, UndoWalksBackRoundTheRing)
     for (int expected : {2, 1, 0, 3, 2}) {
         form->Command4_Click(3);
         EXPECT_EQ(form->undoSlot, expected);
-        EXPECT_EQ(form->Picture1->Picture(), form->Image1(expected).Picture());
+        EXPECT_EQ(form->canvas->Picture(), form->undoRing(expected).Picture());
     }
     EXPECT_EQ(form->currentTool, 3);
     EXPECT_EQ(sounds().count("herramientas.wav"), 5);
@@ -51,19 +51,19 @@ TEST_F(ToolsTest, EarlierDrawingsStartWithTheOneOnTheCanvas)
 {
     for (int n = 0; n < 3; ++n) {
         mark(n);
-        form->Image2(n).setPicture(form->Picture1->Image());
+        form->gallery(n).setPicture(form->canvas->Image());
     }
     form->gallerySlot = 3;
     form->galleryCount = 3;
     mark(3);
-    const QImage current = form->Picture1->Image();
+    const QImage current = form->canvas->Image();
 
     for (int expected : {3, 2, 1, 0, 3}) {
         form->Command4_Click(4);
         EXPECT_EQ(form->gallerySlot, expected);
-        EXPECT_EQ(form->Picture1->Picture(), form->Image2(expected).Picture());
+        EXPECT_EQ(form->canvas->Picture(), form->gallery(expected).Picture());
     }
-    EXPECT_EQ(form->Image2(3).Picture(), current) << "stored once, on the first press";
+    EXPECT_EQ(form->gallery(3).Picture(), current) << "stored once, on the first press";
     EXPECT_TRUE(form->galleryPrimed);
 }
 
@@ -74,7 +74,7 @@ TEST_F(ToolsTest, CopyPutsTheKeptDrawingOnTheClipboard)
     moveTo(3000, 6000); // a rubber line on show
     form->Command4_Click(5);
     EXPECT_EQ(platform.clipboardWrites, 1);
-    EXPECT_EQ(platform.clipboard, form->Picture1->Image());
+    EXPECT_EQ(platform.clipboard, form->canvas->Image());
 }
 
 TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
@@ -91,14 +91,14 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     EXPECT_EQ(qFromLittleEndian<quint16>(header.constData() + 28), 24);
     const QImage saved(file.fileName());
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              form->Picture1->Image().convertToFormat(QImage::Format_RGB32));
+              form->canvas->Image().convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(platform.messages.isEmpty());
 
     // Back at rest: the rubber line that follows the pointer stays off the picture.
-    EXPECT_FALSE(form->Picture1->AutoRedraw);
-    const QImage afterSave = form->Picture1->Image();
+    EXPECT_FALSE(form->canvas->AutoRedraw);
+    const QImage afterSave = form->canvas->Image();
     moveTo(6000, 6000);
-    EXPECT_EQ(form->Picture1->Image(), afterSave);
+    EXPECT_EQ(form->canvas->Image(), afterSave);
 
     // A second save in the same second keeps the first.
     const QImage first = QImage(file.fileName());
@@ -106,7 +106,7 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     form->Command4_Click(6);
     EXPECT_EQ(QImage(file.fileName()), first);
     EXPECT_EQ(QImage(drawing("5-12-2026-21-8-3-2.bmp")).convertToFormat(QImage::Format_RGB32),
-              form->Picture1->Image().convertToFormat(QImage::Format_RGB32));
+              form->canvas->Image().convertToFormat(QImage::Format_RGB32));
 }
 
 // The lab's folder for drawings is made when missing, as long as the folder
@@ -141,7 +141,7 @@ TEST_F(ToolsTest, ADrawingsFolderThatCannotBeWrittenMovesToTheUserDataFolder)
     EXPECT_TRUE(platform.messages.isEmpty());
     const QImage saved(userDrawings() + "/5-12-2026-21-8-3.bmp");
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              form->Picture1->Image().convertToFormat(QImage::Format_RGB32));
+              form->canvas->Image().convertToFormat(QImage::Format_RGB32));
 
     form->Command4_Click(7);
     EXPECT_EQ(platform.openedFolders, QStringList{userDrawings()}) << "the folder they went to";
@@ -155,12 +155,12 @@ TEST_F(ToolsTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawing)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)) << "nor in the user's data folder";
     blocker.close();
     mark(0);
-    const QImage drawn = form->Picture1->Image();
+    const QImage drawn = form->canvas->Image();
     form->Command4_Click(6);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, SaveFailed);
-    EXPECT_EQ(form->Picture1->Image(), drawn);
-    EXPECT_FALSE(form->Picture1->AutoRedraw);
+    EXPECT_EQ(form->canvas->Image(), drawn);
+    EXPECT_FALSE(form->canvas->AutoRedraw);
 }
 
 TEST_F(ToolsTest, TheDrawingsFolderOpensInTheFileManager)
@@ -176,7 +176,7 @@ TEST_F(ToolsTest, TheExitButtonAsksFirst)
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
     clickDot(0);
     mark(0);
-    const QImage drawn = form->Picture1->Image();
+    const QImage drawn = form->canvas->Image();
 
     platform.messageAnswers = {toolkit::vbNo};
     form->Command2_Click();
@@ -185,7 +185,7 @@ TEST_F(ToolsTest, TheExitButtonAsksFirst)
     EXPECT_EQ(platform.messages[0].style, toolkit::vbYesNo);
     EXPECT_FALSE(platform.ended);
     EXPECT_EQ(form->nextDot, 1);
-    EXPECT_EQ(form->Picture1->Image(), drawn);
+    EXPECT_EQ(form->canvas->Image(), drawn);
 
     form->uiText[10].clear(); // no language file: the box still asks
     platform.messageAnswers = {toolkit::vbYes};
