@@ -70,9 +70,9 @@ void BM_ThemeOf500Activities(benchmark::State& state)
         writeActivity(theme + QStringLiteral("/%1.txt").arg(n), 3);
     p.start();
     for (auto _ : state) {
-        p.form->Combo1_Click();
+        p.form->chooseTheme();
         p.form->activityNumber[0] = 1;
-        p.form->Command1_Click(1);
+        p.form->navigate(1);
     }
 }
 BENCHMARK(BM_ThemeOf500Activities)->Unit(benchmark::kMillisecond);

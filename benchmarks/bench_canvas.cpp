@@ -50,7 +50,7 @@ struct Player
             f.dotY[i] = (100 + (i * 211) % 900) * Twips;
         }
         for (int i = 0; i < f.dotCount - 1; ++i)
-            f.Picture1_MouseDown(1, 0, float(f.dotX[i]), float(f.dotY[i]));
+            f.pressOnCanvas(1, 0, float(f.dotX[i]), float(f.dotY[i]));
     }
 };
 
@@ -83,7 +83,7 @@ void BM_RubberLineMove(benchmark::State& state)
         // Sweep the pointer across the far corner so the band is always long.
         const float x = float((CanvasWidthPx - 20 - step % 200) * Twips);
         const float y = float((CanvasHeightPx - 20 - step % 150) * Twips);
-        f.Picture1_MouseMove(0, 0, x, y);
+        f.moveOnCanvas(0, 0, x, y);
         QApplication::processEvents(); // paints the regions the move dirtied
         ++step;
     }
@@ -103,7 +103,7 @@ void BM_FillWholeCanvas(benchmark::State& state)
     for (auto _ : state) {
         // Alternate colours so every fill repaints all 1920 x 1080 pixels.
         f.canvas->FillColor = colours[n++ % 2];
-        f.Picture1_MouseDown(1, 0, 960 * Twips, 540 * Twips);
+        f.pressOnCanvas(1, 0, 960 * Twips, 540 * Twips);
     }
     const QImage filled = f.canvas->Image();
     if (filled.pixel(0, 0) != filled.pixel(CanvasWidthPx - 1, CanvasHeightPx - 1))

@@ -32,17 +32,17 @@ void BM_PolygonPreviewMirrored(benchmark::State& state)
     Editor e;
     e.busyPage(0);
     auto& f = *e.form;
-    f.Command1_Click(12);
+    f.chooseTool(12);
     f.sidesList->setListIndex(f.sidesList->findText("20"));
     for (int i = 1; i <= 3; ++i)
-        f.Command3_Click(i);
+        f.chooseSymmetry(i);
     e.press(f.centreX / 2, f.centreY / 2);
     PaintCounter counter;
     f.canvas->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
         const float r = float(3000 + (step++ % 100) * 30);
-        f.Picture1_MouseMove(1, 0, float(f.centreX / 2) + r, float(f.centreY / 2) + r / 2);
+        f.moveOnCanvas(1, 0, float(f.centreX / 2) + r, float(f.centreY / 2) + r / 2);
         f.canvas->repaint();
     }
     state.counters["paints_per_move"] =
@@ -60,10 +60,10 @@ void BM_LineCommitWithSnapshot(benchmark::State& state)
         state.PauseTiming();
         const double y = 300 + (step++ % 500) * 30;
         e.press(600, y);
-        f.Picture1_MouseMove(1, 0, 20000, float(y + 3000));
+        f.moveOnCanvas(1, 0, 20000, float(y + 3000));
         QThreadPool::globalInstance()->waitForDone(); // as between an adult's lines
         state.ResumeTiming();
-        f.Picture1_MouseUp(1, 0, 20000, float(y + 3000));
+        f.releaseOnCanvas(1, 0, 20000, float(y + 3000));
     }
 }
 BENCHMARK(BM_LineCommitWithSnapshot)->Unit(benchmark::kMillisecond);
@@ -82,7 +82,7 @@ void BM_Undo(benchmark::State& state)
         }
         QThreadPool::globalInstance()->waitForDone();
         state.ResumeTiming();
-        e.form->Command1_Click(13);
+        e.form->chooseTool(13);
     }
 }
 BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
@@ -92,12 +92,12 @@ void BM_PencilMove(benchmark::State& state)
     Editor e;
     e.busyPage(0);
     auto& f = *e.form;
-    f.Command1_Click(4);
+    f.chooseTool(4);
     e.press(3000, 3000);
     int step = 0;
     for (auto _ : state) {
         const int i = step++ % 2000;
-        f.Picture1_MouseMove(1, 0, float(3000 + i * 10), float(3000 + (i % 200) * 40));
+        f.moveOnCanvas(1, 0, float(3000 + i * 10), float(3000 + (i % 200) * 40));
     }
 }
 BENCHMARK(BM_PencilMove)->Unit(benchmark::kMillisecond);
@@ -118,7 +118,7 @@ void BM_PageSwitch(benchmark::State& state)
             e.form->pageButtons(page).onMouseEnter();
         QThreadPool::globalInstance()->waitForDone();
         state.ResumeTiming();
-        e.form->Command4_Click(page);
+        e.form->choosePage(page);
     }
 }
 // 0: the click comes without the pointer crossing the button first.
@@ -131,7 +131,7 @@ void BM_FinestGridButton(benchmark::State& state)
     e.busyPage(0);
     int button = 0;
     for (auto _ : state) {
-        e.form->Command2_Click(button);
+        e.form->chooseGrid(button);
         button = 1 - button; // 50 and 100 twips in turn
     }
 }
@@ -143,14 +143,14 @@ void BM_DotAndUndo(benchmark::State& state)
     Editor e;
     e.busyPage(0);
     auto& f = *e.form;
-    f.Command1_Click(19);
+    f.chooseTool(19);
     for (int i = 0; i < 20; ++i)
         e.line(600 + i * 600, 3000, 600 + i * 600, 3000);
     for (auto _ : state) {
         state.PauseTiming();
         e.line(9000, 6000, 9000, 6000);
         state.ResumeTiming();
-        f.Command1_Click(13);
+        f.chooseTool(13);
     }
 }
 BENCHMARK(BM_DotAndUndo)->Unit(benchmark::kMillisecond);
@@ -160,7 +160,7 @@ void BM_FloodFill(benchmark::State& state)
 {
     Editor e;
     auto& f = *e.form;
-    f.Command1_Click(11);
+    f.chooseTool(11);
     int colour = 0;
     for (auto _ : state) {
         f.colourRed = (colour += 40) % 256;
@@ -212,7 +212,7 @@ void BM_MoveDot(benchmark::State& state)
     e.busyPage(0);
     auto& f = *e.form;
     f.openActivity(fullActivity(e.folder));
-    f.MoveButton_Click();
+    f.switchMoving();
     const QPointF grabbed = f.dots[40].at;
     e.press(grabbed.x(), grabbed.y());
     PaintCounter counter;
@@ -220,7 +220,7 @@ void BM_MoveDot(benchmark::State& state)
     int step = 0;
     for (auto _ : state) {
         const int i = step++ % 200;
-        f.Picture1_MouseMove(1, 0, float(grabbed.x() + i * 15), float(grabbed.y() + (i % 20) * 45));
+        f.moveOnCanvas(1, 0, float(grabbed.x() + i * 15), float(grabbed.y() + (i % 20) * 45));
         f.canvas->repaint();
     }
     state.counters["paints_per_move"] =

@@ -35,16 +35,16 @@ void BM_EditorMemory(benchmark::State& state)
         form.startUp();
         state.counters["startup_MB"] = statusMegabytes("VmRSS:");
         for (int page = 0; page < editor::EditorWindow::Pages; ++page) {
-            form.Command4_Click(page);
-            form.Command7_Click(5);
+            form.choosePage(page);
+            form.chooseWidth(5);
             for (int stroke = 0; stroke < 9; ++stroke) {
                 const float y = 300.0f + 1500.0f * static_cast<float>(stroke);
-                form.Picture1_MouseDown(toolkit::vbLeftButton, 0, 300, y);
-                form.Picture1_MouseMove(toolkit::vbLeftButton, 0, 20000, y + 900 * page);
-                form.Picture1_MouseUp(toolkit::vbLeftButton, 0, 20000, y);
+                form.pressOnCanvas(toolkit::vbLeftButton, 0, 300, y);
+                form.moveOnCanvas(toolkit::vbLeftButton, 0, 20000, y + 900 * page);
+                form.releaseOnCanvas(toolkit::vbLeftButton, 0, 20000, y);
             }
-            form.Command1_Click(13);
-            form.Command1_Click(13);
+            form.chooseTool(13);
+            form.chooseTool(13);
         }
         state.counters["drawn_MB"] = statusMegabytes("VmRSS:");
     }

@@ -113,7 +113,7 @@ void BM_OpenTheThemeList(benchmark::State& state)
     lab.setUp(form);
     form.startUp();
     for (auto _ : state)
-        form.Combo1_DropDown();
+        form.openThemeList();
     state.counters["themes"] = form.themeList->ListCount();
 }
 BENCHMARK(BM_OpenTheThemeList)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -131,7 +131,7 @@ void BM_SaveDrawing(benchmark::State& state)
     form.canvas->Line(100, 100, 20000, 12000, 0xFF0000);
     for (auto _ : state) {
         lab.platform.clock = lab.platform.clock.addSecs(1);
-        form.Command4_Click(6);
+        form.chooseTool(6);
     }
     state.counters["saved"] =
         double(QDir(lab.dir.filePath("app/dibujosrealizados")).entryList(QDir::Files).size());

@@ -29,28 +29,28 @@ struct Editor
         form = std::make_unique<editor::EditorWindow>(platform);
         form->Show();
         QApplication::processEvents();
-        form->Command1_Click(6); // free placement: every move is a new point
+        form->chooseTool(6); // free placement: every move is a new point
     }
 
     void press(double x, double y) const
     {
-        form->Picture1_MouseMove(0, 0, float(x), float(y));
-        form->Picture1_MouseDown(1, 0, float(x), float(y));
+        form->moveOnCanvas(0, 0, float(x), float(y));
+        form->pressOnCanvas(1, 0, float(x), float(y));
     }
     void line(double x1, double y1, double x2, double y2) const
     {
         press(x1, y1);
-        form->Picture1_MouseMove(1, 0, float(x2), float(y2));
-        form->Picture1_MouseUp(1, 0, float(x2), float(y2));
+        form->moveOnCanvas(1, 0, float(x2), float(y2));
+        form->releaseOnCanvas(1, 0, float(x2), float(y2));
     }
 
     // Criss-crossing lines in many colours on `page`, as a worked page
     // holds them, which also fills its undo ring.
     void busyPage(int page)
     {
-        form->Command4_Click(page);
-        form->Command1_Click(2);
-        form->Command7_Click(3);
+        form->choosePage(page);
+        form->chooseTool(2);
+        form->chooseWidth(3);
         const double w = form->canvas->ScaleWidth();
         const double h = form->canvas->ScaleHeight();
         for (int i = 0; i < 60; ++i) {

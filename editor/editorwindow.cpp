@@ -58,19 +58,15 @@ void EditorWindow::createControls()
     colourStrip = new PictureBox(this);
     colourStrip->setPicture(pictures::colourStrip());
     colourStrip->onMouseDown = [this](int b, int s, float x, float y) {
-        picture3_MouseDown(b, s, x, y);
+        pressOnColourStrip(b, s, x, y);
     };
 
     canvas = new PictureBox(this);
     canvas->setBackColor(toolkit::vbWhite);
     canvas->setPicture(pictures::startPicture());
-    canvas->onMouseDown = [this](int b, int s, float x, float y) {
-        Picture1_MouseDown(b, s, x, y);
-    };
-    canvas->onMouseMove = [this](int b, int s, float x, float y) {
-        Picture1_MouseMove(b, s, x, y);
-    };
-    canvas->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    canvas->onMouseDown = [this](int b, int s, float x, float y) { pressOnCanvas(b, s, x, y); };
+    canvas->onMouseMove = [this](int b, int s, float x, float y) { moveOnCanvas(b, s, x, y); };
+    canvas->onMouseUp = [this](int b, int s, float x, float y) { releaseOnCanvas(b, s, x, y); };
     canvas->setOnDrop([this](const QMimeData& data) { dropped(data); });
 
     composer_ = new PictureBox(this);
@@ -88,7 +84,7 @@ void EditorWindow::createControls()
     firstPageButton->setCaption(QStringLiteral("1"));
     firstPageButton->setBackColor(toolkit::vbWhite);
     firstPageButton->setToolTipText(tr("Página 1"));
-    firstPageButton->onClick = [this] { Command4_Click(0); };
+    firstPageButton->onClick = [this] { choosePage(0); };
     pageButtons.Load(firstPageButton);
 
     for (size_t ring = 1; ring <= Pages; ++ring)
@@ -98,8 +94,8 @@ void EditorWindow::createControls()
     createSettingPalettes();
 
     // Ctrl+Z and Ctrl+V are what every adult tries first: the undo and paste buttons.
-    toolkit::addShortcut(this, QStringLiteral("Ctrl+Z"), [this] { Command1_Click(13); });
-    toolkit::addShortcut(this, QStringLiteral("Ctrl+V"), [this] { Command1_Click(17); });
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+Z"), [this] { chooseTool(13); });
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+V"), [this] { chooseTool(17); });
     createPrintShortcut();
 }
 
@@ -131,7 +127,7 @@ void EditorWindow::createLeftColumn()
         }
     for (int i = 0; i < 20; ++i) {
         auto* button = pictureButton(this, pictures::mainPalette(i), pictures::mainPaletteTip(i),
-                                     [this, i] { Command1_Click(i); });
+                                     [this, i] { chooseTool(i); });
         button->Move(left[i], top[i], ToolSide, ToolSide);
         button->setVisible(hasTool(i));
         toolButtons.Load(button);
@@ -140,7 +136,7 @@ void EditorWindow::createLeftColumn()
     const int gridTop = ColumnTop + 9 * ToolSide + GroupGap;
     for (int i = 0; i < 8; ++i) {
         auto* button = pictureButton(this, pictures::gridButton(i), pictures::gridButtonTip(i),
-                                     [this, i] { Command2_Click(i); });
+                                     [this, i] { chooseGrid(i); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, gridTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
         gridButtons.Load(button);
@@ -150,7 +146,7 @@ void EditorWindow::createLeftColumn()
     const int symmetryTop = gridTop + 4 * ToolSide + GroupGap;
     for (int i = 0; i < 4; ++i) {
         auto* button = pictureButton(this, pictures::symmetry(i), pictures::symmetryTip(i),
-                                     [this, i] { Command3_Click(i); });
+                                     [this, i] { chooseSymmetry(i); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, symmetryTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
         symmetryButtons.Load(button);
@@ -180,16 +176,16 @@ void EditorWindow::createSettingPalettes()
         }
     };
     palette(polygonModeButtons, 3, pictures::polygonMode, pictures::polygonModeTip,
-            &EditorWindow::Command5_Click);
+            &EditorWindow::choosePolygonMode);
     palette(circleKindButtons, 6, pictures::circleKind, pictures::circleKindTip,
-            &EditorWindow::Command6_Click);
+            &EditorWindow::chooseCircleKind);
     palette(widthButtons, 14, pictures::lineWidth, pictures::lineWidthTip,
-            &EditorWindow::Command7_Click);
+            &EditorWindow::chooseWidth);
     palette(fillStyleButtons, 8, pictures::fillStyle, pictures::fillStyleTip,
-            &EditorWindow::Command8_Click);
+            &EditorWindow::chooseFillStyle);
     palette(eraserButtons, 6, pictures::eraserSize, pictures::eraserSizeTip,
-            &EditorWindow::Command10_Click);
-    palette(dotSizeButtons, 5, nullptr, nullptr, &EditorWindow::Command11_Click);
+            &EditorWindow::chooseEraserSize);
+    palette(dotSizeButtons, 5, nullptr, nullptr, &EditorWindow::pressDotButton);
 
     const double dotCaptionPoints[3] = {8.25, 9.75, 12};
     const char* dotTips[5] = {QT_TR_NOOP("Puntos pequeños"), QT_TR_NOOP("Puntos medianos"),
@@ -217,7 +213,7 @@ void EditorWindow::createSettingPalettes()
     closeFigureCheck->setText(tr("CIERRA"));
     closeFigureCheck->setToolTip(tr("Cierra la figura: une el último punto con el primero"));
     closeFigureCheck->Move(0, 0, CloseFigureWidth, SettingSide);
-    closeFigureCheck->onClick = [this] { Check1_Click(); };
+    closeFigureCheck->onClick = [this] { pressCloseFigure(); };
     dotListBox = new ComboBox(this);
     dotListBox->Move(0, 0, DotListWidth, SettingSide);
     dotListBox->setToolTip(tr("Los puntos de la actividad"));

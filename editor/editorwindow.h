@@ -92,18 +92,18 @@ public:
     void createUndoImages();
 
     // --- Settings (editorwindow_palettes.cpp) -----------------------------------
-    void Command1_Click(int Index);
-    void Command2_Click(int Index);
-    void Command3_Click(int Index);
-    void Command4_Click(int Index);
-    void Command5_Click(int Index);
-    void Command6_Click(int Index);
-    void Command7_Click(int Index);
-    void Command8_Click(int Index);
-    void Command10_Click(int Index);
-    void Command11_Click(int Index);
-    void Check1_Click();
-    void picture3_MouseDown(int Button, int Shift, float X, float Y);
+    void chooseTool(int Index);
+    void chooseGrid(int Index);
+    void chooseSymmetry(int Index);
+    void choosePage(int Index);
+    void choosePolygonMode(int Index);
+    void chooseCircleKind(int Index);
+    void chooseWidth(int Index);
+    void chooseFillStyle(int Index);
+    void chooseEraserSize(int Index);
+    void pressDotButton(int Index);
+    void pressCloseFigure();
+    void pressOnColourStrip(int Button, int Shift, float X, float Y);
 
     int activeTool = 0;
     int gridStep = 0; // twips; 1 is free placement
@@ -140,9 +140,9 @@ public:
     std::array<int, PolygonShape::MaxVertices> polygonY{};
 
     // --- Canvas (editorwindow_canvas.cpp) ---------------------------------------
-    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
-    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
-    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void pressOnCanvas(int Button, int Shift, float X, float Y);
+    void moveOnCanvas(int Button, int Shift, float X, float Y);
+    void releaseOnCanvas(int Button, int Shift, float X, float Y);
     void pushUndoSnapshot();
 
     double pressX = 0;
@@ -195,11 +195,11 @@ public:
     toolkit::CheckBox* showDrawingCheck;    // "El niño ve el dibujo"
     toolkit::CheckBox* eraseOutlineCheck;   // "Borrar el contorno"
     bool movingDots = false;
-    void MoveButton_Click();
+    void switchMoving();
     // Finds the figures of the page's drawing and places that many numbered
     // dots along their outlines as if clicked, each figure closed: one undo
     // step.
-    void AutoDotsButton_Click();
+    void placeDotsAutomatically();
     // Files or a picture dropped on the canvas.
     void dropped(const QMimeData& data);
     // Supr: in moving, removes the dot under the pointer, else the one last
@@ -230,9 +230,9 @@ public:
     toolkit::CommandButton* themeButton; // "Guardar en un tema"
     toolkit::CommandButton* tryButton;   // "Probar"
     // Opens the theme library (LibraryWindow) on the work, to save it into a theme.
-    void ThemeButton_Click();
+    void saveInTheme();
     // Starts the player on the dots placed so far, without waiting for it.
-    void TryButton_Click();
+    void tryInPlayer();
 
 private:
     // The current page's buffer.

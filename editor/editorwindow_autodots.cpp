@@ -26,7 +26,7 @@ void EditorWindow::createAutoDots()
     autoDotsButton->setBackColor(toolkit::vbWhite);
     autoDotsButton->setToolTipText(
         tr("Pone los puntos solos a lo largo del contorno de cada figura de la página"));
-    autoDotsButton->onClick = [this] { AutoDotsButton_Click(); };
+    autoDotsButton->onClick = [this] { placeDotsAutomatically(); };
     autoDotsCount = new QSpinBox(this);
     autoDotsCount->setRange(3, 150);
     autoDotsCount->setValue(20);
@@ -81,7 +81,7 @@ QByteArray EditorWindow::activityPicture() const
     return toolkit::activityPictureBytes(pages(currentPage).Image(), screen);
 }
 
-void EditorWindow::AutoDotsButton_Click()
+void EditorWindow::placeDotsAutomatically()
 {
     const QList<Outline> outlines = traceFigures(page().Image());
     if (outlines.isEmpty()) {

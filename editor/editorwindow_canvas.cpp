@@ -14,7 +14,7 @@ namespace editor {
 
 using toolkit::LineShape;
 
-void EditorWindow::Picture1_MouseDown(int Button, int, float X, float Y)
+void EditorWindow::pressOnCanvas(int Button, int, float X, float Y)
 {
     strokeSnapshotTaken_ = false;
     pressX = snap(X, gridStep);
@@ -25,7 +25,7 @@ void EditorWindow::Picture1_MouseDown(int Button, int, float X, float Y)
         moveDown(Button, X, Y);
 }
 
-void EditorWindow::Picture1_MouseMove(int Button, int, float X, float Y)
+void EditorWindow::moveOnCanvas(int Button, int, float X, float Y)
 {
     canvas->Cls();
     canvas->DrawWidth = 2;
@@ -138,7 +138,7 @@ void EditorWindow::eraseSquare()
     canvas->DrawWidth = lineWidth;
 }
 
-void EditorWindow::Picture1_MouseUp(int, int, float, float)
+void EditorWindow::releaseOnCanvas(int, int, float, float)
 {
     const bool drawnWhileHeld = activeTool == 3 || activeTool == 4 || activeTool == 18;
     strokeSnapshotTaken_ = false;

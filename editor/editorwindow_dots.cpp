@@ -64,7 +64,7 @@ void EditorWindow::createMoveButton()
     moveButton->setAccessibleName(tr("Mover"));
     moveButton->setToolTipText(tr("Mover: arrastra un punto para moverlo; Supr o el "
                                   "botón derecho lo quitan"));
-    moveButton->onClick = [this] { MoveButton_Click(); };
+    moveButton->onClick = [this] { switchMoving(); };
     moveButton->Move(0, 0, dotSizeButtons(0).Width(), dotSizeButtons(0).Height());
     moveButton->hide();
     toolkit::addShortcut(this, QStringLiteral("Delete"), [this] { deleteKey(); });
@@ -76,7 +76,7 @@ void EditorWindow::placeMoveButton()
     moveButton->setLeft(dotSizeButtons(0).Left() - moveButton->Width() - MoveGap);
 }
 
-void EditorWindow::MoveButton_Click()
+void EditorWindow::switchMoving()
 {
     movingDots = !movingDots;
     moveButton->setBackColor(movingDots ? toolkit::vbGreen : toolkit::vbWhite);

@@ -40,7 +40,7 @@ void EditorWindow::buildEditorWindow()
         button->setCaption(QString::number(i + 1));
         button->setToolTipText(tr("Página %1").arg(i + 1));
         button->hide();
-        button->onClick = [this, i] { Command4_Click(i); };
+        button->onClick = [this, i] { choosePage(i); };
         pageButtons.Load(button);
 
         auto* page = new PictureBox(this);

@@ -25,7 +25,7 @@ bool EditorWindow::openActivity(const QString& path)
                  .arg(path));
         return false;
     }
-    Command1_Click(19);
+    chooseTool(19);
     pushUndoSnapshot();
     rememberDotStep();
     openPictureOf(path);

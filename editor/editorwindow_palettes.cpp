@@ -46,7 +46,7 @@ void EditorWindow::hideSettingPalettes()
         control->hide();
 }
 
-void EditorWindow::Command1_Click(int Index)
+void EditorWindow::chooseTool(int Index)
 {
     switch (Index) {
     case 2:
@@ -140,7 +140,7 @@ void EditorWindow::Command1_Click(int Index)
             showDrawingCheck->show();
             eraseOutlineCheck->show();
             if (movingDots)
-                MoveButton_Click(); // a dot tool chosen again places dots
+                switchMoving(); // a dot tool chosen again places dots
             break;
         default:
             break;
@@ -159,7 +159,7 @@ void EditorWindow::recomputeCentre()
     centreY = half(canvas->Height());
 }
 
-void EditorWindow::Command2_Click(int Index)
+void EditorWindow::chooseGrid(int Index)
 {
     markChosen(gridButtons, Index);
     gridStep = (Index + 1) * 50;
@@ -181,7 +181,7 @@ void EditorWindow::showGrid()
     drawDots(*canvas, currentPage);
 }
 
-void EditorWindow::Command3_Click(int Index)
+void EditorWindow::chooseSymmetry(int Index)
 {
     if (Index == 0) {
         mirrorLeftRight = mirrorTopBottom = mirrorCentre = false;
@@ -196,7 +196,7 @@ void EditorWindow::Command3_Click(int Index)
     *flags[Index] = on;
 }
 
-void EditorWindow::Command4_Click(int Index)
+void EditorWindow::choosePage(int Index)
 {
     pageButtons(highlightedPageButton).setBackColor(vbWhite);
     pageButtons(Index).setBackColor(Blue);
@@ -211,17 +211,17 @@ void EditorWindow::Command4_Click(int Index)
     workChanged(false);
 }
 
-void EditorWindow::Command5_Click(int Index)
+void EditorWindow::choosePolygonMode(int Index)
 {
     polygonMode = Index;
 }
 
-void EditorWindow::Command6_Click(int Index)
+void EditorWindow::chooseCircleKind(int Index)
 {
     circleKind = Index;
 }
 
-void EditorWindow::Command7_Click(int Index)
+void EditorWindow::chooseWidth(int Index)
 {
     markChosen(widthButtons, Index);
     lineWidth = Index + 1;
@@ -230,7 +230,7 @@ void EditorWindow::Command7_Click(int Index)
         pages(p).DrawWidth = lineWidth;
 }
 
-void EditorWindow::Command8_Click(int Index)
+void EditorWindow::chooseFillStyle(int Index)
 {
     fillStyleChoice = Index;
     canvas->FillStyle = Index;
@@ -238,13 +238,13 @@ void EditorWindow::Command8_Click(int Index)
         pages(p).FillStyle = Index;
 }
 
-void EditorWindow::Command10_Click(int Index)
+void EditorWindow::chooseEraserSize(int Index)
 {
     markChosen(eraserButtons, Index);
     brushSize = 25 * Index + 20;
 }
 
-void EditorWindow::Command11_Click(int Index)
+void EditorWindow::pressDotButton(int Index)
 {
     static constexpr int FontPoints[3] = {9, 12, 18};
     static constexpr int DotSizes[3] = {150, 200, 250};
@@ -271,13 +271,13 @@ void EditorWindow::Command11_Click(int Index)
     workChanged(false);
 }
 
-void EditorWindow::Check1_Click()
+void EditorWindow::pressCloseFigure()
 {
     closeFigure();
     workChanged();
 }
 
-void EditorWindow::picture3_MouseDown(int, int, float X, float Y)
+void EditorWindow::pressOnColourStrip(int, int, float X, float Y)
 {
     const int c = colourStrip->Point(X, Y);
     if (c < 0)

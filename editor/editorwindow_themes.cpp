@@ -42,14 +42,14 @@ void EditorWindow::createThemeButtons()
         return made;
     };
     themeButton = button(0, pictures::saveInTheme(), QT_TR_NOOP("Guardar en un tema"),
-                         &EditorWindow::ThemeButton_Click);
+                         &EditorWindow::saveInTheme);
     tryButton =
-        button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &EditorWindow::TryButton_Click);
+        button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &EditorWindow::tryInPlayer);
 }
 
 // The library window saves the work into a theme, and puts the themes'
 // activities in order.
-void EditorWindow::ThemeButton_Click()
+void EditorWindow::saveInTheme()
 {
     LibraryWindow::Work work;
     work.contents = [this] { return activityContents(); };
@@ -73,7 +73,7 @@ void EditorWindow::recoverThemes()
     toolkit::ThemeLibrary(platform_.appFolder(), share()).recover(share().answering(folders));
 }
 
-void EditorWindow::TryButton_Click()
+void EditorWindow::tryInPlayer()
 {
     if (!trialFolder_)
         trialFolder_ = std::make_unique<QTemporaryDir>();

@@ -103,11 +103,11 @@ void EditorWindow::restoreWorkingState(const WorkingState& state)
     // Sizes 150, 200 and 250 are buttons 0 to 2; a damaged size is left out.
     for (int button = 0; button <= 2; ++button)
         if (state.dotSize == 150 + 50 * button)
-            Command11_Click(button);
+            pressDotButton(button);
     dotSizeButtons(4).setCaption(state.circles ? QStringLiteral("O") : QString());
-    Command4_Click(std::clamp(state.currentPage, 0, Pages - 1));
+    choosePage(std::clamp(state.currentPage, 0, Pages - 1));
     if (choosesTool(state.activeTool))
-        Command1_Click(state.activeTool);
+        chooseTool(state.activeTool);
 
     // The dots of last time come back as they were shown, their records as
     // they were; those of an earlier editor's file on the page shown.

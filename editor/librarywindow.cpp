@@ -62,21 +62,20 @@ void LibraryWindow::createControls()
     activityView->setModel(activities);
     activityView->installEventFilter(this);
 
-    saveHereButton = button(tr("&Guardar aquí"), &LibraryWindow::SaveHereButton_Click);
-    replaceButton = button(tr("&Reemplazar"), &LibraryWindow::ReplaceButton_Click);
-    openButton = button(tr("&Abrir"), &LibraryWindow::OpenButton_Click);
-    earlierButton = button(tr("Antes"), &LibraryWindow::EarlierButton_Click);
-    laterButton = button(tr("Después"), &LibraryWindow::LaterButton_Click);
-    removeButton = button(tr("Quitar"), &LibraryWindow::RemoveButton_Click);
-    renameThemeButton = button(tr("Cambiar &nombre"), &LibraryWindow::RenameThemeButton_Click);
-    removeThemeButton = button(tr("Quitar &tema"), &LibraryWindow::RemoveThemeButton_Click);
+    saveHereButton = button(tr("&Guardar aquí"), &LibraryWindow::saveHere);
+    replaceButton = button(tr("&Reemplazar"), &LibraryWindow::replaceChosen);
+    openButton = button(tr("&Abrir"), &LibraryWindow::openChosen);
+    earlierButton = button(tr("Antes"), &LibraryWindow::moveEarlier);
+    laterButton = button(tr("Después"), &LibraryWindow::moveLater);
+    removeButton = button(tr("Quitar"), &LibraryWindow::removeChosen);
+    renameThemeButton = button(tr("Cambiar &nombre"), &LibraryWindow::startRenamingTheme);
+    removeThemeButton = button(tr("Quitar &tema"), &LibraryWindow::removeChosenTheme);
     closeButton = button(tr("Cerrar"), &LibraryWindow::reject);
     earlierButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     laterButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     removeButton->setShortcut(QKeySequence::Delete);
 
-    connect(themeList, &QListWidget::currentRowChanged, this,
-            &LibraryWindow::ThemeList_CurrentRowChanged);
+    connect(themeList, &QListWidget::currentRowChanged, this, &LibraryWindow::chooseThemeRow);
     // An edited name is taken once the editor closed, not inside its signal.
     connect(themeList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (!listing_)
@@ -88,7 +87,7 @@ void LibraryWindow::createControls()
             [this] { themeList->setCurrentRow(themeList->count() - 1); });
     connect(activityView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &LibraryWindow::updateButtons);
-    connect(activityView, &QListView::doubleClicked, this, &LibraryWindow::OpenButton_Click);
+    connect(activityView, &QListView::doubleClicked, this, &LibraryWindow::openChosen);
 }
 
 QPushButton* LibraryWindow::button(const QString& caption, void (LibraryWindow::*click)())
@@ -129,7 +128,7 @@ bool LibraryWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == activityView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            OpenButton_Click();
+            openChosen();
             return true;
         }
     }

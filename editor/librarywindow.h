@@ -72,12 +72,12 @@ public:
     QPushButton* closeButton;       // "Cerrar", Escape
 
     // --- Themes (librarywindow_themes.cpp) ---------------------------------------
-    void ThemeList_CurrentRowChanged(int row);
+    void chooseThemeRow(int row);
     // Starts editing the chosen theme's name in the list; the name typed
     // comes to renameChosenTheme.
-    void RenameThemeButton_Click();
+    void startRenamingTheme();
     void renameChosenTheme(const QString& name);
-    void RemoveThemeButton_Click();
+    void removeChosenTheme();
 
     QList<toolkit::ThemeLibrary::Theme> themes; // as listed, "Tema nuevo…" after them
     bool themeChosen() const;
@@ -85,12 +85,12 @@ public:
     bool chosenCanChange = true;  // a theme that cannot be written changes nothing
 
     // --- activities (librarywindow_activities.cpp) -------------------------------
-    void SaveHereButton_Click();
-    void ReplaceButton_Click();
-    void OpenButton_Click();
-    void EarlierButton_Click();
-    void LaterButton_Click();
-    void RemoveButton_Click();
+    void saveHere();
+    void replaceChosen();
+    void openChosen();
+    void moveEarlier();
+    void moveLater();
+    void removeChosen();
 
     // The chosen activity's number, from 1; 0 when none is chosen.
     int chosenActivity() const;

@@ -34,7 +34,7 @@ int LibraryWindow::openedNumber() const
     return work.openedFrom.isEmpty() ? 0 : activities->rowOf(work.openedFrom) + 1;
 }
 
-void LibraryWindow::SaveHereButton_Click()
+void LibraryWindow::saveHere()
 {
     if (themeChosen() && !chosenCanChange)
         return;
@@ -58,7 +58,7 @@ void LibraryWindow::SaveHereButton_Click()
 
 // The activity the work came from is replaced without a question: that is
 // what the default button offers.
-void LibraryWindow::ReplaceButton_Click()
+void LibraryWindow::replaceChosen()
 {
     const int number = chosenActivity();
     if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
@@ -82,7 +82,7 @@ void LibraryWindow::ReplaceButton_Click()
     showTheme(number);
 }
 
-void LibraryWindow::OpenButton_Click()
+void LibraryWindow::openChosen()
 {
     const int number = chosenActivity();
     if (number == 0 || !work.open || activities->damaged(number - 1) || !chosenAnswers())
@@ -94,12 +94,12 @@ void LibraryWindow::OpenButton_Click()
     }
 }
 
-void LibraryWindow::EarlierButton_Click()
+void LibraryWindow::moveEarlier()
 {
     moveChosen(-1);
 }
 
-void LibraryWindow::LaterButton_Click()
+void LibraryWindow::moveLater()
 {
     moveChosen(+1);
 }
@@ -121,7 +121,7 @@ void LibraryWindow::moveChosen(int places)
     followOpened(opened, opened == number ? target : opened == target ? number : opened);
 }
 
-void LibraryWindow::RemoveButton_Click()
+void LibraryWindow::removeChosen()
 {
     const int number = chosenActivity();
     if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())

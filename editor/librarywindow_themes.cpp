@@ -71,7 +71,7 @@ void LibraryWindow::chooseOpenedFrom()
         }
 }
 
-void LibraryWindow::ThemeList_CurrentRowChanged(int row)
+void LibraryWindow::chooseThemeRow(int row)
 {
     if (row == themeList->count() - 1 && row >= 0)
         newThemeName->setFocus();
@@ -101,7 +101,7 @@ bool LibraryWindow::chosenAnswers()
     return false;
 }
 
-void LibraryWindow::RenameThemeButton_Click()
+void LibraryWindow::startRenamingTheme()
 {
     if (themeChosen() && chosenCanChange)
         themeList->editItem(themeList->currentItem());
@@ -137,7 +137,7 @@ void LibraryWindow::renameChosenTheme(const QString& name)
     }
 }
 
-void LibraryWindow::RemoveThemeButton_Click()
+void LibraryWindow::removeChosenTheme()
 {
     if (!themeChosen() || !chosenCanChange || !chosenAnswers())
         return;

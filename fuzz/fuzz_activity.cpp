@@ -35,8 +35,8 @@ struct Player
 
 void click(player::PlayerWindow& form, float x, float y, int button)
 {
-    form.Picture1_MouseDown(button, 0, x, y);
-    form.Picture1_MouseUp(button, 0, x, y);
+    form.pressOnCanvas(button, 0, x, y);
+    form.releaseOnCanvas(button, 0, x, y);
 }
 
 // The record the game waits to be clicked, or -1.
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     player::PlayerWindow& form = *p.form;
     fuzz::writeFile(p.folder.filePath(QStringLiteral("actividades/tema/1.txt")), data, size);
     form.themeList->setListIndex(0);
-    form.Combo1_Click();
+    form.chooseTheme();
 
     FuzzedDataProvider script(data, size);
     for (int step = 0; step < 64 && script.remaining_bytes() > 0; ++step) {
@@ -73,26 +73,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                   1 << script.ConsumeIntegralInRange(0, 2));
             break;
         case 3:
-            form.Picture1_MouseMove(script.ConsumeIntegralInRange(0, 7),
-                                    script.ConsumeIntegral<int16_t>() * 4.0f,
-                                    script.ConsumeIntegral<int16_t>() * 4.0f, 0);
+            form.moveOnCanvas(script.ConsumeIntegralInRange(0, 7),
+                              script.ConsumeIntegral<int16_t>() * 4.0f,
+                              script.ConsumeIntegral<int16_t>() * 4.0f, 0);
             break;
         case 4:
-            form.Command1_Click(2); // the numbers
+            form.navigate(2); // the numbers
             break;
         case 5: {
             // Every tool but saving, which would fill the disk with bitmaps.
             const int tool = script.ConsumeIntegralInRange(0, 7);
             if (tool != 6)
-                form.Command4_Click(tool);
+                form.chooseTool(tool);
             break;
         }
         case 6:
-            form.picture2_MouseDown(1, 0, script.ConsumeIntegralInRange(0, 400),
-                                    script.ConsumeIntegralInRange(0, 9000));
+            form.pressOnPalette(1, 0, script.ConsumeIntegralInRange(0, 400),
+                                script.ConsumeIntegralInRange(0, 9000));
             break;
         default:
-            form.Command3_Click(script.ConsumeIntegralInRange(0, 9));
+            form.chooseWidth(script.ConsumeIntegralInRange(0, 9));
             break;
         }
     }

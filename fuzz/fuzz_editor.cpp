@@ -165,25 +165,25 @@ int useLibrary(editor::LibraryWindow& library, Script& input)
             break;
         case 2:
             library.newThemeName->setText(QString::fromStdString(input.text(12)));
-            library.SaveHereButton_Click();
+            library.saveHere();
             break;
         case 3:
-            library.SaveHereButton_Click();
+            library.saveHere();
             break;
         case 4:
-            library.ReplaceButton_Click();
+            library.replaceChosen();
             break;
         case 5:
-            library.OpenButton_Click();
+            library.openChosen();
             return 0; // "Abrir" closes the library
         case 6:
-            library.EarlierButton_Click();
+            library.moveEarlier();
             break;
         case 7:
-            library.LaterButton_Click();
+            library.moveLater();
             break;
         case 8:
-            library.RemoveButton_Click();
+            library.removeChosen();
             break;
         case 9:
             library.renameChosenTheme(QString::fromStdString(input.text(12)));
@@ -192,7 +192,7 @@ int useLibrary(editor::LibraryWindow& library, Script& input)
             plant(input);
             break;
         default:
-            library.RemoveThemeButton_Click();
+            library.removeChosenTheme();
             break;
         }
     }
@@ -217,17 +217,17 @@ void press(editor::EditorWindow& form, Script& input, bool right)
         at = form.dots[size_t(input.pick(0, int(form.dots.size()) - 1))].at;
     const auto x = float(at.x()), y = float(at.y());
     const int button = right ? toolkit::vbRightButton : toolkit::vbLeftButton;
-    form.Picture1_MouseMove(0, 0, x, y);
-    form.Picture1_MouseDown(button, 0, x, y);
+    form.moveOnCanvas(0, 0, x, y);
+    form.pressOnCanvas(button, 0, x, y);
 }
 
 void drag(editor::EditorWindow& form, Script& input, bool release)
 {
     const QPointF at = point(input);
     const auto x = float(at.x()), y = float(at.y());
-    form.Picture1_MouseMove(toolkit::vbLeftButton, 0, x, y);
+    form.moveOnCanvas(toolkit::vbLeftButton, 0, x, y);
     if (release)
-        form.Picture1_MouseUp(toolkit::vbLeftButton, 0, x, y);
+        form.releaseOnCanvas(toolkit::vbLeftButton, 0, x, y);
 }
 
 void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& platform)
@@ -235,7 +235,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
     switch (input.pick(0, 20)) {
     case 0:
     case 1:
-        form.Command1_Click(Commands[input.pick(0, int(std::size(Commands)) - 1)]);
+        form.chooseTool(Commands[input.pick(0, int(std::size(Commands)) - 1)]);
         break;
     case 2:
         press(form, input, false);
@@ -251,28 +251,28 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         drag(form, input, true);
         break;
     case 7:
-        form.Command1_Click(13); // Ctrl+Z
+        form.chooseTool(13); // Ctrl+Z
         break;
     case 8:
         form.deleteKey(); // Supr
         break;
     case 9:
-        form.Command4_Click(input.pick(0, editor::EditorWindow::Pages - 1));
+        form.choosePage(input.pick(0, editor::EditorWindow::Pages - 1));
         break;
     case 10:
-        form.Command2_Click(input.pick(0, 7));
+        form.chooseGrid(input.pick(0, 7));
         break;
     case 11:
-        form.Command11_Click(input.pick(0, 4)); // sizes, "B", "O"
+        form.pressDotButton(input.pick(0, 4)); // sizes, "B", "O"
         break;
     case 12:
-        form.Check1_Click(); // "CIERRA"
+        form.pressCloseFigure(); // "CIERRA"
         break;
     case 13:
-        form.MoveButton_Click();
+        form.switchMoving();
         break;
     case 14:
-        form.Command3_Click(input.pick(0, 3));
+        form.chooseSymmetry(input.pick(0, 3));
         break;
     case 15: {
         const int index = input.pick(0, 14);
@@ -294,7 +294,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         platform.dialogScript = [&input](QDialog& dialog) {
             return useLibrary(static_cast<editor::LibraryWindow&>(dialog), input);
         };
-        form.ThemeButton_Click();
+        form.saveInTheme();
         break;
     case 19:
         plant(input);
@@ -302,11 +302,11 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
     case 20: // "Puntos automáticos" on whatever the page holds, a few times
         form.autoDotsCount->setValue(input.pick(3, 150));
         if (tracesLeft-- > 0)
-            form.AutoDotsButton_Click();
+            form.placeDotsAutomatically();
         break;
     default:
-        form.Command5_Click(input.pick(0, 2));
-        form.Command6_Click(input.pick(0, 5));
+        form.choosePolygonMode(input.pick(0, 2));
+        form.chooseCircleKind(input.pick(0, 5));
         break;
     }
 }

@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     state->isBlank();
     e.form->restoreWorkingState(*state);
     // One click on the canvas with the tool and numbering brought back.
-    e.form->Picture1_MouseDown(1, 0, 1500, 1500);
-    e.form->Picture1_MouseUp(1, 0, 1500, 1500);
+    e.form->pressOnCanvas(1, 0, 1500, 1500);
+    e.form->releaseOnCanvas(1, 0, 1500, 1500);
     if (e.form->dotEntryCount < 0 || e.form->dotEntryCount > editor::EditorWindow::MaxDotEntries)
         std::abort();
     return 0;

@@ -66,7 +66,7 @@ void InstallerWindow::createControls()
     installButton = new toolkit::CommandButton(this);
     installButton->setCaption(tr("Copiar archivos y registrar componentes"));
     installButton->Move(Margin, 1980, ControlWidth, 495);
-    installButton->onClick = [this] { Command1_Click(); };
+    installButton->onClick = [this] { install(); };
 
     for (int i = 0; i < 3; ++i) {
         auto* credit = new toolkit::Label(this);
@@ -101,7 +101,7 @@ void InstallerWindow::fillFileList()
     fileList->AddItem(QStringLiteral("MSVBVM50.DLL"));
 }
 
-void InstallerWindow::Command1_Click()
+void InstallerWindow::install()
 {
     for (int i = 0; i <= 1; ++i)
         installFile(fileList->List(i));

@@ -33,7 +33,7 @@ public:
 
     // --- Handlers -------------------------------------------------------
     void startUp();
-    void Command1_Click();
+    void install();
 
     // The system folder, without a trailing separator.
     QString systemFolder;

@@ -64,18 +64,14 @@ void PlayerWindow::createControls()
     paletteStrip->setBackColor(PaletteGrey);
     paletteStrip->setPicture(player::paletteStrip());
     paletteStrip->onMouseDown = [this](int b, int s, float x, float y) {
-        picture2_MouseDown(b, s, x, y);
+        pressOnPalette(b, s, x, y);
     };
 
     canvas = new PictureBox(this);
     canvas->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
-    canvas->onMouseDown = [this](int b, int s, float x, float y) {
-        Picture1_MouseDown(b, s, x, y);
-    };
-    canvas->onMouseMove = [this](int b, int s, float x, float y) {
-        Picture1_MouseMove(b, s, x, y);
-    };
-    canvas->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    canvas->onMouseDown = [this](int b, int s, float x, float y) { pressOnCanvas(b, s, x, y); };
+    canvas->onMouseMove = [this](int b, int s, float x, float y) { moveOnCanvas(b, s, x, y); };
+    canvas->onMouseUp = [this](int b, int s, float x, float y) { releaseOnCanvas(b, s, x, y); };
     hintRing = new HintRing(canvas);
 
     // The outline canvas is never shown; it keeps the joined lines only.
@@ -89,35 +85,35 @@ void PlayerWindow::createControls()
         auto* button = new CommandButton(this);
         button->Move(0, 0, i < 2 ? ArrowButtonWidth : ButtonSide, ButtonSide);
         button->setPicture(i < 2 ? arrows[i] : pictures::numbers);
-        button->onClick = [this, i] { Command1_Click(i); };
+        button->onClick = [this, i] { navigate(i); };
         navigationButtons.Load(button);
     }
 
     themeList = new toolkit::ComboBox(this);
     themeList->Move(0, 0, ComboWidth, ButtonSide);
     themeList->setFontPoints(QStringLiteral("Arial"), ComboFontPoints);
-    themeList->onClick = [this] { Combo1_Click(); };
-    themeList->onDropDown = [this] { Combo1_DropDown(); };
+    themeList->onClick = [this] { chooseTheme(); };
+    themeList->onDropDown = [this] { openThemeList(); };
 
     for (int i = 0; i < 8; ++i) {
         auto* button = new CommandButton(this);
         button->Move(0, 0, ButtonSide, ButtonSide);
         button->setPicture(pictures::tools[i]);
         button->setEnabled(false);
-        button->onClick = [this, i] { Command4_Click(i); };
+        button->onClick = [this, i] { chooseTool(i); };
         toolButtons.Load(button);
     }
 
     exitButton = new CommandButton(this);
     exitButton->Move(0, 0, ButtonSide, ButtonSide);
     exitButton->setPicture(pictures::exit);
-    exitButton->onClick = [this] { Command2_Click(); };
+    exitButton->onClick = [this] { askToLeave(); };
 
     for (int i = 0; i < 10; ++i) {
         auto* button = new CommandButton(this);
         button->Move(0, 0, ButtonSide, ButtonSide);
         button->setPicture(widthDot(i));
-        button->onClick = [this, i] { Command3_Click(i); };
+        button->onClick = [this, i] { chooseWidth(i); };
         widthButtons.Load(button);
     }
 

@@ -104,12 +104,12 @@ public:
     int labelAnchor = 0;
 
     // --- Themes and navigation (playerwindow_navigation.cpp) --------------------
-    void Combo1_Click();
+    void chooseTheme();
     // The theme list is opening: the themes are listed again, so one saved
     // into a shared folder during the lesson is there; the shown theme
     // stays chosen and every theme keeps its activity.
-    void Combo1_DropDown();
-    void Command1_Click(int Index);
+    void openThemeList();
+    void navigate(int Index);
     void loadActivity();
     void storeInGallery();
     // Shows the activity file at `path` alone: the theme list holds just
@@ -121,9 +121,9 @@ public:
     int galleryCount = 0; // 0..24
 
     // --- The game (playerwindow_game.cpp) ---------------------------------------
-    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
-    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
-    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void pressOnCanvas(int Button, int Shift, float X, float Y);
+    void moveOnCanvas(int Button, int Shift, float X, float Y);
+    void releaseOnCanvas(int Button, int Shift, float X, float Y);
 
     int nextDot = 0;
     bool dotsJoined = false;
@@ -151,8 +151,8 @@ public:
     bool finishedBefore = false;
 
     // --- Colouring (playerwindow_colouring.cpp) ---------------------------------
-    void picture2_MouseDown(int Button, int Shift, float X, float Y);
-    void Command3_Click(int Index);
+    void pressOnPalette(int Button, int Shift, float X, float Y);
+    void chooseWidth(int Index);
     void saveUndoSnapshot();
 
     int pickRed = 0;
@@ -165,8 +165,8 @@ public:
     int undoSlot = 0; // 0..3
 
     // --- Tool buttons, saving and exit (playerwindow_tools.cpp) -----------------
-    void Command4_Click(int Index);
-    void Command2_Click();
+    void chooseTool(int Index);
+    void askToLeave();
 
     // The folder that holds the program file.
     QString appFolder() const;

@@ -24,7 +24,7 @@ int roundedTwips(float value)
 
 } // namespace
 
-void PlayerWindow::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+void PlayerWindow::pressOnPalette(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     playSound(QStringLiteral("color.wav"));
     restartHint();
@@ -44,7 +44,7 @@ void PlayerWindow::picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, fl
     canvas->AutoRedraw = false;
 }
 
-void PlayerWindow::Command3_Click(int Index)
+void PlayerWindow::chooseWidth(int Index)
 {
     playSound(QStringLiteral("lineas.wav"));
     restartHint();

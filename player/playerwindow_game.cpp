@@ -8,7 +8,7 @@
 
 namespace player {
 
-void PlayerWindow::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+void PlayerWindow::pressOnCanvas(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     // Every button counts the same: a child's right click is still a click.
     bool dotHit = false;
@@ -49,7 +49,7 @@ void PlayerWindow::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, fl
         restartHint();
 }
 
-void PlayerWindow::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
+void PlayerWindow::moveOnCanvas(int Button, int /*Shift*/, float X, float Y)
 {
     canvas->Cls();
     if (nextDot > 0 && nextDot <= dotCount - 1)
@@ -58,7 +58,7 @@ void PlayerWindow::Picture1_MouseMove(int Button, int /*Shift*/, float X, float 
         toolMouseMove(X, Y);
 }
 
-void PlayerWindow::Picture1_MouseUp(int /*Button*/, int /*Shift*/, float X, float Y)
+void PlayerWindow::releaseOnCanvas(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     if (dotsJoined)
         toolMouseUp(X, Y);

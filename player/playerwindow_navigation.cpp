@@ -33,7 +33,7 @@ void keepListed(QList<Theme>& themes, const Theme& shown)
 
 } // namespace
 
-void PlayerWindow::Combo1_Click()
+void PlayerWindow::chooseTheme()
 {
     if (themeList->ListIndex() < 0)
         return;
@@ -57,7 +57,7 @@ void PlayerWindow::Combo1_Click()
     nextDot = 0;
 }
 
-void PlayerWindow::Combo1_DropDown()
+void PlayerWindow::openThemeList()
 {
     if (!singleActivity_.isEmpty())
         return;
@@ -100,7 +100,7 @@ void PlayerWindow::showThemes(const QList<Theme>& themes)
         activityNumber.resize(static_cast<size_t>(themeList->ListCount()), 0);
 }
 
-void PlayerWindow::Command1_Click(int Index)
+void PlayerWindow::navigate(int Index)
 {
     if ((Index == 0 || Index == 1) && dotsJoined)
         storeInGallery();

@@ -27,7 +27,7 @@ QString drawingName(const QDateTime& when)
 
 } // namespace
 
-void PlayerWindow::Command4_Click(int Index)
+void PlayerWindow::chooseTool(int Index)
 {
     playSound(QStringLiteral("herramientas.wav"));
     restartHint();
@@ -53,7 +53,7 @@ void PlayerWindow::Command4_Click(int Index)
     }
 }
 
-void PlayerWindow::Command2_Click()
+void PlayerWindow::askToLeave()
 {
     restartHint();
     if (platform_.messageBox(uiText[10], toolkit::vbYesNo) == toolkit::vbYes)

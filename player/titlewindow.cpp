@@ -27,7 +27,7 @@ TitleWindow::TitleWindow(toolkit::Platform& platform, QWidget* parent)
                CardHeight);
     card->setPicture(renderPicture(pictures::titleCard, QSize(544, 354)));
     card->setCursor(Qt::PointingHandCursor);
-    card->onClick = [this] { Picture1_Click(); };
+    card->onClick = [this] { openPlayer(); };
 }
 
 void TitleWindow::Show()
@@ -54,7 +54,7 @@ void TitleWindow::startUp()
     scaleY = screenHeightPx / 600.0;
 }
 
-void TitleWindow::Picture1_Click()
+void TitleWindow::openPlayer()
 {
     if (!mainWindow) {
         mainWindow = new PlayerWindow(platform_);

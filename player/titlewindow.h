@@ -24,7 +24,7 @@ public:
     toolkit::PictureBox* card; // the title card
 
     void startUp();
-    void Picture1_Click();
+    void openPlayer();
 
     float screenWidthPx = 0;
     int screenHeightPx = 0;

@@ -47,34 +47,32 @@ protected:
     // the platform delivers them on the canvas.
     void click(double x, double y)
     {
-        form->Picture1_MouseMove(0, 0, static_cast<float>(x), static_cast<float>(y));
-        form->Picture1_MouseDown(toolkit::vbLeftButton, 0, static_cast<float>(x),
-                                 static_cast<float>(y));
-        form->Picture1_MouseUp(toolkit::vbLeftButton, 0, static_cast<float>(x),
-                               static_cast<float>(y));
+        form->moveOnCanvas(0, 0, static_cast<float>(x), static_cast<float>(y));
+        form->pressOnCanvas(toolkit::vbLeftButton, 0, static_cast<float>(x), static_cast<float>(y));
+        form->releaseOnCanvas(toolkit::vbLeftButton, 0, static_cast<float>(x),
+                              static_cast<float>(y));
     }
     void drag(double x1, double y1, double x2, double y2)
     {
-        form->Picture1_MouseMove(0, 0, static_cast<float>(x1), static_cast<float>(y1));
-        form->Picture1_MouseDown(toolkit::vbLeftButton, 0, static_cast<float>(x1),
-                                 static_cast<float>(y1));
-        form->Picture1_MouseMove(toolkit::vbLeftButton, 0, static_cast<float>(x2),
-                                 static_cast<float>(y2));
-        form->Picture1_MouseUp(toolkit::vbLeftButton, 0, static_cast<float>(x2),
-                               static_cast<float>(y2));
+        form->moveOnCanvas(0, 0, static_cast<float>(x1), static_cast<float>(y1));
+        form->pressOnCanvas(toolkit::vbLeftButton, 0, static_cast<float>(x1),
+                            static_cast<float>(y1));
+        form->moveOnCanvas(toolkit::vbLeftButton, 0, static_cast<float>(x2),
+                           static_cast<float>(y2));
+        form->releaseOnCanvas(toolkit::vbLeftButton, 0, static_cast<float>(x2),
+                              static_cast<float>(y2));
     }
 
     // The first half of a drag: the button goes down at (x, y) and stays
     // there; moveTo then moves with it held (or, with button 0, released).
     void press(double x, double y)
     {
-        form->Picture1_MouseMove(0, 0, static_cast<float>(x), static_cast<float>(y));
-        form->Picture1_MouseDown(toolkit::vbLeftButton, 0, static_cast<float>(x),
-                                 static_cast<float>(y));
+        form->moveOnCanvas(0, 0, static_cast<float>(x), static_cast<float>(y));
+        form->pressOnCanvas(toolkit::vbLeftButton, 0, static_cast<float>(x), static_cast<float>(y));
     }
     void moveTo(double x, double y, int button = toolkit::vbLeftButton)
     {
-        form->Picture1_MouseMove(button, 0, static_cast<float>(x), static_cast<float>(y));
+        form->moveOnCanvas(button, 0, static_cast<float>(x), static_cast<float>(y));
     }
 
     // A click on the middle of swatch `index` of the colour strip.
@@ -85,7 +83,7 @@ protected:
     }
     void pickStripPixel(int x, int y)
     {
-        form->picture3_MouseDown(toolkit::vbLeftButton, 0, float(x * 15 + 7), float(y * 15 + 7));
+        form->pressOnColourStrip(toolkit::vbLeftButton, 0, float(x * 15 + 7), float(y * 15 + 7));
     }
 
     // The setting palettes, which share one row under the canvas and take
@@ -125,12 +123,12 @@ protected:
     {
         const QPointF first = *points.begin();
         const QPointF last = *(points.end() - 1);
-        form->Picture1_MouseMove(0, 0, float(first.x()), float(first.y()));
-        form->Picture1_MouseDown(toolkit::vbLeftButton, 0, float(first.x()), float(first.y()));
+        form->moveOnCanvas(0, 0, float(first.x()), float(first.y()));
+        form->pressOnCanvas(toolkit::vbLeftButton, 0, float(first.x()), float(first.y()));
         for (const QPointF& p : points)
             if (&p != points.begin())
-                form->Picture1_MouseMove(toolkit::vbLeftButton, 0, float(p.x()), float(p.y()));
-        form->Picture1_MouseUp(toolkit::vbLeftButton, 0, float(last.x()), float(last.y()));
+                form->moveOnCanvas(toolkit::vbLeftButton, 0, float(p.x()), float(p.y()));
+        form->releaseOnCanvas(toolkit::vbLeftButton, 0, float(last.x()), float(last.y()));
     }
 
     // Chooses a colour as the adult does, by a click on its swatch in the
@@ -141,7 +139,7 @@ protected:
         for (int y = 0; y < strip.height(); ++y)
             for (int x = 0; x < strip.width(); ++x)
                 if (toolkit::fromQRgb(strip.pixel(x, y)) == colour) {
-                    form->picture3_MouseDown(toolkit::vbLeftButton, 0, float(x * 15 + 7),
+                    form->pressOnColourStrip(toolkit::vbLeftButton, 0, float(x * 15 + 7),
                                              float(y * 15 + 7));
                     return true;
                 }

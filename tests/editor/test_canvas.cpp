@@ -31,7 +31,7 @@ protected:
     {
         EditorTest::SetUp();
         startEditor();
-        form->Command1_Click(14); // a clean page, without the start picture
+        form->chooseTool(14); // a clean page, without the start picture
     }
 
     // A grey picture pasted into the page, so that white marks show too.
@@ -41,7 +41,7 @@ protected:
                     QImage::Format_RGB32);
         grey.fill(QColor(192, 192, 192));
         platform.clipboard = grey;
-        form->Command1_Click(17);
+        form->chooseTool(17);
     }
 };
 
@@ -58,13 +58,13 @@ TEST_F(CanvasTest, PointsSnapToTheGridHalvesToEvenThenTowardZero)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.in);
         if (c.gridButton < 0)
-            form->Command1_Click(6);
+            form->chooseTool(6);
         else
-            form->Command2_Click(c.gridButton);
-        form->Picture1_MouseMove(0, 0, float(c.in), float(c.in));
+            form->chooseGrid(c.gridButton);
+        form->moveOnCanvas(0, 0, float(c.in), float(c.in));
         EXPECT_EQ(form->pointerX, c.snapped);
         EXPECT_EQ(form->pointerY, c.snapped);
-        form->Picture1_MouseDown(1, 0, float(c.in), float(-c.in));
+        form->pressOnCanvas(1, 0, float(c.in), float(-c.in));
         EXPECT_EQ(form->pressX, c.snapped);
         EXPECT_EQ(form->pressY, -c.snapped);
     }
@@ -72,14 +72,14 @@ TEST_F(CanvasTest, PointsSnapToTheGridHalvesToEvenThenTowardZero)
 
 TEST_F(CanvasTest, LineToolClickWithoutMovementJoinsThePressToTheLastHover)
 {
-    form->Command2_Click(5);
+    form->chooseGrid(5);
     click(599.4, 599.5); // a single point, on the grid at (300, 600)
     EXPECT_EQ(pageAt(0, 300, 600), toolkit::vbBlack);
     EXPECT_EQ(pageAt(0, 450, 600), toolkit::vbWhite);
 
-    form->Picture1_MouseMove(0, 0, 2400, 1200);
-    form->Picture1_MouseDown(1, 0, 1200, 1200);
-    form->Picture1_MouseUp(1, 0, 1200, 1200);
+    form->moveOnCanvas(0, 0, 2400, 1200);
+    form->pressOnCanvas(1, 0, 1200, 1200);
+    form->releaseOnCanvas(1, 0, 1200, 1200);
     for (double x : {1200, 1800, 2400})
         EXPECT_EQ(pageAt(0, x, 1200), toolkit::vbBlack) << x;
 }
@@ -97,13 +97,13 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tool);
         greyPage();
-        form->Command2_Click(0); // a grid of 50
+        form->chooseGrid(0); // a grid of 50
         form->centreX = 600;
         form->centreY = 300;
-        form->Command3_Click(0);
+        form->chooseSymmetry(0);
         for (int i = 1; i <= 3; ++i)
-            form->Command3_Click(i);
-        form->Command1_Click(c.tool);
+            form->chooseSymmetry(i);
+        form->chooseTool(c.tool);
         ASSERT_TRUE(pick(Red));
         stroke({{100, 50}, {250, 50}, {400, 50}});
 
@@ -120,8 +120,8 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
 
     // Mirrors off again: the same stroke leaves one mark.
     greyPage();
-    form->Command3_Click(0);
-    form->Command1_Click(2);
+    form->chooseSymmetry(0);
+    form->chooseTool(2);
     stroke({{100, 50}, {400, 50}});
     EXPECT_EQ(pageAt(0, 250, 50), Red);
     EXPECT_EQ(pageAt(0, 950, 50), Grey);
@@ -129,7 +129,7 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
 
 TEST_F(CanvasTest, DotsCountByTheStepWithTheirLabelsCentred)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     form->numberStep->setListIndex(1); // step 2
     ASSERT_TRUE(pick(Red));
     for (double x : {600, 1800, 3000})
@@ -160,10 +160,10 @@ TEST_F(CanvasTest, DotRecordsHoldPositionsForTheEightHundredBySixHundredScreen)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.w);
         startEditor(c.w, c.h);
-        form->Command1_Click(19);
+        form->chooseTool(19);
         click(3000, 1500);
         click(4500, 1500);
-        form->Check1_Click();
+        form->pressCloseFigure();
         ASSERT_EQ(records().size(), 3);
         EXPECT_EQ(records()[0], c.dot);
         EXPECT_EQ(records()[2], c.closing);
@@ -177,14 +177,14 @@ TEST_F(CanvasTest, EachHeldStrokeIsOneUndo)
     for (int tool : {3, 4, 18}) {
         SCOPED_TRACE(tool);
         greyPage();
-        form->Command1_Click(tool);
+        form->chooseTool(tool);
         stroke({{600, 600}, {900, 600}, {1200, 900}});
         const QImage afterFirst = pageImage(0);
         stroke({{3000, 3000}, {3300, 3000}, {3600, 3300}});
         const QImage afterSecond = pageImage(0);
         ASSERT_FALSE(same(afterFirst, afterSecond));
 
-        form->Command1_Click(13);
+        form->chooseTool(13);
         EXPECT_TRUE(same(pageImage(0), afterFirst));
         EXPECT_TRUE(same(form->canvas->Image(), afterFirst));
     }
@@ -195,20 +195,20 @@ TEST_F(CanvasTest, EachHeldStrokeIsOneUndo)
 TEST_F(CanvasTest, UndoStopsAtThePagesOldestSnapshot)
 {
     drag(600, 600, 1800, 600); // page 0 has a snapshot
-    form->Command4_Click(2);
+    form->choosePage(2);
     greyPage();
-    form->Command1_Click(13); // the paste taken back
+    form->chooseTool(13); // the paste taken back
     EXPECT_EQ(pageAt(2, 900, 900), toolkit::vbWhite);
     greyPage();
     for (int i = 0; i < 9; ++i)
         drag(300, 300 + i * 300, 9000, 300 + i * 300);
     for (int i = 0; i < 9; ++i)
-        form->Command1_Click(13); // seven are kept, the rest do nothing
+        form->chooseTool(13); // seven are kept, the rest do nothing
     EXPECT_EQ(pageAt(2, 600, 900), Grey) << "the two oldest lines stay";
     EXPECT_EQ(pageAt(2, 600, 300), toolkit::vbBlack);
     EXPECT_EQ(canvasAt(600, 300), toolkit::vbBlack);
 
-    form->Command4_Click(0);
+    form->choosePage(0);
     EXPECT_EQ(pageAt(0, 1200, 600), toolkit::vbBlack);
     EXPECT_EQ(canvasAt(1200, 600), toolkit::vbBlack);
 }
@@ -218,12 +218,12 @@ TEST_F(CanvasTest, UndoStopsAtThePagesOldestSnapshot)
 // figure starts.
 TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     click(600, 600);
     click(1800, 600);
     const QImage twoDots = pageImage(0);
     click(1800, 3000); // misplaced
-    form->Command1_Click(13);
+    form->chooseTool(13);
     EXPECT_EQ(records(), QStringList({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"}));
     EXPECT_TRUE(same(pageImage(0), twoDots));
     click(3000, 1800); // gets the number back and joins on from dot 2
@@ -232,53 +232,53 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
     EXPECT_EQ(pageAt(0, 1800, 2400), toolkit::vbWhite);
 
     // "CIERRA" too early, taken back: the figure stays open.
-    form->Check1_Click();
+    form->pressCloseFigure();
     EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbBlack);
-    form->Command1_Click(13);
+    form->chooseTool(13);
     EXPECT_EQ(records().size(), 3);
     EXPECT_FALSE(form->newFigure);
     EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbWhite);
     EXPECT_EQ(pageAt(0, 2400, 1200), toolkit::vbBlack);
     click(3000, 3000);
     EXPECT_EQ(pageAt(0, 3000, 2400), toolkit::vbBlack);
-    form->Check1_Click();
+    form->pressCloseFigure();
     EXPECT_EQ(records().last(), ",600,600,0,0,0,");
     EXPECT_EQ(pageAt(0, 1800, 1800), toolkit::vbBlack);
 
     // The first dot of a figure taken back: the next dot starts it.
     click(6000, 600);
-    form->Command1_Click(13);
+    form->chooseTool(13);
     click(7200, 600);
     click(7200, 1800);
-    form->Check1_Click();
+    form->pressCloseFigure();
     EXPECT_EQ(records().mid(5),
               QStringList({"5,7200,600,0,0,0,", "6,7200,1800,0,0,0,", ",7200,600,0,0,0,"}));
     EXPECT_EQ(pageAt(0, 6600, 600), toolkit::vbWhite);
 
     // "B" takes the dots from the page with the list; an undo brings both back.
-    form->Command11_Click(3);
+    form->pressDotButton(3);
     EXPECT_EQ(form->dotListBox->ListCount(), 0);
     EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbWhite);
-    form->Command1_Click(13);
+    form->chooseTool(13);
     EXPECT_EQ(form->dotEntryCount, 8);
     EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbBlack);
 }
 
 TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     const int before = form->undoPos[0];
-    form->Check1_Click(); // before any dot
+    form->pressCloseFigure(); // before any dot
     EXPECT_TRUE(records().isEmpty());
     EXPECT_EQ(form->undoPos[0], before);
     click(600, 600);
     click(1800, 600);
-    form->Check1_Click();
-    form->Check1_Click(); // twice in a row
+    form->pressCloseFigure();
+    form->pressCloseFigure(); // twice in a row
     EXPECT_EQ(records().size(), 3);
     EXPECT_EQ(form->undoPos[0], before + 3);
-    form->Command11_Click(3); // the list cleared
-    form->Check1_Click();
+    form->pressDotButton(3); // the list cleared
+    form->pressCloseFigure();
     EXPECT_TRUE(records().isEmpty());
 }
 
@@ -286,9 +286,9 @@ TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)
 // second fill without moving fills the same place.
 TEST_F(CanvasTest, FillTwiceWithoutMovingFillsTheSamePlace)
 {
-    form->Command1_Click(10);
+    form->chooseTool(10);
     drag(600, 600, 1800, 1500);
-    form->Command1_Click(11);
+    form->chooseTool(11);
     ASSERT_TRUE(pick(Red));
     click(1200, 900);
     EXPECT_EQ(form->pointerX, 1200);
@@ -298,8 +298,8 @@ TEST_F(CanvasTest, FillTwiceWithoutMovingFillsTheSamePlace)
     EXPECT_EQ(pageAt(0, 3000, 3000), toolkit::vbWhite);
 
     ASSERT_TRUE(pick(Blue));
-    form->Picture1_MouseDown(1, 0, 1200, 900);
-    form->Picture1_MouseUp(1, 0, 1200, 900);
+    form->pressOnCanvas(1, 0, 1200, 900);
+    form->releaseOnCanvas(1, 0, 1200, 900);
     EXPECT_EQ(pageAt(0, 900, 1200), Blue);
     EXPECT_EQ(canvasAt(900, 1200), Blue);
     EXPECT_EQ(pageAt(0, 3000, 3000), toolkit::vbWhite);
@@ -312,33 +312,33 @@ TEST_F(CanvasTest, WhatTheCanvasShowsIsWhatThePageKeeps)
 {
     const std::function<void()> gestures[] = {
         [&] { // a wide line after dots
-            form->Command1_Click(19);
+            form->chooseTool(19);
             click(600, 600);
-            form->Command1_Click(2);
-            form->Command7_Click(9);
+            form->chooseTool(2);
+            form->chooseWidth(9);
             drag(600, 3000, 6000, 3000);
         },
         [&] { // a pencil stroke after dots on a page chosen later
-            form->Command7_Click(9);
-            form->Command4_Click(3);
-            form->Command1_Click(19);
+            form->chooseWidth(9);
+            form->choosePage(3);
+            form->chooseTool(19);
             click(900, 900);
-            form->Command1_Click(4);
+            form->chooseTool(4);
             stroke({{600, 1500}, {3000, 1800}, {4500, 1200}});
         },
         [&] { // a solid box and dots on a page chosen later
-            form->Command1_Click(10);
-            form->Command8_Click(0);
-            form->Command4_Click(5);
+            form->chooseTool(10);
+            form->chooseFillStyle(0);
+            form->choosePage(5);
             drag(600, 600, 3000, 2400);
-            form->Command1_Click(19);
+            form->chooseTool(19);
             click(4500, 600);
             EXPECT_EQ(pageAt(5, 4350, 750), toolkit::vbWhite);
         },
     };
     for (const auto& gesture : gestures) {
         startEditor();
-        form->Command1_Click(14);
+        form->chooseTool(14);
         gesture();
         EXPECT_TRUE(same(form->canvas->Image(), pageImage(form->currentPage)));
     }
@@ -352,21 +352,20 @@ TEST_F(CanvasTest, OneUndoTakesBackOneStep)
     ASSERT_TRUE(form->colourStrip->Image().save(picture));
     platform.clipboard = form->colourStrip->Image();
     platform.fileNameAnswers = {picture};
-    const std::function<void()> steps[] = {[&] { form->Command1_Click(14); },
-                                           [&] { form->Command1_Click(17); },
-                                           [&] { form->Command1_Click(0); },
-                                           [&] {
-                                               form->Command4_Click(4);
-                                               form->Command1_Click(13);
-                                               form->Command4_Click(0);
-                                               drag(600, 2400, 6000, 2400);
-                                           }};
+    const std::function<void()> steps[] = {
+        [&] { form->chooseTool(14); }, [&] { form->chooseTool(17); }, [&] { form->chooseTool(0); },
+        [&] {
+            form->choosePage(4);
+            form->chooseTool(13);
+            form->choosePage(0);
+            drag(600, 2400, 6000, 2400);
+        }};
     for (const auto& step : steps) {
         drag(600, 1200, 6000, 1200);
         const QImage before = pageImage(0);
         step();
         ASSERT_FALSE(same(pageImage(0), before));
-        form->Command1_Click(13);
+        form->chooseTool(13);
         EXPECT_TRUE(same(pageImage(0), before));
         EXPECT_TRUE(same(form->canvas->Image(), before));
     }
@@ -376,20 +375,20 @@ TEST_F(CanvasTest, OneUndoTakesBackOneStep)
 // "B" starts the list again from 1.
 TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     click(600, 600);
     click(1800, 600);
-    form->Command1_Click(2);
-    form->Command1_Click(19);
+    form->chooseTool(2);
+    form->chooseTool(19);
     form->numberStep->setListIndex(1); // a step of 2
     click(600, 1800);
-    form->Check1_Click();
+    form->pressCloseFigure();
     click(600, 3000);
     QStringList labels;
     for (const QString& record : records())
         labels << record.section(',', 0, 0);
     EXPECT_EQ(labels, QStringList({"1", "2", "3", "", "5"}));
-    form->Command11_Click(3);
+    form->pressDotButton(3);
     click(600, 4200);
     EXPECT_EQ(records(), QStringList({"1,600,4200,0,0,0,"}));
 }
@@ -398,12 +397,12 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
 // opened again, or the tool chosen again, goes on from the next letter.
 TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     form->numberStep->setListIndex(editor::EditorWindow::LetterStep);
     for (double x : {600, 1800})
         click(x, 600);
-    form->Command1_Click(2);
-    form->Command1_Click(19);
+    form->chooseTool(2);
+    form->chooseTool(19);
     click(3000, 600);
     QStringList labels;
     for (const QString& record : records())
@@ -411,8 +410,8 @@ TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
     EXPECT_EQ(labels, QStringList({"A", "B", "C"}));
     form->dotNumber = 14;
     click(4200, 600);
-    form->Command1_Click(2);
-    form->Command1_Click(19);
+    form->chooseTool(2);
+    form->chooseTool(19);
     click(5400, 600);
     EXPECT_EQ(records().mid(3).join(' '), QStringLiteral("N,4200,600,0,0,0, Ñ,5400,600,0,0,0,"));
 }
@@ -420,7 +419,7 @@ TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
 TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
 {
     const QImage blank = pageImage(0);
-    form->Command1_Click(12);
+    form->chooseTool(12);
     click(1200, 1200);
     EXPECT_TRUE(same(pageImage(0), blank));
     drag(1200, 1200, 2400, 1200);
@@ -434,20 +433,20 @@ TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
 // leave the list as it was.
 TEST_F(CanvasTest, UndoRemovesADotOnlyWhenItUndoesThatDot)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     click(600, 600);
     click(1800, 600);
-    form->Command1_Click(2);
+    form->chooseTool(2);
     drag(600, 3000, 3000, 3000);
-    form->Command1_Click(19); // back to the dots
-    form->Command1_Click(13); // takes back the line
+    form->chooseTool(19); // back to the dots
+    form->chooseTool(13); // takes back the line
     EXPECT_EQ(records().size(), 2);
     EXPECT_EQ(pageAt(0, 1800, 3000), toolkit::vbWhite);
-    form->Command1_Click(13); // now the second dot
+    form->chooseTool(13); // now the second dot
     EXPECT_EQ(records(), QStringList{"1,600,600,0,0,0,"});
 
-    form->Command4_Click(1);
-    form->Command1_Click(13); // page 2 has no dot of its own
+    form->choosePage(1);
+    form->chooseTool(13); // page 2 has no dot of its own
     EXPECT_EQ(records().size(), 1);
 }
 
@@ -456,10 +455,10 @@ TEST_F(CanvasTest, UndoRemovesADotOnlyWhenItUndoesThatDot)
 // grid dots stay on top.
 TEST_F(CanvasTest, FillWithTheGridShownFillsTheCanvasAtOnce)
 {
-    form->Command1_Click(10);
+    form->chooseTool(10);
     drag(600, 600, 3000, 2400);
-    form->Command2_Click(5);
-    form->Command1_Click(11);
+    form->chooseGrid(5);
+    form->chooseTool(11);
     ASSERT_TRUE(pick(Red));
     click(1200, 1200);
     EXPECT_EQ(pageAt(0, 1200, 1200), Red);
@@ -472,14 +471,14 @@ TEST_F(CanvasTest, FillWithTheGridShownFillsTheCanvasAtOnce)
 // to the adult instead of being cut off later without one.
 TEST_F(CanvasTest, TheDotListStopsAtWhatThePlayerReads)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     for (int i = 0; i < editor::EditorWindow::MaxDotEntries; ++i)
         click(300 + (i % 30) * 300, 300 + (i / 30) * 600);
     EXPECT_TRUE(platform.messages.isEmpty());
     click(9300, 4500);
-    form->Check1_Click();
+    form->pressCloseFigure();
     EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries);
     EXPECT_EQ(platform.messages.size(), 2);
-    form->Command1_Click(13); // the refused dot took nothing: the last dot goes
+    form->chooseTool(13); // the refused dot took nothing: the last dot goes
     EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries - 1);
 }

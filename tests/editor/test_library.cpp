@@ -98,19 +98,18 @@ TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenThem
         std::string order;
         int chosen;
     } steps[] = {
-        {"save here", [&] { w.SaveHereButton_Click(); }, "ABCN", 4},
-        {"earlier", [&] { w.EarlierButton_Click(); }, "ABNC", 3},
-        {"first later", [&] { w.chooseActivity(1), w.LaterButton_Click(); }, "BANC", 2},
-        {"remove, no", [&] { platform.messageAnswers = {vbNo}, w.RemoveButton_Click(); }, "BANC",
-         2},
-        {"remove", [&] { platform.messageAnswers = {vbYes}, w.RemoveButton_Click(); }, "BNC", 2},
+        {"save here", [&] { w.saveHere(); }, "ABCN", 4},
+        {"earlier", [&] { w.moveEarlier(); }, "ABNC", 3},
+        {"first later", [&] { w.chooseActivity(1), w.moveLater(); }, "BANC", 2},
+        {"remove, no", [&] { platform.messageAnswers = {vbNo}, w.removeChosen(); }, "BANC", 2},
+        {"remove", [&] { platform.messageAnswers = {vbYes}, w.removeChosen(); }, "BNC", 2},
         {"replace last",
          [&] {
              current = "R", platform.messageAnswers = {vbYes};
-             w.chooseActivity(3), w.ReplaceButton_Click();
+             w.chooseActivity(3), w.replaceChosen();
          },
          "BNR", 3},
-        {"later at the end", [&] { w.LaterButton_Click(); }, "BNR", 3},
+        {"later at the end", [&] { w.moveLater(); }, "BNR", 3},
     };
     for (const auto& step : steps) {
         step.act();
@@ -138,15 +137,15 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
     EXPECT_EQ(w.chosenFolder(), formas().chopped(1));
     EXPECT_EQ(w.chosenActivity(), 2);
     EXPECT_TRUE(w.replaceButton->isDefault());
-    w.LaterButton_Click();
+    w.moveLater();
     w.chooseActivity(1);
     EXPECT_TRUE(w.saveHereButton->isDefault());
     platform.messageAnswers = {vbYes};
-    w.RemoveButton_Click();
+    w.removeChosen();
     EXPECT_EQ(moved, QStringList({formas("3.txt"), formas("2.txt")}));
     current = "R";
     w.chooseActivity(2);
-    w.ReplaceButton_Click();
+    w.replaceChosen();
     EXPECT_EQ(order(), "CR");
     EXPECT_EQ(platform.messages.size(), 2); // the question to remove, the replacement told
     w.chooseActivity(1);
@@ -161,7 +160,7 @@ TEST_F(LibraryTest, ThemesAreMadeRenamedAndRemoved)
     editor::LibraryWindow& w = open();
     w.themeList->setCurrentRow(w.themeList->count() - 1);
     w.newThemeName->setText("colores");
-    w.SaveHereButton_Click();
+    w.saveHere();
     EXPECT_EQ(themeNames(), QStringList({"animales", "colores", "formas"}));
     EXPECT_EQ(order(), "N");
     w.renameChosenTheme("formas");
@@ -170,9 +169,9 @@ TEST_F(LibraryTest, ThemesAreMadeRenamedAndRemoved)
     EXPECT_EQ(w.themeList->currentItem()->text(), "Colores vivos");
     EXPECT_EQ(order(), "N");
     platform.messageAnswers = {vbNo};
-    w.RemoveThemeButton_Click();
+    w.removeChosenTheme();
     platform.messageAnswers = {vbYes};
-    w.RemoveThemeButton_Click();
+    w.removeChosenTheme();
     EXPECT_EQ(themeNames(), QStringList({"animales", "formas"}));
     EXPECT_EQ(QDir(papelera.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList({"Colores vivos"}));
@@ -201,8 +200,8 @@ TEST_F(LibraryTest, AThemeThatCannotBeWrittenHasItsChangingButtonsDisabled)
         EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
         EXPECT_TRUE(button->toolTip().contains("no se puede cambiar"));
     }
-    w.SaveHereButton_Click();
-    w.RemoveThemeButton_Click();
+    w.saveHere();
+    w.removeChosenTheme();
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
@@ -229,7 +228,7 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
     EXPECT_EQ(grey.pixelColor(5, 5), QColor(Qt::lightGray));
     EXPECT_TRUE(cards->data(cards->index(1), Qt::ToolTipRole).toString().contains("dañada"));
     w.chooseActivity(2);
-    w.OpenButton_Click(); // never read: it may be a link to anyone's file
+    w.openChosen(); // never read: it may be a link to anyone's file
     EXPECT_TRUE(opened.isEmpty() && !w.removeButton->isEnabled());
 }
 

@@ -37,7 +37,7 @@ protected:
     // The activity as the floppy disk writes it now, from its third line.
     QList<QByteArray> writtenBack()
     {
-        form->Command1_Click(16);
+        form->chooseTool(16);
         QFile file(appDir.filePath(QString("%1.txt").arg(form->lastActivityNumber)));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll().split('\n').mid(2);
@@ -52,8 +52,8 @@ protected:
     // A right click, or a drag with the left button, in moving.
     void rightClick(double x, double y)
     {
-        form->Picture1_MouseDown(toolkit::vbRightButton, 0, float(x), float(y));
-        form->Picture1_MouseUp(toolkit::vbRightButton, 0, float(x), float(y));
+        form->pressOnCanvas(toolkit::vbRightButton, 0, float(x), float(y));
+        form->releaseOnCanvas(toolkit::vbRightButton, 0, float(x), float(y));
     }
 };
 
@@ -120,8 +120,8 @@ TEST_F(OpenTest, HostileFilesOpenAsThePlayerReadsThemAndSaySo)
         if (c.entries > 0) {
             EXPECT_EQ(records().last(), c.last);
             // The next dot counts on from the file's last label, whatever it is.
-            form->Picture1_MouseDown(1, 0, 6000, 4500);
-            form->Picture1_MouseUp(1, 0, 6000, 4500);
+            form->pressOnCanvas(1, 0, 6000, 4500);
+            form->releaseOnCanvas(1, 0, 6000, 4500);
         }
     }
 }
@@ -132,19 +132,19 @@ TEST_F(OpenTest, OpenedDotsGoOnAsIfPlacedByHand)
 {
     const QImage blank = pageImage(0);
     platform.fileNameAnswers = {activity({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"})};
-    form->Command1_Click(0); // the open button, its filter offering activities
+    form->chooseTool(0); // the open button, its filter offering activities
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(pageAt(0, 1200, 600), vbBlack);
     EXPECT_EQ(form->dotSize, 200);
     EXPECT_EQ(form->dotSizeButtons(4).text(), "O");
     click(1800, 1800);
-    form->Check1_Click();
+    form->pressCloseFigure();
     EXPECT_EQ(records().mid(2), QStringList({"3,1800,1800,0,0,0,", ",600,600,0,0,0,"}));
     EXPECT_EQ(pageAt(0, 1200, 1200), vbBlack);
     for (int undo = 0; undo < 2; ++undo)
-        form->Command1_Click(13);
+        form->chooseTool(13);
     EXPECT_EQ(records().size(), 2);
-    form->Command1_Click(13);
+    form->chooseTool(13);
     EXPECT_TRUE(records().isEmpty());
     EXPECT_TRUE(form->openedActivity.isEmpty());
     EXPECT_TRUE(pageImage(0) == blank);
@@ -173,20 +173,20 @@ TEST_F(OpenTest, MovedAndRemovedDotsCloseUpTheirNumbersAndComeBackWithUndo)
          {"1,600,600,0,0,0,", "A,1800,1800,0,0,0,", "2,600,1800,0,0,0,", ",600,600,0,0,0,"}},
         {"Supr on the first",
          [&] {
-             form->Picture1_MouseMove(0, 0, 600, 600);
+             form->moveOnCanvas(0, 0, 600, 600);
              form->deleteKey();
          },
          {"1,1800,600,0,0,0,", "A,1800,1800,0,0,0,", "2,600,1800,0,0,0,", ",1800,600,0,0,0,"}},
     };
-    form->Command2_Click(5);
+    form->chooseGrid(5);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(form->openActivity(activity(figure)));
-        form->MoveButton_Click();
+        form->switchMoving();
         const QImage before = pageImage(0);
         c.step();
         EXPECT_EQ(records(), c.after);
-        form->Command1_Click(13);
+        form->chooseTool(13);
         EXPECT_EQ(records(), figure);
         EXPECT_TRUE(pageImage(0) == before);
     }
@@ -196,16 +196,16 @@ TEST_F(OpenTest, MovedAndRemovedDotsCloseUpTheirNumbersAndComeBackWithUndo)
 // Moving a dot never harms the drawing under it, on the canvas or the page.
 TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
 {
-    form->Command1_Click(14);
+    form->chooseTool(14);
     drag(300, 1200, 6000, 1200);
     const QImage guide = form->pages(0).Image();
-    form->Command1_Click(19);
+    form->chooseTool(19);
     click(3000, 1200);
-    form->MoveButton_Click();
+    form->switchMoving();
     press(3000, 1200);
     for (double y : {1500, 2100, 3000})
         moveTo(3000, y); // the line under it shows again at each step
-    form->Picture1_MouseUp(1, 0, 3000, 3000);
+    form->releaseOnCanvas(1, 0, 3000, 3000);
     EXPECT_TRUE(form->pages(0).Image() == guide);
     for (double x : {2700.0, 3000.0, 3300.0}) {
         EXPECT_EQ(pageAt(0, x, 1200), vbBlack) << x;
@@ -218,14 +218,14 @@ TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
 // list is let go: the drag that follows moves nothing.
 TEST_F(OpenTest, AnUndoLetsGoOfTheHeldDot)
 {
-    form->Command1_Click(19);
+    form->chooseTool(19);
     for (double x : {600, 1800, 3000})
         click(x, 600);
-    form->MoveButton_Click();
+    form->switchMoving();
     press(3000, 600);
-    form->Command1_Click(13);
+    form->chooseTool(13);
     moveTo(3300, 900);
-    form->Picture1_MouseUp(1, 0, 3300, 900);
+    form->releaseOnCanvas(1, 0, 3300, 900);
     EXPECT_EQ(records(), QStringList({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"}));
 }
 

@@ -67,7 +67,7 @@ TEST_F(PaletteTest, EachToolShowsItsOwnPalettesOnly)
     EXPECT_EQ(f.activeTool, 2);
     EXPECT_EQ(shownSettings(), ""); // none until a tool is chosen
     for (const Case& c : cases) {
-        f.Command1_Click(c.index);
+        f.chooseTool(c.index);
         EXPECT_EQ(f.activeTool, c.tool) << "after " << c.index;
         EXPECT_EQ(shownSettings(), c.shown) << "after " << c.index;
     }
@@ -90,7 +90,7 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
     EXPECT_EQ(f.symmetryButtons(0).BackColor(), vbGreen);
     for (const Step& s : steps) {
         SCOPED_TRACE(s.click);
-        f.Command3_Click(s.click);
+        f.chooseSymmetry(s.click);
         EXPECT_EQ(f.mirrorLeftRight, s.leftRight);
         EXPECT_EQ(f.mirrorTopBottom, s.topBottom);
         EXPECT_EQ(f.mirrorCentre, s.centre);
@@ -109,7 +109,7 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
     EXPECT_EQ(f.widthButtons(0).BackColor(), vbGreen);
     for (int i : {13, 0, 6, 5}) {
         SCOPED_TRACE(i);
-        f.Command7_Click(i);
+        f.chooseWidth(i);
         EXPECT_EQ(f.lineWidth, i + 1);
         EXPECT_EQ(f.canvas->DrawWidth, i + 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
@@ -120,7 +120,7 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
     EXPECT_EQ(f.fillStyleChoice, 1);
     for (int i : {0, 7, 2, 1}) {
         SCOPED_TRACE(i);
-        f.Command8_Click(i);
+        f.chooseFillStyle(i);
         EXPECT_EQ(f.fillStyleChoice, i);
         EXPECT_EQ(f.canvas->FillStyle, i);
         for (int p = 0; p < EditorWindow::Pages; ++p)
@@ -134,13 +134,13 @@ TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
     EditorWindow& f = startEditor();
     EXPECT_EQ(f.brushSize, 20);
     EXPECT_EQ(f.eraserButtons(0).BackColor(), vbGreen);
-    f.Command1_Click(18);
+    f.chooseTool(18);
     const auto keptAt200 = [&] { return toolkit::fromQRgb(f.canvas->Image().pixel(200, 200)); };
     ASSERT_NE(keptAt200(), vbWhite); // the start picture
     drag(3000, 3000, 3000, 3000);
     EXPECT_EQ(keptAt200(), vbWhite);
     for (int i : {5, 2}) {
-        f.Command10_Click(i);
+        f.chooseEraserSize(i);
         EXPECT_EQ(f.brushSize, 25 * i + 20);
     }
 }
@@ -149,22 +149,22 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
 {
     EditorWindow& f = startEditor();
     EXPECT_EQ(f.dotSize, 250);
-    f.Command4_Click(3);
+    f.choosePage(3);
     const int sizes[3][2] = {{150, 9}, {200, 12}, {250, 18}};
     for (int i : {0, 2, 1}) {
-        f.Command11_Click(i);
+        f.pressDotButton(i);
         EXPECT_EQ(f.dotSize, sizes[i][0]);
         EXPECT_EQ(f.canvas->FontSize, sizes[i][1]);
         EXPECT_EQ(f.pages(3).FontSize, sizes[i][1]);
     }
 
-    f.Command1_Click(19);
+    f.chooseTool(19);
     EXPECT_EQ(f.dotNumber, 1);
     click(600, 600);
     click(1200, 600);
     ASSERT_EQ(f.dotListBox->ListCount(), 2);
     EXPECT_FALSE(f.newFigure);
-    f.Command11_Click(3);
+    f.pressDotButton(3);
     EXPECT_EQ(f.dotListBox->ListCount(), 0);
     EXPECT_EQ(f.dotEntryCount, 0);
     EXPECT_TRUE(f.newFigure);
@@ -173,11 +173,11 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
     EXPECT_TRUE(f.dotListBox->List(0).startsWith("1,"));
 
     for (const char* caption : {"", "O", ""}) {
-        f.Command11_Click(4);
+        f.pressDotButton(4);
         EXPECT_EQ(f.dotSizeButtons(4).text(), caption);
     }
     f.dotSizeButtons(4).setCaption("o"); // either case counts as on
-    f.Command11_Click(4);
+    f.pressDotButton(4);
     EXPECT_EQ(f.dotSizeButtons(4).text(), "");
 }
 
@@ -187,7 +187,7 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
 TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
 {
     EditorWindow& f = startEditor();
-    f.Command4_Click(2);
+    f.choosePage(2);
     auto expectColour = [&](int colour) {
         EXPECT_EQ(toolkit::RGB(f.colourRed, f.colourGreen, f.colourBlue), colour);
         for (const toolkit::PictureBox* area : {f.canvas, &f.pages(2)}) {
@@ -226,8 +226,8 @@ TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
     EXPECT_GT(ground, 0);
 
     pickSwatch(4);
-    f.picture3_MouseDown(1, 0, -15, 100);
-    f.picture3_MouseDown(1, 0, 100, float(f.colourStrip->Height() + 30));
+    f.pressOnColourStrip(1, 0, -15, 100);
+    f.pressOnColourStrip(1, 0, 100, float(f.colourStrip->Height() + 30));
     expectColour(pictures::stripColours[4]);
 }
 
@@ -237,9 +237,9 @@ TEST_F(PaletteTest, PageChosenLaterDrawsInTheCanvasColourAndFont)
 {
     EditorWindow& f = startEditor();
     pickSwatch(2);
-    f.Command11_Click(0);
-    f.Command4_Click(1);
-    f.Command1_Click(11);
+    f.pressDotButton(0);
+    f.choosePage(1);
+    f.chooseTool(11);
     click(3000, 3000);
     EXPECT_EQ(canvasAt(3000, 3000), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(pageAt(1, 3000, 3000), toolkit::RGB(255, 0, 0));

@@ -7,11 +7,11 @@
 TEST_F(EditorTest, CtrlPPrintsTheDotsPlacedSoFar)
 {
     startEditor();
-    form->Command1_Click(19);
+    form->chooseTool(19);
     click(600, 600);
     click(1800, 600);
     click(1200, 1800);
-    form->Check1_Click();
+    form->pressCloseFigure();
 
     QShortcut* key = nullptr;
     for (QShortcut* shortcut : form->findChildren<QShortcut*>())

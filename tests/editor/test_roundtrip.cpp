@@ -30,24 +30,24 @@ protected:
     QString makeActivity(int w, int h)
     {
         startEditor(w, h);
-        form->Command1_Click(14);
-        form->Command1_Click(19);
+        form->chooseTool(14);
+        form->chooseTool(19);
         form->numberStep->setListIndex(1);
         EXPECT_TRUE(pick(RGB(255, 0, 0)));
         click(1200, 1200);
         click(3000, 1200);
         click(5100, 4500);
-        form->Command1_Click(13);
+        form->chooseTool(13);
         click(2100, 3000);
-        form->Check1_Click();
+        form->pressCloseFigure();
         EXPECT_TRUE(pick(RGB(0, 0, 255)));
         click(6000, 1200);
-        form->Check1_Click();
-        form->Command1_Click(13);
+        form->pressCloseFigure();
+        form->chooseTool(13);
         click(8100, 1200);
         click(7200, 3000);
-        form->Check1_Click();
-        form->Command1_Click(16);
+        form->pressCloseFigure();
+        form->chooseTool(16);
         return appDir.filePath(QStringLiteral("%1.txt").arg(form->lastActivityNumber));
     }
 
@@ -63,7 +63,7 @@ protected:
         game = std::make_unique<player::PlayerWindow>(platform);
         game->startUp();
         game->themeList->setListIndex(game->themeList->findText("mias"));
-        game->Combo1_Click();
+        game->chooseTheme();
         return *game;
     }
 
@@ -110,8 +110,8 @@ TEST_F(RoundTripTest, DotsPlacedInTheEditorAreJoinedInThePlayerWhereTheyWerePlac
         platform.sounds.clear();
         for (const Placed& dot : placed)
             if (!dot.label.isEmpty()) {
-                game->Picture1_MouseDown(1, 0, float(dot.x), float(dot.y));
-                game->Picture1_MouseUp(1, 0, float(dot.x), float(dot.y));
+                game->pressOnCanvas(1, 0, float(dot.x), float(dot.y));
+                game->releaseOnCanvas(1, 0, float(dot.x), float(dot.y));
             }
         EXPECT_TRUE(g.dotsJoined);
         EXPECT_EQ(platform.soundNames().join(' ').toStdString(),

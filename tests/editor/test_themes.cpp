@@ -24,10 +24,10 @@ QByteArray contentsOf(const QString& path)
 TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
 {
     startEditor();
-    form->Command1_Click(19);
+    form->chooseTool(19);
     click(1500, 1500);
     click(3000, 1500);
-    form->Command1_Click(16);
+    form->chooseTool(16);
     const QByteArray floppy = contentsOf(appDir.filePath("1.txt"));
     // In the library, a name that cannot be a folder is told; the theme
     // made is then listed.
@@ -42,22 +42,22 @@ TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
                 break; // the theme made is chosen first
             library.themeList->setCurrentRow(library.themeList->count() - 1);
             library.newThemeName->setText(name);
-            library.SaveHereButton_Click();
+            library.saveHere();
         }
         if (listed.size() > 1)
-            library.SaveHereButton_Click();
+            library.saveHere();
         return int(QDialog::Accepted);
     };
-    form->ThemeButton_Click();
-    form->ThemeButton_Click();
+    form->saveInTheme();
+    form->saveInTheme();
     const QString theme = appDir.filePath("actividades/mis dibujos/");
     EXPECT_EQ(contentsOf(theme + "1.txt"), floppy);
     EXPECT_EQ(contentsOf(theme + "2.txt"), floppy);
     EXPECT_EQ(listed, QList<QStringList>({{}, {"mis dibujos"}}));
     EXPECT_EQ(platform.modalWindows, QStringList(2, "Guardar en un tema"));
-    form->TryButton_Click();
+    form->tryInPlayer();
     platform.programStarts = false;
-    form->TryButton_Click();
+    form->tryInPlayer();
     ASSERT_EQ(platform.startedPrograms.size(), 2);
     const auto& started = platform.startedPrograms[0];
     EXPECT_EQ(started.program + " " + started.arguments.value(0),
@@ -109,10 +109,10 @@ TEST_F(EditorTest, AHungSharedThemeIsToldAndNeverWaitedOnTwice)
         shown = library.activities->rowCount();
         library.themeList->setCurrentRow(library.themeList->count() - 1);
         library.newThemeName->setText("colgada");
-        library.SaveHereButton_Click();
+        library.saveHere();
         return int(QDialog::Rejected);
     };
-    form->ThemeButton_Click();
+    form->saveInTheme();
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(platform.messages.size(), 3);
     for (const auto& message : platform.messages)

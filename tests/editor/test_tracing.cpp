@@ -148,34 +148,34 @@ TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
 TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
 {
     startEditor();
-    form->Command1_Click(19);
-    form->AutoDotsButton_Click();
+    form->chooseTool(19);
+    form->placeDotsAutomatically();
     EXPECT_EQ(platform.messages.size(), 1);
     platform.clipboard = page(circle());
-    form->Command1_Click(17);
+    form->chooseTool(17);
     EXPECT_FALSE(form->showDrawingCheck->isChecked()); // a drawing by hand is not shown
     form->autoDotsCount->setValue(30);
-    form->AutoDotsButton_Click();
+    form->placeDotsAutomatically();
     ASSERT_EQ(form->dotEntryCount, 31);
     EXPECT_LT(QLineF(form->dots[0].at, QPointF(200, 48.5) * 15).length(), 2 * 15); // the top
     EXPECT_TRUE(form->dots.back().closes());
     EXPECT_TRUE(form->showDrawingCheck->isChecked());
     const auto drawing = [&] { return qGray(form->pages(0).Image().pixel(300, 150)); };
     EXPECT_EQ(drawing(), 255);
-    form->Command1_Click(13);
+    form->chooseTool(13);
     EXPECT_EQ(form->dotEntryCount, 0);
     EXPECT_EQ(drawing(), 0);
 
-    form->Command1_Click(19);
+    form->chooseTool(19);
     form->eraseOutlineCheck->setChecked(false);
-    form->AutoDotsButton_Click();
-    form->Command1_Click(16);
+    form->placeDotsAutomatically();
+    form->chooseTool(16);
     const QString written = appDir.filePath("1.txt");
     ASSERT_TRUE(QFile::exists(toolkit::activityPicturePath(written)));
     form->showDrawingCheck->setChecked(false);
-    form->Command1_Click(16);
+    form->chooseTool(16);
     EXPECT_FALSE(QFile::exists(appDir.filePath("2.png")));
-    form->Command1_Click(14); // the page cleared
+    form->chooseTool(14); // the page cleared
     ASSERT_TRUE(form->openActivity(written));
     EXPECT_EQ(drawing(), 0);
     EXPECT_TRUE(form->showDrawingCheck->isChecked());

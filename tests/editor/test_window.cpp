@@ -152,14 +152,14 @@ TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
         EXPECT_GE(f.canvas->height(), 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
             EXPECT_FALSE(f.pages(p).Image().isNull());
-        f.Command2_Click(0);
-        f.Command3_Click(3);
+        f.chooseGrid(0);
+        f.chooseSymmetry(3);
         for (int tool : {2, 3, 4, 8, 10, 11, 12, 18, 19}) {
-            f.Command1_Click(tool);
+            f.chooseTool(tool);
             drag(0, 0, 600, 450);
             click(7, 7);
         }
-        f.Command4_Click(9);
+        f.choosePage(9);
         EXPECT_EQ(f.currentPage, 9);
     }
 }
@@ -174,7 +174,7 @@ TEST_F(EditorTest, GridButtonsSetStepMarkAndCentre)
                                {5250, 4000}, {5100, 3900}, {5250, 3850}, {5200, 4000}};
     for (int i : {7, 0, 3, 1, 6, 2, 4, 5}) {
         SCOPED_TRACE(i);
-        f.Command2_Click(i);
+        f.chooseGrid(i);
         EXPECT_EQ(f.gridStep, (i + 1) * 50);
         EXPECT_EQ(f.gridButton, i);
         EXPECT_EQ(f.centreX, centres[i][0]);
@@ -188,21 +188,21 @@ TEST_F(EditorTest, FreePlacementSnapsBackToTheChosenGrid)
 {
     EditorWindow& f = startEditor();
     // Before any grid button: the grid of 300 the editor starts with.
-    f.Command1_Click(6);
+    f.chooseTool(6);
     EXPECT_EQ(f.gridStep, 1);
-    f.Command1_Click(5);
+    f.chooseTool(5);
     EXPECT_EQ(f.gridStep, 300);
 
-    f.Command2_Click(1);
+    f.chooseGrid(1);
     const QImage grid = f.canvas->Image();
-    f.Command1_Click(6);
+    f.chooseTool(6);
     EXPECT_EQ(f.gridStep, 1);
     EXPECT_EQ(f.centreX, 5300); // neither the centre nor the grid shown change
     EXPECT_EQ(f.centreY, 4000);
     EXPECT_EQ(f.canvas->Image(), grid);
-    f.Command11_Click(3); // "B" shows the canvas again: the grid, not black
+    f.pressDotButton(3); // "B" shows the canvas again: the grid, not black
     EXPECT_EQ(f.canvas->Image(), grid);
-    f.Command1_Click(5);
+    f.chooseTool(5);
     EXPECT_EQ(f.gridStep, 100);
     EXPECT_EQ(f.gridButton, 1);
 }
@@ -218,7 +218,7 @@ TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
     for (const Case c : {Case{0, 216, 163}, Case{5, 36, 28}, Case{7, 27, 21}}) {
         SCOPED_TRACE(c.button);
         EditorWindow& f = startEditor();
-        f.Command2_Click(c.button);
+        f.chooseGrid(c.button);
         const int step = f.gridStep;
         const QImage canvas = f.canvas->Image();
         // The start picture went with the first grid: only the dots are left.
@@ -235,21 +235,21 @@ TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
 {
     EditorWindow& f = startEditor();
     pickSwatch(Red);
-    f.Command4_Click(1);
+    f.choosePage(1);
     drag(600, 1500, 3000, 1500); // a red line on page 2
-    f.Command4_Click(0);
-    f.Command2_Click(5);
+    f.choosePage(0);
+    f.chooseGrid(5);
     EXPECT_EQ(canvasAt(0, 0), vbBlack);
     EXPECT_EQ(canvasAt(1050, 1500), vbWhite);
 
-    f.Command4_Click(1);
+    f.choosePage(1);
     EXPECT_EQ(f.pageButtons(0).BackColor(), vbWhite);
     EXPECT_EQ(f.pageButtons(1).BackColor(), Blue);
     EXPECT_TRUE(f.pageButtons(1).styleSheet().contains("color: white")) << "readable on blue";
     EXPECT_EQ(canvasAt(0, 0), vbWhite); // the grid went with the switch
     EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
 
-    f.Command2_Click(5);
+    f.chooseGrid(5);
     EXPECT_EQ(canvasAt(0, 0), vbBlack);
     EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(pageAt(1, 0, 0), vbWhite);
@@ -276,9 +276,9 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EditorWindow& f = startEditor();
-        f.Command4_Click(0); // the blank page instead of the start picture
-        f.Command3_Click(1);
-        f.Command1_Click(c.tool);
+        f.choosePage(0); // the blank page instead of the start picture
+        f.chooseSymmetry(1);
+        f.chooseTool(c.tool);
         press(c.pressAt.x(), c.pressAt.y());
         moveTo(c.pointer.x(), c.pointer.y());
         const QPointF mirrored(2 * f.centreX - c.probe.x(), c.probe.y());
@@ -298,23 +298,23 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
 TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
 {
     EditorWindow& f = startEditor();
-    f.Command1_Click(8);
+    f.chooseTool(8);
     press(3000, 3000);
     moveTo(3900, 4200);
     EXPECT_EQ(f.circleRadius, 1500);
-    f.Picture1_MouseUp(1, 0, 3900, 4200);
+    f.releaseOnCanvas(1, 0, 3900, 4200);
     EXPECT_TRUE(near(f.pages(0).Image(), 4500, 3000, vbBlack));
     click(6000, 6000); // no drag: the radius of the last preview
     EXPECT_TRUE(near(f.pages(0).Image(), 7500, 6000, vbBlack));
 
-    f.Command1_Click(12);
+    f.chooseTool(12);
     press(3000, 3000);
     moveTo(3000, 3600);
     EXPECT_EQ(f.polygonSides, 5);
     EXPECT_EQ(f.polygonX[0], 3000);
     EXPECT_EQ(f.polygonY[0], 3600);
     f.sidesList->setListIndex(0); // three sides, too late for this polygon
-    f.Picture1_MouseUp(1, 0, 3000, 3600);
+    f.releaseOnCanvas(1, 0, 3000, 3600);
     EXPECT_EQ(f.polygonSides, 5);
     EXPECT_TRUE(near(f.pages(0).Image(), 3285, 3392, vbBlack));
     EXPECT_TRUE(near(f.pages(0).Image(), 2715, 3392, vbBlack));

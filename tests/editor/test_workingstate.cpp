@@ -103,15 +103,15 @@ TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
     };
     for (const QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
         startEditor();
-        form->Command4_Click(3);
+        form->choosePage(3);
         drag(600, 600, 2400, 2400);
-        form->Command1_Click(19);
+        form->chooseTool(19);
         click(1500, 1500);
         click(3000, 1500);
-        form->Command4_Click(5);
-        form->Command11_Click(0);
+        form->choosePage(5);
+        form->pressDotButton(0);
         click(3000, 3000);
-        form->Command4_Click(3);
+        form->choosePage(3);
         const QImage page = pageImage(3);
         const QStringList dots = records(), shown = looks();
         restart({toolkit::vbYes}, screen.width(), screen.height());
@@ -136,7 +136,7 @@ TEST_F(WorkingStateTest, AsksOnlyAboutUnwrittenWork)
 {
     const std::tuple<const char*, std::function<void()>, QString> cases[] = {
         {"nothing drawn", [] {}, ""},
-        {"activity written", [&] { click(900, 900), form->Command1_Click(16); }, ""},
+        {"activity written", [&] { click(900, 900), form->chooseTool(16); }, ""},
         {"refused before", [&] { click(900, 900), restart({toolkit::vbNo}); }, ""},
         {"damaged",
          [&] {

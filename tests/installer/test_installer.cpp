@@ -56,7 +56,7 @@ protected:
     {
         installer::InstallerWindow form(platform);
         form.startUp();
-        form.Command1_Click();
+        form.install();
     }
 
     QString beside(const QString& name) const { return appDir.filePath(name); }

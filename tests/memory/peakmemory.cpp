@@ -115,7 +115,7 @@ int main(int argc, char** argv)
 
     player::TitleWindow start(platform);
     start.startUp();
-    start.Picture1_Click();
+    start.openPlayer();
     player::PlayerWindow& form = *player::mainWindow;
     form.showNormal();
     form.resize(1920, 1080);
@@ -123,31 +123,31 @@ int main(int argc, char** argv)
     const double afterStart = residentMegabytes("VmRSS");
 
     // A colour from the palette and the fill tool.
-    form.picture2_MouseDown(1, 0, 10 * 15, 40 * 15);
-    form.Command4_Click(0);
-    form.Combo1_DropDown(); // the child opens the list and chooses the theme
+    form.pressOnPalette(1, 0, 10 * 15, 40 * 15);
+    form.chooseTool(0);
+    form.openThemeList(); // the child opens the list and chooses the theme
     for (int i = 0; i < form.themeList->ListCount(); ++i)
         if (form.themeList->List(i) == QLatin1String("tema"))
             form.themeList->setListIndex(i);
-    form.Combo1_Click();
+    form.chooseTheme();
     for (int n = 0; n < 30; ++n) {
         const float x = float(form.dotX[0]), y = float(form.dotY[0]);
-        form.Picture1_MouseDown(1, 0, x, y); // completes the figure and fills
-        form.Picture1_MouseUp(1, 0, x, y);
+        form.pressOnCanvas(1, 0, x, y); // completes the figure and fills
+        form.releaseOnCanvas(1, 0, x, y);
         for (int i = 0; i < 3; ++i) { // more fills, more undo snapshots
-            form.Picture1_MouseDown(1, 0, 15 * 10, 15 * (10 + i));
-            form.Picture1_MouseMove(0, 0, 15 * 20, 15 * 20);
+            form.pressOnCanvas(1, 0, 15 * 10, 15 * (10 + i));
+            form.moveOnCanvas(0, 0, 15 * 20, 15 * 20);
         }
         QApplication::processEvents();
-        form.Command1_Click(0); // forward: the drawing goes to the gallery
+        form.navigate(0); // forward: the drawing goes to the gallery
         QApplication::processEvents();
     }
     for (int n = 0; n < 30; ++n) {
-        form.Command4_Click(4); // the earlier drawings
+        form.chooseTool(4); // the earlier drawings
         QApplication::processEvents();
     }
     for (int n = 0; n < 8; ++n) {
-        form.Command4_Click(3); // undo
+        form.chooseTool(3); // undo
         QApplication::processEvents();
     }
 

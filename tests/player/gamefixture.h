@@ -43,7 +43,7 @@ protected:
 
     void moveTo(double x, double y, int buttons = 0) const
     {
-        form->Picture1_MouseMove(buttons, 0, float(x), float(y));
+        form->moveOnCanvas(buttons, 0, float(x), float(y));
     }
 
     // Joins records 0.. in turn, clicking each labelled one.

@@ -73,8 +73,8 @@ protected:
     // Delivers a click on the canvas at a position in twips.
     void clickAt(double x, double y, int button = 1) const
     {
-        form->Picture1_MouseDown(button, 0, float(x), float(y));
-        form->Picture1_MouseUp(button, 0, float(x), float(y));
+        form->pressOnCanvas(button, 0, float(x), float(y));
+        form->releaseOnCanvas(button, 0, float(x), float(y));
     }
 
     // What must hold after reading any file: a table the game can index,

@@ -64,12 +64,11 @@ protected:
     {
         for (int i = 0; i <= form->dotCount && i < player::PlayerWindow::MaxDots; ++i) {
             const float x = float(form->dotX[i]), y = float(form->dotY[i]);
-            EXPECT_LT(millisecondsOf([&] { form->Picture1_MouseDown(1, 0, x, y); }), HandlerMs)
+            EXPECT_LT(millisecondsOf([&] { form->pressOnCanvas(1, 0, x, y); }), HandlerMs)
                 << "click on record " << i;
-            EXPECT_LT(millisecondsOf([&] { form->Picture1_MouseMove(1, 0, 3000, 2000); }),
-                      HandlerMs)
+            EXPECT_LT(millisecondsOf([&] { form->moveOnCanvas(1, 0, 3000, 2000); }), HandlerMs)
                 << "move after record " << i;
-            form->Picture1_MouseUp(1, 0, 3000, 2000);
+            form->releaseOnCanvas(1, 0, 3000, 2000);
         }
     }
 };
@@ -82,8 +81,8 @@ TEST_F(BadActivityTest, ADotFarOffTheCanvasIsJoinedWithoutOverflowOrDelay)
                                    QByteArray("\n\n\n9\n\n1,0,0,\n2,9999999,5000000,\n3,0,0,\n")}) {
         EXPECT_LT(load(file), HandlerMs);
         ASSERT_GE(form->dotCount, 2);
-        EXPECT_LT(millisecondsOf([&] { form->Picture1_MouseDown(1, 0, 0, 0); }), HandlerMs);
-        EXPECT_LT(millisecondsOf([&] { form->Picture1_MouseMove(0, 0, 100, 100); }), HandlerMs);
+        EXPECT_LT(millisecondsOf([&] { form->pressOnCanvas(1, 0, 0, 0); }), HandlerMs);
+        EXPECT_LT(millisecondsOf([&] { form->moveOnCanvas(0, 0, 100, 100); }), HandlerMs);
         playThrough();
         EXPECT_TRUE(form->dotsJoined);
     }
@@ -160,7 +159,7 @@ TEST_F(BadActivityTest, TheCostliestActivityStillReadsInTime)
     EXPECT_EQ(form->dotCount, 151);
     EXPECT_EQ(form->hitRadius, 3000);
     EXPECT_EQ(form->labelFontSize, 48);
-    const auto numbers = [&] { return millisecondsOf([&] { form->Command1_Click(2); }); };
+    const auto numbers = [&] { return millisecondsOf([&] { form->navigate(2); }); };
     EXPECT_LT(std::min({numbers(), numbers(), numbers()}), HandlerMs);
 }
 
@@ -293,9 +292,9 @@ protected:
     // Every button that reads from the theme folder, once.
     void pressEveryNavigationButton()
     {
-        form->Combo1_Click();
+        form->chooseTheme();
         for (int i : {0, 1, 2, 0})
-            EXPECT_LT(millisecondsOf([&] { form->Command1_Click(i); }), HandlerMs) << i;
+            EXPECT_LT(millisecondsOf([&] { form->navigate(i); }), HandlerMs) << i;
     }
 };
 
@@ -331,11 +330,11 @@ TEST_F(BadFoldersTest, ThemeNamesWithSpacesAccentsAndQuotesWork)
         const int index = form->themeList->findText(themes[i]);
         ASSERT_GE(index, 0) << themes[i].toStdString();
         form->themeList->setListIndex(index);
-        form->Combo1_Click();
+        form->chooseTheme();
         ASSERT_EQ(form->dotCount, 1);
         EXPECT_EQ(form->dotLabel[0], QString::number(i + 1));
     }
-    form->Command1_Click(0); // "2.txt" in x is a folder: round to activity 1
+    form->navigate(0); // "2.txt" in x is a folder: round to activity 1
     EXPECT_EQ(form->activityNumber[size_t(form->themeIndex)], 1);
     EXPECT_EQ(form->dotLabel[0], "3");
 }
@@ -363,7 +362,7 @@ TEST_F(BadFoldersTest, ADrawingThatCannotBeSavedIsReportedAndNothingIsLost)
         form->canvas->Line(0, 0, 3000, 3000, colour, toolkit::LineShape::BoxFilled);
         form->canvas->AutoRedraw = false;
         const QImage drawn = form->canvas->Image();
-        form->Command4_Click(6);
+        form->chooseTool(6);
         EXPECT_EQ(form->canvas->Image(), drawn) << "the canvas keeps the drawing";
         EXPECT_FALSE(form->canvas->AutoRedraw);
     };
@@ -404,7 +403,7 @@ TEST_F(BadFoldersTest, CopyingNeverReadsTheClipboard)
     // The player only writes the clipboard: whatever it holds is replaced.
     startPlayer();
     platform.clipboard = QImage();
-    form->Command4_Click(5);
+    form->chooseTool(5);
     EXPECT_EQ(platform.clipboardWrites, 1);
     EXPECT_EQ(platform.clipboard, form->canvas->Image());
 }

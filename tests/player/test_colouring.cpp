@@ -15,13 +15,13 @@ class ColouringTest : public GameTest
 {
 protected:
     // A click on the palette strip at one of its pixels.
-    void pickPixel(int x, int y) const { form->picture2_MouseDown(1, 0, x * 15 + 7, y * 15 + 7); }
+    void pickPixel(int x, int y) const { form->pressOnPalette(1, 0, x * 15 + 7, y * 15 + 7); }
     void pickRed() const { pickPixel(8, 42); } // the third cell
 
     // A square of 200 x 200 pixels closed back to its first corner, joined.
     void finishSquare()
     {
-        form->Command3_Click(0);
+        form->chooseWidth(0);
         setDots({{"1", 1500, 1500},
                  {"2", 4500, 1500},
                  {"3", 4500, 4500},
@@ -31,10 +31,10 @@ protected:
         ASSERT_TRUE(form->dotsJoined);
     }
 
-    void chooseTool(int index) const { form->Command4_Click(index); }
-    void press(double x, double y) const { form->Picture1_MouseDown(1, 0, float(x), float(y)); }
+    void chooseTool(int index) const { form->chooseTool(index); }
+    void press(double x, double y) const { form->pressOnCanvas(1, 0, float(x), float(y)); }
     void drag(double x, double y) const { moveTo(x, y, toolkit::vbLeftButton); }
-    void release(double x, double y) const { form->Picture1_MouseUp(1, 0, float(x), float(y)); }
+    void release(double x, double y) const { form->releaseOnCanvas(1, 0, float(x), float(y)); }
 };
 
 TEST_F(ColouringTest, AColourPickedMidGameColoursOnlyLaterSegments)
@@ -157,7 +157,7 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
 TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
 {
     setDots({{"1", 1500, 3000}, {"2", 9000, 3000}, {"3", 9000, 6000}});
-    form->Command3_Click(9);
+    form->chooseWidth(9);
     EXPECT_EQ(sounds().last(), "lineas.wav");
     clickDot(0);
     clickDot(1);
@@ -171,7 +171,7 @@ TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
     EXPECT_EQ(thickness(form->canvas->Image()), 10);
     EXPECT_EQ(thickness(form->joinedOutline->Image()), 10);
 
-    form->Command3_Click(0);
+    form->chooseWidth(0);
     EXPECT_EQ(form->canvas->DrawWidth, 1);
     EXPECT_EQ(form->joinedOutline->DrawWidth, 1);
 }
@@ -190,7 +190,7 @@ TEST_F(ColouringTest, TheActivitysDrawingIsUnderTheDotsAndStaysThere)
     writeFile("actividades/formas/1.png",
               toolkit::activityPictureBytes(drawing, QSize(1600, 1200)));
     form->themeFolder = path("actividades/formas");
-    form->Command1_Click(2); // the numbers, before any activity was shown
+    form->navigate(2); // the numbers, before any activity was shown
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
     form->activityFile = path("actividades/formas/1.txt");
     form->loadActivity();

@@ -29,13 +29,13 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
 
     player::TitleWindow start(platform);
     start.startUp();
-    start.Picture1_Click();
+    start.openPlayer();
     ASSERT_TRUE(player::mainWindow);
     form.reset(player::mainWindow.data());
     player::PlayerWindow& f = *form;
 
     f.themeList->setListIndex(f.themeList->findText("formas"));
-    f.Combo1_Click();
+    f.chooseTheme();
     ASSERT_GT(f.dotCount, 3);
 
     // Click each dot the game waits for; a closing record is passed by
@@ -43,8 +43,8 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     int clicks = 0;
     while (!f.dotsJoined && clicks < 200) {
         const int record = f.dotLabel[f.nextDot].isEmpty() ? f.nextDot + 1 : f.nextDot;
-        f.Picture1_MouseDown(1, 0, float(f.dotX[record]), float(f.dotY[record]));
-        f.Picture1_MouseUp(1, 0, float(f.dotX[record]), float(f.dotY[record]));
+        f.pressOnCanvas(1, 0, float(f.dotX[record]), float(f.dotY[record]));
+        f.releaseOnCanvas(1, 0, float(f.dotX[record]), float(f.dotY[record]));
         ++clicks;
     }
     ASSERT_TRUE(f.dotsJoined);
@@ -54,16 +54,16 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
         EXPECT_TRUE(f.toolButtons(i).isEnabled());
 
     // Red from the palette, then a fill inside the walls, beside the door.
-    f.picture2_MouseDown(1, 0, 10 * 15, 40 * 15);
+    f.pressOnPalette(1, 0, 10 * 15, 40 * 15);
     EXPECT_EQ(f.canvas->FillColor, toolkit::RGB(255, 0, 0));
-    f.Command4_Click(0);
+    f.chooseTool(0);
     const double insideX = 7000 * 1.28, insideY = 4500 * 1.28;
-    f.Picture1_MouseDown(1, 0, float(insideX), float(insideY));
-    f.Picture1_MouseUp(1, 0, float(insideX), float(insideY));
+    f.pressOnCanvas(1, 0, float(insideX), float(insideY));
+    f.releaseOnCanvas(1, 0, float(insideX), float(insideY));
     EXPECT_EQ(canvasPixel(int(insideX / 15), int(insideY / 15)), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(canvasPixel(5, 5), toolkit::vbWhite); // the fill stopped at the walls
 
-    f.Command4_Click(6);
+    f.chooseTool(6);
     const QString saved = path("dibujosrealizados/5-12-2026-21-8-3.bmp");
     ASSERT_TRUE(QFileInfo::exists(saved));
     const QImage drawing(saved);

@@ -206,7 +206,7 @@ TEST_F(GameTest, ADoubleClickIsOneClickForTheGameAndForTheFillTool)
     EXPECT_EQ(sounds(), QStringList({Right, Done}));
 
     // The fill tool keeps one undo snapshot per double-click.
-    form->Command4_Click(0);
+    form->chooseTool(0);
     const int slot = form->undoSlot;
     doubleClick(3000, 6000);
     EXPECT_EQ(form->undoSlot, (slot + 1) % 4);

@@ -16,7 +16,7 @@ protected:
                           {"1,1500,1500,0,0,128,", "2,4500,1500,0,0,128,", "3,7500,1500,0,0,128,",
                            "4,7500,4500,0,0,128,"});
         writeFile("sonidos/voz/2.wav", "RIFF");
-        startPlayer().Combo1_Click();
+        startPlayer().chooseTheme();
     }
 
     // w, W: 7.999 s, 8 s pass; r: the right dot; x: a miss; n, l, p, f: the
@@ -28,10 +28,10 @@ protected:
             {'W', [&] { platform.advance(8000); }},
             {'r', [&] { clickAt(form->dotX[next()], form->dotY[next()]); }},
             {'x', [&] { clickAt(9000, 8000); }},
-            {'n', [&] { form->Command1_Click(2); }},
-            {'l', [&] { form->Command3_Click(4); }},
-            {'p', [&] { form->picture2_MouseDown(1, 0, 100, 100); }},
-            {'f', [&] { form->Command1_Click(0); }}};
+            {'n', [&] { form->navigate(2); }},
+            {'l', [&] { form->chooseWidth(4); }},
+            {'p', [&] { form->pressOnPalette(1, 0, 100, 100); }},
+            {'f', [&] { form->navigate(0); }}};
         for (char step : steps)
             act.at(step)();
     }
@@ -54,7 +54,7 @@ TEST_F(HintTest, ShowsAfterEightQuietSecondsOrThreeMissesAndEndsAtAnyAction)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.steps);
-        form->Combo1_Click();
+        form->chooseTheme();
         form->hintDelaySeconds = c.delay;
         form->restartHint();
         run(c.steps);
@@ -86,7 +86,7 @@ TEST_F(HintTest, RingsTheNextDotAndSaysItsNumberOnce)
 TEST_F(HintTest, LeavesNoTraceInThePicture)
 {
     const auto playAndSave = [this](bool withHints) {
-        form->Combo1_Click();
+        form->chooseTheme();
         form->hintDelaySeconds = withHints ? 8 : 0;
         form->restartHint();
         while (!form->dotsJoined) {
@@ -99,9 +99,9 @@ TEST_F(HintTest, LeavesNoTraceInThePicture)
             run("r");
         }
         run("p");
-        form->Command4_Click(0);
+        form->chooseTool(0);
         clickAt(3000, 3000);
-        form->Command4_Click(6);
+        form->chooseTool(6);
         QFile saved(QDirIterator(path("dibujosrealizados"), {"*.bmp"}).next());
         EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();

@@ -26,17 +26,17 @@ TEST_F(NavigationTest, ForwardAndBackWrapRoundAnUnbrokenRun)
 {
     makeTheme("a", {1, 2, 3});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
+    f.chooseTheme();
     EXPECT_EQ(shown(), 1);
-    f.Command1_Click(0);
-    f.Command1_Click(0);
+    f.navigate(0);
+    f.navigate(0);
     EXPECT_EQ(shown(), 3);
-    f.Command1_Click(0);
+    f.navigate(0);
     EXPECT_EQ(shown(), 1); // forward from 3 shows 1
-    f.Command1_Click(1);
+    f.navigate(1);
     EXPECT_EQ(shown(), 3); // back from 1 shows 3
-    f.Command1_Click(1);
-    f.Command1_Click(1);
+    f.navigate(1);
+    f.navigate(1);
     EXPECT_EQ(shown(), 1); // back from 2 shows 1
     EXPECT_EQ(f.activityNumber[0], 1);
     EXPECT_EQ(soundsSinceStart(),
@@ -48,12 +48,12 @@ TEST_F(NavigationTest, AGapEndsTheRun)
 {
     makeTheme("a", {1, 2, 4});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
-    f.Command1_Click(0);
+    f.chooseTheme();
+    f.navigate(0);
     EXPECT_EQ(shown(), 2);
-    f.Command1_Click(0);
+    f.navigate(0);
     EXPECT_EQ(shown(), 1); // forward from 2 shows 1
-    f.Command1_Click(1);
+    f.navigate(1);
     EXPECT_EQ(shown(), 2); // back from 1 shows 2
 }
 
@@ -65,12 +65,12 @@ TEST_F(NavigationTest, ALinkedActivityIsPassedOver)
     writeFile("secreto.txt", activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,"}));
     ASSERT_TRUE(QFile::link(path("secreto.txt"), path("actividades/a/2.txt")));
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
-    f.Command1_Click(0);
+    f.chooseTheme();
+    f.navigate(0);
     EXPECT_EQ(shown(), 3);
-    f.Command1_Click(1);
+    f.navigate(1);
     EXPECT_EQ(shown(), 1);
-    f.Command1_Click(1);
+    f.navigate(1);
     EXPECT_EQ(shown(), 3);
 }
 
@@ -78,7 +78,7 @@ TEST_F(NavigationTest, ForwardRightAfterStartUpShowsActivityTwo)
 {
     makeTheme("a", {1, 2});
     PlayerWindow& f = startPlayer();
-    f.Command1_Click(0);
+    f.navigate(0);
     EXPECT_EQ(shown(), 2);
     EXPECT_EQ(f.activityFile, path("actividades/a/2.txt"));
 }
@@ -88,14 +88,14 @@ TEST_F(NavigationTest, EachThemeRemembersItsActivity)
     makeTheme("a", {1, 2, 3});
     makeTheme("b", {1, 2});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
-    f.Command1_Click(0);
-    f.Command1_Click(0);
+    f.chooseTheme();
+    f.navigate(0);
+    f.navigate(0);
     f.themeList->setListIndex(1);
-    f.Combo1_Click();
+    f.chooseTheme();
     EXPECT_EQ(shown(), 1);
     f.themeList->setListIndex(0);
-    f.Combo1_Click();
+    f.chooseTheme();
     EXPECT_EQ(shown(), 3);
     EXPECT_EQ(f.themeFolder, path("actividades/a"));
 }
@@ -105,14 +105,14 @@ TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
     makeTheme("a", {1, 2, 3});
     makeTheme("b", {1});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
-    f.Command1_Click(0);
-    f.Command1_Click(0);
+    f.chooseTheme();
+    f.navigate(0);
+    f.navigate(0);
     f.themeList->setListIndex(1);
-    f.Combo1_Click();
+    f.chooseTheme();
     QFile::remove(path("actividades/a/3.txt"));
     f.themeList->setListIndex(0);
-    f.Combo1_Click();
+    f.chooseTheme();
     EXPECT_EQ(shown(), 2);
 }
 
@@ -122,8 +122,8 @@ TEST_F(NavigationTest, NamesMatchIgnoringCase)
     writeFile("actividades/a/3.TXT",
               activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,", "3,3,3,0,0,0,"}));
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
-    f.Command1_Click(1);
+    f.chooseTheme();
+    f.navigate(1);
     EXPECT_EQ(shown(), 3);
     EXPECT_EQ(f.activityFile, path("actividades/a/3.TXT"));
 }
@@ -132,10 +132,10 @@ TEST_F(NavigationTest, AThemeWithoutActivityOneIsInert)
 {
     makeTheme("a", {2, 3});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
+    f.chooseTheme();
     EXPECT_EQ(f.activityNumber[0], 0);
     EXPECT_EQ(shown(), 0);
-    f.Picture1_MouseDown(1, 0, 0, 0);
+    f.pressOnCanvas(1, 0, 0, 0);
     EXPECT_FALSE(f.dotsJoined);
     EXPECT_EQ(f.nextDot, 0);
 }
@@ -144,7 +144,7 @@ TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
 {
     makeTheme("a", {1, 2});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
+    f.chooseTheme();
     f.canvas->AutoRedraw = true;
     f.canvas->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
     f.canvas->AutoRedraw = false;
@@ -153,7 +153,7 @@ TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
     f.nextDot = 2;
     for (int i = 0; i < 8; ++i)
         f.toolButtons(i).setEnabled(true);
-    f.Command1_Click(0);
+    f.navigate(0);
     EXPECT_EQ(canvasPixel(300, 200), toolkit::vbWhite);
     EXPECT_FALSE(f.dotsJoined);
     EXPECT_FALSE(f.galleryPrimed);
@@ -167,12 +167,12 @@ TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
     makeTheme("a", {3});
     writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
+    f.chooseTheme();
     f.nextDot = 2;
     f.canvas->AutoRedraw = true;
     f.canvas->Line(0, 1500, 10000, 1500, toolkit::RGB(0, 0, 255));
     f.canvas->AutoRedraw = false;
-    f.Command1_Click(2);
+    f.navigate(2);
     EXPECT_EQ(platform.soundNames().last(), "numero.wav");
     EXPECT_EQ(canvasPixel(300, 100), toolkit::vbWhite); // the segment is gone
     EXPECT_EQ(f.nextDot, 2);
@@ -184,11 +184,11 @@ TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
     makeTheme("a", {3});
     writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
+    f.chooseTheme();
     f.joinedOutline->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
     f.dotsJoined = true;
     const int soundsBefore = platform.sounds.size();
-    f.Command1_Click(2);
+    f.navigate(2);
     EXPECT_EQ(platform.sounds.size(), soundsBefore);
     EXPECT_EQ(canvasPixel(300, 200), toolkit::RGB(0, 0, 255));
     EXPECT_EQ(f.canvas->Image(), f.joinedOutline->Image());
@@ -198,14 +198,14 @@ TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
 {
     makeTheme("a", {1, 2});
     PlayerWindow& f = startPlayer();
-    f.Combo1_Click();
-    f.Command1_Click(0); // not finished: nothing stored
+    f.chooseTheme();
+    f.navigate(0); // not finished: nothing stored
     EXPECT_EQ(f.gallerySlot, 0);
     f.canvas->AutoRedraw = true;
     f.canvas->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
     f.canvas->AutoRedraw = false;
     f.dotsJoined = true;
-    f.Command1_Click(0);
+    f.navigate(0);
     EXPECT_EQ(f.gallerySlot, 1);
     EXPECT_EQ(f.galleryCount, 1);
     EXPECT_EQ(toolkit::fromQRgb(f.gallery(0).Picture().pixel(300, 200)), toolkit::RGB(255, 0, 0));

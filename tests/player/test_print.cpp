@@ -29,7 +29,7 @@ TEST_F(PrintTest, CtrlPPrintsTheActivityShownWhateverTheChildJoined)
     writeActivity("animales", 1,
                   {"1,3000,3000,0,0,0,", "2,6000,3000,0,0,0,", "3,6000,6000,0,0,0,"});
     startPlayer();
-    form->Combo1_Click();
+    form->chooseTheme();
     clickAt(3000, 3000);
     clickAt(6000, 3000); // the figure is complete
 

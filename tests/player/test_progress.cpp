@@ -73,7 +73,7 @@ protected:
     {
         form.reset();
         startPlayer().themeList->setListIndex(theme);
-        form->Combo1_Click();
+        form->chooseTheme();
         return QFileInfo(form->activityFile).baseName().toInt();
     }
 };
@@ -82,19 +82,19 @@ TEST_F(ProgressTest, GoesOnWhereTheChildStoppedWithAStarOnFinishedOnes)
 {
     makeTheme("animales", 5);
     makeTheme("formas", 2);
-    startPlayer().Combo1_Click();
+    startPlayer().chooseTheme();
     for (int i = 0; i < 3; ++i)
-        form->Command1_Click(0);
+        form->navigate(0);
     clickAt(1500, 1500);
     clickAt(4500, 1500);
     EXPECT_TRUE(form->finishedBefore);
-    form->Command1_Click(0);
+    form->navigate(0);
     EXPECT_FALSE(form->finishedBefore);
 
     EXPECT_EQ(restartOn(1), 1); // each theme keeps its own place
     EXPECT_EQ(restartOn(0), 5);
     EXPECT_FALSE(form->finishedBefore);
-    form->Command1_Click(1);
+    form->navigate(1);
     EXPECT_TRUE(form->finishedBefore);
     form->openActivityFile(path("actividades/animales/1.txt"));
     EXPECT_EQ(restartOn(0), 4);
@@ -105,18 +105,18 @@ TEST_F(ProgressTest, GoesOnWhereTheChildStoppedWithAStarOnFinishedOnes)
 TEST_F(ProgressTest, ThePlaceAndTheStarFollowAMovedActivity)
 {
     makeTheme("animales", 4);
-    startPlayer().Combo1_Click();
-    form->Command1_Click(0);
+    startPlayer().chooseTheme();
+    form->navigate(0);
     clickAt(1500, 1500);
-    clickAt(4500, 1500);     // activity 2 finished
-    form->Command1_Click(0); // and 3 shown
+    clickAt(4500, 1500); // activity 2 finished
+    form->navigate(0);   // and 3 shown
     form.reset();
     toolkit::ThemeLibrary library({}, localShare());
     ASSERT_EQ(library.move(path("actividades/animales"), 3, -2), "");
     ASSERT_EQ(library.move(path("actividades/animales"), 2, +2), "");
     // Now 3 is 1, and 2 is 4.
     EXPECT_EQ(restartOn(0), 1);
-    form->Command1_Click(1);
+    form->navigate(1);
     EXPECT_EQ(form->activityNumber[0], 4);
     EXPECT_TRUE(form->finishedBefore);
 }
@@ -130,8 +130,8 @@ TEST_F(ProgressTest, ThePlaceStaysWhenTheThemeShowsAnotherName)
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[Tema]\nNombre[ca]=animals\n");
     ini.close();
-    startPlayer().Combo1_Click();
-    form->Command1_Click(0);
+    startPlayer().chooseTheme();
+    form->navigate(0);
     const QByteArray locale = qgetenv("LC_ALL");
     qputenv("LC_ALL", "ca_ES.UTF-8");
     EXPECT_EQ(restartOn(0), 2);

@@ -99,9 +99,9 @@ TEST_F(PlayerTest, WithoutThemesStartUpCompletesAndTheThemeFolderIsTheActivities
     EXPECT_EQ(f.themeList->ListCount(), 0);
     EXPECT_EQ(f.themeFolder, path("actividades"));
     // The buttons still do something harmless.
-    f.Command1_Click(0);
-    f.Command1_Click(1);
-    f.Command1_Click(2);
+    f.navigate(0);
+    f.navigate(1);
+    f.navigate(2);
     EXPECT_EQ(f.dotCount, 0);
 }
 
@@ -115,10 +115,10 @@ TEST_F(PlayerTest, EveryThemeBeyondFiftyOneKeepsItsOwnActivity)
     PlayerWindow& f = startPlayer();
     ASSERT_EQ(f.themeList->ListCount(), 60);
     f.themeList->setListIndex(58);
-    f.Combo1_Click();
-    f.Command1_Click(0);
+    f.chooseTheme();
+    f.navigate(0);
     f.themeList->setListIndex(59);
-    f.Combo1_Click();
+    f.chooseTheme();
     EXPECT_EQ(f.activityNumber[58], 2);
     EXPECT_EQ(f.activityNumber[59], 1);
 }
@@ -304,7 +304,7 @@ TEST_F(PlayerTest, LanguageSoundsAndVoicesComeFromTheFirstDataFolderHoldingThem)
     }
     writeFile("sonidos/error.wav", "beside");
     writeActivity("t", 1, {"1,0,0,0,0,0,", "2,900,0,0,0,0,", "3,1800,0,0,0,0,"});
-    startPlayer().Combo1_Click();
+    startPlayer().chooseTheme();
     clickAt(5000, 5000);
     clickAt(0, 0);
     qputenv("XDG_DATA_DIRS", savedDataDirs);

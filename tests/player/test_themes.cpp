@@ -36,7 +36,7 @@ TEST_F(PlayerTest, OpenedOnOneFileItShowsThatAloneOrTellsItIsMissing)
     ASSERT_TRUE(player::openSingleActivity(platform, path("prueba.txt")));
     std::unique_ptr<player::PlayerWindow> f(player::mainWindow.data());
     for (int button : {0, 1, 2, 0}) {
-        f->Command1_Click(button);
+        f->navigate(button);
         EXPECT_EQ(f->activityFile + QString::number(f->dotCount), path("prueba.txt2"));
     }
 }
@@ -68,8 +68,8 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     form->themeLister = &lister;
     form->startUp();
     form->themeList->setListIndex(1);
-    form->Combo1_Click();
-    form->Command1_Click(0);
+    form->chooseTheme();
+    form->navigate(0);
 
     QDir().mkpath(shared.filePath("aula/barcos"));
     // Reaching the next line at all shows the window did not wait: the stuck
@@ -87,7 +87,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     for (QDeadlineTimer ends(30000);
          lister.stuck(shared.filePath("colgada")) && !ends.hasExpired();)
         std::this_thread::yield(); // its reader finishes after the answer
-    form->Combo1_DropDown();
+    form->openThemeList();
     EXPECT_EQ(form->themeList->List(2) + form->themeList->Text(), "lentazoo");
 }
 
@@ -108,8 +108,8 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     form->startUp();
     for (const char* theme : {"colgada", "aula"}) {
         form->themeList->setListIndex(form->themeList->findText(theme));
-        form->Combo1_Click();
-        form->Command1_Click(0);
+        form->chooseTheme();
+        form->navigate(0);
     }
     ASSERT_EQ(platform.messages.size(), 2);
     EXPECT_EQ(platform.messages[1].text, toolkit::Share::notAnswering(hung));

@@ -14,13 +14,13 @@ TEST_F(PlayerTest, EachDotReachedIsNamedAfterThePraise)
     for (QString label : QString::fromUtf8("1 a 9 _ ñ ../acierto _ _ 2 x").split(' '))
         dots << label.remove('_') + QStringLiteral(",%1,0,0,0,0,").arg(dots.size() * 900);
     writeActivity("t", 1, dots);
-    startPlayer().Combo1_Click();
+    startPlayer().chooseTheme();
     const char* const heardAtEachClick[][2] = {
         {"-1", "error"},  {"0", "acierto voz/1"}, {"n", "numero voz/A"},     {"1", "acierto voz/A"},
         {"2", "acierto"}, {"n", "numero voz/Ñ"},  {"4", "acierto voz/Ñ"},    {"5", "acierto"},
         {"n", "numero"},  {"7", "acierto"},       {"8", "voz/2 aciertotodo"}};
     for (const auto& [click, heard] : heardAtEachClick) {
-        *click == 'n' ? form->Command1_Click(2) : clickAt(atoi(click) * 900, 0);
+        *click == 'n' ? form->navigate(2) : clickAt(atoi(click) * 900, 0);
         QStringList files = platform.soundSequences.last().replaceInStrings(path("sonidos/"), "");
         EXPECT_EQ(files.join(' ').remove(".wav").toStdString(), heard) << click;
     }
@@ -38,7 +38,7 @@ TEST_F(PlayerTest, EachLanguageSpeaksFromItsOwnFolder)
         form = std::make_unique<player::PlayerWindow>(platform);
         form->lab.language = language;
         form->startUp();
-        form->Combo1_Click();
+        form->chooseTheme();
         clickAt(0, 0);
         QStringList files = platform.soundSequences.last().replaceInStrings(path("sonidos/"), "");
         EXPECT_EQ(files.join(' ').remove(".wav").toStdString(), heard) << language;
