@@ -72,7 +72,7 @@ void BM_ThemeOf500Activities(benchmark::State& state)
     for (auto _ : state) {
         p.form->chooseTheme();
         p.form->activityNumber[0] = 1;
-        p.form->navigate(1);
+        p.form->goBack();
     }
 }
 BENCHMARK(BM_ThemeOf500Activities)->Unit(benchmark::kMillisecond);

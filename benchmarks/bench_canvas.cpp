@@ -14,6 +14,8 @@
 
 namespace {
 
+using Tool = player::PlayerWindow::Tool;
+
 constexpr int CanvasWidthPx = 1920;
 constexpr int CanvasHeightPx = 1080;
 constexpr int Twips = 15;
@@ -97,7 +99,7 @@ void BM_FillWholeCanvas(benchmark::State& state)
     Player p;
     auto& f = *p.form;
     f.dotsJoined = true;
-    f.currentTool = 0;
+    f.currentTool = Tool::Fill;
     const int colours[2] = {toolkit::RGB(255, 0, 0), toolkit::RGB(0, 0, 255)};
     int n = 0;
     for (auto _ : state) {

@@ -32,10 +32,10 @@ void BM_PolygonPreviewMirrored(benchmark::State& state)
     Editor e;
     e.busyPage(0);
     auto& f = *e.form;
-    f.chooseTool(12);
+    f.chooseTool(Tool::Polygon);
     f.sidesList->setListIndex(f.sidesList->findText("20"));
     for (int i = 1; i <= 3; ++i)
-        f.chooseSymmetry(i);
+        f.chooseSymmetry(Symmetry(i));
     e.press(f.centreX / 2, f.centreY / 2);
     PaintCounter counter;
     f.canvas->installEventFilter(&counter);
@@ -82,7 +82,7 @@ void BM_Undo(benchmark::State& state)
         }
         QThreadPool::globalInstance()->waitForDone();
         state.ResumeTiming();
-        e.form->chooseTool(13);
+        e.form->chooseTool(Tool::Undo);
     }
 }
 BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
@@ -92,7 +92,7 @@ void BM_PencilMove(benchmark::State& state)
     Editor e;
     e.busyPage(0);
     auto& f = *e.form;
-    f.chooseTool(4);
+    f.chooseTool(Tool::Pencil);
     e.press(3000, 3000);
     int step = 0;
     for (auto _ : state) {
@@ -129,10 +129,10 @@ void BM_FinestGridButton(benchmark::State& state)
 {
     Editor e;
     e.busyPage(0);
-    int button = 0;
+    int step = 50;
     for (auto _ : state) {
-        e.form->chooseGrid(button);
-        button = 1 - button; // 50 and 100 twips in turn
+        e.form->chooseGrid(step);
+        step = 150 - step; // 50 and 100 twips in turn
     }
 }
 BENCHMARK(BM_FinestGridButton)->Unit(benchmark::kMillisecond);
@@ -143,14 +143,14 @@ void BM_DotAndUndo(benchmark::State& state)
     Editor e;
     e.busyPage(0);
     auto& f = *e.form;
-    f.chooseTool(19);
+    f.chooseTool(Tool::Dots);
     for (int i = 0; i < 20; ++i)
         e.line(600 + i * 600, 3000, 600 + i * 600, 3000);
     for (auto _ : state) {
         state.PauseTiming();
         e.line(9000, 6000, 9000, 6000);
         state.ResumeTiming();
-        f.chooseTool(13);
+        f.chooseTool(Tool::Undo);
     }
 }
 BENCHMARK(BM_DotAndUndo)->Unit(benchmark::kMillisecond);
@@ -160,7 +160,7 @@ void BM_FloodFill(benchmark::State& state)
 {
     Editor e;
     auto& f = *e.form;
-    f.chooseTool(11);
+    f.chooseTool(Tool::Fill);
     int colour = 0;
     for (auto _ : state) {
         f.colourRed = (colour += 40) % 256;

@@ -9,6 +9,8 @@
 
 namespace {
 
+using Tool = editor::EditorWindow::Tool;
+
 // A figure of /proc/self/status in megabytes ("VmRSS", "VmHWM").
 double statusMegabytes(const char* field)
 {
@@ -36,15 +38,15 @@ void BM_EditorMemory(benchmark::State& state)
         state.counters["startup_MB"] = statusMegabytes("VmRSS:");
         for (int page = 0; page < editor::EditorWindow::Pages; ++page) {
             form.choosePage(page);
-            form.chooseWidth(5);
+            form.chooseWidth(6);
             for (int stroke = 0; stroke < 9; ++stroke) {
                 const float y = 300.0f + 1500.0f * static_cast<float>(stroke);
                 form.pressOnCanvas(toolkit::vbLeftButton, 0, 300, y);
                 form.moveOnCanvas(toolkit::vbLeftButton, 0, 20000, y + 900 * page);
                 form.releaseOnCanvas(toolkit::vbLeftButton, 0, 20000, y);
             }
-            form.chooseTool(13);
-            form.chooseTool(13);
+            form.chooseTool(Tool::Undo);
+            form.chooseTool(Tool::Undo);
         }
         state.counters["drawn_MB"] = statusMegabytes("VmRSS:");
     }

@@ -19,6 +19,8 @@
 
 namespace {
 
+using Tool = player::PlayerWindow::Tool;
+
 // The shipped themes, each a tema.ini with its names and level and a dozen
 // activities with their pictures: the lab's themes are copies of them.
 const QString Shipped = QStringLiteral(LUNIPO_SOURCE_DIR "/data/actividades");
@@ -131,7 +133,7 @@ void BM_SaveDrawing(benchmark::State& state)
     form.canvas->Line(100, 100, 20000, 12000, 0xFF0000);
     for (auto _ : state) {
         lab.platform.clock = lab.platform.clock.addSecs(1);
-        form.chooseTool(6);
+        form.chooseTool(Tool::Save);
     }
     state.counters["saved"] =
         double(QDir(lab.dir.filePath("app/dibujosrealizados")).entryList(QDir::Files).size());

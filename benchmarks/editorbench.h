@@ -12,6 +12,9 @@
 
 namespace {
 
+using Tool = editor::EditorWindow::Tool;
+using Symmetry = editor::EditorWindow::Symmetry;
+
 constexpr int ScreenWidthPx = 1920;
 constexpr int ScreenHeightPx = 1080;
 
@@ -29,7 +32,7 @@ struct Editor
         form = std::make_unique<editor::EditorWindow>(platform);
         form->Show();
         QApplication::processEvents();
-        form->chooseTool(6); // free placement: every move is a new point
+        form->chooseTool(Tool::FreeHand); // free placement: every move is a new point
     }
 
     void press(double x, double y) const
@@ -49,8 +52,8 @@ struct Editor
     void busyPage(int page)
     {
         form->choosePage(page);
-        form->chooseTool(2);
-        form->chooseWidth(3);
+        form->chooseTool(Tool::Line);
+        form->chooseWidth(4);
         const double w = form->canvas->ScaleWidth();
         const double h = form->canvas->ScaleHeight();
         for (int i = 0; i < 60; ++i) {

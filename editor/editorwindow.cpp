@@ -94,8 +94,8 @@ void EditorWindow::createControls()
     createSettingPalettes();
 
     // Ctrl+Z and Ctrl+V are what every adult tries first: the undo and paste buttons.
-    toolkit::addShortcut(this, QStringLiteral("Ctrl+Z"), [this] { chooseTool(13); });
-    toolkit::addShortcut(this, QStringLiteral("Ctrl+V"), [this] { chooseTool(17); });
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+Z"), [this] { chooseTool(Tool::Undo); });
+    toolkit::addShortcut(this, QStringLiteral("Ctrl+V"), [this] { chooseTool(Tool::Paste); });
     createPrintShortcut();
 }
 
@@ -127,7 +127,7 @@ void EditorWindow::createLeftColumn()
         }
     for (int i = 0; i < 20; ++i) {
         auto* button = pictureButton(this, pictures::mainPalette(i), pictures::mainPaletteTip(i),
-                                     [this, i] { chooseTool(i); });
+                                     [this, i] { chooseTool(Tool(i)); });
         button->Move(left[i], top[i], ToolSide, ToolSide);
         button->setVisible(hasTool(i));
         toolButtons.Load(button);
@@ -136,7 +136,7 @@ void EditorWindow::createLeftColumn()
     const int gridTop = ColumnTop + 9 * ToolSide + GroupGap;
     for (int i = 0; i < 8; ++i) {
         auto* button = pictureButton(this, pictures::gridButton(i), pictures::gridButtonTip(i),
-                                     [this, i] { chooseGrid(i); });
+                                     [this, i] { chooseGrid((i + 1) * 50); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, gridTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
         gridButtons.Load(button);
@@ -146,16 +146,17 @@ void EditorWindow::createLeftColumn()
     const int symmetryTop = gridTop + 4 * ToolSide + GroupGap;
     for (int i = 0; i < 4; ++i) {
         auto* button = pictureButton(this, pictures::symmetry(i), pictures::symmetryTip(i),
-                                     [this, i] { chooseSymmetry(i); });
+                                     [this, i] { chooseSymmetry(Symmetry(i)); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, symmetryTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
         symmetryButtons.Load(button);
     }
-    symmetryButtons(0).setBackColor(toolkit::vbGreen);
+    symmetryButtons(Symmetry::None).setBackColor(toolkit::vbGreen);
     createThemeButtons();
 
-    colourStrip->Move(toolButtons(1).Left() + toolButtons(1).Width() + 75, ColumnTop,
-                      pictures::StripWidth * toolkit::TwipsPerPixel,
+    colourStrip->Move(toolButtons(Tool::SavePicture).Left() +
+                          toolButtons(Tool::SavePicture).Width() + 75,
+                      ColumnTop, pictures::StripWidth * toolkit::TwipsPerPixel,
                       pictures::StripHeight * toolkit::TwipsPerPixel);
     canvas->Move(0, 0, pictures::StartWidth * toolkit::TwipsPerPixel,
                  pictures::StartHeight * toolkit::TwipsPerPixel);
@@ -164,38 +165,46 @@ void EditorWindow::createLeftColumn()
 
 void EditorWindow::createSettingPalettes()
 {
-    auto palette = [this](toolkit::ControlArray<CommandButton>& array, int count,
-                          QImage (*picture)(int), QString (*tip)(int),
-                          void (EditorWindow::*handler)(int)) {
+    // A row of `count` buttons; button i calls `press(i)`.
+    auto palette = [this](auto& array, int count, QImage (*picture)(int), QString (*tip)(int),
+                          std::function<void(int)> press) {
         for (int i = 0; i < count; ++i) {
             auto* button = pictureButton(this, picture ? picture(i) : QImage(), tip ? tip(i) : "",
-                                         [this, handler, i] { (this->*handler)(i); });
+                                         [press, i] { press(i); });
             button->Move(0, 0, SettingSide, SettingSide);
             button->hide();
             array.Load(button);
         }
     };
     palette(polygonModeButtons, 3, pictures::polygonMode, pictures::polygonModeTip,
-            &EditorWindow::choosePolygonMode);
+            [this](int mode) { choosePolygonMode(mode); });
     palette(circleKindButtons, 6, pictures::circleKind, pictures::circleKindTip,
-            &EditorWindow::chooseCircleKind);
+            [this](int kind) { chooseCircleKind(kind); });
     palette(widthButtons, 14, pictures::lineWidth, pictures::lineWidthTip,
-            &EditorWindow::chooseWidth);
+            [this](int i) { chooseWidth(i + 1); });
     palette(fillStyleButtons, 8, pictures::fillStyle, pictures::fillStyleTip,
-            &EditorWindow::chooseFillStyle);
+            [this](int style) { chooseFillStyle(style); });
     palette(eraserButtons, 6, pictures::eraserSize, pictures::eraserSizeTip,
-            &EditorWindow::chooseEraserSize);
-    palette(dotSizeButtons, 5, nullptr, nullptr, &EditorWindow::pressDotButton);
+            [this](int size) { chooseEraserSize(size); });
+    palette(dotSizeButtons, 5, nullptr, nullptr, [this](int i) {
+        const auto button = DotButton(i);
+        if (button == DotButton::ClearList)
+            clearDotList();
+        else if (button == DotButton::Circles)
+            switchDotCircles();
+        else
+            chooseDotSize(button);
+    });
 
     const double dotCaptionPoints[3] = {8.25, 9.75, 12};
     const char* dotTips[5] = {QT_TR_NOOP("Puntos pequeños"), QT_TR_NOOP("Puntos medianos"),
                               QT_TR_NOOP("Puntos grandes"), QT_TR_NOOP("Borrar la lista de puntos"),
                               QT_TR_NOOP("Círculo alrededor de cada punto")};
     for (int i = 0; i < 5; ++i) {
-        dotSizeButtons(i).setCaption(i < 3 ? QStringLiteral("1") : i == 3 ? "B" : "O");
-        dotSizeButtons(i).setFontPoints(QStringLiteral("Arial"), i < 3 ? dotCaptionPoints[i] : 12,
-                                        i >= 3);
-        dotSizeButtons(i).setToolTipText(tr(dotTips[i]));
+        auto& button = dotSizeButtons(DotButton(i));
+        button.setCaption(i < 3 ? QStringLiteral("1") : i == 3 ? "B" : "O");
+        button.setFontPoints(QStringLiteral("Arial"), i < 3 ? dotCaptionPoints[i] : 12, i >= 3);
+        button.setToolTipText(tr(dotTips[i]));
     }
     widthButtons(0).setBackColor(toolkit::vbGreen); // width 1
 
@@ -240,7 +249,7 @@ void EditorWindow::startUp()
     buildEditorWindow();
     gridStep = 300;
     gridButton = 5;
-    activeTool = 2;
+    activeTool = Tool::Line;
     stampRadius = 50;
     currentPage = 0;
     lineWidth = 1;

@@ -56,25 +56,52 @@ public:
     explicit EditorWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
+    // The buttons of the left column, numbered as the working state keeps
+    // the tool chosen; 7 and 9 are holes. Some choose a drawing tool, the
+    // others are commands done at once.
+    enum class Tool {
+        OpenPicture = 0,
+        SavePicture = 1,
+        Line = 2,
+        Stamp = 3,
+        Pencil = 4,
+        SnapToGrid = 5,
+        FreeHand = 6,
+        Circle = 8,
+        Rectangle = 10,
+        Fill = 11,
+        Polygon = 12,
+        Undo = 13,
+        ClearPage = 14,
+        Exit = 15,
+        SaveActivity = 16,
+        Paste = 17,
+        Eraser = 18,
+        Dots = 19
+    };
+    enum class Symmetry { None, LeftRight, TopBottom, Centre };
+    // The dot settings' buttons: three sizes, "B" and "O".
+    enum class DotButton { Small, Medium, Large, ClearList, Circles };
+
     // Runs startUp the first time, then shows the window over the whole screen.
     void Show();
 
     // --- Controls -------------------------------------------------------
-    toolkit::PictureBox* canvas;                                      // the canvas
-    toolkit::ControlArray<toolkit::PictureBox> pages;                 // hidden page buffers 0..9
-    toolkit::PictureBox* colourStrip;                                 // the colour strip
-    toolkit::ControlArray<toolkit::CommandButton> toolButtons;        // main palette 0-6, 8, 10-19
-    toolkit::ControlArray<toolkit::CommandButton> gridButtons;        // grid spacing 0..7
-    toolkit::ControlArray<toolkit::CommandButton> symmetryButtons;    // symmetry 0..3
+    toolkit::PictureBox* canvas;                                     // the canvas
+    toolkit::ControlArray<toolkit::PictureBox> pages;                // hidden page buffers 0..9
+    toolkit::PictureBox* colourStrip;                                // the colour strip
+    toolkit::ControlArray<toolkit::CommandButton, Tool> toolButtons; // main palette 0-6, 8, 10-19
+    toolkit::ControlArray<toolkit::CommandButton> gridButtons;       // grid spacing 0..7
+    toolkit::ControlArray<toolkit::CommandButton, Symmetry> symmetryButtons; // symmetry 0..3
     toolkit::ControlArray<toolkit::CommandButton> pageButtons;        // page buttons "1".."10"
     toolkit::ControlArray<toolkit::CommandButton> polygonModeButtons; // polygon mode 0..2
     toolkit::ControlArray<toolkit::CommandButton> circleKindButtons;  // circle kind 0..5
     toolkit::ControlArray<toolkit::CommandButton> widthButtons;       // line widths 1..14
     toolkit::ControlArray<toolkit::CommandButton> fillStyleButtons;   // fill styles 0..7
     toolkit::ControlArray<toolkit::CommandButton> eraserButtons;      // eraser sizes 0..5
-    toolkit::ControlArray<toolkit::CommandButton> dotSizeButtons;     // dot sizes, "B", "O"
-    toolkit::ComboBox* sidesList;                                     // polygon sides "3".."20"
-    toolkit::Label* sidesLabel;                                       // "Nº Lados"
+    toolkit::ControlArray<toolkit::CommandButton, DotButton> dotSizeButtons; // dot sizes, "B", "O"
+    toolkit::ComboBox* sidesList;         // polygon sides "3".."20"
+    toolkit::Label* sidesLabel;           // "Nº Lados"
     toolkit::ComboBox* numberStep;        // dot number step "1".."15", "ABC"
     static constexpr int LetterStep = 15; // numberStep's "ABC"
     toolkit::ComboBox* dotListBox;        // the dot list
@@ -83,8 +110,11 @@ public:
     // (undoRings[0] is not used).
     std::array<toolkit::ControlArray<toolkit::ImageHolder>, Pages + 1> undoRings;
 
-    // The main palette's buttons in index order; 7 and 9 do not exist.
-    static bool hasTool(int index) { return index >= 0 && index <= 19 && index != 7 && index != 9; }
+    // Whether a button of the left column has that number: 7 and 9 do not.
+    static bool hasTool(int number)
+    {
+        return number >= 0 && number <= 19 && number != 7 && number != 9;
+    }
 
     // --- Start-up and layout (editorwindow.cpp, editorwindow_layout.cpp) ---------------
     void startUp();
@@ -92,20 +122,24 @@ public:
     void createUndoImages();
 
     // --- Settings (editorwindow_palettes.cpp) -----------------------------------
-    void chooseTool(int Index);
-    void chooseGrid(int Index);
-    void chooseSymmetry(int Index);
-    void choosePage(int Index);
-    void choosePolygonMode(int Index);
-    void chooseCircleKind(int Index);
-    void chooseWidth(int Index);
-    void chooseFillStyle(int Index);
-    void chooseEraserSize(int Index);
-    void pressDotButton(int Index);
+    void chooseTool(Tool tool);
+    void chooseGrid(int step); // twips between grid points: 50 to 400
+    void chooseSymmetry(Symmetry symmetry);
+    void choosePage(int page);          // 0..9
+    void choosePolygonMode(int mode);   // from the centre, flattened, from one side
+    void chooseCircleKind(int kind);    // circle, ellipse, four arcs
+    void chooseWidth(int width);        // 1..14 pixels
+    void chooseFillStyle(int style);    // toolkit's fill styles 0..7
+    void chooseEraserSize(int size);    // 0..5
+    void chooseDotSize(DotButton size); // Small, Medium or Large
+    // "B": the dots go from the page with the list; one undo brings them back.
+    void clearDotList();
+    // "O": a circle round each dot, or none.
+    void switchDotCircles();
     void pressCloseFigure();
     void pressOnColourStrip(int Button, int Shift, float X, float Y);
 
-    int activeTool = 0;
+    Tool activeTool = Tool::Line;
     int gridStep = 0; // twips; 1 is free placement
     int gridButton = 0;
     int centreX = 0; // mirror centre, on the grid

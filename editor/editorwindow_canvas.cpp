@@ -21,7 +21,7 @@ void EditorWindow::pressOnCanvas(int Button, int, float X, float Y)
     pressY = snap(Y, gridStep);
     pressMirrorX = mirror(pressX, centreX);
     pressMirrorY = mirror(pressY, centreY);
-    if (activeTool == 19 && movingDots)
+    if (activeTool == Tool::Dots && movingDots)
         moveDown(Button, X, Y);
 }
 
@@ -32,7 +32,7 @@ void EditorWindow::moveOnCanvas(int Button, int, float X, float Y)
     pointerX = snap(X, gridStep);
     pointerY = snap(Y, gridStep);
     drawCursorCross();
-    if (Button != 0 && activeTool == 19 && movingDots) {
+    if (Button != 0 && activeTool == Tool::Dots && movingDots) {
         moveDrag();
     } else if (Button != 0) {
         canvas->DrawWidth = lineWidth;
@@ -53,31 +53,31 @@ void EditorWindow::moveAction()
 {
     const int C = currentColour();
     switch (activeTool) {
-    case 2:
+    case Tool::Line:
         withMirrors([&](bool flipX, bool flipY) {
             canvas->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
                          mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), C);
         });
         break;
-    case 3:
+    case Tool::Stamp:
         stampCircle();
         break;
-    case 4:
+    case Tool::Pencil:
         pencilSegment();
         break;
-    case 8:
+    case Tool::Circle:
         drawShapePreview();
         break;
-    case 10:
+    case Tool::Rectangle:
         drawRectanglePreview();
         break;
-    case 12:
+    case Tool::Polygon:
         drawPolygonPreview();
         break;
-    case 18:
+    case Tool::Eraser:
         eraseSquare();
         break;
-    case 19:
+    case Tool::Dots:
         canvas->Line(prevDotX, prevDotY, pointerX, pointerY, C);
         break;
     default:
@@ -140,9 +140,10 @@ void EditorWindow::eraseSquare()
 
 void EditorWindow::releaseOnCanvas(int, int, float, float)
 {
-    const bool drawnWhileHeld = activeTool == 3 || activeTool == 4 || activeTool == 18;
+    const bool drawnWhileHeld =
+        activeTool == Tool::Stamp || activeTool == Tool::Pencil || activeTool == Tool::Eraser;
     strokeSnapshotTaken_ = false;
-    if (activeTool == 19 && movingDots) {
+    if (activeTool == Tool::Dots && movingDots) {
         moveUp();
         return;
     }
@@ -150,12 +151,12 @@ void EditorWindow::releaseOnCanvas(int, int, float, float)
         drawDots(*canvas, currentPage); // over what the stroke drew on them
         return;
     }
-    if (activeTool == 19 && refuseDotBeyondLimit())
+    if (activeTool == Tool::Dots && refuseDotBeyondLimit())
         return;
     pushUndoSnapshot();
     setPersistent(true);
     commitAction();
-    if (activeTool == 19)
+    if (activeTool == Tool::Dots)
         placeDot();
     else
         drawDots(*canvas, currentPage);
@@ -167,23 +168,23 @@ void EditorWindow::commitAction()
 {
     const int C = currentColour();
     switch (activeTool) {
-    case 2:
+    case Tool::Line:
         withMirrors([&](bool flipX, bool flipY) {
             for (auto* area : {canvas, &page()})
                 area->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
                            mirroredX(pointerX, flipX), mirroredY(pointerY, flipY), C);
         });
         break;
-    case 8:
+    case Tool::Circle:
         drawShape({canvas, &page()});
         break;
-    case 10:
+    case Tool::Rectangle:
         drawRectangle({canvas, &page()});
         break;
-    case 11:
+    case Tool::Fill:
         floodFill();
         break;
-    case 12:
+    case Tool::Polygon:
         drawPolygon({canvas, &page()});
         break;
     default:

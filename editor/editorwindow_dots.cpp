@@ -65,15 +65,16 @@ void EditorWindow::createMoveButton()
     moveButton->setToolTipText(tr("Mover: arrastra un punto para moverlo; Supr o el "
                                   "botón derecho lo quitan"));
     moveButton->onClick = [this] { switchMoving(); };
-    moveButton->Move(0, 0, dotSizeButtons(0).Width(), dotSizeButtons(0).Height());
+    moveButton->Move(0, 0, dotSizeButtons(DotButton::Small).Width(),
+                     dotSizeButtons(DotButton::Small).Height());
     moveButton->hide();
     toolkit::addShortcut(this, QStringLiteral("Delete"), [this] { deleteKey(); });
 }
 
 void EditorWindow::placeMoveButton()
 {
-    moveButton->setTop(dotSizeButtons(0).Top());
-    moveButton->setLeft(dotSizeButtons(0).Left() - moveButton->Width() - MoveGap);
+    moveButton->setTop(dotSizeButtons(DotButton::Small).Top());
+    moveButton->setLeft(dotSizeButtons(DotButton::Small).Left() - moveButton->Width() - MoveGap);
 }
 
 void EditorWindow::switchMoving()
@@ -256,7 +257,7 @@ void EditorWindow::removeDotAt(int i)
 
 void EditorWindow::deleteKey()
 {
-    if (activeTool != 19 || !movingDots)
+    if (activeTool != Tool::Dots || !movingDots)
         return;
     int i = dotAt(pointerX, pointerY);
     if (i < 0)

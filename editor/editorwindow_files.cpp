@@ -184,8 +184,8 @@ QByteArray EditorWindow::activityContents() const
     for (int i = 0; i < dotEntryCount; ++i)
         entries << dotListBox->List(i);
     const ActivityHeader header{canvas->Width(), canvas->Height(),
-                                dotSizeButtons(4).text() == QLatin1String("O"), dotSize,
-                                canvas->FontSize};
+                                dotSizeButtons(DotButton::Circles).text() == QLatin1String("O"),
+                                dotSize, canvas->FontSize};
     return activityText(header, entries);
 }
 

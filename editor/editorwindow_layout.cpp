@@ -21,11 +21,13 @@ int atLeastOnePixel(int twips)
 
 // Lays out `count` buttons of an array in a row from `left`, each starting
 // where the one before it ends.
-void chain(toolkit::ControlArray<CommandButton>& buttons, int count, int left, int top)
+template <class Key>
+void chain(toolkit::ControlArray<CommandButton, Key>& buttons, int left, int top)
 {
-    for (int i = 0; i < count; ++i) {
-        buttons(i).setTop(top);
-        buttons(i).setLeft(i == 0 ? left : buttons(i - 1).Left() + buttons(i - 1).Width());
+    for (auto& button : buttons) {
+        button.setTop(top);
+        button.setLeft(left);
+        left = button.Left() + button.Width();
     }
 }
 
@@ -52,9 +54,10 @@ void EditorWindow::buildEditorWindow()
 
     const int screenWidth = platform_.screenWidthTwips();
     const int screenHeight = platform_.screenHeightTwips();
-    colourStrip->setTop(toolButtons(0).Top());
+    colourStrip->setTop(toolButtons(Tool::OpenPicture).Top());
     canvas->setTop(colourStrip->Top() + colourStrip->Height() + 20);
-    canvas->setLeft(toolButtons(1).Left() + toolButtons(1).Width() + 75);
+    canvas->setLeft(toolButtons(Tool::SavePicture).Left() + toolButtons(Tool::SavePicture).Width() +
+                    75);
     canvas->setWidth(atLeastOnePixel(screenWidth - canvas->Left() - 75));
     canvas->setHeight(atLeastOnePixel(screenHeight - canvas->Top() - pageButtons(0).Height() - 80));
 
@@ -69,7 +72,7 @@ void EditorWindow::buildEditorWindow()
     }
     composer_->Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
     composer_->compact();
-    chain(pageButtons, Pages, pageButtons(0).Left(), pageButtons(0).Top());
+    chain(pageButtons, pageButtons(0).Left(), pageButtons(0).Top());
     for (int i = 1; i < Pages; ++i)
         pageButtons(i).show();
     // The pointer reaches a page button a moment before the click: time
@@ -79,20 +82,20 @@ void EditorWindow::buildEditorWindow()
 
     const int A = pageButtons(9).Left() + 1000;
     const int T = pageButtons(0).Top();
-    chain(polygonModeButtons, 3, A, T);
+    chain(polygonModeButtons, A, T);
     sidesLabel->setTop(T);
     sidesLabel->setLeft(polygonModeButtons(2).Left() + polygonModeButtons(2).Width() + 100);
     sidesList->setTop(T);
     sidesList->setLeft(sidesLabel->Left() + sidesLabel->Width() + 50);
 
-    chain(circleKindButtons, 6, A, T);
-    chain(fillStyleButtons, 8, circleKindButtons(5).Left() + 400, T);
-    chain(widthButtons, 14, A, T);
-    chain(eraserButtons, 6, A, T);
+    chain(circleKindButtons, A, T);
+    chain(fillStyleButtons, circleKindButtons(5).Left() + 400, T);
+    chain(widthButtons, A, T);
+    chain(eraserButtons, A, T);
 
-    chain(dotSizeButtons, 5, A, T);
+    chain(dotSizeButtons, A, T);
     numberStep->setTop(T);
-    numberStep->setLeft(dotSizeButtons(4).Left() + 500);
+    numberStep->setLeft(dotSizeButtons(DotButton::Circles).Left() + 500);
     closeFigureCheck->setTop(T);
     closeFigureCheck->setLeft(numberStep->Left() + numberStep->Width() + 150);
     dotListBox->setTop(T);

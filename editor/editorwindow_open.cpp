@@ -25,14 +25,14 @@ bool EditorWindow::openActivity(const QString& path)
                  .arg(path));
         return false;
     }
-    chooseTool(19);
+    chooseTool(Tool::Dots);
     pushUndoSnapshot();
     rememberDotStep();
     openPictureOf(path);
     dotSize = read->dotSize;
     canvas->FontSize = read->fontSize;
     page().FontSize = read->fontSize;
-    dotSizeButtons(4).setCaption(read->circles ? QStringLiteral("O") : QString());
+    dotSizeButtons(DotButton::Circles).setCaption(read->circles ? QStringLiteral("O") : QString());
     dots = dotsOfRecords(read->records, dotSize, read->fontSize);
     openedActivity = path;
     dotListChanged();

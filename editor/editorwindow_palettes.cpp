@@ -17,18 +17,18 @@ using toolkit::skipOnFailure;
 
 constexpr int Blue = 0xFF0000;
 
-void showAll(toolkit::ControlArray<toolkit::CommandButton>& buttons)
+template <class Key> void showAll(toolkit::ControlArray<toolkit::CommandButton, Key>& buttons)
 {
-    for (int i = 0; i < buttons.Count(); ++i)
-        buttons(i).show();
+    for (auto& button : buttons)
+        button.show();
 }
 
 // Marks `chosen` green and every other green button of the group white.
 void markChosen(toolkit::ControlArray<toolkit::CommandButton>& buttons, int chosen)
 {
-    for (int i = 0; i < buttons.Count(); ++i)
-        if (buttons(i).BackColor() == vbGreen)
-            buttons(i).setBackColor(vbWhite);
+    for (auto& button : buttons)
+        if (button.BackColor() == vbGreen)
+            button.setBackColor(vbWhite);
     buttons(chosen).setBackColor(vbGreen);
 }
 
@@ -37,99 +37,101 @@ void markChosen(toolkit::ControlArray<toolkit::CommandButton>& buttons, int chos
 void EditorWindow::hideSettingPalettes()
 {
     for (auto* buttons : {&polygonModeButtons, &circleKindButtons, &widthButtons, &fillStyleButtons,
-                          &eraserButtons, &dotSizeButtons})
-        for (int i = 0; i < buttons->Count(); ++i)
-            (*buttons)(i).hide();
+                          &eraserButtons})
+        for (auto& button : *buttons)
+            button.hide();
+    for (auto& button : dotSizeButtons)
+        button.hide();
     for (QWidget* control : std::initializer_list<QWidget*>{
              sidesLabel, sidesList, numberStep, closeFigureCheck, dotListBox, moveButton,
              autoDotsButton, autoDotsCount, showDrawingCheck, eraseOutlineCheck})
         control->hide();
 }
 
-void EditorWindow::chooseTool(int Index)
+void EditorWindow::chooseTool(Tool tool)
 {
-    switch (Index) {
-    case 2:
-    case 3:
-    case 4:
-    case 8:
-    case 10:
-    case 12:
-    case 18:
-    case 19:
+    switch (tool) {
+    case Tool::Line:
+    case Tool::Stamp:
+    case Tool::Pencil:
+    case Tool::Circle:
+    case Tool::Rectangle:
+    case Tool::Polygon:
+    case Tool::Eraser:
+    case Tool::Dots:
         hideSettingPalettes();
         break;
     default:
         break;
     }
     skipOnFailure([&] {
-        switch (Index) {
-        case 0:
+        switch (tool) {
+        case Tool::OpenPicture:
             openPicture();
             break;
-        case 1:
+        case Tool::SavePicture:
             savePictureAs();
             break;
-        case 2:
-            activeTool = 2;
+        case Tool::Line:
+            activeTool = Tool::Line;
             showAll(widthButtons);
             break;
-        case 3:
+        case Tool::Stamp:
             fillStyleButtons(0).show();
             fillStyleButtons(1).show();
-            activeTool = 3;
+            activeTool = Tool::Stamp;
             break;
-        case 4:
-            activeTool = 4;
+        case Tool::Pencil:
+            activeTool = Tool::Pencil;
             showAll(widthButtons);
             break;
-        case 5:
+        case Tool::SnapToGrid:
             gridStep = (gridButton + 1) * 50;
             break;
-        case 6:
+        case Tool::FreeHand:
             gridStep = 1;
             break;
-        case 8:
+        case Tool::Circle:
             showAll(fillStyleButtons);
             showAll(circleKindButtons);
-            activeTool = 8;
+            activeTool = Tool::Circle;
             break;
-        case 10:
+        case Tool::Rectangle:
             showAll(fillStyleButtons);
-            activeTool = 10;
+            activeTool = Tool::Rectangle;
             break;
-        case 11:
-            activeTool = 11;
+        case Tool::Fill:
+            activeTool = Tool::Fill;
             break;
-        case 12:
+        case Tool::Polygon:
             showAll(polygonModeButtons);
             sidesLabel->show();
             sidesList->show();
-            activeTool = 12;
+            activeTool = Tool::Polygon;
             break;
-        case 13:
+        case Tool::Undo:
             undoStep();
             break;
-        case 14:
+        case Tool::ClearPage:
             clearPage();
             break;
-        case 15:
+        case Tool::Exit:
             leave();
             break;
-        case 16:
+        case Tool::SaveActivity:
             writeActivity();
             break;
-        case 17:
+        case Tool::Paste:
             paste();
             break;
-        case 18:
+        case Tool::Eraser:
             showAll(eraserButtons);
-            activeTool = 18;
+            activeTool = Tool::Eraser;
             break;
-        case 19:
+        case Tool::Dots:
             dotNumber = numberAfterTheList();
             newFigure = true;
-            activeTool = 19;
+            activeTool = Tool::Dots;
             showAll(dotSizeButtons);
             numberStep->show();
             closeFigureCheck->show();
@@ -146,7 +148,8 @@ void EditorWindow::chooseTool(int Index)
             break;
         }
     });
-    if (Index == 0 || Index == 13 || Index == 14 || Index == 17)
+    if (tool == Tool::OpenPicture || tool == Tool::Undo || tool == Tool::ClearPage ||
+        tool == Tool::Paste)
         workChanged();
 }
 
@@ -159,11 +162,11 @@ void EditorWindow::recomputeCentre()
     centreY = half(canvas->Height());
 }
 
-void EditorWindow::chooseGrid(int Index)
+void EditorWindow::chooseGrid(int step)
 {
-    markChosen(gridButtons, Index);
-    gridStep = (Index + 1) * 50;
-    gridButton = Index;
+    gridButton = step / 50 - 1;
+    markChosen(gridButtons, gridButton);
+    gridStep = step;
     recomputeCentre();
     showGrid();
 }
@@ -181,93 +184,103 @@ void EditorWindow::showGrid()
     drawDots(*canvas, currentPage);
 }
 
-void EditorWindow::chooseSymmetry(int Index)
+void EditorWindow::chooseSymmetry(Symmetry symmetry)
 {
-    if (Index == 0) {
+    if (symmetry == Symmetry::None) {
         mirrorLeftRight = mirrorTopBottom = mirrorCentre = false;
-        symmetryButtons(0).setBackColor(vbGreen);
-        for (int i = 1; i < 4; ++i)
-            symmetryButtons(i).setBackColor(vbWhite);
+        for (auto& button : symmetryButtons)
+            button.setBackColor(vbWhite);
+        symmetryButtons(Symmetry::None).setBackColor(vbGreen);
         return;
     }
+    // The three mirrors add up; each button switches its own.
     bool* flags[4] = {nullptr, &mirrorLeftRight, &mirrorTopBottom, &mirrorCentre};
-    const bool on = symmetryButtons(Index).BackColor() != vbGreen;
-    symmetryButtons(Index).setBackColor(on ? vbGreen : vbWhite);
-    *flags[Index] = on;
+    const bool on = symmetryButtons(symmetry).BackColor() != vbGreen;
+    symmetryButtons(symmetry).setBackColor(on ? vbGreen : vbWhite);
+    *flags[static_cast<int>(symmetry)] = on;
 }
 
-void EditorWindow::choosePage(int Index)
+void EditorWindow::choosePage(int number)
 {
     pageButtons(highlightedPageButton).setBackColor(vbWhite);
-    pageButtons(Index).setBackColor(Blue);
-    if (Index != currentPage) {
+    pageButtons(number).setBackColor(Blue);
+    if (number != currentPage) {
         page().compact();
         if (undoDepth[currentPage] > 0)
             undoRings[size_t(currentPage + 1)](previousSlot(undoPos[currentPage])).park();
     }
-    currentPage = highlightedPageButton = Index;
+    currentPage = highlightedPageButton = number;
     showPage();
     prefetchNewestSnapshot();
     workChanged(false);
 }
 
-void EditorWindow::choosePolygonMode(int Index)
+void EditorWindow::choosePolygonMode(int mode)
 {
-    polygonMode = Index;
+    polygonMode = mode;
 }
 
-void EditorWindow::chooseCircleKind(int Index)
+void EditorWindow::chooseCircleKind(int kind)
 {
-    circleKind = Index;
+    circleKind = kind;
 }
 
-void EditorWindow::chooseWidth(int Index)
+void EditorWindow::chooseWidth(int width)
 {
-    markChosen(widthButtons, Index);
-    lineWidth = Index + 1;
+    markChosen(widthButtons, width - 1);
+    lineWidth = width;
     canvas->DrawWidth = lineWidth;
     for (int p = 0; p < Pages; ++p)
         pages(p).DrawWidth = lineWidth;
 }
 
-void EditorWindow::chooseFillStyle(int Index)
+void EditorWindow::chooseFillStyle(int style)
 {
-    fillStyleChoice = Index;
-    canvas->FillStyle = Index;
+    fillStyleChoice = style;
+    canvas->FillStyle = style;
     for (int p = 0; p < Pages; ++p)
-        pages(p).FillStyle = Index;
+        pages(p).FillStyle = style;
 }
 
-void EditorWindow::chooseEraserSize(int Index)
+void EditorWindow::chooseEraserSize(int size)
 {
-    markChosen(eraserButtons, Index);
-    brushSize = 25 * Index + 20;
+    markChosen(eraserButtons, size);
+    brushSize = 25 * size + 20;
 }
 
-void EditorWindow::pressDotButton(int Index)
+void EditorWindow::chooseDotSize(DotButton size)
 {
     static constexpr int FontPoints[3] = {9, 12, 18};
     static constexpr int DotSizes[3] = {150, 200, 250};
-    if (Index <= 2) {
-        canvas->FontSize = FontPoints[Index];
-        page().FontSize = FontPoints[Index];
-        dotSize = DotSizes[Index];
-    } else if (Index == 3) {
-        // The dots go from the page with the list: one undo brings them back.
-        if (!dots.empty()) {
-            pushUndoSnapshot();
-            rememberDotStep();
-        }
-        dots.clear();
-        openedActivity.clear();
-        dotListChanged();
-        dotNumber = 1; // a new list counts from 1, as a child does
-        newFigure = true;
-        showCanvas();
-    } else {
-        const bool circles = dotSizeButtons(4).text().toUpper() == QStringLiteral("O");
-        dotSizeButtons(4).setCaption(circles ? QString() : QStringLiteral("O"));
+    const auto n = static_cast<size_t>(size);
+    if (n > 2)
+        return;
+    canvas->FontSize = FontPoints[n];
+    page().FontSize = FontPoints[n];
+    dotSize = DotSizes[n];
+    workChanged(false);
+}
+
+void EditorWindow::clearDotList()
+{
+    if (!dots.empty()) {
+        pushUndoSnapshot();
+        rememberDotStep();
     }
+    dots.clear();
+    openedActivity.clear();
+    dotListChanged();
+    dotNumber = 1; // a new list counts from 1, as a child does
+    newFigure = true;
+    showCanvas();
+    workChanged(false);
+}
+
+void EditorWindow::switchDotCircles()
+{
+    auto& circles = dotSizeButtons(DotButton::Circles);
+    circles.setCaption(circles.text().toUpper() == QStringLiteral("O") ? QString()
+                                                                       : QStringLiteral("O"));
     workChanged(false);
 }
 

@@ -28,7 +28,7 @@ QString playerProgram(const QString& appFolder)
 
 void EditorWindow::createThemeButtons()
 {
-    const toolkit::CommandButton& above = symmetryButtons(2);
+    const toolkit::CommandButton& above = symmetryButtons(Symmetry::TopBottom);
     const int top = above.Top() + above.Height() + RowGap;
     auto button = [&](int column, const QImage& picture, const char* tip,
                       void (EditorWindow::*click)()) {
@@ -37,8 +37,8 @@ void EditorWindow::createThemeButtons()
         made->setToolTipText(tr(tip));
         made->setBackColor(toolkit::vbWhite);
         made->onClick = [this, click] { (this->*click)(); };
-        made->Move(toolButtons(column).Left(), top, toolButtons(column).Width(),
-                   toolButtons(column).Height());
+        const auto& columnTop = toolButtons(Tool(column));
+        made->Move(columnTop.Left(), top, columnTop.Width(), columnTop.Height());
         return made;
     };
     themeButton = button(0, pictures::saveInTheme(), QT_TR_NOOP("Guardar en un tema"),

@@ -19,10 +19,12 @@ Q_LOGGING_CATEGORY(lcWorkingState, "lunipo.workingstate")
 namespace {
 
 // The tools the main palette chooses (the others are commands).
-bool choosesTool(int index)
+bool choosesTool(int number)
 {
-    for (int tool : {2, 3, 4, 8, 10, 11, 12, 18, 19})
-        if (index == tool)
+    using Tool = EditorWindow::Tool;
+    for (Tool tool : {Tool::Line, Tool::Stamp, Tool::Pencil, Tool::Circle, Tool::Rectangle,
+                      Tool::Fill, Tool::Polygon, Tool::Eraser, Tool::Dots})
+        if (number == static_cast<int>(tool))
             return true;
     return false;
 }
@@ -68,7 +70,7 @@ WorkingState EditorWindow::workingState() const
         std::visit([&](const auto& held) { state.pages.emplace_back(held); }, pages(p).heldImage());
     state.canvasSize = canvas->size();
     state.currentPage = currentPage;
-    state.activeTool = activeTool;
+    state.activeTool = static_cast<int>(activeTool);
     for (int i = 0; i < dotEntryCount; ++i)
         state.dotEntries << dotListBox->List(i);
     for (const Dot& dot : dots)
@@ -81,7 +83,7 @@ WorkingState EditorWindow::workingState() const
     state.firstDotY = firstDotY;
     state.stepIndex = numberStep->ListIndex();
     state.dotSize = dotSize;
-    state.circles = dotSizeButtons(4).text() == QLatin1String("O");
+    state.circles = dotSizeButtons(DotButton::Circles).text() == QLatin1String("O");
     state.written = workWritten_;
     return state;
 }
@@ -103,11 +105,11 @@ void EditorWindow::restoreWorkingState(const WorkingState& state)
     // Sizes 150, 200 and 250 are buttons 0 to 2; a damaged size is left out.
     for (int button = 0; button <= 2; ++button)
         if (state.dotSize == 150 + 50 * button)
-            pressDotButton(button);
-    dotSizeButtons(4).setCaption(state.circles ? QStringLiteral("O") : QString());
+            chooseDotSize(DotButton(button));
+    dotSizeButtons(DotButton::Circles).setCaption(state.circles ? QStringLiteral("O") : QString());
     choosePage(std::clamp(state.currentPage, 0, Pages - 1));
     if (choosesTool(state.activeTool))
-        chooseTool(state.activeTool);
+        chooseTool(Tool(state.activeTool));
 
     // The dots of last time come back as they were shown, their records as
     // they were; those of an earlier editor's file on the page shown.

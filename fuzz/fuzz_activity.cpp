@@ -14,6 +14,8 @@
 
 namespace {
 
+using Tool = player::PlayerWindow::Tool;
+
 struct Player
 {
     QTemporaryDir folder;
@@ -78,12 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                               script.ConsumeIntegral<int16_t>() * 4.0f, 0);
             break;
         case 4:
-            form.navigate(2); // the numbers
+            form.showNumbers(); // the numbers
             break;
         case 5: {
             // Every tool but saving, which would fill the disk with bitmaps.
-            const int tool = script.ConsumeIntegralInRange(0, 7);
-            if (tool != 6)
+            const auto tool = Tool(script.ConsumeIntegralInRange(0, 7));
+            if (tool != Tool::Save)
                 form.chooseTool(tool);
             break;
         }
@@ -92,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                 script.ConsumeIntegralInRange(0, 9000));
             break;
         default:
-            form.chooseWidth(script.ConsumeIntegralInRange(0, 9));
+            form.chooseWidth(script.ConsumeIntegralInRange(1, 10));
             break;
         }
     }

@@ -235,7 +235,8 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
     switch (input.pick(0, 20)) {
     case 0:
     case 1:
-        form.chooseTool(Commands[input.pick(0, int(std::size(Commands)) - 1)]);
+        form.chooseTool(
+            editor::EditorWindow::Tool(Commands[input.pick(0, int(std::size(Commands)) - 1)]));
         break;
     case 2:
         press(form, input, false);
@@ -251,7 +252,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         drag(form, input, true);
         break;
     case 7:
-        form.chooseTool(13); // Ctrl+Z
+        form.chooseTool(Tool::Undo); // Ctrl+Z
         break;
     case 8:
         form.deleteKey(); // Supr
@@ -260,10 +261,19 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         form.choosePage(input.pick(0, editor::EditorWindow::Pages - 1));
         break;
     case 10:
-        form.chooseGrid(input.pick(0, 7));
+        form.chooseGrid((input.pick(0, 7) + 1) * 50);
         break;
     case 11:
-        form.pressDotButton(input.pick(0, 4)); // sizes, "B", "O"
+        switch (const int button = input.pick(0, 4)) {
+        case 3:
+            form.clearDotList();
+            break;
+        case 4:
+            form.switchDotCircles();
+            break;
+        default:
+            form.chooseDotSize(editor::EditorWindow::DotButton(button));
+        }
         break;
     case 12:
         form.pressCloseFigure(); // "CIERRA"
@@ -272,7 +282,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         form.switchMoving();
         break;
     case 14:
-        form.chooseSymmetry(input.pick(0, 3));
+        form.chooseSymmetry(editor::EditorWindow::Symmetry(input.pick(0, 3)));
         break;
     case 15: {
         const int index = input.pick(0, 14);

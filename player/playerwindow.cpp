@@ -81,11 +81,14 @@ void PlayerWindow::createControls()
     joinedOutline->hide();
 
     const QString arrows[2] = {pictures::forward, pictures::back};
+    using Press = void (PlayerWindow::*)();
+    const Press presses[3] = {&PlayerWindow::goForward, &PlayerWindow::goBack,
+                              &PlayerWindow::showNumbers};
     for (int i = 0; i < 3; ++i) {
         auto* button = new CommandButton(this);
         button->Move(0, 0, i < 2 ? ArrowButtonWidth : ButtonSide, ButtonSide);
         button->setPicture(i < 2 ? arrows[i] : pictures::numbers);
-        button->onClick = [this, i] { navigate(i); };
+        button->onClick = [this, press = presses[i]] { (this->*press)(); };
         navigationButtons.Load(button);
     }
 
@@ -100,7 +103,7 @@ void PlayerWindow::createControls()
         button->Move(0, 0, ButtonSide, ButtonSide);
         button->setPicture(pictures::tools[i]);
         button->setEnabled(false);
-        button->onClick = [this, i] { chooseTool(i); };
+        button->onClick = [this, i] { chooseTool(Tool(i)); };
         toolButtons.Load(button);
     }
 
@@ -113,7 +116,7 @@ void PlayerWindow::createControls()
         auto* button = new CommandButton(this);
         button->Move(0, 0, ButtonSide, ButtonSide);
         button->setPicture(widthDot(i));
-        button->onClick = [this, i] { chooseWidth(i); };
+        button->onClick = [this, i] { chooseWidth(i + 1); };
         widthButtons.Load(button);
     }
 
@@ -149,18 +152,18 @@ void PlayerWindow::startUp()
         for (int i = 1; i <= 24; ++i)
             gallery.LoadNew();
     });
-    currentTool = NoTool;
+    currentTool = Tool::None;
     voiceLanguage =
         toolkit::languages().contains(lab.language) ? lab.language : toolkit::languageInUse();
     skipOnFailure([&] { readLanguageFile(); });
     skipOnFailure([&] { canvas->setBackColor(toolkit::vbWhite); });
     skipOnFailure([&] {
-        for (int i = 0; i < 3; ++i)
-            navigationButtons(i).setBackColor(toolkit::vbWhite);
-        for (int i = 0; i < 8; ++i)
-            toolButtons(i).setBackColor(toolkit::vbWhite);
-        for (int i = 0; i < 10; ++i)
-            widthButtons(i).setBackColor(toolkit::vbWhite);
+        for (auto& button : navigationButtons)
+            button.setBackColor(toolkit::vbWhite);
+        for (auto& button : toolButtons)
+            button.setBackColor(toolkit::vbWhite);
+        for (auto& button : widthButtons)
+            button.setBackColor(toolkit::vbWhite);
         exitButton->setBackColor(toolkit::vbWhite);
     });
     skipOnFailure([&] { restoreProgress(); });
@@ -204,8 +207,8 @@ void PlayerWindow::readLanguageFile()
         uiText[static_cast<size_t>(i)] =
             QCoreApplication::translate("idioma", fields[i].toUtf8().constData());
     for (int i = 0; i < 8; ++i)
-        toolButtons(i).setToolTipText(uiText[static_cast<size_t>(i)]);
-    navigationButtons(2).setToolTipText(uiText[8]);
+        toolButtons(Tool(i)).setToolTipText(uiText[static_cast<size_t>(i)]);
+    navigationButtons(Navigation::Numbers).setToolTipText(uiText[8]);
     exitButton->setToolTipText(uiText[9]);
 }
 
@@ -214,29 +217,37 @@ void PlayerWindow::layoutWindow()
     const int W = platform_.screenWidthTwips();
     const int H = platform_.screenHeightTwips();
 
+    auto& forward = navigationButtons(Navigation::Forward);
+    auto& back = navigationButtons(Navigation::Back);
+    auto& numbers = navigationButtons(Navigation::Numbers);
+    const auto rightOf = [](const toolkit::CommandButton& button) {
+        return button.Left() + button.Width();
+    };
+
     canvas->setWidth(W - widthButtons(0).Width() - 100 - paletteStrip->Left() -
                      paletteStrip->Width());
-    canvas->setHeight(H - navigationButtons(0).Height() - 200);
+    canvas->setHeight(H - forward.Height() - 200);
     joinedOutline->Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
 
+    // The bottom row: forward, back, the theme list, numbers, the tools, exit.
     const int rowTop = canvas->Top() + canvas->Height() + 50;
-    for (int i = 0; i < 3; ++i)
-        navigationButtons(i).setTop(rowTop);
-    navigationButtons(0).setLeft(canvas->Left() + 25);
-    navigationButtons(1).setLeft(navigationButtons(0).Left() + navigationButtons(0).Width());
-    paletteStrip->setHeight(canvas->Height() + 50 + navigationButtons(0).Height());
-    themeList->setTop(navigationButtons(0).Top());
-    themeList->setLeft(navigationButtons(1).Left() + navigationButtons(1).Width() + 50);
-    navigationButtons(2).setLeft(themeList->Left() + themeList->Width() + 25);
+    for (auto& button : navigationButtons)
+        button.setTop(rowTop);
+    forward.setLeft(canvas->Left() + 25);
+    back.setLeft(rightOf(forward));
+    paletteStrip->setHeight(canvas->Height() + 50 + forward.Height());
+    themeList->setTop(rowTop);
+    themeList->setLeft(rightOf(back) + 50);
+    numbers.setLeft(themeList->Left() + themeList->Width() + 25);
 
-    toolButtons(0).setTop(navigationButtons(0).Top());
-    toolButtons(0).setLeft(navigationButtons(2).Left() + navigationButtons(2).Width() + 175);
-    for (int i = 1; i < 8; ++i) {
-        toolButtons(i).setTop(navigationButtons(0).Top());
-        toolButtons(i).setLeft(toolButtons(i - 1).Left() + toolButtons(i - 1).Width());
+    int left = rightOf(numbers) + 175;
+    for (auto& button : toolButtons) {
+        button.setTop(rowTop);
+        button.setLeft(left);
+        left = rightOf(button);
     }
-    exitButton->setTop(navigationButtons(0).Top());
-    exitButton->setLeft(toolButtons(7).Left() + toolButtons(7).Width() + 25);
+    exitButton->setTop(rowTop);
+    exitButton->setLeft(left + 25);
 
     widthButtons(0).setTop(canvas->Top());
     widthButtons(0).setLeft(canvas->Left() + canvas->Width() + 25);

@@ -42,7 +42,12 @@ class PlayerWindow : public QWidget
 
 public:
     static constexpr int MaxDots = toolkit::activity::MaxDots;
-    static constexpr int NoTool = 10;
+
+    // The buttons beside the theme list.
+    enum class Navigation { Forward, Back, Numbers };
+    // The buttons of the bottom row: three that act on the canvas, then five
+    // that act at once. None is chosen until a figure is joined.
+    enum class Tool { Fill, Line, Pen, Undo, EarlierDrawings, Copy, Save, OpenFolder, None };
 
     explicit PlayerWindow(toolkit::Platform& platform, QWidget* parent = nullptr);
     ~PlayerWindow() override;
@@ -54,10 +59,11 @@ public:
     toolkit::PictureBox* canvas;        // the canvas
     toolkit::PictureBox* paletteStrip;  // the palette strip
     toolkit::PictureBox* joinedOutline; // hidden: the joined outline only
-    toolkit::ControlArray<toolkit::CommandButton> navigationButtons; // forward, back, numbers
+    toolkit::ControlArray<toolkit::CommandButton, Navigation>
+        navigationButtons;                                           // forward, back, numbers
     toolkit::CommandButton* exitButton;                              // exit
     toolkit::ControlArray<toolkit::CommandButton> widthButtons;      // line widths 1..10
-    toolkit::ControlArray<toolkit::CommandButton> toolButtons;       // the eight tools
+    toolkit::ControlArray<toolkit::CommandButton, Tool> toolButtons; // the eight tools
     toolkit::ComboBox* themeList;                                    // themes
     toolkit::ControlArray<toolkit::ImageHolder> undoRing;            // undo ring, 4 slots
     toolkit::ControlArray<toolkit::ImageHolder> gallery;             // gallery ring, 25 slots
@@ -82,7 +88,7 @@ public:
     // Per theme: the activity shown last there, 0 for none yet. One entry per
     // listed theme, and never fewer than 51.
     std::vector<int> activityNumber = std::vector<int>(51, 0);
-    int currentTool = NoTool;
+    Tool currentTool = Tool::None;
 
     // --- Activity files (playerwindow_activity.cpp) -----------------------------
     void readActivity();
@@ -109,7 +115,12 @@ public:
     // into a shared folder during the lesson is there; the shown theme
     // stays chosen and every theme keeps its activity.
     void openThemeList();
-    void navigate(int Index);
+    // Forward and back go round the theme's activities; the drawing left
+    // joined goes to the gallery.
+    void goForward();
+    void goBack();
+    // The labels again, said aloud, or the bare outline once finished.
+    void showNumbers();
     void loadActivity();
     void storeInGallery();
     // Shows the activity file at `path` alone: the theme list holds just
@@ -152,7 +163,7 @@ public:
 
     // --- Colouring (playerwindow_colouring.cpp) ---------------------------------
     void pressOnPalette(int Button, int Shift, float X, float Y);
-    void chooseWidth(int Index);
+    void chooseWidth(int width); // 1..10
     void saveUndoSnapshot();
 
     int pickRed = 0;
@@ -165,7 +176,7 @@ public:
     int undoSlot = 0; // 0..3
 
     // --- Tool buttons, saving and exit (playerwindow_tools.cpp) -----------------
-    void chooseTool(int Index);
+    void chooseTool(Tool tool);
     void askToLeave();
 
     // The folder that holds the program file.
@@ -202,6 +213,10 @@ private:
     // not damaged; `number` itself when none is.
     int playable(int number, int way) const;
     QString activityPath(int number) const;
+    // Forward and back leave the activity shown: its joined drawing goes to
+    // the gallery and the canvas is cleared. False when the theme's folder
+    // does not answer.
+    bool leaveActivity();
     QList<toolkit::ThemeLibrary::Theme> listThemes() const;
     void showThemes(const QList<toolkit::ThemeLibrary::Theme>& themes);
     // The folders of the themes listed in themeList, in the same order: beside

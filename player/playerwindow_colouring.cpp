@@ -14,8 +14,6 @@ namespace player {
 
 namespace {
 
-enum CanvasTool { FillTool = 0, LineTool = 1, PenTool = 2 };
-
 // The tools keep their vertical positions as whole twips, halves to even.
 int roundedTwips(float value)
 {
@@ -44,12 +42,12 @@ void PlayerWindow::pressOnPalette(int /*Button*/, int /*Shift*/, float X, float 
     canvas->AutoRedraw = false;
 }
 
-void PlayerWindow::chooseWidth(int Index)
+void PlayerWindow::chooseWidth(int width)
 {
     playSound(QStringLiteral("lineas.wav"));
     restartHint();
-    canvas->DrawWidth = Index + 1;
-    joinedOutline->DrawWidth = Index + 1;
+    canvas->DrawWidth = width;
+    joinedOutline->DrawWidth = width;
 }
 
 void PlayerWindow::saveUndoSnapshot()
@@ -63,16 +61,16 @@ void PlayerWindow::saveUndoSnapshot()
 void PlayerWindow::toolMouseDown(float X, float Y)
 {
     switch (currentTool) {
-    case FillTool:
+    case Tool::Fill:
         saveUndoSnapshot();
         fillAt(X, Y);
         break;
-    case LineTool:
+    case Tool::Line:
         saveUndoSnapshot();
         lineStartX = X;
         lineStartY = roundedTwips(Y);
         break;
-    case PenTool:
+    case Tool::Pen:
         saveUndoSnapshot();
         penX = X;
         penY = roundedTwips(Y);
@@ -84,11 +82,11 @@ void PlayerWindow::toolMouseDown(float X, float Y)
 
 void PlayerWindow::toolMouseMove(float X, float Y)
 {
-    if (currentTool == LineTool) {
+    if (currentTool == Tool::Line) {
         // The pointer's move has just wiped the temporary layer; the rubber
         // band is drawn there and never kept.
         canvas->Line(lineStartX, lineStartY, X, Y);
-    } else if (currentTool == PenTool) {
+    } else if (currentTool == Tool::Pen) {
         canvas->AutoRedraw = true;
         canvas->Line(penX, penY, X, Y);
         penX = X;
@@ -99,7 +97,7 @@ void PlayerWindow::toolMouseMove(float X, float Y)
 
 void PlayerWindow::toolMouseUp(float X, float Y)
 {
-    if (currentTool != LineTool)
+    if (currentTool != Tool::Line)
         return;
     canvas->AutoRedraw = true;
     canvas->Line(lineStartX, lineStartY, X, Y);

@@ -111,8 +111,8 @@ void PlayerWindow::completeIfLastRecord()
         nextDot += 1;
     }
     dotsJoined = true;
-    for (int i = 0; i <= 7; ++i)
-        toolButtons(i).setEnabled(true);
+    for (auto& button : toolButtons)
+        button.setEnabled(true);
     rememberFinished();
 }
 

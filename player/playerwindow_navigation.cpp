@@ -100,57 +100,71 @@ void PlayerWindow::showThemes(const QList<Theme>& themes)
         activityNumber.resize(static_cast<size_t>(themeList->ListCount()), 0);
 }
 
-void PlayerWindow::navigate(int Index)
+void PlayerWindow::goForward()
 {
-    if ((Index == 0 || Index == 1) && dotsJoined)
+    if (!leaveActivity())
+        return;
+    playSound(QStringLiteral("adelante.wav"));
+    // Round to the first after the last.
+    int& n = activityNumber[static_cast<size_t>(themeIndex)];
+    n = playable(n + 1, +1);
+    if (!activityExists(n))
+        n = playable(1, +1);
+    activityFile = activityPath(n);
+    loadActivity();
+    nextDot = 0;
+    restartHint();
+}
+
+void PlayerWindow::goBack()
+{
+    if (!leaveActivity())
+        return;
+    playSound(QStringLiteral("atras.wav"));
+    // Round to the last of the unbroken run 1, 2, 3...
+    int& n = activityNumber[static_cast<size_t>(themeIndex)];
+    n = playable(n - 1, -1);
+    if (n <= 0 || toolkit::activityFile(themeFolder, n).damaged) {
+        n = 1;
+        while (activityExists(n))
+            n = n + 1;
+        n = playable(n - 1, -1);
+    }
+    activityFile = activityPath(n);
+    loadActivity();
+    nextDot = 0;
+    restartHint();
+}
+
+bool PlayerWindow::leaveActivity()
+{
+    if (dotsJoined)
         storeInGallery();
     clearCanvas();
-    if (Index <= 2 && !themeAnswers())
+    return themeAnswers();
+}
+
+void PlayerWindow::showNumbers()
+{
+    clearCanvas();
+    if (!themeAnswers())
         return;
     int& n = activityNumber[static_cast<size_t>(themeIndex)];
-    switch (Index) {
-    case 0: // forward, round to the first after the last
-        playSound(QStringLiteral("adelante.wav"));
-        n = playable(n + 1, +1);
-        if (!activityExists(n))
-            n = playable(1, +1);
-        activityFile = activityPath(n);
-        loadActivity();
-        nextDot = 0;
-        break;
-    case 1: // back, round to the last of the unbroken run 1, 2, 3...
-        playSound(QStringLiteral("atras.wav"));
-        n = playable(n - 1, -1);
-        if (n <= 0 || toolkit::activityFile(themeFolder, n).damaged) {
+    if (!dotsJoined) {
+        // A child who is lost hears where to go on, once the labels are back.
+        if (n == 0)
             n = 1;
-            while (activityExists(n))
-                n = n + 1;
-            n = playable(n - 1, -1);
-        }
+        const QString shown = activityFile;
         activityFile = activityPath(n);
-        loadActivity();
-        nextDot = 0;
-        break;
-    case 2: // numbers: the labels again, or the bare outline once finished
-        if (!dotsJoined) {
-            // A child who is lost hears where to go on, once the labels are back.
-            if (n == 0)
-                n = 1;
-            const QString shown = activityFile;
-            activityFile = activityPath(n);
-            // Pressed before any activity was shown, it shows one, its
-            // drawing under the labels as forward and back show it.
-            if (activityFile != shown)
-                loadActivity();
-            else
-                readActivity();
-            playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(expectedLabel())});
-        } else {
-            canvas->setPicture(joinedOutline->Image());
-        }
-        break;
-    default:
-        break;
+        // Pressed before any activity was shown, it shows one, its
+        // drawing under the labels as forward and back show it.
+        if (activityFile != shown)
+            loadActivity();
+        else
+            readActivity();
+        playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(expectedLabel())});
+    } else {
+        canvas->setPicture(joinedOutline->Image());
     }
     restartHint();
 }
@@ -161,8 +175,8 @@ void PlayerWindow::loadActivity()
     canvas->setPicture(activityPicture);
     joinedOutline->setPicture(activityPicture);
     readActivity();
-    for (int i = 0; i < 8; ++i)
-        toolButtons(i).setEnabled(false);
+    for (auto& button : toolButtons)
+        button.setEnabled(false);
     galleryPrimed = false;
     dotsJoined = false;
     nextDot = 0;

@@ -108,9 +108,9 @@ void PlayerWindow::showFinishedStar(bool finished)
         return;
     finishedBefore = finished;
     if (finished)
-        navigationButtons(2).setPicture(numbersWithStar());
+        navigationButtons(Navigation::Numbers).setPicture(numbersWithStar());
     else
-        navigationButtons(2).setPicture(pictures::numbers);
+        navigationButtons(Navigation::Numbers).setPicture(pictures::numbers);
 }
 
 } // namespace player

@@ -9,8 +9,6 @@ namespace player {
 
 namespace {
 
-enum ToolButton { Undo = 3, EarlierDrawing = 4, Copy = 5, Save = 6, OpenFolder = 7 };
-
 // day-month-year-hour-minute-second, no leading zeros.
 QString drawingName(const QDateTime& when)
 {
@@ -27,25 +25,25 @@ QString drawingName(const QDateTime& when)
 
 } // namespace
 
-void PlayerWindow::chooseTool(int Index)
+void PlayerWindow::chooseTool(Tool tool)
 {
     playSound(QStringLiteral("herramientas.wav"));
     restartHint();
-    currentTool = Index;
-    switch (Index) {
-    case Undo:
+    currentTool = tool;
+    switch (tool) {
+    case Tool::Undo:
         undo();
         break;
-    case EarlierDrawing:
+    case Tool::EarlierDrawings:
         showEarlierDrawing();
         break;
-    case Copy:
+    case Tool::Copy:
         platform_.setClipboardImage(canvas->Image());
         break;
-    case Save:
+    case Tool::Save:
         saveDrawing();
         break;
-    case OpenFolder:
+    case Tool::OpenFolder:
         platform_.openFolder(drawingsFolder());
         break;
     default:

@@ -127,14 +127,16 @@ private:
     std::vector<QString> folders_;
 };
 
-// Like controls sharing one handler that receives the member's index. The
-// window creates members with `Load`; they are owned by their Qt parent, or
-// by the array for controls that are not widgets.
-template <class T> class ControlArray
+// Controls of one kind that stand in a row and are told apart by a key: the
+// member's position, or an enum class naming each one (`toolButtons(Tool::Fill)`).
+// The window creates members with `Load`; they are owned by their Qt parent,
+// or by the array for controls that are not widgets. A range-for visits them
+// in order.
+template <class T, class Key = int> class ControlArray
 {
 public:
-    T& operator()(int index) { return *members_.at(index); }
-    const T& operator()(int index) const { return *members_.at(index); }
+    T& operator()(Key key) { return *members_.at(static_cast<size_t>(key)); }
+    const T& operator()(Key key) const { return *members_.at(static_cast<size_t>(key)); }
     int Count() const { return static_cast<int>(members_.size()); }
     // A widget member, owned by its Qt parent.
     void Load(T* member) { members_.push_back(member); }
@@ -145,6 +147,24 @@ public:
         members_.push_back(owned_.back().get());
         return *owned_.back();
     }
+
+    class Iterator
+    {
+    public:
+        explicit Iterator(typename std::vector<T*>::const_iterator at) : at_(at) {}
+        T& operator*() const { return **at_; }
+        Iterator& operator++()
+        {
+            ++at_;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+
+    private:
+        typename std::vector<T*>::const_iterator at_;
+    };
+    Iterator begin() const { return Iterator(members_.begin()); }
+    Iterator end() const { return Iterator(members_.end()); }
 
 private:
     std::vector<T*> members_;

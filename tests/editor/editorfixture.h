@@ -15,6 +15,10 @@
 #include <memory>
 #include <vector>
 
+using Tool = editor::EditorWindow::Tool;
+using Symmetry = editor::EditorWindow::Symmetry;
+using DotButton = editor::EditorWindow::DotButton;
+
 // An editor in a temporary program folder, on a fake platform whose screen
 // size a test may set before starting it (800 x 600 unless it does).
 class EditorTest : public ::testing::Test
@@ -91,8 +95,17 @@ protected:
     struct NamedButtons
     {
         const char* name;
-        toolkit::ControlArray<toolkit::CommandButton>* buttons;
+        std::vector<toolkit::CommandButton*> buttons;
     };
+    template <class Key>
+    static std::vector<toolkit::CommandButton*>
+    members(toolkit::ControlArray<toolkit::CommandButton, Key>& array)
+    {
+        std::vector<toolkit::CommandButton*> all;
+        for (auto& button : array)
+            all.push_back(&button);
+        return all;
+    }
     struct NamedControl
     {
         const char* name;
@@ -101,12 +114,12 @@ protected:
     };
     std::vector<NamedButtons> settingPalettes() const
     {
-        return {{"polygonModeButtons", &form->polygonModeButtons},
-                {"circleKindButtons", &form->circleKindButtons},
-                {"widthButtons", &form->widthButtons},
-                {"fillStyleButtons", &form->fillStyleButtons},
-                {"eraserButtons", &form->eraserButtons},
-                {"dotSizeButtons", &form->dotSizeButtons}};
+        return {{"polygonModeButtons", members(form->polygonModeButtons)},
+                {"circleKindButtons", members(form->circleKindButtons)},
+                {"widthButtons", members(form->widthButtons)},
+                {"fillStyleButtons", members(form->fillStyleButtons)},
+                {"eraserButtons", members(form->eraserButtons)},
+                {"dotSizeButtons", members(form->dotSizeButtons)}};
     }
     std::vector<NamedControl> settingControls() const
     {

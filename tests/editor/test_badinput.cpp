@@ -14,7 +14,7 @@ protected:
     {
         EditorTest::SetUp();
         startEditor();
-        form->chooseTool(2);
+        form->chooseTool(Tool::Line);
         drag(600, 600, 3000, 600); // a drawing that must survive
         drawing = form->pages(0).Image();
     }
@@ -26,7 +26,7 @@ protected:
         file.write(content);
         file.close();
         platform.fileNameAnswers.push_back(file.fileName());
-        form->chooseTool(0);
+        form->chooseTool(Tool::OpenPicture);
     }
 
     QImage drawing;
@@ -87,7 +87,7 @@ TEST_F(EditorBadInputTest, TruncatedJpegOpensAsFarAsItGoesOrNotAtAll)
     photo.fill(QColor(30, 120, 200));
     const QByteArray whole = jpegOf(photo);
     open("cortada.jpg", whole.left(whole.size() / 2));
-    form->chooseTool(2);
+    form->chooseTool(Tool::Line);
     drag(600, 1200, 3000, 1200);
     EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbBlack);
 }
@@ -100,9 +100,9 @@ TEST_F(EditorBadInputTest, ReadOnlyProgramFolderWritesTheActivityToTheUsersFolde
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     platform.applicationFolder = blocker.fileName() + "/lunipo"; // under a file: never writable
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(600, 600);
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
 
     const QString userFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/lunipo";

@@ -31,7 +31,7 @@ protected:
     {
         EditorTest::SetUp();
         startEditor();
-        form->chooseTool(14); // a clean page, without the start picture
+        form->chooseTool(Tool::ClearPage); // a clean page, without the start picture
     }
 
     // A grey picture pasted into the page, so that white marks show too.
@@ -41,7 +41,7 @@ protected:
                     QImage::Format_RGB32);
         grey.fill(QColor(192, 192, 192));
         platform.clipboard = grey;
-        form->chooseTool(17);
+        form->chooseTool(Tool::Paste);
     }
 };
 
@@ -58,9 +58,9 @@ TEST_F(CanvasTest, PointsSnapToTheGridHalvesToEvenThenTowardZero)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.in);
         if (c.gridButton < 0)
-            form->chooseTool(6);
+            form->chooseTool(Tool::FreeHand);
         else
-            form->chooseGrid(c.gridButton);
+            form->chooseGrid((c.gridButton + 1) * 50);
         form->moveOnCanvas(0, 0, float(c.in), float(c.in));
         EXPECT_EQ(form->pointerX, c.snapped);
         EXPECT_EQ(form->pointerY, c.snapped);
@@ -72,7 +72,7 @@ TEST_F(CanvasTest, PointsSnapToTheGridHalvesToEvenThenTowardZero)
 
 TEST_F(CanvasTest, LineToolClickWithoutMovementJoinsThePressToTheLastHover)
 {
-    form->chooseGrid(5);
+    form->chooseGrid(300);
     click(599.4, 599.5); // a single point, on the grid at (300, 600)
     EXPECT_EQ(pageAt(0, 300, 600), toolkit::vbBlack);
     EXPECT_EQ(pageAt(0, 450, 600), toolkit::vbWhite);
@@ -97,13 +97,13 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tool);
         greyPage();
-        form->chooseGrid(0); // a grid of 50
+        form->chooseGrid(50); // a grid of 50
         form->centreX = 600;
         form->centreY = 300;
-        form->chooseSymmetry(0);
+        form->chooseSymmetry(Symmetry::None);
         for (int i = 1; i <= 3; ++i)
-            form->chooseSymmetry(i);
-        form->chooseTool(c.tool);
+            form->chooseSymmetry(Symmetry(i));
+        form->chooseTool(Tool(c.tool));
         ASSERT_TRUE(pick(Red));
         stroke({{100, 50}, {250, 50}, {400, 50}});
 
@@ -120,8 +120,8 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
 
     // Mirrors off again: the same stroke leaves one mark.
     greyPage();
-    form->chooseSymmetry(0);
-    form->chooseTool(2);
+    form->chooseSymmetry(Symmetry::None);
+    form->chooseTool(Tool::Line);
     stroke({{100, 50}, {400, 50}});
     EXPECT_EQ(pageAt(0, 250, 50), Red);
     EXPECT_EQ(pageAt(0, 950, 50), Grey);
@@ -129,7 +129,7 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
 
 TEST_F(CanvasTest, DotsCountByTheStepWithTheirLabelsCentred)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     form->numberStep->setListIndex(1); // step 2
     ASSERT_TRUE(pick(Red));
     for (double x : {600, 1800, 3000})
@@ -160,7 +160,7 @@ TEST_F(CanvasTest, DotRecordsHoldPositionsForTheEightHundredBySixHundredScreen)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.w);
         startEditor(c.w, c.h);
-        form->chooseTool(19);
+        form->chooseTool(Tool::Dots);
         click(3000, 1500);
         click(4500, 1500);
         form->pressCloseFigure();
@@ -174,8 +174,8 @@ TEST_F(CanvasTest, DotRecordsHoldPositionsForTheEightHundredBySixHundredScreen)
 // takes back one stroke.
 TEST_F(CanvasTest, EachHeldStrokeIsOneUndo)
 {
-    for (int tool : {3, 4, 18}) {
-        SCOPED_TRACE(tool);
+    for (Tool tool : {Tool::Stamp, Tool::Pencil, Tool::Eraser}) {
+        SCOPED_TRACE(int(tool));
         greyPage();
         form->chooseTool(tool);
         stroke({{600, 600}, {900, 600}, {1200, 900}});
@@ -184,7 +184,7 @@ TEST_F(CanvasTest, EachHeldStrokeIsOneUndo)
         const QImage afterSecond = pageImage(0);
         ASSERT_FALSE(same(afterFirst, afterSecond));
 
-        form->chooseTool(13);
+        form->chooseTool(Tool::Undo);
         EXPECT_TRUE(same(pageImage(0), afterFirst));
         EXPECT_TRUE(same(form->canvas->Image(), afterFirst));
     }
@@ -197,13 +197,13 @@ TEST_F(CanvasTest, UndoStopsAtThePagesOldestSnapshot)
     drag(600, 600, 1800, 600); // page 0 has a snapshot
     form->choosePage(2);
     greyPage();
-    form->chooseTool(13); // the paste taken back
+    form->chooseTool(Tool::Undo); // the paste taken back
     EXPECT_EQ(pageAt(2, 900, 900), toolkit::vbWhite);
     greyPage();
     for (int i = 0; i < 9; ++i)
         drag(300, 300 + i * 300, 9000, 300 + i * 300);
     for (int i = 0; i < 9; ++i)
-        form->chooseTool(13); // seven are kept, the rest do nothing
+        form->chooseTool(Tool::Undo); // seven are kept, the rest do nothing
     EXPECT_EQ(pageAt(2, 600, 900), Grey) << "the two oldest lines stay";
     EXPECT_EQ(pageAt(2, 600, 300), toolkit::vbBlack);
     EXPECT_EQ(canvasAt(600, 300), toolkit::vbBlack);
@@ -218,12 +218,12 @@ TEST_F(CanvasTest, UndoStopsAtThePagesOldestSnapshot)
 // figure starts.
 TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(600, 600);
     click(1800, 600);
     const QImage twoDots = pageImage(0);
     click(1800, 3000); // misplaced
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     EXPECT_EQ(records(), QStringList({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"}));
     EXPECT_TRUE(same(pageImage(0), twoDots));
     click(3000, 1800); // gets the number back and joins on from dot 2
@@ -234,7 +234,7 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
     // "CIERRA" too early, taken back: the figure stays open.
     form->pressCloseFigure();
     EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbBlack);
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     EXPECT_EQ(records().size(), 3);
     EXPECT_FALSE(form->newFigure);
     EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbWhite);
@@ -247,7 +247,7 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
 
     // The first dot of a figure taken back: the next dot starts it.
     click(6000, 600);
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     click(7200, 600);
     click(7200, 1800);
     form->pressCloseFigure();
@@ -256,17 +256,17 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
     EXPECT_EQ(pageAt(0, 6600, 600), toolkit::vbWhite);
 
     // "B" takes the dots from the page with the list; an undo brings both back.
-    form->pressDotButton(3);
+    form->clearDotList();
     EXPECT_EQ(form->dotListBox->ListCount(), 0);
     EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbWhite);
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     EXPECT_EQ(form->dotEntryCount, 8);
     EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbBlack);
 }
 
 TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     const int before = form->undoPos[0];
     form->pressCloseFigure(); // before any dot
     EXPECT_TRUE(records().isEmpty());
@@ -277,7 +277,7 @@ TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)
     form->pressCloseFigure(); // twice in a row
     EXPECT_EQ(records().size(), 3);
     EXPECT_EQ(form->undoPos[0], before + 3);
-    form->pressDotButton(3); // the list cleared
+    form->clearDotList(); // the list cleared
     form->pressCloseFigure();
     EXPECT_TRUE(records().isEmpty());
 }
@@ -286,9 +286,9 @@ TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)
 // second fill without moving fills the same place.
 TEST_F(CanvasTest, FillTwiceWithoutMovingFillsTheSamePlace)
 {
-    form->chooseTool(10);
+    form->chooseTool(Tool::Rectangle);
     drag(600, 600, 1800, 1500);
-    form->chooseTool(11);
+    form->chooseTool(Tool::Fill);
     ASSERT_TRUE(pick(Red));
     click(1200, 900);
     EXPECT_EQ(form->pointerX, 1200);
@@ -312,33 +312,33 @@ TEST_F(CanvasTest, WhatTheCanvasShowsIsWhatThePageKeeps)
 {
     const std::function<void()> gestures[] = {
         [&] { // a wide line after dots
-            form->chooseTool(19);
+            form->chooseTool(Tool::Dots);
             click(600, 600);
-            form->chooseTool(2);
-            form->chooseWidth(9);
+            form->chooseTool(Tool::Line);
+            form->chooseWidth(10);
             drag(600, 3000, 6000, 3000);
         },
         [&] { // a pencil stroke after dots on a page chosen later
-            form->chooseWidth(9);
+            form->chooseWidth(10);
             form->choosePage(3);
-            form->chooseTool(19);
+            form->chooseTool(Tool::Dots);
             click(900, 900);
-            form->chooseTool(4);
+            form->chooseTool(Tool::Pencil);
             stroke({{600, 1500}, {3000, 1800}, {4500, 1200}});
         },
         [&] { // a solid box and dots on a page chosen later
-            form->chooseTool(10);
+            form->chooseTool(Tool::Rectangle);
             form->chooseFillStyle(0);
             form->choosePage(5);
             drag(600, 600, 3000, 2400);
-            form->chooseTool(19);
+            form->chooseTool(Tool::Dots);
             click(4500, 600);
             EXPECT_EQ(pageAt(5, 4350, 750), toolkit::vbWhite);
         },
     };
     for (const auto& gesture : gestures) {
         startEditor();
-        form->chooseTool(14);
+        form->chooseTool(Tool::ClearPage);
         gesture();
         EXPECT_TRUE(same(form->canvas->Image(), pageImage(form->currentPage)));
     }
@@ -352,20 +352,21 @@ TEST_F(CanvasTest, OneUndoTakesBackOneStep)
     ASSERT_TRUE(form->colourStrip->Image().save(picture));
     platform.clipboard = form->colourStrip->Image();
     platform.fileNameAnswers = {picture};
-    const std::function<void()> steps[] = {
-        [&] { form->chooseTool(14); }, [&] { form->chooseTool(17); }, [&] { form->chooseTool(0); },
-        [&] {
-            form->choosePage(4);
-            form->chooseTool(13);
-            form->choosePage(0);
-            drag(600, 2400, 6000, 2400);
-        }};
+    const std::function<void()> steps[] = {[&] { form->chooseTool(Tool::ClearPage); },
+                                           [&] { form->chooseTool(Tool::Paste); },
+                                           [&] { form->chooseTool(Tool::OpenPicture); },
+                                           [&] {
+                                               form->choosePage(4);
+                                               form->chooseTool(Tool::Undo);
+                                               form->choosePage(0);
+                                               drag(600, 2400, 6000, 2400);
+                                           }};
     for (const auto& step : steps) {
         drag(600, 1200, 6000, 1200);
         const QImage before = pageImage(0);
         step();
         ASSERT_FALSE(same(pageImage(0), before));
-        form->chooseTool(13);
+        form->chooseTool(Tool::Undo);
         EXPECT_TRUE(same(pageImage(0), before));
         EXPECT_TRUE(same(form->canvas->Image(), before));
     }
@@ -375,11 +376,11 @@ TEST_F(CanvasTest, OneUndoTakesBackOneStep)
 // "B" starts the list again from 1.
 TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(600, 600);
     click(1800, 600);
-    form->chooseTool(2);
-    form->chooseTool(19);
+    form->chooseTool(Tool::Line);
+    form->chooseTool(Tool::Dots);
     form->numberStep->setListIndex(1); // a step of 2
     click(600, 1800);
     form->pressCloseFigure();
@@ -388,7 +389,7 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
     for (const QString& record : records())
         labels << record.section(',', 0, 0);
     EXPECT_EQ(labels, QStringList({"1", "2", "3", "", "5"}));
-    form->pressDotButton(3);
+    form->clearDotList();
     click(600, 4200);
     EXPECT_EQ(records(), QStringList({"1,600,4200,0,0,0,"}));
 }
@@ -397,12 +398,12 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
 // opened again, or the tool chosen again, goes on from the next letter.
 TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     form->numberStep->setListIndex(editor::EditorWindow::LetterStep);
     for (double x : {600, 1800})
         click(x, 600);
-    form->chooseTool(2);
-    form->chooseTool(19);
+    form->chooseTool(Tool::Line);
+    form->chooseTool(Tool::Dots);
     click(3000, 600);
     QStringList labels;
     for (const QString& record : records())
@@ -410,8 +411,8 @@ TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
     EXPECT_EQ(labels, QStringList({"A", "B", "C"}));
     form->dotNumber = 14;
     click(4200, 600);
-    form->chooseTool(2);
-    form->chooseTool(19);
+    form->chooseTool(Tool::Line);
+    form->chooseTool(Tool::Dots);
     click(5400, 600);
     EXPECT_EQ(records().mid(3).join(' '), QStringLiteral("N,4200,600,0,0,0, Ñ,5400,600,0,0,0,"));
 }
@@ -419,7 +420,7 @@ TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
 TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
 {
     const QImage blank = pageImage(0);
-    form->chooseTool(12);
+    form->chooseTool(Tool::Polygon);
     click(1200, 1200);
     EXPECT_TRUE(same(pageImage(0), blank));
     drag(1200, 1200, 2400, 1200);
@@ -433,20 +434,20 @@ TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
 // leave the list as it was.
 TEST_F(CanvasTest, UndoRemovesADotOnlyWhenItUndoesThatDot)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(600, 600);
     click(1800, 600);
-    form->chooseTool(2);
+    form->chooseTool(Tool::Line);
     drag(600, 3000, 3000, 3000);
-    form->chooseTool(19); // back to the dots
-    form->chooseTool(13); // takes back the line
+    form->chooseTool(Tool::Dots); // back to the dots
+    form->chooseTool(Tool::Undo); // takes back the line
     EXPECT_EQ(records().size(), 2);
     EXPECT_EQ(pageAt(0, 1800, 3000), toolkit::vbWhite);
-    form->chooseTool(13); // now the second dot
+    form->chooseTool(Tool::Undo); // now the second dot
     EXPECT_EQ(records(), QStringList{"1,600,600,0,0,0,"});
 
     form->choosePage(1);
-    form->chooseTool(13); // page 2 has no dot of its own
+    form->chooseTool(Tool::Undo); // page 2 has no dot of its own
     EXPECT_EQ(records().size(), 1);
 }
 
@@ -455,10 +456,10 @@ TEST_F(CanvasTest, UndoRemovesADotOnlyWhenItUndoesThatDot)
 // grid dots stay on top.
 TEST_F(CanvasTest, FillWithTheGridShownFillsTheCanvasAtOnce)
 {
-    form->chooseTool(10);
+    form->chooseTool(Tool::Rectangle);
     drag(600, 600, 3000, 2400);
-    form->chooseGrid(5);
-    form->chooseTool(11);
+    form->chooseGrid(300);
+    form->chooseTool(Tool::Fill);
     ASSERT_TRUE(pick(Red));
     click(1200, 1200);
     EXPECT_EQ(pageAt(0, 1200, 1200), Red);
@@ -471,7 +472,7 @@ TEST_F(CanvasTest, FillWithTheGridShownFillsTheCanvasAtOnce)
 // to the adult instead of being cut off later without one.
 TEST_F(CanvasTest, TheDotListStopsAtWhatThePlayerReads)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     for (int i = 0; i < editor::EditorWindow::MaxDotEntries; ++i)
         click(300 + (i % 30) * 300, 300 + (i / 30) * 600);
     EXPECT_TRUE(platform.messages.isEmpty());
@@ -479,6 +480,6 @@ TEST_F(CanvasTest, TheDotListStopsAtWhatThePlayerReads)
     form->pressCloseFigure();
     EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries);
     EXPECT_EQ(platform.messages.size(), 2);
-    form->chooseTool(13); // the refused dot took nothing: the last dot goes
+    form->chooseTool(Tool::Undo); // the refused dot took nothing: the last dot goes
     EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries - 1);
 }

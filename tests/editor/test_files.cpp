@@ -43,7 +43,7 @@ protected:
     {
         EditorTest::SetUp();
         startEditor();
-        form->chooseTool(14);
+        form->chooseTool(Tool::ClearPage);
     }
 
     QString inApp(const QString& name) const { return appDir.filePath(name); }
@@ -86,17 +86,17 @@ TEST_F(FilesTest, ActivityGoesToTheNextFreeNumberWithTheExactText)
 {
     touch(inApp("1.txt"));
     touch(inApp("2.TXT"));
-    form->chooseTool(16); // an empty list: the header alone
+    form->chooseTool(Tool::SaveActivity); // an empty list: the header alone
     EXPECT_EQ(contents(inApp("3.txt")), header());
 
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     ASSERT_TRUE(pick(RGB(255, 0, 0)));
     click(600, 300);
     click(1200, 300);
     form->pressCloseFigure();
-    form->pressDotButton(4); // circles off
+    form->switchDotCircles(); // circles off
     QFile::remove(inApp("1.txt"));
-    form->chooseTool(16); // not back to 1: the counter goes on
+    form->chooseTool(Tool::SaveActivity); // not back to 1: the counter goes on
     EXPECT_EQ(contents(inApp("4.txt")),
               header("NO") + "1,600,300,255,0,0,\r\n2,1200,300,255,0,0,\r\n,600,300,255,0,0,\r\n");
     EXPECT_FALSE(QFile::exists(inApp("1.txt")));
@@ -107,9 +107,9 @@ TEST_F(FilesTest, ActivityGoesToTheNextFreeNumberWithTheExactText)
 TEST_F(FilesTest, ActivityCounterStopsAtTheSixteenBitLimit)
 {
     form->lastActivityNumber = 32766;
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
     EXPECT_TRUE(QFile::exists(inApp("32767.txt")));
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
     EXPECT_EQ(form->lastActivityNumber, 32767);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(QDir(appDir.path()).entryList(QDir::Files).size(), 1);
@@ -120,19 +120,19 @@ TEST_F(FilesTest, ActivityCounterStopsAtTheSixteenBitLimit)
 TEST_F(FilesTest, ActivityThatCannotBeWrittenSaysSoAndKeepsTheDots)
 {
     ASSERT_TRUE(QDir(appDir.path()).mkdir("1.txt"));
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(600, 300);
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const rlimit small{10, old.rlim_max};
     signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
     setrlimit(RLIMIT_FSIZE, &old);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_TRUE(platform.messages[0].text.contains(appDir.path()));
     EXPECT_EQ(records(), QStringList({"1,600,300,0,0,0,"}));
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
     EXPECT_EQ(contents(inApp("2.txt")), header() + "1,600,300,0,0,0,\r\n");
 }
 
@@ -165,11 +165,11 @@ TEST_F(FilesTest, OpenTakesPicturesByTheirNameIntoCanvasAndPage)
                  {"", false, ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
-        form->chooseTool(14);
+        form->chooseTool(Tool::ClearPage);
         drag(300, 300, 900, 300); // a drawing that must not be lost
         platform.messages.clear();
         platform.fileNameAnswers = {c.name.isEmpty() ? QString() : inApp(c.name)};
-        form->chooseTool(0);
+        form->chooseTool(Tool::OpenPicture);
         EXPECT_EQ(platform.dialogs.last().title, "Selecciona una imagen");
         EXPECT_EQ(platform.dialogs.last().folder, appDir.path());
         EXPECT_EQ(messageTexts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
@@ -178,7 +178,7 @@ TEST_F(FilesTest, OpenTakesPicturesByTheirNameIntoCanvasAndPage)
         EXPECT_EQ(pageColour != toolkit::vbBlack, c.opens);
     }
     platform.fileNameAnswers = {inApp("p.bmp")};
-    form->chooseTool(0);
+    form->chooseTool(Tool::OpenPicture);
     form->choosePage(3);
     form->choosePage(0); // what was opened stays with the page
     EXPECT_EQ(canvasAt(150, 150), RGB(0, 0, 255));
@@ -196,7 +196,7 @@ TEST_F(FilesTest, SaveAddsBmpWhenMissingAndAsksBeforeReplacing)
     } names[] = {{"dibujo", "dibujo.bmp"}, {"otro.bmp", "otro.bmp"}, {"MAYUS.BMP", "MAYUS.BMP"}};
     for (const auto& n : names) {
         platform.fileNameAnswers = {inApp(n.chosen)};
-        form->chooseTool(1);
+        form->chooseTool(Tool::SavePicture);
         EXPECT_TRUE(QFile::exists(inApp(n.written))) << n.chosen;
     }
     EXPECT_EQ(platform.dialogs.last().title, "Guardar como  ");
@@ -205,11 +205,11 @@ TEST_F(FilesTest, SaveAddsBmpWhenMissingAndAsksBeforeReplacing)
     EXPECT_EQ(QImage(inApp("dibujo.bmp")).pixelColor(40, 20), QColor(Qt::black));
     EXPECT_TRUE(platform.messages.isEmpty());
 
-    form->chooseTool(14);
+    form->chooseTool(Tool::ClearPage);
     for (int answer : {toolkit::vbNo, toolkit::vbYes}) {
         platform.messageAnswers = {answer};
         platform.fileNameAnswers = {inApp("dibujo")};
-        form->chooseTool(1);
+        form->chooseTool(Tool::SavePicture);
         ASSERT_EQ(platform.messages.size(), 1);
         EXPECT_TRUE(platform.messages[0].text.contains("dibujo.bmp"));
         EXPECT_EQ(QImage(inApp("dibujo.bmp")).pixelColor(40, 20),
@@ -218,32 +218,32 @@ TEST_F(FilesTest, SaveAddsBmpWhenMissingAndAsksBeforeReplacing)
     }
 
     platform.fileNameAnswers = {appDir.filePath("no/such/folder/x")};
-    form->chooseTool(1);
+    form->chooseTool(Tool::SavePicture);
     EXPECT_EQ(messageTexts(), QStringList{"No se ha podido guardar la imagen."});
 }
 
 TEST_F(FilesTest, SaveTakesTheGridOffTheCanvasEvenWhenCancelled)
 {
-    form->chooseGrid(5);
+    form->chooseGrid(300);
     EXPECT_EQ(canvasAt(300, 300), toolkit::vbBlack);
-    form->chooseTool(1);
+    form->chooseTool(Tool::SavePicture);
     EXPECT_EQ(canvasAt(300, 300), toolkit::vbWhite);
 }
 
 TEST_F(FilesTest, PasteGoesIntoThePageAndAnEmptyClipboardChangesNothing)
 {
     drag(300, 300, 900, 300);
-    form->chooseTool(17); // nothing on the clipboard
+    form->chooseTool(Tool::Paste); // nothing on the clipboard
     EXPECT_EQ(pageAt(0, 600, 300), toolkit::vbBlack);
     EXPECT_EQ(canvasAt(600, 300), toolkit::vbBlack);
 
     platform.clipboard = solid(100, 100, Qt::green);
-    form->chooseTool(17);
+    form->chooseTool(Tool::Paste);
     for (int page : {2, 0})
         form->choosePage(page);
     EXPECT_EQ(canvasAt(600, 300), RGB(0, 255, 0));
     drag(300, 600, 900, 600); // a stroke and its undo keep the picture
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     EXPECT_EQ(canvasAt(600, 300), RGB(0, 255, 0));
     EXPECT_EQ(pageAt(0, 600, 300), RGB(0, 255, 0));
 }
@@ -254,7 +254,7 @@ TEST_F(FilesTest, PictureFilesArePastedAndDroppedAsTheyAreOpened)
 {
     solid(100, 100, Qt::blue).save(inApp("azul.png"));
     platform.clipboardFilePath = inApp("azul.png");
-    form->chooseTool(17);
+    form->chooseTool(Tool::Paste);
     EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 0, 255));
     QMimeData dropped;
     dropped.setImageData(solid(10, 10, Qt::green));
@@ -263,19 +263,19 @@ TEST_F(FilesTest, PictureFilesArePastedAndDroppedAsTheyAreOpened)
     for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
         QCoreApplication::sendEvent(form->canvas, event);
     EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 255, 0));
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 0, 255));
 }
 
 TEST_F(FilesTest, LeavingAsksFirstAndNoKeepsEverything)
 {
     drag(300, 300, 900, 300);
-    form->chooseTool(15);
+    form->chooseTool(Tool::Exit);
     EXPECT_EQ(messageTexts(), QStringList{"Quieres salir del programa"});
     EXPECT_FALSE(platform.ended);
     EXPECT_EQ(pageAt(0, 600, 300), toolkit::vbBlack);
     platform.messageAnswers = {toolkit::vbYes};
-    form->chooseTool(15);
+    form->chooseTool(Tool::Exit);
     EXPECT_TRUE(platform.ended);
 }
 

@@ -37,7 +37,7 @@ protected:
     // The activity as the floppy disk writes it now, from its third line.
     QList<QByteArray> writtenBack()
     {
-        form->chooseTool(16);
+        form->chooseTool(Tool::SaveActivity);
         QFile file(appDir.filePath(QString("%1.txt").arg(form->lastActivityNumber)));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll().split('\n').mid(2);
@@ -132,19 +132,19 @@ TEST_F(OpenTest, OpenedDotsGoOnAsIfPlacedByHand)
 {
     const QImage blank = pageImage(0);
     platform.fileNameAnswers = {activity({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"})};
-    form->chooseTool(0); // the open button, its filter offering activities
+    form->chooseTool(Tool::OpenPicture); // the open button, its filter offering activities
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(pageAt(0, 1200, 600), vbBlack);
     EXPECT_EQ(form->dotSize, 200);
-    EXPECT_EQ(form->dotSizeButtons(4).text(), "O");
+    EXPECT_EQ(form->dotSizeButtons(DotButton::Circles).text(), "O");
     click(1800, 1800);
     form->pressCloseFigure();
     EXPECT_EQ(records().mid(2), QStringList({"3,1800,1800,0,0,0,", ",600,600,0,0,0,"}));
     EXPECT_EQ(pageAt(0, 1200, 1200), vbBlack);
     for (int undo = 0; undo < 2; ++undo)
-        form->chooseTool(13);
+        form->chooseTool(Tool::Undo);
     EXPECT_EQ(records().size(), 2);
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     EXPECT_TRUE(records().isEmpty());
     EXPECT_TRUE(form->openedActivity.isEmpty());
     EXPECT_TRUE(pageImage(0) == blank);
@@ -178,7 +178,7 @@ TEST_F(OpenTest, MovedAndRemovedDotsCloseUpTheirNumbersAndComeBackWithUndo)
          },
          {"1,1800,600,0,0,0,", "A,1800,1800,0,0,0,", "2,600,1800,0,0,0,", ",1800,600,0,0,0,"}},
     };
-    form->chooseGrid(5);
+    form->chooseGrid(300);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(form->openActivity(activity(figure)));
@@ -186,7 +186,7 @@ TEST_F(OpenTest, MovedAndRemovedDotsCloseUpTheirNumbersAndComeBackWithUndo)
         const QImage before = pageImage(0);
         c.step();
         EXPECT_EQ(records(), c.after);
-        form->chooseTool(13);
+        form->chooseTool(Tool::Undo);
         EXPECT_EQ(records(), figure);
         EXPECT_TRUE(pageImage(0) == before);
     }
@@ -196,10 +196,10 @@ TEST_F(OpenTest, MovedAndRemovedDotsCloseUpTheirNumbersAndComeBackWithUndo)
 // Moving a dot never harms the drawing under it, on the canvas or the page.
 TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
 {
-    form->chooseTool(14);
+    form->chooseTool(Tool::ClearPage);
     drag(300, 1200, 6000, 1200);
     const QImage guide = form->pages(0).Image();
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(3000, 1200);
     form->switchMoving();
     press(3000, 1200);
@@ -218,12 +218,12 @@ TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
 // list is let go: the drag that follows moves nothing.
 TEST_F(OpenTest, AnUndoLetsGoOfTheHeldDot)
 {
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     for (double x : {600, 1800, 3000})
         click(x, 600);
     form->switchMoving();
     press(3000, 600);
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     moveTo(3300, 900);
     form->releaseOnCanvas(1, 0, 3300, 900);
     EXPECT_EQ(records(), QStringList({"1,600,600,0,0,0,", "2,1800,600,0,0,0,"}));

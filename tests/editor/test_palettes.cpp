@@ -24,8 +24,8 @@ protected:
         QStringList shown;
         for (const auto& [name, buttons] : settingPalettes()) {
             int count = 0;
-            for (int i = 0; i < buttons->Count(); ++i)
-                count += !(*buttons)(i).isHidden();
+            for (const auto* button : buttons)
+                count += !button->isHidden();
             if (count > 0)
                 shown << QString("%1:%2").arg(name).arg(count);
         }
@@ -64,11 +64,11 @@ TEST_F(PaletteTest, EachToolShowsItsOwnPalettesOnly)
         {2, 2, "widthButtons:14"},
     };
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.activeTool, 2);
+    EXPECT_EQ(f.activeTool, Tool::Line);
     EXPECT_EQ(shownSettings(), ""); // none until a tool is chosen
     for (const Case& c : cases) {
-        f.chooseTool(c.index);
-        EXPECT_EQ(f.activeTool, c.tool) << "after " << c.index;
+        f.chooseTool(Tool(c.index));
+        EXPECT_EQ(f.activeTool, Tool(c.tool)) << "after " << c.index;
         EXPECT_EQ(shownSettings(), c.shown) << "after " << c.index;
     }
 }
@@ -87,15 +87,15 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
         {2, false, false, false, "0"},
     };
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.symmetryButtons(0).BackColor(), vbGreen);
+    EXPECT_EQ(f.symmetryButtons(Symmetry::None).BackColor(), vbGreen);
     for (const Step& s : steps) {
         SCOPED_TRACE(s.click);
-        f.chooseSymmetry(s.click);
+        f.chooseSymmetry(Symmetry(s.click));
         EXPECT_EQ(f.mirrorLeftRight, s.leftRight);
         EXPECT_EQ(f.mirrorTopBottom, s.topBottom);
         EXPECT_EQ(f.mirrorCentre, s.centre);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(f.symmetryButtons(i).BackColor(),
+            EXPECT_EQ(f.symmetryButtons(Symmetry(i)).BackColor(),
                       QString(s.green).contains(QString::number(i)) ? vbGreen : vbWhite);
     }
 }
@@ -109,7 +109,7 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
     EXPECT_EQ(f.widthButtons(0).BackColor(), vbGreen);
     for (int i : {13, 0, 6, 5}) {
         SCOPED_TRACE(i);
-        f.chooseWidth(i);
+        f.chooseWidth(i + 1);
         EXPECT_EQ(f.lineWidth, i + 1);
         EXPECT_EQ(f.canvas->DrawWidth, i + 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
@@ -134,7 +134,7 @@ TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
     EditorWindow& f = startEditor();
     EXPECT_EQ(f.brushSize, 20);
     EXPECT_EQ(f.eraserButtons(0).BackColor(), vbGreen);
-    f.chooseTool(18);
+    f.chooseTool(Tool::Eraser);
     const auto keptAt200 = [&] { return toolkit::fromQRgb(f.canvas->Image().pixel(200, 200)); };
     ASSERT_NE(keptAt200(), vbWhite); // the start picture
     drag(3000, 3000, 3000, 3000);
@@ -152,19 +152,19 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
     f.choosePage(3);
     const int sizes[3][2] = {{150, 9}, {200, 12}, {250, 18}};
     for (int i : {0, 2, 1}) {
-        f.pressDotButton(i);
+        f.chooseDotSize(DotButton(i));
         EXPECT_EQ(f.dotSize, sizes[i][0]);
         EXPECT_EQ(f.canvas->FontSize, sizes[i][1]);
         EXPECT_EQ(f.pages(3).FontSize, sizes[i][1]);
     }
 
-    f.chooseTool(19);
+    f.chooseTool(Tool::Dots);
     EXPECT_EQ(f.dotNumber, 1);
     click(600, 600);
     click(1200, 600);
     ASSERT_EQ(f.dotListBox->ListCount(), 2);
     EXPECT_FALSE(f.newFigure);
-    f.pressDotButton(3);
+    f.clearDotList();
     EXPECT_EQ(f.dotListBox->ListCount(), 0);
     EXPECT_EQ(f.dotEntryCount, 0);
     EXPECT_TRUE(f.newFigure);
@@ -173,12 +173,12 @@ TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
     EXPECT_TRUE(f.dotListBox->List(0).startsWith("1,"));
 
     for (const char* caption : {"", "O", ""}) {
-        f.pressDotButton(4);
-        EXPECT_EQ(f.dotSizeButtons(4).text(), caption);
+        f.switchDotCircles();
+        EXPECT_EQ(f.dotSizeButtons(DotButton::Circles).text(), caption);
     }
-    f.dotSizeButtons(4).setCaption("o"); // either case counts as on
-    f.pressDotButton(4);
-    EXPECT_EQ(f.dotSizeButtons(4).text(), "");
+    f.dotSizeButtons(DotButton::Circles).setCaption("o"); // either case counts as on
+    f.switchDotCircles();
+    EXPECT_EQ(f.dotSizeButtons(DotButton::Circles).text(), "");
 }
 
 // A click anywhere on the strip takes the colour of the pixel under it: a
@@ -237,9 +237,9 @@ TEST_F(PaletteTest, PageChosenLaterDrawsInTheCanvasColourAndFont)
 {
     EditorWindow& f = startEditor();
     pickSwatch(2);
-    f.pressDotButton(0);
+    f.chooseDotSize(DotButton::Small);
     f.choosePage(1);
-    f.chooseTool(11);
+    f.chooseTool(Tool::Fill);
     click(3000, 3000);
     EXPECT_EQ(canvasAt(3000, 3000), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(pageAt(1, 3000, 3000), toolkit::RGB(255, 0, 0));

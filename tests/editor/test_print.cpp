@@ -7,7 +7,7 @@
 TEST_F(EditorTest, CtrlPPrintsTheDotsPlacedSoFar)
 {
     startEditor();
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(600, 600);
     click(1800, 600);
     click(1200, 1800);

@@ -30,24 +30,24 @@ protected:
     QString makeActivity(int w, int h)
     {
         startEditor(w, h);
-        form->chooseTool(14);
-        form->chooseTool(19);
+        form->chooseTool(Tool::ClearPage);
+        form->chooseTool(Tool::Dots);
         form->numberStep->setListIndex(1);
         EXPECT_TRUE(pick(RGB(255, 0, 0)));
         click(1200, 1200);
         click(3000, 1200);
         click(5100, 4500);
-        form->chooseTool(13);
+        form->chooseTool(Tool::Undo);
         click(2100, 3000);
         form->pressCloseFigure();
         EXPECT_TRUE(pick(RGB(0, 0, 255)));
         click(6000, 1200);
         form->pressCloseFigure();
-        form->chooseTool(13);
+        form->chooseTool(Tool::Undo);
         click(8100, 1200);
         click(7200, 3000);
         form->pressCloseFigure();
-        form->chooseTool(16);
+        form->chooseTool(Tool::SaveActivity);
         return appDir.filePath(QStringLiteral("%1.txt").arg(form->lastActivityNumber));
     }
 

@@ -24,10 +24,10 @@ QByteArray contentsOf(const QString& path)
 TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
 {
     startEditor();
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     click(1500, 1500);
     click(3000, 1500);
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
     const QByteArray floppy = contentsOf(appDir.filePath("1.txt"));
     // In the library, a name that cannot be a folder is told; the theme
     // made is then listed.

@@ -148,11 +148,11 @@ TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
 TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
 {
     startEditor();
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     form->placeDotsAutomatically();
     EXPECT_EQ(platform.messages.size(), 1);
     platform.clipboard = page(circle());
-    form->chooseTool(17);
+    form->chooseTool(Tool::Paste);
     EXPECT_FALSE(form->showDrawingCheck->isChecked()); // a drawing by hand is not shown
     form->autoDotsCount->setValue(30);
     form->placeDotsAutomatically();
@@ -162,20 +162,20 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
     EXPECT_TRUE(form->showDrawingCheck->isChecked());
     const auto drawing = [&] { return qGray(form->pages(0).Image().pixel(300, 150)); };
     EXPECT_EQ(drawing(), 255);
-    form->chooseTool(13);
+    form->chooseTool(Tool::Undo);
     EXPECT_EQ(form->dotEntryCount, 0);
     EXPECT_EQ(drawing(), 0);
 
-    form->chooseTool(19);
+    form->chooseTool(Tool::Dots);
     form->eraseOutlineCheck->setChecked(false);
     form->placeDotsAutomatically();
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
     const QString written = appDir.filePath("1.txt");
     ASSERT_TRUE(QFile::exists(toolkit::activityPicturePath(written)));
     form->showDrawingCheck->setChecked(false);
-    form->chooseTool(16);
+    form->chooseTool(Tool::SaveActivity);
     EXPECT_FALSE(QFile::exists(appDir.filePath("2.png")));
-    form->chooseTool(14); // the page cleared
+    form->chooseTool(Tool::ClearPage); // the page cleared
     ASSERT_TRUE(form->openActivity(written));
     EXPECT_EQ(drawing(), 0);
     EXPECT_TRUE(form->showDrawingCheck->isChecked());

@@ -68,7 +68,7 @@ TEST_F(EditorTest, EveryTextAPersonReadsIsTranslatable)
     QCoreApplication::installTranslator(&marking);
     QDir().mkpath(appDir.filePath("idioma"));
     QFile::copy(LUNIPO_TEST_DATA "/idioma/idioma.txt", appDir.filePath("idioma/idioma.txt"));
-    startEditor().chooseTool(19); // the dot palette too
+    startEditor().chooseTool(Tool::Dots); // the dot palette too
     editor::LibraryWindow library(platform, {}, toolkit::Share({}, *form->themeLister));
     player::PlayerWindow game(platform);
     game.startUp();
@@ -92,7 +92,7 @@ TEST_F(EditorTest, EveryTextFitsInEveryLanguage)
             startEditor(screen.width(), screen.height());
             form->show(); // laid out as on the screen
             form->resize(screen);
-            form->chooseTool(19);
+            form->chooseTool(Tool::Dots);
             editor::LibraryWindow library(platform, {}, toolkit::Share({}, *form->themeLister));
             library.adjustSize();
             for (const QWidget* window :

@@ -63,9 +63,10 @@ TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
     const int W = screen.width * 15;
     const int H = screen.height * 15;
     const QRect canvas = twipsRect(*f.canvas);
-    EXPECT_EQ(f.colourStrip->Top(), f.toolButtons(0).Top());
+    EXPECT_EQ(f.colourStrip->Top(), f.toolButtons(Tool::OpenPicture).Top());
     EXPECT_EQ(canvas.top(), f.colourStrip->Top() + f.colourStrip->Height() + 20);
-    EXPECT_EQ(canvas.left(), f.toolButtons(1).Left() + f.toolButtons(1).Width() + 75);
+    EXPECT_EQ(canvas.left(), f.toolButtons(Tool::SavePicture).Left() +
+                                 f.toolButtons(Tool::SavePicture).Width() + 75);
     EXPECT_EQ(canvas.left() + canvas.width(), W - 75);
 
     for (int i = 0; i < EditorWindow::Pages; ++i) {
@@ -88,17 +89,19 @@ TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
     const int A = f.pageButtons(9).Left() + 1000;
     for (const auto& [name, buttons] : settingPalettes()) {
         SCOPED_TRACE(name);
-        const int first = buttons == &f.fillStyleButtons ? f.circleKindButtons(5).Left() + 400 : A;
-        for (int i = 0; i < buttons->Count(); ++i) {
-            EXPECT_EQ((*buttons)(i).Top(), f.pageButtons(0).Top());
-            EXPECT_EQ((*buttons)(i).Left(),
-                      i == 0 ? first : (*buttons)(i - 1).Left() + (*buttons)(i - 1).Width());
+        const int first = QLatin1String(name) == QLatin1String("fillStyleButtons")
+                              ? f.circleKindButtons(5).Left() + 400
+                              : A;
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            EXPECT_EQ(buttons[i]->Top(), f.pageButtons(0).Top());
+            EXPECT_EQ(buttons[i]->Left(),
+                      i == 0 ? first : buttons[i - 1]->Left() + buttons[i - 1]->Width());
         }
     }
     EXPECT_EQ(f.sidesLabel->Left(),
               f.polygonModeButtons(2).Left() + f.polygonModeButtons(2).Width() + 100);
     EXPECT_EQ(f.sidesList->Left(), f.sidesLabel->Left() + f.sidesLabel->Width() + 50);
-    EXPECT_EQ(f.numberStep->Left(), f.dotSizeButtons(4).Left() + 500);
+    EXPECT_EQ(f.numberStep->Left(), f.dotSizeButtons(DotButton::Circles).Left() + 500);
     EXPECT_EQ(f.closeFigureCheck->Left(), f.numberStep->Left() + f.numberStep->Width() + 150);
     EXPECT_EQ(f.dotListBox->Left(), f.closeFigureCheck->Left() + f.closeFigureCheck->Width() + 100);
     for (const auto& c : settingControls())
@@ -127,12 +130,13 @@ TEST_P(EditorLayoutTest, EveryControlIsWhollyOnScreen)
     }
     EXPECT_GE(controls, 20 + 8 + 4 + 2 + 10 + 10 + 3 + 6 + 14 + 8 + 6 + 5 + 5);
 
-    for (auto* column : {&f.toolButtons, &f.gridButtons, &f.symmetryButtons})
-        for (int i = 0; i < column->Count(); ++i)
-            EXPECT_LE((*column)(i).Left() + (*column)(i).Width(), f.canvas->Left());
+    for (const auto& column :
+         {members(f.toolButtons), members(f.gridButtons), members(f.symmetryButtons)})
+        for (const auto* button : column)
+            EXPECT_LE(button->Left() + button->Width(), f.canvas->Left());
     const int pageButtonsEnd = f.pageButtons(9).Left() + f.pageButtons(9).Width();
     for (const auto& [name, buttons] : settingPalettes())
-        EXPECT_GE((*buttons)(0).Left(), pageButtonsEnd) << name;
+        EXPECT_GE(buttons.front()->Left(), pageButtonsEnd) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, EditorLayoutTest,
@@ -152,10 +156,10 @@ TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
         EXPECT_GE(f.canvas->height(), 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
             EXPECT_FALSE(f.pages(p).Image().isNull());
-        f.chooseGrid(0);
-        f.chooseSymmetry(3);
+        f.chooseGrid(50);
+        f.chooseSymmetry(Symmetry::Centre);
         for (int tool : {2, 3, 4, 8, 10, 11, 12, 18, 19}) {
-            f.chooseTool(tool);
+            f.chooseTool(Tool(tool));
             drag(0, 0, 600, 450);
             click(7, 7);
         }
@@ -174,7 +178,7 @@ TEST_F(EditorTest, GridButtonsSetStepMarkAndCentre)
                                {5250, 4000}, {5100, 3900}, {5250, 3850}, {5200, 4000}};
     for (int i : {7, 0, 3, 1, 6, 2, 4, 5}) {
         SCOPED_TRACE(i);
-        f.chooseGrid(i);
+        f.chooseGrid((i + 1) * 50);
         EXPECT_EQ(f.gridStep, (i + 1) * 50);
         EXPECT_EQ(f.gridButton, i);
         EXPECT_EQ(f.centreX, centres[i][0]);
@@ -188,21 +192,21 @@ TEST_F(EditorTest, FreePlacementSnapsBackToTheChosenGrid)
 {
     EditorWindow& f = startEditor();
     // Before any grid button: the grid of 300 the editor starts with.
-    f.chooseTool(6);
+    f.chooseTool(Tool::FreeHand);
     EXPECT_EQ(f.gridStep, 1);
-    f.chooseTool(5);
+    f.chooseTool(Tool::SnapToGrid);
     EXPECT_EQ(f.gridStep, 300);
 
-    f.chooseGrid(1);
+    f.chooseGrid(100);
     const QImage grid = f.canvas->Image();
-    f.chooseTool(6);
+    f.chooseTool(Tool::FreeHand);
     EXPECT_EQ(f.gridStep, 1);
     EXPECT_EQ(f.centreX, 5300); // neither the centre nor the grid shown change
     EXPECT_EQ(f.centreY, 4000);
     EXPECT_EQ(f.canvas->Image(), grid);
-    f.pressDotButton(3); // "B" shows the canvas again: the grid, not black
+    f.clearDotList(); // "B" shows the canvas again: the grid, not black
     EXPECT_EQ(f.canvas->Image(), grid);
-    f.chooseTool(5);
+    f.chooseTool(Tool::SnapToGrid);
     EXPECT_EQ(f.gridStep, 100);
     EXPECT_EQ(f.gridButton, 1);
 }
@@ -218,7 +222,7 @@ TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
     for (const Case c : {Case{0, 216, 163}, Case{5, 36, 28}, Case{7, 27, 21}}) {
         SCOPED_TRACE(c.button);
         EditorWindow& f = startEditor();
-        f.chooseGrid(c.button);
+        f.chooseGrid((c.button + 1) * 50);
         const int step = f.gridStep;
         const QImage canvas = f.canvas->Image();
         // The start picture went with the first grid: only the dots are left.
@@ -238,7 +242,7 @@ TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
     f.choosePage(1);
     drag(600, 1500, 3000, 1500); // a red line on page 2
     f.choosePage(0);
-    f.chooseGrid(5);
+    f.chooseGrid(300);
     EXPECT_EQ(canvasAt(0, 0), vbBlack);
     EXPECT_EQ(canvasAt(1050, 1500), vbWhite);
 
@@ -249,7 +253,7 @@ TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
     EXPECT_EQ(canvasAt(0, 0), vbWhite); // the grid went with the switch
     EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
 
-    f.chooseGrid(5);
+    f.chooseGrid(300);
     EXPECT_EQ(canvasAt(0, 0), vbBlack);
     EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(pageAt(1, 0, 0), vbWhite);
@@ -277,8 +281,8 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
         SCOPED_TRACE(c.name);
         EditorWindow& f = startEditor();
         f.choosePage(0); // the blank page instead of the start picture
-        f.chooseSymmetry(1);
-        f.chooseTool(c.tool);
+        f.chooseSymmetry(Symmetry::LeftRight);
+        f.chooseTool(Tool(c.tool));
         press(c.pressAt.x(), c.pressAt.y());
         moveTo(c.pointer.x(), c.pointer.y());
         const QPointF mirrored(2 * f.centreX - c.probe.x(), c.probe.y());
@@ -298,7 +302,7 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
 TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
 {
     EditorWindow& f = startEditor();
-    f.chooseTool(8);
+    f.chooseTool(Tool::Circle);
     press(3000, 3000);
     moveTo(3900, 4200);
     EXPECT_EQ(f.circleRadius, 1500);
@@ -307,7 +311,7 @@ TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
     click(6000, 6000); // no drag: the radius of the last preview
     EXPECT_TRUE(near(f.pages(0).Image(), 7500, 6000, vbBlack));
 
-    f.chooseTool(12);
+    f.chooseTool(Tool::Polygon);
     press(3000, 3000);
     moveTo(3000, 3600);
     EXPECT_EQ(f.polygonSides, 5);

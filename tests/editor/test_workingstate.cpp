@@ -105,11 +105,11 @@ TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
         startEditor();
         form->choosePage(3);
         drag(600, 600, 2400, 2400);
-        form->chooseTool(19);
+        form->chooseTool(Tool::Dots);
         click(1500, 1500);
         click(3000, 1500);
         form->choosePage(5);
-        form->pressDotButton(0);
+        form->chooseDotSize(DotButton::Small);
         click(3000, 3000);
         form->choosePage(3);
         const QImage page = pageImage(3);
@@ -136,7 +136,7 @@ TEST_F(WorkingStateTest, AsksOnlyAboutUnwrittenWork)
 {
     const std::tuple<const char*, std::function<void()>, QString> cases[] = {
         {"nothing drawn", [] {}, ""},
-        {"activity written", [&] { click(900, 900), form->chooseTool(16); }, ""},
+        {"activity written", [&] { click(900, 900), form->chooseTool(Tool::SaveActivity); }, ""},
         {"refused before", [&] { click(900, 900), restart({toolkit::vbNo}); }, ""},
         {"damaged",
          [&] {

@@ -29,6 +29,8 @@
 
 namespace {
 
+using Tool = player::PlayerWindow::Tool;
+
 // VmHWM (the peak) or VmRSS (now) from /proc/self/status, in megabytes.
 double residentMegabytes(const char* key)
 {
@@ -124,7 +126,7 @@ int main(int argc, char** argv)
 
     // A colour from the palette and the fill tool.
     form.pressOnPalette(1, 0, 10 * 15, 40 * 15);
-    form.chooseTool(0);
+    form.chooseTool(Tool::Fill);
     form.openThemeList(); // the child opens the list and chooses the theme
     for (int i = 0; i < form.themeList->ListCount(); ++i)
         if (form.themeList->List(i) == QLatin1String("tema"))
@@ -139,15 +141,15 @@ int main(int argc, char** argv)
             form.moveOnCanvas(0, 0, 15 * 20, 15 * 20);
         }
         QApplication::processEvents();
-        form.navigate(0); // forward: the drawing goes to the gallery
+        form.goForward(); // forward: the drawing goes to the gallery
         QApplication::processEvents();
     }
     for (int n = 0; n < 30; ++n) {
-        form.chooseTool(4); // the earlier drawings
+        form.chooseTool(Tool::EarlierDrawings); // the earlier drawings
         QApplication::processEvents();
     }
     for (int n = 0; n < 8; ++n) {
-        form.chooseTool(3); // undo
+        form.chooseTool(Tool::Undo); // undo
         QApplication::processEvents();
     }
 

@@ -13,6 +13,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using player::PlayerWindow;
+using Tool = PlayerWindow::Tool;
+using Navigation = PlayerWindow::Navigation;
+
 // A player in a temporary application folder, on a fake platform with an
 // 800 x 600 screen, so scale factors are 1 unless a test sets them.
 class PlayerTest : public ::testing::Test

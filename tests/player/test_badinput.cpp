@@ -159,7 +159,7 @@ TEST_F(BadActivityTest, TheCostliestActivityStillReadsInTime)
     EXPECT_EQ(form->dotCount, 151);
     EXPECT_EQ(form->hitRadius, 3000);
     EXPECT_EQ(form->labelFontSize, 48);
-    const auto numbers = [&] { return millisecondsOf([&] { form->navigate(2); }); };
+    const auto numbers = [&] { return millisecondsOf([&] { form->showNumbers(); }); };
     EXPECT_LT(std::min({numbers(), numbers(), numbers()}), HandlerMs);
 }
 
@@ -282,7 +282,7 @@ TEST_F(BadLanguageTest, AnyLanguageFileGivesAtMostElevenTextsQuickly)
         EXPECT_LT(millisecondsOf([&] { form->startUp(); }), HandlerMs);
         for (int i = 0; i < 16; ++i)
             EXPECT_EQ(form->uiText[size_t(i)], i < c.texts.size() ? c.texts[i] : QString()) << i;
-        EXPECT_EQ(form->toolButtons(0).toolTip(), c.texts.value(0));
+        EXPECT_EQ(form->toolButtons(Tool::Fill).toolTip(), c.texts.value(0));
     }
 }
 
@@ -293,8 +293,9 @@ protected:
     void pressEveryNavigationButton()
     {
         form->chooseTheme();
-        for (int i : {0, 1, 2, 0})
-            EXPECT_LT(millisecondsOf([&] { form->navigate(i); }), HandlerMs) << i;
+        for (auto press : {&PlayerWindow::goForward, &PlayerWindow::goBack,
+                           &PlayerWindow::showNumbers, &PlayerWindow::goForward})
+            EXPECT_LT(millisecondsOf([&] { (form.get()->*press)(); }), HandlerMs);
     }
 };
 
@@ -334,7 +335,7 @@ TEST_F(BadFoldersTest, ThemeNamesWithSpacesAccentsAndQuotesWork)
         ASSERT_EQ(form->dotCount, 1);
         EXPECT_EQ(form->dotLabel[0], QString::number(i + 1));
     }
-    form->navigate(0); // "2.txt" in x is a folder: round to activity 1
+    form->goForward(); // "2.txt" in x is a folder: round to activity 1
     EXPECT_EQ(form->activityNumber[size_t(form->themeIndex)], 1);
     EXPECT_EQ(form->dotLabel[0], "3");
 }
@@ -362,7 +363,7 @@ TEST_F(BadFoldersTest, ADrawingThatCannotBeSavedIsReportedAndNothingIsLost)
         form->canvas->Line(0, 0, 3000, 3000, colour, toolkit::LineShape::BoxFilled);
         form->canvas->AutoRedraw = false;
         const QImage drawn = form->canvas->Image();
-        form->chooseTool(6);
+        form->chooseTool(Tool::Save);
         EXPECT_EQ(form->canvas->Image(), drawn) << "the canvas keeps the drawing";
         EXPECT_FALSE(form->canvas->AutoRedraw);
     };
@@ -403,7 +404,7 @@ TEST_F(BadFoldersTest, CopyingNeverReadsTheClipboard)
     // The player only writes the clipboard: whatever it holds is replaced.
     startPlayer();
     platform.clipboard = QImage();
-    form->chooseTool(5);
+    form->chooseTool(Tool::Copy);
     EXPECT_EQ(platform.clipboardWrites, 1);
     EXPECT_EQ(platform.clipboard, form->canvas->Image());
 }

@@ -21,7 +21,7 @@ protected:
     // A square of 200 x 200 pixels closed back to its first corner, joined.
     void finishSquare()
     {
-        form->chooseWidth(0);
+        form->chooseWidth(1);
         setDots({{"1", 1500, 1500},
                  {"2", 4500, 1500},
                  {"3", 4500, 4500},
@@ -31,7 +31,7 @@ protected:
         ASSERT_TRUE(form->dotsJoined);
     }
 
-    void chooseTool(int index) const { form->chooseTool(index); }
+    void chooseTool(Tool tool) const { form->chooseTool(tool); }
     void press(double x, double y) const { form->pressOnCanvas(1, 0, float(x), float(y)); }
     void drag(double x, double y) const { moveTo(x, y, toolkit::vbLeftButton); }
     void release(double x, double y) const { form->releaseOnCanvas(1, 0, float(x), float(y)); }
@@ -72,7 +72,7 @@ TEST_F(ColouringTest, EveryPalettePixelPicksItsOwnColour)
 TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
 {
     finishSquare();
-    chooseTool(0);
+    chooseTool(Tool::Fill);
     pickRed();
     const QImage before = form->canvas->Image();
     press(3000, 3000);
@@ -96,7 +96,7 @@ TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
 TEST_F(ColouringTest, AFillClickRoundsDownToThePixelUnderIt)
 {
     finishSquare();
-    chooseTool(0);
+    chooseTool(Tool::Fill);
     pickRed();
     press(1514, 3014); // pixel (100, 200), on the left side of the square
     EXPECT_EQ(keptBetween(0, 1), Red) << "the whole joined outline is recoloured";
@@ -121,7 +121,7 @@ TEST_F(ColouringTest, FiveSnapshotsWrapRoundTheRingOfFour)
 TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
 {
     finishSquare();
-    chooseTool(1);
+    chooseTool(Tool::Line);
     const QImage before = form->canvas->Image();
     press(1500, 6000);
     drag(4500, 6000);
@@ -139,7 +139,7 @@ TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
 TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
 {
     finishSquare();
-    chooseTool(2);
+    chooseTool(Tool::Pen);
     moveTo(6000, 6000);
     const QImage before = form->canvas->Image();
     press(6000, 1500);
@@ -157,7 +157,7 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
 TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
 {
     setDots({{"1", 1500, 3000}, {"2", 9000, 3000}, {"3", 9000, 6000}});
-    form->chooseWidth(9);
+    form->chooseWidth(10);
     EXPECT_EQ(sounds().last(), "lineas.wav");
     clickDot(0);
     clickDot(1);
@@ -171,7 +171,7 @@ TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
     EXPECT_EQ(thickness(form->canvas->Image()), 10);
     EXPECT_EQ(thickness(form->joinedOutline->Image()), 10);
 
-    form->chooseWidth(0);
+    form->chooseWidth(1);
     EXPECT_EQ(form->canvas->DrawWidth, 1);
     EXPECT_EQ(form->joinedOutline->DrawWidth, 1);
 }
@@ -190,20 +190,20 @@ TEST_F(ColouringTest, TheActivitysDrawingIsUnderTheDotsAndStaysThere)
     writeFile("actividades/formas/1.png",
               toolkit::activityPictureBytes(drawing, QSize(1600, 1200)));
     form->themeFolder = path("actividades/formas");
-    form->navigate(2); // the numbers, before any activity was shown
+    form->showNumbers(); // the numbers, before any activity was shown
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
     form->activityFile = path("actividades/formas/1.txt");
     form->loadActivity();
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
     joinAll();
     ASSERT_TRUE(form->dotsJoined);
-    chooseTool(0);
+    chooseTool(Tool::Fill);
     pickRed();
     press(150 * 15, 200 * 15);
     EXPECT_EQ(kept(150 * 15, 200 * 15), Red);
     EXPECT_EQ(kept(250 * 15, 200 * 15), vbWhite);
     for (int i = 0; i < 2; ++i)
-        chooseTool(3); // undo
+        chooseTool(Tool::Undo); // undo
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
 
     for (const char* link : {"", "/dev/zero"}) {

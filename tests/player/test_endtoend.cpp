@@ -51,19 +51,19 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     EXPECT_EQ(platform.soundNames().count("error.wav"), 0);
     EXPECT_EQ(platform.soundNames().last(), "aciertotodo.wav");
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE(f.toolButtons(i).isEnabled());
+        EXPECT_TRUE(f.toolButtons(Tool(i)).isEnabled());
 
     // Red from the palette, then a fill inside the walls, beside the door.
     f.pressOnPalette(1, 0, 10 * 15, 40 * 15);
     EXPECT_EQ(f.canvas->FillColor, toolkit::RGB(255, 0, 0));
-    f.chooseTool(0);
+    f.chooseTool(Tool::Fill);
     const double insideX = 7000 * 1.28, insideY = 4500 * 1.28;
     f.pressOnCanvas(1, 0, float(insideX), float(insideY));
     f.releaseOnCanvas(1, 0, float(insideX), float(insideY));
     EXPECT_EQ(canvasPixel(int(insideX / 15), int(insideY / 15)), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(canvasPixel(5, 5), toolkit::vbWhite); // the fill stopped at the walls
 
-    f.chooseTool(6);
+    f.chooseTool(Tool::Save);
     const QString saved = path("dibujosrealizados/5-12-2026-21-8-3.bmp");
     ASSERT_TRUE(QFileInfo::exists(saved));
     const QImage drawing(saved);

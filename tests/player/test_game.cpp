@@ -34,7 +34,7 @@ TEST_F(GameTest, TwoClosedFiguresAreJoinedInOrderAndComplete)
     EXPECT_EQ(form->nextDot, 5);
     EXPECT_EQ(keptBetween(2, 3), vbGreen) << "closing segment back to dot 1";
     EXPECT_EQ(keptBetween(3, 4), vbWhite) << "no segment into the next figure";
-    EXPECT_FALSE(form->toolButtons(0).isEnabled());
+    EXPECT_FALSE(form->toolButtons(Tool::Fill).isEnabled());
 
     clickDot(5);
     EXPECT_TRUE(form->dotsJoined);
@@ -44,7 +44,7 @@ TEST_F(GameTest, TwoClosedFiguresAreJoinedInOrderAndComplete)
         EXPECT_EQ(outlineBetween(a, b), vbGreen) << a << "-" << b;
     }
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE(form->toolButtons(i).isEnabled()) << i;
+        EXPECT_TRUE(form->toolButtons(Tool(i)).isEnabled()) << i;
     EXPECT_EQ(sounds(), QStringList({Right, Right, Right, Wrong, Right, Done}));
 }
 
@@ -98,7 +98,7 @@ TEST_F(GameTest, TheRubberLineFollowsThePointerAndIsNeverKept)
 TEST_F(GameTest, TheCompletingClickGoesToTheChosenTool)
 {
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 9000, 7500}});
-    form->currentTool = 2; // the pen, chosen during an earlier figure
+    form->currentTool = Tool::Pen; // the pen, chosen during an earlier figure
     clickDot(0);
     const QImage joining = form->canvas->Image();
     moveTo(1500, 4500, toolkit::vbLeftButton);
@@ -206,7 +206,7 @@ TEST_F(GameTest, ADoubleClickIsOneClickForTheGameAndForTheFillTool)
     EXPECT_EQ(sounds(), QStringList({Right, Done}));
 
     // The fill tool keeps one undo snapshot per double-click.
-    form->chooseTool(0);
+    form->chooseTool(Tool::Fill);
     const int slot = form->undoSlot;
     doubleClick(3000, 6000);
     EXPECT_EQ(form->undoSlot, (slot + 1) % 4);

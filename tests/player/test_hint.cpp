@@ -28,10 +28,10 @@ protected:
             {'W', [&] { platform.advance(8000); }},
             {'r', [&] { clickAt(form->dotX[next()], form->dotY[next()]); }},
             {'x', [&] { clickAt(9000, 8000); }},
-            {'n', [&] { form->navigate(2); }},
-            {'l', [&] { form->chooseWidth(4); }},
+            {'n', [&] { form->showNumbers(); }},
+            {'l', [&] { form->chooseWidth(5); }},
             {'p', [&] { form->pressOnPalette(1, 0, 100, 100); }},
-            {'f', [&] { form->navigate(0); }}};
+            {'f', [&] { form->goForward(); }}};
         for (char step : steps)
             act.at(step)();
     }
@@ -99,9 +99,9 @@ TEST_F(HintTest, LeavesNoTraceInThePicture)
             run("r");
         }
         run("p");
-        form->chooseTool(0);
+        form->chooseTool(Tool::Fill);
         clickAt(3000, 3000);
-        form->chooseTool(6);
+        form->chooseTool(Tool::Save);
         QFile saved(QDirIterator(path("dibujosrealizados"), {"*.bmp"}).next());
         EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();

@@ -28,15 +28,15 @@ TEST_F(NavigationTest, ForwardAndBackWrapRoundAnUnbrokenRun)
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
     EXPECT_EQ(shown(), 1);
-    f.navigate(0);
-    f.navigate(0);
+    f.goForward();
+    f.goForward();
     EXPECT_EQ(shown(), 3);
-    f.navigate(0);
+    f.goForward();
     EXPECT_EQ(shown(), 1); // forward from 3 shows 1
-    f.navigate(1);
+    f.goBack();
     EXPECT_EQ(shown(), 3); // back from 1 shows 3
-    f.navigate(1);
-    f.navigate(1);
+    f.goBack();
+    f.goBack();
     EXPECT_EQ(shown(), 1); // back from 2 shows 1
     EXPECT_EQ(f.activityNumber[0], 1);
     EXPECT_EQ(soundsSinceStart(),
@@ -49,11 +49,11 @@ TEST_F(NavigationTest, AGapEndsTheRun)
     makeTheme("a", {1, 2, 4});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.navigate(0);
+    f.goForward();
     EXPECT_EQ(shown(), 2);
-    f.navigate(0);
+    f.goForward();
     EXPECT_EQ(shown(), 1); // forward from 2 shows 1
-    f.navigate(1);
+    f.goBack();
     EXPECT_EQ(shown(), 2); // back from 1 shows 2
 }
 
@@ -66,11 +66,11 @@ TEST_F(NavigationTest, ALinkedActivityIsPassedOver)
     ASSERT_TRUE(QFile::link(path("secreto.txt"), path("actividades/a/2.txt")));
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.navigate(0);
+    f.goForward();
     EXPECT_EQ(shown(), 3);
-    f.navigate(1);
+    f.goBack();
     EXPECT_EQ(shown(), 1);
-    f.navigate(1);
+    f.goBack();
     EXPECT_EQ(shown(), 3);
 }
 
@@ -78,7 +78,7 @@ TEST_F(NavigationTest, ForwardRightAfterStartUpShowsActivityTwo)
 {
     makeTheme("a", {1, 2});
     PlayerWindow& f = startPlayer();
-    f.navigate(0);
+    f.goForward();
     EXPECT_EQ(shown(), 2);
     EXPECT_EQ(f.activityFile, path("actividades/a/2.txt"));
 }
@@ -89,8 +89,8 @@ TEST_F(NavigationTest, EachThemeRemembersItsActivity)
     makeTheme("b", {1, 2});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.navigate(0);
-    f.navigate(0);
+    f.goForward();
+    f.goForward();
     f.themeList->setListIndex(1);
     f.chooseTheme();
     EXPECT_EQ(shown(), 1);
@@ -106,8 +106,8 @@ TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
     makeTheme("b", {1});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.navigate(0);
-    f.navigate(0);
+    f.goForward();
+    f.goForward();
     f.themeList->setListIndex(1);
     f.chooseTheme();
     QFile::remove(path("actividades/a/3.txt"));
@@ -123,7 +123,7 @@ TEST_F(NavigationTest, NamesMatchIgnoringCase)
               activityText({"1,1,1,0,0,0,", "2,2,2,0,0,0,", "3,3,3,0,0,0,"}));
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.navigate(1);
+    f.goBack();
     EXPECT_EQ(shown(), 3);
     EXPECT_EQ(f.activityFile, path("actividades/a/3.TXT"));
 }
@@ -152,14 +152,14 @@ TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
     f.galleryPrimed = true;
     f.nextDot = 2;
     for (int i = 0; i < 8; ++i)
-        f.toolButtons(i).setEnabled(true);
-    f.navigate(0);
+        f.toolButtons(Tool(i)).setEnabled(true);
+    f.goForward();
     EXPECT_EQ(canvasPixel(300, 200), toolkit::vbWhite);
     EXPECT_FALSE(f.dotsJoined);
     EXPECT_FALSE(f.galleryPrimed);
     EXPECT_EQ(f.nextDot, 0);
     for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(f.toolButtons(i).isEnabled());
+        EXPECT_FALSE(f.toolButtons(Tool(i)).isEnabled());
 }
 
 TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
@@ -172,7 +172,7 @@ TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
     f.canvas->AutoRedraw = true;
     f.canvas->Line(0, 1500, 10000, 1500, toolkit::RGB(0, 0, 255));
     f.canvas->AutoRedraw = false;
-    f.navigate(2);
+    f.showNumbers();
     EXPECT_EQ(platform.soundNames().last(), "numero.wav");
     EXPECT_EQ(canvasPixel(300, 100), toolkit::vbWhite); // the segment is gone
     EXPECT_EQ(f.nextDot, 2);
@@ -188,7 +188,7 @@ TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
     f.joinedOutline->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
     f.dotsJoined = true;
     const int soundsBefore = platform.sounds.size();
-    f.navigate(2);
+    f.showNumbers();
     EXPECT_EQ(platform.sounds.size(), soundsBefore);
     EXPECT_EQ(canvasPixel(300, 200), toolkit::RGB(0, 0, 255));
     EXPECT_EQ(f.canvas->Image(), f.joinedOutline->Image());
@@ -199,13 +199,13 @@ TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
     makeTheme("a", {1, 2});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.navigate(0); // not finished: nothing stored
+    f.goForward(); // not finished: nothing stored
     EXPECT_EQ(f.gallerySlot, 0);
     f.canvas->AutoRedraw = true;
     f.canvas->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
     f.canvas->AutoRedraw = false;
     f.dotsJoined = true;
-    f.navigate(0);
+    f.goForward();
     EXPECT_EQ(f.gallerySlot, 1);
     EXPECT_EQ(f.galleryCount, 1);
     EXPECT_EQ(toolkit::fromQRgb(f.gallery(0).Picture().pixel(300, 200)), toolkit::RGB(255, 0, 0));

@@ -84,17 +84,17 @@ TEST_F(ProgressTest, GoesOnWhereTheChildStoppedWithAStarOnFinishedOnes)
     makeTheme("formas", 2);
     startPlayer().chooseTheme();
     for (int i = 0; i < 3; ++i)
-        form->navigate(0);
+        form->goForward();
     clickAt(1500, 1500);
     clickAt(4500, 1500);
     EXPECT_TRUE(form->finishedBefore);
-    form->navigate(0);
+    form->goForward();
     EXPECT_FALSE(form->finishedBefore);
 
     EXPECT_EQ(restartOn(1), 1); // each theme keeps its own place
     EXPECT_EQ(restartOn(0), 5);
     EXPECT_FALSE(form->finishedBefore);
-    form->navigate(1);
+    form->goBack();
     EXPECT_TRUE(form->finishedBefore);
     form->openActivityFile(path("actividades/animales/1.txt"));
     EXPECT_EQ(restartOn(0), 4);
@@ -106,17 +106,17 @@ TEST_F(ProgressTest, ThePlaceAndTheStarFollowAMovedActivity)
 {
     makeTheme("animales", 4);
     startPlayer().chooseTheme();
-    form->navigate(0);
+    form->goForward();
     clickAt(1500, 1500);
     clickAt(4500, 1500); // activity 2 finished
-    form->navigate(0);   // and 3 shown
+    form->goForward();   // and 3 shown
     form.reset();
     toolkit::ThemeLibrary library({}, localShare());
     ASSERT_EQ(library.move(path("actividades/animales"), 3, -2), "");
     ASSERT_EQ(library.move(path("actividades/animales"), 2, +2), "");
     // Now 3 is 1, and 2 is 4.
     EXPECT_EQ(restartOn(0), 1);
-    form->navigate(1);
+    form->goBack();
     EXPECT_EQ(form->activityNumber[0], 4);
     EXPECT_TRUE(form->finishedBefore);
 }
@@ -131,7 +131,7 @@ TEST_F(ProgressTest, ThePlaceStaysWhenTheThemeShowsAnotherName)
     ini.write("[Tema]\nNombre[ca]=animals\n");
     ini.close();
     startPlayer().chooseTheme();
-    form->navigate(0);
+    form->goForward();
     const QByteArray locale = qgetenv("LC_ALL");
     qputenv("LC_ALL", "ca_ES.UTF-8");
     EXPECT_EQ(restartOn(0), 2);

@@ -64,7 +64,7 @@ TEST_F(PlayerTest, ClickOnTheTitleCardOpensTheMainWindowAndClosesTheStartWindow)
     start->card->mouseUpAtPixel(1, 0, 100, 100);
     ASSERT_TRUE(player::mainWindow);
     EXPECT_TRUE(player::mainWindow->isVisible());
-    EXPECT_EQ(player::mainWindow->currentTool, PlayerWindow::NoTool);
+    EXPECT_EQ(player::mainWindow->currentTool, PlayerWindow::Tool::None);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
     delete player::mainWindow;
@@ -86,7 +86,7 @@ TEST_F(PlayerTest, StartUpListsThemesByNameAndPointsAtTheFirst)
     EXPECT_EQ(f.undoRing.Count(), 4);
     EXPECT_EQ(f.gallery.Count(), 25);
     for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(f.toolButtons(i).isEnabled());
+        EXPECT_FALSE(f.toolButtons(Tool(i)).isEnabled());
     EXPECT_EQ(f.canvas->ForeColor, toolkit::vbGreen);
     EXPECT_EQ(f.canvas->FillColor, toolkit::vbGreen);
     EXPECT_EQ(f.joinedOutline->ForeColor, toolkit::vbGreen);
@@ -99,9 +99,9 @@ TEST_F(PlayerTest, WithoutThemesStartUpCompletesAndTheThemeFolderIsTheActivities
     EXPECT_EQ(f.themeList->ListCount(), 0);
     EXPECT_EQ(f.themeFolder, path("actividades"));
     // The buttons still do something harmless.
-    f.navigate(0);
-    f.navigate(1);
-    f.navigate(2);
+    f.goForward();
+    f.goBack();
+    f.showNumbers();
     EXPECT_EQ(f.dotCount, 0);
 }
 
@@ -116,7 +116,7 @@ TEST_F(PlayerTest, EveryThemeBeyondFiftyOneKeepsItsOwnActivity)
     ASSERT_EQ(f.themeList->ListCount(), 60);
     f.themeList->setListIndex(58);
     f.chooseTheme();
-    f.navigate(0);
+    f.goForward();
     f.themeList->setListIndex(59);
     f.chooseTheme();
     EXPECT_EQ(f.activityNumber[58], 2);
@@ -132,8 +132,8 @@ TEST_F(PlayerTest, LanguageFileGivesTooltipsAndTheExitQuestion)
     writeFile("idioma/idioma.txt", text);
     PlayerWindow& f = startPlayer();
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(f.toolButtons(i).toolTip(), QStringLiteral("texto %1").arg(i));
-    EXPECT_EQ(f.navigationButtons(2).toolTip(), "texto 8");
+        EXPECT_EQ(f.toolButtons(Tool(i)).toolTip(), QStringLiteral("texto %1").arg(i));
+    EXPECT_EQ(f.navigationButtons(Navigation::Numbers).toolTip(), "texto 8");
     EXPECT_EQ(f.exitButton->toolTip(), "texto 9");
     EXPECT_EQ(f.uiText[10], QStringLiteral("¿Quieres salir?"));
     EXPECT_TRUE(f.uiText[11].isEmpty());
@@ -155,7 +155,7 @@ TEST_F(PlayerTest, MissingLanguageFileLeavesTextsEmpty)
     PlayerWindow& f = startPlayer();
     for (const QString& text : f.uiText)
         EXPECT_TRUE(text.isEmpty());
-    EXPECT_TRUE(f.toolButtons(0).toolTip().isEmpty());
+    EXPECT_TRUE(f.toolButtons(Tool::Fill).toolTip().isEmpty());
 }
 
 TEST_F(PlayerTest, LayoutOnAnEightHundredBySixHundredScreen)
@@ -169,13 +169,13 @@ TEST_F(PlayerTest, LayoutOnAnEightHundredBySixHundredScreen)
     EXPECT_EQ(f.joinedOutline->Top(), f.canvas->Top());
 
     const int rowTop = 120 + 8185 + 50;
-    EXPECT_EQ(f.navigationButtons(0).Top(), rowTop);
-    EXPECT_EQ(f.navigationButtons(0).Left(), 505);
-    EXPECT_EQ(f.navigationButtons(1).Left(), 1000);
+    EXPECT_EQ(f.navigationButtons(Navigation::Forward).Top(), rowTop);
+    EXPECT_EQ(f.navigationButtons(Navigation::Forward).Left(), 505);
+    EXPECT_EQ(f.navigationButtons(Navigation::Back).Left(), 1000);
     EXPECT_EQ(f.themeList->Left(), 1545);
-    EXPECT_EQ(f.navigationButtons(2).Left(), 3865);
-    EXPECT_EQ(f.toolButtons(0).Left(), 4655);
-    EXPECT_EQ(f.toolButtons(7).Left(), 4655 + 7 * 615);
+    EXPECT_EQ(f.navigationButtons(Navigation::Numbers).Left(), 3865);
+    EXPECT_EQ(f.toolButtons(Tool::Fill).Left(), 4655);
+    EXPECT_EQ(f.toolButtons(Tool::OpenFolder).Left(), 4655 + 7 * 615);
     EXPECT_EQ(f.exitButton->Left(), 4655 + 8 * 615 + 25);
     EXPECT_EQ(f.exitButton->Top(), rowTop);
     EXPECT_EQ(f.paletteStrip->Height(), 8185 + 50 + 615);
@@ -193,7 +193,7 @@ TEST_F(PlayerTest, LayoutFollowsTheScreen)
         const int H = screen.height() * 15;
         EXPECT_EQ(f.canvas->Width(), W - 615 - 100 - 120 - 375);
         EXPECT_EQ(f.canvas->Height(), H - 615 - 200);
-        EXPECT_EQ(f.navigationButtons(0).Top(), 120 + f.canvas->Height() + 50);
+        EXPECT_EQ(f.navigationButtons(Navigation::Forward).Top(), 120 + f.canvas->Height() + 50);
         // The width column and the exit button stay on the screen.
         EXPECT_LE(f.widthButtons(0).Left() + 615, W);
         EXPECT_LE(f.widthButtons(9).Top() + 615, H);

@@ -35,8 +35,9 @@ TEST_F(PlayerTest, OpenedOnOneFileItShowsThatAloneOrTellsItIsMissing)
     writeFile("prueba.txt", activityText({"1,100,100,0,0,0,", "2,900,900,0,0,0,"}));
     ASSERT_TRUE(player::openSingleActivity(platform, path("prueba.txt")));
     std::unique_ptr<player::PlayerWindow> f(player::mainWindow.data());
-    for (int button : {0, 1, 2, 0}) {
-        f->navigate(button);
+    for (auto press : {&PlayerWindow::goForward, &PlayerWindow::goBack, &PlayerWindow::showNumbers,
+                       &PlayerWindow::goForward}) {
+        (f.get()->*press)();
         EXPECT_EQ(f->activityFile + QString::number(f->dotCount), path("prueba.txt2"));
     }
 }
@@ -69,7 +70,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     form->startUp();
     form->themeList->setListIndex(1);
     form->chooseTheme();
-    form->navigate(0);
+    form->goForward();
 
     QDir().mkpath(shared.filePath("aula/barcos"));
     // Reaching the next line at all shows the window did not wait: the stuck
@@ -109,7 +110,7 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     for (const char* theme : {"colgada", "aula"}) {
         form->themeList->setListIndex(form->themeList->findText(theme));
         form->chooseTheme();
-        form->navigate(0);
+        form->goForward();
     }
     ASSERT_EQ(platform.messages.size(), 2);
     EXPECT_EQ(platform.messages[1].text, toolkit::Share::notAnswering(hung));

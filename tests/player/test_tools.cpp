@@ -39,11 +39,11 @@ TEST_F(ToolsTest, UndoWalksBackRoundTheRing)
     }
     ASSERT_EQ(form->undoSlot, 3);
     for (int expected : {2, 1, 0, 3, 2}) {
-        form->chooseTool(3);
+        form->chooseTool(Tool::Undo);
         EXPECT_EQ(form->undoSlot, expected);
         EXPECT_EQ(form->canvas->Picture(), form->undoRing(expected).Picture());
     }
-    EXPECT_EQ(form->currentTool, 3);
+    EXPECT_EQ(form->currentTool, Tool::Undo);
     EXPECT_EQ(sounds().count("herramientas.wav"), 5);
 }
 
@@ -59,7 +59,7 @@ TEST_F(ToolsTest, EarlierDrawingsStartWithTheOneOnTheCanvas)
     const QImage current = form->canvas->Image();
 
     for (int expected : {3, 2, 1, 0, 3}) {
-        form->chooseTool(4);
+        form->chooseTool(Tool::EarlierDrawings);
         EXPECT_EQ(form->gallerySlot, expected);
         EXPECT_EQ(form->canvas->Picture(), form->gallery(expected).Picture());
     }
@@ -72,7 +72,7 @@ TEST_F(ToolsTest, CopyPutsTheKeptDrawingOnTheClipboard)
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
     clickDot(0);
     moveTo(3000, 6000); // a rubber line on show
-    form->chooseTool(5);
+    form->chooseTool(Tool::Copy);
     EXPECT_EQ(platform.clipboardWrites, 1);
     EXPECT_EQ(platform.clipboard, form->canvas->Image());
 }
@@ -82,7 +82,7 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
     joinAll();
     mark(0);
-    form->chooseTool(6);
+    form->chooseTool(Tool::Save);
 
     QFile file(drawing("5-12-2026-21-8-3.bmp"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -103,7 +103,7 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     // A second save in the same second keeps the first.
     const QImage first = QImage(file.fileName());
     mark(1);
-    form->chooseTool(6);
+    form->chooseTool(Tool::Save);
     EXPECT_EQ(QImage(file.fileName()), first);
     EXPECT_EQ(QImage(drawing("5-12-2026-21-8-3-2.bmp")).convertToFormat(QImage::Format_RGB32),
               form->canvas->Image().convertToFormat(QImage::Format_RGB32));
@@ -124,8 +124,8 @@ TEST_F(ToolsTest, TheLabsDrawingsFolderIsUsedWhenItCanBeWritten)
                  {"/proc/self/fdinfo", path("dibujosrealizados")}};
     for (const auto& c : cases) {
         form->lab.drawingsFolder = c.configured;
-        form->chooseTool(6);
-        form->chooseTool(7);
+        form->chooseTool(Tool::Save);
+        form->chooseTool(Tool::OpenFolder);
         EXPECT_TRUE(QFile::remove(c.used + "/5-12-2026-21-8-3.bmp")) << c.used.toStdString();
         EXPECT_EQ(platform.openedFolders.takeLast(), c.used);
     }
@@ -137,13 +137,13 @@ TEST_F(ToolsTest, ADrawingsFolderThatCannotBeWrittenMovesToTheUserDataFolder)
 {
     writeFile("dibujosrealizados", "a file where the folder should be");
     mark(0);
-    form->chooseTool(6);
+    form->chooseTool(Tool::Save);
     EXPECT_TRUE(platform.messages.isEmpty());
     const QImage saved(userDrawings() + "/5-12-2026-21-8-3.bmp");
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
               form->canvas->Image().convertToFormat(QImage::Format_RGB32));
 
-    form->chooseTool(7);
+    form->chooseTool(Tool::OpenFolder);
     EXPECT_EQ(platform.openedFolders, QStringList{userDrawings()}) << "the folder they went to";
 }
 
@@ -156,7 +156,7 @@ TEST_F(ToolsTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawing)
     blocker.close();
     mark(0);
     const QImage drawn = form->canvas->Image();
-    form->chooseTool(6);
+    form->chooseTool(Tool::Save);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, SaveFailed);
     EXPECT_EQ(form->canvas->Image(), drawn);
@@ -165,7 +165,7 @@ TEST_F(ToolsTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawing)
 
 TEST_F(ToolsTest, TheDrawingsFolderOpensInTheFileManager)
 {
-    form->chooseTool(7);
+    form->chooseTool(Tool::OpenFolder);
     EXPECT_EQ(platform.openedFolders, QStringList({path("dibujosrealizados")}));
     EXPECT_TRUE(platform.startedPrograms.isEmpty());
 }

@@ -20,7 +20,7 @@ TEST_F(PlayerTest, EachDotReachedIsNamedAfterThePraise)
         {"2", "acierto"}, {"n", "numero voz/Ñ"},  {"4", "acierto voz/Ñ"},    {"5", "acierto"},
         {"n", "numero"},  {"7", "acierto"},       {"8", "voz/2 aciertotodo"}};
     for (const auto& [click, heard] : heardAtEachClick) {
-        *click == 'n' ? form->navigate(2) : clickAt(atoi(click) * 900, 0);
+        *click == 'n' ? form->showNumbers() : clickAt(atoi(click) * 900, 0);
         QStringList files = platform.soundSequences.last().replaceInStrings(path("sonidos/"), "");
         EXPECT_EQ(files.join(' ').remove(".wav").toStdString(), heard) << click;
     }
