@@ -44,6 +44,11 @@ enum class LineShape { Plain, Box, BoxFilled };
 // area's scale units: twips (ScaleMode 1, 15 to a pixel) or pixels
 // (ScaleMode 3). Nothing is antialiased, so fills stop exactly at lines and
 // Point reads back the colour drawn.
+//
+// Its code is split by concern: picturebox.cpp (the area, its scale, mouse
+// pointer and events, painted on screen), picturebox_layers.cpp (the layers,
+// the background, compacting) and picturebox_drawing.cpp (lines, circles,
+// points, text and flood fill), which share picturebox_units.h.
 class PictureBox : public QWidget, public TwipsGeometry
 {
 public:

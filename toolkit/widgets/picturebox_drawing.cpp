@@ -1,41 +1,23 @@
+// The picture area's drawing: lines, boxes, circles, arcs, points, text and flood fill.
+
 #include "picturebox.h"
 
 #include "colour.h"
 #include "floodfill.h"
+#include "picturebox_units.h"
 #include "twips.h"
 
-#include <QDropEvent>
 #include <QFontMetrics>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace toolkit {
 
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-
-// Scale units to a pixel: 15 in twips, 1 in pixels.
-double unitsPerPixel(int scaleMode)
-{
-    return scaleMode == vbPixels ? 1.0 : TwipsPerPixel;
-}
-
-QPoint toPixels(int scaleMode, double x, double y)
-{
-    return {floorToPixels(x, unitsPerPixel(scaleMode)), floorToPixels(y, unitsPerPixel(scaleMode))};
-}
-
-float toScale(int scaleMode, int pixels)
-{
-    return static_cast<float>(pixels * unitsPerPixel(scaleMode));
-}
 
 // The brush of FillStyle: solid, none, or an 8 x 8 hatch on a transparent
 // background.
@@ -49,52 +31,6 @@ QBrush fillBrush(int fillStyle, int colour)
     if (fillStyle >= vbHorizontalLine && fillStyle <= vbDiagonalCross)
         return QBrush(toQColor(colour), hatches[fillStyle - vbHorizontalLine]);
     return Qt::NoBrush;
-}
-
-int buttonCode(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? vbLeftButton : 0) |
-           (buttons & Qt::RightButton ? vbRightButton : 0) |
-           (buttons & Qt::MiddleButton ? vbMiddleButton : 0);
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? vbShiftMask : 0) |
-           (modifiers & Qt::ControlModifier ? vbCtrlMask : 0) |
-           (modifiers & Qt::AltModifier ? vbAltMask : 0);
-}
-
-QPoint pixelAt(const QPointF& position)
-{
-    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
-}
-
-// Background colour with the background picture over it, from the top left.
-void paintBackground(QImage& image, int colour, const QImage& picture)
-{
-    // A picture that covers the whole area (a page shown on the canvas, an
-    // undo snapshot) is copied line by line: no colour to lay under it.
-    if (picture.format() == image.format() && picture.width() >= image.width() &&
-        picture.height() >= image.height()) {
-        const auto line = static_cast<size_t>(image.width()) * 4;
-        for (int y = 0; y < image.height(); ++y)
-            std::memcpy(image.scanLine(y), picture.constScanLine(y), line);
-        return;
-    }
-    image.fill(toQRgb(colour));
-    if (picture.isNull())
-        return;
-    QPainter painter(&image);
-    painter.drawImage(0, 0, picture);
-}
-
-// Makes `area` of a 32-bit layer fully transparent.
-void clearArea(QImage& layer, const QRect& area)
-{
-    const QRect r = area & layer.rect();
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        std::memset(layer.scanLine(y) + r.left() * 4, 0, static_cast<size_t>(r.width()) * 4);
 }
 
 // One premultiplied pixel over an opaque one.
@@ -430,220 +366,6 @@ private:
     QRect bounds_;    // on the persistent image
 };
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent), TwipsGeometry(this)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-    const QSize pixels = size().expandedTo(QSize(1, 1));
-    persistent_ = QImage(pixels, QImage::Format_RGB32);
-    persistent_.fill(toQRgb(backColor_));
-}
-
-// Layers --------------------------------------------------------------------
-
-void PictureBox::setBackColor(int colour)
-{
-    expand();
-    backColor_ = colour;
-    showBackground();
-    clearTemporary();
-    invalidate(persistent_.rect());
-}
-
-// A picture of exactly the area's size and format is the whole background:
-// the image shares its pixels, which are copied only when drawn on. Pages
-// shown on the canvas and undo snapshots are such pictures, so switching
-// pages or undoing moves no pixels at all.
-void PictureBox::showBackground()
-{
-    const QImage& picture = background();
-    if (!picture.isNull() && picture.size() == persistent_.size() &&
-        picture.format() == persistent_.format())
-        persistent_ = picture;
-    else
-        paintBackground(persistent_, backColor_, picture);
-}
-
-// Once drawn over, the background picture is needed only to clear back to
-// it: it waits compressed meanwhile, and a page shown on the canvas does not
-// keep a second full-size copy for nothing.
-void PictureBox::parkBackground()
-{
-    if (pictureParked_ || picture_.isNull() || picture_.constBits() == persistent_.constBits())
-        return;
-    parkedPicture_.park(picture_);
-    picture_ = QImage();
-    pictureParked_ = true;
-}
-
-const QImage& PictureBox::background() const
-{
-    if (pictureParked_) {
-        picture_ = parkedPicture_.image();
-        parkedPicture_ = ParkedImage();
-        pictureParked_ = false;
-    }
-    return picture_;
-}
-
-const QImage& PictureBox::Picture() const
-{
-    expand();
-    return background();
-}
-
-QImage PictureBox::Image() const
-{
-    expand();
-    return persistent_;
-}
-
-void PictureBox::setPicture(const QImage& picture)
-{
-    expand();
-    picture_ = picture;
-    parkedPicture_ = ParkedImage();
-    pictureParked_ = false;
-    showBackground();
-    clearTemporary();
-    invalidate(persistent_.rect());
-}
-
-void PictureBox::Cls()
-{
-    expand();
-    clearTemporary();
-    if (AutoRedraw) {
-        showBackground();
-        invalidate(persistent_.rect());
-    }
-    CurrentX = 0;
-    CurrentY = 0;
-}
-
-void PictureBox::copyPixels(const QImage& source, const QRegion& pixels)
-{
-    expand();
-    if (source.size() != persistent_.size() || source.format() != persistent_.format())
-        return;
-    const QRegion area = pixels & persistent_.rect();
-    for (const QRect& r : area)
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            std::memcpy(persistent_.scanLine(y) + r.left() * 4,
-                        source.constScanLine(y) + r.left() * 4, static_cast<size_t>(r.width()) * 4);
-    parkBackground();
-    invalidate(area);
-}
-
-void PictureBox::clearTemporary()
-{
-    for (const QRect& area : temporaryUsed_)
-        clearArea(temporary_, area);
-    invalidate(temporaryUsed_);
-    temporaryUsed_ = QRegion();
-}
-
-void PictureBox::compact()
-{
-    expand();
-    clearTemporary();
-    temporary_ = QImage();
-    // An area showing just its background picture shares the pixels with it:
-    // they are compressed and brought back once.
-    pictureIsImage_ = !picture_.isNull() && picture_.constBits() == persistent_.constBits();
-    if (!pictureIsImage_)
-        parkBackground();
-    parkedPersistent_.park(persistent_);
-    persistent_ = QImage();
-    picture_ = QImage();
-    compacted_ = true;
-}
-
-void PictureBox::prefetch()
-{
-    if (compacted_)
-        parkedPersistent_.prefetch();
-}
-
-std::variant<QImage, ParkedImage> PictureBox::heldImage() const
-{
-    if (compacted_)
-        return parkedPersistent_;
-    return persistent_;
-}
-
-void PictureBox::expand() const
-{
-    if (!compacted_)
-        return;
-    persistent_ = parkedPersistent_.image();
-    if (pictureIsImage_)
-        picture_ = persistent_;
-    parkedPersistent_ = ParkedImage();
-    compacted_ = false;
-}
-
-void PictureBox::setMouseIcon(const QImage& icon, QPoint hotSpot)
-{
-    setCursor(QCursor(QPixmap::fromImage(icon), hotSpot.x(), hotSpot.y()));
-}
-
-QImage PictureBox::screenImage() const
-{
-    expand();
-    if (temporaryUsed_.isEmpty())
-        return persistent_;
-    QImage screen = persistent_;
-    QPainter painter(&screen);
-    for (const QRect& area : temporaryUsed_)
-        painter.drawImage(area.topLeft(), temporary_, area);
-    return screen;
-}
-
-QImage& PictureBox::target()
-{
-    expand();
-    if (AutoRedraw)
-        return persistent_;
-    // Areas that only ever draw with AutoRedraw on (hidden canvases, title
-    // cards) never pay for a second full-size layer.
-    if (temporary_.size() != persistent_.size()) {
-        temporary_ = QImage(persistent_.size(), QImage::Format_ARGB32_Premultiplied);
-        temporary_.fill(Qt::transparent);
-    }
-    return temporary_;
-}
-
-void PictureBox::drawn(const QRegion& pixels)
-{
-    const QRegion changed = pixels & persistent_.rect();
-    if (AutoRedraw)
-        parkBackground();
-    else
-        temporaryUsed_ |= changed;
-    invalidate(changed);
-}
-
-void PictureBox::invalidate(const QRegion& pixels)
-{
-    if (!pixels.isEmpty())
-        update(pixels);
-}
-
-// Scale ---------------------------------------------------------------------
-
-double PictureBox::ScaleWidth() const
-{
-    expand();
-    return persistent_.width() * unitsPerPixel(ScaleMode);
-}
-
-double PictureBox::ScaleHeight() const
-{
-    expand();
-    return persistent_.height() * unitsPerPixel(ScaleMode);
-}
-
 // Drawing -------------------------------------------------------------------
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<int> colour,
@@ -769,121 +491,6 @@ double PictureBox::TextHeight(const QString&) const
 void PictureBox::FloodFill(int x, int y, int colour)
 {
     drawn(floodFillSurface(target(), x, y, toQRgb(colour), fillBrush(FillStyle, FillColor)));
-}
-
-// Events --------------------------------------------------------------------
-
-void PictureBox::mouseDownAtPixel(int button, int shift, int x, int y)
-{
-    pressedButton_ = button;
-    if (onMouseDown)
-        onMouseDown(button, shift, toScale(ScaleMode, x), toScale(ScaleMode, y));
-}
-
-void PictureBox::mouseMoveAtPixel(int buttons, int shift, int x, int y)
-{
-    if (onMouseMove)
-        onMouseMove(buttons, shift, toScale(ScaleMode, x), toScale(ScaleMode, y));
-}
-
-void PictureBox::mouseUpAtPixel(int button, int shift, int x, int y)
-{
-    const bool click = pressedButton_ == button && rect().contains(x, y);
-    pressedButton_ = 0;
-    if (onMouseUp)
-        onMouseUp(button, shift, toScale(ScaleMode, x), toScale(ScaleMode, y));
-    if (click && onClick)
-        onClick();
-}
-
-void PictureBox::mouseDoubleClickAtPixel()
-{
-    // The press is not remembered, so its release makes no second Click.
-    pressedButton_ = 0;
-    if (onDblClick)
-        onDblClick();
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
-    const QPoint at = pixelAt(event->position());
-    mouseDownAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint at = pixelAt(event->position());
-    mouseMoveAtPixel(buttonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y());
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPoint at = pixelAt(event->position());
-    mouseUpAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
-}
-
-void PictureBox::setOnDrop(std::function<void(const QMimeData&)> drop)
-{
-    onDrop_ = std::move(drop);
-    setAcceptDrops(bool(onDrop_));
-}
-
-void PictureBox::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (event->mimeData()->hasUrls() || event->mimeData()->hasImage())
-        event->acceptProposedAction();
-}
-
-void PictureBox::dropEvent(QDropEvent* event)
-{
-    if (onDrop_)
-        onDrop_(*event->mimeData());
-    event->acceptProposedAction();
-}
-
-// Qt's default turns the second press of a double-click into another press;
-// a child's double-click on a dot would then count as a wrong click.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*)
-{
-    mouseDoubleClickAtPixel();
-}
-
-void PictureBox::paintEvent(QPaintEvent* event)
-{
-    expand();
-    QPainter painter(this);
-    for (const QRect& area : event->region())
-        painter.drawImage(area.topLeft(), persistent_, area);
-    for (const QRect& area : event->region() & temporaryUsed_)
-        painter.drawImage(area.topLeft(), temporary_, area);
-}
-
-void PictureBox::resizeEvent(QResizeEvent*)
-{
-    sizeChanged();
-}
-
-// Keeps what is drawn when the area grows or shrinks; new room shows the
-// background colour and picture.
-void PictureBox::sizeChanged()
-{
-    expand();
-    const QSize pixels = size().expandedTo(QSize(1, 1));
-    if (persistent_.size() == pixels)
-        return;
-    QImage persistent(pixels, QImage::Format_RGB32);
-    paintBackground(persistent, backColor_, background());
-    QPainter(&persistent).drawImage(0, 0, persistent_);
-    persistent_ = persistent;
-
-    if (!temporary_.isNull()) {
-        QImage temporary(pixels, QImage::Format_ARGB32_Premultiplied);
-        temporary.fill(Qt::transparent);
-        QPainter(&temporary).drawImage(0, 0, temporary_);
-        temporary_ = temporary;
-    }
-    temporaryUsed_ &= persistent_.rect();
-    update();
 }
 
 } // namespace toolkit
