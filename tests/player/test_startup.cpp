@@ -60,8 +60,9 @@ TEST_F(PlayerTest, ClickOnTheTitleCardOpensTheMainWindowAndClosesTheStartWindow)
     start->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<TitleWindow> alive(start);
     start->Show();
-    start->card->mouseDownAtPixel(1, 0, 100, 100);
-    start->card->mouseUpAtPixel(1, 0, 100, 100);
+    auto* card = findControl<toolkit::PictureBox>(*start, "card");
+    card->mouseDownAtPixel(1, 0, 100, 100);
+    card->mouseUpAtPixel(1, 0, 100, 100);
     ASSERT_TRUE(player::mainWindow);
     EXPECT_TRUE(player::mainWindow->isVisible());
     // No tool is chosen: none can be until a figure is joined.
