@@ -2,15 +2,18 @@
 // following the pointer (handler and repaint), and a flood fill of the whole
 // canvas through the fill tool.
 
+#include "../tests/findcontrol.h"
 #include "colour.h"
 #include "fakeplatform.h"
 #include "playerwindow.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <vector>
 
 namespace {
 
@@ -36,23 +39,45 @@ struct Player
         form = std::make_unique<player::PlayerWindow>(platform);
         form->startUp();
         form->resize(CanvasWidthPx + 200, CanvasHeightPx + 100);
-        form->canvas->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
-        form->canvas->setBackColor(toolkit::vbWhite);
+        canvas()->Move(0, 0, CanvasWidthPx * Twips, CanvasHeightPx * Twips);
+        canvas()->setBackColor(toolkit::vbWhite);
     }
 
-    // Many labelled dots joined by segments, as a long activity leaves it.
-    void joinManyDots()
+    toolkit::PictureBox* canvas() const
     {
-        auto& f = *form;
-        f.hitRadius = 100;
-        f.dotCount = player::PlayerWindow::MaxDots;
-        for (int i = 0; i < f.dotCount; ++i) {
-            f.dotLabel[i] = QString::number(i + 1);
-            f.dotX[i] = (100 + (i * 373) % 1700) * Twips;
-            f.dotY[i] = (100 + (i * 211) % 900) * Twips;
-        }
-        for (int i = 0; i < f.dotCount - 1; ++i)
-            f.pressOnCanvas(1, 0, float(f.dotX[i]), float(f.dotY[i]));
+        return findControl<toolkit::PictureBox>(*form, "canvas");
+    }
+
+    // Opens an activity of `dots`, given in pixels, 100 twips round each.
+    void open(const std::vector<QPoint>& dots)
+    {
+        const QString path = folder.filePath("actividad.txt");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(" 10790 \r\n 8185 \r\nNO\r\n 100 \r\n 12 \r\n");
+        for (size_t i = 0; i < dots.size(); ++i)
+            file.write(QStringLiteral("%1,%2,%3,0,255,0,\r\n")
+                           .arg(i + 1)
+                           .arg(dots[i].x() * Twips)
+                           .arg(dots[i].y() * Twips)
+                           .toLatin1());
+        file.close();
+        form->openActivityFile(path);
+    }
+
+    // As many labelled dots as an activity holds, the first `reached` of
+    // them clicked in turn.
+    void joinManyDots(int reached)
+    {
+        std::vector<QPoint> dots;
+        for (int i = 0; i < player::PlayerWindow::MaxDots; ++i)
+            dots.emplace_back(100 + (i * 373) % 1700, 100 + (i * 211) % 900);
+        dots.front() = QPoint(10, 10); // the band runs from the top-left corner
+        open(dots);
+        for (int i = 0; i < reached; ++i)
+            form->pressOnCanvas(1, 0, float(dots[size_t(i)].x() * Twips),
+                                float(dots[size_t(i)].y() * Twips));
     }
 };
 
@@ -71,15 +96,17 @@ public:
 void BM_RubberLineMove(benchmark::State& state)
 {
     Player p;
-    p.joinManyDots();
+    p.joinManyDots(1); // the first dot reached: the band follows the pointer
+    auto* canvas = p.canvas();
+    canvas->AutoRedraw = true; // a busy drawing under it
+    for (int i = 0; i < 400; ++i)
+        canvas->Line(i * 70.0, 0, CanvasWidthPx * Twips - i * 70.0, CanvasHeightPx * Twips);
+    canvas->AutoRedraw = false;
     p.form->show();
     QApplication::processEvents();
     auto& f = *p.form;
-    f.nextDot = 1; // the band runs from a dot in the top-left corner
-    f.dotX[0] = 10 * Twips;
-    f.dotY[0] = 10 * Twips;
     PaintCounter counter;
-    f.canvas->installEventFilter(&counter);
+    canvas->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
         // Sweep the pointer across the far corner so the band is always long.
@@ -97,17 +124,18 @@ BENCHMARK(BM_RubberLineMove)->Unit(benchmark::kMillisecond);
 void BM_FillWholeCanvas(benchmark::State& state)
 {
     Player p;
+    p.open({{10, 10}}); // a figure of one dot, joined at the first click
+    p.form->pressOnCanvas(1, 0, 10 * Twips, 10 * Twips);
     auto& f = *p.form;
-    f.dotsJoined = true;
-    f.currentTool = Tool::Fill;
+    f.chooseTool(Tool::Fill);
     const int colours[2] = {toolkit::RGB(255, 0, 0), toolkit::RGB(0, 0, 255)};
     int n = 0;
     for (auto _ : state) {
         // Alternate colours so every fill repaints all 1920 x 1080 pixels.
-        f.canvas->FillColor = colours[n++ % 2];
+        p.canvas()->FillColor = colours[n++ % 2];
         f.pressOnCanvas(1, 0, 960 * Twips, 540 * Twips);
     }
-    const QImage filled = f.canvas->Image();
+    const QImage filled = p.canvas()->Image();
     if (filled.pixel(0, 0) != filled.pixel(CanvasWidthPx - 1, CanvasHeightPx - 1))
         state.SkipWithError("the fill did not cover the canvas");
 }

@@ -3,6 +3,7 @@
 // once shipped and with 50; and saving drawings into a folder nobody's name
 // may be taken in.
 
+#include "../tests/findcontrol.h"
 #include "fakeplatform.h"
 #include "folderlister.h"
 #include "playerwindow.h"
@@ -102,7 +103,7 @@ void BM_PlayerStarts(benchmark::State& state)
         lab.setUp(form);
         form.Show();
         QApplication::processEvents();
-        state.counters["themes"] = form.themeList->ListCount();
+        state.counters["themes"] = findControl<toolkit::ComboBox>(form, "themeList")->ListCount();
     }
 }
 BENCHMARK(BM_PlayerStarts)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
@@ -116,7 +117,7 @@ void BM_OpenTheThemeList(benchmark::State& state)
     form.startUp();
     for (auto _ : state)
         form.openThemeList();
-    state.counters["themes"] = form.themeList->ListCount();
+    state.counters["themes"] = findControl<toolkit::ComboBox>(form, "themeList")->ListCount();
 }
 BENCHMARK(BM_OpenTheThemeList)->Arg(3)->Arg(50)->Unit(benchmark::kMillisecond);
 
@@ -130,7 +131,7 @@ void BM_SaveDrawing(benchmark::State& state)
     player::scaleY = 1080 / 600.0;
     player::PlayerWindow form(lab.platform);
     form.startUp();
-    form.canvas->Line(100, 100, 20000, 12000, 0xFF0000);
+    findControl<toolkit::PictureBox>(form, "canvas")->Line(100, 100, 20000, 12000, 0xFF0000);
     for (auto _ : state) {
         lab.platform.clock = lab.platform.clock.addSecs(1);
         form.chooseTool(Tool::Save);

@@ -3,6 +3,7 @@
 // clicks, moves, tool buttons, palette and width choices and the numbers
 // button. Every handler must finish within the run's time-out.
 
+#include "../tests/findcontrol.h"
 #include "fakeplatform.h"
 #include "fuzzsupport.h"
 #include "playerwindow.h"
@@ -42,11 +43,12 @@ void click(player::PlayerWindow& form, float x, float y, int button)
 }
 
 // The record the game waits to be clicked, or -1.
-int expectedRecord(const player::PlayerWindow& form)
+int expectedRecord(const player::DotGame& game)
 {
-    if (form.nextDot < 0 || form.nextDot >= form.dotCount)
+    const int next = game.nextDot();
+    if (next < 0 || next >= game.count())
         return -1;
-    return form.dotLabel[form.nextDot].isEmpty() ? form.nextDot + 1 : form.nextDot;
+    return game.dot(next).label.isEmpty() ? next + 1 : next;
 }
 
 } // namespace
@@ -56,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static Player p;
     player::PlayerWindow& form = *p.form;
     fuzz::writeFile(p.folder.filePath(QStringLiteral("actividades/tema/1.txt")), data, size);
-    form.themeList->setListIndex(0);
+    findControl<toolkit::ComboBox>(form, "themeList")->setListIndex(0);
     form.chooseTheme();
 
     FuzzedDataProvider script(data, size);
@@ -64,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         switch (script.ConsumeIntegralInRange(0, 7)) {
         case 0:
         case 1: {
-            const int record = expectedRecord(form);
+            const int record = expectedRecord(form.game());
             if (record >= 0 && record < player::PlayerWindow::MaxDots)
-                click(form, float(form.dotX[record]), float(form.dotY[record]), 1);
+                click(form, float(form.game().dot(record).x), float(form.game().dot(record).y), 1);
             break;
         }
         case 2:
@@ -98,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         }
     }
-    if (form.dotCount < 0 || form.dotCount > player::PlayerWindow::MaxDots)
+    if (form.game().count() < 0 || form.game().count() > player::PlayerWindow::MaxDots)
         std::abort();
     return 0;
 }

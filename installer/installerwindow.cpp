@@ -54,22 +54,28 @@ InstallerWindow::InstallerWindow(toolkit::Platform& platform, QWidget* parent)
 
 void InstallerWindow::createControls()
 {
+    // Each control is named as its member, for tests to find it.
     systemsLabel = new toolkit::Label(this);
+    systemsLabel->setObjectName(QStringLiteral("systemsLabel"));
     systemsLabel->Move(Margin, 240, ControlWidth, 300);
 
     destinationLabel = new toolkit::Label(this);
+    destinationLabel->setObjectName(QStringLiteral("destinationLabel"));
     destinationLabel->Move(Margin, 600, ControlWidth, 525);
 
     fileList = new toolkit::ListBox(this);
+    fileList->setObjectName(QStringLiteral("fileList"));
     fileList->Move(Margin, 1200, ControlWidth, 660);
 
     installButton = new toolkit::CommandButton(this);
+    installButton->setObjectName(QStringLiteral("installButton"));
     installButton->setCaption(tr("Copiar archivos y registrar componentes"));
     installButton->Move(Margin, 1980, ControlWidth, 495);
     installButton->onClick = [this] { install(); };
 
     for (int i = 0; i < 3; ++i) {
         auto* credit = new toolkit::Label(this);
+        credit->setObjectName(QStringLiteral("creditLines%1").arg(i));
         credit->setCaption(tr(Credits[i]));
         credit->setAlignment(Qt::AlignCenter);
         credit->Move(Margin, CreditTop + i * CreditHeight, ControlWidth, CreditHeight);

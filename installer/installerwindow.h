@@ -10,8 +10,9 @@ namespace installer {
 
 // The installer's only window: it copies the two runtime libraries that come
 // beside the program into the system folder, starts the registration tool on
-// each one it copied, and ends after one pass. Handlers and state are public
-// so tests drive the window as the platform does.
+// each one it copied, and ends after one pass. Its public face is what a
+// person or the platform does; the controls have object names, for tests to
+// find them.
 class InstallerWindow : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(installer::InstallerWindow)
@@ -24,21 +25,19 @@ public:
     // Runs startUp the first time, then shows the window.
     void Show();
 
-    // --- Controls -------------------------------------------------------
+    void startUp();
+    void install();
+
+private:
     toolkit::Label* systemsLabel;                      // which systems this is for
     toolkit::Label* destinationLabel;                  // where the files go
     toolkit::ControlArray<toolkit::Label> creditLines; // credits
     toolkit::ListBox* fileList;                        // the files to install
     toolkit::CommandButton* installButton;             // the one button
 
-    // --- Handlers -------------------------------------------------------
-    void startUp();
-    void install();
-
     // The system folder, without a trailing separator.
     QString systemFolder;
 
-private:
     void createControls();
     void fillFileList();
 

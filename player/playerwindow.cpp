@@ -59,7 +59,10 @@ PlayerWindow::~PlayerWindow() = default;
 
 void PlayerWindow::createControls()
 {
+    // Each control is named as its member, rows by member and place, so
+    // tests find them as Qt's own tests do.
     paletteStrip = new PictureBox(this);
+    paletteStrip->setObjectName(QStringLiteral("paletteStrip"));
     paletteStrip->Move(PaletteLeft, PaletteTop, PaletteWidthTwips, ButtonSide);
     paletteStrip->setBackColor(PaletteGrey);
     paletteStrip->setPicture(player::paletteStrip());
@@ -68,14 +71,17 @@ void PlayerWindow::createControls()
     };
 
     canvas = new PictureBox(this);
+    canvas->setObjectName(QStringLiteral("canvas"));
     canvas->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
     canvas->onMouseDown = [this](int b, int s, float x, float y) { pressOnCanvas(b, s, x, y); };
     canvas->onMouseMove = [this](int b, int s, float x, float y) { moveOnCanvas(b, s, x, y); };
     canvas->onMouseUp = [this](int b, int s, float x, float y) { releaseOnCanvas(b, s, x, y); };
     hintRing = new HintRing(canvas);
+    hintRing->setObjectName(QStringLiteral("hintRing"));
 
     // The outline canvas is never shown; it keeps the joined lines only.
     joinedOutline = new PictureBox(this);
+    joinedOutline->setObjectName(QStringLiteral("joinedOutline"));
     joinedOutline->Move(CanvasLeft, CanvasTop, ButtonSide, ButtonSide);
     joinedOutline->AutoRedraw = true;
     joinedOutline->hide();
@@ -87,12 +93,14 @@ void PlayerWindow::createControls()
     for (int i = 0; i < 3; ++i) {
         auto* button = new CommandButton(this);
         button->Move(0, 0, i < 2 ? ArrowButtonWidth : ButtonSide, ButtonSide);
+        button->setObjectName(QStringLiteral("navigationButtons%1").arg(i));
         button->setPicture(i < 2 ? arrows[i] : pictures::numbers);
         button->onClick = [this, press = presses[i]] { (this->*press)(); };
         navigationButtons.Load(button);
     }
 
     themeList = new toolkit::ComboBox(this);
+    themeList->setObjectName(QStringLiteral("themeList"));
     themeList->Move(0, 0, ComboWidth, ButtonSide);
     themeList->setFontPoints(QStringLiteral("Arial"), ComboFontPoints);
     themeList->onClick = [this] { chooseTheme(); };
@@ -101,6 +109,7 @@ void PlayerWindow::createControls()
     for (int i = 0; i < 8; ++i) {
         auto* button = new CommandButton(this);
         button->Move(0, 0, ButtonSide, ButtonSide);
+        button->setObjectName(QStringLiteral("toolButtons%1").arg(i));
         button->setPicture(pictures::tools[i]);
         button->setEnabled(false);
         button->onClick = [this, i] { chooseTool(Tool(i)); };
@@ -108,6 +117,7 @@ void PlayerWindow::createControls()
     }
 
     exitButton = new CommandButton(this);
+    exitButton->setObjectName(QStringLiteral("exitButton"));
     exitButton->Move(0, 0, ButtonSide, ButtonSide);
     exitButton->setPicture(pictures::exit);
     exitButton->onClick = [this] { askToLeave(); };
@@ -115,13 +125,11 @@ void PlayerWindow::createControls()
     for (int i = 0; i < 10; ++i) {
         auto* button = new CommandButton(this);
         button->Move(0, 0, ButtonSide, ButtonSide);
+        button->setObjectName(QStringLiteral("widthButtons%1").arg(i));
         button->setPicture(widthDot(i));
         button->onClick = [this, i] { chooseWidth(i + 1); };
         widthButtons.Load(button);
     }
-
-    undoRing.LoadNew();
-    gallery.LoadNew();
 }
 
 void PlayerWindow::Show()
@@ -140,17 +148,13 @@ void PlayerWindow::startUp()
     skipOnFailure([&] { showThemes(listThemes()); });
     skipOnFailure([&] { themeList->setListIndex(themeList->ListCount() > 0 ? 0 : -1); });
     // Without themes, the theme folder is the activities folder itself.
-    skipOnFailure([&] { themeFolder = themeFolders_.isEmpty() ? themes : themeFolders_.first(); });
+    skipOnFailure([&] {
+        places_.show(places_.shown(), themeFolders_.isEmpty() ? themes : themeFolders_.first());
+    });
     skipOnFailure([&] {
         canvas->FillColor = toolkit::vbGreen;
         canvas->ForeColor = toolkit::vbGreen;
         joinedOutline->ForeColor = toolkit::vbGreen;
-    });
-    skipOnFailure([&] {
-        for (int i = 1; i <= 3; ++i)
-            undoRing.LoadNew();
-        for (int i = 1; i <= 24; ++i)
-            gallery.LoadNew();
     });
     currentTool = Tool::None;
     voiceLanguage =
@@ -168,7 +172,7 @@ void PlayerWindow::startUp()
     });
     skipOnFailure([&] { restoreProgress(); });
     // A theme's first choice opens activity 1, unless the child was further on.
-    int& shown = activityNumber[static_cast<size_t>(themeIndex)];
+    int& shown = places_.shownActivity();
     if (shown == 0)
         shown = 1;
     skipOnFailure([&] { layoutWindow(); });

@@ -2,13 +2,17 @@
 
 #include "activityformat.h"
 #include "controls.h"
+#include "dotgame.h"
 #include "folderlister.h"
+#include "galleryring.h"
 #include "labsettings.h"
 #include "language.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "share.h"
 #include "themelibrary.h"
+#include "themeplaces.h"
+#include "undoring.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -24,9 +28,13 @@ class ProgressStore;
 
 // The player's main window: the canvas where the child joins the dots and
 // colours the figure, with the palette, the width buttons, the theme list,
-// navigation, tool and exit buttons. Handlers and state keep the names the
-// rest of the player uses, and are public so tests drive the window as the
-// platform does.
+// navigation, tool and exit buttons. The rules live in small classes the
+// window asks and draws for: DotGame (the dot table and the joining),
+// UndoRing (the colouring's undo), GalleryRing (the earlier drawings) and
+// ThemePlaces (the theme shown and where each theme was left).
+// Its public face is what a person or the platform does to it, the lab's
+// settings a test sets before startUp, and those classes to look at; the
+// controls have object names, for tests to find them.
 //
 // The class is split into files by concern: playerwindow.cpp (controls, start-up,
 // layout), playerwindow_activity.cpp (reading activity files), playerwindow_navigation.cpp
@@ -41,7 +49,7 @@ class PlayerWindow : public QWidget
     Q_DECLARE_TR_FUNCTIONS(player::PlayerWindow)
 
 public:
-    static constexpr int MaxDots = toolkit::activity::MaxDots;
+    static constexpr int MaxDots = DotGame::MaxDots;
 
     // The buttons beside the theme list.
     enum class Navigation { Forward, Back, Numbers };
@@ -54,62 +62,14 @@ public:
 
     // Runs startUp the first time, then shows the window over the whole screen.
     void Show();
-
-    // --- Controls -------------------------------------------------------
-    toolkit::PictureBox* canvas;        // the canvas
-    toolkit::PictureBox* paletteStrip;  // the palette strip
-    toolkit::PictureBox* joinedOutline; // hidden: the joined outline only
-    toolkit::ControlArray<toolkit::CommandButton, Navigation>
-        navigationButtons;                                           // forward, back, numbers
-    toolkit::CommandButton* exitButton;                              // exit
-    toolkit::ControlArray<toolkit::CommandButton> widthButtons;      // line widths 1..10
-    toolkit::ControlArray<toolkit::CommandButton, Tool> toolButtons; // the eight tools
-    toolkit::ComboBox* themeList;                                    // themes
-    toolkit::ControlArray<toolkit::ImageHolder> undoRing;            // undo ring, 4 slots
-    toolkit::ControlArray<toolkit::ImageHolder> gallery;             // gallery ring, 25 slots
-
-    // --- Start-up (playerwindow.cpp) --------------------------------------------
     void startUp();
-    void layoutWindow();
 
     // The school's settings and the reader of its shared theme folders,
     // replaced by tests before startUp.
     toolkit::LabSettings lab = toolkit::LabSettings::current();
     toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
-    // The seam every use of a shared theme folder goes through.
-    toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
-    // Whether the theme shown can be read now; when its shared folder does
-    // not answer, the canvas is left empty and the child's helper is told.
-    bool themeAnswers();
 
-    std::array<QString, 16> uiText;
-    QString themeFolder;
-    int themeIndex = 0;
-    // Per theme: the activity shown last there, 0 for none yet. One entry per
-    // listed theme, and never fewer than 51.
-    std::vector<int> activityNumber = std::vector<int>(51, 0);
-    Tool currentTool = Tool::None;
-
-    // --- Activity files (playerwindow_activity.cpp) -----------------------------
-    void readActivity();
-    // The activity's drawing, shown under its dots (null for none); the
-    // canvas starts from it and an undo never goes past it.
-    void readActivityPicture();
-    QImage activityPicture;
-
-    QString activityFile;
-    std::array<QString, MaxDots> dotLabel;
-    std::array<double, MaxDots> dotX{};
-    std::array<double, MaxDots> dotY{};
-    std::array<double, MaxDots> dotRed{};
-    std::array<double, MaxDots> dotGreen{};
-    std::array<double, MaxDots> dotBlue{};
-    int dotCount = 0;
-    int hitRadius = 0;
-    double labelFontSize = 0;
-    int labelAnchor = 0;
-
-    // --- Themes and navigation (playerwindow_navigation.cpp) --------------------
+    // What the child does.
     void chooseTheme();
     // The theme list is opening: the themes are listed again, so one saved
     // into a shared folder during the lesson is there; the shown theme
@@ -121,40 +81,80 @@ public:
     void goBack();
     // The labels again, said aloud, or the bare outline once finished.
     void showNumbers();
-    void loadActivity();
-    void storeInGallery();
+    void pressOnCanvas(int Button, int Shift, float X, float Y);
+    void moveOnCanvas(int Button, int Shift, float X, float Y);
+    void releaseOnCanvas(int Button, int Shift, float X, float Y);
+    void pressOnPalette(int Button, int Shift, float X, float Y);
+    void chooseWidth(int width); // 1..10
+    void chooseTool(Tool tool);
+    void askToLeave();
+    // Ctrl+P: the print dialog for the activity shown, as its file holds it.
+    void printActivity();
     // Shows the activity file at `path` alone: the theme list holds just
     // it, and forward, back and numbers stay on it.
     void openActivityFile(const QString& path);
 
-    bool galleryPrimed = false;
-    int gallerySlot = 0;  // 0..24
-    int galleryCount = 0; // 0..24
+    // The rules the window follows, to look at.
+    const DotGame& game() const { return game_; }
+    const UndoRing& undoRing() const { return undoRing_; }
+    const GalleryRing& gallery() const { return gallery_; }
+    const ThemePlaces& places() const { return places_; }
 
-    // --- The game (playerwindow_game.cpp) ---------------------------------------
-    void pressOnCanvas(int Button, int Shift, float X, float Y);
-    void moveOnCanvas(int Button, int Shift, float X, float Y);
-    void releaseOnCanvas(int Button, int Shift, float X, float Y);
+private:
+    // --- Controls -------------------------------------------------------
+    toolkit::PictureBox* canvas;        // the canvas
+    toolkit::PictureBox* paletteStrip;  // the palette strip
+    toolkit::PictureBox* joinedOutline; // hidden: the joined outline only
+    toolkit::ControlArray<toolkit::CommandButton, Navigation>
+        navigationButtons;                                           // forward, back, numbers
+    toolkit::CommandButton* exitButton;                              // exit
+    toolkit::ControlArray<toolkit::CommandButton> widthButtons;      // line widths 1..10
+    toolkit::ControlArray<toolkit::CommandButton, Tool> toolButtons; // the eight tools
+    toolkit::ComboBox* themeList;                                    // themes
 
-    int nextDot = 0;
-    bool dotsJoined = false;
-    // The record of the dot the child must click next; -1 when none is left.
-    int expectedRecord() const;
+    DotGame game_;
+    UndoRing undoRing_;
+    GalleryRing gallery_;
+    ThemePlaces places_;
+
+    // --- Start-up (playerwindow.cpp) --------------------------------------------
+    void layoutWindow();
+
+    // The seam every use of a shared theme folder goes through.
+    toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
+    // Whether the theme shown can be read now; when its shared folder does
+    // not answer, the canvas is left empty and the child's helper is told.
+    bool themeAnswers();
+
+    // The language file's texts: eight tools' tooltips, the numbers' and the
+    // exit's, then the exit's question.
+    std::array<QString, 11> uiText;
+    Tool currentTool = Tool::None;
+
+    // --- Activity files (playerwindow_activity.cpp) -----------------------------
+    // Reads the activity at `path` into the game and draws its dots.
+    void readActivity(const QString& path);
+    // The activity's drawing, shown under its dots (null for none); the
+    // canvas starts from it and an undo never goes past it.
+    void readActivityPicture(const QString& path);
+    QImage activityPicture;
+
+    // --- Themes and navigation (playerwindow_navigation.cpp) --------------------
+    // Shows the activity at `path`: its drawing, its dots, nothing joined.
+    void loadActivity(const QString& path);
+    void storeInGallery();
 
     // --- The hint (playerwindow_hint.cpp) ---------------------------------------
     // Shows the dot to click next: a ring pulses round it and its number is
     // said again, after the sounds `before` (the buzz of a wrong click).
     void showHint(const QStringList& before = {});
     // Ends the hint shown, if any; while a figure is being joined the wait
-    // for the next one starts again.
+    // for the next one starts again. The wait is the lab's "pista" (8
+    // seconds unless set); 0 turns the hint off.
     void restartHint();
 
     HintRing* hintRing;
-    // Seconds without a right dot before the hint shows the next one (the
-    // lab's "pista", 8 unless set); 0 turns the hint off.
-    int hintDelaySeconds = lab.hintSeconds;
     bool hintShown = false;
-    int wrongClicks = 0; // in a row
 
     // --- Each child's progress (playerwindow_progress.cpp) ----------------------
     // Whether the activity on the canvas was finished before: the numbers
@@ -162,8 +162,6 @@ public:
     bool finishedBefore = false;
 
     // --- Colouring (playerwindow_colouring.cpp) ---------------------------------
-    void pressOnPalette(int Button, int Shift, float X, float Y);
-    void chooseWidth(int width); // 1..10
     void saveUndoSnapshot();
 
     int pickRed = 0;
@@ -173,12 +171,8 @@ public:
     int lineStartY = 0;
     double penX = 0;
     int penY = 0;
-    int undoSlot = 0; // 0..3
 
     // --- Tool buttons, saving and exit (playerwindow_tools.cpp) -----------------
-    void chooseTool(Tool tool);
-    void askToLeave();
-
     // The folder that holds the program file.
     QString appFolder() const;
     // Where a shipped file or folder (such as "idioma/idioma.txt") lies:
@@ -191,11 +185,6 @@ public:
     // Set by startUp: the lab's "idioma", else the language of the texts.
     QString voiceLanguage;
 
-    // --- Paper worksheet (playerwindow_print.cpp) -------------------------------
-    // Ctrl+P: the print dialog for the activity shown, as its file holds it.
-    void printActivity();
-
-private:
     // Plays sonidos/`name` from the shipped data.
     void playSound(const QString& name);
     QString soundPath(const QString& name) const;
@@ -226,16 +215,11 @@ private:
     QString singleActivity_;
 
     // Reading (playerwindow_activity.cpp).
-    void readDotLine(int i, const QString& line);
-    void drawDot(int i, bool circle);
+    void drawDot(int i);
 
     // The game's pieces (playerwindow_game.cpp).
-    void drawJoiningSegment(int from, int to);
-    bool clickHits(int record, float X, float Y) const;
-    // The label of the dot the child must click next; empty when none is left.
-    QString expectedLabel() const;
+    void drawJoiningSegment(DotGame::Segment segment);
     void missedDot();
-    void completeIfLastRecord();
 
     // The tools' canvas actions (playerwindow_colouring.cpp).
     void toolMouseDown(float X, float Y);

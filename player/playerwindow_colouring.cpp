@@ -52,10 +52,7 @@ void PlayerWindow::chooseWidth(int width)
 
 void PlayerWindow::saveUndoSnapshot()
 {
-    undoRing(undoSlot).setPicture(canvas->Image());
-    undoSlot += 1;
-    if (undoSlot == 4)
-        undoSlot = 0;
+    undoRing_.keep(canvas->Image());
 }
 
 void PlayerWindow::toolMouseDown(float X, float Y)

@@ -26,17 +26,18 @@ constexpr int RingMargin = 6;
 
 void PlayerWindow::showHint(const QStringList& before)
 {
-    const int record = expectedRecord();
-    if (record < 0 || dotsJoined)
+    const int record = game_.expectedRecord();
+    if (record < 0 || game_.joined())
         return;
     hintWait_.reset();
     hintShown = true;
-    const QPoint centre(toolkit::twipsToPixels(dotX[record]), toolkit::twipsToPixels(dotY[record]));
-    const int label = toolkit::pointsToPixels(labelFontSize);
-    const int radius = std::max(toolkit::twipsToPixels(hitRadius), label) + RingMargin;
+    const DotGame::Dot& dot = game_.dot(record);
+    const QPoint centre(toolkit::twipsToPixels(dot.x), toolkit::twipsToPixels(dot.y));
+    const int label = toolkit::pointsToPixels(game_.labelFontSize());
+    const int radius = std::max(toolkit::twipsToPixels(game_.hitRadius()), label) + RingMargin;
     hintRing->showAround(centre, std::clamp(radius, MinRingRadius, MaxRingRadius), hintColour());
     hintPulse_ = platform_.startTicker(HintRing::FrameMilliseconds, [this] { hintRing->pulse(); });
-    playInTurn(before + QStringList{voiceOf(dotLabel[record])});
+    playInTurn(before + QStringList{voiceOf(dot.label)});
 }
 
 void PlayerWindow::restartHint()
@@ -45,19 +46,18 @@ void PlayerWindow::restartHint()
     hintPulse_.reset();
     hintRing->hide();
     hintShown = false;
-    wrongClicks = 0;
-    if (hintDelaySeconds <= 0 || dotsJoined || expectedRecord() < 0)
+    game_.forgetMisses();
+    if (lab.hintSeconds <= 0 || game_.joined() || game_.expectedRecord() < 0)
         return;
-    const int seconds = std::min(hintDelaySeconds, MaxHintSeconds);
+    const int seconds = std::min(lab.hintSeconds, MaxHintSeconds);
     hintWait_ = platform_.startTicker(seconds * 1000, [this] { showHint(); });
 }
 
 void PlayerWindow::missedDot()
 {
-    wrongClicks += 1;
     const QString buzz = soundPath(QStringLiteral("error.wav"));
-    if (wrongClicks >= WrongClicksBeforeHint && !hintShown && hintDelaySeconds > 0 &&
-        expectedRecord() >= 0)
+    if (game_.missesInARow() >= WrongClicksBeforeHint && !hintShown && lab.hintSeconds > 0 &&
+        game_.expectedRecord() >= 0)
         showHint({buzz});
     else
         platform_.playSound(buzz);
@@ -67,8 +67,8 @@ QColor PlayerWindow::hintColour() const
 {
     std::vector<QColor> avoid = {Qt::white, toolkit::toQColor(canvas->ForeColor),
                                  toolkit::toQColor(toolkit::vbGreen)};
-    for (int i = 0; i < dotCount; ++i)
-        avoid.emplace_back(int(dotRed[i]), int(dotGreen[i]), int(dotBlue[i]));
+    for (int i = 0; i < game_.count(); ++i)
+        avoid.emplace_back(game_.dot(i).red, game_.dot(i).green, game_.dot(i).blue);
     return standOutColour(avoid);
 }
 

@@ -15,8 +15,6 @@ namespace player {
 
 namespace {
 
-constexpr int GallerySlots = 25;
-
 using Theme = toolkit::ThemeLibrary::Theme;
 
 // The shown theme stays in the list even when its place did not answer
@@ -37,24 +35,21 @@ void PlayerWindow::chooseTheme()
 {
     if (themeList->ListIndex() < 0)
         return;
-    if (dotsJoined)
+    if (game_.joined())
         storeInGallery();
     clearCanvas();
     playSound(QStringLiteral("combo.wav"));
-    themeIndex = themeList->ListIndex();
-    themeFolder = themeFolders_.value(themeIndex);
+    places_.show(themeList->ListIndex(), themeFolders_.value(themeList->ListIndex()));
     if (!themeAnswers())
         return;
-    int& n = activityNumber[static_cast<size_t>(themeIndex)];
+    int& n = places_.shownActivity();
     if (n == 0)
         n = 1;
     if (!activityExists(n))
         n = n - 1;
     n = playable(n, +1);
     clearCanvas();
-    activityFile = activityPath(n);
-    loadActivity();
-    nextDot = 0;
+    loadActivity(activityPath(n));
 }
 
 void PlayerWindow::openThemeList()
@@ -65,7 +60,7 @@ void PlayerWindow::openThemeList()
     // By folder: a theme keeps its place when its shown name changes.
     QHash<QString, int> remembered;
     for (int i = 0; i < themeList->ListCount(); ++i)
-        remembered.insert(themeFolders_.value(i), activityNumber[static_cast<size_t>(i)]);
+        remembered.insert(themeFolders_.value(i), places_.activity(i));
     QList<Theme> themes = listThemes();
     const QString shownFolder = themeFolders_.value(shown);
     if (shown >= 0)
@@ -73,10 +68,10 @@ void PlayerWindow::openThemeList()
                    {QFileInfo(shownFolder).fileName(), shownFolder, themeList->List(shown), {}});
     showThemes(themes);
     for (int i = 0; i < themeList->ListCount(); ++i)
-        activityNumber[static_cast<size_t>(i)] = remembered.value(themeFolders_.value(i));
+        places_.activity(i) = remembered.value(themeFolders_.value(i));
     if (shown >= 0) {
-        themeIndex = int(themeFolders_.indexOf(shownFolder));
-        themeList->setListIndex(themeIndex);
+        places_.movedTo(int(themeFolders_.indexOf(shownFolder)));
+        themeList->setListIndex(places_.shown());
     }
 }
 
@@ -96,8 +91,7 @@ void PlayerWindow::showThemes(const QList<Theme>& themes)
         themeFolders_ << theme.folder;
     }
     // Every listed theme remembers its own activity.
-    if (themeList->ListCount() > static_cast<int>(activityNumber.size()))
-        activityNumber.resize(static_cast<size_t>(themeList->ListCount()), 0);
+    places_.fit(themeList->ListCount());
 }
 
 void PlayerWindow::goForward()
@@ -106,13 +100,11 @@ void PlayerWindow::goForward()
         return;
     playSound(QStringLiteral("adelante.wav"));
     // Round to the first after the last.
-    int& n = activityNumber[static_cast<size_t>(themeIndex)];
+    int& n = places_.shownActivity();
     n = playable(n + 1, +1);
     if (!activityExists(n))
         n = playable(1, +1);
-    activityFile = activityPath(n);
-    loadActivity();
-    nextDot = 0;
+    loadActivity(activityPath(n));
     restartHint();
 }
 
@@ -122,23 +114,21 @@ void PlayerWindow::goBack()
         return;
     playSound(QStringLiteral("atras.wav"));
     // Round to the last of the unbroken run 1, 2, 3...
-    int& n = activityNumber[static_cast<size_t>(themeIndex)];
+    int& n = places_.shownActivity();
     n = playable(n - 1, -1);
-    if (n <= 0 || toolkit::activityFile(themeFolder, n).damaged) {
+    if (n <= 0 || toolkit::activityFile(places_.folder(), n).damaged) {
         n = 1;
         while (activityExists(n))
             n = n + 1;
         n = playable(n - 1, -1);
     }
-    activityFile = activityPath(n);
-    loadActivity();
-    nextDot = 0;
+    loadActivity(activityPath(n));
     restartHint();
 }
 
 bool PlayerWindow::leaveActivity()
 {
-    if (dotsJoined)
+    if (game_.joined())
         storeInGallery();
     clearCanvas();
     return themeAnswers();
@@ -149,49 +139,42 @@ void PlayerWindow::showNumbers()
     clearCanvas();
     if (!themeAnswers())
         return;
-    int& n = activityNumber[static_cast<size_t>(themeIndex)];
-    if (!dotsJoined) {
+    int& n = places_.shownActivity();
+    if (!game_.joined()) {
         // A child who is lost hears where to go on, once the labels are back.
         if (n == 0)
             n = 1;
-        const QString shown = activityFile;
-        activityFile = activityPath(n);
+        const QString wanted = activityPath(n);
         // Pressed before any activity was shown, it shows one, its
         // drawing under the labels as forward and back show it.
-        if (activityFile != shown)
-            loadActivity();
+        if (wanted != game_.file())
+            loadActivity(wanted);
         else
-            readActivity();
-        playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(expectedLabel())});
+            readActivity(wanted);
+        playInTurn({soundPath(QStringLiteral("numero.wav")), voiceOf(game_.expectedLabel())});
     } else {
         canvas->setPicture(joinedOutline->Image());
     }
     restartHint();
 }
 
-void PlayerWindow::loadActivity()
+void PlayerWindow::loadActivity(const QString& path)
 {
-    readActivityPicture();
+    readActivityPicture(path);
     canvas->setPicture(activityPicture);
     joinedOutline->setPicture(activityPicture);
-    readActivity();
+    readActivity(path);
     for (auto& button : toolButtons)
         button.setEnabled(false);
-    galleryPrimed = false;
-    dotsJoined = false;
-    nextDot = 0;
+    gallery_.newActivity();
+    game_.start();
     rememberShown();
     restartHint();
 }
 
 void PlayerWindow::storeInGallery()
 {
-    gallery(gallerySlot).setPicture(canvas->Image());
-    gallerySlot = gallerySlot + 1;
-    if (gallerySlot == GallerySlots)
-        gallerySlot = 0;
-    if (galleryCount < gallerySlot)
-        galleryCount = gallerySlot;
+    gallery_.store(canvas->Image());
 }
 
 void PlayerWindow::openActivityFile(const QString& path)
@@ -202,22 +185,18 @@ void PlayerWindow::openActivityFile(const QString& path)
     themeList->Clear();
     themeList->AddItem(file.completeBaseName());
     themeList->setListIndex(0);
-    themeIndex = 0;
-    themeFolder = file.path();
-    activityNumber[0] = 1;
-    activityFile = path;
-    loadActivity();
-    nextDot = 0;
+    places_.show(0, file.path());
+    places_.activity(0) = 1;
+    loadActivity(path);
 }
 
 bool PlayerWindow::themeAnswers()
 {
-    if (!singleActivity_.isEmpty() || share().answers(themeFolder))
+    if (!singleActivity_.isEmpty() || share().answers(places_.folder()))
         return true;
     canvas->setPicture(QImage());
-    dotCount = 0;
-    nextDot = 0;
-    platform_.messageBox(toolkit::Share::notAnswering(themeFolder), toolkit::vbOKOnly);
+    game_.clear();
+    platform_.messageBox(toolkit::Share::notAnswering(places_.folder()), toolkit::vbOKOnly);
     return false;
 }
 
@@ -225,7 +204,7 @@ bool PlayerWindow::activityExists(int number) const
 {
     if (!singleActivity_.isEmpty())
         return number == 1;
-    return !toolkit::activityFile(themeFolder, number).path.isEmpty();
+    return !toolkit::activityFile(places_.folder(), number).path.isEmpty();
 }
 
 // A damaged entry (a link, a FIFO) is passed over the way the child was
@@ -235,7 +214,7 @@ int PlayerWindow::playable(int number, int way) const
     if (!singleActivity_.isEmpty())
         return number;
     for (int n = number; n >= 1; n += way) {
-        const toolkit::ActivityFile file = toolkit::activityFile(themeFolder, n);
+        const toolkit::ActivityFile file = toolkit::activityFile(places_.folder(), n);
         if (file.path.isEmpty())
             break;
         if (!file.damaged)
@@ -249,11 +228,12 @@ QString PlayerWindow::activityPath(int number) const
     if (!singleActivity_.isEmpty())
         return singleActivity_;
     // The name as it is on disk, so that "3.TXT" opens where "3.txt" is asked for.
-    const toolkit::ActivityFile found = toolkit::activityFile(themeFolder, number);
+    const toolkit::ActivityFile found = toolkit::activityFile(places_.folder(), number);
     if (found.damaged)
         return {}; // never opened: read as a missing activity
-    return found.path.isEmpty() ? themeFolder + QLatin1Char('/') + toolkit::activityName(number)
-                                : found.path;
+    return found.path.isEmpty()
+               ? places_.folder() + QLatin1Char('/') + toolkit::activityName(number)
+               : found.path;
 }
 
 } // namespace player

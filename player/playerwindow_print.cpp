@@ -17,9 +17,9 @@ void PlayerWindow::createPrintShortcut()
 // dot whatever the child has joined or drawn.
 void PlayerWindow::printActivity()
 {
-    if (activityFile.isEmpty())
+    if (game_.file().isEmpty())
         return;
-    const std::optional<worksheet::Worksheet> sheet = worksheet::readWorksheet(activityFile);
+    const std::optional<worksheet::Worksheet> sheet = worksheet::readWorksheet(game_.file());
     if (!sheet)
         return;
     worksheet::printWithDialog(platform_, *sheet);

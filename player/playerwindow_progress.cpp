@@ -60,12 +60,12 @@ void PlayerWindow::restoreProgress()
         const QString& folder = themeFolders_[i];
         const int remembered = progress_->lastShown(themeKey(i));
         if (!answering.contains(folder)) {
-            activityNumber[static_cast<size_t>(i)] = remembered;
+            places_.activity(i) = remembered;
             continue;
         }
         const QString id = progress_->lastShownId(themeKey(i));
         const int found = id.isEmpty() ? 0 : findById(folder, remembered, id);
-        activityNumber[static_cast<size_t>(i)] = found > 0 ? found : stillThere(folder, remembered);
+        places_.activity(i) = found > 0 ? found : stillThere(folder, remembered);
     }
 }
 
@@ -81,8 +81,8 @@ void PlayerWindow::rememberShown()
     const int shown = rememberedActivity();
     const QString id = shown > 0 ? ProgressStore::idOf(activityPath(shown)) : QString();
     if (shown > 0)
-        progress_->setLastShown(themeKey(themeIndex), shown, id);
-    showFinishedStar(shown > 0 && progress_->finished(themeKey(themeIndex), shown, id));
+        progress_->setLastShown(themeKey(places_.shown()), shown, id);
+    showFinishedStar(shown > 0 && progress_->finished(themeKey(places_.shown()), shown, id));
 }
 
 void PlayerWindow::rememberFinished()
@@ -90,15 +90,17 @@ void PlayerWindow::rememberFinished()
     const int shown = rememberedActivity();
     if (shown <= 0)
         return;
-    progress_->setFinished(themeKey(themeIndex), shown, ProgressStore::idOf(activityPath(shown)));
+    progress_->setFinished(themeKey(places_.shown()), shown,
+                           ProgressStore::idOf(activityPath(shown)));
     showFinishedStar(true);
 }
 
 int PlayerWindow::rememberedActivity() const
 {
-    if (!singleActivity_.isEmpty() || themeIndex < 0 || themeIndex >= themeFolders_.size())
+    const int theme = places_.shown();
+    if (!singleActivity_.isEmpty() || theme < 0 || theme >= themeFolders_.size())
         return 0;
-    const int shown = activityNumber[static_cast<size_t>(themeIndex)];
+    const int shown = places_.activity(theme);
     return shown > 0 && activityExists(shown) ? shown : 0;
 }
 

@@ -60,25 +60,18 @@ void PlayerWindow::askToLeave()
 
 void PlayerWindow::undo()
 {
-    undoSlot -= 1;
-    if (undoSlot == -1)
-        undoSlot = 3;
     // A slot never written takes the canvas back to the activity's start,
     // its picture included.
-    const QImage earlier = undoRing(undoSlot).Picture();
+    const QImage earlier = undoRing_.stepBack();
     canvas->setPicture(earlier.isNull() ? activityPicture : earlier);
 }
 
 void PlayerWindow::showEarlierDrawing()
 {
-    if (!galleryPrimed) {
-        storeInGallery();
-        galleryPrimed = true;
-    }
-    gallerySlot -= 1;
-    if (gallerySlot == -1)
-        gallerySlot = galleryCount - 1;
-    canvas->setPicture(gallery(gallerySlot).Picture());
+    // The drawing on the canvas is kept first, so the child can come back to it.
+    if (!gallery_.primed())
+        gallery_.keepShown(canvas->Image());
+    canvas->setPicture(gallery_.stepBack());
 }
 
 void PlayerWindow::saveDrawing()

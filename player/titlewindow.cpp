@@ -23,6 +23,7 @@ TitleWindow::TitleWindow(toolkit::Platform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Lunipo"));
     setFixedSize(toolkit::twipsToPixels(ClientWidth), toolkit::twipsToPixels(ClientHeight));
     card = new toolkit::PictureBox(this);
+    card->setObjectName(QStringLiteral("card"));
     card->Move((ClientWidth - CardWidth) / 2, (ClientHeight - CardHeight) / 2, CardWidth,
                CardHeight);
     card->setPicture(renderPicture(pictures::titleCard, QSize(544, 354)));

@@ -10,7 +10,8 @@ namespace player {
 
 // The start window: a title card in the middle of the screen. Loading it
 // measures the screen and sets the scale factors activities are drawn with;
-// a click on the card opens the main window and closes this one.
+// a click on the card opens the main window and closes this one. The card is
+// named "card", for tests to find it.
 class TitleWindow : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(player::TitleWindow)
@@ -21,15 +22,13 @@ public:
     // Runs startUp, then shows the window.
     void Show();
 
-    toolkit::PictureBox* card; // the title card
-
     void startUp();
     void openPlayer();
 
+private:
+    toolkit::PictureBox* card; // the title card
     float screenWidthPx = 0;
     int screenHeightPx = 0;
-
-private:
     toolkit::Platform& platform_;
 };
 

@@ -1,6 +1,7 @@
 // An activity from the editor's dot tool to a child's finished figure in the
 // player, on the screen sizes both programs meet.
 
+#include "../findcontrol.h"
 #include "editorfixture.h"
 #include "player/playerwindow.h"
 #include "player/program.h"
@@ -62,14 +63,17 @@ protected:
         player::scaleY = h / 600.0;
         game = std::make_unique<player::PlayerWindow>(platform);
         game->startUp();
-        game->themeList->setListIndex(game->themeList->findText("mias"));
+        auto* themes = findControl<toolkit::ComboBox>(*game, "themeList");
+        themes->setListIndex(themes->findText("mias"));
         game->chooseTheme();
         return *game;
     }
 
     static int outline(const player::PlayerWindow& g, double x, double y)
     {
-        return toolkit::fromQRgb(g.joinedOutline->Image().pixel(int(x / 15), int(y / 15)));
+        return toolkit::fromQRgb(findControl<toolkit::PictureBox>(g, "joinedOutline")
+                                     ->Image()
+                                     .pixel(int(x / 15), int(y / 15)));
     }
 };
 
@@ -87,17 +91,17 @@ TEST_F(RoundTripTest, DotsPlacedInTheEditorAreJoinedInThePlayerWhereTheyWerePlac
         EXPECT_EQ(pageAt(0, 4050, 2850), toolkit::vbWhite); // the undone dot's line
 
         player::PlayerWindow& g = play(activity, w, h);
-        ASSERT_EQ(g.dotCount, count);
-        EXPECT_EQ(g.hitRadius, 250);
-        EXPECT_EQ(g.labelFontSize, 18);
+        ASSERT_EQ(g.game().count(), count);
+        EXPECT_EQ(g.game().hitRadius(), 250);
+        EXPECT_EQ(g.game().labelFontSize(), 18);
         const double tolerance = 0.5 * w / 800 + 1; // the file's rounding, then the floor
-        const QImage labels = g.canvas->Image();
+        const QImage labels = findControl<toolkit::PictureBox>(g, "canvas")->Image();
         for (int i = 0; i < count; ++i) {
             SCOPED_TRACE(i);
-            EXPECT_EQ(g.dotLabel[i], placed[i].label);
-            EXPECT_NEAR(g.dotX[i], placed[i].x, tolerance);
-            EXPECT_NEAR(g.dotY[i], placed[i].y, tolerance);
-            EXPECT_EQ(RGB(int(g.dotRed[i]), int(g.dotGreen[i]), int(g.dotBlue[i])),
+            EXPECT_EQ(g.game().dot(i).label, placed[i].label);
+            EXPECT_NEAR(g.game().dot(i).x, placed[i].x, tolerance);
+            EXPECT_NEAR(g.game().dot(i).y, placed[i].y, tolerance);
+            EXPECT_EQ(RGB(g.game().dot(i).red, g.game().dot(i).green, g.game().dot(i).blue),
                       i < 4 ? RGB(255, 0, 0) : RGB(0, 0, 255));
             if (!placed[i].label.isEmpty()) {
                 const QPointF ink = inkCentre(labels, placed[i].x, placed[i].y);
@@ -113,18 +117,21 @@ TEST_F(RoundTripTest, DotsPlacedInTheEditorAreJoinedInThePlayerWhereTheyWerePlac
                 game->pressOnCanvas(1, 0, float(dot.x), float(dot.y));
                 game->releaseOnCanvas(1, 0, float(dot.x), float(dot.y));
             }
-        EXPECT_TRUE(g.dotsJoined);
+        EXPECT_TRUE(g.game().joined());
         EXPECT_EQ(platform.soundNames().join(' ').toStdString(),
                   "acierto.wav acierto.wav acierto.wav acierto.wav acierto.wav aciertotodo.wav");
         // Each figure is closed, and nothing joins one figure to the next.
         const std::pair<int, int> joined[] = {{0, 1}, {1, 2}, {2, 3}, {4, 5}, {5, 6}, {6, 7}};
         for (const auto& [a, b] : joined)
-            EXPECT_NE(outline(g, (g.dotX[a] + g.dotX[b]) / 2, (g.dotY[a] + g.dotY[b]) / 2),
+            EXPECT_NE(outline(g, (g.game().dot(a).x + g.game().dot(b).x) / 2,
+                              (g.game().dot(a).y + g.game().dot(b).y) / 2),
                       toolkit::vbWhite)
                 << a << "-" << b;
-        EXPECT_EQ(outline(g, (g.dotX[3] + g.dotX[4]) / 2, (g.dotY[3] + g.dotY[4]) / 2),
+        EXPECT_EQ(outline(g, (g.game().dot(3).x + g.game().dot(4).x) / 2,
+                          (g.game().dot(3).y + g.game().dot(4).y) / 2),
                   toolkit::vbWhite);
-        EXPECT_EQ(outline(g, (g.dotX[2] + g.dotX[4]) / 2, (g.dotY[2] + g.dotY[4]) / 2),
+        EXPECT_EQ(outline(g, (g.game().dot(2).x + g.game().dot(4).x) / 2,
+                          (g.game().dot(2).y + g.game().dot(4).y) / 2),
                   toolkit::vbWhite);
     }
 }

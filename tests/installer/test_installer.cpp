@@ -1,3 +1,4 @@
+#include "../findcontrol.h"
 #include "fakeplatform.h"
 #include "installerwindow.h"
 
@@ -85,17 +86,17 @@ TEST(InstallerStartUp, ShowsItsTextsAndTheFilesToInstall)
     form.Show();
 
     EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("REGISTRAR ARCHIVOS")));
-    EXPECT_EQ(form.systemsLabel->Caption(),
+    EXPECT_EQ(findControl<toolkit::Label>(form, "systemsLabel")->Caption(),
               QStringLiteral("Para windows XP y para windows VISTA "));
     EXPECT_EQ(
-        form.destinationLabel->Caption(),
+        findControl<toolkit::Label>(form, "destinationLabel")->Caption(),
         QStringLiteral("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
-    EXPECT_EQ(form.installButton->text(),
+    EXPECT_EQ(findControl<toolkit::CommandButton>(form, "installButton")->text(),
               QStringLiteral("Copiar archivos y registrar componentes"));
-    ASSERT_EQ(form.fileList->ListCount(), 2);
-    EXPECT_EQ(form.fileList->List(0), Gif);
-    EXPECT_EQ(form.fileList->List(1), Vb);
-    EXPECT_EQ(form.systemFolder, platform.systemFolderPath);
+    const auto* files = findControl<toolkit::ListBox>(form, "fileList");
+    ASSERT_EQ(files->ListCount(), 2);
+    EXPECT_EQ(files->List(0), Gif);
+    EXPECT_EQ(files->List(1), Vb);
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_FALSE(platform.ended);
 }
@@ -225,7 +226,7 @@ TEST_F(InstallerTest, TheButtonRunsTheInstall)
     installer::InstallerWindow form(platform);
     form.Show();
 
-    form.installButton->click();
+    findControl<toolkit::CommandButton>(form, "installButton")->click();
 
     EXPECT_EQ(readFile(inSystem(Vb)), QByteArray("vb"));
     ASSERT_EQ(platform.startedPrograms.size(), 1);

@@ -10,6 +10,7 @@
 //
 // It runs in a process of its own: the peak is the whole process's.
 
+#include "../findcontrol.h"
 #include "activitypicture.h"
 #include "fakeplatform.h"
 #include "largeblocks.h"
@@ -119,6 +120,7 @@ int main(int argc, char** argv)
     start.startUp();
     start.openPlayer();
     player::PlayerWindow& form = *player::mainWindow;
+    auto* themeList = findControl<toolkit::ComboBox>(form, "themeList");
     form.showNormal();
     form.resize(1920, 1080);
     QApplication::processEvents();
@@ -128,12 +130,12 @@ int main(int argc, char** argv)
     form.pressOnPalette(1, 0, 10 * 15, 40 * 15);
     form.chooseTool(Tool::Fill);
     form.openThemeList(); // the child opens the list and chooses the theme
-    for (int i = 0; i < form.themeList->ListCount(); ++i)
-        if (form.themeList->List(i) == QLatin1String("tema"))
-            form.themeList->setListIndex(i);
+    for (int i = 0; i < themeList->ListCount(); ++i)
+        if (themeList->List(i) == QLatin1String("tema"))
+            themeList->setListIndex(i);
     form.chooseTheme();
     for (int n = 0; n < 30; ++n) {
-        const float x = float(form.dotX[0]), y = float(form.dotY[0]);
+        const float x = float(form.game().dot(0).x), y = float(form.game().dot(0).y);
         form.pressOnCanvas(1, 0, x, y); // completes the figure and fills
         form.releaseOnCanvas(1, 0, x, y);
         for (int i = 0; i < 3; ++i) { // more fills, more undo snapshots
@@ -156,7 +158,7 @@ int main(int argc, char** argv)
     const double peak = residentMegabytes("VmHWM");
     std::printf("%d themes listed; resident after start-up: %.1f MB, peak: %.1f MB (limit %.0f "
                 "MB)\n",
-                form.themeList->ListCount(), afterStart, peak, limit);
+                themeList->ListCount(), afterStart, peak, limit);
     delete player::mainWindow;
     return peak <= limit ? 0 : 1;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "../findcontrol.h"
+#include "buttonpictures.h"
 #include "colour.h"
 #include "fakeplatform.h"
+#include "hintring.h"
 #include "playerwindow.h"
 #include "program.h"
 
@@ -47,6 +50,66 @@ protected:
 
     QString path(const QString& relative) const { return appDir.filePath(relative); }
 
+    // The window's controls, found as a person sees them, and its game.
+    toolkit::PictureBox* canvas() const
+    {
+        return findControl<toolkit::PictureBox>(*form, "canvas");
+    }
+    toolkit::PictureBox* joinedOutline() const
+    {
+        return findControl<toolkit::PictureBox>(*form, "joinedOutline");
+    }
+    toolkit::ComboBox* themeList() const
+    {
+        return findControl<toolkit::ComboBox>(*form, "themeList");
+    }
+    toolkit::CommandButton* toolButton(Tool tool) const
+    {
+        return findControl<toolkit::CommandButton>(*form, "toolButtons", tool);
+    }
+    toolkit::CommandButton* navigationButton(Navigation button) const
+    {
+        return findControl<toolkit::CommandButton>(*form, "navigationButtons", button);
+    }
+    player::HintRing* hintRing() const { return findControl<player::HintRing>(*form, "hintRing"); }
+    toolkit::CommandButton* exitButton() const
+    {
+        return findControl<toolkit::CommandButton>(*form, "exitButton");
+    }
+    toolkit::CommandButton* widthButton(int index) const
+    {
+        return findControl<toolkit::CommandButton>(*form, "widthButtons", index);
+    }
+    toolkit::PictureBox* paletteStrip() const
+    {
+        return findControl<toolkit::PictureBox>(*form, "paletteStrip");
+    }
+    const player::DotGame& game() const { return form->game(); }
+    const player::ThemePlaces& places() const { return form->places(); }
+
+    // The language file's text `i` as the child meets it: the tooltips of
+    // the tools, the numbers and the exit button, then the exit's question.
+    QString uiText(int i)
+    {
+        if (i < 8)
+            return toolButton(Tool(i))->toolTip();
+        if (i == 8)
+            return navigationButton(Navigation::Numbers)->toolTip();
+        if (i == 9)
+            return exitButton()->toolTip();
+        platform.messageAnswers = {toolkit::vbNo};
+        form->askToLeave();
+        return platform.messages.takeLast().text;
+    }
+    // Whether the numbers button wears the star of an activity finished before.
+    bool starShown() const
+    {
+        const toolkit::CommandButton* numbers = navigationButton(Navigation::Numbers);
+        const QIcon star(QPixmap::fromImage(player::numbersWithStar()));
+        return numbers->icon().pixmap(numbers->iconSize()).toImage() ==
+               star.pixmap(numbers->iconSize()).toImage();
+    }
+
     void writeFile(const QString& relative, const QByteArray& content) const
     {
         const QString full = path(relative);
@@ -85,26 +148,27 @@ protected:
     // values the drawing code can take, the canvas back at rest.
     void expectUsableDotTable() const
     {
-        EXPECT_GE(form->dotCount, 0);
-        EXPECT_LE(form->dotCount, player::PlayerWindow::MaxDots);
-        EXPECT_GE(form->hitRadius, 0);
-        EXPECT_LE(form->hitRadius, 3000);
-        EXPECT_GE(form->labelFontSize, 1);
-        EXPECT_LE(form->labelFontSize, 48);
-        for (int i = 0; i < form->dotCount; ++i) {
-            EXPECT_LE(form->dotLabel[i].size(), 20);
-            EXPECT_LE(std::abs(form->dotX[i]), 1e9);
-            EXPECT_LE(std::abs(form->dotY[i]), 1e9);
-            for (double c : {form->dotRed[i], form->dotGreen[i], form->dotBlue[i]})
-                EXPECT_TRUE(c >= 0 && c <= 255 && c == std::floor(c)) << c;
+        EXPECT_GE(game().count(), 0);
+        EXPECT_LE(game().count(), player::PlayerWindow::MaxDots);
+        EXPECT_GE(game().hitRadius(), 0);
+        EXPECT_LE(game().hitRadius(), 3000);
+        EXPECT_GE(game().labelFontSize(), 1);
+        EXPECT_LE(game().labelFontSize(), 48);
+        for (int i = 0; i < game().count(); ++i) {
+            const player::DotGame::Dot& dot = game().dot(i);
+            EXPECT_LE(dot.label.size(), 20);
+            EXPECT_LE(std::abs(dot.x), 1e9);
+            EXPECT_LE(std::abs(dot.y), 1e9);
+            for (int c : {dot.red, dot.green, dot.blue})
+                EXPECT_TRUE(c >= 0 && c <= 255) << c;
         }
-        EXPECT_FALSE(form->canvas->AutoRedraw);
+        EXPECT_FALSE(canvas()->AutoRedraw);
     }
 
     // Colour of a canvas pixel as drawn in the persistent image.
     int canvasPixel(int x, int y) const
     {
-        const QImage image = form->canvas->Image();
+        const QImage image = canvas()->Image();
         return toolkit::fromQRgb(image.pixel(x, y));
     }
 };

@@ -50,20 +50,15 @@ protected:
     qint64 load(const QByteArray& content)
     {
         writeFile("actividades/tema/1.txt", content);
-        form->themeFolder = path("actividades/tema");
-        form->activityFile = path("actividades/tema/1.txt");
-        return millisecondsOf([&] {
-            form->loadActivity();
-            form->nextDot = 0;
-        });
+        return millisecondsOf([&] { form->openActivityFile(path("actividades/tema/1.txt")); });
     }
 
     // Clicks every record in turn and drags across the canvas; each handler
     // must answer in time.
     void playThrough()
     {
-        for (int i = 0; i <= form->dotCount && i < player::PlayerWindow::MaxDots; ++i) {
-            const float x = float(form->dotX[i]), y = float(form->dotY[i]);
+        for (int i = 0; i <= game().count() && i < player::PlayerWindow::MaxDots; ++i) {
+            const float x = float(game().dot(i).x), y = float(game().dot(i).y);
             EXPECT_LT(millisecondsOf([&] { form->pressOnCanvas(1, 0, x, y); }), HandlerMs)
                 << "click on record " << i;
             EXPECT_LT(millisecondsOf([&] { form->moveOnCanvas(1, 0, 3000, 2000); }), HandlerMs)
@@ -80,11 +75,11 @@ TEST_F(BadActivityTest, ADotFarOffTheCanvasIsJoinedWithoutOverflowOrDelay)
     for (const QByteArray& file : {QByteArray("\n\n\n9\n\n1,0,0,\n,9999999,5000000,\n"),
                                    QByteArray("\n\n\n9\n\n1,0,0,\n2,9999999,5000000,\n3,0,0,\n")}) {
         EXPECT_LT(load(file), HandlerMs);
-        ASSERT_GE(form->dotCount, 2);
+        ASSERT_GE(game().count(), 2);
         EXPECT_LT(millisecondsOf([&] { form->pressOnCanvas(1, 0, 0, 0); }), HandlerMs);
         EXPECT_LT(millisecondsOf([&] { form->moveOnCanvas(0, 0, 100, 100); }), HandlerMs);
         playThrough();
-        EXPECT_TRUE(form->dotsJoined);
+        EXPECT_TRUE(game().joined());
     }
 }
 
@@ -94,25 +89,25 @@ TEST_F(BadActivityTest, HugeFilesAndLinesAreReadOnlyAsFarAsTheyAreUsed)
     while (manyDots.size() < 10 * 1024 * 1024)
         manyDots += "1,100,100,0,0,0,\r\n";
     EXPECT_LT(load(manyDots), HandlerMs);
-    EXPECT_EQ(form->dotCount, 151);
+    EXPECT_EQ(game().count(), 151);
 
     // A long label is cut; a line of 10 MB is cut before its fields, so the
     // dot counts but keeps its earlier values, and nothing after it is read.
     load(activityText({QString(500, '7') + ",300,300,0,0,0,", "2,600,600,0,0,0,"}));
-    EXPECT_EQ(form->dotCount, 2);
-    EXPECT_EQ(form->dotLabel[0], QString(20, '7'));
-    EXPECT_EQ(form->dotX[0], 300);
+    EXPECT_EQ(game().count(), 2);
+    EXPECT_EQ(game().dot(0).label, QString(20, '7'));
+    EXPECT_EQ(game().dot(0).x, 300);
     EXPECT_LT(load(activityText(
                   {QString(10 * 1024 * 1024, '7') + ",900,900,0,0,0,", "2,600,600,0,0,0,"})),
               HandlerMs);
-    EXPECT_EQ(form->dotCount, 1);
-    EXPECT_EQ(form->dotX[0], 300);
+    EXPECT_EQ(game().count(), 1);
+    EXPECT_EQ(game().dot(0).x, 300);
 
     // Ten megabytes of line ends before the dots: nothing past the first
     // megabyte is read, so no dot is found.
     EXPECT_LT(load(activityText({}) + QByteArray(10 * 1024 * 1024, '\n') + "1,1,1,0,0,0,\r\n"),
               HandlerMs);
-    EXPECT_EQ(form->dotCount, 0);
+    EXPECT_EQ(game().count(), 0);
     expectUsableDotTable();
 }
 
@@ -122,11 +117,11 @@ TEST_F(BadActivityTest, Utf16WithAByteOrderMarkReadsLikeEightBitText)
         activityText({"1,3000,1500,255,0,0,", "2,6000,1500,0,0,0,"}, "SI", 200));
     for (const bool little : {true, false}) {
         load(utf16(text, little));
-        ASSERT_EQ(form->dotCount, 2);
-        EXPECT_EQ(form->hitRadius, 200);
-        EXPECT_EQ(form->dotLabel[1], "2");
-        EXPECT_EQ(form->dotX[1], 6000);
-        EXPECT_EQ(form->dotRed[0], 255);
+        ASSERT_EQ(game().count(), 2);
+        EXPECT_EQ(game().hitRadius(), 200);
+        EXPECT_EQ(game().dot(1).label, "2");
+        EXPECT_EQ(game().dot(1).x, 6000);
+        EXPECT_EQ(game().dot(0).red, 255);
     }
 }
 
@@ -134,10 +129,10 @@ TEST_F(BadActivityTest, NumbersPastTheRangeOfADoubleReadAsHugeAndAreClamped)
 {
     const QString digits(310, '9');
     load(activityText({"1," + digits + ",-" + digits + "," + digits + ",0,0,"}));
-    ASSERT_EQ(form->dotCount, 1);
-    EXPECT_EQ(form->dotX[0], 1e9);
-    EXPECT_EQ(form->dotY[0], -1e9);
-    EXPECT_EQ(form->dotRed[0], 255);
+    ASSERT_EQ(game().count(), 1);
+    EXPECT_EQ(game().dot(0).x, 1e9);
+    EXPECT_EQ(game().dot(0).y, -1e9);
+    EXPECT_EQ(game().dot(0).red, 255);
 }
 
 TEST_F(BadActivityTest, TheCostliestActivityStillReadsInTime)
@@ -148,7 +143,7 @@ TEST_F(BadActivityTest, TheCostliestActivityStillReadsInTime)
     platform.screenHeightPx = 1080;
     player::scaleX = 2.4f;
     player::scaleY = 1.8;
-    form->layoutWindow();
+    startPlayer(); // laid out on that screen
     QStringList dots;
     for (int i = 0; i < 151; ++i)
         dots << QString(100, QChar('0' + i % 10)) +
@@ -156,9 +151,9 @@ TEST_F(BadActivityTest, TheCostliestActivityStillReadsInTime)
     const QByteArray file = activityText(dots, "SI", 99999).replace(" 12 ", " 9999 ");
     // The best of three: other programs on a busy machine add their own delays.
     EXPECT_LT(std::min({load(file), load(file), load(file)}), HandlerMs);
-    EXPECT_EQ(form->dotCount, 151);
-    EXPECT_EQ(form->hitRadius, 3000);
-    EXPECT_EQ(form->labelFontSize, 48);
+    EXPECT_EQ(game().count(), 151);
+    EXPECT_EQ(game().hitRadius(), 3000);
+    EXPECT_EQ(game().labelFontSize(), 48);
     const auto numbers = [&] { return millisecondsOf([&] { form->showNumbers(); }); };
     EXPECT_LT(std::min({numbers(), numbers(), numbers()}), HandlerMs);
 }
@@ -187,46 +182,46 @@ TEST_F(BadActivityTest, DamagedActivityFilesLoadToAGameThatAnswersClicks)
         const char* name;
         QByteArray bytes;
         int dots;
-        std::function<void(const player::PlayerWindow&)> check;
+        std::function<void(const player::DotGame&)> check;
     };
     QStringList tenThousand;
     for (int i = 0; i < 10000; ++i)
         tenThousand << QStringLiteral("%1,%2,300,0,0,0,").arg(i + 1).arg(i % 700 * 15);
-    const auto noCheck = [](const player::PlayerWindow&) {};
+    const auto noCheck = [](const player::DotGame&) {};
     const Case cases[] = {
         {"empty", "", 0, noCheck},
         {"only line ends", QByteArray(1000, '\n') + QByteArray(1000, '\r'), 0, noCheck},
         {"10 000 dot lines", activityText(tenThousand), 151,
-         [](const player::PlayerWindow& f) { EXPECT_EQ(f.dotLabel[150], "151"); }},
+         [](const player::DotGame& f) { EXPECT_EQ(f.dot(150).label, "151"); }},
         {"NUL bytes", activityText({}) + QByteArray("1_,2000_,15_0,0,0,0,\r\n").replace('_', '\0'),
          1,
-         [](const player::PlayerWindow& f) {
-             EXPECT_EQ(f.dotLabel[0], QString(QStringLiteral("1") + QChar(0)));
-             EXPECT_EQ(f.dotX[0], 2000); // the NUL ends the number
-             EXPECT_EQ(f.dotY[0], 15);
+         [](const player::DotGame& f) {
+             EXPECT_EQ(f.dot(0).label, QString(QStringLiteral("1") + QChar(0)));
+             EXPECT_EQ(f.dot(0).x, 2000); // the NUL ends the number
+             EXPECT_EQ(f.dot(0).y, 15);
          }},
         {"letters in numbers", activityText({"1,12abc,x,red,0,0,"}), 1,
-         [](const player::PlayerWindow& f) {
-             EXPECT_EQ(f.dotX[0], 12);
-             EXPECT_EQ(f.dotY[0], 0);
-             EXPECT_EQ(f.dotRed[0], 0);
+         [](const player::DotGame& f) {
+             EXPECT_EQ(f.dot(0).x, 12);
+             EXPECT_EQ(f.dot(0).y, 0);
+             EXPECT_EQ(f.dot(0).red, 0);
          }},
         {"negative numbers",
          activityText({"1,-3000,-1500,-5,0,0,", "2,300,300,0,0,0,"}, "SI", -200), 2,
-         [](const player::PlayerWindow& f) {
-             EXPECT_EQ(f.dotX[0], -3000);
-             EXPECT_EQ(f.hitRadius, 0);
-             EXPECT_EQ(f.dotRed[0], 0);
+         [](const player::DotGame& f) {
+             EXPECT_EQ(f.dot(0).x, -3000);
+             EXPECT_EQ(f.hitRadius(), 0);
+             EXPECT_EQ(f.dot(0).red, 0);
          }},
         {"NaN and infinite", activityText({"1,nan,inf,NaN,-inf,1e999,"}), 1,
-         [](const player::PlayerWindow& f) {
-             EXPECT_EQ(f.dotX[0], 0);
-             EXPECT_EQ(f.dotY[0], 0);
-             EXPECT_EQ(f.dotBlue[0], 1); // "1e999" reads as 1
+         [](const player::DotGame& f) {
+             EXPECT_EQ(f.dot(0).x, 0);
+             EXPECT_EQ(f.dot(0).y, 0);
+             EXPECT_EQ(f.dot(0).blue, 1); // "1e999" reads as 1
          }},
         {"missing commas", activityText({"2 2000 1500 0 0 0", "3,4000"}), 2,
-         [](const player::PlayerWindow& f) {
-             EXPECT_EQ(f.dotLabel[1], "3"); // only the label could be cut
+         [](const player::DotGame& f) {
+             EXPECT_EQ(f.dot(1).label, "3"); // only the label could be cut
          }},
     };
     for (const Case& c : cases) {
@@ -234,10 +229,10 @@ TEST_F(BadActivityTest, DamagedActivityFilesLoadToAGameThatAnswersClicks)
         // Leftovers of a good activity, which missing fields keep.
         load(activityText({"1,100,100,0,0,0,", "2,200,200,0,0,0,"}));
         EXPECT_LT(load(c.bytes), HandlerMs);
-        EXPECT_EQ(form->dotCount, c.dots);
+        EXPECT_EQ(game().count(), c.dots);
         expectUsableDotTable();
-        c.check(*form);
-        EXPECT_FALSE(form->dotsJoined);
+        c.check(game());
+        EXPECT_FALSE(game().joined());
         playThrough();
     }
 }
@@ -280,9 +275,9 @@ TEST_F(BadLanguageTest, AnyLanguageFileGivesAtMostElevenTextsQuickly)
             writeFile("idioma/idioma.txt", *c.bytes);
         form = std::make_unique<player::PlayerWindow>(platform);
         EXPECT_LT(millisecondsOf([&] { form->startUp(); }), HandlerMs);
-        for (int i = 0; i < 16; ++i)
-            EXPECT_EQ(form->uiText[size_t(i)], i < c.texts.size() ? c.texts[i] : QString()) << i;
-        EXPECT_EQ(form->toolButtons(Tool::Fill).toolTip(), c.texts.value(0));
+        for (int i = 0; i < 11; ++i)
+            EXPECT_EQ(uiText(i), i < c.texts.size() ? c.texts[i] : QString()) << i;
+        EXPECT_EQ(toolButton(Tool::Fill)->toolTip(), c.texts.value(0));
     }
 }
 
@@ -312,9 +307,9 @@ TEST_F(BadFoldersTest, NoUsableThemeFolderLeavesAnEmptyListAndHarmlessButtons)
         QFile::remove(path("actividades"));
         shape();
         startPlayer();
-        EXPECT_EQ(form->themeList->ListCount(), 0);
+        EXPECT_EQ(themeList()->ListCount(), 0);
         pressEveryNavigationButton();
-        EXPECT_EQ(form->dotCount, 0);
+        EXPECT_EQ(game().count(), 0);
     }
 }
 
@@ -326,18 +321,18 @@ TEST_F(BadFoldersTest, ThemeNamesWithSpacesAccentsAndQuotesWork)
         writeActivity(themes[i], 1, {QStringLiteral("%1,300,300,0,0,0,").arg(i + 1)});
     QDir().mkpath(path("actividades/x/2.txt")); // a folder named like an activity
     startPlayer();
-    ASSERT_EQ(form->themeList->ListCount(), 3);
+    ASSERT_EQ(themeList()->ListCount(), 3);
     for (int i = 0; i < 3; ++i) {
-        const int index = form->themeList->findText(themes[i]);
+        const int index = themeList()->findText(themes[i]);
         ASSERT_GE(index, 0) << themes[i].toStdString();
-        form->themeList->setListIndex(index);
+        themeList()->setListIndex(index);
         form->chooseTheme();
-        ASSERT_EQ(form->dotCount, 1);
-        EXPECT_EQ(form->dotLabel[0], QString::number(i + 1));
+        ASSERT_EQ(game().count(), 1);
+        EXPECT_EQ(game().dot(0).label, QString::number(i + 1));
     }
     form->goForward(); // "2.txt" in x is a folder: round to activity 1
-    EXPECT_EQ(form->activityNumber[size_t(form->themeIndex)], 1);
-    EXPECT_EQ(form->dotLabel[0], "3");
+    EXPECT_EQ(QFileInfo(game().file()).fileName(), "1.txt");
+    EXPECT_EQ(game().dot(0).label, "3");
 }
 
 TEST_F(BadFoldersTest, AnUnreadableThemeIsListedAndShowsNoDots)
@@ -348,7 +343,7 @@ TEST_F(BadFoldersTest, AnUnreadableThemeIsListedAndShowsNoDots)
     startPlayer();
     pressEveryNavigationButton();
     // The superuser reads it all the same; anyone else gets an empty canvas.
-    EXPECT_EQ(form->dotCount, QFileInfo(path("actividades/cerrado/1.txt")).isReadable() ? 1 : 0);
+    EXPECT_EQ(game().count(), QFileInfo(path("actividades/cerrado/1.txt")).isReadable() ? 1 : 0);
     QFile::setPermissions(path("actividades/cerrado"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -359,13 +354,13 @@ TEST_F(BadFoldersTest, ADrawingThatCannotBeSavedIsReportedAndNothingIsLost)
     const QString name = QStringLiteral("dibujosrealizados/5-12-2026-21-8-3.bmp");
     startPlayer();
     auto drawAndSave = [this](int colour) {
-        form->canvas->AutoRedraw = true;
-        form->canvas->Line(0, 0, 3000, 3000, colour, toolkit::LineShape::BoxFilled);
-        form->canvas->AutoRedraw = false;
-        const QImage drawn = form->canvas->Image();
+        canvas()->AutoRedraw = true;
+        canvas()->Line(0, 0, 3000, 3000, colour, toolkit::LineShape::BoxFilled);
+        canvas()->AutoRedraw = false;
+        const QImage drawn = canvas()->Image();
         form->chooseTool(Tool::Save);
-        EXPECT_EQ(form->canvas->Image(), drawn) << "the canvas keeps the drawing";
-        EXPECT_FALSE(form->canvas->AutoRedraw);
+        EXPECT_EQ(canvas()->Image(), drawn) << "the canvas keeps the drawing";
+        EXPECT_FALSE(canvas()->AutoRedraw);
     };
 
     // Missing: the folder is made.
@@ -406,5 +401,5 @@ TEST_F(BadFoldersTest, CopyingNeverReadsTheClipboard)
     platform.clipboard = QImage();
     form->chooseTool(Tool::Copy);
     EXPECT_EQ(platform.clipboardWrites, 1);
-    EXPECT_EQ(platform.clipboard, form->canvas->Image());
+    EXPECT_EQ(platform.clipboard, canvas()->Image());
 }

@@ -28,7 +28,7 @@ protected:
                  {"4", 1500, 4500},
                  {"", 1500, 1500}});
         joinAll();
-        ASSERT_TRUE(form->dotsJoined);
+        ASSERT_TRUE(game().joined());
     }
 
     void chooseTool(Tool tool) const { form->chooseTool(tool); }
@@ -43,9 +43,7 @@ TEST_F(ColouringTest, AColourPickedMidGameColoursOnlyLaterSegments)
     clickDot(0);
     clickDot(1);
     pickRed();
-    EXPECT_EQ(form->pickRed, 255);
-    EXPECT_EQ(form->pickGreen, 0);
-    EXPECT_EQ(form->pickBlue, 0);
+    EXPECT_EQ(canvas()->ForeColor, Red);
     clickDot(2);
 
     EXPECT_EQ(keptBetween(0, 1), vbGreen);
@@ -54,19 +52,19 @@ TEST_F(ColouringTest, AColourPickedMidGameColoursOnlyLaterSegments)
     EXPECT_EQ(outlineBetween(1, 2), Red);
     moveTo(1500, 4500);
     EXPECT_EQ(shown(3000, 4500), Red) << "the rubber line too";
-    EXPECT_EQ(form->canvas->FillColor, Red);
-    EXPECT_EQ(form->joinedOutline->FillColor, Red);
-    EXPECT_FALSE(form->canvas->AutoRedraw);
+    EXPECT_EQ(canvas()->FillColor, Red);
+    EXPECT_EQ(joinedOutline()->FillColor, Red);
+    EXPECT_FALSE(canvas()->AutoRedraw);
     EXPECT_TRUE(sounds().contains("color.wav"));
 }
 
 TEST_F(ColouringTest, EveryPalettePixelPicksItsOwnColour)
 {
     pickPixel(3, 40); // the dark edge of a cell
-    EXPECT_EQ(form->canvas->ForeColor, RGB(4, 4, 4));
+    EXPECT_EQ(canvas()->ForeColor, RGB(4, 4, 4));
     pickPixel(1, 40); // grey beside the cells
-    EXPECT_EQ(form->canvas->ForeColor, RGB(128, 128, 128));
-    EXPECT_EQ(form->joinedOutline->ForeColor, RGB(128, 128, 128));
+    EXPECT_EQ(canvas()->ForeColor, RGB(128, 128, 128));
+    EXPECT_EQ(joinedOutline()->ForeColor, RGB(128, 128, 128));
 }
 
 TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
@@ -74,23 +72,23 @@ TEST_F(ColouringTest, AFillStopsAtTheJoinedLines)
     finishSquare();
     chooseTool(Tool::Fill);
     pickRed();
-    const QImage before = form->canvas->Image();
+    const QImage before = canvas()->Image();
     press(3000, 3000);
 
     EXPECT_EQ(kept(2000, 2000), Red);
     EXPECT_EQ(kept(6000, 6000), vbWhite);
     EXPECT_EQ(keptBetween(0, 1), vbGreen);
     EXPECT_EQ(outline(3000, 3000), vbWhite) << "the outline canvas is never filled";
-    EXPECT_EQ(form->undoRing(0).Picture(), before);
-    EXPECT_EQ(form->canvas->ScaleMode, toolkit::vbTwips);
-    EXPECT_EQ(form->canvas->FillStyle, toolkit::vbFSTransparent);
-    EXPECT_FALSE(form->canvas->AutoRedraw);
+    EXPECT_EQ(form->undoRing().picture(0), before);
+    EXPECT_EQ(canvas()->ScaleMode, toolkit::vbTwips);
+    EXPECT_EQ(canvas()->FillStyle, toolkit::vbFSTransparent);
+    EXPECT_FALSE(canvas()->AutoRedraw);
 
     // Filling with the colour already there changes nothing, but is undoable.
-    const QImage filled = form->canvas->Image();
+    const QImage filled = canvas()->Image();
     press(3000, 3000);
-    EXPECT_EQ(form->canvas->Image(), filled);
-    EXPECT_EQ(form->undoSlot, 2);
+    EXPECT_EQ(canvas()->Image(), filled);
+    EXPECT_EQ(form->undoRing().slot(), 2);
 }
 
 TEST_F(ColouringTest, AFillClickRoundsDownToThePixelUnderIt)
@@ -103,26 +101,11 @@ TEST_F(ColouringTest, AFillClickRoundsDownToThePixelUnderIt)
     EXPECT_EQ(kept(3000, 3000), vbWhite);
 }
 
-TEST_F(ColouringTest, FiveSnapshotsWrapRoundTheRingOfFour)
-{
-    std::vector<QImage> taken;
-    form->canvas->AutoRedraw = true;
-    for (int i = 0; i < 5; ++i) {
-        form->canvas->PSet(150 * i, 0, Red);
-        taken.push_back(form->canvas->Image());
-        form->saveUndoSnapshot();
-    }
-    EXPECT_EQ(form->undoRing(0).Picture(), taken[4]);
-    for (int slot = 1; slot < 4; ++slot)
-        EXPECT_EQ(form->undoRing(slot).Picture(), taken[slot]);
-    EXPECT_EQ(form->undoSlot, 1);
-}
-
 TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
 {
     finishSquare();
     chooseTool(Tool::Line);
-    const QImage before = form->canvas->Image();
+    const QImage before = canvas()->Image();
     press(1500, 6000);
     drag(4500, 6000);
     EXPECT_EQ(shown(3000, 6000), vbGreen);
@@ -133,7 +116,7 @@ TEST_F(ColouringTest, AStraightLineBandsUntilReleased)
 
     EXPECT_EQ(kept(1500, 6750), vbGreen);
     EXPECT_EQ(kept(3000, 6000), vbWhite);
-    EXPECT_EQ(form->undoRing(0).Picture(), before);
+    EXPECT_EQ(form->undoRing().picture(0), before);
 }
 
 TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
@@ -141,7 +124,7 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
     finishSquare();
     chooseTool(Tool::Pen);
     moveTo(6000, 6000);
-    const QImage before = form->canvas->Image();
+    const QImage before = canvas()->Image();
     press(6000, 1500);
     drag(7500, 1500);
     drag(7500, 3000);
@@ -151,7 +134,7 @@ TEST_F(ColouringTest, ThePenDrawsAChainOnlyWhileAButtonIsHeld)
     EXPECT_EQ(kept(6750, 1500), vbGreen);
     EXPECT_EQ(kept(7500, 2250), vbGreen);
     EXPECT_EQ(kept(8250, 3000), vbWhite);
-    EXPECT_EQ(form->undoRing(0).Picture(), before);
+    EXPECT_EQ(form->undoRing().picture(0), before);
 }
 
 TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
@@ -168,12 +151,12 @@ TEST_F(ColouringTest, WidthButtonsSetTheLineWidthOfBothCanvases)
             rows += toolkit::fromQRgb(image.pixel(300, y)) != vbWhite;
         return rows;
     };
-    EXPECT_EQ(thickness(form->canvas->Image()), 10);
-    EXPECT_EQ(thickness(form->joinedOutline->Image()), 10);
+    EXPECT_EQ(thickness(canvas()->Image()), 10);
+    EXPECT_EQ(thickness(joinedOutline()->Image()), 10);
 
     form->chooseWidth(1);
-    EXPECT_EQ(form->canvas->DrawWidth, 1);
-    EXPECT_EQ(form->joinedOutline->DrawWidth, 1);
+    EXPECT_EQ(canvas()->DrawWidth, 1);
+    EXPECT_EQ(joinedOutline()->DrawWidth, 1);
 }
 
 // An activity's drawing lies under its dots, scaled as they are (here from
@@ -189,14 +172,13 @@ TEST_F(ColouringTest, TheActivitysDrawingIsUnderTheDotsAndStaysThere)
                    "4,1500,4500,0,0,0,", ",1500,1500,0,0,0,"});
     writeFile("actividades/formas/1.png",
               toolkit::activityPictureBytes(drawing, QSize(1600, 1200)));
-    form->themeFolder = path("actividades/formas");
+    startPlayer();       // with the theme
     form->showNumbers(); // the numbers, before any activity was shown
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
-    form->activityFile = path("actividades/formas/1.txt");
-    form->loadActivity();
+    form->openActivityFile(path("actividades/formas/1.txt"));
     EXPECT_EQ(kept(200 * 15, 20 * 15), toolkit::vbBlack);
     joinAll();
-    ASSERT_TRUE(form->dotsJoined);
+    ASSERT_TRUE(game().joined());
     chooseTool(Tool::Fill);
     pickRed();
     press(150 * 15, 200 * 15);
@@ -212,8 +194,8 @@ TEST_F(ColouringTest, TheActivitysDrawingIsUnderTheDotsAndStaysThere)
             QFile::link(link, path("actividades/formas/1.png"));
         else
             writeFile("actividades/formas/1.png", "no es una imagen");
-        form->loadActivity();
-        EXPECT_TRUE(form->activityPicture.isNull()) << link;
-        EXPECT_EQ(form->dotCount, 5);
+        form->openActivityFile(path("actividades/formas/1.txt"));
+        EXPECT_EQ(kept(200 * 15, 20 * 15), vbWhite) << link;
+        EXPECT_EQ(game().count(), 5);
     }
 }

@@ -34,28 +34,28 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     form.reset(player::mainWindow.data());
     player::PlayerWindow& f = *form;
 
-    f.themeList->setListIndex(f.themeList->findText("formas"));
+    themeList()->setListIndex(themeList()->findText("formas"));
     f.chooseTheme();
-    ASSERT_GT(f.dotCount, 3);
+    ASSERT_GT(game().count(), 3);
 
     // Click each dot the game waits for; a closing record is passed by
     // clicking the dot after it.
     int clicks = 0;
-    while (!f.dotsJoined && clicks < 200) {
-        const int record = f.dotLabel[f.nextDot].isEmpty() ? f.nextDot + 1 : f.nextDot;
-        f.pressOnCanvas(1, 0, float(f.dotX[record]), float(f.dotY[record]));
-        f.releaseOnCanvas(1, 0, float(f.dotX[record]), float(f.dotY[record]));
+    while (!game().joined() && clicks < 200) {
+        const int record = game().expectedRecord();
+        f.pressOnCanvas(1, 0, float(game().dot(record).x), float(game().dot(record).y));
+        f.releaseOnCanvas(1, 0, float(game().dot(record).x), float(game().dot(record).y));
         ++clicks;
     }
-    ASSERT_TRUE(f.dotsJoined);
+    ASSERT_TRUE(game().joined());
     EXPECT_EQ(platform.soundNames().count("error.wav"), 0);
     EXPECT_EQ(platform.soundNames().last(), "aciertotodo.wav");
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE(f.toolButtons(Tool(i)).isEnabled());
+        EXPECT_TRUE(toolButton(Tool(i))->isEnabled());
 
     // Red from the palette, then a fill inside the walls, beside the door.
     f.pressOnPalette(1, 0, 10 * 15, 40 * 15);
-    EXPECT_EQ(f.canvas->FillColor, toolkit::RGB(255, 0, 0));
+    EXPECT_EQ(canvas()->FillColor, toolkit::RGB(255, 0, 0));
     f.chooseTool(Tool::Fill);
     const double insideX = 7000 * 1.28, insideY = 4500 * 1.28;
     f.pressOnCanvas(1, 0, float(insideX), float(insideY));
@@ -69,5 +69,5 @@ TEST_F(PlayerTest, ASampleHouseFromStartUpToASavedDrawing)
     const QImage drawing(saved);
     ASSERT_FALSE(drawing.isNull());
     EXPECT_EQ(drawing.convertToFormat(QImage::Format_RGB32),
-              f.canvas->Image().convertToFormat(QImage::Format_RGB32));
+              canvas()->Image().convertToFormat(QImage::Format_RGB32));
 }

@@ -22,29 +22,29 @@ TEST_F(GameTest, TwoClosedFiguresAreJoinedInOrderAndComplete)
              {"4", 1500, 6000},
              {"5", 4500, 6000},
              {"", 1500, 6000}});
-    const QImage blank = form->canvas->Image();
+    const QImage blank = canvas()->Image();
 
     clickDot(0);
-    EXPECT_EQ(form->canvas->Image(), blank) << "the first dot joins nothing";
+    EXPECT_EQ(canvas()->Image(), blank) << "the first dot joins nothing";
     clickDot(1);
     clickDot(2);
     clickDot(3); // the closing record's own spot is no dot to click
-    EXPECT_EQ(form->nextDot, 3);
+    EXPECT_EQ(game().nextDot(), 3);
     clickDot(4);
-    EXPECT_EQ(form->nextDot, 5);
+    EXPECT_EQ(game().nextDot(), 5);
     EXPECT_EQ(keptBetween(2, 3), vbGreen) << "closing segment back to dot 1";
     EXPECT_EQ(keptBetween(3, 4), vbWhite) << "no segment into the next figure";
-    EXPECT_FALSE(form->toolButtons(Tool::Fill).isEnabled());
+    EXPECT_FALSE(toolButton(Tool::Fill)->isEnabled());
 
     clickDot(5);
-    EXPECT_TRUE(form->dotsJoined);
-    EXPECT_EQ(form->nextDot, 7);
+    EXPECT_TRUE(game().joined());
+    EXPECT_EQ(game().nextDot(), 7);
     for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {2, 3}, {4, 5}}) {
         EXPECT_EQ(keptBetween(a, b), vbGreen) << a << "-" << b;
         EXPECT_EQ(outlineBetween(a, b), vbGreen) << a << "-" << b;
     }
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE(form->toolButtons(Tool(i)).isEnabled()) << i;
+        EXPECT_TRUE(toolButton(Tool(i))->isEnabled()) << i;
     EXPECT_EQ(sounds(), QStringList({Right, Right, Right, Wrong, Right, Done}));
 }
 
@@ -53,10 +53,10 @@ TEST_F(GameTest, AClickCountsInsideAStrictSquareWhateverTheButton)
     setDots({{"1", 3000, 3000}, {"2", 6000, 3000}, {"3", 6000, 6000}, {"4", 3000, 6000}});
     clickAt(3200, 3000);
     clickAt(3000, 2800);
-    EXPECT_EQ(form->nextDot, 0);
+    EXPECT_EQ(game().nextDot(), 0);
     clickAt(3199, 2801, toolkit::vbRightButton); // a corner of the square, outside a circle
     clickAt(6000, 3000, toolkit::vbMiddleButton);
-    EXPECT_EQ(form->nextDot, 2);
+    EXPECT_EQ(game().nextDot(), 2);
     EXPECT_EQ(sounds(), QStringList({Wrong, Wrong, Right, Right}));
 }
 
@@ -65,11 +65,11 @@ TEST_F(GameTest, ALabelledLastDotIsNeverClickedNorJoined)
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
     clickDot(0);
     clickDot(1);
-    EXPECT_TRUE(form->dotsJoined);
+    EXPECT_TRUE(game().joined());
     EXPECT_EQ(sounds(), QStringList({Right, Done}));
 
     clickDot(2);
-    EXPECT_EQ(form->nextDot, 2);
+    EXPECT_EQ(game().nextDot(), 2);
     EXPECT_EQ(keptBetween(1, 2), vbWhite);
     EXPECT_EQ(outlineBetween(1, 2), vbWhite);
     EXPECT_EQ(sounds().size(), 2) << "no praise replayed";
@@ -82,7 +82,7 @@ TEST_F(GameTest, ALabelledLastDotIsNeverClickedNorJoined)
 TEST_F(GameTest, TheRubberLineFollowsThePointerAndIsNeverKept)
 {
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
-    const QImage blank = form->canvas->Image();
+    const QImage blank = canvas()->Image();
     moveTo(1500, 4500);
     EXPECT_EQ(shown(1500, 3000), vbWhite) << "no dot reached yet";
 
@@ -92,21 +92,21 @@ TEST_F(GameTest, TheRubberLineFollowsThePointerAndIsNeverKept)
     moveTo(3000, 3000, toolkit::vbLeftButton);
     EXPECT_EQ(shown(1500, 3000), vbWhite) << "the previous band is wiped";
     EXPECT_EQ(shown(2250, 2250), vbGreen);
-    EXPECT_EQ(form->canvas->Image(), blank);
+    EXPECT_EQ(canvas()->Image(), blank);
 }
 
 TEST_F(GameTest, TheCompletingClickGoesToTheChosenTool)
 {
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 9000, 7500}});
-    form->currentTool = Tool::Pen; // the pen, chosen during an earlier figure
+    form->chooseTool(Tool::Pen); // the pen, chosen during an earlier figure
     clickDot(0);
-    const QImage joining = form->canvas->Image();
+    const QImage joining = canvas()->Image();
     moveTo(1500, 4500, toolkit::vbLeftButton);
-    EXPECT_EQ(form->canvas->Image(), joining) << "tools wait for the finished figure";
-    EXPECT_EQ(form->undoSlot, 0);
+    EXPECT_EQ(canvas()->Image(), joining) << "tools wait for the finished figure";
+    EXPECT_EQ(form->undoRing().slot(), 0);
 
     clickDot(1);
-    EXPECT_EQ(form->undoSlot, 1) << "the pen took its snapshot";
+    EXPECT_EQ(form->undoRing().slot(), 1) << "the pen took its snapshot";
     moveTo(4500, 4500, toolkit::vbLeftButton);
     EXPECT_EQ(kept(4500, 3000), vbGreen) << "the pen started at the completing click";
 }
@@ -119,29 +119,28 @@ TEST_F(GameTest, ClicksAfterCompletionAreNotTestedPastTheList)
              {"3", 4500, 4500},
              {"", 1500, 1500},
              {"4", 1500, 6000},
-             {"5", 4500, 6000}});
-    form->dotCount = 4;
+             {"5", 4500, 6000}},
+            200, 4);
     joinAll();
-    ASSERT_TRUE(form->dotsJoined);
-    EXPECT_EQ(form->nextDot, 4);
+    ASSERT_TRUE(game().joined());
+    EXPECT_EQ(game().nextDot(), 4);
     EXPECT_EQ(keptBetween(2, 3), vbGreen) << "the closing segment ends the list";
 
-    const QImage done = form->canvas->Image();
+    const QImage done = canvas()->Image();
     clickDot(4);
     clickDot(5);
-    EXPECT_EQ(form->nextDot, 4);
-    EXPECT_EQ(form->canvas->Image(), done);
+    EXPECT_EQ(game().nextDot(), 4);
+    EXPECT_EQ(canvas()->Image(), done);
     EXPECT_EQ(sounds().count(Done), 1);
 }
 
 TEST_F(GameTest, AnEmptyActivityTakesEveryClickAsAMiss)
 {
-    setDots({{"", 1500, 1500}, {"2", 4500, 1500}}); // leftovers only
-    form->dotCount = 0;
+    setDots({{"", 1500, 1500}, {"2", 4500, 1500}}, 200, 0); // leftovers only
     clickAt(1500, 1500);
     clickAt(4500, 1500);
-    EXPECT_EQ(form->nextDot, 0);
-    EXPECT_FALSE(form->dotsJoined);
+    EXPECT_EQ(game().nextDot(), 0);
+    EXPECT_FALSE(game().joined());
     EXPECT_EQ(sounds(), QStringList({Wrong, Wrong}));
 }
 
@@ -154,36 +153,36 @@ TEST_F(GameTest, AClosingRecordJustBeforeTheEndCompletesTheFigure)
              {"", 1500, 1500},
              {"4", 1500, 6000}});
     joinAll();
-    EXPECT_TRUE(form->dotsJoined);
+    EXPECT_TRUE(game().joined());
     EXPECT_EQ(keptBetween(2, 3), vbGreen);
     EXPECT_EQ(sounds().last(), Done);
 
     // The same at the very end of a full table: nothing is read past entry 150.
-    for (int i = 0; i < player::PlayerWindow::MaxDots; ++i) {
-        form->dotLabel[i] = i == 149 ? QString() : QString::number(i + 1);
-        form->dotX[i] = 1500 + 60 * i;
-        form->dotY[i] = 3000;
-    }
-    form->dotCount = player::PlayerWindow::MaxDots;
-    form->hitRadius = 20;
-    form->dotsJoined = false;
-    form->nextDot = 149;
+    QStringList full;
+    for (int i = 0; i < player::PlayerWindow::MaxDots; ++i)
+        full << QStringLiteral("%1,%2,3000,0,255,0,")
+                    .arg(i == 149 ? "" : QString::number(i + 1))
+                    .arg(1500 + 60 * i);
+    openDots(full, 20);
+    for (int i = 0; i < 149; ++i)
+        clickDot(i);
+    ASSERT_EQ(game().nextDot(), 149);
     clickDot(150);
     clickDot(150);
-    EXPECT_TRUE(form->dotsJoined);
-    EXPECT_EQ(form->nextDot, player::PlayerWindow::MaxDots);
+    EXPECT_TRUE(game().joined());
+    EXPECT_EQ(game().nextDot(), player::PlayerWindow::MaxDots);
 }
 
 TEST_F(GameTest, AnUnlabelledFirstRecordDrawsNothingAndTheGameGoesOn)
 {
     setDots({{"", 1500, 1500}, {"1", 4500, 1500}, {"2", 4500, 4500}, {"3", 1500, 4500}});
-    const QImage blank = form->canvas->Image();
+    const QImage blank = canvas()->Image();
     clickDot(1);
-    EXPECT_EQ(form->nextDot, 2);
-    EXPECT_EQ(form->canvas->Image(), blank);
+    EXPECT_EQ(game().nextDot(), 2);
+    EXPECT_EQ(canvas()->Image(), blank);
     clickDot(2);
     EXPECT_EQ(keptBetween(1, 2), vbGreen);
-    EXPECT_TRUE(form->dotsJoined);
+    EXPECT_TRUE(game().joined());
 }
 
 TEST_F(GameTest, ADoubleClickIsOneClickForTheGameAndForTheFillTool)
@@ -194,20 +193,20 @@ TEST_F(GameTest, ADoubleClickIsOneClickForTheGameAndForTheFillTool)
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                   QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
             const bool down = type != QEvent::MouseButtonRelease;
-            QMouseEvent event(type, at, form->canvas->mapToGlobal(at), Qt::LeftButton,
+            QMouseEvent event(type, at, canvas()->mapToGlobal(at), Qt::LeftButton,
                               down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(form->canvas, &event);
+            QCoreApplication::sendEvent(canvas(), &event);
         }
     };
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
     doubleClick(1500, 1500);
     doubleClick(4500, 1500);
-    EXPECT_EQ(form->nextDot, 2);
+    EXPECT_EQ(game().nextDot(), 2);
     EXPECT_EQ(sounds(), QStringList({Right, Done}));
 
     // The fill tool keeps one undo snapshot per double-click.
     form->chooseTool(Tool::Fill);
-    const int slot = form->undoSlot;
+    const int slot = form->undoRing().slot();
     doubleClick(3000, 6000);
-    EXPECT_EQ(form->undoSlot, (slot + 1) % 4);
+    EXPECT_EQ(form->undoRing().slot(), (slot + 1) % 4);
 }

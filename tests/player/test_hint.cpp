@@ -26,7 +26,7 @@ protected:
         const std::map<char, std::function<void()>> act = {
             {'w', [&] { platform.advance(7999); }},
             {'W', [&] { platform.advance(8000); }},
-            {'r', [&] { clickAt(form->dotX[next()], form->dotY[next()]); }},
+            {'r', [&] { clickAt(game().dot(next()).x, game().dot(next()).y); }},
             {'x', [&] { clickAt(9000, 8000); }},
             {'n', [&] { form->showNumbers(); }},
             {'l', [&] { form->chooseWidth(5); }},
@@ -35,8 +35,8 @@ protected:
         for (char step : steps)
             act.at(step)();
     }
-    int next() const { return form->expectedRecord(); }
-    QPoint ringCentre() const { return form->hintRing->geometry().center(); }
+    int next() const { return game().expectedRecord(); }
+    QPoint ringCentre() const { return hintRing()->geometry().center(); }
 };
 
 TEST_F(HintTest, ShowsAfterEightQuietSecondsOrThreeMissesAndEndsAtAnyAction)
@@ -54,13 +54,11 @@ TEST_F(HintTest, ShowsAfterEightQuietSecondsOrThreeMissesAndEndsAtAnyAction)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.steps);
+        form->lab.hintSeconds = c.delay;
         form->chooseTheme();
-        form->hintDelaySeconds = c.delay;
-        form->restartHint();
         run(c.steps);
-        EXPECT_EQ(form->hintShown, c.shown);
-        EXPECT_EQ(form->hintRing->isVisibleTo(form.get()), c.shown);
-        EXPECT_TRUE(platform.runningTickers() == 0 || !(form->dotsJoined || c.delay == 0));
+        EXPECT_EQ(hintRing()->isVisibleTo(form.get()), c.shown);
+        EXPECT_TRUE(platform.runningTickers() == 0 || !(game().joined() || c.delay == 0));
     }
 }
 
@@ -73,11 +71,11 @@ TEST_F(HintTest, RingsTheNextDotAndSaysItsNumberOnce)
     run("x");
     EXPECT_EQ(platform.soundNames(), QStringList({"error.wav", "2.wav"}));
     EXPECT_EQ(ringCentre(), QPoint(4500 / 15, 1500 / 15));
-    EXPECT_TRUE(form->hintRing->colour() != Qt::white && form->hintRing->colour() != Qt::darkBlue);
+    EXPECT_TRUE(hintRing()->colour() != Qt::white && hintRing()->colour() != Qt::darkBlue);
     platform.advance(1000);
-    EXPECT_NE(form->hintRing->frame(), 0);
+    EXPECT_NE(hintRing()->frame(), 0);
     run("WW");
-    EXPECT_TRUE(form->hintShown);
+    EXPECT_TRUE(hintRing()->isVisibleTo(form.get()));
     EXPECT_EQ(platform.sounds.size(), 2);
 }
 
@@ -86,15 +84,13 @@ TEST_F(HintTest, RingsTheNextDotAndSaysItsNumberOnce)
 TEST_F(HintTest, LeavesNoTraceInThePicture)
 {
     const auto playAndSave = [this](bool withHints) {
+        form->lab.hintSeconds = withHints ? 8 : 0;
         form->chooseTheme();
-        form->hintDelaySeconds = withHints ? 8 : 0;
-        form->restartHint();
-        while (!form->dotsJoined) {
+        while (!game().joined()) {
             platform.advance(9000);
             if (withHints) {
-                const QImage screen = form->canvas->grab().toImage();
-                EXPECT_EQ(screen.pixelColor(ringCentre() - QPoint(0, 22)),
-                          form->hintRing->colour());
+                const QImage screen = canvas()->grab().toImage();
+                EXPECT_EQ(screen.pixelColor(ringCentre() - QPoint(0, 22)), hintRing()->colour());
             }
             run("r");
         }
@@ -106,7 +102,7 @@ TEST_F(HintTest, LeavesNoTraceInThePicture)
         EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();
         saved.remove();
-        return std::make_pair(form->canvas->Image(), bytes);
+        return std::make_pair(canvas()->Image(), bytes);
     };
     const auto plain = playAndSave(false);
     EXPECT_EQ(playAndSave(true), plain);

@@ -18,7 +18,7 @@ protected:
         }
     }
 
-    int shown() const { return form->dotCount; }
+    int shown() const { return game().count(); }
     QStringList soundsSinceStart() const { return platform.soundNames(); }
 };
 
@@ -38,7 +38,7 @@ TEST_F(NavigationTest, ForwardAndBackWrapRoundAnUnbrokenRun)
     f.goBack();
     f.goBack();
     EXPECT_EQ(shown(), 1); // back from 2 shows 1
-    EXPECT_EQ(f.activityNumber[0], 1);
+    EXPECT_EQ(places().activity(0), 1);
     EXPECT_EQ(soundsSinceStart(),
               QStringList({"combo.wav", "adelante.wav", "adelante.wav", "adelante.wav", "atras.wav",
                            "atras.wav", "atras.wav"}));
@@ -80,7 +80,7 @@ TEST_F(NavigationTest, ForwardRightAfterStartUpShowsActivityTwo)
     PlayerWindow& f = startPlayer();
     f.goForward();
     EXPECT_EQ(shown(), 2);
-    EXPECT_EQ(f.activityFile, path("actividades/a/2.txt"));
+    EXPECT_EQ(game().file(), path("actividades/a/2.txt"));
 }
 
 TEST_F(NavigationTest, EachThemeRemembersItsActivity)
@@ -91,13 +91,13 @@ TEST_F(NavigationTest, EachThemeRemembersItsActivity)
     f.chooseTheme();
     f.goForward();
     f.goForward();
-    f.themeList->setListIndex(1);
+    themeList()->setListIndex(1);
     f.chooseTheme();
     EXPECT_EQ(shown(), 1);
-    f.themeList->setListIndex(0);
+    themeList()->setListIndex(0);
     f.chooseTheme();
     EXPECT_EQ(shown(), 3);
-    EXPECT_EQ(f.themeFolder, path("actividades/a"));
+    EXPECT_EQ(places().folder(), path("actividades/a"));
 }
 
 TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
@@ -108,10 +108,10 @@ TEST_F(NavigationTest, ARemovedActivityOpensAtTheOneBelow)
     f.chooseTheme();
     f.goForward();
     f.goForward();
-    f.themeList->setListIndex(1);
+    themeList()->setListIndex(1);
     f.chooseTheme();
     QFile::remove(path("actividades/a/3.txt"));
-    f.themeList->setListIndex(0);
+    themeList()->setListIndex(0);
     f.chooseTheme();
     EXPECT_EQ(shown(), 2);
 }
@@ -125,7 +125,7 @@ TEST_F(NavigationTest, NamesMatchIgnoringCase)
     f.chooseTheme();
     f.goBack();
     EXPECT_EQ(shown(), 3);
-    EXPECT_EQ(f.activityFile, path("actividades/a/3.TXT"));
+    EXPECT_EQ(game().file(), path("actividades/a/3.TXT"));
 }
 
 TEST_F(NavigationTest, AThemeWithoutActivityOneIsInert)
@@ -133,11 +133,11 @@ TEST_F(NavigationTest, AThemeWithoutActivityOneIsInert)
     makeTheme("a", {2, 3});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    EXPECT_EQ(f.activityNumber[0], 0);
+    EXPECT_EQ(places().activity(0), 0);
     EXPECT_EQ(shown(), 0);
     f.pressOnCanvas(1, 0, 0, 0);
-    EXPECT_FALSE(f.dotsJoined);
-    EXPECT_EQ(f.nextDot, 0);
+    EXPECT_FALSE(game().joined());
+    EXPECT_EQ(game().nextDot(), 0);
 }
 
 TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
@@ -145,38 +145,39 @@ TEST_F(NavigationTest, LoadingClearsTheCanvasAndLocksTheTools)
     makeTheme("a", {1, 2});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.canvas->AutoRedraw = true;
-    f.canvas->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
-    f.canvas->AutoRedraw = false;
-    f.dotsJoined = true;
-    f.galleryPrimed = true;
-    f.nextDot = 2;
-    for (int i = 0; i < 8; ++i)
-        f.toolButtons(Tool(i)).setEnabled(true);
+    clickAt(1000, 1000); // joined: the tools are free
+    f.chooseTool(Tool::EarlierDrawings);
+    ASSERT_TRUE(form->gallery().primed());
+    canvas()->AutoRedraw = true;
+    canvas()->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
+    canvas()->AutoRedraw = false;
     f.goForward();
     EXPECT_EQ(canvasPixel(300, 200), toolkit::vbWhite);
-    EXPECT_FALSE(f.dotsJoined);
-    EXPECT_FALSE(f.galleryPrimed);
-    EXPECT_EQ(f.nextDot, 0);
+    EXPECT_FALSE(game().joined());
+    EXPECT_FALSE(form->gallery().primed());
+    EXPECT_EQ(game().nextDot(), 0);
     for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(f.toolButtons(Tool(i)).isEnabled());
+        EXPECT_FALSE(toolButton(Tool(i))->isEnabled());
 }
 
 TEST_F(NavigationTest, NumbersBeforeFinishingRedrawsTheLabelsAndKeepsTheGame)
 {
     makeTheme("a", {3});
-    writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
+    writeActivity("a", 1,
+                  {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,",
+                   "4,3000,6000,255,0,0,"});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.nextDot = 2;
-    f.canvas->AutoRedraw = true;
-    f.canvas->Line(0, 1500, 10000, 1500, toolkit::RGB(0, 0, 255));
-    f.canvas->AutoRedraw = false;
+    clickAt(3000, 3000);
+    clickAt(6000, 3000);
+    canvas()->AutoRedraw = true;
+    canvas()->Line(0, 1500, 10000, 1500, toolkit::RGB(0, 0, 255));
+    canvas()->AutoRedraw = false;
     f.showNumbers();
     EXPECT_EQ(platform.soundNames().last(), "numero.wav");
     EXPECT_EQ(canvasPixel(300, 100), toolkit::vbWhite); // the segment is gone
-    EXPECT_EQ(f.nextDot, 2);
-    EXPECT_EQ(f.dotCount, 3);
+    EXPECT_EQ(game().nextDot(), 2);
+    EXPECT_EQ(game().count(), 4);
 }
 
 TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
@@ -185,13 +186,14 @@ TEST_F(NavigationTest, NumbersAfterFinishingShowsTheBareOutline)
     writeActivity("a", 1, {"1,3000,3000,255,0,0,", "2,6000,3000,255,0,0,", "3,6000,6000,255,0,0,"});
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
-    f.joinedOutline->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
-    f.dotsJoined = true;
+    clickAt(3000, 3000);
+    clickAt(6000, 3000); // joined
+    joinedOutline()->Line(3000, 3000, 6000, 3000, toolkit::RGB(0, 0, 255));
     const int soundsBefore = platform.sounds.size();
     f.showNumbers();
     EXPECT_EQ(platform.sounds.size(), soundsBefore);
     EXPECT_EQ(canvasPixel(300, 200), toolkit::RGB(0, 0, 255));
-    EXPECT_EQ(f.canvas->Image(), f.joinedOutline->Image());
+    EXPECT_EQ(canvas()->Image(), joinedOutline()->Image());
 }
 
 TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
@@ -200,30 +202,14 @@ TEST_F(NavigationTest, FinishedDrawingsGoToTheGalleryBeforeTheCanvasIsCleared)
     PlayerWindow& f = startPlayer();
     f.chooseTheme();
     f.goForward(); // not finished: nothing stored
-    EXPECT_EQ(f.gallerySlot, 0);
-    f.canvas->AutoRedraw = true;
-    f.canvas->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
-    f.canvas->AutoRedraw = false;
-    f.dotsJoined = true;
+    EXPECT_EQ(form->gallery().slot(), 0);
+    clickAt(1000, 1000); // joined
+    canvas()->AutoRedraw = true;
+    canvas()->Line(0, 3000, 10000, 3000, toolkit::RGB(255, 0, 0));
+    canvas()->AutoRedraw = false;
     f.goForward();
-    EXPECT_EQ(f.gallerySlot, 1);
-    EXPECT_EQ(f.galleryCount, 1);
-    EXPECT_EQ(toolkit::fromQRgb(f.gallery(0).Picture().pixel(300, 200)), toolkit::RGB(255, 0, 0));
-}
-
-TEST_F(NavigationTest, TheGalleryCountsToTwentyFourAndTheSlotWraps)
-{
-    PlayerWindow& f = startPlayer();
-    for (int i = 0; i < 24; ++i)
-        f.storeInGallery();
-    EXPECT_EQ(f.galleryCount, 24);
-    EXPECT_EQ(f.gallerySlot, 24);
-    f.storeInGallery();
-    EXPECT_EQ(f.galleryCount, 24);
-    EXPECT_EQ(f.gallerySlot, 0);
-    f.canvas->AutoRedraw = true;
-    f.canvas->PSet(15, 15, toolkit::RGB(1, 2, 3));
-    f.storeInGallery(); // the 26th goes to slot 0
-    EXPECT_EQ(f.gallerySlot, 1);
-    EXPECT_EQ(toolkit::fromQRgb(f.gallery(0).Picture().pixel(1, 1)), toolkit::RGB(1, 2, 3));
+    EXPECT_EQ(form->gallery().slot(), 1);
+    EXPECT_EQ(form->gallery().count(), 1);
+    EXPECT_EQ(toolkit::fromQRgb(form->gallery().picture(0).pixel(300, 200)),
+              toolkit::RGB(255, 0, 0));
 }

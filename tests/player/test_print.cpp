@@ -37,7 +37,7 @@ TEST_F(PrintTest, CtrlPPrintsTheActivityShownWhateverTheChildJoined)
     emit printKey()->activated();
     EXPECT_EQ(platform.printTitles, QStringList{"Imprimir ficha"});
     EXPECT_EQ(printedPages(), 1);
-    EXPECT_TRUE(form->dotsJoined); // the child's drawing is untouched
+    EXPECT_TRUE(game().joined()); // the child's drawing is untouched
 
     platform.printedPdf.clear();
     platform.printAccepted = false;
@@ -49,9 +49,8 @@ TEST_F(PrintTest, CtrlPPrintsTheActivityShownWhateverTheChildJoined)
 TEST_F(PrintTest, NothingToPrintOpensNoDialog)
 {
     startPlayer();
-    form->activityFile.clear();
-    form->printActivity();
-    form->activityFile = path("actividades/nada/1.txt");
+    form->printActivity(); // none shown yet
+    form->openActivityFile(path("actividades/nada/1.txt"));
     form->printActivity();
     EXPECT_TRUE(platform.printTitles.isEmpty());
 }
@@ -63,23 +62,22 @@ TEST_F(PrintTest, TheWorksheetReadsAFileAsThePlayerDoes)
                                          "si", 200, "12,75");
     writeFile("actividad.txt", text);
     startPlayer();
-    form->activityFile = path("actividad.txt");
-    form->readActivity();
+    form->openActivityFile(path("actividad.txt"));
 
     const auto sheet = worksheet::readWorksheet(path("actividad.txt"));
     ASSERT_TRUE(sheet);
     EXPECT_TRUE(sheet->circles);
-    EXPECT_EQ(sheet->dotSize, form->hitRadius);
-    EXPECT_EQ(sheet->fontSize, form->labelFontSize);
-    ASSERT_EQ(sheet->dots.size(), form->dotCount);
-    for (int i = 0; i < form->dotCount; ++i) {
+    EXPECT_EQ(sheet->dotSize, game().hitRadius());
+    EXPECT_EQ(sheet->fontSize, game().labelFontSize());
+    ASSERT_EQ(sheet->dots.size(), game().count());
+    for (int i = 0; i < game().count(); ++i) {
         const auto at = static_cast<size_t>(i);
         const worksheet::WorksheetDot& dot = sheet->dots[i];
-        EXPECT_EQ(dot.label, form->dotLabel[at]) << i;
-        EXPECT_EQ(dot.x, form->dotX[at]) << i;
-        EXPECT_EQ(dot.y, form->dotY[at]) << i;
-        EXPECT_EQ(dot.colour, toolkit::RGB(int(form->dotRed[at]), int(form->dotGreen[at]),
-                                           int(form->dotBlue[at])))
+        EXPECT_EQ(dot.label, game().dot(at).label) << i;
+        EXPECT_EQ(dot.x, game().dot(at).x) << i;
+        EXPECT_EQ(dot.y, game().dot(at).y) << i;
+        EXPECT_EQ(dot.colour, toolkit::RGB(int(game().dot(at).red), int(game().dot(at).green),
+                                           int(game().dot(at).blue)))
             << i;
     }
 }

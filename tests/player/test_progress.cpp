@@ -72,9 +72,10 @@ protected:
     int restartOn(int theme)
     {
         form.reset();
-        startPlayer().themeList->setListIndex(theme);
+        startPlayer();
+        themeList()->setListIndex(theme);
         form->chooseTheme();
-        return QFileInfo(form->activityFile).baseName().toInt();
+        return QFileInfo(game().file()).baseName().toInt();
     }
 };
 
@@ -87,15 +88,15 @@ TEST_F(ProgressTest, GoesOnWhereTheChildStoppedWithAStarOnFinishedOnes)
         form->goForward();
     clickAt(1500, 1500);
     clickAt(4500, 1500);
-    EXPECT_TRUE(form->finishedBefore);
+    EXPECT_TRUE(starShown());
     form->goForward();
-    EXPECT_FALSE(form->finishedBefore);
+    EXPECT_FALSE(starShown());
 
     EXPECT_EQ(restartOn(1), 1); // each theme keeps its own place
     EXPECT_EQ(restartOn(0), 5);
-    EXPECT_FALSE(form->finishedBefore);
+    EXPECT_FALSE(starShown());
     form->goBack();
-    EXPECT_TRUE(form->finishedBefore);
+    EXPECT_TRUE(starShown());
     form->openActivityFile(path("actividades/animales/1.txt"));
     EXPECT_EQ(restartOn(0), 4);
 }
@@ -117,8 +118,8 @@ TEST_F(ProgressTest, ThePlaceAndTheStarFollowAMovedActivity)
     // Now 3 is 1, and 2 is 4.
     EXPECT_EQ(restartOn(0), 1);
     form->goBack();
-    EXPECT_EQ(form->activityNumber[0], 4);
-    EXPECT_TRUE(form->finishedBefore);
+    EXPECT_EQ(QFileInfo(game().file()).baseName().toInt(), 4);
+    EXPECT_TRUE(starShown());
 }
 
 // The place is the theme's folder's, whatever name the theme shows in the
@@ -135,7 +136,7 @@ TEST_F(ProgressTest, ThePlaceStaysWhenTheThemeShowsAnotherName)
     const QByteArray locale = qgetenv("LC_ALL");
     qputenv("LC_ALL", "ca_ES.UTF-8");
     EXPECT_EQ(restartOn(0), 2);
-    EXPECT_EQ(form->themeList->List(0), "animals");
+    EXPECT_EQ(themeList()->List(0), "animals");
     qputenv("LC_ALL", locale);
 }
 

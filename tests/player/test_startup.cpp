@@ -60,11 +60,14 @@ TEST_F(PlayerTest, ClickOnTheTitleCardOpensTheMainWindowAndClosesTheStartWindow)
     start->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<TitleWindow> alive(start);
     start->Show();
-    start->card->mouseDownAtPixel(1, 0, 100, 100);
-    start->card->mouseUpAtPixel(1, 0, 100, 100);
+    auto* card = findControl<toolkit::PictureBox>(*start, "card");
+    card->mouseDownAtPixel(1, 0, 100, 100);
+    card->mouseUpAtPixel(1, 0, 100, 100);
     ASSERT_TRUE(player::mainWindow);
     EXPECT_TRUE(player::mainWindow->isVisible());
-    EXPECT_EQ(player::mainWindow->currentTool, PlayerWindow::Tool::None);
+    // No tool is chosen: none can be until a figure is joined.
+    EXPECT_FALSE(findControl<toolkit::CommandButton>(*player::mainWindow, "toolButtons", Tool::Fill)
+                     ->isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
     delete player::mainWindow;
@@ -75,34 +78,34 @@ TEST_F(PlayerTest, StartUpListsThemesByNameAndPointsAtTheFirst)
     QDir().mkpath(path("actividades/transportes"));
     QDir().mkpath(path("actividades/animales"));
     QDir().mkpath(path("actividades/formas"));
-    PlayerWindow& f = startPlayer();
-    ASSERT_EQ(f.themeList->ListCount(), 3);
-    EXPECT_EQ(f.themeList->List(0), "animales");
-    EXPECT_EQ(f.themeList->List(2), "transportes");
-    EXPECT_EQ(f.themeList->Text(), "animales");
-    EXPECT_EQ(f.themeFolder, path("actividades/animales"));
-    EXPECT_EQ(f.activityNumber[0], 1);
-    EXPECT_EQ(f.activityNumber[1], 0);
-    EXPECT_EQ(f.undoRing.Count(), 4);
-    EXPECT_EQ(f.gallery.Count(), 25);
+    startPlayer();
+    ASSERT_EQ(themeList()->ListCount(), 3);
+    EXPECT_EQ(themeList()->List(0), "animales");
+    EXPECT_EQ(themeList()->List(2), "transportes");
+    EXPECT_EQ(themeList()->Text(), "animales");
+    EXPECT_EQ(places().folder(), path("actividades/animales"));
+    EXPECT_EQ(places().activity(0), 1);
+    EXPECT_EQ(places().activity(1), 0);
+    EXPECT_EQ(player::UndoRing::Slots, 4);
+    EXPECT_EQ(player::GalleryRing::Slots, 25);
     for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(f.toolButtons(Tool(i)).isEnabled());
-    EXPECT_EQ(f.canvas->ForeColor, toolkit::vbGreen);
-    EXPECT_EQ(f.canvas->FillColor, toolkit::vbGreen);
-    EXPECT_EQ(f.joinedOutline->ForeColor, toolkit::vbGreen);
-    EXPECT_EQ(f.dotCount, 0);
+        EXPECT_FALSE(toolButton(Tool(i))->isEnabled());
+    EXPECT_EQ(canvas()->ForeColor, toolkit::vbGreen);
+    EXPECT_EQ(canvas()->FillColor, toolkit::vbGreen);
+    EXPECT_EQ(joinedOutline()->ForeColor, toolkit::vbGreen);
+    EXPECT_EQ(game().count(), 0);
 }
 
 TEST_F(PlayerTest, WithoutThemesStartUpCompletesAndTheThemeFolderIsTheActivitiesFolder)
 {
     PlayerWindow& f = startPlayer();
-    EXPECT_EQ(f.themeList->ListCount(), 0);
-    EXPECT_EQ(f.themeFolder, path("actividades"));
+    EXPECT_EQ(themeList()->ListCount(), 0);
+    EXPECT_EQ(places().folder(), path("actividades"));
     // The buttons still do something harmless.
     f.goForward();
     f.goBack();
     f.showNumbers();
-    EXPECT_EQ(f.dotCount, 0);
+    EXPECT_EQ(game().count(), 0);
 }
 
 TEST_F(PlayerTest, EveryThemeBeyondFiftyOneKeepsItsOwnActivity)
@@ -113,14 +116,14 @@ TEST_F(PlayerTest, EveryThemeBeyondFiftyOneKeepsItsOwnActivity)
         writeActivity(theme, 2, {"1,100,100,0,0,0,", "2,900,100,0,0,0,"});
     }
     PlayerWindow& f = startPlayer();
-    ASSERT_EQ(f.themeList->ListCount(), 60);
-    f.themeList->setListIndex(58);
+    ASSERT_EQ(themeList()->ListCount(), 60);
+    themeList()->setListIndex(58);
     f.chooseTheme();
     f.goForward();
-    f.themeList->setListIndex(59);
+    themeList()->setListIndex(59);
     f.chooseTheme();
-    EXPECT_EQ(f.activityNumber[58], 2);
-    EXPECT_EQ(f.activityNumber[59], 1);
+    EXPECT_EQ(places().activity(58), 2);
+    EXPECT_EQ(places().activity(59), 1);
 }
 
 TEST_F(PlayerTest, LanguageFileGivesTooltipsAndTheExitQuestion)
@@ -130,57 +133,56 @@ TEST_F(PlayerTest, LanguageFileGivesTooltipsAndTheExitQuestion)
         text += "texto " + QByteArray::number(i) + "\r\n";
     text += "\xbfQuieres salir?\r\n"; // Windows-1252
     writeFile("idioma/idioma.txt", text);
-    PlayerWindow& f = startPlayer();
+    startPlayer();
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(f.toolButtons(Tool(i)).toolTip(), QStringLiteral("texto %1").arg(i));
-    EXPECT_EQ(f.navigationButtons(Navigation::Numbers).toolTip(), "texto 8");
-    EXPECT_EQ(f.exitButton->toolTip(), "texto 9");
-    EXPECT_EQ(f.uiText[10], QStringLiteral("¿Quieres salir?"));
-    EXPECT_TRUE(f.uiText[11].isEmpty());
+        EXPECT_EQ(toolButton(Tool(i))->toolTip(), QStringLiteral("texto %1").arg(i));
+    EXPECT_EQ(navigationButton(Navigation::Numbers)->toolTip(), "texto 8");
+    EXPECT_EQ(exitButton()->toolTip(), "texto 9");
+    EXPECT_EQ(uiText(10), QStringLiteral("¿Quieres salir?"));
 }
 
 TEST_F(PlayerTest, LanguageLinesSplitAtCommasUnlessQuoted)
 {
     writeFile("idioma/idioma.txt", "uno, dos\n\"tres, cuatro\"\ncinco\n");
-    PlayerWindow& f = startPlayer();
-    EXPECT_EQ(f.uiText[0], "uno");
-    EXPECT_EQ(f.uiText[1], "dos");
-    EXPECT_EQ(f.uiText[2], "tres, cuatro");
-    EXPECT_EQ(f.uiText[3], "cinco");
-    EXPECT_TRUE(f.uiText[4].isEmpty());
+    startPlayer();
+    EXPECT_EQ(uiText(0), "uno");
+    EXPECT_EQ(uiText(1), "dos");
+    EXPECT_EQ(uiText(2), "tres, cuatro");
+    EXPECT_EQ(uiText(3), "cinco");
+    EXPECT_TRUE(uiText(4).isEmpty());
 }
 
 TEST_F(PlayerTest, MissingLanguageFileLeavesTextsEmpty)
 {
-    PlayerWindow& f = startPlayer();
-    for (const QString& text : f.uiText)
-        EXPECT_TRUE(text.isEmpty());
-    EXPECT_TRUE(f.toolButtons(Tool::Fill).toolTip().isEmpty());
+    startPlayer();
+    for (int i = 0; i < 11; ++i)
+        EXPECT_TRUE(uiText(i).isEmpty()) << i;
+    EXPECT_TRUE(toolButton(Tool::Fill)->toolTip().isEmpty());
 }
 
 TEST_F(PlayerTest, LayoutOnAnEightHundredBySixHundredScreen)
 {
-    PlayerWindow& f = startPlayer();
-    EXPECT_EQ(f.canvas->Width(), 10790);
-    EXPECT_EQ(f.canvas->Height(), 8185);
-    EXPECT_EQ(f.canvas->geometry(), QRect(32, 8, 719, 545));
-    EXPECT_EQ(f.paletteStrip->geometry().topLeft(), QPoint(8, 8));
-    EXPECT_EQ(f.joinedOutline->Width(), 10790);
-    EXPECT_EQ(f.joinedOutline->Top(), f.canvas->Top());
+    startPlayer();
+    EXPECT_EQ(canvas()->Width(), 10790);
+    EXPECT_EQ(canvas()->Height(), 8185);
+    EXPECT_EQ(canvas()->geometry(), QRect(32, 8, 719, 545));
+    EXPECT_EQ(paletteStrip()->geometry().topLeft(), QPoint(8, 8));
+    EXPECT_EQ(joinedOutline()->Width(), 10790);
+    EXPECT_EQ(joinedOutline()->Top(), canvas()->Top());
 
     const int rowTop = 120 + 8185 + 50;
-    EXPECT_EQ(f.navigationButtons(Navigation::Forward).Top(), rowTop);
-    EXPECT_EQ(f.navigationButtons(Navigation::Forward).Left(), 505);
-    EXPECT_EQ(f.navigationButtons(Navigation::Back).Left(), 1000);
-    EXPECT_EQ(f.themeList->Left(), 1545);
-    EXPECT_EQ(f.navigationButtons(Navigation::Numbers).Left(), 3865);
-    EXPECT_EQ(f.toolButtons(Tool::Fill).Left(), 4655);
-    EXPECT_EQ(f.toolButtons(Tool::OpenFolder).Left(), 4655 + 7 * 615);
-    EXPECT_EQ(f.exitButton->Left(), 4655 + 8 * 615 + 25);
-    EXPECT_EQ(f.exitButton->Top(), rowTop);
-    EXPECT_EQ(f.paletteStrip->Height(), 8185 + 50 + 615);
-    EXPECT_EQ(f.widthButtons(0).Left(), 480 + 10790 + 25);
-    EXPECT_EQ(f.widthButtons(9).Top(), 120 + 9 * 615);
+    EXPECT_EQ(navigationButton(Navigation::Forward)->Top(), rowTop);
+    EXPECT_EQ(navigationButton(Navigation::Forward)->Left(), 505);
+    EXPECT_EQ(navigationButton(Navigation::Back)->Left(), 1000);
+    EXPECT_EQ(themeList()->Left(), 1545);
+    EXPECT_EQ(navigationButton(Navigation::Numbers)->Left(), 3865);
+    EXPECT_EQ(toolButton(Tool::Fill)->Left(), 4655);
+    EXPECT_EQ(toolButton(Tool::OpenFolder)->Left(), 4655 + 7 * 615);
+    EXPECT_EQ(exitButton()->Left(), 4655 + 8 * 615 + 25);
+    EXPECT_EQ(exitButton()->Top(), rowTop);
+    EXPECT_EQ(paletteStrip()->Height(), 8185 + 50 + 615);
+    EXPECT_EQ(widthButton(0)->Left(), 480 + 10790 + 25);
+    EXPECT_EQ(widthButton(9)->Top(), 120 + 9 * 615);
 }
 
 TEST_F(PlayerTest, LayoutFollowsTheScreen)
@@ -188,16 +190,16 @@ TEST_F(PlayerTest, LayoutFollowsTheScreen)
     for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
         platform.screenWidthPx = screen.width();
         platform.screenHeightPx = screen.height();
-        PlayerWindow& f = startPlayer();
+        startPlayer();
         const int W = screen.width() * 15;
         const int H = screen.height() * 15;
-        EXPECT_EQ(f.canvas->Width(), W - 615 - 100 - 120 - 375);
-        EXPECT_EQ(f.canvas->Height(), H - 615 - 200);
-        EXPECT_EQ(f.navigationButtons(Navigation::Forward).Top(), 120 + f.canvas->Height() + 50);
+        EXPECT_EQ(canvas()->Width(), W - 615 - 100 - 120 - 375);
+        EXPECT_EQ(canvas()->Height(), H - 615 - 200);
+        EXPECT_EQ(navigationButton(Navigation::Forward)->Top(), 120 + canvas()->Height() + 50);
         // The width column and the exit button stay on the screen.
-        EXPECT_LE(f.widthButtons(0).Left() + 615, W);
-        EXPECT_LE(f.widthButtons(9).Top() + 615, H);
-        EXPECT_LE(f.exitButton->Left() + 615, W);
+        EXPECT_LE(widthButton(0)->Left() + 615, W);
+        EXPECT_LE(widthButton(9)->Top() + 615, H);
+        EXPECT_LE(exitButton()->Left() + 615, W);
     }
 }
 
@@ -205,12 +207,12 @@ TEST_F(PlayerTest, ATinyScreenStillGivesACanvasOfAtLeastOnePixel)
 {
     platform.screenWidthPx = 40;
     platform.screenHeightPx = 30;
-    PlayerWindow& f = startPlayer();
-    EXPECT_GE(f.canvas->width(), 1);
-    EXPECT_GE(f.canvas->height(), 1);
-    EXPECT_GE(f.canvas->Image().width(), 1);
-    f.canvas->Line(0, 0, 1000, 1000);
-    f.canvas->FloodFill(0, 0, toolkit::vbWhite);
+    startPlayer();
+    EXPECT_GE(canvas()->width(), 1);
+    EXPECT_GE(canvas()->height(), 1);
+    EXPECT_GE(canvas()->Image().width(), 1);
+    canvas()->Line(0, 0, 1000, 1000);
+    canvas()->FloodFill(0, 0, toolkit::vbWhite);
 }
 
 TEST(PaletteStrip, CellsFramesAndGreyFollowTheColourList)
@@ -312,5 +314,5 @@ TEST_F(PlayerTest, LanguageSoundsAndVoicesComeFromTheFirstDataFolderHoldingThem)
               QList<QStringList>({{path("sonidos/error.wav")},
                                   {system.filePath("local/lunipo/sonidos/acierto.wav"),
                                    system.filePath("usr/lunipo/sonidos/voz/1.wav")}}));
-    EXPECT_EQ(form->uiText[0], "usr/lunipo/idioma/idioma.txt");
+    EXPECT_EQ(uiText(0), "usr/lunipo/idioma/idioma.txt");
 }

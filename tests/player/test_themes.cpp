@@ -15,10 +15,10 @@ TEST_F(PlayerTest, ThemesOfTheUsersDataFolderJoinTheListAndWinAClash)
     for (const QString& theme : {path("actividades/formas"), path("actividades/animales"),
                                  user + "animales", user + "mis dibujos"})
         QDir().mkpath(theme);
-    player::PlayerWindow& f = startPlayer();
-    EXPECT_EQ(QStringList({f.themeList->List(0), f.themeList->List(1), f.themeList->List(2)}),
+    startPlayer();
+    EXPECT_EQ(QStringList({themeList()->List(0), themeList()->List(1), themeList()->List(2)}),
               QStringList({"animales", "formas", "mis dibujos"}));
-    EXPECT_EQ(f.themeFolder, user + "animales");
+    EXPECT_EQ(places().folder(), user + "animales");
     QDir(user).removeRecursively();
 }
 
@@ -38,7 +38,7 @@ TEST_F(PlayerTest, OpenedOnOneFileItShowsThatAloneOrTellsItIsMissing)
     for (auto press : {&PlayerWindow::goForward, &PlayerWindow::goBack, &PlayerWindow::showNumbers,
                        &PlayerWindow::goForward}) {
         (f.get()->*press)();
-        EXPECT_EQ(f->activityFile + QString::number(f->dotCount), path("prueba.txt2"));
+        EXPECT_EQ(f->game().file() + QString::number(f->game().count()), path("prueba.txt2"));
     }
 }
 
@@ -68,7 +68,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     form->lab.themeFolders = {shared.filePath("colgada"), shared.filePath("aula")};
     form->themeLister = &lister;
     form->startUp();
-    form->themeList->setListIndex(1);
+    themeList()->setListIndex(1);
     form->chooseTheme();
     form->goForward();
 
@@ -76,12 +76,14 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
     // Reaching the next line at all shows the window did not wait: the stuck
     // reader answers only when the test ends.
     for (int opening = 0; opening < 2; ++opening)
-        form->themeList->showPopup(), form->themeList->hidePopup();
+        themeList()->showPopup(), themeList()->hidePopup();
     EXPECT_EQ(*reads, 1);
-    EXPECT_EQ(form->themeList->List(1) + QString::number(form->themeList->ListCount()), "barcos3");
-    EXPECT_EQ(form->themeList->ListIndex(), 2);
-    EXPECT_EQ(form->themeIndex, 2);
-    EXPECT_EQ(form->activityNumber[2], 2) << "zoo's activity 2 stays with zoo";
+    EXPECT_EQ(themeList()->List(1) + QString::number(themeList()->ListCount()), "barcos3");
+    EXPECT_EQ(themeList()->ListIndex(), 2);
+    form->goBack(); // from zoo's 2 to its 1, as zoo is the theme shown
+    EXPECT_EQ(QFileInfo(game().file()).dir().dirName() + "/" + QFileInfo(game().file()).fileName(),
+              "zoo/1.txt")
+        << "zoo's activity 2 stays with zoo";
 
     release.dismiss();
     answer.set_value();
@@ -89,7 +91,7 @@ TEST_F(PlayerTest, OpeningTheThemeListShowsNewThemesAndNeverWaitsForAHungServer)
          lister.stuck(shared.filePath("colgada")) && !ends.hasExpired();)
         std::this_thread::yield(); // its reader finishes after the answer
     form->openThemeList();
-    EXPECT_EQ(form->themeList->List(2) + form->themeList->Text(), "lentazoo");
+    EXPECT_EQ(themeList()->List(2) + themeList()->Text(), "lentazoo");
 }
 
 // A theme that is itself a mount whose server is gone: the player starts
@@ -108,11 +110,11 @@ TEST_F(PlayerTest, AHungSharedThemeIsToldAndTheWindowStaysUsable)
     form->themeLister = &server.lister;
     form->startUp();
     for (const char* theme : {"colgada", "aula"}) {
-        form->themeList->setListIndex(form->themeList->findText(theme));
+        themeList()->setListIndex(themeList()->findText(theme));
         form->chooseTheme();
         form->goForward();
     }
     ASSERT_EQ(platform.messages.size(), 2);
     EXPECT_EQ(platform.messages[1].text, toolkit::Share::notAnswering(hung));
-    EXPECT_EQ(form->activityFile, shared.filePath("aula/1.txt"));
+    EXPECT_EQ(game().file(), shared.filePath("aula/1.txt"));
 }

@@ -16,9 +16,9 @@ protected:
     // Marks one pixel of the canvas's kept drawing, so pictures differ.
     void mark(int n) const
     {
-        form->canvas->AutoRedraw = true;
-        form->canvas->PSet(150 + 15 * n, 150, Blue);
-        form->canvas->AutoRedraw = false;
+        canvas()->AutoRedraw = true;
+        canvas()->PSet(150 + 15 * n, 150, Blue);
+        canvas()->AutoRedraw = false;
     }
     QString drawing(const QString& name) const { return path("dibujosrealizados/" + name); }
 
@@ -33,38 +33,43 @@ protected:
 
 TEST_F(ToolsTest, UndoWalksBackRoundTheRing)
 {
+    setDots({{"1", 1500, 1500}, {"2", 4500, 1500}});
+    clickDot(0); // joined
+    form->chooseTool(Tool::Pen);
+    platform.sounds.clear();
     for (int n = 0; n < 3; ++n) {
         mark(n);
-        form->saveUndoSnapshot();
+        clickAt(9000, 9000); // the pen keeps the canvas before its stroke
     }
-    ASSERT_EQ(form->undoSlot, 3);
+    ASSERT_EQ(form->undoRing().slot(), 3);
     for (int expected : {2, 1, 0, 3, 2}) {
         form->chooseTool(Tool::Undo);
-        EXPECT_EQ(form->undoSlot, expected);
-        EXPECT_EQ(form->canvas->Picture(), form->undoRing(expected).Picture());
+        EXPECT_EQ(form->undoRing().slot(), expected);
+        EXPECT_EQ(canvas()->Picture(), form->undoRing().picture(expected));
     }
-    EXPECT_EQ(form->currentTool, Tool::Undo);
+    clickAt(9000, 9000); // undo is the tool now: the canvas keeps nothing more
+    EXPECT_EQ(form->undoRing().slot(), 2);
     EXPECT_EQ(sounds().count("herramientas.wav"), 5);
 }
 
 TEST_F(ToolsTest, EarlierDrawingsStartWithTheOneOnTheCanvas)
 {
+    setDots({{"1", 1500, 1500}, {"2", 4500, 1500}});
     for (int n = 0; n < 3; ++n) {
+        clickDot(0); // joined
         mark(n);
-        form->gallery(n).setPicture(form->canvas->Image());
+        form->goForward(); // the drawing goes to the gallery
     }
-    form->gallerySlot = 3;
-    form->galleryCount = 3;
     mark(3);
-    const QImage current = form->canvas->Image();
+    const QImage current = canvas()->Image();
 
     for (int expected : {3, 2, 1, 0, 3}) {
         form->chooseTool(Tool::EarlierDrawings);
-        EXPECT_EQ(form->gallerySlot, expected);
-        EXPECT_EQ(form->canvas->Picture(), form->gallery(expected).Picture());
+        EXPECT_EQ(form->gallery().slot(), expected);
+        EXPECT_EQ(canvas()->Picture(), form->gallery().picture(expected));
     }
-    EXPECT_EQ(form->gallery(3).Picture(), current) << "stored once, on the first press";
-    EXPECT_TRUE(form->galleryPrimed);
+    EXPECT_EQ(form->gallery().picture(3), current) << "stored once, on the first press";
+    EXPECT_TRUE(form->gallery().primed());
 }
 
 TEST_F(ToolsTest, CopyPutsTheKeptDrawingOnTheClipboard)
@@ -74,7 +79,7 @@ TEST_F(ToolsTest, CopyPutsTheKeptDrawingOnTheClipboard)
     moveTo(3000, 6000); // a rubber line on show
     form->chooseTool(Tool::Copy);
     EXPECT_EQ(platform.clipboardWrites, 1);
-    EXPECT_EQ(platform.clipboard, form->canvas->Image());
+    EXPECT_EQ(platform.clipboard, canvas()->Image());
 }
 
 TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
@@ -91,14 +96,14 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     EXPECT_EQ(qFromLittleEndian<quint16>(header.constData() + 28), 24);
     const QImage saved(file.fileName());
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              form->canvas->Image().convertToFormat(QImage::Format_RGB32));
+              canvas()->Image().convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(platform.messages.isEmpty());
 
     // Back at rest: the rubber line that follows the pointer stays off the picture.
-    EXPECT_FALSE(form->canvas->AutoRedraw);
-    const QImage afterSave = form->canvas->Image();
+    EXPECT_FALSE(canvas()->AutoRedraw);
+    const QImage afterSave = canvas()->Image();
     moveTo(6000, 6000);
-    EXPECT_EQ(form->canvas->Image(), afterSave);
+    EXPECT_EQ(canvas()->Image(), afterSave);
 
     // A second save in the same second keeps the first.
     const QImage first = QImage(file.fileName());
@@ -106,7 +111,7 @@ TEST_F(ToolsTest, SavingWritesA24BitBitmapNamedByTheClock)
     form->chooseTool(Tool::Save);
     EXPECT_EQ(QImage(file.fileName()), first);
     EXPECT_EQ(QImage(drawing("5-12-2026-21-8-3-2.bmp")).convertToFormat(QImage::Format_RGB32),
-              form->canvas->Image().convertToFormat(QImage::Format_RGB32));
+              canvas()->Image().convertToFormat(QImage::Format_RGB32));
 }
 
 // The lab's folder for drawings is made when missing, as long as the folder
@@ -141,7 +146,7 @@ TEST_F(ToolsTest, ADrawingsFolderThatCannotBeWrittenMovesToTheUserDataFolder)
     EXPECT_TRUE(platform.messages.isEmpty());
     const QImage saved(userDrawings() + "/5-12-2026-21-8-3.bmp");
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              form->canvas->Image().convertToFormat(QImage::Format_RGB32));
+              canvas()->Image().convertToFormat(QImage::Format_RGB32));
 
     form->chooseTool(Tool::OpenFolder);
     EXPECT_EQ(platform.openedFolders, QStringList{userDrawings()}) << "the folder they went to";
@@ -155,12 +160,12 @@ TEST_F(ToolsTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheDrawing)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)) << "nor in the user's data folder";
     blocker.close();
     mark(0);
-    const QImage drawn = form->canvas->Image();
+    const QImage drawn = canvas()->Image();
     form->chooseTool(Tool::Save);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, SaveFailed);
-    EXPECT_EQ(form->canvas->Image(), drawn);
-    EXPECT_FALSE(form->canvas->AutoRedraw);
+    EXPECT_EQ(canvas()->Image(), drawn);
+    EXPECT_FALSE(canvas()->AutoRedraw);
 }
 
 TEST_F(ToolsTest, TheDrawingsFolderOpensInTheFileManager)
@@ -172,22 +177,24 @@ TEST_F(ToolsTest, TheDrawingsFolderOpensInTheFileManager)
 
 TEST_F(ToolsTest, TheExitButtonAsksFirst)
 {
-    form->uiText[10] = QStringLiteral("¿Quieres salir?");
+    writeFile("idioma/idioma.txt", QStringLiteral(",,,,,,,,,,¿Quieres salir?").toUtf8());
+    startPlayer();
     setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
     clickDot(0);
     mark(0);
-    const QImage drawn = form->canvas->Image();
+    const QImage drawn = canvas()->Image();
 
     platform.messageAnswers = {toolkit::vbNo};
     form->askToLeave();
     ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_EQ(platform.messages[0].text, form->uiText[10]);
+    EXPECT_EQ(platform.messages[0].text, QStringLiteral("¿Quieres salir?"));
     EXPECT_EQ(platform.messages[0].style, toolkit::vbYesNo);
     EXPECT_FALSE(platform.ended);
-    EXPECT_EQ(form->nextDot, 1);
-    EXPECT_EQ(form->canvas->Image(), drawn);
+    EXPECT_EQ(game().nextDot(), 1);
+    EXPECT_EQ(canvas()->Image(), drawn);
 
-    form->uiText[10].clear(); // no language file: the box still asks
+    QFile::remove(path("idioma/idioma.txt")); // no language file: the box still asks
+    startPlayer();
     platform.messageAnswers = {toolkit::vbYes};
     form->askToLeave();
     EXPECT_EQ(platform.messages.size(), 2);

@@ -1,0 +1,43 @@
+#include "galleryring.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage drawing(int n)
+{
+    QImage image(30, 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixel(n, 1, qRgb(1, 2, 3));
+    return image;
+}
+
+} // namespace
+
+TEST(GalleryRing, CountsToTwentyFourAndTheSlotWraps)
+{
+    player::GalleryRing gallery;
+    for (int i = 0; i < 24; ++i)
+        gallery.store(drawing(0));
+    EXPECT_EQ(gallery.count(), 24);
+    EXPECT_EQ(gallery.slot(), 24);
+    gallery.store(drawing(0));
+    EXPECT_EQ(gallery.count(), 24);
+    EXPECT_EQ(gallery.slot(), 0);
+    gallery.store(drawing(1)); // the 26th goes to slot 0
+    EXPECT_EQ(gallery.slot(), 1);
+    EXPECT_EQ(gallery.picture(0), drawing(1));
+}
+
+TEST(GalleryRing, StepsBackFromTheDrawingShownOnceKept)
+{
+    player::GalleryRing gallery;
+    for (int n = 0; n < 3; ++n)
+        gallery.store(drawing(n));
+    gallery.keepShown(drawing(3));
+    for (int expected : {3, 2, 1, 0, 3})
+        EXPECT_EQ(gallery.stepBack(), drawing(expected));
+    EXPECT_TRUE(gallery.primed());
+    gallery.newActivity();
+    EXPECT_FALSE(gallery.primed());
+}
