@@ -157,14 +157,17 @@ int useLibrary(editor::LibraryWindow& library, Script& input)
     const int steps = input.pick(0, 6);
     for (int step = 0; step < steps && input.more(); ++step) {
         switch (input.pick(0, 11)) {
-        case 0:
-            library.themeList->setCurrentRow(input.pick(0, library.themeList->count()));
+        case 0: {
+            auto* themes = library.findChild<QListWidget*>(QStringLiteral("themeList"));
+            themes->setCurrentRow(input.pick(0, themes->count()));
             break;
+        }
         case 1:
             library.chooseActivity(input.pick(0, 5));
             break;
         case 2:
-            library.newThemeName->setText(QString::fromStdString(input.text(12)));
+            library.findChild<QLineEdit*>(QStringLiteral("newThemeName"))
+                ->setText(QString::fromStdString(input.text(12)));
             library.saveHere();
             break;
         case 3:
