@@ -263,7 +263,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         drag(form, input, true);
         break;
     case 7:
-        form.chooseTool(Tool::Undo); // Ctrl+Z
+        form.chooseTool(editor::EditorWindow::Tool::Undo); // Ctrl+Z
         break;
     case 8:
         form.deleteKey(); // Supr
