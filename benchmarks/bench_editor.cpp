@@ -33,17 +33,19 @@ void BM_PolygonPreviewMirrored(benchmark::State& state)
     e.busyPage(0);
     auto& f = *e.form;
     f.chooseTool(Tool::Polygon);
-    f.sidesList->setListIndex(f.sidesList->findText("20"));
+    auto* sides = e.find<toolkit::ComboBox>("sidesList");
+    sides->setListIndex(sides->findText("20"));
     for (int i = 1; i <= 3; ++i)
         f.chooseSymmetry(Symmetry(i));
-    e.press(f.centreX / 2, f.centreY / 2);
+    const double cx = f.settings().centreX(), cy = f.settings().centreY();
+    e.press(cx / 2, cy / 2);
     PaintCounter counter;
-    f.canvas->installEventFilter(&counter);
+    e.canvas()->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
         const float r = float(3000 + (step++ % 100) * 30);
-        f.moveOnCanvas(1, 0, float(f.centreX / 2) + r, float(f.centreY / 2) + r / 2);
-        f.canvas->repaint();
+        f.moveOnCanvas(1, 0, float(cx / 2) + r, float(cy / 2) + r / 2);
+        e.canvas()->repaint();
     }
     state.counters["paints_per_move"] =
         benchmark::Counter(double(counter.paints) / std::max(1, step));
@@ -76,7 +78,7 @@ void BM_Undo(benchmark::State& state)
     e.busyPage(0);
     for (auto _ : state) {
         state.PauseTiming();
-        if (e.form->undoDepth[0] < 3) {
+        if (e.form->undoRings().depth(0) < 3) {
             e.line(600, 600, 20000, 9000);
             e.line(600, 9000, 20000, 600);
         }
@@ -115,7 +117,7 @@ void BM_PageSwitch(benchmark::State& state)
         // the other page's button, and the click follows.
         QThreadPool::globalInstance()->waitForDone();
         if (state.range(0))
-            e.form->pageButtons(page).onMouseEnter();
+            e.find<toolkit::CommandButton>(page ? "pageButtons1" : "pageButtons0")->onMouseEnter();
         QThreadPool::globalInstance()->waitForDone();
         state.ResumeTiming();
         e.form->choosePage(page);
@@ -163,8 +165,7 @@ void BM_FloodFill(benchmark::State& state)
     f.chooseTool(Tool::Fill);
     int colour = 0;
     for (auto _ : state) {
-        f.colourRed = (colour += 40) % 256;
-        f.canvas->FillColor = f.pages(0).FillColor = toolkit::RGB(f.colourRed, 0, 0);
+        e.pickSwatch(++colour); // each fill another colour, so each fills
         e.line(3000, 3000, 3000, 3000);
     }
 }
@@ -199,7 +200,7 @@ void BM_OpenActivity(benchmark::State& state)
         QThreadPool::globalInstance()->waitForDone();
         state.ResumeTiming();
         e.form->openActivity(path);
-        e.form->canvas->repaint();
+        e.canvas()->repaint();
     }
 }
 BENCHMARK(BM_OpenActivity)->Unit(benchmark::kMillisecond);
@@ -213,15 +214,15 @@ void BM_MoveDot(benchmark::State& state)
     auto& f = *e.form;
     f.openActivity(fullActivity(e.folder));
     f.switchMoving();
-    const QPointF grabbed = f.dots[40].at;
+    const QPointF grabbed = f.dotList()[40].at;
     e.press(grabbed.x(), grabbed.y());
     PaintCounter counter;
-    f.canvas->installEventFilter(&counter);
+    e.canvas()->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
         const int i = step++ % 200;
         f.moveOnCanvas(1, 0, float(grabbed.x() + i * 15), float(grabbed.y() + (i % 20) * 45));
-        f.canvas->repaint();
+        e.canvas()->repaint();
     }
     state.counters["paints_per_move"] =
         benchmark::Counter(double(counter.paints) / std::max(1, step));

@@ -4,6 +4,7 @@
 // they repeat.
 
 #include "editor/editorwindow.h"
+#include "editorpictures.h"
 #include "fakeplatform.h"
 
 #include <QApplication>
@@ -35,6 +36,22 @@ struct Editor
         form->chooseTool(Tool::FreeHand); // free placement: every move is a new point
     }
 
+    // A control of the window, by the name it was given.
+    template <class T> T* find(const char* name) const
+    {
+        return dynamic_cast<T*>(form->findChild<QWidget*>(QLatin1String(name)));
+    }
+    toolkit::PictureBox* canvas() const { return find<toolkit::PictureBox>("canvas"); }
+
+    // A click on swatch `index` of the colour strip, the count of swatches
+    // going round.
+    void pickSwatch(int index) const
+    {
+        const int count = int(editor::pictures::stripColours.size());
+        const QPoint middle = editor::pictures::stripSwatch(index % count).center();
+        form->pressOnColourStrip(1, 0, float(middle.x() * 15 + 7), float(middle.y() * 15 + 7));
+    }
+
     void press(double x, double y) const
     {
         form->moveOnCanvas(0, 0, float(x), float(y));
@@ -54,12 +71,10 @@ struct Editor
         form->choosePage(page);
         form->chooseTool(Tool::Line);
         form->chooseWidth(4);
-        const double w = form->canvas->ScaleWidth();
-        const double h = form->canvas->ScaleHeight();
+        const double w = canvas()->ScaleWidth();
+        const double h = canvas()->ScaleHeight();
         for (int i = 0; i < 60; ++i) {
-            form->colourRed = (i * 37) % 256;
-            form->colourGreen = (i * 91) % 256;
-            form->colourBlue = (i * 53) % 256;
+            pickSwatch(i * 7);
             line((i * 997) % int(w), 0, (i * 1543) % int(w), h - 15);
             line(0, (i * 613) % int(h), w - 15, (i * 421) % int(h));
         }

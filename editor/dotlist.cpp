@@ -1,5 +1,7 @@
 #include "dotlist.h"
 
+#include "shapegeometry.h"
+
 namespace editor {
 
 namespace {
@@ -113,6 +115,19 @@ int removeDot(DotList& dots, int i)
                 dots[j].record.clear();
             }
     return gap;
+}
+
+void NextDot::follow(const DotList& dots)
+{
+    if (dots.empty() || dots.back().closes()) {
+        newFigure = true;
+        return;
+    }
+    const Dot& first = dots[size_t(figureStart(dots, int(dots.size()) - 1))];
+    prevX = dots.back().at.x();
+    prevY = dots.back().at.y();
+    firstX = first.at.x();
+    firstY = roundToInt32(first.at.y());
 }
 
 } // namespace editor

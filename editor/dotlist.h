@@ -25,6 +25,20 @@ struct Dot
 
 using DotList = std::vector<Dot>;
 
+// Where the dot tool's next dot goes on from: its number, whether it starts
+// a figure, the dot before it and the first dot of its figure (canvas twips).
+struct NextDot
+{
+    int number = 0;
+    bool newFigure = false;
+    double prevX = 0, prevY = 0, firstX = 0;
+    int firstY = 0;
+
+    // Continues the list's last figure when it is still open, else starts
+    // a new one.
+    void follow(const DotList& dots);
+};
+
 // Whether a line joins entry `i` to the entry before it.
 bool joinsBack(const DotList& dots, int i);
 // Where the line to entry `i` comes from: the entry before it, or the entry

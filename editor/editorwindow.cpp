@@ -53,15 +53,25 @@ EditorWindow::EditorWindow(toolkit::Platform& platform, QWidget* parent)
     createControls();
 }
 
+void EditorWindow::name(QWidget* control, const char* member, int index)
+{
+    QString name = QLatin1String(member);
+    if (index >= 0)
+        name += QString::number(index);
+    control->setObjectName(name);
+}
+
 void EditorWindow::createControls()
 {
     colourStrip = new PictureBox(this);
+    name(colourStrip, "colourStrip");
     colourStrip->setPicture(pictures::colourStrip());
     colourStrip->onMouseDown = [this](int b, int s, float x, float y) {
         pressOnColourStrip(b, s, x, y);
     };
 
     canvas = new PictureBox(this);
+    name(canvas, "canvas");
     canvas->setBackColor(toolkit::vbWhite);
     canvas->setPicture(pictures::startPicture());
     canvas->onMouseDown = [this](int b, int s, float x, float y) { pressOnCanvas(b, s, x, y); };
@@ -78,6 +88,7 @@ void EditorWindow::createControls()
     auto* firstPage = new PictureBox(this);
     firstPage->setBackColor(toolkit::vbWhite);
     firstPage->hide();
+    name(firstPage, "pages", 0);
     pages.Load(firstPage);
 
     auto* firstPageButton = new CommandButton(this);
@@ -85,10 +96,8 @@ void EditorWindow::createControls()
     firstPageButton->setBackColor(toolkit::vbWhite);
     firstPageButton->setToolTipText(tr("Página 1"));
     firstPageButton->onClick = [this] { choosePage(0); };
+    name(firstPageButton, "pageButtons", 0);
     pageButtons.Load(firstPageButton);
-
-    for (size_t ring = 1; ring <= Pages; ++ring)
-        undoRings[ring].LoadNew();
 
     createLeftColumn();
     createSettingPalettes();
@@ -130,6 +139,7 @@ void EditorWindow::createLeftColumn()
                                      [this, i] { chooseTool(Tool(i)); });
         button->Move(left[i], top[i], ToolSide, ToolSide);
         button->setVisible(hasTool(i));
+        name(button, "toolButtons", i);
         toolButtons.Load(button);
     }
 
@@ -139,6 +149,7 @@ void EditorWindow::createLeftColumn()
                                      [this, i] { chooseGrid((i + 1) * 50); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, gridTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
+        name(button, "gridButtons", i);
         gridButtons.Load(button);
     }
     gridButtons(5).setBackColor(toolkit::vbGreen); // the grid of 300 the editor starts with
@@ -149,6 +160,7 @@ void EditorWindow::createLeftColumn()
                                      [this, i] { chooseSymmetry(Symmetry(i)); });
         button->Move(ColumnLeft + (i % 2) * ToolSide, symmetryTop + (i / 2) * ToolSide, ToolSide,
                      ToolSide);
+        name(button, "symmetryButtons", i);
         symmetryButtons.Load(button);
     }
     symmetryButtons(Symmetry::None).setBackColor(toolkit::vbGreen);
@@ -166,27 +178,28 @@ void EditorWindow::createLeftColumn()
 void EditorWindow::createSettingPalettes()
 {
     // A row of `count` buttons; button i calls `press(i)`.
-    auto palette = [this](auto& array, int count, QImage (*picture)(int), QString (*tip)(int),
-                          std::function<void(int)> press) {
+    auto palette = [this](auto& array, const char* member, int count, QImage (*picture)(int),
+                          QString (*tip)(int), std::function<void(int)> press) {
         for (int i = 0; i < count; ++i) {
             auto* button = pictureButton(this, picture ? picture(i) : QImage(), tip ? tip(i) : "",
                                          [press, i] { press(i); });
             button->Move(0, 0, SettingSide, SettingSide);
             button->hide();
+            name(button, member, i);
             array.Load(button);
         }
     };
-    palette(polygonModeButtons, 3, pictures::polygonMode, pictures::polygonModeTip,
-            [this](int mode) { choosePolygonMode(mode); });
-    palette(circleKindButtons, 6, pictures::circleKind, pictures::circleKindTip,
-            [this](int kind) { chooseCircleKind(kind); });
-    palette(widthButtons, 14, pictures::lineWidth, pictures::lineWidthTip,
+    palette(polygonModeButtons, "polygonModeButtons", 3, pictures::polygonMode,
+            pictures::polygonModeTip, [this](int mode) { choosePolygonMode(mode); });
+    palette(circleKindButtons, "circleKindButtons", 6, pictures::circleKind,
+            pictures::circleKindTip, [this](int kind) { chooseCircleKind(kind); });
+    palette(widthButtons, "widthButtons", 14, pictures::lineWidth, pictures::lineWidthTip,
             [this](int i) { chooseWidth(i + 1); });
-    palette(fillStyleButtons, 8, pictures::fillStyle, pictures::fillStyleTip,
+    palette(fillStyleButtons, "fillStyleButtons", 8, pictures::fillStyle, pictures::fillStyleTip,
             [this](int style) { chooseFillStyle(style); });
-    palette(eraserButtons, 6, pictures::eraserSize, pictures::eraserSizeTip,
+    palette(eraserButtons, "eraserButtons", 6, pictures::eraserSize, pictures::eraserSizeTip,
             [this](int size) { chooseEraserSize(size); });
-    palette(dotSizeButtons, 5, nullptr, nullptr, [this](int i) {
+    palette(dotSizeButtons, "dotSizeButtons", 5, nullptr, nullptr, [this](int i) {
         const auto button = DotButton(i);
         if (button == DotButton::ClearList)
             clearDotList();
@@ -209,21 +222,26 @@ void EditorWindow::createSettingPalettes()
     widthButtons(0).setBackColor(toolkit::vbGreen); // width 1
 
     sidesList = new ComboBox(this);
+    name(sidesList, "sidesList");
     sidesList->Move(0, 0, SidesListWidth, SettingSide);
     sidesList->setToolTip(tr("Número de lados del polígono"));
     sidesLabel = new toolkit::Label(this);
+    name(sidesLabel, "sidesLabel");
     sidesLabel->setCaption(tr("Nº Lados"));
     sidesLabel->setAlignment(Qt::AlignCenter);
     sidesLabel->Move(0, 0, SidesLabelWidth, SettingSide);
     numberStep = new ComboBox(this);
+    name(numberStep, "numberStep");
     numberStep->Move(0, 0, NumberStepWidth, SettingSide);
     numberStep->setToolTip(tr("Salto entre los números de los puntos, o letras (ABC)"));
     closeFigureCheck = new CheckBox(this);
+    name(closeFigureCheck, "closeFigureCheck");
     closeFigureCheck->setText(tr("CIERRA"));
     closeFigureCheck->setToolTip(tr("Cierra la figura: une el último punto con el primero"));
     closeFigureCheck->Move(0, 0, CloseFigureWidth, SettingSide);
     closeFigureCheck->onClick = [this] { pressCloseFigure(); };
     dotListBox = new ComboBox(this);
+    name(dotListBox, "dotListBox");
     dotListBox->Move(0, 0, DotListWidth, SettingSide);
     dotListBox->setToolTip(tr("Los puntos de la actividad"));
     dotListBox->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
@@ -247,19 +265,12 @@ void EditorWindow::startUp()
 {
     loaded_ = true;
     buildEditorWindow();
-    gridStep = 300;
-    gridButton = 5;
-    activeTool = Tool::Line;
+    settings_ = DrawingSettings(); // the grid of 300, width 1, black, no fill
+    activeTool_ = Tool::Line;
     stampRadius = 50;
-    currentPage = 0;
-    lineWidth = 1;
+    currentPage_ = 0;
     polygonMode = 0;
-    dotSize = DefaultDotSize;
-    fillStyleChoice = 1;
-    colourRed = colourGreen = colourBlue = 0;
     piValue = 4 * std::atan(1.0);
-    // An eraser chosen before any size still erases: the smallest size.
-    brushSize = 20;
     eraserButtons(0).setBackColor(toolkit::vbGreen);
 
     for (int i = 0; i < 18; ++i)
@@ -271,8 +282,7 @@ void EditorWindow::startUp()
     numberStep->setListIndex(0);
     dotListBox->setListIndex(-1);
 
-    recomputeCentre();
-    createUndoImages();
+    settings_.centreOn({canvas->Width(), canvas->Height()});
 
     for (PictureBox* area : {canvas}) {
         area->FontName = QStringLiteral("arial");
@@ -289,7 +299,7 @@ void EditorWindow::startUp()
 
 int EditorWindow::currentColour() const
 {
-    return toolkit::RGB(colourRed, colourGreen, colourBlue);
+    return settings_.colour();
 }
 
 void EditorWindow::setPersistent(bool on)

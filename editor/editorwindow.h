@@ -5,12 +5,14 @@
 #include "controls.h"
 #include "dotlabels.h"
 #include "dotlist.h"
+#include "drawingsettings.h"
 #include "folderlister.h"
 #include "labsettings.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "shapegeometry.h"
 #include "share.h"
+#include "undorings.h"
 
 #include <QCoreApplication>
 #include <QMimeData>
@@ -28,9 +30,12 @@ class WorkingStateStore;
 struct WorkingState;
 
 // The editor's window: a paint program with ten pages in which an adult draws
-// and places the numbered dots of an activity for the player. Handlers and
-// state keep the names the rest of the editor uses, and are public so tests
-// drive the window as the platform does.
+// and places the numbered dots of an activity for the player. Its handlers
+// are public, so tests drive the window as the platform does; its controls
+// and state are its own. What holds without a window lives beside it:
+// DrawingSettings (grid, mirrors, width, colour, fill, eraser and dot sizes),
+// UndoRings (each page's snapshots and the dot steps taken back with them),
+// DotList and NextDot (the dots placed and where the next one goes).
 //
 // The class is split into files by concern: editorwindow.cpp (controls and
 // start-up), editorwindow_layout.cpp (laying the window out for the screen),
@@ -49,7 +54,6 @@ class EditorWindow : public QWidget
 
 public:
     static constexpr int Pages = 10;
-    static constexpr int UndoSlots = 7;
     // The player reads at most this many dot lines, closing records included.
     static constexpr int MaxDotEntries = editor::MaxDotEntries;
 
@@ -79,49 +83,23 @@ public:
         Eraser = 18,
         Dots = 19
     };
-    enum class Symmetry { None, LeftRight, TopBottom, Centre };
+    using Symmetry = DrawingSettings::Symmetry;
     // The dot settings' buttons: three sizes, "B" and "O".
     enum class DotButton { Small, Medium, Large, ClearList, Circles };
 
     // Runs startUp the first time, then shows the window over the whole screen.
     void Show();
 
-    // --- Controls -------------------------------------------------------
-    toolkit::PictureBox* canvas;                                     // the canvas
-    toolkit::ControlArray<toolkit::PictureBox> pages;                // hidden page buffers 0..9
-    toolkit::PictureBox* colourStrip;                                // the colour strip
-    toolkit::ControlArray<toolkit::CommandButton, Tool> toolButtons; // main palette 0-6, 8, 10-19
-    toolkit::ControlArray<toolkit::CommandButton> gridButtons;       // grid spacing 0..7
-    toolkit::ControlArray<toolkit::CommandButton, Symmetry> symmetryButtons; // symmetry 0..3
-    toolkit::ControlArray<toolkit::CommandButton> pageButtons;        // page buttons "1".."10"
-    toolkit::ControlArray<toolkit::CommandButton> polygonModeButtons; // polygon mode 0..2
-    toolkit::ControlArray<toolkit::CommandButton> circleKindButtons;  // circle kind 0..5
-    toolkit::ControlArray<toolkit::CommandButton> widthButtons;       // line widths 1..14
-    toolkit::ControlArray<toolkit::CommandButton> fillStyleButtons;   // fill styles 0..7
-    toolkit::ControlArray<toolkit::CommandButton> eraserButtons;      // eraser sizes 0..5
-    toolkit::ControlArray<toolkit::CommandButton, DotButton> dotSizeButtons; // dot sizes, "B", "O"
-    toolkit::ComboBox* sidesList;         // polygon sides "3".."20"
-    toolkit::Label* sidesLabel;           // "Nº Lados"
-    toolkit::ComboBox* numberStep;        // dot number step "1".."15", "ABC"
-    static constexpr int LetterStep = 15; // numberStep's "ABC"
-    toolkit::ComboBox* dotListBox;        // the dot list
-    toolkit::CheckBox* closeFigureCheck;  // "CIERRA"
-    // The undo rings: undoRings[p + 1] holds page p's seven snapshots
-    // (undoRings[0] is not used).
-    std::array<toolkit::ControlArray<toolkit::ImageHolder>, Pages + 1> undoRings;
-
     // Whether a button of the left column has that number: 7 and 9 do not.
     static bool hasTool(int number)
     {
         return number >= 0 && number <= 19 && number != 7 && number != 9;
     }
+    static constexpr int LetterStep = 15; // numberStep's "ABC"
 
-    // --- Start-up and layout (editorwindow.cpp, editorwindow_layout.cpp) ---------------
+    // --- What a person does -----------------------------------------------
     void startUp();
-    void buildEditorWindow();
-    void createUndoImages();
-
-    // --- Settings (editorwindow_palettes.cpp) -----------------------------------
+    // Settings (editorwindow_palettes.cpp).
     void chooseTool(Tool tool);
     void chooseGrid(int step); // twips between grid points: 50 to 400
     void chooseSymmetry(Symmetry symmetry);
@@ -138,30 +116,106 @@ public:
     void switchDotCircles();
     void pressCloseFigure();
     void pressOnColourStrip(int Button, int Shift, float X, float Y);
+    // The canvas (editorwindow_canvas.cpp).
+    void pressOnCanvas(int Button, int Shift, float X, float Y);
+    void moveOnCanvas(int Button, int Shift, float X, float Y);
+    void releaseOnCanvas(int Button, int Shift, float X, float Y);
+    // Ctrl+P: prints the dots placed so far as a paper worksheet.
+    void printDots();
+    // "Mover": the dot tool moves dots, or places them again.
+    void switchMoving();
+    // Finds the figures of the page's drawing and places that many numbered
+    // dots along their outlines as if clicked, each figure closed: one undo
+    // step.
+    void placeDotsAutomatically();
+    // Files or a picture dropped on the canvas.
+    void dropped(const QMimeData& data);
+    // Supr: in moving, removes the dot under the pointer, else the one last
+    // moved.
+    void deleteKey();
+    // Puts the activity's dots on the page shown after an undo snapshot, in
+    // place of the dot list, and says what the player would leave out of it.
+    // False, with a word to the adult and nothing changed, when it cannot be
+    // read.
+    bool openActivity(const QString& path);
+    // Opens the theme library (LibraryWindow) on the work, to save it into a theme.
+    void saveInTheme();
+    // Starts the player on the dots placed so far, without waiting for it.
+    void tryInPlayer();
 
-    Tool activeTool = Tool::Line;
-    int gridStep = 0; // twips; 1 is free placement
-    int gridButton = 0;
-    int centreX = 0; // mirror centre, on the grid
-    int centreY = 0;
-    int lineWidth = 0;
-    int fillStyleChoice = 0;
-    int colourRed = 0;
-    int colourGreen = 0;
-    int colourBlue = 0;
+    // --- Working state kept for the next start (editorwindow_workstate.cpp) -----
+    // Writes the working state now and waits: before an orderly end, and in tests.
+    void keepWorkingStateNow();
+    // Shared copies of everything kept; cheap enough for the UI thread.
+    WorkingState workingState() const;
+    void restoreWorkingState(const WorkingState& state);
+
+    // --- What the window holds, to read -----------------------------------
+    const DrawingSettings& settings() const { return settings_; }
+    const UndoRings& undoRings() const { return undo_; }
+    const DotList& dotList() const { return dots_; }
+    const NextDot& nextDot() const { return next_; }
+    // The file the dot list was opened from; empty for a list started here.
+    const QString& openedActivity() const { return openedActivity_; }
+    Tool activeTool() const { return activeTool_; }
+    int currentPage() const { return currentPage_; }
+    // The page as a whole picture: its drawing with its dots over it.
+    QImage pagePicture(int page);
+
+    // --- The school's settings -------------------------------------------
+    // The lab settings and the reader of its shared theme folders, replaced
+    // by tests before startUp; every use of a shared folder goes through
+    // share().
+    toolkit::LabSettings lab = toolkit::LabSettings::current();
+    toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
+    toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
+    // The number of the activity last written into the program folder; the
+    // next goes after it, up to the 16-bit limit. Tests start it near there.
+    int lastActivityNumber = 0;
+
+private:
+    // --- Controls -------------------------------------------------------
+    // Each is named after its member (arrays: the member's name and the
+    // index), so that tests find it as Qt tests do.
+    toolkit::PictureBox* canvas;                                     // the canvas
+    toolkit::ControlArray<toolkit::PictureBox> pages;                // hidden page buffers 0..9
+    toolkit::PictureBox* colourStrip;                                // the colour strip
+    toolkit::ControlArray<toolkit::CommandButton, Tool> toolButtons; // main palette 0-6, 8, 10-19
+    toolkit::ControlArray<toolkit::CommandButton> gridButtons;       // grid spacing 0..7
+    toolkit::ControlArray<toolkit::CommandButton, Symmetry> symmetryButtons; // symmetry 0..3
+    toolkit::ControlArray<toolkit::CommandButton> pageButtons;        // page buttons "1".."10"
+    toolkit::ControlArray<toolkit::CommandButton> polygonModeButtons; // polygon mode 0..2
+    toolkit::ControlArray<toolkit::CommandButton> circleKindButtons;  // circle kind 0..5
+    toolkit::ControlArray<toolkit::CommandButton> widthButtons;       // line widths 1..14
+    toolkit::ControlArray<toolkit::CommandButton> fillStyleButtons;   // fill styles 0..7
+    toolkit::ControlArray<toolkit::CommandButton> eraserButtons;      // eraser sizes 0..5
+    toolkit::ControlArray<toolkit::CommandButton, DotButton> dotSizeButtons; // dot sizes, "B", "O"
+    toolkit::ComboBox* sidesList;           // polygon sides "3".."20"
+    toolkit::Label* sidesLabel;             // "Nº Lados"
+    toolkit::ComboBox* numberStep;          // dot number step "1".."15", "ABC"
+    toolkit::ComboBox* dotListBox;          // the dot list
+    toolkit::CheckBox* closeFigureCheck;    // "CIERRA"
+    toolkit::CommandButton* moveButton;     // "Mover": the dot tool moves dots
+    toolkit::CommandButton* autoDotsButton; // "Puntos automáticos"
+    QSpinBox* autoDotsCount;                // how many, 3 to 150
+    toolkit::CheckBox* showDrawingCheck;    // "El niño ve el dibujo"
+    toolkit::CheckBox* eraseOutlineCheck;   // "Borrar el contorno"
+    toolkit::CommandButton* themeButton;    // "Guardar en un tema"
+    toolkit::CommandButton* tryButton;      // "Probar"
+    // Names a control after its member, as tests look it up.
+    static void name(QWidget* control, const char* member, int index = -1);
+
+    // --- Start-up and layout (editorwindow.cpp, editorwindow_layout.cpp) ---------------
+    void buildEditorWindow();
+
+    // --- Settings (editorwindow_palettes.cpp) -----------------------------------
+    DrawingSettings settings_;
+    Tool activeTool_ = Tool::Line;
     double piValue = 0;
-    int currentPage = 0;
+    int currentPage_ = 0;
     int highlightedPageButton = 0;
-    bool mirrorLeftRight = false;
-    bool mirrorTopBottom = false;
-    bool mirrorCentre = false;
     int polygonMode = 0;
     int circleKind = 0;
-    int brushSize = 0; // half the side of the eraser square, twips
-    int dotSize = 0;
-    int dotEntryCount = 0;
-    int dotNumber = 0;
-    bool newFigure = false;
 
     // --- Shapes (editorwindow_shapes.cpp) ---------------------------------------
     void drawShapePreview();
@@ -174,9 +228,6 @@ public:
     std::array<int, PolygonShape::MaxVertices> polygonY{};
 
     // --- Canvas (editorwindow_canvas.cpp) ---------------------------------------
-    void pressOnCanvas(int Button, int Shift, float X, float Y);
-    void moveOnCanvas(int Button, int Shift, float X, float Y);
-    void releaseOnCanvas(int Button, int Shift, float X, float Y);
     void pushUndoSnapshot();
 
     double pressX = 0;
@@ -187,10 +238,6 @@ public:
     double pointerY = 0;
     double prevMoveX = 0;
     int prevMoveY = 0;
-    double prevDotX = 0;
-    double prevDotY = 0;
-    double firstDotX = 0;
-    int firstDotY = 0;
     int stampRadius = 0;
 
     // --- File commands (editorwindow_files.cpp) ---------------------------------
@@ -199,95 +246,39 @@ public:
     void writeActivity();
     // False when the page has nothing left to take back.
     bool undoStep();
-    // Ctrl+P: prints the dots placed so far as a paper worksheet.
-    void printDots();
 
-    std::array<int, Pages> undoPos{};   // the next slot to write, per page
-    std::array<int, Pages> undoDepth{}; // snapshots an undo can still go back to
-    int lastActivityNumber = 0;
-    static int previousSlot(int slot) { return (slot + UndoSlots - 1) % UndoSlots; }
+    UndoRings undo_{Pages};
 
-    // --- Working state kept for the next start (editorwindow_workstate.cpp) -----
+    // --- Working state (editorwindow_workstate.cpp) -----------------------------
     // At the end of start-up: takes the working state (unless another editor
     // holds it), offers back the work of last time, and keeps it from then on.
     void startWorkingState();
-    // Writes the working state now and waits: before an orderly end, and in tests.
-    void keepWorkingStateNow();
-    // Shared copies of everything kept; cheap enough for the UI thread.
-    WorkingState workingState() const;
-    void restoreWorkingState(const WorkingState& state);
 
     // --- The dots over the page (editorwindow_dots.cpp) -------------------------
     // The dots, their lines and labels are not drawn into the pages: the
     // canvas shows them over the page's drawing, from this list, so moving
     // or removing one never harms what lies under it. They join the drawing
     // where the page is used as a whole picture (a saved bitmap).
-    DotList dots;                           // dotListBox's entries, in its order
-    toolkit::CommandButton* moveButton;     // "Mover": the dot tool moves dots
-    toolkit::CommandButton* autoDotsButton; // "Puntos automáticos"
-    QSpinBox* autoDotsCount;                // how many, 3 to 150
-    toolkit::CheckBox* showDrawingCheck;    // "El niño ve el dibujo"
-    toolkit::CheckBox* eraseOutlineCheck;   // "Borrar el contorno"
+    DotList dots_; // dotListBox's entries, in its order
+    NextDot next_; // where the dot tool's next dot goes on from
+    int dotEntryCount = 0;
     bool movingDots = false;
-    void switchMoving();
-    // Finds the figures of the page's drawing and places that many numbered
-    // dots along their outlines as if clicked, each figure closed: one undo
-    // step.
-    void placeDotsAutomatically();
-    // Files or a picture dropped on the canvas.
-    void dropped(const QMimeData& data);
-    // Supr: in moving, removes the dot under the pointer, else the one last
-    // moved.
-    void deleteKey();
-    // The page as a whole picture: its drawing with its dots over it.
-    QImage pagePicture(int page);
-
-    // --- Opening an activity (editorwindow_open.cpp) ----------------------------
-    // Puts the activity's dots on the page shown after an undo snapshot, in
-    // place of the dot list, and says what the player would leave out of it.
-    // False, with a word to the adult and nothing changed, when it cannot be
-    // read.
-    bool openActivity(const QString& path);
     void openPictureOf(const QString& path);
-    // The file the dot list was opened from; empty for a list started here.
-    QString openedActivity;
+    QString openedActivity_;
 
-    // --- The school's settings -------------------------------------------
-    // The lab settings and the reader of its shared theme folders, replaced
-    // by tests before startUp; every use of a shared folder goes through
-    // share().
-    toolkit::LabSettings lab = toolkit::LabSettings::current();
-    toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
-    toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
-
-    // --- Taking the activity to the player (editorwindow_themes.cpp) -----------
-    toolkit::CommandButton* themeButton; // "Guardar en un tema"
-    toolkit::CommandButton* tryButton;   // "Probar"
-    // Opens the theme library (LibraryWindow) on the work, to save it into a theme.
-    void saveInTheme();
-    // Starts the player on the dots placed so far, without waiting for it.
-    void tryInPlayer();
-
-private:
     // The current page's buffer.
-    toolkit::PictureBox& page() { return pages(currentPage); }
+    toolkit::PictureBox& page() { return pages(currentPage_); }
     int currentColour() const;
     // Persistent drawing on or off for the canvas and the current page.
     void setPersistent(bool on);
     void drawPageAsCanvas();
-    // Calls draw(flipX, flipY) for a mark and then for each mirrored copy
-    // that is switched on: left-right, top-bottom, through the centre.
-    template <class Draw> void withMirrors(Draw draw) const;
-    double mirroredX(double x, bool flip) const { return flip ? mirror(x, centreX) : x; }
-    double mirroredY(double y, bool flip) const { return flip ? mirror(y, centreY) : y; }
+    template <class Draw> void withMirrors(Draw draw) const { settings_.withMirrors(draw); }
+    double mirroredX(double x, bool flip) const { return settings_.mirroredX(x, flip); }
+    double mirroredY(double y, bool flip) const { return settings_.mirroredY(y, flip); }
 
     // Palettes (editorwindow_palettes.cpp).
     void hideSettingPalettes();
-    void recomputeCentre();
     void showGrid();
-    // The grid shown is the grid button's: free placement (a step of 1)
-    // changes the snapping, not the grid, which it would fill with black.
-    int shownGridStep() const { return (gridButton + 1) * 50; }
 
     // Shapes (editorwindow_shapes.cpp): the shape of the current kind, the
     // rectangle and the polygon with their copies, on each area in turn.
@@ -312,24 +303,6 @@ private:
     // Adds a dot or closing made here to the list and to the canvas.
     void addDot(Dot dot);
 
-    // The dot list and the dot tool's state before each step taken on them
-    // (a dot, a closing, a move, a removal, "B", an opened activity), so
-    // that an undo takes the step back whole.
-    struct DotStep
-    {
-        long snapshot; // the undo snapshot taken just before the step
-        int dotNumber;
-        bool newFigure;
-        double prevDotX, prevDotY, firstDotX;
-        int firstDotY;
-        DotList dots; // the list before the step
-        QString opened;
-    };
-    std::vector<DotStep> dotSteps_;
-    // Every snapshot gets a number, and each ring slot remembers which one it
-    // holds, so an undo knows whether it takes back a dot step.
-    long snapshotCount_ = 0;
-    std::array<std::array<long, UndoSlots>, Pages> slotSnapshot_{};
     bool refuseDotBeyondLimit();
     // The number after the last numbered dot of the list, so that a figure
     // started anew goes on counting; 1 for a list without numbers.
@@ -337,14 +310,14 @@ private:
     // How the next dots are labelled, as the step list says: its last
     // entry letters them.
     DotLabels dotLabels() const;
+    // Before a step on the dots: the list and the next dot as they are,
+    // for the undo that takes the step back.
     void rememberDotStep();
     // After an undo: the list as it was before the step the undo took back.
     void takeBackDotStep();
     // A dot moved, removed or put back: the records changed are written anew,
     // dotListBox shows the list and the next dot joins on where the list ends.
     void dotListChanged();
-    // The next dot continues the list's last figure when it is still open.
-    void followList();
     // A dot's position as the activity file holds it: twips for an
     // 800 x 600 screen, whatever this screen's size.
     int fileX(double x) const;
@@ -425,16 +398,5 @@ private:
     toolkit::Platform& platform_;
     bool loaded_ = false;
 };
-
-template <class Draw> void EditorWindow::withMirrors(Draw draw) const
-{
-    draw(false, false);
-    if (mirrorLeftRight)
-        draw(true, false);
-    if (mirrorTopBottom)
-        draw(false, true);
-    if (mirrorCentre)
-        draw(true, true);
-}
 
 } // namespace editor

@@ -22,20 +22,24 @@ constexpr int Gap = 100; // twips between the dot list and these controls
 void EditorWindow::createAutoDots()
 {
     autoDotsButton = new toolkit::CommandButton(this);
+    name(autoDotsButton, "autoDotsButton");
     autoDotsButton->setCaption(tr("Puntos automáticos"));
     autoDotsButton->setBackColor(toolkit::vbWhite);
     autoDotsButton->setToolTipText(
         tr("Pone los puntos solos a lo largo del contorno de cada figura de la página"));
     autoDotsButton->onClick = [this] { placeDotsAutomatically(); };
     autoDotsCount = new QSpinBox(this);
+    name(autoDotsCount, "autoDotsCount");
     autoDotsCount->setRange(3, 150);
     autoDotsCount->setValue(20);
     autoDotsCount->setToolTip(tr("Cuántos puntos automáticos"));
     showDrawingCheck = new toolkit::CheckBox(this);
+    name(showDrawingCheck, "showDrawingCheck");
     showDrawingCheck->setText(tr("El niño ve el dibujo"));
     showDrawingCheck->setToolTip(
         tr("La actividad lleva el dibujo de la página, y el niño lo ve debajo de los puntos"));
     eraseOutlineCheck = new toolkit::CheckBox(this);
+    name(eraseOutlineCheck, "eraseOutlineCheck");
     eraseOutlineCheck->setText(tr("Borrar el contorno"));
     eraseOutlineCheck->setToolTip(
         tr("Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los "
@@ -78,7 +82,7 @@ QByteArray EditorWindow::activityPicture() const
         return {};
     const QSize screen(platform_.screenWidthTwips() / platform_.twipsPerPixelX(),
                        platform_.screenHeightTwips() / platform_.twipsPerPixelY());
-    return toolkit::activityPictureBytes(pages(currentPage).Image(), screen);
+    return toolkit::activityPictureBytes(pages(currentPage_).Image(), screen);
 }
 
 void EditorWindow::placeDotsAutomatically()
@@ -106,26 +110,26 @@ void EditorWindow::placeDotsAutomatically()
     const DotLabels labels = dotLabels();
     for (const QList<QPointF>& figure : dotsAlong(outlines, count)) {
         for (qsizetype i = 0; i < figure.size(); ++i) {
-            addDot({labels.label(dotNumber),
+            addDot({labels.label(next_.number),
                     figure[i] * toolkit::TwipsPerPixel,
                     currentColour(),
-                    currentPage,
-                    dotSize,
+                    currentPage_,
+                    settings_.dotSize(),
                     canvas->FontSize,
                     i == 0,
                     {}});
-            dotNumber += labels.step;
+            next_.number += labels.step;
         }
         addDot({QString(),
                 figure.first() * toolkit::TwipsPerPixel,
                 currentColour(),
-                currentPage,
-                dotSize,
+                currentPage_,
+                settings_.dotSize(),
                 canvas->FontSize,
                 false,
                 {}});
     }
-    newFigure = true;
+    next_.newFigure = true;
     showPage();
     workChanged();
 }

@@ -17,11 +17,11 @@ using toolkit::LineShape;
 void EditorWindow::pressOnCanvas(int Button, int, float X, float Y)
 {
     strokeSnapshotTaken_ = false;
-    pressX = snap(X, gridStep);
-    pressY = snap(Y, gridStep);
-    pressMirrorX = mirror(pressX, centreX);
-    pressMirrorY = mirror(pressY, centreY);
-    if (activeTool == Tool::Dots && movingDots)
+    pressX = snap(X, settings_.gridStep());
+    pressY = snap(Y, settings_.gridStep());
+    pressMirrorX = mirror(pressX, settings_.centreX());
+    pressMirrorY = mirror(pressY, settings_.centreY());
+    if (activeTool_ == Tool::Dots && movingDots)
         moveDown(Button, X, Y);
 }
 
@@ -29,13 +29,13 @@ void EditorWindow::moveOnCanvas(int Button, int, float X, float Y)
 {
     canvas->Cls();
     canvas->DrawWidth = 2;
-    pointerX = snap(X, gridStep);
-    pointerY = snap(Y, gridStep);
+    pointerX = snap(X, settings_.gridStep());
+    pointerY = snap(Y, settings_.gridStep());
     drawCursorCross();
-    if (Button != 0 && activeTool == Tool::Dots && movingDots) {
+    if (Button != 0 && activeTool_ == Tool::Dots && movingDots) {
         moveDrag();
     } else if (Button != 0) {
-        canvas->DrawWidth = lineWidth;
+        canvas->DrawWidth = settings_.lineWidth();
         moveAction();
     }
     prevMoveX = pointerX;
@@ -44,7 +44,7 @@ void EditorWindow::moveOnCanvas(int Button, int, float X, float Y)
 
 void EditorWindow::drawCursorCross()
 {
-    const double arm = gridStep + 100;
+    const double arm = settings_.gridStep() + 100;
     canvas->Line(pointerX + arm, pointerY, pointerX - arm, pointerY);
     canvas->Line(pointerX, pointerY + arm, pointerX, pointerY - arm);
 }
@@ -52,7 +52,7 @@ void EditorWindow::drawCursorCross()
 void EditorWindow::moveAction()
 {
     const int C = currentColour();
-    switch (activeTool) {
+    switch (activeTool_) {
     case Tool::Line:
         withMirrors([&](bool flipX, bool flipY) {
             canvas->Line(mirroredX(pressX, flipX), mirroredY(pressY, flipY),
@@ -78,7 +78,7 @@ void EditorWindow::moveAction()
         eraseSquare();
         break;
     case Tool::Dots:
-        canvas->Line(prevDotX, prevDotY, pointerX, pointerY, C);
+        canvas->Line(next_.prevX, next_.prevY, pointerX, pointerY, C);
         break;
     default:
         break;
@@ -110,8 +110,8 @@ void EditorWindow::stampCircle()
 
 void EditorWindow::pencilSegment()
 {
-    pressMirrorX = mirror(prevMoveX, centreX);
-    pressMirrorY = mirror(prevMoveY, centreY);
+    pressMirrorX = mirror(prevMoveX, settings_.centreX());
+    pressMirrorY = mirror(prevMoveY, settings_.centreY());
     snapshotBeforeStroke();
     setPersistent(true);
     withMirrors([&](bool flipX, bool flipY) {
@@ -124,10 +124,10 @@ void EditorWindow::pencilSegment()
 
 void EditorWindow::eraseSquare()
 {
-    const double left = pointerX - brushSize;
-    const double top = pointerY - brushSize;
-    const double right = pointerX + brushSize;
-    const double bottom = pointerY + brushSize;
+    const double left = pointerX - settings_.eraserHalfSide();
+    const double top = pointerY - settings_.eraserHalfSide();
+    const double right = pointerX + settings_.eraserHalfSide();
+    const double bottom = pointerY + settings_.eraserHalfSide();
     snapshotBeforeStroke();
     setPersistent(true);
     for (auto* area : {canvas, &page()})
@@ -135,31 +135,31 @@ void EditorWindow::eraseSquare()
     setPersistent(false);
     canvas->DrawWidth = 1;
     canvas->Line(left, top, right, bottom, toolkit::vbBlack, LineShape::Box);
-    canvas->DrawWidth = lineWidth;
+    canvas->DrawWidth = settings_.lineWidth();
 }
 
 void EditorWindow::releaseOnCanvas(int, int, float, float)
 {
     const bool drawnWhileHeld =
-        activeTool == Tool::Stamp || activeTool == Tool::Pencil || activeTool == Tool::Eraser;
+        activeTool_ == Tool::Stamp || activeTool_ == Tool::Pencil || activeTool_ == Tool::Eraser;
     strokeSnapshotTaken_ = false;
-    if (activeTool == Tool::Dots && movingDots) {
+    if (activeTool_ == Tool::Dots && movingDots) {
         moveUp();
         return;
     }
     if (drawnWhileHeld) {
-        drawDots(*canvas, currentPage); // over what the stroke drew on them
+        drawDots(*canvas, currentPage_); // over what the stroke drew on them
         return;
     }
-    if (activeTool == Tool::Dots && refuseDotBeyondLimit())
+    if (activeTool_ == Tool::Dots && refuseDotBeyondLimit())
         return;
     pushUndoSnapshot();
     setPersistent(true);
     commitAction();
-    if (activeTool == Tool::Dots)
+    if (activeTool_ == Tool::Dots)
         placeDot();
     else
-        drawDots(*canvas, currentPage);
+        drawDots(*canvas, currentPage_);
     setPersistent(false);
     workChanged();
 }
@@ -167,7 +167,7 @@ void EditorWindow::releaseOnCanvas(int, int, float, float)
 void EditorWindow::commitAction()
 {
     const int C = currentColour();
-    switch (activeTool) {
+    switch (activeTool_) {
     case Tool::Line:
         withMirrors([&](bool flipX, bool flipY) {
             for (auto* area : {canvas, &page()})
@@ -206,13 +206,14 @@ void EditorWindow::floodFill()
     const int colour = canvas->Point(seed.x(), seed.y());
     if (colour >= 0)
         canvas->FloodFill(seed.x(), seed.y(), colour);
-    if (std::any_of(dots.begin(), dots.end(), [&](const Dot& d) { return d.page == currentPage; }))
+    if (std::any_of(dots_.begin(), dots_.end(),
+                    [&](const Dot& d) { return d.page == currentPage_; }))
         fillPageWithinDots(x, y);
     else if (const int colour = page().Point(x, y); colour >= 0)
         page().FloodFill(x, y, colour);
     for (auto* area : {canvas, &page()}) {
         area->ScaleMode = toolkit::vbTwips;
-        area->FillStyle = fillStyleChoice;
+        area->FillStyle = settings_.fillStyle();
     }
 }
 
@@ -221,7 +222,7 @@ void EditorWindow::floodFill()
 // the page takes the pixels it painted.
 void EditorWindow::fillPageWithinDots(int x, int y)
 {
-    const QImage before = pagePicture(currentPage);
+    const QImage before = pagePicture(currentPage_);
     composer_->ScaleMode = toolkit::vbPixels;
     composer_->FillStyle = toolkit::vbFSSolid;
     composer_->FillColor = page().FillColor;
@@ -254,7 +255,7 @@ void EditorWindow::fillPageWithinDots(int x, int y)
 // sees the fill the page gets.
 QPoint EditorWindow::canvasSeed(int x, int y) const
 {
-    const int wanted = pages(currentPage).Point(x, y);
+    const int wanted = pages(currentPage_).Point(x, y);
     if (canvas->Point(x, y) == wanted)
         return {x, y};
     for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
@@ -278,26 +279,26 @@ bool EditorWindow::refuseDotBeyondLimit()
 void EditorWindow::placeDot()
 {
     rememberDotStep();
-    const bool starts = newFigure;
-    if (newFigure) {
-        prevDotX = pressX;
-        prevDotY = pressY;
-        firstDotX = pressX;
-        firstDotY = roundToInt32(pressY);
-        newFigure = false;
+    const bool starts = next_.newFigure;
+    if (next_.newFigure) {
+        next_.prevX = pressX;
+        next_.prevY = pressY;
+        next_.firstX = pressX;
+        next_.firstY = roundToInt32(pressY);
+        next_.newFigure = false;
     }
     const DotLabels labels = dotLabels();
-    addDot({labels.label(dotNumber),
+    addDot({labels.label(next_.number),
             {pointerX, pointerY},
             currentColour(),
-            currentPage,
-            dotSize,
+            currentPage_,
+            settings_.dotSize(),
             canvas->FontSize,
             starts,
             {}});
-    prevDotX = pointerX;
-    prevDotY = pointerY;
-    dotNumber += labels.step;
+    next_.prevX = pointerX;
+    next_.prevY = pointerY;
+    next_.number += labels.step;
 }
 
 DotLabels EditorWindow::dotLabels() const
@@ -312,16 +313,16 @@ DotLabels EditorWindow::dotLabels() const
 // A figure without a dot has nothing to close.
 void EditorWindow::closeFigure()
 {
-    if (newFigure || dotEntryCount == 0 || refuseDotBeyondLimit())
+    if (next_.newFigure || dotEntryCount == 0 || refuseDotBeyondLimit())
         return;
     pushUndoSnapshot();
     rememberDotStep();
-    newFigure = true;
+    next_.newFigure = true;
     addDot({QString(),
-            {firstDotX, double(firstDotY)},
+            {next_.firstX, double(next_.firstY)},
             currentColour(),
-            currentPage,
-            dotSize,
+            currentPage_,
+            settings_.dotSize(),
             canvas->FontSize,
             false,
             {}});
@@ -329,16 +330,7 @@ void EditorWindow::closeFigure()
 
 void EditorWindow::pushUndoSnapshot()
 {
-    const int p = currentPage;
-    auto& ring = undoRings[static_cast<size_t>(p + 1)];
-    // Only the newest snapshot is kept whole, for the undo that often
-    // follows at once; the older ones are compressed in the background.
-    if (undoDepth[p] > 0)
-        ring(previousSlot(undoPos[p])).park();
-    ring(undoPos[p]).holdPicture(pages(p).Image());
-    slotSnapshot_[p][undoPos[p]] = ++snapshotCount_;
-    undoPos[p] = (undoPos[p] + 1) % UndoSlots;
-    undoDepth[p] = std::min(undoDepth[p] + 1, UndoSlots);
+    undo_.push(currentPage_, pages(currentPage_).Image());
 }
 
 int EditorWindow::numberAfterTheList() const
@@ -354,26 +346,20 @@ int EditorWindow::numberAfterTheList() const
     return 1;
 }
 
-// Steps that no undo can reach any more (each page keeps seven snapshots)
-// are let go, so a long session of moves keeps no more than these.
 void EditorWindow::rememberDotStep()
 {
-    static constexpr size_t Reachable = UndoSlots * Pages;
-    if (dotSteps_.size() >= Reachable)
-        dotSteps_.erase(dotSteps_.begin());
-    dotSteps_.push_back({snapshotCount_, dotNumber, newFigure, prevDotX, prevDotY, firstDotX,
-                         firstDotY, dots, openedActivity});
+    undo_.rememberDotStep({next_, dots_, openedActivity_});
 }
 
 void EditorWindow::addDot(Dot dot)
 {
     dot.record = recordOf(dot);
-    dots.push_back(dot);
+    dots_.push_back(dot);
     dotListBox->AddItem(dot.record);
     dotListBox->setListIndex(dotListBox->ListCount() - 1); // the newest dot shows
     dotEntryCount += 1;
     canvas->AutoRedraw = true;
-    drawDot(*canvas, int(dots.size()) - 1);
+    drawDot(*canvas, int(dots_.size()) - 1);
     canvas->AutoRedraw = false;
 }
 
@@ -385,27 +371,19 @@ void EditorWindow::addDot(Dot dot)
 // tool, a dot on another page) leaves the list alone.
 void EditorWindow::takeBackDotStep()
 {
-    if (dotSteps_.empty())
+    std::optional<DotStep> before = undo_.takeBackDotStep(currentPage_);
+    if (!before)
         return;
-    DotStep& before = dotSteps_.back();
-    if (slotSnapshot_[currentPage][undoPos[currentPage]] != before.snapshot)
-        return;
-    dots = std::move(before.dots);
-    openedActivity = before.opened;
-    dotNumber = before.dotNumber;
-    newFigure = before.newFigure;
-    prevDotX = before.prevDotX;
-    prevDotY = before.prevDotY;
-    firstDotX = before.firstDotX;
-    firstDotY = before.firstDotY;
-    dotSteps_.pop_back();
+    dots_ = std::move(before->dots);
+    openedActivity_ = std::move(before->opened);
+    next_ = before->next;
     dotListChanged();
 }
 
 void EditorWindow::dotListChanged()
 {
     dotListBox->Clear();
-    for (Dot& dot : dots) {
+    for (Dot& dot : dots_) {
         if (dot.record.isEmpty())
             dot.record = recordOf(dot);
         dotListBox->AddItem(dot.record);
@@ -416,19 +394,6 @@ void EditorWindow::dotListChanged()
     // A dot held by the pointer may be gone or have another index now (an
     // undo with the button down): the drag ends here.
     grabbed_ = -1;
-}
-
-void EditorWindow::followList()
-{
-    if (dots.empty() || dots.back().closes()) {
-        newFigure = true;
-        return;
-    }
-    const Dot& first = dots[size_t(figureStart(dots, int(dots.size()) - 1))];
-    prevDotX = dots.back().at.x();
-    prevDotY = dots.back().at.y();
-    firstDotX = first.at.x();
-    firstDotY = roundToInt32(first.at.y());
 }
 
 QString EditorWindow::recordOf(const Dot& dot) const

@@ -59,6 +59,7 @@ QRect labelBox(const Dot& dot, const QString& fontName)
 void EditorWindow::createMoveButton()
 {
     moveButton = new toolkit::CommandButton(this);
+    name(moveButton, "moveButton");
     moveButton->setPicture(pictures::moveDots());
     moveButton->setBackColor(toolkit::vbWhite);
     moveButton->setAccessibleName(tr("Mover"));
@@ -90,7 +91,7 @@ void EditorWindow::showPage()
 {
     canvas->setPicture(page().Image());
     gridShown_ = false;
-    drawDots(*canvas, currentPage);
+    drawDots(*canvas, currentPage_);
 }
 
 void EditorWindow::showCanvas()
@@ -112,12 +113,12 @@ QImage EditorWindow::pagePicture(int p)
 
 void EditorWindow::drawDots(PictureBox& area, int p, const QRegion& within)
 {
-    if (std::none_of(dots.begin(), dots.end(), [p](const Dot& d) { return d.page == p; }))
+    if (std::none_of(dots_.begin(), dots_.end(), [p](const Dot& d) { return d.page == p; }))
         return; // and the area keeps sharing its picture
     const bool persistent = area.AutoRedraw;
     area.AutoRedraw = true;
-    for (int i = 0; i < int(dots.size()); ++i)
-        if (dots[size_t(i)].page == p && (within.isEmpty() || within.intersects(dotMarks(i))))
+    for (int i = 0; i < int(dots_.size()); ++i)
+        if (dots_[size_t(i)].page == p && (within.isEmpty() || within.intersects(dotMarks(i))))
             drawDot(area, i);
     area.AutoRedraw = persistent;
 }
@@ -127,8 +128,8 @@ void EditorWindow::drawDots(PictureBox& area, int p, const QRegion& within)
 // label centred on the dot, in the dot's colour.
 void EditorWindow::drawDot(PictureBox& area, int i)
 {
-    const Dot& dot = dots[size_t(i)];
-    const QPointF from = lineStart(dots, i);
+    const Dot& dot = dots_[size_t(i)];
+    const QPointF from = lineStart(dots_, i);
     const int width = area.DrawWidth, fill = area.FillStyle, ink = area.ForeColor;
     const double points = area.FontSize;
     area.DrawWidth = 1;
@@ -152,8 +153,8 @@ void EditorWindow::drawDot(PictureBox& area, int i)
 
 QRegion EditorWindow::dotMarks(int i) const
 {
-    const Dot& dot = dots[size_t(i)];
-    QRegion marks = lineBands(pixelOf(lineStart(dots, i)), pixelOf(dot.at));
+    const Dot& dot = dots_[size_t(i)];
+    QRegion marks = lineBands(pixelOf(lineStart(dots_, i)), pixelOf(dot.at));
     if (dot.closes())
         return marks;
     const int r = dot.radius / toolkit::TwipsPerPixel + 2;
@@ -171,8 +172,9 @@ void EditorWindow::redrawCanvas(const QRegion& pixels)
     canvas->ClipPixels = area;
     canvas->AutoRedraw = true;
     if (gridShown_)
-        canvas->PSetGrid(shownGridStep(), canvas->Width(), canvas->Height(), toolkit::vbBlack);
-    drawDots(*canvas, currentPage, area);
+        canvas->PSetGrid(settings_.shownGridStep(), canvas->Width(), canvas->Height(),
+                         toolkit::vbBlack);
+    drawDots(*canvas, currentPage_, area);
     canvas->AutoRedraw = false;
     canvas->ClipPixels = QRegion();
 }
@@ -183,9 +185,9 @@ int EditorWindow::dotAt(double x, double y) const
 {
     int found = -1;
     double nearest = 0;
-    for (int i = 0; i < int(dots.size()); ++i) {
-        const Dot& dot = dots[size_t(i)];
-        if (dot.closes() || dot.page != currentPage)
+    for (int i = 0; i < int(dots_.size()); ++i) {
+        const Dot& dot = dots_[size_t(i)];
+        if (dot.closes() || dot.page != currentPage_)
             continue;
         const double distance = std::hypot(dot.at.x() - x, dot.at.y() - y);
         if (distance <= std::max(dot.radius, 150) && (found < 0 || distance < nearest)) {
@@ -215,7 +217,7 @@ void EditorWindow::moveDown(int button, double x, double y)
 // so a click on a dot is no step.
 void EditorWindow::moveDrag()
 {
-    if (grabbed_ < 0 || dots[size_t(grabbed_)].at == QPointF(pointerX, pointerY))
+    if (grabbed_ < 0 || dots_[size_t(grabbed_)].at == QPointF(pointerX, pointerY))
         return;
     if (!grabStepTaken_) {
         pushUndoSnapshot();
@@ -223,10 +225,10 @@ void EditorWindow::moveDrag()
         grabStepTaken_ = true;
     }
     QRegion changed;
-    for (int j : dependents(dots, grabbed_))
+    for (int j : dependents(dots_, grabbed_))
         changed += dotMarks(j);
-    editor::moveDot(dots, grabbed_, QPointF(pointerX, pointerY));
-    for (int j : dependents(dots, grabbed_))
+    editor::moveDot(dots_, grabbed_, QPointF(pointerX, pointerY));
+    for (int j : dependents(dots_, grabbed_))
         changed += dotMarks(j);
     redrawCanvas(changed);
 }
@@ -235,8 +237,8 @@ void EditorWindow::moveUp()
 {
     if (grabbed_ >= 0 && grabStepTaken_) {
         dotListChanged();
-        if (!newFigure)
-            followList();
+        if (!next_.newFigure)
+            next_.follow(dots_);
         workChanged();
     }
     grabbed_ = -1;
@@ -246,23 +248,23 @@ void EditorWindow::removeDotAt(int i)
 {
     pushUndoSnapshot();
     rememberDotStep();
-    dotNumber -= removeDot(dots, i);
+    next_.number -= removeDot(dots_, i);
     grabbed_ = lastMoved_ = -1;
     dotListChanged();
-    if (!newFigure)
-        followList();
+    if (!next_.newFigure)
+        next_.follow(dots_);
     showCanvas();
     workChanged();
 }
 
 void EditorWindow::deleteKey()
 {
-    if (activeTool != Tool::Dots || !movingDots)
+    if (activeTool_ != Tool::Dots || !movingDots)
         return;
     int i = dotAt(pointerX, pointerY);
     if (i < 0)
         i = lastMoved_;
-    if (i >= 0 && i < int(dots.size()) && !dots[size_t(i)].closes())
+    if (i >= 0 && i < int(dots_.size()) && !dots_[size_t(i)].closes())
         removeDotAt(i);
 }
 

@@ -185,7 +185,7 @@ QByteArray EditorWindow::activityContents() const
         entries << dotListBox->List(i);
     const ActivityHeader header{canvas->Width(), canvas->Height(),
                                 dotSizeButtons(DotButton::Circles).text() == QLatin1String("O"),
-                                dotSize, canvas->FontSize};
+                                settings_.dotSize(), canvas->FontSize};
     return activityText(header, entries);
 }
 
@@ -194,15 +194,10 @@ QByteArray EditorWindow::activityContents() const
 // page or comes round again to the newest.
 bool EditorWindow::undoStep()
 {
-    const int p = currentPage;
-    if (undoDepth[p] == 0)
+    const int p = currentPage_;
+    if (undo_.depth(p) == 0)
         return false;
-    auto& ring = undoRings[static_cast<size_t>(p + 1)];
-    undoDepth[p] -= 1;
-    undoPos[p] = previousSlot(undoPos[p]);
-    const QImage snapshot = ring(undoPos[p]).Picture();
-    ring(undoPos[p]).setPicture(QImage()); // out of reach now: the page holds it
-    pages(p).setPicture(snapshot);
+    pages(p).setPicture(undo_.takeBack(p));
     takeBackDotStep();
     showPage();
     prefetchNewestSnapshot();
@@ -213,9 +208,7 @@ bool EditorWindow::undoStep()
 // background while the adult looks at the page.
 void EditorWindow::prefetchNewestSnapshot()
 {
-    const int p = currentPage;
-    if (undoDepth[p] > 0)
-        undoRings[static_cast<size_t>(p + 1)](previousSlot(undoPos[p])).prefetch();
+    undo_.prefetchNewest(currentPage_);
 }
 
 void EditorWindow::clearPage()

@@ -43,11 +43,13 @@ void EditorWindow::buildEditorWindow()
         button->setToolTipText(tr("Página %1").arg(i + 1));
         button->hide();
         button->onClick = [this, i] { choosePage(i); };
+        name(button, "pageButtons", i);
         pageButtons.Load(button);
 
         auto* page = new PictureBox(this);
         page->setBackColor(toolkit::vbWhite);
         page->hide();
+        name(page, "pages", i);
         pages.Load(page);
     }
     pageButtons(0).setBackColor(0xFF0000);
@@ -102,13 +104,6 @@ void EditorWindow::buildEditorWindow()
     dotListBox->setLeft(closeFigureCheck->Left() + closeFigureCheck->Width() + 100);
     placeMoveButton();
     placeAutoDots();
-}
-
-void EditorWindow::createUndoImages()
-{
-    for (int i = 1; i < UndoSlots; ++i)
-        for (int ring = 1; ring <= Pages; ++ring)
-            undoRings[static_cast<size_t>(ring)].LoadNew();
 }
 
 } // namespace editor

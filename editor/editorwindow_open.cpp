@@ -29,16 +29,16 @@ bool EditorWindow::openActivity(const QString& path)
     pushUndoSnapshot();
     rememberDotStep();
     openPictureOf(path);
-    dotSize = read->dotSize;
+    settings_.setDotSize(read->dotSize);
     canvas->FontSize = read->fontSize;
     page().FontSize = read->fontSize;
     dotSizeButtons(DotButton::Circles).setCaption(read->circles ? QStringLiteral("O") : QString());
-    dots = dotsOfRecords(read->records, dotSize, read->fontSize);
-    openedActivity = path;
+    dots_ = dotsOfRecords(read->records, settings_.dotSize(), read->fontSize);
+    openedActivity_ = path;
     dotListChanged();
-    dotNumber = numberAfterTheList();
-    newFigure = false;
-    followList(); // an open last figure goes on with the next dot
+    next_.number = numberAfterTheList();
+    next_.newFigure = false;
+    next_.follow(dots_); // an open last figure goes on with the next dot
     showCanvas();
     workChanged();
     if (!read->leftOut.isEmpty())
@@ -75,7 +75,7 @@ DotList EditorWindow::dotsOfRecords(const QVector<ReadActivity::Record>& records
         list.push_back({r.label,
                         {canvasX(r.x), canvasY(r.y)},
                         toolkit::RGB(r.red, r.green, r.blue),
-                        currentPage,
+                        currentPage_,
                         radius,
                         fontSize,
                         k == 0 || records[k - 1].label.isEmpty(),

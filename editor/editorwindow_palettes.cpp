@@ -73,41 +73,41 @@ void EditorWindow::chooseTool(Tool tool)
             savePictureAs();
             break;
         case Tool::Line:
-            activeTool = Tool::Line;
+            activeTool_ = Tool::Line;
             showAll(widthButtons);
             break;
         case Tool::Stamp:
             fillStyleButtons(0).show();
             fillStyleButtons(1).show();
-            activeTool = Tool::Stamp;
+            activeTool_ = Tool::Stamp;
             break;
         case Tool::Pencil:
-            activeTool = Tool::Pencil;
+            activeTool_ = Tool::Pencil;
             showAll(widthButtons);
             break;
         case Tool::SnapToGrid:
-            gridStep = (gridButton + 1) * 50;
+            settings_.placeOnGrid();
             break;
         case Tool::FreeHand:
-            gridStep = 1;
+            settings_.placeFreely();
             break;
         case Tool::Circle:
             showAll(fillStyleButtons);
             showAll(circleKindButtons);
-            activeTool = Tool::Circle;
+            activeTool_ = Tool::Circle;
             break;
         case Tool::Rectangle:
             showAll(fillStyleButtons);
-            activeTool = Tool::Rectangle;
+            activeTool_ = Tool::Rectangle;
             break;
         case Tool::Fill:
-            activeTool = Tool::Fill;
+            activeTool_ = Tool::Fill;
             break;
         case Tool::Polygon:
             showAll(polygonModeButtons);
             sidesLabel->show();
             sidesList->show();
-            activeTool = Tool::Polygon;
+            activeTool_ = Tool::Polygon;
             break;
         case Tool::Undo:
             undoStep();
@@ -126,12 +126,12 @@ void EditorWindow::chooseTool(Tool tool)
             break;
         case Tool::Eraser:
             showAll(eraserButtons);
-            activeTool = Tool::Eraser;
+            activeTool_ = Tool::Eraser;
             break;
         case Tool::Dots:
-            dotNumber = numberAfterTheList();
-            newFigure = true;
-            activeTool = Tool::Dots;
+            next_.number = numberAfterTheList();
+            next_.newFigure = true;
+            activeTool_ = Tool::Dots;
             showAll(dotSizeButtons);
             numberStep->show();
             closeFigureCheck->show();
@@ -153,21 +153,10 @@ void EditorWindow::chooseTool(Tool tool)
         workChanged();
 }
 
-void EditorWindow::recomputeCentre()
-{
-    const auto half = [this](int twips) {
-        return static_cast<int>(toolkit::roundHalfEven(twips / 2.0)) / gridStep * gridStep;
-    };
-    centreX = half(canvas->Width());
-    centreY = half(canvas->Height());
-}
-
 void EditorWindow::chooseGrid(int step)
 {
-    gridButton = step / 50 - 1;
-    markChosen(gridButtons, gridButton);
-    gridStep = step;
-    recomputeCentre();
+    settings_.chooseGrid(step, {canvas->Width(), canvas->Height()});
+    markChosen(gridButtons, settings_.gridButton());
     showGrid();
 }
 
@@ -178,38 +167,37 @@ void EditorWindow::showGrid()
     canvas->AutoRedraw = true;
     canvas->setPicture(page().Image());
     canvas->DrawWidth = 1;
-    canvas->PSetGrid(shownGridStep(), canvas->Width(), canvas->Height(), toolkit::vbBlack);
+    canvas->PSetGrid(settings_.shownGridStep(), canvas->Width(), canvas->Height(),
+                     toolkit::vbBlack);
     canvas->AutoRedraw = false;
     gridShown_ = true;
-    drawDots(*canvas, currentPage);
+    drawDots(*canvas, currentPage_);
 }
 
 void EditorWindow::chooseSymmetry(Symmetry symmetry)
 {
     if (symmetry == Symmetry::None) {
-        mirrorLeftRight = mirrorTopBottom = mirrorCentre = false;
+        settings_.clearMirrors();
         for (auto& button : symmetryButtons)
             button.setBackColor(vbWhite);
         symmetryButtons(Symmetry::None).setBackColor(vbGreen);
         return;
     }
     // The three mirrors add up; each button switches its own.
-    bool* flags[4] = {nullptr, &mirrorLeftRight, &mirrorTopBottom, &mirrorCentre};
     const bool on = symmetryButtons(symmetry).BackColor() != vbGreen;
     symmetryButtons(symmetry).setBackColor(on ? vbGreen : vbWhite);
-    *flags[static_cast<int>(symmetry)] = on;
+    settings_.setMirror(symmetry, on);
 }
 
 void EditorWindow::choosePage(int number)
 {
     pageButtons(highlightedPageButton).setBackColor(vbWhite);
     pageButtons(number).setBackColor(Blue);
-    if (number != currentPage) {
+    if (number != currentPage_) {
         page().compact();
-        if (undoDepth[currentPage] > 0)
-            undoRings[size_t(currentPage + 1)](previousSlot(undoPos[currentPage])).park();
+        undo_.parkNewest(currentPage_);
     }
-    currentPage = highlightedPageButton = number;
+    currentPage_ = highlightedPageButton = number;
     showPage();
     prefetchNewestSnapshot();
     workChanged(false);
@@ -228,15 +216,15 @@ void EditorWindow::chooseCircleKind(int kind)
 void EditorWindow::chooseWidth(int width)
 {
     markChosen(widthButtons, width - 1);
-    lineWidth = width;
-    canvas->DrawWidth = lineWidth;
+    settings_.setLineWidth(width);
+    canvas->DrawWidth = settings_.lineWidth();
     for (int p = 0; p < Pages; ++p)
-        pages(p).DrawWidth = lineWidth;
+        pages(p).DrawWidth = settings_.lineWidth();
 }
 
 void EditorWindow::chooseFillStyle(int style)
 {
-    fillStyleChoice = style;
+    settings_.setFillStyle(style);
     canvas->FillStyle = style;
     for (int p = 0; p < Pages; ++p)
         pages(p).FillStyle = style;
@@ -245,33 +233,31 @@ void EditorWindow::chooseFillStyle(int style)
 void EditorWindow::chooseEraserSize(int size)
 {
     markChosen(eraserButtons, size);
-    brushSize = 25 * size + 20;
+    settings_.chooseEraserSize(size);
 }
 
 void EditorWindow::chooseDotSize(DotButton size)
 {
-    static constexpr int FontPoints[3] = {9, 12, 18};
-    static constexpr int DotSizes[3] = {150, 200, 250};
     const auto n = static_cast<size_t>(size);
     if (n > 2)
         return;
-    canvas->FontSize = FontPoints[n];
-    page().FontSize = FontPoints[n];
-    dotSize = DotSizes[n];
+    canvas->FontSize = DrawingSettings::DotFontPoints[n];
+    page().FontSize = DrawingSettings::DotFontPoints[n];
+    settings_.setDotSize(DrawingSettings::DotSizes[n]);
     workChanged(false);
 }
 
 void EditorWindow::clearDotList()
 {
-    if (!dots.empty()) {
+    if (!dots_.empty()) {
         pushUndoSnapshot();
         rememberDotStep();
     }
-    dots.clear();
-    openedActivity.clear();
+    dots_.clear();
+    openedActivity_.clear();
     dotListChanged();
-    dotNumber = 1; // a new list counts from 1, as a child does
-    newFigure = true;
+    next_.number = 1; // a new list counts from 1, as a child does
+    next_.newFigure = true;
     showCanvas();
     workChanged(false);
 }
@@ -295,9 +281,7 @@ void EditorWindow::pressOnColourStrip(int, int, float X, float Y)
     const int c = colourStrip->Point(X, Y);
     if (c < 0)
         return; // outside the strip: the colour stays
-    colourRed = c % 256;
-    colourGreen = (c / 256) % 256;
-    colourBlue = c / 65536;
+    settings_.setColour(c);
     const int colour = currentColour();
     canvas->FillColor = colour;
     page().FillColor = colour;

@@ -45,6 +45,8 @@ void EditorWindow::createThemeButtons()
                          &EditorWindow::saveInTheme);
     tryButton =
         button(1, pictures::tryActivity(), QT_TR_NOOP("Probar"), &EditorWindow::tryInPlayer);
+    name(themeButton, "themeButton");
+    name(tryButton, "tryButton");
 }
 
 // The library window saves the work into a theme, and puts the themes'
@@ -56,8 +58,8 @@ void EditorWindow::saveInTheme()
     work.picture = [this] { return activityPicture(); };
     work.written = [this] { workWritten(); };
     work.open = [this](const QString& path) { return openActivity(path); };
-    work.openedFrom = openedActivity;
-    work.openedMoved = [this](const QString& path) { openedActivity = path; };
+    work.openedFrom = openedActivity_;
+    work.openedMoved = [this](const QString& path) { openedActivity_ = path; };
     LibraryWindow library(platform_, std::move(work), share(), this);
     platform_.execDialog(library);
 }

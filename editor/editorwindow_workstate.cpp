@@ -69,20 +69,20 @@ WorkingState EditorWindow::workingState() const
     for (int p = 0; p < Pages; ++p)
         std::visit([&](const auto& held) { state.pages.emplace_back(held); }, pages(p).heldImage());
     state.canvasSize = canvas->size();
-    state.currentPage = currentPage;
-    state.activeTool = static_cast<int>(activeTool);
+    state.currentPage = currentPage_;
+    state.activeTool = static_cast<int>(activeTool_);
     for (int i = 0; i < dotEntryCount; ++i)
         state.dotEntries << dotListBox->List(i);
-    for (const Dot& dot : dots)
+    for (const Dot& dot : dots_)
         state.dotLooks.push_back({dot.page, dot.radius, dot.fontSize, dot.starts});
-    state.dotNumber = dotNumber;
-    state.newFigure = newFigure;
-    state.prevDotX = prevDotX;
-    state.prevDotY = prevDotY;
-    state.firstDotX = firstDotX;
-    state.firstDotY = firstDotY;
+    state.dotNumber = next_.number;
+    state.newFigure = next_.newFigure;
+    state.prevDotX = next_.prevX;
+    state.prevDotY = next_.prevY;
+    state.firstDotX = next_.firstX;
+    state.firstDotY = next_.firstY;
     state.stepIndex = numberStep->ListIndex();
-    state.dotSize = dotSize;
+    state.dotSize = settings_.dotSize();
     state.circles = dotSizeButtons(DotButton::Circles).text() == QLatin1String("O");
     state.written = workWritten_;
     return state;
@@ -99,7 +99,7 @@ void EditorWindow::restoreWorkingState(const WorkingState& state)
         if (picture.size() != canvasSize)
             picture = picture.scaled(canvasSize); // no new colours: fills stop where they did
         pages(p).setPicture(picture);
-        if (p != currentPage)
+        if (p != currentPage_)
             pages(p).compact();
     }
     // Sizes 150, 200 and 250 are buttons 0 to 2; a damaged size is left out.
@@ -117,29 +117,29 @@ void EditorWindow::restoreWorkingState(const WorkingState& state)
     QVector<ReadActivity::Record> records;
     for (const QString& entry : entries)
         records << dotRecord(entry);
-    dots = dotsOfRecords(records, dotSize, canvas->FontSize);
-    const bool looksKept = state.dotLooks.size() >= dots.size();
-    for (size_t i = 0; i < dots.size(); ++i) {
-        dots[i].record = entries[qsizetype(i)];
+    dots_ = dotsOfRecords(records, settings_.dotSize(), canvas->FontSize);
+    const bool looksKept = state.dotLooks.size() >= dots_.size();
+    for (size_t i = 0; i < dots_.size(); ++i) {
+        dots_[i].record = entries[qsizetype(i)];
         if (looksKept) {
             const WorkingState::DotLook& look = state.dotLooks[i];
-            dots[i].page = std::min(look.page, Pages - 1);
-            dots[i].radius = look.radius;
-            dots[i].fontSize = look.fontSize;
-            dots[i].starts = look.starts;
+            dots_[i].page = std::min(look.page, Pages - 1);
+            dots_[i].radius = look.radius;
+            dots_[i].fontSize = look.fontSize;
+            dots_[i].starts = look.starts;
         }
     }
-    openedActivity.clear();
+    openedActivity_.clear();
     dotListChanged();
     const double sx = double(canvasSize.width()) / state.canvasSize.width();
     const double sy = double(canvasSize.height()) / state.canvasSize.height();
     // Far beyond any list, and far from where adding steps would overflow.
-    dotNumber = std::clamp(state.dotNumber, 0, 1 << 24);
-    newFigure = state.newFigure;
-    prevDotX = state.prevDotX * sx;
-    prevDotY = state.prevDotY * sy;
-    firstDotX = state.firstDotX * sx;
-    firstDotY = roundToInt32(state.firstDotY * sy);
+    next_.number = std::clamp(state.dotNumber, 0, 1 << 24);
+    next_.newFigure = state.newFigure;
+    next_.prevX = state.prevDotX * sx;
+    next_.prevY = state.prevDotY * sy;
+    next_.firstX = state.firstDotX * sx;
+    next_.firstY = roundToInt32(state.firstDotY * sy);
     if (state.stepIndex >= 0 && state.stepIndex < numberStep->ListCount())
         numberStep->setListIndex(state.stepIndex);
     showPage();

@@ -32,7 +32,7 @@ QString readOnlyReason(const QString& folder)
 
 LibraryWindow::LibraryWindow(toolkit::Platform& platform, Work work, toolkit::Share share,
                              QWidget* parent)
-    : QDialog(parent), work(std::move(work)), library(platform.appFolder(), share),
+    : QDialog(parent), work_(std::move(work)), library_(platform.appFolder(), share),
       platform_(platform), share_(std::move(share))
 {
     setWindowTitle(tr("Guardar en un tema"));
@@ -47,11 +47,15 @@ LibraryWindow::~LibraryWindow() = default;
 void LibraryWindow::createControls()
 {
     themeList = new QListWidget(this);
+    themeList->setObjectName(QStringLiteral("themeList"));
     themeList->setEditTriggers(QAbstractItemView::EditKeyPressed);
     newThemeName = new QLineEdit(this);
+    newThemeName->setObjectName(QStringLiteral("newThemeName"));
     newThemeName->setPlaceholderText(tr("Nombre del tema nuevo"));
     activities = new ActivityListModel(this);
+    activities->setObjectName(QStringLiteral("activities"));
     activityView = new QListView(this);
+    activityView->setObjectName(QStringLiteral("activityView"));
     activityView->setViewMode(QListView::IconMode);
     activityView->setMovement(QListView::Static);
     activityView->setResizeMode(QListView::Adjust);
@@ -62,15 +66,17 @@ void LibraryWindow::createControls()
     activityView->setModel(activities);
     activityView->installEventFilter(this);
 
-    saveHereButton = button(tr("&Guardar aquí"), &LibraryWindow::saveHere);
-    replaceButton = button(tr("&Reemplazar"), &LibraryWindow::replaceChosen);
-    openButton = button(tr("&Abrir"), &LibraryWindow::openChosen);
-    earlierButton = button(tr("Antes"), &LibraryWindow::moveEarlier);
-    laterButton = button(tr("Después"), &LibraryWindow::moveLater);
-    removeButton = button(tr("Quitar"), &LibraryWindow::removeChosen);
-    renameThemeButton = button(tr("Cambiar &nombre"), &LibraryWindow::startRenamingTheme);
-    removeThemeButton = button(tr("Quitar &tema"), &LibraryWindow::removeChosenTheme);
-    closeButton = button(tr("Cerrar"), &LibraryWindow::reject);
+    saveHereButton = button(tr("&Guardar aquí"), "saveHereButton", &LibraryWindow::saveHere);
+    replaceButton = button(tr("&Reemplazar"), "replaceButton", &LibraryWindow::replaceChosen);
+    openButton = button(tr("&Abrir"), "openButton", &LibraryWindow::openChosen);
+    earlierButton = button(tr("Antes"), "earlierButton", &LibraryWindow::moveEarlier);
+    laterButton = button(tr("Después"), "laterButton", &LibraryWindow::moveLater);
+    removeButton = button(tr("Quitar"), "removeButton", &LibraryWindow::removeChosen);
+    renameThemeButton =
+        button(tr("Cambiar &nombre"), "renameThemeButton", &LibraryWindow::startRenamingTheme);
+    removeThemeButton =
+        button(tr("Quitar &tema"), "removeThemeButton", &LibraryWindow::removeChosenTheme);
+    closeButton = button(tr("Cerrar"), "closeButton", &LibraryWindow::reject);
     earlierButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     laterButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     removeButton->setShortcut(QKeySequence::Delete);
@@ -90,9 +96,11 @@ void LibraryWindow::createControls()
     connect(activityView, &QListView::doubleClicked, this, &LibraryWindow::openChosen);
 }
 
-QPushButton* LibraryWindow::button(const QString& caption, void (LibraryWindow::*click)())
+QPushButton* LibraryWindow::button(const QString& caption, const char* name,
+                                   void (LibraryWindow::*click)())
 {
     auto* made = new QPushButton(caption, this);
+    made->setObjectName(QLatin1String(name));
     made->setAutoDefault(false);
     connect(made, &QPushButton::clicked, this, [this, click] { (this->*click)(); });
     return made;
@@ -140,11 +148,11 @@ void LibraryWindow::updateButtons()
     // A damaged entry (a link, a FIFO) is shown, never opened nor changed.
     const int activity = activities->damaged(chosenActivity() - 1) ? 0 : chosenActivity();
     const bool theme = themeChosen();
-    const bool change = !theme || chosenCanChange; // a new theme goes where it can
-    const bool inTheme = theme && chosenCanChange;
+    const bool change = !theme || chosenCanChange_; // a new theme goes where it can
+    const bool inTheme = theme && chosenCanChange_;
     saveHereButton->setEnabled(change);
     replaceButton->setEnabled(inTheme && activity > 0);
-    openButton->setEnabled(activity > 0 && work.open);
+    openButton->setEnabled(activity > 0 && work_.open);
     earlierButton->setEnabled(inTheme && activity > 1);
     laterButton->setEnabled(inTheme && activity > 0 && activity < activities->rowCount());
     removeButton->setEnabled(inTheme && activity > 0);

@@ -25,8 +25,8 @@ class ActivityListModel;
 // the chosen theme's activities as thumbnails on the right, and the buttons
 // that save the work into a theme, open an activity, put a theme's
 // activities in order and remove them. Questions and messages go through the
-// platform; handlers and state are public so tests drive the window as a
-// person would, without running it.
+// platform; handlers are public so tests drive the window as a
+// person would, without running it; its controls and state are its own.
 //
 // Split by concern: librarywindow.cpp (controls, keys and which buttons apply),
 // librarywindow_activities.cpp (the activity buttons), librarywindow_themes.cpp (the theme
@@ -56,7 +56,39 @@ public:
                   toolkit::Share share = toolkit::Share::current(), QWidget* parent = nullptr);
     ~LibraryWindow() override;
 
-    // --- Controls -------------------------------------------------------
+    // --- What a person does --------------------------------------------
+    // Themes (librarywindow_themes.cpp).
+    void chooseThemeRow(int row);
+    // Starts editing the chosen theme's name in the list; the name typed
+    // comes to renameChosenTheme.
+    void startRenamingTheme();
+    void renameChosenTheme(const QString& name);
+    void removeChosenTheme();
+    // Activities (librarywindow_activities.cpp).
+    void saveHere();
+    void replaceChosen();
+    void openChosen();
+    void moveEarlier();
+    void moveLater();
+    void removeChosen();
+    void chooseActivity(int number);
+
+    // --- What the window shows, to read ----------------------------------
+    const QList<toolkit::ThemeLibrary::Theme>& themes() const { return themes_; }
+    bool themeChosen() const;
+    QString chosenFolder() const; // empty for "Tema nuevo…"
+    // The chosen activity's number, from 1; 0 when none is chosen.
+    int chosenActivity() const;
+
+    // Where removed things go: tests give the window a library whose
+    // papelera is their own.
+    void useLibrary(toolkit::ThemeLibrary library) { library_ = std::move(library); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // --- Controls: each named after its member, as tests look it up -------
     QListWidget* themeList;  // the themes, then "Tema nuevo…"
     QLineEdit* newThemeName; // the name of "Tema nuevo…"
     QListView* activityView; // the chosen theme's activities
@@ -71,43 +103,16 @@ public:
     QPushButton* removeThemeButton; // "Quitar tema"
     QPushButton* closeButton;       // "Cerrar", Escape
 
-    // --- Themes (librarywindow_themes.cpp) ---------------------------------------
-    void chooseThemeRow(int row);
-    // Starts editing the chosen theme's name in the list; the name typed
-    // comes to renameChosenTheme.
-    void startRenamingTheme();
-    void renameChosenTheme(const QString& name);
-    void removeChosenTheme();
-
-    QList<toolkit::ThemeLibrary::Theme> themes; // as listed, "Tema nuevo…" after them
-    bool themeChosen() const;
-    QString chosenFolder() const; // empty for "Tema nuevo…"
-    bool chosenCanChange = true;  // a theme that cannot be written changes nothing
-
-    // --- activities (librarywindow_activities.cpp) -------------------------------
-    void saveHere();
-    void replaceChosen();
-    void openChosen();
-    void moveEarlier();
-    void moveLater();
-    void removeChosen();
-
-    // The chosen activity's number, from 1; 0 when none is chosen.
-    int chosenActivity() const;
-    void chooseActivity(int number);
-    Work work;
-    toolkit::ThemeLibrary library;
+    QList<toolkit::ThemeLibrary::Theme> themes_; // as listed, "Tema nuevo…" after them
+    bool chosenCanChange_ = true;                // a theme that cannot be written changes nothing
+    Work work_;
+    toolkit::ThemeLibrary library_;
 
     // Enables the buttons that apply to what is chosen, and makes
     // "Reemplazar" the default when the work came from the chosen activity.
     void updateButtons();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void createControls();
-    QPushButton* button(const QString& caption, void (LibraryWindow::*click)());
+    QPushButton* button(const QString& caption, const char* name, void (LibraryWindow::*click)());
     void layOut();
     void listThemes(const QString& chosenName);
     void chooseOpenedFrom();

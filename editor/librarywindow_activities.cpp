@@ -31,23 +31,23 @@ void LibraryWindow::chooseActivity(int number)
 
 int LibraryWindow::openedNumber() const
 {
-    return work.openedFrom.isEmpty() ? 0 : activities->rowOf(work.openedFrom) + 1;
+    return work_.openedFrom.isEmpty() ? 0 : activities->rowOf(work_.openedFrom) + 1;
 }
 
 void LibraryWindow::saveHere()
 {
-    if (themeChosen() && !chosenCanChange)
+    if (themeChosen() && !chosenCanChange_)
         return;
     const QString name =
-        themeChosen() ? themes[themeList->currentRow()].name : newThemeName->text();
+        themeChosen() ? themes_[themeList->currentRow()].name : newThemeName->text();
     const auto saved =
-        library.save(name, work.contents(), work.picture ? work.picture() : QByteArray());
+        library_.save(name, work_.contents(), work_.picture ? work_.picture() : QByteArray());
     if (!saved.problem.isEmpty()) {
         tell(saved.problem);
         return;
     }
-    if (work.written)
-        work.written();
+    if (work_.written)
+        work_.written();
     tell(tr("La actividad se ha guardado en el tema «%1» como %2:\n%3")
              .arg(name.trimmed(), QFileInfo(saved.path).fileName(),
                   QDir::toNativeSeparators(saved.path)));
@@ -61,23 +61,23 @@ void LibraryWindow::saveHere()
 void LibraryWindow::replaceChosen()
 {
     const int number = chosenActivity();
-    if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
+    if (number == 0 || !themeChosen() || !chosenCanChange_ || !chosenAnswers())
         return;
-    const QString theme = themes[themeList->currentRow()].name;
+    const QString theme = themes_[themeList->currentRow()].name;
     if (number != openedNumber() &&
         !ask(tr("¿Reemplazar la actividad %1 del tema «%2» por la de ahora? "
                 "La que hay ahora se perderá.")
                  .arg(number)
                  .arg(theme)))
         return;
-    if (const QString problem = library.replace(activities->path(number - 1), work.contents(),
-                                                work.picture ? work.picture() : QByteArray());
+    if (const QString problem = library_.replace(activities->path(number - 1), work_.contents(),
+                                                 work_.picture ? work_.picture() : QByteArray());
         !problem.isEmpty()) {
         tell(problem);
         return;
     }
-    if (work.written)
-        work.written();
+    if (work_.written)
+        work_.written();
     tell(tr("La actividad %1 del tema «%2» se ha reemplazado.").arg(number).arg(theme));
     showTheme(number);
 }
@@ -85,11 +85,11 @@ void LibraryWindow::replaceChosen()
 void LibraryWindow::openChosen()
 {
     const int number = chosenActivity();
-    if (number == 0 || !work.open || activities->damaged(number - 1) || !chosenAnswers())
+    if (number == 0 || !work_.open || activities->damaged(number - 1) || !chosenAnswers())
         return;
     const QString path = activities->path(number - 1);
-    if (work.open(path)) {
-        work.openedFrom = path;
+    if (work_.open(path)) {
+        work_.openedFrom = path;
         accept();
     }
 }
@@ -108,11 +108,11 @@ void LibraryWindow::moveChosen(int places)
 {
     const int number = chosenActivity();
     const int target = number + places;
-    if (number == 0 || target < 1 || target > activities->rowCount() || !chosenCanChange ||
+    if (number == 0 || target < 1 || target > activities->rowCount() || !chosenCanChange_ ||
         !chosenAnswers())
         return;
     const int opened = openedNumber();
-    if (const QString problem = library.move(chosenFolder(), number, places); !problem.isEmpty()) {
+    if (const QString problem = library_.move(chosenFolder(), number, places); !problem.isEmpty()) {
         tell(problem);
         showTheme(number);
         return;
@@ -124,15 +124,15 @@ void LibraryWindow::moveChosen(int places)
 void LibraryWindow::removeChosen()
 {
     const int number = chosenActivity();
-    if (number == 0 || !themeChosen() || !chosenCanChange || !chosenAnswers())
+    if (number == 0 || !themeChosen() || !chosenCanChange_ || !chosenAnswers())
         return;
     if (!ask(tr("¿Quitar la actividad %1 del tema «%2»? Irá a la papelera, y las "
                 "que van detrás bajan un número.")
                  .arg(number)
-                 .arg(themes[themeList->currentRow()].name)))
+                 .arg(themes_[themeList->currentRow()].name)))
         return;
     const int opened = openedNumber();
-    const QString problem = library.remove(chosenFolder(), number);
+    const QString problem = library_.remove(chosenFolder(), number);
     if (!problem.isEmpty()) {
         tell(problem);
         showTheme(number);
@@ -146,9 +146,9 @@ void LibraryWindow::followOpened(int before, int after)
 {
     if (before == 0 || before == after)
         return;
-    work.openedFrom = after > 0 ? activities->path(after - 1) : QString();
-    if (work.openedMoved)
-        work.openedMoved(work.openedFrom);
+    work_.openedFrom = after > 0 ? activities->path(after - 1) : QString();
+    if (work_.openedMoved)
+        work_.openedMoved(work_.openedFrom);
     updateButtons();
 }
 

@@ -31,12 +31,12 @@ bool sameFolder(const QString& a, const QString& b)
 bool LibraryWindow::themeChosen() const
 {
     const int row = themeList->currentRow();
-    return row >= 0 && row < themes.size();
+    return row >= 0 && row < themes_.size();
 }
 
 QString LibraryWindow::chosenFolder() const
 {
-    return themeChosen() ? themes[themeList->currentRow()].folder : QString();
+    return themeChosen() ? themes_[themeList->currentRow()].folder : QString();
 }
 
 // Fills the list afresh and chooses the theme named `chosenName`, else the
@@ -44,10 +44,10 @@ QString LibraryWindow::chosenFolder() const
 void LibraryWindow::listThemes(const QString& chosenName)
 {
     listing_ = true;
-    themes = library.themes();
+    themes_ = library_.themes();
     themeList->clear();
     int chosen = 0;
-    for (const auto& theme : themes) {
+    for (const auto& theme : themes_) {
         if (theme.name == chosenName)
             chosen = themeList->count();
         auto* item = new QListWidgetItem(theme.shown);
@@ -63,11 +63,11 @@ void LibraryWindow::listThemes(const QString& chosenName)
 // "Reemplazar" is at hand.
 void LibraryWindow::chooseOpenedFrom()
 {
-    const QString folder = QFileInfo(work.openedFrom).absolutePath();
-    for (qsizetype row = 0; !work.openedFrom.isEmpty() && row < themes.size(); ++row)
-        if (sameFolder(themes[row].folder, folder)) {
+    const QString folder = QFileInfo(work_.openedFrom).absolutePath();
+    for (qsizetype row = 0; !work_.openedFrom.isEmpty() && row < themes_.size(); ++row)
+        if (sameFolder(themes_[row].folder, folder)) {
             themeList->setCurrentRow(int(row));
-            chooseActivity(activities->rowOf(work.openedFrom) + 1);
+            chooseActivity(activities->rowOf(work_.openedFrom) + 1);
         }
 }
 
@@ -84,9 +84,9 @@ void LibraryWindow::showTheme(int activity)
     if (!folder.isEmpty() && !share_.answers(folder)) {
         tell(toolkit::Share::notAnswering(folder));
         folder.clear(); // shown empty, and nothing offered that would change it
-        chosenCanChange = false;
+        chosenCanChange_ = false;
     } else {
-        chosenCanChange = folder.isEmpty() || toolkit::ThemeLibrary::canChange(folder);
+        chosenCanChange_ = folder.isEmpty() || toolkit::ThemeLibrary::canChange(folder);
     }
     activities->setTheme(folder);
     chooseActivity(activity);
@@ -103,57 +103,57 @@ bool LibraryWindow::chosenAnswers()
 
 void LibraryWindow::startRenamingTheme()
 {
-    if (themeChosen() && chosenCanChange)
+    if (themeChosen() && chosenCanChange_)
         themeList->editItem(themeList->currentItem());
 }
 
 // A name taken by another theme would hide one of the two from the player.
 void LibraryWindow::renameChosenTheme(const QString& name)
 {
-    if (!themeChosen() || !chosenCanChange || !chosenAnswers())
+    if (!themeChosen() || !chosenCanChange_ || !chosenAnswers())
         return;
-    const auto theme = themes[themeList->currentRow()];
+    const auto theme = themes_[themeList->currentRow()];
     if (name == theme.name)
         return;
     QString problem;
     QString renamed;
-    for (const auto& other : themes)
+    for (const auto& other : themes_)
         if (other.name == name.trimmed())
             problem = tr("Ya hay un tema «%1».").arg(other.name);
     if (problem.isEmpty())
-        problem = library.renameTheme(theme.folder, name, &renamed);
+        problem = library_.renameTheme(theme.folder, name, &renamed);
     if (!problem.isEmpty()) {
         tell(problem);
         listThemes(theme.name);
         return;
     }
-    const bool holdsOpened = sameFolder(QFileInfo(work.openedFrom).absolutePath(), renamed);
+    const bool holdsOpened = sameFolder(QFileInfo(work_.openedFrom).absolutePath(), renamed);
     listThemes(name.trimmed());
     if (holdsOpened) {
-        work.openedFrom = QDir(renamed).filePath(QFileInfo(work.openedFrom).fileName());
-        if (work.openedMoved)
-            work.openedMoved(work.openedFrom);
+        work_.openedFrom = QDir(renamed).filePath(QFileInfo(work_.openedFrom).fileName());
+        if (work_.openedMoved)
+            work_.openedMoved(work_.openedFrom);
         chooseOpenedFrom();
     }
 }
 
 void LibraryWindow::removeChosenTheme()
 {
-    if (!themeChosen() || !chosenCanChange || !chosenAnswers())
+    if (!themeChosen() || !chosenCanChange_ || !chosenAnswers())
         return;
-    const auto theme = themes[themeList->currentRow()];
+    const auto theme = themes_[themeList->currentRow()];
     if (!ask(tr("¿Quitar el tema «%1» con %2? Irá a la papelera.")
                  .arg(theme.name, activitiesText(activities->rowCount()))))
         return;
-    const bool holdsOpened = sameFolder(QFileInfo(work.openedFrom).absolutePath(), theme.folder);
-    if (const QString problem = library.removeTheme(theme.folder); !problem.isEmpty()) {
+    const bool holdsOpened = sameFolder(QFileInfo(work_.openedFrom).absolutePath(), theme.folder);
+    if (const QString problem = library_.removeTheme(theme.folder); !problem.isEmpty()) {
         tell(problem);
         return;
     }
     if (holdsOpened) {
-        work.openedFrom.clear();
-        if (work.openedMoved)
-            work.openedMoved({});
+        work_.openedFrom.clear();
+        if (work_.openedMoved)
+            work_.openedMoved({});
     }
     listThemes({});
 }

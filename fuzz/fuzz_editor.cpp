@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <iterator>
@@ -157,14 +158,17 @@ int useLibrary(editor::LibraryWindow& library, Script& input)
     const int steps = input.pick(0, 6);
     for (int step = 0; step < steps && input.more(); ++step) {
         switch (input.pick(0, 11)) {
-        case 0:
-            library.themeList->setCurrentRow(input.pick(0, library.themeList->count()));
+        case 0: {
+            auto* themes = library.findChild<QListWidget*>(QStringLiteral("themeList"));
+            themes->setCurrentRow(input.pick(0, themes->count()));
             break;
+        }
         case 1:
             library.chooseActivity(input.pick(0, 5));
             break;
         case 2:
-            library.newThemeName->setText(QString::fromStdString(input.text(12)));
+            library.findChild<QLineEdit*>(QStringLiteral("newThemeName"))
+                ->setText(QString::fromStdString(input.text(12)));
             library.saveHere();
             break;
         case 3:
@@ -210,11 +214,18 @@ QPointF point(Script& input)
             double(input.pick(-1000, ScreenHeight * 20))};
 }
 
+// A control of the window, by the name it was given.
+template <class T> T* control(const editor::EditorWindow& form, const char* name)
+{
+    return dynamic_cast<T*>(form.findChild<QWidget*>(QLatin1String(name)));
+}
+
 void press(editor::EditorWindow& form, Script& input, bool right)
 {
     QPointF at = point(input);
-    if (!form.dots.empty() && input.pick(0, 1) == 0) // right on a dot
-        at = form.dots[size_t(input.pick(0, int(form.dots.size()) - 1))].at;
+    const editor::DotList& dots = form.dotList();
+    if (!dots.empty() && input.pick(0, 1) == 0) // right on a dot
+        at = dots[size_t(input.pick(0, int(dots.size()) - 1))].at;
     const auto x = float(at.x()), y = float(at.y());
     const int button = right ? toolkit::vbRightButton : toolkit::vbLeftButton;
     form.moveOnCanvas(0, 0, x, y);
@@ -252,7 +263,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         drag(form, input, true);
         break;
     case 7:
-        form.chooseTool(Tool::Undo); // Ctrl+Z
+        form.chooseTool(editor::EditorWindow::Tool::Undo); // Ctrl+Z
         break;
     case 8:
         form.deleteKey(); // Supr
@@ -286,7 +297,8 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         break;
     case 15: {
         const int index = input.pick(0, 14);
-        form.numberStep->setListIndex(index); // the step between numbers
+        // The step between numbers.
+        control<toolkit::ComboBox>(form, "numberStep")->setListIndex(index);
         break;
     }
     case 16: {
@@ -310,7 +322,7 @@ void step(editor::EditorWindow& form, Script& input, toolkit::FakePlatform& plat
         plant(input);
         break;
     case 20: // "Puntos automáticos" on whatever the page holds, a few times
-        form.autoDotsCount->setValue(input.pick(3, 150));
+        control<QSpinBox>(form, "autoDotsCount")->setValue(input.pick(3, 150));
         if (tracesLeft-- > 0)
             form.placeDotsAutomatically();
         break;
@@ -336,8 +348,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     tracesLeft = MaxTraces;
     for (int n = 0; n < MaxSteps && input.more(); ++n)
         step(form, input, platform);
-    if (form.dotEntryCount != int(form.dots.size()) ||
-        form.dotEntryCount > editor::EditorWindow::MaxDotEntries + 1 || !elsewhereKept())
+    const int listed = control<toolkit::ComboBox>(form, "dotListBox")->ListCount();
+    if (listed != int(form.dotList().size()) || listed > editor::EditorWindow::MaxDotEntries + 1 ||
+        !elsewhereKept())
         std::abort();
     return 0;
 }

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // One click on the canvas with the tool and numbering brought back.
     e.form->pressOnCanvas(1, 0, 1500, 1500);
     e.form->releaseOnCanvas(1, 0, 1500, 1500);
-    if (e.form->dotEntryCount < 0 || e.form->dotEntryCount > editor::EditorWindow::MaxDotEntries)
+    if (e.form->dotList().size() > size_t(editor::EditorWindow::MaxDotEntries))
         std::abort();
     return 0;
 }

@@ -47,6 +47,41 @@ protected:
         return *form;
     }
 
+    // The window's controls, found by the names they were given, as Qt
+    // tests find them. The toolkit's controls have no meta-object of their
+    // own, so a widget found is cast to what it is.
+    template <class T = toolkit::CommandButton> T* find(const QString& name) const
+    {
+        T* found = dynamic_cast<T*>(form->findChild<QWidget*>(name));
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    template <class T = toolkit::CommandButton, class Key = int>
+    T& member(const char* row, Key index) const
+    {
+        return *find<T>(QLatin1String(row) + QString::number(int(index)));
+    }
+    // Every member of a row of controls, in order.
+    std::vector<toolkit::CommandButton*> row(const char* name) const
+    {
+        std::vector<toolkit::CommandButton*> all;
+        while (auto* button = dynamic_cast<toolkit::CommandButton*>(
+                   form->findChild<QWidget*>(QLatin1String(name) + QString::number(all.size()))))
+            all.push_back(button);
+        return all;
+    }
+    toolkit::PictureBox* canvas() const { return find<toolkit::PictureBox>("canvas"); }
+    toolkit::PictureBox* colourStrip() const { return find<toolkit::PictureBox>("colourStrip"); }
+    toolkit::PictureBox& page(int n) const { return member<toolkit::PictureBox>("pages", n); }
+    toolkit::CommandButton& toolButton(Tool tool) const { return member("toolButtons", int(tool)); }
+    toolkit::CommandButton& dotSizeButton(DotButton b) const
+    {
+        return member("dotSizeButtons", int(b));
+    }
+    toolkit::ComboBox* dotListBox() const { return find<toolkit::ComboBox>("dotListBox"); }
+    toolkit::ComboBox* numberStep() const { return find<toolkit::ComboBox>("numberStep"); }
+    int dotCount() const { return int(form->dotList().size()); }
+
     // A press, an optional drag through `path` and a release, in twips, as
     // the platform delivers them on the canvas.
     void click(double x, double y)
@@ -97,15 +132,6 @@ protected:
         const char* name;
         std::vector<toolkit::CommandButton*> buttons;
     };
-    template <class Key>
-    static std::vector<toolkit::CommandButton*>
-    members(toolkit::ControlArray<toolkit::CommandButton, Key>& array)
-    {
-        std::vector<toolkit::CommandButton*> all;
-        for (auto& button : array)
-            all.push_back(&button);
-        return all;
-    }
     struct NamedControl
     {
         const char* name;
@@ -114,20 +140,22 @@ protected:
     };
     std::vector<NamedButtons> settingPalettes() const
     {
-        return {{"polygonModeButtons", members(form->polygonModeButtons)},
-                {"circleKindButtons", members(form->circleKindButtons)},
-                {"widthButtons", members(form->widthButtons)},
-                {"fillStyleButtons", members(form->fillStyleButtons)},
-                {"eraserButtons", members(form->eraserButtons)},
-                {"dotSizeButtons", members(form->dotSizeButtons)}};
+        std::vector<NamedButtons> palettes;
+        for (const char* name : {"polygonModeButtons", "circleKindButtons", "widthButtons",
+                                 "fillStyleButtons", "eraserButtons", "dotSizeButtons"})
+            palettes.push_back({name, row(name)});
+        return palettes;
     }
     std::vector<NamedControl> settingControls() const
     {
-        return {{"closeFigureCheck", form->closeFigureCheck, form->closeFigureCheck},
-                {"sidesList", form->sidesList, form->sidesList},
-                {"numberStep", form->numberStep, form->numberStep},
-                {"dotListBox", form->dotListBox, form->dotListBox},
-                {"sidesLabel", form->sidesLabel, form->sidesLabel}};
+        auto* closeFigure = find<toolkit::CheckBox>("closeFigureCheck");
+        auto* sidesList = find<toolkit::ComboBox>("sidesList");
+        auto* sidesLabel = find<toolkit::Label>("sidesLabel");
+        return {{"closeFigureCheck", closeFigure, closeFigure},
+                {"sidesList", sidesList, sidesList},
+                {"numberStep", numberStep(), numberStep()},
+                {"dotListBox", dotListBox(), dotListBox()},
+                {"sidesLabel", sidesLabel, sidesLabel}};
     }
 
     // A stroke as a hand makes it: the pointer comes to the first point,
@@ -148,7 +176,7 @@ protected:
     // strip; false when the strip has no swatch of exactly that colour.
     bool pick(int colour)
     {
-        const QImage strip = form->colourStrip->Image();
+        const QImage strip = colourStrip()->Image();
         for (int y = 0; y < strip.height(); ++y)
             for (int x = 0; x < strip.width(); ++x)
                 if (toolkit::fromQRgb(strip.pixel(x, y)) == colour) {
@@ -163,8 +191,8 @@ protected:
     QStringList records() const
     {
         QStringList list;
-        for (int i = 0; i < form->dotEntryCount; ++i)
-            list << form->dotListBox->List(i);
+        for (int i = 0; i < int(form->dotList().size()); ++i)
+            list << dotListBox()->List(i);
         return list;
     }
 
@@ -194,7 +222,7 @@ protected:
     }
 
     // Colour of a canvas or page pixel at a position in twips.
-    int canvasAt(double x, double y) const { return form->canvas->Point(x, y); }
+    int canvasAt(double x, double y) const { return canvas()->Point(x, y); }
     int pageAt(int page, double x, double y) const
     {
         const QImage picture = pageImage(page);

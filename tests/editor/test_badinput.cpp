@@ -16,7 +16,7 @@ protected:
         startEditor();
         form->chooseTool(Tool::Line);
         drag(600, 600, 3000, 600); // a drawing that must survive
-        drawing = form->pages(0).Image();
+        drawing = page(0).Image();
     }
 
     void open(const QString& name, const QByteArray& content)
@@ -73,7 +73,7 @@ TEST_F(EditorBadInputTest, PicturesThatCannotBeReadLeaveThePageAsItWas)
         {"vacia.jpg", QByteArray()}};
     for (const auto& file : files) {
         open(file.name, file.content);
-        EXPECT_EQ(form->pages(0).Image(), drawing) << file.name;
+        EXPECT_EQ(page(0).Image(), drawing) << file.name;
         ASSERT_FALSE(platform.messages.isEmpty()) << file.name;
         EXPECT_EQ(platform.messages.last().text, "No se ha podido abrir la imagen.");
     }

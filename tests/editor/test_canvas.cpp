@@ -37,7 +37,7 @@ protected:
     // A grey picture pasted into the page, so that white marks show too.
     void greyPage()
     {
-        QImage grey(int(form->canvas->ScaleWidth() / 15), int(form->canvas->ScaleHeight() / 15),
+        QImage grey(int(canvas()->ScaleWidth() / 15), int(canvas()->ScaleHeight() / 15),
                     QImage::Format_RGB32);
         grey.fill(QColor(192, 192, 192));
         platform.clipboard = grey;
@@ -61,12 +61,8 @@ TEST_F(CanvasTest, PointsSnapToTheGridHalvesToEvenThenTowardZero)
             form->chooseTool(Tool::FreeHand);
         else
             form->chooseGrid((c.gridButton + 1) * 50);
-        form->moveOnCanvas(0, 0, float(c.in), float(c.in));
-        EXPECT_EQ(form->pointerX, c.snapped);
-        EXPECT_EQ(form->pointerY, c.snapped);
-        form->pressOnCanvas(1, 0, float(c.in), float(-c.in));
-        EXPECT_EQ(form->pressX, c.snapped);
-        EXPECT_EQ(form->pressY, -c.snapped);
+        EXPECT_EQ(form->settings().snapped(c.in), c.snapped);
+        EXPECT_EQ(form->settings().snapped(-c.in), -c.snapped);
     }
 }
 
@@ -84,8 +80,8 @@ TEST_F(CanvasTest, LineToolClickWithoutMovementJoinsThePressToTheLastHover)
         EXPECT_EQ(pageAt(0, x, 1200), toolkit::vbBlack) << x;
 }
 
-// With the centre at (600, 300) a mark at (100, 50) has its copies at
-// (1100, 50), (100, 550) and (1100, 550); the eraser never mirrors.
+// A mark at (x, y) has its copies at (2 cx - x, y), (x, 2 cy - y) and
+// (2 cx - x, 2 cy - y) round the centre (cx, cy); the eraser never mirrors.
 TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
 {
     struct Case
@@ -98,8 +94,8 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
         SCOPED_TRACE(c.tool);
         greyPage();
         form->chooseGrid(50); // a grid of 50
-        form->centreX = 600;
-        form->centreY = 300;
+        const double cx = form->settings().centreX();
+        const double cy = form->settings().centreY();
         form->chooseSymmetry(Symmetry::None);
         for (int i = 1; i <= 3; ++i)
             form->chooseSymmetry(Symmetry(i));
@@ -107,15 +103,16 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
         ASSERT_TRUE(pick(Red));
         stroke({{100, 50}, {250, 50}, {400, 50}});
 
-        const double copies[4][2] = {{250, 50}, {950, 50}, {250, 550}, {950, 550}};
+        const double copies[4][2] = {
+            {250, 50}, {2 * cx - 250, 50}, {250, 2 * cy - 50}, {2 * cx - 250, 2 * cy - 50}};
         for (int i = 0; i < 4; ++i) {
             const bool drawn = i == 0 || c.mirrored;
             EXPECT_EQ(pageAt(0, copies[i][0], copies[i][1]), drawn ? c.colour : Grey) << i;
             if (drawn) { // the canvas also shows the grid's dots
-                EXPECT_EQ(at(form->canvas->Image(), copies[i][0], copies[i][1]), c.colour) << i;
+                EXPECT_EQ(at(canvas()->Image(), copies[i][0], copies[i][1]), c.colour) << i;
             }
         }
-        EXPECT_EQ(pageAt(0, 600, 300), Grey);
+        EXPECT_EQ(pageAt(0, cx, cy), Grey);
     }
 
     // Mirrors off again: the same stroke leaves one mark.
@@ -130,15 +127,15 @@ TEST_F(CanvasTest, StrokesWithEveryMirrorOnLandAroundTheCentre)
 TEST_F(CanvasTest, DotsCountByTheStepWithTheirLabelsCentred)
 {
     form->chooseTool(Tool::Dots);
-    form->numberStep->setListIndex(1); // step 2
+    numberStep()->setListIndex(1); // step 2
     ASSERT_TRUE(pick(Red));
     for (double x : {600, 1800, 3000})
         click(x, 600);
     EXPECT_EQ(records(),
               QStringList({"1,600,600,255,0,0,", "3,1800,600,255,0,0,", "5,3000,600,255,0,0,"}));
-    EXPECT_EQ(form->dotNumber, 7);
+    EXPECT_EQ(form->nextDot().number, 7);
     EXPECT_EQ(pageAt(0, 1200, 600), Red); // the connecting line
-    for (const QImage& image : {pageImage(0), form->canvas->Image()})
+    for (const QImage& image : {pageImage(0), canvas()->Image()})
         for (double x : {600, 1800, 3000}) {
             const QPointF ink = inkCentre(image, x, 600);
             EXPECT_NEAR(ink.x(), x, 45) << x;
@@ -186,7 +183,7 @@ TEST_F(CanvasTest, EachHeldStrokeIsOneUndo)
 
         form->chooseTool(Tool::Undo);
         EXPECT_TRUE(same(pageImage(0), afterFirst));
-        EXPECT_TRUE(same(form->canvas->Image(), afterFirst));
+        EXPECT_TRUE(same(canvas()->Image(), afterFirst));
     }
 }
 
@@ -236,7 +233,7 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
     EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbBlack);
     form->chooseTool(Tool::Undo);
     EXPECT_EQ(records().size(), 3);
-    EXPECT_FALSE(form->newFigure);
+    EXPECT_FALSE(form->nextDot().newFigure);
     EXPECT_EQ(pageAt(0, 1800, 1200), toolkit::vbWhite);
     EXPECT_EQ(pageAt(0, 2400, 1200), toolkit::vbBlack);
     click(3000, 3000);
@@ -257,26 +254,26 @@ TEST_F(CanvasTest, UndoInTheDotToolTakesBackTheLastStepWhole)
 
     // "B" takes the dots from the page with the list; an undo brings both back.
     form->clearDotList();
-    EXPECT_EQ(form->dotListBox->ListCount(), 0);
+    EXPECT_EQ(dotListBox()->ListCount(), 0);
     EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbWhite);
     form->chooseTool(Tool::Undo);
-    EXPECT_EQ(form->dotEntryCount, 8);
+    EXPECT_EQ(dotCount(), 8);
     EXPECT_EQ(pageAt(0, 7200, 1200), toolkit::vbBlack);
 }
 
 TEST_F(CanvasTest, CierraWithoutADotInTheFigureDoesNothing)
 {
     form->chooseTool(Tool::Dots);
-    const int before = form->undoPos[0];
+    const int before = form->undoRings().nextSlot(0);
     form->pressCloseFigure(); // before any dot
     EXPECT_TRUE(records().isEmpty());
-    EXPECT_EQ(form->undoPos[0], before);
+    EXPECT_EQ(form->undoRings().nextSlot(0), before);
     click(600, 600);
     click(1800, 600);
     form->pressCloseFigure();
     form->pressCloseFigure(); // twice in a row
     EXPECT_EQ(records().size(), 3);
-    EXPECT_EQ(form->undoPos[0], before + 3);
+    EXPECT_EQ(form->undoRings().nextSlot(0), before + 3);
     form->clearDotList(); // the list cleared
     form->pressCloseFigure();
     EXPECT_TRUE(records().isEmpty());
@@ -291,8 +288,6 @@ TEST_F(CanvasTest, FillTwiceWithoutMovingFillsTheSamePlace)
     form->chooseTool(Tool::Fill);
     ASSERT_TRUE(pick(Red));
     click(1200, 900);
-    EXPECT_EQ(form->pointerX, 1200);
-    EXPECT_EQ(form->pointerY, 900);
     EXPECT_EQ(pageAt(0, 900, 1200), Red);
     EXPECT_EQ(canvasAt(900, 1200), Red);
     EXPECT_EQ(pageAt(0, 3000, 3000), toolkit::vbWhite);
@@ -340,7 +335,7 @@ TEST_F(CanvasTest, WhatTheCanvasShowsIsWhatThePageKeeps)
         startEditor();
         form->chooseTool(Tool::ClearPage);
         gesture();
-        EXPECT_TRUE(same(form->canvas->Image(), pageImage(form->currentPage)));
+        EXPECT_TRUE(same(canvas()->Image(), pageImage(form->currentPage())));
     }
 }
 
@@ -349,8 +344,8 @@ TEST_F(CanvasTest, WhatTheCanvasShowsIsWhatThePageKeeps)
 TEST_F(CanvasTest, OneUndoTakesBackOneStep)
 {
     const QString picture = appDir.filePath("rojo.bmp");
-    ASSERT_TRUE(form->colourStrip->Image().save(picture));
-    platform.clipboard = form->colourStrip->Image();
+    ASSERT_TRUE(colourStrip()->Image().save(picture));
+    platform.clipboard = colourStrip()->Image();
     platform.fileNameAnswers = {picture};
     const std::function<void()> steps[] = {[&] { form->chooseTool(Tool::ClearPage); },
                                            [&] { form->chooseTool(Tool::Paste); },
@@ -368,7 +363,7 @@ TEST_F(CanvasTest, OneUndoTakesBackOneStep)
         ASSERT_FALSE(same(pageImage(0), before));
         form->chooseTool(Tool::Undo);
         EXPECT_TRUE(same(pageImage(0), before));
-        EXPECT_TRUE(same(form->canvas->Image(), before));
+        EXPECT_TRUE(same(canvas()->Image(), before));
     }
 }
 
@@ -381,7 +376,7 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
     click(1800, 600);
     form->chooseTool(Tool::Line);
     form->chooseTool(Tool::Dots);
-    form->numberStep->setListIndex(1); // a step of 2
+    numberStep()->setListIndex(1); // a step of 2
     click(600, 1800);
     form->pressCloseFigure();
     click(600, 3000);
@@ -399,7 +394,7 @@ TEST_F(CanvasTest, DotNumbersGoOnAcrossFiguresAndTools)
 TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
 {
     form->chooseTool(Tool::Dots);
-    form->numberStep->setListIndex(editor::EditorWindow::LetterStep);
+    numberStep()->setListIndex(editor::EditorWindow::LetterStep);
     for (double x : {600, 1800})
         click(x, 600);
     form->chooseTool(Tool::Line);
@@ -409,12 +404,13 @@ TEST_F(CanvasTest, LetteredDotsGoOnThroughTheAlphabet)
     for (const QString& record : records())
         labels << record.section(',', 0, 0);
     EXPECT_EQ(labels, QStringList({"A", "B", "C"}));
-    form->dotNumber = 14;
+    for (int i = 0; i < 10; ++i) // D to M
+        click(600 + 600 * i, 2400);
     click(4200, 600);
     form->chooseTool(Tool::Line);
     form->chooseTool(Tool::Dots);
     click(5400, 600);
-    EXPECT_EQ(records().mid(3).join(' '), QStringLiteral("N,4200,600,0,0,0, Ñ,5400,600,0,0,0,"));
+    EXPECT_EQ(records().mid(13).join(' '), QStringLiteral("N,4200,600,0,0,0, Ñ,5400,600,0,0,0,"));
 }
 
 TEST_F(CanvasTest, PolygonReleasedBeforeAnyPreviewDrawsNothing)
@@ -478,8 +474,8 @@ TEST_F(CanvasTest, TheDotListStopsAtWhatThePlayerReads)
     EXPECT_TRUE(platform.messages.isEmpty());
     click(9300, 4500);
     form->pressCloseFigure();
-    EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries);
+    EXPECT_EQ(dotCount(), editor::EditorWindow::MaxDotEntries);
     EXPECT_EQ(platform.messages.size(), 2);
     form->chooseTool(Tool::Undo); // the refused dot took nothing: the last dot goes
-    EXPECT_EQ(form->dotEntryCount, editor::EditorWindow::MaxDotEntries - 1);
+    EXPECT_EQ(dotCount(), editor::EditorWindow::MaxDotEntries - 1);
 }

@@ -58,8 +58,8 @@ protected:
     QByteArray header(const char* circles = "SI") const
     {
         return QStringLiteral(" %1 \r\n %2 \r\n%3\r\n 250 \r\n 18 \r\n")
-            .arg(form->canvas->Width())
-            .arg(form->canvas->Height())
+            .arg(canvas()->Width())
+            .arg(canvas()->Height())
             .arg(circles)
             .toLatin1();
     }
@@ -261,7 +261,7 @@ TEST_F(FilesTest, PictureFilesArePastedAndDroppedAsTheyAreOpened)
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
     for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
-        QCoreApplication::sendEvent(form->canvas, event);
+        QCoreApplication::sendEvent(canvas(), event);
     EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 255, 0));
     form->chooseTool(Tool::Undo);
     EXPECT_EQ(pageAt(0, 6000, 4500), RGB(0, 0, 255));

@@ -58,15 +58,25 @@ protected:
         work.openedFrom = openedFrom;
         work.openedMoved = [this](const QString& path) { moved << path; };
         window = std::make_unique<editor::LibraryWindow>(platform, std::move(work));
-        window->library = toolkit::ThemeLibrary(app.path(), localShare(), papelera.path());
-        window->library.useDesktopTrash = false;
+        toolkit::ThemeLibrary library(app.path(), localShare(), papelera.path());
+        library.useDesktopTrash = false;
+        window->useLibrary(std::move(library));
         return *window;
+    }
+    // The window's controls, by the names they were given.
+    QListWidget* themeList() const { return window->findChild<QListWidget*>("themeList"); }
+    QLineEdit* newThemeName() const { return window->findChild<QLineEdit*>("newThemeName"); }
+    QListView* activityView() const { return window->findChild<QListView*>("activityView"); }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    editor::ActivityListModel* activities() const
+    {
+        return dynamic_cast<editor::ActivityListModel*>(window->findChild<QObject*>("activities"));
     }
     void choose(const QString& theme)
     {
-        const auto found = window->themeList->findItems(theme, Qt::MatchExactly);
+        const auto found = themeList()->findItems(theme, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        window->themeList->setCurrentItem(found[0]);
+        themeList()->setCurrentItem(found[0]);
     }
     // The chosen theme's activities, one letter each.
     std::string order() const
@@ -81,7 +91,7 @@ protected:
     QStringList themeNames() const
     {
         QStringList names;
-        for (const auto& theme : window->themes)
+        for (const auto& theme : window->themes())
             names << theme.name;
         return names;
     }
@@ -116,7 +126,7 @@ TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenThem
         EXPECT_EQ(order(), step.order) << step.what;
         EXPECT_EQ(w.chosenActivity(), step.chosen) << step.what;
     }
-    EXPECT_FALSE(w.laterButton->isEnabled());
+    EXPECT_FALSE(button("laterButton")->isEnabled());
     ASSERT_EQ(platform.messages.size(), 5);
     EXPECT_EQ(platform.messages[0].text, "La actividad se ha guardado en el tema «formas» como "
                                          "4.txt:\n" +
@@ -124,8 +134,8 @@ TEST_F(LibraryTest, ActivitiesAreSavedReorderedReplacedAndRemovedInTheChosenThem
     EXPECT_EQ(platform.messages[2].text, "¿Quitar la actividad 2 del tema «formas»? Irá a la "
                                          "papelera, y las que van detrás bajan un número.");
     EXPECT_EQ(QDir(papelera.path()).entryList(QDir::Files), QStringList({"formas 2.txt"}));
-    w.activities->waitForThumbnails();
-    EXPECT_EQ(w.activities->thumbnailsShown(), 3);
+    activities()->waitForThumbnails();
+    EXPECT_EQ(activities()->thumbnailsShown(), 3);
 }
 
 // The window comes back to the activity the work was opened from and offers
@@ -136,10 +146,10 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
     editor::LibraryWindow& w = open(formas("2.txt"));
     EXPECT_EQ(w.chosenFolder(), formas().chopped(1));
     EXPECT_EQ(w.chosenActivity(), 2);
-    EXPECT_TRUE(w.replaceButton->isDefault());
+    EXPECT_TRUE(button("replaceButton")->isDefault());
     w.moveLater();
     w.chooseActivity(1);
-    EXPECT_TRUE(w.saveHereButton->isDefault());
+    EXPECT_TRUE(button("saveHereButton")->isDefault());
     platform.messageAnswers = {vbYes};
     w.removeChosen();
     EXPECT_EQ(moved, QStringList({formas("3.txt"), formas("2.txt")}));
@@ -150,7 +160,7 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
     EXPECT_EQ(platform.messages.size(), 2); // the question to remove, the replacement told
     w.chooseActivity(1);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(w.activityView, &enter);
+    QCoreApplication::sendEvent(activityView(), &enter);
     EXPECT_EQ(opened, QStringList({formas("1.txt")}));
     EXPECT_EQ(w.result(), QDialog::Accepted);
 }
@@ -158,15 +168,15 @@ TEST_F(LibraryTest, TheWorksOwnActivityIsOfferedFirstAndFollowed)
 TEST_F(LibraryTest, ThemesAreMadeRenamedAndRemoved)
 {
     editor::LibraryWindow& w = open();
-    w.themeList->setCurrentRow(w.themeList->count() - 1);
-    w.newThemeName->setText("colores");
+    themeList()->setCurrentRow(themeList()->count() - 1);
+    newThemeName()->setText("colores");
     w.saveHere();
     EXPECT_EQ(themeNames(), QStringList({"animales", "colores", "formas"}));
     EXPECT_EQ(order(), "N");
     w.renameChosenTheme("formas");
     w.renameChosenTheme("Colores vivos");
     EXPECT_EQ(themeNames(), QStringList({"animales", "Colores vivos", "formas"}));
-    EXPECT_EQ(w.themeList->currentItem()->text(), "Colores vivos");
+    EXPECT_EQ(themeList()->currentItem()->text(), "Colores vivos");
     EXPECT_EQ(order(), "N");
     platform.messageAnswers = {vbNo};
     w.removeChosenTheme();
@@ -187,9 +197,10 @@ TEST_F(LibraryTest, AThemeThatCannotBeWrittenHasItsChangingButtonsDisabled)
 {
     QFile::link("/proc/self", app.filePath("actividades/ajeno"));
     editor::LibraryWindow& w = open();
-    const QList<QPushButton*> changing{w.saveHereButton,   w.replaceButton, w.earlierButton,
-                                       w.laterButton,      w.removeButton,  w.renameThemeButton,
-                                       w.removeThemeButton};
+    const QList<QPushButton*> changing{button("saveHereButton"),   button("replaceButton"),
+                                       button("earlierButton"),    button("laterButton"),
+                                       button("removeButton"),     button("renameThemeButton"),
+                                       button("removeThemeButton")};
     choose("formas");
     w.chooseActivity(2);
     for (QPushButton* button : changing)
@@ -216,7 +227,7 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
     ASSERT_TRUE(QFile::link(formas("1.txt"), formas("2.txt")));
     editor::LibraryWindow& w = open();
     choose("formas");
-    auto* cards = w.activities;
+    auto* cards = activities();
     for (int row = 0; row < 5; ++row)
         cards->data(cards->index(row), Qt::DecorationRole);
     for (QDeadlineTimer ends(30000); cards->thumbnailsShown() < 5 && !ends.hasExpired();)
@@ -229,7 +240,7 @@ TEST_F(LibraryTest, ThumbnailsAreDrawnOnlyForTheCardsAskedFor)
     EXPECT_TRUE(cards->data(cards->index(1), Qt::ToolTipRole).toString().contains("dañada"));
     w.chooseActivity(2);
     w.openChosen(); // never read: it may be a link to anyone's file
-    EXPECT_TRUE(opened.isEmpty() && !w.removeButton->isEnabled());
+    EXPECT_TRUE(opened.isEmpty() && !button("removeButton")->isEnabled());
 }
 
 // A thumbnail held for ever by a server that is gone never holds up closing

@@ -72,7 +72,7 @@ TEST_F(OpenTest, ShippedActivitiesAreWrittenBackAsTheyWereOnEveryScreen)
             QFile original(path);
             ASSERT_TRUE(original.open(QIODevice::ReadOnly));
             ASSERT_TRUE(form->openActivity(path));
-            EXPECT_EQ(form->openedActivity, path);
+            EXPECT_EQ(form->openedActivity(), path);
             EXPECT_EQ(writtenBack(), original.readAll().split('\n').mid(2));
         }
         EXPECT_TRUE(platform.messages.isEmpty());
@@ -116,7 +116,7 @@ TEST_F(OpenTest, HostileFilesOpenAsThePlayerReadsThemAndSaySo)
             EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8(c.said)))
                 << platform.messages[0].text.toStdString();
         }
-        EXPECT_EQ(form->dotEntryCount, std::max(c.entries, 0));
+        EXPECT_EQ(dotCount(), std::max(c.entries, 0));
         if (c.entries > 0) {
             EXPECT_EQ(records().last(), c.last);
             // The next dot counts on from the file's last label, whatever it is.
@@ -135,8 +135,8 @@ TEST_F(OpenTest, OpenedDotsGoOnAsIfPlacedByHand)
     form->chooseTool(Tool::OpenPicture); // the open button, its filter offering activities
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(pageAt(0, 1200, 600), vbBlack);
-    EXPECT_EQ(form->dotSize, 200);
-    EXPECT_EQ(form->dotSizeButtons(DotButton::Circles).text(), "O");
+    EXPECT_EQ(form->settings().dotSize(), 200);
+    EXPECT_EQ(dotSizeButton(DotButton::Circles).text(), "O");
     click(1800, 1800);
     form->pressCloseFigure();
     EXPECT_EQ(records().mid(2), QStringList({"3,1800,1800,0,0,0,", ",600,600,0,0,0,"}));
@@ -146,7 +146,7 @@ TEST_F(OpenTest, OpenedDotsGoOnAsIfPlacedByHand)
     EXPECT_EQ(records().size(), 2);
     form->chooseTool(Tool::Undo);
     EXPECT_TRUE(records().isEmpty());
-    EXPECT_TRUE(form->openedActivity.isEmpty());
+    EXPECT_TRUE(form->openedActivity().isEmpty());
     EXPECT_TRUE(pageImage(0) == blank);
 }
 
@@ -198,7 +198,7 @@ TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
 {
     form->chooseTool(Tool::ClearPage);
     drag(300, 1200, 6000, 1200);
-    const QImage guide = form->pages(0).Image();
+    const QImage guide = page(0).Image();
     form->chooseTool(Tool::Dots);
     click(3000, 1200);
     form->switchMoving();
@@ -206,12 +206,12 @@ TEST_F(OpenTest, AGuideLineUnderAMovedDotIsIntact)
     for (double y : {1500, 2100, 3000})
         moveTo(3000, y); // the line under it shows again at each step
     form->releaseOnCanvas(1, 0, 3000, 3000);
-    EXPECT_TRUE(form->pages(0).Image() == guide);
+    EXPECT_TRUE(page(0).Image() == guide);
     for (double x : {2700.0, 3000.0, 3300.0}) {
         EXPECT_EQ(pageAt(0, x, 1200), vbBlack) << x;
         EXPECT_EQ(canvasAt(x, 1200), vbBlack) << x;
     }
-    EXPECT_TRUE(form->canvas->Image() == pageImage(0));
+    EXPECT_TRUE(canvas()->Image() == pageImage(0));
 }
 
 // A dot held while an undo (Ctrl+Z, with the button still down) shortens the

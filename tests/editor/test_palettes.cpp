@@ -64,11 +64,11 @@ TEST_F(PaletteTest, EachToolShowsItsOwnPalettesOnly)
         {2, 2, "widthButtons:14"},
     };
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.activeTool, Tool::Line);
+    EXPECT_EQ(f.activeTool(), Tool::Line);
     EXPECT_EQ(shownSettings(), ""); // none until a tool is chosen
     for (const Case& c : cases) {
         f.chooseTool(Tool(c.index));
-        EXPECT_EQ(f.activeTool, Tool(c.tool)) << "after " << c.index;
+        EXPECT_EQ(f.activeTool(), Tool(c.tool)) << "after " << c.index;
         EXPECT_EQ(shownSettings(), c.shown) << "after " << c.index;
     }
 }
@@ -87,15 +87,15 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
         {2, false, false, false, "0"},
     };
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.symmetryButtons(Symmetry::None).BackColor(), vbGreen);
+    EXPECT_EQ(member("symmetryButtons", Symmetry::None).BackColor(), vbGreen);
     for (const Step& s : steps) {
         SCOPED_TRACE(s.click);
         f.chooseSymmetry(Symmetry(s.click));
-        EXPECT_EQ(f.mirrorLeftRight, s.leftRight);
-        EXPECT_EQ(f.mirrorTopBottom, s.topBottom);
-        EXPECT_EQ(f.mirrorCentre, s.centre);
+        EXPECT_EQ(f.settings().mirrored(Symmetry::LeftRight), s.leftRight);
+        EXPECT_EQ(f.settings().mirrored(Symmetry::TopBottom), s.topBottom);
+        EXPECT_EQ(f.settings().mirrored(Symmetry::Centre), s.centre);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(f.symmetryButtons(Symmetry(i)).BackColor(),
+            EXPECT_EQ(member("symmetryButtons", Symmetry(i)).BackColor(),
                       QString(s.green).contains(QString::number(i)) ? vbGreen : vbWhite);
     }
 }
@@ -105,26 +105,26 @@ TEST_F(PaletteTest, SymmetryButtonsToggleIndependentFlags)
 TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
 {
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.lineWidth, 1);
-    EXPECT_EQ(f.widthButtons(0).BackColor(), vbGreen);
+    EXPECT_EQ(f.settings().lineWidth(), 1);
+    EXPECT_EQ(member("widthButtons", 0).BackColor(), vbGreen);
     for (int i : {13, 0, 6, 5}) {
         SCOPED_TRACE(i);
         f.chooseWidth(i + 1);
-        EXPECT_EQ(f.lineWidth, i + 1);
-        EXPECT_EQ(f.canvas->DrawWidth, i + 1);
+        EXPECT_EQ(f.settings().lineWidth(), i + 1);
+        EXPECT_EQ(canvas()->DrawWidth, i + 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
-            EXPECT_EQ(f.pages(p).DrawWidth, i + 1);
+            EXPECT_EQ(page(p).DrawWidth, i + 1);
         for (int b = 0; b < 14; ++b)
-            EXPECT_EQ(f.widthButtons(b).BackColor(), b == i ? vbGreen : vbWhite);
+            EXPECT_EQ(member("widthButtons", b).BackColor(), b == i ? vbGreen : vbWhite);
     }
-    EXPECT_EQ(f.fillStyleChoice, 1);
+    EXPECT_EQ(f.settings().fillStyle(), 1);
     for (int i : {0, 7, 2, 1}) {
         SCOPED_TRACE(i);
         f.chooseFillStyle(i);
-        EXPECT_EQ(f.fillStyleChoice, i);
-        EXPECT_EQ(f.canvas->FillStyle, i);
+        EXPECT_EQ(f.settings().fillStyle(), i);
+        EXPECT_EQ(canvas()->FillStyle, i);
         for (int p = 0; p < EditorWindow::Pages; ++p)
-            EXPECT_EQ(f.pages(p).FillStyle, i);
+            EXPECT_EQ(page(p).FillStyle, i);
     }
 }
 
@@ -132,53 +132,53 @@ TEST_F(PaletteTest, LineWidthsAndFillStylesReachCanvasAndEveryPage)
 TEST_F(PaletteTest, EraserStartsAtTheSmallestSize)
 {
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.brushSize, 20);
-    EXPECT_EQ(f.eraserButtons(0).BackColor(), vbGreen);
+    EXPECT_EQ(f.settings().eraserHalfSide(), 20);
+    EXPECT_EQ(member("eraserButtons", 0).BackColor(), vbGreen);
     f.chooseTool(Tool::Eraser);
-    const auto keptAt200 = [&] { return toolkit::fromQRgb(f.canvas->Image().pixel(200, 200)); };
+    const auto keptAt200 = [&] { return toolkit::fromQRgb(canvas()->Image().pixel(200, 200)); };
     ASSERT_NE(keptAt200(), vbWhite); // the start picture
     drag(3000, 3000, 3000, 3000);
     EXPECT_EQ(keptAt200(), vbWhite);
     for (int i : {5, 2}) {
         f.chooseEraserSize(i);
-        EXPECT_EQ(f.brushSize, 25 * i + 20);
+        EXPECT_EQ(f.settings().eraserHalfSide(), 25 * i + 20);
     }
 }
 
 TEST_F(PaletteTest, DotSettingsSizesClearListAndCircleToggle)
 {
     EditorWindow& f = startEditor();
-    EXPECT_EQ(f.dotSize, 250);
+    EXPECT_EQ(f.settings().dotSize(), 250);
     f.choosePage(3);
     const int sizes[3][2] = {{150, 9}, {200, 12}, {250, 18}};
     for (int i : {0, 2, 1}) {
         f.chooseDotSize(DotButton(i));
-        EXPECT_EQ(f.dotSize, sizes[i][0]);
-        EXPECT_EQ(f.canvas->FontSize, sizes[i][1]);
-        EXPECT_EQ(f.pages(3).FontSize, sizes[i][1]);
+        EXPECT_EQ(f.settings().dotSize(), sizes[i][0]);
+        EXPECT_EQ(canvas()->FontSize, sizes[i][1]);
+        EXPECT_EQ(page(3).FontSize, sizes[i][1]);
     }
 
     f.chooseTool(Tool::Dots);
-    EXPECT_EQ(f.dotNumber, 1);
+    EXPECT_EQ(f.nextDot().number, 1);
     click(600, 600);
     click(1200, 600);
-    ASSERT_EQ(f.dotListBox->ListCount(), 2);
-    EXPECT_FALSE(f.newFigure);
+    ASSERT_EQ(dotListBox()->ListCount(), 2);
+    EXPECT_FALSE(f.nextDot().newFigure);
     f.clearDotList();
-    EXPECT_EQ(f.dotListBox->ListCount(), 0);
-    EXPECT_EQ(f.dotEntryCount, 0);
-    EXPECT_TRUE(f.newFigure);
+    EXPECT_EQ(dotListBox()->ListCount(), 0);
+    EXPECT_EQ(dotCount(), 0);
+    EXPECT_TRUE(f.nextDot().newFigure);
     click(1800, 600); // a new list counts from 1
-    ASSERT_EQ(f.dotListBox->ListCount(), 1);
-    EXPECT_TRUE(f.dotListBox->List(0).startsWith("1,"));
+    ASSERT_EQ(dotListBox()->ListCount(), 1);
+    EXPECT_TRUE(dotListBox()->List(0).startsWith("1,"));
 
     for (const char* caption : {"", "O", ""}) {
         f.switchDotCircles();
-        EXPECT_EQ(f.dotSizeButtons(DotButton::Circles).text(), caption);
+        EXPECT_EQ(dotSizeButton(DotButton::Circles).text(), caption);
     }
-    f.dotSizeButtons(DotButton::Circles).setCaption("o"); // either case counts as on
+    dotSizeButton(DotButton::Circles).setCaption("o"); // either case counts as on
     f.switchDotCircles();
-    EXPECT_EQ(f.dotSizeButtons(DotButton::Circles).text(), "");
+    EXPECT_EQ(dotSizeButton(DotButton::Circles).text(), "");
 }
 
 // A click anywhere on the strip takes the colour of the pixel under it: a
@@ -189,8 +189,8 @@ TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
     EditorWindow& f = startEditor();
     f.choosePage(2);
     auto expectColour = [&](int colour) {
-        EXPECT_EQ(toolkit::RGB(f.colourRed, f.colourGreen, f.colourBlue), colour);
-        for (const toolkit::PictureBox* area : {f.canvas, &f.pages(2)}) {
+        EXPECT_EQ(f.settings().colour(), colour);
+        for (const toolkit::PictureBox* area : {canvas(), &page(2)}) {
             EXPECT_EQ(area->ForeColor, colour);
             EXPECT_EQ(area->FillColor, colour);
         }
@@ -227,7 +227,7 @@ TEST_F(PaletteTest, ColourPickReadsTheStripPixel)
 
     pickSwatch(4);
     f.pressOnColourStrip(1, 0, -15, 100);
-    f.pressOnColourStrip(1, 0, 100, float(f.colourStrip->Height() + 30));
+    f.pressOnColourStrip(1, 0, 100, float(colourStrip()->Height() + 30));
     expectColour(pictures::stripColours[4]);
 }
 
@@ -243,6 +243,6 @@ TEST_F(PaletteTest, PageChosenLaterDrawsInTheCanvasColourAndFont)
     click(3000, 3000);
     EXPECT_EQ(canvasAt(3000, 3000), toolkit::RGB(255, 0, 0));
     EXPECT_EQ(pageAt(1, 3000, 3000), toolkit::RGB(255, 0, 0));
-    EXPECT_EQ(f.pages(1).ForeColor, f.canvas->ForeColor);
-    EXPECT_EQ(f.pages(1).FontSize, f.canvas->FontSize);
+    EXPECT_EQ(page(1).ForeColor, canvas()->ForeColor);
+    EXPECT_EQ(page(1).FontSize, canvas()->FontSize);
 }

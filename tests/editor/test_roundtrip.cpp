@@ -33,7 +33,7 @@ protected:
         startEditor(w, h);
         form->chooseTool(Tool::ClearPage);
         form->chooseTool(Tool::Dots);
-        form->numberStep->setListIndex(1);
+        numberStep()->setListIndex(1);
         EXPECT_TRUE(pick(RGB(255, 0, 0)));
         click(1200, 1200);
         click(3000, 1200);
@@ -86,7 +86,7 @@ TEST_F(RoundTripTest, DotsPlacedInTheEditorAreJoinedInThePlayerWhereTheyWerePlac
     for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1024, 768}}) {
         SCOPED_TRACE(w);
         const QString activity = makeActivity(w, h);
-        ASSERT_EQ(form->dotEntryCount, count);
+        ASSERT_EQ(dotCount(), count);
         ASSERT_TRUE(QFile::exists(activity));
         EXPECT_EQ(pageAt(0, 4050, 2850), toolkit::vbWhite); // the undone dot's line
 

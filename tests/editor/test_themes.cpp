@@ -6,6 +6,7 @@
 #include "themelibrary.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 
 namespace {
@@ -35,13 +36,14 @@ TEST_F(EditorTest, SavingIntoAThemeOrTryingRepeatsTheFloppysBytesAndSaysWhere)
     platform.dialogScript = [&](QDialog& dialog) {
         auto& library = dynamic_cast<editor::LibraryWindow&>(dialog);
         listed << QStringList();
-        for (const auto& theme : library.themes)
+        for (const auto& theme : library.themes())
             listed.back() << theme.name;
         for (const QString name : {"a/b", " mis dibujos "}) {
             if (listed.size() > 1)
                 break; // the theme made is chosen first
-            library.themeList->setCurrentRow(library.themeList->count() - 1);
-            library.newThemeName->setText(name);
+            auto* themes = library.findChild<QListWidget*>("themeList");
+            themes->setCurrentRow(themes->count() - 1);
+            library.findChild<QLineEdit*>("newThemeName")->setText(name);
             library.saveHere();
         }
         if (listed.size() > 1)
@@ -106,9 +108,10 @@ TEST_F(EditorTest, AHungSharedThemeIsToldAndNeverWaitedOnTwice)
     int shown = -1;
     platform.dialogScript = [&](QDialog& dialog) {
         auto& library = dynamic_cast<editor::LibraryWindow&>(dialog);
-        shown = library.activities->rowCount();
-        library.themeList->setCurrentRow(library.themeList->count() - 1);
-        library.newThemeName->setText("colgada");
+        shown = library.findChild<QListView*>("activityView")->model()->rowCount();
+        auto* themes = library.findChild<QListWidget*>("themeList");
+        themes->setCurrentRow(themes->count() - 1);
+        library.findChild<QLineEdit*>("newThemeName")->setText("colgada");
         library.saveHere();
         return int(QDialog::Rejected);
     };

@@ -1,6 +1,7 @@
 #include "../localshare.h"
 #include "activitypicture.h"
 #include "editorfixture.h"
+
 #include "picturebatch.h"
 #include "picturefiles.h"
 #include "tracing.h"
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QProcess>
+#include <QSpinBox>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -151,34 +153,35 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
     form->chooseTool(Tool::Dots);
     form->placeDotsAutomatically();
     EXPECT_EQ(platform.messages.size(), 1);
-    platform.clipboard = page(circle());
+    platform.clipboard = ::page(circle());
     form->chooseTool(Tool::Paste);
-    EXPECT_FALSE(form->showDrawingCheck->isChecked()); // a drawing by hand is not shown
-    form->autoDotsCount->setValue(30);
+    // A drawing by hand is not shown.
+    EXPECT_FALSE(find<toolkit::CheckBox>("showDrawingCheck")->isChecked());
+    find<QSpinBox>("autoDotsCount")->setValue(30);
     form->placeDotsAutomatically();
-    ASSERT_EQ(form->dotEntryCount, 31);
-    EXPECT_LT(QLineF(form->dots[0].at, QPointF(200, 48.5) * 15).length(), 2 * 15); // the top
-    EXPECT_TRUE(form->dots.back().closes());
-    EXPECT_TRUE(form->showDrawingCheck->isChecked());
-    const auto drawing = [&] { return qGray(form->pages(0).Image().pixel(300, 150)); };
+    ASSERT_EQ(dotCount(), 31);
+    EXPECT_LT(QLineF(form->dotList()[0].at, QPointF(200, 48.5) * 15).length(), 2 * 15); // the top
+    EXPECT_TRUE(form->dotList().back().closes());
+    EXPECT_TRUE(find<toolkit::CheckBox>("showDrawingCheck")->isChecked());
+    const auto drawing = [&] { return qGray(page(0).Image().pixel(300, 150)); };
     EXPECT_EQ(drawing(), 255);
     form->chooseTool(Tool::Undo);
-    EXPECT_EQ(form->dotEntryCount, 0);
+    EXPECT_EQ(dotCount(), 0);
     EXPECT_EQ(drawing(), 0);
 
     form->chooseTool(Tool::Dots);
-    form->eraseOutlineCheck->setChecked(false);
+    find<toolkit::CheckBox>("eraseOutlineCheck")->setChecked(false);
     form->placeDotsAutomatically();
     form->chooseTool(Tool::SaveActivity);
     const QString written = appDir.filePath("1.txt");
     ASSERT_TRUE(QFile::exists(toolkit::activityPicturePath(written)));
-    form->showDrawingCheck->setChecked(false);
+    find<toolkit::CheckBox>("showDrawingCheck")->setChecked(false);
     form->chooseTool(Tool::SaveActivity);
     EXPECT_FALSE(QFile::exists(appDir.filePath("2.png")));
     form->chooseTool(Tool::ClearPage); // the page cleared
     ASSERT_TRUE(form->openActivity(written));
     EXPECT_EQ(drawing(), 0);
-    EXPECT_TRUE(form->showDrawingCheck->isChecked());
+    EXPECT_TRUE(find<toolkit::CheckBox>("showDrawingCheck")->isChecked());
 }
 
 // lunipoeditor --tema: one activity per picture, in order, each with its
@@ -186,10 +189,9 @@ TEST_F(EditorTest, AutomaticDotsAreOneUndoStepAndTheDrawingGoesWithThem)
 TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
 {
     startEditor(1024, 768);
-    EXPECT_EQ(QSize(form->canvas->Width(), form->canvas->Height()),
-              editor::PictureBatch::CanvasTwips);
-    EXPECT_EQ(form->pages(0).Image().size(), editor::PictureBatch::page());
-    page(circle()).save(appDir.filePath("circulo.png"));
+    EXPECT_EQ(QSize(canvas()->Width(), canvas()->Height()), editor::PictureBatch::CanvasTwips);
+    EXPECT_EQ(page(0).Image().size(), editor::PictureBatch::page());
+    ::page(circle()).save(appDir.filePath("circulo.png"));
     QFile(appDir.filePath("roto.png")).open(QIODevice::WriteOnly);
     QString problem;
     const auto batch = editor::PictureBatch::fromArguments(
@@ -206,7 +208,7 @@ TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
               QStringList({theme + "1.txt", theme + "1.png", theme + "2.txt", theme + "2.png"}));
     EXPECT_TRUE(err.startsWith(appDir.filePath("roto.png")));
     ASSERT_TRUE(form->openActivity(theme + "2.txt"));
-    EXPECT_EQ(form->dotEntryCount, 13);
+    EXPECT_EQ(dotCount(), 13);
     for (const QStringList& wrong : {QStringList{"x", "--tema"},
                                      {"x", "--tema", "a", "--puntos", "2", "p"},
                                      {"x", "--tema", "a"},

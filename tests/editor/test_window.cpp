@@ -59,26 +59,26 @@ class EditorLayoutTest : public EditorTest, public ::testing::WithParamInterface
 TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
 {
     const Screen screen = GetParam();
-    EditorWindow& f = startEditor(screen.width, screen.height);
+    startEditor(screen.width, screen.height);
     const int W = screen.width * 15;
     const int H = screen.height * 15;
-    const QRect canvas = twipsRect(*f.canvas);
-    EXPECT_EQ(f.colourStrip->Top(), f.toolButtons(Tool::OpenPicture).Top());
-    EXPECT_EQ(canvas.top(), f.colourStrip->Top() + f.colourStrip->Height() + 20);
-    EXPECT_EQ(canvas.left(), f.toolButtons(Tool::SavePicture).Left() +
-                                 f.toolButtons(Tool::SavePicture).Width() + 75);
-    EXPECT_EQ(canvas.left() + canvas.width(), W - 75);
+    const QRect area = twipsRect(*canvas());
+    EXPECT_EQ(colourStrip()->Top(), toolButton(Tool::OpenPicture).Top());
+    EXPECT_EQ(area.top(), colourStrip()->Top() + colourStrip()->Height() + 20);
+    EXPECT_EQ(area.left(),
+              toolButton(Tool::SavePicture).Left() + toolButton(Tool::SavePicture).Width() + 75);
+    EXPECT_EQ(area.left() + area.width(), W - 75);
 
     for (int i = 0; i < EditorWindow::Pages; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(twipsRect(f.pages(i)), canvas);
-        EXPECT_EQ(f.pages(i).Image().size(), f.canvas->Image().size());
-        const toolkit::CommandButton& button = f.pageButtons(i);
-        EXPECT_EQ(button.Top(), canvas.top() + canvas.height() + 20);
+        EXPECT_EQ(twipsRect(page(i)), area);
+        EXPECT_EQ(page(i).Image().size(), canvas()->Image().size());
+        const toolkit::CommandButton& button = member("pageButtons", i);
+        EXPECT_EQ(button.Top(), area.top() + area.height() + 20);
         EXPECT_EQ(button.Top() + button.Height(), H - 60);
-        EXPECT_EQ(button.Left(), i == 0
-                                     ? canvas.left()
-                                     : f.pageButtons(i - 1).Left() + f.pageButtons(i - 1).Width());
+        EXPECT_EQ(button.Left(), i == 0 ? area.left()
+                                        : member("pageButtons", i - 1).Left() +
+                                              member("pageButtons", i - 1).Width());
         EXPECT_EQ(button.text(), QString::number(i + 1));
         EXPECT_EQ(button.BackColor(), i == 0 ? Blue : vbWhite);
         EXPECT_FALSE(button.isHidden());
@@ -86,26 +86,31 @@ TEST_P(EditorLayoutTest, CanvasPagesAndPaletteRowFollowTheScreen)
 
     // Every setting palette starts at one anchor right of the page buttons
     // (the fill styles after the circle kinds), its buttons touching.
-    const int A = f.pageButtons(9).Left() + 1000;
+    const int A = member("pageButtons", 9).Left() + 1000;
     for (const auto& [name, buttons] : settingPalettes()) {
         SCOPED_TRACE(name);
         const int first = QLatin1String(name) == QLatin1String("fillStyleButtons")
-                              ? f.circleKindButtons(5).Left() + 400
+                              ? member("circleKindButtons", 5).Left() + 400
                               : A;
         for (size_t i = 0; i < buttons.size(); ++i) {
-            EXPECT_EQ(buttons[i]->Top(), f.pageButtons(0).Top());
+            EXPECT_EQ(buttons[i]->Top(), member("pageButtons", 0).Top());
             EXPECT_EQ(buttons[i]->Left(),
                       i == 0 ? first : buttons[i - 1]->Left() + buttons[i - 1]->Width());
         }
     }
-    EXPECT_EQ(f.sidesLabel->Left(),
-              f.polygonModeButtons(2).Left() + f.polygonModeButtons(2).Width() + 100);
-    EXPECT_EQ(f.sidesList->Left(), f.sidesLabel->Left() + f.sidesLabel->Width() + 50);
-    EXPECT_EQ(f.numberStep->Left(), f.dotSizeButtons(DotButton::Circles).Left() + 500);
-    EXPECT_EQ(f.closeFigureCheck->Left(), f.numberStep->Left() + f.numberStep->Width() + 150);
-    EXPECT_EQ(f.dotListBox->Left(), f.closeFigureCheck->Left() + f.closeFigureCheck->Width() + 100);
+    EXPECT_EQ(find<toolkit::Label>("sidesLabel")->Left(),
+              member("polygonModeButtons", 2).Left() + member("polygonModeButtons", 2).Width() +
+                  100);
+    EXPECT_EQ(find<toolkit::ComboBox>("sidesList")->Left(),
+              find<toolkit::Label>("sidesLabel")->Left() +
+                  find<toolkit::Label>("sidesLabel")->Width() + 50);
+    EXPECT_EQ(numberStep()->Left(), dotSizeButton(DotButton::Circles).Left() + 500);
+    EXPECT_EQ(find<toolkit::CheckBox>("closeFigureCheck")->Left(),
+              numberStep()->Left() + numberStep()->Width() + 150);
+    EXPECT_EQ(dotListBox()->Left(), find<toolkit::CheckBox>("closeFigureCheck")->Left() +
+                                        find<toolkit::CheckBox>("closeFigureCheck")->Width() + 100);
     for (const auto& c : settingControls())
-        EXPECT_EQ(c.place->Top(), f.pageButtons(0).Top()) << c.name;
+        EXPECT_EQ(c.place->Top(), member("pageButtons", 0).Top()) << c.name;
 }
 
 // Every control of the window, shown or waiting to be shown, lies wholly on
@@ -130,11 +135,10 @@ TEST_P(EditorLayoutTest, EveryControlIsWhollyOnScreen)
     }
     EXPECT_GE(controls, 20 + 8 + 4 + 2 + 10 + 10 + 3 + 6 + 14 + 8 + 6 + 5 + 5);
 
-    for (const auto& column :
-         {members(f.toolButtons), members(f.gridButtons), members(f.symmetryButtons)})
+    for (const auto& column : {row("toolButtons"), row("gridButtons"), row("symmetryButtons")})
         for (const auto* button : column)
-            EXPECT_LE(button->Left() + button->Width(), f.canvas->Left());
-    const int pageButtonsEnd = f.pageButtons(9).Left() + f.pageButtons(9).Width();
+            EXPECT_LE(button->Left() + button->Width(), canvas()->Left());
+    const int pageButtonsEnd = member("pageButtons", 9).Left() + member("pageButtons", 9).Width();
     for (const auto& [name, buttons] : settingPalettes())
         EXPECT_GE(buttons.front()->Left(), pageButtonsEnd) << name;
 }
@@ -150,12 +154,12 @@ TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
     for (const Screen screen : {Screen{100, 80}, Screen{60, 40}, Screen{1, 1}}) {
         SCOPED_TRACE(QString("%1 x %2").arg(screen.width).arg(screen.height).toStdString());
         EditorWindow& f = startEditor(screen.width, screen.height);
-        EXPECT_GE(f.canvas->Width(), 15);
-        EXPECT_GE(f.canvas->Height(), 15);
-        EXPECT_GE(f.canvas->width(), 1);
-        EXPECT_GE(f.canvas->height(), 1);
+        EXPECT_GE(canvas()->Width(), 15);
+        EXPECT_GE(canvas()->Height(), 15);
+        EXPECT_GE(canvas()->width(), 1);
+        EXPECT_GE(canvas()->height(), 1);
         for (int p = 0; p < EditorWindow::Pages; ++p)
-            EXPECT_FALSE(f.pages(p).Image().isNull());
+            EXPECT_FALSE(page(p).Image().isNull());
         f.chooseGrid(50);
         f.chooseSymmetry(Symmetry::Centre);
         for (int tool : {2, 3, 4, 8, 10, 11, 12, 18, 19}) {
@@ -164,27 +168,27 @@ TEST_F(EditorTest, ScreenTooSmallStillGivesACanvasAndPages)
             click(7, 7);
         }
         f.choosePage(9);
-        EXPECT_EQ(f.currentPage, 9);
+        EXPECT_EQ(f.currentPage(), 9);
     }
 }
 
 TEST_F(EditorTest, GridButtonsSetStepMarkAndCentre)
 {
     EditorWindow& f = startEditor(); // canvas 10770 x 8120 twips
-    EXPECT_EQ(f.gridStep, 300);
-    EXPECT_EQ(f.centreX, 5100);
-    EXPECT_EQ(f.centreY, 3900);
+    EXPECT_EQ(f.settings().gridStep(), 300);
+    EXPECT_EQ(f.settings().centreX(), 5100);
+    EXPECT_EQ(f.settings().centreY(), 3900);
     const int centres[8][2] = {{5350, 4050}, {5300, 4000}, {5250, 4050}, {5200, 4000},
                                {5250, 4000}, {5100, 3900}, {5250, 3850}, {5200, 4000}};
     for (int i : {7, 0, 3, 1, 6, 2, 4, 5}) {
         SCOPED_TRACE(i);
         f.chooseGrid((i + 1) * 50);
-        EXPECT_EQ(f.gridStep, (i + 1) * 50);
-        EXPECT_EQ(f.gridButton, i);
-        EXPECT_EQ(f.centreX, centres[i][0]);
-        EXPECT_EQ(f.centreY, centres[i][1]);
+        EXPECT_EQ(f.settings().gridStep(), (i + 1) * 50);
+        EXPECT_EQ(f.settings().gridButton(), i);
+        EXPECT_EQ(f.settings().centreX(), centres[i][0]);
+        EXPECT_EQ(f.settings().centreY(), centres[i][1]);
         for (int b = 0; b < 8; ++b)
-            EXPECT_EQ(f.gridButtons(b).BackColor(), b == i ? toolkit::vbGreen : vbWhite);
+            EXPECT_EQ(member("gridButtons", b).BackColor(), b == i ? toolkit::vbGreen : vbWhite);
     }
 }
 
@@ -193,22 +197,22 @@ TEST_F(EditorTest, FreePlacementSnapsBackToTheChosenGrid)
     EditorWindow& f = startEditor();
     // Before any grid button: the grid of 300 the editor starts with.
     f.chooseTool(Tool::FreeHand);
-    EXPECT_EQ(f.gridStep, 1);
+    EXPECT_EQ(f.settings().gridStep(), 1);
     f.chooseTool(Tool::SnapToGrid);
-    EXPECT_EQ(f.gridStep, 300);
+    EXPECT_EQ(f.settings().gridStep(), 300);
 
     f.chooseGrid(100);
-    const QImage grid = f.canvas->Image();
+    const QImage grid = canvas()->Image();
     f.chooseTool(Tool::FreeHand);
-    EXPECT_EQ(f.gridStep, 1);
-    EXPECT_EQ(f.centreX, 5300); // neither the centre nor the grid shown change
-    EXPECT_EQ(f.centreY, 4000);
-    EXPECT_EQ(f.canvas->Image(), grid);
+    EXPECT_EQ(f.settings().gridStep(), 1);
+    EXPECT_EQ(f.settings().centreX(), 5300); // neither the centre nor the grid shown change
+    EXPECT_EQ(f.settings().centreY(), 4000);
+    EXPECT_EQ(canvas()->Image(), grid);
     f.clearDotList(); // "B" shows the canvas again: the grid, not black
-    EXPECT_EQ(f.canvas->Image(), grid);
+    EXPECT_EQ(canvas()->Image(), grid);
     f.chooseTool(Tool::SnapToGrid);
-    EXPECT_EQ(f.gridStep, 100);
-    EXPECT_EQ(f.gridButton, 1);
+    EXPECT_EQ(f.settings().gridStep(), 100);
+    EXPECT_EQ(f.settings().gridButton(), 1);
 }
 
 TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
@@ -223,15 +227,14 @@ TEST_F(EditorTest, GridDotsCoverTheCanvasFromRowAndColumnZeroButNoPage)
         SCOPED_TRACE(c.button);
         EditorWindow& f = startEditor();
         f.chooseGrid((c.button + 1) * 50);
-        const int step = f.gridStep;
-        const QImage canvas = f.canvas->Image();
+        const int step = f.settings().gridStep();
         // The start picture went with the first grid: only the dots are left.
-        EXPECT_EQ(pixelsOf(canvas, vbBlack), c.columns * c.rows);
+        EXPECT_EQ(pixelsOf(canvas()->Image(), vbBlack), c.columns * c.rows);
         for (int x : {0, step, (c.columns - 1) * step})
             for (int y : {0, step, (c.rows - 1) * step})
                 EXPECT_EQ(canvasAt(x, y), vbBlack) << x << ", " << y;
         EXPECT_EQ(canvasAt(step / 2, step / 2), vbWhite);
-        EXPECT_EQ(pixelsOf(f.pages(0).Image(), vbBlack), 0);
+        EXPECT_EQ(pixelsOf(page(0).Image(), vbBlack), 0);
     }
 }
 
@@ -247,9 +250,10 @@ TEST_F(EditorTest, PageButtonsHideTheGridAndTheGridShowsTheNewPage)
     EXPECT_EQ(canvasAt(1050, 1500), vbWhite);
 
     f.choosePage(1);
-    EXPECT_EQ(f.pageButtons(0).BackColor(), vbWhite);
-    EXPECT_EQ(f.pageButtons(1).BackColor(), Blue);
-    EXPECT_TRUE(f.pageButtons(1).styleSheet().contains("color: white")) << "readable on blue";
+    EXPECT_EQ(member("pageButtons", 0).BackColor(), vbWhite);
+    EXPECT_EQ(member("pageButtons", 1).BackColor(), Blue);
+    EXPECT_TRUE(member("pageButtons", 1).styleSheet().contains("color: white"))
+        << "readable on blue";
     EXPECT_EQ(canvasAt(0, 0), vbWhite); // the grid went with the switch
     EXPECT_EQ(canvasAt(1050, 1500), toolkit::RGB(255, 0, 0));
 
@@ -285,15 +289,15 @@ TEST_F(EditorTest, ShapePreviewsStayOnTheTemporaryLayer)
         f.chooseTool(Tool(c.tool));
         press(c.pressAt.x(), c.pressAt.y());
         moveTo(c.pointer.x(), c.pointer.y());
-        const QPointF mirrored(2 * f.centreX - c.probe.x(), c.probe.y());
-        const QImage screen = f.canvas->screenImage();
+        const QPointF mirrored(2 * f.settings().centreX() - c.probe.x(), c.probe.y());
+        const QImage screen = canvas()->screenImage();
         EXPECT_TRUE(near(screen, c.probe.x(), c.probe.y(), vbBlack));
         EXPECT_EQ(near(screen, mirrored.x(), mirrored.y(), vbBlack), c.mirrored);
-        EXPECT_EQ(pixelsOf(f.canvas->Image(), vbBlack), 0);
-        EXPECT_EQ(pixelsOf(f.pages(0).Image(), vbBlack), 0);
+        EXPECT_EQ(pixelsOf(canvas()->Image(), vbBlack), 0);
+        EXPECT_EQ(pixelsOf(page(0).Image(), vbBlack), 0);
 
         moveTo(600, 7800, 0);
-        EXPECT_FALSE(near(f.canvas->screenImage(), c.probe.x(), c.probe.y(), vbBlack));
+        EXPECT_FALSE(near(canvas()->screenImage(), c.probe.x(), c.probe.y(), vbBlack));
     }
 }
 
@@ -305,21 +309,19 @@ TEST_F(EditorTest, PreviewsLeaveWhatTheCommitDraws)
     f.chooseTool(Tool::Circle);
     press(3000, 3000);
     moveTo(3900, 4200);
-    EXPECT_EQ(f.circleRadius, 1500);
+    EXPECT_TRUE(near(canvas()->screenImage(), 4500, 3000, vbBlack)); // radius 1500
     f.releaseOnCanvas(1, 0, 3900, 4200);
-    EXPECT_TRUE(near(f.pages(0).Image(), 4500, 3000, vbBlack));
+    EXPECT_TRUE(near(page(0).Image(), 4500, 3000, vbBlack));
     click(6000, 6000); // no drag: the radius of the last preview
-    EXPECT_TRUE(near(f.pages(0).Image(), 7500, 6000, vbBlack));
+    EXPECT_TRUE(near(page(0).Image(), 7500, 6000, vbBlack));
 
     f.chooseTool(Tool::Polygon);
     press(3000, 3000);
     moveTo(3000, 3600);
-    EXPECT_EQ(f.polygonSides, 5);
-    EXPECT_EQ(f.polygonX[0], 3000);
-    EXPECT_EQ(f.polygonY[0], 3600);
-    f.sidesList->setListIndex(0); // three sides, too late for this polygon
+    EXPECT_TRUE(near(canvas()->screenImage(), 3000, 3600, vbBlack)); // five sides from here
+    EXPECT_TRUE(near(canvas()->screenImage(), 3285, 3392, vbBlack));
+    find<toolkit::ComboBox>("sidesList")->setListIndex(0); // three sides, too late for this polygon
     f.releaseOnCanvas(1, 0, 3000, 3600);
-    EXPECT_EQ(f.polygonSides, 5);
-    EXPECT_TRUE(near(f.pages(0).Image(), 3285, 3392, vbBlack));
-    EXPECT_TRUE(near(f.pages(0).Image(), 2715, 3392, vbBlack));
+    EXPECT_TRUE(near(page(0).Image(), 3285, 3392, vbBlack));
+    EXPECT_TRUE(near(page(0).Image(), 2715, 3392, vbBlack));
 }

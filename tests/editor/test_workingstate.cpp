@@ -97,7 +97,7 @@ TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
 {
     auto looks = [&] {
         QStringList shown;
-        for (const editor::Dot& dot : form->dots)
+        for (const editor::Dot& dot : form->dotList())
             shown << QStringLiteral("%1 %2 %3").arg(dot.page).arg(dot.radius).arg(dot.starts);
         return shown;
     };
@@ -118,15 +118,15 @@ TEST_F(WorkingStateTest, YesBringsBackThePagesAndTheDotList)
         EXPECT_EQ(platform.messages.value(0).text,
                   "Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?");
         EXPECT_EQ(platform.messages.value(0).style, toolkit::vbYesNo | toolkit::vbDefaultYes);
-        EXPECT_EQ(form->currentPage, 3);
-        EXPECT_EQ(pageImage(3).size(), form->canvas->size());
+        EXPECT_EQ(form->currentPage(), 3);
+        EXPECT_EQ(pageImage(3).size(), canvas()->size());
         EXPECT_TRUE(screen != QSize(800, 600) || pageImage(3) == page);
         EXPECT_EQ(records(), dots);
         EXPECT_EQ(looks(), shown);
-        EXPECT_EQ(form->dotNumber, 4); // the next dot carries on
+        EXPECT_EQ(form->nextDot().number, 4); // the next dot carries on
         restart({toolkit::vbNo});
         EXPECT_EQ(platform.messages.size(), 1);
-        EXPECT_EQ(form->dotEntryCount, 0);
+        EXPECT_EQ(dotCount(), 0);
     }
 }
 
