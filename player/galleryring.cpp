@@ -1,5 +1,7 @@
 #include "galleryring.h"
 
+#include <algorithm>
+
 namespace player {
 
 void GalleryRing::store(const QImage& picture)
@@ -8,8 +10,8 @@ void GalleryRing::store(const QImage& picture)
     slot_ += 1;
     if (slot_ == Slots)
         slot_ = 0;
-    if (count_ < slot_)
-        count_ = slot_;
+    // Slot 0 after the last means every slot holds a drawing.
+    count_ = std::max(count_, slot_ == 0 ? Slots : slot_);
 }
 
 void GalleryRing::keepShown(const QImage& shown)

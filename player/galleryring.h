@@ -33,7 +33,7 @@ public:
 private:
     std::array<toolkit::ImageHolder, Slots> slots_;
     int slot_ = 0;  // 0..24
-    int count_ = 0; // 0..24
+    int count_ = 0; // 0..25
     bool primed_ = false;
 };
 

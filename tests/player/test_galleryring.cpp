@@ -14,19 +14,23 @@ QImage drawing(int n)
 
 } // namespace
 
-TEST(GalleryRing, CountsToTwentyFourAndTheSlotWraps)
+// All 25 drawings can be stepped back to, the 25th too; the 26th takes the
+// oldest's slot.
+TEST(GalleryRing, KeepsTwentyFiveAndTheSlotWraps)
 {
     player::GalleryRing gallery;
     for (int i = 0; i < 24; ++i)
         gallery.store(drawing(0));
     EXPECT_EQ(gallery.count(), 24);
     EXPECT_EQ(gallery.slot(), 24);
-    gallery.store(drawing(0));
-    EXPECT_EQ(gallery.count(), 24);
+    gallery.store(drawing(2));
+    EXPECT_EQ(gallery.count(), 25);
     EXPECT_EQ(gallery.slot(), 0);
     gallery.store(drawing(1)); // the 26th goes to slot 0
     EXPECT_EQ(gallery.slot(), 1);
     EXPECT_EQ(gallery.picture(0), drawing(1));
+    EXPECT_EQ(gallery.stepBack(), drawing(1));
+    EXPECT_EQ(gallery.stepBack(), drawing(2));
 }
 
 TEST(GalleryRing, StepsBackFromTheDrawingShownOnceKept)
