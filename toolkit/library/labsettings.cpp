@@ -76,7 +76,9 @@ private:
         if (key == QLatin1String("temas"))
             applyThemeFolders(path, value);
         else if (key == QLatin1String("dibujos"))
-            applyDrawingsFolder(path, value);
+            applyAccountFolder(path, key, value, settings_.drawingsFolder);
+        else if (key == QLatin1String("progreso"))
+            applyAccountFolder(path, key, value, settings_.progressFolder);
         else if (key == QLatin1String("sonido"))
             applySound(path, value);
         else if (key == QLatin1String("pista"))
@@ -113,13 +115,15 @@ private:
         settings_.themeFolders = list;
     }
 
-    void applyDrawingsFolder(const QString& path, const QString& value)
+    // A folder of each account's own, "%u" standing for the login name.
+    void applyAccountFolder(const QString& path, const QString& key, const QString& value,
+                            QString& folder)
     {
-        const QString folder = QString(value).replace(QLatin1String("%u"), loginName()).trimmed();
-        if (folder.isEmpty())
-            settings_.drawingsFolder.clear();
-        else if (absolute(path, QStringLiteral("dibujos"), folder))
-            settings_.drawingsFolder = QDir::cleanPath(folder);
+        const QString own = QString(value).replace(QLatin1String("%u"), loginName()).trimmed();
+        if (own.isEmpty())
+            folder.clear();
+        else if (absolute(path, key, own))
+            folder = QDir::cleanPath(own);
     }
 
     void applySound(const QString& path, const QString& value)

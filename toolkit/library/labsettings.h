@@ -25,6 +25,10 @@ public:
     // "dibujos": where the child's drawings are saved, "%u" replaced by the
     // account's login name; an absolute path, empty when not set.
     QString drawingsFolder;
+    // "progreso": the folder of each child's record of play, for the
+    // teacher, "%u" replaced by the login name as in "dibujos"; empty when
+    // not set, and nothing is recorded.
+    QString progressFolder;
     // "sonido": "no" turns every sound off.
     bool sound = true;
     // "pista": seconds without a right dot before the next dot is shown;
