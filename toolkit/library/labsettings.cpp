@@ -77,9 +77,11 @@ private:
             applyThemeFolders(path, value);
         else if (key == QLatin1String("dibujos"))
             applyAccountFolder(path, key, value, settings_.drawingsFolder);
-        else if (key == QLatin1String("progreso"))
+        else if (key == QLatin1String("progreso")) {
             applyAccountFolder(path, key, value, settings_.progressFolder);
-        else if (key == QLatin1String("sonido"))
+            settings_.progressPattern =
+                settings_.progressFolder.isEmpty() ? QString() : QDir::cleanPath(value.trimmed());
+        } else if (key == QLatin1String("sonido"))
             applySound(path, value);
         else if (key == QLatin1String("pista"))
             applyHint(path, value);

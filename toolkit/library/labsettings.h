@@ -29,6 +29,8 @@ public:
     // teacher, "%u" replaced by the login name as in "dibujos"; empty when
     // not set, and nothing is recorded.
     QString progressFolder;
+    // The same as written, "%u" and all: where the teacher finds the class.
+    QString progressPattern;
     // "sonido": "no" turns every sound off.
     bool sound = true;
     // "pista": seconds without a right dot before the next dot is shown;

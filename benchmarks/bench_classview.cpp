@@ -1,0 +1,82 @@
+// The teacher's view of a class of 30 children with a school year of records
+// each (2,000 activities over ten months): reading it all from the share,
+// and choosing another group or period.
+
+#include "classfolders.h"
+#include "folderlister.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Children = 30;
+constexpr int Months = 10;
+constexpr int EachMonth = 200;
+
+struct SchoolYear
+{
+    QTemporaryDir share;
+    classview::ClassFolders folders{share.filePath("progreso/%u")};
+
+    SchoolYear()
+    {
+        const QDateTime september(QDate(2026, 9, 7), QTime(9, 0), Qt::UTC);
+        for (int c = 0; c < Children; ++c) {
+            const QString folder = folders.folderOf(QStringLiteral("nino%1").arg(c));
+            QDir().mkpath(folder);
+            for (int m = 0; m < Months; ++m) {
+                QList<toolkit::PlayedActivity> month;
+                for (int i = 0; i < EachMonth; ++i) {
+                    toolkit::PlayedActivity a;
+                    a.theme = QStringLiteral("tema-%1").arg((c + i) % 40);
+                    a.activity = 1 + i % 20;
+                    a.id = QString::number(i % 20, 16).repeated(8);
+                    a.started = september.addDays(m * 30 + i / 8).addSecs(i * 97);
+                    a.finished = a.started.addSecs(60 + i % 120);
+                    a.hints = i % 3;
+                    month << a;
+                }
+                QFile file(QDir(folder).filePath(QStringLiteral("2026-%1-aula1.txt").arg(m)));
+                if (file.open(QIODevice::WriteOnly))
+                    file.write(toolkit::childrecord::format(month));
+            }
+        }
+    }
+};
+
+SchoolYear& schoolYear()
+{
+    static SchoolYear year;
+    return year;
+}
+
+void BM_ClassOpens(benchmark::State& state)
+{
+    SchoolYear& year = schoolYear();
+    toolkit::FolderLister lister;
+    for (auto _ : state) {
+        classview::ClassTable table(year.folders.read(lister, {}, nullptr));
+        benchmark::DoNotOptimize(table.rowCount());
+    }
+}
+BENCHMARK(BM_ClassOpens)->Unit(benchmark::kMillisecond);
+
+void BM_ClassFilters(benchmark::State& state)
+{
+    SchoolYear& year = schoolYear();
+    toolkit::FolderLister lister;
+    classview::ClassTable table(year.folders.read(lister, {}, nullptr));
+    QSet<QString> group;
+    for (int c = 0; c < Children; c += 2)
+        group.insert(QStringLiteral("nino%1").arg(c));
+    bool all = false;
+    for (auto _ : state) {
+        table.setFilter(all ? QSet<QString>() : group, all ? QDate() : QDate(2027, 1, 1));
+        all = !all;
+    }
+}
+BENCHMARK(BM_ClassFilters)->Unit(benchmark::kMillisecond);
+
+} // namespace

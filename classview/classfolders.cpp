@@ -1,0 +1,85 @@
+#include "classfolders.h"
+
+#include "folderlister.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <pwd.h>
+
+namespace classview {
+
+ClassFolders::ClassFolders(QString pattern)
+{
+    pattern = QDir::cleanPath(pattern);
+    const qsizetype at = pattern.indexOf(QLatin1String("/%u"));
+    const qsizetype after = at + 3;
+    if (at < 0 || (after < pattern.size() && pattern[after] != QLatin1Char('/')) ||
+        pattern.indexOf(QLatin1String("%u"), after) >= 0)
+        return;
+    root_ = at == 0 ? QStringLiteral("/") : pattern.left(at);
+    rest_ = pattern.mid(after);
+}
+
+QString ClassFolders::folderOf(const QString& login) const
+{
+    return QDir(root_).filePath(login) + rest_;
+}
+
+QList<Child> ClassFolders::read(toolkit::FolderLister& lister, const QHash<QString, QString>& names,
+                                QStringList* problems) const
+{
+    QList<Child> children;
+    if (root_.isEmpty())
+        return children;
+    const auto listed = lister.list({root_});
+    if (!listed.first()) {
+        if (problems)
+            *problems << tr("%1 no responde").arg(QDir::toNativeSeparators(root_));
+        return children;
+    }
+    for (const QString& login : *listed.first()) {
+        Child child;
+        child.login = login;
+        child.name = names.value(login, accountName(login));
+        child.played = toolkit::childrecord::read(folderOf(login), problems);
+        children << child;
+    }
+    return children;
+}
+
+QString accountName(const QString& login)
+{
+    const struct passwd* account = getpwnam(login.toLocal8Bit().constData());
+    if (!account || !account->pw_gecos)
+        return login;
+    const QString name = QString::fromLocal8Bit(account->pw_gecos).section(QLatin1Char(','), 0, 0);
+    return name.trimmed().isEmpty() ? login : name.trimmed();
+}
+
+QHash<QString, QString> readNames(const QByteArray& csv)
+{
+    static const QRegularExpression separator(QStringLiteral("[,;\\t]"));
+    QHash<QString, QString> names;
+    for (const QString& line : QString::fromUtf8(csv).split(QLatin1Char('\n'))) {
+        const qsizetype cut = line.indexOf(separator);
+        if (cut <= 0)
+            continue;
+        const auto unquote = [](QString field) {
+            field = field.trimmed();
+            if (field.size() >= 2 && field.startsWith(QLatin1Char('"')) &&
+                field.endsWith(QLatin1Char('"')))
+                field = field.mid(1, field.size() - 2)
+                            .replace(QLatin1String("\"\""), QLatin1String("\""));
+            return field;
+        };
+        const QString login = unquote(line.left(cut));
+        const QString name = unquote(line.mid(cut + 1));
+        // A login is one word; a heading such as "Usuario" is no account of
+        // the class but does no harm either.
+        if (!login.isEmpty() && !login.contains(QLatin1Char(' ')) && !name.isEmpty())
+            names.insert(login, name);
+    }
+    return names;
+}
+
+} // namespace classview

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "classtable.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace toolkit {
+class FolderLister;
+}
+
+namespace classview {
+
+// Where the class's records are: the lab's "progreso" with "%u" standing
+// for each login, as one folder of the path ("/srv/lunipo/progreso/%u").
+class ClassFolders
+{
+    Q_DECLARE_TR_FUNCTIONS(classview::ClassFolders)
+
+public:
+    explicit ClassFolders(QString pattern);
+
+    // The folder whose subfolders are the logins; empty when "%u" is not a
+    // whole folder of the pattern.
+    QString root() const { return root_; }
+    QString folderOf(const QString& login) const;
+
+    // Every child with a folder under the root and what its record holds,
+    // named by `names` or else by the account's name on this system. A root
+    // that does not answer within the lister's patience gives no child and
+    // says so in `problems`, as does each record file passed over.
+    QList<Child> read(toolkit::FolderLister& lister, const QHash<QString, QString>& names,
+                      QStringList* problems) const;
+
+private:
+    QString root_;
+    QString rest_; // what follows the login in the path
+};
+
+// The full name of the account `login` on this system (its first comment
+// field), or the login itself.
+QString accountName(const QString& login);
+
+// A teacher's list of names: lines "login,name" (or separated by ';' or a
+// tab, as spreadsheets write them), a first line of headings allowed.
+QHash<QString, QString> readNames(const QByteArray& csv);
+
+} // namespace classview

@@ -1,0 +1,173 @@
+#include "classtable.h"
+
+#include <QHash>
+#include <algorithm>
+#include <limits>
+
+namespace classview {
+
+QDate periodStart(Period period, const QDate& today)
+{
+    switch (period) {
+    case Period::Today:
+        return today;
+    case Period::Week:
+        return today.addDays(1 - today.dayOfWeek());
+    case Period::Term: {
+        const int month = today.month();
+        const int first = month >= 9 ? 9 : month >= 4 ? 4 : 1;
+        return QDate(today.year(), first, 1);
+    }
+    case Period::All:
+        break;
+    }
+    return {};
+}
+
+ClassTable::ClassTable(QList<Child> children) : children_(std::move(children))
+{
+    std::sort(children_.begin(), children_.end(), [](const Child& a, const Child& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    QSet<QString> themes;
+    for (const Child& child : children_)
+        for (const auto& played : child.played)
+            themes.insert(played.theme);
+    allThemes_ = QStringList(themes.begin(), themes.end());
+    std::sort(allThemes_.begin(), allThemes_.end());
+    QHash<QString, int> column;
+    for (qsizetype i = 0; i < allThemes_.size(); ++i)
+        column.insert(allThemes_[i], static_cast<int>(i));
+
+    for (const Child& child : children_) {
+        // An activity is the same one through a reorder by its id.
+        QHash<QString, int> keys;
+        std::vector<Entry> entries;
+        entries.reserve(static_cast<size_t>(child.played.size()));
+        for (const auto& played : child.played) {
+            int key = -1;
+            if (played.finished.isValid()) {
+                const QString name =
+                    played.theme + QLatin1Char('\t') +
+                    (played.id.isEmpty() ? QString::number(played.activity) : played.id);
+                key = keys.value(name, static_cast<int>(keys.size()));
+                keys.insert(name, key);
+            }
+            entries.push_back({played.started.toLocalTime().date().toJulianDay(),
+                               column.value(played.theme), key, played.seconds(), played.hints,
+                               played.wrongDots});
+        }
+        entries_.push_back(std::move(entries));
+    }
+    setFilter({}, {});
+}
+
+bool ClassTable::inPeriod(const toolkit::PlayedActivity& played) const
+{
+    return !from_.isValid() || played.started.toLocalTime().date() >= from_;
+}
+
+void ClassTable::setFilter(const QSet<QString>& logins, const QDate& from)
+{
+    logins_ = logins;
+    from_ = from;
+    const qint64 first = from.isValid() ? from.toJulianDay() : std::numeric_limits<qint64>::min();
+
+    rows_.clear();
+    std::vector<Row> all;
+    std::vector<bool> played(static_cast<size_t>(allThemes_.size()), false);
+    for (qsizetype c = 0; c < children_.size(); ++c) {
+        if (!logins_.isEmpty() && !logins_.contains(children_[c].login))
+            continue;
+        Row row{c, std::vector<ThemeFigures>(static_cast<size_t>(allThemes_.size()))};
+        std::vector<bool> counted;
+        for (const Entry& entry : entries_[static_cast<size_t>(c)]) {
+            if (entry.day < first)
+                continue;
+            ThemeFigures& figures = row.figures[static_cast<size_t>(entry.theme)];
+            played[static_cast<size_t>(entry.theme)] = true;
+            ++figures.tries;
+            figures.hints += entry.hints;
+            figures.wrongDots += entry.wrongDots;
+            if (entry.finished < 0)
+                continue;
+            figures.seconds += entry.seconds;
+            if (static_cast<size_t>(entry.finished) >= counted.size())
+                counted.resize(static_cast<size_t>(entry.finished) + 1, false);
+            if (!counted[static_cast<size_t>(entry.finished)]) {
+                counted[static_cast<size_t>(entry.finished)] = true;
+                ++figures.finished;
+            }
+        }
+        all.push_back(std::move(row));
+    }
+
+    // The columns are the themes played in the period.
+    themes_.clear();
+    std::vector<size_t> shown;
+    for (size_t t = 0; t < played.size(); ++t)
+        if (played[t]) {
+            themes_ << allThemes_[static_cast<qsizetype>(t)];
+            shown.push_back(t);
+        }
+    for (Row& row : all) {
+        std::vector<ThemeFigures> figures;
+        figures.reserve(shown.size());
+        for (size_t t : shown)
+            figures.push_back(row.figures[t]);
+        row.figures = std::move(figures);
+        rows_.push_back(std::move(row));
+    }
+}
+
+ThemeFigures ClassTable::figures(int row, int theme) const
+{
+    return rows_[static_cast<size_t>(row)].figures[static_cast<size_t>(theme)];
+}
+
+QList<toolkit::PlayedActivity> ClassTable::activities(int row) const
+{
+    QList<toolkit::PlayedActivity> list;
+    for (const auto& played : child(row).played)
+        if (inPeriod(played))
+            list.prepend(played);
+    return list;
+}
+
+namespace {
+
+// A field quoted when it holds a comma, a quote or a line break.
+QByteArray csvField(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r')) {
+        bytes.replace('"', "\"\"");
+        bytes = '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+} // namespace
+
+QByteArray ClassTable::csv() const
+{
+    QList<QByteArray> header = {csvField(tr("Nombre")), csvField(tr("Usuario"))};
+    for (const QString& theme : themes_)
+        header << csvField(tr("%1: terminadas").arg(theme))
+               << csvField(tr("%1: intentos").arg(theme)) << csvField(tr("%1: minutos").arg(theme))
+               << csvField(tr("%1: pistas").arg(theme));
+    QByteArray text = header.join(',') + "\r\n";
+    for (int r = 0; r < rowCount(); ++r) {
+        QList<QByteArray> fields = {csvField(child(r).name), csvField(child(r).login)};
+        for (int t = 0; t < themes_.size(); ++t) {
+            const ThemeFigures f = figures(r, t);
+            fields << QByteArray::number(f.finished) << QByteArray::number(f.tries)
+                   << QByteArray::number((f.seconds + 30) / 60) << QByteArray::number(f.hints);
+        }
+        text += fields.join(',') + "\r\n";
+    }
+    return text;
+}
+
+} // namespace classview

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "childrecord.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace classview {
+
+// A child of the class: the account, the name the teacher knows, and what
+// the child's record holds.
+struct Child
+{
+    QString login;
+    QString name;
+    QList<toolkit::PlayedActivity> played;
+};
+
+// The stretch of time the teacher looks at.
+enum class Period { Today, Week, Term, All };
+// The first day of `period` seen from `today`; invalid for All. Terms run
+// from September, January and April.
+QDate periodStart(Period period, const QDate& today);
+
+// What a child did in one theme within the period.
+struct ThemeFigures
+{
+    int finished = 0;   // different activities joined to the last dot
+    int tries = 0;      // activities started
+    qint64 seconds = 0; // spent on those finished
+    int hints = 0;
+    int wrongDots = 0;
+};
+
+// The class at a glance: one row per child, one column per theme, for the
+// children of a group and from a day on.
+class ClassTable
+{
+    Q_DECLARE_TR_FUNCTIONS(classview::ClassTable)
+
+public:
+    explicit ClassTable(QList<Child> children = {});
+
+    // Only these logins (all when empty), only what was started from `from`
+    // on (everything when invalid).
+    void setFilter(const QSet<QString>& logins, const QDate& from);
+
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    const Child& child(int row) const { return children_[rows_[static_cast<size_t>(row)].child]; }
+    // The themes anyone played in the period, by name.
+    const QStringList& themes() const { return themes_; }
+    ThemeFigures figures(int row, int theme) const;
+    // The child's activities in the period, latest first.
+    QList<toolkit::PlayedActivity> activities(int row) const;
+
+    // The table as comma-separated values: a column for the name and the
+    // login, then four per theme.
+    QByteArray csv() const;
+
+private:
+    // An activity as the figures need it, worked out once: a filter then
+    // only compares numbers.
+    struct Entry
+    {
+        qint64 day;   // the local day it was started, as a Julian day
+        int theme;    // in allThemes_
+        int finished; // the activity's key among its child's, -1 when not finished
+        qint64 seconds;
+        int hints, wrongDots;
+    };
+    struct Row
+    {
+        qsizetype child;
+        std::vector<ThemeFigures> figures; // by theme shown
+    };
+    bool inPeriod(const toolkit::PlayedActivity& played) const;
+
+    QList<Child> children_;
+    std::vector<std::vector<Entry>> entries_; // by child
+    QStringList allThemes_;                   // by name
+    QSet<QString> logins_;
+    QDate from_;
+    QStringList themes_;
+    std::vector<Row> rows_;
+};
+
+} // namespace classview

@@ -1,0 +1,94 @@
+// lunipoclase: what the children of a lab played, from their records on the
+// school's server. Without a window, --csv writes the class table.
+
+#include "classfolders.h"
+#include "folderlister.h"
+#include "labsettings.h"
+#include "language.h"
+#include "newfile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+
+void tell(const QString& text)
+{
+    std::fprintf(stderr, "lunipoclase: %s\n", qPrintable(text));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lunipoclase"));
+    toolkit::useLanguage(app, toolkit::sessionLanguage());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("lunipoclase", "Lo que ha jugado la clase."));
+    parser.addHelpOption();
+    const QCommandLineOption csv(
+        QStringLiteral("csv"),
+        QCoreApplication::translate("lunipoclase", "Escribe la tabla de la clase en ARCHIVO."),
+        QCoreApplication::translate("lunipoclase", "ARCHIVO"));
+    const QCommandLineOption from(
+        QStringLiteral("desde"),
+        QCoreApplication::translate("lunipoclase", "Solo lo empezado desde FECHA (AAAA-MM-DD)."),
+        QCoreApplication::translate("lunipoclase", "FECHA"));
+    const QCommandLineOption names(
+        QStringLiteral("nombres"),
+        QCoreApplication::translate("lunipoclase",
+                                    "Los nombres de los niños, de un CSV de usuario y nombre."),
+        QCoreApplication::translate("lunipoclase", "ARCHIVO"));
+    parser.addOptions({csv, from, names});
+    parser.process(app);
+
+    const QString pattern = toolkit::LabSettings::current().progressPattern;
+    const classview::ClassFolders folders(pattern);
+    if (folders.root().isEmpty()) {
+        tell(QCoreApplication::translate("lunipoclase",
+                                         "lunipo.conf no dice dónde están los registros "
+                                         "(progreso=/carpeta/%u)"));
+        return 2;
+    }
+    QDate since;
+    if (parser.isSet(from)) {
+        since = QDate::fromString(parser.value(from), Qt::ISODate);
+        if (!since.isValid()) {
+            tell(QCoreApplication::translate("lunipoclase", "--desde %1: se esperaba AAAA-MM-DD")
+                     .arg(parser.value(from)));
+            return 2;
+        }
+    }
+    QHash<QString, QString> known;
+    if (parser.isSet(names)) {
+        QFile file(parser.value(names));
+        if (!file.open(QIODevice::ReadOnly)) {
+            tell(QCoreApplication::translate("lunipoclase", "no se puede leer %1")
+                     .arg(parser.value(names)));
+            return 1;
+        }
+        known = classview::readNames(file.read(1024 * 1024));
+    }
+    if (!parser.isSet(csv)) {
+        parser.showHelp(2);
+    }
+
+    QStringList problems;
+    classview::ClassTable table(folders.read(toolkit::FolderLister::shared(), known, &problems));
+    for (const QString& problem : problems)
+        tell(problem);
+    table.setFilter({}, since);
+    const QString out = parser.value(csv);
+    if (out == QLatin1String("-")) {
+        std::fwrite(table.csv().constData(), 1, size_t(table.csv().size()), stdout);
+    } else if (!toolkit::writeFile(out, table.csv())) {
+        tell(QCoreApplication::translate("lunipoclase", "no se puede escribir %1").arg(out));
+        return 1;
+    }
+    return 0;
+}

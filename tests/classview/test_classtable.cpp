@@ -1,0 +1,132 @@
+#include "classfolders.h"
+#include "classtable.h"
+
+#include <gtest/gtest.h>
+
+using classview::Child;
+using classview::ClassTable;
+using toolkit::PlayedActivity;
+
+namespace {
+
+const QDateTime Monday(QDate(2026, 12, 7), QTime(10, 0));
+
+// An activity of `theme` started `day` days after Monday, finished in
+// `seconds` (not finished when negative).
+PlayedActivity played(const QString& theme, int number, const QString& id, int day, int seconds,
+                      int hints = 0)
+{
+    PlayedActivity a;
+    a.theme = theme;
+    a.activity = number;
+    a.id = id;
+    a.started = Monday.addDays(day);
+    if (seconds >= 0)
+        a.finished = a.started.addSecs(seconds);
+    a.hints = hints;
+    return a;
+}
+
+// Row by row: name, then per theme "finished/tries/seconds/hints".
+QString figures(const ClassTable& table)
+{
+    QStringList rows;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        QStringList row{table.child(r).name};
+        for (int t = 0; t < table.themes().size(); ++t) {
+            const auto f = table.figures(r, t);
+            row << QString("%1/%2/%3/%4").arg(f.finished).arg(f.tries).arg(f.seconds).arg(f.hints);
+        }
+        rows << row.join(' ');
+    }
+    return table.themes().join(' ') + " | " + rows.join(" | ");
+}
+
+} // namespace
+
+// The same activity finished twice, or renumbered by the teacher, counts
+// once; what was left unfinished is a try; the filters leave out children
+// and days, and the themes nobody played in the period.
+TEST(ClassTable, FiguresPerChildAndThemeWithinTheFilter)
+{
+    const QList<Child> children = {
+        {"pau", "Pau", {played("mar", 1, "a", 0, 60, 2), played("mar", 1, "a", 1, 40)}},
+        {"lucia",
+         "Lucía",
+         {played("granja", 1, "x", 0, 30), played("granja", 2, "x", 2, 50, 1),
+          played("granja", 3, "y", 3, -1, 4), played("mar", 1, "a", 3, 90)}},
+    };
+    ClassTable table(children);
+    struct Case
+    {
+        QSet<QString> logins;
+        QDate from;
+        const char* expected;
+    } cases[] = {
+        {{}, {}, "granja mar | Lucía 1/3/80/5 1/1/90/0 | Pau 0/0/0/0 1/2/100/2"},
+        {{"pau"}, {}, "mar | Pau 1/2/100/2"},
+        {{}, QDate(2026, 12, 9), "granja mar | Lucía 1/2/50/5 1/1/90/0 | Pau 0/0/0/0 0/0/0/0"},
+        {{"pau"}, QDate(2026, 12, 9), " | Pau"},
+    };
+    for (const Case& c : cases) {
+        table.setFilter(c.logins, c.from);
+        EXPECT_EQ(figures(table).toStdString(), c.expected);
+    }
+    table.setFilter({"lucia"}, {});
+    const auto latest = table.activities(0);
+    ASSERT_EQ(latest.size(), 4);
+    EXPECT_EQ(latest.first().theme, "mar");
+}
+
+// The spreadsheet gets one line per child and quotes what needs it.
+TEST(ClassTable, CsvQuotesNamesAndRoundsMinutes)
+{
+    ClassTable table({{"ana", "Ana \"la\" García, P4", {played("mar", 1, "a", 0, 89)}}});
+    EXPECT_EQ(table.csv(), "Nombre,Usuario,mar: terminadas,mar: intentos,mar: minutos,"
+                           "mar: pistas\r\n\"Ana \"\"la\"\" García, P4\",ana,1,1,1,0\r\n");
+}
+
+TEST(ClassTable, PeriodsStartOnMondayAndOnTheTermsFirstDay)
+{
+    using classview::Period;
+    const QDate wednesday(2026, 12, 9);
+    EXPECT_EQ(periodStart(Period::Today, wednesday), wednesday);
+    EXPECT_EQ(periodStart(Period::Week, wednesday), QDate(2026, 12, 7));
+    EXPECT_EQ(periodStart(Period::Term, wednesday), QDate(2026, 9, 1));
+    EXPECT_EQ(periodStart(Period::Term, QDate(2027, 2, 1)), QDate(2027, 1, 1));
+    EXPECT_FALSE(periodStart(Period::All, wednesday).isValid());
+}
+
+TEST(ClassFolders, TheLoginIsAWholeFolderOfThePattern)
+{
+    const struct
+    {
+        const char* pattern;
+        const char* root;
+        const char* folder; // of "pau"
+    } cases[] = {
+        {"/srv/progreso/%u", "/srv/progreso", "/srv/progreso/pau"},
+        {"/srv/%u/progreso/", "/srv", "/srv/pau/progreso"},
+        {"/srv/p%u", "", ""},
+        {"/srv/%u/%u", "", ""},
+        {"/srv/progreso", "", ""},
+    };
+    for (const auto& c : cases) {
+        const classview::ClassFolders folders(c.pattern);
+        EXPECT_EQ(folders.root(), c.root) << c.pattern;
+        if (!folders.root().isEmpty()) {
+            EXPECT_EQ(folders.folderOf("pau"), c.folder);
+        }
+    }
+}
+
+TEST(ClassFolders, NamesComeFromTheTeachersListInAnySpreadsheetsFormat)
+{
+    const auto names = classview::readNames("Usuario;Nombre\r\npau;Pau Puig\r\n"
+                                            "\"ana\",\"Ana \"\"la\"\" García\"\nluis\tLuis\n"
+                                            "sin nombre\n,nadie\n");
+    EXPECT_EQ(names.value("pau"), "Pau Puig");
+    EXPECT_EQ(names.value("ana"), "Ana \"la\" García");
+    EXPECT_EQ(names.value("luis"), "Luis");
+    EXPECT_EQ(names.size(), 4); // with the heading "Usuario"
+}
