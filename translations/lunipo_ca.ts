@@ -1,5 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ca_ES">
+<context>
+    <name>classview::ClassFolders</name>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 no respon</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTable</name>
+    <message>
+        <source>Nombre</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Usuari</translation>
+    </message>
+    <message>
+        <source>%1: terminadas</source>
+        <translation>%1: acabades</translation>
+    </message>
+    <message>
+        <source>%1: intentos</source>
+        <translation>%1: intents</translation>
+    </message>
+    <message>
+        <source>%1: minutos</source>
+        <translation>%1: minuts</translation>
+    </message>
+    <message>
+        <source>%1: pistas</source>
+        <translation>%1: pistes</translation>
+    </message>
+</context>
 <context>
     <name>editor::ActivityListModel</name>
     <message>
@@ -307,7 +342,7 @@
     </message>
     <message>
         <source>--paso va de 1 a 15.</source>
-        <translation>--paso va d'1 a 15.</translation>
+        <translation>--paso va d&apos;1 a 15.</translation>
     </message>
     <message>
         <source>Falta el valor de %1.</source>
@@ -669,8 +704,8 @@
         <translation>Per a Windows XP i per a Windows Vista </translation>
     </message>
     <message>
-        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
-        <translation>Aquests fitxers s’han de copiar a la carpeta 'system32' de Windows.</translation>
+        <source>Estos archivos se han de copiar en la carpeta &apos;system32&apos; de windows.</source>
+        <translation>Aquests fitxers s’han de copiar a la carpeta &apos;system32&apos; de Windows.</translation>
     </message>
     <message>
         <source>el archivo %1 ya se encontraba en SYSTEM</source>
@@ -687,6 +722,49 @@
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>
         <translation>REGISTRA ELS FITXERS - Lunipo</translation>
+    </message>
+</context>
+<context>
+    <name>lunipoclase</name>
+    <message>
+        <source>Lo que ha jugado la clase.</source>
+        <translation>El que ha jugat la classe.</translation>
+    </message>
+    <message>
+        <source>Escribe la tabla de la clase en ARCHIVO.</source>
+        <translation>Escriu la taula de la classe a FITXER.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FITXER</translation>
+    </message>
+    <message>
+        <source>Solo lo empezado desde FECHA (AAAA-MM-DD).</source>
+        <translation>Només el que s&apos;ha començat des de DATA (AAAA-MM-DD).</translation>
+    </message>
+    <message>
+        <source>FECHA</source>
+        <translation>DATA</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre.</source>
+        <translation>Els noms dels infants, d&apos;un CSV d&apos;usuari i nom.</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros (progreso=/carpeta/%u)</source>
+        <translation>lunipo.conf no diu on són els registres (progreso=/carpeta/%u)</translation>
+    </message>
+    <message>
+        <source>--desde %1: se esperaba AAAA-MM-DD</source>
+        <translation>--desde %1: s&apos;esperava AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1</source>
+        <translation>no es pot llegir %1</translation>
+    </message>
+    <message>
+        <source>no se puede escribir %1</source>
+        <translation>no es pot escriure %1</translation>
     </message>
 </context>
 <context>
@@ -743,6 +821,29 @@
     <message>
         <source>está dañado</source>
         <translation>està malmès</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ChildRecordWriter</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>no és un fitxer</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>és massa gran</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>no es pot llegir</translation>
+    </message>
+    <message>
+        <source>no es un registro de Lunipo</source>
+        <translation>no és un registre del Lunipo</translation>
+    </message>
+    <message>
+        <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
+        <translation>no es pot escriure el registre de l&apos;infant a %1; es tornarà a provar</translation>
     </message>
 </context>
 <context>

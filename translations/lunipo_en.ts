@@ -1,5 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>classview::ClassFolders</name>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 does not answer</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTable</name>
+    <message>
+        <source>Nombre</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>%1: terminadas</source>
+        <translation>%1: finished</translation>
+    </message>
+    <message>
+        <source>%1: intentos</source>
+        <translation>%1: tries</translation>
+    </message>
+    <message>
+        <source>%1: minutos</source>
+        <translation>%1: minutes</translation>
+    </message>
+    <message>
+        <source>%1: pistas</source>
+        <translation>%1: hints</translation>
+    </message>
+</context>
 <context>
     <name>editor::ActivityListModel</name>
     <message>
@@ -544,7 +579,7 @@
     </message>
     <message>
         <source>Aquí se preparan las actividades de unir los puntos para el programa de los niños.</source>
-        <translation>Here you make the join-the-dots activities for the children's program.</translation>
+        <translation>Here you make the join-the-dots activities for the children&apos;s program.</translation>
     </message>
     <message>
         <source>Elige la herramienta de puntos numerados:</source>
@@ -588,7 +623,7 @@
     </message>
     <message>
         <source>El programa de los niños lo mostrará en su lista.</source>
-        <translation>The children's program will show it in its list.</translation>
+        <translation>The children&apos;s program will show it in its list.</translation>
     </message>
     <message>
         <source>Para empezar con el lienzo en blanco, pulsa una cuadrícula o una página (1 a 10).</source>
@@ -669,8 +704,8 @@
         <translation>For Windows XP and Windows Vista </translation>
     </message>
     <message>
-        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
-        <translation>These files must be copied into the Windows 'system32' folder.</translation>
+        <source>Estos archivos se han de copiar en la carpeta &apos;system32&apos; de windows.</source>
+        <translation>These files must be copied into the Windows &apos;system32&apos; folder.</translation>
     </message>
     <message>
         <source>el archivo %1 ya se encontraba en SYSTEM</source>
@@ -687,6 +722,49 @@
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>
         <translation>REGISTER FILES - Lunipo</translation>
+    </message>
+</context>
+<context>
+    <name>lunipoclase</name>
+    <message>
+        <source>Lo que ha jugado la clase.</source>
+        <translation>What the class has played.</translation>
+    </message>
+    <message>
+        <source>Escribe la tabla de la clase en ARCHIVO.</source>
+        <translation>Writes the class table to FILE.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Solo lo empezado desde FECHA (AAAA-MM-DD).</source>
+        <translation>Only what was started from DATE on (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <source>FECHA</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre.</source>
+        <translation>The children&apos;s names, from a CSV of user and name.</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros (progreso=/carpeta/%u)</source>
+        <translation>lunipo.conf does not say where the records are (progreso=/folder/%u)</translation>
+    </message>
+    <message>
+        <source>--desde %1: se esperaba AAAA-MM-DD</source>
+        <translation>--desde %1: expected YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1</source>
+        <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>no se puede escribir %1</source>
+        <translation>cannot write %1</translation>
     </message>
 </context>
 <context>
@@ -743,6 +821,29 @@
     <message>
         <source>está dañado</source>
         <translation>is damaged</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ChildRecordWriter</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>is not a file</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>is too large</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>no es un registro de Lunipo</source>
+        <translation>is not a Lunipo record</translation>
+    </message>
+    <message>
+        <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
+        <translation>cannot write the child&apos;s record in %1; will try again</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="eu_ES">
+<context>
+    <name>classview::ClassFolders</name>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 ez du erantzuten</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTable</name>
+    <message>
+        <source>Nombre</source>
+        <translation>Izena</translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Erabiltzailea</translation>
+    </message>
+    <message>
+        <source>%1: terminadas</source>
+        <translation>%1: amaituak</translation>
+    </message>
+    <message>
+        <source>%1: intentos</source>
+        <translation>%1: saiakerak</translation>
+    </message>
+    <message>
+        <source>%1: minutos</source>
+        <translation>%1: minutuak</translation>
+    </message>
+    <message>
+        <source>%1: pistas</source>
+        <translation>%1: pistak</translation>
+    </message>
+</context>
 <context>
     <name>editor::ActivityListModel</name>
     <message>
@@ -669,8 +704,8 @@
         <translation>Windows XP eta Windows Vistarako </translation>
     </message>
     <message>
-        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
-        <translation>Fitxategi hauek Windowsen 'system32' karpetan kopiatu behar dira.</translation>
+        <source>Estos archivos se han de copiar en la carpeta &apos;system32&apos; de windows.</source>
+        <translation>Fitxategi hauek Windowsen &apos;system32&apos; karpetan kopiatu behar dira.</translation>
     </message>
     <message>
         <source>el archivo %1 ya se encontraba en SYSTEM</source>
@@ -687,6 +722,49 @@
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>
         <translation>ERREGISTRATU FITXATEGIAK - Lunipo</translation>
+    </message>
+</context>
+<context>
+    <name>lunipoclase</name>
+    <message>
+        <source>Lo que ha jugado la clase.</source>
+        <translation>Ikasgelak jokatu duena.</translation>
+    </message>
+    <message>
+        <source>Escribe la tabla de la clase en ARCHIVO.</source>
+        <translation>Ikasgelaren taula FITXATEGIAN idazten du.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FITXATEGIA</translation>
+    </message>
+    <message>
+        <source>Solo lo empezado desde FECHA (AAAA-MM-DD).</source>
+        <translation>DATAtik aurrera hasitakoa soilik (UUUU-HH-EE).</translation>
+    </message>
+    <message>
+        <source>FECHA</source>
+        <translation>DATA</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre.</source>
+        <translation>Haurren izenak, erabiltzaile eta izenen CSV batetik.</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros (progreso=/carpeta/%u)</source>
+        <translation>lunipo.conf-ek ez du esaten non dauden erregistroak (progreso=/karpeta/%u)</translation>
+    </message>
+    <message>
+        <source>--desde %1: se esperaba AAAA-MM-DD</source>
+        <translation>--desde %1: UUUU-HH-EE espero zen</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1</source>
+        <translation>ezin da %1 irakurri</translation>
+    </message>
+    <message>
+        <source>no se puede escribir %1</source>
+        <translation>ezin da %1 idatzi</translation>
     </message>
 </context>
 <context>
@@ -743,6 +821,29 @@
     <message>
         <source>está dañado</source>
         <translation>hondatuta dago</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ChildRecordWriter</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>ez da fitxategi bat</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>handiegia da</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>ezin da irakurri</translation>
+    </message>
+    <message>
+        <source>no es un registro de Lunipo</source>
+        <translation>ez da Lunipo-ren erregistro bat</translation>
+    </message>
+    <message>
+        <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
+        <translation>ezin da haurraren erregistroa idatzi hemen: %1; berriro saiatuko da</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="gl_ES">
+<context>
+    <name>classview::ClassFolders</name>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 non responde</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTable</name>
+    <message>
+        <source>Nombre</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>%1: terminadas</source>
+        <translation>%1: rematadas</translation>
+    </message>
+    <message>
+        <source>%1: intentos</source>
+        <translation>%1: intentos</translation>
+    </message>
+    <message>
+        <source>%1: minutos</source>
+        <translation>%1: minutos</translation>
+    </message>
+    <message>
+        <source>%1: pistas</source>
+        <translation>%1: pistas</translation>
+    </message>
+</context>
 <context>
     <name>editor::ActivityListModel</name>
     <message>
@@ -669,8 +704,8 @@
         <translation>Para Windows XP e para Windows Vista </translation>
     </message>
     <message>
-        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
-        <translation>Estes ficheiros hanse copiar no cartafol 'system32' de Windows.</translation>
+        <source>Estos archivos se han de copiar en la carpeta &apos;system32&apos; de windows.</source>
+        <translation>Estes ficheiros hanse copiar no cartafol &apos;system32&apos; de Windows.</translation>
     </message>
     <message>
         <source>el archivo %1 ya se encontraba en SYSTEM</source>
@@ -687,6 +722,49 @@
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>
         <translation>REXISTRAR FICHEIROS - Lunipo</translation>
+    </message>
+</context>
+<context>
+    <name>lunipoclase</name>
+    <message>
+        <source>Lo que ha jugado la clase.</source>
+        <translation>O que xogou a clase.</translation>
+    </message>
+    <message>
+        <source>Escribe la tabla de la clase en ARCHIVO.</source>
+        <translation>Escribe a táboa da clase en FICHEIRO.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FICHEIRO</translation>
+    </message>
+    <message>
+        <source>Solo lo empezado desde FECHA (AAAA-MM-DD).</source>
+        <translation>Só o comezado desde DATA (AAAA-MM-DD).</translation>
+    </message>
+    <message>
+        <source>FECHA</source>
+        <translation>DATA</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre.</source>
+        <translation>Os nomes dos nenos, dun CSV de usuario e nome.</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros (progreso=/carpeta/%u)</source>
+        <translation>lunipo.conf non di onde están os rexistros (progreso=/cartafol/%u)</translation>
+    </message>
+    <message>
+        <source>--desde %1: se esperaba AAAA-MM-DD</source>
+        <translation>--desde %1: agardábase AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1</source>
+        <translation>non se pode ler %1</translation>
+    </message>
+    <message>
+        <source>no se puede escribir %1</source>
+        <translation>non se pode escribir %1</translation>
     </message>
 </context>
 <context>
@@ -743,6 +821,29 @@
     <message>
         <source>está dañado</source>
         <translation>está danado</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ChildRecordWriter</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>non é un ficheiro</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>é demasiado grande</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>non se pode ler</translation>
+    </message>
+    <message>
+        <source>no es un registro de Lunipo</source>
+        <translation>non é un rexistro de Lunipo</translation>
+    </message>
+    <message>
+        <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
+        <translation>non se pode escribir o rexistro do neno en %1; tentarase de novo</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
+<context>
+    <name>classview::ClassFolders</name>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 não responde</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTable</name>
+    <message>
+        <source>Nombre</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>%1: terminadas</source>
+        <translation>%1: terminadas</translation>
+    </message>
+    <message>
+        <source>%1: intentos</source>
+        <translation>%1: tentativas</translation>
+    </message>
+    <message>
+        <source>%1: minutos</source>
+        <translation>%1: minutos</translation>
+    </message>
+    <message>
+        <source>%1: pistas</source>
+        <translation>%1: pistas</translation>
+    </message>
+</context>
 <context>
     <name>editor::ActivityListModel</name>
     <message>
@@ -669,8 +704,8 @@
         <translation>Para Windows XP e para Windows Vista </translation>
     </message>
     <message>
-        <source>Estos archivos se han de copiar en la carpeta 'system32' de windows.</source>
-        <translation>Estes ficheiros têm de ser copiados para a pasta 'system32' do Windows.</translation>
+        <source>Estos archivos se han de copiar en la carpeta &apos;system32&apos; de windows.</source>
+        <translation>Estes ficheiros têm de ser copiados para a pasta &apos;system32&apos; do Windows.</translation>
     </message>
     <message>
         <source>el archivo %1 ya se encontraba en SYSTEM</source>
@@ -687,6 +722,49 @@
     <message>
         <source>REGISTRAR ARCHIVOS - Lunipo</source>
         <translation>REGISTAR FICHEIROS - Lunipo</translation>
+    </message>
+</context>
+<context>
+    <name>lunipoclase</name>
+    <message>
+        <source>Lo que ha jugado la clase.</source>
+        <translation>O que a turma jogou.</translation>
+    </message>
+    <message>
+        <source>Escribe la tabla de la clase en ARCHIVO.</source>
+        <translation>Escreve a tabela da turma em FICHEIRO.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FICHEIRO</translation>
+    </message>
+    <message>
+        <source>Solo lo empezado desde FECHA (AAAA-MM-DD).</source>
+        <translation>Só o começado desde DATA (AAAA-MM-DD).</translation>
+    </message>
+    <message>
+        <source>FECHA</source>
+        <translation>DATA</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre.</source>
+        <translation>Os nomes das crianças, de um CSV de utilizador e nome.</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros (progreso=/carpeta/%u)</source>
+        <translation>lunipo.conf não diz onde estão os registos (progreso=/pasta/%u)</translation>
+    </message>
+    <message>
+        <source>--desde %1: se esperaba AAAA-MM-DD</source>
+        <translation>--desde %1: esperava-se AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1</source>
+        <translation>não se pode ler %1</translation>
+    </message>
+    <message>
+        <source>no se puede escribir %1</source>
+        <translation>não se pode escrever %1</translation>
     </message>
 </context>
 <context>
@@ -743,6 +821,29 @@
     <message>
         <source>está dañado</source>
         <translation>está danificado</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::ChildRecordWriter</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>não é um ficheiro</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>é demasiado grande</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>não se pode ler</translation>
+    </message>
+    <message>
+        <source>no es un registro de Lunipo</source>
+        <translation>não é um registo do Lunipo</translation>
+    </message>
+    <message>
+        <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
+        <translation>não se pode escrever o registo da criança em %1; tentar-se-á de novo</translation>
     </message>
 </context>
 <context>
