@@ -12,6 +12,7 @@
 #include "voicefile.h"
 
 #include <QDir>
+#include <QSysInfo>
 
 namespace player {
 
@@ -171,6 +172,9 @@ void PlayerWindow::startUp()
         exitButton->setBackColor(toolkit::vbWhite);
     });
     skipOnFailure([&] { restoreProgress(); });
+    if (!lab.progressFolder.isEmpty())
+        record_ = std::make_unique<toolkit::ChildRecordWriter>(
+            lab.progressFolder, QSysInfo::machineHostName(), platform_.now());
     // A theme's first choice opens activity 1, unless the child was further on.
     int& shown = places_.shownActivity();
     if (shown == 0)

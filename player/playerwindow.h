@@ -1,6 +1,7 @@
 #pragma once
 
 #include "activityformat.h"
+#include "childrecord.h"
 #include "controls.h"
 #include "dotgame.h"
 #include "folderlister.h"
@@ -253,6 +254,8 @@ private:
     // theme's activities, so nothing is remembered.
     int rememberedActivity() const;
     std::unique_ptr<ProgressStore> progress_;
+    // The record the teacher reads, when the lab keeps one ("progreso").
+    std::unique_ptr<toolkit::ChildRecordWriter> record_;
 
     void createControls();
     void createPrintShortcut();

@@ -57,6 +57,9 @@ void PlayerWindow::saveUndoSnapshot()
 
 void PlayerWindow::toolMouseDown(float X, float Y)
 {
+    if (record_ &&
+        (currentTool == Tool::Fill || currentTool == Tool::Line || currentTool == Tool::Pen))
+        record_->coloured();
     switch (currentTool) {
     case Tool::Fill:
         saveUndoSnapshot();

@@ -31,6 +31,8 @@ void PlayerWindow::showHint(const QStringList& before)
         return;
     hintWait_.reset();
     hintShown = true;
+    if (record_)
+        record_->hintShown();
     const DotGame::Dot& dot = game_.dot(record);
     const QPoint centre(toolkit::twipsToPixels(dot.x), toolkit::twipsToPixels(dot.y));
     const int label = toolkit::pointsToPixels(game_.labelFontSize());
@@ -56,6 +58,8 @@ void PlayerWindow::restartHint()
 void PlayerWindow::missedDot()
 {
     const QString buzz = soundPath(QStringLiteral("error.wav"));
+    if (record_)
+        record_->wrongDot();
     if (game_.missesInARow() >= WrongClicksBeforeHint && !hintShown && lab.hintSeconds > 0 &&
         game_.expectedRecord() >= 0)
         showHint({buzz});

@@ -80,8 +80,11 @@ void PlayerWindow::rememberShown()
 {
     const int shown = rememberedActivity();
     const QString id = shown > 0 ? ProgressStore::idOf(activityPath(shown)) : QString();
-    if (shown > 0)
+    if (shown > 0) {
         progress_->setLastShown(themeKey(places_.shown()), shown, id);
+        if (record_)
+            record_->started(themeKey(places_.shown()), shown, id, platform_.now());
+    }
     showFinishedStar(shown > 0 && progress_->finished(themeKey(places_.shown()), shown, id));
 }
 
@@ -90,6 +93,8 @@ void PlayerWindow::rememberFinished()
     const int shown = rememberedActivity();
     if (shown <= 0)
         return;
+    if (record_)
+        record_->finished(platform_.now());
     progress_->setFinished(themeKey(places_.shown()), shown,
                            ProgressStore::idOf(activityPath(shown)));
     showFinishedStar(true);

@@ -5,6 +5,8 @@
 
 #include "picturefiles.h"
 
+#include <QFileInfo>
+
 namespace player {
 
 namespace {
@@ -83,7 +85,10 @@ void PlayerWindow::saveDrawing()
     canvas->AutoRedraw = true;
     // Never over another drawing: a second save in the same second, or one
     // from another computer of the lab, gets "-2", "-3"...
-    const bool saved = !toolkit::writeNewBitmap(canvas->Image(), drawingsFolder(), name).isEmpty();
+    const QString written = toolkit::writeNewBitmap(canvas->Image(), drawingsFolder(), name);
+    const bool saved = !written.isEmpty();
+    if (saved && record_)
+        record_->saved(QFileInfo(written).fileName());
     // Back to the resting state, or the rubber line that follows the pointer
     // would be drawn into the picture.
     canvas->AutoRedraw = false;

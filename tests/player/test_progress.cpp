@@ -156,3 +156,36 @@ TEST_F(ProgressTest, ThemeRenamedShortenedOrGoneStartsAfresh)
         EXPECT_EQ(restartOn(0), shown);
     }
 }
+
+// With the lab's "progreso", each activity played goes into the child's
+// record: the clicks beside the dot, the finish, the colouring and the
+// drawing saved; the next one shown is a new entry.
+TEST_F(ProgressTest, TheLabsRecordTellsTheTeacherWhatWasPlayed)
+{
+    makeTheme("animales", 2);
+    QTemporaryDir server;
+    form = std::make_unique<PlayerWindow>(platform);
+    form->lab.progressFolder = server.filePath("progreso/ana");
+    form->startUp();
+    form->chooseTheme();
+    clickAt(9000, 7000); // beside the dot
+    clickAt(1500, 1500);
+    platform.clock = platform.clock.addSecs(40);
+    clickAt(4500, 1500);
+    form->chooseTool(Tool::Fill);
+    clickAt(3000, 3000);
+    form->chooseTool(Tool::Save);
+    form->goForward();
+    form.reset(); // the end of the lesson: what is left is written
+
+    const auto played = toolkit::childrecord::read(server.filePath("progreso/ana"));
+    ASSERT_EQ(played.size(), 2);
+    EXPECT_EQ(played[0].theme + QString::number(played[0].activity), "animales1");
+    EXPECT_EQ(played[0].id, ProgressStore::idOf(path("actividades/animales/1.txt")));
+    EXPECT_EQ(played[0].wrongDots, 1);
+    EXPECT_EQ(played[0].seconds(), 40);
+    EXPECT_TRUE(played[0].coloured);
+    EXPECT_EQ(played[0].savedDrawing, "5-12-2026-21-8-43.bmp");
+    EXPECT_EQ(played[1].activity, 2);
+    EXPECT_FALSE(played[1].finished.isValid());
+}
