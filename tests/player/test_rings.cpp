@@ -1,9 +1,14 @@
+// The player's two rings of pictures: the colouring's undo snapshots and
+// the drawings finished earlier.
+
 #include "galleryring.h"
+#include "undoring.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// A picture told apart from the others by one pixel at column n.
 QImage drawing(int n)
 {
     QImage image(30, 2, QImage::Format_RGB32);
@@ -13,6 +18,26 @@ QImage drawing(int n)
 }
 
 } // namespace
+
+TEST(UndoRing, FiveSnapshotsWrapRoundTheRingOfFour)
+{
+    player::UndoRing ring;
+    for (int i = 0; i < 5; ++i)
+        ring.keep(drawing(i));
+    EXPECT_EQ(ring.picture(0), drawing(4));
+    for (int slot = 1; slot < 4; ++slot)
+        EXPECT_EQ(ring.picture(slot), drawing(slot));
+    EXPECT_EQ(ring.slot(), 1);
+}
+
+TEST(UndoRing, StepsBackRoundTheRingToSlotsNeverWritten)
+{
+    player::UndoRing ring;
+    ring.keep(drawing(0));
+    EXPECT_EQ(ring.stepBack(), drawing(0));
+    EXPECT_TRUE(ring.stepBack().isNull());
+    EXPECT_EQ(ring.slot(), 3);
+}
 
 // All 25 drawings can be stepped back to, the 25th too; the 26th takes the
 // oldest's slot.
