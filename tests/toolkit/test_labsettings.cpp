@@ -17,24 +17,24 @@ TEST(LabSettings, KeysOverrideOneByOneAndEveryProblemIsOneLine)
     const struct
     {
         QByteArray high, low, account;
-        QString read;     // temas|dibujos|sonido|pista|idioma|niveles|progreso
+        QString read;     // temas|dibujos|sonido|pista|idioma|niveles|progreso|dibujos as written
         QString problems; // a word of each line, in order
     } cases[] = {
         {"[Lunipo]\ntemas=/srv/c\nidioma=EU\nniveles=1, Letras\n",
          "[Lunipo]\ntemas=/srv/a:/srv/b\nsonido=no\npista=3\n", "[Lunipo]\npista=0\n",
-         "/srv/c||0|0|eu|1,letras|", ""},
+         "/srv/c||0|0|eu|1,letras||", ""},
         {{},
          "[Lunipo]\ntemas=/srv/a\nsonido=no\n",
          "[Lunipo]\ntemas=\nsonido=Sí\ndibujos=/d/%u/\nprogreso=/p/%u\n",
-         "|/d/" + login + "|1|8|||/p/" + login,
+         "|/d/" + login + "|1|8|||/p/" + login + "|/d/%u",
          ""},
         {{},
          "[Lunipo]\ntemas = /srv/a : rel/x : /srv/a/ :\ndibujos=/srv/d\n",
          "clave=1\n[Lunipo]\nsonido=quizá\npista=-1\npista2=3\ndibujos=dibujos\nidioma=fr\n"
          "niveles=2,5\nprogreso=p\n[Otra]\nx=1\n",
-         "/srv/a|/srv/d|1|8||2|",
+         "/srv/a|/srv/d|1|8||2||/srv/d",
          "rel/x dibujos idioma=fr «5» pista=-1 pista2 progreso quizá Otra/x clave"},
-        {{}, "[Lunipo]\nsonido=no\n", "[Lunipo\nsonido=", "||0|8|||", "leer"},
+        {{}, "[Lunipo]\nsonido=no\n", "[Lunipo\nsonido=", "||0|8||||", "leer"},
     };
     const QByteArray oldDirs = qgetenv("XDG_CONFIG_DIRS"), oldHome = qgetenv("XDG_CONFIG_HOME");
     for (const auto& c : cases) {
@@ -51,11 +51,12 @@ TEST(LabSettings, KeysOverrideOneByOneAndEveryProblemIsOneLine)
         }
         QStringList problems;
         const auto read = toolkit::LabSettings::read(&problems);
-        EXPECT_EQ(QString("%1|%2|%3|%4|%5|%6|%7")
+        EXPECT_EQ(QString("%1|%2|%3|%4|%5|%6|%7|%8")
                       .arg(read.themeFolders.join(':'), read.drawingsFolder)
                       .arg(read.sound)
                       .arg(read.hintSeconds)
-                      .arg(read.language, read.levels.join(','), read.progressFolder),
+                      .arg(read.language, read.levels.join(','), read.progressFolder,
+                           read.drawingsPattern),
                   c.read);
         const QStringList words = c.problems.split(' ', Qt::SkipEmptyParts);
         ASSERT_EQ(problems.size(), words.size()) << problems.join('\n').toStdString();

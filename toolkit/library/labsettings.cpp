@@ -75,9 +75,11 @@ private:
     {
         if (key == QLatin1String("temas"))
             applyThemeFolders(path, value);
-        else if (key == QLatin1String("dibujos"))
+        else if (key == QLatin1String("dibujos")) {
             applyAccountFolder(path, key, value, settings_.drawingsFolder);
-        else if (key == QLatin1String("progreso")) {
+            settings_.drawingsPattern =
+                settings_.drawingsFolder.isEmpty() ? QString() : QDir::cleanPath(value.trimmed());
+        } else if (key == QLatin1String("progreso")) {
             applyAccountFolder(path, key, value, settings_.progressFolder);
             settings_.progressPattern =
                 settings_.progressFolder.isEmpty() ? QString() : QDir::cleanPath(value.trimmed());

@@ -25,11 +25,14 @@ public:
     // "dibujos": where the child's drawings are saved, "%u" replaced by the
     // account's login name; an absolute path, empty when not set.
     QString drawingsFolder;
+    // The same as written, "%u" and all: where the teacher finds the class's
+    // drawings.
+    QString drawingsPattern;
     // "progreso": the folder of each child's record of play, for the
     // teacher, "%u" replaced by the login name as in "dibujos"; empty when
     // not set, and nothing is recorded.
     QString progressFolder;
-    // The same as written, "%u" and all: where the teacher finds the class.
+    // The same as written: where the teacher finds the class's records.
     QString progressPattern;
     // "sonido": "no" turns every sound off.
     bool sound = true;
