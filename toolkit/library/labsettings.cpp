@@ -75,15 +75,13 @@ private:
     {
         if (key == QLatin1String("temas"))
             applyThemeFolders(path, value);
-        else if (key == QLatin1String("dibujos")) {
-            applyAccountFolder(path, key, value, settings_.drawingsFolder);
-            settings_.drawingsPattern =
-                settings_.drawingsFolder.isEmpty() ? QString() : QDir::cleanPath(value.trimmed());
-        } else if (key == QLatin1String("progreso")) {
-            applyAccountFolder(path, key, value, settings_.progressFolder);
-            settings_.progressPattern =
-                settings_.progressFolder.isEmpty() ? QString() : QDir::cleanPath(value.trimmed());
-        } else if (key == QLatin1String("sonido"))
+        else if (key == QLatin1String("dibujos"))
+            applyAccountFolder(path, key, value, settings_.drawingsFolder,
+                               settings_.drawingsPattern);
+        else if (key == QLatin1String("progreso"))
+            applyAccountFolder(path, key, value, settings_.progressFolder,
+                               settings_.progressPattern);
+        else if (key == QLatin1String("sonido"))
             applySound(path, value);
         else if (key == QLatin1String("pista"))
             applyHint(path, value);
@@ -120,14 +118,18 @@ private:
     }
 
     // A folder of each account's own, "%u" standing for the login name.
+    // `folder` gets the account's own folder, `pattern` the value as written.
     void applyAccountFolder(const QString& path, const QString& key, const QString& value,
-                            QString& folder)
+                            QString& folder, QString& pattern)
     {
         const QString own = QString(value).replace(QLatin1String("%u"), loginName()).trimmed();
-        if (own.isEmpty())
+        if (own.isEmpty()) {
             folder.clear();
-        else if (absolute(path, key, own))
+            pattern.clear();
+        } else if (absolute(path, key, own)) {
             folder = QDir::cleanPath(own);
+            pattern = QDir::cleanPath(value.trimmed());
+        }
     }
 
     void applySound(const QString& path, const QString& value)
