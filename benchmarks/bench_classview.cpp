@@ -2,7 +2,7 @@
 // each (2,000 activities over ten months): reading it all from the share,
 // and choosing another group or period.
 
-#include "classfolders.h"
+#include "classreading.h"
 #include "folderlister.h"
 
 #include <QDir>
@@ -57,17 +57,31 @@ void BM_ClassOpens(benchmark::State& state)
     SchoolYear& year = schoolYear();
     toolkit::FolderLister lister;
     for (auto _ : state) {
-        classview::ClassTable table(year.folders.read(lister, {}, nullptr));
+        classview::ClassReading reading(year.folders, lister);
+        classview::ClassTable table(reading.readNow({}).children);
         benchmark::DoNotOptimize(table.rowCount());
     }
 }
 BENCHMARK(BM_ClassOpens)->Unit(benchmark::kMillisecond);
 
+// What the window does every few seconds while nothing changes.
+void BM_ClassLooksAgain(benchmark::State& state)
+{
+    SchoolYear& year = schoolYear();
+    toolkit::FolderLister lister;
+    classview::ClassReading reading(year.folders, lister);
+    reading.readNow({});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reading.readNow({}).changed);
+}
+BENCHMARK(BM_ClassLooksAgain)->Unit(benchmark::kMillisecond);
+
 void BM_ClassFilters(benchmark::State& state)
 {
     SchoolYear& year = schoolYear();
     toolkit::FolderLister lister;
-    classview::ClassTable table(year.folders.read(lister, {}, nullptr));
+    classview::ClassReading reading(year.folders, lister);
+    classview::ClassTable table(reading.readNow({}).children);
     QSet<QString> group;
     for (int c = 0; c < Children; c += 2)
         group.insert(QStringLiteral("nino%1").arg(c));

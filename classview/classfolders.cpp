@@ -1,7 +1,5 @@
 #include "classfolders.h"
 
-#include "folderlister.h"
-
 #include <QDir>
 #include <QRegularExpression>
 #include <pwd.h>
@@ -23,28 +21,6 @@ ClassFolders::ClassFolders(QString pattern)
 QString ClassFolders::folderOf(const QString& login) const
 {
     return QDir(root_).filePath(login) + rest_;
-}
-
-QList<Child> ClassFolders::read(toolkit::FolderLister& lister, const QHash<QString, QString>& names,
-                                QStringList* problems) const
-{
-    QList<Child> children;
-    if (root_.isEmpty())
-        return children;
-    const auto listed = lister.list({root_});
-    if (!listed.first()) {
-        if (problems)
-            *problems << tr("%1 no responde").arg(QDir::toNativeSeparators(root_));
-        return children;
-    }
-    for (const QString& login : *listed.first()) {
-        Child child;
-        child.login = login;
-        child.name = names.value(login, accountName(login));
-        child.played = toolkit::childrecord::read(folderOf(login), problems);
-        children << child;
-    }
-    return children;
 }
 
 QString accountName(const QString& login)

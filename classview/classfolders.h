@@ -7,10 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-namespace toolkit {
-class FolderLister;
-}
-
 namespace classview {
 
 // Where the class's records are: the lab's "progreso" with "%u" standing
@@ -26,13 +22,6 @@ public:
     // whole folder of the pattern.
     QString root() const { return root_; }
     QString folderOf(const QString& login) const;
-
-    // Every child with a folder under the root and what its record holds,
-    // named by `names` or else by the account's name on this system. A root
-    // that does not answer within the lister's patience gives no child and
-    // says so in `problems`, as does each record file passed over.
-    QList<Child> read(toolkit::FolderLister& lister, const QHash<QString, QString>& names,
-                      QStringList* problems) const;
 
 private:
     QString root_;

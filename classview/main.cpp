@@ -1,7 +1,7 @@
 // lunipoclase: what the children of a lab played, from their records on the
 // school's server. Without a window, --csv writes the class table.
 
-#include "classfolders.h"
+#include "classreading.h"
 #include "folderlister.h"
 #include "labsettings.h"
 #include "language.h"
@@ -78,10 +78,13 @@ int main(int argc, char* argv[])
         parser.showHelp(2);
     }
 
-    QStringList problems;
-    classview::ClassTable table(folders.read(toolkit::FolderLister::shared(), known, &problems));
-    for (const QString& problem : problems)
+    classview::ClassReading reading(folders, toolkit::FolderLister::shared());
+    const classview::ClassSnapshot snapshot = reading.readNow(known);
+    for (const QString& problem : snapshot.problems)
         tell(problem);
+    if (!snapshot.answered)
+        return 1;
+    classview::ClassTable table(snapshot.children);
     table.setFilter({}, since);
     const QString out = parser.value(csv);
     if (out == QLatin1String("-")) {

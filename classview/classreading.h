@@ -1,0 +1,74 @@
+#pragma once
+
+#include "classfolders.h"
+#include "errand.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <chrono>
+#include <optional>
+
+namespace toolkit {
+class FolderLister;
+}
+
+namespace classview {
+
+// What one reading of the class found.
+struct ClassSnapshot
+{
+    bool answered = true; // false when the records' folder did not answer
+    bool changed = true;  // anything differs from the reading before
+    QList<Child> children;
+    QStringList problems;
+};
+
+// Reads the class's records over and over while the teacher looks at them,
+// off the window's thread. A child's folder whose files are as they were
+// (names, sizes and times) is not read again, so that looking every few
+// seconds costs the server a listing per child.
+class ClassReading
+{
+public:
+    ClassReading(ClassFolders folders, toolkit::FolderLister& lister);
+
+    // Starts a reading with these names for the children, unless one is
+    // under way; false then.
+    bool start(const QHash<QString, QString>& names);
+    bool busy() const { return errand_.busy(); }
+    std::chrono::milliseconds age() const { return errand_.age(); }
+    // Gives up on a reading that hangs; the next start reads afresh.
+    void abandon() { errand_.abandon(); }
+    // The last reading once it is done.
+    std::optional<ClassSnapshot> take();
+    // Reads on this thread, for a program without a window; a folder that
+    // hangs holds it up.
+    ClassSnapshot readNow(const QHash<QString, QString>& names);
+    // For tests: waits for the reading under way.
+    bool waitFor(std::chrono::milliseconds patience) const { return errand_.waitFor(patience); }
+
+private:
+    struct Folder
+    {
+        QByteArray signature;
+        QString given; // the name the teacher's list gives, or empty
+        QString name;
+        QList<toolkit::PlayedActivity> played;
+        QStringList problems;
+    };
+    using Folders = QHash<QString, Folder>; // by login
+    struct Result
+    {
+        ClassSnapshot snapshot;
+        Folders folders;
+    };
+    static Result read(const ClassFolders& classFolders, toolkit::FolderLister& lister,
+                       const QHash<QString, QString>& names, Folders known);
+
+    ClassFolders classFolders_;
+    toolkit::FolderLister& lister_;
+    Folders known_;
+    Errand<Result> errand_;
+};
+
+} // namespace classview
