@@ -1,5 +1,7 @@
 #include "classfolders.h"
 
+#include "textfiles.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <pwd.h>
@@ -36,7 +38,7 @@ QHash<QString, QString> readNames(const QByteArray& csv)
 {
     static const QRegularExpression separator(QStringLiteral("[,;\\t]"));
     QHash<QString, QString> names;
-    for (const QString& line : QString::fromUtf8(csv).split(QLatin1Char('\n'))) {
+    for (const QString& line : toolkit::decodeText(csv).split(QLatin1Char('\n'))) {
         const qsizetype cut = line.indexOf(separator);
         if (cut <= 0)
             continue;

@@ -33,7 +33,8 @@ private:
 QString accountName(const QString& login);
 
 // A teacher's list of names: lines "login,name" (or separated by ';' or a
-// tab, as spreadsheets write them), a first line of headings allowed.
+// tab, as spreadsheets write them), a first line of headings allowed; in
+// UTF-8, or in Windows-1252 as spreadsheets on Windows save it.
 QHash<QString, QString> readNames(const QByteArray& csv);
 
 } // namespace classview

@@ -1,5 +1,7 @@
 #include "classtable.h"
 
+#include "csvfields.h"
+
 #include <QHash>
 #include <algorithm>
 #include <limits>
@@ -133,22 +135,6 @@ QList<toolkit::PlayedActivity> ClassTable::activities(int row) const
             list.prepend(played);
     return list;
 }
-
-namespace {
-
-// A field quoted when it holds a comma, a quote or a line break.
-QByteArray csvField(const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
-        bytes.contains('\r')) {
-        bytes.replace('"', "\"\"");
-        bytes = '"' + bytes + '"';
-    }
-    return bytes;
-}
-
-} // namespace
 
 QByteArray ClassTable::csv() const
 {
