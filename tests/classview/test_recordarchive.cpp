@@ -1,0 +1,152 @@
+#include "classreading.h"
+#include "folderlister.h"
+#include "recordarchive.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using classview::RecordArchive;
+
+namespace {
+
+const QDate Today(2026, 12, 9); // school year 2026
+
+struct RecordArchiveTest : ::testing::Test
+{
+    QTemporaryDir temp;
+    QString root = temp.filePath("progreso");
+    QString saved = temp.filePath("archivo");
+    QString papelera = temp.filePath("papelera");
+
+    void write(const QString& path, const QByteArray& bytes = "lunipo-registro 1\n") const
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes + path.toUtf8());
+    }
+    void SetUp() override
+    {
+        for (const char* name :
+             {"pau/2024-10-aula1.txt", "pau/2025-03-aula1-77.txt", "pau/2026-10-aula1.txt",
+              "pau/notas.txt", "lucia/2025-10-aula2.txt", "lucia/2023-13-aula2.txt",
+              ".clase/grupos.csv"})
+            write(QDir(root).filePath(name));
+        QFile::link(QDir(root).filePath("pau/notas.txt"),
+                    QDir(root).filePath("lucia/2024-11-enlace.txt"));
+    }
+    RecordArchive archive(const QString& trash) const
+    {
+        toolkit::Trash bin(trash);
+        bin.useDesktopTrash = false;
+        return RecordArchive(classview::ClassFolders(root + "/%u"), {"pau", "lucia"}, bin);
+    }
+    static QStringList files(const QString& folder)
+    {
+        QStringList found;
+        QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << QDir(folder).relativeFilePath(it.next());
+        found.sort();
+        return found;
+    }
+};
+
+} // namespace
+
+TEST(SchoolYear, RunsFromSeptemberToAugust)
+{
+    const std::pair<QDate, int> cases[] = {{QDate(2026, 8, 31), 2025},
+                                           {QDate(2026, 9, 1), 2026},
+                                           {QDate(2027, 1, 1), 2026},
+                                           {QDate(2027, 8, 31), 2026}};
+    for (const auto& [day, year] : cases)
+        EXPECT_EQ(classview::schoolYearOf(day), year) << day.toString().toStdString();
+}
+
+// The children come from the root as the class view lists them, the
+// teachers' hidden folder not among them.
+TEST_F(RecordArchiveTest, PastYearsLeaveOutThisYearAndWhatIsNoRecord)
+{
+    toolkit::FolderLister lister;
+    QStringList logins;
+    const classview::ClassFolders folders(root + "/%u");
+    for (const auto& child : classview::ClassReading(folders, lister).readNow({}).children)
+        logins << child.login;
+    EXPECT_EQ(logins, QStringList({"lucia", "pau"}));
+    const RecordArchive records(folders, logins);
+    EXPECT_EQ(records.pastYears(Today, nullptr), QList<int>({2024, 2025}));
+}
+
+// What went is in the trash (and the archive), what stayed is told, and the
+// present school year is never touched.
+TEST_F(RecordArchiveTest, ArchiveAndRemoveMoveOnlyThatYear)
+{
+    const QStringList all = files(root);
+    const QStringList of2024 = {"pau/2024-10-aula1.txt", "pau/2025-03-aula1-77.txt"};
+    struct Case
+    {
+        const char* what;
+        std::function<int(const RecordArchive&, QStringList*)> run;
+        QString trash;
+        int went;
+        QStringList archived;
+        int told;
+    } cases[] = {
+        {"archive", [&](auto& r, auto* p) { return r.archive(2024, saved, Today, p); }, papelera, 2,
+         of2024, 1},
+        {"copy already there",
+         [&](auto& r, auto* p) {
+             write(saved + "/pau/2024-10-aula1.txt", "otra cosa");
+             return r.archive(2024, saved, Today, p);
+         },
+         papelera, 1, of2024, 2},
+        {"inside the root",
+         [&](auto& r, auto* p) { return r.archive(2024, root + "/pau/viejo", Today, p); },
+         papelera,
+         0,
+         {},
+         2},
+        {"this year",
+         [&](auto& r, auto* p) { return r.archive(2026, saved, Today, p); },
+         papelera,
+         0,
+         {},
+         1},
+        {"remove", [&](auto& r, auto* p) { return r.remove(2025, Today, p); }, papelera, 1, {}, 0},
+        {"trash refuses",
+         [&](auto& r, auto* p) { return r.remove(2024, Today, p); },
+         root + "/pau/notas.txt/papelera",
+         0,
+         {},
+         3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(root).removeRecursively();
+        QDir(saved).removeRecursively();
+        QDir(papelera).removeRecursively();
+        SetUp();
+        QStringList problems;
+        EXPECT_EQ(c.run(archive(c.trash), &problems), c.went);
+        EXPECT_EQ(problems.size(), c.told) << problems.join('\n').toStdString();
+        const QStringList left = files(root);
+        EXPECT_EQ(all.size() - left.size(), c.went);
+        EXPECT_EQ(files(papelera).size(), c.went);
+        EXPECT_TRUE(left.contains("pau/2026-10-aula1.txt"));
+        if (c.archived.isEmpty())
+            continue;
+        EXPECT_EQ(files(saved), c.archived);
+        for (const QString& name : c.archived) {
+            QFile copy(saved + '/' + name);
+            ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+            if (!left.contains(name)) {
+                EXPECT_EQ(copy.readAll(), "lunipo-registro 1\n" + (root + '/' + name).toUtf8());
+            }
+        }
+    }
+}
