@@ -1,6 +1,7 @@
 // lunipoclase: what the children of a lab played, from their records on the
 // school's server. Without a window, --csv writes the class table.
 
+#include "classbook.h"
 #include "classreading.h"
 #include "folderlister.h"
 #include "labsettings.h"
@@ -9,8 +10,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -44,7 +47,11 @@ int main(int argc, char* argv[])
         QCoreApplication::translate("lunipoclase",
                                     "Los nombres de los niños, de un CSV de usuario y nombre."),
         QCoreApplication::translate("lunipoclase", "ARCHIVO"));
-    parser.addOptions({csv, from, names});
+    const QCommandLineOption group(
+        QStringLiteral("grupo"),
+        QCoreApplication::translate("lunipoclase", "Solo los niños del GRUPO del profesorado."),
+        QCoreApplication::translate("lunipoclase", "GRUPO"));
+    parser.addOptions({csv, from, names, group});
     parser.process(app);
 
     const QString pattern = toolkit::LabSettings::current().progressPattern;
@@ -78,13 +85,34 @@ int main(int argc, char* argv[])
         parser.showHelp(2);
     }
 
+    std::optional<QSet<QString>> members;
+    if (parser.isSet(group)) {
+        classview::ClassBook book(classview::ClassBook::folderFor(folders.root()));
+        QStringList unread;
+        const bool read = book.reload(&unread);
+        for (const QString& problem : unread)
+            tell(problem);
+        if (!book.groups().contains(parser.value(group).trimmed())) {
+            if (!read) // what was said above is why
+                return 1;
+            tell(QCoreApplication::translate("lunipoclase", "no hay ningún grupo «%1» en %2")
+                     .arg(parser.value(group), QDir::toNativeSeparators(book.folder())));
+            return 2;
+        }
+        members = book.members(parser.value(group));
+    }
     classview::ClassReading reading(folders, toolkit::FolderLister::shared());
     const classview::ClassSnapshot snapshot = reading.readNow(known);
     for (const QString& problem : snapshot.problems)
         tell(problem);
     if (!snapshot.answered)
         return 1;
-    classview::ClassTable table(snapshot.children);
+    QList<classview::Child> children = snapshot.children;
+    // Not through the table's filter, for which no login at all means all.
+    if (members)
+        children.removeIf(
+            [&](const classview::Child& child) { return !members->contains(child.login); });
+    classview::ClassTable table(children);
     table.setFilter({}, since);
     const QString out = parser.value(csv);
     if (out == QLatin1String("-")) {
