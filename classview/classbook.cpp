@@ -28,10 +28,13 @@ constexpr qint64 LargestFile = 1024 * 1024;
 // An edit holds the lock for the time of writing a few kilobytes.
 constexpr int LockPatienceMs = 2000;
 
+// Control characters, and the line breaks a spreadsheet may take as such.
 bool hasControl(const QString& text)
 {
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+               c.category() == QChar::Separator_Paragraph;
+    });
 }
 
 // As readNames takes them: one word, and nothing that would split a field.
