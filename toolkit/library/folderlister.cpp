@@ -27,6 +27,8 @@ QThreadPool& readers()
     return *pool;
 }
 
+const QString AllFiles = QStringLiteral("*");
+
 bool answered(const std::shared_future<QStringList>& reading)
 {
     return reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
@@ -90,9 +92,58 @@ QStringList FolderLister::subfolders(const QString& folder)
 QStringList FolderLister::read(const QString& path)
 {
     const QFileInfo asked(path);
+    if (asked.fileName() == AllFiles)
+        return files(asked.path());
     if (asked.fileName() == QFileInfo(themeSettingsPath(asked.path())).fileName())
         return themeSettingsLines(asked.path());
     return subfolders(path);
+}
+
+QString FolderLister::filesOf(const QString& folder)
+{
+    return QDir(folder).filePath(AllFiles);
+}
+
+// A line: kind letter, size, modification time (ms since the epoch),
+// readable (0 or 1) and the name last, which may hold a tab itself.
+QStringList FolderLister::files(const QString& folder)
+{
+    QStringList lines;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo& entry : entries) {
+        const bool link = entry.isSymLink();
+        const bool regular = !link && entry.isFile();
+        const QStringList fields = {
+            QString(QLatin1Char(link      ? 'L'
+                                : regular ? 'R'
+                                          : 'O')),
+            QString::number(regular ? entry.size() : 0),
+            QString::number(regular ? entry.lastModified().toMSecsSinceEpoch() : 0),
+            QString::number(entry.isReadable() ? 1 : 0), entry.fileName()};
+        lines << fields.join(QLatin1Char('\t'));
+    }
+    return lines;
+}
+
+std::optional<FolderLister::FileEntry> FolderLister::fileEntry(const QString& line)
+{
+    const QStringList fields = line.split(QLatin1Char('\t'));
+    if (fields.size() < 5 || fields[0].size() != 1)
+        return std::nullopt;
+    FileEntry entry;
+    const QChar kind = fields[0][0];
+    entry.kind = kind == QLatin1Char('R')   ? FileEntry::Kind::Regular
+                 : kind == QLatin1Char('L') ? FileEntry::Kind::Link
+                                            : FileEntry::Kind::Other;
+    bool sized = false, timed = false;
+    entry.size = fields[1].toLongLong(&sized);
+    entry.modified = QDateTime::fromMSecsSinceEpoch(fields[2].toLongLong(&timed));
+    entry.readable = fields[3] == QLatin1String("1");
+    entry.name = fields.mid(4).join(QLatin1Char('\t'));
+    if (!sized || !timed || entry.name.isEmpty())
+        return std::nullopt;
+    return entry;
 }
 
 FolderLister& FolderLister::shared()

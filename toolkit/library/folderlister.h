@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -39,10 +40,30 @@ public:
 
     // The visible subfolders of `folder`; none when it cannot be read.
     static QStringList subfolders(const QString& folder);
-    // What the programs read on the share: the subfolders of a folder, or,
-    // asked for a theme's tema.ini, what it says of the theme
-    // (themeSettingsLines()).
+    // What the programs read on the share: the subfolders of a folder; asked
+    // for a theme's tema.ini, what it says of the theme
+    // (themeSettingsLines()); asked for filesOf(folder), files(folder).
     static QStringList read(const QString& path);
+
+    // An entry of a folder other than a subfolder, as files() tells it.
+    struct FileEntry
+    {
+        enum class Kind { Regular, Link, Other }; // Other: a FIFO, a socket, a device
+        QString name;
+        Kind kind = Kind::Other;
+        qint64 size = 0;    // bytes, of a regular file
+        QDateTime modified; // of a regular file
+        bool readable = false;
+    };
+    // What to ask read(), and so list(), for the files of `folder` in place
+    // of its subfolders: "`folder`/*", a folder no lab names.
+    static QString filesOf(const QString& folder);
+    // The visible entries of `folder` that are no folder, one line each that
+    // fileEntry() reads back. All that is known of them is learnt here, on
+    // the worker, without following a link or opening anything, so that the
+    // caller never touches a share that may hang.
+    static QStringList files(const QString& folder);
+    static std::optional<FileEntry> fileEntry(const QString& line);
 
     // The one the programs share for the real file system, so that a hung
     // server holds one thread per folder however often it is asked.
