@@ -1,0 +1,165 @@
+#include "drawingshelf.h"
+
+#include "folderlister.h"
+#include "picturefiles.h"
+#include "textfiles.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <algorithm>
+
+namespace classview {
+
+namespace {
+
+using Entry = toolkit::FolderLister::FileEntry;
+
+// A 24-bit bitmap of a 5K screen is 44 MB; a file beyond this is no drawing
+// of a child's.
+constexpr qint64 LargestDrawingFile = 64 * 1024 * 1024;
+// What a decoded drawing may take: an 8K screen's, not a decompression bomb's.
+constexpr int LargestDecodedMegabytes = 160;
+
+// The player saves bitmaps; a teacher may have put other pictures beside them.
+bool picture(const QString& fileName)
+{
+    static const QStringList suffixes = {QStringLiteral("bmp"), QStringLiteral("png"),
+                                         QStringLiteral("jpg"), QStringLiteral("jpeg")};
+    return suffixes.contains(QFileInfo(fileName).suffix().toLower());
+}
+
+QString passedOver(const QString& path, const QString& why)
+{
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+// Why an entry is no drawing to show; empty when it is one.
+QString problemOf(const Entry& entry)
+{
+    if (entry.kind != Entry::Kind::Regular)
+        return DrawingShelf::tr("no es un archivo");
+    if (!picture(entry.name))
+        return DrawingShelf::tr("no es un dibujo");
+    if (entry.size > LargestDrawingFile)
+        return DrawingShelf::tr("es demasiado grande");
+    if (!entry.readable)
+        return DrawingShelf::tr("no se puede leer");
+    return {};
+}
+
+// Whether `a` is named before `b` as the player numbers its saves: its
+// parts between dashes compared as numbers where both are, so that
+// "…-0-10" follows "…-0-9", and "…-0" comes before both.
+bool namedBefore(const QString& a, const QString& b)
+{
+    const QStringList left = QFileInfo(a).completeBaseName().split(QLatin1Char('-'));
+    const QStringList right = QFileInfo(b).completeBaseName().split(QLatin1Char('-'));
+    for (qsizetype i = 0; i < std::min(left.size(), right.size()); ++i) {
+        bool leftNumber = false, rightNumber = false;
+        const qlonglong l = left[i].toLongLong(&leftNumber), r = right[i].toLongLong(&rightNumber);
+        if (leftNumber && rightNumber && l != r)
+            return l < r;
+        if (!(leftNumber && rightNumber) && left[i] != right[i])
+            return left[i] < right[i];
+    }
+    return left.size() != right.size() ? left.size() < right.size() : a < b;
+}
+
+// Latest first; of two saved in the same instant, the one named later.
+void sortLatestFirst(QList<Drawing>& drawings)
+{
+    std::sort(drawings.begin(), drawings.end(), [](const Drawing& a, const Drawing& b) {
+        if (a.saved != b.saved)
+            return a.saved > b.saved;
+        return namedBefore(b.fileName, a.fileName);
+    });
+}
+
+} // namespace
+
+DrawingShelf::DrawingShelf(QString pattern) : pattern_(QDir::cleanPath(pattern.trimmed())) {}
+
+QString DrawingShelf::folderOf(const QString& login) const
+{
+    // A login is a folder's name; one that is not would lead out of the shelf.
+    if (!pattern_.contains(QLatin1String("%u")) || login.isEmpty() ||
+        login.contains(QLatin1Char('/')) || login == QLatin1String(".") ||
+        login == QLatin1String(".."))
+        return {};
+    // As the player makes its own folder of the pattern.
+    return QDir::cleanPath(QString(pattern_).replace(QLatin1String("%u"), login));
+}
+
+QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QString& login,
+                                      const QDate& from, QStringList* problems) const
+{
+    QList<Drawing> found;
+    const QString folder = folderOf(login);
+    if (folder.isEmpty())
+        return found;
+    const auto listed = lister.list({toolkit::FolderLister::filesOf(folder)});
+    if (!listed.first()) {
+        if (problems)
+            *problems << tr("%1 no responde").arg(QDir::toNativeSeparators(folder));
+        return found;
+    }
+    const QDir dir(folder);
+    for (const QString& line : *listed.first()) {
+        const auto entry = toolkit::FolderLister::fileEntry(line);
+        if (!entry)
+            continue;
+        const QString path = dir.filePath(entry->name);
+        if (const QString problem = problemOf(*entry); !problem.isEmpty()) {
+            if (problems)
+                *problems << passedOver(path, problem);
+        } else if (!from.isValid() || entry->modified.date() >= from) {
+            found << Drawing{path, entry->name, entry->modified};
+        }
+    }
+    sortLatestFirst(found);
+    return found;
+}
+
+QImage loadDrawing(const QString& path, QString* problem)
+{
+    const auto fail = [problem](const QString& why) {
+        if (problem)
+            *problem = why;
+        return QImage();
+    };
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile())
+        return fail(DrawingShelf::tr("no es un archivo"));
+    if (info.size() > LargestDrawingFile)
+        return fail(DrawingShelf::tr("es demasiado grande"));
+    // Read whole without following a link or waiting on a FIFO, whatever the
+    // name came to be since it was looked at.
+    auto bytes = toolkit::readRegularFile(path, LargestDrawingFile, toolkit::Links::Refuse);
+    if (!bytes)
+        return fail(DrawingShelf::tr("no se puede leer"));
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(LargestDecodedMegabytes);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return fail(DrawingShelf::tr("no es un dibujo"));
+    if (size.width() > toolkit::MaxPictureSide || size.height() > toolkit::MaxPictureSide ||
+        qint64(size.width()) * size.height() * 4 > qint64(LargestDecodedMegabytes) * 1024 * 1024)
+        return fail(DrawingShelf::tr("es demasiado grande"));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return fail(DrawingShelf::tr("no es un dibujo"));
+    return image;
+}
+
+QImage thumbnailOf(const QImage& image, int edge)
+{
+    if (image.isNull() || edge <= 0)
+        return {};
+    return image.scaled(edge, edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace classview

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace toolkit {
+class FolderLister;
+}
+
+namespace classview {
+
+// A drawing a child saved.
+struct Drawing
+{
+    QString path;
+    QString fileName;
+    QDateTime saved; // the file's modification time
+};
+
+// Where each child's drawings are: the lab's "dibujos" as written, "%u"
+// standing for the login ("/srv/lunipo/dibujos/%u").
+class DrawingShelf
+{
+    Q_DECLARE_TR_FUNCTIONS(classview::DrawingShelf)
+
+public:
+    explicit DrawingShelf(QString pattern);
+
+    // The child's drawings folder; empty when the pattern has no "%u".
+    QString folderOf(const QString& login) const;
+
+    // The child's drawings saved on `from` or later (all of them when it is
+    // invalid), the latest first. What lies in the folder is learnt through
+    // `lister` (toolkit::FolderLister::shared() in the programs), so a
+    // folder that does not answer within its patience gives none and says
+    // so in `problems`. Links, FIFOs, devices, files larger than a drawing
+    // can be, unreadable files and files that are no picture are passed over
+    // and told there too.
+    QList<Drawing> drawings(toolkit::FolderLister& lister, const QString& login, const QDate& from,
+                            QStringList* problems) const;
+
+private:
+    QString pattern_;
+};
+
+// The drawing at `path`; a null image, and why in `problem`, when it is a
+// link or no regular file, too large a file, no picture, or a picture whose
+// size is beyond any screen's. Reads the file: on a share that may hang,
+// call it off the window's thread.
+QImage loadDrawing(const QString& path, QString* problem);
+
+// `image` fitted into a square of `edge` pixels, its proportions kept.
+QImage thumbnailOf(const QImage& image, int edge);
+
+} // namespace classview
