@@ -1,9 +1,12 @@
 // The teacher's view of a class of 30 children with a school year of records
 // each (2,000 activities over ten months): reading it all from the share,
-// and choosing another group or period.
+// and choosing another group or period; a child's 200 drawings listed and
+// made into thumbnails.
 
 #include "classreading.h"
+#include "drawingshelf.h"
 #include "folderlister.h"
+#include "picturefiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -92,5 +95,51 @@ void BM_ClassFilters(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ClassFilters)->Unit(benchmark::kMillisecond);
+
+// A busy year's drawings of one child, each of the player's 1024 x 768 screen.
+struct Drawings
+{
+    static constexpr int Count = 200;
+    QTemporaryDir share;
+    classview::DrawingShelf shelf{share.filePath("dibujos/%u")};
+
+    Drawings()
+    {
+        const QString folder = shelf.folderOf(QStringLiteral("nino"));
+        QDir().mkpath(folder);
+        QImage drawing(1024, 768, QImage::Format_RGB32);
+        for (int i = 0; i < Count; ++i) {
+            drawing.fill(QColor::fromHsv(i % 360, 200, 250));
+            toolkit::writeNewBitmap(drawing, folder, QStringLiteral("1-12-2026-10-0-%1").arg(i));
+        }
+    }
+};
+
+Drawings& drawings()
+{
+    static Drawings made;
+    return made;
+}
+
+void BM_DrawingsListed(benchmark::State& state)
+{
+    Drawings& made = drawings();
+    toolkit::FolderLister lister;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(made.shelf.drawings(lister, QStringLiteral("nino"), {}, nullptr));
+}
+BENCHMARK(BM_DrawingsListed)->Unit(benchmark::kMillisecond);
+
+void BM_DrawingThumbnails(benchmark::State& state)
+{
+    Drawings& made = drawings();
+    toolkit::FolderLister lister;
+    const auto listed = made.shelf.drawings(lister, QStringLiteral("nino"), {}, nullptr);
+    for (auto _ : state)
+        for (const classview::Drawing& d : listed)
+            benchmark::DoNotOptimize(
+                classview::thumbnailOf(classview::loadDrawing(d.path, nullptr), 160));
+}
+BENCHMARK(BM_DrawingThumbnails)->Unit(benchmark::kMillisecond);
 
 } // namespace
