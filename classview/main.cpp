@@ -1,13 +1,16 @@
 // lunipoclase: what the children of a lab played, from their records on the
-// school's server. Without a window, --csv writes the class table.
+// school's server, in a window. With --csv, the class table without one.
 
 #include "classbook.h"
 #include "classreading.h"
+#include "classwindow.h"
 #include "folderlister.h"
 #include "labsettings.h"
 #include "language.h"
 #include "newfile.h"
+#include "qtplatform.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,9 +25,8 @@ void tell(const QString& text)
     std::fprintf(stderr, "lunipoclase: %s\n", qPrintable(text));
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// lunipoclase --csv FILE ...: the table, and no display needed.
+int writeTable(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lunipoclase"));
@@ -85,13 +87,17 @@ int main(int argc, char* argv[])
         parser.showHelp(2);
     }
 
+    // The names the teachers imported, then those given here over them.
+    classview::ClassBook book(classview::ClassBook::folderFor(folders.root()));
+    QStringList unread;
+    const bool read = book.reload(&unread);
+    for (const QString& problem : unread)
+        tell(problem);
+    QHash<QString, QString> shared = book.names();
+    shared.insert(known);
+    known = shared;
     std::optional<QSet<QString>> members;
     if (parser.isSet(group)) {
-        classview::ClassBook book(classview::ClassBook::folderFor(folders.root()));
-        QStringList unread;
-        const bool read = book.reload(&unread);
-        for (const QString& problem : unread)
-            tell(problem);
         if (!book.groups().contains(parser.value(group).trimmed())) {
             if (!read) // what was said above is why
                 return 1;
@@ -122,4 +128,26 @@ int main(int argc, char* argv[])
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--csv" || argument.startsWith("--csv=") || argument == "-h" ||
+            argument == "--help" || argument == "--help-all")
+            return writeTable(argc, argv);
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lunipoclase"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lunipo")));
+    toolkit::useLanguage(app, toolkit::sessionLanguage());
+    toolkit::QtPlatform platform(QCoreApplication::translate("lunipoclase", "Lunipo · la clase"));
+    const toolkit::LabSettings& lab = toolkit::LabSettings::current();
+    classview::ClassWindow window(platform, {lab.progressPattern, lab.drawingsPattern},
+                                  toolkit::FolderLister::shared());
+    window.show();
+    return app.exec();
 }

@@ -1,0 +1,347 @@
+#include "classwindow.h"
+
+#include "classbook.h"
+#include "classtablemodel.h"
+#include "drawingshelf.h"
+#include "folderlister.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace classview {
+
+namespace {
+
+// How often the class is read again, in ticks of a second: what a child
+// finishes shows within this, and a listing per child every few seconds is
+// nothing to a school's server.
+constexpr int ReadEvery = 4;
+// A reading that takes longer than this is told as a server that hangs.
+constexpr std::chrono::milliseconds Patience(2000);
+
+} // namespace
+
+ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
+                         toolkit::FolderLister& lister, QWidget* parent)
+    : QWidget(parent), platform_(platform), lister_(lister), folders_(places.records),
+      shelf_(std::make_unique<DrawingShelf>(places.drawings)), reading_(folders_, lister)
+{
+    book_ = std::make_unique<ClassBook>(
+        folders_.root().isEmpty() ? QString() : ClassBook::folderFor(folders_.root()), lister);
+    setWindowTitle(tr("Lunipo · la clase"));
+    setObjectName(QStringLiteral("classWindow"));
+    buildControls();
+    if (folders_.root().isEmpty()) {
+        tell({tr("lunipo.conf no dice dónde están los registros de la clase "
+                 "(progreso=/carpeta/%u); pregunte a quien administra el aula.")});
+        return;
+    }
+    QStringList problems;
+    book_->reload(&problems);
+    showGroups();
+    reading_.start(book_->names());
+    tell(problems);
+    ticker_ = platform_.startTicker(1000, [this] { lookAgain(); });
+}
+
+ClassWindow::~ClassWindow() = default;
+
+void ClassWindow::buildControls()
+{
+    groupFilter = new QComboBox;
+    groupFilter->setObjectName(QStringLiteral("groupFilter"));
+    periodFilter = new QComboBox;
+    periodFilter->setObjectName(QStringLiteral("periodFilter"));
+    for (const auto& [period, text] :
+         {std::pair{Period::Today, tr("Hoy")}, std::pair{Period::Week, tr("Esta semana")},
+          std::pair{Period::Term, tr("Este trimestre")}, std::pair{Period::All, tr("Todo")}})
+        periodFilter->addItem(text, int(period));
+    periodFilter->setCurrentIndex(periodFilter->findData(int(period_)));
+    connect(groupFilter, &QComboBox::activated, this,
+            [this](int index) { chooseGroup(groupFilter->itemData(index).toString()); });
+    connect(periodFilter, &QComboBox::activated, this,
+            [this](int index) { choosePeriod(Period(periodFilter->itemData(index).toInt())); });
+
+    groupNameBox = new QComboBox;
+    groupNameBox->setObjectName(QStringLiteral("groupNameBox"));
+    groupNameBox->setEditable(true);
+    groupNameBox->setMinimumContentsLength(8);
+    addToGroupButton = new QPushButton(tr("Poner en el grupo"));
+    addToGroupButton->setObjectName(QStringLiteral("addToGroupButton"));
+    connect(addToGroupButton, &QPushButton::clicked, this,
+            [this] { addChosenToGroup(groupNameBox->currentText()); });
+    removeFromGroupButton = new QPushButton(tr("Quitar del grupo"));
+    removeFromGroupButton->setObjectName(QStringLiteral("removeFromGroupButton"));
+    connect(removeFromGroupButton, &QPushButton::clicked, this,
+            &ClassWindow::removeChosenFromGroup);
+    namesButton = new QPushButton(tr("Nombres…"));
+    namesButton->setObjectName(QStringLiteral("namesButton"));
+    namesButton->setToolTip(tr("Los nombres de los niños, de un CSV de usuario y nombre"));
+    connect(namesButton, &QPushButton::clicked, this, &ClassWindow::importNames);
+    exportButton = new QPushButton(tr("Exportar la tabla…"));
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    connect(exportButton, &QPushButton::clicked, this, &ClassWindow::exportTable);
+    pastYearsButton = new QToolButton;
+    pastYearsButton->setObjectName(QStringLiteral("pastYearsButton"));
+    pastYearsButton->setText(tr("Cursos pasados"));
+    pastYearsButton->setPopupMode(QToolButton::InstantPopup);
+    pastYearsButton->setMenu(new QMenu(pastYearsButton));
+    connect(pastYearsButton->menu(), &QMenu::aboutToShow, this, &ClassWindow::fillYearsMenu);
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(new QLabel(tr("Grupo:")));
+    filters->addWidget(groupFilter);
+    filters->addWidget(new QLabel(tr("Periodo:")));
+    filters->addWidget(periodFilter);
+    filters->addSpacing(24);
+    filters->addWidget(groupNameBox);
+    filters->addWidget(addToGroupButton);
+    filters->addWidget(removeFromGroupButton);
+    filters->addStretch();
+    filters->addWidget(namesButton);
+    filters->addWidget(exportButton);
+    filters->addWidget(pastYearsButton);
+
+    model_ = new ClassTableModel(this);
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(model_);
+    sorted_->setSortRole(ClassTableModel::SortRole);
+    sorted_->setSortLocaleAware(true);
+    classTable = new QTableView;
+    classTable->setObjectName(QStringLiteral("classTable"));
+    classTable->setModel(sorted_);
+    classTable->setSortingEnabled(true);
+    classTable->sortByColumn(0, Qt::AscendingOrder);
+    classTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    classTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    classTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    classTable->verticalHeader()->hide();
+    classTable->setWordWrap(true);
+    connect(classTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    chooseChild(model_->table().child(sorted_->mapToSource(current).row()).login);
+            });
+
+    childTitle = new QLabel;
+    childTitle->setObjectName(QStringLiteral("childTitle"));
+    QFont big = childTitle->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    childTitle->setFont(big);
+    activityList = new QTreeWidget;
+    activityList->setObjectName(QStringLiteral("activityList"));
+    activityList->setRootIsDecorated(false);
+    activityList->setHeaderLabels({tr("Empezada"), tr("Tema"), tr("Actividad"), tr("Tiempo"),
+                                   tr("Pistas"), tr("Puntos equivocados"), tr("Dibujo")});
+    drawingList = new QListWidget;
+    drawingList->setObjectName(QStringLiteral("drawingList"));
+    drawingList->setViewMode(QListView::IconMode);
+    drawingList->setIconSize(QSize(120, 90));
+    drawingList->setResizeMode(QListView::Adjust);
+    drawingList->setMovement(QListView::Static);
+    connect(drawingList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openDrawing(drawingList->row(item)); });
+    printDrawingsButton = new QPushButton(tr("Imprimir los dibujos"));
+    printDrawingsButton->setObjectName(QStringLiteral("printDrawingsButton"));
+    connect(printDrawingsButton, &QPushButton::clicked, this, &ClassWindow::printDrawings);
+
+    auto* childPanel = new QWidget;
+    auto* childLayout = new QVBoxLayout(childPanel);
+    childLayout->addWidget(childTitle);
+    childLayout->addWidget(activityList, 3);
+    childLayout->addWidget(new QLabel(tr("Dibujos guardados:")));
+    childLayout->addWidget(drawingList, 2);
+    childLayout->addWidget(printDrawingsButton, 0, Qt::AlignRight);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(classTable);
+    splitter->addWidget(childPanel);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    statusLine = new QLabel;
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(statusLine);
+    resize(1100, 700);
+    showChild();
+}
+
+void ClassWindow::lookAgain()
+{
+    if (reading_.busy()) {
+        if (auto snapshot = reading_.take()) {
+            ticksSinceReading_ = 0;
+            takeReading(*snapshot);
+        } else if (reading_.age() > Patience && !toldHung_) {
+            toldHung_ = true;
+            tell({});
+        }
+    } else if (++ticksSinceReading_ >= ReadEvery) {
+        QStringList problems;
+        book_->reload(&problems);
+        showGroups();
+        reading_.start(book_->names());
+    }
+    if (drawingsErrand_.busy()) {
+        if (auto found = drawingsErrand_.take())
+            takeDrawings(std::move(*found));
+    } else if (drawingsDue_) {
+        startDrawings();
+    }
+}
+
+bool ClassWindow::settle()
+{
+    bool settled = true;
+    for (int round = 0; round < 3; ++round) {
+        if (reading_.busy())
+            settled = reading_.waitFor(std::chrono::seconds(5)) && settled;
+        if (auto snapshot = reading_.take())
+            takeReading(*snapshot);
+        if (drawingsDue_ && !drawingsErrand_.busy())
+            startDrawings();
+        if (drawingsErrand_.busy())
+            settled = drawingsErrand_.waitFor(std::chrono::seconds(5)) && settled;
+        if (auto found = drawingsErrand_.take())
+            takeDrawings(std::move(*found));
+    }
+    return settled;
+}
+
+void ClassWindow::takeReading(const ClassSnapshot& snapshot)
+{
+    if (toldHung_ && snapshot.answered)
+        toldHung_ = false;
+    problems_ = snapshot.problems;
+    if (!snapshot.answered) {
+        tell({});
+        return;
+    }
+    if (snapshot.changed) {
+        children_ = snapshot.children;
+        showTable();
+        drawingsDue_ = !chosenLogin_.isEmpty();
+    }
+    tell({});
+}
+
+const ClassTable& ClassWindow::table() const
+{
+    return model_->table();
+}
+
+void ClassWindow::showTable()
+{
+    ClassTable table(children_);
+    const QSet<QString> members = group_.isEmpty() ? QSet<QString>() : book_->members(group_);
+    // A group with nobody in it shows nobody, not the whole class.
+    table.setFilter(group_.isEmpty() || !members.isEmpty() ? members : QSet<QString>{QString()},
+                    periodStart(period_, platform_.now().date()));
+    const QStringList chosen = chosenLogins();
+    model_->show(table);
+    classTable->resizeColumnsToContents();
+    classTable->resizeRowsToContents();
+    // The children chosen before stay chosen.
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (chosen.contains(table.child(row).login)) {
+            const QModelIndex index = sorted_->mapFromSource(model_->index(row, 0));
+            classTable->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                            QItemSelectionModel::Rows);
+            if (table.child(row).login == chosenLogin_)
+                classTable->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        }
+    showChild();
+}
+
+void ClassWindow::showGroups()
+{
+    const QStringList groups = book_->groups();
+    if (groups == shownGroups())
+        return;
+    groupFilter->clear();
+    groupFilter->addItem(tr("Toda la clase"), QString());
+    for (const QString& group : groups)
+        groupFilter->addItem(group, group);
+    const QString typed = groupNameBox->currentText();
+    groupNameBox->clear();
+    groupNameBox->addItems(groups);
+    groupNameBox->setCurrentText(typed);
+    if (!group_.isEmpty() && !groups.contains(group_)) {
+        group_.clear();
+        showTable();
+    }
+    groupFilter->setCurrentIndex(qMax(0, groupFilter->findData(group_)));
+}
+
+QStringList ClassWindow::shownGroups() const
+{
+    QStringList groups;
+    for (int i = 1; i < groupFilter->count(); ++i)
+        groups << groupFilter->itemData(i).toString();
+    return groups;
+}
+
+void ClassWindow::chooseGroup(const QString& group)
+{
+    group_ = group;
+    groupFilter->setCurrentIndex(qMax(0, groupFilter->findData(group_)));
+    if (!group.isEmpty())
+        groupNameBox->setCurrentText(group);
+    showTable();
+}
+
+void ClassWindow::choosePeriod(Period period)
+{
+    period_ = period;
+    periodFilter->setCurrentIndex(periodFilter->findData(int(period)));
+    showTable();
+    drawingsDue_ = !chosenLogin_.isEmpty();
+    lookAgain();
+}
+
+QStringList ClassWindow::chosenLogins() const
+{
+    QStringList logins;
+    const ClassTable& shown = model_->table();
+    for (const QModelIndex& index : classTable->selectionModel()->selectedRows())
+        logins << shown.child(sorted_->mapToSource(index).row()).login;
+    return logins;
+}
+
+void ClassWindow::tell(const QStringList& problems)
+{
+    problems_ << problems;
+    QStringList lines = problems_;
+    if (toldHung_)
+        lines.prepend(tr("El servidor de los registros no responde; se muestra lo leído antes."));
+    lines.removeDuplicates();
+    const qsizetype shown = qMin<qsizetype>(lines.size(), 3);
+    QString text = QStringList(lines.mid(0, shown)).join(QLatin1Char('\n'));
+    if (lines.size() > shown)
+        text += QLatin1Char('\n') + tr("y %1 avisos más").arg(lines.size() - shown);
+    statusLine->setText(text);
+    statusLine->setToolTip(lines.join(QLatin1Char('\n')));
+}
+
+QString ClassWindow::status() const
+{
+    return statusLine->text();
+}
+
+} // namespace classview

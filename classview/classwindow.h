@@ -1,0 +1,147 @@
+#pragma once
+
+#include "classreading.h"
+#include "classtable.h"
+#include "platform.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class QToolButton;
+class QTreeWidget;
+
+namespace toolkit {
+class FolderLister;
+} // namespace toolkit
+
+namespace classview {
+
+class ClassBook;
+class ClassTableModel;
+class DrawingShelf;
+struct Drawing;
+
+// lunipoclase's window: the class on the left, one row per child and a
+// column per theme, and the chosen child on the right, with the activities
+// played and the drawings saved. It only reads the children's records; the
+// teachers' groups and names are kept beside them, in the records' folder.
+// The class is read again every few seconds off the window's thread, so a
+// server that hangs is told in the status line and the window goes on.
+//
+// Split by concern: classwindow.cpp (controls, reading, the table),
+// classwindow_child.cpp (the chosen child and the drawings),
+// classwindow_class.cpp (groups, names, export and past school years).
+class ClassWindow : public QWidget
+{
+    Q_DECLARE_TR_FUNCTIONS(classview::ClassWindow)
+
+public:
+    // Where the lab keeps the records and the drawings: the values of
+    // "progreso" and "dibujos" as lunipo.conf writes them, "%u" and all.
+    struct Places
+    {
+        QString records;
+        QString drawings;
+    };
+
+    ClassWindow(toolkit::Platform& platform, const Places& places, toolkit::FolderLister& lister,
+                QWidget* parent = nullptr);
+    ~ClassWindow() override;
+
+    // --- What the teacher does --------------------------------------------
+    void chooseGroup(const QString& group); // empty: the whole class
+    void choosePeriod(Period period);
+    void chooseChild(const QString& login);
+    // The children chosen in the table join `group`, made when new, or
+    // leave the group shown.
+    void addChosenToGroup(const QString& group);
+    void removeChosenFromGroup();
+    void importNames();
+    void exportTable();
+    void openDrawing(int index);
+    void printDrawings();
+    void archiveYear(int year);
+    void removeYear(int year);
+    // Takes in what the last reading found and starts the next when due;
+    // the window's ticker calls it every second.
+    void lookAgain();
+
+    // --- What the window shows, to read -------------------------------------
+    const ClassTable& table() const;
+    QString chosenChild() const { return chosenLogin_; }
+    QStringList shownGroups() const;
+    QList<toolkit::PlayedActivity> shownActivities() const;
+    QStringList shownDrawings() const; // file names, latest first
+    QString status() const;
+    // For tests: waits for the readings under way and takes them in.
+    bool settle();
+
+private:
+    struct ChildDrawings
+    {
+        QString login;
+        QList<Drawing> drawings;
+        QList<QImage> thumbnails;
+        QStringList problems;
+    };
+
+    void buildControls();
+    void takeReading(const ClassSnapshot& snapshot);
+    void showTable();
+    void showGroups();
+    void showChild();
+    void startDrawings();
+    void takeDrawings(ChildDrawings found);
+    void tell(const QStringList& problems);
+    QStringList chosenLogins() const;
+    QString periodText() const;
+    void fillYearsMenu();
+    QStringList logins() const;
+    void tellDone(const std::optional<std::pair<int, QStringList>>& done, const QString& went);
+
+    toolkit::Platform& platform_;
+    toolkit::FolderLister& lister_;
+    ClassFolders folders_;
+    std::unique_ptr<ClassBook> book_;
+    std::unique_ptr<DrawingShelf> shelf_;
+    ClassReading reading_;
+    Errand<ChildDrawings> drawingsErrand_;
+    bool drawingsDue_ = false; // the child or the period changed while reading
+    std::unique_ptr<toolkit::Platform::Ticker> ticker_;
+    int ticksSinceReading_ = 0;
+    bool toldHung_ = false;
+
+    QList<Child> children_;
+    QString group_;
+    Period period_ = Period::Week;
+    QString chosenLogin_;
+    ChildDrawings shown_;
+    QStringList problems_;
+
+    ClassTableModel* model_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QComboBox* groupFilter = nullptr;
+    QComboBox* periodFilter = nullptr;
+    QComboBox* groupNameBox = nullptr;
+    QPushButton* addToGroupButton = nullptr;
+    QPushButton* removeFromGroupButton = nullptr;
+    QPushButton* namesButton = nullptr;
+    QPushButton* exportButton = nullptr;
+    QToolButton* pastYearsButton = nullptr;
+    QTableView* classTable = nullptr;
+    QLabel* childTitle = nullptr;
+    QTreeWidget* activityList = nullptr;
+    QListWidget* drawingList = nullptr;
+    QPushButton* printDrawingsButton = nullptr;
+    QLabel* statusLine = nullptr;
+};
+
+} // namespace classview

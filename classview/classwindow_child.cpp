@@ -1,0 +1,203 @@
+#include "booklet.h"
+#include "classtablemodel.h"
+#include "classwindow.h"
+#include "drawingshelf.h"
+#include "drawingview.h"
+#include "language.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTreeWidget>
+
+namespace classview {
+
+namespace {
+
+constexpr int ThumbnailEdge = 120;
+
+} // namespace
+
+void ClassWindow::chooseChild(const QString& login)
+{
+    if (login == chosenLogin_)
+        return;
+    chosenLogin_ = login;
+    shown_ = {};
+    showChild();
+    drawingsDue_ = !login.isEmpty();
+    lookAgain();
+}
+
+QList<toolkit::PlayedActivity> ClassWindow::shownActivities() const
+{
+    const ClassTable& shown = model_->table();
+    for (int row = 0; row < shown.rowCount(); ++row)
+        if (shown.child(row).login == chosenLogin_)
+            return shown.activities(row);
+    return {};
+}
+
+void ClassWindow::showChild()
+{
+    const ClassTable& shown = model_->table();
+    QString name;
+    for (int row = 0; row < shown.rowCount(); ++row)
+        if (shown.child(row).login == chosenLogin_)
+            name = shown.child(row).name;
+    childTitle->setText(name.isEmpty() ? tr("Elija un niño o una niña de la tabla") : name);
+    activityList->clear();
+    const QLocale locale(toolkit::languageInUse());
+    for (const toolkit::PlayedActivity& played : shownActivities()) {
+        auto* item = new QTreeWidgetItem(activityList);
+        item->setText(0, locale.toString(played.started, QLocale::ShortFormat));
+        item->setText(1, played.theme);
+        item->setText(2, QString::number(played.activity));
+        item->setText(3, played.finished.isValid() ? ClassTableModel::duration(played.seconds())
+                                                   : tr("sin terminar"));
+        item->setText(4, QString::number(played.hints));
+        item->setText(5, QString::number(played.wrongDots));
+        item->setText(6, !played.savedDrawing.isEmpty() ? played.savedDrawing
+                         : played.coloured              ? tr("coloreado, sin guardar")
+                                                        : QString());
+    }
+    for (int column = 0; column < activityList->columnCount(); ++column)
+        activityList->resizeColumnToContents(column);
+    printDrawingsButton->setEnabled(!shown_.drawings.isEmpty());
+}
+
+void ClassWindow::startDrawings()
+{
+    drawingsDue_ = false;
+    if (chosenLogin_.isEmpty())
+        return;
+    const QDate from = periodStart(period_, platform_.now().date());
+    // Thumbnails made before are kept: a drawing is read again only when
+    // it is new or was saved over.
+    const ChildDrawings known = shown_.login == chosenLogin_ ? shown_ : ChildDrawings{};
+    drawingsErrand_.start([shelf = *shelf_, &lister = lister_, login = chosenLogin_, from, known] {
+        ChildDrawings found;
+        found.login = login;
+        found.drawings = shelf.drawings(lister, login, from, &found.problems);
+        for (const Drawing& drawing : found.drawings) {
+            const auto before = std::find_if(
+                known.drawings.cbegin(), known.drawings.cend(), [&](const Drawing& other) {
+                    return other.path == drawing.path && other.saved == drawing.saved;
+                });
+            if (before != known.drawings.cend()) {
+                found.thumbnails << known.thumbnails[before - known.drawings.cbegin()];
+                continue;
+            }
+            QString problem;
+            const QImage image = loadDrawing(drawing.path, &problem);
+            if (!problem.isEmpty())
+                found.problems << problem;
+            found.thumbnails << (image.isNull() ? QImage() : thumbnailOf(image, ThumbnailEdge));
+        }
+        return found;
+    });
+}
+
+void ClassWindow::takeDrawings(ChildDrawings found)
+{
+    // What was read for a child no longer chosen is of no use.
+    if (found.login != chosenLogin_)
+        return;
+    const bool same = found.drawings.size() == shown_.drawings.size() &&
+                      std::equal(found.drawings.cbegin(), found.drawings.cend(),
+                                 shown_.drawings.cbegin(), [](const Drawing& a, const Drawing& b) {
+                                     return a.path == b.path && a.saved == b.saved;
+                                 });
+    shown_ = std::move(found);
+    tell(shown_.problems);
+    if (same)
+        return;
+    drawingList->clear();
+    const QLocale locale(toolkit::languageInUse());
+    for (qsizetype i = 0; i < shown_.drawings.size(); ++i) {
+        auto* item = new QListWidgetItem(
+            locale.toString(shown_.drawings[i].saved, QLocale::ShortFormat), drawingList);
+        if (!shown_.thumbnails[i].isNull())
+            item->setIcon(QIcon(QPixmap::fromImage(shown_.thumbnails[i])));
+        item->setToolTip(shown_.drawings[i].fileName);
+    }
+    printDrawingsButton->setEnabled(!shown_.drawings.isEmpty());
+}
+
+QStringList ClassWindow::shownDrawings() const
+{
+    QStringList names;
+    for (const Drawing& drawing : shown_.drawings)
+        names << drawing.fileName;
+    return names;
+}
+
+QString ClassWindow::periodText() const
+{
+    const QDate from = periodStart(period_, platform_.now().date());
+    if (!from.isValid())
+        return tr("Todos sus dibujos");
+    return tr("Desde el %1")
+        .arg(QLocale(toolkit::languageInUse()).toString(from, QLocale::LongFormat));
+}
+
+void ClassWindow::openDrawing(int index)
+{
+    if (index < 0 || index >= shown_.drawings.size())
+        return;
+    const Drawing& drawing = shown_.drawings[index];
+    // Read off the window's thread, so a server that hangs now is told.
+    Errand<std::pair<QImage, QString>> loading;
+    loading.start([path = drawing.path] {
+        QString problem;
+        QImage image = loadDrawing(path, &problem);
+        return std::pair{image, problem};
+    });
+    if (!loading.waitFor(std::chrono::seconds(2))) {
+        platform_.messageBox(tr("El servidor de los dibujos no responde."), toolkit::vbOKOnly);
+        return;
+    }
+    const auto [image, problem] = *loading.take();
+    if (image.isNull()) {
+        platform_.messageBox(problem.isEmpty() ? tr("No se puede abrir el dibujo.") : problem,
+                             toolkit::vbOKOnly);
+        return;
+    }
+    DrawingView view(platform_, image,
+                     childTitle->text() + QStringLiteral(" · ") + captionOf(drawing), this);
+    platform_.execDialog(view);
+}
+
+void ClassWindow::printDrawings()
+{
+    if (shown_.drawings.isEmpty())
+        return;
+    const QString path = platform_.saveFileName(
+        tr("Imprimir los dibujos"), tr("Documento PDF (*.pdf)"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("%1.pdf").arg(chosenLogin_)));
+    if (path.isEmpty())
+        return;
+    // The drawings are read again as the pages are made, off the window's
+    // thread: a server that hangs is told, and the booklet left unwritten.
+    Errand<std::pair<bool, QStringList>> writing;
+    writing.start(
+        [path, name = childTitle->text(), period = periodText(), drawings = shown_.drawings] {
+            QStringList problems;
+            const bool written = writeBookletPdf(path, name, period, drawings, &problems);
+            return std::pair{written, problems};
+        });
+    if (!writing.waitFor(std::chrono::seconds(60))) {
+        platform_.messageBox(tr("El servidor de los dibujos no responde."), toolkit::vbOKOnly);
+        return;
+    }
+    const auto [written, problems] = *writing.take();
+    if (!written)
+        platform_.messageBox(tr("No se ha podido escribir %1.").arg(path), toolkit::vbOKOnly);
+    tell(problems);
+}
+
+} // namespace classview

@@ -1,0 +1,171 @@
+#include "../hungfolder.h"
+#include "childrecord.h"
+#include "classwindow.h"
+#include "fakeplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using classview::ClassWindow;
+using toolkit::PlayedActivity;
+
+namespace {
+
+const QDateTime Monday(QDate(2026, 12, 7), QTime(10, 0));
+
+// A lab share with two children who played this week, and two drawings of
+// Pau's, seen from Wednesday.
+class ClassWindowTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir share;
+    toolkit::FakePlatform platform;
+    toolkit::FolderLister lister{toolkit::FolderLister::read, std::chrono::seconds(1)};
+
+    void SetUp() override
+    {
+        platform.clock = Monday.addDays(2);
+        QDir().mkpath(share.filePath("progreso/.clase"));
+        record("pau", "aula1", {played("mar", 1, 0, 60)});
+        record("lucia", "aula1", {played("granja", 1, 0, 30), played("granja", 2, 1, -1)});
+        for (const auto& [name, day] : {std::pair{"a.bmp", 0}, std::pair{"b.bmp", 1}}) {
+            const QString path = share.filePath(QString("dibujos/pau/") + name);
+            QDir().mkpath(QFileInfo(path).path());
+            QImage drawing(40, 30, QImage::Format_RGB32);
+            drawing.fill(Qt::yellow);
+            drawing.save(path);
+            QFile file(path);
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(Monday.addDays(day), QFileDevice::FileModificationTime);
+        }
+    }
+
+    static PlayedActivity played(const QString& theme, int number, int day, int seconds)
+    {
+        PlayedActivity a;
+        a.theme = theme;
+        a.activity = number;
+        a.id = theme + QString::number(number);
+        a.started = Monday.addDays(day);
+        if (seconds >= 0)
+            a.finished = a.started.addSecs(seconds);
+        return a;
+    }
+
+    void record(const QString& login, const QString& host, const QList<PlayedActivity>& played)
+    {
+        QDir().mkpath(share.filePath("progreso/" + login));
+        QFile file(share.filePath(QString("progreso/%1/2026-12-%2.txt").arg(login, host)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(toolkit::childrecord::format(played));
+    }
+
+    std::unique_ptr<ClassWindow> open(toolkit::FolderLister& through)
+    {
+        auto window = std::make_unique<ClassWindow>(
+            platform,
+            ClassWindow::Places{share.filePath("progreso/%u"), share.filePath("dibujos/%u")},
+            through);
+        window->settle();
+        return window;
+    }
+
+    // "login finished/tries" for each child in each theme shown.
+    static QString figures(const ClassWindow& window)
+    {
+        QStringList cells;
+        const auto& table = window.table();
+        for (int row = 0; row < table.rowCount(); ++row)
+            for (int theme = 0; theme < table.themes().size(); ++theme)
+                if (const auto f = table.figures(row, theme); f.tries > 0)
+                    cells << QString("%1 %2 %3/%4")
+                                 .arg(table.child(row).login, table.themes()[theme])
+                                 .arg(f.finished)
+                                 .arg(f.tries);
+        cells.sort();
+        return cells.join(", ");
+    }
+
+    static void chooseRows(ClassWindow& window, const QStringList& logins)
+    {
+        auto* view = window.findChild<QTableView*>("classTable");
+        view->clearSelection();
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            if (logins.contains(view->model()->index(row, 0).data(Qt::ToolTipRole).toString()))
+                view->selectionModel()->select(view->model()->index(row, 0),
+                                               QItemSelectionModel::Select |
+                                                   QItemSelectionModel::Rows);
+    }
+};
+
+} // namespace
+
+// What a child plays on another computer shows while the window is open.
+TEST_F(ClassWindowTest, TheClassAndWhatIsPlayedNowShowWithoutARestart)
+{
+    auto window = open(lister);
+    EXPECT_EQ(figures(*window), "lucia granja 1/2, pau mar 1/1");
+    record("lucia", "aula2", {played("granja", 2, 2, 45)});
+    platform.advance(5000);
+    ASSERT_TRUE(window->settle());
+    EXPECT_EQ(figures(*window), "lucia granja 2/3, pau mar 1/1");
+    window->choosePeriod(classview::Period::Today);
+    EXPECT_EQ(figures(*window), "lucia granja 1/1");
+}
+
+TEST_F(ClassWindowTest, AChildsActivitiesDrawingsAndBooklet)
+{
+    auto window = open(lister);
+    window->chooseChild("lucia");
+    ASSERT_TRUE(window->settle());
+    ASSERT_EQ(window->shownActivities().size(), 2);
+    EXPECT_EQ(window->shownActivities().first().activity, 2); // latest first
+    EXPECT_TRUE(window->shownDrawings().isEmpty());
+
+    window->chooseChild("pau");
+    ASSERT_TRUE(window->settle());
+    EXPECT_EQ(window->shownDrawings(), QStringList({"b.bmp", "a.bmp"}));
+    const QString booklet = share.filePath("pau.pdf");
+    platform.fileNameAnswers = {booklet};
+    window->printDrawings();
+    QFile pdf(booklet);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+// Groups live beside the records, so another teacher's window sees them;
+// the export writes the table as shown.
+TEST_F(ClassWindowTest, GroupsAreSharedAndFilterTheTableAndItsExport)
+{
+    auto window = open(lister);
+    chooseRows(*window, {"pau"});
+    window->addChosenToGroup(" P4 A ");
+    auto other = open(lister);
+    EXPECT_EQ(other->shownGroups(), QStringList{"P4 A"});
+    other->chooseGroup("P4 A");
+    EXPECT_EQ(figures(*other), "pau mar 1/1");
+
+    const QString csv = share.filePath("clase.csv");
+    platform.fileNameAnswers = {csv};
+    other->exportTable();
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), other->table().csv());
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(ClassWindowTest, AServerThatHangsIsToldAndTheWindowGoesOn)
+{
+    HungFolder hung(share.filePath("progreso"));
+    auto window = std::make_unique<ClassWindow>(
+        platform, ClassWindow::Places{share.filePath("progreso/%u"), {}}, hung.lister);
+    platform.advance(3000);
+    window->settle();
+    EXPECT_TRUE(window->status().contains("no responde")) << window->status().toStdString();
+    window->choosePeriod(classview::Period::All);
+    EXPECT_EQ(window->table().rowCount(), 0);
+}
