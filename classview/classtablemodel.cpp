@@ -38,13 +38,20 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         if (f.tries == 0)
             return QString();
-        return tr("terminadas: %1 · intentos: %2\ntiempo: %3 · pistas: %4")
+        return tr("%1 de %2\n%3 · pistas: %4")
             .arg(f.finished)
             .arg(f.tries)
             .arg(duration(f.seconds))
             .arg(f.hints);
     case Qt::ToolTipRole:
-        return f.tries == 0 ? QVariant() : tr("puntos equivocados: %1").arg(f.wrongDots);
+        return f.tries == 0 ? QVariant()
+                            : tr("%1 actividades terminadas de %2 empezadas, en %3; %4 pistas y "
+                                 "%5 puntos equivocados")
+                                  .arg(f.finished)
+                                  .arg(f.tries)
+                                  .arg(duration(f.seconds))
+                                  .arg(f.hints)
+                                  .arg(f.wrongDots);
     case SortRole:
         // Most finished first, then the fewest hints; who never played
         // there comes last.
@@ -59,7 +66,11 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::ToolTipRole && section > 0)
+        return tr("Terminadas de empezadas, el tiempo y las pistas");
+    if (role != Qt::DisplayRole)
         return {};
     if (section == 0)
         return tr("Niño o niña");
@@ -71,7 +82,7 @@ QString ClassTableModel::duration(qint64 seconds)
     if (seconds < 60)
         return tr("%1 s").arg(seconds);
     if (seconds < 3600)
-        return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+        return tr("%1 min").arg((seconds + 30) / 60);
     return tr("%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
 }
 

@@ -29,7 +29,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // "3 min 5 s": how the window writes a time.
+    // "45 s", "3 min", "1 h 5 min": how the window writes a time.
     static QString duration(qint64 seconds);
 
 private:

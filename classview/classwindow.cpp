@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -54,7 +55,13 @@ ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
     ticker_ = platform_.startTicker(1000, [this] { lookAgain(); });
 }
 
-ClassWindow::~ClassWindow() = default;
+// A reading under way uses the lister: given a moment to end, it never
+// outlives it, unless the server hangs, and then the program is ending.
+ClassWindow::~ClassWindow()
+{
+    reading_.waitFor(Patience);
+    drawingsErrand_.waitFor(Patience);
+}
 
 void ClassWindow::buildControls()
 {
@@ -75,7 +82,8 @@ void ClassWindow::buildControls()
     groupNameBox = new QComboBox;
     groupNameBox->setObjectName(QStringLiteral("groupNameBox"));
     groupNameBox->setEditable(true);
-    groupNameBox->setMinimumContentsLength(8);
+    groupNameBox->setMinimumContentsLength(12);
+    groupNameBox->lineEdit()->setPlaceholderText(tr("Grupo (P4 A…)"));
     addToGroupButton = new QPushButton(tr("Poner en el grupo"));
     addToGroupButton->setObjectName(QStringLiteral("addToGroupButton"));
     connect(addToGroupButton, &QPushButton::clicked, this,
@@ -186,7 +194,6 @@ void ClassWindow::lookAgain()
 {
     if (reading_.busy()) {
         if (auto snapshot = reading_.take()) {
-            ticksSinceReading_ = 0;
             takeReading(*snapshot);
         } else if (reading_.age() > Patience && !toldHung_) {
             toldHung_ = true;
@@ -226,6 +233,7 @@ bool ClassWindow::settle()
 
 void ClassWindow::takeReading(const ClassSnapshot& snapshot)
 {
+    ticksSinceReading_ = 0;
     if (toldHung_ && snapshot.answered)
         toldHung_ = false;
     problems_ = snapshot.problems;
@@ -238,6 +246,7 @@ void ClassWindow::takeReading(const ClassSnapshot& snapshot)
         showTable();
         drawingsDue_ = !chosenLogin_.isEmpty();
     }
+    readAt_ = platform_.now();
     tell({});
 }
 
@@ -331,6 +340,9 @@ void ClassWindow::tell(const QStringList& problems)
     if (toldHung_)
         lines.prepend(tr("El servidor de los registros no responde; se muestra lo leído antes."));
     lines.removeDuplicates();
+    if (lines.isEmpty() && readAt_.isValid())
+        lines << tr("Leído a las %1; se vuelve a leer cada pocos segundos.")
+                     .arg(readAt_.time().toString(QStringLiteral("HH:mm:ss")));
     const qsizetype shown = qMin<qsizetype>(lines.size(), 3);
     QString text = QStringList(lines.mid(0, shown)).join(QLatin1Char('\n'));
     if (lines.size() > shown)

@@ -125,6 +125,7 @@ private:
     QString chosenLogin_;
     ChildDrawings shown_;
     QStringList problems_;
+    QDateTime readAt_; // when the class was last read whole
 
     ClassTableModel* model_ = nullptr;
     QSortFilterProxyModel* sorted_ = nullptr;

@@ -60,9 +60,10 @@ void ClassWindow::showChild()
                                                    : tr("sin terminar"));
         item->setText(4, QString::number(played.hints));
         item->setText(5, QString::number(played.wrongDots));
-        item->setText(6, !played.savedDrawing.isEmpty() ? played.savedDrawing
+        item->setText(6, !played.savedDrawing.isEmpty() ? tr("guardado")
                          : played.coloured              ? tr("coloreado, sin guardar")
                                                         : QString());
+        item->setToolTip(6, played.savedDrawing);
     }
     for (int column = 0; column < activityList->columnCount(); ++column)
         activityList->resizeColumnToContents(column);
