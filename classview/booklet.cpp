@@ -19,10 +19,11 @@ constexpr int TitlePoints = 28;
 constexpr int PeriodPoints = 16;
 constexpr int CaptionPoints = 14;
 
-QString tr(const char* text)
+// The booklet's texts, under a name of their own in the translations.
+struct Booklet
 {
-    return QCoreApplication::translate("classview::Booklet", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(classview::Booklet)
+};
 
 QFont fontOf(int points, bool bold = false)
 {
@@ -44,7 +45,7 @@ void paintCover(QPainter& painter, const QRect& page, const QString& childName,
     const QRect upper(page.left(), page.top(), page.width(), page.height() / 3);
     painter.setFont(fontOf(TitlePoints, true));
     painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
-                     tr("Los dibujos de %1").arg(childName));
+                     Booklet::tr("Los dibujos de %1").arg(childName));
     const QRect under(page.left(), upper.bottom() + painter.fontMetrics().height(), page.width(),
                       page.height() / 3);
     painter.setFont(fontOf(PeriodPoints));
@@ -95,7 +96,7 @@ Painted paint(QPagedPaintDevice& device, const QString& childName, const QString
     QImage image = nextReadable(drawings, next, problems);
     if (image.isNull()) {
         if (problems)
-            *problems << tr("Ningún dibujo se puede leer");
+            *problems << Booklet::tr("Ningún dibujo se puede leer");
         return Painted::NothingReadable;
     }
     QPainter painter;
@@ -145,7 +146,7 @@ bool writeBookletPdf(const QString& path, const QString& childName, const QStrin
     if (file.open(QIODevice::WriteOnly)) {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Lunipo"));
-        writer.setTitle(tr("Los dibujos de %1").arg(childName));
+        writer.setTitle(Booklet::tr("Los dibujos de %1").arg(childName));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
@@ -155,7 +156,7 @@ bool writeBookletPdf(const QString& path, const QString& childName, const QStrin
         return true;
     file.cancelWriting();
     if (problems && painted != Painted::NothingReadable)
-        *problems << tr("No se puede escribir %1").arg(QDir::toNativeSeparators(path));
+        *problems << Booklet::tr("No se puede escribir %1").arg(QDir::toNativeSeparators(path));
     return false;
 }
 

@@ -44,7 +44,7 @@ ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
     buildControls();
     if (folders_.root().isEmpty()) {
         tell({tr("lunipo.conf no dice dónde están los registros de la clase "
-                 "(progreso=/carpeta/%u); pregunte a quien administra el aula.")});
+                 "(progreso=/carpeta/%u); pregunta a quien administra el aula.")});
         return;
     }
     QStringList problems;

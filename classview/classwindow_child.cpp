@@ -48,7 +48,7 @@ void ClassWindow::showChild()
     for (int row = 0; row < shown.rowCount(); ++row)
         if (shown.child(row).login == chosenLogin_)
             name = shown.child(row).name;
-    childTitle->setText(name.isEmpty() ? tr("Elija un niño o una niña de la tabla") : name);
+    childTitle->setText(name.isEmpty() ? tr("Elige un niño o una niña de la tabla") : name);
     activityList->clear();
     const QLocale locale(toolkit::languageInUse());
     for (const toolkit::PlayedActivity& played : shownActivities()) {

@@ -25,7 +25,7 @@ void ClassWindow::addChosenToGroup(const QString& group)
 {
     const QStringList logins = chosenLogins();
     if (group.trimmed().isEmpty() || logins.isEmpty()) {
-        platform_.messageBox(tr("Elija en la tabla a los niños y escriba el nombre del grupo."),
+        platform_.messageBox(tr("Elige en la tabla a los niños y escribe el nombre del grupo."),
                              toolkit::vbOKOnly);
         return;
     }
@@ -39,7 +39,7 @@ void ClassWindow::removeChosenFromGroup()
 {
     const QStringList logins = chosenLogins();
     if (group_.isEmpty() || logins.isEmpty()) {
-        platform_.messageBox(tr("Muestre un grupo y elija en la tabla a quién quitar de él."),
+        platform_.messageBox(tr("Muestra un grupo y elige en la tabla a quién quitar de él."),
                              toolkit::vbOKOnly);
         return;
     }
