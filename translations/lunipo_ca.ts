@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca_ES">
 <context>
+    <name>classview::Booklet</name>
+    <message>
+        <source>Los dibujos de %1</source>
+        <translation>Els dibuixos de %1</translation>
+    </message>
+    <message>
+        <source>Ningún dibujo se puede leer</source>
+        <translation>No es pot llegir cap dibuix</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1</source>
+        <translation>No es pot escriure %1</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassBook</name>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado y no se escribe encima. Quítalo o arréglalo.</source>
+        <translation>%1 no es pot llegir (és un enllaç, no és un fitxer normal, està malmès o passa d’1 MB): es deixa de banda i no s’hi escriu al damunt. Treu-lo o arregla’l.</translation>
+    </message>
+    <message>
+        <source>%1: no se entienden las líneas %2; se dejan como están.</source>
+        <translation>%1: no s’entenen les línies %2; es deixen tal com estan.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>Falta la carpeta %1, on el professorat desa els grups i els noms. La crea l’administrador com diu la seva guia: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>No es pot escriure a %1. L’administrador hi ha de deixar escriure el professorat com diu la seva guia: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
+        <translation>Una altra persona està canviant %1 ara mateix: torna-ho a provar d’aquí a un moment.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar %1: queda como estaba.</source>
+        <translation>No s’ha pogut desar %1: queda com estava.</translation>
+    </message>
+    <message>
+        <source>El grupo necesita un nombre.</source>
+        <translation>El grup necessita un nom.</translation>
+    </message>
+    <message>
+        <source>El nombre de un grupo va en una sola línea.</source>
+        <translation>El nom d’un grup va en una sola línia.</translation>
+    </message>
+    <message>
+        <source>«%1» no es un nombre de usuario.</source>
+        <translation>«%1» no és un nom d’usuari.</translation>
+    </message>
+    <message>
+        <source>Ya no hay ningún grupo «%1».</source>
+        <translation>Ja no hi ha cap grup «%1».</translation>
+    </message>
+    <message>
+        <source>Ya hay un grupo «%1».</source>
+        <translation>Ja hi ha un grup «%1».</translation>
+    </message>
+    <message>
+        <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
+        <translation>No hi ha noms en el que s’ha importat: s’esperaven línies «usuari,nom».</translation>
+    </message>
+</context>
+<context>
     <name>classview::ClassFolders</name>
     <message>
         <source>%1 no responde</source>
@@ -33,6 +99,359 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistes</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTableModel</name>
+    <message>
+        <source>%1 de %2
+%3 · pistas: %4</source>
+        <translation>%1 de %2
+%3 · pistes: %4</translation>
+    </message>
+    <message>
+        <source>%1 actividades terminadas de %2 empezadas, en %3; %4 pistas y %5 puntos equivocados</source>
+        <translation>%1 activitats acabades de %2 començades, en %3; %4 pistes i %5 punts equivocats</translation>
+    </message>
+    <message>
+        <source>Terminadas de empezadas, el tiempo y las pistas</source>
+        <translation>Acabades de començades, el temps i les pistes</translation>
+    </message>
+    <message>
+        <source>Niño o niña</source>
+        <translation>Infant</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassWindow</name>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · la classe</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros de la clase (progreso=/carpeta/%u); pregunta a quien administra el aula.</source>
+        <translation>lunipo.conf no diu on són els registres de la classe (progreso=/carpeta/%u); pregunta-ho a qui administra l’aula.</translation>
+    </message>
+    <message>
+        <source>Hoy</source>
+        <translation>Avui</translation>
+    </message>
+    <message>
+        <source>Esta semana</source>
+        <translation>Aquesta setmana</translation>
+    </message>
+    <message>
+        <source>Este trimestre</source>
+        <translation>Aquest trimestre</translation>
+    </message>
+    <message>
+        <source>Todo</source>
+        <translation>Tot</translation>
+    </message>
+    <message>
+        <source>Grupo (P4 A…)</source>
+        <translation>Grup (P4 A…)</translation>
+    </message>
+    <message>
+        <source>Poner en el grupo</source>
+        <translation>Posa al grup</translation>
+    </message>
+    <message>
+        <source>Quitar del grupo</source>
+        <translation>Treu del grup</translation>
+    </message>
+    <message>
+        <source>Nombres…</source>
+        <translation>Noms…</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre</source>
+        <translation>Els noms dels infants, d’un CSV d’usuari i nom</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla…</source>
+        <translation>Exporta la taula…</translation>
+    </message>
+    <message>
+        <source>Cursos pasados</source>
+        <translation>Cursos passats</translation>
+    </message>
+    <message>
+        <source>Grupo:</source>
+        <translation>Grup:</translation>
+    </message>
+    <message>
+        <source>Periodo:</source>
+        <translation>Període:</translation>
+    </message>
+    <message>
+        <source>Empezada</source>
+        <translation>Començada</translation>
+    </message>
+    <message>
+        <source>Tema</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Actividad</source>
+        <translation>Activitat</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Pistas</source>
+        <translation>Pistes</translation>
+    </message>
+    <message>
+        <source>Puntos equivocados</source>
+        <translation>Punts equivocats</translation>
+    </message>
+    <message>
+        <source>Dibujo</source>
+        <translation>Dibuix</translation>
+    </message>
+    <message>
+        <source>Imprimir los dibujos</source>
+        <translation>Imprimeix els dibuixos</translation>
+    </message>
+    <message>
+        <source>Dibujos guardados:</source>
+        <translation>Dibuixos desats:</translation>
+    </message>
+    <message>
+        <source>Toda la clase</source>
+        <translation>Tota la classe</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; se muestra lo leído antes.</source>
+        <translation>El servidor dels registres no respon; es mostra el que s’ha llegit abans.</translation>
+    </message>
+    <message>
+        <source>Leído a las %1; se vuelve a leer cada pocos segundos.</source>
+        <translation>Llegit a les %1; es torna a llegir cada pocs segons.</translation>
+    </message>
+    <message>
+        <source>y %1 avisos más</source>
+        <translation>i %1 avisos més</translation>
+    </message>
+    <message>
+        <source>Elige un niño o una niña de la tabla</source>
+        <translation>Tria un infant de la taula</translation>
+    </message>
+    <message>
+        <source>sin terminar</source>
+        <translation>sense acabar</translation>
+    </message>
+    <message>
+        <source>guardado</source>
+        <translation>desat</translation>
+    </message>
+    <message>
+        <source>coloreado, sin guardar</source>
+        <translation>acolorit, sense desar</translation>
+    </message>
+    <message>
+        <source>Todos sus dibujos</source>
+        <translation>Tots els seus dibuixos</translation>
+    </message>
+    <message>
+        <source>Desde el %1</source>
+        <translation>Des del %1</translation>
+    </message>
+    <message>
+        <source>El servidor de los dibujos no responde.</source>
+        <translation>El servidor dels dibuixos no respon.</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el dibujo.</source>
+        <translation>No es pot obrir el dibuix.</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir %1.</source>
+        <translation>No s’ha pogut escriure %1.</translation>
+    </message>
+    <message>
+        <source>Elige en la tabla a los niños y escribe el nombre del grupo.</source>
+        <translation>Tria els infants a la taula i escriu el nom del grup.</translation>
+    </message>
+    <message>
+        <source>Muestra un grupo y elige en la tabla a quién quitar de él.</source>
+        <translation>Mostra un grup i tria a la taula qui en vols treure.</translation>
+    </message>
+    <message>
+        <source>Los nombres de la clase</source>
+        <translation>Els noms de la classe</translation>
+    </message>
+    <message>
+        <source>Tabla de nombres (*.csv *.txt)</source>
+        <translation>Taula de noms (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1.</source>
+        <translation>No es pot llegir %1.</translation>
+    </message>
+    <message>
+        <source>No se han podido guardar los nombres.</source>
+        <translation>No s’han pogut desar els noms.</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla de la clase</source>
+        <translation>Exporta la taula de la classe</translation>
+    </message>
+    <message>
+        <source>Tabla CSV (*.csv)</source>
+        <translation>Taula CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>clase.csv</source>
+        <translation>classe.csv</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde</source>
+        <translation>El servidor dels registres no respon</translation>
+    </message>
+    <message>
+        <source>No hay registros de cursos pasados</source>
+        <translation>No hi ha registres de cursos passats</translation>
+    </message>
+    <message>
+        <source>Archivar el curso %1…</source>
+        <translation>Arxiva el curs %1…</translation>
+    </message>
+    <message>
+        <source>Llevar el curso %1 a la papelera…</source>
+        <translation>Porta el curs %1 a la paperera…</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; lo que no se haya llevado sigue en su sitio.</source>
+        <translation>El servidor dels registres no respon; el que no s’hagi portat continua al seu lloc.</translation>
+    </message>
+    <message>
+        <source>Dónde guardar los registros del curso %1-%2</source>
+        <translation>On desar els registres del curs %1-%2</translation>
+    </message>
+    <message>
+        <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
+        <translation>S’han desat a %1 i portat a la paperera %2 registres.</translation>
+    </message>
+    <message>
+        <source>¿Llevar a la papelera los registros del curso %1-%2 de toda la clase?</source>
+        <translation>Vols portar a la paperera els registres del curs %1-%2 de tota la classe?</translation>
+    </message>
+    <message>
+        <source>Se han llevado a la papelera %1 registros.</source>
+        <translation>S’han portat a la paperera %1 registres.</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingShelf</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>no és un fitxer</translation>
+    </message>
+    <message>
+        <source>no es un dibujo</source>
+        <translation>no és un dibuix</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>és massa gran</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>no es pot llegir</translation>
+    </message>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 no respon</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingView</name>
+    <message>
+        <source>Imprimir</source>
+        <translation>Imprimeix</translation>
+    </message>
+</context>
+<context>
+    <name>classview::RecordArchive</name>
+    <message>
+        <source>es un enlace: no se toca</source>
+        <translation>és un enllaç: no es toca</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>no es pot llegir</translation>
+    </message>
+    <message>
+        <source>El curso %1-%2 no ha terminado: sus registros no se tocan.</source>
+        <translation>El curs %1-%2 no ha acabat: els seus registres no es toquen.</translation>
+    </message>
+    <message>
+        <source>no es un archivo: se deja</source>
+        <translation>no és un fitxer: es deixa</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no se ha podido llevar a la papelera</source>
+        <translation>està copiat, però no s’ha pogut portar a la paperera</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no hay permiso para quitarlo de su carpeta</source>
+        <translation>està copiat, però no hi ha permís per treure’l de la seva carpeta</translation>
+    </message>
+    <message>
+        <source>no se ha podido llevar a la papelera</source>
+        <translation>no s’ha pogut portar a la paperera</translation>
+    </message>
+    <message>
+        <source>no hay permiso para quitarlo de su carpeta</source>
+        <translation>no hi ha permís per treure’l de la seva carpeta</translation>
+    </message>
+    <message>
+        <source>en %1 hay un enlace: no se copia</source>
+        <translation>a %1 hi ha un enllaç: no es copia</translation>
+    </message>
+    <message>
+        <source>no se puede crear %1</source>
+        <translation>no es pot crear %1</translation>
+    </message>
+    <message>
+        <source>es demasiado grande para ser un registro: no se copia</source>
+        <translation>és massa gran per ser un registre: no es copia</translation>
+    </message>
+    <message>
+        <source>en %1 ya hay otro archivo distinto: no se copia encima</source>
+        <translation>a %1 ja hi ha un altre fitxer diferent: no s’hi copia al damunt</translation>
+    </message>
+    <message>
+        <source>no se ha podido copiar a %1</source>
+        <translation>no s’ha pogut copiar a %1</translation>
+    </message>
+    <message>
+        <source>%1 está dentro de la carpeta de los registros: elige otra.</source>
+        <translation>%1 és dins de la carpeta dels registres: tria’n una altra.</translation>
+    </message>
+    <message>
+        <source>No se puede crear la carpeta %1.</source>
+        <translation>No es pot crear la carpeta %1.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +1184,22 @@
     <message>
         <source>no se puede escribir %1</source>
         <translation>no es pot escriure %1</translation>
+    </message>
+    <message>
+        <source>Solo los niños del GRUPO del profesorado.</source>
+        <translation>Només els infants del GRUP del professorat.</translation>
+    </message>
+    <message>
+        <source>GRUPO</source>
+        <translation>GRUP</translation>
+    </message>
+    <message>
+        <source>no hay ningún grupo «%1» en %2</source>
+        <translation>no hi ha cap grup «%1» a %2</translation>
+    </message>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · la classe</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>classview::Booklet</name>
+    <message>
+        <source>Los dibujos de %1</source>
+        <translation>%1's drawings</translation>
+    </message>
+    <message>
+        <source>Ningún dibujo se puede leer</source>
+        <translation>No drawing can be read</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassBook</name>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado y no se escribe encima. Quítalo o arréglalo.</source>
+        <translation>%1 cannot be read (it is a link, not an ordinary file, damaged or over 1 MB): it is left aside and not written over. Remove it or fix it.</translation>
+    </message>
+    <message>
+        <source>%1: no se entienden las líneas %2; se dejan como están.</source>
+        <translation>%1: lines %2 cannot be understood; they are left as they are.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>The folder %1 is missing; it is where the teachers keep the groups and the names. The administrator creates it as their guide says: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>Cannot write in %1. The administrator has to let the teachers write in it as their guide says: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
+        <translation>Someone else is changing %1 right now: try again in a moment.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar %1: queda como estaba.</source>
+        <translation>Could not save %1: it stays as it was.</translation>
+    </message>
+    <message>
+        <source>El grupo necesita un nombre.</source>
+        <translation>The group needs a name.</translation>
+    </message>
+    <message>
+        <source>El nombre de un grupo va en una sola línea.</source>
+        <translation>A group's name goes on a single line.</translation>
+    </message>
+    <message>
+        <source>«%1» no es un nombre de usuario.</source>
+        <translation>“%1” is not a user name.</translation>
+    </message>
+    <message>
+        <source>Ya no hay ningún grupo «%1».</source>
+        <translation>There is no longer a group “%1”.</translation>
+    </message>
+    <message>
+        <source>Ya hay un grupo «%1».</source>
+        <translation>There is already a group “%1”.</translation>
+    </message>
+    <message>
+        <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
+        <translation>There are no names in what was imported: lines “user,name” were expected.</translation>
+    </message>
+</context>
+<context>
     <name>classview::ClassFolders</name>
     <message>
         <source>%1 no responde</source>
@@ -33,6 +99,359 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: hints</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTableModel</name>
+    <message>
+        <source>%1 de %2
+%3 · pistas: %4</source>
+        <translation>%1 of %2
+%3 · hints: %4</translation>
+    </message>
+    <message>
+        <source>%1 actividades terminadas de %2 empezadas, en %3; %4 pistas y %5 puntos equivocados</source>
+        <translation>%1 activities finished of %2 started, in %3; %4 hints and %5 wrong dots</translation>
+    </message>
+    <message>
+        <source>Terminadas de empezadas, el tiempo y las pistas</source>
+        <translation>Finished of started, the time and the hints</translation>
+    </message>
+    <message>
+        <source>Niño o niña</source>
+        <translation>Child</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassWindow</name>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · the class</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros de la clase (progreso=/carpeta/%u); pregunta a quien administra el aula.</source>
+        <translation>lunipo.conf does not say where the class's records are (progreso=/folder/%u); ask whoever looks after the classroom computers.</translation>
+    </message>
+    <message>
+        <source>Hoy</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Esta semana</source>
+        <translation>This week</translation>
+    </message>
+    <message>
+        <source>Este trimestre</source>
+        <translation>This term</translation>
+    </message>
+    <message>
+        <source>Todo</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Grupo (P4 A…)</source>
+        <translation>Group (P4 A…)</translation>
+    </message>
+    <message>
+        <source>Poner en el grupo</source>
+        <translation>Put in the group</translation>
+    </message>
+    <message>
+        <source>Quitar del grupo</source>
+        <translation>Remove from the group</translation>
+    </message>
+    <message>
+        <source>Nombres…</source>
+        <translation>Names…</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre</source>
+        <translation>The children's names, from a CSV of user and name</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla…</source>
+        <translation>Export the table…</translation>
+    </message>
+    <message>
+        <source>Cursos pasados</source>
+        <translation>Past school years</translation>
+    </message>
+    <message>
+        <source>Grupo:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Periodo:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Empezada</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Tema</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Actividad</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Pistas</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>Puntos equivocados</source>
+        <translation>Wrong dots</translation>
+    </message>
+    <message>
+        <source>Dibujo</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Imprimir los dibujos</source>
+        <translation>Print the drawings</translation>
+    </message>
+    <message>
+        <source>Dibujos guardados:</source>
+        <translation>Saved drawings:</translation>
+    </message>
+    <message>
+        <source>Toda la clase</source>
+        <translation>The whole class</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; se muestra lo leído antes.</source>
+        <translation>The records server does not answer; showing what was read before.</translation>
+    </message>
+    <message>
+        <source>Leído a las %1; se vuelve a leer cada pocos segundos.</source>
+        <translation>Read at %1; read again every few seconds.</translation>
+    </message>
+    <message>
+        <source>y %1 avisos más</source>
+        <translation>and %1 more warnings</translation>
+    </message>
+    <message>
+        <source>Elige un niño o una niña de la tabla</source>
+        <translation>Choose a child in the table</translation>
+    </message>
+    <message>
+        <source>sin terminar</source>
+        <translation>not finished</translation>
+    </message>
+    <message>
+        <source>guardado</source>
+        <translation>saved</translation>
+    </message>
+    <message>
+        <source>coloreado, sin guardar</source>
+        <translation>coloured in, not saved</translation>
+    </message>
+    <message>
+        <source>Todos sus dibujos</source>
+        <translation>All their drawings</translation>
+    </message>
+    <message>
+        <source>Desde el %1</source>
+        <translation>Since %1</translation>
+    </message>
+    <message>
+        <source>El servidor de los dibujos no responde.</source>
+        <translation>The drawings server does not answer.</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el dibujo.</source>
+        <translation>Cannot open the drawing.</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir %1.</source>
+        <translation>Could not write %1.</translation>
+    </message>
+    <message>
+        <source>Elige en la tabla a los niños y escribe el nombre del grupo.</source>
+        <translation>Choose the children in the table and type the name of the group.</translation>
+    </message>
+    <message>
+        <source>Muestra un grupo y elige en la tabla a quién quitar de él.</source>
+        <translation>Show a group and choose in the table whom to remove from it.</translation>
+    </message>
+    <message>
+        <source>Los nombres de la clase</source>
+        <translation>The names of the class</translation>
+    </message>
+    <message>
+        <source>Tabla de nombres (*.csv *.txt)</source>
+        <translation>Table of names (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1.</source>
+        <translation>Cannot read %1.</translation>
+    </message>
+    <message>
+        <source>No se han podido guardar los nombres.</source>
+        <translation>The names could not be saved.</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla de la clase</source>
+        <translation>Export the class table</translation>
+    </message>
+    <message>
+        <source>Tabla CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>clase.csv</source>
+        <translation>class.csv</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde</source>
+        <translation>The records server does not answer</translation>
+    </message>
+    <message>
+        <source>No hay registros de cursos pasados</source>
+        <translation>No records from past school years</translation>
+    </message>
+    <message>
+        <source>Archivar el curso %1…</source>
+        <translation>Archive the school year %1…</translation>
+    </message>
+    <message>
+        <source>Llevar el curso %1 a la papelera…</source>
+        <translation>Move the school year %1 to the wastebasket…</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; lo que no se haya llevado sigue en su sitio.</source>
+        <translation>The records server does not answer; whatever was not moved is still where it was.</translation>
+    </message>
+    <message>
+        <source>Dónde guardar los registros del curso %1-%2</source>
+        <translation>Where to save the records of the school year %1-%2</translation>
+    </message>
+    <message>
+        <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
+        <translation>%2 records were saved in %1 and moved to the wastebasket.</translation>
+    </message>
+    <message>
+        <source>¿Llevar a la papelera los registros del curso %1-%2 de toda la clase?</source>
+        <translation>Move the records of the school year %1-%2 of the whole class to the wastebasket?</translation>
+    </message>
+    <message>
+        <source>Se han llevado a la papelera %1 registros.</source>
+        <translation>%1 records were moved to the wastebasket.</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingShelf</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>is not a file</translation>
+    </message>
+    <message>
+        <source>no es un dibujo</source>
+        <translation>is not a drawing</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>is too large</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 does not answer</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingView</name>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>classview::RecordArchive</name>
+    <message>
+        <source>es un enlace: no se toca</source>
+        <translation>is a link: left alone</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>El curso %1-%2 no ha terminado: sus registros no se tocan.</source>
+        <translation>The school year %1-%2 has not ended: its records are left alone.</translation>
+    </message>
+    <message>
+        <source>no es un archivo: se deja</source>
+        <translation>is not a file: left where it is</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no se ha podido llevar a la papelera</source>
+        <translation>is copied, but could not be moved to the wastebasket</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no hay permiso para quitarlo de su carpeta</source>
+        <translation>is copied, but there is no permission to remove it from its folder</translation>
+    </message>
+    <message>
+        <source>no se ha podido llevar a la papelera</source>
+        <translation>could not be moved to the wastebasket</translation>
+    </message>
+    <message>
+        <source>no hay permiso para quitarlo de su carpeta</source>
+        <translation>there is no permission to remove it from its folder</translation>
+    </message>
+    <message>
+        <source>en %1 hay un enlace: no se copia</source>
+        <translation>there is a link at %1: not copied</translation>
+    </message>
+    <message>
+        <source>no se puede crear %1</source>
+        <translation>cannot create %1</translation>
+    </message>
+    <message>
+        <source>es demasiado grande para ser un registro: no se copia</source>
+        <translation>is too large to be a record: not copied</translation>
+    </message>
+    <message>
+        <source>en %1 ya hay otro archivo distinto: no se copia encima</source>
+        <translation>there is already a different file at %1: not copied over it</translation>
+    </message>
+    <message>
+        <source>no se ha podido copiar a %1</source>
+        <translation>could not be copied to %1</translation>
+    </message>
+    <message>
+        <source>%1 está dentro de la carpeta de los registros: elige otra.</source>
+        <translation>%1 is inside the records folder: choose another.</translation>
+    </message>
+    <message>
+        <source>No se puede crear la carpeta %1.</source>
+        <translation>Cannot create the folder %1.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +1184,22 @@
     <message>
         <source>no se puede escribir %1</source>
         <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>Solo los niños del GRUPO del profesorado.</source>
+        <translation>Only the children in the teachers' GROUP.</translation>
+    </message>
+    <message>
+        <source>GRUPO</source>
+        <translation>GROUP</translation>
+    </message>
+    <message>
+        <source>no hay ningún grupo «%1» en %2</source>
+        <translation>there is no group “%1” in %2</translation>
+    </message>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · the class</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="eu_ES">
 <context>
+    <name>classview::Booklet</name>
+    <message>
+        <source>Los dibujos de %1</source>
+        <translation>Marrazkiak: %1</translation>
+    </message>
+    <message>
+        <source>Ningún dibujo se puede leer</source>
+        <translation>Ezin da marrazkirik irakurri</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1</source>
+        <translation>Ezin da %1 idatzi</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassBook</name>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado y no se escribe encima. Quítalo o arréglalo.</source>
+        <translation>%1 ezin da irakurri (esteka bat da, ez da fitxategi arrunta, hondatuta dago edo 1 MB baino handiagoa da): alde batera uzten da eta ez da haren gainean idazten. Kendu edo konpondu.</translation>
+    </message>
+    <message>
+        <source>%1: no se entienden las líneas %2; se dejan como están.</source>
+        <translation>%1: %2 lerroak ez dira ulertzen; dauden bezala uzten dira.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>%1 karpeta falta da; bertan gordetzen dituzte irakasleek taldeak eta izenak. Administratzaileak sortzen du, bere gidak dioen bezala: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>Ezin da %1 karpetan idatzi. Administratzaileak irakasleei bertan idazten utzi behar die, bere gidak dioen bezala: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
+        <translation>Beste pertsona bat %1 aldatzen ari da orain: saiatu berriro handik gutxira.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar %1: queda como estaba.</source>
+        <translation>Ezin izan da %1 gorde: lehen zegoen bezala geratzen da.</translation>
+    </message>
+    <message>
+        <source>El grupo necesita un nombre.</source>
+        <translation>Taldeak izen bat behar du.</translation>
+    </message>
+    <message>
+        <source>El nombre de un grupo va en una sola línea.</source>
+        <translation>Talde baten izena lerro bakarrean doa.</translation>
+    </message>
+    <message>
+        <source>«%1» no es un nombre de usuario.</source>
+        <translation>«%1» ez da erabiltzaile-izen bat.</translation>
+    </message>
+    <message>
+        <source>Ya no hay ningún grupo «%1».</source>
+        <translation>Jada ez dago «%1» talderik.</translation>
+    </message>
+    <message>
+        <source>Ya hay un grupo «%1».</source>
+        <translation>Badago lehendik «%1» talde bat.</translation>
+    </message>
+    <message>
+        <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
+        <translation>Inportatutakoan ez dago izenik: «erabiltzailea,izena» lerroak espero ziren.</translation>
+    </message>
+</context>
+<context>
     <name>classview::ClassFolders</name>
     <message>
         <source>%1 no responde</source>
@@ -33,6 +99,359 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistak</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTableModel</name>
+    <message>
+        <source>%1 de %2
+%3 · pistas: %4</source>
+        <translation>%1 / %2
+%3 · pistak: %4</translation>
+    </message>
+    <message>
+        <source>%1 actividades terminadas de %2 empezadas, en %3; %4 pistas y %5 puntos equivocados</source>
+        <translation>Hasitako %2 jardueretatik %1 amaituak, denbora: %3; %4 pista eta %5 puntu oker</translation>
+    </message>
+    <message>
+        <source>Terminadas de empezadas, el tiempo y las pistas</source>
+        <translation>Hasitakoetatik amaituak, denbora eta pistak</translation>
+    </message>
+    <message>
+        <source>Niño o niña</source>
+        <translation>Haurra</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassWindow</name>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · ikasgela</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros de la clase (progreso=/carpeta/%u); pregunta a quien administra el aula.</source>
+        <translation>lunipo.conf-ek ez du esaten non dauden ikasgelaren erregistroak (progreso=/karpeta/%u); galdetu gelako ordenagailuak administratzen dituenari.</translation>
+    </message>
+    <message>
+        <source>Hoy</source>
+        <translation>Gaur</translation>
+    </message>
+    <message>
+        <source>Esta semana</source>
+        <translation>Aste hau</translation>
+    </message>
+    <message>
+        <source>Este trimestre</source>
+        <translation>Hiruhileko hau</translation>
+    </message>
+    <message>
+        <source>Todo</source>
+        <translation>Dena</translation>
+    </message>
+    <message>
+        <source>Grupo (P4 A…)</source>
+        <translation>Taldea (P4 A…)</translation>
+    </message>
+    <message>
+        <source>Poner en el grupo</source>
+        <translation>Jarri taldean</translation>
+    </message>
+    <message>
+        <source>Quitar del grupo</source>
+        <translation>Kendu taldetik</translation>
+    </message>
+    <message>
+        <source>Nombres…</source>
+        <translation>Izenak…</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre</source>
+        <translation>Haurren izenak, erabiltzaile eta izenen CSV batetik</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla…</source>
+        <translation>Esportatu taula…</translation>
+    </message>
+    <message>
+        <source>Cursos pasados</source>
+        <translation>Aurreko ikasturteak</translation>
+    </message>
+    <message>
+        <source>Grupo:</source>
+        <translation>Taldea:</translation>
+    </message>
+    <message>
+        <source>Periodo:</source>
+        <translation>Epea:</translation>
+    </message>
+    <message>
+        <source>Empezada</source>
+        <translation>Hasita</translation>
+    </message>
+    <message>
+        <source>Tema</source>
+        <translation>Gaia</translation>
+    </message>
+    <message>
+        <source>Actividad</source>
+        <translation>Jarduera</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Denbora</translation>
+    </message>
+    <message>
+        <source>Pistas</source>
+        <translation>Pistak</translation>
+    </message>
+    <message>
+        <source>Puntos equivocados</source>
+        <translation>Puntu okerrak</translation>
+    </message>
+    <message>
+        <source>Dibujo</source>
+        <translation>Marrazkia</translation>
+    </message>
+    <message>
+        <source>Imprimir los dibujos</source>
+        <translation>Inprimatu marrazkiak</translation>
+    </message>
+    <message>
+        <source>Dibujos guardados:</source>
+        <translation>Gordetako marrazkiak:</translation>
+    </message>
+    <message>
+        <source>Toda la clase</source>
+        <translation>Ikasgela osoa</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; se muestra lo leído antes.</source>
+        <translation>Erregistroen zerbitzariak ez du erantzuten; lehen irakurritakoa erakusten da.</translation>
+    </message>
+    <message>
+        <source>Leído a las %1; se vuelve a leer cada pocos segundos.</source>
+        <translation>Irakurtze-ordua: %1; segundo gutxiro irakurtzen da berriro.</translation>
+    </message>
+    <message>
+        <source>y %1 avisos más</source>
+        <translation>eta beste %1 ohar</translation>
+    </message>
+    <message>
+        <source>Elige un niño o una niña de la tabla</source>
+        <translation>Aukeratu haur bat taulan</translation>
+    </message>
+    <message>
+        <source>sin terminar</source>
+        <translation>amaitu gabe</translation>
+    </message>
+    <message>
+        <source>guardado</source>
+        <translation>gordeta</translation>
+    </message>
+    <message>
+        <source>coloreado, sin guardar</source>
+        <translation>koloreztatuta, gorde gabe</translation>
+    </message>
+    <message>
+        <source>Todos sus dibujos</source>
+        <translation>Bere marrazki guztiak</translation>
+    </message>
+    <message>
+        <source>Desde el %1</source>
+        <translation>Noiztik: %1</translation>
+    </message>
+    <message>
+        <source>El servidor de los dibujos no responde.</source>
+        <translation>Marrazkien zerbitzariak ez du erantzuten.</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el dibujo.</source>
+        <translation>Ezin da marrazkia ireki.</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF dokumentua (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir %1.</source>
+        <translation>Ezin izan da %1 idatzi.</translation>
+    </message>
+    <message>
+        <source>Elige en la tabla a los niños y escribe el nombre del grupo.</source>
+        <translation>Aukeratu haurrak taulan eta idatzi taldearen izena.</translation>
+    </message>
+    <message>
+        <source>Muestra un grupo y elige en la tabla a quién quitar de él.</source>
+        <translation>Erakutsi talde bat eta aukeratu taulan nor kendu bertatik.</translation>
+    </message>
+    <message>
+        <source>Los nombres de la clase</source>
+        <translation>Ikasgelako izenak</translation>
+    </message>
+    <message>
+        <source>Tabla de nombres (*.csv *.txt)</source>
+        <translation>Izenen taula (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1.</source>
+        <translation>Ezin da %1 irakurri.</translation>
+    </message>
+    <message>
+        <source>No se han podido guardar los nombres.</source>
+        <translation>Ezin izan dira izenak gorde.</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla de la clase</source>
+        <translation>Esportatu ikasgelaren taula</translation>
+    </message>
+    <message>
+        <source>Tabla CSV (*.csv)</source>
+        <translation>CSV taula (*.csv)</translation>
+    </message>
+    <message>
+        <source>clase.csv</source>
+        <translation>ikasgela.csv</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde</source>
+        <translation>Erregistroen zerbitzariak ez du erantzuten</translation>
+    </message>
+    <message>
+        <source>No hay registros de cursos pasados</source>
+        <translation>Ez dago aurreko ikasturteetako erregistrorik</translation>
+    </message>
+    <message>
+        <source>Archivar el curso %1…</source>
+        <translation>Artxibatu %1 ikasturtea…</translation>
+    </message>
+    <message>
+        <source>Llevar el curso %1 a la papelera…</source>
+        <translation>Eraman %1 ikasturtea zakarrontzira…</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; lo que no se haya llevado sigue en su sitio.</source>
+        <translation>Erregistroen zerbitzariak ez du erantzuten; eraman ez dena bere lekuan dago oraindik.</translation>
+    </message>
+    <message>
+        <source>Dónde guardar los registros del curso %1-%2</source>
+        <translation>Non gorde %1-%2 ikasturteko erregistroak</translation>
+    </message>
+    <message>
+        <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
+        <translation>%2 erregistro gorde dira hemen: %1, eta zakarrontzira eraman dira.</translation>
+    </message>
+    <message>
+        <source>¿Llevar a la papelera los registros del curso %1-%2 de toda la clase?</source>
+        <translation>Ikasgela osoaren %1-%2 ikasturteko erregistroak zakarrontzira eraman?</translation>
+    </message>
+    <message>
+        <source>Se han llevado a la papelera %1 registros.</source>
+        <translation>%1 erregistro eraman dira zakarrontzira.</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingShelf</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>ez da fitxategi bat</translation>
+    </message>
+    <message>
+        <source>no es un dibujo</source>
+        <translation>ez da marrazki bat</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>handiegia da</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>ezin da irakurri</translation>
+    </message>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 ez du erantzuten</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingView</name>
+    <message>
+        <source>Imprimir</source>
+        <translation>Inprimatu</translation>
+    </message>
+</context>
+<context>
+    <name>classview::RecordArchive</name>
+    <message>
+        <source>es un enlace: no se toca</source>
+        <translation>esteka bat da: ez da ukitzen</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>ezin da irakurri</translation>
+    </message>
+    <message>
+        <source>El curso %1-%2 no ha terminado: sus registros no se tocan.</source>
+        <translation>%1-%2 ikasturtea ez da amaitu: bere erregistroak ez dira ukitzen.</translation>
+    </message>
+    <message>
+        <source>no es un archivo: se deja</source>
+        <translation>ez da fitxategi bat: bere horretan uzten da</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no se ha podido llevar a la papelera</source>
+        <translation>kopiatuta dago, baina ezin izan da zakarrontzira eraman</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no hay permiso para quitarlo de su carpeta</source>
+        <translation>kopiatuta dago, baina ez dago bere karpetatik kentzeko baimenik</translation>
+    </message>
+    <message>
+        <source>no se ha podido llevar a la papelera</source>
+        <translation>ezin izan da zakarrontzira eraman</translation>
+    </message>
+    <message>
+        <source>no hay permiso para quitarlo de su carpeta</source>
+        <translation>ez dago bere karpetatik kentzeko baimenik</translation>
+    </message>
+    <message>
+        <source>en %1 hay un enlace: no se copia</source>
+        <translation>esteka bat dago hemen: %1; ez da kopiatzen</translation>
+    </message>
+    <message>
+        <source>no se puede crear %1</source>
+        <translation>ezin da %1 sortu</translation>
+    </message>
+    <message>
+        <source>es demasiado grande para ser un registro: no se copia</source>
+        <translation>handiegia da erregistro bat izateko: ez da kopiatzen</translation>
+    </message>
+    <message>
+        <source>en %1 ya hay otro archivo distinto: no se copia encima</source>
+        <translation>beste fitxategi desberdin bat dago jada hemen: %1; ez da gainean kopiatzen</translation>
+    </message>
+    <message>
+        <source>no se ha podido copiar a %1</source>
+        <translation>ezin izan da hona kopiatu: %1</translation>
+    </message>
+    <message>
+        <source>%1 está dentro de la carpeta de los registros: elige otra.</source>
+        <translation>%1 erregistroen karpetaren barruan dago: aukeratu beste bat.</translation>
+    </message>
+    <message>
+        <source>No se puede crear la carpeta %1.</source>
+        <translation>Ezin da %1 karpeta sortu.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +1184,22 @@
     <message>
         <source>no se puede escribir %1</source>
         <translation>ezin da %1 idatzi</translation>
+    </message>
+    <message>
+        <source>Solo los niños del GRUPO del profesorado.</source>
+        <translation>Irakasleen TALDEA taldeko haurrak soilik.</translation>
+    </message>
+    <message>
+        <source>GRUPO</source>
+        <translation>TALDEA</translation>
+    </message>
+    <message>
+        <source>no hay ningún grupo «%1» en %2</source>
+        <translation>ez dago «%1» talderik hemen: %2</translation>
+    </message>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · ikasgela</translation>
     </message>
 </context>
 <context>

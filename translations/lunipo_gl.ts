@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="gl_ES">
 <context>
+    <name>classview::Booklet</name>
+    <message>
+        <source>Los dibujos de %1</source>
+        <translation>Os debuxos de %1</translation>
+    </message>
+    <message>
+        <source>Ningún dibujo se puede leer</source>
+        <translation>Non se pode ler ningún debuxo</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1</source>
+        <translation>Non se pode escribir %1</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassBook</name>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado y no se escribe encima. Quítalo o arréglalo.</source>
+        <translation>%1 non se pode ler (é unha ligazón, non é un ficheiro normal, está danado ou pasa de 1 MB): déixase de lado e non se escribe enriba. Quítao ou arránxao.</translation>
+    </message>
+    <message>
+        <source>%1: no se entienden las líneas %2; se dejan como están.</source>
+        <translation>%1: non se entenden as liñas %2; déixanse como están.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>Falta o cartafol %1, onde o profesorado garda os grupos e os nomes. Créao o administrador como di a súa guía: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>Non se pode escribir en %1. O administrador ten que deixar escribir nel ao profesorado como di a súa guía: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
+        <translation>Outra persoa está a cambiar %1 agora mesmo: proba outra vez dentro dun momento.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar %1: queda como estaba.</source>
+        <translation>Non se puido gardar %1: queda como estaba.</translation>
+    </message>
+    <message>
+        <source>El grupo necesita un nombre.</source>
+        <translation>O grupo necesita un nome.</translation>
+    </message>
+    <message>
+        <source>El nombre de un grupo va en una sola línea.</source>
+        <translation>O nome dun grupo vai nunha soa liña.</translation>
+    </message>
+    <message>
+        <source>«%1» no es un nombre de usuario.</source>
+        <translation>«%1» non é un nome de usuario.</translation>
+    </message>
+    <message>
+        <source>Ya no hay ningún grupo «%1».</source>
+        <translation>Xa non hai ningún grupo «%1».</translation>
+    </message>
+    <message>
+        <source>Ya hay un grupo «%1».</source>
+        <translation>Xa hai un grupo «%1».</translation>
+    </message>
+    <message>
+        <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
+        <translation>Non hai nomes no importado: agardábanse liñas «usuario,nome».</translation>
+    </message>
+</context>
+<context>
     <name>classview::ClassFolders</name>
     <message>
         <source>%1 no responde</source>
@@ -33,6 +99,359 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistas</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTableModel</name>
+    <message>
+        <source>%1 de %2
+%3 · pistas: %4</source>
+        <translation>%1 de %2
+%3 · pistas: %4</translation>
+    </message>
+    <message>
+        <source>%1 actividades terminadas de %2 empezadas, en %3; %4 pistas y %5 puntos equivocados</source>
+        <translation>%1 actividades rematadas de %2 comezadas, en %3; %4 pistas e %5 puntos equivocados</translation>
+    </message>
+    <message>
+        <source>Terminadas de empezadas, el tiempo y las pistas</source>
+        <translation>Rematadas de comezadas, o tempo e as pistas</translation>
+    </message>
+    <message>
+        <source>Niño o niña</source>
+        <translation>Neno ou nena</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassWindow</name>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · a clase</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros de la clase (progreso=/carpeta/%u); pregunta a quien administra el aula.</source>
+        <translation>lunipo.conf non di onde están os rexistros da clase (progreso=/cartafol/%u); pregúntalle a quen administra a aula.</translation>
+    </message>
+    <message>
+        <source>Hoy</source>
+        <translation>Hoxe</translation>
+    </message>
+    <message>
+        <source>Esta semana</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>Este trimestre</source>
+        <translation>Este trimestre</translation>
+    </message>
+    <message>
+        <source>Todo</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Grupo (P4 A…)</source>
+        <translation>Grupo (P4 A…)</translation>
+    </message>
+    <message>
+        <source>Poner en el grupo</source>
+        <translation>Poñer no grupo</translation>
+    </message>
+    <message>
+        <source>Quitar del grupo</source>
+        <translation>Quitar do grupo</translation>
+    </message>
+    <message>
+        <source>Nombres…</source>
+        <translation>Nomes…</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre</source>
+        <translation>Os nomes dos nenos, dun CSV de usuario e nome</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla…</source>
+        <translation>Exportar a táboa…</translation>
+    </message>
+    <message>
+        <source>Cursos pasados</source>
+        <translation>Cursos pasados</translation>
+    </message>
+    <message>
+        <source>Grupo:</source>
+        <translation>Grupo:</translation>
+    </message>
+    <message>
+        <source>Periodo:</source>
+        <translation>Período:</translation>
+    </message>
+    <message>
+        <source>Empezada</source>
+        <translation>Comezada</translation>
+    </message>
+    <message>
+        <source>Tema</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Actividad</source>
+        <translation>Actividade</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Pistas</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Puntos equivocados</source>
+        <translation>Puntos equivocados</translation>
+    </message>
+    <message>
+        <source>Dibujo</source>
+        <translation>Debuxo</translation>
+    </message>
+    <message>
+        <source>Imprimir los dibujos</source>
+        <translation>Imprimir os debuxos</translation>
+    </message>
+    <message>
+        <source>Dibujos guardados:</source>
+        <translation>Debuxos gardados:</translation>
+    </message>
+    <message>
+        <source>Toda la clase</source>
+        <translation>Toda a clase</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; se muestra lo leído antes.</source>
+        <translation>O servidor dos rexistros non responde; móstrase o lido antes.</translation>
+    </message>
+    <message>
+        <source>Leído a las %1; se vuelve a leer cada pocos segundos.</source>
+        <translation>Lido ás %1; vólvese ler cada poucos segundos.</translation>
+    </message>
+    <message>
+        <source>y %1 avisos más</source>
+        <translation>e %1 avisos máis</translation>
+    </message>
+    <message>
+        <source>Elige un niño o una niña de la tabla</source>
+        <translation>Escolle un neno ou unha nena da táboa</translation>
+    </message>
+    <message>
+        <source>sin terminar</source>
+        <translation>sen rematar</translation>
+    </message>
+    <message>
+        <source>guardado</source>
+        <translation>gardado</translation>
+    </message>
+    <message>
+        <source>coloreado, sin guardar</source>
+        <translation>coloreado, sen gardar</translation>
+    </message>
+    <message>
+        <source>Todos sus dibujos</source>
+        <translation>Todos os seus debuxos</translation>
+    </message>
+    <message>
+        <source>Desde el %1</source>
+        <translation>Desde o %1</translation>
+    </message>
+    <message>
+        <source>El servidor de los dibujos no responde.</source>
+        <translation>O servidor dos debuxos non responde.</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el dibujo.</source>
+        <translation>Non se pode abrir o debuxo.</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir %1.</source>
+        <translation>Non se puido escribir %1.</translation>
+    </message>
+    <message>
+        <source>Elige en la tabla a los niños y escribe el nombre del grupo.</source>
+        <translation>Escolle na táboa os nenos e escribe o nome do grupo.</translation>
+    </message>
+    <message>
+        <source>Muestra un grupo y elige en la tabla a quién quitar de él.</source>
+        <translation>Mostra un grupo e escolle na táboa a quen quitar del.</translation>
+    </message>
+    <message>
+        <source>Los nombres de la clase</source>
+        <translation>Os nomes da clase</translation>
+    </message>
+    <message>
+        <source>Tabla de nombres (*.csv *.txt)</source>
+        <translation>Táboa de nomes (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1.</source>
+        <translation>Non se pode ler %1.</translation>
+    </message>
+    <message>
+        <source>No se han podido guardar los nombres.</source>
+        <translation>Non se puideron gardar os nomes.</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla de la clase</source>
+        <translation>Exportar a táboa da clase</translation>
+    </message>
+    <message>
+        <source>Tabla CSV (*.csv)</source>
+        <translation>Táboa CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>clase.csv</source>
+        <translation>clase.csv</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde</source>
+        <translation>O servidor dos rexistros non responde</translation>
+    </message>
+    <message>
+        <source>No hay registros de cursos pasados</source>
+        <translation>Non hai rexistros de cursos pasados</translation>
+    </message>
+    <message>
+        <source>Archivar el curso %1…</source>
+        <translation>Arquivar o curso %1…</translation>
+    </message>
+    <message>
+        <source>Llevar el curso %1 a la papelera…</source>
+        <translation>Levar o curso %1 ao lixo…</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; lo que no se haya llevado sigue en su sitio.</source>
+        <translation>O servidor dos rexistros non responde; o que non se levase segue no seu sitio.</translation>
+    </message>
+    <message>
+        <source>Dónde guardar los registros del curso %1-%2</source>
+        <translation>Onde gardar os rexistros do curso %1-%2</translation>
+    </message>
+    <message>
+        <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
+        <translation>Gardáronse en %1 e leváronse ao lixo %2 rexistros.</translation>
+    </message>
+    <message>
+        <source>¿Llevar a la papelera los registros del curso %1-%2 de toda la clase?</source>
+        <translation>Levar ao lixo os rexistros do curso %1-%2 de toda a clase?</translation>
+    </message>
+    <message>
+        <source>Se han llevado a la papelera %1 registros.</source>
+        <translation>Leváronse ao lixo %1 rexistros.</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingShelf</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>non é un ficheiro</translation>
+    </message>
+    <message>
+        <source>no es un dibujo</source>
+        <translation>non é un debuxo</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>é demasiado grande</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>non se pode ler</translation>
+    </message>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 non responde</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingView</name>
+    <message>
+        <source>Imprimir</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>classview::RecordArchive</name>
+    <message>
+        <source>es un enlace: no se toca</source>
+        <translation>é unha ligazón: non se toca</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>non se pode ler</translation>
+    </message>
+    <message>
+        <source>El curso %1-%2 no ha terminado: sus registros no se tocan.</source>
+        <translation>O curso %1-%2 non rematou: os seus rexistros non se tocan.</translation>
+    </message>
+    <message>
+        <source>no es un archivo: se deja</source>
+        <translation>non é un ficheiro: déixase</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no se ha podido llevar a la papelera</source>
+        <translation>está copiado, pero non se puido levar ao lixo</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no hay permiso para quitarlo de su carpeta</source>
+        <translation>está copiado, pero non hai permiso para quitalo do seu cartafol</translation>
+    </message>
+    <message>
+        <source>no se ha podido llevar a la papelera</source>
+        <translation>non se puido levar ao lixo</translation>
+    </message>
+    <message>
+        <source>no hay permiso para quitarlo de su carpeta</source>
+        <translation>non hai permiso para quitalo do seu cartafol</translation>
+    </message>
+    <message>
+        <source>en %1 hay un enlace: no se copia</source>
+        <translation>en %1 hai unha ligazón: non se copia</translation>
+    </message>
+    <message>
+        <source>no se puede crear %1</source>
+        <translation>non se pode crear %1</translation>
+    </message>
+    <message>
+        <source>es demasiado grande para ser un registro: no se copia</source>
+        <translation>é demasiado grande para ser un rexistro: non se copia</translation>
+    </message>
+    <message>
+        <source>en %1 ya hay otro archivo distinto: no se copia encima</source>
+        <translation>en %1 xa hai outro ficheiro distinto: non se copia enriba</translation>
+    </message>
+    <message>
+        <source>no se ha podido copiar a %1</source>
+        <translation>non se puido copiar a %1</translation>
+    </message>
+    <message>
+        <source>%1 está dentro de la carpeta de los registros: elige otra.</source>
+        <translation>%1 está dentro do cartafol dos rexistros: escolle outro.</translation>
+    </message>
+    <message>
+        <source>No se puede crear la carpeta %1.</source>
+        <translation>Non se pode crear o cartafol %1.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +1184,22 @@
     <message>
         <source>no se puede escribir %1</source>
         <translation>non se pode escribir %1</translation>
+    </message>
+    <message>
+        <source>Solo los niños del GRUPO del profesorado.</source>
+        <translation>Só os nenos do GRUPO do profesorado.</translation>
+    </message>
+    <message>
+        <source>GRUPO</source>
+        <translation>GRUPO</translation>
+    </message>
+    <message>
+        <source>no hay ningún grupo «%1» en %2</source>
+        <translation>non hai ningún grupo «%1» en %2</translation>
+    </message>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · a clase</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
 <context>
+    <name>classview::Booklet</name>
+    <message>
+        <source>Los dibujos de %1</source>
+        <translation>Os desenhos de %1</translation>
+    </message>
+    <message>
+        <source>Ningún dibujo se puede leer</source>
+        <translation>Não se pode ler nenhum desenho</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1</source>
+        <translation>Não se pode escrever %1</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassBook</name>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado y no se escribe encima. Quítalo o arréglalo.</source>
+        <translation>%1 não se pode ler (é uma ligação, não é um ficheiro normal, está danificado ou passa de 1 MB): fica de parte e não se escreve por cima. Tira-o ou arranja-o.</translation>
+    </message>
+    <message>
+        <source>%1: no se entienden las líneas %2; se dejan como están.</source>
+        <translation>%1: não se entendem as linhas %2; ficam como estão.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>Falta a pasta %1, onde os professores guardam os grupos e os nomes. Cria-a o administrador, como diz o seu guia: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
+        <translation>Não se pode escrever em %1. O administrador tem de deixar os professores escrever nela, como diz o seu guia: install -d -o root -g profesorado -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
+        <translation>Outra pessoa está a alterar %1 neste momento: tenta outra vez daqui a um momento.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar %1: queda como estaba.</source>
+        <translation>Não foi possível guardar %1: fica como estava.</translation>
+    </message>
+    <message>
+        <source>El grupo necesita un nombre.</source>
+        <translation>O grupo precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>El nombre de un grupo va en una sola línea.</source>
+        <translation>O nome de um grupo vai numa só linha.</translation>
+    </message>
+    <message>
+        <source>«%1» no es un nombre de usuario.</source>
+        <translation>«%1» não é um nome de utilizador.</translation>
+    </message>
+    <message>
+        <source>Ya no hay ningún grupo «%1».</source>
+        <translation>Já não há nenhum grupo «%1».</translation>
+    </message>
+    <message>
+        <source>Ya hay un grupo «%1».</source>
+        <translation>Já há um grupo «%1».</translation>
+    </message>
+    <message>
+        <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
+        <translation>Não há nomes no que se importou: esperavam-se linhas «utilizador,nome».</translation>
+    </message>
+</context>
+<context>
     <name>classview::ClassFolders</name>
     <message>
         <source>%1 no responde</source>
@@ -33,6 +99,359 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistas</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassTableModel</name>
+    <message>
+        <source>%1 de %2
+%3 · pistas: %4</source>
+        <translation>%1 de %2
+%3 · pistas: %4</translation>
+    </message>
+    <message>
+        <source>%1 actividades terminadas de %2 empezadas, en %3; %4 pistas y %5 puntos equivocados</source>
+        <translation>%1 atividades terminadas de %2 começadas, em %3; %4 pistas e %5 pontos errados</translation>
+    </message>
+    <message>
+        <source>Terminadas de empezadas, el tiempo y las pistas</source>
+        <translation>Terminadas de começadas, o tempo e as pistas</translation>
+    </message>
+    <message>
+        <source>Niño o niña</source>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>classview::ClassWindow</name>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · a turma</translation>
+    </message>
+    <message>
+        <source>lunipo.conf no dice dónde están los registros de la clase (progreso=/carpeta/%u); pregunta a quien administra el aula.</source>
+        <translation>lunipo.conf não diz onde estão os registos da turma (progreso=/pasta/%u); pergunta a quem administra a sala de aula.</translation>
+    </message>
+    <message>
+        <source>Hoy</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Esta semana</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>Este trimestre</source>
+        <translation>Este período</translation>
+    </message>
+    <message>
+        <source>Todo</source>
+        <translation>Tudo</translation>
+    </message>
+    <message>
+        <source>Grupo (P4 A…)</source>
+        <translation>Grupo (P4 A…)</translation>
+    </message>
+    <message>
+        <source>Poner en el grupo</source>
+        <translation>Pôr no grupo</translation>
+    </message>
+    <message>
+        <source>Quitar del grupo</source>
+        <translation>Tirar do grupo</translation>
+    </message>
+    <message>
+        <source>Nombres…</source>
+        <translation>Nomes…</translation>
+    </message>
+    <message>
+        <source>Los nombres de los niños, de un CSV de usuario y nombre</source>
+        <translation>Os nomes das crianças, de um CSV de utilizador e nome</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla…</source>
+        <translation>Exportar a tabela…</translation>
+    </message>
+    <message>
+        <source>Cursos pasados</source>
+        <translation>Anos letivos passados</translation>
+    </message>
+    <message>
+        <source>Grupo:</source>
+        <translation>Grupo:</translation>
+    </message>
+    <message>
+        <source>Periodo:</source>
+        <translation>Período:</translation>
+    </message>
+    <message>
+        <source>Empezada</source>
+        <translation>Começada</translation>
+    </message>
+    <message>
+        <source>Tema</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Actividad</source>
+        <translation>Atividade</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Pistas</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Puntos equivocados</source>
+        <translation>Pontos errados</translation>
+    </message>
+    <message>
+        <source>Dibujo</source>
+        <translation>Desenho</translation>
+    </message>
+    <message>
+        <source>Imprimir los dibujos</source>
+        <translation>Imprimir os desenhos</translation>
+    </message>
+    <message>
+        <source>Dibujos guardados:</source>
+        <translation>Desenhos guardados:</translation>
+    </message>
+    <message>
+        <source>Toda la clase</source>
+        <translation>Toda a turma</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; se muestra lo leído antes.</source>
+        <translation>O servidor dos registos não responde; mostra-se o que foi lido antes.</translation>
+    </message>
+    <message>
+        <source>Leído a las %1; se vuelve a leer cada pocos segundos.</source>
+        <translation>Lido às %1; volta a ler-se de poucos em poucos segundos.</translation>
+    </message>
+    <message>
+        <source>y %1 avisos más</source>
+        <translation>e mais %1 avisos</translation>
+    </message>
+    <message>
+        <source>Elige un niño o una niña de la tabla</source>
+        <translation>Escolhe uma criança da tabela</translation>
+    </message>
+    <message>
+        <source>sin terminar</source>
+        <translation>por terminar</translation>
+    </message>
+    <message>
+        <source>guardado</source>
+        <translation>guardado</translation>
+    </message>
+    <message>
+        <source>coloreado, sin guardar</source>
+        <translation>pintado, sem guardar</translation>
+    </message>
+    <message>
+        <source>Todos sus dibujos</source>
+        <translation>Todos os seus desenhos</translation>
+    </message>
+    <message>
+        <source>Desde el %1</source>
+        <translation>Desde %1</translation>
+    </message>
+    <message>
+        <source>El servidor de los dibujos no responde.</source>
+        <translation>O servidor dos desenhos não responde.</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el dibujo.</source>
+        <translation>Não se pode abrir o desenho.</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir %1.</source>
+        <translation>Não foi possível escrever %1.</translation>
+    </message>
+    <message>
+        <source>Elige en la tabla a los niños y escribe el nombre del grupo.</source>
+        <translation>Escolhe as crianças na tabela e escreve o nome do grupo.</translation>
+    </message>
+    <message>
+        <source>Muestra un grupo y elige en la tabla a quién quitar de él.</source>
+        <translation>Mostra um grupo e escolhe na tabela quem tirar dele.</translation>
+    </message>
+    <message>
+        <source>Los nombres de la clase</source>
+        <translation>Os nomes da turma</translation>
+    </message>
+    <message>
+        <source>Tabla de nombres (*.csv *.txt)</source>
+        <translation>Tabela de nomes (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1.</source>
+        <translation>Não se pode ler %1.</translation>
+    </message>
+    <message>
+        <source>No se han podido guardar los nombres.</source>
+        <translation>Não foi possível guardar os nomes.</translation>
+    </message>
+    <message>
+        <source>Exportar la tabla de la clase</source>
+        <translation>Exportar a tabela da turma</translation>
+    </message>
+    <message>
+        <source>Tabla CSV (*.csv)</source>
+        <translation>Tabela CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>clase.csv</source>
+        <translation>turma.csv</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde</source>
+        <translation>O servidor dos registos não responde</translation>
+    </message>
+    <message>
+        <source>No hay registros de cursos pasados</source>
+        <translation>Não há registos de anos letivos passados</translation>
+    </message>
+    <message>
+        <source>Archivar el curso %1…</source>
+        <translation>Arquivar o ano letivo %1…</translation>
+    </message>
+    <message>
+        <source>Llevar el curso %1 a la papelera…</source>
+        <translation>Levar o ano letivo %1 para o lixo…</translation>
+    </message>
+    <message>
+        <source>El servidor de los registros no responde; lo que no se haya llevado sigue en su sitio.</source>
+        <translation>O servidor dos registos não responde; o que não tiver sido levado continua no seu lugar.</translation>
+    </message>
+    <message>
+        <source>Dónde guardar los registros del curso %1-%2</source>
+        <translation>Onde guardar os registos do ano letivo %1-%2</translation>
+    </message>
+    <message>
+        <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
+        <translation>Foram guardados em %1 e levados para o lixo %2 registos.</translation>
+    </message>
+    <message>
+        <source>¿Llevar a la papelera los registros del curso %1-%2 de toda la clase?</source>
+        <translation>Levar para o lixo os registos do ano letivo %1-%2 de toda a turma?</translation>
+    </message>
+    <message>
+        <source>Se han llevado a la papelera %1 registros.</source>
+        <translation>Foram levados para o lixo %1 registos.</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingShelf</name>
+    <message>
+        <source>no es un archivo</source>
+        <translation>não é um ficheiro</translation>
+    </message>
+    <message>
+        <source>no es un dibujo</source>
+        <translation>não é um desenho</translation>
+    </message>
+    <message>
+        <source>es demasiado grande</source>
+        <translation>é demasiado grande</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>não se pode ler</translation>
+    </message>
+    <message>
+        <source>%1 no responde</source>
+        <translation>%1 não responde</translation>
+    </message>
+</context>
+<context>
+    <name>classview::DrawingView</name>
+    <message>
+        <source>Imprimir</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>classview::RecordArchive</name>
+    <message>
+        <source>es un enlace: no se toca</source>
+        <translation>é uma ligação: não se lhe toca</translation>
+    </message>
+    <message>
+        <source>no se puede leer</source>
+        <translation>não se pode ler</translation>
+    </message>
+    <message>
+        <source>El curso %1-%2 no ha terminado: sus registros no se tocan.</source>
+        <translation>O ano letivo %1-%2 não terminou: não se toca nos seus registos.</translation>
+    </message>
+    <message>
+        <source>no es un archivo: se deja</source>
+        <translation>não é um ficheiro: fica onde está</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no se ha podido llevar a la papelera</source>
+        <translation>está copiado, mas não foi possível levá-lo para o lixo</translation>
+    </message>
+    <message>
+        <source>está copiado, pero no hay permiso para quitarlo de su carpeta</source>
+        <translation>está copiado, mas não há permissão para o tirar da sua pasta</translation>
+    </message>
+    <message>
+        <source>no se ha podido llevar a la papelera</source>
+        <translation>não foi possível levá-lo para o lixo</translation>
+    </message>
+    <message>
+        <source>no hay permiso para quitarlo de su carpeta</source>
+        <translation>não há permissão para o tirar da sua pasta</translation>
+    </message>
+    <message>
+        <source>en %1 hay un enlace: no se copia</source>
+        <translation>em %1 há uma ligação: não se copia</translation>
+    </message>
+    <message>
+        <source>no se puede crear %1</source>
+        <translation>não se pode criar %1</translation>
+    </message>
+    <message>
+        <source>es demasiado grande para ser un registro: no se copia</source>
+        <translation>é demasiado grande para ser um registo: não se copia</translation>
+    </message>
+    <message>
+        <source>en %1 ya hay otro archivo distinto: no se copia encima</source>
+        <translation>em %1 já há outro ficheiro diferente: não se copia por cima</translation>
+    </message>
+    <message>
+        <source>no se ha podido copiar a %1</source>
+        <translation>não foi possível copiá-lo para %1</translation>
+    </message>
+    <message>
+        <source>%1 está dentro de la carpeta de los registros: elige otra.</source>
+        <translation>%1 está dentro da pasta dos registos: escolhe outra.</translation>
+    </message>
+    <message>
+        <source>No se puede crear la carpeta %1.</source>
+        <translation>Não se pode criar a pasta %1.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +1184,22 @@
     <message>
         <source>no se puede escribir %1</source>
         <translation>não se pode escrever %1</translation>
+    </message>
+    <message>
+        <source>Solo los niños del GRUPO del profesorado.</source>
+        <translation>Só as crianças do GRUPO dos professores.</translation>
+    </message>
+    <message>
+        <source>GRUPO</source>
+        <translation>GRUPO</translation>
+    </message>
+    <message>
+        <source>no hay ningún grupo «%1» en %2</source>
+        <translation>não há nenhum grupo «%1» em %2</translation>
+    </message>
+    <message>
+        <source>Lunipo · la clase</source>
+        <translation>Lunipo · a turma</translation>
     </message>
 </context>
 <context>
