@@ -105,7 +105,8 @@ private:
     QString periodText() const;
     void fillYearsMenu();
     QStringList logins() const;
-    void tellDone(const std::optional<std::pair<int, QStringList>>& done, const QString& went);
+    void tellDone(const std::optional<std::pair<int, QStringList>>& done,
+                  const std::function<QString(int)>& went);
 
     toolkit::Platform& platform_;
     toolkit::FolderLister& lister_;

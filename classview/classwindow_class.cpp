@@ -138,9 +138,9 @@ void ClassWindow::fillYearsMenu()
 }
 
 // Tells how many records went, every one that stayed, or that the server
-// did not answer; the count goes in the lowest "%" place of `went`.
+// did not answer; `went` says how many went.
 void ClassWindow::tellDone(const std::optional<std::pair<int, QStringList>>& done,
-                           const QString& went)
+                           const std::function<QString(int)>& went)
 {
     if (!done) {
         platform_.messageBox(tr("El servidor de los registros no responde; lo que no se haya "
@@ -149,9 +149,9 @@ void ClassWindow::tellDone(const std::optional<std::pair<int, QStringList>>& don
         return;
     }
     const auto& [moved, problems] = *done;
-    platform_.messageBox(went.arg(moved) + (problems.isEmpty()
-                                                ? QString()
-                                                : QStringLiteral("\n\n") + problems.join('\n')),
+    platform_.messageBox(went(moved) + (problems.isEmpty()
+                                            ? QString()
+                                            : QStringLiteral("\n\n") + problems.join('\n')),
                          toolkit::vbOKOnly);
 }
 
@@ -167,7 +167,10 @@ void ClassWindow::archiveYear(int year)
         const int moved = archive.archive(year, folder, today, &problems);
         return Told{moved, problems};
     });
-    tellDone(done, tr("Se han guardado en %1 y llevado a la papelera %2 registros.").arg(folder));
+    tellDone(done, [folder](int moved) {
+        return tr("Se han guardado en %1 y llevado a la papelera %2 registros.")
+            .arg(folder, QString::number(moved));
+    });
 }
 
 void ClassWindow::removeYear(int year)
@@ -184,7 +187,8 @@ void ClassWindow::removeYear(int year)
         const int moved = archive.remove(year, today, &problems);
         return Told{moved, problems};
     });
-    tellDone(done, tr("Se han llevado a la papelera %1 registros."));
+    tellDone(done,
+             [](int moved) { return tr("Se han llevado a la papelera %1 registros.").arg(moved); });
 }
 
 } // namespace classview

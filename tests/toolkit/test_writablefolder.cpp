@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using toolkit::writableFolder;
@@ -84,6 +85,18 @@ TEST_F(WritableFolderTest, WritesBesideTheProgramWhenItCanElseInTheUserDataFolde
         EXPECT_EQ(writableFolder(app, c.name), expected);
         EXPECT_TRUE(QFileInfo(expected).isDir()) << "created when missing";
     }
+}
+
+// The lab's drawings folder of one child: made on the first save, and
+// closed to the other children.
+TEST_F(WritableFolderTest, AChildsDrawingsFolderOpensToItsGroupOnly)
+{
+    QDir().mkpath(path("srv/dibujos"));
+    ASSERT_EQ(toolkit::drawingsFolder(path("app"), path("srv/dibujos/ana")),
+              path("srv/dibujos/ana"));
+    struct stat made = {};
+    ASSERT_EQ(::stat(QFile::encodeName(path("srv/dibujos/ana")).constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0750u);
 }
 
 TEST_F(WritableFolderTest, TheProbeLeavesNothingBehind)

@@ -46,7 +46,13 @@ bool holdsShippedData(const QString& appFolder)
 bool drawingsFolderAnswers(const QString& configured)
 {
     static FolderLister probe([](const QString& folder) {
-        const bool usable = QFileInfo(folder).absoluteDir().exists() && canWriteInto(folder);
+        const bool shared = QFileInfo(folder).absoluteDir().exists();
+        // A child's own folder opens to its group only: the teachers, when
+        // the share's folder hands its group down, and no other child.
+        if (shared && !QFileInfo::exists(folder))
+            QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                     QFile::ReadGroup | QFile::ExeGroup);
+        const bool usable = shared && canWriteInto(folder);
         return usable ? QStringList{folder} : QStringList{};
     });
     const auto answer = probe.list({configured}).constFirst();
