@@ -281,7 +281,7 @@ void ClassWindow::showTable()
 void ClassWindow::showGroups()
 {
     const QStringList groups = book_->groups();
-    if (groups == shownGroups())
+    if (groupFilter->count() > 0 && groups == shownGroups())
         return;
     groupFilter->clear();
     groupFilter->addItem(tr("Toda la clase"), QString());

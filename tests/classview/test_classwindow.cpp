@@ -3,6 +3,7 @@
 #include "classwindow.h"
 #include "fakeplatform.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -142,6 +143,7 @@ TEST_F(ClassWindowTest, AChildsActivitiesDrawingsAndBooklet)
 TEST_F(ClassWindowTest, GroupsAreSharedAndFilterTheTableAndItsExport)
 {
     auto window = open(lister);
+    EXPECT_EQ(window->findChild<QComboBox*>("groupFilter")->count(), 1); // the whole class
     chooseRows(*window, {"pau"});
     window->addChosenToGroup(" P4 A ");
     auto other = open(lister);
