@@ -183,8 +183,12 @@ struct ChildRecordWriter::Shared
         if (!dir.exists()) {
             if (!dir.mkpath(QStringLiteral(".")))
                 return false;
+            // Closed to the other children; the group (the teachers, given
+            // by the setgid root) reads it and may move a past school
+            // year's files to the trash.
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                              QFile::ReadGroup | QFile::ExeGroup);
+                                              QFile::ReadGroup | QFile::WriteGroup |
+                                              QFile::ExeGroup);
         }
         const QString month = opened.toString(QStringLiteral("yyyy-MM"));
         const QString shared = dir.filePath(QStringLiteral("%1-%2.txt").arg(month, host));

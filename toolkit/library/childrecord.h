@@ -59,8 +59,8 @@ class ChildRecordWriter
     Q_DECLARE_TR_FUNCTIONS(toolkit::ChildRecordWriter)
 
 public:
-    // `folder`: the child's record folder; created (readable by its group
-    // only) when missing. `host` names this computer's files.
+    // `folder`: the child's record folder; created when missing, open to
+    // its group only (mode 0770). `host` names this computer's files.
     ChildRecordWriter(const QString& folder, const QString& host, const QDateTime& now);
     // Waits up to two seconds for what is left to write, then gives up on it.
     ~ChildRecordWriter();
