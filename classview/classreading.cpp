@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 namespace classview {
 
@@ -72,6 +73,15 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
         snapshot.problems << ClassFolders::tr("%1 no responde").arg(QDir::toNativeSeparators(root));
         return result;
     }
+    // The root lists only for the records' group: an account not (yet) in
+    // it, or a server not mounted, would show a class where nobody played.
+    const QFileInfo rootInfo(root);
+    if (listed.first()->isEmpty() && !rootInfo.isReadable())
+        snapshot.problems << (rootInfo.exists()
+                                  ? ClassFolders::tr("%1: no se puede leer; la cuenta tiene que "
+                                                     "estar en el grupo de la carpeta")
+                                  : ClassFolders::tr("%1 no existe"))
+                                 .arg(QDir::toNativeSeparators(root));
     snapshot.changed = listed.first()->size() != known.size();
     for (const QString& login : *listed.first()) {
         const QString folder = classFolders.folderOf(login);

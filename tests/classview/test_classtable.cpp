@@ -1,5 +1,7 @@
 #include "classfolders.h"
+#include "classreading.h"
 #include "classtable.h"
+#include "folderlister.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +120,16 @@ TEST(ClassFolders, TheLoginIsAWholeFolderOfThePattern)
             EXPECT_EQ(folders.folderOf("pau"), c.folder);
         }
     }
+}
+
+// A class where nobody played, from a root that is not there, is told.
+TEST(ClassFolders, AMissingRootIsToldNotShownAsAnEmptyClass)
+{
+    toolkit::FolderLister lister;
+    classview::ClassReading reading(classview::ClassFolders("/nonexistent/lunipo/%u"), lister);
+    const auto snapshot = reading.readNow({});
+    EXPECT_TRUE(snapshot.children.isEmpty());
+    EXPECT_EQ(snapshot.problems, QStringList{"/nonexistent/lunipo no existe"});
 }
 
 TEST(ClassFolders, NamesComeFromTheTeachersListInAnySpreadsheetsFormat)
