@@ -20,19 +20,22 @@ appstreamcli validate --no-net "$tree"/usr/share/metainfo/*.metainfo.xml ||
 desktop-file-validate "$tree"/usr/share/applications/*.desktop || fail "a menu entry is not valid"
 
 files=$(cd "$tree" && find . -mindepth 1 | sort)
-for needed in usr/bin/lunipo usr/bin/lunipoeditor usr/bin/lunipoinstall \
+for needed in usr/bin/lunipo usr/bin/lunipoeditor usr/bin/lunipoinstall usr/bin/lunipoclase \
     usr/share/lunipo/actividades/animales/1.txt usr/share/lunipo/idioma/idioma.txt \
     usr/share/lunipo/sonidos/acierto.wav usr/share/lunipo/sonidos/voz/1.ogg \
     usr/share/applications/lunipo.desktop usr/share/applications/lunipoeditor.desktop \
+    usr/share/applications/lunipoclase.desktop \
     usr/share/icons/hicolor/256x256/apps/lunipo.png usr/share/icons/hicolor/scalable/apps/lunipo.svg \
     usr/share/man/man1/lunipo.1.gz usr/share/man/man1/lunipoeditor.1.gz \
     usr/share/man/man1/lunipoinstall.1.gz usr/share/man/en/man1/lunipo.1.gz \
     usr/share/man/en/man1/lunipoeditor.1.gz usr/share/man/en/man1/lunipoinstall.1.gz \
+    usr/share/man/man1/lunipoclase.1.gz usr/share/man/en/man1/lunipoclase.1.gz \
+    usr/share/doc/lunipo/examples/lunipo-progreso.sh \
     usr/share/metainfo/io.github.lunipo.Lunipo.metainfo.xml \
     usr/share/doc/lunipo/copyright usr/share/doc/lunipo/changelog.gz; do
     grep -qxF "./$needed" <<<"$files" || fail "missing: /$needed"
 done
-for program in lunipo lunipoeditor lunipoinstall; do
+for program in lunipo lunipoeditor lunipoinstall lunipoclase; do
     [ -x "$tree/usr/bin/$program" ] && [ ! -L "$tree/usr/bin/$program" ] &&
         file -b "$tree/usr/bin/$program" | grep -q '^ELF' || fail "/usr/bin/$program is no program"
 done

@@ -23,7 +23,7 @@ foreach(icon ${LUNIPO_ICONS})
 endforeach()
 
 # The programs are on the PATH: the entries name them only.
-foreach(program lunipo lunipoeditor)
+foreach(program lunipo lunipoeditor lunipoclase)
     set(LUNIPO_EXEC ${program})
     set(LUNIPO_TRYEXEC ${program})
     configure_file(${program}.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/system/${program}.desktop
@@ -38,8 +38,9 @@ install(FILES io.github.lunipo.Lunipo.metainfo.xml DESTINATION share/metainfo ${
 # The pages are in Spanish, the programs' own language, and in English
 # (share/man/en).
 set(compressed "")
-foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 man/en/lunipo.1
-               man/en/lunipoeditor.1 man/en/lunipoinstall.1 debian/changelog)
+foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 man/lunipoclase.1
+               man/en/lunipo.1 man/en/lunipoeditor.1 man/en/lunipoinstall.1
+               man/en/lunipoclase.1 debian/changelog)
     string(REPLACE "/" "-" name ${source})
     set(copy ${CMAKE_CURRENT_BINARY_DIR}/system/${name})
     add_custom_command(OUTPUT ${copy}.gz
@@ -50,7 +51,7 @@ foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 man/en/lunipo
     list(APPEND compressed ${copy}.gz)
 endforeach()
 add_custom_target(systemdocs ALL DEPENDS ${compressed})
-foreach(program lunipo lunipoeditor lunipoinstall)
+foreach(program ${LUNIPO_PROGRAMS})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/man-${program}.1.gz
             DESTINATION share/man/man1 RENAME ${program}.1.gz ${system})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/man-en-${program}.1.gz
@@ -59,6 +60,9 @@ endforeach()
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/debian-changelog.gz
         DESTINATION share/doc/lunipo RENAME changelog.gz ${system})
 install(FILES debian/copyright DESTINATION share/doc/lunipo ${system})
+# The layout of the records' folder on the school's server, for the admin to
+# run there by hand: an example, not something the package does.
+install(FILES examples/lunipo-progreso.sh DESTINATION share/doc/lunipo/examples ${system})
 
 set(LUNIPO_MAINTAINER "Equipo de Lunipo <lunipo@example.org>" CACHE STRING
     "The Maintainer field of the Debian package")
@@ -76,8 +80,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "colours the figure and saves the drawing.\n"
     "\n"
     "The package holds the player (lunipo), the editor an adult makes new\n"
-    "activities with (lunipoeditor), sample themes, and printing of the\n"
-    "activities as paper worksheets.")
+    "activities with (lunipoeditor), the teachers' view of what the class\n"
+    "played (lunipoclase), sample themes, and printing of the activities as\n"
+    "paper worksheets.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)

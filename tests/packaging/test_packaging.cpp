@@ -125,7 +125,7 @@ TEST_F(PackagingTest, TheUserInstallLaysOutTheSuiteWithValidMenuEntries)
 {
     installForUser();
 
-    for (const QString program : {"lunipo", "lunipoeditor", "lunipoinstall"}) {
+    for (const QString program : {"lunipo", "lunipoeditor", "lunipoinstall", "lunipoclase"}) {
         SCOPED_TRACE(program.toStdString());
         EXPECT_TRUE(QFileInfo(app + "/" + program).isExecutable());
         const QFileInfo launcher(local + "/bin/" + program);
@@ -149,7 +149,8 @@ TEST_F(PackagingTest, TheUserInstallLaysOutTheSuiteWithValidMenuEntries)
         QString categories;
     };
     for (const Entry& e : {Entry{"lunipo", "lunipo", "Education;Game;"},
-                           Entry{"lunipoeditor", "lunipoeditor", "Education;Graphics;"}}) {
+                           Entry{"lunipoeditor", "lunipoeditor", "Education;Graphics;"},
+                           Entry{"lunipoclase", "lunipoclase", "Education;"}}) {
         SCOPED_TRACE(e.file.toStdString());
         const QString path = local + "/share/applications/" + e.file + ".desktop";
         const auto keys = menuEntry(path);
@@ -163,7 +164,7 @@ TEST_F(PackagingTest, TheUserInstallLaysOutTheSuiteWithValidMenuEntries)
         EXPECT_EQ(QImage(icon + "256x256/apps/" + keys["Icon"] + ".png").size(), QSize(256, 256));
         EXPECT_TRUE(readAll(icon + "scalable/apps/" + keys["Icon"] + ".svg").contains("<svg"));
     }
-    EXPECT_EQ(QDir(local + "/share/applications").entryList(QDir::Files).size(), 2)
+    EXPECT_EQ(QDir(local + "/share/applications").entryList(QDir::Files).size(), 3)
         << "the installer program gets no menu entry";
     EXPECT_EQ(QDir(home).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{".local"});
