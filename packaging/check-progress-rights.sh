@@ -15,10 +15,8 @@ fi
 
 id=lunipo$$
 group=${id}g teacher=${id}p childA=${id}a childB=${id}b
-made=()
-tmp=$(mktemp -d)
+made=() tmp=$(mktemp -d)
 cleanup() {
-    local account
     for account in "${made[@]}"; do userdel "$account" 2>/dev/null || true; done
     groupdel "$group" 2>/dev/null || true
     rm -rf "$tmp"
@@ -42,10 +40,7 @@ install -d -m 755 "$tmp/xdg/lunipo"
 printf '[Lunipo]\nprogreso=%s/progreso/%%u\n' "$tmp" >"$tmp/xdg/lunipo/lunipo.conf"
 
 problems=0
-fail() {
-    echo "check-progress-rights: $*" >&2
-    problems=$((problems + 1))
-}
+fail() { echo "check-progress-rights: $*" >&2 && problems=$((problems + 1)); }
 as() { # account, command...
     local account=$1
     shift
@@ -54,7 +49,7 @@ as() { # account, command...
         setpriv --reuid="$account" --regid="$(id -g "$account")" --init-groups -- "$@"
 }
 
-started=$(date -u +%Y-%m-%dT%H:%M:%SZ)
+started=$(date -u +%FT%TZ)
 fileA=$(as "$childA" "$probe" granja "$started" 120 1 2) || fail "$childA cannot write a record"
 fileB=$(as "$childB" "$probe" mar "$started" 300 0 0) || fail "$childB cannot write a record"
 root=$tmp/progreso

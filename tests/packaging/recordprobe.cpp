@@ -2,7 +2,7 @@
 // lunipo.conf gives this account; packaging/check-progress-rights.sh runs it
 // as each child to see who may read what.
 //   recordprobe THEME STARTED(ISO) SECONDS WRONGDOTS HINTS
-// Prints the file written; 1 when nothing could be written.
+// Prints the file written; 1 when nothing could be written, 2 when misused.
 
 #include "childrecord.h"
 #include "labsettings.h"
@@ -16,11 +16,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString folder = toolkit::LabSettings::current().progressFolder;
-    if (args.size() != 6 || folder.isEmpty()) {
-        std::fprintf(stderr,
-                     "recordprobe: THEME STARTED SECONDS WRONGDOTS HINTS, with progreso=\n");
-        return 2;
-    }
+    if (args.size() != 6 || folder.isEmpty())
+        return 2; // no lunipo.conf with progreso=, or not the arguments above
     const QDateTime started = QDateTime::fromString(args[2], Qt::ISODate);
     toolkit::ChildRecordWriter record(folder, QSysInfo::machineHostName(), started);
     record.started(args[1], 1, QStringLiteral("1"), started);
