@@ -46,7 +46,8 @@ as() { # account, command...
     shift
     env -i PATH=/usr/bin:/bin HOME="$tmp/home/$account" QT_QPA_PLATFORM=offscreen \
         XDG_CONFIG_DIRS="$tmp/xdg" XDG_CONFIG_HOME="$tmp/home/$account/.config" \
-        setpriv --reuid="$account" --regid="$(id -g "$account")" --init-groups -- "$@"
+        setpriv --reuid="$account" --regid="$(id -g "$account")" --init-groups -- \
+        sh -c 'umask 077 && exec "$@"' umask "$@" # the strictest a lab may set
 }
 
 started=$(date -u +%FT%TZ)

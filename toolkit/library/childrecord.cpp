@@ -239,6 +239,13 @@ struct ChildRecordWriter::Shared
             const long writing = generation;
             guard.unlock();
             const bool ok = prepare() && writeFile(file, childrecord::format(earlier + snapshot));
+            // The folder cannot keep the root's setgid (a child is not in the
+            // teachers' group), so the file has the child's own group: the
+            // teachers read it as "others", whatever the child's umask. The
+            // folder keeps it from the other children.
+            if (ok)
+                QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner |
+                                                QFile::ReadGroup | QFile::ReadOther);
             if (!ok && !told) {
                 told = true;
                 tell(ChildRecordWriter::tr("no se puede escribir el registro del niño en %1; "

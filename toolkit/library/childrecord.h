@@ -60,7 +60,8 @@ class ChildRecordWriter
 
 public:
     // `folder`: the child's record folder; created when missing, open to
-    // its group only (mode 0770). `host` names this computer's files.
+    // its group only (mode 0770), its files readable by whoever may enter
+    // it. `host` names this computer's files.
     ChildRecordWriter(const QString& folder, const QString& host, const QDateTime& now);
     // Waits up to two seconds for what is left to write, then gives up on it.
     ~ChildRecordWriter();
