@@ -30,7 +30,7 @@ for needed in usr/bin/lunipo usr/bin/lunipoeditor usr/bin/lunipoinstall usr/bin/
     usr/share/man/man1/lunipoinstall.1.gz usr/share/man/en/man1/lunipo.1.gz \
     usr/share/man/en/man1/lunipoeditor.1.gz usr/share/man/en/man1/lunipoinstall.1.gz \
     usr/share/man/man1/lunipoclase.1.gz usr/share/man/en/man1/lunipoclase.1.gz \
-    usr/share/doc/lunipo/examples/lunipo-progreso.sh \
+    usr/share/doc/lunipo/examples/lunipo-carpetas.sh \
     usr/share/metainfo/io.github.lunipo.Lunipo.metainfo.xml \
     usr/share/doc/lunipo/copyright usr/share/doc/lunipo/changelog.gz; do
     grep -qxF "./$needed" <<<"$files" || fail "missing: /$needed"

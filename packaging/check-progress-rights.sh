@@ -35,7 +35,7 @@ for account in "$childA" "$childB" "$teacher"; do
     install -d -o "$account" -m 700 "$tmp/home/$account"
 done
 usermod -a -G "$group" "$teacher"
-sh "$tmp/deb/usr/share/doc/lunipo/examples/lunipo-progreso.sh" "$group" "$tmp/progreso"
+sh "$tmp/deb/usr/share/doc/lunipo/examples/lunipo-carpetas.sh" "$group" "$tmp/progreso"
 install -d -m 755 "$tmp/xdg/lunipo"
 printf '[Lunipo]\nprogreso=%s/progreso/%%u\n' "$tmp" >"$tmp/xdg/lunipo/lunipo.conf"
 

@@ -62,7 +62,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/debian-changelog.gz
 install(FILES debian/copyright DESTINATION share/doc/lunipo ${system})
 # The layout of the records' folder on the school's server, for the admin to
 # run there by hand: an example, not something the package does.
-install(FILES examples/lunipo-progreso.sh DESTINATION share/doc/lunipo/examples ${system})
+install(FILES examples/lunipo-carpetas.sh DESTINATION share/doc/lunipo/examples ${system})
 
 set(LUNIPO_MAINTAINER "Equipo de Lunipo <lunipo@example.org>" CACHE STRING
     "The Maintainer field of the Debian package")
