@@ -35,9 +35,10 @@ for account in "$childA" "$childB" "$teacher"; do
     install -d -o "$account" -m 700 "$tmp/home/$account"
 done
 usermod -a -G "$group" "$teacher"
-sh "$tmp/deb/usr/share/doc/lunipo/examples/lunipo-carpetas.sh" "$group" "$tmp/progreso"
+sh "$tmp/deb/usr/share/doc/lunipo/examples/lunipo-carpetas.sh" "$group" "$tmp"
 install -d -m 755 "$tmp/xdg/lunipo"
-printf '[Lunipo]\nprogreso=%s/progreso/%%u\n' "$tmp" >"$tmp/xdg/lunipo/lunipo.conf"
+printf '[Lunipo]\nprogreso=%s/progreso/%%u\ndibujos=%s/dibujos/%%u\n' "$tmp" "$tmp" \
+    >"$tmp/xdg/lunipo/lunipo.conf"
 
 problems=0
 fail() { echo "check-progress-rights: $*" >&2 && problems=$((problems + 1)); }
@@ -51,9 +52,11 @@ as() { # account, command...
 }
 
 started=$(date -u +%FT%TZ)
-fileA=$(as "$childA" "$probe" granja "$started" 120 1 2) || fail "$childA cannot write a record"
-fileB=$(as "$childB" "$probe" mar "$started" 300 0 0) || fail "$childB cannot write a record"
-root=$tmp/progreso
+{ read -r fileA && read -r drawingA; } < <(as "$childA" "$probe" granja "$started" 120 1 2) ||
+    fail "$childA cannot write a record or save a drawing"
+{ read -r fileB && read -r drawingB; } < <(as "$childB" "$probe" mar "$started" 300 0 0) ||
+    fail "$childB cannot write a record or save a drawing"
+root=$tmp/progreso drawings=$tmp/dibujos
 
 # Who may do what: "yes" must succeed, "no" must fail.
 while read -r expected account command; do
@@ -66,6 +69,11 @@ no childA cat "$fileB"
 no childA touch "$root/$childB/x"
 no childA ls "$root/.clase"
 yes childA cat "$fileA"
+no childA ls "$drawings"
+no childA ls "$drawings/$childB"
+no childA cat "$drawingB"
+yes childA cat "$drawingA"
+yes teacher cat "$drawingA" "$drawingB"
 yes teacher ls "$root" "$root/$childA" "$root/$childB"
 yes teacher cat "$fileA" "$fileB"
 yes teacher mv "$fileB" "$fileB.old" && mv "$fileB.old" "$fileB"
@@ -83,4 +91,4 @@ table=$(as "$childA" "$clase" --csv - 2>&1) || true
 grep -qF "no se puede leer" <<<"$table" || fail "a child is not told the class is closed: $table"
 
 [ "$problems" -eq 0 ] || { echo "check-progress-rights: FAILED ($problems)"; exit 1; }
-echo "check-progress-rights: each child's record is the child's and the teachers' only"
+echo "check-progress-rights: each child's record and drawings are the child's and the teachers' only"

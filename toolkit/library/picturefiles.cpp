@@ -2,6 +2,7 @@
 
 #include "newfile.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -23,13 +24,20 @@ bool writeBitmap(const QImage& image, const QString& path)
 QString writeNewBitmap(const QImage& image, const QString& folder, const QString& baseName)
 {
     const QImage pixels = image.convertToFormat(QImage::Format_RGB888);
-    return createFirstFree(
+    const QString written = createFirstFree(
         folder,
         [&](int n) {
             return n == 1 ? baseName + QStringLiteral(".bmp")
                           : QStringLiteral("%1-%2.bmp").arg(baseName).arg(n);
         },
         [&](QIODevice& file) { return QImageWriter(&file, "bmp").write(pixels); });
+    // A child's drawing is for the teacher to see: readable by whoever may
+    // enter its folder, whatever the child's umask. The folder keeps it from
+    // the other children.
+    if (!written.isEmpty())
+        QFile::setPermissions(written, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                           QFile::ReadOther);
+    return written;
 }
 
 QImage readPicture(const QString& path)

@@ -49,9 +49,9 @@ bool drawingsFolderAnswers(const QString& configured)
         const bool shared = QFileInfo(folder).absoluteDir().exists();
         // A child's own folder opens to its group only: the teachers, when
         // the share's folder hands its group down, and no other child.
-        if (shared && !QFileInfo::exists(folder))
-            QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                     QFile::ReadGroup | QFile::ExeGroup);
+        if (shared && !QFileInfo::exists(folder) && QDir().mkdir(folder))
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadGroup | QFile::ExeGroup);
         const bool usable = shared && canWriteInto(folder);
         return usable ? QStringList{folder} : QStringList{};
     });
