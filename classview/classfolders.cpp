@@ -3,8 +3,10 @@
 #include "textfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <pwd.h>
+#include <sys/stat.h>
 
 namespace classview {
 
@@ -23,6 +25,15 @@ ClassFolders::ClassFolders(QString pattern)
 QString ClassFolders::folderOf(const QString& login) const
 {
     return QDir(root_).filePath(login) + rest_;
+}
+
+bool ClassFolders::heldByAnother(const QString& login) const
+{
+    const struct passwd* account = getpwnam(login.toLocal8Bit().constData());
+    struct stat folder = {};
+    return account && !root_.isEmpty() &&
+           ::lstat(QFile::encodeName(QDir(root_).filePath(login)).constData(), &folder) == 0 &&
+           folder.st_uid != account->pw_uid;
 }
 
 QString accountName(const QString& login)

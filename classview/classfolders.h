@@ -22,6 +22,11 @@ public:
     // whole folder of the pattern.
     QString root() const { return root_; }
     QString folderOf(const QString& login) const;
+    // Whether the login's folder under the root belongs to another account
+    // than the login's own: a child may make a folder in another's name
+    // before that one first plays, and it is no record of that child. False
+    // for a login with no account on this system.
+    bool heldByAnother(const QString& login) const;
 
 private:
     QString root_;

@@ -84,6 +84,12 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
                                  .arg(QDir::toNativeSeparators(root));
     snapshot.changed = listed.first()->size() != known.size();
     for (const QString& login : *listed.first()) {
+        if (classFolders.heldByAnother(login)) {
+            snapshot.problems << ClassFolders::tr("%1 es de otra cuenta, no de %2: se deja de lado")
+                                     .arg(QDir::toNativeSeparators(classFolders.folderOf(login)),
+                                          login);
+            continue;
+        }
         const QString folder = classFolders.folderOf(login);
         Folder& now = result.folders[login];
         now.signature = signatureOf(folder);

@@ -73,6 +73,18 @@
         <source>%1 no responde</source>
         <translation>%1 no respon</translation>
     </message>
+    <message>
+        <source>%1: no se puede leer; la cuenta tiene que estar en el grupo de la carpeta</source>
+        <translation>%1: no es pot llegir; el compte ha de ser al grup de la carpeta</translation>
+    </message>
+    <message>
+        <source>%1 no existe</source>
+        <translation>%1 no existeix</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 és d'un altre compte, no de %2: es deixa de banda</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTable</name>

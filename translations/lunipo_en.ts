@@ -5,7 +5,7 @@
     <name>classview::Booklet</name>
     <message>
         <source>Los dibujos de %1</source>
-        <translation>%1's drawings</translation>
+        <translation>%1&apos;s drawings</translation>
     </message>
     <message>
         <source>Ningún dibujo se puede leer</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>El nombre de un grupo va en una sola línea.</source>
-        <translation>A group's name goes on a single line.</translation>
+        <translation>A group&apos;s name goes on a single line.</translation>
     </message>
     <message>
         <source>«%1» no es un nombre de usuario.</source>
@@ -72,6 +72,18 @@
     <message>
         <source>%1 no responde</source>
         <translation>%1 does not answer</translation>
+    </message>
+    <message>
+        <source>%1: no se puede leer; la cuenta tiene que estar en el grupo de la carpeta</source>
+        <translation>%1: cannot be read; the account must be in the folder's group</translation>
+    </message>
+    <message>
+        <source>%1 no existe</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 belongs to another account, not to %2: passed over</translation>
     </message>
 </context>
 <context>
@@ -142,7 +154,7 @@
     </message>
     <message>
         <source>lunipo.conf no dice dónde están los registros de la clase (progreso=/carpeta/%u); pregunta a quien administra el aula.</source>
-        <translation>lunipo.conf does not say where the class's records are (progreso=/folder/%u); ask whoever looks after the classroom computers.</translation>
+        <translation>lunipo.conf does not say where the class&apos;s records are (progreso=/folder/%u); ask whoever looks after the classroom computers.</translation>
     </message>
     <message>
         <source>Hoy</source>
@@ -178,7 +190,7 @@
     </message>
     <message>
         <source>Los nombres de los niños, de un CSV de usuario y nombre</source>
-        <translation>The children's names, from a CSV of user and name</translation>
+        <translation>The children&apos;s names, from a CSV of user and name</translation>
     </message>
     <message>
         <source>Exportar la tabla…</source>
@@ -1187,7 +1199,7 @@
     </message>
     <message>
         <source>Solo los niños del GRUPO del profesorado.</source>
-        <translation>Only the children in the teachers' GROUP.</translation>
+        <translation>Only the children in the teachers&apos; GROUP.</translation>
     </message>
     <message>
         <source>GRUPO</source>

@@ -73,6 +73,18 @@
         <source>%1 no responde</source>
         <translation>%1 ez du erantzuten</translation>
     </message>
+    <message>
+        <source>%1: no se puede leer; la cuenta tiene que estar en el grupo de la carpeta</source>
+        <translation>%1: ezin da irakurri; kontuak karpetaren taldean egon behar du</translation>
+    </message>
+    <message>
+        <source>%1 no existe</source>
+        <translation>%1 ez da existitzen</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 beste kontu batena da, ez %2-(r)ena: alde batera uzten da</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTable</name>

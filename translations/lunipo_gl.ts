@@ -73,6 +73,18 @@
         <source>%1 no responde</source>
         <translation>%1 non responde</translation>
     </message>
+    <message>
+        <source>%1: no se puede leer; la cuenta tiene que estar en el grupo de la carpeta</source>
+        <translation>%1: non se pode ler; a conta ten que estar no grupo do cartafol</translation>
+    </message>
+    <message>
+        <source>%1 no existe</source>
+        <translation>%1 non existe</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 é doutra conta, non de %2: déixase de lado</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTable</name>

@@ -73,6 +73,18 @@
         <source>%1 no responde</source>
         <translation>%1 não responde</translation>
     </message>
+    <message>
+        <source>%1: no se puede leer; la cuenta tiene que estar en el grupo de la carpeta</source>
+        <translation>%1: não se pode ler; a conta tem de estar no grupo da pasta</translation>
+    </message>
+    <message>
+        <source>%1 no existe</source>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 é de outra conta, não de %2: fica de lado</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTable</name>

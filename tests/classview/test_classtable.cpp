@@ -3,6 +3,8 @@
 #include "classtable.h"
 #include "folderlister.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using classview::Child;
@@ -130,6 +132,18 @@ TEST(ClassFolders, AMissingRootIsToldNotShownAsAnEmptyClass)
     const auto snapshot = reading.readNow({});
     EXPECT_TRUE(snapshot.children.isEmpty());
     EXPECT_EQ(snapshot.problems, QStringList{"/nonexistent/lunipo no existe"});
+}
+
+TEST(ClassFolders, AFolderInAnotherAccountsNameIsPassedOverAndTold)
+{
+    QTemporaryDir share;
+    QDir().mkpath(share.filePath("nobody")); // made by whoever runs the tests
+    toolkit::FolderLister lister;
+    classview::ClassReading reading(classview::ClassFolders(share.filePath("%u")), lister);
+    const auto snapshot = reading.readNow({});
+    EXPECT_TRUE(snapshot.children.isEmpty());
+    ASSERT_EQ(snapshot.problems.size(), 1);
+    EXPECT_TRUE(snapshot.problems[0].contains("nobody"));
 }
 
 TEST(ClassFolders, NamesComeFromTheTeachersListInAnySpreadsheetsFormat)
