@@ -27,6 +27,7 @@ namespace classview {
 class ClassBook;
 class ClassTableModel;
 class DrawingShelf;
+class RecordArchive;
 struct Drawing;
 
 // lunipoclase's window: the class on the left, one row per child and a
@@ -104,7 +105,7 @@ private:
     QStringList chosenLogins() const;
     QString periodText() const;
     void fillYearsMenu();
-    QStringList logins() const;
+    RecordArchive pastYears() const;
     void tellDone(const std::optional<std::pair<int, QStringList>>& done,
                   const std::function<QString(int)>& went);
 

@@ -101,12 +101,17 @@ using Told = std::pair<int, QStringList>; // how many files went, what stayed an
 
 } // namespace
 
-QStringList ClassWindow::logins() const
+// Past school years of the class whose records are read now. What is put
+// away stays on the school's server, in the teachers' own folder: the
+// archive in "archivo", the trash in "papelera", where no child can look.
+RecordArchive ClassWindow::pastYears() const
 {
     QStringList logins;
     for (const Child& child : children_)
         logins << child.login;
-    return logins;
+    toolkit::Trash trash(QDir(book_->folder()).filePath(QStringLiteral("papelera")));
+    trash.useDesktopTrash = false;
+    return RecordArchive(folders_, logins, trash);
 }
 
 void ClassWindow::fillYearsMenu()
@@ -114,8 +119,7 @@ void ClassWindow::fillYearsMenu()
     QMenu* menu = pastYearsButton->menu();
     menu->clear();
     const auto found = within<std::pair<QList<int>, QStringList>>(
-        std::chrono::seconds(2),
-        [archive = RecordArchive(folders_, logins()), today = platform_.now().date()] {
+        std::chrono::seconds(2), [archive = pastYears(), today = platform_.now().date()] {
             QStringList problems;
             QList<int> years = archive.pastYears(today, &problems);
             return std::pair{years, problems};
@@ -157,19 +161,24 @@ void ClassWindow::tellDone(const std::optional<std::pair<int, QStringList>>& don
 
 void ClassWindow::archiveYear(int year)
 {
-    const QString folder = platform_.folderName(
-        tr("Dónde guardar los registros del curso %1-%2").arg(year).arg(year + 1));
-    if (folder.isEmpty())
+    const QString folder =
+        QDir(book_->folder()).filePath(QStringLiteral("archivo/%1-%2").arg(year).arg(year + 1));
+    if (platform_.messageBox(tr("¿Guardar los registros del curso %1-%2 de toda la clase en %3, "
+                                "que solo ve el profesorado, y llevarlos a la papelera?")
+                                 .arg(year)
+                                 .arg(year + 1)
+                                 .arg(QDir::toNativeSeparators(folder)),
+                             toolkit::vbYesNo) != toolkit::vbYes)
         return;
-    const auto done = within<Told>(Patience, [archive = RecordArchive(folders_, logins()), year,
-                                              folder, today = platform_.now().date()] {
-        QStringList problems;
-        const int moved = archive.archive(year, folder, today, &problems);
-        return Told{moved, problems};
-    });
+    const auto done = within<Told>(
+        Patience, [archive = pastYears(), year, folder, today = platform_.now().date()] {
+            QStringList problems;
+            const int moved = archive.archive(year, folder, today, &problems);
+            return Told{moved, problems};
+        });
     tellDone(done, [folder](int moved) {
         return tr("Se han guardado en %1 y llevado a la papelera %2 registros.")
-            .arg(folder, QString::number(moved));
+            .arg(QDir::toNativeSeparators(folder), QString::number(moved));
     });
 }
 
@@ -181,12 +190,12 @@ void ClassWindow::removeYear(int year)
                                  .arg(year + 1),
                              toolkit::vbYesNo) != toolkit::vbYes)
         return;
-    const auto done = within<Told>(Patience, [archive = RecordArchive(folders_, logins()), year,
-                                              today = platform_.now().date()] {
-        QStringList problems;
-        const int moved = archive.remove(year, today, &problems);
-        return Told{moved, problems};
-    });
+    const auto done =
+        within<Told>(Patience, [archive = pastYears(), year, today = platform_.now().date()] {
+            QStringList problems;
+            const int moved = archive.remove(year, today, &problems);
+            return Told{moved, problems};
+        });
     tellDone(done,
              [](int moved) { return tr("Se han llevado a la papelera %1 registros.").arg(moved); });
 }

@@ -1,5 +1,7 @@
 #include "recordarchive.h"
 
+#include "classbook.h"
+
 #include "newfile.h"
 #include "textfiles.h"
 
@@ -238,7 +240,11 @@ int RecordArchive::archive(int year, const QString& destination, const QDate& to
     if (found.isEmpty())
         return 0;
     const QString native = QDir::toNativeSeparators(destination);
-    if (isWithin(realPath(destination), realPath(folders_.root()))) {
+    // Anywhere among the records but the teachers' own folder, an archive
+    // would be taken for a child, or read again as this year's records.
+    const QString destinationPath = realPath(destination);
+    if (isWithin(destinationPath, realPath(folders_.root())) &&
+        !isWithin(destinationPath, realPath(ClassBook::folderFor(folders_.root())))) {
         if (problems)
             *problems
                 << tr("%1 está dentro de la carpeta de los registros: elige otra.").arg(native);

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
-        <translation>%1 és d'un altre compte, no de %2: es deixa de banda</translation>
+        <translation>%1 és d&apos;un altre compte, no de %2: es deixa de banda</translation>
     </message>
 </context>
 <context>
@@ -357,10 +357,6 @@
         <translation>El servidor dels registres no respon; el que no s’hagi portat continua al seu lloc.</translation>
     </message>
     <message>
-        <source>Dónde guardar los registros del curso %1-%2</source>
-        <translation>On desar els registres del curs %1-%2</translation>
-    </message>
-    <message>
         <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
         <translation>S’han desat a %1 i portat a la paperera %2 registres.</translation>
     </message>
@@ -371,6 +367,10 @@
     <message>
         <source>Se han llevado a la papelera %1 registros.</source>
         <translation>S’han portat a la paperera %1 registres.</translation>
+    </message>
+    <message>
+        <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
+        <translation>Vols desar els registres del curs %1-%2 de tota la classe a %3, que només veu el professorat, i portar-los a la paperera?</translation>
     </message>
 </context>
 <context>

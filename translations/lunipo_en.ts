@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>%1: no se puede leer; la cuenta tiene que estar en el grupo de la carpeta</source>
-        <translation>%1: cannot be read; the account must be in the folder's group</translation>
+        <translation>%1: cannot be read; the account must be in the folder&apos;s group</translation>
     </message>
     <message>
         <source>%1 no existe</source>
@@ -357,10 +357,6 @@
         <translation>The records server does not answer; whatever was not moved is still where it was.</translation>
     </message>
     <message>
-        <source>Dónde guardar los registros del curso %1-%2</source>
-        <translation>Where to save the records of the school year %1-%2</translation>
-    </message>
-    <message>
         <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
         <translation>%2 records were saved in %1 and moved to the wastebasket.</translation>
     </message>
@@ -371,6 +367,10 @@
     <message>
         <source>Se han llevado a la papelera %1 registros.</source>
         <translation>%1 records were moved to the wastebasket.</translation>
+    </message>
+    <message>
+        <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
+        <translation>Keep the %1-%2 school year's records of the whole class in %3, which only the teachers see, and move them to the wastebasket?</translation>
     </message>
 </context>
 <context>

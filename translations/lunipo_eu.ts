@@ -357,10 +357,6 @@
         <translation>Erregistroen zerbitzariak ez du erantzuten; eraman ez dena bere lekuan dago oraindik.</translation>
     </message>
     <message>
-        <source>Dónde guardar los registros del curso %1-%2</source>
-        <translation>Non gorde %1-%2 ikasturteko erregistroak</translation>
-    </message>
-    <message>
         <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
         <translation>%2 erregistro gorde dira hemen: %1, eta zakarrontzira eraman dira.</translation>
     </message>
@@ -371,6 +367,10 @@
     <message>
         <source>Se han llevado a la papelera %1 registros.</source>
         <translation>%1 erregistro eraman dira zakarrontzira.</translation>
+    </message>
+    <message>
+        <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
+        <translation>Ikasgela osoaren %1-%2 ikasturteko erregistroak %3 karpetan gorde, irakasleek bakarrik ikusten dutena, eta zakarrontzira eraman?</translation>
     </message>
 </context>
 <context>

@@ -357,10 +357,6 @@
         <translation>O servidor dos rexistros non responde; o que non se levase segue no seu sitio.</translation>
     </message>
     <message>
-        <source>Dónde guardar los registros del curso %1-%2</source>
-        <translation>Onde gardar os rexistros do curso %1-%2</translation>
-    </message>
-    <message>
         <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
         <translation>Gardáronse en %1 e leváronse ao lixo %2 rexistros.</translation>
     </message>
@@ -371,6 +367,10 @@
     <message>
         <source>Se han llevado a la papelera %1 registros.</source>
         <translation>Leváronse ao lixo %1 rexistros.</translation>
+    </message>
+    <message>
+        <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
+        <translation>Gardar os rexistros do curso %1-%2 de toda a clase en %3, que só ve o profesorado, e levalos ao lixo?</translation>
     </message>
 </context>
 <context>

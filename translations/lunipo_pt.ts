@@ -357,10 +357,6 @@
         <translation>O servidor dos registos não responde; o que não tiver sido levado continua no seu lugar.</translation>
     </message>
     <message>
-        <source>Dónde guardar los registros del curso %1-%2</source>
-        <translation>Onde guardar os registos do ano letivo %1-%2</translation>
-    </message>
-    <message>
         <source>Se han guardado en %1 y llevado a la papelera %2 registros.</source>
         <translation>Foram guardados em %1 e levados para o lixo %2 registos.</translation>
     </message>
@@ -371,6 +367,10 @@
     <message>
         <source>Se han llevado a la papelera %1 registros.</source>
         <translation>Foram levados para o lixo %1 registos.</translation>
+    </message>
+    <message>
+        <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
+        <translation>Guardar os registos do ano letivo %1-%2 de toda a turma em %3, que só os professores veem, e levá-los para o lixo?</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,23 @@ TEST_F(ClassWindowTest, GroupsAreSharedAndFilterTheTableAndItsExport)
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
+// A past school year is put away on the server, where only teachers look.
+TEST_F(ClassWindowTest, APastYearIsArchivedAndItsRecordsTrashedOnTheServer)
+{
+    record("pau", "aula1", {played("mar", 1, -400, 60)});
+    QFile::rename(share.filePath("progreso/pau/2026-12-aula1.txt"),
+                  share.filePath("progreso/pau/2025-10-aula1.txt"));
+    record("pau", "aula1", {played("mar", 1, 0, 60)});
+    auto window = open(lister);
+    platform.messageAnswers = {toolkit::vbYes};
+    window->archiveYear(2025);
+    const QString clase = share.filePath("progreso/.clase/");
+    EXPECT_TRUE(QFile::exists(clase + "archivo/2025-2026/pau/2025-10-aula1.txt"));
+    EXPECT_EQ(QDir(clase + "papelera").entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(QDir(share.filePath("progreso/pau")).entryList(QDir::Files),
+              QStringList{"2026-12-aula1.txt"});
+}
+
 TEST_F(ClassWindowTest, AServerThatHangsIsToldAndTheWindowGoesOn)
 {
     HungFolder hung(share.filePath("progreso"));

@@ -80,11 +80,6 @@ public:
         dialogs.append({title, filter, folder});
         return nextFileName();
     }
-    QString folderName(const QString& title, const QString& folder) override
-    {
-        dialogs.append({title, QString(), folder});
-        return nextFileName();
-    }
     int execDialog(QDialog& dialog) override;
     void setClipboardImage(const QImage& image) override
     {

@@ -45,9 +45,6 @@ public:
                                  const QString& folder = {}) = 0;
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& folder = {}) = 0;
-    // A folder dialog, which can make a new folder; the chosen folder, or an
-    // empty text on cancel.
-    virtual QString folderName(const QString& title, const QString& folder = {}) = 0;
 
     // Runs a window of the program modally, as the editor's theme library,
     // and returns its result (QDialog::Accepted or Rejected).

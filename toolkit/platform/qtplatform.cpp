@@ -108,11 +108,6 @@ QString QtPlatform::saveFileName(const QString& title, const QString& filter, co
     return QFileDialog::getSaveFileName(dialogParent(), title, folder, filter);
 }
 
-QString QtPlatform::folderName(const QString& title, const QString& folder)
-{
-    return QFileDialog::getExistingDirectory(dialogParent(), title, folder);
-}
-
 int QtPlatform::execDialog(QDialog& dialog)
 {
     return dialog.exec();

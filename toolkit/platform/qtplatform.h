@@ -27,7 +27,6 @@ public:
                          const QString& folder) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& folder) override;
-    QString folderName(const QString& title, const QString& folder) override;
     int execDialog(QDialog& dialog) override;
     void setClipboardImage(const QImage& image) override;
     QImage clipboardImage() override;
