@@ -106,6 +106,8 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
         snapshot.children << Child{login, now.name, now.played};
         snapshot.problems << now.problems;
     }
+    if (snapshot.changed)
+        snapshot.table = ClassTable(snapshot.children);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classfolders.h"
+#include "classtable.h"
 #include "errand.h"
 
 #include <QByteArray>
@@ -20,6 +21,9 @@ struct ClassSnapshot
     bool answered = true; // false when the records' folder did not answer
     bool changed = true;  // anything differs from the reading before
     QList<Child> children;
+    // The children's table, worked out off the window's thread when
+    // anything changed: a year of records takes a good part of a second.
+    ClassTable table;
     QStringList problems;
 };
 

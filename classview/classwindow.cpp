@@ -243,6 +243,7 @@ void ClassWindow::takeReading(const ClassSnapshot& snapshot)
     }
     if (snapshot.changed) {
         children_ = snapshot.children;
+        wholeClass_ = snapshot.table;
         showTable();
         drawingsDue_ = !chosenLogin_.isEmpty();
     }
@@ -257,7 +258,7 @@ const ClassTable& ClassWindow::table() const
 
 void ClassWindow::showTable()
 {
-    ClassTable table(children_);
+    ClassTable table = wholeClass_;
     const QSet<QString> members = group_.isEmpty() ? QSet<QString>() : book_->members(group_);
     // A group with nobody in it shows nobody, not the whole class.
     table.setFilter(group_.isEmpty() || !members.isEmpty() ? members : QSet<QString>{QString()},

@@ -122,6 +122,7 @@ private:
     bool toldHung_ = false;
 
     QList<Child> children_;
+    ClassTable wholeClass_; // of children_, before any filter
     QString group_;
     Period period_ = Period::Week;
     QString chosenLogin_;

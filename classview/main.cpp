@@ -113,12 +113,14 @@ int writeTable(int argc, char* argv[])
         tell(problem);
     if (!snapshot.answered)
         return 1;
-    QList<classview::Child> children = snapshot.children;
+    classview::ClassTable table = snapshot.table;
     // Not through the table's filter, for which no login at all means all.
-    if (members)
+    if (members) {
+        QList<classview::Child> children = snapshot.children;
         children.removeIf(
             [&](const classview::Child& child) { return !members->contains(child.login); });
-    classview::ClassTable table(children);
+        table = classview::ClassTable(children);
+    }
     table.setFilter({}, since);
     const QString out = parser.value(csv);
     if (out == QLatin1String("-")) {
