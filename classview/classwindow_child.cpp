@@ -151,17 +151,17 @@ void ClassWindow::openDrawing(int index)
         return;
     const Drawing& drawing = shown_.drawings[index];
     // Read off the window's thread, so a server that hangs now is told.
-    Errand<std::pair<QImage, QString>> loading;
-    loading.start([path = drawing.path] {
-        QString problem;
-        QImage image = loadDrawing(path, &problem);
-        return std::pair{image, problem};
-    });
-    if (!loading.waitFor(std::chrono::seconds(2))) {
+    const auto loaded =
+        within<std::pair<QImage, QString>>(std::chrono::seconds(2), [path = drawing.path] {
+            QString problem;
+            QImage image = loadDrawing(path, &problem);
+            return std::pair{image, problem};
+        });
+    if (!loaded) {
         platform_.messageBox(tr("El servidor de los dibujos no responde."), toolkit::vbOKOnly);
         return;
     }
-    const auto [image, problem] = *loading.take();
+    const auto& [image, problem] = *loaded;
     if (image.isNull()) {
         platform_.messageBox(problem.isEmpty() ? tr("No se puede abrir el dibujo.") : problem,
                              toolkit::vbOKOnly);
@@ -184,18 +184,18 @@ void ClassWindow::printDrawings()
         return;
     // The drawings are read again as the pages are made, off the window's
     // thread: a server that hangs is told, and the booklet left unwritten.
-    Errand<std::pair<bool, QStringList>> writing;
-    writing.start(
+    const auto done = within<std::pair<bool, QStringList>>(
+        std::chrono::seconds(60),
         [path, name = childTitle->text(), period = periodText(), drawings = shown_.drawings] {
             QStringList problems;
             const bool written = writeBookletPdf(path, name, period, drawings, &problems);
             return std::pair{written, problems};
         });
-    if (!writing.waitFor(std::chrono::seconds(60))) {
+    if (!done) {
         platform_.messageBox(tr("El servidor de los dibujos no responde."), toolkit::vbOKOnly);
         return;
     }
-    const auto [written, problems] = *writing.take();
+    const auto& [written, problems] = *done;
     if (!written)
         platform_.messageBox(tr("No se ha podido escribir %1.").arg(path), toolkit::vbOKOnly);
     tell(problems);

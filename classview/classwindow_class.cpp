@@ -85,18 +85,6 @@ void ClassWindow::exportTable()
 
 namespace {
 
-// Does `work` off the window's thread and waits for it `patience` at
-// most: a server that hangs is then told, not waited for.
-template <typename Result>
-std::optional<Result> within(std::chrono::milliseconds patience, std::function<Result()> work)
-{
-    Errand<Result> errand;
-    errand.start(std::move(work));
-    if (!errand.waitFor(patience))
-        return std::nullopt;
-    return errand.take();
-}
-
 using Told = std::pair<int, QStringList>; // how many files went, what stayed and why
 
 } // namespace
