@@ -6,11 +6,10 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <pwd.h>
-#include <sys/stat.h>
 
 namespace classview {
 
-ClassFolders::ClassFolders(QString pattern)
+ClassFolders::ClassFolders(QString pattern, Accounts accounts) : accounts_(std::move(accounts))
 {
     pattern = QDir::cleanPath(pattern);
     const qsizetype at = pattern.indexOf(QLatin1String("/%u"));
@@ -27,13 +26,9 @@ QString ClassFolders::folderOf(const QString& login) const
     return QDir(root_).filePath(login) + rest_;
 }
 
-bool ClassFolders::heldByAnother(const QString& login) const
+QString ClassFolders::refusal(const QString& login) const
 {
-    const struct passwd* account = getpwnam(login.toLocal8Bit().constData());
-    struct stat folder = {};
-    return account && !root_.isEmpty() &&
-           ::lstat(QFile::encodeName(QDir(root_).filePath(login)).constData(), &folder) == 0 &&
-           folder.st_uid != account->pw_uid;
+    return accounts_.refusal(login, QDir(root_).filePath(login));
 }
 
 QString accountName(const QString& login)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounts.h"
 #include "classtable.h"
 
 #include <QCoreApplication>
@@ -16,21 +17,20 @@ class ClassFolders
     Q_DECLARE_TR_FUNCTIONS(classview::ClassFolders)
 
 public:
-    explicit ClassFolders(QString pattern);
+    explicit ClassFolders(QString pattern, Accounts accounts = Accounts());
 
     // The folder whose subfolders are the logins; empty when "%u" is not a
     // whole folder of the pattern.
     QString root() const { return root_; }
     QString folderOf(const QString& login) const;
-    // Whether the login's folder under the root belongs to another account
-    // than the login's own: a child may make a folder in another's name
-    // before that one first plays, and it is no record of that child. False
-    // for a login with no account on this system.
-    bool heldByAnother(const QString& login) const;
+    // Why the folder of that name under the root is no child's records
+    // (Accounts::refusal()); empty when it is the login's own.
+    QString refusal(const QString& login) const;
 
 private:
     QString root_;
     QString rest_; // what follows the login in the path
+    Accounts accounts_;
 };
 
 // The full name of the account `login` on this system (its first comment

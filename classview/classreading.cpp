@@ -82,12 +82,10 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
                                                      "estar en el grupo de la carpeta")
                                   : ClassFolders::tr("%1 no existe"))
                                  .arg(QDir::toNativeSeparators(root));
-    snapshot.changed = listed.first()->size() != known.size();
+    snapshot.changed = false;
     for (const QString& login : *listed.first()) {
-        if (classFolders.heldByAnother(login)) {
-            snapshot.problems << ClassFolders::tr("%1 es de otra cuenta, no de %2: se deja de lado")
-                                     .arg(QDir::toNativeSeparators(classFolders.folderOf(login)),
-                                          login);
+        if (const QString refused = classFolders.refusal(login); !refused.isEmpty()) {
+            snapshot.problems << refused;
             continue;
         }
         const QString folder = classFolders.folderOf(login);
@@ -106,6 +104,9 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
         snapshot.children << Child{login, now.name, now.played};
         snapshot.problems << now.problems;
     }
+    // A child whose folder went, or a folder told and passed over, changes
+    // the class only when it changes who is in it.
+    snapshot.changed = snapshot.changed || result.folders.size() != known.size();
     if (snapshot.changed)
         snapshot.table = ClassTable(snapshot.children);
     return result;

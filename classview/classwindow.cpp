@@ -34,8 +34,10 @@ constexpr std::chrono::milliseconds Patience(2000);
 
 ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
                          toolkit::FolderLister& lister, QWidget* parent)
-    : QWidget(parent), platform_(platform), lister_(lister), folders_(places.records),
-      shelf_(std::make_unique<DrawingShelf>(places.drawings)), reading_(folders_, lister)
+    : QWidget(parent), platform_(platform), lister_(lister),
+      folders_(places.records, places.accounts),
+      shelf_(std::make_unique<DrawingShelf>(places.drawings, places.accounts)),
+      reading_(folders_, lister)
 {
     book_ = std::make_unique<ClassBook>(
         folders_.root().isEmpty() ? QString() : ClassBook::folderFor(folders_.root()), lister);

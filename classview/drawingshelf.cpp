@@ -79,7 +79,10 @@ void sortLatestFirst(QList<Drawing>& drawings)
 
 } // namespace
 
-DrawingShelf::DrawingShelf(QString pattern) : pattern_(QDir::cleanPath(pattern.trimmed())) {}
+DrawingShelf::DrawingShelf(QString pattern, Accounts accounts)
+    : pattern_(QDir::cleanPath(pattern.trimmed())), accounts_(std::move(accounts))
+{
+}
 
 QString DrawingShelf::folderOf(const QString& login) const
 {
@@ -90,6 +93,15 @@ QString DrawingShelf::folderOf(const QString& login) const
         return {};
     // As the player makes its own folder of the pattern.
     return QDir::cleanPath(QString(pattern_).replace(QLatin1String("%u"), login));
+}
+
+QString DrawingShelf::loginFolderOf(const QString& login) const
+{
+    const QString folder = folderOf(login);
+    if (folder.isEmpty())
+        return {};
+    const qsizetype at = pattern_.indexOf(QLatin1String("%u"));
+    return QDir::cleanPath(pattern_.left(at) + login);
 }
 
 QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QString& login,
@@ -103,6 +115,16 @@ QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QStri
     if (!listed.first()) {
         if (problems)
             *problems << tr("%1 no responde").arg(QDir::toNativeSeparators(folder));
+        return found;
+    }
+    if (listed.first()->isEmpty()) // no drawing yet, perhaps no folder either
+        return found;
+    // Another child may have made the folder in this one's name before this
+    // one first played, and filled it. Looked at once the share answered.
+    if (const QString refused = accounts_.refusal(login, loginFolderOf(login));
+        !refused.isEmpty()) {
+        if (problems)
+            *problems << refused;
         return found;
     }
     const QDir dir(folder);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accounts.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
@@ -29,7 +31,7 @@ class DrawingShelf
     Q_DECLARE_TR_FUNCTIONS(classview::DrawingShelf)
 
 public:
-    explicit DrawingShelf(QString pattern);
+    explicit DrawingShelf(QString pattern, Accounts accounts = Accounts());
 
     // The child's drawings folder; empty when the pattern has no "%u".
     QString folderOf(const QString& login) const;
@@ -38,14 +40,20 @@ public:
     // invalid), the latest first. What lies in the folder is learnt through
     // `lister` (toolkit::FolderLister::shared() in the programs), so a
     // folder that does not answer within its patience gives none and says
-    // so in `problems`. Links, FIFOs, devices, files larger than a drawing
-    // can be, unreadable files and files that are no picture are passed over
+    // so in `problems`. A folder in the child's name that is not the
+    // child's own (Accounts::refusal()) gives none, and is told. Links, FIFOs, devices, files
+    // larger than a drawing can be, unreadable files and files that are no picture are passed over
     // and told there too.
     QList<Drawing> drawings(toolkit::FolderLister& lister, const QString& login, const QDate& from,
                             QStringList* problems) const;
 
 private:
+    // The folder named by the login, the one a child makes: the pattern up
+    // to "%u".
+    QString loginFolderOf(const QString& login) const;
+
     QString pattern_;
+    Accounts accounts_;
 };
 
 // The drawing at `path`; a null image, and why in `problem`, when it is a

@@ -4,8 +4,10 @@
 #include "folderlister.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using classview::Child;
 using classview::ClassTable;
@@ -134,16 +136,34 @@ TEST(ClassFolders, AMissingRootIsToldNotShownAsAnEmptyClass)
     EXPECT_EQ(snapshot.problems, QStringList{"/nonexistent/lunipo no existe"});
 }
 
-TEST(ClassFolders, AFolderInAnotherAccountsNameIsPassedOverAndTold)
+// Any child may make a folder in any name: only an account's own counts,
+// and what is passed over is told without a control character a terminal
+// would obey.
+TEST(ClassFolders, OnlyAnAccountsOwnFolderIsAChild)
 {
     QTemporaryDir share;
-    QDir().mkpath(share.filePath("nobody")); // made by whoever runs the tests
+    const uid_t me = ::geteuid();
+    const classview::Accounts accounts([me](const QString& login) -> std::optional<uid_t> {
+        if (login == "ana" || login == "luis")
+            return me;
+        if (login == "pau")
+            return me + 1; // the folder is not his: another child made it
+        return std::nullopt;
+    });
+    for (const char* name : {"ana", "pau", "Marta", "=1+1", "@SUM(1+1)", "x\x1b]0;y\x07"})
+        QDir().mkpath(share.filePath(name));
+    QFile::link(share.filePath("ana"), share.filePath("luis"));
     toolkit::FolderLister lister;
-    classview::ClassReading reading(classview::ClassFolders(share.filePath("%u")), lister);
+    classview::ClassReading reading(classview::ClassFolders(share.filePath("%u"), accounts),
+                                    lister);
     const auto snapshot = reading.readNow({});
-    EXPECT_TRUE(snapshot.children.isEmpty());
-    ASSERT_EQ(snapshot.problems.size(), 1);
-    EXPECT_TRUE(snapshot.problems[0].contains("nobody"));
+    ASSERT_EQ(snapshot.children.size(), 1);
+    EXPECT_EQ(snapshot.children[0].login, "ana");
+    EXPECT_EQ(snapshot.problems.size(), 6) << snapshot.problems.join('\n').toStdString();
+    for (const QString& told : snapshot.problems)
+        EXPECT_FALSE(std::any_of(told.cbegin(), told.cend(), [](QChar c) {
+            return c.category() == QChar::Other_Control;
+        })) << told.toStdString();
 }
 
 TEST(ClassFolders, NamesComeFromTheTeachersListInAnySpreadsheetsFormat)

@@ -2,6 +2,7 @@
 #include "childrecord.h"
 #include "classwindow.h"
 #include "fakeplatform.h"
+#include "testaccounts.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -69,7 +70,8 @@ protected:
     {
         auto window = std::make_unique<ClassWindow>(
             platform,
-            ClassWindow::Places{share.filePath("progreso/%u"), share.filePath("dibujos/%u")},
+            ClassWindow::Places{share.filePath("progreso/%u"), share.filePath("dibujos/%u"),
+                                accountsOfThisUser()},
             through);
         window->settle();
         return window;
@@ -181,7 +183,8 @@ TEST_F(ClassWindowTest, AServerThatHangsIsToldAndTheWindowGoesOn)
 {
     HungFolder hung(share.filePath("progreso"));
     auto window = std::make_unique<ClassWindow>(
-        platform, ClassWindow::Places{share.filePath("progreso/%u"), {}}, hung.lister);
+        platform, ClassWindow::Places{share.filePath("progreso/%u"), {}, accountsOfThisUser()},
+        hung.lister);
     platform.advance(3000);
     window->settle();
     EXPECT_TRUE(window->status().contains("no responde")) << window->status().toStdString();

@@ -4,6 +4,7 @@
 #include "picturefiles.h"
 
 #include "../hungfolder.h"
+#include "testaccounts.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,7 +23,7 @@ const QDateTime Monday(QDate(2026, 12, 7), QTime(10, 0));
 struct Shelf : testing::Test
 {
     QTemporaryDir share;
-    DrawingShelf shelf{share.filePath("dibujos/%u")};
+    DrawingShelf shelf{share.filePath("dibujos/%u"), accountsOfThisUser()};
     QString folder = shelf.folderOf("ana");
     toolkit::FolderLister lister;
 
@@ -106,6 +107,19 @@ TEST_F(Shelf, ListsTheDrawingsOfThePeriodLatestFirst)
     }
     EXPECT_TRUE(DrawingShelf("/srv/dibujos").folderOf("ana").isEmpty());
     EXPECT_TRUE(shelf.folderOf("..").isEmpty());
+}
+
+// A classmate may make the folder in Ana's name before she first plays, and
+// fill it: what is there is none of hers.
+TEST_F(Shelf, AFolderInTheChildsNameThatIsNotHersShowsNothing)
+{
+    const classview::Accounts anaIsAnother(
+        [](const QString&) { return std::optional<uid_t>(::geteuid() + 1); });
+    const DrawingShelf squatted(share.filePath("dibujos/%u"), anaIsAnother);
+    QStringList problems;
+    EXPECT_TRUE(squatted.drawings(lister, "ana", {}, &problems).isEmpty());
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains("es de otra cuenta")) << problems[0].toStdString();
 }
 
 TEST_F(Shelf, AFolderThatDoesNotAnswerIsToldWithinThePatience)

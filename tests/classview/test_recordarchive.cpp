@@ -1,6 +1,7 @@
 #include "classreading.h"
 #include "folderlister.h"
 #include "recordarchive.h"
+#include "testaccounts.h"
 #include "textfiles.h"
 
 #include <QDir>
@@ -75,7 +76,7 @@ TEST_F(RecordArchiveTest, PastYearsLeaveOutThisYearAndWhatIsNoRecord)
 {
     toolkit::FolderLister lister;
     QStringList logins;
-    const classview::ClassFolders folders(root + "/%u");
+    const classview::ClassFolders folders(root + "/%u", accountsOfThisUser());
     for (const auto& child : classview::ClassReading(folders, lister).readNow({}).children)
         logins << child.login;
     EXPECT_EQ(logins, QStringList({"lucia", "pau"}));
