@@ -107,6 +107,19 @@ TEST(ChildRecord, DamagedAndHostileFilesArePassedOver)
     EXPECT_EQ(problems.size(), 4) << problems.join('\n').toStdString();
 }
 
+// A folder made in the child's name by another (here a link to that one's
+// own) never gets the child's record.
+TEST(ChildRecord, AFolderThatIsNotTheChildsGetsNoRecord)
+{
+    QTemporaryDir share;
+    QDir().mkpath(share.filePath("progreso/pau"));
+    QFile::link(share.filePath("progreso/pau"), share.filePath("progreso/lucia"));
+    ChildRecordWriter record(share.filePath("progreso/lucia"), "aula1", Monday);
+    play(record, "granja-1", 1, 0, 0, true);
+    EXPECT_FALSE(record.flush());
+    EXPECT_TRUE(QDir(share.filePath("progreso/pau")).isEmpty());
+}
+
 // A server that is away loses nothing: what could not be written goes with
 // the next change once it is back.
 TEST(ChildRecord, WhatCouldNotBeWrittenIsWrittenLater)

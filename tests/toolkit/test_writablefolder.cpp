@@ -99,6 +99,24 @@ TEST_F(WritableFolderTest, AChildsDrawingsFolderOpensToItsGroupOnly)
     EXPECT_EQ(made.st_mode & 0777, 0750u);
 }
 
+// Another child may make a folder in Ana's name before she first plays:
+// her drawings stay on this computer rather than go where that one looks.
+TEST_F(WritableFolderTest, AChildsFolderThatIsNotHersIsNotUsed)
+{
+    QDir().mkpath(path("srv/dibujos/luis"));
+    QFile::link(path("srv/dibujos/luis"), path("srv/dibujos/ana"));
+    QStringList taken = {path("srv/dibujos/ana")};
+    if (::geteuid() == 0) { // only root can give a folder away
+        QDir().mkpath(path("srv/dibujos/eva"));
+        ASSERT_EQ(::chown(QFile::encodeName(path("srv/dibujos/eva")).constData(), 65534, 65534), 0);
+        taken << path("srv/dibujos/eva");
+    }
+    for (const QString& folder : taken)
+        EXPECT_EQ(toolkit::drawingsFolder(path("app"), folder),
+                  writableFolder(path("app"), "dibujosrealizados"));
+    EXPECT_TRUE(QDir(path("srv/dibujos/luis")).isEmpty());
+}
+
 TEST_F(WritableFolderTest, TheProbeLeavesNothingBehind)
 {
     QDir().mkpath(path("app/actividades/animales"));

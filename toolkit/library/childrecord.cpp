@@ -1,6 +1,7 @@
 #include "childrecord.h"
 
 #include "newfile.h"
+#include "writablefolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -189,6 +190,15 @@ struct ChildRecordWriter::Shared
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadGroup | QFile::WriteGroup |
                                               QFile::ExeGroup);
+        }
+        // Another child may have made the folder in this one's name before
+        // this one first played: the teachers would read that one's record.
+        if (!isOwnFolder(folder)) {
+            if (!std::exchange(told, true))
+                tell(ChildRecordWriter::tr("%1 no es de esta cuenta: otra la hizo en su nombre. "
+                                           "No se escribe en ella el registro del niño.")
+                         .arg(QDir::toNativeSeparators(folder)));
+            return false;
         }
         const QString month = opened.toString(QStringLiteral("yyyy-MM"));
         const QString shared = dir.filePath(QStringLiteral("%1-%2.txt").arg(month, host));

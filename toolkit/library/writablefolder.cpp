@@ -2,10 +2,15 @@
 
 #include "folderlister.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <atomic>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace toolkit {
 
@@ -24,6 +29,13 @@ bool canWriteInto(const QString& folder)
         return false;
     QTemporaryFile probe(folder + QStringLiteral("/.lunipo-XXXXXX"));
     return probe.open(); // removed again when it goes out of scope
+}
+
+bool isOwnFolder(const QString& folder)
+{
+    struct stat status = {};
+    return ::lstat(QFile::encodeName(folder).constData(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == ::geteuid();
 }
 
 namespace {
@@ -52,6 +64,17 @@ bool drawingsFolderAnswers(const QString& configured)
         if (shared && !QFileInfo::exists(folder) && QDir().mkdir(folder))
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadGroup | QFile::ExeGroup);
+        if (shared && !isOwnFolder(folder)) {
+            static std::atomic_bool told = false;
+            if (!told.exchange(true))
+                std::fprintf(stderr, "lunipo: %s\n",
+                             qPrintable(QCoreApplication::translate(
+                                            "toolkit::drawingsFolder",
+                                            "%1 no es de esta cuenta: otra la hizo en su nombre. "
+                                            "Los dibujos se guardan en este ordenador.")
+                                            .arg(QDir::toNativeSeparators(folder))));
+            return QStringList{};
+        }
         const bool usable = shared && canWriteInto(folder);
         return usable ? QStringList{folder} : QStringList{};
     });

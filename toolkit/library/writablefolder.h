@@ -23,8 +23,14 @@ QString writableFolder(const QString& appFolder, const QString& name);
 // mount refuses everyone.
 bool canWriteInto(const QString& folder);
 
+// Whether `folder` is a folder of this account's own, not a link to one: in
+// a shared folder where every child may make one in any name, one made by
+// another child in this child's name is not where this child's work goes.
+bool isOwnFolder(const QString& folder);
+
 // Where the child's drawings go: `configured` (the lab's "dibujos") when it
-// is set and can be written, made when missing as long as the folder that
+// is set, this account's own (isOwnFolder(); the first time it is not, that
+// is told once on standard error) and can be written, made when missing as long as the folder that
 // holds it exists and it answers within 2 s; otherwise "dibujosrealizados"
 // as writableFolder finds it.
 // The folder holding it must exist so that, with the school's server not
