@@ -3,18 +3,23 @@
 # children and a teacher, the records' folder laid out by the package's own
 # example, each record written by the player's writer (recordprobe, from the
 # build tree) as its child, and the package's lunipoclase run as each one.
+# Then a child plants in the shared folders whatever a child with a shell
+# could, and the teacher's table, and the class window opened by classprobe
+# (from the build tree), must hold: within their budget, no made-up child,
+# each child's own drawings only.
 # Needs root for the accounts; anyone else is told it was skipped.
-#   packaging/check-progress-rights.sh lunipo_<version>_<arch>.deb [recordprobe]
+#   packaging/check-progress-rights.sh lunipo_<version>_<arch>.deb [recordprobe [classprobe]]
 set -euo pipefail
 deb=$(realpath "$1")
 probe=$(realpath "${2:-$(dirname "$0")/../build/tests/packaging/recordprobe}")
+classprobe=$(realpath "${3:-$(dirname "$probe")/classprobe}")
 if [ "$(id -u)" -ne 0 ]; then
     echo "check-progress-rights: skipped (needs root to make the test accounts)"
     exit 0
 fi
 
 id=lunipo$$
-group=${id}g teacher=${id}p childA=${id}a childB=${id}b
+group=${id}g teacher=${id}p childA=${id}a childB=${id}b childC=${id}c
 made=() tmp=$(mktemp -d)
 cleanup() {
     for account in "${made[@]}"; do userdel "$account" 2>/dev/null || true; done
@@ -28,8 +33,10 @@ chmod 755 "$tmp"
 dpkg-deb -x "$deb" "$tmp/deb"
 install -m 755 "$probe" "$tmp/recordprobe" # the build tree may be closed to them
 probe=$tmp/recordprobe
+install -m 755 "$classprobe" "$tmp/classprobe"
+classprobe=$tmp/classprobe
 groupadd "$group"
-for account in "$childA" "$childB" "$teacher"; do
+for account in "$childA" "$childB" "$childC" "$teacher"; do
     useradd -M -d "$tmp/home/$account" -s /usr/sbin/nologin "$account"
     made+=("$account")
     install -d -o "$account" -m 700 "$tmp/home/$account"
@@ -90,5 +97,63 @@ table=$(as "$childA" "$clase" --csv - 2>&1) || true
 ! grep -qF "$childB" <<<"$table" || fail "a child's table shows another child: $table"
 grep -qF "no se puede leer" <<<"$table" || fail "a child is not told the class is closed: $table"
 
+# Child A plants what a child with a shell could: pictures that are no
+# pictures, a FIFO among the records, folders in made-up names, a record of
+# 60 000 themes, and folders in the name of C, who has not played yet.
+cat >"$tmp/plant.sh" <<'EOF'
+own=$1 drawingB=$2 root=$3 fileA=$4 drawingA=$5 childA=$6 drawings=$7 childC=$8
+svg() {
+    printf '<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="64" height="48"><image xlink:href="%s" width="64" height="48"/></svg>' "$1"
+}
+svg "$own/self.png" >"$own/self.png"
+svg "$drawingB" >"$own/copia.png"
+mkfifo "$own/tubo" && svg "$own/tubo" >"$own/tubo.bmp"
+mkfifo "$root/$childA/2026-01-tubo.txt"
+for fake in Marta '=1+1' '@SUM(1+1)' "$(printf 'rojo\033[31m')"; do
+    mkdir "$root/$fake" && cp "$fileA" "$root/$fake/2026-12-aula.txt"
+done
+i=0
+while [ $i -lt 300 ]; do mkdir "$root/vacia$i" && i=$((i + 1)); done
+awk 'BEGIN { print "lunipo-registro 1"
+    for (i = 0; i < 60000; i++)
+        printf "2026-12-01T09:00:00Z\t2026-12-01T09:01:00Z\ttema-%06d\t1\tid\t0\t2147483647\t0\t\n", i % 59999
+    printf "2026-12-01T09:00:00Z\t-\t=HYPERLINK(\"http://x\")\t1\tid\t0\t0\t0\t\n" }' \
+    >"$root/$childA/2026-12-otro.txt"
+mkdir "$root/$childC" "$drawings/$childC"
+cp "$fileA" "$root/$childC/2026-12-aula.txt" && cp "$drawingA" "$drawings/$childC/dibujo.bmp"
+chmod 777 "$root/$childC" "$drawings/$childC"
+EOF
+as "$childA" sh "$tmp/plant.sh" "$drawings/$childA" "$drawingB" "$root" "$fileA" "$drawingA" \
+    "$childA" "$drawings" "$childC" || fail "$childA could not plant the hostile folders"
+# C, first playing now, finds folders in their name: the drawing stays on
+# the computer and no record goes where A would have it read.
+as "$childC" "$probe" granja "$started" 60 0 0 >/dev/null && fail "$childC wrote into A's folders"
+[ "$(ls "$drawings/$childC" "$root/$childC" | wc -l)" -eq 4 ] ||
+    fail "$childC wrote into the folders A made: $(ls "$drawings/$childC" "$root/$childC")"
+
+since() { echo $((($(date +%s%N) - $1) / 1000000)); }
+start=$(date +%s%N)
+table=$(as "$teacher" timeout 30 "$clase" --csv - 2>"$tmp/told") ||
+    fail "lunipoclase failed with the hostile children: $table $(cat "$tmp/told")"
+took=$(since "$start")
+[ "$took" -le 3000 ] || fail "lunipoclase --csv took $took ms with the hostile children"
+rows=$(tail -n +2 <<<"$table" | cut -d, -f2 | tr -d '\r' | sort | tr '\n' ' ')
+[ "$rows" = "$(printf '%s\n' "$childA" "$childB" | sort | tr '\n' ' ')" ] ||
+    fail "the table's children are '$rows'"
+! grep -q $'\033' <<<"$table$(cat "$tmp/told")" || fail "a control character reached the terminal"
+! tr ',' '\n' <<<"$table" | grep -q '^"\?[-=+@]' || fail "a cell of the table is a formula: $table"
+window=$(as "$teacher" timeout 30 "$classprobe" 2>/dev/null) || fail "the class window failed: $window"
+read -r _ opened peak <<<"$(head -n 1 <<<"$window")"
+{ [ "${opened:-99999}" -le 1000 ] && [ "${peak:-999999}" -le 204800 ]; } ||
+    fail "the class window opened in ${opened:-?} ms, taking ${peak:-?} kB"
+[ "$(grep '^child ' <<<"$window" | sort | tr '\n' ' ')" = \
+    "$(printf 'child %s\n' "$childA" "$childB" | sort | tr '\n' ' ')" ] ||
+    fail "the class window shows other children: $window"
+for drawing in "$childA $(basename "$drawingA")" "$childB $(basename "$drawingB")"; do
+    grep -qxF "drawing $drawing" <<<"$window" || fail "the window lacks the drawing $drawing: $window"
+done
+[ "$(grep -c '^drawing ' <<<"$window")" -eq 2 ] || fail "the window shows planted drawings: $window"
+
 [ "$problems" -eq 0 ] || { echo "check-progress-rights: FAILED ($problems)"; exit 1; }
-echo "check-progress-rights: each child's record and drawings are the child's and the teachers' only"
+echo "check-progress-rights: each child's record and drawings are the child's and the teachers' only,"
+echo "check-progress-rights: and what a child planted did not fool the teacher's view"
