@@ -47,20 +47,19 @@ ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
                  "(progreso=/carpeta/%u); pregunta a quien administra el aula.")});
         return;
     }
-    QStringList problems;
-    book_->reload(&problems);
     showGroups();
-    reading_.start(book_->names());
-    tell(problems);
+    reading_.start(*book_);
     ticker_ = platform_.startTicker(1000, [this] { lookAgain(); });
 }
 
-// A reading under way uses the lister: given a moment to end, it never
-// outlives it, unless the server hangs, and then the program is ending.
+// A reading or a job under way uses the lister: given a moment to end, it
+// never outlives it, unless the server hangs, and then the program is ending.
 ClassWindow::~ClassWindow()
 {
+    job_.cancel();
     reading_.waitFor(Patience);
     drawingsErrand_.waitFor(Patience);
+    job_.waitFor(Patience);
 }
 
 void ClassWindow::buildControls()
@@ -102,9 +101,9 @@ void ClassWindow::buildControls()
     pastYearsButton = new QToolButton;
     pastYearsButton->setObjectName(QStringLiteral("pastYearsButton"));
     pastYearsButton->setText(tr("Cursos pasados"));
-    pastYearsButton->setPopupMode(QToolButton::InstantPopup);
-    pastYearsButton->setMenu(new QMenu(pastYearsButton));
-    connect(pastYearsButton->menu(), &QMenu::aboutToShow, this, &ClassWindow::fillYearsMenu);
+    connect(pastYearsButton, &QToolButton::clicked, this, &ClassWindow::showPastYears);
+    pastYearsMenu = new QMenu(this);
+    pastYearsMenu->setObjectName(QStringLiteral("pastYearsMenu"));
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel(tr("Grupo:")));
@@ -182,9 +181,25 @@ void ClassWindow::buildControls()
     statusLine->setObjectName(QStringLiteral("statusLine"));
     statusLine->setWordWrap(true);
 
+    busyLine = new QLabel;
+    busyLine->setObjectName(QStringLiteral("busyLine"));
+    cancelJobButton = new QPushButton(tr("Cancelar"));
+    cancelJobButton->setObjectName(QStringLiteral("cancelJobButton"));
+    connect(cancelJobButton, &QPushButton::clicked, this, [this] {
+        job_.cancel();
+        showJob();
+    });
+    jobRow = new QWidget;
+    auto* jobLayout = new QHBoxLayout(jobRow);
+    jobLayout->setContentsMargins(0, 0, 0, 0);
+    jobLayout->addWidget(busyLine, 1);
+    jobLayout->addWidget(cancelJobButton);
+    jobRow->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(splitter, 1);
+    layout->addWidget(jobRow);
     layout->addWidget(statusLine);
     resize(1100, 700);
     showChild();
@@ -200,10 +215,7 @@ void ClassWindow::lookAgain()
             tell({});
         }
     } else if (++ticksSinceReading_ >= ReadEvery) {
-        QStringList problems;
-        book_->reload(&problems);
-        showGroups();
-        reading_.start(book_->names());
+        reading_.start(*book_);
     }
     if (drawingsErrand_.busy()) {
         if (auto found = drawingsErrand_.take())
@@ -211,6 +223,8 @@ void ClassWindow::lookAgain()
     } else if (drawingsDue_) {
         startDrawings();
     }
+    // Last: what a job does at its end may open a window of its own.
+    takeJob();
 }
 
 bool ClassWindow::settle()
@@ -227,6 +241,8 @@ bool ClassWindow::settle()
             settled = drawingsErrand_.waitFor(std::chrono::seconds(5)) && settled;
         if (auto found = drawingsErrand_.take())
             takeDrawings(std::move(*found));
+        settled = job_.waitFor(std::chrono::seconds(5)) && settled;
+        takeJob();
     }
     return settled;
 }
@@ -237,6 +253,10 @@ void ClassWindow::takeReading(const ClassSnapshot& snapshot)
     if (toldHung_ && snapshot.answered)
         toldHung_ = false;
     problems_ = snapshot.problems;
+    if (snapshot.book) {
+        *book_ = *snapshot.book;
+        showGroups();
+    }
     if (!snapshot.answered) {
         tell({});
         return;
@@ -355,6 +375,39 @@ void ClassWindow::tell(const QStringList& problems)
 QString ClassWindow::status() const
 {
     return statusLine->text();
+}
+
+bool ClassWindow::startJob(const QString& what, Job::Work work)
+{
+    if (!job_.start(what, std::move(work)))
+        return false;
+    showJob();
+    return true;
+}
+
+void ClassWindow::takeJob()
+{
+    if (auto done = job_.take()) {
+        showJob();
+        (*done)();
+    }
+}
+
+void ClassWindow::showJob()
+{
+    busyLine->setText(job_.what());
+    jobRow->setVisible(job_.busy());
+    enableActions();
+}
+
+// What would start another job waits for the one under way.
+void ClassWindow::enableActions()
+{
+    const bool idle = !job_.busy();
+    for (QWidget* action : std::initializer_list<QWidget*>{
+             addToGroupButton, removeFromGroupButton, namesButton, exportButton, pastYearsButton})
+        action->setEnabled(idle);
+    printDrawingsButton->setEnabled(idle && !shown_.drawings.isEmpty());
 }
 
 } // namespace classview
