@@ -29,6 +29,9 @@ namespace {
 constexpr int ReadEvery = 4;
 // A reading that takes longer than this is told as a server that hangs.
 constexpr std::chrono::milliseconds Patience(2000);
+// The rows a column's width is measured on: a table of many themes would
+// otherwise be measured cell by cell each time it changes.
+constexpr int MeasuredRows = 12;
 
 } // namespace
 
@@ -133,7 +136,12 @@ void ClassWindow::buildControls()
     classTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     classTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     classTable->verticalHeader()->hide();
-    classTable->setWordWrap(true);
+    // A cell is two lines of its own: rows of one height, never measured.
+    classTable->setWordWrap(false);
+    classTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    classTable->verticalHeader()->setDefaultSectionSize(
+        2 * classTable->fontMetrics().lineSpacing() + classTable->fontMetrics().height() / 2);
+    classTable->horizontalHeader()->setResizeContentsPrecision(MeasuredRows);
     connect(classTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
@@ -286,7 +294,6 @@ void ClassWindow::showTable()
     const QStringList chosen = chosenLogins();
     model_->show(table);
     classTable->resizeColumnsToContents();
-    classTable->resizeRowsToContents();
     // The children chosen before stay chosen.
     for (int row = 0; row < table.rowCount(); ++row)
         if (chosen.contains(table.child(row).login)) {
