@@ -63,6 +63,8 @@ public:
     ~ClassWindow() override;
 
     // --- What the teacher does --------------------------------------------
+    // Those that read or write on the server start the window's job and
+    // return at once; while a job runs they do nothing.
     void chooseGroup(const QString& group); // empty: the whole class
     void choosePeriod(Period period);
     void chooseChild(const QString& login);
