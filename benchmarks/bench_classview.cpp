@@ -1,10 +1,12 @@
 // The teacher's view of a class of 30 children with a school year of records
 // each (2,000 activities over ten months): reading it all from the share,
 // and choosing another group or period; a child's 200 drawings listed and
-// made into thumbnails.
+// made into thumbnails; the window with as many theme columns as it shows.
 
 #include "classreading.h"
+#include "classwindow.h"
 #include "drawingshelf.h"
+#include "fakeplatform.h"
 #include "folderlister.h"
 #include "picturefiles.h"
 
@@ -149,3 +151,75 @@ void BM_DrawingThumbnails(benchmark::State& state)
 BENCHMARK(BM_DrawingThumbnails)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// A class of 30 children who each played in 200 themes this week: the most
+// columns the table shows. What the window's own thread spends (the CPU
+// time column) on opening and on each change of period; the reading itself
+// runs on a worker.
+struct WideClass
+{
+    static constexpr int Themes = 200;
+    QTemporaryDir share;
+    classview::ClassFolders folders{share.filePath("progreso/%u")};
+    toolkit::FakePlatform platform;
+
+    WideClass()
+    {
+        platform.clock = QDateTime(QDate(2026, 12, 9), QTime(12, 0));
+        QDir().mkpath(share.filePath("progreso/.clase"));
+        for (int c = 0; c < Children; ++c) {
+            const QString folder = folders.folderOf(QStringLiteral("nino%1").arg(c));
+            QDir().mkpath(folder);
+            QList<toolkit::PlayedActivity> played;
+            for (int t = 0; t < Themes; ++t) {
+                toolkit::PlayedActivity a;
+                a.theme = QStringLiteral("tema de muchas palabras %1").arg(t);
+                a.activity = 1 + t % 20;
+                a.id = QString::number(t % 16, 16).repeated(8);
+                a.started = platform.clock.addSecs(-60 * (t + c));
+                a.finished = a.started.addSecs(45 + t);
+                played << a;
+            }
+            QFile file(QDir(folder).filePath(QStringLiteral("2026-12-aula1.txt")));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(toolkit::childrecord::format(played));
+        }
+    }
+
+    std::unique_ptr<classview::ClassWindow> open(toolkit::FolderLister& lister)
+    {
+        auto window = std::make_unique<classview::ClassWindow>(
+            platform, classview::ClassWindow::Places{folders.root() + "/%u", {}}, lister);
+        window->show();
+        window->settle();
+        return window;
+    }
+};
+
+WideClass& wideClass()
+{
+    static WideClass made;
+    return made;
+}
+
+void BM_WideClassOpens(benchmark::State& state)
+{
+    WideClass& wide = wideClass();
+    toolkit::FolderLister lister;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wide.open(lister)->table().rowCount());
+}
+BENCHMARK(BM_WideClassOpens)->Unit(benchmark::kMillisecond);
+
+void BM_WideClassChangesPeriod(benchmark::State& state)
+{
+    WideClass& wide = wideClass();
+    toolkit::FolderLister lister;
+    const auto window = wide.open(lister);
+    bool all = false;
+    for (auto _ : state) {
+        window->choosePeriod(all ? classview::Period::All : classview::Period::Week);
+        all = !all;
+    }
+}
+BENCHMARK(BM_WideClassChangesPeriod)->Unit(benchmark::kMillisecond);

@@ -85,15 +85,19 @@ QImage nextReadable(const QList<Drawing>& drawings, qsizetype& next, QStringList
     return {};
 }
 
-enum class Painted { Whole, NothingReadable, Failed };
+enum class Painted { Whole, NothingReadable, Failed, Stopped };
 
 Painted paint(QPagedPaintDevice& device, const QString& childName, const QString& periodText,
-              const QList<Drawing>& drawings, QStringList* problems)
+              const QList<Drawing>& drawings, QStringList* problems,
+              const std::atomic_bool* stop = nullptr)
 {
+    const auto stopped = [stop] { return stop && *stop; };
     // The first drawing is read before the cover is painted: a printer
     // given a cover and nothing else would waste the family's paper.
     qsizetype next = 0;
     QImage image = nextReadable(drawings, next, problems);
+    if (stopped())
+        return Painted::Stopped;
     if (image.isNull()) {
         if (problems)
             *problems << Booklet::tr("Ningún dibujo se puede leer");
@@ -105,6 +109,10 @@ Painted paint(QPagedPaintDevice& device, const QString& childName, const QString
     paintCover(painter, pageOf(device), childName, periodText);
     // One drawing in memory at a time, however many the child saved.
     for (; !image.isNull(); image = nextReadable(drawings, next, problems)) {
+        if (stopped()) {
+            painter.end();
+            return Painted::Stopped;
+        }
         if (!device.newPage()) {
             painter.end();
             return Painted::Failed;
@@ -137,7 +145,8 @@ bool paintDrawing(QPagedPaintDevice& device, const QImage& image, const QString&
 }
 
 bool writeBookletPdf(const QString& path, const QString& childName, const QString& periodText,
-                     const QList<Drawing>& drawings, QStringList* problems)
+                     const QList<Drawing>& drawings, QStringList* problems,
+                     const std::atomic_bool* stop)
 {
     // Written beside its name and renamed into place once whole: a full
     // disk or a failed drawing never leaves half a booklet.
@@ -150,12 +159,12 @@ bool writeBookletPdf(const QString& path, const QString& childName, const QStrin
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        painted = paint(writer, childName, periodText, drawings, problems);
+        painted = paint(writer, childName, periodText, drawings, problems, stop);
     }
-    if (painted == Painted::Whole && file.commit())
+    if (painted == Painted::Whole && !(stop && *stop) && file.commit())
         return true;
     file.cancelWriting();
-    if (problems && painted != Painted::NothingReadable)
+    if (problems && painted != Painted::NothingReadable && painted != Painted::Stopped)
         *problems << Booklet::tr("No se puede escribir %1").arg(QDir::toNativeSeparators(path));
     return false;
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 class QPagedPaintDevice;
 
@@ -33,8 +34,11 @@ bool paintDrawing(QPagedPaintDevice& device, const QImage& image, const QString&
 // The booklet of paintBooklet() as an A4 PDF at `path`, written whole or
 // not at all: nothing is left at `path` (and an earlier file of that name
 // stays as it was) when no drawing could be read or the file could not be
-// written, which `problems` then tells.
+// written, which `problems` then tells, nor when `stop` is set before it is
+// whole (it is looked at between drawings and just before the file is put
+// in place; a stop is not told).
 bool writeBookletPdf(const QString& path, const QString& childName, const QString& periodText,
-                     const QList<Drawing>& drawings, QStringList* problems);
+                     const QList<Drawing>& drawings, QStringList* problems,
+                     const std::atomic_bool* stop = nullptr);
 
 } // namespace classview

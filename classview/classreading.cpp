@@ -37,6 +37,19 @@ bool ClassReading::start(const QHash<QString, QString>& names)
     });
 }
 
+bool ClassReading::start(ClassBook book)
+{
+    return errand_.start([classFolders = classFolders_, &lister = lister_, book = std::move(book),
+                          known = known_]() mutable {
+        QStringList problems;
+        book.reload(&problems);
+        Result result = read(classFolders, lister, book.names(), std::move(known));
+        result.snapshot.problems = problems + result.snapshot.problems;
+        result.snapshot.book = std::move(book);
+        return result;
+    });
+}
+
 std::optional<ClassSnapshot> ClassReading::take()
 {
     auto result = errand_.take();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classbook.h"
 #include "classfolders.h"
 #include "classtable.h"
 #include "errand.h"
@@ -25,6 +26,9 @@ struct ClassSnapshot
     // anything changed: a year of records takes a good part of a second.
     ClassTable table;
     QStringList problems;
+    // The teachers' book as read with the records, when the reading was
+    // started with one.
+    std::optional<ClassBook> book;
 };
 
 // Reads the class's records over and over while the teacher looks at them,
@@ -39,6 +43,10 @@ public:
     // Starts a reading with these names for the children, unless one is
     // under way; false then.
     bool start(const QHash<QString, QString>& names);
+    // The same, with the names of `book` read again first on the worker,
+    // and the book as read then given back in the snapshot: the window
+    // never reads the teachers' folder itself.
+    bool start(ClassBook book);
     bool busy() const { return errand_.busy(); }
     std::chrono::milliseconds age() const { return errand_.age(); }
     // Gives up on a reading that hangs; the next start reads afresh.

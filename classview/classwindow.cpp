@@ -29,6 +29,9 @@ namespace {
 constexpr int ReadEvery = 4;
 // A reading that takes longer than this is told as a server that hangs.
 constexpr std::chrono::milliseconds Patience(2000);
+// The rows a column's width is measured on: a table of many themes would
+// otherwise be measured cell by cell each time it changes.
+constexpr int MeasuredRows = 12;
 
 } // namespace
 
@@ -49,20 +52,19 @@ ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
                  "(progreso=/carpeta/%u); pregunta a quien administra el aula.")});
         return;
     }
-    QStringList problems;
-    book_->reload(&problems);
     showGroups();
-    reading_.start(book_->names());
-    tell(problems);
+    reading_.start(*book_);
     ticker_ = platform_.startTicker(1000, [this] { lookAgain(); });
 }
 
-// A reading under way uses the lister: given a moment to end, it never
-// outlives it, unless the server hangs, and then the program is ending.
+// A reading or a job under way uses the lister: given a moment to end, it
+// never outlives it, unless the server hangs, and then the program is ending.
 ClassWindow::~ClassWindow()
 {
+    job_.cancel();
     reading_.waitFor(Patience);
     drawingsErrand_.waitFor(Patience);
+    job_.waitFor(Patience);
 }
 
 void ClassWindow::buildControls()
@@ -104,9 +106,9 @@ void ClassWindow::buildControls()
     pastYearsButton = new QToolButton;
     pastYearsButton->setObjectName(QStringLiteral("pastYearsButton"));
     pastYearsButton->setText(tr("Cursos pasados"));
-    pastYearsButton->setPopupMode(QToolButton::InstantPopup);
-    pastYearsButton->setMenu(new QMenu(pastYearsButton));
-    connect(pastYearsButton->menu(), &QMenu::aboutToShow, this, &ClassWindow::fillYearsMenu);
+    connect(pastYearsButton, &QToolButton::clicked, this, &ClassWindow::showPastYears);
+    pastYearsMenu = new QMenu(this);
+    pastYearsMenu->setObjectName(QStringLiteral("pastYearsMenu"));
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel(tr("Grupo:")));
@@ -136,7 +138,12 @@ void ClassWindow::buildControls()
     classTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     classTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     classTable->verticalHeader()->hide();
-    classTable->setWordWrap(true);
+    // A cell is two lines of its own: rows of one height, never measured.
+    classTable->setWordWrap(false);
+    classTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    classTable->verticalHeader()->setDefaultSectionSize(
+        2 * classTable->fontMetrics().lineSpacing() + classTable->fontMetrics().height() / 2);
+    classTable->horizontalHeader()->setResizeContentsPrecision(MeasuredRows);
     connect(classTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
@@ -184,9 +191,25 @@ void ClassWindow::buildControls()
     statusLine->setObjectName(QStringLiteral("statusLine"));
     statusLine->setWordWrap(true);
 
+    busyLine = new QLabel;
+    busyLine->setObjectName(QStringLiteral("busyLine"));
+    cancelJobButton = new QPushButton(tr("Cancelar"));
+    cancelJobButton->setObjectName(QStringLiteral("cancelJobButton"));
+    connect(cancelJobButton, &QPushButton::clicked, this, [this] {
+        job_.cancel();
+        showJob();
+    });
+    jobRow = new QWidget;
+    auto* jobLayout = new QHBoxLayout(jobRow);
+    jobLayout->setContentsMargins(0, 0, 0, 0);
+    jobLayout->addWidget(busyLine, 1);
+    jobLayout->addWidget(cancelJobButton);
+    jobRow->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(splitter, 1);
+    layout->addWidget(jobRow);
     layout->addWidget(statusLine);
     resize(1100, 700);
     showChild();
@@ -202,10 +225,7 @@ void ClassWindow::lookAgain()
             tell({});
         }
     } else if (++ticksSinceReading_ >= ReadEvery) {
-        QStringList problems;
-        book_->reload(&problems);
-        showGroups();
-        reading_.start(book_->names());
+        reading_.start(*book_);
     }
     if (drawingsErrand_.busy()) {
         if (auto found = drawingsErrand_.take())
@@ -213,6 +233,8 @@ void ClassWindow::lookAgain()
     } else if (drawingsDue_) {
         startDrawings();
     }
+    // Last: what a job does at its end may open a window of its own.
+    takeJob();
 }
 
 bool ClassWindow::settle()
@@ -229,6 +251,8 @@ bool ClassWindow::settle()
             settled = drawingsErrand_.waitFor(std::chrono::seconds(5)) && settled;
         if (auto found = drawingsErrand_.take())
             takeDrawings(std::move(*found));
+        settled = job_.waitFor(std::chrono::seconds(5)) && settled;
+        takeJob();
     }
     return settled;
 }
@@ -239,6 +263,10 @@ void ClassWindow::takeReading(const ClassSnapshot& snapshot)
     if (toldHung_ && snapshot.answered)
         toldHung_ = false;
     problems_ = snapshot.problems;
+    if (snapshot.book) {
+        *book_ = *snapshot.book;
+        showGroups();
+    }
     if (!snapshot.answered) {
         tell({});
         return;
@@ -268,7 +296,6 @@ void ClassWindow::showTable()
     const QStringList chosen = chosenLogins();
     model_->show(table);
     classTable->resizeColumnsToContents();
-    classTable->resizeRowsToContents();
     // The children chosen before stay chosen.
     for (int row = 0; row < table.rowCount(); ++row)
         if (chosen.contains(table.child(row).login)) {
@@ -357,6 +384,39 @@ void ClassWindow::tell(const QStringList& problems)
 QString ClassWindow::status() const
 {
     return statusLine->text();
+}
+
+bool ClassWindow::startJob(const QString& what, Job::Work work)
+{
+    if (!job_.start(what, std::move(work)))
+        return false;
+    showJob();
+    return true;
+}
+
+void ClassWindow::takeJob()
+{
+    if (auto done = job_.take()) {
+        showJob();
+        (*done)();
+    }
+}
+
+void ClassWindow::showJob()
+{
+    busyLine->setText(job_.what());
+    jobRow->setVisible(job_.busy());
+    enableActions();
+}
+
+// What would start another job waits for the one under way.
+void ClassWindow::enableActions()
+{
+    const bool idle = !job_.busy();
+    for (QWidget* action : std::initializer_list<QWidget*>{
+             addToGroupButton, removeFromGroupButton, namesButton, exportButton, pastYearsButton})
+        action->setEnabled(idle);
+    printDrawingsButton->setEnabled(idle && !shown_.drawings.isEmpty());
 }
 
 } // namespace classview

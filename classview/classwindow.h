@@ -2,6 +2,7 @@
 
 #include "classreading.h"
 #include "classtable.h"
+#include "job.h"
 #include "platform.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
@@ -36,6 +38,9 @@ struct Drawing;
 // teachers' groups and names are kept beside them, in the records' folder.
 // The class is read again every few seconds off the window's thread, so a
 // server that hangs is told in the status line and the window goes on.
+// What the teacher asks of the server (a booklet, an archive, a group
+// edit...) is a job of its own, off the window's thread too, told in a busy
+// line with a button to cancel it; one at a time.
 //
 // Split by concern: classwindow.cpp (controls, reading, the table),
 // classwindow_child.cpp (the chosen child and the drawings),
@@ -60,6 +65,8 @@ public:
     ~ClassWindow() override;
 
     // --- What the teacher does --------------------------------------------
+    // Those that read or write on the server start the window's job and
+    // return at once; while a job runs they do nothing.
     void chooseGroup(const QString& group); // empty: the whole class
     void choosePeriod(Period period);
     void chooseChild(const QString& login);
@@ -71,6 +78,8 @@ public:
     void exportTable();
     void openDrawing(int index);
     void printDrawings();
+    // Looks for the school years gone by and offers them in a menu.
+    void showPastYears();
     void archiveYear(int year);
     void removeYear(int year);
     // Takes in what the last reading found and starts the next when due;
@@ -84,7 +93,8 @@ public:
     QList<toolkit::PlayedActivity> shownActivities() const;
     QStringList shownDrawings() const; // file names, latest first
     QString status() const;
-    // For tests: waits for the readings under way and takes them in.
+    // For tests: waits for the readings and the job under way (and those
+    // cancelled, to their end) and takes them in.
     bool settle();
 
 private:
@@ -106,10 +116,24 @@ private:
     void tell(const QStringList& problems);
     QStringList chosenLogins() const;
     QString periodText() const;
-    void fillYearsMenu();
     RecordArchive pastYears() const;
-    void tellDone(const std::optional<std::pair<int, QStringList>>& done,
+    // Moves the records of a past year away as `move` does, as the
+    // window's job; tells how many went (as `went` says), every one that
+    // stayed, or that the server did not answer.
+    using MoveRecords = std::function<int(const RecordArchive& archive, QStringList* problems,
+                                          const std::atomic_bool* stop)>;
+    void moveYear(const QString& what, const MoveRecords& move,
                   const std::function<QString(int)>& went);
+    // Starts `work` as the window's job, told as `what`; false when a job
+    // is under way already.
+    bool startJob(const QString& what, Job::Work work);
+    void takeJob();
+    void showJob();
+    void enableActions();
+    // A group edit or an import of names, made on a copy of the book.
+    void editBook(const QString& what, std::function<bool(ClassBook&, QString*)> edit);
+    // Reads the class and the book again from now, whatever was under way.
+    void readAgain();
 
     toolkit::Platform& platform_;
     toolkit::FolderLister& lister_;
@@ -118,6 +142,7 @@ private:
     std::unique_ptr<DrawingShelf> shelf_;
     ClassReading reading_;
     Errand<ChildDrawings> drawingsErrand_;
+    Job job_;
     bool drawingsDue_ = false; // the child or the period changed while reading
     std::unique_ptr<toolkit::Platform::Ticker> ticker_;
     int ticksSinceReading_ = 0;
@@ -142,12 +167,16 @@ private:
     QPushButton* namesButton = nullptr;
     QPushButton* exportButton = nullptr;
     QToolButton* pastYearsButton = nullptr;
+    QMenu* pastYearsMenu = nullptr;
     QTableView* classTable = nullptr;
     QLabel* childTitle = nullptr;
     QTreeWidget* activityList = nullptr;
     QListWidget* drawingList = nullptr;
     QPushButton* printDrawingsButton = nullptr;
     QLabel* statusLine = nullptr;
+    QWidget* jobRow = nullptr; // shown while a job runs
+    QLabel* busyLine = nullptr;
+    QPushButton* cancelJobButton = nullptr;
 };
 
 } // namespace classview

@@ -3,6 +3,7 @@
 #include "classwindow.h"
 #include "drawingshelf.h"
 #include "drawingview.h"
+#include "folderlister.h"
 #include "language.h"
 
 #include <QDir>
@@ -67,7 +68,7 @@ void ClassWindow::showChild()
     }
     for (int column = 0; column < activityList->columnCount(); ++column)
         activityList->resizeColumnToContents(column);
-    printDrawingsButton->setEnabled(!shown_.drawings.isEmpty());
+    enableActions();
 }
 
 void ClassWindow::startDrawings()
@@ -125,7 +126,7 @@ void ClassWindow::takeDrawings(ChildDrawings found)
             item->setIcon(QIcon(QPixmap::fromImage(shown_.thumbnails[i])));
         item->setToolTip(shown_.drawings[i].fileName);
     }
-    printDrawingsButton->setEnabled(!shown_.drawings.isEmpty());
+    enableActions();
 }
 
 QStringList ClassWindow::shownDrawings() const
@@ -147,34 +148,36 @@ QString ClassWindow::periodText() const
 
 void ClassWindow::openDrawing(int index)
 {
-    if (index < 0 || index >= shown_.drawings.size())
+    if (job_.busy() || index < 0 || index >= shown_.drawings.size())
         return;
     const Drawing& drawing = shown_.drawings[index];
-    // Read off the window's thread, so a server that hangs now is told.
-    const auto loaded =
-        within<std::pair<QImage, QString>>(std::chrono::seconds(2), [path = drawing.path] {
-            QString problem;
-            QImage image = loadDrawing(path, &problem);
-            return std::pair{image, problem};
-        });
-    if (!loaded) {
-        platform_.messageBox(tr("El servidor de los dibujos no responde."), toolkit::vbOKOnly);
-        return;
-    }
-    const auto& [image, problem] = *loaded;
-    if (image.isNull()) {
-        platform_.messageBox(problem.isEmpty() ? tr("No se puede abrir el dibujo.") : problem,
-                             toolkit::vbOKOnly);
-        return;
-    }
-    DrawingView view(platform_, image,
-                     childTitle->text() + QStringLiteral(" · ") + captionOf(drawing), this);
-    platform_.execDialog(view);
+    const QString caption = childTitle->text() + QStringLiteral(" · ") + captionOf(drawing);
+    startJob(tr("Abriendo el dibujo…"),
+             [this, &lister = lister_, folder = shelf_->folderOf(chosenLogin_), path = drawing.path,
+              caption](const std::atomic_bool&) -> Job::Done {
+                 if (!lister.list({folder}).first())
+                     return [this] {
+                         platform_.messageBox(tr("El servidor de los dibujos no responde."),
+                                              toolkit::vbOKOnly);
+                     };
+                 QString problem;
+                 QImage image = loadDrawing(path, &problem);
+                 return [this, image, problem, caption] {
+                     if (image.isNull()) {
+                         platform_.messageBox(problem.isEmpty() ? tr("No se puede abrir el dibujo.")
+                                                                : problem,
+                                              toolkit::vbOKOnly);
+                         return;
+                     }
+                     DrawingView view(platform_, image, caption, this);
+                     platform_.execDialog(view);
+                 };
+             });
 }
 
 void ClassWindow::printDrawings()
 {
-    if (shown_.drawings.isEmpty())
+    if (job_.busy() || shown_.drawings.isEmpty())
         return;
     const QString path = platform_.saveFileName(
         tr("Imprimir los dibujos"), tr("Documento PDF (*.pdf)"),
@@ -182,23 +185,27 @@ void ClassWindow::printDrawings()
             .filePath(QStringLiteral("%1.pdf").arg(chosenLogin_)));
     if (path.isEmpty())
         return;
-    // The drawings are read again as the pages are made, off the window's
-    // thread: a server that hangs is told, and the booklet left unwritten.
-    const auto done = within<std::pair<bool, QStringList>>(
-        std::chrono::seconds(60),
-        [path, name = childTitle->text(), period = periodText(), drawings = shown_.drawings] {
-            QStringList problems;
-            const bool written = writeBookletPdf(path, name, period, drawings, &problems);
-            return std::pair{written, problems};
-        });
-    if (!done) {
-        platform_.messageBox(tr("El servidor de los dibujos no responde."), toolkit::vbOKOnly);
-        return;
-    }
-    const auto& [written, problems] = *done;
-    if (!written)
-        platform_.messageBox(tr("No se ha podido escribir %1.").arg(path), toolkit::vbOKOnly);
-    tell(problems);
+    // The drawings are read again as the pages are made: a server that
+    // does not answer is told, and the booklet left unwritten.
+    startJob(tr("Preparando los dibujos de %1 para imprimir…").arg(childTitle->text()),
+             [this, &lister = lister_, folder = shelf_->folderOf(chosenLogin_), path,
+              name = childTitle->text(), period = periodText(),
+              drawings = shown_.drawings](const std::atomic_bool& stop) -> Job::Done {
+                 if (!lister.list({folder}).first())
+                     return [this] {
+                         platform_.messageBox(tr("El servidor de los dibujos no responde."),
+                                              toolkit::vbOKOnly);
+                     };
+                 QStringList problems;
+                 const bool written =
+                     writeBookletPdf(path, name, period, drawings, &problems, &stop);
+                 return [this, path, written, problems] {
+                     if (!written)
+                         platform_.messageBox(tr("No se ha podido escribir %1.").arg(path),
+                                              toolkit::vbOKOnly);
+                     tell(problems);
+                 };
+             });
 }
 
 } // namespace classview

@@ -1,7 +1,9 @@
 #include "classbook.h"
 #include "classwindow.h"
+#include "folderlister.h"
 #include "newfile.h"
 #include "recordarchive.h"
+#include "share.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,81 +15,107 @@
 
 namespace classview {
 
-namespace {
+void ClassWindow::editBook(const QString& what, std::function<bool(ClassBook&, QString*)> edit)
+{
+    // The book is not shared with the job: it edits a copy, which the window
+    // takes in when it is done.
+    startJob(what,
+             [this, &lister = lister_, book = *book_,
+              edit = std::move(edit)](const std::atomic_bool& stop) mutable -> Job::Done {
+                 QString problem;
+                 if (!lister.list({book.folder()}).first())
+                     problem = toolkit::Share::notAnswering(book.folder());
+                 else if (stop)
+                     return [] {};
+                 else
+                     edit(book, &problem);
+                 return [this, book = std::move(book), problem] {
+                     *book_ = book;
+                     if (!problem.isEmpty())
+                         platform_.messageBox(problem, toolkit::vbOKOnly);
+                     showGroups();
+                     showTable();
+                     readAgain();
+                 };
+             });
+}
 
-// A whole school year's records may take a while to copy; longer than this
-// is a server that hangs.
-constexpr std::chrono::seconds Patience(60);
-
-} // namespace
+void ClassWindow::readAgain()
+{
+    reading_.abandon();
+    reading_.start(*book_);
+}
 
 void ClassWindow::addChosenToGroup(const QString& group)
 {
+    if (job_.busy())
+        return;
     const QStringList logins = chosenLogins();
     if (group.trimmed().isEmpty() || logins.isEmpty()) {
         platform_.messageBox(tr("Elige en la tabla a los niños y escribe el nombre del grupo."),
                              toolkit::vbOKOnly);
         return;
     }
-    QString problem;
-    if (!book_->addToGroup(group.trimmed(), logins, &problem))
-        platform_.messageBox(problem, toolkit::vbOKOnly);
-    showGroups();
+    editBook(tr("Guardando los grupos…"),
+             [group = group.trimmed(), logins](ClassBook& book, QString* problem) {
+                 return book.addToGroup(group, logins, problem);
+             });
 }
 
 void ClassWindow::removeChosenFromGroup()
 {
+    if (job_.busy())
+        return;
     const QStringList logins = chosenLogins();
     if (group_.isEmpty() || logins.isEmpty()) {
         platform_.messageBox(tr("Muestra un grupo y elige en la tabla a quién quitar de él."),
                              toolkit::vbOKOnly);
         return;
     }
-    QString problem;
-    if (!book_->removeFromGroup(group_, logins, &problem))
-        platform_.messageBox(problem, toolkit::vbOKOnly);
-    showGroups();
-    showTable();
+    editBook(tr("Guardando los grupos…"),
+             [group = group_, logins](ClassBook& book, QString* problem) {
+                 return book.removeFromGroup(group, logins, problem);
+             });
 }
 
 void ClassWindow::importNames()
 {
+    if (job_.busy())
+        return;
     const QString path =
         platform_.openFileName(tr("Los nombres de la clase"), tr("Tabla de nombres (*.csv *.txt)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    QString problem;
-    if (!file.open(QIODevice::ReadOnly))
-        problem = tr("No se puede leer %1.").arg(path);
-    else if (!book_->importNames(file.read(1024 * 1024), &problem) && problem.isEmpty())
-        problem = tr("No se han podido guardar los nombres.");
-    if (!problem.isEmpty()) {
-        platform_.messageBox(problem, toolkit::vbOKOnly);
-        return;
-    }
-    // Read again now, with the names.
-    reading_.abandon();
-    reading_.start(book_->names());
+    editBook(tr("Guardando los nombres…"), [path](ClassBook& book, QString* problem) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            *problem = tr("No se puede leer %1.").arg(path);
+        else if (!book.importNames(file.read(1024 * 1024), problem) && problem->isEmpty())
+            *problem = tr("No se han podido guardar los nombres.");
+        return problem->isEmpty();
+    });
 }
 
 void ClassWindow::exportTable()
 {
+    if (job_.busy())
+        return;
     const QString path = platform_.saveFileName(
         tr("Exportar la tabla de la clase"), tr("Tabla CSV (*.csv)"),
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(tr("clase.csv")));
     if (path.isEmpty())
         return;
-    if (!toolkit::writeFile(path, table().csv()))
-        platform_.messageBox(tr("No se ha podido escribir %1.").arg(path), toolkit::vbOKOnly);
+    startJob(tr("Exportando la tabla…"),
+             [this, path, table = table()](const std::atomic_bool&) -> Job::Done {
+                 const bool written = toolkit::writeFile(path, table.csv());
+                 return [this, path, written] {
+                     if (!written)
+                         platform_.messageBox(tr("No se ha podido escribir %1.").arg(path),
+                                              toolkit::vbOKOnly);
+                 };
+             });
 }
-
-namespace {
-
-using Told = std::pair<int, QStringList>; // how many files went, what stayed and why
-
-} // namespace
 
 // Past school years of the class whose records are read now. What is put
 // away stays on the school's server, in the teachers' own folder: the
@@ -102,55 +130,71 @@ RecordArchive ClassWindow::pastYears() const
     return RecordArchive(folders_, logins, trash);
 }
 
-void ClassWindow::fillYearsMenu()
+void ClassWindow::showPastYears()
 {
-    QMenu* menu = pastYearsButton->menu();
-    menu->clear();
-    const auto found = within<std::pair<QList<int>, QStringList>>(
-        std::chrono::seconds(2), [archive = pastYears(), today = platform_.now().date()] {
-            QStringList problems;
-            QList<int> years = archive.pastYears(today, &problems);
-            return std::pair{years, problems};
-        });
-    if (!found) {
-        menu->addAction(tr("El servidor de los registros no responde"))->setEnabled(false);
+    if (job_.busy() || folders_.root().isEmpty())
         return;
-    }
-    const auto& [years, problems] = *found;
-    tell(problems);
-    if (years.isEmpty())
-        menu->addAction(tr("No hay registros de cursos pasados"))->setEnabled(false);
-    for (const int year : years) {
-        const QString name = QStringLiteral("%1-%2").arg(year).arg(year + 1);
-        connect(menu->addAction(tr("Archivar el curso %1…").arg(name)), &QAction::triggered, this,
-                [this, year] { archiveYear(year); });
-        connect(menu->addAction(tr("Llevar el curso %1 a la papelera…").arg(name)),
-                &QAction::triggered, this, [this, year] { removeYear(year); });
-    }
+    startJob(tr("Buscando los cursos pasados…"),
+             [this, &lister = lister_, root = folders_.root(), archive = pastYears(),
+              today = platform_.now().date()](const std::atomic_bool&) -> Job::Done {
+                 const bool answered = lister.list({root}).first().has_value();
+                 QStringList problems;
+                 const QList<int> years =
+                     answered ? archive.pastYears(today, &problems) : QList<int>();
+                 return [this, answered, years, problems] {
+                     tell(problems);
+                     pastYearsMenu->clear();
+                     if (!answered)
+                         pastYearsMenu->addAction(tr("El servidor de los registros no responde"))
+                             ->setEnabled(false);
+                     else if (years.isEmpty())
+                         pastYearsMenu->addAction(tr("No hay registros de cursos pasados"))
+                             ->setEnabled(false);
+                     for (const int year : years) {
+                         const QString name = QStringLiteral("%1-%2").arg(year).arg(year + 1);
+                         connect(pastYearsMenu->addAction(tr("Archivar el curso %1…").arg(name)),
+                                 &QAction::triggered, this, [this, year] { archiveYear(year); });
+                         connect(pastYearsMenu->addAction(
+                                     tr("Llevar el curso %1 a la papelera…").arg(name)),
+                                 &QAction::triggered, this, [this, year] { removeYear(year); });
+                     }
+                     pastYearsMenu->popup(
+                         pastYearsButton->mapToGlobal(QPoint(0, pastYearsButton->height())));
+                 };
+             });
 }
 
-// Tells how many records went, every one that stayed, or that the server
-// did not answer; `went` says how many went.
-void ClassWindow::tellDone(const std::optional<std::pair<int, QStringList>>& done,
+void ClassWindow::moveYear(const QString& what, const MoveRecords& move,
                            const std::function<QString(int)>& went)
 {
-    if (!done) {
-        platform_.messageBox(tr("El servidor de los registros no responde; lo que no se haya "
-                                "llevado sigue en su sitio."),
+    startJob(what,
+             [this, &lister = lister_, root = folders_.root(), archive = pastYears(), move,
+              went](const std::atomic_bool& stop) -> Job::Done {
+                 if (!lister.list({root}).first())
+                     return [this] {
+                         platform_.messageBox(
+                             tr("El servidor de los registros no responde; lo que no se "
+                                "haya llevado sigue en su sitio."),
                              toolkit::vbOKOnly);
-        return;
-    }
-    const auto& [moved, problems] = *done;
-    platform_.messageBox(went(moved) + (problems.isEmpty()
-                                            ? QString()
-                                            : QStringLiteral("\n\n") + problems.join('\n')),
-                         toolkit::vbOKOnly);
+                     };
+                 QStringList problems;
+                 const int moved = move(archive, &problems, &stop);
+                 return [this, moved, problems, went] {
+                     platform_.messageBox(went(moved) +
+                                              (problems.isEmpty()
+                                                   ? QString()
+                                                   : QStringLiteral("\n\n") + problems.join('\n')),
+                                          toolkit::vbOKOnly);
+                 };
+             });
 }
 
 void ClassWindow::archiveYear(int year)
 {
-    const QString folder =
-        QDir(book_->folder()).filePath(QStringLiteral("archivo/%1-%2").arg(year).arg(year + 1));
+    if (job_.busy())
+        return;
+    const QString name = QStringLiteral("%1-%2").arg(year).arg(year + 1);
+    const QString folder = QDir(book_->folder()).filePath(QStringLiteral("archivo/") + name);
     if (platform_.messageBox(tr("¿Guardar los registros del curso %1-%2 de toda la clase en %3, "
                                 "que solo ve el profesorado, y llevarlos a la papelera?")
                                  .arg(year)
@@ -158,34 +202,35 @@ void ClassWindow::archiveYear(int year)
                                  .arg(QDir::toNativeSeparators(folder)),
                              toolkit::vbYesNo) != toolkit::vbYes)
         return;
-    const auto done = within<Told>(
-        Patience, [archive = pastYears(), year, folder, today = platform_.now().date()] {
-            QStringList problems;
-            const int moved = archive.archive(year, folder, today, &problems);
-            return Told{moved, problems};
+    moveYear(
+        tr("Archivando el curso %1…").arg(name),
+        [year, folder, today = platform_.now().date()](
+            const RecordArchive& archive, QStringList* problems, const std::atomic_bool* stop) {
+            return archive.archive(year, folder, today, problems, stop);
+        },
+        [folder](int moved) {
+            return tr("Se han guardado en %1 y llevado a la papelera %2 registros.")
+                .arg(QDir::toNativeSeparators(folder), QString::number(moved));
         });
-    tellDone(done, [folder](int moved) {
-        return tr("Se han guardado en %1 y llevado a la papelera %2 registros.")
-            .arg(QDir::toNativeSeparators(folder), QString::number(moved));
-    });
 }
 
 void ClassWindow::removeYear(int year)
 {
+    if (job_.busy())
+        return;
     if (platform_.messageBox(tr("¿Llevar a la papelera los registros del curso %1-%2 de toda "
                                 "la clase?")
                                  .arg(year)
                                  .arg(year + 1),
                              toolkit::vbYesNo) != toolkit::vbYes)
         return;
-    const auto done =
-        within<Told>(Patience, [archive = pastYears(), year, today = platform_.now().date()] {
-            QStringList problems;
-            const int moved = archive.remove(year, today, &problems);
-            return Told{moved, problems};
-        });
-    tellDone(done,
-             [](int moved) { return tr("Se han llevado a la papelera %1 registros.").arg(moved); });
+    moveYear(
+        tr("Llevando el curso %1-%2 a la papelera…").arg(year).arg(year + 1),
+        [year, today = platform_.now().date()](const RecordArchive& archive, QStringList* problems,
+                                               const std::atomic_bool* stop) {
+            return archive.remove(year, today, problems, stop);
+        },
+        [](int moved) { return tr("Se han llevado a la papelera %1 registros.").arg(moved); });
 }
 
 } // namespace classview

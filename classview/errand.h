@@ -89,17 +89,4 @@ private:
     std::shared_ptr<State> state_;
 };
 
-// Does `work` on a thread of its own and waits for it `patience` at most,
-// for what a person has just asked for: a server that hangs is then told,
-// not waited for.
-template <typename Result>
-std::optional<Result> within(std::chrono::milliseconds patience, std::function<Result()> work)
-{
-    Errand<Result> errand;
-    errand.start(std::move(work));
-    if (!errand.waitFor(patience))
-        return std::nullopt;
-    return errand.take();
-}
-
 } // namespace classview

@@ -234,7 +234,7 @@ bool RecordArchive::copy(const Record& record, const QString& destination,
 }
 
 int RecordArchive::archive(int year, const QString& destination, const QDate& today,
-                           QStringList* problems) const
+                           QStringList* problems, const std::atomic_bool* stop) const
 {
     const QList<Record> found = recordsOf(year, today, problems);
     if (found.isEmpty())
@@ -256,18 +256,25 @@ int RecordArchive::archive(int year, const QString& destination, const QDate& to
         return 0;
     }
     int went = 0;
-    for (const Record& record : found)
+    for (const Record& record : found) {
+        if (stop && *stop)
+            break;
         if (copy(record, destination, problems) && throwAway(record, true, problems))
             ++went;
+    }
     return went;
 }
 
-int RecordArchive::remove(int year, const QDate& today, QStringList* problems) const
+int RecordArchive::remove(int year, const QDate& today, QStringList* problems,
+                          const std::atomic_bool* stop) const
 {
     int went = 0;
-    for (const Record& record : recordsOf(year, today, problems))
+    for (const Record& record : recordsOf(year, today, problems)) {
+        if (stop && *stop)
+            break;
         if (throwAway(record, false, problems))
             ++went;
+    }
     return went;
 }
 

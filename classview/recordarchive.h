@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 namespace classview {
 
@@ -48,13 +49,16 @@ public:
     // archive started again); one with other contents is never replaced.
     // How many records went; each one that stayed is told in `problems`.
     // Nothing at all happens for the year of `today` or a later one, nor for
-    // a destination inside the records' root.
-    int archive(int year, const QString& destination, const QDate& today,
-                QStringList* problems) const;
+    // a destination inside the records' root. Once `stop` is set, no other
+    // record is begun (the one under way is finished); a stop is not told.
+    int archive(int year, const QString& destination, const QDate& today, QStringList* problems,
+                const std::atomic_bool* stop = nullptr) const;
 
     // Moves each record of `year` to the trash; how many went, each one that
     // stayed told. Nothing happens for the year of `today` or a later one.
-    int remove(int year, const QDate& today, QStringList* problems) const;
+    // `stop` as for archive().
+    int remove(int year, const QDate& today, QStringList* problems,
+               const std::atomic_bool* stop = nullptr) const;
 
 private:
     struct Record

@@ -1,15 +1,21 @@
+#include "../findcontrol.h"
 #include "../hungfolder.h"
 #include "childrecord.h"
 #include "classwindow.h"
 #include "fakeplatform.h"
+#include "newfile.h"
 #include "testaccounts.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <condition_variable>
 #include <gtest/gtest.h>
 
 using classview::ClassWindow;
@@ -135,6 +141,7 @@ TEST_F(ClassWindowTest, AChildsActivitiesDrawingsAndBooklet)
     const QString booklet = share.filePath("pau.pdf");
     platform.fileNameAnswers = {booklet};
     window->printDrawings();
+    window->settle();
     QFile pdf(booklet);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
@@ -148,6 +155,7 @@ TEST_F(ClassWindowTest, GroupsAreSharedAndFilterTheTableAndItsExport)
     EXPECT_EQ(window->findChild<QComboBox*>("groupFilter")->count(), 1); // the whole class
     chooseRows(*window, {"pau"});
     window->addChosenToGroup(" P4 A ");
+    window->settle();
     auto other = open(lister);
     EXPECT_EQ(other->shownGroups(), QStringList{"P4 A"});
     other->chooseGroup("P4 A");
@@ -156,6 +164,7 @@ TEST_F(ClassWindowTest, GroupsAreSharedAndFilterTheTableAndItsExport)
     const QString csv = share.filePath("clase.csv");
     platform.fileNameAnswers = {csv};
     other->exportTable();
+    other->settle();
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), other->table().csv());
@@ -172,6 +181,7 @@ TEST_F(ClassWindowTest, APastYearIsArchivedAndItsRecordsTrashedOnTheServer)
     auto window = open(lister);
     platform.messageAnswers = {toolkit::vbYes};
     window->archiveYear(2025);
+    window->settle();
     const QString clase = share.filePath("progreso/.clase/");
     EXPECT_TRUE(QFile::exists(clase + "archivo/2025-2026/pau/2025-10-aula1.txt"));
     EXPECT_EQ(QDir(clase + "papelera").entryList(QDir::Files).size(), 1);
@@ -190,4 +200,99 @@ TEST_F(ClassWindowTest, AServerThatHangsIsToldAndTheWindowGoesOn)
     EXPECT_TRUE(window->status().contains("no responde")) << window->status().toStdString();
     window->choosePeriod(classview::Period::All);
     EXPECT_EQ(window->table().rowCount(), 0);
+}
+
+namespace {
+
+// A server that answers only while the test lets it: what is asked of it
+// while it is shut waits until it opens.
+struct Gate
+{
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool shut = false;
+    toolkit::FolderLister lister{[this](const QString& folder) {
+                                     std::unique_lock lock(mutex);
+                                     opened.wait(lock, [this] { return !shut; });
+                                     return toolkit::FolderLister::read(folder);
+                                 },
+                                 std::chrono::seconds(30)};
+
+    void close(bool closed)
+    {
+        {
+            const std::lock_guard lock(mutex);
+            shut = closed;
+        }
+        opened.notify_all();
+    }
+    ~Gate() { close(false); }
+};
+
+} // namespace
+
+// Whatever the teacher asks of a server that does not answer, the window
+// goes on, tells what it does and lets it be cancelled: a cancelled job
+// leaves nothing done and tells nothing; one let be is taken in at its end.
+TEST_F(ClassWindowTest, AJobOnAServerThatHangsLeavesTheWindowFreeAndCanBeCancelled)
+{
+    const QString clase = share.filePath("progreso/.clase/");
+    const QString pastRecord = share.filePath("progreso/pau/2025-10-aula1.txt");
+    const QString pdf = share.filePath("pau.pdf");
+    toolkit::writeFile(share.filePath("nombres.csv"), "pau,Pau Gil\n");
+    const auto holds = [](const QString& path, const QByteArray& text) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(text);
+    };
+    using W = ClassWindow;
+    struct Case
+    {
+        const char* name;
+        const char* fileName; // what the teacher picks, if asked
+        std::function<void(W&)> start;
+        std::function<bool(W&)> done; // whether it was done, and taken in
+    };
+    const QList<Case> cases = {
+        {"booklet", "pau.pdf", &W::printDrawings, [&](W&) { return QFile::exists(pdf); }},
+        {"drawing", "", [](W& w) { w.openDrawing(0); },
+         [&](W&) { return !platform.modalWindows.isEmpty(); }},
+        {"archive", "", [](W& w) { w.archiveYear(2025); },
+         [&](W&) { return QFile::exists(clase + "archivo/2025-2026/pau/2025-10-aula1.txt"); }},
+        {"trash", "", [](W& w) { w.removeYear(2025); },
+         [&](W&) { return !QFile::exists(pastRecord); }},
+        {"group", "", [](W& w) { w.addChosenToGroup("P4 A"); },
+         [&](W& w) { return holds(clase + "grupos.csv", "P4 A") && !w.shownGroups().isEmpty(); }},
+        {"names", "nombres.csv", &W::importNames,
+         [&](W&) { return holds(clase + "nombres.csv", "Pau Gil"); }},
+        {"years", "", &W::showPastYears,
+         [](W& w) { return !findControl<QMenu>(w, "pastYearsMenu")->actions().isEmpty(); }},
+    };
+    for (const Case& job : cases) {
+        for (const bool cancel : {true, false}) {
+            SCOPED_TRACE(std::string(job.name) + (cancel ? " cancelled" : " let be"));
+            QFile::copy(share.filePath("progreso/pau/2026-12-aula1.txt"), pastRecord);
+            Gate gate;
+            auto window = open(gate.lister);
+            window->chooseChild("pau");
+            chooseRows(*window, {"pau"});
+            ASSERT_TRUE(window->settle());
+            platform.modalWindows.clear();
+            platform.messageAnswers = {toolkit::vbYes};
+            platform.fileNameAnswers = {share.filePath(job.fileName)};
+
+            gate.close(true);
+            job.start(*window);
+            const qsizetype asked = platform.messages.size();
+            EXPECT_TRUE(findControl<QLabel>(*window, "busyLine")->isVisibleTo(window.get()));
+            EXPECT_FALSE(findControl<QPushButton>(*window, "namesButton")->isEnabled());
+            if (cancel)
+                findControl<QPushButton>(*window, "cancelJobButton")->click();
+            EXPECT_EQ(findControl<QLabel>(*window, "busyLine")->isVisibleTo(window.get()), !cancel);
+            gate.close(false);
+            ASSERT_TRUE(window->settle());
+            EXPECT_EQ(job.done(*window), !cancel);
+            EXPECT_TRUE(!cancel || platform.messages.size() == asked); // nothing told
+            EXPECT_TRUE(findControl<QPushButton>(*window, "namesButton")->isEnabled());
+        }
+    }
 }
