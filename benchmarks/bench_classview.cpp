@@ -160,7 +160,7 @@ struct WideClass
 {
     static constexpr int Themes = 200;
     QTemporaryDir share;
-    classview::ClassFolders folders{share.filePath("progreso/%u")};
+    classview::ClassFolders folders{share.filePath("progreso/%u"), everyoneIsMe()};
     toolkit::FakePlatform platform;
 
     WideClass()
@@ -189,7 +189,8 @@ struct WideClass
     std::unique_ptr<classview::ClassWindow> open(toolkit::FolderLister& lister)
     {
         auto window = std::make_unique<classview::ClassWindow>(
-            platform, classview::ClassWindow::Places{folders.root() + "/%u", {}}, lister);
+            platform, classview::ClassWindow::Places{folders.root() + "/%u", {}, everyoneIsMe()},
+            lister);
         window->show();
         window->settle();
         return window;
