@@ -4,6 +4,7 @@
 #include "classtablemodel.h"
 #include "drawingshelf.h"
 #include "folderlister.h"
+#include "plaintext.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -150,8 +151,11 @@ void ClassWindow::buildControls()
                     chooseChild(model_->table().child(sorted_->mapToSource(current).row()).login);
             });
 
+    // The lines that show names and files a child may have chosen are never
+    // read as markup.
     childTitle = new QLabel;
     childTitle->setObjectName(QStringLiteral("childTitle"));
+    childTitle->setTextFormat(Qt::PlainText);
     QFont big = childTitle->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
@@ -190,9 +194,11 @@ void ClassWindow::buildControls()
     statusLine = new QLabel;
     statusLine->setObjectName(QStringLiteral("statusLine"));
     statusLine->setWordWrap(true);
+    statusLine->setTextFormat(Qt::PlainText);
 
     busyLine = new QLabel;
     busyLine->setObjectName(QStringLiteral("busyLine"));
+    busyLine->setTextFormat(Qt::PlainText);
     cancelJobButton = new QPushButton(tr("Cancelar"));
     cancelJobButton->setObjectName(QStringLiteral("cancelJobButton"));
     connect(cancelJobButton, &QPushButton::clicked, this, [this] {
@@ -378,7 +384,7 @@ void ClassWindow::tell(const QStringList& problems)
     if (lines.size() > shown)
         text += QLatin1Char('\n') + tr("y %1 avisos más").arg(lines.size() - shown);
     statusLine->setText(text);
-    statusLine->setToolTip(lines.join(QLatin1Char('\n')));
+    statusLine->setToolTip(plainToolTip(lines.join(QLatin1Char('\n'))));
 }
 
 QString ClassWindow::status() const

@@ -5,6 +5,7 @@
 #include "drawingview.h"
 #include "folderlister.h"
 #include "language.h"
+#include "plaintext.h"
 
 #include <QDir>
 #include <QLabel>
@@ -64,7 +65,7 @@ void ClassWindow::showChild()
         item->setText(6, !played.savedDrawing.isEmpty() ? tr("guardado")
                          : played.coloured              ? tr("coloreado, sin guardar")
                                                         : QString());
-        item->setToolTip(6, played.savedDrawing);
+        item->setToolTip(6, plainToolTip(played.savedDrawing));
     }
     for (int column = 0; column < activityList->columnCount(); ++column)
         activityList->resizeColumnToContents(column);
@@ -124,7 +125,7 @@ void ClassWindow::takeDrawings(ChildDrawings found)
             locale.toString(shown_.drawings[i].saved, QLocale::ShortFormat), drawingList);
         if (!shown_.thumbnails[i].isNull())
             item->setIcon(QIcon(QPixmap::fromImage(shown_.thumbnails[i])));
-        item->setToolTip(shown_.drawings[i].fileName);
+        item->setToolTip(plainToolTip(shown_.drawings[i].fileName));
     }
     enableActions();
 }

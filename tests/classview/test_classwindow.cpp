@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <condition_variable>
 #include <gtest/gtest.h>
 
@@ -295,4 +297,21 @@ TEST_F(ClassWindowTest, AJobOnAServerThatHangsLeavesTheWindowFreeAndCanBeCancell
             EXPECT_TRUE(findControl<QPushButton>(*window, "namesButton")->isEnabled());
         }
     }
+}
+
+// A drawing's name is the child's choice: it is shown as the text it is,
+// never as markup that would show a picture from any path.
+TEST_F(ClassWindowTest, WhatAChildNamedIsShownAsText)
+{
+    const QString name = "<img src=a.bmp>.bmp"; // a.bmp: the drawing beside it
+    QFile::copy(share.filePath("dibujos/pau/a.bmp"), share.filePath("dibujos/pau/" + name));
+    auto window = open(lister);
+    window->chooseChild("pau");
+    ASSERT_TRUE(window->settle());
+    const auto* drawings = window->findChild<QListWidget*>("drawingList");
+    ASSERT_EQ(drawings->count(), 3);
+    QTextDocument shown;
+    shown.setHtml(drawings->item(0)->toolTip());
+    EXPECT_EQ(shown.toPlainText(), name);
+    EXPECT_EQ(window->findChild<QLabel*>("statusLine")->textFormat(), Qt::PlainText);
 }

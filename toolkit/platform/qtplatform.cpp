@@ -86,6 +86,8 @@ int QtPlatform::messageBox(const QString& text, int style)
     // The buttons speak the programs' language, whatever translations of
     // Qt the system has.
     QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::NoButton, dialogParent());
+    // A message may name a file a child made: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if ((style & ~vbDefaultYes) == vbYesNo) {
         QPushButton* yes = box.addButton(QtPlatform::tr("Sí"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QtPlatform::tr("No"), QMessageBox::NoRole);
