@@ -138,14 +138,13 @@ QList<toolkit::PlayedActivity> ClassTable::activities(int row) const
 
 QByteArray ClassTable::csv() const
 {
-    QList<QByteArray> header = {csvField(tr("Nombre")), csvField(tr("Usuario"))};
+    QList<QByteArray> header = {csvCell(tr("Nombre")), csvCell(tr("Usuario"))};
     for (const QString& theme : themes_)
-        header << csvField(tr("%1: terminadas").arg(theme))
-               << csvField(tr("%1: intentos").arg(theme)) << csvField(tr("%1: minutos").arg(theme))
-               << csvField(tr("%1: pistas").arg(theme));
+        header << csvCell(tr("%1: terminadas").arg(theme)) << csvCell(tr("%1: intentos").arg(theme))
+               << csvCell(tr("%1: minutos").arg(theme)) << csvCell(tr("%1: pistas").arg(theme));
     QByteArray text = header.join(',') + "\r\n";
     for (int r = 0; r < rowCount(); ++r) {
-        QList<QByteArray> fields = {csvField(child(r).name), csvField(child(r).login)};
+        QList<QByteArray> fields = {csvCell(child(r).name), csvCell(child(r).login)};
         for (int t = 0; t < themes_.size(); ++t) {
             const ThemeFigures f = figures(r, t);
             fields << QByteArray::number(f.finished) << QByteArray::number(f.tries)

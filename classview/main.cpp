@@ -4,11 +4,13 @@
 #include "classbook.h"
 #include "classreading.h"
 #include "classwindow.h"
+#include "csvfields.h"
 #include "folderlister.h"
 #include "labsettings.h"
 #include "language.h"
 #include "newfile.h"
 #include "qtplatform.h"
+#include "textfiles.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,9 +22,12 @@
 
 namespace {
 
+// What is told may name a folder a child made: a terminal's escapes in it
+// never reach the teacher's terminal.
 void tell(const QString& text)
 {
-    std::fprintf(stderr, "lunipoclase: %s\n", qPrintable(text));
+    std::fprintf(stderr, "lunipoclase: %s\n",
+                 qPrintable(toolkit::withoutControlCharacters(text, QLatin1Char('?'))));
 }
 
 // lunipoclase --csv FILE ...: the table, and no display needed.
@@ -123,9 +128,14 @@ int writeTable(int argc, char* argv[])
     }
     table.setFilter({}, since);
     const QString out = parser.value(csv);
+    const QByteArray text = table.csv();
     if (out == QLatin1String("-")) {
-        std::fwrite(table.csv().constData(), 1, size_t(table.csv().size()), stdout);
-    } else if (!toolkit::writeFile(out, table.csv())) {
+        if (!classview::writeWhole(stdout, text)) {
+            tell(QCoreApplication::translate("lunipoclase",
+                                             "no se puede escribir la tabla en la salida"));
+            return 1;
+        }
+    } else if (!toolkit::writeFile(out, text)) {
         tell(QCoreApplication::translate("lunipoclase", "no se puede escribir %1").arg(out));
         return 1;
     }

@@ -1,6 +1,7 @@
 #include "classfolders.h"
 #include "classreading.h"
 #include "classtable.h"
+#include "csvfields.h"
 #include "folderlister.h"
 
 #include <QDir>
@@ -88,6 +89,28 @@ TEST(ClassTable, CsvQuotesNamesAndRoundsMinutes)
     ClassTable table({{"ana", "Ana \"la\" García, P4", {played("mar", 1, "a", 0, 89)}}});
     EXPECT_EQ(table.csv(), "Nombre,Usuario,mar: terminadas,mar: intentos,mar: minutos,"
                            "mar: pistas\r\n\"Ana \"\"la\"\" García, P4\",ana,1,1,1,0\r\n");
+}
+
+// A name a child chose is never a formula nor a terminal's escape in the
+// exported table; a write that fails is told.
+TEST(ClassTable, CsvCellsAreNeverFormulasNorControlCharacters)
+{
+    const struct
+    {
+        const char* text;
+        const char* cell;
+    } cases[] = {{"=1+1", "'=1+1"},         {"+34 600", "'+34 600"},   {"-2", "'-2"},
+                 {"@SUM(A1)", "'@SUM(A1)"}, {"\t=1", "' =1"},          {"\r@x", "' @x"},
+                 {"a\x1b[2Jb", "a [2Jb"},   {"Ana-María", "Ana-María"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(classview::csvCell(QString::fromUtf8(c.text)), QByteArray(c.cell)) << c.text;
+    const ClassTable table({{"=ana", "=Ana", {played("=mar", 1, "a", 0, 60)}}});
+    EXPECT_TRUE(table.csv().startsWith("Nombre,Usuario,'=mar: terminadas,"));
+    EXPECT_TRUE(table.csv().endsWith("\r\n'=Ana,'=ana,1,1,1,0\r\n"));
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    EXPECT_FALSE(classview::writeWhole(full, table.csv()));
+    std::fclose(full);
 }
 
 TEST(ClassTable, PeriodsStartOnMondayAndOnTheTermsFirstDay)
