@@ -2,6 +2,8 @@
 
 #include "childrecord.h"
 #include "folderlister.h"
+#include "share.h"
+#include "themelibrary.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -23,18 +25,29 @@ QByteArray signatureOf(const QString& folder)
     return signature;
 }
 
+LabThemes labThemes(const ThemePlaces& places, toolkit::FolderLister& lister)
+{
+    if (places.programFolder.isEmpty())
+        return std::nullopt;
+    const toolkit::ThemeLibrary library(places.programFolder,
+                                        toolkit::Share(places.shared, lister));
+    const auto names = library.themeNames();
+    return names ? LabThemes(QSet<QString>(names->cbegin(), names->cend())) : std::nullopt;
+}
+
 } // namespace
 
-ClassReading::ClassReading(ClassFolders folders, toolkit::FolderLister& lister)
-    : classFolders_(std::move(folders)), lister_(lister)
+ClassReading::ClassReading(ClassFolders folders, toolkit::FolderLister& lister, ThemePlaces themes)
+    : classFolders_(std::move(folders)), lister_(lister), themes_(std::move(themes))
 {
 }
 
 bool ClassReading::start(const QHash<QString, QString>& names)
 {
-    return errand_.start([classFolders = classFolders_, &lister = lister_, names, known = known_] {
-        return read(classFolders, lister, names, known);
-    });
+    return errand_.start(
+        [classFolders = classFolders_, &lister = lister_, themes = themes_, names, known = known_] {
+            return read(classFolders, lister, themes, names, known);
+        });
 }
 
 std::optional<ClassSnapshot> ClassReading::take()
@@ -43,21 +56,21 @@ std::optional<ClassSnapshot> ClassReading::take()
     if (!result)
         return std::nullopt;
     if (result->snapshot.answered)
-        known_ = std::move(result->folders);
+        known_ = std::move(result->known);
     return std::move(result->snapshot);
 }
 
 ClassSnapshot ClassReading::readNow(const QHash<QString, QString>& names)
 {
-    Result result = read(classFolders_, lister_, names, known_);
+    Result result = read(classFolders_, lister_, themes_, names, known_);
     if (result.snapshot.answered)
-        known_ = std::move(result.folders);
+        known_ = std::move(result.known);
     return result.snapshot;
 }
 
 ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
-                                        toolkit::FolderLister& lister,
-                                        const QHash<QString, QString>& names, Folders known)
+                                        toolkit::FolderLister& lister, const ThemePlaces& themes,
+                                        const QHash<QString, QString>& names, Known known)
 {
     Result result;
     ClassSnapshot& snapshot = result.snapshot;
@@ -82,7 +95,9 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
                                                      "estar en el grupo de la carpeta")
                                   : ClassFolders::tr("%1 no existe"))
                                  .arg(QDir::toNativeSeparators(root));
-    snapshot.changed = listed.first()->size() != known.size();
+    result.known.themes = labThemes(themes, lister);
+    snapshot.changed =
+        listed.first()->size() != known.folders.size() || result.known.themes != known.themes;
     for (const QString& login : *listed.first()) {
         if (classFolders.heldByAnother(login)) {
             snapshot.problems << ClassFolders::tr("%1 es de otra cuenta, no de %2: se deja de lado")
@@ -91,11 +106,11 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
             continue;
         }
         const QString folder = classFolders.folderOf(login);
-        Folder& now = result.folders[login];
+        Folder& now = result.known.folders[login];
         now.signature = signatureOf(folder);
         now.given = names.value(login);
-        const auto before = known.constFind(login);
-        if (before != known.cend() && before->signature == now.signature &&
+        const auto before = known.folders.constFind(login);
+        if (before != known.folders.cend() && before->signature == now.signature &&
             before->given == now.given) {
             now = *before;
         } else {
@@ -107,7 +122,7 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
         snapshot.problems << now.problems;
     }
     if (snapshot.changed)
-        snapshot.table = ClassTable(snapshot.children);
+        snapshot.table = ClassTable(snapshot.children, result.known.themes);
     return result;
 }
 

@@ -35,7 +35,8 @@ constexpr std::chrono::milliseconds Patience(2000);
 ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
                          toolkit::FolderLister& lister, QWidget* parent)
     : QWidget(parent), platform_(platform), lister_(lister), folders_(places.records),
-      shelf_(std::make_unique<DrawingShelf>(places.drawings)), reading_(folders_, lister)
+      shelf_(std::make_unique<DrawingShelf>(places.drawings)),
+      reading_(folders_, lister, places.themes)
 {
     book_ = std::make_unique<ClassBook>(
         folders_.root().isEmpty() ? QString() : ClassBook::folderFor(folders_.root()), lister);

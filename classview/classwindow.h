@@ -46,11 +46,13 @@ class ClassWindow : public QWidget
 
 public:
     // Where the lab keeps the records and the drawings: the values of
-    // "progreso" and "dibujos" as lunipo.conf writes them, "%u" and all.
+    // "progreso" and "dibujos" as lunipo.conf writes them, "%u" and all;
+    // and where the lab's themes are.
     struct Places
     {
         QString records;
         QString drawings;
+        ThemePlaces themes = {};
     };
 
     ClassWindow(toolkit::Platform& platform, const Places& places, toolkit::FolderLister& lister,

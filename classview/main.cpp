@@ -112,7 +112,9 @@ int writeTable(int argc, char* argv[])
         }
         members = book.members(parser.value(group));
     }
-    classview::ClassReading reading(folders, toolkit::FolderLister::shared());
+    const toolkit::LabSettings& lab = toolkit::LabSettings::current();
+    classview::ClassReading reading(folders, toolkit::FolderLister::shared(),
+                                    {QCoreApplication::applicationDirPath(), lab.themeFolders});
     const classview::ClassSnapshot snapshot = reading.readNow(known);
     for (const QString& problem : snapshot.problems)
         tell(problem);
@@ -124,7 +126,7 @@ int writeTable(int argc, char* argv[])
         QList<classview::Child> children = snapshot.children;
         children.removeIf(
             [&](const classview::Child& child) { return !members->contains(child.login); });
-        table = classview::ClassTable(children);
+        table = classview::ClassTable(children, table.labThemes());
     }
     table.setFilter({}, since);
     const QString out = parser.value(csv);
@@ -158,7 +160,10 @@ int main(int argc, char* argv[])
     toolkit::useLanguage(app, toolkit::sessionLanguage());
     toolkit::QtPlatform platform(QCoreApplication::translate("lunipoclase", "Lunipo · la clase"));
     const toolkit::LabSettings& lab = toolkit::LabSettings::current();
-    classview::ClassWindow window(platform, {lab.progressPattern, lab.drawingsPattern},
+    classview::ClassWindow window(platform,
+                                  {lab.progressPattern,
+                                   lab.drawingsPattern,
+                                   {QCoreApplication::applicationDirPath(), lab.themeFolders}},
                                   toolkit::FolderLister::shared());
     window.show();
     return app.exec();

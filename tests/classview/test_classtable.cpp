@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 using classview::Child;
 using classview::ClassTable;
@@ -111,6 +113,43 @@ TEST(ClassTable, CsvCellsAreNeverFormulasNorControlCharacters)
     ASSERT_NE(full, nullptr);
     EXPECT_FALSE(classview::writeWhole(full, table.csv()));
     std::fclose(full);
+}
+
+// Themes outside the lab's, and beyond the most columns those the fewest
+// children played, share one column; sums stop at the largest int.
+TEST(ClassTable, ThemesOutsideTheLabAndBeyondTheColumnsShareOneColumn)
+{
+    QList<PlayedActivity> many, tired;
+    for (int t = 0; t < 300; ++t)
+        many << played(QString("t%1").arg(t, 3, 10, QChar('0')), 1, "a", 0, 60);
+    for (int i = 0; i < 22'000; ++i)
+        tired << played("t000", 1, "a", 0, 60, 100'000);
+    ClassTable all({{"ana", "Ana", many}, {"pau", "Pau", {played("t299", 1, "a", 0, 60)}}});
+    ASSERT_EQ(all.themes().size(), ClassTable::MostThemes);
+    EXPECT_EQ(all.themes()[198], "t299");
+    EXPECT_EQ(all.themes()[199], "otros temas");
+    EXPECT_EQ(all.figures(0, 199).tries, 101);
+    const ClassTable lab({{"ana", "Ana", tired}, {"pau", "Pau", many}}, QSet<QString>{"t000"});
+    EXPECT_EQ(figures(lab).toStdString(), "t000 otros temas | Ana 1/22000/1320000/2147483647 "
+                                          "0/0/0/0 | Pau 1/1/60/0 299/299/17940/0");
+}
+
+// The lab's themes are listed with each reading.
+TEST(ClassReading, ANameAChildMadeUpIsNoThemeOfItsOwn)
+{
+    QTemporaryDir share;
+    QDir().mkpath(share.filePath("programa/actividades/mar"));
+    const classview::ClassFolders folders(share.filePath("progreso/%u"));
+    const QDir child(folders.folderOf(QString::fromLocal8Bit(getpwuid(getuid())->pw_name)));
+    QDir().mkpath(child.path());
+    QFile record(child.filePath("2026-12-aula1.txt"));
+    ASSERT_TRUE(record.open(QIODevice::WriteOnly));
+    record.write(toolkit::childrecord::format(
+        {played("mar", 1, "a", 0, 60), played("inventado", 1, "a", 0, 60)}));
+    record.close();
+    toolkit::FolderLister lister;
+    classview::ClassReading reading(folders, lister, {share.filePath("programa"), {}});
+    EXPECT_EQ(reading.readNow({}).table.themes(), QStringList({"mar", "otros temas"}));
 }
 
 TEST(ClassTable, PeriodsStartOnMondayAndOnTheTermsFirstDay)
