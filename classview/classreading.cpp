@@ -31,8 +31,12 @@ LabThemes labThemes(const ThemePlaces& places, toolkit::FolderLister& lister)
         return std::nullopt;
     const toolkit::ThemeLibrary library(places.programFolder,
                                         toolkit::Share(places.shared, lister));
+    // No theme anywhere is a lab set up otherwise than this program sees it,
+    // not a lab where every theme a child played is made up.
     const auto names = library.themeNames();
-    return names ? LabThemes(QSet<QString>(names->cbegin(), names->cend())) : std::nullopt;
+    if (!names || names->isEmpty())
+        return std::nullopt;
+    return QSet<QString>(names->cbegin(), names->cend());
 }
 
 } // namespace

@@ -17,8 +17,9 @@ namespace classview {
 
 // Where the lab's themes are, to tell them from names a child made up: the
 // program's folder (for its "actividades" and the system's) and the lab's
-// shared "temas" folders. Without a program folder no theme is known, and
-// any name a record gives may have a column of its own.
+// shared "temas" folders. Without a program folder, or when a shared folder
+// does not answer or no theme is found at all, no theme is known, and any
+// name a record gives may have a column of its own.
 struct ThemePlaces
 {
     QString programFolder;
