@@ -2,7 +2,8 @@
 // each (2,000 activities over ten months): reading it all from the share,
 // and choosing another group or period; a child's 200 drawings listed and
 // made into thumbnails; the window with as many theme columns as it shows.
-
+// A class where one child wrote a record of 3.6 MB with 60,000 made-up
+// themes and made 300 empty folders in made-up names.
 #include "classreading.h"
 #include "classwindow.h"
 #include "drawingshelf.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -103,6 +105,66 @@ void BM_ClassFilters(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ClassFilters)->Unit(benchmark::kMillisecond);
+
+// 25 children with a month of play in the lab's 40 themes, and one whose
+// record names 60,000 themes the lab never had.
+struct HostileClass
+{
+    static constexpr int Children = 25;
+    QTemporaryDir share;
+    // The 300 empty folders in made-up names are no account's.
+    classview::ClassFolders folders{
+        share.filePath("progreso/%u"), classview::Accounts([](const QString& login) {
+            return login.startsWith(QLatin1String("vacia")) ? std::nullopt
+                                                            : std::optional<uid_t>(::geteuid());
+        })};
+    classview::ThemePlaces themes{share.filePath("programa"), {}};
+
+    HostileClass()
+    {
+        for (int t = 0; t < 40; ++t)
+            QDir().mkpath(share.filePath(QStringLiteral("programa/actividades/tema-%1").arg(t)));
+        const QDateTime start(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
+        for (int c = 0; c <= Children; ++c) {
+            const bool hostile = c == Children;
+            QList<toolkit::PlayedActivity> played;
+            for (int i = 0; i < (hostile ? 60'000 : 200); ++i) {
+                toolkit::PlayedActivity a;
+                a.theme = hostile ? QStringLiteral("x%1").arg(i, 6, 10, QLatin1Char('0'))
+                                  : QStringLiteral("tema-%1").arg((c + i) % 40);
+                a.activity = 1 + i % 20;
+                a.started = start.addSecs(i * 60);
+                a.finished = a.started.addSecs(45);
+                a.hints = hostile ? 100'000 : i % 3;
+                played << a;
+            }
+            const QString folder = folders.folderOf(QStringLiteral("nino%1").arg(c));
+            QDir().mkpath(folder);
+            QFile file(QDir(folder).filePath(QStringLiteral("2026-12-aula1.txt")));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(toolkit::childrecord::format(played));
+        }
+        for (int f = 0; f < 300; ++f)
+            QDir().mkpath(folders.folderOf(QStringLiteral("vacia%1").arg(f)));
+    }
+};
+
+// The reading and the table of the hostile class, as the window opens it.
+void BM_HostileClassOpens(benchmark::State& state)
+{
+    static HostileClass hostile;
+    toolkit::FolderLister lister;
+    for (auto _ : state) {
+        classview::ClassReading reading(hostile.folders, lister, hostile.themes);
+        classview::ClassTable table = reading.readNow({}).table;
+        table.setFilter({}, {});
+        benchmark::DoNotOptimize(table.csv().size());
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = double(usage.ru_maxrss) / 1024;
+}
+BENCHMARK(BM_HostileClassOpens)->Unit(benchmark::kMillisecond);
 
 // A busy year's drawings of one child, each of the player's 1024 x 768 screen.
 struct Drawings

@@ -2,6 +2,8 @@
 
 #include "childrecord.h"
 #include "folderlister.h"
+#include "share.h"
+#include "themelibrary.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -23,27 +25,42 @@ QByteArray signatureOf(const QString& folder)
     return signature;
 }
 
+LabThemes labThemes(const ThemePlaces& places, toolkit::FolderLister& lister)
+{
+    if (places.programFolder.isEmpty())
+        return std::nullopt;
+    const toolkit::ThemeLibrary library(places.programFolder,
+                                        toolkit::Share(places.shared, lister));
+    // No theme anywhere is a lab set up otherwise than this program sees it,
+    // not a lab where every theme a child played is made up.
+    const auto names = library.themeNames();
+    if (!names || names->isEmpty())
+        return std::nullopt;
+    return QSet<QString>(names->cbegin(), names->cend());
+}
+
 } // namespace
 
-ClassReading::ClassReading(ClassFolders folders, toolkit::FolderLister& lister)
-    : classFolders_(std::move(folders)), lister_(lister)
+ClassReading::ClassReading(ClassFolders folders, toolkit::FolderLister& lister, ThemePlaces themes)
+    : classFolders_(std::move(folders)), lister_(lister), themes_(std::move(themes))
 {
 }
 
 bool ClassReading::start(const QHash<QString, QString>& names)
 {
-    return errand_.start([classFolders = classFolders_, &lister = lister_, names, known = known_] {
-        return read(classFolders, lister, names, known);
-    });
+    return errand_.start(
+        [classFolders = classFolders_, &lister = lister_, themes = themes_, names, known = known_] {
+            return read(classFolders, lister, themes, names, known);
+        });
 }
 
 bool ClassReading::start(ClassBook book)
 {
-    return errand_.start([classFolders = classFolders_, &lister = lister_, book = std::move(book),
-                          known = known_]() mutable {
+    return errand_.start([classFolders = classFolders_, &lister = lister_, themes = themes_,
+                          book = std::move(book), known = known_]() mutable {
         QStringList problems;
         book.reload(&problems);
-        Result result = read(classFolders, lister, book.names(), std::move(known));
+        Result result = read(classFolders, lister, themes, book.names(), std::move(known));
         result.snapshot.problems = problems + result.snapshot.problems;
         result.snapshot.book = std::move(book);
         return result;
@@ -56,21 +73,21 @@ std::optional<ClassSnapshot> ClassReading::take()
     if (!result)
         return std::nullopt;
     if (result->snapshot.answered)
-        known_ = std::move(result->folders);
+        known_ = std::move(result->known);
     return std::move(result->snapshot);
 }
 
 ClassSnapshot ClassReading::readNow(const QHash<QString, QString>& names)
 {
-    Result result = read(classFolders_, lister_, names, known_);
+    Result result = read(classFolders_, lister_, themes_, names, known_);
     if (result.snapshot.answered)
-        known_ = std::move(result.folders);
+        known_ = std::move(result.known);
     return result.snapshot;
 }
 
 ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
-                                        toolkit::FolderLister& lister,
-                                        const QHash<QString, QString>& names, Folders known)
+                                        toolkit::FolderLister& lister, const ThemePlaces& themes,
+                                        const QHash<QString, QString>& names, Known known)
 {
     Result result;
     ClassSnapshot& snapshot = result.snapshot;
@@ -95,18 +112,19 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
                                                      "estar en el grupo de la carpeta")
                                   : ClassFolders::tr("%1 no existe"))
                                  .arg(QDir::toNativeSeparators(root));
-    snapshot.changed = false;
+    result.known.themes = labThemes(themes, lister);
+    snapshot.changed = result.known.themes != known.themes;
     for (const QString& login : *listed.first()) {
         if (const QString refused = classFolders.refusal(login); !refused.isEmpty()) {
             snapshot.problems << refused;
             continue;
         }
         const QString folder = classFolders.folderOf(login);
-        Folder& now = result.folders[login];
+        Folder& now = result.known.folders[login];
         now.signature = signatureOf(folder);
         now.given = names.value(login);
-        const auto before = known.constFind(login);
-        if (before != known.cend() && before->signature == now.signature &&
+        const auto before = known.folders.constFind(login);
+        if (before != known.folders.cend() && before->signature == now.signature &&
             before->given == now.given) {
             now = *before;
         } else {
@@ -119,9 +137,9 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
     }
     // A child whose folder went, or a folder told and passed over, changes
     // the class only when it changes who is in it.
-    snapshot.changed = snapshot.changed || result.folders.size() != known.size();
+    snapshot.changed = snapshot.changed || result.known.folders.size() != known.folders.size();
     if (snapshot.changed)
-        snapshot.table = ClassTable(snapshot.children);
+        snapshot.table = ClassTable(snapshot.children, result.known.themes);
     return result;
 }
 

@@ -16,6 +16,17 @@ class FolderLister;
 
 namespace classview {
 
+// Where the lab's themes are, to tell them from names a child made up: the
+// program's folder (for its "actividades" and the system's) and the lab's
+// shared "temas" folders. Without a program folder, or when a shared folder
+// does not answer or no theme is found at all, no theme is known, and any
+// name a record gives may have a column of its own.
+struct ThemePlaces
+{
+    QString programFolder;
+    QStringList shared;
+};
+
 // What one reading of the class found.
 struct ClassSnapshot
 {
@@ -34,11 +45,12 @@ struct ClassSnapshot
 // Reads the class's records over and over while the teacher looks at them,
 // off the window's thread. A child's folder whose files are as they were
 // (names, sizes and times) is not read again, so that looking every few
-// seconds costs the server a listing per child.
+// seconds costs the server a listing per child. The lab's themes are listed
+// with each reading, through the lister.
 class ClassReading
 {
 public:
-    ClassReading(ClassFolders folders, toolkit::FolderLister& lister);
+    ClassReading(ClassFolders folders, toolkit::FolderLister& lister, ThemePlaces themes = {});
 
     // Starts a reading with these names for the children, unless one is
     // under way; false then.
@@ -69,17 +81,24 @@ private:
         QStringList problems;
     };
     using Folders = QHash<QString, Folder>; // by login
+    struct Known
+    {
+        Folders folders;
+        LabThemes themes;
+    };
     struct Result
     {
         ClassSnapshot snapshot;
-        Folders folders;
+        Known known;
     };
     static Result read(const ClassFolders& classFolders, toolkit::FolderLister& lister,
-                       const QHash<QString, QString>& names, Folders known);
+                       const ThemePlaces& themes, const QHash<QString, QString>& names,
+                       Known known);
 
     ClassFolders classFolders_;
     toolkit::FolderLister& lister_;
-    Folders known_;
+    ThemePlaces themes_;
+    Known known_;
     Errand<Result> errand_;
 };
 

@@ -8,6 +8,19 @@
 
 namespace classview {
 
+namespace {
+
+// Far beyond a school year of play, and far from overflowing.
+constexpr qint64 LongestTime = qint64(1) << 50; // seconds
+
+// Figures a child wrote, never negative, stop at the largest int.
+int sum(int a, int b)
+{
+    return static_cast<int>(std::min<qint64>(qint64(a) + b, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
 QDate periodStart(Period period, const QDate& today)
 {
     switch (period) {
@@ -26,20 +39,13 @@ QDate periodStart(Period period, const QDate& today)
     return {};
 }
 
-ClassTable::ClassTable(QList<Child> children) : children_(std::move(children))
+ClassTable::ClassTable(QList<Child> children, LabThemes labThemes)
+    : children_(std::move(children)), labThemes_(std::move(labThemes))
 {
     std::sort(children_.begin(), children_.end(), [](const Child& a, const Child& b) {
         return QString::localeAwareCompare(a.name, b.name) < 0;
     });
-    QSet<QString> themes;
-    for (const Child& child : children_)
-        for (const auto& played : child.played)
-            themes.insert(played.theme);
-    allThemes_ = QStringList(themes.begin(), themes.end());
-    std::sort(allThemes_.begin(), allThemes_.end());
-    QHash<QString, int> column;
-    for (qsizetype i = 0; i < allThemes_.size(); ++i)
-        column.insert(allThemes_[i], static_cast<int>(i));
+    const QHash<QString, int> column = chooseColumns();
 
     for (const Child& child : children_) {
         // An activity is the same one through a reorder by its id.
@@ -56,12 +62,47 @@ ClassTable::ClassTable(QList<Child> children) : children_(std::move(children))
                 keys.insert(name, key);
             }
             entries.push_back({played.started.toLocalTime().date().toJulianDay(),
-                               column.value(played.theme), key, played.seconds(), played.hints,
-                               played.wrongDots});
+                               column.value(played.theme, others_), key, played.seconds(),
+                               played.hints, played.wrongDots});
         }
         entries_.push_back(std::move(entries));
     }
     setFilter({}, {});
+}
+
+QHash<QString, int> ClassTable::chooseColumns()
+{
+    QHash<QString, int> players; // of each theme of the lab played
+    bool outside = false;
+    for (const Child& child : children_) {
+        QSet<QString> seen;
+        for (const auto& played : child.played) {
+            if (!labThemes_ || labThemes_->contains(played.theme))
+                seen.insert(played.theme);
+            else
+                outside = true;
+        }
+        for (const QString& theme : seen)
+            ++players[theme];
+    }
+    QList<std::pair<int, QString>> ranked;
+    ranked.reserve(players.size());
+    for (auto i = players.cbegin(); i != players.cend(); ++i)
+        ranked.append({-i.value(), i.key()});
+    const bool crowded = ranked.size() > MostThemes;
+    const qsizetype named = crowded ? MostThemes - 1 : ranked.size();
+    std::partial_sort(ranked.begin(), ranked.begin() + named, ranked.end());
+    for (qsizetype i = 0; i < named; ++i)
+        allThemes_ << ranked[i].second;
+    std::sort(allThemes_.begin(), allThemes_.end());
+    QHash<QString, int> column;
+    for (qsizetype i = 0; i < allThemes_.size(); ++i)
+        column.insert(allThemes_[i], static_cast<int>(i));
+    if (crowded || outside) {
+        others_ = static_cast<int>(allThemes_.size());
+        allThemes_ << tr("otros temas");
+    }
+    return column;
 }
 
 bool ClassTable::inPeriod(const toolkit::PlayedActivity& played) const
@@ -89,11 +130,11 @@ void ClassTable::setFilter(const QSet<QString>& logins, const QDate& from)
             ThemeFigures& figures = row.figures[static_cast<size_t>(entry.theme)];
             played[static_cast<size_t>(entry.theme)] = true;
             ++figures.tries;
-            figures.hints += entry.hints;
-            figures.wrongDots += entry.wrongDots;
+            figures.hints = sum(figures.hints, entry.hints);
+            figures.wrongDots = sum(figures.wrongDots, entry.wrongDots);
             if (entry.finished < 0)
                 continue;
-            figures.seconds += entry.seconds;
+            figures.seconds = std::min(figures.seconds + entry.seconds, LongestTime);
             if (static_cast<size_t>(entry.finished) >= counted.size())
                 counted.resize(static_cast<size_t>(entry.finished) + 1, false);
             if (!counted[static_cast<size_t>(entry.finished)]) {
@@ -138,14 +179,13 @@ QList<toolkit::PlayedActivity> ClassTable::activities(int row) const
 
 QByteArray ClassTable::csv() const
 {
-    QList<QByteArray> header = {csvField(tr("Nombre")), csvField(tr("Usuario"))};
+    QList<QByteArray> header = {csvCell(tr("Nombre")), csvCell(tr("Usuario"))};
     for (const QString& theme : themes_)
-        header << csvField(tr("%1: terminadas").arg(theme))
-               << csvField(tr("%1: intentos").arg(theme)) << csvField(tr("%1: minutos").arg(theme))
-               << csvField(tr("%1: pistas").arg(theme));
+        header << csvCell(tr("%1: terminadas").arg(theme)) << csvCell(tr("%1: intentos").arg(theme))
+               << csvCell(tr("%1: minutos").arg(theme)) << csvCell(tr("%1: pistas").arg(theme));
     QByteArray text = header.join(',') + "\r\n";
     for (int r = 0; r < rowCount(); ++r) {
-        QList<QByteArray> fields = {csvField(child(r).name), csvField(child(r).login)};
+        QList<QByteArray> fields = {csvCell(child(r).name), csvCell(child(r).login)};
         for (int t = 0; t < themes_.size(); ++t) {
             const ThemeFigures f = figures(r, t);
             fields << QByteArray::number(f.finished) << QByteArray::number(f.tries)

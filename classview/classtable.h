@@ -4,10 +4,12 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace classview {
@@ -27,7 +29,12 @@ enum class Period { Today, Week, Term, All };
 // from September, January and April.
 QDate periodStart(Period period, const QDate& today);
 
-// What a child did in one theme within the period.
+// The lab's themes by folder name, to tell them from names a child made up;
+// nullopt when they could not be listed.
+using LabThemes = std::optional<QSet<QString>>;
+
+// What a child did in one theme within the period. The sums stop at the
+// largest int rather than wrap round.
 struct ThemeFigures
 {
     int finished = 0;   // different activities joined to the last dot
@@ -38,13 +45,21 @@ struct ThemeFigures
 };
 
 // The class at a glance: one row per child, one column per theme, for the
-// children of a group and from a day on.
+// children of a group and from a day on. A theme outside the lab's, and
+// those beyond the most columns shown, count together in a last column
+// "otros temas", so that the table costs the children times the themes
+// shown, whatever names a child's record holds.
 class ClassTable
 {
     Q_DECLARE_TR_FUNCTIONS(classview::ClassTable)
 
 public:
-    explicit ClassTable(QList<Child> children = {});
+    // At most this many columns of themes, "otros temas" among them: those
+    // played by the most children keep theirs.
+    static constexpr int MostThemes = 200;
+
+    explicit ClassTable(QList<Child> children = {}, LabThemes labThemes = std::nullopt);
+    const LabThemes& labThemes() const { return labThemes_; }
 
     // Only these logins (all when empty), only what was started from `from`
     // on (everything when invalid).
@@ -52,7 +67,7 @@ public:
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
     const Child& child(int row) const { return children_[rows_[static_cast<size_t>(row)].child]; }
-    // The themes anyone played in the period, by name.
+    // The themes anyone played in the period, by name, "otros temas" last.
     const QStringList& themes() const { return themes_; }
     ThemeFigures figures(int row, int theme) const;
     // The child's activities in the period, latest first.
@@ -79,10 +94,14 @@ private:
         std::vector<ThemeFigures> figures; // by theme shown
     };
     bool inPeriod(const toolkit::PlayedActivity& played) const;
+    // Chooses allThemes_; the column of each theme that has one of its own.
+    QHash<QString, int> chooseColumns();
 
     QList<Child> children_;
+    LabThemes labThemes_;
     std::vector<std::vector<Entry>> entries_; // by child
-    QStringList allThemes_;                   // by name
+    QStringList allThemes_; // by name, "otros temas" last when any theme has no column
+    int others_ = -1;       // the column "otros temas" in allThemes_
     QSet<QString> logins_;
     QDate from_;
     QStringList themes_;

@@ -41,7 +41,7 @@ ClassWindow::ClassWindow(toolkit::Platform& platform, const Places& places,
     : QWidget(parent), platform_(platform), lister_(lister),
       folders_(places.records, places.accounts),
       shelf_(std::make_unique<DrawingShelf>(places.drawings, places.accounts)),
-      reading_(folders_, lister)
+      reading_(folders_, lister, places.themes)
 {
     book_ = std::make_unique<ClassBook>(
         folders_.root().isEmpty() ? QString() : ClassBook::folderFor(folders_.root()), lister);

@@ -52,12 +52,14 @@ class ClassWindow : public QWidget
 public:
     // Where the lab keeps the records and the drawings: the values of
     // "progreso" and "dibujos" as lunipo.conf writes them, "%u" and all;
-    // and the accounts whose folders there are children's.
+    // the accounts whose folders there are children's; and where the lab's
+    // themes are.
     struct Places
     {
         QString records;
         QString drawings;
         Accounts accounts = Accounts();
+        ThemePlaces themes = {};
     };
 
     ClassWindow(toolkit::Platform& platform, const Places& places, toolkit::FolderLister& lister,

@@ -1,5 +1,9 @@
 #include "csvfields.h"
 
+#include "textfiles.h"
+
+#include <algorithm>
+
 namespace classview {
 
 namespace {
@@ -20,6 +24,23 @@ QByteArray csvField(const QString& text)
         bytes = '"' + bytes + '"';
     }
     return bytes;
+}
+
+QByteArray csvCell(const QString& text)
+{
+    QString cell = toolkit::withoutControlCharacters(text);
+    const auto first =
+        std::find_if(cell.cbegin(), cell.cend(), [](QChar c) { return !c.isSpace(); });
+    if (first != cell.cend() && QStringLiteral("=+-@").contains(*first))
+        cell.prepend(QLatin1Char('\''));
+    return csvField(cell);
+}
+
+bool writeWhole(std::FILE* stream, const QByteArray& bytes)
+{
+    const auto size = static_cast<size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
 }
 
 QStringList csvFields(const QString& line)

@@ -4,11 +4,13 @@
 #include "classbook.h"
 #include "classreading.h"
 #include "classwindow.h"
+#include "csvfields.h"
 #include "folderlister.h"
 #include "labsettings.h"
 #include "language.h"
 #include "newfile.h"
 #include "qtplatform.h"
+#include "textfiles.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,9 +22,12 @@
 
 namespace {
 
+// What is told may name a folder a child made: a terminal's escapes in it
+// never reach the teacher's terminal.
 void tell(const QString& text)
 {
-    std::fprintf(stderr, "lunipoclase: %s\n", qPrintable(text));
+    std::fprintf(stderr, "lunipoclase: %s\n",
+                 qPrintable(toolkit::withoutControlCharacters(text, QLatin1Char('?'))));
 }
 
 // lunipoclase --csv FILE ...: the table, and no display needed.
@@ -107,7 +112,9 @@ int writeTable(int argc, char* argv[])
         }
         members = book.members(parser.value(group));
     }
-    classview::ClassReading reading(folders, toolkit::FolderLister::shared());
+    const toolkit::LabSettings& lab = toolkit::LabSettings::current();
+    classview::ClassReading reading(folders, toolkit::FolderLister::shared(),
+                                    {QCoreApplication::applicationDirPath(), lab.themeFolders});
     const classview::ClassSnapshot snapshot = reading.readNow(known);
     for (const QString& problem : snapshot.problems)
         tell(problem);
@@ -119,13 +126,18 @@ int writeTable(int argc, char* argv[])
         QList<classview::Child> children = snapshot.children;
         children.removeIf(
             [&](const classview::Child& child) { return !members->contains(child.login); });
-        table = classview::ClassTable(children);
+        table = classview::ClassTable(children, table.labThemes());
     }
     table.setFilter({}, since);
     const QString out = parser.value(csv);
+    const QByteArray text = table.csv();
     if (out == QLatin1String("-")) {
-        std::fwrite(table.csv().constData(), 1, size_t(table.csv().size()), stdout);
-    } else if (!toolkit::writeFile(out, table.csv())) {
+        if (!classview::writeWhole(stdout, text)) {
+            tell(QCoreApplication::translate("lunipoclase",
+                                             "no se puede escribir la tabla en la salida"));
+            return 1;
+        }
+    } else if (!toolkit::writeFile(out, text)) {
         tell(QCoreApplication::translate("lunipoclase", "no se puede escribir %1").arg(out));
         return 1;
     }
@@ -148,8 +160,9 @@ int main(int argc, char* argv[])
     toolkit::useLanguage(app, toolkit::sessionLanguage());
     toolkit::QtPlatform platform(QCoreApplication::translate("lunipoclase", "Lunipo · la clase"));
     const toolkit::LabSettings& lab = toolkit::LabSettings::current();
-    classview::ClassWindow window(platform, {lab.progressPattern, lab.drawingsPattern},
-                                  toolkit::FolderLister::shared());
+    classview::ClassWindow::Places places{lab.progressPattern, lab.drawingsPattern};
+    places.themes = {QCoreApplication::applicationDirPath(), lab.themeFolders};
+    classview::ClassWindow window(platform, places, toolkit::FolderLister::shared());
     window.show();
     return app.exec();
 }

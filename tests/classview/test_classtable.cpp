@@ -1,12 +1,14 @@
 #include "classfolders.h"
 #include "classreading.h"
 #include "classtable.h"
+#include "csvfields.h"
 #include "folderlister.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <unistd.h>
 
 using classview::Child;
@@ -90,6 +92,65 @@ TEST(ClassTable, CsvQuotesNamesAndRoundsMinutes)
     ClassTable table({{"ana", "Ana \"la\" García, P4", {played("mar", 1, "a", 0, 89)}}});
     EXPECT_EQ(table.csv(), "Nombre,Usuario,mar: terminadas,mar: intentos,mar: minutos,"
                            "mar: pistas\r\n\"Ana \"\"la\"\" García, P4\",ana,1,1,1,0\r\n");
+}
+
+// A name a child chose is never a formula nor a terminal's escape in the
+// exported table; a write that fails is told.
+TEST(ClassTable, CsvCellsAreNeverFormulasNorControlCharacters)
+{
+    const struct
+    {
+        const char* text;
+        const char* cell;
+    } cases[] = {{"=1+1", "'=1+1"},         {"+34 600", "'+34 600"},   {"-2", "'-2"},
+                 {"@SUM(A1)", "'@SUM(A1)"}, {"\t=1", "' =1"},          {"\r@x", "' @x"},
+                 {"a\x1b[2Jb", "a [2Jb"},   {"Ana-María", "Ana-María"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(classview::csvCell(QString::fromUtf8(c.text)), QByteArray(c.cell)) << c.text;
+    const ClassTable table({{"=ana", "=Ana", {played("=mar", 1, "a", 0, 60)}}});
+    EXPECT_TRUE(table.csv().startsWith("Nombre,Usuario,'=mar: terminadas,"));
+    EXPECT_TRUE(table.csv().endsWith("\r\n'=Ana,'=ana,1,1,1,0\r\n"));
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    EXPECT_FALSE(classview::writeWhole(full, table.csv()));
+    std::fclose(full);
+}
+
+// Themes outside the lab's, and beyond the most columns those the fewest
+// children played, share one column; sums stop at the largest int.
+TEST(ClassTable, ThemesOutsideTheLabAndBeyondTheColumnsShareOneColumn)
+{
+    QList<PlayedActivity> many, tired;
+    for (int t = 0; t < 300; ++t)
+        many << played(QString("t%1").arg(t, 3, 10, QChar('0')), 1, "a", 0, 60);
+    for (int i = 0; i < 22'000; ++i)
+        tired << played("t000", 1, "a", 0, 60, 100'000);
+    ClassTable all({{"ana", "Ana", many}, {"pau", "Pau", {played("t299", 1, "a", 0, 60)}}});
+    ASSERT_EQ(all.themes().size(), ClassTable::MostThemes);
+    EXPECT_EQ(all.themes()[198], "t299");
+    EXPECT_EQ(all.themes()[199], "otros temas");
+    EXPECT_EQ(all.figures(0, 199).tries, 101);
+    const ClassTable lab({{"ana", "Ana", tired}, {"pau", "Pau", many}}, QSet<QString>{"t000"});
+    EXPECT_EQ(figures(lab).toStdString(), "t000 otros temas | Ana 1/22000/1320000/2147483647 "
+                                          "0/0/0/0 | Pau 1/1/60/0 299/299/17940/0");
+}
+
+// The lab's themes are listed with each reading.
+TEST(ClassReading, ANameAChildMadeUpIsNoThemeOfItsOwn)
+{
+    QTemporaryDir share;
+    QDir().mkpath(share.filePath("programa/actividades/mar"));
+    const classview::ClassFolders folders(share.filePath("progreso/%u"));
+    const QDir child(folders.folderOf(QString::fromLocal8Bit(getpwuid(getuid())->pw_name)));
+    QDir().mkpath(child.path());
+    QFile record(child.filePath("2026-12-aula1.txt"));
+    ASSERT_TRUE(record.open(QIODevice::WriteOnly));
+    record.write(toolkit::childrecord::format(
+        {played("mar", 1, "a", 0, 60), played("inventado", 1, "a", 0, 60)}));
+    record.close();
+    toolkit::FolderLister lister;
+    classview::ClassReading reading(folders, lister, {share.filePath("programa"), {}});
+    EXPECT_EQ(reading.readNow({}).table.themes(), QStringList({"mar", "otros temas"}));
 }
 
 TEST(ClassTable, PeriodsStartOnMondayAndOnTheTermsFirstDay)

@@ -27,8 +27,10 @@ int main(int argc, char* argv[])
     toolkit::QtPlatform platform(QStringLiteral("classprobe"));
     QElapsedTimer clock;
     clock.start();
-    classview::ClassWindow window(platform, {lab.progressPattern, lab.drawingsPattern},
-                                  toolkit::FolderLister::shared());
+    // The lab's themes as lunipoclase finds them beside itself.
+    classview::ClassWindow::Places places{lab.progressPattern, lab.drawingsPattern};
+    places.themes = {QCoreApplication::applicationDirPath(), lab.themeFolders};
+    classview::ClassWindow window(platform, places, toolkit::FolderLister::shared());
     window.settle();
     const qint64 opened = clock.elapsed();
     struct rusage usage = {};

@@ -3,8 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using toolkit::ChildRecordWriter;
 using toolkit::PlayedActivity;
@@ -135,4 +140,41 @@ TEST(ChildRecord, WhatCouldNotBeWrittenIsWrittenLater)
     record.coloured();
     EXPECT_TRUE(record.flush());
     EXPECT_EQ(summary(childrecord::read(folder)), "granja-1/1:0,1,95,1,");
+}
+
+// A child swapping a FIFO for a record file in a loop: each reading returns,
+// and tells the FIFO it met.
+TEST(ChildRecord, AFifoSwappedInForARecordHoldsNoReading)
+{
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return QFile::encodeName(dir.filePath(name)); };
+    QFile regular(dir.filePath("r"));
+    ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
+    regular.write(childrecord::format({}));
+    regular.close();
+    ASSERT_EQ(mkfifo(path("f").constData(), 0600), 0);
+    std::atomic<bool> stop{false};
+    std::thread swapper([&] {
+        while (!stop)
+            for (const char* source : {"r", "f"})
+                if (::link(path(source).constData(), path("new").constData()) == 0)
+                    ::rename(path("new").constData(), path("a.txt").constData());
+    });
+    auto reading = std::async(std::launch::async, [&] {
+        int told = 0;
+        for (int i = 0; i < 3000; ++i) {
+            QStringList problems;
+            childrecord::read(dir.path(), &problems);
+            told += int(problems.size());
+        }
+        return told;
+    });
+    const bool returned = reading.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    stop = true;
+    swapper.join();
+    // A reading stuck on the FIFO is let go, so that the test fails, not hangs.
+    while (reading.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+        ::close(::open(path("f").constData(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(returned);
+    EXPECT_GT(reading.get(), 0);
 }

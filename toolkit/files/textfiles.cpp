@@ -43,6 +43,14 @@ QString decodeText(const QByteArray& bytes)
     return decodeWindows1252(bytes);
 }
 
+QString withoutControlCharacters(QString text, QChar replacement)
+{
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = replacement;
+    return text;
+}
+
 // TextFileReader -------------------------------------------------------------
 
 namespace {

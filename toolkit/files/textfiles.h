@@ -13,6 +13,11 @@ namespace toolkit {
 // by a modern editor keeps its accents), Windows-1252 otherwise.
 QString decodeText(const QByteArray& bytes);
 
+// `text` with every control character (C0, DEL, C1: a line break, a tab, a
+// terminal's escape) replaced by `replacement`: for a name someone else chose
+// that goes into a line of a file or onto a terminal.
+QString withoutControlCharacters(QString text, QChar replacement = QLatin1Char(' '));
+
 // Whether a symbolic link is followed to the file it names. In a folder that
 // others can write (a shared theme), a link may lead anywhere: it is refused.
 enum class Links { Follow, Refuse };

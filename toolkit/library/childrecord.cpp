@@ -1,6 +1,7 @@
 #include "childrecord.h"
 
 #include "newfile.h"
+#include "textfiles.h"
 #include "writablefolder.h"
 
 #include <QCoreApplication>
@@ -22,17 +23,17 @@ namespace toolkit {
 namespace {
 
 const QByteArray Header = "lunipo-registro 1";
-constexpr qint64 LargestRecord = 8 * 1024 * 1024; // some 60 000 activities
+// A record file, and all of a child's files together: some 60 000 activities.
+constexpr qint64 LargestRecord = 8 * 1024 * 1024;
+// An activity's number, its hints or wrong dots: far beyond what any child
+// does, and small enough that no sum of a year's records overflows.
+constexpr int LargestFigure = 100'000;
 constexpr int Fields = 9;
 
 // A tab or a line break in a name would break the line it is on.
 QByteArray field(const QString& text)
 {
-    QString clean = text;
-    for (QChar& c : clean)
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    return clean.toUtf8();
+    return withoutControlCharacters(text).toUtf8();
 }
 
 QByteArray timeField(const QDateTime& when)
@@ -44,7 +45,7 @@ bool readCount(const QByteArray& text, int* count)
 {
     bool ok = false;
     *count = text.toInt(&ok);
-    return ok && *count >= 0;
+    return ok && *count >= 0 && *count <= LargestFigure;
 }
 
 std::optional<PlayedActivity> parseLine(const QByteArray& line)
@@ -117,25 +118,28 @@ QByteArray childrecord::format(const QList<PlayedActivity>& activities)
 QList<PlayedActivity> childrecord::read(const QString& folder, QStringList* problems)
 {
     QList<PlayedActivity> all;
-    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.txt")},
-                                                           QDir::Files | QDir::System, QDir::Name);
+    // The latest months first: what lies beyond a record's limit altogether
+    // is passed over, so that one child costs the class no more than a child.
+    const QFileInfoList files = QDir(folder).entryInfoList(
+        {QStringLiteral("*.txt")}, QDir::Files | QDir::System, QDir::Name | QDir::Reversed);
+    qint64 left = LargestRecord;
     for (const QFileInfo& info : files) {
+        // The look at the file only chooses what to tell: the file is opened
+        // once, without waiting or following a link, and only what was
+        // opened is read, so a FIFO swapped in meanwhile holds nothing up.
         QString problem;
+        std::optional<QByteArray> contents;
         if (info.isSymLink() || !info.isFile())
             problem = ChildRecordWriter::tr("no es un archivo");
         else if (info.size() > LargestRecord)
             problem = ChildRecordWriter::tr("es demasiado grande");
-        QFile file(info.filePath());
-        QByteArray contents;
-        if (problem.isEmpty()) {
-            if (file.open(QIODevice::ReadOnly))
-                contents = file.read(LargestRecord + 1);
-            if (file.error() != QFile::NoError || contents.size() > LargestRecord)
-                problem = ChildRecordWriter::tr("no se puede leer");
-        }
+        else if (info.size() > left)
+            problem = ChildRecordWriter::tr("no cabe con los demás registros del niño");
+        else if (!(contents = readRegularFile(info.filePath(), left, Links::Refuse)))
+            problem = ChildRecordWriter::tr("no se puede leer");
         bool record = false;
         const QList<PlayedActivity> activities =
-            problem.isEmpty() ? childrecord::parse(contents, &record) : QList<PlayedActivity>();
+            contents ? childrecord::parse(*contents, &record) : QList<PlayedActivity>();
         if (problem.isEmpty() && !record)
             problem = ChildRecordWriter::tr("no es un registro de Lunipo");
         if (!problem.isEmpty()) {
@@ -144,6 +148,7 @@ QList<PlayedActivity> childrecord::read(const QString& folder, QStringList* prob
                                                           problem);
             continue;
         }
+        left -= contents->size();
         all << activities;
     }
     std::stable_sort(all.begin(), all.end(), [](const PlayedActivity& a, const PlayedActivity& b) {
@@ -209,14 +214,14 @@ struct ChildRecordWriter::Shared
         if (!mine && held->error() != QLockFile::LockFailedError)
             return false; // the folder cannot be written now
         if (mine) {
-            QFile existing(shared);
+            // Opened once, as the teacher's reading does: whatever else lies
+            // under the name (a link, a FIFO) is left alone.
             bool record = true;
-            if (existing.exists()) {
+            if (const auto contents = readRegularFile(shared, LargestRecord, Links::Refuse)) {
+                earlier = childrecord::parse(*contents, &record);
+            } else {
                 const QFileInfo info(shared);
-                record = !info.isSymLink() && info.isFile() && info.size() <= LargestRecord &&
-                         existing.open(QIODevice::ReadOnly);
-                if (record)
-                    earlier = childrecord::parse(existing.readAll(), &record);
+                record = !info.exists() && !info.isSymLink();
             }
             if (record) {
                 chosen = shared;

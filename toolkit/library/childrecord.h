@@ -39,9 +39,11 @@ struct PlayedActivity
 namespace childrecord {
 
 // The folder's activities, by start time: every regular file of it that
-// reads as a record, each line that does not is passed over. Files that
-// are links, too large or not regular are passed over and told in
-// `problems` when given.
+// reads as a record, each line that does not (or holds a figure beyond
+// any child's) is passed over. Files that are links, too large or not
+// regular, and those beyond a record's size altogether (the latest months
+// are read first), are passed over and told in `problems` when given. No
+// file is waited on.
 QList<PlayedActivity> read(const QString& folder, QStringList* problems = nullptr);
 
 // One record file's activities; `ok` false when it is not a record at all.

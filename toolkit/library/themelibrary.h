@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace toolkit {
 
@@ -75,6 +76,11 @@ public:
     // patience.
     QList<Theme> themes(const QString& language = sessionLanguage(),
                         const QStringList& levels = {}) const;
+
+    // The folder names of the themes of every place, whatever their levels
+    // and languages, without reading their tema.ini: what a child's record
+    // may name. Nullopt when a shared folder did not answer in time.
+    std::optional<QStringList> themeNames() const;
 
     // Writes `contents` whole or not at all as the next activity of theme
     // `name` (blanks round it dropped): the first n from 1 for which the

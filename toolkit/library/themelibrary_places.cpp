@@ -189,6 +189,21 @@ QList<ThemeLibrary::Theme> ThemeLibrary::themes(const QString& language,
     return themes;
 }
 
+std::optional<QStringList> ThemeLibrary::themeNames() const
+{
+    const auto shared = share_.lister().list(share_.folders());
+    if (std::any_of(shared.cbegin(), shared.cend(), [](const auto& listed) { return !listed; }))
+        return std::nullopt;
+    QStringList names;
+    for (const QString& place : localPlaces(appFolder_))
+        names << FolderLister::subfolders(place);
+    for (const auto& listed : shared)
+        names << *listed;
+    names << FolderLister::subfolders(userThemesFolder());
+    names.removeDuplicates();
+    return names;
+}
+
 // A shared folder is never made: where the server's folder is missing, a
 // new one would lie on this computer's own disk, out of the other
 // computers' sight. Nor is "actividades" made beside a program whose
