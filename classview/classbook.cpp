@@ -316,10 +316,7 @@ bool ClassBook::importNames(const QByteArray& csv, QString* problem)
         [&](const QByteArray& present, QString*) -> std::optional<QByteArray> {
             QHash<QString, QString> names = parseNames(present);
             names.insert(imported);
-            QByteArray text = NamesHeading;
-            for (const QString& login : sorted(names.keys()))
-                text += csvField(login) + ',' + csvField(oneLine(names.value(login))) + "\r\n";
-            return text;
+            return formatNames(names);
         },
         problem);
 }
@@ -378,6 +375,17 @@ QHash<QString, QString> ClassBook::parseNames(const QByteArray& text)
         return pair.key().compare(QLatin1String("usuario"), Qt::CaseInsensitive) == 0;
     });
     return names;
+}
+
+QByteArray ClassBook::formatNames(const QHash<QString, QString>& names)
+{
+    QByteArray text = NamesHeading;
+    for (const QString& login : sorted(names.keys())) {
+        // A name of control characters only would be read back as none.
+        if (const QString name = oneLine(names.value(login)); !name.isEmpty())
+            text += csvField(login) + ',' + csvField(name) + "\r\n";
+    }
+    return text;
 }
 
 } // namespace classview

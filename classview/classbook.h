@@ -80,12 +80,25 @@ public:
     // rest stay. False when it holds no name.
     bool importNames(const QByteArray& csv, QString* problem);
 
-private:
+    // The two files as the book reads and writes them, apart from any folder.
     struct Groups
     {
         QMap<QString, QSet<QString>> members;
         QStringList kept; // lines not understood, written back as they were
+        bool operator==(const Groups& other) const
+        {
+            return members == other.members && kept == other.kept;
+        }
     };
+    // `unread`, when given, gets the numbers (from 1) of the lines kept.
+    static Groups parseGroups(const QByteArray& text, QStringList* unread);
+    static QByteArray formatGroups(const Groups& groups);
+    static QHash<QString, QString> parseNames(const QByteArray& text);
+    // Sorted by login; a name's control characters become spaces, and a
+    // name that is nothing else is left out.
+    static QByteArray formatNames(const QHash<QString, QString>& names);
+
+private:
     // The file's new contents from its present ones, or nullopt with
     // `problem` set when the change cannot be made.
     using Change =
@@ -96,9 +109,6 @@ private:
     std::optional<QByteArray> read(const QString& file, QStringList* problems) const;
     bool rewrite(const QString& file, const Change& change, QString* problem);
     bool editGroups(const GroupChange& change, QString* problem);
-    static Groups parseGroups(const QByteArray& text, QStringList* unread);
-    static QByteArray formatGroups(const Groups& groups);
-    static QHash<QString, QString> parseNames(const QByteArray& text);
     static std::optional<QString> groupName(const QString& name, QString* problem);
 
     QString folder_;
