@@ -51,7 +51,8 @@ public:
     // it held is then taken as empty). The lines of grupos.csv not
     // understood are told too, and kept as they are when it is next written.
     // A missing folder or file is an empty book, not a problem; the first
-    // edit says what to do.
+    // edit says what to do. A folder that is no TeachersFolder to trust is
+    // not read: the book is then empty, and that is told.
     bool reload(QStringList* problems);
 
     // By name as people sort them ("2º" before "10º").
@@ -63,8 +64,9 @@ public:
     // The edits. Each is true once it is written, and leaves the book as
     // the file now is, other teachers' changes included. False, with why in
     // `problem` (Spanish, for the teacher), when it cannot be made: a name
-    // not allowed, the folder missing or not writable, the file unreadable
-    // (it is never written over then), another teacher holding the lock.
+    // not allowed, the folder missing, not to be trusted or not writable,
+    // the file unreadable (it is never written over then), another teacher
+    // holding the lock.
     //
     // Adds `logins` to `group`, made when missing (with no login, an empty
     // group). A group name is trimmed, not empty, on one line.
