@@ -1,6 +1,7 @@
 #include "classbook.h"
 #include "classwindow.h"
 #include "newfile.h"
+#include "openfolder.h"
 #include "recordarchive.h"
 
 #include <QAction>
@@ -97,7 +98,8 @@ RecordArchive ClassWindow::pastYears() const
     QStringList logins;
     for (const Child& child : children_)
         logins << child.login;
-    toolkit::Trash trash(QDir(book_->folder()).filePath(QStringLiteral("papelera")));
+    toolkit::Trash trash(QDir(book_->folder()).filePath(QStringLiteral("papelera")),
+                         toolkit::SharedFolderMode);
     trash.useDesktopTrash = false;
     return RecordArchive(folders_, logins, trash);
 }
