@@ -378,10 +378,13 @@ QByteArray ClassBook::formatGroups(const Groups& groups)
 QHash<QString, QString> ClassBook::parseNames(const QByteArray& text)
 {
     QHash<QString, QString> names = readNames(text);
-    // The headings, as this book and most spreadsheets write them: no
-    // child's account is called so.
+    // The headings, as this book and most spreadsheets write them, and what
+    // no account is called: blanks in quotes at either end would be lost
+    // when written, and the name would then go to another login.
     names.removeIf([](const auto& pair) {
-        return pair.key().compare(QLatin1String("usuario"), Qt::CaseInsensitive) == 0;
+        const QString& login = pair.key();
+        return login.compare(QLatin1String("usuario"), Qt::CaseInsensitive) == 0 ||
+               !isLogin(login) || login != login.trimmed();
     });
     return names;
 }

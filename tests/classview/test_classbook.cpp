@@ -97,7 +97,7 @@ TEST_F(ClassBookTest, NamesAndGroupsRoundTripAndRefusals)
     EXPECT_TRUE(problem.contains("nada"));
 
     EXPECT_TRUE(book.importNames("Usuario;Nombre\npau;Pau\nlucia;\"Ruiz, Lucía\"\n", &problem));
-    EXPECT_TRUE(book.importNames("pau,Pau Gil\n", &problem));
+    EXPECT_TRUE(book.importNames("pau,Pau Gil\n\"ana\v\",Ana\n", &problem));
     EXPECT_FALSE(book.importNames("solo texto", &problem));
     ClassBook fresh(folder);
     EXPECT_TRUE(fresh.reload(nullptr));
