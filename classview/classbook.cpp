@@ -5,6 +5,7 @@
 #include "folderlister.h"
 #include "newfile.h"
 #include "share.h"
+#include "teachersfolder.h"
 #include "textfiles.h"
 
 #include <QCollator>
@@ -109,6 +110,16 @@ bool ClassBook::reload(QStringList* problems)
             *problems << problem;
         return false;
     }
+    // A folder a child may have made is not read: what it says is not the
+    // teachers' word.
+    const TeachersFolder teachers(folder_);
+    if (const auto state = teachers.state(); state == TeachersFolder::State::Untrusted) {
+        groups_ = {};
+        names_.clear();
+        if (problems)
+            *problems << teachers.problem(state);
+        return false;
+    }
     const auto groups = read(GroupsFile, problems);
     const auto names = read(NamesFile, problems);
     QStringList unread;
@@ -145,19 +156,17 @@ bool ClassBook::rewrite(const QString& file, const Change& change, QString* prob
             *problem = why;
         return false;
     }
-    const QString native = QDir::toNativeSeparators(folder_);
-    if (!QFileInfo(folder_).isDir()) {
+    // Nor is such a folder written: it would tell the children the class.
+    const TeachersFolder teachers(folder_);
+    if (const auto state = teachers.state(); state != TeachersFolder::State::Trusted) {
         if (problem)
-            *problem = tr("Falta la carpeta %1, donde el profesorado guarda los grupos y los "
-                          "nombres. La crea el administrador como dice su guía: "
-                          "install -d -o root -g profesorado -m 2770 %1")
-                           .arg(native);
+            *problem = teachers.problem(state);
         return false;
     }
     const QString unwritable = tr("No se puede escribir en %1. El administrador tiene que dejar "
                                   "escribir en ella al profesorado como dice su guía: "
-                                  "install -d -o root -g profesorado -m 2770 %1")
-                                   .arg(native);
+                                  "install -d -o root -g %2 -m 2770 %1")
+                                   .arg(QDir::toNativeSeparators(folder_), teachers.groupName());
     // Another teacher's edit in between the reading and the writing below
     // would be lost.
     QLockFile lock(QDir(folder_).filePath(QLatin1Char('.') + file + QStringLiteral(".lock")));
@@ -316,10 +325,7 @@ bool ClassBook::importNames(const QByteArray& csv, QString* problem)
         [&](const QByteArray& present, QString*) -> std::optional<QByteArray> {
             QHash<QString, QString> names = parseNames(present);
             names.insert(imported);
-            QByteArray text = NamesHeading;
-            for (const QString& login : sorted(names.keys()))
-                text += csvField(login) + ',' + csvField(oneLine(names.value(login))) + "\r\n";
-            return text;
+            return formatNames(names);
         },
         problem);
 }
@@ -372,12 +378,26 @@ QByteArray ClassBook::formatGroups(const Groups& groups)
 QHash<QString, QString> ClassBook::parseNames(const QByteArray& text)
 {
     QHash<QString, QString> names = readNames(text);
-    // The headings, as this book and most spreadsheets write them: no
-    // child's account is called so.
+    // The headings, as this book and most spreadsheets write them, and what
+    // no account is called: blanks in quotes at either end would be lost
+    // when written, and the name would then go to another login.
     names.removeIf([](const auto& pair) {
-        return pair.key().compare(QLatin1String("usuario"), Qt::CaseInsensitive) == 0;
+        const QString& login = pair.key();
+        return login.compare(QLatin1String("usuario"), Qt::CaseInsensitive) == 0 ||
+               !isLogin(login) || login != login.trimmed();
     });
     return names;
+}
+
+QByteArray ClassBook::formatNames(const QHash<QString, QString>& names)
+{
+    QByteArray text = NamesHeading;
+    for (const QString& login : sorted(names.keys())) {
+        // A name of control characters only would be read back as none.
+        if (const QString name = oneLine(names.value(login)); !name.isEmpty())
+            text += csvField(login) + ',' + csvField(name) + "\r\n";
+    }
+    return text;
 }
 
 } // namespace classview

@@ -51,7 +51,8 @@ public:
     // it held is then taken as empty). The lines of grupos.csv not
     // understood are told too, and kept as they are when it is next written.
     // A missing folder or file is an empty book, not a problem; the first
-    // edit says what to do.
+    // edit says what to do. A folder that is no TeachersFolder to trust is
+    // not read: the book is then empty, and that is told.
     bool reload(QStringList* problems);
 
     // By name as people sort them ("2º" before "10º").
@@ -63,8 +64,9 @@ public:
     // The edits. Each is true once it is written, and leaves the book as
     // the file now is, other teachers' changes included. False, with why in
     // `problem` (Spanish, for the teacher), when it cannot be made: a name
-    // not allowed, the folder missing or not writable, the file unreadable
-    // (it is never written over then), another teacher holding the lock.
+    // not allowed, the folder missing, not to be trusted or not writable,
+    // the file unreadable (it is never written over then), another teacher
+    // holding the lock.
     //
     // Adds `logins` to `group`, made when missing (with no login, an empty
     // group). A group name is trimmed, not empty, on one line.
@@ -80,12 +82,25 @@ public:
     // rest stay. False when it holds no name.
     bool importNames(const QByteArray& csv, QString* problem);
 
-private:
+    // The two files as the book reads and writes them, apart from any folder.
     struct Groups
     {
         QMap<QString, QSet<QString>> members;
         QStringList kept; // lines not understood, written back as they were
+        bool operator==(const Groups& other) const
+        {
+            return members == other.members && kept == other.kept;
+        }
     };
+    // `unread`, when given, gets the numbers (from 1) of the lines kept.
+    static Groups parseGroups(const QByteArray& text, QStringList* unread);
+    static QByteArray formatGroups(const Groups& groups);
+    static QHash<QString, QString> parseNames(const QByteArray& text);
+    // Sorted by login; a name's control characters become spaces, and a
+    // name that is nothing else is left out.
+    static QByteArray formatNames(const QHash<QString, QString>& names);
+
+private:
     // The file's new contents from its present ones, or nullopt with
     // `problem` set when the change cannot be made.
     using Change =
@@ -96,9 +111,6 @@ private:
     std::optional<QByteArray> read(const QString& file, QStringList* problems) const;
     bool rewrite(const QString& file, const Change& change, QString* problem);
     bool editGroups(const GroupChange& change, QString* problem);
-    static Groups parseGroups(const QByteArray& text, QStringList* unread);
-    static QByteArray formatGroups(const Groups& groups);
-    static QHash<QString, QString> parseNames(const QByteArray& text);
     static std::optional<QString> groupName(const QString& name, QString* problem);
 
     QString folder_;

@@ -2,6 +2,7 @@
 #include "classwindow.h"
 #include "folderlister.h"
 #include "newfile.h"
+#include "openfolder.h"
 #include "recordarchive.h"
 #include "share.h"
 
@@ -125,7 +126,8 @@ RecordArchive ClassWindow::pastYears() const
     QStringList logins;
     for (const Child& child : children_)
         logins << child.login;
-    toolkit::Trash trash(QDir(book_->folder()).filePath(QStringLiteral("papelera")));
+    toolkit::Trash trash(QDir(book_->folder()).filePath(QStringLiteral("papelera")),
+                         toolkit::SharedFolderMode);
     trash.useDesktopTrash = false;
     return RecordArchive(folders_, logins, trash);
 }

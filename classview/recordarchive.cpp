@@ -1,8 +1,10 @@
 #include "recordarchive.h"
 
 #include "classbook.h"
+#include "teachersfolder.h"
 
 #include "newfile.h"
+#include "openfolder.h"
 #include "textfiles.h"
 
 #include <QCryptographicHash>
@@ -10,7 +12,11 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace classview {
 
@@ -32,17 +38,23 @@ std::optional<int> schoolYearOfName(const QString& name)
     return schoolYearOf(month);
 }
 
-// Size and SHA-256 of a regular file, read without following a link; empty
-// when it cannot be read.
+// Size and SHA-256 of what `file` holds, read from its start; empty when it
+// cannot be read.
+QByteArray fingerprint(QFile& file)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.seek(0) || !hash.addData(&file) || file.error() != QFileDevice::NoError)
+        return {};
+    return QByteArray::number(file.size()) + ':' + hash.result().toHex();
+}
+
+// The same of a regular file, read without following a link.
 QByteArray fingerprint(const QString& path)
 {
     QFile file;
     if (!toolkit::openRegularFile(file, path, toolkit::Links::Refuse))
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file) || file.error() != QFileDevice::NoError)
-        return {};
-    return QByteArray::number(file.size()) + ':' + hash.result().toHex();
+    return fingerprint(file);
 }
 
 // `path` with the links of the part that exists resolved; what does not
@@ -90,6 +102,56 @@ QString told(const QString& path, const QString& what)
 }
 
 } // namespace
+
+// A record held open: its child's folder, reached from the root without
+// following a link, and the file in it when it is a regular one. A child
+// who swaps their folder for a link meanwhile moves nothing of another's.
+class RecordArchive::OpenRecord
+{
+public:
+    // Opened for `reading` (and then, without waiting on a FIFO swapped in
+    // for the file), or only to be renamed, which needs no right to read it.
+    OpenRecord(const QString& root, const QFileInfo& record, bool reading)
+        : folder(root, QDir(root).relativeFilePath(record.path())),
+          name(QFile::encodeName(record.fileName()))
+    {
+        const int how = reading ? O_RDONLY | O_NONBLOCK | O_NOCTTY : O_PATH;
+        fd_ = folder.isOpen()
+                  ? ::openat(folder.fd(), name.constData(), how | O_NOFOLLOW | O_CLOEXEC)
+                  : -1;
+        if (!folder.isOpen())
+            why = tr("su carpeta es un enlace o no se puede abrir: no se toca");
+        else if (fd_ < 0)
+            why = errno == ELOOP ? tr("no es un archivo: se deja") : tr("no se puede leer");
+        else if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))
+            why = tr("no es un archivo: se deja");
+        else if (reading && !file.open(fd_, QIODevice::ReadOnly))
+            why = tr("no se puede leer");
+    }
+    ~OpenRecord()
+    {
+        file.close();
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    bool isOpen() const { return why.isEmpty(); }
+    // Whether the name still stands for the file opened.
+    bool unchanged() const
+    {
+        struct stat now = {};
+        return ::fstatat(folder.fd(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+               now.st_dev == status.st_dev && now.st_ino == status.st_ino;
+    }
+
+    const toolkit::OpenFolder folder;
+    const QByteArray name;
+    QFile file; // when opened for reading
+    struct stat status = {};
+    QString why; // why it could not be opened
+
+private:
+    int fd_ = -1;
+};
 
 int schoolYearOf(const QDate& day)
 {
@@ -164,10 +226,19 @@ QList<RecordArchive::Record> RecordArchive::recordsOf(int year, const QDate& tod
     return found;
 }
 
-bool RecordArchive::throwAway(const Record& record, bool copied, QStringList* problems) const
+bool RecordArchive::throwAway(const Record& record, OpenRecord& open, bool copied,
+                              QStringList* problems) const
 {
     const QString path = record.file.filePath();
-    if (!trash_.take(path, record.login + QLatin1Char(' ') + record.file.fileName()).isEmpty())
+    if (!open.unchanged()) {
+        if (problems)
+            *problems << told(path, tr("ha cambiado mientras se llevaba: se deja"));
+        return false;
+    }
+    if (!trash_
+             .takeFrom(open.folder, record.file.fileName(),
+                       record.login + QLatin1Char(' ') + record.file.fileName())
+             .isEmpty())
         return true;
     if (!problems)
         return false;
@@ -183,7 +254,7 @@ bool RecordArchive::throwAway(const Record& record, bool copied, QStringList* pr
     return false;
 }
 
-bool RecordArchive::copy(const Record& record, const QString& destination,
+bool RecordArchive::copy(const Record& record, OpenRecord& open, const QString& destination,
                          QStringList* problems) const
 {
     const QString path = record.file.filePath();
@@ -196,22 +267,19 @@ bool RecordArchive::copy(const Record& record, const QString& destination,
     };
     if (QFileInfo(folder).isSymLink() || QFileInfo(target).isSymLink())
         return fail(tr("en %1 hay un enlace: no se copia").arg(QDir::toNativeSeparators(folder)));
-    if (!QFileInfo(folder).isDir()) {
-        if (!QDir().mkdir(folder))
-            return fail(tr("no se puede crear %1").arg(QDir::toNativeSeparators(folder)));
-        // A child's record is for the teachers only, wherever it is kept.
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                          QFile::ReadGroup | QFile::ExeGroup);
-    }
-    QFile source;
-    if (!toolkit::openRegularFile(source, path, toolkit::Links::Refuse))
-        return fail(tr("no se puede leer"));
+    // Whoever made it, every teacher archives there; no child looks in.
+    if (!toolkit::makeFolders(folder, toolkit::SharedFolderMode))
+        return fail(tr("no se puede crear %1").arg(QDir::toNativeSeparators(folder)));
+    QFile& source = open.file;
     if (source.size() > LargestCopy)
         return fail(tr("es demasiado grande para ser un registro: no se copia"));
     // Never over a file already there: that name is then compared below.
     const QString made = toolkit::createFirstFree(
         folder, [&](int) { return record.file.fileName(); },
         [&](QIODevice& out) {
+            if (auto* file = qobject_cast<QFileDevice*>(&out)) // by its descriptor
+                file->setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                     QFile::WriteGroup);
             source.seek(0);
             while (!source.atEnd()) {
                 const QByteArray chunk = source.read(ChunkBytes);
@@ -221,7 +289,7 @@ bool RecordArchive::copy(const Record& record, const QString& destination,
             return source.error() == QFileDevice::NoError;
         },
         1);
-    const QByteArray original = fingerprint(path);
+    const QByteArray original = fingerprint(source);
     const QByteArray copied = fingerprint(target);
     if (!original.isEmpty() && original == copied)
         return true;
@@ -231,6 +299,42 @@ bool RecordArchive::copy(const Record& record, const QString& destination,
     if (made.isEmpty() && QFileInfo::exists(target))
         return fail(tr("en %1 ya hay otro archivo distinto: no se copia encima").arg(where));
     return fail(tr("no se ha podido copiar a %1").arg(where));
+}
+
+bool RecordArchive::teachersFolderTakes(const QStringList& places, QStringList* problems) const
+{
+    const QString teachers = ClassBook::folderFor(folders_.root());
+    const QString real = realPath(teachers);
+    if (std::none_of(places.cbegin(), places.cend(),
+                     [&](const QString& place) { return isWithin(realPath(place), real); }))
+        return true;
+    const TeachersFolder folder(teachers);
+    const auto state = folder.state();
+    if (state == TeachersFolder::State::Trusted)
+        return true;
+    if (problems)
+        *problems << folder.problem(state);
+    return false;
+}
+
+template <typename Move>
+int RecordArchive::moveEach(const QList<Record>& found, bool reading, QStringList* problems,
+                            const std::atomic_bool* stop, const Move& move) const
+{
+    int went = 0;
+    for (const Record& record : found) {
+        if (stop && *stop)
+            break;
+        OpenRecord open(folders_.root(), record.file, reading);
+        if (!open.isOpen()) {
+            if (problems)
+                *problems << told(record.file.filePath(), open.why);
+            continue;
+        }
+        if (move(record, open))
+            ++went;
+    }
+    return went;
 }
 
 int RecordArchive::archive(int year, const QString& destination, const QDate& today,
@@ -250,32 +354,27 @@ int RecordArchive::archive(int year, const QString& destination, const QDate& to
                 << tr("%1 está dentro de la carpeta de los registros: elige otra.").arg(native);
         return 0;
     }
-    if (!QDir().mkpath(destination)) {
+    if (!teachersFolderTakes({destination, trash_.papelera()}, problems))
+        return 0;
+    if (!toolkit::makeFolders(destination, toolkit::SharedFolderMode)) {
         if (problems)
             *problems << tr("No se puede crear la carpeta %1.").arg(native);
         return 0;
     }
-    int went = 0;
-    for (const Record& record : found) {
-        if (stop && *stop)
-            break;
-        if (copy(record, destination, problems) && throwAway(record, true, problems))
-            ++went;
-    }
-    return went;
+    return moveEach(found, true, problems, stop, [&](const Record& record, OpenRecord& open) {
+        return copy(record, open, destination, problems) && throwAway(record, open, true, problems);
+    });
 }
 
 int RecordArchive::remove(int year, const QDate& today, QStringList* problems,
                           const std::atomic_bool* stop) const
 {
-    int went = 0;
-    for (const Record& record : recordsOf(year, today, problems)) {
-        if (stop && *stop)
-            break;
-        if (throwAway(record, false, problems))
-            ++went;
-    }
-    return went;
+    const QList<Record> found = recordsOf(year, today, problems);
+    if (found.isEmpty() || !teachersFolderTakes({trash_.papelera()}, problems))
+        return 0;
+    return moveEach(found, false, problems, stop, [&](const Record& record, OpenRecord& open) {
+        return throwAway(record, open, false, problems);
+    });
 }
 
 } // namespace classview

@@ -24,8 +24,16 @@ int schoolYearOf(const QDate& day);
 // 2025, school year 2025); files named otherwise are no records and are left
 // alone, as is everything of the school year of `today` and later. Links are
 // never followed: a child's folder reached through a link, or a record that
-// is a link or no regular file, is told and stays. Nothing is deleted: what
-// goes, goes to the trash.
+// is a link or no regular file, is told and stays. Each record is worked on
+// from its open folder, so that a folder swapped for a link meanwhile moves
+// nothing of another's. Nothing is deleted: what goes, goes to the trash,
+// by a rename only.
+//
+// The teachers' folder of the class (TeachersFolder) takes the archive or
+// the trash only when it may be trusted; otherwise nothing happens, told.
+// The folders made there are given SharedFolderMode and the copies are
+// readable and writable by the group, whatever the umask, so every teacher
+// can go on with what one began.
 //
 // Every call reads the school's server, which may hang: call them on a
 // worker (QtConcurrent::run), never on the window's thread.
@@ -73,9 +81,21 @@ private:
     // Those of `year` that are regular files; the rest told. Empty, and
     // told, for the year of `today` or later.
     QList<Record> recordsOf(int year, const QDate& today, QStringList* problems) const;
-    // Moves the record to the trash; false, told, when it stayed.
-    bool throwAway(const Record& record, bool copied, QStringList* problems) const;
-    bool copy(const Record& record, const QString& destination, QStringList* problems) const;
+    class OpenRecord;
+    // Moves the record opened to the trash by renaming it, never by a copy;
+    // false, told, when it stayed.
+    bool throwAway(const Record& record, OpenRecord& open, bool copied,
+                   QStringList* problems) const;
+    bool copy(const Record& record, OpenRecord& open, const QString& destination,
+              QStringList* problems) const;
+    // Whether the teachers' folder may be used for the `places` that lie in
+    // it (none: true); the problem told when not.
+    bool teachersFolderTakes(const QStringList& places, QStringList* problems) const;
+    // Opens each record (for `reading`, or only to rename it) and moves it
+    // with `move`, until `stop` is set; how many went.
+    template <typename Move>
+    int moveEach(const QList<Record>& found, bool reading, QStringList* problems,
+                 const std::atomic_bool* stop, const Move& move) const;
 
     ClassFolders folders_;
     QStringList logins_;

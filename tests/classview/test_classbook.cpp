@@ -1,6 +1,7 @@
 #include "classbook.h"
 #include "folderlister.h"
 #include "newfile.h"
+#include "teachersfolder.h"
 #include "textfiles.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <sys/stat.h>
 
 using classview::ClassBook;
+using classview::TeachersFolder;
 
 namespace {
 
@@ -95,7 +97,7 @@ TEST_F(ClassBookTest, NamesAndGroupsRoundTripAndRefusals)
     EXPECT_TRUE(problem.contains("nada"));
 
     EXPECT_TRUE(book.importNames("Usuario;Nombre\npau;Pau\nlucia;\"Ruiz, Lucía\"\n", &problem));
-    EXPECT_TRUE(book.importNames("pau,Pau Gil\n", &problem));
+    EXPECT_TRUE(book.importNames("pau,Pau Gil\n\"ana\v\",Ana\n", &problem));
     EXPECT_FALSE(book.importNames("solo texto", &problem));
     ClassBook fresh(folder);
     EXPECT_TRUE(fresh.reload(nullptr));
@@ -160,4 +162,59 @@ TEST_F(ClassBookTest, MissingOrSilentFolder)
     EXPECT_FALSE(silent.addToGroup("A", {"pau"}, &problem));
     EXPECT_EQ(problems, QStringList{problem});
     answer.set_value();
+}
+
+// Only root's folder or a teacher's, closed to others, holds the teachers'
+// notes: a child's, one nobody owns, one anyone can write or a link does not.
+TEST(TeachersFolder, TrustedWhenRootsOrATeachersAndClosedToOthers)
+{
+    const TeachersFolder::Group teachers{100, {"ana"}};
+    using Account = std::optional<TeachersFolder::Account>;
+    const struct
+    {
+        TeachersFolder::Facts facts;
+        Account owner;
+        bool trusted;
+    } cases[] = {
+        {{true, 0, 02770}, TeachersFolder::Account{"root", 0}, true},
+        {{true, 0, 02770}, std::nullopt, true},
+        {{true, 1001, 02770}, TeachersFolder::Account{"ana", 1001}, true},
+        {{true, 1002, 0750}, TeachersFolder::Account{"luis", 100}, true},
+        {{true, 1003, 0700}, TeachersFolder::Account{"pau", 1003}, false},
+        {{true, 1004, 02770}, std::nullopt, false},
+        {{true, 0, 0777}, TeachersFolder::Account{"root", 0}, false},
+        {{true, 1001, 01772}, TeachersFolder::Account{"ana", 1001}, false},
+        {{false, 0, 0755}, TeachersFolder::Account{"root", 0}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TeachersFolder::trusted(c.facts, c.owner, teachers), c.trusted)
+            << c.facts.owner << ' ' << std::oct << c.facts.mode;
+}
+
+// A teachers' folder a child could have made is neither read nor written,
+// and the teacher is told what the administrator runs.
+TEST_F(ClassBookTest, AFolderOthersCanWriteOrALinkIsNeitherReadNorWritten)
+{
+    write("grupos.csv", "A,pau\n");
+    const QString real = root.filePath("real");
+    const std::function<void()> makes[] = {
+        [&] { ::chmod(QFile::encodeName(folder).constData(), 0777); },
+        [&] {
+            QFile::rename(folder, real);
+            QFile::link(real, folder);
+        },
+    };
+    for (const auto& make : makes) {
+        make();
+        ClassBook book(folder);
+        QStringList problems;
+        EXPECT_FALSE(book.reload(&problems));
+        EXPECT_TRUE(book.groups().isEmpty());
+        ASSERT_EQ(problems.size(), 1);
+        EXPECT_TRUE(problems[0].contains("install -d -o root -g")) << problems[0].toStdString();
+        QString problem;
+        EXPECT_FALSE(book.addToGroup("B", {"ana"}, &problem));
+        EXPECT_EQ(problem, problems[0]);
+        EXPECT_EQ(toolkit::readRegularFile(path("grupos.csv"), 1000), "A,pau\n");
+    }
 }

@@ -1,5 +1,6 @@
 #include "classreading.h"
 #include "folderlister.h"
+#include "openfolder.h"
 #include "recordarchive.h"
 #include "testaccounts.h"
 #include "textfiles.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using classview::RecordArchive;
 
@@ -22,6 +24,7 @@ struct RecordArchiveTest : ::testing::Test
     QString root = temp.filePath("progreso");
     QString saved = temp.filePath("archivo");
     QString papelera = temp.filePath("papelera");
+    QString teachers = root + "/.clase";
 
     void write(const QString& path, const QByteArray& bytes = "lunipo-registro 1\n") const
     {
@@ -40,11 +43,17 @@ struct RecordArchiveTest : ::testing::Test
         QFile::link(QDir(root).filePath("pau/notas.txt"),
                     QDir(root).filePath("lucia/2024-11-enlace.txt"));
     }
-    RecordArchive archive(const QString& trash) const
+    RecordArchive archive(const QString& trash, mode_t mode = 0) const
     {
-        toolkit::Trash bin(trash);
+        toolkit::Trash bin(trash, mode);
         bin.useDesktopTrash = false;
         return RecordArchive(classview::ClassFolders(root + "/%u"), {"pau", "lucia"}, bin);
+    }
+    static mode_t modeOf(const QString& path)
+    {
+        struct stat status = {};
+        ::lstat(QFile::encodeName(path).constData(), &status);
+        return status.st_mode & 07777;
     }
     static QStringList files(const QString& folder)
     {
@@ -138,4 +147,60 @@ TEST_F(RecordArchiveTest, ArchiveAndRemoveMoveOnlyThatYear)
                         toolkit::readRegularFile(saved + '/' + name, 1000) ==
                             "lunipo-registro 1\n" + (root + '/' + name).toUtf8());
     }
+}
+
+// Whatever the umask of the teacher who archives first, the next one can
+// go on: what is made in the teachers' folder is the group's.
+TEST_F(RecordArchiveTest, WhatIsMadeInTheTeachersFolderIsTheGroups)
+{
+    const mode_t umask = ::umask(077);
+    QStringList problems;
+    const QString saved = teachers + "/archivo/2024-2025";
+    EXPECT_EQ(archive(teachers + "/papelera", toolkit::SharedFolderMode)
+                  .archive(2024, saved, Today, &problems),
+              2);
+    ::umask(umask);
+    for (const char* made : {"papelera", "archivo", "archivo/2024-2025", "archivo/2024-2025/pau"})
+        EXPECT_EQ(modeOf(teachers + '/' + made), 02770u) << made;
+    EXPECT_EQ(modeOf(saved + "/pau/2024-10-aula1.txt") & 0660, 0660u);
+}
+
+// A teachers' folder that anyone can write takes neither archive nor trash.
+TEST_F(RecordArchiveTest, AnUntrustedTeachersFolderTakesNothing)
+{
+    ::chmod(QFile::encodeName(teachers).constData(), 0777);
+    const QStringList all = files(root);
+    const RecordArchive records = archive(teachers + "/papelera");
+    QStringList problems;
+    EXPECT_EQ(records.archive(2024, teachers + "/archivo", Today, &problems), 0);
+    EXPECT_EQ(records.remove(2024, Today, &problems), 0);
+    EXPECT_EQ(problems.filter("install -d").size(), 2) << problems.join('\n').toStdString();
+    EXPECT_EQ(files(root), all);
+}
+
+// A child who swaps their folder for a link to a classmate's just before
+// the record moves still moves only their own.
+TEST_F(RecordArchiveTest, AFolderSwappedForALinkMovesNothingOfAnothers)
+{
+    static QString child, other;
+    child = root + "/lucia";
+    other = root + "/pau";
+    write(other + "/2025-10-aula2.txt");
+    const auto swapFirst = [](int fromFd, const char* from, int toFd, const char* to,
+                              unsigned int flags) {
+        QFile::rename(child, child + ".antes");
+        QFile::link(other, child);
+        return ::renameat2(fromFd, from, toFd, to, flags);
+    };
+    toolkit::Trash bin(papelera);
+    bin.useDesktopTrash = false;
+    toolkit::renameEntry = swapFirst;
+    EXPECT_EQ(RecordArchive(classview::ClassFolders(root + "/%u"), {"lucia"}, bin)
+                  .remove(2025, Today, nullptr),
+              1);
+    toolkit::renameEntry = ::renameat2;
+    EXPECT_TRUE(QFileInfo::exists(other + "/2025-10-aula2.txt"));
+    EXPECT_EQ(files(papelera), QStringList{"lucia 2025-10-aula2.txt"});
+    EXPECT_EQ(toolkit::readRegularFile(papelera + "/lucia 2025-10-aula2.txt", 1000),
+              "lunipo-registro 1\n" + (child + "/2025-10-aula2.txt").toUtf8());
 }

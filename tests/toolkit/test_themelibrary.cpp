@@ -327,3 +327,22 @@ TEST_F(ThemeLibraryTest, ALinkedThemeIsNeverWritten)
     EXPECT_EQ(QDir(theme).entryList(QDir::AllEntries | QDir::Hidden), before);
     EXPECT_EQ(inTheme(), "ABCD");
 }
+
+// Into the papelera only by a rename: from another file system a file is not
+// copied (which would open by name whatever it had become) but stays.
+TEST(Trash, NeverCopiesWhatItCannotRename)
+{
+    QTemporaryDir elsewhere(QStringLiteral("/dev/shm/lunipo-XXXXXX"));
+    QTemporaryDir here;
+    struct stat there = {}, local = {};
+    if (!elsewhere.isValid() || ::stat("/dev/shm", &there) != 0 ||
+        ::stat(QFile::encodeName(here.path()).constData(), &local) != 0 ||
+        there.st_dev == local.st_dev)
+        GTEST_SKIP() << "no second file system";
+    const QString file = elsewhere.filePath("1.txt");
+    QFile(file).open(QIODevice::WriteOnly);
+    toolkit::Trash trash(here.filePath("papelera"));
+    trash.useDesktopTrash = false;
+    EXPECT_EQ(trash.take(file, "1.txt"), "");
+    EXPECT_TRUE(QFileInfo::exists(file));
+}
