@@ -56,10 +56,11 @@ private:
     Accounts accounts_;
 };
 
-// The drawing at `path`; a null image, and why in `problem`, when it is a
-// link or no regular file, too large a file, no picture, or a picture whose
-// size is beyond any screen's. Reads the file: on a share that may hang,
-// call it off the window's thread.
+// The drawing at `path`, read as the bitmap its name says and nothing else
+// (toolkit::readBitmapFile); a null image, and why in `problem`, when it is
+// a link or no regular file, too large a file, no picture of that kind, or
+// a picture whose size is beyond any screen's. Reads the file: on a share
+// that may hang, call it off the window's thread.
 QImage loadDrawing(const QString& path, QString* problem);
 
 // `image` fitted into a square of `edge` pixels, its proportions kept.
