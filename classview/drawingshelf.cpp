@@ -14,12 +14,6 @@ namespace {
 
 using Entry = toolkit::FolderLister::FileEntry;
 
-// A 24-bit bitmap of a 5K screen is 44 MB; a file beyond this is no drawing
-// of a child's.
-constexpr qint64 LargestDrawingFile = 64 * 1024 * 1024;
-// What a decoded drawing may take: an 8K screen's, not a decompression bomb's.
-constexpr int LargestDecodedMegabytes = 160;
-
 // The player saves bitmaps; a teacher may have put other pictures beside
 // them. What else lies there would not be read as a picture.
 bool picture(const QString& fileName)
@@ -39,7 +33,7 @@ QString problemOf(const Entry& entry)
         return DrawingShelf::tr("no es un archivo");
     if (!picture(entry.name))
         return DrawingShelf::tr("no es un dibujo");
-    if (entry.size > LargestDrawingFile)
+    if (entry.size > DrawingLimits.fileBytes)
         return DrawingShelf::tr("es demasiado grande");
     if (!entry.readable)
         return DrawingShelf::tr("no se puede leer");
@@ -143,8 +137,7 @@ QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QStri
 
 QImage loadDrawing(const QString& path, QString* problem)
 {
-    const toolkit::Bitmap read =
-        toolkit::readBitmapFile(path, {LargestDrawingFile, LargestDecodedMegabytes});
+    const toolkit::Bitmap read = toolkit::readBitmapFile(path, DrawingLimits);
     if (problem) {
         using Problem = toolkit::Bitmap::Problem;
         switch (read.problem) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accounts.h"
+#include "picturefiles.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -15,6 +16,11 @@ class FolderLister;
 }
 
 namespace classview {
+
+// What one drawing may cost to read. A 24-bit bitmap of a 5K screen is
+// 44 MB, so a larger file is no child's drawing; decoded, a drawing may take
+// an 8K screen's memory, not a decompression bomb's.
+inline constexpr toolkit::BitmapLimits DrawingLimits{64 * 1024 * 1024, 160};
 
 // A drawing a child saved.
 struct Drawing
