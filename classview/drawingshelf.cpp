@@ -2,7 +2,6 @@
 
 #include "folderlister.h"
 #include "picturefiles.h"
-#include "textfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
