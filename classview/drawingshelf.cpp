@@ -2,12 +2,9 @@
 
 #include "folderlister.h"
 #include "picturefiles.h"
-#include "textfiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <algorithm>
 
 namespace classview {
@@ -16,18 +13,11 @@ namespace {
 
 using Entry = toolkit::FolderLister::FileEntry;
 
-// A 24-bit bitmap of a 5K screen is 44 MB; a file beyond this is no drawing
-// of a child's.
-constexpr qint64 LargestDrawingFile = 64 * 1024 * 1024;
-// What a decoded drawing may take: an 8K screen's, not a decompression bomb's.
-constexpr int LargestDecodedMegabytes = 160;
-
-// The player saves bitmaps; a teacher may have put other pictures beside them.
+// The player saves bitmaps; a teacher may have put other pictures beside
+// them. What else lies there would not be read as a picture.
 bool picture(const QString& fileName)
 {
-    static const QStringList suffixes = {QStringLiteral("bmp"), QStringLiteral("png"),
-                                         QStringLiteral("jpg"), QStringLiteral("jpeg")};
-    return suffixes.contains(QFileInfo(fileName).suffix().toLower());
+    return !toolkit::bitmapFormatOf(fileName).isEmpty();
 }
 
 QString passedOver(const QString& path, const QString& why)
@@ -42,7 +32,7 @@ QString problemOf(const Entry& entry)
         return DrawingShelf::tr("no es un archivo");
     if (!picture(entry.name))
         return DrawingShelf::tr("no es un dibujo");
-    if (entry.size > LargestDrawingFile)
+    if (entry.size > DrawingLimits.fileBytes)
         return DrawingShelf::tr("es demasiado grande");
     if (!entry.readable)
         return DrawingShelf::tr("no se puede leer");
@@ -146,35 +136,27 @@ QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QStri
 
 QImage loadDrawing(const QString& path, QString* problem)
 {
-    const auto fail = [problem](const QString& why) {
-        if (problem)
-            *problem = why;
-        return QImage();
-    };
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isFile())
-        return fail(DrawingShelf::tr("no es un archivo"));
-    if (info.size() > LargestDrawingFile)
-        return fail(DrawingShelf::tr("es demasiado grande"));
-    // Read whole without following a link or waiting on a FIFO, whatever the
-    // name came to be since it was looked at.
-    auto bytes = toolkit::readRegularFile(path, LargestDrawingFile, toolkit::Links::Refuse);
-    if (!bytes)
-        return fail(DrawingShelf::tr("no se puede leer"));
-    QBuffer buffer(&*bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAllocationLimit(LargestDecodedMegabytes);
-    const QSize size = reader.size();
-    if (!size.isValid())
-        return fail(DrawingShelf::tr("no es un dibujo"));
-    if (size.width() > toolkit::MaxPictureSide || size.height() > toolkit::MaxPictureSide ||
-        qint64(size.width()) * size.height() * 4 > qint64(LargestDecodedMegabytes) * 1024 * 1024)
-        return fail(DrawingShelf::tr("es demasiado grande"));
-    const QImage image = reader.read();
-    if (image.isNull())
-        return fail(DrawingShelf::tr("no es un dibujo"));
-    return image;
+    const toolkit::Bitmap read = toolkit::readBitmapFile(path, DrawingLimits);
+    if (problem) {
+        using Problem = toolkit::Bitmap::Problem;
+        switch (read.problem) {
+        case Problem::None:
+            break;
+        case Problem::NotAFile:
+            *problem = DrawingShelf::tr("no es un archivo");
+            break;
+        case Problem::Unreadable:
+            *problem = DrawingShelf::tr("no se puede leer");
+            break;
+        case Problem::TooLarge:
+            *problem = DrawingShelf::tr("es demasiado grande");
+            break;
+        case Problem::NotAPicture:
+            *problem = DrawingShelf::tr("no es un dibujo");
+            break;
+        }
+    }
+    return read.image;
 }
 
 QImage thumbnailOf(const QImage& image, int edge)

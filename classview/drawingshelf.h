@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accounts.h"
+#include "picturefiles.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -15,6 +16,11 @@ class FolderLister;
 }
 
 namespace classview {
+
+// What one drawing may cost to read. A 24-bit bitmap of a 5K screen is
+// 44 MB, so a larger file is no child's drawing; decoded, a drawing may take
+// an 8K screen's memory, not a decompression bomb's.
+inline constexpr toolkit::BitmapLimits DrawingLimits{64 * 1024 * 1024, 160};
 
 // A drawing a child saved.
 struct Drawing
@@ -56,10 +62,11 @@ private:
     Accounts accounts_;
 };
 
-// The drawing at `path`; a null image, and why in `problem`, when it is a
-// link or no regular file, too large a file, no picture, or a picture whose
-// size is beyond any screen's. Reads the file: on a share that may hang,
-// call it off the window's thread.
+// The drawing at `path`, read as the bitmap its name says and nothing else
+// (toolkit::readBitmapFile); a null image, and why in `problem`, when it is
+// a link or no regular file, too large a file, no picture of that kind, or
+// a picture whose size is beyond any screen's. Reads the file: on a share
+// that may hang, call it off the window's thread.
 QImage loadDrawing(const QString& path, QString* problem);
 
 // `image` fitted into a square of `edge` pixels, its proportions kept.

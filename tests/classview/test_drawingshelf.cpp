@@ -140,13 +140,24 @@ TEST_F(Shelf, LoadsOnlyDrawingsOfASensibleSize)
     QImage bomb(16000, 3000, QImage::Format_Mono);
     bomb.fill(0);
     ASSERT_TRUE(bomb.save(path("bomba.png")));
+    // An SVG under a drawing's name, showing a classmate's drawing the child cannot open.
+    const QString classmate = shelf.folderOf("marta") + "/a.bmp";
+    ASSERT_TRUE(QDir().mkpath(shelf.folderOf("marta")) &&
+                toolkit::writeBitmap(QImage(40, 30, QImage::Format_RGB32), classmate));
+    QFile svg(path("copia.png"));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"
+        width="40" height="30"><image width="40" height="30" xlink:href=")" +
+              QFile::encodeName(classmate) + "\"/></svg>");
+    svg.close();
     const struct
     {
         const char* name;
         const char* problem;
     } cases[] = {{"enlace.bmp", "no es un archivo"},    {"tuberia.bmp", "no es un archivo"},
                  {"enorme.bmp", "es demasiado grande"}, {"bomba.png", "es demasiado grande"},
-                 {"notas.txt", "no es un dibujo"},      {"7-12-2026-10-0-0.bmp", ""}};
+                 {"notas.txt", "no es un dibujo"},      {"copia.png", "no es un dibujo"},
+                 {"7-12-2026-10-0-0.bmp", ""}};
     for (const auto& c : cases) {
         QString problem;
         EXPECT_EQ(classview::loadDrawing(path(c.name), &problem).isNull(), *c.problem != 0);

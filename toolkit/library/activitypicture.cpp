@@ -3,7 +3,6 @@
 #include "activityfiles.h"
 #include "newfile.h"
 #include "picturefiles.h"
-#include "textfiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -19,6 +18,8 @@ namespace {
 
 const QString ScreenKey = QStringLiteral("Pantalla");
 constexpr qint64 MaxPictureBytes = 32 << 20;
+// Qt's own limit, which held before the size was checked here.
+constexpr int MaxDecodedMegabytes = 256;
 // A picture that does not say its screen was made for the 800 x 600 screen
 // the dot positions are kept for.
 constexpr QSize FileScreen{800, 600};
@@ -66,36 +67,38 @@ ActivityPicture readActivityPicture(const QString& activityPath, QSize screen)
     const QFileInfo file(path);
     if (!file.exists() && !file.isSymLink())
         return {};
-    // Opened once and read from what was opened: a FIFO put in its place
-    // after a look at the name would hold the open for ever.
-    QFile opened;
-    if (!openRegularFile(opened, path, Links::Refuse))
-        return {{}, ActivityPicture::tr("no es un archivo normal")};
-    if (opened.size() > MaxPictureBytes)
-        return {{}, ActivityPicture::tr("es demasiado grande")};
-    QImageReader reader(&opened, "png");
-    const QSize declared = reader.size();
-    if (!declared.isValid() || declared.width() > MaxPictureSide ||
-        declared.height() > MaxPictureSide)
-        return {{}, ActivityPicture::tr("está dañado o es demasiado grande")};
     // Scaled as the dots are, by the player's screen over the editor's. What
     // lay beyond the editor's screen was never seen there, and would fall
     // beyond this one: it is neither kept nor scaled, so a small file that
     // claims a tiny screen costs no more than the screen it is shown on.
-    const QSize drawnOn = screenOf(reader);
-    const QSize seen = declared.boundedTo(drawnOn);
-    const QSize size = QSize(qRound(double(seen.width()) * screen.width() / drawnOn.width()),
-                             qRound(double(seen.height()) * screen.height() / drawnOn.height()))
-                           .boundedTo(screen);
-    if (size.isEmpty())
+    const auto fitToScreen = [screen](QImageReader& reader, QSize declared) {
+        const QSize drawnOn = screenOf(reader);
+        const QSize seen = declared.boundedTo(drawnOn);
+        const QSize size = QSize(qRound(double(seen.width()) * screen.width() / drawnOn.width()),
+                                 qRound(double(seen.height()) * screen.height() / drawnOn.height()))
+                               .boundedTo(screen);
+        if (size.isEmpty())
+            return false;
+        if (seen != declared)
+            reader.setClipRect(QRect(QPoint(), seen));
+        reader.setScaledSize(size);
+        return true;
+    };
+    // A shared theme's folder is open to others: the picture is read as the
+    // PNG its name says, whatever its bytes are.
+    const Bitmap read = readBitmapFile(path, {MaxPictureBytes, MaxDecodedMegabytes}, fitToScreen);
+    switch (read.problem) {
+    case Bitmap::Problem::None:
+        return {read.image.convertToFormat(QImage::Format_RGB32), {}};
+    case Bitmap::Problem::NotAFile:
+    case Bitmap::Problem::Unreadable:
+        return {{}, ActivityPicture::tr("no es un archivo normal")};
+    case Bitmap::Problem::TooLarge:
         return {{}, ActivityPicture::tr("es demasiado grande")};
-    if (seen != declared)
-        reader.setClipRect(QRect(QPoint(), seen));
-    reader.setScaledSize(size);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return {{}, ActivityPicture::tr("está dañado")};
-    return {picture.convertToFormat(QImage::Format_RGB32), {}};
+    case Bitmap::Problem::NotAPicture:
+        break;
+    }
+    return {{}, ActivityPicture::tr("está dañado")};
 }
 
 bool putActivityPicture(const QString& activityPath, const QByteArray& png)

@@ -30,9 +30,10 @@ public:
 
 // The activity's picture scaled for a screen of `screen` pixels, never
 // larger than that screen: the part that lay on the editor's screen. No
-// picture is no problem; one that is not a regular file, is damaged, or
-// larger than a sensible picture (over 32 MB or MaxPictureSide a side) is a
-// problem, and the activity is played with its dots alone.
+// picture is no problem; one that is not a regular file, is damaged or no
+// PNG (it is read as nothing else), or larger than a sensible picture (over
+// 32 MB, MaxPictureSide a side or 256 MB decoded) is a problem, and the
+// activity is played with its dots alone.
 ActivityPicture readActivityPicture(const QString& activityPath, QSize screen);
 
 // Puts `png` beside the activity just written at `activityPath`, whole or

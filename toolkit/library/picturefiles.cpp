@@ -1,8 +1,11 @@
 #include "picturefiles.h"
 
 #include "newfile.h"
+#include "textfiles.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -50,6 +53,69 @@ QImage readPicture(const QString& path)
     if (picture.isNull())
         return {};
     return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray bitmapFormatOf(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return QByteArrayLiteral("jpeg");
+    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("png"))
+        return suffix.toLatin1();
+    return {};
+}
+
+Bitmap decodeBitmap(const QByteArray& bytes, const QByteArray& format, const BitmapLimits& limits,
+                    const BitmapPreparation& prepare)
+{
+    if (format.isEmpty())
+        return {{}, Bitmap::Problem::NotAPicture};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // A reader that may guess falls back on another format, SVG among them,
+    // when the one named turns the bytes down.
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    reader.setAllocationLimit(limits.decodedMegabytes);
+    const QSize declared = reader.size();
+    if (!declared.isValid())
+        return {{}, Bitmap::Problem::NotAPicture};
+    if (declared.width() > MaxPictureSide || declared.height() > MaxPictureSide ||
+        qint64(declared.width()) * declared.height() * 4 >
+            qint64(limits.decodedMegabytes) * 1024 * 1024 ||
+        (prepare && !prepare(reader, declared)))
+        return {{}, Bitmap::Problem::TooLarge};
+    QImage image = reader.read();
+    if (image.isNull())
+        return {{}, Bitmap::Problem::NotAPicture};
+    return {std::move(image), Bitmap::Problem::None};
+}
+
+Bitmap readBitmapFile(const QString& path, const BitmapLimits& limits,
+                      const BitmapPreparation& prepare)
+{
+    const QByteArray format = bitmapFormatOf(path);
+    if (format.isEmpty())
+        return {{}, Bitmap::Problem::NotAPicture};
+    // Opened once, and only what was opened is read, whatever the name has
+    // come to be since anyone looked at it.
+    QFile file;
+    if (!openRegularFile(file, path, Links::Refuse)) {
+        const QFileInfo info(path); // only to tell why
+        return {{},
+                info.isSymLink() || !info.isFile() ? Bitmap::Problem::NotAFile
+                                                   : Bitmap::Problem::Unreadable};
+    }
+    if (file.size() > limits.fileBytes)
+        return {{}, Bitmap::Problem::TooLarge};
+    const QByteArray bytes = file.read(limits.fileBytes + 1);
+    if (bytes.size() > limits.fileBytes)
+        return {{}, Bitmap::Problem::TooLarge};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, Bitmap::Problem::Unreadable};
+    return decodeBitmap(bytes, format, limits, prepare);
 }
 
 namespace {
