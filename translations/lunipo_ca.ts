@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca_ES">
 <context>
+    <name>classview::Accounts</name>
+    <message>
+        <source>%1 no es de ninguna cuenta de este ordenador: se deja de lado</source>
+        <translation>%1 no és de cap compte d&apos;aquest ordinador: es deixa de banda</translation>
+    </message>
+    <message>
+        <source>%1 no se puede ver: se deja de lado</source>
+        <translation>%1 no es pot veure: es deixa de banda</translation>
+    </message>
+    <message>
+        <source>%1 no es una carpeta: se deja de lado</source>
+        <translation>%1 no és una carpeta: es deixa de banda</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 és d&apos;un altre compte, no de %2: es deixa de banda</translation>
+    </message>
+</context>
+<context>
     <name>classview::Booklet</name>
     <message>
         <source>Los dibujos de %1</source>
@@ -25,14 +44,6 @@
     <message>
         <source>%1: no se entienden las líneas %2; se dejan como están.</source>
         <translation>%1: no s’entenen les línies %2; es deixen tal com estan.</translation>
-    </message>
-    <message>
-        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>Falta la carpeta %1, on el professorat desa els grups i els noms. La crea l’administrador com diu la seva guia: install -d -o root -g profesorado -m 2770 %1</translation>
-    </message>
-    <message>
-        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>No es pot escriure a %1. L’administrador hi ha de deixar escriure el professorat com diu la seva guia: install -d -o root -g profesorado -m 2770 %1</translation>
     </message>
     <message>
         <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
@@ -66,6 +77,10 @@
         <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
         <translation>No hi ha noms en el que s’ha importat: s’esperaven línies «usuari,nom».</translation>
     </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>No es pot escriure a %1. L’administrador hi ha de deixar escriure el professorat com diu la seva guia: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassFolders</name>
@@ -80,10 +95,6 @@
     <message>
         <source>%1 no existe</source>
         <translation>%1 no existeix</translation>
-    </message>
-    <message>
-        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
-        <translation>%1 és d&apos;un altre compte, no de %2: es deixa de banda</translation>
     </message>
 </context>
 <context>
@@ -111,6 +122,10 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistes</translation>
+    </message>
+    <message>
+        <source>otros temas</source>
+        <translation>altres temes</translation>
     </message>
 </context>
 <context>
@@ -372,6 +387,42 @@
         <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
         <translation>Vols desar els registres del curs %1-%2 de tota la classe a %3, que només veu el professorat, i portar-los a la paperera?</translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Abriendo el dibujo…</source>
+        <translation>S’obre el dibuix…</translation>
+    </message>
+    <message>
+        <source>Preparando los dibujos de %1 para imprimir…</source>
+        <translation>Es preparen els dibuixos de %1 per imprimir…</translation>
+    </message>
+    <message>
+        <source>Guardando los grupos…</source>
+        <translation>Es desen els grups…</translation>
+    </message>
+    <message>
+        <source>Guardando los nombres…</source>
+        <translation>Es desen els noms…</translation>
+    </message>
+    <message>
+        <source>Exportando la tabla…</source>
+        <translation>S’exporta la taula…</translation>
+    </message>
+    <message>
+        <source>Buscando los cursos pasados…</source>
+        <translation>Es busquen els cursos passats…</translation>
+    </message>
+    <message>
+        <source>Archivando el curso %1…</source>
+        <translation>S’arxiva el curs %1…</translation>
+    </message>
+    <message>
+        <source>Llevando el curso %1-%2 a la papelera…</source>
+        <translation>Es porta el curs %1-%2 a la paperera…</translation>
+    </message>
 </context>
 <context>
     <name>classview::DrawingShelf</name>
@@ -464,6 +515,25 @@
     <message>
         <source>No se puede crear la carpeta %1.</source>
         <translation>No es pot crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>su carpeta es un enlace o no se puede abrir: no se toca</source>
+        <translation>la seva carpeta és un enllaç o no es pot obrir: no es toca</translation>
+    </message>
+    <message>
+        <source>ha cambiado mientras se llevaba: se deja</source>
+        <translation>ha canviat mentre es portava: es deixa</translation>
+    </message>
+</context>
+<context>
+    <name>classview::TeachersFolder</name>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos, los nombres, el archivo y la papelera. La crea el administrador como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>Falta la carpeta %1, on el professorat desa els grups, els noms, l’arxiu i la paperera. La crea l’administrador com diu la seva guia: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>La carpeta %1 no es de fiar: no es una carpeta de root ni del profesorado, o cualquiera puede escribir en ella. No se lee ni se escribe nada en ella. El administrador la aparta y la crea de nuevo como dice su guía: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</source>
+        <translation>La carpeta %1 no és de fiar: no és una carpeta de root ni del professorat, o qualsevol hi pot escriure. No s’hi llegeix ni s’hi escriu res. L’administrador l’aparta i la torna a crear com diu la seva guia: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1283,10 @@
         <source>Lunipo · la clase</source>
         <translation>Lunipo · la classe</translation>
     </message>
+    <message>
+        <source>no se puede escribir la tabla en la salida</source>
+        <translation>no es pot escriure la taula a la sortida</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1262,10 +1336,6 @@
         <translation>és massa gran</translation>
     </message>
     <message>
-        <source>está dañado o es demasiado grande</source>
-        <translation>està malmès o és massa gran</translation>
-    </message>
-    <message>
         <source>está dañado</source>
         <translation>està malmès</translation>
     </message>
@@ -1291,6 +1361,14 @@
     <message>
         <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
         <translation>no es pot escriure el registre de l&apos;infant a %1; es tornarà a provar</translation>
+    </message>
+    <message>
+        <source>no cabe con los demás registros del niño</source>
+        <translation>no hi cap amb els altres registres de l’infant</translation>
+    </message>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. No se escribe en ella el registro del niño.</source>
+        <translation>%1 no és d’aquest compte: un altre la va fer en el seu nom. No s’hi escriu el registre de l’infant.</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1501,13 @@
     <message>
         <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
         <translation>No s’ha pogut desar l’activitat al tema «%1» (%2). Els punts continuen a la llista: prova amb un altre tema.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::drawingsFolder</name>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. Los dibujos se guardan en este ordenador.</source>
+        <translation>%1 no és d’aquest compte: un altre la va fer en el seu nom. Els dibuixos es desen en aquest ordinador.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>classview::Accounts</name>
+    <message>
+        <source>%1 no es de ninguna cuenta de este ordenador: se deja de lado</source>
+        <translation>%1 belongs to no account of this computer: passed over</translation>
+    </message>
+    <message>
+        <source>%1 no se puede ver: se deja de lado</source>
+        <translation>%1 cannot be looked at: passed over</translation>
+    </message>
+    <message>
+        <source>%1 no es una carpeta: se deja de lado</source>
+        <translation>%1 is not a folder: passed over</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 belongs to another account, not to %2: passed over</translation>
+    </message>
+</context>
+<context>
     <name>classview::Booklet</name>
     <message>
         <source>Los dibujos de %1</source>
@@ -25,14 +44,6 @@
     <message>
         <source>%1: no se entienden las líneas %2; se dejan como están.</source>
         <translation>%1: lines %2 cannot be understood; they are left as they are.</translation>
-    </message>
-    <message>
-        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>The folder %1 is missing; it is where the teachers keep the groups and the names. The administrator creates it as their guide says: install -d -o root -g profesorado -m 2770 %1</translation>
-    </message>
-    <message>
-        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>Cannot write in %1. The administrator has to let the teachers write in it as their guide says: install -d -o root -g profesorado -m 2770 %1</translation>
     </message>
     <message>
         <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
@@ -66,6 +77,10 @@
         <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
         <translation>There are no names in what was imported: lines “user,name” were expected.</translation>
     </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>Cannot write in %1. The administrator has to let the teachers write in it as their guide says: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassFolders</name>
@@ -80,10 +95,6 @@
     <message>
         <source>%1 no existe</source>
         <translation>%1 does not exist</translation>
-    </message>
-    <message>
-        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
-        <translation>%1 belongs to another account, not to %2: passed over</translation>
     </message>
 </context>
 <context>
@@ -111,6 +122,10 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: hints</translation>
+    </message>
+    <message>
+        <source>otros temas</source>
+        <translation>other themes</translation>
     </message>
 </context>
 <context>
@@ -370,7 +385,43 @@
     </message>
     <message>
         <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
-        <translation>Keep the %1-%2 school year's records of the whole class in %3, which only the teachers see, and move them to the wastebasket?</translation>
+        <translation>Keep the %1-%2 school year&apos;s records of the whole class in %3, which only the teachers see, and move them to the wastebasket?</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Abriendo el dibujo…</source>
+        <translation>Opening the drawing…</translation>
+    </message>
+    <message>
+        <source>Preparando los dibujos de %1 para imprimir…</source>
+        <translation>Preparing %1&apos;s drawings for printing…</translation>
+    </message>
+    <message>
+        <source>Guardando los grupos…</source>
+        <translation>Saving the groups…</translation>
+    </message>
+    <message>
+        <source>Guardando los nombres…</source>
+        <translation>Saving the names…</translation>
+    </message>
+    <message>
+        <source>Exportando la tabla…</source>
+        <translation>Exporting the table…</translation>
+    </message>
+    <message>
+        <source>Buscando los cursos pasados…</source>
+        <translation>Looking for past school years…</translation>
+    </message>
+    <message>
+        <source>Archivando el curso %1…</source>
+        <translation>Archiving the school year %1…</translation>
+    </message>
+    <message>
+        <source>Llevando el curso %1-%2 a la papelera…</source>
+        <translation>Moving the school year %1-%2 to the trash…</translation>
     </message>
 </context>
 <context>
@@ -464,6 +515,25 @@
     <message>
         <source>No se puede crear la carpeta %1.</source>
         <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <source>su carpeta es un enlace o no se puede abrir: no se toca</source>
+        <translation>its folder is a link or cannot be opened: left alone</translation>
+    </message>
+    <message>
+        <source>ha cambiado mientras se llevaba: se deja</source>
+        <translation>changed while it was being moved: left</translation>
+    </message>
+</context>
+<context>
+    <name>classview::TeachersFolder</name>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos, los nombres, el archivo y la papelera. La crea el administrador como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>The folder %1 is missing; it is where the teachers keep the groups, the names, the archive and the trash. The administrator creates it as their guide says: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>La carpeta %1 no es de fiar: no es una carpeta de root ni del profesorado, o cualquiera puede escribir en ella. No se lee ni se escribe nada en ella. El administrador la aparta y la crea de nuevo como dice su guía: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</source>
+        <translation>The folder %1 cannot be trusted: it belongs neither to root nor to the teachers, or anyone can write in it. Nothing is read from it or written to it. The administrator moves it aside and creates it again as their guide says: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1283,10 @@
         <source>Lunipo · la clase</source>
         <translation>Lunipo · the class</translation>
     </message>
+    <message>
+        <source>no se puede escribir la tabla en la salida</source>
+        <translation>cannot write the table to the output</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1262,10 +1336,6 @@
         <translation>is too large</translation>
     </message>
     <message>
-        <source>está dañado o es demasiado grande</source>
-        <translation>is damaged or too large</translation>
-    </message>
-    <message>
         <source>está dañado</source>
         <translation>is damaged</translation>
     </message>
@@ -1291,6 +1361,14 @@
     <message>
         <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
         <translation>cannot write the child&apos;s record in %1; will try again</translation>
+    </message>
+    <message>
+        <source>no cabe con los demás registros del niño</source>
+        <translation>does not fit with the child&apos;s other records</translation>
+    </message>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. No se escribe en ella el registro del niño.</source>
+        <translation>%1 does not belong to this account: another made it in its name. The child&apos;s record is not written in it.</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1501,13 @@
     <message>
         <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
         <translation>The activity could not be saved in the theme “%1” (%2). The dots are still in the list: try another theme.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::drawingsFolder</name>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. Los dibujos se guardan en este ordenador.</source>
+        <translation>%1 does not belong to this account: another made it in its name. The drawings are saved on this computer.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="eu_ES">
 <context>
+    <name>classview::Accounts</name>
+    <message>
+        <source>%1 no es de ninguna cuenta de este ordenador: se deja de lado</source>
+        <translation>%1 ez da ordenagailu honetako inongo kontuarena: alde batera uzten da</translation>
+    </message>
+    <message>
+        <source>%1 no se puede ver: se deja de lado</source>
+        <translation>%1 ezin da ikusi: alde batera uzten da</translation>
+    </message>
+    <message>
+        <source>%1 no es una carpeta: se deja de lado</source>
+        <translation>%1 ez da karpeta bat: alde batera uzten da</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 beste kontu batena da, ez %2-(r)ena: alde batera uzten da</translation>
+    </message>
+</context>
+<context>
     <name>classview::Booklet</name>
     <message>
         <source>Los dibujos de %1</source>
@@ -25,14 +44,6 @@
     <message>
         <source>%1: no se entienden las líneas %2; se dejan como están.</source>
         <translation>%1: %2 lerroak ez dira ulertzen; dauden bezala uzten dira.</translation>
-    </message>
-    <message>
-        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>%1 karpeta falta da; bertan gordetzen dituzte irakasleek taldeak eta izenak. Administratzaileak sortzen du, bere gidak dioen bezala: install -d -o root -g profesorado -m 2770 %1</translation>
-    </message>
-    <message>
-        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>Ezin da %1 karpetan idatzi. Administratzaileak irakasleei bertan idazten utzi behar die, bere gidak dioen bezala: install -d -o root -g profesorado -m 2770 %1</translation>
     </message>
     <message>
         <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
@@ -66,6 +77,10 @@
         <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
         <translation>Inportatutakoan ez dago izenik: «erabiltzailea,izena» lerroak espero ziren.</translation>
     </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>Ezin da %1 karpetan idatzi. Administratzaileak irakasleei bertan idazten utzi behar die, bere gidak dioen bezala: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassFolders</name>
@@ -80,10 +95,6 @@
     <message>
         <source>%1 no existe</source>
         <translation>%1 ez da existitzen</translation>
-    </message>
-    <message>
-        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
-        <translation>%1 beste kontu batena da, ez %2-(r)ena: alde batera uzten da</translation>
     </message>
 </context>
 <context>
@@ -111,6 +122,10 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistak</translation>
+    </message>
+    <message>
+        <source>otros temas</source>
+        <translation>beste gai batzuk</translation>
     </message>
 </context>
 <context>
@@ -372,6 +387,42 @@
         <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
         <translation>Ikasgela osoaren %1-%2 ikasturteko erregistroak %3 karpetan gorde, irakasleek bakarrik ikusten dutena, eta zakarrontzira eraman?</translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Utzi</translation>
+    </message>
+    <message>
+        <source>Abriendo el dibujo…</source>
+        <translation>Marrazkia irekitzen…</translation>
+    </message>
+    <message>
+        <source>Preparando los dibujos de %1 para imprimir…</source>
+        <translation>%1-(r)en marrazkiak inprimatzeko prestatzen…</translation>
+    </message>
+    <message>
+        <source>Guardando los grupos…</source>
+        <translation>Taldeak gordetzen…</translation>
+    </message>
+    <message>
+        <source>Guardando los nombres…</source>
+        <translation>Izenak gordetzen…</translation>
+    </message>
+    <message>
+        <source>Exportando la tabla…</source>
+        <translation>Taula esportatzen…</translation>
+    </message>
+    <message>
+        <source>Buscando los cursos pasados…</source>
+        <translation>Iraganeko ikasturteak bilatzen…</translation>
+    </message>
+    <message>
+        <source>Archivando el curso %1…</source>
+        <translation>%1 ikasturtea artxibatzen…</translation>
+    </message>
+    <message>
+        <source>Llevando el curso %1-%2 a la papelera…</source>
+        <translation>%1-%2 ikasturtea zakarrontzira eramaten…</translation>
+    </message>
 </context>
 <context>
     <name>classview::DrawingShelf</name>
@@ -464,6 +515,25 @@
     <message>
         <source>No se puede crear la carpeta %1.</source>
         <translation>Ezin da %1 karpeta sortu.</translation>
+    </message>
+    <message>
+        <source>su carpeta es un enlace o no se puede abrir: no se toca</source>
+        <translation>bere karpeta esteka bat da edo ezin da ireki: ez da ukitzen</translation>
+    </message>
+    <message>
+        <source>ha cambiado mientras se llevaba: se deja</source>
+        <translation>eramaten ari zen bitartean aldatu da: bere horretan uzten da</translation>
+    </message>
+</context>
+<context>
+    <name>classview::TeachersFolder</name>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos, los nombres, el archivo y la papelera. La crea el administrador como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>%1 karpeta falta da; bertan gordetzen dituzte irakasleek taldeak, izenak, artxiboa eta zakarrontzia. Administratzaileak sortzen du, bere gidak dioen bezala: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>La carpeta %1 no es de fiar: no es una carpeta de root ni del profesorado, o cualquiera puede escribir en ella. No se lee ni se escribe nada en ella. El administrador la aparta y la crea de nuevo como dice su guía: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</source>
+        <translation>%1 karpeta ez da fidagarria: ez da root-en ezta irakasleen karpeta ere, edo edonork idatz dezake bertan. Ez da ezer irakurtzen ezta idazten ere bertan. Administratzaileak alde batera utzi eta berriro sortzen du, bere gidak dioen bezala: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1283,10 @@
         <source>Lunipo · la clase</source>
         <translation>Lunipo · ikasgela</translation>
     </message>
+    <message>
+        <source>no se puede escribir la tabla en la salida</source>
+        <translation>ezin da taula irteeran idatzi</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1262,10 +1336,6 @@
         <translation>handiegia da</translation>
     </message>
     <message>
-        <source>está dañado o es demasiado grande</source>
-        <translation>hondatuta dago edo handiegia da</translation>
-    </message>
-    <message>
         <source>está dañado</source>
         <translation>hondatuta dago</translation>
     </message>
@@ -1291,6 +1361,14 @@
     <message>
         <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
         <translation>ezin da haurraren erregistroa idatzi hemen: %1; berriro saiatuko da</translation>
+    </message>
+    <message>
+        <source>no cabe con los demás registros del niño</source>
+        <translation>ez da haurraren gainerako erregistroekin sartzen</translation>
+    </message>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. No se escribe en ella el registro del niño.</source>
+        <translation>%1 ez da kontu honena: beste batek sortu zuen haren izenean. Ez da bertan haurraren erregistroa idazten.</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1501,13 @@
     <message>
         <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
         <translation>Ezin izan da jarduera «%1» gaian gorde (%2). Puntuak zerrendan daude oraindik: saiatu beste gai batekin.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::drawingsFolder</name>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. Los dibujos se guardan en este ordenador.</source>
+        <translation>%1 ez da kontu honena: beste batek sortu zuen haren izenean. Marrazkiak ordenagailu honetan gordetzen dira.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="gl_ES">
 <context>
+    <name>classview::Accounts</name>
+    <message>
+        <source>%1 no es de ninguna cuenta de este ordenador: se deja de lado</source>
+        <translation>%1 non é de ningunha conta deste ordenador: déixase de lado</translation>
+    </message>
+    <message>
+        <source>%1 no se puede ver: se deja de lado</source>
+        <translation>%1 non se pode ver: déixase de lado</translation>
+    </message>
+    <message>
+        <source>%1 no es una carpeta: se deja de lado</source>
+        <translation>%1 non é un cartafol: déixase de lado</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 é doutra conta, non de %2: déixase de lado</translation>
+    </message>
+</context>
+<context>
     <name>classview::Booklet</name>
     <message>
         <source>Los dibujos de %1</source>
@@ -25,14 +44,6 @@
     <message>
         <source>%1: no se entienden las líneas %2; se dejan como están.</source>
         <translation>%1: non se entenden as liñas %2; déixanse como están.</translation>
-    </message>
-    <message>
-        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>Falta o cartafol %1, onde o profesorado garda os grupos e os nomes. Créao o administrador como di a súa guía: install -d -o root -g profesorado -m 2770 %1</translation>
-    </message>
-    <message>
-        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>Non se pode escribir en %1. O administrador ten que deixar escribir nel ao profesorado como di a súa guía: install -d -o root -g profesorado -m 2770 %1</translation>
     </message>
     <message>
         <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
@@ -66,6 +77,10 @@
         <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
         <translation>Non hai nomes no importado: agardábanse liñas «usuario,nome».</translation>
     </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>Non se pode escribir en %1. O administrador ten que deixar escribir nel ao profesorado como di a súa guía: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassFolders</name>
@@ -80,10 +95,6 @@
     <message>
         <source>%1 no existe</source>
         <translation>%1 non existe</translation>
-    </message>
-    <message>
-        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
-        <translation>%1 é doutra conta, non de %2: déixase de lado</translation>
     </message>
 </context>
 <context>
@@ -111,6 +122,10 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistas</translation>
+    </message>
+    <message>
+        <source>otros temas</source>
+        <translation>outros temas</translation>
     </message>
 </context>
 <context>
@@ -372,6 +387,42 @@
         <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
         <translation>Gardar os rexistros do curso %1-%2 de toda a clase en %3, que só ve o profesorado, e levalos ao lixo?</translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Abriendo el dibujo…</source>
+        <translation>Abrindo o debuxo…</translation>
+    </message>
+    <message>
+        <source>Preparando los dibujos de %1 para imprimir…</source>
+        <translation>Preparando os debuxos de %1 para imprimir…</translation>
+    </message>
+    <message>
+        <source>Guardando los grupos…</source>
+        <translation>Gardando os grupos…</translation>
+    </message>
+    <message>
+        <source>Guardando los nombres…</source>
+        <translation>Gardando os nomes…</translation>
+    </message>
+    <message>
+        <source>Exportando la tabla…</source>
+        <translation>Exportando a táboa…</translation>
+    </message>
+    <message>
+        <source>Buscando los cursos pasados…</source>
+        <translation>Buscando os cursos pasados…</translation>
+    </message>
+    <message>
+        <source>Archivando el curso %1…</source>
+        <translation>Arquivando o curso %1…</translation>
+    </message>
+    <message>
+        <source>Llevando el curso %1-%2 a la papelera…</source>
+        <translation>Levando o curso %1-%2 ao lixo…</translation>
+    </message>
 </context>
 <context>
     <name>classview::DrawingShelf</name>
@@ -464,6 +515,25 @@
     <message>
         <source>No se puede crear la carpeta %1.</source>
         <translation>Non se pode crear o cartafol %1.</translation>
+    </message>
+    <message>
+        <source>su carpeta es un enlace o no se puede abrir: no se toca</source>
+        <translation>o seu cartafol é unha ligazón ou non se pode abrir: non se toca</translation>
+    </message>
+    <message>
+        <source>ha cambiado mientras se llevaba: se deja</source>
+        <translation>cambiou mentres se levaba: déixase</translation>
+    </message>
+</context>
+<context>
+    <name>classview::TeachersFolder</name>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos, los nombres, el archivo y la papelera. La crea el administrador como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>Falta o cartafol %1, onde o profesorado garda os grupos, os nomes, o arquivo e o lixo. Créao o administrador como di a súa guía: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>La carpeta %1 no es de fiar: no es una carpeta de root ni del profesorado, o cualquiera puede escribir en ella. No se lee ni se escribe nada en ella. El administrador la aparta y la crea de nuevo como dice su guía: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</source>
+        <translation>O cartafol %1 non é de fiar: non é un cartafol de root nin do profesorado, ou calquera pode escribir nel. Non se le nin se escribe nada nel. O administrador apártao e créao de novo como di a súa guía: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1283,10 @@
         <source>Lunipo · la clase</source>
         <translation>Lunipo · a clase</translation>
     </message>
+    <message>
+        <source>no se puede escribir la tabla en la salida</source>
+        <translation>non se pode escribir a táboa na saída</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1262,10 +1336,6 @@
         <translation>é grande de máis</translation>
     </message>
     <message>
-        <source>está dañado o es demasiado grande</source>
-        <translation>está danado ou é grande de máis</translation>
-    </message>
-    <message>
         <source>está dañado</source>
         <translation>está danado</translation>
     </message>
@@ -1291,6 +1361,14 @@
     <message>
         <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
         <translation>non se pode escribir o rexistro do neno en %1; tentarase de novo</translation>
+    </message>
+    <message>
+        <source>no cabe con los demás registros del niño</source>
+        <translation>non cabe cos demais rexistros do neno</translation>
+    </message>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. No se escribe en ella el registro del niño.</source>
+        <translation>%1 non é desta conta: outra fíxoo no seu nome. Non se escribe nel o rexistro do neno.</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1501,13 @@
     <message>
         <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
         <translation>Non se puido gardar a actividade no tema «%1» (%2). Os puntos seguen na lista: proba con outro tema.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::drawingsFolder</name>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. Los dibujos se guardan en este ordenador.</source>
+        <translation>%1 non é desta conta: outra fíxoo no seu nome. Os debuxos gárdanse neste ordenador.</translation>
     </message>
 </context>
 <context>

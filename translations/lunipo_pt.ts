@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
 <context>
+    <name>classview::Accounts</name>
+    <message>
+        <source>%1 no es de ninguna cuenta de este ordenador: se deja de lado</source>
+        <translation>%1 não é de nenhuma conta deste computador: fica de lado</translation>
+    </message>
+    <message>
+        <source>%1 no se puede ver: se deja de lado</source>
+        <translation>%1 não se pode ver: fica de lado</translation>
+    </message>
+    <message>
+        <source>%1 no es una carpeta: se deja de lado</source>
+        <translation>%1 não é uma pasta: fica de lado</translation>
+    </message>
+    <message>
+        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
+        <translation>%1 é de outra conta, não de %2: fica de lado</translation>
+    </message>
+</context>
+<context>
     <name>classview::Booklet</name>
     <message>
         <source>Los dibujos de %1</source>
@@ -25,14 +44,6 @@
     <message>
         <source>%1: no se entienden las líneas %2; se dejan como están.</source>
         <translation>%1: não se entendem as linhas %2; ficam como estão.</translation>
-    </message>
-    <message>
-        <source>Falta la carpeta %1, donde el profesorado guarda los grupos y los nombres. La crea el administrador como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>Falta a pasta %1, onde os professores guardam os grupos e os nomes. Cria-a o administrador, como diz o seu guia: install -d -o root -g profesorado -m 2770 %1</translation>
-    </message>
-    <message>
-        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g profesorado -m 2770 %1</source>
-        <translation>Não se pode escrever em %1. O administrador tem de deixar os professores escrever nela, como diz o seu guia: install -d -o root -g profesorado -m 2770 %1</translation>
     </message>
     <message>
         <source>Otra persona está cambiando %1 ahora mismo: prueba otra vez dentro de un momento.</source>
@@ -66,6 +77,10 @@
         <source>No hay nombres en lo importado: se esperaban líneas «usuario,nombre».</source>
         <translation>Não há nomes no que se importou: esperavam-se linhas «utilizador,nome».</translation>
     </message>
+    <message>
+        <source>No se puede escribir en %1. El administrador tiene que dejar escribir en ella al profesorado como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>Não se pode escrever em %1. O administrador tem de deixar os professores escrever nela, como diz o seu guia: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassFolders</name>
@@ -80,10 +95,6 @@
     <message>
         <source>%1 no existe</source>
         <translation>%1 não existe</translation>
-    </message>
-    <message>
-        <source>%1 es de otra cuenta, no de %2: se deja de lado</source>
-        <translation>%1 é de outra conta, não de %2: fica de lado</translation>
     </message>
 </context>
 <context>
@@ -111,6 +122,10 @@
     <message>
         <source>%1: pistas</source>
         <translation>%1: pistas</translation>
+    </message>
+    <message>
+        <source>otros temas</source>
+        <translation>outros temas</translation>
     </message>
 </context>
 <context>
@@ -372,6 +387,42 @@
         <source>¿Guardar los registros del curso %1-%2 de toda la clase en %3, que solo ve el profesorado, y llevarlos a la papelera?</source>
         <translation>Guardar os registos do ano letivo %1-%2 de toda a turma em %3, que só os professores veem, e levá-los para o lixo?</translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Abriendo el dibujo…</source>
+        <translation>A abrir o desenho…</translation>
+    </message>
+    <message>
+        <source>Preparando los dibujos de %1 para imprimir…</source>
+        <translation>A preparar os desenhos de %1 para imprimir…</translation>
+    </message>
+    <message>
+        <source>Guardando los grupos…</source>
+        <translation>A guardar os grupos…</translation>
+    </message>
+    <message>
+        <source>Guardando los nombres…</source>
+        <translation>A guardar os nomes…</translation>
+    </message>
+    <message>
+        <source>Exportando la tabla…</source>
+        <translation>A exportar a tabela…</translation>
+    </message>
+    <message>
+        <source>Buscando los cursos pasados…</source>
+        <translation>A procurar os anos letivos passados…</translation>
+    </message>
+    <message>
+        <source>Archivando el curso %1…</source>
+        <translation>A arquivar o ano letivo %1…</translation>
+    </message>
+    <message>
+        <source>Llevando el curso %1-%2 a la papelera…</source>
+        <translation>A levar o ano letivo %1-%2 para o lixo…</translation>
+    </message>
 </context>
 <context>
     <name>classview::DrawingShelf</name>
@@ -464,6 +515,25 @@
     <message>
         <source>No se puede crear la carpeta %1.</source>
         <translation>Não se pode criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>su carpeta es un enlace o no se puede abrir: no se toca</source>
+        <translation>a sua pasta é uma ligação ou não se pode abrir: não se lhe toca</translation>
+    </message>
+    <message>
+        <source>ha cambiado mientras se llevaba: se deja</source>
+        <translation>mudou enquanto era levado: fica</translation>
+    </message>
+</context>
+<context>
+    <name>classview::TeachersFolder</name>
+    <message>
+        <source>Falta la carpeta %1, donde el profesorado guarda los grupos, los nombres, el archivo y la papelera. La crea el administrador como dice su guía: install -d -o root -g %2 -m 2770 %1</source>
+        <translation>Falta a pasta %1, onde os professores guardam os grupos, os nomes, o arquivo e o lixo. Cria-a o administrador, como diz o seu guia: install -d -o root -g %2 -m 2770 %1</translation>
+    </message>
+    <message>
+        <source>La carpeta %1 no es de fiar: no es una carpeta de root ni del profesorado, o cualquiera puede escribir en ella. No se lee ni se escribe nada en ella. El administrador la aparta y la crea de nuevo como dice su guía: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</source>
+        <translation>A pasta %1 não é de confiança: não é uma pasta de root nem dos professores, ou qualquer um pode escrever nela. Nada se lê nem se escreve nela. O administrador põe-na de lado e cria-a de novo, como diz o seu guia: mv %1 %1.sospechosa &amp;&amp; install -d -o root -g %2 -m 2770 %1</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1283,10 @@
         <source>Lunipo · la clase</source>
         <translation>Lunipo · a turma</translation>
     </message>
+    <message>
+        <source>no se puede escribir la tabla en la salida</source>
+        <translation>não se pode escrever a tabela na saída</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1262,10 +1336,6 @@
         <translation>é grande demais</translation>
     </message>
     <message>
-        <source>está dañado o es demasiado grande</source>
-        <translation>está danificado ou é grande demais</translation>
-    </message>
-    <message>
         <source>está dañado</source>
         <translation>está danificado</translation>
     </message>
@@ -1291,6 +1361,14 @@
     <message>
         <source>no se puede escribir el registro del niño en %1; se intentará de nuevo</source>
         <translation>não se pode escrever o registo da criança em %1; tentar-se-á de novo</translation>
+    </message>
+    <message>
+        <source>no cabe con los demás registros del niño</source>
+        <translation>não cabe com os outros registos da criança</translation>
+    </message>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. No se escribe en ella el registro del niño.</source>
+        <translation>%1 não é desta conta: outra criou-a em seu nome. Não se escreve nela o registo da criança.</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1501,13 @@
     <message>
         <source>No se ha podido guardar la actividad en el tema «%1» (%2). Los puntos siguen en la lista: prueba con otro tema.</source>
         <translation>Não foi possível guardar a atividade no tema «%1» (%2). Os pontos continuam na lista: tenta com outro tema.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit::drawingsFolder</name>
+    <message>
+        <source>%1 no es de esta cuenta: otra la hizo en su nombre. Los dibujos se guardan en este ordenador.</source>
+        <translation>%1 não é desta conta: outra criou-a em seu nome. Os desenhos guardam-se neste computador.</translation>
     </message>
 </context>
 <context>
