@@ -3,6 +3,7 @@
 #include "csvfields.h"
 
 #include <QHash>
+#include <QTimeZone>
 #include <algorithm>
 #include <limits>
 
@@ -46,6 +47,9 @@ ClassTable::ClassTable(QList<Child> children, LabThemes labThemes)
         return QString::localeAwareCompare(a.name, b.name) < 0;
     });
     const QHash<QString, int> column = chooseColumns();
+    // The zone's rules are looked up once: the C library's local time looks
+    // at /etc/localtime again for every one of a year's activities.
+    const QTimeZone here = QTimeZone::systemTimeZone();
 
     for (const Child& child : children_) {
         // An activity is the same one through a reorder by its id.
@@ -61,7 +65,7 @@ ClassTable::ClassTable(QList<Child> children, LabThemes labThemes)
                 key = keys.value(name, static_cast<int>(keys.size()));
                 keys.insert(name, key);
             }
-            entries.push_back({played.started.toLocalTime().date().toJulianDay(),
+            entries.push_back({played.started.toTimeZone(here).date().toJulianDay(),
                                column.value(played.theme, others_), key, played.seconds(),
                                played.hints, played.wrongDots});
         }
