@@ -137,7 +137,6 @@ start=$(date +%s%N)
 table=$(as "$teacher" timeout 30 "$clase" --csv - 2>"$tmp/told") ||
     fail "lunipoclase failed with the hostile children: $table $(cat "$tmp/told")"
 took=$(since "$start")
-[ -n "${LUNIPO_DEBUG:-}" ] && { head -c 600 <<<"$table"; cat "$tmp/told" | head -20; ls -la "$root/$childA" "$drawings/$childA"; }
 [ "$took" -le 3000 ] || fail "lunipoclase --csv took $took ms with the hostile children"
 rows=$(tail -n +2 <<<"$table" | cut -d, -f2 | tr -d '\r' | sort | tr '\n' ' ')
 [ "$rows" = "$(printf '%s\n' "$childA" "$childB" | sort | tr '\n' ' ')" ] ||
