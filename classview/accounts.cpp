@@ -1,5 +1,7 @@
 #include "accounts.h"
 
+#include "textfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <pwd.h>
@@ -15,11 +17,8 @@ namespace {
 // teacher: no control character reaches a terminal or a window.
 QString shown(const QString& path)
 {
-    QString text = QDir::toNativeSeparators(path);
-    for (QChar& c : text)
-        if (c.category() == QChar::Other_Control)
-            c = QChar::ReplacementCharacter;
-    return text;
+    return toolkit::withoutControlCharacters(QDir::toNativeSeparators(path),
+                                             QChar::ReplacementCharacter);
 }
 
 } // namespace

@@ -45,12 +45,9 @@ bool isLogin(const QString& login)
     return !login.isEmpty() && !login.contains(notInLogin) && !hasControl(login);
 }
 
-QString oneLine(QString text)
+QString oneLine(const QString& text)
 {
-    for (QChar& c : text)
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    return text.trimmed();
+    return toolkit::withoutControlCharacters(text).trimmed();
 }
 
 QStringList sorted(QStringList list)
