@@ -4,8 +4,8 @@
 // have planted in their folders whatever a child could.
 //   classprobe
 // Prints "opened MILLISECONDS PEAK_KILOBYTES", a line "child LOGIN" per
-// row of the class table, then "drawing LOGIN FILE" per drawing of that
-// child that reads as a picture; 2 when lunipo.conf names no records.
+// row of the class table, each followed by "drawing LOGIN FILE" per drawing
+// of that child that reads as a picture; 2 when lunipo.conf names no records.
 
 #include "classwindow.h"
 #include "drawingshelf.h"
@@ -39,10 +39,9 @@ int main(int argc, char* argv[])
 
     const classview::DrawingShelf shelf(lab.drawingsPattern);
     const classview::ClassTable& table = window.table();
-    for (int row = 0; row < table.rowCount(); ++row)
-        std::printf("child %s\n", qPrintable(table.child(row).login));
     for (int row = 0; row < table.rowCount(); ++row) {
         const QString login = table.child(row).login;
+        std::printf("child %s\n", qPrintable(login));
         for (const auto& drawing :
              shelf.drawings(toolkit::FolderLister::shared(), login, {}, nullptr))
             if (!classview::loadDrawing(drawing.path, nullptr).isNull())

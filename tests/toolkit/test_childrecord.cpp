@@ -1,4 +1,5 @@
 #include "childrecord.h"
+#include "newfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,10 +149,7 @@ TEST(ChildRecord, AFifoSwappedInForARecordHoldsNoReading)
 {
     QTemporaryDir dir;
     const auto path = [&](const char* name) { return QFile::encodeName(dir.filePath(name)); };
-    QFile regular(dir.filePath("r"));
-    ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
-    regular.write(childrecord::format({}));
-    regular.close();
+    ASSERT_TRUE(toolkit::writeFile(dir.filePath("r"), childrecord::format({})));
     ASSERT_EQ(mkfifo(path("f").constData(), 0600), 0);
     std::atomic<bool> stop{false};
     std::thread swapper([&] {

@@ -1,5 +1,7 @@
 #include "picturefiles.h"
 
+#include "newfile.h"
+
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -46,12 +48,11 @@ TEST(PictureFiles, APictureOthersCanWriteIsReadOnlyAsTheBitmapItsNameSays)
                                       {"a.bmp", fifo},
                                       {"a.jpg", dir.filePath("a.jpg")},
                                       {"a.svg", other}}) {
-        QFile svg(dir.filePath(name));
-        ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-        svg.write(
+        ASSERT_TRUE(toolkit::writeFile(
+            dir.filePath(name),
             R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"
             width="30" height="20"><image width="30" height="20" xlink:href=")" +
-            QFile::encodeName(shown) + "\"/></svg>");
+                QFile::encodeName(shown) + "\"/></svg>"));
     }
     for (const char* name :
          {"a.png", "a.bmp", "a.jpg", "a.svg", "c.png", "b.BMP", "b.png", "b.jpeg"}) {
