@@ -71,29 +71,52 @@ bool strokeLike(const std::vector<std::vector<cv::Point>>& all)
     return 4 * M_PI * cv::contourArea(*largest) / (edge * edge) < 0.1;
 }
 
-Silhouette silhouetteOf(const QImage& picture, double closing = 1.25, bool widen = true)
+// A picture's strokes, and what each of its silhouettes starts from.
+struct Strokes
+{
+    cv::Mat grey, ink;
+    cv::Mat fromInk; // px from the nearest stroke
+    double stroke = 0;
+};
+
+Strokes strokesIn(const QImage& picture)
+{
+    Strokes k;
+    k.grey = matOf(picture.convertToFormat(QImage::Format_Grayscale8));
+    k.ink = k.grey < Drawn;
+    cv::Mat depth;
+    cv::distanceTransform(k.ink, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    std::vector<float> inside;
+    for (int y = 0; y < k.ink.rows; ++y) {
+        const uint8_t* ink = k.ink.ptr<uint8_t>(y);
+        const float* deep = depth.ptr<float>(y);
+        for (int x = 0; x < k.ink.cols; ++x)
+            if (ink[x])
+                inside.push_back(deep[x]);
+    }
+    if (!inside.empty()) {
+        std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
+        k.stroke = 4 * inside[inside.size() / 2];
+    }
+    cv::distanceTransform(~k.ink, k.fromInk, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    return k;
+}
+
+Silhouette silhouetteOf(const Strokes& k, double closing = 1.25, bool widen = true)
 {
     Silhouette s;
-    s.grey = matOf(picture.convertToFormat(QImage::Format_Grayscale8));
-    const cv::Mat ink = s.grey < Drawn;
-    cv::Mat depth;
-    cv::distanceTransform(ink, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
-    std::vector<float> inside;
-    for (int y = 0; y < ink.rows; ++y)
-        for (int x = 0; x < ink.cols; ++x)
-            if (ink.at<uint8_t>(y, x))
-                inside.push_back(depth.at<float>(y, x));
+    s.grey = k.grey;
+    const cv::Mat& ink = k.ink;
     s.mask = cv::Mat::zeros(ink.size(), CV_8UC1);
-    if (inside.empty())
+    if (cv::countNonZero(ink) == 0)
         return s;
-    std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
-    s.stroke = 4 * inside[inside.size() / 2];
+    s.stroke = k.stroke;
     const int side = std::min(ink.cols, ink.rows);
     cv::Mat closed;
     std::vector<std::vector<cv::Point>> all;
     for (double radius = std::max(4.0, closing * s.stroke);; radius *= 1.6) {
         const double r = std::min(radius, side / 15.0);
-        closed = grown(grown(ink, r), -r);
+        closed = grown(k.fromInk <= r, -r);
         all = outerOf(closed);
         if (!widen || radius >= side / 15.0 || !strokeLike(all))
             break;
@@ -258,9 +281,10 @@ cv::Mat depthIn(const cv::Mat& mask)
 Drawing strokesOf(const QImage& picture, bool near = false)
 {
     Drawing d;
-    d.s = silhouetteOf(picture);
+    const Strokes strokes = strokesIn(picture);
+    d.s = silhouetteOf(strokes);
     Silhouette& s = d.s;
-    s.offEdge = edgeDistance(silhouetteOf(picture, 0.5, false), silhouetteOf(picture, 2.5));
+    s.offEdge = edgeDistance(silhouetteOf(strokes, 0.5, false), silhouetteOf(strokes, 2.5));
     const cv::Mat depth = depthIn(s.mask), ink = s.grey < Drawn;
     d.band = ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask;
     const int area = cv::countNonZero(s.mask);
