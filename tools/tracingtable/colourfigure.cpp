@@ -134,7 +134,7 @@ double outlineOf(const cv::Mat& mask, const cv::Mat& dark, const cv::Mat& depth)
 
 } // namespace
 
-ColourFigure colourFigure(const cv::Mat& rgb)
+ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known)
 {
     const cv::Mat lab = labOf(rgb);
     const cv::Vec3f paper = background(lab);
@@ -150,7 +150,7 @@ ColourFigure colourFigure(const cv::Mat& rgb)
     cv::morphologyEx(figure, figure, cv::MORPH_CLOSE,
                      cv::getStructuringElement(cv::MORPH_ELLIPSE, {7, 7}));
     ColourFigure f;
-    f.mask = filled(figure);
+    f.mask = known.empty() ? filled(figure) : known;
     f.dark = channels[0] < DarkL;
     f.boundaries = change(lab) > Sharp;
     cv::Mat depth;

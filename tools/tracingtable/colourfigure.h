@@ -19,8 +19,9 @@ struct ColourFigure
 // `rgb` (8-bit, three channels, RGB) on a plain background, which its
 // border gives: every pixel that differs from the background in CIELAB is
 // figure, and so is all it encloses; a faint grey shadow under a figure is
-// not. Figures much smaller than the largest are left out.
-ColourFigure colourFigure(const cv::Mat& rgb);
+// not. Figures much smaller than the largest are left out. Where the figure
+// is `known` already (255 on it), only the rest is found.
+ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known = {});
 
 // Whether `rgb` is painted rather than drawn: colours other than its
 // background's and dark ones (fills, light or grey) cover more than 3 % of it.

@@ -304,12 +304,12 @@ cv::Mat rgbOf(const QImage& picture)
         .clone();
 }
 
-// A colour picture: its figure from colour; the band is its dark outline
-// where it has one, else the edge's last two pixels; the details are the
-// sharp boundaries between colours well inside it.
-Drawing colourOf(const QImage& picture)
+// A colour picture, or one whose figure is `known`: its figure from colour; the band is its dark
+// outline where it has one, else the edge's last two pixels; the details are the sharp boundaries
+// between colours well inside it.
+Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
 {
-    const ColourFigure f = colourFigure(rgbOf(picture));
+    const ColourFigure f = colourFigure(rgbOf(picture), known);
     Drawing d;
     Silhouette& s = d.s;
     s.mask = f.mask;
@@ -333,6 +333,9 @@ Drawing drawingOf(const Picture& picture)
 {
     if (!picture.clean.isNull())
         return strokesOf(picture.clean, true);
+    if (!picture.silhouette.isNull())
+        return colourOf(picture.image, matOf(picture.silhouette.convertToFormat(
+                                           QImage::Format_Grayscale8)) < Dark);
     return coloured(rgbOf(picture.image)) ? colourOf(picture.image) : strokesOf(picture.image);
 }
 

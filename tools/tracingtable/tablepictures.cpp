@@ -146,7 +146,7 @@ QList<Picture> ownDrawings()
 QList<Picture> pictures(const QString& folder)
 {
     const QDir dir(folder);
-    const QStringList companions{"-figura", "-limpio"};
+    const QStringList companions{"-figura", "-limpio", "-silueta"};
     const auto read = [&](const QString& file) {
         return toolkit::readFittedPicture(dir.filePath(file), editor::PictureBatch::page());
     };
@@ -158,9 +158,11 @@ QList<Picture> pictures(const QString& folder)
                         [&](const QString& end) { return name.endsWith(end); }))
             continue;
         Picture picture{name, read(file), 0};
-        for (const QString& end : companions)
+        for (const QString& end : companions.mid(0, 2))
             if (dir.exists(name + end + ".png"))
                 picture.clean = read(name + end + ".png"), picture.figures = 1;
+        if (dir.exists(name + "-silueta.png"))
+            picture.silhouette = read(name + "-silueta.png");
         all << picture;
     }
     return dir.dirName() == QStringLiteral("openmoji") ? all + ownDrawings() : all;
