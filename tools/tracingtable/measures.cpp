@@ -242,8 +242,30 @@ struct Drawing
     cv::Mat details;   // to be seen dark; empty when there are none to count
     bool near = false; // a detail is kept by a dark line within 2 px of it
     cv::Mat inside;    // to be left white
+    cv::Mat fills;     // each filled part's core numbered 1, 2...: to be kept whole or not at all
+    int fillCount = 0;
     Measures base;
 };
+
+// The cores of the parts of `dark` filled wider than its strokes are
+// drawn, each numbered, in `d`. A child's picture keeps such a part or
+// takes it off; a part cut through is a ragged piece.
+void findFills(Drawing& d, const cv::Mat& dark)
+{
+    cv::Mat depth;
+    cv::distanceTransform(dark, depth, cv::DIST_L2, cv::DIST_MASK_5);
+    std::vector<float> inside;
+    for (int y = 0; y < dark.rows; ++y)
+        for (int x = 0; x < dark.cols; ++x)
+            if (dark.at<uchar>(y, x))
+                inside.push_back(depth.at<float>(y, x));
+    if (inside.empty())
+        return;
+    std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
+    const double stroke = 4 * inside[inside.size() / 2];
+    // Deeper than a stroke's middle by a quarter of a stroke: only a fill is.
+    d.fillCount = cv::connectedComponents((depth > 0.75 * stroke) & d.s.mask, d.fills, 8, CV_32S) - 1;
+}
 
 void describe(Drawing& d, QSize size)
 {
@@ -292,6 +314,7 @@ Drawing strokesOf(const QImage& picture, bool near = false)
         d.details = (s.grey < Dark) & (depth > 1.5 * s.stroke + 3);
     d.near = near;
     d.inside = s.mask & (depth > Inside);
+    findFills(d, s.grey < Dark);
     describe(d, picture.size());
     return d;
 }
@@ -325,6 +348,7 @@ Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
     d.details = f.boundaries & (depth > std::max(2.0, f.outline) + 4);
     d.near = true;
     d.inside = s.mask & (depth > Inside);
+    findFills(d, f.dark);
     describe(d, picture.size());
     return d;
 }
@@ -364,6 +388,13 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
     const cv::Mat white = (channels[0] >= White) & (channels[1] >= White) & (channels[2] >= White);
     const double coloured = stillDark(d.inside, white, 128);
     m.insideWhite = coloured < 0 ? -1 : 1 - coloured;
+    std::vector<int> all(size_t(d.fillCount) + 1, 0), kept(all);
+    for (int y = 0; y < d.fills.rows && d.fillCount; ++y)
+        for (int x = 0; x < d.fills.cols; ++x)
+            if (const int part = d.fills.at<int>(y, x))
+                ++all[size_t(part)], kept[size_t(part)] += after.at<uchar>(y, x) < Dark;
+    for (size_t part = 1; part < all.size(); ++part)
+        m.ragged += all[part] >= 30 && kept[part] > 0.1 * all[part] && kept[part] < 0.9 * all[part];
     return after;
 }
 
@@ -433,6 +464,8 @@ QString failures(const Measures& m, int count)
         wrong << QStringLiteral("details %1 % kept").arg(100 * m.detailsKept, 0, 'f', 0);
     if (m.insideWhite >= 0 && m.insideWhite < 0.6)
         wrong << QStringLiteral("inside %1 % white").arg(100 * m.insideWhite, 0, 'f', 0);
+    if (m.ragged > 0)
+        wrong << QStringLiteral("%1 ragged pieces").arg(m.ragged);
     if (m.offWhite > 0)
         wrong << QStringLiteral("%1 dots on a line").arg(m.offWhite);
     return wrong.join(QStringLiteral("; "));

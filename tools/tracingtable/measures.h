@@ -28,6 +28,7 @@ struct Measures
     double bandDark = 0;     // share of the outline band still dark
     double detailsKept = -1; // share of the details inside still drawn; -1: none
     double insideWhite = -1; // share of the inside left white to colour; -1: none
+    int ragged = 0;          // filled parts cut through, neither kept nor taken off
     int offWhite = 0;        // dots with a dark pixel under them
     QImage erased;           // what the child sees
     QList<QList<QPointF>> placed;
