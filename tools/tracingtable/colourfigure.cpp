@@ -44,13 +44,23 @@ cv::Vec3f background(const cv::Mat& lab)
     return median;
 }
 
-cv::Mat distance(const cv::Mat& a, const cv::Mat& b)
+float between(const cv::Vec3f& a, const cv::Vec3f& b)
 {
-    cv::Mat difference = a - b, squared, sum;
-    cv::multiply(difference, difference, squared);
-    cv::transform(squared, sum, cv::Matx13f(1, 1, 1));
-    cv::sqrt(sum, sum);
-    return sum;
+    const cv::Vec3f d = a - b;
+    return std::sqrt(d.dot(d));
+}
+
+// Each pixel's distance from `colour`.
+cv::Mat from(const cv::Mat& lab, const cv::Vec3f& colour)
+{
+    cv::Mat distance(lab.size(), CV_32F);
+    for (int y = 0; y < lab.rows; ++y) {
+        const cv::Vec3f* row = lab.ptr<cv::Vec3f>(y);
+        float* out = distance.ptr<float>(y);
+        for (int x = 0; x < lab.cols; ++x)
+            out[x] = between(row[x], colour);
+    }
+    return distance;
 }
 
 // Everything `mask` encloses, with it: its outer contours filled, those
@@ -76,14 +86,18 @@ cv::Mat filled(const cv::Mat& mask)
 cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 {
     const cv::Rect figure = cv::boundingRect(solid);
-    cv::Mat labels, stats, centroids, under = cv::Mat::zeros(faint.size(), CV_8UC1);
+    cv::Mat labels, stats, centroids, under(faint.size(), CV_8UC1);
     const int count = cv::connectedComponentsWithStats(faint, labels, stats, centroids, 8);
+    std::vector<uchar> shadow(size_t(count), 0);
     for (int i = 1; i < count; ++i) {
         const int top = stats.at<int>(i, cv::CC_STAT_TOP);
         const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
         if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height)
-            under.setTo(255, labels == i);
+            shadow[size_t(i)] = 255;
     }
+    for (int y = 0; y < under.rows; ++y)
+        for (int x = 0; x < under.cols; ++x)
+            under.at<uchar>(y, x) = shadow[size_t(labels.at<int>(y, x))];
     return under;
 }
 
@@ -91,13 +105,15 @@ cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 // changes across and down.
 cv::Mat change(const cv::Mat& lab)
 {
-    cv::Mat across = cv::Mat::zeros(lab.size(), CV_32F), down = across.clone();
-    const int w = lab.cols, h = lab.rows;
-    distance(lab(cv::Rect(0, 0, w - 2, h)), lab(cv::Rect(2, 0, w - 2, h)))
-        .copyTo(across(cv::Rect(1, 0, w - 2, h)));
-    distance(lab(cv::Rect(0, 0, w, h - 2)), lab(cv::Rect(0, 2, w, h - 2)))
-        .copyTo(down(cv::Rect(0, 1, w, h - 2)));
-    return cv::max(across, down);
+    cv::Mat strength = cv::Mat::zeros(lab.size(), CV_32F);
+    for (int y = 1; y + 1 < lab.rows; ++y) {
+        const cv::Vec3f *up = lab.ptr<cv::Vec3f>(y - 1), *row = lab.ptr<cv::Vec3f>(y),
+                        *down = lab.ptr<cv::Vec3f>(y + 1);
+        float* out = strength.ptr<float>(y);
+        for (int x = 1; x + 1 < lab.cols; ++x)
+            out[x] = std::max(between(row[x - 1], row[x + 1]), between(up[x], down[x]));
+    }
+    return strength;
 }
 
 // How thick the dark line along the edge of `mask` is, px; 0 when most of
@@ -138,7 +154,7 @@ ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known)
 {
     const cv::Mat lab = labOf(rgb);
     const cv::Vec3f paper = background(lab);
-    const cv::Mat fromPaper = distance(lab, cv::Mat(lab.size(), CV_32FC3, cv::Scalar(paper)));
+    const cv::Mat fromPaper = from(lab, paper);
     std::vector<cv::Mat> channels;
     cv::split(lab, channels);
     cv::Mat chroma;
@@ -164,8 +180,7 @@ bool coloured(const cv::Mat& rgb)
     cv::Mat small; // half the picture tells as well
     cv::resize(rgb, small, {}, 0.5, 0.5, cv::INTER_AREA);
     const cv::Mat lab = labOf(small);
-    const cv::Mat fromPaper =
-        distance(lab, cv::Mat(lab.size(), CV_32FC3, cv::Scalar(background(lab))));
+    const cv::Mat fromPaper = from(lab, background(lab));
     std::vector<cv::Mat> channels;
     cv::split(lab, channels);
     // Neither paper nor dark, and wider than the soft edge of a line.
