@@ -6,7 +6,7 @@
 
 #include "picturebatch.h"
 #include "picturefiles.h"
-#include "tracing.h"
+#include "tracing/tracing.h"
 
 #include <QDir>
 #include <QPainter>

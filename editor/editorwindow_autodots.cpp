@@ -6,7 +6,7 @@
 
 #include "activitypicture.h"
 #include "textfiles.h"
-#include "tracing.h"
+#include "tracing/tracing.h"
 #include "twips.h"
 
 #include <algorithm>

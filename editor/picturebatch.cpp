@@ -4,7 +4,7 @@
 #include "activitypicture.h"
 #include "language.h"
 #include "picturefiles.h"
-#include "tracing.h"
+#include "tracing/tracing.h"
 #include "twips.h"
 
 #include <QFileInfo>

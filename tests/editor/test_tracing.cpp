@@ -4,7 +4,7 @@
 
 #include "picturebatch.h"
 #include "picturefiles.h"
-#include "tracing.h"
+#include "tracing/tracing.h"
 
 #include <QLineF>
 #include <QPainter>
