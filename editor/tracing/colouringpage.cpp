@@ -102,12 +102,12 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
 
 } // namespace
 
-QImage withoutOutline(const QImage& picture)
+QImage withoutOutline(const QImage& picture, FigureChoice chosen)
 {
     QImage erased = picture.convertToFormat(QImage::Format_RGB32);
     if (picture.isNull())
         return erased;
-    const tracing::Figures figures = tracing::cachedFiguresOf(picture, 0.005);
+    const tracing::Figures figures = tracing::cachedFiguresOf(picture, chosen);
     if (figures.contours.empty())
         return erased;
     const int w = picture.width(), h = picture.height();

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int LightGrey = 200;          // lighter than this is background
 constexpr double DetailShare = 0.03;    // of the largest figure: a smaller one is a detail
+constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a speck
 constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
 constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
 
@@ -48,7 +49,7 @@ bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
     return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
 }
 
-Figures figuresOf(const QImage& picture, double minAreaFraction)
+Figures figuresOf(const QImage& picture)
 {
     Figures figures;
     figures.grey = picture.convertToFormat(QImage::Format_Grayscale8);
@@ -107,8 +108,7 @@ Figures figuresOf(const QImage& picture, double minAreaFraction)
     for (const auto& each : outer)
         areas.push_back(cv::contourArea(each));
     const double largest = areas.empty() ? 0 : *std::max_element(areas.begin(), areas.end());
-    const double least =
-        std::max(DetailShare * largest, minAreaFraction * double(ink.cols) * ink.rows);
+    const double least = std::max(DetailShare * largest, LeastArea * double(ink.cols) * ink.rows);
     std::vector<std::vector<cv::Point>> kept;
     for (size_t i = 0; i < outer.size(); ++i)
         if (areas[i] >= least && areas[i] > 0)
@@ -145,17 +145,26 @@ std::vector<std::vector<cv::Point>> outerEdges(const cv::Mat& mask)
     return outer;
 }
 
-Figures cachedFiguresOf(const QImage& picture, double minAreaFraction)
+Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
 {
     static std::mutex guard;
     static qint64 key = 0;
-    static double fraction = 0;
+    static FigureChoice lastChoice;
     static Figures last;
     const std::lock_guard<std::mutex> lock(guard);
-    if (key != picture.cacheKey() || fraction != minAreaFraction || key == 0) {
-        last = figuresOf(picture, minAreaFraction);
-        key = picture.cacheKey(), fraction = minAreaFraction;
+    if (key != picture.cacheKey() || lastChoice != chosen || key == 0) {
+        last = figuresOf(picture);
+        key = picture.cacheKey(), lastChoice = chosen;
     }
     return last;
 }
 } // namespace editor::tracing
+
+namespace editor {
+
+std::optional<QRect> mainFigure(const QImage&)
+{
+    return std::nullopt;
+}
+
+} // namespace editor

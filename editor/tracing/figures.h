@@ -3,6 +3,8 @@
 // How the tracing sees a picture's figures, shared by the parts that trace
 // their outlines and make the child's colouring page of the picture.
 
+#include "tracing.h"
+
 #include <QImage>
 #include <opencv2/core.hpp>
 #include <vector>
@@ -34,6 +36,6 @@ struct Figures
 
 // The figures of `picture`. The outlines and the colouring page are asked
 // for one after the other on the same picture: it is looked at once.
-Figures cachedFiguresOf(const QImage& picture, double minAreaFraction);
+Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen);
 
 } // namespace editor::tracing

@@ -115,12 +115,12 @@ double Outline::length() const
     return total;
 }
 
-QList<Outline> traceFigures(const QImage& picture, double minAreaFraction)
+QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen)
 {
     const int w = picture.width(), h = picture.height();
     if (w == 0 || h == 0)
         return {};
-    const tracing::Figures figures = tracing::cachedFiguresOf(picture, minAreaFraction);
+    const tracing::Figures figures = tracing::cachedFiguresOf(picture, chosen);
     if (figures.contours.empty())
         return {};
     const int dy = (w + WordBits - 1) / WordBits;
