@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -109,5 +110,33 @@ void BM_BatchActivityOfAFullHdPicture(benchmark::State& state)
         benchmark::DoNotOptimize(batch.activityFrom(path));
 }
 BENCHMARK(BM_BatchActivityOfAFullHdPicture)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// What a teacher waits for a picture: the program started without a window
+// on one full-HD colour picture, its activity made and saved.
+void BM_BatchProgramOnOneColourPicture(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("animal.png");
+    QImage picture = drawing();
+    QPainter(&picture).fillRect(700, 400, 400, 300, QColor(250, 200, 150));
+    picture.save(path);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", folder.filePath("datos"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (auto _ : state) {
+        QProcess batch;
+        batch.setProcessEnvironment(environment);
+        batch.start(LUNIPO_APP_DIR "/lunipoeditor", {"--tema", "banco", path});
+        if (!batch.waitForFinished(60000) || batch.exitCode() != 0) {
+            state.SkipWithError("lunipoeditor --tema failed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_BatchProgramOnOneColourPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
