@@ -25,7 +25,7 @@ constexpr double FillShare = 0.005;     // of the picture: less grey is no fill
 constexpr double DarkL = 35;            // a darker pixel is drawn: a line or a feature
 constexpr double Uniform = 0.85;        // of the border near its middle colour: a plain background
 constexpr double MarginFilled = 0.9; // of a picture's edge not white: it was fitted into the page
-constexpr int GrabCutSide = 200;     // px: a photograph's object is looked for this small
+constexpr int GrabCutSide = 160;     // px: a photograph's object is looked for this small
 const cv::Vec3b White(255, 128, 128);
 
 double deltaE(const cv::Vec3b& p, const cv::Vec3b& q)
@@ -63,6 +63,33 @@ cv::Rect content(const cv::Mat& lab)
     const cv::Rect inner(box.x + 1, box.y + 1, box.width - 2, box.height - 2);
     const int edge = cv::countNonZero(notWhite(box)) - cv::countNonZero(notWhite(inner));
     return edge > MarginFilled * 2 * (box.width + box.height - 2) ? box : all;
+}
+
+// 255 where a component of `labels` is one of `kept`.
+cv::Mat pieces(const cv::Mat& labels, const std::vector<bool>& kept)
+{
+    cv::Mat mask(labels.size(), CV_8UC1);
+    for (int y = 0; y < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        uint8_t* out = mask.ptr<uint8_t>(y);
+        for (int x = 0; x < labels.cols; ++x)
+            out[x] = kept[size_t(label[x])] ? 255 : 0;
+    }
+    return mask;
+}
+
+// The pieces of `mask` that span `shortest` pixels or more one way and
+// cover `area` pixels or more.
+cv::Mat largePieces(const cv::Mat& mask, int shortest, double area)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8);
+    std::vector<bool> kept(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        kept[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
+                                   stats.at<int>(i, cv::CC_STAT_HEIGHT)) >= shortest &&
+                          stats.at<int>(i, cv::CC_STAT_AREA) >= area;
+    return pieces(labels, kept);
 }
 
 // The picture's border: its middle colour, and how much of it lies near.
@@ -172,10 +199,12 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
         cv::Mat labels, stats, centroids;
         const int count = cv::connectedComponentsWithStats(shade, labels, stats, centroids, 8);
         const double middle = m.m01 / m.m00, bottom = body.y + 0.95 * body.height;
+        std::vector<bool> shadow(size_t(count), false);
         for (int i = 1; i < count; ++i)
-            if (stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && centroids.at<double>(i, 1) > middle &&
-                stats.at<int>(i, cv::CC_STAT_TOP) + stats.at<int>(i, cv::CC_STAT_HEIGHT) >= bottom)
-                figure.setTo(0, labels == i);
+            shadow[size_t(i)] =
+                stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && centroids.at<double>(i, 1) > middle &&
+                stats.at<int>(i, cv::CC_STAT_TOP) + stats.at<int>(i, cv::CC_STAT_HEIGHT) >= bottom;
+        figure &= ~pieces(labels, shadow);
     }
     cv::morphologyEx(figure, figure, cv::MORPH_OPEN, cv::Mat());
     return figure;
@@ -195,13 +224,7 @@ cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
             if (deltaE(in[x - 1], in[x + 1]) > threshold || deltaE(above[x], below[x]) > threshold)
                 out[x] = 255;
     }
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(edges, labels, stats, centroids, 8);
-    for (int i = 1; i < count; ++i)
-        if (std::max(stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT)) <
-            shortest)
-            edges.setTo(0, labels == i);
-    return edges;
+    return largePieces(edges, shortest, 0);
 }
 
 // The colouring page of a figure: its outer edge and the boundaries
@@ -209,26 +232,22 @@ cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
 cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge)
 {
     const int side = std::min(lab.cols, lab.rows);
-    cv::Mat dark(lab.size(), CV_8UC1);
-    for (int y = 0; y < lab.rows; ++y) {
-        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
-        uint8_t* out = dark.ptr<uint8_t>(y);
-        for (int x = 0; x < lab.cols; ++x)
-            out[x] = in[x][0] < DarkL * 255 / 100 ? 255 : 0;
-    }
-    dark &= figure;
-    // A dark area wider than an eye, or than where two of the picture's
-    // lines meet, is a fill: it goes white inside its edge.
-    const double eye = std::max(3, side / 40);
-    const double lines = strokeWidth(dark & ~opened(dark, eye));
-    cv::Mat small = dark & ~opened(dark, std::max(eye, 1.2 * lines)), near, grown;
-    cv::dilate(small, near, cv::Mat());
+    cv::Mat dark, inner, near;
+    cv::extractChannel(lab, dark, 0);
+    dark = (dark < DarkL * 255 / 100) & figure;
+    // A dark area wider than the picture's lines (where two of them meet
+    // included) and larger than an eye is a fill: it goes white inside its
+    // edge. The rest is drawn as it is.
+    const double thin = std::max(3, side / 60), eye = M_PI * side * side / 576.0;
+    const double lines = strokeWidth(dark & ~opened(dark, thin));
+    const cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
+    cv::dilate(drawn, near, cv::Mat());
     lab.setTo(cv::Scalar(White), ~figure);
     const cv::Mat boundaries = colourEdges(lab, edge, std::max(4, side / 60));
-    cv::erode(figure, grown, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
+    cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
     cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255));
-    page.setTo(0, (boundaries | (figure & ~grown)) & ~near);
-    grey.copyTo(page, small | (near & (grey < 160)));
+    page.setTo(0, (boundaries | (figure & ~inner)) & ~near);
+    grey.copyTo(page, drawn | (near & (grey < 160)));
     return page;
 }
 
@@ -237,18 +256,14 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
 cv::Mat strokesOnPaper(const cv::Mat& grey)
 {
     const int side = std::min(grey.cols, grey.rows);
-    cv::Mat smooth, strokes, labels, stats, centroids;
-    cv::GaussianBlur(grey, smooth, {3, 3}, 0);
+    cv::Mat smooth, strokes;
+    cv::GaussianBlur(grey, smooth, {5, 5}, 0);
     cv::adaptiveThreshold(smooth, strokes, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV,
                           (side / 16) | 1, 12);
-    const int count = cv::connectedComponentsWithStats(strokes, labels, stats, centroids, 8);
-    const int speck = std::max(3, side / 50);
-    cv::Mat page(grey.size(), CV_8UC1, cv::Scalar(255));
-    for (int i = 1; i < count; ++i)
-        if (std::max(stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT)) >=
-            speck)
-            page.setTo(0, labels == i);
-    return page;
+    // The grain of pencil and paper makes a stroke's edge ragged: smoothed,
+    // the line is one the outline's band comes off cleanly.
+    cv::medianBlur(strokes, strokes, 5);
+    return ~largePieces(strokes, std::max(3, side / 50), 0);
 }
 
 // Whether the border is paper: light, hardly coloured, with no strokes on it.
@@ -323,21 +338,24 @@ QImage lineDrawing(const QImage& picture)
     } else {
         rgb = picture.convertToFormat(QImage::Format_RGB32);
     }
+    // A large picture is looked at smaller, as its figures are: its lines
+    // come out as wide as on the editor's page, and as soon.
+    const int scale = reduction(picture.size());
     cv::Mat bgr, lab;
     cv::cvtColor(matOf(rgb, CV_8UC4), bgr, cv::COLOR_BGRA2BGR);
+    if (scale > 1)
+        cv::resize(bgr, bgr, {(bgr.cols + scale - 1) / scale, (bgr.rows + scale - 1) / scale}, 0, 0,
+                   cv::INTER_AREA);
     cv::cvtColor(bgr, lab, cv::COLOR_BGR2Lab);
     const cv::Rect inside = content(lab);
     bool unchanged = false;
     const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged);
-    if (unchanged && inside.size() == lab.size())
-        return picture;
-    QImage page(picture.size(), QImage::Format_Grayscale8);
-    page.fill(255);
-    cv::Mat pageMat = matOf(page, CV_8UC1);
     if (unchanged)
-        cv::cvtColor(bgr(inside), pageMat(inside), cv::COLOR_BGR2GRAY);
-    else
-        drawn.copyTo(pageMat(inside));
+        return picture;
+    cv::Mat small(lab.size(), CV_8UC1, cv::Scalar(255));
+    drawn.copyTo(small(inside));
+    QImage page(picture.size(), QImage::Format_Grayscale8);
+    cv::resize(small, matOf(page, CV_8UC1), matOf(page, CV_8UC1).size(), 0, 0, cv::INTER_LINEAR);
     return page;
 }
 

@@ -51,6 +51,21 @@ QImage photographedRing()
     return image;
 }
 
+// The disc photographed on grass: greens and browns, grainy, no two alike.
+QImage photographedDisc()
+{
+    QImage image = page(Qt::white, disc);
+    QRandomGenerator noise(11);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (std::hypot(x - 200, y - 150) > 82)
+                image.setPixelColor(x, y,
+                                    QColor(60 + x / 4 + int(noise.bounded(40)),
+                                           140 - y / 5 + int(noise.bounded(40)),
+                                           30 + int(noise.bounded(30))));
+    return image;
+}
+
 // Whether a pixel within `radius` of `at` is dark.
 bool darkNear(const QImage& image, QPoint at, int radius = 2)
 {
@@ -72,6 +87,7 @@ TEST(LineDrawing, TheFigureIsFoundOnAnyBackground)
         {"transparent", page(Qt::transparent, disc)},
         {"plain blue", page(QColor(120, 170, 230), disc)},
         {"paper", photographedRing()},
+        {"grass", photographedDisc()},
     };
     for (const auto& [what, picture] : cases) {
         SCOPED_TRACE(what);
