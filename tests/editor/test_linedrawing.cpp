@@ -1,4 +1,5 @@
 #include "tracing/linedrawing.h"
+#include "tracing/tracing.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -136,4 +137,21 @@ TEST(LineDrawing, LineArtComesBackAsItWas)
         painter.drawLine(150, 150, 250, 150);
     });
     EXPECT_EQ(editor::tracing::lineDrawing(art), art);
+}
+
+// A colour picture's figure is all of it, light colours too; its colouring
+// page loses the outline and the fills and keeps the line between them.
+TEST(LineDrawing, AColourPictureBecomesAColouringPage)
+{
+    const QImage picture = page(Qt::white, disc);
+    const QList<editor::Outline> outlines = editor::traceFigures(picture);
+    ASSERT_EQ(outlines.size(), 1);
+    const QRectF bounds = outlines[0].points.boundingRect();
+    EXPECT_LT((bounds.topLeft() - QPointF(120, 70)).manhattanLength(), 6);
+    EXPECT_LT((bounds.bottomRight() - QPointF(280, 230)).manhattanLength(), 6);
+    const QImage child = editor::withoutOutline(picture);
+    EXPECT_FALSE(darkNear(child, {120, 150}, 3)); // the outline
+    EXPECT_FALSE(darkNear(child, {160, 150}, 10));
+    EXPECT_FALSE(darkNear(child, {240, 150}, 10));
+    EXPECT_TRUE(darkNear(child, {200, 150}));
 }
