@@ -26,6 +26,7 @@ constexpr double DarkL = 35;            // a darker pixel is drawn: a line or a 
 constexpr double Uniform = 0.85;        // of the border near its middle colour: a plain background
 constexpr double MarginFilled = 0.9; // of a picture's edge not white: it was fitted into the page
 constexpr int GrabCutSide = 160;     // px: a photograph's object is looked for this small
+constexpr int LeastSide = 32;        // px: a smaller picture is left as it is
 const cv::Vec3b White(255, 128, 128);
 
 double deltaE(const cv::Vec3b& p, const cv::Vec3b& q)
@@ -128,13 +129,15 @@ Border borderOf(const cv::Mat& lab)
     return border;
 }
 
-bool blackAndWhite(const cv::Mat& lab)
+// Whether the picture is drawn in black or grey on its background
+// `colour`: pencil on yellowish paper is too.
+bool blackAndWhite(const cv::Mat& lab, const cv::Vec3b& colour)
 {
     int coloured = 0;
     for (int y = 0; y < lab.rows; ++y) {
         const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
         for (int x = 0; x < lab.cols; ++x)
-            coloured += chroma(in[x]) > Neutral;
+            coloured += std::hypot(int(in[x][1]) - colour[1], int(in[x][2]) - colour[2]) > Neutral;
     }
     return coloured < ColouredShare * lab.total();
 }
@@ -287,9 +290,13 @@ cv::Mat mainObject(const cv::Mat& bgr)
     cv::Mat small, mask, back, fore;
     cv::resize(bgr, small, {}, std::min(1.0, scale), std::min(1.0, scale), cv::INTER_AREA);
     const int margin = std::max(2, std::min(small.cols, small.rows) / 30);
-    cv::grabCut(small, mask,
-                cv::Rect(margin, margin, small.cols - 2 * margin, small.rows - 2 * margin), back,
-                fore, 3, cv::GC_INIT_WITH_RECT);
+    try {
+        cv::grabCut(small, mask,
+                    cv::Rect(margin, margin, small.cols - 2 * margin, small.rows - 2 * margin),
+                    back, fore, 3, cv::GC_INIT_WITH_RECT);
+    } catch (const cv::Exception&) { // too few colours to tell apart: no object
+        return cv::Mat::zeros(bgr.size(), CV_8UC1);
+    }
     cv::Mat object = (mask == cv::GC_FGD) | (mask == cv::GC_PR_FGD);
     // The largest piece, its holes filled.
     std::vector<std::vector<cv::Point>> pieces = outerEdges(object);
@@ -312,7 +319,7 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged)
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
     const Border border = borderOf(lab);
     const bool plain = border.plain >= Uniform;
-    if (plain && blackAndWhite(lab) && !greyFills(lab, border.colour)) {
+    if (plain && blackAndWhite(lab, border.colour) && !greyFills(lab, border.colour)) {
         unchanged = deltaE(border.colour, White) <= Background;
         return unchanged ? cv::Mat() : strokesOnPaper(grey);
     }
@@ -329,7 +336,7 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged)
 
 QImage lineDrawing(const QImage& picture)
 {
-    if (picture.isNull())
+    if (std::min(picture.width(), picture.height()) < LeastSide)
         return picture;
     QImage rgb(picture.size(), QImage::Format_RGB32);
     if (picture.hasAlphaChannel()) { // transparent is white
@@ -355,7 +362,8 @@ QImage lineDrawing(const QImage& picture)
     cv::Mat small(lab.size(), CV_8UC1, cv::Scalar(255));
     drawn.copyTo(small(inside));
     QImage page(picture.size(), QImage::Format_Grayscale8);
-    cv::resize(small, matOf(page, CV_8UC1), matOf(page, CV_8UC1).size(), 0, 0, cv::INTER_LINEAR);
+    cv::Mat full = matOf(page, CV_8UC1);
+    cv::resize(small, full, full.size(), 0, 0, cv::INTER_LINEAR);
     return page;
 }
 

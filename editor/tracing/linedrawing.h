@@ -10,7 +10,7 @@ namespace editor::tracing {
 
 // `picture` as a line drawing on a white page of the same size:
 // - plain black (or grey) line art on white comes back as it is, the same
-//   image;
+//   image; on plain paper of another colour, its lines in black on white;
 // - on a plain background (white, transparent, one colour) every pixel
 //   that differs from it in colour is figure, light colours included, but
 //   a faint grey shadow under the figure is not: the figure's outer edge
@@ -23,7 +23,8 @@ namespace editor::tracing {
 // - a photograph: its main object, found by grabCut from the picture's
 //   border, drawn as a coloured figure is.
 // Where the picture was fitted into a white page, what is inside the
-// margins is looked at. Format_RGB32 unless it came back unchanged.
+// margins is looked at. A picture of less than 32 pixels a side comes back
+// as it is. Otherwise the drawing is in Format_Grayscale8.
 QImage lineDrawing(const QImage& picture);
 
 } // namespace editor::tracing

@@ -31,11 +31,12 @@ void disc(QPainter& painter)
     painter.drawPie(QRectF(120, 70, 160, 160), -90 * 16, 180 * 16);
 }
 
-// Paper lit from the left, grainy, a pencil ring drawn on it.
-QImage photographedRing()
+// Cream paper, grainy, a pencil ring drawn on it; lit from the left
+// unless `evenly`.
+QImage photographedRing(bool evenly = false)
 {
     QImage image = page(Qt::white, [](QPainter& painter) {
-        painter.setPen(QPen(QColor(90, 90, 90), 3));
+        painter.setPen(QPen(QColor(130, 130, 130), 5));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(QPointF(200, 150), 80, 80);
     });
@@ -43,11 +44,11 @@ QImage photographedRing()
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            const int shade = -x / 5 + int(noise.bounded(13)) - 6; // darker to the right
+            const int shade = (evenly ? 0 : -x / 5) + int(noise.bounded(13)) - 6;
             image.setPixelColor(x, y,
                                 QColor(std::clamp(c.red() + shade - 10, 0, 255),
                                        std::clamp(c.green() + shade - 12, 0, 255),
-                                       std::clamp(c.blue() + shade - 25, 0, 255)));
+                                       std::clamp(c.blue() + shade - 45, 0, 255)));
         }
     return image;
 }
@@ -89,6 +90,7 @@ TEST(LineDrawing, TheFigureIsFoundOnAnyBackground)
         {"plain blue", page(QColor(120, 170, 230), disc)},
         {"paper", photographedRing()},
         {"grass", photographedDisc()},
+        {"paper lit evenly", photographedRing(true)},
     };
     for (const auto& [what, picture] : cases) {
         SCOPED_TRACE(what);
@@ -127,7 +129,8 @@ TEST(LineDrawing, APictureInColourBecomesLines)
     EXPECT_FALSE(darkNear(drawing, {200, 180}, 10)); // its inside
 }
 
-// Black or grey line art on white is already a line drawing.
+// Black or grey line art on white is already a line drawing; a pencil line
+// on paper is one line, not the two edges of one.
 TEST(LineDrawing, LineArtComesBackAsItWas)
 {
     const QImage art = page(Qt::white, [](QPainter& painter) {
@@ -137,6 +140,10 @@ TEST(LineDrawing, LineArtComesBackAsItWas)
         painter.drawLine(150, 150, 250, 150);
     });
     EXPECT_EQ(editor::tracing::lineDrawing(art), art);
+    EXPECT_TRUE(darkNear(editor::tracing::lineDrawing(photographedRing(true)), {120, 150}, 0));
+    QImage speck(3, 3, QImage::Format_RGB32); // too small to look at
+    speck.fill(Qt::red);
+    EXPECT_EQ(editor::tracing::lineDrawing(speck), speck);
 }
 
 // A colour picture's figure is all of it, light colours too; its colouring
