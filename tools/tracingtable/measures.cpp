@@ -1,5 +1,7 @@
 #include "measures.h"
 
+#include "colourfigure.h"
+
 #include "picturebatch.h"
 #include "tracing/tracing.h"
 
@@ -205,22 +207,24 @@ void measureDots(Measures& m, const Silhouette& s, const cv::Mat& after)
 
 namespace {
 
-// What the measures of one drawing share, whatever dots it is given and
+constexpr double Inside = 6; // px from the outer edge: the inside, left to colour
+constexpr int White = 220;   // each channel lighter is white to colour on
+
+// What the measures of one picture share, whatever dots it is given and
 // whatever the child's picture made of it.
 struct Drawing
 {
     Silhouette s;
-    cv::Mat depth; // of each pixel of the silhouette, from its outer edge
+    cv::Mat band;      // the outline: not to be seen dark in the child's picture
+    cv::Mat details;   // to be seen dark; empty when there are none to count
+    bool near = false; // a detail is kept by a dark line within 2 px of it
+    cv::Mat inside;    // to be left white
     Measures base;
 };
 
-Drawing drawingOf(const QImage& picture)
+void describe(Drawing& d, QSize size)
 {
-    Drawing d;
-    d.s = silhouetteOf(picture);
-    Silhouette& s = d.s;
-    s.offEdge = edgeDistance(silhouetteOf(picture, 0.5, false), silhouetteOf(picture, 2.5));
-    cv::distanceTransform(s.mask, d.depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    const Silhouette& s = d.s;
     Measures& m = d.base;
     m.seen = int(s.outer.size());
     double inside = 0, hull = 0;
@@ -237,36 +241,108 @@ Drawing drawingOf(const QImage& picture)
     // 12 px on the editor's page at 1024 x 768, the least that keeps the
     // circles apart at the editor's dot size.
     const QSize page = editor::PictureBatch::page();
-    m.spacing = 12 * std::max(double(picture.width()) / page.width(),
-                              double(picture.height()) / page.height());
+    m.spacing =
+        12 * std::max(double(size.width()) / page.width(), double(size.height()) / page.height());
+}
+
+cv::Mat depthIn(const cv::Mat& mask)
+{
+    cv::Mat depth;
+    cv::distanceTransform(mask, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    return depth;
+}
+
+// A drawing in dark strokes: the band along the outer edge as thick as
+// the lines are drawn; what lies deeper than twice that, drawn dark, is a
+// detail, unless the drawing is mostly filled.
+Drawing strokesOf(const QImage& picture, bool near = false)
+{
+    Drawing d;
+    d.s = silhouetteOf(picture);
+    Silhouette& s = d.s;
+    s.offEdge = edgeDistance(silhouetteOf(picture, 0.5, false), silhouetteOf(picture, 2.5));
+    const cv::Mat depth = depthIn(s.mask), ink = s.grey < Drawn;
+    d.band = ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask;
+    const int area = cv::countNonZero(s.mask);
+    if (area && cv::countNonZero(ink & s.mask) < 0.7 * area)
+        d.details = (s.grey < Dark) & (depth > 1.5 * s.stroke + 3);
+    d.near = near;
+    d.inside = s.mask & (depth > Inside);
+    describe(d, picture.size());
     return d;
 }
 
+cv::Mat rgbOf(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    return cv::Mat(rgb.height(), rgb.width(), CV_8UC3, const_cast<uchar*>(rgb.constBits()),
+                   size_t(rgb.bytesPerLine()))
+        .clone();
+}
+
+// A colour picture: its figure from colour; the band is its dark outline
+// where it has one, else the edge's last two pixels; the details are the
+// sharp boundaries between colours well inside it.
+Drawing colourOf(const QImage& picture)
+{
+    const ColourFigure f = colourFigure(rgbOf(picture));
+    Drawing d;
+    Silhouette& s = d.s;
+    s.mask = f.mask;
+    s.outer = s.withThin = outerOf(f.mask);
+    s.stroke = f.outline;
+    cv::Mat edge = cv::Mat::zeros(f.mask.size(), CV_8UC1);
+    cv::drawContours(edge, s.outer, -1, 255, 1);
+    cv::distanceTransform(~edge, s.offEdge, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    const cv::Mat depth = depthIn(s.mask);
+    d.band = s.mask & (depth <= std::max(2.0, 0.75 * f.outline));
+    if (f.outline > 0)
+        d.band &= f.dark;
+    d.details = f.boundaries & (depth > std::max(2.0, f.outline) + 4);
+    d.near = true;
+    d.inside = s.mask & (depth > Inside);
+    describe(d, picture.size());
+    return d;
+}
+
+Drawing drawingOf(const Picture& picture)
+{
+    if (!picture.clean.isNull())
+        return strokesOf(picture.clean, true);
+    return coloured(rgbOf(picture.image)) ? colourOf(picture.image) : strokesOf(picture.image);
+}
+
+// The share of `pixels` with a pixel darker than `dark` in `after` within
+// 2 px.
+double nearDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
+{
+    cv::Mat near;
+    cv::dilate(after < dark, near, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
+    return stillDark(pixels, ~near, 128);
+}
+
 // How much of the drawing's outline and of its details the child's picture
-// `erased` still shows; the picture, grey.
+// `erased` still shows, and how much of its inside it leaves white; the
+// picture, grey.
 cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
 {
-    const Silhouette& s = d.s;
     const cv::Mat after = matOf(erased.convertToFormat(QImage::Format_Grayscale8));
-    const cv::Mat ink = s.grey < Drawn;
     m.erased = erased;
-    // The band along the outer edge as thick as the lines are drawn; what
-    // lies deeper than twice that, drawn dark, is a detail.
-    m.bandDark = stillDark(ink & (d.depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask, after, Dark);
-    const int area = cv::countNonZero(s.mask);
-    const double filled = area ? double(cv::countNonZero(ink & s.mask)) / area : 0;
-    m.detailsKept = filled < 0.7
-                        ? stillDark((s.grey < Dark) & (d.depth > 1.5 * s.stroke + 3), after, Dark)
-                        : -1;
+    m.bandDark = stillDark(d.band, after, Dark);
+    m.detailsKept = d.details.empty() ? -1
+                    : d.near          ? nearDark(d.details, after, Dark)
+                                      : stillDark(d.details, after, Dark);
+    std::vector<cv::Mat> channels;
+    cv::split(rgbOf(erased), channels);
+    const cv::Mat white = (channels[0] >= White) & (channels[1] >= White) & (channels[2] >= White);
+    const double coloured = stillDark(d.inside, white, 128);
+    m.insideWhite = coloured < 0 ? -1 : 1 - coloured;
     return after;
 }
 
-} // namespace
-
-QList<Measures> measure(const QImage& picture, const QList<int>& counts)
+QList<Measures> measured(const QImage& picture, const Drawing& d, const QList<int>& counts)
 {
     const QList<editor::Outline> outlines = editor::traceFigures(picture);
-    const Drawing d = drawingOf(picture);
     Measures child = d.base;
     const cv::Mat after = seen(d, editor::withoutOutline(picture), child);
     QList<Measures> all;
@@ -280,9 +356,21 @@ QList<Measures> measure(const QImage& picture, const QList<int>& counts)
     return all;
 }
 
+} // namespace
+
+QList<Measures> measure(const QImage& picture, const QList<int>& counts)
+{
+    return measured(picture, strokesOf(picture), counts);
+}
+
+QList<Measures> measure(const Picture& picture, const QList<int>& counts)
+{
+    return measured(picture.image, drawingOf(picture), counts);
+}
+
 QList<Measures> measureActivities(const QImage& picture, const QList<MadeActivity>& made)
 {
-    const Drawing d = drawingOf(picture);
+    const Drawing d = strokesOf(picture);
     QList<Measures> all;
     for (const MadeActivity& activity : made) {
         Measures m = d.base;
@@ -304,7 +392,9 @@ QString failures(const Measures& m, int count)
         wrong << QStringLiteral("%1 dots").arg(m.dots);
     if (m.farthest > MostFromEdge)
         wrong << QStringLiteral("a dot %1 px off the edge").arg(m.farthest, 0, 'f', 1);
-    if (count == 20 && m.compact && m.overlap < 0.75)
+    // Fewer dots cut more corners.
+    const double least = count <= 10 ? 0.65 : count < 30 ? 0.75 : 0.8;
+    if (m.compact && m.overlap < least)
         wrong << QStringLiteral("overlap %1").arg(m.overlap, 0, 'f', 2);
     if (m.closest < m.spacing - 0.01)
         wrong << QStringLiteral("dots %1 px apart").arg(m.closest, 0, 'f', 1);
@@ -314,6 +404,8 @@ QString failures(const Measures& m, int count)
         wrong << QStringLiteral("outline %1 % left").arg(100 * m.bandDark, 0, 'f', 0);
     if (m.detailsKept >= 0 && m.detailsKept < 0.6)
         wrong << QStringLiteral("details %1 % kept").arg(100 * m.detailsKept, 0, 'f', 0);
+    if (m.insideWhite >= 0 && m.insideWhite < 0.6)
+        wrong << QStringLiteral("inside %1 % white").arg(100 * m.insideWhite, 0, 'f', 0);
     if (m.offWhite > 0)
         wrong << QStringLiteral("%1 dots on a line").arg(m.offWhite);
     return wrong.join(QStringLiteral("; "));

@@ -27,6 +27,7 @@ struct Measures
     bool ordered = false;    // every figure from its top, clockwise, no crossing
     double bandDark = 0;     // share of the outline band still dark
     double detailsKept = -1; // share of the details inside still drawn; -1: none
+    double insideWhite = -1; // share of the inside left white to colour; -1: none
     int offWhite = 0;        // dots with a dark pixel under them
     QImage erased;           // what the child sees
     QList<QList<QPointF>> placed;
@@ -34,7 +35,12 @@ struct Measures
     QList<QPointF> astray;       // the dots too far from them
 };
 
-// The picture traced once, given each of `counts` dots.
+// The picture traced once, given each of `counts` dots, and measured
+// against the figure its clean drawing shows when it has one, else against
+// the figure found from its colour when it is in colour, else against its
+// strokes.
+QList<Measures> measure(const Picture& picture, const QList<int>& counts);
+// A picture in strokes.
 QList<Measures> measure(const QImage& picture, const QList<int>& counts);
 
 // Activities already made from `picture`, measured against it: their

@@ -7,6 +7,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace tracingtable {
@@ -144,13 +145,25 @@ QList<Picture> ownDrawings()
 
 QList<Picture> pictures(const QString& folder)
 {
+    const QDir dir(folder);
+    const QStringList companions{"-figura", "-limpio"};
+    const auto read = [&](const QString& file) {
+        return toolkit::readFittedPicture(dir.filePath(file), editor::PictureBatch::page());
+    };
     QList<Picture> all;
-    for (const QString& file : QDir(folder).entryList({"*.svg"}, QDir::Files, QDir::Name))
-        all.append(
-            {QFileInfo(file).baseName(),
-             toolkit::readFittedPicture(QDir(folder).filePath(file), editor::PictureBatch::page()),
-             0});
-    return all + ownDrawings();
+    for (const QString& file :
+         dir.entryList({"*.svg", "*.png", "*.jpg"}, QDir::Files, QDir::Name)) {
+        const QString name = QFileInfo(file).completeBaseName();
+        if (std::any_of(companions.begin(), companions.end(),
+                        [&](const QString& end) { return name.endsWith(end); }))
+            continue;
+        Picture picture{name, read(file), 0};
+        for (const QString& end : companions)
+            if (dir.exists(name + end + ".png"))
+                picture.clean = read(name + end + ".png"), picture.figures = 1;
+        all << picture;
+    }
+    return dir.dirName() == QStringLiteral("openmoji") ? all + ownDrawings() : all;
 }
 
 } // namespace tracingtable
