@@ -54,16 +54,23 @@ cv::Mat farFrom(const cv::Mat& lab, const cv::Vec3b& colour, double reach)
     return far;
 }
 
-// The part of the page a picture fitted into it with white margins fills.
+// The part of the page a picture fitted into it with white margins fills:
+// the box round what is not white, when it spans the page one way and its
+// edge is neither white nor dark (a drawing's frame of lines is no
+// picture's edge).
 cv::Rect content(const cv::Mat& lab)
 {
     const cv::Mat notWhite = farFrom(lab, White, Background);
     const cv::Rect all(0, 0, lab.cols, lab.rows), box = cv::boundingRect(notWhite);
-    if (box.width < lab.cols / 4 || box.height < lab.rows / 4 || box == all)
+    if ((box.width < lab.cols && box.height < lab.rows) || box == all)
         return all;
-    const cv::Rect inner(box.x + 1, box.y + 1, box.width - 2, box.height - 2);
-    const int edge = cv::countNonZero(notWhite(box)) - cv::countNonZero(notWhite(inner));
-    return edge > MarginFilled * 2 * (box.width + box.height - 2) ? box : all;
+    cv::Mat edge = cv::Mat::zeros(lab.size(), CV_8UC1), lightness;
+    cv::rectangle(edge, box, 255);
+    cv::extractChannel(lab, lightness, 0);
+    const double ring = cv::countNonZero(edge);
+    const bool filled = cv::countNonZero(edge & notWhite) > MarginFilled * ring;
+    const bool dark = cv::countNonZero(edge & (lightness < DarkL * 255 / 100)) > ring / 2;
+    return filled && !dark ? box : all;
 }
 
 // 255 where a component of `labels` is one of `kept`.

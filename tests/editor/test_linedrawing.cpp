@@ -138,6 +138,8 @@ TEST(LineDrawing, LineArtComesBackAsItWas)
         painter.drawEllipse(QPointF(200, 150), 80, 80);
         painter.setPen(QPen(Qt::gray, 2));
         painter.drawLine(150, 150, 250, 150);
+        painter.setPen(QPen(Qt::black, 8)); // a frame round it all: no photograph's edge
+        painter.drawRect(100, 30, 200, 240);
     });
     EXPECT_EQ(editor::tracing::lineDrawing(art), art);
     EXPECT_TRUE(darkNear(editor::tracing::lineDrawing(photographedRing(true)), {120, 150}, 0));
