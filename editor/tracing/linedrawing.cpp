@@ -26,6 +26,7 @@ constexpr double DarkL = 35;            // a darker pixel is drawn: a line or a 
 constexpr double Uniform = 0.85;        // of the border near its middle colour: a plain background
 constexpr double MarginFilled = 0.9; // of a picture's edge not white: it was fitted into the page
 constexpr int GrabCutSide = 160;     // px: a photograph's object is looked for this small
+constexpr int Inset = 3;             // px: how far inside its edge a picture is looked at
 constexpr int LeastSide = 32;        // px: a smaller picture is left as it is
 const cv::Vec3b White(255, 128, 128);
 
@@ -55,17 +56,19 @@ cv::Mat farFrom(const cv::Mat& lab, const cv::Vec3b& colour, double reach)
 }
 
 // The part of the page a picture fitted into it with white margins fills:
-// the box round what is not white, when it spans the page one way and its
-// edge is neither white nor dark (a drawing's frame of lines is no
+// the box round what is not white, when just inside it it is neither
+// white nor dark (a drawing's frame of lines, thin or thick, is no
 // picture's edge).
 cv::Rect content(const cv::Mat& lab)
 {
     const cv::Mat notWhite = farFrom(lab, White, Background);
     const cv::Rect all(0, 0, lab.cols, lab.rows), box = cv::boundingRect(notWhite);
-    if ((box.width < lab.cols && box.height < lab.rows) || box == all)
+    if (box.width < lab.cols / 4 || box.height < lab.rows / 4 || box == all)
         return all;
     cv::Mat edge = cv::Mat::zeros(lab.size(), CV_8UC1), lightness;
-    cv::rectangle(edge, box, 255);
+    cv::rectangle(
+        edge, cv::Rect(box.x + Inset, box.y + Inset, box.width - 2 * Inset, box.height - 2 * Inset),
+        255);
     cv::extractChannel(lab, lightness, 0);
     const double ring = cv::countNonZero(edge);
     const bool filled = cv::countNonZero(edge & notWhite) > MarginFilled * ring;
