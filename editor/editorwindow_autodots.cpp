@@ -43,7 +43,8 @@ void EditorWindow::createAutoDots()
     eraseOutlineCheck->setText(tr("Borrar el contorno"));
     eraseOutlineCheck->setToolTip(
         tr("Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los "
-           "puntos"));
+           "puntos. Un dibujo en color queda en líneas, para colorear; sin marcar, queda como "
+           "era, en color"));
     eraseOutlineCheck->setChecked(true);
     for (QWidget* control : std::initializer_list<QWidget*>{autoDotsButton, autoDotsCount,
                                                             showDrawingCheck, eraseOutlineCheck})
