@@ -12,7 +12,7 @@
 #include "activitypicture.h"
 #include "fuzzsupport.h"
 #include "picturefiles.h"
-#include "tracing.h"
+#include "tracing/tracing.h"
 
 #include <QRectF>
 #include <QTemporaryDir>

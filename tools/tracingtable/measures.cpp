@@ -3,7 +3,7 @@
 #include "colourfigure.h"
 
 #include "picturebatch.h"
-#include "tracing.h"
+#include "tracing/tracing.h"
 
 #include <QLineF>
 #include <QPainter>

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRect>
+#include <optional>
 
 namespace editor {
 
@@ -24,25 +26,34 @@ struct Outline
 // editor's own), and as much more as the picture is larger.
 double dotSpacing(QSize size);
 
+// A point of the picture, in pixels, where the teacher picked a figure for
+// the dots; none: the figures the tracing chooses itself.
+using FigureChoice = std::optional<QPointF>;
+
 // The figures of a picture as a person sees them: every stroke darker than
 // light grey, small gaps between strokes closed, and everything a figure
 // encloses (its white inside, the lines in it) part of it. Each figure's
-// outer outline is traced by potrace. A figure smaller than `minAreaFraction`
+// outer outline is traced by potrace. A figure smaller than half a percent
 // of the picture, or than a few percent of the largest figure, is a speck
 // or a detail and left out. Sorted by their topmost points, top to bottom,
-// then left to right.
-QList<Outline> traceFigures(const QImage& picture, double minAreaFraction = 0.005);
+// then left to right. With `chosen`, only the figure there.
+QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen = {});
+
+// In a scene (strokes that run off the picture's border, or many
+// figures), the figure the dots go round by themselves: its bounds, in
+// pixels. None when the dots go round every figure.
+std::optional<QRect> mainFigure(const QImage& picture);
 
 // How many of `wanted` dots an activity with room for `room` more entries
 // takes, when each of `figures` figures needs a closing entry too.
 int dotsThatFit(int wanted, int figures, int room);
 
-// The picture with the outlines traceFigures() finds taken away: along each
+// The picture with the outlines traceFigures(picture, chosen) finds taken away: along each
 // figure's outer edge, the band of stroke as thick as it is drawn there,
 // with its soft edge, so that the details inside stay. A figure drawn
 // filled loses its fill, and what is drawn inside it in another colour is
 // kept as a line round it.
-QImage withoutOutline(const QImage& picture);
+QImage withoutOutline(const QImage& picture, FigureChoice chosen = {});
 
 // `count` dots shared among the outlines by their length, at least 3 each
 // (the shortest figures are left out when there are not three for each):

@@ -1,0 +1,167 @@
+#include "figures.h"
+#include "tracing.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <opencv2/imgproc.hpp>
+
+namespace editor {
+
+namespace {
+
+using tracing::outerEdges;
+
+constexpr int White = 250;          // lighter than this is no soft edge of a line
+constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
+
+// What withoutOutline() takes off, on `ink` and its figures' `mask`.
+struct Band
+{
+    cv::Mat band;     // the ink of the outline, and all the ink of a filled figure
+    cv::Mat enclosed; // the light a filled figure's ink encloses
+};
+
+Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
+{
+    const int w = ink.cols, h = ink.rows;
+    // How thick the stroke is at each point of the edge: how far the white
+    // inside the figure lies from the background pixel there. A pixel of the
+    // figure is in the band when it is no deeper than that at the edge point
+    // nearest to it. White nearer the edge than a closed gap is wide may be
+    // a notch the closing filled, not the inside: it does not end a stroke.
+    cv::Mat depth, labels, reachWhite;
+    cv::distanceTransform(mask, depth, labels, cv::DIST_L2, cv::DIST_MASK_3, cv::DIST_LABEL_PIXEL);
+    // Light that the ink encloses, or that lies deeper than a closed gap
+    // is wide, is the inside; the rest may be a notch the closing filled.
+    cv::Mat regions;
+    const int count = cv::connectedComponents(~ink, regions, 4, CV_32S);
+    std::vector<bool> open(size_t(count) + 1, false);
+    for (int x = 0; x < w; ++x)
+        open[size_t(regions.at<int>(0, x))] = open[size_t(regions.at<int>(h - 1, x))] = true;
+    for (int y = 0; y < h; ++y)
+        open[size_t(regions.at<int>(y, 0))] = open[size_t(regions.at<int>(y, w - 1))] = true;
+    cv::Mat openLight = cv::Mat::zeros(h, w, CV_8UC1);
+    for (int y = 0; y < h; ++y) {
+        const int* region = regions.ptr<int>(y);
+        uint8_t* out = openLight.ptr<uint8_t>(y);
+        for (int x = 0; x < w; ++x)
+            out[x] = open[size_t(region[x])] ? 255 : 0;
+    }
+    const cv::Mat white = mask & ~ink;
+    const cv::Mat deepWhite = white & ((depth > reach / 2 + 1) | ~openLight);
+    const bool anyWhite = cv::countNonZero(deepWhite) > 0;
+    if (anyWhite)
+        cv::distanceTransform(~deepWhite, reachWhite, cv::DIST_L2, cv::DIST_MASK_3);
+    std::vector<float> thickness(size_t(w) * size_t(h) + 1, std::numeric_limits<float>::max());
+    for (int y = 0; y < h && anyWhite; ++y) {
+        const uint8_t* inside = mask.ptr<uint8_t>(y);
+        const int* label = labels.ptr<int>(y);
+        const float* far = reachWhite.ptr<float>(y);
+        for (int x = 0; x < w; ++x)
+            if (!inside[x])
+                thickness[size_t(label[x])] = far[x];
+    }
+    const std::vector<std::vector<cv::Point>> contours = outerEdges(mask);
+    cv::Mat which = cv::Mat::zeros(h, w, CV_32SC1);
+    for (size_t i = 0; i < contours.size(); ++i)
+        cv::drawContours(which, contours, int(i), int(i) + 1, cv::FILLED, cv::LINE_8);
+    // A figure mostly covered in ink was drawn filled: all of its ink goes.
+    std::vector<bool> filled(contours.size() + 1, false);
+    for (size_t i = 0; i < contours.size(); ++i) {
+        const cv::Mat one = which == int(i) + 1;
+        filled[i + 1] = cv::countNonZero(one & ink) > FilledShare * cv::countNonZero(one);
+    }
+    Band found{cv::Mat::zeros(h, w, CV_8UC1), cv::Mat::zeros(h, w, CV_8UC1)};
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* drawn = ink.ptr<uint8_t>(y);
+        const int* figure = which.ptr<int>(y);
+        const float* deep = depth.ptr<float>(y);
+        const int* nearest = labels.ptr<int>(y);
+        uint8_t* out = found.band.ptr<uint8_t>(y);
+        for (int x = 0; x < w; ++x)
+            if (figure[x] && drawn[x] &&
+                (filled[size_t(figure[x])] || deep[x] <= thickness[size_t(nearest[x])] + 0.5f))
+                out[x] = 255;
+    }
+    if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
+        return found;
+    // The light inside a filled figure that its ink encloses, not a notch
+    // of the edge the closing filled, which is open to the background.
+    for (int y = 0; y < h; ++y) {
+        const int* figure = which.ptr<int>(y);
+        const int* region = regions.ptr<int>(y);
+        const uint8_t* light = white.ptr<uint8_t>(y);
+        uint8_t* out = found.enclosed.ptr<uint8_t>(y);
+        for (int x = 0; x < w; ++x)
+            if (figure[x] && filled[size_t(figure[x])] && light[x] && !open[size_t(region[x])])
+                out[x] = 255;
+    }
+    return found;
+}
+
+} // namespace
+
+QImage withoutOutline(const QImage& picture, FigureChoice chosen)
+{
+    if (picture.isNull())
+        return picture.convertToFormat(QImage::Format_RGB32);
+    const tracing::Figures figures = tracing::cachedFiguresOf(picture, chosen);
+    QImage erased = figures.drawing.convertToFormat(QImage::Format_RGB32);
+    if (figures.contours.empty())
+        return erased;
+    const int w = picture.width(), h = picture.height();
+    // On a large picture the band is found on the smaller copy the figures
+    // were, and taken back to the picture's own ink.
+    const int scale = tracing::reduction(picture.size());
+    cv::Mat ink = figures.ink, mask = figures.mask;
+    if (scale > 1) {
+        const cv::Size small((w + scale - 1) / scale, (h + scale - 1) / scale);
+        cv::resize(figures.ink, ink, small, 0, 0, cv::INTER_AREA);
+        ink = ink > 0;
+        cv::resize(figures.mask, mask, small, 0, 0, cv::INTER_NEAREST);
+    }
+    const Band found = outlineBand(ink, mask, figures.reach / scale);
+    cv::Mat band = found.band;
+    if (scale > 1)
+        cv::resize(found.band, band, {w, h}, 0, 0, cv::INTER_NEAREST);
+    // The soft edge of the line: one pixel more on either side of the band,
+    // and the light pixels just outside the figure. A pixel all but white
+    // goes white wherever it is: the child's paint bucket stops at any
+    // other colour, and a speck of 253 left of the line is a hole in the
+    // colour.
+    cv::Mat soft, around;
+    cv::dilate(band, soft, cv::Mat());
+    cv::dilate(figures.mask, around, cv::Mat(), cv::Point(-1, -1), 2);
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* near = soft.ptr<uint8_t>(y);
+        const uint8_t* line = band.ptr<uint8_t>(y);
+        const uint8_t* edge = around.ptr<uint8_t>(y);
+        const uint8_t* inside = figures.mask.ptr<uint8_t>(y);
+        const uint8_t* drawn = figures.ink.ptr<uint8_t>(y);
+        const uint8_t* grey = figures.grey.constScanLine(y);
+        QRgb* row = reinterpret_cast<QRgb*>(erased.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (grey[x] >= White || (line[x] && drawn[x]) || near[x] || (edge[x] && !inside[x]))
+                row[x] = qRgb(255, 255, 255);
+    }
+    if (cv::countNonZero(found.enclosed) == 0)
+        return erased;
+    cv::Mat enclosed = found.enclosed;
+    if (scale > 1)
+        cv::resize(found.enclosed, enclosed, {w, h}, 0, 0, cv::INTER_NEAREST);
+    // What is drawn inside a filled figure in another colour stays, as a
+    // line round it.
+    enclosed &= figures.mask & ~figures.ink;
+    std::vector<std::vector<cv::Point>> details;
+    cv::findContours(enclosed, details, cv::RETR_LIST, cv::CHAIN_APPROX_NONE);
+    const int line = std::max(1, std::min(w, h) / 300);
+    const double least = 16.0 * line * line;
+    cv::Mat page = tracing::matOf(erased, CV_8UC4);
+    for (size_t d = 0; d < details.size(); ++d)
+        if (cv::contourArea(details[d]) >= least)
+            cv::drawContours(page, details, int(d), cv::Scalar(0, 0, 0, 255), line, cv::LINE_8);
+    return erased;
+}
+
+} // namespace editor

@@ -1,0 +1,183 @@
+#include "tracing.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <numeric>
+
+namespace editor {
+
+namespace {
+
+const QSize EditorPage(942, 709); // the editor's page on a 1024 x 768 screen
+
+// Shares `count` among `weights` by the largest remainder.
+QList<int> shares(const QList<double>& weights, int count)
+{
+    if (weights.isEmpty())
+        return {};
+    const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
+    QList<int> given;
+    QList<std::pair<double, int>> remainders;
+    for (qsizetype i = 0; i < weights.size(); ++i) {
+        const double exact = total > 0 ? count * weights[i] / total : 0;
+        given << int(exact);
+        remainders.append({exact - int(exact), int(i)});
+    }
+    std::sort(remainders.begin(), remainders.end(), std::greater<>());
+    int left = count - std::accumulate(given.begin(), given.end(), 0);
+    for (qsizetype i = 0; left > 0; i = (i + 1) % remainders.size(), --left)
+        ++given[remainders[i].second];
+    return given;
+}
+
+// The point at arc length `s` along the closed outline.
+QPointF at(const QPolygonF& points, const QList<double>& arc, double s)
+{
+    const auto next = std::upper_bound(arc.begin(), arc.end(), s);
+    const qsizetype i = std::max<qsizetype>(1, next - arc.begin()) - 1;
+    const QPointF a = points[i], b = points[(i + 1) % points.size()];
+    const double span = arc[i + 1] - arc[i];
+    return span > 0 ? a + (b - a) * ((s - arc[i]) / span) : a;
+}
+
+// How badly the dot `k` sits: how far the dots nearer to it than `spacing`
+// come inside it, and the crossings of its two sides with the rest of the
+// path, each worth more than any crowding.
+double trouble(const QList<QPointF>& dots, qsizetype k, double spacing)
+{
+    const qsizetype n = dots.size();
+    double bad = 0;
+    for (qsizetype j = 0; j < n; ++j)
+        if (j != k)
+            bad += std::max(0.0, spacing - QLineF(dots[j], dots[k]).length());
+    for (const qsizetype a : {(k + n - 1) % n, k}) {
+        const qsizetype b = (a + 1) % n;
+        const QLineF side(dots[a], dots[b]);
+        for (qsizetype c = 0; c < n; ++c) {
+            const qsizetype d = (c + 1) % n;
+            if (c == a || c == b || d == a || d == b)
+                continue;
+            if (side.intersects(QLineF(dots[c], dots[d]), nullptr) == QLineF::BoundedIntersection)
+                bad += 1000 * (1 + spacing);
+        }
+    }
+    return bad;
+}
+
+// Moves the worst placed dot, the first excepted, to wherever between its
+// neighbours along the outline it sits best, until no dot crowds another
+// nor does the path cross itself, or no move helps.
+template <typename Where>
+void untangle(QList<QPointF>& dots, QList<double>& along, Where where, double length,
+              double spacing)
+{
+    constexpr int Tries = 24;
+    const qsizetype n = dots.size();
+    QList<bool> stuck(n, false);
+    for (qsizetype round = 0; round < 6 * n; ++round) {
+        qsizetype worst = -1;
+        double worstTrouble = 0;
+        for (qsizetype k = 1; k < n; ++k) {
+            const double bad = stuck[k] ? 0 : trouble(dots, k, spacing);
+            if (bad > worstTrouble)
+                worst = k, worstTrouble = bad;
+        }
+        if (worst < 0)
+            return;
+        const double from = along[worst - 1];
+        const double to = worst + 1 < n ? along[worst + 1] : length;
+        const QPointF was = dots[worst];
+        double best = worstTrouble, bestAlong = along[worst];
+        for (int t = 1; t < Tries; ++t) {
+            const double s = from + (to - from) * t / Tries;
+            dots[worst] = where(s);
+            const double bad = trouble(dots, worst, spacing);
+            if (bad < best - 1e-9)
+                best = bad, bestAlong = s;
+        }
+        dots[worst] = bestAlong == along[worst] ? was : where(bestAlong);
+        if (bestAlong == along[worst]) {
+            stuck[worst] = true;
+        } else {
+            along[worst] = bestAlong;
+            stuck.fill(false);
+        }
+    }
+}
+
+QList<QPointF> dotsOn(const Outline& outline, int count)
+{
+    const QPolygonF& points = outline.points;
+    QList<double> arc{0};
+    for (qsizetype i = 0; i < points.size(); ++i)
+        arc << arc.back() + QLineF(points[i], points[(i + 1) % points.size()]).length();
+    // The topmost point, then the sharpest corners; a corner closer to one
+    // taken than half an even gap along the outline, or across it than a
+    // quarter of one or two dots' spacing, is left out, so no two dots (and
+    // their numbers) crowd together on a small wiggle, a stem or a spike.
+    const double nearest = arc.back() / count / 2;
+    QList<double> anchors{0};
+    QList<QPointF> taken{points.first()};
+    for (int i : outline.corners) {
+        if (anchors.size() == count)
+            break;
+        const bool apart = std::all_of(anchors.begin(), anchors.end(), [&](double along) {
+            const double gap = std::abs(arc[i] - along);
+            return std::min(gap, arc.back() - gap) >= nearest;
+        });
+        const bool clear = std::all_of(taken.begin(), taken.end(), [&](QPointF point) {
+            return QLineF(point, points[i]).length() >= std::max(nearest / 2, 2 * outline.spacing);
+        });
+        if (apart && clear) {
+            anchors << arc[i];
+            taken << points[i];
+        }
+    }
+    std::sort(anchors.begin(), anchors.end());
+    QList<double> gaps;
+    for (qsizetype i = 0; i < anchors.size(); ++i)
+        gaps << (i + 1 < anchors.size() ? anchors[i + 1] : arc.back()) - anchors[i];
+    const QList<int> extra = shares(gaps, count - int(anchors.size()));
+    QList<double> along;
+    for (qsizetype i = 0; i < anchors.size(); ++i)
+        for (int k = 0; k <= extra[i]; ++k)
+            along << anchors[i] + gaps[i] * k / (extra[i] + 1);
+    QList<QPointF> dots;
+    for (double s : along)
+        dots << at(points, arc, s);
+    untangle(
+        dots, along, [&](double s) { return at(points, arc, s); }, arc.back(), outline.spacing);
+    return dots;
+}
+
+} // namespace
+
+int dotsThatFit(int wanted, int figures, int room)
+{
+    return std::min(wanted, room - std::min(figures, wanted / 3));
+}
+
+double dotSpacing(QSize size)
+{
+    return 24 * std::max(double(size.width()) / EditorPage.width(),
+                         double(size.height()) / EditorPage.height());
+}
+QList<QList<QPointF>> dotsAlong(const QList<Outline>& outlines, int count)
+{
+    QList<int> kept(outlines.size());
+    std::iota(kept.begin(), kept.end(), 0);
+    std::stable_sort(kept.begin(), kept.end(),
+                     [&](int a, int b) { return outlines[a].length() > outlines[b].length(); });
+    kept = kept.mid(0, count / 3);
+    std::sort(kept.begin(), kept.end()); // back in top-to-bottom order
+    QList<double> lengths;
+    for (int i : kept)
+        lengths << outlines[i].length();
+    const QList<int> extra = shares(lengths, count - 3 * int(kept.size()));
+    QList<QList<QPointF>> dots;
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        dots << dotsOn(outlines[kept[i]], 3 + extra[i]);
+    return dots;
+}
+
+} // namespace editor

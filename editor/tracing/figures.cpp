@@ -1,0 +1,173 @@
+#include "figures.h"
+#include "linedrawing.h"
+
+#include <algorithm>
+#include <mutex>
+#include <opencv2/imgproc.hpp>
+
+namespace editor::tracing {
+
+namespace {
+
+constexpr int LightGrey = 200;          // lighter than this is background
+constexpr double DetailShare = 0.03;    // of the largest figure: a smaller one is a detail
+constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a speck
+constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
+constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
+
+// How wide the picture's strokes are drawn: a stroke of width w and length
+// L has an area of w L and an edge about 2 L long.
+double strokeWidth(const cv::Mat& ink)
+{
+    std::vector<std::vector<cv::Point>> edges;
+    cv::findContours(ink, edges, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    double edge = 0;
+    for (const auto& each : edges)
+        edge += cv::arcLength(each, true);
+    return edge > 0 ? 2 * cv::countNonZero(ink) / edge : 0;
+}
+
+// `ink` grown by `reach` and shrunk back: the gaps narrower than twice
+// that are closed.
+cv::Mat closedFilled(const cv::Mat& ink, double reach)
+{
+    cv::Mat distance, grown, closed;
+    cv::distanceTransform(~ink, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, reach, grown, cv::CMP_LE);
+    cv::distanceTransform(grown, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, reach, closed, cv::CMP_GT);
+    return closed;
+}
+
+// Whether the largest of `outer` encloses little for the length of its
+// edge, as a stroke does and an outline closed round a figure does not.
+bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
+{
+    double area = 0, edge = 0;
+    for (const auto& each : outer)
+        if (const double a = cv::contourArea(each); a > area)
+            area = a, edge = cv::arcLength(each, true);
+    return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
+}
+
+Figures figuresOf(const QImage& picture)
+{
+    Figures figures;
+    figures.grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    const int w = picture.width(), h = picture.height();
+    cv::threshold(matOf(figures.grey, CV_8UC1), figures.ink, LightGrey - 1, 255,
+                  cv::THRESH_BINARY_INV);
+    // A large picture's figures are found on a smaller copy, every pixel
+    // with any ink in it drawn: the outline is smoothed by potrace anyway,
+    // and the page's size costs no more than the editor's page does.
+    const int scale = reduction(picture.size());
+    cv::Mat ink = figures.ink;
+    if (scale > 1) {
+        cv::resize(figures.ink, ink, {(w + scale - 1) / scale, (h + scale - 1) / scale}, 0, 0,
+                   cv::INTER_AREA);
+        ink = ink > 0;
+    }
+    const int side = std::min(ink.cols, ink.rows);
+    const double stroke = std::max(1.0, strokeWidth(ink));
+    figures.stroke = stroke * scale;
+    // Gaps of a few line widths are closed, a few pixels at least whatever
+    // the line. When the largest figure is still only strokes, no more
+    // round than a line is (its edge long for its area), the gaps are wider:
+    // closing tries again, wider each time, never so wide that figures
+    // standing apart run together.
+    double reach = std::max(1.5 * stroke, side / 150.0 + 1), closing = reach;
+    std::vector<std::vector<cv::Point>> outer;
+    for (;;) {
+        closing = std::min(reach, side / 15.0 + 1);
+        outer = outerEdges(closedFilled(ink, closing));
+        if (closing < reach || !onlyStrokes(outer))
+            break;
+        reach *= 1.6;
+    }
+    figures.reach = closing * scale;
+    // Parts thinner than two lines side by side (a kite's string, a tail, a
+    // whisker) are no part of a figure: they stay in the picture as lines.
+    // A picture that is nothing but such lines keeps them as its figures.
+    const double thin = std::min(0.6 * stroke + 0.5, side / 100.0 + 1);
+    if (thin >= 1 && !outer.empty()) {
+        cv::Mat filled = cv::Mat::zeros(ink.size(), CV_8UC1), distance, core;
+        cv::drawContours(filled, outer, -1, 255, cv::FILLED, cv::LINE_8);
+        cv::distanceTransform(filled, distance, cv::DIST_L2, cv::DIST_MASK_3);
+        cv::compare(distance, thin, core, cv::CMP_GT);
+        cv::distanceTransform(~core, distance, cv::DIST_L2, cv::DIST_MASK_3);
+        cv::Mat opened, near;
+        cv::compare(distance, thin, opened, cv::CMP_LE);
+        // The opening blunts sharp tips too: what it took within a few
+        // widths of what stays comes back, so a star keeps its points and
+        // a string only a stub.
+        cv::distanceTransform(~opened, distance, cv::DIST_L2, cv::DIST_MASK_3);
+        cv::compare(distance, RestoreTips * thin, near, cv::CMP_LE);
+        if (cv::countNonZero(core) > 0)
+            outer = outerEdges(filled & near);
+    }
+    std::vector<double> areas;
+    for (const auto& each : outer)
+        areas.push_back(cv::contourArea(each));
+    const double largest = areas.empty() ? 0 : *std::max_element(areas.begin(), areas.end());
+    const double least = std::max(DetailShare * largest, LeastArea * double(ink.cols) * ink.rows);
+    std::vector<std::vector<cv::Point>> kept;
+    for (size_t i = 0; i < outer.size(); ++i)
+        if (areas[i] >= least && areas[i] > 0)
+            kept.push_back(std::move(outer[i]));
+    cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);
+    cv::drawContours(mask, kept, -1, 255, cv::FILLED, cv::LINE_8);
+    if (scale > 1) {
+        cv::resize(mask, figures.mask, {w, h}, 0, 0, cv::INTER_NEAREST);
+        figures.contours = outerEdges(figures.mask);
+    } else {
+        figures.mask = mask;
+        figures.contours = std::move(kept);
+    }
+    return figures;
+}
+
+} // namespace
+
+int reduction(QSize size)
+{
+    return std::max(1,
+                    (std::max(size.width(), size.height()) + SilhouetteSide - 1) / SilhouetteSide);
+}
+
+cv::Mat matOf(QImage& image, int type)
+{
+    return {image.height(), image.width(), type, image.bits(), size_t(image.bytesPerLine())};
+}
+
+std::vector<std::vector<cv::Point>> outerEdges(const cv::Mat& mask)
+{
+    std::vector<std::vector<cv::Point>> outer;
+    cv::findContours(mask, outer, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
+    return outer;
+}
+
+Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
+{
+    static std::mutex guard;
+    static qint64 key = 0;
+    static FigureChoice lastChoice;
+    static Figures last;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (key != picture.cacheKey() || lastChoice != chosen || key == 0) {
+        const QImage drawing = lineDrawing(picture);
+        last = figuresOf(drawing);
+        last.drawing = drawing;
+        key = picture.cacheKey(), lastChoice = chosen;
+    }
+    return last;
+}
+} // namespace editor::tracing
+
+namespace editor {
+
+std::optional<QRect> mainFigure(const QImage&)
+{
+    return std::nullopt;
+}
+
+} // namespace editor

@@ -1,0 +1,42 @@
+#pragma once
+
+// How the tracing sees a picture's figures, shared by the parts that trace
+// their outlines and make the child's colouring page of the picture.
+
+#include "tracing.h"
+
+#include <QImage>
+#include <opencv2/core.hpp>
+#include <vector>
+
+namespace editor::tracing {
+
+constexpr int SilhouetteSide = 1000; // px: a larger picture is looked at smaller
+
+// How many times smaller than `size` a picture is looked at: a large
+// picture's figures are found on a copy no side of which passes
+// SilhouetteSide.
+int reduction(QSize size);
+
+// A header over the image's pixels, which it does not own.
+cv::Mat matOf(QImage& image, int type);
+
+std::vector<std::vector<cv::Point>> outerEdges(const cv::Mat& mask);
+
+// The picture's figures as a person sees them.
+struct Figures
+{
+    QImage drawing;                               // the picture as line art: lineDrawing()
+    QImage grey;                                  // the drawing in Grayscale8
+    cv::Mat ink;                                  // 255 where something is drawn
+    cv::Mat mask;                                 // 255 inside a figure kept
+    std::vector<std::vector<cv::Point>> contours; // their outer edges
+    double stroke = 0;                            // how wide the lines are drawn
+    double reach = 0;                             // how wide a gap is closed
+};
+
+// The figures of `picture`. The outlines and the colouring page are asked
+// for one after the other on the same picture: it is looked at once.
+Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen);
+
+} // namespace editor::tracing

@@ -1,0 +1,158 @@
+#include "figures.h"
+#include "tracing.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <opencv2/imgproc.hpp>
+#include <potracelib.h>
+
+namespace editor {
+
+namespace {
+
+constexpr int StepsPerCurve = 8;    // points a Bézier segment is drawn with
+constexpr double SharpDegrees = 35; // a corner that turns less is no corner
+constexpr int WordBits = int(sizeof(potrace_word) * 8);
+
+double turnDegrees(QPointF before, QPointF at, QPointF after)
+{
+    const double angle = std::abs(QLineF(before, at).angleTo(QLineF(at, after)));
+    return std::min(angle, 360 - angle);
+}
+
+QPointF bezier(QPointF p0, QPointF p1, QPointF p2, QPointF p3, double t)
+{
+    const double u = 1 - t;
+    return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+}
+
+QPointF point(const potrace_dpoint_t& p)
+{
+    return {p.x, p.y};
+}
+
+// potrace's curve as points, with its corner vertices marked.
+Outline flattened(const potrace_curve_t& curve)
+{
+    Outline outline;
+    QList<bool> corner;
+    QPointF from = point(curve.c[curve.n - 1][2]);
+    for (int i = 0; i < curve.n; ++i) {
+        const auto& c = curve.c[i];
+        if (curve.tag[i] == POTRACE_CORNER) {
+            outline.points << point(c[1]) << point(c[2]);
+            corner << true << false;
+        } else {
+            for (int step = 1; step <= StepsPerCurve; ++step)
+                outline.points << bezier(from, point(c[0]), point(c[1]), point(c[2]),
+                                         double(step) / StepsPerCurve);
+            corner << QList<bool>(StepsPerCurve, false);
+        }
+        from = point(c[2]);
+    }
+    // Clockwise on screen (y down) has a positive shoelace area.
+    double area = 0;
+    for (qsizetype i = 0; i < outline.points.size(); ++i) {
+        const QPointF a = outline.points[i], b = outline.points[(i + 1) % outline.points.size()];
+        area += a.x() * b.y() - b.x() * a.y();
+    }
+    if (area < 0) {
+        std::reverse(outline.points.begin(), outline.points.end());
+        std::reverse(corner.begin(), corner.end());
+    }
+    const auto top =
+        std::min_element(outline.points.begin(), outline.points.end(), [](QPointF a, QPointF b) {
+            return a.y() < b.y() || (a.y() == b.y() && a.x() < b.x());
+        });
+    const qsizetype first = top - outline.points.begin();
+    std::rotate(outline.points.begin(), top, outline.points.end());
+    std::rotate(corner.begin(), corner.begin() + first, corner.end());
+    const qsizetype n = outline.points.size();
+    QList<std::pair<double, int>> sharp;
+    for (qsizetype i = 1; i < n; ++i) {
+        const double turn =
+            turnDegrees(outline.points[i - 1], outline.points[i], outline.points[(i + 1) % n]);
+        if (corner[i] && turn >= SharpDegrees)
+            sharp.append({turn, int(i)});
+    }
+    // potrace rounds a tip only a few pixels across into a tight curve: the
+    // outline simplified to a polygon (its vertices are outline points)
+    // shows where it turns sharply all the same.
+    std::vector<cv::Point2f> along, simple;
+    for (QPointF p : outline.points)
+        along.emplace_back(float(p.x()), float(p.y()));
+    cv::approxPolyDP(along, simple, std::max(1.5, outline.length() / 100), true);
+    const qsizetype m = qsizetype(simple.size());
+    for (qsizetype k = 0; k < m && m >= 3; ++k) {
+        const auto point = [&](qsizetype j) {
+            const cv::Point2f& p = simple[size_t((j + m) % m)];
+            return QPointF(p.x, p.y);
+        };
+        const double turn = turnDegrees(point(k - 1), point(k), point(k + 1));
+        const auto at = std::min_element(
+            outline.points.begin(), outline.points.end(), [&](QPointF a, QPointF b) {
+                return QLineF(a, point(k)).length() < QLineF(b, point(k)).length();
+            });
+        const int i = int(at - outline.points.begin());
+        if (turn >= SharpDegrees && i > 0 &&
+            std::none_of(sharp.begin(), sharp.end(), [&](auto c) { return c.second == i; }))
+            sharp.append({turn, i});
+    }
+    std::sort(sharp.begin(), sharp.end(), std::greater<>());
+    for (const auto& each : sharp)
+        outline.corners << each.second;
+    return outline;
+}
+} // namespace
+
+double Outline::length() const
+{
+    double total = 0;
+    for (qsizetype i = 0; i < points.size(); ++i)
+        total += QLineF(points[i], points[(i + 1) % points.size()]).length();
+    return total;
+}
+
+QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen)
+{
+    const int w = picture.width(), h = picture.height();
+    if (w == 0 || h == 0)
+        return {};
+    const tracing::Figures figures = tracing::cachedFiguresOf(picture, chosen);
+    if (figures.contours.empty())
+        return {};
+    const int dy = (w + WordBits - 1) / WordBits;
+    std::vector<potrace_word> map(size_t(dy) * size_t(h), 0);
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* row = figures.mask.ptr<uint8_t>(y);
+        for (int x = 0; x < w; ++x)
+            if (row[x])
+                map[size_t(y) * size_t(dy) + size_t(x / WordBits)] |=
+                    potrace_word(1) << (WordBits - 1 - x % WordBits);
+    }
+    potrace_bitmap_t bitmap{w, h, dy, map.data()};
+    const std::unique_ptr<potrace_param_t, void (*)(potrace_param_t*)> param(
+        potrace_param_default(), potrace_param_free);
+    if (!param)
+        return {};
+    param->turdsize = 0; // the specks are gone already
+    const std::unique_ptr<potrace_state_t, void (*)(potrace_state_t*)> state(
+        potrace_trace(param.get(), &bitmap), potrace_state_free);
+    QList<Outline> outlines;
+    if (!state || state->status != POTRACE_STATUS_OK)
+        return outlines;
+    for (const potrace_path_t* path = state->plist; path; path = path->next)
+        if (path->sign == '+' && path->curve.n > 0)
+            outlines << flattened(path->curve);
+    for (Outline& outline : outlines)
+        outline.spacing = dotSpacing(picture.size());
+    std::sort(outlines.begin(), outlines.end(), [](const Outline& a, const Outline& b) {
+        const QPointF p = a.points.first(), q = b.points.first();
+        return p.y() < q.y() || (p.y() == q.y() && p.x() < q.x());
+    });
+    return outlines;
+}
+
+} // namespace editor
