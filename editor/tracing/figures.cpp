@@ -1,4 +1,5 @@
 #include "figures.h"
+#include "scene.h"
 
 #include <algorithm>
 #include <mutex>
@@ -49,7 +50,7 @@ bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
     return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
 }
 
-Figures figuresOf(const QImage& picture)
+Figures figuresOf(const QImage& picture, FigureChoice chosen)
 {
     Figures figures;
     figures.grey = picture.convertToFormat(QImage::Format_Grayscale8);
@@ -113,6 +114,12 @@ Figures figuresOf(const QImage& picture)
     for (size_t i = 0; i < outer.size(); ++i)
         if (areas[i] >= least && areas[i] > 0)
             kept.push_back(std::move(outer[i]));
+    std::optional<cv::Point2f> picked;
+    if (chosen)
+        picked = cv::Point2f(float(chosen->x() / scale), float(chosen->y() / scale));
+    Chosen choice = chooseFigures(std::move(kept), ink, picked);
+    figures.scene = choice.scene;
+    kept = std::move(choice.figures);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);
     cv::drawContours(mask, kept, -1, 255, cv::FILLED, cv::LINE_8);
     if (scale > 1) {
@@ -153,18 +160,9 @@ Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
     static Figures last;
     const std::lock_guard<std::mutex> lock(guard);
     if (key != picture.cacheKey() || lastChoice != chosen || key == 0) {
-        last = figuresOf(picture);
+        last = figuresOf(picture, chosen);
         key = picture.cacheKey(), lastChoice = chosen;
     }
     return last;
 }
 } // namespace editor::tracing
-
-namespace editor {
-
-std::optional<QRect> mainFigure(const QImage&)
-{
-    return std::nullopt;
-}
-
-} // namespace editor

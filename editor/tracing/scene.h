@@ -1,0 +1,27 @@
+#pragma once
+
+// Which of a picture's figures the dots go round: every figure of a plain
+// drawing, the main figure of a scene, or the one the teacher picked.
+
+#include <opencv2/core.hpp>
+#include <optional>
+#include <vector>
+
+namespace editor::tracing {
+
+using Contour = std::vector<cv::Point>;
+
+struct Chosen
+{
+    std::vector<Contour> figures; // the outer edges the dots go round
+    bool scene = false;           // one of a scene's figures, chosen by the tracing
+};
+
+// Of `figures`, the outer edges of the figures found in `ink` (255 where
+// the picture is drawn): the one that holds `picked` (a point of the
+// picture, in the same pixels) or lies nearest to it; without it, every
+// figure, unless the picture is a scene, where the main figure only.
+Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink,
+                     std::optional<cv::Point2f> picked);
+
+} // namespace editor::tracing
