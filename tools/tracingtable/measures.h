@@ -4,6 +4,7 @@
 // from the tracing code: what a teacher would see by looking, as numbers.
 
 #include "madeactivities.h"
+#include "tablepictures.h"
 
 #include <QImage>
 #include <QList>
@@ -12,20 +13,6 @@
 #include <QString>
 
 namespace tracingtable {
-
-struct Picture
-{
-    QString name;
-    QImage image; // white page of the editor on a 1024 x 768 screen
-    int figures;  // how many figures a person sees; 0 when not counted
-};
-
-// The OpenMoji drawings of `folder`, fitted into the page as the editor
-// opens them, then the drawings this table draws itself, one per kind of
-// trouble: thin lines with gaps, thick lines, grey soft lines, a filled
-// silhouette, a closed line, two figures, details touching the outline, a
-// speck.
-QList<Picture> pictures(const QString& folder);
 
 struct Measures
 {
