@@ -70,6 +70,13 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
     const int side = std::min(ink.cols, ink.rows);
     const double stroke = std::max(1.0, strokeWidth(ink));
     figures.stroke = stroke * scale;
+    // The figures standing on a scene's ground are found without it.
+    const cv::Mat ground = groundOf(ink, stroke);
+    if (!ground.empty()) {
+        cv::Mat standing;
+        cv::bitwise_and(ink, ~ground, standing);
+        ink = standing;
+    }
     // Gaps of a few line widths are closed, a few pixels at least whatever
     // the line. When the largest figure is still only strokes, no more
     // round than a line is (its edge long for its area), the gaps are wider:
@@ -117,7 +124,7 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
     std::optional<cv::Point2f> picked;
     if (chosen)
         picked = cv::Point2f(float(chosen->x() / scale), float(chosen->y() / scale));
-    Chosen choice = chooseFigures(std::move(kept), ink, picked);
+    Chosen choice = chooseFigures(std::move(kept), ink, !ground.empty(), picked);
     figures.scene = choice.scene;
     kept = std::move(choice.figures);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);

@@ -21,6 +21,8 @@ constexpr size_t ManyFigures = 4;
 constexpr int BorderMargin = 2;     // px: an edge this near the border touches it
 constexpr double EqualShare = 0.85; // of the largest's area: as large, for the choice
 constexpr int StripShare = 4;       // a strip across is narrower than the frame / this
+constexpr double GroundShare = 0.8; // of the page's width: a line across it this long is a ground
+constexpr int GroundWave = 2;       // line widths a ground may rise and fall
 
 // Where a picture's border lies: the page's, and the frame of its drawing.
 struct Border
@@ -67,12 +69,14 @@ bool runsAcross(const cv::Mat& ink, const Border& border)
     return false;
 }
 
-bool isScene(const std::vector<Contour>& figures, const cv::Mat& ink, const Border& border)
+bool isScene(const std::vector<Contour>& figures, const cv::Mat& ink, const Border& border,
+             bool grounded)
 {
     const auto off = [&](const Contour& figure) { return touchesBorder(figure, border); };
     const bool anyOff = std::any_of(figures.begin(), figures.end(), off);
     const bool allOff = std::all_of(figures.begin(), figures.end(), off);
-    return figures.size() >= ManyFigures || (!allOff && (anyOff || runsAcross(ink, border)));
+    return figures.size() >= ManyFigures ||
+           (!allOff && (grounded || anyOff || runsAcross(ink, border)));
 }
 
 // The largest figure that stays inside the border, the nearest the middle
@@ -114,7 +118,34 @@ size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
 
 } // namespace
 
-Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink,
+cv::Mat groundOf(const cv::Mat& ink, double stroke)
+{
+    // A ground that rises and falls a little is still level once each
+    // line is drawn as thick as the wave: what runs on along a row of
+    // that for most of the page is the ground.
+    const int wave = std::max(1, int(GroundWave * stroke + 0.5));
+    cv::Mat thick, level = cv::Mat::zeros(ink.size(), CV_8UC1);
+    cv::dilate(ink, thick, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * wave + 1}));
+    const int least = int(GroundShare * ink.cols);
+    bool any = false;
+    for (int y = 0; y < ink.rows; ++y) {
+        const uint8_t* on = thick.ptr<uint8_t>(y);
+        uint8_t* out = level.ptr<uint8_t>(y);
+        for (int x = 0, start = 0; x <= ink.cols; ++x) {
+            if (x < ink.cols && on[x])
+                continue;
+            if (x - start >= least)
+                std::fill(out + start, out + x, uint8_t(255)), any = true;
+            start = x + 1;
+        }
+    }
+    if (!any)
+        return {};
+    cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * wave + 1}));
+    return ink & level;
+}
+
+Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
                      std::optional<cv::Point2f> picked)
 {
     std::optional<size_t> one;
@@ -123,7 +154,8 @@ Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink,
         return {};
     if (picked)
         one = pickedOf(figures, *picked);
-    else if (const Border border{ink.size(), cv::boundingRect(ink)}; isScene(figures, ink, border))
+    else if (const Border border{ink.size(), cv::boundingRect(ink)};
+             isScene(figures, ink, border, grounded))
         scene = bool(one = mainOf(figures, border));
     if (!one)
         return {std::move(figures), false};

@@ -18,10 +18,15 @@ struct Chosen
 };
 
 // Of `figures`, the outer edges of the figures found in `ink` (255 where
-// the picture is drawn): the one that holds `picked` (a point of the
-// picture, in the same pixels) or lies nearest to it; without it, every
-// figure, unless the picture is a scene, where the main figure only.
-Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink,
+// the picture is drawn), standing on a ground when `grounded`: the one that holds `picked` (a point
+// of the picture, in the same pixels) or lies nearest to it; without it, every figure, unless the
+// picture is a scene, where the main figure only.
+Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
                      std::optional<cv::Point2f> picked);
+
+// The strokes of `ink` (255 where drawn, lines `stroke` pixels wide) that
+// run level across most of the page, as a scene's ground does: the figures
+// that stand on it are found apart from it. Empty when there is none.
+cv::Mat groundOf(const cv::Mat& ink, double stroke);
 
 } // namespace editor::tracing
