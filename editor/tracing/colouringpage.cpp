@@ -2,6 +2,8 @@
 #include "tracing.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <opencv2/imgproc.hpp>
@@ -14,7 +16,8 @@ using tracing::outerEdges;
 
 constexpr int White = 250;          // lighter than this is no soft edge of a line
 constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
-constexpr double ShardReach = 1.5;  // of the band's width: a shard reaches no further in
+constexpr double BoldStroke = 30;   // lines wider than the picture's side / this are bold
+constexpr double ShardDepth = 2.5;  // of the band's width: a shard lies no deeper
 constexpr double AlongBand = 0.5;   // of a shard's edge, at least, on the band or outside
 constexpr double BoldWidth = 2.5;   // of the band's width: a cut shape wider is a fill
 
@@ -27,61 +30,75 @@ struct Band
 };
 
 // How wide the outline band is drawn, robust to the places where it bites
-// deep into a fill: the distances of a band's pixels from its edge spread
-// evenly up to half its width.
-double bandWidth(const cv::Mat& band)
+// deep into a fill: its pixels lie evenly from the figure's edge to as
+// deep as it is wide, `depth` (px) deep.
+double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 {
-    cv::Mat depth;
-    cv::distanceTransform(band, depth, cv::DIST_L2, cv::DIST_MASK_3);
-    std::vector<float> depths;
+    std::array<int, 256> count{};
+    int all = 0;
     for (int y = 0; y < band.rows; ++y) {
+        const uint8_t* on = band.ptr<uint8_t>(y);
         const float* deep = depth.ptr<float>(y);
         for (int x = 0; x < band.cols; ++x)
-            if (deep[x] > 0)
-                depths.push_back(deep[x]);
+            if (on[x])
+                ++count[size_t(std::min(deep[x], 255.0f))], ++all;
     }
-    if (depths.empty())
-        return 0;
-    std::nth_element(depths.begin(), depths.begin() + std::ptrdiff_t(depths.size() / 2),
-                     depths.end());
-    return 4 * double(depths[depths.size() / 2]);
+    int below = 0, median = 0;
+    while (median < 255 && (below += count[size_t(median)]) * 2 < all)
+        ++median;
+    return 2 * median;
 }
 
-// What the band leaves of the ink it cuts into, `outside` the light open
-// to the picture's border. A line drawn inside that runs into the outline
-// (a leg, an ear) stays, cut where the band ends. A piece that reaches no
-// further in than about the band is wide, and lies along the band or the
-// light outside for most of its edge, is a shard of the outline itself,
-// where the line was drawn thicker than the band found: it goes. A bold
-// filled shape the band cut into (a mane, a wing) is no detail once cut:
-// it goes, and only its edge inside the figure stays, as a line. Ink the
-// band does not touch is a whole detail and stays as drawn.
-void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& outside)
+// What the band leaves of the ink it cuts into, `depth` (px) the distance
+// from the figure's edge and `outside` the light open to the picture's
+// border. A line drawn inside that runs into the outline (a leg, an ear)
+// stays, cut where the band ends. A piece that reaches no deeper than a
+// little past the band, and lies along the band or the light outside for
+// most of its edge, is a shard of the outline itself, where the line was
+// drawn thicker than the band found: it goes. A bold filled shape the band
+// cut into (a mane, a wing) is no detail once cut: it goes, and only its
+// edge inside the figure stays, as a line. Ink the band does not touch is
+// a whole detail and stays as drawn.
+void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
+                const cv::Mat& outside)
 {
     const cv::Mat rest = ink & mask & ~found.band;
-    cv::Mat labels, stats, centroids, fromBand, depth;
+    cv::Mat labels, stats, centroids, near, bounds, across;
     const int count = cv::connectedComponentsWithStats(rest, labels, stats, centroids, 8, CV_32S);
     if (count < 2)
         return;
-    const double width = std::max(1.0, std::min(bandWidth(found.band), bandWidth(ink & mask)));
-    cv::distanceTransform(~found.band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::Mat bounds;
+    const double width = std::max(1.0, bandWidth(found.band, depth));
+    cv::dilate(found.band, near, cv::Mat());
     cv::dilate(found.band | outside, bounds, cv::Mat());
-    cv::distanceTransform(rest, depth, cv::DIST_L2, cv::DIST_MASK_3);
+    // Only a piece as large as a disc BoldWidth bands across may be a fill.
+    const double fill = M_PI / 4 * std::pow(BoldWidth * width, 2);
+    bool anyFill = false;
+    for (int l = 1; l < count && !anyFill; ++l)
+        anyFill = stats.at<int>(l, cv::CC_STAT_AREA) > fill;
+    if (anyFill)
+        cv::distanceTransform(rest, across, cv::DIST_L2, cv::DIST_MASK_3, CV_8U);
     std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0);
-    std::vector<float> nearest(size_t(count), std::numeric_limits<float>::max());
-    std::vector<float> farthest(size_t(count), 0), deepest(size_t(count), 0);
+    std::vector<bool> cut(size_t(count), false);
+    std::vector<float> deepest(size_t(count), 0);
+    std::vector<uint8_t> widest(size_t(count), 0);
     for (int y = 0; y < rest.rows; ++y) {
         const int* label = labels.ptr<int>(y);
-        const float* from = fromBand.ptr<float>(y);
         const float* deep = depth.ptr<float>(y);
+        const uint8_t* band = near.ptr<uint8_t>(y);
         const uint8_t* bound = bounds.ptr<uint8_t>(y);
+        const uint8_t* wide = anyFill ? across.ptr<uint8_t>(y) : nullptr;
         for (int x = 0; x < rest.cols; ++x)
             if (const size_t l = size_t(label[x]); l > 0) {
-                nearest[l] = std::min(nearest[l], from[x]);
-                farthest[l] = std::max(farthest[l], from[x]);
+                cut[l] = cut[l] || band[x];
                 deepest[l] = std::max(deepest[l], deep[x]);
-                if (deep[x] < 1.5f) {
+                if (wide)
+                    widest[l] = std::max(widest[l], wide[x]);
+                // An edge pixel of the piece: light or band beside it.
+                const bool onEdge = x == 0 || x + 1 == rest.cols || y == 0 || y + 1 == rest.rows ||
+                                    label[x - 1] != label[x] || label[x + 1] != label[x] ||
+                                    labels.ptr<int>(y - 1)[x] != label[x] ||
+                                    labels.ptr<int>(y + 1)[x] != label[x];
+                if (onEdge) {
                     ++edge[l];
                     touching[l] += bound[x] > 0;
                 }
@@ -90,11 +107,11 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     enum Fate : uint8_t { Stays, Goes, LeavesItsEdge };
     std::vector<uint8_t> fate(size_t(count), Stays);
     for (size_t l = 1; l < size_t(count); ++l) {
-        if (nearest[l] > 1.5f)
+        if (!cut[l])
             continue;
-        if (farthest[l] < ShardReach * width && touching[l] > AlongBand * edge[l])
+        if (deepest[l] < ShardDepth * width && touching[l] > AlongBand * edge[l])
             fate[l] = Goes;
-        else if (2 * deepest[l] > BoldWidth * width)
+        else if (2.0 * widest[l] > BoldWidth * width)
             fate[l] = LeavesItsEdge;
     }
     for (int y = 0; y < rest.rows; ++y) {
@@ -109,7 +126,7 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     }
 }
 
-Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
+Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke)
 {
     const int w = ink.cols, h = ink.rows;
     // How thick the stroke is at each point of the edge: how far the white
@@ -172,7 +189,8 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
                 (filled[size_t(figure[x])] || deep[x] <= thickness[size_t(nearest[x])] + 0.5f))
                 out[x] = 255;
     }
-    settleCuts(found, ink, mask, openLight);
+    if (stroke * BoldStroke >= std::min(w, h))
+        settleCuts(found, ink, mask, depth, openLight);
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
     // The light inside a filled figure that its ink encloses, not a notch
@@ -236,7 +254,7 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
         ink = ink > 0;
         cv::resize(figures.mask, mask, small, 0, 0, cv::INTER_NEAREST);
     }
-    const Band found = outlineBand(ink, mask, figures.reach / scale);
+    const Band found = outlineBand(ink, mask, figures.reach / scale, figures.stroke / scale);
     cv::Mat band = found.band;
     if (scale > 1)
         cv::resize(found.band, band, {w, h}, 0, 0, cv::INTER_NEAREST);

@@ -23,6 +23,8 @@ constexpr double EqualShare = 0.85; // of the largest's area: as large, for the 
 constexpr int StripShare = 4;       // a strip across is narrower than the frame / this
 constexpr double GroundShare = 0.8; // of the page's width: a line across it this long is a ground
 constexpr int GroundWave = 2;       // line widths a ground may rise and fall
+constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
+constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
 
 // Where a picture's border lies: the page's, and the frame of its drawing.
 struct Border
@@ -120,19 +122,24 @@ size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
 
 cv::Mat groundOf(const cv::Mat& ink, double stroke)
 {
-    // A ground that rises and falls a little is still level once each
-    // line is drawn as thick as the wave: what runs on along a row of
-    // that for most of the page is the ground.
-    const int wave = std::max(1, int(GroundWave * stroke + 0.5));
-    cv::Mat thick, level = cv::Mat::zeros(ink.size(), CV_8UC1);
-    cv::dilate(ink, thick, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * wave + 1}));
-    const int least = int(GroundShare * ink.cols);
+    // A ground that rises and falls a little is still level on a copy of
+    // the picture in blocks as tall as the wave, each block with any ink
+    // in it drawn: what runs on along a row of blocks, or two, for most of
+    // the page is the ground.
+    const int block = std::clamp(int(GroundWave * stroke + 0.5), 1,
+                                 std::min(ink.cols, ink.rows) / GroundBlocks + 1);
+    cv::Mat coarse, thick;
+    cv::resize(ink, coarse, {(ink.cols + block - 1) / block, (ink.rows + block - 1) / block}, 0, 0,
+               cv::INTER_AREA);
+    cv::dilate(coarse > 0, thick, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
+    cv::Mat level = cv::Mat::zeros(thick.size(), CV_8UC1);
+    const int least = int(GroundShare * thick.cols);
     bool any = false;
-    for (int y = 0; y < ink.rows; ++y) {
+    for (int y = 0; y < thick.rows; ++y) {
         const uint8_t* on = thick.ptr<uint8_t>(y);
         uint8_t* out = level.ptr<uint8_t>(y);
-        for (int x = 0, start = 0; x <= ink.cols; ++x) {
-            if (x < ink.cols && on[x])
+        for (int x = 0, start = 0; x <= thick.cols; ++x) {
+            if (x < thick.cols && on[x])
                 continue;
             if (x - start >= least)
                 std::fill(out + start, out + x, uint8_t(255)), any = true;
@@ -141,7 +148,23 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
     }
     if (!any)
         return {};
-    cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * wave + 1}));
+    // A filled shape as wide is no ground: a ground is a line, a few
+    // blocks tall where the wave runs, and the figures stand on it, in the
+    // lower half of what is drawn; a line as long above them is a figure's
+    // own (a wide wing, a roof).
+    const cv::Rect drawn = cv::boundingRect(coarse);
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(level, labels, stats, centroids, 4, CV_32S);
+    for (int l = 1; l < count; ++l)
+        if (stats.at<int>(l, cv::CC_STAT_HEIGHT) > GroundRows ||
+            2 * centroids.at<double>(l, 1) < 2 * drawn.y + drawn.height)
+            level.setTo(0, labels == l);
+    if (cv::countNonZero(level) == 0)
+        return {};
+    // All that is drawn along the ground goes with it (the grass, the feet
+    // on it), so that what stands on it is found figure by figure.
+    cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
+    cv::resize(level, level, ink.size(), 0, 0, cv::INTER_NEAREST);
     return ink & level;
 }
 

@@ -24,9 +24,10 @@ struct Chosen
 Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
                      std::optional<cv::Point2f> picked);
 
-// The strokes of `ink` (255 where drawn, lines `stroke` pixels wide) that
-// run level across most of the page, as a scene's ground does: the figures
-// that stand on it are found apart from it. Empty when there is none.
+// Where `ink` (255 where drawn, lines `stroke` pixels wide) has a line that
+// runs level across most of the page, in its lower half, as a scene's
+// ground does: that line and what is drawn along it, so that the figures
+// standing on it are found apart from it. Empty when there is none.
 cv::Mat groundOf(const cv::Mat& ink, double stroke);
 
 } // namespace editor::tracing
