@@ -76,17 +76,17 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     for (int l = 1; l < count && !anyFill; ++l)
         anyFill = stats.at<int>(l, cv::CC_STAT_AREA) > fill;
     if (anyFill)
-        cv::distanceTransform(rest, across, cv::DIST_L2, cv::DIST_MASK_3, CV_8U);
+        cv::distanceTransform(rest, across, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0);
     std::vector<bool> cut(size_t(count), false);
     std::vector<float> deepest(size_t(count), 0);
-    std::vector<uint8_t> widest(size_t(count), 0);
+    std::vector<float> widest(size_t(count), 0);
     for (int y = 0; y < rest.rows; ++y) {
         const int* label = labels.ptr<int>(y);
         const float* deep = depth.ptr<float>(y);
         const uint8_t* band = near.ptr<uint8_t>(y);
         const uint8_t* bound = bounds.ptr<uint8_t>(y);
-        const uint8_t* wide = anyFill ? across.ptr<uint8_t>(y) : nullptr;
+        const float* wide = anyFill ? across.ptr<float>(y) : nullptr;
         for (int x = 0; x < rest.cols; ++x)
             if (const size_t l = size_t(label[x]); l > 0) {
                 cut[l] = cut[l] || band[x];
