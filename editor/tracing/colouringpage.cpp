@@ -2,6 +2,8 @@
 #include "tracing.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <opencv2/imgproc.hpp>
@@ -14,15 +16,117 @@ using tracing::outerEdges;
 
 constexpr int White = 250;          // lighter than this is no soft edge of a line
 constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
+constexpr double BoldStroke = 30;   // lines wider than the picture's side / this are bold
+constexpr double ShardDepth = 2.5;  // of the band's width: a shard lies no deeper
+constexpr double AlongBand = 0.5;   // of a shard's edge, at least, on the band or outside
+constexpr double BoldWidth = 2.5;   // of the band's width: a cut shape wider is a fill
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
 {
     cv::Mat band;     // the ink of the outline, and all the ink of a filled figure
     cv::Mat enclosed; // the light a filled figure's ink encloses
+    cv::Mat outlined; // filled shapes the band cut into: only their edge stays
 };
 
-Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
+// How wide the outline band is drawn, robust to the places where it bites
+// deep into a fill: its pixels lie evenly from the figure's edge to as
+// deep as it is wide, `depth` (px) deep.
+double bandWidth(const cv::Mat& band, const cv::Mat& depth)
+{
+    std::array<int, 256> count{};
+    int all = 0;
+    for (int y = 0; y < band.rows; ++y) {
+        const uint8_t* on = band.ptr<uint8_t>(y);
+        const float* deep = depth.ptr<float>(y);
+        for (int x = 0; x < band.cols; ++x)
+            if (on[x])
+                ++count[size_t(std::min(deep[x], 255.0f))], ++all;
+    }
+    int below = 0, median = 0;
+    while (median < 255 && (below += count[size_t(median)]) * 2 < all)
+        ++median;
+    return 2 * median;
+}
+
+// What the band leaves of the ink it cuts into, `depth` (px) the distance
+// from the figure's edge and `outside` the light open to the picture's
+// border. A line drawn inside that runs into the outline (a leg, an ear)
+// stays, cut where the band ends. A piece that reaches no deeper than a
+// little past the band, and lies along the band or the light outside for
+// most of its edge, is a shard of the outline itself, where the line was
+// drawn thicker than the band found: it goes. A bold filled shape the band
+// cut into (a mane, a wing) is no detail once cut: it goes, and only its
+// edge inside the figure stays, as a line. Ink the band does not touch is
+// a whole detail and stays as drawn.
+void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
+                const cv::Mat& outside)
+{
+    const cv::Mat rest = ink & mask & ~found.band;
+    cv::Mat labels, stats, centroids, near, bounds, across;
+    const int count = cv::connectedComponentsWithStats(rest, labels, stats, centroids, 8, CV_32S);
+    if (count < 2)
+        return;
+    const double width = std::max(1.0, bandWidth(found.band, depth));
+    cv::dilate(found.band, near, cv::Mat());
+    cv::dilate(found.band | outside, bounds, cv::Mat());
+    // Only a piece as large as a disc BoldWidth bands across may be a fill.
+    const double fill = M_PI / 4 * std::pow(BoldWidth * width, 2);
+    bool anyFill = false;
+    for (int l = 1; l < count && !anyFill; ++l)
+        anyFill = stats.at<int>(l, cv::CC_STAT_AREA) > fill;
+    if (anyFill)
+        cv::distanceTransform(rest, across, cv::DIST_L2, cv::DIST_MASK_3);
+    std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0);
+    std::vector<bool> cut(size_t(count), false);
+    std::vector<float> deepest(size_t(count), 0);
+    std::vector<float> widest(size_t(count), 0);
+    for (int y = 0; y < rest.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const float* deep = depth.ptr<float>(y);
+        const uint8_t* band = near.ptr<uint8_t>(y);
+        const uint8_t* bound = bounds.ptr<uint8_t>(y);
+        const float* wide = anyFill ? across.ptr<float>(y) : nullptr;
+        for (int x = 0; x < rest.cols; ++x)
+            if (const size_t l = size_t(label[x]); l > 0) {
+                cut[l] = cut[l] || band[x];
+                deepest[l] = std::max(deepest[l], deep[x]);
+                if (wide)
+                    widest[l] = std::max(widest[l], wide[x]);
+                // An edge pixel of the piece: light or band beside it.
+                const bool onEdge = x == 0 || x + 1 == rest.cols || y == 0 || y + 1 == rest.rows ||
+                                    label[x - 1] != label[x] || label[x + 1] != label[x] ||
+                                    labels.ptr<int>(y - 1)[x] != label[x] ||
+                                    labels.ptr<int>(y + 1)[x] != label[x];
+                if (onEdge) {
+                    ++edge[l];
+                    touching[l] += bound[x] > 0;
+                }
+            }
+    }
+    enum Fate : uint8_t { Stays, Goes, LeavesItsEdge };
+    std::vector<uint8_t> fate(size_t(count), Stays);
+    for (size_t l = 1; l < size_t(count); ++l) {
+        if (!cut[l])
+            continue;
+        if (deepest[l] < ShardDepth * width && touching[l] > AlongBand * edge[l])
+            fate[l] = Goes;
+        else if (2.0 * widest[l] > BoldWidth * width)
+            fate[l] = LeavesItsEdge;
+    }
+    for (int y = 0; y < rest.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        uint8_t* band = found.band.ptr<uint8_t>(y);
+        uint8_t* outlined = found.outlined.ptr<uint8_t>(y);
+        for (int x = 0; x < rest.cols; ++x)
+            if (const uint8_t f = fate[size_t(label[x])]; f != Stays) {
+                band[x] = 255;
+                outlined[x] = f == LeavesItsEdge ? 255 : 0;
+            }
+    }
+}
+
+Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke)
 {
     const int w = ink.cols, h = ink.rows;
     // How thick the stroke is at each point of the edge: how far the white
@@ -72,7 +176,8 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
         const cv::Mat one = which == int(i) + 1;
         filled[i + 1] = cv::countNonZero(one & ink) > FilledShare * cv::countNonZero(one);
     }
-    Band found{cv::Mat::zeros(h, w, CV_8UC1), cv::Mat::zeros(h, w, CV_8UC1)};
+    Band found{cv::Mat::zeros(h, w, CV_8UC1), cv::Mat::zeros(h, w, CV_8UC1),
+               cv::Mat::zeros(h, w, CV_8UC1)};
     for (int y = 0; y < h; ++y) {
         const uint8_t* drawn = ink.ptr<uint8_t>(y);
         const int* figure = which.ptr<int>(y);
@@ -84,6 +189,8 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
                 (filled[size_t(figure[x])] || deep[x] <= thickness[size_t(nearest[x])] + 0.5f))
                 out[x] = 255;
     }
+    if (stroke * BoldStroke >= std::min(w, h))
+        settleCuts(found, ink, mask, depth, openLight);
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
     // The light inside a filled figure that its ink encloses, not a notch
@@ -98,6 +205,32 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
                 out[x] = 255;
     }
     return found;
+}
+
+// The edge of the filled shapes the band cut into, where they meet the
+// figure's inside, drawn on `page` as a line `line` pixels wide; where
+// they meet the band the figure's outline is, and that the dots draw.
+void drawInnerEdge(QImage& page, const Band& found, int line)
+{
+    const int w = page.width(), h = page.height();
+    cv::Mat shapes = found.outlined, band = found.band & ~found.outlined;
+    if (shapes.cols != w) {
+        cv::resize(found.outlined, shapes, {w, h}, 0, 0, cv::INTER_NEAREST);
+        cv::resize(cv::Mat(band), band, {w, h}, 0, 0, cv::INTER_NEAREST);
+    }
+    const cv::Mat round =
+        cv::getStructuringElement(cv::MORPH_ELLIPSE, {2 * line + 1, 2 * line + 1});
+    cv::Mat inner, near;
+    cv::erode(shapes, inner, round);
+    cv::dilate(band, near, round, cv::Point(-1, -1), 2);
+    const cv::Mat edge = shapes & ~inner & ~near;
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* on = edge.ptr<uint8_t>(y);
+        QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (on[x])
+                row[x] = qRgb(0, 0, 0);
+    }
 }
 
 } // namespace
@@ -121,7 +254,7 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
         ink = ink > 0;
         cv::resize(figures.mask, mask, small, 0, 0, cv::INTER_NEAREST);
     }
-    const Band found = outlineBand(ink, mask, figures.reach / scale);
+    const Band found = outlineBand(ink, mask, figures.reach / scale, figures.stroke / scale);
     cv::Mat band = found.band;
     if (scale > 1)
         cv::resize(found.band, band, {w, h}, 0, 0, cv::INTER_NEAREST);
@@ -145,6 +278,9 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
             if (grey[x] >= White || (line[x] && drawn[x]) || near[x] || (edge[x] && !inside[x]))
                 row[x] = qRgb(255, 255, 255);
     }
+    const int line = std::max(1, std::min(w, h) / 300);
+    if (cv::countNonZero(found.outlined) > 0)
+        drawInnerEdge(erased, found, line);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;
@@ -155,7 +291,6 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     enclosed &= figures.mask & ~figures.ink;
     std::vector<std::vector<cv::Point>> details;
     cv::findContours(enclosed, details, cv::RETR_LIST, cv::CHAIN_APPROX_NONE);
-    const int line = std::max(1, std::min(w, h) / 300);
     const double least = 16.0 * line * line;
     cv::Mat page = tracing::matOf(erased, CV_8UC4);
     for (size_t d = 0; d < details.size(); ++d)

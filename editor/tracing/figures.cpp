@@ -1,5 +1,6 @@
 #include "figures.h"
 #include "linedrawing.h"
+#include "scene.h"
 
 #include <algorithm>
 #include <mutex>
@@ -50,7 +51,7 @@ bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
     return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
 }
 
-Figures figuresOf(const QImage& picture)
+Figures figuresOf(const QImage& picture, FigureChoice chosen)
 {
     Figures figures;
     figures.grey = picture.convertToFormat(QImage::Format_Grayscale8);
@@ -70,6 +71,13 @@ Figures figuresOf(const QImage& picture)
     const int side = std::min(ink.cols, ink.rows);
     const double stroke = std::max(1.0, strokeWidth(ink));
     figures.stroke = stroke * scale;
+    // The figures standing on a scene's ground are found without it.
+    const cv::Mat ground = groundOf(ink, stroke);
+    if (!ground.empty()) {
+        cv::Mat standing;
+        cv::bitwise_and(ink, ~ground, standing);
+        ink = standing;
+    }
     // Gaps of a few line widths are closed, a few pixels at least whatever
     // the line. When the largest figure is still only strokes, no more
     // round than a line is (its edge long for its area), the gaps are wider:
@@ -114,6 +122,12 @@ Figures figuresOf(const QImage& picture)
     for (size_t i = 0; i < outer.size(); ++i)
         if (areas[i] >= least && areas[i] > 0)
             kept.push_back(std::move(outer[i]));
+    std::optional<cv::Point2f> picked;
+    if (chosen)
+        picked = cv::Point2f(float(chosen->x() / scale), float(chosen->y() / scale));
+    Chosen choice = chooseFigures(std::move(kept), ink, !ground.empty(), picked);
+    figures.scene = choice.scene;
+    kept = std::move(choice.figures);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);
     cv::drawContours(mask, kept, -1, 255, cv::FILLED, cv::LINE_8);
     if (scale > 1) {
@@ -155,19 +169,10 @@ Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
     const std::lock_guard<std::mutex> lock(guard);
     if (key != picture.cacheKey() || lastChoice != chosen || key == 0) {
         const QImage drawing = lineDrawing(picture);
-        last = figuresOf(drawing);
+        last = figuresOf(drawing, chosen);
         last.drawing = drawing;
         key = picture.cacheKey(), lastChoice = chosen;
     }
     return last;
 }
 } // namespace editor::tracing
-
-namespace editor {
-
-std::optional<QRect> mainFigure(const QImage&)
-{
-    return std::nullopt;
-}
-
-} // namespace editor

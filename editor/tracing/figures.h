@@ -33,6 +33,7 @@ struct Figures
     std::vector<std::vector<cv::Point>> contours; // their outer edges
     double stroke = 0;                            // how wide the lines are drawn
     double reach = 0;                             // how wide a gap is closed
+    bool scene = false;                           // the main figure of a scene only
 };
 
 // The figures of `picture`. The outlines and the colouring page are asked

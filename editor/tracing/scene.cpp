@@ -1,0 +1,205 @@
+#include "scene.h"
+#include "figures.h"
+
+#include <algorithm>
+#include <limits>
+#include <opencv2/imgproc.hpp>
+
+namespace editor::tracing {
+
+namespace {
+
+// Two or three figures side by side on a clean page (a cat and its ball, a
+// pair of cherries) are all to be joined. A picture is a scene when
+// something runs off its border (a ground, a branch, a figure cut by the
+// frame: the page is a window on a larger world), or when it holds more
+// figures than a teacher would have a child join at once. The editor
+// opens a picture inside a margin of white, so the border is the frame of
+// what is drawn as well as the page's: a stroke that runs from one side of
+// the drawing to the other, beside a figure that does not, ran off it.
+constexpr size_t ManyFigures = 4;
+constexpr int BorderMargin = 2;     // px: an edge this near the border touches it
+constexpr double EqualShare = 0.85; // of the largest's area: as large, for the choice
+constexpr int StripShare = 4;       // a strip across is narrower than the frame / this
+constexpr double GroundShare = 0.8; // of the page's width: a line across it this long is a ground
+constexpr int GroundWave = 2;       // line widths a ground may rise and fall
+constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
+constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
+
+// Where a picture's border lies: the page's, and the frame of its drawing.
+struct Border
+{
+    cv::Size page;
+    cv::Rect frame; // what is drawn in the page
+};
+
+bool touches(const cv::Rect& box, const cv::Rect& frame, int margin)
+{
+    return box.x - frame.x < margin || box.y - frame.y < margin ||
+           frame.br().x - box.br().x < margin || frame.br().y - box.br().y < margin;
+}
+
+// Whether `box` runs from one side of `frame` to the other as a line or a
+// strip does, narrow the other way: a figure that merely sets the frame's
+// height, as the tallest of a row does, is no ground.
+bool spans(const cv::Rect& box, const cv::Rect& frame)
+{
+    return (box.x - frame.x < BorderMargin && frame.br().x - box.br().x < BorderMargin &&
+            box.height * StripShare < frame.height) ||
+           (box.y - frame.y < BorderMargin && frame.br().y - box.br().y < BorderMargin &&
+            box.width * StripShare < frame.width);
+}
+
+bool touchesBorder(const Contour& figure, const Border& border)
+{
+    const cv::Rect box = cv::boundingRect(figure);
+    return touches(box, cv::Rect({0, 0}, border.page), BorderMargin) || spans(box, border.frame);
+}
+
+// Whether a stroke of `ink` runs across the drawing, as a ground line or a
+// branch does, where a figure does not.
+bool runsAcross(const cv::Mat& ink, const Border& border)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(ink, labels, stats, centroids, 8, CV_32S);
+    for (int l = 1; l < count; ++l)
+        if (spans(cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                           stats.at<int>(l, cv::CC_STAT_WIDTH),
+                           stats.at<int>(l, cv::CC_STAT_HEIGHT)),
+                  border.frame))
+            return true;
+    return false;
+}
+
+bool isScene(const std::vector<Contour>& figures, const cv::Mat& ink, const Border& border,
+             bool grounded)
+{
+    const auto off = [&](const Contour& figure) { return touchesBorder(figure, border); };
+    const bool anyOff = std::any_of(figures.begin(), figures.end(), off);
+    const bool allOff = std::all_of(figures.begin(), figures.end(), off);
+    return figures.size() >= ManyFigures ||
+           (!allOff && (grounded || anyOff || runsAcross(ink, border)));
+}
+
+// The largest figure that stays inside the border, the nearest the middle
+// of those about as large; none when every figure runs off it.
+std::optional<size_t> mainOf(const std::vector<Contour>& figures, const Border& border)
+{
+    const cv::Size size = border.page;
+    std::vector<double> areas(figures.size(), -1);
+    for (size_t i = 0; i < figures.size(); ++i)
+        if (!touchesBorder(figures[i], border))
+            areas[i] = cv::contourArea(figures[i]);
+    const auto largest = std::max_element(areas.begin(), areas.end());
+    if (largest == areas.end() || *largest < 0)
+        return std::nullopt;
+    const cv::Point2d middle(size.width / 2.0, size.height / 2.0);
+    std::optional<size_t> main;
+    double nearest = 0;
+    for (size_t i = 0; i < figures.size(); ++i) {
+        if (areas[i] < EqualShare * *largest)
+            continue;
+        const cv::Moments m = cv::moments(figures[i]);
+        const double away = cv::norm(cv::Point2d(m.m10 / m.m00, m.m01 / m.m00) - middle);
+        if (!main || away < nearest)
+            main = i, nearest = away;
+    }
+    return main;
+}
+
+// The figure that holds `point`, or else the one whose edge is nearest.
+size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
+{
+    size_t picked = 0;
+    double best = -std::numeric_limits<double>::max();
+    for (size_t i = 0; i < figures.size(); ++i)
+        if (const double inside = cv::pointPolygonTest(figures[i], point, true); inside > best)
+            picked = i, best = inside;
+    return picked;
+}
+
+} // namespace
+
+cv::Mat groundOf(const cv::Mat& ink, double stroke)
+{
+    // A ground that rises and falls a little is still level on a copy of
+    // the picture in blocks as tall as the wave, each block with any ink
+    // in it drawn: what runs on along a row of blocks, or two, for most of
+    // the page is the ground.
+    const int block = std::clamp(int(GroundWave * stroke + 0.5), 1,
+                                 std::min(ink.cols, ink.rows) / GroundBlocks + 1);
+    cv::Mat coarse, thick;
+    cv::resize(ink, coarse, {(ink.cols + block - 1) / block, (ink.rows + block - 1) / block}, 0, 0,
+               cv::INTER_AREA);
+    cv::dilate(coarse > 0, thick, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
+    cv::Mat level = cv::Mat::zeros(thick.size(), CV_8UC1);
+    const int least = int(GroundShare * thick.cols);
+    bool any = false;
+    for (int y = 0; y < thick.rows; ++y) {
+        const uint8_t* on = thick.ptr<uint8_t>(y);
+        uint8_t* out = level.ptr<uint8_t>(y);
+        for (int x = 0, start = 0; x <= thick.cols; ++x) {
+            if (x < thick.cols && on[x])
+                continue;
+            if (x - start >= least)
+                std::fill(out + start, out + x, uint8_t(255)), any = true;
+            start = x + 1;
+        }
+    }
+    if (!any)
+        return {};
+    // A filled shape as wide is no ground: a ground is a line, a few
+    // blocks tall where the wave runs, and the figures stand on it, in the
+    // lower half of what is drawn; a line as long above them is a figure's
+    // own (a wide wing, a roof).
+    const cv::Rect drawn = cv::boundingRect(coarse);
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(level, labels, stats, centroids, 4, CV_32S);
+    for (int l = 1; l < count; ++l)
+        if (stats.at<int>(l, cv::CC_STAT_HEIGHT) > GroundRows ||
+            2 * centroids.at<double>(l, 1) < 2 * drawn.y + drawn.height)
+            level.setTo(0, labels == l);
+    if (cv::countNonZero(level) == 0)
+        return {};
+    // All that is drawn along the ground goes with it (the grass, the feet
+    // on it), so that what stands on it is found figure by figure.
+    cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
+    cv::resize(level, level, ink.size(), 0, 0, cv::INTER_NEAREST);
+    return ink & level;
+}
+
+Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
+                     std::optional<cv::Point2f> picked)
+{
+    std::optional<size_t> one;
+    bool scene = false;
+    if (figures.empty())
+        return {};
+    if (picked)
+        one = pickedOf(figures, *picked);
+    else if (const Border border{ink.size(), cv::boundingRect(ink)};
+             isScene(figures, ink, border, grounded))
+        scene = bool(one = mainOf(figures, border));
+    if (!one)
+        return {std::move(figures), false};
+    return {{std::move(figures[*one])}, scene};
+}
+
+} // namespace editor::tracing
+
+namespace editor {
+
+std::optional<QRect> mainFigure(const QImage& picture)
+{
+    if (picture.isNull())
+        return std::nullopt;
+    const tracing::Figures figures = tracing::cachedFiguresOf(picture, {});
+    if (!figures.scene || figures.contours.empty())
+        return std::nullopt;
+    cv::Rect bounds = cv::boundingRect(figures.contours.front());
+    for (const tracing::Contour& each : figures.contours)
+        bounds |= cv::boundingRect(each);
+    return QRect(bounds.x, bounds.y, bounds.width, bounds.height);
+}
+
+} // namespace editor

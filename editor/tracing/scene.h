@@ -1,0 +1,33 @@
+#pragma once
+
+// Which of a picture's figures the dots go round: every figure of a plain
+// drawing, the main figure of a scene, or the one the teacher picked.
+
+#include <opencv2/core.hpp>
+#include <optional>
+#include <vector>
+
+namespace editor::tracing {
+
+using Contour = std::vector<cv::Point>;
+
+struct Chosen
+{
+    std::vector<Contour> figures; // the outer edges the dots go round
+    bool scene = false;           // one of a scene's figures, chosen by the tracing
+};
+
+// Of `figures`, the outer edges of the figures found in `ink` (255 where
+// the picture is drawn), standing on a ground when `grounded`: the one that holds `picked` (a point
+// of the picture, in the same pixels) or lies nearest to it; without it, every figure, unless the
+// picture is a scene, where the main figure only.
+Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
+                     std::optional<cv::Point2f> picked);
+
+// Where `ink` (255 where drawn, lines `stroke` pixels wide) has a line that
+// runs level across most of the page, in its lower half, as a scene's
+// ground does: that line and what is drawn along it, so that the figures
+// standing on it are found apart from it. Empty when there is none.
+cv::Mat groundOf(const cv::Mat& ink, double stroke);
+
+} // namespace editor::tracing

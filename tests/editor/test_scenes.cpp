@@ -1,0 +1,122 @@
+#include "picturebatch.h"
+#include "picturefiles.h"
+#include "tracing/tracing.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// A 400 x 300 page with outlined ellipses, and a ground line across it that
+// each stands on, on a leg.
+QImage scene(const QList<QRect>& figures, bool ground)
+{
+    QImage page(400, 300, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setPen(QPen(Qt::black, 3));
+    for (const QRect& each : figures) {
+        painter.drawEllipse(each);
+        if (ground)
+            painter.drawLine(each.center().x(), each.bottom(), each.center().x(), 266);
+    }
+    if (ground)
+        painter.drawLine(0, 262, 400, 266);
+    return page;
+}
+
+QPointF middle(const editor::Outline& outline)
+{
+    return outline.points.boundingRect().center();
+}
+
+// The dark pieces of `picture` (darker than `dark`), as a label a pixel, 0
+// for the light; their sizes in pixels, and how many of those lie inside,
+// dark all round: few in a line.
+std::vector<int> piecesOf(const QImage& picture, int dark, std::vector<int>& sizes,
+                          std::vector<int>& solid)
+{
+    const int w = picture.width(), h = picture.height();
+    std::vector<int> label(size_t(w) * size_t(h), 0);
+    sizes = solid = {0};
+    for (int start = 0; start < w * h; ++start) {
+        if (label[size_t(start)] || qGray(picture.pixel(start % w, start / w)) >= dark)
+            continue;
+        std::vector<int> stack{start};
+        label[size_t(start)] = int(sizes.size()), sizes.push_back(0), solid.push_back(0);
+        while (!stack.empty()) {
+            const int p = stack.back();
+            stack.pop_back();
+            ++sizes.back();
+            int around = 0;
+            for (const int q : {p - 1, p + 1, p - w, p + w})
+                if (q >= 0 && q < w * h && std::abs(q % w - p % w) <= 1 &&
+                    qGray(picture.pixel(q % w, q / w)) < dark && ++around && !label[size_t(q)])
+                    label[size_t(q)] = label[size_t(start)], stack.push_back(q);
+            solid.back() += around == 4;
+        }
+    }
+    return label;
+}
+
+} // namespace
+
+// A scene (a ground across the page, or many figures) has its dots round
+// its largest figure only, and a click moves them to another; a couple of
+// figures on a clean page all keep theirs.
+TEST(TracingScenes, TheMainFigureIsChosenUnlessThePageIsClean)
+{
+    const QRect large(130, 90, 160, 140), small(30, 170, 60, 60);
+    const QList<QRect> many{large, small, {320, 200, 50, 60}, {40, 30, 60, 50}, {300, 20, 60, 50}};
+    const std::tuple<const char*, QImage, qsizetype, std::optional<QRect>> cases[] = {
+        {"on a ground", scene({large, small}, true), 1, large},
+        {"many figures", scene(many, false), 1, large},
+        {"two on a clean page", scene({large, small}, false), 2, std::nullopt}};
+    for (const auto& [what, picture, figures, main] : cases) {
+        SCOPED_TRACE(what);
+        const QList<editor::Outline> outlines = editor::traceFigures(picture);
+        ASSERT_EQ(outlines.size(), figures);
+        const std::optional<QRect> chosen = editor::mainFigure(picture);
+        ASSERT_EQ(chosen.has_value(), main.has_value());
+        if (main) {
+            EXPECT_TRUE(chosen->contains(main->center()) && main->contains(chosen->center()));
+            EXPECT_TRUE(main->contains(middle(outlines[0]).toPoint()));
+        }
+        const QList<editor::Outline> picked =
+            editor::traceFigures(picture, QPointF(small.center()));
+        ASSERT_EQ(picked.size(), 1);
+        EXPECT_TRUE(small.contains(middle(picked[0]).toPoint()));
+        // The rest of the scene stays as drawn: the small figure's line.
+        const QImage child = editor::withoutOutline(picture);
+        EXPECT_EQ(qGray(child.pixel(small.left(), small.center().y())) < 128, main.has_value());
+    }
+}
+
+// Once the outline of a bold drawing is taken off, every dark piece left is
+// a detail as drawn, a line that reaches well into the figure, or a thin
+// line round a filled shape, never a shard the band cut off the outline.
+TEST(TracingScenes, ABoldDrawingLeavesNoShards)
+{
+    for (const char* name : {"elefante", "gato", "perro"}) {
+        SCOPED_TRACE(name);
+        const QImage picture = toolkit::readFittedPicture(
+            QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/propios/negritas/%1.png").arg(name),
+            editor::PictureBatch::page());
+        ASSERT_FALSE(picture.isNull());
+        const QImage child = editor::withoutOutline(picture);
+        std::vector<int> before, after, unused, solid;
+        const std::vector<int> drawn = piecesOf(picture, 200, before, unused);
+        const std::vector<int> left = piecesOf(child, 128, after, solid);
+        std::vector<int> from(after.size(), 0);
+        for (size_t p = 0; p < left.size(); ++p)
+            if (left[p])
+                from[size_t(left[p])] = drawn[p];
+        for (size_t piece = 1; piece < after.size(); ++piece) {
+            const int whole = before[size_t(from[piece])];
+            EXPECT_TRUE(after[piece] > whole * 9 / 10 || after[piece] > 900 ||
+                        2 * solid[piece] < after[piece])
+                << after[piece] << " px left of " << whole;
+        }
+    }
+}
