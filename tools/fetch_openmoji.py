@@ -19,7 +19,6 @@ import tarfile
 import urllib.request
 
 VERSION = "17.0.0"
-REGISTRY = "https://registry.npmjs.org/openmoji/" + VERSION
 # What the registry said for this version when the pictures were chosen; a
 # registry that says otherwise now is not trusted.
 INTEGRITY = ("sha512-EBnYrNGdcdw+OSXmENeNE1yBNRu6tOraTmoOyUbJkTmvT/+XETp8RZLSJFzD3lrPc5N9"
@@ -61,15 +60,16 @@ def fetch(url):
         return answer.read()
 
 
-def pinned_package():
-    """The pinned package's tarball, opened, once its sha512 is checked."""
-    dist = json.loads(fetch(REGISTRY))["dist"]
-    if dist["integrity"] != INTEGRITY:
-        sys.exit(f"the registry's integrity for openmoji {VERSION} changed: {dist['integrity']}")
+def pinned_package(name="openmoji", version=VERSION, integrity=INTEGRITY):
+    """The npm package `name`@`version`'s tarball, opened, once its sha512 is
+    checked against `integrity`."""
+    dist = json.loads(fetch(f"https://registry.npmjs.org/{name}/{version}"))["dist"]
+    if dist["integrity"] != integrity:
+        sys.exit(f"the registry's integrity for {name} {version} changed: {dist['integrity']}")
     tarball = fetch(dist["tarball"])
     digest = "sha512-" + base64.b64encode(hashlib.sha512(tarball).digest()).decode()
-    if digest != INTEGRITY:
-        sys.exit(f"openmoji-{VERSION}.tgz does not match its sha512: {digest}")
+    if digest != integrity:
+        sys.exit(f"{name}-{version}.tgz does not match its sha512: {digest}")
     return tarfile.open(fileobj=io.BytesIO(tarball), mode="r:gz")
 
 
