@@ -1,0 +1,68 @@
+#include "measures.h"
+#include "picturebatch.h"
+#include "picturefiles.h"
+#include "tracing/tracing.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+double distance(QPointF p, const QLineF& side)
+{
+    const QPointF along = side.p2() - side.p1();
+    const double length2 = QPointF::dotProduct(along, along);
+    const double t = length2 > 0 ? QPointF::dotProduct(p - side.p1(), along) / length2 : 0;
+    return QLineF(p, side.pointAt(std::clamp(t, 0.0, 1.0))).length();
+}
+
+// How far the dots joined run off the figures `silhouette`: the farthest
+// point of their sides outside it, from its edge, in pixels.
+double farthestOff(const QList<QList<QPointF>>& placed, const QList<QPolygonF>& silhouette)
+{
+    double farthest = 0;
+    for (const QList<QPointF>& dots : placed)
+        for (qsizetype i = 0; i < dots.size(); ++i) {
+            const QLineF side(dots[i], dots[(i + 1) % dots.size()]);
+            for (double t = 0; t <= 1; t += 2 / std::max(2.0, side.length())) {
+                const QPointF p = side.pointAt(t);
+                if (std::any_of(silhouette.begin(), silhouette.end(), [&](const QPolygonF& edge) {
+                        return edge.containsPoint(p, Qt::OddEvenFill);
+                    }))
+                    continue;
+                double nearest = 1e9;
+                for (const QPolygonF& edge : silhouette)
+                    for (qsizetype k = 0; k < edge.size(); ++k)
+                        nearest = std::min(
+                            nearest, distance(p, QLineF(edge[k], edge[(k + 1) % edge.size()])));
+                farthest = std::max(farthest, nearest);
+            }
+        }
+    return farthest;
+}
+
+} // namespace
+
+// Bold drawings of animals: at 20 and 30 dots, the dots go down into the
+// gaps between the legs, so that the joined dots run no farther off the
+// figure than the dots' spacing; at 10, 20 and 30 every dot lies within
+// 6 px of the figure's outer edge.
+TEST(Dots, FollowTheLegsOfBoldAnimals)
+{
+    for (const char* name : {"caballo", "ciervo", "elefante", "perro", "vaca"}) {
+        const QImage picture = toolkit::readFittedPicture(
+            QStringLiteral(LUNIPO_TEST_DATA "/propios/negritas/%1.png").arg(name),
+            editor::PictureBatch::page());
+        const QList<int> counts{10, 20, 30};
+        const auto levels = tracingtable::measure(picture, counts);
+        for (qsizetype i = 0; i < counts.size(); ++i) {
+            EXPECT_LE(levels[i].farthest, 6) << name << " at " << counts[i];
+            if (counts[i] >= 20) {
+                EXPECT_LE(farthestOff(levels[i].placed, levels[i].silhouette),
+                          editor::dotSpacing(picture.size()))
+                    << name << " at " << counts[i];
+            }
+        }
+    }
+}
