@@ -14,6 +14,7 @@ namespace {
 
 constexpr int StepsPerCurve = 8;    // points a Bézier segment is drawn with
 constexpr double SharpDegrees = 35; // a corner that turns less is no corner
+constexpr int NearInk = 11;         // px: an outline point nearer is on the drawn line
 constexpr int WordBits = int(sizeof(potrace_word) * 8);
 
 double turnDegrees(QPointF before, QPointF at, QPointF after)
@@ -105,6 +106,22 @@ Outline flattened(const potrace_curve_t& curve)
         outline.corners << each.second;
     return outline;
 }
+
+// Whether something is drawn within NearInk of `p`. Where the figures were
+// closed across a gap or into a narrow notch, their outline runs over the
+// paper, as far from the edge a person sees as the closing reached.
+bool nearInk(const cv::Mat& ink, QPointF p)
+{
+    const int cx = int(std::lround(p.x())), cy = int(std::lround(p.y()));
+    for (int y = std::max(0, cy - NearInk); y <= std::min(ink.rows - 1, cy + NearInk); ++y) {
+        const uint8_t* row = ink.ptr<uint8_t>(y);
+        for (int x = std::max(0, cx - NearInk); x <= std::min(ink.cols - 1, cx + NearInk); ++x)
+            if (row[x] && (x - cx) * (x - cx) + (y - cy) * (y - cy) <= NearInk * NearInk)
+                return true;
+    }
+    return false;
+}
+
 } // namespace
 
 double Outline::length() const
@@ -146,8 +163,11 @@ QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen)
     for (const potrace_path_t* path = state->plist; path; path = path->next)
         if (path->sign == '+' && path->curve.n > 0)
             outlines << flattened(path->curve);
-    for (Outline& outline : outlines)
+    for (Outline& outline : outlines) {
         outline.spacing = dotSpacing(picture.size());
+        for (QPointF p : outline.points)
+            outline.drawn << nearInk(figures.ink, p);
+    }
     std::sort(outlines.begin(), outlines.end(), [](const Outline& a, const Outline& b) {
         const QPointF p = a.points.first(), q = b.points.first();
         return p.y() < q.y() || (p.y() == q.y() && p.x() < q.x());

@@ -20,6 +20,9 @@ constexpr double Evenness = 0.002;
 // The cost of two dots in a row nearer than the spacing, a pixel: more than
 // any distance, so that it is paid only where nothing else fits.
 constexpr double Crowding = 1e12;
+// The cost of a dot off the drawn line, where the figure was closed across
+// a gap: more than any distance, less than crowding.
+constexpr double Astray = 1e9;
 
 // The places a dot may take: the outline at even steps, each corner on the
 // nearest, with the sums of their coordinates' powers (each point weighed
@@ -32,6 +35,7 @@ public:
     qsizetype last() const { return along.size() - 1; } // the first again, at the end
     QPointF point(qsizetype i) const { return points[i]; }
     double at(qsizetype i) const { return along[i]; }
+    bool drawn(qsizetype i) const { return onLine[i]; }
     // The squared distance of places i..j from the line through i and j,
     // integrated along the outline.
     double deviation(qsizetype i, qsizetype j) const;
@@ -43,7 +47,8 @@ private:
     };
     QList<double> along;
     QList<QPointF> points; // from the outline's middle, for exact sums
-    QList<Sums> sums;      // sums[i]: of places 0..i-1
+    QList<bool> onLine;
+    QList<Sums> sums; // sums[i]: of places 0..i-1
 };
 
 Places::Places(const Outline& outline, const Path& path, int count)
@@ -62,6 +67,7 @@ Places::Places(const Outline& outline, const Path& path, int count)
     const QPointF middle = outline.points.boundingRect().center();
     for (double s : along) {
         points << path.at(s) - middle;
+        onLine << outline.drawn.value(path.before(s), true);
     }
     sums.resize(along.size() + 1);
     for (qsizetype i = 0; i <= last(); ++i) {
@@ -98,10 +104,15 @@ Path::Path(const QPolygonF& points) : points(points), arc{0}
         arc << arc.back() + QLineF(points[i], points[(i + 1) % points.size()]).length();
 }
 
-QPointF Path::at(double along) const
+qsizetype Path::before(double along) const
 {
     const auto next = std::upper_bound(arc.begin(), arc.end(), along);
-    const qsizetype i = std::clamp<qsizetype>(next - arc.begin() - 1, 0, points.size() - 1);
+    return std::clamp<qsizetype>(next - arc.begin() - 1, 0, points.size() - 1);
+}
+
+QPointF Path::at(double along) const
+{
+    const qsizetype i = before(along);
     const QPointF a = points[i], b = points[(i + 1) % points.size()];
     const double span = arc[i + 1] - arc[i];
     return span > 0 ? a + (b - a) * ((along - arc[i]) / span) : a;
@@ -122,7 +133,7 @@ QList<double> closestPolygon(const Outline& outline, const Path& path, int count
         const QPointF span = places.point(j) - places.point(i);
         const double apart = std::sqrt(QPointF::dotProduct(span, span));
         return places.deviation(i, j) + Evenness * gap * gap * gap +
-               Crowding * std::max(0.0, outline.spacing - apart);
+               Crowding * std::max(0.0, outline.spacing - apart) + (places.drawn(j) ? 0 : Astray);
     };
     constexpr double None = std::numeric_limits<double>::infinity();
     const size_t row = size_t(n) + 1;

@@ -18,6 +18,7 @@ public:
     double length() const { return arc.back(); }
     double of(qsizetype i) const { return arc[i]; } // how far point i lies along it
     QPointF at(double along) const;                 // 0 <= along <= length()
+    qsizetype before(double along) const;           // the last point at or before it
 
 private:
     QPolygonF points;
@@ -31,7 +32,7 @@ private:
 // least), so a concavity deep for the dots' spacing gets dots down into it
 // and a tip gets one on it. Of places that serve alike, evenly spread ones
 // are taken. Two dots in a row lie no nearer than the outline's spacing
-// where its length allows.
+// where its length allows, and on the drawn line where there is one near.
 QList<double> closestPolygon(const Outline& outline, const Path& path, int count);
 
 } // namespace editor::tracing

@@ -44,13 +44,17 @@ double farthestOff(const QList<QList<QPointF>>& placed, const QList<QPolygonF>& 
 
 } // namespace
 
-// Bold drawings of animals: at 20 and 30 dots, the dots go down into the
-// gaps between the legs, so that the joined dots run no farther off the
-// figure than the dots' spacing; at 10, 20 and 30 every dot lies within
-// 6 px of the figure's outer edge.
+// Bold drawings of animals: at 10, 20 and 30 dots every dot lies within
+// 6 px of the figure's outer edge, never over the paper where the tracing
+// closed a gap (between the snail's shell and its foot); at 20 and 30 the
+// dots go down into the gaps between the legs, so that the joined dots run
+// no farther off the figure than the dots' spacing.
 TEST(Dots, FollowTheLegsOfBoldAnimals)
 {
-    for (const char* name : {"caballo", "ciervo", "elefante", "perro", "vaca"}) {
+    const std::pair<const char*, bool> drawings[] = {{"caballo", true},  {"ciervo", true},
+                                                     {"elefante", true}, {"perro", true},
+                                                     {"vaca", true},     {"caracol", false}};
+    for (const auto& [name, legs] : drawings) {
         const QImage picture = toolkit::readFittedPicture(
             QStringLiteral(LUNIPO_TEST_DATA "/propios/negritas/%1.png").arg(name),
             editor::PictureBatch::page());
@@ -58,7 +62,7 @@ TEST(Dots, FollowTheLegsOfBoldAnimals)
         const auto levels = tracingtable::measure(picture, counts);
         for (qsizetype i = 0; i < counts.size(); ++i) {
             EXPECT_LE(levels[i].farthest, 6) << name << " at " << counts[i];
-            if (counts[i] >= 20) {
+            if (legs && counts[i] >= 20) {
                 EXPECT_LE(farthestOff(levels[i].placed, levels[i].silhouette),
                           editor::dotSpacing(picture.size()))
                     << name << " at " << counts[i];
