@@ -2,7 +2,8 @@
 // figures of a drawing and placing 30 dots along them), taking the outline
 // away, opening an SVG fitted into the page, and the batch's whole work for
 // one picture file; and the dots and outline of every OpenMoji drawing of
-// the tests, one picture an iteration.
+// the tests, one picture an iteration, of colour clip art, of a drawing
+// photographed on paper and of a photograph.
 
 #include "picturebatch.h"
 #include "picturefiles.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -76,6 +78,60 @@ void BM_OpenMojiDotsAndOutlineAtFullHd(benchmark::State& state)
 }
 BENCHMARK(BM_OpenMojiDotsAndOutlineAtFullHd)->Unit(benchmark::kMillisecond);
 
+// Dots and the colouring page of each of `pictures`, one an iteration:
+// each picture is looked at afresh.
+void dotsAndColouringPage(benchmark::State& state, const QList<QImage>& pictures)
+{
+    qsizetype next = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QImage page = pictures[next++ % pictures.size()].copy();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(editor::dotsAlong(editor::traceFigures(page), 20));
+        benchmark::DoNotOptimize(editor::withoutOutline(page));
+    }
+}
+
+QImage fitted(const char* name)
+{
+    return toolkit::readFittedPicture(QStringLiteral(LUNIPO_SOURCE_DIR "/tests/data/") + name,
+                                      QSize(1920, 1080));
+}
+
+// Colour clip art: outlined (OpenMoji) and flat (Twemoji).
+void BM_ColourClipArtAtFullHd(benchmark::State& state)
+{
+    dotsAndColouringPage(state,
+                         {fitted("color/openmoji-gato.svg"), fitted("color/twemoji-gato.svg")});
+}
+BENCHMARK(BM_ColourClipArtAtFullHd)->Unit(benchmark::kMillisecond);
+
+// A pencil drawing photographed on paper lit unevenly.
+void BM_PhotographedDrawingAtFullHd(benchmark::State& state)
+{
+    dotsAndColouringPage(state, {fitted("propios/fotos/gato.jpg")});
+}
+BENCHMARK(BM_PhotographedDrawingAtFullHd)->Unit(benchmark::kMillisecond);
+
+// A photograph: a cat in front of a grainy, unevenly coloured wall, its
+// object found by grabCut.
+void BM_PhotographAtFullHd(benchmark::State& state)
+{
+    QImage photo = fitted("color/twemoji-gato.svg").convertToFormat(QImage::Format_RGB32);
+    quint32 grain = 1;
+    for (int y = 0; y < photo.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x) {
+            grain = grain * 1664525u + 1013904223u;
+            const int n = int(grain >> 27);
+            if (row[x] == qRgb(255, 255, 255))
+                row[x] = qRgb(80 + x / 16 + n, 120 + y / 12 + n, 90 + n);
+        }
+    }
+    dotsAndColouringPage(state, {photo});
+}
+BENCHMARK(BM_PhotographAtFullHd)->Unit(benchmark::kMillisecond);
+
 // A clip-art SVG of a few hundred shapes, as a collection offers them.
 void BM_SvgOpenedAndFittedAtFullHd(benchmark::State& state)
 {
@@ -109,5 +165,33 @@ void BM_BatchActivityOfAFullHdPicture(benchmark::State& state)
         benchmark::DoNotOptimize(batch.activityFrom(path));
 }
 BENCHMARK(BM_BatchActivityOfAFullHdPicture)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// What a teacher waits for a picture: the program started without a window
+// on one full-HD colour picture, its activity made and saved.
+void BM_BatchProgramOnOneColourPicture(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("animal.png");
+    QImage picture = drawing();
+    QPainter(&picture).fillRect(700, 400, 400, 300, QColor(250, 200, 150));
+    picture.save(path);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", folder.filePath("datos"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (auto _ : state) {
+        QProcess batch;
+        batch.setProcessEnvironment(environment);
+        batch.start(LUNIPO_APP_DIR "/lunipoeditor", {"--tema", "banco", path});
+        if (!batch.waitForFinished(60000) || batch.exitCode() != 0) {
+            state.SkipWithError("lunipoeditor --tema failed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_BatchProgramOnOneColourPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "platform.h"
 #include "shapegeometry.h"
 #include "share.h"
+#include "tracing/tracing.h"
 #include "undorings.h"
 
 #include <QCoreApplication>
@@ -127,7 +128,9 @@ public:
     // Finds the figures of the page's drawing and places that many numbered
     // dots along their outlines as if clicked, each figure closed: one undo
     // step.
-    void placeDotsAutomatically();
+    // On a scene the dots go round its main figure; a click on another
+    // figure of it, before anything else is done, moves them there.
+    void placeDotsAutomatically(FigureChoice chosen = {});
     // Files or a picture dropped on the canvas.
     void dropped(const QMimeData& data);
     // Supr: in moving, removes the dot under the pointer, else the one last
@@ -359,6 +362,20 @@ private:
     void placeMoveButton(); // left of the dot sizes, once they are laid out
     void createAutoDots();
     void placeAutoDots(); // after the dot list
+    // The scene the automatic dots were last placed on, while nothing else
+    // has been done since (any undo snapshot forgets it): its drawing as it
+    // was, and the figure taken.
+    struct SceneDots
+    {
+        int page = -1;
+        QImage drawing;
+        QPointF top; // the dots' first, in pixels
+        size_t dots = 0;
+    };
+    SceneDots sceneDots_;
+    bool choosingFigure_ = false; // the press is on another figure of the scene
+    // Whether a press at (X, Y), in twips, picks another figure of the scene.
+    bool picksAnotherFigure(float X, float Y) const;
 
     // Files (editorwindow_files.cpp).
     // The activity file as it would be written now: header and dot list.

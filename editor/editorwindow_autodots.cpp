@@ -43,7 +43,8 @@ void EditorWindow::createAutoDots()
     eraseOutlineCheck->setText(tr("Borrar el contorno"));
     eraseOutlineCheck->setToolTip(
         tr("Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los "
-           "puntos"));
+           "puntos. Un dibujo en color queda en líneas, para colorear; sin marcar, queda como "
+           "era, en color"));
     eraseOutlineCheck->setChecked(true);
     for (QWidget* control : std::initializer_list<QWidget*>{autoDotsButton, autoDotsCount,
                                                             showDrawingCheck, eraseOutlineCheck})
@@ -85,9 +86,10 @@ QByteArray EditorWindow::activityPicture() const
     return toolkit::activityPictureBytes(pages(currentPage_).Image(), screen);
 }
 
-void EditorWindow::placeDotsAutomatically()
+void EditorWindow::placeDotsAutomatically(FigureChoice chosen)
 {
-    const QList<Outline> outlines = traceFigures(page().Image());
+    const QImage drawing = page().Image();
+    const QList<Outline> outlines = traceFigures(drawing, chosen);
     if (outlines.isEmpty()) {
         tell(tr("La página no tiene ninguna figura: dibújala o abre una imagen."));
         return;
@@ -105,7 +107,7 @@ void EditorWindow::placeDotsAutomatically()
     rememberDotStep();
     // The child joins the outline; the details inside are the child's to see.
     if (eraseOutlineCheck->isChecked())
-        page().setPicture(withoutOutline(page().Image()));
+        page().setPicture(withoutOutline(drawing, chosen));
     showDrawingCheck->setChecked(true);
     const DotLabels labels = dotLabels();
     for (const QList<QPointF>& figure : dotsAlong(outlines, count)) {
@@ -132,6 +134,22 @@ void EditorWindow::placeDotsAutomatically()
     next_.newFigure = true;
     showPage();
     workChanged();
+    sceneDots_ = {};
+    if (!chosen && !mainFigure(drawing))
+        return;
+    sceneDots_ = {currentPage_, drawing, outlines.first().points.first(), dots_.size()};
+    if (!chosen)
+        tell(tr("El dibujo es una escena: los puntos rodean la figura principal. "
+                "Para ponerlos en otra figura, haz clic en ella."));
+}
+
+bool EditorWindow::picksAnotherFigure(float X, float Y) const
+{
+    if (sceneDots_.page != currentPage_ || dots_.size() != sceneDots_.dots)
+        return false;
+    const QPointF at(X / platform_.twipsPerPixelX(), Y / platform_.twipsPerPixelY());
+    const QList<Outline> there = traceFigures(sceneDots_.drawing, at);
+    return !there.isEmpty() && there.first().points.first() != sceneDots_.top;
 }
 
 } // namespace editor

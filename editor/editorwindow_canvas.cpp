@@ -16,6 +16,9 @@ using toolkit::LineShape;
 
 void EditorWindow::pressOnCanvas(int Button, int, float X, float Y)
 {
+    choosingFigure_ = picksAnotherFigure(X, Y);
+    if (choosingFigure_)
+        return;
     strokeSnapshotTaken_ = false;
     pressX = snap(X, settings_.gridStep());
     pressY = snap(Y, settings_.gridStep());
@@ -27,6 +30,8 @@ void EditorWindow::pressOnCanvas(int Button, int, float X, float Y)
 
 void EditorWindow::moveOnCanvas(int Button, int, float X, float Y)
 {
+    if (choosingFigure_ && Button != 0)
+        return;
     canvas->Cls();
     canvas->DrawWidth = 2;
     pointerX = snap(X, settings_.gridStep());
@@ -138,8 +143,15 @@ void EditorWindow::eraseSquare()
     canvas->DrawWidth = settings_.lineWidth();
 }
 
-void EditorWindow::releaseOnCanvas(int, int, float, float)
+void EditorWindow::releaseOnCanvas(int, int, float X, float Y)
 {
+    if (std::exchange(choosingFigure_, false)) {
+        // The dots and the erased outline of the figure taken go back.
+        undoStep();
+        placeDotsAutomatically(
+            QPointF(X / platform_.twipsPerPixelX(), Y / platform_.twipsPerPixelY()));
+        return;
+    }
     const bool drawnWhileHeld =
         activeTool_ == Tool::Stamp || activeTool_ == Tool::Pencil || activeTool_ == Tool::Eraser;
     strokeSnapshotTaken_ = false;
@@ -330,6 +342,7 @@ void EditorWindow::closeFigure()
 
 void EditorWindow::pushUndoSnapshot()
 {
+    sceneDots_ = {};
     undo_.push(currentPage_, pages(currentPage_).Image());
 }
 

@@ -197,6 +197,7 @@ bool EditorWindow::undoStep()
     const int p = currentPage_;
     if (undo_.depth(p) == 0)
         return false;
+    sceneDots_ = {};
     pages(p).setPicture(undo_.takeBack(p));
     takeBackDotStep();
     showPage();

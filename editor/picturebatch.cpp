@@ -104,10 +104,11 @@ PictureBatch::Activity PictureBatch::activityFrom(const QString& path) const
         return {{},
                 {},
                 tr("no se puede abrir: no es una imagen, está dañada o es "
-                   "demasiado grande")};
+                   "demasiado grande"),
+                {}};
     const QList<Outline> outlines = traceFigures(drawing);
     if (outlines.isEmpty())
-        return {{}, {}, tr("no tiene ninguna figura")};
+        return {{}, {}, tr("no tiene ninguna figura"), {}};
     QStringList entries;
     // Counting in twos starts at 2, as a child counts.
     int number = labels.letters.isEmpty() ? labels.step : 1;
@@ -124,7 +125,8 @@ PictureBatch::Activity PictureBatch::activityFrom(const QString& path) const
                                 DefaultFontPoints};
     return {activityText(header, entries),
             toolkit::activityPictureBytes(keepOutline ? drawing : withoutOutline(drawing), Screen),
-            {}};
+            {},
+            mainFigure(drawing)};
 }
 
 int PictureBatch::run(const toolkit::ThemeLibrary& library, QTextStream& out,
@@ -140,6 +142,15 @@ int PictureBatch::run(const toolkit::ThemeLibrary& library, QTextStream& out,
             ++failed;
             continue;
         }
+        if (const auto figure = made.scene)
+            out << path << ": "
+                << tr("es una escena; los puntos rodean su figura principal, de %1 × %2 px en "
+                      "(%3, %4) de la página")
+                       .arg(figure->width())
+                       .arg(figure->height())
+                       .arg(figure->x())
+                       .arg(figure->y())
+                << '\n';
         out << saved.path << '\n' << toolkit::activityPicturePath(saved.path) << Qt::endl;
     }
     return failed == 0 ? 0 : 1;

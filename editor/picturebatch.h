@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -49,13 +50,15 @@ public:
     struct Activity
     {
         QByteArray text;
-        QByteArray picture; // a PNG
-        QString problem;    // why the picture gives no activity; empty when it does
+        QByteArray picture;         // a PNG
+        QString problem;            // why the picture gives no activity; empty when it does
+        std::optional<QRect> scene; // a scene's figure the dots went round, in pixels
     };
     Activity activityFrom(const QString& picture) const;
 
     // Makes and saves each activity in turn, each file written told on `out`
-    // and each picture that gives none on `err`; the exit status, 0 only
+    // (and which figure of a scene was taken) and each picture that gives
+    // none on `err`; the exit status, 0 only
     // when every picture made an activity.
     int run(const toolkit::ThemeLibrary& library, QTextStream& out, QTextStream& err) const;
 };

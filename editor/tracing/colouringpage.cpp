@@ -104,10 +104,10 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach)
 
 QImage withoutOutline(const QImage& picture, FigureChoice chosen)
 {
-    QImage erased = picture.convertToFormat(QImage::Format_RGB32);
     if (picture.isNull())
-        return erased;
+        return picture.convertToFormat(QImage::Format_RGB32);
     const tracing::Figures figures = tracing::cachedFiguresOf(picture, chosen);
+    QImage erased = figures.drawing.convertToFormat(QImage::Format_RGB32);
     if (figures.contours.empty())
         return erased;
     const int w = picture.width(), h = picture.height();

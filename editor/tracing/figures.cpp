@@ -1,4 +1,5 @@
 #include "figures.h"
+#include "linedrawing.h"
 
 #include <algorithm>
 #include <mutex>
@@ -153,7 +154,9 @@ Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
     static Figures last;
     const std::lock_guard<std::mutex> lock(guard);
     if (key != picture.cacheKey() || lastChoice != chosen || key == 0) {
-        last = figuresOf(picture);
+        const QImage drawing = lineDrawing(picture);
+        last = figuresOf(drawing);
+        last.drawing = drawing;
         key = picture.cacheKey(), lastChoice = chosen;
     }
     return last;

@@ -26,7 +26,8 @@ std::vector<std::vector<cv::Point>> outerEdges(const cv::Mat& mask);
 // The picture's figures as a person sees them.
 struct Figures
 {
-    QImage grey;                                  // the picture in Grayscale8
+    QImage drawing;                               // the picture as line art: lineDrawing()
+    QImage grey;                                  // the drawing in Grayscale8
     cv::Mat ink;                                  // 255 where something is drawn
     cv::Mat mask;                                 // 255 inside a figure kept
     std::vector<std::vector<cv::Point>> contours; // their outer edges

@@ -254,3 +254,50 @@ TEST_F(EditorTest, ABatchMakesAnActivityOfEachPicture)
     EXPECT_EQ(editor.exitStatus() == QProcess::NormalExit ? editor.exitCode() : -1, 2);
     EXPECT_TRUE(editor.readAllStandardError().contains("--tema"));
 }
+
+// A scene: a tree on a ground line from border to border, a large circle in
+// the middle, a square beside it. The dots go round the circle and the
+// teacher is told; a click in the square moves them there, its outline
+// erased and the circle's back; one undo leaves the scene as drawn. The
+// batch says which figure it took.
+TEST_F(EditorTest, OnASceneTheDotsGoRoundTheFigureChosen)
+{
+    startEditor(1024, 768);
+    QImage scene(editor::PictureBatch::page(), QImage::Format_RGB32);
+    scene.fill(Qt::white);
+    {
+        QPainter painter(&scene);
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawLine(0, 600, scene.width(), 600);
+        painter.drawRect(80, 420, 30, 180), painter.drawEllipse(QPointF(95, 350), 70, 70);
+        painter.drawEllipse(QPointF(470, 330), 150, 150);
+        painter.drawRect(720, 400, 140, 140);
+    }
+    const auto darkAt = [&](int x, int y) { return qGray(page(0).Image().pixel(x, y)) < 128; };
+    platform.clipboard = scene;
+    form->chooseTool(Tool::Paste);
+    form->chooseTool(Tool::Line);
+    form->placeDotsAutomatically();
+    EXPECT_EQ(platform.messages.size(), 1);
+    ASSERT_EQ(dotCount(), 21);
+    EXPECT_LT(QLineF(form->dotList()[0].at / 15, QPointF(470, 180)).length(), 4);
+    form->pressOnCanvas(1, 0, 790 * 15, 470 * 15);
+    form->releaseOnCanvas(1, 0, 790 * 15, 470 * 15);
+    ASSERT_EQ(dotCount(), 21);
+    EXPECT_LT(form->dotList()[0].at.y() / 15, 404);
+    EXPECT_GT(form->dotList()[0].at.x() / 15, 716);
+    EXPECT_TRUE(darkAt(470, 180));
+    EXPECT_FALSE(darkAt(790, 400));
+    form->chooseTool(Tool::Undo);
+    EXPECT_EQ(dotCount(), 0);
+    EXPECT_TRUE(darkAt(790, 400));
+
+    scene.save(appDir.filePath("escena.png"));
+    QString problem;
+    const auto batch = editor::PictureBatch::fromArguments(
+        {"x", "--tema", "escena", appDir.filePath("escena.png")}, problem);
+    ASSERT_TRUE(batch);
+    const auto taken = batch->activityFrom(appDir.filePath("escena.png")).scene;
+    ASSERT_TRUE(taken);
+    EXPECT_TRUE(taken->contains(470, 330) && !taken->contains(790, 470));
+}

@@ -26,3 +26,45 @@ TEST(TracingTable, EveryPictureMakesAGoodActivityAtEachLevel)
         }
     }
 }
+
+namespace {
+
+// Every picture of `folder` in the tests' data, at 10, 20 and 30 dots,
+// passes every measure of the table, the figure found from the picture's
+// colour or from the clean drawing kept beside it.
+void expectGoodActivities(const QString& folder, qsizetype least)
+{
+    const auto pictures = tracingtable::pictures(LUNIPO_TEST_DATA "/" + folder);
+    ASSERT_GE(pictures.size(), least);
+    const QList<int> counts{10, 20, 30};
+    for (const tracingtable::Picture& picture : pictures) {
+        ASSERT_FALSE(picture.image.isNull()) << picture.name.toStdString();
+        const auto levels = tracingtable::measure(picture, counts);
+        for (qsizetype i = 0; i < counts.size(); ++i)
+            EXPECT_EQ(tracingtable::failures(levels[i], counts[i]).toStdString(), "")
+                << picture.name.toStdString() << " at " << counts[i];
+    }
+}
+
+} // namespace
+
+// OpenMoji's colour set (dark outlines, light fills) and Twemoji (flat colour).
+TEST(TracingTable, ColourClipartBecomesAColouringPage)
+{
+    expectGoodActivities("color", 57);
+}
+
+TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
+{
+    expectGoodActivities("propios/negritas", 16);
+}
+
+TEST(TracingTable, ASceneGetsItsMainFigure)
+{
+    expectGoodActivities("propios/escenas", 14);
+}
+
+TEST(TracingTable, APhotographedDrawingMakesTheSameActivity)
+{
+    expectGoodActivities("propios/fotos", 14);
+}

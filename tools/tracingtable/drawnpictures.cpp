@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <opencv2/imgproc.hpp>
 
 namespace tracingtable {
@@ -98,6 +99,17 @@ cv::Mat alone(const QString& name, double share)
     const cv::Mat figure = drawing(name, cv::Size2d(on.cols, on.rows) * share);
     place(on, figure, {(on.cols - figure.cols) / 2, (on.rows - figure.rows) / 2});
     return on;
+}
+
+int strokeOf(const cv::Mat& figure)
+{
+    cv::Mat depth;
+    cv::distanceTransform(figure < 128, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    std::vector<float> inside;
+    depth.reshape(1, 1).copyTo(inside);
+    inside.erase(std::remove(inside.begin(), inside.end(), 0.f), inside.end());
+    std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
+    return std::max(2, int(std::lround(4 * inside[inside.size() / 2])));
 }
 
 bool save(const QImage& image, const QString& path, int quality)

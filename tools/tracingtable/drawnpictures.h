@@ -29,6 +29,9 @@ void place(cv::Mat& on, const cv::Mat& figure, cv::Point at);
 // The drawing `name` centred on a page, `share` of the page's side.
 cv::Mat alone(const QString& name, double share);
 
+// How thick `figure`'s strokes are drawn, px.
+int strokeOf(const cv::Mat& figure);
+
 cv::Mat greyOf(const QImage& image);
 QImage imageOf(const cv::Mat& pixels); // grey, or three channels RGB
 

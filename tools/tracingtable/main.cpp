@@ -134,7 +134,7 @@ int main(int argc, char** argv)
     const QString sheetPath = arguments.value(2, QStringLiteral("tracing-sheet.png"));
     const bool edges = arguments.contains(QStringLiteral("--bordes"));
     QTextStream out(stdout);
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
                .arg("picture", -18)
                .arg("dots", 4)
                .arg("figs", 5)
@@ -143,6 +143,7 @@ int main(int argc, char** argv)
                .arg("closest", 8)
                .arg("band", 5)
                .arg("details", 7)
+               .arg("inside", 6)
                .arg("  problems")
         << Qt::endl;
     const QList<tracingtable::Picture> pictures = tracingtable::pictures(folder);
@@ -158,14 +159,13 @@ int main(int argc, char** argv)
     int failed = 0;
     for (qsizetype i = 0; i < pictures.size(); ++i) {
         const QList<int> counts{10, 20, 30};
-        const QList<tracingtable::Measures> levels =
-            tracingtable::measure(pictures[i].image, counts);
+        const QList<tracingtable::Measures> levels = tracingtable::measure(pictures[i], counts);
         for (qsizetype level = 0; level < counts.size(); ++level) {
             const int count = counts[level];
             const tracingtable::Measures& m = levels[level];
             const QString wrong = tracingtable::failures(m, count);
             failed += !wrong.isEmpty();
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8  %9")
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9  %10")
                        .arg(pictures[i].name, -18)
                        .arg(count, 4)
                        .arg(QStringLiteral("%1/%2").arg(m.figures).arg(m.seen), 5)
@@ -180,6 +180,10 @@ int main(int argc, char** argv)
                                 ? QStringLiteral("-")
                                 : QStringLiteral("%1%").arg(100 * m.detailsKept, 0, 'f', 0),
                             7)
+                       .arg(m.insideWhite < 0
+                                ? QStringLiteral("-")
+                                : QStringLiteral("%1%").arg(100 * m.insideWhite, 0, 'f', 0),
+                            6)
                        .arg(wrong.isEmpty() ? QStringLiteral("ok") : wrong)
                 << Qt::endl;
             if (count != 20)

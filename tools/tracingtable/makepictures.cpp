@@ -2,7 +2,7 @@
 // from the OpenMoji line drawings of the tests' data, the same bytes on
 // every run (each picture has its fixed seed):
 //   negritas/  the drawings made bold: strokes grown, small enclosed parts
-//              filled black;
+//              filled black; NAME-silueta.png is the figure, filled;
 //   escenas/   several drawings on one page with a ground line and trees,
 //              one main figure in the middle; NAME-figura.png is that
 //              figure alone;
@@ -29,10 +29,34 @@ const QStringList BoldDrawings{"elefante", "vaca",    "perro",  "pajaro",  "cara
                                "gato",     "caballo", "jirafa", "tortuga", "gallina", "cangrejo",
                                "tigre",    "oveja",   "ciervo", "pulpo"};
 
+// The figure a person sees in the line drawing `thin`, black, grown by
+// `grow` px as its strokes were: the strokes, the gaps between them closed
+// with a brush a little wider than they are, and all they enclose.
+cv::Mat silhouette(const cv::Mat& thin, int grow)
+{
+    const int brush = 2 * int(std::lround(1.25 * strokeOf(thin))) + 1;
+    cv::Mat ink = thin < 200;
+    cv::morphologyEx(ink, ink, cv::MORPH_CLOSE,
+                     cv::getStructuringElement(cv::MORPH_ELLIPSE, {brush, brush}));
+    std::vector<std::vector<cv::Point>> outer;
+    cv::findContours(ink, outer, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
+    double largest = 0;
+    for (const auto& c : outer)
+        largest = std::max(largest, cv::contourArea(c));
+    cv::Mat figure = cv::Mat::zeros(thin.size(), CV_8UC1);
+    for (size_t i = 0; i < outer.size(); ++i)
+        if (cv::contourArea(outer[i]) >= 0.03 * largest)
+            cv::drawContours(figure, outer, int(i), 255, cv::FILLED);
+    cv::dilate(figure, figure,
+               cv::getStructuringElement(cv::MORPH_ELLIPSE, {2 * grow + 1, 2 * grow + 1}));
+    return ~figure;
+}
+
 QString bold(const QString& name, int seed, const QDir& target)
 {
     cv::RNG rng{uint64_t(seed)};
-    cv::Mat picture = alone(name, 0.86);
+    const cv::Mat thin = alone(name, 0.86);
+    cv::Mat picture = thin.clone();
     const int grow = rng.uniform(5, 12);
     cv::erode(picture, picture,
               cv::getStructuringElement(cv::MORPH_ELLIPSE, {2 * grow + 1, 2 * grow + 1}));
@@ -58,8 +82,11 @@ QString bold(const QString& name, int seed, const QDir& target)
         }
     }
     save(imageOf(picture), target.filePath(name + ".png"));
+    save(imageOf(silhouette(thin, grow)), target.filePath(name + "-silueta.png"));
     return QStringLiteral("%1.png  <-  %2.svg: strokes grown %3 px, %4 of %5 closed or nearly "
-                          "closed parts smaller than 3 % of the page filled black (seed %6)")
+                          "closed parts smaller than 3 % of the page filled black (seed %6); "
+                          "%1-silueta.png: the figure a person sees in the drawing, grown as its "
+                          "strokes were")
         .arg(name, QFileInfo(drawingPath(name)).dir().dirName() + '/' + name)
         .arg(grow)
         .arg(filled)

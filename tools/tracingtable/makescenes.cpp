@@ -78,18 +78,6 @@ const std::vector<Scene> Scenes{
     {"casa-jardin", {"casa", 0.5, 0.5}, {{"arbol", 0.86, 0.42}, {"flor", 0.14, 0.14}}, {}, true},
 };
 
-// How thick `figure`'s strokes are drawn, px.
-int strokeOf(const cv::Mat& figure)
-{
-    cv::Mat depth;
-    cv::distanceTransform(figure < 128, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
-    std::vector<float> inside;
-    depth.reshape(1, 1).copyTo(inside);
-    inside.erase(std::remove(inside.begin(), inside.end(), 0.f), inside.end());
-    std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
-    return std::max(2, int(std::lround(4 * inside[inside.size() / 2])));
-}
-
 cv::Point topLeft(const cv::Mat& on, const cv::Mat& figure, const Thing& thing, int groundY,
                   int stroke)
 {

@@ -1,13 +1,12 @@
 #include "measures.h"
 
+#include "colourfigure.h"
+
 #include "picturebatch.h"
-#include "picturefiles.h"
 #include "tracing/tracing.h"
 
-#include <QDir>
 #include <QLineF>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <opencv2/imgproc.hpp>
@@ -20,133 +19,6 @@ constexpr int Drawn = 200;           // darker is drawn
 constexpr int Dark = 128;            // darker is a line a child sees
 constexpr double MostFromEdge = 6;   // px a dot may lie from the outer edge
 constexpr double DetailShare = 0.03; // of the largest figure: smaller is a detail
-
-QImage blankPage()
-{
-    QImage page(editor::PictureBatch::page(), QImage::Format_RGB32);
-    page.fill(Qt::white);
-    return page;
-}
-
-QImage drawn(const std::function<void(QPainter&)>& draw, bool soft = false)
-{
-    QImage page = blankPage();
-    QPainter painter(&page);
-    painter.setRenderHint(QPainter::Antialiasing, soft);
-    draw(painter);
-    return page;
-}
-
-QPolygonF star(QPointF centre, double outer, double inner)
-{
-    QPolygonF points;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = M_PI * i / 5 - M_PI / 2;
-        points << centre + QPointF(std::cos(angle), std::sin(angle)) * (i % 2 ? inner : outer);
-    }
-    return points;
-}
-
-// A closed polygon drawn as separate strokes that stop short of each
-// other, as a quick hand leaves them.
-void withGaps(QPainter& painter, const QPolygonF& points, double gap)
-{
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        QLineF side(points[i], points[(i + 1) % points.size()]);
-        const double cut = gap / 2 / side.length();
-        painter.drawLine(side.pointAt(cut), side.pointAt(1 - cut));
-    }
-}
-
-QList<Picture> ownDrawings()
-{
-    const QPen thin(Qt::black, 2), line(Qt::black, 4);
-    return {
-        {"huecos", drawn([&](QPainter& p) {
-             p.setPen(thin);
-             withGaps(p,
-                      QPolygonF({{470, 80},
-                                 {760, 300},
-                                 {700, 300},
-                                 {700, 620},
-                                 {240, 620},
-                                 {240, 300},
-                                 {180, 300}}),
-                      6);
-             p.drawRect(320, 380, 100, 90);
-         }),
-         1},
-        {"gruesas", drawn([&](QPainter& p) {
-             p.setPen(QPen(Qt::black, 18, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-             QPainterPath fish;
-             fish.moveTo(640, 350);
-             fish.cubicTo(520, 130, 200, 200, 170, 350);
-             fish.cubicTo(200, 500, 520, 570, 640, 350);
-             fish.lineTo(780, 230);
-             fish.lineTo(780, 470);
-             fish.closeSubpath();
-             p.drawPath(fish);
-             p.setBrush(Qt::black);
-             p.drawEllipse(QPointF(280, 320), 14, 14);
-             p.setBrush(Qt::NoBrush);
-             p.drawArc(380, 260, 120, 180, -60 * 16, 120 * 16);
-         }),
-         1},
-        {"grises-suaves",
-         drawn(
-             [&](QPainter& p) {
-                 p.setPen(QPen(QColor(120, 120, 120), 3));
-                 QPainterPath cat;
-                 cat.moveTo(330, 230);
-                 cat.lineTo(350, 90), cat.lineTo(430, 180), cat.lineTo(510, 180);
-                 cat.lineTo(590, 90), cat.lineTo(610, 230);
-                 cat.arcTo(300, 130, 340, 480, 0, -180);
-                 cat.closeSubpath();
-                 p.drawPath(cat);
-                 p.drawEllipse(QPointF(410, 300), 22, 16), p.drawEllipse(QPointF(530, 300), 22, 16);
-                 p.drawLine(450, 420, 490, 420);
-             },
-             true),
-         1},
-        {"silueta-rellena", drawn([&](QPainter& p) {
-             p.setPen(Qt::NoPen);
-             p.setBrush(Qt::black);
-             p.drawEllipse(QPointF(420, 420), 260, 160);
-             p.drawEllipse(QPointF(650, 230), 120, 110);
-             p.setBrush(Qt::white);
-             p.drawEllipse(QPointF(680, 200), 22, 22);
-             p.drawRect(300, 400, 220, 20);
-         }),
-         1},
-        {"linea-cerrada", drawn([&](QPainter& p) {
-             p.setPen(QPen(Qt::black, 3));
-             p.drawPolygon(star({471, 370}, 300, 130));
-         }),
-         1},
-        {"dos-figuras", drawn([&](QPainter& p) {
-             p.setPen(line);
-             p.drawRect(80, 200, 300, 300);
-             p.drawEllipse(QPointF(680, 350), 180, 180);
-             p.drawEllipse(QPointF(640, 300), 20, 20);
-         }),
-         2},
-        {"detalles-tocando", drawn([&](QPainter& p) {
-             p.setPen(QPen(Qt::black, 6));
-             p.setBrush(Qt::white);
-             p.drawEllipse(QPointF(471, 520), 360, 90); // the brim, behind the crown
-             p.drawRect(300, 140, 340, 380);
-             p.drawLine(300, 430, 640, 430); // the band
-             p.drawLine(470, 140, 470, 250); // a fold from the top
-         }),
-         1},
-        {"mota", drawn([&](QPainter& p) {
-             p.setPen(QPen(Qt::black, 3));
-             p.drawEllipse(QPointF(420, 360), 250, 250);
-             p.fillRect(840, 60, 5, 5, Qt::black);
-         }),
-         1},
-    };
-}
 
 cv::Mat matOf(const QImage& grey)
 {
@@ -199,29 +71,52 @@ bool strokeLike(const std::vector<std::vector<cv::Point>>& all)
     return 4 * M_PI * cv::contourArea(*largest) / (edge * edge) < 0.1;
 }
 
-Silhouette silhouetteOf(const QImage& picture, double closing = 1.25, bool widen = true)
+// A picture's strokes, and what each of its silhouettes starts from.
+struct Strokes
+{
+    cv::Mat grey, ink;
+    cv::Mat fromInk; // px from the nearest stroke
+    double stroke = 0;
+};
+
+Strokes strokesIn(const QImage& picture)
+{
+    Strokes k;
+    k.grey = matOf(picture.convertToFormat(QImage::Format_Grayscale8));
+    k.ink = k.grey < Drawn;
+    cv::Mat depth;
+    cv::distanceTransform(k.ink, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    std::vector<float> inside;
+    for (int y = 0; y < k.ink.rows; ++y) {
+        const uint8_t* ink = k.ink.ptr<uint8_t>(y);
+        const float* deep = depth.ptr<float>(y);
+        for (int x = 0; x < k.ink.cols; ++x)
+            if (ink[x])
+                inside.push_back(deep[x]);
+    }
+    if (!inside.empty()) {
+        std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
+        k.stroke = 4 * inside[inside.size() / 2];
+    }
+    cv::distanceTransform(~k.ink, k.fromInk, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    return k;
+}
+
+Silhouette silhouetteOf(const Strokes& k, double closing = 1.25, bool widen = true)
 {
     Silhouette s;
-    s.grey = matOf(picture.convertToFormat(QImage::Format_Grayscale8));
-    const cv::Mat ink = s.grey < Drawn;
-    cv::Mat depth;
-    cv::distanceTransform(ink, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
-    std::vector<float> inside;
-    for (int y = 0; y < ink.rows; ++y)
-        for (int x = 0; x < ink.cols; ++x)
-            if (ink.at<uint8_t>(y, x))
-                inside.push_back(depth.at<float>(y, x));
+    s.grey = k.grey;
+    const cv::Mat& ink = k.ink;
     s.mask = cv::Mat::zeros(ink.size(), CV_8UC1);
-    if (inside.empty())
+    if (cv::countNonZero(ink) == 0)
         return s;
-    std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
-    s.stroke = 4 * inside[inside.size() / 2];
+    s.stroke = k.stroke;
     const int side = std::min(ink.cols, ink.rows);
     cv::Mat closed;
     std::vector<std::vector<cv::Point>> all;
     for (double radius = std::max(4.0, closing * s.stroke);; radius *= 1.6) {
         const double r = std::min(radius, side / 15.0);
-        closed = grown(grown(ink, r), -r);
+        closed = grown(k.fromInk <= r, -r);
         all = outerOf(closed);
         if (!widen || radius >= side / 15.0 || !strokeLike(all))
             break;
@@ -333,35 +228,48 @@ void measureDots(Measures& m, const Silhouette& s, const cv::Mat& after)
 
 } // namespace
 
-QList<Picture> pictures(const QString& folder)
-{
-    QList<Picture> all;
-    for (const QString& file : QDir(folder).entryList({"*.svg"}, QDir::Files, QDir::Name))
-        all.append(
-            {QFileInfo(file).baseName(),
-             toolkit::readFittedPicture(QDir(folder).filePath(file), editor::PictureBatch::page()),
-             0});
-    return all + ownDrawings();
-}
-
 namespace {
 
-// What the measures of one drawing share, whatever dots it is given and
+constexpr double Inside = 6; // px from the outer edge: the inside, left to colour
+constexpr int White = 220;   // each channel lighter is white to colour on
+
+// What the measures of one picture share, whatever dots it is given and
 // whatever the child's picture made of it.
 struct Drawing
 {
     Silhouette s;
-    cv::Mat depth; // of each pixel of the silhouette, from its outer edge
+    cv::Mat band;      // the outline: not to be seen dark in the child's picture
+    cv::Mat details;   // to be seen dark; empty when there are none to count
+    bool near = false; // a detail is kept by a dark line within 2 px of it
+    cv::Mat inside;    // to be left white
+    cv::Mat fills;     // each filled part's core numbered 1, 2...: to be kept whole or not at all
+    int fillCount = 0;
     Measures base;
 };
 
-Drawing drawingOf(const QImage& picture)
+// The cores of the parts of `dark` filled wider than its strokes are
+// drawn, each numbered, in `d`. A child's picture keeps such a part or
+// takes it off; a part cut through is a ragged piece.
+void findFills(Drawing& d, const cv::Mat& dark)
 {
-    Drawing d;
-    d.s = silhouetteOf(picture);
-    Silhouette& s = d.s;
-    s.offEdge = edgeDistance(silhouetteOf(picture, 0.5, false), silhouetteOf(picture, 2.5));
-    cv::distanceTransform(s.mask, d.depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    cv::Mat depth;
+    cv::distanceTransform(dark, depth, cv::DIST_L2, cv::DIST_MASK_5);
+    std::vector<float> inside;
+    for (int y = 0; y < dark.rows; ++y)
+        for (int x = 0; x < dark.cols; ++x)
+            if (dark.at<uchar>(y, x))
+                inside.push_back(depth.at<float>(y, x));
+    if (inside.empty())
+        return;
+    std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
+    const double stroke = 4 * inside[inside.size() / 2];
+    // Deeper than a stroke's middle by a quarter of a stroke: only a fill is.
+    d.fillCount = cv::connectedComponents((depth > 0.75 * stroke) & d.s.mask, d.fills, 8, CV_32S) - 1;
+}
+
+void describe(Drawing& d, QSize size)
+{
+    const Silhouette& s = d.s;
     Measures& m = d.base;
     m.seen = int(s.outer.size());
     double inside = 0, hull = 0;
@@ -378,36 +286,121 @@ Drawing drawingOf(const QImage& picture)
     // 12 px on the editor's page at 1024 x 768, the least that keeps the
     // circles apart at the editor's dot size.
     const QSize page = editor::PictureBatch::page();
-    m.spacing = 12 * std::max(double(picture.width()) / page.width(),
-                              double(picture.height()) / page.height());
+    m.spacing =
+        12 * std::max(double(size.width()) / page.width(), double(size.height()) / page.height());
+}
+
+cv::Mat depthIn(const cv::Mat& mask)
+{
+    cv::Mat depth;
+    cv::distanceTransform(mask, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    return depth;
+}
+
+// A drawing in dark strokes: the band along the outer edge as thick as
+// the lines are drawn; what lies deeper than twice that, drawn dark, is a
+// detail, unless the drawing is mostly filled.
+Drawing strokesOf(const QImage& picture, bool near = false)
+{
+    Drawing d;
+    const Strokes strokes = strokesIn(picture);
+    d.s = silhouetteOf(strokes);
+    Silhouette& s = d.s;
+    s.offEdge = edgeDistance(silhouetteOf(strokes, 0.5, false), silhouetteOf(strokes, 2.5));
+    const cv::Mat depth = depthIn(s.mask), ink = s.grey < Drawn;
+    d.band = ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask;
+    const int area = cv::countNonZero(s.mask);
+    if (area && cv::countNonZero(ink & s.mask) < 0.7 * area)
+        d.details = (s.grey < Dark) & (depth > 1.5 * s.stroke + 3);
+    d.near = near;
+    d.inside = s.mask & (depth > Inside);
+    findFills(d, s.grey < Dark);
+    describe(d, picture.size());
     return d;
 }
 
+cv::Mat rgbOf(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    return cv::Mat(rgb.height(), rgb.width(), CV_8UC3, const_cast<uchar*>(rgb.constBits()),
+                   size_t(rgb.bytesPerLine()))
+        .clone();
+}
+
+// A colour picture, or one whose figure is `known`: its figure from colour; the band is its dark
+// outline where it has one, else the edge's last two pixels; the details are the sharp boundaries
+// between colours well inside it.
+Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
+{
+    const ColourFigure f = colourFigure(rgbOf(picture), known);
+    Drawing d;
+    Silhouette& s = d.s;
+    s.mask = f.mask;
+    s.outer = s.withThin = outerOf(f.mask);
+    s.stroke = f.outline;
+    cv::Mat edge = cv::Mat::zeros(f.mask.size(), CV_8UC1);
+    cv::drawContours(edge, s.outer, -1, 255, 1);
+    cv::distanceTransform(~edge, s.offEdge, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    const cv::Mat depth = depthIn(s.mask);
+    d.band = s.mask & (depth <= std::max(2.0, 0.75 * f.outline));
+    if (f.outline > 0)
+        d.band &= f.dark;
+    d.details = f.boundaries & (depth > std::max(2.0, f.outline) + 4);
+    d.near = true;
+    d.inside = s.mask & (depth > Inside);
+    findFills(d, f.dark);
+    describe(d, picture.size());
+    return d;
+}
+
+Drawing drawingOf(const Picture& picture)
+{
+    if (!picture.clean.isNull())
+        return strokesOf(picture.clean, true);
+    if (!picture.silhouette.isNull())
+        return colourOf(picture.image, matOf(picture.silhouette.convertToFormat(
+                                           QImage::Format_Grayscale8)) < Dark);
+    return coloured(rgbOf(picture.image)) ? colourOf(picture.image) : strokesOf(picture.image);
+}
+
+// The share of `pixels` with a pixel darker than `dark` in `after` within
+// 2 px.
+double nearDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
+{
+    cv::Mat near;
+    cv::dilate(after < dark, near, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
+    return stillDark(pixels, ~near, 128);
+}
+
 // How much of the drawing's outline and of its details the child's picture
-// `erased` still shows; the picture, grey.
+// `erased` still shows, and how much of its inside it leaves white; the
+// picture, grey.
 cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
 {
-    const Silhouette& s = d.s;
     const cv::Mat after = matOf(erased.convertToFormat(QImage::Format_Grayscale8));
-    const cv::Mat ink = s.grey < Drawn;
     m.erased = erased;
-    // The band along the outer edge as thick as the lines are drawn; what
-    // lies deeper than twice that, drawn dark, is a detail.
-    m.bandDark = stillDark(ink & (d.depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask, after, Dark);
-    const int area = cv::countNonZero(s.mask);
-    const double filled = area ? double(cv::countNonZero(ink & s.mask)) / area : 0;
-    m.detailsKept = filled < 0.7
-                        ? stillDark((s.grey < Dark) & (d.depth > 1.5 * s.stroke + 3), after, Dark)
-                        : -1;
+    m.bandDark = stillDark(d.band, after, Dark);
+    m.detailsKept = d.details.empty() ? -1
+                    : d.near          ? nearDark(d.details, after, Dark)
+                                      : stillDark(d.details, after, Dark);
+    std::vector<cv::Mat> channels;
+    cv::split(rgbOf(erased), channels);
+    const cv::Mat white = (channels[0] >= White) & (channels[1] >= White) & (channels[2] >= White);
+    const double coloured = stillDark(d.inside, white, 128);
+    m.insideWhite = coloured < 0 ? -1 : 1 - coloured;
+    std::vector<int> all(size_t(d.fillCount) + 1, 0), kept(all);
+    for (int y = 0; y < d.fills.rows && d.fillCount; ++y)
+        for (int x = 0; x < d.fills.cols; ++x)
+            if (const int part = d.fills.at<int>(y, x))
+                ++all[size_t(part)], kept[size_t(part)] += after.at<uchar>(y, x) < Dark;
+    for (size_t part = 1; part < all.size(); ++part)
+        m.ragged += all[part] >= 30 && kept[part] > 0.1 * all[part] && kept[part] < 0.9 * all[part];
     return after;
 }
 
-} // namespace
-
-QList<Measures> measure(const QImage& picture, const QList<int>& counts)
+QList<Measures> measured(const QImage& picture, const Drawing& d, const QList<int>& counts)
 {
     const QList<editor::Outline> outlines = editor::traceFigures(picture);
-    const Drawing d = drawingOf(picture);
     Measures child = d.base;
     const cv::Mat after = seen(d, editor::withoutOutline(picture), child);
     QList<Measures> all;
@@ -421,9 +414,21 @@ QList<Measures> measure(const QImage& picture, const QList<int>& counts)
     return all;
 }
 
+} // namespace
+
+QList<Measures> measure(const QImage& picture, const QList<int>& counts)
+{
+    return measured(picture, strokesOf(picture), counts);
+}
+
+QList<Measures> measure(const Picture& picture, const QList<int>& counts)
+{
+    return measured(picture.image, drawingOf(picture), counts);
+}
+
 QList<Measures> measureActivities(const QImage& picture, const QList<MadeActivity>& made)
 {
-    const Drawing d = drawingOf(picture);
+    const Drawing d = strokesOf(picture);
     QList<Measures> all;
     for (const MadeActivity& activity : made) {
         Measures m = d.base;
@@ -445,7 +450,9 @@ QString failures(const Measures& m, int count)
         wrong << QStringLiteral("%1 dots").arg(m.dots);
     if (m.farthest > MostFromEdge)
         wrong << QStringLiteral("a dot %1 px off the edge").arg(m.farthest, 0, 'f', 1);
-    if (count == 20 && m.compact && m.overlap < 0.75)
+    // Fewer dots cut more corners.
+    const double least = count <= 10 ? 0.65 : count < 30 ? 0.75 : 0.8;
+    if (m.compact && m.overlap < least)
         wrong << QStringLiteral("overlap %1").arg(m.overlap, 0, 'f', 2);
     if (m.closest < m.spacing - 0.01)
         wrong << QStringLiteral("dots %1 px apart").arg(m.closest, 0, 'f', 1);
@@ -455,6 +462,10 @@ QString failures(const Measures& m, int count)
         wrong << QStringLiteral("outline %1 % left").arg(100 * m.bandDark, 0, 'f', 0);
     if (m.detailsKept >= 0 && m.detailsKept < 0.6)
         wrong << QStringLiteral("details %1 % kept").arg(100 * m.detailsKept, 0, 'f', 0);
+    if (m.insideWhite >= 0 && m.insideWhite < 0.6)
+        wrong << QStringLiteral("inside %1 % white").arg(100 * m.insideWhite, 0, 'f', 0);
+    if (m.ragged > 0)
+        wrong << QStringLiteral("%1 ragged pieces").arg(m.ragged);
     if (m.offWhite > 0)
         wrong << QStringLiteral("%1 dots on a line").arg(m.offWhite);
     return wrong.join(QStringLiteral("; "));

@@ -4,6 +4,7 @@
 // from the tracing code: what a teacher would see by looking, as numbers.
 
 #include "madeactivities.h"
+#include "tablepictures.h"
 
 #include <QImage>
 #include <QList>
@@ -12,20 +13,6 @@
 #include <QString>
 
 namespace tracingtable {
-
-struct Picture
-{
-    QString name;
-    QImage image; // white page of the editor on a 1024 x 768 screen
-    int figures;  // how many figures a person sees; 0 when not counted
-};
-
-// The OpenMoji drawings of `folder`, fitted into the page as the editor
-// opens them, then the drawings this table draws itself, one per kind of
-// trouble: thin lines with gaps, thick lines, grey soft lines, a filled
-// silhouette, a closed line, two figures, details touching the outline, a
-// speck.
-QList<Picture> pictures(const QString& folder);
 
 struct Measures
 {
@@ -40,6 +27,8 @@ struct Measures
     bool ordered = false;    // every figure from its top, clockwise, no crossing
     double bandDark = 0;     // share of the outline band still dark
     double detailsKept = -1; // share of the details inside still drawn; -1: none
+    double insideWhite = -1; // share of the inside left white to colour; -1: none
+    int ragged = 0;          // filled parts cut through, neither kept nor taken off
     int offWhite = 0;        // dots with a dark pixel under them
     QImage erased;           // what the child sees
     QList<QList<QPointF>> placed;
@@ -47,7 +36,12 @@ struct Measures
     QList<QPointF> astray;       // the dots too far from them
 };
 
-// The picture traced once, given each of `counts` dots.
+// The picture traced once, given each of `counts` dots, and measured
+// against the figure its clean drawing shows when it has one, else against
+// the figure found from its colour when it is in colour, else against its
+// strokes.
+QList<Measures> measure(const Picture& picture, const QList<int>& counts);
+// A picture in strokes.
 QList<Measures> measure(const QImage& picture, const QList<int>& counts);
 
 // Activities already made from `picture`, measured against it: their

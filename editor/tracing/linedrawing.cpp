@@ -1,0 +1,380 @@
+#include "linedrawing.h"
+
+#include "figures.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+#include <vector>
+
+namespace editor::tracing {
+
+namespace {
+
+// Colour distances are CIELAB's, as OpenCV keeps them in bytes: L* scaled
+// to 0..255, a* and b* offset by 128.
+constexpr double Background = 6;        // nearer the background than this is background
+constexpr double ShadowReach = 25;      // a shadow is no farther from the background
+constexpr double ShadowHue = 3;         // a shadow darkens the background, its hue the same
+constexpr double ColourEdge = 12;       // across two pixels: a boundary between colours
+constexpr double PhotoEdge = 30;        // the same on a photograph, its texture no boundary
+constexpr double Neutral = 12;          // a chroma lower than this is grey
+constexpr double ColouredShare = 0.002; // of the picture: fewer coloured pixels is black and white
+constexpr double FillShare = 0.005;     // of the picture: less grey is no fill
+constexpr double DarkL = 35;            // a darker pixel is drawn: a line or a feature
+constexpr double Uniform = 0.85;        // of the border near its middle colour: a plain background
+constexpr double MarginFilled = 0.9; // of a picture's edge not white: it was fitted into the page
+constexpr int GrabCutSide = 160;     // px: a photograph's object is looked for this small
+constexpr int Inset = 3;             // px: how far inside its edge a picture is looked at
+constexpr int LeastSide = 32;        // px: a smaller picture is left as it is
+const cv::Vec3b White(255, 128, 128);
+
+double deltaE(const cv::Vec3b& p, const cv::Vec3b& q)
+{
+    const double l = (int(p[0]) - int(q[0])) * (100.0 / 255);
+    const double a = int(p[1]) - int(q[1]), b = int(p[2]) - int(q[2]);
+    return std::sqrt(l * l + a * a + b * b);
+}
+
+double chroma(const cv::Vec3b& p)
+{
+    return std::hypot(int(p[1]) - 128, int(p[2]) - 128);
+}
+
+// 255 where `lab` is farther than `reach` from `colour`.
+cv::Mat farFrom(const cv::Mat& lab, const cv::Vec3b& colour, double reach)
+{
+    cv::Mat far(lab.size(), CV_8UC1);
+    for (int y = 0; y < lab.rows; ++y) {
+        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
+        uint8_t* out = far.ptr<uint8_t>(y);
+        for (int x = 0; x < lab.cols; ++x)
+            out[x] = deltaE(in[x], colour) > reach ? 255 : 0;
+    }
+    return far;
+}
+
+// The part of the page a picture fitted into it with white margins fills:
+// the box round what is not white, when just inside it it is neither
+// white nor dark (a drawing's frame of lines, thin or thick, is no
+// picture's edge).
+cv::Rect content(const cv::Mat& lab)
+{
+    const cv::Mat notWhite = farFrom(lab, White, Background);
+    const cv::Rect all(0, 0, lab.cols, lab.rows), box = cv::boundingRect(notWhite);
+    if (box.width < lab.cols / 4 || box.height < lab.rows / 4 || box == all)
+        return all;
+    cv::Mat edge = cv::Mat::zeros(lab.size(), CV_8UC1), lightness;
+    cv::rectangle(
+        edge, cv::Rect(box.x + Inset, box.y + Inset, box.width - 2 * Inset, box.height - 2 * Inset),
+        255);
+    cv::extractChannel(lab, lightness, 0);
+    const double ring = cv::countNonZero(edge);
+    const bool filled = cv::countNonZero(edge & notWhite) > MarginFilled * ring;
+    const bool dark = cv::countNonZero(edge & (lightness < DarkL * 255 / 100)) > ring / 2;
+    return filled && !dark ? box : all;
+}
+
+// 255 where a component of `labels` is one of `kept`.
+cv::Mat pieces(const cv::Mat& labels, const std::vector<bool>& kept)
+{
+    cv::Mat mask(labels.size(), CV_8UC1);
+    for (int y = 0; y < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        uint8_t* out = mask.ptr<uint8_t>(y);
+        for (int x = 0; x < labels.cols; ++x)
+            out[x] = kept[size_t(label[x])] ? 255 : 0;
+    }
+    return mask;
+}
+
+// The pieces of `mask` that span `shortest` pixels or more one way and
+// cover `area` pixels or more.
+cv::Mat largePieces(const cv::Mat& mask, int shortest, double area)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8);
+    std::vector<bool> kept(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        kept[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
+                                   stats.at<int>(i, cv::CC_STAT_HEIGHT)) >= shortest &&
+                          stats.at<int>(i, cv::CC_STAT_AREA) >= area;
+    return pieces(labels, kept);
+}
+
+// The picture's border: its middle colour, and how much of it lies near.
+struct Border
+{
+    cv::Vec3b colour;
+    double plain = 0; // share near the colour
+};
+
+Border borderOf(const cv::Mat& lab)
+{
+    const int frame = std::max(2, std::min(lab.cols, lab.rows) / 100);
+    std::vector<cv::Vec3b> pixels;
+    for (int y = 0; y < lab.rows; ++y) {
+        const bool across = y < frame || y >= lab.rows - frame;
+        for (int x = 0; x < lab.cols; ++x) {
+            if (!across && x == frame)
+                x = lab.cols - frame;
+            pixels.push_back(lab.at<cv::Vec3b>(y, x));
+        }
+    }
+    Border border;
+    for (int c = 0; c < 3; ++c) {
+        std::vector<uint8_t> channel;
+        for (const cv::Vec3b& p : pixels)
+            channel.push_back(p[c]);
+        std::nth_element(channel.begin(), channel.begin() + long(channel.size() / 2),
+                         channel.end());
+        border.colour[c] = channel[channel.size() / 2];
+    }
+    border.plain = double(std::count_if(pixels.begin(), pixels.end(),
+                                        [&](const cv::Vec3b& p) {
+                                            return deltaE(p, border.colour) <= Background;
+                                        })) /
+                   double(pixels.size());
+    return border;
+}
+
+// Whether the picture is drawn in black or grey on its background
+// `colour`: pencil on yellowish paper is too.
+bool blackAndWhite(const cv::Mat& lab, const cv::Vec3b& colour)
+{
+    int coloured = 0;
+    for (int y = 0; y < lab.rows; ++y) {
+        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
+        for (int x = 0; x < lab.cols; ++x)
+            coloured += std::hypot(int(in[x][1]) - colour[1], int(in[x][2]) - colour[2]) > Neutral;
+    }
+    return coloured < ColouredShare * lab.total();
+}
+
+// How wide the lines of `mask` are drawn: a line of width w and length L
+// has an area of w L and an edge about 2 L long.
+double strokeWidth(const cv::Mat& mask)
+{
+    std::vector<std::vector<cv::Point>> edges;
+    cv::findContours(mask, edges, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    double edge = 0;
+    for (const auto& each : edges)
+        edge += cv::arcLength(each, true);
+    return edge > 0 ? 2 * cv::countNonZero(mask) / edge : 0;
+}
+
+// `mask` less what a disc of `radius` does not fit in.
+cv::Mat opened(const cv::Mat& mask, double radius)
+{
+    cv::Mat distance, core, kept;
+    cv::distanceTransform(mask, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, radius, core, cv::CMP_GT);
+    if (cv::countNonZero(core) == 0)
+        return core;
+    cv::distanceTransform(~core, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, radius + 1, kept, cv::CMP_LE);
+    return kept & mask;
+}
+
+// Whether the picture has areas of grey, wider than a line, lighter than
+// its lines and darker than its background `colour`.
+bool greyFills(const cv::Mat& lab, const cv::Vec3b& colour)
+{
+    cv::Mat grey = farFrom(lab, colour, Background), lightness;
+    cv::extractChannel(lab, lightness, 0);
+    grey.setTo(0, lightness < DarkL * 255 / 100);
+    const int wide = std::max(3, std::min(lab.cols, lab.rows) / 60);
+    return cv::countNonZero(opened(grey, wide)) > FillShare * double(lab.total());
+}
+
+// The figure on a plain background of `colour`, without the shadow under
+// it: a part a little darker than the background in its own hue, below
+// the middle of the rest, that reaches down to its bottom.
+cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
+{
+    cv::Mat figure = farFrom(lab, colour, Background), shade(lab.size(), CV_8UC1);
+    for (int y = 0; y < lab.rows; ++y) {
+        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
+        uint8_t* out = shade.ptr<uint8_t>(y);
+        for (int x = 0; x < lab.cols; ++x)
+            out[x] =
+                in[x][0] < colour[0] && deltaE(in[x], colour) <= ShadowReach &&
+                        std::hypot(int(in[x][1]) - colour[1], int(in[x][2]) - colour[2]) < ShadowHue
+                    ? 255
+                    : 0;
+    }
+    shade &= figure;
+    const cv::Mat rest = figure & ~shade;
+    const cv::Rect body = cv::boundingRect(rest);
+    const cv::Moments m = cv::moments(rest, true);
+    if (m.m00 > 0) {
+        cv::Mat labels, stats, centroids;
+        const int count = cv::connectedComponentsWithStats(shade, labels, stats, centroids, 8);
+        const double middle = m.m01 / m.m00, bottom = body.y + 0.95 * body.height;
+        std::vector<bool> shadow(size_t(count), false);
+        for (int i = 1; i < count; ++i)
+            shadow[size_t(i)] =
+                stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && centroids.at<double>(i, 1) > middle &&
+                stats.at<int>(i, cv::CC_STAT_TOP) + stats.at<int>(i, cv::CC_STAT_HEIGHT) >= bottom;
+        figure &= ~pieces(labels, shadow);
+    }
+    cv::morphologyEx(figure, figure, cv::MORPH_OPEN, cv::Mat());
+    return figure;
+}
+
+// 255 where the colours on either side of a pixel differ by more than
+// `threshold`, pieces too short to be a boundary left out.
+cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
+{
+    cv::Mat edges = cv::Mat::zeros(lab.size(), CV_8UC1);
+    for (int y = 1; y + 1 < lab.rows; ++y) {
+        const cv::Vec3b* above = lab.ptr<cv::Vec3b>(y - 1);
+        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
+        const cv::Vec3b* below = lab.ptr<cv::Vec3b>(y + 1);
+        uint8_t* out = edges.ptr<uint8_t>(y);
+        for (int x = 1; x + 1 < lab.cols; ++x)
+            if (deltaE(in[x - 1], in[x + 1]) > threshold || deltaE(above[x], below[x]) > threshold)
+                out[x] = 255;
+    }
+    return largePieces(edges, shortest, 0);
+}
+
+// The colouring page of a figure: its outer edge and the boundaries
+// between its colours as lines, its small dark features as drawn.
+cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge)
+{
+    const int side = std::min(lab.cols, lab.rows);
+    cv::Mat dark, inner, near;
+    cv::extractChannel(lab, dark, 0);
+    dark = (dark < DarkL * 255 / 100) & figure;
+    // A dark area wider than the picture's lines (where two of them meet
+    // included) and larger than an eye is a fill: it goes white inside its
+    // edge. The rest is drawn as it is.
+    const double thin = std::max(3, side / 60), eye = M_PI * side * side / 576.0;
+    const double lines = strokeWidth(dark & ~opened(dark, thin));
+    const cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
+    cv::dilate(drawn, near, cv::Mat());
+    lab.setTo(cv::Scalar(White), ~figure);
+    const cv::Mat boundaries = colourEdges(lab, edge, std::max(4, side / 60));
+    cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
+    cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255));
+    page.setTo(0, (boundaries | (figure & ~inner)) & ~near);
+    grey.copyTo(page, drawn | (near & (grey < 160)));
+    return page;
+}
+
+// The strokes drawn on paper lit unevenly: darker than the paper round
+// them, specks left out.
+cv::Mat strokesOnPaper(const cv::Mat& grey)
+{
+    const int side = std::min(grey.cols, grey.rows);
+    cv::Mat smooth, strokes;
+    cv::GaussianBlur(grey, smooth, {5, 5}, 0);
+    cv::adaptiveThreshold(smooth, strokes, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV,
+                          (side / 16) | 1, 12);
+    // The grain of pencil and paper makes a stroke's edge ragged: smoothed,
+    // the line is one the outline's band comes off cleanly.
+    cv::medianBlur(strokes, strokes, 5);
+    return ~largePieces(strokes, std::max(3, side / 50), 0);
+}
+
+// Whether the border is paper: light, hardly coloured, with no strokes on it.
+bool paper(const cv::Mat& grey, const Border& border)
+{
+    if (border.colour[0] < 55 * 255 / 100 || chroma(border.colour) > 25)
+        return false;
+    const cv::Mat strokes = strokesOnPaper(grey);
+    const int frame = std::max(2, std::min(grey.cols, grey.rows) / 50);
+    const cv::Rect inner(frame, frame, grey.cols - 2 * frame, grey.rows - 2 * frame);
+    const int marked = (grey.total() - cv::countNonZero(strokes)) -
+                       (inner.area() - cv::countNonZero(strokes(inner)));
+    return marked < 0.03 * (grey.total() - inner.area());
+}
+
+// The main object of a photograph, as grabCut separates it from what the
+// border shows, on a small copy.
+cv::Mat mainObject(const cv::Mat& bgr)
+{
+    const double scale = double(GrabCutSide) / std::max(bgr.cols, bgr.rows);
+    cv::Mat small, mask, back, fore;
+    cv::resize(bgr, small, {}, std::min(1.0, scale), std::min(1.0, scale), cv::INTER_AREA);
+    const int margin = std::max(2, std::min(small.cols, small.rows) / 30);
+    try {
+        cv::grabCut(small, mask,
+                    cv::Rect(margin, margin, small.cols - 2 * margin, small.rows - 2 * margin),
+                    back, fore, 3, cv::GC_INIT_WITH_RECT);
+    } catch (const cv::Exception&) { // too few colours to tell apart: no object
+        return cv::Mat::zeros(bgr.size(), CV_8UC1);
+    }
+    cv::Mat object = (mask == cv::GC_FGD) | (mask == cv::GC_PR_FGD);
+    // The largest piece, its holes filled.
+    std::vector<std::vector<cv::Point>> pieces = outerEdges(object);
+    object.setTo(0);
+    const auto largest =
+        std::max_element(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) {
+            return cv::contourArea(a) < cv::contourArea(b);
+        });
+    if (largest != pieces.end())
+        cv::drawContours(object, pieces, int(largest - pieces.begin()), 255, cv::FILLED);
+    cv::Mat full;
+    cv::resize(object, full, bgr.size(), 0, 0, cv::INTER_LINEAR);
+    return full > 127;
+}
+
+// The line drawing of what lies inside the margins.
+cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged)
+{
+    cv::Mat grey;
+    cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
+    const Border border = borderOf(lab);
+    const bool plain = border.plain >= Uniform;
+    if (plain && blackAndWhite(lab, border.colour) && !greyFills(lab, border.colour)) {
+        unchanged = deltaE(border.colour, White) <= Background;
+        return unchanged ? cv::Mat() : strokesOnPaper(grey);
+    }
+    if (plain)
+        return colouringLines(lab, grey, figureOn(lab, border.colour), ColourEdge);
+    if (paper(grey, border))
+        return strokesOnPaper(grey);
+    cv::Mat smooth;
+    cv::GaussianBlur(lab, smooth, {5, 5}, 0);
+    return colouringLines(smooth, grey, mainObject(bgr), PhotoEdge);
+}
+
+} // namespace
+
+QImage lineDrawing(const QImage& picture)
+{
+    if (std::min(picture.width(), picture.height()) < LeastSide)
+        return picture;
+    QImage rgb(picture.size(), QImage::Format_RGB32);
+    if (picture.hasAlphaChannel()) { // transparent is white
+        rgb.fill(Qt::white);
+        QPainter(&rgb).drawImage(0, 0, picture);
+    } else {
+        rgb = picture.convertToFormat(QImage::Format_RGB32);
+    }
+    // A large picture is looked at smaller, as its figures are: its lines
+    // come out as wide as on the editor's page, and as soon.
+    const int scale = reduction(picture.size());
+    cv::Mat bgr, lab;
+    cv::cvtColor(matOf(rgb, CV_8UC4), bgr, cv::COLOR_BGRA2BGR);
+    if (scale > 1)
+        cv::resize(bgr, bgr, {(bgr.cols + scale - 1) / scale, (bgr.rows + scale - 1) / scale}, 0, 0,
+                   cv::INTER_AREA);
+    cv::cvtColor(bgr, lab, cv::COLOR_BGR2Lab);
+    const cv::Rect inside = content(lab);
+    bool unchanged = false;
+    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged);
+    if (unchanged)
+        return picture;
+    cv::Mat small(lab.size(), CV_8UC1, cv::Scalar(255));
+    drawn.copyTo(small(inside));
+    QImage page(picture.size(), QImage::Format_Grayscale8);
+    cv::Mat full = matOf(page, CV_8UC1);
+    cv::resize(small, full, full.size(), 0, 0, cv::INTER_LINEAR);
+    return page;
+}
+
+} // namespace editor::tracing

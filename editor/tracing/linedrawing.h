@@ -1,0 +1,30 @@
+#pragma once
+
+// The picture a teacher brings, whatever it is (colour clip art, a
+// photograph, a drawing photographed on paper), as the black line art on
+// white that the figures and the colouring page are found on.
+
+#include <QImage>
+
+namespace editor::tracing {
+
+// `picture` as a line drawing on a white page of the same size:
+// - plain black (or grey) line art on white comes back as it is, the same
+//   image; on plain paper of another colour, its lines in black on white;
+// - on a plain background (white, transparent, one colour) every pixel
+//   that differs from it in colour is figure, light colours included, but
+//   a faint grey shadow under the figure is not: the figure's outer edge
+//   becomes a dark line, so do the boundaries between its regions of
+//   clearly different colour; soft shading is no line, small dark features
+//   (eyes, strokes) stay as drawn, and fills and large dark areas go white
+//   inside their edge;
+// - a drawing photographed on paper (uneven light, noise): its strokes in
+//   black, the paper white, specks left out;
+// - a photograph: its main object, found by grabCut from the picture's
+//   border, drawn as a coloured figure is.
+// Where the picture was fitted into a white page, what is inside the
+// margins is looked at. A picture of less than 32 pixels a side comes back
+// as it is. Otherwise the drawing is in Format_Grayscale8.
+QImage lineDrawing(const QImage& picture);
+
+} // namespace editor::tracing

@@ -1,0 +1,160 @@
+#include "tracing/linedrawing.h"
+#include "tracing/tracing.h"
+
+#include <QLineF>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 400 x 300 page of `background`, `paint` drawn on it with no pen.
+QImage page(const QColor& background, const std::function<void(QPainter&)>& paint)
+{
+    QImage image(400, 300, QImage::Format_ARGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    paint(painter);
+    return image;
+}
+
+// A pale yellow disc of radius 80 round (200, 150), its right half red.
+void disc(QPainter& painter)
+{
+    painter.setBrush(QColor(255, 240, 150));
+    painter.drawEllipse(QPointF(200, 150), 80, 80);
+    painter.setBrush(QColor(220, 40, 40));
+    painter.drawPie(QRectF(120, 70, 160, 160), -90 * 16, 180 * 16);
+}
+
+// Cream paper, grainy, a pencil ring on it; lit from the left unless `evenly`.
+QImage photographedRing(bool evenly = false)
+{
+    QImage image = page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(QColor(130, 130, 130), 5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+    });
+    QRandomGenerator noise(7);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int shade = (evenly ? 0 : -x / 5) + int(noise.bounded(13)) - 6;
+            image.setPixelColor(x, y,
+                                QColor(std::clamp(c.red() + shade - 10, 0, 255),
+                                       std::clamp(c.green() + shade - 12, 0, 255),
+                                       std::clamp(c.blue() + shade - 45, 0, 255)));
+        }
+    return image;
+}
+
+// The disc photographed on grass: greens and browns, grainy, no two alike.
+QImage photographedDisc()
+{
+    QImage image = page(Qt::white, disc);
+    QRandomGenerator noise(11);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (std::hypot(x - 200, y - 150) > 82)
+                image.setPixelColor(x, y,
+                                    QColor(60 + x / 4 + int(noise.bounded(40)),
+                                           140 - y / 5 + int(noise.bounded(40)),
+                                           30 + int(noise.bounded(30))));
+    return image;
+}
+
+// Whether a pixel within `radius` of `at` is dark.
+bool darkNear(const QImage& image, QPoint at, int radius = 2)
+{
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            if (qGray(image.pixel(at + QPoint(dx, dy))) < 128)
+                return true;
+    return false;
+}
+
+} // namespace
+
+// Whatever the background, the figure's edge is a line, all else white.
+TEST(LineDrawing, TheFigureIsFoundOnAnyBackground)
+{
+    const std::tuple<const char*, QImage> cases[] = {
+        {"white", page(Qt::white, disc)},
+        {"transparent", page(Qt::transparent, disc)},
+        {"plain blue", page(QColor(120, 170, 230), disc)},
+        {"paper", photographedRing()},
+        {"grass", photographedDisc()},
+        {"paper lit evenly", photographedRing(true)},
+    };
+    for (const auto& [what, picture] : cases) {
+        SCOPED_TRACE(what);
+        const QImage drawing = editor::tracing::lineDrawing(picture);
+        EXPECT_TRUE(darkNear(drawing, {120, 150}));    // the left edge
+        EXPECT_TRUE(darkNear(drawing, {200, 70}));     // the top
+        EXPECT_FALSE(darkNear(drawing, {40, 40}, 10)); // the background
+        EXPECT_FALSE(darkNear(drawing, {160, 150}, 10) || darkNear(drawing, {240, 150}, 10));
+    }
+}
+
+// The boundary between two colours is a line, soft shading and a faint
+// shadow are none, an eye stays as drawn and a large dark part goes white
+// inside its edge.
+TEST(LineDrawing, APictureInColourBecomesLines)
+{
+    const QImage drawing = editor::tracing::lineDrawing(page(Qt::white, [](QPainter& painter) {
+        disc(painter);
+        QLinearGradient shading(0, 0, 0, 300); // a soft shade across the figure
+        shading.setColorAt(0, QColor(0, 0, 0, 0));
+        shading.setColorAt(1, QColor(0, 0, 0, 40));
+        painter.setBrush(shading);
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setBrush(QColor(225, 225, 225)); // the shadow under it
+        painter.drawEllipse(QPointF(200, 250), 70, 15);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(QPointF(170, 120), 5, 5);
+        painter.drawRect(180, 160, 40, 40);
+    }));
+    EXPECT_TRUE(darkNear(drawing, {200, 100}));      // yellow against red
+    EXPECT_FALSE(darkNear(drawing, {160, 100}, 6));  // the shading in the yellow
+    EXPECT_FALSE(darkNear(drawing, {200, 258}, 6));  // the shadow's lower edge
+    EXPECT_TRUE(darkNear(drawing, {170, 120}, 0));   // the eye
+    EXPECT_TRUE(darkNear(drawing, {180, 180}));      // the large dark part's edge
+    EXPECT_FALSE(darkNear(drawing, {200, 180}, 10)); // its inside
+}
+
+// Line art on white is left as it is; pencil on paper is lines, not their edges.
+TEST(LineDrawing, LineArtComesBackAsItWas)
+{
+    const QImage art = page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setPen(QPen(Qt::gray, 2));
+        painter.drawLine(150, 150, 250, 150);
+        painter.setPen(QPen(Qt::black, 8)); // a frame round it all: no photograph's edge
+        painter.drawRect(100, 30, 200, 240);
+    });
+    EXPECT_EQ(editor::tracing::lineDrawing(art), art);
+    EXPECT_TRUE(darkNear(editor::tracing::lineDrawing(photographedRing(true)), {120, 150}, 0));
+    QImage speck(3, 3, QImage::Format_RGB32); // too small to look at
+    speck.fill(Qt::red);
+    EXPECT_EQ(editor::tracing::lineDrawing(speck), speck);
+}
+
+// All of a colour picture is figure; its colouring page keeps only inner lines.
+TEST(LineDrawing, AColourPictureBecomesAColouringPage)
+{
+    const QImage picture = page(Qt::white, disc);
+    const QList<editor::Outline> outlines = editor::traceFigures(picture);
+    ASSERT_EQ(outlines.size(), 1);
+    const QRectF bounds = outlines[0].points.boundingRect();
+    EXPECT_LT(QLineF(bounds.topLeft(), {120, 70}).length() +
+                  QLineF(bounds.bottomRight(), {280, 230}).length(),
+              8);
+    const QImage child = editor::withoutOutline(picture);
+    EXPECT_FALSE(darkNear(child, {120, 150}, 3));                                     // the outline
+    EXPECT_FALSE(darkNear(child, {160, 150}, 10) || darkNear(child, {240, 150}, 10)); // fills
+    EXPECT_TRUE(darkNear(child, {200, 150}));
+}

@@ -1,0 +1,193 @@
+#include "colourfigure.h"
+
+#include <algorithm>
+#include <opencv2/imgproc.hpp>
+
+namespace tracingtable {
+
+namespace {
+
+constexpr double Differs = 3;        // CIELAB distance from the background: figure
+constexpr double Sharp = 25;         // across two pixels: clearly different colours
+constexpr double Grey = 6;           // chroma under which a colour is a grey
+constexpr double Faint = 20;         // lightness from the background: a faint grey
+constexpr double DarkL = 35;         // lightness under which a line is dark
+constexpr double DetailShare = 0.03; // of the largest figure: smaller is a speck
+
+cv::Mat labOf(const cv::Mat& rgb)
+{
+    cv::Mat unit, lab;
+    rgb.convertTo(unit, CV_32FC3, 1 / 255.0);
+    cv::cvtColor(unit, lab, cv::COLOR_RGB2Lab);
+    return lab;
+}
+
+// The colour of the picture's border, each channel's median.
+cv::Vec3f background(const cv::Mat& lab)
+{
+    std::vector<cv::Vec3f> border;
+    for (int x = 0; x < lab.cols; ++x)
+        border.push_back(lab.at<cv::Vec3f>(0, x)),
+            border.push_back(lab.at<cv::Vec3f>(lab.rows - 1, x));
+    for (int y = 0; y < lab.rows; ++y)
+        border.push_back(lab.at<cv::Vec3f>(y, 0)),
+            border.push_back(lab.at<cv::Vec3f>(y, lab.cols - 1));
+    cv::Vec3f median;
+    for (int c = 0; c < 3; ++c) {
+        std::vector<float> channel;
+        for (const cv::Vec3f& p : border)
+            channel.push_back(p[c]);
+        std::nth_element(channel.begin(), channel.begin() + long(channel.size() / 2),
+                         channel.end());
+        median[c] = channel[channel.size() / 2];
+    }
+    return median;
+}
+
+float between(const cv::Vec3f& a, const cv::Vec3f& b)
+{
+    const cv::Vec3f d = a - b;
+    return std::sqrt(d.dot(d));
+}
+
+// Each pixel's distance from `colour`.
+cv::Mat from(const cv::Mat& lab, const cv::Vec3f& colour)
+{
+    cv::Mat distance(lab.size(), CV_32F);
+    for (int y = 0; y < lab.rows; ++y) {
+        const cv::Vec3f* row = lab.ptr<cv::Vec3f>(y);
+        float* out = distance.ptr<float>(y);
+        for (int x = 0; x < lab.cols; ++x)
+            out[x] = between(row[x], colour);
+    }
+    return distance;
+}
+
+// Everything `mask` encloses, with it: its outer contours filled, those
+// much smaller than the largest left out.
+cv::Mat filled(const cv::Mat& mask)
+{
+    std::vector<std::vector<cv::Point>> outer;
+    cv::findContours(mask, outer, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
+    double largest = 0;
+    for (const auto& c : outer)
+        largest = std::max(largest, cv::contourArea(c));
+    outer.erase(
+        std::remove_if(outer.begin(), outer.end(),
+                       [&](const auto& c) { return cv::contourArea(c) < DetailShare * largest; }),
+        outer.end());
+    cv::Mat all = cv::Mat::zeros(mask.size(), CV_8UC1);
+    cv::drawContours(all, outer, -1, 255, cv::FILLED);
+    return all;
+}
+
+// The faint grey parts of `faint` that lie flat under the rest of the
+// figure `solid`, as a shadow does.
+cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
+{
+    const cv::Rect figure = cv::boundingRect(solid);
+    cv::Mat labels, stats, centroids, under(faint.size(), CV_8UC1);
+    const int count = cv::connectedComponentsWithStats(faint, labels, stats, centroids, 8);
+    std::vector<uchar> shadow(size_t(count), 0);
+    for (int i = 1; i < count; ++i) {
+        const int top = stats.at<int>(i, cv::CC_STAT_TOP);
+        const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
+        if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height)
+            shadow[size_t(i)] = 255;
+    }
+    for (int y = 0; y < under.rows; ++y)
+        for (int x = 0; x < under.cols; ++x)
+            under.at<uchar>(y, x) = shadow[size_t(labels.at<int>(y, x))];
+    return under;
+}
+
+// How strongly the colour changes across each pixel, the larger of the
+// changes across and down.
+cv::Mat change(const cv::Mat& lab)
+{
+    cv::Mat strength = cv::Mat::zeros(lab.size(), CV_32F);
+    for (int y = 1; y + 1 < lab.rows; ++y) {
+        const cv::Vec3f *up = lab.ptr<cv::Vec3f>(y - 1), *row = lab.ptr<cv::Vec3f>(y),
+                        *down = lab.ptr<cv::Vec3f>(y + 1);
+        float* out = strength.ptr<float>(y);
+        for (int x = 1; x + 1 < lab.cols; ++x)
+            out[x] = std::max(between(row[x - 1], row[x + 1]), between(up[x], down[x]));
+    }
+    return strength;
+}
+
+// How thick the dark line along the edge of `mask` is, px; 0 when most of
+// the edge is not dark.
+double outlineOf(const cv::Mat& mask, const cv::Mat& dark, const cv::Mat& depth)
+{
+    const cv::Mat edge = mask & (depth <= 2);
+    if (cv::countNonZero(edge & dark) < 0.6 * cv::countNonZero(edge))
+        return 0;
+    // The dark parts that reach the edge, as thick as they are drawn.
+    cv::Mat labels, inner;
+    const int count = cv::connectedComponents(dark & mask, labels, 8);
+    std::vector<uchar> touching(size_t(count), 0);
+    for (int y = 0; y < edge.rows; ++y)
+        for (int x = 0; x < edge.cols; ++x)
+            if (edge.at<uchar>(y, x) && dark.at<uchar>(y, x))
+                touching[size_t(labels.at<int>(y, x))] = 255;
+    touching[0] = 0;
+    cv::Mat line(mask.size(), CV_8UC1);
+    for (int y = 0; y < line.rows; ++y)
+        for (int x = 0; x < line.cols; ++x)
+            line.at<uchar>(y, x) = touching[size_t(labels.at<int>(y, x))];
+    cv::distanceTransform(line, inner, cv::DIST_L2, cv::DIST_MASK_5);
+    std::vector<float> depths;
+    for (int y = 0; y < line.rows; ++y)
+        for (int x = 0; x < line.cols; ++x)
+            if (line.at<uchar>(y, x))
+                depths.push_back(inner.at<float>(y, x));
+    if (depths.empty())
+        return 0;
+    std::nth_element(depths.begin(), depths.begin() + long(depths.size() / 2), depths.end());
+    return 4 * depths[depths.size() / 2];
+}
+
+} // namespace
+
+ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known)
+{
+    const cv::Mat lab = labOf(rgb);
+    const cv::Vec3f paper = background(lab);
+    const cv::Mat fromPaper = from(lab, paper);
+    std::vector<cv::Mat> channels;
+    cv::split(lab, channels);
+    cv::Mat chroma;
+    cv::magnitude(channels[1], channels[2], chroma);
+    const cv::Mat faint =
+        (fromPaper > Differs) & (chroma < Grey) & (cv::abs(channels[0] - paper[0]) < Faint);
+    const cv::Mat solid = (fromPaper > Differs) & ~faint;
+    cv::Mat figure = solid | (faint & ~shadows(faint & ~filled(solid), solid));
+    cv::morphologyEx(figure, figure, cv::MORPH_CLOSE,
+                     cv::getStructuringElement(cv::MORPH_ELLIPSE, {7, 7}));
+    ColourFigure f;
+    f.mask = known.empty() ? filled(figure) : known;
+    f.dark = channels[0] < DarkL;
+    f.boundaries = change(lab) > Sharp;
+    cv::Mat depth;
+    cv::distanceTransform(f.mask, depth, cv::DIST_L2, cv::DIST_MASK_5);
+    f.outline = outlineOf(f.mask, f.dark, depth);
+    return f;
+}
+
+bool coloured(const cv::Mat& rgb)
+{
+    cv::Mat small; // half the picture tells as well
+    cv::resize(rgb, small, {}, 0.5, 0.5, cv::INTER_AREA);
+    const cv::Mat lab = labOf(small);
+    const cv::Mat fromPaper = from(lab, background(lab));
+    std::vector<cv::Mat> channels;
+    cv::split(lab, channels);
+    // Neither paper nor dark, and wider than the soft edge of a line.
+    cv::Mat painted = (fromPaper > 10) & (channels[0] >= DarkL);
+    cv::morphologyEx(painted, painted, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, {3, 3}));
+    return cv::countNonZero(painted) > 0.03 * double(painted.total());
+}
+
+} // namespace tracingtable
