@@ -12,9 +12,10 @@ namespace editor {
 
 namespace {
 
-constexpr int StepsPerCurve = 8;    // points a Bézier segment is drawn with
+constexpr int StepsPerCurve = 8;    // points a Bézier segment is drawn with, at least
+constexpr double LongestStep = 3;   // px between two points of an outline, at most
 constexpr double SharpDegrees = 35; // a corner that turns less is no corner
-constexpr int NearInk = 11;         // px: an outline point nearer is on the drawn line
+constexpr int NearInk = 5;          // px: an outline point nearer is on the drawn line
 constexpr int WordBits = int(sizeof(potrace_word) * 8);
 
 double turnDegrees(QPointF before, QPointF at, QPointF after)
@@ -42,14 +43,26 @@ Outline flattened(const potrace_curve_t& curve)
     QPointF from = point(curve.c[curve.n - 1][2]);
     for (int i = 0; i < curve.n; ++i) {
         const auto& c = curve.c[i];
+        // No step longer than a few pixels, so that where an outline
+        // leaves the drawn line is known to within them.
         if (curve.tag[i] == POTRACE_CORNER) {
-            outline.points << point(c[1]) << point(c[2]);
-            corner << true << false;
+            for (const QLineF side :
+                 {QLineF(from, point(c[1])), QLineF(point(c[1]), point(c[2]))}) {
+                const int steps = std::max(1, int(std::ceil(side.length() / LongestStep)));
+                for (int step = 1; step <= steps; ++step) {
+                    outline.points << side.pointAt(double(step) / steps);
+                    corner << (step == steps && side.p2() == point(c[1]));
+                }
+            }
         } else {
-            for (int step = 1; step <= StepsPerCurve; ++step)
+            const double around = QLineF(from, point(c[0])).length() +
+                                  QLineF(point(c[0]), point(c[1])).length() +
+                                  QLineF(point(c[1]), point(c[2])).length();
+            const int steps = std::max(StepsPerCurve, int(std::ceil(around / LongestStep)));
+            for (int step = 1; step <= steps; ++step)
                 outline.points << bezier(from, point(c[0]), point(c[1]), point(c[2]),
-                                         double(step) / StepsPerCurve);
-            corner << QList<bool>(StepsPerCurve, false);
+                                         double(step) / steps);
+            corner << QList<bool>(steps, false);
         }
         from = point(c[2]);
     }
