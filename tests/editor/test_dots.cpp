@@ -9,14 +9,6 @@
 
 namespace {
 
-double distance(QPointF p, const QLineF& side)
-{
-    const QPointF along = side.p2() - side.p1();
-    const double length2 = QPointF::dotProduct(along, along);
-    const double t = length2 > 0 ? QPointF::dotProduct(p - side.p1(), along) / length2 : 0;
-    return QLineF(p, side.pointAt(std::clamp(t, 0.0, 1.0))).length();
-}
-
 // How far the dots joined run off the figures `silhouette`: the farthest
 // point of their sides outside it, from its edge, in pixels.
 double farthestOff(const QList<QList<QPointF>>& placed, const QList<QPolygonF>& silhouette)
@@ -31,11 +23,10 @@ double farthestOff(const QList<QList<QPointF>>& placed, const QList<QPolygonF>& 
                         return edge.containsPoint(p, Qt::OddEvenFill);
                     }))
                     continue;
-                double nearest = 1e9;
+                double nearest = 1e9; // its edges run pixel by pixel
                 for (const QPolygonF& edge : silhouette)
-                    for (qsizetype k = 0; k < edge.size(); ++k)
-                        nearest = std::min(
-                            nearest, distance(p, QLineF(edge[k], edge[(k + 1) % edge.size()])));
+                    for (QPointF q : edge)
+                        nearest = std::min(nearest, QLineF(p, q).length());
                 farthest = std::max(farthest, nearest);
             }
         }
