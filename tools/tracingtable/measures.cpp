@@ -264,7 +264,8 @@ void findFills(Drawing& d, const cv::Mat& dark)
     std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
     const double stroke = 4 * inside[inside.size() / 2];
     // Deeper than a stroke's middle by a quarter of a stroke: only a fill is.
-    d.fillCount = cv::connectedComponents((depth > 0.75 * stroke) & d.s.mask, d.fills, 8, CV_32S) - 1;
+    d.fillCount =
+        cv::connectedComponents((depth > 0.75 * stroke) & d.s.mask, d.fills, 8, CV_32S) - 1;
 }
 
 void describe(Drawing& d, QSize size)
@@ -309,6 +310,11 @@ Drawing strokesOf(const QImage& picture, bool near = false)
     s.offEdge = edgeDistance(silhouetteOf(strokes, 0.5, false), silhouetteOf(strokes, 2.5));
     const cv::Mat depth = depthIn(s.mask), ink = s.grey < Drawn;
     d.band = ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask;
+    // A picture drawn apart from its clean drawing (a scene, a photograph)
+    // has its strokes a little wider or off; what is left of them beside
+    // the band is outline left too.
+    if (near)
+        cv::dilate(d.band, d.band, cv::getStructuringElement(cv::MORPH_ELLIPSE, {7, 7}));
     const int area = cv::countNonZero(s.mask);
     if (area && cv::countNonZero(ink & s.mask) < 0.7 * area)
         d.details = (s.grey < Dark) & (depth > 1.5 * s.stroke + 3);
