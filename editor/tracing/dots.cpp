@@ -1,3 +1,4 @@
+#include "polygonfit.h"
 #include "tracing.h"
 
 #include <QLineF>
@@ -28,16 +29,6 @@ QList<int> shares(const QList<double>& weights, int count)
     for (qsizetype i = 0; left > 0; i = (i + 1) % remainders.size(), --left)
         ++given[remainders[i].second];
     return given;
-}
-
-// The point at arc length `s` along the closed outline.
-QPointF at(const QPolygonF& points, const QList<double>& arc, double s)
-{
-    const auto next = std::upper_bound(arc.begin(), arc.end(), s);
-    const qsizetype i = std::max<qsizetype>(1, next - arc.begin()) - 1;
-    const QPointF a = points[i], b = points[(i + 1) % points.size()];
-    const double span = arc[i + 1] - arc[i];
-    return span > 0 ? a + (b - a) * ((s - arc[i]) / span) : a;
 }
 
 // How badly the dot `k` sits: how far the dots nearer to it than `spacing`
@@ -107,46 +98,13 @@ void untangle(QList<QPointF>& dots, QList<double>& along, Where where, double le
 
 QList<QPointF> dotsOn(const Outline& outline, int count)
 {
-    const QPolygonF& points = outline.points;
-    QList<double> arc{0};
-    for (qsizetype i = 0; i < points.size(); ++i)
-        arc << arc.back() + QLineF(points[i], points[(i + 1) % points.size()]).length();
-    // The topmost point, then the sharpest corners; a corner closer to one
-    // taken than half an even gap along the outline, or across it than a
-    // quarter of one or two dots' spacing, is left out, so no two dots (and
-    // their numbers) crowd together on a small wiggle, a stem or a spike.
-    const double nearest = arc.back() / count / 2;
-    QList<double> anchors{0};
-    QList<QPointF> taken{points.first()};
-    for (int i : outline.corners) {
-        if (anchors.size() == count)
-            break;
-        const bool apart = std::all_of(anchors.begin(), anchors.end(), [&](double along) {
-            const double gap = std::abs(arc[i] - along);
-            return std::min(gap, arc.back() - gap) >= nearest;
-        });
-        const bool clear = std::all_of(taken.begin(), taken.end(), [&](QPointF point) {
-            return QLineF(point, points[i]).length() >= std::max(nearest / 2, 2 * outline.spacing);
-        });
-        if (apart && clear) {
-            anchors << arc[i];
-            taken << points[i];
-        }
-    }
-    std::sort(anchors.begin(), anchors.end());
-    QList<double> gaps;
-    for (qsizetype i = 0; i < anchors.size(); ++i)
-        gaps << (i + 1 < anchors.size() ? anchors[i + 1] : arc.back()) - anchors[i];
-    const QList<int> extra = shares(gaps, count - int(anchors.size()));
-    QList<double> along;
-    for (qsizetype i = 0; i < anchors.size(); ++i)
-        for (int k = 0; k <= extra[i]; ++k)
-            along << anchors[i] + gaps[i] * k / (extra[i] + 1);
+    const tracing::Path path(outline.points);
+    QList<double> along = tracing::closestPolygon(outline, path, count);
     QList<QPointF> dots;
     for (double s : along)
-        dots << at(points, arc, s);
+        dots << path.at(s);
     untangle(
-        dots, along, [&](double s) { return at(points, arc, s); }, arc.back(), outline.spacing);
+        dots, along, [&](double s) { return path.at(s); }, path.length(), outline.spacing);
     return dots;
 }
 

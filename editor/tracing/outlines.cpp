@@ -12,8 +12,10 @@ namespace editor {
 
 namespace {
 
-constexpr int StepsPerCurve = 8;    // points a Bézier segment is drawn with
+constexpr int StepsPerCurve = 8;    // points a Bézier segment is drawn with, at least
+constexpr double LongestStep = 3;   // px between two points of an outline, at most
 constexpr double SharpDegrees = 35; // a corner that turns less is no corner
+constexpr int NearInk = 5;          // px: an outline point nearer is on the drawn line
 constexpr int WordBits = int(sizeof(potrace_word) * 8);
 
 double turnDegrees(QPointF before, QPointF at, QPointF after)
@@ -41,14 +43,26 @@ Outline flattened(const potrace_curve_t& curve)
     QPointF from = point(curve.c[curve.n - 1][2]);
     for (int i = 0; i < curve.n; ++i) {
         const auto& c = curve.c[i];
+        // No step longer than a few pixels, so that where an outline
+        // leaves the drawn line is known to within them.
         if (curve.tag[i] == POTRACE_CORNER) {
-            outline.points << point(c[1]) << point(c[2]);
-            corner << true << false;
+            for (const QLineF side :
+                 {QLineF(from, point(c[1])), QLineF(point(c[1]), point(c[2]))}) {
+                const int steps = std::max(1, int(std::ceil(side.length() / LongestStep)));
+                for (int step = 1; step <= steps; ++step) {
+                    outline.points << side.pointAt(double(step) / steps);
+                    corner << (step == steps && side.p2() == point(c[1]));
+                }
+            }
         } else {
-            for (int step = 1; step <= StepsPerCurve; ++step)
+            const double around = QLineF(from, point(c[0])).length() +
+                                  QLineF(point(c[0]), point(c[1])).length() +
+                                  QLineF(point(c[1]), point(c[2])).length();
+            const int steps = std::max(StepsPerCurve, int(std::ceil(around / LongestStep)));
+            for (int step = 1; step <= steps; ++step)
                 outline.points << bezier(from, point(c[0]), point(c[1]), point(c[2]),
-                                         double(step) / StepsPerCurve);
-            corner << QList<bool>(StepsPerCurve, false);
+                                         double(step) / steps);
+            corner << QList<bool>(steps, false);
         }
         from = point(c[2]);
     }
@@ -105,6 +119,22 @@ Outline flattened(const potrace_curve_t& curve)
         outline.corners << each.second;
     return outline;
 }
+
+// Whether something is drawn within NearInk of `p`. Where the figures were
+// closed across a gap or into a narrow notch, their outline runs over the
+// paper, as far from the edge a person sees as the closing reached.
+bool nearInk(const cv::Mat& ink, QPointF p)
+{
+    const int cx = int(std::lround(p.x())), cy = int(std::lround(p.y()));
+    for (int y = std::max(0, cy - NearInk); y <= std::min(ink.rows - 1, cy + NearInk); ++y) {
+        const uint8_t* row = ink.ptr<uint8_t>(y);
+        for (int x = std::max(0, cx - NearInk); x <= std::min(ink.cols - 1, cx + NearInk); ++x)
+            if (row[x] && (x - cx) * (x - cx) + (y - cy) * (y - cy) <= NearInk * NearInk)
+                return true;
+    }
+    return false;
+}
+
 } // namespace
 
 double Outline::length() const
@@ -146,8 +176,11 @@ QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen)
     for (const potrace_path_t* path = state->plist; path; path = path->next)
         if (path->sign == '+' && path->curve.n > 0)
             outlines << flattened(path->curve);
-    for (Outline& outline : outlines)
+    for (Outline& outline : outlines) {
         outline.spacing = dotSpacing(picture.size());
+        for (QPointF p : outline.points)
+            outline.drawn << nearInk(figures.ink, p);
+    }
     std::sort(outlines.begin(), outlines.end(), [](const Outline& a, const Outline& b) {
         const QPointF p = a.points.first(), q = b.points.first();
         return p.y() < q.y() || (p.y() == q.y() && p.x() < q.x());

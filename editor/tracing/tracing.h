@@ -16,6 +16,7 @@ struct Outline
 {
     QPolygonF points;   // the first point is not repeated at the end
     QList<int> corners; // indices into points, sharpest first
+    QList<bool> drawn;  // of each point: on the drawn line, not across a gap closed
     double spacing = 0; // the least distance between two dots, in pixels
     double length() const;
 };
@@ -57,10 +58,12 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen = {});
 
 // `count` dots shared among the outlines by their length, at least 3 each
 // (the shortest figures are left out when there are not three for each):
-// on every outline its topmost point first, then its sharpest corners,
-// then the rest spread along it so that the gaps are as even as those
-// allow, in the outline's clockwise order. Dots are then nudged along the
-// outline, the top one excepted, until none is nearer another than the
+// on every outline its topmost point first, then the rest where the
+// polygon joining them keeps closest to the outline, in its clockwise
+// order: on its tips, down in the dents deeper than the dots' spacing (the
+// gaps between legs), evenly along its gentle curves, on the drawn line
+// rather than across a gap the tracing closed. Dots are then nudged along
+// the outline, the top one excepted, until none is nearer another than the
 // outline's spacing and the joined path does not cross itself, as far as
 // the outline's length and shape allow.
 QList<QList<QPointF>> dotsAlong(const QList<Outline>& outlines, int count);

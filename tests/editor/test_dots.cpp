@@ -1,0 +1,63 @@
+#include "measures.h"
+#include "picturebatch.h"
+#include "picturefiles.h"
+#include "tracing/tracing.h"
+
+#include <QLineF>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// How far the dots joined run off the figures `silhouette`: the farthest
+// point of their sides outside it, from its edge, in pixels.
+double farthestOff(const QList<QList<QPointF>>& placed, const QList<QPolygonF>& silhouette)
+{
+    double farthest = 0;
+    for (const QList<QPointF>& dots : placed)
+        for (qsizetype i = 0; i < dots.size(); ++i) {
+            const QLineF side(dots[i], dots[(i + 1) % dots.size()]);
+            for (double t = 0; t <= 1; t += 2 / std::max(2.0, side.length())) {
+                const QPointF p = side.pointAt(t);
+                if (std::any_of(silhouette.begin(), silhouette.end(), [&](const QPolygonF& edge) {
+                        return edge.containsPoint(p, Qt::OddEvenFill);
+                    }))
+                    continue;
+                double nearest = 1e9; // its edges run pixel by pixel
+                for (const QPolygonF& edge : silhouette)
+                    for (QPointF q : edge)
+                        nearest = std::min(nearest, QLineF(p, q).length());
+                farthest = std::max(farthest, nearest);
+            }
+        }
+    return farthest;
+}
+
+} // namespace
+
+// Bold drawings of animals: at 10, 20 and 30 dots every dot lies within
+// 6 px of the figure's outer edge, never over the paper where the tracing
+// closed a gap (between the snail's shell and its foot); at 20 and 30 the
+// dots go down into the gaps between the legs, so that the joined dots run
+// no farther off the figure than the dots' spacing.
+TEST(Dots, FollowTheLegsOfBoldAnimals)
+{
+    const std::pair<const char*, bool> drawings[] = {{"caballo", true},  {"ciervo", true},
+                                                     {"elefante", true}, {"perro", true},
+                                                     {"vaca", true},     {"caracol", false}};
+    for (const auto& [name, legs] : drawings) {
+        const QImage picture = toolkit::readFittedPicture(
+            QStringLiteral(LUNIPO_TEST_DATA "/propios/negritas/%1.png").arg(name),
+            editor::PictureBatch::page());
+        const QList<int> counts{10, 20, 30};
+        const auto levels = tracingtable::measure(picture, counts);
+        for (qsizetype i = 0; i < counts.size(); ++i) {
+            EXPECT_LE(levels[i].farthest, 6) << name << " at " << counts[i];
+            if (legs && counts[i] >= 20) {
+                EXPECT_LE(farthestOff(levels[i].placed, levels[i].silhouette),
+                          editor::dotSpacing(picture.size()))
+                    << name << " at " << counts[i];
+            }
+        }
+    }
+}
