@@ -300,7 +300,8 @@ cv::Mat depthIn(const cv::Mat& mask)
 
 // A drawing in dark strokes: the band along the outer edge as thick as
 // the lines are drawn; what lies deeper than twice that, drawn dark, is a
-// detail, unless the drawing is mostly filled.
+// detail, its edge kept by a dark line within 2 px (a part drawn filled
+// may be kept as its clean outline), unless the drawing is mostly filled.
 Drawing strokesOf(const QImage& picture, bool near = false)
 {
     Drawing d;
@@ -315,12 +316,15 @@ Drawing strokesOf(const QImage& picture, bool near = false)
     // the band is outline left too.
     if (near)
         cv::dilate(d.band, d.band, cv::getStructuringElement(cv::MORPH_ELLIPSE, {7, 7}));
-    const int area = cv::countNonZero(s.mask);
-    if (area && cv::countNonZero(ink & s.mask) < 0.7 * area)
-        d.details = (s.grey < Dark) & (depth > 1.5 * s.stroke + 3);
-    d.near = near;
-    d.inside = s.mask & (depth > Inside);
     findFills(d, s.grey < Dark);
+    const int area = cv::countNonZero(s.mask);
+    if (area && cv::countNonZero(ink & s.mask) < 0.7 * area) {
+        cv::Mat core;
+        cv::erode(s.grey < Dark, core, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
+        d.details = (s.grey < Dark) & ~core & (depth > 1.5 * s.stroke + 3);
+    }
+    d.near = true;
+    d.inside = s.mask & (depth > Inside);
     describe(d, picture.size());
     return d;
 }
