@@ -622,10 +622,6 @@
         <translation>Esborra el contorn</translation>
     </message>
     <message>
-        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
-        <translation>Els punts automàtics esborren el contorn del dibuix: l’infant el dibuixa unint els punts</translation>
-    </message>
-    <message>
         <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
         <translation>La pàgina no té cap figura: dibuixa-la o obre una imatge.</translation>
     </message>
@@ -732,6 +728,14 @@
     <message>
         <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
         <translation>S’ha trobat la feina de l’última vegada. La vols recuperar?</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos. Un dibujo en color queda en líneas, para colorear; sin marcar, queda como era, en color</source>
+        <translation>Els punts automàtics esborren el contorn del dibuix: l’infant el dibuixa unint els punts. Un dibuix en color queda en línies, per pintar; sense marcar, queda com era, en color</translation>
+    </message>
+    <message>
+        <source>El dibujo es una escena: los puntos rodean la figura principal. Para ponerlos en otra figura, haz clic en ella.</source>
+        <translation>El dibuix és una escena: els punts envolten la figura principal. Per posar-los en una altra figura, fes-hi clic.</translation>
     </message>
 </context>
 <context>
@@ -868,6 +872,10 @@
     <message>
         <source>no tiene ninguna figura</source>
         <translation>no té cap figura</translation>
+    </message>
+    <message>
+        <source>es una escena; los puntos rodean su figura principal, de %1 × %2 px en (%3, %4) de la página</source>
+        <translation>és una escena; els punts envolten la seva figura principal, de %1 × %2 px a (%3, %4) de la pàgina</translation>
     </message>
 </context>
 <context>

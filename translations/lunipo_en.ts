@@ -622,10 +622,6 @@
         <translation>Erase the outline</translation>
     </message>
     <message>
-        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
-        <translation>Automatic dots erase the outline of the drawing: the child draws it by joining the dots</translation>
-    </message>
-    <message>
         <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
         <translation>The page has no shape on it: draw one or open a picture.</translation>
     </message>
@@ -732,6 +728,14 @@
     <message>
         <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
         <translation>The work from last time was found. Do you want it back?</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos. Un dibujo en color queda en líneas, para colorear; sin marcar, queda como era, en color</source>
+        <translation>Automatic dots erase the outline of the drawing: the child draws it by joining the dots. A drawing in colour becomes lines to colour in; unticked, it stays as it was, in colour</translation>
+    </message>
+    <message>
+        <source>El dibujo es una escena: los puntos rodean la figura principal. Para ponerlos en otra figura, haz clic en ella.</source>
+        <translation>The drawing is a scene: the dots go round its main figure. To put them on another figure, click on it.</translation>
     </message>
 </context>
 <context>
@@ -868,6 +872,10 @@
     <message>
         <source>no tiene ninguna figura</source>
         <translation>has no shape on it</translation>
+    </message>
+    <message>
+        <source>es una escena; los puntos rodean su figura principal, de %1 × %2 px en (%3, %4) de la página</source>
+        <translation>is a scene; the dots go round its main figure, %1 × %2 px at (%3, %4) on the page</translation>
     </message>
 </context>
 <context>

@@ -622,10 +622,6 @@
         <translation>Ezabatu ingerua</translation>
     </message>
     <message>
-        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
-        <translation>Puntu automatikoek marrazkiaren ingerua ezabatzen dute: haurrak puntuak lotuz marrazten du</translation>
-    </message>
-    <message>
         <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
         <translation>Orrian ez dago irudirik: marraztu bat edo ireki irudi bat.</translation>
     </message>
@@ -732,6 +728,14 @@
     <message>
         <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
         <translation>Azken aldiko lana aurkitu da. Berreskuratu nahi duzu?</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos. Un dibujo en color queda en líneas, para colorear; sin marcar, queda como era, en color</source>
+        <translation>Puntu automatikoek marrazkiaren ingerua ezabatzen dute: haurrak puntuak lotuz marrazten du. Koloretako marrazki bat lerro bihurtzen da, margotzeko; markatu gabe, zegoen bezala geratzen da, koloretan</translation>
+    </message>
+    <message>
+        <source>El dibujo es una escena: los puntos rodean la figura principal. Para ponerlos en otra figura, haz clic en ella.</source>
+        <translation>Marrazkia eszena bat da: puntuek irudi nagusia inguratzen dute. Beste irudi batean jartzeko, egin klik hartan.</translation>
     </message>
 </context>
 <context>
@@ -868,6 +872,10 @@
     <message>
         <source>no tiene ninguna figura</source>
         <translation>ez du irudirik</translation>
+    </message>
+    <message>
+        <source>es una escena; los puntos rodean su figura principal, de %1 × %2 px en (%3, %4) de la página</source>
+        <translation>eszena bat da; puntuek irudi nagusia inguratzen dute, %1 × %2 px, orriko (%3, %4) puntuan</translation>
     </message>
 </context>
 <context>

@@ -622,10 +622,6 @@
         <translation>Borrar o contorno</translation>
     </message>
     <message>
-        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
-        <translation>Os puntos automáticos borran o contorno do debuxo: o neno debúxao unindo os puntos</translation>
-    </message>
-    <message>
         <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
         <translation>A páxina non ten ningunha figura: debúxaa ou abre unha imaxe.</translation>
     </message>
@@ -732,6 +728,14 @@
     <message>
         <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
         <translation>Atopouse o traballo da última vez. Queres recuperalo?</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos. Un dibujo en color queda en líneas, para colorear; sin marcar, queda como era, en color</source>
+        <translation>Os puntos automáticos borran o contorno do debuxo: o neno debúxao unindo os puntos. Un debuxo en cor queda en liñas, para colorear; sen marcar, queda como era, en cor</translation>
+    </message>
+    <message>
+        <source>El dibujo es una escena: los puntos rodean la figura principal. Para ponerlos en otra figura, haz clic en ella.</source>
+        <translation>O debuxo é unha escena: os puntos rodean a figura principal. Para poñelos noutra figura, fai clic nela.</translation>
     </message>
 </context>
 <context>
@@ -868,6 +872,10 @@
     <message>
         <source>no tiene ninguna figura</source>
         <translation>non ten ningunha figura</translation>
+    </message>
+    <message>
+        <source>es una escena; los puntos rodean su figura principal, de %1 × %2 px en (%3, %4) de la página</source>
+        <translation>é unha escena; os puntos rodean a súa figura principal, de %1 × %2 px en (%3, %4) da páxina</translation>
     </message>
 </context>
 <context>

@@ -622,10 +622,6 @@
         <translation>Apagar o contorno</translation>
     </message>
     <message>
-        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos</source>
-        <translation>Os pontos automáticos apagam o contorno do desenho: a criança desenha-o ao unir os pontos</translation>
-    </message>
-    <message>
         <source>La página no tiene ninguna figura: dibújala o abre una imagen.</source>
         <translation>A página não tem nenhuma figura: desenha-a ou abre uma imagem.</translation>
     </message>
@@ -732,6 +728,14 @@
     <message>
         <source>Se ha encontrado el trabajo de la última vez. ¿Quieres recuperarlo?</source>
         <translation>Encontrou-se o trabalho da última vez. Queres recuperá-lo?</translation>
+    </message>
+    <message>
+        <source>Los puntos automáticos borran el contorno del dibujo: el niño lo dibuja uniendo los puntos. Un dibujo en color queda en líneas, para colorear; sin marcar, queda como era, en color</source>
+        <translation>Os pontos automáticos apagam o contorno do desenho: a criança desenha-o ao unir os pontos. Um desenho a cores fica em linhas, para colorir; sem marcar, fica como era, a cores</translation>
+    </message>
+    <message>
+        <source>El dibujo es una escena: los puntos rodean la figura principal. Para ponerlos en otra figura, haz clic en ella.</source>
+        <translation>O desenho é uma cena: os pontos rodeiam a figura principal. Para os pôr noutra figura, clica nela.</translation>
     </message>
 </context>
 <context>
@@ -868,6 +872,10 @@
     <message>
         <source>no tiene ninguna figura</source>
         <translation>não tem nenhuma figura</translation>
+    </message>
+    <message>
+        <source>es una escena; los puntos rodean su figura principal, de %1 × %2 px en (%3, %4) de la página</source>
+        <translation>é uma cena; os pontos rodeiam a sua figura principal, de %1 × %2 px em (%3, %4) da página</translation>
     </message>
 </context>
 <context>
