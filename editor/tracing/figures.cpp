@@ -16,18 +16,6 @@ constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a
 constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
 constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
 
-// How wide the picture's strokes are drawn: a stroke of width w and length
-// L has an area of w L and an edge about 2 L long.
-double strokeWidth(const cv::Mat& ink)
-{
-    std::vector<std::vector<cv::Point>> edges;
-    cv::findContours(ink, edges, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
-    double edge = 0;
-    for (const auto& each : edges)
-        edge += cv::arcLength(each, true);
-    return edge > 0 ? 2 * cv::countNonZero(ink) / edge : 0;
-}
-
 // `ink` grown by `reach` and shrunk back: the gaps narrower than twice
 // that are closed.
 cv::Mat closedFilled(const cv::Mat& ink, double reach)
@@ -146,6 +134,16 @@ int reduction(QSize size)
 {
     return std::max(1,
                     (std::max(size.width(), size.height()) + SilhouetteSide - 1) / SilhouetteSide);
+}
+
+double strokeWidth(const cv::Mat& ink)
+{
+    std::vector<std::vector<cv::Point>> edges;
+    cv::findContours(ink, edges, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    double edge = 0;
+    for (const auto& each : edges)
+        edge += cv::arcLength(each, true);
+    return edge > 0 ? 2 * cv::countNonZero(ink) / edge : 0;
 }
 
 cv::Mat matOf(QImage& image, int type)

@@ -18,6 +18,10 @@ constexpr int SilhouetteSide = 1000; // px: a larger picture is looked at smalle
 // SilhouetteSide.
 int reduction(QSize size);
 
+// How wide the strokes of `ink` are drawn, in pixels: a stroke of width w
+// and length L has an area of w L and an edge about 2 L long.
+double strokeWidth(const cv::Mat& ink);
+
 // A header over the image's pixels, which it does not own.
 cv::Mat matOf(QImage& image, int type);
 

@@ -152,18 +152,6 @@ bool blackAndWhite(const cv::Mat& lab, const cv::Vec3b& colour)
     return coloured < ColouredShare * lab.total();
 }
 
-// How wide the lines of `mask` are drawn: a line of width w and length L
-// has an area of w L and an edge about 2 L long.
-double strokeWidth(const cv::Mat& mask)
-{
-    std::vector<std::vector<cv::Point>> edges;
-    cv::findContours(mask, edges, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
-    double edge = 0;
-    for (const auto& each : edges)
-        edge += cv::arcLength(each, true);
-    return edge > 0 ? 2 * cv::countNonZero(mask) / edge : 0;
-}
-
 // `mask` less what a disc of `radius` does not fit in.
 cv::Mat opened(const cv::Mat& mask, double radius)
 {
