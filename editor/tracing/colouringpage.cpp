@@ -19,7 +19,7 @@ constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
 constexpr double BoldStroke = 30;   // lines wider than the picture's side / this are bold
 constexpr double ShardDepth = 2.5;  // of the band's width: a shard lies no deeper
 constexpr double AlongBand = 0.5;   // of a shard's edge, at least, on the band or outside
-constexpr double BoldWidth = 2.5;   // of the band's width: a cut shape wider is a fill
+constexpr double BoldWidth = 1.5;   // of the band's width: a cut shape wider is a fill
 constexpr double BoldBand = 25;     // bands wider than the picture's side / this are bold
 constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
 
@@ -76,7 +76,9 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
         (width * BoldBand >= std::min(rest.cols, rest.rows) ? BoldLine : BoldWidth) * width;
     cv::dilate(found.band, near, cv::Mat());
     cv::dilate(found.band | outside, bounds, cv::Mat());
-    cv::distanceTransform(rest, across, cv::DIST_L2, cv::DIST_MASK_3);
+    // A piece is as wide as the ink it was cut from: what the band leaves
+    // of a filled wheel is a thin ring, but the wheel was a fill.
+    cv::distanceTransform(ink & mask, across, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0);
     std::vector<bool> cut(size_t(count), false);
     std::vector<float> deepest(size_t(count), 0);
