@@ -19,7 +19,9 @@ constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
 constexpr double BoldStroke = 30;   // lines wider than the picture's side / this are bold
 constexpr double ShardDepth = 2.5;  // of the band's width: a shard lies no deeper
 constexpr double AlongBand = 0.5;   // of a shard's edge, at least, on the band or outside
-constexpr double BoldWidth = 2.5;   // of the band's width: a cut shape wider is a fill
+constexpr double BoldWidth = 1.5;   // of the band's width: a cut shape wider is a fill
+constexpr double BoldBand = 25;     // bands wider than the picture's side / this are bold
+constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
@@ -51,32 +53,32 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 
 // What the band leaves of the ink it cuts into, `depth` (px) the distance
 // from the figure's edge and `outside` the light open to the picture's
-// border. A line drawn inside that runs into the outline (a leg, an ear)
-// stays, cut where the band ends. A piece that reaches no deeper than a
-// little past the band, and lies along the band or the light outside for
-// most of its edge, is a shard of the outline itself, where the line was
-// drawn thicker than the band found: it goes. A bold filled shape the band
-// cut into (a mane, a wing) is no detail once cut: it goes, and only its
-// edge inside the figure stays, as a line. Ink the band does not touch is
-// a whole detail and stays as drawn.
+// border. A thin line drawn inside that runs into the outline stays, cut
+// where the band ends. A piece that reaches no deeper than a little past
+// the band, and lies along the band or the light outside for most of its
+// edge, is a shard of the outline itself, where the line was drawn thicker
+// than the band found: it goes. A bold piece the band cut into (a mane, a
+// wing, a leg drawn as wide as the outline) is no detail once cut, only a
+// black shard with a rough end: it goes, and only its edge inside the
+// figure stays, as a line. Ink the band does not touch is a whole detail
+// and stays as drawn.
 void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
                 const cv::Mat& outside)
 {
     const cv::Mat rest = ink & mask & ~found.band;
-    cv::Mat labels, stats, centroids, near, bounds, across;
-    const int count = cv::connectedComponentsWithStats(rest, labels, stats, centroids, 8, CV_32S);
+    cv::Mat labels, near, bounds, across;
+    const int count = cv::connectedComponents(rest, labels, 8, CV_32S);
     if (count < 2)
         return;
     const double width = std::max(1.0, bandWidth(found.band, depth));
+    // Where the outline itself is bold, so is every line it cuts as wide.
+    const double bold =
+        (width * BoldBand >= std::min(rest.cols, rest.rows) ? BoldLine : BoldWidth) * width;
     cv::dilate(found.band, near, cv::Mat());
     cv::dilate(found.band | outside, bounds, cv::Mat());
-    // Only a piece as large as a disc BoldWidth bands across may be a fill.
-    const double fill = M_PI / 4 * std::pow(BoldWidth * width, 2);
-    bool anyFill = false;
-    for (int l = 1; l < count && !anyFill; ++l)
-        anyFill = stats.at<int>(l, cv::CC_STAT_AREA) > fill;
-    if (anyFill)
-        cv::distanceTransform(rest, across, cv::DIST_L2, cv::DIST_MASK_3);
+    // A piece is as wide as the ink it was cut from: what the band leaves
+    // of a filled wheel is a thin ring, but the wheel was a fill.
+    cv::distanceTransform(ink & mask, across, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0);
     std::vector<bool> cut(size_t(count), false);
     std::vector<float> deepest(size_t(count), 0);
@@ -86,13 +88,12 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
         const float* deep = depth.ptr<float>(y);
         const uint8_t* band = near.ptr<uint8_t>(y);
         const uint8_t* bound = bounds.ptr<uint8_t>(y);
-        const float* wide = anyFill ? across.ptr<float>(y) : nullptr;
+        const float* wide = across.ptr<float>(y);
         for (int x = 0; x < rest.cols; ++x)
             if (const size_t l = size_t(label[x]); l > 0) {
                 cut[l] = cut[l] || band[x];
                 deepest[l] = std::max(deepest[l], deep[x]);
-                if (wide)
-                    widest[l] = std::max(widest[l], wide[x]);
+                widest[l] = std::max(widest[l], wide[x]);
                 // An edge pixel of the piece: light or band beside it.
                 const bool onEdge = x == 0 || x + 1 == rest.cols || y == 0 || y + 1 == rest.rows ||
                                     label[x - 1] != label[x] || label[x + 1] != label[x] ||
@@ -111,7 +112,7 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
             continue;
         if (deepest[l] < ShardDepth * width && touching[l] > AlongBand * edge[l])
             fate[l] = Goes;
-        else if (2.0 * widest[l] > BoldWidth * width)
+        else if (2.0 * widest[l] > bold)
             fate[l] = LeavesItsEdge;
     }
     for (int y = 0; y < rest.rows; ++y) {

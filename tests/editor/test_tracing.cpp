@@ -140,6 +140,15 @@ TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
         for (int x = 0; x < cow.width(); ++x)
             specks += qGray(cow.pixel(x, y)) >= 250 && cow.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_EQ(specks, 0);
+    // A bold drawing's legs, cut where the band ends, leave their edges as
+    // lines, not black shards.
+    const QImage bold =
+        editor::withoutOutline(QImage(LUNIPO_TEST_DATA "/propios/negritas/vaca.png"));
+    int black = 0;
+    for (int y = 0; y < bold.height(); ++y)
+        for (int x = 0; x < bold.width(); ++x)
+            black += qGray(bold.pixel(x, y)) < 128;
+    EXPECT_LT(black, bold.width() * bold.height() / 100);
 }
 
 // Pressed on the page's drawing: its outline gets the dots, the figure is
