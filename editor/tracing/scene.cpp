@@ -25,6 +25,7 @@ constexpr double GroundShare = 0.8; // of the page's width: a line across it thi
 constexpr int GroundWave = 2;       // line widths a ground may rise and fall
 constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
 constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
+constexpr int LevelRun = 4;         // line widths a ground runs level, where feet do not
 
 // Where a picture's border lies: the page's, and the frame of its drawing.
 struct Border
@@ -118,6 +119,25 @@ size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
     return picked;
 }
 
+// Of what is drawn along a ground, the line itself: what runs level for
+// several line widths. A figure's feet on it are strokes that rise from
+// it, and stay with the figure, so its silhouette reaches the ground; the
+// grass is left in small pieces too small to be figures. When the line is
+// too steep or too thin to be told so, all that is drawn along it goes.
+cv::Mat lineOf(const cv::Mat& along, double stroke)
+{
+    cv::Mat line;
+    const int run = std::max(LevelRun * int(stroke + 0.5), 2 * LevelRun);
+    cv::morphologyEx(along, line, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, {run, 1}));
+    if (cv::countNonZero(line) * 2 < cv::countNonZero(along))
+        return along;
+    // The line's soft edges, a pixel or two above and below where it runs level.
+    const int edge = std::max(1, int(stroke / 5 + 0.5));
+    cv::dilate(line, line, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * edge + 1}));
+    return along & line;
+}
+
 } // namespace
 
 cv::Mat groundOf(const cv::Mat& ink, double stroke)
@@ -161,11 +181,9 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
             level.setTo(0, labels == l);
     if (cv::countNonZero(level) == 0)
         return {};
-    // All that is drawn along the ground goes with it (the grass, the feet
-    // on it), so that what stands on it is found figure by figure.
     cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
     cv::resize(level, level, ink.size(), 0, 0, cv::INTER_NEAREST);
-    return ink & level;
+    return lineOf(ink & level, stroke);
 }
 
 Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
