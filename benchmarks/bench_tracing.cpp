@@ -113,6 +113,13 @@ void BM_PhotographedDrawingAtFullHd(benchmark::State& state)
 }
 BENCHMARK(BM_PhotographedDrawingAtFullHd)->Unit(benchmark::kMillisecond);
 
+// A scene: a cat by a tree on a ground, its main figure cut from the tree.
+void BM_SceneAtFullHd(benchmark::State& state)
+{
+    dotsAndColouringPage(state, {fitted("propios/escenas/gato-raton.png")});
+}
+BENCHMARK(BM_SceneAtFullHd)->Unit(benchmark::kMillisecond);
+
 // A photograph: a cat in front of a grainy, unevenly coloured wall, its
 // object found by grabCut.
 void BM_PhotographAtFullHd(benchmark::State& state)

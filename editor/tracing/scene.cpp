@@ -2,6 +2,8 @@
 #include "figures.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <limits>
 #include <opencv2/imgproc.hpp>
 
@@ -25,6 +27,10 @@ constexpr double GroundShare = 0.8; // of the page's width: a line across it thi
 constexpr int GroundWave = 2;       // line widths a ground may rise and fall
 constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
 constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
+constexpr double ApartLines = 1.5;  // line widths: strokes farther apart are drawn apart
+constexpr double ThingShare = 0.15; // of a figure's ink: a group of strokes this large is a thing
+constexpr int MostStrokes = 64;     // a figure of more strokes is not cut (each costs a pass)
+constexpr int LevelRun = 4;         // line widths a ground runs level, where feet do not
 
 // Where a picture's border lies: the page's, and the frame of its drawing.
 struct Border
@@ -107,6 +113,93 @@ std::optional<size_t> mainOf(const std::vector<Contour>& figures, const Border& 
     return main;
 }
 
+// Joins `a` and `b`'s groups in `group` (each stroke's group, by index).
+void join(std::vector<int>& group, int a, int b)
+{
+    const int from = group[size_t(b)], to = group[size_t(a)];
+    for (int& each : group)
+        if (each == from)
+            each = to;
+}
+
+// Of `figure`, the things standing side by side on a ground that the
+// closing bridged (a cat's tail by a tree's crown): its strokes in `ink`
+// fall in groups, strokes nearer than a few line widths together; each
+// group with a good share of the ink, and reaching down to the ground, is
+// a thing, and takes the pixels of the figure nearest it. Empty when the
+// figure is one thing, or when a large group floats above the ground (a
+// head drawn apart from its body): that figure is not cut.
+std::vector<Contour> apartOf(const Contour& figure, const cv::Mat& ink)
+{
+    const cv::Rect box = cv::boundingRect(figure) & cv::Rect({0, 0}, ink.size());
+    cv::Mat shape = cv::Mat::zeros(box.size(), CV_8UC1);
+    cv::drawContours(shape, std::vector<Contour>{figure}, -1, 255, cv::FILLED, cv::LINE_8, {},
+                     INT_MAX, -box.tl());
+    const cv::Mat drawn = ink(box) & shape;
+    cv::Mat strokes, stats, centroids, inside;
+    const int count = cv::connectedComponentsWithStats(drawn, strokes, stats, centroids, 8, CV_32S);
+    if (count < 3 || count > MostStrokes)
+        return {};
+    // A line is about four times as wide as its pixels lie from its edge, on the mean.
+    cv::distanceTransform(drawn, inside, cv::DIST_L2, cv::DIST_MASK_3);
+    const double apart = ApartLines * 4 * cv::mean(inside, drawn)[0];
+    std::vector<int> group(static_cast<size_t>(count));
+    for (int l = 0; l < count; ++l)
+        group[size_t(l)] = l;
+    for (int l = 1; l < count; ++l) {
+        cv::Mat away;
+        cv::distanceTransform(strokes != l, away, cv::DIST_L2, cv::DIST_MASK_3);
+        for (int m = l + 1; m < count; ++m) {
+            double nearest = 0;
+            cv::minMaxLoc(away, &nearest, nullptr, nullptr, nullptr, strokes == m);
+            if (nearest <= apart)
+                join(group, l, m);
+        }
+    }
+    // The groups' ink, and how far down each reaches.
+    std::vector<double> amount(size_t(count), 0);
+    std::vector<int> bottom(size_t(count), 0);
+    for (int l = 1; l < count; ++l) {
+        const size_t g = size_t(group[size_t(l)]);
+        amount[g] += stats.at<int>(l, cv::CC_STAT_AREA);
+        bottom[g] = std::max(bottom[g], stats.at<int>(l, cv::CC_STAT_TOP) +
+                                            stats.at<int>(l, cv::CC_STAT_HEIGHT));
+    }
+    const double all = cv::countNonZero(drawn);
+    std::vector<int> things;
+    for (int g = 1; g < count; ++g)
+        if (amount[size_t(g)] >= ThingShare * all) {
+            if (box.height - bottom[size_t(g)] > apart)
+                return {};
+            things.push_back(g);
+        }
+    if (things.size() < 2)
+        return {};
+    // Every pixel of the figure to the nearest strokes' group: what lies
+    // nearest a small group standing apart (a mouse by the cat) is neither
+    // thing's.
+    cv::Mat far = strokes == 0, distance, nearest;
+    cv::distanceTransform(far, distance, nearest, cv::DIST_L2, cv::DIST_MASK_5,
+                          cv::DIST_LABEL_PIXEL);
+    std::vector<int> thingAt(size_t(cv::countNonZero(~far)) + 1, 0);
+    for (int y = 0; y < far.rows; ++y)
+        for (int x = 0; x < far.cols; ++x)
+            if (!far.at<uint8_t>(y, x))
+                thingAt[size_t(nearest.at<int>(y, x))] = group[size_t(strokes.at<int>(y, x))];
+    cv::Mat owner(box.size(), CV_32S);
+    for (int y = 0; y < far.rows; ++y)
+        for (int x = 0; x < far.cols; ++x)
+            owner.at<int>(y, x) = thingAt[size_t(nearest.at<int>(y, x))];
+    std::vector<Contour> parts;
+    for (const int thing : things)
+        for (Contour& part : outerEdges((owner == thing) & shape)) {
+            for (cv::Point& p : part)
+                p += box.tl();
+            parts.push_back(std::move(part));
+        }
+    return parts;
+}
+
 // The figure that holds `point`, or else the one whose edge is nearest.
 size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
 {
@@ -116,6 +209,25 @@ size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
         if (const double inside = cv::pointPolygonTest(figures[i], point, true); inside > best)
             picked = i, best = inside;
     return picked;
+}
+
+// Of what is drawn along a ground, the line itself: what runs level for
+// several line widths. A figure's feet on it are strokes that rise from
+// it, and stay with the figure, so its silhouette reaches the ground; the
+// grass is left in small pieces too small to be figures. When the line is
+// too steep or too thin to be told so, all that is drawn along it goes.
+cv::Mat lineOf(const cv::Mat& along, double stroke)
+{
+    cv::Mat line;
+    const int run = std::max(LevelRun * int(stroke + 0.5), 2 * LevelRun);
+    cv::morphologyEx(along, line, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, {run, 1}));
+    if (cv::countNonZero(line) * 2 < cv::countNonZero(along))
+        return along;
+    // The line's soft edges, a pixel or two above and below where it runs level.
+    const int edge = std::max(1, int(stroke / 5 + 0.5));
+    cv::dilate(line, line, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * edge + 1}));
+    return along & line;
 }
 
 } // namespace
@@ -161,11 +273,9 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
             level.setTo(0, labels == l);
     if (cv::countNonZero(level) == 0)
         return {};
-    // All that is drawn along the ground goes with it (the grass, the feet
-    // on it), so that what stands on it is found figure by figure.
     cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
     cv::resize(level, level, ink.size(), 0, 0, cv::INTER_NEAREST);
-    return ink & level;
+    return lineOf(ink & level, stroke);
 }
 
 Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
@@ -178,8 +288,17 @@ Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grou
     if (picked)
         one = pickedOf(figures, *picked);
     else if (const Border border{ink.size(), cv::boundingRect(ink)};
-             isScene(figures, ink, border, grounded))
+             isScene(figures, ink, border, grounded)) {
         scene = bool(one = mainOf(figures, border));
+        // Things that stand apart on a ground are figures apart, however
+        // near they come above it.
+        if (std::vector<Contour> parts;
+            one && grounded && !(parts = apartOf(figures[*one], ink)).empty()) {
+            figures.erase(figures.begin() + std::ptrdiff_t(*one));
+            figures.insert(figures.end(), parts.begin(), parts.end());
+            one = mainOf(figures, border);
+        }
+    }
     if (!one)
         return {std::move(figures), false};
     return {{std::move(figures[*one])}, scene};

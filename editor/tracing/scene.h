@@ -20,14 +20,16 @@ struct Chosen
 // Of `figures`, the outer edges of the figures found in `ink` (255 where
 // the picture is drawn), standing on a ground when `grounded`: the one that holds `picked` (a point
 // of the picture, in the same pixels) or lies nearest to it; without it, every figure, unless the
-// picture is a scene, where the main figure only.
+// picture is a scene, where the main figure only. On a ground, things the
+// tracing ran together (a cat whose tail nears a tree) are figures apart
+// when each stands on the ground.
 Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
                      std::optional<cv::Point2f> picked);
 
 // Where `ink` (255 where drawn, lines `stroke` pixels wide) has a line that
 // runs level across most of the page, in its lower half, as a scene's
-// ground does: that line and what is drawn along it, so that the figures
-// standing on it are found apart from it. Empty when there is none.
+// ground does: that line, so that the figures standing on it are found
+// apart from it, feet and all. Empty when there is none.
 cv::Mat groundOf(const cv::Mat& ink, double stroke);
 
 } // namespace editor::tracing

@@ -93,6 +93,31 @@ TEST(TracingScenes, TheMainFigureIsChosenUnlessThePageIsClean)
     }
 }
 
+// A scene's main figure reaches down to the ground it stands on, and ends
+// where it ends, though a tree stands near enough to touch it once the
+// tracing closes its gaps: its bounds are those of the figure drawn alone.
+TEST(TracingScenes, TheMainFigureStandsOnTheGroundApartFromItsNeighbours)
+{
+    for (const char* name : {"gato-raton", "perro-arbol", "camello-sol"}) {
+        SCOPED_TRACE(name);
+        const QString path = LUNIPO_SOURCE_DIR "/tests/data/propios/escenas/%1%2.png";
+        const QSize page = editor::PictureBatch::page();
+        const QImage picture = toolkit::readFittedPicture(path.arg(name, ""), page);
+        const QImage alone = toolkit::readFittedPicture(path.arg(name, "-figura"), page);
+        QRect drawn;
+        for (int y = 0; y < alone.height(); ++y)
+            for (int x = 0; x < alone.width(); ++x)
+                if (qGray(alone.pixel(x, y)) < 128)
+                    drawn |= QRect(x, y, 1, 1);
+        const std::optional<QRect> chosen = editor::mainFigure(picture);
+        ASSERT_TRUE(chosen.has_value());
+        const int near = page.width() / 40;
+        EXPECT_NEAR(chosen->left(), drawn.left(), near);
+        EXPECT_NEAR(chosen->right(), drawn.right(), near);
+        EXPECT_NEAR(chosen->bottom(), drawn.bottom(), near);
+    }
+}
+
 // Once the outline of a bold drawing is taken off, every dark piece left is
 // a detail as drawn, a line that reaches well into the figure, or a thin
 // line round a filled shape, never a shard the band cut off the outline.
