@@ -60,30 +60,64 @@ void DotGame::clear()
 DotGame::Click DotGame::click(float x, float y)
 {
     Click click;
-    // Once the figure is complete there is nothing left to join, so later
-    // clicks belong to the tools alone and never walk past the list.
-    if (!joined_ && nextDot_ >= 0 && nextDot_ < count_) {
-        click.label = expectedLabel();
-        if (dots_[static_cast<size_t>(nextDot_)].label.isEmpty()) {
-            // A closing record is never clicked: the first dot of the next
-            // figure stands for it, and its click closes the figure before.
-            if (hits(nextDot_ + 1, x, y)) {
-                join(click, nextDot_ - 1, nextDot_);
-                nextDot_ += 2;
-                click.hit = true;
-            }
-        } else if (hits(nextDot_, x, y)) {
-            join(click, nextDot_ - 1, nextDot_);
-            nextDot_ += 1;
-            click.hit = true;
-        }
-    }
+    reachExpected(click, x, y, true);
     completeIfLastRecord(click);
     if (click.hit)
         misses_ = 0;
     else if (!joined_)
         ++misses_;
     return click;
+}
+
+DotGame::Click DotGame::slide(float x, float y)
+{
+    Click click;
+    if (reachExpected(click, x, y, false)) {
+        completeIfLastRecord(click);
+        misses_ = 0;
+    }
+    return click;
+}
+
+bool DotGame::reachExpected(Click& click, float x, float y, bool snap)
+{
+    // Once the figure is complete there is nothing left to join, so later
+    // clicks belong to the tools alone and never walk past the list.
+    if (joined_ || nextDot_ < 0 || nextDot_ >= count_)
+        return false;
+    click.label = expectedLabel();
+    // A closing record is never clicked: the first dot of the next figure
+    // stands for it, and its click closes the figure before.
+    const bool closing = dots_[static_cast<size_t>(nextDot_)].label.isEmpty();
+    const int record = closing ? nextDot_ + 1 : nextDot_;
+    if (!hits(record, x, y) && !(snap && record < count_ && nearestIsExpected(x, y)))
+        return false;
+    join(click, nextDot_ - 1, nextDot_);
+    nextDot_ += closing ? 2 : 1;
+    click.hit = true;
+    return true;
+}
+
+// Whether the snap takes a press at (x, y) to the dot expected: it lies
+// within the snap's reach, and no other dot is nearer, so a press on a
+// wrong dot still counts as wrong.
+bool DotGame::nearestIsExpected(float x, float y) const
+{
+    const int expected = expectedRecord();
+    if (reach_.snap <= 0 || expected < 0)
+        return false;
+    const auto distance = [&](int record) {
+        const Dot& dot = dots_[static_cast<size_t>(record)];
+        return std::hypot(double(x) - dot.x, double(y) - dot.y);
+    };
+    const double toExpected = distance(expected);
+    if (toExpected > reach_.snap)
+        return false;
+    for (int record = 0; record < count_; ++record)
+        if (record != expected && !dots_[static_cast<size_t>(record)].label.isEmpty() &&
+            distance(record) < toExpected)
+            return false;
+    return true;
 }
 
 void DotGame::join(Click& click, int from, int to) const
@@ -116,7 +150,8 @@ bool DotGame::hits(int record, float x, float y) const
     if (record < 0 || record >= count_)
         return false;
     const Dot& dot = dots_[static_cast<size_t>(record)];
-    return std::abs(x - dot.x) < hitRadius_ && std::abs(y - dot.y) < hitRadius_;
+    return (std::abs(x - dot.x) < hitRadius_ && std::abs(y - dot.y) < hitRadius_) ||
+           std::hypot(double(x) - dot.x, double(y) - dot.y) < reach_.circle;
 }
 
 int DotGame::expectedRecord() const

@@ -61,9 +61,24 @@ public:
     // No activity at all: its place did not answer.
     void clear();
 
+    // How far from a dot a press still finds it, in twips, beside the
+    // activity's own square.
+    struct Reach
+    {
+        // A circle of this radius round each dot; 0 for the square alone.
+        double circle = 0;
+        // A press this near the dot expected is that dot, unless it is
+        // nearer another dot; 0 for none.
+        double snap = 0;
+    };
+    void setReach(Reach reach) { reach_ = reach; }
+
     // Judges a click at (x, y), in twips.
     Click click(float x, float y);
-    // Whether a click at (x, y) lies within the record's strict square.
+    // A finger or a held button passing (x, y) on its way: it joins the dot
+    // expected when it reaches it, and passing any other place is no miss.
+    Click slide(float x, float y);
+    // Whether a click at (x, y) lies within the record's square or circle.
     bool hits(int record, float x, float y) const;
 
     int nextDot() const { return nextDot_; }
@@ -79,6 +94,9 @@ public:
     void forgetMisses() { misses_ = 0; }
 
 private:
+    // Joins the dot expected when (x, y) finds it, snapping to it or not.
+    bool reachExpected(Click& click, float x, float y, bool snap);
+    bool nearestIsExpected(float x, float y) const;
     void join(Click& click, int from, int to) const;
     void completeIfLastRecord(Click& click);
 
@@ -90,6 +108,7 @@ private:
     int hitRadius_ = 0;
     double labelFontSize_ = 0;
     int labelAnchor_ = 0;
+    Reach reach_;
 
     int nextDot_ = 0;
     bool joined_ = false;

@@ -67,3 +67,34 @@ TEST_F(DotGameTest, ALabelBackOnItsFiguresStartIsPrintedOnce)
         EXPECT_EQ(game.labelPrinted(i), i != 2 && i != 4) << i;
     EXPECT_EQ(game.labelAnchor(), 4);
 }
+
+// How far a press reaches: the circle round each dot beside the square, the
+// snap to the dot expected unless another dot is nearer, and a slide that
+// joins what it passes and never misses.
+TEST_F(DotGameTest, CircleSnapAndSlideReachTheDotExpected)
+{
+    read({"1,0,0,", "2,3000,0,", "3,3000,1000,", "4,6000,6000,", "5,9000,0,"});
+    const struct
+    {
+        DotGame::Reach reach;
+        bool slide;
+        float x, y;
+        bool hit;
+        int misses;
+    } steps[] = {
+        {{}, false, 150, 150, true, 0},         // 1, inside the square
+        {{}, false, 3000, 250, false, 1},       // beside 2's square
+        {{300, 0}, false, 3000, 250, true, 0},  // within 2's circle
+        {{0, 900}, false, 3000, 400, false, 1}, // near 3, but nearer 2
+        {{0, 900}, false, 2400, 1500, true, 0}, // near 3, and nearest it
+        {{0, 900}, true, 5500, 5500, false, 0}, // a slide neither snaps nor misses
+        {{}, true, 6100, 6100, true, 0},        // 4, and 5 is the last record
+    };
+    for (const auto& step : steps) {
+        game.setReach(step.reach);
+        const auto click = step.slide ? game.slide(step.x, step.y) : game.click(step.x, step.y);
+        EXPECT_EQ(click.hit, step.hit) << step.x << "," << step.y;
+        EXPECT_EQ(game.missesInARow(), step.misses) << step.x << "," << step.y;
+    }
+    EXPECT_TRUE(game.joined());
+}

@@ -67,3 +67,38 @@ TEST(LabSettings, KeysOverrideOneByOneAndEveryProblemIsOneLine)
     }
     qputenv("XDG_CONFIG_DIRS", oldDirs), qputenv("XDG_CONFIG_HOME", oldHome);
 }
+
+// The keys of how children reach the dots: the teacher's record shows the
+// ones that are on, in a fixed order, and a bad value keeps what was there.
+TEST(LabSettings, ReachKeysReadAndSummarise)
+{
+    const struct
+    {
+        QByteArray lab, account;
+        QString summary;
+        int problems;
+    } cases[] = {
+        {"[Lunipo]\npizarra=sí\natraer=5\n", "[Lunipo]\nsin-fallos=\npermanencia=800\n",
+         "pizarra atraer=5 permanencia=800 sin-fallos", 0},
+        {"[Lunipo]\npizarra=sí\nun-clic=si\ndiana=12\n", "[Lunipo]\npizarra=no\natraer=0\n",
+         "diana=12 un-clic", 0},
+        {"[Lunipo]\natraer=7\n", "[Lunipo]\natraer=101\npermanencia=-5\nun-clic=quizá\n",
+         "atraer=7", 3},
+    };
+    const QByteArray oldDirs = qgetenv("XDG_CONFIG_DIRS"), oldHome = qgetenv("XDG_CONFIG_HOME");
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_DIRS", dir.filePath("lab").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.filePath("home").toLocal8Bit());
+        for (const auto& [folder, text] : {std::pair{"lab", c.lab}, {"home", c.account}}) {
+            QDir().mkpath(dir.filePath(folder + QString("/lunipo")));
+            QFile file(dir.filePath(folder + QString("/lunipo/lunipo.conf")));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(text);
+        }
+        QStringList problems;
+        EXPECT_EQ(toolkit::LabSettings::read(&problems).reach.summary(), c.summary);
+        EXPECT_EQ(problems.size(), c.problems) << problems.join('\n').toStdString();
+    }
+    qputenv("XDG_CONFIG_DIRS", oldDirs), qputenv("XDG_CONFIG_HOME", oldHome);
+}

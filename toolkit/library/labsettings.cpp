@@ -89,6 +89,18 @@ private:
             applyLanguage(path, value);
         else if (key == QLatin1String("niveles"))
             applyLevels(path, value);
+        else if (key == QLatin1String("pizarra"))
+            applyYesNo(path, key, value, settings_.reach.whiteboard);
+        else if (key == QLatin1String("un-clic"))
+            applyYesNo(path, key, value, settings_.reach.anyButton);
+        else if (key == QLatin1String("sin-fallos"))
+            applyYesNo(path, key, value, settings_.reach.silentMisses);
+        else if (key == QLatin1String("diana"))
+            applyNumber(path, key, value, MaxMillimetres, settings_.reach.targetMillimetres);
+        else if (key == QLatin1String("atraer"))
+            applyNumber(path, key, value, MaxMillimetres, settings_.reach.snapMillimetres);
+        else if (key == QLatin1String("permanencia"))
+            applyNumber(path, key, value, MaxDwell, settings_.reach.dwellMilliseconds);
         else
             tell(path, LabSettings::tr("la clave «%1» no se conoce; no se usa").arg(key));
     }
@@ -134,13 +146,37 @@ private:
 
     void applySound(const QString& path, const QString& value)
     {
+        applyYesNo(path, QStringLiteral("sonido"), value, settings_.sound);
+    }
+
+    // An empty value says yes: "sin-fallos=" reads as the key turned on.
+    void applyYesNo(const QString& path, const QString& key, const QString& value, bool& setting)
+    {
         const QString word = value.toLower();
         if (word == QLatin1String("no"))
-            settings_.sound = false;
-        else if (word == u"sí" || word == u"si")
-            settings_.sound = true;
+            setting = false;
+        else if (word.isEmpty() || word == u"sí" || word == u"si")
+            setting = true;
         else
-            tell(path, LabSettings::tr("sonido=%1: se esperaba «sí» o «no»").arg(value));
+            tell(path, LabSettings::tr("%1=%2: se esperaba «sí» o «no»").arg(key, value));
+    }
+
+    // Millimetres beyond a hand's width, or a wait of more than a minute,
+    // are a slip of the keyboard.
+    static constexpr int MaxMillimetres = 100;
+    static constexpr int MaxDwell = 60000;
+
+    void applyNumber(const QString& path, const QString& key, const QString& value, int most,
+                     int& setting)
+    {
+        bool number = false;
+        const int read = value.toInt(&number);
+        if (number && read >= 0 && read <= most)
+            setting = read;
+        else
+            tell(path, LabSettings::tr("%1=%2: se esperaba un número de 0 a %3")
+                           .arg(key, value)
+                           .arg(most));
     }
 
     void applyHint(const QString& path, const QString& value)
@@ -198,6 +234,24 @@ LabSettings LabSettings::read(QStringList* problems)
     for (const QString& path : settingsFiles())
         reader.apply(path);
     return settings;
+}
+
+QString LabSettings::Reach::summary() const
+{
+    QStringList on;
+    if (whiteboard)
+        on << QStringLiteral("pizarra");
+    if (targetMillimetres > 0)
+        on << QStringLiteral("diana=%1").arg(targetMillimetres);
+    if (snapMillimetres > 0)
+        on << QStringLiteral("atraer=%1").arg(snapMillimetres);
+    if (dwellMilliseconds > 0)
+        on << QStringLiteral("permanencia=%1").arg(dwellMilliseconds);
+    if (anyButton)
+        on << QStringLiteral("un-clic");
+    if (silentMisses)
+        on << QStringLiteral("sin-fallos");
+    return on.join(QLatin1Char(' '));
 }
 
 const LabSettings& LabSettings::current()

@@ -48,6 +48,35 @@ public:
     // when not set.
     QStringList levels;
 
+    // How the children of the lab reach the dots: on an interactive
+    // whiteboard or a touch screen, with a shaking hand, a head mouse or
+    // eye gaze. Everything is off unless set.
+    struct Reach
+    {
+        // "pizarra": "sí" for a whiteboard or a touch screen: larger dots
+        // and buttons, a hit circle round each dot, and nothing the child
+        // needs in the top fifth of the screen, out of a small child's reach.
+        bool whiteboard = false;
+        // "diana": the diameter, in millimetres on the screen, of the circle
+        // round each dot that a press hits; 0 when not set: the activity's
+        // own square, or with "pizarra" the dot's circle, 9 mm at least.
+        int targetMillimetres = 0;
+        // "atraer": a press this many millimetres from the dot expected
+        // counts as that dot, unless it is nearer another one; 0 when off.
+        int snapMillimetres = 0;
+        // "permanencia": milliseconds the pointer rests on the dot expected
+        // before it is joined; 0 when off.
+        int dwellMilliseconds = 0;
+        // "un-clic": every mouse button is a click, on buttons too.
+        bool anyButton = false;
+        // "sin-fallos": a wrong dot makes no sound.
+        bool silentMisses = false;
+
+        // The keys that are on, as they are written ("pizarra atraer=4"),
+        // for the teacher to see in the child's record; empty when none is.
+        QString summary() const;
+    } reach;
+
     // Reads the files as they are now. Each thing that could not be used (a
     // file that cannot be read, an unknown key, a bad value) adds one line
     // for the admin to `problems`; what could be used is kept.

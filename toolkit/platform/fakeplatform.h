@@ -33,6 +33,7 @@ public:
     int screenWidthPx = 800;
     int screenHeightPx = 600;
     int twipsPerPixel = 15;
+    double pixelsPerMm = 4; // about 100 pixels an inch
     QString applicationFolder;
     QString systemFolderPath;
     QDateTime clock = QDateTime(QDate(2026, 12, 5), QTime(21, 8, 3));
@@ -108,6 +109,7 @@ public:
     int screenHeightTwips() override { return screenHeightPx * twipsPerPixel; }
     int twipsPerPixelX() override { return twipsPerPixel; }
     int twipsPerPixelY() override { return twipsPerPixel; }
+    double pixelsPerMillimetre() override { return pixelsPerMm; }
     QString appFolder() override { return applicationFolder; }
     QString systemFolder() override { return systemFolderPath; }
     void endProgram() override { ended = true; }

@@ -80,6 +80,10 @@ public:
     virtual int screenHeightTwips() = 0;
     virtual int twipsPerPixelX() = 0;
     virtual int twipsPerPixelY() = 0;
+    // Screen pixels in a millimetre of the screen in use, as its maker
+    // reports its size: what a finger or a shaking hand reaches is in
+    // millimetres, whatever the screen.
+    virtual double pixelsPerMillimetre() = 0;
 
     // The folder that holds the program file; runtime data lies beside it.
     virtual QString appFolder() = 0;

@@ -175,6 +175,16 @@ int QtPlatform::twipsPerPixelY()
     return TwipsPerPixel;
 }
 
+double QtPlatform::pixelsPerMillimetre()
+{
+    // A screen that reports no size (some projectors, a virtual display)
+    // is taken as a common monitor's 96 pixels an inch.
+    constexpr double MillimetresPerInch = 25.4;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->physicalDotsPerInch() : 0;
+    return (dpi >= 10 && dpi <= 2000 ? dpi : 96) / MillimetresPerInch;
+}
+
 QString QtPlatform::appFolder()
 {
     return QCoreApplication::applicationDirPath();

@@ -39,6 +39,7 @@ public:
     int screenHeightTwips() override;
     int twipsPerPixelX() override;
     int twipsPerPixelY() override;
+    double pixelsPerMillimetre() override;
     QString appFolder() override;
     // LUNIPO_SYSTEM_DIR, or a "system32" folder in the user's data folder.
     QString systemFolder() override;
