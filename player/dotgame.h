@@ -72,6 +72,7 @@ public:
         double snap = 0;
     };
     void setReach(Reach reach) { reach_ = reach; }
+    const Reach& reach() const { return reach_; }
 
     // Judges a click at (x, y), in twips.
     Click click(float x, float y);
