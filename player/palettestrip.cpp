@@ -46,4 +46,9 @@ QImage paletteStrip()
     return toolkit::swatchStrip(layout, cellColours);
 }
 
+QRect paletteCell(int index)
+{
+    return toolkit::swatchRect(layout, index);
+}
+
 } // namespace player
