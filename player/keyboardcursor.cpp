@@ -12,8 +12,8 @@ namespace {
 // A child must see the cursor from a step back; a step must be small
 // enough to colour between the lines, yet cross the canvas in a few seconds
 // of a held key.
-constexpr double RadiusMillimetres = 5;
-constexpr int MinimumRadius = 20; // pixels
+constexpr double RadiusMillimetres = 8;
+constexpr int MinimumRadius = 28; // pixels
 constexpr double StepMillimetres = 2;
 constexpr int MinimumStep = 6; // pixels
 constexpr int PenWidth = 4;

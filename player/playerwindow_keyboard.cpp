@@ -23,9 +23,9 @@ namespace {
 using toolkit::TwipsPerPixel;
 using toolkit::vbLeftButton;
 
-constexpr int CellMarkColour = toolkit::RGB(255, 214, 0);
-constexpr int CellMarkWidth = 3; // pixels
-constexpr int CellMarkMargin = 2;
+// The chosen cell's mark: black, white, black, seen round any colour.
+constexpr int CellMarkMargin = 2; // pixels round the cell
+constexpr int CellMarkWidth = 3;
 
 // Space, Enter, and the select key some switch interfaces send.
 bool isPress(int key)
@@ -223,10 +223,14 @@ void PlayerWindow::showPaletteCell()
     const QRect cell =
         paletteCell(paletteCell_)
             .adjusted(-CellMarkMargin, -CellMarkMargin, CellMarkMargin, CellMarkMargin);
-    paletteStrip->DrawWidth = CellMarkWidth;
-    paletteStrip->Line(cell.left() * TwipsPerPixel, cell.top() * TwipsPerPixel,
-                       cell.right() * TwipsPerPixel, cell.bottom() * TwipsPerPixel, CellMarkColour,
-                       toolkit::LineShape::Box);
+    const auto box = [&](int colour, int width) {
+        paletteStrip->DrawWidth = width;
+        paletteStrip->Line(cell.left() * TwipsPerPixel, cell.top() * TwipsPerPixel,
+                           cell.right() * TwipsPerPixel, cell.bottom() * TwipsPerPixel, colour,
+                           toolkit::LineShape::Box);
+    };
+    box(toolkit::vbBlack, CellMarkWidth);
+    box(toolkit::vbWhite, 1);
 }
 
 float PlayerWindow::cursorX() const
