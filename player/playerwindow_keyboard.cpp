@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace player {
@@ -136,6 +137,7 @@ bool PlayerWindow::keyOnCanvas(int key)
         // press joins the next dot, wherever the cursor was.
         keyboardCursor->hide();
         keyStroke_ = Tool::None;
+        keyboardCursor->setDrawing(false);
         if (isPress(key))
             joinNextDotByKey();
         return true;
@@ -203,6 +205,8 @@ bool PlayerWindow::keyOnPalette(int key)
     const QPoint step = arrowStep(key);
     if (cells == 0 || (!isPress(key) && step.isNull()))
         return false;
+    // The strip may have been laid out shorter since the cell was chosen.
+    paletteCell_ = std::min(paletteCell_, cells - 1);
     if (isPress(key)) {
         const QPoint centre = paletteCell(paletteCell_).center();
         pressOnPalette(vbLeftButton, 0, float(centre.x() * TwipsPerPixel),
