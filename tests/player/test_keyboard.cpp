@@ -85,25 +85,31 @@ TEST_F(KeyboardTest, TabGoesRoundThePaletteWidthsToolsAndNavigation)
     EXPECT_EQ(focused(), toolButton(Tool::Pen));
 }
 
-TEST_F(KeyboardTest, ArrowsMoveTheCursorAndSpaceLiftsAndLowersThePen)
+TEST_F(KeyboardTest, ArrowsMoveTheCursorAndSpaceStartsAndEndsAStroke)
 {
     key(Qt::Key_Right); // nothing to colour yet
     EXPECT_TRUE(cursor().isHidden());
     key(Qt::Key_Space, 4);
-    key(Qt::Key_Tab, 14);
-    key(Qt::Key_Return); // the pen, by a switch that sends Enter
-    key(Qt::Key_Backtab, 14);
-    ASSERT_EQ(focused(), canvas());
-
-    const QPoint start = cursor().position();
     const int step = cursor().stepPixels();
-    key(Qt::Key_Space); // down
-    key(Qt::Key_Right, 5);
-    key(Qt::Key_Space); // up
-    key(Qt::Key_Down, 3);
-    EXPECT_EQ(cursor().position(), start + QPoint(5 * step, 3 * step));
-    EXPECT_EQ(kept(15 * (start.x() + 4 * step), 15 * start.y()), toolkit::vbGreen);
-    EXPECT_EQ(kept(15 * (start.x() + 5 * step), 15 * (start.y() + 2 * step)), toolkit::vbWhite);
+    // The pen keeps its stroke as it goes; the straight line only once it ends.
+    for (const auto& [tabs, keptWhileMoving] : {std::pair{14, true}, std::pair{13, false}}) {
+        key(Qt::Key_Tab, tabs);
+        key(Qt::Key_Return); // the tool, by a switch that sends Enter
+        key(Qt::Key_Backtab, tabs);
+        ASSERT_EQ(focused(), canvas());
+        const QPoint start = cursor().position();
+        const double x = 15 * (start.x() + 4 * step);
+        const double y = 15 * start.y();
+        key(Qt::Key_Space);
+        key(Qt::Key_Right, 5);
+        EXPECT_EQ(shown(x, y), toolkit::vbGreen);
+        EXPECT_EQ(kept(x, y) == toolkit::vbGreen, keptWhileMoving);
+        key(Qt::Key_Space);
+        key(Qt::Key_Down, 3);
+        EXPECT_EQ(cursor().position(), start + QPoint(5 * step, 3 * step));
+        EXPECT_EQ(kept(x, y), toolkit::vbGreen);
+        EXPECT_EQ(kept(x + 15 * step, y + 30 * step), toolkit::vbWhite); // lifted
+    }
 }
 
 TEST(PointInside, LiesInsideEveryFigure)
