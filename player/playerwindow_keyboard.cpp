@@ -89,7 +89,12 @@ void PlayerWindow::createKeyboardControls()
     for (auto& button : navigationButtons)
         chain(button);
     canvas->setFocus();
-    connect(qApp, &QApplication::focusChanged, this, [this] { showFocus(); });
+    // Only focus that comes to this window: focus leaving it (a question
+    // shown, the window closing, its controls being deleted) changes nothing.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && (now == this || isAncestorOf(now)))
+            showFocus();
+    });
 }
 
 void PlayerWindow::keyPressEvent(QKeyEvent* event)
