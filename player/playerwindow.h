@@ -157,6 +157,11 @@ private:
     HintRing* hintRing;
     bool hintShown = false;
 
+    // --- Reach (playerwindow_reach.cpp) -----------------------------------------
+    // Sets how far a press reaches the dots of the activity just read, from
+    // the lab's "pizarra", "diana" and "atraer" on the screen in use.
+    void fitReach();
+
     // --- Each child's progress (playerwindow_progress.cpp) ----------------------
     // Whether the activity on the canvas was finished before: the numbers
     // button then shows a star.

@@ -1,0 +1,49 @@
+#include "gamefixture.h"
+#include "reach.h"
+
+using player::ScreenReach;
+
+// At the fake screen's 4 pixels a millimetre, a millimetre is 60 twips.
+TEST(ScreenReach, TurnsTheLabsMillimetresIntoTwips)
+{
+    const struct
+    {
+        bool whiteboard;
+        int target, snap, hitRadius;
+        double pixelsPerMm, circle, snapTwips;
+    } cases[] = {
+        {false, 0, 0, 250, 4, 0, 0},     {false, 10, 0, 250, 4, 300, 0},
+        {true, 0, 0, 100, 4, 270, 0},    {true, 0, 0, 400, 4, 420, 0},
+        {true, 20, 5, 100, 4, 600, 300}, {false, 0, 5, 250, 8, 0, 600},
+        {true, 10, 5, 100, 0, 120, 0},   {false, 10, 5, 100, -1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.whiteboard << " " << c.target << " " << c.snap << " " << c.pixelsPerMm);
+        toolkit::LabSettings::Reach settings;
+        settings.whiteboard = c.whiteboard;
+        settings.targetMillimetres = c.target;
+        settings.snapMillimetres = c.snap;
+        const auto reach = ScreenReach(c.pixelsPerMm, 15).reach(settings, c.hitRadius);
+        EXPECT_DOUBLE_EQ(reach.circle, c.circle);
+        EXPECT_DOUBLE_EQ(reach.snap, c.snapTwips);
+    }
+}
+
+// "atraer=5" is 300 twips; dot 3, not expected yet, lies 500 twips right of dot 1.
+TEST_F(GameTest, ASnapJoinsWithinItsReachUnlessAWrongDotIsNearer)
+{
+    const struct
+    {
+        double dx, dy;
+        bool hit;
+    } cases[] = {{0, 300, true}, {0, 301, false}, {-290, 0, true}, {290, 0, false}};
+    form->lab.reach.snapMillimetres = 5;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.dx << "," << c.dy);
+        setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 2000, 1500}, {"4", 4500, 4500}});
+        EXPECT_DOUBLE_EQ(game().reach().snap, 300);
+        clickAt(1500 + c.dx, 1500 + c.dy);
+        EXPECT_EQ(game().nextDot(), c.hit ? 1 : 0);
+    }
+}
