@@ -1,3 +1,4 @@
+#include "dwellring.h"
 #include "gamefixture.h"
 #include "reach.h"
 
@@ -45,5 +46,41 @@ TEST_F(GameTest, ASnapJoinsWithinItsReachUnlessAWrongDotIsNearer)
         EXPECT_DOUBLE_EQ(game().reach().snap, 300);
         clickAt(1500 + c.dx, 1500 + c.dy);
         EXPECT_EQ(game().nextDot(), c.hit ? 1 : 0);
+    }
+}
+
+// d: rest on the dot expected, e: on its edge, o: off it; w: 999 ms pass, t: 1 ms.
+TEST_F(GameTest, RestingOnTheDotExpectedJoinsItAfterItsTimeAndNotBefore)
+{
+    const struct
+    {
+        const char* steps;
+        int joined;
+        bool ringShown;
+    } cases[] = {{"dw", 0, true},      {"dwt", 1, false},        {"dwet", 1, false},
+                 {"dwodt", 0, true},   {"dwo", 0, false},        {"dwtwt", 1, false},
+                 {"dwtdwt", 2, false}, {"dwtdwtdwtdw", 3, false}};
+    form->lab.hintSeconds = 0;
+    form->lab.reach.dwellMilliseconds = 1000;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.steps);
+        setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}, {"4", 1500, 4500}});
+        platform.sounds.clear();
+        for (char step : std::string(c.steps)) {
+            const int record = std::max(0, game().expectedRecord());
+            const double x = game().dot(record).x, y = game().dot(record).y;
+            const std::map<char, std::function<void()>> act = {
+                {'d', [&] { moveTo(x, y); }},
+                {'e', [&] { moveTo(x + 150, y - 150); }},
+                {'o', [&] { moveTo(x + 900, y); }},
+                {'w', [&] { platform.advance(999); }},
+                {'t', [&] { platform.advance(1); }}};
+            act.at(step)();
+        }
+        EXPECT_EQ(game().nextDot(), c.joined);
+        EXPECT_EQ(sounds().count("acierto.wav"), std::min(c.joined, 2));
+        EXPECT_EQ(findControl<player::DwellRing>(*form, "dwellRing")->isVisibleTo(form.get()),
+                  c.ringShown);
+        EXPECT_EQ(platform.runningTickers(), c.ringShown ? 2 : 0);
     }
 }
