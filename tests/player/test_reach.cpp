@@ -84,3 +84,17 @@ TEST_F(GameTest, RestingOnTheDotExpectedJoinsItAfterItsTimeAndNotBefore)
         EXPECT_EQ(platform.runningTickers(), c.ringShown ? 2 : 0);
     }
 }
+
+TEST_F(GameTest, SilentMissesBuzzNotButStillBringTheHint)
+{
+    for (bool silent : {false, true}) {
+        SCOPED_TRACE(silent);
+        form->lab.reach.silentMisses = silent;
+        setDots({{"1", 1500, 1500}, {"2", 4500, 1500}, {"3", 4500, 4500}});
+        platform.sounds.clear();
+        for (int miss = 0; miss < 3; ++miss)
+            clickAt(9000, 8000);
+        EXPECT_EQ(sounds().count("error.wav"), silent ? 0 : 3);
+        EXPECT_TRUE(hintRing()->isVisibleTo(form.get()));
+    }
+}
