@@ -1,6 +1,10 @@
+#include "anybutton.h"
 #include "dwellring.h"
 #include "gamefixture.h"
 #include "reach.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
 
 using player::ScreenReach;
 
@@ -82,6 +86,34 @@ TEST_F(GameTest, RestingOnTheDotExpectedJoinsItAfterItsTimeAndNotBefore)
         EXPECT_EQ(findControl<player::DwellRing>(*form, "dwellRing")->isVisibleTo(form.get()),
                   c.ringShown);
         EXPECT_EQ(platform.runningTickers(), c.ringShown ? 2 : 0);
+    }
+}
+
+TEST_F(GameTest, AnyButtonMakesARightOrMiddleClickPressAButton)
+{
+    const struct
+    {
+        bool anyButton;
+        Qt::MouseButton button;
+        int width;
+    } cases[] = {{false, Qt::RightButton, 1},
+                 {true, Qt::RightButton, 5},
+                 {true, Qt::MiddleButton, 5},
+                 {true, Qt::LeftButton, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.anyButton << " " << c.button);
+        form->chooseWidth(1);
+        player::AnyButtonIsLeft filter;
+        if (c.anyButton)
+            QCoreApplication::instance()->installEventFilter(&filter);
+        const QPointF at(5, 5);
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, widthButton(4)->mapToGlobal(at), c.button,
+                              type == QEvent::MouseButtonPress ? c.button : Qt::NoButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(widthButton(4), &event);
+        }
+        EXPECT_EQ(canvas()->DrawWidth, c.width);
     }
 }
 
