@@ -47,16 +47,18 @@ void Dwell::stop()
 
 void Dwell::showTime()
 {
-    ring_->fill(double(started_.msecsTo(platform_.now())) / milliseconds_);
+    if (ring_)
+        ring_->fill(double(started_.msecsTo(platform_.now())) / milliseconds_);
 }
 
 void Dwell::finish()
 {
-    // The join may start a wait of its own on the next dot; this one is over
-    // before it runs.
+    // The join may start a wait of its own on the next dot, or read another
+    // activity and end this one for good: this wait is over before it runs.
     const int record = record_;
     stop();
-    join_(record);
+    const std::function<void(int)> join = join_;
+    join(record);
 }
 
 bool Dwell::eventFilter(QObject* /*watched*/, QEvent* event)
