@@ -4,6 +4,7 @@
 #include "childrecord.h"
 #include "controls.h"
 #include "dotgame.h"
+#include "dwell.h"
 #include "folderlister.h"
 #include "galleryring.h"
 #include "labsettings.h"
@@ -158,6 +159,17 @@ private:
 
     HintRing* hintRing;
     bool hintShown = false;
+
+    // --- Reach and resting (playerwindow_reach.cpp) ----------------------------
+    // Sets how far a press reaches the dots of the activity just read, from
+    // the lab's "pizarra", "diana" and "atraer" on the screen in use; a wait
+    // to join by resting starts again.
+    void fitReach();
+    // The pointer is at (X, Y) on the canvas, in twips: resting on the dot
+    // expected, within its reach, joins it after the lab's "permanencia".
+    void restOnCanvas(float X, float Y);
+    void joinRestedOn(int record);
+    std::unique_ptr<Dwell> dwell_; // none unless the lab sets "permanencia"
 
     // --- Each child's progress (playerwindow_progress.cpp) ----------------------
     // Whether the activity on the canvas was finished before: the numbers

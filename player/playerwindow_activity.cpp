@@ -12,7 +12,9 @@ namespace player {
 
 void PlayerWindow::readActivity(const QString& path)
 {
-    if (!game_.read(path, static_cast<double>(scaleX), scaleY))
+    const bool read = game_.read(path, static_cast<double>(scaleX), scaleY);
+    fitReach();
+    if (!read)
         return;
     canvas->FontSize = game_.labelFontSize();
     canvas->FontName = QStringLiteral("Arial");
