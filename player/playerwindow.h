@@ -47,7 +47,8 @@ class ProgressStore;
 // snapshots), playerwindow_tools.cpp (tool buttons, saving, exit),
 // playerwindow_print.cpp (the paper worksheet), playerwindow_hint.cpp (showing a lost
 // child the next dot), playerwindow_progress.cpp (each child's progress kept
-// between runs) and playerwindow_keyboard.cpp (playing with keys and switches).
+// between runs), playerwindow_keyboard.cpp (playing with keys and switches) and
+// playerwindow_reach.cpp (how far a press reaches, and joining by resting).
 class PlayerWindow : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(player::PlayerWindow)
