@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <opencv2/imgproc.hpp>
 
 namespace tracingtable {
@@ -244,6 +245,7 @@ struct Drawing
     cv::Mat inside;    // to be left white
     cv::Mat fills;     // each filled part's core numbered 1, 2...: to be kept whole or not at all
     int fillCount = 0;
+    double line = 2; // px: how wide the drawing's lines are
     Measures base;
 };
 
@@ -298,10 +300,38 @@ cv::Mat depthIn(const cv::Mat& mask)
     return depth;
 }
 
+// The pieces of `dark` beside `band` that reach no farther from it than
+// two of its `line` widths: where two lines of the outline meet in a
+// corner, or run into a notch the silhouette closes over. They are the
+// outline's own, no detail inside the figure.
+cv::Mat outlineCorners(const cv::Mat& dark, const cv::Mat& band, double line)
+{
+    cv::Mat labels, away;
+    const int count = cv::connectedComponents(dark & ~band, labels, 8, CV_32S);
+    cv::distanceTransform(~band, away, cv::DIST_L2, cv::DIST_MASK_3);
+    std::vector<float> nearest(size_t(count), std::numeric_limits<float>::max());
+    std::vector<float> farthest(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x) {
+            const size_t l = size_t(labels.at<int>(y, x));
+            nearest[l] = std::min(nearest[l], away.at<float>(y, x));
+            farthest[l] = std::max(farthest[l], away.at<float>(y, x));
+        }
+    std::vector<uchar> corner(size_t(count), 0);
+    for (size_t l = 1; l < size_t(count); ++l)
+        corner[l] = nearest[l] <= 1.5f && farthest[l] <= 2 * line ? 255 : 0;
+    cv::Mat corners(labels.size(), CV_8UC1);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x)
+            corners.at<uchar>(y, x) = corner[size_t(labels.at<int>(y, x))];
+    return corners;
+}
+
 // A drawing in dark strokes: the band along the outer edge as thick as
 // the lines are drawn; what lies deeper than twice that, drawn dark, is a
 // detail, its edge kept by a dark line within 2 px (a part drawn filled
-// may be kept as its clean outline), unless the drawing is mostly filled.
+// may be kept as its clean outline), unless the drawing is mostly filled
+// or it is one of the outline's own corners.
 Drawing strokesOf(const QImage& picture, bool near = false)
 {
     Drawing d;
@@ -321,10 +351,12 @@ Drawing strokesOf(const QImage& picture, bool near = false)
     if (area && cv::countNonZero(ink & s.mask) < 0.7 * area) {
         cv::Mat core;
         cv::erode(s.grey < Dark, core, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
-        d.details = (s.grey < Dark) & ~core & (depth > 1.5 * s.stroke + 3);
+        d.details = (s.grey < Dark) & ~core & (depth > 1.5 * s.stroke + 3) &
+                    ~outlineCorners((s.grey < Dark) & s.mask, d.band, s.stroke);
     }
     d.near = true;
     d.inside = s.mask & (depth > Inside);
+    d.line = std::max(2.0, s.stroke);
     describe(d, picture.size());
     return d;
 }
@@ -359,6 +391,7 @@ Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
     d.near = true;
     d.inside = s.mask & (depth > Inside);
     findFills(d, f.dark);
+    d.line = std::max(2.0, f.outline);
     describe(d, picture.size());
     return d;
 }
@@ -380,6 +413,34 @@ double nearDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
     cv::Mat near;
     cv::dilate(after < dark, near, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
     return stillDark(pixels, ~near, 128);
+}
+
+// The dark pieces of `after` inside the figure that touch its outline band
+// and are shorter than two of its lines are wide: no line and no detail a
+// child could make out, only what the taking off of the band left of a
+// stroke that met it; their middles in `m`.
+void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
+{
+    cv::Mat near, labels, stats, centroids;
+    cv::dilate(d.band, near, cv::Mat());
+    const int count =
+        cv::connectedComponentsWithStats((after < Dark) & d.s.mask, labels, stats, centroids, 8);
+    std::vector<bool> touching(size_t(count), false);
+    for (int y = 0; y < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const uchar* band = near.ptr<uchar>(y);
+        for (int x = 0; x < labels.cols; ++x)
+            if (band[x])
+                touching[size_t(label[x])] = true;
+    }
+    // A speck smaller than a quarter of a line's width squared is no piece
+    // a child makes out.
+    for (int i = 1; i < count; ++i)
+        if (touching[size_t(i)] && 4 * stats.at<int>(i, cv::CC_STAT_AREA) >= d.line * d.line &&
+            std::max(stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT)) <
+                2 * d.line)
+            m.shardsAt << QPointF(centroids.at<double>(i, 0), centroids.at<double>(i, 1));
+    m.shards = int(m.shardsAt.size());
 }
 
 // How much of the drawing's outline and of its details the child's picture
@@ -405,6 +466,7 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
                 ++all[size_t(part)], kept[size_t(part)] += after.at<uchar>(y, x) < Dark;
     for (size_t part = 1; part < all.size(); ++part)
         m.ragged += all[part] >= 30 && kept[part] > 0.1 * all[part] && kept[part] < 0.9 * all[part];
+    findShards(d, after, m);
     return after;
 }
 
@@ -476,6 +538,8 @@ QString failures(const Measures& m, int count)
         wrong << QStringLiteral("inside %1 % white").arg(100 * m.insideWhite, 0, 'f', 0);
     if (m.ragged > 0)
         wrong << QStringLiteral("%1 ragged pieces").arg(m.ragged);
+    if (m.shards > 0)
+        wrong << QStringLiteral("%1 shards").arg(m.shards);
     if (m.offWhite > 0)
         wrong << QStringLiteral("%1 dots on a line").arg(m.offWhite);
     return wrong.join(QStringLiteral("; "));
@@ -494,6 +558,10 @@ QImage childView(const Measures& m, bool edges, const QStringList& labels)
     for (QPointF dot : m.astray)
         if (edges)
             painter.drawEllipse(dot, 12, 12);
+    painter.setPen(QPen(QColor(255, 140, 0), 2));
+    for (QPointF shard : m.shardsAt)
+        if (edges)
+            painter.drawEllipse(shard, 8, 8);
     QFont font = painter.font();
     font.setPixelSize(14);
     painter.setFont(font);
