@@ -14,14 +14,18 @@ namespace {
 
 using tracing::outerEdges;
 
-constexpr int White = 250;          // lighter than this is no soft edge of a line
-constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
-constexpr double BoldStroke = 30;   // lines wider than the picture's side / this are bold
-constexpr double ShardDepth = 2.5;  // of the band's width: a shard lies no deeper
-constexpr double AlongBand = 0.5;   // of a shard's edge, at least, on the band or outside
-constexpr double BoldWidth = 1.5;   // of the band's width: a cut shape wider is a fill
-constexpr double BoldBand = 25;     // bands wider than the picture's side / this are bold
-constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
+constexpr int White = 250;           // lighter than this is no soft edge of a line
+constexpr double FilledShare = 0.6;  // of a figure in ink: it was drawn filled
+constexpr double BoldStroke = 30;    // lines wider than the picture's side / this are bold
+constexpr double ShardDepth = 2.5;   // of the band's width: a shard lies no deeper
+constexpr double AlongBand = 0.5;    // of a shard's edge, at least, on the band or outside
+constexpr double BoldWidth = 1.5;    // of the band's width: a cut shape wider is a fill
+constexpr double BoldBand = 25;      // bands wider than the picture's side / this are bold
+constexpr double BoldLine = 0.7;     // of a bold band's width: a cut line as wide is bold
+constexpr double ShardLength = 2.5;  // of the band's width: a cut piece no longer is a shard
+constexpr double CornerLength = 4;   // of the band's width: nor, along it, one no longer
+constexpr double CornerDepth = 2;    // of the band's width: ...reaching no farther from it
+constexpr double CornerAlong = 0.35; // of its edge, at least, on the band: a piece along it
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
@@ -127,6 +131,55 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     }
 }
 
+// The pieces of ink the band left that touch it and span no more than a
+// few of its widths go with it: the end of a stroke cut where it met the
+// outline, a knot's middle. So do those a little longer that lie along the
+// band for much of their edge and end near it, where two lines of the
+// outline meet in a corner and the band, measured from the white, falls
+// short; a stroke that only meets the band touches it at one end and
+// reaches away. Nothing so short is a line a child follows or colours up
+// to; whole details the band does not touch stay, however small.
+void dropShards(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth)
+{
+    cv::Mat labels, stats, centroids, near, fromBand;
+    const int count =
+        cv::connectedComponentsWithStats(ink & mask & ~found.band, labels, stats, centroids, 8);
+    if (count < 2)
+        return;
+    const double width = std::max(1.0, bandWidth(found.band, depth));
+    cv::dilate(found.band, near, cv::Mat());
+    cv::distanceTransform(~found.band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
+    std::vector<int> edge(size_t(count), 0), along(size_t(count), 0);
+    std::vector<float> farthest(size_t(count), 0);
+    for (int y = 1; y + 1 < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const uint8_t* band = near.ptr<uint8_t>(y);
+        const float* away = fromBand.ptr<float>(y);
+        for (int x = 1; x + 1 < labels.cols; ++x)
+            if (const size_t l = size_t(label[x]); l > 0) {
+                farthest[l] = std::max(farthest[l], away[x]);
+                if (label[x - 1] != label[x] || label[x + 1] != label[x] ||
+                    labels.ptr<int>(y - 1)[x] != label[x] || labels.ptr<int>(y + 1)[x] != label[x])
+                    ++edge[l], along[l] += band[x] > 0;
+            }
+    }
+    std::vector<bool> shard(size_t(count), false);
+    for (size_t i = 1; i < size_t(count); ++i) {
+        const double span = std::max(stats.at<int>(int(i), cv::CC_STAT_WIDTH),
+                                     stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
+        const bool corner = span <= CornerLength * width && farthest[i] <= CornerDepth * width &&
+                            along[i] > CornerAlong * edge[i];
+        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner);
+    }
+    for (int y = 0; y < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        uint8_t* band = found.band.ptr<uint8_t>(y);
+        for (int x = 0; x < labels.cols; ++x)
+            if (shard[size_t(label[x])])
+                band[x] = 255;
+    }
+}
+
 Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke)
 {
     const int w = ink.cols, h = ink.rows;
@@ -192,6 +245,7 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
     }
     if (stroke * BoldStroke >= std::min(w, h))
         settleCuts(found, ink, mask, depth, openLight);
+    dropShards(found, ink, mask, depth);
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
     // The light inside a filled figure that its ink encloses, not a notch
