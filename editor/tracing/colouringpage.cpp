@@ -15,6 +15,7 @@ namespace {
 using tracing::outerEdges;
 
 constexpr int White = 250;           // lighter than this is no soft edge of a line
+constexpr int Dark = 128;            // darker than this is a line a child sees
 constexpr double FilledShare = 0.6;  // of a figure in ink: it was drawn filled
 constexpr double BoldStroke = 30;    // lines wider than the picture's side / this are bold
 constexpr double ShardDepth = 2.5;   // of the band's width: a shard lies no deeper
@@ -33,6 +34,7 @@ struct Band
     cv::Mat band;     // the ink of the outline, and all the ink of a filled figure
     cv::Mat enclosed; // the light a filled figure's ink encloses
     cv::Mat outlined; // filled shapes the band cut into: only their edge stays
+    double width = 1; // px: how wide the outline is drawn
 };
 
 // How wide the outline band is drawn, robust to the places where it bites
@@ -139,44 +141,65 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
 // short; a stroke that only meets the band touches it at one end and
 // reaches away. Nothing so short is a line a child follows or colours up
 // to; whole details the band does not touch stay, however small.
-void dropShards(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth)
+void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width)
 {
+    const int w = page.width(), h = page.height();
+    cv::Mat dark(h, w, CV_8UC1);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+        uint8_t* out = dark.ptr<uint8_t>(y);
+        for (int x = 0; x < w; ++x)
+            out[x] = std::max({qRed(row[x]), qGreen(row[x]), qBlue(row[x])}) < Dark ? 255 : 0;
+    }
     cv::Mat labels, stats, centroids, near, fromBand;
-    const int count =
-        cv::connectedComponentsWithStats(ink & mask & ~found.band, labels, stats, centroids, 8);
+    const int count = cv::connectedComponentsWithStats(dark & mask, labels, stats, centroids, 8);
     if (count < 2)
         return;
-    const double width = std::max(1.0, bandWidth(found.band, depth));
-    cv::dilate(found.band, near, cv::Mat());
-    cv::distanceTransform(~found.band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
+    // Pale soft edges may part a piece from the band by a pixel or two.
+    cv::dilate(band, near, cv::Mat(), cv::Point(-1, -1), 2);
+    cv::distanceTransform(~band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), along(size_t(count), 0);
     std::vector<float> farthest(size_t(count), 0);
-    for (int y = 1; y + 1 < labels.rows; ++y) {
+    for (int y = 1; y + 1 < h; ++y) {
         const int* label = labels.ptr<int>(y);
-        const uint8_t* band = near.ptr<uint8_t>(y);
+        const uint8_t* onBand = near.ptr<uint8_t>(y);
         const float* away = fromBand.ptr<float>(y);
-        for (int x = 1; x + 1 < labels.cols; ++x)
+        for (int x = 1; x + 1 < w; ++x)
             if (const size_t l = size_t(label[x]); l > 0) {
                 farthest[l] = std::max(farthest[l], away[x]);
                 if (label[x - 1] != label[x] || label[x + 1] != label[x] ||
                     labels.ptr<int>(y - 1)[x] != label[x] || labels.ptr<int>(y + 1)[x] != label[x])
-                    ++edge[l], along[l] += band[x] > 0;
+                    ++edge[l], along[l] += onBand[x] > 0;
             }
     }
-    std::vector<bool> shard(size_t(count), false);
+    std::vector<uint8_t> shard(size_t(count), 0);
     for (size_t i = 1; i < size_t(count); ++i) {
         const double span = std::max(stats.at<int>(int(i), cv::CC_STAT_WIDTH),
                                      stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
         const bool corner = span <= CornerLength * width && farthest[i] <= CornerDepth * width &&
                             along[i] > CornerAlong * edge[i];
-        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner);
+        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner) ? 255 : 0;
     }
-    for (int y = 0; y < labels.rows; ++y) {
+    if (std::none_of(shard.begin(), shard.end(), [](uint8_t s) { return s; }))
+        return;
+    // A shard goes with the soft edge round it, but no pixel of a piece
+    // that stays.
+    cv::Mat gone(h, w, CV_8UC1);
+    for (int y = 0; y < h; ++y) {
         const int* label = labels.ptr<int>(y);
-        uint8_t* band = found.band.ptr<uint8_t>(y);
-        for (int x = 0; x < labels.cols; ++x)
-            if (shard[size_t(label[x])])
-                band[x] = 255;
+        uint8_t* out = gone.ptr<uint8_t>(y);
+        for (int x = 0; x < w; ++x)
+            out[x] = shard[size_t(label[x])];
+    }
+    const cv::Mat stays = dark & mask & ~gone;
+    cv::dilate(gone, gone, cv::Mat());
+    gone &= ~stays;
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* on = gone.ptr<uint8_t>(y);
+        QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (on[x])
+                row[x] = qRgb(255, 255, 255);
     }
 }
 
@@ -245,7 +268,7 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
     }
     if (stroke * BoldStroke >= std::min(w, h))
         settleCuts(found, ink, mask, depth, openLight);
-    dropShards(found, ink, mask, depth);
+    found.width = std::max({1.0, stroke, bandWidth(found.band, depth)});
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
     // The light inside a filled figure that its ink encloses, not a notch
@@ -334,8 +357,16 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
                 row[x] = qRgb(255, 255, 255);
     }
     const int line = std::max(1, std::min(w, h) / 300);
-    if (cv::countNonZero(found.outlined) > 0)
+    cv::Mat outline = band;
+    if (cv::countNonZero(found.outlined) > 0) {
         drawInnerEdge(erased, found, line);
+        outline = found.band & ~found.outlined;
+        if (scale > 1)
+            cv::resize(cv::Mat(outline), outline, {w, h}, 0, 0, cv::INTER_NEAREST);
+    }
+    // The shards are told on the page as the child sees it: pale soft
+    // edges join pieces that stand apart there.
+    dropShards(erased, outline, figures.mask, found.width * scale);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;

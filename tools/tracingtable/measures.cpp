@@ -249,22 +249,34 @@ struct Drawing
     Measures base;
 };
 
-// The cores of the parts of `dark` filled wider than its strokes are
-// drawn, each numbered, in `d`. A child's picture keeps such a part or
+// How wide the strokes of `dark` are drawn, and the cores of its parts
+// filled wider, each numbered, in `d`. A child's picture keeps such a part or
 // takes it off; a part cut through is a ragged piece.
 void findFills(Drawing& d, const cv::Mat& dark)
 {
     cv::Mat depth;
     cv::distanceTransform(dark, depth, cv::DIST_L2, cv::DIST_MASK_5);
-    std::vector<float> inside;
-    for (int y = 0; y < dark.rows; ++y)
-        for (int x = 0; x < dark.cols; ++x)
-            if (dark.at<uchar>(y, x))
-                inside.push_back(depth.at<float>(y, x));
+    std::vector<float> inside, middles;
+    for (int y = 1; y + 1 < dark.rows; ++y)
+        for (int x = 1; x + 1 < dark.cols; ++x)
+            if (const float here = depth.at<float>(y, x); dark.at<uchar>(y, x)) {
+                inside.push_back(here);
+                // The middle of a stroke, where it is no shallower than
+                // beside: half as wide as the stroke is, whatever its length,
+                // and a fill's middles are few for its area.
+                bool middle = true;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        middle = middle && depth.at<float>(y + dy, x + dx) <= here;
+                if (middle)
+                    middles.push_back(here);
+            }
     if (inside.empty())
         return;
     std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
     const double stroke = 4 * inside[inside.size() / 2];
+    std::nth_element(middles.begin(), middles.begin() + long(middles.size() / 2), middles.end());
+    d.line = std::max(2.0, middles.empty() ? stroke : 2.0 * middles[middles.size() / 2]);
     // Deeper than a stroke's middle by a quarter of a stroke: only a fill is.
     d.fillCount =
         cv::connectedComponents((depth > 0.75 * stroke) & d.s.mask, d.fills, 8, CV_32S) - 1;
@@ -356,7 +368,6 @@ Drawing strokesOf(const QImage& picture, bool near = false)
     }
     d.near = true;
     d.inside = s.mask & (depth > Inside);
-    d.line = std::max(2.0, s.stroke);
     describe(d, picture.size());
     return d;
 }
@@ -391,7 +402,10 @@ Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
     d.near = true;
     d.inside = s.mask & (depth > Inside);
     findFills(d, f.dark);
-    d.line = std::max(2.0, f.outline);
+    // Without a dark outline nothing is taken off but the edge's last
+    // pixels, as thin as the lines the colouring page draws.
+    if (f.outline == 0)
+        d.line = 2;
     describe(d, picture.size());
     return d;
 }
@@ -415,7 +429,8 @@ double nearDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
     return stillDark(pixels, ~near, 128);
 }
 
-// The dark pieces of `after` inside the figure that touch its outline band
+// The dark pieces of `after` inside the figure (a line running on out of
+// it is no piece) that touch its outline band
 // and are shorter than two of its lines are wide: no line and no detail a
 // child could make out, only what the taking off of the band left of a
 // stroke that met it; their middles in `m`.
@@ -423,8 +438,7 @@ void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
 {
     cv::Mat near, labels, stats, centroids;
     cv::dilate(d.band, near, cv::Mat());
-    const int count =
-        cv::connectedComponentsWithStats((after < Dark) & d.s.mask, labels, stats, centroids, 8);
+    const int count = cv::connectedComponentsWithStats(after < Dark, labels, stats, centroids, 8);
     std::vector<bool> touching(size_t(count), false);
     for (int y = 0; y < labels.rows; ++y) {
         const int* label = labels.ptr<int>(y);
@@ -437,6 +451,8 @@ void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
     // a child makes out.
     for (int i = 1; i < count; ++i)
         if (touching[size_t(i)] && 4 * stats.at<int>(i, cv::CC_STAT_AREA) >= d.line * d.line &&
+            d.s.mask.at<uchar>(
+                cv::Point(int(centroids.at<double>(i, 0)), int(centroids.at<double>(i, 1)))) &&
             std::max(stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT)) <
                 2 * d.line)
             m.shardsAt << QPointF(centroids.at<double>(i, 0), centroids.at<double>(i, 1));
