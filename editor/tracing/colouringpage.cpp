@@ -133,39 +133,36 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     }
 }
 
-// The pieces of ink the band left that touch it and span no more than a
-// few of its widths go with it: the end of a stroke cut where it met the
-// outline, a knot's middle. So do those a little longer that lie along the
+// 255 on the shards of `dark`, empty when there are none: the pieces
+// that touch `band`, the outline `width` px wide, and span no more than a
+// few of its widths: the end of a stroke cut where it met the outline, a
+// knot's middle. So do those a little longer that lie along the
 // band for much of their edge and end near it, where two lines of the
 // outline meet in a corner and the band, measured from the white, falls
 // short; a stroke that only meets the band touches it at one end and
 // reaches away. Nothing so short is a line a child follows or colours up
 // to; whole details the band does not touch stay, however small.
-void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width)
+cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, double width)
 {
-    const int w = page.width(), h = page.height();
-    cv::Mat dark(h, w, CV_8UC1);
-    for (int y = 0; y < h; ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
-        uint8_t* out = dark.ptr<uint8_t>(y);
-        for (int x = 0; x < w; ++x)
-            out[x] = std::max({qRed(row[x]), qGreen(row[x]), qBlue(row[x])}) < Dark ? 255 : 0;
-    }
     cv::Mat labels, stats, centroids, near, fromBand;
-    const int count = cv::connectedComponentsWithStats(dark & mask, labels, stats, centroids, 8);
-    if (count < 2)
-        return;
+    const int count = cv::connectedComponentsWithStats(dark, labels, stats, centroids, 8);
+    std::vector<bool> brief(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        brief[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
+                                    stats.at<int>(i, cv::CC_STAT_HEIGHT)) <= CornerLength * width;
+    if (std::none_of(brief.begin(), brief.end(), [](bool s) { return s; }))
+        return {};
     // Pale soft edges may part a piece from the band by a pixel or two.
     cv::dilate(band, near, cv::Mat(), cv::Point(-1, -1), 2);
     cv::distanceTransform(~band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), along(size_t(count), 0);
     std::vector<float> farthest(size_t(count), 0);
-    for (int y = 1; y + 1 < h; ++y) {
+    for (int y = 1; y + 1 < dark.rows; ++y) {
         const int* label = labels.ptr<int>(y);
         const uint8_t* onBand = near.ptr<uint8_t>(y);
         const float* away = fromBand.ptr<float>(y);
-        for (int x = 1; x + 1 < w; ++x)
-            if (const size_t l = size_t(label[x]); l > 0) {
+        for (int x = 1; x + 1 < dark.cols; ++x)
+            if (const size_t l = size_t(label[x]); brief[l]) {
                 farthest[l] = std::max(farthest[l], away[x]);
                 if (label[x - 1] != label[x] || label[x + 1] != label[x] ||
                     labels.ptr<int>(y - 1)[x] != label[x] || labels.ptr<int>(y + 1)[x] != label[x])
@@ -176,31 +173,39 @@ void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double w
     for (size_t i = 1; i < size_t(count); ++i) {
         const double span = std::max(stats.at<int>(int(i), cv::CC_STAT_WIDTH),
                                      stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
-        const bool corner = span <= CornerLength * width && farthest[i] <= CornerDepth * width &&
-                            along[i] > CornerAlong * edge[i];
+        const bool corner = farthest[i] <= CornerDepth * width && along[i] > CornerAlong * edge[i];
         shard[i] = along[i] > 0 && (span <= ShardLength * width || corner) ? 255 : 0;
     }
     if (std::none_of(shard.begin(), shard.end(), [](uint8_t s) { return s; }))
-        return;
-    // A shard goes with the soft edge round it, but no pixel of a piece
-    // that stays.
-    cv::Mat gone(h, w, CV_8UC1);
-    for (int y = 0; y < h; ++y) {
+        return {};
+    cv::Mat shards(dark.size(), CV_8UC1);
+    for (int y = 0; y < dark.rows; ++y) {
         const int* label = labels.ptr<int>(y);
-        uint8_t* out = gone.ptr<uint8_t>(y);
-        for (int x = 0; x < w; ++x)
+        uint8_t* out = shards.ptr<uint8_t>(y);
+        for (int x = 0; x < dark.cols; ++x)
             out[x] = shard[size_t(label[x])];
     }
-    const cv::Mat stays = dark & mask & ~gone;
-    cv::dilate(gone, gone, cv::Mat());
-    gone &= ~stays;
-    for (int y = 0; y < h; ++y) {
-        const uint8_t* on = gone.ptr<uint8_t>(y);
-        QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            if (on[x])
-                row[x] = qRgb(255, 255, 255);
-    }
+    return shards;
+}
+
+// The shards of `page`, told on the figures' `scale` where `band` (the
+// outline, `width` px wide there) and `mask` are, go white with the soft
+// edge round them, but no pixel of a piece that stays.
+void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width, int scale)
+{
+    const int w = page.width(), h = page.height();
+    cv::Mat pixels = tracing::matOf(page, CV_8UC4), grey, small;
+    cv::cvtColor(pixels, grey, cv::COLOR_BGRA2GRAY);
+    if (scale > 1)
+        cv::resize(grey, small, band.size(), 0, 0, cv::INTER_AREA);
+    cv::Mat gone = shardsOf(((scale > 1 ? small : grey) < Dark) & mask, band, width);
+    if (gone.empty())
+        return;
+    if (scale > 1)
+        cv::resize(cv::Mat(gone), gone, {w, h}, 0, 0, cv::INTER_NEAREST);
+    const cv::Mat stays = (grey < Dark) & ~gone;
+    cv::dilate(gone, gone, cv::Mat(), cv::Point(-1, -1), scale);
+    pixels.setTo(cv::Scalar(255, 255, 255, 255), gone & ~stays);
 }
 
 Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke)
@@ -357,16 +362,12 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
                 row[x] = qRgb(255, 255, 255);
     }
     const int line = std::max(1, std::min(w, h) / 300);
-    cv::Mat outline = band;
-    if (cv::countNonZero(found.outlined) > 0) {
+    if (cv::countNonZero(found.outlined) > 0)
         drawInnerEdge(erased, found, line);
-        outline = found.band & ~found.outlined;
-        if (scale > 1)
-            cv::resize(cv::Mat(outline), outline, {w, h}, 0, 0, cv::INTER_NEAREST);
-    }
-    // The shards are told on the page as the child sees it: pale soft
-    // edges join pieces that stand apart there.
-    dropShards(erased, outline, figures.mask, found.width * scale);
+    // The shards are told on the page as the child sees it, after the cut
+    // fills' edges are drawn: pale soft edges join pieces that stand apart
+    // there.
+    dropShards(erased, found.band & ~found.outlined, mask, found.width, scale);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;
