@@ -14,14 +14,19 @@ namespace {
 
 using tracing::outerEdges;
 
-constexpr int White = 250;          // lighter than this is no soft edge of a line
-constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
-constexpr double BoldStroke = 30;   // lines wider than the picture's side / this are bold
-constexpr double ShardDepth = 2.5;  // of the band's width: a shard lies no deeper
-constexpr double AlongBand = 0.5;   // of a shard's edge, at least, on the band or outside
-constexpr double BoldWidth = 1.5;   // of the band's width: a cut shape wider is a fill
-constexpr double BoldBand = 25;     // bands wider than the picture's side / this are bold
-constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
+constexpr int White = 250;           // lighter than this is no soft edge of a line
+constexpr int Dark = 128;            // darker than this is a line a child sees
+constexpr double FilledShare = 0.6;  // of a figure in ink: it was drawn filled
+constexpr double BoldStroke = 30;    // lines wider than the picture's side / this are bold
+constexpr double ShardDepth = 2.5;   // of the band's width: a shard lies no deeper
+constexpr double AlongBand = 0.5;    // of a shard's edge, at least, on the band or outside
+constexpr double BoldWidth = 1.5;    // of the band's width: a cut shape wider is a fill
+constexpr double BoldBand = 25;      // bands wider than the picture's side / this are bold
+constexpr double BoldLine = 0.7;     // of a bold band's width: a cut line as wide is bold
+constexpr double ShardLength = 2.5;  // of the band's width: a cut piece no longer is a shard
+constexpr double CornerLength = 4;   // of the band's width: nor, along it, one no longer
+constexpr double CornerDepth = 2;    // of the band's width: ...reaching no farther from it
+constexpr double CornerAlong = 0.35; // of its edge, at least, on the band: a piece along it
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
@@ -29,6 +34,7 @@ struct Band
     cv::Mat band;     // the ink of the outline, and all the ink of a filled figure
     cv::Mat enclosed; // the light a filled figure's ink encloses
     cv::Mat outlined; // filled shapes the band cut into: only their edge stays
+    double width = 1; // px: how wide the outline is drawn
 };
 
 // How wide the outline band is drawn, robust to the places where it bites
@@ -127,6 +133,81 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     }
 }
 
+// 255 on the shards of `dark`, empty when there are none: the pieces
+// that touch `band`, the outline `width` px wide, and span no more than a
+// few of its widths: the end of a stroke cut where it met the outline, a
+// knot's middle. So do those a little longer that lie along the
+// band for much of their edge and end near it, where two lines of the
+// outline meet in a corner and the band, measured from the white, falls
+// short; a stroke that only meets the band touches it at one end and
+// reaches away. Nothing so short is a line a child follows or colours up
+// to; whole details the band does not touch stay, however small.
+cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, double width)
+{
+    cv::Mat labels, stats, centroids, near, fromBand;
+    const int count = cv::connectedComponentsWithStats(dark, labels, stats, centroids, 8);
+    std::vector<bool> brief(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        brief[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
+                                    stats.at<int>(i, cv::CC_STAT_HEIGHT)) <= CornerLength * width;
+    if (std::none_of(brief.begin(), brief.end(), [](bool s) { return s; }))
+        return {};
+    // Pale soft edges may part a piece from the band by a pixel or two.
+    cv::dilate(band, near, cv::Mat(), cv::Point(-1, -1), 2);
+    cv::distanceTransform(~band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
+    std::vector<int> edge(size_t(count), 0), along(size_t(count), 0);
+    std::vector<float> farthest(size_t(count), 0);
+    for (int y = 1; y + 1 < dark.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const uint8_t* onBand = near.ptr<uint8_t>(y);
+        const float* away = fromBand.ptr<float>(y);
+        for (int x = 1; x + 1 < dark.cols; ++x)
+            if (const size_t l = size_t(label[x]); brief[l]) {
+                farthest[l] = std::max(farthest[l], away[x]);
+                if (label[x - 1] != label[x] || label[x + 1] != label[x] ||
+                    labels.ptr<int>(y - 1)[x] != label[x] || labels.ptr<int>(y + 1)[x] != label[x])
+                    ++edge[l], along[l] += onBand[x] > 0;
+            }
+    }
+    std::vector<uint8_t> shard(size_t(count), 0);
+    for (size_t i = 1; i < size_t(count); ++i) {
+        const double span = std::max(stats.at<int>(int(i), cv::CC_STAT_WIDTH),
+                                     stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
+        const bool corner = farthest[i] <= CornerDepth * width && along[i] > CornerAlong * edge[i];
+        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner) ? 255 : 0;
+    }
+    if (std::none_of(shard.begin(), shard.end(), [](uint8_t s) { return s; }))
+        return {};
+    cv::Mat shards(dark.size(), CV_8UC1);
+    for (int y = 0; y < dark.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        uint8_t* out = shards.ptr<uint8_t>(y);
+        for (int x = 0; x < dark.cols; ++x)
+            out[x] = shard[size_t(label[x])];
+    }
+    return shards;
+}
+
+// The shards of `page`, told on the figures' `scale` where `band` (the
+// outline, `width` px wide there) and `mask` are, go white with the soft
+// edge round them, but no pixel of a piece that stays.
+void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width, int scale)
+{
+    const int w = page.width(), h = page.height();
+    cv::Mat pixels = tracing::matOf(page, CV_8UC4), grey, small;
+    cv::cvtColor(pixels, grey, cv::COLOR_BGRA2GRAY);
+    if (scale > 1)
+        cv::resize(grey, small, band.size(), 0, 0, cv::INTER_AREA);
+    cv::Mat gone = shardsOf(((scale > 1 ? small : grey) < Dark) & mask, band, width);
+    if (gone.empty())
+        return;
+    if (scale > 1)
+        cv::resize(cv::Mat(gone), gone, {w, h}, 0, 0, cv::INTER_NEAREST);
+    const cv::Mat stays = (grey < Dark) & ~gone;
+    cv::dilate(gone, gone, cv::Mat(), cv::Point(-1, -1), scale);
+    pixels.setTo(cv::Scalar(255, 255, 255, 255), gone & ~stays);
+}
+
 Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke)
 {
     const int w = ink.cols, h = ink.rows;
@@ -192,6 +273,7 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
     }
     if (stroke * BoldStroke >= std::min(w, h))
         settleCuts(found, ink, mask, depth, openLight);
+    found.width = std::max({1.0, stroke, bandWidth(found.band, depth)});
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
     // The light inside a filled figure that its ink encloses, not a notch
@@ -282,6 +364,10 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     const int line = std::max(1, std::min(w, h) / 300);
     if (cv::countNonZero(found.outlined) > 0)
         drawInnerEdge(erased, found, line);
+    // The shards are told on the page as the child sees it, after the cut
+    // fills' edges are drawn: pale soft edges join pieces that stand apart
+    // there.
+    dropShards(erased, found.band & ~found.outlined, mask, found.width, scale);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;

@@ -151,6 +151,26 @@ TEST(Tracing, TheOutlineIsErasedAndTheInsideKept)
     EXPECT_LT(black, bold.width() * bold.height() / 100);
 }
 
+// A stroke that only runs a little way in from the outline is gone with
+// it, not left as a black stub; one that runs on into the figure stays.
+TEST(Tracing, ShortStrokesMeetingTheOutlineGoWithIt)
+{
+    QImage drawn = page(circle(), 10);
+    QPainter painter(&drawn);
+    painter.setPen(QPen(Qt::black, 10, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(300, 150), QPointF(274, 150)); // 2.6 lines long
+    painter.drawLine(QPointF(200, 50), QPointF(200, 200));
+    painter.end();
+    const QImage erased = editor::withoutOutline(drawn);
+    int stub = 0;
+    for (int y = 140; y <= 160; ++y)
+        for (int x = 260; x <= 300; ++x)
+            stub += qGray(erased.pixel(x, y)) < 128;
+    EXPECT_EQ(stub, 0);
+    for (int y = 80; y <= 190; y += 10)
+        EXPECT_LT(qGray(erased.pixel(200, y)), 128) << y;
+}
+
 // Pressed on the page's drawing: its outline gets the dots, the figure is
 // closed, the outline is taken from the page and the drawing will go with
 // the activity; one undo takes it all back; a page without a figure says so.

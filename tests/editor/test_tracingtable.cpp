@@ -65,7 +65,8 @@ TEST(TracingTable, ColourClipartBecomesAColouringPage)
 
 TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
 {
-    expectGoodActivities("propios/negritas", 16, {"caracol", "ciervo", "oveja", "pajaro", "tigre"});
+    expectGoodActivities("propios/negritas", 16,
+                         {"caracol", "ciervo", "oveja", "pajaro", "tigre", "tortuga"});
 }
 
 TEST(TracingTable, ASceneGetsItsMainFigure)

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <opencv2/imgproc.hpp>
 
 namespace tracingtable {
@@ -244,25 +245,38 @@ struct Drawing
     cv::Mat inside;    // to be left white
     cv::Mat fills;     // each filled part's core numbered 1, 2...: to be kept whole or not at all
     int fillCount = 0;
+    double line = 2; // px: how wide the drawing's lines are
     Measures base;
 };
 
-// The cores of the parts of `dark` filled wider than its strokes are
-// drawn, each numbered, in `d`. A child's picture keeps such a part or
+// How wide the strokes of `dark` are drawn, and the cores of its parts
+// filled wider, each numbered, in `d`. A child's picture keeps such a part or
 // takes it off; a part cut through is a ragged piece.
 void findFills(Drawing& d, const cv::Mat& dark)
 {
     cv::Mat depth;
     cv::distanceTransform(dark, depth, cv::DIST_L2, cv::DIST_MASK_5);
-    std::vector<float> inside;
-    for (int y = 0; y < dark.rows; ++y)
-        for (int x = 0; x < dark.cols; ++x)
-            if (dark.at<uchar>(y, x))
-                inside.push_back(depth.at<float>(y, x));
+    std::vector<float> inside, middles;
+    for (int y = 1; y + 1 < dark.rows; ++y)
+        for (int x = 1; x + 1 < dark.cols; ++x)
+            if (const float here = depth.at<float>(y, x); dark.at<uchar>(y, x)) {
+                inside.push_back(here);
+                // The middle of a stroke, where it is no shallower than
+                // beside: half as wide as the stroke is, whatever its length,
+                // and a fill's middles are few for its area.
+                bool middle = true;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        middle = middle && depth.at<float>(y + dy, x + dx) <= here;
+                if (middle)
+                    middles.push_back(here);
+            }
     if (inside.empty())
         return;
     std::nth_element(inside.begin(), inside.begin() + long(inside.size() / 2), inside.end());
     const double stroke = 4 * inside[inside.size() / 2];
+    std::nth_element(middles.begin(), middles.begin() + long(middles.size() / 2), middles.end());
+    d.line = std::max(2.0, middles.empty() ? stroke : 2.0 * middles[middles.size() / 2]);
     // Deeper than a stroke's middle by a quarter of a stroke: only a fill is.
     d.fillCount =
         cv::connectedComponents((depth > 0.75 * stroke) & d.s.mask, d.fills, 8, CV_32S) - 1;
@@ -298,10 +312,38 @@ cv::Mat depthIn(const cv::Mat& mask)
     return depth;
 }
 
+// The pieces of `dark` beside `band` that reach no farther from it than
+// two of its `line` widths: where two lines of the outline meet in a
+// corner, or run into a notch the silhouette closes over. They are the
+// outline's own, no detail inside the figure.
+cv::Mat outlineCorners(const cv::Mat& dark, const cv::Mat& band, double line)
+{
+    cv::Mat labels, away;
+    const int count = cv::connectedComponents(dark & ~band, labels, 8, CV_32S);
+    cv::distanceTransform(~band, away, cv::DIST_L2, cv::DIST_MASK_3);
+    std::vector<float> nearest(size_t(count), std::numeric_limits<float>::max());
+    std::vector<float> farthest(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x) {
+            const size_t l = size_t(labels.at<int>(y, x));
+            nearest[l] = std::min(nearest[l], away.at<float>(y, x));
+            farthest[l] = std::max(farthest[l], away.at<float>(y, x));
+        }
+    std::vector<uchar> corner(size_t(count), 0);
+    for (size_t l = 1; l < size_t(count); ++l)
+        corner[l] = nearest[l] <= 1.5f && farthest[l] <= 2 * line ? 255 : 0;
+    cv::Mat corners(labels.size(), CV_8UC1);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x)
+            corners.at<uchar>(y, x) = corner[size_t(labels.at<int>(y, x))];
+    return corners;
+}
+
 // A drawing in dark strokes: the band along the outer edge as thick as
 // the lines are drawn; what lies deeper than twice that, drawn dark, is a
 // detail, its edge kept by a dark line within 2 px (a part drawn filled
-// may be kept as its clean outline), unless the drawing is mostly filled.
+// may be kept as its clean outline), unless the drawing is mostly filled
+// or it is one of the outline's own corners.
 Drawing strokesOf(const QImage& picture, bool near = false)
 {
     Drawing d;
@@ -321,7 +363,8 @@ Drawing strokesOf(const QImage& picture, bool near = false)
     if (area && cv::countNonZero(ink & s.mask) < 0.7 * area) {
         cv::Mat core;
         cv::erode(s.grey < Dark, core, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
-        d.details = (s.grey < Dark) & ~core & (depth > 1.5 * s.stroke + 3);
+        d.details = (s.grey < Dark) & ~core & (depth > 1.5 * s.stroke + 3) &
+                    ~outlineCorners((s.grey < Dark) & s.mask, d.band, s.stroke);
     }
     d.near = true;
     d.inside = s.mask & (depth > Inside);
@@ -359,6 +402,10 @@ Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
     d.near = true;
     d.inside = s.mask & (depth > Inside);
     findFills(d, f.dark);
+    // Without a dark outline nothing is taken off but the edge's last
+    // pixels, as thin as the lines the colouring page draws.
+    if (f.outline == 0)
+        d.line = 2;
     describe(d, picture.size());
     return d;
 }
@@ -380,6 +427,36 @@ double nearDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
     cv::Mat near;
     cv::dilate(after < dark, near, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
     return stillDark(pixels, ~near, 128);
+}
+
+// The dark pieces of `after` inside the figure (a line running on out of
+// it is no piece) that touch its outline band
+// and are shorter than two of its lines are wide: no line and no detail a
+// child could make out, only what the taking off of the band left of a
+// stroke that met it; their middles in `m`.
+void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
+{
+    cv::Mat near, labels, stats, centroids;
+    cv::dilate(d.band, near, cv::Mat());
+    const int count = cv::connectedComponentsWithStats(after < Dark, labels, stats, centroids, 8);
+    std::vector<bool> touching(size_t(count), false);
+    for (int y = 0; y < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const uchar* band = near.ptr<uchar>(y);
+        for (int x = 0; x < labels.cols; ++x)
+            if (band[x])
+                touching[size_t(label[x])] = true;
+    }
+    // A speck smaller than a quarter of a line's width squared is no piece
+    // a child makes out.
+    for (int i = 1; i < count; ++i)
+        if (touching[size_t(i)] && 4 * stats.at<int>(i, cv::CC_STAT_AREA) >= d.line * d.line &&
+            d.s.mask.at<uchar>(
+                cv::Point(int(centroids.at<double>(i, 0)), int(centroids.at<double>(i, 1)))) &&
+            std::max(stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT)) <
+                2 * d.line)
+            m.shardsAt << QPointF(centroids.at<double>(i, 0), centroids.at<double>(i, 1));
+    m.shards = int(m.shardsAt.size());
 }
 
 // How much of the drawing's outline and of its details the child's picture
@@ -405,6 +482,7 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
                 ++all[size_t(part)], kept[size_t(part)] += after.at<uchar>(y, x) < Dark;
     for (size_t part = 1; part < all.size(); ++part)
         m.ragged += all[part] >= 30 && kept[part] > 0.1 * all[part] && kept[part] < 0.9 * all[part];
+    findShards(d, after, m);
     return after;
 }
 
@@ -476,6 +554,8 @@ QString failures(const Measures& m, int count)
         wrong << QStringLiteral("inside %1 % white").arg(100 * m.insideWhite, 0, 'f', 0);
     if (m.ragged > 0)
         wrong << QStringLiteral("%1 ragged pieces").arg(m.ragged);
+    if (m.shards > 0)
+        wrong << QStringLiteral("%1 shards").arg(m.shards);
     if (m.offWhite > 0)
         wrong << QStringLiteral("%1 dots on a line").arg(m.offWhite);
     return wrong.join(QStringLiteral("; "));
@@ -494,6 +574,10 @@ QImage childView(const Measures& m, bool edges, const QStringList& labels)
     for (QPointF dot : m.astray)
         if (edges)
             painter.drawEllipse(dot, 12, 12);
+    painter.setPen(QPen(QColor(255, 140, 0), 2));
+    for (QPointF shard : m.shardsAt)
+        if (edges)
+            painter.drawEllipse(shard, 8, 8);
     QFont font = painter.font();
     font.setPixelSize(14);
     painter.setFont(font);

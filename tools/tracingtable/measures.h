@@ -29,11 +29,13 @@ struct Measures
     double detailsKept = -1; // share of the details inside still drawn; -1: none
     double insideWhite = -1; // share of the inside left white to colour; -1: none
     int ragged = 0;          // filled parts cut through, neither kept nor taken off
+    int shards = 0;          // dark bits left where the outline was, too short to be a line
     int offWhite = 0;        // dots with a dark pixel under them
     QImage erased;           // what the child sees
     QList<QList<QPointF>> placed;
     QList<QPolygonF> silhouette; // the outer edges the measures use
     QList<QPointF> astray;       // the dots too far from them
+    QList<QPointF> shardsAt;     // the shards' middles
 };
 
 // The picture traced once, given each of `counts` dots, and measured
@@ -52,7 +54,8 @@ QList<Measures> measureActivities(const QImage& picture, const QList<MadeActivit
 QString failures(const Measures& measures, int count);
 
 // One picture as the child sees it: the erased drawing, its numbered dots;
-// with `edges`, the silhouette's outer edges the measures use, in blue.
+// with `edges`, the silhouette's outer edges the measures use, in blue, and
+// the shards ringed in orange.
 // The dots are numbered 1, 2, 3... unless `labels` gives theirs.
 QImage childView(const Measures& measures, bool edges = false, const QStringList& labels = {});
 
