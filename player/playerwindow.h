@@ -121,6 +121,15 @@ private:
     // --- Start-up (playerwindow.cpp) --------------------------------------------
     void layoutWindow();
 
+    // --- The whiteboard (playerwindow_board.cpp) --------------------------------
+    // With the lab's "pizarra": every control the child needs below the top
+    // fifth of the screen and at least a finger wide, and the canvas shrunk
+    // to fit what is left, its activity with it.
+    void layoutForWhiteboard();
+    // What the activity's positions and picture are scaled by beside the
+    // screen's factors: 1, or below 1 while the canvas is shrunk.
+    double activityShrink_ = 1;
+
     // The seam every use of a shared theme folder goes through.
     toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
     // Whether the theme shown can be read now; when its shared folder does

@@ -12,7 +12,7 @@ namespace player {
 
 void PlayerWindow::readActivity(const QString& path)
 {
-    if (!game_.read(path, static_cast<double>(scaleX), scaleY))
+    if (!game_.read(path, static_cast<double>(scaleX) * activityShrink_, scaleY * activityShrink_))
         return;
     canvas->FontSize = game_.labelFontSize();
     canvas->FontName = QStringLiteral("Arial");
@@ -26,7 +26,8 @@ void PlayerWindow::readActivity(const QString& path)
 // showed it; a picture that cannot be shown leaves the dots alone.
 void PlayerWindow::readActivityPicture(const QString& path)
 {
-    const QSize screen(qRound(double(scaleX) * 800), qRound(scaleY * 600));
+    const QSize screen(qRound(double(scaleX) * activityShrink_ * 800),
+                       qRound(scaleY * activityShrink_ * 600));
     auto [picture, problem] = toolkit::readActivityPicture(path, screen);
     if (!problem.isEmpty())
         std::fprintf(stderr, "lunipo: %s: el dibujo %s; la actividad sigue sin él.\n",

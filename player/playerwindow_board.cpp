@@ -1,0 +1,147 @@
+// The layout for an interactive whiteboard or a touch screen: a child of
+// three reaches neither the top fifth of a whiteboard nor a button narrower
+// than a fingertip, so everything moves down and grows, and the canvas, with
+// its activity, shrinks to what is left.
+
+#include "playerwindow.h"
+
+#include "palettestrip.h"
+#include "program.h"
+#include "twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace player {
+
+namespace {
+
+using toolkit::TwipsPerPixel;
+
+constexpr double FingerMillimetres = 9;
+// The desk layout's button, in pixels: a finger never gets less.
+constexpr int DeskSide = 41;
+// Pixels round the screen's edges and between the groups of controls.
+constexpr int Margin = 8;
+// Pixels between the groups of the bottom row, six gaps in all.
+constexpr int RowGap = 4;
+constexpr int RowGaps = 6 * RowGap;
+constexpr int WidthButtons = 10;
+// The bottom row holds twelve square buttons: the arrows, narrower on a
+// desk, are squares too, so that a finger hits them.
+constexpr int SquaresInRow = 12;
+constexpr int PaletteCell = 12; // pixels, at the strip's own scale
+
+int twips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
+int pixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+
+int fingerPixels(double pixelsPerMillimetre)
+{
+    return static_cast<int>(std::ceil(FingerMillimetres * pixelsPerMillimetre));
+}
+
+// The palette strip, its top part only (what `height` pixels show), every
+// pixel made a square of `scale`: no smoothing, so a cell stays one colour
+// and picking reads it exactly.
+QImage scaledPalette(int scale, int height)
+{
+    const QImage strip = paletteStrip();
+    const int rows = std::min(strip.height(), height / scale + 1);
+    return strip.copy(0, 0, strip.width(), rows)
+        .scaled(strip.width() * scale, rows * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// Where everything goes on a screen of `screen` pixels, with `perMm` pixels
+// a millimetre, for an activity's picture of `picture` pixels before it
+// shrinks and a theme list `listWidth` pixels wide.
+struct Board
+{
+    Board(QSize screen, double perMm, QSizeF picture, int listWidth)
+    {
+        const int finger = fingerPixels(perMm);
+        const int fits = (screen.width() - listWidth - RowGaps - 2 * Margin) / SquaresInRow;
+        side = std::max(1, std::min(std::max(DeskSide, finger), fits));
+        top = (screen.height() + 4) / 5 + Margin;
+        rowTop = screen.height() - Margin - side;
+        const int areaHeight = std::max(1, rowTop - Margin - top);
+        perColumn = std::clamp(areaHeight / side, 1, WidthButtons);
+        const int columns = (WidthButtons + perColumn - 1) / perColumn;
+        paletteScale = std::max(1, (finger + PaletteCell - 1) / PaletteCell);
+        paletteWidth = PaletteWidth * paletteScale;
+        // The activity's picture is made for the whole screen; it shrinks as
+        // a whole, so its dots stay on it and nothing is cut off.
+        const int areaWidth = screen.width() - paletteWidth - columns * side - 4 * Margin;
+        shrink = std::clamp(std::min(areaWidth / picture.width(), areaHeight / picture.height()),
+                            0.01, 1.0);
+        const int canvasWidth = qRound(picture.width() * shrink);
+        const int groupWidth = paletteWidth + canvasWidth + columns * side + 2 * Margin;
+        left = std::max(Margin, (screen.width() - groupWidth) / 2);
+        canvasLeft = left + paletteWidth + Margin;
+        widthsLeft = canvasLeft + canvasWidth + Margin;
+        const int rowWidth = listWidth + SquaresInRow * side + RowGaps;
+        rowLeft = std::max(Margin, std::min(canvasLeft, screen.width() - Margin - rowWidth));
+    }
+
+    // Of every button: a fingertip, the desk's at least, less only when the
+    // bottom row would not fit the screen.
+    int side;
+    int top;       // of the palette, the canvas and the width buttons
+    int rowTop;    // of the bottom row
+    int perColumn; // width buttons in a column
+    int paletteScale;
+    int paletteWidth;
+    double shrink; // of the activity
+    int left;      // of the palette
+    int canvasLeft;
+    int widthsLeft; // of the width buttons' first column
+    int rowLeft;    // of the bottom row: under the canvas, unless it would not fit
+};
+
+} // namespace
+
+void PlayerWindow::layoutForWhiteboard()
+{
+    const QSize screen(pixels(platform_.screenWidthTwips()), pixels(platform_.screenHeightTwips()));
+    const Board board(screen, platform_.pixelsPerMillimetre(),
+                      QSizeF(double(scaleX) * 800, scaleY * 600), pixels(themeList->Width()));
+    const int side = board.side;
+    activityShrink_ = board.shrink;
+    // Sized as readActivityPicture sizes the picture, to the pixel.
+    const int canvasWidth = qRound(double(scaleX) * activityShrink_ * 800);
+    const int canvasHeight = qRound(scaleY * activityShrink_ * 600);
+
+    const int paletteHeight = screen.height() - Margin - board.top;
+    paletteStrip->Move(twips(board.left), twips(board.top), twips(board.paletteWidth),
+                       twips(paletteHeight));
+    paletteStrip->setPicture(scaledPalette(board.paletteScale, paletteHeight));
+    canvas->Move(twips(board.canvasLeft), twips(board.top), twips(canvasWidth),
+                 twips(canvasHeight));
+    joinedOutline->Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
+    for (int i = 0; i < WidthButtons; ++i)
+        widthButtons(i).Move(twips(board.widthsLeft + i / board.perColumn * side),
+                             twips(board.top + i % board.perColumn * side), twips(side),
+                             twips(side));
+
+    int x = board.rowLeft;
+    const auto place = [&](toolkit::TwipsGeometry& control, int width, int gap) {
+        control.Move(twips(x), twips(board.rowTop), twips(width), twips(side));
+        x += width + gap;
+    };
+    place(navigationButtons(Navigation::Forward), side, 0);
+    place(navigationButtons(Navigation::Back), side, RowGap);
+    place(*themeList, pixels(themeList->Width()), RowGap);
+    place(navigationButtons(Navigation::Numbers), side, 2 * RowGap);
+    for (auto& button : toolButtons)
+        place(button, side, 0);
+    x += 2 * RowGap;
+    place(*exitButton, side, 0);
+}
+
+} // namespace player
