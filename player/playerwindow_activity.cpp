@@ -6,15 +6,24 @@
 #include "colour.h"
 #include "program.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace player {
+
+namespace {
+
+// On a whiteboard the labels are read from across the classroom, and their
+// circles grow with them.
+constexpr double WhiteboardDots = 1.5;
+
+} // namespace
 
 void PlayerWindow::readActivity(const QString& path)
 {
     if (!game_.read(path, static_cast<double>(scaleX) * activityShrink_, scaleY * activityShrink_))
         return;
-    canvas->FontSize = game_.labelFontSize();
+    canvas->FontSize = game_.labelFontSize() * (lab.reach.whiteboard ? WhiteboardDots : 1.0);
     canvas->FontName = QStringLiteral("Arial");
     canvas->AutoRedraw = true;
     for (int i = 0; i < game_.count(); ++i)
@@ -39,8 +48,11 @@ void PlayerWindow::drawDot(int i)
 {
     const DotGame::Dot& dot = game_.dot(i);
     const int colour = toolkit::RGB(dot.red, dot.green, dot.blue);
+    // A hit circle wider than the dot's own is the one drawn: the child
+    // sees where a press still finds the dot.
+    const double own = (game_.hitRadius() + 20) * (lab.reach.whiteboard ? WhiteboardDots : 1.0);
     if (game_.circles())
-        canvas->Circle(dot.x, dot.y, game_.hitRadius() + 20, colour);
+        canvas->Circle(dot.x, dot.y, std::max(own, game_.reach().circle), colour);
 
     const double w = canvas->TextWidth(dot.label) / 2;
     const double h = canvas->TextHeight(dot.label) / 2;
