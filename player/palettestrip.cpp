@@ -3,6 +3,8 @@
 #include "colour.h"
 #include "swatchstrip.h"
 
+#include <QPainter>
+#include <algorithm>
 #include <array>
 
 namespace player {
@@ -44,6 +46,28 @@ const toolkit::SwatchStripLayout layout{QSize(PaletteWidth, PaletteHeight),
 QImage paletteStrip()
 {
     return toolkit::swatchStrip(layout, cellColours);
+}
+
+QImage paletteColumns(int scale, int height, int columns)
+{
+    const QImage strip = paletteStrip();
+    scale = std::max(1, scale);
+    const int cells = std::max(1, (height / scale - layout.firstAlong) / layout.pitch);
+    // Each column ends a grey pixel past its last cell's frame, and the
+    // columns after the first start at their first cell's frame.
+    const int rows =
+        std::min(strip.height(), layout.firstAlong + (cells - 1) * layout.pitch + layout.side + 2);
+    const int above = layout.firstAlong - 1;
+    QImage page(strip.width() * std::max(1, columns), rows, strip.format());
+    page.fill(toolkit::toQColor(PaletteGrey));
+    QPainter painter(&page);
+    for (int column = 0; column < columns; ++column) {
+        const int skip = column == 0 ? 0 : above;
+        painter.drawImage(column * strip.width(), skip, strip, 0,
+                          column * cells * layout.pitch + skip, strip.width(), rows - skip);
+    }
+    painter.end();
+    return page.scaled(page.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 } // namespace player

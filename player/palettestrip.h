@@ -10,6 +10,13 @@ namespace player {
 // always be told from the black of an empty picture.
 QImage paletteStrip();
 
+// The strip cut at whole cells into `columns` columns side by side, each
+// `height` pixels at most once every pixel is made a square of `scale`
+// pixels: larger cells for a finger, with no smoothing, so a cell stays one
+// colour and picking still reads one pixel. The cells that do not fit are
+// left out.
+QImage paletteColumns(int scale, int height, int columns);
+
 // Pixel geometry of the strip.
 constexpr int PaletteWidth = 19;
 constexpr int PaletteHeight = 897;

@@ -43,8 +43,8 @@ class ProgressStore;
 // dots), playerwindow_colouring.cpp (palette, widths, fill, line, pen, undo
 // snapshots), playerwindow_tools.cpp (tool buttons, saving, exit),
 // playerwindow_print.cpp (the paper worksheet), playerwindow_hint.cpp (showing a lost
-// child the next dot) and playerwindow_progress.cpp (each child's progress kept
-// between runs).
+// child the next dot), playerwindow_progress.cpp (each child's progress kept
+// between runs) and playerwindow_board.cpp (the layout for a whiteboard).
 class PlayerWindow : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(player::PlayerWindow)

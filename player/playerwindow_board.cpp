@@ -19,8 +19,10 @@ namespace {
 using toolkit::TwipsPerPixel;
 
 constexpr double FingerMillimetres = 9;
-// The desk layout's button, in pixels: a finger never gets less.
+// The desk layout's button and theme list, in pixels: a finger never gets
+// less.
 constexpr int DeskSide = 41;
+constexpr int DeskList = 153;
 // Pixels round the screen's edges and between the groups of controls.
 constexpr int Margin = 8;
 // Pixels between the groups of the bottom row, six gaps in all.
@@ -31,6 +33,8 @@ constexpr int WidthButtons = 10;
 // desk, are squares too, so that a finger hits them.
 constexpr int SquaresInRow = 12;
 constexpr int PaletteCell = 12; // pixels, at the strip's own scale
+// Larger cells fit fewer in a column: a second one keeps the dark colours.
+constexpr int PaletteColumns = 2;
 
 int twips(int pixels)
 {
@@ -47,26 +51,15 @@ int fingerPixels(double pixelsPerMillimetre)
     return static_cast<int>(std::ceil(FingerMillimetres * pixelsPerMillimetre));
 }
 
-// The palette strip, its top part only (what `height` pixels show), every
-// pixel made a square of `scale`: no smoothing, so a cell stays one colour
-// and picking reads it exactly.
-QImage scaledPalette(int scale, int height)
-{
-    const QImage strip = paletteStrip();
-    const int rows = std::min(strip.height(), height / scale + 1);
-    return strip.copy(0, 0, strip.width(), rows)
-        .scaled(strip.width() * scale, rows * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
 // Where everything goes on a screen of `screen` pixels, with `perMm` pixels
 // a millimetre, for an activity's picture of `picture` pixels before it
-// shrinks and a theme list `listWidth` pixels wide.
+// shrinks.
 struct Board
 {
-    Board(QSize screen, double perMm, QSizeF picture, int listWidth)
+    Board(QSize screen, double perMm, QSizeF picture)
     {
         const int finger = fingerPixels(perMm);
-        const int fits = (screen.width() - listWidth - RowGaps - 2 * Margin) / SquaresInRow;
+        const int fits = (screen.width() - DeskList - RowGaps - 2 * Margin) / SquaresInRow;
         side = std::max(1, std::min(std::max(DeskSide, finger), fits));
         top = (screen.height() + 4) / 5 + Margin;
         rowTop = screen.height() - Margin - side;
@@ -74,7 +67,7 @@ struct Board
         perColumn = std::clamp(areaHeight / side, 1, WidthButtons);
         const int columns = (WidthButtons + perColumn - 1) / perColumn;
         paletteScale = std::max(1, (finger + PaletteCell - 1) / PaletteCell);
-        paletteWidth = PaletteWidth * paletteScale;
+        paletteWidth = PaletteWidth * paletteScale * PaletteColumns;
         // The activity's picture is made for the whole screen; it shrinks as
         // a whole, so its dots stay on it and nothing is cut off.
         const int areaWidth = screen.width() - paletteWidth - columns * side - 4 * Margin;
@@ -85,8 +78,15 @@ struct Board
         left = std::max(Margin, (screen.width() - groupWidth) / 2);
         canvasLeft = left + paletteWidth + Margin;
         widthsLeft = canvasLeft + canvasWidth + Margin;
-        const int rowWidth = listWidth + SquaresInRow * side + RowGaps;
+        // The theme list takes what the buttons leave, up to twice its desk
+        // width: a theme's whole name shows.
+        const int rowLeftOver = screen.width() - 2 * Margin - RowGaps - SquaresInRow * side;
+        wideList = std::max(DeskList, std::min(2 * DeskList, rowLeftOver));
+        const int rowWidth = wideList + SquaresInRow * side + RowGaps;
         rowLeft = std::max(Margin, std::min(canvasLeft, screen.width() - Margin - rowWidth));
+        // The palette goes down beside the row, unless the row runs under it.
+        const int paletteBottom = rowLeft < canvasLeft ? rowTop - Margin : screen.height() - Margin;
+        paletteHeight = paletteBottom - top;
     }
 
     // Of every button: a fingertip, the desk's at least, less only when the
@@ -97,11 +97,13 @@ struct Board
     int perColumn; // width buttons in a column
     int paletteScale;
     int paletteWidth;
+    int paletteHeight;
     double shrink; // of the activity
     int left;      // of the palette
     int canvasLeft;
     int widthsLeft; // of the width buttons' first column
     int rowLeft;    // of the bottom row: under the canvas, unless it would not fit
+    int wideList;   // the theme list's width
 };
 
 } // namespace
@@ -110,17 +112,17 @@ void PlayerWindow::layoutForWhiteboard()
 {
     const QSize screen(pixels(platform_.screenWidthTwips()), pixels(platform_.screenHeightTwips()));
     const Board board(screen, platform_.pixelsPerMillimetre(),
-                      QSizeF(double(scaleX) * 800, scaleY * 600), pixels(themeList->Width()));
+                      QSizeF(double(scaleX) * 800, scaleY * 600));
     const int side = board.side;
     activityShrink_ = board.shrink;
     // Sized as readActivityPicture sizes the picture, to the pixel.
     const int canvasWidth = qRound(double(scaleX) * activityShrink_ * 800);
     const int canvasHeight = qRound(scaleY * activityShrink_ * 600);
 
-    const int paletteHeight = screen.height() - Margin - board.top;
     paletteStrip->Move(twips(board.left), twips(board.top), twips(board.paletteWidth),
-                       twips(paletteHeight));
-    paletteStrip->setPicture(scaledPalette(board.paletteScale, paletteHeight));
+                       twips(board.paletteHeight));
+    paletteStrip->setPicture(
+        paletteColumns(board.paletteScale, board.paletteHeight, PaletteColumns));
     canvas->Move(twips(board.canvasLeft), twips(board.top), twips(canvasWidth),
                  twips(canvasHeight));
     joinedOutline->Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
@@ -136,7 +138,7 @@ void PlayerWindow::layoutForWhiteboard()
     };
     place(navigationButtons(Navigation::Forward), side, 0);
     place(navigationButtons(Navigation::Back), side, RowGap);
-    place(*themeList, pixels(themeList->Width()), RowGap);
+    place(*themeList, board.wideList, RowGap);
     place(navigationButtons(Navigation::Numbers), side, 2 * RowGap);
     for (auto& button : toolButtons)
         place(button, side, 0);

@@ -9,6 +9,7 @@
 
 namespace {
 constexpr int Red = toolkit::RGB(255, 0, 0);
+constexpr int Brown = toolkit::RGB(204, 153, 102); // the eighteenth cell
 } // namespace
 
 class WhiteboardTest : public PlayerTest
@@ -43,14 +44,14 @@ protected:
         return all;
     }
 
-    // The length of the first run of `colour` down the middle of the
-    // palette's picture, in pixels.
+    // The length of the first run of `colour` down the palette's first
+    // column, in pixels.
     int firstRunOf(int colour) const
     {
         const QImage strip = paletteStrip()->Picture();
         int run = 0;
         for (int y = 0; y < strip.height(); ++y) {
-            if (toolkit::fromQRgb(strip.pixel(strip.width() / 2, y)) == colour)
+            if (toolkit::fromQRgb(strip.pixel(strip.width() / 4, y)) == colour)
                 ++run;
             else if (run > 0)
                 break;
@@ -86,9 +87,12 @@ TEST_F(WhiteboardTest, EveryControlLiesBelowTheTopFifthAndIsAFingerWide)
 
         EXPECT_GE(firstRunOf(Red), finger) << pixelsPerMm;
         const QImage strip = paletteStrip()->Picture();
+        if (pixelsPerMm < 4) { // a whiteboard's: the second column goes on
+            EXPECT_EQ(toolkit::fromQRgb(strip.pixel(strip.width() * 3 / 4, 24)), Brown);
+        }
         for (int y = 0; y < strip.height(); ++y)
-            if (toolkit::fromQRgb(strip.pixel(strip.width() / 2, y)) == Red) {
-                form->pressOnPalette(1, 0, strip.width() / 2 * 15.f, (y + 2) * 15.f);
+            if (toolkit::fromQRgb(strip.pixel(strip.width() / 4, y)) == Red) {
+                form->pressOnPalette(1, 0, strip.width() / 4 * 15.f, (y + 2) * 15.f);
                 break;
             }
         EXPECT_EQ(canvas()->ForeColor, Red) << pixelsPerMm;
