@@ -126,6 +126,8 @@ private:
     // fifth of the screen and at least a finger wide, and the canvas shrunk
     // to fit what is left, its activity with it.
     void layoutForWhiteboard();
+    // The theme list opens within `height` pixels above the bottom row.
+    void listAboveRow(int height);
     // What the activity's positions and picture are scaled by beside the
     // screen's factors: 1, or below 1 while the canvas is shrunk.
     double activityShrink_ = 1;

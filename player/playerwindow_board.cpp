@@ -108,6 +108,15 @@ struct Board
 
 } // namespace
 
+void PlayerWindow::listAboveRow(int height)
+{
+    // The style's own popup covers the screen with a long list of themes;
+    // a plain list shows as many as `height` pixels hold, and scrolls.
+    themeList->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    const int item = themeList->fontMetrics().height() + 2 * Margin;
+    themeList->setMaxVisibleItems(std::max(3, height / item));
+}
+
 void PlayerWindow::layoutForWhiteboard()
 {
     const QSize screen(pixels(platform_.screenWidthTwips()), pixels(platform_.screenHeightTwips()));
@@ -139,6 +148,7 @@ void PlayerWindow::layoutForWhiteboard()
     place(navigationButtons(Navigation::Forward), side, 0);
     place(navigationButtons(Navigation::Back), side, RowGap);
     place(*themeList, board.wideList, RowGap);
+    listAboveRow(board.rowTop - board.top);
     place(navigationButtons(Navigation::Numbers), side, 2 * RowGap);
     for (auto& button : toolButtons)
         place(button, side, 0);
