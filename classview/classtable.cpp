@@ -50,6 +50,8 @@ ClassTable::ClassTable(QList<Child> children, LabThemes labThemes)
     // The zone's rules are looked up once: the C library's local time looks
     // at /etc/localtime again for every one of a year's activities.
     const QTimeZone here = QTimeZone::systemTimeZone();
+    // A class plays with a few settings, over and over: each is kept once.
+    QHash<QString, int> reachIndex;
 
     for (const Child& child : children_) {
         // An activity is the same one through a reorder by its id.
@@ -65,9 +67,17 @@ ClassTable::ClassTable(QList<Child> children, LabThemes labThemes)
                 key = keys.value(name, static_cast<int>(keys.size()));
                 keys.insert(name, key);
             }
+            int reach = -1;
+            if (!played.reach.isEmpty()) {
+                reach = reachIndex.value(played.reach, static_cast<int>(reachTexts_.size()));
+                if (reach == reachTexts_.size()) {
+                    reachIndex.insert(played.reach, reach);
+                    reachTexts_ << played.reach;
+                }
+            }
             entries.push_back({played.started.toTimeZone(here).date().toJulianDay(),
                                column.value(played.theme, others_), key, played.seconds(),
-                               played.hints, played.wrongDots});
+                               played.hints, played.wrongDots, reach});
         }
         entries_.push_back(std::move(entries));
     }
@@ -126,11 +136,16 @@ void ClassTable::setFilter(const QSet<QString>& logins, const QDate& from)
     for (qsizetype c = 0; c < children_.size(); ++c) {
         if (!logins_.isEmpty() && !logins_.contains(children_[c].login))
             continue;
-        Row row{c, std::vector<ThemeFigures>(static_cast<size_t>(allThemes_.size()))};
+        Row row{c, std::vector<ThemeFigures>(static_cast<size_t>(allThemes_.size())), {}};
         std::vector<bool> counted;
+        std::vector<int> reach;
         for (const Entry& entry : entries_[static_cast<size_t>(c)]) {
             if (entry.day < first)
                 continue;
+            // A record that holds settings by the hundred shows the first.
+            if (entry.reach >= 0 && reach.size() < MostReachWords &&
+                std::find(reach.cbegin(), reach.cend(), entry.reach) == reach.cend())
+                reach.push_back(entry.reach);
             ThemeFigures& figures = row.figures[static_cast<size_t>(entry.theme)];
             played[static_cast<size_t>(entry.theme)] = true;
             ++figures.tries;
@@ -146,6 +161,7 @@ void ClassTable::setFilter(const QSet<QString>& logins, const QDate& from)
                 ++figures.finished;
             }
         }
+        row.reach = reachWords(reach);
         all.push_back(std::move(row));
     }
 
@@ -165,6 +181,16 @@ void ClassTable::setFilter(const QSet<QString>& logins, const QDate& from)
         row.figures = std::move(figures);
         rows_.push_back(std::move(row));
     }
+}
+
+QStringList ClassTable::reachWords(const std::vector<int>& used) const
+{
+    QStringList words;
+    for (int index : used)
+        for (const QString& word : reachTexts_[index].split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (!words.contains(word) && words.size() < MostReachWords)
+                words << word;
+    return words;
 }
 
 ThemeFigures ClassTable::figures(int row, int theme) const
@@ -187,6 +213,12 @@ QByteArray ClassTable::csv() const
     for (const QString& theme : themes_)
         header << csvCell(tr("%1: terminadas").arg(theme)) << csvCell(tr("%1: intentos").arg(theme))
                << csvCell(tr("%1: minutos").arg(theme)) << csvCell(tr("%1: pistas").arg(theme));
+    // Like the themes, the settings have a column only when someone played
+    // with them: a lab without them exports what it always did.
+    const bool reached = std::any_of(rows_.cbegin(), rows_.cend(),
+                                     [](const Row& row) { return !row.reach.isEmpty(); });
+    if (reached)
+        header << csvCell(tr("Ajustes"));
     QByteArray text = header.join(',') + "\r\n";
     for (int r = 0; r < rowCount(); ++r) {
         QList<QByteArray> fields = {csvCell(child(r).name), csvCell(child(r).login)};
@@ -195,6 +227,8 @@ QByteArray ClassTable::csv() const
             fields << QByteArray::number(f.finished) << QByteArray::number(f.tries)
                    << QByteArray::number((f.seconds + 30) / 60) << QByteArray::number(f.hints);
         }
+        if (reached)
+            fields << csvCell(reach(r).join(QLatin1Char(' ')));
         text += fields.join(',') + "\r\n";
     }
     return text;

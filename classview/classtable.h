@@ -72,9 +72,14 @@ public:
     ThemeFigures figures(int row, int theme) const;
     // The child's activities in the period, latest first.
     QList<toolkit::PlayedActivity> activities(int row) const;
+    // The reach settings the child played with in the period, each once, in
+    // the order first met ("pizarra", "atraer=4"); at most MostReachWords.
+    const QStringList& reach(int row) const { return rows_[static_cast<size_t>(row)].reach; }
+    static constexpr int MostReachWords = 12;
 
     // The table as comma-separated values: a column for the name and the
-    // login, then four per theme.
+    // login, then four per theme, then the reach settings when any child
+    // shown played with some.
     QByteArray csv() const;
 
 private:
@@ -87,21 +92,26 @@ private:
         int finished; // the activity's key among its child's, -1 when not finished
         qint64 seconds;
         int hints, wrongDots;
+        int reach; // in reachTexts_, -1 for none
     };
     struct Row
     {
         qsizetype child;
         std::vector<ThemeFigures> figures; // by theme shown
+        QStringList reach;
     };
     bool inPeriod(const toolkit::PlayedActivity& played) const;
     // Chooses allThemes_; the column of each theme that has one of its own.
     QHash<QString, int> chooseColumns();
+    // The words of the settings in `used` (indices in reachTexts_), each once.
+    QStringList reachWords(const std::vector<int>& used) const;
 
     QList<Child> children_;
     LabThemes labThemes_;
     std::vector<std::vector<Entry>> entries_; // by child
-    QStringList allThemes_; // by name, "otros temas" last when any theme has no column
-    int others_ = -1;       // the column "otros temas" in allThemes_
+    QStringList allThemes_;  // by name, "otros temas" last when any theme has no column
+    int others_ = -1;        // the column "otros temas" in allThemes_
+    QStringList reachTexts_; // each different reach setting of the class once
     QSet<QString> logins_;
     QDate from_;
     QStringList themes_;

@@ -1,5 +1,7 @@
 #include "classtablemodel.h"
 
+#include "plaintext.h"
+
 namespace classview {
 
 ClassTableModel::ClassTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -27,8 +29,13 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const
         return {};
     if (index.column() == 0) {
         const Child& child = table_.child(index.row());
+        const QStringList& reach = table_.reach(index.row());
+        if (role == Qt::DisplayRole && !reach.isEmpty())
+            return child.name + QLatin1Char('\n') + reach.join(QLatin1Char(' '));
         if (role == Qt::DisplayRole || role == SortRole)
             return child.name;
+        if (role == Qt::ToolTipRole && !reach.isEmpty())
+            return plainToolTip(child.login + QLatin1Char('\n') + reachExplained(reach));
         if (role == Qt::ToolTipRole)
             return child.login;
         return {};
@@ -75,6 +82,39 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
     if (section == 0)
         return tr("Niño o niña");
     return table_.themes().value(section - 1);
+}
+
+QString ClassTableModel::reachExplained(const QStringList& words)
+{
+    QStringList lines;
+    for (const QString& word : words) {
+        const QString key = word.section(QLatin1Char('='), 0, 0);
+        bool number = false;
+        const int value = word.section(QLatin1Char('='), 1).toInt(&number);
+        number = number && value > 0;
+        if (word == QLatin1String("pizarra"))
+            lines << tr("pizarra: puntos y botones grandes, para el dedo");
+        else if (word == QLatin1String("un-clic"))
+            lines << tr("un-clic: cualquier botón del ratón pulsa");
+        else if (word == QLatin1String("sin-fallos"))
+            lines << tr("sin-fallos: los puntos equivocados no suenan");
+        else if (number && key == QLatin1String("diana"))
+            lines << tr("%1: se acierta en un círculo de %2 mm de ancho alrededor del punto")
+                         .arg(word)
+                         .arg(value);
+        else if (number && key == QLatin1String("atraer"))
+            lines << tr("%1: un toque a %2 mm del punto que toca cuenta como ese punto; "
+                        "acertar es más fácil")
+                         .arg(word)
+                         .arg(value);
+        else if (number && key == QLatin1String("permanencia"))
+            lines << tr("%1: basta dejar el puntero %2 ms sobre el punto, sin pulsar")
+                         .arg(word)
+                         .arg(value);
+        else
+            lines << word;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString ClassTableModel::duration(qint64 seconds)

@@ -9,7 +9,9 @@ namespace classview {
 
 // The class table as the window's view shows it: the children's names in
 // the first column, then a column per theme with what each child did there.
-// Sorting a theme's column puts those who finished most first.
+// Sorting a theme's column puts those who finished most first. A child who
+// played with reach settings in the period has them under the name, and
+// what each means in its tooltip.
 class ClassTableModel : public QAbstractTableModel
 {
     Q_DECLARE_TR_FUNCTIONS(classview::ClassTableModel)
@@ -31,6 +33,9 @@ public:
 
     // "45 s", "3 min", "1 h 5 min": how the window writes a time.
     static QString duration(qint64 seconds);
+    // What each reach setting ("atraer=4") did for the child, a line each;
+    // a word it does not know is told as it is.
+    static QString reachExplained(const QStringList& words);
 
 private:
     ClassTable table_;

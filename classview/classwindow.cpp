@@ -164,7 +164,8 @@ void ClassWindow::buildControls()
     activityList->setObjectName(QStringLiteral("activityList"));
     activityList->setRootIsDecorated(false);
     activityList->setHeaderLabels({tr("Empezada"), tr("Tema"), tr("Actividad"), tr("Tiempo"),
-                                   tr("Pistas"), tr("Puntos equivocados"), tr("Dibujo")});
+                                   tr("Pistas"), tr("Puntos equivocados"), tr("Ajustes"),
+                                   tr("Dibujo")});
     drawingList = new QListWidget;
     drawingList->setObjectName(QStringLiteral("drawingList"));
     drawingList->setViewMode(QListView::IconMode);

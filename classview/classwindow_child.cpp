@@ -62,10 +62,14 @@ void ClassWindow::showChild()
                                                    : tr("sin terminar"));
         item->setText(4, QString::number(played.hints));
         item->setText(5, QString::number(played.wrongDots));
-        item->setText(6, !played.savedDrawing.isEmpty() ? tr("guardado")
+        // The settings sit by the figures they made easier.
+        item->setText(6, played.reach);
+        item->setToolTip(6, plainToolTip(ClassTableModel::reachExplained(
+                                played.reach.split(QLatin1Char(' '), Qt::SkipEmptyParts))));
+        item->setText(7, !played.savedDrawing.isEmpty() ? tr("guardado")
                          : played.coloured              ? tr("coloreado, sin guardar")
                                                         : QString());
-        item->setToolTip(6, plainToolTip(played.savedDrawing));
+        item->setToolTip(7, plainToolTip(played.savedDrawing));
     }
     for (int column = 0; column < activityList->columnCount(); ++column)
         activityList->resizeColumnToContents(column);

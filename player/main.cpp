@@ -1,3 +1,5 @@
+#include "anybutton.h"
+#include "labsettings.h"
 #include "language.h"
 #include "largeblocks.h"
 #include "playerwindow.h"
@@ -59,6 +61,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     toolkit::useLanguage(app, toolkit::sessionLanguage());
     toolkit::QtPlatform platform(QStringLiteral("lunipo"));
+    player::AnyButtonIsLeft anyButton;
+    if (toolkit::LabSettings::current().reach.anyButton)
+        app.installEventFilter(&anyButton);
 
     if (single) {
         if (!player::openSingleActivity(platform, QCoreApplication::arguments().at(2)))

@@ -48,6 +48,11 @@ QImage paletteStrip()
     return toolkit::swatchStrip(layout, cellColours);
 }
 
+QRect paletteCell(int index)
+{
+    return toolkit::swatchRect(layout, index);
+}
+
 QImage paletteColumns(int scale, int height, int columns)
 {
     const QImage strip = paletteStrip();

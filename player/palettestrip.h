@@ -9,6 +9,9 @@ namespace player {
 // holds pure black (the darkest cell is (4, 4, 4)), so a picked colour can
 // always be told from the black of an empty picture.
 QImage paletteStrip();
+// The pixels of the strip's colour cell `index`, 0 at the top, without its
+// frame; past the strip's end for an index too large.
+QRect paletteCell(int index);
 
 // The strip cut at whole cells into `columns` columns side by side, each
 // `height` pixels at most once every pixel is made a square of `scale`

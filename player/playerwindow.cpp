@@ -131,6 +131,7 @@ void PlayerWindow::createControls()
         button->onClick = [this, i] { chooseWidth(i + 1); };
         widthButtons.Load(button);
     }
+    createKeyboardControls();
 }
 
 void PlayerWindow::Show()

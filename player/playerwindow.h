@@ -4,6 +4,7 @@
 #include "childrecord.h"
 #include "controls.h"
 #include "dotgame.h"
+#include "dwell.h"
 #include "folderlister.h"
 #include "galleryring.h"
 #include "labsettings.h"
@@ -24,7 +25,9 @@
 
 namespace player {
 
+class FocusRing;
 class HintRing;
+class KeyboardCursor;
 class ProgressStore;
 
 // The player's main window: the canvas where the child joins the dots and
@@ -44,7 +47,9 @@ class ProgressStore;
 // snapshots), playerwindow_tools.cpp (tool buttons, saving, exit),
 // playerwindow_print.cpp (the paper worksheet), playerwindow_hint.cpp (showing a lost
 // child the next dot), playerwindow_progress.cpp (each child's progress kept
-// between runs) and playerwindow_board.cpp (the layout for a whiteboard).
+// between runs), playerwindow_keyboard.cpp (playing with keys and switches),
+// playerwindow_reach.cpp (how far a press reaches, and joining by resting) and
+// playerwindow_board.cpp (the layout for a whiteboard).
 class PlayerWindow : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(player::PlayerWindow)
@@ -168,6 +173,17 @@ private:
     HintRing* hintRing;
     bool hintShown = false;
 
+    // --- Reach and resting (playerwindow_reach.cpp) ----------------------------
+    // Sets how far a press reaches the dots of the activity just read, from
+    // the lab's "pizarra", "diana" and "atraer" on the screen in use; a wait
+    // to join by resting starts again.
+    void fitReach();
+    // The pointer is at (X, Y) on the canvas, in twips: resting on the dot
+    // expected, within its reach, joins it after the lab's "permanencia".
+    void restOnCanvas(float X, float Y);
+    void joinRestedOn(int record);
+    std::unique_ptr<Dwell> dwell_; // none unless the lab sets "permanencia"
+
     // --- Each child's progress (playerwindow_progress.cpp) ----------------------
     // Whether the activity on the canvas was finished before: the numbers
     // button then shows a star.
@@ -267,6 +283,44 @@ private:
     std::unique_ptr<ProgressStore> progress_;
     // The record the teacher reads, when the lab keeps one ("progreso").
     std::unique_ptr<toolkit::ChildRecordWriter> record_;
+
+    // --- Keys and switches (playerwindow_keyboard.cpp) --------------------------
+    // Space or Enter joins the next dot, then colours at the keyboard's
+    // cursor; Tab goes round the canvas, the palette, the widths, the tools
+    // and the navigation; arrows move the cursor or the palette's cell. A
+    // held key is one press: a switch held down never joins a row of dots.
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    // Focus policies and the Tab order; called once the controls exist.
+    void createKeyboardControls();
+    // What a key does with the focus on the canvas or on the palette; false
+    // for a key that does nothing there.
+    bool keyOnCanvas(int key);
+    bool keyOnPalette(int key);
+    void joinNextDotByKey();
+    // Shows the cursor, inside the figure when it was hidden.
+    void showKeyboardCursor();
+    // Space on a joined figure: the tool acts at the cursor, the fill first
+    // when no tool that draws is chosen.
+    void colourAtCursor();
+    // After the focus moved: the ring round the control, the palette's cell,
+    // the cursor on the canvas.
+    void showFocus();
+    void showPaletteCell();
+    float cursorX() const;
+    float cursorY() const;
+    // A point inside the largest figure of the activity, in twips.
+    QPointF insideFigure() const;
+
+    FocusRing* focusRing;
+    KeyboardCursor* keyboardCursor;
+    int paletteCell_ = 0;
+    // The tool whose stroke a key started (the pen down, a line's start):
+    // the next Space ends it. None when no stroke is under way.
+    Tool keyStroke_ = Tool::None;
 
     void createControls();
     void createPrintShortcut();

@@ -21,7 +21,10 @@ constexpr double WhiteboardDots = 1.5;
 
 void PlayerWindow::readActivity(const QString& path)
 {
-    if (!game_.read(path, static_cast<double>(scaleX) * activityShrink_, scaleY * activityShrink_))
+    const bool read =
+        game_.read(path, static_cast<double>(scaleX) * activityShrink_, scaleY * activityShrink_);
+    fitReach();
+    if (!read)
         return;
     canvas->FontSize = game_.labelFontSize() * (lab.reach.whiteboard ? WhiteboardDots : 1.0);
     canvas->FontName = QStringLiteral("Arial");

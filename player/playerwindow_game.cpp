@@ -34,6 +34,7 @@ void PlayerWindow::pressOnCanvas(int /*Button*/, int /*Shift*/, float X, float Y
 
 void PlayerWindow::moveOnCanvas(int Button, int /*Shift*/, float X, float Y)
 {
+    restOnCanvas(X, Y);
     canvas->Cls();
     const int next = game_.nextDot();
     if (next > 0 && next <= game_.count() - 1)

@@ -57,14 +57,18 @@ void PlayerWindow::restartHint()
 
 void PlayerWindow::missedDot()
 {
-    const QString buzz = soundPath(QStringLiteral("error.wav"));
+    // A child upset by the buzz ("sin-fallos") hears nothing; the record
+    // and the hint still count the miss.
+    const QStringList buzz = lab.reach.silentMisses
+                                 ? QStringList()
+                                 : QStringList{soundPath(QStringLiteral("error.wav"))};
     if (record_)
         record_->wrongDot();
     if (game_.missesInARow() >= WrongClicksBeforeHint && !hintShown && lab.hintSeconds > 0 &&
         game_.expectedRecord() >= 0)
-        showHint({buzz});
-    else
-        platform_.playSound(buzz);
+        showHint(buzz);
+    else if (!buzz.isEmpty())
+        platform_.playSounds(buzz);
 }
 
 QColor PlayerWindow::hintColour() const

@@ -83,7 +83,8 @@ void PlayerWindow::rememberShown()
     if (shown > 0) {
         progress_->setLastShown(themeKey(places_.shown()), shown, id);
         if (record_)
-            record_->started(themeKey(places_.shown()), shown, id, platform_.now());
+            record_->started(themeKey(places_.shown()), shown, id, platform_.now(),
+                             lab.reach.summary());
     }
     showFinishedStar(shown > 0 && progress_->finished(themeKey(places_.shown()), shown, id));
 }

@@ -109,9 +109,11 @@ TEST(ClassTable, CsvCellsAreNeverFormulasNorControlCharacters)
                  {"a\x1b[2Jb", "a [2Jb"},   {"Ana-María", "Ana-María"}};
     for (const auto& c : cases)
         EXPECT_EQ(classview::csvCell(QString::fromUtf8(c.text)), QByteArray(c.cell)) << c.text;
-    const ClassTable table({{"=ana", "=Ana", {played("=mar", 1, "a", 0, 60)}}});
+    PlayedActivity reached = played("=mar", 1, "a", 0, 60);
+    reached.reach = "=1+1 diana=20";
+    const ClassTable table({{"=ana", "=Ana", {reached}}});
     EXPECT_TRUE(table.csv().startsWith("Nombre,Usuario,'=mar: terminadas,"));
-    EXPECT_TRUE(table.csv().endsWith("\r\n'=Ana,'=ana,1,1,1,0\r\n"));
+    EXPECT_TRUE(table.csv().endsWith("\r\n'=Ana,'=ana,1,1,1,0,'=1+1 diana=20\r\n"));
     std::FILE* full = std::fopen("/dev/full", "w");
     ASSERT_NE(full, nullptr);
     EXPECT_FALSE(classview::writeWhole(full, table.csv()));

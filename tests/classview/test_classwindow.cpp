@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <mutex>
 
@@ -147,6 +148,28 @@ TEST_F(ClassWindowTest, AChildsActivitiesDrawingsAndBooklet)
     QFile pdf(booklet);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+// The settings a child played with in the period show under the name, with
+// what each means, and beside each activity, as the text the record holds.
+TEST_F(ClassWindowTest, TheSettingsAChildPlayedWithShowInTheRowAndTheDetail)
+{
+    PlayedActivity tuesday = played("granja", 3, 1, 20), today = played("mar", 2, 2, 20);
+    tuesday.reach = "pizarra atraer=4";
+    today.reach = "atraer=4 <b>";
+    record("lucia", "aula2", {tuesday, today});
+    auto window = open(lister);
+    const auto* rows = window->findChild<QTableView*>("classTable")->model();
+    const auto lucia = [&](int role) { return rows->index(0, 0).data(role).toString(); };
+    EXPECT_EQ(lucia(Qt::DisplayRole), "lucia\npizarra atraer=4 <b>");
+    EXPECT_TRUE(lucia(Qt::ToolTipRole).contains("4 mm del punto"));
+    EXPECT_TRUE(lucia(Qt::ToolTipRole).endsWith("\n&lt;b&gt;</p>"));
+    window->choosePeriod(classview::Period::Today);
+    window->chooseChild("lucia");
+    ASSERT_TRUE(window->settle());
+    EXPECT_EQ(lucia(Qt::DisplayRole), "lucia\natraer=4 <b>");
+    const auto* activities = window->findChild<QTreeWidget*>("activityList");
+    EXPECT_EQ(activities->topLevelItem(0)->text(6), today.reach);
 }
 
 // Groups live beside the records, so another teacher's window sees them;

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
         return 2; // no lunipo.conf with progreso=, or not the arguments above
     const QDateTime started = QDateTime::fromString(args[2], Qt::ISODate);
     toolkit::ChildRecordWriter record(folder, QSysInfo::machineHostName(), started);
-    record.started(args[1], 1, QStringLiteral("1"), started);
+    record.started(args[1], 1, QStringLiteral("1"), started, lab.reach.summary());
     for (int i = args[4].toInt(); i > 0; --i)
         record.wrongDot();
     for (int i = args[5].toInt(); i > 0; --i)

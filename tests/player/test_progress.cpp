@@ -158,14 +158,15 @@ TEST_F(ProgressTest, ThemeRenamedShortenedOrGoneStartsAfresh)
 }
 
 // With the lab's "progreso", each activity played goes into the child's
-// record: the clicks beside the dot, the finish, the colouring and the
-// drawing saved; the next one shown is a new entry.
+// record: the clicks beside the dot, the finish, the colouring, the drawing
+// saved and the reach settings; the next one shown is a new entry.
 TEST_F(ProgressTest, TheLabsRecordTellsTheTeacherWhatWasPlayed)
 {
     makeTheme("animales", 2);
     QTemporaryDir server;
     form = std::make_unique<PlayerWindow>(platform);
     form->lab.progressFolder = server.filePath("progreso/ana");
+    form->lab.reach.silentMisses = true;
     form->startUp();
     form->chooseTheme();
     clickAt(9000, 7000); // beside the dot
@@ -186,6 +187,7 @@ TEST_F(ProgressTest, TheLabsRecordTellsTheTeacherWhatWasPlayed)
     EXPECT_EQ(played[0].seconds(), 40);
     EXPECT_TRUE(played[0].coloured);
     EXPECT_EQ(played[0].savedDrawing, "5-12-2026-21-8-43.bmp");
+    EXPECT_EQ(played[0].reach, "sin-fallos");
     EXPECT_EQ(played[1].activity, 2);
     EXPECT_FALSE(played[1].finished.isValid());
 }

@@ -39,7 +39,8 @@ QString summary(const QList<PlayedActivity>& played)
 void play(ChildRecordWriter& record, const QString& theme, int number, int startMinute, int wrong,
           bool finish)
 {
-    record.started(theme, number, "id" + QString::number(number), Monday.addSecs(startMinute * 60));
+    record.started(theme, number, "id" + QString::number(number), Monday.addSecs(startMinute * 60),
+                   theme == "mar-2" ? "pizarra atraer=4" : "");
     for (int i = 0; i < wrong; ++i)
         record.wrongDot();
     record.hintShown();
@@ -73,6 +74,7 @@ TEST(ChildRecord, EveryComputerAndRunAddsItsActivities)
     EXPECT_EQ(summary(childrecord::read(folder)),
               "granja-1/1:2,1,95,1,7-12-2026-9-2-0.bmp mar-2/3:0,1,0,0, "
               "granja-1/2:0,1,95,0, granja-1/3:1,1,95,0,");
+    EXPECT_EQ(childrecord::read(folder)[1].reach, "pizarra atraer=4");
     EXPECT_EQ(int(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::WriteGroup)),
               int(QFile::WriteGroup));
 
@@ -99,8 +101,13 @@ TEST(ChildRecord, DamagedAndHostileFilesArePassedOver)
     good.activity = 4;
     good.started = Monday;
     const QByteArray record = childrecord::format({good});
+    // The reach settings close a line only when any was on; past their
+    // bound, or followed by more, the line is no record's.
+    const QByteArray line = "2026-12-07T09:00:00Z\t-\tmar\t1\tx\t0\t0\t0\t";
     write("a.txt", record + "2026-12-07T09:00:00Z\t-\tmar\t0\tx\t0\t0\t0\t\n" +
-                       "2026-12-07T09:00:00Z\t-\tmar\t2\tx\t0\t0\t2\t\n" + record.mid(18, 30));
+                       "2026-12-07T09:00:00Z\t-\tmar\t2\tx\t0\t0\t2\t\n" + record.mid(18, 30) +
+                       "\n" + line + "\tsin-fallos\x1b\r\n" + line + "\t" + QByteArray(201, 'x') +
+                       "\n" + line + "\tun-clic\tmás\n");
     write("b.txt", "no es un registro\n");
     write("c.txt", QByteArray(9 * 1024 * 1024, 'x'));
     QFile::link(folder.filePath("a.txt"), folder.filePath("d.txt"));
@@ -108,8 +115,10 @@ TEST(ChildRecord, DamagedAndHostileFilesArePassedOver)
 
     QStringList problems;
     const QList<PlayedActivity> read = childrecord::read(folder.path(), &problems);
-    ASSERT_EQ(read.size(), 1);
+    ASSERT_EQ(read.size(), 2);
     EXPECT_EQ(read[0].theme, "mar 1 ");
+    EXPECT_EQ(read[0].reach + "|" + read[1].reach, "|sin-fallos");
+    EXPECT_EQ(childrecord::format(read).count('\t'), 8 + 9);
     EXPECT_EQ(problems.size(), 4) << problems.join('\n').toStdString();
 }
 

@@ -28,7 +28,10 @@ constexpr qint64 LargestRecord = 8 * 1024 * 1024;
 // An activity's number, its hints or wrong dots: far beyond what any child
 // does, and small enough that no sum of a year's records overflows.
 constexpr int LargestFigure = 100'000;
-constexpr int Fields = 9;
+constexpr int Fields = 9; // and the reach settings, when any was on
+// Three times all of today's settings at their longest: room for more, and
+// no record that makes the teacher's window carry a novel per activity.
+constexpr qsizetype LargestReach = 200;
 
 // A tab or a line break in a name would break the line it is on.
 QByteArray field(const QString& text)
@@ -51,7 +54,7 @@ bool readCount(const QByteArray& text, int* count)
 std::optional<PlayedActivity> parseLine(const QByteArray& line)
 {
     const QList<QByteArray> parts = line.split('\t');
-    if (parts.size() != Fields)
+    if (parts.size() != Fields && parts.size() != Fields + 1)
         return std::nullopt;
     PlayedActivity played;
     played.started = QDateTime::fromString(QString::fromUtf8(parts[0]), Qt::ISODate);
@@ -61,6 +64,11 @@ std::optional<PlayedActivity> parseLine(const QByteArray& line)
     played.id = QString::fromUtf8(parts[4]);
     played.coloured = parts[7] == "1";
     played.savedDrawing = QString::fromUtf8(parts[8]);
+    if (parts.size() > Fields) {
+        if (parts[Fields].size() > LargestReach)
+            return std::nullopt;
+        played.reach = withoutControlCharacters(QString::fromUtf8(parts[Fields])).trimmed();
+    }
     const bool counts = readCount(parts[3], &played.activity) && played.activity > 0 &&
                         readCount(parts[5], &played.wrongDots) &&
                         readCount(parts[6], &played.hints);
@@ -110,7 +118,13 @@ QByteArray childrecord::format(const QList<PlayedActivity>& activities)
                                          QByteArray::number(a.hints),
                                          a.coloured ? "1" : "0",
                                          field(a.savedDrawing)};
-        text += parts.join('\t') + '\n';
+        text += parts.join('\t');
+        // Left out when empty, so that what a child plays without settings
+        // still reads in a class view older than the field; cut to what a
+        // reader takes, so that the activity itself is never lost.
+        if (!a.reach.isEmpty())
+            text += '\t' + field(a.reach).left(LargestReach);
+        text += '\n';
     }
     return text;
 }
@@ -309,7 +323,7 @@ void ChildRecordWriter::change(const std::function<bool(PlayedActivity&)>& edit)
 }
 
 void ChildRecordWriter::started(const QString& theme, int activity, const QString& id,
-                                const QDateTime& when)
+                                const QDateTime& when, const QString& reach)
 {
     std::lock_guard guard(shared_->mutex);
     PlayedActivity played;
@@ -317,6 +331,7 @@ void ChildRecordWriter::started(const QString& theme, int activity, const QStrin
     played.activity = activity;
     played.id = id;
     played.started = when;
+    played.reach = reach;
     shared_->activities << played;
     ++shared_->generation;
     shared_->changed.notify_all();

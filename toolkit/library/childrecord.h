@@ -21,6 +21,10 @@ struct PlayedActivity
     int hints = 0;      // times the next dot was shown
     bool coloured = false;
     QString savedDrawing; // the file name the drawing was saved under, or empty
+    // How the child reached the dots: the lab's settings that were on, as
+    // lunipo.conf names them ("pizarra atraer=4"); empty when none was. A
+    // snap or a larger target makes a try easier, so the teacher sees it.
+    QString reach;
 
     // Seconds from the start to the last dot; 0 while not finished.
     qint64 seconds() const;
@@ -35,7 +39,11 @@ struct PlayedActivity
 //
 // The lines are text: a first line "lunipo-registro 1", then one line per
 // activity, its fields separated by tabs: started, finished (or "-"), theme,
-// number, id, wrong dots, hints, coloured (0 or 1), the saved drawing.
+// number, id, wrong dots, hints, coloured (0 or 1), the saved drawing, and
+// the reach settings when any was on. Lines without that last field (every
+// record before it, and those of a child who plays without settings) read
+// as played without settings, and a reader that predates it still reads
+// them.
 namespace childrecord {
 
 // The folder's activities, by start time: every regular file of it that
@@ -70,8 +78,10 @@ public:
     ChildRecordWriter(const ChildRecordWriter&) = delete;
     ChildRecordWriter& operator=(const ChildRecordWriter&) = delete;
 
-    // An activity shown to be joined: later calls change it until the next.
-    void started(const QString& theme, int activity, const QString& id, const QDateTime& when);
+    // An activity shown to be joined, with the reach settings it is played
+    // with: later calls change it until the next.
+    void started(const QString& theme, int activity, const QString& id, const QDateTime& when,
+                 const QString& reach);
     void wrongDot();
     void hintShown();
     void finished(const QDateTime& when);
