@@ -244,6 +244,8 @@ private:
 
     // Reading (playerwindow_activity.cpp).
     void drawDot(int i);
+    // How much larger than the activity's own the dots are drawn.
+    double dotGrowth() const;
 
     // The game's pieces (playerwindow_game.cpp).
     void drawJoiningSegment(DotGame::Segment segment);

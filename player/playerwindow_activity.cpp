@@ -5,19 +5,17 @@
 #include "activitypicture.h"
 #include "colour.h"
 #include "program.h"
+#include "reach.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace player {
 
-namespace {
-
-// On a whiteboard the labels are read from across the classroom, and their
-// circles grow with them.
-constexpr double WhiteboardDots = 1.5;
-
-} // namespace
+double PlayerWindow::dotGrowth() const
+{
+    return lab.reach.whiteboard ? ScreenReach::WhiteboardDots : 1.0;
+}
 
 void PlayerWindow::readActivity(const QString& path)
 {
@@ -26,7 +24,7 @@ void PlayerWindow::readActivity(const QString& path)
     fitReach();
     if (!read)
         return;
-    canvas->FontSize = game_.labelFontSize() * (lab.reach.whiteboard ? WhiteboardDots : 1.0);
+    canvas->FontSize = game_.labelFontSize() * dotGrowth();
     canvas->FontName = QStringLiteral("Arial");
     canvas->AutoRedraw = true;
     for (int i = 0; i < game_.count(); ++i)
@@ -53,7 +51,7 @@ void PlayerWindow::drawDot(int i)
     const int colour = toolkit::RGB(dot.red, dot.green, dot.blue);
     // A hit circle wider than the dot's own is the one drawn: the child
     // sees where a press still finds the dot.
-    const double own = (game_.hitRadius() + 20) * (lab.reach.whiteboard ? WhiteboardDots : 1.0);
+    const double own = (game_.hitRadius() + ScreenReach::DotCircleMargin) * dotGrowth();
     if (game_.circles())
         canvas->Circle(dot.x, dot.y, std::max(own, game_.reach().circle), colour);
 
