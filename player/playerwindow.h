@@ -9,6 +9,7 @@
 #include "galleryring.h"
 #include "labsettings.h"
 #include "language.h"
+#include "palettestrip.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "share.h"
@@ -320,6 +321,8 @@ private:
     FocusRing* focusRing;
     KeyboardCursor* keyboardCursor;
     int paletteCell_ = 0;
+    // Where the palette's cells show: at 1:1 unless laid out for a finger.
+    PaletteView paletteView_;
     // The tool whose stroke a key started (the pen down, a line's start):
     // the next Space ends it. None when no stroke is under way.
     Tool keyStroke_ = Tool::None;

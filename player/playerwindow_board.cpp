@@ -130,8 +130,8 @@ void PlayerWindow::layoutForWhiteboard()
 
     paletteStrip->Move(twips(board.left), twips(board.top), twips(board.paletteWidth),
                        twips(board.paletteHeight));
-    paletteStrip->setPicture(
-        paletteColumns(board.paletteScale, board.paletteHeight, PaletteColumns));
+    paletteView_ = PaletteView(board.paletteScale, PaletteColumns, board.paletteHeight);
+    paletteStrip->setPicture(paletteView_.picture());
     canvas->Move(twips(board.canvasLeft), twips(board.top), twips(canvasWidth),
                  twips(canvasHeight));
     joinedOutline->Move(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());

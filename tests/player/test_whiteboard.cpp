@@ -4,8 +4,9 @@
 #include "playerfixture.h"
 
 #include <QPainter>
+#include <QTest>
 
-constexpr int Red = toolkit::RGB(255, 0, 0);
+constexpr int Red = toolkit::RGB(255, 0, 0), Brown = toolkit::RGB(204, 153, 102);
 
 class WhiteboardTest : public PlayerTest
 {
@@ -47,9 +48,13 @@ TEST_F(WhiteboardTest, EveryControlLiesBelowTheTopFifthAndIsAFingerWide)
         const float x = paletteStrip()->width() / 4 * 15.f;
         EXPECT_EQ(paletteStrip()->Point(x, (red + finger - 1) * 15), Red) << pixelsPerMm;
     }
-    // At 3.78, 17 cells a column: the second begins with the eighteenth.
-    EXPECT_EQ(paletteStrip()->Point(paletteStrip()->width() * 45 / 4, 360),
-              toolkit::RGB(204, 153, 102));
+    // At 3.78, 17 cells a column: the second begins with the eighteenth,
+    // where the keys find it too.
+    EXPECT_EQ(paletteStrip()->Point(paletteStrip()->width() * 45 / 4, 360), Brown);
+    QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+    for (Qt::Key key : QList<Qt::Key>(17, Qt::Key_Down) << Qt::Key_Space)
+        QTest::keyClick(paletteStrip(), key);
+    EXPECT_EQ(canvas()->FillColor, Brown);
 }
 
 // The canvas shrinks with the activity's picture and dots alike: the whole
