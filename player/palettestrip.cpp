@@ -3,6 +3,8 @@
 #include "colour.h"
 #include "swatchstrip.h"
 
+#include <QPainter>
+#include <algorithm>
 #include <array>
 
 namespace player {
@@ -46,9 +48,52 @@ QImage paletteStrip()
     return toolkit::swatchStrip(layout, cellColours);
 }
 
-QRect paletteCell(int index)
+PaletteView::PaletteView(int scale, int columns, int height)
+    : scale_(std::max(1, scale)), columns_(std::max(1, columns)),
+      perColumn_(std::max(1, (height / scale_ - layout.firstAlong) / layout.pitch))
 {
-    return toolkit::swatchRect(layout, index);
+}
+
+QImage PaletteView::picture() const
+{
+    const QImage strip = paletteStrip();
+    if (perColumn_ == 0)
+        return strip;
+    // Each column ends a grey pixel past its last cell's frame, and the
+    // columns after the first start at their first cell's frame.
+    const int rows = std::min(strip.height(), layout.firstAlong + (perColumn_ - 1) * layout.pitch +
+                                                  layout.side + 2);
+    const int above = layout.firstAlong - 1;
+    QImage page(strip.width() * columns_, rows, strip.format());
+    page.fill(toolkit::toQColor(PaletteGrey));
+    QPainter painter(&page);
+    for (int column = 0; column < columns_; ++column) {
+        const int skip = column == 0 ? 0 : above;
+        painter.drawImage(column * strip.width(), skip, strip, 0,
+                          column * perColumn_ * layout.pitch + skip, strip.width(), rows - skip);
+    }
+    painter.end();
+    return page.scaled(page.size() * scale_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QRect PaletteView::cell(int index) const
+{
+    if (perColumn_ == 0)
+        return toolkit::swatchRect(layout, index);
+    const QRect inStrip = toolkit::swatchRect(layout, index);
+    if (index >= columns_ * perColumn_ || inStrip.bottom() >= PaletteHeight)
+        return QRect(0, PaletteHeight * scale_, 1, 1);
+    const QRect r = toolkit::swatchRect(layout, index % perColumn_);
+    return {(r.x() + index / perColumn_ * PaletteWidth) * scale_, r.y() * scale_,
+            r.width() * scale_, r.height() * scale_};
+}
+
+int PaletteView::shownCells(int height) const
+{
+    int cells = 0;
+    while (cell(cells).bottom() < std::min(height, PaletteHeight * scale_))
+        ++cells;
+    return cells;
 }
 
 } // namespace player

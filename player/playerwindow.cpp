@@ -223,6 +223,10 @@ void PlayerWindow::readLanguageFile()
 
 void PlayerWindow::layoutWindow()
 {
+    if (lab.reach.whiteboard) {
+        layoutForWhiteboard();
+        return;
+    }
     const int W = platform_.screenWidthTwips();
     const int H = platform_.screenHeightTwips();
 

@@ -9,6 +9,7 @@
 #include "galleryring.h"
 #include "labsettings.h"
 #include "language.h"
+#include "palettestrip.h"
 #include "picturebox.h"
 #include "platform.h"
 #include "share.h"
@@ -47,8 +48,9 @@ class ProgressStore;
 // snapshots), playerwindow_tools.cpp (tool buttons, saving, exit),
 // playerwindow_print.cpp (the paper worksheet), playerwindow_hint.cpp (showing a lost
 // child the next dot), playerwindow_progress.cpp (each child's progress kept
-// between runs), playerwindow_keyboard.cpp (playing with keys and switches) and
-// playerwindow_reach.cpp (how far a press reaches, and joining by resting).
+// between runs), playerwindow_keyboard.cpp (playing with keys and switches),
+// playerwindow_reach.cpp (how far a press reaches, and joining by resting) and
+// playerwindow_board.cpp (the layout for a whiteboard).
 class PlayerWindow : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(player::PlayerWindow)
@@ -124,6 +126,17 @@ private:
 
     // --- Start-up (playerwindow.cpp) --------------------------------------------
     void layoutWindow();
+
+    // --- The whiteboard (playerwindow_board.cpp) --------------------------------
+    // With the lab's "pizarra": every control the child needs below the top
+    // fifth of the screen and at least a finger wide, and the canvas shrunk
+    // to fit what is left, its activity with it.
+    void layoutForWhiteboard();
+    // The theme list opens within `height` pixels above the bottom row.
+    void listAboveRow(int height);
+    // What the activity's positions and picture are scaled by beside the
+    // screen's factors: 1, or below 1 while the canvas is shrunk.
+    double activityShrink_ = 1;
 
     // The seam every use of a shared theme folder goes through.
     toolkit::Share share() const { return {lab.themeFolders, *themeLister}; }
@@ -232,6 +245,8 @@ private:
 
     // Reading (playerwindow_activity.cpp).
     void drawDot(int i);
+    // How much larger than the activity's own the dots are drawn.
+    double dotGrowth() const;
 
     // The game's pieces (playerwindow_game.cpp).
     void drawJoiningSegment(DotGame::Segment segment);
@@ -306,6 +321,8 @@ private:
     FocusRing* focusRing;
     KeyboardCursor* keyboardCursor;
     int paletteCell_ = 0;
+    // Where the palette's cells show: at 1:1 unless laid out for a finger.
+    PaletteView paletteView_;
     // The tool whose stroke a key started (the pen down, a line's start):
     // the next Space ends it. None when no stroke is under way.
     Tool keyStroke_ = Tool::None;

@@ -52,15 +52,6 @@ QPoint arrowStep(int key)
     }
 }
 
-// The palette's whole cells that show in a strip `height` pixels high.
-int shownCells(int height)
-{
-    int cells = 0;
-    while (paletteCell(cells).bottom() < std::min(height, PaletteHeight))
-        ++cells;
-    return cells;
-}
-
 } // namespace
 
 void PlayerWindow::createKeyboardControls()
@@ -206,14 +197,14 @@ void PlayerWindow::colourAtCursor()
 
 bool PlayerWindow::keyOnPalette(int key)
 {
-    const int cells = shownCells(paletteStrip->height());
+    const int cells = paletteView_.shownCells(paletteStrip->height());
     const QPoint step = arrowStep(key);
     if (cells == 0 || (!isPress(key) && step.isNull()))
         return false;
     // The strip may have been laid out shorter since the cell was chosen.
     paletteCell_ = std::min(paletteCell_, cells - 1);
     if (isPress(key)) {
-        const QPoint centre = paletteCell(paletteCell_).center();
+        const QPoint centre = paletteView_.cell(paletteCell_).center();
         pressOnPalette(vbLeftButton, 0, float(centre.x() * TwipsPerPixel),
                        float(centre.y() * TwipsPerPixel));
         return true;
@@ -230,7 +221,7 @@ void PlayerWindow::showPaletteCell()
     if (focusWidget() != paletteStrip)
         return;
     const QRect cell =
-        paletteCell(paletteCell_)
+        paletteView_.cell(paletteCell_)
             .adjusted(-CellMarkMargin, -CellMarkMargin, CellMarkMargin, CellMarkMargin);
     const auto box = [&](int colour, int width) {
         paletteStrip->DrawWidth = width;

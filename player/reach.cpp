@@ -17,7 +17,8 @@ DotGame::Reach ScreenReach::reach(const toolkit::LabSettings::Reach& settings, i
 {
     DotGame::Reach reach;
     if (settings.whiteboard)
-        reach.circle = std::max(double(hitRadius + DotCircleMargin), twips(FingerMillimetres) / 2);
+        reach.circle =
+            std::max((hitRadius + DotCircleMargin) * WhiteboardDots, twips(FingerMillimetres) / 2);
     // The circle set outright wins, smaller than the dot's or not; on a
     // screen of no known size it has no size to take.
     if (settings.targetMillimetres > 0 && twipsPerMillimetre_ > 0)

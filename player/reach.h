@@ -17,6 +17,9 @@ public:
     // How far the circle drawn round a dot lies beyond its square, in twips
     // (the canvas draws it at the activity's hit radius plus this).
     static constexpr int DotCircleMargin = 20;
+    // On a whiteboard the dots, their labels and circles, are drawn half as
+    // large again, to be read from a step back; the circle still hits.
+    static constexpr double WhiteboardDots = 1.5;
 
     // `pixelsPerMillimetre` of the screen in use and `twipsPerPixel` of the
     // canvas; a screen that reports no size reaches no further than the
@@ -27,7 +30,8 @@ public:
 
     // The reach for an activity whose squares reach `hitRadius` twips from
     // each dot: "diana" gives the circle's diameter; "pizarra" alone the dot's
-    // drawn circle, a finger wide at least; "atraer" the snap's radius.
+    // drawn circle, grown for the whiteboard, a finger wide at least; "atraer"
+    // the snap's radius.
     DotGame::Reach reach(const toolkit::LabSettings::Reach& settings, int hitRadius) const;
 
 private:

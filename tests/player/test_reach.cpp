@@ -18,9 +18,9 @@ TEST(ScreenReach, TurnsTheLabsMillimetresIntoTwips)
         double pixelsPerMm, circle, snapTwips;
     } cases[] = {
         {false, 0, 0, 250, 4, 0, 0},     {false, 10, 0, 250, 4, 300, 0},
-        {true, 0, 0, 100, 4, 270, 0},    {true, 0, 0, 400, 4, 420, 0},
+        {true, 0, 0, 100, 4, 270, 0},    {true, 0, 0, 400, 4, 630, 0},
         {true, 20, 5, 100, 4, 600, 300}, {false, 0, 5, 250, 8, 0, 600},
-        {true, 10, 5, 100, 0, 120, 0},   {false, 10, 5, 100, -1, 0, 0},
+        {true, 10, 5, 100, 0, 180, 0},   {false, 10, 5, 100, -1, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message()
