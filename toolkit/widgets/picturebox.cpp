@@ -6,11 +6,13 @@
 #include "picturebox_units.h"
 
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointingDevice>
+#include <QStyleHints>
 #include <QTouchEvent>
 #include <algorithm>
 #include <cmath>
@@ -107,7 +109,16 @@ void PictureBox::acceptTouches(double palmPixels)
     setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
-void PictureBox::touchAtPixel(int id, QEventPoint::State state, int x, int y, double width)
+bool PictureBox::secondTap(QPoint at, quint64 milliseconds) const
+{
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    return firstTap_ && milliseconds >= firstTap_->milliseconds &&
+           milliseconds - firstTap_->milliseconds < quint64(hints->mouseDoubleClickInterval()) &&
+           (at - firstTap_->at).manhattanLength() <= hints->touchDoubleTapDistance();
+}
+
+void PictureBox::touchAtPixel(int id, QEventPoint::State state, int x, int y, double width,
+                              quint64 milliseconds)
 {
     switch (state) {
     case QEventPoint::Pressed:
@@ -116,7 +127,13 @@ void PictureBox::touchAtPixel(int id, QEventPoint::State state, int x, int y, do
         if (fingersDown_.isEmpty()) {
             playingFinger_ = id;
             playingAt_ = {x, y};
-            mouseDownAtPixel(vbLeftButton, 0, x, y);
+            if (secondTap(playingAt_, milliseconds)) {
+                firstTap_.reset();
+                mouseDoubleClickAtPixel();
+            } else {
+                firstTap_ = Tap{playingAt_, milliseconds};
+                mouseDownAtPixel(vbLeftButton, 0, x, y);
+            }
         }
         fingersDown_.append(id);
         break;
@@ -155,7 +172,7 @@ bool PictureBox::event(QEvent* event)
             const QPoint at = pixelAt(point.position());
             const QSizeF contact = point.ellipseDiameters();
             touchAtPixel(point.id(), point.state(), at.x(), at.y(),
-                         std::max(contact.width(), contact.height()));
+                         std::max(contact.width(), contact.height()), point.timestamp());
         }
         // Every touch is taken, palms too: one left to Qt would come back as
         // a mouse press.

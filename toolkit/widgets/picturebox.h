@@ -156,12 +156,15 @@ public:
     // A finger that lands while another is down never plays, and neither
     // does a contact wider than `palmPixels` (where the platform reports
     // widths): a palm is left out as if it were not there, so a hand
-    // resting on a whiteboard does not stop the finger that plays.
+    // resting on a whiteboard does not stop the finger that plays. Two
+    // quick taps on one spot make a double-click, as the mouse's two clicks.
     void acceptTouches(double palmPixels);
     // Delivers one touch point as the platform would, at a pixel, with the
-    // width of its contact in pixels (0 where unknown). Real touches come
-    // through event(); tests use this for a width QTest cannot give.
-    void touchAtPixel(int id, QEventPoint::State state, int x, int y, double width = 0);
+    // width of its contact in pixels (0 where unknown) and its time in
+    // milliseconds. Real touches come through event(); tests use this for
+    // widths and times QTest cannot give.
+    void touchAtPixel(int id, QEventPoint::State state, int x, int y, double width = 0,
+                      quint64 milliseconds = 0);
 
     // What is shown on screen: persistent image with the temporary layer.
     QImage screenImage() const;
@@ -213,6 +216,15 @@ private:
     QList<int> fingersDown_; // ids of the fingers on the area, palms left out
     int playingFinger_ = -1; // the id of the one that plays; -1 for none
     QPoint playingAt_;       // where it was last, in pixels
+    // Where and when the last finger that played went down, until a second
+    // tap makes a double-click of it.
+    struct Tap
+    {
+        QPoint at;
+        quint64 milliseconds;
+    };
+    std::optional<Tap> firstTap_;
+    bool secondTap(QPoint at, quint64 milliseconds) const;
 };
 
 } // namespace toolkit
