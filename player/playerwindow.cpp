@@ -33,6 +33,8 @@ constexpr int CanvasLeft = 480;
 constexpr int CanvasTop = 120;
 constexpr int ComboWidth = 2295;
 constexpr double ComboFontPoints = 20.25;
+// A contact wider than this is a palm or a hand on the screen, not a finger.
+constexpr double PalmMillimetres = 30;
 
 constexpr int WindowColour = toolkit::RGB(128, 128, 255);
 constexpr int LanguageEntries = 11;
@@ -77,6 +79,7 @@ void PlayerWindow::createControls()
     canvas->onMouseDown = [this](int b, int s, float x, float y) { pressOnCanvas(b, s, x, y); };
     canvas->onMouseMove = [this](int b, int s, float x, float y) { moveOnCanvas(b, s, x, y); };
     canvas->onMouseUp = [this](int b, int s, float x, float y) { releaseOnCanvas(b, s, x, y); };
+    canvas->acceptTouches(PalmMillimetres * platform_.pixelsPerMillimetre());
     hintRing = new HintRing(canvas);
     hintRing->setObjectName(QStringLiteral("hintRing"));
 

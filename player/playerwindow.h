@@ -19,9 +19,11 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QPointF>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace player {
@@ -249,6 +251,12 @@ private:
     double dotGrowth() const;
 
     // The game's pieces (playerwindow_game.cpp).
+    // Draws, says and shows what a click or a slide reached or completed.
+    void showReached(const DotGame::Click& click);
+    // A finger or a held button moved on to `to`, in twips: every dot it
+    // passed on the way joins in turn.
+    void slideTo(QPointF to);
+    std::optional<QPointF> slideFrom_; // where the held press was last, in twips
     void drawJoiningSegment(DotGame::Segment segment);
     void missedDot();
 

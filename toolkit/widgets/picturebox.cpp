@@ -6,10 +6,15 @@
 #include "picturebox_units.h"
 
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointingDevice>
+#include <QStyleHints>
+#include <QTouchEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace toolkit {
@@ -98,20 +103,118 @@ void PictureBox::mouseDoubleClickAtPixel()
         onDblClick();
 }
 
+void PictureBox::acceptTouches(double palmPixels)
+{
+    palmPixels_ = palmPixels;
+    setAttribute(Qt::WA_AcceptTouchEvents);
+}
+
+bool PictureBox::secondTap(QPoint at, quint64 milliseconds) const
+{
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    return firstTap_ && milliseconds >= firstTap_->milliseconds &&
+           milliseconds - firstTap_->milliseconds < quint64(hints->mouseDoubleClickInterval()) &&
+           (at - firstTap_->at).manhattanLength() <= hints->touchDoubleTapDistance();
+}
+
+void PictureBox::touchAtPixel(int id, QEventPoint::State state, int x, int y, double width,
+                              quint64 milliseconds)
+{
+    switch (state) {
+    case QEventPoint::Pressed:
+        if (palmPixels_ > 0 && width > palmPixels_)
+            return;
+        if (fingersDown_.isEmpty()) {
+            playingFinger_ = id;
+            playingAt_ = {x, y};
+            if (secondTap(playingAt_, milliseconds)) {
+                firstTap_.reset();
+                mouseDoubleClickAtPixel();
+            } else {
+                firstTap_ = Tap{playingAt_, milliseconds};
+                mouseDownAtPixel(vbLeftButton, 0, x, y);
+            }
+        }
+        fingersDown_.append(id);
+        break;
+    case QEventPoint::Updated:
+        if (id == playingFinger_ && playingAt_ != QPoint(x, y)) {
+            playingAt_ = {x, y};
+            mouseMoveAtPixel(vbLeftButton, 0, x, y);
+        }
+        break;
+    case QEventPoint::Released:
+        fingersDown_.removeAll(id);
+        if (id == playingFinger_) {
+            playingFinger_ = -1;
+            mouseUpAtPixel(vbLeftButton, 0, x, y);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void PictureBox::cancelTouches()
+{
+    fingersDown_.clear();
+    if (playingFinger_ >= 0)
+        touchAtPixel(playingFinger_, QEventPoint::Released, playingAt_.x(), playingAt_.y());
+}
+
+bool PictureBox::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        for (const QEventPoint& point : static_cast<QTouchEvent*>(event)->points()) {
+            const QPoint at = pixelAt(point.position());
+            const QSizeF contact = point.ellipseDiameters();
+            touchAtPixel(point.id(), point.state(), at.x(), at.y(),
+                         std::max(contact.width(), contact.height()), point.timestamp());
+        }
+        // Every touch is taken, palms too: one left to Qt would come back as
+        // a mouse press.
+        if (event->type() == QEvent::TouchEnd)
+            cancelTouches();
+        event->accept();
+        return true;
+    case QEvent::TouchCancel:
+        cancelTouches();
+        event->accept();
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+bool PictureBox::fromTouch(const QMouseEvent& event) const
+{
+    return testAttribute(Qt::WA_AcceptTouchEvents) && event.device() &&
+           event.device()->type() == QInputDevice::DeviceType::TouchScreen;
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
+    if (fromTouch(*event))
+        return;
     const QPoint at = pixelAt(event->position());
     mouseDownAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
+    if (fromTouch(*event))
+        return;
     const QPoint at = pixelAt(event->position());
     mouseMoveAtPixel(buttonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (fromTouch(*event))
+        return;
     const QPoint at = pixelAt(event->position());
     mouseUpAtPixel(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
@@ -137,8 +240,10 @@ void PictureBox::dropEvent(QDropEvent* event)
 
 // Qt's default turns the second press of a double-click into another press;
 // a child's double-click on a dot would then count as a wrong click.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*)
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    if (fromTouch(*event))
+        return;
     mouseDoubleClickAtPixel();
 }
 

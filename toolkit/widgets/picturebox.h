@@ -4,7 +4,9 @@
 #include "parkedimage.h"
 #include "twipsgeometry.h"
 
+#include <QEventPoint>
 #include <QImage>
+#include <QList>
 #include <QMimeData>
 #include <QRegion>
 #include <QString>
@@ -148,10 +150,27 @@ public:
     void mouseUpAtPixel(int button, int shift, int x, int y);
     void mouseDoubleClickAtPixel(); // the second press of a double-click
 
+    // Takes the screen's touches, one finger playing at a time as the left
+    // button: it goes down as MouseDown, moves as MouseMove with the button
+    // held and lifts as MouseUp, and no mouse event is made of it besides.
+    // A finger that lands while another is down never plays, and neither
+    // does a contact wider than `palmPixels` (where the platform reports
+    // widths): a palm is left out as if it were not there, so a hand
+    // resting on a whiteboard does not stop the finger that plays. Two
+    // quick taps on one spot make a double-click, as the mouse's two clicks.
+    void acceptTouches(double palmPixels);
+    // Delivers one touch point as the platform would, at a pixel, with the
+    // width of its contact in pixels (0 where unknown) and its time in
+    // milliseconds. Real touches come through event(); tests use this for
+    // widths and times QTest cannot give.
+    void touchAtPixel(int id, QEventPoint::State state, int x, int y, double width = 0,
+                      quint64 milliseconds = 0);
+
     // What is shown on screen: persistent image with the temporary layer.
     QImage screenImage() const;
 
 protected:
+    bool event(QEvent* event) override;
     void sizeChanged() override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -187,6 +206,25 @@ private:
     QImage temporary_;      // made when first drawn on; transparent where nothing is drawn
     QRegion temporaryUsed_; // a few rectangles along what was drawn
     int pressedButton_ = 0; // for Click: the button that went down inside
+
+    // Mouse events a touch screen made of a finger the area reads as touches.
+    bool fromTouch(const QMouseEvent& event) const;
+    // Lifts the finger that plays, where it was last: the platform took
+    // the touches away.
+    void cancelTouches();
+    double palmPixels_ = 0;
+    QList<int> fingersDown_; // ids of the fingers on the area, palms left out
+    int playingFinger_ = -1; // the id of the one that plays; -1 for none
+    QPoint playingAt_;       // where it was last, in pixels
+    // Where and when the last finger that played went down, until a second
+    // tap makes a double-click of it.
+    struct Tap
+    {
+        QPoint at;
+        quint64 milliseconds;
+    };
+    std::optional<Tap> firstTap_;
+    bool secondTap(QPoint at, quint64 milliseconds) const;
 };
 
 } // namespace toolkit
