@@ -127,6 +127,10 @@
         <source>otros temas</source>
         <translation>altres temes</translation>
     </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Ajustos</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTableModel</name>
@@ -159,6 +163,30 @@
     <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>pizarra: puntos y botones grandes, para el dedo</source>
+        <translation>pizarra: punts i botons grans, per al dit</translation>
+    </message>
+    <message>
+        <source>un-clic: cualquier botón del ratón pulsa</source>
+        <translation>un-clic: qualsevol botó del ratolí prem</translation>
+    </message>
+    <message>
+        <source>sin-fallos: los puntos equivocados no suenan</source>
+        <translation>sin-fallos: els punts equivocats no sonen</translation>
+    </message>
+    <message>
+        <source>%1: se acierta en un círculo de %2 mm de ancho alrededor del punto</source>
+        <translation>%1: s’encerta en un cercle de %2 mm d’amplada al voltant del punt</translation>
+    </message>
+    <message>
+        <source>%1: un toque a %2 mm del punto que toca cuenta como ese punto; acertar es más fácil</source>
+        <translation>%1: un toc a %2 mm del punt que toca compta com aquest punt; encertar és més fàcil</translation>
+    </message>
+    <message>
+        <source>%1: basta dejar el puntero %2 ms sobre el punto, sin pulsar</source>
+        <translation>%1: n’hi ha prou de deixar el punter %2 ms sobre el punt, sense prémer</translation>
     </message>
 </context>
 <context>
@@ -422,6 +450,10 @@
     <message>
         <source>Llevando el curso %1-%2 a la papelera…</source>
         <translation>Es porta el curs %1-%2 a la paperera…</translation>
+    </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Ajustos</translation>
     </message>
 </context>
 <context>
@@ -1402,16 +1434,20 @@
         <translation>%1: «%2» no és una carpeta completa (comença per /); no es fa servir</translation>
     </message>
     <message>
-        <source>sonido=%1: se esperaba «sí» o «no»</source>
-        <translation>sonido=%1: s’esperava «sí» o «no»</translation>
-    </message>
-    <message>
         <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
         <translation>pista=%1: s’esperaven els segons, de 0 a 3600</translation>
     </message>
     <message>
         <source>idioma=%1: se esperaba uno de %2</source>
         <translation>idioma=%1: s’esperava un de %2</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba «sí» o «no»</source>
+        <translation>%1=%2: s’esperava «sí» o «no»</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba un número de 0 a %3</source>
+        <translation>%1=%2: s’esperava un número de 0 a %3</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,10 @@
         <source>otros temas</source>
         <translation>other themes</translation>
     </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Settings</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTableModel</name>
@@ -159,6 +163,30 @@
     <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>pizarra: puntos y botones grandes, para el dedo</source>
+        <translation>pizarra: large dots and buttons, for a finger</translation>
+    </message>
+    <message>
+        <source>un-clic: cualquier botón del ratón pulsa</source>
+        <translation>un-clic: any mouse button clicks</translation>
+    </message>
+    <message>
+        <source>sin-fallos: los puntos equivocados no suenan</source>
+        <translation>sin-fallos: wrong dots make no sound</translation>
+    </message>
+    <message>
+        <source>%1: se acierta en un círculo de %2 mm de ancho alrededor del punto</source>
+        <translation>%1: a press hits within a circle %2 mm across round the dot</translation>
+    </message>
+    <message>
+        <source>%1: un toque a %2 mm del punto que toca cuenta como ese punto; acertar es más fácil</source>
+        <translation>%1: a touch %2 mm from the next dot counts as that dot; hitting it is easier</translation>
+    </message>
+    <message>
+        <source>%1: basta dejar el puntero %2 ms sobre el punto, sin pulsar</source>
+        <translation>%1: resting the pointer %2 ms on the dot is enough, without pressing</translation>
     </message>
 </context>
 <context>
@@ -422,6 +450,10 @@
     <message>
         <source>Llevando el curso %1-%2 a la papelera…</source>
         <translation>Moving the school year %1-%2 to the trash…</translation>
+    </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Settings</translation>
     </message>
 </context>
 <context>
@@ -1402,16 +1434,20 @@
         <translation>%1: “%2” is not a full folder path (starting with /); it is not used</translation>
     </message>
     <message>
-        <source>sonido=%1: se esperaba «sí» o «no»</source>
-        <translation>sonido=%1: “sí” or “no” was expected</translation>
-    </message>
-    <message>
         <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
         <translation>pista=%1: the seconds were expected, from 0 to 3600</translation>
     </message>
     <message>
         <source>idioma=%1: se esperaba uno de %2</source>
         <translation>idioma=%1: one of %2 was expected</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba «sí» o «no»</source>
+        <translation>%1=%2: “sí” or “no” was expected</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba un número de 0 a %3</source>
+        <translation>%1=%2: a number from 0 to %3 was expected</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,10 @@
         <source>otros temas</source>
         <translation>beste gai batzuk</translation>
     </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Doikuntzak</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTableModel</name>
@@ -159,6 +163,30 @@
     <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>pizarra: puntos y botones grandes, para el dedo</source>
+        <translation>pizarra: puntu eta botoi handiak, hatzarentzat</translation>
+    </message>
+    <message>
+        <source>un-clic: cualquier botón del ratón pulsa</source>
+        <translation>un-clic: saguaren edozein botoik sakatzen du</translation>
+    </message>
+    <message>
+        <source>sin-fallos: los puntos equivocados no suenan</source>
+        <translation>sin-fallos: puntu okerrek ez dute soinurik egiten</translation>
+    </message>
+    <message>
+        <source>%1: se acierta en un círculo de %2 mm de ancho alrededor del punto</source>
+        <translation>%1: puntuaren inguruko %2 mm-ko zabalerako zirkuluan asmatzen da</translation>
+    </message>
+    <message>
+        <source>%1: un toque a %2 mm del punto que toca cuenta como ese punto; acertar es más fácil</source>
+        <translation>%1: hurrengo puntutik %2 mm-ra egindako ukitua puntu hori da; asmatzea errazagoa da</translation>
+    </message>
+    <message>
+        <source>%1: basta dejar el puntero %2 ms sobre el punto, sin pulsar</source>
+        <translation>%1: nahikoa da erakuslea %2 ms puntuaren gainean uztea, sakatu gabe</translation>
     </message>
 </context>
 <context>
@@ -422,6 +450,10 @@
     <message>
         <source>Llevando el curso %1-%2 a la papelera…</source>
         <translation>%1-%2 ikasturtea zakarrontzira eramaten…</translation>
+    </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Doikuntzak</translation>
     </message>
 </context>
 <context>
@@ -1402,16 +1434,20 @@
         <translation>%1: «%2» ez da karpeta oso bat (/ batez hasten da); ez da erabiltzen</translation>
     </message>
     <message>
-        <source>sonido=%1: se esperaba «sí» o «no»</source>
-        <translation>sonido=%1: «sí» edo «no» espero zen</translation>
-    </message>
-    <message>
         <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
         <translation>pista=%1: segundoak espero ziren, 0tik 3600era</translation>
     </message>
     <message>
         <source>idioma=%1: se esperaba uno de %2</source>
         <translation>idioma=%1: hauetako bat espero zen: %2</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba «sí» o «no»</source>
+        <translation>%1=%2: «sí» edo «no» espero zen</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba un número de 0 a %3</source>
+        <translation>%1=%2: 0tik %3ra bitarteko zenbaki bat espero zen</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,10 @@
         <source>otros temas</source>
         <translation>outros temas</translation>
     </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Axustes</translation>
+    </message>
 </context>
 <context>
     <name>classview::ClassTableModel</name>
@@ -159,6 +163,30 @@
     <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>pizarra: puntos y botones grandes, para el dedo</source>
+        <translation>pizarra: puntos e botóns grandes, para o dedo</translation>
+    </message>
+    <message>
+        <source>un-clic: cualquier botón del ratón pulsa</source>
+        <translation>un-clic: calquera botón do rato preme</translation>
+    </message>
+    <message>
+        <source>sin-fallos: los puntos equivocados no suenan</source>
+        <translation>sin-fallos: os puntos equivocados non soan</translation>
+    </message>
+    <message>
+        <source>%1: se acierta en un círculo de %2 mm de ancho alrededor del punto</source>
+        <translation>%1: acértase nun círculo de %2 mm de largo arredor do punto</translation>
+    </message>
+    <message>
+        <source>%1: un toque a %2 mm del punto que toca cuenta como ese punto; acertar es más fácil</source>
+        <translation>%1: un toque a %2 mm do punto que toca conta como ese punto; acertar é máis doado</translation>
+    </message>
+    <message>
+        <source>%1: basta dejar el puntero %2 ms sobre el punto, sin pulsar</source>
+        <translation>%1: abonda con deixar o punteiro %2 ms sobre o punto, sen premer</translation>
     </message>
 </context>
 <context>
@@ -422,6 +450,10 @@
     <message>
         <source>Llevando el curso %1-%2 a la papelera…</source>
         <translation>Levando o curso %1-%2 ao lixo…</translation>
+    </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Axustes</translation>
     </message>
 </context>
 <context>
@@ -1402,16 +1434,20 @@
         <translation>%1: «%2» non é un cartafol completo (comeza por /); non se usa</translation>
     </message>
     <message>
-        <source>sonido=%1: se esperaba «sí» o «no»</source>
-        <translation>sonido=%1: agardábase «sí» ou «no»</translation>
-    </message>
-    <message>
         <source>pista=%1: se esperaban los segundos, de 0 a 3600</source>
         <translation>pista=%1: agardábanse os segundos, de 0 a 3600</translation>
     </message>
     <message>
         <source>idioma=%1: se esperaba uno de %2</source>
         <translation>idioma=%1: agardábase un de %2</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba «sí» o «no»</source>
+        <translation>%1=%2: agardábase «sí» ou «no»</translation>
+    </message>
+    <message>
+        <source>%1=%2: se esperaba un número de 0 a %3</source>
+        <translation>%1=%2: agardábase un número de 0 a %3</translation>
     </message>
 </context>
 <context>
