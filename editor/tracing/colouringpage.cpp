@@ -27,7 +27,7 @@ constexpr double ShardLength = 2.5;  // of the band's width: a cut piece no long
 constexpr double CornerLength = 4;   // of the band's width: nor, along it, one no longer
 constexpr double CornerDepth = 2;    // of the band's width: ...reaching no farther from it
 constexpr double CornerAlong = 0.35; // of its edge, at least, on the band: a piece along it
-constexpr double NotchAlong = 0.25;  // of its edge, at least, on a closed-over notch's light
+constexpr double NotchAlong = 0.1;   // of its edge, at least, on a closed-over notch's light
 constexpr double WedgeWidth = 0.55;  // of the band's width, from the light: strokes merged
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
@@ -144,9 +144,9 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
 // short; a stroke that only meets the band touches it at one end and
 // reaches away. Nothing so short is a line a child follows or colours up
 // to; whole details the band does not touch stay, however small. So too
-// go those that face the `notches`' light for much of their edge: what is
-// left of the outline's strokes running into a notch the silhouette closes
-// over, wider than one line where they meet in a black wedge that neither
+// go those that face the `notches`' light for some of their edge: what is left of the outline's
+// strokes running into a notch the silhouette closes over, wider than one
+// line where they meet in a black wedge that neither
 // the dots follow nor a child colours up to. A single line beside a notch
 // stays, and so do longer strokes: they part legs.
 cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const cv::Mat& notches, double width)
