@@ -355,12 +355,32 @@ cv::Mat notchesOf(const cv::Mat& ink, const cv::Mat& mask, double reach)
     return reached & mask;
 }
 
-// The pieces of `dark` that lie within a `line` width of the light of
-// `notches` for a quarter of their edge or more, wider there than a line
-// (`across`: px from the light, on the drawing's dark): the outline's
-// strokes running into a notch the silhouette closes over, where they meet
-// in a wedge. They are the outline's own, no detail inside the figure; a
-// single line beside a notch (a leg's edge) may be one.
+// The pieces of `dark` that touch `band`: the outline's strokes and what
+// is drawn joined to them, not a detail drawn apart (a flute's hole).
+cv::Mat inkOfBand(const cv::Mat& dark, const cv::Mat& band)
+{
+    cv::Mat labels;
+    const int count = cv::connectedComponents(dark, labels, 8, CV_32S);
+    std::vector<uchar> touching(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x)
+            if (band.at<uchar>(y, x))
+                touching[size_t(labels.at<int>(y, x))] = 255;
+    touching[0] = 0;
+    cv::Mat joined(labels.size(), CV_8UC1);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x)
+            joined.at<uchar>(y, x) = touching[size_t(labels.at<int>(y, x))];
+    return joined;
+}
+
+// The pieces of `dark` that come within a `line` width of the light of
+// `notches`, wider than a line (`across`: px from the light, on the
+// drawing's dark) and no longer round than eight: the outline's strokes
+// running into a notch the silhouette closes over, where they meet in a
+// wedge. They are the
+// outline's own, no detail inside the figure; a single line beside a
+// notch (a leg's edge) may be one.
 cv::Mat notchStrokes(const cv::Mat& dark, const cv::Mat& across, const cv::Mat& notches,
                      double line)
 {
@@ -382,7 +402,8 @@ cv::Mat notchStrokes(const cv::Mat& dark, const cv::Mat& across, const cv::Mat& 
                 std::max(thickest[size_t(labels.at<int>(y, x))], across.at<float>(y, x));
     std::vector<uchar> outline(size_t(count), 0);
     for (size_t l = 1; l < size_t(count); ++l)
-        outline[l] = 4 * facing[l] >= edge[l] && thickest[l] > WedgeWidth * line ? 255 : 0;
+        outline[l] =
+            facing[l] > 0 && thickest[l] > WedgeWidth * line && edge[l] < 8 * line ? 255 : 0;
     cv::Mat strokes(labels.size(), CV_8UC1);
     for (int y = 0; y < labels.rows; ++y)
         for (int x = 0; x < labels.cols; ++x)
@@ -418,7 +439,8 @@ Drawing strokesOf(const QImage& picture, bool near = false)
         const double reach = std::min(s.mask.cols, s.mask.rows) / 15.0;
         cv::Mat across;
         cv::distanceTransform(s.grey < Dark, across, cv::DIST_L2, cv::DIST_MASK_3);
-        d.notched = notchStrokes(deep, across, notchesOf(ink, s.mask, reach), s.stroke);
+        d.notched = notchStrokes(deep & inkOfBand((s.grey < Dark) & s.mask, d.band), across,
+                                 notchesOf(ink, s.mask, reach), s.stroke);
         d.details =
             deep & ~core & ~outlineCorners((s.grey < Dark) & s.mask, d.band, s.stroke) & ~d.notched;
     }
