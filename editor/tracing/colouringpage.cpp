@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <opencv2/imgproc.hpp>
 
@@ -135,6 +136,21 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     }
 }
 
+// The light inside `mask` no farther than `reach` px from the background,
+// going round the `dark` strokes, not across them: the notches of the
+// edge that the closing covered. The inside of a figure whose outline is
+// open lies farther, the long way round through the gap.
+cv::Mat notchesOf(const cv::Mat& dark, const cv::Mat& mask, double reach)
+{
+    const cv::Mat light = ~dark;
+    cv::Mat reached = ~mask & light;
+    for (int step = 0; step < int(std::ceil(reach)); ++step) {
+        cv::dilate(reached, reached, cv::Mat());
+        reached &= light;
+    }
+    return reached & mask;
+}
+
 // 255 on the shards of `dark`, empty when there are none: the pieces
 // that touch `band`, the outline `width` px wide, and span no more than a
 // few of its widths: the end of a stroke cut where it met the outline, a
@@ -144,12 +160,14 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
 // short; a stroke that only meets the band touches it at one end and
 // reaches away. Nothing so short is a line a child follows or colours up
 // to; whole details the band does not touch stay, however small. So too
-// go those that face the `notches`' light for some of their edge: what is left of the outline's
-// strokes running into a notch the silhouette closes over, wider than one
-// line where they meet in a black wedge that neither
-// the dots follow nor a child colours up to. A single line beside a notch
-// stays, and so do longer strokes: they part legs.
-cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const cv::Mat& notches, double width)
+// go those that face the light of `notches` (found only when some piece
+// is short) for some of their edge: what is left of the outline's strokes
+// running into a notch the silhouette closes over, wider than one line
+// where they meet in a black wedge that neither the dots follow nor a
+// child colours up to. A single line beside a notch stays, and so do
+// longer strokes: they part legs.
+cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<cv::Mat()>& notches,
+                 double width)
 {
     cv::Mat labels, stats, centroids, near, fromBand, byNotch, across;
     const int count = cv::connectedComponentsWithStats(dark, labels, stats, centroids, 8);
@@ -159,7 +177,7 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const cv::Mat& notche
                                     stats.at<int>(i, cv::CC_STAT_HEIGHT)) <= CornerLength * width;
     if (std::none_of(brief.begin(), brief.end(), [](bool s) { return s; }))
         return {};
-    cv::dilate(notches, byNotch, cv::Mat());
+    cv::dilate(notches(), byNotch, cv::Mat());
     cv::distanceTransform(dark, across, cv::DIST_L2, cv::DIST_MASK_3);
     // Pale soft edges may part a piece from the band by a pixel or two.
     cv::dilate(band, near, cv::Mat(), cv::Point(-1, -1), 2);
@@ -201,21 +219,6 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const cv::Mat& notche
     return shards;
 }
 
-// The light inside `mask` no farther than `reach` px from the background,
-// going round the `dark` strokes, not across them: the notches of the
-// edge that the closing covered. The inside of a figure whose outline is
-// open lies farther, the long way round through the gap.
-cv::Mat notchesOf(const cv::Mat& dark, const cv::Mat& mask, double reach)
-{
-    const cv::Mat light = ~dark;
-    cv::Mat reached = ~mask & light;
-    for (int step = 0; step < int(std::ceil(reach)); ++step) {
-        cv::dilate(reached, reached, cv::Mat());
-        reached &= light;
-    }
-    return reached & mask;
-}
-
 // The shards of `page`, told on the figures' `scale` where `band` (the
 // outline, `width` px wide there) and `mask` are, go white with the soft
 // edge round them, but no pixel of a piece that stays. `reach` (px there)
@@ -229,7 +232,8 @@ void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double w
     if (scale > 1)
         cv::resize(grey, small, band.size(), 0, 0, cv::INTER_AREA);
     const cv::Mat dark = (scale > 1 ? small : grey) < Dark;
-    cv::Mat gone = shardsOf(dark & mask, band, notchesOf(dark, mask, reach), width);
+    cv::Mat gone = shardsOf(
+        dark & mask, band, [&] { return notchesOf(dark, mask, reach); }, width);
     if (gone.empty())
         return;
     if (scale > 1)
