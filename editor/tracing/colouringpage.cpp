@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <opencv2/imgproc.hpp>
 
@@ -27,6 +28,8 @@ constexpr double ShardLength = 2.5;  // of the band's width: a cut piece no long
 constexpr double CornerLength = 4;   // of the band's width: nor, along it, one no longer
 constexpr double CornerDepth = 2;    // of the band's width: ...reaching no farther from it
 constexpr double CornerAlong = 0.35; // of its edge, at least, on the band: a piece along it
+constexpr double NotchAlong = 0.1;   // of its edge, at least, on a closed-over notch's light
+constexpr double WedgeWidth = 0.55;  // of the band's width, from the light: strokes merged
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
@@ -133,6 +136,21 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     }
 }
 
+// The light inside `mask` no farther than `reach` px from the background,
+// going round the `dark` strokes, not across them: the notches of the
+// edge that the closing covered. The inside of a figure whose outline is
+// open lies farther, the long way round through the gap.
+cv::Mat notchesOf(const cv::Mat& dark, const cv::Mat& mask, double reach)
+{
+    const cv::Mat light = ~dark;
+    cv::Mat reached = ~mask & light;
+    for (int step = 0; step < int(std::ceil(reach)); ++step) {
+        cv::dilate(reached, reached, cv::Mat());
+        reached &= light;
+    }
+    return reached & mask;
+}
+
 // 255 on the shards of `dark`, empty when there are none: the pieces
 // that touch `band`, the outline `width` px wide, and span no more than a
 // few of its widths: the end of a stroke cut where it met the outline, a
@@ -141,10 +159,17 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
 // outline meet in a corner and the band, measured from the white, falls
 // short; a stroke that only meets the band touches it at one end and
 // reaches away. Nothing so short is a line a child follows or colours up
-// to; whole details the band does not touch stay, however small.
-cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, double width)
+// to; whole details the band does not touch stay, however small. So too
+// go those that face the light of `notches` (found only when some piece
+// is short) for some of their edge: what is left of the outline's strokes
+// running into a notch the silhouette closes over, wider than one line
+// where they meet in a black wedge that neither the dots follow nor a
+// child colours up to. A single line beside a notch stays, and so do
+// longer strokes: they part legs.
+cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<cv::Mat()>& notches,
+                 double width)
 {
-    cv::Mat labels, stats, centroids, near, fromBand;
+    cv::Mat labels, stats, centroids, near, fromBand, byNotch, across;
     const int count = cv::connectedComponentsWithStats(dark, labels, stats, centroids, 8);
     std::vector<bool> brief(size_t(count), false);
     for (int i = 1; i < count; ++i)
@@ -152,21 +177,26 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, double width)
                                     stats.at<int>(i, cv::CC_STAT_HEIGHT)) <= CornerLength * width;
     if (std::none_of(brief.begin(), brief.end(), [](bool s) { return s; }))
         return {};
+    cv::dilate(notches(), byNotch, cv::Mat());
+    cv::distanceTransform(dark, across, cv::DIST_L2, cv::DIST_MASK_3);
     // Pale soft edges may part a piece from the band by a pixel or two.
     cv::dilate(band, near, cv::Mat(), cv::Point(-1, -1), 2);
     cv::distanceTransform(~band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
-    std::vector<int> edge(size_t(count), 0), along(size_t(count), 0);
-    std::vector<float> farthest(size_t(count), 0);
+    std::vector<int> edge(size_t(count), 0), along(size_t(count), 0), inNotch(size_t(count), 0);
+    std::vector<float> farthest(size_t(count), 0), thickest(size_t(count), 0);
     for (int y = 1; y + 1 < dark.rows; ++y) {
         const int* label = labels.ptr<int>(y);
+        const float* wide = across.ptr<float>(y);
         const uint8_t* onBand = near.ptr<uint8_t>(y);
+        const uint8_t* onNotch = byNotch.ptr<uint8_t>(y);
         const float* away = fromBand.ptr<float>(y);
         for (int x = 1; x + 1 < dark.cols; ++x)
             if (const size_t l = size_t(label[x]); brief[l]) {
                 farthest[l] = std::max(farthest[l], away[x]);
+                thickest[l] = std::max(thickest[l], wide[x]);
                 if (label[x - 1] != label[x] || label[x + 1] != label[x] ||
                     labels.ptr<int>(y - 1)[x] != label[x] || labels.ptr<int>(y + 1)[x] != label[x])
-                    ++edge[l], along[l] += onBand[x] > 0;
+                    ++edge[l], along[l] += onBand[x] > 0, inNotch[l] += onNotch[x] > 0;
             }
     }
     std::vector<uint8_t> shard(size_t(count), 0);
@@ -174,7 +204,8 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, double width)
         const double span = std::max(stats.at<int>(int(i), cv::CC_STAT_WIDTH),
                                      stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
         const bool corner = farthest[i] <= CornerDepth * width && along[i] > CornerAlong * edge[i];
-        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner) ? 255 : 0;
+        const bool notch = inNotch[i] > NotchAlong * edge[i] && thickest[i] > WedgeWidth * width;
+        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner || notch) ? 255 : 0;
     }
     if (std::none_of(shard.begin(), shard.end(), [](uint8_t s) { return s; }))
         return {};
@@ -190,15 +221,19 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, double width)
 
 // The shards of `page`, told on the figures' `scale` where `band` (the
 // outline, `width` px wide there) and `mask` are, go white with the soft
-// edge round them, but no pixel of a piece that stays.
-void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width, int scale)
+// edge round them, but no pixel of a piece that stays. `reach` (px there)
+// is how wide a gap the figures' closing closed.
+void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width, double reach,
+                int scale)
 {
     const int w = page.width(), h = page.height();
     cv::Mat pixels = tracing::matOf(page, CV_8UC4), grey, small;
     cv::cvtColor(pixels, grey, cv::COLOR_BGRA2GRAY);
     if (scale > 1)
         cv::resize(grey, small, band.size(), 0, 0, cv::INTER_AREA);
-    cv::Mat gone = shardsOf(((scale > 1 ? small : grey) < Dark) & mask, band, width);
+    const cv::Mat dark = (scale > 1 ? small : grey) < Dark;
+    cv::Mat gone = shardsOf(
+        dark & mask, band, [&] { return notchesOf(dark, mask, reach); }, width);
     if (gone.empty())
         return;
     if (scale > 1)
@@ -367,7 +402,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     // The shards are told on the page as the child sees it, after the cut
     // fills' edges are drawn: pale soft edges join pieces that stand apart
     // there.
-    dropShards(erased, found.band & ~found.outlined, mask, found.width, scale);
+    dropShards(erased, found.band & ~found.outlined, mask, found.width, figures.reach / scale,
+               scale);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;

@@ -169,6 +169,15 @@ TEST(Tracing, ShortStrokesMeetingTheOutlineGoWithIt)
     EXPECT_EQ(stub, 0);
     for (int y = 80; y <= 190; y += 10)
         EXPECT_LT(qGray(erased.pixel(200, y)), 128) << y;
+    // Nor is a black wedge left where the outline's strokes meet in the
+    // notches the figure closes over: the fir tree's tiers leave a blank page.
+    const QImage fir = editor::withoutOutline(toolkit::readFittedPicture(
+        LUNIPO_TEST_DATA "/biblioteca/abeto.svg", editor::PictureBatch::page()));
+    int wedges = 0;
+    for (int y = 0; y < fir.height(); ++y)
+        for (int x = 0; x < fir.width(); ++x)
+            wedges += qGray(fir.pixel(x, y)) < 128;
+    EXPECT_EQ(wedges, 0);
 }
 
 // Pressed on the page's drawing: its outline gets the dots, the figure is

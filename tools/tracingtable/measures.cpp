@@ -1,6 +1,7 @@
 #include "measures.h"
 
 #include "colourfigure.h"
+#include "notchedoutline.h"
 
 #include "picturebatch.h"
 #include "tracing/tracing.h"
@@ -241,6 +242,7 @@ struct Drawing
     Silhouette s;
     cv::Mat band;      // the outline: not to be seen dark in the child's picture
     cv::Mat details;   // to be seen dark; empty when there are none to count
+    cv::Mat notched;   // the outline's strokes meeting in a notch the silhouette closes over
     bool near = false; // a detail is kept by a dark line within 2 px of it
     cv::Mat inside;    // to be left white
     cv::Mat fills;     // each filled part's core numbered 1, 2...: to be kept whole or not at all
@@ -343,7 +345,7 @@ cv::Mat outlineCorners(const cv::Mat& dark, const cv::Mat& band, double line)
 // the lines are drawn; what lies deeper than twice that, drawn dark, is a
 // detail, its edge kept by a dark line within 2 px (a part drawn filled
 // may be kept as its clean outline), unless the drawing is mostly filled
-// or it is one of the outline's own corners.
+// or it is one of the outline's own corners or notches.
 Drawing strokesOf(const QImage& picture, bool near = false)
 {
     Drawing d;
@@ -363,8 +365,14 @@ Drawing strokesOf(const QImage& picture, bool near = false)
     if (area && cv::countNonZero(ink & s.mask) < 0.7 * area) {
         cv::Mat core;
         cv::erode(s.grey < Dark, core, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
-        d.details = (s.grey < Dark) & ~core & (depth > 1.5 * s.stroke + 3) &
-                    ~outlineCorners((s.grey < Dark) & s.mask, d.band, s.stroke);
+        const cv::Mat deep = (s.grey < Dark) & (depth > 1.5 * s.stroke + 3);
+        const double reach = std::min(s.mask.cols, s.mask.rows) / 15.0;
+        cv::Mat across;
+        cv::distanceTransform(s.grey < Dark, across, cv::DIST_L2, cv::DIST_MASK_3);
+        d.notched = notchStrokes(deep & inkOfBand((s.grey < Dark) & s.mask, d.band), across,
+                                 notchesOf(ink, s.mask, reach), s.stroke);
+        d.details =
+            deep & ~core & ~outlineCorners((s.grey < Dark) & s.mask, d.band, s.stroke) & ~d.notched;
     }
     d.near = true;
     d.inside = s.mask & (depth > Inside);
@@ -430,31 +438,46 @@ double nearDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
 }
 
 // The dark pieces of `after` inside the figure (a line running on out of
-// it is no piece) that touch its outline band
-// and are shorter than two of its lines are wide: no line and no detail a
-// child could make out, only what the taking off of the band left of a
-// stroke that met it; their middles in `m`.
+// it is no piece) that touch its outline band and are shorter than two of
+// its lines are wide, or shorter than four that lie for a quarter or more
+// where the outline's strokes meet in a closed-over notch, wider than one
+// line there: the strokes merged in a wedge, not a clean line. No line
+// and no detail a child could make out, only what the taking off of the
+// band left of a stroke that met it; their middles in `m`.
 void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
 {
     cv::Mat near, labels, stats, centroids;
     cv::dilate(d.band, near, cv::Mat());
     const int count = cv::connectedComponentsWithStats(after < Dark, labels, stats, centroids, 8);
     std::vector<bool> touching(size_t(count), false);
+    std::vector<int> notched(size_t(count), 0);
+    std::vector<float> thickest(size_t(count), 0);
+    cv::Mat depth;
+    cv::distanceTransform(after < Dark, depth, cv::DIST_L2, cv::DIST_MASK_3);
     for (int y = 0; y < labels.rows; ++y) {
         const int* label = labels.ptr<int>(y);
         const uchar* band = near.ptr<uchar>(y);
-        for (int x = 0; x < labels.cols; ++x)
-            if (band[x])
-                touching[size_t(label[x])] = true;
+        const uchar* notch = d.notched.empty() ? nullptr : d.notched.ptr<uchar>(y);
+        const float* deep = depth.ptr<float>(y);
+        for (int x = 0; x < labels.cols; ++x) {
+            const size_t l = size_t(label[x]);
+            touching[l] = touching[l] || band[x];
+            notched[l] += notch && notch[x];
+            thickest[l] = std::max(thickest[l], deep[x]);
+        }
     }
     // A speck smaller than a quarter of a line's width squared is no piece
     // a child makes out.
     for (int i = 1; i < count; ++i)
-        if (touching[size_t(i)] && 4 * stats.at<int>(i, cv::CC_STAT_AREA) >= d.line * d.line &&
+        if (const int area = stats.at<int>(i, cv::CC_STAT_AREA),
+            span =
+                std::max(stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
+            4 * area >= d.line * d.line &&
             d.s.mask.at<uchar>(
                 cv::Point(int(centroids.at<double>(i, 0)), int(centroids.at<double>(i, 1)))) &&
-            std::max(stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT)) <
-                2 * d.line)
+            ((touching[size_t(i)] && span < 2 * d.line) ||
+             (4 * notched[size_t(i)] >= area && span < 4 * d.line &&
+              thickest[size_t(i)] > WedgeWidth * d.line)))
             m.shardsAt << QPointF(centroids.at<double>(i, 0), centroids.at<double>(i, 1));
     m.shards = int(m.shardsAt.size());
 }
