@@ -335,7 +335,7 @@ ClassBook::Groups ClassBook::parseGroups(const QByteArray& text, QStringList* un
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
             continue;
-        QStringList fields = csvFields(lines[i]);
+        QStringList fields = toolkit::csvFields(lines[i]);
         while (fields.size() > 2 && fields.last().isEmpty()) // a spreadsheet's empty columns
             fields.removeLast();
         if (i == 0 && fields.size() == 2 &&
@@ -361,11 +361,11 @@ QByteArray ClassBook::formatGroups(const Groups& groups)
 {
     QByteArray text = GroupsHeading;
     for (auto group = groups.members.cbegin(); group != groups.members.cend(); ++group) {
-        const QByteArray name = csvField(group.key()) + ',';
+        const QByteArray name = toolkit::csvField(group.key()) + ',';
         if (group->isEmpty())
             text += name + "\r\n";
         for (const QString& login : sorted(group->values()))
-            text += name + csvField(login) + "\r\n";
+            text += name + toolkit::csvField(login) + "\r\n";
     }
     for (const QString& line : groups.kept)
         text += line.toUtf8() + "\r\n";
@@ -392,7 +392,7 @@ QByteArray ClassBook::formatNames(const QHash<QString, QString>& names)
     for (const QString& login : sorted(names.keys())) {
         // A name of control characters only would be read back as none.
         if (const QString name = oneLine(names.value(login)); !name.isEmpty())
-            text += csvField(login) + ',' + csvField(name) + "\r\n";
+            text += toolkit::csvField(login) + ',' + toolkit::csvField(name) + "\r\n";
     }
     return text;
 }

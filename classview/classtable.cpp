@@ -209,26 +209,29 @@ QList<toolkit::PlayedActivity> ClassTable::activities(int row) const
 
 QByteArray ClassTable::csv() const
 {
-    QList<QByteArray> header = {csvCell(tr("Nombre")), csvCell(tr("Usuario"))};
+    QList<QByteArray> header = {toolkit::csvCell(tr("Nombre")), toolkit::csvCell(tr("Usuario"))};
     for (const QString& theme : themes_)
-        header << csvCell(tr("%1: terminadas").arg(theme)) << csvCell(tr("%1: intentos").arg(theme))
-               << csvCell(tr("%1: minutos").arg(theme)) << csvCell(tr("%1: pistas").arg(theme));
+        header << toolkit::csvCell(tr("%1: terminadas").arg(theme))
+               << toolkit::csvCell(tr("%1: intentos").arg(theme))
+               << toolkit::csvCell(tr("%1: minutos").arg(theme))
+               << toolkit::csvCell(tr("%1: pistas").arg(theme));
     // Like the themes, the settings have a column only when someone played
     // with them: a lab without them exports what it always did.
     const bool reached = std::any_of(rows_.cbegin(), rows_.cend(),
                                      [](const Row& row) { return !row.reach.isEmpty(); });
     if (reached)
-        header << csvCell(tr("Ajustes"));
+        header << toolkit::csvCell(tr("Ajustes"));
     QByteArray text = header.join(',') + "\r\n";
     for (int r = 0; r < rowCount(); ++r) {
-        QList<QByteArray> fields = {csvCell(child(r).name), csvCell(child(r).login)};
+        QList<QByteArray> fields = {toolkit::csvCell(child(r).name),
+                                    toolkit::csvCell(child(r).login)};
         for (int t = 0; t < themes_.size(); ++t) {
             const ThemeFigures f = figures(r, t);
             fields << QByteArray::number(f.finished) << QByteArray::number(f.tries)
                    << QByteArray::number((f.seconds + 30) / 60) << QByteArray::number(f.hints);
         }
         if (reached)
-            fields << csvCell(reach(r).join(QLatin1Char(' ')));
+            fields << toolkit::csvCell(reach(r).join(QLatin1Char(' ')));
         text += fields.join(',') + "\r\n";
     }
     return text;

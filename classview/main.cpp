@@ -132,7 +132,7 @@ int writeTable(int argc, char* argv[])
     const QString out = parser.value(csv);
     const QByteArray text = table.csv();
     if (out == QLatin1String("-")) {
-        if (!classview::writeWhole(stdout, text)) {
+        if (!toolkit::writeWhole(stdout, text)) {
             tell(QCoreApplication::translate("lunipoclase",
                                              "no se puede escribir la tabla en la salida"));
             return 1;

@@ -108,7 +108,7 @@ TEST(ClassTable, CsvCellsAreNeverFormulasNorControlCharacters)
                  {"@SUM(A1)", "'@SUM(A1)"}, {"\t=1", "' =1"},          {"\r@x", "' @x"},
                  {"a\x1b[2Jb", "a [2Jb"},   {"Ana-María", "Ana-María"}};
     for (const auto& c : cases)
-        EXPECT_EQ(classview::csvCell(QString::fromUtf8(c.text)), QByteArray(c.cell)) << c.text;
+        EXPECT_EQ(toolkit::csvCell(QString::fromUtf8(c.text)), QByteArray(c.cell)) << c.text;
     PlayedActivity reached = played("=mar", 1, "a", 0, 60);
     reached.reach = "=1+1 diana=20";
     const ClassTable table({{"=ana", "=Ana", {reached}}});
@@ -116,7 +116,7 @@ TEST(ClassTable, CsvCellsAreNeverFormulasNorControlCharacters)
     EXPECT_TRUE(table.csv().endsWith("\r\n'=Ana,'=ana,1,1,1,0,'=1+1 diana=20\r\n"));
     std::FILE* full = std::fopen("/dev/full", "w");
     ASSERT_NE(full, nullptr);
-    EXPECT_FALSE(classview::writeWhole(full, table.csv()));
+    EXPECT_FALSE(toolkit::writeWhole(full, table.csv()));
     std::fclose(full);
 }
 

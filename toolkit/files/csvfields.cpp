@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace classview {
+namespace toolkit {
 
 namespace {
 
@@ -28,7 +28,7 @@ QByteArray csvField(const QString& text)
 
 QByteArray csvCell(const QString& text)
 {
-    QString cell = toolkit::withoutControlCharacters(text);
+    QString cell = withoutControlCharacters(text);
     const auto first =
         std::find_if(cell.cbegin(), cell.cend(), [](QChar c) { return !c.isSpace(); });
     if (first != cell.cend() && QStringLiteral("=+-@").contains(*first))
@@ -71,4 +71,4 @@ QStringList csvFields(const QString& line)
     return fields;
 }
 
-} // namespace classview
+} // namespace toolkit

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
-namespace classview {
+namespace toolkit {
 
 // The teachers' files are opened in spreadsheets, which separate fields by
 // commas, semicolons or tabs depending on the language of the computer.
@@ -30,4 +30,4 @@ bool writeWhole(std::FILE* stream, const QByteArray& bytes);
 // field is trimmed.
 QStringList csvFields(const QString& line);
 
-} // namespace classview
+} // namespace toolkit
