@@ -186,7 +186,7 @@ bool ClassBook::rewrite(const QString& file, const Change& change, QString* prob
     const auto refresh = [&](const QByteArray& text) {
         if (file == GroupsFile)
             groups_ = parseGroups(text, nullptr);
-        else
+        else if (file == NamesFile)
             names_ = parseNames(text);
     };
     refresh(*present);
@@ -323,6 +323,19 @@ bool ClassBook::importNames(const QByteArray& csv, QString* problem)
             QHash<QString, QString> names = parseNames(present);
             names.insert(imported);
             return formatNames(names);
+        },
+        problem);
+}
+
+bool ClassBook::editChildren(const ChildrenChange& change, QString* problem)
+{
+    return rewrite(
+        toolkit::ClassList::FileName,
+        [&](const QByteArray& present, QString* why) -> std::optional<QByteArray> {
+            toolkit::ClassList list = toolkit::ClassList::parse(present, nullptr);
+            if (!change(list, why))
+                return std::nullopt;
+            return toolkit::ClassList::format(list);
         },
         problem);
 }

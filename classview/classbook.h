@@ -1,5 +1,7 @@
 #pragma once
 
+#include "classlist.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QMap>
@@ -81,6 +83,12 @@ public:
     // reads them) into nombres.csv: those it has replace the ones kept, the
     // rest stay. False when it holds no name.
     bool importNames(const QByteArray& csv, QString* problem);
+    // Applies `change` to the children's list (toolkit::ClassList, in
+    // ninos.csv) as it is in the file now; the change is false, with why in
+    // its `problem`, when it cannot be made. A file that cannot be read is
+    // never written over.
+    using ChildrenChange = std::function<bool(toolkit::ClassList& list, QString* problem)>;
+    bool editChildren(const ChildrenChange& change, QString* problem);
 
     // The two files as the book reads and writes them, apart from any folder.
     struct Groups

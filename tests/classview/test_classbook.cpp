@@ -80,6 +80,29 @@ TEST_F(ClassBookTest, TwoTeachersEditingAtOnceKeepBothEdits)
     }
 }
 
+// Two teachers adding children at the very same time, each from a book of
+// their own: every child is there, and a line the list passes over stays.
+TEST_F(ClassBookTest, TwoTeachersEditingTheChildrenAtOnceKeepBothEdits)
+{
+    write(toolkit::ClassList::FileName, "ana,Ana,gato\nana,Otra\n");
+    const auto teacher = [this](QString name) {
+        ClassBook book(folder);
+        for (int i = 0; i < 15; ++i)
+            EXPECT_TRUE(book.editChildren(
+                [&](toolkit::ClassList& list, QString* why) {
+                    return list.add(name, {}, {name}, why).has_value();
+                },
+                nullptr));
+    };
+    auto first = std::async(std::launch::async, teacher, QStringLiteral("Pau"));
+    teacher(QStringLiteral("Lucía"));
+    first.get();
+    const auto list = toolkit::ClassList::read(folder, nullptr);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->children().size(), 31);
+    EXPECT_EQ(list->kept(), QStringList{"ana,Otra"});
+}
+
 // Separators in names survive the file; the edits that would break a line
 // or lose a group are refused and say why.
 TEST_F(ClassBookTest, NamesAndGroupsRoundTripAndRefusals)
