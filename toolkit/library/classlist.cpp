@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -76,6 +77,24 @@ private:
     int untold_ = 0;
 };
 
+// Why a line with `key` and `picture` is passed over, or nothing when it is
+// not; `lineOfKey` holds the keys of the lines read before it.
+QString problemWith(const QString& key, const QString& picture,
+                    const QHash<QString, qsizetype>& lineOfKey)
+{
+    if (!ClassList::isKey(key))
+        return ClassList::tr("«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y "
+                             "cifras)")
+            .arg(oneLine(key).left(LongestKey + 1));
+    if (lineOfKey.contains(key))
+        return ClassList::tr("la clave «%1» ya está en la línea %2")
+            .arg(key, QString::number(lineOfKey[key]));
+    if (!picture.isEmpty() && !ClassList::isPictureName(picture))
+        return ClassList::tr("«%1» no es el nombre de un dibujo")
+            .arg(oneLine(picture).left(LongestPicture + 1));
+    return {};
+}
+
 } // namespace
 
 const ClassList::Child* ClassList::find(const QString& key) const
@@ -116,17 +135,7 @@ ClassList ClassList::parse(const QByteArray& text, QStringList* problems)
             continue;
         const QString key = fields[0];
         const QString picture = fields.value(2);
-        QString problem;
-        if (!isKey(key))
-            problem = tr("«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y "
-                         "cifras)")
-                          .arg(oneLine(key).left(LongestKey + 1));
-        else if (lineOfKey.contains(key))
-            problem = tr("la clave «%1» ya está en la línea %2")
-                          .arg(key, QString::number(lineOfKey[key]));
-        else if (!picture.isEmpty() && !isPictureName(picture))
-            problem = tr("«%1» no es el nombre de un dibujo")
-                          .arg(oneLine(picture).left(LongestPicture + 1));
+        const QString problem = problemWith(key, picture, lineOfKey);
         if (!problem.isEmpty())
             teller.tell(tr("%1, línea %2: %3; se pasa por alto.")
                             .arg(FileName, QString::number(i + 1), problem));
