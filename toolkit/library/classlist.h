@@ -72,7 +72,9 @@ public:
     // The list in `classFolder` ("<root>/.clase"): empty when there is none.
     // Nullopt, told in `problems`, when ninos.csv is there but is no regular
     // file (a link, a FIFO, a device: none is opened in a way that may
-    // wait), is larger than LargestFile or is binary.
+    // wait), is larger than LargestFile or is binary. Like any reading of a
+    // share it may wait as long as a hung server does: a window asks
+    // FolderLister whether the folder answers first.
     static std::optional<ClassList> read(const QString& classFolder, QStringList* problems);
 
     // The edits. Each is false, with why in `problem` (Spanish, for the
