@@ -38,7 +38,9 @@ TEST(ClassList, ParsesPassingOverBadLinesAndKeepingThem)
         {"Ana,Ana\n../x,X\nabcdefghijklmnopq,Y\n,Z\n", "", 4},
         {"ana,Ana,../../etc/passwd\nbea,Bea,/tmp/a.png\nleo,Leo,a b\n", "", 3},
         {"ana,\"A\x01na\x1b[31m\"\n", "ana:A na [31m::", 0},
-        {"ana,Mar\xed" "a\n", "ana:María::", 0}, // Windows-1252
+        {"ana,Mar\xed"
+         "a\n",
+         "ana:María::", 0}, // Windows-1252
     };
     for (const auto& c : cases) {
         QStringList problems;
