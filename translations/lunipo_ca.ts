@@ -1412,6 +1412,53 @@
     </message>
 </context>
 <context>
+    <name>toolkit::ClassList</name>
+    <message>
+        <source>«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y cifras)</source>
+        <translation>«%1» no és una clau (d’1 a 16 lletres minúscules sense accents i xifres)</translation>
+    </message>
+    <message>
+        <source>la clave «%1» ya está en la línea %2</source>
+        <translation>la clau «%1» ja és a la línia %2</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo</source>
+        <translation>«%1» no és el nom d’un dibuix</translation>
+    </message>
+    <message>
+        <source>%1, línea %2: %3; se pasa por alto.</source>
+        <translation>%1, línia %2: %3; es passa per alt.</translation>
+    </message>
+    <message>
+        <source>%1: pasa de %2 niños; los %3 que siguen se pasan por alto y se guardan como están.</source>
+        <translation>%1: passa de %2 infants; els %3 que segueixen es passen per alt i es guarden com són.</translation>
+    </message>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado. Quítalo o arréglalo.</source>
+        <translation>%1 no es pot llegir (és un enllaç, no és un fitxer normal, està malmès o passa d’1 MB): es deixa de banda. Treu-lo o arregla’l.</translation>
+    </message>
+    <message>
+        <source>Ya no hay en la lista ningún niño con la clave «%1».</source>
+        <translation>Ja no hi ha a la llista cap infant amb la clau «%1».</translation>
+    </message>
+    <message>
+        <source>El niño necesita un nombre.</source>
+        <translation>L’infant necessita un nom.</translation>
+    </message>
+    <message>
+        <source>La lista ya tiene %1 niños, los que caben.</source>
+        <translation>La llista ja té %1 infants, els que hi caben.</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo.</source>
+        <translation>«%1» no és el nom d’un dibuix.</translation>
+    </message>
+    <message>
+        <source>%1: más líneas con problemas, sin contar aquí: %2.</source>
+        <translation>%1: més línies amb problemes, sense comptar aquí: %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::LabSettings</name>
     <message>
         <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>

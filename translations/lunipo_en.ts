@@ -1412,6 +1412,53 @@
     </message>
 </context>
 <context>
+    <name>toolkit::ClassList</name>
+    <message>
+        <source>«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y cifras)</source>
+        <translation>“%1” is not a key (1 to 16 lower-case letters without accents and digits)</translation>
+    </message>
+    <message>
+        <source>la clave «%1» ya está en la línea %2</source>
+        <translation>the key “%1” is already on line %2</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo</source>
+        <translation>“%1” is not the name of a picture</translation>
+    </message>
+    <message>
+        <source>%1, línea %2: %3; se pasa por alto.</source>
+        <translation>%1, line %2: %3; it is passed over.</translation>
+    </message>
+    <message>
+        <source>%1: pasa de %2 niños; los %3 que siguen se pasan por alto y se guardan como están.</source>
+        <translation>%1: more than %2 children; the %3 after them are passed over and kept as they are.</translation>
+    </message>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado. Quítalo o arréglalo.</source>
+        <translation>%1 cannot be read (it is a link, not a plain file, damaged or over 1 MB): it is left aside. Remove it or mend it.</translation>
+    </message>
+    <message>
+        <source>Ya no hay en la lista ningún niño con la clave «%1».</source>
+        <translation>No child with the key “%1” is on the list any more.</translation>
+    </message>
+    <message>
+        <source>El niño necesita un nombre.</source>
+        <translation>The child needs a name.</translation>
+    </message>
+    <message>
+        <source>La lista ya tiene %1 niños, los que caben.</source>
+        <translation>The list already has %1 children, as many as fit.</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo.</source>
+        <translation>“%1” is not the name of a picture.</translation>
+    </message>
+    <message>
+        <source>%1: más líneas con problemas, sin contar aquí: %2.</source>
+        <translation>%1: more lines with problems, not counted here: %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::LabSettings</name>
     <message>
         <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>

@@ -1412,6 +1412,53 @@
     </message>
 </context>
 <context>
+    <name>toolkit::ClassList</name>
+    <message>
+        <source>«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y cifras)</source>
+        <translation>«%1» ez da gako bat (azentu gabeko 1etik 16ra letra xehe eta zifra)</translation>
+    </message>
+    <message>
+        <source>la clave «%1» ya está en la línea %2</source>
+        <translation>«%1» gakoa %2. lerroan dago jada</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo</source>
+        <translation>«%1» ez da marrazki baten izena</translation>
+    </message>
+    <message>
+        <source>%1, línea %2: %3; se pasa por alto.</source>
+        <translation>%1, %2. lerroa: %3; ez da kontuan hartzen.</translation>
+    </message>
+    <message>
+        <source>%1: pasa de %2 niños; los %3 que siguen se pasan por alto y se guardan como están.</source>
+        <translation>%1: %2 haur baino gehiago; hurrengo %3ak ez dira kontuan hartzen eta dauden bezala gordetzen dira.</translation>
+    </message>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado. Quítalo o arréglalo.</source>
+        <translation>Ezin da %1 irakurri (esteka bat da, ez da fitxategi arrunta, hondatuta dago edo 1 MB baino handiagoa da): alde batera uzten da. Kendu edo konpondu.</translation>
+    </message>
+    <message>
+        <source>Ya no hay en la lista ningún niño con la clave «%1».</source>
+        <translation>Zerrendan ez dago jada «%1» gakoa duen haurrik.</translation>
+    </message>
+    <message>
+        <source>El niño necesita un nombre.</source>
+        <translation>Haurrak izen bat behar du.</translation>
+    </message>
+    <message>
+        <source>La lista ya tiene %1 niños, los que caben.</source>
+        <translation>Zerrendak %1 haur ditu jada, sartzen diren guztiak.</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo.</source>
+        <translation>«%1» ez da marrazki baten izena.</translation>
+    </message>
+    <message>
+        <source>%1: más líneas con problemas, sin contar aquí: %2.</source>
+        <translation>%1: arazoak dituzten lerro gehiago, hemen zenbatu gabe: %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::LabSettings</name>
     <message>
         <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>

@@ -1412,6 +1412,53 @@
     </message>
 </context>
 <context>
+    <name>toolkit::ClassList</name>
+    <message>
+        <source>«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y cifras)</source>
+        <translation>«%1» non é unha clave (de 1 a 16 letras minúsculas sen acentos e cifras)</translation>
+    </message>
+    <message>
+        <source>la clave «%1» ya está en la línea %2</source>
+        <translation>a clave «%1» xa está na liña %2</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo</source>
+        <translation>«%1» non é o nome dun debuxo</translation>
+    </message>
+    <message>
+        <source>%1, línea %2: %3; se pasa por alto.</source>
+        <translation>%1, liña %2: %3; pásase por alto.</translation>
+    </message>
+    <message>
+        <source>%1: pasa de %2 niños; los %3 que siguen se pasan por alto y se guardan como están.</source>
+        <translation>%1: pasa de %2 nenos; os %3 que seguen pásanse por alto e gárdanse como están.</translation>
+    </message>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado. Quítalo o arréglalo.</source>
+        <translation>%1 non se pode ler (é unha ligazón, non é un ficheiro normal, está danado ou pasa de 1 MB): déixase de lado. Quítao ou amáñao.</translation>
+    </message>
+    <message>
+        <source>Ya no hay en la lista ningún niño con la clave «%1».</source>
+        <translation>Xa non hai na lista ningún neno coa clave «%1».</translation>
+    </message>
+    <message>
+        <source>El niño necesita un nombre.</source>
+        <translation>O neno necesita un nome.</translation>
+    </message>
+    <message>
+        <source>La lista ya tiene %1 niños, los que caben.</source>
+        <translation>A lista xa ten %1 nenos, os que caben.</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo.</source>
+        <translation>«%1» non é o nome dun debuxo.</translation>
+    </message>
+    <message>
+        <source>%1: más líneas con problemas, sin contar aquí: %2.</source>
+        <translation>%1: máis liñas con problemas, sen contar aquí: %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::LabSettings</name>
     <message>
         <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>

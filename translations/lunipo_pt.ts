@@ -1412,6 +1412,53 @@
     </message>
 </context>
 <context>
+    <name>toolkit::ClassList</name>
+    <message>
+        <source>«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y cifras)</source>
+        <translation>«%1» não é uma chave (de 1 a 16 letras minúsculas sem acentos e algarismos)</translation>
+    </message>
+    <message>
+        <source>la clave «%1» ya está en la línea %2</source>
+        <translation>a chave «%1» já está na linha %2</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo</source>
+        <translation>«%1» não é o nome de um desenho</translation>
+    </message>
+    <message>
+        <source>%1, línea %2: %3; se pasa por alto.</source>
+        <translation>%1, linha %2: %3; é ignorada.</translation>
+    </message>
+    <message>
+        <source>%1: pasa de %2 niños; los %3 que siguen se pasan por alto y se guardan como están.</source>
+        <translation>%1: passa de %2 crianças; as %3 seguintes são ignoradas e guardadas como estão.</translation>
+    </message>
+    <message>
+        <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado. Quítalo o arréglalo.</source>
+        <translation>Não é possível ler %1 (é uma ligação, não é um ficheiro normal, está danificado ou passa de 1 MB): fica de parte. Retire-o ou corrija-o.</translation>
+    </message>
+    <message>
+        <source>Ya no hay en la lista ningún niño con la clave «%1».</source>
+        <translation>Já não há na lista nenhuma criança com a chave «%1».</translation>
+    </message>
+    <message>
+        <source>El niño necesita un nombre.</source>
+        <translation>A criança precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>La lista ya tiene %1 niños, los que caben.</source>
+        <translation>A lista já tem %1 crianças, as que cabem.</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de un dibujo.</source>
+        <translation>«%1» não é o nome de um desenho.</translation>
+    </message>
+    <message>
+        <source>%1: más líneas con problemas, sin contar aquí: %2.</source>
+        <translation>%1: mais linhas com problemas, não contadas aqui: %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit::LabSettings</name>
     <message>
         <source>niveles: «%1» no es un nivel (1, 2, 3, 4 o letras); no se usa</source>

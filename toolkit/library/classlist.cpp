@@ -60,8 +60,9 @@ public:
     ~Teller()
     {
         if (problems_ && untold_ > 0)
-            *problems_ << ClassList::tr("%1: y %n líneas más con problemas.", nullptr, untold_)
-                              .arg(ClassList::FileName);
+            *problems_ << ClassList::tr("%1: más líneas con problemas, sin contar aquí: %2.")
+                              .arg(ClassList::FileName)
+                              .arg(untold_);
     }
     void tell(const QString& problem)
     {
