@@ -44,6 +44,17 @@ QByteArray timeField(const QDateTime& when)
     return when.isValid() ? when.toUTC().toString(Qt::ISODate).toUtf8() : QByteArray("-");
 }
 
+// The settings as a line holds them: no control character, no space at
+// either end, and at most LargestReach bytes, cut between characters, so
+// that what is read writes back the same.
+QString reachField(const QString& reach)
+{
+    QString text = withoutControlCharacters(reach).trimmed();
+    while (text.toUtf8().size() > LargestReach)
+        text.chop(text.size() > 1 && text.back().isLowSurrogate() ? 2 : 1);
+    return text.trimmed();
+}
+
 bool readCount(const QByteArray& text, int* count)
 {
     bool ok = false;
@@ -67,7 +78,7 @@ std::optional<PlayedActivity> parseLine(const QByteArray& line)
     if (parts.size() > Fields) {
         if (parts[Fields].size() > LargestReach)
             return std::nullopt;
-        played.reach = withoutControlCharacters(QString::fromUtf8(parts[Fields])).trimmed();
+        played.reach = reachField(QString::fromUtf8(parts[Fields]));
     }
     const bool counts = readCount(parts[3], &played.activity) && played.activity > 0 &&
                         readCount(parts[5], &played.wrongDots) &&
@@ -122,8 +133,8 @@ QByteArray childrecord::format(const QList<PlayedActivity>& activities)
         // Left out when empty, so that what a child plays without settings
         // still reads in a class view older than the field; cut to what a
         // reader takes, so that the activity itself is never lost.
-        if (!a.reach.isEmpty())
-            text += '\t' + field(a.reach).left(LargestReach);
+        if (const QString reach = reachField(a.reach); !reach.isEmpty())
+            text += '\t' + reach.toUtf8();
         text += '\n';
     }
     return text;
