@@ -1,3 +1,4 @@
+#include "childpictures.h"
 #include "classlist.h"
 #include "newfile.h"
 
@@ -12,12 +13,13 @@ using toolkit::ClassList;
 
 namespace {
 
-// "key:name:picture:group+group | ..." for a table's expectations.
+// "key:name:picture:group+group[@account] | ..." for a table's expectations.
 std::string brief(const ClassList& list)
 {
     QStringList text;
     for (const auto& c : list.children())
-        text << c.key + ':' + c.name + ':' + c.picture + ':' + c.groups.join('+');
+        text << c.key + ':' + c.name + ':' + c.picture + ':' + c.groups.join('+') +
+                    (c.account.isEmpty() ? QString() : '@' + c.account);
     return text.join(" | ").toStdString();
 }
 
@@ -31,9 +33,10 @@ TEST(ClassList, ParsesPassingOverBadLinesAndKeepingThem)
         const char* expected;
         qsizetype told;
     } cases[] = {
-        {"clave,nombre,dibujo,grupos\r\nana,Ana,gato,P4 A,\"1º A, tarde\"\n",
+        {"clave,nombre,dibujo,cuenta,grupos\r\nana,Ana,gato,,P4 A,\"1º A, tarde\"\n",
          "ana:Ana:gato:P4 A+1º A, tarde", 0},
-        {"ana;Ana;;P4 A;P4 A;;\r", "ana:Ana::P4 A", 0},
+        {"ana;Ana;;;P4 A;P4 A;;\r", "ana:Ana::P4 A", 0},
+        {"ana,Ana,,ana.p\nleo,Leo,,ana.p\nbea,Bea,,../x\neva,Eva,,-r\n", "ana:Ana::@ana.p", 3},
         {"ana,Ana,gato\nana,Otra,perro\n", "ana:Ana:gato:", 1},
         {"Ana,Ana\n../x,X\nabcdefghijklmnopq,Y\n,Z\n", "", 4},
         {"ana,Ana,../../etc/passwd\nbea,Bea,/tmp/a.png\nleo,Leo,a b\n", "", 3},
@@ -56,7 +59,7 @@ TEST(ClassList, TenThousandHostileLinesAreReadWithinBounds)
 {
     QByteArray text;
     for (int i = 0; i < 10000; ++i)
-        text += "n" + QByteArray::number(i % 5000) + ",\"Niño\x07\",gato,G\n";
+        text += "n" + QByteArray::number(i % 5000) + ",\"Niño\x07\",gato,,G\n";
     QElapsedTimer timer;
     timer.start();
     QStringList problems;
@@ -98,6 +101,25 @@ TEST(ClassList, EditsMakeUniqueKeysAndRefuseBadValues)
     EXPECT_FALSE(list.setPicture("nino", "../x", &problem));
     EXPECT_FALSE(list.rename("nadie", "Otro", &problem));
     EXPECT_TRUE(list.setGroups("nino", {"B", "B", " "}, &problem));
+    EXPECT_TRUE(list.setAccount("nino", "li.w", &problem));
+    EXPECT_FALSE(list.setAccount("mariajose", "li.w", &problem)); // another child's
+    EXPECT_FALSE(list.setAccount("mariajose", "../li", &problem));
     list.remove("mariajose2");
-    EXPECT_EQ(brief(list), "mariajose:María José:gato:P4 A | nino:李::B");
+    EXPECT_EQ(brief(list), "mariajose:María José:gato:P4 A | nino:李::B@li.w");
+}
+
+TEST(ChildPictures, EachPictureIsGivenOncePerGroup)
+{
+    namespace pictures = toolkit::childpictures;
+    ASSERT_GE(pictures::names().size(), 40);
+    EXPECT_FALSE(pictures::picture(pictures::names().last(), 64).isNull());
+    EXPECT_TRUE(pictures::picture("../ninos/gato", 64).isNull());
+    ClassList list;
+    for (const auto& name : {"Ana", "Leo"})
+        list.add(name, pictures::firstFree(list, {"P4 A"}), {"P4 A"}, nullptr);
+    list.add("Eva", pictures::firstFree(list, {"P5"}), {"P5"}, nullptr);
+    EXPECT_EQ(brief(list),
+              ("ana:Ana:" + pictures::names()[0] + ":P4 A | leo:Leo:" + pictures::names()[1] +
+               ":P4 A | eva:Eva:" + pictures::names()[0] + ":P5")
+                  .toStdString());
 }

@@ -20,6 +20,7 @@ namespace {
 constexpr qsizetype MostToldLines = 20;
 constexpr qsizetype LongestKey = 16;
 constexpr qsizetype LongestPicture = 40;
+constexpr qsizetype LongestAccount = 32;
 
 // Control characters, and the line breaks a spreadsheet may take as such,
 // become spaces.
@@ -78,21 +79,28 @@ private:
     int untold_ = 0;
 };
 
-// Why a line with `key` and `picture` is passed over, or nothing when it is
-// not; `lineOfKey` holds the keys of the lines read before it.
-QString problemWith(const QString& key, const QString& picture,
-                    const QHash<QString, qsizetype>& lineOfKey)
+// Why a line with `key`, `picture` and `account` is passed over, or nothing
+// when it is not; `lineOf` holds the keys and the accounts of the lines read
+// before it.
+QString problemWith(const QString& key, const QString& picture, const QString& account,
+                    const QHash<QString, qsizetype>& lineOf)
 {
     if (!ClassList::isKey(key))
         return ClassList::tr("«%1» no es una clave (de 1 a 16 letras minúsculas sin acentos y "
                              "cifras)")
             .arg(oneLine(key).left(LongestKey + 1));
-    if (lineOfKey.contains(key))
+    if (lineOf.contains(key))
         return ClassList::tr("la clave «%1» ya está en la línea %2")
-            .arg(key, QString::number(lineOfKey[key]));
+            .arg(key, QString::number(lineOf[key]));
     if (!picture.isEmpty() && !ClassList::isPictureName(picture))
         return ClassList::tr("«%1» no es el nombre de un dibujo")
             .arg(oneLine(picture).left(LongestPicture + 1));
+    if (!account.isEmpty() && !ClassList::isAccountName(account))
+        return ClassList::tr("«%1» no es el nombre de una cuenta")
+            .arg(oneLine(account).left(LongestAccount + 1));
+    if (!account.isEmpty() && lineOf.contains(QLatin1Char('/') + account))
+        return ClassList::tr("la cuenta «%1» ya es de la línea %2")
+            .arg(account, QString::number(lineOf[QLatin1Char('/') + account]));
     return {};
 }
 
@@ -111,6 +119,12 @@ bool ClassList::isKey(const QString& key)
     return form.match(key).hasMatch();
 }
 
+bool ClassList::isAccountName(const QString& account)
+{
+    static const QRegularExpression form(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_.-]{0,31}$"));
+    return form.match(account).hasMatch();
+}
+
 bool ClassList::isPictureName(const QString& picture)
 {
     if (picture.isEmpty() || picture.size() > LongestPicture || picture.startsWith('-'))
@@ -126,7 +140,8 @@ ClassList ClassList::parse(const QByteArray& text, QStringList* problems)
     const QStringList lines = decodeText(text).split(lineEnd);
     Teller teller(problems);
     ClassList list;
-    QHash<QString, qsizetype> lineOfKey;
+    // Keys, and accounts after a '/' no key has.
+    QHash<QString, qsizetype> lineOf;
     qsizetype passedOver = 0; // past MostChildren
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
@@ -136,7 +151,8 @@ ClassList ClassList::parse(const QByteArray& text, QStringList* problems)
             continue;
         const QString key = fields[0];
         const QString picture = fields.value(2);
-        const QString problem = problemWith(key, picture, lineOfKey);
+        const QString account = fields.value(3);
+        const QString problem = problemWith(key, picture, account, lineOf);
         if (!problem.isEmpty())
             teller.tell(tr("%1, línea %2: %3; se pasa por alto.")
                             .arg(FileName, QString::number(i + 1), problem));
@@ -146,8 +162,11 @@ ClassList ClassList::parse(const QByteArray& text, QStringList* problems)
             list.kept_ << lines[i];
             continue;
         }
-        lineOfKey.insert(key, i + 1);
-        list.children_ << Child{key, oneLine(fields.value(1)), picture, groupsOf(fields.mid(3))};
+        lineOf.insert(key, i + 1);
+        if (!account.isEmpty())
+            lineOf.insert(QLatin1Char('/') + account, i + 1);
+        list.children_ << Child{key, oneLine(fields.value(1)), picture, groupsOf(fields.mid(4)),
+                                account};
     }
     if (passedOver > 0 && problems)
         *problems << tr("%1: pasa de %2 niños; los %3 que siguen se pasan por alto y se guardan "
@@ -158,10 +177,10 @@ ClassList ClassList::parse(const QByteArray& text, QStringList* problems)
 
 QByteArray ClassList::format(const ClassList& list)
 {
-    QByteArray text = "clave,nombre,dibujo,grupos\r\n";
+    QByteArray text = "clave,nombre,dibujo,cuenta,grupos\r\n";
     for (const Child& child : list.children_) {
         text += csvField(child.key) + ',' + csvField(oneLine(child.name)) + ',' +
-                csvField(child.picture);
+                csvField(child.picture) + ',' + csvField(child.account);
         for (const QString& group : child.groups)
             text += ',' + csvField(group);
         text += "\r\n";
@@ -216,7 +235,7 @@ std::optional<QString> ClassList::add(const QString& name, const QString& pictur
         return std::nullopt;
     }
     const QString key = newKey(oneLineName);
-    children_ << Child{key, oneLineName, picture, groupsOf(groups)};
+    children_ << Child{key, oneLineName, picture, groupsOf(groups), {}};
     return key;
 }
 
@@ -249,6 +268,27 @@ bool ClassList::setPicture(const QString& key, const QString& picture, QString* 
     Child* found = child(key, problem);
     if (found)
         found->picture = picture;
+    return found;
+}
+
+bool ClassList::setAccount(const QString& key, const QString& account, QString* problem)
+{
+    QString why;
+    if (!account.isEmpty() && !isAccountName(account))
+        why = tr("«%1» no es el nombre de una cuenta.").arg(oneLine(account));
+    const auto other = std::find_if(children_.cbegin(), children_.cend(), [&](const Child& c) {
+        return !account.isEmpty() && c.account == account && c.key != key;
+    });
+    if (why.isEmpty() && other != children_.cend())
+        why = tr("La cuenta «%1» ya es de %2.").arg(account, other->name);
+    if (!why.isEmpty()) {
+        if (problem)
+            *problem = why;
+        return false;
+    }
+    Child* found = child(key, problem);
+    if (found)
+        found->account = account;
     return found;
 }
 

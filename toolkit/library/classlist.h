@@ -10,11 +10,12 @@ namespace toolkit {
 
 // The children of a class who say who they are by a picture, kept by the
 // teachers in "<root>/.clase/ninos.csv" beside grupos.csv: a heading line
-// "clave,nombre,dibujo,grupos", then one line per child with a key, the
-// name, the name of the picture and then each group in a field of its own
-// (so a group may be called "1º A, tarde"). Read as a spreadsheet writes it
-// (commas, semicolons or tabs, quoted fields, UTF-8 or Windows-1252), written
-// with commas.
+// "clave,nombre,dibujo,cuenta,grupos", then one line per child with a key,
+// the name, the name of the picture, the child's own account when they also
+// have one (so the class view makes one row of both records) and then each
+// group in a field of its own (so a group may be called "1º A, tarde"). Read as a spreadsheet
+// writes it (commas, semicolons or tabs, quoted fields, UTF-8 or Windows-1252), written with
+// commas.
 //
 // The player reads this list at start-up from a folder any account may see,
 // so what it holds is never trusted: a key becomes a folder name and a
@@ -31,10 +32,11 @@ public:
         QString name;       // on one line, may be empty
         QString picture;    // isPictureName(), or empty while none is chosen
         QStringList groups; // each on one line, none twice
+        QString account;    // isAccountName(), no other child's; or empty
         bool operator==(const Child& other) const
         {
             return key == other.key && name == other.name && picture == other.picture &&
-                   groups == other.groups;
+                   groups == other.groups && account == other.account;
         }
     };
 
@@ -63,6 +65,9 @@ public:
     // 1 to 40 letters, digits, "-" and "_", not starting with "-": a name of
     // the picture set, never a path.
     static bool isPictureName(const QString& picture);
+    // A login name as systems make them (up to 32 letters, digits, ".", "_"
+    // and "-", not starting with "." or "-"): never a path.
+    static bool isAccountName(const QString& account);
 
     // `text` as a list. Each line passed over is told in `problems` (one
     // Spanish line each, at most a few dozen in all, then how many more).
@@ -88,6 +93,9 @@ public:
     void remove(const QString& key);
     bool setPicture(const QString& key, const QString& picture, QString* problem);
     bool setGroups(const QString& key, const QStringList& groups, QString* problem);
+    // Joins the child to their own account (empty: to none); an account is
+    // one child's only.
+    bool setAccount(const QString& key, const QString& account, QString* problem);
 
     // A key made from `name` (its letters without accents, in lower case)
     // that no child of the list has.
