@@ -106,6 +106,11 @@ outline away; the dots follow that outline. tools/make_library.py makes
 them all again from the pinned npm package `openmoji` {version}.
 
 {pictures}
+
+The pictures children choose themselves by, in assets/ninos/, are
+OpenMoji {version}, colour set, by the same project and under the same
+licence; tools/fetch_childpictures.py copies them again from the same
+pinned package, and assets/ninos/CREDITS.txt lists them.
 """
 
 
