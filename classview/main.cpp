@@ -30,8 +30,9 @@ void tell(const QString& text)
                  qPrintable(toolkit::withoutControlCharacters(text, QLatin1Char('?'))));
 }
 
-// lunipoclase --csv FILE ...: the table, and no display needed.
-int writeTable(int argc, char* argv[])
+// lunipoclase --csv FILE ...: what is done without a window, and no display
+// needed.
+int withoutWindow(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lunipoclase"));
@@ -152,7 +153,7 @@ int main(int argc, char* argv[])
         const QByteArray argument(argv[i]);
         if (argument == "--csv" || argument.startsWith("--csv=") || argument == "-h" ||
             argument == "--help" || argument == "--help-all")
-            return writeTable(argc, argv);
+            return withoutWindow(argc, argv);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lunipoclase"));
