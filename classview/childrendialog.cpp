@@ -254,8 +254,9 @@ void ChildrenDialog::showList()
 void ChildrenDialog::chooseChild(const QString& key)
 {
     chosen_ = list_.find(key) ? key : QString();
-    if (chosen_.isEmpty())
-        childList->setCurrentItem(nullptr);
+    const QSignalBlocker quiet(childList);
+    const auto rows = childList->findItems(chosen_, Qt::MatchExactly, KeyColumn);
+    childList->setCurrentItem(chosen_.isEmpty() || rows.isEmpty() ? nullptr : rows.first());
     showChosen();
 }
 
@@ -280,10 +281,13 @@ void ChildrenDialog::showPictures()
         QListWidgetItem* item = pictureGrid->item(row);
         const QString picture = item->data(Qt::UserRole).toString();
         const auto* other = holder(list_, picture, groups, chosen_);
-        item->setFlags(other || !child || !readable_ ? Qt::NoItemFlags
-                                                     : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        // Grey is taken; a picture is given by a click once a child is chosen.
+        item->setFlags(other || !readable_ ? Qt::NoItemFlags
+                       : child             ? Qt::ItemIsEnabled | Qt::ItemIsSelectable
+                                           : Qt::ItemIsEnabled);
         item->setToolTip(other ? tr("Es de %1").arg(other->name) : QString());
-        item->setSelected(child && child->picture == picture);
+        // A selection in a grid of pictures alone is a thin line under one.
+        item->setBackground(child && child->picture == picture ? palette().highlight() : QBrush());
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -79,6 +80,8 @@ TEST_F(ChildrenDialogTest, AddRenamePictureJoinAndRemoveAreWrittenAtOnce)
     add(*dialog, "Ana", "P4 A");
     add(*dialog, "Pau", "\"P4 A\"; P5");
     add(*dialog, "Leo", "P5 B");
+    const auto* current = findControl<QTreeWidget>(*dialog, "childList")->currentItem();
+    EXPECT_EQ(current ? current->text(1) : "", "leo");
     EXPECT_EQ(written(), "ana Ana " + picture(0) + "  P4 A;pau Pau " + picture(1) +
                              "  P4 A/P5;leo Leo " + picture(0) + "  P5 B");
     dialog->chooseChild("ana");
