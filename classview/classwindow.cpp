@@ -103,7 +103,7 @@ void ClassWindow::buildControls()
     connect(namesButton, &QPushButton::clicked, this, &ClassWindow::importNames);
     childrenButton = new QPushButton(tr("Niños de la clase…"));
     childrenButton->setObjectName(QStringLiteral("childrenButton"));
-    childrenButton->setToolTip(tr("Los niños que dicen quién son con un dibujo"));
+    childrenButton->setToolTip(tr("Los niños que dicen quiénes son con un dibujo"));
     connect(childrenButton, &QPushButton::clicked, this, &ClassWindow::editChildren);
     exportButton = new QPushButton(tr("Exportar la tabla…"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
