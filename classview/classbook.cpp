@@ -340,6 +340,27 @@ bool ClassBook::editChildren(const ChildrenChange& change, QString* problem)
         problem);
 }
 
+std::optional<toolkit::ClassList> ClassBook::children(QStringList* problems) const
+{
+    QString problem;
+    const TeachersFolder teachers(folder_);
+    if (!answers(&problem)) {
+        if (problems)
+            *problems << problem;
+        return std::nullopt;
+    }
+    if (const auto state = teachers.state(); state == TeachersFolder::State::Untrusted) {
+        if (problems)
+            *problems << teachers.problem(state);
+        return std::nullopt;
+    }
+    // read() tells why a file cannot be read.
+    const auto text = read(toolkit::ClassList::FileName, problems);
+    if (!text)
+        return std::nullopt;
+    return toolkit::ClassList::parse(*text, problems);
+}
+
 ClassBook::Groups ClassBook::parseGroups(const QByteArray& text, QStringList* unread)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));

@@ -89,6 +89,11 @@ public:
     // never written over.
     using ChildrenChange = std::function<bool(toolkit::ClassList& list, QString* problem)>;
     bool editChildren(const ChildrenChange& change, QString* problem);
+    // The children's list as the file holds it now, its lines passed over
+    // told in `problems` (bounded). Nullopt, told in one sentence, when the
+    // folder does not answer, is not to be trusted, or the file cannot be
+    // read; a missing file is an empty list.
+    std::optional<toolkit::ClassList> children(QStringList* problems) const;
 
     // The two files as the book reads and writes them, apart from any folder.
     struct Groups

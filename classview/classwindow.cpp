@@ -101,6 +101,10 @@ void ClassWindow::buildControls()
     namesButton->setObjectName(QStringLiteral("namesButton"));
     namesButton->setToolTip(tr("Los nombres de los niños, de un CSV de usuario y nombre"));
     connect(namesButton, &QPushButton::clicked, this, &ClassWindow::importNames);
+    childrenButton = new QPushButton(tr("Niños de la clase…"));
+    childrenButton->setObjectName(QStringLiteral("childrenButton"));
+    childrenButton->setToolTip(tr("Los niños que dicen quiénes son con un dibujo"));
+    connect(childrenButton, &QPushButton::clicked, this, &ClassWindow::editChildren);
     exportButton = new QPushButton(tr("Exportar la tabla…"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
     connect(exportButton, &QPushButton::clicked, this, &ClassWindow::exportTable);
@@ -122,6 +126,7 @@ void ClassWindow::buildControls()
     filters->addWidget(removeFromGroupButton);
     filters->addStretch();
     filters->addWidget(namesButton);
+    filters->addWidget(childrenButton);
     filters->addWidget(exportButton);
     filters->addWidget(pastYearsButton);
 
@@ -420,8 +425,9 @@ void ClassWindow::showJob()
 void ClassWindow::enableActions()
 {
     const bool idle = !job_.busy();
-    for (QWidget* action : std::initializer_list<QWidget*>{
-             addToGroupButton, removeFromGroupButton, namesButton, exportButton, pastYearsButton})
+    for (QWidget* action :
+         std::initializer_list<QWidget*>{addToGroupButton, removeFromGroupButton, namesButton,
+                                         childrenButton, exportButton, pastYearsButton})
         action->setEnabled(idle);
     printDrawingsButton->setEnabled(idle && !shown_.drawings.isEmpty());
 }

@@ -44,7 +44,8 @@ struct Drawing;
 //
 // Split by concern: classwindow.cpp (controls, reading, the table),
 // classwindow_child.cpp (the chosen child and the drawings),
-// classwindow_class.cpp (groups, names, export and past school years).
+// classwindow_class.cpp (groups, names, the class list, export and past
+// school years).
 class ClassWindow : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(classview::ClassWindow)
@@ -77,6 +78,8 @@ public:
     void addChosenToGroup(const QString& group);
     void removeChosenFromGroup();
     void importNames();
+    // "Niños de la clase…": the class list, edited in a window of its own.
+    void editChildren();
     void exportTable();
     void openDrawing(int index);
     void printDrawings();
@@ -167,6 +170,7 @@ private:
     QPushButton* addToGroupButton = nullptr;
     QPushButton* removeFromGroupButton = nullptr;
     QPushButton* namesButton = nullptr;
+    QPushButton* childrenButton = nullptr;
     QPushButton* exportButton = nullptr;
     QToolButton* pastYearsButton = nullptr;
     QMenu* pastYearsMenu = nullptr;

@@ -1,3 +1,4 @@
+#include "childrendialog.h"
 #include "classbook.h"
 #include "classwindow.h"
 #include "folderlister.h"
@@ -95,6 +96,20 @@ void ClassWindow::importNames()
             *problem = tr("No se han podido guardar los nombres.");
         return problem->isEmpty();
     });
+}
+
+void ClassWindow::editChildren()
+{
+    if (job_.busy() || folders_.root().isEmpty())
+        return;
+    // The logins of the rows are accounts of this system that own their
+    // records: those a child may be joined to.
+    QStringList accounts;
+    for (const Child& child : children_)
+        accounts << child.login;
+    ChildrenDialog dialog(platform_, *book_, accounts, this);
+    platform_.execDialog(dialog);
+    readAgain();
 }
 
 void ClassWindow::exportTable()

@@ -1,6 +1,7 @@
 // lunipoclase: what the children of a lab played, from their records on the
 // school's server, in a window. With --csv, the class table without one.
 
+#include "childrensheet.h"
 #include "classbook.h"
 #include "classreading.h"
 #include "classwindow.h"
@@ -30,8 +31,29 @@ void tell(const QString& text)
                  qPrintable(toolkit::withoutControlCharacters(text, QLatin1Char('?'))));
 }
 
-// lunipoclase --csv FILE ...: the table, and no display needed.
-int writeTable(int argc, char* argv[])
+// lunipoclase --importar-clase FILE: the children of a sheet of names and
+// groups join the class list; each one added is printed as its key and its
+// picture, on a line of its own.
+int importChildren(const QString& path, const classview::ClassFolders& folders)
+{
+    QStringList problems;
+    const auto rows = classview::ChildrenSheet::read(path, &problems);
+    classview::ClassBook book(classview::ClassBook::folderFor(folders.root()));
+    const auto added =
+        rows ? classview::ChildrenSheet::addTo(book, *rows, &problems) : std::nullopt;
+    for (const QString& problem : problems)
+        tell(problem);
+    if (!added)
+        return 1;
+    QByteArray text;
+    for (const auto& child : *added)
+        text += QString(child.key + QLatin1Char(' ') + child.picture).trimmed().toUtf8() + '\n';
+    return toolkit::writeWhole(stdout, text) ? 0 : 1;
+}
+
+// lunipoclase --csv FILE ...: what is done without a window, and no display
+// needed.
+int withoutWindow(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lunipoclase"));
@@ -58,7 +80,13 @@ int writeTable(int argc, char* argv[])
         QStringLiteral("grupo"),
         QCoreApplication::translate("lunipoclase", "Solo los niños del GRUPO del profesorado."),
         QCoreApplication::translate("lunipoclase", "GRUPO"));
-    parser.addOptions({csv, from, names, group});
+    const QCommandLineOption importClass(
+        QStringLiteral("importar-clase"),
+        QCoreApplication::translate("lunipoclase",
+                                    "Añade a la lista de la clase los niños de ARCHIVO, un CSV "
+                                    "de nombre y grupo."),
+        QCoreApplication::translate("lunipoclase", "ARCHIVO"));
+    parser.addOptions({csv, from, names, group, importClass});
     parser.process(app);
 
     const QString pattern = toolkit::LabSettings::current().progressPattern;
@@ -69,6 +97,8 @@ int writeTable(int argc, char* argv[])
                                          "(progreso=/carpeta/%u)"));
         return 2;
     }
+    if (parser.isSet(importClass))
+        return importChildren(parser.value(importClass), folders);
     QDate since;
     if (parser.isSet(from)) {
         since = QDate::fromString(parser.value(from), Qt::ISODate);
@@ -150,9 +180,10 @@ int main(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "--csv" || argument.startsWith("--csv=") || argument == "-h" ||
-            argument == "--help" || argument == "--help-all")
-            return writeTable(argc, argv);
+        if (argument == "--csv" || argument.startsWith("--csv=") ||
+            argument == "--importar-clase" || argument.startsWith("--importar-clase=") ||
+            argument == "-h" || argument == "--help" || argument == "--help-all")
+            return withoutWindow(argc, argv);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lunipoclase"));

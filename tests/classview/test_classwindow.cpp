@@ -8,6 +8,7 @@
 #include "textfiles.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -321,4 +322,21 @@ TEST_F(ClassWindowTest, WhatAChildNamedIsShownAsText)
     ASSERT_EQ(drawings->count(), 3);
     EXPECT_TRUE(drawings->item(0)->toolTip().contains(name.toHtmlEscaped()));
     EXPECT_EQ(window->findChild<QLabel*>("statusLine")->textFormat(), Qt::PlainText);
+}
+
+// "Niños de la clase…" offers the accounts of the class's rows to join a
+// child to.
+TEST_F(ClassWindowTest, TheChildrenWindowOffersTheClassAccounts)
+{
+    auto window = open(lister);
+    QStringList offered;
+    platform.dialogScript = [&](QDialog& dialog) {
+        const auto* accounts = findControl<QComboBox>(dialog, "accountBox");
+        for (int i = 0; i < accounts->count(); ++i)
+            offered << accounts->itemText(i);
+        return int(QDialog::Accepted);
+    };
+    findControl<QPushButton>(*window, "childrenButton")->click();
+    EXPECT_EQ(offered, QStringList({"", "lucia", "pau"}));
+    EXPECT_EQ(platform.modalWindows, QStringList{"Niños de la clase"});
 }
