@@ -6,6 +6,7 @@
 #include "openfolder.h"
 #include "recordarchive.h"
 #include "share.h"
+#include "textfiles.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -89,8 +90,9 @@ void ClassWindow::importNames()
     if (path.isEmpty())
         return;
     editBook(tr("Guardando los nombres…"), [path](ClassBook& book, QString* problem) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        // A FIFO chosen by mistake would hold the job's thread for good.
+        QFile file;
+        if (!toolkit::openRegularFile(file, path))
             *problem = tr("No se puede leer %1.").arg(path);
         else if (!book.importNames(file.read(1024 * 1024), problem) && problem->isEmpty())
             *problem = tr("No se han podido guardar los nombres.");

@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <sys/stat.h>
 
 using classview::ClassWindow;
 using toolkit::PlayedActivity;
@@ -307,6 +308,21 @@ TEST_F(ClassWindowTest, AJobOnAServerThatHangsLeavesTheWindowFreeAndCanBeCancell
             EXPECT_TRUE(findControl<QPushButton>(*window, "namesButton")->isEnabled());
         }
     }
+}
+
+// A FIFO picked as the names' table is told, never read: reading it would
+// hold the job's thread until something wrote to it.
+TEST_F(ClassWindowTest, NamesFromAFifoAreRefusedWithoutWaiting)
+{
+    const QString fifo = share.filePath("nombres.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    auto window = open(lister);
+    ASSERT_TRUE(window->settle());
+    platform.fileNameAnswers = {fifo};
+    const qsizetype told = platform.messages.size();
+    window->importNames();
+    ASSERT_TRUE(window->settle());
+    EXPECT_EQ(platform.messages.size(), told + 1);
 }
 
 // A drawing's name is the child's choice: it is shown as the text it is,
