@@ -57,10 +57,7 @@ void ClassWindow::addChosenToGroup(const QString& group)
                              toolkit::vbOKOnly);
         return;
     }
-    editBook(tr("Guardando los grupos…"),
-             [group = group.trimmed(), logins](ClassBook& book, QString* problem) {
-                 return book.addToGroup(group, logins, problem);
-             });
+    regroupChosen(group.trimmed(), true);
 }
 
 void ClassWindow::removeChosenFromGroup()
@@ -73,10 +70,39 @@ void ClassWindow::removeChosenFromGroup()
                              toolkit::vbOKOnly);
         return;
     }
-    editBook(tr("Guardando los grupos…"),
-             [group = group_, logins](ClassBook& book, QString* problem) {
-                 return book.removeFromGroup(group, logins, problem);
-             });
+    regroupChosen(group_, false);
+}
+
+// A child of the class list is in the list's groups, where the player
+// looks for them too; any other child in the book's.
+void ClassWindow::regroupChosen(const QString& group, bool join)
+{
+    QStringList logins, keys;
+    for (const QString& id : chosenLogins())
+        for (const Child& child : std::as_const(children_))
+            if (child.id() == id)
+                (child.key.isEmpty() ? logins : keys) << (child.key.isEmpty() ? id : child.key);
+    const ClassBook::ChildrenChange regroup = [keys, group, join](toolkit::ClassList& list,
+                                                                  QString* problem) {
+        for (const QString& key : keys) {
+            const toolkit::ClassList::Child* child = list.find(key);
+            if (!child) // another teacher took the child off the list
+                continue;
+            QStringList groups = child->groups;
+            groups.removeAll(group);
+            if (join)
+                groups << group;
+            if (!list.setGroups(key, groups, problem))
+                return false;
+        }
+        return true;
+    };
+    editBook(tr("Guardando los grupos…"), [=](ClassBook& book, QString* problem) {
+        if (!logins.isEmpty() && !(join ? book.addToGroup(group, logins, problem)
+                                        : book.removeFromGroup(group, logins, problem)))
+            return false;
+        return keys.isEmpty() || book.editChildren(regroup, problem);
+    });
 }
 
 void ClassWindow::importNames()
