@@ -65,7 +65,7 @@ QStringList ClassFolders::keyFolders(const QString& login, const QSet<QString>& 
             ++untold;
     }
     if (untold > 0)
-        told << tr("%1: y %2 carpetas más que se dejan de lado")
+        told << tr("%1: y %2 más que se dejan de lado")
                     .arg(QDir::toNativeSeparators(folder))
                     .arg(untold);
     if (entries.hasNext())
