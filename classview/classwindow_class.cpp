@@ -150,8 +150,12 @@ void ClassWindow::exportTable()
 RecordArchive ClassWindow::pastYears() const
 {
     QStringList logins;
-    for (const Child& child : children_)
-        logins << child.login;
+    for (const Child& child : children_) {
+        if (!child.login.isEmpty())
+            logins << child.login;
+        for (const QString& login : child.keptUnder)
+            logins << login + QLatin1Char('/') + child.key;
+    }
     toolkit::Trash trash(QDir(book_->folder()).filePath(QStringLiteral("papelera")),
                          toolkit::SharedFolderMode);
     trash.useDesktopTrash = false;
