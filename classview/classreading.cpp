@@ -170,6 +170,9 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
         if (name.isEmpty())
             name = accountName(login);
         rows.addAccount(login, names.value(login, name), own.played);
+        // A lab without a class list keeps no child's folder in an account's.
+        if (rows.keys().isEmpty())
+            continue;
         for (const QString& key : classFolders.keyFolders(login, rows.keys(), &snapshot.problems)) {
             const Folder kept = readFolder(QDir(classFolders.folderOf(login)).filePath(key), known,
                                            result.known, &snapshot.changed);
