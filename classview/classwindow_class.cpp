@@ -73,15 +73,22 @@ void ClassWindow::removeChosenFromGroup()
     regroupChosen(group_, false);
 }
 
-// A child of the class list is in the list's groups, where the player
-// looks for them too; any other child in the book's.
+// A child of the class list joins the list's groups, where the player
+// looks for them too; any other child the book's. A child of the list with
+// an account of their own may have been put in the book's before.
 void ClassWindow::regroupChosen(const QString& group, bool join)
 {
     QStringList logins, keys;
+    const QSet<QString> inBook = book_->members(group);
     for (const QString& id : chosenLogins())
-        for (const Child& child : std::as_const(children_))
-            if (child.id() == id)
-                (child.key.isEmpty() ? logins : keys) << (child.key.isEmpty() ? id : child.key);
+        for (const Child& child : std::as_const(children_)) {
+            if (child.id() != id)
+                continue;
+            if (!child.key.isEmpty())
+                keys << child.key;
+            if (!child.login.isEmpty() && (join ? child.key.isEmpty() : inBook.contains(id)))
+                logins << child.login;
+        }
     const ClassBook::ChildrenChange regroup = [keys, group, join](toolkit::ClassList& list,
                                                                   QString* problem) {
         for (const QString& key : keys) {
