@@ -3,6 +3,7 @@
 #include "textfiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <pwd.h>
@@ -29,6 +30,51 @@ QString ClassFolders::folderOf(const QString& login) const
 QString ClassFolders::refusal(const QString& login) const
 {
     return accounts_.refusal(login, QDir(root_).filePath(login));
+}
+
+QStringList ClassFolders::keyFolders(const QString& login, const QSet<QString>& keys,
+                                     QStringList* problems) const
+{
+    // A few by name tell the teacher what is wrong; thousands would bury
+    // everything else.
+    constexpr int MostTold = 3;
+    QStringList found;
+    QStringList told;
+    int untold = 0;
+    const QString folder = folderOf(login);
+    QDirIterator entries(folder, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    int looked = 0;
+    for (; entries.hasNext() && looked < MostEntries; ++looked) {
+        const QFileInfo entry = entries.nextFileInfo();
+        QString problem;
+        if (keys.contains(entry.fileName())) {
+            problem = accounts_.refusal(login, entry.filePath());
+            if (problem.isEmpty())
+                found << entry.fileName();
+        } else if (entry.isDir() && !entry.isSymLink()) {
+            problem =
+                tr("%1 no es de ningún niño de la lista de la clase: se deja de lado")
+                    .arg(toolkit::withoutControlCharacters(
+                        QDir::toNativeSeparators(entry.filePath()), QChar::ReplacementCharacter));
+        }
+        if (problem.isEmpty())
+            continue;
+        if (told.size() < MostTold)
+            told << problem;
+        else
+            ++untold;
+    }
+    if (untold > 0)
+        told << tr("%1: y %2 más que se dejan de lado")
+                    .arg(QDir::toNativeSeparators(folder))
+                    .arg(untold);
+    if (entries.hasNext())
+        told << tr("%1 tiene más de %2 entradas: solo se miran las primeras")
+                    .arg(QDir::toNativeSeparators(folder))
+                    .arg(MostEntries);
+    if (problems)
+        *problems << told;
+    return found;
 }
 
 QString accountName(const QString& login)

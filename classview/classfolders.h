@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,20 @@ public:
     // Why the folder of that name under the root is no child's records
     // (Accounts::refusal()); empty when it is the login's own.
     QString refusal(const QString& login) const;
+
+    // The folders in `login`'s own, named by a key of the class list, where
+    // a child who said who they are by a picture on that account has their
+    // records: those of `keys` that are that account's own folders
+    // (Accounts::refusal()). Any other folder there, and anything named as
+    // one of `keys` that is no such folder, is told in `problems`, the first
+    // few by name and the rest as a count. At most MostEntries entries of
+    // the folder are looked at: an account that fills its folder costs the
+    // teacher that much and no more. Reads the share: off the window's thread.
+    QStringList keyFolders(const QString& login, const QSet<QString>& keys,
+                           QStringList* problems) const;
+    // Every child of the largest class list, and years of one account's
+    // monthly records from every computer of a lab.
+    static constexpr int MostEntries = 3000;
 
 private:
     QString root_;

@@ -1,8 +1,10 @@
 #include "classreading.h"
 
 #include "childrecord.h"
+#include "classrows.h"
 #include "folderlister.h"
 #include "share.h"
+#include "teachersfolder.h"
 #include "themelibrary.h"
 
 #include <QDateTime>
@@ -37,6 +39,29 @@ LabThemes labThemes(const ThemePlaces& places, toolkit::FolderLister& lister)
     if (!names || names->isEmpty())
         return std::nullopt;
     return QSet<QString>(names->cbegin(), names->cend());
+}
+
+// The teachers' class list, read as the book reads their other files: a
+// folder a child may have made says nothing of the class (the book tells
+// why).
+toolkit::ClassList classList(const QString& root, QStringList* problems)
+{
+    const QString folder = ClassBook::folderFor(root);
+    if (TeachersFolder(folder).state() == TeachersFolder::State::Untrusted)
+        return {};
+    return toolkit::ClassList::read(folder, problems).value_or(toolkit::ClassList());
+}
+
+// Who each row is, so that a class whose records are as they were is known
+// to have changed only when someone came, went or was named otherwise.
+QStringList rowsOf(const QList<Child>& children)
+{
+    QStringList rows;
+    for (const Child& child : children)
+        rows << QStringList{child.id(), child.name, child.groups.join(QLatin1Char('\n')),
+                            child.keptUnder.join(QLatin1Char('\n'))}
+                    .join(QLatin1Char('\t'));
+    return rows;
 }
 
 } // namespace
@@ -85,6 +110,21 @@ ClassSnapshot ClassReading::readNow(const QHash<QString, QString>& names)
     return result.snapshot;
 }
 
+ClassReading::Folder ClassReading::readFolder(const QString& path, const Known& known, Known& now,
+                                              bool* changed)
+{
+    Folder& folder = now.folders[path];
+    folder.signature = signatureOf(path);
+    const auto before = known.folders.constFind(path);
+    if (before != known.folders.cend() && before->signature == folder.signature) {
+        folder = *before;
+    } else {
+        *changed = true;
+        folder.played = toolkit::childrecord::read(path, &folder.problems);
+    }
+    return folder;
+}
+
 ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
                                         toolkit::FolderLister& lister, const ThemePlaces& themes,
                                         const QHash<QString, QString>& names, Known known)
@@ -114,30 +154,38 @@ ClassReading::Result ClassReading::read(const ClassFolders& classFolders,
                                  .arg(QDir::toNativeSeparators(root));
     result.known.themes = labThemes(themes, lister);
     snapshot.changed = result.known.themes != known.themes;
+
+    const toolkit::ClassList list = classList(root, &snapshot.problems);
+    ClassRows rows(list);
     for (const QString& login : *listed.first()) {
         if (const QString refused = classFolders.refusal(login); !refused.isEmpty()) {
             snapshot.problems << refused;
             continue;
         }
-        const QString folder = classFolders.folderOf(login);
-        Folder& now = result.known.folders[login];
-        now.signature = signatureOf(folder);
-        now.given = names.value(login);
-        const auto before = known.folders.constFind(login);
-        if (before != known.folders.cend() && before->signature == now.signature &&
-            before->given == now.given) {
-            now = *before;
-        } else {
-            snapshot.changed = true;
-            now.name = now.given.isEmpty() ? accountName(login) : now.given;
-            now.played = toolkit::childrecord::read(folder, &now.problems);
+        const Folder own =
+            readFolder(classFolders.folderOf(login), known, result.known, &snapshot.changed);
+        snapshot.problems << own.problems;
+        QString& name = result.known.accountNames[login];
+        name = known.accountNames.value(login);
+        if (name.isEmpty())
+            name = accountName(login);
+        rows.addAccount(login, names.value(login, name), own.played);
+        // A lab without a class list keeps no child's folder in an account's.
+        if (rows.keys().isEmpty())
+            continue;
+        for (const QString& key : classFolders.keyFolders(login, rows.keys(), &snapshot.problems)) {
+            const Folder kept = readFolder(QDir(classFolders.folderOf(login)).filePath(key), known,
+                                           result.known, &snapshot.changed);
+            snapshot.problems << kept.problems;
+            rows.addKeyFolder(key, login, kept.played);
         }
-        snapshot.children << Child{login, now.name, now.played};
-        snapshot.problems << now.problems;
     }
+    snapshot.children = rows.take();
+    result.known.rows = rowsOf(snapshot.children);
     // A child whose folder went, or a folder told and passed over, changes
     // the class only when it changes who is in it.
-    snapshot.changed = snapshot.changed || result.known.folders.size() != known.folders.size();
+    snapshot.changed = snapshot.changed || result.known.rows != known.rows ||
+                       result.known.folders.size() != known.folders.size();
     if (snapshot.changed)
         snapshot.table = ClassTable(snapshot.children, result.known.themes);
     return result;

@@ -45,8 +45,11 @@ struct ClassSnapshot
 // Reads the class's records over and over while the teacher looks at them,
 // off the window's thread. A child's folder whose files are as they were
 // (names, sizes and times) is not read again, so that looking every few
-// seconds costs the server a listing per child. The lab's themes are listed
-// with each reading, through the lister.
+// seconds costs the server a listing per folder. The lab's themes are listed
+// with each reading, through the lister, and the teachers' class list
+// (toolkit::ClassList) is read again: each child of it is one row, with the
+// records of their key's folders under any account and those of their own
+// account, played or not.
 class ClassReading
 {
 public:
@@ -75,16 +78,16 @@ private:
     struct Folder
     {
         QByteArray signature;
-        QString given; // the name the teacher's list gives, or empty
-        QString name;
         QList<toolkit::PlayedActivity> played;
         QStringList problems;
     };
-    using Folders = QHash<QString, Folder>; // by login
+    using Folders = QHash<QString, Folder>; // by path
     struct Known
     {
         Folders folders;
         LabThemes themes;
+        QStringList rows;                     // who each row is, rowsOf()
+        QHash<QString, QString> accountNames; // by login, as the system names them
     };
     struct Result
     {
@@ -94,6 +97,9 @@ private:
     static Result read(const ClassFolders& classFolders, toolkit::FolderLister& lister,
                        const ThemePlaces& themes, const QHash<QString, QString>& names,
                        Known known);
+    // The records in `path`, read again only when its files are not as
+    // `known` has them, which `changed` then says; kept in `now`.
+    static Folder readFolder(const QString& path, const Known& known, Known& now, bool* changed);
 
     ClassFolders classFolders_;
     toolkit::FolderLister& lister_;

@@ -124,9 +124,9 @@ bool ClassTable::inPeriod(const toolkit::PlayedActivity& played) const
     return !from_.isValid() || played.started.toLocalTime().date() >= from_;
 }
 
-void ClassTable::setFilter(const QSet<QString>& logins, const QDate& from)
+void ClassTable::setFilter(const QSet<QString>& ids, const QDate& from)
 {
-    logins_ = logins;
+    ids_ = ids;
     from_ = from;
     const qint64 first = from.isValid() ? from.toJulianDay() : std::numeric_limits<qint64>::min();
 
@@ -134,7 +134,7 @@ void ClassTable::setFilter(const QSet<QString>& logins, const QDate& from)
     std::vector<Row> all;
     std::vector<bool> played(static_cast<size_t>(allThemes_.size()), false);
     for (qsizetype c = 0; c < children_.size(); ++c) {
-        if (!logins_.isEmpty() && !logins_.contains(children_[c].login))
+        if (!ids_.isEmpty() && !ids_.contains(children_[c].id()))
             continue;
         Row row{c, std::vector<ThemeFigures>(static_cast<size_t>(allThemes_.size())), {}};
         std::vector<bool> counted;

@@ -15,12 +15,27 @@
 namespace classview {
 
 // A child of the class: the account, the name the teacher knows, and what
-// the child's record holds.
+// the child's records hold. A child of the teachers' class list
+// (toolkit::ClassList), who says who they are by a picture, has records in a
+// folder named by their key under the accounts they played on, and may have
+// an account of their own besides: all of it is one child.
 struct Child
 {
-    QString login;
+    Child(QString login = {}, QString name = {}, QList<toolkit::PlayedActivity> played = {})
+        : login(std::move(login)), name(std::move(name)), played(std::move(played))
+    {
+    }
+
+    QString login; // the child's own account; empty for a child of the list without one
     QString name;
-    QList<toolkit::PlayedActivity> played;
+    QList<toolkit::PlayedActivity> played; // oldest first
+    QString key;                           // in the class list; empty for an account only
+    QStringList groups;                    // the class list's groups of the child
+    QStringList keptUnder;                 // the accounts holding a folder of the key
+
+    // What tells the child from every other in the class: the login, or
+    // for a child of the list without one ".key", which no login listed is.
+    QString id() const { return login.isEmpty() ? QLatin1Char('.') + key : login; }
 };
 
 // The stretch of time the teacher looks at.
@@ -61,9 +76,9 @@ public:
     explicit ClassTable(QList<Child> children = {}, LabThemes labThemes = std::nullopt);
     const LabThemes& labThemes() const { return labThemes_; }
 
-    // Only these logins (all when empty), only what was started from `from`
-    // on (everything when invalid).
-    void setFilter(const QSet<QString>& logins, const QDate& from);
+    // Only these children by Child::id() (all when empty), only what was
+    // started from `from` on (everything when invalid).
+    void setFilter(const QSet<QString>& ids, const QDate& from);
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
     const Child& child(int row) const { return children_[rows_[static_cast<size_t>(row)].child]; }
@@ -112,7 +127,7 @@ private:
     QStringList allThemes_;  // by name, "otros temas" last when any theme has no column
     int others_ = -1;        // the column "otros temas" in allThemes_
     QStringList reachTexts_; // each different reach setting of the class once
-    QSet<QString> logins_;
+    QSet<QString> ids_;
     QDate from_;
     QStringList themes_;
     std::vector<Row> rows_;

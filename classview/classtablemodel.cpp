@@ -34,10 +34,14 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const
             return child.name + QLatin1Char('\n') + reach.join(QLatin1Char(' '));
         if (role == Qt::DisplayRole || role == SortRole)
             return child.name;
+        // Who the row is on the lab's computers: the account, or those a
+        // child of the class list played on.
+        const QString accounts =
+            child.login.isEmpty() ? child.keptUnder.join(QStringLiteral(", ")) : child.login;
         if (role == Qt::ToolTipRole && !reach.isEmpty())
-            return plainToolTip(child.login + QLatin1Char('\n') + reachExplained(reach));
+            return plainToolTip(accounts + QLatin1Char('\n') + reachExplained(reach));
         if (role == Qt::ToolTipRole)
-            return child.login;
+            return accounts;
         return {};
     }
     const ThemeFigures f = table_.figures(index.row(), index.column() - 1);

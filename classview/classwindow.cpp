@@ -7,6 +7,7 @@
 #include "plaintext.h"
 
 #include <QBoxLayout>
+#include <QCollator>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,6 +34,24 @@ constexpr std::chrono::milliseconds Patience(2000);
 // The rows a column's width is measured on: a table of many themes would
 // otherwise be measured cell by cell each time it changes.
 constexpr int MeasuredRows = 12;
+
+// The teachers' groups and those of the class list's children, each once,
+// sorted as the book sorts its own.
+QStringList groupsOf(const ClassBook& book, const QList<Child>& children)
+{
+    QStringList groups = book.groups();
+    const qsizetype kept = groups.size();
+    for (const Child& child : children)
+        for (const QString& group : child.groups)
+            if (!groups.contains(group))
+                groups << group;
+    if (groups.size() == kept)
+        return groups;
+    QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::Spanish) : QLocale());
+    collator.setNumericMode(true);
+    std::sort(groups.begin(), groups.end(), collator);
+    return groups;
+}
 
 } // namespace
 
@@ -153,7 +172,7 @@ void ClassWindow::buildControls()
     connect(classTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
-                    chooseChild(model_->table().child(sorted_->mapToSource(current).row()).login);
+                    chooseChild(model_->table().child(sorted_->mapToSource(current).row()).id());
             });
 
     // The lines that show names and files a child may have chosen are never
@@ -288,6 +307,7 @@ void ClassWindow::takeReading(const ClassSnapshot& snapshot)
         wholeClass_ = snapshot.table;
         showTable();
         drawingsDue_ = !chosenLogin_.isEmpty();
+        showGroups();
     }
     readAt_ = platform_.now();
     tell({});
@@ -301,7 +321,10 @@ const ClassTable& ClassWindow::table() const
 void ClassWindow::showTable()
 {
     ClassTable table = wholeClass_;
-    const QSet<QString> members = group_.isEmpty() ? QSet<QString>() : book_->members(group_);
+    QSet<QString> members = group_.isEmpty() ? QSet<QString>() : book_->members(group_);
+    for (const Child& child : children_)
+        if (!group_.isEmpty() && child.groups.contains(group_))
+            members.insert(child.id());
     // A group with nobody in it shows nobody, not the whole class.
     table.setFilter(group_.isEmpty() || !members.isEmpty() ? members : QSet<QString>{QString()},
                     periodStart(period_, platform_.now().date()));
@@ -310,11 +333,11 @@ void ClassWindow::showTable()
     classTable->resizeColumnsToContents();
     // The children chosen before stay chosen.
     for (int row = 0; row < table.rowCount(); ++row)
-        if (chosen.contains(table.child(row).login)) {
+        if (chosen.contains(table.child(row).id())) {
             const QModelIndex index = sorted_->mapFromSource(model_->index(row, 0));
             classTable->selectionModel()->select(index, QItemSelectionModel::Select |
                                                             QItemSelectionModel::Rows);
-            if (table.child(row).login == chosenLogin_)
+            if (table.child(row).id() == chosenLogin_)
                 classTable->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         }
     showChild();
@@ -322,7 +345,7 @@ void ClassWindow::showTable()
 
 void ClassWindow::showGroups()
 {
-    const QStringList groups = book_->groups();
+    const QStringList groups = groupsOf(*book_, children_);
     if (groupFilter->count() > 0 && groups == shownGroups())
         return;
     groupFilter->clear();
@@ -371,7 +394,7 @@ QStringList ClassWindow::chosenLogins() const
     QStringList logins;
     const ClassTable& shown = model_->table();
     for (const QModelIndex& index : classTable->selectionModel()->selectedRows())
-        logins << shown.child(sorted_->mapToSource(index).row()).login;
+        logins << shown.child(sorted_->mapToSource(index).row()).id();
     return logins;
 }
 

@@ -72,7 +72,7 @@ public:
     // return at once; while a job runs they do nothing.
     void chooseGroup(const QString& group); // empty: the whole class
     void choosePeriod(Period period);
-    void chooseChild(const QString& login);
+    void chooseChild(const QString& id); // Child::id()
     // The children chosen in the table join `group`, made when new, or
     // leave the group shown.
     void addChosenToGroup(const QString& group);
@@ -93,7 +93,7 @@ public:
 
     // --- What the window shows, to read -------------------------------------
     const ClassTable& table() const;
-    QString chosenChild() const { return chosenLogin_; }
+    QString chosenChild() const { return chosenLogin_; } // Child::id()
     QStringList shownGroups() const;
     QList<toolkit::PlayedActivity> shownActivities() const;
     QStringList shownDrawings() const; // file names, latest first
@@ -119,7 +119,9 @@ private:
     void startDrawings();
     void takeDrawings(ChildDrawings found);
     void tell(const QStringList& problems);
-    QStringList chosenLogins() const;
+    QStringList chosenLogins() const; // by Child::id()
+    // The child shown on the right, or nullptr.
+    const Child* chosen() const;
     QString periodText() const;
     RecordArchive pastYears() const;
     // Moves the records of a past year away as `move` does, as the
@@ -137,6 +139,8 @@ private:
     void enableActions();
     // A group edit or an import of names, made on a copy of the book.
     void editBook(const QString& what, std::function<bool(ClassBook&, QString*)> edit);
+    // The children chosen in the table join `group` or leave it.
+    void regroupChosen(const QString& group, bool join);
     // Reads the class and the book again from now, whatever was under way.
     void readAgain();
 
@@ -157,7 +161,7 @@ private:
     ClassTable wholeClass_; // of children_, before any filter
     QString group_;
     Period period_ = Period::Week;
-    QString chosenLogin_;
+    QString chosenLogin_; // Child::id()
     ChildDrawings shown_;
     QStringList problems_;
     QDateTime readAt_; // when the class was last read whole

@@ -8,6 +8,7 @@
 #include "plaintext.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -21,7 +22,31 @@ namespace {
 
 constexpr int ThumbnailEdge = 120;
 
+// What the child's booklet is first called: their account, or their key.
+QString fileNameOf(const Child& child)
+{
+    return child.login.isEmpty() ? child.key : child.login;
+}
+
+// Each folder the drawings lie in, once.
+QStringList foldersOf(const QList<Drawing>& drawings)
+{
+    QStringList folders;
+    for (const Drawing& drawing : drawings)
+        if (const QString folder = QFileInfo(drawing.path).path(); !folders.contains(folder))
+            folders << folder;
+    return folders;
+}
+
 } // namespace
+
+const Child* ClassWindow::chosen() const
+{
+    const auto found =
+        std::find_if(children_.cbegin(), children_.cend(),
+                     [this](const Child& child) { return child.id() == chosenLogin_; });
+    return found == children_.cend() ? nullptr : &*found;
+}
 
 void ClassWindow::chooseChild(const QString& login)
 {
@@ -38,7 +63,7 @@ QList<toolkit::PlayedActivity> ClassWindow::shownActivities() const
 {
     const ClassTable& shown = model_->table();
     for (int row = 0; row < shown.rowCount(); ++row)
-        if (shown.child(row).login == chosenLogin_)
+        if (shown.child(row).id() == chosenLogin_)
             return shown.activities(row);
     return {};
 }
@@ -48,7 +73,7 @@ void ClassWindow::showChild()
     const ClassTable& shown = model_->table();
     QString name;
     for (int row = 0; row < shown.rowCount(); ++row)
-        if (shown.child(row).login == chosenLogin_)
+        if (shown.child(row).id() == chosenLogin_)
             name = shown.child(row).name;
     childTitle->setText(name.isEmpty() ? tr("Elige un niño o una niña de la tabla") : name);
     activityList->clear();
@@ -85,10 +110,13 @@ void ClassWindow::startDrawings()
     // Thumbnails made before are kept: a drawing is read again only when
     // it is new or was saved over.
     const ChildDrawings known = shown_.login == chosenLogin_ ? shown_ : ChildDrawings{};
-    drawingsErrand_.start([shelf = *shelf_, &lister = lister_, login = chosenLogin_, from, known] {
+    const Child* child = chosen();
+    if (!child)
+        return;
+    drawingsErrand_.start([shelf = *shelf_, &lister = lister_, child = *child, from, known] {
         ChildDrawings found;
-        found.login = login;
-        found.drawings = shelf.drawings(lister, login, from, &found.problems);
+        found.login = child.id();
+        found.drawings = shelf.drawings(lister, child, from, &found.problems);
         for (const Drawing& drawing : found.drawings) {
             const auto before = std::find_if(
                 known.drawings.cbegin(), known.drawings.cend(), [&](const Drawing& other) {
@@ -158,7 +186,7 @@ void ClassWindow::openDrawing(int index)
     const Drawing& drawing = shown_.drawings[index];
     const QString caption = childTitle->text() + QStringLiteral(" · ") + captionOf(drawing);
     startJob(tr("Abriendo el dibujo…"),
-             [this, &lister = lister_, folder = shelf_->folderOf(chosenLogin_), path = drawing.path,
+             [this, &lister = lister_, folder = QFileInfo(drawing.path).path(), path = drawing.path,
               caption](const std::atomic_bool&) -> Job::Done {
                  if (!lister.list({folder}).first())
                      return [this] {
@@ -182,21 +210,23 @@ void ClassWindow::openDrawing(int index)
 
 void ClassWindow::printDrawings()
 {
-    if (job_.busy() || shown_.drawings.isEmpty())
+    if (job_.busy() || shown_.drawings.isEmpty() || !chosen())
         return;
     const QString path = platform_.saveFileName(
         tr("Imprimir los dibujos"), tr("Documento PDF (*.pdf)"),
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("%1.pdf").arg(chosenLogin_)));
+            .filePath(QStringLiteral("%1.pdf").arg(fileNameOf(*chosen()))));
     if (path.isEmpty())
         return;
     // The drawings are read again as the pages are made: a server that
     // does not answer is told, and the booklet left unwritten.
     startJob(tr("Preparando los dibujos de %1 para imprimir…").arg(childTitle->text()),
-             [this, &lister = lister_, folder = shelf_->folderOf(chosenLogin_), path,
+             [this, &lister = lister_, folders = foldersOf(shown_.drawings), path,
               name = childTitle->text(), period = periodText(),
               drawings = shown_.drawings](const std::atomic_bool& stop) -> Job::Done {
-                 if (!lister.list({folder}).first())
+                 const auto listed = lister.list(folders);
+                 if (std::any_of(listed.cbegin(), listed.cend(),
+                                 [](const auto& folder) { return !folder; }))
                      return [this] {
                          platform_.messageBox(tr("El servidor de los dibujos no responde."),
                                               toolkit::vbOKOnly);

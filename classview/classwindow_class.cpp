@@ -59,10 +59,7 @@ void ClassWindow::addChosenToGroup(const QString& group)
                              toolkit::vbOKOnly);
         return;
     }
-    editBook(tr("Guardando los grupos…"),
-             [group = group.trimmed(), logins](ClassBook& book, QString* problem) {
-                 return book.addToGroup(group, logins, problem);
-             });
+    regroupChosen(group.trimmed(), true);
 }
 
 void ClassWindow::removeChosenFromGroup()
@@ -75,10 +72,46 @@ void ClassWindow::removeChosenFromGroup()
                              toolkit::vbOKOnly);
         return;
     }
-    editBook(tr("Guardando los grupos…"),
-             [group = group_, logins](ClassBook& book, QString* problem) {
-                 return book.removeFromGroup(group, logins, problem);
-             });
+    regroupChosen(group_, false);
+}
+
+// A child of the class list joins the list's groups, where the player
+// looks for them too; any other child the book's. A child of the list with
+// an account of their own may have been put in the book's before.
+void ClassWindow::regroupChosen(const QString& group, bool join)
+{
+    QStringList logins, keys;
+    const QSet<QString> inBook = book_->members(group);
+    for (const QString& id : chosenLogins())
+        for (const Child& child : std::as_const(children_)) {
+            if (child.id() != id)
+                continue;
+            if (!child.key.isEmpty())
+                keys << child.key;
+            if (!child.login.isEmpty() && (join ? child.key.isEmpty() : inBook.contains(id)))
+                logins << child.login;
+        }
+    const ClassBook::ChildrenChange regroup = [keys, group, join](toolkit::ClassList& list,
+                                                                  QString* problem) {
+        for (const QString& key : keys) {
+            const toolkit::ClassList::Child* child = list.find(key);
+            if (!child) // another teacher took the child off the list
+                continue;
+            QStringList groups = child->groups;
+            groups.removeAll(group);
+            if (join)
+                groups << group;
+            if (!list.setGroups(key, groups, problem))
+                return false;
+        }
+        return true;
+    };
+    editBook(tr("Guardando los grupos…"), [=](ClassBook& book, QString* problem) {
+        if (!logins.isEmpty() && !(join ? book.addToGroup(group, logins, problem)
+                                        : book.removeFromGroup(group, logins, problem)))
+            return false;
+        return keys.isEmpty() || book.editChildren(regroup, problem);
+    });
 }
 
 void ClassWindow::importNames()
@@ -108,7 +141,8 @@ void ClassWindow::editChildren()
     // records: those a child may be joined to.
     QStringList accounts;
     for (const Child& child : children_)
-        accounts << child.login;
+        if (!child.login.isEmpty()) // a child of the list with no account of their own
+            accounts << child.login;
     ChildrenDialog dialog(platform_, *book_, accounts, this);
     platform_.execDialog(dialog);
     readAgain();
@@ -141,8 +175,12 @@ void ClassWindow::exportTable()
 RecordArchive ClassWindow::pastYears() const
 {
     QStringList logins;
-    for (const Child& child : children_)
-        logins << child.login;
+    for (const Child& child : children_) {
+        if (!child.login.isEmpty())
+            logins << child.login;
+        for (const QString& login : child.keptUnder)
+            logins << login + QLatin1Char('/') + child.key;
+    }
     toolkit::Trash trash(QDir(book_->folder()).filePath(QStringLiteral("papelera")),
                          toolkit::SharedFolderMode);
     trash.useDesktopTrash = false;

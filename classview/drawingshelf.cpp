@@ -1,5 +1,6 @@
 #include "drawingshelf.h"
 
+#include "classlist.h"
 #include "folderlister.h"
 #include "picturefiles.h"
 
@@ -97,8 +98,36 @@ QString DrawingShelf::loginFolderOf(const QString& login) const
 QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QString& login,
                                       const QDate& from, QStringList* problems) const
 {
+    QList<Drawing> found =
+        drawingsIn(lister, login, folderOf(login), {loginFolderOf(login)}, from, problems);
+    sortLatestFirst(found);
+    return found;
+}
+
+QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const Child& child,
+                                      const QDate& from, QStringList* problems) const
+{
     QList<Drawing> found;
-    const QString folder = folderOf(login);
+    if (!child.login.isEmpty())
+        found = drawingsIn(lister, child.login, folderOf(child.login), {loginFolderOf(child.login)},
+                           from, problems);
+    // A key is a folder's name that climbs nowhere (ClassList::isKey()).
+    if (toolkit::ClassList::isKey(child.key))
+        for (const QString& login : child.keptUnder)
+            if (const QString folder = folderOf(login); !folder.isEmpty()) {
+                const QString kept = QDir(folder).filePath(child.key);
+                found << drawingsIn(lister, login, kept, {loginFolderOf(login), kept}, from,
+                                    problems);
+            }
+    sortLatestFirst(found);
+    return found;
+}
+
+QList<Drawing> DrawingShelf::drawingsIn(toolkit::FolderLister& lister, const QString& login,
+                                        const QString& folder, const QStringList& owned,
+                                        const QDate& from, QStringList* problems) const
+{
+    QList<Drawing> found;
     if (folder.isEmpty())
         return found;
     const auto listed = lister.list({toolkit::FolderLister::filesOf(folder)});
@@ -111,12 +140,12 @@ QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QStri
         return found;
     // Another child may have made the folder in this one's name before this
     // one first played, and filled it. Looked at once the share answered.
-    if (const QString refused = accounts_.refusal(login, loginFolderOf(login));
-        !refused.isEmpty()) {
-        if (problems)
-            *problems << refused;
-        return found;
-    }
+    for (const QString& mine : owned)
+        if (const QString refused = accounts_.refusal(login, mine); !refused.isEmpty()) {
+            if (problems)
+                *problems << refused;
+            return found;
+        }
     const QDir dir(folder);
     for (const QString& line : *listed.first()) {
         const auto entry = toolkit::FolderLister::fileEntry(line);
@@ -130,7 +159,6 @@ QList<Drawing> DrawingShelf::drawings(toolkit::FolderLister& lister, const QStri
             found << Drawing{path, entry->name, entry->modified};
         }
     }
-    sortLatestFirst(found);
     return found;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accounts.h"
+#include "classtable.h"
 #include "picturefiles.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,18 @@ public:
     QList<Drawing> drawings(toolkit::FolderLister& lister, const QString& login, const QDate& from,
                             QStringList* problems) const;
 
+    // The drawings of `child`, as above: those of their own account, and
+    // those in the folder named by their key in each account they played on
+    // (Child::keptUnder), which must be that account's own too.
+    QList<Drawing> drawings(toolkit::FolderLister& lister, const Child& child, const QDate& from,
+                            QStringList* problems) const;
+
 private:
+    // The drawings in `folder`, once the folders `owned` are each the
+    // login's own (an account's folder, then the key's in it).
+    QList<Drawing> drawingsIn(toolkit::FolderLister& lister, const QString& login,
+                              const QString& folder, const QStringList& owned, const QDate& from,
+                              QStringList* problems) const;
     // The folder named by the login, the one a child makes: the pattern up
     // to "%u".
     QString loginFolderOf(const QString& login) const;

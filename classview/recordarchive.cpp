@@ -1,6 +1,7 @@
 #include "recordarchive.h"
 
 #include "classbook.h"
+#include "classlist.h"
 #include "teachersfolder.h"
 
 #include "newfile.h"
@@ -169,8 +170,8 @@ QList<RecordArchive::Record> RecordArchive::records(QStringList* problems) const
     if (folders_.root().isEmpty())
         return found;
     for (const QString& login : logins_) {
-        const QString folder = folders_.folderOf(login);
-        if (!isLoginFolderName(login) || !QFileInfo(folder).exists())
+        const QString folder = folderOf(login);
+        if (folder.isEmpty() || !QFileInfo(folder).exists())
             continue;
         const QString problem = throughLink(folders_.root(), folder)
                                     ? tr("es un enlace: no se toca")
@@ -189,6 +190,17 @@ QList<RecordArchive::Record> RecordArchive::records(QStringList* problems) const
                 found << Record{login, file, *year};
     }
     return found;
+}
+
+QString RecordArchive::folderOf(const QString& place) const
+{
+    const QString login = place.section(QLatin1Char('/'), 0, 0);
+    const QString key = place.section(QLatin1Char('/'), 1);
+    if (!isLoginFolderName(login) ||
+        (place.contains(QLatin1Char('/')) && !toolkit::ClassList::isKey(key)))
+        return {};
+    const QString folder = folders_.folderOf(login);
+    return key.isEmpty() ? folder : QDir(folder).filePath(key);
 }
 
 QList<int> RecordArchive::pastYears(const QDate& today, QStringList* problems) const
@@ -237,7 +249,8 @@ bool RecordArchive::throwAway(const Record& record, OpenRecord& open, bool copie
     }
     if (!trash_
              .takeFrom(open.folder, record.file.fileName(),
-                       record.login + QLatin1Char(' ') + record.file.fileName())
+                       QString(record.login).replace(QLatin1Char('/'), QLatin1Char(' ')) +
+                           QLatin1Char(' ') + record.file.fileName())
              .isEmpty())
         return true;
     if (!problems)

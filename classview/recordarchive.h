@@ -42,8 +42,11 @@ class RecordArchive
     Q_DECLARE_TR_FUNCTIONS(classview::RecordArchive)
 
 public:
-    // The records of `logins`, in their folders under `folders`.
-    RecordArchive(ClassFolders folders, QStringList logins,
+    // The records in the folders of `places` under `folders`: a login's
+    // own, or "login/key" for the folder of a key of the class list in that
+    // login's (toolkit::ClassList::isKey()); any other name is no place.
+    // What is archived keeps the place's path under the destination.
+    RecordArchive(ClassFolders folders, QStringList places,
                   toolkit::Trash trash = toolkit::Trash());
 
     // The school years before `today`'s that have records that are files,
@@ -71,13 +74,15 @@ public:
 private:
     struct Record
     {
-        QString login;
+        QString login; // the place
         QFileInfo file;
         int year; // the school year
     };
     // Every file named as a record in the children's folders; a folder
     // reached through a link is told and passed over.
     QList<Record> records(QStringList* problems) const;
+    // The folder of `place`; empty when it is no place.
+    QString folderOf(const QString& place) const;
     // Those of `year` that are regular files; the rest told. Empty, and
     // told, for the year of `today` or later.
     QList<Record> recordsOf(int year, const QDate& today, QStringList* problems) const;

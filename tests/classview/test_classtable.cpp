@@ -235,3 +235,108 @@ TEST(ClassFolders, NamesComeFromTheTeachersListInAnySpreadsheetsFormat)
     EXPECT_EQ(names.value("luis"), "Luis");
     EXPECT_EQ(names.size(), 4); // with the heading "Usuario"
 }
+
+namespace {
+
+// A shared account "alumno" and the teacher's "profe": Ana and Luis chose
+// their pictures on alumno, Ana on profe too, Marta has an account of her
+// own as well, and Zoe never played. `lines` are added to ninos.csv.
+class ClassListReading : public ::testing::Test
+{
+protected:
+    QTemporaryDir share;
+    toolkit::FolderLister lister;
+    const classview::ClassFolders folders{share.filePath("%u"), accountsOfThisUser()};
+
+    void SetUp() override
+    {
+        QDir().mkpath(share.filePath(".clase"));
+        ASSERT_TRUE(toolkit::writeFile(share.filePath(".clase/ninos.csv"),
+                                       "clave,nombre,dibujo,cuenta,grupos\nana,Ana,gato,,P4 A\n"
+                                       "luis,Luis,pez,,P4 A\nmarta,Marta,sol,marta,P4 B\n"
+                                       "zoe,Zoe,luna,,P4 A\n"));
+        record("alumno", {played("mar", 1, "a", 0, 60)});
+        record("alumno/ana", {played("mar", 1, "a", 1, 60), played("mar", 2, "b", 1, -1)});
+        record("profe/ana", {played("mar", 2, "b", 0, 60)});
+        record("alumno/luis", {played("granja", 1, "x", 0, 60)});
+        record("alumno/marta", {played("granja", 1, "x", 2, 60)});
+        record("marta", {played("granja", 2, "y", 0, 60)});
+    }
+    void record(const QString& folder, const QList<PlayedActivity>& played)
+    {
+        QDir().mkpath(share.filePath(folder));
+        ASSERT_TRUE(toolkit::writeFile(share.filePath(folder + "/2026-12-aula1.txt"),
+                                       toolkit::childrecord::format(played)));
+    }
+    // The table's rows, "name (accounts): figures".
+    ClassTable read(QStringList* problems = nullptr)
+    {
+        const auto snapshot = classview::ClassReading(folders, lister).readNow({});
+        if (problems)
+            *problems = snapshot.problems;
+        return snapshot.table;
+    }
+};
+
+} // namespace
+
+TEST_F(ClassListReading, EachChildOfTheListIsOneRowWhereverTheyPlayed)
+{
+    const ClassTable table = read();
+    ASSERT_EQ(table.themes(), QStringList({"granja", "mar"}));
+    const struct
+    {
+        const char* id;
+        const char* name;
+        const char* figures; // granja, mar: finished/tries
+        QStringList keptUnder;
+    } rows[] = {
+        {"alumno", "alumno", "0/0 1/1", {}},      {".ana", "Ana", "0/0 2/3", {"alumno", "profe"}},
+        {".luis", "Luis", "1/1 0/0", {"alumno"}}, {"marta", "Marta", "2/2 0/0", {"alumno"}},
+        {"profe", "profe", "0/0 0/0", {}},        {".zoe", "Zoe", "0/0 0/0", {}},
+    };
+    ASSERT_EQ(table.rowCount(), std::size(rows));
+    for (int r = 0; r < table.rowCount(); ++r) {
+        const Child& child = table.child(r);
+        const auto row = std::find_if(std::begin(rows), std::end(rows),
+                                      [&](const auto& row) { return child.id() == row.id; });
+        ASSERT_NE(row, std::end(rows)) << child.id().toStdString();
+        EXPECT_EQ(child.name, row->name);
+        EXPECT_EQ(QString("%1/%2 %3/%4")
+                      .arg(table.figures(r, 0).finished)
+                      .arg(table.figures(r, 0).tries)
+                      .arg(table.figures(r, 1).finished)
+                      .arg(table.figures(r, 1).tries),
+                  row->figures)
+            << row->id;
+        EXPECT_EQ(child.keptUnder, row->keptUnder) << row->id;
+        if (child.key == "ana") { // records of two accounts, latest first
+            EXPECT_EQ(table.activities(r).first().started, Monday.addDays(1));
+        }
+    }
+}
+
+// What is no folder of a child of the list is no record, told within
+// bounds however much of it an account makes.
+TEST_F(ClassListReading, WhatIsNoFolderOfAKeyIsToldAndPassedOver)
+{
+    QDir(share.filePath("profe")).rename("ana", "ana-aside");
+    QFile::link(share.filePath("alumno/ana"), share.filePath("profe/ana"));
+    toolkit::writeFile(share.filePath("marta/luis"), "");
+    // Only where the tests may give a folder away.
+    QDir().mkpath(share.filePath("profe/zoe"));
+    const bool givenAway =
+        ::chown(qPrintable(share.filePath("profe/zoe")), ::geteuid() + 1, ::getegid()) == 0;
+    for (int i = 0; i < classview::ClassFolders::MostEntries + 100; ++i)
+        QDir().mkpath(share.filePath(QString("hostil/k%1").arg(i)));
+    QStringList problems;
+    EXPECT_EQ(read(&problems).child(0).keptUnder, QStringList{"alumno"});
+    const auto told = [&](const QString& text) { return problems.filter(text).size(); };
+    EXPECT_EQ(told("profe/ana no es una carpeta"), 1); // a link counts as none
+    EXPECT_EQ(told("marta/luis no es una carpeta"), 1);
+    EXPECT_EQ(told("profe/ana-aside no es de ningún niño de la lista"), 1);
+    EXPECT_EQ(told("profe/zoe es de otra cuenta"), givenAway ? 1 : 0);
+    EXPECT_EQ(told("hostil/k"), 3);
+    EXPECT_EQ(told("hostil: y 2997 más"), 1);
+    EXPECT_EQ(told("hostil tiene más de 3000 entradas"), 1);
+}

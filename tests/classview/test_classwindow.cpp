@@ -356,3 +356,34 @@ TEST_F(ClassWindowTest, TheChildrenWindowOffersTheClassAccounts)
     EXPECT_EQ(offered, QStringList({"", "lucia", "pau"}));
     EXPECT_EQ(platform.modalWindows, QStringList{"Niños de la clase"});
 }
+
+// A child who chose their picture on pau's account is a row of their own,
+// with the drawings saved there in their name and the list's groups; a
+// group given in the window is kept in the list, where the player looks.
+TEST_F(ClassWindowTest, AChildOfTheClassListHasTheirRowDrawingsAndGroups)
+{
+    toolkit::writeFile(share.filePath("progreso/.clase/ninos.csv"),
+                       "clave,nombre,dibujo,cuenta,grupos\nana,Ana,gato,,P4 A\n");
+    record("pau/ana", "aula1", {played("granja", 1, 1, 30)});
+    QDir().mkpath(share.filePath("dibujos/pau/ana"));
+    QImage(20, 20, QImage::Format_RGB32).save(share.filePath("dibujos/pau/ana/c.bmp"));
+    auto window = open(lister);
+    window->chooseGroup("P4 A");
+    EXPECT_EQ(figures(*window), " granja 1/1");
+    window->chooseChild(".ana");
+    ASSERT_TRUE(window->settle());
+    EXPECT_EQ(window->shownDrawings(), QStringList{"c.bmp"});
+
+    window->chooseGroup({});
+    auto* view = window->findChild<QTableView*>("classTable");
+    const auto rows = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, "Ana");
+    ASSERT_EQ(rows.size(), 1);
+    view->selectRow(rows.first().row());
+    window->addChosenToGroup("P4 B");
+    ASSERT_TRUE(window->settle());
+    QFile list(share.filePath("progreso/.clase/ninos.csv"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().contains("ana,Ana,gato,,P4 A,P4 B"));
+    EXPECT_FALSE(QFile::exists(share.filePath("progreso/.clase/grupos.csv")));
+    EXPECT_EQ(window->shownGroups(), QStringList({"P4 A", "P4 B"}));
+}

@@ -204,3 +204,18 @@ TEST_F(RecordArchiveTest, AFolderSwappedForALinkMovesNothingOfAnothers)
     EXPECT_EQ(toolkit::readRegularFile(papelera + "/lucia 2025-10-aula2.txt", 1000),
               "lunipo-registro 1\n" + (child + "/2025-10-aula2.txt").toUtf8());
 }
+
+// A child of the class list's records, in their key's folder under an
+// account, go as an account's do; a place that is no such folder is none.
+TEST_F(RecordArchiveTest, AKeysFolderUnderAnAccountGoesToo)
+{
+    write(root + "/pau/ana/2024-10-aula3.txt");
+    toolkit::Trash bin(papelera);
+    bin.useDesktopTrash = false;
+    const RecordArchive records(classview::ClassFolders(root + "/%u"), {"pau/ana", "pau/../lucia"},
+                                bin);
+    QStringList problems;
+    EXPECT_EQ(records.archive(2024, saved, Today, &problems), 1);
+    EXPECT_EQ(files(saved), QStringList{"pau/ana/2024-10-aula3.txt"});
+    EXPECT_EQ(files(papelera).size(), 1);
+}
