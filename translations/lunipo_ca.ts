@@ -36,6 +36,124 @@
     </message>
 </context>
 <context>
+    <name>classview::ChildrenDialog</name>
+    <message>
+        <source>Niños de la clase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <source>Clave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grupos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuenta propia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P4 A; P5 B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si el niño tiene también su propia cuenta, sus dos registros salen en una fila</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Añadir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guardar los cambios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitar…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importar una hoja de cálculo…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un CSV con el nombre y el grupo de cada niño</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation type="unfinished">Tanca</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grupos:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuenta propia:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dibujo (en gris, los que ya tiene otro niño del grupo):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y %1 avisos más</source>
+        <translation type="unfinished">i %1 avisos més</translation>
+    </message>
+    <message>
+        <source>Es de %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>¿Quitar a %1 de la lista de la clase? Lo que ha jugado y sus dibujos no se borran.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ya tiene ese dibujo en su grupo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Los niños de la clase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hoja de cálculo (*.csv *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niños añadidos: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>classview::ChildrenSheet</name>
+    <message>
+        <source>Líneas sin nombre, que se pasan por alto: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no se puede leer como hoja de cálculo (no es un archivo normal, es binario o pasa de 1 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no tiene niños: se esperaban líneas «nombre,grupo».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niños que ya estaban en su grupo y no se añaden otra vez: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>classview::ClassBook</name>
     <message>
         <source>%1 no se puede leer (es un enlace, no es un archivo normal, está dañado o pasa de 1 MB): se deja de lado y no se escribe encima. Quítalo o arréglalo.</source>
@@ -95,6 +213,18 @@
     <message>
         <source>%1 no existe</source>
         <translation>%1 no existeix</translation>
+    </message>
+    <message>
+        <source>%1 no es de ningún niño de la lista de la clase: se deja de lado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: y %2 más que se dejan de lado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tiene más de %2 entradas: solo se miran las primeras</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -454,6 +584,14 @@
     <message>
         <source>Ajustes</source>
         <translation>Ajustos</translation>
+    </message>
+    <message>
+        <source>Niños de la clase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Los niños que dicen quiénes son con un dibujo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1465,10 @@
         <source>no se puede escribir la tabla en la salida</source>
         <translation>no es pot escriure la taula a la sortida</translation>
     </message>
+    <message>
+        <source>Añade a la lista de la clase los niños de ARCHIVO, un CSV de nombre y grupo.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1456,6 +1598,22 @@
     <message>
         <source>%1: más líneas con problemas, sin contar aquí: %2.</source>
         <translation>%1: més línies amb problemes, sense comptar aquí: %2.</translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de una cuenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la cuenta «%1» ya es de la línea %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1» no es el nombre de una cuenta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La cuenta «%1» ya es de %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
