@@ -39,118 +39,118 @@
     <name>classview::ChildrenDialog</name>
     <message>
         <source>Niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Infants de la classe</translation>
     </message>
     <message>
         <source>Nombre</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Clave</source>
-        <translation type="unfinished"></translation>
+        <translation>Clau</translation>
     </message>
     <message>
         <source>Grupos</source>
-        <translation type="unfinished"></translation>
+        <translation>Grups</translation>
     </message>
     <message>
         <source>Cuenta propia</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte propi</translation>
     </message>
     <message>
         <source>P4 A; P5 B</source>
-        <translation type="unfinished"></translation>
+        <translation>P4 A; P5 B</translation>
     </message>
     <message>
         <source>Si el niño tiene también su propia cuenta, sus dos registros salen en una fila</source>
-        <translation type="unfinished"></translation>
+        <translation>Si l’infant també té el seu propi compte, els seus dos registres surten en una fila</translation>
     </message>
     <message>
         <source>Añadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix</translation>
     </message>
     <message>
         <source>Guardar los cambios</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa els canvis</translation>
     </message>
     <message>
         <source>Quitar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Treu…</translation>
     </message>
     <message>
         <source>Importar una hoja de cálculo…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa un full de càlcul…</translation>
     </message>
     <message>
         <source>Un CSV con el nombre y el grupo de cada niño</source>
-        <translation type="unfinished"></translation>
+        <translation>Un CSV amb el nom i el grup de cada infant</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished">Tanca</translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>Nombre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom:</translation>
     </message>
     <message>
         <source>Grupos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grups:</translation>
     </message>
     <message>
         <source>Cuenta propia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte propi:</translation>
     </message>
     <message>
         <source>Dibujo (en gris, los que ya tiene otro niño del grupo):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuix (en gris, els que ja té un altre infant del grup):</translation>
     </message>
     <message>
         <source>y %1 avisos más</source>
-        <translation type="unfinished">i %1 avisos més</translation>
+        <translation>i %1 avisos més</translation>
     </message>
     <message>
         <source>Es de %1</source>
-        <translation type="unfinished"></translation>
+        <translation>És de %1</translation>
     </message>
     <message>
         <source>¿Quitar a %1 de la lista de la clase? Lo que ha jugado y sus dibujos no se borran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vols treure %1 de la llista de la classe? El que ha jugat i els seus dibuixos no s’esborren.</translation>
     </message>
     <message>
         <source>%1 ya tiene ese dibujo en su grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ja té aquest dibuix al seu grup.</translation>
     </message>
     <message>
         <source>Los niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Els infants de la classe</translation>
     </message>
     <message>
         <source>Hoja de cálculo (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Full de càlcul (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Niños añadidos: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Infants afegits: %1.</translation>
     </message>
 </context>
 <context>
     <name>classview::ChildrenSheet</name>
     <message>
         <source>Líneas sin nombre, que se pasan por alto: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línies sense nom, que es passen per alt: %1.</translation>
     </message>
     <message>
         <source>%1 no se puede leer como hoja de cálculo (no es un archivo normal, es binario o pasa de 1 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es pot llegir com a full de càlcul (no és un fitxer normal, és binari o passa d’1 MB).</translation>
     </message>
     <message>
         <source>%1 no tiene niños: se esperaban líneas «nombre,grupo».</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no té infants: s’esperaven línies «nom,grup».</translation>
     </message>
     <message>
         <source>Niños que ya estaban en su grupo y no se añaden otra vez: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Infants que ja eren al seu grup i no s’afegeixen un altre cop: %1.</translation>
     </message>
 </context>
 <context>
@@ -216,15 +216,15 @@
     </message>
     <message>
         <source>%1 no es de ningún niño de la lista de la clase: se deja de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no és de cap infant de la llista de la classe: es deixa de banda</translation>
     </message>
     <message>
         <source>%1: y %2 más que se dejan de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: i %2 més que es deixen de banda</translation>
     </message>
     <message>
         <source>%1 tiene más de %2 entradas: solo se miran las primeras</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 té més de %2 entrades: només es miren les primeres</translation>
     </message>
 </context>
 <context>
@@ -587,11 +587,11 @@
     </message>
     <message>
         <source>Niños de la clase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Infants de la classe…</translation>
     </message>
     <message>
         <source>Los niños que dicen quiénes son con un dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>Els infants que diuen qui són amb un dibuix</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1467,7 @@
     </message>
     <message>
         <source>Añade a la lista de la clase los niños de ARCHIVO, un CSV de nombre y grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix a la llista de la classe els infants de FITXER, un CSV de nom i grup.</translation>
     </message>
 </context>
 <context>
@@ -1601,19 +1601,19 @@
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no és el nom d’un compte</translation>
     </message>
     <message>
         <source>la cuenta «%1» ya es de la línea %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el compte «%1» ja és de la línia %2</translation>
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no és el nom d’un compte.</translation>
     </message>
     <message>
         <source>La cuenta «%1» ya es de %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El compte «%1» ja és de %2.</translation>
     </message>
 </context>
 <context>

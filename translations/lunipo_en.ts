@@ -39,118 +39,118 @@
     <name>classview::ChildrenDialog</name>
     <message>
         <source>Niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Children in the class</translation>
     </message>
     <message>
         <source>Nombre</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Clave</source>
-        <translation type="unfinished"></translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>Grupos</source>
-        <translation type="unfinished"></translation>
+        <translation>Groups</translation>
     </message>
     <message>
         <source>Cuenta propia</source>
-        <translation type="unfinished"></translation>
+        <translation>Own account</translation>
     </message>
     <message>
         <source>P4 A; P5 B</source>
-        <translation type="unfinished"></translation>
+        <translation>P4 A; P5 B</translation>
     </message>
     <message>
         <source>Si el niño tiene también su propia cuenta, sus dos registros salen en una fila</source>
-        <translation type="unfinished"></translation>
+        <translation>If the child also has their own account, both their records appear in one row</translation>
     </message>
     <message>
         <source>Añadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Guardar los cambios</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the changes</translation>
     </message>
     <message>
         <source>Quitar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove…</translation>
     </message>
     <message>
         <source>Importar una hoja de cálculo…</source>
-        <translation type="unfinished"></translation>
+        <translation>Import a spreadsheet…</translation>
     </message>
     <message>
         <source>Un CSV con el nombre y el grupo de cada niño</source>
-        <translation type="unfinished"></translation>
+        <translation>A CSV with the name and the group of each child</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Nombre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Grupos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Groups:</translation>
     </message>
     <message>
         <source>Cuenta propia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Own account:</translation>
     </message>
     <message>
         <source>Dibujo (en gris, los que ya tiene otro niño del grupo):</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture (in grey, the ones another child in the group already has):</translation>
     </message>
     <message>
         <source>y %1 avisos más</source>
-        <translation type="unfinished">and %1 more warnings</translation>
+        <translation>and %1 more warnings</translation>
     </message>
     <message>
         <source>Es de %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Belongs to %1</translation>
     </message>
     <message>
         <source>¿Quitar a %1 de la lista de la clase? Lo que ha jugado y sus dibujos no se borran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove %1 from the class list? What they have played and their drawings are not deleted.</translation>
     </message>
     <message>
         <source>%1 ya tiene ese dibujo en su grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 already has that picture in their group.</translation>
     </message>
     <message>
         <source>Los niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>The children in the class</translation>
     </message>
     <message>
         <source>Hoja de cálculo (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreadsheet (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Niños añadidos: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Children added: %1.</translation>
     </message>
 </context>
 <context>
     <name>classview::ChildrenSheet</name>
     <message>
         <source>Líneas sin nombre, que se pasan por alto: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines without a name, which are passed over: %1.</translation>
     </message>
     <message>
         <source>%1 no se puede leer como hoja de cálculo (no es un archivo normal, es binario o pasa de 1 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be read as a spreadsheet (it is not an ordinary file, it is binary or it is over 1 MB).</translation>
     </message>
     <message>
         <source>%1 no tiene niños: se esperaban líneas «nombre,grupo».</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no children: lines “name,group” were expected.</translation>
     </message>
     <message>
         <source>Niños que ya estaban en su grupo y no se añaden otra vez: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Children who were already in their group and are not added again: %1.</translation>
     </message>
 </context>
 <context>
@@ -216,15 +216,15 @@
     </message>
     <message>
         <source>%1 no es de ningún niño de la lista de la clase: se deja de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 belongs to no child on the class list: passed over</translation>
     </message>
     <message>
         <source>%1: y %2 más que se dejan de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: and %2 more that are passed over</translation>
     </message>
     <message>
         <source>%1 tiene más de %2 entradas: solo se miran las primeras</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has more than %2 entries: only the first ones are looked at</translation>
     </message>
 </context>
 <context>
@@ -587,11 +587,11 @@
     </message>
     <message>
         <source>Niños de la clase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Children in the class…</translation>
     </message>
     <message>
         <source>Los niños que dicen quiénes son con un dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>The children who say who they are with a picture</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1467,7 @@
     </message>
     <message>
         <source>Añade a la lista de la clase los niños de ARCHIVO, un CSV de nombre y grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds to the class list the children in FILE, a CSV of name and group.</translation>
     </message>
 </context>
 <context>
@@ -1601,19 +1601,19 @@
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not the name of an account</translation>
     </message>
     <message>
         <source>la cuenta «%1» ya es de la línea %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the account “%1” already belongs to line %2</translation>
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not the name of an account.</translation>
     </message>
     <message>
         <source>La cuenta «%1» ya es de %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The account “%1” already belongs to %2.</translation>
     </message>
 </context>
 <context>

@@ -39,118 +39,118 @@
     <name>classview::ChildrenDialog</name>
     <message>
         <source>Niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikasgelako haurrak</translation>
     </message>
     <message>
         <source>Nombre</source>
-        <translation type="unfinished">Izena</translation>
+        <translation>Izena</translation>
     </message>
     <message>
         <source>Clave</source>
-        <translation type="unfinished"></translation>
+        <translation>Gakoa</translation>
     </message>
     <message>
         <source>Grupos</source>
-        <translation type="unfinished"></translation>
+        <translation>Taldeak</translation>
     </message>
     <message>
         <source>Cuenta propia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontu propioa</translation>
     </message>
     <message>
         <source>P4 A; P5 B</source>
-        <translation type="unfinished"></translation>
+        <translation>P4 A; P5 B</translation>
     </message>
     <message>
         <source>Si el niño tiene también su propia cuenta, sus dos registros salen en una fila</source>
-        <translation type="unfinished"></translation>
+        <translation>Haurrak bere kontu propioa ere badu, bere bi erregistroak errenkada bakarrean agertzen dira</translation>
     </message>
     <message>
         <source>Añadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehitu</translation>
     </message>
     <message>
         <source>Guardar los cambios</source>
-        <translation type="unfinished"></translation>
+        <translation>Gorde aldaketak</translation>
     </message>
     <message>
         <source>Quitar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kendu…</translation>
     </message>
     <message>
         <source>Importar una hoja de cálculo…</source>
-        <translation type="unfinished"></translation>
+        <translation>Inportatu kalkulu-orri bat…</translation>
     </message>
     <message>
         <source>Un CSV con el nombre y el grupo de cada niño</source>
-        <translation type="unfinished"></translation>
+        <translation>Haur bakoitzaren izena eta taldea dituen CSV bat</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished">Itxi</translation>
+        <translation>Itxi</translation>
     </message>
     <message>
         <source>Nombre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Izena:</translation>
     </message>
     <message>
         <source>Grupos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taldeak:</translation>
     </message>
     <message>
         <source>Cuenta propia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontu propioa:</translation>
     </message>
     <message>
         <source>Dibujo (en gris, los que ya tiene otro niño del grupo):</source>
-        <translation type="unfinished"></translation>
+        <translation>Marrazkia (grisez, taldeko beste haur batek jada dituenak):</translation>
     </message>
     <message>
         <source>y %1 avisos más</source>
-        <translation type="unfinished">eta beste %1 ohar</translation>
+        <translation>eta beste %1 ohar</translation>
     </message>
     <message>
         <source>Es de %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-(r)ena da</translation>
     </message>
     <message>
         <source>¿Quitar a %1 de la lista de la clase? Lo que ha jugado y sus dibujos no se borran.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ikasgelako zerrendatik kendu? Jokatu duena eta bere marrazkiak ez dira ezabatzen.</translation>
     </message>
     <message>
         <source>%1 ya tiene ese dibujo en su grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-(e)k marrazki hori du jada bere taldean.</translation>
     </message>
     <message>
         <source>Los niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikasgelako haurrak</translation>
     </message>
     <message>
         <source>Hoja de cálculo (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulu-orria (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Niños añadidos: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehitutako haurrak: %1.</translation>
     </message>
 </context>
 <context>
     <name>classview::ChildrenSheet</name>
     <message>
         <source>Líneas sin nombre, que se pasan por alto: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Izenik gabeko lerroak, kontuan hartzen ez direnak: %1.</translation>
     </message>
     <message>
         <source>%1 no se puede leer como hoja de cálculo (no es un archivo normal, es binario o pasa de 1 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezin da %1 kalkulu-orri gisa irakurri (ez da fitxategi arrunta, bitarra da edo 1 MB baino handiagoa da).</translation>
     </message>
     <message>
         <source>%1 no tiene niños: se esperaban líneas «nombre,grupo».</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-(e)k ez du haurrik: «izena,taldea» lerroak espero ziren.</translation>
     </message>
     <message>
         <source>Niños que ya estaban en su grupo y no se añaden otra vez: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jada beren taldean zeuden eta berriro gehitzen ez diren haurrak: %1.</translation>
     </message>
 </context>
 <context>
@@ -216,15 +216,15 @@
     </message>
     <message>
         <source>%1 no es de ningún niño de la lista de la clase: se deja de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ez da ikasgelako zerrendako inongo haurrena: alde batera uzten da</translation>
     </message>
     <message>
         <source>%1: y %2 más que se dejan de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eta alde batera uzten diren beste %2</translation>
     </message>
     <message>
         <source>%1 tiene más de %2 entradas: solo se miran las primeras</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-(e)k %2 sarrera baino gehiago ditu: lehenengoak bakarrik begiratzen dira</translation>
     </message>
 </context>
 <context>
@@ -587,11 +587,11 @@
     </message>
     <message>
         <source>Niños de la clase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikasgelako haurrak…</translation>
     </message>
     <message>
         <source>Los niños que dicen quiénes son con un dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>Marrazki batekin nor diren esaten duten haurrak</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1467,7 @@
     </message>
     <message>
         <source>Añade a la lista de la clase los niños de ARCHIVO, un CSV de nombre y grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>FITXATEGIKO haurrak ikasgelako zerrendara gehitzen ditu; FITXATEGIA izena eta taldea dituen CSV bat da.</translation>
     </message>
 </context>
 <context>
@@ -1601,19 +1601,19 @@
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ez da kontu baten izena</translation>
     </message>
     <message>
         <source>la cuenta «%1» ya es de la línea %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» kontua %2. lerroarena da jada</translation>
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ez da kontu baten izena.</translation>
     </message>
     <message>
         <source>La cuenta «%1» ya es de %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» kontua %2-(r)ena da jada.</translation>
     </message>
 </context>
 <context>

@@ -39,118 +39,118 @@
     <name>classview::ChildrenDialog</name>
     <message>
         <source>Niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenos da clase</translation>
     </message>
     <message>
         <source>Nombre</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Clave</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave</translation>
     </message>
     <message>
         <source>Grupos</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Cuenta propia</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta propia</translation>
     </message>
     <message>
         <source>P4 A; P5 B</source>
-        <translation type="unfinished"></translation>
+        <translation>P4 A; P5 B</translation>
     </message>
     <message>
         <source>Si el niño tiene también su propia cuenta, sus dos registros salen en una fila</source>
-        <translation type="unfinished"></translation>
+        <translation>Se o neno ten tamén a súa propia conta, os seus dous rexistros saen nunha fila</translation>
     </message>
     <message>
         <source>Añadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Engadir</translation>
     </message>
     <message>
         <source>Guardar los cambios</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar os cambios</translation>
     </message>
     <message>
         <source>Quitar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar…</translation>
     </message>
     <message>
         <source>Importar una hoja de cálculo…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar unha folla de cálculo…</translation>
     </message>
     <message>
         <source>Un CSV con el nombre y el grupo de cada niño</source>
-        <translation type="unfinished"></translation>
+        <translation>Un CSV co nome e o grupo de cada neno</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished">Pechar</translation>
+        <translation>Pechar</translation>
     </message>
     <message>
         <source>Nombre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Grupos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos:</translation>
     </message>
     <message>
         <source>Cuenta propia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta propia:</translation>
     </message>
     <message>
         <source>Dibujo (en gris, los que ya tiene otro niño del grupo):</source>
-        <translation type="unfinished"></translation>
+        <translation>Debuxo (en gris, os que xa ten outro neno do grupo):</translation>
     </message>
     <message>
         <source>y %1 avisos más</source>
-        <translation type="unfinished">e %1 avisos máis</translation>
+        <translation>e %1 avisos máis</translation>
     </message>
     <message>
         <source>Es de %1</source>
-        <translation type="unfinished"></translation>
+        <translation>É de %1</translation>
     </message>
     <message>
         <source>¿Quitar a %1 de la lista de la clase? Lo que ha jugado y sus dibujos no se borran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar a %1 da lista da clase? O que xogou e os seus debuxos non se borran.</translation>
     </message>
     <message>
         <source>%1 ya tiene ese dibujo en su grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 xa ten ese debuxo no seu grupo.</translation>
     </message>
     <message>
         <source>Los niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nenos da clase</translation>
     </message>
     <message>
         <source>Hoja de cálculo (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Folla de cálculo (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Niños añadidos: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenos engadidos: %1.</translation>
     </message>
 </context>
 <context>
     <name>classview::ChildrenSheet</name>
     <message>
         <source>Líneas sin nombre, que se pasan por alto: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liñas sen nome, que se pasan por alto: %1.</translation>
     </message>
     <message>
         <source>%1 no se puede leer como hoja de cálculo (no es un archivo normal, es binario o pasa de 1 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non se pode ler como folla de cálculo (non é un ficheiro normal, é binario ou pasa de 1 MB).</translation>
     </message>
     <message>
         <source>%1 no tiene niños: se esperaban líneas «nombre,grupo».</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ten nenos: agardábanse liñas «nome,grupo».</translation>
     </message>
     <message>
         <source>Niños que ya estaban en su grupo y no se añaden otra vez: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenos que xa estaban no seu grupo e non se engaden outra vez: %1.</translation>
     </message>
 </context>
 <context>
@@ -216,15 +216,15 @@
     </message>
     <message>
         <source>%1 no es de ningún niño de la lista de la clase: se deja de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non é de ningún neno da lista da clase: déixase de lado</translation>
     </message>
     <message>
         <source>%1: y %2 más que se dejan de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: e %2 máis que se deixan de lado</translation>
     </message>
     <message>
         <source>%1 tiene más de %2 entradas: solo se miran las primeras</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ten máis de %2 entradas: só se miran as primeiras</translation>
     </message>
 </context>
 <context>
@@ -587,11 +587,11 @@
     </message>
     <message>
         <source>Niños de la clase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenos da clase…</translation>
     </message>
     <message>
         <source>Los niños que dicen quiénes son con un dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nenos que din quen son cun debuxo</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1467,7 @@
     </message>
     <message>
         <source>Añade a la lista de la clase los niños de ARCHIVO, un CSV de nombre y grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Engade á lista da clase os nenos de FICHEIRO, un CSV de nome e grupo.</translation>
     </message>
 </context>
 <context>
@@ -1601,19 +1601,19 @@
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non é o nome dunha conta</translation>
     </message>
     <message>
         <source>la cuenta «%1» ya es de la línea %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a conta «%1» xa é da liña %2</translation>
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non é o nome dunha conta.</translation>
     </message>
     <message>
         <source>La cuenta «%1» ya es de %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conta «%1» xa é de %2.</translation>
     </message>
 </context>
 <context>

@@ -39,118 +39,118 @@
     <name>classview::ChildrenDialog</name>
     <message>
         <source>Niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>Crianças da turma</translation>
     </message>
     <message>
         <source>Nombre</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Clave</source>
-        <translation type="unfinished"></translation>
+        <translation>Chave</translation>
     </message>
     <message>
         <source>Grupos</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Cuenta propia</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta própria</translation>
     </message>
     <message>
         <source>P4 A; P5 B</source>
-        <translation type="unfinished"></translation>
+        <translation>P4 A; P5 B</translation>
     </message>
     <message>
         <source>Si el niño tiene también su propia cuenta, sus dos registros salen en una fila</source>
-        <translation type="unfinished"></translation>
+        <translation>Se a criança também tem a sua própria conta, os seus dois registos aparecem numa linha</translation>
     </message>
     <message>
         <source>Añadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Guardar los cambios</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar as alterações</translation>
     </message>
     <message>
         <source>Quitar…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirar…</translation>
     </message>
     <message>
         <source>Importar una hoja de cálculo…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar uma folha de cálculo…</translation>
     </message>
     <message>
         <source>Un CSV con el nombre y el grupo de cada niño</source>
-        <translation type="unfinished"></translation>
+        <translation>Um CSV com o nome e o grupo de cada criança</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished">Fechar</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Nombre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Grupos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos:</translation>
     </message>
     <message>
         <source>Cuenta propia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta própria:</translation>
     </message>
     <message>
         <source>Dibujo (en gris, los que ya tiene otro niño del grupo):</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho (a cinzento, os que outra criança do grupo já tem):</translation>
     </message>
     <message>
         <source>y %1 avisos más</source>
-        <translation type="unfinished">e mais %1 avisos</translation>
+        <translation>e mais %1 avisos</translation>
     </message>
     <message>
         <source>Es de %1</source>
-        <translation type="unfinished"></translation>
+        <translation>É de %1</translation>
     </message>
     <message>
         <source>¿Quitar a %1 de la lista de la clase? Lo que ha jugado y sus dibujos no se borran.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirar %1 da lista da turma? O que jogou e os seus desenhos não se apagam.</translation>
     </message>
     <message>
         <source>%1 ya tiene ese dibujo en su grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já tem esse desenho no seu grupo.</translation>
     </message>
     <message>
         <source>Los niños de la clase</source>
-        <translation type="unfinished"></translation>
+        <translation>As crianças da turma</translation>
     </message>
     <message>
         <source>Hoja de cálculo (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de cálculo (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Niños añadidos: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crianças adicionadas: %1.</translation>
     </message>
 </context>
 <context>
     <name>classview::ChildrenSheet</name>
     <message>
         <source>Líneas sin nombre, que se pasan por alto: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas sem nome, que são ignoradas: %1.</translation>
     </message>
     <message>
         <source>%1 no se puede leer como hoja de cálculo (no es un archivo normal, es binario o pasa de 1 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não se pode ler como folha de cálculo (não é um ficheiro normal, é binário ou passa de 1 MB).</translation>
     </message>
     <message>
         <source>%1 no tiene niños: se esperaban líneas «nombre,grupo».</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem crianças: esperavam-se linhas «nome,grupo».</translation>
     </message>
     <message>
         <source>Niños que ya estaban en su grupo y no se añaden otra vez: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crianças que já estavam no seu grupo e não se adicionam outra vez: %1.</translation>
     </message>
 </context>
 <context>
@@ -216,15 +216,15 @@
     </message>
     <message>
         <source>%1 no es de ningún niño de la lista de la clase: se deja de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é de nenhuma criança da lista da turma: fica de lado</translation>
     </message>
     <message>
         <source>%1: y %2 más que se dejan de lado</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: e mais %2 que ficam de lado</translation>
     </message>
     <message>
         <source>%1 tiene más de %2 entradas: solo se miran las primeras</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais de %2 entradas: só se olha para as primeiras</translation>
     </message>
 </context>
 <context>
@@ -587,11 +587,11 @@
     </message>
     <message>
         <source>Niños de la clase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Crianças da turma…</translation>
     </message>
     <message>
         <source>Los niños que dicen quiénes son con un dibujo</source>
-        <translation type="unfinished"></translation>
+        <translation>As crianças que dizem quem são com um desenho</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1467,7 @@
     </message>
     <message>
         <source>Añade a la lista de la clase los niños de ARCHIVO, un CSV de nombre y grupo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adiciona à lista da turma as crianças de FICHEIRO, um CSV de nome e grupo.</translation>
     </message>
 </context>
 <context>
@@ -1601,19 +1601,19 @@
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» não é o nome de uma conta</translation>
     </message>
     <message>
         <source>la cuenta «%1» ya es de la línea %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a conta «%1» já é da linha %2</translation>
     </message>
     <message>
         <source>«%1» no es el nombre de una cuenta.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» não é o nome de uma conta.</translation>
     </message>
     <message>
         <source>La cuenta «%1» ya es de %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conta «%1» já é de %2.</translation>
     </message>
 </context>
 <context>
