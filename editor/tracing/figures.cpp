@@ -16,29 +16,6 @@ constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a
 constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
 constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
 
-// `ink` grown by `reach` and shrunk back: the gaps narrower than twice
-// that are closed.
-cv::Mat closedFilled(const cv::Mat& ink, double reach)
-{
-    cv::Mat distance, grown, closed;
-    cv::distanceTransform(~ink, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, reach, grown, cv::CMP_LE);
-    cv::distanceTransform(grown, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, reach, closed, cv::CMP_GT);
-    return closed;
-}
-
-// Whether the largest of `outer` encloses little for the length of its
-// edge, as a stroke does and an outline closed round a figure does not.
-bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
-{
-    double area = 0, edge = 0;
-    for (const auto& each : outer)
-        if (const double a = cv::contourArea(each); a > area)
-            area = a, edge = cv::arcLength(each, true);
-    return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
-}
-
 Figures figuresOf(const QImage& picture, FigureChoice chosen)
 {
     Figures figures;
@@ -129,6 +106,25 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
 }
 
 } // namespace
+
+cv::Mat closedFilled(const cv::Mat& ink, double reach)
+{
+    cv::Mat distance, grown, closed;
+    cv::distanceTransform(~ink, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, reach, grown, cv::CMP_LE);
+    cv::distanceTransform(grown, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, reach, closed, cv::CMP_GT);
+    return closed;
+}
+
+bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
+{
+    double area = 0, edge = 0;
+    for (const auto& each : outer)
+        if (const double a = cv::contourArea(each); a > area)
+            area = a, edge = cv::arcLength(each, true);
+    return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
+}
 
 int reduction(QSize size)
 {
