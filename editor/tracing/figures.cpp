@@ -48,7 +48,8 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
     // round than a line is (its edge long for its area), the gaps are wider:
     // closing tries again, wider each time, never so wide that figures
     // standing apart run together.
-    double reach = std::max(1.5 * stroke, side / 150.0 + 1), closing = reach;
+    const double narrowest = std::max(1.5 * stroke, side / 150.0 + 1);
+    double reach = narrowest, closing = reach;
     std::vector<std::vector<cv::Point>> outer;
     for (;;) {
         closing = std::min(reach, side / 15.0 + 1);
@@ -90,7 +91,8 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
     std::optional<cv::Point2f> picked;
     if (chosen)
         picked = cv::Point2f(float(chosen->x() / scale), float(chosen->y() / scale));
-    Chosen choice = chooseFigures(std::move(kept), ink, !ground.empty(), picked);
+    Chosen choice =
+        chooseFigures(std::move(kept), {ink, narrowest, closing, !ground.empty()}, picked);
     figures.scene = choice.scene;
     kept = std::move(choice.figures);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);
