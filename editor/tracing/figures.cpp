@@ -16,29 +16,6 @@ constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a
 constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
 constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
 
-// `ink` grown by `reach` and shrunk back: the gaps narrower than twice
-// that are closed.
-cv::Mat closedFilled(const cv::Mat& ink, double reach)
-{
-    cv::Mat distance, grown, closed;
-    cv::distanceTransform(~ink, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, reach, grown, cv::CMP_LE);
-    cv::distanceTransform(grown, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, reach, closed, cv::CMP_GT);
-    return closed;
-}
-
-// Whether the largest of `outer` encloses little for the length of its
-// edge, as a stroke does and an outline closed round a figure does not.
-bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
-{
-    double area = 0, edge = 0;
-    for (const auto& each : outer)
-        if (const double a = cv::contourArea(each); a > area)
-            area = a, edge = cv::arcLength(each, true);
-    return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
-}
-
 Figures figuresOf(const QImage& picture, FigureChoice chosen)
 {
     Figures figures;
@@ -71,7 +48,8 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
     // round than a line is (its edge long for its area), the gaps are wider:
     // closing tries again, wider each time, never so wide that figures
     // standing apart run together.
-    double reach = std::max(1.5 * stroke, side / 150.0 + 1), closing = reach;
+    const double narrowest = std::max(1.5 * stroke, side / 150.0 + 1);
+    double reach = narrowest, closing = reach;
     std::vector<std::vector<cv::Point>> outer;
     for (;;) {
         closing = std::min(reach, side / 15.0 + 1);
@@ -113,7 +91,8 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
     std::optional<cv::Point2f> picked;
     if (chosen)
         picked = cv::Point2f(float(chosen->x() / scale), float(chosen->y() / scale));
-    Chosen choice = chooseFigures(std::move(kept), ink, !ground.empty(), picked);
+    Chosen choice =
+        chooseFigures(std::move(kept), {ink, narrowest, closing, !ground.empty()}, picked);
     figures.scene = choice.scene;
     kept = std::move(choice.figures);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);
@@ -129,6 +108,25 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
 }
 
 } // namespace
+
+cv::Mat closedFilled(const cv::Mat& ink, double reach)
+{
+    cv::Mat distance, grown, closed;
+    cv::distanceTransform(~ink, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, reach, grown, cv::CMP_LE);
+    cv::distanceTransform(grown, distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::compare(distance, reach, closed, cv::CMP_GT);
+    return closed;
+}
+
+bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)
+{
+    double area = 0, edge = 0;
+    for (const auto& each : outer)
+        if (const double a = cv::contourArea(each); a > area)
+            area = a, edge = cv::arcLength(each, true);
+    return edge > 0 && 4 * M_PI * area / (edge * edge) < StrokeRoundness;
+}
 
 int reduction(QSize size)
 {

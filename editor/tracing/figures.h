@@ -27,6 +27,15 @@ cv::Mat matOf(QImage& image, int type);
 
 std::vector<std::vector<cv::Point>> outerEdges(const cv::Mat& mask);
 
+// `ink` (255 where drawn) grown by `reach` pixels and shrunk back: the gaps
+// narrower than twice that are closed.
+cv::Mat closedFilled(const cv::Mat& ink, double reach);
+
+// Whether the largest of `outer` encloses little for the length of its
+// edge, as a stroke does and an outline closed round a figure does not:
+// its gaps are to be closed wider.
+bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer);
+
 // The picture's figures as a person sees them.
 struct Figures
 {

@@ -20,17 +20,20 @@ namespace {
 // what is drawn as well as the page's: a stroke that runs from one side of
 // the drawing to the other, beside a figure that does not, ran off it.
 constexpr size_t ManyFigures = 4;
-constexpr int BorderMargin = 2;     // px: an edge this near the border touches it
-constexpr double EqualShare = 0.85; // of the largest's area: as large, for the choice
-constexpr int StripShare = 4;       // a strip across is narrower than the frame / this
-constexpr double GroundShare = 0.8; // of the page's width: a line across it this long is a ground
-constexpr int GroundWave = 2;       // line widths a ground may rise and fall
-constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
-constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
-constexpr double ApartLines = 1.5;  // line widths: strokes farther apart are drawn apart
-constexpr double ThingShare = 0.15; // of a figure's ink: a group of strokes this large is a thing
-constexpr int MostStrokes = 64;     // a figure of more strokes is not cut (each costs a pass)
-constexpr int LevelRun = 4;         // line widths a ground runs level, where feet do not
+constexpr int BorderMargin = 2;      // px: an edge this near the border touches it
+constexpr double EqualShare = 0.85;  // of the largest's area: as large, for the choice
+constexpr int StripShare = 4;        // a strip across is narrower than the frame / this
+constexpr double GroundShare = 0.8;  // of the page's width: a line across it this long is a ground
+constexpr int GroundWave = 2;        // line widths a ground may rise and fall
+constexpr int GroundRows = 4;        // blocks of GroundWave lines: a ground is no taller
+constexpr int GroundBlocks = 40;     // blocks at least down the page's shorter side
+constexpr double ApartLines = 1.5;   // line widths: strokes farther apart are drawn apart
+constexpr double ThingShare = 0.15;  // of a figure's ink: a group of strokes this large is a thing
+constexpr double SmallShare = 0.03;  // of a figure's ink: a smaller stroke is a detail or a tuft
+constexpr int MostStrokes = 64;      // a figure of more strokes is not cut (each costs a pass)
+constexpr double EnclosedShare = 2;  // of a thing's ink: closed, it encloses more, a figure alone
+constexpr double WiderClosing = 1.6; // each try closes gaps this much wider
+constexpr int LevelRun = 4;          // line widths a ground runs level, where feet do not
 
 // Where a picture's border lies: the page's, and the frame of its drawing.
 struct Border
@@ -122,77 +125,196 @@ void join(std::vector<int>& group, int a, int b)
             each = to;
 }
 
-// Of `figure`, the things standing side by side on a ground that the
-// closing bridged (a cat's tail by a tree's crown): its strokes in `ink`
-// fall in groups, strokes nearer than a few line widths together; each
-// group with a good share of the ink, and reaching down to the ground, is
-// a thing, and takes the pixels of the figure nearest it. Empty when the
-// figure is one thing, or when a large group floats above the ground (a
-// head drawn apart from its body): that figure is not cut.
-std::vector<Contour> apartOf(const Contour& figure, const cv::Mat& ink)
+// Whether the strokes across `a` and `b` (their extents along the page)
+// stand side by side, as a tree beside a figure does, rather than one
+// above the other, as a figure's legs under its body.
+bool sideBySide(cv::Range a, cv::Range b)
 {
-    const cv::Rect box = cv::boundingRect(figure) & cv::Rect({0, 0}, ink.size());
-    cv::Mat shape = cv::Mat::zeros(box.size(), CV_8UC1);
-    cv::drawContours(shape, std::vector<Contour>{figure}, -1, 255, cv::FILLED, cv::LINE_8, {},
-                     INT_MAX, -box.tl());
-    const cv::Mat drawn = ink(box) & shape;
-    cv::Mat strokes, stats, centroids, inside;
-    const int count = cv::connectedComponentsWithStats(drawn, strokes, stats, centroids, 8, CV_32S);
-    if (count < 3 || count > MostStrokes)
-        return {};
-    // A line is about four times as wide as its pixels lie from its edge, on the mean.
-    cv::distanceTransform(drawn, inside, cv::DIST_L2, cv::DIST_MASK_3);
-    const double apart = ApartLines * 4 * cv::mean(inside, drawn)[0];
+    const int overlap = std::min(a.end, b.end) - std::max(a.start, b.start);
+    return 2 * overlap < std::min(a.size(), b.size());
+}
+
+// A figure's strokes, each labelled (0 where nothing is drawn), with
+// their stats as connectedComponentsWithStats gives them, and the thing
+// each is part of (0: none).
+struct Strokes
+{
+    cv::Mat labels, stats;
+    int count = 0;
+    std::vector<int> thing;
+    int area(int l) const { return stats.at<int>(l, cv::CC_STAT_AREA); }
+    int bottom(int l) const
+    {
+        return stats.at<int>(l, cv::CC_STAT_TOP) + stats.at<int>(l, cv::CC_STAT_HEIGHT);
+    }
+    cv::Range across(int l) const
+    {
+        const int left = stats.at<int>(l, cv::CC_STAT_LEFT);
+        return {left, left + stats.at<int>(l, cv::CC_STAT_WIDTH)};
+    }
+    // 255 where thing `t` is drawn.
+    cv::Mat inkOf(int t) const
+    {
+        cv::Mat ink(labels.size(), CV_8UC1);
+        for (int y = 0; y < ink.rows; ++y)
+            for (int x = 0; x < ink.cols; ++x) {
+                const int l = labels.at<int>(y, x);
+                ink.at<uint8_t>(y, x) = l && thing[size_t(l)] == t ? 255 : 0;
+            }
+        return ink;
+    }
+};
+
+// The strokes of `strokes` of at least `least` pixels in groups (each
+// stroke's, by label): those one above another together, as a figure's
+// legs drawn apart under its body. A smaller stroke is a group alone.
+std::vector<int> stacksOf(const Strokes& strokes, double least)
+{
+    const int count = strokes.count;
     std::vector<int> group(static_cast<size_t>(count));
     for (int l = 0; l < count; ++l)
         group[size_t(l)] = l;
-    for (int l = 1; l < count; ++l) {
+    for (bool joined = true; joined;) {
+        joined = false;
+        std::vector<cv::Range> across(size_t(count), cv::Range(INT_MAX, INT_MIN));
+        for (int l = 1; l < count; ++l) {
+            cv::Range& span = across[size_t(group[size_t(l)])];
+            const cv::Range own = strokes.across(l);
+            if (strokes.area(l) >= least)
+                span = {std::min(span.start, own.start), std::max(span.end, own.end)};
+        }
+        for (int g = 1; g < count && !joined; ++g)
+            for (int h = g + 1; h < count && !joined; ++h)
+                if (across[size_t(g)].start < INT_MAX && across[size_t(h)].start < INT_MAX &&
+                    !sideBySide(across[size_t(g)], across[size_t(h)]))
+                    join(group, g, h), joined = true;
+    }
+    return group;
+}
+
+// Each stroke not yet part of a thing joins the nearest thing it lies
+// within `apart` pixels of; one farther from all (a mouse by the cat, a
+// piece of a neighbour's line the closing took in) stays no thing's.
+void joinNearest(Strokes& strokes, const std::vector<int>& things, double apart)
+{
+    std::vector<double> nearest(size_t(strokes.count), apart);
+    std::vector<int> joined(strokes.thing);
+    for (const int thing : things) {
         cv::Mat away;
-        cv::distanceTransform(strokes != l, away, cv::DIST_L2, cv::DIST_MASK_3);
-        for (int m = l + 1; m < count; ++m) {
-            double nearest = 0;
-            cv::minMaxLoc(away, &nearest, nullptr, nullptr, nullptr, strokes == m);
-            if (nearest <= apart)
-                join(group, l, m);
+        cv::distanceTransform(~strokes.inkOf(thing), away, cv::DIST_L2, cv::DIST_MASK_3);
+        for (int y = 0; y < away.rows; ++y)
+            for (int x = 0; x < away.cols; ++x)
+                if (const size_t l = size_t(strokes.labels.at<int>(y, x));
+                    l && !strokes.thing[l] && away.at<float>(y, x) <= nearest[l])
+                    nearest[l] = away.at<float>(y, x), joined[l] = thing;
+    }
+    strokes.thing = std::move(joined);
+}
+
+// Whether `ink`, closed across gaps as wide as `reach` pixels, encloses a
+// space of its own, as a tree's outline does and a figure's head drawn
+// apart from its body does not.
+bool closesRound(const cv::Mat& ink, double reach)
+{
+    double enclosed = 0;
+    for (const Contour& edge : outerEdges(closedFilled(ink, reach)))
+        enclosed += cv::contourArea(edge);
+    return enclosed > EnclosedShare * cv::countNonZero(ink);
+}
+
+// Joins the things of `strokes` that come within `apart` pixels of each
+// other, unless each is a figure of its own (closesRound): a tree beside
+// a figure it nears stays apart, a head drawn beside a body joins it.
+void joinTouching(Strokes& strokes, std::vector<int>& things, const Drawn& drawn, double apart)
+{
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (size_t i = 0; i < things.size() && !joined; ++i) {
+            const cv::Mat one = strokes.inkOf(things[i]);
+            cv::Mat away;
+            cv::distanceTransform(~one, away, cv::DIST_L2, cv::DIST_MASK_3);
+            for (size_t j = i + 1; j < things.size() && !joined; ++j) {
+                const cv::Mat other = strokes.inkOf(things[j]);
+                double nearest = 0;
+                cv::minMaxLoc(away, &nearest, nullptr, nullptr, nullptr, other);
+                if (nearest > apart ||
+                    (closesRound(one, drawn.reach) && closesRound(other, drawn.reach)))
+                    continue;
+                std::replace(strokes.thing.begin(), strokes.thing.end(), things[j], things[i]);
+                things.erase(things.begin() + std::ptrdiff_t(j));
+                joined = true;
+            }
         }
     }
-    // The groups' ink, and how far down each reaches.
-    std::vector<double> amount(size_t(count), 0);
-    std::vector<int> bottom(size_t(count), 0);
-    for (int l = 1; l < count; ++l) {
-        const size_t g = size_t(group[size_t(l)]);
-        amount[g] += stats.at<int>(l, cv::CC_STAT_AREA);
-        bottom[g] = std::max(bottom[g], stats.at<int>(l, cv::CC_STAT_TOP) +
-                                            stats.at<int>(l, cv::CC_STAT_HEIGHT));
+}
+
+// `ink`, one thing's strokes, closed as the figures of `drawn` were,
+// wider only while it is still nothing but strokes, as it would be drawn
+// alone: a neighbour that made the figures wider does not widen it.
+cv::Mat closedAlone(const cv::Mat& ink, const Drawn& drawn)
+{
+    for (double reach = drawn.least;; reach *= WiderClosing) {
+        cv::Mat closed = closedFilled(ink, std::min(reach, drawn.reach));
+        if (reach >= drawn.reach || !onlyStrokes(outerEdges(closed)))
+            return closed;
     }
-    const double all = cv::countNonZero(drawn);
-    std::vector<int> things;
-    for (int g = 1; g < count; ++g)
-        if (amount[size_t(g)] >= ThingShare * all) {
-            if (box.height - bottom[size_t(g)] > apart)
-                return {};
-            things.push_back(g);
-        }
-    if (things.size() < 2)
+}
+
+// Of `figure`, the things standing side by side on a ground that the
+// closing bridged (a cat's tail by a tree's crown): its strokes in
+// `drawn`, those one above another together, make a thing each where they
+// hold a good share of the ink; the small strokes join the thing they
+// are near, and things near each other join, unless each is a figure of
+// its own. Each thing, closed as the figures were, is the figure it would
+// be alone. Empty when the figure is one thing and holds nothing apart,
+// or when a thing floats above the ground: that figure is not cut.
+std::vector<Contour> apartOf(const Contour& figure, const Drawn& drawn)
+{
+    const cv::Rect box = cv::boundingRect(figure) & cv::Rect({0, 0}, drawn.ink.size());
+    cv::Mat shape = cv::Mat::zeros(box.size(), CV_8UC1);
+    cv::drawContours(shape, std::vector<Contour>{figure}, -1, 255, cv::FILLED, cv::LINE_8, {},
+                     INT_MAX, -box.tl());
+    const cv::Mat ink = drawn.ink(box) & shape;
+    Strokes strokes;
+    cv::Mat centroids, inside;
+    strokes.count =
+        cv::connectedComponentsWithStats(ink, strokes.labels, strokes.stats, centroids, 8, CV_32S);
+    const int count = strokes.count;
+    if (count < 3 || count > MostStrokes)
         return {};
-    // Every pixel of the figure to the nearest strokes' group: what lies
-    // nearest a small group standing apart (a mouse by the cat) is neither
-    // thing's.
-    cv::Mat far = strokes == 0, distance, nearest;
-    cv::distanceTransform(far, distance, nearest, cv::DIST_L2, cv::DIST_MASK_5,
-                          cv::DIST_LABEL_PIXEL);
-    std::vector<int> thingAt(size_t(cv::countNonZero(~far)) + 1, 0);
-    for (int y = 0; y < far.rows; ++y)
-        for (int x = 0; x < far.cols; ++x)
-            if (!far.at<uint8_t>(y, x))
-                thingAt[size_t(nearest.at<int>(y, x))] = group[size_t(strokes.at<int>(y, x))];
-    cv::Mat owner(box.size(), CV_32S);
-    for (int y = 0; y < far.rows; ++y)
-        for (int x = 0; x < far.cols; ++x)
-            owner.at<int>(y, x) = thingAt[size_t(nearest.at<int>(y, x))];
+    // A line is about four times as wide as its pixels lie from its edge, on the mean.
+    cv::distanceTransform(ink, inside, cv::DIST_L2, cv::DIST_MASK_3);
+    const double apart = ApartLines * 4 * cv::mean(inside, ink)[0];
+    const double all = cv::countNonZero(ink);
+    const std::vector<int> group = stacksOf(strokes, SmallShare * all);
+    std::vector<double> amount(size_t(count), 0);
+    for (int l = 1; l < count; ++l)
+        amount[size_t(group[size_t(l)])] += strokes.area(l);
+    std::vector<int> things;
+    strokes.thing.assign(size_t(count), 0);
+    for (int l = 1; l < count; ++l)
+        if (const int g = group[size_t(l)]; amount[size_t(g)] >= ThingShare * all) {
+            strokes.thing[size_t(l)] = g;
+            if (std::find(things.begin(), things.end(), g) == things.end())
+                things.push_back(g);
+        }
+    joinNearest(strokes, things, apart);
+    joinTouching(strokes, things, drawn, apart);
+    std::vector<int> bottom(size_t(count), 0);
+    bool left = false;
+    for (int l = 1; l < count; ++l) {
+        const size_t t = size_t(strokes.thing[size_t(l)]);
+        bottom[t] = std::max(bottom[t], strokes.bottom(l));
+        left = left || !t;
+    }
+    for (const int thing : things)
+        if (box.height - bottom[size_t(thing)] > apart)
+            return {};
+    if (things.empty() || (things.size() == 1 && !left))
+        return {};
     std::vector<Contour> parts;
     for (const int thing : things)
-        for (Contour& part : outerEdges((owner == thing) & shape)) {
+        for (Contour& part : outerEdges(closedAlone(strokes.inkOf(thing), drawn) & shape)) {
             for (cv::Point& p : part)
                 p += box.tl();
             parts.push_back(std::move(part));
@@ -278,9 +400,10 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
     return lineOf(ink & level, stroke);
 }
 
-Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
+Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
                      std::optional<cv::Point2f> picked)
 {
+    const cv::Mat& ink = drawn.ink;
     std::optional<size_t> one;
     bool scene = false;
     if (figures.empty())
@@ -288,12 +411,12 @@ Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grou
     if (picked)
         one = pickedOf(figures, *picked);
     else if (const Border border{ink.size(), cv::boundingRect(ink)};
-             isScene(figures, ink, border, grounded)) {
+             isScene(figures, ink, border, drawn.grounded)) {
         scene = bool(one = mainOf(figures, border));
         // Things that stand apart on a ground are figures apart, however
         // near they come above it.
         if (std::vector<Contour> parts;
-            one && grounded && !(parts = apartOf(figures[*one], ink)).empty()) {
+            one && drawn.grounded && !(parts = apartOf(figures[*one], drawn)).empty()) {
             figures.erase(figures.begin() + std::ptrdiff_t(*one));
             figures.insert(figures.end(), parts.begin(), parts.end());
             one = mainOf(figures, border);

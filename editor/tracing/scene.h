@@ -17,13 +17,22 @@ struct Chosen
     bool scene = false;           // one of a scene's figures, chosen by the tracing
 };
 
-// Of `figures`, the outer edges of the figures found in `ink` (255 where
-// the picture is drawn), standing on a ground when `grounded`: the one that holds `picked` (a point
-// of the picture, in the same pixels) or lies nearest to it; without it, every figure, unless the
-// picture is a scene, where the main figure only. On a ground, things the
-// tracing ran together (a cat whose tail nears a tree) are figures apart
-// when each stands on the ground.
-Chosen chooseFigures(std::vector<Contour> figures, const cv::Mat& ink, bool grounded,
+// What is drawn in a picture, as the figures were found in it.
+struct Drawn
+{
+    cv::Mat ink;           // 255 where drawn, a scene's ground left out
+    double least = 0;      // px: how wide a gap between strokes is closed at least
+    double reach = 0;      // px: how wide a gap was closed, wider where only strokes were found
+    bool grounded = false; // whether the figures stand on a ground
+};
+
+// Of `figures`, the outer edges of the figures found in `drawn`: the one
+// that holds `picked` (a point of the picture, in the same pixels) or lies
+// nearest to it; without it, every figure, unless the picture is a scene,
+// where the main figure only. On a ground, things the tracing ran
+// together (a cat whose tail nears a tree) are figures apart when they
+// stand side by side on it.
+Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
                      std::optional<cv::Point2f> picked);
 
 // Where `ink` (255 where drawn, lines `stroke` pixels wide) has a line that

@@ -98,7 +98,8 @@ TEST(TracingScenes, TheMainFigureIsChosenUnlessThePageIsClean)
 // tracing closes its gaps: its bounds are those of the figure drawn alone.
 TEST(TracingScenes, TheMainFigureStandsOnTheGroundApartFromItsNeighbours)
 {
-    for (const char* name : {"gato-raton", "perro-arbol", "camello-sol"}) {
+    for (const char* name :
+         {"gato-raton", "perro-arbol", "camello-sol", "vaca-granja", "cerdo-charco"}) {
         SCOPED_TRACE(name);
         const QString path = LUNIPO_SOURCE_DIR "/tests/data/propios/escenas/%1%2.png";
         const QSize page = editor::PictureBatch::page();
