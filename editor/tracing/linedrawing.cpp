@@ -311,7 +311,7 @@ cv::Mat mainObject(const cv::Mat& bgr)
 }
 
 // The line drawing of what lies inside the margins.
-cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged)
+cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure)
 {
     cv::Mat grey;
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
@@ -321,21 +321,29 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged)
         unchanged = deltaE(border.colour, White) <= Background;
         return unchanged ? cv::Mat() : strokesOnPaper(grey);
     }
-    if (plain)
-        return colouringLines(lab, grey, figureOn(lab, border.colour), ColourEdge);
+    if (plain) {
+        figure = figureOn(lab, border.colour);
+        return colouringLines(lab, grey, figure, ColourEdge);
+    }
     if (paper(grey, border))
         return strokesOnPaper(grey);
     cv::Mat smooth;
     cv::GaussianBlur(lab, smooth, {5, 5}, 0);
-    return colouringLines(smooth, grey, mainObject(bgr), PhotoEdge);
+    figure = mainObject(bgr);
+    return colouringLines(smooth, grey, figure, PhotoEdge);
 }
 
 } // namespace
 
 QImage lineDrawing(const QImage& picture)
 {
+    return lineDrawingOf(picture).page;
+}
+
+LineDrawing lineDrawingOf(const QImage& picture)
+{
     if (std::min(picture.width(), picture.height()) < LeastSide)
-        return picture;
+        return {picture, {}};
     QImage rgb(picture.size(), QImage::Format_RGB32);
     if (picture.hasAlphaChannel()) { // transparent is white
         rgb.fill(Qt::white);
@@ -354,15 +362,22 @@ QImage lineDrawing(const QImage& picture)
     cv::cvtColor(bgr, lab, cv::COLOR_BGR2Lab);
     const cv::Rect inside = content(lab);
     bool unchanged = false;
-    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged);
+    cv::Mat figure;
+    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged, figure);
     if (unchanged)
-        return picture;
+        return {picture, {}};
+    LineDrawing drawing;
+    if (!figure.empty()) {
+        drawing.figure = cv::Mat::zeros(lab.size(), CV_8UC1);
+        figure.copyTo(drawing.figure(inside));
+    }
     cv::Mat small(lab.size(), CV_8UC1, cv::Scalar(255));
     drawn.copyTo(small(inside));
     QImage page(picture.size(), QImage::Format_Grayscale8);
     cv::Mat full = matOf(page, CV_8UC1);
     cv::resize(small, full, full.size(), 0, 0, cv::INTER_LINEAR);
-    return page;
+    drawing.page = page;
+    return drawing;
 }
 
 } // namespace editor::tracing

@@ -5,8 +5,18 @@
 // white that the figures and the colouring page are found on.
 
 #include <QImage>
+#include <opencv2/core.hpp>
 
 namespace editor::tracing {
+
+// A picture as line art, and where its colours show the figure.
+struct LineDrawing
+{
+    QImage page;    // lineDrawing()
+    cv::Mat figure; // 255 on what differs from a coloured picture's background (or a
+                    // photograph's object), reduction() times smaller than the picture;
+                    // empty for line art and drawings on paper
+};
 
 // `picture` as a line drawing on a white page of the same size:
 // - plain black (or grey) line art on white comes back as it is, the same
@@ -26,5 +36,6 @@ namespace editor::tracing {
 // margins is looked at. A picture of less than 32 pixels a side comes back
 // as it is. Otherwise the drawing is in Format_Grayscale8.
 QImage lineDrawing(const QImage& picture);
+LineDrawing lineDrawingOf(const QImage& picture);
 
 } // namespace editor::tracing

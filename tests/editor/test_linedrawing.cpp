@@ -158,3 +158,20 @@ TEST(LineDrawing, AColourPictureBecomesAColouringPage)
     EXPECT_FALSE(darkNear(child, {160, 150}, 10) || darkNear(child, {240, 150}, 10)); // fills
     EXPECT_TRUE(darkNear(child, {200, 150}));
 }
+
+// A stem drawn apart from the fruit stays drawn but gets no dots.
+TEST(LineDrawing, OnlyTheBodyIsGoneRound)
+{
+    const QImage picture = page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 8));
+        painter.setBrush(QColor(255, 200, 200));
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(40, 140, 40));
+        painter.drawRect(193, 30, 14, 32);
+    });
+    const QList<editor::Outline> outlines = editor::traceFigures(picture);
+    ASSERT_EQ(outlines.size(), 1);
+    EXPECT_GT(outlines[0].points.boundingRect().top(), 60);
+    EXPECT_TRUE(darkNear(editor::withoutOutline(picture), {193, 45}, 3));
+}
