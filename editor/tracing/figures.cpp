@@ -81,7 +81,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     if (drawn.figure.size() == ink.size())
         ink = onLargePieces(ink, drawn.figure);
     const int side = std::min(ink.cols, ink.rows);
-    const double stroke = std::max(1.0, strokeWidth(ink));
+    const double stroke = std::max(1.0, drawn.stroke > 0 ? drawn.stroke : strokeWidth(ink));
     figures.stroke = stroke * scale;
     // The figures standing on a scene's ground are found without it.
     const cv::Mat ground = groundOf(ink, stroke);

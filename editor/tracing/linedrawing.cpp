@@ -228,9 +228,55 @@ cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
     return largePieces(edges, shortest, 0);
 }
 
+// The wide strokes drawn inside a figure, and the line round them.
+struct Strokes
+{
+    cv::Mat thick; // 255 on them
+    cv::Mat edge;  // 255 on the line round them
+};
+
+// The strokes of `drawn` deeper inside `figure` than its outline (drawn
+// `lines` px wide) is, and wider than two lines of `width` px, as their
+// clean edge `width` px wide: once the outline comes off, a stroke as wide
+// as it left inside is a black bar to a child, not a line to colour up
+// to. Where a stroke runs into the outline it stays as drawn, for the
+// outline's band to take off with it. Round features (an eye, a nostril)
+// are no strokes and stay as drawn.
+Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, double width)
+{
+    Strokes found{cv::Mat::zeros(drawn.size(), CV_8UC1), cv::Mat::zeros(drawn.size(), CV_8UC1)};
+    if (lines <= 2 * width)
+        return found;
+    cv::Mat across, depth, labels, stats, centroids;
+    cv::distanceTransform(drawn, across, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::distanceTransform(figure, depth, cv::DIST_L2, cv::DIST_MASK_3);
+    const int count = cv::connectedComponentsWithStats(drawn, labels, stats, centroids, 8);
+    std::vector<float> thickest(size_t(count), 0);
+    for (int y = 0; y < drawn.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const float* wide = across.ptr<float>(y);
+        for (int x = 0; x < drawn.cols; ++x)
+            thickest[size_t(label[x])] = std::max(thickest[size_t(label[x])], wide[x]);
+    }
+    // A round piece covers no more than a few discs as wide as it is.
+    std::vector<bool> stroke(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        stroke[size_t(i)] = thickest[size_t(i)] > width &&
+                            stats.at<int>(i, cv::CC_STAT_AREA) >
+                                4 * M_PI * double(thickest[size_t(i)]) * thickest[size_t(i)];
+    found.thick = pieces(labels, stroke) & (depth > 1.2 * lines);
+    cv::Mat core;
+    cv::erode(found.thick, core, cv::Mat(), cv::Point(-1, -1), int(std::lround(width)));
+    found.edge = found.thick & ~core;
+    return found;
+}
+
 // The colouring page of a figure: its outer edge and the boundaries
-// between its colours as lines, its small dark features as drawn.
-cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge)
+// between its colours as lines, its small dark features as drawn, its
+// wide strokes as their edge. `stroke` is how wide the picture's own
+// lines are drawn (px), the strokes as wide as they were.
+cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge,
+                       double& stroke)
 {
     const int side = std::min(lab.cols, lab.rows);
     cv::Mat dark, inner, near;
@@ -246,9 +292,16 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     lab.setTo(cv::Scalar(White), ~figure);
     const cv::Mat boundaries = colourEdges(lab, edge, std::max(4, side / 60));
     cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
-    cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255));
-    page.setTo(0, (boundaries | (figure & ~inner)) & ~near);
-    grey.copyTo(page, drawn | (near & (grey < 160)));
+    const Strokes inside = innerStrokes(drawn, figure, lines, std::max(2.0, side / 300.0));
+    cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255)), nearThick;
+    cv::dilate(inside.thick, nearThick, cv::Mat(), cv::Point(-1, -1), 2);
+    const cv::Mat drawnLines = (boundaries | (figure & ~inner)) & ~near;
+    const cv::Mat soft = near & (grey < 160);
+    page.setTo(0, drawnLines);
+    // The figure is told by how wide the picture's own lines are drawn.
+    stroke = strokeWidth(drawnLines | drawn | soft);
+    grey.copyTo(page, (drawn & ~inside.thick) | (soft & ~nearThick));
+    page.setTo(0, inside.edge);
     return page;
 }
 
@@ -311,7 +364,8 @@ cv::Mat mainObject(const cv::Mat& bgr)
 }
 
 // The line drawing of what lies inside the margins.
-cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure)
+cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure,
+                  double& stroke)
 {
     cv::Mat grey;
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
@@ -323,14 +377,14 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
     }
     if (plain) {
         figure = figureOn(lab, border.colour);
-        return colouringLines(lab, grey, figure, ColourEdge);
+        return colouringLines(lab, grey, figure, ColourEdge, stroke);
     }
     if (paper(grey, border))
         return strokesOnPaper(grey);
     cv::Mat smooth;
     cv::GaussianBlur(lab, smooth, {5, 5}, 0);
     figure = mainObject(bgr);
-    return colouringLines(smooth, grey, figure, PhotoEdge);
+    return colouringLines(smooth, grey, figure, PhotoEdge, stroke);
 }
 
 } // namespace
@@ -363,10 +417,12 @@ LineDrawing lineDrawingOf(const QImage& picture)
     const cv::Rect inside = content(lab);
     bool unchanged = false;
     cv::Mat figure;
-    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged, figure);
+    double stroke = 0;
+    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged, figure, stroke);
     if (unchanged)
         return {picture, {}};
     LineDrawing drawing;
+    drawing.stroke = stroke;
     if (!figure.empty()) {
         drawing.figure = cv::Mat::zeros(lab.size(), CV_8UC1);
         figure.copyTo(drawing.figure(inside));

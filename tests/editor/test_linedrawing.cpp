@@ -175,3 +175,21 @@ TEST(LineDrawing, OnlyTheBodyIsGoneRound)
     EXPECT_GT(outlines[0].points.boundingRect().top(), 60);
     EXPECT_TRUE(darkNear(editor::withoutOutline(picture), {193, 45}, 3));
 }
+
+// A wide stroke inside becomes its clean edge, not a black bar; an eye stays.
+TEST(LineDrawing, WideStrokesInsideBecomeTheirEdge)
+{
+    const QImage child = editor::withoutOutline(page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 8));
+        painter.setBrush(QColor(255, 200, 200));
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setPen(QPen(Qt::black, 10));
+        painter.drawLine(150, 170, 250, 170);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(QPointF(200, 120), 7, 7);
+    }));
+    EXPECT_FALSE(darkNear(child, {200, 170}, 1));
+    EXPECT_TRUE(darkNear(child, {200, 165}, 2) && darkNear(child, {200, 175}, 2));
+    EXPECT_TRUE(darkNear(child, {200, 120}, 0));
+}
