@@ -16,8 +16,30 @@ constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a
 constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
 constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
 
-Figures figuresOf(const QImage& picture, FigureChoice chosen)
+// The ink of `ink` on the large pieces of `figure`, where a coloured
+// picture's colours show its figure, the pieces smaller than a detail
+// left out. A stem, a tail or a sparkle drawn apart from the body stays
+// on the page, but the dots do not go round it, however narrow the gap.
+cv::Mat onLargePieces(const cv::Mat& ink, const cv::Mat& figure)
 {
+    std::vector<std::vector<cv::Point>> pieces = outerEdges(figure);
+    double largest = 0;
+    for (const auto& each : pieces)
+        largest = std::max(largest, cv::contourArea(each));
+    pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
+                                [&](const auto& each) {
+                                    return cv::contourArea(each) < DetailShare * largest;
+                                }),
+                 pieces.end());
+    cv::Mat large = cv::Mat::zeros(figure.size(), CV_8UC1);
+    cv::drawContours(large, pieces, -1, 255, cv::FILLED, cv::LINE_8);
+    cv::dilate(large, large, cv::Mat(), cv::Point(-1, -1), 2);
+    return ink & large;
+}
+
+Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
+{
+    const QImage& picture = drawn.page;
     Figures figures;
     figures.grey = picture.convertToFormat(QImage::Format_Grayscale8);
     const int w = picture.width(), h = picture.height();
@@ -33,8 +55,10 @@ Figures figuresOf(const QImage& picture, FigureChoice chosen)
                    cv::INTER_AREA);
         ink = ink > 0;
     }
+    if (drawn.figure.size() == ink.size())
+        ink = onLargePieces(ink, drawn.figure);
     const int side = std::min(ink.cols, ink.rows);
-    const double stroke = std::max(1.0, strokeWidth(ink));
+    const double stroke = std::max(1.0, drawn.stroke > 0 ? drawn.stroke : strokeWidth(ink));
     figures.stroke = stroke * scale;
     // The figures standing on a scene's ground are found without it.
     const cv::Mat ground = groundOf(ink, stroke);
@@ -164,9 +188,9 @@ Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
     static Figures last;
     const std::lock_guard<std::mutex> lock(guard);
     if (key != picture.cacheKey() || lastChoice != chosen || key == 0) {
-        const QImage drawing = lineDrawing(picture);
+        const LineDrawing drawing = lineDrawingOf(picture);
         last = figuresOf(drawing, chosen);
-        last.drawing = drawing;
+        last.drawing = drawing.page;
         key = picture.cacheKey(), lastChoice = chosen;
     }
     return last;

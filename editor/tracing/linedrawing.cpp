@@ -30,11 +30,18 @@ constexpr int Inset = 3;             // px: how far inside its edge a picture is
 constexpr int LeastSide = 32;        // px: a smaller picture is left as it is
 const cv::Vec3b White(255, 128, 128);
 
-double deltaE(const cv::Vec3b& p, const cv::Vec3b& q)
+// The square of deltaE(): compared with a squared distance, it tells the
+// same, without a square root for each of the picture's pixels.
+double squaredDeltaE(const cv::Vec3b& p, const cv::Vec3b& q)
 {
     const double l = (int(p[0]) - int(q[0])) * (100.0 / 255);
     const double a = int(p[1]) - int(q[1]), b = int(p[2]) - int(q[2]);
-    return std::sqrt(l * l + a * a + b * b);
+    return l * l + a * a + b * b;
+}
+
+double deltaE(const cv::Vec3b& p, const cv::Vec3b& q)
+{
+    return std::sqrt(squaredDeltaE(p, q));
 }
 
 double chroma(const cv::Vec3b& p)
@@ -50,7 +57,7 @@ cv::Mat farFrom(const cv::Mat& lab, const cv::Vec3b& colour, double reach)
         const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
         uint8_t* out = far.ptr<uint8_t>(y);
         for (int x = 0; x < lab.cols; ++x)
-            out[x] = deltaE(in[x], colour) > reach ? 255 : 0;
+            out[x] = squaredDeltaE(in[x], colour) > reach * reach ? 255 : 0;
     }
     return far;
 }
@@ -79,12 +86,15 @@ cv::Rect content(const cv::Mat& lab)
 // 255 where a component of `labels` is one of `kept`.
 cv::Mat pieces(const cv::Mat& labels, const std::vector<bool>& kept)
 {
+    std::vector<uint8_t> value(kept.size()); // bytes: read faster than bits
+    for (size_t i = 0; i < kept.size(); ++i)
+        value[i] = kept[i] ? 255 : 0;
     cv::Mat mask(labels.size(), CV_8UC1);
     for (int y = 0; y < labels.rows; ++y) {
         const int* label = labels.ptr<int>(y);
         uint8_t* out = mask.ptr<uint8_t>(y);
         for (int x = 0; x < labels.cols; ++x)
-            out[x] = kept[size_t(label[x])] ? 255 : 0;
+            out[x] = value[size_t(label[x])];
     }
     return mask;
 }
@@ -187,7 +197,7 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
         uint8_t* out = shade.ptr<uint8_t>(y);
         for (int x = 0; x < lab.cols; ++x)
             out[x] =
-                in[x][0] < colour[0] && deltaE(in[x], colour) <= ShadowReach &&
+                in[x][0] < colour[0] && squaredDeltaE(in[x], colour) <= ShadowReach * ShadowReach &&
                         std::hypot(int(in[x][1]) - colour[1], int(in[x][2]) - colour[2]) < ShadowHue
                     ? 255
                     : 0;
@@ -216,21 +226,69 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
 cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
 {
     cv::Mat edges = cv::Mat::zeros(lab.size(), CV_8UC1);
+    const double least = threshold * threshold;
     for (int y = 1; y + 1 < lab.rows; ++y) {
         const cv::Vec3b* above = lab.ptr<cv::Vec3b>(y - 1);
         const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
         const cv::Vec3b* below = lab.ptr<cv::Vec3b>(y + 1);
         uint8_t* out = edges.ptr<uint8_t>(y);
         for (int x = 1; x + 1 < lab.cols; ++x)
-            if (deltaE(in[x - 1], in[x + 1]) > threshold || deltaE(above[x], below[x]) > threshold)
+            if (squaredDeltaE(in[x - 1], in[x + 1]) > least ||
+                squaredDeltaE(above[x], below[x]) > least)
                 out[x] = 255;
     }
     return largePieces(edges, shortest, 0);
 }
 
+// The wide strokes drawn inside a figure, and the line round them.
+struct Strokes
+{
+    cv::Mat thick; // 255 on them
+    cv::Mat edge;  // 255 on the line round them
+};
+
+// The strokes of `drawn` deeper inside `figure` than its outline (drawn
+// `lines` px wide) is, and wider than two lines of `width` px, as their
+// clean edge `width` px wide: once the outline comes off, a stroke as wide
+// as it left inside is a black bar to a child, not a line to colour up
+// to. Where a stroke runs into the outline it stays as drawn, for the
+// outline's band to take off with it. Round features (an eye, a nostril)
+// are no strokes and stay as drawn.
+Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, double width)
+{
+    Strokes found{cv::Mat::zeros(drawn.size(), CV_8UC1), cv::Mat::zeros(drawn.size(), CV_8UC1)};
+    if (lines <= 2 * width)
+        return found;
+    cv::Mat across, depth, labels, stats, centroids;
+    cv::distanceTransform(drawn, across, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::distanceTransform(figure, depth, cv::DIST_L2, cv::DIST_MASK_3);
+    const int count = cv::connectedComponentsWithStats(drawn, labels, stats, centroids, 8);
+    std::vector<float> thickest(size_t(count), 0);
+    for (int y = 0; y < drawn.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const float* wide = across.ptr<float>(y);
+        for (int x = 0; x < drawn.cols; ++x)
+            thickest[size_t(label[x])] = std::max(thickest[size_t(label[x])], wide[x]);
+    }
+    // A round piece covers no more than a few discs as wide as it is.
+    std::vector<bool> stroke(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        stroke[size_t(i)] = thickest[size_t(i)] > width &&
+                            stats.at<int>(i, cv::CC_STAT_AREA) >
+                                4 * M_PI * double(thickest[size_t(i)]) * thickest[size_t(i)];
+    found.thick = pieces(labels, stroke) & (depth > 1.2 * lines);
+    cv::Mat core;
+    cv::erode(found.thick, core, cv::Mat(), cv::Point(-1, -1), int(std::lround(width)));
+    found.edge = found.thick & ~core;
+    return found;
+}
+
 // The colouring page of a figure: its outer edge and the boundaries
-// between its colours as lines, its small dark features as drawn.
-cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge)
+// between its colours as lines, its small dark features as drawn, its
+// wide strokes as their edge. `stroke` is how wide the picture's own
+// lines are drawn (px), the strokes as wide as they were.
+cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge,
+                       double& stroke)
 {
     const int side = std::min(lab.cols, lab.rows);
     cv::Mat dark, inner, near;
@@ -246,9 +304,16 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     lab.setTo(cv::Scalar(White), ~figure);
     const cv::Mat boundaries = colourEdges(lab, edge, std::max(4, side / 60));
     cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
-    cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255));
-    page.setTo(0, (boundaries | (figure & ~inner)) & ~near);
-    grey.copyTo(page, drawn | (near & (grey < 160)));
+    const Strokes inside = innerStrokes(drawn, figure, lines, std::max(2.0, side / 300.0));
+    cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255)), nearThick;
+    cv::dilate(inside.thick, nearThick, cv::Mat(), cv::Point(-1, -1), 2);
+    const cv::Mat drawnLines = (boundaries | (figure & ~inner)) & ~near;
+    const cv::Mat soft = near & (grey < 160);
+    page.setTo(0, drawnLines);
+    // The figure is told by how wide the picture's own lines are drawn.
+    stroke = strokeWidth(drawnLines | drawn | soft);
+    grey.copyTo(page, (drawn & ~inside.thick) | (soft & ~nearThick));
+    page.setTo(0, inside.edge);
     return page;
 }
 
@@ -311,7 +376,8 @@ cv::Mat mainObject(const cv::Mat& bgr)
 }
 
 // The line drawing of what lies inside the margins.
-cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged)
+cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure,
+                  double& stroke)
 {
     cv::Mat grey;
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
@@ -321,21 +387,29 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged)
         unchanged = deltaE(border.colour, White) <= Background;
         return unchanged ? cv::Mat() : strokesOnPaper(grey);
     }
-    if (plain)
-        return colouringLines(lab, grey, figureOn(lab, border.colour), ColourEdge);
+    if (plain) {
+        figure = figureOn(lab, border.colour);
+        return colouringLines(lab, grey, figure, ColourEdge, stroke);
+    }
     if (paper(grey, border))
         return strokesOnPaper(grey);
     cv::Mat smooth;
     cv::GaussianBlur(lab, smooth, {5, 5}, 0);
-    return colouringLines(smooth, grey, mainObject(bgr), PhotoEdge);
+    figure = mainObject(bgr);
+    return colouringLines(smooth, grey, figure, PhotoEdge, stroke);
 }
 
 } // namespace
 
 QImage lineDrawing(const QImage& picture)
 {
+    return lineDrawingOf(picture).page;
+}
+
+LineDrawing lineDrawingOf(const QImage& picture)
+{
     if (std::min(picture.width(), picture.height()) < LeastSide)
-        return picture;
+        return {picture, {}};
     QImage rgb(picture.size(), QImage::Format_RGB32);
     if (picture.hasAlphaChannel()) { // transparent is white
         rgb.fill(Qt::white);
@@ -354,15 +428,24 @@ QImage lineDrawing(const QImage& picture)
     cv::cvtColor(bgr, lab, cv::COLOR_BGR2Lab);
     const cv::Rect inside = content(lab);
     bool unchanged = false;
-    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged);
+    cv::Mat figure;
+    double stroke = 0;
+    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged, figure, stroke);
     if (unchanged)
-        return picture;
+        return {picture, {}};
+    LineDrawing drawing;
+    drawing.stroke = stroke;
+    if (!figure.empty()) {
+        drawing.figure = cv::Mat::zeros(lab.size(), CV_8UC1);
+        figure.copyTo(drawing.figure(inside));
+    }
     cv::Mat small(lab.size(), CV_8UC1, cv::Scalar(255));
     drawn.copyTo(small(inside));
     QImage page(picture.size(), QImage::Format_Grayscale8);
     cv::Mat full = matOf(page, CV_8UC1);
     cv::resize(small, full, full.size(), 0, 0, cv::INTER_LINEAR);
-    return page;
+    drawing.page = page;
+    return drawing;
 }
 
 } // namespace editor::tracing

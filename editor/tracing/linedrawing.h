@@ -5,8 +5,20 @@
 // white that the figures and the colouring page are found on.
 
 #include <QImage>
+#include <opencv2/core.hpp>
 
 namespace editor::tracing {
+
+// A picture as line art, and where its colours show the figure.
+struct LineDrawing
+{
+    QImage page;       // lineDrawing()
+    cv::Mat figure;    // 255 on what differs from a coloured picture's background (or a
+                       // photograph's object), reduction() times smaller than the picture;
+                       // empty for line art and drawings on paper
+    double stroke = 0; // px on the figure's scale: how wide the picture's own lines
+                       // are drawn, where the page draws them otherwise; 0: as drawn
+};
 
 // `picture` as a line drawing on a white page of the same size:
 // - plain black (or grey) line art on white comes back as it is, the same
@@ -16,8 +28,9 @@ namespace editor::tracing {
 //   a faint grey shadow under the figure is not: the figure's outer edge
 //   becomes a dark line, so do the boundaries between its regions of
 //   clearly different colour; soft shading is no line, small dark features
-//   (eyes, strokes) stay as drawn, and fills and large dark areas go white
-//   inside their edge;
+//   (eyes, thin strokes) stay as drawn, wide strokes inside the figure
+//   become their edge, and fills and large dark areas go white inside
+//   their edge;
 // - a drawing photographed on paper (uneven light, noise): its strokes in
 //   black, the paper white, specks left out;
 // - a photograph: its main object, found by grabCut from the picture's
@@ -26,5 +39,6 @@ namespace editor::tracing {
 // margins is looked at. A picture of less than 32 pixels a side comes back
 // as it is. Otherwise the drawing is in Format_Grayscale8.
 QImage lineDrawing(const QImage& picture);
+LineDrawing lineDrawingOf(const QImage& picture);
 
 } // namespace editor::tracing

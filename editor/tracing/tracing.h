@@ -36,8 +36,10 @@ using FigureChoice = std::optional<QPointF>;
 // encloses (its white inside, the lines in it) part of it. Each figure's
 // outer outline is traced by potrace. A figure smaller than half a percent
 // of the picture, or than a few percent of the largest figure, is a speck
-// or a detail and left out. Sorted by their topmost points, top to bottom,
-// then left to right. With `chosen`, only the figure there.
+// or a detail and left out; in a coloured picture, so is a piece drawn
+// apart from the body (a stem, a tail), however near it. Sorted by their
+// topmost points, top to bottom, then left to right. With `chosen`, only
+// the figure there.
 QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen = {});
 
 // In a scene (strokes that run off the picture's border, or many

@@ -158,3 +158,38 @@ TEST(LineDrawing, AColourPictureBecomesAColouringPage)
     EXPECT_FALSE(darkNear(child, {160, 150}, 10) || darkNear(child, {240, 150}, 10)); // fills
     EXPECT_TRUE(darkNear(child, {200, 150}));
 }
+
+// A stem drawn apart from the fruit stays drawn but gets no dots.
+TEST(LineDrawing, OnlyTheBodyIsGoneRound)
+{
+    const QImage picture = page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 8));
+        painter.setBrush(QColor(255, 200, 200));
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(40, 140, 40));
+        painter.drawRect(193, 30, 14, 32);
+    });
+    const QList<editor::Outline> outlines = editor::traceFigures(picture);
+    ASSERT_EQ(outlines.size(), 1);
+    EXPECT_GT(outlines[0].points.boundingRect().top(), 60);
+    EXPECT_TRUE(darkNear(editor::withoutOutline(picture), {193, 45}, 3));
+}
+
+// A wide stroke inside becomes its clean edge, not a black bar; an eye stays.
+TEST(LineDrawing, WideStrokesInsideBecomeTheirEdge)
+{
+    const QImage child = editor::withoutOutline(page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 8));
+        painter.setBrush(QColor(255, 200, 200));
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setPen(QPen(Qt::black, 10));
+        painter.drawLine(150, 170, 250, 170);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(QPointF(200, 120), 7, 7);
+    }));
+    EXPECT_FALSE(darkNear(child, {200, 170}, 1));
+    EXPECT_TRUE(darkNear(child, {200, 165}, 2) && darkNear(child, {200, 175}, 2));
+    EXPECT_TRUE(darkNear(child, {200, 120}, 0));
+}
