@@ -40,7 +40,7 @@ install(FILES io.github.lunipo.Lunipo.metainfo.xml DESTINATION share/metainfo ${
 set(compressed "")
 foreach(source man/lunipo.1 man/lunipoeditor.1 man/lunipoinstall.1 man/lunipoclase.1
                man/en/lunipo.1 man/en/lunipoeditor.1 man/en/lunipoinstall.1
-               man/en/lunipoclase.1 debian/changelog)
+               man/en/lunipoclase.1 ../debian/changelog)
     string(REPLACE "/" "-" name ${source})
     set(copy ${CMAKE_CURRENT_BINARY_DIR}/system/${name})
     add_custom_command(OUTPUT ${copy}.gz
@@ -57,9 +57,9 @@ foreach(program ${LUNIPO_PROGRAMS})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/man-en-${program}.1.gz
             DESTINATION share/man/en/man1 RENAME ${program}.1.gz ${system})
 endforeach()
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/debian-changelog.gz
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/system/..-debian-changelog.gz
         DESTINATION share/doc/lunipo RENAME changelog.gz ${system})
-install(FILES debian/copyright DESTINATION share/doc/lunipo ${system})
+install(FILES ${CMAKE_SOURCE_DIR}/debian/copyright DESTINATION share/doc/lunipo ${system})
 # The layout of the records' folder on the school's server, for the admin to
 # run there by hand: an example, not something the package does.
 install(FILES examples/lunipo-carpetas.sh DESTINATION share/doc/lunipo/examples ${system})

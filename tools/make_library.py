@@ -122,9 +122,9 @@ Comment: OpenMoji {version}, black set; the activities' drawings were made
 
 
 def debian_copyright(licence, version):
-    """packaging/debian/copyright with the drawings' stanza after the
+    """debian/copyright with the drawings' stanza after the
     program's, and their licence's text last."""
-    path = ROOT / "packaging/debian/copyright"
+    path = ROOT / "debian/copyright"
     paragraphs = [p for p in path.read_text().strip("\n").split("\n\n")
                   if not p.startswith(("Files: data/actividades/", "License: CC-BY-SA-4.0"))]
     paragraphs.insert(2, COPYRIGHT_STANZA.format(version=version).strip("\n"))
