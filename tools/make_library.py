@@ -112,7 +112,7 @@ them all again from the pinned npm package `openmoji` {version}.
 # The stanza of the Debian package's copyright file for the drawings; the
 # licence's text, from the package, ends the file.
 COPYRIGHT_STANZA = """\
-Files: data/actividades/*-[1-4]/* data/actividades/abecedario/*
+Files: data/actividades/*-?/* data/actividades/abecedario/*
  data/actividades/alfabeto/* tests/data/biblioteca/* tests/data/openmoji/*
 Copyright: OpenMoji project and contributors (https://openmoji.org)
 License: CC-BY-SA-4.0
