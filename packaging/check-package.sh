@@ -21,7 +21,7 @@ fail() {
     problems=$((problems + 1))
 }
 
-lintian --pedantic --display-info --fail-on error,warning "$changes" ||
+lintian --pedantic --display-info --fail-on error,warning --tag-display-limit 4 "$changes" ||
     fail "lintian found errors or warnings"
 
 dpkg-deb -x "$program" "$tree/lunipo"
