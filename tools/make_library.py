@@ -117,7 +117,7 @@ pinned package, and assets/ninos/CREDITS.txt lists them.
 # The stanza of the Debian package's copyright file for the drawings; the
 # licence's text, from the package, ends the file.
 COPYRIGHT_STANZA = """\
-Files: data/actividades/*-[1-4]/* data/actividades/abecedario/*
+Files: data/actividades/*-?/* data/actividades/abecedario/*
  data/actividades/alfabeto/* tests/data/biblioteca/* tests/data/openmoji/*
 Copyright: OpenMoji project and contributors (https://openmoji.org)
 License: CC-BY-SA-4.0
@@ -127,9 +127,9 @@ Comment: OpenMoji {version}, black set; the activities' drawings were made
 
 
 def debian_copyright(licence, version):
-    """packaging/debian/copyright with the drawings' stanza after the
+    """debian/copyright with the drawings' stanza after the
     program's, and their licence's text last."""
-    path = ROOT / "packaging/debian/copyright"
+    path = ROOT / "debian/copyright"
     paragraphs = [p for p in path.read_text().strip("\n").split("\n\n")
                   if not p.startswith(("Files: data/actividades/", "License: CC-BY-SA-4.0"))]
     paragraphs.insert(2, COPYRIGHT_STANZA.format(version=version).strip("\n"))
