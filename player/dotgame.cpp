@@ -53,8 +53,10 @@ void DotGame::start()
 
 void DotGame::clear()
 {
+    file_.clear();
     count_ = 0;
     nextDot_ = 0;
+    joined_ = false;
 }
 
 DotGame::Click DotGame::click(float x, float y)

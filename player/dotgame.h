@@ -58,7 +58,8 @@ public:
 
     // A new activity: nothing joined yet.
     void start();
-    // No activity at all: its place did not answer.
+    // No activity at all: its place did not answer, or another child
+    // starts afresh. No file is read and nothing is joined.
     void clear();
 
     // How far from a dot a press still finds it, in twips, beside the

@@ -4,6 +4,7 @@
 #include "colour.h"
 #include "datafolders.h"
 #include "hintring.h"
+#include "idlewatch.h"
 #include "palettestrip.h"
 #include "progressstore.h"
 #include "skiponfailure.h"
@@ -184,6 +185,7 @@ void PlayerWindow::startUp()
     if (shown == 0)
         shown = 1;
     skipOnFailure([&] { layoutWindow(); });
+    askWhoPlays();
 }
 
 namespace {

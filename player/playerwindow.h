@@ -2,6 +2,7 @@
 
 #include "activityformat.h"
 #include "childrecord.h"
+#include "classlist.h"
 #include "controls.h"
 #include "dotgame.h"
 #include "dwell.h"
@@ -22,14 +23,17 @@
 #include <QPointF>
 #include <QWidget>
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 namespace player {
 
+class ChildChooser;
 class FocusRing;
 class HintRing;
+class IdleWatch;
 class KeyboardCursor;
 class ProgressStore;
 
@@ -77,6 +81,8 @@ public:
     // replaced by tests before startUp.
     toolkit::LabSettings lab = toolkit::LabSettings::current();
     toolkit::FolderLister* themeLister = &toolkit::FolderLister::shared();
+    // What asks whether the class list's folder answers, replaced by tests.
+    toolkit::FolderLister* classLister = &toolkit::FolderLister::shared();
 
     // What the child does.
     void chooseTheme();
@@ -108,6 +114,9 @@ public:
     const UndoRing& undoRing() const { return undoRing_; }
     const GalleryRing& gallery() const { return gallery_; }
     const ThemePlaces& places() const { return places_; }
+    // The key of the child who chose their picture; empty while the
+    // account plays as itself.
+    const QString& chosenChild() const { return childKey_; }
 
 private:
     // --- Controls -------------------------------------------------------
@@ -334,6 +343,24 @@ private:
     // The tool whose stroke a key started (the pen down, a line's start):
     // the next Space ends it. None when no stroke is under way.
     Tool keyStroke_ = Tool::None;
+
+    // --- Who plays (playerwindow_whoplays.cpp) ----------------------------------
+    // With the lab's "quien-juega", the group's pictures first; the account
+    // plays as itself, and the adult is told why, when there are none.
+    void askWhoPlays();
+    void showChoice();
+    // From now on the record, the drawings, the places and the stars are
+    // the child's; the same child chosen again goes on as they were.
+    void playAs(const toolkit::ClassList::Child& child);
+    void tellAdult(const QString& problem);
+    // The chosen child's button, in the bottom right corner of the screen.
+    void placeChosenButton();
+    ChildChooser* chooser_ = nullptr;
+    toolkit::CommandButton* chosenButton = nullptr;
+    std::unique_ptr<IdleWatch> idleWatch_;
+    QString childKey_;
+    // The earlier drawings of the children who played before, by key.
+    std::map<QString, GalleryRing> galleries_;
 
     void createControls();
     void createPrintShortcut();

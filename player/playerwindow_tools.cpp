@@ -97,9 +97,13 @@ void PlayerWindow::saveDrawing()
         platform_.messageBox(tr("No se ha podido guardar el dibujo."), toolkit::vbOKOnly);
 }
 
+// A chosen child's folder lies inside the account's, made by the account.
 QString PlayerWindow::drawingsFolder() const
 {
-    return toolkit::drawingsFolder(appFolder(), lab.drawingsFolder);
+    const QString account = toolkit::drawingsFolder(appFolder(), lab.drawingsFolder);
+    if (childKey_.isEmpty())
+        return account;
+    return toolkit::drawingsFolder(appFolder(), account + QLatin1Char('/') + childKey_);
 }
 
 } // namespace player

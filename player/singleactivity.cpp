@@ -23,6 +23,8 @@ bool openSingleActivity(toolkit::Platform& platform, const QString& path)
     TitleWindow(platform).startUp();
     mainWindow = new PlayerWindow(platform);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // The teacher tries an activity out: nobody is asked who plays.
+    mainWindow->lab.whoPlays.clear();
     mainWindow->startUp();
     mainWindow->openActivityFile(file.absoluteFilePath());
     mainWindow->Show();

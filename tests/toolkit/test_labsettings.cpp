@@ -102,3 +102,36 @@ TEST(LabSettings, ReachKeysReadAndSummarise)
     }
     qputenv("XDG_CONFIG_DIRS", oldDirs), qputenv("XDG_CONFIG_HOME", oldHome);
 }
+
+// Who plays: a group's name as written, "todos" among them, and the minutes
+// before the choice comes back; a bad value keeps what was there.
+TEST(LabSettings, WhoPlaysKeys)
+{
+    const struct
+    {
+        QByteArray text;
+        QString group;
+        int minutes, problems;
+    } cases[] = {
+        {"[Lunipo]\n", "", 3, 0},
+        {"[Lunipo]\nquien-juega=\"P4 A, tarde\"\nquien-juega-espera=0\n", "P4 A, tarde", 0, 0},
+        {"[Lunipo]\nquien-juega=\"a\\tb\"\nquien-juega-espera=61\n", "", 3, 2},
+    };
+    const QByteArray oldDirs = qgetenv("XDG_CONFIG_DIRS"), oldHome = qgetenv("XDG_CONFIG_HOME");
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_DIRS", dir.filePath("none").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        QDir().mkpath(dir.filePath("lunipo"));
+        QFile file(dir.filePath("lunipo/lunipo.conf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.text);
+        file.close();
+        QStringList problems;
+        const auto read = toolkit::LabSettings::read(&problems);
+        EXPECT_EQ(read.whoPlays, c.group);
+        EXPECT_EQ(read.whoPlaysWaitMinutes, c.minutes);
+        EXPECT_EQ(problems.size(), c.problems) << problems.join('\n').toStdString();
+    }
+    qputenv("XDG_CONFIG_DIRS", oldDirs), qputenv("XDG_CONFIG_HOME", oldHome);
+}

@@ -89,6 +89,10 @@ private:
             applyLanguage(path, value);
         else if (key == QLatin1String("niveles"))
             applyLevels(path, value);
+        else if (key == QLatin1String("quien-juega"))
+            applyWhoPlays(path, value);
+        else if (key == QLatin1String("quien-juega-espera"))
+            applyNumber(path, key, value, MaxWaitMinutes, settings_.whoPlaysWaitMinutes);
         else if (key == QLatin1String("pizarra"))
             applyYesNo(path, key, value, settings_.reach.whiteboard);
         else if (key == QLatin1String("un-clic"))
@@ -165,6 +169,8 @@ private:
     // are a slip of the keyboard.
     static constexpr int MaxMillimetres = 100;
     static constexpr int MaxDwell = 60000;
+    // An hour: longer and the choice would as good as never come back.
+    static constexpr int MaxWaitMinutes = 60;
 
     void applyNumber(const QString& path, const QString& key, const QString& value, int most,
                      int& setting)
@@ -198,6 +204,20 @@ private:
         else
             tell(path, LabSettings::tr("idioma=%1: se esperaba uno de %2")
                            .arg(value, languages().join(QStringLiteral(", "))));
+    }
+
+    // A group's name as the class list writes it: one line of printable text.
+    void applyWhoPlays(const QString& path, const QString& value)
+    {
+        QString shown = value;
+        for (QChar& c : shown)
+            if (!c.isPrint())
+                c = QLatin1Char('?');
+        if (shown == value)
+            settings_.whoPlays = value;
+        else
+            tell(path, LabSettings::tr("quien-juega=%1: no es el nombre de un grupo; no se usa")
+                           .arg(shown));
     }
 
     void applyLevels(const QString& path, const QString& value)

@@ -47,6 +47,14 @@ public:
     // ("1,2"; 1 to 4, "letras"), a teacher's own themes always; all levels
     // when not set.
     QStringList levels;
+    // "quien-juega": on a shared account or a whiteboard each child first
+    // chooses their own picture from the class list, in this group of it or
+    // in every group ("todos"); empty when not set: the account plays. A
+    // name that holds a comma is written in quotes ("1º A, tarde").
+    QString whoPlays;
+    // "quien-juega-espera": minutes without play before the choice comes
+    // back for the next child; 0: it never does by itself.
+    int whoPlaysWaitMinutes = 3;
 
     // How the children of the lab reach the dots: on an interactive
     // whiteboard or a touch screen, with a shaking hand, a head mouse or
