@@ -10,6 +10,7 @@
 #include "labsettings.h"
 #include "language.h"
 #include "newfile.h"
+#include "programversion.h"
 #include "qtplatform.h"
 #include "textfiles.h"
 
@@ -178,6 +179,8 @@ int withoutWindow(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (toolkit::printedVersion(argc, argv, "lunipoclase"))
+        return 0;
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "--csv" || argument.startsWith("--csv=") ||

@@ -2,6 +2,7 @@
 #include "language.h"
 #include "largeblocks.h"
 #include "picturebatch.h"
+#include "programversion.h"
 #include "qtplatform.h"
 
 #include <QApplication>
@@ -43,6 +44,8 @@ int runBatch(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (toolkit::printedVersion(argc, argv, "lunipoeditor"))
+        return 0;
     toolkit::giveLargeBlocksBack();
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--tema") == 0)

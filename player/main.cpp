@@ -4,6 +4,7 @@
 #include "largeblocks.h"
 #include "playerwindow.h"
 #include "program.h"
+#include "programversion.h"
 #include "qtplatform.h"
 #include "singleactivity.h"
 #include "titlewindow.h"
@@ -46,6 +47,8 @@ int writeWorksheets(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     toolkit::giveLargeBlocksBack();
+    if (toolkit::printedVersion(argc, argv, "lunipo"))
+        return 0;
     if (argc > 1 && std::strcmp(argv[1], "--ficha") == 0)
         return writeWorksheets(argc, argv);
     const bool single = argc > 1 && std::strcmp(argv[1], "--actividad") == 0;

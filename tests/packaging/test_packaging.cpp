@@ -131,6 +131,9 @@ TEST_F(PackagingTest, TheUserInstallLaysOutTheSuiteWithValidMenuEntries)
         const QFileInfo launcher(local + "/bin/" + program);
         EXPECT_TRUE(launcher.isSymLink());
         EXPECT_EQ(launcher.canonicalFilePath(), QFileInfo(app + "/" + program).canonicalFilePath());
+        // Without a display, as an admin asks on a server.
+        EXPECT_TRUE(run(launcher.filePath(), {"--version"}, {"QT_QPA_PLATFORM=xcb", "DISPLAY="})
+                        .startsWith(program + " " LUNIPO_VERSION "\n"));
     }
     for (const QString data :
          {"actividades/animales/1.txt", "actividades/formas/5.txt", "actividades/transportes/6.txt",
