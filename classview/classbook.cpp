@@ -208,8 +208,13 @@ bool ClassBook::rewrite(const QString& file, const Change& change, QString* prob
         return false;
     }
     // Whatever this teacher's umask: the others read and replace it too.
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                    QFile::WriteGroup);
+    // The children's list is read by the children's accounts as well, to
+    // ask who plays; the folder lets them in without showing what it holds.
+    QFile::Permissions permissions =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup;
+    if (file == toolkit::ClassList::FileName)
+        permissions |= QFile::ReadOther;
+    QFile::setPermissions(path, permissions);
     refresh(*changed);
     return true;
 }

@@ -65,6 +65,12 @@ started=$(date -u +%FT%TZ)
     fail "$childB cannot write a record or save a drawing"
 root=$tmp/progreso drawings=$tmp/dibujos
 
+# The teachers' list of the children who choose their picture, written as
+# the class view writes it: the children's accounts read it, nothing else.
+printf 'nombre,grupo\nAna,P4 A\n' >"$tmp/clase.csv"
+as "$teacher" "$tmp/deb/usr/bin/lunipoclase" --importar-clase "$tmp/clase.csv" >/dev/null ||
+    fail "the teacher cannot write the class list"
+
 # Who may do what: "yes" must succeed, "no" must fail.
 while read -r expected account command; do
     if as "${!account}" sh -c "$command" >/dev/null 2>&1; then got=yes; else got=no; fi
@@ -75,6 +81,8 @@ no childA ls "$root/$childB"
 no childA cat "$fileB"
 no childA touch "$root/$childB/x"
 no childA ls "$root/.clase"
+yes childA cat "$root/.clase/ninos.csv"
+no childA touch "$root/.clase/ninos.csv"
 yes childA cat "$fileA"
 no childA ls "$drawings"
 no childA ls "$drawings/$childB"

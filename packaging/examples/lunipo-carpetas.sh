@@ -10,7 +10,8 @@
 # En dibujos y en progreso los niños pueden escribir y entrar, pero no ver lo
 # que hay; la carpeta de cada uno toma el grupo del profesorado, que las lee
 # todas, y ningún otro niño puede abrirla. En progreso/.clase el profesorado
-# guarda los grupos y los nombres de la clase.
+# guarda los grupos y los nombres de la clase; los niños entran sin ver lo
+# que hay, para leer la lista de quienes eligen su dibujo (ninos.csv).
 # Después, en /etc/xdg/lunipo/lunipo.conf de cada ordenador:
 #   [Lunipo]
 #   temas=/srv/lunipo/temas
@@ -23,4 +24,4 @@ groupadd -f "$grupo"
 install -d -o root -g "$grupo" -m 2775 "$carpeta/temas"
 install -d -o root -g "$grupo" -m 3773 "$carpeta/dibujos"
 install -d -o root -g "$grupo" -m 3753 "$carpeta/progreso"
-install -d -o root -g "$grupo" -m 2770 "$carpeta/progreso/.clase"
+install -d -o root -g "$grupo" -m 2771 "$carpeta/progreso/.clase"
