@@ -1497,6 +1497,21 @@
     </message>
 </context>
 <context>
+    <name>player::WhoPlays</name>
+    <message>
+        <source>«quien-juega» necesita «progreso» con %u como carpeta entera; se juega con la cuenta.</source>
+        <translation>«quien-juega» necessita «progreso» amb %u com a carpeta sencera; es juga amb el compte.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la lista de la clase %1; se juega con la cuenta.</source>
+        <translation>No es pot llegir la llista de la classe %1; es juga amb el compte.</translation>
+    </message>
+    <message>
+        <source>Nadie de la lista de la clase está en el grupo «%1»; se juega con la cuenta.</source>
+        <translation>Ningú de la llista de la classe és al grup «%1»; es juga amb el compte.</translation>
+    </message>
+</context>
+<context>
     <name>player::titlecard</name>
     <message>
         <source>Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0</source>
@@ -1653,6 +1668,10 @@
     <message>
         <source>%1=%2: se esperaba un número de 0 a %3</source>
         <translation>%1=%2: s’esperava un número de 0 a %3</translation>
+    </message>
+    <message>
+        <source>quien-juega=%1: no es el nombre de un grupo; no se usa</source>
+        <translation>quien-juega=%1: no és el nom d’un grup; no es fa servir</translation>
     </message>
 </context>
 <context>

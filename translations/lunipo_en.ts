@@ -1497,6 +1497,21 @@
     </message>
 </context>
 <context>
+    <name>player::WhoPlays</name>
+    <message>
+        <source>«quien-juega» necesita «progreso» con %u como carpeta entera; se juega con la cuenta.</source>
+        <translation>“quien-juega” needs “progreso” with %u as a whole folder; the account plays.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la lista de la clase %1; se juega con la cuenta.</source>
+        <translation>The class list %1 cannot be read; the account plays.</translation>
+    </message>
+    <message>
+        <source>Nadie de la lista de la clase está en el grupo «%1»; se juega con la cuenta.</source>
+        <translation>Nobody on the class list is in the group “%1”; the account plays.</translation>
+    </message>
+</context>
+<context>
     <name>player::titlecard</name>
     <message>
         <source>Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0</source>
@@ -1653,6 +1668,10 @@
     <message>
         <source>%1=%2: se esperaba un número de 0 a %3</source>
         <translation>%1=%2: a number from 0 to %3 was expected</translation>
+    </message>
+    <message>
+        <source>quien-juega=%1: no es el nombre de un grupo; no se usa</source>
+        <translation>quien-juega=%1: not the name of a group; not used</translation>
     </message>
 </context>
 <context>

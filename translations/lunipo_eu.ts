@@ -1497,6 +1497,21 @@
     </message>
 </context>
 <context>
+    <name>player::WhoPlays</name>
+    <message>
+        <source>«quien-juega» necesita «progreso» con %u como carpeta entera; se juega con la cuenta.</source>
+        <translation>«quien-juega» gakoak «progreso» behar du, %u karpeta oso gisa duela; kontuarekin jokatzen da.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la lista de la clase %1; se juega con la cuenta.</source>
+        <translation>Ezin da ikasgelako %1 zerrenda irakurri; kontuarekin jokatzen da.</translation>
+    </message>
+    <message>
+        <source>Nadie de la lista de la clase está en el grupo «%1»; se juega con la cuenta.</source>
+        <translation>Ikasgelako zerrendako inor ez dago «%1» taldean; kontuarekin jokatzen da.</translation>
+    </message>
+</context>
+<context>
     <name>player::titlecard</name>
     <message>
         <source>Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0</source>
@@ -1653,6 +1668,10 @@
     <message>
         <source>%1=%2: se esperaba un número de 0 a %3</source>
         <translation>%1=%2: 0tik %3ra bitarteko zenbaki bat espero zen</translation>
+    </message>
+    <message>
+        <source>quien-juega=%1: no es el nombre de un grupo; no se usa</source>
+        <translation>quien-juega=%1: ez da talde baten izena; ez da erabiltzen</translation>
     </message>
 </context>
 <context>

@@ -1497,6 +1497,21 @@
     </message>
 </context>
 <context>
+    <name>player::WhoPlays</name>
+    <message>
+        <source>«quien-juega» necesita «progreso» con %u como carpeta entera; se juega con la cuenta.</source>
+        <translation>«quien-juega» precisa «progreso» con %u como cartafol enteiro; xógase coa conta.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la lista de la clase %1; se juega con la cuenta.</source>
+        <translation>Non se pode ler a lista da clase %1; xógase coa conta.</translation>
+    </message>
+    <message>
+        <source>Nadie de la lista de la clase está en el grupo «%1»; se juega con la cuenta.</source>
+        <translation>Ninguén da lista da clase está no grupo «%1»; xógase coa conta.</translation>
+    </message>
+</context>
+<context>
     <name>player::titlecard</name>
     <message>
         <source>Dibujos de OpenMoji (openmoji.org), CC BY-SA 4.0</source>
@@ -1653,6 +1668,10 @@
     <message>
         <source>%1=%2: se esperaba un número de 0 a %3</source>
         <translation>%1=%2: agardábase un número de 0 a %3</translation>
+    </message>
+    <message>
+        <source>quien-juega=%1: no es el nombre de un grupo; no se usa</source>
+        <translation>quien-juega=%1: non é o nome dun grupo; non se usa</translation>
     </message>
 </context>
 <context>
