@@ -1,5 +1,6 @@
 #include "figures.h"
 #include "linedrawing.h"
+#include "pixels.h"
 #include "scene.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
 {
     const QImage& picture = drawn.page;
     Figures figures;
-    figures.grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    figures.grey = greyscaleOf(picture);
     const int w = picture.width(), h = picture.height();
     cv::threshold(matOf(figures.grey, CV_8UC1), figures.ink, LightGrey - 1, 255,
                   cv::THRESH_BINARY_INV);
