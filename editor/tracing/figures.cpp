@@ -89,18 +89,14 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     // A picture that is nothing but such lines keeps them as its figures.
     const double thin = std::min(0.6 * stroke + 0.5, side / 100.0 + 1);
     if (thin >= 1 && !outer.empty()) {
-        cv::Mat filled = cv::Mat::zeros(ink.size(), CV_8UC1), distance, core;
+        cv::Mat filled = cv::Mat::zeros(ink.size(), CV_8UC1);
         cv::drawContours(filled, outer, -1, 255, cv::FILLED, cv::LINE_8);
-        cv::distanceTransform(filled, distance, cv::DIST_L2, cv::DIST_MASK_3);
-        cv::compare(distance, thin, core, cv::CMP_GT);
-        cv::distanceTransform(~core, distance, cv::DIST_L2, cv::DIST_MASK_3);
-        cv::Mat opened, near;
-        cv::compare(distance, thin, opened, cv::CMP_LE);
+        const cv::Mat core = shrunk(filled, thin);
+        const cv::Mat opened = grown(core, thin);
         // The opening blunts sharp tips too: what it took within a few
         // widths of what stays comes back, so a star keeps its points and
         // a string only a stub.
-        cv::distanceTransform(~opened, distance, cv::DIST_L2, cv::DIST_MASK_3);
-        cv::compare(distance, RestoreTips * thin, near, cv::CMP_LE);
+        const cv::Mat near = grown(opened, RestoreTips * thin);
         if (cv::countNonZero(core) > 0)
             outer = outerEdges(filled & near);
     }
@@ -136,12 +132,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
 
 cv::Mat closedFilled(const cv::Mat& ink, double reach)
 {
-    cv::Mat distance, grown, closed;
-    cv::distanceTransform(~ink, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, reach, grown, cv::CMP_LE);
-    cv::distanceTransform(grown, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, reach, closed, cv::CMP_GT);
-    return closed;
+    return shrunk(grown(ink, reach), reach);
 }
 
 bool onlyStrokes(const std::vector<std::vector<cv::Point>>& outer)

@@ -1,6 +1,7 @@
 #include "linedrawing.h"
 
 #include "figures.h"
+#include "pixels.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -165,14 +166,10 @@ bool blackAndWhite(const cv::Mat& lab, const cv::Vec3b& colour)
 // `mask` less what a disc of `radius` does not fit in.
 cv::Mat opened(const cv::Mat& mask, double radius)
 {
-    cv::Mat distance, core, kept;
-    cv::distanceTransform(mask, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, radius, core, cv::CMP_GT);
+    const cv::Mat core = shrunk(mask, radius);
     if (cv::countNonZero(core) == 0)
         return core;
-    cv::distanceTransform(~core, distance, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::compare(distance, radius + 1, kept, cv::CMP_LE);
-    return kept & mask;
+    return grown(core, radius + 1) & mask;
 }
 
 // Whether the picture has areas of grey, wider than a line, lighter than
@@ -259,9 +256,8 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
     Strokes found{cv::Mat::zeros(drawn.size(), CV_8UC1), cv::Mat::zeros(drawn.size(), CV_8UC1)};
     if (lines <= 2 * width)
         return found;
-    cv::Mat across, depth, labels, stats, centroids;
-    cv::distanceTransform(drawn, across, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::distanceTransform(figure, depth, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::Mat labels, stats, centroids;
+    const cv::Mat across = depthIn(drawn);
     const int count = cv::connectedComponentsWithStats(drawn, labels, stats, centroids, 8);
     std::vector<float> thickest(size_t(count), 0);
     for (int y = 0; y < drawn.rows; ++y) {
@@ -276,7 +272,7 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
         stroke[size_t(i)] = thickest[size_t(i)] > width &&
                             stats.at<int>(i, cv::CC_STAT_AREA) >
                                 4 * M_PI * double(thickest[size_t(i)]) * thickest[size_t(i)];
-    found.thick = pieces(labels, stroke) & (depth > 1.2 * lines);
+    found.thick = pieces(labels, stroke) & shrunk(figure, 1.2 * lines);
     cv::Mat core;
     cv::erode(found.thick, core, cv::Mat(), cv::Point(-1, -1), int(std::lround(width)));
     found.edge = found.thick & ~core;

@@ -1,9 +1,26 @@
 #include "pixels.h"
 
 #include <QColorSpace>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
 #include <vector>
 
 namespace editor::tracing {
+
+namespace {
+
+// What distanceTransform's 3 x 3 mask charges a step along a row or a
+// column, at least: a pixel k steps from all of a mask lies at least
+// k times this far from it. A little less than OpenCV's 0.955, for its
+// rounding.
+constexpr double LeastStep = 0.95;
+
+// The pixels the chamfer distance of a pixel inside a mask's bounds is
+// found through lie within them; two rows of the background round them
+// hold its 5 x 5 steps too.
+constexpr int Ring = 2;
+
+} // namespace
 
 QImage greyscaleOf(const QImage& picture)
 {
@@ -46,6 +63,51 @@ QImage greyscaleOf(const QImage& picture)
     for (size_t i = 0; i < where.size(); ++i)
         *where[i] = converted[i];
     return grey;
+}
+
+cv::Rect boundsOf(const cv::Mat& mask, int margin)
+{
+    const cv::Rect drawn = cv::boundingRect(mask);
+    if (drawn.empty())
+        return {};
+    return cv::Rect(drawn.x - margin, drawn.y - margin, drawn.width + 2 * margin,
+                    drawn.height + 2 * margin) &
+           cv::Rect(0, 0, mask.cols, mask.rows);
+}
+
+cv::Mat grown(const cv::Mat& mask, double reach)
+{
+    cv::Mat out = cv::Mat::zeros(mask.size(), CV_8UC1), distance;
+    const cv::Rect bounds = boundsOf(mask, int(std::ceil(reach / LeastStep)) + Ring);
+    if (bounds.empty())
+        return out;
+    cv::distanceTransform(~mask(bounds), distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::Mat inside = out(bounds);
+    cv::compare(distance, reach, inside, cv::CMP_LE);
+    return out;
+}
+
+cv::Mat shrunk(const cv::Mat& mask, double reach)
+{
+    cv::Mat out = cv::Mat::zeros(mask.size(), CV_8UC1), distance;
+    const cv::Rect bounds = boundsOf(mask, Ring);
+    if (bounds.empty())
+        return out;
+    cv::distanceTransform(mask(bounds), distance, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::Mat inside = out(bounds);
+    cv::compare(distance, reach, inside, cv::CMP_GT);
+    return out;
+}
+
+cv::Mat depthIn(const cv::Mat& mask)
+{
+    cv::Mat out = cv::Mat::zeros(mask.size(), CV_32FC1);
+    const cv::Rect bounds = boundsOf(mask, Ring);
+    if (bounds.empty())
+        return out;
+    cv::Mat inside = out(bounds);
+    cv::distanceTransform(mask(bounds), inside, cv::DIST_L2, cv::DIST_MASK_3);
+    return out;
 }
 
 } // namespace editor::tracing

@@ -5,6 +5,7 @@
 // as far as what is drawn reaches, since a figure seldom fills its page.
 
 #include <QImage>
+#include <opencv2/core.hpp>
 
 namespace editor::tracing {
 
@@ -13,5 +14,21 @@ namespace editor::tracing {
 // space, so the 256 opaque greys line art is drawn in are converted once,
 // and only the pixels of other colours as Qt converts a picture.
 QImage greyscaleOf(const QImage& picture);
+
+// Of `mask` (CV_8UC1), 255 where distanceTransform(~mask, DIST_L2,
+// DIST_MASK_3) is no more than `reach` px: the mask grown by it.
+cv::Mat grown(const cv::Mat& mask, double reach);
+
+// Of `mask` (CV_8UC1), 255 where distanceTransform(mask, DIST_L2,
+// DIST_MASK_3) is more than `reach` px: the mask shrunk by it.
+cv::Mat shrunk(const cv::Mat& mask, double reach);
+
+// distanceTransform(mask, DIST_L2, DIST_MASK_3) in CV_32FC1: how far each
+// pixel of `mask` lies from the nearest pixel outside it, 0 outside.
+cv::Mat depthIn(const cv::Mat& mask);
+
+// The bounds of what `mask` holds, `margin` px wider on every side within
+// the mask; empty when it holds nothing.
+cv::Rect boundsOf(const cv::Mat& mask, int margin);
 
 } // namespace editor::tracing
