@@ -1,4 +1,5 @@
 #include "figures.h"
+#include "pixels.h"
 #include "tracing.h"
 
 #include <algorithm>
@@ -232,10 +233,18 @@ void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double w
     if (scale > 1)
         cv::resize(grey, small, band.size(), 0, 0, cv::INTER_AREA);
     const cv::Mat dark = (scale > 1 ? small : grey) < Dark;
-    cv::Mat gone = shardsOf(
-        dark & mask, band, [&] { return notchesOf(dark, mask, reach); }, width);
-    if (gone.empty())
+    // The shards lie in the figures and the notches no farther than
+    // `reach` round them: they are told within those bounds alone.
+    const cv::Rect bounds = tracing::boundsOf(mask, int(std::ceil(reach)) + 2);
+    if (bounds.empty())
         return;
+    const cv::Mat within = shardsOf(
+        dark(bounds) & mask(bounds), band(bounds),
+        [&] { return notchesOf(dark(bounds), mask(bounds), reach); }, width);
+    if (within.empty())
+        return;
+    cv::Mat gone = cv::Mat::zeros(dark.size(), CV_8UC1);
+    within.copyTo(gone(bounds));
     if (scale > 1)
         cv::resize(cv::Mat(gone), gone, {w, h}, 0, 0, cv::INTER_NEAREST);
     const cv::Mat stays = (grey < Dark) & ~gone;
