@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <opencv2/imgproc.hpp>
 #include <vector>
@@ -45,20 +46,39 @@ double deltaE(const cv::Vec3b& p, const cv::Vec3b& q)
     return std::sqrt(squaredDeltaE(p, q));
 }
 
+// The square of how far apart the hues of `p` and `q` lie: compared with a
+// squared distance, it tells what std::hypot would, without a root for
+// each of the picture's pixels.
+int squaredHueDistance(const cv::Vec3b& p, const cv::Vec3b& q)
+{
+    const int a = int(p[1]) - int(q[1]), b = int(p[2]) - int(q[2]);
+    return a * a + b * b;
+}
+
 double chroma(const cv::Vec3b& p)
 {
     return std::hypot(int(p[1]) - 128, int(p[2]) - 128);
 }
 
-// 255 where `lab` is farther than `reach` from `colour`.
+// 255 where `lab` is farther than `reach` from `colour`. Each channel's
+// square is looked up, summed as squaredDeltaE() sums it.
 cv::Mat farFrom(const cv::Mat& lab, const cv::Vec3b& colour, double reach)
 {
+    std::array<std::array<double, 256>, 3> squares;
+    for (int v = 0; v < 256; ++v) {
+        const double l = (v - int(colour[0])) * (100.0 / 255);
+        const double a = v - int(colour[1]), b = v - int(colour[2]);
+        squares[0][size_t(v)] = l * l, squares[1][size_t(v)] = a * a, squares[2][size_t(v)] = b * b;
+    }
     cv::Mat far(lab.size(), CV_8UC1);
     for (int y = 0; y < lab.rows; ++y) {
         const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
         uint8_t* out = far.ptr<uint8_t>(y);
         for (int x = 0; x < lab.cols; ++x)
-            out[x] = squaredDeltaE(in[x], colour) > reach * reach ? 255 : 0;
+            out[x] =
+                squares[0][in[x][0]] + squares[1][in[x][1]] + squares[2][in[x][2]] > reach * reach
+                    ? 255
+                    : 0;
     }
     return far;
 }
@@ -158,7 +178,7 @@ bool blackAndWhite(const cv::Mat& lab, const cv::Vec3b& colour)
     for (int y = 0; y < lab.rows; ++y) {
         const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
         for (int x = 0; x < lab.cols; ++x)
-            coloured += std::hypot(int(in[x][1]) - colour[1], int(in[x][2]) - colour[2]) > Neutral;
+            coloured += squaredHueDistance(in[x], colour) > Neutral * Neutral;
     }
     return coloured < ColouredShare * lab.total();
 }
@@ -193,11 +213,11 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
         const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
         uint8_t* out = shade.ptr<uint8_t>(y);
         for (int x = 0; x < lab.cols; ++x)
-            out[x] =
-                in[x][0] < colour[0] && squaredDeltaE(in[x], colour) <= ShadowReach * ShadowReach &&
-                        std::hypot(int(in[x][1]) - colour[1], int(in[x][2]) - colour[2]) < ShadowHue
-                    ? 255
-                    : 0;
+            out[x] = in[x][0] < colour[0] &&
+                             squaredDeltaE(in[x], colour) <= ShadowReach * ShadowReach &&
+                             squaredHueDistance(in[x], colour) < ShadowHue * ShadowHue
+                         ? 255
+                         : 0;
     }
     shade &= figure;
     const cv::Mat rest = figure & ~shade;
