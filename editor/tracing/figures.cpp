@@ -178,6 +178,7 @@ Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
     static qint64 key = 0;
     static FigureChoice lastChoice;
     static Figures last;
+    keepPictureMemory();
     const std::lock_guard<std::mutex> lock(guard);
     if (key != picture.cacheKey() || lastChoice != chosen || key == 0) {
         const LineDrawing drawing = lineDrawingOf(picture);

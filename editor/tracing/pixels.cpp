@@ -2,6 +2,9 @@
 
 #include <QColorSpace>
 #include <cmath>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
@@ -20,7 +23,21 @@ constexpr double LeastStep = 0.95;
 // hold its 5 x 5 steps too.
 constexpr int Ring = 2;
 
+// Larger blocks come from the system and go back to it as they are freed.
+constexpr int LargestKeptBlock = 32 << 20; // bytes: a 4K picture's RGB32 copy
+// Free memory above this, at the top of the heap, goes back to the system.
+constexpr int MostKeptFree = 64 << 20; // bytes
+
 } // namespace
+
+void keepPictureMemory()
+{
+#ifdef __GLIBC__
+    static const bool kept = mallopt(M_MMAP_THRESHOLD, LargestKeptBlock) == 1 &&
+                             mallopt(M_TRIM_THRESHOLD, MostKeptFree) == 1;
+    Q_UNUSED(kept);
+#endif
+}
 
 QImage greyscaleOf(const QImage& picture)
 {
