@@ -2,8 +2,9 @@
 // figures of a drawing and placing 30 dots along them), taking the outline
 // away, opening an SVG fitted into the page, and the batch's whole work for
 // one picture file; and the dots and outline of every OpenMoji drawing of
-// the tests, one picture an iteration, of colour clip art, of a drawing
-// photographed on paper and of a photograph.
+// the tests, one picture an iteration, of colour clip art, of bold
+// drawings, of a drawing photographed on paper, of a scene and of a
+// photograph.
 
 #include "picturebatch.h"
 #include "picturefiles.h"
@@ -112,6 +113,15 @@ void BM_PhotographedDrawingAtFullHd(benchmark::State& state)
     dotsAndColouringPage(state, {fitted("propios/fotos/gato.jpg")});
 }
 BENCHMARK(BM_PhotographedDrawingAtFullHd)->Unit(benchmark::kMillisecond);
+
+// Bold drawings: an animal's legs and a butterfly's wings drawn as wide
+// filled shapes, whose pieces the colouring page settles.
+void BM_BoldDrawingAtFullHd(benchmark::State& state)
+{
+    dotsAndColouringPage(
+        state, {fitted("propios/negritas/elefante.png"), fitted("propios/negritas/mariposa.png")});
+}
+BENCHMARK(BM_BoldDrawingAtFullHd)->Unit(benchmark::kMillisecond);
 
 // A scene: a cat by a tree on a ground, its main figure cut from the tree.
 void BM_SceneAtFullHd(benchmark::State& state)
