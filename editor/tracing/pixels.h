@@ -34,8 +34,8 @@ cv::Mat depthIn(const cv::Mat& mask);
 // first call does anything, and only with glibc's allocator.
 void keepPictureMemory();
 
-// The bounds of what `mask` holds, `margin` px wider on every side within
-// the mask; empty when it holds nothing.
+// The bounds of what `mask` holds (its nonzero pixels), `margin` px wider
+// on every side, cut to the mask's own size; empty when it holds nothing.
 cv::Rect boundsOf(const cv::Mat& mask, int margin);
 
 } // namespace editor::tracing
