@@ -16,6 +16,7 @@ constexpr double DetailShare = 0.03;    // of the largest figure: a smaller one 
 constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a speck
 constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
 constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
+constexpr double ColourGap = 3.5;       // px: a gap in a figure's colour this narrow is closed
 
 // The ink of `ink` on the large pieces of `figure`, where a coloured
 // picture's colours show its figure, the pieces smaller than a detail
@@ -36,6 +37,21 @@ cv::Mat onLargePieces(const cv::Mat& ink, const cv::Mat& figure)
     cv::drawContours(large, pieces, -1, 255, cv::FILLED, cv::LINE_8);
     cv::dilate(large, large, cv::Mat(), cv::Point(-1, -1), 2);
     return ink & large;
+}
+
+// The figures of `outer` no farther than the colours of `figure` reach.
+// The closing that fills a figure from its lines rounds its notches and
+// runs across narrow gaps (between legs, between a kite and its tail):
+// where a coloured picture's colours show where the figure ends, it ends
+// there. What the colours enclose (a white face inside its outline) stays
+// inside.
+std::vector<std::vector<cv::Point>> withinColour(const std::vector<std::vector<cv::Point>>& outer,
+                                                 const cv::Mat& figure)
+{
+    cv::Mat filled = cv::Mat::zeros(figure.size(), CV_8UC1), coloured;
+    cv::drawContours(filled, outer, -1, 255, cv::FILLED, cv::LINE_8);
+    cv::dilate(closedFilled(figure, ColourGap), coloured, cv::Mat());
+    return outerEdges(filled & coloured);
 }
 
 Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
@@ -84,6 +100,8 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
         reach *= 1.6;
     }
     figures.reach = closing * scale;
+    if (drawn.figure.size() == ink.size())
+        outer = withinColour(outer, drawn.figure);
     // Parts thinner than two lines side by side (a kite's string, a tail, a
     // whisker) are no part of a figure: they stay in the picture as lines.
     // A picture that is nothing but such lines keeps them as its figures.
