@@ -317,7 +317,8 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     // included) and larger than an eye is a fill: it goes white inside its
     // edge. The rest is drawn as it is.
     const double thin = std::max(3, side / 60), eye = M_PI * side * side / 576.0;
-    const double lines = strokeWidth(dark & ~opened(dark, thin));
+    // A bold drawing's lines are all wider than that.
+    const double lines = bold ? 0 : strokeWidth(dark & ~opened(dark, thin));
     cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
     cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
     // A bold drawing's dark piece that runs into its outline is cut by it:
@@ -337,8 +338,9 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
         (bold ? boundaries & (grey < LightGrey) : boundaries | (figure & ~inner)) & ~near;
     const cv::Mat soft = near & (grey < 160);
     page.setTo(0, drawnLines);
-    // The figure is told by how wide the picture's own lines are drawn.
-    stroke = strokeWidth(drawnLines | drawn | soft);
+    // The figure is told by how wide the picture's own lines are drawn; a
+    // bold drawing's by its strokes.
+    stroke = bold ? 0 : strokeWidth(drawnLines | drawn | soft);
     grey.copyTo(page, (drawn & ~inside.thick) | (soft & ~nearThick));
     page.setTo(0, inside.edge);
     return page;
