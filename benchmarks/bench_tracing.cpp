@@ -3,7 +3,7 @@
 // away, opening an SVG fitted into the page, and the batch's whole work for
 // one picture file; and the dots and outline of every OpenMoji drawing of
 // the tests, one picture an iteration, of colour clip art, of a drawing
-// photographed on paper and of a photograph.
+// photographed on paper, of a bold drawing and of a photograph.
 
 #include "picturebatch.h"
 #include "picturefiles.h"
@@ -112,6 +112,13 @@ void BM_PhotographedDrawingAtFullHd(benchmark::State& state)
     dotsAndColouringPage(state, {fitted("propios/fotos/gato.jpg")});
 }
 BENCHMARK(BM_PhotographedDrawingAtFullHd)->Unit(benchmark::kMillisecond);
+
+// A drawing in bold strokes, some of its parts filled black.
+void BM_BoldDrawingAtFullHd(benchmark::State& state)
+{
+    dotsAndColouringPage(state, {fitted("propios/negritas/tigre.png")});
+}
+BENCHMARK(BM_BoldDrawingAtFullHd)->Unit(benchmark::kMillisecond);
 
 // A scene: a cat by a tree on a ground, its main figure cut from the tree.
 void BM_SceneAtFullHd(benchmark::State& state)
