@@ -115,11 +115,13 @@ void BM_PhotographedDrawingAtFullHd(benchmark::State& state)
 BENCHMARK(BM_PhotographedDrawingAtFullHd)->Unit(benchmark::kMillisecond);
 
 // Bold drawings: an animal's legs and a butterfly's wings drawn as wide
-// filled shapes, whose pieces the colouring page settles.
+// filled shapes, whose pieces the colouring page settles, and a tiger
+// whose bold strokes become their edges.
 void BM_BoldDrawingAtFullHd(benchmark::State& state)
 {
-    dotsAndColouringPage(
-        state, {fitted("propios/negritas/elefante.png"), fitted("propios/negritas/mariposa.png")});
+    dotsAndColouringPage(state, {fitted("propios/negritas/elefante.png"),
+                                 fitted("propios/negritas/mariposa.png"),
+                                 fitted("propios/negritas/tigre.png")});
 }
 BENCHMARK(BM_BoldDrawingAtFullHd)->Unit(benchmark::kMillisecond);
 

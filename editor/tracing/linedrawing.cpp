@@ -1,5 +1,6 @@
 #include "linedrawing.h"
 
+#include "boldlines.h"
 #include "figures.h"
 #include "pixels.h"
 
@@ -27,6 +28,8 @@ constexpr double FillShare = 0.005;     // of the picture: less grey is no fill
 constexpr double DarkL = 35;            // a darker pixel is drawn: a line or a feature
 constexpr double Uniform = 0.85;        // of the border near its middle colour: a plain background
 constexpr double MarginFilled = 0.9; // of a picture's edge not white: it was fitted into the page
+constexpr int LightGrey = 200;       // a lighter pixel is no ink
+constexpr double BoldClosing = 0.7;  // of bold strokes' width: the line gaps close as
 constexpr int GrabCutSide = 160;     // px: a photograph's object is looked for this small
 constexpr int Inset = 3;             // px: how far inside its edge a picture is looked at
 constexpr int LeastSide = 32;        // px: a smaller picture is left as it is
@@ -132,6 +135,22 @@ cv::Mat largePieces(const cv::Mat& mask, int shortest, double area)
                                    stats.at<int>(i, cv::CC_STAT_HEIGHT)) >= shortest &&
                           stats.at<int>(i, cv::CC_STAT_AREA) >= area;
     return pieces(labels, kept);
+}
+
+// The pieces of `mask` that reach into `zone`.
+cv::Mat touching(const cv::Mat& mask, const cv::Mat& zone)
+{
+    cv::Mat labels;
+    const int count = cv::connectedComponents(mask, labels, 8, CV_32S);
+    std::vector<bool> reach(size_t(count), false);
+    for (int y = 0; y < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const uint8_t* in = zone.ptr<uint8_t>(y);
+        for (int x = 0; x < labels.cols; ++x)
+            if (in[x] && label[x])
+                reach[size_t(label[x])] = true;
+    }
+    return pieces(labels, reach);
 }
 
 // The picture's border: its middle colour, and how much of it lies near.
@@ -304,7 +323,7 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
 // wide strokes as their edge. `stroke` is how wide the picture's own
 // lines are drawn (px), the strokes as wide as they were.
 cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge,
-                       double& stroke)
+                       double& stroke, bool bold = false)
 {
     const int side = std::min(lab.cols, lab.rows);
     cv::Mat dark, inner, near;
@@ -314,20 +333,30 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     // included) and larger than an eye is a fill: it goes white inside its
     // edge. The rest is drawn as it is.
     const double thin = std::max(3, side / 60), eye = M_PI * side * side / 576.0;
-    const double lines = strokeWidth(dark & ~opened(dark, thin));
-    const cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
+    // A bold drawing's lines are all wider than that.
+    const double lines = bold ? 0 : strokeWidth(dark & ~opened(dark, thin));
+    cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
+    cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
+    // A bold drawing's dark piece that runs into its outline is cut by it:
+    // no whole detail, it is drawn as its edge.
+    if (bold)
+        drawn &= ~touching(drawn, figure & ~inner);
     cv::dilate(drawn, near, cv::Mat());
     lab.setTo(cv::Scalar(White), ~figure);
     const cv::Mat boundaries = colourEdges(lab, edge, std::max(4, side / 60));
-    cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
     const Strokes inside = innerStrokes(drawn, figure, lines, std::max(2.0, side / 300.0));
     cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255)), nearThick;
     cv::dilate(inside.thick, nearThick, cv::Mat(), cv::Point(-1, -1), 2);
-    const cv::Mat drawnLines = (boundaries | (figure & ~inner)) & ~near;
+    // A bold drawing's lines are its ink's edges, drawn on the ink: the
+    // figure's outline is where the ink ends, and no line is drawn across
+    // a gap the figure closes, so that the dots keep to what is drawn.
+    const cv::Mat drawnLines =
+        (bold ? boundaries & (grey < LightGrey) : boundaries | (figure & ~inner)) & ~near;
     const cv::Mat soft = near & (grey < 160);
     page.setTo(0, drawnLines);
-    // The figure is told by how wide the picture's own lines are drawn.
-    stroke = strokeWidth(drawnLines | drawn | soft);
+    // The figure is told by how wide the picture's own lines are drawn; a
+    // bold drawing's by its strokes.
+    stroke = bold ? 0 : strokeWidth(drawnLines | drawn | soft);
     grey.copyTo(page, (drawn & ~inside.thick) | (soft & ~nearThick));
     page.setTo(0, inside.edge);
     return page;
@@ -391,6 +420,26 @@ cv::Mat mainObject(const cv::Mat& bgr)
     return full > 127;
 }
 
+// A drawing in bold strokes, on white, as the edges of its strokes, as a
+// coloured figure is drawn: once its outline comes off, a stroke as wide
+// as the outline left inside is a black bar, not a line to colour up to,
+// and a piece of one cut by the band is a shard. Empty when its strokes
+// are not bold.
+cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, cv::Mat& figure, double& stroke)
+{
+    const cv::Mat ink = grey < LightGrey;
+    const double width = strokeMiddles(ink);
+    if (!drawnBold(width, std::min(grey.cols, grey.rows)))
+        return {};
+    figure = boldFigure(ink, width);
+    const cv::Mat page = colouringLines(lab, grey, figure, ColourEdge, stroke, true);
+    // The figures close gaps as a line this wide would: the outline runs
+    // across the mouth of a part drawn open (a neck open at its foot), not
+    // round into it. As no line is drawn there, the dots keep to the ink.
+    stroke = BoldClosing * width;
+    return page;
+}
+
 // The line drawing of what lies inside the margins.
 cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure,
                   double& stroke)
@@ -401,7 +450,11 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
     const bool plain = border.plain >= Uniform;
     if (plain && blackAndWhite(lab, border.colour) && !greyFills(lab, border.colour)) {
         unchanged = deltaE(border.colour, White) <= Background;
-        return unchanged ? cv::Mat() : strokesOnPaper(grey);
+        if (!unchanged)
+            return strokesOnPaper(grey);
+        const cv::Mat page = boldDrawing(lab, grey, figure, stroke);
+        unchanged = page.empty();
+        return page;
     }
     if (plain) {
         figure = figureOn(lab, border.colour);

@@ -17,12 +17,16 @@ struct LineDrawing
                        // photograph's object), reduction() times smaller than the picture;
                        // empty for line art and drawings on paper
     double stroke = 0; // px on the figure's scale: how wide the picture's own lines
-                       // are drawn, where the page draws them otherwise; 0: as drawn
+                       // are drawn, where the page draws them otherwise (a bold
+                       // drawing's: the line its gaps close as); 0: as drawn
 };
 
 // `picture` as a line drawing on a white page of the same size:
 // - plain black (or grey) line art on white comes back as it is, the same
 //   image; on plain paper of another colour, its lines in black on white;
+// - drawn in bold strokes on white, the edges of its strokes, thin, where
+//   the ink ends: no line across a gap between strokes, and a dark piece
+//   that runs into the figure's edge drawn as its edge too;
 // - on a plain background (white, transparent, one colour) every pixel
 //   that differs from it in colour is figure, light colours included, but
 //   a faint grey shadow under the figure is not: the figure's outer edge

@@ -193,3 +193,21 @@ TEST(LineDrawing, WideStrokesInsideBecomeTheirEdge)
     EXPECT_TRUE(darkNear(child, {200, 165}, 2) && darkNear(child, {200, 175}, 2));
     EXPECT_TRUE(darkNear(child, {200, 120}, 0));
 }
+
+// A bold drawing is the edges of its strokes, where the ink ends, and its
+// outline goes into the gap between two legs rather than across it.
+TEST(LineDrawing, ABoldDrawingBecomesTheEdgesOfItsStrokes)
+{
+    const QImage arch = page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({{150, 250}, {150, 80}, {250, 80}, {250, 250}}));
+    });
+    const QImage drawing = editor::tracing::lineDrawing(arch);
+    EXPECT_TRUE(darkNear(drawing, {141, 170}, 1));  // a leg's edge
+    EXPECT_FALSE(darkNear(drawing, {150, 170}, 4)); // its middle
+    const QList<editor::Outline> outlines = editor::traceFigures(arch);
+    ASSERT_EQ(outlines.size(), 1);
+    EXPECT_TRUE(std::any_of(outlines[0].points.begin(), outlines[0].points.end(), [](QPointF p) {
+        return std::abs(p.x() - 200) < 10 && p.y() > 85 && p.y() < 100;
+    }));
+}

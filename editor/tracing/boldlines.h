@@ -1,0 +1,24 @@
+#pragma once
+
+// A drawing in bold strokes (a thick marker, a drawing made bold), as the
+// line drawing sees it: how wide its strokes are, and its figures.
+
+#include <opencv2/core.hpp>
+
+namespace editor::tracing {
+
+// How wide the strokes of `ink` (255 where drawn) are, px: twice the depth
+// of their middles, as most of them lie, so that a few fills among the
+// strokes do not count.
+double strokeMiddles(const cv::Mat& ink);
+
+// Whether strokes `width` px wide are bold on a picture whose shorter side
+// is `side` px, and not so wide that they are a filled silhouette.
+bool drawnBold(double width, int side);
+
+// The figures of `ink`, drawn in bold strokes `width` px wide: the narrow
+// gaps between strokes closed, and all they enclose; pieces much smaller
+// than the largest left out. 255 on them.
+cv::Mat boldFigure(const cv::Mat& ink, double width);
+
+} // namespace editor::tracing
