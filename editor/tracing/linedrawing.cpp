@@ -425,13 +425,13 @@ cv::Mat mainObject(const cv::Mat& bgr)
 // as the outline left inside is a black bar, not a line to colour up to,
 // and a piece of one cut by the band is a shard. Empty when its strokes
 // are not bold.
-cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, cv::Mat& figure, double& stroke)
+cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke)
 {
     const cv::Mat ink = grey < LightGrey;
     const double width = strokeMiddles(ink);
     if (!drawnBold(width, std::min(grey.cols, grey.rows)))
         return {};
-    figure = boldFigure(ink, width);
+    const cv::Mat figure = boldFigure(ink, width);
     const cv::Mat page = colouringLines(lab, grey, figure, ColourEdge, stroke, true);
     // The figures close gaps as a line this wide would: the outline runs
     // across the mouth of a part drawn open (a neck open at its foot), not
@@ -452,7 +452,7 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
         unchanged = deltaE(border.colour, White) <= Background;
         if (!unchanged)
             return strokesOnPaper(grey);
-        const cv::Mat page = boldDrawing(lab, grey, figure, stroke);
+        const cv::Mat page = boldDrawing(lab, grey, stroke);
         unchanged = page.empty();
         return page;
     }
