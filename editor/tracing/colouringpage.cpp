@@ -30,6 +30,7 @@ constexpr double CornerDepth = 2;    // of the band's width: ...reaching no fart
 constexpr double CornerAlong = 0.35; // of its edge, at least, on the band: a piece along it
 constexpr double NotchAlong = 0.1;   // of its edge, at least, on a closed-over notch's light
 constexpr double WedgeWidth = 0.55;  // of the band's width, from the light: strokes merged
+constexpr double PageLine = 300;     // the side / this: the lines a colour picture's page draws
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
@@ -70,9 +71,11 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 // wing, a leg drawn as wide as the outline) is no detail once cut, only a
 // black shard with a rough end: it goes, and only its edge inside the
 // figure stays, as a line. Ink the band does not touch is a whole detail
-// and stays as drawn.
+// and stays as drawn. On the page of a `coloured` picture every wide
+// stroke inside is drawn as its edge already: so is the rest of one the
+// band cut, wider than two of the page's own lines.
 void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
-                const cv::Mat& outside)
+                const cv::Mat& outside, bool coloured)
 {
     const cv::Mat rest = ink & mask & ~found.band;
     cv::Mat labels, near, bounds, across;
@@ -81,8 +84,9 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
         return;
     const double width = std::max(1.0, bandWidth(found.band, depth));
     // Where the outline itself is bold, so is every line it cuts as wide.
-    const double bold =
-        (width * BoldBand >= std::min(rest.cols, rest.rows) ? BoldLine : BoldWidth) * width;
+    const int side = std::min(rest.cols, rest.rows);
+    const double bold = coloured ? 2 * std::max(2.0, side / PageLine)
+                                 : (width * BoldBand >= side ? BoldLine : BoldWidth) * width;
     cv::dilate(found.band, near, cv::Mat());
     cv::dilate(found.band | outside, bounds, cv::Mat());
     // A piece is as wide as the ink it was cut from: what the band leaves
@@ -243,7 +247,8 @@ void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double w
     pixels.setTo(cv::Scalar(255, 255, 255, 255), gone & ~stays);
 }
 
-Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke)
+Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke,
+                 bool coloured)
 {
     const int w = ink.cols, h = ink.rows;
     // How thick the stroke is at each point of the edge: how far the white
@@ -306,8 +311,8 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
                 (filled[size_t(figure[x])] || deep[x] <= thickness[size_t(nearest[x])] + 0.5f))
                 out[x] = 255;
     }
-    if (stroke * BoldStroke >= std::min(w, h))
-        settleCuts(found, ink, mask, depth, openLight);
+    if (coloured || stroke * BoldStroke >= std::min(w, h))
+        settleCuts(found, ink, mask, depth, openLight, coloured);
     found.width = std::max({1.0, stroke, bandWidth(found.band, depth)});
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
@@ -327,8 +332,12 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
 
 // The edge of the filled shapes the band cut into, where they meet the
 // figure's inside, drawn on `page` as a line `line` pixels wide; where
-// they meet the band the figure's outline is, and that the dots draw.
-void drawInnerEdge(QImage& page, const Band& found, int line)
+// they meet the band the figure's outline is, and that the dots draw. On
+// a colour picture's page, whose strokes the band cuts however thin, a
+// piece of that edge spanning no more than `stub` px is what is left of a
+// stroke the band all but took: a tick, no line a child makes out, and
+// left off.
+void drawInnerEdge(QImage& page, const Band& found, int line, double stub)
 {
     const int w = page.width(), h = page.height();
     cv::Mat shapes = found.outlined, band = found.band & ~found.outlined;
@@ -338,15 +347,20 @@ void drawInnerEdge(QImage& page, const Band& found, int line)
     }
     const cv::Mat round =
         cv::getStructuringElement(cv::MORPH_ELLIPSE, {2 * line + 1, 2 * line + 1});
-    cv::Mat inner, near;
+    cv::Mat inner, near, labels, stats, centroids;
     cv::erode(shapes, inner, round);
     cv::dilate(band, near, round, cv::Point(-1, -1), 2);
     const cv::Mat edge = shapes & ~inner & ~near;
+    const int count = cv::connectedComponentsWithStats(edge, labels, stats, centroids, 8);
+    std::vector<bool> drawn(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        drawn[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
+                                    stats.at<int>(i, cv::CC_STAT_HEIGHT)) > stub;
     for (int y = 0; y < h; ++y) {
-        const uint8_t* on = edge.ptr<uint8_t>(y);
+        const int* label = labels.ptr<int>(y);
         QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(y));
         for (int x = 0; x < w; ++x)
-            if (on[x])
+            if (drawn[size_t(label[x])])
                 row[x] = qRgb(0, 0, 0);
     }
 }
@@ -372,7 +386,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
         ink = ink > 0;
         cv::resize(figures.mask, mask, small, 0, 0, cv::INTER_NEAREST);
     }
-    const Band found = outlineBand(ink, mask, figures.reach / scale, figures.stroke / scale);
+    const Band found =
+        outlineBand(ink, mask, figures.reach / scale, figures.stroke / scale, figures.coloured);
     cv::Mat band = found.band;
     if (scale > 1)
         cv::resize(found.band, band, {w, h}, 0, 0, cv::INTER_NEAREST);
@@ -398,7 +413,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     }
     const int line = std::max(1, std::min(w, h) / 300);
     if (cv::countNonZero(found.outlined) > 0)
-        drawInnerEdge(erased, found, line);
+        drawInnerEdge(erased, found, line,
+                      figures.coloured ? ShardLength * found.width * scale : 0);
     // The shards are told on the page as the child sees it, after the cut
     // fills' edges are drawn: pale soft edges join pieces that stand apart
     // there.

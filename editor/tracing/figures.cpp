@@ -41,6 +41,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
 {
     const QImage& picture = drawn.page;
     Figures figures;
+    figures.coloured = !drawn.figure.empty();
     figures.grey = picture.convertToFormat(QImage::Format_Grayscale8);
     const int w = picture.width(), h = picture.height();
     cv::threshold(matOf(figures.grey, CV_8UC1), figures.ink, LightGrey - 1, 255,
