@@ -1,3 +1,4 @@
+#include "darkseams.h"
 #include "figures.h"
 #include "tracing.h"
 
@@ -418,6 +419,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     // The shards are told on the page as the child sees it, after the cut
     // fills' edges are drawn: pale soft edges join pieces that stand apart
     // there.
+    if (figures.coloured)
+        tracing::dropDarkSeams(erased, picture, found.band & ~found.outlined, found.width, line);
     dropShards(erased, found.band & ~found.outlined, mask, found.width, figures.reach / scale,
                scale);
     if (cv::countNonZero(found.enclosed) == 0)
