@@ -31,6 +31,7 @@ constexpr double CornerDepth = 2;    // of the band's width: ...reaching no fart
 constexpr double CornerAlong = 0.35; // of its edge, at least, on the band: a piece along it
 constexpr double NotchAlong = 0.1;   // of its edge, at least, on a closed-over notch's light
 constexpr double WedgeWidth = 0.55;  // of the band's width, from the light: strokes merged
+constexpr double KnotLength = 2;     // of the band's width: a knot of colour lines no longer
 constexpr double PageLine = 300;     // the side / this: the lines a colour picture's page draws
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
@@ -170,9 +171,12 @@ cv::Mat notchesOf(const cv::Mat& dark, const cv::Mat& mask, double reach)
 // running into a notch the silhouette closes over, wider than one line
 // where they meet in a black wedge that neither the dots follow nor a
 // child colours up to. A single line beside a notch stays, and so do
-// longer strokes: they part legs.
+// longer strokes: they part legs. Where a colour picture's page drew lines
+// between its colours up to the outline, they met in knots under it: a
+// piece spanning less than two widths with a pixel on `rim` (the outline's
+// place along the figure's edge; empty on other pictures) is such a knot.
 cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<cv::Mat()>& notches,
-                 double width)
+                 double width, const cv::Mat& rim)
 {
     cv::Mat labels, stats, centroids, near, fromBand, byNotch, across;
     const int count = cv::connectedComponentsWithStats(dark, labels, stats, centroids, 8);
@@ -189,8 +193,10 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
     cv::distanceTransform(~band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), along(size_t(count), 0), inNotch(size_t(count), 0);
     std::vector<float> farthest(size_t(count), 0), thickest(size_t(count), 0);
+    std::vector<bool> onRim(size_t(count), false);
     for (int y = 1; y + 1 < dark.rows; ++y) {
         const int* label = labels.ptr<int>(y);
+        const uint8_t* knot = rim.empty() ? nullptr : rim.ptr<uint8_t>(y);
         const float* wide = across.ptr<float>(y);
         const uint8_t* onBand = near.ptr<uint8_t>(y);
         const uint8_t* onNotch = byNotch.ptr<uint8_t>(y);
@@ -199,6 +205,7 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
             if (const size_t l = size_t(label[x]); brief[l]) {
                 farthest[l] = std::max(farthest[l], away[x]);
                 thickest[l] = std::max(thickest[l], wide[x]);
+                onRim[l] = onRim[l] || (knot && knot[x]);
                 if (label[x - 1] != label[x] || label[x + 1] != label[x] ||
                     labels.ptr<int>(y - 1)[x] != label[x] || labels.ptr<int>(y + 1)[x] != label[x])
                     ++edge[l], along[l] += onBand[x] > 0, inNotch[l] += onNotch[x] > 0;
@@ -210,7 +217,9 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
                                      stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
         const bool corner = farthest[i] <= CornerDepth * width && along[i] > CornerAlong * edge[i];
         const bool notch = inNotch[i] > NotchAlong * edge[i] && thickest[i] > WedgeWidth * width;
-        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner || notch) ? 255 : 0;
+        const bool knot = onRim[i] && span < KnotLength * width;
+        shard[i] =
+            (along[i] > 0 && (span <= ShardLength * width || corner || notch)) || knot ? 255 : 0;
     }
     if (std::none_of(shard.begin(), shard.end(), [](uint8_t s) { return s; }))
         return {};
@@ -227,9 +236,10 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
 // The shards of `page`, told on the figures' `scale` where `band` (the
 // outline, `width` px wide there) and `mask` are, go white with the soft
 // edge round them, but no pixel of a piece that stays. `reach` (px there)
-// is how wide a gap the figures' closing closed.
+// is how wide a gap the figures' closing closed; the page is of a
+// `coloured` picture or not.
 void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width, double reach,
-                int scale)
+                int scale, bool coloured)
 {
     const int w = page.width(), h = page.height();
     cv::Mat pixels = tracing::matOf(page, CV_8UC4), grey, small;
@@ -237,8 +247,13 @@ void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double w
     if (scale > 1)
         cv::resize(grey, small, band.size(), 0, 0, cv::INTER_AREA);
     const cv::Mat dark = (scale > 1 ? small : grey) < Dark;
+    cv::Mat rim, depth;
+    if (coloured) {
+        cv::distanceTransform(mask, depth, cv::DIST_L2, cv::DIST_MASK_3);
+        rim = mask & (depth <= width + 1);
+    }
     cv::Mat gone = shardsOf(
-        dark & mask, band, [&] { return notchesOf(dark, mask, reach); }, width);
+        dark & mask, band, [&] { return notchesOf(dark, mask, reach); }, width, rim);
     if (gone.empty())
         return;
     if (scale > 1)
@@ -422,7 +437,7 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     if (figures.coloured)
         tracing::dropDarkSeams(erased, picture, found.band & ~found.outlined, found.width, line);
     dropShards(erased, found.band & ~found.outlined, mask, found.width, figures.reach / scale,
-               scale);
+               scale, figures.coloured);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;
