@@ -75,9 +75,10 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 // figure stays, as a line. Ink the band does not touch is a whole detail
 // and stays as drawn. On the page of a `coloured` picture every wide
 // stroke inside is drawn as its edge already: so is the rest of one the
-// band cut, wider than two of the page's own lines.
+// band cut, wider than two of the page's own lines. `side` (px) is the
+// picture's shorter side.
 void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
-                const cv::Mat& outside, bool coloured)
+                const cv::Mat& outside, bool coloured, int side)
 {
     const cv::Mat rest = ink & mask & ~found.band;
     cv::Mat labels, near, bounds, across;
@@ -86,7 +87,6 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
         return;
     const double width = std::max(1.0, bandWidth(found.band, depth));
     // Where the outline itself is bold, so is every line it cuts as wide.
-    const int side = std::min(rest.cols, rest.rows);
     const double bold = coloured ? 2 * std::max(2.0, side / PageLine)
                                  : (width * BoldBand >= side ? BoldLine : BoldWidth) * width;
     cv::dilate(found.band, near, cv::Mat());
@@ -327,8 +327,13 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
                 (filled[size_t(figure[x])] || deep[x] <= thickness[size_t(nearest[x])] + 0.5f))
                 out[x] = 255;
     }
-    if (coloured || stroke * BoldStroke >= std::min(w, h))
-        settleCuts(found, ink, mask, depth, openLight, coloured);
+    if (coloured || stroke * BoldStroke >= std::min(w, h)) {
+        // Only round the figures: what lies beyond is neither cut nor band.
+        const cv::Rect box =
+            (cv::boundingRect(mask) - cv::Point(2, 2) + cv::Size(4, 4)) & cv::Rect(0, 0, w, h);
+        Band part{found.band(box), found.enclosed(box), found.outlined(box), found.width};
+        settleCuts(part, ink(box), mask(box), depth(box), openLight(box), coloured, std::min(w, h));
+    }
     found.width = std::max({1.0, stroke, bandWidth(found.band, depth)});
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
@@ -348,19 +353,28 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
 
 // The edge of the filled shapes the band cut into, where they meet the
 // figure's inside, drawn on `page` as a line `line` pixels wide; where
-// they meet the band the figure's outline is, and that the dots draw. On
+// they meet the band the figure's outline is, and that the dots draw. The
+// band is told `scale` times smaller than the page. On
 // a colour picture's page, whose strokes the band cuts however thin, a
 // piece of that edge spanning no more than `stub` px is what is left of a
 // stroke the band all but took: a tick, no line a child makes out, and
 // left off.
-void drawInnerEdge(QImage& page, const Band& found, int line, double stub)
+void drawInnerEdge(QImage& page, const Band& found, int line, double stub, int scale)
 {
-    const int w = page.width(), h = page.height();
-    cv::Mat shapes = found.outlined, band = found.band & ~found.outlined;
-    if (shapes.cols != w) {
-        cv::resize(found.outlined, shapes, {w, h}, 0, 0, cv::INTER_NEAREST);
-        cv::resize(cv::Mat(band), band, {w, h}, 0, 0, cv::INTER_NEAREST);
+    // Only round the shapes is looked at: they are few and small.
+    const int margin = (3 * line + scale - 1) / scale + 1;
+    const cv::Rect small = (cv::boundingRect(found.outlined) + cv::Size(2 * margin, 2 * margin) -
+                            cv::Point(margin, margin)) &
+                           cv::Rect(0, 0, found.outlined.cols, found.outlined.rows);
+    const cv::Rect box = cv::Rect(small.tl() * scale, small.size() * scale) &
+                         cv::Rect(0, 0, page.width(), page.height());
+    cv::Mat shapes = found.outlined(small), band = found.band(small) & ~shapes;
+    if (scale > 1) {
+        cv::resize(cv::Mat(shapes), shapes, small.size() * scale, 0, 0, cv::INTER_NEAREST);
+        cv::resize(cv::Mat(band), band, small.size() * scale, 0, 0, cv::INTER_NEAREST);
     }
+    shapes = shapes(cv::Rect({0, 0}, box.size()));
+    band = band(cv::Rect({0, 0}, box.size()));
     const cv::Mat round =
         cv::getStructuringElement(cv::MORPH_ELLIPSE, {2 * line + 1, 2 * line + 1});
     cv::Mat inner, near, labels, stats, centroids;
@@ -372,10 +386,10 @@ void drawInnerEdge(QImage& page, const Band& found, int line, double stub)
     for (int i = 1; i < count; ++i)
         drawn[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
                                     stats.at<int>(i, cv::CC_STAT_HEIGHT)) > stub;
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < box.height; ++y) {
         const int* label = labels.ptr<int>(y);
-        QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(y));
-        for (int x = 0; x < w; ++x)
+        QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(box.y + y)) + box.x;
+        for (int x = 0; x < box.width; ++x)
             if (drawn[size_t(label[x])])
                 row[x] = qRgb(0, 0, 0);
     }
@@ -429,8 +443,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     }
     const int line = std::max(1, std::min(w, h) / 300);
     if (cv::countNonZero(found.outlined) > 0)
-        drawInnerEdge(erased, found, line,
-                      figures.coloured ? ShardLength * found.width * scale : 0);
+        drawInnerEdge(erased, found, line, figures.coloured ? ShardLength * found.width * scale : 0,
+                      scale);
     // The shards are told on the page as the child sees it, after the cut
     // fills' edges are drawn: pale soft edges join pieces that stand apart
     // there.

@@ -2,7 +2,8 @@
 
 #include "figures.h"
 
-#include <QPainter>
+#include <array>
+#include <cmath>
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
@@ -14,23 +15,55 @@ constexpr double DarkL = 35;        // CIELAB lightness: a darker colour is a da
 constexpr int Light = 128;          // lighter than this on the page is white to colour on
 constexpr double HollowShare = 0.5; // of a dark area's middle white on the page: shown hollow
 
-// 255 where `picture`, looked at on `size`, is darker than DarkL.
-cv::Mat darkOf(const QImage& picture, cv::Size size)
+// `image` looked at on `size`, in BGR, transparent white.
+cv::Mat smallBgr(const QImage& image, cv::Size size)
 {
-    QImage rgb(picture.size(), QImage::Format_RGB32);
-    if (picture.hasAlphaChannel()) { // transparent is white
-        rgb.fill(Qt::white);
-        QPainter(&rgb).drawImage(0, 0, picture);
-    } else {
-        rgb = picture.convertToFormat(QImage::Format_RGB32);
-    }
-    cv::Mat pixels = matOf(rgb, CV_8UC4), small, bgr, lab, lightness;
+    const QImage argb = image.format() == QImage::Format_RGB32
+                            ? image
+                            : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const cv::Mat pixels(argb.height(), argb.width(), CV_8UC4, const_cast<uchar*>(argb.constBits()),
+                         size_t(argb.bytesPerLine())); // only read
+    cv::Mat small, bgr;
     if (pixels.size() != size)
         cv::resize(pixels, small, size, 0, 0, cv::INTER_AREA);
-    cv::cvtColor(small.empty() ? pixels : small, bgr, cv::COLOR_BGRA2BGR);
-    cv::cvtColor(bgr, lab, cv::COLOR_BGR2Lab);
-    cv::extractChannel(lab, lightness, 0);
-    return lightness < DarkL * 255 / 100;
+    else
+        small = pixels;
+    std::vector<cv::Mat> channels;
+    cv::split(small, channels);
+    // Over white, a premultiplied colour gains what its alpha leaves.
+    for (int c = 0; c < 3; ++c)
+        channels[size_t(c)] += ~channels[3];
+    channels.pop_back();
+    cv::merge(channels, bgr);
+    return bgr;
+}
+
+// 255 where `bgr` is darker than DarkL: where its relative luminance,
+// from its linear colour, is below what DarkL is.
+cv::Mat darkOf(const cv::Mat& bgr)
+{
+    static const std::array<float, 256> linear = [] {
+        std::array<float, 256> table{};
+        for (size_t v = 0; v < table.size(); ++v) {
+            const double c = double(v) / 255;
+            table[v] = float(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return table;
+    }();
+    const double l = (DarkL + 16) / 116; // CIELAB's lightness back to luminance
+    const float darkest = float(l * l * l);
+    cv::Mat dark(bgr.size(), CV_8UC1);
+    for (int y = 0; y < bgr.rows; ++y) {
+        const cv::Vec3b* in = bgr.ptr<cv::Vec3b>(y);
+        uint8_t* out = dark.ptr<uint8_t>(y);
+        for (int x = 0; x < bgr.cols; ++x)
+            out[x] = 0.0722f * linear[in[x][0]] + 0.7152f * linear[in[x][1]] +
+                                 0.2126f * linear[in[x][2]] <
+                             darkest
+                         ? 255
+                         : 0;
+    }
+    return dark;
 }
 
 } // namespace
@@ -39,21 +72,28 @@ void dropDarkSeams(QImage& page, const QImage& picture, const cv::Mat& band, dou
 {
     const int scale = reduction(page.size());
     const cv::Size small((page.width() + scale - 1) / scale, (page.height() + scale - 1) / scale);
-    const cv::Mat dark = darkOf(picture, small);
-    cv::Mat pixels = matOf(page, CV_8UC4), grey, seen, depth, labels;
-    cv::cvtColor(pixels, grey, cv::COLOR_BGRA2GRAY);
-    if (scale > 1)
-        cv::resize(grey, seen, small, 0, 0, cv::INTER_AREA);
-    else
-        seen = grey;
+    // Only round the outline is looked at.
+    const int around = int(std::ceil(width)) + 3;
+    const cv::Rect box =
+        (cv::boundingRect(band) - cv::Point(around, around) + cv::Size(2 * around, 2 * around)) &
+        cv::Rect({0, 0}, small);
+    if (box.empty())
+        return;
+    const cv::Mat dark = darkOf(smallBgr(picture, small)(box));
     // A seam lies in the middle of a dark area, farther from the lighter
     // colours than the line the page draws along its edge, and no farther
     // from what is left of the band than the outline is wide: the page may
     // have drawn the outline and the fill as one dark area already.
+    cv::Mat seen, depth, labels, fromBand;
     cv::distanceTransform(dark, depth, cv::DIST_L2, cv::DIST_MASK_3);
-    cv::Mat fromBand;
-    cv::distanceTransform(~band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
-    const cv::Mat middle = (depth > 3.0 * line / scale + 1) & (fromBand <= width + 2);
+    cv::Mat middle = depth > 3.0 * line / scale + 1;
+    if (cv::countNonZero(middle) == 0) // as on most pictures: no dark fill to cut
+        return;
+    cv::distanceTransform(~band(box), fromBand, cv::DIST_L2, cv::DIST_MASK_3);
+    middle &= fromBand <= width + 2;
+    if (cv::countNonZero(middle) == 0)
+        return;
+    cv::cvtColor(smallBgr(page, small)(box), seen, cv::COLOR_BGR2GRAY);
     const int count = cv::connectedComponents(dark, labels, 8, CV_32S);
     std::vector<int> all(size_t(count), 0), white(size_t(count), 0);
     for (int y = 0; y < dark.rows; ++y) {
@@ -77,9 +117,12 @@ void dropDarkSeams(QImage& page, const QImage& picture, const cv::Mat& band, dou
     }
     if (cv::countNonZero(seams) == 0)
         return;
-    if (scale > 1)
-        cv::resize(cv::Mat(seams), seams, grey.size(), 0, 0, cv::INTER_NEAREST);
-    pixels.setTo(cv::Scalar(255, 255, 255, 255), seams);
+    const cv::Rect at = cv::boundingRect(seams);
+    cv::Mat wide;
+    cv::resize(seams(at), wide, at.size() * scale, 0, 0, cv::INTER_NEAREST);
+    const cv::Rect onPage = cv::Rect((box.tl() + at.tl()) * scale, wide.size()) &
+                            cv::Rect(0, 0, page.width(), page.height());
+    matOf(page, CV_8UC4)(onPage).setTo(cv::Scalar::all(255), wide(cv::Rect({0, 0}, onPage.size())));
 }
 
 } // namespace editor::tracing
