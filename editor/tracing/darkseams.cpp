@@ -12,6 +12,7 @@ namespace editor::tracing {
 namespace {
 
 constexpr double DarkL = 35;        // CIELAB lightness: a darker colour is a dark one
+constexpr double BlackL = 12;       // and a darker one is black, as lines are drawn
 constexpr int Light = 128;          // lighter than this on the page is white to colour on
 constexpr double HollowShare = 0.5; // of a dark area's middle white on the page: shown hollow
 
@@ -38,9 +39,9 @@ cv::Mat smallBgr(const QImage& image, cv::Size size)
     return bgr;
 }
 
-// 255 where `bgr` is darker than DarkL: where its relative luminance,
-// from its linear colour, is below what DarkL is.
-cv::Mat darkOf(const cv::Mat& bgr)
+// 255 where `bgr` is darker than `lightness` (CIELAB's): where its
+// relative luminance, from its linear colour, is below what that is.
+cv::Mat darkOf(const cv::Mat& bgr, double lightness = DarkL)
 {
     static const std::array<float, 256> linear = [] {
         std::array<float, 256> table{};
@@ -50,7 +51,7 @@ cv::Mat darkOf(const cv::Mat& bgr)
         }
         return table;
     }();
-    const double l = (DarkL + 16) / 116; // CIELAB's lightness back to luminance
+    const double l = (lightness + 16) / 116; // CIELAB's lightness back to luminance
     const float darkest = float(l * l * l);
     cv::Mat dark(bgr.size(), CV_8UC1);
     for (int y = 0; y < bgr.rows; ++y) {
@@ -79,18 +80,21 @@ void dropDarkSeams(QImage& page, const QImage& picture, const cv::Mat& band, dou
         cv::Rect({0, 0}, small);
     if (box.empty())
         return;
-    const cv::Mat dark = darkOf(smallBgr(picture, small)(box));
+    const cv::Mat colours = smallBgr(picture, small)(box), dark = darkOf(colours);
     // A seam lies in the middle of a dark area, farther from the lighter
     // colours than the line the page draws along its edge, and no farther
-    // from what is left of the band than the outline is wide: the page may
-    // have drawn the outline and the fill as one dark area already.
+    // from what is left of the band than the outline is wide (the page may
+    // have drawn the outline and the fill as one dark area already), or
+    // beside black no farther from the lighter colours: a ring's inner edge.
     cv::Mat seen, depth, labels, fromBand;
     cv::distanceTransform(dark, depth, cv::DIST_L2, cv::DIST_MASK_3);
     cv::Mat middle = depth > 3.0 * line / scale + 1;
     if (cv::countNonZero(middle) == 0) // as on most pictures: no dark fill to cut
         return;
     cv::distanceTransform(~band(box), fromBand, cv::DIST_L2, cv::DIST_MASK_3);
-    middle &= fromBand <= width + 2;
+    cv::Mat black;
+    cv::dilate(darkOf(colours, BlackL), black, cv::Mat(), cv::Point(-1, -1), 2);
+    middle &= (fromBand <= width + 2) | ((depth <= width + 2) & black);
     if (cv::countNonZero(middle) == 0)
         return;
     cv::cvtColor(smallBgr(page, small)(box), seen, cv::COLOR_BGR2GRAY);
