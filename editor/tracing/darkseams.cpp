@@ -16,19 +16,22 @@ constexpr double BlackL = 12;       // and a darker one is black, as lines are d
 constexpr int Light = 128;          // lighter than this on the page is white to colour on
 constexpr double HollowShare = 0.5; // of a dark area's middle white on the page: shown hollow
 
-// `image` looked at on `size`, in BGR, transparent white.
-cv::Mat smallBgr(const QImage& image, cv::Size size)
+// The part `box` of `image` looked at `scale` times smaller, in BGR,
+// transparent white.
+cv::Mat smallBgr(const QImage& image, cv::Rect box, int scale)
 {
     const QImage argb = image.format() == QImage::Format_RGB32
                             ? image
                             : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const cv::Mat pixels(argb.height(), argb.width(), CV_8UC4, const_cast<uchar*>(argb.constBits()),
                          size_t(argb.bytesPerLine())); // only read
+    const cv::Mat part =
+        pixels(cv::Rect(box.tl() * scale, box.size() * scale) & cv::Rect({0, 0}, pixels.size()));
     cv::Mat small, bgr;
-    if (pixels.size() != size)
-        cv::resize(pixels, small, size, 0, 0, cv::INTER_AREA);
+    if (part.size() != box.size())
+        cv::resize(part, small, box.size(), 0, 0, cv::INTER_AREA);
     else
-        small = pixels;
+        small = part;
     std::vector<cv::Mat> channels;
     cv::split(small, channels);
     // Over white, a premultiplied colour gains what its alpha leaves.
@@ -80,7 +83,7 @@ void dropDarkSeams(QImage& page, const QImage& picture, const cv::Mat& band, dou
         cv::Rect({0, 0}, small);
     if (box.empty())
         return;
-    const cv::Mat colours = smallBgr(picture, small)(box), dark = darkOf(colours);
+    const cv::Mat colours = smallBgr(picture, box, scale), dark = darkOf(colours);
     // A seam lies in the middle of a dark area, farther from the lighter
     // colours than the line the page draws along its edge, and no farther
     // from what is left of the band than the outline is wide (the page may
@@ -97,7 +100,7 @@ void dropDarkSeams(QImage& page, const QImage& picture, const cv::Mat& band, dou
     middle &= (fromBand <= width + 2) | ((depth <= width + 2) & black);
     if (cv::countNonZero(middle) == 0)
         return;
-    cv::cvtColor(smallBgr(page, small)(box), seen, cv::COLOR_BGR2GRAY);
+    cv::cvtColor(smallBgr(page, box, scale), seen, cv::COLOR_BGR2GRAY);
     const int count = cv::connectedComponents(dark, labels, 8, CV_32S);
     std::vector<int> all(size_t(count), 0), white(size_t(count), 0);
     for (int y = 0; y < dark.rows; ++y) {
