@@ -1,3 +1,4 @@
+#include "darkseams.h"
 #include "figures.h"
 #include "pixels.h"
 #include "tracing.h"
@@ -31,6 +32,8 @@ constexpr double CornerDepth = 2;    // of the band's width: ...reaching no fart
 constexpr double CornerAlong = 0.35; // of its edge, at least, on the band: a piece along it
 constexpr double NotchAlong = 0.1;   // of its edge, at least, on a closed-over notch's light
 constexpr double WedgeWidth = 0.55;  // of the band's width, from the light: strokes merged
+constexpr double KnotLength = 2;     // of the band's width: a knot of colour lines no longer
+constexpr double PageLine = 300;     // the side / this: the lines a colour picture's page draws
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
@@ -71,9 +74,12 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 // wing, a leg drawn as wide as the outline) is no detail once cut, only a
 // black shard with a rough end: it goes, and only its edge inside the
 // figure stays, as a line. Ink the band does not touch is a whole detail
-// and stays as drawn.
+// and stays as drawn. On the page of a `coloured` picture every wide
+// stroke inside is drawn as its edge already: so is the rest of one the
+// band cut, wider than two of the page's own lines. `side` (px) is the
+// picture's shorter side.
 void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
-                const cv::Mat& outside)
+                const cv::Mat& outside, bool coloured, int side)
 {
     const cv::Mat rest = ink & mask & ~found.band;
     cv::Mat labels, near, bounds, across;
@@ -82,8 +88,8 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
         return;
     const double width = std::max(1.0, bandWidth(found.band, depth));
     // Where the outline itself is bold, so is every line it cuts as wide.
-    const double bold =
-        (width * BoldBand >= std::min(rest.cols, rest.rows) ? BoldLine : BoldWidth) * width;
+    const double bold = coloured ? 2 * std::max(2.0, side / PageLine)
+                                 : (width * BoldBand >= side ? BoldLine : BoldWidth) * width;
     cv::dilate(found.band, near, cv::Mat());
     cv::dilate(found.band | outside, bounds, cv::Mat());
     // A piece is as wide as the ink it was cut from: what the band leaves
@@ -166,9 +172,12 @@ cv::Mat notchesOf(const cv::Mat& dark, const cv::Mat& mask, double reach)
 // running into a notch the silhouette closes over, wider than one line
 // where they meet in a black wedge that neither the dots follow nor a
 // child colours up to. A single line beside a notch stays, and so do
-// longer strokes: they part legs.
+// longer strokes: they part legs. Where a colour picture's page drew lines
+// between its colours up to the outline, they met in knots under it: a
+// piece spanning less than two widths with a pixel on `rim` (the outline's
+// place along the figure's edge; empty on other pictures) is such a knot.
 cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<cv::Mat()>& notches,
-                 double width)
+                 double width, const cv::Mat& rim)
 {
     cv::Mat labels, stats, centroids, near, fromBand, byNotch, across;
     const int count = cv::connectedComponentsWithStats(dark, labels, stats, centroids, 8);
@@ -185,8 +194,10 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
     cv::distanceTransform(~band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), along(size_t(count), 0), inNotch(size_t(count), 0);
     std::vector<float> farthest(size_t(count), 0), thickest(size_t(count), 0);
+    std::vector<bool> onRim(size_t(count), false);
     for (int y = 1; y + 1 < dark.rows; ++y) {
         const int* label = labels.ptr<int>(y);
+        const uint8_t* knot = rim.empty() ? nullptr : rim.ptr<uint8_t>(y);
         const float* wide = across.ptr<float>(y);
         const uint8_t* onBand = near.ptr<uint8_t>(y);
         const uint8_t* onNotch = byNotch.ptr<uint8_t>(y);
@@ -195,6 +206,7 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
             if (const size_t l = size_t(label[x]); brief[l]) {
                 farthest[l] = std::max(farthest[l], away[x]);
                 thickest[l] = std::max(thickest[l], wide[x]);
+                onRim[l] = onRim[l] || (knot && knot[x]);
                 if (label[x - 1] != label[x] || label[x + 1] != label[x] ||
                     labels.ptr<int>(y - 1)[x] != label[x] || labels.ptr<int>(y + 1)[x] != label[x])
                     ++edge[l], along[l] += onBand[x] > 0, inNotch[l] += onNotch[x] > 0;
@@ -206,7 +218,9 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
                                      stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
         const bool corner = farthest[i] <= CornerDepth * width && along[i] > CornerAlong * edge[i];
         const bool notch = inNotch[i] > NotchAlong * edge[i] && thickest[i] > WedgeWidth * width;
-        shard[i] = along[i] > 0 && (span <= ShardLength * width || corner || notch) ? 255 : 0;
+        const bool knot = onRim[i] && span < KnotLength * width;
+        shard[i] =
+            (along[i] > 0 && (span <= ShardLength * width || corner || notch)) || knot ? 255 : 0;
     }
     if (std::none_of(shard.begin(), shard.end(), [](uint8_t s) { return s; }))
         return {};
@@ -223,9 +237,10 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
 // The shards of `page`, told on the figures' `scale` where `band` (the
 // outline, `width` px wide there) and `mask` are, go white with the soft
 // edge round them, but no pixel of a piece that stays. `reach` (px there)
-// is how wide a gap the figures' closing closed.
+// is how wide a gap the figures' closing closed; the page is of a
+// `coloured` picture or not.
 void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double width, double reach,
-                int scale)
+                int scale, bool coloured)
 {
     const int w = page.width(), h = page.height();
     cv::Mat pixels = tracing::matOf(page, CV_8UC4), grey, small;
@@ -238,9 +253,12 @@ void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double w
     const cv::Rect bounds = tracing::boundsOf(mask, int(std::ceil(reach)) + 2);
     if (bounds.empty())
         return;
+    cv::Mat rim;
+    if (coloured)
+        rim = mask(bounds) & (tracing::depthIn(mask(bounds)) <= width + 1);
     const cv::Mat within = shardsOf(
         dark(bounds) & mask(bounds), band(bounds),
-        [&] { return notchesOf(dark(bounds), mask(bounds), reach); }, width);
+        [&] { return notchesOf(dark(bounds), mask(bounds), reach); }, width, rim);
     if (within.empty())
         return;
     cv::Mat gone = cv::Mat::zeros(dark.size(), CV_8UC1);
@@ -252,7 +270,8 @@ void dropShards(QImage& page, const cv::Mat& band, const cv::Mat& mask, double w
     pixels.setTo(cv::Scalar(255, 255, 255, 255), gone & ~stays);
 }
 
-Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke)
+Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke,
+                 bool coloured)
 {
     const int w = ink.cols, h = ink.rows;
     // How thick the stroke is at each point of the edge: how far the white
@@ -315,8 +334,13 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
                 (filled[size_t(figure[x])] || deep[x] <= thickness[size_t(nearest[x])] + 0.5f))
                 out[x] = 255;
     }
-    if (stroke * BoldStroke >= std::min(w, h))
-        settleCuts(found, ink, mask, depth, openLight);
+    if (coloured || stroke * BoldStroke >= std::min(w, h)) {
+        // Only round the figures: what lies beyond is neither cut nor band.
+        const cv::Rect box =
+            (cv::boundingRect(mask) - cv::Point(2, 2) + cv::Size(4, 4)) & cv::Rect(0, 0, w, h);
+        Band part{found.band(box), found.enclosed(box), found.outlined(box), found.width};
+        settleCuts(part, ink(box), mask(box), depth(box), openLight(box), coloured, std::min(w, h));
+    }
     found.width = std::max({1.0, stroke, bandWidth(found.band, depth)});
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
@@ -336,26 +360,44 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
 
 // The edge of the filled shapes the band cut into, where they meet the
 // figure's inside, drawn on `page` as a line `line` pixels wide; where
-// they meet the band the figure's outline is, and that the dots draw.
-void drawInnerEdge(QImage& page, const Band& found, int line)
+// they meet the band the figure's outline is, and that the dots draw. The
+// band is told `scale` times smaller than the page. On
+// a colour picture's page, whose strokes the band cuts however thin, a
+// piece of that edge spanning no more than `stub` px is what is left of a
+// stroke the band all but took: a tick, no line a child makes out, and
+// left off.
+void drawInnerEdge(QImage& page, const Band& found, int line, double stub, int scale)
 {
-    const int w = page.width(), h = page.height();
-    cv::Mat shapes = found.outlined, band = found.band & ~found.outlined;
-    if (shapes.cols != w) {
-        cv::resize(found.outlined, shapes, {w, h}, 0, 0, cv::INTER_NEAREST);
-        cv::resize(cv::Mat(band), band, {w, h}, 0, 0, cv::INTER_NEAREST);
+    // Only round the shapes is looked at: they are few and small.
+    const int margin = (3 * line + scale - 1) / scale + 1;
+    const cv::Rect small = (cv::boundingRect(found.outlined) + cv::Size(2 * margin, 2 * margin) -
+                            cv::Point(margin, margin)) &
+                           cv::Rect(0, 0, found.outlined.cols, found.outlined.rows);
+    const cv::Rect box = cv::Rect(small.tl() * scale, small.size() * scale) &
+                         cv::Rect(0, 0, page.width(), page.height());
+    cv::Mat shapes = found.outlined(small), band = found.band(small) & ~shapes;
+    if (scale > 1) {
+        cv::resize(cv::Mat(shapes), shapes, small.size() * scale, 0, 0, cv::INTER_NEAREST);
+        cv::resize(cv::Mat(band), band, small.size() * scale, 0, 0, cv::INTER_NEAREST);
     }
+    shapes = shapes(cv::Rect({0, 0}, box.size()));
+    band = band(cv::Rect({0, 0}, box.size()));
     const cv::Mat round =
         cv::getStructuringElement(cv::MORPH_ELLIPSE, {2 * line + 1, 2 * line + 1});
-    cv::Mat inner, near;
+    cv::Mat inner, near, labels, stats, centroids;
     cv::erode(shapes, inner, round);
     cv::dilate(band, near, round, cv::Point(-1, -1), 2);
     const cv::Mat edge = shapes & ~inner & ~near;
-    for (int y = 0; y < h; ++y) {
-        const uint8_t* on = edge.ptr<uint8_t>(y);
-        QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            if (on[x])
+    const int count = cv::connectedComponentsWithStats(edge, labels, stats, centroids, 8);
+    std::vector<bool> drawn(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        drawn[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
+                                    stats.at<int>(i, cv::CC_STAT_HEIGHT)) > stub;
+    for (int y = 0; y < box.height; ++y) {
+        const int* label = labels.ptr<int>(y);
+        QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(box.y + y)) + box.x;
+        for (int x = 0; x < box.width; ++x)
+            if (drawn[size_t(label[x])])
                 row[x] = qRgb(0, 0, 0);
     }
 }
@@ -381,7 +423,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
         ink = ink > 0;
         cv::resize(figures.mask, mask, small, 0, 0, cv::INTER_NEAREST);
     }
-    const Band found = outlineBand(ink, mask, figures.reach / scale, figures.stroke / scale);
+    const Band found =
+        outlineBand(ink, mask, figures.reach / scale, figures.stroke / scale, figures.coloured);
     cv::Mat band = found.band;
     if (scale > 1)
         cv::resize(found.band, band, {w, h}, 0, 0, cv::INTER_NEAREST);
@@ -407,12 +450,15 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
     }
     const int line = std::max(1, std::min(w, h) / 300);
     if (cv::countNonZero(found.outlined) > 0)
-        drawInnerEdge(erased, found, line);
+        drawInnerEdge(erased, found, line, figures.coloured ? ShardLength * found.width * scale : 0,
+                      scale);
     // The shards are told on the page as the child sees it, after the cut
     // fills' edges are drawn: pale soft edges join pieces that stand apart
     // there.
+    if (figures.coloured)
+        tracing::dropDarkSeams(erased, picture, found.band & ~found.outlined, found.width, line);
     dropShards(erased, found.band & ~found.outlined, mask, found.width, figures.reach / scale,
-               scale);
+               scale, figures.coloured);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;

@@ -58,6 +58,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
 {
     const QImage& picture = drawn.page;
     Figures figures;
+    figures.coloured = !drawn.figure.empty();
     figures.grey = greyscaleOf(picture);
     const int w = picture.width(), h = picture.height();
     cv::threshold(matOf(figures.grey, CV_8UC1), figures.ink, LightGrey - 1, 255,
@@ -88,8 +89,11 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     // the line. When the largest figure is still only strokes, no more
     // round than a line is (its edge long for its area), the gaps are wider:
     // closing tries again, wider each time, never so wide that figures
-    // standing apart run together.
-    const double narrowest = std::max(1.5 * stroke, side / 150.0 + 1);
+    // standing apart run together. A colour picture's page draws its
+    // figure's edge as one closed line already: closing it as wide as its
+    // bold strokes would only round its inner corners off and bridge the
+    // gaps between legs, the dots then lying off the figure.
+    const double narrowest = std::max(figures.coloured ? 0 : 1.5 * stroke, side / 150.0 + 1);
     double reach = narrowest, closing = reach;
     std::vector<std::vector<cv::Point>> outer;
     for (;;) {

@@ -47,6 +47,7 @@ struct Figures
     double stroke = 0;                            // how wide the lines are drawn
     double reach = 0;                             // how wide a gap is closed
     bool scene = false;                           // the main figure of a scene only
+    bool coloured = false;                        // the drawing was made from the picture's colours
 };
 
 // The figures of `picture`. The outlines and the colouring page are asked

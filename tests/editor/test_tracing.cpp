@@ -339,3 +339,45 @@ TEST_F(EditorTest, OnASceneTheDotsGoRoundTheFigureChosen)
     ASSERT_TRUE(taken);
     EXPECT_TRUE(taken->contains(470, 330) && !taken->contains(790, 470));
 }
+
+// A colour animal as clip art draws it, its outline 20 px wide on the
+// editor's page: a peach body, a dark grey hind leg 16 px from the front
+// one, a black line drawn up into the body from its belly, a dark spot in
+// a black ring. The gap between the legs stays open; the outline leaves no
+// seam down the dark leg, nor the ring round the spot, and the belly line
+// comes off as its edge, not a black bar.
+TEST(Tracing, AColourAnimalKeepsItsLegsApartAndLeavesNoBars)
+{
+    QImage animal(editor::PictureBatch::page(), QImage::Format_RGB32);
+    animal.fill(Qt::white);
+    QPainterPath body, front, hind;
+    body.addRoundedRect(200, 200, 500, 220, 40, 40);
+    front.addRect(250, 400, 60, 200);
+    hind.addRect(346, 400, 60, 200);
+    body = body.united(front).united(hind);
+    QPainter painter(&animal);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(body, QColor(245, 170, 70));
+    painter.fillRect(346, 400, 60, 200, QColor(60, 60, 60));
+    painter.strokePath(body, QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(550, 420), QPointF(550, 300));
+    painter.setBrush(QColor(60, 60, 60));
+    painter.drawEllipse(QPointF(400, 300), 40, 30);
+    painter.end();
+    const QList<editor::Outline> outlines = editor::traceFigures(animal);
+    ASSERT_EQ(outlines.size(), 1);
+    EXPECT_TRUE(std::any_of(outlines[0].points.begin(), outlines[0].points.end(),
+                            [](QPointF p) { return p.x() > 315 && p.x() < 345 && p.y() < 470; }));
+    const QImage erased = editor::withoutOutline(animal);
+    int seam = 0;
+    for (int y = 440; y <= 580; ++y)
+        for (int x = 355; x <= 405; ++x)
+            seam += qGray(erased.pixel(x, y)) < 128;
+    for (int y = 276; y <= 324; ++y) // nor inside the black ring round a dark spot
+        for (int x = 366; x <= 434; ++x)
+            seam += std::hypot((x - 400) / 34.0, (y - 300) / 24.0) < 1 &&
+                    qGray(erased.pixel(x, y)) < 128;
+    EXPECT_EQ(seam, 0);
+    EXPECT_GT(qGray(erased.pixel(550, 330)), 128);
+}
