@@ -1,4 +1,5 @@
 #include "figures.h"
+#include "ground.h"
 #include "linedrawing.h"
 #include "scene.h"
 

@@ -35,10 +35,4 @@ struct Drawn
 Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
                      std::optional<cv::Point2f> picked);
 
-// Where `ink` (255 where drawn, lines `stroke` pixels wide) has a line that
-// runs level across most of the page, in its lower half, as a scene's
-// ground does: that line, so that the figures standing on it are found
-// apart from it, feet and all. Empty when there is none.
-cv::Mat groundOf(const cv::Mat& ink, double stroke);
-
 } // namespace editor::tracing
