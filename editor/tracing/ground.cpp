@@ -32,6 +32,32 @@ cv::Mat lineOf(const cv::Mat& along, double stroke)
     return along & line;
 }
 
+// Of the level lines in `line`, those a figure stands on: where two run
+// one above the other (a trunk's tip, a snout or a shell's rim just above
+// the ground), the lower and longer is the ground and the other a
+// figure's own, which the figure keeps.
+cv::Mat lowestOf(const cv::Mat& line, double stroke)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(line, labels, stats, centroids, 8, CV_32S);
+    const auto across = [&](int l) {
+        const int left = stats.at<int>(l, cv::CC_STAT_LEFT);
+        return cv::Range(left, left + stats.at<int>(l, cv::CC_STAT_WIDTH));
+    };
+    cv::Mat lowest = line.clone();
+    for (int l = 1; l < count; ++l)
+        for (int under = 1; under < count; ++under) {
+            const cv::Range own = across(l), other = across(under);
+            const int shared = std::min(own.end, other.end) - std::max(own.start, other.start);
+            if (other.size() > own.size() && 2 * shared > own.size() &&
+                centroids.at<double>(under, 1) > centroids.at<double>(l, 1) + stroke) {
+                lowest.setTo(0, labels == l);
+                break;
+            }
+        }
+    return lowest;
+}
+
 } // namespace
 
 cv::Mat groundOf(const cv::Mat& ink, double stroke)
@@ -77,7 +103,7 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
         return {};
     cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
     cv::resize(level, level, ink.size(), 0, 0, cv::INTER_NEAREST);
-    return lineOf(ink & level, stroke);
+    return lowestOf(lineOf(ink & level, stroke), stroke);
 }
 
 } // namespace editor::tracing

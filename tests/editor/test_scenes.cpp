@@ -1,9 +1,11 @@
 #include "picturebatch.h"
 #include "picturefiles.h"
+#include "tracing/ground.h"
 #include "tracing/tracing.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <opencv2/imgproc.hpp>
 #include <vector>
 
 namespace {
@@ -144,5 +146,25 @@ TEST(TracingScenes, ABoldDrawingLeavesNoShards)
                         2 * solid[piece] < after[piece])
                 << after[piece] << " px left of " << whole;
         }
+    }
+}
+
+// Of what runs level along a scene's ground, the ground is the line the
+// figures stand on, and only that: a level stroke just above it (a snout,
+// a shell's rim) stays the figure's.
+TEST(TracingScenes, TheGroundIsTheLineTheFiguresStandOn)
+{
+    const std::tuple<const char*, cv::Point, cv::Point, bool> cases[] = {
+        {"the ground", {0, 262}, {399, 262}, true},
+        {"a snout above it", {150, 252}, {230, 252}, false},
+    };
+    cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1);
+    for (const auto& [what, from, to, ground] : cases)
+        cv::line(ink, from, to, 255, 3);
+    const cv::Mat ground = editor::tracing::groundOf(ink, 3);
+    ASSERT_FALSE(ground.empty());
+    for (const auto& [what, from, to, expected] : cases) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(ground.at<uint8_t>((from + to) / 2) > 0, expected);
     }
 }
