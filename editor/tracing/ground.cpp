@@ -12,6 +12,7 @@ constexpr int GroundWave = 2;       // line widths a ground may rise and fall
 constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
 constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
 constexpr int LevelRun = 4;         // line widths a ground runs level, where feet do not
+constexpr int BranchShare = 3;      // of the drawing's width: a branch from its side is no shorter
 
 // Of what is drawn along a ground, the line itself: what runs level for
 // several line widths. A figure's feet on it are strokes that rise from
@@ -58,6 +59,49 @@ cv::Mat lowestOf(const cv::Mat& line, double stroke)
     return lowest;
 }
 
+// Where a copy of a picture in blocks runs on along a row.
+struct Level
+{
+    cv::Mat ground;   // 255 where a run crosses most of the page
+    cv::Mat branches; // 255 where one runs from a side of the drawing, not across
+};
+
+// The runs of `thick` (255 where drawn, in blocks) along its rows, in
+// `drawn`, its part where something is drawn. On a ground, a line that
+// runs level from a side of the drawing for a good part of its width, but
+// not across, is a second ground: a branch a bird perches on, a ledge.
+Level levelOf(const cv::Mat& thick, const cv::Rect& drawn)
+{
+    Level level{cv::Mat::zeros(thick.size(), CV_8UC1), cv::Mat::zeros(thick.size(), CV_8UC1)};
+    const int least = int(GroundShare * thick.cols);
+    for (int y = 0; y < thick.rows; ++y) {
+        const uint8_t* on = thick.ptr<uint8_t>(y);
+        for (int x = 0, start = 0; x <= thick.cols; ++x) {
+            if (x < thick.cols && on[x])
+                continue;
+            const bool fromSide = start <= drawn.x || x >= drawn.br().x;
+            if (x - start >= least || (fromSide && BranchShare * (x - start) >= drawn.width))
+                std::fill_n((x - start >= least ? level.ground : level.branches).ptr<uint8_t>(y) +
+                                start,
+                            x - start, uint8_t(255));
+            start = x + 1;
+        }
+    }
+    return level;
+}
+
+// Of `runs` (in blocks), the lines: the pieces no taller than GroundRows,
+// their middles below `lowest`.
+void keepLines(cv::Mat& runs, double lowest)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(runs, labels, stats, centroids, 4, CV_32S);
+    for (int l = 1; l < count; ++l)
+        if (stats.at<int>(l, cv::CC_STAT_HEIGHT) > GroundRows ||
+            centroids.at<double>(l, 1) < lowest)
+            runs.setTo(0, labels == l);
+}
+
 } // namespace
 
 cv::Mat groundOf(const cv::Mat& ink, double stroke)
@@ -72,38 +116,27 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
     cv::resize(ink, coarse, {(ink.cols + block - 1) / block, (ink.rows + block - 1) / block}, 0, 0,
                cv::INTER_AREA);
     cv::dilate(coarse > 0, thick, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
-    cv::Mat level = cv::Mat::zeros(thick.size(), CV_8UC1);
-    const int least = int(GroundShare * thick.cols);
-    bool any = false;
-    for (int y = 0; y < thick.rows; ++y) {
-        const uint8_t* on = thick.ptr<uint8_t>(y);
-        uint8_t* out = level.ptr<uint8_t>(y);
-        for (int x = 0, start = 0; x <= thick.cols; ++x) {
-            if (x < thick.cols && on[x])
-                continue;
-            if (x - start >= least)
-                std::fill(out + start, out + x, uint8_t(255)), any = true;
-            start = x + 1;
-        }
-    }
-    if (!any)
-        return {};
+    const cv::Rect drawn = cv::boundingRect(coarse);
+    Level level = levelOf(thick, drawn);
     // A filled shape as wide is no ground: a ground is a line, a few
     // blocks tall where the wave runs, and the figures stand on it, in the
     // lower half of what is drawn; a line as long above them is a figure's
     // own (a wide wing, a roof).
-    const cv::Rect drawn = cv::boundingRect(coarse);
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(level, labels, stats, centroids, 4, CV_32S);
-    for (int l = 1; l < count; ++l)
-        if (stats.at<int>(l, cv::CC_STAT_HEIGHT) > GroundRows ||
-            2 * centroids.at<double>(l, 1) < 2 * drawn.y + drawn.height)
-            level.setTo(0, labels == l);
-    if (cv::countNonZero(level) == 0)
+    keepLines(level.ground, drawn.y + drawn.height / 2.0);
+    if (cv::countNonZero(level.ground) == 0)
         return {};
-    cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
-    cv::resize(level, level, ink.size(), 0, 0, cv::INTER_NEAREST);
-    return lowestOf(lineOf(ink & level, stroke), stroke);
+    // A branch is no part of the ground, nor near it.
+    cv::Mat near;
+    cv::dilate(level.ground, near,
+               cv::getStructuringElement(cv::MORPH_RECT, {1, 4 * GroundRows + 1}));
+    level.branches &= ~near;
+    keepLines(level.branches, 0);
+    for (cv::Mat* each : {&level.ground, &level.branches}) {
+        cv::dilate(*each, *each, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
+        cv::resize(*each, *each, ink.size(), 0, 0, cv::INTER_NEAREST);
+    }
+    return lowestOf(lineOf(ink & level.ground, stroke), stroke) |
+           lineOf(ink & level.branches & ~level.ground, stroke);
 }
 
 } // namespace editor::tracing
