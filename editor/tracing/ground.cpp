@@ -1,4 +1,5 @@
 #include "ground.h"
+#include "figures.h"
 
 #include <algorithm>
 #include <opencv2/imgproc.hpp>
@@ -12,6 +13,8 @@ constexpr int GroundWave = 2;       // line widths a ground may rise and fall
 constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
 constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
 constexpr int LevelRun = 4;         // line widths a ground runs level, where feet do not
+constexpr double Covered = 0.8;     // of a space: a figure covering this much holds all of it
+constexpr double NarrowGap = 0.3;   // of the narrowest closing: a gap a stroke nearly closes
 constexpr int BranchShare = 3;      // of the drawing's width: a branch from its side is no shorter
 
 // Of what is drawn along a ground, the line itself: what runs level for
@@ -137,6 +140,40 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
     }
     return lowestOf(lineOf(ink & level.ground, stroke), stroke) |
            lineOf(ink & level.branches & ~level.ground, stroke);
+}
+
+std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv::Mat& ink,
+                                  const cv::Mat& ground, double least)
+{
+    cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1), labels, stats, centroids;
+    cv::drawContours(mask, std::vector<std::vector<cv::Point>>{figure}, -1, 255, cv::FILLED);
+    const cv::Mat open = ~closedFilled(ink | ground, NarrowGap * least);
+    const int count = cv::connectedComponentsWithStats(open, labels, stats, centroids, 4, CV_32S);
+    std::vector<int> covered(size_t(count), 0);
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            covered[size_t(labels.at<int>(y, x))] += mask.at<uint8_t>(y, x) > 0;
+    // The spaces open to the border are the world round the figures.
+    std::vector<uint8_t> inside(size_t(count), 0);
+    for (int l = 1; l < count; ++l)
+        inside[size_t(l)] =
+            stats.at<int>(l, cv::CC_STAT_LEFT) > 0 && stats.at<int>(l, cv::CC_STAT_TOP) > 0 &&
+            cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                     stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT))
+                .br()
+                .inside(cv::Rect(0, 0, ink.cols, ink.rows)) &&
+            covered[size_t(l)] > Covered * stats.at<int>(l, cv::CC_STAT_AREA);
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            if (inside[size_t(labels.at<int>(y, x))])
+                mask.at<uint8_t>(y, x) = 255;
+    // The closing leaves a pixel's seam between a space and the strokes round it.
+    const std::vector<std::vector<cv::Point>> outer = outerEdges(closedFilled(mask, 1));
+    if (outer.empty())
+        return figure;
+    return *std::max_element(outer.begin(), outer.end(), [](const auto& a, const auto& b) {
+        return cv::contourArea(a) < cv::contourArea(b);
+    });
 }
 
 } // namespace editor::tracing

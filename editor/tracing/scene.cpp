@@ -1,5 +1,6 @@
 #include "scene.h"
 #include "figures.h"
+#include "ground.h"
 
 #include <algorithm>
 #include <climits>
@@ -341,12 +342,12 @@ Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
     if (picked)
         one = pickedOf(figures, *picked);
     else if (const Border border{ink.size(), cv::boundingRect(ink)};
-             isScene(figures, ink, border, drawn.grounded)) {
+             isScene(figures, ink, border, !drawn.ground.empty())) {
         scene = bool(one = mainOf(figures, border));
         // Things that stand apart on a ground are figures apart, however
         // near they come above it.
         if (std::vector<Contour> parts;
-            one && drawn.grounded && !(parts = apartOf(figures[*one], drawn)).empty()) {
+            one && !drawn.ground.empty() && !(parts = apartOf(figures[*one], drawn)).empty()) {
             figures.erase(figures.begin() + std::ptrdiff_t(*one));
             figures.insert(figures.end(), parts.begin(), parts.end());
             one = mainOf(figures, border);
@@ -354,6 +355,8 @@ Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
     }
     if (!one)
         return {std::move(figures), false};
+    if (scene && !drawn.ground.empty())
+        return {{standingOn(figures[*one], ink, drawn.ground, drawn.least)}, true};
     return {{std::move(figures[*one])}, scene};
 }
 

@@ -20,10 +20,10 @@ struct Chosen
 // What is drawn in a picture, as the figures were found in it.
 struct Drawn
 {
-    cv::Mat ink;           // 255 where drawn, a scene's ground left out
-    double least = 0;      // px: how wide a gap between strokes is closed at least
-    double reach = 0;      // px: how wide a gap was closed, wider where only strokes were found
-    bool grounded = false; // whether the figures stand on a ground
+    cv::Mat ink;      // 255 where drawn, a scene's ground left out
+    double least = 0; // px: how wide a gap between strokes is closed at least
+    double reach = 0; // px: how wide a gap was closed, wider where only strokes were found
+    cv::Mat ground;   // 255 on the ground the figures stand on; empty: none
 };
 
 // Of `figures`, the outer edges of the figures found in `drawn`: the one

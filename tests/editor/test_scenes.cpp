@@ -170,3 +170,23 @@ TEST(TracingScenes, TheGroundIsTheLineTheFiguresStandOn)
         EXPECT_EQ(ground.at<uint8_t>((from + to) / 2) > 0, expected);
     }
 }
+
+// A figure whose soles lay along the ground, taken off with it, has them
+// back: the inside of each leg down to the ground is the figure's, the gap
+// between the legs is not.
+TEST(TracingScenes, AFigureStandingOnTheGroundKeepsItsSoles)
+{
+    cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1), ground = ink.clone();
+    cv::line(ground, {0, 262}, {399, 262}, 255, 3);
+    for (const int x : {100, 130, 170, 200})
+        cv::line(ink, {x, 200}, {x, 260}, 255, 3);
+    cv::line(ink, {100, 200}, {200, 200}, 255, 3);
+    // As the tracing found it: each leg closed short of the ground.
+    const std::vector<cv::Point> found{{100, 200}, {200, 200}, {200, 250}, {170, 250},
+                                       {170, 202}, {130, 202}, {130, 250}, {100, 250}};
+    const std::vector<cv::Point> standing =
+        editor::tracing::standingOn(found, ink & ~ground, ground, 4.5);
+    EXPECT_GE(cv::pointPolygonTest(standing, cv::Point2f(115, 258), false), 0);
+    EXPECT_GE(cv::pointPolygonTest(standing, cv::Point2f(185, 258), false), 0);
+    EXPECT_LT(cv::pointPolygonTest(standing, cv::Point2f(150, 240), false), 0);
+}
