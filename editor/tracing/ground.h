@@ -11,7 +11,8 @@ namespace editor::tracing {
 // Where `ink` (255 where drawn, lines `stroke` pixels wide) has a line that
 // runs level across most of the page, in its lower half, as a scene's
 // ground does: that line, so that the figures standing on it are found
-// apart from it, feet and all. Empty when there is none.
+// apart from it, feet and all; with it, a branch that runs level in from a
+// side of the drawing, well above it. Empty when there is no ground.
 cv::Mat groundOf(const cv::Mat& ink, double stroke);
 
 // `figure`, the outer edge of a scene's figure standing on `ground`, with
