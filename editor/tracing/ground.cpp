@@ -15,6 +15,7 @@ constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter s
 constexpr int LevelRun = 4;         // line widths a ground runs level, where feet do not
 constexpr double Covered = 0.8;     // of a space: a figure covering this much holds all of it
 constexpr double NarrowGap = 0.3;   // of the narrowest closing: a gap a stroke nearly closes
+constexpr double TuftLines = 2;     // line widths: a piece on a ground no larger is grass
 constexpr int BranchShare = 3;      // of the drawing's width: a branch from its side is no shorter
 
 // Of what is drawn along a ground, the line itself: what runs level for
@@ -105,6 +106,32 @@ void keepLines(cv::Mat& runs, double lowest)
             runs.setTo(0, labels == l);
 }
 
+// `line`, a ground found in `ink`, with what sits on it no taller and no
+// wider than TuftLines of its `stroke` widths: tufts of grass, and the rim
+// where the ground's wave leaves its level. Left to the figures, the
+// closing of their gaps ran such a piece into a foot beside it.
+cv::Mat withTufts(const cv::Mat& ink, const cv::Mat& line, double stroke)
+{
+    cv::Mat labels, stats, centroids;
+    const int count =
+        cv::connectedComponentsWithStats(ink & ~line, labels, stats, centroids, 8, CV_32S);
+    std::vector<uint8_t> tuft(size_t(count), 0);
+    for (int y = 0; y + 1 < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            if (const int l = labels.at<int>(y, x); l && line.at<uint8_t>(y + 1, x)) {
+                const int top = stats.at<int>(l, cv::CC_STAT_TOP);
+                const int tall = stats.at<int>(l, cv::CC_STAT_HEIGHT);
+                tuft[size_t(l)] |= y + 2 >= top + tall && tall <= TuftLines * stroke &&
+                                   stats.at<int>(l, cv::CC_STAT_WIDTH) <= TuftLines * stroke;
+            }
+    cv::Mat ground = line.clone();
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            if (tuft[size_t(labels.at<int>(y, x))])
+                ground.at<uint8_t>(y, x) = 255;
+    return ground;
+}
+
 } // namespace
 
 cv::Mat groundOf(const cv::Mat& ink, double stroke)
@@ -138,7 +165,7 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
         cv::dilate(*each, *each, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
         cv::resize(*each, *each, ink.size(), 0, 0, cv::INTER_NEAREST);
     }
-    return lowestOf(lineOf(ink & level.ground, stroke), stroke) |
+    return withTufts(ink, lowestOf(lineOf(ink & level.ground, stroke), stroke), stroke) |
            lineOf(ink & level.branches & ~level.ground, stroke);
 }
 
