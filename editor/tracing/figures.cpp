@@ -1,4 +1,5 @@
 #include "figures.h"
+#include "ground.h"
 #include "linedrawing.h"
 #include "pixels.h"
 #include "scene.h"
@@ -134,8 +135,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     std::optional<cv::Point2f> picked;
     if (chosen)
         picked = cv::Point2f(float(chosen->x() / scale), float(chosen->y() / scale));
-    Chosen choice =
-        chooseFigures(std::move(kept), {ink, narrowest, closing, !ground.empty()}, picked);
+    Chosen choice = chooseFigures(std::move(kept), {ink, narrowest, closing, ground}, picked);
     figures.scene = choice.scene;
     kept = std::move(choice.figures);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);

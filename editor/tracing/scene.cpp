@@ -1,5 +1,6 @@
 #include "scene.h"
 #include "figures.h"
+#include "ground.h"
 
 #include <algorithm>
 #include <climits>
@@ -23,17 +24,12 @@ constexpr size_t ManyFigures = 4;
 constexpr int BorderMargin = 2;      // px: an edge this near the border touches it
 constexpr double EqualShare = 0.85;  // of the largest's area: as large, for the choice
 constexpr int StripShare = 4;        // a strip across is narrower than the frame / this
-constexpr double GroundShare = 0.8;  // of the page's width: a line across it this long is a ground
-constexpr int GroundWave = 2;        // line widths a ground may rise and fall
-constexpr int GroundRows = 4;        // blocks of GroundWave lines: a ground is no taller
-constexpr int GroundBlocks = 40;     // blocks at least down the page's shorter side
 constexpr double ApartLines = 1.5;   // line widths: strokes farther apart are drawn apart
 constexpr double ThingShare = 0.15;  // of a figure's ink: a group of strokes this large is a thing
 constexpr double SmallShare = 0.03;  // of a figure's ink: a smaller stroke is a detail or a tuft
 constexpr int MostStrokes = 64;      // a figure of more strokes is not cut (each costs a pass)
 constexpr double EnclosedShare = 2;  // of a thing's ink: closed, it encloses more, a figure alone
 constexpr double WiderClosing = 1.6; // each try closes gaps this much wider
-constexpr int LevelRun = 4;          // line widths a ground runs level, where feet do not
 
 // Where a picture's border lies: the page's, and the frame of its drawing.
 struct Border
@@ -333,72 +329,7 @@ size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
     return picked;
 }
 
-// Of what is drawn along a ground, the line itself: what runs level for
-// several line widths. A figure's feet on it are strokes that rise from
-// it, and stay with the figure, so its silhouette reaches the ground; the
-// grass is left in small pieces too small to be figures. When the line is
-// too steep or too thin to be told so, all that is drawn along it goes.
-cv::Mat lineOf(const cv::Mat& along, double stroke)
-{
-    cv::Mat line;
-    const int run = std::max(LevelRun * int(stroke + 0.5), 2 * LevelRun);
-    cv::morphologyEx(along, line, cv::MORPH_OPEN,
-                     cv::getStructuringElement(cv::MORPH_RECT, {run, 1}));
-    if (cv::countNonZero(line) * 2 < cv::countNonZero(along))
-        return along;
-    // The line's soft edges, a pixel or two above and below where it runs level.
-    const int edge = std::max(1, int(stroke / 5 + 0.5));
-    cv::dilate(line, line, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * edge + 1}));
-    return along & line;
-}
-
 } // namespace
-
-cv::Mat groundOf(const cv::Mat& ink, double stroke)
-{
-    // A ground that rises and falls a little is still level on a copy of
-    // the picture in blocks as tall as the wave, each block with any ink
-    // in it drawn: what runs on along a row of blocks, or two, for most of
-    // the page is the ground.
-    const int block = std::clamp(int(GroundWave * stroke + 0.5), 1,
-                                 std::min(ink.cols, ink.rows) / GroundBlocks + 1);
-    cv::Mat coarse, thick;
-    cv::resize(ink, coarse, {(ink.cols + block - 1) / block, (ink.rows + block - 1) / block}, 0, 0,
-               cv::INTER_AREA);
-    cv::dilate(coarse > 0, thick, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
-    cv::Mat level = cv::Mat::zeros(thick.size(), CV_8UC1);
-    const int least = int(GroundShare * thick.cols);
-    bool any = false;
-    for (int y = 0; y < thick.rows; ++y) {
-        const uint8_t* on = thick.ptr<uint8_t>(y);
-        uint8_t* out = level.ptr<uint8_t>(y);
-        for (int x = 0, start = 0; x <= thick.cols; ++x) {
-            if (x < thick.cols && on[x])
-                continue;
-            if (x - start >= least)
-                std::fill(out + start, out + x, uint8_t(255)), any = true;
-            start = x + 1;
-        }
-    }
-    if (!any)
-        return {};
-    // A filled shape as wide is no ground: a ground is a line, a few
-    // blocks tall where the wave runs, and the figures stand on it, in the
-    // lower half of what is drawn; a line as long above them is a figure's
-    // own (a wide wing, a roof).
-    const cv::Rect drawn = cv::boundingRect(coarse);
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(level, labels, stats, centroids, 4, CV_32S);
-    for (int l = 1; l < count; ++l)
-        if (stats.at<int>(l, cv::CC_STAT_HEIGHT) > GroundRows ||
-            2 * centroids.at<double>(l, 1) < 2 * drawn.y + drawn.height)
-            level.setTo(0, labels == l);
-    if (cv::countNonZero(level) == 0)
-        return {};
-    cv::dilate(level, level, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
-    cv::resize(level, level, ink.size(), 0, 0, cv::INTER_NEAREST);
-    return lineOf(ink & level, stroke);
-}
 
 Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
                      std::optional<cv::Point2f> picked)
@@ -411,12 +342,12 @@ Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
     if (picked)
         one = pickedOf(figures, *picked);
     else if (const Border border{ink.size(), cv::boundingRect(ink)};
-             isScene(figures, ink, border, drawn.grounded)) {
+             isScene(figures, ink, border, !drawn.ground.empty())) {
         scene = bool(one = mainOf(figures, border));
         // Things that stand apart on a ground are figures apart, however
         // near they come above it.
         if (std::vector<Contour> parts;
-            one && drawn.grounded && !(parts = apartOf(figures[*one], drawn)).empty()) {
+            one && !drawn.ground.empty() && !(parts = apartOf(figures[*one], drawn)).empty()) {
             figures.erase(figures.begin() + std::ptrdiff_t(*one));
             figures.insert(figures.end(), parts.begin(), parts.end());
             one = mainOf(figures, border);
@@ -424,6 +355,8 @@ Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
     }
     if (!one)
         return {std::move(figures), false};
+    if (scene && !drawn.ground.empty())
+        return {{standingOn(figures[*one], ink, drawn.ground, drawn.least)}, true};
     return {{std::move(figures[*one])}, scene};
 }
 

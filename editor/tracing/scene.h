@@ -20,10 +20,10 @@ struct Chosen
 // What is drawn in a picture, as the figures were found in it.
 struct Drawn
 {
-    cv::Mat ink;           // 255 where drawn, a scene's ground left out
-    double least = 0;      // px: how wide a gap between strokes is closed at least
-    double reach = 0;      // px: how wide a gap was closed, wider where only strokes were found
-    bool grounded = false; // whether the figures stand on a ground
+    cv::Mat ink;      // 255 where drawn, a scene's ground left out
+    double least = 0; // px: how wide a gap between strokes is closed at least
+    double reach = 0; // px: how wide a gap was closed, wider where only strokes were found
+    cv::Mat ground;   // 255 on the ground the figures stand on; empty: none
 };
 
 // Of `figures`, the outer edges of the figures found in `drawn`: the one
@@ -34,11 +34,5 @@ struct Drawn
 // stand side by side on it.
 Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
                      std::optional<cv::Point2f> picked);
-
-// Where `ink` (255 where drawn, lines `stroke` pixels wide) has a line that
-// runs level across most of the page, in its lower half, as a scene's
-// ground does: that line, so that the figures standing on it are found
-// apart from it, feet and all. Empty when there is none.
-cv::Mat groundOf(const cv::Mat& ink, double stroke);
 
 } // namespace editor::tracing

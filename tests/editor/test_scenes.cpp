@@ -1,9 +1,11 @@
 #include "picturebatch.h"
 #include "picturefiles.h"
+#include "tracing/ground.h"
 #include "tracing/tracing.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <opencv2/imgproc.hpp>
 #include <vector>
 
 namespace {
@@ -145,4 +147,47 @@ TEST(TracingScenes, ABoldDrawingLeavesNoShards)
                 << after[piece] << " px left of " << whole;
         }
     }
+}
+
+// Of what runs level along a scene's ground, the ground is the line the
+// figures stand on, and only that: a level stroke just above it (a snout,
+// a shell's rim) stays the figure's; a tuft of grass on it goes with it.
+// A line from the side, far above it, is a branch to perch on.
+TEST(TracingScenes, TheGroundIsTheLineTheFiguresStandOn)
+{
+    const std::tuple<const char*, cv::Point, cv::Point, bool> cases[] = {
+        {"the ground", {0, 262}, {399, 262}, true},
+        {"a snout above it", {150, 252}, {230, 252}, false},
+        {"a branch from the side", {0, 150}, {200, 150}, true},
+        {"a tuft of grass on it", {300, 256}, {300, 258}, true},
+    };
+    cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1);
+    for (const auto& [what, from, to, ground] : cases)
+        cv::line(ink, from, to, 255, 3);
+    const cv::Mat ground = editor::tracing::groundOf(ink, 3);
+    ASSERT_FALSE(ground.empty());
+    for (const auto& [what, from, to, expected] : cases) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(ground.at<uint8_t>((from + to) / 2) > 0, expected);
+    }
+}
+
+// A figure whose soles lay along the ground, taken off with it, has them
+// back: the inside of each leg down to the ground is the figure's, the gap
+// between the legs is not.
+TEST(TracingScenes, AFigureStandingOnTheGroundKeepsItsSoles)
+{
+    cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1), ground = ink.clone();
+    cv::line(ground, {0, 262}, {399, 262}, 255, 3);
+    for (const int x : {100, 130, 170, 200})
+        cv::line(ink, {x, 200}, {x, 260}, 255, 3);
+    cv::line(ink, {100, 200}, {200, 200}, 255, 3);
+    // As the tracing found it: each leg closed short of the ground.
+    const std::vector<cv::Point> found{{100, 200}, {200, 200}, {200, 250}, {170, 250},
+                                       {170, 202}, {130, 202}, {130, 250}, {100, 250}};
+    const std::vector<cv::Point> standing =
+        editor::tracing::standingOn(found, ink & ~ground, ground, 4.5);
+    EXPECT_GE(cv::pointPolygonTest(standing, cv::Point2f(115, 258), false), 0);
+    EXPECT_GE(cv::pointPolygonTest(standing, cv::Point2f(185, 258), false), 0);
+    EXPECT_LT(cv::pointPolygonTest(standing, cv::Point2f(150, 240), false), 0);
 }

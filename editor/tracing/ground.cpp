@@ -1,0 +1,206 @@
+#include "ground.h"
+#include "figures.h"
+
+#include <algorithm>
+#include <opencv2/imgproc.hpp>
+
+namespace editor::tracing {
+
+namespace {
+
+constexpr double GroundShare = 0.8; // of the page's width: a line across it this long is a ground
+constexpr int GroundWave = 2;       // line widths a ground may rise and fall
+constexpr int GroundRows = 4;       // blocks of GroundWave lines: a ground is no taller
+constexpr int GroundBlocks = 40;    // blocks at least down the page's shorter side
+constexpr int LevelRun = 4;         // line widths a ground runs level, where feet do not
+constexpr double Covered = 0.8;     // of a space: a figure covering this much holds all of it
+constexpr double NarrowGap = 0.3;   // of the narrowest closing: a gap a stroke nearly closes
+constexpr double TuftLines = 2;     // line widths: a piece on a ground no larger is grass
+constexpr int BranchShare = 3;      // of the drawing's width: a branch from its side is no shorter
+
+// Of what is drawn along a ground, the line itself: what runs level for
+// several line widths. A figure's feet on it are strokes that rise from
+// it, and stay with the figure, so its silhouette reaches the ground; the
+// grass is left in small pieces too small to be figures. When the line is
+// too steep or too thin to be told so, all that is drawn along it goes.
+cv::Mat lineOf(const cv::Mat& along, double stroke)
+{
+    cv::Mat line;
+    const int run = std::max(LevelRun * int(stroke + 0.5), 2 * LevelRun);
+    cv::morphologyEx(along, line, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, {run, 1}));
+    if (cv::countNonZero(line) * 2 < cv::countNonZero(along))
+        return along;
+    // The line's soft edges, a pixel or two above and below where it runs level.
+    const int edge = std::max(1, int(stroke / 5 + 0.5));
+    cv::dilate(line, line, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * edge + 1}));
+    return along & line;
+}
+
+// Of the level lines in `line`, those a figure stands on: where two run
+// one above the other (a trunk's tip, a snout or a shell's rim just above
+// the ground), the lower and longer is the ground and the other a
+// figure's own, which the figure keeps.
+cv::Mat lowestOf(const cv::Mat& line, double stroke)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(line, labels, stats, centroids, 8, CV_32S);
+    const auto across = [&](int l) {
+        const int left = stats.at<int>(l, cv::CC_STAT_LEFT);
+        return cv::Range(left, left + stats.at<int>(l, cv::CC_STAT_WIDTH));
+    };
+    cv::Mat lowest = line.clone();
+    for (int l = 1; l < count; ++l)
+        for (int under = 1; under < count; ++under) {
+            const cv::Range own = across(l), other = across(under);
+            const int shared = std::min(own.end, other.end) - std::max(own.start, other.start);
+            if (other.size() > own.size() && 2 * shared > own.size() &&
+                centroids.at<double>(under, 1) > centroids.at<double>(l, 1) + stroke) {
+                lowest.setTo(0, labels == l);
+                break;
+            }
+        }
+    return lowest;
+}
+
+// Where a copy of a picture in blocks runs on along a row.
+struct Level
+{
+    cv::Mat ground;   // 255 where a run crosses most of the page
+    cv::Mat branches; // 255 where one runs from a side of the drawing, not across
+};
+
+// The runs of `thick` (255 where drawn, in blocks) along its rows, in
+// `drawn`, its part where something is drawn. On a ground, a line that
+// runs level from a side of the drawing for a good part of its width, but
+// not across, is a second ground: a branch a bird perches on, a ledge.
+Level levelOf(const cv::Mat& thick, const cv::Rect& drawn)
+{
+    Level level{cv::Mat::zeros(thick.size(), CV_8UC1), cv::Mat::zeros(thick.size(), CV_8UC1)};
+    const int least = int(GroundShare * thick.cols);
+    for (int y = 0; y < thick.rows; ++y) {
+        const uint8_t* on = thick.ptr<uint8_t>(y);
+        for (int x = 0, start = 0; x <= thick.cols; ++x) {
+            if (x < thick.cols && on[x])
+                continue;
+            const bool fromSide = start <= drawn.x || x >= drawn.br().x;
+            if (x - start >= least || (fromSide && BranchShare * (x - start) >= drawn.width))
+                std::fill_n((x - start >= least ? level.ground : level.branches).ptr<uint8_t>(y) +
+                                start,
+                            x - start, uint8_t(255));
+            start = x + 1;
+        }
+    }
+    return level;
+}
+
+// Of `runs` (in blocks), the lines: the pieces no taller than GroundRows,
+// their middles below `lowest`.
+void keepLines(cv::Mat& runs, double lowest)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(runs, labels, stats, centroids, 4, CV_32S);
+    for (int l = 1; l < count; ++l)
+        if (stats.at<int>(l, cv::CC_STAT_HEIGHT) > GroundRows ||
+            centroids.at<double>(l, 1) < lowest)
+            runs.setTo(0, labels == l);
+}
+
+// `line`, a ground found in `ink`, with what sits on it no taller and no
+// wider than TuftLines of its `stroke` widths: tufts of grass, and the rim
+// where the ground's wave leaves its level. Left to the figures, the
+// closing of their gaps ran such a piece into a foot beside it.
+cv::Mat withTufts(const cv::Mat& ink, const cv::Mat& line, double stroke)
+{
+    cv::Mat labels, stats, centroids;
+    const int count =
+        cv::connectedComponentsWithStats(ink & ~line, labels, stats, centroids, 8, CV_32S);
+    std::vector<uint8_t> tuft(size_t(count), 0);
+    for (int y = 0; y + 1 < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            if (const int l = labels.at<int>(y, x); l && line.at<uint8_t>(y + 1, x)) {
+                const int top = stats.at<int>(l, cv::CC_STAT_TOP);
+                const int tall = stats.at<int>(l, cv::CC_STAT_HEIGHT);
+                tuft[size_t(l)] |= y + 2 >= top + tall && tall <= TuftLines * stroke &&
+                                   stats.at<int>(l, cv::CC_STAT_WIDTH) <= TuftLines * stroke;
+            }
+    cv::Mat ground = line.clone();
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            if (tuft[size_t(labels.at<int>(y, x))])
+                ground.at<uint8_t>(y, x) = 255;
+    return ground;
+}
+
+} // namespace
+
+cv::Mat groundOf(const cv::Mat& ink, double stroke)
+{
+    // A ground that rises and falls a little is still level on a copy of
+    // the picture in blocks as tall as the wave, each block with any ink
+    // in it drawn: what runs on along a row of blocks, or two, for most of
+    // the page is the ground.
+    const int block = std::clamp(int(GroundWave * stroke + 0.5), 1,
+                                 std::min(ink.cols, ink.rows) / GroundBlocks + 1);
+    cv::Mat coarse, thick;
+    cv::resize(ink, coarse, {(ink.cols + block - 1) / block, (ink.rows + block - 1) / block}, 0, 0,
+               cv::INTER_AREA);
+    cv::dilate(coarse > 0, thick, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
+    const cv::Rect drawn = cv::boundingRect(coarse);
+    Level level = levelOf(thick, drawn);
+    // A filled shape as wide is no ground: a ground is a line, a few
+    // blocks tall where the wave runs, and the figures stand on it, in the
+    // lower half of what is drawn; a line as long above them is a figure's
+    // own (a wide wing, a roof).
+    keepLines(level.ground, drawn.y + drawn.height / 2.0);
+    if (cv::countNonZero(level.ground) == 0)
+        return {};
+    // A branch is no part of the ground, nor near it.
+    cv::Mat near;
+    cv::dilate(level.ground, near,
+               cv::getStructuringElement(cv::MORPH_RECT, {1, 4 * GroundRows + 1}));
+    level.branches &= ~near;
+    keepLines(level.branches, 0);
+    for (cv::Mat* each : {&level.ground, &level.branches}) {
+        cv::dilate(*each, *each, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
+        cv::resize(*each, *each, ink.size(), 0, 0, cv::INTER_NEAREST);
+    }
+    return withTufts(ink, lowestOf(lineOf(ink & level.ground, stroke), stroke), stroke) |
+           lineOf(ink & level.branches & ~level.ground, stroke);
+}
+
+std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv::Mat& ink,
+                                  const cv::Mat& ground, double least)
+{
+    cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1), labels, stats, centroids;
+    cv::drawContours(mask, std::vector<std::vector<cv::Point>>{figure}, -1, 255, cv::FILLED);
+    const cv::Mat open = ~closedFilled(ink | ground, NarrowGap * least);
+    const int count = cv::connectedComponentsWithStats(open, labels, stats, centroids, 4, CV_32S);
+    std::vector<int> covered(size_t(count), 0);
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            covered[size_t(labels.at<int>(y, x))] += mask.at<uint8_t>(y, x) > 0;
+    // The spaces open to the border are the world round the figures.
+    std::vector<uint8_t> inside(size_t(count), 0);
+    for (int l = 1; l < count; ++l)
+        inside[size_t(l)] =
+            stats.at<int>(l, cv::CC_STAT_LEFT) > 0 && stats.at<int>(l, cv::CC_STAT_TOP) > 0 &&
+            cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                     stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT))
+                .br()
+                .inside(cv::Rect(0, 0, ink.cols, ink.rows)) &&
+            covered[size_t(l)] > Covered * stats.at<int>(l, cv::CC_STAT_AREA);
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0; x < ink.cols; ++x)
+            if (inside[size_t(labels.at<int>(y, x))])
+                mask.at<uint8_t>(y, x) = 255;
+    // The closing leaves a pixel's seam between a space and the strokes round it.
+    const std::vector<std::vector<cv::Point>> outer = outerEdges(closedFilled(mask, 1));
+    if (outer.empty())
+        return figure;
+    return *std::max_element(outer.begin(), outer.end(), [](const auto& a, const auto& b) {
+        return cv::contourArea(a) < cv::contourArea(b);
+    });
+}
+
+} // namespace editor::tracing
