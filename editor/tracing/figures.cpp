@@ -102,7 +102,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
         outer = outerEdges(closedFilled(ink, closing));
         if (closing < reach || !onlyStrokes(outer))
             break;
-        reach *= 1.6;
+        reach *= WiderClosing;
     }
     figures.reach = closing * scale;
     if (drawn.figure.size() == ink.size())

@@ -31,6 +31,10 @@ std::vector<std::vector<cv::Point>> outerEdges(const cv::Mat& mask);
 // narrower than twice that are closed.
 cv::Mat closedFilled(const cv::Mat& ink, double reach);
 
+// How much wider each try closes gaps, when a figure closed too narrow is
+// still nothing but strokes.
+constexpr double WiderClosing = 1.6;
+
 // Whether the largest of `outer` encloses little for the length of its
 // edge, as a stroke does and an outline closed round a figure does not:
 // its gaps are to be closed wider.

@@ -21,15 +21,14 @@ namespace {
 // what is drawn as well as the page's: a stroke that runs from one side of
 // the drawing to the other, beside a figure that does not, ran off it.
 constexpr size_t ManyFigures = 4;
-constexpr int BorderMargin = 2;      // px: an edge this near the border touches it
-constexpr double EqualShare = 0.85;  // of the largest's area: as large, for the choice
-constexpr int StripShare = 4;        // a strip across is narrower than the frame / this
-constexpr double ApartLines = 1.5;   // line widths: strokes farther apart are drawn apart
-constexpr double ThingShare = 0.15;  // of a figure's ink: a group of strokes this large is a thing
-constexpr double SmallShare = 0.03;  // of a figure's ink: a smaller stroke is a detail or a tuft
-constexpr int MostStrokes = 64;      // a figure of more strokes is not cut (each costs a pass)
-constexpr double EnclosedShare = 2;  // of a thing's ink: closed, it encloses more, a figure alone
-constexpr double WiderClosing = 1.6; // each try closes gaps this much wider
+constexpr int BorderMargin = 2;     // px: an edge this near the border touches it
+constexpr double EqualShare = 0.85; // of the largest's area: as large, for the choice
+constexpr int StripShare = 4;       // a strip across is narrower than the frame / this
+constexpr double ApartLines = 1.5;  // line widths: strokes farther apart are drawn apart
+constexpr double ThingShare = 0.15; // of a figure's ink: a group of strokes this large is a thing
+constexpr double SmallShare = 0.03; // of a figure's ink: a smaller stroke is a detail or a tuft
+constexpr int MostStrokes = 64;     // a figure of more strokes is not cut (each costs a pass)
+constexpr double EnclosedShare = 2; // of a thing's ink: closed, it encloses more, a figure alone
 
 // Where a picture's border lies: the page's, and the frame of its drawing.
 struct Border
