@@ -40,7 +40,10 @@ seconds() { # program: seconds until its first window is visible
     XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" "$1" >/dev/null 2>&1 &
     pid=$!
     # xdotool's own --sync looks only twice a second
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.005; done
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "$1 ended without a window" >&2; exit 1; }
+        sleep 0.005
+    done
     echo "$(date +%s.%N) - $start" | bc
     kill "$pid"
     wait "$pid" 2>/dev/null || true
