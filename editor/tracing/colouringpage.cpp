@@ -290,6 +290,7 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
         open[size_t(regions.at<int>(0, x))] = open[size_t(regions.at<int>(h - 1, x))] = true;
     for (int y = 0; y < h; ++y)
         open[size_t(regions.at<int>(y, 0))] = open[size_t(regions.at<int>(y, w - 1))] = true;
+    open[0] = false; // label 0 is the ink itself, never light open to the border
     cv::Mat openLight = cv::Mat::zeros(h, w, CV_8UC1);
     for (int y = 0; y < h; ++y) {
         const int* region = regions.ptr<int>(y);

@@ -159,13 +159,17 @@ TEST(LineDrawing, AColourPictureBecomesAColouringPage)
     EXPECT_TRUE(darkNear(child, {200, 150}));
 }
 
-// A stem drawn apart from the fruit stays drawn but gets no dots.
+// A stem drawn apart from the fruit stays drawn but gets no dots; so does a line run into it.
 TEST(LineDrawing, OnlyTheBodyIsGoneRound)
 {
     const QImage picture = page(Qt::white, [](QPainter& painter) {
         painter.setPen(QPen(Qt::black, 8));
         painter.setBrush(QColor(255, 200, 200));
         painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setPen(QPen(Qt::black, 3)); // along the outline, though ink runs off the page
+        painter.drawArc(QRectF(130, 80, 140, 140), 200 * 16, 140 * 16);
+        painter.drawLine(QPointF(134, 174), QPointF(121, 179));
+        painter.drawLine(0, 290, 12, 290);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(40, 140, 40));
         painter.drawRect(193, 30, 14, 32);
@@ -174,6 +178,7 @@ TEST(LineDrawing, OnlyTheBodyIsGoneRound)
     ASSERT_EQ(outlines.size(), 1);
     EXPECT_GT(outlines[0].points.boundingRect().top(), 60);
     EXPECT_TRUE(darkNear(editor::withoutOutline(picture), {193, 45}, 3));
+    EXPECT_TRUE(darkNear(editor::withoutOutline(picture), {200, 220}));
 }
 
 // A wide stroke inside becomes its clean edge, not a black bar; an eye stays.

@@ -62,7 +62,7 @@ TEST(TracingTable, ColourClipartBecomesAColouringPage)
 
 TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
 {
-    expectGoodActivities("propios/negritas", 16, {"ciervo"});
+    expectGoodActivities("propios/negritas", 16, {});
 }
 
 TEST(TracingTable, ASceneGetsItsMainFigure)
