@@ -23,3 +23,14 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::circle(lines, {200, 150}, 80, cv::Scalar::all(0), 3, cv::LINE_AA);
     EXPECT_FALSE(tracingtable::coloured(lines));
 }
+
+// An orange disc outlined in soft-edged black all round but where its fill
+// runs on past the line, as clip art often is, has an outline: its inner
+// edge is the outline's, no boundary the child's picture must keep.
+TEST(ColourFigure, AnOutlineTheFillRunsPastInPlacesIsAnOutline)
+{
+    cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
+    cv::circle(page, {200, 150}, 86, cv::Scalar(244, 170, 65), cv::FILLED);
+    cv::ellipse(page, {200, 150}, {82, 82}, 0, 0, 300, cv::Scalar::all(0), 10, cv::LINE_AA);
+    EXPECT_GT(tracingtable::colourFigure(page).outline, 0);
+}
