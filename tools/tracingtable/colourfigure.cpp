@@ -83,7 +83,8 @@ cv::Mat filled(const cv::Mat& mask)
 }
 
 // The faint grey parts of `faint` that lie flat under the rest of the
-// figure `solid`, as a shadow does.
+// figure `solid` and reach down to its bottom, as a shadow does and a
+// pale tail on its side does not.
 cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 {
     const cv::Rect figure = cv::boundingRect(solid);
@@ -93,7 +94,8 @@ cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
     for (int i = 1; i < count; ++i) {
         const int top = stats.at<int>(i, cv::CC_STAT_TOP);
         const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
-        if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height)
+        if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height &&
+            top + height >= figure.y + 0.95 * figure.height)
             shadow[size_t(i)] = 255;
     }
     for (int y = 0; y < under.rows; ++y)
