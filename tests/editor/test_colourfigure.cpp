@@ -4,18 +4,16 @@
 #include <opencv2/imgproc.hpp>
 
 // The tracing table's own finding of a colour figure: a pale yellow ball
-// with a red spot, a faint grey tail on its side and a faint grey shadow
-// under it. The pale fill and the tail are figure, the shadow is not, the
-// spot's edge is a boundary to keep; a thin black line drawing is not a
-// painted picture, and one drawn round in soft black but where the fill
-// runs on past it is outlined.
+// with a red spot and a faint grey shadow under it. The pale fill is
+// figure, the shadow is not, the spot's edge is a boundary to keep; a thin
+// black line drawing is not a painted picture.
 TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
 {
     cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
     cv::ellipse(page, {200, 262}, {90, 14}, 0, 0, 360, cv::Scalar::all(232), cv::FILLED);
     cv::circle(page, {200, 170}, 80, cv::Scalar(255, 240, 170), cv::FILLED);
     cv::circle(page, {200, 170}, 30, cv::Scalar(220, 60, 60), cv::FILLED);
-    cv::circle(page, {285, 215}, 18, cv::Scalar::all(225), cv::FILLED);
+    cv::circle(page, {285, 215}, 18, cv::Scalar::all(225), cv::FILLED); // a pale tail
     const tracingtable::ColourFigure figure = tracingtable::colourFigure(page);
     EXPECT_EQ(figure.mask.at<uchar>(170, 130), 255);
     EXPECT_EQ(figure.mask.at<uchar>(262, 280), 0);
@@ -28,5 +26,5 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     EXPECT_FALSE(tracingtable::coloured(lines));
     cv::circle(lines, {200, 150}, 86, cv::Scalar(244, 170, 65), cv::FILLED);
     cv::ellipse(lines, {200, 150}, {82, 82}, 0, 0, 300, cv::Scalar::all(0), 10, cv::LINE_AA);
-    EXPECT_GT(tracingtable::colourFigure(lines).outline, 0);
+    EXPECT_GT(tracingtable::colourFigure(lines).outline, 0) << "the fill runs past the outline";
 }
