@@ -13,13 +13,18 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::ellipse(page, {200, 262}, {90, 14}, 0, 0, 360, cv::Scalar::all(232), cv::FILLED);
     cv::circle(page, {200, 170}, 80, cv::Scalar(255, 240, 170), cv::FILLED);
     cv::circle(page, {200, 170}, 30, cv::Scalar(220, 60, 60), cv::FILLED);
+    cv::circle(page, {285, 215}, 18, cv::Scalar::all(225), cv::FILLED); // a pale tail
     const tracingtable::ColourFigure figure = tracingtable::colourFigure(page);
     EXPECT_EQ(figure.mask.at<uchar>(170, 130), 255);
     EXPECT_EQ(figure.mask.at<uchar>(262, 280), 0);
+    EXPECT_EQ(figure.mask.at<uchar>(215, 298), 255);
     EXPECT_EQ(figure.outline, 0);
     EXPECT_EQ(figure.boundaries.at<uchar>(170, 230), 255);
     EXPECT_TRUE(tracingtable::coloured(page));
     cv::Mat lines(300, 400, CV_8UC3, cv::Scalar::all(255));
     cv::circle(lines, {200, 150}, 80, cv::Scalar::all(0), 3, cv::LINE_AA);
     EXPECT_FALSE(tracingtable::coloured(lines));
+    cv::circle(lines, {200, 150}, 86, cv::Scalar(244, 170, 65), cv::FILLED);
+    cv::ellipse(lines, {200, 150}, {82, 82}, 0, 0, 300, cv::Scalar::all(0), 10, cv::LINE_AA);
+    EXPECT_GT(tracingtable::colourFigure(lines).outline, 0) << "the fill runs past the outline";
 }

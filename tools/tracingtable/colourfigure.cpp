@@ -13,6 +13,7 @@ constexpr double Grey = 6;           // chroma under which a colour is a grey
 constexpr double Faint = 20;         // lightness from the background: a faint grey
 constexpr double DarkL = 35;         // lightness under which a line is dark
 constexpr double DetailShare = 0.03; // of the largest figure: smaller is a speck
+constexpr double Outlined = 0.8;     // of the edge drawn dark: the figure has an outline
 
 cv::Mat labOf(const cv::Mat& rgb)
 {
@@ -82,7 +83,8 @@ cv::Mat filled(const cv::Mat& mask)
 }
 
 // The faint grey parts of `faint` that lie flat under the rest of the
-// figure `solid`, as a shadow does.
+// figure `solid` and reach down to its bottom, as a shadow does and a
+// pale tail on its side does not.
 cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 {
     const cv::Rect figure = cv::boundingRect(solid);
@@ -92,7 +94,8 @@ cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
     for (int i = 1; i < count; ++i) {
         const int top = stats.at<int>(i, cv::CC_STAT_TOP);
         const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
-        if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height)
+        if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height &&
+            top + height >= figure.y + 0.95 * figure.height)
             shadow[size_t(i)] = 255;
     }
     for (int y = 0; y < under.rows; ++y)
@@ -120,8 +123,12 @@ cv::Mat change(const cv::Mat& lab)
 // the edge is not dark.
 double outlineOf(const cv::Mat& mask, const cv::Mat& dark, const cv::Mat& depth)
 {
+    // A line's own edge is drawn soft, lighter than dark: the edge is
+    // outlined where dark lies within its last two pixels.
     const cv::Mat edge = mask & (depth <= 2);
-    if (cv::countNonZero(edge & dark) < 0.6 * cv::countNonZero(edge))
+    cv::Mat nearDark;
+    cv::dilate(dark, nearDark, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
+    if (cv::countNonZero(edge & nearDark) < Outlined * cv::countNonZero(edge))
         return 0;
     // The dark parts that reach the edge, as thick as they are drawn.
     cv::Mat labels, inner;

@@ -498,11 +498,17 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
     const cv::Mat white = (channels[0] >= White) & (channels[1] >= White) & (channels[2] >= White);
     const double coloured = stillDark(d.inside, white, 128);
     m.insideWhite = coloured < 0 ? -1 : 1 - coloured;
+    // A thin line drawn across a part taken off (a nose, a mouth) is a
+    // detail of it; only a solid piece left of it is ragged.
+    const int line = std::max(3, int(d.line / 2));
+    cv::Mat solid;
+    cv::morphologyEx(after < Dark, solid, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_ELLIPSE, {line, line}));
     std::vector<int> all(size_t(d.fillCount) + 1, 0), kept(all);
     for (int y = 0; y < d.fills.rows && d.fillCount; ++y)
         for (int x = 0; x < d.fills.cols; ++x)
             if (const int part = d.fills.at<int>(y, x))
-                ++all[size_t(part)], kept[size_t(part)] += after.at<uchar>(y, x) < Dark;
+                ++all[size_t(part)], kept[size_t(part)] += solid.at<uchar>(y, x) > 0;
     for (size_t part = 1; part < all.size(); ++part)
         m.ragged += all[part] >= 30 && kept[part] > 0.1 * all[part] && kept[part] < 0.9 * all[part];
     findShards(d, after, m);
