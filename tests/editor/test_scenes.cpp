@@ -172,6 +172,21 @@ TEST(TracingScenes, TheGroundIsTheLineTheFiguresStandOn)
     }
 }
 
+// A sole or a shell's rim drawn resting on the ground, the two one thick
+// line there, stays the figure's: the ground is no thicker there than it
+// is drawn along the page.
+TEST(TracingScenes, ASoleRestingOnTheGroundStaysTheFigures)
+{
+    cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1);
+    cv::line(ink, {0, 262}, {399, 262}, 255, 9);
+    cv::rectangle(ink, cv::Rect(150, 246, 40, 12), 255, cv::FILLED);
+    const cv::Mat ground = editor::tracing::groundOf(ink, 9);
+    ASSERT_FALSE(ground.empty());
+    EXPECT_EQ(ground.at<uint8_t>(250, 170), 0);
+    EXPECT_GT(ground.at<uint8_t>(264, 170), 0);
+    EXPECT_GT(ground.at<uint8_t>(262, 50), 0);
+}
+
 // A figure whose soles lay along the ground, taken off with it, has them
 // back: the inside of each leg down to the ground is the figure's, the gap
 // between the legs is not.
