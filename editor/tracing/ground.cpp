@@ -68,8 +68,8 @@ cv::Mat asThickAsDrawn(cv::Mat line)
 
 // Of the level lines in `line`, those a figure stands on: where two run
 // one above the other (a trunk's tip, a snout or a shell's rim just above
-// the ground), the lower and longer is the ground and the other a
-// figure's own, which the figure keeps.
+// the ground, a bird's tail just above its branch), the lower and longer
+// is the ground and the other a figure's own, which the figure keeps.
 cv::Mat lowestOf(const cv::Mat& line, double stroke)
 {
     cv::Mat labels, stats, centroids;
@@ -196,7 +196,7 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
     }
     return withTufts(ink, asThickAsDrawn(lowestOf(lineOf(ink & level.ground, stroke), stroke)),
                      stroke) |
-           lineOf(ink & level.branches & ~level.ground, stroke);
+           lowestOf(lineOf(ink & level.branches & ~level.ground, stroke), stroke);
 }
 
 std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv::Mat& ink,

@@ -152,13 +152,15 @@ TEST(TracingScenes, ABoldDrawingLeavesNoShards)
 // Of what runs level along a scene's ground, the ground is the line the
 // figures stand on, and only that: a level stroke just above it (a snout,
 // a shell's rim) stays the figure's; a tuft of grass on it goes with it.
-// A line from the side, far above it, is a branch to perch on.
+// A line from the side, far above it, is a branch to perch on, and a
+// level stroke just above the branch (a tail) stays the figure's.
 TEST(TracingScenes, TheGroundIsTheLineTheFiguresStandOn)
 {
     const std::tuple<const char*, cv::Point, cv::Point, bool> cases[] = {
         {"the ground", {0, 262}, {399, 262}, true},
         {"a snout above it", {150, 252}, {230, 252}, false},
         {"a branch from the side", {0, 150}, {200, 150}, true},
+        {"a tail just above the branch", {100, 144}, {180, 144}, false},
         {"a tuft of grass on it", {300, 256}, {300, 258}, true},
     };
     cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1);
