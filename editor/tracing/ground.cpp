@@ -17,6 +17,7 @@ constexpr double Covered = 0.8;     // of a space: a figure covering this much h
 constexpr double NarrowGap = 0.3;   // of the narrowest closing: a gap a stroke nearly closes
 constexpr double TuftLines = 2;     // line widths: a piece on a ground no larger is grass
 constexpr int BranchShare = 3;      // of the drawing's width: a branch from its side is no shorter
+constexpr int SoftEdges = 2;        // px: a line's soft edges, one above and one below
 
 // Of what is drawn along a ground, the line itself: what runs level for
 // several line widths. A figure's feet on it are strokes that rise from
@@ -37,10 +38,38 @@ cv::Mat lineOf(const cv::Mat& along, double stroke)
     return along & line;
 }
 
+// `line`, a ground, no thicker down each column than it is drawn for the
+// most part: where a foot's sole or a shell's rim sits on it, the two
+// drawn as one, what rises above that is the figure's own.
+cv::Mat asThickAsDrawn(cv::Mat line)
+{
+    std::vector<int> runs;
+    const auto eachRun = [&](auto&& take) {
+        for (int x = 0; x < line.cols; ++x)
+            for (int y = 0, start = 0; y <= line.rows; ++y) {
+                if (y < line.rows && line.at<uint8_t>(y, x))
+                    continue;
+                if (y > start)
+                    take(x, start, y);
+                start = y + 1;
+            }
+    };
+    eachRun([&](int, int top, int bottom) { runs.push_back(bottom - top); });
+    if (runs.empty())
+        return line;
+    std::nth_element(runs.begin(), runs.begin() + long(runs.size() / 2), runs.end());
+    const int most = runs[runs.size() / 2] + SoftEdges;
+    eachRun([&](int x, int top, int bottom) {
+        if (bottom - top > most)
+            line.col(x).rowRange(top, bottom - most).setTo(0);
+    });
+    return line;
+}
+
 // Of the level lines in `line`, those a figure stands on: where two run
 // one above the other (a trunk's tip, a snout or a shell's rim just above
-// the ground), the lower and longer is the ground and the other a
-// figure's own, which the figure keeps.
+// the ground, a bird's tail just above its branch), the lower and longer
+// is the ground and the other a figure's own, which the figure keeps.
 cv::Mat lowestOf(const cv::Mat& line, double stroke)
 {
     cv::Mat labels, stats, centroids;
@@ -165,8 +194,9 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke)
         cv::dilate(*each, *each, cv::getStructuringElement(cv::MORPH_RECT, {1, 3}));
         cv::resize(*each, *each, ink.size(), 0, 0, cv::INTER_NEAREST);
     }
-    return withTufts(ink, lowestOf(lineOf(ink & level.ground, stroke), stroke), stroke) |
-           lineOf(ink & level.branches & ~level.ground, stroke);
+    return withTufts(ink, asThickAsDrawn(lowestOf(lineOf(ink & level.ground, stroke), stroke)),
+                     stroke) |
+           lowestOf(lineOf(ink & level.branches & ~level.ground, stroke), stroke);
 }
 
 std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv::Mat& ink,

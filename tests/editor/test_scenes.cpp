@@ -152,13 +152,15 @@ TEST(TracingScenes, ABoldDrawingLeavesNoShards)
 // Of what runs level along a scene's ground, the ground is the line the
 // figures stand on, and only that: a level stroke just above it (a snout,
 // a shell's rim) stays the figure's; a tuft of grass on it goes with it.
-// A line from the side, far above it, is a branch to perch on.
+// A line from the side, far above it, is a branch to perch on, and a
+// level stroke just above the branch (a tail) stays the figure's.
 TEST(TracingScenes, TheGroundIsTheLineTheFiguresStandOn)
 {
     const std::tuple<const char*, cv::Point, cv::Point, bool> cases[] = {
         {"the ground", {0, 262}, {399, 262}, true},
         {"a snout above it", {150, 252}, {230, 252}, false},
         {"a branch from the side", {0, 150}, {200, 150}, true},
+        {"a tail just above the branch", {100, 144}, {180, 144}, false},
         {"a tuft of grass on it", {300, 256}, {300, 258}, true},
     };
     cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1);
@@ -170,6 +172,21 @@ TEST(TracingScenes, TheGroundIsTheLineTheFiguresStandOn)
         SCOPED_TRACE(what);
         EXPECT_EQ(ground.at<uint8_t>((from + to) / 2) > 0, expected);
     }
+}
+
+// A sole or a shell's rim drawn resting on the ground, the two one thick
+// line there, stays the figure's: the ground is no thicker there than it
+// is drawn along the page.
+TEST(TracingScenes, ASoleRestingOnTheGroundStaysTheFigures)
+{
+    cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1);
+    cv::line(ink, {0, 262}, {399, 262}, 255, 9);
+    cv::rectangle(ink, cv::Rect(150, 246, 40, 12), 255, cv::FILLED);
+    const cv::Mat ground = editor::tracing::groundOf(ink, 9);
+    ASSERT_FALSE(ground.empty());
+    EXPECT_EQ(ground.at<uint8_t>(250, 170), 0);
+    EXPECT_GT(ground.at<uint8_t>(264, 170), 0);
+    EXPECT_GT(ground.at<uint8_t>(262, 50), 0);
 }
 
 // A figure whose soles lay along the ground, taken off with it, has them

@@ -418,10 +418,45 @@ Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
     return d;
 }
 
+// Where a scene's ground line runs on through its figure (a foot on it, a
+// floor along it), the teacher sees the ground, and the figure ending where
+// the ground begins: a dot there is on the figure's edge, and the ground
+// left under it is no outline left. The ground is what the scene draws
+// beside the figure as a level line as thick as a stroke, with what the
+// rows of that line run on through.
+void onGround(Drawing& d, const QImage& scene)
+{
+    const cv::Mat ink = matOf(scene.convertToFormat(QImage::Format_Grayscale8)) < Drawn;
+    const cv::Mat own = d.s.grey < Drawn;
+    cv::Mat level;
+    cv::morphologyEx(ink & ~own, level, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT,
+                                               {int(4 * d.s.stroke) + 1, int(d.s.stroke / 2) + 1}));
+    cv::Mat ground = cv::Mat::zeros(ink.size(), CV_8UC1);
+    for (int y = 0; y < ink.rows; ++y)
+        for (int x = 0, start = 0, on = 0; x <= ink.cols; ++x) {
+            if (x < ink.cols && ink.at<uchar>(y, x)) {
+                on |= level.at<uchar>(y, x);
+                continue;
+            }
+            if (on)
+                ground.row(y).colRange(start, x).setTo(255);
+            start = x + 1, on = 0;
+        }
+    ground &= d.s.mask;
+    d.band &= ~ground;
+    cv::Mat away;
+    cv::distanceTransform(~ground, away, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    d.s.offEdge = cv::min(d.s.offEdge, away);
+}
+
 Drawing drawingOf(const Picture& picture)
 {
-    if (!picture.clean.isNull())
-        return strokesOf(picture.clean, true);
+    if (!picture.clean.isNull()) {
+        Drawing d = strokesOf(picture.clean, true);
+        onGround(d, picture.image);
+        return d;
+    }
     if (!picture.silhouette.isNull())
         return colourOf(picture.image, matOf(picture.silhouette.convertToFormat(
                                            QImage::Format_Grayscale8)) < Dark);
