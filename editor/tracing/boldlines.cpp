@@ -14,6 +14,7 @@ constexpr double BoldLines = 25;     // strokes wider than the side / this are b
 constexpr double FilledLines = 10;   // ...and narrower than this, else the ink is a fill
 constexpr double DetailShare = 0.03; // of the largest figure: a smaller one is a detail
 constexpr double NarrowGap = 0.6;    // of the strokes' width: a narrower gap closes
+constexpr double PageLine = 300;     // the side / this: the lines a colouring page draws
 
 } // namespace
 
@@ -40,6 +41,11 @@ double strokeMiddles(const cv::Mat& ink)
 bool drawnBold(double width, int side)
 {
     return width * BoldLines >= side && width * FilledLines <= side;
+}
+
+bool barsOn(double width, int side, int figure)
+{
+    return width > 2 * std::max(2.0, side / PageLine) && width * FilledLines <= figure;
 }
 
 // A bold pen has closed the gaps a thin one leaves already, as far as it

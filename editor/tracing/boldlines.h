@@ -16,6 +16,12 @@ double strokeMiddles(const cv::Mat& ink);
 // is `side` px, and not so wide that they are a filled silhouette.
 bool drawnBold(double width, int side);
 
+// Whether strokes `width` px wide, inside a figure whose shorter side is
+// `figure` px on a page whose shorter side is `side` px, are bars to a
+// child once its outline comes off: wider than two of the lines a
+// colouring page draws, and not so wide for the figure that they fill it.
+bool barsOn(double width, int side, int figure);
+
 // The figures of `ink`, drawn in bold strokes `width` px wide: the narrow
 // gaps between strokes closed, and all they enclose; pieces much smaller
 // than the largest left out. 255 on them.

@@ -206,6 +206,7 @@ Figures cachedFiguresOf(const QImage& picture, FigureChoice chosen)
         const LineDrawing drawing = lineDrawingOf(picture);
         last = figuresOf(drawing, chosen);
         last.drawing = drawing.page;
+        thinBoldFigure(last);
         key = picture.cacheKey(), lastChoice = chosen;
     }
     return last;

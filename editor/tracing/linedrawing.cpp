@@ -424,12 +424,12 @@ cv::Mat mainObject(const cv::Mat& bgr)
 // coloured figure is drawn: once its outline comes off, a stroke as wide
 // as the outline left inside is a black bar, not a line to colour up to,
 // and a piece of one cut by the band is a shard. Empty when its strokes
-// are not bold.
-cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke)
+// are not bold, unless `bold` says they are.
+cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, bool bold)
 {
     const cv::Mat ink = grey < LightGrey;
     const double width = strokeMiddles(ink);
-    if (!drawnBold(width, std::min(grey.cols, grey.rows)))
+    if (!bold && !drawnBold(width, std::min(grey.cols, grey.rows)))
         return {};
     const cv::Mat figure = boldFigure(ink, width);
     const cv::Mat page = colouringLines(lab, grey, figure, ColourEdge, stroke, true);
@@ -442,7 +442,7 @@ cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke)
 
 // The line drawing of what lies inside the margins.
 cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure,
-                  double& stroke)
+                  double& stroke, bool bold)
 {
     cv::Mat grey;
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
@@ -452,7 +452,7 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
         unchanged = deltaE(border.colour, White) <= Background;
         if (!unchanged)
             return strokesOnPaper(grey);
-        const cv::Mat page = boldDrawing(lab, grey, stroke);
+        const cv::Mat page = boldDrawing(lab, grey, stroke, bold);
         unchanged = page.empty();
         return page;
     }
@@ -475,7 +475,7 @@ QImage lineDrawing(const QImage& picture)
     return lineDrawingOf(picture).page;
 }
 
-LineDrawing lineDrawingOf(const QImage& picture)
+LineDrawing lineDrawingOf(const QImage& picture, bool bold)
 {
     if (std::min(picture.width(), picture.height()) < LeastSide)
         return {picture, {}};
@@ -499,7 +499,7 @@ LineDrawing lineDrawingOf(const QImage& picture)
     bool unchanged = false;
     cv::Mat figure;
     double stroke = 0;
-    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged, figure, stroke);
+    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged, figure, stroke, bold);
     if (unchanged)
         return {picture, {}};
     LineDrawing drawing;

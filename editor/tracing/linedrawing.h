@@ -41,8 +41,10 @@ struct LineDrawing
 //   border, drawn as a coloured figure is.
 // Where the picture was fitted into a white page, what is inside the
 // margins is looked at. A picture of less than 32 pixels a side comes back
-// as it is. Otherwise the drawing is in Format_Grayscale8.
+// as it is. Otherwise the drawing is in Format_Grayscale8. With `bold`,
+// line art on white is drawn in bold strokes whatever their width (a
+// scene's figure, bold for the page it stands on).
 QImage lineDrawing(const QImage& picture);
-LineDrawing lineDrawingOf(const QImage& picture);
+LineDrawing lineDrawingOf(const QImage& picture, bool bold = false);
 
 } // namespace editor::tracing

@@ -1,6 +1,8 @@
 #include "scene.h"
+#include "boldlines.h"
 #include "figures.h"
 #include "ground.h"
+#include "linedrawing.h"
 
 #include <algorithm>
 #include <climits>
@@ -357,6 +359,33 @@ Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
     if (scene && !drawn.ground.empty())
         return {{standingOn(figures[*one], ink, drawn.ground, drawn.least)}, true};
     return {{std::move(figures[*one])}, scene};
+}
+
+void thinBoldFigure(Figures& figures)
+{
+    // A bold drawing fills its page: the figure is drawn alone on a page
+    // this much longer than it, its details told by their size there.
+    constexpr double FigurePage = 1.2;
+    constexpr int LightGrey = 200; // lighter than this is no ink
+    if (!figures.scene || figures.coloured || figures.contours.size() != 1)
+        return;
+    const cv::Rect box = cv::boundingRect(figures.mask);
+    const cv::Mat grey = matOf(figures.grey, CV_8UC1)(box), mask = figures.mask(box);
+    const int page = std::min(figures.grey.width(), figures.grey.height());
+    if (!barsOn(strokeMiddles(figures.ink(box) & mask), page, std::min(box.width, box.height)))
+        return;
+    const int side = int(FigurePage * std::max(box.width, box.height));
+    const cv::Rect at({(side - box.width) / 2, (side - box.height) / 2}, box.size());
+    QImage alone(side, side, QImage::Format_Grayscale8);
+    alone.fill(255);
+    grey.copyTo(matOf(alone, CV_8UC1)(at), mask);
+    LineDrawing drawn = lineDrawingOf(alone, true);
+    if (!drawn.figure.empty() || drawn.stroke <= 0)
+        return;
+    matOf(drawn.page, CV_8UC1)(at).copyTo(grey, mask);
+    cv::Mat ink = figures.ink(box);
+    cv::compare(grey, LightGrey, ink, cv::CMP_LT);
+    figures.drawing = figures.grey;
 }
 
 } // namespace editor::tracing

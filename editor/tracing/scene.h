@@ -3,6 +3,8 @@
 // Which of a picture's figures the dots go round: every figure of a plain
 // drawing, the main figure of a scene, or the one the teacher picked.
 
+#include "figures.h"
+
 #include <opencv2/core.hpp>
 #include <optional>
 #include <vector>
@@ -34,5 +36,13 @@ struct Drawn
 // stand side by side on it.
 Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
                      std::optional<cv::Point2f> picked);
+
+// `figures`, where it is the main figure of a scene in line art drawn in
+// strokes that are bars on its page (barsOn(): an animal's legs and tail
+// as wide as its outline), with its page, grey and ink redrawn there as a
+// drawing in bold strokes is drawn: the strokes' edges, thin, so that once
+// its outline comes off no stroke is left inside as a black bar. The rest
+// of the scene stays as drawn; so does any other picture.
+void thinBoldFigure(Figures& figures);
 
 } // namespace editor::tracing

@@ -149,6 +149,26 @@ TEST(TracingScenes, ABoldDrawingLeavesNoShards)
     }
 }
 
+// In a scene drawn with a bold pen, a stroke inside the main figure (a
+// leg, a tail) becomes its edges once the outline comes off, not a black
+// bar; the other figures stay as drawn.
+TEST(TracingScenes, ABoldSceneKeepsNoBarsInItsMainFigure)
+{
+    QImage picture = scene({{30, 170, 60, 60}}, true);
+    QPainter painter(&picture);
+    painter.setPen(QPen(Qt::black, 10));
+    painter.drawEllipse(120, 70, 180, 150);
+    painter.drawLine(170, 110, 170, 190);
+    painter.end();
+    const QImage child = editor::withoutOutline(picture);
+    int edge = 255;
+    for (int x = 160; x <= 180; ++x)
+        edge = std::min(edge, qGray(child.pixel(x, 150)));
+    EXPECT_GT(qGray(child.pixel(170, 150)), 128);
+    EXPECT_LT(edge, 128);
+    EXPECT_LT(qGray(child.pixel(30, 200)), 128);
+}
+
 // Of what runs level along a scene's ground, the ground is the line the
 // figures stand on, and only that: a level stroke just above it (a snout,
 // a shell's rim) stays the figure's; a tuft of grass on it goes with it.
