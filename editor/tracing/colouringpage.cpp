@@ -76,7 +76,8 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 // figure stays, as a line. Ink the band does not touch is a whole detail
 // and stays as drawn. On the page of a `coloured` picture every wide
 // stroke inside is drawn as its edge already: so is the rest of one the
-// band cut, wider than two of the page's own lines. `side` (px) is the
+// band cut, or one it does not touch (not round, as an eye is), wider
+// than two of the page's own lines. `side` (px) is the
 // picture's shorter side.
 void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
                 const cv::Mat& outside, bool coloured, int side)
@@ -95,7 +96,7 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     // A piece is as wide as the ink it was cut from: what the band leaves
     // of a filled wheel is a thin ring, but the wheel was a fill.
     cv::distanceTransform(ink & mask, across, cv::DIST_L2, cv::DIST_MASK_3);
-    std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0);
+    std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0), area(size_t(count), 0);
     std::vector<bool> cut(size_t(count), false);
     std::vector<float> deepest(size_t(count), 0);
     std::vector<float> widest(size_t(count), 0);
@@ -108,6 +109,7 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
         for (int x = 0; x < rest.cols; ++x)
             if (const size_t l = size_t(label[x]); l > 0) {
                 cut[l] = cut[l] || band[x];
+                ++area[l];
                 deepest[l] = std::max(deepest[l], deep[x]);
                 widest[l] = std::max(widest[l], wide[x]);
                 // An edge pixel of the piece: light or band beside it.
@@ -124,6 +126,13 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     enum Fate : uint8_t { Stays, Goes, LeavesItsEdge };
     std::vector<uint8_t> fate(size_t(count), Stays);
     for (size_t l = 1; l < size_t(count); ++l) {
+        // The line drawing takes a stroke round a window the page shows
+        // through for part of the outline, but the band runs round the
+        // outer edge alone. A round piece (an eye) covers no more than a
+        // few discs as wide as it is, and stays.
+        const bool stroke = area[l] > 4 * M_PI * double(widest[l]) * widest[l];
+        if (!cut[l] && coloured && stroke && 2.0 * widest[l] > bold)
+            fate[l] = LeavesItsEdge;
         if (!cut[l])
             continue;
         if (deepest[l] < ShardDepth * width && touching[l] > AlongBand * edge[l])
@@ -364,9 +373,9 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
 // they meet the band the figure's outline is, and that the dots draw. The
 // band is told `scale` times smaller than the page. On
 // a colour picture's page, whose strokes the band cuts however thin, a
-// piece of that edge spanning no more than `stub` px is what is left of a
-// stroke the band all but took: a tick, no line a child makes out, and
-// left off.
+// piece of that edge beside the band spanning no more than `stub` px is
+// what is left of a stroke the band all but took: a tick, no line a child
+// makes out, and left off.
 void drawInnerEdge(QImage& page, const Band& found, int line, double stub, int scale)
 {
     // Only round the shapes is looked at: they are few and small.
@@ -390,10 +399,21 @@ void drawInnerEdge(QImage& page, const Band& found, int line, double stub, int s
     cv::dilate(band, near, round, cv::Point(-1, -1), 2);
     const cv::Mat edge = shapes & ~inner & ~near;
     const int count = cv::connectedComponentsWithStats(edge, labels, stats, centroids, 8);
-    std::vector<bool> drawn(size_t(count), false);
-    for (int i = 1; i < count; ++i)
-        drawn[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
-                                    stats.at<int>(i, cv::CC_STAT_HEIGHT)) > stub;
+    // A tick lies beside the band; a piece farther off is the edge of a
+    // whole detail (a window's glass), however small.
+    cv::Mat beside;
+    cv::dilate(near, beside, round);
+    std::vector<bool> drawn(size_t(count), true);
+    drawn[0] = false;
+    for (int y = 0; y < box.height; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const uint8_t* by = beside.ptr<uint8_t>(y);
+        for (int x = 0; x < box.width; ++x)
+            if (label[x] && by[x])
+                drawn[size_t(label[x])] =
+                    std::max(stats.at<int>(label[x], cv::CC_STAT_WIDTH),
+                             stats.at<int>(label[x], cv::CC_STAT_HEIGHT)) > stub;
+    }
     for (int y = 0; y < box.height; ++y) {
         const int* label = labels.ptr<int>(y);
         QRgb* row = reinterpret_cast<QRgb*>(page.scanLine(box.y + y)) + box.x;

@@ -345,7 +345,8 @@ TEST_F(EditorTest, OnASceneTheDotsGoRoundTheFigureChosen)
 // one, a black line drawn up into the body from its belly, a dark spot in
 // a black ring. The gap between the legs stays open; the outline leaves no
 // seam down the dark leg, nor the ring round the spot, and the belly line
-// comes off as its edge, not a black bar.
+// and the frame round a window the page shows through come off as their
+// edges, not black bars.
 TEST(Tracing, AColourAnimalKeepsItsLegsApartAndLeavesNoBars)
 {
     QImage animal(editor::PictureBatch::page(), QImage::Format_RGB32);
@@ -364,6 +365,9 @@ TEST(Tracing, AColourAnimalKeepsItsLegsApartAndLeavesNoBars)
     painter.drawLine(QPointF(550, 420), QPointF(550, 300));
     painter.setBrush(QColor(60, 60, 60));
     painter.drawEllipse(QPointF(400, 300), 40, 30);
+    painter.setPen(QPen(Qt::black, 16));
+    painter.setBrush(Qt::white);
+    painter.drawRect(590, 250, 60, 60);
     painter.end();
     const QList<editor::Outline> outlines = editor::traceFigures(animal);
     ASSERT_EQ(outlines.size(), 1);
@@ -380,4 +384,6 @@ TEST(Tracing, AColourAnimalKeepsItsLegsApartAndLeavesNoBars)
                     qGray(erased.pixel(x, y)) < 128;
     EXPECT_EQ(seam, 0);
     EXPECT_GT(qGray(erased.pixel(550, 330)), 128);
+    EXPECT_GT(qGray(erased.pixel(620, 250)), 128);
+    EXPECT_TRUE(onOutline(erased, {620, 242}) && onOutline(erased, {620, 258}));
 }
