@@ -18,6 +18,10 @@ constexpr double NarrowGap = 0.3;   // of the narrowest closing: a gap a stroke 
 constexpr double TuftLines = 2;     // line widths: a piece on a ground no larger is grass
 constexpr int BranchShare = 3;      // of the drawing's width: a branch from its side is no shorter
 constexpr int SoftEdges = 2;        // px: a line's soft edges, one above and one below
+constexpr int WallStrokes = 2;      // a space's side runs along a wall for this many line widths
+constexpr double WallWidth = 1.3;   // line widths: a wall is one line, its soft edges and a seam
+constexpr double RoomCovered =
+    0.5; // of a room: a figure already covering this much stands round it
 
 // Of what is drawn along a ground, the line itself: what runs level for
 // several line widths. A figure's feet on it are strokes that rise from
@@ -161,6 +165,35 @@ cv::Mat withTufts(const cv::Mat& ink, const cv::Mat& line, double stroke)
     return ground;
 }
 
+// 255 where `of` lies within `reach` px of a pixel, on its left when
+// `left`, else on its right.
+cv::Mat beside(const cv::Mat& of, int reach, bool left)
+{
+    cv::Mat kernel = cv::Mat::zeros(1, 2 * reach + 1, CV_8UC1), near;
+    kernel.colRange(left ? 0 : reach, left ? reach + 1 : 2 * reach + 1).setTo(1);
+    cv::dilate(of, near, kernel);
+    return near;
+}
+
+// Of the spaces labelled `labels` (`count` of them), those that have
+// `sides` within `reach` px on their left and on their right, each for a
+// stretch of some strokes' length: the spaces between two walls.
+std::vector<uint8_t> between(const cv::Mat& labels, int count, const cv::Mat& sides, int reach)
+{
+    const cv::Mat left = beside(sides, reach, true), right = beside(sides, reach, false);
+    std::vector<int> onLeft(size_t(count), 0), onRight(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x) {
+            const size_t l = size_t(labels.at<int>(y, x));
+            onLeft[l] += left.at<uint8_t>(y, x) > 0;
+            onRight[l] += right.at<uint8_t>(y, x) > 0;
+        }
+    std::vector<uint8_t> walled(size_t(count), 0);
+    for (size_t l = 1; l < size_t(count); ++l)
+        walled[l] = std::min(onLeft[l], onRight[l]) >= WallStrokes * reach;
+    return walled;
+}
+
 } // namespace
 
 cv::Mat groundOf(const cv::Mat& ink, double stroke)
@@ -206,24 +239,52 @@ std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv
     cv::drawContours(mask, std::vector<std::vector<cv::Point>>{figure}, -1, 255, cv::FILLED);
     const cv::Mat open = ~closedFilled(ink | ground, NarrowGap * least);
     const int count = cv::connectedComponentsWithStats(open, labels, stats, centroids, 4, CV_32S);
-    std::vector<int> covered(size_t(count), 0);
+    const int reach = std::max(1, int(least + 0.5));
+    const int wall = std::max(1, int(WallWidth * strokeWidth(ink) + 0.5));
+    cv::Mat nearGround;
+    cv::dilate(ground, nearGround, cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * reach + 1}));
+    std::vector<int> covered(size_t(count), 0), onGround(size_t(count), 0);
     for (int y = 0; y < ink.rows; ++y)
-        for (int x = 0; x < ink.cols; ++x)
-            covered[size_t(labels.at<int>(y, x))] += mask.at<uint8_t>(y, x) > 0;
+        for (int x = 0; x < ink.cols; ++x) {
+            const size_t l = size_t(labels.at<int>(y, x));
+            covered[l] += mask.at<uint8_t>(y, x) > 0;
+            onGround[l] += nearGround.at<uint8_t>(y, x) > 0;
+        }
     // The spaces open to the border are the world round the figures.
-    std::vector<uint8_t> inside(size_t(count), 0);
+    const cv::Rect page(0, 0, ink.cols, ink.rows);
+    std::vector<uint8_t> enclosed(size_t(count), 0), inside(size_t(count), 0);
+    for (int l = 1; l < count; ++l) {
+        const cv::Rect box(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                           stats.at<int>(l, cv::CC_STAT_WIDTH),
+                           stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        enclosed[size_t(l)] = box.x > 0 && box.y > 0 && box.br().inside(page);
+        inside[size_t(l)] = enclosed[size_t(l)] &&
+                            covered[size_t(l)] > Covered * stats.at<int>(l, cv::CC_STAT_AREA);
+    }
+    // A room standing on the ground, its floor gone with it, has the world
+    // a wall away on either side: it is the figure's, and so is a doorway
+    // between its walls. The arch between two legs has a leg's inside
+    // beside it, not the world, and stays out.
+    const auto where = [&](const std::vector<uint8_t>& which) {
+        cv::Mat at(ink.size(), CV_8UC1);
+        for (int y = 0; y < ink.rows; ++y)
+            for (int x = 0; x < ink.cols; ++x)
+                at.at<uint8_t>(y, x) = which[size_t(labels.at<int>(y, x))] ? 255 : 0;
+        return at;
+    };
+    std::vector<uint8_t> world(size_t(count), 0), standing(size_t(count), 0);
+    for (int l = 1; l < count; ++l) {
+        world[size_t(l)] = !enclosed[size_t(l)];
+        standing[size_t(l)] = enclosed[size_t(l)] && onGround[size_t(l)] > 0;
+    }
+    std::vector<uint8_t> rooms = between(labels, count, where(world), wall);
+    for (int l = 0; l < count; ++l)
+        rooms[size_t(l)] &= standing[size_t(l)] &&
+                            covered[size_t(l)] > RoomCovered * stats.at<int>(l, cv::CC_STAT_AREA);
+    const std::vector<uint8_t> doors = between(labels, count, where(rooms), wall);
     for (int l = 1; l < count; ++l)
-        inside[size_t(l)] =
-            stats.at<int>(l, cv::CC_STAT_LEFT) > 0 && stats.at<int>(l, cv::CC_STAT_TOP) > 0 &&
-            cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
-                     stats.at<int>(l, cv::CC_STAT_WIDTH), stats.at<int>(l, cv::CC_STAT_HEIGHT))
-                .br()
-                .inside(cv::Rect(0, 0, ink.cols, ink.rows)) &&
-            covered[size_t(l)] > Covered * stats.at<int>(l, cv::CC_STAT_AREA);
-    for (int y = 0; y < ink.rows; ++y)
-        for (int x = 0; x < ink.cols; ++x)
-            if (inside[size_t(labels.at<int>(y, x))])
-                mask.at<uint8_t>(y, x) = 255;
+        inside[size_t(l)] |= rooms[size_t(l)] || (doors[size_t(l)] && standing[size_t(l)]);
+    mask |= where(inside);
     // The closing leaves a pixel's seam between a space and the strokes round it.
     const std::vector<std::vector<cv::Point>> outer = outerEdges(closedFilled(mask, 1));
     if (outer.empty())

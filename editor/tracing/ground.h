@@ -19,10 +19,12 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke);
 // the spaces its strokes in `ink` (the ground left out) enclose with the
 // ground that it covers for the most part already: its inside, where its
 // own bottom line (a sole, a house's floor) lay along the ground and went
-// with it, leaving the figure open there. A gap between legs, mostly
-// outside the figure, stays out. `least` (px) is the narrowest gap the
-// figures' closing closes; a stroke that ends a third as near the ground
-// meets it.
+// with it, leaving the figure open there. So is a room it half covers,
+// the world a wall away on its either side, with its doorways: a house
+// whose floor lay along the ground. A gap between legs, mostly outside
+// the figure and a leg's inside beside it, stays out. `least` (px) is the
+// narrowest gap the figures' closing closes; a stroke that ends a third as
+// near the ground meets it.
 std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv::Mat& ink,
                                   const cv::Mat& ground, double least);
 

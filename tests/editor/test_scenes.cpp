@@ -228,3 +228,22 @@ TEST(TracingScenes, AFigureStandingOnTheGroundKeepsItsSoles)
     EXPECT_GE(cv::pointPolygonTest(standing, cv::Point2f(185, 258), false), 0);
     EXPECT_LT(cv::pointPolygonTest(standing, cv::Point2f(150, 240), false), 0);
 }
+
+// A house whose floor went with the ground is closed by it, its doorway
+// too: the world lies a wall away on either side of its room.
+TEST(TracingScenes, AHouseOnTheGroundIsClosedByIt)
+{
+    cv::Mat ink = cv::Mat::zeros(300, 400, CV_8UC1), ground = ink.clone();
+    cv::line(ground, {0, 262}, {399, 262}, 255, 3);
+    for (const int x : {100, 180, 220, 300})
+        cv::line(ink, {x, x == 100 || x == 300 ? 150 : 200}, {x, 260}, 255, 3);
+    cv::line(ink, {100, 150}, {300, 150}, 255, 3);
+    cv::line(ink, {180, 200}, {220, 200}, 255, 3);
+    // As the tracing found it: open below, short of the ground.
+    const std::vector<cv::Point> found{{100, 150}, {300, 150}, {300, 230}, {100, 230}};
+    const std::vector<cv::Point> standing =
+        editor::tracing::standingOn(found, ink & ~ground, ground, 4.5);
+    for (const cv::Point2f inside :
+         {cv::Point2f(130, 255), cv::Point2f(270, 255), cv::Point2f(200, 255)})
+        EXPECT_GE(cv::pointPolygonTest(standing, inside, false), 0) << inside;
+}
