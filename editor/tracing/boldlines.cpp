@@ -15,6 +15,25 @@ constexpr double FilledLines = 10;   // ...and narrower than this, else the ink 
 constexpr double DetailShare = 0.03; // of the largest figure: a smaller one is a detail
 constexpr double NarrowGap = 0.6;    // of the strokes' width: a narrower gap closes
 constexpr double PageLine = 300;     // the side / this: the lines a colouring page draws
+constexpr double CrayonTip = 48;     // the side / this: how wide a crayon colours
+constexpr int Drawn = 200;           // a darker pixel of a page is drawn
+
+using Edges = std::vector<std::vector<cv::Point>>;
+
+// Whether no disc `across` px wide fits in the hole that `edge` runs round.
+bool narrowerThan(const std::vector<cv::Point>& edge, double across)
+{
+    const cv::Rect box = cv::boundingRect(edge);
+    if (std::min(box.width, box.height) <= across)
+        return true;
+    cv::Mat hole = cv::Mat::zeros(box.size() + cv::Size(2, 2), CV_8UC1), depth;
+    cv::drawContours(hole, Edges{edge}, 0, 255, cv::FILLED, cv::LINE_8, cv::noArray(), 0,
+                     cv::Point(1, 1) - box.tl());
+    cv::distanceTransform(hole, depth, cv::DIST_L2, cv::DIST_MASK_3);
+    double deepest = 0;
+    cv::minMaxLoc(depth, nullptr, &deepest);
+    return 2 * deepest <= across;
+}
 
 } // namespace
 
@@ -63,6 +82,32 @@ cv::Mat boldFigure(const cv::Mat& ink, double width)
         if (cv::contourArea(outer[i]) >= DetailShare * largest)
             cv::drawContours(figure, outer, int(i), 255, cv::FILLED);
     return figure;
+}
+
+// A bold pen draws no fragment that small; a hole that narrow, cut by the
+// strokes round it, would be a speck outlined. Found by their contours,
+// they cost little next to labelling the page's pixels.
+void withoutSpecks(cv::Mat& page, const cv::Mat& ink)
+{
+    const double tip = std::min(ink.cols, ink.rows) / CrayonTip;
+    const cv::Rect inner(1, 1, ink.cols - 2, ink.rows - 2);
+    Edges edges;
+    std::vector<cv::Vec4i> tree;
+    // The outer edges of the light: the holes, and the page round the ink.
+    cv::findContours(~ink, edges, tree, cv::RETR_CCOMP, cv::CHAIN_APPROX_SIMPLE);
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const cv::Rect box = cv::boundingRect(edges[i]);
+        if (tree[i][3] < 0 && (box & inner) == box && narrowerThan(edges[i], tip)) {
+            cv::drawContours(page, edges, int(i), 255, cv::FILLED);
+            cv::drawContours(page, edges, int(i), 255, int(tip)); // its edge's lines
+        }
+    }
+    cv::findContours(page < Drawn, edges, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const cv::Rect box = cv::boundingRect(edges[i]);
+        if (std::max(box.width, box.height) < tip)
+            cv::drawContours(page, edges, int(i), 255, cv::FILLED);
+    }
 }
 
 } // namespace editor::tracing

@@ -27,4 +27,9 @@ bool barsOn(double width, int side, int figure);
 // than the largest left out. 255 on them.
 cv::Mat boldFigure(const cv::Mat& ink, double width);
 
+// `page`, the lines (darker than light grey) of a bold drawing whose ink
+// is `ink` (255 where drawn), the same size, less what no crayon's tip
+// fits in: the edges of a narrower hole among the strokes, and fragments.
+void withoutSpecks(cv::Mat& page, const cv::Mat& ink);
+
 } // namespace editor::tracing

@@ -432,7 +432,8 @@ cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, boo
     if (!bold && !drawnBold(width, std::min(grey.cols, grey.rows)))
         return {};
     const cv::Mat figure = boldFigure(ink, width);
-    const cv::Mat page = colouringLines(lab, grey, figure, ColourEdge, stroke, true);
+    cv::Mat page = colouringLines(lab, grey, figure, ColourEdge, stroke, true);
+    withoutSpecks(page, ink);
     // The figures close gaps as a line this wide would: the outline runs
     // across the mouth of a part drawn open (a neck open at its foot), not
     // round into it. As no line is drawn there, the dots keep to the ink.

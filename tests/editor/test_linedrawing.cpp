@@ -200,16 +200,19 @@ TEST(LineDrawing, WideStrokesInsideBecomeTheirEdge)
 }
 
 // A bold drawing is the edges of its strokes, where the ink ends, and its
-// outline goes into the gap between two legs rather than across it.
+// outline goes into the gap between two legs rather than across it. A hole
+// no crayon fits in, on top, is no line.
 TEST(LineDrawing, ABoldDrawingBecomesTheEdgesOfItsStrokes)
 {
     const QImage arch = page(Qt::white, [](QPainter& painter) {
         painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPolyline(QPolygonF({{150, 250}, {150, 80}, {250, 80}, {250, 250}}));
+        painter.drawEllipse(QPointF(200, 62), 12, 12);
     });
     const QImage drawing = editor::tracing::lineDrawing(arch);
     EXPECT_TRUE(darkNear(drawing, {141, 170}, 1));  // a leg's edge
     EXPECT_FALSE(darkNear(drawing, {150, 170}, 4)); // its middle
+    EXPECT_FALSE(darkNear(drawing, {200, 62}, 4));
     const QList<editor::Outline> outlines = editor::traceFigures(arch);
     ASSERT_EQ(outlines.size(), 1);
     EXPECT_TRUE(std::any_of(outlines[0].points.begin(), outlines[0].points.end(), [](QPointF p) {
