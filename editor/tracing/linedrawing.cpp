@@ -363,7 +363,8 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
 }
 
 // The strokes drawn on paper lit unevenly: darker than the paper round
-// them, specks left out.
+// them, cut halfway to the ink, where a stroke out of focus is as wide as
+// it was drawn; specks left out.
 cv::Mat strokesOnPaper(const cv::Mat& grey)
 {
     const int side = std::min(grey.cols, grey.rows);
