@@ -1,3 +1,4 @@
+#include "tracing/figures.h"
 #include "tracing/linedrawing.h"
 #include "tracing/tracing.h"
 
@@ -138,6 +139,10 @@ TEST(LineDrawing, LineArtComesBackAsItWas)
     });
     EXPECT_EQ(editor::tracing::lineDrawing(art), art);
     EXPECT_TRUE(darkNear(editor::tracing::lineDrawing(photographedRing(true)), {120, 150}, 0));
+    QImage clean(LUNIPO_TEST_DATA "/propios/fotos/casa-limpio.png"), // 85748 px of ink
+        photo = editor::tracing::lineDrawing(QImage(LUNIPO_TEST_DATA "/propios/fotos/casa.jpg"));
+    const cv::Mat ink = editor::tracing::matOf(clean, CV_8UC1) < 128; // 7 % off at most: no holes
+    EXPECT_LT(cv::countNonZero(ink ^ (editor::tracing::matOf(photo, CV_8UC1) < 128)), 6000);
     QImage speck(3, 3, QImage::Format_RGB32); // too small to look at
     speck.fill(Qt::red);
     EXPECT_EQ(editor::tracing::lineDrawing(speck), speck);
