@@ -21,6 +21,9 @@ constexpr double Background = 6;        // nearer the background than this is ba
 constexpr double ShadowReach = 25;      // a shadow is no farther from the background
 constexpr double ShadowHue = 3;         // a shadow darkens the background, its hue the same
 constexpr double ColourEdge = 12;       // across two pixels: a boundary between colours
+constexpr double FlatEdge = 7;          // the same between regions painted flat
+constexpr double Still = 1;             // across two pixels: no change of colour
+constexpr double FlatShare = 0.8;       // of a figure still: it is painted flat
 constexpr double PhotoEdge = 30;        // the same on a photograph, its texture no boundary
 constexpr double Neutral = 12;          // a chroma lower than this is grey
 constexpr double ColouredShare = 0.002; // of the picture: fewer coloured pixels is black and white
@@ -257,6 +260,28 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
     return figure;
 }
 
+// Whether `figure` is painted flat, as vector clip art is: in regions of
+// one colour each, with sharp steps between them. Shading, texture and a
+// photograph's or a JPEG's noise leave little of it still. Between such
+// regions even a small step is a boundary the child colours up to (a
+// crab's legs a little darker than its body); elsewhere it may be a
+// highlight's soft edge.
+bool paintedFlat(const cv::Mat& lab, const cv::Mat& figure)
+{
+    const double least = Still * Still;
+    double still = 0;
+    for (int y = 1; y + 1 < lab.rows; ++y) {
+        const cv::Vec3b* above = lab.ptr<cv::Vec3b>(y - 1);
+        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
+        const cv::Vec3b* below = lab.ptr<cv::Vec3b>(y + 1);
+        const uint8_t* inside = figure.ptr<uint8_t>(y);
+        for (int x = 1; x + 1 < lab.cols; ++x)
+            still += inside[x] && squaredDeltaE(in[x - 1], in[x + 1]) <= least &&
+                     squaredDeltaE(above[x], below[x]) <= least;
+    }
+    return still >= FlatShare * cv::countNonZero(figure);
+}
+
 // 255 where the colours on either side of a pixel differ by more than
 // `threshold`, pieces too short to be a boundary left out.
 cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
@@ -458,7 +483,8 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
     }
     if (plain) {
         figure = figureOn(lab, border.colour);
-        return colouringLines(lab, grey, figure, ColourEdge, stroke);
+        return colouringLines(lab, grey, figure, paintedFlat(lab, figure) ? FlatEdge : ColourEdge,
+                              stroke);
     }
     if (paper(grey, border))
         return strokesOnPaper(grey);
