@@ -343,6 +343,47 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
     return found;
 }
 
+// `figure` with each slit of background narrower than two of the page's
+// lines (`line` px wide) that runs into it (a sail beside its mast) filled,
+// the slit's pixels in `lab` given the colours beside them. Drawn along
+// either side, such a slit is a black wedge that stays once the outline
+// comes off; filled, it is one line between the colours either side.
+cv::Mat closedSlits(cv::Mat& lab, const cv::Mat& figure, int line)
+{
+    cv::Mat whole;
+    const int across = 2 * line + 3;
+    cv::morphologyEx(figure, whole, cv::MORPH_CLOSE,
+                     cv::getStructuringElement(cv::MORPH_ELLIPSE, {across, across}));
+    // Its edge's soft pixels too, their colours blended with the background's.
+    cv::Mat slit;
+    cv::dilate(whole & ~figure, slit, cv::Mat());
+    slit &= whole;
+    std::vector<cv::Point> left, coloured;
+    cv::findNonZero(slit, left);
+    const cv::Rect all({0, 0}, lab.size());
+    // Each pass colours the pixels beside one coloured before it, from
+    // either side at once: the sides meet in the slit's middle.
+    for (int pass = 0; pass < across && !left.empty(); ++pass) {
+        std::vector<cv::Point> still;
+        coloured.clear();
+        for (const cv::Point& p : left) {
+            const cv::Point beside[] = {
+                {p.x - 1, p.y}, {p.x + 1, p.y}, {p.x, p.y - 1}, {p.x, p.y + 1}};
+            const auto from = std::find_if(std::begin(beside), std::end(beside), [&](cv::Point q) {
+                return all.contains(q) && whole.at<uint8_t>(q) && !slit.at<uint8_t>(q);
+            });
+            if (from == std::end(beside))
+                still.push_back(p);
+            else
+                lab.at<cv::Vec3b>(p) = lab.at<cv::Vec3b>(*from), coloured.push_back(p);
+        }
+        for (const cv::Point& p : coloured)
+            slit.at<uint8_t>(p) = 0;
+        left.swap(still);
+    }
+    return whole;
+}
+
 // The colouring page of a figure: its outer edge and the boundaries
 // between its colours as lines, its small dark features as drawn, its
 // wide strokes as their edge. `stroke` is how wide the picture's own
@@ -350,7 +391,7 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
 cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge,
                        double& stroke, bool bold = false)
 {
-    const int side = std::min(lab.cols, lab.rows);
+    const int side = std::min(lab.cols, lab.rows), line = std::max(1, side / 500);
     cv::Mat dark, inner, near;
     cv::extractChannel(lab, dark, 0);
     dark = (dark < DarkL * 255 / 100) & figure;
@@ -361,13 +402,14 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     // A bold drawing's lines are all wider than that.
     const double lines = bold ? 0 : strokeWidth(dark & ~opened(dark, thin));
     cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
-    cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
+    const cv::Mat whole = bold ? figure : closedSlits(lab, figure, line);
+    cv::erode(whole, inner, cv::Mat(), cv::Point(-1, -1), line);
     // A bold drawing's dark piece that runs into its outline is cut by it:
     // no whole detail, it is drawn as its edge.
     if (bold)
         drawn &= ~touching(drawn, figure & ~inner);
     cv::dilate(drawn, near, cv::Mat());
-    lab.setTo(cv::Scalar(White), ~figure);
+    lab.setTo(cv::Scalar(White), ~whole);
     const cv::Mat boundaries = colourEdges(lab, edge, std::max(4, side / 60));
     const Strokes inside = innerStrokes(drawn, figure, lines, std::max(2.0, side / 300.0));
     cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255)), nearThick;
@@ -376,7 +418,7 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     // figure's outline is where the ink ends, and no line is drawn across
     // a gap the figure closes, so that the dots keep to what is drawn.
     const cv::Mat drawnLines =
-        (bold ? boundaries & (grey < LightGrey) : boundaries | (figure & ~inner)) & ~near;
+        (bold ? boundaries & (grey < LightGrey) : boundaries | (whole & ~inner)) & ~near;
     const cv::Mat soft = near & (grey < 160);
     page.setTo(0, drawnLines);
     // The figure is told by how wide the picture's own lines are drawn; a

@@ -133,8 +133,15 @@ TEST(LineDrawing, CloseColoursPaintedFlatAreToldApart)
         painter.drawEllipse(QPointF(200, 150), 80, 80);
         painter.setBrush(QColor(0xa0041e));
         painter.drawPie(QRectF(120, 70, 160, 160), -90 * 16, 180 * 16);
+        painter.setBrush(Qt::white); // a slit narrower than two lines: one line, no wedge
+        painter.drawPolygon(QPolygonF({QPointF(196, 240), QPointF(204, 240), QPointF(200, 120)}));
     });
-    EXPECT_TRUE(darkNear(editor::tracing::lineDrawing(picture), {200, 110}));
+    const QImage drawing = editor::tracing::lineDrawing(picture);
+    EXPECT_TRUE(darkNear(drawing, {200, 110}));
+    int across = 0;
+    for (int x = 190; x < 210; ++x)
+        across += qGray(drawing.pixel(x, 180)) < 128;
+    EXPECT_LE(across, 2);
     QRandomGenerator noise(3);
     for (int y = 80; y < 220; ++y)
         for (int x = 130; x < 270; ++x)
