@@ -21,6 +21,9 @@ constexpr double Background = 6;        // nearer the background than this is ba
 constexpr double ShadowReach = 25;      // a shadow is no farther from the background
 constexpr double ShadowHue = 3;         // a shadow darkens the background, its hue the same
 constexpr double ColourEdge = 12;       // across two pixels: a boundary between colours
+constexpr double FlatEdge = 7;          // the same between regions painted flat
+constexpr double Still = 1;             // across two pixels: no change of colour
+constexpr double FlatShare = 0.8;       // of a figure still: it is painted flat
 constexpr double PhotoEdge = 30;        // the same on a photograph, its texture no boundary
 constexpr double Neutral = 12;          // a chroma lower than this is grey
 constexpr double ColouredShare = 0.002; // of the picture: fewer coloured pixels is black and white
@@ -257,6 +260,29 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
     return figure;
 }
 
+// Whether `figure` is painted flat, as vector clip art is: in regions of
+// one colour each, with sharp steps between them. Shading, texture and a
+// photograph's or a JPEG's noise leave little of it still. Between such
+// regions even a small step is a boundary the child colours up to (a
+// crab's legs a little darker than its body); elsewhere it may be a
+// highlight's soft edge.
+bool paintedFlat(const cv::Mat& lab, const cv::Mat& figure)
+{
+    const double least = Still * Still;
+    double still = 0, all = 0;
+    for (int y = 1; y + 1 < lab.rows; y += 2) { // every other row tells as well
+        const uint8_t* inside = figure.ptr<uint8_t>(y);
+        const cv::Vec3b* above = lab.ptr<cv::Vec3b>(y - 1);
+        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
+        const cv::Vec3b* below = lab.ptr<cv::Vec3b>(y + 1);
+        for (int x = 1; x + 1 < lab.cols; ++x)
+            if (inside[x])
+                ++all, still += squaredDeltaE(in[x - 1], in[x + 1]) <= least &&
+                                squaredDeltaE(above[x], below[x]) <= least;
+    }
+    return still >= FlatShare * all;
+}
+
 // 255 where the colours on either side of a pixel differ by more than
 // `threshold`, pieces too short to be a boundary left out.
 cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
@@ -318,6 +344,47 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
     return found;
 }
 
+// `figure` with each slit of background narrower than two of the page's
+// lines (`line` px wide) that runs into it (a sail beside its mast) filled,
+// the slit's pixels in `lab` given the colours beside them. Drawn along
+// either side, such a slit is a black wedge that stays once the outline
+// comes off; filled, it is one line between the colours either side.
+cv::Mat closedSlits(cv::Mat& lab, const cv::Mat& figure, int line)
+{
+    cv::Mat whole;
+    const int across = 2 * line + 3;
+    cv::morphologyEx(figure, whole, cv::MORPH_CLOSE,
+                     cv::getStructuringElement(cv::MORPH_ELLIPSE, {across, across}));
+    // Its edge's soft pixels too, their colours blended with the background's.
+    cv::Mat slit;
+    cv::dilate(whole & ~figure, slit, cv::Mat());
+    slit &= whole;
+    std::vector<cv::Point> left, coloured;
+    cv::findNonZero(slit, left);
+    const cv::Rect all({0, 0}, lab.size());
+    // Each pass colours the pixels beside one coloured before it, from
+    // either side at once: the sides meet in the slit's middle.
+    for (int pass = 0; pass < across && !left.empty(); ++pass) {
+        std::vector<cv::Point> still;
+        coloured.clear();
+        for (const cv::Point& p : left) {
+            const cv::Point beside[] = {
+                {p.x - 1, p.y}, {p.x + 1, p.y}, {p.x, p.y - 1}, {p.x, p.y + 1}};
+            const auto from = std::find_if(std::begin(beside), std::end(beside), [&](cv::Point q) {
+                return all.contains(q) && whole.at<uint8_t>(q) && !slit.at<uint8_t>(q);
+            });
+            if (from == std::end(beside))
+                still.push_back(p);
+            else
+                lab.at<cv::Vec3b>(p) = lab.at<cv::Vec3b>(*from), coloured.push_back(p);
+        }
+        for (const cv::Point& p : coloured)
+            slit.at<uint8_t>(p) = 0;
+        left.swap(still);
+    }
+    return whole;
+}
+
 // The colouring page of a figure: its outer edge and the boundaries
 // between its colours as lines, its small dark features as drawn, its
 // wide strokes as their edge. `stroke` is how wide the picture's own
@@ -325,7 +392,7 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
 cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, double edge,
                        double& stroke, bool bold = false)
 {
-    const int side = std::min(lab.cols, lab.rows);
+    const int side = std::min(lab.cols, lab.rows), line = std::max(1, side / 500);
     cv::Mat dark, inner, near;
     cv::extractChannel(lab, dark, 0);
     dark = (dark < DarkL * 255 / 100) & figure;
@@ -336,13 +403,14 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     // A bold drawing's lines are all wider than that.
     const double lines = bold ? 0 : strokeWidth(dark & ~opened(dark, thin));
     cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
-    cv::erode(figure, inner, cv::Mat(), cv::Point(-1, -1), std::max(1, side / 500));
+    const cv::Mat whole = bold ? figure : closedSlits(lab, figure, line);
+    cv::erode(whole, inner, cv::Mat(), cv::Point(-1, -1), line);
     // A bold drawing's dark piece that runs into its outline is cut by it:
     // no whole detail, it is drawn as its edge.
     if (bold)
         drawn &= ~touching(drawn, figure & ~inner);
     cv::dilate(drawn, near, cv::Mat());
-    lab.setTo(cv::Scalar(White), ~figure);
+    lab.setTo(cv::Scalar(White), ~whole);
     const cv::Mat boundaries = colourEdges(lab, edge, std::max(4, side / 60));
     const Strokes inside = innerStrokes(drawn, figure, lines, std::max(2.0, side / 300.0));
     cv::Mat page(lab.size(), CV_8UC1, cv::Scalar(255)), nearThick;
@@ -351,7 +419,7 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     // figure's outline is where the ink ends, and no line is drawn across
     // a gap the figure closes, so that the dots keep to what is drawn.
     const cv::Mat drawnLines =
-        (bold ? boundaries & (grey < LightGrey) : boundaries | (figure & ~inner)) & ~near;
+        (bold ? boundaries & (grey < LightGrey) : boundaries | (whole & ~inner)) & ~near;
     const cv::Mat soft = near & (grey < 160);
     page.setTo(0, drawnLines);
     // The figure is told by how wide the picture's own lines are drawn; a
@@ -469,7 +537,8 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
     }
     if (plain) {
         figure = figureOn(lab, border.colour);
-        return colouringLines(lab, grey, figure, ColourEdge, stroke);
+        return colouringLines(lab, grey, figure, paintedFlat(lab, figure) ? FlatEdge : ColourEdge,
+                              stroke);
     }
     if (paper(grey, border))
         return strokesOnPaper(grey);

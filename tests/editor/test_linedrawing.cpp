@@ -126,6 +126,30 @@ TEST(LineDrawing, APictureInColourBecomesLines)
     EXPECT_FALSE(darkNear(drawing, {200, 180}, 10)); // its inside
 }
 
+// Reds as close as a crab's legs and body: painted flat, a line between; grainy, none.
+TEST(LineDrawing, CloseColoursPaintedFlatAreToldApart)
+{
+    QImage picture = page(Qt::white, [](QPainter& painter) {
+        painter.setBrush(QColor(0xbe1931));
+        painter.drawEllipse(QPointF(200, 150), 80, 80);
+        painter.setBrush(QColor(0xa0041e));
+        painter.drawPie(QRectF(120, 70, 160, 160), -90 * 16, 180 * 16);
+        painter.setBrush(Qt::white); // a slit narrower than two lines: one line, no wedge
+        painter.drawPolygon(QPolygonF({QPointF(196, 240), QPointF(204, 240), QPointF(200, 120)}));
+    });
+    const QImage drawing = editor::tracing::lineDrawing(picture);
+    EXPECT_TRUE(darkNear(drawing, {200, 110}));
+    int across = 0;
+    for (int x = 190; x < 210; ++x)
+        across += qGray(drawing.pixel(x, 180)) < 128;
+    EXPECT_LE(across, 2);
+    QRandomGenerator noise(3);
+    for (int y = 80; y < 220; ++y)
+        for (int x = 130; x < 270; ++x)
+            picture.setPixelColor(x, y, picture.pixelColor(x, y).lighter(97 + noise.bounded(7)));
+    EXPECT_FALSE(darkNear(editor::tracing::lineDrawing(picture), {200, 110}));
+}
+
 // Line art on white is left as it is; pencil on paper is lines, not their edges.
 TEST(LineDrawing, LineArtComesBackAsItWas)
 {
