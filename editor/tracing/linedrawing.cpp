@@ -2,11 +2,12 @@
 
 #include "boldlines.h"
 #include "figures.h"
+#include "labcolours.h"
+#include "masks.h"
 #include "pixels.h"
 
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <opencv2/imgproc.hpp>
 #include <vector>
@@ -38,57 +39,6 @@ constexpr int Inset = 3;             // px: how far inside its edge a picture is
 constexpr int LeastSide = 32;        // px: a smaller picture is left as it is
 const cv::Vec3b White(255, 128, 128);
 
-// The square of deltaE(): compared with a squared distance, it tells the
-// same, without a square root for each of the picture's pixels.
-double squaredDeltaE(const cv::Vec3b& p, const cv::Vec3b& q)
-{
-    const double l = (int(p[0]) - int(q[0])) * (100.0 / 255);
-    const double a = int(p[1]) - int(q[1]), b = int(p[2]) - int(q[2]);
-    return l * l + a * a + b * b;
-}
-
-double deltaE(const cv::Vec3b& p, const cv::Vec3b& q)
-{
-    return std::sqrt(squaredDeltaE(p, q));
-}
-
-// The square of how far apart the hues of `p` and `q` lie: compared with a
-// squared distance, it tells what std::hypot would, without a root for
-// each of the picture's pixels.
-int squaredHueDistance(const cv::Vec3b& p, const cv::Vec3b& q)
-{
-    const int a = int(p[1]) - int(q[1]), b = int(p[2]) - int(q[2]);
-    return a * a + b * b;
-}
-
-double chroma(const cv::Vec3b& p)
-{
-    return std::hypot(int(p[1]) - 128, int(p[2]) - 128);
-}
-
-// 255 where `lab` is farther than `reach` from `colour`. Each channel's
-// square is looked up, summed as squaredDeltaE() sums it.
-cv::Mat farFrom(const cv::Mat& lab, const cv::Vec3b& colour, double reach)
-{
-    std::array<std::array<double, 256>, 3> squares;
-    for (int v = 0; v < 256; ++v) {
-        const double l = (v - int(colour[0])) * (100.0 / 255);
-        const double a = v - int(colour[1]), b = v - int(colour[2]);
-        squares[0][size_t(v)] = l * l, squares[1][size_t(v)] = a * a, squares[2][size_t(v)] = b * b;
-    }
-    cv::Mat far(lab.size(), CV_8UC1);
-    for (int y = 0; y < lab.rows; ++y) {
-        const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
-        uint8_t* out = far.ptr<uint8_t>(y);
-        for (int x = 0; x < lab.cols; ++x)
-            out[x] =
-                squares[0][in[x][0]] + squares[1][in[x][1]] + squares[2][in[x][2]] > reach * reach
-                    ? 255
-                    : 0;
-    }
-    return far;
-}
-
 // The part of the page a picture fitted into it with white margins fills:
 // the box round what is not white, when just inside it it is neither
 // white nor dark (a drawing's frame of lines, thin or thick, is no
@@ -108,52 +58,6 @@ cv::Rect content(const cv::Mat& lab)
     const bool filled = cv::countNonZero(edge & notWhite) > MarginFilled * ring;
     const bool dark = cv::countNonZero(edge & (lightness < DarkL * 255 / 100)) > ring / 2;
     return filled && !dark ? box : all;
-}
-
-// 255 where a component of `labels` is one of `kept`.
-cv::Mat pieces(const cv::Mat& labels, const std::vector<bool>& kept)
-{
-    std::vector<uint8_t> value(kept.size()); // bytes: read faster than bits
-    for (size_t i = 0; i < kept.size(); ++i)
-        value[i] = kept[i] ? 255 : 0;
-    cv::Mat mask(labels.size(), CV_8UC1);
-    for (int y = 0; y < labels.rows; ++y) {
-        const int* label = labels.ptr<int>(y);
-        uint8_t* out = mask.ptr<uint8_t>(y);
-        for (int x = 0; x < labels.cols; ++x)
-            out[x] = value[size_t(label[x])];
-    }
-    return mask;
-}
-
-// The pieces of `mask` that span `shortest` pixels or more one way and
-// cover `area` pixels or more.
-cv::Mat largePieces(const cv::Mat& mask, int shortest, double area)
-{
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8);
-    std::vector<bool> kept(size_t(count), false);
-    for (int i = 1; i < count; ++i)
-        kept[size_t(i)] = std::max(stats.at<int>(i, cv::CC_STAT_WIDTH),
-                                   stats.at<int>(i, cv::CC_STAT_HEIGHT)) >= shortest &&
-                          stats.at<int>(i, cv::CC_STAT_AREA) >= area;
-    return pieces(labels, kept);
-}
-
-// The pieces of `mask` that reach into `zone`.
-cv::Mat touching(const cv::Mat& mask, const cv::Mat& zone)
-{
-    cv::Mat labels;
-    const int count = cv::connectedComponents(mask, labels, 8, CV_32S);
-    std::vector<bool> reach(size_t(count), false);
-    for (int y = 0; y < labels.rows; ++y) {
-        const int* label = labels.ptr<int>(y);
-        const uint8_t* in = zone.ptr<uint8_t>(y);
-        for (int x = 0; x < labels.cols; ++x)
-            if (in[x] && label[x])
-                reach[size_t(label[x])] = true;
-    }
-    return pieces(labels, reach);
 }
 
 // The picture's border: its middle colour, and how much of it lies near.
@@ -203,15 +107,6 @@ bool blackAndWhite(const cv::Mat& lab, const cv::Vec3b& colour)
             coloured += squaredHueDistance(in[x], colour) > Neutral * Neutral;
     }
     return coloured < ColouredShare * lab.total();
-}
-
-// `mask` less what a disc of `radius` does not fit in.
-cv::Mat opened(const cv::Mat& mask, double radius)
-{
-    const cv::Mat core = shrunk(mask, radius);
-    if (cv::countNonZero(core) == 0)
-        return core;
-    return grown(core, radius + 1) & mask;
 }
 
 // Whether the picture has areas of grey, wider than a line, lighter than
