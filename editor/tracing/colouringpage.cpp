@@ -1,5 +1,6 @@
 #include "darkseams.h"
 #include "figures.h"
+#include "masks.h"
 #include "pixels.h"
 #include "tracing.h"
 
@@ -16,6 +17,7 @@ namespace editor {
 namespace {
 
 using tracing::outerEdges;
+using tracing::pieces;
 
 constexpr int White = 250;           // lighter than this is no soft edge of a line
 constexpr int Dark = 128;            // darker than this is a line a child sees
@@ -221,26 +223,18 @@ cv::Mat shardsOf(const cv::Mat& dark, const cv::Mat& band, const std::function<c
                     ++edge[l], along[l] += onBand[x] > 0, inNotch[l] += onNotch[x] > 0;
             }
     }
-    std::vector<uint8_t> shard(size_t(count), 0);
+    std::vector<bool> shard(size_t(count), false);
     for (size_t i = 1; i < size_t(count); ++i) {
         const double span = std::max(stats.at<int>(int(i), cv::CC_STAT_WIDTH),
                                      stats.at<int>(int(i), cv::CC_STAT_HEIGHT));
         const bool corner = farthest[i] <= CornerDepth * width && along[i] > CornerAlong * edge[i];
         const bool notch = inNotch[i] > NotchAlong * edge[i] && thickest[i] > WedgeWidth * width;
         const bool knot = onRim[i] && span < KnotLength * width;
-        shard[i] =
-            (along[i] > 0 && (span <= ShardLength * width || corner || notch)) || knot ? 255 : 0;
+        shard[i] = (along[i] > 0 && (span <= ShardLength * width || corner || notch)) || knot;
     }
-    if (std::none_of(shard.begin(), shard.end(), [](uint8_t s) { return s; }))
+    if (std::none_of(shard.begin(), shard.end(), [](bool s) { return s; }))
         return {};
-    cv::Mat shards(dark.size(), CV_8UC1);
-    for (int y = 0; y < dark.rows; ++y) {
-        const int* label = labels.ptr<int>(y);
-        uint8_t* out = shards.ptr<uint8_t>(y);
-        for (int x = 0; x < dark.cols; ++x)
-            out[x] = shard[size_t(label[x])];
-    }
-    return shards;
+    return pieces(labels, shard);
 }
 
 // The shards of `page`, told on the figures' `scale` where `band` (the
