@@ -121,8 +121,10 @@ bool greyFills(const cv::Mat& lab, const cv::Vec3b& colour)
 }
 
 // The figure on a plain background of `colour`, without the shadow under
-// it: a part a little darker than the background in its own hue, below
-// the middle of the rest, that reaches down to its bottom.
+// it: a part a little darker than the background in its own hue, lying
+// flat below the middle of the rest and reaching down to its bottom. A
+// pale grey body (a white cow's, a rabbit's) reaches down to the feet
+// too, but rises above the middle.
 cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
 {
     cv::Mat figure = farFrom(lab, colour, Background), shade(lab.size(), CV_8UC1);
@@ -145,10 +147,12 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
         const int count = cv::connectedComponentsWithStats(shade, labels, stats, centroids, 8);
         const double middle = m.m01 / m.m00, bottom = body.y + 0.95 * body.height;
         std::vector<bool> shadow(size_t(count), false);
-        for (int i = 1; i < count; ++i)
-            shadow[size_t(i)] =
-                stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && centroids.at<double>(i, 1) > middle &&
-                stats.at<int>(i, cv::CC_STAT_TOP) + stats.at<int>(i, cv::CC_STAT_HEIGHT) >= bottom;
+        for (int i = 1; i < count; ++i) {
+            const int top = stats.at<int>(i, cv::CC_STAT_TOP);
+            const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
+            shadow[size_t(i)] = stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && top > middle &&
+                                height <= body.height / 3 && top + height >= bottom;
+        }
         figure &= ~pieces(labels, shadow);
     }
     cv::morphologyEx(figure, figure, cv::MORPH_OPEN, cv::Mat());
