@@ -232,12 +232,12 @@ cv::Mat ownStrokes(const cv::Mat& ink, const cv::Mat& mask, double least)
 
 // Of `mask`, a figure standing on `ground`, the pockets: the spaces on the
 // ground that it, its own strokes in `ink` and the ground enclose, no
-// wider anywhere than a gap its closing closes a step wider. A leg's
-// inside whose sole went with the ground is one, and so is the space a
-// tail curls round against the body: the figure alone has them closed.
-// Each lies a `wall` from the figure at most. The arch between two legs
-// is wider than a leg; a neighbour's inside is not the figure's to
-// enclose.
+// wider anywhere than a gap its closing closes a step wider, nor than
+// they are tall. A leg's inside whose sole went with the ground is one,
+// and so is the space a tail curls round against the body: the figure
+// alone has them closed. Each lies a `wall` from the figure at most. The
+// arch between two legs is wider than a leg, and than it is tall under
+// a low body; a neighbour's inside is not the figure's to enclose.
 cv::Mat pocketsOf(const cv::Mat& mask, const cv::Mat& ink, const cv::Mat& ground,
                   const cv::Mat& nearGround, double least, int wall)
 {
@@ -266,7 +266,8 @@ cv::Mat pocketsOf(const cv::Mat& mask, const cv::Mat& ink, const cv::Mat& ground
                            stats.at<int>(l, cv::CC_STAT_WIDTH),
                            stats.at<int>(l, cv::CC_STAT_HEIGHT));
         pocket[size_t(l)] = box.x > 0 && box.y > 0 && box.br().inside(page) && low[size_t(l)] > 0 &&
-                            touches[size_t(l)] > 0 && widest[size_t(l)] <= PocketWidth * least;
+                            touches[size_t(l)] > 0 && widest[size_t(l)] <= PocketWidth * least &&
+                            widest[size_t(l)] <= box.height;
     }
     return pieces(labels, pocket);
 }
