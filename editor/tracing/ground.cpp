@@ -1,5 +1,7 @@
 #include "ground.h"
 #include "figures.h"
+#include "masks.h"
+#include "pixels.h"
 
 #include <algorithm>
 #include <opencv2/imgproc.hpp>
@@ -22,6 +24,10 @@ constexpr int WallStrokes = 2;      // a space's side runs along a wall for this
 constexpr double WallWidth = 1.3;   // line widths: a wall is one line, its soft edges and a seam
 constexpr double RoomCovered =
     0.5; // of a room: a figure already covering this much stands round it
+constexpr double RoofedCovered =
+    0.25; // of a space under a figure's outline: a figure covering this much holds it
+constexpr double PocketWidth =
+    2 * WiderClosing; // of the narrowest closing: a gap the next closing closes
 
 // Of what is drawn along a ground, the line itself: what runs level for
 // several line widths. A figure's feet on it are strokes that rise from
@@ -194,6 +200,85 @@ std::vector<uint8_t> between(const cv::Mat& labels, int count, const cv::Mat& si
     return walled;
 }
 
+// How many columns of each space labelled `labels` (`count` of them; 0
+// where drawn) lie under a line no thicker than `most` px with the world
+// beyond it, one of `world` (by label) outside `figure`: the figure's
+// outline roofs the space.
+std::vector<int> roofed(const cv::Mat& labels, int count, const std::vector<uint8_t>& world,
+                        const cv::Mat& figure, int most)
+{
+    std::vector<int> columns(size_t(count), 0);
+    for (int x = 0; x < labels.cols; ++x)
+        for (int y = 0, line = 0, outside = 0; y < labels.rows; ++y) {
+            const int l = labels.at<int>(y, x);
+            if (!l) {
+                ++line;
+                continue;
+            }
+            if (line > 0 && line <= most && outside)
+                ++columns[size_t(l)];
+            outside = world[size_t(l)] && !figure.at<uint8_t>(y, x);
+            line = 0;
+        }
+    return columns;
+}
+
+// 255 on the strokes of `ink` that `mask`'s figure, closed across gaps
+// `least` px wide, would have taken in: its own, a tail drawn apart.
+cv::Mat ownStrokes(const cv::Mat& ink, const cv::Mat& mask, double least)
+{
+    return touching(ink, grown(mask, least));
+}
+
+// Of `mask`, a figure standing on `ground`, the pockets: the spaces on the
+// ground that it, its own strokes in `ink` and the ground enclose, no
+// wider anywhere than a gap its closing closes a step wider, nor than
+// they are tall. A leg's inside whose sole went with the ground is one,
+// and so is the space a tail curls round against the body: the figure
+// alone has them closed. Each lies a `wall` from the figure at most. The
+// arch between two legs is wider than a leg, and than it is tall under
+// a low body; a neighbour's inside is not the figure's to enclose.
+cv::Mat pocketsOf(const cv::Mat& mask, const cv::Mat& ink, const cv::Mat& ground,
+                  const cv::Mat& nearGround, double least, int wall)
+{
+    const cv::Mat walls = ownStrokes(ink, mask, least) | mask | ground;
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(~closedFilled(walls, NarrowGap * least),
+                                                       labels, stats, centroids, 4, CV_32S);
+    const cv::Mat beside = grown(mask, wall);
+    std::vector<int> widest(size_t(count), 0), row(size_t(count), 0), low(size_t(count), 0),
+        touches(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y) {
+        std::fill(row.begin(), row.end(), 0);
+        for (int x = 0; x < labels.cols; ++x) {
+            const size_t l = size_t(labels.at<int>(y, x));
+            ++row[l];
+            low[l] += nearGround.at<uint8_t>(y, x) > 0;
+            touches[l] += beside.at<uint8_t>(y, x) > 0;
+        }
+        for (size_t l = 0; l < row.size(); ++l)
+            widest[l] = std::max(widest[l], row[l]);
+    }
+    const cv::Rect page(0, 0, labels.cols, labels.rows);
+    std::vector<bool> pocket(size_t(count), false);
+    for (int l = 1; l < count; ++l) {
+        const cv::Rect box(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                           stats.at<int>(l, cv::CC_STAT_WIDTH),
+                           stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        pocket[size_t(l)] = box.x > 0 && box.y > 0 && box.br().inside(page) && low[size_t(l)] > 0 &&
+                            touches[size_t(l)] > 0 && widest[size_t(l)] <= PocketWidth * least &&
+                            widest[size_t(l)] <= box.height;
+    }
+    return pieces(labels, pocket);
+}
+
+// `spaces` with the figure's own strokes of `ink` round them, as far as
+// `reach` px: a space's walls.
+cv::Mat walled(const cv::Mat& spaces, const cv::Mat& own, int reach)
+{
+    return spaces | (grown(spaces, reach) & own);
+}
+
 } // namespace
 
 cv::Mat groundOf(const cv::Mat& ink, double stroke)
@@ -278,13 +363,31 @@ std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv
         standing[size_t(l)] = enclosed[size_t(l)] && onGround[size_t(l)] > 0;
     }
     std::vector<uint8_t> rooms = between(labels, count, where(world), wall);
-    for (int l = 0; l < count; ++l)
-        rooms[size_t(l)] &= standing[size_t(l)] &&
-                            covered[size_t(l)] > RoomCovered * stats.at<int>(l, cv::CC_STAT_AREA);
+    const std::vector<int> roofs = roofed(labels, count, world, mask, reach);
+    std::vector<uint8_t> roofedRooms(size_t(count), 0);
+    for (int l = 0; l < count; ++l) {
+        const double area = stats.at<int>(l, cv::CC_STAT_AREA);
+        roofedRooms[size_t(l)] = standing[size_t(l)] && roofs[size_t(l)] >= WallStrokes * wall &&
+                                 covered[size_t(l)] > RoofedCovered * area;
+        rooms[size_t(l)] &= standing[size_t(l)] && covered[size_t(l)] > RoomCovered * area;
+    }
     const std::vector<uint8_t> doors = between(labels, count, where(rooms), wall);
     for (int l = 1; l < count; ++l)
         inside[size_t(l)] |= rooms[size_t(l)] || (doors[size_t(l)] && standing[size_t(l)]);
     mask |= where(inside);
+    // A space the figure's own outline roofs, the world beyond it, is the
+    // figure's when the figure holds a good part of it already: a body
+    // whose bottom line lay along the ground, its head found but its back
+    // left a thin line. The arch between two legs has the body above it,
+    // not the world; a neighbour's inside is not covered. Its walls come
+    // with it, so that the edge runs round them.
+    mask |= walled(where(roofedRooms), touching(ink, mask), reach);
+    // A pocket meets the figure along notches its closing closes, as it
+    // does the figure alone.
+    const cv::Mat before = mask.clone();
+    mask |= walled(pocketsOf(mask, ink, ground, nearGround, least, wall),
+                   ownStrokes(ink, mask, least), reach);
+    mask |= closedFilled(mask, least) & grown(mask & ~before, least);
     // The closing leaves a pixel's seam between a space and the strokes round it.
     const std::vector<std::vector<cv::Point>> outer = outerEdges(closedFilled(mask, 1));
     if (outer.empty())

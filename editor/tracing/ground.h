@@ -21,10 +21,15 @@ cv::Mat groundOf(const cv::Mat& ink, double stroke);
 // own bottom line (a sole, a house's floor) lay along the ground and went
 // with it, leaving the figure open there. So is a room it half covers,
 // the world a wall away on its either side, with its doorways: a house
-// whose floor lay along the ground. A gap between legs, mostly outside
-// the figure and a leg's inside beside it, stays out. `least` (px) is the
-// narrowest gap the figures' closing closes; a stroke that ends a third as
-// near the ground meets it.
+// whose floor lay along the ground. So is a space its outline roofs, the
+// world beyond, that it already holds a good part of (a body whose bottom
+// line went with the ground), and a pocket on the ground that it and its
+// own strokes enclose, no wider than a gap its closing closes a step wider
+// (a leg's inside whose sole went with the ground, the space a tail curls
+// round). A gap between legs, mostly outside the figure and a leg's
+// inside beside it, stays out. `least` (px) is the narrowest gap the
+// figures' closing closes; a stroke that ends a third as near the ground
+// meets it.
 std::vector<cv::Point> standingOn(const std::vector<cv::Point>& figure, const cv::Mat& ink,
                                   const cv::Mat& ground, double least);
 

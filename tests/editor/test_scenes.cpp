@@ -247,3 +247,34 @@ TEST(TracingScenes, AHouseOnTheGroundIsClosedByIt)
          {cv::Point2f(130, 255), cv::Point2f(270, 255), cv::Point2f(200, 255)})
         EXPECT_GE(cv::pointPolygonTest(standing, inside, false), 0) << inside;
 }
+
+// What the ground closes with the figure is the figure's where the figure
+// alone has it closed: a body its outline roofs, its bottom line gone with
+// the ground, its head found; a leg's inside, as narrow as a gap. The arch
+// between the legs, under the body, is not.
+TEST(TracingScenes, WhatTheGroundClosesWithTheFigureIsItsOwn)
+{
+    using Lines = std::vector<std::vector<cv::Point>>;
+    const Lines roofed{{{100, 260}, {100, 150}, {300, 150}, {300, 260}}};
+    const Lines legged{{{100, 150}, {300, 150}, {300, 200}, {100, 200}, {100, 150}},
+                       {{112, 200}, {112, 260}},
+                       {{124, 200}, {124, 260}},
+                       {{280, 200}, {280, 260}},
+                       {{292, 200}, {292, 260}}};
+    const std::vector<cv::Point> head{{100, 150}, {180, 150}, {180, 260}, {100, 260}},
+        body{{100, 150}, {300, 150}, {300, 200}, {100, 200}};
+    const std::tuple<const char*, Lines, std::vector<cv::Point>, cv::Point2f, bool> cases[] = {
+        {"a body its outline roofs", roofed, head, {260, 240}, true},
+        {"a leg's inside", legged, body, {118, 240}, true},
+        {"the arch between the legs", legged, body, {200, 240}, false},
+    };
+    cv::Mat ground = cv::Mat::zeros(300, 400, CV_8UC1);
+    cv::line(ground, {0, 262}, {399, 262}, 255, 3);
+    for (const auto& [what, lines, found, at, expected] : cases) {
+        SCOPED_TRACE(what);
+        cv::Mat ink = cv::Mat::zeros(ground.size(), CV_8UC1);
+        cv::polylines(ink, lines, false, 255, 3);
+        const auto standing = editor::tracing::standingOn(found, ink, ground, 4.5);
+        EXPECT_EQ(cv::pointPolygonTest(standing, at, false) >= 0, expected);
+    }
+}
