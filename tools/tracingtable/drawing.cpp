@@ -104,11 +104,20 @@ cv::Mat levelIn(const cv::Mat& ink, const cv::Mat& own, double stroke)
     return level;
 }
 
-// The parts of `filled` left out of `kept` as thin that stand on
-// `ground`: a leg drawn as one line, down to the ground line the figure
-// stands on, is the figure's as a person sees it, however thin.
-cv::Mat legsOf(const cv::Mat& filled, const cv::Mat& kept, const cv::Mat& ground)
+// The parts of `filled` left out of `opened` as thin (or cut off by them,
+// too small to be a figure) that stand on `ground`: a leg drawn as one
+// line, down to the ground line the figure stands on, is the figure's as
+// a person sees it, however thin, and so is its foot.
+cv::Mat legsOf(const cv::Mat& filled, const cv::Mat& opened, const cv::Mat& ground)
 {
+    std::vector<std::vector<cv::Point>> pieces = outerOf(opened);
+    double largest = 0;
+    for (const auto& c : pieces)
+        largest = std::max(largest, cv::contourArea(c));
+    cv::Mat kept = cv::Mat::zeros(filled.size(), CV_8UC1);
+    for (size_t i = 0; i < pieces.size(); ++i)
+        if (cv::contourArea(pieces[i]) >= DetailShare * largest)
+            cv::drawContours(kept, pieces, int(i), 255, cv::FILLED);
     cv::Mat labels, touching, legs = cv::Mat::zeros(filled.size(), CV_8UC1);
     const int count = cv::connectedComponents(filled & ~kept, labels, 8, CV_32S);
     std::vector<uchar> onKept(size_t(count), 0), onGround(size_t(count), 0);
