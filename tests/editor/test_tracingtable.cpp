@@ -66,9 +66,8 @@ TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
 
 TEST(TracingTable, ASceneGetsItsMainFigure)
 {
-    expectGoodActivities(
-        "propios/escenas", 14,
-        {"conejo-huerto", "jirafa-sabana", "pajaro-rama", "tortuga-desierto", "vaca-granja"});
+    expectGoodActivities("propios/escenas", 14,
+                         {"conejo-huerto", "pajaro-rama", "tortuga-desierto", "vaca-granja"});
 }
 
 TEST(TracingTable, APhotographedDrawingMakesTheSameActivity)
