@@ -111,6 +111,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     // whisker) are no part of a figure: they stay in the picture as lines.
     // A picture that is nothing but such lines keeps them as its figures.
     const double thin = std::min(0.6 * stroke + 0.5, side / 100.0 + 1);
+    cv::Mat whole;
     if (thin >= 1 && !outer.empty()) {
         cv::Mat filled = cv::Mat::zeros(ink.size(), CV_8UC1);
         cv::drawContours(filled, outer, -1, 255, cv::FILLED, cv::LINE_8);
@@ -120,8 +121,10 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
         // widths of what stays comes back, so a star keeps its points and
         // a string only a stub.
         const cv::Mat near = grown(opened, RestoreTips * thin);
-        if (cv::countNonZero(core) > 0)
+        if (cv::countNonZero(core) > 0) {
             outer = outerEdges(filled & near);
+            whole = filled;
+        }
     }
     std::vector<double> areas;
     for (const auto& each : outer)
@@ -135,7 +138,8 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     std::optional<cv::Point2f> picked;
     if (chosen)
         picked = cv::Point2f(float(chosen->x() / scale), float(chosen->y() / scale));
-    Chosen choice = chooseFigures(std::move(kept), {ink, narrowest, closing, ground}, picked);
+    Chosen choice =
+        chooseFigures(std::move(kept), {ink, narrowest, closing, ground, whole}, picked);
     figures.scene = choice.scene;
     kept = std::move(choice.figures);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);

@@ -319,6 +319,63 @@ std::vector<Contour> apartOf(const Contour& figure, const Drawn& drawn)
     return parts;
 }
 
+// `figures[one]`, a scene's main figure, with the thin parts it stands on
+// the ground with: a leg drawn as one line is too thin to be a part of a
+// figure, but one that hangs from this figure down to the ground is its
+// leg, and the child joins the dots down to the ground. What the closing
+// filled beyond the figure is a leg where it touches the figure, reaches
+// the ground, and hangs under the figure's lower half as a line does,
+// taller than wide, longer than a closing (no sliver the closing left
+// along the figure's foot) and no wider than a few lines on the whole: a grass
+// blade, a tree's trunk or a fence's posts stand on the ground too, but
+// not under the figure, or joined to a crown or to rails that are wide.
+Contour withLegs(const std::vector<Contour>& figures, size_t one, const Drawn& drawn)
+{
+    constexpr double LegWidth = 2; // closings: a leg is no wider on the whole
+    const Contour& figure = figures[one];
+    if (drawn.whole.empty() || drawn.ground.empty())
+        return figure;
+    const cv::Rect box = cv::boundingRect(figure);
+    cv::Mat mask = cv::Mat::zeros(drawn.ink.size(), CV_8UC1);
+    cv::drawContours(mask, figures, int(one), 255, cv::FILLED, cv::LINE_8);
+    const int reach = std::max(1, int(drawn.least + 0.5));
+    cv::Mat touching, nearGround, labels, stats, centroids;
+    cv::dilate(mask, touching, cv::Mat());
+    cv::dilate(drawn.ground, nearGround,
+               cv::getStructuringElement(cv::MORPH_RECT, {1, 2 * reach + 1}));
+    const int count =
+        cv::connectedComponentsWithStats(drawn.whole & ~mask, labels, stats, centroids, 8, CV_32S);
+    std::vector<uint8_t> onFigure(size_t(count), 0), onGround(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x)
+            if (const size_t l = size_t(labels.at<int>(y, x)); l) {
+                onFigure[l] |= touching.at<uint8_t>(y, x);
+                onGround[l] |= nearGround.at<uint8_t>(y, x);
+            }
+    std::vector<uint8_t> leg(size_t(count), 0);
+    bool any = false;
+    for (int l = 1; l < count; ++l) {
+        const cv::Rect part(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
+                            stats.at<int>(l, cv::CC_STAT_WIDTH),
+                            stats.at<int>(l, cv::CC_STAT_HEIGHT));
+        leg[size_t(l)] = onFigure[size_t(l)] && onGround[size_t(l)] && part.x >= box.x &&
+                         part.br().x <= box.br().x && 2 * part.y >= 2 * box.y + box.height &&
+                         part.height > std::max(double(part.width), drawn.least) &&
+                         stats.at<int>(l, cv::CC_STAT_AREA) <= LegWidth * drawn.least * part.height;
+        any = any || leg[size_t(l)];
+    }
+    if (!any)
+        return figure;
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x)
+            if (leg[size_t(labels.at<int>(y, x))])
+                mask.at<uint8_t>(y, x) = 255;
+    const std::vector<Contour> outer = outerEdges(mask);
+    return *std::max_element(outer.begin(), outer.end(), [](const auto& a, const auto& b) {
+        return cv::contourArea(a) < cv::contourArea(b);
+    });
+}
+
 // The figure that holds `point`, or else the one whose edge is nearest.
 size_t pickedOf(const std::vector<Contour>& figures, cv::Point2f point)
 {
@@ -357,7 +414,7 @@ Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
     if (!one)
         return {std::move(figures), false};
     if (scene && !drawn.ground.empty())
-        return {{standingOn(figures[*one], ink, drawn.ground, drawn.least)}, true};
+        return {{standingOn(withLegs(figures, *one, drawn), ink, drawn.ground, drawn.least)}, true};
     return {{std::move(figures[*one])}, scene};
 }
 

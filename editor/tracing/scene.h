@@ -26,6 +26,7 @@ struct Drawn
     double least = 0; // px: how wide a gap between strokes is closed at least
     double reach = 0; // px: how wide a gap was closed, wider where only strokes were found
     cv::Mat ground;   // 255 on the ground the figures stand on; empty: none
+    cv::Mat whole;    // 255 in the figures closed, before thin parts were left out; empty: same
 };
 
 // Of `figures`, the outer edges of the figures found in `drawn`: the one
@@ -33,7 +34,8 @@ struct Drawn
 // nearest to it; without it, every figure, unless the picture is a scene,
 // where the main figure only. On a ground, things the tracing ran
 // together (a cat whose tail nears a tree) are figures apart when they
-// stand side by side on it.
+// stand side by side on it, and a scene's main figure keeps the thin
+// parts it stands on the ground with (legs drawn as one line each).
 Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
                      std::optional<cv::Point2f> picked);
 

@@ -95,13 +95,14 @@ TEST(TracingScenes, TheMainFigureIsChosenUnlessThePageIsClean)
     }
 }
 
-// A scene's main figure reaches down to the ground it stands on, and ends
-// where it ends, though a tree stands near enough to touch it once the
-// tracing closes its gaps: its bounds are those of the figure drawn alone.
+// A scene's main figure reaches down to the ground it stands on, on legs
+// drawn as one line each too, and ends where it ends, though a tree stands
+// near enough to touch it once the tracing closes its gaps: its bounds are
+// those of the figure drawn alone.
 TEST(TracingScenes, TheMainFigureStandsOnTheGroundApartFromItsNeighbours)
 {
-    for (const char* name :
-         {"gato-raton", "perro-arbol", "camello-sol", "vaca-granja", "cerdo-charco"}) {
+    for (const char* name : {"gato-raton", "perro-arbol", "camello-sol", "vaca-granja",
+                             "cerdo-charco", "jirafa-sabana"}) {
         SCOPED_TRACE(name);
         const QString path = LUNIPO_SOURCE_DIR "/tests/data/propios/escenas/%1%2.png";
         const QSize page = editor::PictureBatch::page();

@@ -30,6 +30,7 @@ namespace {
 
 constexpr double DetailShare = 0.03; // of the largest figure: smaller is a detail
 constexpr double Inside = 6;         // px from the outer edge: the inside, left to colour
+constexpr double GroundShare = 0.8;  // of the page's width: a level line across it is a ground
 
 std::vector<std::vector<cv::Point>> outerOf(const cv::Mat& mask)
 {
@@ -92,7 +93,52 @@ Strokes strokesIn(const QImage& picture)
     return k;
 }
 
-Silhouette silhouetteOf(const Strokes& k, double closing = 1.25, bool widen = true)
+// The level line a scene (`ink`, 255 where drawn) draws beside its figure
+// (`own`, in strokes `stroke` px wide) as thick as a stroke: its ground.
+cv::Mat levelIn(const cv::Mat& ink, const cv::Mat& own, double stroke)
+{
+    cv::Mat level;
+    cv::morphologyEx(
+        ink & ~own, level, cv::MORPH_OPEN,
+        cv::getStructuringElement(cv::MORPH_RECT, {int(4 * stroke) + 1, int(stroke / 2) + 1}));
+    return level;
+}
+
+// The parts of `filled` left out of `opened` as thin (or cut off by them,
+// too small to be a figure) that stand on `ground`: a leg drawn as one
+// line, down to the ground line the figure stands on, is the figure's as
+// a person sees it, however thin, and so is its foot.
+cv::Mat legsOf(const cv::Mat& filled, const cv::Mat& opened, const cv::Mat& ground)
+{
+    std::vector<std::vector<cv::Point>> pieces = outerOf(opened);
+    double largest = 0;
+    for (const auto& c : pieces)
+        largest = std::max(largest, cv::contourArea(c));
+    cv::Mat kept = cv::Mat::zeros(filled.size(), CV_8UC1);
+    for (size_t i = 0; i < pieces.size(); ++i)
+        if (cv::contourArea(pieces[i]) >= DetailShare * largest)
+            cv::drawContours(kept, pieces, int(i), 255, cv::FILLED);
+    cv::Mat labels, touching, legs = cv::Mat::zeros(filled.size(), CV_8UC1);
+    const int count = cv::connectedComponents(filled & ~kept, labels, 8, CV_32S);
+    std::vector<uchar> onKept(size_t(count), 0), onGround(size_t(count), 0);
+    cv::dilate(kept, touching, cv::Mat());
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x) {
+            const size_t l = size_t(labels.at<int>(y, x));
+            onKept[l] |= touching.at<uchar>(y, x);
+            onGround[l] |= ground.at<uchar>(y, x);
+        }
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x)
+            if (const size_t l = size_t(labels.at<int>(y, x)); l && onKept[l] && onGround[l])
+                legs.at<uchar>(y, x) = 255;
+    return legs;
+}
+
+// With `ground` (255 near the line a scene's figure stands on), the thin
+// parts standing on it are kept.
+Silhouette silhouetteOf(const Strokes& k, double closing = 1.25, bool widen = true,
+                        const cv::Mat& ground = {})
 {
     Silhouette s;
     s.grey = k.grey;
@@ -117,6 +163,8 @@ Silhouette silhouetteOf(const Strokes& k, double closing = 1.25, bool widen = tr
     opened = grown(grown(filled, -thin), thin);
     opened = filled & grown(opened, 3 * thin); // sharp tips kept
     s.withThin = all;
+    if (!ground.empty())
+        opened |= legsOf(filled, opened, ground);
     if (cv::countNonZero(opened) > 0)
         all = outerOf(opened);
     double largest = 0;
@@ -244,13 +292,24 @@ cv::Mat outlineCorners(const cv::Mat& dark, const cv::Mat& band, double line)
 // or it is one of the outline's own corners or notches.
 } // namespace
 
-Drawing strokesOf(const QImage& picture, bool near)
+Drawing strokesOf(const QImage& picture, bool near, const QImage& scene)
 {
     Drawing d;
     const Strokes strokes = strokesIn(picture);
-    d.s = silhouetteOf(strokes);
+    // The ground line runs across the scene, however its figure's feet
+    // break it.
+    cv::Mat ground;
+    if (!scene.isNull()) {
+        const cv::Mat level =
+            levelIn(matOf(scene.convertToFormat(QImage::Format_Grayscale8)) < Drawn, strokes.ink,
+                    strokes.stroke);
+        if (cv::boundingRect(level).width >= GroundShare * level.cols)
+            ground = grown(level, strokes.stroke);
+    }
+    d.s = silhouetteOf(strokes, 1.25, true, ground);
     Silhouette& s = d.s;
-    s.offEdge = edgeDistance(silhouetteOf(strokes, 0.5, false), silhouetteOf(strokes, 2.5));
+    s.offEdge = edgeDistance(silhouetteOf(strokes, 0.5, false, ground),
+                             silhouetteOf(strokes, 2.5, true, ground));
     const cv::Mat depth = depthIn(s.mask), ink = s.grey < Drawn;
     d.band = ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask;
     // A picture drawn apart from its clean drawing (a scene, a photograph)
@@ -319,11 +378,7 @@ Drawing colourOf(const QImage& picture, const cv::Mat& known = {})
 void onGround(Drawing& d, const QImage& scene)
 {
     const cv::Mat ink = matOf(scene.convertToFormat(QImage::Format_Grayscale8)) < Drawn;
-    const cv::Mat own = d.s.grey < Drawn;
-    cv::Mat level;
-    cv::morphologyEx(ink & ~own, level, cv::MORPH_OPEN,
-                     cv::getStructuringElement(cv::MORPH_RECT,
-                                               {int(4 * d.s.stroke) + 1, int(d.s.stroke / 2) + 1}));
+    const cv::Mat level = levelIn(ink, d.s.grey < Drawn, d.s.stroke);
     cv::Mat ground = cv::Mat::zeros(ink.size(), CV_8UC1);
     for (int y = 0; y < ink.rows; ++y)
         for (int x = 0, start = 0, on = 0; x <= ink.cols; ++x) {
@@ -347,7 +402,7 @@ void onGround(Drawing& d, const QImage& scene)
 Drawing drawingOf(const Picture& picture)
 {
     if (!picture.clean.isNull()) {
-        Drawing d = strokesOf(picture.clean, true);
+        Drawing d = strokesOf(picture.clean, true, picture.image);
         onGround(d, picture.image);
         return d;
     }

@@ -20,7 +20,8 @@ constexpr int Dark = 128;  // darker is a line a child sees
 // strokes closed with a round brush a little wider than they are drawn,
 // wider again while the largest part is still only a stroke (its edge long
 // for its area), everything enclosed filled, the parts thinner than two
-// strokes side by side and those much smaller than the largest left out.
+// strokes side by side (but a scene's figure's legs down to its ground)
+// and those much smaller than the largest left out.
 struct Silhouette
 {
     cv::Mat grey, mask;
@@ -49,8 +50,10 @@ struct Drawing
 // The drawing `picture` shows, measured as the table's `measure` says.
 Drawing drawingOf(const Picture& picture);
 // A picture in dark strokes; with `near`, one drawn apart from its clean
-// drawing, whose strokes are a little wider or off.
-Drawing strokesOf(const QImage& picture, bool near = false);
+// drawing, whose strokes are a little wider or off; with `scene`, the
+// figure of that scene, its thin parts that stand on the scene's ground
+// line (legs drawn as one line each) kept.
+Drawing strokesOf(const QImage& picture, bool near = false, const QImage& scene = {});
 
 // A copy of the 8-bit grey `grey`, and of `picture` in RGB.
 cv::Mat matOf(const QImage& grey);
