@@ -1,6 +1,7 @@
 #include "darkseams.h"
 #include "figures.h"
 #include "masks.h"
+#include "penlines.h"
 #include "pixels.h"
 #include "tracing.h"
 
@@ -464,6 +465,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
                 row[x] = qRgb(255, 255, 255);
     }
     const int line = std::max(1, std::min(w, h) / 300);
+    if (figures.paper)
+        tracing::redrawPenLines(erased, figures.ink, figures.mask, line);
     if (cv::countNonZero(found.outlined) > 0)
         drawInnerEdge(erased, found, line, figures.coloured ? ShardLength * found.width * scale : 0,
                       scale);
