@@ -465,8 +465,6 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
                 row[x] = qRgb(255, 255, 255);
     }
     const int line = std::max(1, std::min(w, h) / 300);
-    if (figures.paper)
-        tracing::redrawPenLines(erased, figures.ink, figures.mask, line);
     if (cv::countNonZero(found.outlined) > 0)
         drawInnerEdge(erased, found, line, figures.coloured ? ShardLength * found.width * scale : 0,
                       scale);
@@ -477,6 +475,10 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
         tracing::dropDarkSeams(erased, picture, found.band & ~found.outlined, found.width, line);
     dropShards(erased, found.band & ~found.outlined, mask, found.width, figures.reach / scale,
                scale, figures.coloured);
+    // A shard is told on the pen's stroke as drawn: a line along its middle
+    // stops short of its ends, and a stroke's whole stub would look one.
+    if (figures.paper)
+        tracing::redrawPenLines(erased, figures.ink, figures.mask, line);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;
