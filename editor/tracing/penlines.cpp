@@ -81,11 +81,13 @@ void redrawPenLines(QImage& page, const cv::Mat& ink, const cv::Mat& mask, int l
     // middle may stand above its neighbours one way: a speck, not a middle.
     const cv::Mat middle =
         largePieces(middles(depth) & (depth >= Shallow * deepest) & strokes, int(widest), 0);
+    // A stroke left with no middle stays as drawn rather than go.
+    const cv::Mat redrawn = touching(strokes, middle);
     cv::dilate(middle, drawn, cv::getStructuringElement(cv::MORPH_ELLIPSE, {line, line}));
     // The soft edge of a stroke goes with it, not that of what stays.
-    cv::dilate(strokes, gone, cv::Mat());
-    pixels.setTo(cv::Scalar(255, 255, 255, 255), gone & ~(kept & ~strokes));
-    pixels.setTo(cv::Scalar(0, 0, 0, 255), drawn & strokes);
+    cv::dilate(redrawn, gone, cv::Mat());
+    pixels.setTo(cv::Scalar(255, 255, 255, 255), gone & ~((grey < Dark) & ~redrawn));
+    pixels.setTo(cv::Scalar(0, 0, 0, 255), drawn & redrawn);
 }
 
 } // namespace editor::tracing
