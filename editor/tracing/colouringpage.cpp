@@ -1,6 +1,7 @@
 #include "darkseams.h"
 #include "figures.h"
 #include "masks.h"
+#include "penlines.h"
 #include "pixels.h"
 #include "tracing.h"
 
@@ -474,6 +475,10 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
         tracing::dropDarkSeams(erased, picture, found.band & ~found.outlined, found.width, line);
     dropShards(erased, found.band & ~found.outlined, mask, found.width, figures.reach / scale,
                scale, figures.coloured);
+    // A shard is told on the pen's stroke as drawn: a line along its middle
+    // stops short of its ends, and a stroke's whole stub would look one.
+    if (figures.paper)
+        tracing::redrawPenLines(erased, figures.ink, figures.mask, line);
     if (cv::countNonZero(found.enclosed) == 0)
         return erased;
     cv::Mat enclosed = found.enclosed;

@@ -60,6 +60,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     const QImage& picture = drawn.page;
     Figures figures;
     figures.coloured = !drawn.figure.empty();
+    figures.paper = drawn.paper;
     figures.grey = greyscaleOf(picture);
     const int w = picture.width(), h = picture.height();
     cv::threshold(matOf(figures.grey, CV_8UC1), figures.ink, LightGrey - 1, 255,

@@ -52,6 +52,7 @@ struct Figures
     double reach = 0;                             // how wide a gap is closed
     bool scene = false;                           // the main figure of a scene only
     bool coloured = false;                        // the drawing was made from the picture's colours
+    bool paper = false;                           // drawn on paper: its lines as wide as the pen's
 };
 
 // The figures of `picture`. The outlines and the colouring page are asked

@@ -355,7 +355,7 @@ cv::Mat strokesOnPaper(const cv::Mat& grey)
 }
 
 // Whether the border is paper: light, hardly coloured, with no strokes on it.
-bool paper(const cv::Mat& grey, const Border& border)
+bool onPaper(const cv::Mat& grey, const Border& border)
 {
     if (border.colour[0] < 55 * 255 / 100 || chroma(border.colour) > 25)
         return false;
@@ -418,9 +418,10 @@ cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, boo
     return page;
 }
 
-// The line drawing of what lies inside the margins.
+// The line drawing of what lies inside the margins; `paper` tells one of
+// strokes drawn on paper.
 cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure,
-                  double& stroke, bool bold)
+                  double& stroke, bool& paper, bool bold)
 {
     cv::Mat grey;
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
@@ -428,7 +429,8 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
     const bool plain = border.plain >= Uniform;
     if (plain && blackAndWhite(lab, border.colour) && !greyFills(lab, border.colour)) {
         unchanged = deltaE(border.colour, White) <= Background;
-        if (!unchanged)
+        paper = !unchanged;
+        if (paper)
             return strokesOnPaper(grey);
         const cv::Mat page = boldDrawing(lab, grey, stroke, bold);
         unchanged = page.empty();
@@ -439,7 +441,8 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
         return colouringLines(lab, grey, figure, paintedFlat(lab, figure) ? FlatEdge : ColourEdge,
                               stroke);
     }
-    if (paper(grey, border))
+    paper = onPaper(grey, border);
+    if (paper)
         return strokesOnPaper(grey);
     cv::Mat smooth;
     cv::GaussianBlur(lab, smooth, {5, 5}, 0);
@@ -478,11 +481,14 @@ LineDrawing lineDrawingOf(const QImage& picture, bool bold)
     bool unchanged = false;
     cv::Mat figure;
     double stroke = 0;
-    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), unchanged, figure, stroke, bold);
+    bool paper = false;
+    const cv::Mat drawn =
+        drawingOf(bgr(inside), lab(inside), unchanged, figure, stroke, paper, bold);
     if (unchanged)
         return {picture, {}};
     LineDrawing drawing;
     drawing.stroke = stroke;
+    drawing.paper = paper;
     if (!figure.empty()) {
         drawing.figure = cv::Mat::zeros(lab.size(), CV_8UC1);
         figure.copyTo(drawing.figure(inside));

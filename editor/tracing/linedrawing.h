@@ -12,13 +12,14 @@ namespace editor::tracing {
 // A picture as line art, and where its colours show the figure.
 struct LineDrawing
 {
-    QImage page;       // lineDrawing()
-    cv::Mat figure;    // 255 on what differs from a coloured picture's background (or a
-                       // photograph's object), reduction() times smaller than the picture;
-                       // empty for line art and drawings on paper
-    double stroke = 0; // px on the figure's scale: how wide the picture's own lines
-                       // are drawn, where the page draws them otherwise (a bold
-                       // drawing's: the line its gaps close as); 0: as drawn
+    QImage page;        // lineDrawing()
+    cv::Mat figure;     // 255 on what differs from a coloured picture's background (or a
+                        // photograph's object), reduction() times smaller than the picture;
+                        // empty for line art and drawings on paper
+    double stroke = 0;  // px on the figure's scale: how wide the picture's own lines
+                        // are drawn, where the page draws them otherwise (a bold
+                        // drawing's: the line its gaps close as); 0: as drawn
+    bool paper = false; // drawn on paper: the page's lines are as wide as the pen's
 };
 
 // `picture` as a line drawing on a white page of the same size:

@@ -55,7 +55,8 @@ int dotsThatFit(int wanted, int figures, int room);
 // figure's outer edge, the band of stroke as thick as it is drawn there,
 // with its soft edge, so that the details inside stay. A figure drawn
 // filled loses its fill, and what is drawn inside it in another colour is
-// kept as a line round it.
+// kept as a line round it. A drawing on paper keeps its inner lines as
+// thin as any page's, along the middle of the pen's strokes.
 QImage withoutOutline(const QImage& picture, FigureChoice chosen = {});
 
 // `count` dots shared among the outlines by their length, at least 3 each

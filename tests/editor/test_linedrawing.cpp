@@ -265,3 +265,24 @@ TEST(LineDrawing, ABoldDrawingBecomesTheEdgesOfItsStrokes)
         return std::abs(p.x() - 200) < 10 && p.y() > 85 && p.y() < 100;
     }));
 }
+
+// A marker drawing on paper keeps its inner lines as thin lines along the
+// middle of its strokes, joined where they meet; its eye stays as drawn.
+TEST(LineDrawing, APenDrawingOnPaperKeepsThinLines)
+{
+    const QImage child = editor::withoutOutline(page(QColor(235, 228, 200), [](QPainter& painter) {
+        painter.setPen(QPen(QColor(60, 57, 50), 14, Qt::SolidLine, Qt::RoundCap));
+        painter.drawEllipse(QPointF(200, 150), 100, 100);
+        painter.drawLine(140, 160, 260, 160);
+        painter.drawLine(200, 160, 200, 215);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(60, 57, 50));
+        painter.drawEllipse(QPointF(200, 110), 9, 9);
+    }));
+    EXPECT_FALSE(darkNear(child, {100, 150}, 3)); // the outline
+    for (const QPoint middle : {QPoint(170, 160), QPoint(200, 160), QPoint(200, 190)})
+        EXPECT_TRUE(darkNear(child, middle, 1)) << middle.x() << ',' << middle.y();
+    EXPECT_FALSE(darkNear(child, {170, 155}, 1) || darkNear(child, {170, 165}, 1));
+    EXPECT_FALSE(darkNear(child, {195, 190}, 1) || darkNear(child, {205, 190}, 1));
+    EXPECT_TRUE(darkNear(child, {206, 110}, 0)); // the eye, as wide as drawn
+}

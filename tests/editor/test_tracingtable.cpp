@@ -1,5 +1,8 @@
 #include "measures.h"
 
+#include <QPainter>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 // Every OpenMoji drawing of the tests' data and every drawing of the
@@ -72,4 +75,36 @@ TEST(TracingTable, ASceneGetsItsMainFigure)
 TEST(TracingTable, APhotographedDrawingMakesTheSameActivity)
 {
     expectGoodActivities("propios/fotos", 14, {});
+}
+
+// A wide stroke drawn inside is kept by a line along it, along its middle or
+// an edge, whatever the line's width; not by a dot at its end, by a line
+// beside it, or by one along only a third of it.
+TEST(TracingTable, ADetailIsKeptByALineAlongItsStroke)
+{
+    const auto drawn = [](const std::function<void(QPainter&)>& draw) {
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        draw(painter);
+        return image;
+    };
+    const QImage clean = drawn([](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 12, Qt::SolidLine, Qt::FlatCap));
+        painter.drawEllipse(QPointF(200, 150), 120, 120);
+        painter.drawLine(120, 150, 280, 150);
+    });
+    const std::tuple<const char*, int, int, bool> cases[] = {
+        {"along its middle", 150, 280, true},  {"along its edge", 145, 280, true},
+        {"a dot at its end", 150, 120, false}, {"beside it", 185, 280, false},
+        {"along a third", 150, 175, false},
+    };
+    for (const auto& [what, y, end, kept] : cases) {
+        const QImage page = drawn([&](QPainter& painter) {
+            painter.setPen(QPen(Qt::black, 2));
+            painter.drawLine(120, y, end, y);
+        });
+        const auto m = tracingtable::measureActivities(clean, {{{}, {}, page}}).first();
+        EXPECT_EQ(m.detailsKept >= 0.6, kept) << what << ' ' << m.detailsKept;
+    }
 }

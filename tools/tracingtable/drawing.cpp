@@ -287,9 +287,9 @@ cv::Mat outlineCorners(const cv::Mat& dark, const cv::Mat& band, double line)
 
 // A drawing in dark strokes: the band along the outer edge as thick as
 // the lines are drawn; what lies deeper than twice that, drawn dark, is a
-// detail, its edge kept by a dark line within 2 px (a part drawn filled
-// may be kept as its clean outline), unless the drawing is mostly filled
-// or it is one of the outline's own corners or notches.
+// detail, its edge kept by a dark line along its stroke (a part drawn
+// filled may be kept as its clean outline), unless the drawing is mostly
+// filled or it is one of the outline's own corners or notches.
 } // namespace
 
 Drawing strokesOf(const QImage& picture, bool near, const QImage& scene)
@@ -330,6 +330,7 @@ Drawing strokesOf(const QImage& picture, bool near, const QImage& scene)
                                  notchesOf(ink, s.mask, reach), s.stroke);
         d.details =
             deep & ~core & ~outlineCorners((s.grey < Dark) & s.mask, d.band, s.stroke) & ~d.notched;
+        d.lines = s.grey < Dark;
     }
     d.near = true;
     d.inside = s.mask & (depth > Inside);

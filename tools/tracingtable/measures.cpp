@@ -97,6 +97,26 @@ double nearDark(const cv::Mat& pixels, const cv::Mat& after, int dark)
     return stillDark(pixels, ~near, 128);
 }
 
+// The share of `pixels`, the edges of the strokes of `lines` (`width` px
+// wide), with a dark line of `after` along their stroke: within 2 px, or
+// inside the stroke no farther than its width. A page may draw a wide
+// stroke as a line along its middle or along either edge, whatever its
+// width; a line elsewhere, or one a stroke's width past where its own
+// ends, is no line along it.
+double alongLines(const cv::Mat& pixels, const cv::Mat& lines, double width, const cv::Mat& after)
+{
+    cv::Mat near, along;
+    cv::dilate(after < Dark, near, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
+    along = near & lines;
+    // Cross and square by turns: about as far as a disc reaches.
+    const cv::Mat cross = cv::getStructuringElement(cv::MORPH_CROSS, {3, 3});
+    for (int step = 0; step < int(std::ceil(width)); ++step) {
+        cv::dilate(along, along, step % 2 ? cv::Mat() : cross);
+        along &= lines;
+    }
+    return stillDark(pixels, ~(near | along), 128);
+}
+
 // The dark pieces of `after` inside the figure (a line running on out of
 // it is no piece) that touch its outline band and are shorter than two of
 // its lines are wide, or shorter than four that lie for a quarter or more
@@ -150,9 +170,10 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
     const cv::Mat after = matOf(erased.convertToFormat(QImage::Format_Grayscale8));
     m.erased = erased;
     m.bandDark = stillDark(d.band, after, Dark);
-    m.detailsKept = d.details.empty() ? -1
-                    : d.near          ? nearDark(d.details, after, Dark)
-                                      : stillDark(d.details, after, Dark);
+    m.detailsKept = d.details.empty()  ? -1
+                    : !d.lines.empty() ? alongLines(d.details, d.lines, d.line, after)
+                    : d.near           ? nearDark(d.details, after, Dark)
+                                       : stillDark(d.details, after, Dark);
     std::vector<cv::Mat> channels;
     cv::split(rgbOf(erased), channels);
     const cv::Mat white = (channels[0] >= White) & (channels[1] >= White) & (channels[2] >= White);
