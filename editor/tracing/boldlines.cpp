@@ -1,6 +1,7 @@
 #include "boldlines.h"
 
 #include "figures.h"
+#include "masks.h"
 
 #include <algorithm>
 #include <opencv2/imgproc.hpp>
@@ -16,6 +17,7 @@ constexpr double DetailShare = 0.03; // of the largest figure: a smaller one is 
 constexpr double NarrowGap = 0.6;    // of the strokes' width: a narrower gap closes
 constexpr double PageLine = 300;     // the side / this: the lines a colouring page draws
 constexpr double CrayonTip = 48;     // the side / this: how wide a crayon colours
+constexpr double StripeEnds = 2.5;   // of the strokes' width: a stripe meets the outline no longer
 constexpr int Drawn = 200;           // a darker pixel of a page is drawn
 
 using Edges = std::vector<std::vector<cv::Point>>;
@@ -82,6 +84,40 @@ cv::Mat boldFigure(const cv::Mat& ink, double width)
         if (cv::contourArea(outer[i]) >= DetailShare * largest)
             cv::drawContours(figure, outer, int(i), 255, cv::FILLED);
     return figure;
+}
+
+void closeStripes(cv::Mat& page, const cv::Mat& ink, const cv::Mat& figure, double width)
+{
+    const double tip = std::min(ink.cols, ink.rows) / CrayonTip;
+    // The outline is one stroke wide along the figure's edge; the rest of
+    // the ink is strokes inside. Where the outline was drawn thicker, what
+    // sticks out of it narrower than a crayon's tip is the outline still.
+    cv::Mat depth, beside, pieceOf, contacts;
+    cv::distanceTransform(figure, depth, cv::DIST_L2, cv::DIST_MASK_5);
+    const cv::Mat outline = ink & figure & (depth <= width);
+    cv::dilate(outline, beside, cv::Mat());
+    cv::Mat strokes = ink & figure & ~outline;
+    strokes = opened(strokes, tip / 2) | (strokes & ~touching(strokes, beside));
+    // A stripe meets the outline at one end, across its own width. Strokes
+    // that meet it at both ends, or lie along it (strokes run together),
+    // part the light as lines do, and stay as they are.
+    const int parts = cv::connectedComponents(strokes, pieceOf, 8, CV_32S);
+    const int ends = cv::connectedComponents(beside & strokes, contacts, 8, CV_32S);
+    std::vector<int> contact(size_t(parts), 0), meetings(size_t(parts), 0), endOf(size_t(ends), 0);
+    for (int y = 0; y < strokes.rows; ++y) {
+        const int* piece = pieceOf.ptr<int>(y);
+        const int* end = contacts.ptr<int>(y);
+        for (int x = 0; x < strokes.cols; ++x)
+            if (end[x])
+                ++contact[size_t(piece[x])], endOf[size_t(end[x])] = piece[x];
+    }
+    for (size_t i = 1; i < endOf.size(); ++i)
+        ++meetings[size_t(endOf[i])];
+    std::vector<bool> stripe(size_t(parts), false);
+    for (size_t i = 1; i < stripe.size(); ++i)
+        stripe[i] = meetings[i] == 1 && contact[i] <= StripeEnds * width;
+    // Drawn as thin as the page's lines, on the stripe's side of the cut.
+    page.setTo(0, beside & pieces(pieceOf, stripe));
 }
 
 // A bold pen draws no fragment that small; a hole that narrow, cut by the

@@ -249,6 +249,21 @@ TEST(LineDrawing, ABoldDrawingBecomesTheEdgesOfItsStrokes)
     }));
 }
 
+// A stroke hanging from a bold outline (a tiger's stripe) is closed where
+// it meets it; one that crosses from side to side is a line, left open.
+TEST(LineDrawing, BoldStripesRunningIntoTheOutlineAreClosedThere)
+{
+    const QImage drawing = editor::tracing::lineDrawing(page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawRect(60, 60, 280, 180);
+        painter.drawLine(150, 60, 150, 170);
+        painter.drawLine(250, 60, 250, 240);
+    }));
+    EXPECT_TRUE(darkNear(drawing, {150, 72}));  // across the stripe's root
+    EXPECT_TRUE(darkNear(drawing, {141, 120})); // its side
+    EXPECT_FALSE(darkNear(drawing, {250, 74}, 2));
+}
+
 // A flat strip the figure stands on (the sea under a boat) is no part of
 // it; a hull that tapers, wheels, a bowl's foot narrower than the bowl are.
 TEST(LineDrawing, TheGroundAFigureStandsOnIsNoPartOfIt)
