@@ -32,7 +32,9 @@ cv::Mat boldFigure(const cv::Mat& ink, double width);
 // are `figure`, with each stripe closed where it meets the outline: a
 // stroke that runs in from the outline at one end and ends in the light
 // (a tiger's stripe). Once the outline comes off it stands out as a
-// stripe; left open, it is only the gap between two patches of light.
+// stripe; left open, it is only the gap between two patches of light. The
+// light between two stripes or more, no wider than a stripe and a half,
+// is the gap between them, no patch: its edge along the outline goes.
 void closeStripes(cv::Mat& page, const cv::Mat& ink, const cv::Mat& figure, double width);
 
 // `page`, the lines (darker than light grey) of a bold drawing whose ink

@@ -262,6 +262,17 @@ TEST(LineDrawing, BoldStripesRunningIntoTheOutlineAreClosedThere)
     EXPECT_TRUE(darkNear(drawing, {150, 72}));  // across the stripe's root
     EXPECT_TRUE(darkNear(drawing, {141, 120})); // its side
     EXPECT_FALSE(darkNear(drawing, {250, 74}, 2));
+    // Between stripes hanging from the top and the bottom in turn, the
+    // light no wider than they are is no patch: the outline's inner edge
+    // along it is no line.
+    const QImage comb = editor::tracing::lineDrawing(page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawRect(60, 60, 280, 180);
+        for (int x = 100; x <= 300; x += 40)
+            painter.drawLine(x, x % 80 == 20 ? 60 : 240, x, x % 80 == 20 ? 200 : 100);
+    }));
+    EXPECT_TRUE(darkNear(comb, {91, 150}));
+    EXPECT_FALSE(darkNear(comb, {120, 69}, 2));
 }
 
 // A flat strip the figure stands on (the sea under a boat) is no part of
