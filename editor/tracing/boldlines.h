@@ -28,6 +28,16 @@ bool barsOn(double width, int side, int figure);
 cv::Mat boldFigure(const cv::Mat& ink, double width);
 
 // `page`, the lines (darker than light grey) of a bold drawing whose ink
+// is `ink` (255 where drawn), in strokes `width` px wide, and whose figures
+// are `figure`, with each stripe closed where it meets the outline: a
+// stroke that runs in from the outline at one end and ends in the light
+// (a tiger's stripe). Once the outline comes off it stands out as a
+// stripe; left open, it is only the gap between two patches of light. The
+// light between two stripes or more, no wider than a stripe and a half,
+// is the gap between them, no patch: its edge along the outline goes.
+void closeStripes(cv::Mat& page, const cv::Mat& ink, const cv::Mat& figure, double width);
+
+// `page`, the lines (darker than light grey) of a bold drawing whose ink
 // is `ink` (255 where drawn), the same size, less what no crayon's tip
 // fits in: the edges of a narrower hole among the strokes, and fragments.
 void withoutSpecks(cv::Mat& page, const cv::Mat& ink);

@@ -410,6 +410,7 @@ cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, boo
         return {};
     const cv::Mat figure = boldFigure(ink, width);
     cv::Mat page = colouringLines(lab, grey, figure, ColourEdge, stroke, true);
+    closeStripes(page, ink, figure, width);
     withoutSpecks(page, ink);
     // The figures close gaps as a line this wide would: the outline runs
     // across the mouth of a part drawn open (a neck open at its foot), not

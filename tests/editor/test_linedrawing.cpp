@@ -286,3 +286,57 @@ TEST(LineDrawing, APenDrawingOnPaperKeepsThinLines)
     EXPECT_FALSE(darkNear(child, {195, 190}, 1) || darkNear(child, {205, 190}, 1));
     EXPECT_TRUE(darkNear(child, {206, 110}, 0)); // the eye, as wide as drawn
 }
+
+// A stroke hanging from a bold outline (a tiger's stripe) is closed where
+// it meets it; one that crosses from side to side is a line, left open.
+TEST(LineDrawing, BoldStripesRunningIntoTheOutlineAreClosedThere)
+{
+    const QImage drawing = editor::tracing::lineDrawing(page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawRect(60, 60, 280, 180);
+        painter.drawLine(150, 60, 150, 170);
+        painter.drawLine(250, 60, 250, 240);
+    }));
+    EXPECT_TRUE(darkNear(drawing, {150, 72}));  // across the stripe's root
+    EXPECT_TRUE(darkNear(drawing, {141, 120})); // its side
+    EXPECT_FALSE(darkNear(drawing, {250, 74}, 2));
+    // Between stripes hanging from the top and the bottom in turn, the
+    // light no wider than they are is no patch: the outline's inner edge
+    // along it is no line.
+    const QImage comb = editor::tracing::lineDrawing(page(Qt::white, [](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawRect(60, 60, 280, 180);
+        for (int x = 100; x <= 300; x += 40)
+            painter.drawLine(x, x % 80 == 20 ? 60 : 240, x, x % 80 == 20 ? 200 : 100);
+    }));
+    EXPECT_TRUE(darkNear(comb, {91, 150}));
+    EXPECT_FALSE(darkNear(comb, {120, 69}, 2));
+}
+
+// A flat strip the figure stands on (the sea under a boat) is no part of
+// it; a hull that tapers, or a foot narrower than what stands on it, is.
+TEST(LineDrawing, TheGroundAFigureStandsOnIsNoPartOfIt)
+{
+    const struct
+    {
+        const char* name;
+        QPolygonF base;
+        double bottom; // of the figure's outline
+    } cases[] = {{"a boat at sea", QRectF(100, 240, 200, 30), 240},
+                 {"a boat ashore", {}, 250},
+                 {"a boat on a foot", QRectF(150, 250, 100, 20), 270}};
+    for (const auto& each : cases) {
+        const QImage picture = page(Qt::white, [&](QPainter& painter) {
+            painter.setBrush(QColor(170, 170, 175)); // the hull and mast
+            painter.drawPolygon(QPolygonF({{110, 200}, {290, 200}, {270, 250}, {130, 250}}));
+            painter.drawRect(195, 80, 10, 120);
+            painter.setBrush(QColor(250, 160, 50));
+            painter.drawPolygon(QPolygonF({{210, 80}, {210, 190}, {280, 190}}));
+            painter.setBrush(QColor(80, 170, 240));
+            painter.drawPolygon(each.base);
+        });
+        const QList<editor::Outline> outlines = editor::traceFigures(picture);
+        ASSERT_EQ(outlines.size(), 1) << each.name;
+        EXPECT_NEAR(outlines[0].points.boundingRect().bottom(), each.bottom, 5) << each.name;
+    }
+}
