@@ -67,7 +67,7 @@ TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
 TEST(TracingTable, ASceneGetsItsMainFigure)
 {
     expectGoodActivities("propios/escenas", 14,
-                         {"conejo-huerto", "tortuga-desierto", "vaca-granja"});
+                         {"conejo-huerto", "tortuga-desierto"});
 }
 
 TEST(TracingTable, APhotographedDrawingMakesTheSameActivity)
