@@ -3,6 +3,7 @@
 
 #include <QLineF>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace editor {
@@ -32,15 +33,17 @@ QList<int> shares(const QList<double>& weights, int count)
 }
 
 // How badly the dot `k` sits: how far the dots nearer to it than `spacing`
-// come inside it, and the crossings of its two sides with the rest of the
-// path, each worth more than any crowding.
+// come inside it, squared, so that a dot that cannot keep the spacing from
+// both its neighbours goes midway between them rather than onto one; and
+// the crossings of its two sides with the rest of the path, each worth
+// more than any crowding.
 double trouble(const QList<QPointF>& dots, qsizetype k, double spacing)
 {
     const qsizetype n = dots.size();
     double bad = 0;
     for (qsizetype j = 0; j < n; ++j)
         if (j != k)
-            bad += std::max(0.0, spacing - QLineF(dots[j], dots[k]).length());
+            bad += std::pow(std::max(0.0, spacing - QLineF(dots[j], dots[k]).length()), 2);
     for (const qsizetype a : {(k + n - 1) % n, k}) {
         const qsizetype b = (a + 1) % n;
         const QLineF side(dots[a], dots[b]);
@@ -49,7 +52,7 @@ double trouble(const QList<QPointF>& dots, qsizetype k, double spacing)
             if (c == a || c == b || d == a || d == b)
                 continue;
             if (side.intersects(QLineF(dots[c], dots[d]), nullptr) == QLineF::BoundedIntersection)
-                bad += 1000 * (1 + spacing);
+                bad += 1000 * (1 + spacing * spacing);
         }
     }
     return bad;

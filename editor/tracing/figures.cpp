@@ -151,6 +151,10 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
         kept = offTheGround(std::move(kept), lines, stroke);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);
     cv::drawContours(mask, kept, -1, 255, cv::FILLED, cv::LINE_8);
+    if (!ground.empty() && scale > 1)
+        cv::resize(ground, figures.ground, {w, h}, 0, 0, cv::INTER_NEAREST);
+    else
+        figures.ground = ground;
     if (scale > 1) {
         cv::resize(mask, figures.mask, {w, h}, 0, 0, cv::INTER_NEAREST);
         figures.contours = outerEdges(figures.mask);

@@ -46,6 +46,7 @@ struct Figures
     QImage drawing;                               // the picture as line art: lineDrawing()
     QImage grey;                                  // the drawing in Grayscale8
     cv::Mat ink;                                  // 255 where something is drawn
+    cv::Mat ground;                               // 255 on a scene's ground; empty: none
     cv::Mat mask;                                 // 255 inside a figure kept
     std::vector<std::vector<cv::Point>> contours; // their outer edges
     double stroke = 0;                            // how wide the lines are drawn

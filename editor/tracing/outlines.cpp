@@ -4,6 +4,7 @@
 #include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <opencv2/imgproc.hpp>
 #include <potracelib.h>
@@ -142,6 +143,53 @@ bool nearInk(const cv::Mat& ink, QPointF p)
     return false;
 }
 
+// Where a figure stands on a scene's ground, its outline runs along the
+// ground's edge, across a foot's white inside as much as under its
+// strokes: no line of the figure's own, and no edge a person sees where
+// the foot is drawn down into the ground line. A dot there goes where the
+// figure leaves the ground (a foot's corners), within NearInk of it along
+// the outline.
+void offTheGround(Outline& outline, const cv::Mat& ground)
+{
+    const qsizetype n = outline.points.size();
+    QList<bool> on;
+    for (QPointF p : outline.points)
+        on << nearInk(ground, p);
+    // A notch narrower than a dot, where the closing left the figure short
+    // of the ground, is not where the figure leaves it.
+    const qsizetype start = on.indexOf(true);
+    for (qsizetype k = 0; start >= 0 && k < n;) {
+        const qsizetype from = (start + k) % n;
+        if (on[from]) {
+            ++k;
+            continue;
+        }
+        qsizetype run = 0;
+        double length = 0;
+        for (; k + run < n && !on[(from + run) % n]; ++run)
+            length += QLineF(outline.points[(from + run) % n], outline.points[(from + run + 1) % n])
+                          .length();
+        if (length < outline.spacing / 2)
+            for (qsizetype r = 0; r < run; ++r)
+                on[(from + r) % n] = true;
+        k += run;
+    }
+    if (!on.contains(false))
+        return;
+    QList<double> away(n, std::numeric_limits<double>::infinity());
+    for (const int step : {1, -1}) {
+        double since = away[0];
+        for (qsizetype k = 0, i = 0; k < 2 * n; ++k, i = (i + n + step) % n) {
+            const qsizetype before = (i + n - step) % n;
+            since = on[i] ? since + QLineF(outline.points[before], outline.points[i]).length() : 0;
+            away[i] = std::min(away[i], since);
+        }
+    }
+    for (qsizetype i = 0; i < n; ++i)
+        if (away[i] > NearInk)
+            outline.drawn[i] = false;
+}
+
 } // namespace
 
 double Outline::length() const
@@ -187,6 +235,8 @@ QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen)
         outline.spacing = dotSpacing(picture.size());
         for (QPointF p : outline.points)
             outline.drawn << nearInk(figures.ink, p);
+        if (!figures.ground.empty())
+            offTheGround(outline, figures.ground);
     }
     std::sort(outlines.begin(), outlines.end(), [](const Outline& a, const Outline& b) {
         const QPointF p = a.points.first(), q = b.points.first();

@@ -17,8 +17,10 @@ constexpr int MostPlaces = 200;
 // a side twice as long as its neighbours is worth a few pixels of distance
 // on a gentle curve, never a leg left out.
 constexpr double Evenness = 0.002;
-// The cost of two dots in a row nearer than the spacing, a pixel: more than
-// any distance, so that it is paid only where nothing else fits.
+// The cost of two dots in a row nearer than the spacing, a pixel squared:
+// more than any distance, so that it is paid only where nothing else fits,
+// and then shared out evenly among the dots of an outline too short for
+// their spacing.
 constexpr double Crowding = 1e12;
 // The cost of a dot off the drawn line, where the figure was closed across
 // a gap: more than any distance, less than crowding.
@@ -133,7 +135,8 @@ QList<double> closestPolygon(const Outline& outline, const Path& path, int count
         const QPointF span = places.point(j) - places.point(i);
         const double apart = std::sqrt(QPointF::dotProduct(span, span));
         return places.deviation(i, j) + Evenness * gap * gap * gap +
-               Crowding * std::max(0.0, outline.spacing - apart) + (places.drawn(j) ? 0 : Astray);
+               Crowding * std::pow(std::max(0.0, outline.spacing - apart), 2) +
+               (places.drawn(j) ? 0 : Astray);
     };
     constexpr double None = std::numeric_limits<double>::infinity();
     const size_t row = size_t(n) + 1;

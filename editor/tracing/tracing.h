@@ -17,6 +17,7 @@ struct Outline
     QPolygonF points;   // the first point is not repeated at the end
     QList<int> corners; // indices into points, sharpest first
     QList<bool> drawn;  // of each point: on the drawn line, not across a gap closed
+                        // nor along a scene's ground away from where the figure leaves it
     double spacing = 0; // the least distance between two dots, in pixels
     double length() const;
 };
@@ -65,7 +66,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen = {});
 // polygon joining them keeps closest to the outline, in its clockwise
 // order: on its tips, down in the dents deeper than the dots' spacing (the
 // gaps between legs), evenly along its gentle curves, on the drawn line
-// rather than across a gap the tracing closed. Dots are then nudged along
+// rather than across a gap the tracing closed, at a foot's corners rather
+// than along the ground it stands on. Dots are then nudged along
 // the outline, the top one excepted, until none is nearer another than the
 // outline's spacing and the joined path does not cross itself, as far as
 // the outline's length and shape allow.

@@ -69,7 +69,7 @@ TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
 
 TEST(TracingTable, ASceneGetsItsMainFigure)
 {
-    expectGoodActivities("propios/escenas", 14, {"pajaro-rama", "vaca-granja"});
+    expectGoodActivities("propios/escenas", 14, {});
 }
 
 TEST(TracingTable, APhotographedDrawingMakesTheSameActivity)
