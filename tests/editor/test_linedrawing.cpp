@@ -314,28 +314,50 @@ TEST(LineDrawing, BoldStripesRunningIntoTheOutlineAreClosedThere)
 }
 
 // A flat strip the figure stands on (the sea under a boat) is no part of
-// it; a hull that tapers, or a foot narrower than what stands on it, is.
+// it; a hull that tapers, wheels, a bowl's foot narrower than the bowl are.
 TEST(LineDrawing, TheGroundAFigureStandsOnIsNoPartOfIt)
 {
-    const struct
-    {
-        const char* name;
-        QPolygonF base;
-        double bottom; // of the figure's outline
-    } cases[] = {{"a boat at sea", QRectF(100, 240, 200, 30), 240},
-                 {"a boat ashore", {}, 250},
-                 {"a boat on a foot", QRectF(150, 250, 100, 20), 270}};
-    for (const auto& each : cases) {
-        const QImage picture = page(Qt::white, [&](QPainter& painter) {
-            painter.setBrush(QColor(170, 170, 175)); // the hull and mast
+    const auto boat = [](bool sea) {
+        return page(Qt::white, [sea](QPainter& painter) {
+            painter.setBrush(QColor(170, 170, 175));
             painter.drawPolygon(QPolygonF({{110, 200}, {290, 200}, {270, 250}, {130, 250}}));
             painter.drawRect(195, 80, 10, 120);
             painter.setBrush(QColor(250, 160, 50));
             painter.drawPolygon(QPolygonF({{210, 80}, {210, 190}, {280, 190}}));
             painter.setBrush(QColor(80, 170, 240));
-            painter.drawPolygon(each.base);
+            if (sea)
+                painter.drawRect(100, 240, 200, 30);
         });
-        const QList<editor::Outline> outlines = editor::traceFigures(picture);
+    };
+    const struct
+    {
+        const char* name;
+        QImage picture;
+        double bottom; // of the figure's outline
+    } cases[] = {
+        {"a boat at sea", boat(true), 240},
+        {"a boat ashore", boat(false), 250},
+        {"a car",
+         page(Qt::white,
+              [](QPainter& painter) {
+                  painter.setBrush(QColor(220, 40, 50));
+                  painter.drawRect(80, 120, 240, 100);
+                  painter.setBrush(QColor(60, 60, 60));
+                  painter.drawEllipse(QPointF(130, 220), 30, 30);
+                  painter.drawEllipse(QPointF(270, 220), 30, 30);
+              }),
+         250},
+        {"a bowl",
+         page(Qt::white,
+              [](QPainter& painter) {
+                  painter.setBrush(QColor(240, 200, 90));
+                  painter.drawChord(QRectF(100, -20, 200, 240), 180 * 16, 180 * 16);
+                  painter.drawRect(150, 220, 100, 20);
+              }),
+         240},
+    };
+    for (const auto& each : cases) {
+        const QList<editor::Outline> outlines = editor::traceFigures(each.picture);
         ASSERT_EQ(outlines.size(), 1) << each.name;
         EXPECT_NEAR(outlines[0].points.boundingRect().bottom(), each.bottom, 5) << each.name;
     }
