@@ -3,7 +3,6 @@
 #include "linedrawing.h"
 #include "pixels.h"
 #include "scene.h"
-#include "standing.h"
 
 #include <algorithm>
 #include <mutex>
@@ -81,9 +80,8 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     const int side = std::min(ink.cols, ink.rows);
     const double stroke = std::max(1.0, drawn.stroke > 0 ? drawn.stroke : strokeWidth(ink));
     figures.stroke = stroke * scale;
-    // The figures standing on a scene's ground are found without it; a
-    // strip they stand on is told on the lines as drawn.
-    const cv::Mat lines = ink, ground = groundOf(ink, stroke);
+    // The figures standing on a scene's ground are found without it.
+    const cv::Mat ground = groundOf(ink, stroke);
     if (!ground.empty()) {
         cv::Mat standing;
         cv::bitwise_and(ink, ~ground, standing);
@@ -145,10 +143,6 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
         chooseFigures(std::move(kept), {ink, narrowest, closing, ground, whole}, picked);
     figures.scene = choice.scene;
     kept = std::move(choice.figures);
-    // A colour picture draws what its figure stands on as it does the
-    // figure; a scene's ground is told apart already.
-    if (figures.coloured && !figures.scene)
-        kept = offTheGround(std::move(kept), lines, stroke);
     cv::Mat mask = cv::Mat::zeros(ink.size(), CV_8UC1);
     cv::drawContours(mask, kept, -1, 255, cv::FILLED, cv::LINE_8);
     if (!ground.empty() && scale > 1)
