@@ -28,21 +28,3 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::ellipse(lines, {200, 150}, {82, 82}, 0, 0, 300, cv::Scalar::all(0), 10, cv::LINE_AA);
     EXPECT_GT(tracingtable::colourFigure(lines).outline, 0) << "the fill runs past the outline";
 }
-
-// The table sees the sea a boat stands on as ground, and a hull as the boat.
-TEST(ColourFigure, TheGroundAFigureStandsOnIsNoFigure)
-{
-    for (const bool sea : {true, false}) {
-        cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
-        const std::vector<cv::Point> hull{{70, 200}, {330, 200}, {300, 250}, {100, 250}},
-            sail{{210, 40}, {210, 190}, {310, 190}};
-        cv::fillPoly(page, std::vector<std::vector<cv::Point>>{hull}, cv::Scalar(170, 170, 175));
-        cv::rectangle(page, cv::Rect(195, 40, 10, 160), cv::Scalar(170, 170, 175), cv::FILLED);
-        cv::fillPoly(page, std::vector<std::vector<cv::Point>>{sail}, cv::Scalar(250, 160, 50));
-        if (sea)
-            cv::rectangle(page, cv::Rect(40, 240, 320, 30), cv::Scalar(80, 170, 240), cv::FILLED);
-        const cv::Mat mask = tracingtable::colourFigure(page).mask;
-        EXPECT_EQ(mask.at<uchar>(245, 200), sea ? 0 : 255) << "sea " << sea;
-        EXPECT_EQ(mask.at<uchar>(230, 200), 255) << "sea " << sea;
-    }
-}

@@ -1,7 +1,6 @@
 #include "colourfigure.h"
 
 #include <algorithm>
-#include <cmath>
 #include <opencv2/imgproc.hpp>
 
 namespace tracingtable {
@@ -156,55 +155,6 @@ double outlineOf(const cv::Mat& mask, const cv::Mat& dark, const cv::Mat& depth)
     return 4 * depths[depths.size() / 2];
 }
 
-// `mask` less the ground its figure stands on, as a person sees it: a
-// strip of one colour along the figure's bottom, much wider than tall, as
-// wide at its foot as at its top (no hull, no bowl's foot), and as wide as
-// what stands on it, which is taller than it: the sea under a boat, grass,
-// a floor. `change` is how sharply the colour changes at each pixel; a
-// strip's own outline, `outline` px thick, goes with it.
-cv::Mat offGround(const cv::Mat& lab, const cv::Mat& mask, const cv::Mat& change, double outline)
-{
-    const cv::Rect box = cv::boundingRect(mask);
-    if (box.empty())
-        return mask;
-    // The strip's colour, seen in its middle a little above the figure's
-    // foot, off any line or soft edge.
-    cv::Point seed(-1, -1);
-    for (int y = box.y + box.height - 2; y > box.y + box.height * 7 / 8 && seed.y < 0; --y) {
-        std::vector<int> clear;
-        for (int x = box.x; x < box.x + box.width; ++x)
-            if (mask.at<uchar>(y, x) && change.at<float>(y, x) < Differs &&
-                lab.at<cv::Vec3f>(y, x)[0] >= DarkL)
-                clear.push_back(x);
-        if (!clear.empty())
-            seed = {clear[clear.size() / 2], y};
-    }
-    if (seed.y < 0)
-        return mask;
-    cv::Mat reached;
-    cv::copyMakeBorder(~mask, reached, 1, 1, 1, 1, cv::BORDER_CONSTANT, 255);
-    cv::Mat copy = lab.clone();
-    cv::floodFill(copy, reached, seed, {}, nullptr, cv::Scalar::all(Differs),
-                  cv::Scalar::all(Differs),
-                  8 | cv::FLOODFILL_FIXED_RANGE | cv::FLOODFILL_MASK_ONLY | (128 << 8));
-    const cv::Mat strip = reached(cv::Rect(1, 1, mask.cols, mask.rows)) == 128;
-    const cv::Rect flat = cv::boundingRect(strip);
-    int foot = 0;
-    for (int y = std::max(flat.y, flat.y + flat.height - 3); y < flat.y + flat.height; ++y)
-        foot = std::max(foot, cv::countNonZero(strip.row(y)));
-    if (flat.width < 4 * flat.height || cv::countNonZero(strip) < 0.85 * flat.area() ||
-        foot < 0.9 * flat.width || flat.y + flat.height + 3 + outline < box.y + box.height)
-        return mask;
-    cv::Mat ground;
-    const int across = 2 * int(std::ceil(outline)) + 5;
-    cv::dilate(strip, ground, cv::getStructuringElement(cv::MORPH_ELLIPSE, {across, across}));
-    const cv::Mat rest = filled(mask & ~ground);
-    const cv::Rect standing = cv::boundingRect(rest);
-    if (standing.height < 2 * flat.height || flat.width < 0.9 * standing.width)
-        return mask;
-    return rest;
-}
-
 } // namespace
 
 ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known)
@@ -225,16 +175,10 @@ ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known)
     ColourFigure f;
     f.mask = known.empty() ? filled(figure) : known;
     f.dark = channels[0] < DarkL;
-    const cv::Mat sharpness = change(lab);
-    f.boundaries = sharpness > Sharp;
+    f.boundaries = change(lab) > Sharp;
     cv::Mat depth;
     cv::distanceTransform(f.mask, depth, cv::DIST_L2, cv::DIST_MASK_5);
     f.outline = outlineOf(f.mask, f.dark, depth);
-    if (known.empty()) {
-        f.mask = offGround(lab, f.mask, sharpness, f.outline);
-        cv::distanceTransform(f.mask, depth, cv::DIST_L2, cv::DIST_MASK_5);
-        f.outline = outlineOf(f.mask, f.dark, depth);
-    }
     return f;
 }
 
