@@ -69,7 +69,7 @@ TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
 
 TEST(TracingTable, ASceneGetsItsMainFigure)
 {
-    expectGoodActivities("propios/escenas", 14, {});
+    expectGoodActivities("propios/escenas", 14, {"conejo-huerto"});
 }
 
 TEST(TracingTable, APhotographedDrawingMakesTheSameActivity)
