@@ -339,6 +339,10 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
                 (filled[size_t(figure[x])] || deep[x] <= thickness[size_t(nearest[x])] + 0.5f))
                 out[x] = 255;
     }
+    // How wide the outline is drawn, told before the cut strokes join the
+    // band: one deep inside (a dog's muzzle) would make the outline seem as
+    // wide as the figure, and every line near it a shard of it.
+    const double width = std::max({1.0, stroke, bandWidth(found.band, depth)});
     if (coloured || stroke * BoldStroke >= std::min(w, h)) {
         // Only round the figures: what lies beyond is neither cut nor band.
         const cv::Rect box =
@@ -346,7 +350,7 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
         Band part{found.band(box), found.enclosed(box), found.outlined(box), found.width};
         settleCuts(part, ink(box), mask(box), depth(box), openLight(box), coloured, std::min(w, h));
     }
-    found.width = std::max({1.0, stroke, bandWidth(found.band, depth)});
+    found.width = width;
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
     // The light inside a filled figure that its ink encloses, not a notch
