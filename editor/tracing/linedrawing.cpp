@@ -221,15 +221,8 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
     if (lines <= 2 * width)
         return found;
     cv::Mat labels, stats, centroids;
-    const cv::Mat across = depthIn(drawn);
     const int count = cv::connectedComponentsWithStats(drawn, labels, stats, centroids, 8);
-    std::vector<float> thickest(size_t(count), 0);
-    for (int y = 0; y < drawn.rows; ++y) {
-        const int* label = labels.ptr<int>(y);
-        const float* wide = across.ptr<float>(y);
-        for (int x = 0; x < drawn.cols; ++x)
-            thickest[size_t(label[x])] = std::max(thickest[size_t(label[x])], wide[x]);
-    }
+    const std::vector<float> thickest = deepestOf(labels, count, depthIn(drawn));
     // A round piece covers no more than a few discs as wide as it is.
     std::vector<bool> stroke(size_t(count), false);
     for (int i = 1; i < count; ++i)

@@ -21,6 +21,18 @@ cv::Mat pieces(const cv::Mat& labels, const std::vector<bool>& kept)
     return mask;
 }
 
+std::vector<float> deepestOf(const cv::Mat& labels, int count, const cv::Mat& depth)
+{
+    std::vector<float> deepest(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y) {
+        const int* label = labels.ptr<int>(y);
+        const float* deep = depth.ptr<float>(y);
+        for (int x = 0; x < labels.cols; ++x)
+            deepest[size_t(label[x])] = std::max(deepest[size_t(label[x])], deep[x]);
+    }
+    return deepest;
+}
+
 cv::Mat largePieces(const cv::Mat& mask, int shortest, double area)
 {
     cv::Mat labels, stats, centroids;

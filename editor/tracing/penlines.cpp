@@ -51,14 +51,7 @@ void redrawPenLines(QImage& page, const cv::Mat& ink, const cv::Mat& mask, int l
     cv::cvtColor(pixels, grey, cv::COLOR_BGRA2GRAY);
     const cv::Mat kept = (grey < Dark) & mask(box);
     const int count = cv::connectedComponentsWithStats(kept, labels, stats, centroids, 8);
-    const cv::Mat across = depthIn(kept);
-    std::vector<float> thickest(size_t(count), 0);
-    for (int y = 0; y < kept.rows; ++y) {
-        const int* label = labels.ptr<int>(y);
-        const float* deep = across.ptr<float>(y);
-        for (int x = 0; x < kept.cols; ++x)
-            thickest[size_t(label[x])] = std::max(thickest[size_t(label[x])], deep[x]);
-    }
+    const std::vector<float> thickest = deepestOf(labels, count, depthIn(kept));
     // A round piece (an eye, a nose) covers no more than two discs as wide as
     // it is; a stroke, however short, covers more.
     std::vector<bool> stroke(size_t(count), false);
