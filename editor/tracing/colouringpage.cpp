@@ -26,10 +26,14 @@ constexpr double FilledShare = 0.6; // of a figure in ink: it was drawn filled
 constexpr double BoldStroke = 30;   // lines wider than the picture's side / this are bold
 constexpr double ShardDepth = 2.5;  // of the band's width: a shard lies no deeper
 constexpr double AlongBand = 0.5;   // of a shard's edge, at least, on the band or outside
+constexpr double Blob = 4;          // a shape no larger than this many squares as wide is no line
 constexpr double BoldWidth = 1.5;   // of the band's width: a cut shape wider is a fill
 constexpr double BoldBand = 25;     // bands wider than the picture's side / this are bold
 constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
 constexpr double PageLine = 300;    // the side / this: the lines a colour picture's page draws
+
+// How the figures' lines are drawn, which tells what the band may cut.
+enum class Lines { Thin, Bold, Coloured };
 
 // What withoutOutline() takes off, on `ink` and its figures' `mask`.
 struct Band
@@ -70,14 +74,20 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 // wing, a leg drawn as wide as the outline) is no detail once cut, only a
 // black shard with a rough end: it goes, and only its edge inside the
 // figure stays, as a line. Ink the band does not touch is a whole detail
-// and stays as drawn. On the page of a `coloured` picture every wide
+// and stays as drawn. On the page of a coloured picture every wide
 // stroke inside is drawn as its edge already: so is the rest of one the
 // band cut, or one it does not touch (not round, as an eye is), wider
-// than two of the page's own lines. `side` (px) is the
-// picture's shorter side.
+// than two of the page's own lines. Thin line art, its lines `line` px
+// wide, keeps every line the band cuts as drawn, down to the shortest
+// stub, and a line drawn bolder than the rest (a kite's spars) is still a
+// line: only a shape drawn filled that the band cut into (an animal's far
+// leg, a tuft drawn solid), wider than a line and no longer than a few
+// times as wide, leaves its edge. `side` (px) is the picture's shorter
+// side.
 void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::Mat& depth,
-                const cv::Mat& outside, bool coloured, int side)
+                const cv::Mat& outside, Lines lines, double line, int side)
 {
+    const bool coloured = lines == Lines::Coloured;
     const cv::Mat rest = ink & mask & ~found.band;
     cv::Mat labels, near, bounds, across;
     const int count = cv::connectedComponents(rest, labels, 8, CV_32S);
@@ -131,6 +141,12 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
             fate[l] = LeavesItsEdge;
         if (!cut[l])
             continue;
+        if (lines == Lines::Thin) {
+            const double thick = 2.0 * widest[l];
+            if (thick > BoldWidth * line && area[l] <= Blob * thick * thick)
+                fate[l] = LeavesItsEdge;
+            continue;
+        }
         if (deepest[l] < ShardDepth * width && touching[l] > AlongBand * edge[l])
             fate[l] = Goes;
         else if (2.0 * widest[l] > bold)
@@ -217,13 +233,14 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
     // band: one deep inside (a dog's muzzle) would make the outline seem as
     // wide as the figure, and every line near it a shard of it.
     const double width = std::max({1.0, stroke, bandWidth(found.band, depth)});
-    if (coloured || stroke * BoldStroke >= std::min(w, h)) {
-        // Only round the figures: what lies beyond is neither cut nor band.
-        const cv::Rect box =
-            (cv::boundingRect(mask) - cv::Point(2, 2) + cv::Size(4, 4)) & cv::Rect(0, 0, w, h);
-        Band part{found.band(box), found.enclosed(box), found.outlined(box), found.width};
-        settleCuts(part, ink(box), mask(box), depth(box), openLight(box), coloured, std::min(w, h));
-    }
+    // Only round the figures: what lies beyond is neither cut nor band.
+    const cv::Rect box =
+        (cv::boundingRect(mask) - cv::Point(2, 2) + cv::Size(4, 4)) & cv::Rect(0, 0, w, h);
+    Band part{found.band(box), found.enclosed(box), found.outlined(box), found.width};
+    const Lines lines = coloured                                ? Lines::Coloured
+                        : stroke * BoldStroke >= std::min(w, h) ? Lines::Bold
+                                                                : Lines::Thin;
+    settleCuts(part, ink(box), mask(box), depth(box), openLight(box), lines, width, std::min(w, h));
     found.width = width;
     if (std::none_of(filled.begin(), filled.end(), [](bool f) { return f; }))
         return found;
@@ -244,9 +261,8 @@ Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double s
 // The edge of the filled shapes the band cut into, where they meet the
 // figure's inside, drawn on `page` as a line `line` pixels wide; where
 // they meet the band the figure's outline is, and that the dots draw. The
-// band is told `scale` times smaller than the page. On
-// a colour picture's page, whose strokes the band cuts however thin, a
-// piece of that edge beside the band spanning no more than `stub` px is
+// band is told `scale` times smaller than the page. A piece of that edge
+// beside the band spanning no more than `stub` px is
 // what is left of a stroke the band all but took: a tick, no line a child
 // makes out, and left off.
 void drawInnerEdge(QImage& page, const Band& found, int line, double stub, int scale)
@@ -343,9 +359,12 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
                 row[x] = qRgb(255, 255, 255);
     }
     const int line = std::max(1, std::min(w, h) / 300);
+    // A bold drawing's edges are drawn whole; elsewhere a tick beside the
+    // band is what is left of a stroke it all but took.
+    const bool bold = !figures.coloured && figures.stroke * BoldStroke >= std::min(w, h);
     if (cv::countNonZero(found.outlined) > 0)
-        drawInnerEdge(erased, found, line,
-                      figures.coloured ? tracing::ShardLength * found.width * scale : 0, scale);
+        drawInnerEdge(erased, found, line, bold ? 0 : tracing::ShardLength * found.width * scale,
+                      scale);
     // The shards are told on the page as the child sees it, after the cut
     // fills' edges are drawn: pale soft edges join pieces that stand apart
     // there.

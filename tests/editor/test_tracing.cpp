@@ -180,6 +180,23 @@ TEST(Tracing, ShortStrokesMeetingTheOutlineGoWithIt)
     EXPECT_EQ(wedges, 0);
 }
 
+// On thin line art a shape drawn filled that the outline cuts into (an
+// animal's far leg) keeps only its edge, not a black stump with a rough
+// end; a line drawn bolder than the outline (a kite's spar) stays a line.
+TEST(Tracing, AFillTheOutlineCutsLeavesItsEdgeAndABoldLineStays)
+{
+    QImage drawn = page(circle(), 8);
+    QPainter painter(&drawn);
+    painter.fillRect(QRectF(180, 215, 40, 40), Qt::black);
+    painter.setPen(QPen(Qt::black, 14, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(101, 140), QPointF(250, 140));
+    painter.end();
+    const QImage erased = editor::withoutOutline(drawn);
+    EXPECT_EQ(qGray(erased.pixel(200, 230)), 255);
+    EXPECT_LT(qGray(erased.pixel(180, 225)), 128);
+    EXPECT_LT(qGray(erased.pixel(180, 140)), 128);
+}
+
 // Pressed on the page's drawing: its outline gets the dots, the figure is
 // closed, the outline is taken from the page and the drawing will go with
 // the activity; one undo takes it all back; a page without a figure says so.
