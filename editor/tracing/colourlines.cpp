@@ -16,6 +16,7 @@ namespace {
 
 constexpr double Still = 1;       // across two pixels: no change of colour
 constexpr double FlatShare = 0.8; // of a figure still: it is painted flat
+constexpr double Outlined = 0.8;  // of a figure's edge dark: it is drawn with an outline
 
 // 255 where the colours on either side of a pixel differ by more than
 // `threshold`, pieces too short to be a boundary left out.
@@ -34,6 +35,22 @@ cv::Mat colourEdges(const cv::Mat& lab, double threshold, int shortest)
                 out[x] = 255;
     }
     return largePieces(edges, shortest, 0);
+}
+
+// The pieces of `drawn` wider than two lines of `width` px that are
+// strokes: a round piece (an eye, a nostril) covers no more than a few
+// discs as wide as it is.
+cv::Mat wideStrokes(const cv::Mat& drawn, double width)
+{
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(drawn, labels, stats, centroids, 8);
+    const std::vector<float> thickest = deepestOf(labels, count, depthIn(drawn));
+    std::vector<bool> stroke(size_t(count), false);
+    for (int i = 1; i < count; ++i)
+        stroke[size_t(i)] = thickest[size_t(i)] > width &&
+                            stats.at<int>(i, cv::CC_STAT_AREA) >
+                                4 * M_PI * double(thickest[size_t(i)]) * thickest[size_t(i)];
+    return pieces(labels, stroke);
 }
 
 // The wide strokes drawn inside a figure, and the line round them.
@@ -55,20 +72,26 @@ Strokes innerStrokes(const cv::Mat& drawn, const cv::Mat& figure, double lines, 
     Strokes found{cv::Mat::zeros(drawn.size(), CV_8UC1), cv::Mat::zeros(drawn.size(), CV_8UC1)};
     if (lines <= 2 * width)
         return found;
-    cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(drawn, labels, stats, centroids, 8);
-    const std::vector<float> thickest = deepestOf(labels, count, depthIn(drawn));
-    // A round piece covers no more than a few discs as wide as it is.
-    std::vector<bool> stroke(size_t(count), false);
-    for (int i = 1; i < count; ++i)
-        stroke[size_t(i)] = thickest[size_t(i)] > width &&
-                            stats.at<int>(i, cv::CC_STAT_AREA) >
-                                4 * M_PI * double(thickest[size_t(i)]) * thickest[size_t(i)];
-    found.thick = pieces(labels, stroke) & shrunk(figure, 1.2 * lines);
+    found.thick = wideStrokes(drawn, width) & shrunk(figure, 1.2 * lines);
     cv::Mat core;
     cv::erode(found.thick, core, cv::Mat(), cv::Point(-1, -1), int(std::lround(width)));
     found.edge = found.thick & ~core;
     return found;
+}
+
+// The wide strokes of `drawn` that reach the figure's edge `rim`, when
+// the figure has no outline: `dark` along less than `Outlined` of its
+// edge. On such a figure (a bicycle painted flat, its tyres dark) they are
+// parts to colour as any other, not its outline: drawn as they are, the
+// outline's band would take them off whole, and their inner edge (a
+// tyre's against its rim) with them.
+cv::Mat darkParts(const cv::Mat& drawn, const cv::Mat& dark, const cv::Mat& rim, double width)
+{
+    cv::Mat nearDark;
+    cv::dilate(dark, nearDark, cv::Mat(), cv::Point(-1, -1), 2);
+    if (cv::countNonZero(rim & nearDark) >= Outlined * cv::countNonZero(rim))
+        return cv::Mat::zeros(drawn.size(), CV_8UC1);
+    return wideStrokes(drawn, width) & touching(drawn, rim);
 }
 
 // `figure` with each slit of background narrower than two of the page's
@@ -147,6 +170,8 @@ cv::Mat colouringLines(cv::Mat lab, const cv::Mat& grey, const cv::Mat& figure, 
     cv::Mat drawn = dark & ~largePieces(opened(dark, std::max(thin, 1.2 * lines)), 0, eye);
     const cv::Mat whole = bold ? figure : closedSlits(lab, figure, line);
     cv::erode(whole, inner, cv::Mat(), cv::Point(-1, -1), line);
+    if (!bold)
+        drawn &= ~darkParts(drawn, dark, whole & ~inner, std::max(2.0, side / 300.0));
     // A bold drawing's dark piece that runs into its outline is cut by it:
     // no whole detail, it is drawn as its edge.
     if (bold)

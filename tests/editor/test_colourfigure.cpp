@@ -5,8 +5,9 @@
 
 // The tracing table's own finding of a colour figure: a pale yellow ball
 // with a red spot and a faint grey shadow under it. The pale fill is
-// figure, the shadow is not, the spot's edge is a boundary to keep; a thin
-// black line drawing is not a painted picture.
+// figure, the shadow is not, the spot's edge is a boundary to keep, the
+// slit where a tail is laid against the ball is none; a thin black line
+// drawing is not a painted picture.
 TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
 {
     cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
@@ -14,12 +15,14 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::circle(page, {200, 170}, 80, cv::Scalar(255, 240, 170), cv::FILLED);
     cv::circle(page, {200, 170}, 30, cv::Scalar(220, 60, 60), cv::FILLED);
     cv::circle(page, {285, 215}, 18, cv::Scalar::all(225), cv::FILLED); // a pale tail
+    cv::rectangle(page, {280, 100}, {320, 160}, cv::Scalar(255, 240, 170), cv::FILLED);
     const tracingtable::ColourFigure figure = tracingtable::colourFigure(page);
     EXPECT_EQ(figure.mask.at<uchar>(170, 130), 255);
     EXPECT_EQ(figure.mask.at<uchar>(262, 280), 0);
     EXPECT_EQ(figure.mask.at<uchar>(215, 298), 255);
     EXPECT_EQ(figure.outline, 0);
     EXPECT_EQ(figure.boundaries.at<uchar>(170, 230), 255);
+    EXPECT_EQ(cv::countNonZero(figure.boundaries(cv::Rect(274, 153, 10, 6))), 0);
     EXPECT_TRUE(tracingtable::coloured(page));
     cv::Mat lines(300, 400, CV_8UC3, cv::Scalar::all(255));
     cv::circle(lines, {200, 150}, 80, cv::Scalar::all(0), 3, cv::LINE_AA);

@@ -245,6 +245,22 @@ TEST(LineDrawing, WideStrokesInsideBecomeTheirEdge)
     EXPECT_TRUE(darkNear(child, {200, 120}, 0));
 }
 
+// A flat bicycle's dark tyre is a part to colour, not an outline: its edge
+// against the rim stays once the outline comes off, its inside white.
+TEST(LineDrawing, ADarkPartAtTheEdgeOfAFlatFigureKeepsItsInnerEdge)
+{
+    const QImage child = editor::withoutOutline(page(Qt::white, [](QPainter& painter) {
+        painter.setBrush(QColor(240, 235, 250));
+        painter.setPen(QPen(QColor(45, 30, 60), 10));
+        painter.drawEllipse(QPointF(200, 170), 70, 70);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 60, 100)); // the frame
+        painter.drawRect(250, 120, 120, 40);
+    }));
+    EXPECT_TRUE(darkNear(child, {200, 105}));
+    EXPECT_FALSE(darkNear(child, {200, 100}, 1));
+}
+
 // A bold drawing is the edges of its strokes, where the ink ends, and its
 // outline goes into the gap between two legs rather than across it. A hole
 // no crayon fits in, on top, is no line.
