@@ -118,9 +118,10 @@ bool greyFills(const cv::Mat& lab, const cv::Vec3b& colour)
 
 // The figure on a plain background of `colour`, without the shadow under
 // it: a part a little darker than the background in its own hue, lying
-// flat below the middle of the rest and reaching down to its bottom. A
-// pale grey body (a white cow's, a rabbit's) reaches down to the feet
-// too, but rises above the middle.
+// flat below the middle of the rest, at least twice as wide as it is
+// tall, and reaching down to its bottom. A pale grey body (a white cow's,
+// a rabbit's) reaches down to the feet too, but rises above the middle;
+// a pale hoof, a mushroom's pale stem, are no wider than they are tall.
 cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
 {
     cv::Mat figure = farFrom(lab, colour, Background), shade(lab.size(), CV_8UC1);
@@ -147,7 +148,9 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
             const int top = stats.at<int>(i, cv::CC_STAT_TOP);
             const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
             shadow[size_t(i)] = stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && top > middle &&
-                                height <= body.height / 3 && top + height >= bottom;
+                                height <= body.height / 3 &&
+                                stats.at<int>(i, cv::CC_STAT_WIDTH) >= 2 * height &&
+                                top + height >= bottom;
         }
         figure &= ~pieces(labels, shadow);
     }
