@@ -20,6 +20,7 @@ namespace {
 // Colour distances are CIELAB's, as OpenCV keeps them in bytes: L* scaled
 // to 0..255, a* and b* offset by 128.
 constexpr double Background = 6;        // nearer the background than this is background
+constexpr double Tint = 3;              // on an even background a tint this faint shows
 constexpr double ShadowReach = 25;      // a shadow is no farther from the background
 constexpr double ShadowHue = 3;         // a shadow darkens the background, its hue the same
 constexpr double ColourEdge = 12;       // across two pixels: a boundary between colours
@@ -60,7 +61,8 @@ cv::Rect content(const cv::Mat& lab)
 struct Border
 {
     cv::Vec3b colour;
-    double plain = 0; // share near the colour
+    double plain = 0;  // share near the colour
+    double spread = 0; // how far from the colour nearly all of the share near it lies
 };
 
 Border borderOf(const cv::Mat& lab)
@@ -84,11 +86,16 @@ Border borderOf(const cv::Mat& lab)
                          channel.end());
         border.colour[c] = channel[channel.size() / 2];
     }
-    border.plain = double(std::count_if(pixels.begin(), pixels.end(),
-                                        [&](const cv::Vec3b& p) {
-                                            return deltaE(p, border.colour) <= Background;
-                                        })) /
-                   double(pixels.size());
+    std::vector<double> near;
+    for (const cv::Vec3b& p : pixels)
+        if (const double d = deltaE(p, border.colour); d <= Background)
+            near.push_back(d);
+    border.plain = double(near.size()) / double(pixels.size());
+    if (!near.empty()) {
+        const auto most = near.begin() + long(0.95 * double(near.size() - 1));
+        std::nth_element(near.begin(), most, near.end());
+        border.spread = *most;
+    }
     return border;
 }
 
@@ -116,14 +123,20 @@ bool greyFills(const cv::Mat& lab, const cv::Vec3b& colour)
     return cv::countNonZero(opened(grey, wide)) > FillShare * double(lab.total());
 }
 
-// The figure on a plain background of `colour`, without the shadow under
+// The figure on a plain background `border`, without the shadow under
 // it: a part a little darker than the background in its own hue, lying
-// flat below the middle of the rest and reaching down to its bottom. A
-// pale grey body (a white cow's, a rabbit's) reaches down to the feet
-// too, but rises above the middle.
-cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
+// flat below the middle of the rest, at least twice as wide as it is
+// tall, and reaching down to its bottom. A pale grey body (a white cow's,
+// a rabbit's) reaches down to the feet too, but rises above the middle;
+// a pale hoof, a mushroom's pale stem, are no wider than they are tall.
+// How faint a part still shows depends on how even the background is: on
+// one flat to the pixel, as a drawing's own, a rabbit's tail a shade off
+// white is seen; on a grainy one, only what stands out of its grain.
+cv::Mat figureOn(const cv::Mat& lab, const Border& border)
 {
-    cv::Mat figure = farFrom(lab, colour, Background), shade(lab.size(), CV_8UC1);
+    const cv::Vec3b colour = border.colour;
+    cv::Mat figure = farFrom(lab, colour, std::clamp(2 * border.spread, Tint, Background)),
+            shade(lab.size(), CV_8UC1);
     for (int y = 0; y < lab.rows; ++y) {
         const cv::Vec3b* in = lab.ptr<cv::Vec3b>(y);
         uint8_t* out = shade.ptr<uint8_t>(y);
@@ -147,7 +160,9 @@ cv::Mat figureOn(const cv::Mat& lab, const cv::Vec3b& colour)
             const int top = stats.at<int>(i, cv::CC_STAT_TOP);
             const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
             shadow[size_t(i)] = stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && top > middle &&
-                                height <= body.height / 3 && top + height >= bottom;
+                                height <= body.height / 3 &&
+                                stats.at<int>(i, cv::CC_STAT_WIDTH) >= 2 * height &&
+                                top + height >= bottom;
         }
         figure &= ~pieces(labels, shadow);
     }
@@ -264,7 +279,7 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
         return page;
     }
     if (plain) {
-        figure = figureOn(lab, border.colour);
+        figure = figureOn(lab, border);
         return colouringLines(lab, grey, figure, paintedFlat(lab, figure) ? FlatEdge : ColourEdge,
                               stroke);
     }

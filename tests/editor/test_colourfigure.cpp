@@ -16,10 +16,13 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::circle(page, {200, 170}, 30, cv::Scalar(220, 60, 60), cv::FILLED);
     cv::circle(page, {285, 215}, 18, cv::Scalar::all(225), cv::FILLED); // a pale tail
     cv::rectangle(page, {280, 100}, {320, 160}, cv::Scalar(255, 240, 170), cv::FILLED);
+    cv::rectangle(page, {296, 200}, {304, 262}, cv::Scalar(200, 120, 60), cv::FILLED); // a leg
+    cv::rectangle(page, {292, 262}, {308, 280}, cv::Scalar::all(225), cv::FILLED); // a pale hoof
     const tracingtable::ColourFigure figure = tracingtable::colourFigure(page);
     EXPECT_EQ(figure.mask.at<uchar>(170, 130), 255);
     EXPECT_EQ(figure.mask.at<uchar>(262, 280), 0);
     EXPECT_EQ(figure.mask.at<uchar>(215, 298), 255);
+    EXPECT_EQ(figure.mask.at<uchar>(272, 300), 255);
     EXPECT_EQ(figure.outline, 0);
     EXPECT_EQ(figure.boundaries.at<uchar>(170, 230), 255);
     EXPECT_EQ(cv::countNonZero(figure.boundaries(cv::Rect(274, 153, 10, 6))), 0);

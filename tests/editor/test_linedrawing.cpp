@@ -127,20 +127,26 @@ TEST(LineDrawing, APictureInColourBecomesLines)
 }
 
 // A white cow's pale grey body reaches down to its feet as a shadow does,
-// but it rises above the middle: it is figure, not shadow.
+// but it rises above the middle: it is figure, not shadow; so is a pale
+// hoof, no wider than tall, and a tail a shade off white.
 TEST(LineDrawing, APaleBodyIsNoShadow)
 {
     const auto drawn = editor::tracing::lineDrawingOf(page(Qt::white, [](QPainter& painter) {
         painter.setBrush(QColor(0x4d4d4d)); // the dark front half
         painter.drawRect(60, 40, 140, 140);
+        painter.drawRect(80, 180, 20, 70); // a front leg, its hoof pale
         painter.setBrush(QColor(0xdfdfdf));
         painter.drawRect(200, 80, 120, 100);
         painter.drawRect(210, 180, 20, 90); // the hind legs
         painter.drawRect(290, 180, 20, 90);
+        painter.fillRect(78, 250, 24, 20, QColor(0xdcdcdc));
+        painter.fillRect(320, 90, 30, 30, QColor(0xecf0f2));
     }));
     ASSERT_FALSE(drawn.figure.empty());
     EXPECT_TRUE(drawn.figure.at<uchar>(130, 250)); // the body
     EXPECT_TRUE(drawn.figure.at<uchar>(250, 220)); // a leg
+    EXPECT_TRUE(drawn.figure.at<uchar>(260, 90));  // the hoof
+    EXPECT_TRUE(drawn.figure.at<uchar>(105, 340)); // the tail
 }
 
 // Reds as close as a crab's legs and body: painted flat, a line between; grainy, none.

@@ -83,8 +83,9 @@ cv::Mat filled(const cv::Mat& mask)
 }
 
 // The faint grey parts of `faint` that lie flat under the rest of the
-// figure `solid` and reach down to its bottom, as a shadow does and a
-// pale tail on its side does not.
+// figure `solid`, at least twice as wide as they are tall, and reach down
+// to its bottom, as a shadow does and a pale tail on its side, a pale hoof
+// at the end of a leg or a mushroom's pale stem do not.
 cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 {
     const cv::Rect figure = cv::boundingRect(solid);
@@ -95,6 +96,7 @@ cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
         const int top = stats.at<int>(i, cv::CC_STAT_TOP);
         const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
         if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height &&
+            stats.at<int>(i, cv::CC_STAT_WIDTH) >= 2 * height &&
             top + height >= figure.y + 0.95 * figure.height)
             shadow[size_t(i)] = 255;
     }
