@@ -190,6 +190,40 @@ void offTheGround(Outline& outline, const cv::Mat& ground)
             outline.drawn[i] = false;
 }
 
+// How far each point not drawn lies from the figure's own line (`own`):
+// where an outline is too short for its dots to keep off such points, the
+// dots left over go where the line is nearest, at a closed gap's ends
+// rather than across its middle, where a paw or a belly comes down to a
+// scene's ground rather than under the arch they roof over it, which a
+// person sees as no part of the figure.
+void measureAway(Outline& outline, const cv::Mat& own)
+{
+    const qsizetype n = outline.points.size();
+    outline.away = QList<double>(n, 0);
+    QPolygonF off;
+    for (qsizetype i = 0; i < n; ++i)
+        if (!outline.drawn[i])
+            off << outline.points[i];
+    if (off.isEmpty())
+        return;
+    // Only a line within the spacing counts: the search goes no farther.
+    const int reach = int(std::ceil(outline.spacing)) + 1;
+    const QRect bounds = off.boundingRect().toAlignedRect().adjusted(-reach, -reach, reach, reach);
+    const cv::Rect area = cv::Rect(bounds.x(), bounds.y(), bounds.width(), bounds.height()) &
+                          cv::Rect(0, 0, own.cols, own.rows);
+    cv::Mat distance;
+    cv::distanceTransform(~own(area), distance, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+    for (qsizetype i = 0; i < n; ++i) {
+        if (outline.drawn[i])
+            continue;
+        const int x =
+            std::clamp(int(std::lround(outline.points[i].x())) - area.x, 0, area.width - 1);
+        const int y =
+            std::clamp(int(std::lround(outline.points[i].y())) - area.y, 0, area.height - 1);
+        outline.away[i] = std::min(outline.spacing, double(distance.at<float>(y, x)));
+    }
+}
+
 } // namespace
 
 double Outline::length() const
@@ -231,12 +265,14 @@ QList<Outline> traceFigures(const QImage& picture, FigureChoice chosen)
     for (const potrace_path_t* path = state->plist; path; path = path->next)
         if (path->sign == '+' && path->curve.n > 0)
             outlines << flattened(path->curve);
+    const cv::Mat own = figures.ground.empty() ? figures.ink : figures.ink & ~figures.ground;
     for (Outline& outline : outlines) {
         outline.spacing = dotSpacing(picture.size());
         for (QPointF p : outline.points)
             outline.drawn << nearInk(figures.ink, p);
         if (!figures.ground.empty())
             offTheGround(outline, figures.ground);
+        measureAway(outline, own);
     }
     std::sort(outlines.begin(), outlines.end(), [](const Outline& a, const Outline& b) {
         const QPointF p = a.points.first(), q = b.points.first();

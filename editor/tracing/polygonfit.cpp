@@ -23,7 +23,9 @@ constexpr double Evenness = 0.002;
 // their spacing.
 constexpr double Crowding = 1e12;
 // The cost of a dot off the drawn line, where the figure was closed across
-// a gap: more than any distance, less than crowding.
+// a gap: more than any distance, less than crowding; up to twice that as
+// far from the figure's own line as the spacing, so that the fewest dots
+// go off it, and those as near it as they can.
 constexpr double Astray = 1e9;
 
 // The places a dot may take: the outline at even steps, each corner on the
@@ -37,7 +39,7 @@ public:
     qsizetype last() const { return along.size() - 1; } // the first again, at the end
     QPointF point(qsizetype i) const { return points[i]; }
     double at(qsizetype i) const { return along[i]; }
-    bool drawn(qsizetype i) const { return onLine[i]; }
+    double astray(qsizetype i) const { return offLine[i]; } // 0 on the line, else 1 to 2
     // The squared distance of places i..j from the line through i and j,
     // integrated along the outline.
     double deviation(qsizetype i, qsizetype j) const;
@@ -49,7 +51,7 @@ private:
     };
     QList<double> along;
     QList<QPointF> points; // from the outline's middle, for exact sums
-    QList<bool> onLine;
+    QList<double> offLine;
     QList<Sums> sums; // sums[i]: of places 0..i-1
 };
 
@@ -69,7 +71,10 @@ Places::Places(const Outline& outline, const Path& path, int count)
     const QPointF middle = outline.points.boundingRect().center();
     for (double s : along) {
         points << path.at(s) - middle;
-        onLine << outline.drawn.value(path.before(s), true);
+        const qsizetype i = path.before(s);
+        offLine << (outline.drawn.value(i, true)
+                        ? 0
+                        : 1 + outline.away.value(i, 0) / std::max(1.0, outline.spacing));
     }
     sums.resize(along.size() + 1);
     for (qsizetype i = 0; i <= last(); ++i) {
@@ -136,7 +141,7 @@ QList<double> closestPolygon(const Outline& outline, const Path& path, int count
         const double apart = std::sqrt(QPointF::dotProduct(span, span));
         return places.deviation(i, j) + Evenness * gap * gap * gap +
                Crowding * std::pow(std::max(0.0, outline.spacing - apart), 2) +
-               (places.drawn(j) ? 0 : Astray);
+               Astray * places.astray(j);
     };
     constexpr double None = std::numeric_limits<double>::infinity();
     const size_t row = size_t(n) + 1;

@@ -18,6 +18,8 @@ struct Outline
     QList<int> corners; // indices into points, sharpest first
     QList<bool> drawn;  // of each point: on the drawn line, not across a gap closed
                         // nor along a scene's ground away from where the figure leaves it
+    QList<double> away; // of each point not drawn: px to the figure's own line (its
+                        // ground left out), as far as the spacing; 0 where drawn
     double spacing = 0; // the least distance between two dots, in pixels
     double length() const;
 };
@@ -67,7 +69,10 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen = {});
 // order: on its tips, down in the dents deeper than the dots' spacing (the
 // gaps between legs), evenly along its gentle curves, on the drawn line
 // rather than across a gap the tracing closed, at a foot's corners rather
-// than along the ground it stands on. Dots are then nudged along
+// than along the ground it stands on; where the outline is too short to
+// keep them all off those stretches, the rest as near the figure's own
+// line as they can go (where a paw comes down to the ground, not under the
+// arch between it and the belly). Dots are then nudged along
 // the outline, the top one excepted, until none is nearer another than the
 // outline's spacing and the joined path does not cross itself, as far as
 // the outline's length and shape allow.

@@ -61,3 +61,19 @@ TEST(Dots, FollowTheLegsOfBoldAnimals)
         }
     }
 }
+
+// The dot that must go off a square's drawn line (its bottom a gap closed)
+// goes where the figure's own line is near, not over the paper.
+TEST(Dots, OffTheDrawnLineTheyGoWhereItIsNearest)
+{
+    const editor::Outline square{{{0, 0}, {100, 0}, {100, 100}, {45, 100}, {30, 100}, {0, 100}},
+                                 {},
+                                 {true, true, false, false, false, true},
+                                 {0, 0, 10, 0, 10, 0},
+                                 10};
+    int below = 0, near = 0;
+    for (QPointF d : editor::dotsAlong({square}, 20).value(0))
+        if (d.y() == 100 && d.x() > 0 && d.x() < 100)
+            ++below, near += d.x() >= 30 && d.x() <= 45;
+    EXPECT_TRUE(near > 0 && near == below) << near << " of " << below;
+}

@@ -69,7 +69,7 @@ TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
 
 TEST(TracingTable, ASceneGetsItsMainFigure)
 {
-    expectGoodActivities("propios/escenas", 14, {"conejo-huerto"});
+    expectGoodActivities("propios/escenas", 14, {});
 }
 
 TEST(TracingTable, APhotographedDrawingMakesTheSameActivity)
