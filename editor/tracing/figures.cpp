@@ -1,10 +1,13 @@
 #include "figures.h"
 #include "ground.h"
 #include "linedrawing.h"
+#include "masks.h"
 #include "pixels.h"
 #include "scene.h"
 
 #include <algorithm>
+#include <array>
+#include <map>
 #include <mutex>
 #include <opencv2/imgproc.hpp>
 
@@ -18,6 +21,8 @@ constexpr double LeastArea = 0.005;     // of the picture: a smaller figure is a
 constexpr double RestoreTips = 3;       // thin widths: how far a blunted tip comes back
 constexpr double StrokeRoundness = 0.1; // rounder than this is a figure, not a stroke
 constexpr double ColourGap = 3.5;       // px: a gap in a figure's colour this narrow is closed
+constexpr double SeamLength = 4; // widths: a light line parting two pieces for longer is seen
+                                 // drawn in the figure
 
 // The ink of `ink` on the large pieces of `figure`, where a coloured
 // picture's colours show its figure, the pieces smaller than a detail
@@ -40,19 +45,66 @@ cv::Mat onLargePieces(const cv::Mat& ink, const cv::Mat& figure)
     return ink & large;
 }
 
+// The light lines drawn in `figure`: a white rim round a sticker,
+// a pale seam between a wing and the body. As light as the background,
+// they part two pieces of the figure along a stretch far longer than they
+// are wide, where a person sees one figure with a light line in it. A gap
+// that a piece only comes near at an end or a corner (a kite's tail, a
+// stem drawn apart) stays background, and so does one between two parts
+// of the same piece (two legs).
+cv::Mat seamsIn(const cv::Mat& figure, double reach)
+{
+    cv::Mat pieceOf, lightOf;
+    if (cv::connectedComponents(figure, pieceOf, 8, CV_32S) < 3)
+        return cv::Mat::zeros(figure.size(), CV_8UC1);
+    const int lights =
+        cv::connectedComponents(closedFilled(figure, reach) & ~figure, lightOf, 4, CV_32S);
+    // How many pixels of each light part lie against each piece.
+    std::map<std::pair<int, int>, int> against;
+    for (int y = 1; y + 1 < lightOf.rows; ++y)
+        for (int x = 1; x + 1 < lightOf.cols; ++x) {
+            const int light = lightOf.at<int>(y, x);
+            if (light == 0)
+                continue;
+            std::array<int, 4> beside{pieceOf.at<int>(y - 1, x), pieceOf.at<int>(y + 1, x),
+                                      pieceOf.at<int>(y, x - 1), pieceOf.at<int>(y, x + 1)};
+            std::sort(beside.begin(), beside.end());
+            for (size_t i = 0; i < beside.size(); ++i)
+                if (beside[i] > 0 && (i == 0 || beside[i] != beside[i - 1]))
+                    ++against[{light, beside[i]}];
+        }
+    // A light part is a seam when the second piece it lies along the most
+    // does so for long.
+    std::vector<std::array<int, 2>> longest(size_t(lights), {0, 0});
+    for (const auto& [pair, length] : against) {
+        std::array<int, 2>& two = longest[size_t(pair.first)];
+        if (length > two[0])
+            two = {length, two[0]};
+        else if (length > two[1])
+            two[1] = length;
+    }
+    std::vector<bool> seam(size_t(lights), false);
+    for (size_t i = 1; i < seam.size(); ++i)
+        seam[i] = longest[i][1] >= SeamLength * 2 * reach;
+    // Where a seam comes out to the background, the figure's edge runs on
+    // across its mouth as it ran on either side.
+    const cv::Mat seams = pieces(lightOf, seam);
+    return seams | (closedFilled(figure | seams, 2 * reach) & grown(seams, 2 * reach) & ~figure);
+}
+
 // The figures of `outer` no farther than the colours of `figure` reach.
 // The closing that fills a figure from its lines rounds its notches and
 // runs across narrow gaps (between legs, between a kite and its tail):
 // where a coloured picture's colours show where the figure ends, it ends
 // there. What the colours enclose (a white face inside its outline) stays
-// inside.
+// inside, and so do the `seams` between their pieces.
 std::vector<std::vector<cv::Point>> withinColour(const std::vector<std::vector<cv::Point>>& outer,
-                                                 const cv::Mat& figure)
+                                                 const cv::Mat& figure, const cv::Mat& seams)
 {
     cv::Mat filled = cv::Mat::zeros(figure.size(), CV_8UC1), coloured;
     cv::drawContours(filled, outer, -1, 255, cv::FILLED, cv::LINE_8);
     cv::dilate(closedFilled(figure, ColourGap), coloured, cv::Mat());
-    return outerEdges(filled & coloured);
+    return outerEdges((filled & coloured) | seams);
 }
 
 Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
@@ -75,9 +127,14 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
                    cv::INTER_AREA);
         ink = ink > 0;
     }
-    if (drawn.figure.size() == ink.size())
-        ink = onLargePieces(ink, drawn.figure);
     const int side = std::min(ink.cols, ink.rows);
+    const double fewPixels = side / 150.0 + 1; // the narrowest gap closed, whatever the line
+    cv::Mat colour, seams;
+    if (drawn.figure.size() == ink.size()) {
+        seams = seamsIn(drawn.figure, fewPixels);
+        colour = drawn.figure | seams;
+        ink = onLargePieces(ink, colour);
+    }
     const double stroke = std::max(1.0, drawn.stroke > 0 ? drawn.stroke : strokeWidth(ink));
     figures.stroke = stroke * scale;
     // The figures standing on a scene's ground are found without it.
@@ -95,7 +152,7 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
     // figure's edge as one closed line already: closing it as wide as its
     // bold strokes would only round its inner corners off and bridge the
     // gaps between legs, the dots then lying off the figure.
-    const double narrowest = std::max(figures.coloured ? 0 : 1.5 * stroke, side / 150.0 + 1);
+    const double narrowest = std::max(figures.coloured ? 0 : 1.5 * stroke, fewPixels);
     double reach = narrowest, closing = reach;
     std::vector<std::vector<cv::Point>> outer;
     for (;;) {
@@ -106,8 +163,8 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
         reach *= WiderClosing;
     }
     figures.reach = closing * scale;
-    if (drawn.figure.size() == ink.size())
-        outer = withinColour(outer, drawn.figure);
+    if (!colour.empty())
+        outer = withinColour(outer, colour, seams);
     // Parts thinner than two lines side by side (a kite's string, a tail, a
     // whisker) are no part of a figure: they stay in the picture as lines.
     // A picture that is nothing but such lines keeps them as its figures.

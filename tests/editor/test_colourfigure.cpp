@@ -7,7 +7,8 @@
 // with a red spot and a faint grey shadow under it. The pale fill is
 // figure, the shadow is not, the spot's edge is a boundary to keep, the
 // slit where a tail is laid against the ball is none; a thin black line
-// drawing is not a painted picture.
+// drawing is not a painted picture, a dark grey penguin is once it has an
+// orange beak, though that is all its colour.
 TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
 {
     cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
@@ -33,4 +34,9 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::circle(lines, {200, 150}, 86, cv::Scalar(244, 170, 65), cv::FILLED);
     cv::ellipse(lines, {200, 150}, {82, 82}, 0, 0, 300, cv::Scalar::all(0), 10, cv::LINE_AA);
     EXPECT_GT(tracingtable::colourFigure(lines).outline, 0) << "the fill runs past the outline";
+    cv::Mat penguin(300, 400, CV_8UC3, cv::Scalar::all(255));
+    cv::ellipse(penguin, {200, 160}, {90, 120}, 0, 0, 360, cv::Scalar(62, 67, 71), cv::FILLED);
+    EXPECT_FALSE(tracingtable::coloured(penguin));
+    cv::circle(penguin, {200, 90}, 14, cv::Scalar(240, 150, 40), cv::FILLED);
+    EXPECT_TRUE(tracingtable::coloured(penguin));
 }

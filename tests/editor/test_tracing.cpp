@@ -404,3 +404,22 @@ TEST(Tracing, AColourAnimalKeepsItsLegsApartAndLeavesNoBars)
     EXPECT_GT(qGray(erased.pixel(620, 250)), 128);
     EXPECT_TRUE(onOutline(erased, {620, 242}) && onOutline(erased, {620, 258}));
 }
+
+// A sticker on a fruit, ringed in the page's own white out to the
+// fruit's edge: the ring is drawn on the fruit, the dots go round it all.
+TEST(Tracing, AWhiteRingDrawnOnAColourFigureIsNoGap)
+{
+    QImage fruit(editor::PictureBatch::page(), QImage::Format_RGB32);
+    fruit.fill(Qt::white);
+    QPainter painter(&fruit);
+    painter.setClipRegion(QRegion(250, 130, 500, 500, QRegion::Ellipse));
+    painter.fillRect(fruit.rect(), QColor(255, 230, 0));
+    painter.setPen(QPen(Qt::white, 10)); // round a point of the fruit's edge
+    painter.setBrush(QColor(66, 173, 226));
+    painter.drawEllipse(QPointF(323, 203), 75, 75);
+    painter.end();
+    const QPolygonF outline = editor::traceFigures(fruit).value(0).points;
+    EXPECT_TRUE(std::any_of(outline.begin(), outline.end(), [](QPointF p) {
+        return QLineF(p, {323, 203}).length() < 6;
+    }));
+}

@@ -14,6 +14,8 @@ constexpr double Faint = 20;         // lightness from the background: a faint g
 constexpr double DarkL = 35;         // lightness under which a line is dark
 constexpr double DetailShare = 0.03; // of the largest figure: smaller is a speck
 constexpr double Outlined = 0.8;     // of the edge drawn dark: the figure has an outline
+constexpr double Colourful = 20;     // chroma above which a colour is clearly no grey
+constexpr double InColour = 0.003;   // of the picture in clear colours: it is in colour
 
 cv::Mat labOf(const cv::Mat& rgb)
 {
@@ -223,6 +225,18 @@ bool coloured(const cv::Mat& rgb)
     cv::Mat painted = (fromPaper > 10) & (channels[0] >= DarkL);
     cv::morphologyEx(painted, painted, cv::MORPH_OPEN,
                      cv::getStructuringElement(cv::MORPH_RECT, {3, 3}));
+    // A dark animal painted flat, its eyes and beak in colour, is painted
+    // too, though its colours are few: its dark parts are areas far wider
+    // than any line is drawn. A drawing in black alone is drawn, however
+    // bold.
+    cv::Mat chroma, wide;
+    cv::magnitude(channels[1], channels[2], chroma);
+    if (cv::countNonZero(painted & (chroma > Colourful)) > InColour * double(painted.total())) {
+        const int across = std::max(3, std::min(small.cols, small.rows) / 25);
+        cv::morphologyEx((channels[0] < DarkL) & (fromPaper > 10), wide, cv::MORPH_OPEN,
+                         cv::getStructuringElement(cv::MORPH_ELLIPSE, {across, across}));
+        painted |= wide;
+    }
     return cv::countNonZero(painted) > 0.03 * double(painted.total());
 }
 

@@ -24,7 +24,9 @@ struct ColourFigure
 ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known = {});
 
 // Whether `rgb` is painted rather than drawn: colours other than its
-// background's and dark ones (fills, light or grey) cover more than 3 % of it.
+// background's and dark ones (fills, light or grey) cover more than 3 % of
+// it, dark areas far wider than a line counted with them where it has clear
+// colours too.
 bool coloured(const cv::Mat& rgb);
 
 } // namespace tracingtable
