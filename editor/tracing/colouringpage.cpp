@@ -359,12 +359,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen)
                 row[x] = qRgb(255, 255, 255);
     }
     const int line = std::max(1, std::min(w, h) / 300);
-    // A bold drawing's edges are drawn whole; elsewhere a tick beside the
-    // band is what is left of a stroke it all but took.
-    const bool bold = !figures.coloured && figures.stroke * BoldStroke >= std::min(w, h);
     if (cv::countNonZero(found.outlined) > 0)
-        drawInnerEdge(erased, found, line, bold ? 0 : tracing::ShardLength * found.width * scale,
-                      scale);
+        drawInnerEdge(erased, found, line, tracing::ShardLength * found.width * scale, scale);
     // The shards are told on the page as the child sees it, after the cut
     // fills' edges are drawn: pale soft edges join pieces that stand apart
     // there.
