@@ -31,6 +31,7 @@ constexpr double BoldWidth = 1.5;   // of the band's width: a cut shape wider is
 constexpr double BoldBand = 25;     // bands wider than the picture's side / this are bold
 constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
 constexpr double PageLine = 300;    // the side / this: the lines a colour picture's page draws
+constexpr double WedgeLength = 4;   // of the band's width: where two lines meet, no longer
 
 // How the figures' lines are drawn, which tells what the band may cut.
 enum class Lines { Thin, Bold, Coloured };
@@ -81,10 +82,11 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 // at an angle inside the silhouette, the band misses the wedge of ink
 // between them, and the figure's edge, closed over the notch, puts it
 // deep. A cut piece lying along the band whose part wider than two page
-// lines reaches no farther from the band than a shard does, no wider
-// than the outline drawn twice (a fill, a hoof, is wider), with no more
-// than stubs of lines running out of it, is that wedge and goes: drawn
-// round it would be a knot of short lines. A stroke that runs on from it
+// lines reaches no farther from the band than a shard does, spans a few
+// of its widths (a wing's dark border runs on along it), no wider than
+// the outline drawn twice (a fill, a hoof, is wider), with no more than
+// stubs of lines running out of it, is that wedge and goes: drawn round
+// it would be a knot of short lines. A stroke that runs on from it
 // (between two legs) stays. Thin line art, its lines `line` px
 // wide, keeps every line the band cuts as drawn, down to the shortest
 // stub, and a line drawn bolder than the rest (a kite's spars) is still a
@@ -164,8 +166,9 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
         }
         const int span = std::max(stats.at<int>(int(l), cv::CC_STAT_WIDTH),
                                   stats.at<int>(int(l), cv::CC_STAT_HEIGHT));
+        const int wide = std::max(solid[l].width, solid[l].height);
         const bool wedge = widest[l] <= width && solidReach[l] < ShardDepth * width &&
-                           span <= std::max(solid[l].width, solid[l].height) + width;
+                           wide <= WedgeLength * width && span <= wide + width;
         if ((deepest[l] < ShardDepth * width || wedge) && touching[l] > AlongBand * edge[l])
             fate[l] = Goes;
         else if (2.0 * widest[l] > bold)
