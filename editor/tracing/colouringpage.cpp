@@ -31,6 +31,7 @@ constexpr double BoldWidth = 1.5;   // of the band's width: a cut shape wider is
 constexpr double BoldBand = 25;     // bands wider than the picture's side / this are bold
 constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
 constexpr double PageLine = 300;    // the side / this: the lines a colour picture's page draws
+constexpr double WedgeLength = 4;   // of the band's width: where two lines meet, no longer
 
 // How the figures' lines are drawn, which tells what the band may cut.
 enum class Lines { Thin, Bold, Coloured };
@@ -77,7 +78,16 @@ double bandWidth(const cv::Mat& band, const cv::Mat& depth)
 // and stays as drawn. On the page of a coloured picture every wide
 // stroke inside is drawn as its edge already: so is the rest of one the
 // band cut, or one it does not touch (not round, as an eye is), wider
-// than two of the page's own lines. Thin line art, its lines `line` px
+// than two of the page's own lines. Where two lines of the outline meet
+// at an angle inside the silhouette, the band misses the wedge of ink
+// between them, and the figure's edge, closed over the notch, puts it
+// deep. A cut piece lying along the band whose part wider than two page
+// lines reaches no farther from the band than a shard does, spans a few
+// of its widths (a wing's dark border runs on along it), no wider than
+// the outline drawn twice (a fill, a hoof, is wider), with no more than
+// stubs of lines running out of it, is that wedge and goes: drawn round
+// it would be a knot of short lines. A stroke that runs on from it
+// (between two legs) stays. Thin line art, its lines `line` px
 // wide, keeps every line the band cuts as drawn, down to the shortest
 // stub, and a line drawn bolder than the rest (a kite's spars) is still a
 // line: only a shape drawn filled that the band cut into (an animal's far
@@ -89,8 +99,8 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
 {
     const bool coloured = lines == Lines::Coloured;
     const cv::Mat rest = ink & mask & ~found.band;
-    cv::Mat labels, near, bounds, across;
-    const int count = cv::connectedComponents(rest, labels, 8, CV_32S);
+    cv::Mat labels, stats, centroids, near, bounds, across, fromBand;
+    const int count = cv::connectedComponentsWithStats(rest, labels, stats, centroids, 8, CV_32S);
     if (count < 2)
         return;
     const double width = std::max(1.0, bandWidth(found.band, depth));
@@ -102,22 +112,29 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
     // A piece is as wide as the ink it was cut from: what the band leaves
     // of a filled wheel is a thin ring, but the wheel was a fill.
     cv::distanceTransform(ink & mask, across, cv::DIST_L2, cv::DIST_MASK_3);
+    cv::distanceTransform(~found.band, fromBand, cv::DIST_L2, cv::DIST_MASK_3);
     std::vector<int> edge(size_t(count), 0), touching(size_t(count), 0), area(size_t(count), 0);
+    std::vector<cv::Rect> solid(static_cast<size_t>(count));
     std::vector<bool> cut(size_t(count), false);
     std::vector<float> deepest(size_t(count), 0);
-    std::vector<float> widest(size_t(count), 0);
+    std::vector<float> widest(size_t(count), 0), solidReach(size_t(count), 0);
     for (int y = 0; y < rest.rows; ++y) {
         const int* label = labels.ptr<int>(y);
         const float* deep = depth.ptr<float>(y);
         const uint8_t* band = near.ptr<uint8_t>(y);
         const uint8_t* bound = bounds.ptr<uint8_t>(y);
         const float* wide = across.ptr<float>(y);
+        const float* away = fromBand.ptr<float>(y);
         for (int x = 0; x < rest.cols; ++x)
             if (const size_t l = size_t(label[x]); l > 0) {
                 cut[l] = cut[l] || band[x];
                 ++area[l];
                 deepest[l] = std::max(deepest[l], deep[x]);
                 widest[l] = std::max(widest[l], wide[x]);
+                if (2.0 * wide[x] > bold) {
+                    solid[l] |= cv::Rect(x, y, 1, 1);
+                    solidReach[l] = std::max(solidReach[l], away[x]);
+                }
                 // An edge pixel of the piece: light or band beside it.
                 const bool onEdge = x == 0 || x + 1 == rest.cols || y == 0 || y + 1 == rest.rows ||
                                     label[x - 1] != label[x] || label[x + 1] != label[x] ||
@@ -147,7 +164,12 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
                 fate[l] = LeavesItsEdge;
             continue;
         }
-        if (deepest[l] < ShardDepth * width && touching[l] > AlongBand * edge[l])
+        const int span = std::max(stats.at<int>(int(l), cv::CC_STAT_WIDTH),
+                                  stats.at<int>(int(l), cv::CC_STAT_HEIGHT));
+        const int wide = std::max(solid[l].width, solid[l].height);
+        const bool wedge = widest[l] <= width && solidReach[l] < ShardDepth * width &&
+                           wide <= WedgeLength * width && span <= wide + width;
+        if ((deepest[l] < ShardDepth * width || wedge) && touching[l] > AlongBand * edge[l])
             fate[l] = Goes;
         else if (2.0 * widest[l] > bold)
             fate[l] = LeavesItsEdge;

@@ -59,7 +59,7 @@ void expectGoodActivities(const QString& folder, qsizetype least, const QStringL
 // OpenMoji's colour set (dark outlines, light fills) and Twemoji (flat colour).
 TEST(TracingTable, ColourClipartBecomesAColouringPage)
 {
-    expectGoodActivities("color", 57, {"openmoji-osito"});
+    expectGoodActivities("color", 57, {});
 }
 
 TEST(TracingTable, BoldDrawingsKeepTheirLegsAndLeaveNoShards)
