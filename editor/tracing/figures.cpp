@@ -135,6 +135,14 @@ Figures figuresOf(const LineDrawing& drawn, FigureChoice chosen)
         colour = drawn.figure | seams;
         ink = onLargePieces(ink, colour);
     }
+    // A bold drawing's page leaves out the edge across a narrow gap
+    // between strokes (a roof set beside a tower) and round a speck (a
+    // flag): its figure is what its strokes cover, whatever edge is drawn.
+    if (drawn.bold.size() == ink.size()) {
+        cv::Mat covered; // not into `ink`, which may be the page's own
+        cv::bitwise_or(ink, drawn.bold, covered);
+        ink = covered;
+    }
     const double stroke = std::max(1.0, drawn.stroke > 0 ? drawn.stroke : strokeWidth(ink));
     figures.stroke = stroke * scale;
     // The figures standing on a scene's ground are found without it.

@@ -253,14 +253,16 @@ cv::Mat mainObject(const cv::Mat& bgr)
 // coloured figure is drawn: once its outline comes off, a stroke as wide
 // as the outline left inside is a black bar, not a line to colour up to,
 // and a piece of one cut by the band is a shard. Empty when its strokes
-// are not bold, unless `bold` says they are.
-cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, bool bold)
+// are not bold, unless `bold` says they are. `strokes`: 255 on its ink.
+cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, cv::Mat& strokes,
+                    bool bold)
 {
     const cv::Mat ink = grey < LightGrey;
     const double width = strokeMiddles(ink);
     if (!bold && !drawnBold(width, std::min(grey.cols, grey.rows)))
         return {};
     const cv::Mat figure = boldFigure(ink, width);
+    strokes = ink;
     cv::Mat page = colouringLines(lab, grey, figure, ColourEdge, stroke, true);
     closeStripes(page, ink, figure, width);
     withoutSpecks(page, ink);
@@ -274,7 +276,7 @@ cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, boo
 // The line drawing of what lies inside the margins; `paper` tells one of
 // strokes drawn on paper.
 cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure,
-                  double& stroke, bool& paper, bool bold)
+                  cv::Mat& strokes, double& stroke, bool& paper, bool bold)
 {
     cv::Mat grey;
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
@@ -285,7 +287,7 @@ cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::M
         paper = !unchanged;
         if (paper)
             return strokesOnPaper(grey);
-        const cv::Mat page = boldDrawing(lab, grey, stroke, bold);
+        const cv::Mat page = boldDrawing(lab, grey, stroke, strokes, bold);
         unchanged = page.empty();
         return page;
     }
@@ -332,11 +334,11 @@ LineDrawing lineDrawingOf(const QImage& picture, bool bold)
     cv::cvtColor(bgr, lab, cv::COLOR_BGR2Lab);
     const cv::Rect inside = content(lab);
     bool unchanged = false;
-    cv::Mat figure;
+    cv::Mat figure, strokes;
     double stroke = 0;
     bool paper = false;
     const cv::Mat drawn =
-        drawingOf(bgr(inside), lab(inside), unchanged, figure, stroke, paper, bold);
+        drawingOf(bgr(inside), lab(inside), unchanged, figure, strokes, stroke, paper, bold);
     if (unchanged)
         return {picture, {}};
     LineDrawing drawing;
@@ -345,6 +347,10 @@ LineDrawing lineDrawingOf(const QImage& picture, bool bold)
     if (!figure.empty()) {
         drawing.figure = cv::Mat::zeros(lab.size(), CV_8UC1);
         figure.copyTo(drawing.figure(inside));
+    }
+    if (!strokes.empty()) {
+        drawing.bold = cv::Mat::zeros(lab.size(), CV_8UC1);
+        strokes.copyTo(drawing.bold(inside));
     }
     cv::Mat small(lab.size(), CV_8UC1, cv::Scalar(255));
     drawn.copyTo(small(inside));

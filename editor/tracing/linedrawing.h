@@ -19,6 +19,8 @@ struct LineDrawing
     double stroke = 0;  // px on the figure's scale: how wide the picture's own lines
                         // are drawn, where the page draws them otherwise (a bold
                         // drawing's: the line its gaps close as); 0: as drawn
+    cv::Mat bold{};     // 255 on a bold drawing's strokes, on the figure's scale; empty
+                        // for any other picture
     bool paper = false; // drawn on paper: the page's lines are as wide as the pen's
 };
 
