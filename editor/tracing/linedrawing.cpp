@@ -155,17 +155,6 @@ cv::Mat figureOn(const cv::Mat& lab, const Border& border)
         cv::Mat labels, stats, centroids;
         const int count = cv::connectedComponentsWithStats(shade, labels, stats, centroids, 8);
         const double middle = m.m01 / m.m00, bottom = body.y + 0.95 * body.height;
-        // Along its top, a shadow shows the background beside what stands
-        // on it; pale paws side by side are covered by the legs they end.
-        std::vector<int> covered(size_t(count), 0), open(size_t(count), 0);
-        for (int y = 1; y < lab.rows; ++y) {
-            const int* at = labels.ptr<int>(y);
-            const int* above = labels.ptr<int>(y - 1);
-            const uint8_t* over = rest.ptr<uint8_t>(y - 1);
-            for (int x = 0; x < lab.cols; ++x)
-                if (at[x] > 0 && above[x] != at[x])
-                    ++(over[x] ? covered : open)[size_t(at[x])];
-        }
         std::vector<bool> shadow(size_t(count), false);
         for (int i = 1; i < count; ++i) {
             const int top = stats.at<int>(i, cv::CC_STAT_TOP);
@@ -173,7 +162,7 @@ cv::Mat figureOn(const cv::Mat& lab, const Border& border)
             shadow[size_t(i)] = stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && top > middle &&
                                 height <= body.height / 3 &&
                                 stats.at<int>(i, cv::CC_STAT_WIDTH) >= 2 * height &&
-                                top + height >= bottom && open[size_t(i)] >= covered[size_t(i)];
+                                top + height >= bottom;
         }
         figure &= ~pieces(labels, shadow);
     }

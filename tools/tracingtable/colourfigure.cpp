@@ -87,27 +87,19 @@ cv::Mat filled(const cv::Mat& mask)
 // The faint grey parts of `faint` that lie flat under the rest of the
 // figure `solid`, at least twice as wide as they are tall, and reach down
 // to its bottom, as a shadow does and a pale tail on its side, a pale hoof
-// at the end of a leg or a mushroom's pale stem do not. Along its top a
-// shadow shows the paper beside what stands on it; a pale jaw under a
-// head, pale paws side by side, are covered there by the rest.
+// at the end of a leg or a mushroom's pale stem do not.
 cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 {
     const cv::Rect figure = cv::boundingRect(solid);
     cv::Mat labels, stats, centroids, under(faint.size(), CV_8UC1);
     const int count = cv::connectedComponentsWithStats(faint, labels, stats, centroids, 8);
-    std::vector<int> covered(size_t(count), 0), open(size_t(count), 0);
-    for (int y = 1; y < faint.rows; ++y)
-        for (int x = 0; x < faint.cols; ++x)
-            if (const int i = labels.at<int>(y, x); i > 0 && labels.at<int>(y - 1, x) != i)
-                ++(solid.at<uchar>(y - 1, x) ? covered : open)[size_t(i)];
     std::vector<uchar> shadow(size_t(count), 0);
     for (int i = 1; i < count; ++i) {
         const int top = stats.at<int>(i, cv::CC_STAT_TOP);
         const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
         if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height &&
             stats.at<int>(i, cv::CC_STAT_WIDTH) >= 2 * height &&
-            top + height >= figure.y + 0.95 * figure.height &&
-            open[size_t(i)] >= covered[size_t(i)])
+            top + height >= figure.y + 0.95 * figure.height)
             shadow[size_t(i)] = 255;
     }
     for (int y = 0; y < under.rows; ++y)
