@@ -8,7 +8,8 @@
 // figure, the shadow is not, the spot's edge is a boundary to keep, the
 // slit where a tail is laid against the ball is none; a thin black line
 // drawing is not a painted picture, a dark grey penguin is once it has an
-// orange beak, though that is all its colour.
+// orange beak, though that is all its colour. Pale paws ending with their
+// leg are figure.
 TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
 {
     cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
@@ -19,11 +20,14 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::rectangle(page, {280, 100}, {320, 160}, cv::Scalar(255, 240, 170), cv::FILLED);
     cv::rectangle(page, {296, 200}, {304, 262}, cv::Scalar(200, 120, 60), cv::FILLED); // a leg
     cv::rectangle(page, {292, 262}, {308, 280}, cv::Scalar::all(225), cv::FILLED); // a pale hoof
+    cv::rectangle(page, {56, 200}, {94, 268}, cv::Scalar(200, 120, 60), cv::FILLED);
+    cv::rectangle(page, {56, 268}, {94, 280}, cv::Scalar::all(225), cv::FILLED);
     const tracingtable::ColourFigure figure = tracingtable::colourFigure(page);
     EXPECT_EQ(figure.mask.at<uchar>(170, 130), 255);
     EXPECT_EQ(figure.mask.at<uchar>(262, 280), 0);
     EXPECT_EQ(figure.mask.at<uchar>(215, 298), 255);
     EXPECT_EQ(figure.mask.at<uchar>(272, 300), 255);
+    EXPECT_EQ(figure.mask.at<uchar>(275, 75), 255) << "the paws";
     EXPECT_EQ(figure.outline, 0);
     EXPECT_EQ(figure.boundaries.at<uchar>(170, 230), 255);
     EXPECT_EQ(cv::countNonZero(figure.boundaries(cv::Rect(274, 153, 10, 6))), 0);

@@ -84,10 +84,28 @@ cv::Mat filled(const cv::Mat& mask)
     return all;
 }
 
+// How far part `label` of `labels`, in `box`, reaches sideways past the
+// parts of `solid` that rest on its top (all its width when none do).
+int pastWhatRests(const cv::Mat& labels, int label, const cv::Rect& box, const cv::Mat& solid)
+{
+    int first = box.x + box.width, last = box.x - 1;
+    for (int x = box.x; x < box.x + box.width; ++x) {
+        int y = box.y;
+        while (y < box.y + box.height && labels.at<int>(y, x) != label)
+            ++y;
+        for (int above = std::max(0, y - 3); above < y; ++above)
+            if (solid.at<uchar>(above, x))
+                first = std::min(first, x), last = x;
+    }
+    return last < first ? box.width : std::max(first - box.x, box.x + box.width - 1 - last);
+}
+
 // The faint grey parts of `faint` that lie flat under the rest of the
-// figure `solid`, at least twice as wide as they are tall, and reach down
-// to its bottom, as a shadow does and a pale tail on its side, a pale hoof
-// at the end of a leg or a mushroom's pale stem do not.
+// figure `solid`, at least twice as wide as they are tall, reach down to
+// its bottom, and reach out sideways past what stands on them by a
+// quarter of their height, as a shadow does and a pale tail on its side,
+// a pale hoof at the end of a leg, a mushroom's pale stem, a pale jaw or
+// pale paws under the head or legs they end, or a kite's string, do not.
 cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 {
     const cv::Rect figure = cv::boundingRect(solid);
@@ -99,7 +117,11 @@ cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
         const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
         if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height &&
             stats.at<int>(i, cv::CC_STAT_WIDTH) >= 2 * height &&
-            top + height >= figure.y + 0.95 * figure.height)
+            top + height >= figure.y + 0.95 * figure.height &&
+            pastWhatRests(labels, i,
+                          {stats.at<int>(i, cv::CC_STAT_LEFT), top,
+                           stats.at<int>(i, cv::CC_STAT_WIDTH), height},
+                          solid) >= 0.25 * height)
             shadow[size_t(i)] = 255;
     }
     for (int y = 0; y < under.rows; ++y)
