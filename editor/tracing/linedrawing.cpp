@@ -23,6 +23,7 @@ constexpr double Background = 6;        // nearer the background than this is ba
 constexpr double Tint = 3;              // on an even background a tint this faint shows
 constexpr double ShadowReach = 25;      // a shadow is no farther from the background
 constexpr double ShadowHue = 3;         // a shadow darkens the background, its hue the same
+constexpr double ShadowBeyond = 0.25;   // of its height: how far a shadow reaches past its feet
 constexpr double ColourEdge = 12;       // across two pixels: a boundary between colours
 constexpr double FlatEdge = 7;          // the same between regions painted flat
 constexpr double PhotoEdge = 30;        // the same on a photograph, its texture no boundary
@@ -35,6 +36,7 @@ constexpr double BoldClosing = 0.7;  // of bold strokes' width: the line gaps cl
 constexpr int GrabCutSide = 160;     // px: a photograph's object is looked for this small
 constexpr int Inset = 3;             // px: how far inside its edge a picture is looked at
 constexpr int LeastSide = 32;        // px: a smaller picture is left as it is
+constexpr int Touch = 3;             // px: what lies this near above a part touches it
 
 // The part of the page a picture fitted into it with white margins fills:
 // the box round what is not white, when just inside it it is neither
@@ -126,9 +128,12 @@ bool greyFills(const cv::Mat& lab, const cv::Vec3b& colour)
 // The figure on a plain background `border`, without the shadow under
 // it: a part a little darker than the background in its own hue, lying
 // flat below the middle of the rest, at least twice as wide as it is
-// tall, and reaching down to its bottom. A pale grey body (a white cow's,
-// a rabbit's) reaches down to the feet too, but rises above the middle;
-// a pale hoof, a mushroom's pale stem, are no wider than they are tall.
+// tall, reaching down to its bottom, and cast on the ground beside what
+// stands on it. A pale grey body (a white cow's, a rabbit's) reaches down
+// to the feet too, but rises above the middle; a pale hoof, a mushroom's
+// pale stem, are no wider than they are tall; pale paws under their legs,
+// a house's pale footing, a kite's pale string end where what rests on
+// them ends.
 // How faint a part still shows depends on how even the background is: on
 // one flat to the pixel, as a drawing's own, a rabbit's tail a shade off
 // white is seen; on a grainy one, only what stands out of its grain.
@@ -155,14 +160,27 @@ cv::Mat figureOn(const cv::Mat& lab, const Border& border)
         cv::Mat labels, stats, centroids;
         const int count = cv::connectedComponentsWithStats(shade, labels, stats, centroids, 8);
         const double middle = m.m01 / m.m00, bottom = body.y + 0.95 * body.height;
+        // What stands on a part touches it from above, across an edge's
+        // soft pixels.
+        cv::Mat standing;
+        cv::dilate(rest, standing, cv::Mat::ones(Touch + 1, 1, CV_8UC1), {0, Touch});
         std::vector<bool> shadow(size_t(count), false);
         for (int i = 1; i < count; ++i) {
-            const int top = stats.at<int>(i, cv::CC_STAT_TOP);
-            const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
-            shadow[size_t(i)] = stats.at<int>(i, cv::CC_STAT_AREA) < m.m00 && top > middle &&
-                                height <= body.height / 3 &&
-                                stats.at<int>(i, cv::CC_STAT_WIDTH) >= 2 * height &&
-                                top + height >= bottom;
+            const cv::Rect part(
+                stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
+                stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
+            if (stats.at<int>(i, cv::CC_STAT_AREA) >= m.m00 || part.y <= middle ||
+                part.height > body.height / 3 || part.width < 2 * part.height ||
+                part.y + part.height < bottom)
+                continue;
+            // A shadow falls on the ground beyond the feet or the base on
+            // one side at least; what is drawn as part of the figure ends
+            // with what rests on it.
+            const cv::Rect stands = cv::boundingRect((labels(part) == i) & standing(part));
+            const int beyond = stands.empty()
+                                   ? part.width
+                                   : std::max(stands.x, part.width - stands.x - stands.width);
+            shadow[size_t(i)] = beyond >= ShadowBeyond * part.height;
         }
         figure &= ~pieces(labels, shadow);
     }

@@ -101,8 +101,8 @@ TEST(LineDrawing, TheFigureIsFoundOnAnyBackground)
 }
 
 // The boundary between two colours is a line, soft shading and a faint
-// shadow are none, an eye stays as drawn and a large dark part goes white
-// inside its edge.
+// shadow are none, even under the feet, an eye stays as drawn and a large
+// dark part goes white inside its edge.
 TEST(LineDrawing, APictureInColourBecomesLines)
 {
     const QImage drawing = editor::tracing::lineDrawing(page(Qt::white, [](QPainter& painter) {
@@ -116,11 +116,14 @@ TEST(LineDrawing, APictureInColourBecomesLines)
         painter.drawEllipse(QPointF(200, 250), 70, 15);
         painter.setBrush(Qt::black);
         painter.drawEllipse(QPointF(170, 120), 5, 5);
+        painter.drawRect(172, 220, 16, 28); // the feet
+        painter.drawRect(212, 220, 16, 28);
         painter.drawRect(180, 160, 40, 40);
     }));
     EXPECT_TRUE(darkNear(drawing, {200, 100}));      // yellow against red
     EXPECT_FALSE(darkNear(drawing, {160, 100}, 6));  // the shading in the yellow
     EXPECT_FALSE(darkNear(drawing, {200, 258}, 6));  // the shadow's lower edge
+    EXPECT_FALSE(darkNear(drawing, {140, 252}, 6));  // its end beyond the feet
     EXPECT_TRUE(darkNear(drawing, {170, 120}, 0));   // the eye
     EXPECT_TRUE(darkNear(drawing, {180, 180}));      // the large dark part's edge
     EXPECT_FALSE(darkNear(drawing, {200, 180}, 10)); // its inside
@@ -128,13 +131,17 @@ TEST(LineDrawing, APictureInColourBecomesLines)
 
 // A white cow's pale grey body reaches down to its feet as a shadow does,
 // but it rises above the middle: it is figure, not shadow; so is a pale
-// hoof, no wider than tall, and a tail a shade off white.
+// hoof, no wider than tall, pale paws ending with the legs above them,
+// and a tail a shade off white.
 TEST(LineDrawing, APaleBodyIsNoShadow)
 {
     const auto drawn = editor::tracing::lineDrawingOf(page(Qt::white, [](QPainter& painter) {
         painter.setBrush(QColor(0x4d4d4d)); // the dark front half
         painter.drawRect(60, 40, 140, 140);
         painter.drawRect(80, 180, 20, 70); // a front leg, its hoof pale
+        painter.drawRect(140, 180, 20, 70);
+        painter.drawRect(162, 180, 20, 70);
+        painter.fillRect(140, 250, 42, 20, QColor(0xe6e6e6));
         painter.setBrush(QColor(0xdfdfdf));
         painter.drawRect(200, 80, 120, 100);
         painter.drawRect(210, 180, 20, 90); // the hind legs
@@ -146,6 +153,7 @@ TEST(LineDrawing, APaleBodyIsNoShadow)
     EXPECT_TRUE(drawn.figure.at<uchar>(130, 250)); // the body
     EXPECT_TRUE(drawn.figure.at<uchar>(250, 220)); // a leg
     EXPECT_TRUE(drawn.figure.at<uchar>(260, 90));  // the hoof
+    EXPECT_TRUE(drawn.figure.at<uchar>(260, 160)); // the paws
     EXPECT_TRUE(drawn.figure.at<uchar>(105, 340)); // the tail
 }
 
