@@ -74,8 +74,8 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen = {});
 // line as they can go (where a paw comes down to the ground, not under the
 // arch between it and the belly). Dots are then nudged along
 // the outline, the top one excepted, until none is nearer another than the
-// outline's spacing and the joined path does not cross itself, as far as
-// the outline's length and shape allow.
+// outline's spacing, whichever figure the other is on, and the joined path
+// does not cross itself, as far as the outline's length and shape allow.
 QList<QList<QPointF>> dotsAlong(const QList<Outline>& outlines, int count);
 
 } // namespace editor
