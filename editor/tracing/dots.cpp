@@ -86,15 +86,30 @@ void untangle(QList<QPointF>& dots, QList<double>& along, Where where, double le
         const double from = along[worst - 1];
         const double to = worst + 1 < n ? along[worst + 1] : length;
         const QPointF was = dots[worst];
-        double best = worstTrouble, bestAlong = along[worst];
+        const double fitted = along[worst];
+        double best = worstTrouble, bestAlong = fitted;
+        const auto nearer = [&](double s) {
+            return std::abs(s - fitted) < std::abs(bestAlong - fitted);
+        };
         for (int t = 1; t < Tries; ++t) {
             const double s = from + (to - from) * t / Tries;
             dots[worst] = where(s);
             const double bad = trouble(dots, worst, spacing, others);
-            if (bad < best - 1e-9)
+            if (bad < best - 1e-9 || (bestAlong != fitted && bad < best + 1e-9 && nearer(s)))
                 best = bad, bestAlong = s;
         }
-        dots[worst] = bestAlong == along[worst] ? was : where(bestAlong);
+        // The fit put the dot where it keeps the figure's shape (a sail's
+        // corner): of the places as good, it goes to the one nearest that,
+        // found to a pixel, not to the first of the coarse tries.
+        for (double off = fitted; bestAlong != fitted && std::abs(off - bestAlong) > 1;) {
+            const double s = (off + bestAlong) / 2;
+            dots[worst] = where(s);
+            if (trouble(dots, worst, spacing, others) < best + 1e-9)
+                bestAlong = s;
+            else
+                off = s;
+        }
+        dots[worst] = bestAlong == fitted ? was : where(bestAlong);
         if (bestAlong == along[worst]) {
             stuck[worst] = true;
         } else {
