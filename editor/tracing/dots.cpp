@@ -33,17 +33,22 @@ QList<int> shares(const QList<double>& weights, int count)
 }
 
 // How badly the dot `k` sits: how far the dots nearer to it than `spacing`
-// come inside it, squared, so that a dot that cannot keep the spacing from
-// both its neighbours goes midway between them rather than onto one; and
-// the crossings of its two sides with the rest of the path, each worth
-// more than any crowding.
-double trouble(const QList<QPointF>& dots, qsizetype k, double spacing)
+// come inside it, its own figure's and the `others` of the figures beside
+// it alike (a child cannot tell which of two dots that touch comes next,
+// whichever figure they belong to), squared, so that a dot that cannot
+// keep the spacing from both its neighbours goes midway between them
+// rather than onto one; and the crossings of its two sides with the rest
+// of the path, each worth more than any crowding.
+double trouble(const QList<QPointF>& dots, qsizetype k, double spacing,
+               const QList<QPointF>& others)
 {
     const qsizetype n = dots.size();
     double bad = 0;
     for (qsizetype j = 0; j < n; ++j)
         if (j != k)
             bad += std::pow(std::max(0.0, spacing - QLineF(dots[j], dots[k]).length()), 2);
+    for (QPointF other : others)
+        bad += std::pow(std::max(0.0, spacing - QLineF(other, dots[k]).length()), 2);
     for (const qsizetype a : {(k + n - 1) % n, k}) {
         const qsizetype b = (a + 1) % n;
         const QLineF side(dots[a], dots[b]);
@@ -63,7 +68,7 @@ double trouble(const QList<QPointF>& dots, qsizetype k, double spacing)
 // nor does the path cross itself, or no move helps.
 template <typename Where>
 void untangle(QList<QPointF>& dots, QList<double>& along, Where where, double length,
-              double spacing)
+              double spacing, const QList<QPointF>& others)
 {
     constexpr int Tries = 24;
     const qsizetype n = dots.size();
@@ -72,7 +77,7 @@ void untangle(QList<QPointF>& dots, QList<double>& along, Where where, double le
         qsizetype worst = -1;
         double worstTrouble = 0;
         for (qsizetype k = 1; k < n; ++k) {
-            const double bad = stuck[k] ? 0 : trouble(dots, k, spacing);
+            const double bad = stuck[k] ? 0 : trouble(dots, k, spacing, others);
             if (bad > worstTrouble)
                 worst = k, worstTrouble = bad;
         }
@@ -81,15 +86,30 @@ void untangle(QList<QPointF>& dots, QList<double>& along, Where where, double le
         const double from = along[worst - 1];
         const double to = worst + 1 < n ? along[worst + 1] : length;
         const QPointF was = dots[worst];
-        double best = worstTrouble, bestAlong = along[worst];
+        const double fitted = along[worst];
+        double best = worstTrouble, bestAlong = fitted;
+        const auto nearer = [&](double s) {
+            return std::abs(s - fitted) < std::abs(bestAlong - fitted);
+        };
         for (int t = 1; t < Tries; ++t) {
             const double s = from + (to - from) * t / Tries;
             dots[worst] = where(s);
-            const double bad = trouble(dots, worst, spacing);
-            if (bad < best - 1e-9)
+            const double bad = trouble(dots, worst, spacing, others);
+            if (bad < best - 1e-9 || (bestAlong != fitted && bad < best + 1e-9 && nearer(s)))
                 best = bad, bestAlong = s;
         }
-        dots[worst] = bestAlong == along[worst] ? was : where(bestAlong);
+        // The fit put the dot where it keeps the figure's shape (a sail's
+        // corner): of the places as good, it goes to the one nearest that,
+        // found to a pixel, not to the first of the coarse tries.
+        for (double off = fitted; bestAlong != fitted && std::abs(off - bestAlong) > 1;) {
+            const double s = (off + bestAlong) / 2;
+            dots[worst] = where(s);
+            if (trouble(dots, worst, spacing, others) < best + 1e-9)
+                bestAlong = s;
+            else
+                off = s;
+        }
+        dots[worst] = bestAlong == fitted ? was : where(bestAlong);
         if (bestAlong == along[worst]) {
             stuck[worst] = true;
         } else {
@@ -99,17 +119,28 @@ void untangle(QList<QPointF>& dots, QList<double>& along, Where where, double le
     }
 }
 
-QList<QPointF> dotsOn(const Outline& outline, int count)
+// The dots of one figure, where along its outline they lie.
+struct Placed
 {
-    const tracing::Path path(outline.points);
-    QList<double> along = tracing::closestPolygon(outline, path, count);
+    tracing::Path path;
+    QList<double> along;
     QList<QPointF> dots;
-    for (double s : along)
-        dots << path.at(s);
-    untangle(
-        dots, along, [&](double s) { return path.at(s); }, path.length(), outline.spacing);
-    return dots;
-}
+    double spacing = 0;
+
+    Placed(const Outline& outline, int count)
+        : path(outline.points), along(tracing::closestPolygon(outline, path, count)),
+          spacing(outline.spacing)
+    {
+        for (double s : along)
+            dots << path.at(s);
+        untangle({});
+    }
+    void untangle(const QList<QPointF>& others)
+    {
+        editor::untangle(
+            dots, along, [&](double s) { return path.at(s); }, path.length(), spacing, others);
+    }
+};
 
 } // namespace
 
@@ -135,9 +166,22 @@ QList<QList<QPointF>> dotsAlong(const QList<Outline>& outlines, int count)
     for (int i : kept)
         lengths << outlines[i].length();
     const QList<int> extra = shares(lengths, count - 3 * int(kept.size()));
-    QList<QList<QPointF>> dots;
+    QList<Placed> placed;
     for (qsizetype i = 0; i < kept.size(); ++i)
-        dots << dotsOn(outlines[kept[i]], 3 + extra[i]);
+        placed.append(Placed(outlines[kept[i]], 3 + extra[i]));
+    // Figures that touch (a bubble on a fish, a wheel under its tractor)
+    // have their outlines side by side: each keeps its dots off the dots
+    // of the rest, which stay put while it moves.
+    for (qsizetype i = 0; placed.size() > 1 && i < placed.size(); ++i) {
+        QList<QPointF> others;
+        for (qsizetype j = 0; j < placed.size(); ++j)
+            if (j != i)
+                others += placed[j].dots;
+        placed[i].untangle(others);
+    }
+    QList<QList<QPointF>> dots;
+    for (const Placed& each : placed)
+        dots << each.dots;
     return dots;
 }
 

@@ -73,9 +73,10 @@ QImage withoutOutline(const QImage& picture, FigureChoice chosen = {});
 // keep them all off those stretches, the rest as near the figure's own
 // line as they can go (where a paw comes down to the ground, not under the
 // arch between it and the belly). Dots are then nudged along
-// the outline, the top one excepted, until none is nearer another than the
-// outline's spacing and the joined path does not cross itself, as far as
-// the outline's length and shape allow.
+// the outline, the top one excepted and each as little as will do (a
+// corner stays as near its corner as it can), until none is nearer another than the
+// outline's spacing, whichever figure the other is on, and the joined path
+// does not cross itself, as far as the outline's length and shape allow.
 QList<QList<QPointF>> dotsAlong(const QList<Outline>& outlines, int count);
 
 } // namespace editor

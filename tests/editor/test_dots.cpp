@@ -77,3 +77,23 @@ TEST(Dots, OffTheDrawnLineTheyGoWhereItIsNearest)
             ++below, near += d.x() >= 30 && d.x() <= 45;
     EXPECT_TRUE(near > 0 && near == below) << near << " of " << below;
 }
+
+// Two round figures that touch, one's top where the other's bottom is (a
+// bubble on a bubble): no dot comes nearer another than the spacing,
+// whichever figure it is on.
+TEST(Dots, TouchingFiguresKeepTheirDotsApart)
+{
+    QList<editor::Outline> bubbles(2);
+    for (int i = 0; i < 2; ++i) {
+        for (double angle = -M_PI / 2; angle < 1.5 * M_PI - 1e-9; angle += M_PI / 180)
+            bubbles[i].points << QPointF(200, 200 + 270 * i) +
+                                     (150 - 30 * i) * QPointF(std::cos(angle), std::sin(angle));
+        bubbles[i].spacing = 24;
+    }
+    QList<QPointF> every;
+    for (const QList<QPointF>& dots : editor::dotsAlong(bubbles, 30))
+        every += dots;
+    for (qsizetype i = 0; i < every.size(); ++i)
+        for (qsizetype j = i + 1; j < every.size(); ++j)
+            EXPECT_GE(QLineF(every[i], every[j]).length(), 24 - 1e-6);
+}

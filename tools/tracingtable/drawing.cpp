@@ -152,6 +152,7 @@ Silhouette silhouetteOf(const Strokes& k, double closing = 1.25, bool widen = tr
     std::vector<std::vector<cv::Point>> all;
     for (double radius = std::max(4.0, closing * s.stroke);; radius *= 1.6) {
         const double r = std::min(radius, side / 15.0);
+        s.closing = r;
         closed = grown(k.fromInk <= r, -r);
         all = outerOf(closed);
         if (!widen || radius >= side / 15.0 || !strokeLike(all))
@@ -182,13 +183,20 @@ Silhouette silhouetteOf(const Strokes& k, double closing = 1.25, bool widen = tr
 // left out), of the largest (wide gaps closed, thin parts kept), or between
 // them. Whether a notch is narrow enough to fill, or a part thin enough to
 // leave out, is a matter of a pixel or two; a dot on any such edge is on
-// the figure's edge.
-cv::Mat edgeDistance(const Silhouette& least, const Silhouette& largest)
+// the figure's edge. So is the edge of `ink` down in the tip of a notch
+// (between two ears drawn meeting in a V), which even the least silhouette
+// closes over however far the paper runs in: where the paper the
+// background reaches, no stroke crossed, meets the strokes, a person sees
+// the figure end. Not the paper there: a dot amid it is off the strokes.
+cv::Mat edgeDistance(const Silhouette& least, const Silhouette& largest, const cv::Mat& ink)
 {
     cv::Mat most = cv::Mat::zeros(least.mask.size(), CV_8UC1), leastMask = most.clone();
     cv::drawContours(most, largest.withThin, -1, 255, cv::FILLED);
     cv::drawContours(leastMask, least.outer, -1, 255, cv::FILLED);
-    cv::Mat edge = most & ~leastMask, distance;
+    cv::Mat besideInk;
+    cv::dilate(ink, besideInk, cv::Mat());
+    cv::Mat edge = (most & ~leastMask) | (notchesOf(ink, leastMask, least.closing) & besideInk),
+            distance;
     cv::drawContours(edge, largest.withThin, -1, 255, 1);
     cv::drawContours(edge, least.outer, -1, 255, 1);
     cv::distanceTransform(~edge, distance, cv::DIST_L2, cv::DIST_MASK_PRECISE);
@@ -309,7 +317,7 @@ Drawing strokesOf(const QImage& picture, bool near, const QImage& scene)
     d.s = silhouetteOf(strokes, 1.25, true, ground);
     Silhouette& s = d.s;
     s.offEdge = edgeDistance(silhouetteOf(strokes, 0.5, false, ground),
-                             silhouetteOf(strokes, 2.5, true, ground));
+                             silhouetteOf(strokes, 2.5, true, ground), strokes.ink);
     const cv::Mat depth = depthIn(s.mask), ink = s.grey < Drawn;
     d.band = ink & (depth <= std::max(2.0, 0.75 * s.stroke)) & s.mask;
     // A picture drawn apart from its clean drawing (a scene, a photograph)

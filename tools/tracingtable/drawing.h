@@ -29,6 +29,7 @@ struct Silhouette
     std::vector<std::vector<cv::Point>> withThin; // the outer edges, thin parts kept
     cv::Mat offEdge; // px from the nearest place the outer edge may run
     double stroke = 0;
+    double closing = 0; // px: the radius its gaps and notches were closed with
 };
 
 // What the measures of one picture share, whatever dots it is given and
