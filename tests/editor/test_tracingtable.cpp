@@ -123,15 +123,16 @@ TEST(TracingTable, AColourPageKeepsTheLinesBesideADeepDarkPart)
         }
 }
 
-// Beside the outline a stump is a shard, a ring round light none.
+// Beside the outline a stump is a shard, a ring none; nor is a ring across a fill ragged.
 TEST(TracingTable, AShardIsAStumpNotARing)
 {
     cv::Mat clean(300, 400, CV_8UC1, cv::Scalar(255)), page = clean.clone();
     cv::circle(clean, {200, 150}, 120, 0, 6), cv::circle(clean, {200, 150}, 22, 0, -1);
     cv::circle(page, {85, 130}, 3, 0, -1), cv::circle(page, {86, 170}, 4, 0, 1);
+    cv::circle(page, {200, 150}, 10, 0, 2);
     const auto image = [](cv::Mat& m) {
         return QImage(m.data, m.cols, m.rows, int(m.step), QImage::Format_Grayscale8);
     };
     const auto m = tracingtable::measureActivities(image(clean), {{{}, {}, image(page)}}).first();
-    EXPECT_EQ(m.shards, 1);
+    EXPECT_EQ(std::tuple(m.shards, m.ragged), std::tuple(1, 0));
 }

@@ -220,8 +220,10 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
     const double coloured = stillDark(d.inside, white, 128);
     m.insideWhite = coloured < 0 ? -1 : 1 - coloured;
     // A thin line drawn across a part taken off (a nose, a mouth) is a
-    // detail of it; only a solid piece left of it is ragged.
-    const int line = std::max(3, int(d.line / 2));
+    // detail of it; only a solid piece left of it is ragged. Smoothed, a
+    // thin line is dark three pixels across where it bends (an eye's ring):
+    // solid is only wider than that.
+    const int line = std::max(5, int(d.line / 2));
     cv::Mat solid;
     cv::morphologyEx(after < Dark, solid, cv::MORPH_OPEN,
                      cv::getStructuringElement(cv::MORPH_ELLIPSE, {line, line}));
