@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <functional>
+#include <opencv2/imgproc.hpp>
 
 #include <gtest/gtest.h>
 
@@ -120,4 +121,18 @@ TEST(TracingTable, AColourPageKeepsTheLinesBesideADeepDarkPart)
             EXPECT_GE(tracingtable::measure(picture, {20}).first().detailsKept, 0.9)
                 << picture.name.toStdString();
         }
+}
+
+// Beside the outline a stump is a shard, a ring none; nor is a ring across a fill ragged.
+TEST(TracingTable, AShardIsAStumpNotARing)
+{
+    cv::Mat clean(300, 400, CV_8UC1, cv::Scalar(255)), page = clean.clone();
+    cv::circle(clean, {200, 150}, 120, 0, 6), cv::circle(clean, {200, 150}, 22, 0, -1);
+    cv::circle(page, {85, 130}, 3, 0, -1), cv::circle(page, {86, 170}, 4, 0, 1);
+    cv::circle(page, {200, 150}, 10, 0, 2);
+    const auto image = [](cv::Mat& m) {
+        return QImage(m.data, m.cols, m.rows, int(m.step), QImage::Format_Grayscale8);
+    };
+    const auto m = tracingtable::measureActivities(image(clean), {{{}, {}, image(page)}}).first();
+    EXPECT_EQ(std::tuple(m.shards, m.ragged), std::tuple(1, 0));
 }

@@ -18,6 +18,7 @@ namespace {
 
 constexpr double MostFromEdge = 6; // px a dot may lie from the outer edge
 constexpr int White = 220;         // each channel lighter is white to colour on
+constexpr double LongLine = 16;    // of a piece's depth, its span at least: a line, no stump
 
 bool crosses(const QList<QPointF>& dots)
 {
@@ -117,13 +118,50 @@ double alongLines(const cv::Mat& pixels, const cv::Mat& lines, double width, con
     return stillDark(pixels, ~(near | along), 128);
 }
 
+// The widest light, as a depth from the dark, that each of the `count`
+// pieces `labels` numbers of `dark` closes round; 0 for a piece round
+// nothing. Above the first pixel of a light region lies the piece round
+// it: a piece inside the region would have light above it too.
+std::vector<float> enclosedBy(const cv::Mat& dark, const cv::Mat& labels, int count)
+{
+    cv::Mat light, stats, centroids, depth;
+    const int regions = cv::connectedComponentsWithStats(~dark, light, stats, centroids, 4);
+    cv::distanceTransform(~dark, depth, cv::DIST_L2, cv::DIST_MASK_3);
+    std::vector<float> widest(size_t(regions), 0);
+    std::vector<int> round(size_t(regions), -1);
+    for (int y = 0; y < light.rows; ++y)
+        for (int x = 0; x < light.cols; ++x)
+            if (const int l = light.at<int>(y, x); l > 0) {
+                widest[size_t(l)] = std::max(widest[size_t(l)], depth.at<float>(y, x));
+                if (round[size_t(l)] < 0)
+                    round[size_t(l)] = y > 0 ? labels.at<int>(y - 1, x) : 0;
+            }
+    std::vector<float> enclosed(size_t(count), 0);
+    for (int l = 1; l < regions; ++l) {
+        const int left = stats.at<int>(l, cv::CC_STAT_LEFT),
+                  top = stats.at<int>(l, cv::CC_STAT_TOP);
+        const bool open = left == 0 || top == 0 ||
+                          left + stats.at<int>(l, cv::CC_STAT_WIDTH) == light.cols ||
+                          top + stats.at<int>(l, cv::CC_STAT_HEIGHT) == light.rows;
+        if (!open && round[size_t(l)] > 0)
+            enclosed[size_t(round[size_t(l)])] =
+                std::max(enclosed[size_t(round[size_t(l)])], widest[size_t(l)]);
+    }
+    return enclosed;
+}
+
 // The dark pieces of `after` inside the figure (a line running on out of
 // it is no piece) that touch its outline band and are shorter than two of
 // its lines are wide, or shorter than four that lie for a quarter or more
 // where the outline's strokes meet in a closed-over notch, wider than one
 // line there: the strokes merged in a wedge, not a clean line. No line
 // and no detail a child could make out, only what the taking off of the
-// band left of a stroke that met it; their middles in `m`.
+// band left of a stroke that met it; their middles in `m`. A piece that
+// closes round light wider than itself (an eye's ring, a tail drawn as its
+// edge) is a whole shape to colour, however small; and one many times
+// longer than it is wide is a line a child follows: the page draws a
+// filled drawing's parts with lines far thinner than its fills, and the
+// drawing's line is then as wide as those fills.
 void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
 {
     cv::Mat near, labels, stats, centroids;
@@ -134,6 +172,7 @@ void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
     std::vector<float> thickest(size_t(count), 0);
     cv::Mat depth;
     cv::distanceTransform(after < Dark, depth, cv::DIST_L2, cv::DIST_MASK_3);
+    const std::vector<float> enclosed = enclosedBy(after < Dark, labels, count);
     for (int y = 0; y < labels.rows; ++y) {
         const int* label = labels.ptr<int>(y);
         const uchar* band = near.ptr<uchar>(y);
@@ -155,7 +194,8 @@ void findShards(const Drawing& d, const cv::Mat& after, Measures& m)
             4 * area >= d.line * d.line &&
             d.s.mask.at<uchar>(
                 cv::Point(int(centroids.at<double>(i, 0)), int(centroids.at<double>(i, 1)))) &&
-            ((touching[size_t(i)] && span < 2 * d.line) ||
+            enclosed[size_t(i)] <= thickest[size_t(i)] &&
+            ((touching[size_t(i)] && span < 2 * d.line && span < LongLine * thickest[size_t(i)]) ||
              (4 * notched[size_t(i)] >= area && span < 4 * d.line &&
               thickest[size_t(i)] > WedgeWidth * d.line)))
             m.shardsAt << QPointF(centroids.at<double>(i, 0), centroids.at<double>(i, 1));
@@ -180,8 +220,10 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
     const double coloured = stillDark(d.inside, white, 128);
     m.insideWhite = coloured < 0 ? -1 : 1 - coloured;
     // A thin line drawn across a part taken off (a nose, a mouth) is a
-    // detail of it; only a solid piece left of it is ragged.
-    const int line = std::max(3, int(d.line / 2));
+    // detail of it; only a solid piece left of it is ragged. Smoothed, a
+    // thin line is dark three pixels across where it bends (an eye's ring):
+    // solid is only wider than that.
+    const int line = std::max(5, int(d.line / 2));
     cv::Mat solid;
     cv::morphologyEx(after < Dark, solid, cv::MORPH_OPEN,
                      cv::getStructuringElement(cv::MORPH_ELLIPSE, {line, line}));
