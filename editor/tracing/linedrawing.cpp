@@ -168,8 +168,12 @@ cv::Mat figureOn(const cv::Mat& lab, const Border& border)
         }
         figure &= ~pieces(labels, shadow);
     }
-    cv::morphologyEx(figure, figure, cv::MORPH_OPEN, cv::Mat());
-    return figure;
+    // The opening takes specks off, and the tapering tip of a thin part
+    // too (a rope's end where it meets the hull, closing the deck between
+    // them): what it took next to what stays comes back.
+    cv::Mat kept;
+    cv::morphologyEx(figure, kept, cv::MORPH_OPEN, cv::Mat());
+    return kept | (figure & grown(kept, 2));
 }
 
 // The strokes drawn on paper lit unevenly: darker than the paper round
