@@ -31,6 +31,8 @@ constexpr double Neutral = 12;          // a chroma lower than this is grey
 constexpr double ColouredShare = 0.002; // of the picture: fewer coloured pixels is black and white
 constexpr double FillShare = 0.005;     // of the picture: less grey is no fill
 constexpr double Uniform = 0.85;        // of the border near its middle colour: a plain background
+constexpr double TileShare = 0.5;       // the same on a tile, a sea or ground across its foot
+constexpr double TileGrain = 1;         // a tile's colour is flat: what lies near it, this near
 constexpr double MarginFilled = 0.9; // of a picture's edge not white: it was fitted into the page
 constexpr double BoldClosing = 0.7;  // of bold strokes' width: the line gaps close as
 constexpr int GrabCutSide = 160;     // px: a photograph's object is looked for this small
@@ -184,8 +186,12 @@ cv::Mat figureOn(const cv::Mat& lab, const Border& border)
         }
         figure &= ~pieces(labels, shadow);
     }
-    cv::morphologyEx(figure, figure, cv::MORPH_OPEN, cv::Mat());
-    return figure;
+    // The opening takes specks off, and the tapering tip of a thin part
+    // too (a rope's end where it meets the hull, closing the deck between
+    // them): what it took next to what stays comes back.
+    cv::Mat kept;
+    cv::morphologyEx(figure, kept, cv::MORPH_OPEN, cv::Mat());
+    return kept | (figure & grown(kept, 2));
 }
 
 // The strokes drawn on paper lit unevenly: darker than the paper round
@@ -281,14 +287,19 @@ cv::Mat boldDrawing(const cv::Mat& lab, const cv::Mat& grey, double& stroke, cv:
 }
 
 // The line drawing of what lies inside the margins; `paper` tells one of
-// strokes drawn on paper.
-cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool& unchanged, cv::Mat& figure,
-                  cv::Mat& strokes, double& stroke, bool& paper, bool bold)
+// strokes drawn on paper. A picture drawn on a tile (`tiled`: a plain
+// rounded square in the page, taken for its frame) has the tile's colour
+// for its background, though a sea or a ground across the tile's foot
+// covers a good part of its edge: painted flat to the pixel, the tile is
+// no photograph's nor paper's uneven light.
+cv::Mat drawingOf(const cv::Mat& bgr, const cv::Mat& lab, bool tiled, bool& unchanged,
+                  cv::Mat& figure, cv::Mat& strokes, double& stroke, bool& paper, bool bold)
 {
     cv::Mat grey;
     cv::cvtColor(bgr, grey, cv::COLOR_BGR2GRAY);
     const Border border = borderOf(lab);
-    const bool plain = border.plain >= Uniform;
+    const bool plain = border.plain >= Uniform ||
+                       (tiled && border.plain >= TileShare && border.spread <= TileGrain);
     if (plain && blackAndWhite(lab, border.colour) && !greyFills(lab, border.colour)) {
         unchanged = deltaE(border.colour, White) <= Background;
         paper = !unchanged;
@@ -344,8 +355,8 @@ LineDrawing lineDrawingOf(const QImage& picture, bool bold)
     cv::Mat figure, strokes;
     double stroke = 0;
     bool paper = false;
-    const cv::Mat drawn =
-        drawingOf(bgr(inside), lab(inside), unchanged, figure, strokes, stroke, paper, bold);
+    const cv::Mat drawn = drawingOf(bgr(inside), lab(inside), inside.area() < lab.cols * lab.rows,
+                                    unchanged, figure, strokes, stroke, paper, bold);
     if (unchanged)
         return {picture, {}};
     LineDrawing drawing;

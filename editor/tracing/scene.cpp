@@ -37,6 +37,7 @@ struct Border
 {
     cv::Size page;
     cv::Rect frame; // what is drawn in the page
+    cv::Mat ink;    // 255 where drawn
 };
 
 bool touches(const cv::Rect& box, const cv::Rect& frame, int margin)
@@ -56,35 +57,53 @@ bool spans(const cv::Rect& box, const cv::Rect& frame)
             box.width * StripShare < frame.width);
 }
 
+// Whether `inside` (255 within a piece's outer edge) is mostly ink, as a
+// line or a strip drawn across is. A closed outline round paper is a shape
+// of its own however long and level its top (a boat's hull under its
+// sails): nothing stands on it as on a ground.
+bool mostlyInk(const cv::Mat& inside, const cv::Mat& ink)
+{
+    return 2 * cv::countNonZero(inside & ink) >= cv::countNonZero(inside);
+}
+
 bool touchesBorder(const Contour& figure, const Border& border)
 {
     const cv::Rect box = cv::boundingRect(figure);
-    return touches(box, cv::Rect({0, 0}, border.page), BorderMargin) || spans(box, border.frame);
+    if (touches(box, cv::Rect({0, 0}, border.page), BorderMargin))
+        return true;
+    if (!spans(box, border.frame))
+        return false;
+    cv::Mat inside = cv::Mat::zeros(border.page, CV_8UC1);
+    cv::drawContours(inside, std::vector<Contour>{figure}, -1, 255, cv::FILLED);
+    return mostlyInk(inside, border.ink);
 }
 
 // Whether a stroke of `ink` runs across the drawing, as a ground line or a
 // branch does, where a figure does not.
-bool runsAcross(const cv::Mat& ink, const Border& border)
+bool runsAcross(const Border& border)
 {
     cv::Mat labels, stats, centroids;
-    const int count = cv::connectedComponentsWithStats(ink, labels, stats, centroids, 8, CV_32S);
+    const int count =
+        cv::connectedComponentsWithStats(border.ink, labels, stats, centroids, 8, CV_32S);
     for (int l = 1; l < count; ++l)
         if (spans(cv::Rect(stats.at<int>(l, cv::CC_STAT_LEFT), stats.at<int>(l, cv::CC_STAT_TOP),
                            stats.at<int>(l, cv::CC_STAT_WIDTH),
                            stats.at<int>(l, cv::CC_STAT_HEIGHT)),
-                  border.frame))
-            return true;
+                  border.frame)) {
+            cv::Mat inside = cv::Mat::zeros(border.page, CV_8UC1);
+            cv::drawContours(inside, outerEdges(labels == l), -1, 255, cv::FILLED);
+            if (mostlyInk(inside, border.ink))
+                return true;
+        }
     return false;
 }
 
-bool isScene(const std::vector<Contour>& figures, const cv::Mat& ink, const Border& border,
-             bool grounded)
+bool isScene(const std::vector<Contour>& figures, const Border& border, bool grounded)
 {
     const auto off = [&](const Contour& figure) { return touchesBorder(figure, border); };
     const bool anyOff = std::any_of(figures.begin(), figures.end(), off);
     const bool allOff = std::all_of(figures.begin(), figures.end(), off);
-    return figures.size() >= ManyFigures ||
-           (!allOff && (grounded || anyOff || runsAcross(ink, border)));
+    return figures.size() >= ManyFigures || (!allOff && (grounded || anyOff || runsAcross(border)));
 }
 
 // The largest figure that stays inside the border, the nearest the middle
@@ -399,8 +418,8 @@ Chosen chooseFigures(std::vector<Contour> figures, const Drawn& drawn,
         return {};
     if (picked)
         one = pickedOf(figures, *picked);
-    else if (const Border border{ink.size(), cv::boundingRect(ink)};
-             isScene(figures, ink, border, !drawn.ground.empty())) {
+    else if (const Border border{ink.size(), cv::boundingRect(ink), ink};
+             isScene(figures, border, !drawn.ground.empty())) {
         scene = bool(one = mainOf(figures, border));
         // Things that stand apart on a ground are figures apart, however
         // near they come above it.

@@ -44,3 +44,17 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     cv::circle(penguin, {200, 90}, 14, cv::Scalar(240, 150, 40), cv::FILLED);
     EXPECT_TRUE(tracingtable::coloured(penguin));
 }
+
+// A picture drawn on a tile: the tile and the sea running off its edge are
+// what the drawing lies on, the boat is the figure.
+TEST(ColourFigure, OnATileTheDrawingIsTheFigure)
+{
+    cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
+    cv::rectangle(page, {10, 5}, {390, 295}, cv::Scalar(215, 244, 247), cv::FILLED);
+    cv::rectangle(page, {10, 220}, {390, 295}, cv::Scalar(0, 190, 234), cv::FILLED);
+    cv::ellipse(page, {200, 215}, {110, 30}, 0, 0, 180, cv::Scalar(175, 119, 63), cv::FILLED);
+    const cv::Mat mask = tracingtable::colourFigure(page).mask;
+    EXPECT_EQ(mask.at<uchar>(230, 200), 255);
+    EXPECT_EQ(mask.at<uchar>(40, 40), 0);
+    EXPECT_EQ(mask.at<uchar>(280, 40), 0);
+}

@@ -67,6 +67,20 @@ QImage photographedDisc()
     return image;
 }
 
+// The disc drawn on a pale tile filling most of a white page, a sea across
+// the tile's foot that the disc dips into.
+QImage onATile()
+{
+    return page(Qt::white, [](QPainter& painter) {
+        painter.setBrush(QColor(215, 244, 247));
+        painter.drawRoundedRect(QRectF(10, 5, 380, 290), 12, 12);
+        painter.setBrush(QColor(0, 190, 234));
+        painter.drawRoundedRect(QRectF(10, 215, 380, 80), 12, 12);
+        painter.drawRect(QRectF(10, 215, 380, 20));
+        disc(painter);
+    });
+}
+
 // Whether a pixel within `radius` of `at` is dark.
 bool darkNear(const QImage& image, QPoint at, int radius = 2)
 {
@@ -89,6 +103,7 @@ TEST(LineDrawing, TheFigureIsFoundOnAnyBackground)
         {"paper", photographedRing()},
         {"grass", photographedDisc()},
         {"paper lit evenly", photographedRing(true)},
+        {"a tile", onATile()},
     };
     for (const auto& [what, picture] : cases) {
         SCOPED_TRACE(what);

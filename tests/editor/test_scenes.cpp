@@ -66,7 +66,8 @@ std::vector<int> piecesOf(const QImage& picture, int dark, std::vector<int>& siz
 
 // A scene (a ground across the page, or many figures) has its dots round
 // its largest figure only, and a click moves them to another; a couple of
-// figures on a clean page all keep theirs.
+// figures on a clean page all keep theirs, above a closed shape as wide as
+// the drawing too (sails over a hull: no ground).
 TEST(TracingScenes, TheMainFigureIsChosenUnlessThePageIsClean)
 {
     const QRect large(130, 90, 160, 140), small(30, 170, 60, 60);
@@ -74,7 +75,8 @@ TEST(TracingScenes, TheMainFigureIsChosenUnlessThePageIsClean)
     const std::tuple<const char*, QImage, qsizetype, std::optional<QRect>> cases[] = {
         {"on a ground", scene({large, small}, true), 1, large},
         {"many figures", scene(many, false), 1, large},
-        {"two on a clean page", scene({large, small}, false), 2, std::nullopt}};
+        {"two on a clean page", scene({large, small}, false), 2, std::nullopt},
+        {"sails over a hull", scene({large, small, {25, 250, 280, 40}}, false), 3, std::nullopt}};
     for (const auto& [what, picture, figures, main] : cases) {
         SCOPED_TRACE(what);
         const QList<editor::Outline> outlines = editor::traceFigures(picture);

@@ -25,7 +25,22 @@ cv::Mat labOf(const cv::Mat& rgb)
     return lab;
 }
 
-// The colour of the picture's border, each channel's median.
+// Each channel's median of `pixels`.
+cv::Vec3f median(const std::vector<cv::Vec3f>& pixels)
+{
+    cv::Vec3f middle;
+    for (int c = 0; c < 3; ++c) {
+        std::vector<float> channel;
+        for (const cv::Vec3f& p : pixels)
+            channel.push_back(p[c]);
+        std::nth_element(channel.begin(), channel.begin() + long(channel.size() / 2),
+                         channel.end());
+        middle[c] = channel[channel.size() / 2];
+    }
+    return middle;
+}
+
+// The colour of the picture's border.
 cv::Vec3f background(const cv::Mat& lab)
 {
     std::vector<cv::Vec3f> border;
@@ -35,16 +50,7 @@ cv::Vec3f background(const cv::Mat& lab)
     for (int y = 0; y < lab.rows; ++y)
         border.push_back(lab.at<cv::Vec3f>(y, 0)),
             border.push_back(lab.at<cv::Vec3f>(y, lab.cols - 1));
-    cv::Vec3f median;
-    for (int c = 0; c < 3; ++c) {
-        std::vector<float> channel;
-        for (const cv::Vec3f& p : border)
-            channel.push_back(p[c]);
-        std::nth_element(channel.begin(), channel.begin() + long(channel.size() / 2),
-                         channel.end());
-        median[c] = channel[channel.size() / 2];
-    }
-    return median;
+    return median(border);
 }
 
 float between(const cv::Vec3f& a, const cv::Vec3f& b)
@@ -208,13 +214,74 @@ cv::Mat slits(const cv::Mat& solid)
     return found;
 }
 
+// The piece of `differs` a picture is drawn on as on a tile: one plain
+// rounded rectangle that is nearly all that differs from the page and
+// fills most of its shorter side, the drawing inside it. Empty when there
+// is none.
+cv::Mat tileOf(const cv::Mat& differs)
+{
+    std::vector<std::vector<cv::Point>> outer;
+    cv::findContours(differs, outer, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+    const auto largest =
+        std::max_element(outer.begin(), outer.end(), [](const auto& a, const auto& b) {
+            return cv::contourArea(a) < cv::contourArea(b);
+        });
+    if (largest == outer.end())
+        return {};
+    const cv::Rect box = cv::boundingRect(*largest);
+    const double area = cv::contourArea(*largest);
+    if (area < 0.9 * box.area() ||
+        std::min(box.width, box.height) < 0.8 * std::min(differs.cols, differs.rows))
+        return {};
+    cv::Mat tile = cv::Mat::zeros(differs.size(), CV_8UC1);
+    cv::drawContours(tile, outer, int(largest - outer.begin()), 255, cv::FILLED);
+    return cv::countNonZero(differs & ~tile) < 0.1 * area ? tile : cv::Mat();
+}
+
+// Inside `tile`, what a person sees behind the drawing: the tile's own
+// colour, and a sea or a ground across its foot that runs off its edge as
+// off a window's; each covers a good stretch of the tile's edge, flat.
+// Empty when the edge shows more than those two (a castle standing on the
+// tile's foot, its walls in several shades: the tile is the picture's
+// frame, drawn as a person sees it), or when the tile's colour is dark (a
+// framed picture's frame, itself part of the figure).
+cv::Mat behindOn(const cv::Mat& lab, const cv::Mat& tile)
+{
+    cv::Mat inner, core, behind = cv::Mat::zeros(lab.size(), CV_8UC1);
+    cv::erode(tile, inner, cv::getStructuringElement(cv::MORPH_ELLIPSE, {5, 5}));
+    cv::erode(tile, core, cv::getStructuringElement(cv::MORPH_ELLIPSE, {15, 15}));
+    cv::Mat edge = inner & ~core;
+    const int all = cv::countNonZero(edge);
+    for (int colours = 0; colours < 2 && cv::countNonZero(edge) > 0.05 * all; ++colours) {
+        std::vector<cv::Vec3f> pixels;
+        for (int y = 0; y < lab.rows; ++y)
+            for (int x = 0; x < lab.cols; ++x)
+                if (edge.at<uchar>(y, x))
+                    pixels.push_back(lab.at<cv::Vec3f>(y, x));
+        const cv::Vec3f colour = median(pixels);
+        const cv::Mat near = from(lab, colour) <= Differs;
+        if ((colours == 0 && colour[0] < DarkL) || cv::countNonZero(edge & near) < 0.15 * all)
+            break;
+        behind |= near;
+        edge &= ~near;
+    }
+    return cv::countNonZero(edge) > 0.05 * all ? cv::Mat() : behind & tile;
+}
+
 } // namespace
 
 ColourFigure colourFigure(const cv::Mat& rgb, const cv::Mat& known)
 {
     const cv::Mat lab = labOf(rgb);
     const cv::Vec3f paper = background(lab);
-    const cv::Mat fromPaper = from(lab, paper);
+    cv::Mat fromPaper = from(lab, paper);
+    // On a tile, what lies behind the drawing there is paper too, and the
+    // drawing differs from it, white parts included.
+    if (const cv::Mat tile = tileOf(fromPaper > Differs); !tile.empty())
+        if (const cv::Mat behind = behindOn(lab, tile); !behind.empty()) {
+            cv::max(fromPaper, 2 * Differs, fromPaper);
+            fromPaper.setTo(0, behind | ~tile);
+        }
     std::vector<cv::Mat> channels;
     cv::split(lab, channels);
     cv::Mat chroma;
