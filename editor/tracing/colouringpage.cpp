@@ -32,6 +32,7 @@ constexpr double BoldBand = 25;     // bands wider than the picture's side / thi
 constexpr double BoldLine = 0.7;    // of a bold band's width: a cut line as wide is bold
 constexpr double PageLine = 300;    // the side / this: the lines a colour picture's page draws
 constexpr double WedgeLength = 4;   // of the band's width: where two lines meet, no longer
+constexpr double SolidPart = 1;     // of the band's width: ink deeper in is a solid part
 
 // How the figures' lines are drawn, which tells what the band may cut.
 enum class Lines { Thin, Bold, Coloured };
@@ -184,6 +185,17 @@ void settleCuts(Band& found, const cv::Mat& ink, const cv::Mat& mask, const cv::
                 outlined[x] = f == LeavesItsEdge ? 255 : 0;
             }
     }
+    if (coloured)
+        return;
+    // A drawing drawn mostly solid joins its solid parts (a chimney, a
+    // wheel, a cab's roof) to the rest through its lines, so a part the
+    // band cuts stays whole with what it hangs on, and the band's edge
+    // leaves it a saw-toothed black stump. What a child sees there is a part
+    // to colour: where the ink is wider than the outline is drawn twice,
+    // the part leaves its edge. Whole solid details (an eye) stay as drawn.
+    const cv::Mat cores = tracing::touching(tracing::opened(rest, SolidPart * width), near);
+    found.band.setTo(255, cores);
+    found.outlined.setTo(255, cores);
 }
 
 Band outlineBand(const cv::Mat& ink, const cv::Mat& mask, double reach, double stroke,

@@ -181,20 +181,29 @@ TEST(Tracing, ShortStrokesMeetingTheOutlineGoWithIt)
 }
 
 // On thin line art a shape drawn filled that the outline cuts into (an
-// animal's far leg) keeps only its edge, not a black stump with a rough
-// end; a line drawn bolder than the outline (a kite's spar) stays a line.
+// animal's far leg, or a chimney hung on the lines inside) keeps only its
+// edge, not a black stump with a rough end; a line drawn bolder than the
+// outline (a kite's spar) stays a line.
 TEST(Tracing, AFillTheOutlineCutsLeavesItsEdgeAndABoldLineStays)
 {
     QImage drawn = page(circle(), 8);
     QPainter painter(&drawn);
     painter.fillRect(QRectF(180, 215, 40, 40), Qt::black);
+    painter.fillRect(QRectF(190, 40, 20, 40), Qt::black);
+    painter.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(200, 80), QPointF(200, 125));
+    painter.drawLine(QPointF(130, 95), QPointF(270, 95));
+    painter.drawLine(QPointF(125, 110), QPointF(275, 110));
     painter.setPen(QPen(Qt::black, 14, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(101, 140), QPointF(250, 140));
     painter.end();
     const QImage erased = editor::withoutOutline(drawn);
-    EXPECT_EQ(qGray(erased.pixel(200, 230)), 255);
+    for (const QPoint inside : {QPoint(200, 230), QPoint(200, 68)})
+        EXPECT_EQ(qGray(erased.pixel(inside)), 255) << inside.x() << "," << inside.y();
     EXPECT_LT(qGray(erased.pixel(180, 225)), 128);
+    EXPECT_LT(qGray(erased.pixel(190, 68)), 128);
     EXPECT_LT(qGray(erased.pixel(180, 140)), 128);
+    EXPECT_LT(qGray(erased.pixel(150, 110)), 128);
 }
 
 // Pressed on the page's drawing: its outline gets the dots, the figure is
