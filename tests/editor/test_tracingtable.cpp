@@ -136,3 +136,25 @@ TEST(TracingTable, AShardIsAStumpNotARing)
     const auto m = tracingtable::measureActivities(image(clean), {{{}, {}, image(page)}}).first();
     EXPECT_EQ(std::tuple(m.shards, m.ragged), std::tuple(1, 0));
 }
+
+// A sun of a disc and separate rays is joined round its disc, the largest
+// figure clear of the border; the rays stay drawn, as lines to keep.
+TEST(TracingTable, APictureOfManyFiguresIsHeldToItsMain)
+{
+    cv::Mat clean(300, 400, CV_8UC1, cv::Scalar(255)), kept = clean.clone(), bare = kept.clone();
+    cv::rectangle(clean, {0, 0}, {130, 110}, 0, 4); // larger, but on the border
+    cv::circle(clean, {200, 150}, 60, 0, 4);
+    for (const cv::Point ray : {cv::Point(200, 40), {200, 260}, {90, 150}, {310, 150}})
+        cv::circle(clean, ray, 18, 0, 4), cv::circle(kept, ray, 18, 0, 4);
+    cv::rectangle(kept, {0, 0}, {130, 110}, 0, 4);
+    const auto image = [](cv::Mat& m) {
+        return QImage(m.data, m.cols, m.rows, int(m.step), QImage::Format_Grayscale8);
+    };
+    const auto m = tracingtable::measureActivities(image(clean),
+                                                   {{{}, {}, image(kept)}, {{}, {}, image(bare)}});
+    ASSERT_EQ(m[0].seen, 1);
+    EXPECT_LT(QLineF(m[0].silhouette[0].boundingRect().center(), {200, 150}).length(), 3);
+    EXPECT_LE(m[0].bandDark, 0.2);
+    EXPECT_EQ(std::tuple(m[0].detailsKept >= 0.6, m[1].detailsKept >= 0.6),
+              std::tuple(true, false));
+}

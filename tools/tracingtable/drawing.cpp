@@ -1,6 +1,7 @@
 #include "drawing.h"
 
 #include "colourfigure.h"
+#include "mainfigure.h"
 #include "notchedoutline.h"
 
 #include "picturebatch.h"
@@ -238,6 +239,7 @@ void findFills(Drawing& d, const cv::Mat& dark)
 
 void describe(Drawing& d, QSize size)
 {
+    holdToMainFigure(d);
     const Silhouette& s = d.s;
     Measures& m = d.base;
     m.seen = int(s.outer.size());

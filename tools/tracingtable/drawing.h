@@ -40,6 +40,7 @@ struct Drawing
     cv::Mat band;      // the outline: not to be seen dark in the child's picture
     cv::Mat details;   // to be seen dark; empty when there are none to count
     cv::Mat lines;     // the strokes the details are the edges of; empty when they are no strokes
+    cv::Mat others;    // the outlines of the figures beside the main one: to stay drawn
     cv::Mat notched;   // the outline's strokes meeting in a notch the silhouette closes over
     bool near = false; // a detail is kept by a dark line within 2 px of it
     cv::Mat inside;    // to be left white

@@ -214,6 +214,10 @@ cv::Mat seen(const Drawing& d, const QImage& erased, Measures& m)
                     : !d.lines.empty() ? alongLines(d.details, d.lines, d.line, after)
                     : d.near           ? nearDark(d.details, after, Dark)
                                        : stillDark(d.details, after, Dark);
+    // The figures beside the main one stay as drawn, however well the
+    // main one's details are kept: a loss of either is a loss.
+    if (const double others = d.others.empty() ? -1 : nearDark(d.others, after, Dark); others >= 0)
+        m.detailsKept = m.detailsKept < 0 ? others : std::min(m.detailsKept, others);
     std::vector<cv::Mat> channels;
     cv::split(rgbOf(erased), channels);
     const cv::Mat white = (channels[0] >= White) & (channels[1] >= White) & (channels[2] >= White);
