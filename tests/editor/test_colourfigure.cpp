@@ -9,7 +9,7 @@
 // slit where a tail is laid against the ball is none; a thin black line
 // drawing is not a painted picture, a dark grey penguin is once it has an
 // orange beak, though that is all its colour. Pale paws ending with their
-// leg are figure.
+// leg are figure, and so is a pale string looped under the penguin.
 TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
 {
     cv::Mat page(300, 400, CV_8UC3, cv::Scalar::all(255));
@@ -43,6 +43,8 @@ TEST(ColourFigure, LightColoursAreFigureAndAFaintShadowUnderItIsNot)
     EXPECT_FALSE(tracingtable::coloured(penguin));
     cv::circle(penguin, {200, 90}, 14, cv::Scalar(240, 150, 40), cv::FILLED);
     EXPECT_TRUE(tracingtable::coloured(penguin));
+    cv::ellipse(penguin, {200, 282}, {50, 10}, 0, 0, 360, cv::Scalar::all(225), 3);
+    EXPECT_EQ(tracingtable::colourFigure(penguin).mask.at<uchar>(287, 200), 255) << "a string";
 }
 
 // A picture drawn on a tile: the tile and the sea running off its edge are

@@ -112,13 +112,25 @@ int pastWhatRests(const cv::Mat& labels, int label, const cv::Rect& box, const c
 // quarter of their height, as a shadow does and a pale tail on its side,
 // a pale hoof at the end of a leg, a mushroom's pale stem, a pale jaw or
 // pale paws under the head or legs they end, or a kite's string, do not.
+// A shadow is a patch, half as thick as it is tall at least: a pale
+// string looped on the ground under a toy is drawn as a line, and a
+// person sees the string.
 cv::Mat shadows(const cv::Mat& faint, const cv::Mat& solid)
 {
     const cv::Rect figure = cv::boundingRect(solid);
-    cv::Mat labels, stats, centroids, under(faint.size(), CV_8UC1);
+    cv::Mat labels, stats, centroids, depth, under(faint.size(), CV_8UC1);
     const int count = cv::connectedComponentsWithStats(faint, labels, stats, centroids, 8);
+    cv::distanceTransform(faint, depth, cv::DIST_L2, cv::DIST_MASK_5);
+    std::vector<float> thickest(size_t(count), 0);
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x) {
+            float& t = thickest[size_t(labels.at<int>(y, x))];
+            t = std::max(t, depth.at<float>(y, x));
+        }
     std::vector<uchar> shadow(size_t(count), 0);
     for (int i = 1; i < count; ++i) {
+        if (4 * thickest[size_t(i)] < stats.at<int>(i, cv::CC_STAT_HEIGHT))
+            continue;
         const int top = stats.at<int>(i, cv::CC_STAT_TOP);
         const int height = stats.at<int>(i, cv::CC_STAT_HEIGHT);
         if (top >= figure.y + 0.55 * figure.height && height <= 0.3 * figure.height &&
